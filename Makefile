@@ -1,0 +1,56 @@
+# The two commands of the README: `make run` and `make test`.
+# Both install what is missing, configure and build before doing their job.
+#
+#   make test              normal build and its suite, then the sanitizer build and its suite
+#   make test SANITIZE=0   normal build only
+#   make test SANITIZE=1   sanitizer build (AddressSanitizer + UBSan) only
+#   make bench             builds and runs the benchmarks
+
+SANITIZE ?= both
+JOBS ?= $(shell nproc)
+CMAKE_TYPE ?= RelWithDebInfo
+
+.PHONY: all deps build build-asan run test test-normal test-asan bench clean
+
+all: build
+
+deps:
+	@sh tools/install-deps.sh
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE)
+	cmake --build build -j $(JOBS)
+
+build-asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+
+run: build
+	@sh tools/run.sh build
+
+# Every test runs under one X server; headless tests have DISPLAY removed by CTest.
+define run_suite
+	cd $(1) && xvfb-run -a -s "-screen 0 1280x1024x24" \
+	    ctest --output-on-failure --timeout 300 -j $(JOBS)
+endef
+
+test-normal: build
+	$(call run_suite,build)
+
+test-asan: build-asan
+	$(call run_suite,build-asan)
+
+ifeq ($(SANITIZE),1)
+test: test-asan
+else ifeq ($(SANITIZE),0)
+test: test-normal
+else
+test: test-normal
+	$(MAKE) --no-print-directory test-asan
+endif
+
+bench: build
+	sh bench/run.sh build
+
+clean:
+	rm -rf build build-asan

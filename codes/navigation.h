@@ -1,0 +1,16 @@
+// Course, rhumb-line and wind arithmetic. Angles in degrees, distances in
+// nautical miles; directions are where the wind or current comes from,
+// clockwise from north.
+#ifndef CODES_NAVIGATION_H
+#define CODES_NAVIGATION_H
+
+double dCodesCap360(double course);
+// Destination of a rhumb line; the longitude reached lies in -180..180.
+void vCodesLoxoLLCD(double lat0, double lon0, double course, double distance,
+                    double& lat1, double& lon1);
+void vUVDF(float u, float v, float& direction, float& force);
+void vDFUV(float direction, float force, float& u, float& v);
+// Remainder of a by b at a resolution of 1/1000.
+float fmod1000(float a, float b);
+
+#endif

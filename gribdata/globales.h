@@ -1,0 +1,21 @@
+// Program-wide globals that the file helpers and later parts of the program
+// read before their owners exist: the activity log and the clock's shift.
+// They move to their owners (start-up, clock) when those are built.
+#ifndef GRIBDATA_GLOBALES_H
+#define GRIBDATA_GLOBALES_H
+
+#include <cstdio>
+
+// The activity log "log.txt"; standard output until start-up opens it.
+extern FILE* fichierlog;
+
+// Local time minus UTC in seconds, set by the clock; 0 until then.
+extern int decalage;
+
+// Writes one line to `fichierlog`: the bracketed tag, a blank, then the
+// message, and flushes, so a crash loses nothing already logged. Lines from
+// different threads do not interleave.
+void vJournal(const char* tag, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+
+#endif

@@ -1,0 +1,129 @@
+#include "codes/navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(Cap360, RameneDansLeTour)
+{
+    EXPECT_DOUBLE_EQ(dCodesCap360(-90), 270);
+    EXPECT_DOUBLE_EQ(dCodesCap360(725), 5);
+    EXPECT_DOUBLE_EQ(dCodesCap360(360), 0);
+    EXPECT_DOUBLE_EQ(dCodesCap360(-720), 0);
+    EXPECT_DOUBLE_EQ(dCodesCap360(359.5), 359.5);
+}
+
+TEST(Loxodromie, ValeursDeReference)
+{
+    double lat, lon;
+    vCodesLoxoLLCD(45, 0, 90, 60, lat, lon);
+    EXPECT_NEAR(lat, 45, 1e-12);
+    EXPECT_NEAR(lon, 1.414214, 1e-6);
+    vCodesLoxoLLCD(45, 0, 0, 60, lat, lon);
+    EXPECT_DOUBLE_EQ(lat, 46);
+    EXPECT_DOUBLE_EQ(lon, 0);
+    vCodesLoxoLLCD(0, 179.5, 90, 60, lat, lon);
+    EXPECT_NEAR(lon, -179.5, 1e-9);
+    vCodesLoxoLLCD(10, -179.5, 270, 60, lat, lon);
+    EXPECT_NEAR(lon, 360 - 179.5 - 1 / std::cos(10 * M_PI / 180), 1e-9);
+    // South-west by 100 miles from 48 N 5 W, against the Mercator formula.
+    vCodesLoxoLLCD(48, -5, 225, 100, lat, lon);
+    double lat1 = 48 - 100.0 / 60 * std::sqrt(0.5);
+    EXPECT_NEAR(lat, lat1, 1e-12);
+    double dm = std::log(std::tan(M_PI / 4 + lat1 * M_PI / 360) /
+                         std::tan(M_PI / 4 + 48 * M_PI / 360));
+    EXPECT_NEAR(lon, -5 + dm * 180 / M_PI, 1e-9);
+}
+
+TEST(Loxodromie, LongitudeToujoursRepliee)
+{
+    double lat, lon;
+    // Far enough east to wrap more than once.
+    vCodesLoxoLLCD(0, 170, 90, 60 * 400, lat, lon);
+    EXPECT_NEAR(lon, 170 + 400 - 720, 1e-9);
+    vCodesLoxoLLCD(60, -170, 270, 60 * 1000, lat, lon);
+    EXPECT_GE(lon, -180);
+    EXPECT_LE(lon, 180);
+    for (double cap = 0; cap < 360; cap += 7.5)
+        for (double lat0 : {-80.0, -30.0, 0.0, 45.0, 85.0}) {
+            vCodesLoxoLLCD(lat0, 179, cap, 3000, lat, lon);
+            EXPECT_TRUE(std::isfinite(lon)) << cap << " " << lat0;
+            EXPECT_GE(lon, -180);
+            EXPECT_LE(lon, 180);
+        }
+}
+
+TEST(Loxodromie, PresDuPoleNiNanNiInfini)
+{
+    double lat, lon;
+    const double cas[][3] = {{90, 0, 90},  {90, 0, 45}, {-90, 0, 270}, {89.9999, 10, 10},
+                             {80, 0, 30},  {80, 0, 0},  {-85, 0, 200}, {0, 0, 89.9999999}};
+    for (auto& c : cas) {
+        vCodesLoxoLLCD(c[0], c[1], c[2], 1200, lat, lon);
+        EXPECT_TRUE(std::isfinite(lat));
+        EXPECT_TRUE(std::isfinite(lon)) << c[0] << " " << c[2];
+        EXPECT_GE(lon, -180);
+        EXPECT_LE(lon, 180);
+    }
+}
+
+TEST(Vent, ComposantesVersDirectionEtForce)
+{
+    float d, f;
+    vUVDF(1, 0, d, f);
+    EXPECT_EQ(d, 270);
+    EXPECT_EQ(f, 1);
+    vUVDF(0, 1, d, f);
+    EXPECT_EQ(d, 180);
+    vUVDF(-1, 0, d, f);
+    EXPECT_EQ(d, 90);
+    vUVDF(0, -1, d, f);
+    EXPECT_EQ(d, 360);  // from due north: 360, not 0
+    vUVDF(0, 0, d, f);
+    EXPECT_EQ(d, 0);
+    EXPECT_EQ(f, 0);
+    vUVDF(-3, -4, d, f);
+    EXPECT_FLOAT_EQ(f, 5);
+    EXPECT_NEAR(d, std::atan2(3.0, 4.0) * 180 / M_PI, 1e-4);
+}
+
+TEST(Vent, DirectionEtForceVersComposantes)
+{
+    float u, v;
+    vDFUV(270, 10, u, v);
+    EXPECT_NEAR(u, 10, 1e-5);
+    EXPECT_NEAR(v, 0, 1e-5);
+    vDFUV(0, 10, u, v);
+    EXPECT_NEAR(u, 0, 1e-5);
+    EXPECT_NEAR(v, -10, 1e-5);
+}
+
+TEST(Vent, AllerRetourSurTousLesQuadrants)
+{
+    for (float u = -20; u <= 20; u += 2.5f)
+        for (float v = -20; v <= 20; v += 2.5f) {
+            float d, f, u2, v2;
+            vUVDF(u, v, d, f);
+            EXPECT_TRUE(d >= 0 && d <= 360) << u << " " << v;
+            vDFUV(d, f, u2, v2);
+            EXPECT_NEAR(u2, u, 1e-4) << u << " " << v;
+            EXPECT_NEAR(v2, v, 1e-4) << u << " " << v;
+            // u = -f sin(d), v = -f cos(d)
+            EXPECT_NEAR(-f * std::sin(d * M_PI / 180), u, 1e-4);
+        }
+}
+
+TEST(Fmod1000, ResteAuMillieme)
+{
+    EXPECT_FLOAT_EQ(fmod1000(7.5f, 2), 1.5f);
+    EXPECT_FLOAT_EQ(fmod1000(-7.5f, 2), -1.5f);
+    EXPECT_FLOAT_EQ(fmod1000(0, 2), 0);
+    EXPECT_FLOAT_EQ(fmod1000(3, 0), 0);
+    EXPECT_FLOAT_EQ(fmod1000(0.3f, 0.1f), 0);
+    EXPECT_FLOAT_EQ(fmod1000(370.25f, 360), 10.25f);
+    // A divisor that rounds to no thousandth: no trap, answer 0.
+    EXPECT_FLOAT_EQ(fmod1000(5, 0.0004f), 0);
+    EXPECT_FLOAT_EQ(fmod1000(5, -0.0004f), 0);
+    // Values far beyond an integer's range stay defined.
+    EXPECT_TRUE(std::isfinite(fmod1000(3e30f, 7)));
+}

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs the Debian packages the build, the program and the test suite need,
+# and only those that are missing. Runs apt-get update only when something is
+# to be installed. Needs root, or sudo.
+set -e
+
+PACKAGES="cmake g++ make pkg-config libfltk1.3-dev fluid zlib1g-dev libbz2-dev \
+libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
+xvfb xauth xdotool x11-utils imagemagick libeccodes-tools gzip bzip2 pbzip2"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+$SUDO apt-get update
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
