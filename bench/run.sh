@@ -1,0 +1,57 @@
+#!/bin/sh
+# Decompression benchmark: sh bench/run.sh BUILD_DIR
+# Makes the ~100 MB GRIB-like file and its .gz and .bz2 in BUILD_DIR/bench-data
+# (once), runs bench_decompression, then prints how the old size-guessing
+# scheme and the system tools compare with the one-pass gzip() and bzip2().
+set -e
+
+build=${1:?usage: sh bench/run.sh BUILD_DIR}
+programmes=$build/bench
+donnees=$build/bench-data
+fichier=$donnees/grib_like.grb
+
+if [ ! -x "$programmes/bench_decompression" ]; then
+    echo "$programmes/bench_decompression is missing:" \
+         "is Google Benchmark (libbenchmark-dev) installed?" >&2
+    exit 1
+fi
+mkdir -p "$donnees"
+if [ ! -s "$fichier" ]; then
+    echo "generating $fichier"
+    "$programmes/gen_grib_like" "$fichier.tmp" && mv "$fichier.tmp" "$fichier"
+fi
+if [ ! -s "$fichier.gz" ]; then
+    echo "compressing with gzip"
+    gzip -c "$fichier" > "$fichier.gz.tmp" && mv "$fichier.gz.tmp" "$fichier.gz"
+fi
+if [ ! -s "$fichier.bz2" ]; then
+    echo "compressing with bzip2"
+    bzip2 -c "$fichier" > "$fichier.bz2.tmp" && mv "$fichier.bz2.tmp" "$fichier.bz2"
+fi
+
+taille() { wc -c < "$1" | tr -d ' '; }
+echo "file: $(taille "$fichier") bytes; .gz $(taille "$fichier.gz"); .bz2 $(taille "$fichier.bz2")"
+
+resultats=$donnees/results.csv
+"$programmes/bench_decompression" --data="$donnees" \
+    --benchmark_out="$resultats" --benchmark_out_format=csv
+
+# Rows look like: "gzip/one_pass/iterations:5/real_time",5,412.3,...,ms,...
+awk -F, '
+    /^"(gzip|bzip2)\// {
+        nom = $1; gsub(/"/, "", nom); split(nom, morceaux, "/")
+        temps[morceaux[1] "/" morceaux[2]] = $3; unite = $5
+    }
+    END {
+        print ""
+        for (i = 1; i <= 2; ++i) {
+            f = i == 1 ? "gzip" : "bzip2"
+            une = temps[f "/one_pass"]; essais = temps[f "/guess_retry"]
+            outil = temps[f "/system_tool"]
+            if (une == "" || essais == "" || outil == "") { print f ": results missing"; continue }
+            printf "%-5s one pass %.0f %s, guess-retry %.0f %s, system tool %.0f %s\n", \
+                f, une, unite, essais, unite, outil, unite
+            printf "%-5s guess-retry / one pass = %.2f   one pass / system tool = %.2f\n", \
+                f, essais / une, une / outil
+        }
+    }' "$resultats"

@@ -1,0 +1,72 @@
+// The working folders, created in a scratch folder that the test moves into.
+#include "outils_test.h"
+
+#include "gribdata/fichiers.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const DOSSIERS[] = {"dat", "dat/bulletin", "dat/image", "etc",
+                                "etc/bull", "etc/grib", "lockdir"};
+
+class Repertoires : public ::testing::Test {
+protected:
+    DossierTemporaire dossier;
+    char ancien[PATH_MAX];
+    mode_t ancienMasque = 0;
+
+    void SetUp() override
+    {
+        ASSERT_NE(getcwd(ancien, sizeof ancien), nullptr);
+        ancienMasque = umask(022);
+        ASSERT_EQ(chdir(dossier.chemin().c_str()), 0);
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(chdir(ancien), 0);
+        umask(ancienMasque);
+    }
+};
+
+}  // namespace
+
+TEST_F(Repertoires, CreatesTheSevenFoldersForTheOwnerOnly)
+{
+    creationRepertoires();
+    for (const char* nom : DOSSIERS) {
+        struct stat st;
+        ASSERT_EQ(stat(nom, &st), 0) << nom;
+        EXPECT_TRUE(S_ISDIR(st.st_mode)) << nom;
+        EXPECT_EQ(st.st_mode & 07777, 0700u) << nom;
+    }
+}
+
+TEST_F(Repertoires, ASecondRunChangesNothing)
+{
+    creationRepertoires();
+    ecrireFichier("dat/bulletin/b.txt", "bulletin");
+    struct stat avant[7], apres;
+    for (int i = 0; i < 7; ++i)
+        stat(DOSSIERS[i], &avant[i]);
+    creationRepertoires();
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_EQ(stat(DOSSIERS[i], &apres), 0);
+        EXPECT_EQ(apres.st_ino, avant[i].st_ino) << DOSSIERS[i];
+        EXPECT_EQ(apres.st_mode, avant[i].st_mode) << DOSSIERS[i];
+        EXPECT_EQ(apres.st_mtim.tv_nsec, avant[i].st_mtim.tv_nsec) << DOSSIERS[i];
+    }
+    EXPECT_EQ(lireFichier("dat/bulletin/b.txt"), "bulletin");
+}
+
+TEST_F(Repertoires, CreatingOneFolderTellsWhatHappened)
+{
+    EXPECT_EQ(creationRepertoire("nouveau"), 0);
+    EXPECT_NE(creationRepertoire("nouveau"), 0);  // already there
+    EXPECT_EQ(creationRepertoire("absent/enfant"), -1);
+    ecrireFichier("fichier", "");
+    EXPECT_EQ(creationRepertoire("fichier"), -1);
+}
