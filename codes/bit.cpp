@@ -5,9 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 
-const char* CLASS_CODES_BIT_BASE::spc_class_name = "CLASS_CODES_BIT_BASE";
-const char* CLASS_CODES_BIT::spc_class_name = "CLASS_CODES_BIT";
-
 CLASS_CODES_BIT::CLASS_CODES_BIT(unsigned char* buffer, unsigned int premierBit)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_CODES_BIT");

@@ -13,12 +13,12 @@
 
 class CLASS_CODES_BIT_BASE {
 public:
-    static const char* spc_class_name;
+    static constexpr const char* spc_class_name = "CLASS_CODES_BIT_BASE";
 };
 
 class CLASS_CODES_BIT : public CLASS_CODES_BIT_BASE {
 public:
-    static const char* spc_class_name;
+    static constexpr const char* spc_class_name = "CLASS_CODES_BIT";
 
     explicit CLASS_CODES_BIT(unsigned char* buffer = nullptr, unsigned int premierBit = 0);
     ~CLASS_CODES_BIT() {}

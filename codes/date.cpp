@@ -7,8 +7,6 @@
 #include <climits>
 #include <ctime>
 
-const char* CLASS_CODES_DATE::spc_class_name = "CLASS_CODES_DATE";
-
 namespace {
 // A part too large for the fields can only be invalid: keep it out of range
 // rather than let it wrap into a valid value.

@@ -12,7 +12,7 @@ struct tm;
 
 class CLASS_CODES_DATE {
 public:
-    static const char* spc_class_name;
+    static constexpr const char* spc_class_name = "CLASS_CODES_DATE";
 
     CLASS_CODES_DATE();
     virtual ~CLASS_CODES_DATE();

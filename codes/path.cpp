@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-const char* CLASS_CODES_PATH::spc_class_name = "CLASS_CODES_PATH";
-
 CLASS_CODES_PATH::CLASS_CODES_PATH()
     : pc_repertoire(nullptr), pc_nom(nullptr), pc_prefixe(nullptr), pc_suffixe(nullptr),
       pc_fichier(nullptr), c_separateur{'.', 0}

@@ -7,7 +7,7 @@
 
 class CLASS_CODES_PATH {
 public:
-    static const char* spc_class_name;
+    static constexpr const char* spc_class_name = "CLASS_CODES_PATH";
 
     CLASS_CODES_PATH();
     explicit CLASS_CODES_PATH(const char* chemin);
