@@ -12,6 +12,7 @@ namespace {
 // rather than let it wrap into a valid value.
 unsigned int uiPartie(unsigned long valeur)
 {
+    CLASS_CODES_LOGERR contexte("uiPartie");
     return valeur > UINT_MAX ? UINT_MAX : (unsigned int)valeur;
 }
 }

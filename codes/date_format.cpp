@@ -30,12 +30,14 @@ const char* const CLASS_CODES_DATE::pc_UsJours3[7] = {"Sun", "Mon", "Tue", "Wed"
 namespace {
 bool bBlanc(char c)
 {
+    CLASS_CODES_LOGERR contexte("bBlanc");
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 }
 
 void CLASS_CODES_DATE::vAjoute(const char* format, ...)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "vAjoute");
     size_t utilise = (size_t)(pc_sortie - ca_resultat);
     size_t reste = sizeof ca_resultat - utilise;
     if (reste <= 1)
@@ -50,6 +52,7 @@ void CLASS_CODES_DATE::vAjoute(const char* format, ...)
 
 void CLASS_CODES_DATE::vJeton(const char* mot, const struct tm& t, int langue)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "vJeton");
     bool fr = langue == 0;
     int annee = t.tm_year + 1900;
     int mois = t.tm_mon + 1;

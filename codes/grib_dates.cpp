@@ -34,6 +34,7 @@ namespace {
 // Seconds of a time unit of code table 4; 0 for a unit without a fixed length.
 uint32_t ulSecondes(unsigned int unite)
 {
+    CLASS_CODES_LOGERR contexte("ulSecondes");
     switch (unite) {
     case 0: return 60;
     case 1: return 3600;

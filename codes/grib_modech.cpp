@@ -17,6 +17,7 @@ const char* const NOMS_MODELES[CLASS_GRIB_MODECH::MODELES] = {
 // second slot.
 void vLitLigne(char* ligne, int* rangee, int colonnes)
 {
+    CLASS_CODES_LOGERR contexte("vLitLigne");
     int n = 0;
     char* reste = nullptr;
     for (char* mot = strtok_r(ligne, " \t\r\n", &reste); mot && n < colonnes - 1;

@@ -24,12 +24,14 @@ void CLASS_GRIB_TABLES::vSet(int centre, int version)
 
 void CLASS_GRIB_TABLES::vFichierOmm(int version, int table)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "vFichierOmm");
     snprintf(sca_repertoire, sizeof sca_repertoire, "omm.%3.3d", version);
     snprintf(sca_fichier, sizeof sca_fichier, "%d", table);
 }
 
 void CLASS_GRIB_TABLES::vFichierCentre(int centre, int table, int version)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "vFichierCentre");
     snprintf(sca_repertoire, sizeof sca_repertoire, "centre.%3.3d", centre);
     snprintf(sca_fichier, sizeof sca_fichier, "%d.%3.3d", table, version);
 }

@@ -25,6 +25,7 @@ CLASS_CODES_PATH::~CLASS_CODES_PATH()
 
 void CLASS_CODES_PATH::vLibere(char*& texte)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "vLibere");
     delete[] texte;
     texte = nullptr;
 }
@@ -49,6 +50,7 @@ char* CLASS_CODES_PATH::pcNew(const char* label, int taille)
 
 char* CLASS_CODES_PATH::pcCopie(const char* label, const char* texte, int longueur)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "pcCopie");
     char* copie = pcNew(label, longueur + 1);
     memcpy(copie, texte, (size_t)longueur);
     copie[longueur] = 0;
@@ -62,6 +64,7 @@ char* CLASS_CODES_PATH::pcCopie(const char* label, const char* texte)
 
 char* CLASS_CODES_PATH::pcJoint(const char* label, const char* a, const char* b)
 {
+    CLASS_CODES_LOGERR contexte(spc_class_name, "pcJoint");
     size_t la = strlen(a), lb = strlen(b);
     char* texte = pcNew(label, (int)(la + lb + 2));
     memcpy(texte, a, la);
