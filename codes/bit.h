@@ -77,10 +77,9 @@ public:
 private:
     // Logs the width and ends the process with status 98.
     [[noreturn]] static void vLargeurImpossible(const char* methode, unsigned int largeur);
-    // The field, left-aligned on its `octets` octets.
-    inline uint64_t ullAligne(unsigned int largeur, unsigned long valeur, unsigned int fin,
-                              unsigned int octets) const;
-    inline void vAvance(unsigned int fin);
+    // vWrite, or vInsert when INSERTION: they differ in the field's last octet.
+    template <bool INSERTION>
+    inline void vPose(const char* methode, unsigned int largeur, unsigned long valeur);
 };
 
 // Width 0 (nothing to move) and widths above 32 share one unlikely branch.
@@ -119,46 +118,38 @@ inline unsigned long CLASS_CODES_BIT::ulRead(unsigned int largeur)
     return (unsigned long)(v >> (octets * 8 - fin));
 }
 
-inline uint64_t CLASS_CODES_BIT::ullAligne(unsigned int largeur, unsigned long valeur,
-                                           unsigned int fin, unsigned int octets) const
+template <bool INSERTION>
+inline void CLASS_CODES_BIT::vPose(const char* methode, unsigned int largeur,
+                                   unsigned long valeur)
 {
-    return (uint64_t)(valeur & ula_masque[largeur]) << (octets * 8 - fin);
-}
-
-inline void CLASS_CODES_BIT::vAvance(unsigned int fin)
-{
+    CODES_BIT_LARGEUR_RARE(largeur, methode, )
+    unsigned char* p = puc_octet;
+    unsigned int fin = ui_bit + largeur;
+    unsigned int octets = (fin + 7) >> 3;
+    uint64_t v = (uint64_t)(valeur & ula_masque[largeur]) << (octets * 8 - fin);
+    p[0] |= (unsigned char)(v >> (8 * (octets - 1)));
+    for (unsigned int i = 1; i + 1 < octets; i++)
+        p[i] = (unsigned char)(v >> (8 * (octets - 1 - i)));
+    if (octets > 1) {
+        if (INSERTION)
+            p[octets - 1] |= (unsigned char)v;
+        else
+            p[octets - 1] = (unsigned char)v;
+    }
     puc_octet += fin >> 3;
     ui_bit = fin & 7;
+    if (!INSERTION && ui_bit == 0)
+        *puc_octet = 0;
 }
 
 inline void CLASS_CODES_BIT::vWrite(unsigned int largeur, unsigned long valeur)
 {
-    CODES_BIT_LARGEUR_RARE(largeur, "vWrite", )
-    unsigned char* p = puc_octet;
-    unsigned int fin = ui_bit + largeur;
-    unsigned int octets = (fin + 7) >> 3;
-    uint64_t v = ullAligne(largeur, valeur, fin, octets);
-    p[0] |= (unsigned char)(v >> (8 * (octets - 1)));
-    for (unsigned int i = 1; i < octets; i++)
-        p[i] = (unsigned char)(v >> (8 * (octets - 1 - i)));
-    vAvance(fin);
-    if (ui_bit == 0)
-        *puc_octet = 0;
+    vPose<false>("vWrite", largeur, valeur);
 }
 
 inline void CLASS_CODES_BIT::vInsert(unsigned int largeur, unsigned long valeur)
 {
-    CODES_BIT_LARGEUR_RARE(largeur, "vInsert", )
-    unsigned char* p = puc_octet;
-    unsigned int fin = ui_bit + largeur;
-    unsigned int octets = (fin + 7) >> 3;
-    uint64_t v = ullAligne(largeur, valeur, fin, octets);
-    p[0] |= (unsigned char)(v >> (8 * (octets - 1)));
-    for (unsigned int i = 1; i + 1 < octets; i++)
-        p[i] = (unsigned char)(v >> (8 * (octets - 1 - i)));
-    if (octets > 1)
-        p[octets - 1] |= (unsigned char)v;
-    vAvance(fin);
+    vPose<true>("vInsert", largeur, valeur);
 }
 
 #undef CODES_BIT_LARGEUR_RARE

@@ -26,8 +26,7 @@ CLASS_CODES_PATH::~CLASS_CODES_PATH()
 void CLASS_CODES_PATH::vLibere(char*& texte)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "vLibere");
-    delete[] texte;
-    texte = nullptr;
+    vRemplace(texte, nullptr);
 }
 
 void CLASS_CODES_PATH::vInit()
@@ -99,14 +98,18 @@ void CLASS_CODES_PATH::vSetFichier(const char* chemin)
         pc_suffixe = pcCopie("vSetFichier.suffixe", point + 1);
 }
 
+void CLASS_CODES_PATH::vRemplace(char*& partie, char* nouvelle)
+{
+    CLASS_CODES_LOGERR contexte(spc_class_name, "vRemplace");
+    delete[] partie;
+    partie = nouvelle;
+}
+
 void CLASS_CODES_PATH::vSetRepertoire(const char* repertoire)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "vSetRepertoire");
-    if (!repertoire)
-        return;
-    char* copie = pcCopie("vSetRepertoire", repertoire);
-    vLibere(pc_repertoire);
-    pc_repertoire = copie;
+    if (repertoire)
+        vRemplace(pc_repertoire, pcCopie("vSetRepertoire", repertoire));
 }
 
 void CLASS_CODES_PATH::vSetNom(const char* nom)
@@ -114,11 +117,9 @@ void CLASS_CODES_PATH::vSetNom(const char* nom)
     CLASS_CODES_LOGERR contexte(spc_class_name, "vSetNom");
     if (!nom)
         return;
-    char* copie = pcCopie("vSetNom", nom);
-    vLibere(pc_nom);
+    vRemplace(pc_nom, pcCopie("vSetNom", nom));
     vLibere(pc_prefixe);
     vLibere(pc_suffixe);
-    pc_nom = copie;
 }
 
 void CLASS_CODES_PATH::vSetPrefixe(const char* prefixe)
@@ -126,12 +127,8 @@ void CLASS_CODES_PATH::vSetPrefixe(const char* prefixe)
     CLASS_CODES_LOGERR contexte(spc_class_name, "vSetPrefixe");
     if (!prefixe)
         return;
-    char* copie = pcCopie("vSetPrefixe", prefixe);
-    vLibere(pc_prefixe);
-    pc_prefixe = copie;
-    char* nom = pcJoint("vSetPrefixe.nom", pc_prefixe, pc_suffixe ? pc_suffixe : "");
-    vLibere(pc_nom);
-    pc_nom = nom;
+    vRemplace(pc_prefixe, pcCopie("vSetPrefixe", prefixe));
+    vRemplace(pc_nom, pcJoint("vSetPrefixe.nom", pc_prefixe, pc_suffixe ? pc_suffixe : ""));
 }
 
 void CLASS_CODES_PATH::vSetSuffixe(const char* suffixe)
@@ -139,13 +136,10 @@ void CLASS_CODES_PATH::vSetSuffixe(const char* suffixe)
     CLASS_CODES_LOGERR contexte(spc_class_name, "vSetSuffixe");
     if (!suffixe)
         return;
-    char* copie = pcCopie("vSetSuffixe", suffixe);
-    vLibere(pc_suffixe);
-    pc_suffixe = copie;
+    vRemplace(pc_suffixe, pcCopie("vSetSuffixe", suffixe));
+    // Without a prefix the current name is kept whole before the suffix.
     const char* base = pc_prefixe ? pc_prefixe : pc_nom ? pc_nom : "";
-    char* nom = pcJoint("vSetSuffixe.nom", base, pc_suffixe);
-    vLibere(pc_nom);
-    pc_nom = nom;
+    vRemplace(pc_nom, pcJoint("vSetSuffixe.nom", base, pc_suffixe));
 }
 
 const char* CLASS_CODES_PATH::cpcGetFichier()

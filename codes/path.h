@@ -42,6 +42,8 @@ private:
     char* pcCopie(const char* label, const char* texte);
     // A new[] text of a, the separator and b.
     char* pcJoint(const char* label, const char* a, const char* b);
+    // Releases a part and puts the new text (or null) in its place.
+    static void vRemplace(char*& partie, char* nouvelle);
     static void vLibere(char*& texte);
 
     char* pc_repertoire;

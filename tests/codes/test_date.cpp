@@ -2,6 +2,7 @@
 // TZ=Europe/Paris (see CMakeLists.txt); DateUtc and DateParis hold what
 // differs between the two zones.
 #include "codes/date.h"
+#include "journal_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -164,11 +165,8 @@ TEST(Date, ValidationDesChamps)
 
 TEST(Date, AvertissementDateIncorrecte)
 {
-    setenv("ZELxCodes", "W", 1);
     D d;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(d.time_tGet(2026, 2, 30, 1, 2, 3), -1);
-    std::string s = testing::internal::GetCapturedStderr();
+    std::string s = sJournal([&] { EXPECT_EQ(d.time_tGet(2026, 2, 30, 1, 2, 3), -1); });
     EXPECT_NE(s.find(":time_tTime\n"), std::string::npos) << s;
     EXPECT_NE(s.find("[WARNING]Date incorrecte:126 2 30 1 2 3\n"), std::string::npos) << s;
 }

@@ -4,28 +4,17 @@
 #include "codes/grib_put.h"
 #include "codes/grib_sections.h"
 #include "codes/grib_structure.h"
+#include "journal_capture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <string>
 
 namespace {
 using S = CLASS_GRIB_SECTIONS;
-using L = CLASS_CODES_LOGERR;
-
-// Warnings are written once the log's filter lets them through.
-std::string avertissements(const std::function<void()>& action)
-{
-    setenv("ZELxCodes", "W", 1);
-    L racine("test");
-    testing::internal::CaptureStderr();
-    action();
-    return testing::internal::GetCapturedStderr();
-}
 
 std::string utc(time_t t)
 {
@@ -229,7 +218,7 @@ TEST(GribNivech, CodesAuDelaDe255)
 {
     CLASS_GRIB_NIVECH n;
     unsigned valeur = 77;
-    std::string s = avertissements([&] {
+    std::string s = sJournal([&] {
         EXPECT_EQ(n.iGetNiveau(256, 1, 2, valeur), -1);
         EXPECT_EQ(n.iGetEcheance(300, 1, 2, valeur), -1);
     });

@@ -3,20 +3,18 @@
 #include "codes/grib_base.h"
 #include "codes/grib_modech.h"
 #include "codes/grib_tables.h"
-#include "codes/logerr.h"
+#include "journal_capture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
 
 namespace {
 using T = CLASS_GRIB_TABLES;
-using L = CLASS_CODES_LOGERR;
 
 const std::string DONNEES = std::string(QUENBREL_SOURCE_DIR) + "/data";
 const std::string ECCODES = "/usr/share/eccodes/definitions/grib1/";
@@ -44,15 +42,6 @@ void ecrire(const std::string& chemin, const std::string& contenu)
 {
     mkdir(chemin.substr(0, chemin.rfind('/')).c_str(), 0700);
     std::ofstream(chemin) << contenu;
-}
-
-std::string journal(const std::function<void()>& action)
-{
-    setenv("ZELxCodes", "W", 1);
-    L racine("test");
-    testing::internal::CaptureStderr();
-    action();
-    return testing::internal::GetCapturedStderr();
 }
 
 std::string defaut(int centre, int table, int valeur, int position)
@@ -148,7 +137,7 @@ TEST(GribTables, ClesAvecPositionEtTablesSansFichier)
     EXPECT_EQ(texte(t.cpcGetEntry(7, 5, 1)), defaut(85, 7, 5, 1));
     // Tables 9, 10, above 13 and negative are never read.
     unsetenv("ZELpGbTables");
-    std::string s = journal([&] {
+    std::string s = sJournal([&] {
         for (int table : {9, 10, 14, 255, -1})
             EXPECT_EQ(texte(t.cpcGetEntry(table, 1, 0)), defaut(85, table, 1, 0));
     });
@@ -189,7 +178,7 @@ TEST(GribTables, FichierIncorrectEtVariableAbsente)
     tables(r);
     T t;
     t.vSet(0, 1);
-    std::string s = journal([&] { EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), "1 Hour\n"); });
+    std::string s = sJournal([&] { EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), "1 Hour\n"); });
     // Two lines without a code; the tail of the long line is not taken for one.
     size_t premier = s.find("[FATAL]fichier incorrect:" + r + "/grib/omm.001/4\n");
     ASSERT_NE(premier, std::string::npos) << s;
@@ -197,10 +186,10 @@ TEST(GribTables, FichierIncorrectEtVariableAbsente)
     ASSERT_NE(second, std::string::npos) << s;
     EXPECT_EQ(s.find("[FATAL]fichier incorrect", second + 1), std::string::npos) << s;
     // The long line is cut to the buffer.
-    journal([&] { EXPECT_EQ(texte(t.cpcGetEntry(4, 5, 0)).size(), 1023u); });
+    sJournal([&] { EXPECT_EQ(texte(t.cpcGetEntry(4, 5, 0)).size(), 1023u); });
 
     unsetenv("ZELpGbTables");
-    s = journal([&] {
+    s = sJournal([&] {
         EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), defaut(0, 4, 1, 0));
         EXPECT_EQ(t.cpcGetTitle(-1, 1, 4), nullptr);
     });
@@ -257,7 +246,7 @@ TEST(GribModech, LignesBornees)
 TEST(GribModech, FichierAbsent)
 {
     tables(racine("vide"));
-    std::string s = journal([] {
+    std::string s = sJournal([] {
         CLASS_GRIB_MODECH m;
         EXPECT_EQ(m.ui_charge, 0u);
     });
