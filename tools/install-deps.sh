@@ -6,7 +6,8 @@ set -e
 
 PACKAGES="cmake g++ make pkg-config libfltk1.3-dev fluid zlib1g-dev libbz2-dev \
 libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
-xvfb xauth xdotool x11-utils imagemagick libeccodes-tools gzip bzip2 pbzip2"
+xvfb xauth xdotool x11-utils imagemagick libeccodes-tools libeccodes-data tzdata \
+gzip bzip2 pbzip2"
 
 missing=""
 for p in $PACKAGES; do

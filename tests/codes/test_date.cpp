@@ -1,0 +1,229 @@
+// Dates. The whole suite runs once under TZ=UTC and once under
+// TZ=Europe/Paris (see CMakeLists.txt); DateUtc and DateParis hold what
+// differs between the two zones.
+#include "codes/date.h"
+#include "journal_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+
+namespace {
+using D = CLASS_CODES_DATE;
+
+const char* MODELE_TRAVAILLEUR = "js j ms a4 - HH heure(s)";
+
+std::string texte(const char* p)
+{
+    return p ? std::string(p) : std::string("(null)");
+}
+
+// Monday 5 January 2026 at the given local time.
+long lundi(D& d, unsigned heure = 12, unsigned minute = 0, unsigned seconde = 0)
+{
+    return d.time_tGet(2026, 1, 5, heure, minute, seconde);
+}
+}
+
+TEST(Date, JetonsFrancaisEtAmericains)
+{
+    D d;
+    long t = lundi(d);
+    ASSERT_GT(t, 0);
+    EXPECT_EQ(texte(d.cpcGetFr(MODELE_TRAVAILLEUR, t)), "Lundi 5 Janvier 2026 - 12 heure(s)");
+    EXPECT_EQ(texte(d.cpcGetUs(MODELE_TRAVAILLEUR, t)), "Monday 5 January 2026 - 12 heure(s)");
+    EXPECT_EQ(texte(d.cpcGetFr("AAAAMMJJ HH:MM", t)), "20260105 12:00");
+    EXPECT_EQ(texte(d.cpcGetFr("a4 a4", t)), "2026 2026");
+    EXPECT_EQ(texte(d.cpcGetFr("   j2   m2  ", t)), "05 01");
+
+    long u = lundi(d, 7, 4, 9);
+    EXPECT_EQ(texte(d.cpcGetFr("a2 a4 m m2 ms ms3 j j2 js js3", u)),
+              "26 2026 1 01 Janvier Jan 5 05 Lundi Lun");
+    EXPECT_EQ(texte(d.cpcGetUs("ms ms3 js js3", u)), "January Jan Monday Mon");
+    EXPECT_EQ(texte(d.cpcGetFr("HH MM SS HH:MM HH:MM:SS AAMMJJ AAAAMMJJ a", u)),
+              "07 04 09 07:04 07:04:09 260105 20260105 26");
+    // Case matters; unknown words are copied as they stand.
+    EXPECT_EQ(texte(d.cpcGetFr("hh Js le:j", u)), "hh Js le:j");
+    EXPECT_EQ(texte(d.cpcGet(3, "ms", u)), "January");
+}
+
+TEST(Date, NomsDesMoisEtDesJours)
+{
+    D d;
+    const char* fr[] = {"Janvier", "Fevrier", "Mars",      "Avril",   "Mai",      "Juin",
+                        "Juillet", "Aout",    "Septembre", "Octobre", "Novembre", "Decembre"};
+    const char* us3[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (unsigned m = 1; m <= 12; m++) {
+        long t = d.time_tGet(2026, m, 15, 12, 0, 0);
+        EXPECT_EQ(texte(d.cpcGetFr("ms", t)), fr[m - 1]);
+        EXPECT_EQ(texte(d.cpcGetUs("ms3", t)), us3[m - 1]);
+    }
+    // 4 to 10 January 2026: Sunday to Saturday.
+    const char* jours[] = {"Dimanche Sunday", "Lundi Monday",      "Mardi Tuesday",
+                           "Mercredi Wednesday", "Jeudi Thursday", "Vendredi Friday",
+                           "Samedi Saturday"};
+    for (unsigned j = 4; j <= 10; j++) {
+        long t = d.time_tGet(2026, 1, j, 12, 0, 0);
+        std::string s = texte(d.cpcGetFr("js", t));
+        s += " " + texte(d.cpcGetUs("js", t));
+        EXPECT_EQ(s, jours[j - 4]);
+    }
+    long t = d.time_tGet(2026, 1, 4, 12, 0, 0);
+    EXPECT_EQ(texte(d.cpcGetFr("js3", t)), "Dim");
+    EXPECT_EQ(texte(d.cpcGetUs("js3", t)), "Sun");
+}
+
+TEST(Date, ModelesVidesEtRefus)
+{
+    D d;
+    long t = lundi(d);
+    EXPECT_EQ(texte(d.cpcGetFr("", t)), "");
+    EXPECT_EQ(texte(d.cpcGetFr("    ", t)), "");
+    EXPECT_EQ(d.cpcGet(0, "a4", -1), nullptr);
+    EXPECT_EQ(d.cpcGet(0, nullptr, t), nullptr);
+    EXPECT_EQ(d.cpcGetFr(nullptr, t), nullptr);
+    // A negative time with cpcGetFr / cpcGetUs is the current time.
+    char attendu[16];
+    time_t maintenant = time(nullptr);
+    struct tm local;
+    localtime_r(&maintenant, &local);
+    snprintf(attendu, sizeof attendu, "%4.4d", local.tm_year + 1900);
+    EXPECT_EQ(texte(d.cpcGetFr("a4", -1)), attendu);
+    EXPECT_EQ(texte(d.cpcGetUs("a4", -5)), attendu);
+    // Invalid fields give no text.
+    EXPECT_EQ(d.cpcGetFr("a4", 2025, 2, 29, 0, 0, 0), nullptr);
+    EXPECT_EQ(d.cpcGetUs("a4", 2026, 13, 1, 0, 0, 0), nullptr);
+    EXPECT_EQ(texte(d.cpcGetUs("ms j a4", 2024, 2, 29, 0, 0, 0)), "February 29 2024");
+}
+
+TEST(Date, ResultatEtMotsBornes)
+{
+    D d;
+    long t = lundi(d);
+    std::string long_mot(200, 'x');
+    EXPECT_EQ(texte(d.cpcGetFr(long_mot.c_str(), t)), std::string(D::MOT_MAX, 'x'));
+    std::string beaucoup;
+    for (int i = 0; i < 40; i++)
+        beaucoup += "AAAAMMJJ ";
+    // Seven words fill the 63 characters; their last blank is removed.
+    std::string r = texte(d.cpcGetFr(beaucoup.c_str(), t));
+    EXPECT_EQ(r.size(), (size_t)D::RESULTAT_MAX - 1);
+    EXPECT_EQ(r.substr(0, 18), "20260105 20260105 ");
+    // A word that does not fit whole is cut at the end of the text.
+    r = texte(d.cpcGetFr(("x " + beaucoup).c_str(), t));
+    EXPECT_EQ(r.size(), (size_t)D::RESULTAT_MAX);
+    EXPECT_EQ(r.substr(47), "20260105 2026010");
+    // The object is still usable afterwards.
+    EXPECT_EQ(texte(d.cpcGetFr("j2", t)), "05");
+}
+
+TEST(Date, ValidationDesChamps)
+{
+    D d;
+    unsigned a = 2037;
+    EXPECT_EQ(d.iTestDate("test", a, 12, 31, 23, 59, 59), 0);
+    EXPECT_EQ(a, 137u);
+    a = 2038;
+    EXPECT_EQ(d.iTestDate("test", a, 1, 1, 0, 0, 0), -1);
+    EXPECT_EQ(a, 138u);
+    a = 1969;
+    EXPECT_EQ(d.iTestDate("test", a, 1, 1, 0, 0, 0), -1);
+    EXPECT_EQ(a, 1969u);
+    a = 99;
+    EXPECT_EQ(d.iTestDate("test", a, 1, 1, 0, 0, 0), 0);
+    EXPECT_EQ(a, 99u);
+    a = 1970;
+    EXPECT_EQ(d.iTestDate("test", a, 1, 1, 0, 0, 0), 0);
+    for (unsigned annee : {69u, 139u, 0u})
+        EXPECT_EQ(d.iTestDate("test", a = annee, 6, 1, 0, 0, 0), -1) << annee;
+
+    struct Cas {
+        unsigned annee, mois, jour, heure, minute, seconde;
+        int attendu;
+    } cas[] = {
+        {2024, 2, 29, 0, 0, 0, 0},   {2025, 2, 29, 0, 0, 0, -1},  {2000, 2, 29, 0, 0, 0, 0},
+        {2026, 2, 30, 0, 0, 0, -1},  {2026, 4, 31, 0, 0, 0, -1},  {2026, 4, 30, 0, 0, 0, 0},
+        {2026, 1, 31, 0, 0, 0, 0},   {2026, 12, 31, 0, 0, 0, 0},  {2026, 0, 10, 0, 0, 0, -1},
+        {2026, 13, 10, 0, 0, 0, -1}, {2026, 24, 24, 0, 0, 0, -1}, {2026, 6, 31, 0, 0, 0, -1},
+        {2026, 9, 31, 0, 0, 0, -1},  {2026, 11, 31, 0, 0, 0, -1}, {2026, 3, 0, 0, 0, 0, -1},
+        {2026, 3, 1, 24, 0, 0, -1},  {2026, 3, 1, 23, 60, 0, -1}, {2026, 3, 1, 23, 59, 60, -1},
+    };
+    for (auto& c : cas) {
+        unsigned annee = c.annee;
+        EXPECT_EQ(d.iTestDate("test", annee, c.mois, c.jour, c.heure, c.minute, c.seconde),
+                  c.attendu)
+            << c.annee << "-" << c.mois << "-" << c.jour << " " << c.heure << ":" << c.minute
+            << ":" << c.seconde;
+    }
+    for (unsigned mois = 1; mois <= 12; mois++) {
+        unsigned annee = 2026;
+        EXPECT_EQ(d.iTestDate("test", annee, mois, 0, 0, 0, 0), -1) << mois;
+    }
+}
+
+TEST(Date, AvertissementDateIncorrecte)
+{
+    D d;
+    std::string s = sJournal([&] { EXPECT_EQ(d.time_tGet(2026, 2, 30, 1, 2, 3), -1); });
+    EXPECT_NE(s.find(":time_tTime\n"), std::string::npos) << s;
+    EXPECT_NE(s.find("[WARNING]Date incorrecte:126 2 30 1 2 3\n"), std::string::npos) << s;
+}
+
+TEST(Date, ConversionsDesChamps)
+{
+    D d;
+    EXPECT_EQ(d.time_tGet(20260105UL, 120000UL), d.time_tGet(2026, 1, 5, 12, 0, 0));
+    EXPECT_EQ(d.time_tGet(20240229UL, 235959UL), d.time_tGet(2024, 2, 29, 23, 59, 59));
+    EXPECT_EQ(d.time_tGet(20250229UL, 0UL), -1);
+    EXPECT_EQ(d.time_tGet(20260105UL, 240000UL), -1);
+    // A date too large for the fields cannot wrap into a valid one.
+    EXPECT_EQ(d.time_tGet((4294967296UL + 2026UL) * 10000UL + 105UL, 0UL), -1);
+    EXPECT_EQ(d.time_tTime(2026, 1, 5, 12, 0, 0), d.time_tGet(2026, 1, 5, 12, 0, 0));
+    // Year counts are accepted as well as four-digit years.
+    EXPECT_EQ(d.time_tGet(126, 1, 5, 12, 0, 0), d.time_tGet(2026, 1, 5, 12, 0, 0));
+}
+
+TEST(Date, DecoupageUtc)
+{
+    D d;
+    int a, m, j, h, mi, s;
+    d.vSetDate(0, a, m, j, h, mi, s);
+    EXPECT_EQ(std::to_string(a) + "-" + std::to_string(m) + "-" + std::to_string(j) + " " +
+                  std::to_string(h) + ":" + std::to_string(mi) + ":" + std::to_string(s),
+              "1970-1-1 0:0:0");
+    d.vSetDate(1767614400L + 3 * 3600 + 4 * 60 + 5, a, m, j, h, mi, s);
+    EXPECT_EQ(a * 10000 + m * 100 + j, 20260105);
+    EXPECT_EQ(h * 10000 + mi * 100 + s, 150405);
+    d.vSetDate(951782400L, a, m, j, h, mi, s);  // 2000-02-29 00:00 UTC
+    EXPECT_EQ(a * 10000 + m * 100 + j, 20000229);
+}
+
+// TZ=UTC
+TEST(DateUtc, ChampsLusEnTempsUniversel)
+{
+    D d;
+    EXPECT_EQ(d.time_tGet(2026, 1, 5, 12, 0, 0), 1767614400L);
+    EXPECT_EQ(d.time_tGet(2026, 7, 5, 12, 0, 0), 1783252800L);
+    EXPECT_EQ(texte(d.cpcGetFr("AAAAMMJJ HH:MM:SS", 0)), "19700101 00:00:00");
+    EXPECT_EQ(texte(d.cpcGetUs(MODELE_TRAVAILLEUR, 1767614400L)),
+              "Monday 5 January 2026 - 12 heure(s)");
+}
+
+// TZ=Europe/Paris: one hour ahead in winter, two in summer.
+TEST(DateParis, ChampsLusEnHeureLocale)
+{
+    D d;
+    EXPECT_EQ(d.time_tGet(2026, 1, 5, 12, 0, 0), 1767614400L - 3600);
+    EXPECT_EQ(d.time_tGet(2026, 7, 5, 12, 0, 0), 1783252800L - 7200);
+    EXPECT_EQ(texte(d.cpcGetFr("AAAAMMJJ HH:MM:SS", 0)), "19700101 01:00:00");
+    // 23:30 UTC on 31 December is already the next year in Paris.
+    EXPECT_EQ(texte(d.cpcGetFr("js j ms a4 HH:MM", 1767223800L)), "Jeudi 1 Janvier 2026 00:30");
+    int a, m, j, h, mi, s;
+    d.vSetDate(1767223800L, a, m, j, h, mi, s);
+    EXPECT_EQ(a * 10000 + m * 100 + j, 20251231);
+    EXPECT_EQ(h * 100 + mi, 2330);
+    // Daylight saving is decided by the system: 29 March 2026 03:30 is summer time.
+    EXPECT_EQ(d.time_tGet(2026, 3, 29, 3, 30, 0), 1774747800L);
+}

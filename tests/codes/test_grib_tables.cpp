@@ -1,0 +1,272 @@
+// Code-table texts and the model-parameter file, from the tables shipped in
+// data/grib and from small tables made here.
+#include "codes/grib_base.h"
+#include "codes/grib_modech.h"
+#include "codes/grib_tables.h"
+#include "journal_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+using T = CLASS_GRIB_TABLES;
+
+const std::string DONNEES = std::string(QUENBREL_SOURCE_DIR) + "/data";
+const std::string ECCODES = "/usr/share/eccodes/definitions/grib1/";
+
+std::string texte(const char* p)
+{
+    return p ? std::string(p) : std::string("(null)");
+}
+
+void tables(const std::string& racine)
+{
+    setenv("ZELpGbTables", racine.c_str(), 1);
+}
+
+// A table root of its own under the test's folder.
+std::string racine(const std::string& nom)
+{
+    std::string chemin = std::string(QUENBREL_TEST_DIR) + "/" + nom;
+    mkdir(chemin.c_str(), 0700);
+    mkdir((chemin + "/grib").c_str(), 0700);
+    return chemin;
+}
+
+void ecrire(const std::string& chemin, const std::string& contenu)
+{
+    mkdir(chemin.substr(0, chemin.rfind('/')).c_str(), 0700);
+    std::ofstream(chemin) << contenu;
+}
+
+std::string defaut(int centre, int table, int valeur, int position)
+{
+    return "indicateur non repertorie centre:" + std::to_string(centre) +
+           " table:" + std::to_string(table) + " parametre:" + std::to_string(valeur) +
+           " position:" + std::to_string(position) + "\n";
+}
+}
+
+TEST(GribTables, TitresDesTablesOmm)
+{
+    tables(DONNEES);
+    T t;
+    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 2)), "999 Table 2 (version 1) : parametres\n");
+    EXPECT_EQ(texte(t.cpcGetTitle(-1, 3, 2)), "999 Table 2 (version 3) : parametres\n");
+    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 3)), "999 Table 3 : types de niveaux\n");
+    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 4)), "999 Table 4 : unites de temps\n");
+    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 5)), "999 Table 5 : indicateurs de periode\n");
+    EXPECT_EQ(texte(t.cpcGetTitle(85, 1, 2)),
+              "999 Table 2 (centre 85, version 1) : parametres locaux\n");
+    EXPECT_EQ(t.cpcGetTitle(-1, 1, 6), nullptr);
+    EXPECT_EQ(t.cpcGetTitle(-1, 7, 2), nullptr);
+    EXPECT_EQ(t.cpcGetTitle(98, 1, 2), nullptr);
+}
+
+TEST(GribTables, EntreesDesTablesLivrees)
+{
+    tables(DONNEES);
+    T t;
+    t.vSet(85, 1);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 2, 0)), "2 Mean sea level pressure Pa\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 33, 0)), "33 U-component of wind m s**-1\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 61, 0)), "61 Total precipitation kg m**-2\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(3, 105, 0)),
+              "105 Fixed height above ground height in meters (2 octets)\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(3, 160, 0)), "160 Depth below sea level meters (2 octets)\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), "1 Hour\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(4, 254, 0)), "254 Second\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(5, 4, 0)).rfind("4 Accumulation (reference time + P1", 0), 0u);
+    EXPECT_EQ(texte(t.cpcGetEntry(5, 10, 0)).rfind("10 P1 occupies octets 19 and 20", 0), 0u);
+    // The service's own parameters come from the centre's table.
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 200, 0)), "200 Direction mer totale Degree true\n");
+    t.vSet(98, 1);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 200, 0)), defaut(98, 2, 200, 0));
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 33, 0)), "33 U-component of wind m s**-1\n");
+    // A local version above 127 reads the WMO versions 0 to 2.
+    t.vSet(85, 196);
+    EXPECT_EQ(texte(t.cpcGetEntry(3, 8, 0)), "8 Nominal top of atmosphere\n");
+}
+
+// Every code eccodes lists in the WMO tables 3, 4, 5 and 2 has a text here.
+TEST(GribTables, ToutesLesEntreesDesTablesOmm)
+{
+    std::ifstream essai(ECCODES + "3.table");
+    if (!essai)
+        GTEST_SKIP() << "libeccodes-data is not installed";
+    tables(DONNEES);
+    T t;
+    t.vSet(0, 1);
+    struct {
+        const char* fichier;
+        int table;
+    } sources[] = {{"3.table", 3}, {"4.table", 4}, {"5.table", 5}, {"2.0.1.table", 2}};
+    for (auto& source : sources) {
+        std::ifstream in(ECCODES + source.fichier);
+        std::string ligne;
+        int vues = 0;
+        while (std::getline(in, ligne)) {
+            int code;
+            if (sscanf(ligne.c_str(), "%d", &code) != 1)
+                continue;
+            std::string mot = ligne.substr(ligne.rfind(' ') + 1);
+            std::string entree = texte(t.cpcGetEntry(source.table, code, 0));
+            EXPECT_EQ(entree.rfind(std::to_string(code) + " ", 0), 0u) << entree;
+            EXPECT_NE(entree.find(mot), std::string::npos) << source.fichier << ": " << ligne;
+            vues++;
+        }
+        EXPECT_GT(vues, 10) << source.fichier;
+    }
+}
+
+TEST(GribTables, ClesAvecPositionEtTablesSansFichier)
+{
+    std::string r = racine("positions");
+    ecrire(r + "/grib/omm.001/1", "23 table 1, valeur 3, position 2\n");
+    ecrire(r + "/grib/omm.001/7", "5 table 7, valeur 5\n");
+    tables(r);
+    T t;
+    t.vSet(85, 1);
+    EXPECT_EQ(texte(t.cpcGetEntry(1, 3, 2)), "23 table 1, valeur 3, position 2\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(7, 5, 0)), "5 table 7, valeur 5\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(7, 5, 1)), defaut(85, 7, 5, 1));
+    // Tables 9, 10, above 13 and negative are never read.
+    unsetenv("ZELpGbTables");
+    std::string s = sJournal([&] {
+        for (int table : {9, 10, 14, 255, -1})
+            EXPECT_EQ(texte(t.cpcGetEntry(table, 1, 0)), defaut(85, table, 1, 0));
+    });
+    EXPECT_EQ(s, "");
+}
+
+TEST(GribTables, LaDerniereVersionLueLEmporte)
+{
+    std::string r = racine("versions");
+    ecrire(r + "/grib/omm.000/2", "999 v0\n40 version 0\n41 version 0\n42 version 0\n");
+    ecrire(r + "/grib/omm.002/2", "41 version 2\n");
+    ecrire(r + "/grib/omm.003/2", "40 version 3\n");
+    ecrire(r + "/grib/centre.085/2.001", "42 centre 85 version 1\n");
+    ecrire(r + "/grib/centre.085/2.196", "40 centre 85 version 196\n");
+    tables(r);
+    T t;
+    t.vSet(85, 2);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 0\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 41, 0)), "41 version 2\n");
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 42, 0)), "42 centre 85 version 1\n");
+    t.vSet(85, 3);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 3\n");
+    // Above 127 the bound is version 2, then the exact centre version.
+    t.vSet(85, 196);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 centre 85 version 196\n");
+    t.vSet(86, 196);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 0\n");
+    t.vSet(85, 0);
+    EXPECT_EQ(texte(t.cpcGetEntry(2, 41, 0)), "41 version 0\n");
+}
+
+TEST(GribTables, FichierIncorrectEtVariableAbsente)
+{
+    std::string r = racine("incorrect");
+    std::string longue(3000, 'x');
+    ecrire(r + "/grib/omm.001/4",
+           "0 Minute\nHeure sans code\n\n" + std::string("5 ") + longue + "\n1 Hour\n");
+    tables(r);
+    T t;
+    t.vSet(0, 1);
+    std::string s = sJournal([&] { EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), "1 Hour\n"); });
+    // Two lines without a code; the tail of the long line is not taken for one.
+    size_t premier = s.find("[FATAL]fichier incorrect:" + r + "/grib/omm.001/4\n");
+    ASSERT_NE(premier, std::string::npos) << s;
+    size_t second = s.find("[FATAL]fichier incorrect", premier + 1);
+    ASSERT_NE(second, std::string::npos) << s;
+    EXPECT_EQ(s.find("[FATAL]fichier incorrect", second + 1), std::string::npos) << s;
+    // The long line is cut to the buffer.
+    sJournal([&] { EXPECT_EQ(texte(t.cpcGetEntry(4, 5, 0)).size(), 1023u); });
+
+    unsetenv("ZELpGbTables");
+    s = sJournal([&] {
+        EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), defaut(0, 4, 1, 0));
+        EXPECT_EQ(t.cpcGetTitle(-1, 1, 4), nullptr);
+    });
+    EXPECT_NE(s.find("[WARNING]variable ZELpGbCodesTables non definie\n"), std::string::npos)
+        << s;
+    EXPECT_NE(s.find("[WARNING]Variable ZELpGbTables non definie\n"), std::string::npos) << s;
+}
+
+TEST(GribModech, FichierLivre)
+{
+    tables(DONNEES);
+    CLASS_GRIB_MODECH m;
+    EXPECT_EQ(m.ui_charge, 1u);
+    int atmo[] = {2, 11, 33, 34, 52, 61, 176, -1};
+    for (int i = 0; i < 8; i++)
+        EXPECT_EQ(m.ia_parametres[1][i], atmo[i]) << i;
+    EXPECT_EQ(m.ia_parametres[10][3], -1);
+    EXPECT_EQ(m.ia_echeances[1][0], 0);
+    EXPECT_EQ(m.ia_echeances[1][33], -1);
+    EXPECT_EQ(m.ia_echeances[10][12], 72);
+    EXPECT_EQ(m.ia_echeances[10][13], -1);
+    EXPECT_EQ(m.ia_parametres[0][0], 0);
+}
+
+TEST(GribModech, LignesBornees)
+{
+    std::string r = racine("modpar");
+    std::ostringstream f;
+    f << "titre\n";
+    for (int i = 0; i < 70; i++)
+        f << i + 100 << " ";
+    f << "\n\n1 2 x 3\n-4 5\n7\n8\n9\n10\n11\n12\nautre titre\n";
+    for (int i = 0; i < 40; i++)
+        f << i << " ";
+    f << "\n";
+    ecrire(r + "/grib/modpar.txt", f.str());
+    tables(r);
+    CLASS_GRIB_MODECH m;
+    EXPECT_EQ(m.ui_charge, 1u);
+    // 63 numbers and the closing -1 fill the row of 64.
+    EXPECT_EQ(m.ia_parametres[1][62], 162);
+    EXPECT_EQ(m.ia_parametres[1][63], -1);
+    EXPECT_EQ(m.ia_parametres[2][0], 0);  // no number: -1 in the second slot
+    EXPECT_EQ(m.ia_parametres[2][1], -1);
+    EXPECT_EQ(m.ia_parametres[3][1], 2);  // stops at the first word that is no number
+    EXPECT_EQ(m.ia_parametres[3][2], -1);
+    EXPECT_EQ(m.ia_parametres[4][0], -4);
+    EXPECT_EQ(m.ia_parametres[10][0], 12);
+    EXPECT_EQ(m.ia_echeances[1][34], 34);
+    EXPECT_EQ(m.ia_echeances[1][35], -1);
+    EXPECT_EQ(m.ia_echeances[2][0], 0);  // file ended: rows stay empty
+}
+
+TEST(GribModech, FichierAbsent)
+{
+    tables(racine("vide"));
+    std::string s = sJournal([] {
+        CLASS_GRIB_MODECH m;
+        EXPECT_EQ(m.ui_charge, 0u);
+    });
+    EXPECT_NE(s.find(":CLASS_GRIB_MODECH:CLASS_GRIB_MODECH\n[WARNING]fichier 'modpar.txt' "
+                     "introuvable\n"),
+              std::string::npos)
+        << s;
+    unsetenv("ZELpGbTables");
+    CLASS_GRIB_MODECH m;
+    EXPECT_EQ(m.ui_charge, 0u);
+}
+
+TEST(GribModech, NomsDesModeles)
+{
+    CLASS_GRIB_MODECH& m = CLASS_GRIB_BASE::MODECH;
+    EXPECT_EQ(texte(m.cpcGetNomDuModele(1)), "ATMO-GLOB");
+    EXPECT_EQ(texte(m.cpcGetNomDuModele(10)), "OCEA-MEDI");
+    for (int i = 1; i <= 10; i++)
+        EXPECT_EQ(texte(m.cpcGetNomDuModele(i)).size(), 9u) << i;
+    EXPECT_EQ(texte(m.cpcGetNomDuModele(0)), "INCONNU  ");
+    EXPECT_EQ(texte(m.cpcGetNomDuModele(11)), "INCONNU  ");
+    EXPECT_EQ(texte(m.cpcGetNomDuModele(-3)), "INCONNU  ");
+}
