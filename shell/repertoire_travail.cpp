@@ -56,7 +56,7 @@ int iRepertoireTravail()
                          sizeof CheminAbsolu) ||
         chdir(CheminAbsolu) != 0) {
         std::printf("ATTENTION dossier de travail impossible: %s\n", CheminAbsolu);
-        if (!getcwd(CheminAbsolu, sizeof CheminAbsolu))
+        if (!iDossierTravail(nullptr, nullptr, courant, CheminAbsolu, sizeof CheminAbsolu))
             CheminAbsolu[0] = 0;
         return -1;
     }
