@@ -54,6 +54,9 @@ ProgrammeEnProcessus::ProgrammeEnProcessus(const std::string& dossier)
     char* arguments[] = {programme, nullptr};
     iTransfertFichier(1, arguments);
     vDemarrage(1);
+    // What iBoucle writes before it hands over to Fl::run; the test runs
+    // the loop itself.
+    vBanniere("RUN");
 }
 
 ProgrammeEnProcessus::~ProgrammeEnProcessus()
