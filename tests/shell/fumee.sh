@@ -42,7 +42,10 @@ verifier_fin() {
 }
 
 # Escape closes the window; it is refused until the loaders are done.
-echap() { xdotool key --window "$FENETRE" Escape 2>/dev/null || true; }
+echap() {
+    xdotool windowfocus "$FENETRE" 2>/dev/null || true
+    xdotool key --window "$FENETRE" Escape 2>/dev/null || true
+}
 rien() { :; }
 
 demarrer

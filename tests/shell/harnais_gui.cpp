@@ -1,6 +1,7 @@
 #include "tests/shell/harnais_gui.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Image_Surface.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <chrono>
@@ -91,10 +92,14 @@ void vFermer(Fl_Window* fenetre)
 
 std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h)
 {
-    fenetre->redraw();
+    // The window is drawn into an image of its own rather than read from the
+    // screen, where other windows of the shared X server may cover it.
     Fl::flush();
-    fenetre->make_current();
+    Fl_Image_Surface surface(fenetre->w(), fenetre->h());
+    surface.set_current();
+    surface.draw(fenetre);
     unsigned char* octets = fl_read_image(nullptr, x, y, l, h);
+    Fl_Display_Device::display_device()->set_current();
     std::vector<unsigned char> pixels;
     if (octets)
         pixels.assign(octets, octets + size_t(l) * size_t(h) * 3);

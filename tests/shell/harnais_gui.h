@@ -32,7 +32,7 @@ void vTouche(Fl_Window* fenetre, int touche, const char* texte = "");
 // What the window manager's close button does: the window's callback.
 void vFermer(Fl_Window* fenetre);
 
-// The RGB bytes of a rectangle of the window, as drawn on screen.
+// The RGB bytes of a rectangle of the window, as the window draws itself.
 std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h);
 std::array<unsigned char, 3> pixel(Fl_Window* fenetre, int x, int y);
 

@@ -7,6 +7,7 @@
 #include "tests/shell/programme_test.h"
 
 #include <filesystem>
+#include <list>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -29,7 +30,9 @@ protected:
     // Runs the hand-over with these arguments after the program's name.
     int lancer(std::vector<std::string> arguments)
     {
-        std::vector<std::vector<char>> tampons;
+        // The hand-over name points into the arguments: they live as long
+        // as the test.
+        std::vector<std::vector<char>>& tampons = lancements.emplace_back();
         tampons.push_back({'q', 0});
         for (const std::string& a : arguments)
             tampons.emplace_back(a.c_str(), a.c_str() + a.size() + 1);
@@ -56,6 +59,7 @@ protected:
     DossierCourant ici;
     std::string source;
     std::string sortie;
+    std::list<std::vector<std::vector<char>>> lancements;
 };
 
 }  // namespace
