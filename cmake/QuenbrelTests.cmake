@@ -1,3 +1,7 @@
+# The environment of tests that open windows: the X font libraries keep
+# caches for the life of the process, which LeakSanitizer would report.
+set(QUENBREL_GUI_ENV "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan_gui.supp")
+
 # quenbrel_test(NAME <name> LABEL unit|gui SOURCES ... LIBS ... [MANUAL])
 #
 # One GoogleTest executable whose tests CTest discovers one by one.
@@ -20,6 +24,8 @@ function(quenbrel_test)
   set(props LABELS ${T_LABEL})
   if(T_LABEL STREQUAL "unit")
     list(APPEND props ENVIRONMENT_MODIFICATION "DISPLAY=unset:")
+  else()
+    list(APPEND props ENVIRONMENT "${QUENBREL_GUI_ENV}")
   endif()
   gtest_discover_tests(${T_NAME}
     TEST_PREFIX "${T_NAME}."

@@ -1,11 +1,16 @@
-// The program's entry point. Start-up, the working folder, the lock file and
-// the main window are not built yet: for now it says what it is and leaves.
-#include <cstdio>
+// Quenbrel 2: the program's entry.
+#include "codes/logerr.h"
+#include "shell/demarrage.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    printf("quenbrel2: Quenbrel marine weather client.\n"
-           "The GRIB file helpers and the diagnostic log are built; the window "
-           "is not yet.\n");
-    return 0;
+    CLASS_CODES_LOGERR contexte("Tormaskel");
+    iRepertoireTravail();
+    vPreparationDossiers();
+    if (iTransfertFichier(argc, argv))
+        return 0;
+    vDemarrage(argc);
+    const int statut = iBoucle();
+    vArret();
+    return statut;
 }

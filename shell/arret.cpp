@@ -1,0 +1,69 @@
+#include "shell/demarrage.h"
+
+#include "gribdata/globales.h"
+#include "shell/configuration.h"
+#include "shell/globales_shell.h"
+#include "shell/remplacants.h"
+#include "shell/remplacants_shell.h"
+#include "shell/signaux.h"
+#include "shell/verrou.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
+#include <cstdio>
+
+namespace {
+
+void vLibererStockes()
+{
+    configuration->ecriture();
+    delete configuration;
+    configuration = nullptr;
+    vLibererMetareas(GMDSS);
+    GMDSS = nullptr;
+    vLibererPays();
+    vLibererMasques();
+}
+
+void vLibererFenetres()
+{
+    delete navigateur;
+    navigateur = nullptr;
+    delete fenetreEnvoi;
+    fenetreEnvoi = nullptr;
+    delete FDCSAT;
+    FDCSAT = nullptr;
+    if (FDCpix1)
+        FDCpix1->free();
+    delete FDCpix1;
+    FDCpix1 = nullptr;
+    delete tdc1;
+    tdc1 = nullptr;
+    delete[] gvr;
+    gvr = nullptr;
+    delete langage;
+    langage = nullptr;
+}
+
+}  // namespace
+
+int iBoucle()
+{
+    vBanniere("RUN");
+    return Fl::run();
+}
+
+void vArret()
+{
+    vSignauxFin();
+    vBanniere("SORTIE");
+    vLibererStockes();
+    vJournal("<TORMASKEL2>", "Suppression lockfile\n");
+    vLeverVerrou();
+    vLibererFenetres();
+    vJournal("<TORMASKEL2>",
+             "\n-----------------------\n Fin du programme\n----------------------- \n");
+    if (fichierlog && fichierlog != stdout)
+        std::fclose(fichierlog);
+    fichierlog = stdout;
+}

@@ -1,0 +1,139 @@
+#include "shell/demarrage.h"
+
+#include "gribdata/decode.h"
+#include "gribdata/fichiers.h"
+#include "gribdata/globales.h"
+#include "shell/configuration.h"
+#include "shell/globales_shell.h"
+#include "shell/remplacants.h"
+#include "shell/remplacants_shell.h"
+#include "shell/signaux.h"
+#include "shell/verrou.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Shared_Image.H>
+#include <FL/Fl_Tooltip.H>
+#include <cstdio>
+
+namespace {
+
+const char* const ETIQUETTE = "<TORMASKEL2>";
+
+// The main window's title, in its stored form.
+const char* const TITRE_STOCKE = "4A725A69606564651D27";
+
+void vConfiguration()
+{
+    vBanniere("Configuration");
+    configuration = new classeConfiguration();
+    configuration->lecture();
+    gvr = new vr*[10]();
+    fl_register_images();
+    Fl::visual(FL_DOUBLE | FL_INDEX);
+}
+
+void vStockes()
+{
+    vBanniere("Langage");
+    langage = new local(configuration->preferences->langage);
+    DateFormat = langage->get("DateFormat");
+    vBanniere("Tdc");
+    tdc1 = new tdc();
+    vBanniere("Masques");
+    load_masques();
+    vBanniere("Metareas");
+    GMDSS = Metareas();
+    Pays();
+    vBanniere("Interlude");
+    load_fdcinterlude();
+    FDCpix1 = nullptr;
+    vBanniere("Skins");
+    skins();
+}
+
+void vFontes()
+{
+    vBanniere("Fontes");
+    DRU_FONT_nombre = Fl::set_fonts(nullptr);
+    vJournal(ETIQUETTE, "Fontes: %d\n", Fl::set_fonts(nullptr));
+    DRU_FONT = 0;
+    DRU_FONT_BOLD = 1;
+    const TYPEDEF_PREFERENCES& p = *configuration->preferences;
+    INTERFACE_LARGEUR = p.w;
+    INTERFACE_HAUTEUR = p.h;
+    INTERFACE_FDC_HAUTEUR = p.h - 168;
+    Fl_Tooltip::font(0);
+    Fl_Tooltip::size(12);
+    Fl_Tooltip::color(FL_YELLOW);
+    Fl_Tooltip::textcolor(FL_DARK_RED);
+}
+
+void vFenetre()
+{
+    const TYPEDEF_PREFERENCES& p = *configuration->preferences;
+    vBanniere("Gui");
+    GUI = new gui();
+    gestion_interfaces::add(GUI);
+    vBanniere("Icone");
+    GUI->resize(p.x, p.y, INTERFACE_LARGEUR, INTERFACE_HAUTEUR);
+    GUI->gshow();
+    vBanniere("Show");
+    GUI->show();
+    GUI->deactivate();
+    vBanniere("Navigateur");
+    navigateur = new DRU_Fl_File_Chooser(".", "*", DRU_Fl_File_Chooser::CREATE, "");
+    fenetreEnvoi = nullptr;
+    // Showing may have let the window manager move the window.
+    GUI->resize(p.x, p.y, GUI->w(), GUI->h());
+    char* titre = decode(TITRE_STOCKE);
+    GUI->copy_label(titre);
+    delete[] titre;
+}
+
+void vMinuteries()
+{
+    vBanniere("Timeout");
+    Fl::add_timeout(1.0, clock_Date, GUI);
+    Fl::add_timeout(1.0, scan_newfiles, GUI);
+    Fl::add_timeout(1.0, ctrl_fdctdc, nullptr);
+    Fl::lock();
+    vSignauxBoucle();
+    vBanniere("Threads");
+    pthread_create(&prime_thread, nullptr, load_fdchd1, GUI);
+    pthread_detach(prime_thread);
+    pthread_create(&prime_thread, nullptr, load_fdcsat, GUI);
+    pthread_detach(prime_thread);
+    pthread_create(&prime_thread, nullptr, load_tdc, GUI);
+    pthread_detach(prime_thread);
+}
+
+}  // namespace
+
+void vBanniere(const char* phase)
+{
+    vJournal(ETIQUETTE, "\n-----------------------\n %s\n", phase);
+}
+
+void vPreparationDossiers()
+{
+    FDCHAINEBUFFER[0] = 0;
+    creationRepertoires();
+}
+
+void vDemarrage(int argc)
+{
+    vSignauxInstaller();
+    OPEN_GRIB_FILE = nullptr;
+    vPoserVerrou();
+    FILE* log = std::fopen("log.txt", "wt");
+    fichierlog = log ? log : stdout;
+    vJournal(ETIQUETTE, "\n-----------------------\n Lancement du programme: %s %d\n",
+             CheminAbsolu, argc);
+    vBanniere("Routes");
+    Dru_Routes = nullptr;
+    vConfiguration();
+    vStockes();
+    vFontes();
+    vFenetre();
+    vMinuteries();
+}

@@ -1,0 +1,74 @@
+#include "shell/remplacants.h"
+
+#include "shell/globales_shell.h"
+#include "shell/remplacants_shell.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Shared_Image.H>
+
+int DEMARRAGE = 1;
+int LOAD_FDC = 0;
+int LOAD_TDC = 0;
+int LOAD_FDCSAT = 0;
+int LOAD_FDC1 = 0;
+Fl_RGB_Image* FDCSAT = nullptr;
+Dru_Pixmap* FDCpix1 = nullptr;
+tdc* tdc1 = nullptr;
+Fl_Shared_Image* interlude = nullptr;
+TYPEDEF_PAYS* ST_PAYS = nullptr;
+WindowsSend* fenetreEnvoi = nullptr;
+vr** gvr = nullptr;
+int ngvr = 0;
+DRU_Routes* Dru_Routes = nullptr;
+TYPEDEF_LISTE_METAREA* GMDSS = nullptr;
+
+namespace {
+
+// A loader publishes its flag under the toolkit's lock.
+void* vLeverDrapeau(int* drapeau)
+{
+    Fl::lock();
+    *drapeau = 1;
+    Fl::unlock();
+    return nullptr;
+}
+
+}  // namespace
+
+void ctrl_fdctdc(void*)
+{
+    if (LOAD_FDCSAT != 1 || LOAD_FDC1 != 1 || LOAD_TDC != 1) {
+        Fl::repeat_timeout(1.0, ctrl_fdctdc, nullptr);
+        return;
+    }
+    LOAD_FDC = 1;
+    if (GUI)
+        GUI->activate();
+    DEMARRAGE = 0;
+}
+
+void* load_fdcsat(void*) { return vLeverDrapeau(&LOAD_FDCSAT); }
+void* load_tdc(void*) { return vLeverDrapeau(&LOAD_TDC); }
+void* load_fdchd1(void*) { return vLeverDrapeau(&LOAD_FDC1); }
+
+void load_masques() {}
+void vLibererMasques() {}
+void load_fdcinterlude() {}
+void Pays() {}
+void vLibererPays() { ST_PAYS = nullptr; }
+
+void scan_newfiles(void* fenetre)
+{
+    Fl::repeat_timeout(1.0, scan_newfiles, fenetre);
+}
+
+TYPEDEF_LISTE_METAREA* Metareas()
+{
+    return new TYPEDEF_LISTE_METAREA{nullptr, nullptr};
+}
+
+void vLibererMetareas(TYPEDEF_LISTE_METAREA* arbre)
+{
+    delete arbre;
+}

@@ -1,0 +1,77 @@
+// Stand-ins for the parts of the map, transport, pages, routes and GMDSS
+// catalogue that start-up and shutdown call. Each keeps the name and the
+// signature of the real one and does the least that lets the program run:
+// every loader sets its flag, so start-up always completes. Each goes when
+// its own part is built.
+#ifndef SHELL_REMPLACANTS_H
+#define SHELL_REMPLACANTS_H
+
+class Fl_RGB_Image;
+class Fl_Shared_Image;
+
+// ---- Map display: loader flags, loader watch and loader threads.
+extern int DEMARRAGE;    // 1 until the loader watch has seen the loaders
+extern int LOAD_FDC;     // 1 once the loader watch has seen them
+extern int LOAD_TDC;     // coastline levels 1 to 5 loaded
+extern int LOAD_FDCSAT;  // satellite picture loader done
+extern int LOAD_FDC1;    // drawn world map loader done
+
+void ctrl_fdctdc(void*);
+void* load_fdcsat(void* fenetre);
+void* load_tdc(void* fenetre);
+void* load_fdchd1(void* fenetre);
+
+extern Fl_RGB_Image* FDCSAT;
+
+// ---- Map display: stores built at start-up.
+class Dru_Pixmap {
+public:
+    void free() {}
+};
+extern Dru_Pixmap* FDCpix1;
+
+class tdc {
+public:
+    tdc() {}
+};
+extern tdc* tdc1;
+
+void load_masques();
+void vLibererMasques();
+
+extern Fl_Shared_Image* interlude;
+void load_fdcinterlude();
+
+struct TYPEDEF_PAYS;
+extern TYPEDEF_PAYS* ST_PAYS;
+void Pays();
+void vLibererPays();
+
+// ---- Requests and transport.
+void scan_newfiles(void* fenetre);
+
+class WindowsSend {
+public:
+    virtual ~WindowsSend() {}
+};
+extern WindowsSend* fenetreEnvoi;
+
+// ---- Request and viewer pages.
+class vr;
+extern vr** gvr;
+extern int ngvr;
+
+// ---- Routes.
+class DRU_Routes;
+extern DRU_Routes* Dru_Routes;
+
+// ---- GMDSS Metarea catalogue.
+struct TYPEDEF_LISTE_METAREA {
+    void* courant;
+    void* premier;
+};
+extern TYPEDEF_LISTE_METAREA* GMDSS;
+TYPEDEF_LISTE_METAREA* Metareas();
+void vLibererMetareas(TYPEDEF_LISTE_METAREA* arbre);
+
+#endif

@@ -1,0 +1,79 @@
+#include "shell/signaux.h"
+
+#include "gribdata/globales.h"
+#include "shell/remplacants.h"
+#include "shell/remplacants_shell.h"
+#include "shell/globales_shell.h"
+
+#include <FL/Fl.H>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int tube[2] = {-1, -1};
+
+void vSignal(int)
+{
+    const int ancien = errno;
+    const char octet = 1;
+    if (write(tube[1], &octet, 1) < 0) {
+        // The pipe is full: a shutdown is already pending.
+    }
+    errno = ancien;
+}
+
+void vArreter(void*)
+{
+    if (!GUI)
+        return;
+    // Closing is refused until the loaders are done; ask again later.
+    if (!LOAD_FDC) {
+        Fl::add_timeout(0.2, vArreter);
+        return;
+    }
+    vJournal("<TORMASKEL2>", "Signal: arret demande\n");
+    gestion_interfaces::delall();
+}
+
+void vLireTube(int fd, void*)
+{
+    char octets[64];
+    while (read(fd, octets, sizeof octets) > 0) {
+    }
+    Fl::remove_timeout(vArreter);
+    vArreter(nullptr);
+}
+
+}  // namespace
+
+void vSignauxInstaller()
+{
+    if (tube[0] < 0) {
+        if (pipe(tube) != 0)
+            return;
+        for (int fd : tube)
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    }
+    struct sigaction action = {};
+    action.sa_handler = vSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+void vSignauxBoucle()
+{
+    if (tube[0] >= 0)
+        Fl::add_fd(tube[0], FL_READ, vLireTube);
+}
+
+void vSignauxFin()
+{
+    if (tube[0] >= 0)
+        Fl::remove_fd(tube[0]);
+    Fl::remove_timeout(vArreter);
+}

@@ -1,0 +1,17 @@
+// SIGTERM and SIGINT end the program by its normal shutdown. The handler
+// only writes a byte into a pipe; the event loop reads it and closes the
+// main window, waiting for the loaders first as the close button does.
+#ifndef SHELL_SIGNAUX_H
+#define SHELL_SIGNAUX_H
+
+// Installs the handlers (before the lock is taken: a signal from then on
+// is never lost, only deferred).
+void vSignauxInstaller();
+
+// Lets the event loop watch the pipe.
+void vSignauxBoucle();
+
+// Stops watching the pipe.
+void vSignauxFin();
+
+#endif

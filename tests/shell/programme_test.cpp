@@ -1,0 +1,88 @@
+#include "tests/shell/programme_test.h"
+
+#include "shell/demarrage.h"
+#include "shell/globales_shell.h"
+#include "shell/remplacants.h"
+#include "shell/remplacants_shell.h"
+#include "tests/shell/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <cstdlib>
+#include <stdexcept>
+#include <unistd.h>
+
+DossierCourant::DossierCourant(const std::string& dossier)
+{
+    char tampon[4096];
+    if (!getcwd(tampon, sizeof tampon) || chdir(dossier.c_str()) != 0)
+        throw std::runtime_error("chdir " + dossier);
+    ancien_ = tampon;
+}
+
+DossierCourant::~DossierCourant()
+{
+    if (chdir(ancien_.c_str()) != 0) {
+        // Nothing sensible left to do in a destructor.
+    }
+}
+
+VariableTemporaire::VariableTemporaire(const char* nom, const std::string& valeur)
+    : nom_(nom), avait_(std::getenv(nom) != nullptr)
+{
+    if (avait_)
+        ancienne_ = std::getenv(nom);
+    setenv(nom, valeur.c_str(), 1);
+}
+
+VariableTemporaire::~VariableTemporaire()
+{
+    if (avait_)
+        setenv(nom_.c_str(), ancienne_.c_str(), 1);
+    else
+        unsetenv(nom_.c_str());
+}
+
+ProgrammeEnProcessus::ProgrammeEnProcessus(const std::string& dossier)
+    : home_("HOME", dossier), travail_("QUENBREL2_HOME", dossier), ici_(dossier), arrete_(false)
+{
+    // A previous run in the same process left the loaders' flags up.
+    DEMARRAGE = 1;
+    LOAD_FDC = LOAD_TDC = LOAD_FDCSAT = LOAD_FDC1 = 0;
+    iRepertoireTravail();
+    vPreparationDossiers();
+    char programme[] = "quenbrel2";
+    char* arguments[] = {programme, nullptr};
+    iTransfertFichier(1, arguments);
+    vDemarrage(1);
+    // What iBoucle writes before it hands over to Fl::run; the test runs
+    // the loop itself.
+    vBanniere("RUN");
+}
+
+ProgrammeEnProcessus::~ProgrammeEnProcessus()
+{
+    vArreter();
+}
+
+bool ProgrammeEnProcessus::bAttendreChargement()
+{
+    return harnais::bAttendre([] { return LOAD_FDC == 1; });
+}
+
+bool ProgrammeEnProcessus::bAttendreFinBoucle()
+{
+    return harnais::bAttendre([] { return Fl::first_window() == nullptr; });
+}
+
+void ProgrammeEnProcessus::vArreter()
+{
+    if (arrete_)
+        return;
+    arrete_ = true;
+    // A test that failed half-way may leave the main window open.
+    if (GUI)
+        gestion_interfaces::delall();
+    vArret();
+    // The loop left the toolkit's lock held by this thread, as Fl::run does.
+    Fl::unlock();
+}

@@ -1,0 +1,145 @@
+// The whole program in process: start-up with the stand-ins, the main
+// window, the close and the signals, shutdown.
+#include "shell/configuration.h"
+#include "shell/globales_shell.h"
+#include "shell/remplacants.h"
+#include "shell/remplacants_shell.h"
+
+#include "tests/gribdata/outils_test.h"
+#include "tests/shell/harnais_gui.h"
+#include "tests/shell/programme_test.h"
+
+#include <FL/Fl.H>
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const TIRETS = "\n-----------------------\n ";
+
+// The phase names of the banners, in the order they were written.
+std::vector<std::string> bannieres(const std::string& log)
+{
+    std::vector<std::string> noms;
+    for (size_t i = log.find(TIRETS); i != std::string::npos; i = log.find(TIRETS, i)) {
+        i += std::strlen(TIRETS);
+        noms.push_back(log.substr(i, log.find('\n', i) - i));
+    }
+    return noms;
+}
+
+std::vector<std::string> bannieresAttendues(const std::string& dossier)
+{
+    return {"Lancement du programme: " + dossier + "/ 1",
+            "Routes", "Configuration", "Langage", "Tdc", "Masques", "Metareas", "Interlude",
+            "Skins", "Fontes", "Gui", "Icone", "Show", "Navigateur", "Timeout", "Threads",
+            "RUN", "SORTIE", "Fin du programme"};
+}
+
+// What every complete run leaves behind.
+void verifierFin(const std::string& dossier)
+{
+    const std::string log = lireFichier(dossier + "/log.txt");
+    EXPECT_EQ(bannieres(log), bannieresAttendues(dossier)) << log;
+    EXPECT_NE(log.find(" Fontes\n<TORMASKEL2> Fontes: "), std::string::npos);
+    const size_t sortie = log.find(" SORTIE\n");
+    const size_t verrou = log.find("<TORMASKEL2> Suppression lockfile\n");
+    EXPECT_LT(sortie, verrou);
+    const std::string fin = "Fin du programme\n----------------------- \n";
+    EXPECT_EQ(log.substr(log.size() - fin.size()), fin);
+    EXPECT_FALSE(existe(dossier + "/etc/lockfile"));
+    EXPECT_NE(lireFichier(dossier + "/etc/config.txt").find("@main\n"), std::string::npos);
+    for (const char* d : {"dat/bulletin", "dat/image", "etc/bull", "etc/grib", "lockdir"})
+        EXPECT_TRUE(std::filesystem::is_directory(dossier + "/" + d)) << d;
+}
+
+class Demarrage : public ::testing::Test {
+protected:
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Demarrage, TheMainWindowOpensInactiveAndClosesOnceLoaded)
+{
+    std::filesystem::create_directory(dossier / "etc");
+    ecrireFichier(dossier / "etc/config.txt",
+                  "@main\nlangage en\ndimensions 40 50 900 600\n@fin\n@end\n");
+    ProgrammeEnProcessus programme(dossier.chemin());
+    EXPECT_TRUE(existe(dossier / "etc/lockfile"));
+    ASSERT_NE(GUI, nullptr);
+    EXPECT_TRUE(GUI->shown());
+    EXPECT_FALSE(GUI->active());
+    EXPECT_STREQ(GUI->label(), "Quenbrel 2");
+    EXPECT_EQ(GUI->w(), 900);
+    EXPECT_EQ(GUI->h(), 600);
+    EXPECT_EQ(INTERFACE_FDC_HAUTEUR, 432);
+    EXPECT_STREQ(langage->langue, "en");
+    EXPECT_EQ(GESTION_UI[0], GUI);
+
+    // Closing is refused while the loaders run.
+    harnais::vFermer(GUI);
+    ASSERT_NE(GUI, nullptr);
+    EXPECT_TRUE(GUI->shown());
+
+    ASSERT_TRUE(programme.bAttendreChargement());
+    EXPECT_TRUE(GUI->active());
+    EXPECT_EQ(DEMARRAGE, 0);
+    harnais::vFermer(GUI);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    EXPECT_EQ(GUI, nullptr);
+    programme.vArreter();
+
+    verifierFin(dossier.chemin());
+    EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\nlangage en\n"), std::string::npos);
+    EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\ndimensions 40 50 900 600\n"),
+              std::string::npos);
+}
+
+TEST_F(Demarrage, SigtermRunsTheNormalShutdown)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    std::raise(SIGTERM);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    programme.vArreter();
+    verifierFin(dossier.chemin());
+    const std::string config = lireFichier(dossier / "etc/config.txt");
+    EXPECT_EQ(std::count(config.begin(), config.end(), '\n'), 21);
+}
+
+TEST_F(Demarrage, ASignalDuringStartUpWaitsForTheLoaders)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    std::raise(SIGINT);
+    harnais::vPomper(0.2);
+    if (!LOAD_FDC) {
+        ASSERT_NE(GUI, nullptr);
+    }
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    EXPECT_EQ(LOAD_FDC, 1);
+    programme.vArreter();
+    verifierFin(dossier.chemin());
+}
+
+TEST_F(Demarrage, ALogOrLockThatCannotBeMadeDoesNotStopTheRun)
+{
+    std::filesystem::create_directories(dossier / "log.txt");
+    std::filesystem::create_directories(dossier / "etc/lockfile/occupe");
+    ::testing::internal::CaptureStdout();
+    {
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        harnais::vFermer(GUI);
+        ASSERT_TRUE(programme.bAttendreFinBoucle());
+    }
+    const std::string sortie = ::testing::internal::GetCapturedStdout();
+    EXPECT_NE(sortie.find("ATTENTION Mise en place du fichier lockfile impossible\n"),
+              std::string::npos);
+    EXPECT_NE(sortie.find(" Lancement du programme: "), std::string::npos);
+    EXPECT_NE(sortie.find(" Fin du programme\n"), std::string::npos);
+    EXPECT_TRUE(existe(dossier / "etc/config.txt"));
+}

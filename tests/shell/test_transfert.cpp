@@ -1,0 +1,194 @@
+// The hand-over of a file given on the command line to a running instance.
+#include "shell/demarrage.h"
+#include "shell/globales_shell.h"
+#include "shell/transfert.h"
+
+#include "tests/gribdata/outils_test.h"
+#include "tests/shell/programme_test.h"
+
+#include <filesystem>
+#include <list>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A working folder with its data folders, entered for the test; the file
+// to hand over lies outside it.
+class Transfert : public ::testing::Test {
+protected:
+    Transfert()
+        : travail(dossier / "travail"), ici((fs::create_directory(travail), travail))
+    {
+        vPreparationDossiers();
+        source = dossier / "forecast.20240105.grb";
+        ecrireFichier(source, "GRIB....7777");
+    }
+
+    // Runs the hand-over with these arguments after the program's name.
+    int lancer(std::vector<std::string> arguments)
+    {
+        // The hand-over name points into the arguments: they live as long
+        // as the test.
+        std::vector<std::vector<char>>& tampons = lancements.emplace_back();
+        tampons.push_back({'q', 0});
+        for (const std::string& a : arguments)
+            tampons.emplace_back(a.c_str(), a.c_str() + a.size() + 1);
+        std::vector<char*> argv;
+        for (auto& t : tampons)
+            argv.push_back(t.data());
+        argv.push_back(nullptr);
+        ::testing::internal::CaptureStdout();
+        int statut = iTransfertFichier(int(arguments.size()) + 1, argv.data());
+        sortie = ::testing::internal::GetCapturedStdout();
+        return statut;
+    }
+    void instanceEnCours() { ecrireFichier("etc/lockfile", "marque"); }
+    std::vector<std::string> depot() const
+    {
+        std::vector<std::string> noms;
+        for (const auto& e : fs::directory_iterator("lockdir"))
+            noms.push_back(e.path().filename().string());
+        return noms;
+    }
+
+    DossierTemporaire dossier;
+    std::string travail;
+    DossierCourant ici;
+    std::string source;
+    std::string sortie;
+    std::list<std::vector<std::vector<char>>> lancements;
+};
+
+}  // namespace
+
+TEST(NomTransfert, StartsAfterTheDotOfTheFirstDotTwenty)
+{
+    char a[] = "/tmp/forecast.20240105.grb";
+    EXPECT_STREQ(pcNomTransfert(a), "20240105.grb");
+    char b[] = "/tmp/x.2023.2024.grb";
+    EXPECT_STREQ(pcNomTransfert(b), "2023.2024.grb");
+    char c[] = "/tmp/dir.2024/plain.grb";
+    EXPECT_STREQ(pcNomTransfert(c), "plain.grb");
+    char d[] = "relative.grb";
+    EXPECT_STREQ(pcNomTransfert(d), "relative.grb");
+}
+
+TEST(NomTransfert, CutsUpToTwoLineEndsFromTheEnd)
+{
+    struct {
+        const char* avant;
+        const char* apres;
+    } cas[] = {{"a.grb\r\n", "a.grb"}, {"a.grb\n", "a.grb"}, {"a.grb\r", "a.grb"},
+               {"a.grb\n\n\n", "a.grb\n"}, {"\n", ""}, {"x", "x"}, {"ab", "ab"},
+               {"", ""}};
+    for (const auto& c : cas) {
+        std::string s = c.avant;
+        std::vector<char> tampon(s.begin(), s.end());
+        tampon.push_back(0);
+        vCouperFinsDeLigne(tampon.data());
+        EXPECT_STREQ(tampon.data(), c.apres) << c.avant;
+    }
+}
+
+TEST(NomTransfert, NamesMustStayInsideTheFolder)
+{
+    EXPECT_TRUE(bNomTransfertAcceptable("20240105.grb"));
+    EXPECT_TRUE(bNomTransfertAcceptable("..grb"));
+    for (const char* nom : {"", ".", "..", "a/b", "../x"})
+        EXPECT_FALSE(bNomTransfertAcceptable(nom)) << nom;
+    EXPECT_FALSE(bNomTransfertAcceptable(nullptr));
+}
+
+TEST(NomTransfert, PathsThatDoNotFitAreRefused)
+{
+    EXPECT_EQ(iCheminsTransfert("f.grb"), 0);
+    EXPECT_STREQ(strOpenLocktmpfilefile, "lockdir/f.grb.tmp");
+    EXPECT_STREQ(strOpenLockfilefile, "lockdir/f.grb");
+    // "lockdir/" + 1011 + ".tmp" is 1023 characters: the longest that fits.
+    EXPECT_EQ(iCheminsTransfert(std::string(1011, 'n').c_str()), 0);
+    EXPECT_EQ(iCheminsTransfert(std::string(1012, 'n').c_str()), -1);
+    EXPECT_STREQ(strOpenLockfilefile, "");
+}
+
+TEST_F(Transfert, ARunningInstanceGetsTheFileAndTheLaunchEnds)
+{
+    instanceEnCours();
+    EXPECT_EQ(lancer({source}), 1);
+    EXPECT_EQ(depot(), std::vector<std::string>{"20240105.grb"});
+    EXPECT_EQ(lireFichier("lockdir/20240105.grb"), "GRIB....7777");
+    EXPECT_STREQ(OPEN_GRIB_FILE, "20240105.grb");
+    // Nothing of the running instance is touched.
+    EXPECT_EQ(lireFichier("etc/lockfile"), "marque");
+    EXPECT_FALSE(existe("log.txt"));
+    EXPECT_NE(sortie.find("Argument \xC3\xA0 l'appel: ==forecast.20240105.grb==\n"),
+              std::string::npos);
+}
+
+TEST_F(Transfert, WithoutARunningInstanceTheLaunchGoesOnWithTheFileWaiting)
+{
+    EXPECT_EQ(lancer({source}), 0);
+    EXPECT_EQ(lireFichier("lockdir/20240105.grb"), "GRIB....7777");
+    EXPECT_EQ(depot().size(), 1u);
+}
+
+TEST_F(Transfert, LineEndsAreCutBeforeTheCopyButShownInTheArgumentLine)
+{
+    instanceEnCours();
+    EXPECT_EQ(lancer({source + "\r\n"}), 1);
+    EXPECT_EQ(lireFichier("lockdir/20240105.grb"), "GRIB....7777");
+    EXPECT_NE(sortie.find("==forecast.20240105.grb\r\n=="), std::string::npos);
+}
+
+TEST_F(Transfert, NoneOrSeveralArgumentsMakeNoHandOver)
+{
+    instanceEnCours();
+    EXPECT_EQ(lancer({}), 0);
+    EXPECT_EQ(lancer({source, source}), 0);
+    EXPECT_TRUE(depot().empty());
+    EXPECT_EQ(sortie, "");
+}
+
+TEST_F(Transfert, AnEmptyArgumentIsALaunchWithoutAFile)
+{
+    instanceEnCours();
+    EXPECT_EQ(lancer({""}), 0);
+    EXPECT_EQ(lancer({"\r\n"}), 0);
+    EXPECT_TRUE(depot().empty());
+}
+
+TEST_F(Transfert, AFailedCopyIsNoHandOver)
+{
+    instanceEnCours();
+    EXPECT_EQ(lancer({dossier / "absent.20240105.grb"}), 0);
+    EXPECT_NE(sortie.find("ATTENTION copie impossible"), std::string::npos);
+    EXPECT_TRUE(depot().empty());
+
+    // No hand-over folder to copy into.
+    fs::remove("lockdir");
+    EXPECT_EQ(lancer({source}), 0);
+    EXPECT_FALSE(existe("lockdir"));
+}
+
+TEST_F(Transfert, AFailedRenameIsNoHandOverAndLeavesNoTemporaryFile)
+{
+    instanceEnCours();
+    fs::create_directories("lockdir/20240105.grb/occupe");
+    EXPECT_EQ(lancer({source}), 0);
+    EXPECT_NE(sortie.find("ATTENTION renommage impossible"), std::string::npos);
+    EXPECT_EQ(depot(), std::vector<std::string>{"20240105.grb"});
+    EXPECT_TRUE(fs::is_directory("lockdir/20240105.grb"));
+}
+
+TEST_F(Transfert, NamesThatWouldLeaveTheFolderOrDoNotFitAreRefused)
+{
+    instanceEnCours();
+    EXPECT_EQ(lancer({dossier.chemin() + "/.."}), 0);
+    EXPECT_EQ(lancer({dossier.chemin() + "/"}), 0);
+    // A name from the command line need not be a real file's.
+    EXPECT_EQ(lancer({"/x/" + std::string(2000, 'n')}), 0);
+    EXPECT_NE(sortie.find("ATTENTION nom de fichier inutilisable"), std::string::npos);
+    EXPECT_TRUE(depot().empty());
+}
