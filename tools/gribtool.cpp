@@ -6,6 +6,7 @@
 //   gribtool max FILE      the largest value of each record, decoding them all
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
+#include "gribdata/globales.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -121,6 +122,8 @@ int maxima(const char* nom)
 
 int main(int argc, char** argv)
 {
+    // The decompressors' activity lines must not mix with the output.
+    fichierlog = stderr;
     if (argc == 3 && std::strcmp(argv[1], "list") == 0)
         return lister(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "data") == 0)
