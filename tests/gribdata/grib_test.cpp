@@ -160,6 +160,21 @@ std::string MessageTest::octets() const
     return s + corps;
 }
 
+ListeTest::ListeTest(const std::vector<MessageTest>& messages)
+{
+    for (const MessageTest& m : messages)
+        tampon += m.octets();
+    f.set(reinterpret_cast<const unsigned char*>(tampon.data()), unsigned(tampon.size()));
+}
+
+grib* ListeTest::trouve(int parametre, int p1) const
+{
+    for (grib* g = f.list; g; g = g->suivant)
+        if (g->parametre == parametre && g->p1 == p1)
+            return g;
+    return nullptr;
+}
+
 std::string donneesGrib(const std::string& nom)
 {
     return std::string(QUENBREL_SOURCE_DIR) + "/tests/data/grib/" + nom;

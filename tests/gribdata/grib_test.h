@@ -4,6 +4,8 @@
 #ifndef TESTS_GRIBDATA_GRIB_TEST_H
 #define TESTS_GRIBDATA_GRIB_TEST_H
 
+#include "gribdata/fichier_grib.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,6 +35,14 @@ struct MessageTest {
     size_t debutSection4() const;
 
     static std::vector<uint8_t> sixValeurs();  // 1 to 6, one per point
+};
+
+// The list of a buffer made of these messages; the buffer lives with it.
+struct ListeTest {
+    std::string tampon;
+    File f;
+    explicit ListeTest(const std::vector<MessageTest>& messages);
+    grib* trouve(int parametre, int p1) const;
 };
 
 // Folder of the committed fixtures.

@@ -5,7 +5,6 @@
 #include "gribdata/fichier_grib.h"
 
 #include <gtest/gtest.h>
-#include <map>
 #include <vector>
 
 namespace {
@@ -18,23 +17,7 @@ MessageTest vague(int parametre, int p1)
     return m;
 }
 
-struct Liste {
-    std::string tampon;
-    File f;
-    explicit Liste(const std::vector<MessageTest>& messages)
-    {
-        for (const MessageTest& m : messages)
-            tampon += m.octets();
-        f.set(reinterpret_cast<const unsigned char*>(tampon.data()), unsigned(tampon.size()));
-    }
-    grib* trouve(int parametre, int p1) const
-    {
-        for (grib* g = f.list; g; g = g->suivant)
-            if (g->parametre == parametre && g->p1 == p1)
-                return g;
-        return nullptr;
-    }
-};
+using Liste = ListeTest;
 
 }  // namespace
 

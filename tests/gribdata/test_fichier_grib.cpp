@@ -23,17 +23,7 @@ std::vector<const grib*> enregistrements(const File& f)
     return v;
 }
 
-// The list of a buffer made of these messages.
-struct Liste {
-    std::string tampon;
-    File f;
-    explicit Liste(const std::vector<MessageTest>& messages)
-    {
-        for (const MessageTest& m : messages)
-            tampon += m.octets();
-        f.set(octets(tampon), unsigned(tampon.size()));
-    }
-};
+using Liste = ListeTest;
 
 MessageTest echeance(int parametre, int p1, int typeNiveau = 102, int niveau = 0)
 {

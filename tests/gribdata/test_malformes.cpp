@@ -136,18 +136,8 @@ TEST(MalformedField, BitMapShorterThanTheGridOrMoreSetBitsThanValues)
     EXPECT_EQ(code(m), GRIB_SECTION4);
 }
 
-TEST(MalformedField, PackingAndGridTheDecoderDoesNotRead)
-{
-    MessageTest m;
-    m.drapeaux4 = 0x40;  // second-order packing
-    EXPECT_EQ(code(m), GRIB_COMPACTAGE);
-    m = MessageTest();
-    m.bits = 12;
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-    m = MessageTest();
-    m.balayage = 0x40;
-    EXPECT_EQ(code(m), GRIB_BALAYAGE);
-}
+// Second-order packing, 12 bits per value and other scanning modes: see
+// GribSet.RefusesWhatTheServiceDoesNotSend.
 
 TEST(MalformedField, NoGridDescriptionIsRefused)
 {
