@@ -3,6 +3,7 @@
 #include "outils_test.h"
 
 #include "gribdata/fichier_grib.h"
+#include "gribdata/isoplages_cache.h"
 #include "gribdata/parametres.h"
 
 #include <gtest/gtest.h>
@@ -356,4 +357,35 @@ TEST(FilePrint, ListsTheRecordsAsTheDebugListingDoes)
     vide.print();
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Aucun message dans le fichier memoire\n");
+}
+
+namespace {
+
+std::vector<const isoplages*> liberes;
+
+void noterLiberation(isoplages* cache)
+{
+    liberes.push_back(cache);
+}
+
+}  // namespace
+
+// The map's contouring caches go back to the map's own release function.
+TEST(FileCaches, ReleasedThroughTheMapsHook)
+{
+    int champ = 0, pluie = 0;
+    isoplages* const cacheChamp = reinterpret_cast<isoplages*>(&champ);
+    isoplages* const cachePluie = reinterpret_cast<isoplages*>(&pluie);
+    vLibereIsoplages = noterLiberation;
+    {
+        Liste l({echeance(2, 0), echeance(2, 6)});
+        l.f.list->isoplagesChamp = cacheChamp;
+        l.f.list->isoplagesPluie = cachePluie;
+        l.f.menageliste();
+        EXPECT_EQ(liberes, (std::vector<const isoplages*>{cacheChamp, cachePluie}));
+        l.f.analyse();  // records without caches release nothing
+    }
+    EXPECT_EQ(liberes.size(), 2u);
+    vLibereIsoplages = nullptr;
+    liberes.clear();
 }
