@@ -5,14 +5,13 @@
 // DIR holds grib_like.grb.gz and grib_like.grb.bz2 (bench/run.sh makes them).
 #include "guess_retry.h"
 
+#include "bench/banc.h"
+
 #include "gribdata/decompression.h"
-#include "gribdata/globales.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
-#include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -59,29 +58,16 @@ void enregistrer(const std::string& format, const std::string& fichier, Decompre
                                         outil + " '" + fichier + "' > /dev/null"));
 }
 
+void enregistrerTout(const std::string& dossier)
+{
+    const std::string base = dossier + "/grib_like.grb";
+    enregistrer("gzip", base + ".gz", gzip, gzipParEssais, "gzip -dc", 5);
+    enregistrer("bzip2", base + ".bz2", bzip2, bzip2ParEssais, "bzip2 -dc", 2);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    std::string dossier = ".";
-    std::vector<char*> arguments;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--data=", 7) == 0)
-            dossier = argv[i] + 7;
-        else
-            arguments.push_back(argv[i]);
-    }
-    fichierlog = std::fopen("/dev/null", "w");
-
-    const std::string base = dossier + "/grib_like.grb";
-    enregistrer("gzip", base + ".gz", gzip, gzipParEssais, "gzip -dc", 5);
-    enregistrer("bzip2", base + ".bz2", bzip2, bzip2ParEssais, "bzip2 -dc", 2);
-
-    int nombre = int(arguments.size());
-    benchmark::Initialize(&nombre, arguments.data());
-    if (benchmark::ReportUnrecognizedArguments(nombre, arguments.data()))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return executerBanc(argc, argv, enregistrerTout);
 }

@@ -6,6 +6,8 @@
 // Integer arithmetic and a fixed seed: the same bytes on every machine.
 //
 // Usage: gen_grib_like OUTPUT [MEGABYTES]   (100 by default)
+#include "bench/alea.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,17 +20,6 @@ const int CELLULE = 20;               // coarse grid step of the smooth part
 const int CI = NI / CELLULE + 2, CJ = NJ / CELLULE + 2;
 const int BRUIT = 1;                  // noise amplitude, in 8-bit steps,
 const uint32_t RARETE = 16;           // on one value in RARETE
-
-struct Alea {
-    uint32_t etat = 0x5EED1234u;
-    uint32_t operator()()
-    {
-        etat ^= etat << 13;
-        etat ^= etat >> 17;
-        etat ^= etat << 5;
-        return etat;
-    }
-};
 
 // The coarse values of one parameter, moved a little at every step.
 void deriver(std::vector<int>& grossier, Alea& alea)
@@ -88,7 +79,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const int PARAMETRES = 6;  // wind u and v, pressure, temperature, waves, rain
-    Alea alea;
+    Alea alea(0x5EED1234u);
     std::vector<std::vector<int>> grossiers(PARAMETRES, std::vector<int>(size_t(CI) * CJ));
     for (auto& g : grossiers)
         for (int& v : g)

@@ -55,3 +55,6 @@ awk -F, '
                 f, essais / une, une / outil
         }
     }' "$resultats"
+
+echo
+sh "$(dirname "$0")/grib/run.sh" "$build"

@@ -1,0 +1,30 @@
+#include "bench/banc.h"
+
+#include "gribdata/globales.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& dossier))
+{
+    std::string dossier = ".";
+    std::vector<char*> arguments;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--data=", 7) == 0)
+            dossier = argv[i] + 7;
+        else
+            arguments.push_back(argv[i]);
+    }
+    fichierlog = std::fopen("/dev/null", "w");
+    enregistrer(dossier);
+
+    int nombre = int(arguments.size());
+    benchmark::Initialize(&nombre, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(nombre, arguments.data()))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,50 @@
+#include "gribdata/champ_grib.h"
+#include "gribdata/enregistrement_grib.h"
+
+namespace {
+
+// The direction and period parameters that go with a wave height.
+bool compagnons(int hauteur, int& direction, int& periode)
+{
+    switch (hauteur) {
+    case 100: direction = 200; periode = 201; return true;
+    case 102: direction = 101; periode = 103; return true;
+    case 105: direction = 104; periode = 106; return true;
+    case 202: direction = 107; periode = 108; return true;
+    case 203: direction = 109; periode = 110; return true;
+    default: return false;
+    }
+}
+
+void lier(grib* g, grib* list)
+{
+    int direction = 0, periode = 0;
+    if (!compagnons(g->parametre, direction, periode))
+        return;
+    for (grib* h = list; h; h = h->suivant) {
+        if (h->validite != g->validite)
+            continue;
+        if (h->parametre == direction)
+            g->direction = h;
+        if (h->parametre == periode)
+            g->periode = h;
+    }
+}
+
+}  // namespace
+
+int iDecodeGribAll(grib* list)
+{
+    for (grib* g = list; g; g = g->suivant) {
+        if (g->champ)
+            continue;
+        g->champ = new Grib();
+        if (g->champ->set(g->message, g->longueur) != 0) {
+            delete g->champ;
+            g->champ = nullptr;
+            return 1;
+        }
+        lier(g, list);
+    }
+    return 0;
+}

@@ -1,0 +1,54 @@
+// An opened GRIB edition 1 file: its content in memory, decompressed when it
+// arrived as .bz2 or .gz, and the list of its messages sorted by validity and
+// parameter. Values are decoded later, record by record (see champ_grib.h).
+#ifndef GRIBDATA_FICHIER_GRIB_H
+#define GRIBDATA_FICHIER_GRIB_H
+
+#include "gribdata/enregistrement_grib.h"
+
+class File {
+public:
+    int count = 0;                         // records in the list
+    char* name = nullptr;                  // owned copy; null for a buffer
+    const unsigned char* buffer = nullptr; // the whole content
+    unsigned int length = 0;
+    int nonProprietaire = 0;               // 1 when the buffer is the caller's
+    grib* list = nullptr;
+
+    explicit File(const char* name = nullptr);
+    ~File();
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    // Opens a file; a null name leaves the object empty.
+    void set(const char* name);
+    // Lists the messages of a buffer that stays the caller's.
+    void set(const unsigned char* buffer, unsigned int length);
+    void initialisation(const char* name);
+    void menage();
+    void menageliste();
+    void analyse();
+    void tri();
+    void print() const;
+
+    // qsort-style order of two records: validity, then parameter.
+    static int compare(const void* a, const void* b);
+    static void validite(grib* record);
+    static int iGetEcheance(const grib* record);
+    static int iGetNiveau(const grib* record);
+    static void printElement(const grib* record);
+
+private:
+    void charger();
+    void chainerPluies();
+};
+
+// 1 when the list holds a parameter that the forecast charts can show (any
+// of them with `parametre` 0, else that one).
+int iGribTestHisto(const grib* list, unsigned int parametre);
+
+// Degrees, minutes and seconds to decimal degrees; a negative position is
+// written with negative degrees only.
+double CENTIEMES(int degres, int minutes, int secondes);
+
+#endif

@@ -1,0 +1,91 @@
+// Scanning a buffer for GRIB edition 1 messages. Only section 0 and the
+// first octets of section 1 are read; values are left to the field decoder.
+#include "gribdata/fichier_grib.h"
+
+#include "gribdata/octets_grib.h"
+#include "gribdata/parametres.h"
+
+#include <cstring>
+
+namespace {
+
+// Shorter than this, what remains cannot hold a message worth listing.
+const unsigned int RESTE_MIN = 84;
+// Section 0, a section 1 of its 28 fixed octets and section 5.
+const uint32_t MESSAGE_MIN = 8 + 28 + 4;
+
+grib* lireEnregistrement(const unsigned char* m, uint32_t position, uint32_t longueur,
+                         const char* nom)
+{
+    const unsigned char* s1 = m + 8;
+    grib* g = new grib();
+    g->position = position;
+    g->longueur = longueur;
+    g->drapeaux = 0;
+    g->gds = s1[7] & 0x80 ? 1 : 0;
+    g->bms = s1[7] & 0x40 ? 1 : 0;
+    g->edition = m[7];
+    g->annee = uint16_t(s1[12] + (s1[12] < 70 ? 2000 : 1900));
+    g->mois = s1[13];
+    g->jour = s1[14];
+    g->heure = s1[15];
+    g->table = s1[3];
+    g->centre = s1[4];
+    g->process = s1[5];
+    g->parametre = s1[8];
+    g->typeNiveau = s1[9];
+    g->niveau1 = s1[10];
+    g->niveau2 = s1[11];
+    g->uniteTemps = s1[17];
+    g->p1 = s1[18];
+    g->p2 = s1[19];
+    g->indicateur = s1[20];
+    g->nombreMoyenne = uint16_t(u16(s1 + 21));
+    g->nombreManquants = s1[23];
+    g->siecle = s1[24];
+    g->message = m;
+    g->nomFichier = nom;
+    g->ligneParametre = pLigneParametre(g->parametre, g->typeNiveau);
+    File::validite(g);
+    return g;
+}
+
+}  // namespace
+
+void File::analyse()
+{
+    menageliste();
+    grib** queue = &list;
+    uint32_t p = 0;
+    while (buffer && length >= RESTE_MIN && p <= length - RESTE_MIN) {
+        const unsigned char* m = buffer + p;
+        const uint32_t longueur = u24(m + 4);
+        // A declared length that runs past the buffer or cannot hold the
+        // sections is no message: look for the next "GRIB" one byte on.
+        if (std::memcmp(m, "GRIB", 4) != 0 || m[7] != 1 || longueur < MESSAGE_MIN ||
+            longueur > length - p) {
+            ++p;
+            continue;
+        }
+        *queue = lireEnregistrement(m, p, longueur, name);
+        queue = &(*queue)->suivant;
+        ++count;
+        p += longueur;
+    }
+    if (count > 0) {
+        tri();
+        chainerPluies();
+    }
+}
+
+void File::chainerPluies()
+{
+    grib* precedente = nullptr;
+    for (grib* g = list; g; g = g->suivant) {
+        g->pluiePrecedente = nullptr;
+        if (g->parametre == 61) {
+            g->pluiePrecedente = precedente;
+            precedente = g;
+        }
+    }
+}

@@ -1,0 +1,63 @@
+// Decoding a whole list and linking wave heights to their companions.
+#include "grib_test.h"
+
+#include "gribdata/champ_grib.h"
+#include "gribdata/fichier_grib.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+MessageTest vague(int parametre, int p1)
+{
+    MessageTest m;
+    m.parametre = parametre;
+    m.p1 = p1;
+    return m;
+}
+
+using Liste = ListeTest;
+
+}  // namespace
+
+TEST(DecodeGribAll, LinksEachWaveHeightToItsValidity)
+{
+    Liste l({vague(200, 6), vague(100, 0), vague(201, 0), vague(200, 0), vague(105, 0),
+             vague(104, 0), vague(106, 6), vague(102, 0)});
+    ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
+    for (grib* g = l.f.list; g; g = g->suivant)
+        EXPECT_NE(g->champ, nullptr);
+    grib* hauteur = l.trouve(100, 0);
+    EXPECT_EQ(hauteur->direction, l.trouve(200, 0));
+    EXPECT_EQ(hauteur->periode, l.trouve(201, 0));
+    grib* houle = l.trouve(105, 0);
+    EXPECT_EQ(houle->direction, l.trouve(104, 0));
+    EXPECT_EQ(houle->periode, nullptr);  // its period is of another validity
+    EXPECT_EQ(l.trouve(102, 0)->direction, nullptr);
+    EXPECT_EQ(l.trouve(200, 6)->direction, nullptr);
+}
+
+TEST(DecodeGribAll, StopsAtTheFirstRefusal)
+{
+    MessageTest refuse = vague(11, 3);
+    refuse.bits = 12;
+    Liste l({vague(2, 0), refuse, vague(33, 6)});
+    EXPECT_EQ(iDecodeGribAll(l.f.list), 1);
+    EXPECT_NE(l.trouve(2, 0)->champ, nullptr);
+    EXPECT_EQ(l.trouve(11, 3)->champ, nullptr);
+    EXPECT_EQ(l.trouve(33, 6)->champ, nullptr);
+    EXPECT_EQ(iDecodeGribAll(nullptr), 0);
+}
+
+TEST(DecodeGribAll, RecordsAlreadyDecodedAreLeftAlone)
+{
+    Liste l({vague(100, 0), vague(200, 0)});
+    grib* hauteur = l.trouve(100, 0);
+    Grib* deja = new Grib();
+    hauteur->champ = deja;
+    ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
+    EXPECT_EQ(hauteur->champ, deja);
+    EXPECT_EQ(hauteur->direction, nullptr);
+    EXPECT_NE(l.trouve(200, 0)->champ, nullptr);
+}

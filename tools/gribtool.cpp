@@ -1,0 +1,134 @@
+// Lists and decodes GRIB files the way the viewer does, for the tests and
+// the benchmarks:
+//
+//   gribtool list FILE     one line per record, in list order
+//   gribtool data FILE N   "lat lon value" for each point of record N (1-based)
+//   gribtool max FILE      the largest value of each record, decoding them all
+#include "gribdata/champ_grib.h"
+#include "gribdata/fichier_grib.h"
+#include "gribdata/globales.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: gribtool list FILE | data FILE N | max FILE\n");
+    return 2;
+}
+
+bool ouvrir(File& f, const char* nom)
+{
+    f.set(nom);
+    if (!f.buffer) {
+        std::fprintf(stderr, "gribtool: cannot read %s\n", nom);
+        return false;
+    }
+    return true;
+}
+
+int lister(const char* nom)
+{
+    File f;
+    if (!ouvrir(f, nom))
+        return 1;
+    for (const grib* g = f.list; g; g = g->suivant)
+        std::printf("%u %u %u %u %u %u %d %u %u %u %u %u\n", g->position, g->longueur,
+                    unsigned(g->centre), unsigned(g->process), unsigned(g->parametre),
+                    unsigned(g->typeNiveau), File::iGetNiveau(g), unsigned(g->uniteTemps),
+                    unsigned(g->p1), unsigned(g->p2), unsigned(g->indicateur), g->validite);
+    return 0;
+}
+
+// Degrees of point k along an axis from its first to its last point.
+double coordonnee(int premier, int dernier, int n, int k)
+{
+    return n > 1 ? (premier + double(dernier - premier) * k / (n - 1)) / 1000.0
+                 : premier / 1000.0;
+}
+
+int afficherPoints(const Grib& champ)
+{
+    for (int j = 0; j < champ.nj; ++j) {
+        const double lat = coordonnee(champ.la1, champ.la2, champ.nj, j);
+        for (int i = 0; i < champ.ni; ++i) {
+            const double lon = coordonnee(champ.lo1, champ.lo2, champ.ni, i);
+            const float v = champ.valeurs[size_t(j) * size_t(champ.ni) + size_t(i)];
+            if (v == GRIB_ABSENT)
+                std::printf("%.3f %.3f missing\n", lat, lon);
+            else
+                std::printf("%.3f %.3f %.9g\n", lat, lon, double(v));
+        }
+    }
+    return 0;
+}
+
+int donnees(const char* nom, const char* numero)
+{
+    File f;
+    if (!ouvrir(f, nom))
+        return 1;
+    char* fin = nullptr;
+    const long n = std::strtol(numero, &fin, 10);
+    const grib* g = f.list;
+    for (long k = 1; g && k < n; ++k)
+        g = g->suivant;
+    if (*fin != '\0' || n < 1 || !g) {
+        std::fprintf(stderr, "gribtool: %s holds no record %s\n", nom, numero);
+        return 1;
+    }
+    Grib champ;
+    if (int code = champ.set(g->message, g->longueur)) {
+        std::fprintf(stderr, "gribtool: record %ld refused, code %d\n", n, code);
+        return 3;
+    }
+    return afficherPoints(champ);
+}
+
+int maxima(const char* nom)
+{
+    File f;
+    if (!ouvrir(f, nom))
+        return 1;
+    int refus = 0;
+    Grib champ;
+    for (const grib* g = f.list; g; g = g->suivant) {
+        if (int code = champ.set(g->message, g->longueur)) {
+            std::printf("refused %d\n", code);
+            refus = 3;
+            continue;
+        }
+        bool vide = true;
+        float max = 0;
+        for (long k = 0; k < long(champ.ni) * champ.nj; ++k) {
+            const float v = champ.valeurs[k];
+            if (v != GRIB_ABSENT && (vide || v > max)) {
+                max = v;
+                vide = false;
+            }
+        }
+        if (vide)
+            std::printf("missing\n");
+        else
+            std::printf("%.9g\n", double(max));
+    }
+    return refus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The decompressors' activity lines must not mix with the output.
+    fichierlog = stderr;
+    if (argc == 3 && std::strcmp(argv[1], "list") == 0)
+        return lister(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "data") == 0)
+        return donnees(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "max") == 0)
+        return maxima(argv[2]);
+    return usage();
+}
