@@ -1,0 +1,47 @@
+// Level files made for the coastline store tests, in a scratch folder that
+// is the current folder for the test's life.
+#ifndef TESTS_MAP_TDC_TEST_H
+#define TESTS_MAP_TDC_TEST_H
+
+#include "map/tdc.h"
+#include "tests/gribdata/outils_test.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// A record of level `niveau` (1..5) with the given edges and offsets, in
+// the level's units.
+EnregistrementTdc enregistrement(short type, int sud, int ouest, std::vector<int16_t> lat,
+                                 std::vector<int16_t> lon);
+
+// The bytes of a level file.
+std::string octetsNiveau(int niveau, const std::vector<EnregistrementTdc>& e);
+
+// The records of a store's chain or square list, in order.
+std::vector<const TYPEDEF_TDC*> listeChaine(const TYPEDEF_TDC* premier);
+std::vector<const TYPEDEF_TDC*> listeCarre(const TYPEDEF_TDC_CASE* premier);
+
+class DossierTdc : public ::testing::Test {
+protected:
+    DossierTdc();
+    ~DossierTdc() override;
+
+    // Writes img/data<niveau>.dat.<extension> ("gz", "bz2" or "" for the
+    // bytes as they are, under the .gz name).
+    void ecrire(int niveau, const std::string& octets, const std::string& extension = "gz");
+    void ecrire(int niveau, const std::vector<EnregistrementTdc>& e,
+                const std::string& extension = "gz")
+    {
+        ecrire(niveau, octetsNiveau(niveau, e), extension);
+    }
+    std::string journal() const { return log_.contenu(); }
+
+private:
+    std::string ancien_;
+    DossierTemporaire dossier_;
+    JournalTemporaire log_{dossier_ / "log.txt"};
+};
+
+#endif
