@@ -5,12 +5,13 @@
 #   make test SANITIZE=0   normal build only
 #   make test SANITIZE=1   sanitizer build (AddressSanitizer + UBSan) only
 #   make bench             builds and runs the benchmarks
+#   make mapdata           makes the two finest coastline levels (installs GMT)
 
 SANITIZE ?= both
 JOBS ?= $(shell nproc)
 CMAKE_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps build build-asan run test test-normal test-asan bench clean
+.PHONY: all deps build build-asan run mapdata test test-normal test-asan bench clean
 
 all: build
 
@@ -25,8 +26,15 @@ build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 
+# The two finest coastline levels are too large for the repository: the
+# first run makes them.
 run: build
+	@[ -f data/img/data4.dat.gz ] && [ -f data/img/data5.dat.gz ] || \
+	    $(MAKE) --no-print-directory mapdata
 	@sh tools/run.sh build
+
+mapdata: build
+	sh tools/cotes/donnees.sh build 4 5
 
 # Every test runs under one X server; headless tests have DISPLAY removed by CTest.
 define run_suite

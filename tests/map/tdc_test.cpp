@@ -47,6 +47,41 @@ std::vector<const TYPEDEF_TDC*> listeCarre(const TYPEDEF_TDC_CASE* premier)
     return v;
 }
 
+double latitudeTdc(const TYPEDEF_TDC* t, int niveau, int i)
+{
+    return t->sud + t->latitudes[i] / double(TDC_ECHELLES[niveau]);
+}
+
+double longitudeTdc(const TYPEDEF_TDC* t, int niveau, int i)
+{
+    return t->ouest + t->longitudes[i] / double(TDC_ECHELLES[niveau]);
+}
+
+bool bDansTdc(const TYPEDEF_TDC* t, int niveau, double lat, double lon)
+{
+    for (double l : {lon, lon - 360, lon + 360}) {
+        bool dedans = false;
+        for (int i = 0, j = t->nombre - 1; i < t->nombre; j = i++) {
+            const double yi = latitudeTdc(t, niveau, i), yj = latitudeTdc(t, niveau, j);
+            const double xi = longitudeTdc(t, niveau, i), xj = longitudeTdc(t, niveau, j);
+            if ((yi > lat) != (yj > lat) && l < (xj - xi) * (lat - yi) / (yj - yi) + xi)
+                dedans = !dedans;
+        }
+        if (dedans)
+            return true;
+    }
+    return false;
+}
+
+int iSurfaceTdc(const TYPEDEF_TDC* premier, int niveau, double lat, double lon)
+{
+    int type = 0;
+    for (const TYPEDEF_TDC* t = premier; t; t = t->suivant)
+        if (t->niveau < 10 && t->niveau > type && bDansTdc(t, niveau, lat, lon))
+            type = t->niveau;
+    return type;
+}
+
 DossierTdc::DossierTdc() : ancien_(std::filesystem::current_path().string())
 {
     if (chdir(dossier_.chemin().c_str()) != 0)
@@ -58,6 +93,12 @@ DossierTdc::~DossierTdc()
 {
     if (chdir(ancien_.c_str()) != 0)
         ADD_FAILURE() << "chdir back";
+}
+
+void DossierTdc::donneesReelles()
+{
+    std::filesystem::remove("img");
+    std::filesystem::create_directory_symlink(QUENBREL_SOURCE_DIR "/data/img", "img");
 }
 
 void DossierTdc::ecrire(int niveau, const std::string& octets, const std::string& extension)

@@ -23,6 +23,19 @@ std::string octetsNiveau(int niveau, const std::vector<EnregistrementTdc>& e);
 std::vector<const TYPEDEF_TDC*> listeChaine(const TYPEDEF_TDC* premier);
 std::vector<const TYPEDEF_TDC*> listeCarre(const TYPEDEF_TDC_CASE* premier);
 
+// Latitude and longitude of point i of a record of the given file level.
+double latitudeTdc(const TYPEDEF_TDC* t, int niveau, int i);
+double longitudeTdc(const TYPEDEF_TDC* t, int niveau, int i);
+
+// Whether (lat, lon) lies inside the ring of the record (even-odd rule,
+// the way the map fills it), trying the point one turn east and west too.
+bool bDansTdc(const TYPEDEF_TDC* t, int niveau, double lat, double lon);
+
+// The type of the innermost area at (lat, lon) among the rings of the
+// level's chain (0 for the sea): the map paints land, then lakes, islands
+// in lakes and ponds over each other.
+int iSurfaceTdc(const TYPEDEF_TDC* premier, int niveau, double lat, double lon);
+
 class DossierTdc : public ::testing::Test {
 protected:
     DossierTdc();
@@ -37,6 +50,8 @@ protected:
         ecrire(niveau, octetsNiveau(niveau, e), extension);
     }
     std::string journal() const { return log_.contenu(); }
+    // Links img/ to the repository's coastline files instead.
+    void donneesReelles();
 
 private:
     std::string ancien_;
