@@ -1,6 +1,7 @@
 #include "shell/demarrage.h"
 
 #include "gribdata/globales.h"
+#include "map/tdc.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants.h"

@@ -3,6 +3,7 @@
 #include "gribdata/decode.h"
 #include "gribdata/fichiers.h"
 #include "gribdata/globales.h"
+#include "map/tdc.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants.h"

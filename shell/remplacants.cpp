@@ -1,5 +1,7 @@
 #include "shell/remplacants.h"
 
+#include "gribdata/globales.h"
+#include "map/tdc.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants_shell.h"
 
@@ -14,7 +16,6 @@ int LOAD_FDCSAT = 0;
 int LOAD_FDC1 = 0;
 Fl_RGB_Image* FDCSAT = nullptr;
 Dru_Pixmap* FDCpix1 = nullptr;
-tdc* tdc1 = nullptr;
 Fl_Shared_Image* interlude = nullptr;
 TYPEDEF_PAYS* ST_PAYS = nullptr;
 WindowsSend* fenetreEnvoi = nullptr;
@@ -49,7 +50,15 @@ void ctrl_fdctdc(void*)
 }
 
 void* load_fdcsat(void*) { return vLeverDrapeau(&LOAD_FDCSAT); }
-void* load_tdc(void*) { return vLeverDrapeau(&LOAD_TDC); }
+// Puts no page on its saved view yet: the pages do not exist.
+void* load_tdc(void*)
+{
+    vJournal("<THREADS>", "LOAD_TDC : chargement préliminaire des zooms\n");
+    if (tdc1)
+        tdc1->load();
+    return vLeverDrapeau(&LOAD_TDC);
+}
+
 void* load_fdchd1(void*) { return vLeverDrapeau(&LOAD_FDC1); }
 
 void load_masques() {}

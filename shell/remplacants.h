@@ -30,12 +30,6 @@ public:
 };
 extern Dru_Pixmap* FDCpix1;
 
-class tdc {
-public:
-    tdc() {}
-};
-extern tdc* tdc1;
-
 void load_masques();
 void vLibererMasques();
 
