@@ -1,0 +1,89 @@
+// The graticule's step by view height and its labels.
+#include "map/graticule.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+std::pair<std::string, std::string> meridien(double l, const PasGraticule& p)
+{
+    char a[GRATICULE_TEXTE], b[GRATICULE_TEXTE];
+    vTexteMeridien(l, p, a, b);
+    return {a, b};
+}
+
+std::pair<std::string, std::string> parallele(double l, const PasGraticule& p)
+{
+    char a[GRATICULE_TEXTE], b[GRATICULE_TEXTE];
+    vTexteParallele(l, p, a, b);
+    return {a, b};
+}
+
+}  // namespace
+
+TEST(PasGraticule, FollowsTheViewHeight)
+{
+    const struct {
+        double hauteur, pas;
+    } cas[] = {{180, 60}, {150.4, 45}, {136, 45}, {120, 40}, {100, 30}, {80, 30},  {70, 25},
+               {63, 20},  {55, 20},    {40, 15},  {30, 10},  {24, 9},   {22.6, 9}, {21.6, 8},
+               {19, 7},   {16, 6},     {13, 5},   {12, 4},   {11, 4},   {8, 3},    {6, 2},
+               {5.4, 0},  {1.5, 0.5},  {0.9, 0.3}, {0.06, 0.02}, {0.03, 0.01}, {0.012, 0.004}, {0.027, 0.009}};
+    for (const auto& c : cas) {
+        const PasGraticule p = pasGraticule(10 + c.hauteur, 10);
+        if (c.pas == 0) {
+            EXPECT_NEAR(p.pas, 1.8, 1e-12) << c.hauteur;
+            continue;
+        }
+        EXPECT_NEAR(p.pas, c.pas, 1e-12) << c.hauteur;
+        EXPECT_EQ(p.dms, c.pas < 1) << c.hauteur;
+    }
+    EXPECT_STREQ(pasGraticule(90, -90).format, "%.0f°%c");
+    EXPECT_STREQ(pasGraticule(1.5, 0).format, "%.1f° %c");
+    EXPECT_STREQ(pasGraticule(0.06, 0).format, "%.2f° %c");
+    EXPECT_STREQ(pasGraticule(0.03, 0).format, "%.3f° %c");
+}
+
+// A view thinner than 0.0015 degree rounded its step to 0 and the loop
+// over the lines never ended.
+TEST(PasGraticule, NeverZeroHoweverThinTheView)
+{
+    for (double h : {0.0014, 0.0001, 1e-9, 0.0, -1.0})
+        EXPECT_GE(pasGraticule(45 + h, 45).pas, 0.001) << h;
+    EXPECT_GE(pasGraticule(std::nan(""), 0).pas, 0.001);
+}
+
+TEST(TexteGraticule, NamedLinesAndHemispheres)
+{
+    const PasGraticule monde = pasGraticule(90, -90);
+    EXPECT_EQ(meridien(0, monde).first, "GM");
+    EXPECT_EQ(meridien(360, monde).first, "GM");
+    EXPECT_EQ(meridien(-360.000001, monde).first, "GM");
+    EXPECT_EQ(meridien(180, monde).first, "AM");
+    EXPECT_EQ(meridien(-180, monde).second, "AM");
+    EXPECT_EQ(meridien(540, monde).first, "AM");
+    EXPECT_EQ(meridien(60, monde).first, "60°E");
+    EXPECT_EQ(meridien(-120, monde).first, "120°W");
+    EXPECT_EQ(meridien(300, monde).first, "60°W");
+    EXPECT_EQ(meridien(-300, monde), std::make_pair(std::string("60°E"), std::string("60°E")));
+    EXPECT_EQ(parallele(0, monde).first, "EQ");
+    EXPECT_EQ(parallele(1e-7, monde).first, "EQ");
+    EXPECT_EQ(parallele(60, monde).first, "60°N");
+    EXPECT_EQ(parallele(-30, monde).second, "30°S");
+}
+
+TEST(TexteGraticule, SmallStepsAddMinutesAndSeconds)
+{
+    const PasGraticule p = pasGraticule(49, 47.5);  // step 0.5
+    EXPECT_EQ(parallele(48.5, p), std::make_pair(std::string("48.5° N"), std::string("48°30'0''N")));
+    EXPECT_EQ(meridien(-4.5, p), std::make_pair(std::string("4.5° W"), std::string("4°30'0''W")));
+    const PasGraticule fin = pasGraticule(48.027, 48);  // step 0.009
+    EXPECT_EQ(parallele(48.01, fin).first, "48.010° N");
+    EXPECT_EQ(parallele(48.01, fin).second, "48°0'36''N");
+    const PasGraticule moyen = pasGraticule(48.06, 48);  // step 0.02
+    EXPECT_EQ(meridien(2.34, moyen).first, "2.34° E");
+    EXPECT_EQ(meridien(2.34, moyen).second, "2°20'24''E");
+}
