@@ -47,6 +47,10 @@ public:
     TYPEDEF_LOCAL* courant;
 };
 
+// Marks a catalogue key that a table holds (the catalogue test finds the
+// keys of the sources through it and through the look-ups).
+#define CLE_LOCAL(texte) texte
+
 // The translation of `texte` in the program's catalogue `langage`, or
 // `texte` itself while there is none.
 const char* pcTraduire(const char* texte);
