@@ -20,39 +20,9 @@
 
 namespace {
 
-// What a timeout does to the next box that opens; a box still open after
-// a while is answered with its button 0, so a broken test fails instead of
-// hanging.
-std::function<void(Fl_Window*)> reponse;
-
-void vSurveiller(void*)
-{
-    static int tours = 0;
-    Fl_Window* boite = pBoiteMessage();
-    if (boite && boite->shown() && reponse) {
-        tours = 0;
-        auto action = std::move(reponse);
-        reponse = nullptr;
-        action(boite);
-        // The box's loop waits for the next event: one more timeout wakes it
-        // up, as the X event of a real click would.
-        Fl::add_timeout(0.01, [](void*) {});
-        return;
-    }
-    if (boite && ++tours > 500) {
-        ADD_FAILURE() << "box left open";
-        tours = 0;
-        pBoutonMessage(0)->do_callback();
-        return;
-    }
-    Fl::repeat_timeout(0.02, vSurveiller);
-}
-
 void vRepondre(std::function<void(Fl_Window*)> action)
 {
-    reponse = std::move(action);
-    Fl::remove_timeout(vSurveiller);
-    Fl::add_timeout(0.02, vSurveiller);
+    harnais::vRepondreBoite(std::move(action));
 }
 
 void vCliquerBouton(int i)
@@ -75,7 +45,7 @@ protected:
         skins();
         fl_message_icon()->label(nullptr);
     }
-    void TearDown() override { Fl::remove_timeout(vSurveiller); }
+    void TearDown() override { harnais::vOublierBoite(); }
 };
 
 }  // namespace
