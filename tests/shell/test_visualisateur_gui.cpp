@@ -51,8 +51,7 @@ TEST_F(Visualisateur, AWidePictureIsFittedToTheScreenAndPlacedByItsRightEdge)
     EXPECT_EQ(v.x(), 0);
     EXPECT_EQ(v.y(), 40);
     EXPECT_STREQ(v.label(), "Quenbrel 2, Visualisateur : large.png");
-    // The picture fills the window (read at x 0 and beyond: the toolkit's
-    // off-screen drawing leaks a clip region for a window left of the screen): red on the left, blue on the right.
+    // The picture fills the window: red on the left, blue on the right.
     const auto gauche = harnais::pixel(&v, 100, 160);
     const auto droite = harnais::pixel(&v, 1180, 160);
     EXPECT_GT(gauche[0], 200);
