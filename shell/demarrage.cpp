@@ -5,6 +5,8 @@
 #include "gribdata/globales.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
+#include "shell/local.h"
+#include "shell/palette.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 #include "shell/signaux.h"
@@ -18,9 +20,6 @@
 namespace {
 
 const char* const ETIQUETTE = "<TORMASKEL2>";
-
-// The main window's title, in its stored form.
-const char* const TITRE_STOCKE = "4A725A69606564651D27";
 
 void vConfiguration()
 {

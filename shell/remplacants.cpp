@@ -52,6 +52,9 @@ void* load_fdcsat(void*) { return vLeverDrapeau(&LOAD_FDCSAT); }
 void* load_tdc(void*) { return vLeverDrapeau(&LOAD_TDC); }
 void* load_fdchd1(void*) { return vLeverDrapeau(&LOAD_FDC1); }
 
+void vLangagePages() {}
+void vLangageRoutes() {}
+
 void load_masques() {}
 void vLibererMasques() {}
 void load_fdcinterlude() {}
