@@ -4,6 +4,7 @@
 #include "map/tdc.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
+#include "shell/local.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 #include "shell/signaux.h"

@@ -61,6 +61,9 @@ void* load_tdc(void*)
 
 void* load_fdchd1(void*) { return vLeverDrapeau(&LOAD_FDC1); }
 
+void vLangagePages() {}
+void vLangageRoutes() {}
+
 void load_masques() {}
 void vLibererMasques() {}
 void load_fdcinterlude() {}
