@@ -2,6 +2,7 @@
 
 #include "shell/globales_shell.h"
 #include "shell/remplacants_shell.h"
+#include "map/chargement_fonds.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
@@ -11,11 +12,8 @@ int DEMARRAGE = 1;
 int LOAD_FDC = 0;
 int LOAD_TDC = 0;
 int LOAD_FDCSAT = 0;
-int LOAD_FDC1 = 0;
 Fl_RGB_Image* FDCSAT = nullptr;
-Dru_Pixmap* FDCpix1 = nullptr;
 tdc* tdc1 = nullptr;
-Fl_Shared_Image* interlude = nullptr;
 TYPEDEF_PAYS* ST_PAYS = nullptr;
 WindowsSend* fenetreEnvoi = nullptr;
 vr** gvr = nullptr;
@@ -43,6 +41,9 @@ void ctrl_fdctdc(void*)
         return;
     }
     LOAD_FDC = 1;
+    if (interlude)
+        interlude->release();
+    interlude = nullptr;
     if (GUI)
         GUI->activate();
     DEMARRAGE = 0;
@@ -50,11 +51,9 @@ void ctrl_fdctdc(void*)
 
 void* load_fdcsat(void*) { return vLeverDrapeau(&LOAD_FDCSAT); }
 void* load_tdc(void*) { return vLeverDrapeau(&LOAD_TDC); }
-void* load_fdchd1(void*) { return vLeverDrapeau(&LOAD_FDC1); }
 
 void load_masques() {}
 void vLibererMasques() {}
-void load_fdcinterlude() {}
 void Pays() {}
 void vLibererPays() { ST_PAYS = nullptr; }
 
