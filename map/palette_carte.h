@@ -4,7 +4,12 @@
 
 #include <FL/Enumerations.H>
 
-// The plain sea of a map without base image.
+// Sea, land, lake, island and pond of the drawn maps; the sea is also the
+// plain background of a map without base image.
 Fl_Color couleurMer();
+Fl_Color couleurTerre();
+Fl_Color couleurLac();
+Fl_Color couleurIle();
+Fl_Color couleurEtang();
 
 #endif
