@@ -49,20 +49,23 @@ int fdc::zoom(double steps)
 
 void fdc::zoom(double latitude, double longitude, double span, int resize)
 {
+    // The new size first: it recomputes the centre of the old view.
+    if (resize && verrou)
+        redimensionner();
     centreLatitude = latitude;
     centreLongitude = longitude;
     if (span != 0)
         etendue = span;
     largeur = w();
     hauteur = h();
-    if (resize && verrou)
-        redimensionner();
     if (span != 0) {
         echelle = span * echelleVue / 180.0;
         test_zoom();
     }
+    // Half the view's real height: when the scale was clamped the span
+    // asked for is not what the view shows.
     ox = (W / 360.0) * (longitude + 180.0) - largeur * echelle / 2;
-    oy = (90.0 - latitude) * H / 180.0 - (H / 180.0) * etendue / 2;
+    oy = (90.0 - latitude) * H / 180.0 - hauteur * echelle / 2;
     test_limites();
     recalculer(1);
 }
