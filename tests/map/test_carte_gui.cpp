@@ -137,6 +137,7 @@ TEST_F(CarteFenetre, TheWheelZoomsAboutTheCursor)
 TEST_F(CarteFenetre, TheAutoRepeatZoomRunsToTheLimitAndStops)
 {
     ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
+    carte->zoom(0, 0, 0.02, 0);  // a dozen steps from the closest view
     carte->zoomerCallback();
     EXPECT_EQ(carte->zoomIn, 2);
     ASSERT_TRUE(harnais::bAttendre([&] { return carte->zoomIn == 0; }, 60));
@@ -153,6 +154,7 @@ TEST_F(CarteFenetre, TheAutoRepeatZoomRunsToTheLimitAndStops)
     EXPECT_LT(carte->echelle, carte->echelleVue);
 
     // A zoom-out started during a zoom-in takes over.
+    carte->zoom(0, 0, 150, 0);
     carte->zoomerCallback();
     carte->dezoomerCallback();
     harnais::vPomper(0.2);
