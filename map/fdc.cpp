@@ -1,9 +1,7 @@
 #include "map/fdc.h"
 
 #include "codes/logerr.h"
-#include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
-#include "gribdata/isoplages_cache.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "shell/remplacants_shell.h"
@@ -94,13 +92,6 @@ void fdc::vGribFree(int keepRoutes)
     // The routes' displayed-validity flags are cleared by the route window
     // once it exists; keepRoutes has nothing else to keep.
     (void)keepRoutes;
-    while (champs) {
-        grib* suivant = champs->suivant;
-        delete champs->champ;
-        vLibereCacheIsoplages(champs->isoplagesChamp);
-        vLibereCacheIsoplages(champs->isoplagesPluie);
-        delete champs;
-        champs = suivant;
-    }
+    vLibererListeGrib(champs);
     echelleGribMin = 0.0;
 }
