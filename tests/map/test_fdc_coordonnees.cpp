@@ -41,6 +41,21 @@ TEST_F(Coordonnees, TheWholeWorldFillsTheHeightOfAFreshMap)
     EXPECT_NEAR(carte.dLigne(-90.0), 450.0, 1e-6);
 }
 
+TEST_F(Coordonnees, TheVerticalFitKeepsTheViewInsideTheRaster)
+{
+    carte.oy = -500;
+    EXPECT_EQ(carte.test_limites(), carte.H);
+    EXPECT_DOUBLE_EQ(carte.oy, 0);
+    carte.echelle = 20000;
+    carte.oy = carte.H - 100;
+    EXPECT_EQ(carte.test_limites(), carte.H - 100 + 450 * 20000);  // before the fit
+    EXPECT_DOUBLE_EQ(carte.oy, carte.H - 450 * 20000.0);
+    carte.echelle = 80000;  // taller than the world: back to the whole height
+    EXPECT_GT(carte.test_limites(), carte.H);
+    EXPECT_DOUBLE_EQ(carte.oy, 0);
+    EXPECT_DOUBLE_EQ(carte.echelle, carte.echelleVue);
+}
+
 TEST_F(Coordonnees, LongitudesRoundTripInTheThreeDatelineRegimes)
 {
     const double W = carte.W;

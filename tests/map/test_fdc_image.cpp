@@ -12,6 +12,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -135,4 +136,30 @@ TEST(CalculImage, TheCopyCoversTheBoxAndIsCentred)
     int w, h, x, y;
     EXPECT_EQ(calcul_image(nullptr, 10, 10, w, h, x, y), nullptr);
     EXPECT_EQ(w + h + x + y, 0);
+}
+
+TEST(FondsTransparents, TheMarkerAndTheFrameFill)
+{
+    fdc requete(0, 0, 600, 400), visualisateur(0, 0, 600, 400);
+    requete.initialisation(FDC_VECTEUR, 371, 0);
+    visualisateur.initialisation(FDC_SATELLITE, 500, 3);
+    EXPECT_STREQ(requete.chargement, "Chargement");
+    EXPECT_EQ(requete.chargementAffiche, 1);
+    EXPECT_EQ(visualisateur.hauteurNominale, 500);
+    EXPECT_EQ(visualisateur.page, 3);
+    EXPECT_EQ(visualisateur.fond, FDC_SATELLITE);
+    EXPECT_EQ(visualisateur.marqueur, nullptr);
+    ASSERT_NE(requete.marqueur, nullptr);
+    EXPECT_EQ(requete.marqueur->w(), 26);
+    EXPECT_EQ(requete.marqueur->d(), 4);
+    const unsigned char* m = requete.marqueurPixels;
+    EXPECT_EQ(std::vector<int>(m + 26 * 26 * 4 - 4, m + 26 * 26 * 4),
+              (std::vector<int>{255, 0, 0, 164}));
+
+    std::unique_ptr<Fl_RGB_Image> cadre(requete.fond_bleu_transparent(5, 3));
+    cadre.reset(requete.fond_bleu_transparent(7, 2));  // the previous fill is freed
+    EXPECT_EQ(cadre->w(), 7);
+    EXPECT_EQ(cadre->d(), 4);
+    const unsigned char* b = requete.fondBleu;
+    EXPECT_EQ(std::vector<int>(b + 13 * 4, b + 14 * 4), (std::vector<int>{0, 39, 239, 96}));
 }
