@@ -25,49 +25,32 @@ std::pair<float, float> uvdf(float u, float v)
 
 }  // namespace
 
-TEST(EchellesCouleurs, BeaufortForces)
+TEST(EchellesCouleurs, ClassBoundariesAndOutOfRangeIndexes)
 {
-    const RVB attendu[13] = {{0, 254, 128}, {0, 254, 128}, {0, 254, 128}, {0, 254, 0},
-                             {0, 254, 0},   {254, 254, 0}, {254, 254, 0}, {254, 128, 0},
-                             {254, 128, 0}, {254, 32, 32}, {254, 32, 32}, {192, 32, 32},
-                             {192, 32, 32}};
-    for (int f = 0; f < 13; ++f)
-        EXPECT_EQ(rvb(pucBeaufort(f)), attendu[f]) << f;
-    EXPECT_EQ(rvb(pucBeaufort(13)), AUCUNE);
-    EXPECT_EQ(rvb(pucBeaufort(-1)), AUCUNE);
-}
-
-TEST(EchellesCouleurs, SeaStateFillsAndBorders)
-{
-    const RVB fond[10] = {{0, 254, 128}, {0, 254, 128}, {0, 254, 128}, {0, 254, 0},
-                          {254, 254, 0}, {254, 128, 0}, {254, 128, 0}, {254, 32, 32},
-                          {254, 32, 32}, {192, 32, 32}};
-    const RVB bord[10] = {{0, 127, 64},  {0, 127, 64},   {0, 127, 64},   {0, 127, 1},
-                          {127, 127, 1}, {127, 64, 1},   {127, 16, 16},  {127, 16, 16},
-                          {127, 16, 16}, {96, 16, 16}};
-    for (int c = 0; c < 10; ++c) {
-        EXPECT_EQ(rvb(pucMer(c)), fond[c]) << c;
-        EXPECT_EQ(rvb(pucMerBordure(c)), bord[c]) << c;
+    // Where the classes change colour.
+    EXPECT_EQ(rvb(pucBeaufort(2)), (RVB{0, 254, 128}));
+    EXPECT_EQ(rvb(pucBeaufort(3)), (RVB{0, 254, 0}));
+    EXPECT_EQ(rvb(pucBeaufort(10)), (RVB{254, 32, 32}));
+    EXPECT_EQ(rvb(pucBeaufort(11)), (RVB{192, 32, 32}));
+    EXPECT_EQ(rvb(pucMer(4)), (RVB{254, 254, 0}));
+    EXPECT_EQ(rvb(pucMer(9)), (RVB{192, 32, 32}));
+    EXPECT_EQ(rvb(pucCourant(2)), (RVB{0, 254, 0}));
+    EXPECT_EQ(rvb(pucCourantBordure(8)), (RVB{127, 16, 16}));
+    // Sea state 6: an orange fill with a dark red border.
+    EXPECT_EQ(rvb(pucMer(6)), (RVB{254, 128, 0}));
+    EXPECT_EQ(rvb(pucMerBordure(6)), (RVB{127, 16, 16}));
+    EXPECT_EQ(rvb(pucMerBordure(5)), (RVB{127, 64, 1}));
+    // Outside their tables forces and sea states leave the colour alone,
+    // currents take their last row.
+    for (int i : {-1, 13})
+        EXPECT_EQ(rvb(pucBeaufort(i)), AUCUNE) << i;
+    for (int i : {-1, 10}) {
+        EXPECT_EQ(rvb(pucMer(i)), AUCUNE) << i;
+        EXPECT_EQ(rvb(pucMerBordure(i)), AUCUNE) << i;
     }
-    for (int c : {-1, 10, 12}) {
-        EXPECT_EQ(rvb(pucMer(c)), AUCUNE) << c;
-        EXPECT_EQ(rvb(pucMerBordure(c)), AUCUNE) << c;
-    }
-}
-
-TEST(EchellesCouleurs, CurrentFillsAndBordersEndOnTheirLastRow)
-{
-    const RVB fond[9] = {{0, 254, 128}, {0, 254, 128}, {0, 254, 0},   {254, 254, 0}, {254, 254, 0},
-                         {254, 128, 0}, {254, 128, 0}, {254, 32, 32}, {254, 32, 32}};
-    const RVB bord[9] = {{0, 127, 64},  {0, 127, 64}, {0, 127, 1},   {127, 127, 1}, {127, 127, 1},
-                         {127, 64, 1},  {127, 64, 1}, {127, 16, 16}, {127, 16, 16}};
-    for (int c = 0; c < 9; ++c) {
-        EXPECT_EQ(rvb(pucCourant(c)), fond[c]) << c;
-        EXPECT_EQ(rvb(pucCourantBordure(c)), bord[c]) << c;
-    }
-    for (int c : {-5, 9, 20}) {
-        EXPECT_EQ(rvb(pucCourant(c)), (RVB{192, 32, 32})) << c;
-        EXPECT_EQ(rvb(pucCourantBordure(c)), (RVB{96, 16, 16})) << c;
+    for (int i : {-5, 9, 20}) {
+        EXPECT_EQ(rvb(pucCourant(i)), (RVB{192, 32, 32})) << i;
+        EXPECT_EQ(rvb(pucCourantBordure(i)), (RVB{96, 16, 16})) << i;
     }
 }
 
