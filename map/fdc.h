@@ -47,23 +47,38 @@ public:
     int handle(int event) override;
 
     // ---- Set-up and base maps.
+    // Kind, nominal height and page index; the loading message; the
+    // vector-only world; on page 0 the marker.
     void initialisation(int kind, int height, int viewer);
+    // Installs a base map (the pixmap first, else the picture, else none)
+    // and puts the same view back on the new raster. During an auto-repeat
+    // zoom a picture stops the zoom (the picture it replaces may be about
+    // to go); anything else is refused.
     void load_image(Fl_RGB_Image* image, Dru_Pixmap* pixmap);
+    // Chooses the base-map kind, or steps the coastline level when the kind
+    // is already shown (kinds 0 and 1 only with `cycle`).
     void fdcCallback(int kind, int cycle);
+    // Rebuild the view image after the offsets or the scale changed.
     void recalculer(int reallocate);
     void recalculerImage(double firstRow, int width, int rows, double step);
+    // The request frame's translucent fill (the image is the caller's, the
+    // pixels the map's) and the marker (both the map's).
     Fl_RGB_Image* fond_bleu_transparent(int w, int h);
     Fl_RGB_Image* fond_orange_transparent();
 
     // ---- Navigation.
     void deplacer(int dx, int dy);
+    // One step in (+1) or out (-1) about the centre or the zoom anchor;
+    // 1 when the scale is at its limit and nothing changed.
     int zoom(double steps);
+    // Centres on a point; a span of 0 keeps the current one.
     void zoom(double latitude, double longitude, double span, int resize);
     void redimensionner();
     void mousewheel();
     void zoomerCallback();
     void dezoomerCallback();
     void zonesCallback(int row);
+    // Fits a locked view to the first displayed field's grid.
     void gribVerrou(int resize);
     void vArreterZooms();
     // The auto-repeat steps as toolkit timeouts (data: the map).
@@ -71,17 +86,27 @@ public:
     static void vDezoomerTimeout(void* carte);
 
     // ---- View limits and coordinates.
+    // Clamps the scale between its limits.
     void test_zoom();
+    // Keeps the view inside the raster vertically; answers the raster row
+    // of the view's bottom edge before the correction.
     int test_limites();
+    // Keeps the x offset within one world on either side.
     void vEnrouler();
+    // The longitude shift of the view's dateline regime.
     double dLongitudeDecalage() const;
+    // Window pixel to latitude / longitude (unfolded), and back to pixels
+    // relative to the map.
     double dLatitude(int sy) const;
     double dLongitude(int sx) const;
     double dLigne(double latitude) const;
     int iColonne(double longitude) const;
     // The centre of the view from its offsets.
     void vCentre();
+    // The pointer's position into the title bar's inputs.
     void coordonneesmouse();
+    // Degrees-minutes-seconds or decimal text of one coordinate, with its
+    // hemisphere letter, in FDC_TEXTE_POSITION bytes; answers its length.
     static int DMS(int isLongitude, double degrees, char* out);
     static int iDecimal(int isLongitude, double degrees, char* out);
 
@@ -89,6 +114,7 @@ public:
     int overlay_in_screen(int px, int py, int wide);
     int mouse_in_overlay(int x, int y);
     int mouse_in_move_overlay(int x, int y);
+    // The frame rectangle from its geographic bounds.
     void vOverlayDepuisBornes();
 
     // ---- Displayed fields.

@@ -16,13 +16,15 @@
 # loads it.
 set -e
 RACINE=$(cd "$(dirname "$0")/../.." && pwd)
-BUILD=${1:-build}
+BUILD=$(cd "${1:-build}" && pwd)
 TRAVAIL=$(mktemp -d)
 trap 'rm -rf "$TRAVAIL"' EXIT
 
 cmake --build "$BUILD" --target carte_globe
-gmt grdlandmask -Rd -I2m -r -Df -N0/1/2/3/4 -G"$TRAVAIL/classes.nc"
-gmt grd2xyz "$TRAVAIL/classes.nc" -ZTLu > "$TRAVAIL/classes.raw"
+# GMT leaves its history file in the current folder.
+cd "$TRAVAIL"
+gmt grdlandmask -Rd -I2m -r -Df -N0/1/2/3/4 -Gclasses.nc
+gmt grd2xyz classes.nc -ZTLu > classes.raw
 
 mkdir -p "$RACINE/data/img"
 "$BUILD/tools/carte_globe" "$TRAVAIL/classes.raw" 10800 5400 \
@@ -36,8 +38,8 @@ convert "$TRAVAIL/apercu.ppm" -resize 800x400 \
     -strip -quality 85 "$RACINE/data/img/chargement.jpg"
 
 # The tests' map: 360 x 180, one degree per pixel.
-gmt grdlandmask -Rd -I1 -r -Di -N0/1/2/3/4 -G"$TRAVAIL/classes1.nc"
-gmt grd2xyz "$TRAVAIL/classes1.nc" -ZTLu > "$TRAVAIL/classes1.raw"
+gmt grdlandmask -Rd -I1 -r -Di -N0/1/2/3/4 -Gclasses1.nc
+gmt grd2xyz classes1.nc -ZTLu > classes1.raw
 mkdir -p "$RACINE/tests/data/carte"
 "$BUILD/tools/carte_globe" "$TRAVAIL/classes1.raw" 360 180 "$RACINE/tests/data/carte/globe1.pl.gz"
 
