@@ -5,6 +5,7 @@
 #include "map/dru_pixmap.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
+#include "shell/local.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 #include "shell/signaux.h"

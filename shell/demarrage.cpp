@@ -7,6 +7,8 @@
 #include "map/dru_pixmap.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
+#include "shell/local.h"
+#include "shell/palette.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 #include "shell/signaux.h"
@@ -20,9 +22,6 @@
 namespace {
 
 const char* const ETIQUETTE = "<TORMASKEL2>";
-
-// The main window's title, in its stored form.
-const char* const TITRE_STOCKE = "4A725A69606564651D27";
 
 void vConfiguration()
 {

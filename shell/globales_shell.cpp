@@ -6,6 +6,8 @@ char strOpenLocktmpfilefile[1024] = "";
 char strOpenLockfilefile[1024] = "";
 char FDCHAINEBUFFER[12] = "";
 
+const char* const TITRE_STOCKE = "4A725A69606564651D27";
+
 local* langage = nullptr;
 const char* DateFormat = "DateFormat";
 

@@ -18,6 +18,9 @@ extern char strOpenLocktmpfilefile[1024];
 extern char strOpenLockfilefile[1024];
 extern char FDCHAINEBUFFER[12];
 
+// The main window's title, in its stored form (see decode()).
+extern const char* const TITRE_STOCKE;
+
 extern local* langage;
 extern const char* DateFormat;
 

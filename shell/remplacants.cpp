@@ -52,6 +52,9 @@ void ctrl_fdctdc(void*)
 void* load_fdcsat(void*) { return vLeverDrapeau(&LOAD_FDCSAT); }
 void* load_tdc(void*) { return vLeverDrapeau(&LOAD_TDC); }
 
+void vLangagePages() {}
+void vLangageRoutes() {}
+
 void load_masques() {}
 void vLibererMasques() {}
 void Pays() {}

@@ -49,9 +49,14 @@ class vr;
 extern vr** gvr;
 extern int ngvr;
 
+// Relabels each page after a language change.
+void vLangagePages();
+
 // ---- Routes.
 class DRU_Routes;
 extern DRU_Routes* Dru_Routes;
+// Relabels the route window after a language change.
+void vLangageRoutes();
 
 // ---- GMDSS Metarea catalogue.
 struct TYPEDEF_LISTE_METAREA {

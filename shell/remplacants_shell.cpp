@@ -1,19 +1,26 @@
 #include "shell/remplacants_shell.h"
 
+#include "shell/boutons_rva.h"
 #include "shell/globales_shell.h"
+#include "shell/palette.h"
 #include "shell/remplacants.h"
 
 #include <FL/Fl.H>
 
 Fl_Double_Window* GESTION_UI[GESTION_UI_TAILLE] = {};
-
-void skins() {}
+int DateFormatChange = 0;
 
 gui::gui() : Fl_Double_Window(INTERFACE_LARGEUR, INTERFACE_HAUTEUR)
 {
+    color(COLOR_FOND);
+    boutonsRVA = new BoutonsRVA(0, 99, 230, 50, 10);
     size_range(770, 539);
     end();
 }
+
+void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget*, void*) {}
+
+void vLangageTitre(const char*) {}
 
 gui::~gui()
 {

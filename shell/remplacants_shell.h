@@ -1,31 +1,33 @@
-// Stand-ins for the shell's own parts that are not built yet: the message
-// catalogue, the palette, the main window, the window registry, the clock
-// and the file chooser. Same names and signatures as the real ones; each
+// Stand-ins for the shell's own parts that are not built yet: the main
+// window, the title bar, the window registry, the clock and the file
+// chooser. Same names and signatures as the real ones; each
 // goes when its own part is built.
 #ifndef SHELL_REMPLACANTS_SHELL_H
 #define SHELL_REMPLACANTS_SHELL_H
 
 #include <FL/Fl_Double_Window.H>
 
-// The message catalogue: for now every text is its own translation.
-class local {
-public:
-    explicit local(const char* code) : langue(code ? code : "fr") {}
-    const char* get(const char* texte) const { return texte; }
-    const char* langue;
-};
+class BoutonsRVA;
 
-// Sets the palette.
-void skins();
-
-// The main window: a plain window of the saved size.
+// The main window: a window of the saved size holding the home page's
+// switch buttons.
 class gui : public Fl_Double_Window {
 public:
     gui();
     ~gui() override;
     // Builds the pages, the hover popup and the transfer slots.
     void gshow() {}
+    // Relabels the home page's help buttons after a language change.
+    void vLangageAccueil() {}
+
+    BoutonsRVA* boutonsRVA;  // the home page's switch buttons
 };
+
+// The page switch of the switch buttons.
+void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void* groupe);
+
+// The title bar's relabelling after a language change.
+void vLangageTitre(const char* code);
 
 // The window registry: slot 0 is the main window.
 #define GESTION_UI_TAILLE 128
@@ -44,6 +46,8 @@ void gestion_interfaces_callback(Fl_Widget* widget, void* fenetre);
 
 // The clock's one-second tick.
 void clock_Date(void* fenetre);
+// Set by a language change: the clock rewrites its dates at its next tick.
+extern int DateFormatChange;
 
 // The shared file chooser.
 class DRU_Fl_File_Chooser {

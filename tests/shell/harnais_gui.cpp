@@ -1,10 +1,14 @@
 #include "tests/shell/harnais_gui.h"
 
+#include "shell/boites_message.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Image_Surface.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
 #include <chrono>
+#include <FL/Fl_Button.H>
+#include <cstdio>
 #include <cstring>
 
 namespace harnais {
@@ -28,7 +32,46 @@ void vPointer(Fl_Window* fenetre, int x, int y)
     Fl::e_y_root = fenetre->y_root() + y;
 }
 
+std::function<void(Fl_Window*)> reponse;
+int tours = 0;
+
+void vSurveiller(void*)
+{
+    Fl_Window* boite = pBoiteMessage();
+    if (boite && boite->shown() && reponse) {
+        auto action = std::move(reponse);
+        reponse = nullptr;
+        action(boite);
+        // The box's loop waits for the next event: one more timeout wakes
+        // it up, as the X event of a real click would.
+        Fl::add_timeout(0.01, [](void*) {});
+        return;
+    }
+    if (boite && ++tours > 500) {
+        std::fprintf(stderr, "harnais: message box left open, closed\n");
+        reponse = nullptr;
+        pBoutonMessage(0)->do_callback();
+        Fl::add_timeout(0.01, [](void*) {});
+        return;
+    }
+    Fl::repeat_timeout(0.02, vSurveiller);
+}
+
 }  // namespace
+
+void vRepondreBoite(std::function<void(Fl_Window*)> action)
+{
+    reponse = std::move(action);
+    tours = 0;
+    Fl::remove_timeout(vSurveiller);
+    Fl::add_timeout(0.02, vSurveiller);
+}
+
+void vOublierBoite()
+{
+    reponse = nullptr;
+    Fl::remove_timeout(vSurveiller);
+}
 
 bool bAttendre(const std::function<bool()>& condition, double secondes)
 {

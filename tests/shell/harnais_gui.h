@@ -32,6 +32,14 @@ void vTouche(Fl_Window* fenetre, int touche, const char* texte = "");
 // What the window manager's close button does: the window's callback.
 void vFermer(Fl_Window* fenetre);
 
+// Answers the next message box of the program once it is up, from a
+// timeout, with `action` (clicks or keys on the box): the call that opened
+// the box is blocked in it meanwhile. A box still open after a while is
+// closed with its button 0, so a broken test fails instead of hanging.
+void vRepondreBoite(std::function<void(Fl_Window*)> action);
+// Stops waiting for a box.
+void vOublierBoite();
+
 // The RGB bytes of a rectangle of the window, as the window draws itself.
 std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h);
 std::array<unsigned char, 3> pixel(Fl_Window* fenetre, int x, int y);

@@ -2,6 +2,7 @@
 // window, the close and the signals, shutdown.
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"
+#include "shell/local.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 

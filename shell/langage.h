@@ -1,0 +1,13 @@
+// The switch of the running program to another language.
+#ifndef SHELL_LANGAGE_H
+#define SHELL_LANGAGE_H
+
+// Reloads the catalogue for `code` ("fr", "en", "de" or "sp") and relabels
+// every window that stays open; closes the send window and rebuilds the
+// file chooser. The caller refuses it while a secondary window is open.
+void change_langage(const char* code);
+
+// Whether the language may change now: no secondary window registered.
+bool bLangageModifiable();
+
+#endif
