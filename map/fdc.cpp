@@ -4,11 +4,11 @@
 #include "gribdata/enregistrement_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
-#include "shell/remplacants_shell.h"
-#include "shell/globales_shell.h"
+#include "shell/local.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
+#include <cstdio>
 #include <cstring>
 
 int INTERFACE_FDC_HAUTEUR_MINIMUM = (7 * 770 - 1680) / 10;
@@ -61,8 +61,7 @@ void fdc::initialisation(int kind, int height, int viewer)
     fond = kind;
     hauteurNominale = height;
     page = viewer;
-    const char* texte = langage ? langage->get("Chargement") : "Chargement";
-    std::snprintf(chargement, sizeof chargement, "%s", texte);
+    std::snprintf(chargement, sizeof chargement, "%s", pcTraduire("Chargement"));
     chargementAffiche = 1;
     load_image(nullptr, nullptr);
     if (viewer == 0)

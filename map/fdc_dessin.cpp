@@ -2,9 +2,9 @@
 // image or the plain sea. The layers over it are drawn by their own parts.
 #include "map/fdc.h"
 
-#include "map/calcul_image.h"
 #include "map/chargement_fonds.h"
-#include "map/palette_carte.h"
+#include "shell/calcul_image.h"
+#include "shell/palette.h"
 #include "shell/remplacants.h"
 
 #include <FL/Fl.H>
@@ -41,7 +41,7 @@ void fdc::draw()
     } else if (vuePixmap) {
         vuePixmap->draw(x(), y());
     } else {
-        fl_color(couleurMer());
+        fl_color(FL_MER);
         fl_rectf(x(), y(), w(), h());
     }
     dessinEnCours = 0;

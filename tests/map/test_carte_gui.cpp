@@ -2,7 +2,7 @@
 // zoom about the cursor, the auto-repeat zoom, and a locked map at rest.
 #include "map/dru_pixmap.h"
 #include "map/fdc.h"
-#include "map/palette_carte.h"
+#include "shell/palette.h"
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/decompression.h"
@@ -54,6 +54,7 @@ protected:
 
     void SetUp() override
     {
+        skins();
         fenetre->end();
         carte->initialisation(FDC_VECTEUR, 400, 1);
         carte->chargementAffiche = 0;
@@ -86,7 +87,7 @@ TEST_F(CarteFenetre, TheDrawnMapShowsThePalettesSeaAndLand)
     ASSERT_NE(monde, nullptr);
     ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
     // Without a base image, the plain sea.
-    EXPECT_EQ(harnais::pixel(fenetre.get(), 320, 220), octets(couleurMer()));
+    EXPECT_EQ(harnais::pixel(fenetre.get(), 320, 220), octets(FL_MER));
 
     carte->pixmapHD = monde.get();
     carte->fdcCallback(FDC_DESSINEE, 0);
@@ -96,9 +97,9 @@ TEST_F(CarteFenetre, TheDrawnMapShowsThePalettesSeaAndLand)
         return harnais::pixel(fenetre.get(), 20 + carte->iColonne(lon),
                               20 + int(carte->dLigne(lat)));
     };
-    EXPECT_EQ(ecran(48.11, -1.68), octets(couleurTerre()));  // Rennes
-    EXPECT_EQ(ecran(48.30, -4.70), octets(couleurMer()));    // off Brest
-    EXPECT_NE(ecran(47.0, -6.0), octets(couleurMer()));      // open sea, darker
+    EXPECT_EQ(ecran(48.11, -1.68), octets(FL_TERRE));  // Rennes
+    EXPECT_EQ(ecran(48.30, -4.70), octets(FL_MER));    // off Brest
+    EXPECT_NE(ecran(47.0, -6.0), octets(FL_MER));      // open sea, darker
     carte->pixmapHD = nullptr;
     carte->load_image(nullptr, nullptr);
 }

@@ -2,7 +2,7 @@
 // its compressed file, and the splash.
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
-#include "map/palette_carte.h"
+#include "shell/palette.h"
 
 #include "tests/gribdata/outils_test.h"
 #include "tests/map/outils_carte.h"
@@ -23,6 +23,7 @@ protected:
 
     void SetUp() override
     {
+        skins();
         std::filesystem::create_directory(dossier / "img");
         std::filesystem::current_path(dossier.chemin());
         FDCpix1 = nullptr;
@@ -73,12 +74,12 @@ TEST_F(Chargement, TheShippedMapLoadsWithThePalettesColours)
     EXPECT_NE(log.find("<THREADS> LOAD_FDC 1 HD : buffer 58320415\n"), std::string::npos);
     EXPECT_NE(log.find("<THREADS> LOAD_FDC 1 HD : -OK- w:10800 h:5400\n"), std::string::npos);
     // Inland and near the shores the palette's own colours; open water darker.
-    EXPECT_EQ(couleur(*FDCpix1, 48.85, 2.35), couleurTerre());   // Paris
-    EXPECT_EQ(couleur(*FDCpix1, -80, 0), couleurTerre());        // Antarctica
-    EXPECT_EQ(couleur(*FDCpix1, 48.30, -4.70), couleurMer());    // off Brest
-    EXPECT_EQ(couleur(*FDCpix1, 41.9, -87.55), couleurLac());    // off Chicago
-    EXPECT_NE(couleur(*FDCpix1, 0, -30), couleurMer());          // mid-Atlantic
-    EXPECT_LT(couleur(*FDCpix1, 0, -30) >> 8 & 0xFF, couleurMer() >> 8 & 0xFF);
+    EXPECT_EQ(couleur(*FDCpix1, 48.85, 2.35), FL_TERRE);   // Paris
+    EXPECT_EQ(couleur(*FDCpix1, -80, 0), FL_TERRE);        // Antarctica
+    EXPECT_EQ(couleur(*FDCpix1, 48.30, -4.70), FL_MER);    // off Brest
+    EXPECT_EQ(couleur(*FDCpix1, 41.9, -87.55), FL_LAC);    // off Chicago
+    EXPECT_NE(couleur(*FDCpix1, 0, -30), FL_MER);          // mid-Atlantic
+    EXPECT_LT(couleur(*FDCpix1, 0, -30) >> 8 & 0xFF, FL_MER >> 8 & 0xFF);
 }
 
 TEST_F(Chargement, AMissingOrDamagedMapStillEndsTheLoader)

@@ -1,14 +1,12 @@
 // The view image: the satellite picture resampled at every depth and
-// wrapped at the dateline, the drawn map cut for the view, and the fitting
-// of the splash.
-#include "map/calcul_image.h"
+// wrapped at the dateline, the drawn map cut for the view, and the marker
+// and frame fill.
 #include "map/dru_pixmap.h"
 #include "map/fdc.h"
 #include "tests/map/outils_carte.h"
 
 #include <FL/Fl_Pixmap.H>
 #include <FL/Fl_RGB_Image.H>
-#include <FL/Fl_Shared_Image.H>
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
@@ -110,32 +108,6 @@ TEST(VueDessinee, TheCutShowsSeaAndLandWhereTheyAre)
     EXPECT_EQ(caractere(23, 10), 'I');  // Sahara
     EXPECT_EQ(caractere(-80, 0), 'I');  // Antarctica
     EXPECT_LE(caractere(-60, -100), 'H');
-}
-
-TEST(CalculImage, TheCopyCoversTheBoxAndIsCentred)
-{
-    auto fit = [](int iw, int ih, int bw, int bh) {
-        auto* rgb = new Fl_RGB_Image(new unsigned char[size_t(iw) * size_t(ih) * 3](), iw, ih, 3);
-        rgb->alloc_array = 1;
-        Fl_Shared_Image* image = Fl_Shared_Image::get(rgb, 1);
-        int w = -1, h = -1, x = -1, y = -1;
-        Fl_Image* copie = calcul_image(image, bw, bh, w, h, x, y);
-        EXPECT_NE(copie, nullptr);
-        if (copie) {
-            EXPECT_EQ(copie->w(), w);
-            EXPECT_EQ(copie->h(), h);
-        }
-        delete copie;
-        image->release();
-        return std::array<int, 4>{w, h, x, y};
-    };
-    EXPECT_EQ(fit(400, 200, 100, 100), (std::array<int, 4>{200, 100, 50, 0}));
-    EXPECT_EQ(fit(200, 400, 100, 100), (std::array<int, 4>{100, 200, 0, 50}));
-    EXPECT_EQ(fit(300, 200, 150, 100), (std::array<int, 4>{150, 100, 0, 0}));
-    EXPECT_EQ(fit(800, 400, 600, 400), (std::array<int, 4>{800, 400, 100, 0}));
-    int w, h, x, y;
-    EXPECT_EQ(calcul_image(nullptr, 10, 10, w, h, x, y), nullptr);
-    EXPECT_EQ(w + h + x + y, 0);
 }
 
 TEST(FondsTransparents, TheMarkerAndTheFrameFill)

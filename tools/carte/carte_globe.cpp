@@ -14,7 +14,7 @@
 // The preview is the map at one pixel in 10, for the splash image.
 #include "gribdata/decompression.h"
 #include "map/dru_pixmap.h"
-#include "map/palette_carte.h"
+#include "shell/palette.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -90,8 +90,8 @@ char caractere(int classe, int b)
 // The binary colour table: every class in every band, water darkened.
 std::string tableCouleurs()
 {
-    const Fl_Color bases[CLASSES] = {couleurMer(), couleurTerre(), couleurLac(), couleurIle(),
-                                     couleurEtang()};
+    skins();
+    const Fl_Color bases[CLASSES] = {FL_MER, FL_TERRE, FL_LAC, FL_ILE, FL_ETANG};
     std::string table;
     for (int c = 0; c < CLASSES; ++c)
         for (int b = 0; b < BANDES; ++b) {
