@@ -45,4 +45,8 @@ struct grib {
     const char* nomFichier;       // the File's name, not owned
 };
 
+// Frees a chain of records with each one's decoded field and contour
+// caches; the head becomes null.
+void vLibererListeGrib(grib*& liste);
+
 #endif

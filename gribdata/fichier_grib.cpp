@@ -1,7 +1,6 @@
 #include "gribdata/fichier_grib.h"
 
 #include "gribdata/champ_grib.h"
-#include "gribdata/isoplages_cache.h"
 
 #include <cstring>
 
@@ -56,13 +55,6 @@ void File::menage()
 
 void File::menageliste()
 {
-    while (list) {
-        grib* suivant = list->suivant;
-        delete list->champ;
-        vLibereCacheIsoplages(list->isoplagesChamp);
-        vLibereCacheIsoplages(list->isoplagesPluie);
-        delete list;
-        list = suivant;
-    }
+    vLibererListeGrib(list);
     count = 0;
 }

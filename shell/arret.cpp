@@ -1,6 +1,8 @@
 #include "shell/demarrage.h"
 
 #include "gribdata/globales.h"
+#include "map/chargement_fonds.h"
+#include "map/dru_pixmap.h"
 #include "map/tdc.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"

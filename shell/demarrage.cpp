@@ -3,6 +3,8 @@
 #include "gribdata/decode.h"
 #include "gribdata/fichiers.h"
 #include "gribdata/globales.h"
+#include "map/chargement_fonds.h"
+#include "map/dru_pixmap.h"
 #include "map/tdc.h"
 #include "shell/configuration.h"
 #include "shell/globales_shell.h"

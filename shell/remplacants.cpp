@@ -1,6 +1,7 @@
 #include "shell/remplacants.h"
 
 #include "gribdata/globales.h"
+#include "map/chargement_fonds.h"
 #include "map/tdc.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants_shell.h"
@@ -13,10 +14,7 @@ int DEMARRAGE = 1;
 int LOAD_FDC = 0;
 int LOAD_TDC = 0;
 int LOAD_FDCSAT = 0;
-int LOAD_FDC1 = 0;
 Fl_RGB_Image* FDCSAT = nullptr;
-Dru_Pixmap* FDCpix1 = nullptr;
-Fl_Shared_Image* interlude = nullptr;
 TYPEDEF_PAYS* ST_PAYS = nullptr;
 WindowsSend* fenetreEnvoi = nullptr;
 vr** gvr = nullptr;
@@ -44,12 +42,16 @@ void ctrl_fdctdc(void*)
         return;
     }
     LOAD_FDC = 1;
+    if (interlude)
+        interlude->release();
+    interlude = nullptr;
     if (GUI)
         GUI->activate();
     DEMARRAGE = 0;
 }
 
 void* load_fdcsat(void*) { return vLeverDrapeau(&LOAD_FDCSAT); }
+
 // Puts no page on its saved view yet: the pages do not exist.
 void* load_tdc(void*)
 {
@@ -59,14 +61,11 @@ void* load_tdc(void*)
     return vLeverDrapeau(&LOAD_TDC);
 }
 
-void* load_fdchd1(void*) { return vLeverDrapeau(&LOAD_FDC1); }
-
 void vLangagePages() {}
 void vLangageRoutes() {}
 
 void load_masques() {}
 void vLibererMasques() {}
-void load_fdcinterlude() {}
 void Pays() {}
 void vLibererPays() { ST_PAYS = nullptr; }
 

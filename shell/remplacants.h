@@ -7,34 +7,22 @@
 #define SHELL_REMPLACANTS_H
 
 class Fl_RGB_Image;
-class Fl_Shared_Image;
 
 // ---- Map display: loader flags, loader watch and loader threads.
 extern int DEMARRAGE;    // 1 until the loader watch has seen the loaders
 extern int LOAD_FDC;     // 1 once the loader watch has seen them
 extern int LOAD_TDC;     // coastline levels 1 to 5 loaded
 extern int LOAD_FDCSAT;  // satellite picture loader done
-extern int LOAD_FDC1;    // drawn world map loader done
 
 void ctrl_fdctdc(void*);
 void* load_fdcsat(void* fenetre);
 void* load_tdc(void* fenetre);
-void* load_fdchd1(void* fenetre);
 
 extern Fl_RGB_Image* FDCSAT;
 
 // ---- Map display: stores built at start-up.
-class Dru_Pixmap {
-public:
-    void free() {}
-};
-extern Dru_Pixmap* FDCpix1;
-
 void load_masques();
 void vLibererMasques();
-
-extern Fl_Shared_Image* interlude;
-void load_fdcinterlude();
 
 struct TYPEDEF_PAYS;
 extern TYPEDEF_PAYS* ST_PAYS;

@@ -1,5 +1,6 @@
 #include "tests/shell/programme_test.h"
 
+#include "map/chargement_fonds.h"
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants.h"
@@ -47,7 +48,7 @@ ProgrammeEnProcessus::ProgrammeEnProcessus(const std::string& dossier)
 {
     // A previous run in the same process left the loaders' flags up.
     DEMARRAGE = 1;
-    LOAD_FDC = LOAD_TDC = LOAD_FDCSAT = LOAD_FDC1 = 0;
+    LOAD_FDC = LOAD_TDC = LOAD_FDCSAT = LOAD_FDC1 = FDC1ok = 0;
     iRepertoireTravail();
     vPreparationDossiers();
     char programme[] = "quenbrel2";

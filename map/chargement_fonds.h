@@ -1,0 +1,30 @@
+// The base images that start-up loads for the maps: the drawn world map,
+// read by a thread of its own, and the splash shown until the loaders are
+// done.
+#ifndef MAP_CHARGEMENT_FONDS_H
+#define MAP_CHARGEMENT_FONDS_H
+
+class Dru_Pixmap;
+class Fl_Shared_Image;
+
+// The drawn world map; null until loaded, then kept until the program ends.
+extern Dru_Pixmap* FDCpix1;
+// 1 once the drawn map is loaded.
+extern int FDC1ok;
+// 1 once its loader has finished, whether it loaded or not.
+extern int LOAD_FDC1;
+// The splash image; null when it could not be read.
+extern Fl_Shared_Image* interlude;
+
+// Where they are read, relative to the working folder.
+extern const char* const CHEMIN_CARTE_DESSINEE;
+extern const char* const CHEMIN_INTERLUDE;
+
+// Thread body: loads the drawn world map into FDCpix1. Publishes the map and
+// its flags under the toolkit's lock and sets LOAD_FDC1 on every path.
+void* load_fdchd1(void*);
+
+// Loads the splash image into `interlude`.
+void load_fdcinterlude();
+
+#endif

@@ -1,0 +1,215 @@
+// The map widget of every page: a view cut from an equirectangular world
+// raster of W x H raster pixels (x over 360 degrees from 180 W, y over 180
+// degrees from 90 N), placed by two offsets and a scale in raster pixels per
+// screen pixel. The raster is the base image stretched vertically by 1.4,
+// or a fine virtual raster for the vector-only map.
+#ifndef MAP_FDC_H
+#define MAP_FDC_H
+
+#include <FL/Fl_Box.H>
+#include <cstddef>
+
+class Dru_Pixmap;
+class Fl_Image;
+class Fl_Input_;
+class Fl_RGB_Image;
+class Histogrammes;
+struct grib;
+
+// The map height of the smallest main window (539 - 168).
+extern int INTERFACE_FDC_HAUTEUR_MINIMUM;
+// Coordinates shown in degrees, minutes and seconds (1) or decimal degrees.
+extern int POSITIONDDMMSS;
+// The title bar's coordinate inputs, which the cursor read-out fills; null
+// until the title bar exists.
+extern Fl_Input_* FDC_ENTREE_LATITUDE;
+extern Fl_Input_* FDC_ENTREE_LONGITUDE;
+
+// Room for a position text (DMS, iDecimal), terminator included; a longer
+// text is cut.
+constexpr int FDC_TEXTE_POSITION = 16;
+
+// Sizes of the vector-only world raster.
+constexpr int FDC_VECTEUR_W = 36000000;
+constexpr int FDC_VECTEUR_H = 25200000;
+
+// Base-map kinds.
+enum { FDC_SATELLITE = 0, FDC_DESSINEE = 1, FDC_VECTEUR = 3 };
+
+class fdc : public Fl_Box {
+public:
+    fdc(int x, int y, int w, int h, const char* label = nullptr);
+    ~fdc() override;
+    fdc(const fdc&) = delete;
+    fdc& operator=(const fdc&) = delete;
+
+    void draw() override;
+    int handle(int event) override;
+
+    // ---- Set-up and base maps.
+    // Kind, nominal height and page index; the loading message; the
+    // vector-only world; on page 0 the marker.
+    void initialisation(int kind, int height, int viewer);
+    // Installs a base map (the pixmap first, else the picture, else none)
+    // and puts the same view back on the new raster. During an auto-repeat
+    // zoom a picture stops the zoom (the picture it replaces may be about
+    // to go); anything else is refused.
+    void load_image(Fl_RGB_Image* image, Dru_Pixmap* pixmap);
+    // Chooses the base-map kind, or steps the coastline level when the kind
+    // is already shown (kinds 0 and 1 only with `cycle`).
+    void fdcCallback(int kind, int cycle);
+    // Rebuild the view image after the offsets or the scale changed.
+    void recalculer(int reallocate);
+    void recalculerImage(double firstRow, int width, int rows, double step);
+    // The request frame's translucent fill (the image is the caller's, the
+    // pixels the map's) and the marker (both the map's).
+    Fl_RGB_Image* fond_bleu_transparent(int w, int h);
+    Fl_RGB_Image* fond_orange_transparent();
+
+    // ---- Navigation.
+    void deplacer(int dx, int dy);
+    // One step in (+1) or out (-1) about the centre or the zoom anchor;
+    // 1 when the scale is at its limit and nothing changed.
+    int zoom(double steps);
+    // Centres on a point; a span of 0 keeps the current one.
+    void zoom(double latitude, double longitude, double span, int resize);
+    void redimensionner();
+    void mousewheel();
+    void zoomerCallback();
+    void dezoomerCallback();
+    void zonesCallback(int row);
+    // Fits a locked view to the first displayed field's grid.
+    void gribVerrou(int resize);
+    void vArreterZooms();
+    // The auto-repeat steps as toolkit timeouts (data: the map).
+    static void vZoomerTimeout(void* carte);
+    static void vDezoomerTimeout(void* carte);
+
+    // ---- View limits and coordinates.
+    // Clamps the scale between its limits.
+    void test_zoom();
+    // Keeps the view inside the raster vertically; answers the raster row
+    // of the view's bottom edge before the correction.
+    int test_limites();
+    // Keeps the x offset within one world on either side.
+    void vEnrouler();
+    // The longitude shift of the view's dateline regime.
+    double dLongitudeDecalage() const;
+    // Window pixel to latitude / longitude (unfolded), and back to pixels
+    // relative to the map.
+    double dLatitude(int sy) const;
+    double dLongitude(int sx) const;
+    double dLigne(double latitude) const;
+    int iColonne(double longitude) const;
+    // The centre of the view from its offsets.
+    void vCentre();
+    // The pointer's position into the title bar's inputs.
+    void coordonneesmouse();
+    // Degrees-minutes-seconds or decimal text of one coordinate, with its
+    // hemisphere letter, in FDC_TEXTE_POSITION bytes; answers its length.
+    static int DMS(int isLongitude, double degrees, char* out);
+    static int iDecimal(int isLongitude, double degrees, char* out);
+
+    // ---- Request-frame geometry.
+    int overlay_in_screen(int px, int py, int wide);
+    int mouse_in_overlay(int x, int y);
+    int mouse_in_move_overlay(int x, int y);
+    // The frame rectangle from its geographic bounds.
+    void vOverlayDepuisBornes();
+
+    // ---- Displayed fields.
+    void vGribFree(int keepRoutes);
+
+    // Translucent request-frame fill and the 26 x 26 marker.
+    unsigned char* fondBleu = nullptr;
+    unsigned char* marqueurPixels = nullptr;
+    Fl_RGB_Image* marqueur = nullptr;
+    double facteurHauteur = 1.4;
+    // Presses of the left, middle and right buttons in a row, and the
+    // press and drag positions.
+    int pressionGauche = 0, pressionMilieu = 0, pressionDroite = 0;
+    int pressionX = 0, pressionY = 0, glisse = 0;
+    // The chart window of a map point (owned) and its state.
+    Histogrammes* histogrammes = nullptr;
+    int histogrammeEtat = 0;
+    void* histogrammeDonnees = nullptr;
+    Dru_Pixmap* pixmapHD;  // the drawn map offered as kind 1; not owned
+    int zoomIn = 0;        // auto-repeat zoom counters, 0 when idle
+    int zoomOut = 0;
+    int overlay = 0;       // the request frame is shown
+    int largeur, hauteur;  // the size the view was last computed for
+    double centreLatitude = 0.0, centreLongitude = 0.0;
+    double etendue = 180.0;            // view height in degrees
+    double ancreY = 0.0, ancreX = 0.0;  // zoom anchor, raster pixels; 0: none
+    int niveauTraitCote = 0;           // coastline over a picture, 0..3
+    int verrou = 0;                    // padlock: the view follows the field
+
+    // Display settings of the field drawing.
+    int beaufort = 1;
+    int merClasses = 1;
+    unsigned char opacite = 129;
+    Fl_RGB_Image* vueImage = nullptr;  // resampled satellite view; owned
+    const void* isoplageAffichee = nullptr;
+    int isolignes = 1;
+    int isobareIntervalle = 5, isobareReference = 1015;
+    double isothermeIntervalle = 2.0, isothermeReference = 16.0;
+    int isotaches = 0;
+    double ventReference = 22.0;
+    double ventIntervalle = double(1.0e-37f);  // none chosen: classes
+    int ventClasse = 6;
+    int superposition = 0;
+    double vaguesIntervalle = double(1.0e-37f);
+    double vaguesReference = 4.0;
+    int vaguesClasse = 5;
+    double periodeIntervalle = 1.0, periodeReference = 8.0;
+    int humiditeIntervalle = 10, humiditeReference = 70;
+    double courantIntervalle = 0.25, courantReference = 0.5;
+    double pluieIntervalle = 1.0, pluieReference = 5.0;
+    double couche67Intervalle = 25.0, couche67Reference = 100.0;
+    int lecture = 0;  // the value read-out is on
+    int lectureEtat = 0;
+    int animation = 0;
+    int zonesGmdss = 0;  // Metarea zones: 0 off, 1 beneath, 2 on top
+    int page = 0;
+    int fond = FDC_VECTEUR;
+
+    // The drawn-map path: installed pixmap, view pixmap, temporary cut.
+    Dru_Pixmap* pixmap = nullptr;
+    Fl_Image* vuePixmap = nullptr;
+    char** decoupe = nullptr;
+    // The satellite path: installed picture (not owned), its pixels,
+    // bytes per pixel and bytes per row.
+    Fl_RGB_Image* photo = nullptr;
+    const unsigned char* pixels = nullptr;
+    int profondeur = 0;
+    int pasLigne = 0;
+    int W = 0, H = 0;
+    int hauteurImage = 0;
+    double ox = 0.0, oy = 0.0;
+    int hauteurNominale = 420;
+    unsigned char* reechantillon = nullptr;  // owned
+    size_t reechantillonTaille = 0;
+    double echelleMin = 0.0, echelleMax = 0.0, echelle = 0.0;
+    double echelleVue = 1.0;  // whole-height scale V
+    double seuils[6] = {};    // m/2, m/4, m/16, m/96, m/512, m/1024
+    int carteX, carteY;       // the widget's position
+    int curseurX = 0, curseurY = 0;
+    int cadreGauche = 0, cadreHaut = 0, cadreLargeur = 0, cadreHauteur = 0;
+    double cadreNord = 0.0, cadreSud = 0.0, cadreOuest = 0.0, cadreEst = 0.0;
+    double cadreExtra = 0.0;
+    char chargement[128] = "";
+    int chargementAffiche = 0;
+    int listeEtat = 0;
+    grib* champs = nullptr;        // displayed-field list; owned
+    double echelleGribMin = 0.0;   // field-resolution limit, 0 = none
+    int sourisDedans = 0;
+    // Set while draw() runs: what it rebuilds is drawn at once, so no
+    // further drawing is asked for.
+    int dessinEnCours = 0;
+};
+
+// Steps of the auto-repeat zoom, run as toolkit timeouts.
+void zoomer(fdc* carte);
+void dezoomer(fdc* carte);
+
+#endif

@@ -1,0 +1,133 @@
+// Conversions between the map's pixels and latitude / longitude, the view's
+// limits and the cursor read-out.
+#include "map/fdc.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Input_.H>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+double fdc::dLongitudeDecalage() const
+{
+    const int moitie = W / 2;
+    if (ox > moitie)
+        return -540.0;
+    if (ox <= -moitie)
+        return 180.0;
+    return -180.0;
+}
+
+double fdc::dLatitude(int sy) const
+{
+    return 90.0 - ((sy - carteY) * echelle + oy) * 180.0 / H;
+}
+
+double fdc::dLongitude(int sx) const
+{
+    return ((sx - carteX) * echelle + ox) * 360.0 / W + dLongitudeDecalage();
+}
+
+double fdc::dLigne(double latitude) const
+{
+    return (90.0 - latitude) * (H / 180.0) / echelle - oy / echelle;
+}
+
+int fdc::iColonne(double longitude) const
+{
+    return int(std::rint((W / 360.0) * (longitude - dLongitudeDecalage()) / echelle -
+                         ox / echelle));
+}
+
+void fdc::vCentre()
+{
+    centreLatitude = 90.0 - ((hauteur / 2) * echelle + oy) * 180.0 / H;
+    centreLongitude = ((largeur / 2) * echelle + ox) * 360.0 / W + dLongitudeDecalage();
+}
+
+void fdc::test_zoom()
+{
+    if (echelle > echelleVue)
+        echelle = echelleVue;
+    else if (echelle > echelleMax)
+        echelleVue = echelle = echelleMax;
+    else if (echelleMin > echelle)
+        echelle = echelleMin;
+    else if (echelleGribMin > echelle)
+        echelle = echelleGribMin;
+}
+
+int fdc::test_limites()
+{
+    if (oy < 0)
+        oy = 0;
+    const double bas = std::rint(hauteur * echelle + oy);
+    if (bas > H) {
+        oy = H - hauteur * echelle;
+        if (oy < 0) {
+            oy = 0;
+            echelle = echelleVue;
+        }
+    }
+    return int(bas);
+}
+
+void fdc::vEnrouler()
+{
+    if (ox < -W || (ox < 0 && largeur * echelle + ox < 0))
+        ox += W;
+    else if (ox >= W)
+        ox -= W;
+    if (ox > ancreX)
+        ancreX += W;
+    else if (ancreX > ox + W)
+        ancreX -= W;
+}
+
+int fdc::DMS(int isLongitude, double degrees, char* out)
+{
+    const long s = std::labs(std::lrint(degrees * 3600.0));
+    const int d = int(s / 3600), m = int((s % 3600) / 60), sec = int(s % 60);
+    // The letter test is strict: the equator is S, Greenwich W.
+    if (isLongitude)
+        std::snprintf(out, FDC_TEXTE_POSITION, " %3d\u00b0%2.2d'%2.2d\"%c", d, m, sec,
+                      degrees > 0 ? 'E' : 'W');
+    else
+        std::snprintf(out, FDC_TEXTE_POSITION, " %2d\u00b0%2.2d'%2.2d\"%c", d, m, sec,
+                      degrees > 0 ? 'N' : 'S');
+    return int(std::strlen(out));
+}
+
+int fdc::iDecimal(int isLongitude, double degrees, char* out)
+{
+    const char lettre = isLongitude ? (degrees > 0 ? 'E' : 'W') : (degrees > 0 ? 'N' : 'S');
+    std::snprintf(out, FDC_TEXTE_POSITION, " %6.4f%c", std::fabs(degrees), lettre);
+    return int(std::strlen(out));
+}
+
+void fdc::coordonneesmouse()
+{
+    static char latitude[FDC_TEXTE_POSITION];
+    static char longitude[FDC_TEXTE_POSITION];
+    const double lat = dLatitude(Fl::event_y());
+    double lon = std::fmod(dLongitude(Fl::event_x()), 360.0);
+    if (lon > 180)
+        lon -= 360;
+    else if (lon < -180)
+        lon += 360;
+    if (POSITIONDDMMSS) {
+        DMS(0, lat, latitude);
+        DMS(1, lon, longitude);
+    } else {
+        iDecimal(0, lat, latitude);
+        iDecimal(1, lon, longitude);
+    }
+    for (auto [entree, texte] : {std::pair{FDC_ENTREE_LATITUDE, latitude},
+                                 std::pair{FDC_ENTREE_LONGITUDE, longitude}})
+        if (entree) {
+            entree->value(texte);
+            entree->redraw();
+        }
+}

@@ -1,0 +1,177 @@
+// Screen and geographic positions in the three dateline regimes, the
+// cursor read-out texts, and the request frame's geometry tests.
+#include "map/fdc.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Input.H>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+// A vector-only map of 720 x 450 pixels placed at (10, 20): 0.4 degree of
+// latitude and 0.56 of longitude per pixel.
+class Coordonnees : public ::testing::Test {
+protected:
+    fdc carte{10, 20, 720, 450};
+    void SetUp() override { carte.load_image(nullptr, nullptr); }
+};
+
+std::string dms(int longitude, double degres)
+{
+    char texte[FDC_TEXTE_POSITION];
+    const int n = fdc::DMS(longitude, degres, texte);
+    EXPECT_EQ(n, int(std::string(texte).size()));
+    return texte;
+}
+
+}  // namespace
+
+TEST_F(Coordonnees, TheWholeWorldFillsTheHeightOfAFreshMap)
+{
+    EXPECT_EQ(carte.W, FDC_VECTEUR_W);
+    EXPECT_EQ(carte.H, FDC_VECTEUR_H);
+    EXPECT_DOUBLE_EQ(carte.echelle, 25200000.0 / 450);
+    EXPECT_DOUBLE_EQ(carte.echelleMin, 4.0);
+    EXPECT_DOUBLE_EQ(carte.echelleMax, 25200000.0 / 371);
+    EXPECT_DOUBLE_EQ(carte.seuils[5], 25200000.0 / 371 / 1024);
+    EXPECT_NEAR(carte.dLatitude(20), 90.0, 1e-9);
+    EXPECT_NEAR(carte.dLatitude(20 + 225), 0.0, 1e-9);
+    EXPECT_NEAR(carte.dLigne(-90.0), 450.0, 1e-6);
+}
+
+TEST_F(Coordonnees, TheVerticalFitKeepsTheViewInsideTheRaster)
+{
+    carte.oy = -500;
+    EXPECT_EQ(carte.test_limites(), carte.H);
+    EXPECT_DOUBLE_EQ(carte.oy, 0);
+    carte.echelle = 20000;
+    carte.oy = carte.H - 100;
+    EXPECT_EQ(carte.test_limites(), carte.H - 100 + 450 * 20000);  // before the fit
+    EXPECT_DOUBLE_EQ(carte.oy, carte.H - 450 * 20000.0);
+    carte.echelle = 80000;  // taller than the world: back to the whole height
+    EXPECT_GT(carte.test_limites(), carte.H);
+    EXPECT_DOUBLE_EQ(carte.oy, 0);
+    EXPECT_DOUBLE_EQ(carte.echelle, carte.echelleVue);
+}
+
+TEST_F(Coordonnees, LongitudesRoundTripInTheThreeDatelineRegimes)
+{
+    const double W = carte.W;
+    // Offset, longitude of the map's left edge before any folding.
+    const std::pair<double, double> regimes[] = {
+        {-0.75 * W, -90.0}, {-0.5 * W, 0.0}, {0.0, -180.0}, {0.5 * W, 0.0}, {0.75 * W, -270.0}};
+    for (auto [offset, gauche] : regimes) {
+        carte.ox = offset;
+        EXPECT_NEAR(carte.dLongitude(10), gauche, 1e-9) << offset;
+        for (int sx : {10, 11, 200, 729}) {
+            const double lon = carte.dLongitude(sx);
+            EXPECT_EQ(carte.iColonne(lon), sx - 10) << offset << " " << sx;
+            EXPECT_EQ(carte.iColonne(lon + 360) - carte.iColonne(lon),
+                      int(std::lrint(W / carte.echelle)));
+        }
+    }
+}
+
+TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
+{
+    Fl_Input latitude(0, 0, 100, 20), longitude(0, 0, 100, 20);
+    FDC_ENTREE_LATITUDE = &latitude;
+    FDC_ENTREE_LONGITUDE = &longitude;
+    carte.ox = 0.75 * carte.W;  // the left edge shows 270 W, that is 90 E
+    Fl::e_x = 10;
+    Fl::e_y = 20 + 100;
+    POSITIONDDMMSS = 0;
+    carte.coordonneesmouse();
+    EXPECT_STREQ(latitude.value(), " 50.0000N");
+    EXPECT_STREQ(longitude.value(), " 90.0000E");
+    carte.ox = -0.75 * carte.W;
+    Fl::e_y = 20 + 350;
+    POSITIONDDMMSS = 1;
+    carte.coordonneesmouse();
+    EXPECT_EQ(std::string(latitude.value()), " 50\u00b000'00\"S");
+    EXPECT_EQ(std::string(longitude.value()), "  90\u00b000'00\"W");
+    FDC_ENTREE_LATITUDE = FDC_ENTREE_LONGITUDE = nullptr;
+    carte.coordonneesmouse();
+}
+
+TEST(DMS, LettersRoundingAndTheDegreeSign)
+{
+    EXPECT_EQ(dms(0, 0.0), "  0\u00b000'00\"S");
+    EXPECT_EQ(dms(1, 0.0), "   0\u00b000'00\"W");
+    EXPECT_EQ(dms(0, -0.5), "  0\u00b030'00\"S");
+    EXPECT_EQ(dms(1, 179.99999), " 180\u00b000'00\"E");
+    EXPECT_EQ(dms(0, 45.5125), " 45\u00b030'45\"N");
+    EXPECT_EQ(dms(1, -5.7), "   5\u00b042'00\"W");
+    EXPECT_EQ(dms(0, 1e-9), "  0\u00b000'00\"N");
+    const std::string texte = dms(0, 12.0);
+    EXPECT_EQ(texte.substr(3, 2), "\xc2\xb0");
+    // Nonsense degrees are cut to the buffer, never written past it.
+    EXPECT_LT(dms(1, 1e12).size(), size_t(FDC_TEXTE_POSITION));
+}
+
+TEST(DMS, DecimalDegrees)
+{
+    char texte[FDC_TEXTE_POSITION];
+    EXPECT_EQ(fdc::iDecimal(0, 12.345678, texte), 9);
+    EXPECT_STREQ(texte, " 12.3457N");
+    fdc::iDecimal(1, -179.5, texte);
+    EXPECT_STREQ(texte, " 179.5000W");
+    fdc::iDecimal(1, 0.0, texte);
+    EXPECT_STREQ(texte, " 0.0000W");
+}
+
+TEST_F(Coordonnees, TheFrameContainsThePointerForwardsAndBackwards)
+{
+    carte.cadreGauche = 100;
+    carte.cadreHaut = 50;
+    carte.cadreLargeur = 40;
+    carte.cadreHauteur = 30;
+    EXPECT_TRUE(carte.mouse_in_overlay(120, 60));
+    EXPECT_FALSE(carte.mouse_in_overlay(100, 60));  // on the edge
+    EXPECT_FALSE(carte.mouse_in_overlay(141, 60));
+    carte.cadreGauche = 140;
+    carte.cadreHaut = 80;
+    carte.cadreLargeur = -40;
+    carte.cadreHauteur = -30;
+    EXPECT_TRUE(carte.mouse_in_overlay(120, 60));
+    carte.cadreHauteur = 30;
+    carte.cadreHaut = 50;
+    for (int x : {90, 120, 150})
+        for (int y : {40, 60, 90})
+            EXPECT_FALSE(carte.mouse_in_overlay(x, y)) << x << " " << y;
+    // The handle is the corner opposite the top-left one.
+    EXPECT_TRUE(carte.mouse_in_move_overlay(100 + 14, 80 - 14));
+    EXPECT_FALSE(carte.mouse_in_move_overlay(100 + 15, 80));
+}
+
+TEST_F(Coordonnees, TheFrameFitsWithItsMargins)
+{
+    carte.cadreLargeur = 100;
+    carte.cadreHauteur = 50;
+    EXPECT_TRUE(carte.overlay_in_screen(14, 14, 0));
+    EXPECT_FALSE(carte.overlay_in_screen(13, 14, 0));
+    EXPECT_FALSE(carte.overlay_in_screen(14, 14, 1));
+    EXPECT_TRUE(carte.overlay_in_screen(60, 14, 1));
+    EXPECT_TRUE(carte.overlay_in_screen(720 - 100 - 15, 450 - 50 - 15, 0));
+    EXPECT_FALSE(carte.overlay_in_screen(720 - 100 - 14, 100, 0));
+    EXPECT_FALSE(carte.overlay_in_screen(100, 450 - 50 - 14, 0));
+}
+
+TEST_F(Coordonnees, DuringAnAutoRepeatZoomTheFrameFollowsItsBounds)
+{
+    carte.cadreNord = 45;
+    carte.cadreSud = 0;
+    carte.cadreOuest = -90;
+    carte.cadreEst = 0;
+    carte.ox = 0;
+    carte.zoomIn = 1;
+    carte.overlay_in_screen(0, 0, 0);
+    // 2.5 pixels per degree of latitude, 1 / 0.56 per degree of longitude.
+    EXPECT_EQ(carte.cadreHaut, 112);
+    EXPECT_EQ(carte.cadreHauteur, 113);
+    EXPECT_EQ(carte.cadreGauche, 161);
+    EXPECT_EQ(carte.cadreLargeur, 160);
+    carte.zoomIn = 0;
+}
