@@ -62,3 +62,7 @@ sh "$(dirname "$0")/grib/run.sh" "$build"
 echo
 echo "map view rebuilds at 1024 x 600 (medians of 5):"
 "$build/bench/map/bench_carte" 2>&1 | grep -E "^Benchmark|_median"
+
+echo
+echo "coastline at 1024 x 600: background load of levels 1 to 4, drawing (medians of 5):"
+sh "$(dirname "$0")/cotes/run.sh" "$build" 2>&1 | grep -E "^Benchmark|_median"

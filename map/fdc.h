@@ -15,6 +15,7 @@ class Fl_Input_;
 class Fl_RGB_Image;
 class Histogrammes;
 struct grib;
+struct TYPEDEF_TDC;
 
 // The map height of the smallest main window (539 - 168).
 extern int INTERFACE_FDC_HAUTEUR_MINIMUM;
@@ -117,6 +118,19 @@ public:
     // The frame rectangle from its geographic bounds.
     void vOverlayDepuisBornes();
 
+    // ---- Layers of the map's own: the coastline (mode -1 over opaque
+    // bands; 1 or more first paints the plain sea), one coastline record,
+    // the graticule, the scale and the messages (kind 0 the loading text,
+    // 1 a caption, 2 a notice).
+    void draw_tdc(int resized, int mode);
+    void draw_tdc_vecteur(TYPEDEF_TDC* record, double shift, double levelScale, double south,
+                          double west, int level, int mode);
+    void draw_tdc_vecteur_fill(TYPEDEF_TDC* record, double shift, double levelScale,
+                               double south, double west);
+    void drawLatLon();
+    void echelle();
+    void draw_message(int kind, char* text);
+
     // ---- Displayed fields.
     void vGribFree(int keepRoutes);
 
@@ -189,7 +203,7 @@ public:
     int hauteurNominale = 420;
     unsigned char* reechantillon = nullptr;  // owned
     size_t reechantillonTaille = 0;
-    double echelleMin = 0.0, echelleMax = 0.0, echelle = 0.0;
+    double echelleMin = 0.0, echelleMax = 0.0, echelleCourante = 0.0;
     double echelleVue = 1.0;  // whole-height scale V
     double seuils[6] = {};    // m/2, m/4, m/16, m/96, m/512, m/1024
     int carteX, carteY;       // the widget's position

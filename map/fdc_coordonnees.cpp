@@ -22,53 +22,53 @@ double fdc::dLongitudeDecalage() const
 
 double fdc::dLatitude(int sy) const
 {
-    return 90.0 - ((sy - carteY) * echelle + oy) * 180.0 / H;
+    return 90.0 - ((sy - carteY) * echelleCourante + oy) * 180.0 / H;
 }
 
 double fdc::dLongitude(int sx) const
 {
-    return ((sx - carteX) * echelle + ox) * 360.0 / W + dLongitudeDecalage();
+    return ((sx - carteX) * echelleCourante + ox) * 360.0 / W + dLongitudeDecalage();
 }
 
 double fdc::dLigne(double latitude) const
 {
-    return (90.0 - latitude) * (H / 180.0) / echelle - oy / echelle;
+    return (90.0 - latitude) * (H / 180.0) / echelleCourante - oy / echelleCourante;
 }
 
 int fdc::iColonne(double longitude) const
 {
-    return int(std::rint((W / 360.0) * (longitude - dLongitudeDecalage()) / echelle -
-                         ox / echelle));
+    return int(std::rint((W / 360.0) * (longitude - dLongitudeDecalage()) / echelleCourante -
+                         ox / echelleCourante));
 }
 
 void fdc::vCentre()
 {
-    centreLatitude = 90.0 - ((hauteur / 2) * echelle + oy) * 180.0 / H;
-    centreLongitude = ((largeur / 2) * echelle + ox) * 360.0 / W + dLongitudeDecalage();
+    centreLatitude = 90.0 - ((hauteur / 2) * echelleCourante + oy) * 180.0 / H;
+    centreLongitude = ((largeur / 2) * echelleCourante + ox) * 360.0 / W + dLongitudeDecalage();
 }
 
 void fdc::test_zoom()
 {
-    if (echelle > echelleVue)
-        echelle = echelleVue;
-    else if (echelle > echelleMax)
-        echelleVue = echelle = echelleMax;
-    else if (echelleMin > echelle)
-        echelle = echelleMin;
-    else if (echelleGribMin > echelle)
-        echelle = echelleGribMin;
+    if (echelleCourante > echelleVue)
+        echelleCourante = echelleVue;
+    else if (echelleCourante > echelleMax)
+        echelleVue = echelleCourante = echelleMax;
+    else if (echelleMin > echelleCourante)
+        echelleCourante = echelleMin;
+    else if (echelleGribMin > echelleCourante)
+        echelleCourante = echelleGribMin;
 }
 
 int fdc::test_limites()
 {
     if (oy < 0)
         oy = 0;
-    const double bas = std::rint(hauteur * echelle + oy);
+    const double bas = std::rint(hauteur * echelleCourante + oy);
     if (bas > H) {
-        oy = H - hauteur * echelle;
+        oy = H - hauteur * echelleCourante;
         if (oy < 0) {
             oy = 0;
-            echelle = echelleVue;
+            echelleCourante = echelleVue;
         }
     }
     return int(bas);
@@ -76,7 +76,7 @@ int fdc::test_limites()
 
 void fdc::vEnrouler()
 {
-    if (ox < -W || (ox < 0 && largeur * echelle + ox < 0))
+    if (ox < -W || (ox < 0 && largeur * echelleCourante + ox < 0))
         ox += W;
     else if (ox >= W)
         ox -= W;

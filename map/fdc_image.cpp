@@ -86,7 +86,7 @@ void fdc::load_image(Fl_RGB_Image* picture, Dru_Pixmap* pm)
     for (int i = 0; i < 6; ++i)
         seuils[i] = m / diviseurs[i];
     const double ancienneVue = echelleVue;
-    echelle = echelleVue = double(H) / std::max(1, h());
+    echelleCourante = echelleVue = double(H) / std::max(1, h());
     echelleMin = (photo || pixmap) ? 0.25 : 4.0;
     ancreX *= echelleVue / ancienneVue;
     ancreY *= echelleVue / ancienneVue;
@@ -137,9 +137,9 @@ void fdc::recalculer(int reallocate)
 {
     vEnrouler();
     if (largeur > 0 && hauteur > 0 && photo && pixels) {
-        const bool proche = echelle < 1;
-        const int sourceL = proche ? int(largeur * echelle) : largeur;
-        const int sourceH = proche ? int(hauteur * echelle) : hauteur;
+        const bool proche = echelleCourante < 1;
+        const int sourceL = proche ? int(largeur * echelleCourante) : largeur;
+        const int sourceH = proche ? int(hauteur * echelleCourante) : hauteur;
         const int rangees = int(sourceH / facteurHauteur);
         const size_t taille = size_t(std::max(sourceL, 1)) * size_t(std::max(rangees, 1)) * 3;
         if (reallocate || !reechantillon || reechantillonTaille < taille) {
@@ -147,9 +147,9 @@ void fdc::recalculer(int reallocate)
             reechantillon = new unsigned char[taille];
             reechantillonTaille = taille;
         }
-        recalculerImage(oy / facteurHauteur, sourceL, rangees, proche ? 1.0 : echelle);
+        recalculerImage(oy / facteurHauteur, sourceL, rangees, proche ? 1.0 : echelleCourante);
     } else if (largeur > 0 && hauteur > 0 && pixmap) {
-        decoupe = pixmap->copyplat(facteurHauteur, ox, oy, largeur, hauteur, echelle, nullptr);
+        decoupe = pixmap->copyplat(facteurHauteur, ox, oy, largeur, hauteur, echelleCourante, nullptr);
         int l = 0, h = 0, nc = 0, cpp = 0;
         image(nullptr);
         delete vuePixmap;
@@ -171,7 +171,7 @@ void fdc::recalculerImage(double firstRow, int width, int rows, double step)
     if (!photo || !pixels || width <= 0 || rows <= 0 ||
         reechantillonTaille < size_t(width) * size_t(rows) * 3)
         return;
-    const double vue = largeur * echelle;
+    const double vue = largeur * echelleCourante;
     int premiere, avant;
     if (ox >= 0 && W >= vue + ox) {
         premiere = int(std::lrint(ox));

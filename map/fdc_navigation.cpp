@@ -18,8 +18,8 @@ const double PAS_REPETITION = 0.05;
 
 void fdc::deplacer(int dx, int dy)
 {
-    oy += dy * echelle;
-    ox += dx * echelle;
+    oy += dy * echelleCourante;
+    ox += dx * echelleCourante;
     vCentre();
     test_limites();
     recalculer(0);
@@ -27,21 +27,21 @@ void fdc::deplacer(int dx, int dy)
 
 int fdc::zoom(double steps)
 {
-    const double ancienne = echelle;
-    echelle = echelle - (echelle / 10) * steps;
+    const double ancienne = echelleCourante;
+    echelleCourante = echelleCourante - (echelleCourante / 10) * steps;
     test_zoom();
     if (ancreY == 0) {
-        ox += (ancienne * largeur - largeur * echelle) / 2;
-        oy += (ancienne * hauteur - hauteur * echelle) / 2;
+        ox += (ancienne * largeur - largeur * echelleCourante) / 2;
+        oy += (ancienne * hauteur - hauteur * echelleCourante) / 2;
     } else {
         // The anchor keeps its place on the screen.
-        ox += (ancreX - ox) * (ancienne - echelle) / ancienne;
-        oy += (ancreY - oy) * (ancienne - echelle) / ancienne;
+        ox += (ancreX - ox) * (ancienne - echelleCourante) / ancienne;
+        oy += (ancreY - oy) * (ancienne - echelleCourante) / ancienne;
     }
     test_limites();
-    if (echelle == ancienne)
+    if (echelleCourante == ancienne)
         return 1;
-    etendue = hauteur * echelle * 180.0 / H;
+    etendue = hauteur * echelleCourante * 180.0 / H;
     vCentre();
     recalculer(1);
     return 0;
@@ -59,13 +59,13 @@ void fdc::zoom(double latitude, double longitude, double span, int resize)
     largeur = w();
     hauteur = h();
     if (span != 0) {
-        echelle = span * echelleVue / 180.0;
+        echelleCourante = span * echelleVue / 180.0;
         test_zoom();
     }
     // Half the view's real height: when the scale was clamped the span
     // asked for is not what the view shows.
-    ox = (W / 360.0) * (longitude + 180.0) - largeur * echelle / 2;
-    oy = (90.0 - latitude) * H / 180.0 - hauteur * echelle / 2;
+    ox = (W / 360.0) * (longitude + 180.0) - largeur * echelleCourante / 2;
+    oy = (90.0 - latitude) * H / 180.0 - hauteur * echelleCourante / 2;
     test_limites();
     recalculer(1);
 }
@@ -83,8 +83,8 @@ void fdc::redimensionner()
 
 void fdc::mousewheel()
 {
-    ancreY = (Fl::event_y() - carteY) * echelle + oy;
-    ancreX = (Fl::event_x() - carteX) * echelle + ox;
+    ancreY = (Fl::event_y() - carteY) * echelleCourante + oy;
+    ancreX = (Fl::event_x() - carteX) * echelleCourante + ox;
     zoom(Fl::event_dy() < 1 ? 1.0 : -1.0);
     if (overlay)
         vOverlayDepuisBornes();

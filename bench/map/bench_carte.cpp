@@ -60,7 +60,7 @@ void BM_recalculer(benchmark::State& etat, bool satellite)
     for (auto _ : etat)
         c->recalculer(0);
     etat.SetLabel("span " + std::to_string(c->etendue) + ", scale " +
-                  std::to_string(c->echelle));
+                  std::to_string(c->echelleCourante));
 }
 
 void BM_deplacer(benchmark::State& etat, bool satellite)

@@ -112,24 +112,24 @@ TEST_F(CarteFenetre, TheWheelZoomsAboutTheCursor)
     ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
     entrer(420, 150);
     const double lat = carte->dLatitude(150), lon = carte->dLongitude(420);
-    const double echelle = carte->echelle;
+    const double echelle = carte->echelleCourante;
     molette(0, -1);
-    EXPECT_LT(carte->echelle, echelle);
+    EXPECT_LT(carte->echelleCourante, echelle);
     EXPECT_NEAR(carte->dLatitude(150), lat, 1e-6);
     EXPECT_NEAR(carte->dLongitude(420), lon, 1e-6);
-    const double proche = carte->echelle;
+    const double proche = carte->echelleCourante;
     molette(1, 0);  // a horizontal scroll zooms in too
-    EXPECT_LT(carte->echelle, proche);
+    EXPECT_LT(carte->echelleCourante, proche);
     molette(0, 1);
     molette(0, 1);
-    EXPECT_GT(carte->echelle, proche);
+    EXPECT_GT(carte->echelleCourante, proche);
     EXPECT_NEAR(carte->dLongitude(420), lon, 1e-6);
 
     // A locked map ignores the wheel.
     carte->verrou = 1;
-    const double fige = carte->echelle;
+    const double fige = carte->echelleCourante;
     molette(0, -1);
-    EXPECT_DOUBLE_EQ(carte->echelle, fige);
+    EXPECT_DOUBLE_EQ(carte->echelleCourante, fige);
     carte->verrou = 0;
     carte->pixmapHD = nullptr;
     carte->load_image(nullptr, nullptr);
@@ -142,7 +142,7 @@ TEST_F(CarteFenetre, TheAutoRepeatZoomRunsToTheLimitAndStops)
     carte->zoomerCallback();
     EXPECT_EQ(carte->zoomIn, 2);
     ASSERT_TRUE(harnais::bAttendre([&] { return carte->zoomIn == 0; }, 60));
-    EXPECT_DOUBLE_EQ(carte->echelle, 4.0);
+    EXPECT_DOUBLE_EQ(carte->echelleCourante, 4.0);
     EXPECT_FALSE(Fl::has_timeout(fdc::vZoomerTimeout, carte));
 
     carte->dezoomerCallback();
@@ -151,8 +151,8 @@ TEST_F(CarteFenetre, TheAutoRepeatZoomRunsToTheLimitAndStops)
     EXPECT_EQ(carte->zoomOut, 0);
     harnais::vPomper(0.2);
     EXPECT_FALSE(Fl::has_timeout(fdc::vDezoomerTimeout, carte));
-    EXPECT_GT(carte->echelle, 4.0);
-    EXPECT_LT(carte->echelle, carte->echelleVue);
+    EXPECT_GT(carte->echelleCourante, 4.0);
+    EXPECT_LT(carte->echelleCourante, carte->echelleVue);
 
     // A zoom-out started during a zoom-in takes over.
     carte->zoom(0, 0, 150, 0);
@@ -161,7 +161,7 @@ TEST_F(CarteFenetre, TheAutoRepeatZoomRunsToTheLimitAndStops)
     harnais::vPomper(0.2);
     EXPECT_EQ(carte->zoomIn, 0);
     ASSERT_TRUE(harnais::bAttendre([&] { return carte->zoomOut == 0; }, 60));
-    EXPECT_DOUBLE_EQ(carte->echelle, carte->echelleVue);
+    EXPECT_DOUBLE_EQ(carte->echelleCourante, carte->echelleVue);
     carte->verrou = 1;
     carte->zoomerCallback();
     EXPECT_EQ(carte->zoomIn, 0);

@@ -32,7 +32,7 @@ TEST_F(Coordonnees, TheWholeWorldFillsTheHeightOfAFreshMap)
 {
     EXPECT_EQ(carte.W, FDC_VECTEUR_W);
     EXPECT_EQ(carte.H, FDC_VECTEUR_H);
-    EXPECT_DOUBLE_EQ(carte.echelle, 25200000.0 / 450);
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, 25200000.0 / 450);
     EXPECT_DOUBLE_EQ(carte.echelleMin, 4.0);
     EXPECT_DOUBLE_EQ(carte.echelleMax, 25200000.0 / 371);
     EXPECT_DOUBLE_EQ(carte.seuils[5], 25200000.0 / 371 / 1024);
@@ -46,14 +46,14 @@ TEST_F(Coordonnees, TheVerticalFitKeepsTheViewInsideTheRaster)
     carte.oy = -500;
     EXPECT_EQ(carte.test_limites(), carte.H);
     EXPECT_DOUBLE_EQ(carte.oy, 0);
-    carte.echelle = 20000;
+    carte.echelleCourante = 20000;
     carte.oy = carte.H - 100;
     EXPECT_EQ(carte.test_limites(), carte.H - 100 + 450 * 20000);  // before the fit
     EXPECT_DOUBLE_EQ(carte.oy, carte.H - 450 * 20000.0);
-    carte.echelle = 80000;  // taller than the world: back to the whole height
+    carte.echelleCourante = 80000;  // taller than the world: back to the whole height
     EXPECT_GT(carte.test_limites(), carte.H);
     EXPECT_DOUBLE_EQ(carte.oy, 0);
-    EXPECT_DOUBLE_EQ(carte.echelle, carte.echelleVue);
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, carte.echelleVue);
 }
 
 TEST_F(Coordonnees, LongitudesRoundTripInTheThreeDatelineRegimes)
@@ -69,7 +69,7 @@ TEST_F(Coordonnees, LongitudesRoundTripInTheThreeDatelineRegimes)
             const double lon = carte.dLongitude(sx);
             EXPECT_EQ(carte.iColonne(lon), sx - 10) << offset << " " << sx;
             EXPECT_EQ(carte.iColonne(lon + 360) - carte.iColonne(lon),
-                      int(std::lrint(W / carte.echelle)));
+                      int(std::lrint(W / carte.echelleCourante)));
         }
     }
 }

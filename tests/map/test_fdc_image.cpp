@@ -57,7 +57,7 @@ protected:
 TEST_P(VueSatellite, EveryDepthGivesThreeBytesPerPixel)
 {
     const int d = GetParam();
-    ASSERT_DOUBLE_EQ(carte.echelle, 1.0);
+    ASSERT_DOUBLE_EQ(carte.echelleCourante, 1.0);
     ASSERT_NE(carte.vueImage, nullptr);
     EXPECT_EQ(carte.vueImage->w(), 40);
     EXPECT_EQ(carte.vueImage->d(), 3);

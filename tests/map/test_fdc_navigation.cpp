@@ -63,36 +63,36 @@ grib* enregistrement(int la1, int la2, int lo1, int lo2)
 TEST_F(Navigation, ZoomingStopsAtTheScaleLimits)
 {
     EXPECT_GT(zoomerJusquALaLimite(1), 0);
-    EXPECT_DOUBLE_EQ(carte.echelle, 4.0);  // vector only, W = 36,000,000
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, 4.0);  // vector only, W = 36,000,000
     EXPECT_GT(zoomerJusquALaLimite(-1), 0);
-    EXPECT_DOUBLE_EQ(carte.echelle, carte.echelleVue);
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, carte.echelleVue);
     EXPECT_EQ(carte.zoom(-1), 1);
 
     surLeMonde();
     EXPECT_DOUBLE_EQ(carte.echelleMin, 0.25);
     zoomerJusquALaLimite(1);
-    EXPECT_DOUBLE_EQ(carte.echelle, 0.25);
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, 0.25);
 
     // A displayed field bounds the zoom until the fields are freed.
     carte.zoom(0, 0, 180, 0);
     carte.echelleGribMin = 0.5;
     zoomerJusquALaLimite(1);
-    EXPECT_DOUBLE_EQ(carte.echelle, 0.5);
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, 0.5);
     carte.champs = enregistrement(0, 0, 0, 0);
     carte.champs->suivant = enregistrement(0, 0, 0, 0);
     carte.vGribFree(0);
     EXPECT_EQ(carte.champs, nullptr);
     EXPECT_DOUBLE_EQ(carte.echelleGribMin, 0.0);
     zoomerJusquALaLimite(1);
-    EXPECT_DOUBLE_EQ(carte.echelle, 0.25);
+    EXPECT_DOUBLE_EQ(carte.echelleCourante, 0.25);
 }
 
 TEST_F(Navigation, OnAShortMapTheGreatestScaleWins)
 {
     fdc basse(0, 0, 600, 300);
     basse.load_image(nullptr, nullptr);
-    EXPECT_DOUBLE_EQ(basse.echelle, FDC_VECTEUR_H / 371.0);
-    EXPECT_DOUBLE_EQ(basse.echelleVue, basse.echelle);
+    EXPECT_DOUBLE_EQ(basse.echelleCourante, FDC_VECTEUR_H / 371.0);
+    EXPECT_DOUBLE_EQ(basse.echelleVue, basse.echelleCourante);
     // It shows less than the whole height, centred on the equator.
     EXPECT_NEAR(basse.dLatitude(150), 0.0, 1e-9);
     EXPECT_LT(basse.dLatitude(0), 90.0);
@@ -108,8 +108,8 @@ TEST_F(Navigation, CentringPutsThePointUnderTheCentrePixel)
         for (const auto& p : points) {
             carte.zoom(p[0], p[1], p[2], 0);
             const auto [lat, lon] = auCentre();
-            const double pixelLat = 180.0 * carte.echelle / carte.H;
-            const double pixelLon = 360.0 * carte.echelle / carte.W;
+            const double pixelLat = 180.0 * carte.echelleCourante / carte.H;
+            const double pixelLon = 360.0 * carte.echelleCourante / carte.W;
             EXPECT_NEAR(lat, p[0], pixelLat) << p[0] << " " << p[1];
             EXPECT_NEAR(std::remainder(lon - p[1], 360.0), 0.0, pixelLon) << p[0] << " " << p[1];
             EXPECT_NEAR(carte.etendue, p[2], 1e-12);
@@ -127,7 +127,7 @@ TEST_F(Navigation, PanningAcrossTheDatelineKeepsTheOffsetWithinOneWorld)
             carte.deplacer(10 * sens, 0);
             ASSERT_GE(carte.ox, -carte.W) << i;
             ASSERT_LT(carte.ox, carte.W) << i;
-            const double pas = 10 * carte.echelle * 360.0 / carte.W;
+            const double pas = 10 * carte.echelleCourante * 360.0 / carte.W;
             ASSERT_NEAR(std::remainder(carte.centreLongitude - avant - sens * pas, 360.0), 0.0,
                         1e-6)
                 << i;
@@ -152,12 +152,12 @@ TEST_F(Navigation, AZoomStepKeepsTheCentreOrTheAnchor)
     EXPECT_NEAR(carte.etendue, 150 * 0.9, 1e-9);
 
     // About an anchor: the anchored raster point stays on the same pixel.
-    carte.ancreX = carte.ox + 100 * carte.echelle;
-    carte.ancreY = carte.oy + 50 * carte.echelle;
+    carte.ancreX = carte.ox + 100 * carte.echelleCourante;
+    carte.ancreY = carte.oy + 50 * carte.echelleCourante;
     for (double pas : {1.0, 0.5, -1.0, -0.5}) {
         carte.zoom(pas);
-        EXPECT_NEAR((carte.ancreX - carte.ox) / carte.echelle, 100, 1e-6) << pas;
-        EXPECT_NEAR((carte.ancreY - carte.oy) / carte.echelle, 50, 1e-6) << pas;
+        EXPECT_NEAR((carte.ancreX - carte.ox) / carte.echelleCourante, 100, 1e-6) << pas;
+        EXPECT_NEAR((carte.ancreY - carte.oy) / carte.echelleCourante, 50, 1e-6) << pas;
     }
 }
 

@@ -1,0 +1,54 @@
+#include "tests/map/pilote_enregistreur.h"
+
+#include <FL/fl_draw.H>
+
+// The display's own driver is replaced too: drawing an image the first
+// time goes through an offscreen, after which the toolkit makes the
+// display's driver current again.
+PiloteEnregistreur::PiloteEnregistreur()
+    : ancien_(fl_graphics_driver), ecran_(Fl_Display_Device::display_device()->driver())
+{
+    Fl_Display_Device::display_device()->driver(this);
+    fl_graphics_driver = this;
+}
+
+PiloteEnregistreur::~PiloteEnregistreur()
+{
+    Fl_Display_Device::display_device()->driver(ecran_);
+    fl_graphics_driver = ancien_;
+}
+
+std::vector<PiloteEnregistreur::Texte> PiloteEnregistreur::textes(const std::string& s) const
+{
+    std::vector<Texte> v;
+    for (const Texte& t : ecrits)
+        if (t.texte == s)
+            v.push_back(t);
+    return v;
+}
+
+size_t PiloteEnregistreur::nonVides() const
+{
+    size_t n = 0;
+    for (const Texte& t : ecrits)
+        n += !t.texte.empty();
+    return n;
+}
+
+void PiloteEnregistreur::draw(const char* str, int n, int x, int y)
+{
+    ecrits.push_back({std::string(str, size_t(n)), x, y, Fl_Graphics_Driver::color()});
+    Fl_Xlib_Graphics_Driver::draw(str, n, x, y);
+}
+
+void PiloteEnregistreur::line(int x, int y, int x1, int y1)
+{
+    traits.push_back({x, y, x1, y1, Fl_Graphics_Driver::color()});
+    Fl_Xlib_Graphics_Driver::line(x, y, x1, y1);
+}
+
+void PiloteEnregistreur::vertex(double x, double y)
+{
+    sommets.push_back({x, y});
+    Fl_Xlib_Graphics_Driver::vertex(x, y);
+}

@@ -1,0 +1,210 @@
+// The coastline drawn by a map in a window, with the committed coastline
+// levels 0 to 3.
+
+// Google Test first: the X11 headers behind the recording driver define
+// macros (None, Bool) that its own headers use as names.
+#include <gtest/gtest.h>
+
+#include "map/fdc.h"
+#include "shell/palette.h"
+#include "map/tdc.h"
+#include "shell/globales_shell.h"
+#include "shell/palette.h"
+#include "shell/remplacants.h"
+#include "tests/map/pilote_enregistreur.h"
+#include "tests/map/tdc_test.h"
+#include "tests/shell/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/fl_draw.H>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+using Pixel = std::array<unsigned char, 3>;
+
+Pixel octets(Fl_Color c)
+{
+    return {(unsigned char)(c >> 24), (unsigned char)(c >> 16), (unsigned char)(c >> 8)};
+}
+
+// The map with its coastline drawn over its base.
+class CarteCouches : public fdc {
+public:
+    using fdc::fdc;
+    void draw() override
+    {
+        fdc::draw();
+        draw_tdc(0, cotes);
+    }
+    int cotes = 1;  // the mode draw_tdc is called with
+};
+
+const int X = 10, Y = 10, L = 1024, HT = 600;
+
+class CouchesFenetre : public DossierTdc {
+protected:
+    void SetUp() override
+    {
+        skins();
+        // Levels 0 to 3 only, whatever the working copy holds besides.
+        std::filesystem::remove("img");
+        std::filesystem::create_directory("img");
+        for (int n = 0; n <= 3; ++n) {
+            const std::string nom = "data" + std::to_string(n) + ".dat.gz";
+            std::filesystem::create_symlink(QUENBREL_SOURCE_DIR "/data/img/" + nom, "img/" + nom);
+        }
+        tdc1 = new tdc();
+        tdc1->load();
+        LOAD_TDC = 1;
+        fenetre.reset(new Fl_Double_Window(L + 2 * X, HT + 2 * Y));
+        carte = new CarteCouches(X, Y, L, HT);
+        fenetre->end();
+        carte->initialisation(FDC_VECTEUR, HT, 1);
+        carte->chargementAffiche = 0;
+        carte->niveauTraitCote = 1;
+        ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
+    }
+    void TearDown() override
+    {
+        fenetre.reset();
+        delete tdc1;
+        tdc1 = nullptr;
+        LOAD_TDC = 0;
+    }
+    // Centres the view and waits for it to be drawn.
+    void vue(double lat, double lon, double etendue)
+    {
+        carte->zoom(lat, lon, etendue, 0);
+        carte->redraw();
+        harnais::vPomper(0.05);
+    }
+    // The window pixel of a geographic position, the longitude taken in
+    // whichever turn the view shows it.
+    Pixel a(double lat, double lon)
+    {
+        int x = carte->iColonne(lon);
+        for (double tour : {-360.0, 360.0})
+            if (x < 0 || x >= L)
+                x = carte->iColonne(lon + tour);
+        EXPECT_TRUE(x >= 0 && x < L) << lat << " " << lon;
+        return harnais::pixel(fenetre.get(), X + x, Y + int(carte->dLigne(lat)));
+    }
+    std::vector<unsigned char> carteEntiere()
+    {
+        return harnais::lirePixels(fenetre.get(), X, Y, L, HT);
+    }
+    int compter(const std::vector<unsigned char>& p, const Pixel& c)
+    {
+        int n = 0;
+        for (size_t i = 0; i + 2 < p.size(); i += 3)
+            n += p[i] == c[0] && p[i + 1] == c[1] && p[i + 2] == c[2];
+        return n;
+    }
+
+    std::unique_ptr<Fl_Double_Window> fenetre;
+    CarteCouches* carte = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CouchesFenetre, PlainSeaWorldShowsLandAndSea)
+{
+    vue(0, 0, 180);
+    EXPECT_EQ(ZOOMTDC, 1);
+    EXPECT_EQ(a(48.85, 2.35), octets(FL_TERRE));
+    EXPECT_EQ(a(45, -30), octets(FL_MER));
+    EXPECT_EQ(a(-80, 100), octets(FL_TERRE));
+    EXPECT_EQ(a(47.7, -87.5), octets(FL_LAC));
+    // Across the dateline the land shows on both sides.
+    vue(65, 180, 30);
+    EXPECT_EQ(a(66, 175), octets(FL_TERRE));
+    EXPECT_EQ(a(66, 185), octets(FL_TERRE));
+}
+
+TEST_F(CouchesFenetre, TheLevelFollowsTheZoomUpToTheLastLoaded)
+{
+    int precedent = 0;
+    for (double etendue : {180.0, 60.0, 10.0, 2.0, 0.2, 0.02}) {
+        vue(48.3, -4.5, etendue);
+        EXPECT_GE(ZOOMTDC, precedent) << etendue;
+        precedent = ZOOMTDC;
+    }
+    EXPECT_EQ(precedent, 3);
+    // Zoomed in, Brest's roadstead is sea and the land around it land.
+    vue(48.35, -4.45, 0.5);
+    EXPECT_EQ(a(48.33, -4.45), octets(FL_MER));
+    EXPECT_EQ(a(48.45, -4.25), octets(FL_TERRE));
+}
+
+// At the deepest zoom the coast's points lie hundreds of thousands of
+// pixels away: unclipped, X11 would wrap them into strokes across the map.
+TEST_F(CouchesFenetre, TheDeepestZoomDrawsNoStrayStroke)
+{
+    const struct {
+        double lat, lon;
+        Fl_Color attendue;
+    } lieux[] = {{48.2, -5.3, FL_MER}, {48.2, -3.0, FL_TERRE}};
+    for (const auto& l : lieux) {
+        for (int mode : {1, -1}) {
+            carte->cotes = mode;
+            vue(l.lat, l.lon, 0.0001);
+            const auto p = carteEntiere();
+            EXPECT_EQ(compter(p, octets(mode == -1 ? FL_MER : l.attendue)), L * HT)
+                << l.lat << " " << l.lon << " mode " << mode;
+        }
+    }
+    // On the shore both show, and every point handed to X11 lies within a
+    // few pixels of the map.
+    carte->cotes = 1;
+    vue(48.33, -4.77, 0.0001);
+    const auto p = carteEntiere();
+    EXPECT_GT(compter(p, octets(FL_TERRE)), 1000);
+    EXPECT_GT(compter(p, octets(FL_MER)), 1000);
+    for (int mode : {1, -1}) {
+        fenetre->make_current();
+        PiloteEnregistreur pilote;
+        carte->draw_tdc(0, mode);
+        EXPECT_FALSE(pilote.sommets.empty());
+        for (const auto& s : pilote.sommets) {
+            ASSERT_GE(s.x, X - 5);
+            ASSERT_LE(s.x, X + L + 5);
+            ASSERT_GE(s.y, Y - 5);
+            ASSERT_LE(s.y, Y + HT + 5);
+        }
+    }
+}
+
+// Without level 1 the store's finer chains are level 0's, in hundredths
+// of a degree: the world is still drawn in its place.
+TEST_F(CouchesFenetre, Level0AloneIsDrawnInPlace)
+{
+    delete tdc1;
+    for (int n = 1; n <= 3; ++n)
+        std::filesystem::remove("img/data" + std::to_string(n) + ".dat.gz");
+    tdc1 = new tdc();
+    tdc1->load();
+    EXPECT_EQ(tdc1->chaines[1], tdc1->chaines[0]);
+    vue(20, 0, 180);
+    EXPECT_EQ(ZOOMTDC, 1);
+    EXPECT_EQ(a(48.85, 2.35), octets(FL_TERRE));
+    EXPECT_EQ(a(-25, 135), octets(FL_TERRE));
+    EXPECT_EQ(a(45, -30), octets(FL_MER));
+    vue(48, 2, 5);
+    EXPECT_EQ(a(48.85, 2.35), octets(FL_TERRE));
+}
+
+TEST_F(CouchesFenetre, OutlinesOverOpaqueBands)
+{
+    carte->cotes = -1;
+    vue(48, -4, 8);
+    const auto p = carteEntiere();
+    const int trait = compter(p, {64, 64, 64});
+    EXPECT_GT(trait, 500);
+    EXPECT_EQ(compter(p, octets(FL_TERRE)), 0);
+    EXPECT_EQ(trait + compter(p, octets(FL_MER)), L * HT);
+}

@@ -1,0 +1,201 @@
+// The graticule, the scale and the messages of a map in a window, from the
+// texts and lines the map hands to X11.
+// Google Test first: the X11 headers behind the recording driver define
+// macros (None, Bool) that its own headers use as names.
+#include <gtest/gtest.h>
+
+#include "map/echelle_mesure.h"
+#include "map/fdc.h"
+#include "map/fdc_couches.h"
+#include "shell/globales_shell.h"
+#include "shell/palette.h"
+#include "tests/map/pilote_enregistreur.h"
+#include "tests/shell/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/fl_draw.H>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const int X = 10, Y = 10, L = 1024, HT = 600;
+
+class Graticule : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skins();
+        fenetre.reset(new Fl_Double_Window(L + 2 * X, HT + 2 * Y));
+        carte = new fdc(X, Y, L, HT);
+        fenetre->end();
+        carte->initialisation(FDC_VECTEUR, HT, 1);
+        carte->chargementAffiche = 0;
+        ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
+    }
+    void TearDown() override { fenetre.reset(); }
+
+    // Records what one layer draws for the view.
+    template <class F>
+    std::unique_ptr<PiloteEnregistreur> dessiner(double lat, double lon, double etendue, F couche)
+    {
+        carte->zoom(lat, lon, etendue, 0);
+        fenetre->make_current();
+        auto p = std::make_unique<PiloteEnregistreur>();
+        couche();
+        return p;
+    }
+    int largeurTexte(const char* s, int taille)
+    {
+        fl_font(DRU_FONT, taille);
+        return int(fl_width(s));
+    }
+
+    std::unique_ptr<Fl_Double_Window> fenetre;
+    fdc* carte = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Graticule, WholeWorldLabelsGreenwichTheAntimeridianAndTheEquator)
+{
+    auto p = dessiner(0, 0, 180, [&] { carte->drawLatLon(); });
+    const int gris = 127;
+    const Fl_Color cGris = fl_rgb_color(gris, gris, gris);
+    // Greenwich: grey on top with its black shadow a pixel right and below,
+    // and at the bottom with the shadow a pixel right and above.
+    const int x = carte->iColonne(0), lg = largeurTexte("GM", 12);
+    const auto gm = p->textes("GM");
+    ASSERT_EQ(gm.size(), 4u);
+    EXPECT_EQ(gm[0].x, X + x - lg / 2 + 1);
+    EXPECT_EQ(gm[0].y, Y + 15);
+    EXPECT_EQ(gm[0].couleur, FL_BLACK);
+    EXPECT_EQ(gm[1].x, X + x - lg / 2);
+    EXPECT_EQ(gm[1].y, Y + 14);
+    EXPECT_EQ(gm[1].couleur, cGris);
+    EXPECT_EQ(gm[2].y, Y + HT - 4);
+    EXPECT_EQ(gm[3].y, Y + HT - 3);
+    // The map is wider than the world: the antimeridian on both sides,
+    // too close to the edges for their bottom labels.
+    EXPECT_EQ(p->textes("AM").size(), 4u);
+    const auto eq = p->textes("EQ");
+    ASSERT_EQ(eq.size(), 4u);
+    EXPECT_EQ(eq[1].x, X + 2);
+    EXPECT_EQ(eq[1].y, Y + int(carte->dLigne(0)) + 4);
+    EXPECT_EQ(eq[3].x, X + L - largeurTexte("EQ", 12) - 2);
+    // A 60-degree step.
+    EXPECT_FALSE(p->textes("60°E").empty());
+    EXPECT_FALSE(p->textes("120°W").empty());
+    EXPECT_FALSE(p->textes("60°N").empty());
+    EXPECT_FALSE(p->textes("30°N").empty() && p->textes("60°S").empty());
+    // Greenwich's line runs between its labels, in the label grey.
+    bool ligne = false;
+    for (const auto& t : p->traits)
+        if (t.x0 == X + x - 1 && t.x1 == X + x - 1) {
+            EXPECT_EQ(t.y0, Y + 16);
+            EXPECT_EQ(t.y1, Y + HT - 16);
+            EXPECT_EQ(t.couleur, cGris);
+            ligne = true;
+        }
+    EXPECT_TRUE(ligne);
+}
+
+TEST_F(Graticule, SmallStepsAddDegreesMinutesAndSeconds)
+{
+    auto p = dessiner(48, -4, 1.5, [&] { carte->drawLatLon(); });
+    EXPECT_FALSE(p->textes("4.5° W").empty());
+    EXPECT_FALSE(p->textes("4°30'0''W").empty());
+    EXPECT_FALSE(p->textes("48.5° N").empty());
+    EXPECT_FALSE(p->textes("48°30'0''N").empty());
+    EXPECT_TRUE(p->textes("GM").empty());
+}
+
+TEST_F(Graticule, OverColouredBandsTheLinesArePlainGrey)
+{
+    static int champ;
+    carte->isoplageAffichee = &champ;
+    auto p = dessiner(0, 0, 180, [&] { carte->drawLatLon(); });
+    ASSERT_FALSE(p->traits.empty());
+    for (const auto& t : p->traits)
+        EXPECT_EQ(t.couleur, fl_rgb_color(128, 128, 128));
+    EXPECT_EQ(p->textes("GM")[1].couleur, fl_rgb_color(127, 127, 127));
+}
+
+// A view thinner than the graticule's rounding: the drawing ends.
+TEST_F(Graticule, AThinViewStillEnds)
+{
+    auto p = dessiner(48, -4, 1, [&] {
+        carte->echelleCourante = 1e-7;
+        carte->drawLatLon();
+    });
+    EXPECT_LT(p->traits.size(), 10000u);
+}
+
+TEST_F(Graticule, TheScaleShowsMilesAndKilometres)
+{
+    // The whole world is 430 degrees wide on this map: heights only.
+    auto monde = dessiner(0, 0, 180, [&] { carte->echelle(); });
+    EXPECT_EQ(monde->textes("10800").size(), 1u);
+    EXPECT_EQ(monde->textes("20002").size(), 1u);
+    EXPECT_EQ(monde->textes("Milles").size(), 1u);
+    EXPECT_EQ(monde->textes("Km").size(), 1u);
+    EXPECT_EQ(monde->nonVides(), 4u);
+
+    auto europe = dessiner(47, 2, 10, [&] { carte->echelle(); });
+    const MesureEchelle m = mesureEchelle(boiteVue(*carte));
+    ASSERT_TRUE(m.largeurVue);
+    char attendu[32];
+    for (double v : {m.hauteur, m.largeur, m.hauteur * 1.852, m.largeur * 1.852}) {
+        std::snprintf(attendu, sizeof attendu, "%.0lf", v);
+        EXPECT_EQ(europe->textes(attendu).size(), 1u) << attendu;
+    }
+    EXPECT_EQ(europe->nonVides(), 6u);
+    // Miles left, kilometres right.
+    std::snprintf(attendu, sizeof attendu, "%.0lf", m.hauteur);
+    EXPECT_LT(europe->textes(attendu)[0].x, X + 40);
+    std::snprintf(attendu, sizeof attendu, "%.0lf", m.hauteur * 1.852);
+    EXPECT_GT(europe->textes(attendu)[0].x, X + L - 60);
+
+    auto port = dessiner(48.38, -4.49, 1, [&] { carte->echelle(); });
+    EXPECT_FALSE(port->textes("60.0").empty());
+}
+
+TEST_F(Graticule, MessagesWithTheirHalo)
+{
+    std::strcpy(carte->chargement, "Chargement");
+    auto p = dessiner(0, 0, 180, [&] { carte->draw_message(0, nullptr); });
+    fl_font(DRU_FONT_BOLD, 20);
+    const int lg = int(fl_width("Chargement"));
+    const auto c = p->textes("Chargement");
+    ASSERT_EQ(c.size(), 9u);
+    EXPECT_EQ(c[0].couleur, fl_rgb_color(196, 196, 196));
+    EXPECT_EQ(c.back().couleur, COLOR_FOND);
+    EXPECT_EQ(c.back().x, X + L / 2 - lg / 2);
+    EXPECT_EQ(c.back().y, Y + HT / 3 - 9);
+
+    char avis[] = "Satellite 2024010112";
+    auto n = dessiner(0, 0, 180, [&] { carte->draw_message(2, avis); });
+    const auto a = n->textes(avis);
+    ASSERT_EQ(a.size(), 9u);
+    EXPECT_EQ(a[0].couleur, FL_BLACK);
+    EXPECT_EQ(a.back().couleur, Fl_Color(255));
+    EXPECT_EQ(a.back().x, X + L / 3);
+    EXPECT_EQ(a.back().y, Y + HT - 20);
+
+    char legende[] = "legende";
+    auto l = dessiner(0, 0, 180, [&] { carte->draw_message(1, legende); });
+    ASSERT_EQ(l->ecrits.size(), 1u);
+    EXPECT_EQ(l->ecrits[0].x, X + 4);
+    EXPECT_EQ(l->ecrits[0].y, Y + HT - 4);
+    EXPECT_EQ(l->ecrits[0].couleur, fl_rgb_color(160, 160, 160));
+
+    char vide[] = "";
+    auto rien = dessiner(0, 0, 180, [&] {
+        carte->draw_message(1, vide);
+        carte->draw_message(2, vide);
+        carte->draw_message(2, nullptr);
+    });
+    EXPECT_TRUE(rien->ecrits.empty());
+}
