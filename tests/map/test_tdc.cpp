@@ -93,8 +93,6 @@ TEST_F(DossierTdc, Level0IsReadAtOnceAndSharedByEveryLevel)
         EXPECT_EQ(carresNonVides(t, n), 0);
         EXPECT_EQ(t.carres[n][36], nullptr);
     }
-    EXPECT_FLOAT_EQ(t.echelles[0], 100);
-    EXPECT_FLOAT_EQ(t.echelles[5], 3000);
     const std::string j = journal();
     EXPECT_NE(j.find("<TDC> chargement TDC0 gzip START\n"), std::string::npos);
     EXPECT_NE(j.find("<TDC> Fin chargement TDC0 limite:28\n"), std::string::npos) << j;
