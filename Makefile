@@ -27,10 +27,12 @@ build-asan: deps
 	cmake --build build-asan -j $(JOBS)
 
 # The two finest coastline levels are too large for the repository: the
-# first run makes them.
+# first run makes them. The program runs without them (coarser coasts at
+# deep zoom), so a failure here does not stop it.
 run: build
 	@[ -f data/img/data4.dat.gz ] && [ -f data/img/data5.dat.gz ] || \
-	    $(MAKE) --no-print-directory mapdata
+	    $(MAKE) --no-print-directory mapdata || \
+	    echo "coastline levels 4 and 5 not made: deep zooms show level 3"
 	@sh tools/run.sh build
 
 mapdata: build
