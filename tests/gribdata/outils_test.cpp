@@ -9,6 +9,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 
 DossierTemporaire::DossierTemporaire()
 {
@@ -22,6 +23,20 @@ DossierTemporaire::~DossierTemporaire()
 {
     std::error_code ignore;
     std::filesystem::remove_all(chemin_, ignore);
+}
+
+DossierCourant::DossierCourant(const std::string& dossier)
+{
+    char tampon[4096];
+    if (!getcwd(tampon, sizeof tampon) || chdir(dossier.c_str()) != 0)
+        throw std::runtime_error("chdir " + dossier);
+    ancien_ = tampon;
+}
+
+DossierCourant::~DossierCourant()
+{
+    if (chdir(ancien_.c_str()) != 0)
+        ADD_FAILURE() << "chdir back to " << ancien_;
 }
 
 JournalTemporaire::JournalTemporaire(const std::string& chemin)

@@ -24,6 +24,18 @@ private:
     std::string chemin_;
 };
 
+// Enters a folder for its lifetime and goes back to the previous one.
+class DossierCourant {
+public:
+    explicit DossierCourant(const std::string& dossier);
+    ~DossierCourant();
+    DossierCourant(const DossierCourant&) = delete;
+    DossierCourant& operator=(const DossierCourant&) = delete;
+
+private:
+    std::string ancien_;
+};
+
 // Points `fichierlog` at a file of its own for its lifetime.
 class JournalTemporaire {
 public:

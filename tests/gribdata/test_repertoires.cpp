@@ -3,7 +3,6 @@
 
 #include "gribdata/fichiers.h"
 
-#include <climits>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,20 +15,11 @@ const char* const DOSSIERS[] = {"dat", "dat/bulletin", "dat/image", "etc",
 class Repertoires : public ::testing::Test {
 protected:
     DossierTemporaire dossier;
-    char ancien[PATH_MAX];
+    DossierCourant ici{dossier.chemin()};
     mode_t ancienMasque = 0;
 
-    void SetUp() override
-    {
-        ASSERT_NE(getcwd(ancien, sizeof ancien), nullptr);
-        ancienMasque = umask(022);
-        ASSERT_EQ(chdir(dossier.chemin().c_str()), 0);
-    }
-    void TearDown() override
-    {
-        EXPECT_EQ(chdir(ancien), 0);
-        umask(ancienMasque);
-    }
+    void SetUp() override { ancienMasque = umask(022); }
+    void TearDown() override { umask(ancienMasque); }
 };
 
 }  // namespace

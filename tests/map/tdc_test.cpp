@@ -1,8 +1,6 @@
 #include "tdc_test.h"
 
 #include <filesystem>
-#include <stdexcept>
-#include <unistd.h>
 
 EnregistrementTdc enregistrement(short type, int sud, int ouest, std::vector<int16_t> lat,
                                  std::vector<int16_t> lon)
@@ -82,18 +80,12 @@ int iSurfaceTdc(const TYPEDEF_TDC* premier, int niveau, double lat, double lon)
     return type;
 }
 
-DossierTdc::DossierTdc() : ancien_(std::filesystem::current_path().string())
+DossierTdc::DossierTdc()
 {
-    if (chdir(dossier_.chemin().c_str()) != 0)
-        throw std::runtime_error("chdir");
     std::filesystem::create_directory("img");
 }
 
-DossierTdc::~DossierTdc()
-{
-    if (chdir(ancien_.c_str()) != 0)
-        ADD_FAILURE() << "chdir back";
-}
+DossierTdc::~DossierTdc() = default;
 
 void DossierTdc::donneesReelles()
 {

@@ -54,8 +54,8 @@ protected:
     void donneesReelles();
 
 private:
-    std::string ancien_;
     DossierTemporaire dossier_;
+    DossierCourant ici_{dossier_.chemin()};
     JournalTemporaire log_{dossier_ / "log.txt"};
 };
 

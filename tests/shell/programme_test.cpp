@@ -9,23 +9,7 @@
 
 #include <FL/Fl.H>
 #include <cstdlib>
-#include <stdexcept>
 #include <unistd.h>
-
-DossierCourant::DossierCourant(const std::string& dossier)
-{
-    char tampon[4096];
-    if (!getcwd(tampon, sizeof tampon) || chdir(dossier.c_str()) != 0)
-        throw std::runtime_error("chdir " + dossier);
-    ancien_ = tampon;
-}
-
-DossierCourant::~DossierCourant()
-{
-    if (chdir(ancien_.c_str()) != 0) {
-        // Nothing sensible left to do in a destructor.
-    }
-}
 
 VariableTemporaire::VariableTemporaire(const char* nom, const std::string& valeur)
     : nom_(nom), avait_(std::getenv(nom) != nullptr)

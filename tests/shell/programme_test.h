@@ -3,19 +3,9 @@
 #ifndef TESTS_SHELL_PROGRAMME_TEST_H
 #define TESTS_SHELL_PROGRAMME_TEST_H
 
+#include "tests/gribdata/outils_test.h"
+
 #include <string>
-
-// Enters a folder for its lifetime and goes back to the previous one.
-class DossierCourant {
-public:
-    explicit DossierCourant(const std::string& dossier);
-    ~DossierCourant();
-    DossierCourant(const DossierCourant&) = delete;
-    DossierCourant& operator=(const DossierCourant&) = delete;
-
-private:
-    std::string ancien_;
-};
 
 // Sets an environment variable for its lifetime.
 class VariableTemporaire {
