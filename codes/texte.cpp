@@ -16,31 +16,23 @@ bool bDansMot(char c)
 // group separator and sign, e.g. "-9223372036.-854.-775.-808".
 const int TAILLE_FORMAT = 64;
 
+// The groups are computed in the value's own type (signed and unsigned
+// division differ), then printed as long long, which holds every group of
+// either type.
 template <typename T>
-const char* cpcGroupes(char* texte, T n, int aligned, const char* d)
+const char* cpcGroupes(char* texte, T n, int aligned)
 {
-    T g9 = n / 1000000000, g6 = (n % 1000000000) / 1000000;
-    T g3 = (n % 1000000) / 1000, g0 = n % 1000;
-    char format[64];
+    long long g9 = n / 1000000000, g6 = (n % 1000000000) / 1000000;
+    long long g3 = (n % 1000000) / 1000, g0 = n % 1000;
     if (g9 != 0)
-        snprintf(format, sizeof format, "%%%s.%%3.3%s.%%3.3%s.%%3.3%s", d, d, d, d);
+        snprintf(texte, TAILLE_FORMAT, "%lld.%3.3lld.%3.3lld.%3.3lld", g9, g6, g3, g0);
     else if (g6 != 0)
-        snprintf(format, sizeof format, aligned ? "  %%3%s.%%3.3%s.%%3.3%s" : "%%%s.%%3.3%s.%%3.3%s", d, d, d);
+        snprintf(texte, TAILLE_FORMAT, aligned ? "  %3lld.%3.3lld.%3.3lld" : "%lld.%3.3lld.%3.3lld",
+                 g6, g3, g0);
     else if (g3 != 0)
-        snprintf(format, sizeof format, aligned ? "      %%3%s.%%3.3%s" : "%%%s.%%3.3%s", d, d);
+        snprintf(texte, TAILLE_FORMAT, aligned ? "      %3lld.%3.3lld" : "%lld.%3.3lld", g3, g0);
     else
-        snprintf(format, sizeof format, aligned ? "          %%3%s" : "%%%s", d);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    if (g9 != 0)
-        snprintf(texte, TAILLE_FORMAT, format, g9, g6, g3, g0);
-    else if (g6 != 0)
-        snprintf(texte, TAILLE_FORMAT, format, g6, g3, g0);
-    else if (g3 != 0)
-        snprintf(texte, TAILLE_FORMAT, format, g3, g0);
-    else
-        snprintf(texte, TAILLE_FORMAT, format, g0);
-#pragma GCC diagnostic pop
+        snprintf(texte, TAILLE_FORMAT, aligned ? "          %3lld" : "%lld", g0);
     return texte;
 }
 }
@@ -63,13 +55,13 @@ int iCodesChaineMots(const char* text)
 const char* cpcCodesFormat(long n, int aligned)
 {
     static thread_local char texte[TAILLE_FORMAT];
-    return cpcGroupes(texte, n, aligned, "ld");
+    return cpcGroupes(texte, n, aligned);
 }
 
 const char* cpcCodesFormat(unsigned long n, int aligned)
 {
     static thread_local char texte[TAILLE_FORMAT];
-    return cpcGroupes(texte, n, aligned, "lu");
+    return cpcGroupes(texte, n, aligned);
 }
 
 char* pcCodesStringCat(char* destination, const char* p1, const char* p2, const char* p3,
