@@ -16,6 +16,8 @@ double dMercator(double latitude)
     return std::clamp(latitude, -LATITUDE_MERCATOR_MAX, LATITUDE_MERCATOR_MAX);
 }
 
+}
+
 double dReplieLongitude(double lon)
 {
     if (lon > 180 || lon < -180) {
@@ -26,7 +28,6 @@ double dReplieLongitude(double lon)
             lon += 360;
     }
     return lon;
-}
 }
 
 double dCodesCap360(double course)

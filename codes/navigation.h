@@ -5,6 +5,8 @@
 #define CODES_NAVIGATION_H
 
 double dCodesCap360(double course);
+// Any longitude brought into -180..180; values already there are unchanged.
+double dReplieLongitude(double lon);
 // Destination of a rhumb line; the longitude reached lies in -180..180.
 void vCodesLoxoLLCD(double lat0, double lon0, double course, double distance,
                     double& lat1, double& lon1);

@@ -1,5 +1,7 @@
 #include "map/echelles_couleurs.h"
 
+#include "codes/navigation.h"
+
 #include <FL/fl_draw.H>
 #include <cmath>
 
@@ -58,19 +60,5 @@ void courantCouleurBordure(int classe) { vCouleur(pucCourantBordure(classe)); }
 
 void vInlineUVDF(float u, float v, float& direction, float& speed)
 {
-    speed = std::sqrt(u * u + v * v);
-    if (speed == 0) {
-        direction = 0;
-        return;
-    }
-    const float a = std::acos(u / speed);
-    if (a >= 1.5707964f)
-        direction = std::asin(v / speed) * 57.29578f + 270;
-    else
-        direction = 90 - 57.29578f * std::asin(v / speed);
-    direction += 180;
-    if (direction < 0)
-        direction += 360;
-    else if (direction > 360)
-        direction -= 360;
+    vUVDF(u, v, direction, speed);
 }

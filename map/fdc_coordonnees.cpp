@@ -2,6 +2,8 @@
 // limits and the cursor read-out.
 #include "map/fdc.h"
 
+#include "codes/navigation.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
 #include <cmath>
@@ -112,11 +114,7 @@ void fdc::coordonneesmouse()
     static char latitude[FDC_TEXTE_POSITION];
     static char longitude[FDC_TEXTE_POSITION];
     const double lat = dLatitude(Fl::event_y());
-    double lon = std::fmod(dLongitude(Fl::event_x()), 360.0);
-    if (lon > 180)
-        lon -= 360;
-    else if (lon < -180)
-        lon += 360;
+    const double lon = dReplieLongitude(dLongitude(Fl::event_x()));
     if (POSITIONDDMMSS) {
         DMS(0, lat, latitude);
         DMS(1, lon, longitude);

@@ -1,5 +1,7 @@
 #include "map/graticule.h"
 
+#include "codes/navigation.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -71,12 +73,7 @@ void vTexteMeridien(double longitude, const PasGraticule& p, char* premier, char
         std::snprintf(second, GRATICULE_TEXTE, "%s", nom);
         return;
     }
-    double r = std::fmod(l, 360);
-    if (r > 180)
-        r -= 360;
-    else if (r < -180)
-        r += 360;
-    vEcrire(r, p, 'E', 'W', premier, second);
+    vEcrire(dReplieLongitude(l), p, 'E', 'W', premier, second);
 }
 
 void vTexteParallele(double latitude, const PasGraticule& p, char* premier, char* second)

@@ -57,7 +57,7 @@ void vFontes()
 {
     vBanniere("Fontes");
     DRU_FONT_nombre = Fl::set_fonts(nullptr);
-    vJournal(ETIQUETTE, "Fontes: %d\n", Fl::set_fonts(nullptr));
+    vJournal(ETIQUETTE, "Fontes: %d\n", DRU_FONT_nombre);
     DRU_FONT = 0;
     DRU_FONT_BOLD = 1;
     const TYPEDEF_PREFERENCES& p = *configuration->preferences;
