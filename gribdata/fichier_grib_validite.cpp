@@ -29,10 +29,10 @@ uint32_t pas(const grib* g)
     }
 }
 
-uint32_t aaaammjjhh(const struct tm& t)
+uint32_t aaaammjjhh(int annee, int mois, int jour, int heure)
 {
-    return uint32_t(t.tm_year + 1900) * 1000000u + uint32_t(t.tm_mon + 1) * 10000u +
-           uint32_t(t.tm_mday) * 100u + uint32_t(t.tm_hour);
+    return uint32_t(annee) * 1000000u + uint32_t(mois) * 10000u + uint32_t(jour) * 100u +
+           uint32_t(heure);
 }
 
 }  // namespace
@@ -43,15 +43,14 @@ void File::validite(grib* g)
     const uint32_t reference = uint32_t(DRUmktime(g->annee, g->mois, g->jour, g->heure, 0, 0));
     const uint32_t unite = secondesParUnite(g->uniteTemps);
     if (unite == 0) {
-        g->validite = uint32_t(g->annee) * 1000000u + uint32_t(g->mois) * 10000u +
-                      uint32_t(g->jour) * 100u + g->heure;
+        g->validite = aaaammjjhh(g->annee, g->mois, g->jour, g->heure);
         g->tValidite = time_t(reference);
         return;
     }
     g->tValidite = time_t(uint32_t(reference + unite * pas(g)));
     struct tm t;
     gmtime_r(&g->tValidite, &t);
-    g->validite = aaaammjjhh(t);
+    g->validite = aaaammjjhh(t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour);
 }
 
 int File::iGetEcheance(const grib* g)

@@ -33,7 +33,7 @@ void vNormaliser(std::vector<PointPlan>& points)
     double ouest = points[0].x;
     for (const PointPlan& p : points)
         ouest = std::min(ouest, p.x);
-    vDecalerEnLongitude(points, -360 * std::floor((ouest + 180) / 360));
+    vDecalerEnLongitude(points, decalageVersOuest(ouest));
 }
 
 // Closes a ring. One that went once around the world in longitude is a

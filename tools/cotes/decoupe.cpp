@@ -51,11 +51,6 @@ void vGarder(const Morceau& m, const CadrePlan& cadre, double decalage,
     }
 }
 
-double decalageVersOuest(double ouest)
-{
-    return -360 * std::floor((ouest + 180) / 360);
-}
-
 }  // namespace
 
 void vDecouperCarres(const Morceau& m, std::vector<Morceau>& sortie)

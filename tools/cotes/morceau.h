@@ -7,6 +7,7 @@
 
 #include "map/decoupage.h"
 
+#include <cmath>
 #include <vector>
 
 struct Morceau {
@@ -14,5 +15,11 @@ struct Morceau {
     std::vector<PointPlan> points;
     bool anneau() const { return type < 10; }
 };
+
+// The whole turns of longitude that bring `ouest` into [-180, 180).
+inline double decalageVersOuest(double ouest)
+{
+    return -360 * std::floor((ouest + 180) / 360);
+}
 
 #endif
