@@ -1,6 +1,6 @@
 #include "grib_test.h"
 
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <algorithm>
 #include <cmath>

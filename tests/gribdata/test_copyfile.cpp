@@ -1,6 +1,6 @@
 // copyfile: the received-file hand-over copies then removes the source, so
 // every failure must be reported and must leave the source whole.
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include "gribdata/fichiers.h"
 

@@ -2,7 +2,7 @@
 // and on real forecasts: against the texts eccodes printed when the fixtures
 // were made, and against eccodes itself when it is installed.
 #include "grib_test.h"
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"

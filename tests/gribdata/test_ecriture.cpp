@@ -1,6 +1,6 @@
 // The three writers: exact bytes, reported failures, nothing written when
 // the file cannot be opened.
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include "gribdata/fichiers.h"
 

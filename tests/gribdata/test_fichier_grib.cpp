@@ -1,6 +1,6 @@
 // The file model: loading, the scan, dates, levels, order and links.
 #include "grib_test.h"
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include "gribdata/fichier_grib.h"
 #include "gribdata/isoplages_cache.h"

@@ -1,6 +1,6 @@
 // gribtool, run as the benchmarks run it, against what eccodes printed.
 #include "grib_test.h"
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The working folders, created in a scratch folder that the test moves into.
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include "gribdata/fichiers.h"
 

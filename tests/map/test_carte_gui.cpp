@@ -2,14 +2,14 @@
 // zoom about the cursor, the auto-repeat zoom, and a locked map at rest.
 #include "map/dru_pixmap.h"
 #include "map/fdc.h"
-#include "shell/palette.h"
+#include "ui/palette.h"
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/decompression.h"
 #include "gribdata/enregistrement_grib.h"
-#include "tests/gribdata/outils_test.h"
 #include "tests/map/outils_carte.h"
-#include "tests/shell/harnais_gui.h"
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>

@@ -2,10 +2,10 @@
 // its compressed file, and the splash.
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
-#include "shell/palette.h"
+#include "ui/palette.h"
 
-#include "tests/gribdata/outils_test.h"
 #include "tests/map/outils_carte.h"
+#include "tests/outils/outils_test.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>

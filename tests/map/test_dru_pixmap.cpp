@@ -2,8 +2,8 @@
 // that must be refused rather than trusted.
 #include "map/dru_pixmap.h"
 
-#include "tests/gribdata/outils_test.h"
 #include "tests/map/outils_carte.h"
+#include "tests/outils/outils_test.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -5,15 +5,13 @@
 // macros (None, Bool) that its own headers use as names.
 #include <gtest/gtest.h>
 
+#include "map/chargement_fonds.h"
 #include "map/fdc.h"
-#include "shell/palette.h"
 #include "map/tdc.h"
-#include "shell/globales_shell.h"
-#include "shell/palette.h"
-#include "shell/remplacants.h"
 #include "tests/map/pilote_enregistreur.h"
 #include "tests/map/tdc_test.h"
-#include "tests/shell/harnais_gui.h"
+#include "tests/ui/harnais_gui.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>

@@ -7,10 +7,10 @@
 #include "map/echelle_mesure.h"
 #include "map/fdc.h"
 #include "map/fdc_couches.h"
-#include "shell/globales_shell.h"
-#include "shell/palette.h"
 #include "tests/map/pilote_enregistreur.h"
-#include "tests/shell/harnais_gui.h"
+#include "tests/ui/harnais_gui.h"
+#include "ui/globales_ui.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>

@@ -7,8 +7,8 @@
 #include "gribdata/enregistrement_grib.h"
 #include "map/dru_pixmap.h"
 #include "map/zones.h"
-#include "tests/gribdata/outils_test.h"
 #include "tests/map/outils_carte.h"
+#include "tests/outils/outils_test.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>

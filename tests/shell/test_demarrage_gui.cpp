@@ -1,14 +1,19 @@
 // The whole program in process: start-up with the stand-ins, the main
 // window, the close and the signals, shutdown.
-#include "shell/configuration.h"
 #include "shell/globales_shell.h"
-#include "shell/local.h"
-#include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
+#include "ui/boutons.h"
+#include "ui/boutons_rva.h"
+#include "ui/configuration.h"
+#include "ui/images/images.h"
+#include "ui/langage.h"
+#include "ui/local.h"
+#include "ui/remplacants_ui.h"
 
-#include "tests/gribdata/outils_test.h"
-#include "tests/shell/harnais_gui.h"
+#include "map/chargement_fonds.h"
+#include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
+#include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
 #include <algorithm>
@@ -143,4 +148,23 @@ TEST_F(Demarrage, ALogOrLockThatCannotBeMadeDoesNotStopTheRun)
     EXPECT_NE(sortie.find(" Lancement du programme: "), std::string::npos);
     EXPECT_NE(sortie.find(" Fin du programme\n"), std::string::npos);
     EXPECT_TRUE(existe(dossier / "etc/config.txt"));
+}
+
+// The hooks installed at start-up: the switch relabels the main window's
+// pair, on screen, and the language is saved at exit.
+TEST_F(Demarrage, TheLanguageSwitchRelabelsTheMainWindowAndIsSaved)
+{
+    std::filesystem::copy(std::string(QUENBREL_SOURCE_DIR) + "/data/loc", dossier / "loc");
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    classeBouton* b = GUI->boutonsRVA->requeteur;
+    const auto avant = harnais::lirePixels(GUI, b->x(), b->y(), b->w(), b->h());
+    change_langage("sp");
+    EXPECT_EQ(b->image(), image_solicitante);
+    EXPECT_STREQ(b->tooltip(), "Pedir productos");
+    EXPECT_NE(harnais::lirePixels(GUI, b->x(), b->y(), b->w(), b->h()), avant);
+    harnais::vFermer(GUI);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    programme.vArreter();
+    EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\nlangage sp\n"), std::string::npos);
 }

@@ -3,7 +3,7 @@
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 
-#include "tests/gribdata/outils_test.h"
+#include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 
 #include <gtest/gtest.h>

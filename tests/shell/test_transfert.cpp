@@ -3,7 +3,7 @@
 #include "shell/globales_shell.h"
 #include "shell/transfert.h"
 
-#include "tests/gribdata/outils_test.h"
+#include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 
 #include <filesystem>

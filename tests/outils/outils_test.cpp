@@ -1,0 +1,151 @@
+#include "tests/outils/outils_test.h"
+
+#include "gribdata/globales.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+
+DossierTemporaire::DossierTemporaire()
+{
+    char modele[] = "tmp-XXXXXX";
+    if (!mkdtemp(modele))
+        throw std::runtime_error("mkdtemp");
+    chemin_ = std::filesystem::absolute(modele).string();
+}
+
+DossierTemporaire::~DossierTemporaire()
+{
+    std::error_code ignore;
+    std::filesystem::remove_all(chemin_, ignore);
+}
+
+DossierCourant::DossierCourant(const std::string& dossier)
+{
+    char tampon[4096];
+    if (!getcwd(tampon, sizeof tampon) || chdir(dossier.c_str()) != 0)
+        throw std::runtime_error("chdir " + dossier);
+    ancien_ = tampon;
+}
+
+DossierCourant::~DossierCourant()
+{
+    if (chdir(ancien_.c_str()) != 0)
+        ADD_FAILURE() << "chdir back to " << ancien_;
+}
+
+JournalTemporaire::JournalTemporaire(const std::string& chemin)
+    : chemin_(chemin), ancien_(fichierlog)
+{
+    fichierlog = std::fopen(chemin.c_str(), "w");
+    if (!fichierlog)
+        throw std::runtime_error("log " + chemin);
+}
+
+JournalTemporaire::~JournalTemporaire()
+{
+    std::fclose(fichierlog);
+    fichierlog = ancien_;
+}
+
+std::string JournalTemporaire::contenu() const
+{
+    return lireFichier(chemin_);
+}
+
+std::string lireFichier(const std::string& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+void ecrireFichier(const std::string& chemin, const std::string& octets)
+{
+    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+    f.write(octets.data(), std::streamsize(octets.size()));
+    if (!f)
+        throw std::runtime_error("write " + chemin);
+}
+
+bool existe(const std::string& chemin)
+{
+    struct stat st;
+    return lstat(chemin.c_str(), &st) == 0;
+}
+
+::testing::AssertionResult memesOctets(const std::optional<std::string>& obtenu,
+                                       const std::optional<std::string>& attendu)
+{
+    if (obtenu == attendu)
+        return ::testing::AssertionSuccess();
+    if (!obtenu || !attendu)
+        return ::testing::AssertionFailure()
+               << (obtenu ? "got " + std::to_string(obtenu->size()) + " bytes" : "got null")
+               << ", expected "
+               << (attendu ? std::to_string(attendu->size()) + " bytes" : "null");
+    size_t i = 0;
+    while (i < obtenu->size() && i < attendu->size() && (*obtenu)[i] == (*attendu)[i])
+        ++i;
+    return ::testing::AssertionFailure() << "got " << obtenu->size() << " bytes, expected "
+                                         << attendu->size() << ", first difference at " << i;
+}
+
+bool commande(const std::string& ligne)
+{
+    return std::system(ligne.c_str()) == 0;
+}
+
+std::string sh(const std::string& chemin)
+{
+    std::string cite = "'";
+    for (char c : chemin)
+        cite += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return cite + "'";
+}
+
+namespace {
+
+// xorshift32: the same sequence everywhere, unlike <random>'s distributions.
+struct Alea {
+    uint32_t etat;
+    explicit Alea(unsigned graine) : etat(graine * 2654435761u + 1u) {}
+    uint32_t operator()()
+    {
+        etat ^= etat << 13;
+        etat ^= etat >> 17;
+        etat ^= etat << 5;
+        return etat;
+    }
+};
+
+}  // namespace
+
+std::string texteTest(size_t taille, unsigned graine)
+{
+    static const char* const mots[] = {"vent", "houle", "pression", "nord", "sud",
+                                       "rafale", "grain", "mer", "force", "est",
+                                       "ouest", "temps", "nuage", "pluie", "calme"};
+    Alea alea(graine);
+    std::string texte;
+    while (texte.size() < taille) {
+        texte += mots[alea() % 15];
+        uint32_t r = alea();
+        texte += r % 11 == 0 ? "\n" : r % 7 == 0 ? std::to_string(r % 1000) + " " : " ";
+    }
+    texte.resize(taille);
+    return texte;
+}
+
+std::string bruitTest(size_t taille, unsigned graine)
+{
+    Alea alea(graine);
+    std::string octets(taille, '\0');
+    for (char& c : octets)
+        c = char(alea() >> 24);
+    return octets;
+}

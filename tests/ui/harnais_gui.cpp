@@ -1,0 +1,161 @@
+#include "tests/ui/harnais_gui.h"
+
+#include "ui/boites_message.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Image_Surface.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
+#include <chrono>
+#include <FL/Fl_Button.H>
+#include <cstdio>
+#include <cstring>
+
+namespace harnais {
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+Horloge::time_point echeance(double secondes)
+{
+    return Horloge::now() + std::chrono::duration_cast<Horloge::duration>(
+                                std::chrono::duration<double>(secondes));
+}
+
+// Places the pointer at window coordinates for the next event.
+void vPointer(Fl_Window* fenetre, int x, int y)
+{
+    Fl::e_x = x;
+    Fl::e_y = y;
+    Fl::e_x_root = fenetre->x_root() + x;
+    Fl::e_y_root = fenetre->y_root() + y;
+}
+
+std::function<void(Fl_Window*)> reponse;
+int tours = 0;
+
+void vSurveiller(void*)
+{
+    Fl_Window* boite = pBoiteMessage();
+    if (boite && boite->shown() && reponse) {
+        auto action = std::move(reponse);
+        reponse = nullptr;
+        action(boite);
+        // The box's loop waits for the next event: one more timeout wakes
+        // it up, as the X event of a real click would.
+        Fl::add_timeout(0.01, [](void*) {});
+        return;
+    }
+    if (boite && ++tours > 500) {
+        std::fprintf(stderr, "harnais: message box left open, closed\n");
+        reponse = nullptr;
+        pBoutonMessage(0)->do_callback();
+        Fl::add_timeout(0.01, [](void*) {});
+        return;
+    }
+    Fl::repeat_timeout(0.02, vSurveiller);
+}
+
+}  // namespace
+
+void vRepondreBoite(std::function<void(Fl_Window*)> action)
+{
+    reponse = std::move(action);
+    tours = 0;
+    Fl::remove_timeout(vSurveiller);
+    Fl::add_timeout(0.02, vSurveiller);
+}
+
+void vOublierBoite()
+{
+    reponse = nullptr;
+    Fl::remove_timeout(vSurveiller);
+}
+
+bool bAttendre(const std::function<bool()>& condition, double secondes)
+{
+    const auto fin = echeance(secondes);
+    while (!condition()) {
+        if (Horloge::now() > fin)
+            return false;
+        Fl::wait(0.02);
+    }
+    return true;
+}
+
+void vPomper(double secondes)
+{
+    const auto fin = echeance(secondes);
+    while (Horloge::now() < fin)
+        Fl::wait(0.02);
+}
+
+bool bMontrer(Fl_Window* fenetre)
+{
+    fenetre->show();
+    const bool visible = bAttendre([fenetre] { return fenetre->shown() && fenetre->visible(); });
+    fenetre->redraw();
+    Fl::flush();
+    vPomper(0.05);
+    return visible;
+}
+
+void vCliquer(Fl_Window* fenetre, int x, int y, int bouton)
+{
+    vPointer(fenetre, x, y);
+    Fl::e_keysym = FL_Button + bouton;
+    Fl::e_state = FL_BUTTON(bouton);
+    Fl::e_clicks = 0;
+    Fl::e_is_click = 1;
+    Fl::handle(FL_MOVE, fenetre);
+    Fl::handle(FL_PUSH, fenetre);
+    Fl::e_state = 0;
+    Fl::handle(FL_RELEASE, fenetre);
+    Fl::flush();
+}
+
+void vTouche(Fl_Window* fenetre, int touche, const char* texte)
+{
+    static char tampon[32];
+    std::strncpy(tampon, texte, sizeof tampon - 1);
+    Fl::e_keysym = touche;
+    Fl::e_text = tampon;
+    Fl::e_length = int(std::strlen(tampon));
+    Fl::handle(FL_KEYDOWN, fenetre);
+    Fl::handle(FL_KEYUP, fenetre);
+    Fl::e_length = 0;
+    Fl::flush();
+}
+
+void vFermer(Fl_Window* fenetre)
+{
+    fenetre->do_callback();
+}
+
+std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h)
+{
+    // The window is drawn into an image of its own rather than read from the
+    // screen, where other windows of the shared X server may cover it.
+    Fl::flush();
+    Fl_Image_Surface surface(fenetre->w(), fenetre->h());
+    surface.set_current();
+    surface.draw(fenetre);
+    unsigned char* octets = fl_read_image(nullptr, x, y, l, h);
+    Fl_Display_Device::display_device()->set_current();
+    std::vector<unsigned char> pixels;
+    if (octets)
+        pixels.assign(octets, octets + size_t(l) * size_t(h) * 3);
+    delete[] octets;
+    return pixels;
+}
+
+std::array<unsigned char, 3> pixel(Fl_Window* fenetre, int x, int y)
+{
+    std::vector<unsigned char> p = lirePixels(fenetre, x, y, 1, 1);
+    if (p.size() < 3)
+        return {0, 0, 0};
+    return {p[0], p[1], p[2]};
+}
+
+}  // namespace harnais

@@ -1,0 +1,259 @@
+// The program's message boxes, answered from a timeout as a user would:
+// clicks and keys on the box that the call keeps open.
+#include "ui/boites_message.h"
+#include "ui/palette.h"
+
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+#include <cstring>
+#include <dlfcn.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // fl_ask is part of the set
+
+namespace {
+
+void vRepondre(std::function<void(Fl_Window*)> action)
+{
+    harnais::vRepondreBoite(std::move(action));
+}
+
+void vCliquerBouton(int i)
+{
+    vRepondre([i](Fl_Window* boite) {
+        Fl_Button* b = pBoutonMessage(i);
+        harnais::vCliquer(boite, b->x() + b->w() / 2, b->y() + b->h() / 2);
+    });
+}
+
+void vTaper(int touche, const char* texte = "")
+{
+    vRepondre([touche, texte](Fl_Window* boite) { harnais::vTouche(boite, touche, texte); });
+}
+
+class BoitesMessage : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skins();
+        fl_message_icon()->label(nullptr);
+    }
+    void TearDown() override { harnais::vOublierBoite(); }
+};
+
+}  // namespace
+
+TEST_F(BoitesMessage, ChoiceButtonsRunFromRightToLeftAndAnswerTheirNumber)
+{
+    for (int i = 0; i < 3; ++i) {
+        std::string ordre;
+        vRepondre([&ordre, i](Fl_Window* boite) {
+            Fl_Button* b0 = pBoutonMessage(0);
+            Fl_Button* b1 = pBoutonMessage(1);
+            Fl_Button* b2 = pBoutonMessage(2);
+            ordre = std::string(b0->label()) + "," + b1->label() + "," + b2->label();
+            EXPECT_GT(b0->x(), b1->x() + b1->w());
+            EXPECT_GT(b1->x(), b2->x() + b2->w());
+            EXPECT_EQ(b0->x() + b0->w(), boite->w() - 10);
+            Fl_Button* b = pBoutonMessage(i);
+            harnais::vCliquer(boite, b->x() + b->w() / 2, b->y() + b->h() / 2);
+        });
+        EXPECT_EQ(fl_choice("Envoyer ?", "Annuler", "Oui", "Non"), i);
+        EXPECT_EQ(ordre, "Annuler,Oui,Non");
+    }
+    vRepondre([](Fl_Window* boite) { harnais::vFermer(boite); });
+    EXPECT_EQ(fl_choice("Envoyer ?", "Annuler", "Oui", "Non"), 0);
+}
+
+TEST_F(BoitesMessage, EscapeGivesButtonZeroAndEnterTheReturnButton)
+{
+    vTaper(FL_Escape);
+    EXPECT_EQ(fl_choice("Q", "Annuler", "Oui", "Non"), 0);
+    vTaper(FL_Enter, "\r");
+    EXPECT_EQ(fl_choice("Q", "Annuler", "Oui", "Non"), 1);
+    vTaper(FL_Enter, "\r");
+    EXPECT_EQ(fl_ask("Q"), 1);
+    vTaper(FL_Escape);
+    EXPECT_EQ(fl_ask("Q"), 0);
+    // A first label with a shortcut of its own leaves Escape to the window.
+    vRepondre([](Fl_Window*) {
+        EXPECT_EQ(pBoutonMessage(0)->shortcut(), 0);
+        pBoutonMessage(2)->do_callback();
+    });
+    EXPECT_EQ(fl_choice("Q", "&Annuler", "Oui", "Non"), 2);
+    vRepondre([](Fl_Window*) {
+        EXPECT_EQ(pBoutonMessage(0)->shortcut(), FL_Escape);
+        pBoutonMessage(0)->do_callback();
+    });
+    EXPECT_EQ(fl_choice("Q", "Annuler", nullptr, nullptr), 0);
+}
+
+TEST_F(BoitesMessage, MissingLabelsHideTheirButtons)
+{
+    vRepondre([](Fl_Window* boite) {
+        EXPECT_FALSE(pBoutonMessage(0)->visible());
+        EXPECT_TRUE(pBoutonMessage(1)->visible());
+        EXPECT_FALSE(pBoutonMessage(2)->visible());
+        EXPECT_EQ(pBoutonMessage(1)->x() + pBoutonMessage(1)->w(), boite->w() - 10);
+        harnais::vFermer(boite);
+    });
+    EXPECT_EQ(fl_choice("Q", nullptr, "Oui", nullptr), 0);
+}
+
+TEST_F(BoitesMessage, MessageTextsAreBoundedExceptThePlainArgument)
+{
+    std::string texte;
+    auto lire = [&texte](Fl_Window* boite) {
+        texte = pTexteMessage()->label();
+        harnais::vFermer(boite);
+    };
+    vRepondre(lire);
+    fl_alert("%s", "100 % sur %d");
+    EXPECT_EQ(texte, "100 % sur %d");
+    const std::string long_(2000, 'x');
+    vRepondre(lire);
+    fl_message("%s%s", long_.c_str(), "");
+    EXPECT_EQ(texte.size(), 1023u);
+    vRepondre(lire);
+    fl_message("%s", long_.c_str());
+    EXPECT_EQ(texte.size(), 2000u);
+    vRepondre(lire);
+    fl_message("%d bulletins pour %s", 3, "Metarea II");
+    EXPECT_EQ(texte, "3 bulletins pour Metarea II");
+}
+
+TEST_F(BoitesMessage, TheIconTellsTheKindOfBoxAndKeepsALabelGivenToIt)
+{
+    std::string lettre;
+    auto lire = [&lettre](Fl_Window* boite) {
+        lettre = boite->child(2)->label() ? boite->child(2)->label() : "(none)";
+        harnais::vFermer(boite);
+    };
+    vRepondre(lire);
+    fl_message("m");
+    EXPECT_EQ(lettre, "i");
+    vRepondre(lire);
+    fl_alert("a");
+    EXPECT_EQ(lettre, "!");
+    vRepondre(lire);
+    fl_choice("c", "Non", "Oui", nullptr);
+    EXPECT_EQ(lettre, "?");
+    EXPECT_EQ(fl_message_icon()->label(), nullptr);
+    fl_message_icon()->label("Q");
+    for (int i = 0; i < 2; ++i) {
+        vRepondre(lire);
+        fl_alert("a");
+        EXPECT_EQ(lettre, "Q");
+    }
+}
+
+TEST_F(BoitesMessage, InputTellsCancelFromAnEmptyAnswer)
+{
+    vCliquerBouton(0);
+    EXPECT_EQ(fl_input("Nom du dossier", "nouveau"), nullptr);
+    vRepondre([](Fl_Window* boite) { harnais::vFermer(boite); });
+    EXPECT_EQ(fl_input("Nom du dossier", "nouveau"), nullptr);
+    vRepondre([](Fl_Window* boite) {
+        EXPECT_TRUE(pSaisieMessage()->visible());
+        EXPECT_EQ(Fl::focus(), pSaisieMessage());
+        pSaisieMessage()->value("");
+        harnais::vTouche(boite, FL_Enter, "\r");
+    });
+    const char* vide = fl_input("Nom du dossier", "nouveau");
+    ASSERT_NE(vide, nullptr);
+    EXPECT_STREQ(vide, "");
+    vCliquerBouton(1);
+    EXPECT_STREQ(fl_input("Nom du dossier %d", "nouveau", 2), "nouveau");
+    vRepondre([](Fl_Window* boite) {
+        EXPECT_EQ(pSaisieMessage()->input_type(), FL_SECRET_INPUT);
+        harnais::vTouche(boite, 'x', "x");
+        harnais::vTouche(boite, FL_Enter, "\r");
+    });
+    EXPECT_STREQ(fl_password("Mot de passe", "ab"), "abx");
+    // The field is hidden again for the next box.
+    vRepondre([](Fl_Window* boite) {
+        EXPECT_FALSE(pSaisieMessage()->visible());
+        harnais::vFermer(boite);
+    });
+    fl_message("m");
+}
+
+TEST_F(BoitesMessage, AShortMessageGivesTheSmallestBox)
+{
+    int w = 0, h = 0;
+    vRepondre([&w, &h](Fl_Window* boite) {
+        w = boite->w();
+        h = boite->h();
+        harnais::vFermer(boite);
+    });
+    fl_message("ok");
+    EXPECT_EQ(w, 420);
+    EXPECT_GE(h, 85);
+    int h3 = 0;
+    vRepondre([&h3](Fl_Window* boite) {
+        h3 = boite->h();
+        harnais::vFermer(boite);
+    });
+    fl_message("un\ndeux\ntrois");
+    EXPECT_GT(h3, h);  // every line of the text has its room
+}
+
+TEST_F(BoitesMessage, OnlyTheDefaultAndErrorBeepsRing)
+{
+    const int avant = NombreDeBips;
+    fl_beep();
+    fl_beep(FL_BEEP_ERROR);
+    for (int type : {FL_BEEP_MESSAGE, FL_BEEP_QUESTION, FL_BEEP_PASSWORD, FL_BEEP_NOTIFICATION})
+        fl_beep(type);
+    EXPECT_EQ(NombreDeBips, avant + 2);
+    vRepondre([](Fl_Window* boite) { harnais::vFermer(boite); });
+    fl_alert("a");
+    EXPECT_EQ(NombreDeBips, avant + 3);
+    vRepondre([](Fl_Window* boite) { harnais::vFermer(boite); });
+    fl_message("m");
+    EXPECT_EQ(NombreDeBips, avant + 3);
+}
+
+TEST_F(BoitesMessage, ABoxOpenedWhileAnotherWaitsHasItsOwnWindow)
+{
+    Fl_Window* exterieure = nullptr;
+    int interieur = -1;
+    std::string texteExterieur;
+    vRepondre([&](Fl_Window* boite) {
+        exterieure = boite;
+        // What a timeout of the program would do while the question is up.
+        vRepondre([&](Fl_Window* b) {
+            EXPECT_NE(b, exterieure);
+            EXPECT_TRUE(exterieure->shown());
+            texteExterieur = exterieure->child(0)->label();
+            harnais::vCliquer(b, pBoutonMessage(0)->x() + 5, pBoutonMessage(0)->y() + 5);
+        });
+        interieur = fl_choice("Erreur interpolation", "Oui", nullptr, nullptr);
+        EXPECT_EQ(pBoiteMessage(), exterieure);
+        EXPECT_TRUE(exterieure->shown());
+        EXPECT_STREQ(pBoutonMessage(1)->label(), "Oui");
+        pBoutonMessage(2)->do_callback();
+    });
+    EXPECT_EQ(fl_choice("Recevoir le bulletin ?", "Annuler", "Oui", "Non"), 2);
+    EXPECT_EQ(interieur, 0);
+    EXPECT_EQ(texteExterieur, "Recevoir le bulletin ?");
+    EXPECT_EQ(pBoiteMessage(), nullptr);
+}
+
+TEST(BoitesMessageLien, TheProgramsDefinitionsAreTheOnesTheToolkitCalls)
+{
+    // What the toolkit's own dialogs reach through the dynamic linker.
+    using Choix = int (*)(const char*, const char*, const char*, const char*, ...);
+    using Saisie = const char* (*)(const char*, const char*, ...);
+    EXPECT_EQ(reinterpret_cast<Choix>(dlsym(RTLD_DEFAULT, "_Z9fl_choicePKcS0_S0_S0_z")),
+              &fl_choice);
+    EXPECT_EQ(reinterpret_cast<Saisie>(dlsym(RTLD_DEFAULT, "_Z8fl_inputPKcS0_z")), &fl_input);
+    EXPECT_EQ(reinterpret_cast<void (*)(int)>(dlsym(RTLD_DEFAULT, "_Z7fl_beepi")), &fl_beep);
+}

@@ -1,0 +1,149 @@
+// The catalogues shipped in data/loc: every key the sources look up is in
+// each of the four languages, and their texts are fit to be shown.
+#include "ui/local.h"
+
+#include "tests/outils/outils_test.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const char* const LANGUES[] = {"fr", "en", "de", "sp"};
+
+std::string lire(const std::filesystem::path& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string sansEchappements(const std::string& s)
+{
+    std::string r;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\\' && i + 1 < s.size()) {
+            ++i;
+            r += s[i] == 'n' ? '\n' : s[i];
+        } else {
+            r += s[i];
+        }
+    }
+    return r;
+}
+
+// The keys of every catalogue look-up and every CLE_LOCAL of the program's
+// sources (the tests are not the program).
+std::set<std::string> clesDesSources()
+{
+    static const std::regex appel(
+        R"((?:langage->get|pcTraduire|CLE_LOCAL)\s*\(\s*"((?:[^"\\]|\\.)*)\"\s*\))");
+    std::set<std::string> cles;
+    std::istringstream dossiers(QUENBREL_DOSSIERS);  // every library, and tools/
+    for (std::string dossier; std::getline(dossiers, dossier, ',');) {
+        const std::filesystem::path racine = std::filesystem::path(QUENBREL_SOURCE_DIR) / dossier;
+        if (!std::filesystem::is_directory(racine))
+            continue;
+        for (const auto& f : std::filesystem::recursive_directory_iterator(racine)) {
+            const std::string ext = f.path().extension().string();
+            if (ext != ".cpp" && ext != ".h")
+                continue;
+            const std::string texte = lire(f.path());
+            for (std::sregex_iterator m(texte.begin(), texte.end(), appel), fin; m != fin; ++m)
+                cles.insert(sansEchappements((*m)[1].str()));
+        }
+    }
+    cles.erase("texte");  // the marker's own definition
+    return cles;
+}
+
+bool bUtf8(const std::string& s)
+{
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        int suite = -1;
+        if (c < 0x80)
+            suite = 0;
+        else if ((c >> 5) == 6)
+            suite = 1;
+        else if ((c >> 4) == 14)
+            suite = 2;
+        else if ((c >> 3) == 30)
+            suite = 3;
+        if (suite < 0 || i + size_t(suite) >= s.size() + (suite == 0 ? 1 : 0))
+            return false;
+        for (int k = 1; k <= suite; ++k)
+            if ((static_cast<unsigned char>(s[i + size_t(k)]) >> 6) != 2)
+                return false;
+        i += size_t(suite) + 1;
+    }
+    return true;
+}
+
+class Catalogues : public ::testing::Test {
+protected:
+    Catalogues() : ici(std::string(QUENBREL_SOURCE_DIR) + "/data") {}
+    DossierCourant ici;
+};
+
+}  // namespace
+
+TEST_F(Catalogues, EveryKeyTheSourcesLookUpIsInEveryLanguage)
+{
+    const std::set<std::string> cles = clesDesSources();
+    ASSERT_TRUE(cles.count("DateFormat"));
+    ASSERT_TRUE(cles.count("Commander des produits"));
+    for (const char* code : LANGUES) {
+        local l(code);
+        ASSERT_GT(l.nombre(), 0) << code;
+        for (const std::string& cle : cles) {
+            l.get(cle.c_str());
+            EXPECT_NE(l.courant, nullptr) << code << ": \"" << cle << "\" is missing";
+        }
+    }
+}
+
+TEST_F(Catalogues, TheFourLanguagesHaveTheSameKeysEachOnce)
+{
+    std::set<std::string> reference;
+    for (const char* code : LANGUES) {
+        local l(code);
+        std::set<std::string> cles;
+        for (const TYPEDEF_LOCAL* e = l.premier; e; e = e->suivant)
+            EXPECT_TRUE(cles.insert(e->identificateur).second)
+                << code << ": \"" << e->identificateur << "\" twice";
+        if (reference.empty())
+            reference = cles;
+        EXPECT_EQ(cles, reference) << code;
+    }
+}
+
+TEST_F(Catalogues, TextsAreUtf8AndBringNoMenuLevel)
+{
+    for (const char* code : LANGUES) {
+        local l(code);
+        for (const TYPEDEF_LOCAL* e = l.premier; e; e = e->suivant) {
+            const std::string cle = e->identificateur, texte = e->association;
+            EXPECT_TRUE(bUtf8(texte)) << code << ": " << cle;
+            EXPECT_FALSE(texte.empty()) << code << ": " << cle;
+            // A "/" in a menu label opens a submenu; the date format is no label.
+            if (cle != "DateFormat" && cle.find('/') == std::string::npos) {
+                EXPECT_EQ(texte.find('/'), std::string::npos) << code << ": " << cle;
+            }
+        }
+    }
+}
+
+TEST(Utf8, TheCheckerItselfTellsGoodFromBad)
+{
+    EXPECT_TRUE(bUtf8("Données, Imágenes, verfügbar, Sí"));
+    EXPECT_FALSE(bUtf8("Donn\xe9" "es"));
+    EXPECT_FALSE(bUtf8("\xc3"));
+    EXPECT_FALSE(bUtf8("\xe2\x82"));
+}

@@ -1,0 +1,108 @@
+// The image window with real picture files: its fitted size and place, its
+// title, and what a file that is no picture gives.
+#include "ui/boites_message.h"
+#include "ui/palette.h"
+#include "ui/visualisateur.h"
+
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Shared_Image.H>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+class Visualisateur : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skins();
+        fl_register_images();
+    }
+    void TearDown() override { harnais::vOublierBoite(); }
+    // A picture made by ImageMagick: red on the left half, blue on the right.
+    std::string image(const std::string& nom, int l, int h)
+    {
+        const std::string chemin = dossier / nom;
+        const std::string taille = std::to_string(l / 2) + "x" + std::to_string(h);
+        EXPECT_TRUE(commande("convert -size " + taille + " xc:red -size " + taille +
+                             " xc:blue +append " + sh(chemin)));
+        return chemin;
+    }
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Visualisateur, AWidePictureIsFittedToTheScreenAndPlacedByItsRightEdge)
+{
+    if (Fl::w() != 1280)
+        GTEST_SKIP() << "needs a screen 1280 pixels wide";
+    visualisateur v(image("large.png", 2000, 500).c_str(), 1280, 40);
+    ASSERT_EQ(v.iCharge(), 1);
+    ASSERT_TRUE(harnais::bAttendre([&v] { return v.shown() && v.visible(); }));
+    EXPECT_EQ(v.w(), 1280);
+    EXPECT_EQ(v.h(), 320);
+    EXPECT_EQ(v.x(), 0);
+    EXPECT_EQ(v.y(), 40);
+    EXPECT_STREQ(v.label(), "Quenbrel 2, Visualisateur : large.png");
+    // The picture fills the window: red on the left, blue on the right.
+    const auto gauche = harnais::pixel(&v, 100, 160);
+    const auto droite = harnais::pixel(&v, 1180, 160);
+    EXPECT_GT(gauche[0], 200);
+    EXPECT_LT(gauche[2], 50);
+    EXPECT_GT(droite[2], 200);
+    EXPECT_LT(droite[0], 50);
+}
+
+TEST_F(Visualisateur, ASmallPictureOpensAtTheLeastSize)
+{
+    visualisateur v(image("petite.png", 50, 50).c_str(), 600, 10);
+    ASSERT_EQ(v.iCharge(), 1);
+    EXPECT_EQ(v.w(), 100);
+    EXPECT_EQ(v.h(), 100);
+    EXPECT_EQ(v.x(), 500);
+    ASSERT_TRUE(harnais::bAttendre([&v] { return v.shown() && v.visible(); }));
+    EXPECT_GT(harnais::pixel(&v, 10, 50)[0], 200);
+}
+
+TEST_F(Visualisateur, AFileThatIsNoPictureGivesTheMessageAndNoWindow)
+{
+    const std::string chemin = dossier / "bulletin.png";
+    ecrireFichier(chemin, "FQNT50 LFPW 051200\nMETAREA II\n");
+    std::string texte, bouton;
+    harnais::vRepondreBoite([&](Fl_Window* boite) {
+        texte = pTexteMessage()->label();
+        bouton = pBoutonMessage(0)->label();
+        EXPECT_FALSE(pBoutonMessage(1)->visible());
+        harnais::vTouche(boite, FL_Escape);
+    });
+    visualisateur v(chemin.c_str(), 800, 10);
+    EXPECT_EQ(v.iCharge(), 0);
+    EXPECT_FALSE(v.shown());
+    EXPECT_EQ(texte, "Images, bulletin.png : Non disponible");
+    EXPECT_EQ(bouton, "Oui");
+    v.show();  // drawing without a picture must hold too
+    harnais::vPomper(0.05);
+}
+
+TEST_F(Visualisateur, AMissingFileAndALongNameAreHandledAlike)
+{
+    const std::string nom(300, 'n');
+    std::string texte;
+    harnais::vRepondreBoite([&](Fl_Window* boite) {
+        texte = pTexteMessage()->label();
+        harnais::vFermer(boite);
+    });
+    visualisateur v((dossier / nom).c_str(), 800, 10);
+    EXPECT_EQ(v.iCharge(), 0);
+    EXPECT_EQ(std::strlen(v.label()), sizeof v.titre - 1);
+    EXPECT_EQ(std::string(v.label()).substr(0, 29), "Quenbrel 2, Visualisateur : n");
+    EXPECT_EQ(texte.substr(0, 9), "Images, n");
+    EXPECT_LE(texte.size(), 1023u);
+}
