@@ -78,8 +78,7 @@ protected:
     void vue(double lat, double lon, double etendue)
     {
         carte->zoom(lat, lon, etendue, 0);
-        carte->redraw();
-        harnais::vPomper(0.05);
+        ASSERT_TRUE(harnais::bRedessiner(fenetre.get()));
     }
     // The window pixel of a geographic position, the longitude taken in
     // whichever turn the view shows it.

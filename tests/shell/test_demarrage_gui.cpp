@@ -121,11 +121,12 @@ TEST_F(Demarrage, ASignalDuringStartUpWaitsForTheLoaders)
 {
     ProgrammeEnProcessus programme(dossier.chemin());
     std::raise(SIGINT);
-    harnais::vPomper(0.2);
-    if (!LOAD_FDC) {
-        ASSERT_NE(GUI, nullptr);
-    }
-    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    bool fermeeTot = false;
+    ASSERT_TRUE(harnais::bAttendre([&fermeeTot] {
+        fermeeTot = fermeeTot || (!GUI && !LOAD_FDC);
+        return Fl::first_window() == nullptr;
+    }));
+    EXPECT_FALSE(fermeeTot);
     EXPECT_EQ(LOAD_FDC, 1);
     programme.vArreter();
     verifierFin(dossier.chemin());

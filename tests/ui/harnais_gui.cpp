@@ -3,11 +3,13 @@
 #include "ui/boites_message.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Image_Surface.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 #include <chrono>
-#include <FL/Fl_Button.H>
 #include <cstdio>
 #include <cstring>
 
@@ -35,10 +37,30 @@ void vPointer(Fl_Window* fenetre, int x, int y)
 std::function<void(Fl_Window*)> reponse;
 int tours = 0;
 
+// Keys reach the widget that has the focus when they are sent. Tests run
+// side by side on one display where, with no window manager, the window
+// under the pointer takes the keyboard: a window of another test can take
+// it from the box and the toolkit then drops its focus until it comes back.
+bool bFocusPret()
+{
+    Fl_Input* saisie = pSaisieMessage();
+    return !saisie->visible() || Fl::focus() == saisie;
+}
+
+void vDemanderFocus(Fl_Window* fenetre)
+{
+    XWindowAttributes a;
+    if (XGetWindowAttributes(fl_display, fl_xid(fenetre), &a) && a.map_state == IsViewable)
+        XSetInputFocus(fl_display, fl_xid(fenetre), RevertToPointerRoot, CurrentTime);
+}
+
 void vSurveiller(void*)
 {
     Fl_Window* boite = pBoiteMessage();
-    if (boite && boite->shown() && reponse) {
+    const bool montree = boite && boite->shown();
+    if (montree && !bFocusPret())
+        vDemanderFocus(boite);
+    else if (montree && reponse) {
         auto action = std::move(reponse);
         reponse = nullptr;
         action(boite);
@@ -84,21 +106,17 @@ bool bAttendre(const std::function<bool()>& condition, double secondes)
     return true;
 }
 
-void vPomper(double secondes)
-{
-    const auto fin = echeance(secondes);
-    while (Horloge::now() < fin)
-        Fl::wait(0.02);
-}
-
 bool bMontrer(Fl_Window* fenetre)
 {
     fenetre->show();
-    const bool visible = bAttendre([fenetre] { return fenetre->shown() && fenetre->visible(); });
+    return bAttendre([fenetre] { return fenetre->shown() && fenetre->visible(); }) &&
+           bRedessiner(fenetre);
+}
+
+bool bRedessiner(Fl_Window* fenetre)
+{
     fenetre->redraw();
-    Fl::flush();
-    vPomper(0.05);
-    return visible;
+    return bAttendre([fenetre] { return !fenetre->damage(); });
 }
 
 void vCliquer(Fl_Window* fenetre, int x, int y, int bouton)

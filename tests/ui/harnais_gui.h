@@ -16,11 +16,10 @@ namespace harnais {
 // not after `secondes` (a bound against hanging, not a speed check).
 bool bAttendre(const std::function<bool()>& condition, double secondes = 20.0);
 
-// Pumps the event loop for a while (lets timeouts and redraws run).
-void vPomper(double secondes);
-
 // Shows the window and waits until it is mapped and drawn.
 bool bMontrer(Fl_Window* fenetre);
+// Asks the window to draw itself again and waits until it has.
+bool bRedessiner(Fl_Window* fenetre);
 
 // A press and release of a mouse button at (x, y) inside the window.
 void vCliquer(Fl_Window* fenetre, int x, int y, int bouton = 1);
@@ -32,10 +31,11 @@ void vTouche(Fl_Window* fenetre, int touche, const char* texte = "");
 // What the window manager's close button does: the window's callback.
 void vFermer(Fl_Window* fenetre);
 
-// Answers the next message box of the program once it is up, from a
-// timeout, with `action` (clicks or keys on the box): the call that opened
-// the box is blocked in it meanwhile. A box still open after a while is
-// closed with its button 0, so a broken test fails instead of hanging.
+// Answers the next message box of the program once it is up and holds
+// the keyboard focus (in its field, when it has one), from a timeout, with
+// `action` (clicks or keys on the box): the call that opened the box is
+// blocked in it meanwhile. A box still open after a while is closed with
+// its button 0, so a broken test fails instead of hanging.
 void vRepondreBoite(std::function<void(Fl_Window*)> action);
 // Stops waiting for a box.
 void vOublierBoite();

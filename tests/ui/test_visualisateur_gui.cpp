@@ -87,8 +87,7 @@ TEST_F(Visualisateur, AFileThatIsNoPictureGivesTheMessageAndNoWindow)
     EXPECT_FALSE(v.shown());
     EXPECT_EQ(texte, "Images, bulletin.png : Non disponible");
     EXPECT_EQ(bouton, "Oui");
-    v.show();  // drawing without a picture must hold too
-    harnais::vPomper(0.05);
+    EXPECT_TRUE(harnais::bMontrer(&v));  // drawing without a picture must hold too
 }
 
 TEST_F(Visualisateur, AMissingFileAndALongNameAreHandledAlike)
