@@ -96,25 +96,6 @@ TEST(LogerrDefaut, EnregistrementLongEstCoupeSansDebordement)
     EXPECT_EQ(l[3].substr(0, 14), "[FATAL]court:d");
 }
 
-TEST(LogerrDefaut, PileEmpileEtDepile)
-{
-    EXPECT_EQ(L::i_log, 0);
-    {
-        L racine("Tormaskel");
-        {
-            L m("CLASS_GRIB_GET", "iGet");
-            EXPECT_EQ(L::i_log, 3);
-            EXPECT_STREQ(L::pc2[2], "iGet");
-            testing::internal::CaptureStderr();
-            L::vPrint();
-            EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                      "(3):Tormaskel:CLASS_GRIB_GET:iGet\n");
-        }
-        EXPECT_EQ(L::i_log, 1);
-    }
-    EXPECT_EQ(L::i_log, 0);
-}
-
 TEST(LogerrDefaut, ChaqueThreadASaPropreRacine)
 {
     L racine("Tormaskel");

@@ -71,16 +71,3 @@ TEST(JourMoisAn, JoursDuMois)
         total += iCodesJourMoisAn(2023, m);
     EXPECT_EQ(total, 365);
 }
-
-TEST(Pause, IntervalleEtCoupure)
-{
-    EXPECT_EQ(vCodesModuloPausePas(0), 23);
-    EXPECT_EQ(vCodesModuloPausePas(5), 5);
-    EXPECT_EQ(vCodesModuloPausePas(-3), 5);
-    // Pauses cut for good: nothing is written, nothing is read.
-    vCodesPause(-99);
-    testing::internal::CaptureStderr();
-    vCodesPause(3);
-    vCodesModuloPause(10, 1);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-}

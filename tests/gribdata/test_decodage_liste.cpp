@@ -49,15 +49,3 @@ TEST(DecodeGribAll, StopsAtTheFirstRefusal)
     EXPECT_EQ(l.trouve(33, 6)->champ, nullptr);
     EXPECT_EQ(iDecodeGribAll(nullptr), 0);
 }
-
-TEST(DecodeGribAll, RecordsAlreadyDecodedAreLeftAlone)
-{
-    Liste l({vague(100, 0), vague(200, 0)});
-    grib* hauteur = l.trouve(100, 0);
-    Grib* deja = new Grib();
-    hauteur->champ = deja;
-    ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
-    EXPECT_EQ(hauteur->champ, deja);
-    EXPECT_EQ(hauteur->direction, nullptr);
-    EXPECT_NE(l.trouve(200, 0)->champ, nullptr);
-}

@@ -117,20 +117,3 @@ TEST_F(Chargement, TheLoaderRunsOnAThreadOfItsOwn)
     ASSERT_NE(FDCpix1, nullptr);
     EXPECT_EQ(FDCpix1->W, 360);
 }
-
-TEST_F(Chargement, TheSplash)
-{
-    fl_register_images();
-    load_fdcinterlude();
-    EXPECT_EQ(interlude, nullptr);
-    EXPECT_NE(journal.contenu().find("<Help_Dialog> LOAD_FDC 4: img/chargement.jpg\n"
-                                     "<Help_Dialog> LOAD_INTERLUDE : -KO-\n"),
-              std::string::npos);
-    lier(std::string(QUENBREL_SOURCE_DIR) + "/data/img/chargement.jpg", "img/chargement.jpg");
-    load_fdcinterlude();
-    ASSERT_NE(interlude, nullptr);
-    EXPECT_EQ(interlude->w(), 800);
-    EXPECT_NE(journal.contenu().find("<Help_Dialog> LOAD_INTERLUDE : -OK-\n"), std::string::npos);
-    interlude->release();
-    interlude = nullptr;
-}

@@ -139,13 +139,3 @@ TEST_F(PixmapFichier, MissingFilesAndUnwritablePaths)
     Dru_Pixmap::free(lignes);
     Dru_Pixmap::free(nullptr);
 }
-
-TEST(PixmapMonde, TheTestMapHoldsTheWorld)
-{
-    Dru_Pixmap* monde = pixmapMonde();
-    ASSERT_NE(monde, nullptr);
-    ASSERT_NE(monde->data, nullptr);
-    EXPECT_EQ(monde->W, 360);
-    EXPECT_EQ(monde->H, 180);
-    delete monde;
-}

@@ -2,11 +2,14 @@
 
 #include "gribdata/globales.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,6 +103,21 @@ bool commande(const std::string& ligne)
     return std::system(ligne.c_str()) == 0;
 }
 
+std::optional<std::string> sortie(const std::string& ligne)
+{
+    FILE* f = popen(ligne.c_str(), "r");
+    if (!f)
+        return std::nullopt;
+    std::string texte;
+    char tampon[65536];
+    size_t n;
+    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
+        texte.append(tampon, n);
+    if (pclose(f) != 0)
+        return std::nullopt;
+    return texte;
+}
+
 std::string sh(const std::string& chemin)
 {
     std::string cite = "'";
@@ -148,4 +166,108 @@ std::string bruitTest(size_t taille, unsigned graine)
     for (char& c : octets)
         c = char(alea() >> 24);
     return octets;
+}
+
+std::string fixtureGrib(const std::string& nom)
+{
+    return std::string(QUENBREL_SOURCE_DIR) + "/tests/data/grib1/" + nom;
+}
+
+bool eccodesPresent()
+{
+    return commande("command -v grib_ls >/dev/null 2>&1 && command -v grib_get_data "
+                    ">/dev/null 2>&1");
+}
+
+namespace {
+
+// The key names of a listing's header line.
+std::vector<std::string> clesLs(std::istream& flux)
+{
+    std::string ligne, cle;
+    std::getline(flux, ligne);  // the file name
+    std::getline(flux, ligne);
+    std::istringstream entete(ligne);
+    std::vector<std::string> cles;
+    while (entete >> cle)
+        cles.push_back(cle);
+    return cles;
+}
+
+}  // namespace
+
+std::vector<LigneLs> lireLs(const std::string& texte)
+{
+    std::istringstream flux(texte);
+    const std::vector<std::string> cles = clesLs(flux);
+    std::vector<LigneLs> lignes;
+    std::string ligne;
+    while (std::getline(flux, ligne) && !ligne.empty() && ligne.find(" of ") == std::string::npos) {
+        std::istringstream rangee(ligne);
+        LigneLs l;
+        for (const std::string& c : cles)
+            rangee >> l[c];
+        lignes.push_back(l);
+    }
+    return lignes;
+}
+
+std::optional<std::string> lsDirect(const std::string& fixture)
+{
+    std::istringstream flux(lireFichier(fixtureGrib(fixture + ".ls")));
+    std::string cles;
+    for (const std::string& c : clesLs(flux))
+        cles += (cles.empty() ? "" : ",") + c + ":i";
+    return sortie("cd " + sh(fixtureGrib("")) + " && grib_ls -p " + cles + " " + sh(fixture) +
+                  " 2>/dev/null");
+}
+
+namespace {
+
+bool lirePoint(const std::string& ligne, Point& p)
+{
+    char valeur[64];
+    if (std::sscanf(ligne.c_str(), "%lf %lf %63s", &p.lat, &p.lon, valeur) != 3)
+        return false;
+    p.absent = std::strcmp(valeur, "missing") == 0;
+    p.valeur = p.absent ? 0 : std::strtod(valeur, nullptr);
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::vector<Point>> lireData(const std::string& texte)
+{
+    std::vector<std::vector<Point>> messages;
+    std::istringstream flux(texte);
+    std::string ligne;
+    while (std::getline(flux, ligne)) {
+        Point p;
+        if (ligne.rfind("Latitude", 0) == 0)
+            messages.emplace_back();
+        else if (!messages.empty() && lirePoint(ligne, p))
+            messages.back().push_back(p);
+    }
+    return messages;
+}
+
+std::vector<Point> lirePoints(const std::string& texte)
+{
+    std::vector<Point> points;
+    std::istringstream flux(texte);
+    std::string ligne;
+    Point p;
+    while (std::getline(flux, ligne))
+        if (lirePoint(ligne, p))
+            points.push_back(p);
+    return points;
+}
+
+int64_t ecartUlp(float obtenu, double attendu)
+{
+    const float reference = float(attendu);
+    int64_t pas = 0;
+    for (float x = reference; x != obtenu && pas < 1000; ++pas)
+        x = std::nextafter(x, obtenu);
+    return pas;
 }

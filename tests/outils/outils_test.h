@@ -1,12 +1,16 @@
-// Scratch folders, whole-file I/O, shell commands and test data shared by
-// the gribdata tests.
+// What the tests of every library share: scratch folders, whole-file I/O,
+// shell commands, test data, and the GRIB fixtures with the readers of what
+// eccodes printed about them.
 #ifndef TESTS_OUTILS_OUTILS_TEST_H
 #define TESTS_OUTILS_OUTILS_TEST_H
 
+#include <cstdint>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 // A fresh folder under the current one (tests may run in parallel in the
 // same folder), removed with its content at the end.
@@ -62,6 +66,8 @@ bool existe(const std::string& chemin);
 
 // Runs a command through the shell; true when it exits with status 0.
 bool commande(const std::string& ligne);
+// The command's standard output, or nothing when it fails.
+std::optional<std::string> sortie(const std::string& ligne);
 // The path quoted for the shell.
 std::string sh(const std::string& chemin);
 
@@ -69,5 +75,28 @@ std::string sh(const std::string& chemin);
 // and noise that does not compress at all.
 std::string texteTest(size_t taille, unsigned graine);
 std::string bruitTest(size_t taille, unsigned graine);
+
+// ---- The GRIB fixtures of tests/data/grib1 (made by its fabrique.sh).
+std::string fixtureGrib(const std::string& nom);
+bool eccodesPresent();
+
+// grib_ls -p output: one row per message, each key's value by its name.
+using LigneLs = std::map<std::string, long>;
+std::vector<LigneLs> lireLs(const std::string& texte);
+// What grib_ls prints now for the keys of a fixture's committed listing.
+std::optional<std::string> lsDirect(const std::string& fixture);
+
+// grib_get_data's points: one list per message, in file order (lireData);
+// gribtool data's points of one record (lirePoints).
+struct Point {
+    double lat, lon;
+    bool absent;
+    double valeur;
+};
+std::vector<std::vector<Point>> lireData(const std::string& texte);
+std::vector<Point> lirePoints(const std::string& texte);
+
+// Distance in float steps between a float and a value printed in double.
+int64_t ecartUlp(float obtenu, double attendu);
 
 #endif

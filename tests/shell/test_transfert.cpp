@@ -64,50 +64,31 @@ protected:
 
 }  // namespace
 
-TEST(NomTransfert, StartsAfterTheDotOfTheFirstDotTwenty)
+TEST(NomTransfert, NameLineEndsAndPaths)
 {
-    char a[] = "/tmp/forecast.20240105.grb";
-    EXPECT_STREQ(pcNomTransfert(a), "20240105.grb");
-    char b[] = "/tmp/x.2023.2024.grb";
-    EXPECT_STREQ(pcNomTransfert(b), "2023.2024.grb");
-    char c[] = "/tmp/dir.2024/plain.grb";
-    EXPECT_STREQ(pcNomTransfert(c), "plain.grb");
-    char d[] = "relative.grb";
-    EXPECT_STREQ(pcNomTransfert(d), "relative.grb");
-}
-
-TEST(NomTransfert, CutsUpToTwoLineEndsFromTheEnd)
-{
-    struct {
-        const char* avant;
-        const char* apres;
-    } cas[] = {{"a.grb\r\n", "a.grb"}, {"a.grb\n", "a.grb"}, {"a.grb\r", "a.grb"},
-               {"a.grb\n\n\n", "a.grb\n"}, {"\n", ""}, {"x", "x"}, {"ab", "ab"},
-               {"", ""}};
-    for (const auto& c : cas) {
-        std::string s = c.avant;
-        std::vector<char> tampon(s.begin(), s.end());
-        tampon.push_back(0);
-        vCouperFinsDeLigne(tampon.data());
-        EXPECT_STREQ(tampon.data(), c.apres) << c.avant;
+    // The name starts after the dot of the first ".20" of the last component.
+    const std::pair<std::string, const char*> noms[] = {
+        {"/tmp/forecast.20240105.grb", "20240105.grb"}, {"/tmp/x.2023.2024.grb", "2023.2024.grb"},
+        {"/tmp/dir.2024/plain.grb", "plain.grb"}, {"relative.grb", "relative.grb"}};
+    for (auto [chemin, nom] : noms)
+        EXPECT_STREQ(pcNomTransfert(chemin.data()), nom);
+    // Up to two line ends are cut from the end.
+    const std::pair<std::string, const char*> fins[] = {
+        {"a.grb\r\n", "a.grb"}, {"a.grb\n", "a.grb"}, {"a.grb\r", "a.grb"},
+        {"a.grb\n\n\n", "a.grb\n"}, {"\n", ""}, {"x", "x"}, {"", ""}};
+    for (auto [avant, apres] : fins) {
+        vCouperFinsDeLigne(avant.data());
+        EXPECT_STREQ(avant.c_str(), apres);
     }
-}
-
-TEST(NomTransfert, NamesMustStayInsideTheFolder)
-{
+    // Names must stay inside the folder, and its paths fit their buffers:
+    // "lockdir/" + 1011 + ".tmp" is 1023 characters, the longest.
     EXPECT_TRUE(bNomTransfertAcceptable("20240105.grb"));
     EXPECT_TRUE(bNomTransfertAcceptable("..grb"));
-    for (const char* nom : {"", ".", "..", "a/b", "../x"})
-        EXPECT_FALSE(bNomTransfertAcceptable(nom)) << nom;
-    EXPECT_FALSE(bNomTransfertAcceptable(nullptr));
-}
-
-TEST(NomTransfert, PathsThatDoNotFitAreRefused)
-{
+    for (const char* nom : {"", ".", "..", "a/b", "../x", static_cast<const char*>(nullptr)})
+        EXPECT_FALSE(bNomTransfertAcceptable(nom)) << (nom ? nom : "null");
     EXPECT_EQ(iCheminsTransfert("f.grb"), 0);
     EXPECT_STREQ(strOpenLocktmpfilefile, "lockdir/f.grb.tmp");
     EXPECT_STREQ(strOpenLockfilefile, "lockdir/f.grb");
-    // "lockdir/" + 1011 + ".tmp" is 1023 characters: the longest that fits.
     EXPECT_EQ(iCheminsTransfert(std::string(1011, 'n').c_str()), 0);
     EXPECT_EQ(iCheminsTransfert(std::string(1012, 'n').c_str()), -1);
     EXPECT_STREQ(strOpenLockfilefile, "");
@@ -142,20 +123,12 @@ TEST_F(Transfert, LineEndsAreCutBeforeTheCopyButShownInTheArgumentLine)
     EXPECT_NE(sortie.find("==forecast.20240105.grb\r\n=="), std::string::npos);
 }
 
-TEST_F(Transfert, NoneOrSeveralArgumentsMakeNoHandOver)
+TEST_F(Transfert, NoArgumentSeveralOrAnEmptyOneMakeNoHandOver)
 {
     instanceEnCours();
-    EXPECT_EQ(lancer({}), 0);
-    EXPECT_EQ(lancer({source, source}), 0);
-    EXPECT_TRUE(depot().empty());
-    EXPECT_EQ(sortie, "");
-}
-
-TEST_F(Transfert, AnEmptyArgumentIsALaunchWithoutAFile)
-{
-    instanceEnCours();
-    EXPECT_EQ(lancer({""}), 0);
-    EXPECT_EQ(lancer({"\r\n"}), 0);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {source, source}, {""}, {"\r\n"}})
+        EXPECT_EQ(lancer(arguments), 0);
     EXPECT_TRUE(depot().empty());
 }
 
