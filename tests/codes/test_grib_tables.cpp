@@ -134,19 +134,18 @@ TEST(GribTables, LaDerniereVersionLueLEmporte)
     ecrire(r + "/grib/centre.085/2.196", "40 centre 85 version 196\n");
     tables(r);
     T t;
-    t.vSet(85, 2);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 0\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 41, 0)), "41 version 2\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 42, 0)), "42 centre 85 version 1\n");
-    t.vSet(85, 3);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 3\n");
     // Above 127 the bound is version 2, then the exact centre version.
-    t.vSet(85, 196);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 centre 85 version 196\n");
-    t.vSet(86, 196);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 0\n");
-    t.vSet(85, 0);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 41, 0)), "41 version 0\n");
+    const struct {
+        int centre, version, code;
+        const char* texte;
+    } cas[] = {{85, 2, 40, "40 version 0\n"},   {85, 2, 41, "41 version 2\n"},
+               {85, 2, 42, "42 centre 85 version 1\n"}, {85, 3, 40, "40 version 3\n"},
+               {85, 196, 40, "40 centre 85 version 196\n"}, {86, 196, 40, "40 version 0\n"},
+               {85, 0, 41, "41 version 0\n"}};
+    for (const auto& c : cas) {
+        t.vSet(c.centre, c.version);
+        EXPECT_EQ(texte(t.cpcGetEntry(2, c.code, 0)), c.texte) << c.centre << " " << c.version;
+    }
 }
 
 TEST(GribTables, FichierIncorrectEtVariableAbsente)

@@ -143,20 +143,3 @@ TEST_F(Coordonnees, TheFrameContainsThePointerAndFitsWithItsMargins)
     for (const auto& c : cas)
         EXPECT_EQ(carte.overlay_in_screen(c.x, c.y, c.deplacement), c.dedans) << c.x << " " << c.y;
 }
-
-TEST_F(Coordonnees, DuringAnAutoRepeatZoomTheFrameFollowsItsBounds)
-{
-    carte.cadreNord = 45;
-    carte.cadreSud = 0;
-    carte.cadreOuest = -90;
-    carte.cadreEst = 0;
-    carte.ox = 0;
-    carte.zoomIn = 1;
-    carte.overlay_in_screen(0, 0, 0);
-    // 2.5 pixels per degree of latitude, 1 / 0.56 per degree of longitude.
-    EXPECT_EQ(carte.cadreHaut, 112);
-    EXPECT_EQ(carte.cadreHauteur, 113);
-    EXPECT_EQ(carte.cadreGauche, 161);
-    EXPECT_EQ(carte.cadreLargeur, 160);
-    carte.zoomIn = 0;
-}

@@ -238,29 +238,18 @@ bool lirePoint(const std::string& ligne, Point& p)
 
 std::vector<std::vector<Point>> lireData(const std::string& texte)
 {
-    std::vector<std::vector<Point>> messages;
-    std::istringstream flux(texte);
-    std::string ligne;
-    while (std::getline(flux, ligne)) {
-        Point p;
-        if (ligne.rfind("Latitude", 0) == 0)
-            messages.emplace_back();
-        else if (!messages.empty() && lirePoint(ligne, p))
-            messages.back().push_back(p);
-    }
-    return messages;
-}
-
-std::vector<Point> lirePoints(const std::string& texte)
-{
-    std::vector<Point> points;
+    std::vector<std::vector<Point>> messages(1);
     std::istringstream flux(texte);
     std::string ligne;
     Point p;
     while (std::getline(flux, ligne))
-        if (lirePoint(ligne, p))
-            points.push_back(p);
-    return points;
+        if (ligne.rfind("Latitude", 0) == 0)
+            messages.emplace_back();
+        else if (lirePoint(ligne, p))
+            messages.back().push_back(p);
+    if (messages.front().empty())
+        messages.erase(messages.begin());
+    return messages;
 }
 
 int64_t ecartUlp(float obtenu, double attendu)

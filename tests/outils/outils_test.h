@@ -86,15 +86,14 @@ std::vector<LigneLs> lireLs(const std::string& texte);
 // What grib_ls prints now for the keys of a fixture's committed listing.
 std::optional<std::string> lsDirect(const std::string& fixture);
 
-// grib_get_data's points: one list per message, in file order (lireData);
-// gribtool data's points of one record (lirePoints).
+// grib_get_data's points: one list per message (each after its header
+// line), in file order; gribtool data's points: one list.
 struct Point {
     double lat, lon;
     bool absent;
     double valeur;
 };
 std::vector<std::vector<Point>> lireData(const std::string& texte);
-std::vector<Point> lirePoints(const std::string& texte);
 
 // Distance in float steps between a float and a value printed in double.
 int64_t ecartUlp(float obtenu, double attendu);

@@ -119,6 +119,12 @@ bool bRedessiner(Fl_Window* fenetre)
     return bAttendre([fenetre] { return !fenetre->damage(); });
 }
 
+void vSurvoler(Fl_Window* fenetre, int x, int y)
+{
+    vPointer(fenetre, x, y);
+    Fl::handle(FL_MOVE, fenetre);
+}
+
 void vCliquer(Fl_Window* fenetre, int x, int y, int bouton)
 {
     vPointer(fenetre, x, y);

@@ -21,6 +21,9 @@ bool bMontrer(Fl_Window* fenetre);
 // Asks the window to draw itself again and waits until it has.
 bool bRedessiner(Fl_Window* fenetre);
 
+// The pointer moves over (x, y) of the window.
+void vSurvoler(Fl_Window* fenetre, int x, int y);
+
 // A press and release of a mouse button at (x, y) inside the window.
 void vCliquer(Fl_Window* fenetre, int x, int y, int bouton = 1);
 

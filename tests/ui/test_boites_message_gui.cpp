@@ -128,29 +128,35 @@ TEST_F(BoitesMessage, MessageTextsAreBoundedExceptThePlainArgument)
     EXPECT_EQ(texte, "3 bulletins pour Metarea II");
 }
 
-TEST_F(BoitesMessage, TheIconTellsTheKindOfBoxAndKeepsALabelGivenToIt)
+// The icon tells the kind of box and keeps a label given to it; only the
+// alert rings.
+TEST_F(BoitesMessage, IconAndBell)
 {
-    std::string lettre;
-    auto lire = [&lettre](Fl_Window* boite) {
-        lettre = boite->child(2)->label() ? boite->child(2)->label() : "(none)";
+    std::string lettres;
+    const int avant = NombreDeBips;
+    auto lire = [&lettres](Fl_Window* boite) {
+        lettres += boite->child(2)->label() ? boite->child(2)->label() : "(none)";
         harnais::vFermer(boite);
     };
-    vRepondre(lire);
-    fl_message("m");
-    EXPECT_EQ(lettre, "i");
-    vRepondre(lire);
-    fl_alert("a");
-    EXPECT_EQ(lettre, "!");
-    vRepondre(lire);
-    fl_choice("c", "Non", "Oui", nullptr);
-    EXPECT_EQ(lettre, "?");
+    const std::function<void()> boites[] = {[] { fl_message("m"); }, [] { fl_alert("a"); },
+                                            [] { fl_choice("c", "Non", "Oui", nullptr); }};
+    for (const auto& boite : boites) {
+        vRepondre(lire);
+        boite();
+    }
+    EXPECT_EQ(lettres, "i!?");
+    EXPECT_EQ(NombreDeBips, avant + 1);
     EXPECT_EQ(fl_message_icon()->label(), nullptr);
     fl_message_icon()->label("Q");
     for (int i = 0; i < 2; ++i) {
         vRepondre(lire);
         fl_alert("a");
-        EXPECT_EQ(lettre, "Q");
     }
+    EXPECT_EQ(lettres, "i!?QQ");
+    for (int type : {FL_BEEP_DEFAULT, FL_BEEP_ERROR, FL_BEEP_MESSAGE, FL_BEEP_QUESTION,
+                     FL_BEEP_PASSWORD, FL_BEEP_NOTIFICATION})
+        fl_beep(type);
+    EXPECT_EQ(NombreDeBips, avant + 5);
 }
 
 TEST_F(BoitesMessage, InputTellsCancelFromAnEmptyAnswer)
@@ -182,22 +188,6 @@ TEST_F(BoitesMessage, InputTellsCancelFromAnEmptyAnswer)
         harnais::vFermer(boite);
     });
     fl_message("m");
-}
-
-TEST_F(BoitesMessage, OnlyTheDefaultAndErrorBeepsRing)
-{
-    const int avant = NombreDeBips;
-    fl_beep();
-    fl_beep(FL_BEEP_ERROR);
-    for (int type : {FL_BEEP_MESSAGE, FL_BEEP_QUESTION, FL_BEEP_PASSWORD, FL_BEEP_NOTIFICATION})
-        fl_beep(type);
-    EXPECT_EQ(NombreDeBips, avant + 2);
-    vRepondre([](Fl_Window* boite) { harnais::vFermer(boite); });
-    fl_alert("a");
-    EXPECT_EQ(NombreDeBips, avant + 3);
-    vRepondre([](Fl_Window* boite) { harnais::vFermer(boite); });
-    fl_message("m");
-    EXPECT_EQ(NombreDeBips, avant + 3);
 }
 
 TEST_F(BoitesMessage, ABoxOpenedWhileAnotherWaitsHasItsOwnWindow)

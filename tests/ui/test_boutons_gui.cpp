@@ -37,16 +37,6 @@ void vCompter(Fl_Widget*, void* n)
     ++*static_cast<int*>(n);
 }
 
-// The pointer moves over (x, y) of the window.
-void vSurvoler(Fl_Window* w, int x, int y)
-{
-    Fl::e_x = x;
-    Fl::e_y = y;
-    Fl::e_x_root = w->x_root() + x;
-    Fl::e_y_root = w->y_root() + y;
-    Fl::handle(FL_MOVE, w);
-}
-
 bool bProche(const std::array<unsigned char, 3>& p, Fl_Color c)
 {
     unsigned char r, g, b;
@@ -91,12 +81,12 @@ TEST_F(Boutons, TheTooltipKeyFlipsOnceThenIsForgotten)
     harnais::vCliquer(&fenetre, 50, 20);
     harnais::vTouche(&fenetre, 't', "t");
     EXPECT_STREQ(saisie->value(), "t");
-    vSurvoler(&fenetre, 50, 65);
+    harnais::vSurvoler(&fenetre, 50, 65);
     EXPECT_EQ(TOOLTIP, 0);
     EXPECT_FALSE(Fl_Tooltip::enabled());
     for (int y : {60, 70, 55, 95, 65}) {
-        vSurvoler(&fenetre, 5, 150);
-        vSurvoler(&fenetre, 50, y);
+        harnais::vSurvoler(&fenetre, 5, 150);
+        harnais::vSurvoler(&fenetre, 50, y);
     }
     EXPECT_EQ(TOOLTIP, 0);
     harnais::vCliquer(&fenetre, 50, 65);
@@ -104,10 +94,10 @@ TEST_F(Boutons, TheTooltipKeyFlipsOnceThenIsForgotten)
     // The next "t" typed flips them back, over the round button too.
     harnais::vCliquer(&fenetre, 50, 20);
     harnais::vTouche(&fenetre, 't', "t");
-    vSurvoler(&fenetre, 50, 100);
+    harnais::vSurvoler(&fenetre, 50, 100);
     EXPECT_EQ(TOOLTIP, 1);
     EXPECT_TRUE(Fl_Tooltip::enabled());
-    vSurvoler(&fenetre, 50, 65);
+    harnais::vSurvoler(&fenetre, 50, 65);
     EXPECT_EQ(TOOLTIP, 1);
 }
 
@@ -150,19 +140,16 @@ TEST_F(Boutons, APressedButtonLightsItsLabelAndTakesItsUpColourBack)
 {
     bouton->labelsize(24);
     bouton->type(FL_TOGGLE_BUTTON);
+    auto montre = [&](Fl_Color c) { return bContient(harnais::lirePixels(&fenetre, 10, 50, 100, 30), c); };
     bouton->value(1);
-    const auto enfonce = harnais::lirePixels(&fenetre, 10, 50, 100, 30);
-    EXPECT_TRUE(bContient(enfonce, COLOR_BOUTON_ACTIVE));
-    EXPECT_TRUE(bContient(enfonce, COLOR_FOND));
+    EXPECT_TRUE(montre(COLOR_BOUTON_ACTIVE) && montre(COLOR_FOND));
     bouton->value(0);
-    const auto releve = harnais::lirePixels(&fenetre, 10, 50, 100, 30);
-    EXPECT_FALSE(bContient(releve, COLOR_BOUTON_ACTIVE));
-    EXPECT_TRUE(bContient(releve, COLOR_BOUTONS_TEXTE));
+    EXPECT_FALSE(montre(COLOR_BOUTON_ACTIVE));
+    EXPECT_TRUE(montre(COLOR_BOUTONS_TEXTE));
     bouton->couleurHaut = FL_RED;
-    EXPECT_TRUE(bContient(harnais::lirePixels(&fenetre, 10, 50, 100, 30), FL_RED));
+    EXPECT_TRUE(montre(FL_RED));
     bouton->type(FL_HIDDEN_BUTTON);
-    const auto cache = harnais::lirePixels(&fenetre, 10, 50, 100, 30);
-    EXPECT_FALSE(bContient(cache, COLOR_BOUTONS_TEXTE));
+    EXPECT_FALSE(montre(FL_RED));
 }
 
 TEST_F(Boutons, AnImageButtonShowsItsFaceFromTheCornerWhenSmaller)
