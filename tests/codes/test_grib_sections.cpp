@@ -182,19 +182,3 @@ TEST(GribDates, UnitesEtIndicateurs)
         EXPECT_EQ(s.timetDateDeValidite(r, c.unite, c.p1, c.p2, c.indicateur), r + c.ecart)
             << c.unite << " " << c.indicateur;
 }
-
-TEST(GribDates, ValiditeDuModele)
-{
-    S s;
-    s.ui_s1_annee = 26;
-    s.ui_s1_mois = 1;
-    s.ui_s1_jour = 5;
-    s.ui_s1_heure = 0;
-    s.ui_s1_unite_temps = 1;
-    s.ui_s1_p1 = 1;
-    s.ui_s1_p2 = 44;
-    s.ui_s1_indicateur = 10;
-    EXPECT_EQ(utc(s.timetDateDeValidite(0)), "2026-01-17 12:00:00");
-    // A given reference is used as it stands.
-    EXPECT_EQ(s.timetDateDeValidite(3600), 3600 + 300 * 3600);
-}

@@ -4,15 +4,6 @@
 
 #include <cmath>
 
-TEST(Cap360, RameneDansLeTour)
-{
-    EXPECT_DOUBLE_EQ(dCodesCap360(-90), 270);
-    EXPECT_DOUBLE_EQ(dCodesCap360(725), 5);
-    EXPECT_DOUBLE_EQ(dCodesCap360(360), 0);
-    EXPECT_DOUBLE_EQ(dCodesCap360(-720), 0);
-    EXPECT_DOUBLE_EQ(dCodesCap360(359.5), 359.5);
-}
-
 TEST(Loxodromie, ValeursDeReference)
 {
     double lat, lon;

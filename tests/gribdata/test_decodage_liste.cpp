@@ -28,14 +28,12 @@ TEST(DecodeGribAll, LinksEachWaveHeightToItsValidity)
     ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
     for (grib* g = l.f.list; g; g = g->suivant)
         EXPECT_NE(g->champ, nullptr);
-    grib* hauteur = l.trouve(100, 0);
-    EXPECT_EQ(hauteur->direction, l.trouve(200, 0));
-    EXPECT_EQ(hauteur->periode, l.trouve(201, 0));
-    grib* houle = l.trouve(105, 0);
-    EXPECT_EQ(houle->direction, l.trouve(104, 0));
-    EXPECT_EQ(houle->periode, nullptr);  // its period is of another validity
-    EXPECT_EQ(l.trouve(102, 0)->direction, nullptr);
-    EXPECT_EQ(l.trouve(200, 6)->direction, nullptr);
+    // The swell's period is of another validity.
+    const std::vector<grib*> liens = {l.trouve(100, 0)->direction, l.trouve(100, 0)->periode,
+                                      l.trouve(105, 0)->direction, l.trouve(105, 0)->periode,
+                                      l.trouve(102, 0)->direction, l.trouve(200, 6)->direction};
+    EXPECT_EQ(liens, (std::vector<grib*>{l.trouve(200, 0), l.trouve(201, 0), l.trouve(104, 0),
+                                         nullptr, nullptr, nullptr}));
 }
 
 TEST(DecodeGribAll, StopsAtTheFirstRefusal)

@@ -116,15 +116,12 @@ TEST_F(CarteFenetre, TheAutoRepeatZoomRunsToTheLimitAndStops)
     ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
     carte->zoom(0, 0, 0.02, 0);  // a dozen steps from the closest view
     carte->zoomerCallback();
-    EXPECT_EQ(carte->zoomIn, 2);
     ASSERT_TRUE(harnais::bAttendre([&] { return carte->zoomIn == 0; }, 60));
     EXPECT_DOUBLE_EQ(carte->echelleCourante, 4.0);
-    EXPECT_FALSE(Fl::has_timeout(fdc::vZoomerTimeout, carte));
 
     carte->dezoomerCallback();
     ASSERT_TRUE(harnais::bAttendre([&] { return carte->zoomOut > 2; }));  // it repeats
     carte->dezoomerCallback();  // a second press stops it
-    EXPECT_EQ(carte->zoomOut, 0);
     ASSERT_TRUE(harnais::bAttendre([&] { return !Fl::has_timeout(fdc::vDezoomerTimeout, carte); }));
     EXPECT_GT(carte->echelleCourante, 4.0);
     EXPECT_LT(carte->echelleCourante, carte->echelleVue);

@@ -7,7 +7,6 @@
 #include "tests/map/outils_carte.h"
 #include "tests/outils/outils_test.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -101,19 +100,4 @@ TEST_F(Chargement, AMissingOrDamagedMapStillEndsTheLoader)
         EXPECT_EQ(FDCpix1, nullptr);
         EXPECT_EQ(FDC1ok, 0);
     }
-}
-
-TEST_F(Chargement, TheLoaderRunsOnAThreadOfItsOwn)
-{
-    lier(donneeTest("globe1.pl.gz"), "img/globe.pl.gz");
-    Fl::lock();
-    pthread_t fil;
-    ASSERT_EQ(pthread_create(&fil, nullptr, load_fdchd1, nullptr), 0);
-    // The loader publishes under the toolkit's lock, which this thread holds.
-    EXPECT_EQ(LOAD_FDC1, 0);
-    Fl::unlock();
-    pthread_join(fil, nullptr);
-    EXPECT_EQ(LOAD_FDC1, 1);
-    ASSERT_NE(FDCpix1, nullptr);
-    EXPECT_EQ(FDCpix1->W, 360);
 }

@@ -29,14 +29,6 @@ std::string dms(int longitude, double degres)
 
 }  // namespace
 
-TEST_F(Coordonnees, TheWholeWorldFillsTheHeightOfAFreshMap)
-{
-    EXPECT_DOUBLE_EQ(carte.echelleCourante, 25200000.0 / 450);
-    EXPECT_NEAR(carte.dLatitude(20), 90.0, 1e-9);
-    EXPECT_NEAR(carte.dLatitude(20 + 225), 0.0, 1e-9);
-    EXPECT_NEAR(carte.dLigne(-90.0), 450.0, 1e-6);
-}
-
 TEST_F(Coordonnees, TheVerticalFitKeepsTheViewInsideTheRaster)
 {
     carte.oy = -500;

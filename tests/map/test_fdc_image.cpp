@@ -1,11 +1,8 @@
 // The view image: the satellite picture resampled at every depth and
 // wrapped at the dateline, the drawn map cut for the view, and the marker
 // and frame fill.
-#include "map/dru_pixmap.h"
 #include "map/fdc.h"
-#include "tests/map/outils_carte.h"
 
-#include <FL/Fl_Pixmap.H>
 #include <FL/Fl_RGB_Image.H>
 #include <array>
 #include <gtest/gtest.h>
@@ -86,29 +83,6 @@ TEST_P(VueSatellite, TheViewWrapsAtTheDateline)
 }
 
 INSTANTIATE_TEST_SUITE_P(Profondeurs, VueSatellite, ::testing::Values(1, 2, 3, 4));
-
-TEST(VueDessinee, TheCutShowsSeaAndLandWhereTheyAre)
-{
-    std::unique_ptr<Dru_Pixmap> monde(pixmapMonde());
-    ASSERT_NE(monde, nullptr);
-    fdc carte(0, 0, 720, 504);
-    carte.pixmapHD = monde.get();
-    carte.fond = FDC_VECTEUR;
-    carte.fdcCallback(FDC_DESSINEE, 0);
-    ASSERT_NE(carte.vuePixmap, nullptr);
-    EXPECT_EQ(carte.vuePixmap->w(), 720);
-    EXPECT_EQ(carte.vuePixmap->h(), 504);
-    const char* const* lignes = static_cast<Fl_Pixmap*>(carte.vuePixmap)->data();
-    auto caractere = [&](double lat, double lon) {
-        return lignes[2 + int(carte.dLigne(lat))][carte.iColonne(lon)];
-    };
-    // The classes are 'A' + 8 x class + shade: sea A-H, land I.
-    EXPECT_GE(caractere(0, -30), 'A');  // mid-Atlantic
-    EXPECT_LE(caractere(0, -30), 'H');
-    EXPECT_EQ(caractere(23, 10), 'I');  // Sahara
-    EXPECT_EQ(caractere(-80, 0), 'I');  // Antarctica
-    EXPECT_LE(caractere(-60, -100), 'H');
-}
 
 TEST(FondsTransparents, TheMarkerAndTheFrameFill)
 {

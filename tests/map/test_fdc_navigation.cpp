@@ -87,17 +87,6 @@ TEST_F(Navigation, ZoomingStopsAtTheScaleLimits)
     EXPECT_DOUBLE_EQ(carte.echelleCourante, 0.25);
 }
 
-TEST_F(Navigation, OnAShortMapTheGreatestScaleWins)
-{
-    fdc basse(0, 0, 600, 300);
-    basse.load_image(nullptr, nullptr);
-    EXPECT_DOUBLE_EQ(basse.echelleCourante, FDC_VECTEUR_H / 371.0);
-    EXPECT_DOUBLE_EQ(basse.echelleVue, basse.echelleCourante);
-    // It shows less than the whole height, centred on the equator.
-    EXPECT_NEAR(basse.dLatitude(150), 0.0, 1e-9);
-    EXPECT_LT(basse.dLatitude(0), 90.0);
-}
-
 TEST_F(Navigation, CentringPutsThePointUnderTheCentrePixel)
 {
     const double points[][3] = {{0, 0, 180}, {46, 1.5, 12}, {-35, 118, 10}, {-17, -150.5, 3},

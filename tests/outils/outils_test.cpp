@@ -86,16 +86,14 @@ bool existe(const std::string& chemin)
 {
     if (obtenu == attendu)
         return ::testing::AssertionSuccess();
-    if (!obtenu || !attendu)
-        return ::testing::AssertionFailure()
-               << (obtenu ? "got " + std::to_string(obtenu->size()) + " bytes" : "got null")
-               << ", expected "
-               << (attendu ? std::to_string(attendu->size()) + " bytes" : "null");
+    auto taille = [](const std::optional<std::string>& o) {
+        return o ? std::to_string(o->size()) + " bytes" : std::string("null");
+    };
     size_t i = 0;
-    while (i < obtenu->size() && i < attendu->size() && (*obtenu)[i] == (*attendu)[i])
+    while (obtenu && attendu && i < obtenu->size() && i < attendu->size() && (*obtenu)[i] == (*attendu)[i])
         ++i;
-    return ::testing::AssertionFailure() << "got " << obtenu->size() << " bytes, expected "
-                                         << attendu->size() << ", first difference at " << i;
+    return ::testing::AssertionFailure() << "got " << taille(obtenu) << ", expected "
+                                         << taille(attendu) << ", first difference at " << i;
 }
 
 bool commande(const std::string& ligne)

@@ -10,7 +10,6 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
-#include <cstring>
 #include <dlfcn.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -55,15 +54,12 @@ TEST_F(BoitesMessage, ChoiceButtonsRunFromRightToLeftAndAnswerTheirNumber)
     for (int i = 0; i < 3; ++i) {
         std::string ordre;
         vRepondre([&ordre, i](Fl_Window* boite) {
-            Fl_Button* b0 = pBoutonMessage(0);
-            Fl_Button* b1 = pBoutonMessage(1);
-            Fl_Button* b2 = pBoutonMessage(2);
+            Fl_Button *b0 = pBoutonMessage(0), *b1 = pBoutonMessage(1), *b2 = pBoutonMessage(2);
             ordre = std::string(b0->label()) + "," + b1->label() + "," + b2->label();
             EXPECT_GT(b0->x(), b1->x() + b1->w());
             EXPECT_GT(b1->x(), b2->x() + b2->w());
             EXPECT_EQ(b0->x() + b0->w(), boite->w() - 10);
-            Fl_Button* b = pBoutonMessage(i);
-            harnais::vCliquer(boite, b->x() + b->w() / 2, b->y() + b->h() / 2);
+            harnais::vCliquer(boite, pBoutonMessage(i)->x() + 5, pBoutonMessage(i)->y() + 5);
         });
         EXPECT_EQ(fl_choice("Envoyer ?", "Annuler", "Oui", "Non"), i);
         EXPECT_EQ(ordre, "Annuler,Oui,Non");

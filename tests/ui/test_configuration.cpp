@@ -4,7 +4,6 @@
 
 #include "tests/outils/outils_test.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -152,12 +151,7 @@ TEST_F(Configuration, MailProfiles)
         << log;
     EXPECT_EQ(log.find("motdepasse"), std::string::npos);
     // Only an empty server is replaced.
-    TYPEDEF_PROFIL* vide = new TYPEDEF_PROFIL{};
-    std::strcpy(vide->nom, "vide");
-    std::strcpy(vide->email, "v@x");
-    std::strcpy(vide->password, "NULL");
-    vide->port = 25;
-    config.vAjouterProfil(vide);
+    config.vAjouterProfil(new TYPEDEF_PROFIL{"vide", "v@x", "", "NULL", 25, 0, nullptr});
     EXPECT_NE(ecrit().find("\nvide v@x smtpserveur 25 0 NULL\n"), std::string::npos);
 }
 

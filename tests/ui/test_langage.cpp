@@ -31,24 +31,19 @@ protected:
         langage = new local(configuration->preferences->langage);
         paire = &rva;
         etapes.clear();
-        crochetsLangage = {[] { etapes += "envoi "; },
-                           [](const char* code) { etapes += std::string("titre ") + code + " "; },
-                           [] {
-                               paire->vLangage();
-                               etapes += std::string("accueil ") + pcTraduire("Oui") + " ";
-                           },
-                           [] { etapes += "routes "; }, [] { etapes += "pages "; },
-                           [] { etapes += "redessiner"; }};
+        crochetsLangage = {
+            [] { etapes += "envoi "; },
+            [](const char* code) { etapes += std::string("titre ") + code + " "; },
+            [] { paire->vLangage(), etapes += std::string("accueil ") + pcTraduire("Oui") + " "; },
+            [] { etapes += "routes "; }, [] { etapes += "pages "; }, [] { etapes += "redessiner"; }};
     }
     ~Langage() override
     {
         crochetsLangage = {};
         delete navigateur;
-        navigateur = nullptr;
         delete langage;
-        langage = nullptr;
         delete configuration;
-        configuration = nullptr;
+        navigateur = nullptr, langage = nullptr, configuration = nullptr;
     }
     DossierTemporaire dossier;
     DossierCourant ici;

@@ -4,7 +4,6 @@
 
 #include "tests/outils/outils_test.h"
 
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -154,19 +153,4 @@ TEST_F(Catalogue, ACodeThatIsNoPlainWordNeverReachesThePath)
     std::filesystem::create_directory(dossier / "loc/messages.en.mac");
     local l("en");
     EXPECT_EQ(l.texte, nullptr);
-}
-
-TEST_F(Catalogue, AnalyseBuildsFromAHeldTextAndMenageEmptiesAll)
-{
-    ecrire("en", "#\n@A\na\n");
-    local l("en");
-    l.menage();
-    EXPECT_EQ(l.nombre(), 0);
-    EXPECT_EQ(l.analyse(), -1);
-    const std::string tenu = "#\n@B\nb\n@C\nc";
-    l.texte = new char[tenu.size() + 1];
-    std::memcpy(l.texte, tenu.c_str(), tenu.size() + 1);
-    l.taille = int(tenu.size());
-    EXPECT_EQ(l.analyse(), l.taille - 1);
-    EXPECT_STREQ(l.get("C"), "c");
 }

@@ -60,17 +60,6 @@ TEST_F(Visualisateur, AWidePictureIsFittedToTheScreenAndPlacedByItsRightEdge)
     EXPECT_LT(droite[0], 50);
 }
 
-TEST_F(Visualisateur, ASmallPictureOpensAtTheLeastSize)
-{
-    visualisateur v(image("petite.png", 50, 50).c_str(), 600, 10);
-    ASSERT_EQ(v.iCharge(), 1);
-    EXPECT_EQ(v.w(), 100);
-    EXPECT_EQ(v.h(), 100);
-    EXPECT_EQ(v.x(), 500);
-    ASSERT_TRUE(harnais::bAttendre([&v] { return v.shown() && v.visible(); }));
-    EXPECT_GT(harnais::pixel(&v, 10, 50)[0], 200);
-}
-
 // A file that is not a picture or is missing, with a long name: the
 // message, no window, and a title cut to its field.
 TEST_F(Visualisateur, AFileThatIsNoPictureGivesTheMessageAndNoWindow)
