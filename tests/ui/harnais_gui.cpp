@@ -54,29 +54,32 @@ void vDemanderFocus(Fl_Window* fenetre)
         XSetInputFocus(fl_display, fl_xid(fenetre), RevertToPointerRoot, CurrentTime);
 }
 
+// Answers the box once it is ready, then watches it until it closes: a
+// box the answer left open (or that never got ready) is closed with its
+// button 0 after a while, so the test fails instead of hanging.
 void vSurveiller(void*)
 {
     Fl_Window* boite = pBoiteMessage();
     const bool montree = boite && boite->shown();
-    if (montree && !bFocusPret())
-        vDemanderFocus(boite);
-    else if (montree && reponse) {
+    if (!boite && !reponse)
+        return;
+    if (montree && reponse && bFocusPret()) {
         auto action = std::move(reponse);
         reponse = nullptr;
+        tours = 0;
         action(boite);
-        // The box's loop waits for the next event: one more timeout wakes
-        // it up, as the X event of a real click would.
-        Fl::add_timeout(0.01, [](void*) {});
-        return;
-    }
-    if (boite && ++tours > 500) {
+    } else if (boite && ++tours > 500) {
         std::fprintf(stderr, "harnais: message box left open, closed\n");
         reponse = nullptr;
+        tours = 0;
         pBoutonMessage(0)->do_callback();
-        Fl::add_timeout(0.01, [](void*) {});
-        return;
+    } else if (montree && reponse) {
+        vDemanderFocus(boite);
     }
-    Fl::repeat_timeout(0.02, vSurveiller);
+    // Each turn also wakes the box's loop up, as the X event of a real
+    // click would.
+    if (!Fl::has_timeout(vSurveiller))
+        Fl::repeat_timeout(0.02, vSurveiller);
 }
 
 }  // namespace
