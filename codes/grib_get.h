@@ -97,14 +97,14 @@ public:
     int iGetValeursTestFin(unsigned long position);
     void vGetFree();
 
+    // Bits per value, raised to the widest second-order group.
+    unsigned int ui_largeur_max;
+    unsigned int ui_valeurs_decodees;
+
 private:
     // The walk of simple packing, into floats or into raw codes.
     int iDeballer(int bruts);
     unsigned int ui_matrices_allouees = 0;
-
-    // Bits per value, raised to the widest second-order group.
-    unsigned int ui_largeur_max;
-    unsigned int ui_valeurs_decodees;
 };
 
 #endif
