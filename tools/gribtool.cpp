@@ -4,9 +4,14 @@
 //   gribtool list FILE     one line per record, in list order
 //   gribtool data FILE N   "lat lon value" for each point of record N (1-based)
 //   gribtool max FILE      the largest value of each record, decoding them all
+//   gribtool index FILE    "offset length" of every message (GRIB, BUFR, QX1)
+//   gribtool decode FILE N "lat lon value" for each point of message N (file
+//                          order, through the codes library's decoder);
+//                          without N, the largest value of every message
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/globales.h"
+#include "tools/gribtool_codec.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +21,8 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: gribtool list FILE | data FILE N | max FILE\n");
+    std::fprintf(stderr, "usage: gribtool list FILE | data FILE N | max FILE | index FILE | "
+                         "decode FILE [N]\n");
     return 2;
 }
 
@@ -130,5 +136,9 @@ int main(int argc, char** argv)
         return donnees(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "max") == 0)
         return maxima(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "index") == 0)
+        return iCommandeIndex(argv[2]);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "decode") == 0)
+        return iCommandeDecode(argv[2], argc == 4 ? argv[3] : nullptr);
     return usage();
 }
