@@ -21,7 +21,11 @@ int iAfficher(const CLASS_GRIB_GET& g)
 {
     const std::vector<PointGrille> points = vPointsGrille(g);
     const bool matrices = g.ppf_stg_matrices != nullptr;
-    const unsigned long n = matrices ? g.ui_mv_nombre_matrices : g.ui_s4_nombre_valeurs;
+    // One line a grid point; without a grid, one a value.
+    const unsigned long n = g.ui_nombre_points ? g.ui_nombre_points
+                            : matrices         ? g.ui_mv_nombre_matrices
+                            : g.puc_s3_bitmap  ? g.ui_s3_bits_bitmap
+                                               : g.ui_s4_nombre_valeurs;
     const unsigned long taille = (unsigned long)g.ui_mv_nr * g.ui_mv_nc;
     for (unsigned long k = 0; k < n; ++k) {
         if (k < points.size())
@@ -45,7 +49,8 @@ void vMaximum(const CLASS_GRIB_GET& g)
 {
     float max = 0;
     bool vide = true;
-    for (unsigned long k = 0; g.pf_stg_valeurs && k < g.ui_s4_nombre_valeurs; ++k) {
+    const unsigned long n = g.puc_s3_bitmap ? g.ui_s3_bits_bitmap : g.ui_s4_nombre_valeurs;
+    for (unsigned long k = 0; g.pf_stg_valeurs && k < n; ++k) {
         const float v = g.pf_stg_valeurs[k];
         if (v != CLASS_GRIB_BASE::f_valeur_absente && (vide || v > max)) {
             max = v;
