@@ -62,7 +62,7 @@ std::string MessageGrib::octets() const
         s1 += std::string{21, 0} + s16(d);
     std::string s2 = {0, char(255), 0, char(ni >> 8), char(ni), char(nj >> 8), char(nj)};
     s2 += o24(50000) + o24(0) + char(0x80) + o24(50000 - 1000 * (nj - 1)) +
-          o24(1000 * (ni - 1)) + std::string{3, char(232), 3, char(232), 0};
+          o24(1000 * (ni - 1)) + std::string{3, char(232), 3, char(232), 0, 0, 0, 0, 0};
     std::string m = section(s1) + section(s2);
     if (!carte.empty()) {
         Bits b;
