@@ -16,6 +16,9 @@ int CLASS_GRIB_GET::iGet(int raw)
     ui_largeur_max = ui_s4_bits_par_valeur;
     int r;
     if (raw) {
+        // Raw codes are the codes of simple packing only.
+        if (ui_s4_second_ordre || ui_o14_matrice)
+            return (CLASS_CODES_LOGERR::iErr(-1, "type de compression non implementee"), 1);
         r = iGetEcarts();
         pui_stg_codes = pui_s4_codes;
     } else if (ui_s4_drapeaux_octet14 && ui_o14_matrice) {
