@@ -44,23 +44,18 @@ int iAfficher(const CLASS_GRIB_GET& g)
     return 0;
 }
 
-// The largest present value, or "missing".
+// The largest present value, or "missing": the decoder keeps the largest
+// code it took, whose value is the field's maximum.
 void vMaximum(const CLASS_GRIB_GET& g)
 {
-    float max = 0;
-    bool vide = true;
     const unsigned long n = g.puc_s3_bitmap ? g.ui_s3_bits_bitmap : g.ui_s4_nombre_valeurs;
-    for (unsigned long k = 0; g.pf_stg_valeurs && k < n; ++k) {
-        const float v = g.pf_stg_valeurs[k];
-        if (v != CLASS_GRIB_BASE::f_valeur_absente && (vide || v > max)) {
-            max = v;
-            vide = false;
-        }
-    }
-    if (vide)
-        std::printf("missing\n");
+    bool present = false;
+    for (unsigned long k = 0; g.pf_stg_valeurs && k < n && !present; ++k)
+        present = g.pf_stg_valeurs[k] != CLASS_GRIB_BASE::f_valeur_absente;
+    if (present)
+        std::printf("%.9g\n", (double)(float)g.d_stg_maximum);
     else
-        std::printf("%.9g\n", (double)max);
+        std::printf("missing\n");
 }
 
 bool bDecoder(CLASS_CODES_IBFILE& f, CLASS_GRIB_GET& g, int n)

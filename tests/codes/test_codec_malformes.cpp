@@ -61,7 +61,10 @@ TEST(Malformes, RefusalsAreLogged)
 {
     const std::string m = messages()[0];
     std::string bits = m, court = m;
-    const auto u24 = [&](size_t k) { return size_t((unsigned char)m[k]) << 16 | size_t((unsigned char)m[k + 1]) << 8 | (unsigned char)m[k + 2]; };
+    const auto u24 = [&](size_t k) {
+        return size_t((unsigned char)m[k]) << 16 | size_t((unsigned char)m[k + 1]) << 8 |
+               (unsigned char)m[k + 2];
+    };
     const size_t s4 = 8 + u24(8) + u24(8 + u24(8));
     bits[s4 + 10] = char(40);  // 40 bits per value
     court[4] = char(1);                 // total length past the message
