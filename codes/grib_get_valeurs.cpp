@@ -74,7 +74,8 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
     const bool absentSiUns = !carte && ui_code_absent && bits;
     uint32_t max = 0;
     if (!bruts && !carte && bits == 8 && ui_s4_position_donnees % 8 == 0 && !absentSiUns) {
-        // The common case, one table look-up per octet.
+        // The common cases, 8 bits (one table look-up per octet) and 16 bits,
+        // without a bit map.
         float table[256];
         for (uint32_t c = 0; c < 256; ++c)
             table[c] = echelle(c);
@@ -82,6 +83,14 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
         for (uint64_t k = 0; k < n; ++k) {
             valeurs[k] = table[p[k]];
             max = p[k] > max ? p[k] : max;
+        }
+    } else if (!bruts && !carte && bits == 16 && ui_s4_position_donnees % 8 == 0 &&
+               !absentSiUns) {
+        const unsigned char* p = puc_debut + ui_s4_position_donnees / 8;
+        for (uint64_t k = 0; k < n; ++k) {
+            const uint32_t code = (uint32_t)p[2 * k] << 8 | p[2 * k + 1];
+            valeurs[k] = echelle(code);
+            max = code > max ? code : max;
         }
     } else {
         for (uint64_t k = 0; k < n; ++k) {

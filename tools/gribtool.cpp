@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -107,16 +108,16 @@ int maxima(const char* nom)
             refus = 3;
             continue;
         }
-        bool vide = true;
-        float max = 0;
-        for (long k = 0; k < long(champ.ni) * champ.nj; ++k) {
+        // A new maximum is rare: test it first, the absent value after.
+        const float moinsInfini = -std::numeric_limits<float>::infinity();
+        float max = moinsInfini;
+        const long n = long(champ.ni) * champ.nj;
+        for (long k = 0; k < n; ++k) {
             const float v = champ.valeurs[k];
-            if (v != GRIB_ABSENT && (vide || v > max)) {
+            if (v > max && v != GRIB_ABSENT)
                 max = v;
-                vide = false;
-            }
         }
-        if (vide)
+        if (max == moinsInfini)
             std::printf("missing\n");
         else
             std::printf("%.9g\n", double(max));
