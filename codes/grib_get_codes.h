@@ -1,10 +1,12 @@
-// Reading packed codes one after the other: whole octets for 8, 16 and 24
-// bits on an octet boundary, the bit cursor otherwise. The caller has
-// checked that every code it asks for lies inside the message.
+// The decoder's shared steps: its refusals, bit maps, and packed codes read
+// one after the other (whole octets for 8, 16 and 24 bits on an octet
+// boundary, the bit cursor otherwise). The caller has checked that every
+// code it asks for lies inside the message.
 #ifndef CODES_GRIB_GET_CODES_H
 #define CODES_GRIB_GET_CODES_H
 
 #include "codes/bit.h"
+#include "codes/logerr.h"
 
 #include <cstdint>
 
@@ -47,6 +49,13 @@ private:
     unsigned int octets_;
     const unsigned char* p_;
 };
+
+// Logs a fatal record and answers 1: the decoder's refusals.
+inline int iRefus(const char* message)
+{
+    CLASS_CODES_LOGERR::iErr(-1, message);
+    return 1;
+}
 
 // Set bits among the first n bits of a bit map.
 inline uint64_t ulBitsAUn(const unsigned char* bits, uint64_t n)

@@ -6,16 +6,6 @@
 #include <cmath>
 #include <new>
 
-namespace {
-
-int iRefus(const char* message)
-{
-    CLASS_CODES_LOGERR::iErr(-1, message);
-    return 1;
-}
-
-}  // namespace
-
 int CLASS_GRIB_GET::iGetValeursCompressees()
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "iGetValeursCompressees");

@@ -1,6 +1,7 @@
 // Section 4's header: simple packing, second order by rows, or matrices of
 // values. Every count is checked against the section before it is used.
 #include "codes/grib_get.h"
+#include "codes/grib_get_codes.h"
 
 #include "codes/octets_grib.h"
 
@@ -8,16 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <new>
-
-namespace {
-
-int iRefus(const char* message)
-{
-    CLASS_CODES_LOGERR::iErr(-1, message);
-    return 1;
-}
-
-}  // namespace
 
 int CLASS_GRIB_GET_SECTIONS::iSection4()
 {
