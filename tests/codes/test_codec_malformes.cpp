@@ -68,7 +68,9 @@ TEST(Malformes, RefusalsAreLogged)
     const size_t s4 = 8 + u24(8) + u24(8 + u24(8));
     bits[s4 + 10] = char(40);  // 40 bits per value
     court[4] = char(1);                 // total length past the message
-    for (const std::string& abime : {bits, court, m.substr(0, 100)})
+    // 65534 x 65534 points of a constant field in a few octets.
+    const std::string constant = MessageGrib{1, 65534, 65534, {}, 0, s4Simple(0, 5, 0, {})}.octets();
+    for (const std::string& abime : {bits, court, m.substr(0, 100), constant})
         EXPECT_NE(sJournal([&] {
                       CLASS_GRIB_GET g;
                       EXPECT_NE(decoder(g, abime), 0);

@@ -111,6 +111,11 @@ TEST_F(Lecteur, IndexLife)
         EXPECT_EQ(l.i_nombre, ecart == 0 ? 1 : 13) << ecart;
         EXPECT_TRUE(existe(index));  // it existed before: kept
     }
+    // A record inside the file but on no message: loads nothing.
+    ecrireFichier(index, std::string("\x05\0\0\0\x66\0\0\0", 8) + std::string(22, '\0'));
+    utime(index.c_str(), nullptr);
+    CLASS_CODES_IBFILE decale(f.c_str(), 0);
+    EXPECT_EQ(decale.ulGet(1), 0u);
     // A record past the data's end: built again.
     ecrireFichier(index, std::string("\0\0\x01\0\x66\0\0\0", 8) + std::string(22, '\0'));
     CLASS_CODES_IBFILE menteur(f.c_str(), 0);
