@@ -135,7 +135,6 @@ int iChercher(const unsigned char* w, int& type)
 
 void Analyse::vParcourir(std::vector<STRUCT_FILE_MESSAGE>& trouves)
 {
-    CLASS_CODES_LOGERR contexte("CLASS_CODES_IBFILE", "iAnalyse");
     unsigned long long position = 0;
     unsigned char fenetre[32];
     while (bLire(position, fenetre, sizeof fenetre)) {
