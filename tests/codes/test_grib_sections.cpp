@@ -261,8 +261,11 @@ TEST(GribDates, UnitesDeTemps)
     // Ranges are counted in unsigned 32 bits: two centuries wrap.
     EXPECT_EQ(s.timetDateDeValidite(r, 7, 2, 0, 0), r + (6307200000L - 4294967296L));
     EXPECT_EQ(s.timetDateDeValidite(r, 254, 45, 0, 0), r + 45);
-    for (unsigned unite : {8u, 10u, 11u, 12u, 13u, 253u, 255u})
+    for (unsigned unite : {8u, 9u, 13u, 253u, 255u})
         EXPECT_EQ(s.timetDateDeValidite(r, unite, 6, 6, 0), r) << unite;
+    for (unsigned unite : {10u, 11u, 12u})  // 3, 6 and 12 hours
+        EXPECT_EQ(s.timetDateDeValidite(r, unite, 6, 6, 0),
+                  r + 6 * 3 * 3600 * (1 << (unite - 10))) << unite;
 }
 
 TEST(GribDates, IndicateursDePeriode)

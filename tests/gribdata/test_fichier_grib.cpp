@@ -150,9 +150,14 @@ TEST(FileDates, TimeUnitsAndIndicators)
     EXPECT_EQ(File::iGetEcheance(l.f.list), 300);
 
     m = MessageTest();
-    m.unite = 12;  // not a unit of fixed length: the reference date itself
+    m.unite = 13;  // not a unit of fixed length: the reference date itself
     m.p1 = 9;
     EXPECT_EQ(validite(m), 2026120612u);
+    m.p1 = 2;
+    for (auto [unite, attendu] : {std::pair{10, 2026120618u}, {11, 2026120700u}, {12, 2026120712u}}) {
+        m.unite = unite;  // 3, 6 and 12 hours
+        EXPECT_EQ(validite(m), attendu) << unite;
+    }
     m.unite = 2;  // days
     m.p1 = 2;
     EXPECT_EQ(validite(m), 2026120812u);
@@ -294,9 +299,8 @@ TEST_F(FileLoading, OnlyTheLastComponentsExtensionCounts)
 
 TEST_F(FileLoading, UnreadableFilesLeaveTheObjectEmpty)
 {
-    ecrireFichier(dossier / "pas-gzip.gz", tampon);
-    for (const std::string& nom : {dossier / "absent.grb", dossier.chemin(),
-                                   dossier / "pas-gzip.gz", dossier / "absent.bz2"}) {
+    for (const std::string& nom :
+         {dossier / "absent.grb", dossier.chemin(), dossier / "absent.bz2"}) {
         File f(nom.c_str());
         EXPECT_EQ(f.buffer, nullptr) << nom;
         EXPECT_EQ(f.length, 0u);
@@ -308,6 +312,10 @@ TEST_F(FileLoading, UnreadableFilesLeaveTheObjectEmpty)
     EXPECT_EQ(vide.count, 0);
     File rien(nullptr);
     EXPECT_EQ(rien.name, nullptr);
+    // A plain file named ".gz" passes through the gzip reader unchanged.
+    ecrireFichier(dossier / "pas-gzip.gz", tampon);
+    File simple((dossier / "pas-gzip.gz").c_str());
+    EXPECT_EQ(simple.length, tampon.size());
     EXPECT_EQ(rien.count, 0);
 }
 
