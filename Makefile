@@ -6,12 +6,16 @@
 #   make test SANITIZE=1   sanitizer build (AddressSanitizer + UBSan) only
 #   make bench             builds and runs the benchmarks
 #   make mapdata           makes the two finest coastline levels (installs GMT)
+#   make fuzz              runs the codec's fuzz targets FUZZ_SECONDS each (600)
 
 SANITIZE ?= both
 JOBS ?= $(shell nproc)
 CMAKE_TYPE ?= RelWithDebInfo
 
-.PHONY: all deps configure build build-asan run mapdata test test-normal test-asan bench clean
+FUZZ_SECONDS ?= 600
+
+.PHONY: all deps configure build build-asan build-fuzz run mapdata test test-normal test-asan \
+        test-suites fuzz bench clean
 
 all: build
 
@@ -27,6 +31,15 @@ build: configure
 build-asan: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
+
+# The fuzz targets want clang's libFuzzer: a build of their own.
+build-fuzz: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DQUENBREL_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+
+fuzz: build-fuzz
+	sh tests/codes/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 # Builds the program alone (tests and benchmarks wait for `make test` and
 # `make bench`). The two finest coastline levels are too large for the
@@ -60,7 +73,16 @@ test: test-asan
 else ifeq ($(SANITIZE),0)
 test: test-normal
 else
-test: test-normal
+# Both suites, while the fuzz targets run 15 s each beside them.
+test: build-fuzz
+	@rm -f build-fuzz/court.rc
+	@(sh tests/codes/fuzz/run.sh build-fuzz 15 > build-fuzz/court.log 2>&1; \
+	  echo $$? > build-fuzz/court.rc) &
+	$(MAKE) --no-print-directory test-suites
+	@while [ ! -f build-fuzz/court.rc ]; do sleep 1; done; cat build-fuzz/court.log; \
+	  exit $$(cat build-fuzz/court.rc)
+
+test-suites: test-normal
 	$(MAKE) --no-print-directory test-asan
 endif
 
@@ -68,4 +90,4 @@ bench: build
 	sh bench/run.sh build
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

@@ -3,6 +3,7 @@
 #include "codes/grib_sections.h"
 
 #include "codes/logerr.h"
+#include "codes/unites_temps.h"
 
 #include <cstdint>
 
@@ -30,32 +31,12 @@ time_t CLASS_GRIB_SECTIONS::timetDateDeReference()
     return timetDateDeReference(ui_s1_annee, ui_s1_mois, ui_s1_jour, ui_s1_heure);
 }
 
-namespace {
-// Seconds of a time unit of code table 4; 0 for a unit without a fixed length.
-uint32_t ulSecondes(unsigned int unite)
-{
-    CLASS_CODES_LOGERR contexte("ulSecondes");
-    switch (unite) {
-    case 0: return 60;
-    case 1: return 3600;
-    case 2: return 86400;
-    case 3: return 2592000;       // month of 30 days
-    case 4: return 31536000;      // year of 365 days
-    case 5: return 315360000;
-    case 6: return 946080000;
-    case 7: return 3153600000u;
-    case 254: return 1;
-    default: return 0;
-    }
-}
-}
-
 time_t CLASS_GRIB_SECTIONS::timetDateDeValidite(time_t reference, unsigned int unite,
                                                 unsigned int p1, unsigned int p2,
                                                 unsigned int indicateur)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "timetDateDeValidite");
-    uint32_t secondes = ulSecondes(unite);
+    uint32_t secondes = secondesParUnite(unite);
     if (!secondes)
         return reference;
     // The range is counted in unsigned 32 bits, as stored ranges always were.

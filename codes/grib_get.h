@@ -4,6 +4,14 @@
 //
 // The cursor's vInit(octets) and the model's vInit() meet in these classes:
 // call them qualified (CLASS_CODES_BIT::vInit, CLASS_GRIB_SECTIONS::vInit).
+//
+// Every length and count is checked against the message before anything is
+// read or allocated: a damaged or foreign message is refused with a log
+// record and a non-zero result, never read past.
+//
+// Use: vMessage(buffer, length) (or the same steps by hand: vChange, the
+// expected length, the four flags cleared), then iGet(0) for values or
+// iGet(1) for raw codes, or iGetSections() for the sections alone.
 #ifndef CODES_GRIB_GET_H
 #define CODES_GRIB_GET_H
 
@@ -23,6 +31,9 @@ public:
         CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_GRIB_GET_BASE");
     }
 
+    // Locates the sections: 0, or the log's non-zero result.
+    int iGetPointeurs();
+
     // Non-zero: a packed code of all ones is an absent value.
     unsigned int ui_code_absent;
     // Octets of the sections located so far.
@@ -40,6 +51,25 @@ public:
     {
         CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_GRIB_GET_SECTIONS");
     }
+    ~CLASS_GRIB_GET_SECTIONS() { vGetSectionsFree(); }
+    CLASS_GRIB_GET_SECTIONS(const CLASS_GRIB_GET_SECTIONS&) = delete;
+    CLASS_GRIB_GET_SECTIONS& operator=(const CLASS_GRIB_GET_SECTIONS&) = delete;
+
+    // 0 when sections 1 to 4 are read and the exchange record filled, else 1.
+    int iGetSections();
+    int iSection1();
+    int iSection2();
+    int vSection2ll();
+    int vSection2ga();
+    int vSection2sp();
+    int iSection3();
+    int iSection4();
+    int iSection4SecondOrdre();
+    int iSection4Matrice();
+    void vFacteurExposantMantisse();
+    static float fExposantMantisse(unsigned char octet, unsigned long mantisse);
+    void vWriteStg();
+    void vGetSectionsFree();
 
     unsigned int ui_sections_decodees;
 };
@@ -52,10 +82,29 @@ public:
     {
         CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_GRIB_GET");
     }
+    ~CLASS_GRIB_GET() { vGetFree(); }
+
+    // Points the cursor at a message of `longueur` octets and clears the
+    // flags, ready for a new decoding with the same object.
+    void vMessage(unsigned char* message, unsigned int longueur);
+    // raw = 0: decoded values (pf_stg_valeurs, or ppf_stg_matrices for
+    // matrices); otherwise raw codes (pui_stg_codes). 0 on success.
+    int iGet(int raw);
+    int iGetValeurs();
+    int iGetEcarts();
+    int iGetValeursCompressees();
+    int iGetValeursSpectrales();
+    int iGetValeursTestFin(unsigned long position);
+    void vGetFree();
 
     // Bits per value, raised to the widest second-order group.
     unsigned int ui_largeur_max;
     unsigned int ui_valeurs_decodees;
+
+private:
+    // The walk of simple packing, into floats or into raw codes.
+    int iDeballer(int bruts);
+    unsigned int ui_matrices_allouees = 0;
 };
 
 #endif

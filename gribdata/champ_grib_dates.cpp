@@ -4,7 +4,7 @@
 
 #include "gribdata/calendrier.h"
 #include "gribdata/globales.h"
-#include "gribdata/unites_temps.h"
+#include "codes/unites_temps.h"
 
 #include <cstdio>
 

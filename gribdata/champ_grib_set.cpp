@@ -2,7 +2,7 @@
 // it, so that a damaged or foreign message is refused, never read past.
 #include "gribdata/champ_grib.h"
 
-#include "gribdata/octets_grib.h"
+#include "codes/octets_grib.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,6 @@
 // so the array is never larger than the message can fill.
 #include "gribdata/champ_grib.h"
 
-#include "gribdata/bit.h"
-
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -39,14 +37,14 @@ int Grib::decoder(const unsigned char* bits3, unsigned long bits3Longueur,
     for (int x = 0; x < 256; ++x)
         physique[x] = float((reference + x * echelleBinaire) / echelleDecimale);
 
-    Bit valeur(int(octets), const_cast<unsigned char*>(donnees));
+    // The counts are checked: index the octets directly.
     if (!bits3) {
         for (uint64_t k = 0; k < points; ++k)
-            valeurs[k] = physique[valeur.read(8)];
+            valeurs[k] = physique[donnees[k]];
         return 0;
     }
-    Bit carte(int((bits3Longueur + 7) / 8), const_cast<unsigned char*>(bits3));
+    uint64_t j = 0;
     for (uint64_t k = 0; k < points; ++k)
-        valeurs[k] = carte.read(1) ? physique[valeur.read(8)] : GRIB_ABSENT;
+        valeurs[k] = bits3[k >> 3] >> (7 - (k & 7)) & 1 ? physique[donnees[j++]] : GRIB_ABSENT;
     return 0;
 }

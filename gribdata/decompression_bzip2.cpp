@@ -1,155 +1,131 @@
+// bzip2: the streams of the file one after the other, as `bzip2 -dc` reads
+// them, decoded from the file held in memory. Damage stops the data at the
+// last block decoded before it.
 #include "gribdata/decompression.h"
+#include "gribdata/decompression_commune.h"
 #include "gribdata/decompression_limites.h"
 #include "gribdata/globales.h"
-#include "gribdata/tampon_croissant.h"
 
+#include <algorithm>
 #include <bzlib.h>
-#include <cstdio>
-#include <cstring>
-#include <sys/stat.h>
+#include <climits>
 
 namespace {
 
 const char* const TAG = "<DECOMPRESSION>";
 
-// Reads the streams of one file one after the other, as `bzip2 -dc` does:
-// the bytes that libbz2 read past the end of a stream start the next one.
 class LecteurBzip2 {
 public:
-    LecteurBzip2(FILE* fichier, const char* nom) : fichier_(fichier), nom_(nom) {}
+    LecteurBzip2(const unsigned char* octets, size_t taille, const char* nom)
+        : reste_(octets), taille_(taille), nom_(nom)
+    {
+        ouvrirFlux();
+    }
     ~LecteurBzip2() { fermerFlux(); }
     LecteurBzip2(const LecteurBzip2&) = delete;
     LecteurBzip2& operator=(const LecteurBzip2&) = delete;
 
-    bool ouvrirFlux(const char* avance, int longueur);
-    // Bytes written, 0 once every stream is read, -1 on an error.
     long lire(char* destination, unsigned longueur);
-
+    const char* dommage() const { return dommage_; }
     int code() const { return code_; }
-    // Streams decoded, not counting the trailing garbage.
     int flux() const { return nombreFlux_ - (dechetsIgnores_ ? 1 : 0); }
     bool dechetsIgnores() const { return dechetsIgnores_; }
 
 private:
-    bool fluxSuivant();
+    void ouvrirFlux();
     void fermerFlux();
-    bool finFichier();
+    void alimenter();
+    void finDeFlux();
 
-    FILE* fichier_;
+    bz_stream z_{};
+    const unsigned char* reste_;
+    size_t taille_;
     const char* nom_;
-    BZFILE* flux_ = nullptr;
-    int code_ = BZ_OK;
-    int nombreFlux_ = 0;
+    bool ouvert_ = false;
+    bool fini_ = false;
     bool dechetsIgnores_ = false;
-    bool finDuFlux_ = false;
-    char reste_[BZ_MAX_UNUSED];
+    int nombreFlux_ = 0;
+    int code_ = BZ_OK;
+    const char* dommage_ = nullptr;
 };
 
-bool LecteurBzip2::ouvrirFlux(const char* avance, int longueur)
+void LecteurBzip2::ouvrirFlux()
 {
-    flux_ = BZ2_bzReadOpen(&code_, fichier_, 0, 0, const_cast<char*>(avance), longueur);
-    finDuFlux_ = false;
+    code_ = BZ2_bzDecompressInit(&z_, 0, 0);
+    ouvert_ = code_ == BZ_OK;
     ++nombreFlux_;
     // One line per stream would flood the log for pbzip2 files.
-    if (nombreFlux_ == 1 || code_ != BZ_OK)
+    if (nombreFlux_ == 1 || !ouvert_)
         vJournal(TAG, "Decompression Bzip2 : open: %s %d\n", nom_, code_);
-    if (code_ != BZ_OK) {
-        // libbz2 leaves nothing to close after a failed open.
-        flux_ = nullptr;
-        return false;
-    }
-    return true;
-}
-
-long LecteurBzip2::lire(char* destination, unsigned longueur)
-{
-    for (;;) {
-        if (!flux_)
-            return 0;
-        // libbz2 cannot be read again once it has reported the stream end.
-        if (finDuFlux_) {
-            if (!fluxSuivant())
-                return -1;
-            continue;
-        }
-        int lus = BZ2_bzRead(&code_, flux_, destination, int(longueur));
-        if (code_ == BZ_OK)
-            return lus;
-        if (code_ == BZ_STREAM_END) {
-            finDuFlux_ = true;
-            if (lus > 0)
-                return lus;
-            continue;
-        }
-        // A bad signature where a further stream would start is trailing
-        // garbage, which bzip2 -dc ignores too; anywhere else it is corruption.
-        if (code_ == BZ_DATA_ERROR_MAGIC && nombreFlux_ > 1) {
-            dechetsIgnores_ = true;
-            code_ = BZ_STREAM_END;
-            fermerFlux();
-            return 0;
-        }
-        return -1;
-    }
-}
-
-bool LecteurBzip2::fluxSuivant()
-{
-    void* inutilises = nullptr;
-    int nombre = 0;
-    BZ2_bzReadGetUnused(&code_, flux_, &inutilises, &nombre);
-    if (code_ != BZ_OK)
-        return false;
-    // The unused bytes live in the stream's own buffer, freed by the close.
-    if (nombre > 0)
-        std::memcpy(reste_, inutilises, size_t(nombre));
-    fermerFlux();
-    code_ = BZ_STREAM_END;
-    if (nombre == 0 && finFichier())
-        return true;
-    return ouvrirFlux(reste_, nombre);
+    if (!ouvert_)
+        dommage_ = "illisible (mémoire)";
 }
 
 void LecteurBzip2::fermerFlux()
 {
-    if (flux_) {
-        int code;
-        BZ2_bzReadClose(&code, flux_);
-        flux_ = nullptr;
+    if (ouvert_)
+        BZ2_bzDecompressEnd(&z_);
+    ouvert_ = false;
+}
+
+void LecteurBzip2::alimenter()
+{
+    if (z_.avail_in == 0 && taille_ > 0) {
+        z_.next_in = const_cast<char*>(reinterpret_cast<const char*>(reste_));
+        z_.avail_in = unsigned(std::min<size_t>(taille_, UINT_MAX));
+        reste_ += z_.avail_in;
+        taille_ -= z_.avail_in;
     }
 }
 
-bool LecteurBzip2::finFichier()
+// The next stream starts with the bytes left after this one.
+void LecteurBzip2::finDeFlux()
 {
-    int c = std::fgetc(fichier_);
-    if (c == EOF)
-        return true;
-    std::ungetc(c, fichier_);
-    return false;
+    alimenter();
+    const char* suite = z_.next_in;
+    const unsigned dispo = z_.avail_in;
+    char* sortie = z_.next_out;
+    const unsigned place = z_.avail_out;
+    fermerFlux();
+    if (dispo == 0) {
+        fini_ = true;
+        return;
+    }
+    z_ = bz_stream{};
+    ouvrirFlux();
+    z_.next_in = const_cast<char*>(suite);
+    z_.avail_in = dispo;
+    z_.next_out = sortie;
+    z_.avail_out = place;
 }
 
-// The log line that says why, or null when it was no failure.
-const char* raisonEchec(TamponCroissant::Issue issue, int code)
+long LecteurBzip2::lire(char* destination, unsigned longueur)
 {
-    switch (issue) {
-    case TamponCroissant::TropGrand:
-        return "données décompressées plus grandes que 99 fois le fichier ou que 4 Gio";
-    case TamponCroissant::MemoireInsuffisante:
-        return "mémoire insuffisante";
-    case TamponCroissant::ErreurLecture:
-        if (code == BZ_DATA_ERROR_MAGIC)
-            return "ce n'est pas un fichier bzip2";
-        if (code == BZ_UNEXPECTED_EOF)
-            return "fichier tronqué";
-        if (code == BZ_IO_ERROR)
-            return "erreur de lecture du fichier";
-        if (code == BZ_MEM_ERROR)
-            return "mémoire insuffisante";
-        return "fichier corrompu";
-    case TamponCroissant::Complet:
-        break;
+    if (dommage_)
+        return -1;
+    z_.next_out = destination;
+    z_.avail_out = longueur;
+    while (!fini_ && !dommage_ && z_.avail_out > 0) {
+        alimenter();
+        code_ = BZ2_bzDecompress(&z_);
+        if (code_ == BZ_STREAM_END) {
+            finDeFlux();
+        } else if (code_ == BZ_DATA_ERROR_MAGIC && nombreFlux_ > 1) {
+            // Not a stream where a further one would start: trailing garbage,
+            // which bzip2 -dc ignores too.
+            dechetsIgnores_ = true;
+            fini_ = true;
+            code_ = BZ_STREAM_END;
+        } else if (code_ != BZ_OK) {
+            dommage_ = code_ == BZ_DATA_ERROR_MAGIC ? "non bzip2" : "corrompu";
+        } else if (z_.avail_in == 0 && taille_ == 0 && z_.avail_out > 0) {
+            // All input taken, room left, and the stream not ended.
+            dommage_ = "tronqué";
+            code_ = BZ_UNEXPECTED_EOF;
+        }
     }
-    return nullptr;
+    const long ecrits = long(longueur - z_.avail_out);
+    return ecrits > 0 ? ecrits : dommage_ ? -1 : 0;
 }
 
 }  // namespace
@@ -158,55 +134,29 @@ char* bzip2(const char* file, unsigned int& n)
 {
     const char* nom = file ? file : "(null)";
     vJournal(TAG, "Decompression Bzip2 : START : file: %s %u\n", nom, n);
-    FILE* fichier = file ? std::fopen(file, "rb") : nullptr;
-    struct stat st;
-    if (!fichier || fstat(fileno(fichier), &st) != 0 || !S_ISREG(st.st_mode)) {
-        vJournal(TAG, "Decompression Bzip2 : %s : fichier absent ou illisible\n", nom);
-        if (fichier)
-            std::fclose(fichier);
+    FichierCompresse f;
+    if (!lireCompresse(file, n, "Decompression Bzip2 :", f))
         return nullptr;
-    }
-    const long long S = st.st_size;
-    const char* refus = nullptr;
-    if (S == 0)
-        refus = "fichier vide";
-    else if (n > FACTEUR_TAILLE_MAX)
-        refus = "facteur de taille refusé (99 au plus)";
-    if (refus) {
-        vJournal(TAG, "Decompression Bzip2 : %s : %s\n", nom, refus);
-        std::fclose(fichier);
-        return nullptr;
-    }
-
-    const LimitesDecompression limites = limitesDecompression(uint64_t(S), n);
+    const LimitesDecompression limites = limitesDecompression(f.taille, n);
     TamponCroissant tampon(limites.initiale, limites.maximale);
-    TamponCroissant::Issue issue = TamponCroissant::ErreurLecture;
-    int code = BZ_OK;
+    FinFlux fin{TamponCroissant::Complet, nullptr};
     {
-        LecteurBzip2 lecteur(fichier, nom);
-        if (lecteur.ouvrirFlux(nullptr, 0))
-            issue = tampon.remplir([&lecteur](char* destination, unsigned longueur) {
-                return lecteur.lire(destination, longueur);
-            });
-        code = lecteur.code();
-        vJournal(TAG, "Decompression Bzip2 : %s %lld/%lld/%lld - %d\n", nom, S,
-                 (long long)tampon.capacite(), (long long)tampon.taille(), code);
+        LecteurBzip2 lecteur(f.octets.get(), f.taille, nom);
+        fin.issue = tampon.remplir([&lecteur](char* destination, unsigned longueur) {
+            return lecteur.lire(destination, longueur);
+        });
+        fin.dommage = lecteur.dommage();
+        vJournal(TAG, "Decompression Bzip2 : %s %lld/%lld/%lld - %d\n", nom,
+                 (long long)f.taille, (long long)tampon.capacite(), (long long)tampon.taille(),
+                 lecteur.code());
         if (lecteur.flux() > 1 || lecteur.dechetsIgnores())
             vJournal(TAG, "Decompression Bzip2 : %s : %d flux%s\n", nom, lecteur.flux(),
                      lecteur.dechetsIgnores() ? ", octets en trop ignorés" : "");
     }
-    std::fclose(fichier);
-
-    if (const char* raison = raisonEchec(issue, code)) {
-        vJournal(TAG, "Decompression Bzip2 : %s : %s\n", nom, raison);
-        return nullptr;
-    }
-    char* resultat = tampon.copieExacte();
-    if (!resultat) {
-        vJournal(TAG, "Decompression Bzip2 : %s : mémoire insuffisante\n", nom);
-        return nullptr;
-    }
-    vJournal(TAG, "Décompression bip2 terminée : %lld\n", (long long)tampon.taille());
-    n = unsigned(tampon.taille());
-    return resultat;
+    // A file that is not bzip2 at all holds nothing to keep.
+    if (fin.dommage && tampon.taille() == 0 && f.taille >= 3 &&
+        !(f.octets[0] == 'B' && f.octets[1] == 'Z' && f.octets[2] == 'h'))
+        fin.dommage = "non bzip2";
+    return conclure(nom, "Decompression Bzip2 :", tampon, fin,
+                    "Décompression bip2 terminée : %lld\n", n);
 }

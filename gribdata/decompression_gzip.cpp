@@ -1,87 +1,118 @@
+// gzip: every member of the file, inflated from the file held in memory; a
+// file that is not gzip passes through unchanged, as zlib's reader gives it.
 #include "gribdata/decompression.h"
+#include "gribdata/decompression_commune.h"
 #include "gribdata/decompression_limites.h"
 #include "gribdata/globales.h"
-#include "gribdata/tampon_croissant.h"
 
-#include <string>
-#include <sys/stat.h>
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <zlib.h>
 
 namespace {
 
 const char* const TAG = "<DECOMPRESSION>";
 
-// zlib's default 8 KiB input buffer costs a read() per 8 KiB.
-const unsigned TAMPON_ZLIB = 128 * 1024;
+class LecteurGzip {
+public:
+    LecteurGzip(const unsigned char* octets, size_t taille) : reste_(octets), taille_(taille)
+    {
+        ouvert_ = inflateInit2(&z_, 16 + MAX_WBITS) == Z_OK;
+        if (!ouvert_)
+            dommage_ = "illisible (mémoire)";
+    }
+    ~LecteurGzip()
+    {
+        if (ouvert_)
+            inflateEnd(&z_);
+    }
+    LecteurGzip(const LecteurGzip&) = delete;
+    LecteurGzip& operator=(const LecteurGzip&) = delete;
+
+    long lire(char* destination, unsigned longueur);
+    const char* dommage() const { return dommage_; }
+
+private:
+    void alimenter();
+
+    z_stream z_{};
+    const unsigned char* reste_;
+    size_t taille_;
+    bool ouvert_ = false;
+    bool fini_ = false;
+    const char* dommage_ = nullptr;
+};
+
+void LecteurGzip::alimenter()
+{
+    if (z_.avail_in == 0 && taille_ > 0) {
+        z_.next_in = const_cast<unsigned char*>(reste_);
+        z_.avail_in = unsigned(std::min<size_t>(taille_, UINT_MAX));
+        reste_ += z_.avail_in;
+        taille_ -= z_.avail_in;
+    }
+}
+
+long LecteurGzip::lire(char* destination, unsigned longueur)
+{
+    if (dommage_)
+        return -1;
+    z_.next_out = reinterpret_cast<unsigned char*>(destination);
+    z_.avail_out = longueur;
+    while (!fini_ && z_.avail_out > 0) {
+        alimenter();
+        const int code = inflate(&z_, Z_NO_FLUSH);
+        if (code == Z_STREAM_END) {
+            alimenter();
+            // Another member follows; anything else after a member is
+            // ignored, as zlib's reader does.
+            if (z_.avail_in >= 2 && z_.next_in[0] == 0x1f && z_.next_in[1] == 0x8b)
+                inflateReset(&z_);
+            else
+                fini_ = true;
+        } else if (code == Z_BUF_ERROR ||
+                   (code == Z_OK && z_.avail_in == 0 && taille_ == 0 && z_.avail_out > 0)) {
+            dommage_ = "tronqué";
+        } else if (code != Z_OK) {
+            dommage_ = "corrompu";
+        }
+        if (dommage_)
+            break;
+    }
+    const long ecrits = long(longueur - z_.avail_out);
+    return ecrits > 0 ? ecrits : dommage_ ? -1 : 0;
+}
 
 }  // namespace
 
 char* gzip(const char* file, unsigned int& n)
 {
-    struct stat st;
-    if (!file || stat(file, &st) != 0 || !S_ISREG(st.st_mode)) {
-        vJournal(TAG, "Gzip %s : fichier absent ou illisible\n", file ? file : "(null)");
+    FichierCompresse f;
+    if (!lireCompresse(file, n, "Gzip", f))
         return nullptr;
-    }
-    const long long S = st.st_size;
-    vJournal(TAG, "Gzip %s %lld\n", file, S);
-    if (S == 0) {
-        vJournal(TAG, "Gzip %s : fichier vide\n", file);
-        return nullptr;
-    }
-    if (n > FACTEUR_TAILLE_MAX) {
-        vJournal(TAG, "Gzip %s : facteur de taille %u refusé (%u au plus)\n", file, n,
-                 FACTEUR_TAILLE_MAX);
-        return nullptr;
-    }
-
-    gzFile g = gzopen(file, "rb");
-    if (!g) {
-        vJournal(TAG, "Gzip %s : ouverture impossible\n", file);
-        return nullptr;
-    }
-    gzbuffer(g, TAMPON_ZLIB);
-    // Without a gzip header zlib would copy the file through unchanged.
-    if (gzdirect(g)) {
-        gzclose(g);
-        vJournal(TAG, "Gzip %s : ce n'est pas un fichier gzip\n", file);
-        return nullptr;
-    }
-
-    const LimitesDecompression limites = limitesDecompression(uint64_t(S), n);
+    vJournal(TAG, "Gzip %s %lld\n", file, (long long)f.taille);
+    const LimitesDecompression limites = limitesDecompression(f.taille, n);
     TamponCroissant tampon(limites.initiale, limites.maximale);
-    TamponCroissant::Issue issue = tampon.remplir([g](char* destination, unsigned longueur) {
-        return long(gzread(g, destination, longueur));
-    });
-    // A truncated member is not a read error for gzread, only for gzerror.
-    int codeZlib = Z_OK;
-    const std::string erreurZlib = gzerror(g, &codeZlib);
-    const int fermeture = gzclose(g);
-    vJournal(TAG, "Decompression gzip : %lld/%lld/%lld\n", S, (long long)tampon.capacite(),
-             (long long)tampon.taille());
-    vJournal(TAG, "Fermeture du fichier gzip: %d \n", fermeture);
-
-    if (issue == TamponCroissant::TropGrand) {
-        vJournal(TAG, "Gzip %s : données décompressées plus grandes que %lld octets\n", file,
-                 (long long)limites.maximale);
-        return nullptr;
+    FinFlux fin{TamponCroissant::Complet, nullptr};
+    if (f.taille < 2 || f.octets[0] != 0x1f || f.octets[1] != 0x8b) {
+        // Not gzip: the bytes themselves.
+        size_t lu = 0;
+        fin.issue = tampon.remplir([&](char* destination, unsigned longueur) {
+            const size_t k = std::min<size_t>(longueur, f.taille - lu);
+            std::memcpy(destination, f.octets.get() + lu, k);
+            lu += k;
+            return long(k);
+        });
+    } else {
+        LecteurGzip lecteur(f.octets.get(), f.taille);
+        fin.issue = tampon.remplir([&lecteur](char* destination, unsigned longueur) {
+            return lecteur.lire(destination, longueur);
+        });
+        fin.dommage = lecteur.dommage();
     }
-    if (issue == TamponCroissant::MemoireInsuffisante) {
-        vJournal(TAG, "Gzip %s : mémoire insuffisante\n", file);
-        return nullptr;
-    }
-    if (issue == TamponCroissant::ErreurLecture || codeZlib != Z_OK || fermeture != Z_OK) {
-        vJournal(TAG, "Gzip %s : fichier corrompu ou tronqué (%s)\n", file,
-                 codeZlib != Z_OK ? erreurZlib.c_str() : "erreur à la fermeture");
-        return nullptr;
-    }
-
-    char* resultat = tampon.copieExacte();
-    if (!resultat) {
-        vJournal(TAG, "Gzip %s : mémoire insuffisante\n", file);
-        return nullptr;
-    }
-    vJournal(TAG, "Décompression gzip terminée : %lld\n", (long long)tampon.taille());
-    n = unsigned(tampon.taille());
-    return resultat;
+    vJournal(TAG, "Decompression gzip : %lld/%lld/%lld\n", (long long)f.taille,
+             (long long)tampon.capacite(), (long long)tampon.taille());
+    vJournal(TAG, "Fermeture du fichier gzip: %d \n", fin.dommage ? -3 : 0);
+    return conclure(file, "Gzip", tampon, fin, "Décompression gzip terminée : %lld\n", n);
 }

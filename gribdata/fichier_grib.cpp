@@ -3,6 +3,7 @@
 #include "gribdata/champ_grib.h"
 
 #include <cstring>
+#include <sys/mman.h>
 
 File::File(const char* nom)
 {
@@ -44,8 +45,11 @@ void File::initialisation(const char* nom)
 
 void File::menage()
 {
-    if (!nonProprietaire)
+    if (projection_)
+        munmap(const_cast<unsigned char*>(buffer), projection_);
+    else if (!nonProprietaire)
         delete[] buffer;
+    projection_ = 0;
     buffer = nullptr;
     length = 0;
     menageliste();

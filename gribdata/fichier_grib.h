@@ -1,5 +1,5 @@
-// An opened GRIB edition 1 file: its content in memory, decompressed when it
-// arrived as .bz2 or .gz, and the list of its messages sorted by validity and
+// An opened GRIB edition 1 file: its content in memory (a plain file mapped
+// read-only, a .bz2 or .gz decompressed), and the list of its messages sorted by validity and
 // parameter. Values are decoded later, record by record (see champ_grib.h).
 #ifndef GRIBDATA_FICHIER_GRIB_H
 #define GRIBDATA_FICHIER_GRIB_H
@@ -40,6 +40,8 @@ public:
 
 private:
     void charger();
+    // Octets of the file mapped into memory, 0 when the buffer was read.
+    size_t projection_ = 0;
     void chainerPluies();
 };
 

@@ -2,7 +2,7 @@
 // first octets of section 1 are read; values are left to the field decoder.
 #include "gribdata/fichier_grib.h"
 
-#include "gribdata/octets_grib.h"
+#include "codes/octets_grib.h"
 #include "gribdata/parametres.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
-// Reading a file whole into memory, decompressing it by its extension.
+// Bringing a file into memory: mapped when plain, decompressed by its
+// extension, read whole when it cannot be mapped.
 #include "gribdata/fichier_grib.h"
 
 #include "gribdata/decompression.h"
@@ -7,7 +8,10 @@
 #include <cstring>
 #include <new>
 #include <strings.h>
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +46,26 @@ unsigned char* lireEntier(const char* nom, unsigned int& longueur)
     return tampon;
 }
 
+// The file mapped read-only: only the pages the scan and the decoder touch
+// are read. Null when it cannot be mapped (the caller reads it instead).
+const unsigned char* projeter(const char* nom, unsigned int& longueur, size_t& projection)
+{
+    const int fd = open(nom, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st;
+    void* p = MAP_FAILED;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
+        st.st_size < TAILLE_MAX)
+        p = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    close(fd);
+    if (p == MAP_FAILED)
+        return nullptr;
+    projection = size_t(st.st_size);
+    longueur = (unsigned int)st.st_size;
+    return static_cast<const unsigned char*>(p);
+}
+
 }  // namespace
 
 void File::charger()
@@ -53,7 +77,7 @@ void File::charger()
         buffer = reinterpret_cast<unsigned char*>(bzip2(name, n));
     } else if (strcasecmp(ext, ".gz") == 0) {
         buffer = reinterpret_cast<unsigned char*>(gzip(name, n));
-    } else {
+    } else if (!(buffer = projeter(name, n, projection_))) {
         buffer = lireEntier(name, n);
     }
     length = buffer ? n : 0;

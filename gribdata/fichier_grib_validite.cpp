@@ -3,7 +3,7 @@
 #include "gribdata/fichier_grib.h"
 
 #include "gribdata/calendrier.h"
-#include "gribdata/unites_temps.h"
+#include "codes/unites_temps.h"
 
 #include <ctime>
 

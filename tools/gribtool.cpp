@@ -4,19 +4,26 @@
 //   gribtool list FILE     one line per record, in list order
 //   gribtool data FILE N   "lat lon value" for each point of record N (1-based)
 //   gribtool max FILE      the largest value of each record, decoding them all
+//   gribtool index FILE    "offset length" of every message (GRIB, BUFR, QX1)
+//   gribtool decode FILE N "lat lon value" for each point of message N (file
+//                          order, through the codes library's decoder);
+//                          without N, the largest value of every message
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/globales.h"
+#include "tools/gribtool_codec.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: gribtool list FILE | data FILE N | max FILE\n");
+    std::fprintf(stderr, "usage: gribtool list FILE | data FILE N | max FILE | index FILE | "
+                         "decode FILE [N]\n");
     return 2;
 }
 
@@ -101,16 +108,16 @@ int maxima(const char* nom)
             refus = 3;
             continue;
         }
-        bool vide = true;
-        float max = 0;
-        for (long k = 0; k < long(champ.ni) * champ.nj; ++k) {
+        // A new maximum is rare: test it first, the absent value after.
+        const float moinsInfini = -std::numeric_limits<float>::infinity();
+        float max = moinsInfini;
+        const long n = long(champ.ni) * champ.nj;
+        for (long k = 0; k < n; ++k) {
             const float v = champ.valeurs[k];
-            if (v != GRIB_ABSENT && (vide || v > max)) {
+            if (v > max && v != GRIB_ABSENT)
                 max = v;
-                vide = false;
-            }
         }
-        if (vide)
+        if (max == moinsInfini)
             std::printf("missing\n");
         else
             std::printf("%.9g\n", double(max));
@@ -130,5 +137,9 @@ int main(int argc, char** argv)
         return donnees(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "max") == 0)
         return maxima(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "index") == 0)
+        return iCommandeIndex(argv[2]);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "decode") == 0)
+        return iCommandeDecode(argv[2], argc == 4 ? argv[3] : nullptr);
     return usage();
 }

@@ -5,7 +5,9 @@
 // as forecasts do, and carry a little noise, so the file compresses about as
 // real downloads do. Fixed seed: the same bytes on every run.
 //
-// Usage: gen_grib_service OUTPUT VALIDITIES PARAMETERS   (at most 25 parameters)
+// Usage: gen_grib_service OUTPUT VALIDITIES PARAMETERS [NI NJ BITS]
+// (at most 25 parameters). With NI and NJ the grid is global, NI points
+// around a parallel, NJ from pole to pole; BITS is 8 (default) or 16.
 #include <cmath>
 #include "bench/alea.h"
 
@@ -17,7 +19,9 @@
 
 namespace {
 
-const int NI = 400, NJ = 300;
+int NI = 400, NJ = 300, OCTETS = 1;
+// Grid in millidegrees: first point and step.
+int LA1 = 60000, LO1 = -40000, PAS = 100;
 
 struct Parametre {
     int numero, typeNiveau, niveau, echelleBinaire;
@@ -97,24 +101,25 @@ std::string entete(const Parametre& p, int heure)
     octets(s2, 0, 1);  // latitude/longitude
     octets(s2, NI, 2);
     octets(s2, NJ, 2);
-    signe(s2, 60000, 3);
-    signe(s2, -40000, 3);
+    signe(s2, LA1, 3);
+    signe(s2, LO1, 3);
     octets(s2, 0x80, 1);
-    signe(s2, 60000 - (NJ - 1) * 100, 3);
-    signe(s2, -40000 + (NI - 1) * 100, 3);
-    octets(s2, 100, 2);
-    octets(s2, 100, 2);
+    signe(s2, LA1 - (NJ - 1) * PAS, 3);
+    signe(s2, LO1 + (NI - 1) * PAS, 3);
+    octets(s2, uint32_t(PAS), 2);
+    octets(s2, uint32_t(PAS), 2);
     octets(s2, 0, 1);  // from the north-west corner
     octets(s2, 0, 4);
 
     std::string s4;
-    octets(s4, uint32_t(11 + NI * NJ), 3);
+    octets(s4, uint32_t(11 + NI * NJ * OCTETS), 3);
     octets(s4, 0, 1);
-    signe(s4, p.echelleBinaire, 2);
+    signe(s4, p.echelleBinaire - 8 * (OCTETS - 1), 2);
     ibm(s4, p.reference);
-    octets(s4, 8, 1);
+    octets(s4, uint32_t(8 * OCTETS), 1);
 
-    const uint32_t total = uint32_t(8 + s1.size() + s2.size() + s4.size() + NI * NJ + 4);
+    const uint32_t total =
+        uint32_t(8 + s1.size() + s2.size() + s4.size() + NI * NJ * OCTETS + 4);
     std::string s = "GRIB";
     octets(s, total, 3);
     octets(s, 1, 1);
@@ -132,7 +137,15 @@ void champ(int parametre, int pas, Alea& alea, std::vector<unsigned char>& valeu
             const uint32_t r = alea();
             if (r % 16 == 0)
                 v += double(int(r >> 8) % 3 - 1);
-            valeurs[size_t(j) * NI + size_t(i)] = (unsigned char)(v < 0 ? 0 : v > 255 ? 255 : v);
+            const double borne = v < 0 ? 0 : v > 255 ? 255 : v;
+            const size_t k = (size_t(j) * NI + size_t(i)) * size_t(OCTETS);
+            if (OCTETS == 2) {
+                const uint32_t code = uint32_t(borne * 256) | (r >> 12 & 0xFF);
+                valeurs[k] = (unsigned char)(code >> 8 > 255 ? 255 : code >> 8);
+                valeurs[k + 1] = (unsigned char)code;
+            } else {
+                valeurs[k] = (unsigned char)borne;
+            }
         }
 }
 
@@ -140,9 +153,21 @@ void champ(int parametre, int pas, Alea& alea, std::vector<unsigned char>& valeu
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s OUTPUT VALIDITIES PARAMETERS\n", argv[0]);
+    if (argc != 4 && argc != 7) {
+        std::fprintf(stderr, "usage: %s OUTPUT VALIDITIES PARAMETERS [NI NJ BITS]\n", argv[0]);
         return 2;
+    }
+    if (argc == 7) {
+        NI = std::atoi(argv[4]);
+        NJ = std::atoi(argv[5]);
+        OCTETS = std::atoi(argv[6]) == 16 ? 2 : 1;
+        if (NI < 2 || NJ < 2 || 11L + long(NI) * NJ * OCTETS > 16777215L) {
+            std::fprintf(stderr, "%s: grid too large for one message\n", argv[0]);
+            return 2;
+        }
+        PAS = 360000 / NI;
+        LA1 = (NJ - 1) * PAS / 2;
+        LO1 = 0;
     }
     const int validites = std::atoi(argv[2]), parametres = std::atoi(argv[3]);
     if (validites < 1 || parametres < 1 || parametres > NOMBRE_PARAMETRES) {
@@ -156,7 +181,7 @@ int main(int argc, char** argv)
         return 1;
     }
     Alea alea(0x6A1B5EEDu);
-    std::vector<unsigned char> valeurs(size_t(NI) * NJ);
+    std::vector<unsigned char> valeurs(size_t(NI) * NJ * size_t(OCTETS));
     for (int pas = 0; pas < validites; ++pas)
         for (int p = 0; p < parametres; ++p) {
             const std::string tete = entete(PARAMETRES[p], 3 * pas);

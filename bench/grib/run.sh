@@ -37,21 +37,7 @@ fabriquer() {  # FILE VALIDITIES PARAMETERS
 fabriquer "$gros" 40 25
 fabriquer "$typique" 30 10
 
-taille() { wc -c < "$1" | tr -d ' '; }
-maintenant() { date +%s%N; }
-
-# Best wall time of three runs of a command, in seconds, output discarded.
-meilleur() {
-    best=""
-    for essai in 1 2 3; do
-        debut=$(maintenant)
-        sh -c "$1" > /dev/null 2>&1 || { echo "failed: $1" >&2; return 1; }
-        fin=$(maintenant)
-        t=$((fin - debut))
-        if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
-    done
-    echo "$best"
-}
+. "$(dirname "$0")/mesure.sh"
 
 octets=$(taille "$gros")
 ligne() {  # LABEL NANOSECONDS
@@ -81,3 +67,5 @@ echo
 echo "typical download: $(taille "$typique.gz") bytes as .gz, $(taille "$typique.bz2") as .bz2"
 echo
 "$banc" --data="$donnees"
+echo
+sh "$(dirname "$0")/codec.sh" "$build"

@@ -54,3 +54,27 @@ void Decompression::attendEchec(const std::string& chemin, unsigned int n)
         << "the last log line does not name " << chemin << ":\n"
         << log;
 }
+
+size_t Decompression::attendDommage(const std::string& chemin, unsigned int n)
+{
+    const std::optional<std::string> obtenu = decompresse(chemin, n);
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find(chemin + " : fichier "), std::string::npos) << log;
+    EXPECT_NE(log.find(" octets décompressés\n"), std::string::npos) << log;
+    if (obtenu) {
+        EXPECT_EQ(n, obtenu->size());
+    }
+    return obtenu ? obtenu->size() : 0;
+}
+
+void Decompression::attendDebut(const std::string& chemin, const std::string& complet,
+                                size_t minimum)
+{
+    unsigned int n = 0;
+    const std::optional<std::string> obtenu = decompresse(chemin, n);
+    attendDommage(chemin, 0);
+    const std::string garde = obtenu.value_or("");
+    EXPECT_GE(garde.size(), minimum) << chemin;
+    EXPECT_LT(garde.size(), complet.size() + 1) << chemin;
+    EXPECT_EQ(garde, complet.substr(0, garde.size())) << chemin;
+}

@@ -42,6 +42,11 @@ protected:
     std::optional<std::string> decompresse(const std::string& chemin, unsigned int& n);
     // Checks a null answer with `n` unchanged and a log line naming the file.
     void attendEchec(const std::string& chemin, unsigned int n);
+    // Damaged data: null, or what was decoded before the damage; either way
+    // one log line saying so. Answers the bytes kept.
+    size_t attendDommage(const std::string& chemin, unsigned int n);
+    // Damaged data whose kept bytes, at least `minimum`, start `complet`.
+    void attendDebut(const std::string& chemin, const std::string& complet, size_t minimum);
 };
 
 #endif

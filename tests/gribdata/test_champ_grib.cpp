@@ -189,7 +189,10 @@ TEST(GribDates, ValidityReferenceAndDisplayShift)
     m.p1 = 24;
     ASSERT_EQ(decode(g, m), 0);
     EXPECT_STREQ(g.strGetEcheance(0), "+24h");
-    m.unite = 12;  // no fixed length: no validity
+    m.unite = 11;  // 6 hours
+    ASSERT_EQ(decode(g, m), 0);
+    EXPECT_EQ(g.tValidite, 1796558400 + 24 * 6 * 3600);
+    m.unite = 13;  // no fixed length: no validity
     ASSERT_EQ(decode(g, m), 0);
     EXPECT_EQ(g.tValidite, 0);
 }

@@ -64,7 +64,9 @@ TEST(FileDates, ValidityFromTheReferenceTheUnitAndTheIndicator)
         {2009, 12, 31, 18, 1, 0, 12, 0, 12, 2010010106u}, {2009, 12, 31, 18, 1, 0, 36, 0, 36, 2010010206u},
         {2028, 2, 28, 18, 1, 0, 6, 0, 6, 2028022900u},  // a leap year
         {2026, 12, 6, 12, 1, 10, 1, 44, 300, 2026121900u},
-        {2026, 12, 6, 12, 12, 0, 9, 0, 9, 2026120612u},  // no fixed length: the reference
+        {2026, 12, 6, 12, 13, 0, 9, 0, 9, 2026120612u},  // no fixed length: the reference
+        {2026, 12, 6, 12, 10, 0, 2, 0, 2, 2026120618u},  // 3, 6 and 12 hours
+        {2026, 12, 6, 12, 11, 0, 2, 0, 2, 2026120700u}, {2026, 12, 6, 12, 12, 0, 2, 0, 2, 2026120712u},
         {2026, 12, 6, 12, 2, 0, 2, 0, 2, 2026120812u}, {2026, 12, 6, 12, 0, 0, 120, 0, 120, 2026120614u},
         {2026, 12, 6, 12, 1, 1, 3, 5, 0, 2026120612u}, {2026, 12, 6, 12, 1, 2, 3, 5, 3, 2026120617u},
         {2026, 12, 6, 12, 1, 3, 3, 5, 3, 2026120617u}, {2026, 12, 6, 12, 1, 4, 3, 5, 5, 2026120617u},
@@ -178,9 +180,8 @@ TEST_F(FileLoading, PlainAndCompressedFilesGiveTheSameList)
 
 TEST_F(FileLoading, UnreadableFilesLeaveTheObjectEmpty)
 {
-    ecrireFichier(dossier / "pas-gzip.gz", tampon);
-    for (const std::string& nom : {dossier / "absent.grb", dossier.chemin(),
-                                   dossier / "pas-gzip.gz", dossier / "absent.bz2"}) {
+    for (const std::string& nom :
+         {dossier / "absent.grb", dossier.chemin(), dossier / "absent.bz2"}) {
         File f(nom.c_str());
         EXPECT_EQ(f.buffer, nullptr) << nom;
         EXPECT_EQ(f.length + f.count, 0u);
@@ -188,6 +189,10 @@ TEST_F(FileLoading, UnreadableFilesLeaveTheObjectEmpty)
     }
     File rien(nullptr);
     EXPECT_EQ(rien.name, nullptr);
+    // A plain file named ".gz" passes through the gzip reader unchanged.
+    ecrireFichier(dossier / "pas-gzip.gz", tampon);
+    File simple((dossier / "pas-gzip.gz").c_str());
+    EXPECT_EQ(simple.length, tampon.size());
     EXPECT_EQ(rien.count, 0);
 }
 

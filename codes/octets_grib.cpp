@@ -1,4 +1,4 @@
-#include "gribdata/octets_grib.h"
+#include "codes/octets_grib.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
-// Big-endian fields of GRIB edition 1 octets, as both the file model and the
-// field decoder read them. Callers check the bounds first.
-#ifndef GRIBDATA_OCTETS_GRIB_H
-#define GRIBDATA_OCTETS_GRIB_H
+// Big-endian fields of GRIB edition 1 octets, as the file model, the field
+// decoder and the codec read them. Callers check the bounds first.
+#ifndef CODES_OCTETS_GRIB_H
+#define CODES_OCTETS_GRIB_H
 
 #include <cstdint>
 

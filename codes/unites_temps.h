@@ -1,6 +1,7 @@
-// GRIB1 code table 4: the length of a time unit, for the validity dates.
-#ifndef GRIBDATA_UNITES_TEMPS_H
-#define GRIBDATA_UNITES_TEMPS_H
+// GRIB1 code table 4: the length of a time unit, for the validity dates of
+// the codec and of the file model.
+#ifndef CODES_UNITES_TEMPS_H
+#define CODES_UNITES_TEMPS_H
 
 #include <cstdint>
 
@@ -17,6 +18,9 @@ inline uint32_t secondesParUnite(unsigned unite)
     case 5: return 315360000;
     case 6: return 946080000;
     case 7: return 3153600000u;
+    case 10: return 10800;   // 3 hours
+    case 11: return 21600;   // 6 hours
+    case 12: return 43200;   // 12 hours
     case 254: return 1;
     default: return 0;
     }

@@ -1,0 +1,123 @@
+// Simple packing, into decoded values or raw codes, with or without a bit
+// map; a constant field when the bits per value are 0.
+#include "codes/grib_get.h"
+#include "codes/grib_get_codes.h"
+
+#include <cmath>
+#include <new>
+
+namespace {
+
+// A constant field holds no code: its point count alone sizes the array.
+const uint64_t POINTS_CONSTANT_MAX = 50000000;
+
+int iRefus(const char* message, uint64_t a, uint64_t b)
+{
+    CLASS_CODES_LOGERR::iErr(-1, message, "%llu %llu", (unsigned long long)a,
+                             (unsigned long long)b);
+    return 1;
+}
+
+// Decoded value of a code: (code x 2^E + R) / 10^D, in doubles.
+struct Echelle {
+    double e, r, d;
+    float operator()(uint32_t code) const { return (float)(((double)code * e + r) * d); }
+};
+
+}  // namespace
+
+int CLASS_GRIB_GET::iGetValeurs()
+{
+    CLASS_CODES_LOGERR contexte(spc_class_name, "iGetValeurs");
+    return iDeballer(0);
+}
+
+int CLASS_GRIB_GET::iGetEcarts()
+{
+    CLASS_CODES_LOGERR contexte(spc_class_name, "iGetEcarts");
+    return iDeballer(1);
+}
+
+int CLASS_GRIB_GET::iDeballer(int bruts)
+{
+    const unsigned int bits = ui_s4_bits_par_valeur;
+    const unsigned char* carte = puc_s3_bitmap;
+    const bool edition0 = ui_s0_edition == 0;
+    // Values given, and codes read for them.
+    uint64_t n, codes;
+    if (carte) {
+        n = ui_s3_bits_bitmap;
+        codes = edition0 ? n : ulBitsAUn(carte, n);
+    } else {
+        n = bits ? ui_s4_nombre_valeurs : ui_nombre_points;
+        codes = n;
+    }
+    if (n < ui_nombre_points)
+        return iRefus("moins de valeurs que de points", n, ui_nombre_points);
+    if (bits == 0 && n > POINTS_CONSTANT_MAX)
+        return iRefus("champ constant trop grand", n, POINTS_CONSTANT_MAX);
+    if (bits && codes > ui_s4_nombre_valeurs)
+        return iRefus("section 4 trop courte", codes, ui_s4_nombre_valeurs);
+    float* valeurs = nullptr;
+    unsigned int* bruts_ = nullptr;
+    if (bruts)
+        bruts_ = pui_s4_codes = new (std::nothrow) unsigned int[n ? n : 1];
+    else
+        valeurs = pf_s4_valeurs = new (std::nothrow) float[n ? n : 1];
+    if (!valeurs && !bruts_)
+        return iRefus("memoire insuffisante", n, 0);
+    ui_s4_nombre_valeurs = bits ? ui_s4_nombre_valeurs : (unsigned int)n;
+
+    const Echelle echelle{d_s4_deux_puissance_e, d_s4_reference, std::pow(10.0, -i_s1_d)};
+    LecteurCodes lecteur(*this, ui_s4_position_donnees, bits);
+    const uint32_t tousUns = bits ? (uint32_t)((1ull << bits) - 1) : 0;
+    const bool absentSiUns = !carte && ui_code_absent && bits;
+    uint32_t max = 0;
+    if (!bruts && !carte && bits == 8 && ui_s4_position_donnees % 8 == 0 && !absentSiUns) {
+        // The common cases, 8 bits (one table look-up per octet) and 16 bits,
+        // without a bit map.
+        float table[256];
+        for (uint32_t c = 0; c < 256; ++c)
+            table[c] = echelle(c);
+        const unsigned char* p = puc_debut + ui_s4_position_donnees / 8;
+        for (uint64_t k = 0; k < n; ++k) {
+            valeurs[k] = table[p[k]];
+            max = p[k] > max ? p[k] : max;
+        }
+    } else if (!bruts && !carte && bits == 16 && ui_s4_position_donnees % 8 == 0 &&
+               !absentSiUns) {
+        const unsigned char* p = puc_debut + ui_s4_position_donnees / 8;
+        for (uint64_t k = 0; k < n; ++k) {
+            const uint32_t code = (uint32_t)p[2 * k] << 8 | p[2 * k + 1];
+            valeurs[k] = echelle(code);
+            max = code > max ? code : max;
+        }
+    } else {
+        for (uint64_t k = 0; k < n; ++k) {
+            const bool present = !carte || bBit(carte, k);
+            if (!present) {
+                if (edition0)
+                    lecteur.sauter();
+                if (bruts)
+                    bruts_[k] = ul_valeur_absente;
+                else
+                    valeurs[k] = f_valeur_absente;
+                continue;
+            }
+            const uint32_t code = lecteur.suivant();
+            max = code > max ? code : max;
+            if (absentSiUns && code == tousUns) {
+                if (bruts)
+                    bruts_[k] = ul_valeur_absente;
+                else
+                    valeurs[k] = f_valeur_absente;
+            } else if (bruts) {
+                bruts_[k] = code;
+            } else {
+                valeurs[k] = echelle(code);
+            }
+        }
+    }
+    ui_s4_code_max = max;
+    return iGetValeursTestFin(ui_s4_position_donnees + (unsigned long)(codes * bits));
+}

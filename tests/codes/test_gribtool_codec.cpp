@@ -1,0 +1,47 @@
+// gribtool index and decode against eccodes.
+#include "codec_test.h"
+
+#include <cmath>
+
+namespace {
+
+std::string gribtool(const std::string& arguments)
+{
+    return sortieBrute(std::string(GRIBTOOL) + " " + arguments);
+}
+
+}  // namespace
+
+TEST(Gribtool, IndexListsEveryMessageInFileOrder)
+{
+    DossierTemporaire dossier;
+    ecrireFichier(dossier / "m.bin", lireFichier(GRIB1 + "melange.bin"));
+    auto attendu = positions(lireFichier(GRIB1 + "melange.grib_ls"));
+    for (auto p : positions(lireFichier(GRIB1 + "melange.bufr_ls")))
+        attendu.push_back(p);
+    std::sort(attendu.begin(), attendu.end());
+    EXPECT_EQ(positions(gribtool("index " + sh(dossier / "m.bin"))), attendu);
+}
+
+TEST(Gribtool, DecodePrintsLikeGribGetData)
+{
+    DossierTemporaire dossier;
+    for (const char* f : {"codec.grb", "gauss.grb", "stereo.grb"}) {
+        ecrireFichier(dossier / f, lireFichier(GRIB1 + f));
+        const auto obtenu = rangees(gribtool("decode " + sh(dossier / f) + " 1"));
+        const auto attendu = rangees(sortieBrute("grib_get_data -m missing -w count=1 " + sh(GRIB1 + f)));
+        ASSERT_EQ(obtenu.size(), attendu.size()) << f;
+        for (size_t k = 0; k < obtenu.size(); ++k) {
+            EXPECT_NEAR(obtenu[k][0], attendu[k][0], 1e-3) << f << " " << k;
+            EXPECT_NEAR(std::remainder(obtenu[k][1] - attendu[k][1], 360), 0, 1e-3) << f;
+            EXPECT_EQ(std::isnan(obtenu[k][2]), std::isnan(attendu[k][2])) << f << " " << k;
+        }
+    }
+    ecrireFichier(dossier / "s.grib1", lireFichier(GRIB1 + "spherical.grib1"));
+    EXPECT_NE(sortieBrute(std::string(GRIBTOOL) + " decode " + sh(dossier / "s.grib1") +
+                     " 1 2>&1 >/dev/null; echo status $?")
+                  .find("Type de projection non traitee"),
+              std::string::npos);
+    EXPECT_FALSE(commande(std::string(GRIBTOOL) + " decode " + sh(dossier / "s.grib1") +
+                          " 1 2>/dev/null >/dev/null"));
+}
