@@ -14,7 +14,7 @@ CMAKE_TYPE ?= RelWithDebInfo
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build build-asan build-fuzz run mapdata test test-normal test-asan \
+.PHONY: all deps configure build build-asan build-fuzz run mapdata test test-normal test-asan \
         test-suites fuzz bench clean
 
 all: build
@@ -22,8 +22,10 @@ all: build
 deps:
 	@sh tools/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE)
+
+build: configure
 	cmake --build build -j $(JOBS)
 
 build-asan: deps
@@ -39,16 +41,19 @@ build-fuzz: deps
 fuzz: build-fuzz
 	sh tests/codes/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
-# The two finest coastline levels are too large for the repository: the
-# first run makes them. The program runs without them (coarser coasts at
-# deep zoom), so a failure here does not stop it.
-run: build
+# Builds the program alone (tests and benchmarks wait for `make test` and
+# `make bench`). The two finest coastline levels are too large for the
+# repository: the first run makes them. The program runs without them
+# (coarser coasts at deep zoom), so a failure here does not stop it.
+run: configure
+	cmake --build build -j $(JOBS) --target quenbrel2
 	@[ -f data/img/data4.dat.gz ] && [ -f data/img/data5.dat.gz ] || \
 	    $(MAKE) --no-print-directory mapdata || \
 	    echo "coastline levels 4 and 5 not made: deep zooms show level 3"
 	@sh tools/run.sh build
 
-mapdata: build
+mapdata: configure
+	cmake --build build -j $(JOBS) --target cotes
 	sh tools/cotes/donnees.sh build 4 5
 
 # Every test runs under one X server; headless tests have DISPLAY removed by CTest.
