@@ -1,0 +1,144 @@
+// The main window in the whole program: its home page, the ten pages and
+// their switch, each map back on its saved view, and the end of the run.
+#include "map/fdc.h"
+#include "pages/vr.h"
+#include "shell/gui.h"
+#include "ui/boutons.h"
+#include "ui/globales_ui.h"
+#include "ui/langage.h"
+#include "ui/ombre.h"
+#include "ui/palette.h"
+
+#include "codes/navigation.h"
+#include "tests/outils/outils_test.h"
+#include "tests/shell/programme_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Tabs.H>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::array<unsigned char, 3> rgb(Fl_Color c)
+{
+    unsigned char r, g, b;
+    Fl::get_color(c, r, g, b);
+    return {r, g, b};
+}
+
+void vBasculer(int page)
+{
+    Fl_Button bouton(0, 0, 1, 1);
+    bouton.shortcut(page);
+    vBoutonRequeteurVisualisateurAideCallback(&bouton, nullptr);
+}
+
+size_t occurrences(const std::string& texte, const std::string& motif)
+{
+    size_t n = 0;
+    for (size_t i = texte.find(motif); i != std::string::npos; i = texte.find(motif, i + 1))
+        ++n;
+    return n;
+}
+
+class Fenetre : public ::testing::Test {
+protected:
+    Fenetre()
+    {
+        std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
+                                                  dossier / "loc");
+    }
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    ASSERT_EQ(ngvr, 10);
+    ASSERT_EQ(GUI->onglets->children(), 11);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(GUI->onglets->child(i), gvr[i]);
+    EXPECT_EQ(GUI->onglets->child(10), GUI->accueil);
+    EXPECT_EQ(GUI->onglets->value(), gvr[0]);
+    EXPECT_EQ(harnais::pixel(GUI, 5, 200), rgb(COLOR_FOND));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(harnais::pixel(GUI, 230 + i, 300), rgb(OMBRE_COLONNES[i])) << i;
+    // The fifth band of the bottom strip, four rows under the map.
+    EXPECT_EQ(harnais::pixel(GUI, 400, 99 + INTERFACE_FDC_HAUTEUR + 6), rgb(0xE6E3CD00));
+
+    for (auto [n, page] : {std::pair{11, 1}, {4, 4}, {0, 0}, {11, 4}}) {
+        vBasculer(n);
+        EXPECT_EQ(GUI->onglets->value(), gvr[page]) << n;
+    }
+    Fl::e_keysym = FL_F + 1;
+    EXPECT_EQ(Fl::handle(FL_KEYDOWN, GUI), 1);
+    EXPECT_EQ(GUI->onglets->value(), GUI->accueil);
+    classeBoutonImage* faq = GUI->boutonsAide[31];
+    harnais::vCliquer(GUI, faq->x() + 4, faq->y() + 4);
+    EXPECT_STREQ(GUI->vueAide->filename(), "loc/fr/faq.htm");
+    change_langage("en");
+    EXPECT_STREQ(faq->label(), "Frequently asked questions");
+    EXPECT_STREQ(GUI->vueAide->filename(), "loc/en/faq.htm");
+
+    // A document that is not there: the toolkit's message, one log line.
+    gui::load_aide(GUI->vueAide, "absente", nullptr);
+    EXPECT_NE(std::string(GUI->vueAide->value()).find("loc/en/absente.htm"), std::string::npos);
+    EXPECT_EQ(occurrences(lireFichier(dossier / "log.txt"), "illisible: loc/en/absente.htm"), 1u);
+    EXPECT_EXIT(GUI->new_tab(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST_F(Fenetre, EachMapComesBackOnItsSavedView)
+{
+    std::filesystem::create_directory(dossier / "etc");
+    ecrireFichier(dossier / "etc/config.txt",
+                  "@main\nfdcposition 2 3 nan 0 30\nfdcposition 3 3 10 20 0\n@fin\n@end\n");
+    double latitude = 0, longitude = 0;
+    {
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        const std::string log = lireFichier(dossier / "log.txt");
+        EXPECT_EQ(occurrences(log, "vue sauvee inutilisable, page 2"), 1u);
+        EXPECT_EQ(occurrences(log, "vue sauvee inutilisable, page 3"), 1u);
+        EXPECT_TRUE(std::isfinite(gvr[2]->carte->centreLatitude));
+        EXPECT_EQ(gvr[3]->carte->etendue, 180.0);
+        fdc* carte = gvr[1]->carte;
+        carte->deplacer(120, -40);
+        latitude = carte->dLatitude(carte->y() + carte->h() / 2);
+        longitude = carte->dLongitude(carte->x() + carte->w() / 2);
+        harnais::vFermer(GUI);
+        ASSERT_TRUE(programme.bAttendreFinBoucle());
+    }
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    fdc* carte = gvr[1]->carte;
+    EXPECT_NEAR(carte->dLatitude(carte->y() + carte->h() / 2), latitude, 1e-6);
+    EXPECT_NEAR(dReplieLongitude(carte->dLongitude(carte->x() + carte->w() / 2)),
+                dReplieLongitude(longitude), 1e-6);
+}
+
+TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    Fl_Double_Window libre(100, 100, "hors registre");
+    ASSERT_TRUE(harnais::bMontrer(&libre));
+    harnais::vFermer(GUI);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    EXPECT_FALSE(libre.shown());
+    programme.vArreter();
+    const std::string log = lireFichier(dossier / "log.txt");
+    const size_t sortie = log.find("<GUI> sortie demandée\n");
+    const size_t popup = log.find("<GUI> delete popupOverlay\n");
+    const size_t fin = log.find("<GUI> DESTRUCTEUR\n");
+    EXPECT_LT(sortie, popup);
+    EXPECT_LT(popup, fin);
+    EXPECT_NE(fin, std::string::npos);
+}
