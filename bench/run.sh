@@ -70,3 +70,7 @@ sh "$(dirname "$0")/cotes/run.sh" "$build" 2>&1 | grep -E "^Benchmark|_median"
 echo
 echo "contouring a 0.25-degree world field, headless (medians of 5):"
 "$build/bench/contour/bench_isoplages" 2>&1 | grep -E "^Benchmark|_median"
+
+echo
+echo "start-up of the program (launch to window, launch to loaded):"
+sh "$(dirname "$0")/demarrage/run.sh" "$build"

@@ -3,7 +3,9 @@
 #include "map/fdc.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
+#include "shell/remplacants.h"
 #include "ui/boutons.h"
+#include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 #include "ui/langage.h"
 #include "ui/ombre.h"
@@ -87,6 +89,9 @@ TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
     change_langage("en");
     EXPECT_STREQ(faq->label(), "Frequently asked questions");
     EXPECT_STREQ(GUI->vueAide->filename(), "loc/en/faq.htm");
+    GUI->vEditeur();
+    ASSERT_NE(GESTION_UI[1], nullptr);
+    EXPECT_STREQ(GESTION_UI[1]->label(), "Quenbrel 2, Editor : readme_en_mac.txt");
 
     // A document that is not there: the toolkit's message, one log line.
     gui::load_aide(GUI->vueAide, "absente", nullptr);
@@ -130,9 +135,12 @@ TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
     ASSERT_TRUE(programme.bAttendreChargement());
     Fl_Double_Window libre(100, 100, "hors registre");
     ASSERT_TRUE(harnais::bMontrer(&libre));
+    int* mot = structHTTP[31].handle;
     harnais::vFermer(GUI);
     ASSERT_TRUE(programme.bAttendreFinBoucle());
     EXPECT_FALSE(libre.shown());
+    // A transfer thread still running writes its status word.
+    *mot = 20;
     programme.vArreter();
     const std::string log = lireFichier(dossier / "log.txt");
     const size_t sortie = log.find("<GUI> sortie demandée\n");
