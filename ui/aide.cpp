@@ -27,11 +27,12 @@ int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre)
         std::fclose(f);
     else
         vJournal("<AIDE>", "document d'aide illisible: %s\n", document.c_str());
-    vue->load(chemin.c_str());
+    // The look first: the view lays the document out as it loads it.
     vue->textsize(12);
     vue->textfont(DRU_FONT);
     vue->box(FL_FLAT_BOX);
     vue->color(FL_BACKGROUND_COLOR);
+    vue->load(chemin.c_str());
     return resultat;
 }
 

@@ -4,7 +4,9 @@
 #include "pages/vr.h"
 #include "shell/gui.h"
 #include "shell/remplacants.h"
+#include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/configuration.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 #include "ui/langage.h"
@@ -17,12 +19,16 @@
 #include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Help_View.H>
+#include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <cmath>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -92,6 +98,30 @@ TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
     GUI->vEditeur();
     ASSERT_NE(GESTION_UI[1], nullptr);
     EXPECT_STREQ(GESTION_UI[1]->label(), "Quenbrel 2, Editor : readme_en_mac.txt");
+
+    // A help button pressed twice on a viewer: the pane comes at the topic's
+    // place in the accordion, then goes.
+    vr* page = gvr[1];
+    Fl_Group::current(nullptr);
+    Fl_Scroll defilement(0, 221, 230, 300);
+    Fl_Pack pile(18, 221, 212, 300);
+    for (int i = 0; i < 3; ++i)
+        new Fl_Box(0, 0, 212, 50);
+    std::unique_ptr<AIDE> volet(new AIDE(18, 0, 212, "41", page, 210));
+    pile.end();
+    defilement.end();
+    page->scrollVisualisateur = &defilement, page->packVisualisateur = &pile;
+    page->aideVisu = volet.get();
+    Fl_Button aide(0, 0, 1, 1);
+    aide.shortcut(-43);
+    for (int fois : {1, 2}) {
+        AIDE::vAideCallback(&aide, page);
+        EXPECT_EQ(AFFICHE_AIDE, fois == 1 ? -43 : 0);
+        EXPECT_EQ(pile.find(volet.get()), fois == 1 ? 1 : pile.children());
+    }
+    EXPECT_STREQ(volet->texteSujet, "43");
+    EXPECT_STREQ(volet->vue->filename(), "loc/en/infos.htm");
+    page->scrollVisualisateur = nullptr, page->packVisualisateur = nullptr, page->aideVisu = nullptr;
 
     // A document that is not there: the toolkit's message, one log line.
     gui::load_aide(GUI->vueAide, "absente", nullptr);
