@@ -5,6 +5,7 @@
 #include "codes/grib_get.h"
 #include "codes/octets_grib.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -61,7 +62,7 @@ struct Echelle {
     uint32_t operator()(float v) const
     {
         const double c = ((double)v - r) * inverse + 0.5;
-        return c >= max ? (uint32_t)max : c > 0 ? (uint32_t)c : 0;
+        return (uint32_t)std::min(std::max(c, 0.0), max);
     }
 };
 
@@ -110,13 +111,22 @@ void CLASS_GRIB_PUT::vCoder(const float* valeurs, unsigned long n, bool sauterAb
     const unsigned int bits = ui_s4_bits_par_valeur;
     const double max = bits ? std::ldexp(1.0, (int)bits) - 1 : 0;
     const Echelle echelle{d_s4_reference, std::ldexp(1.0, -i_s4_e), max};
+    const uint32_t tousUns = (uint32_t)max;
+    if (!sauterAbsents && ui_bit == 0 && bits == 8) {
+        // The usual case, without branches: one octet a value.
+        unsigned char* p = puc_octet;
+        for (unsigned long k = 0; k < n; ++k)
+            p[k] = (unsigned char)(valeurs[k] == f_valeur_absente ? tousUns : echelle(valeurs[k]));
+        puc_octet = p + n;
+        return;
+    }
     EcrivainCodes ecrire(*this, bits);
     for (unsigned long k = 0; k < n; ++k) {
         const float v = valeurs[k];
         if (v != f_valeur_absente)
             ecrire(echelle(v));
         else if (!sauterAbsents)
-            ecrire((uint32_t)max);
+            ecrire(tousUns);
     }
 }
 

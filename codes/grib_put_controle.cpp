@@ -3,6 +3,7 @@
 // every section sized exactly before the buffer is allocated.
 #include "codes/grib_put.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <new>
@@ -289,20 +290,21 @@ bool CLASS_GRIB_PUT_CONTROLE::bPresent(unsigned long k) const
 // Present values, R and the maximum; the matrices' counts.
 int CLASS_GRIB_PUT_CONTROLE::iParcourirValeurs()
 {
-    double min = 1.0e37f, max = -1.0e37f;
+    float min = 1.0e37f, max = -1.0e37f;
     unsigned long presents = 0;
     bool fini = true;
-    const auto prendre = [&](float v) {
-        if (v == f_valeur_absente)
-            return;
-        ++presents;
-        fini = fini && std::isfinite(v);
-        min = v < min ? v : min;
-        max = v > max ? v : max;
+    const auto prendre = [&](const float* v, unsigned long n) {
+        for (unsigned long k = 0; k < n; ++k) {
+            if (v[k] == f_valeur_absente)
+                continue;
+            ++presents;
+            fini &= v[k] - v[k] == 0;  // false for infinities and NaN
+            min = std::min(min, v[k]);
+            max = std::max(max, v[k]);
+        }
     };
     if (pf_s4_valeurs) {
-        for (unsigned long k = 0; k < ui_nombre_points; ++k)
-            prendre(pf_s4_valeurs[k]);
+        prendre(pf_s4_valeurs, ui_nombre_points);
     } else if (bMatrices()) {
         ui_s4_drapeaux_octet14 = 1;
         ui_o14_matrice = 1;
@@ -312,8 +314,7 @@ int CLASS_GRIB_PUT_CONTROLE::iParcourirValeurs()
                 continue;
             ++ui_mv_octets1213;
             ui_mv_valeurs_attendues += (unsigned int)taille;
-            for (unsigned long m = 0; m < taille; ++m)
-                prendre(ppf_mv_matrices[k][m]);
+            prendre(ppf_mv_matrices[k], taille);
         }
         ui_o14_bitmaps_secondaires = presents != ui_mv_valeurs_attendues;
     } else {

@@ -97,18 +97,23 @@ void vGribSetDate(long temps, CLASS_GRIB_PUT& put)
 void vGribInterpolation(float* a, float* b, float* out, float wa, float wb, int n, int angles)
 {
     const float absent = CLASS_GRIB_BASE::f_valeur_absente;
+    if (!angles) {
+        for (int i = 0; i < n; ++i)
+            out[i] = a[i] == absent || b[i] == absent ? absent : wa * a[i] + wb * b[i];
+        return;
+    }
     for (int i = 0; i < n; ++i) {
         if (a[i] == absent || b[i] == absent) {
             out[i] = absent;
             continue;
         }
-        if (angles && std::fabs(a[i] - b[i]) > 180) {
+        if (std::fabs(a[i] - b[i]) > 180) {
             if (a[i] < 180)
                 a[i] += 360;
             else
                 b[i] += 360;
         }
         const float v = wa * a[i] + wb * b[i];
-        out[i] = angles ? std::fmod(v, 360.0f) : v;
+        out[i] = v >= 0 && v < 360 ? v : std::fmod(v, 360.0f);
     }
 }
