@@ -17,15 +17,10 @@ generateur=$build/bench/grib/gen_grib_service
 donnees=$(mkdir -p "$build/bench-data" && cd "$build/bench-data" && pwd)
 . "$(dirname "$0")/mesure.sh"
 
-fabriquer() {  # FILE ARGUMENTS...
-    f=$1
-    shift
-    [ -s "$f" ] || { echo "generating $f"; "$generateur" "$f.tmp" "$@" && mv "$f.tmp" "$f"; }
-}
 entree=$donnees/interpolation_25x10.grb
 service=$donnees/grib_service.grb
-fabriquer "$entree" 25 10
-fabriquer "$service" 40 25
+generer "$entree" 25 10
+generer "$service" 40 25
 travail=$donnees/interpolation
 rm -rf "$travail" && mkdir -p "$travail/lockdir"
 cd "$travail"
