@@ -90,6 +90,33 @@ bool bPointsCommuns(const float* a, const float* b, unsigned long n)
     return false;
 }
 
+// A message cut short at the end of the file is not listed by the reader:
+// a "GRIB" after the end of the last message listed gives it away.
+bool bFinTronquee(CLASS_CODES_IBFILE& f, const char* nom)
+{
+    unsigned long fin = 0;
+    STRUCT_FILE_MESSAGE d;
+    for (int n = 1; n <= f.i_nombre && f.iGetDescription(d, n) == 0; ++n)
+        fin = std::max(fin, (unsigned long)(d.ulOffset() + d.ulLongueur()));
+    FILE* fichier = std::fopen(nom, "rb");
+    if (!fichier || std::fseek(fichier, (long)fin, SEEK_SET) != 0) {
+        if (fichier)
+            std::fclose(fichier);
+        return true;
+    }
+    std::string morceau;
+    char tampon[65536];
+    bool trouve = false;
+    for (size_t lus; !trouve && (lus = std::fread(tampon, 1, sizeof tampon, fichier)) > 0;) {
+        // The last 3 octets of the previous read, for a mark across reads.
+        morceau = morceau.substr(morceau.size() < 3 ? 0 : morceau.size() - 3);
+        morceau.append(tampon, lus);
+        trouve = morceau.find("GRIB") != std::string::npos;
+    }
+    std::fclose(fichier);
+    return trouve;
+}
+
 class Travail {
 public:
     // The final state: 0 done, 2 failed.
@@ -135,7 +162,7 @@ bool Travail::bCharger(Message& m, int numero)
     m.numero = numero;
     m.octets.assign(lecteur_.puc_message, lecteur_.puc_message + longueur);
     m.g.vMessage(m.octets.data(), (unsigned int)longueur);
-    if (longueur && m.g.iGet(0) == 0 && m.g.pf_stg_valeurs)
+    if (longueur && m.g.iGet(0) == 0)
         return true;
     CLASS_CODES_LOGERR::iErr(1, "Grib incorrect No:", "%d", numero);
     return false;
@@ -266,6 +293,11 @@ int Travail::iExecuter()
         vJournal(TAG, "Entree illisible %s\n", GRIB_INTERPOLATION_ENTREE);
         return iFin(2);
     }
+    if (bFinTronquee(lecteur_, GRIB_INTERPOLATION_ENTREE)) {
+        vJournal(TAG, "Entree tronquee %s : le dernier message est incomplet\n",
+                 GRIB_INTERPOLATION_ENTREE);
+        return iFin(2);
+    }
     lecteur_.vSort();
     if (ecrivain_.iOpen(temporaire_.c_str(), 0) != 0) {
         vJournal(TAG, "Sortie impossible %s\n", temporaire_.c_str());
@@ -285,6 +317,12 @@ int Travail::iMessage(int numero)
     if (!bCharger(a_, numero))
         return iEchec(numero, "message indecodable");
     const unsigned int p = a_.g.ui_stg_parametre;
+    // Matrices of values (spectra) are not interpolated.
+    const bool valeurs = a_.g.pf_stg_valeurs != nullptr;
+    if (!valeurs && !bEcrire(a_.octets.data(), a_.octets.size()))
+        return iEchec(numero, "ecriture impossible");
+    if (!valeurs)
+        return 0;
     if (bComposanteV(p)) {
         // Written with its U; without one, as it is.
         if (lecteur_.intGetAssocie(numero, (int)p - 1) <= 0 &&
@@ -301,7 +339,7 @@ int Travail::iMessage(int numero)
             return 1;
         if (!bEcrireMessage(b_, reencodeV))
             return iEchec(b_.numero, "ecriture impossible");
-        reencode = reencode && reencodeV && iGribControle(a_.g, b_.g) == 0;
+        reencode = reencode && reencodeV && b_.g.pf_stg_valeurs && iGribControle(a_.g, b_.g) == 0;
     }
     // A message written as it is is not interpolated.
     return reencode ? iSuite(paire) : 0;
@@ -314,12 +352,12 @@ int Travail::iSuite(bool paire)
         return 0;
     if (!bCharger(n_, suivant))
         return iEchec(suivant, "message indecodable");
-    if (iGribControle(a_.g, n_.g) != 0)
+    if (!n_.g.pf_stg_valeurs || iGribControle(a_.g, n_.g) != 0)
         return 0;
     if (paire) {
         if (iChargerV(n_, m_) != 0)
             return 1;
-        if (iGribControle(b_.g, m_.g) != 0)
+        if (!m_.g.pf_stg_valeurs || iGribControle(b_.g, m_.g) != 0)
             return 0;
         vVersDirectionForce(a_.g, b_.g);
         vVersDirectionForce(n_.g, m_.g);

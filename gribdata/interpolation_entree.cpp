@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <strings.h>
+#include <unistd.h>
 
 namespace {
 
@@ -38,8 +39,10 @@ int iDecompresser(const std::string& nom, bool bz2, const std::string& copie)
     // writebinaryfile writes a text up to its zero for a length of 0.
     if (n == 0 || n > (unsigned int)INT_MAX)
         return iRefus(nom, "fichier vide ou trop grand");
-    if (writebinaryfile(octets.get(), copie.c_str(), (int)n) != 0)
+    if (writebinaryfile(octets.get(), copie.c_str(), (int)n) != 0) {
+        unlink(copie.c_str());
         return iRefus(copie, "ecriture impossible");
+    }
     return 0;
 }
 

@@ -113,7 +113,8 @@ TEST(Interpolation, HoursBetweenStepsWithTheirWeights)
                                            message(11, 6, v0));
     ASSERT_EQ(r.etat, 0) << r.journal;
     EXPECT_EQ(r.sortie, "lockdir/interf.grb");
-    ASSERT_EQ(p1s(r.champs), (std::vector<unsigned>{11000, 11001, 11002, 11003, 11004, 11005, 11006}));
+    ASSERT_EQ(p1s(r.champs),
+              (std::vector<unsigned>{11000, 11001, 11002, 11003, 11004, 11005, 11006}));
     for (size_t k = 0; k < 9; ++k)
         if (k == 1)
             EXPECT_EQ(r.champs[1].valeurs[k], A);
@@ -154,6 +155,7 @@ TEST(Interpolation, IntervalsLeftAsTheyAre)
         {message(11, 0, v, 10, 2) + message(11, 1, v, 10, 2), "Pas d'interpolation : ", 0, 2},
         {message(11, 0, v, 3) + message(11, 6, v, 3), "ERROR Pas d'interpolation : 6 3.0", 2, 0},
         {message(11, 0, v) + message(11, 12, v), "ERROR Pas d'interpolation : 12 10.0", 2, 0},
+        {message(34, 0, v) + message(11, 0, v), "Lus: 2 - Ecrits: 2", 0, 2},  // V without U
     };
     for (const auto& c : cas) {
         const Resultat r = lancer("f.grb", c.entree);
@@ -193,6 +195,7 @@ TEST(Interpolation, FailuresLeaveNothing)
         {"absent.grb", "", "Entree refusee absent.grb"},
         {"f.grb", message(33, 0, v) + message(11, 0, v), "composante U sans V"},
         {"f.grb", message(11, 0, v) + indecodable + message(11, 6, v), "message indecodable"},
+        {"f.grb", message(11, 0, v) + message(11, 3, v).substr(0, 60), "Entree tronquee"},
         {"f.grb", "GRIB, mais rien de plus: ce n'est pas un message", "Entree illisible"},
         {std::string(120, 'x'), message(11, 0, v), "nom incorrect"},
     };
