@@ -15,7 +15,7 @@ CMAKE_TYPE ?= RelWithDebInfo
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: all deps build build-asan build-fuzz run mapdata test test-normal test-asan \
+.PHONY: all deps configure build build-asan build-fuzz run mapdata test test-normal test-asan \
         test-suites fuzz tsan bench clean
 
 all: build
@@ -23,8 +23,10 @@ all: build
 deps:
 	@sh tools/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE)
+
+build: configure
 	cmake --build build -j $(JOBS)
 
 build-asan: deps
@@ -48,16 +50,19 @@ tsan: deps
 	cd build-tsan/tests/gribdata/gribdata_interpolation.d && \
 	    TSAN_OPTIONS=halt_on_error=1 ../gribdata_interpolation --gtest_filter='*Thread*'
 
-# The two finest coastline levels are too large for the repository: the
-# first run makes them. The program runs without them (coarser coasts at
-# deep zoom), so a failure here does not stop it.
-run: build
+# Builds the program alone (tests and benchmarks wait for `make test` and
+# `make bench`). The two finest coastline levels are too large for the
+# repository: the first run makes them. The program runs without them
+# (coarser coasts at deep zoom), so a failure here does not stop it.
+run: configure
+	cmake --build build -j $(JOBS) --target quenbrel2
 	@[ -f data/img/data4.dat.gz ] && [ -f data/img/data5.dat.gz ] || \
 	    $(MAKE) --no-print-directory mapdata || \
 	    echo "coastline levels 4 and 5 not made: deep zooms show level 3"
 	@sh tools/run.sh build
 
-mapdata: build
+mapdata: configure
+	cmake --build build -j $(JOBS) --target cotes
 	sh tools/cotes/donnees.sh build 4 5
 
 # Every test runs under one X server; headless tests have DISPLAY removed by CTest.

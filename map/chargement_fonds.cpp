@@ -11,6 +11,10 @@ Dru_Pixmap* FDCpix1 = nullptr;
 int FDC1ok = 0;
 int LOAD_FDC1 = 0;
 Fl_Shared_Image* interlude = nullptr;
+int DEMARRAGE = 1;
+int LOAD_TDC = 0;
+int LOAD_FDCSAT = 0;
+Fl_RGB_Image* FDCSAT = nullptr;
 
 const char* const CHEMIN_CARTE_DESSINEE = "img/globe.pl.gz";
 const char* const CHEMIN_INTERLUDE = "img/chargement.jpg";

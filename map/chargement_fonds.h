@@ -5,6 +5,7 @@
 #define MAP_CHARGEMENT_FONDS_H
 
 class Dru_Pixmap;
+class Fl_RGB_Image;
 class Fl_Shared_Image;
 
 // The drawn world map; null until loaded, then kept until the program ends.
@@ -15,6 +16,15 @@ extern int FDC1ok;
 extern int LOAD_FDC1;
 // The splash image; null when it could not be read.
 extern Fl_Shared_Image* interlude;
+
+// 1 until the loader watch has seen every start-up loader done.
+extern int DEMARRAGE;
+// 1 once the coastline levels 1 to 5 are loaded.
+extern int LOAD_TDC;
+// 1 once the satellite picture's loader has finished.
+extern int LOAD_FDCSAT;
+// The satellite picture; null until one is loaded.
+extern Fl_RGB_Image* FDCSAT;
 
 // Where they are read, relative to the working folder.
 extern const char* const CHEMIN_CARTE_DESSINEE;

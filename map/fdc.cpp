@@ -4,7 +4,7 @@
 #include "gribdata/enregistrement_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
-#include "shell/local.h"
+#include "ui/local.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>

@@ -3,9 +3,8 @@
 #include "map/fdc.h"
 
 #include "map/chargement_fonds.h"
-#include "shell/calcul_image.h"
-#include "shell/palette.h"
-#include "shell/remplacants.h"
+#include "ui/calcul_image.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>

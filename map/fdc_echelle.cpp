@@ -4,8 +4,8 @@
 
 #include "map/echelle_mesure.h"
 #include "map/fdc_couches.h"
-#include "shell/globales_shell.h"
-#include "shell/images/images.h"
+#include "ui/globales_ui.h"
+#include "ui/images/images.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>

@@ -3,9 +3,9 @@
 #include "map/fdc.h"
 
 #include "gribdata/globales.h"
+#include "map/chargement_fonds.h"
 #include "map/colonnes_source.h"
 #include "map/dru_pixmap.h"
-#include "shell/remplacants.h"
 
 #include <FL/Fl_Pixmap.H>
 #include <FL/Fl_RGB_Image.H>

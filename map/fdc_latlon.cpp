@@ -4,7 +4,7 @@
 
 #include "map/fdc_couches.h"
 #include "map/graticule.h"
-#include "shell/globales_shell.h"
+#include "ui/globales_ui.h"
 
 #include <FL/fl_draw.H>
 #include <cmath>

@@ -1,8 +1,8 @@
 // The map's messages: the loading text, a caption and a notice.
 #include "map/fdc.h"
 
-#include "shell/globales_shell.h"
-#include "shell/palette.h"
+#include "ui/globales_ui.h"
+#include "ui/palette.h"
 
 #include <FL/fl_draw.H>
 

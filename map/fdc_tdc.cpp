@@ -2,10 +2,10 @@
 // the view, filled on the plain-sea map and outlined over pictures.
 #include "map/fdc.h"
 
+#include "map/chargement_fonds.h"
 #include "map/fdc_couches.h"
-#include "shell/palette.h"
 #include "map/tdc.h"
-#include "shell/remplacants.h"
+#include "ui/palette.h"
 
 #include <FL/fl_draw.H>
 

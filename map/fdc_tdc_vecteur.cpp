@@ -3,7 +3,7 @@
 #include "map/fdc.h"
 
 #include "map/fdc_couches.h"
-#include "shell/palette.h"
+#include "ui/palette.h"
 
 #include <FL/fl_draw.H>
 

@@ -1,6 +1,6 @@
 #include "map/zones.h"
 
-#include "shell/local.h"
+#include "ui/local.h"
 
 const TYPEDEF_ZONE ZONES[] = {
     {CLE_LOCAL("MONDE"), 0, 0, 180},

@@ -4,13 +4,14 @@
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "map/tdc.h"
-#include "shell/configuration.h"
 #include "shell/globales_shell.h"
-#include "shell/local.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 #include "shell/signaux.h"
 #include "shell/verrou.h"
+#include "ui/configuration.h"
+#include "ui/local.h"
+#include "ui/remplacants_ui.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>

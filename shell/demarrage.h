@@ -37,6 +37,10 @@ int iBoucle();
 // closes the log.
 void vArret();
 
+// Installs the calls the kit below makes into the shell's windows and
+// the parts above the map (ui/crochets.h).
+void vInstallerCrochets();
+
 // Writes a phase banner to log.txt.
 void vBanniere(const char* phase);
 

@@ -5,16 +5,12 @@
 #include "map/tdc.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants_shell.h"
+#include "ui/remplacants_ui.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 
-int DEMARRAGE = 1;
-int LOAD_FDC = 0;
-int LOAD_TDC = 0;
-int LOAD_FDCSAT = 0;
-Fl_RGB_Image* FDCSAT = nullptr;
 TYPEDEF_PAYS* ST_PAYS = nullptr;
 WindowsSend* fenetreEnvoi = nullptr;
 vr** gvr = nullptr;

@@ -6,19 +6,11 @@
 #ifndef SHELL_REMPLACANTS_H
 #define SHELL_REMPLACANTS_H
 
-class Fl_RGB_Image;
-
-// ---- Map display: loader flags, loader watch and loader threads.
-extern int DEMARRAGE;    // 1 until the loader watch has seen the loaders
-extern int LOAD_FDC;     // 1 once the loader watch has seen them
-extern int LOAD_TDC;     // coastline levels 1 to 5 loaded
-extern int LOAD_FDCSAT;  // satellite picture loader done
-
+// ---- Map display: the loader watch and loader threads (their flags are
+// the map's, in map/chargement_fonds.h).
 void ctrl_fdctdc(void*);
 void* load_fdcsat(void* fenetre);
 void* load_tdc(void* fenetre);
-
-extern Fl_RGB_Image* FDCSAT;
 
 // ---- Map display: stores built at start-up.
 void load_masques();

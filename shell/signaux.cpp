@@ -1,9 +1,10 @@
 #include "shell/signaux.h"
 
 #include "gribdata/globales.h"
+#include "shell/globales_shell.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
-#include "shell/globales_shell.h"
+#include "ui/remplacants_ui.h"
 
 #include <FL/Fl.H>
 #include <cerrno>

@@ -13,10 +13,10 @@
 // Usage: bench_cotes --data=DIR [Google Benchmark flags], DIR holding
 // img/data<level>.dat.gz; run under an X server (bench/cotes/run.sh).
 #include "bench/banc.h"
+#include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/fdc_couches.h"
 #include "map/tdc.h"
-#include "shell/remplacants.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>

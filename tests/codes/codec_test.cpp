@@ -7,7 +7,7 @@
 #include <memory>
 #include <sstream>
 
-std::string sortie(const std::string& ligne)
+std::string sortieBrute(const std::string& ligne)
 {
     std::string texte;
     FILE* p = popen(ligne.c_str(), "r");

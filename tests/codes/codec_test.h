@@ -6,15 +6,15 @@
 #include "codes/grib_get.h"
 #include "codes/ibfile.h"
 #include "codes/obfile.h"
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <string>
 #include <vector>
 
 const std::string GRIB1 = std::string(QUENBREL_SOURCE_DIR) + "/tests/data/grib1/";
 
-// Standard output of a shell command.
-std::string sortie(const std::string& ligne);
+// Standard output of a shell command, whatever its exit status.
+std::string sortieBrute(const std::string& ligne);
 // The rows of a listing that hold only numbers ("missing" reads as NaN).
 std::vector<std::vector<double>> rangees(const std::string& texte);
 // (offset, length) pairs of grib_ls / bufr_ls -p offset,totalLength.

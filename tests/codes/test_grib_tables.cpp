@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 using T = CLASS_GRIB_TABLES;
@@ -52,43 +53,21 @@ std::string defaut(int centre, int table, int valeur, int position)
 }
 }
 
-TEST(GribTables, TitresDesTablesOmm)
+// The WMO tables' entries: see the next test, against eccodes.
+TEST(GribTables, TitresEtTablesDuCentre)
 {
     tables(DONNEES);
     T t;
-    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 2)), "999 Table 2 (version 1) : parametres\n");
-    EXPECT_EQ(texte(t.cpcGetTitle(-1, 3, 2)), "999 Table 2 (version 3) : parametres\n");
-    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 3)), "999 Table 3 : types de niveaux\n");
-    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 4)), "999 Table 4 : unites de temps\n");
-    EXPECT_EQ(texte(t.cpcGetTitle(-1, 1, 5)), "999 Table 5 : indicateurs de periode\n");
     EXPECT_EQ(texte(t.cpcGetTitle(85, 1, 2)),
               "999 Table 2 (centre 85, version 1) : parametres locaux\n");
-    EXPECT_EQ(t.cpcGetTitle(-1, 1, 6), nullptr);
-    EXPECT_EQ(t.cpcGetTitle(-1, 7, 2), nullptr);
-    EXPECT_EQ(t.cpcGetTitle(98, 1, 2), nullptr);
-}
-
-TEST(GribTables, EntreesDesTablesLivrees)
-{
-    tables(DONNEES);
-    T t;
+    for (auto [centre, version, table] : {std::tuple{-1, 1, 6}, {-1, 7, 2}, {98, 1, 2}})
+        EXPECT_EQ(t.cpcGetTitle(centre, version, table), nullptr) << centre << version << table;
+    // The service's own parameters come from the centre's table; a local
+    // version above 127 reads the WMO versions 0 to 2.
     t.vSet(85, 1);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 2, 0)), "2 Mean sea level pressure Pa\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 33, 0)), "33 U-component of wind m s**-1\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 61, 0)), "61 Total precipitation kg m**-2\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(3, 105, 0)),
-              "105 Fixed height above ground height in meters (2 octets)\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(3, 160, 0)), "160 Depth below sea level meters (2 octets)\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(4, 1, 0)), "1 Hour\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(4, 254, 0)), "254 Second\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(5, 4, 0)).rfind("4 Accumulation (reference time + P1", 0), 0u);
-    EXPECT_EQ(texte(t.cpcGetEntry(5, 10, 0)).rfind("10 P1 occupies octets 19 and 20", 0), 0u);
-    // The service's own parameters come from the centre's table.
     EXPECT_EQ(texte(t.cpcGetEntry(2, 200, 0)), "200 Direction mer totale Degree true\n");
     t.vSet(98, 1);
     EXPECT_EQ(texte(t.cpcGetEntry(2, 200, 0)), defaut(98, 2, 200, 0));
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 33, 0)), "33 U-component of wind m s**-1\n");
-    // A local version above 127 reads the WMO versions 0 to 2.
     t.vSet(85, 196);
     EXPECT_EQ(texte(t.cpcGetEntry(3, 8, 0)), "8 Nominal top of atmosphere\n");
 }
@@ -154,19 +133,18 @@ TEST(GribTables, LaDerniereVersionLueLEmporte)
     ecrire(r + "/grib/centre.085/2.196", "40 centre 85 version 196\n");
     tables(r);
     T t;
-    t.vSet(85, 2);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 0\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 41, 0)), "41 version 2\n");
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 42, 0)), "42 centre 85 version 1\n");
-    t.vSet(85, 3);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 3\n");
     // Above 127 the bound is version 2, then the exact centre version.
-    t.vSet(85, 196);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 centre 85 version 196\n");
-    t.vSet(86, 196);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 40, 0)), "40 version 0\n");
-    t.vSet(85, 0);
-    EXPECT_EQ(texte(t.cpcGetEntry(2, 41, 0)), "41 version 0\n");
+    const struct {
+        int centre, version, code;
+        const char* texte;
+    } cas[] = {{85, 2, 40, "40 version 0\n"},   {85, 2, 41, "41 version 2\n"},
+               {85, 2, 42, "42 centre 85 version 1\n"}, {85, 3, 40, "40 version 3\n"},
+               {85, 196, 40, "40 centre 85 version 196\n"}, {86, 196, 40, "40 version 0\n"},
+               {85, 0, 41, "41 version 0\n"}};
+    for (const auto& c : cas) {
+        t.vSet(c.centre, c.version);
+        EXPECT_EQ(texte(t.cpcGetEntry(2, c.code, 0)), c.texte) << c.centre << " " << c.version;
+    }
 }
 
 TEST(GribTables, FichierIncorrectEtVariableAbsente)
@@ -203,15 +181,13 @@ TEST(GribModech, FichierLivre)
     tables(DONNEES);
     CLASS_GRIB_MODECH m;
     EXPECT_EQ(m.ui_charge, 1u);
-    int atmo[] = {2, 11, 33, 34, 52, 61, 176, -1};
-    for (int i = 0; i < 8; i++)
-        EXPECT_EQ(m.ia_parametres[1][i], atmo[i]) << i;
-    EXPECT_EQ(m.ia_parametres[10][3], -1);
-    EXPECT_EQ(m.ia_echeances[1][0], 0);
-    EXPECT_EQ(m.ia_echeances[1][33], -1);
+    EXPECT_EQ(m.ia_parametres[1][6], 176);
+    EXPECT_EQ(m.ia_parametres[1][7], -1);
     EXPECT_EQ(m.ia_echeances[10][12], 72);
     EXPECT_EQ(m.ia_echeances[10][13], -1);
-    EXPECT_EQ(m.ia_parametres[0][0], 0);
+    EXPECT_EQ(texte(m.cpcGetNomDuModele(10)), "OCEA-MEDI");
+    for (int i : {0, 11, -3})
+        EXPECT_EQ(texte(m.cpcGetNomDuModele(i)), "INCONNU  ");
 }
 
 TEST(GribModech, LignesBornees)
@@ -229,18 +205,17 @@ TEST(GribModech, LignesBornees)
     tables(r);
     CLASS_GRIB_MODECH m;
     EXPECT_EQ(m.ui_charge, 1u);
-    // 63 numbers and the closing -1 fill the row of 64.
-    EXPECT_EQ(m.ia_parametres[1][62], 162);
-    EXPECT_EQ(m.ia_parametres[1][63], -1);
-    EXPECT_EQ(m.ia_parametres[2][0], 0);  // no number: -1 in the second slot
-    EXPECT_EQ(m.ia_parametres[2][1], -1);
-    EXPECT_EQ(m.ia_parametres[3][1], 2);  // stops at the first word that is no number
-    EXPECT_EQ(m.ia_parametres[3][2], -1);
-    EXPECT_EQ(m.ia_parametres[4][0], -4);
+    // Rows of 64: 63 numbers and the closing -1; a row without a number has
+    // -1 second; a row stops at the first word that is no number; rows of
+    // 36 for the ranges; rows after the end of the file stay empty.
+    const std::pair<int, int> parametres[][2] = {{{62, 162}, {63, -1}}, {{0, 0}, {1, -1}},
+                                                {{1, 2}, {2, -1}},       {{0, -4}, {0, -4}}};
+    for (int rangee = 0; rangee < 4; ++rangee)
+        for (auto [i, v] : parametres[rangee])
+            EXPECT_EQ(m.ia_parametres[rangee + 1][i], v) << rangee + 1 << " " << i;
     EXPECT_EQ(m.ia_parametres[10][0], 12);
-    EXPECT_EQ(m.ia_echeances[1][34], 34);
-    EXPECT_EQ(m.ia_echeances[1][35], -1);
-    EXPECT_EQ(m.ia_echeances[2][0], 0);  // file ended: rows stay empty
+    EXPECT_EQ(m.ia_echeances[1][34] * 100 + m.ia_echeances[1][35], 34 * 100 - 1);
+    EXPECT_EQ(m.ia_echeances[2][0], 0);
 }
 
 TEST(GribModech, FichierAbsent)
@@ -257,16 +232,4 @@ TEST(GribModech, FichierAbsent)
     unsetenv("ZELpGbTables");
     CLASS_GRIB_MODECH m;
     EXPECT_EQ(m.ui_charge, 0u);
-}
-
-TEST(GribModech, NomsDesModeles)
-{
-    CLASS_GRIB_MODECH& m = CLASS_GRIB_BASE::MODECH;
-    EXPECT_EQ(texte(m.cpcGetNomDuModele(1)), "ATMO-GLOB");
-    EXPECT_EQ(texte(m.cpcGetNomDuModele(10)), "OCEA-MEDI");
-    for (int i = 1; i <= 10; i++)
-        EXPECT_EQ(texte(m.cpcGetNomDuModele(i)).size(), 9u) << i;
-    EXPECT_EQ(texte(m.cpcGetNomDuModele(0)), "INCONNU  ");
-    EXPECT_EQ(texte(m.cpcGetNomDuModele(11)), "INCONNU  ");
-    EXPECT_EQ(texte(m.cpcGetNomDuModele(-3)), "INCONNU  ");
 }

@@ -7,7 +7,7 @@ namespace {
 
 std::string gribtool(const std::string& arguments)
 {
-    return sortie(std::string(GRIBTOOL) + " " + arguments);
+    return sortieBrute(std::string(GRIBTOOL) + " " + arguments);
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ TEST(Gribtool, DecodePrintsLikeGribGetData)
     for (const char* f : {"codec.grb", "gauss.grb", "stereo.grb"}) {
         ecrireFichier(dossier / f, lireFichier(GRIB1 + f));
         const auto obtenu = rangees(gribtool("decode " + sh(dossier / f) + " 1"));
-        const auto attendu = rangees(sortie("grib_get_data -m missing -w count=1 " + sh(GRIB1 + f)));
+        const auto attendu = rangees(sortieBrute("grib_get_data -m missing -w count=1 " + sh(GRIB1 + f)));
         ASSERT_EQ(obtenu.size(), attendu.size()) << f;
         for (size_t k = 0; k < obtenu.size(); ++k) {
             EXPECT_NEAR(obtenu[k][0], attendu[k][0], 1e-3) << f << " " << k;
@@ -38,7 +38,7 @@ TEST(Gribtool, DecodePrintsLikeGribGetData)
         }
     }
     ecrireFichier(dossier / "s.grib1", lireFichier(GRIB1 + "spherical.grib1"));
-    EXPECT_NE(sortie(std::string(GRIBTOOL) + " decode " + sh(dossier / "s.grib1") +
+    EXPECT_NE(sortieBrute(std::string(GRIBTOOL) + " decode " + sh(dossier / "s.grib1") +
                      " 1 2>&1 >/dev/null; echo status $?")
                   .find("Type de projection non traitee"),
               std::string::npos);

@@ -43,9 +43,9 @@ TEST_F(Lecteur, FindsWhatEccodesFindsAmongJunk)
     CLASS_CODES_IBFILE l(f.c_str(), 0);
     EXPECT_EQ(positions(l), attendu);
     // The committed listings are what eccodes says today.
-    EXPECT_EQ(positions(sortie("grib_ls -p offset,totalLength " + sh(f))),
+    EXPECT_EQ(positions(sortieBrute("grib_ls -p offset,totalLength " + sh(f))),
               positions(lireFichier(GRIB1 + "melange.grib_ls")));
-    EXPECT_EQ(positions(sortie("bufr_ls -p offset,totalLength " + sh(f))),
+    EXPECT_EQ(positions(sortieBrute("bufr_ls -p offset,totalLength " + sh(f))),
               positions(lireFichier(GRIB1 + "melange.bufr_ls")));
     for (const char* reel : {"ecoclimap_debut.grib1", "joachim_uv.grib", "data_uv.grib",
                              "t_n48.grib", "cmc_stereo.grib", "spherical.grib1"}) {
@@ -145,7 +145,7 @@ TEST_F(Lecteur, SortsLikeEccodesKeys)
 {
     const std::string f = copie("data_uv.grib");
     // Date, range, parameter, level, then file order.
-    const auto cles = rangees(sortie("grib_ls -p offset,dataDate,dataTime,P1,"
+    const auto cles = rangees(sortieBrute("grib_ls -p offset,dataDate,dataTime,P1,"
                                      "indicatorOfParameter,level " + sh(f)));
     ASSERT_EQ(cles.size(), 16u);
     std::vector<std::vector<double>> ordre(cles);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -12,114 +13,68 @@ std::string t(const char* p)
     return p ? std::string(p) : std::string("(absent)");
 }
 
+// Folder, name, prefix and suffix, then the rebuilt path.
 std::string parties(P& p)
 {
-    return t(p.cpcGetRepertoire()) + "|" + t(p.cpcGetNom()) + "|" + t(p.cpcGetPrefixe()) + "|" +
-           t(p.cpcGetSuffixe());
+    const std::string r = t(p.cpcGetRepertoire()) + "|" + t(p.cpcGetNom()) + "|" +
+                          t(p.cpcGetPrefixe()) + "|" + t(p.cpcGetSuffixe());
+    return r + " " + t(p.cpcGetFichier());
 }
 }
 
-TEST(Path, DecoupeEtRecomposeUnChemin)
+TEST(Path, DecoupeEtRecompose)
 {
-    P p("dir/sub/file.grb");
-    EXPECT_EQ(parties(p), "dir/sub/|file.grb|file|grb");
-    EXPECT_EQ(t(p.cpcGetFichier()), "dir/sub/file.grb");
-    p.vSetSuffixe("kdx");
-    EXPECT_EQ(parties(p), "dir/sub/|file.kdx|file|kdx");
-    EXPECT_EQ(t(p.cpcGetFichier()), "dir/sub/file.kdx");
-    P absolu("/var/dat/ARP_20260105.grb.bz2");
-    EXPECT_EQ(parties(absolu), "/var/dat/|ARP_20260105.grb.bz2|ARP_20260105.grb|bz2");
-}
-
-TEST(Path, NomSansRepertoireNiPoint)
-{
-    P p("data");
-    EXPECT_EQ(parties(p), "(absent)|data|(absent)|(absent)");
-    EXPECT_EQ(t(p.cpcGetFichier()), "data");
-    p.vSetSuffixe("kdx");
-    EXPECT_EQ(parties(p), "(absent)|data.kdx|(absent)|kdx");
-    p.vSetSuffixe("x");
-    EXPECT_EQ(t(p.cpcGetFichier()), "data.kdx.x");
-}
-
-TEST(Path, PointsDansLeNom)
-{
-    P p("a.b.c");
-    EXPECT_EQ(parties(p), "(absent)|a.b.c|a.b|c");
-    p.vSetFichier("archive.");
-    EXPECT_EQ(parties(p), "(absent)|archive.|archive|(absent)");
-    p.vSetFichier("rep/.profile");
-    EXPECT_EQ(parties(p), "rep/|.profile||profile");
-    EXPECT_EQ(t(p.cpcGetFichier()), "rep/.profile");
-    p.vSetFichier("rep.d/fichier");
-    EXPECT_EQ(parties(p), "rep.d/|fichier|(absent)|(absent)");
-}
-
-TEST(Path, CheminsSansNom)
-{
+    const struct {
+        const char* chemin;
+        std::function<void(P&)> changer;
+        const char* attendu;
+    } cas[] = {
+        {"dir/sub/file.grb", nullptr, "dir/sub/|file.grb|file|grb dir/sub/file.grb"},
+        {"dir/sub/file.grb", [](P& p) { p.vSetSuffixe("kdx"); },
+         "dir/sub/|file.kdx|file|kdx dir/sub/file.kdx"},
+        {"/var/dat/ARP_20260105.grb.bz2", nullptr,
+         "/var/dat/|ARP_20260105.grb.bz2|ARP_20260105.grb|bz2 /var/dat/ARP_20260105.grb.bz2"},
+        {"data", nullptr, "(absent)|data|(absent)|(absent) data"},
+        {"data", [](P& p) { p.vSetSuffixe("kdx"); }, "(absent)|data.kdx|(absent)|kdx data.kdx"},
+        {"data", [](P& p) { p.vSetSuffixe("kdx"), p.vSetSuffixe("x"); },
+         "(absent)|data.kdx.x|(absent)|x data.kdx.x"},
+        {"a.b.c", nullptr, "(absent)|a.b.c|a.b|c a.b.c"},
+        {"archive.", nullptr, "(absent)|archive.|archive|(absent) archive."},
+        {"rep/.profile", nullptr, "rep/|.profile||profile rep/.profile"},
+        {"rep.d/fichier", nullptr, "rep.d/|fichier|(absent)|(absent) rep.d/fichier"},
+        {nullptr, [](P& p) { p.vSetNom("x.kdx"), p.vSetRepertoire("out"); },
+         "out|x.kdx|(absent)|(absent) out/x.kdx"},
+        {nullptr, [](P& p) { p.vSetNom("x.kdx"), p.vSetRepertoire("out/"); },
+         "out/|x.kdx|(absent)|(absent) out/x.kdx"},
+        {nullptr, [](P& p) { p.vSetPrefixe("p"); }, "(absent)|p.|p|(absent) p."},
+        {nullptr, [](P& p) { p.vSetPrefixe("p"), p.vSetSuffixe("s"), p.vSetPrefixe("r"); },
+         "(absent)|r.s|r|s r.s"},
+        {nullptr, [](P& p) { p.vSetSuffixe("kdx"); }, "(absent)|.kdx|(absent)|kdx .kdx"},
+        {nullptr, [](P& p) { p.vSetNom("a.b"), p.vSetSuffixe("c"); },
+         "(absent)|a.b.c|(absent)|c a.b.c"},
+        {"d/f.g", [](P& p) {
+             p.vSetRepertoire(nullptr), p.vSetNom(nullptr), p.vSetPrefixe(nullptr),
+                 p.vSetSuffixe(nullptr);
+         }, "d/|f.g|f|g d/f.g"},
+        {"d/f.g", [](P& p) { p.vSetFichier(nullptr); },
+         "(absent)|(absent)|(absent)|(absent) "},
+        {"a/b.c", [](P& p) { p.vSetPrefixe("d"); }, "a/|d.c|d|c a/d.c"},
+        {"a/b.c", [](P& p) { p.vInit(); }, "(absent)|(absent)|(absent)|(absent) "},
+    };
+    for (const auto& c : cas) {
+        P p(c.chemin);  // null: an empty object
+        if (c.changer)
+            c.changer(p);
+        EXPECT_EQ(parties(p), c.attendu) << c.chemin;
+    }
+    // Paths without a name.
     for (const char* chemin : {"dir/", "..", "dir/.", "", ".", "/", "a/b/.."}) {
         P p(chemin);
-        EXPECT_EQ(parties(p), std::string(chemin) + "|(absent)|(absent)|(absent)") << chemin;
-        EXPECT_EQ(t(p.cpcGetFichier()), chemin);
+        EXPECT_EQ(parties(p), std::string(chemin) + "|(absent)|(absent)|(absent) " + chemin);
     }
-}
-
-TEST(Path, RemplacementDesParties)
-{
-    P p;
-    EXPECT_EQ(t(p.cpcGetFichier()), "");
-    p.vSetNom("x.kdx");
-    p.vSetRepertoire("out");
-    EXPECT_EQ(t(p.cpcGetFichier()), "out/x.kdx");
-    p.vSetRepertoire("out/");
-    EXPECT_EQ(t(p.cpcGetFichier()), "out/x.kdx");
-    p.vSetFichier("out/");
-    EXPECT_EQ(t(p.cpcGetFichier()), "out/");
-
-    P q;
-    q.vSetPrefixe("p");
-    EXPECT_EQ(parties(q), "(absent)|p.|p|(absent)");
-    q.vSetSuffixe("s");
-    EXPECT_EQ(parties(q), "(absent)|p.s|p|s");
-    q.vSetPrefixe("r");
-    EXPECT_EQ(t(q.cpcGetFichier()), "r.s");
-
-    P r;
-    r.vSetSuffixe("kdx");
-    EXPECT_EQ(parties(r), "(absent)|.kdx|(absent)|kdx");
-
-    P s;
-    s.vSetNom("a.b");
-    EXPECT_EQ(parties(s), "(absent)|a.b|(absent)|(absent)");
-    s.vSetSuffixe("c");
-    EXPECT_EQ(t(s.cpcGetFichier()), "a.b.c");
-}
-
-TEST(Path, ArgumentsNulsIgnores)
-{
-    P p("d/f.g");
-    p.vSetRepertoire(nullptr);
-    p.vSetNom(nullptr);
-    p.vSetPrefixe(nullptr);
-    p.vSetSuffixe(nullptr);
-    EXPECT_EQ(parties(p), "d/|f.g|f|g");
-    p.vSetFichier(nullptr);
-    EXPECT_EQ(parties(p), "(absent)|(absent)|(absent)|(absent)");
     P q(nullptr);
     EXPECT_EQ(t(q.cpcGetFichier()), "");
-}
-
-TEST(Path, InitEtRecompositionsSuccessives)
-{
-    P p("a/b.c");
-    const char* premier = p.cpcGetFichier();
-    EXPECT_EQ(t(premier), "a/b.c");
-    p.vSetPrefixe("d");
-    EXPECT_EQ(t(p.cpcGetFichier()), "a/d.c");
-    p.vInit();
-    EXPECT_EQ(parties(p), "(absent)|(absent)|(absent)|(absent)");
-    EXPECT_EQ(t(p.cpcGetFichier()), "");
-    char* bloc = p.pcNew("test", 16);
+    char* bloc = q.pcNew("test", 16);
     ASSERT_NE(bloc, nullptr);
     delete[] bloc;
 }

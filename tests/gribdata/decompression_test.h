@@ -4,7 +4,7 @@
 #ifndef TESTS_GRIBDATA_DECOMPRESSION_TEST_H
 #define TESTS_GRIBDATA_DECOMPRESSION_TEST_H
 
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <gtest/gtest.h>
 #include <optional>

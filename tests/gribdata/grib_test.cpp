@@ -1,112 +1,54 @@
 #include "grib_test.h"
 
-#include "outils_test.h"
-
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <sstream>
 
 namespace {
 
-void u8(std::string& s, int v)
+// Big-endian fields: (octets, value).
+std::string octetsDe(std::initializer_list<std::pair<int, long>> champs)
 {
-    s += char(v & 0xFF);
+    std::string s;
+    for (auto [n, v] : champs)
+        for (int k = n - 1; k >= 0; --k)
+            s += char((v >> (8 * k)) & 0xFF);
+    return s;
 }
 
-void u16(std::string& s, int v)
+// Sign and magnitude on `octets` octets.
+long signe(int v, int octets)
 {
-    u8(s, v >> 8);
-    u8(s, v);
+    return v < 0 ? (1L << (8 * octets - 1)) | long(-v) : long(v);
 }
 
-void u24(std::string& s, uint32_t v)
+// IBM single precision: sign, base-16 exponent biased by 64, 24-bit fraction.
+long ibm(double v)
 {
-    u8(s, int(v >> 16));
-    u8(s, int(v >> 8));
-    u8(s, int(v));
-}
-
-void signe16(std::string& s, int v)
-{
-    u16(s, v < 0 ? 0x8000 | -v : v);
-}
-
-void signe24(std::string& s, int v)
-{
-    u24(s, v < 0 ? 0x800000u | uint32_t(-v) : uint32_t(v));
-}
-
-void ibm(std::string& s, double v)
-{
-    int signe = v < 0 ? 0x80 : 0;
+    const long bit = v < 0 ? 0x80000000L : 0;
     v = std::fabs(v);
-    int exposant = 64;
-    uint32_t fraction = 0;
-    if (v > 0) {
-        while (v >= 1) {
-            v /= 16;
-            ++exposant;
-        }
-        while (v < 1.0 / 16) {
-            v *= 16;
-            --exposant;
-        }
-        fraction = uint32_t(v * 16777216.0);
-    }
-    u8(s, signe | exposant);
-    u24(s, fraction);
+    long exposant = 64;
+    while (v > 0 && v >= 1)
+        v /= 16, ++exposant;
+    while (v > 0 && v < 1.0 / 16)
+        v *= 16, --exposant;
+    return v > 0 ? bit | exposant << 24 | long(v * 16777216.0) : bit | 64L << 24;
 }
 
 std::string octetsSection1(const MessageTest& m)
 {
-    std::string s;
-    u24(s, 28);
-    u8(s, m.table);
-    u8(s, m.centre);
-    u8(s, m.process);
-    u8(s, 255);
-    u8(s, (m.gds ? 0x80 : 0) | (m.carte ? 0x40 : 0));
-    u8(s, m.parametre);
-    u8(s, m.typeNiveau);
-    u16(s, m.niveau);
-    u8(s, (m.annee - 1) % 100 + 1);
-    u8(s, m.mois);
-    u8(s, m.jour);
-    u8(s, m.heure);
-    u8(s, m.minute);
-    u8(s, m.unite);
-    u8(s, m.p1);
-    u8(s, m.p2);
-    u8(s, m.indicateur);
-    u16(s, 0);
-    u8(s, 0);
-    u8(s, (m.annee - 1) / 100 + 1);
-    u8(s, 0);
-    signe16(s, m.D);
-    return s;
+    return octetsDe({{3, 28}, {1, m.table}, {1, m.centre}, {1, m.process}, {1, 255},
+                     {1, (m.gds ? 0x80 : 0) | (m.carte ? 0x40 : 0)}, {1, m.parametre},
+                     {1, m.typeNiveau}, {2, m.niveau}, {1, (m.annee - 1) % 100 + 1}, {1, m.mois},
+                     {1, m.jour}, {1, m.heure}, {1, m.minute}, {1, m.unite}, {1, m.p1},
+                     {1, m.p2}, {1, m.indicateur}, {3, 0}, {1, (m.annee - 1) / 100 + 1}, {1, 0},
+                     {2, signe(m.D, 2)}});
 }
 
 std::string octetsSection2(const MessageTest& m)
 {
-    std::string s;
-    u24(s, 32);
-    u8(s, 0);
-    u8(s, 255);
-    u8(s, m.representation);
-    u16(s, m.ni);
-    u16(s, m.nj);
-    signe24(s, m.la1);
-    signe24(s, m.lo1);
-    u8(s, m.resolution);
-    signe24(s, m.la2);
-    signe24(s, m.lo2);
-    u16(s, m.di);
-    u16(s, m.dj);
-    u8(s, m.balayage);
-    s += std::string(4, '\0');
-    return s;
+    return octetsDe({{3, 32}, {1, 0}, {1, 255}, {1, m.representation}, {2, m.ni}, {2, m.nj},
+                     {3, signe(m.la1, 3)}, {3, signe(m.lo1, 3)}, {1, m.resolution},
+                     {3, signe(m.la2, 3)}, {3, signe(m.lo2, 3)}, {2, m.di}, {2, m.dj},
+                     {1, m.balayage}, {4, 0}});
 }
 
 std::string octetsSection3(const std::vector<bool>& carte)
@@ -115,23 +57,15 @@ std::string octetsSection3(const std::vector<bool>& carte)
     for (size_t k = 0; k < carte.size(); ++k)
         if (carte[k])
             bits[k / 8] = char(bits[k / 8] | (0x80 >> (k % 8)));
-    std::string s;
-    u24(s, uint32_t(6 + bits.size()));
-    u8(s, int((8 - carte.size() % 8) % 8));
-    u16(s, 0);
-    return s + bits;
+    return octetsDe({{3, long(6 + bits.size())}, {1, long((8 - carte.size() % 8) % 8)}, {2, 0}}) +
+           bits;
 }
 
 std::string octetsSection4(const MessageTest& m)
 {
-    std::string s;
-    u24(s, uint32_t(11 + m.donnees.size()));
-    u8(s, m.drapeaux4);
-    signe16(s, m.E);
-    ibm(s, m.R);
-    u8(s, m.bits);
-    s.append(m.donnees.begin(), m.donnees.end());
-    return s;
+    return octetsDe({{3, long(11 + m.donnees.size())}, {1, m.drapeaux4}, {2, signe(m.E, 2)},
+                     {4, ibm(m.R)}, {1, m.bits}}) +
+           std::string(m.donnees.begin(), m.donnees.end());
 }
 
 }  // namespace
@@ -154,10 +88,8 @@ std::string MessageTest::octets() const
     if (carte)
         corps += octetsSection3(*carte);
     corps += octetsSection4(*this) + "7777";
-    std::string s = "GRIB";
-    u24(s, longueurDeclaree ? longueurDeclaree : uint32_t(8 + corps.size()));
-    u8(s, 1);
-    return s + corps;
+    return "GRIB" + octetsDe({{3, longueurDeclaree ? long(longueurDeclaree) : long(8 + corps.size())},
+                              {1, 1}}) + corps;
 }
 
 ListeTest::ListeTest(const std::vector<MessageTest>& messages)
@@ -173,123 +105,4 @@ grib* ListeTest::trouve(int parametre, int p1) const
         if (g->parametre == parametre && g->p1 == p1)
             return g;
     return nullptr;
-}
-
-std::string donneesGrib(const std::string& nom)
-{
-    return std::string(QUENBREL_SOURCE_DIR) + "/tests/data/grib/" + nom;
-}
-
-bool eccodesPresent()
-{
-    return commande("command -v grib_ls >/dev/null 2>&1 && command -v grib_get_data "
-                    ">/dev/null 2>&1");
-}
-
-std::vector<LigneLs> lireLs(const std::string& texte)
-{
-    std::vector<LigneLs> lignes;
-    std::istringstream flux(texte);
-    std::string ligne;
-    bool enTete = false;
-    while (std::getline(flux, ligne)) {
-        if (ligne.rfind("offset", 0) == 0) {
-            enTete = true;
-            continue;
-        }
-        if (!enTete || ligne.empty() || !std::isdigit((unsigned char)ligne[0]))
-            continue;
-        if (ligne.find(" of ") != std::string::npos)
-            break;
-        std::istringstream champs(ligne);
-        LigneLs l{};
-        uint32_t date = 0, heure = 0;
-        champs >> l.offset >> l.longueur >> l.centre >> l.process >> l.parametre >>
-            l.typeNiveau >> l.niveau >> l.unite >> l.p1 >> l.p2 >> l.indicateur >> date >> heure;
-        l.validite = date * 100 + heure / 100;
-        lignes.push_back(l);
-    }
-    return lignes;
-}
-
-std::vector<LigneLs> ordreDeLaListe(std::vector<LigneLs> lignes)
-{
-    std::stable_sort(lignes.begin(), lignes.end(), [](const LigneLs& a, const LigneLs& b) {
-        return a.validite != b.validite ? a.validite < b.validite : a.parametre < b.parametre;
-    });
-    return lignes;
-}
-
-std::string ligneGribtool(const LigneLs& l)
-{
-    char texte[200];
-    std::snprintf(texte, sizeof texte, "%u %u %u %u %u %u %u %u %u %u %u %u\n", l.offset,
-                  l.longueur, l.centre, l.process, l.parametre, l.typeNiveau, l.niveau, l.unite,
-                  l.p1, l.p2, l.indicateur, l.validite);
-    return texte;
-}
-
-namespace {
-
-bool lirePoint(const std::string& ligne, Point& p)
-{
-    char valeur[64];
-    if (std::sscanf(ligne.c_str(), "%lf %lf %63s", &p.lat, &p.lon, valeur) != 3)
-        return false;
-    p.absent = std::strcmp(valeur, "missing") == 0;
-    p.valeur = p.absent ? 0 : std::strtod(valeur, nullptr);
-    return true;
-}
-
-}  // namespace
-
-std::vector<std::vector<Point>> lireData(const std::string& texte)
-{
-    std::vector<std::vector<Point>> messages;
-    std::istringstream flux(texte);
-    std::string ligne;
-    while (std::getline(flux, ligne)) {
-        Point p;
-        if (ligne.rfind("Latitude", 0) == 0)
-            messages.emplace_back();
-        else if (!messages.empty() && lirePoint(ligne, p))
-            messages.back().push_back(p);
-    }
-    return messages;
-}
-
-std::vector<Point> lirePoints(const std::string& texte)
-{
-    std::vector<Point> points;
-    std::istringstream flux(texte);
-    std::string ligne;
-    Point p;
-    while (std::getline(flux, ligne))
-        if (lirePoint(ligne, p))
-            points.push_back(p);
-    return points;
-}
-
-std::optional<std::string> sortie(const std::string& ligne)
-{
-    FILE* f = popen(ligne.c_str(), "r");
-    if (!f)
-        return std::nullopt;
-    std::string texte;
-    char tampon[65536];
-    size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, f)) > 0)
-        texte.append(tampon, n);
-    if (pclose(f) != 0)
-        return std::nullopt;
-    return texte;
-}
-
-int64_t ecartUlp(float obtenu, double attendu)
-{
-    const float reference = float(attendu);
-    int64_t pas = 0;
-    for (float x = reference; x != obtenu && pas < 1000; ++pas)
-        x = std::nextafter(x, obtenu);
-    return pas;
 }

@@ -1,6 +1,5 @@
 // What the GRIB model tests share: a builder of GRIB edition 1 messages with
-// any field set to any value (to reach every refusal), the fixtures made by
-// eccodes and readers for what eccodes printed about them.
+// any field set to any value (to reach every refusal).
 #ifndef TESTS_GRIBDATA_GRIB_TEST_H
 #define TESTS_GRIBDATA_GRIB_TEST_H
 
@@ -44,36 +43,5 @@ struct ListeTest {
     explicit ListeTest(const std::vector<MessageTest>& messages);
     grib* trouve(int parametre, int p1) const;
 };
-
-// Folder of the committed fixtures.
-std::string donneesGrib(const std::string& nom);
-bool eccodesPresent();
-
-// A row of grib_ls -p offset,totalLength,centre:i,... as fabriquer.sh asks.
-struct LigneLs {
-    uint32_t offset, longueur, centre, process, parametre, typeNiveau, niveau;
-    uint32_t unite, p1, p2, indicateur;
-    uint32_t validite;  // YYYYMMDDHH from validityDate and validityTime
-};
-std::vector<LigneLs> lireLs(const std::string& texte);
-// Sorted as the list is: validity, then parameter, equal keys in file order.
-std::vector<LigneLs> ordreDeLaListe(std::vector<LigneLs> lignes);
-std::string ligneGribtool(const LigneLs& l);
-
-struct Point {
-    double lat, lon;
-    bool absent;
-    double valeur;
-};
-// grib_get_data's output: one list of points per message, in file order.
-std::vector<std::vector<Point>> lireData(const std::string& texte);
-// gribtool data's output: the points of one record.
-std::vector<Point> lirePoints(const std::string& texte);
-
-// The command's standard output, or nothing when it fails.
-std::optional<std::string> sortie(const std::string& ligne);
-
-// Distance in float steps between a float and a value printed in double.
-int64_t ecartUlp(float obtenu, double attendu);
 
 #endif

@@ -28,14 +28,12 @@ TEST(DecodeGribAll, LinksEachWaveHeightToItsValidity)
     ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
     for (grib* g = l.f.list; g; g = g->suivant)
         EXPECT_NE(g->champ, nullptr);
-    grib* hauteur = l.trouve(100, 0);
-    EXPECT_EQ(hauteur->direction, l.trouve(200, 0));
-    EXPECT_EQ(hauteur->periode, l.trouve(201, 0));
-    grib* houle = l.trouve(105, 0);
-    EXPECT_EQ(houle->direction, l.trouve(104, 0));
-    EXPECT_EQ(houle->periode, nullptr);  // its period is of another validity
-    EXPECT_EQ(l.trouve(102, 0)->direction, nullptr);
-    EXPECT_EQ(l.trouve(200, 6)->direction, nullptr);
+    // The swell's period is of another validity.
+    const std::vector<grib*> liens = {l.trouve(100, 0)->direction, l.trouve(100, 0)->periode,
+                                      l.trouve(105, 0)->direction, l.trouve(105, 0)->periode,
+                                      l.trouve(102, 0)->direction, l.trouve(200, 6)->direction};
+    EXPECT_EQ(liens, (std::vector<grib*>{l.trouve(200, 0), l.trouve(201, 0), l.trouve(104, 0),
+                                         nullptr, nullptr, nullptr}));
 }
 
 TEST(DecodeGribAll, StopsAtTheFirstRefusal)
@@ -48,16 +46,4 @@ TEST(DecodeGribAll, StopsAtTheFirstRefusal)
     EXPECT_EQ(l.trouve(11, 3)->champ, nullptr);
     EXPECT_EQ(l.trouve(33, 6)->champ, nullptr);
     EXPECT_EQ(iDecodeGribAll(nullptr), 0);
-}
-
-TEST(DecodeGribAll, RecordsAlreadyDecodedAreLeftAlone)
-{
-    Liste l({vague(100, 0), vague(200, 0)});
-    grib* hauteur = l.trouve(100, 0);
-    Grib* deja = new Grib();
-    hauteur->champ = deja;
-    ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
-    EXPECT_EQ(hauteur->champ, deja);
-    EXPECT_EQ(hauteur->direction, nullptr);
-    EXPECT_NE(l.trouve(200, 0)->champ, nullptr);
 }

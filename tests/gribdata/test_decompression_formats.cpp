@@ -1,12 +1,10 @@
-// What differs between the two formats: their log lines and pbzip2's
-// many-stream files.
+// The log line that ends a decompression, and pbzip2's many-stream files.
 #include "decompression_test.h"
 
 #include "gribdata/decompression.h"
 
 namespace {
 
-class Gzip : public Decompression {};
 class Bzip2 : public Decompression {};
 
 bool contient(const std::string& texte, const std::string& motif)
@@ -27,32 +25,14 @@ int nombreDeFlux(const std::string& octets)
 
 }  // namespace
 
-TEST_P(Gzip, LogsTheSizesAndTheEnd)
+TEST_P(Decompression, LogsItsEnd)
 {
     const std::string chemin = compresse("d", texteTest(123456, 13));
-    const std::string S = std::to_string(lireFichier(chemin).size());
     unsigned int n = 0;
     ASSERT_NE(decompresse(chemin, n), std::nullopt);
-    for (const std::string& ligne :
-         {"Gzip " + chemin + " " + S + "\n", "Decompression gzip : " + S + "/",
-          std::string("Fermeture du fichier gzip: 0 \n"),
-          std::string("D\xC3\xA9" "compression gzip termin\xC3\xA9" "e : 123456\n")})
-        EXPECT_TRUE(contient(journal.contenu(), "<DECOMPRESSION> " + ligne)) << ligne;
-}
-
-TEST_P(Bzip2, LogsTheSizesAndTheEnd)
-{
-    const std::string chemin = compresse("d", texteTest(123456, 13));
-    const std::string S = std::to_string(lireFichier(chemin).size());
-    unsigned int n = 2;
-    ASSERT_NE(decompresse(chemin, n), std::nullopt);
-    for (const std::string& ligne :
-         {"Decompression Bzip2 : START : file: " + chemin + " 2\n",
-          "Decompression Bzip2 : open: " + chemin + " 0\n",
-          "Decompression Bzip2 : " + chemin + " " + S + "/",
-          std::string("D\xC3\xA9" "compression bip2 termin\xC3\xA9" "e : 123456\n")})
-        EXPECT_TRUE(contient(journal.contenu(), "<DECOMPRESSION> " + ligne)) << ligne;
-    EXPECT_TRUE(contient(journal.contenu(), "/123456 - 4\n"));
+    const std::string fin = GetParam().nom == std::string("gzip") ? "gzip" : "bip2";
+    EXPECT_TRUE(contient(journal.contenu(), "<DECOMPRESSION> D\xC3\xA9" "compression " + fin +
+                                                " termin\xC3\xA9" "e : 123456\n"));
 }
 
 TEST_P(Bzip2, ReadsEveryStreamOfPbzip2Output)
@@ -73,7 +53,5 @@ TEST_P(Bzip2, ReadsEveryStreamOfPbzip2Output)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, Gzip, ::testing::Values(GZIP),
-                         [](const ::testing::TestParamInfo<Format>&) { return "gzip"; });
 INSTANTIATE_TEST_SUITE_P(Formats, Bzip2, ::testing::Values(BZIP2),
                          [](const ::testing::TestParamInfo<Format>&) { return "bzip2"; });

@@ -6,7 +6,7 @@
 #include "codes/navigation.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/interpolation.h"
-#include "outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <chrono>
 #include <cmath>

@@ -30,21 +30,8 @@ int code(const std::string& octets)
     return g.set(copie.data(), unsigned(copie.size()));
 }
 
-int code(const MessageTest& m)
-{
-    return code(m.octets());
-}
-
-std::string avecLongueur(std::string octets, uint32_t longueur)
-{
-    octets[4] = char(longueur >> 16);
-    octets[5] = char(longueur >> 8);
-    octets[6] = char(longueur);
-    return octets;
-}
-
-// Overwrites a section's 3-octet length.
-std::string avecSection(std::string octets, size_t debut, uint32_t longueur)
+// Overwrites the 3-octet length at `debut` (4: the message's own).
+std::string avecLongueur(std::string octets, size_t debut, uint32_t longueur)
 {
     octets[debut] = char(longueur >> 16);
     octets[debut + 1] = char(longueur >> 8);
@@ -54,46 +41,39 @@ std::string avecSection(std::string octets, size_t debut, uint32_t longueur)
 
 }  // namespace
 
-TEST(MalformedFile, ACutLastMessageIsDropped)
-{
-    const std::string a = MessageTest().octets();
-    MessageTest m2;
-    m2.parametre = 33;
-    const std::string b = m2.octets();
-    EXPECT_EQ(compte(a + b), 2);
-    EXPECT_EQ(compte(a + b.substr(0, b.size() - 1)), 1);
-    EXPECT_EQ(compte(a + b.substr(0, 50)), 1);
-    EXPECT_EQ(compte(a.substr(0, a.size() - 4)), 0);
-}
-
-TEST(MalformedFile, LengthFieldsOfZeroOrPastTheEndMakeNoRecord)
+TEST(MalformedFile, LengthsJunkAndCutsMakeNoRecordOutsideTheBuffer)
 {
     const std::string bon = MessageTest().octets();
-    EXPECT_EQ(compte(avecLongueur(bon, 0) + bon), 1);
-    EXPECT_EQ(compte(avecLongueur(bon, 0)), 0);
-    // Claims more than the buffer holds, with a sound message inside it.
-    EXPECT_EQ(compte(avecLongueur(bon, 100000) + bon), 1);
-    EXPECT_EQ(compte(avecLongueur(bon, 0xFFFFFF) + bon + bon), 2);
-    // Too short to hold its own sections.
-    EXPECT_EQ(compte(avecLongueur(bon, 39) + std::string(80, '\0')), 0);
-}
-
-TEST(MalformedFile, JunkBeforeAndBetweenMessages)
-{
-    const std::string bon = MessageTest().octets();
-    EXPECT_EQ(compte("GRIBGRIBGR" + bon + std::string(37, 'x') + "GRIB" + bon + "GRI"), 2);
-    EXPECT_EQ(compte(std::string(83, 'G')), 0);
-    EXPECT_EQ(compte(""), 0);
-}
-
-TEST(MalformedFile, AnEightyThreeByteFileGivesNoRecord)
-{
+    const struct {
+        std::string octets;
+        int n;
+    } cas[] = {
+        {avecLongueur(bon, 4, 0) + bon, 1},
+        {avecLongueur(bon, 4, 0), 0},
+        // Claims more than the buffer holds, with a sound message inside it.
+        {avecLongueur(bon, 4, 100000) + bon, 1},
+        {avecLongueur(bon, 4, 0xFFFFFF) + bon + bon, 2},
+        // Too short to hold its own sections.
+        {avecLongueur(bon, 4, 39) + std::string(80, '\0'), 0},
+        {"junk GRIBGRIBGR" + bon + std::string(37, 'x') + "GRI" + bon + "GRIB", 2},
+        {std::string(83, 'G'), 0},
+        {"", 0},
+        {bon + bon.substr(0, bon.size() - 1), 1},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(compte(c.octets), c.n) << testing::PrintToString(c.octets.substr(0, 20));
+    // Another edition is skipped.
+    std::string edition2 = bon;
+    edition2[7] = 2;
+    EXPECT_EQ(compte(edition2 + bon), 1);
+    // 84 bytes are the least a message takes, whatever its sections.
     MessageTest m;
     m.gds = false;
-    m.donnees = std::vector<uint8_t>(32, 1);
-    const std::string octets = m.octets();
-    ASSERT_EQ(octets.size(), 83u);
-    EXPECT_EQ(compte(octets), 0);
+    m.donnees = std::vector<uint8_t>(33, 7);
+    ASSERT_EQ(m.octets().size(), 84u);
+    EXPECT_EQ(compte(m.octets()), 1);
+    m.donnees.pop_back();
+    EXPECT_EQ(compte(m.octets()), 0);
 }
 
 TEST(MalformedFile, EveryCutOfAFileStaysInside)
@@ -105,61 +85,51 @@ TEST(MalformedFile, EveryCutOfAFileStaysInside)
         EXPECT_LE(compte(tout.substr(0, n)), 3);
 }
 
-TEST(MalformedField, MoreValuesThanTheDataSectionHolds)
+TEST(MalformedField, SizesAndLengthsCheckedBeforeAnyRead)
 {
-    MessageTest m;
-    m.ni = 4;  // 8 points, 6 values
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-    m.ni = m.nj = 65535;
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-    m.donnees.clear();
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-    m.ni = m.nj = 0;  // no point at all: nothing to read
-    EXPECT_EQ(code(m), 0);
-}
-
-TEST(MalformedField, BitMapShorterThanTheGridOrMoreSetBitsThanValues)
-{
-    MessageTest m;
-    m.nj = 3;  // 9 points, a map of one byte
-    m.carte = std::vector<bool>(8, true);
-    m.donnees = std::vector<uint8_t>(9, 1);
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-    m.nj = 2;
-    m.carte = std::vector<bool>{true, true, true, true, false, true};
-    m.donnees = {1, 2, 3, 4};
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-    m.donnees.push_back(5);
-    EXPECT_EQ(code(m), 0);
-    m.ni = m.nj = 65535;
-    m.carte = std::vector<bool>(64, false);
-    EXPECT_EQ(code(m), GRIB_SECTION4);
-}
-
-// Second-order packing, 12 bits per value and other scanning modes: see
-// GribSet.RefusesWhatTheServiceDoesNotSend.
-
-TEST(MalformedField, NoGridDescriptionIsRefused)
-{
-    MessageTest m;
-    m.gds = false;
-    EXPECT_EQ(code(m), GRIB_SECTION2);
-}
-
-TEST(MalformedField, SectionsRunningPastTheMessage)
-{
+    const struct {
+        void (*changer)(MessageTest&);
+        int code;
+    } cas[] = {
+        {[](MessageTest& m) { m.ni = 4; }, GRIB_SECTION4},  // 8 points, 6 values
+        {[](MessageTest& m) { m.ni = m.nj = 65535; }, GRIB_SECTION4},
+        {[](MessageTest& m) { m.ni = m.nj = 65535, m.donnees.clear(); }, GRIB_SECTION4},
+        {[](MessageTest& m) { m.ni = m.nj = 0, m.donnees.clear(); }, 0},  // nothing to read
+        {[](MessageTest& m) {  // 9 points, a map of one byte
+             m.nj = 3, m.carte = std::vector<bool>(8, true), m.donnees.assign(9, 1);
+         }, GRIB_SECTION4},
+        {[](MessageTest& m) {  // more set bits than values
+             m.carte = std::vector<bool>{true, true, true, true, false, true}, m.donnees = {1, 2, 3, 4};
+         }, GRIB_SECTION4},
+        {[](MessageTest& m) { m.carte = std::vector<bool>(6, true), m.donnees.assign(6, 1); }, 0},
+        {[](MessageTest& m) { m.ni = m.nj = 65535, m.carte = std::vector<bool>(64, false); },
+         GRIB_SECTION4},
+        {[](MessageTest& m) { m.gds = false; }, GRIB_SECTION2},
+    };
+    for (size_t k = 0; k < sizeof cas / sizeof cas[0]; ++k) {
+        MessageTest m;
+        cas[k].changer(m);
+        EXPECT_EQ(code(m.octets()), cas[k].code) << k;
+    }
     MessageTest m;
     const std::string bon = m.octets();
-    const size_t s1 = 8, s2 = m.debutSection2(), s4 = m.debutSection4();
-    EXPECT_EQ(code(avecSection(bon, s1, 5000)), GRIB_SECTION1);
-    EXPECT_EQ(code(avecSection(bon, s2, 5000)), GRIB_SECTION2);
-    EXPECT_EQ(code(avecSection(bon, s4, 5000)), GRIB_SECTION4);
+    const size_t s2 = m.debutSection2(), s4 = m.debutSection4();
+    EXPECT_EQ(code(avecLongueur(bon, 8, 5000)), GRIB_SECTION1);
+    EXPECT_EQ(code(avecLongueur(bon, s2, 5000)), GRIB_SECTION2);
+    EXPECT_EQ(code(avecLongueur(bon, s4, 5000)), GRIB_SECTION4);
     // Lengths below a section's fixed part count as that fixed part.
-    EXPECT_EQ(code(avecSection(bon, s4, 0)), GRIB_SECTION4);
+    EXPECT_EQ(code(avecLongueur(bon, s4, 0)), GRIB_SECTION4);
     m.carte = std::vector<bool>(6, true);
-    const std::string avecCarte = m.octets();
-    EXPECT_EQ(code(avecSection(avecCarte, s2 + 32, 5000)), GRIB_SECTION3);
-    EXPECT_EQ(code(avecSection(avecCarte, s2 + 32, 0)), GRIB_SECTION4);
+    EXPECT_EQ(code(avecLongueur(m.octets(), s2 + 32, 5000)), GRIB_SECTION3);
+    EXPECT_EQ(code(avecLongueur(m.octets(), s2 + 32, 0)), GRIB_SECTION4);
+    // Shorter than its length field, or than section 0; no message at all.
+    EXPECT_EQ(code(bon.substr(0, bon.size() - 1)), GRIB_TRONQUE);
+    EXPECT_EQ(code(bon.substr(0, 7)), GRIB_TRONQUE);
+    Grib g;
+    EXPECT_EQ(g.set(nullptr, 100), GRIB_TRONQUE);
+    // Section 4 ends 3 bytes before the end of the message.
+    EXPECT_EQ(code(avecLongueur(bon.substr(0, bon.size() - 1), 4, uint32_t(bon.size() - 1))),
+              GRIB_FIN);
 }
 
 TEST(MalformedField, EveryCutAndEveryByteChangedStaysInside)

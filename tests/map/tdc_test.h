@@ -4,7 +4,7 @@
 #define TESTS_MAP_TDC_TEST_H
 
 #include "map/tdc.h"
-#include "tests/gribdata/outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,11 @@
 // its compressed file, and the splash.
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
-#include "shell/palette.h"
+#include "ui/palette.h"
 
-#include "tests/gribdata/outils_test.h"
 #include "tests/map/outils_carte.h"
+#include "tests/outils/outils_test.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -101,36 +100,4 @@ TEST_F(Chargement, AMissingOrDamagedMapStillEndsTheLoader)
         EXPECT_EQ(FDCpix1, nullptr);
         EXPECT_EQ(FDC1ok, 0);
     }
-}
-
-TEST_F(Chargement, TheLoaderRunsOnAThreadOfItsOwn)
-{
-    lier(donneeTest("globe1.pl.gz"), "img/globe.pl.gz");
-    Fl::lock();
-    pthread_t fil;
-    ASSERT_EQ(pthread_create(&fil, nullptr, load_fdchd1, nullptr), 0);
-    // The loader publishes under the toolkit's lock, which this thread holds.
-    EXPECT_EQ(LOAD_FDC1, 0);
-    Fl::unlock();
-    pthread_join(fil, nullptr);
-    EXPECT_EQ(LOAD_FDC1, 1);
-    ASSERT_NE(FDCpix1, nullptr);
-    EXPECT_EQ(FDCpix1->W, 360);
-}
-
-TEST_F(Chargement, TheSplash)
-{
-    fl_register_images();
-    load_fdcinterlude();
-    EXPECT_EQ(interlude, nullptr);
-    EXPECT_NE(journal.contenu().find("<Help_Dialog> LOAD_FDC 4: img/chargement.jpg\n"
-                                     "<Help_Dialog> LOAD_INTERLUDE : -KO-\n"),
-              std::string::npos);
-    lier(std::string(QUENBREL_SOURCE_DIR) + "/data/img/chargement.jpg", "img/chargement.jpg");
-    load_fdcinterlude();
-    ASSERT_NE(interlude, nullptr);
-    EXPECT_EQ(interlude->w(), 800);
-    EXPECT_NE(journal.contenu().find("<Help_Dialog> LOAD_INTERLUDE : -OK-\n"), std::string::npos);
-    interlude->release();
-    interlude = nullptr;
 }

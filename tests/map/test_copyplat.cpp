@@ -112,6 +112,5 @@ TEST_F(Decoupe, AnEmptyPixmapAdoptsTheFallbackOrGivesNothing)
     char** secours = lignesPixmap(100, 50, 3, [](int x, int) { return x; });
     EXPECT_EQ(rangee(vide.copyplat(1.0, 0, 0, 10, 10, 1.0, secours), 0), suite(0, 10));
     EXPECT_EQ(vide.data, secours);
-    EXPECT_EQ(vide.W, 100);
     EXPECT_EQ(colonnes.copyplat(1.4, 0, 0, 10, 10, 0.0, nullptr), nullptr);
 }

@@ -46,6 +46,18 @@ bool interieur(const std::vector<PointPlan>& p, double x, double y)
     return in;
 }
 
+// Points of a half-unit grid over the frame where the clipped polygon and
+// the original disagree.
+int ecarts(const std::vector<PointPlan>& decoupe, const std::vector<PointPlan>& original,
+           const CadrePlan& c)
+{
+    int n = 0;
+    for (double x = c.x0 + 0.25; x < c.x1; x += 0.5)
+        for (double y = c.y0 + 0.25; y < c.y1; y += 0.5)
+            n += interieur(decoupe, x, y) != interieur(original, x, y);
+    return n;
+}
+
 }  // namespace
 
 TEST(DecoupagePolygone, InsideOutsideAndAround)
@@ -62,6 +74,14 @@ TEST(DecoupagePolygone, InsideOutsideAndAround)
         EXPECT_TRUE(dedans(p, CADRE));
     // Half in: a square straddling the right side keeps its inner half.
     EXPECT_DOUBLE_EQ(aire(decoupe({{80, 10}, {120, 10}, {120, 30}, {80, 30}})), 20 * 20);
+    // A slanted band across the left and right sides keeps its height of 20
+    // over the frame's width, with its edges where they cross the sides.
+    const std::vector<PointPlan> bande{{-20, 5}, {120, 25}, {120, 45}, {-20, 25}};
+    const auto b = decoupe(bande);
+    EXPECT_NEAR(aire(b), 20 * 100, 1e-9);
+    EXPECT_EQ(ecarts(b, bande, CADRE), 0);
+    for (const PointPlan& p : b)
+        EXPECT_TRUE(dedans(p, CADRE));
 }
 
 // A concave comb whose teeth leave the frame: one polygon comes back, its
@@ -81,11 +101,7 @@ TEST(DecoupagePolygone, ConcaveShapesKeepTheirFill)
     const auto p = decoupe(peigne, bas);
     for (const PointPlan& q : p)
         EXPECT_TRUE(dedans(q, bas));
-    int differences = 0;
-    for (double x = 0.25; x < 100; x += 0.5)
-        for (double y = 0.25; y < 25; y += 0.5)
-            differences += interieur(p, x, y) != interieur(peigne, x, y);
-    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(ecarts(p, peigne, bas), 0);
 }
 
 TEST(DecoupagePolyligne, RunsInsideTheFrame)

@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -27,19 +28,6 @@ std::string dms(int longitude, double degres)
 }
 
 }  // namespace
-
-TEST_F(Coordonnees, TheWholeWorldFillsTheHeightOfAFreshMap)
-{
-    EXPECT_EQ(carte.W, FDC_VECTEUR_W);
-    EXPECT_EQ(carte.H, FDC_VECTEUR_H);
-    EXPECT_DOUBLE_EQ(carte.echelleCourante, 25200000.0 / 450);
-    EXPECT_DOUBLE_EQ(carte.echelleMin, 4.0);
-    EXPECT_DOUBLE_EQ(carte.echelleMax, 25200000.0 / 371);
-    EXPECT_DOUBLE_EQ(carte.seuils[5], 25200000.0 / 371 / 1024);
-    EXPECT_NEAR(carte.dLatitude(20), 90.0, 1e-9);
-    EXPECT_NEAR(carte.dLatitude(20 + 225), 0.0, 1e-9);
-    EXPECT_NEAR(carte.dLigne(-90.0), 450.0, 1e-6);
-}
 
 TEST_F(Coordonnees, TheVerticalFitKeepsTheViewInsideTheRaster)
 {
@@ -98,80 +86,52 @@ TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
 
 TEST(DMS, LettersRoundingAndTheDegreeSign)
 {
-    EXPECT_EQ(dms(0, 0.0), "  0\u00b000'00\"S");
-    EXPECT_EQ(dms(1, 0.0), "   0\u00b000'00\"W");
-    EXPECT_EQ(dms(0, -0.5), "  0\u00b030'00\"S");
-    EXPECT_EQ(dms(1, 179.99999), " 180\u00b000'00\"E");
-    EXPECT_EQ(dms(0, 45.5125), " 45\u00b030'45\"N");
-    EXPECT_EQ(dms(1, -5.7), "   5\u00b042'00\"W");
-    EXPECT_EQ(dms(0, 1e-9), "  0\u00b000'00\"N");
-    const std::string texte = dms(0, 12.0);
-    EXPECT_EQ(texte.substr(3, 2), "\xc2\xb0");
+    const struct {
+        int longitude;
+        double degres;
+        const char* dms;
+        const char* decimal;
+    } cas[] = {
+        {0, 0.0, "  0\u00b000'00\"S", " 0.0000S"},      {1, 0.0, "   0\u00b000'00\"W", " 0.0000W"},
+        {0, -0.5, "  0\u00b030'00\"S", " 0.5000S"},     {1, 179.99999,  " 180\u00b000'00\"E", " 180.0000E"},
+        {0, 45.5125, " 45\u00b030'45\"N", " 45.5125N"}, {1, -5.7, "   5\u00b042'00\"W", " 5.7000W"},
+        {0, 1e-9, "  0\u00b000'00\"N", " 0.0000N"},     {0, 12.345678, " 12\u00b020'44\"N", " 12.3457N"},
+        {1, -179.5, " 179\u00b030'00\"W", " 179.5000W"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(dms(c.longitude, c.degres), c.dms) << c.degres;
+        char texte[FDC_TEXTE_POSITION];
+        EXPECT_EQ(fdc::iDecimal(c.longitude, c.degres, texte), int(std::strlen(c.decimal)));
+        EXPECT_STREQ(texte, c.decimal) << c.degres;
+    }
     // Nonsense degrees are cut to the buffer, never written past it.
     EXPECT_LT(dms(1, 1e12).size(), size_t(FDC_TEXTE_POSITION));
 }
 
-TEST(DMS, DecimalDegrees)
+TEST_F(Coordonnees, TheFrameContainsThePointerAndFitsWithItsMargins)
 {
-    char texte[FDC_TEXTE_POSITION];
-    EXPECT_EQ(fdc::iDecimal(0, 12.345678, texte), 9);
-    EXPECT_STREQ(texte, " 12.3457N");
-    fdc::iDecimal(1, -179.5, texte);
-    EXPECT_STREQ(texte, " 179.5000W");
-    fdc::iDecimal(1, 0.0, texte);
-    EXPECT_STREQ(texte, " 0.0000W");
-}
-
-TEST_F(Coordonnees, TheFrameContainsThePointerForwardsAndBackwards)
-{
-    carte.cadreGauche = 100;
-    carte.cadreHaut = 50;
-    carte.cadreLargeur = 40;
-    carte.cadreHauteur = 30;
-    EXPECT_TRUE(carte.mouse_in_overlay(120, 60));
-    EXPECT_FALSE(carte.mouse_in_overlay(100, 60));  // on the edge
-    EXPECT_FALSE(carte.mouse_in_overlay(141, 60));
-    carte.cadreGauche = 140;
-    carte.cadreHaut = 80;
-    carte.cadreLargeur = -40;
-    carte.cadreHauteur = -30;
-    EXPECT_TRUE(carte.mouse_in_overlay(120, 60));
-    carte.cadreHauteur = 30;
-    carte.cadreHaut = 50;
-    for (int x : {90, 120, 150})
-        for (int y : {40, 60, 90})
-            EXPECT_FALSE(carte.mouse_in_overlay(x, y)) << x << " " << y;
+    // Drawn forwards or backwards from (100, 50), 40 x 30: inside strictly.
+    for (int sens : {1, -1}) {
+        carte.cadreGauche = sens > 0 ? 100 : 140;
+        carte.cadreHaut = sens > 0 ? 50 : 80;
+        carte.cadreLargeur = 40 * sens;
+        carte.cadreHauteur = 30 * sens;
+        for (int x : {90, 100, 120, 141})
+            for (int y : {40, 60, 90})
+                EXPECT_EQ(carte.mouse_in_overlay(x, y), x == 120 && y == 60) << sens << x << y;
+    }
     // The handle is the corner opposite the top-left one.
+    carte.cadreHaut = 50;
+    carte.cadreHauteur = 30;
     EXPECT_TRUE(carte.mouse_in_move_overlay(100 + 14, 80 - 14));
     EXPECT_FALSE(carte.mouse_in_move_overlay(100 + 15, 80));
-}
-
-TEST_F(Coordonnees, TheFrameFitsWithItsMargins)
-{
     carte.cadreLargeur = 100;
     carte.cadreHauteur = 50;
-    EXPECT_TRUE(carte.overlay_in_screen(14, 14, 0));
-    EXPECT_FALSE(carte.overlay_in_screen(13, 14, 0));
-    EXPECT_FALSE(carte.overlay_in_screen(14, 14, 1));
-    EXPECT_TRUE(carte.overlay_in_screen(60, 14, 1));
-    EXPECT_TRUE(carte.overlay_in_screen(720 - 100 - 15, 450 - 50 - 15, 0));
-    EXPECT_FALSE(carte.overlay_in_screen(720 - 100 - 14, 100, 0));
-    EXPECT_FALSE(carte.overlay_in_screen(100, 450 - 50 - 14, 0));
-}
-
-TEST_F(Coordonnees, DuringAnAutoRepeatZoomTheFrameFollowsItsBounds)
-{
-    carte.cadreNord = 45;
-    carte.cadreSud = 0;
-    carte.cadreOuest = -90;
-    carte.cadreEst = 0;
-    carte.ox = 0;
-    carte.zoomIn = 1;
-    carte.overlay_in_screen(0, 0, 0);
-    // 2.5 pixels per degree of latitude, 1 / 0.56 per degree of longitude.
-    EXPECT_EQ(carte.cadreHaut, 112);
-    EXPECT_EQ(carte.cadreHauteur, 113);
-    EXPECT_EQ(carte.cadreGauche, 161);
-    EXPECT_EQ(carte.cadreLargeur, 160);
-    carte.zoomIn = 0;
+    const struct {
+        int x, y, deplacement;
+        bool dedans;
+    } cas[] = {{14, 14, 0, true},     {13, 14, 0, false}, {14, 14, 1, false}, {60, 14, 1, true},
+               {605, 385, 0, true}, {606, 100, 0, false}, {100, 386, 0, false}};
+    for (const auto& c : cas)
+        EXPECT_EQ(carte.overlay_in_screen(c.x, c.y, c.deplacement), c.dedans) << c.x << " " << c.y;
 }

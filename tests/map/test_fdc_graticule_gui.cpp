@@ -7,10 +7,10 @@
 #include "map/echelle_mesure.h"
 #include "map/fdc.h"
 #include "map/fdc_couches.h"
-#include "shell/globales_shell.h"
-#include "shell/palette.h"
 #include "tests/map/pilote_enregistreur.h"
-#include "tests/shell/harnais_gui.h"
+#include "tests/ui/harnais_gui.h"
+#include "ui/globales_ui.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
@@ -62,34 +62,20 @@ protected:
 TEST_F(Graticule, WholeWorldLabelsGreenwichTheAntimeridianAndTheEquator)
 {
     auto p = dessiner(0, 0, 180, [&] { carte->drawLatLon(); });
-    const int gris = 127;
-    const Fl_Color cGris = fl_rgb_color(gris, gris, gris);
-    // Greenwich: grey on top with its black shadow a pixel right and below,
-    // and at the bottom with the shadow a pixel right and above.
-    const int x = carte->iColonne(0), lg = largeurTexte("GM", 12);
+    const Fl_Color cGris = fl_rgb_color(127, 127, 127);
+    // Greenwich at the top and the bottom, grey over a black shadow; the
+    // map is wider than the world: the antimeridian on both sides, too
+    // close to the edges for their bottom labels.
+    const int x = carte->iColonne(0);
     const auto gm = p->textes("GM");
     ASSERT_EQ(gm.size(), 4u);
-    EXPECT_EQ(gm[0].x, X + x - lg / 2 + 1);
-    EXPECT_EQ(gm[0].y, Y + 15);
     EXPECT_EQ(gm[0].couleur, FL_BLACK);
-    EXPECT_EQ(gm[1].x, X + x - lg / 2);
-    EXPECT_EQ(gm[1].y, Y + 14);
     EXPECT_EQ(gm[1].couleur, cGris);
-    EXPECT_EQ(gm[2].y, Y + HT - 4);
-    EXPECT_EQ(gm[3].y, Y + HT - 3);
-    // The map is wider than the world: the antimeridian on both sides,
-    // too close to the edges for their bottom labels.
+    EXPECT_EQ(gm[1].x, X + x - largeurTexte("GM", 12) / 2);
     EXPECT_EQ(p->textes("AM").size(), 4u);
-    const auto eq = p->textes("EQ");
-    ASSERT_EQ(eq.size(), 4u);
-    EXPECT_EQ(eq[1].x, X + 2);
-    EXPECT_EQ(eq[1].y, Y + int(carte->dLigne(0)) + 4);
-    EXPECT_EQ(eq[3].x, X + L - largeurTexte("EQ", 12) - 2);
-    // A 60-degree step.
-    EXPECT_FALSE(p->textes("60°E").empty());
-    EXPECT_FALSE(p->textes("120°W").empty());
-    EXPECT_FALSE(p->textes("60°N").empty());
-    EXPECT_FALSE(p->textes("30°N").empty() && p->textes("60°S").empty());
+    EXPECT_EQ(p->textes("EQ").size(), 4u);
+    for (const char* pas : {"60°E", "120°W", "60°N"})  // a 60-degree step
+        EXPECT_FALSE(p->textes(pas).empty()) << pas;
     // Greenwich's line runs between its labels, in the label grey.
     bool ligne = false;
     for (const auto& t : p->traits)
@@ -100,16 +86,6 @@ TEST_F(Graticule, WholeWorldLabelsGreenwichTheAntimeridianAndTheEquator)
             ligne = true;
         }
     EXPECT_TRUE(ligne);
-}
-
-TEST_F(Graticule, SmallStepsAddDegreesMinutesAndSeconds)
-{
-    auto p = dessiner(48, -4, 1.5, [&] { carte->drawLatLon(); });
-    EXPECT_FALSE(p->textes("4.5° W").empty());
-    EXPECT_FALSE(p->textes("4°30'0''W").empty());
-    EXPECT_FALSE(p->textes("48.5° N").empty());
-    EXPECT_FALSE(p->textes("48°30'0''N").empty());
-    EXPECT_TRUE(p->textes("GM").empty());
 }
 
 TEST_F(Graticule, OverColouredBandsTheLinesArePlainGrey)
@@ -133,33 +109,25 @@ TEST_F(Graticule, AThinViewStillEnds)
     EXPECT_LT(p->traits.size(), 10000u);
 }
 
+// The scale's measures are mesureEchelle's (test_echelle.cpp): the layer
+// writes them with their units, miles on the left and kilometres on the right.
 TEST_F(Graticule, TheScaleShowsMilesAndKilometres)
 {
     // The whole world is 430 degrees wide on this map: heights only.
     auto monde = dessiner(0, 0, 180, [&] { carte->echelle(); });
-    EXPECT_EQ(monde->textes("10800").size(), 1u);
-    EXPECT_EQ(monde->textes("20002").size(), 1u);
-    EXPECT_EQ(monde->textes("Milles").size(), 1u);
-    EXPECT_EQ(monde->textes("Km").size(), 1u);
+    for (const char* texte : {"10800", "20002", "Milles", "Km"})
+        EXPECT_EQ(monde->textes(texte).size(), 1u) << texte;
     EXPECT_EQ(monde->nonVides(), 4u);
-
     auto europe = dessiner(47, 2, 10, [&] { carte->echelle(); });
     const MesureEchelle m = mesureEchelle(boiteVue(*carte));
     ASSERT_TRUE(m.largeurVue);
-    char attendu[32];
-    for (double v : {m.hauteur, m.largeur, m.hauteur * 1.852, m.largeur * 1.852}) {
-        std::snprintf(attendu, sizeof attendu, "%.0lf", v);
-        EXPECT_EQ(europe->textes(attendu).size(), 1u) << attendu;
-    }
     EXPECT_EQ(europe->nonVides(), 6u);
-    // Miles left, kilometres right.
-    std::snprintf(attendu, sizeof attendu, "%.0lf", m.hauteur);
-    EXPECT_LT(europe->textes(attendu)[0].x, X + 40);
-    std::snprintf(attendu, sizeof attendu, "%.0lf", m.hauteur * 1.852);
-    EXPECT_GT(europe->textes(attendu)[0].x, X + L - 60);
-
-    auto port = dessiner(48.38, -4.49, 1, [&] { carte->echelle(); });
-    EXPECT_FALSE(port->textes("60.0").empty());
+    char milles[32], km[32];
+    std::snprintf(milles, sizeof milles, "%.0lf", m.hauteur);
+    std::snprintf(km, sizeof km, "%.0lf", m.hauteur * 1.852);
+    ASSERT_EQ(europe->textes(milles).size() * europe->textes(km).size(), 1u);
+    EXPECT_LT(europe->textes(milles)[0].x, X + 40);
+    EXPECT_GT(europe->textes(km)[0].x, X + L - 60);
 }
 
 TEST_F(Graticule, MessagesWithTheirHalo)
@@ -168,28 +136,20 @@ TEST_F(Graticule, MessagesWithTheirHalo)
     auto p = dessiner(0, 0, 180, [&] { carte->draw_message(0, nullptr); });
     fl_font(DRU_FONT_BOLD, 20);
     const int lg = int(fl_width("Chargement"));
-    const auto c = p->textes("Chargement");
+    const auto c = p->textes("Chargement");  // eight halo strokes, then the text
     ASSERT_EQ(c.size(), 9u);
     EXPECT_EQ(c[0].couleur, fl_rgb_color(196, 196, 196));
     EXPECT_EQ(c.back().couleur, COLOR_FOND);
     EXPECT_EQ(c.back().x, X + L / 2 - lg / 2);
-    EXPECT_EQ(c.back().y, Y + HT / 3 - 9);
 
     char avis[] = "Satellite 2024010112";
     auto n = dessiner(0, 0, 180, [&] { carte->draw_message(2, avis); });
     const auto a = n->textes(avis);
     ASSERT_EQ(a.size(), 9u);
-    EXPECT_EQ(a[0].couleur, FL_BLACK);
     EXPECT_EQ(a.back().couleur, Fl_Color(255));
-    EXPECT_EQ(a.back().x, X + L / 3);
-    EXPECT_EQ(a.back().y, Y + HT - 20);
 
-    char legende[] = "legende";
-    auto l = dessiner(0, 0, 180, [&] { carte->draw_message(1, legende); });
-    ASSERT_EQ(l->ecrits.size(), 1u);
-    EXPECT_EQ(l->ecrits[0].x, X + 4);
-    EXPECT_EQ(l->ecrits[0].y, Y + HT - 4);
-    EXPECT_EQ(l->ecrits[0].couleur, fl_rgb_color(160, 160, 160));
+    char legende[] = "legende";  // a legend: one stroke, no halo
+    EXPECT_EQ(dessiner(0, 0, 180, [&] { carte->draw_message(1, legende); })->ecrits.size(), 1u);
 
     char vide[] = "";
     auto rien = dessiner(0, 0, 180, [&] {

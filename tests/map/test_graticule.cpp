@@ -55,34 +55,24 @@ TEST(PasGraticule, NeverZeroHoweverThinTheView)
     EXPECT_GE(pasGraticule(std::nan(""), 0).pas, 0.001);
 }
 
-TEST(TexteGraticule, NamedLinesAndHemispheres)
+TEST(TexteGraticule, NamedLinesHemispheresAndSmallSteps)
 {
     const PasGraticule monde = pasGraticule(90, -90);
-    EXPECT_EQ(meridien(0, monde).first, "GM");
-    EXPECT_EQ(meridien(360, monde).first, "GM");
-    EXPECT_EQ(meridien(-360.000001, monde).first, "GM");
-    EXPECT_EQ(meridien(180, monde).first, "AM");
+    const std::pair<double, const char*> meridiens[] = {
+        {0, "GM"},      {360, "GM"},     {-360.000001, "GM"}, {180, "AM"}, {540, "AM"},
+        {60, "60°E"}, {-120, "120°W"}, {300, "60°W"},     {-300, "60°E"}};
+    for (auto [l, texte] : meridiens)
+        EXPECT_EQ(meridien(l, monde).first, texte) << l;
     EXPECT_EQ(meridien(-180, monde).second, "AM");
-    EXPECT_EQ(meridien(540, monde).first, "AM");
-    EXPECT_EQ(meridien(60, monde).first, "60°E");
-    EXPECT_EQ(meridien(-120, monde).first, "120°W");
-    EXPECT_EQ(meridien(300, monde).first, "60°W");
-    EXPECT_EQ(meridien(-300, monde), std::make_pair(std::string("60°E"), std::string("60°E")));
+    EXPECT_EQ(meridien(-300, monde).second, "60°E");
     EXPECT_EQ(parallele(0, monde).first, "EQ");
     EXPECT_EQ(parallele(1e-7, monde).first, "EQ");
     EXPECT_EQ(parallele(60, monde).first, "60°N");
     EXPECT_EQ(parallele(-30, monde).second, "30°S");
-}
-
-TEST(TexteGraticule, SmallStepsAddMinutesAndSeconds)
-{
-    const PasGraticule p = pasGraticule(49, 47.5);  // step 0.5
-    EXPECT_EQ(parallele(48.5, p), std::make_pair(std::string("48.5° N"), std::string("48°30'0''N")));
-    EXPECT_EQ(meridien(-4.5, p), std::make_pair(std::string("4.5° W"), std::string("4°30'0''W")));
-    const PasGraticule fin = pasGraticule(48.027, 48);  // step 0.009
-    EXPECT_EQ(parallele(48.01, fin).first, "48.010° N");
-    EXPECT_EQ(parallele(48.01, fin).second, "48°0'36''N");
-    const PasGraticule moyen = pasGraticule(48.06, 48);  // step 0.02
-    EXPECT_EQ(meridien(2.34, moyen).first, "2.34° E");
-    EXPECT_EQ(meridien(2.34, moyen).second, "2°20'24''E");
+    // Steps of 0.5, 0.009 and 0.02 degree add minutes and seconds.
+    using Textes = std::pair<std::string, std::string>;
+    EXPECT_EQ(parallele(48.5, pasGraticule(49, 47.5)), Textes("48.5° N", "48°30'0''N"));
+    EXPECT_EQ(meridien(-4.5, pasGraticule(49, 47.5)), Textes("4.5° W", "4°30'0''W"));
+    EXPECT_EQ(parallele(48.01, pasGraticule(48.027, 48)), Textes("48.010° N", "48°0'36''N"));
+    EXPECT_EQ(meridien(2.34, pasGraticule(48.06, 48)), Textes("2.34° E", "2°20'24''E"));
 }

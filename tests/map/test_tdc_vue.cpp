@@ -20,15 +20,12 @@ TEST(NiveauTdc, FollowsTheThresholdsOfTheScale)
 {
     TYPEDEF_TDC a, b, c, d, e, f;
     TYPEDEF_TDC* chaines[TDC_NIVEAUX] = {&a, &b, &c, &d, &e, &f};
-    const double m = 1000;
-    const double seuils[4] = {m / 4, m / 16, m / 96, m / 512};
-    EXPECT_EQ(iNiveauTdc(m, seuils, chaines), 1);
-    EXPECT_EQ(iNiveauTdc(m / 4, seuils, chaines), 1);
-    EXPECT_EQ(iNiveauTdc(m / 4 - 1e-9, seuils, chaines), 2);
-    EXPECT_EQ(iNiveauTdc(m / 16 - 1e-9, seuils, chaines), 3);
-    EXPECT_EQ(iNiveauTdc(m / 96 - 1e-9, seuils, chaines), 4);
-    EXPECT_EQ(iNiveauTdc(m / 512 - 1e-9, seuils, chaines), 5);
-    EXPECT_EQ(iNiveauTdc(0, seuils, chaines), 5);
+    const double m = 1000, seuils[4] = {m / 4, m / 16, m / 96, m / 512};
+    const std::pair<double, int> cas[] = {{m, 1},           {m / 4, 1},       {m / 4 - 1e-9, 2},
+                                          {m / 16 - 1e-9, 3}, {m / 96 - 1e-9, 4}, {m / 512 - 1e-9, 5},
+                                          {0, 5}};
+    for (auto [echelle, niveau] : cas)
+        EXPECT_EQ(iNiveauTdc(echelle, seuils, chaines), niveau) << echelle;
     // Before the background load every level is level 0's chain: level 1.
     TYPEDEF_TDC* zero[TDC_NIVEAUX] = {&a, &a, &a, &a, &a, &a};
     EXPECT_EQ(iNiveauTdc(0, seuils, zero), 1);

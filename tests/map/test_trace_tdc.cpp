@@ -114,8 +114,7 @@ TEST(TraceTdc, PointsOnOnePixelAreDrawnOnce)
     TraceTdc trace;
     const TronconsVisibles& t = trace.contour(&dense.t, 0, 3000, 47.3, -4.3, vue(0, 0, 60000));
     ASSERT_EQ(t.debuts.size(), 1u);
-    EXPECT_LE(t.points.size(), 3u);
-    EXPECT_GE(t.points.size(), 2u);
+    EXPECT_TRUE(t.points.size() == 2u || t.points.size() == 3u) << t.points.size();
     // A one-point ring fills nothing but does not fail either.
     Enregistrement point(1, 47.5, -4.5, {0}, {0});
     EXPECT_LE(trace.surface(&point.t, 0, 3000, 47.5, -4.5, vue(47.5, -4.5, 60)).size(), 2u);

@@ -3,9 +3,8 @@
 #include "map/chargement_fonds.h"
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
-#include "shell/remplacants.h"
-#include "shell/remplacants_shell.h"
-#include "tests/shell/harnais_gui.h"
+#include "tests/ui/harnais_gui.h"
+#include "ui/remplacants_ui.h"
 
 #include <FL/Fl.H>
 #include <cstdlib>

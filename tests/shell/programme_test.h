@@ -3,7 +3,7 @@
 #ifndef TESTS_SHELL_PROGRAMME_TEST_H
 #define TESTS_SHELL_PROGRAMME_TEST_H
 
-#include "tests/gribdata/outils_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <string>
 

@@ -1,14 +1,19 @@
 // The whole program in process: start-up with the stand-ins, the main
 // window, the close and the signals, shutdown.
-#include "shell/configuration.h"
 #include "shell/globales_shell.h"
-#include "shell/local.h"
-#include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
+#include "ui/boutons.h"
+#include "ui/boutons_rva.h"
+#include "ui/configuration.h"
+#include "ui/images/images.h"
+#include "ui/langage.h"
+#include "ui/local.h"
+#include "ui/remplacants_ui.h"
 
-#include "tests/gribdata/outils_test.h"
-#include "tests/shell/harnais_gui.h"
+#include "map/chargement_fonds.h"
+#include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
+#include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
 #include <algorithm>
@@ -89,13 +94,20 @@ TEST_F(Demarrage, TheMainWindowOpensInactiveAndClosesOnceLoaded)
     ASSERT_TRUE(programme.bAttendreChargement());
     EXPECT_TRUE(GUI->active());
     EXPECT_EQ(DEMARRAGE, 0);
+    // The hooks installed at start-up: a language switch relabels the main
+    // window's pair, on screen, and the language is saved at exit.
+    classeBouton* b = GUI->boutonsRVA->requeteur;
+    const auto avant = harnais::lirePixels(GUI, b->x(), b->y(), b->w(), b->h());
+    change_langage("sp");
+    EXPECT_EQ(b->image(), image_solicitante);
+    EXPECT_NE(harnais::lirePixels(GUI, b->x(), b->y(), b->w(), b->h()), avant);
     harnais::vFermer(GUI);
     ASSERT_TRUE(programme.bAttendreFinBoucle());
     EXPECT_EQ(GUI, nullptr);
     programme.vArreter();
 
     verifierFin(dossier.chemin());
-    EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\nlangage en\n"), std::string::npos);
+    EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\nlangage sp\n"), std::string::npos);
     EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\ndimensions 40 50 900 600\n"),
               std::string::npos);
 }
@@ -116,11 +128,12 @@ TEST_F(Demarrage, ASignalDuringStartUpWaitsForTheLoaders)
 {
     ProgrammeEnProcessus programme(dossier.chemin());
     std::raise(SIGINT);
-    harnais::vPomper(0.2);
-    if (!LOAD_FDC) {
-        ASSERT_NE(GUI, nullptr);
-    }
-    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    bool fermeeTot = false;
+    ASSERT_TRUE(harnais::bAttendre([&fermeeTot] {
+        fermeeTot = fermeeTot || (!GUI && !LOAD_FDC);
+        return Fl::first_window() == nullptr;
+    }));
+    EXPECT_FALSE(fermeeTot);
     EXPECT_EQ(LOAD_FDC, 1);
     programme.vArreter();
     verifierFin(dossier.chemin());

@@ -3,7 +3,7 @@
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 
-#include "tests/gribdata/outils_test.h"
+#include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 
 #include <gtest/gtest.h>
@@ -31,46 +31,36 @@ std::string dossierCourant()
 
 }  // namespace
 
-TEST(DossierTravail, TheEnvironmentComesFirst)
+TEST(DossierTravail, EnvironmentThenBundleThenCurrentFolder)
 {
     const char* exe = "/Applications/quenbrel2.app/Contents/MacOS/quenbrel2";
-    EXPECT_EQ(choisir("/srv/q", exe, "/tmp").dossier, "/srv/q/");
-    EXPECT_EQ(choisir("/srv/q/", exe, "/tmp").regle, 1);
-    EXPECT_EQ(choisir("/srv/q/", exe, "/tmp").dossier, "/srv/q/");
-    // A relative folder is taken from the current one.
-    EXPECT_EQ(choisir("q", exe, "/home/marin").dossier, "/home/marin/q/");
-}
-
-TEST(DossierTravail, ThenTheFolderThatHoldsTheBundle)
-{
-    const char* exe = "/Applications/quenbrel2.app/Contents/MacOS/quenbrel2";
-    for (const char* home : {static_cast<const char*>(nullptr), ""}) {
-        Choix c = choisir(home, exe, "/tmp");
-        EXPECT_EQ(c.regle, 2);
-        EXPECT_EQ(c.dossier, "/Applications/");
-    }
-    // Cut at the first occurrence.
-    EXPECT_EQ(choisir(nullptr, "/a/quenbrel2.app/b/quenbrel2.app/x", "/tmp").dossier, "/a/");
-}
-
-TEST(DossierTravail, ElseTheCurrentFolder)
-{
-    Choix c = choisir(nullptr, "/usr/local/bin/quenbrel2", "/home/marin");
-    EXPECT_EQ(c.regle, 3);
-    EXPECT_EQ(c.dossier, "/home/marin/");
-    EXPECT_EQ(choisir(nullptr, nullptr, "/").dossier, "/");
-}
-
-TEST(DossierTravail, AFolderThatDoesNotFitFallsToTheNextRule)
-{
     const std::string long_home = "/" + std::string(300, 'h');
-    Choix c = choisir(long_home.c_str(), "/x/quenbrel2.app/q", "/tmp");
-    EXPECT_EQ(c.regle, 2);
-    EXPECT_EQ(c.dossier, "/x/");
-    // "/abc" and its "/" need 6 bytes with the end of the text.
-    EXPECT_EQ(choisir("/abc", nullptr, nullptr, 6).regle, 1);
-    EXPECT_EQ(choisir("/abc", nullptr, nullptr, 5).regle, 0);
-    EXPECT_EQ(choisir(nullptr, nullptr, nullptr).regle, 0);
+    const struct {
+        const char *home, *exe, *courant;
+        size_t taille;
+        int regle;
+        const char* dossier;
+    } cas[] = {
+        {"/srv/q", exe, "/tmp", 256, 1, "/srv/q/"},
+        {"/srv/q/", exe, "/tmp", 256, 1, "/srv/q/"},
+        {"q", exe, "/home/marin", 256, 1, "/home/marin/q/"},  // relative: from the current one
+        {nullptr, exe, "/tmp", 256, 2, "/Applications/"},
+        {"", exe, "/tmp", 256, 2, "/Applications/"},
+        {nullptr, "/a/quenbrel2.app/b/quenbrel2.app/x", "/tmp", 256, 2, "/a/"},  // the first
+        {nullptr, "/usr/local/bin/quenbrel2", "/home/marin", 256, 3, "/home/marin/"},
+        {nullptr, nullptr, "/", 256, 3, "/"},
+        // A folder that does not fit falls to the next rule; "/abc" and its
+        // "/" need 6 bytes with the end of the text.
+        {long_home.c_str(), "/x/quenbrel2.app/q", "/tmp", 256, 2, "/x/"},
+        {"/abc", nullptr, nullptr, 6, 1, "/abc/"},
+        {"/abc", nullptr, nullptr, 5, 0, ""},
+        {nullptr, nullptr, nullptr, 256, 0, ""},
+    };
+    for (const auto& c : cas) {
+        const Choix r = choisir(c.home, c.exe, c.courant, c.taille);
+        EXPECT_EQ(r.regle, c.regle) << (c.home ? c.home : "null") << " " << (c.exe ? c.exe : "null");
+        EXPECT_EQ(r.dossier, c.dossier) << (c.home ? c.home : "null");
+    }
 }
 
 TEST(DossierTravail, TheProgramMovesIntoItsFolder)

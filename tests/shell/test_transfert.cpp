@@ -3,7 +3,7 @@
 #include "shell/globales_shell.h"
 #include "shell/transfert.h"
 
-#include "tests/gribdata/outils_test.h"
+#include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 
 #include <filesystem>
@@ -64,50 +64,31 @@ protected:
 
 }  // namespace
 
-TEST(NomTransfert, StartsAfterTheDotOfTheFirstDotTwenty)
+TEST(NomTransfert, NameLineEndsAndPaths)
 {
-    char a[] = "/tmp/forecast.20240105.grb";
-    EXPECT_STREQ(pcNomTransfert(a), "20240105.grb");
-    char b[] = "/tmp/x.2023.2024.grb";
-    EXPECT_STREQ(pcNomTransfert(b), "2023.2024.grb");
-    char c[] = "/tmp/dir.2024/plain.grb";
-    EXPECT_STREQ(pcNomTransfert(c), "plain.grb");
-    char d[] = "relative.grb";
-    EXPECT_STREQ(pcNomTransfert(d), "relative.grb");
-}
-
-TEST(NomTransfert, CutsUpToTwoLineEndsFromTheEnd)
-{
-    struct {
-        const char* avant;
-        const char* apres;
-    } cas[] = {{"a.grb\r\n", "a.grb"}, {"a.grb\n", "a.grb"}, {"a.grb\r", "a.grb"},
-               {"a.grb\n\n\n", "a.grb\n"}, {"\n", ""}, {"x", "x"}, {"ab", "ab"},
-               {"", ""}};
-    for (const auto& c : cas) {
-        std::string s = c.avant;
-        std::vector<char> tampon(s.begin(), s.end());
-        tampon.push_back(0);
-        vCouperFinsDeLigne(tampon.data());
-        EXPECT_STREQ(tampon.data(), c.apres) << c.avant;
+    // The name starts after the dot of the first ".20" of the last component.
+    const std::pair<std::string, const char*> noms[] = {
+        {"/tmp/forecast.20240105.grb", "20240105.grb"}, {"/tmp/x.2023.2024.grb", "2023.2024.grb"},
+        {"/tmp/dir.2024/plain.grb", "plain.grb"}, {"relative.grb", "relative.grb"}};
+    for (auto [chemin, nom] : noms)
+        EXPECT_STREQ(pcNomTransfert(chemin.data()), nom);
+    // Up to two line ends are cut from the end.
+    const std::pair<std::string, const char*> fins[] = {
+        {"a.grb\r\n", "a.grb"}, {"a.grb\n", "a.grb"}, {"a.grb\r", "a.grb"},
+        {"a.grb\n\n\n", "a.grb\n"}, {"\n", ""}, {"x", "x"}, {"", ""}};
+    for (auto [avant, apres] : fins) {
+        vCouperFinsDeLigne(avant.data());
+        EXPECT_STREQ(avant.c_str(), apres);
     }
-}
-
-TEST(NomTransfert, NamesMustStayInsideTheFolder)
-{
+    // Names must stay inside the folder, and its paths fit their buffers:
+    // "lockdir/" + 1011 + ".tmp" is 1023 characters, the longest.
     EXPECT_TRUE(bNomTransfertAcceptable("20240105.grb"));
     EXPECT_TRUE(bNomTransfertAcceptable("..grb"));
-    for (const char* nom : {"", ".", "..", "a/b", "../x"})
-        EXPECT_FALSE(bNomTransfertAcceptable(nom)) << nom;
-    EXPECT_FALSE(bNomTransfertAcceptable(nullptr));
-}
-
-TEST(NomTransfert, PathsThatDoNotFitAreRefused)
-{
+    for (const char* nom : {"", ".", "..", "a/b", "../x", static_cast<const char*>(nullptr)})
+        EXPECT_FALSE(bNomTransfertAcceptable(nom)) << (nom ? nom : "null");
     EXPECT_EQ(iCheminsTransfert("f.grb"), 0);
     EXPECT_STREQ(strOpenLocktmpfilefile, "lockdir/f.grb.tmp");
     EXPECT_STREQ(strOpenLockfilefile, "lockdir/f.grb");
-    // "lockdir/" + 1011 + ".tmp" is 1023 characters: the longest that fits.
     EXPECT_EQ(iCheminsTransfert(std::string(1011, 'n').c_str()), 0);
     EXPECT_EQ(iCheminsTransfert(std::string(1012, 'n').c_str()), -1);
     EXPECT_STREQ(strOpenLockfilefile, "");
@@ -116,79 +97,52 @@ TEST(NomTransfert, PathsThatDoNotFitAreRefused)
 TEST_F(Transfert, ARunningInstanceGetsTheFileAndTheLaunchEnds)
 {
     instanceEnCours();
-    EXPECT_EQ(lancer({source}), 1);
+    // Line ends are cut before the copy but shown in the argument line.
+    EXPECT_EQ(lancer({source + "\r\n"}), 1);
     EXPECT_EQ(depot(), std::vector<std::string>{"20240105.grb"});
     EXPECT_EQ(lireFichier("lockdir/20240105.grb"), "GRIB....7777");
     EXPECT_STREQ(OPEN_GRIB_FILE, "20240105.grb");
     // Nothing of the running instance is touched.
     EXPECT_EQ(lireFichier("etc/lockfile"), "marque");
     EXPECT_FALSE(existe("log.txt"));
-    EXPECT_NE(sortie.find("Argument \xC3\xA0 l'appel: ==forecast.20240105.grb==\n"),
+    EXPECT_NE(sortie.find("Argument \xC3\xA0 l'appel: ==forecast.20240105.grb\r\n==\n"),
               std::string::npos);
 }
 
 TEST_F(Transfert, WithoutARunningInstanceTheLaunchGoesOnWithTheFileWaiting)
 {
     EXPECT_EQ(lancer({source}), 0);
-    EXPECT_EQ(lireFichier("lockdir/20240105.grb"), "GRIB....7777");
-    EXPECT_EQ(depot().size(), 1u);
+    EXPECT_EQ(depot(), std::vector<std::string>{"20240105.grb"});
 }
 
-TEST_F(Transfert, LineEndsAreCutBeforeTheCopyButShownInTheArgumentLine)
+// Each failure is no hand-over: the launch goes on, with a line saying why,
+// and leaves nothing in lockdir/.
+TEST_F(Transfert, FailuresAreNoHandOver)
 {
     instanceEnCours();
-    EXPECT_EQ(lancer({source + "\r\n"}), 1);
-    EXPECT_EQ(lireFichier("lockdir/20240105.grb"), "GRIB....7777");
-    EXPECT_NE(sortie.find("==forecast.20240105.grb\r\n=="), std::string::npos);
-}
-
-TEST_F(Transfert, NoneOrSeveralArgumentsMakeNoHandOver)
-{
-    instanceEnCours();
-    EXPECT_EQ(lancer({}), 0);
-    EXPECT_EQ(lancer({source, source}), 0);
+    const struct {
+        std::vector<std::string> arguments;
+        const char* ligne;
+    } cas[] = {
+        {{}, ""}, {{source, source}, ""}, {{""}, ""}, {{"\r\n"}, ""},
+        {{dossier / "absent.20240105.grb"}, "ATTENTION copie impossible"},
+        {{dossier.chemin() + "/.."}, "ATTENTION nom de fichier inutilisable"},
+        {{dossier.chemin() + "/"}, "ATTENTION nom de fichier inutilisable"},
+        // A name from the command line need not be a real file's.
+        {{"/x/" + std::string(2000, 'n')}, "ATTENTION nom de fichier inutilisable"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(lancer(c.arguments), 0);
+        EXPECT_NE(sortie.find(c.ligne), std::string::npos) << c.ligne;
+    }
     EXPECT_TRUE(depot().empty());
-    EXPECT_EQ(sortie, "");
-}
-
-TEST_F(Transfert, AnEmptyArgumentIsALaunchWithoutAFile)
-{
-    instanceEnCours();
-    EXPECT_EQ(lancer({""}), 0);
-    EXPECT_EQ(lancer({"\r\n"}), 0);
-    EXPECT_TRUE(depot().empty());
-}
-
-TEST_F(Transfert, AFailedCopyIsNoHandOver)
-{
-    instanceEnCours();
-    EXPECT_EQ(lancer({dossier / "absent.20240105.grb"}), 0);
-    EXPECT_NE(sortie.find("ATTENTION copie impossible"), std::string::npos);
-    EXPECT_TRUE(depot().empty());
-
-    // No hand-over folder to copy into.
-    fs::remove("lockdir");
-    EXPECT_EQ(lancer({source}), 0);
-    EXPECT_FALSE(existe("lockdir"));
-}
-
-TEST_F(Transfert, AFailedRenameIsNoHandOverAndLeavesNoTemporaryFile)
-{
-    instanceEnCours();
+    // The rename fails: the temporary file goes.
     fs::create_directories("lockdir/20240105.grb/occupe");
     EXPECT_EQ(lancer({source}), 0);
     EXPECT_NE(sortie.find("ATTENTION renommage impossible"), std::string::npos);
     EXPECT_EQ(depot(), std::vector<std::string>{"20240105.grb"});
-    EXPECT_TRUE(fs::is_directory("lockdir/20240105.grb"));
-}
-
-TEST_F(Transfert, NamesThatWouldLeaveTheFolderOrDoNotFitAreRefused)
-{
-    instanceEnCours();
-    EXPECT_EQ(lancer({dossier.chemin() + "/.."}), 0);
-    EXPECT_EQ(lancer({dossier.chemin() + "/"}), 0);
-    // A name from the command line need not be a real file's.
-    EXPECT_EQ(lancer({"/x/" + std::string(2000, 'n')}), 0);
-    EXPECT_NE(sortie.find("ATTENTION nom de fichier inutilisable"), std::string::npos);
-    EXPECT_TRUE(depot().empty());
+    // No hand-over folder to copy into.
+    fs::remove_all("lockdir");
+    EXPECT_EQ(lancer({source}), 0);
+    EXPECT_FALSE(existe("lockdir"));
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -164,11 +165,9 @@ TEST_F(Generateur, FiledLevelsRoundTripThroughTheStore)
         const double y = lat(alea), x = lon(alea);
         ASSERT_EQ(iSurfaceTdc(t->chaines[3], 3, y, x), surfaceAttendue(y, x)) << y << " " << x;
     }
-    EXPECT_EQ(iSurfaceTdc(t->chaines[3], 3, -17, 179.5), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[3], 3, -17, -176), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[3], 3, -17, -170), 0);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[3], 3, -85, 100), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[3], 3, -60, 100), 0);
+    for (auto [y, x, surface] : {std::tuple{-17.0, 179.5, 1}, {-17.0, -176.0, 1}, {-17.0, -170.0, 0},
+                                 {-85.0, 100.0, 1}, {-60.0, 100.0, 0}})
+        EXPECT_EQ(iSurfaceTdc(t->chaines[3], 3, y, x), surface) << y << " " << x;
 }
 
 TEST_F(Generateur, UnfiledLevelsKeepWholeRingsWithinTheirOffsets)
@@ -185,18 +184,16 @@ TEST_F(Generateur, UnfiledLevelsKeepWholeRingsWithinTheirOffsets)
     EXPECT_GE(terres, 4);
     EXPECT_EQ(chaine.back()->niveau, 11);
     EXPECT_EQ(chaine[chaine.size() - 2]->niveau, 2);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[1], 1, 49.5, 0), 2);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[1], 1, 48, 3.5), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[1], 1, -89, -100), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[1], 1, -17, -176), 1);
+    for (auto [y, x, surface] : {std::tuple{49.5, 0.0, 2}, {48.0, 3.5, 1}, {-89.0, -100.0, 1},
+                                 {-17.0, -176.0, 1}})
+        EXPECT_EQ(iSurfaceTdc(t->chaines[1], 1, y, x), surface) << y << " " << x;
 
     // Level 0: land only, in absolute hundredths.
     charger(0);
     for (const TYPEDEF_TDC* r : listeChaine(t->chaines[0]))
         EXPECT_EQ(r->niveau, 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[0], 0, 49.5, 0), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[0], 0, -89, 100), 1);
-    EXPECT_EQ(iSurfaceTdc(t->chaines[0], 0, 45, 0), 0);
+    for (auto [y, x, surface] : {std::tuple{49.5, 0.0, 1}, {-89.0, 100.0, 1}, {45.0, 0.0, 0}})
+        EXPECT_EQ(iSurfaceTdc(t->chaines[0], 0, y, x), surface) << y << " " << x;
 }
 
 TEST(Enregistrement, RoundedPartsThatVanishAreDropped)

@@ -14,7 +14,7 @@
 // The preview is the map at one pixel in 10, for the splash image.
 #include "gribdata/decompression.h"
 #include "map/dru_pixmap.h"
-#include "shell/palette.h"
+#include "ui/palette.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Draws the interface pictures that the program carries compiled in, as PNG
-# files in shell/images/png/ (the build embeds them). Run it again after
+# files in ui/images/png/ (the build embeds them). Run it again after
 # changing a picture here; the PNG files are kept in the repository, so
 # building needs neither Python nor Pillow.
 # Usage: tools/images/dessiner_images.py [output folder]
@@ -13,7 +13,7 @@ from PIL import Image, ImageDraw, ImageFont
 S = 4  # every picture is drawn 4 times larger, then reduced (smooth edges)
 POLICES = "/usr/share/fonts/truetype/dejavu/"
 
-# The program's palette (see shell/palette.cpp) and a few shades of it.
+# The program's palette (see ui/palette.cpp) and a few shades of it.
 FOND = (0x54, 0x68, 0x75)
 FOND2 = (0x19, 0x37, 0x5F)
 FOND3 = (0x7C, 0x90, 0x9D)
@@ -710,7 +710,7 @@ serie({"image_logo_editeur": (147, 23, "Quenbrel", None),
 def main():
     racine = os.path.dirname(os.path.abspath(__file__))
     sortie = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        racine, "..", "..", "shell", "images", "png")
+        racine, "..", "..", "ui", "images", "png")
     os.makedirs(sortie, exist_ok=True)
     for nom, fabrique in sorted(IMAGES.items()):
         fabrique().save(os.path.join(sortie, nom + ".png"), optimize=True)

@@ -1,0 +1,40 @@
+// What the kit below calls back into the windows of the shell and of the
+// parts above the map.
+#include "shell/demarrage.h"
+
+#include "shell/remplacants.h"
+#include "shell/remplacants_shell.h"
+#include "ui/boutons_rva.h"
+#include "ui/crochets.h"
+#include "ui/globales_ui.h"
+
+namespace {
+
+void vFermerEnvoi()
+{
+    delete fenetreEnvoi;
+    fenetreEnvoi = nullptr;
+}
+
+void vLangageAccueil()
+{
+    if (!GUI)
+        return;
+    GUI->boutonsRVA->vLangage();
+    GUI->vLangageAccueil();
+}
+
+void vRedessinerGui()
+{
+    if (GUI)
+        GUI->redraw();
+}
+
+}  // namespace
+
+void vInstallerCrochets()
+{
+    crochetBasculePage = vBoutonRequeteurVisualisateurAideCallback;
+    crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
+                       vLangageRoutes, vLangagePages, vRedessinerGui};
+}

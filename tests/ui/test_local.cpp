@@ -1,0 +1,156 @@
+// The message catalogue: the file format, its line ends, the look-ups and
+// what a missing or refused file leaves.
+#include "ui/local.h"
+
+#include "tests/outils/outils_test.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+// A working folder holding loc/messages.<code>.mac files.
+class Catalogue : public ::testing::Test {
+protected:
+    Catalogue() : ici(dossier.chemin())
+    {
+        std::filesystem::create_directory(dossier / "loc");
+    }
+    void ecrire(const char* code, const std::string& contenu)
+    {
+        ecrireFichier(dossier / (std::string("loc/messages.") + code + ".mac"), contenu);
+    }
+    DossierTemporaire dossier;
+    DossierCourant ici;
+};
+
+const char* const EXEMPLE =
+    "@premiere ligne, jamais une entree\n"
+    "@Oui\n"
+    "Yes\n"
+    "# un commentaire\n"
+    "@Sans texte\n"
+    "@Deux lignes\n"
+    "first line\n"
+    "second line\n"
+    "\n"
+    "texte hors de toute entree\n"
+    "@Commentaire avant le texte\n"
+    "# rien\n"
+    "\n"
+    "after a comment\n"
+    "@Fin\n"
+    "last";
+
+// The same catalogue with other line ends.
+std::string avecFins(const std::string& texte, const std::string& fin)
+{
+    std::string s;
+    for (char c : texte)
+        s += c == '\n' ? fin : std::string(1, c);
+    return s;
+}
+
+void verifierExemple(local& l)
+{
+    EXPECT_EQ(l.nombre(), 4);
+    EXPECT_STREQ(l.get("Oui"), "Yes");
+    EXPECT_STREQ(l.get("Deux lignes"), "first line\nsecond line");
+    EXPECT_STREQ(l.get("Commentaire avant le texte"), "after a comment");
+    EXPECT_STREQ(l.get("Fin"), "last");
+    EXPECT_EQ(l.get("premiere ligne, jamais une entree"),
+              std::string("premiere ligne, jamais une entree"));
+    EXPECT_STREQ(l.get("Sans texte"), "Sans texte");
+}
+
+}  // namespace
+
+TEST_F(Catalogue, EntriesFollowTheFileRulesWhateverTheLineEnds)
+{
+    for (const char* fin : {"\n", "\r", "\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(fin)));
+        ecrire("en", avecFins(EXEMPLE, fin));
+        local l("en");
+        verifierExemple(l);
+    }
+    // Mixed line ends and a trailing line end keep every text.
+    ecrire("en", "x\r\n@Deux\r\nun\rdeux\ntrois\r\n\r\n@Dernier\r\nfin\r\n");
+    local l("en");
+    EXPECT_STREQ(l.get("Deux"), "un\ndeux\ntrois");
+    EXPECT_STREQ(l.get("Dernier"), "fin");
+    EXPECT_EQ(iNormaliserFinsDeLigne(l.texte, l.taille), l.taille);
+}
+
+TEST_F(Catalogue, LookUpsLeaveTheCursorAndGiveBackTheArgumentOnAMiss)
+{
+    ecrire("de", "# de\n@Oui\nJa\n@Non\nNein\n@Encore\nJa\n");
+    local l("de");
+    EXPECT_STREQ(l.get("Non"), "Nein");
+    ASSERT_NE(l.courant, nullptr);
+    EXPECT_STREQ(l.courant->identificateur, "Non");
+    const char* absent = "Absent du catalogue";
+    EXPECT_EQ(l.get(absent), absent);
+    EXPECT_EQ(l.courant, nullptr);
+    EXPECT_STREQ(l.get("oui"), "oui");  // exact case
+    EXPECT_STREQ(l.id("Ja"), "Oui");    // the first entry with that text
+    const char* inconnu = "Unbekannt";
+    EXPECT_EQ(l.id(inconnu), inconnu);
+}
+
+TEST_F(Catalogue, EntriesKeepTheOrderOfTheFile)
+{
+    ecrire("sp", "#\n@B\nb\n@A\na\n@B\nsecond\n@\nvide\n");
+    local l("sp");
+    ASSERT_EQ(l.nombre(), 4);
+    EXPECT_STREQ(l.premier->suivant->identificateur, "A");
+    EXPECT_STREQ(l.get("B"), "b");
+    EXPECT_STREQ(l.get(""), "vide");  // an empty key is an entry like any other
+}
+
+TEST_F(Catalogue, DegenerateFilesGiveNoEntryAndNoFault)
+{
+    for (const std::string& contenu : {std::string(), std::string("@Seul"), std::string("\n\n\n"),
+                                      std::string("x\n@A\n@B\n#\n"), std::string("\r\r\r"),
+                                      std::string("x\n@\n\0binaire\n", 12)}) {
+        ecrire("fr", contenu);
+        local l(nullptr);
+        EXPECT_STREQ(l.langue, "fr");
+        EXPECT_EQ(l.nombre(), 0) << testing::PrintToString(contenu);
+        EXPECT_STREQ(l.get("A"), "A");
+    }
+}
+
+TEST_F(Catalogue, AMissingFileKeepsTheEntriesButTakesTheNewCode)
+{
+    ecrire("en", "#\n@Oui\nYes\n");
+    JournalTemporaire journal(dossier / "log.txt");
+    local l("en");
+    EXPECT_EQ(l.set("de"), 0);
+    EXPECT_STREQ(l.langue, "de");
+    EXPECT_STREQ(l.get("Oui"), "Yes");
+    EXPECT_NE(journal.contenu().find("<LANGAGE> catalogue absent: loc/messages.de.mac\n"),
+              std::string::npos);
+    EXPECT_EQ(l.set(nullptr), 0);
+    EXPECT_STREQ(l.langue, "de");
+    ecrire("de", "#\n@Oui\nJa\n");
+    EXPECT_EQ(l.set(), 1);
+    EXPECT_STREQ(l.get("Oui"), "Ja");
+}
+
+TEST_F(Catalogue, ACodeThatIsNoPlainWordNeverReachesThePath)
+{
+    ecrireFichier(dossier / "messages.x.mac", "#\n@Oui\nPIEGE\n");
+    std::filesystem::create_directory(dossier / "loc/..x");
+    JournalTemporaire journal(dossier / "log.txt");
+    for (const char* code : {"../x", "..", "", "fr/../../x", "FR", "abcdefgh"}) {
+        local l(code);
+        EXPECT_EQ(l.nombre(), 0) << code;
+        EXPECT_EQ(l.chargement(), 0) << code;
+    }
+    EXPECT_NE(journal.contenu().find("<LANGAGE> code de langage refuse\n"), std::string::npos);
+    // A folder in place of the file is a missing file.
+    std::filesystem::create_directory(dossier / "loc/messages.en.mac");
+    local l("en");
+    EXPECT_EQ(l.texte, nullptr);
+}

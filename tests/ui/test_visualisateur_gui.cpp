@@ -1,0 +1,86 @@
+// The image window with real picture files: its fitted size and place, its
+// title, and what a file that is no picture gives.
+#include "ui/boites_message.h"
+#include "ui/palette.h"
+#include "ui/visualisateur.h"
+
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Shared_Image.H>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+class Visualisateur : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skins();
+        fl_register_images();
+    }
+    void TearDown() override { harnais::vOublierBoite(); }
+    // A picture made by ImageMagick: red on the left half, blue on the right.
+    std::string image(const std::string& nom, int l, int h)
+    {
+        const std::string chemin = dossier / nom;
+        const std::string taille = std::to_string(l / 2) + "x" + std::to_string(h);
+        EXPECT_TRUE(commande("convert -size " + taille + " xc:red -size " + taille +
+                             " xc:blue +append " + sh(chemin)));
+        return chemin;
+    }
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Visualisateur, AWidePictureIsFittedToTheScreenAndPlacedByItsRightEdge)
+{
+    if (Fl::w() != 1280)
+        GTEST_SKIP() << "needs a screen 1280 pixels wide";
+    visualisateur v(image("large.png", 2000, 500).c_str(), 1280, 40);
+    ASSERT_EQ(v.iCharge(), 1);
+    ASSERT_TRUE(harnais::bAttendre([&v] { return v.shown() && v.visible(); }));
+    EXPECT_EQ(v.w(), 1280);
+    EXPECT_EQ(v.h(), 320);
+    EXPECT_EQ(v.x(), 0);
+    EXPECT_EQ(v.y(), 40);
+    EXPECT_STREQ(v.label(), "Quenbrel 2, Visualisateur : large.png");
+    // The picture fills the window: red on the left, blue on the right.
+    const auto gauche = harnais::pixel(&v, 100, 160);
+    const auto droite = harnais::pixel(&v, 1180, 160);
+    EXPECT_GT(gauche[0], 200);
+    EXPECT_LT(gauche[2], 50);
+    EXPECT_GT(droite[2], 200);
+    EXPECT_LT(droite[0], 50);
+}
+
+// A file that is not a picture or is missing, with a long name: the
+// message, no window, and a title cut to its field.
+TEST_F(Visualisateur, AFileThatIsNoPictureGivesTheMessageAndNoWindow)
+{
+    ecrireFichier(dossier / "bulletin.png", "FQNT50 LFPW 051200\nMETAREA II\n");
+    for (const std::string& nom : {std::string("bulletin.png"), std::string(300, 'n')}) {
+        std::string texte, bouton;
+        harnais::vRepondreBoite([&](Fl_Window* boite) {
+            texte = pTexteMessage()->label();
+            bouton = pBoutonMessage(0)->label();
+            EXPECT_FALSE(pBoutonMessage(1)->visible());
+            harnais::vTouche(boite, FL_Escape);
+        });
+        visualisateur v((dossier / nom).c_str(), 800, 10);
+        EXPECT_EQ(v.iCharge(), 0);
+        EXPECT_FALSE(v.shown());
+        EXPECT_EQ(texte.rfind("Images, " + nom.substr(0, 100), 0), 0u);
+        EXPECT_TRUE(nom.size() > 100 || texte == "Images, bulletin.png : Non disponible") << texte;
+        EXPECT_EQ(bouton, "Oui");
+        EXPECT_LE(texte.size(), 1023u);
+        EXPECT_LE(std::strlen(v.label()), sizeof v.titre - 1);
+        EXPECT_TRUE(harnais::bMontrer(&v));  // drawing without a picture must hold too
+    }
+}

@@ -1,0 +1,82 @@
+// The program's settings: the object read from etc/config.txt at start-up,
+// updated in memory during the run and written back whole at exit (and by
+// the send window whenever it changes the mail profiles).
+#ifndef UI_CONFIGURATION_H
+#define UI_CONFIGURATION_H
+
+#include <cstdio>
+
+#define CONFIGURATION_VUES 10
+
+// The saved map view of one page.
+typedef struct {
+    int fond;          // base-map kind of the map
+    double latitude;   // centre, degrees
+    double longitude;  // centre, degrees
+    double etendue;    // latitude span, degrees
+} TYPEDEF_VUE;
+
+typedef struct {
+    char langage[8];  // "fr", "en", "de" or "sp"
+    TYPEDEF_VUE vues[CONFIGURATION_VUES];  // index = page index
+    int x, y, w, h;   // main window geometry
+    int onglets[2];   // request page's last product tab, packages flag
+} TYPEDEF_PREFERENCES;
+
+// One mail profile, in a singly linked list. The password is kept and
+// written in plain: the file format is shared with existing settings files.
+typedef struct TYPEDEF_PROFIL {
+    char nom[64];
+    char email[128];
+    char serveur[64];
+    char password[64];  // "NULL" when the line had none
+    int port;
+    int selection;      // 1 for the profile last chosen in the send window
+    struct TYPEDEF_PROFIL* suivant;
+} TYPEDEF_PROFIL;
+
+class classeConfiguration {
+public:
+    // The defaults; nothing is read yet.
+    classeConfiguration();
+    ~classeConfiguration();
+    classeConfiguration(const classeConfiguration&) = delete;
+    classeConfiguration& operator=(const classeConfiguration&) = delete;
+
+    // Reads the settings file over the current values. Never fails: what
+    // cannot be read keeps its value; a missing file leaves the defaults.
+    void lecture(const char* chemin = "etc/config.txt");
+
+    // Writes the whole file through a temporary file renamed over it, so a
+    // failed write leaves the previous file intact. Answers 0, or -1 after
+    // logging the reason.
+    int ecriture(const char* chemin = "etc/config.txt");
+
+    // Appends a profile at the end of the list (the object owns it).
+    void vAjouterProfil(TYPEDEF_PROFIL* profil);
+    void vLibererProfils();
+    int iNombreProfils() const;
+
+    char ligne[512];
+    FILE* fichier;
+    TYPEDEF_PROFIL* profils;
+    TYPEDEF_PREFERENCES* preferences;
+
+private:
+    void vLigneMain();
+    void vLigneSmtp();
+    int iEcrireLignes(FILE* f);
+};
+
+// The settings of the run, made by start-up.
+extern classeConfiguration* configuration;
+
+// Read and written with the settings, kept outside the object.
+extern int AFFICHE_AIDE;   // help panes shown, or the last help topic
+extern int GRIB_DEPLIER;   // GRIB request sections open by default
+extern int MODE_CONNECTE;  // direct HTTP and SMTP sending
+
+// The language code if it is one the program has, else "fr".
+const char* pcLangageValide(const char* code);
+
+#endif

@@ -1,0 +1,5 @@
+#include "ui/crochets.h"
+
+void (*crochetBasculePage)(Fl_Widget*, void*) = nullptr;
+
+TYPEDEF_CROCHETS_LANGAGE crochetsLangage = {};

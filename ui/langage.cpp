@@ -1,0 +1,56 @@
+#include "ui/langage.h"
+
+#include "ui/configuration.h"
+#include "ui/crochets.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
+#include "ui/remplacants_ui.h"
+
+#include <cstdio>
+
+namespace {
+
+// The catalogue takes the code of the settings, which outlives the caller's
+// text, as at start-up.
+const char* pcRetenirCode(const char* code)
+{
+    if (!configuration)
+        return code;
+    char* champ = configuration->preferences->langage;
+    std::snprintf(champ, sizeof configuration->preferences->langage, "%s", code);
+    return champ;
+}
+
+void vAppeler(void (*crochet)())
+{
+    if (crochet)
+        crochet();
+}
+
+}  // namespace
+
+bool bLangageModifiable()
+{
+    for (int i = 1; i < GESTION_UI_TAILLE; ++i)
+        if (GESTION_UI[i])
+            return false;
+    return true;
+}
+
+void change_langage(const char* code)
+{
+    vAppeler(crochetsLangage.fermerEnvoi);
+    delete navigateur;
+    navigateur = nullptr;
+    if (langage)
+        langage->set(pcRetenirCode(code));
+    navigateur = new DRU_Fl_File_Chooser(".", "*", DRU_Fl_File_Chooser::CREATE, "");
+    if (crochetsLangage.titre)
+        crochetsLangage.titre(code);
+    DateFormat = pcTraduire("DateFormat");
+    DateFormatChange = 1;
+    vAppeler(crochetsLangage.accueil);
+    vAppeler(crochetsLangage.routes);
+    vAppeler(crochetsLangage.pages);
+    vAppeler(crochetsLangage.redessiner);
+}
