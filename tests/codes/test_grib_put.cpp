@@ -61,7 +61,7 @@ std::string allerRetour(CLASS_GRIB_GET& g1, const std::string& ou)
 
 const std::vector<std::string> FIXTURES = {
     "cas.grb", "codec.grb", "gauss.grb", "gauss_regulier.grb", "t_n48.grib", "stereo.grb",
-    "cmc_stereo.grib", "data_uv.grib", "../grib/service.grb", "../interpolation/entree.grb"};
+    "cmc_stereo.grib", "data_uv.grib", "service.grb", "../interpolation/entree.grb"};
 
 }  // namespace
 
