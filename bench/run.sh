@@ -66,3 +66,7 @@ echo "map view rebuilds at 1024 x 600 (medians of 5):"
 echo
 echo "coastline at 1024 x 600: background load of levels 1 to 4, drawing (medians of 5):"
 sh "$(dirname "$0")/cotes/run.sh" "$build" 2>&1 | grep -E "^Benchmark|_median"
+
+echo
+echo "contouring a 0.25-degree world field, headless (medians of 5):"
+"$build/bench/contour/bench_isoplages" 2>&1 | grep -E "^Benchmark|_median"

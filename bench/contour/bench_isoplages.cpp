@@ -1,0 +1,136 @@
+// Contouring a 0.25-degree world field (1440 x 721) without a display:
+// `set` plus one whole-world `calcul` at 1024 x 600 (the goal is 50 ms),
+// `set` alone in each refinement mode, and `calcul` of a whole-world and of
+// a 10-degree view. The field, written as GRIB by the tests' writer: lows
+// and highs at places drawn with a fixed seed, and for the masked variant
+// round islands where points are absent, as land in a sea field.
+#include "bench/alea.h"
+#include "bench/banc.h"
+
+#include "outils_isoplages.h"
+
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Tache {
+    double lat, lon, valeur, rayon;
+};
+
+std::vector<Tache> taches(uint32_t graine, int n, double amplitude)
+{
+    Alea alea(graine);
+    std::vector<Tache> t;
+    for (int i = 0; i < n; ++i)
+        t.push_back({double(alea() % 150) - 75, double(alea() % 360) - 180,
+                     (double(alea() % 2001) - 1000) * amplitude / 1000, 5.0 + alea() % 20});
+    return t;
+}
+
+double distance2(const Tache& t, double lat, double lon)
+{
+    const double dx = std::remainder(lon - t.lon, 360.0), dy = lat - t.lat;
+    return dx * dx + dy * dy;
+}
+
+ChampEcrit champMonde(bool masque)
+{
+    static const std::vector<Tache> pression = taches(20260601, 40, 4000);
+    static const std::vector<Tache> iles = taches(7, 30, 1);
+    ChampEcrit c;
+    c.ni = 1440, c.nj = 721, c.di = c.dj = 250;
+    c.valeur = [masque](double lat, double lon) {
+        double p = 101300;
+        for (const Tache& t : pression)
+            p += t.valeur * std::exp(-distance2(t, lat, lon) / (t.rayon * t.rayon));
+        for (const Tache& t : iles)
+            if (masque && distance2(t, lat, lon) < t.rayon * t.rayon / 4)
+                return double(NAN);
+        return p;
+    };
+    return c;
+}
+
+// The decoded field of each variant, made once.
+Grib* champ(bool masque)
+{
+    static std::string messages[2];
+    static Grib champs[2];
+    std::string& m = messages[masque];
+    if (m.empty()) {
+        m = sMessageGrib(champMonde(masque));
+        champs[masque].set(reinterpret_cast<const unsigned char*>(m.data()), unsigned(m.size()));
+    }
+    return &champs[masque];
+}
+
+void regler(isoplages& iso, const VueCarte& vue)
+{
+    iso.pressionPas = 50000, iso.pressionReference = 10150000;
+    iso.opacite = 129, iso.isolignesActives = 1;
+    iso.vue = vue;
+}
+
+void BM_set_calcul(benchmark::State& etat)
+{
+    double n, s, o, e;
+    for (auto _ : etat) {
+        OPTIMISATION = 9;
+        auto iso = std::make_unique<isoplages>();
+        iso->set(champ(false), 0);
+        regler(*iso, vueCentree(0, 0, 180));
+        iso->calcul(n, s, o, e, 0);
+        benchmark::DoNotOptimize(iso->image.data());
+    }
+}
+
+// Arguments: refinement mode, masked field.
+void BM_set(benchmark::State& etat)
+{
+    int lignes = 0;
+    for (auto _ : etat) {
+        OPTIMISATION = int(etat.range(0));
+        isoplages iso;
+        iso.set(champ(etat.range(1)), 0);
+        lignes = iso.lignesGrille;
+    }
+    etat.SetLabel(std::to_string(lignes) + " rows");
+}
+
+// Argument: view span in degrees of latitude, about 0 N 0 E for the whole
+// world, else about 45 N 20 W.
+void BM_calcul(benchmark::State& etat)
+{
+    const double etendue = double(etat.range(0));
+    OPTIMISATION = 0;
+    isoplages iso;
+    iso.set(champ(false), 0);
+    regler(iso, etendue == 180 ? vueCentree(0, 0, 180) : vueCentree(45, -20, etendue));
+    double n, s, o, e;
+    for (auto _ : etat)
+        iso.calcul(n, s, o, e, 0);
+    etat.SetLabel(std::to_string(iso.colonnes) + " x " + std::to_string(iso.lignes) + " px from " +
+                  std::to_string(iso.colonnesLabels) + " x " + std::to_string(iso.lignesLabels));
+}
+
+void enregistrer(const std::string&)
+{
+    champ(false), champ(true);  // made before any timing
+    auto regle = [](benchmark::internal::Benchmark* b) {
+        b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+    };
+    regle(benchmark::RegisterBenchmark("set+calcul/monde", BM_set_calcul));
+    regle(benchmark::RegisterBenchmark("set", BM_set)
+              ->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({2, 1}));
+    regle(benchmark::RegisterBenchmark("calcul", BM_calcul)->Arg(180)->Arg(10));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    return executerBanc(argc, argv, enregistrer);
+}

@@ -1,0 +1,72 @@
+// The isolines are the borders between colour classes of the finished
+// band picture, marked in place. Alpha 128 (an absent cell, or a white
+// isoline pixel) and 255 (a coloured isoline pixel) are reserved: no band
+// pixel has them.
+#include "map/isoplages.h"
+
+namespace {
+
+bool bReserve(unsigned char alpha)
+{
+    return alpha == 128 || alpha == 255;
+}
+
+// Whether the pair decides for the pixel between: the first is a band
+// pixel and neither is an absent cell (green and blue 0).
+bool bPaire(const unsigned char* a, const unsigned char* b)
+{
+    return !bReserve(a[3]) && a[1] && a[2] && b[1] && b[2];
+}
+
+bool bMemeCouleur(const unsigned char* a, const unsigned char* b)
+{
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+void vPoser(unsigned char* p, unsigned char r, unsigned char g, unsigned char b, unsigned char a)
+{
+    p[0] = r;
+    p[1] = g;
+    p[2] = b;
+    p[3] = a;
+}
+
+// Over nearly transparent bands a white line would not show: the line
+// takes a strong colour after the darker side of the border.
+void vMarquer(unsigned char* p, const unsigned char* a, const unsigned char* b, int opacite)
+{
+    if (opacite > 31)
+        return vPoser(p, 255, 255, 255, 128);
+    const unsigned char* s = (a[0] < b[0] && a[1] < b[1]) || a[2] < b[2] ? a : b;
+    if (s[0] > s[1] && s[0] > s[2])
+        vPoser(p, 255, 0, 0, 255);
+    else if (s[0] == s[1])
+        vPoser(p, 255, 255, 0, 255);
+    else if (s[0] < s[1] && s[1] > s[2])
+        vPoser(p, 0, 255, 0, 255);
+    else
+        vPoser(p, 0, 128, 255, 255);
+}
+
+}  // namespace
+
+void isoplages::isolignes()
+{
+    if (!isolignesActives || lignes <= 3 || image.size() < size_t(colonnes) * lignes * 4)
+        return;
+    const size_t L = size_t(colonnes) * 4;
+    for (int y = 1; y < lignes - 1; ++y)
+        for (int x = 1; x < colonnes - 1; ++x) {
+            unsigned char* p = &image[y * L + size_t(x) * 4];
+            if (bReserve(p[3]))
+                continue;
+            const unsigned char *haut = p - L, *bas = p + L;
+            const unsigned char *gauche = p - 4, *droite = p + 4;
+            if (bPaire(haut, bas)) {
+                if (!bMemeCouleur(haut, bas))
+                    vMarquer(p, haut, bas, opacite);
+            } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
+                vMarquer(p, gauche, droite, opacite);
+            }
+        }
+}

@@ -1,0 +1,184 @@
+// One redraw of the bands: the cut-out in view, its classes, its
+// refinement and the picture at the exact size of the field's box.
+#include "map/isoplages.h"
+
+#include "gribdata/globales.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// Index of the last grid line before the view (0 when none) and of the
+// first at or past its far edge (the last line when none, `trouvee` false):
+// the cut-out keeps one line beyond each edge. `ecran` gives a line's
+// screen position.
+template <class F>
+void vLimites(int n, int taille, F ecran, int& premiere, int& derniere, bool& trouvee)
+{
+    premiere = 0;
+    derniere = n - 1;
+    trouvee = false;
+    for (int i = 0; i < n; ++i) {
+        const int p = ecran(i);
+        if (p < 0) {
+            premiere = i;
+        } else if (p >= taille) {
+            derniere = i;
+            trouvee = true;
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void isoplages::vViderImage()
+{
+    image.clear();
+    visible.clear();
+    colonnes = lignes = colonnesLabels = lignesLabels = 0;
+}
+
+void isoplages::calcul(double& n, double& s, double& o, double& e, double decalage)
+{
+    vViderImage();
+    nord = la1;
+    sud = la2;
+    ouest = lo1 + decalage;
+    est = lo2 + decalage;
+    const bool utilisable = !grille.empty() && vue.utilisable();
+    if (utilisable)
+        vDecouper(decalage);
+    const bool dessin = utilisable && bClassesEtImage();
+    n = nord;
+    s = sud;
+    o = ouest;
+    e = est;
+    if (dessin)
+        isolignes();
+    else
+        vViderImage();
+}
+
+void isoplages::vDecouper(double decalage)
+{
+    int l0, l1, c0, c1;
+    bool basTrouve, estTrouve;
+    const double pasY = pasLatitudeTravail, pasX = pasLongitudeTravail;
+    const double x0 = double(lo1) + decalage;
+    vLimites(lignesGrille, vue.hauteur,
+             [&](int i) { return iTronqueBorne(vue.ligne(la1 - i * pasY)); }, l0, l1, basTrouve);
+    vLimites(colonnesGrille, vue.largeur,
+             [&](int i) { return iTronqueBorne(vue.colonne(x0 + i * pasX)); }, c0, c1, estTrouve);
+    nord = la1 - l0 * pasY;
+    if (basTrouve)
+        sud = la1 - l1 * pasY;
+    ouest = x0 + c0 * pasX;
+    if (estTrouve)
+        est = x0 + c1 * pasX;
+
+    colonnes = c1 - c0 + 1;
+    lignes = l1 - l0 + 1;
+    visible.resize(size_t(colonnes) * lignes);
+    for (int l = 0; l < lignes; ++l)
+        std::memcpy(&visible[size_t(l) * colonnes],
+                    &grille[size_t(l0 + l) * colonnesGrille + c0], sizeof(int) * colonnes);
+}
+
+// The classes of the cut-out, its refinement, its colours and the picture
+// at the box's pixel size; false when there is nothing to draw: every
+// point in view absent, a step that cannot divide, a picture beyond reason.
+bool isoplages::bClassesEtImage()
+{
+    size_t iMin, iMax;
+    if (!extremes(iMin, iMax))
+        return false;
+    const int minimum = visible[iMin], maximum = visible[iMax];
+    const Famille f = famille(parametre);
+    const bool automatique = f == COUCHE || f == AUTRE;
+    const bool nouveaux = automatique && autoPas == 0 && autoReference == 0;
+    if (nouveaux)
+        vNombresAutomatiques(minimum, maximum);
+    if (!bPasUtilisables())
+        return false;
+    if (nouveaux || !automatique)
+        vNombresDeClasses(minimum, maximum);
+
+    const int64_t hauteurPixels = std::max<int64_t>(
+        1, int64_t(iTronqueBorne(vue.ligne(sud))) - iTronqueBorne(vue.ligne(nord)));
+    const int64_t largeurPixels = std::max<int64_t>(
+        1, int64_t(iTronqueBorne(vue.colonne(est))) - iTronqueBorne(vue.colonne(ouest)));
+    if (hauteurPixels * largeurPixels > ISOPLAGES_PIXELS_MAX) {
+        vJournal("<FDCGRIB>", "isoplages : image de %lld x %lld refusee\n",
+                 static_cast<long long>(largeurPixels), static_cast<long long>(hauteurPixels));
+        return false;
+    }
+    for (int passe = 0; passe < 8 && lignes < hauteurPixels && lignes > 1 &&
+                        int64_t(2 * colonnes - 1) * (2 * lignes - 1) <= ISOPLAGES_CELLULES_MAX;
+         ++passe) {
+        if (manquant)
+            interpolation_avec_terre();
+        else
+            interpolation_sans_terre();
+    }
+    colonnesLabels = colonnes;
+    lignesLabels = lignes;
+    vColorier();
+    vReechantillonner(int(largeurPixels), int(hauteurPixels));
+    return true;
+}
+
+bool isoplages::extremes(size_t& iMin, size_t& iMax) const
+{
+    bool trouve = false;
+    for (size_t i = 0; i < visible.size(); ++i) {
+        const int v = visible[i];
+        if (v == ISOPLAGES_ABSENT)
+            continue;
+        if (!trouve || v < visible[iMin])
+            iMin = i;
+        if (!trouve || v > visible[iMax])
+            iMax = i;
+        trouve = true;
+    }
+    return trouve;
+}
+
+void isoplages::interpolation_avec_terre()
+{
+    vDoublerVisible(true);
+}
+
+void isoplages::interpolation_sans_terre()
+{
+    vDoublerVisible(false);
+}
+
+void isoplages::vDoublerVisible(bool absents)
+{
+    vDoublerGrille(visible, colonnes, lignes, tampon_, absents);
+    visible.swap(tampon_);
+    colonnes = 2 * colonnes - 1;
+    lignes = 2 * lignes - 1;
+}
+
+// Nearest cell of each pixel; an index that reaches the grid's size is
+// its last line.
+void isoplages::vReechantillonner(int largeur, int hauteur)
+{
+    std::vector<int> sources(largeur);
+    for (int x = 0; x < largeur; ++x)
+        sources[x] = std::min(colonnes - 1, int(double(x) * colonnes / largeur + 0.5));
+    image.resize(size_t(largeur) * hauteur * 4);
+    unsigned char* p = image.data();
+    for (int y = 0; y < hauteur; ++y) {
+        const int l = std::min(lignes - 1, int(double(y) * lignes / hauteur + 0.5));
+        const unsigned char* ligne = &cellules_[size_t(l) * colonnes * 4];
+        for (int x = 0; x < largeur; ++x, p += 4)
+            std::memcpy(p, ligne + size_t(sources[x]) * 4, 4);
+    }
+    colonnes = largeur;
+    lignes = hauteur;
+}

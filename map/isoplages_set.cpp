@@ -1,0 +1,147 @@
+// Loading a field: scale, display constants, default settings, the copy
+// into scaled integers and the refinement done once per field.
+#include "map/isoplages.h"
+
+#include "gribdata/champ_grib.h"
+#include "gribdata/globales.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+// trunc(v x S), kept inside the stored range: defaults are computed for
+// every family from the parameter's scale, and some overflow an int.
+int iStocke(double v, int echelle)
+{
+    const double x = std::trunc(v * echelle);
+    return x >= ISOPLAGES_MAXIMUM ? ISOPLAGES_MAXIMUM
+           : x <= -ISOPLAGES_MAXIMUM ? -ISOPLAGES_MAXIMUM
+                                     : int(x);
+}
+
+// One decoded value in stored units, in single precision as decoded. NaN
+// and infinities are treated as absent points.
+int iValeurStockee(float v, float echelle)
+{
+    if (v == GRIB_ABSENT || !std::isfinite(v))
+        return ISOPLAGES_ABSENT;
+    const float x = v * echelle;
+    if (x >= float(ISOPLAGES_MAXIMUM))
+        return ISOPLAGES_MAXIMUM;
+    if (x <= -float(ISOPLAGES_MAXIMUM))
+        return -ISOPLAGES_MAXIMUM;
+    return int(x);
+}
+
+// Millidegrees to degrees; 83 is the service's mark for 1/12 degree.
+float fDegres(int millidegres)
+{
+    return millidegres == 83 ? float(1.0 / 12.0) : millidegres / 1000.0f;
+}
+
+}  // namespace
+
+isoplages::Famille isoplages::famille(int p)
+{
+    switch (p) {
+    case 2: return PRESSION;
+    case 11: case 80: return TEMPERATURE;
+    case 34: return VENT;
+    case 50: return COURANT;
+    case 52: return HUMIDITE;
+    case 61: return PLUIE;
+    case 67: return COUCHE;
+    case 100: case 102: case 105: case 202: case 203: return VAGUE;
+    case 103: case 106: case 108: case 110: case 201: return PERIODE;
+    default: return AUTRE;
+    }
+}
+
+void isoplages::set(Grib* g, int mode)
+{
+    vInstallerLiberationIsoplages();
+    champ = g;
+    parametre = g->parametre;
+    valeurs = parametre == 34 || parametre == 50 || mode == 1 ? g->valeurs2 : g->valeurs;
+    colonnes = colonnesGrille = g->ni;
+    lignes = lignesGrille = g->nj;
+    la1 = g->la1 / 1000.0f;
+    la2 = g->la2 / 1000.0f;
+    lo1 = g->lo1 / 1000.0f;
+    lo2 = g->lo2 / 1000.0f;
+    pasLongitudeTravail = pasLongitude = fDegres(g->di);
+    pasLatitudeTravail = pasLatitude = fDegres(g->dj);
+    vConstantes(mode);
+    if (bCopierValeurs())
+        vAffiner();
+}
+
+void isoplages::vConstantes(int mode)
+{
+    const Famille f = famille(parametre);
+    echelle = f == PRESSION ? 100 : f == TEMPERATURE ? 10000 : parametre == 176 ? 1 : 100000;
+    facteurAffichage = f == PRESSION || f == TEMPERATURE ? 0.0001 : parametre == 176 ? 0.001 : 0.00001;
+    decalageAffichage = f == TEMPERATURE ? -273.15 : 0.0;
+    decalageEntier = f == TEMPERATURE ? 2731500 : 0;
+
+    const int S = echelle;
+    pressionPas = iStocke(500, S);
+    pressionReference = iStocke(101500, S);
+    temperaturePas = iStocke(2, S);
+    temperatureReference = 289150;
+    ventPas = iStocke(5, S);
+    ventReference = iStocke(22, S);
+    ventForceReference = 6;
+    vagueReference = iStocke(4, S);
+    vaguePas = iStocke(2, S);
+    vagueClasseReference = 5;
+    periodeReference = iStocke(6, S);
+    periodePas = S;
+    humiditeReference = iStocke(70, S);
+    courantPas = iStocke(0.25, S);
+    courantReference = iStocke(0.5, S);
+    pluiePas = mode == 1 ? iStocke(0.5, S) : S;
+    pluieReference = iStocke(mode == 1 ? 2.5 : 5, S);
+    pluieSeuil = S;
+    coucheReference = iStocke(100, S);
+    coucheSeuil = 0;
+}
+
+bool isoplages::bCopierValeurs()
+{
+    const int64_t n = int64_t(colonnes) * lignes;
+    if (!valeurs || colonnes <= 0 || lignes <= 0 || n > ISOPLAGES_CELLULES_MAX) {
+        vJournal("<FDCGRIB>", "isoplages : champ %d sans valeurs utilisables (%d x %d)\n",
+                 parametre, colonnes, lignes);
+        grille.clear();
+        colonnes = lignes = colonnesGrille = lignesGrille = 0;
+        return false;
+    }
+    grille.resize(size_t(n));
+    manquant = 0;
+    const float S = float(echelle);
+    for (size_t i = 0; i < grille.size(); ++i) {
+        grille[i] = iValeurStockee(valeurs[i], S);
+        if (grille[i] == ISOPLAGES_ABSENT)
+            manquant = 1;
+    }
+    return true;
+}
+
+void isoplages::vAffiner()
+{
+    const int mode = iModeAffinage(lignes);
+    for (const PasseAffinage& passe : planAffinage(colonnes, lignes, mode, manquant != 0)) {
+        vDoublerGrille(grille, colonnes, lignes, tampon_, manquant != 0);
+        grille.swap(tampon_);
+        colonnes = 2 * colonnes - 1;
+        lignes = passe.lignes;
+        pasLatitudeTravail /= 2;
+        pasLongitudeTravail /= 2;
+        vLisserGrille(grille, colonnes, lignes, passe.rayon);
+    }
+    tampon_ = std::vector<int>();
+    colonnesGrille = colonnes;
+    lignesGrille = lignes;
+}

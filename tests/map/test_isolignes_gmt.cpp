@@ -1,0 +1,99 @@
+// The isolines of a smooth pressure field of lows and highs, drawn for the
+// whole world at 1024 x 600, against the isobars that GMT traces on the
+// same decoded values (tests/map/oracle: the script and its output; the
+// script runs again when GMT and eccodes are installed).
+#include "outils_isoplages.h"
+#include "tests/outils/outils_test.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct Centre {
+    double lat, lon, pascals, rayon;
+};
+const Centre CENTRES[] = {{55, -30, -3500, 14}, {40, 150, -2500, 12}, {-50, 60, -4000, 16},
+                          {30, -40, 2500, 18},  {-30, 100, 2000, 20}, {10, 20, 1200, 25}};
+
+double pression(double lat, double lon)
+{
+    double p = 101300;
+    for (const Centre& c : CENTRES) {
+        const double dx = std::remainder(lon - c.lon, 360.0), dy = lat - c.lat;
+        p += c.pascals * std::exp(-(dx * dx + dy * dy) / (c.rayon * c.rayon));
+    }
+    return p;
+}
+
+// Share of the pixels set in `a` that lie within 2 pixels of one set in `b`
+// (masks of w x h pixels).
+double partProche(const std::vector<char>& a, const std::vector<char>& b, int w, int h)
+{
+    int n = 0, proches = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!a[size_t(y) * w + x])
+                continue;
+            bool proche = false;
+            for (int j = std::max(0, y - 2); j <= std::min(h - 1, y + 2); ++j)
+                for (int i = std::max(0, x - 2); i <= std::min(w - 1, x + 2); ++i)
+                    proche |= (i - x) * (i - x) + (j - y) * (j - y) <= 4 && b[size_t(j) * w + i];
+            ++n, proches += proche;
+        }
+    return n ? double(proches) / n : 0;
+}
+
+// The oracle's lines on the picture, one point per pixel of length.
+std::vector<char> lignesOracle(const std::string& texte, const isoplages& iso)
+{
+    std::vector<char> m(iso.image.size() / 4);
+    std::istringstream flux(texte);
+    std::string ligne;
+    double px = NAN, py = NAN, lon, lat;
+    while (std::getline(flux, ligne)) {
+        const bool point = std::sscanf(ligne.c_str(), "%lf %lf", &lon, &lat) == 2;
+        const double x = (lon - iso.ouest) * iso.colonnes / (iso.est - iso.ouest);
+        const double y = (iso.nord - lat) * iso.lignes / (iso.nord - iso.sud);
+        const int pas = point && !std::isnan(px) ? int(std::ceil(std::hypot(x - px, y - py))) : 0;
+        for (int k = 0; point && k <= pas; ++k) {
+            const int i = int(std::lround(pas ? px + (x - px) * k / pas : x));
+            const int j = int(std::lround(pas ? py + (y - py) * k / pas : y));
+            if (i >= 0 && i < iso.colonnes && j >= 0 && j < iso.lignes)
+                m[size_t(j) * iso.colonnes + i] = 1;
+        }
+        px = point ? x : NAN, py = y;
+    }
+    return m;
+}
+
+TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
+{
+    ChampEcrit c;
+    c.valeur = pression;
+    ChampCharge champ(c, 0);
+    ecrireFichier("isobares.grb", champ.octets);
+    isoplages& iso = champ.iso;
+    iso.pressionPas = 50000, iso.pressionReference = 10150000;
+    iso.opacite = 129, iso.isolignesActives = 1;
+    ASSERT_TRUE(champ.calcul(vueCentree(0, 0, 180)));
+
+    const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
+    std::string oracle = lireFichier(dossier + "isobares.txt");
+    if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
+        ASSERT_TRUE(commande("sh " + sh(dossier + "isobares.sh") + " isobares.grb gmt.txt"));
+        oracle = lireFichier("gmt.txt");
+    }
+    const std::vector<char> gmt = lignesOracle(oracle, iso);
+    std::vector<char> isolignes(gmt.size());
+    for (size_t i = 0; i < gmt.size(); ++i)
+        isolignes[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
+    EXPECT_GE(partProche(isolignes, gmt, iso.colonnes, iso.lignes), 0.95);
+    EXPECT_GE(partProche(gmt, isolignes, iso.colonnes, iso.lignes), 0.95);
+}
+
+}  // namespace

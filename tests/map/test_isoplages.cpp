@@ -1,0 +1,180 @@
+// Colour bands without a display: refinement and smoothing, colours, and
+// the fields and settings that must draw nothing rather than trap.
+#include "outils_isoplages.h"
+#include "tests/outils/outils_test.h"
+
+#include "gribdata/enregistrement_grib.h"
+#include "map/classes_bandes.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+const int A = ISOPLAGES_ABSENT;
+
+ChampEcrit champ(int parametre, int nj, std::function<double(double, double)> f, int ni = 21)
+{
+    ChampEcrit c;
+    c.parametre = parametre, c.ni = ni, c.nj = nj, c.la1 = 50000, c.lo1 = -20000;
+    c.valeur = f;
+    return c;
+}
+
+double lineaire(double la, double lo)
+{
+    return 100000 + 100 * la + 10 * lo;
+}
+
+std::vector<int> rvb(const unsigned char* p)
+{
+    return {p[0], p[1], p[2]};
+}
+
+TEST(Isoplages, PlanDAffinage)
+{
+    using P = std::vector<PasseAffinage>;
+    EXPECT_EQ(planAffinage(60, 50, 1, false), (P{{99, 0}, {197, 1}, {393, 2}, {785, 3}}));
+    EXPECT_EQ(planAffinage(60, 200, 2, true), (P{{399, 2}, {797, 3}, {1593, 4}}));
+    EXPECT_EQ(planAffinage(60, 401, 1, false), P{});
+    EXPECT_EQ(planAffinage(60, 50, 0, false), P{});
+    EXPECT_EQ(planAffinage(60, 1, 1, false), P{});             // never grows
+    EXPECT_EQ(planAffinage(100000, 2, 1, false).size(), 4u);  // cell cap
+}
+
+TEST(Isoplages, LePremierChampDecideDuMode)
+{
+    for (auto [lignes, mode] : {std::pair{100, 1}, {101, 0}}) {
+        ChampCharge c(champ(2, lignes, lineaire, 3), 9);
+        EXPECT_EQ(OPTIMISATION, mode) << lignes;
+    }
+    ChampCharge c(champ(2, 50, lineaire, 3), 1);
+    EXPECT_EQ(std::tie(c.iso.lignesGrille, c.iso.colonnesGrille), std::tuple(785, 33));
+    EXPECT_FLOAT_EQ(c.iso.pasLatitudeTravail, 1.0f / 16);
+}
+
+TEST(Isoplages, DoublementEtLissage)
+{
+    std::vector<int> g;
+    vDoublerGrille({0, 10, 20, 30, A, 50, 60, 70, 80}, 3, 3, g, true);
+    EXPECT_EQ(g, (std::vector<int>{0,  5, 10, 15, 20, 15, A, A, A, 35, 30, A, A,
+                                   A,  50, 45, A, A, A,  65, 60, 65, 70, 75, 80}));
+    std::vector<int> pic{1, 2, 3, 4, 9, 6, 7, 8, 5}, pente{0, 0, 0, 0, 5, 9, 0, 0, 0};
+    vLisserGrille(pic, 3, 3, 1);
+    vLisserGrille(pente, 3, 3, 1);
+    EXPECT_EQ(std::pair(pic[4], pente[4]), std::pair(9, 1));  // kept; (5 + 9) / 9
+}
+
+TEST(Isoplages, Couleurs)
+{
+    const std::tuple<int, int, isoplages::Formule, std::vector<int>> cas[] = {
+        {1, 128, isoplages::FROIDE, {35, 69, 137}},  {10, 128, isoplages::FROIDE, {62, 123, 245}},
+        {1, 164, isoplages::CHAUDE, {105, 28, 15}},  {10, 164, isoplages::CHAUDE, {249, 7, 4}},
+        {1, 128, isoplages::HUMIDE, {1, 69, 137}},
+    };
+    for (const auto& [n, etendue, formule, attendu] : cas) {
+        unsigned char p[3];
+        isoplages::vCouleurClasse(p, n, etendue, 10, formule);
+        EXPECT_EQ(rvb(p), attendu) << n << " " << etendue;
+    }
+    EXPECT_EQ(rvb(pucBandeBeaufort(iForceBeaufort(0.99f))), (std::vector<int>{1, 254, 1}));
+    EXPECT_EQ(rvb(pucBandeBeaufort(iForceBeaufort(64.0f))), (std::vector<int>{230, 32, 32}));
+}
+
+// A field at exactly its reference: pressure takes the cold side, a
+// temperature the warm one (one class on each side, span 164).
+TEST(Isoplages, CoteDeLaReference)
+{
+    for (auto [parametre, valeur, attendu] : {std::tuple{2, 101500.0, std::vector<int>{64, 127, 253}},
+                                              std::tuple{11, 288.25, std::vector<int>{253, 65, 33}}}) {
+        ChampCharge c(champ(parametre, 11, [v = valeur](double, double) { return v; }), 0);
+        c.iso.pressionPas = 50000, c.iso.pressionReference = 10150000;
+        c.iso.temperaturePas = 20000, c.iso.temperatureReference = 2882500;
+        ASSERT_TRUE(c.calcul(vueCentree(45, -15, 20)));
+        EXPECT_EQ(rvb(c.iso.image.data()), attendu);
+    }
+}
+
+// Land in a sea field: its pixels are (0, 0, 0, 128) whatever the opacity,
+// every other pixel has the opacity as alpha.
+TEST(Isoplages, OpaciteEtPointsAbsents)
+{
+    ChampCharge c(champ(2, 21, [](double la, double lo) { return lo > -5 ? NAN : lineaire(la, lo); }), 0);
+    c.iso.pressionPas = 20000, c.iso.pressionReference = 10150000;
+    for (int opacite : {0, 31, 129, 254}) {
+        c.iso.opacite = opacite;
+        ASSERT_TRUE(c.calcul(vueCentree(40, -10, 30)));
+        int absents = 0, colores = 0;
+        for (size_t i = 0; i < c.iso.image.size(); i += 4) {
+            const unsigned char* p = &c.iso.image[i];
+            absents += p[3] == 128 && !p[0] && !p[1] && !p[2];
+            colores += p[3] == opacite;
+        }
+        EXPECT_TRUE(absents > 0 && colores > 0);
+        EXPECT_EQ(absents + colores, int(c.iso.image.size() / 4)) << opacite;
+    }
+}
+
+// Steps that would divide by zero and values out of any range: no trap, no
+// bands and one log line for the step; clamped values still draw.
+TEST(Isoplages, PasNulsEtValeursAbsurdes)
+{
+    auto constant = [](double, double) { return 50.0; };
+    const std::tuple<int, std::function<double(double, double)>, void (*)(float*, int),
+                     void (*)(isoplages&), bool, int>
+        cas[] = {
+            {67, constant, nullptr, [](isoplages& i) { i.couchePas = 25 * i.echelle; }, false, 1},
+            {176, constant, nullptr, nullptr, false, 1},
+            {176, lineaire, nullptr, nullptr, false, 1},  // range under 2,000,000
+            {2, lineaire, nullptr, [](isoplages& i) { i.pressionPas = 0; }, false, 1},
+            {11, lineaire, nullptr, [](isoplages& i) { i.temperaturePas = -1; }, false, 1},
+            {99, constant, [](float* v, int n) { std::fill_n(v, n, 1e30f); }, nullptr, false, 1},
+            {2, lineaire, [](float* v, int) { v[3] = 1e30f, v[4] = -1e30f; }, nullptr, true, 0},
+            {2, lineaire, [](float* v, int n) { std::fill_n(v, n, NAN), v[1] = INFINITY; },
+             nullptr, false, 0},
+        };
+    for (const auto& [parametre, f, retouche, reglage, bandes, lignesJournal] : cas) {
+        DossierTemporaire d;
+        JournalTemporaire journal(d / "log.txt");
+        ChampCharge c(champ(parametre, 21, f), 0, retouche);
+        if (reglage)
+            reglage(c.iso);
+        EXPECT_EQ(c.calcul(vueCentree(40, -10, 30)), bandes) << parametre;
+        c.calcul(vueCentree(40, -10, 30));
+        EXPECT_EQ(c.iso.visible.empty(), !bandes);
+        const std::string texte = journal.contenu();
+        EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), lignesJournal) << texte;
+    }
+}
+
+// Views that leave a single row or column of the field, or none, or that
+// no conversion can use: nothing read or written outside the buffers.
+TEST(Isoplages, DecoupesExtremes)
+{
+    ChampCharge c(champ(2, 21, [](double la, double lo) { return la < 35 ? NAN : lineaire(la, lo); }), 0);
+    c.iso.isolignesActives = 1;
+    for (const VueCarte& v : {vueCentree(40, -10, 30), vueCentree(40, -10, 0.05), vueCentree(40, 120, 30),
+                              vueCentree(-60, -10, 10), vueCentree(40, -10, 30, 1, 1),
+                              vueCentree(40, -10, 1e-6), vueCentree(40, -10, 0)}) {
+        c.calcul(v);
+        EXPECT_EQ(c.iso.image.size(), size_t(c.iso.colonnes) * c.iso.lignes * 4);
+        EXPECT_EQ(c.iso.visible.size(), size_t(c.iso.colonnesLabels) * c.iso.lignesLabels);
+    }
+}
+
+// The record frees its contouring caches through the function the map
+// installs (LeakSanitizer watches).
+TEST(Isoplages, LesCachesPartentAvecLeRecord)
+{
+    vInstallerLiberationIsoplages();
+    grib* r = new grib{};
+    r->isoplagesChamp = new isoplages, r->isoplagesPluie = new isoplages;
+    vLibererListeGrib(r);
+    EXPECT_EQ(r, nullptr);
+}
+
+}  // namespace
