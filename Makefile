@@ -7,6 +7,7 @@
 #   make bench             builds and runs the benchmarks
 #   make mapdata           makes the two finest coastline levels (installs GMT)
 #   make fuzz              runs the codec's fuzz targets FUZZ_SECONDS each (600)
+#   make tsan              the interpolation worker's threaded test under ThreadSanitizer
 
 SANITIZE ?= both
 JOBS ?= $(shell nproc)
@@ -15,7 +16,7 @@ CMAKE_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 600
 
 .PHONY: all deps configure build build-asan build-fuzz run mapdata test test-normal test-asan \
-        test-suites fuzz bench clean
+        test-suites fuzz tsan bench clean
 
 all: build
 
@@ -40,6 +41,14 @@ build-fuzz: deps
 
 fuzz: build-fuzz
 	sh tests/codes/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+# The worker thread and the GUI thread share the log, the flag and the
+# paths: their test under ThreadSanitizer, in a build of its own.
+tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_TSAN=ON
+	cmake --build build-tsan -j $(JOBS) --target gribdata_interpolation
+	cd build-tsan/tests/gribdata/gribdata_interpolation.d && \
+	    TSAN_OPTIONS=halt_on_error=1 ../gribdata_interpolation --gtest_filter='*Thread*'
 
 # Builds the program alone (tests and benchmarks wait for `make test` and
 # `make bench`). The two finest coastline levels are too large for the
@@ -87,7 +96,8 @@ test-suites: test-normal
 endif
 
 bench: build
+	@sh tools/install-deps.sh bench
 	sh bench/run.sh build
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-tsan
