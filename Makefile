@@ -66,8 +66,12 @@ mapdata: configure
 	sh tools/cotes/donnees.sh build 4 5
 
 # Every test runs under one X server; headless tests have DISPLAY removed by CTest.
+# The search for a free display starts at a random number, so that suites run
+# side by side on one machine do not race for the same one; -noreset keeps the
+# server from resetting whenever its last client leaves, which refuses the
+# tests that connect at that moment.
 define run_suite
-	cd $(1) && xvfb-run -a -s "-screen 0 1280x1024x24" \
+	cd $(1) && xvfb-run -a -n $$(shuf -i 100-30000 -n 1) -s "-screen 0 1280x1024x24 -noreset" \
 	    ctest --output-on-failure --timeout 300 -j $(JOBS)
 endef
 
