@@ -84,14 +84,11 @@ TEST_F(Affichage, CompanionsAndDerivedValues)
     EXPECT_NEAR(champ(1).valeurs2[0], 19.438, 0.001);
     // Grids of different sizes derive nothing (nothing written past u).
     ASSERT_EQ(afficher({33}, H18), (Liste{33, 34}));
-    EXPECT_EQ(champ(0).valeurs2, nullptr);
-    EXPECT_EQ(champ(1).valeurs2, nullptr);
+    EXPECT_FALSE(champ(0).valeurs2 || champ(1).valeurs2);
     // Rain of 1, 3, 2, 5 mm: what fell since the previous record.
-    const float attendu[] = {1, 2, 0, 3};
-    const long pluies[] = {H6, H12, H18, 2026120712};
-    for (int k = 0; k < 4; ++k) {
-        ASSERT_EQ(afficher({61}, pluies[k]), Liste{61});
-        EXPECT_FLOAT_EQ(champ().valeurs2[0], attendu[k]) << k;
+    for (auto [validite, mm] : {std::pair{H6, 1.0f}, {H12, 2.0f}, {H18, 0.0f}, {2026120712L, 3.0f}}) {
+        ASSERT_EQ(afficher({61}, validite), Liste{61});
+        EXPECT_FLOAT_EQ(champ().valeurs2[0], mm) << validite;
     }
     // A previous record that cannot be decoded: the amounts themselves.
     ChampEcrit refuse = pluie(6, 1);
@@ -172,10 +169,11 @@ TEST_F(Affichage, Labels)
 TEST_F(Affichage, GlyphsNeedTheirCompanion)
 {
     ChampEcrit v = champUniforme(34, 0, 18), courant = champUniforme(50, 1, 6);
-    v.ni = courant.ni = 359;
+    ChampEcrit u0 = champUniforme(33, 10, 12), v0 = champUniforme(34, 0, 12);
+    v.ni = courant.ni = 359, u0.di = v0.di = 0;
     ecrire({champUniforme(33, 6.2, 0), champUniforme(34, 0, 0), champUniforme(2, 101000, 6),
             champUniforme(33, 10, 6), champUniforme(33, 10, 18), v, champUniforme(49, 1, 6),
-            courant, champUniforme(104, 90, 6), champUniforme(105, 2, 6)});
+            courant, champUniforme(104, 90, 6), champUniforme(105, 2, 6), u0, v0});
     // A whole-world view of a 1-degree field: a flag every 12th point, 15
     // rows of 35 across the dateline, 10 strokes each.
     afficher({33}, 2026120612);
@@ -184,13 +182,15 @@ TEST_F(Affichage, GlyphsNeedTheirCompanion)
     afficher({104}, H6);
     carte.drawgrib(0);
     EXPECT_EQ(trace.nombre('t'), 15 * 35 * 6);
-    for (auto [p, validite] : {std::pair{33L, H6}, {49L, H6}, {33L, H18}}) {
+    // No 34; a current or wind companion of another size; a zero step.
+    for (auto [p, validite] : {std::pair{33L, H6}, {49L, H6}, {33L, H18}, {33L, H12}}) {
         afficher({p, 2}, validite);
         carte.drawgrib(0);
         EXPECT_TRUE(trace.appels.empty()) << p << " " << validite;
     }
     EXPECT_NE(journal.contenu().find("<FDCGRIB> <draw-vent> ?????????? ERROR 34 not found \n"),
               std::string::npos);
+    EXPECT_NE(journal.contenu().find("<FDCGRIB> pas de grille nul : 0 1000\n"), std::string::npos);
 }
 
 // A middle click at the centre of the map, the field drawn first; then a
