@@ -11,9 +11,8 @@ public:
         if (rvb)
             fl_color(rvb[0], rvb[1], rvb[2]);
     }
-    // One pixel wide is drawn as the server's thin line (width 0): the
-    // same one-pixel stroke, well over twice as fast as a wide line of
-    // width 1 for a world of flags.
+    // One pixel wide is drawn as the server's thin line (width 0), a
+    // one-pixel stroke that skips the server's wide-line code.
     void epaisseur(int pixels) override { fl_line_style(FL_SOLID, pixels == 1 ? 0 : pixels); }
     void trait(int x0, int y0, int x1, int y1) override { fl_line(x0, y0, x1, y1); }
     void cercle(int x, int y, int r) override { fl_arc(x - r, y - r, 2 * r, 2 * r, 0, 360); }
