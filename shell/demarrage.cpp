@@ -62,6 +62,7 @@ void vFontes()
     vJournal(ETIQUETTE, "Fontes: %d\n", DRU_FONT_nombre);
     DRU_FONT = 0;
     DRU_FONT_BOLD = 1;
+    vFenetreDansEcran(*configuration->preferences);
     const TYPEDEF_PREFERENCES& p = *configuration->preferences;
     INTERFACE_LARGEUR = p.w;
     INTERFACE_HAUTEUR = p.h;

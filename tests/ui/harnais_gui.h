@@ -5,7 +5,10 @@
 #define TESTS_UI_HARNAIS_GUI_H
 
 #include <array>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 class Fl_Window;
@@ -42,6 +45,22 @@ void vFermer(Fl_Window* fenetre);
 void vRepondreBoite(std::function<void(Fl_Window*)> action);
 // Stops waiting for a box.
 void vOublierBoite();
+
+// Ends the test process with a message when its scope lasts more than
+// `secondes`: a bound on a test that could spin or hang, not a measure.
+class ChienDeGarde {
+public:
+    explicit ChienDeGarde(double secondes);
+    ~ChienDeGarde();
+    ChienDeGarde(const ChienDeGarde&) = delete;
+    ChienDeGarde& operator=(const ChienDeGarde&) = delete;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable fin_;
+    bool termine_ = false;
+    std::thread fil_;
+};
 
 // The RGB bytes of a rectangle of the window, as the window draws itself.
 std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h);

@@ -3,14 +3,19 @@
 #include "ui/boites_message.h"
 #include "ui/palette.h"
 
+#include "ui/local.h"
+
+#include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
 #include <dlfcn.h>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -122,6 +127,49 @@ TEST_F(BoitesMessage, MessageTextsAreBoundedExceptThePlainArgument)
     vRepondre(lire);
     fl_message("%d bulletins pour %s", 3, "Metarea II");
     EXPECT_EQ(texte, "3 bulletins pour Metarea II");
+}
+
+// A catalogue text of 300,000 bytes is cut (at a character boundary), its
+// tooltip shows, and a box of a long line stays within the screen.
+TEST_F(BoitesMessage, LongTextsFitTheScreen)
+{
+    harnais::ChienDeGarde garde(60);
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::string texte = "a";
+    for (int i = 0; i < 150000; ++i)
+        texte += "\xC3\xA9";
+    std::filesystem::create_directory("loc");
+    ecrireFichier("loc/messages.fr.mac", "@\n@Long\n" + texte + "\n");
+    local catalogue("fr");
+    const std::string lu = catalogue.get("Long");
+    EXPECT_EQ(lu, texte.substr(0, TEXTE_LOCAL_MAX - 1));
+    Fl_Window fenetre(200, 100);
+    Fl_Button bouton(10, 10, 100, 30, "b");
+    fenetre.end();
+    bouton.tooltip(lu.c_str());
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    Fl_Tooltip::enable();
+    Fl_Tooltip::delay(0);
+    Fl_Tooltip::enter_area(&bouton, 0, 0, bouton.w(), bouton.h(), lu.c_str());
+    EXPECT_TRUE(harnais::bAttendre([&fenetre] {
+        for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+            if (w != &fenetre && w->visible())
+                return true;
+        return false;
+    }));
+    Fl_Tooltip::exit(&bouton);
+    int largeur = 0;
+    vRepondre([&largeur](Fl_Window* boite) {
+        largeur = boite->w();
+        harnais::vFermer(boite);
+    });
+    std::string ligne;
+    while (ligne.size() < 2000)
+        ligne += "mot ";
+    fl_message("%s", ligne.c_str());
+    EXPECT_GT(largeur, 340);
+    EXPECT_LE(largeur, Fl::w());
 }
 
 // The icon tells the kind of box and keeps a label given to it; only the
