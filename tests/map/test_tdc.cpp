@@ -176,9 +176,8 @@ TEST_F(DossierTdc, ReadingStopsAtTheFirstRecordThatDoesNotFit)
     std::string enorme = compte0;
     std::memcpy(&enorme[0], "\xff\xff\xff\x7f", 4);
     // Above the bound set over the real data, though the bytes are there.
-    std::vector<int16_t> points(TDC_POINTS_MAX + 1);
-    for (size_t i = 0; i < points.size(); ++i)  // noise: the archive stays within its ratio
-        points[i] = int16_t(i * 2654435761u >> 16);
+    std::vector<int16_t> points(TDC_POINTS_MAX + 1);  // noise: the archive keeps its ratio
+    std::memcpy(points.data(), bruitTest(2 * points.size(), 1).data(), 2 * points.size());
     const std::string trop = octetsNiveau(2, {enregistrement(1, 0, 0, points, points)});
     const struct {
         const char* nom;

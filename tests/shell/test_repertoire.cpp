@@ -96,12 +96,9 @@ TEST(Chargeurs, ALoaderThatCannotStartStillRaisesItsFlag)
     DossierTemporaire dossier;
     JournalTemporaire journal(dossier / "log.txt");
     int drapeau = 0;
-    const CreationFil refus = [](pthread_t*, const pthread_attr_t*, void* (*)(void*), void*) {
-        return EAGAIN;
-    };
-    EXPECT_EQ(iLancerChargeur([](void*) -> void* { return nullptr; }, nullptr, &drapeau,
-                              "load_tdc", refus),
-              EAGAIN);
+    auto corps = [](void*) -> void* { return nullptr; };
+    auto refus = [](pthread_t*, const pthread_attr_t*, void* (*)(void*), void*) { return EAGAIN; };
+    EXPECT_EQ(iLancerChargeur(corps, nullptr, &drapeau, "load_tdc", refus), EAGAIN);
     EXPECT_EQ(drapeau, 1);
     EXPECT_NE(journal.contenu().find("load_tdc : demarrage impossible"), std::string::npos);
 }

@@ -11,7 +11,6 @@
 #include <FL/x.H>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace harnais {
@@ -176,28 +175,6 @@ std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, i
         pixels.assign(octets, octets + size_t(l) * size_t(h) * 3);
     delete[] octets;
     return pixels;
-}
-
-ChienDeGarde::ChienDeGarde(double secondes)
-    : fil_([this, secondes] {
-          std::unique_lock<std::mutex> verrou(mutex_);
-          if (!fin_.wait_for(verrou, std::chrono::duration<double>(secondes),
-                             [this] { return termine_; })) {
-              std::fprintf(stderr, "harnais: test still running after %g s, stopped\n", secondes);
-              std::abort();
-          }
-      })
-{
-}
-
-ChienDeGarde::~ChienDeGarde()
-{
-    {
-        std::lock_guard<std::mutex> verrou(mutex_);
-        termine_ = true;
-    }
-    fin_.notify_one();
-    fil_.join();
 }
 
 std::array<unsigned char, 3> pixel(Fl_Window* fenetre, int x, int y)

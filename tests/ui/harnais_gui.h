@@ -5,10 +5,8 @@
 #define TESTS_UI_HARNAIS_GUI_H
 
 #include <array>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <thread>
+#include <unistd.h>
 #include <vector>
 
 class Fl_Window;
@@ -46,20 +44,11 @@ void vRepondreBoite(std::function<void(Fl_Window*)> action);
 // Stops waiting for a box.
 void vOublierBoite();
 
-// Ends the test process with a message when its scope lasts more than
+// Ends the test process (SIGALRM) when its scope lasts more than
 // `secondes`: a bound on a test that could spin or hang, not a measure.
-class ChienDeGarde {
-public:
-    explicit ChienDeGarde(double secondes);
-    ~ChienDeGarde();
-    ChienDeGarde(const ChienDeGarde&) = delete;
-    ChienDeGarde& operator=(const ChienDeGarde&) = delete;
-
-private:
-    std::mutex mutex_;
-    std::condition_variable fin_;
-    bool termine_ = false;
-    std::thread fil_;
+struct ChienDeGarde {
+    explicit ChienDeGarde(unsigned secondes) { alarm(secondes); }
+    ~ChienDeGarde() { alarm(0); }
 };
 
 // The RGB bytes of a rectangle of the window, as the window draws itself.

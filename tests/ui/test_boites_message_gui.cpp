@@ -129,47 +129,32 @@ TEST_F(BoitesMessage, MessageTextsAreBoundedExceptThePlainArgument)
     EXPECT_EQ(texte, "3 bulletins pour Metarea II");
 }
 
-// A catalogue text of 300,000 bytes is cut (at a character boundary), its
-// tooltip shows, and a box of a long line stays within the screen.
+// A catalogue text of 300,000 bytes is cut on a character boundary and
+// its tooltip shows; a box of that long line stays within the screen.
 TEST_F(BoitesMessage, LongTextsFitTheScreen)
 {
     harnais::ChienDeGarde garde(60);
     DossierTemporaire dossier;
     DossierCourant ici(dossier.chemin());
-    std::string texte = "a";
-    for (int i = 0; i < 150000; ++i)
-        texte += "\xC3\xA9";
+    std::string texte;
+    for (int i = 0; i < 100000; ++i)
+        texte += "\xC3\xA9 ";  // byte 4096 is inside an "é"
     std::filesystem::create_directory("loc");
     ecrireFichier("loc/messages.fr.mac", "@\n@Long\n" + texte + "\n");
     local catalogue("fr");
-    const std::string lu = catalogue.get("Long");
+    const char* lu = catalogue.get("Long");
     EXPECT_EQ(lu, texte.substr(0, TEXTE_LOCAL_MAX - 1));
     Fl_Window fenetre(200, 100);
-    Fl_Button bouton(10, 10, 100, 30, "b");
-    fenetre.end();
-    bouton.tooltip(lu.c_str());
     ASSERT_TRUE(harnais::bMontrer(&fenetre));
-    Fl_Tooltip::enable();
     Fl_Tooltip::delay(0);
-    Fl_Tooltip::enter_area(&bouton, 0, 0, bouton.w(), bouton.h(), lu.c_str());
-    EXPECT_TRUE(harnais::bAttendre([&fenetre] {
-        for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
-            if (w != &fenetre && w->visible())
-                return true;
-        return false;
-    }));
-    Fl_Tooltip::exit(&bouton);
-    int largeur = 0;
-    vRepondre([&largeur](Fl_Window* boite) {
-        largeur = boite->w();
+    Fl_Tooltip::enter_area(&fenetre, 0, 0, 100, 30, lu);
+    EXPECT_TRUE(harnais::bAttendre([&fenetre] { return Fl::first_window() != &fenetre; }));
+    Fl_Tooltip::exit(&fenetre);
+    vRepondre([](Fl_Window* boite) {
+        EXPECT_LE(boite->w(), Fl::w());
         harnais::vFermer(boite);
     });
-    std::string ligne;
-    while (ligne.size() < 2000)
-        ligne += "mot ";
-    fl_message("%s", ligne.c_str());
-    EXPECT_GT(largeur, 340);
-    EXPECT_LE(largeur, Fl::w());
+    fl_message("%s", lu);
 }
 
 // The icon tells the kind of box and keeps a label given to it; only the
