@@ -33,6 +33,9 @@ attendre_fin() {
     done
     wait "$PID" || echec "exit status $?"
     PID=""
+    # The window can go while a key is down: release it, or the server
+    # (which is not reset between clients) repeats it into the next window.
+    xdotool keyup Escape 2>/dev/null || true
 }
 
 verifier_fin() {
