@@ -67,22 +67,23 @@ void vDessinerCouvrant(Fl_Shared_Image* image, int X, int Y, int W, int H)
     std::unique_ptr<Fl_RGB_Image> garde;
     Fl_RGB_Image* rgb = pImageRgb(image, garde);
     const int lI = image->w(), hI = image->h();
+    const double e = std::max(double(W) / lI, double(H) / hI);  // the covering factor
     if (!rgb || rgb->w() != lI || rgb->h() != hI || !rgb->array) {
         // Another kind of picture: the whole copy, when it stays bounded.
         int w, h, x, y;
+        if (lI * e * hI * e > PIXELS_MAX)
+            return;
         vCouvrir(lI, hI, W, H, w, h, x, y);
-        if (double(w) * h <= PIXELS_MAX) {
-            std::unique_ptr<Fl_Image> copie(image->copy(w, h));
-            copie->draw(X, Y, W, H, x, y);
-        }
+        std::unique_ptr<Fl_Image> copie(image->copy(w, h));
+        copie->draw(X, Y, W, H, x, y);
         return;
     }
     // The part of the picture under the box, in source pixels, then that
-    // part alone scaled by the covering factor.
-    const double e = std::max(double(W) / lI, double(H) / hI);
+    // part alone scaled.
     const double sx = (lI - W / e) / 2, sy = (hI - H / e) / 2;
     const int x0 = std::max(0, int(std::floor(sx))), y0 = std::max(0, int(std::floor(sy)));
-    const int x1 = std::min(lI, int(std::ceil(sx + W / e))), y1 = std::min(hI, int(std::ceil(sy + H / e)));
+    const int x1 = std::min(lI, int(std::ceil(sx + W / e)));
+    const int y1 = std::min(hI, int(std::ceil(sy + H / e)));
     const int lc = std::max(1, int(std::lround((x1 - x0) * e)));
     const int hc = std::max(1, int(std::lround((y1 - y0) * e)));
     if (x1 <= x0 || y1 <= y0 || double(lc) * hc > PIXELS_MAX)

@@ -53,6 +53,16 @@ bool bValeurs(const char* ligne, const char* types, std::initializer_list<void*>
     return true;
 }
 
+// A line that opens, closes or ends a section. Inside a section only the
+// exact words count: a profile name may begin with "@".
+bool bMarqueSection(const char* ligne, int section)
+{
+    for (const char* marque : {"@main", "@smtp", "@fin", "@end"})
+        if (std::strcmp(ligne, marque) == 0)
+            return true;
+    return section == DEHORS && std::strncmp(ligne, "@end", 4) == 0;
+}
+
 // Removes every trailing carriage return and line feed.
 void vCouperFinDeLigne(char* ligne)
 {
@@ -150,8 +160,8 @@ void classeConfiguration::lecture(const char* chemin)
         if (++numero == 1 && std::strncmp(ligne, "\xEF\xBB\xBF", 3) == 0)
             std::memmove(ligne, ligne + 3, std::strlen(ligne + 3) + 1);
         vCouperFinDeLigne(ligne);
-        if (ligne[0] == '@')
-            fin = bSection(section);
+        if (bMarqueSection(ligne, section))
+            fin = bSection(section, numero);
         else if (ligne[0] && !(section == MAIN ? bLigneMain() : section == SMTP && bLigneSmtp()))
             vAbimee(numero, section == DEHORS ? "hors section" : "valeurs illisibles");
     }
@@ -165,10 +175,10 @@ void classeConfiguration::lecture(const char* chemin)
         garder_ = true;
 }
 
-// A section line: "@main", "@smtp", "@fin" or "@end" (answers true for
-// the end). A section that opens before the previous one was closed closes
-// it: a lost "@fin" does not cost the next section.
-bool classeConfiguration::bSection(int& section)
+// A section line (answers true for the end). A section that opens before
+// the previous one was closed closes it: a lost "@fin" does not cost the
+// next section.
+bool classeConfiguration::bSection(int& section, int numero)
 {
     const int avant = section;
     if (std::strncmp(ligne, "@end", 4) == 0) {
@@ -181,15 +191,12 @@ bool classeConfiguration::bSection(int& section)
     }
     if (std::strcmp(ligne, "@main") == 0) {
         section = MAIN;
-    } else if (std::strcmp(ligne, "@smtp") == 0) {
+    } else {
         vLibererProfils();
         section = SMTP;
-    } else {
-        vAbimee(0, "section inconnue");
-        return false;
     }
     if (avant != DEHORS)
-        vAbimee(0, "@fin manquant");
+        vAbimee(numero, "@fin manquant");
     return false;
 }
 

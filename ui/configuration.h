@@ -79,7 +79,7 @@ public:
 private:
     bool bLigneMain();
     bool bLigneSmtp();
-    bool bSection(int& section);
+    bool bSection(int& section, int numero);
     void vAbimee(int numero, const char* raison);
     int iEcrireLignes(FILE* f);
     int iGarderCopie(const char* cible);
