@@ -8,9 +8,10 @@
 #include "map/tdc.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
+#include "shell/chargeurs.h"
 #include "shell/globales_shell.h"
-#include "shell/remplacants.h"
 #include "shell/gui.h"
+#include "shell/remplacants.h"
 #include "shell/signaux.h"
 #include "shell/verrou.h"
 #include "ui/configuration.h"
@@ -63,6 +64,7 @@ void vFontes()
     vJournal(ETIQUETTE, "Fontes: %d\n", DRU_FONT_nombre);
     DRU_FONT = 0;
     DRU_FONT_BOLD = 1;
+    vFenetreDansEcran(*configuration->preferences);
     const TYPEDEF_PREFERENCES& p = *configuration->preferences;
     INTERFACE_LARGEUR = p.w;
     INTERFACE_HAUTEUR = p.h;
@@ -104,12 +106,9 @@ void vMinuteries()
     Fl::lock();
     vSignauxBoucle();
     vBanniere("Threads");
-    pthread_create(&prime_thread, nullptr, load_fdchd1, GUI);
-    pthread_detach(prime_thread);
-    pthread_create(&prime_thread, nullptr, load_fdcsat, GUI);
-    pthread_detach(prime_thread);
-    pthread_create(&prime_thread, nullptr, load_tdc, GUI);
-    pthread_detach(prime_thread);
+    iLancerChargeur(load_fdchd1, GUI, &LOAD_FDC1, "load_fdchd1");
+    iLancerChargeur(load_fdcsat, GUI, &LOAD_FDCSAT, "load_fdcsat");
+    iLancerChargeur(load_tdc, GUI, &LOAD_TDC, "load_tdc");
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "map/dru_pixmap.h"
 #include "map/fdc.h"
 #include "map/tdc.h"
-#include "map/vue_sauvee.h"
 #include "pages/vr.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
@@ -42,7 +41,7 @@ void vVueDeDepart(vr* page)
 {
     fdc* carte = page->carte;
     const TYPEDEF_VUE& vue = vueSauvee(page->index);
-    iPoserVueSauvee(carte, vue, page->index, 1);
+    carte->zoom(vue.latitude, vue.longitude, vue.etendue, 1);
     if (FDC1ok)
         carte->pixmapHD = FDCpix1;
     carte->fdcCallback(vue.fond, 0);
@@ -80,7 +79,8 @@ void* load_tdc(void*)
     vJournal("<THREADS>", "LOAD_TDC : chargement préliminaire des zooms\n");
     Fl::lock();
     for (int i = 0; gvr && i < VR_PAGES && gvr[i]; ++i) {
-        iPoserVueSauvee(gvr[i]->carte, vueSauvee(i), i, 0);
+        const TYPEDEF_VUE& vue = vueSauvee(i);
+        gvr[i]->carte->zoom(vue.latitude, vue.longitude, vue.etendue, 1);
         gvr[i]->carte->fdcCallback(FDC_VECTEUR, 0);
     }
     Fl::unlock();
