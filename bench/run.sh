@@ -78,3 +78,7 @@ if [ -x "$build/bench/map/bench_vent" ]; then
 else
     echo "bench_vent is built with the tests (make test first)"
 fi
+
+echo
+echo "start-up of the program (launch to window, launch to loaded):"
+sh "$(dirname "$0")/demarrage/run.sh" "$build"
