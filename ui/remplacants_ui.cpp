@@ -1,5 +1,6 @@
 #include "ui/remplacants_ui.h"
 
+#include "ui/editeur.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl.H>
@@ -36,12 +37,16 @@ void gestion_interfaces_callback(Fl_Widget*, void* fenetre)
 {
     if (!LOAD_FDC)
         return;
+    // A text window with unsaved changes may keep itself, or the program.
     if (fenetre && fenetre == GESTION_UI[0]) {
-        gestion_interfaces::delall();
+        if (bFermeturesAccordees())
+            gestion_interfaces::delall();
         return;
     }
     for (int i = 1; i < GESTION_UI_TAILLE; ++i)
         if (GESTION_UI[i] == fenetre) {
+            if (!bFermetureAccordee(GESTION_UI[i]))
+                return;
             delete GESTION_UI[i];
             GESTION_UI[i] = nullptr;
             gestion_interfaces::menu();
