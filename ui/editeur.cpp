@@ -7,6 +7,7 @@
 #include "ui/palette.h"
 #include "ui/remplacants_ui.h"
 #include "ui/selecteur.h"
+#include "ui/styletable.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>

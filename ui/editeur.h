@@ -2,13 +2,12 @@
 // text file the user opens. Editor mode (new, open, save, save as, cut,
 // copy, paste, delete, find, replace) or viewer mode (open, copy, find,
 // close). Bulletins are reflowed to 73 columns, turned into UTF-8 and never
-// marked modified; every text is coloured line by line (styletable).
+// marked modified; every text is coloured line by line (ui/styletable.h).
 // The opener registers the window with gestion_interfaces::add.
 #ifndef UI_EDITEUR_H
 #define UI_EDITEUR_H
 
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Text_Display.H>
 
 class DRU_Fl_File_Chooser;
 class Fl_Box;
@@ -18,9 +17,6 @@ class Fl_Text_Buffer;
 class Fl_Text_Editor;
 class Fl_Widget;
 class Fl_Window;
-
-// The 14 styles "A" to "N" of the colouring.
-extern Fl_Text_Display::Style_Table_Entry styletable[14];
 
 class editeur : public Fl_Double_Window {
 public:
