@@ -16,6 +16,8 @@
 
 void DRU_Fl_File_Chooser::show(int x, int y)
 {
+    // Set here rather than when made: the screen's size needs the display.
+    window->size_range(490, 380, Fl::w(), Fl::h());
     window->hotspot(fileList);
     window->position(x, y);
     gribSelected = 0;

@@ -84,7 +84,6 @@ DRU_Fl_File_Chooser::DRU_Fl_File_Chooser(const char* d, const char* p, int t, co
     vConstruireFavoris();
     if (title)
         window->copy_label(title);
-    window->size_range(window->w(), window->h(), Fl::w(), Fl::h());
     type(t);
     filter(p);
     vMajFavoris();
@@ -169,7 +168,7 @@ void DRU_Fl_File_Chooser::vConstruireDialogue()
     fileName->textfont(DRU_FONT);
     fileName->textsize(12);
     fileName->color(COLOR_BLEUPALE_GTK_TITRE);
-    fileName->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY);
+    fileName->when(FL_WHEN_CHANGED | FL_WHEN_ENTER_KEY_ALWAYS);
     fileName->callback(vAppel<S, &S::vSaisie>, this);
     Fl_Box* legende = new Fl_Box(10, 310, 105, 25, pcTraduire("Fichier"));
     legende->labelcolor(FL_WHITE);
