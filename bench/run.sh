@@ -70,3 +70,10 @@ sh "$(dirname "$0")/cotes/run.sh" "$build" 2>&1 | grep -E "^Benchmark|_median"
 echo
 echo "contouring a 0.25-degree world field, headless (medians of 5):"
 "$build/bench/contour/bench_isoplages" 2>&1 | grep -E "^Benchmark|_median"
+
+echo
+echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"
+echo "listing 5,000 files under Xvfb (medians of 5):"
+mkdir -p "$donnees/editeur"
+xvfb-run -a "$build/bench/editeur/bench_editeur" --data="$donnees/editeur" 2>&1 | \
+    grep -E "^Benchmark|_median"
