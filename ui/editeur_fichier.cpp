@@ -41,6 +41,30 @@ bool bDossier(const char* chemin)
     return chemin && fl_filename_isdir(chemin);
 }
 
+// Asks for a file to open or to save to: the desktop's dialog (its answer
+// goes to `rappel` at once), or the shared chooser, which calls `rappel`.
+void vChoisir(editeur* e, int enregistrer, const char* titre, const char* filtre,
+              DRU_Fl_File_Chooser::Rappel rappel)
+{
+    if (WINDOWS_NATIVE && WINDOWS_OS) {
+        e->choixNatif = getFileNative(e->repertoire, "*.{txt}", enregistrer);
+        rappel(nullptr, e);
+        delete[] e->choixNatif;
+        e->choixNatif = nullptr;
+        return;
+    }
+    navigateur->label(titre);
+    navigateur->type(DRU_Fl_File_Chooser::CREATE);
+    navigateur->filter(filtre);
+    navigateur->reverseOrder = 0;
+    navigateur->directory(e->repertoire);
+    // Saving: a click in the list only proposes a name; OK, Enter or a
+    // double click writes.
+    navigateur->livraison_selection(!enregistrer);
+    navigateur->callback(rappel, e);
+    navigateur->show(e->x() + 12, e->y() + 32);
+}
+
 }  // namespace
 
 void editeur::chargement_fichier(const char* cheminRecu)
@@ -146,20 +170,7 @@ void ouvrirEditeurCallback(Fl_Widget*, void* v)
     editeur* e = static_cast<editeur*>(v);
     if (!e->iQuestionModifie())
         return;
-    if (WINDOWS_NATIVE && WINDOWS_OS) {
-        e->choixNatif = getFileNative(e->repertoire, "*.{txt}");
-        ouvrirChooserEditeurCallback(nullptr, e);
-        delete[] e->choixNatif;
-        e->choixNatif = nullptr;
-        return;
-    }
-    navigateur->label(pcTraduire("Ouvrir un fichier"));
-    navigateur->type(DRU_Fl_File_Chooser::CREATE);
-    navigateur->filter("*.txt");
-    navigateur->reverseOrder = 0;
-    navigateur->directory(e->repertoire);
-    navigateur->callback(ouvrirChooserEditeurCallback, e);
-    navigateur->show(e->x() + 12, e->y() + 32);
+    vChoisir(e, 0, pcTraduire("Ouvrir un fichier"), "*.txt", ouvrirChooserEditeurCallback);
 }
 
 void ouvrirChooserEditeurCallback(DRU_Fl_File_Chooser* c, void* v)
@@ -187,23 +198,7 @@ void enregistrerEditeurCallback(Fl_Widget*, void* v)
 void enregistrer_sousEditeurCallback(Fl_Widget*, void* v)
 {
     editeur* e = static_cast<editeur*>(v);
-    if (WINDOWS_NATIVE && WINDOWS_OS) {
-        e->choixNatif = getFileNative(e->repertoire, "*.{txt}", 1);
-        enregistrerChooserEditeurCallback(nullptr, e);
-        delete[] e->choixNatif;
-        e->choixNatif = nullptr;
-        return;
-    }
-    navigateur->label(pcTraduire("Enregistrer sous"));
-    navigateur->type(DRU_Fl_File_Chooser::CREATE);
-    navigateur->filter("*");
-    navigateur->reverseOrder = 0;
-    navigateur->directory(e->repertoire);
-    // A click in the list only proposes a name: OK, Enter or a double
-    // click writes.
-    navigateur->livraison_selection(0);
-    navigateur->callback(enregistrerChooserEditeurCallback, e);
-    navigateur->show(e->x() + 12, e->y() + 32);
+    vChoisir(e, 1, pcTraduire("Enregistrer sous"), "*", enregistrerChooserEditeurCallback);
 }
 
 void enregistrerChooserEditeurCallback(DRU_Fl_File_Chooser* c, void* v)

@@ -95,6 +95,18 @@ void vPasTrouve(Fl_Box* message)
     message->redraw();
 }
 
+// Puts `par` in place of the next match from `depuis`, selected.
+void vSuivant(editeur* e, const char* cherche, const char* par, int depuis, Fl_Box* message)
+{
+    if (!*cherche)
+        return;
+    const int p = iRemplacerSuivant(e->textbuf, depuis, cherche, par);
+    if (p < 0)
+        vPasTrouve(message);
+    else
+        vMontrerRemplacement(e, p, par, message);
+}
+
 }  // namespace
 
 void editeur::vDialogueRemplacer()
@@ -170,31 +182,18 @@ void recherchersuivantEditeurCallback(Fl_Widget*, void* v)
 {
     editeur* e = ed(v);
     const char* cherche = e->rechercherCherche->value();
-    if (!*cherche)
-        return;
     // The match takes the letter case typed in the dialog.
-    const int p = iRemplacerSuivant(e->textbuf, e->editor->insert_position(), cherche, cherche);
-    if (p < 0)
-        vPasTrouve(e->rechercherMessage);
-    else
-        vMontrerRemplacement(e, p, cherche, e->rechercherMessage);
+    vSuivant(e, cherche, cherche, e->editor->insert_position(), e->rechercherMessage);
 }
 
 void remplacersuivantEditeurCallback(Fl_Widget*, void* v)
 {
     editeur* e = ed(v);
     const char* cherche = e->remplacerCherche->value();
-    const char* par = e->remplacerPar->value();
-    if (!*cherche)
-        return;
     // Back over the search's length, so that the match just before the
     // cursor (the one last found) is found again; never before the start.
     const int depuis = e->editor->insert_position() - int(std::strlen(cherche));
-    const int p = iRemplacerSuivant(e->textbuf, depuis < 0 ? 0 : depuis, cherche, par);
-    if (p < 0)
-        vPasTrouve(e->remplacerMessage);
-    else
-        vMontrerRemplacement(e, p, par, e->remplacerMessage);
+    vSuivant(e, cherche, e->remplacerPar->value(), depuis < 0 ? 0 : depuis, e->remplacerMessage);
 }
 
 void remplacertoutEditeurCallback(Fl_Widget*, void* v)

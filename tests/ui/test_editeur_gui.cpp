@@ -145,6 +145,7 @@ TEST_F(Editeur, AFailedSaveKeepsTheOldFileAndTheChanges)
     harnais::vFermer(&principale);
     EXPECT_EQ(GESTION_UI[1], e);
     e->modifie = 0;
+    delete e;
 }
 
 TEST_F(Editeur, FilesItCannotShowGiveAnAlertAndAnEmptyDocument)
