@@ -7,6 +7,7 @@
 #   make bench             builds and runs the benchmarks
 #   make mapdata           makes the two finest coastline levels (installs GMT)
 #   make fuzz              runs the codec's fuzz targets FUZZ_SECONDS each (600)
+#   make tsan              the interpolation worker's threaded test under ThreadSanitizer
 
 SANITIZE ?= both
 JOBS ?= $(shell nproc)
@@ -15,7 +16,7 @@ CMAKE_TYPE ?= RelWithDebInfo
 FUZZ_SECONDS ?= 600
 
 .PHONY: all deps configure build build-asan build-fuzz run mapdata test test-normal test-asan \
-        test-suites fuzz bench clean
+        test-suites fuzz tsan bench clean
 
 all: build
 
@@ -41,6 +42,14 @@ build-fuzz: deps
 fuzz: build-fuzz
 	sh tests/codes/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
+# The worker thread and the GUI thread share the log, the flag and the
+# paths: their test under ThreadSanitizer, in a build of its own.
+tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_TSAN=ON
+	cmake --build build-tsan -j $(JOBS) --target gribdata_interpolation
+	cd build-tsan/tests/gribdata/gribdata_interpolation.d && \
+	    TSAN_OPTIONS=halt_on_error=1 ../gribdata_interpolation --gtest_filter='*Thread*'
+
 # Builds the program alone (tests and benchmarks wait for `make test` and
 # `make bench`). The two finest coastline levels are too large for the
 # repository: the first run makes them. The program runs without them
@@ -57,8 +66,12 @@ mapdata: configure
 	sh tools/cotes/donnees.sh build 4 5
 
 # Every test runs under one X server; headless tests have DISPLAY removed by CTest.
+# The search for a free display starts at a random number, so that suites run
+# side by side on one machine do not race for the same one; -noreset keeps the
+# server from resetting whenever its last client leaves, which refuses the
+# tests that connect at that moment.
 define run_suite
-	cd $(1) && xvfb-run -a -s "-screen 0 1280x1024x24" \
+	cd $(1) && xvfb-run -a -n $$(shuf -i 100-30000 -n 1) -s "-screen 0 1280x1024x24 -noreset" \
 	    ctest --output-on-failure --timeout 300 -j $(JOBS)
 endef
 
@@ -87,7 +100,8 @@ test-suites: test-normal
 endif
 
 bench: build
+	@sh tools/install-deps.sh bench
 	sh bench/run.sh build
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-tsan

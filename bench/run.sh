@@ -72,6 +72,14 @@ echo "contouring a 0.25-degree world field, headless (medians of 5):"
 "$build/bench/contour/bench_isoplages" 2>&1 | grep -E "^Benchmark|_median"
 
 echo
+echo "wind flags of a global 0.5-degree field, whole world at 1024 x 600, X server included:"
+if [ -x "$build/bench/map/bench_vent" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_vent" 2>&1 | grep -E "^Benchmark|_median|_p95"
+else
+    echo "bench_vent is built with the tests (make test first)"
+fi
+
+echo
 echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"
 echo "listing 5,000 files under Xvfb (medians of 5):"
 mkdir -p "$donnees/editeur"

@@ -11,6 +11,12 @@ time_t CLASS_GRIB_SECTIONS::timetDateDeReference(unsigned int annee, unsigned in
                                                  unsigned int jour, unsigned int heure)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "timetDateDeReference");
+    // Fields come from the message: checked before they become ints.
+    if (annee > 9999 || mois < 1 || mois > 12 || jour < 1 || jour > 31 || heure > 23) {
+        CLASS_CODES_LOGERR::iErr(1, "Date de reference incorrecte", "%u %u %u %u", annee, mois,
+                                 jour, heure);
+        return (time_t)-1;
+    }
     int compte = (int)annee;
     if (annee < 50)
         compte = (int)annee + 100;

@@ -172,6 +172,8 @@ void CLASS_GRIB_GET_SECTIONS::vWriteStg()
         r.f_stg_ll_lo2 = f_ll_lo2;
         r.f_stg_ll_di = f_ll_di;
         r.f_stg_ll_dj = f_ll_dj;
+        r.ui_stg_ll_drapeaux = ui_ll_drapeaux;
+        r.ui_stg_balayage = ui_ll_balayage;
         break;
     case 4: case 14: case 24: case 34:
         r.ui_stg_ga_ni = ui_ga_ni;
@@ -184,6 +186,7 @@ void CLASS_GRIB_GET_SECTIONS::vWriteStg()
         r.ui_stg_ga_n = ui_ga_n;
         r.ui_stg_ga_drapeaux = ui_ga_drapeaux;
         r.pui_stg_ga_points_par_ligne = pui_ga_points_par_ligne;
+        r.ui_stg_balayage = ui_ga_balayage;
         break;
     case 5:
         r.ui_stg_sp_nx = ui_sp_nx;
@@ -195,12 +198,15 @@ void CLASS_GRIB_GET_SECTIONS::vWriteStg()
         r.f_stg_sp_dy = f_sp_dy;
         r.ui_stg_sp_centre_projection = ui_sp_centre_projection;
         r.ui_stg_sp_drapeaux = ui_sp_drapeaux;
+        r.ui_stg_balayage = ui_sp_balayage;
         break;
     }
     r.ui_stg_nombre_points = ui_nombre_points;
     r.ui_stg_bits_par_valeur = ui_s4_bits_par_valeur;
     r.d_stg_reference = d_s4_reference;
     r.d_stg_maximum = d_s4_maximum;
+    r.i_stg_e = i_s4_e;
+    r.i_stg_d = i_s1_d;
     r.ui_stg_nr = ui_mv_nr;
     r.ui_stg_nc = ui_mv_nc;
     r.ui_stg_phys1 = ui_mv_phys1;

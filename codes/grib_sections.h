@@ -27,7 +27,9 @@ public:
     void vCGSectionsFree();
 
     // Reference date in UTC, minutes and seconds 0. Year: below 50 is 20xx,
-    // above 1900 a full year, otherwise 19xx (100 is 2000).
+    // above 1900 a full year, otherwise 19xx (100 is 2000). A field outside
+    // the calendar (year above 9999, month 1..12, day 1..31, hour 0..23)
+    // gives -1 with a warning.
     time_t timetDateDeReference(unsigned int annee, unsigned int mois, unsigned int jour,
                                 unsigned int heure);
     time_t timetDateDeReference();

@@ -70,4 +70,8 @@ CLASS_GRIB_STRUCTURE::CLASS_GRIB_STRUCTURE()
     pf_stg_lignes = nullptr;
     pf_stg_colonnes = nullptr;
     ppf_stg_matrices = nullptr;
+    ui_stg_balayage = 0;
+    ui_stg_ll_drapeaux = 128;
+    i_stg_e = 0;
+    i_stg_d = 0;
 }

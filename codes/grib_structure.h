@@ -12,8 +12,8 @@ class CLASS_GRIB_STRUCTURE {
 public:
     static constexpr const char* spc_class_name = "CLASS_GRIB_STRUCTURE";
 
-    // Edition 1, table version 1, centre 85, process 255, section 2 present;
-    // everything else zero.
+    // Edition 1, table version 1, centre 85, process 255, section 2 present,
+    // lat/lon flags 128; everything else zero.
     CLASS_GRIB_STRUCTURE();
 
     unsigned int ui_stg_edition;
@@ -92,6 +92,15 @@ public:
     float* pf_stg_lignes;
     float* pf_stg_colonnes;
     float** ppf_stg_matrices;
+
+    // Carried from the decoded message so that a re-encoded field keeps its
+    // orientation and its scale: the scanning mode (octet 28 of section 2),
+    // the lat/lon resolution and component flags (octet 17), and E and D of
+    // the codes (raw codes mean nothing without them).
+    unsigned int ui_stg_balayage;
+    unsigned int ui_stg_ll_drapeaux;
+    int i_stg_e;
+    int i_stg_d;
 };
 
 #endif

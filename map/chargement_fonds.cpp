@@ -34,8 +34,8 @@ void* load_fdchd1(void*)
     unsigned int n = FACTEUR_CARTE;
     char* tampon = gzip(CHEMIN_CARTE_DESSINEE, n);
     vJournal(THREADS, "LOAD_FDC 1 HD : buffer %d\n", tampon ? int(n) : 0);
-    Fl::lock();
-    vJournal(THREADS, "LOAD_FDC 1 HD : buffer \n");
+    // The map is built before the toolkit's lock is taken: parsing 58 MB
+    // under it would freeze the windows meanwhile.
     Dru_Pixmap* carte = nullptr;
     if (tampon) {
         vJournal(THREADS, "LOAD_FDC 1 HD : pixmap \n");
@@ -47,6 +47,8 @@ void* load_fdchd1(void*)
             carte = nullptr;
         }
     }
+    Fl::lock();
+    vJournal(THREADS, "LOAD_FDC 1 HD : buffer \n");
     if (carte) {
         FDCpix1 = carte;
         FDC1ok = 1;
@@ -63,5 +65,10 @@ void load_fdcinterlude()
 {
     vJournal("<Help_Dialog>", "LOAD_FDC 4: %s\n", CHEMIN_INTERLUDE);
     interlude = Fl_Shared_Image::get(CHEMIN_INTERLUDE, 0, 0);
+    // A damaged file may still give an image object, of no size.
+    if (interlude && (interlude->w() <= 0 || interlude->h() <= 0)) {
+        interlude->release();
+        interlude = nullptr;
+    }
     vJournal("<Help_Dialog>", interlude ? "LOAD_INTERLUDE : -OK-\n" : "LOAD_INTERLUDE : -KO-\n");
 }

@@ -4,6 +4,7 @@ namespace {
 
 const float SEUILS_BEAUFORT[] = {1, 4, 7, 11, 16, 22, 28, 34, 41, 48, 56, 64};
 const float SEUILS_MER[] = {0.01f, 0.1f, 0.5f, 1.25f, 2.5f, 4, 6, 9, 14};
+const float SEUILS_COURANT[] = {0.01f, 0.1f, 0.2f, 0.3f, 0.5f, 0.75f, 1, 1.5f, 2};
 
 const unsigned char BANDES_BEAUFORT[13][3] = {
     {1, 254, 1},   {1, 250, 1},    {1, 246, 1},    {1, 238, 1},  {1, 230, 1},
@@ -40,6 +41,11 @@ int iForceBeaufort(float noeuds)
 int iClasseMer(float metres)
 {
     return iSeuilsAtteints(SEUILS_MER, metres);
+}
+
+int iClasseCourant(float noeuds)
+{
+    return iSeuilsAtteints(SEUILS_COURANT, noeuds);
 }
 
 const unsigned char* pucBandeBeaufort(int force)

@@ -10,6 +10,9 @@ int iForceBeaufort(float noeuds);
 // 0 to 9: the number of the thresholds 0.01, 0.1, 0.5, 1.25, 2.5, 4, 6, 9,
 // 14 metres that the height reaches.
 int iClasseMer(float metres);
+// 0 to 9: the number of the thresholds 0.01, 0.1, 0.2, 0.3, 0.5, 0.75, 1,
+// 1.5, 2 knots that a current reaches.
+int iClasseCourant(float noeuds);
 
 // Red, green, blue of a force or a class (taken in its table's range).
 const unsigned char* pucBandeBeaufort(int force);

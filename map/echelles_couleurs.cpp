@@ -17,6 +17,9 @@ const RVB B_VERT_PALE = {0, 127, 64}, B_VERT = {0, 127, 1}, B_JAUNE = {127, 127,
 const unsigned char* const BEAUFORT[13] = {VERT_PALE, VERT_PALE, VERT_PALE, VERT, VERT,
                                            JAUNE, JAUNE, ORANGE, ORANGE, ROUGE,
                                            ROUGE, ROUGE_FONCE, ROUGE_FONCE};
+const unsigned char* const BEAUFORT_SOMBRE[13] = {
+    B_VERT_PALE, B_VERT_PALE, B_VERT_PALE, B_VERT,  B_VERT,  B_JAUNE,      B_JAUNE,
+    B_ORANGE,    B_ORANGE,    B_ROUGE,     B_ROUGE, B_ROUGE_FONCE, B_ROUGE_FONCE};
 const unsigned char* const MER[10] = {VERT_PALE, VERT_PALE, VERT_PALE, VERT, JAUNE,
                                       ORANGE, ORANGE, ROUGE, ROUGE, ROUGE_FONCE};
 const unsigned char* const MER_BORDURE[10] = {B_VERT_PALE, B_VERT_PALE, B_VERT_PALE,
@@ -44,6 +47,7 @@ void vCouleur(const unsigned char* rvb)
 }  // namespace
 
 const unsigned char* pucBeaufort(int force) { return ligne(BEAUFORT, force, nullptr); }
+const unsigned char* pucBeaufortSombre(int force) { return ligne(BEAUFORT_SOMBRE, force, nullptr); }
 const unsigned char* pucMer(int classe) { return ligne(MER, classe, nullptr); }
 const unsigned char* pucMerBordure(int classe) { return ligne(MER_BORDURE, classe, nullptr); }
 const unsigned char* pucCourant(int classe) { return ligne(COURANT, classe, ROUGE_FONCE); }

@@ -16,6 +16,8 @@ void courantCouleurBordure(int classe);
 // The colour each of the above would set, as red, green, blue; null when
 // it leaves the colour unchanged.
 const unsigned char* pucBeaufort(int force);
+// The dark shade under a wind flag of that force (0..12, else null).
+const unsigned char* pucBeaufortSombre(int force);
 const unsigned char* pucMer(int classe);
 const unsigned char* pucMerBordure(int classe);
 const unsigned char* pucCourant(int classe);

@@ -4,6 +4,7 @@
 #include "gribdata/enregistrement_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
+#include "map/trace_glyphes.h"
 #include "ui/local.h"
 
 #include <FL/Fl.H>
@@ -15,6 +16,7 @@ int INTERFACE_FDC_HAUTEUR_MINIMUM = (7 * 770 - 1680) / 10;
 int POSITIONDDMMSS = 1;
 Fl_Input_* FDC_ENTREE_LATITUDE = nullptr;
 Fl_Input_* FDC_ENTREE_LONGITUDE = nullptr;
+void (*fdcValiditeRoutes)(time_t) = nullptr;
 
 namespace {
 
@@ -33,7 +35,8 @@ unsigned char* pixelsUnis(int w, int h, const unsigned char rgba[4])
 }  // namespace
 
 fdc::fdc(int x, int y, int w, int h, const char* label)
-    : Fl_Box(x, y, w, h, label), pixmapHD(FDCpix1), largeur(w), hauteur(h), carteX(x), carteY(y)
+    : Fl_Box(x, y, w, h, label), pixmapHD(FDCpix1), largeur(w), hauteur(h), carteX(x), carteY(y),
+      traceGlyphes(&traceFltk())
 {
     CLASS_CODES_LOGERR g("fdc");
 }
@@ -88,9 +91,9 @@ Fl_RGB_Image* fdc::fond_orange_transparent()
 
 void fdc::vGribFree(int keepRoutes)
 {
-    // The routes' displayed-validity flags are cleared by the route window
-    // once it exists; keepRoutes has nothing else to keep.
-    (void)keepRoutes;
+    isoplageAffichee = nullptr;
     vLibererListeGrib(champs);
     echelleGribMin = 0.0;
+    if (!keepRoutes && fdcValiditeRoutes)
+        fdcValiditeRoutes(0);
 }

@@ -6,14 +6,19 @@
 #ifndef MAP_FDC_H
 #define MAP_FDC_H
 
+#include "map/vue_carte.h"
+
 #include <FL/Fl_Box.H>
 #include <cstddef>
+#include <ctime>
 
 class Dru_Pixmap;
 class Fl_Image;
 class Fl_Input_;
 class Fl_RGB_Image;
 class Histogrammes;
+class TraceGlyphes;
+class classeBoutonImage;
 struct grib;
 struct TYPEDEF_TDC;
 
@@ -25,6 +30,10 @@ extern int POSITIONDDMMSS;
 // until the title bar exists.
 extern Fl_Input_* FDC_ENTREE_LATITUDE;
 extern Fl_Input_* FDC_ENTREE_LONGITUDE;
+
+// Tells the routes the validity the map shows (0: none). Installed by the
+// route window; null until it exists, and the map then tells nobody.
+extern void (*fdcValiditeRoutes)(time_t validite);
 
 // Room for a position text (DMS, iDecimal), terminator included; a longer
 // text is cut.
@@ -131,8 +140,34 @@ public:
     void echelle();
     void draw_message(int kind, char* text);
 
-    // ---- Displayed fields.
+    // ---- Displayed fields: the map's decoded copies of the file's records
+    // of the pressed parameters at the pressed validity, each followed by
+    // its companions, with the labels under the map.
+    // A null list keeps the fields and only relabels them.
+    void vGrib(const grib* list, classeBoutonImage** parameters, classeBoutonImage** validities,
+               Fl_Box* title, Fl_Box* second, Fl_Box* right, Fl_Box* left);
+    // Writes the four labels from the displayed fields.
+    void vEtiqueterGrib();
     void vGribFree(int keepRoutes);
+    // Pass 0: the bands, then the arrows and wind flags, then the coastline
+    // over nearly opaque bands; any other pass: the isoline labels.
+    void drawgrib(int pass);
+    void draw_isoplages(grib* record);
+    // Wind flags of a wind u record, arrows of a current u or wave
+    // direction record, over the view bounds (degrees, unfolded).
+    void draw_vent(grib* record, double north, double south, double west, double east);
+    void draw_vecteur(grib* record, double north, double south, double west, double east);
+    // One glyph at a position; `spacing` is the distance in degrees
+    // between two drawn glyphs. Kind 1 sea state, 2 current.
+    void windflag(float direction, float speed, double longitude, double latitude,
+                  double spacing);
+    void vecteur(int kind, float direction, float value, double longitude, double latitude,
+                 double spacing);
+    // Middle click: the band field's value under the cursor becomes its
+    // family's isoline reference.
+    void change_reference();
+    // The view as the contouring reads it.
+    VueCarte vueCarte() const;
 
     // Translucent request-frame fill and the 26 x 26 marker.
     unsigned char* fondBleu = nullptr;
@@ -163,7 +198,7 @@ public:
     int merClasses = 1;
     unsigned char opacite = 129;
     Fl_RGB_Image* vueImage = nullptr;  // resampled satellite view; owned
-    const void* isoplageAffichee = nullptr;
+    grib* isoplageAffichee = nullptr;  // the field last drawn as bands
     int isolignes = 1;
     int isobareIntervalle = 5, isobareReference = 1015;
     double isothermeIntervalle = 2.0, isothermeReference = 16.0;
@@ -216,6 +251,18 @@ public:
     int listeEtat = 0;
     grib* champs = nullptr;        // displayed-field list; owned
     double echelleGribMin = 0.0;   // field-resolution limit, 0 = none
+    // What vGrib was last given: the file's records, the parameter and
+    // validity buttons (null-terminated) and the four label boxes; none
+    // owned.
+    const grib* gribListe = nullptr;
+    classeBoutonImage** gribParametres = nullptr;
+    classeBoutonImage** gribValidites = nullptr;
+    Fl_Box* boiteTitre = nullptr;
+    Fl_Box* boiteSeconde = nullptr;
+    Fl_Box* boiteDroite = nullptr;
+    Fl_Box* boiteGauche = nullptr;
+    // Where the glyphs are drawn: the toolkit unless a test records them.
+    TraceGlyphes* traceGlyphes;
     int sourisDedans = 0;
     // Set while draw() runs: what it rebuilds is drawn at once, so no
     // further drawing is asked for.

@@ -10,24 +10,11 @@
 #include <FL/Fl_Shared_Image.H>
 #include <FL/fl_draw.H>
 
-namespace {
-
-void vInterlude(Fl_Shared_Image* splash, int x, int y, int w, int h)
-{
-    int l, ht, dx, dy;
-    Fl_Image* copie = calcul_image(splash, w, h, l, ht, dx, dy);
-    if (copie)
-        copie->draw(x, y, w, h, dx, dy);
-    delete copie;
-}
-
-}  // namespace
-
 void fdc::draw()
 {
     fl_push_clip(x(), y(), w(), h());
     if (DEMARRAGE && interlude) {
-        vInterlude(interlude, x(), y(), w(), h());
+        vDessinerCouvrant(interlude, x(), y(), w(), h());
         fl_pop_clip();
         return;
     }

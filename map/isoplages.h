@@ -111,6 +111,8 @@ public:
     void autres();
     // Marks the borders between colour classes in the picture.
     void isolignes();
+    // Writes the values of the last picture over the map (draws).
+    void labels();
 
     // Step and reference of the family's isolines, stored units.
     void vPasReference(int& pas, int& reference) const;

@@ -4,6 +4,7 @@
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/globales.h"
+#include "map/grille_champ.h"
 
 #include <cmath>
 #include <cstdint>
@@ -32,12 +33,6 @@ int iValeurStockee(float v, float echelle)
     if (x <= -float(ISOPLAGES_MAXIMUM))
         return -ISOPLAGES_MAXIMUM;
     return int(x);
-}
-
-// Millidegrees to degrees; 83 is the service's mark for 1/12 degree.
-float fDegres(int millidegres)
-{
-    return millidegres == 83 ? float(1.0 / 12.0) : millidegres / 1000.0f;
 }
 
 }  // namespace
@@ -70,8 +65,8 @@ void isoplages::set(Grib* g, int mode)
     la2 = g->la2 / 1000.0f;
     lo1 = g->lo1 / 1000.0f;
     lo2 = g->lo2 / 1000.0f;
-    pasLongitudeTravail = pasLongitude = fDegres(g->di);
-    pasLatitudeTravail = pasLatitude = fDegres(g->dj);
+    pasLongitudeTravail = pasLongitude = fPasDegres(g->di);
+    pasLatitudeTravail = pasLatitude = fPasDegres(g->dj);
     vConstantes(mode);
     if (bCopierValeurs())
         vAffiner();

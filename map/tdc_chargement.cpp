@@ -67,13 +67,14 @@ TYPEDEF_TDC* pLireChaine(int niveau, const unsigned char* d, size_t taille, Bila
     TYPEDEF_TDC* premier = nullptr;
     TYPEDEF_TDC** fin = &premier;
     while (b.position < taille) {
-        LectureTdc lu;
+        LectureTdc lu{};
         const size_t lg = niveau == 0 ? iLireTdc0(d + b.position, taille - b.position, lu)
                                       : iLireTdc(d + b.position, taille - b.position, lu);
         if (lg == 0) {
-            vJournal(TAG, "TDC%d: enregistrement %d illisible a l'octet %zu sur %zu, "
+            vJournal(TAG, "TDC%d: enregistrement %d illisible a l'octet %zu sur %zu%s, "
                      "lecture arretee (%d enregistrements gardes)\n",
-                     niveau, b.enregistrements + 1, b.position, taille, b.enregistrements);
+                     niveau, b.enregistrements + 1, b.position, taille,
+                     lu.nombre > TDC_POINTS_MAX ? " (trop de points)" : "", b.enregistrements);
             break;
         }
         if (niveau > 0 && lu.niveau == 0)

@@ -39,7 +39,7 @@ size_t iLireTdc0(const unsigned char* p, size_t reste, LectureTdc& lu)
         return 0;
     lu.nombre = int32_t(uint16_t(p[0] | p[1] << 8));
     const size_t taille = 2 + 4 * size_t(lu.nombre);
-    if (lu.nombre <= 0 || taille > reste)
+    if (lu.nombre <= 0 || lu.nombre > TDC_POINTS_MAX || taille > reste)
         return 0;
     lu.niveau = 1;
     lu.sud = lu.ouest = lu.nord = lu.est = 0;
@@ -53,7 +53,8 @@ size_t iLireTdc(const unsigned char* p, size_t reste, LectureTdc& lu)
     if (reste < TDC_ENTETE)
         return 0;
     lu.nombre = int32_t(lu32(p));
-    if (lu.nombre <= 0 || 4 * uint64_t(lu.nombre) > reste - TDC_ENTETE)
+    if (lu.nombre <= 0 || lu.nombre > TDC_POINTS_MAX ||
+        4 * uint64_t(lu.nombre) > reste - TDC_ENTETE)
         return 0;
     lu.niveau = int16_t(uint16_t(p[4] | p[5] << 8));
     lu.sud = int32_t(lu32(p + 6));

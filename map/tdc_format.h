@@ -45,9 +45,15 @@ struct LectureTdc {
     const unsigned char* longitudes;
 };
 
+// The most points a record may have. The finest real data (GSHHG full)
+// have at most 85,908; a drawing of many more keeps the X server busy for
+// minutes.
+#define TDC_POINTS_MAX 131072
+
 // Reads the record at the start of `p` (`reste` bytes left). Answers its
 // size in bytes, or 0 when it does not fit in what is left or its point
-// count is not positive: the data are damaged from there on.
+// count is not positive or above TDC_POINTS_MAX (`lu.nombre` then holds
+// the count read): the data are damaged from there on.
 size_t iLireTdc0(const unsigned char* p, size_t reste, LectureTdc& lu);
 size_t iLireTdc(const unsigned char* p, size_t reste, LectureTdc& lu);
 

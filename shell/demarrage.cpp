@@ -6,6 +6,7 @@
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "map/tdc.h"
+#include "shell/chargeurs.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
@@ -61,6 +62,7 @@ void vFontes()
     vJournal(ETIQUETTE, "Fontes: %d\n", DRU_FONT_nombre);
     DRU_FONT = 0;
     DRU_FONT_BOLD = 1;
+    vFenetreDansEcran(*configuration->preferences);
     const TYPEDEF_PREFERENCES& p = *configuration->preferences;
     INTERFACE_LARGEUR = p.w;
     INTERFACE_HAUTEUR = p.h;
@@ -102,12 +104,9 @@ void vMinuteries()
     Fl::lock();
     vSignauxBoucle();
     vBanniere("Threads");
-    pthread_create(&prime_thread, nullptr, load_fdchd1, GUI);
-    pthread_detach(prime_thread);
-    pthread_create(&prime_thread, nullptr, load_fdcsat, GUI);
-    pthread_detach(prime_thread);
-    pthread_create(&prime_thread, nullptr, load_tdc, GUI);
-    pthread_detach(prime_thread);
+    iLancerChargeur(load_fdchd1, GUI, &LOAD_FDC1, "load_fdchd1");
+    iLancerChargeur(load_fdcsat, GUI, &LOAD_FDCSAT, "load_fdcsat");
+    iLancerChargeur(load_tdc, GUI, &LOAD_TDC, "load_tdc");
 }
 
 }  // namespace

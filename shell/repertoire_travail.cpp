@@ -1,6 +1,7 @@
 #include "shell/demarrage.h"
 
 #include "shell/globales_shell.h"
+#include "shell/transfert.h"
 
 #include <climits>
 #include <cstdio>
@@ -51,6 +52,7 @@ int iRepertoireTravail()
     char courant[PATH_MAX] = "";
     if (!getcwd(courant, sizeof courant))
         courant[0] = 0;
+    vNoterDossierLancement(courant);
     std::printf("CHEMIN EXE absolu: %s\n", exe);
     if (!iDossierTravail(std::getenv("QUENBREL2_HOME"), exe, courant, CheminAbsolu,
                          sizeof CheminAbsolu) ||

@@ -2,12 +2,16 @@
 
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
+#include "shell/verrou.h"
 #include "gribdata/fichiers.h"
 
 #include <FL/filename.H>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 char* pcNomTransfert(char* argument)
 {
@@ -28,14 +32,20 @@ void vCouperFinsDeLigne(char* argument)
 
 bool bNomTransfertAcceptable(const char* nom)
 {
-    return nom && *nom && !std::strchr(nom, '/') && std::strcmp(nom, ".") != 0 &&
-           std::strcmp(nom, "..") != 0;
+    if (!nom || !*nom || nom[0] == '.' || std::strchr(nom, '/'))
+        return false;
+    const size_t n = std::strlen(nom);
+    return n <= NAME_MAX && (n < 4 || std::strcmp(nom + n - 4, ".tmp") != 0);
 }
 
 int iCheminsTransfert(const char* nom)
 {
-    const int n = std::snprintf(strOpenLocktmpfilefile, sizeof strOpenLocktmpfilefile,
-                                "lockdir%s%s.tmp", "/", nom);
+    // "<name>.tmp" must itself be a valid file name.
+    const int n = std::strlen(nom) + 4 <= NAME_MAX
+                      ? std::snprintf(strOpenLocktmpfilefile, sizeof strOpenLocktmpfilefile,
+                                      "lockdir%s%s.tmp", "/", nom)
+                      : std::snprintf(strOpenLocktmpfilefile, sizeof strOpenLocktmpfilefile,
+                                      "lockdir%s.transfert%ld.tmp", "/", long(getpid()));
     const int m = std::snprintf(strOpenLockfilefile, sizeof strOpenLockfilefile, "lockdir%s%s",
                                 "/", nom);
     if (n < 0 || m < 0 || size_t(n) >= sizeof strOpenLocktmpfilefile ||
@@ -48,16 +58,33 @@ int iCheminsTransfert(const char* nom)
 
 namespace {
 
+bool lancementNote = false;
+std::string dossierLancement;
+
+// The argument named from the launch folder; empty when that folder is
+// unknown.
+std::string cheminArgument(const char* argument)
+{
+    if (argument[0] == '/')
+        return argument;
+    std::string base = dossierLancement;
+    char courant[PATH_MAX];
+    if (!lancementNote && getcwd(courant, sizeof courant))
+        base = courant;
+    return base.empty() ? "" : base + "/" + argument;
+}
+
 // Puts the file into lockdir/ under its hand-over name; true when it is
 // really there under its final name.
-bool bDeposer(const char* source, const char* nom)
+bool bDeposer(const char* argument, const char* nom)
 {
     if (!bNomTransfertAcceptable(nom) || iCheminsTransfert(nom) != 0) {
         std::printf("ATTENTION nom de fichier inutilisable: ==%s==\n", nom);
         return false;
     }
-    if (copyfile(source, strOpenLocktmpfilefile) != 0) {
-        std::printf("ATTENTION copie impossible de %s\n", source);
+    const std::string source = cheminArgument(argument);
+    if (source.empty() || copyfile(source.c_str(), strOpenLocktmpfilefile) != 0) {
+        std::printf("ATTENTION copie impossible de %s\n", argument);
         return false;
     }
     if (std::rename(strOpenLocktmpfilefile, strOpenLockfilefile) != 0) {
@@ -70,6 +97,12 @@ bool bDeposer(const char* source, const char* nom)
 
 }  // namespace
 
+void vNoterDossierLancement(const char* dossier)
+{
+    lancementNote = dossier != nullptr;
+    dossierLancement = dossier ? dossier : "";
+}
+
 int iTransfertFichier(int argc, char** argv)
 {
     if (argc != 2 || !argv[1] || !argv[1][0])
@@ -80,6 +113,10 @@ int iTransfertFichier(int argc, char** argv)
     vCouperFinsDeLigne(argument);
     if (!argument[0] || !bDeposer(argument, OPEN_GRIB_FILE))
         return 0;
+    if (bInstanceEnCours("etc/lockfile"))
+        return 1;
     struct stat st;
-    return stat("etc/lockfile", &st) == 0 ? 1 : 0;
+    if (stat("etc/lockfile", &st) == 0)
+        std::printf("fichier lockfile abandonne: lancement normal\n");
+    return 0;
 }

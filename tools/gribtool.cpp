@@ -8,10 +8,15 @@
 //   gribtool decode FILE N "lat lon value" for each point of message N (file
 //                          order, through the codes library's decoder);
 //                          without N, the largest value of every message
+//   gribtool repack IN OUT every message of IN decoded and written again to
+//                          OUT by the codes library's encoder
+//   gribtool interp FILE   the time interpolation of FILE into lockdir/ of
+//                          the current folder; the output's path comes last
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/globales.h"
 #include "tools/gribtool_codec.h"
+#include "tools/gribtool_ecriture.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +28,7 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: gribtool list FILE | data FILE N | max FILE | index FILE | "
-                         "decode FILE [N]\n");
+                         "decode FILE [N] | repack IN OUT | interp FILE\n");
     return 2;
 }
 
@@ -141,5 +146,9 @@ int main(int argc, char** argv)
         return iCommandeIndex(argv[2]);
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "decode") == 0)
         return iCommandeDecode(argv[2], argc == 4 ? argv[3] : nullptr);
+    if (argc == 4 && std::strcmp(argv[1], "repack") == 0)
+        return iCommandeRepack(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "interp") == 0)
+        return iCommandeInterp(argv[2]);
     return usage();
 }

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Installs the Debian packages the build, the program and the test suite need,
 # and only those that are missing. Runs apt-get update only when something is
-# to be installed. Needs root, or sudo.
+# to be installed. Needs root, or sudo. `install-deps.sh bench` also installs
+# what only the benchmarks compare with (cdo).
 set -e
 
 PACKAGES="cmake g++ make pkg-config libfltk1.3-dev libx11-dev fluid zlib1g-dev libbz2-dev \
 libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
 xvfb xauth xdotool x11-utils imagemagick libeccodes-tools libeccodes-data tzdata \
 gzip bzip2 pbzip2 clang-14 libclang-rt-14-dev"
+[ "$1" = bench ] && PACKAGES="$PACKAGES cdo"
 
 missing=""
 for p in $PACKAGES; do

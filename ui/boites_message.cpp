@@ -104,13 +104,28 @@ void makeform(Boite& b)
     Fl_Group::current(courant);
 }
 
+// The message's size: its lines as they stand, or wrapped to fit the
+// screen (a long line would make a box wider than the screen); the box
+// never grows past the screen, a text still too large is cut.
+void vMesurerMessage(const char* texte, int& mw, int& mh)
+{
+    const int largeurMax = std::max(340, Fl::w() - 100);
+    const int hauteurMax = std::max(30, Fl::h() - 150);
+    fl_font(fl_message_font_, fl_message_size_);
+    mw = mh = 0;
+    fl_measure(texte, mw, mh);
+    if (mw + 10 > largeurMax) {
+        mw = largeurMax - 16;  // the label is drawn 3 pixels in from each side
+        fl_measure(texte, mw, mh);
+    }
+    mw = std::min(std::max(mw + 10, 340), largeurMax);
+    mh = std::min(std::max(mh + 10, 30), hauteurMax);
+}
+
 void resizeform(Boite& b)
 {
-    int mw = 0, mh = 0;
-    fl_font(fl_message_font_, fl_message_size_);
-    fl_measure(b.message->label(), mw, mh);
-    mw = std::max(mw + 10, 340);
-    mh = std::max(mh + 10, 30);
+    int mw, mh;
+    vMesurerMessage(b.message->label(), mw, mh);
 
     fl_font(b.button[0]->labelfont(), b.button[0]->labelsize());
     int bw[3] = {}, bh = 25;

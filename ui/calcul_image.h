@@ -13,4 +13,11 @@ void vCouvrir(int lI, int hI, int W, int H, int& w, int& h, int& x, int& y);
 // draws it at the box origin from the offsets (x, y).
 Fl_Image* calcul_image(Fl_Shared_Image* image, int W, int H, int& w, int& h, int& x, int& y);
 
+// Draws the image over the box X, Y, W, H as calcul_image places it
+// (covering the box, centred, the overflow cut), scaling only the part
+// that shows: a picture of extreme shape (16,000 x 1) would otherwise be
+// copied at millions of pixels wide. Any copy is bounded; what cannot be
+// drawn within the bound is not drawn.
+void vDessinerCouvrant(Fl_Shared_Image* image, int X, int Y, int W, int H);
+
 #endif

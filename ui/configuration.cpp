@@ -1,9 +1,15 @@
 #include "ui/configuration.h"
 
 #include "gribdata/globales.h"
+#include "ui/fichier_ordinaire.h"
 #include "ui/globales_ui.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 classeConfiguration* configuration = nullptr;
 int AFFICHE_AIDE = 1;
@@ -12,7 +18,50 @@ int MODE_CONNECTE = 1;
 
 namespace {
 
+const char* const ETIQUETTE = "<config>";
 const char* const LANGAGES[] = {"fr", "en", "de", "sp"};
+enum { DEHORS, MAIN, SMTP };
+
+// Reads the values after the line's first word, of the types given ('i'
+// an int, 'f' a real), into the targets in order. Stores nothing unless
+// every value reads.
+bool bValeurs(const char* ligne, const char* types, std::initializer_list<void*> cibles)
+{
+    const char* p = ligne + std::strspn(ligne, " \t");
+    p += std::strcspn(p, " \t");
+    long entiers[8];
+    double reels[8];
+    for (size_t k = 0; types[k]; ++k) {
+        char* fin = nullptr;
+        errno = 0;
+        if (types[k] == 'i')
+            entiers[k] = std::strtol(p, &fin, 10);
+        else
+            reels[k] = std::strtod(p, &fin);
+        if (fin == p || (types[k] == 'i' && (errno || entiers[k] < INT_MIN || entiers[k] > INT_MAX)))
+            return false;
+        p = fin;
+    }
+    size_t k = 0;
+    for (void* cible : cibles) {
+        if (types[k] == 'i')
+            *static_cast<int*>(cible) = int(entiers[k]);
+        else
+            *static_cast<double*>(cible) = reels[k];
+        ++k;
+    }
+    return true;
+}
+
+// A line that opens, closes or ends a section. Inside a section only the
+// exact words count: a profile name may begin with "@".
+bool bMarqueSection(const char* ligne, int section)
+{
+    for (const char* marque : {"@main", "@smtp", "@fin", "@end"})
+        if (std::strcmp(ligne, marque) == 0)
+            return true;
+    return section == DEHORS && std::strncmp(ligne, "@end", 4) == 0;
+}
 
 // Removes every trailing carriage return and line feed.
 void vCouperFinDeLigne(char* ligne)
@@ -91,66 +140,110 @@ int classeConfiguration::iNombreProfils() const
 void classeConfiguration::lecture(const char* chemin)
 {
     std::snprintf(ligne, sizeof ligne, "%s", chemin);
-    fichier = std::fopen(ligne, "rt");
-    if (!fichier)
-        return;
-    enum { DEHORS, MAIN, SMTP } section = DEHORS;
-    // A line longer than the buffer comes in pieces, each taken as a line.
-    while (std::fgets(ligne, sizeof ligne, fichier)) {
-        vCouperFinDeLigne(ligne);
-        if (section == DEHORS) {
-            if (std::strcmp(ligne, "@main") == 0)
-                section = MAIN;
-            else if (std::strcmp(ligne, "@smtp") == 0) {
-                vLibererProfils();
-                section = SMTP;
-            } else if (std::strncmp(ligne, "@end", 4) == 0)
-                break;
-        } else if (std::strcmp(ligne, "@fin") == 0) {
-            section = DEHORS;
-        } else if (section == MAIN) {
-            vLigneMain();
-        } else {
-            vLigneSmtp();
+    garder_ = false;
+    abimees_ = 0;
+    bool refuse = false;
+    fichier = pfOuvrirFichierOrdinaire(ligne, "r", refuse);
+    if (!fichier) {
+        // A missing file is a first run; anything else is the user's file.
+        if (errno != ENOENT) {
+            vJournal(ETIQUETTE, "%s illisible (%s): reglages par defaut\n", chemin,
+                     refuse ? "pas un fichier ordinaire" : std::strerror(errno));
+            garder_ = true;
         }
+        return;
     }
+    int section = DEHORS, numero = 0;
+    bool fin = false;
+    // A line longer than the buffer comes in pieces, each taken as a line.
+    while (!fin && std::fgets(ligne, sizeof ligne, fichier)) {
+        if (++numero == 1 && std::strncmp(ligne, "\xEF\xBB\xBF", 3) == 0)
+            std::memmove(ligne, ligne + 3, std::strlen(ligne + 3) + 1);
+        vCouperFinDeLigne(ligne);
+        if (bMarqueSection(ligne, section))
+            fin = bSection(section, numero);
+        else if (ligne[0] && !(section == MAIN ? bLigneMain() : section == SMTP && bLigneSmtp()))
+            vAbimee(numero, section == DEHORS ? "hors section" : "valeurs illisibles");
+    }
+    if (std::ferror(fichier))
+        vAbimee(numero, std::strerror(errno));
+    else if (!fin && numero > 0)
+        vAbimee(numero, "fichier incomplet, sans @end");
     std::fclose(fichier);
     fichier = nullptr;
+    if (iControler() > 0 || abimees_ > 0)
+        garder_ = true;
 }
 
-void classeConfiguration::vLigneMain()
+// A section line (answers true for the end). A section that opens before
+// the previous one was closed closes it: a lost "@fin" does not cost the
+// next section.
+bool classeConfiguration::bSection(int& section, int numero)
+{
+    const int avant = section;
+    if (std::strncmp(ligne, "@end", 4) == 0) {
+        section = DEHORS;
+        return true;
+    }
+    if (std::strcmp(ligne, "@fin") == 0) {
+        section = DEHORS;
+        return false;
+    }
+    if (std::strcmp(ligne, "@main") == 0) {
+        section = MAIN;
+    } else {
+        vLibererProfils();
+        section = SMTP;
+    }
+    if (avant != DEHORS)
+        vAbimee(numero, "@fin manquant");
+    return false;
+}
+
+void classeConfiguration::vAbimee(int numero, const char* raison)
+{
+    // The line itself is not logged: it may hold a password.
+    if (++abimees_ <= 20)
+        vJournal(ETIQUETTE, "ligne %d endommagee, ignoree: %s\n", numero, raison);
+}
+
+bool classeConfiguration::bLigneMain()
 {
     TYPEDEF_PREFERENCES& p = *preferences;
     if (std::strstr(ligne, "langage ")) {
         char code[8] = "";
-        if (std::sscanf(ligne, "%*s %7s", code) == 1)
-            std::strcpy(p.langage, pcLangageValide(code));
-    } else if (std::strstr(ligne, "onglets ")) {
-        std::sscanf(ligne, "%*s %d %d", &p.onglets[0], &p.onglets[1]);
-    } else if (std::strstr(ligne, "aide ")) {
-        std::sscanf(ligne, "%*s %d", &AFFICHE_AIDE);
-    } else if (std::strstr(ligne, "deplier")) {
-        std::sscanf(ligne, "%*s %d", &GRIB_DEPLIER);
-    } else if (std::strstr(ligne, "dimensions ")) {
-        std::sscanf(ligne, "%*s %d %d %d %d", &p.x, &p.y, &p.w, &p.h);
-        if (p.w < 770)
-            p.w = 770;
-        if (p.h < 539)
-            p.h = 539;
-    } else if (std::strstr(ligne, "connect")) {
-        std::sscanf(ligne, "%*s %d", &MODE_CONNECTE);
-    } else if (std::strstr(ligne, "fdcposition ")) {
-        int index = -1;
-        if (std::sscanf(ligne, "%*s %d", &index) == 1 && index >= 0 &&
-            index < CONFIGURATION_VUES) {
-            TYPEDEF_VUE& v = p.vues[index];
-            std::sscanf(ligne, "%*s %*d %d %lf %lf %lf", &v.fond, &v.latitude,
-                        &v.longitude, &v.etendue);
-        }
+        if (std::sscanf(ligne, "%*s %7s", code) != 1)
+            return false;
+        std::strcpy(p.langage, pcLangageValide(code));
+        return true;
     }
+    if (std::strstr(ligne, "onglets "))
+        return bValeurs(ligne, "ii", {&p.onglets[0], &p.onglets[1]});
+    if (std::strstr(ligne, "aide "))
+        return bValeurs(ligne, "i", {&AFFICHE_AIDE});
+    if (std::strstr(ligne, "deplier"))
+        return bValeurs(ligne, "i", {&GRIB_DEPLIER});
+    if (std::strstr(ligne, "dimensions ")) {
+        if (!bValeurs(ligne, "iiii", {&p.x, &p.y, &p.w, &p.h}))
+            return false;
+        p.w = std::max(p.w, FENETRE_LARGEUR_MIN);
+        p.h = std::max(p.h, FENETRE_HAUTEUR_MIN);
+        return true;
+    }
+    if (std::strstr(ligne, "connect"))
+        return bValeurs(ligne, "i", {&MODE_CONNECTE});
+    if (!std::strstr(ligne, "fdcposition "))
+        return false;
+    int index = -1;
+    TYPEDEF_VUE v;
+    if (!bValeurs(ligne, "iifff", {&index, &v.fond, &v.latitude, &v.longitude, &v.etendue}) ||
+        index < 0 || index >= CONFIGURATION_VUES)
+        return false;
+    p.vues[index] = v;
+    return true;
 }
 
-void classeConfiguration::vLigneSmtp()
+bool classeConfiguration::bLigneSmtp()
 {
     // Words are read whole and then cut to their field, so that an over-long
     // word does not spill into the next value.
@@ -158,11 +251,8 @@ void classeConfiguration::vLigneSmtp()
     int port = 0, selection = 0;
     int lus = std::sscanf(ligne, "%511s %511s %511s %d %d %511s", nom, email, serveur, &port,
                           &selection, password);
-    if (lus < 5) {
-        if (lus > 0)
-            vJournal("<config>", "SMTP: ligne ignoree (%d valeurs)\n", lus);
-        return;
-    }
+    if (lus < 5)
+        return false;
     if (lus == 5)
         std::strcpy(password, "NULL");
     TYPEDEF_PROFIL* profil = new TYPEDEF_PROFIL{};
@@ -174,6 +264,7 @@ void classeConfiguration::vLigneSmtp()
     profil->selection = selection;
     vAjouterProfil(profil);
     // The log is readable by whoever gets the logs: no password in it.
-    vJournal("<config>", "SMTP: %s %s %s %d %d %s\n", profil->nom, profil->email,
+    vJournal(ETIQUETTE, "SMTP: %s %s %s %d %d %s\n", profil->nom, profil->email,
              profil->serveur, profil->port, profil->selection, "********");
+    return true;
 }

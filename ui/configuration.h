@@ -8,6 +8,10 @@
 
 #define CONFIGURATION_VUES 10
 
+// The smallest main window.
+const int FENETRE_LARGEUR_MIN = 770;
+const int FENETRE_HAUTEUR_MIN = 539;
+
 // The saved map view of one page.
 typedef struct {
     int fond;          // base-map kind of the map
@@ -45,12 +49,22 @@ public:
 
     // Reads the settings file over the current values. Never fails: what
     // cannot be read keeps its value; a missing file leaves the defaults.
+    // A byte-order mark is skipped; a damaged line is logged and skipped;
+    // a file that is not a regular one (a FIFO, a device) is not read. When
+    // the file could not be read whole and clean it is kept as
+    // "<file>.bak" before the first write replaces it.
     void lecture(const char* chemin = "etc/config.txt");
 
     // Writes the whole file through a temporary file renamed over it, so a
-    // failed write leaves the previous file intact. Answers 0, or -1 after
-    // logging the reason.
+    // failed write leaves the previous file intact; a link to a file keeps
+    // pointing at it (the target is what is replaced). Answers 0, or -1
+    // after logging the reason.
     int ecriture(const char* chemin = "etc/config.txt");
+
+    // Brings the views, window, tab and help numbers into their ranges: a
+    // value out of range, or not a number, takes its default, logged.
+    // Answers how many did.
+    int iControler();
 
     // Appends a profile at the end of the list (the object owns it).
     void vAjouterProfil(TYPEDEF_PROFIL* profil);
@@ -63,9 +77,15 @@ public:
     TYPEDEF_PREFERENCES* preferences;
 
 private:
-    void vLigneMain();
-    void vLigneSmtp();
+    bool bLigneMain();
+    bool bLigneSmtp();
+    bool bSection(int& section, int numero);
+    void vAbimee(int numero, const char* raison);
     int iEcrireLignes(FILE* f);
+    int iGarderCopie(const char* cible);
+
+    bool garder_ = false;  // the file read is kept before the first write
+    int abimees_ = 0;      // damaged lines met by the reading
 };
 
 // The settings of the run, made by start-up.
@@ -78,5 +98,11 @@ extern int MODE_CONNECTE;  // direct HTTP and SMTP sending
 
 // The language code if it is one the program has, else "fr".
 const char* pcLangageValide(const char* code);
+
+// Brings the saved window inside the screen area X, Y, W, H, no smaller
+// than its minimum size (logged when it moves or shrinks).
+void vContenirFenetre(TYPEDEF_PREFERENCES& p, int X, int Y, int W, int H);
+// The same for the work area of the screen that holds the saved position.
+void vFenetreDansEcran(TYPEDEF_PREFERENCES& p);
 
 #endif

@@ -3,7 +3,12 @@
 #include "gribdata/globales.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 int classeConfiguration::iEcrireLignes(FILE* f)
 {
@@ -33,25 +38,73 @@ int classeConfiguration::iEcrireLignes(FILE* f)
     return std::ferror(f) ? -1 : 0;
 }
 
-int classeConfiguration::ecriture(const char* chemin)
+namespace {
+
+// The file the settings replace: the target of a link to a regular file
+// (the link stays), else the path itself (a link to a device or a FIFO is
+// itself replaced).
+std::string cheminCible(const char* chemin)
 {
-    std::snprintf(ligne, sizeof ligne, "%s.tmp", chemin);
-    fichier = std::fopen(ligne, "wt");
-    if (!fichier) {
-        vJournal("<config>", "ecriture impossible de %s: %s\n", ligne, std::strerror(errno));
+    struct stat st;
+    if (lstat(chemin, &st) != 0 || !S_ISLNK(st.st_mode))
+        return chemin;
+    char* vrai = realpath(chemin, nullptr);
+    const std::string cible = vrai ? vrai : "";
+    std::free(vrai);
+    return !cible.empty() && stat(cible.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? cible
+                                                                                  : chemin;
+}
+
+}  // namespace
+
+// Keeps the file read as "<file>.bak" (a second name of the same file, or
+// the file moved there where that cannot be), so that the write that
+// replaces it loses nothing of what could not be read.
+int classeConfiguration::iGarderCopie(const char* cible)
+{
+    struct stat st;
+    if (lstat(cible, &st) != 0)
+        return 0;
+    const std::string copie = std::string(cible) + ".bak";
+    unlink(copie.c_str());
+    if (linkat(AT_FDCWD, cible, AT_FDCWD, copie.c_str(), 0) != 0 &&
+        std::rename(cible, copie.c_str()) != 0) {
+        vJournal("<config>", "copie impossible de %s: %s\n", cible, std::strerror(errno));
         return -1;
     }
-    int statut = iEcrireLignes(fichier);
-    int erreur = statut ? EIO : 0;
+    vJournal("<config>", "fichier lu garde sous %s\n", copie.c_str());
+    garder_ = false;
+    return 0;
+}
+
+int classeConfiguration::ecriture(const char* chemin)
+{
+    iControler();
+    const std::string cible = cheminCible(chemin), temporaire = cible + ".tmp";
+    if (garder_ && iGarderCopie(cible.c_str()) != 0)
+        return -1;
+    fichier = std::fopen(temporaire.c_str(), "wt");
+    if (!fichier) {
+        vJournal("<config>", "ecriture impossible de %s: %s\n", temporaire.c_str(),
+                 std::strerror(errno));
+        return -1;
+    }
+    // The file holds passwords: it keeps the mode of the one it replaces.
+    struct stat st, neuf;
+    if (stat(cible.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        fstat(fileno(fichier), &neuf) == 0 && S_ISREG(neuf.st_mode))
+        fchmod(fileno(fichier), st.st_mode & 07777);
+    int erreur = iEcrireLignes(fichier) ? EIO : 0;
     // A full disk often shows only when the buffered end is flushed.
     if (std::fclose(fichier) != 0 && !erreur)
         erreur = errno ? errno : EIO;
     fichier = nullptr;
-    if (!erreur && std::rename(ligne, chemin) != 0)
+    if (!erreur && std::rename(temporaire.c_str(), cible.c_str()) != 0)
         erreur = errno;
     if (erreur) {
-        vJournal("<config>", "ecriture impossible de %s: %s\n", chemin, std::strerror(erreur));
-        std::remove(ligne);
+        vJournal("<config>", "ecriture impossible de %s: %s\n", cible.c_str(),
+                 std::strerror(erreur));
+        std::remove(temporaire.c_str());
         return -1;
     }
     return 0;

@@ -1,5 +1,7 @@
 #include "ui/fichier_texte.h"
 
+#include "ui/fichier_ordinaire.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,12 +26,12 @@ int iLireFichierTexte(const char* chemin, std::string& octets)
 {
     octets.clear();
     errno = 0;
-    Fichier f(std::fopen(chemin, "rb"));
+    // A folder, a FIFO or a device is refused without blocking.
+    bool refuse = false;
+    Fichier f(pfOuvrirFichierOrdinaire(chemin, "rb", refuse));
     struct stat s;
     if (!f || fstat(fileno(f.get()), &s) != 0)
         return iErreur();
-    if (S_ISDIR(s.st_mode))
-        return EISDIR;
     if (size_t(s.st_size) > TAILLE_TEXTE_MAX)
         return EFBIG;
     octets.reserve(size_t(s.st_size));

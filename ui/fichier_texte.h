@@ -10,8 +10,9 @@
 const size_t TAILLE_TEXTE_MAX = size_t(32) << 20;
 
 // Reads the regular file at `chemin` whole into `octets`. Answers 0 or the
-// system's error number: EFBIG above TAILLE_TEXTE_MAX, EILSEQ for a file
-// holding a NUL byte (the text buffer ends its texts there).
+// system's error number: EINVAL for anything but a regular file, EFBIG
+// above TAILLE_TEXTE_MAX, EILSEQ for a file holding a NUL byte (the text
+// buffer ends its texts there).
 int iLireFichierTexte(const char* chemin, std::string& octets);
 
 // Writes `n` bytes to "<chemin>.tmp", then renames it over `chemin`.

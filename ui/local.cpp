@@ -1,6 +1,7 @@
 #include "ui/local.h"
 
 #include "gribdata/globales.h"
+#include "ui/fichier_ordinaire.h"
 #include "ui/globales_ui.h"
 
 #include <cstdio>
@@ -39,6 +40,26 @@ std::vector<Ligne> lignes(char* texte, int taille)
         p = fin + 1;
     }
     return v;
+}
+
+// Ends the open entry's text and bounds it: a text of hundreds of
+// kilobytes would make a tooltip or a box the toolkit cannot show.
+void vFermerTexte(TYPEDEF_LOCAL*& entree, char*& fin)
+{
+    if (!entree)
+        return;
+    *fin = 0;
+    if (fin - entree->association > TEXTE_LOCAL_MAX) {
+        char* coupe = entree->association + TEXTE_LOCAL_MAX;
+        // Never inside a UTF-8 character: back to the start of the one cut.
+        while (coupe > entree->association && (static_cast<unsigned char>(*coupe) & 0xC0) == 0x80)
+            --coupe;
+        *coupe = 0;
+        vJournal(ETIQUETTE, "texte de %.40s coupe a %d octets\n", entree->identificateur,
+                 int(coupe - entree->association));
+    }
+    entree = nullptr;
+    fin = nullptr;
 }
 
 void vLibererEntrees(TYPEDEF_LOCAL* e)
@@ -92,9 +113,10 @@ int local::chargement()
         return 0;
     }
     std::snprintf(chemin, sizeof chemin, "loc%smessages.%s.mac", "/", langue);
-    FILE* f = std::fopen(chemin, "rb");
+    bool refuse;
+    FILE* f = pfOuvrirFichierOrdinaire(chemin, "rb", refuse);
     struct stat s;
-    if (!f || fstat(fileno(f), &s) != 0 || !S_ISREG(s.st_mode)) {
+    if (!f || fstat(fileno(f), &s) != 0) {
         if (f)
             std::fclose(f);
         vJournal(ETIQUETTE, "catalogue absent: %s\n", chemin);
@@ -133,14 +155,13 @@ int local::analyse()
     const std::vector<Ligne> v = lignes(texte, taille);
     TYPEDEF_LOCAL** queue = &premier;
     TYPEDEF_LOCAL* tete = nullptr;  // a head still waiting for its text
-    char* finTexte = nullptr;       // where the open text ends so far
+    TYPEDEF_LOCAL* ouverte = nullptr;  // the entry whose text runs on
+    char* finTexte = nullptr;          // where its text ends so far
     for (size_t i = 1; i < v.size(); ++i) {
         const Ligne& l = v[i];
         const char c = l.debut < l.fin ? *l.debut : 0;
         if (c == '@' || c == '#' || c == 0) {
-            if (finTexte)
-                *finTexte = 0;
-            finTexte = nullptr;
+            vFermerTexte(ouverte, finTexte);
             if (c != '@')
                 continue;
             delete tete;
@@ -148,7 +169,7 @@ int local::analyse()
             tete = new TYPEDEF_LOCAL{l.debut + 1, nullptr, nullptr};
         } else if (tete) {
             tete->association = l.debut;
-            *queue = tete;
+            *queue = ouverte = tete;
             queue = &tete->suivant;
             tete = nullptr;
             finTexte = l.fin;
@@ -156,8 +177,7 @@ int local::analyse()
             finTexte = l.fin;
         }
     }
-    if (finTexte)
-        *finTexte = 0;
+    vFermerTexte(ouverte, finTexte);
     delete tete;
     courant = nullptr;
     return taille - 1;

@@ -47,6 +47,10 @@ public:
     TYPEDEF_LOCAL* courant;
 };
 
+// The longest text of an entry, in bytes; a longer one is cut at a
+// character boundary (logged).
+#define TEXTE_LOCAL_MAX 4096
+
 // Marks a catalogue key that a table holds (the catalogue test finds the
 // keys of the sources through it and through the look-ups).
 #define CLE_LOCAL(texte) texte

@@ -77,10 +77,5 @@ void visualisateur::draw()
         Fl_Double_Window::draw();
         return;
     }
-    int w0, h0, x0, y0;
-    copie = calcul_image(imageFichier, w(), h(), w0, h0, x0, y0);
-    if (copie)
-        copie->draw(0, 0, w(), h(), x0, y0);
-    delete copie;
-    copie = nullptr;
+    vDessinerCouvrant(imageFichier, 0, 0, w(), h());
 }

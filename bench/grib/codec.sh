@@ -20,17 +20,12 @@ donnees=$build/bench-data
 . "$(dirname "$0")/mesure.sh"
 
 mkdir -p "$donnees"
-fabriquer() {  # FILE ARGUMENTS...
-    f=$1
-    shift
-    [ -s "$f" ] || { echo "generating $f"; "$generateur" "$f.tmp" "$@" && mv "$f.tmp" "$f"; }
-}
 service=$donnees/grib_service.grb
 global8=$donnees/global_8bits.grb
 global16=$donnees/global_16bits.grb
-fabriquer "$service" 40 25
-fabriquer "$global8" 8 25 1440 721 8
-fabriquer "$global16" 4 25 1440 721 16
+generer "$service" 40 25
+generer "$global8" 8 25 1440 721 8
+generer "$global16" 4 25 1440 721 16
 
 comparer() {  # LABEL OURS EOCODES FILE
     a=$(meilleur "$2")

@@ -15,3 +15,10 @@ meilleur() {
     done
     echo "$best"
 }
+
+# The generated file FILE, made once by $generateur with the ARGUMENTS.
+generer() {  # FILE ARGUMENTS...
+    f=$1
+    shift
+    [ -s "$f" ] || { echo "generating $f"; "$generateur" "$f.tmp" "$@" && mv "$f.tmp" "$f"; }
+}

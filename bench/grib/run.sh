@@ -69,3 +69,5 @@ echo
 "$banc" --data="$donnees"
 echo
 sh "$(dirname "$0")/codec.sh" "$build"
+echo
+sh "$(dirname "$0")/interpolation.sh" "$build"

@@ -1,5 +1,6 @@
 #include "codec_test.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -79,4 +80,29 @@ double valeur(const CLASS_GRIB_GET& g, size_t k)
 {
     const float v = g.pf_stg_valeurs[k];
     return v == CLASS_GRIB_BASE::f_valeur_absente ? NAN : v;
+}
+
+void comparerDonnees(const std::string& fichier, const std::string& donnees)
+{
+    DossierTemporaire dossier;
+    ecrireFichier(dossier / "f.grb", lireFichier(fichier));
+    CLASS_CODES_IBFILE f((dossier / "f.grb").c_str(), 0);
+    const auto attendu = rangees(donnees);
+    size_t r = 0;
+    for (int n = 1; n <= f.i_nombre; ++n) {
+        CLASS_GRIB_GET g;
+        ASSERT_EQ(decoder(f, g, n), 0) << fichier << " " << n;
+        double echelle = 0;
+        for (size_t k = 0; k < g.ui_nombre_points; ++k)
+            echelle = std::max(echelle, std::fabs(std::isnan(valeur(g, k)) ? 0 : valeur(g, k)));
+        for (size_t k = 0; k < g.ui_nombre_points; ++k, ++r) {
+            ASSERT_LT(r, attendu.size()) << fichier;
+            const double a = attendu[r][2], v = valeur(g, k);
+            if (std::isnan(a) || std::isnan(v))
+                ASSERT_EQ(std::isnan(a), std::isnan(v)) << fichier << " " << n << " " << k;
+            else
+                ASSERT_NEAR(v, a, 2e-7 * echelle) << fichier << " " << n << " " << k;
+        }
+    }
+    EXPECT_EQ(r, attendu.size()) << fichier;
 }

@@ -26,6 +26,8 @@ std::vector<std::pair<long, long>> positions(CLASS_CODES_IBFILE& f);
 int decoder(CLASS_CODES_IBFILE& f, CLASS_GRIB_GET& g, int n, int bruts = 0);
 // Decodes a message held in a string, at its exact size on the heap.
 int decoder(CLASS_GRIB_GET& g, const std::string& message, int bruts = 0);
+// Every message of a file against grib_get_data's values, in order.
+void comparerDonnees(const std::string& fichier, const std::string& donnees);
 // Value k of a decoded field, NaN when absent.
 double valeur(const CLASS_GRIB_GET& g, size_t k);
 

@@ -149,6 +149,13 @@ TEST(GribDates, DateDeReferenceEnUtc)
     EXPECT_EQ(utc(s.timetDateDeReference(99, 12, 31, 18)), "1999-12-31 18:00:00");
     EXPECT_EQ(utc(s.timetDateDeReference(100, 2, 29, 6)), "2000-02-29 06:00:00");
     EXPECT_EQ(utc(s.timetDateDeReference(2004, 7, 14, 23)), "2004-07-14 23:00:00");
+    // Fields outside the calendar never reach int arithmetic.
+    const std::string log = sJournal([&] {
+        for (unsigned mois : {0u, 13u, 0x80000000u})
+            EXPECT_EQ(s.timetDateDeReference(26, mois, 5, 12), -1) << mois;
+        EXPECT_EQ(s.timetDateDeReference(0xFFFFFFFFu, 1, 32, 24), -1);
+    });
+    EXPECT_NE(log.find("Date de reference incorrecte"), std::string::npos) << log;
     s.ui_s1_annee = 26;
     s.ui_s1_mois = 7;
     s.ui_s1_jour = 5;

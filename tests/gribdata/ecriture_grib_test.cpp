@@ -9,6 +9,7 @@ std::string sMessageGrib(const ChampEcrit& c)
 {
     MessageTest m;
     m.parametre = c.parametre, m.process = c.process, m.p1 = c.p1;
+    m.p2 = c.p2, m.indicateur = c.indicateur, m.typeNiveau = c.typeNiveau, m.jour = c.jour;
     m.ni = c.ni, m.nj = c.nj, m.di = c.di, m.dj = c.dj, m.la1 = c.la1, m.lo1 = c.lo1;
     m.la2 = c.la1 - (c.nj - 1) * c.dj, m.lo2 = c.lo1 + (c.ni - 1) * c.di;
     std::vector<double> v;
@@ -32,4 +33,20 @@ std::string sMessageGrib(const ChampEcrit& c)
     for (double x : v)
         m.donnees.push_back(uint8_t(std::lround(std::fmax(0, (x - m.R) / std::ldexp(1.0, m.E)))));
     return m.octets();
+}
+
+ChampEcrit champUniforme(int parametre, double valeur, int p1)
+{
+    ChampEcrit c;
+    c.parametre = parametre, c.p1 = p1;
+    c.valeur = [valeur](double, double) { return valeur; };
+    return c;
+}
+
+std::string sMessagesGrib(const std::vector<ChampEcrit>& champs)
+{
+    std::string octets;
+    for (const ChampEcrit& c : champs)
+        octets += sMessageGrib(c);
+    return octets;
 }

@@ -7,8 +7,11 @@
 #include "tests/map/outils_carte.h"
 #include "tests/outils/outils_test.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -100,4 +103,23 @@ TEST_F(Chargement, AMissingOrDamagedMapStillEndsTheLoader)
         EXPECT_EQ(FDCpix1, nullptr);
         EXPECT_EQ(FDC1ok, 0);
     }
+}
+
+// The map is built while this test holds the toolkit's lock: only the
+// publishing waits for it. A splash that decodes to no picture is missing.
+TEST_F(Chargement, TheMapIsBuiltOutsideTheToolkitsLockAndAnEmptySplashIsMissing)
+{
+    lier(donneeTest("globe1.pl.gz"), "img/globe.pl.gz");
+    Fl::lock();
+    std::thread chargeur(load_fdchd1, nullptr);
+    for (int i = 0; i < 2000 && journal.contenu().find("HD : pixmap") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_NE(journal.contenu().find("HD : pixmap"), std::string::npos);
+    Fl::unlock();
+    chargeur.join();
+    EXPECT_NE(FDCpix1, nullptr);
+    fl_register_images();
+    ecrireFichier(dossier / "img/chargement.jpg", "\x89PNG\r\n\x1a\nabime");
+    load_fdcinterlude();
+    EXPECT_EQ(interlude, nullptr);
 }

@@ -5,11 +5,14 @@
 // macros (None, Bool) that its own headers use as names.
 #include <gtest/gtest.h>
 
+#include "ecriture_grib_test.h"
+#include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/tdc.h"
 #include "tests/map/pilote_enregistreur.h"
 #include "tests/map/tdc_test.h"
+#include "tests/map/trace_test.h"
 #include "tests/ui/harnais_gui.h"
 #include "ui/palette.h"
 
@@ -198,4 +201,28 @@ TEST_F(CouchesFenetre, OutlinesOverOpaqueBands)
     EXPECT_GT(trait, 500);
     EXPECT_EQ(compter(p, octets(FL_TERRE)), 0);
     EXPECT_EQ(trait + compter(p, octets(FL_MER)), L * HT);
+}
+
+// Wind flags through the toolkit; the coastline again over nearly opaque
+// bands only.
+TEST_F(CouchesFenetre, FieldsDrawnWithTheCoastOverOpaqueBands)
+{
+    const std::string octets = sMessagesGrib(
+        {champUniforme(2, 101000), champUniforme(33, 10), champUniforme(34, 0)});
+    File f;
+    f.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
+    BoutonsPresses parametres({2, 33}), validites({2026120612});
+    carte->vGrib(f.list, parametres.data(), validites.data(), nullptr, nullptr, nullptr, nullptr);
+    for (int opacite : {216, 217}) {
+        carte->opacite = (unsigned char)opacite;
+        fenetre->make_current();
+        PiloteEnregistreur pilote;
+        carte->drawgrib(0);
+        // 19.4 knots: force 5, yellow.
+        EXPECT_GT(std::count_if(pilote.traits.begin(), pilote.traits.end(),
+                                [](const auto& t) { return t.couleur == fl_rgb_color(254, 254, 0); }),
+                  100);
+        EXPECT_EQ(pilote.sommets.empty(), opacite == 216) << opacite;
+    }
+    carte->vGribFree(1);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "map/echelle_mesure.h"
+#include "gribdata/enregistrement_grib.h"
 #include "map/fdc.h"
 #include "map/fdc_couches.h"
 #include "tests/map/pilote_enregistreur.h"
@@ -90,7 +91,7 @@ TEST_F(Graticule, WholeWorldLabelsGreenwichTheAntimeridianAndTheEquator)
 
 TEST_F(Graticule, OverColouredBandsTheLinesArePlainGrey)
 {
-    static int champ;
+    static grib champ{};
     carte->isoplageAffichee = &champ;
     auto p = dessiner(0, 0, 180, [&] { carte->drawLatLon(); });
     ASSERT_FALSE(p->traits.empty());

@@ -175,6 +175,10 @@ TEST_F(DossierTdc, ReadingStopsAtTheFirstRecordThatDoesNotFit)
     std::memcpy(&negatif[0], "\xff\xff\xff\xff", 4);
     std::string enorme = compte0;
     std::memcpy(&enorme[0], "\xff\xff\xff\x7f", 4);
+    // Above the bound set over the real data, though the bytes are there.
+    std::vector<int16_t> points(TDC_POINTS_MAX + 1);  // noise: the archive keeps its ratio
+    std::memcpy(points.data(), bruitTest(2 * points.size(), 1).data(), 2 * points.size());
+    const std::string trop = octetsNiveau(2, {enregistrement(1, 0, 0, points, points)});
     const struct {
         const char* nom;
         std::string octets;
@@ -185,6 +189,7 @@ TEST_F(DossierTdc, ReadingStopsAtTheFirstRecordThatDoesNotFit)
         {"compte nul", octetsNiveau(2, {bretagne()[0]}) + compte0 + bon, 1},
         {"compte négatif", bon + negatif, 3},
         {"compte énorme", enorme + bon, 0},
+        {"trop de points", bon + trop + bon, 3},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -208,6 +213,7 @@ TEST_F(DossierTdc, ReadingStopsAtTheFirstRecordThatDoesNotFit)
                   std::string::npos)
             << journal();
     }
+    EXPECT_NE(journal().find("(trop de points)"), std::string::npos);
 }
 
 TEST_F(DossierTdc, DamagedLevel0KeepsTheRecordsBeforeTheDamage)

@@ -33,6 +33,9 @@ attendre_fin() {
     done
     wait "$PID" || echec "exit status $?"
     PID=""
+    # The window can go while a key is down: release it, or the server
+    # (which is not reset between clients) repeats it into the next window.
+    xdotool keyup Escape 2>/dev/null || true
 }
 
 verifier_fin() {
@@ -63,6 +66,36 @@ printf 'GRIB' > "$TMP/carte.20250101.grb"
 "$PROGRAMME" "$TMP/carte.20250101.grb" > "$TMP/second.txt" 2>&1 || echec "hand-over status"
 [ "$(cat "$QUENBREL2_HOME/lockdir/20250101.grb")" = GRIB ] || echec "file not handed over"
 [ -e "$QUENBREL2_HOME/etc/lockfile" ] || echec "the running instance lost its lock"
+kill -INT "$PID"
+attendre_fin rien
+verifier_fin
+
+# A marker left by a crash is no running instance: the launch starts, with
+# its file (named from the folder of the launch) waiting in lockdir/.
+mkdir -p "$TMP/ailleurs"
+cd "$TMP/ailleurs"
+printf 'GRIB2' > carte.20250102.grb
+printf 'GRIB3' > carte.20250103.grb
+: > "$QUENBREL2_HOME/etc/lockfile"
+demarrer carte.20250102.grb
+[ "$(cat "$QUENBREL2_HOME/lockdir/20250102.grb")" = GRIB2 ] || echec "relative file not kept"
+timeout 30 "$PROGRAMME" carte.20250103.grb > "$TMP/second.txt" 2>&1 || echec "hand-over status"
+[ "$(cat "$QUENBREL2_HOME/lockdir/20250103.grb")" = GRIB3 ] || echec "relative file not handed over"
+# A launch without a file while it runs leaves its lock alone. (A search
+# by process may answer with the first instance's window: count them.)
+PREMIER=$PID
+"$PROGRAMME" > "$TMP/sortie.txt" 2>&1 &
+PID=$!
+i=0
+until [ "$(xdotool search --onlyvisible --name "Quenbrel 2" 2>/dev/null | wc -l)" -ge 2 ]; do
+    i=$((i + 1))
+    [ $i -le 150 ] || echec "no second main window"
+    sleep 0.2
+done
+kill -TERM "$PID"
+attendre_fin rien
+PID=$PREMIER
+timeout 30 "$PROGRAMME" carte.20250103.grb > "$TMP/second.txt" 2>&1 || echec "lock lost"
 kill -INT "$PID"
 attendre_fin rien
 verifier_fin

@@ -1,11 +1,13 @@
 // The working folder: QUENBREL2_HOME, else the folder that holds the
 // bundle, else the current folder.
+#include "shell/chargeurs.h"
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -86,4 +88,17 @@ TEST(DossierTravail, TheProgramMovesIntoItsFolder)
         EXPECT_EQ(dossierCourant(), dossier.chemin());
         EXPECT_EQ(std::string(CheminAbsolu), dossier.chemin() + "/");
     }
+}
+
+// A loader thread that cannot start is logged and counts as finished.
+TEST(Chargeurs, ALoaderThatCannotStartStillRaisesItsFlag)
+{
+    DossierTemporaire dossier;
+    JournalTemporaire journal(dossier / "log.txt");
+    int drapeau = 0;
+    auto corps = [](void*) -> void* { return nullptr; };
+    auto refus = [](pthread_t*, const pthread_attr_t*, void* (*)(void*), void*) { return EAGAIN; };
+    EXPECT_EQ(iLancerChargeur(corps, nullptr, &drapeau, "load_tdc", refus), EAGAIN);
+    EXPECT_EQ(drapeau, 1);
+    EXPECT_NE(journal.contenu().find("load_tdc : demarrage impossible"), std::string::npos);
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <unistd.h>
 #include <vector>
 
 class Fl_Window;
@@ -42,6 +43,13 @@ void vFermer(Fl_Window* fenetre);
 void vRepondreBoite(std::function<void(Fl_Window*)> action);
 // Stops waiting for a box.
 void vOublierBoite();
+
+// Ends the test process (SIGALRM) when its scope lasts more than
+// `secondes`: a bound on a test that could spin or hang, not a measure.
+struct ChienDeGarde {
+    explicit ChienDeGarde(unsigned secondes) { alarm(secondes); }
+    ~ChienDeGarde() { alarm(0); }
+};
 
 // The RGB bytes of a rectangle of the window, as the window draws itself.
 std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h);

@@ -3,14 +3,19 @@
 #include "ui/boites_message.h"
 #include "ui/palette.h"
 
+#include "ui/local.h"
+
+#include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/Fl_Window.H>
 #include <dlfcn.h>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -122,6 +127,34 @@ TEST_F(BoitesMessage, MessageTextsAreBoundedExceptThePlainArgument)
     vRepondre(lire);
     fl_message("%d bulletins pour %s", 3, "Metarea II");
     EXPECT_EQ(texte, "3 bulletins pour Metarea II");
+}
+
+// A catalogue text of 300,000 bytes is cut on a character boundary and
+// its tooltip shows; a box of that long line stays within the screen.
+TEST_F(BoitesMessage, LongTextsFitTheScreen)
+{
+    harnais::ChienDeGarde garde(60);
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::string texte;
+    for (int i = 0; i < 100000; ++i)
+        texte += "\xC3\xA9 ";  // byte 4096 is inside an "é"
+    std::filesystem::create_directory("loc");
+    ecrireFichier("loc/messages.fr.mac", "@\n@Long\n" + texte + "\n");
+    local catalogue("fr");
+    const char* lu = catalogue.get("Long");
+    EXPECT_EQ(lu, texte.substr(0, TEXTE_LOCAL_MAX - 1));
+    Fl_Window fenetre(200, 100);
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    Fl_Tooltip::delay(0);
+    Fl_Tooltip::enter_area(&fenetre, 0, 0, 100, 30, lu);
+    EXPECT_TRUE(harnais::bAttendre([&fenetre] { return Fl::first_window() != &fenetre; }));
+    Fl_Tooltip::exit(&fenetre);
+    vRepondre([](Fl_Window* boite) {
+        EXPECT_LE(boite->w(), Fl::w());
+        harnais::vFermer(boite);
+    });
+    fl_message("%s", lu);
 }
 
 // The icon tells the kind of box and keeps a label given to it; only the

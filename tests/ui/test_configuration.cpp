@@ -73,7 +73,7 @@ TEST_F(Configuration, DefaultsAreTheTwentyOneLineFile)
     EXPECT_FALSE(existe(chemin() + ".tmp"));
     config.lecture((dossier / "absent.txt").c_str());
     EXPECT_EQ(ecrit(), FICHIER_DEFAUT);
-    for (const char* contenu : {"", "@end\n", "aide 5\n@smtp\n@fin\n"})
+    for (const char* contenu : {"", "@end\n"})
         EXPECT_EQ(relu(contenu), FICHIER_DEFAUT) << contenu;
     EXPECT_EQ(journal.contenu(), "");
 }
@@ -96,10 +96,10 @@ TEST_F(Configuration, ReadingRules)
          "fdcposition 3 0 10 20 5\n@fin\n@end\n",
          {"\nfdcposition 2 1 45.000000 0.000000 30.000000\nfdcposition 3 0 10.000000 20.000000 "
           "5.000000\nfdcposition 4 1 45.000000 0.000000 30.000000\n"}},
-        // Malformed values keep what could not be read.
+        // A line whose values do not all read is skipped whole.
         {"@main\naide x\nonglets 4\ndimensions 1 2\nfdcposition 2 0 7.5\nrandom line\n@fin\n@end\n",
-         {"\nonglets 4 0\naide 1\n", "\nfdcposition 2 0 7.500000 0.000000 30.000000\n",
-          "\ndimensions 1 2 770 539\n"}},
+         {"\nonglets 1 0\naide 1\n", "\nfdcposition 2 1 45.000000 0.000000 30.000000\n",
+          "\ndimensions 26 26 770 539\n"}},
         // Keys outside "@main" and lines after "@end" are not read.
         {"aide 5\n@main\naide 6\n@fin\naide 7\n@end\n@main\naide 8\n@fin\n", {"\naide 6\n"}},
         // A file cut before "@fin" keeps what it had.
@@ -145,7 +145,7 @@ TEST_F(Configuration, MailProfiles)
               std::string::npos)
         << texte;
     const std::string log = journal.contenu();
-    EXPECT_NE(log.find("ligne ignoree (4 valeurs)"), std::string::npos);
+    EXPECT_NE(log.find("ligne 8 endommagee"), std::string::npos) << log;
     EXPECT_NE(log.find("<config> SMTP: bord moi@bateau.fr smtp.bateau.fr 25 1 ********\n"),
               std::string::npos)
         << log;
@@ -198,4 +198,61 @@ TEST_F(Configuration, AFailedWriteKeepsThePreviousFileAndSaysWhy)
     EXPECT_EQ(lireFichier(chemin()), FICHIER_DEFAUT);
     EXPECT_NE(journal.contenu().find("No space left on device"), std::string::npos)
         << journal.contenu();
+}
+
+// Hostile files cost no setting: what reads is kept, a damaged line alone
+// is skipped, and a file not read whole and clean is kept as ".bak" before
+// the first write replaces it. Nothing blocks on a FIFO or a device.
+TEST_F(Configuration, HostileFilesCostNoSetting)
+{
+    enum Genre { TEXTE, FIFO, LIEN, LIEN_ZERO };
+    const std::string profil = "@smtp\nbord moi@bateau.fr smtp.bateau.fr 25 1 secret\n@fin\n";
+    const std::string bon = "@main\nlangage en\naide 7\n@fin\n" + profil + "@end\n";
+    const char* const gardes[] = {"\nlangage en\n", "\naide 7\n", "\nbord moi@bateau.fr "};
+    const struct {
+        Genre genre;
+        std::string contenu;
+        int nombreGardes;  // how many of `gardes` are written back; -1: the defaults
+        bool copie;
+    } cas[] = {
+        {TEXTE, "\xEF\xBB\xBF" + bon, 3, false},
+        {TEXTE, "@main\nlangage en\nd\xE9g\xE2t\naide 7\n@fi\n" + profil + "@end\n", 3, true},
+        {TEXTE, bon.substr(0, bon.find(" 25 1")), 2, true},
+        {TEXTE, "@main\ndimensions 0 0 100000 99999999999\nfdcposition 2 1 nan inf -5\n"
+                "fdcposition 3 7 95 0 30\naide 99999\nonglets 1 2\n@fin\n@end\n", -1, true},
+        {FIFO, "", -1, true},
+        {LIEN, bon, 3, false},
+        {LIEN_ZERO, "", -1, true},
+    };
+    const std::string cible = dossier / "vrai.txt", copie = chemin() + ".bak";
+    for (const auto& c : cas) {
+        vDefauts();
+        for (const std::string& f : {chemin(), cible, copie})
+            unlink(f.c_str());
+        if (c.genre == FIFO)
+            ASSERT_EQ(mkfifo(chemin().c_str(), 0600), 0);
+        else if (c.genre == TEXTE)
+            ecrireFichier(chemin(), c.contenu);
+        else
+            ASSERT_EQ(symlink(c.genre == LIEN ? cible.c_str() : "/dev/zero", chemin().c_str()), 0);
+        if (c.genre == LIEN)
+            ecrireFichier(cible, c.contenu);
+        classeConfiguration neuve;
+        neuve.lecture(chemin().c_str());
+        ASSERT_EQ(neuve.ecriture(chemin().c_str()), 0);
+        const std::string texte = lireFichier(chemin());
+        EXPECT_TRUE(c.nombreGardes >= 0 || texte == FICHIER_DEFAUT) << c.contenu << texte;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(texte.find(gardes[i]) != std::string::npos, i < c.nombreGardes) << texte;
+        struct stat st;
+        EXPECT_EQ(lstat(copie.c_str(), &st) == 0, c.copie);
+        EXPECT_TRUE(c.genre != TEXTE || !c.copie || lireFichier(copie) == c.contenu);
+        // A link to a file stays a link to its updated file.
+        EXPECT_EQ(lstat(chemin().c_str(), &st) == 0 && S_ISLNK(st.st_mode), c.genre == LIEN);
+    }
+    // The window is brought inside the screen, never below its minimum.
+    TYPEDEF_PREFERENCES& p = *config.preferences;
+    p.x = 5000, p.y = -300, p.w = 3000, p.h = 400;
+    vContenirFenetre(p, 0, 0, 1280, 1024);
+    EXPECT_EQ(std::vector<int>({p.x, p.y, p.w, p.h}), std::vector<int>({0, 0, 1280, 539}));
 }

@@ -84,3 +84,18 @@ TEST_F(Visualisateur, AFileThatIsNoPictureGivesTheMessageAndNoWindow)
         EXPECT_TRUE(harnais::bMontrer(&v));  // drawing without a picture must hold too
     }
 }
+
+// A picture of extreme shape (a few hundred bytes of PNG) is drawn by
+// scaling only what shows: the window opens and draws at once.
+TEST_F(Visualisateur, APictureOfExtremeShapeDrawsWithoutAHugeCopy)
+{
+    harnais::ChienDeGarde garde(60);
+    const std::string chemin = dossier / "bande.png";
+    ASSERT_TRUE(commande("convert -size 16000x1 xc:red " + sh(chemin)));
+    visualisateur v(chemin.c_str(), Fl::w(), 0);
+    ASSERT_EQ(v.iCharge(), 1);
+    ASSERT_TRUE(harnais::bAttendre([&v] { return v.shown() && v.visible(); }));
+    EXPECT_EQ(v.h(), 100);
+    ASSERT_TRUE(harnais::bRedessiner(&v));
+    EXPECT_GT(harnais::pixel(&v, v.w() / 2, 50)[0], 200);
+}

@@ -1,9 +1,11 @@
 #include "cibles.h"
 
 #include "codes/grib_get.h"
+#include "codes/grib_put.h"
 #include "codes/ibfile.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <unistd.h>
@@ -16,7 +18,17 @@ void vFuzzGribGet(const uint8_t* octets, size_t taille)
     CLASS_GRIB_GET g;
     for (int bruts : {0, 1}) {
         g.vMessage(m.get(), (unsigned int)taille);
-        g.iGet(bruts);
+        if (g.iGet(bruts) != 0)
+            continue;
+        // What the encoder writes, the decoder reads.
+        CLASS_GRIB_PUT e;
+        e.vCopie(g);
+        if (unsigned char* ecrit = e.cpucPut()) {
+            CLASS_GRIB_GET relu;
+            relu.vMessage(ecrit, e.ui_longueur_message);
+            if (relu.iGet(bruts) != 0)
+                std::abort();
+        }
     }
 }
 

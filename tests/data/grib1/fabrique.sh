@@ -127,7 +127,7 @@ done
 # The codec's fixtures: its packings (codec.rules), a reduced Gaussian and a
 # polar stereographic field from eccodes' samples filled with varying values,
 # and a file of GRIB and BUFR messages with junk around them.
-rm -f codec.grb gauss.grb stereo.grb
+rm -f codec.grb gauss.grb gauss_regulier.grb stereo.grb
 grib_filter codec.rules /usr/share/eccodes/samples/regular_ll_sfc_grib1.tmpl
 valeurs() {
     awk -v n="$1" 'BEGIN { printf "set values = {"
@@ -136,6 +136,8 @@ valeurs() {
 }
 { echo 'set bitsPerValue = 12;'; valeurs 6114; echo 'write "gauss.grb";'; } > champ.rules
 grib_filter champ.rules /usr/share/eccodes/samples/reduced_gg_pl_32_grib1.tmpl
+{ echo 'set bitsPerValue = 9;'; valeurs 8192; echo 'write "gauss_regulier.grb";'; } > champ.rules
+grib_filter champ.rules /usr/share/eccodes/samples/regular_gg_sfc_grib1.tmpl
 { echo 'set bitsPerValue = 10; set DxInMetres = 60000; set DyInMetres = 60000;'
   echo 'set orientationOfTheGridInDegrees = -30; set latitudeOfFirstGridPointInDegrees = 35;'
   echo 'set jScansPositively = 1;'
@@ -148,7 +150,7 @@ grib_copy -w count=1 codec.grb premier.grb
 { dechets 29; cat premier.grb; dechets 7; cat $B/BUFR3.tmpl; dechets 13; cat $B/BUFR4.tmpl
   dechets 5; cat stereo.grb; dechets 40; } > melange.bin
 rm premier.grb
-for f in codec.grb gauss.grb stereo.grb; do
+for f in codec.grb gauss.grb gauss_regulier.grb stereo.grb; do
     grib_ls -p edition,dataRepresentationType,bitsPerValue,decimalScaleFactor,numberOfPoints,max $f > $f.ls
     grib_get_data -m missing $f > $f.data
 done

@@ -1,0 +1,394 @@
+// The interpolation worker: every message of the sorted input is written
+// again, each U followed by its V, and after each message (or pair) the
+// fields of the hours between it and the next message of the same
+// parameter and level.
+#include "gribdata/interpolation.h"
+
+#include "codes/date.h"
+#include "codes/grib_get.h"
+#include "codes/grib_put.h"
+#include "codes/ibfile.h"
+#include "codes/navigation.h"
+#include "codes/obfile.h"
+#include "gribdata/globales.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const char* const TAG = "<GINTERTIME>";
+const float ABSENT = CLASS_GRIB_BASE::f_valeur_absente;
+
+// A decoded message with its own copy of the octets: the records point into
+// it, and it can be written out as it is.
+struct Message {
+    std::vector<unsigned char> octets;
+    CLASS_GRIB_GET g;
+    int numero = 0;
+};
+
+bool bComposanteU(unsigned int p)
+{
+    return p == 33 || p == 49;
+}
+
+bool bComposanteV(unsigned int p)
+{
+    return p == 34 || p == 50;
+}
+
+bool bDirection(unsigned int p)
+{
+    switch (p) {
+    case 31: case 47: case 93: case 101: case 104: case 107: case 109: case 200:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Components to direction (coming from) and force, in place.
+void vVersDirectionForce(CLASS_GRIB_GET& u, CLASS_GRIB_GET& v)
+{
+    float* a = u.pf_stg_valeurs;
+    float* b = v.pf_stg_valeurs;
+    for (unsigned long k = 0; k < u.ui_stg_nombre_points; ++k) {
+        if (a[k] == ABSENT || b[k] == ABSENT)
+            a[k] = b[k] = ABSENT;
+        else
+            vUVDF(a[k], b[k], a[k], b[k]);
+    }
+}
+
+// Latitude and longitude spans of a grid, in degrees; polar grids count as
+// large.
+void vEtendue(const CLASS_GRIB_STRUCTURE& r, float& dLat, float& dLon)
+{
+    dLat = dLon = 360;
+    float la1 = r.f_stg_ll_la1, la2 = r.f_stg_ll_la2, lo1 = r.f_stg_ll_lo1, lo2 = r.f_stg_ll_lo2;
+    if (r.ui_stg_type == 4) {
+        la1 = r.f_stg_ga_la1, la2 = r.f_stg_ga_la2, lo1 = r.f_stg_ga_lo1, lo2 = r.f_stg_ga_lo2;
+    } else if (r.ui_stg_type != 0) {
+        return;
+    }
+    // A south-to-north grid has La1 below La2.
+    dLat = std::fabs(la1 - la2);
+    dLon = lo1 > lo2 ? lo2 + 360 - lo1 : lo2 - lo1;
+}
+
+// A point present at both ends: something to interpolate.
+bool bPointsCommuns(const float* a, const float* b, unsigned long n)
+{
+    for (unsigned long k = 0; k < n; ++k)
+        if (a[k] != ABSENT && b[k] != ABSENT)
+            return true;
+    return false;
+}
+
+// A message cut short at the end of the file is not listed by the reader:
+// a "GRIB" after the end of the last message listed gives it away.
+bool bFinTronquee(CLASS_CODES_IBFILE& f, const char* nom)
+{
+    unsigned long fin = 0;
+    STRUCT_FILE_MESSAGE d;
+    for (int n = 1; n <= f.i_nombre && f.iGetDescription(d, n) == 0; ++n)
+        fin = std::max(fin, (unsigned long)(d.ulOffset() + d.ulLongueur()));
+    FILE* fichier = std::fopen(nom, "rb");
+    if (!fichier || std::fseek(fichier, (long)fin, SEEK_SET) != 0) {
+        if (fichier)
+            std::fclose(fichier);
+        return true;
+    }
+    std::string morceau;
+    char tampon[65536];
+    bool trouve = false;
+    for (size_t lus; !trouve && (lus = std::fread(tampon, 1, sizeof tampon, fichier)) > 0;) {
+        // The last 3 octets of the previous read, for a mark across reads.
+        morceau = morceau.substr(morceau.size() < 3 ? 0 : morceau.size() - 3);
+        morceau.append(tampon, lus);
+        trouve = morceau.find("GRIB") != std::string::npos;
+    }
+    std::fclose(fichier);
+    return trouve;
+}
+
+class Travail {
+public:
+    // The final state: 0 done, 2 failed.
+    int iExecuter();
+
+private:
+    int iEchec(int numero, const char* raison);
+    bool bCharger(Message& m, int numero);
+    bool bEcrire(const unsigned char* octets, unsigned long longueur);
+    // Re-encodes m (or writes its octets when it cannot be re-encoded):
+    // false when writing failed; `reencode` tells which happened.
+    bool bEcrireMessage(Message& m, bool& reencode);
+    int iChargerV(const Message& u, Message& v);
+    int iMessage(int numero);
+    // A (and B) written; then the hours up to N (and M): 0, or 1 to stop.
+    int iSuite(bool paire);
+    int iInterpoler(bool paire);
+    bool bInterpolable(bool paire, int& heures);
+    bool bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure, unsigned int bits);
+    int iEncoderEcrire(CLASS_GRIB_PUT& e);
+    int iFin(int etat);
+
+    CLASS_CODES_IBFILE lecteur_;
+    CLASS_CODES_OBFILE ecrivain_;
+    Message a_, b_, n_, m_;
+    CLASS_GRIB_PUT e1_, e2_;
+    std::vector<float> valeurs1_, valeurs2_;
+    CLASS_CODES_DATE date_;
+    std::string temporaire_;
+    int interpoles_ = 0;
+    bool intervalleRefuse_ = false;
+};
+
+int Travail::iEchec(int numero, const char* raison)
+{
+    vJournal(TAG, "Echec message %d : %s\n", numero, raison);
+    return 1;
+}
+
+bool Travail::bCharger(Message& m, int numero)
+{
+    const unsigned long longueur = lecteur_.ulGet(numero);
+    m.numero = numero;
+    m.octets.assign(lecteur_.puc_message, lecteur_.puc_message + longueur);
+    m.g.vMessage(m.octets.data(), (unsigned int)longueur);
+    if (longueur && m.g.iGet(0) == 0)
+        return true;
+    CLASS_CODES_LOGERR::iErr(1, "Grib incorrect No:", "%d", numero);
+    return false;
+}
+
+bool Travail::bEcrire(const unsigned char* octets, unsigned long longueur)
+{
+    return ecrivain_.iWrite(octets, longueur) == 0;
+}
+
+bool Travail::bEcrireMessage(Message& m, bool& reencode)
+{
+    e1_.vCopie(m.g);
+    const unsigned char* message = e1_.cpucPut();
+    reencode = message != nullptr;
+    if (!reencode) {
+        vJournal(TAG, "Message %d copie tel quel : encodage impossible\n", m.numero);
+        return bEcrire(m.octets.data(), m.octets.size());
+    }
+    return bEcrire(message, e1_.ui_longueur_message);
+}
+
+// The V partner of u into v: 0, or 1 after a log line.
+int Travail::iChargerV(const Message& u, Message& v)
+{
+    const int nv = lecteur_.intGetAssocie(u.numero, (int)u.g.ui_stg_parametre + 1);
+    if (nv <= 0)
+        return iEchec(u.numero, "composante U sans V");
+    if (!bCharger(v, nv))
+        return iEchec(nv, "message indecodable");
+    return 0;
+}
+
+bool Travail::bInterpolable(bool paire, int& heures)
+{
+    CLASS_GRIB_GET& a = a_.g;
+    CLASS_GRIB_GET& n = n_.g;
+    const time_t ta = a.timetDateDeValidite(0);
+    const long intervalle = (long)(n.timetDateDeValidite(0) - ta);
+    if (paire && intervalle != (long)(m_.g.timetDateDeValidite(0) - b_.g.timetDateDeValidite(0)))
+        return false;
+    heures = (int)(intervalle / 3600);
+    // Ranges in another unit cannot take whole hours.
+    const bool heure = a.ui_stg_unite_temps == 1 && n.ui_stg_unite_temps == 1 &&
+                       (!paire || (b_.g.ui_stg_unite_temps == 1 && m_.g.ui_stg_unite_temps == 1));
+    if (!heure || heures <= GRIB_INTERPOLATION_PAS) {
+        vJournal(TAG, " --> Pas d'interpolation : %s\n",
+                 date_.cpcGetFr("js j ms a4 - HH heure(s)", (long)ta));
+        return false;
+    }
+    float dLat, dLon;
+    vEtendue(a, dLat, dLon);
+    if ((heures > 3 && (dLat <= 4 || dLon <= 4)) || heures > 6) {
+        vJournal(TAG, " --> ERROR Pas d'interpolation : %d %f %f\n", heures, (double)dLat,
+                 (double)dLon);
+        intervalleRefuse_ = true;
+        return false;
+    }
+    return true;
+}
+
+// Encoder e takes the record of `debut` at `heure` hours more; its values
+// are set by the caller.
+bool Travail::bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure, unsigned int bits)
+{
+    e.vCopie(debut.g);
+    e.ui_stg_bits_par_valeur = bits;
+    return iGribSetEcheance(heure, e) == 0;
+}
+
+// The hours between A (and B) and N (and M): 0 go on, 1 stop.
+int Travail::iInterpoler(bool paire)
+{
+    int heures = 0;
+    if (!bInterpolable(paire, heures))
+        return 0;
+    const unsigned long points = a_.g.ui_stg_nombre_points;
+    unsigned int bits = std::max(a_.g.ui_stg_bits_par_valeur, n_.g.ui_stg_bits_par_valeur);
+    if (paire)
+        bits = std::max({bits, b_.g.ui_stg_bits_par_valeur, m_.g.ui_stg_bits_par_valeur});
+    if (bits > 24 || !bPointsCommuns(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, points)) {
+        vJournal(TAG, "Message %d : aucun champ interpolable\n", a_.numero);
+        return 0;
+    }
+    valeurs1_.resize(points);
+    valeurs2_.resize(points);
+    for (int k = 1; k < heures; ++k) {
+        const float wn = (float)k / (float)heures, wa = (float)(heures - k) / (float)heures;
+        if (!bProduire(e1_, a_, (unsigned int)k, bits) ||
+            (paire && !bProduire(e2_, b_, (unsigned int)k, bits))) {
+            vJournal(TAG, "Message %d : echeance hors limites\n", a_.numero);
+            return 0;
+        }
+        vGribInterpolation(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, valeurs1_.data(), wa, wn,
+                           (int)points, paire || bDirection(a_.g.ui_stg_parametre));
+        e1_.pf_stg_valeurs = valeurs1_.data();
+        if (paire) {
+            vGribInterpolation(b_.g.pf_stg_valeurs, m_.g.pf_stg_valeurs, valeurs2_.data(), wa,
+                               wn, (int)points, 0);
+            for (unsigned long i = 0; i < points; ++i)
+                if (valeurs1_[i] != ABSENT)
+                    vDFUV(valeurs1_[i], valeurs2_[i], valeurs1_[i], valeurs2_[i]);
+            e2_.pf_stg_valeurs = valeurs2_.data();
+        }
+        if (iEncoderEcrire(e1_) != 0 || (paire && iEncoderEcrire(e2_) != 0))
+            return 1;
+    }
+    return 0;
+}
+
+int Travail::iEncoderEcrire(CLASS_GRIB_PUT& e)
+{
+    const unsigned char* message = e.cpucPut();
+    if (!message)
+        return iEchec(a_.numero, "champ interpole non encodable");
+    if (!bEcrire(message, e.ui_longueur_message))
+        return iEchec(a_.numero, "ecriture impossible");
+    ++interpoles_;
+    return 0;
+}
+
+int Travail::iExecuter()
+{
+    if (iGribDecompression(GRIB_INTERPOLATION_ENTREE) != 0)
+        return 2;
+    temporaire_ = std::string(GRIB_INTERPOLATION_SORTIE) + ".tmp";
+    if (lecteur_.iOpen(GRIB_INTERPOLATION_ENTREE, 0) != 0 || lecteur_.i_nombre == 0) {
+        vJournal(TAG, "Entree illisible %s\n", GRIB_INTERPOLATION_ENTREE);
+        return iFin(2);
+    }
+    if (bFinTronquee(lecteur_, GRIB_INTERPOLATION_ENTREE)) {
+        vJournal(TAG, "Entree tronquee %s : le dernier message est incomplet\n",
+                 GRIB_INTERPOLATION_ENTREE);
+        return iFin(2);
+    }
+    lecteur_.vSort();
+    if (ecrivain_.iOpen(temporaire_.c_str(), 0) != 0) {
+        vJournal(TAG, "Sortie impossible %s\n", temporaire_.c_str());
+        return iFin(2);
+    }
+    for (int numero = 1; numero <= lecteur_.i_nombre; ++numero)
+        if (iMessage(numero) != 0)
+            return iFin(2);
+    vJournal(TAG, "Lus: %d - Ecrits: %d sur %s \n", lecteur_.i_nombre, ecrivain_.i_blocs,
+             GRIB_INTERPOLATION_SORTIE);
+    return iFin(intervalleRefuse_ && interpoles_ < 2 ? 2 : 0);
+}
+
+// Message `numero` of the sorted input: 0, or 1 to stop the run.
+int Travail::iMessage(int numero)
+{
+    if (!bCharger(a_, numero))
+        return iEchec(numero, "message indecodable");
+    const unsigned int p = a_.g.ui_stg_parametre;
+    // Matrices of values (spectra) are not interpolated.
+    const bool valeurs = a_.g.pf_stg_valeurs != nullptr;
+    if (!valeurs && !bEcrire(a_.octets.data(), a_.octets.size()))
+        return iEchec(numero, "ecriture impossible");
+    if (!valeurs)
+        return 0;
+    if (bComposanteV(p)) {
+        // Written with its U; without one, as it is.
+        if (lecteur_.intGetAssocie(numero, (int)p - 1) <= 0 &&
+            !bEcrire(a_.octets.data(), a_.octets.size()))
+            return iEchec(numero, "ecriture impossible");
+        return 0;
+    }
+    const bool paire = bComposanteU(p);
+    bool reencode = false, reencodeV = true;
+    if (!bEcrireMessage(a_, reencode))
+        return iEchec(numero, "ecriture impossible");
+    if (paire) {
+        if (iChargerV(a_, b_) != 0)
+            return 1;
+        if (!bEcrireMessage(b_, reencodeV))
+            return iEchec(b_.numero, "ecriture impossible");
+        reencode = reencode && reencodeV && b_.g.pf_stg_valeurs && iGribControle(a_.g, b_.g) == 0;
+    }
+    // A message written as it is is not interpolated.
+    return reencode ? iSuite(paire) : 0;
+}
+
+int Travail::iSuite(bool paire)
+{
+    const int suivant = lecteur_.iGetGribSuivant(a_.numero);
+    if (suivant <= 0)
+        return 0;
+    if (!bCharger(n_, suivant))
+        return iEchec(suivant, "message indecodable");
+    if (!n_.g.pf_stg_valeurs || iGribControle(a_.g, n_.g) != 0)
+        return 0;
+    if (paire) {
+        if (iChargerV(n_, m_) != 0)
+            return 1;
+        if (!m_.g.pf_stg_valeurs || iGribControle(b_.g, m_.g) != 0)
+            return 0;
+        vVersDirectionForce(a_.g, b_.g);
+        vVersDirectionForce(n_.g, m_.g);
+    }
+    return iInterpoler(paire);
+}
+
+// Closes both files and removes the working copy; the output takes its name
+// only when complete, and is removed on failure.
+int Travail::iFin(int etat)
+{
+    lecteur_.vClose();
+    ecrivain_.vClose();
+    unlink(GRIB_INTERPOLATION_ENTREE);
+    if (etat == 0 && rename(temporaire_.c_str(), GRIB_INTERPOLATION_SORTIE) != 0) {
+        vJournal(TAG, "Renommage impossible %s\n", temporaire_.c_str());
+        etat = 2;
+    }
+    if (etat != 0) {
+        unlink(temporaire_.c_str());
+        vJournal(TAG, "Interpolation abandonnee, rien n'est ecrit\n");
+    }
+    return etat;
+}
+
+}  // namespace
+
+void* gintertime(void*)
+{
+    CLASS_CODES_LOGERR contexte("gintertime");
+    Travail travail;
+    GRIB_INTERPOLATION_START = travail.iExecuter();
+    return nullptr;
+}

@@ -1,0 +1,119 @@
+// The interpolation's globals and its small rules: grids, ranges, dates and
+// the weighted mean of two fields.
+#include "gribdata/interpolation.h"
+
+#include "codes/date.h"
+#include "codes/grib_get.h"
+#include "codes/grib_put.h"
+
+#include <cmath>
+
+char GRIB_INTERPOLATION_ENTREE[GRIB_INTERPOLATION_TAILLE] = "";
+char GRIB_INTERPOLATION_SORTIE[GRIB_INTERPOLATION_TAILLE] = "";
+std::atomic<int> GRIB_INTERPOLATION_START{0};
+const int GRIB_INTERPOLATION_PAS = 1;
+const int GRIB_INTERPOLATION_ANALYSE = 0;
+
+int iGribControle(CLASS_GRIB_GET& a, CLASS_GRIB_GET& b)
+{
+    CLASS_CODES_LOGERR contexte("gintertime -> iControle");
+    // Same kind of grid, same points in the same order, then the block of
+    // that kind: two Gaussian or polar grids are told apart too.
+    if (a.ui_stg_type != b.ui_stg_type || a.ui_stg_nombre_points != b.ui_stg_nombre_points ||
+        a.ui_stg_balayage != b.ui_stg_balayage)
+        return 1;
+    const bool ll = a.ui_stg_ll_ni == b.ui_stg_ll_ni && a.ui_stg_ll_nj == b.ui_stg_ll_nj &&
+                    a.f_stg_ll_la1 == b.f_stg_ll_la1 && a.f_stg_ll_lo1 == b.f_stg_ll_lo1 &&
+                    a.f_stg_ll_la2 == b.f_stg_ll_la2 && a.f_stg_ll_lo2 == b.f_stg_ll_lo2 &&
+                    a.f_stg_ll_di == b.f_stg_ll_di && a.f_stg_ll_dj == b.f_stg_ll_dj;
+    const bool ga = a.ui_stg_ga_ni == b.ui_stg_ga_ni && a.ui_stg_ga_nj == b.ui_stg_ga_nj &&
+                    a.f_stg_ga_la1 == b.f_stg_ga_la1 && a.f_stg_ga_lo1 == b.f_stg_ga_lo1 &&
+                    a.f_stg_ga_la2 == b.f_stg_ga_la2 && a.f_stg_ga_lo2 == b.f_stg_ga_lo2 &&
+                    a.f_stg_ga_di == b.f_stg_ga_di && a.ui_stg_ga_n == b.ui_stg_ga_n;
+    const bool sp = a.ui_stg_sp_nx == b.ui_stg_sp_nx && a.ui_stg_sp_ny == b.ui_stg_sp_ny &&
+                    a.f_stg_sp_la1 == b.f_stg_sp_la1 && a.f_stg_sp_lo1 == b.f_stg_sp_lo1 &&
+                    a.f_stg_sp_lov == b.f_stg_sp_lov && a.f_stg_sp_dx == b.f_stg_sp_dx &&
+                    a.f_stg_sp_dy == b.f_stg_sp_dy;
+    return ll && ga && sp ? 0 : 1;
+}
+
+int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put)
+{
+    CLASS_CODES_LOGERR contexte("gintertime -> iGribSetEcheance");
+    unsigned int echeance = 0;
+    unsigned int p1 = put.ui_stg_p1, p2 = put.ui_stg_p2, indicateur = put.ui_stg_indicateur;
+    switch (put.iGetEcheance(indicateur, p1, p2, echeance)) {
+    case 1:  // P1; beyond one octet, the 16-bit range of indicator 10
+        if (p1 + ajout <= 255) {
+            p1 += ajout;
+            break;
+        }
+        indicateur = 10;
+        echeance = p1 + ajout;
+        p1 = echeance / 256;
+        p2 = echeance % 256;
+        break;
+    case 2:  // 123, 124: P2
+        p2 += ajout;
+        break;
+    case 4:  // 10: P1 x 256 + P2
+        echeance += ajout;
+        p1 = echeance / 256;
+        p2 = echeance % 256;
+        break;
+    case 0:  // an analysis becomes a forecast of `ajout`
+        indicateur = 10;
+        p1 = ajout / 256;
+        p2 = ajout % 256;
+        break;
+    default:
+        p1 += ajout;
+        p2 += ajout;
+    }
+    if (p1 > 255 || p2 > 255)
+        return 1;
+    put.ui_stg_p1 = p1;
+    put.ui_stg_p2 = p2;
+    put.ui_stg_indicateur = indicateur;
+    return 0;
+}
+
+void vGribSetDate(long temps, CLASS_GRIB_PUT& put)
+{
+    CLASS_CODES_LOGERR contexte("gintertime -> vGribSetDate");
+    int annee, mois, jour, heure, minute, seconde;
+    CLASS_CODES_DATE().vSetDate(temps, annee, mois, jour, heure, minute, seconde);
+    put.ui_stg_cle_date = 0;
+    put.ui_stg_annee = (unsigned int)(annee % 100);
+    put.ui_stg_siecle = (unsigned int)(annee / 100 + 1);
+    put.ui_stg_mois = (unsigned int)mois;
+    put.ui_stg_jour = (unsigned int)jour;
+    put.ui_stg_heure = (unsigned int)heure;
+    put.ui_stg_minute = (unsigned int)minute;
+    put.ui_stg_indicateur = 1;
+    put.ui_stg_p1 = put.ui_stg_p2 = 0;
+}
+
+void vGribInterpolation(float* a, float* b, float* out, float wa, float wb, int n, int angles)
+{
+    const float absent = CLASS_GRIB_BASE::f_valeur_absente;
+    if (!angles) {
+        for (int i = 0; i < n; ++i)
+            out[i] = a[i] == absent || b[i] == absent ? absent : wa * a[i] + wb * b[i];
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (a[i] == absent || b[i] == absent) {
+            out[i] = absent;
+            continue;
+        }
+        if (std::fabs(a[i] - b[i]) > 180) {
+            if (a[i] < 180)
+                a[i] += 360;
+            else
+                b[i] += 360;
+        }
+        const float v = wa * a[i] + wb * b[i];
+        out[i] = v >= 0 && v < 360 ? v : std::fmod(v, 360.0f);
+    }
+}

@@ -1,0 +1,188 @@
+// The displayed-field list of a viewer map: private copies of the file's
+// records of the pressed parameters at the pressed validity, each followed
+// by the records that complete it, decoded, with the wind and current
+// directions and speeds and the rain increments derived.
+#include "map/fdc.h"
+
+#include "gribdata/champ_grib.h"
+#include "gribdata/enregistrement_grib.h"
+#include "gribdata/globales.h"
+#include "map/echelles_couleurs.h"
+#include "ui/boutons.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// The records appended after each record of a pressed parameter.
+struct Completion {
+    int parametre, premier, second;
+};
+const Completion COMPLETIONS[] = {
+    {33, 34, 0},     {49, 50, 0},     {101, 102, 103}, {104, 105, 106},
+    {107, 202, 108}, {109, 203, 110}, {200, 100, 201},
+};
+
+long lDonnee(const classeBoutonImage* b)
+{
+    return long(reinterpret_cast<intptr_t>(b->user_data()));
+}
+
+// The first pressed validity, or -1.
+long lValiditeChoisie(classeBoutonImage** boutons)
+{
+    for (; boutons && *boutons; ++boutons)
+        if ((*boutons)->value())
+            return lDonnee(*boutons);
+    return -1;
+}
+
+class Liste {
+public:
+    explicit Liste(grib*& tete) : fin_(&tete) {}
+    // Appends a copy of the record that owns nothing yet.
+    void copier(const grib* r)
+    {
+        grib* c = new grib(*r);
+        c->suivant = nullptr;
+        c->champ = nullptr;
+        c->isoplagesChamp = c->isoplagesPluie = nullptr;
+        c->drapeaux = 0;
+        *fin_ = c;
+        fin_ = &c->suivant;
+    }
+    // Appends a copy of every record of the file with that parameter and
+    // validity, each followed by the records that complete it.
+    void ajouter(const grib* fichier, int parametre, long validite, bool completer)
+    {
+        for (const grib* r = fichier; r; r = r->suivant) {
+            if (r->parametre != parametre || long(r->validite) != validite)
+                continue;
+            copier(r);
+            for (const Completion& c : COMPLETIONS)
+                if (completer && c.parametre == parametre) {
+                    ajouter(fichier, c.premier, validite, false);
+                    if (c.second)
+                        ajouter(fichier, c.second, validite, false);
+                }
+        }
+    }
+
+private:
+    grib** fin_;
+};
+
+void vDecoder(grib* liste)
+{
+    for (grib* r = liste; r; r = r->suivant) {
+        r->champ = new Grib();
+        if (r->champ->set(r->message, r->longueur) != 0) {
+            delete r->champ;
+            r->champ = nullptr;
+        }
+    }
+}
+
+size_t nPoints(const Grib& g)
+{
+    return size_t(g.ni) * size_t(g.nj);
+}
+
+bool bMemeGrille(const Grib& a, const Grib& b)
+{
+    return a.ni == b.ni && a.nj == b.nj;
+}
+
+// Direction into u's display values, speed in knots into v's.
+void vDirectionVitesse(Grib& u, Grib& v)
+{
+    const size_t n = nPoints(u);
+    delete[] u.valeurs2;
+    delete[] v.valeurs2;
+    u.valeurs2 = new float[n];
+    v.valeurs2 = new float[n];
+    for (size_t k = 0; k < n; ++k) {
+        if (u.valeurs[k] == GRIB_ABSENT) {
+            u.valeurs2[k] = v.valeurs2[k] = GRIB_ABSENT;
+            continue;
+        }
+        float vitesse;
+        vInlineUVDF(u.valeurs[k], v.valeurs[k], u.valeurs2[k], vitesse);
+        v.valeurs2[k] = vitesse * 3600.0f / 1852.0f;
+    }
+}
+
+// Rain since the previous record of the file: the amount minus the
+// previous amount, 0 when negative. Without a usable previous record the
+// amounts themselves.
+void vIncrementsPluie(const grib& r)
+{
+    Grib& g = *r.champ;
+    const size_t n = nPoints(g);
+    delete[] g.valeurs2;
+    g.valeurs2 = new float[n];
+    std::copy(g.valeurs, g.valeurs + n, g.valeurs2);
+    Grib precedent;
+    const grib* p = r.pluiePrecedente;
+    if (!p || precedent.set(p->message, p->longueur) != 0 || !bMemeGrille(g, precedent)) {
+        if (p)
+            vJournal("<FDCGRIB>", "pluie precedente inutilisable : cumuls affiches\n");
+        return;
+    }
+    for (size_t k = 0; k < n; ++k)
+        if (g.valeurs[k] != GRIB_ABSENT)
+            g.valeurs2[k] = std::max(0.0f, g.valeurs[k] - precedent.valeurs[k]);
+}
+
+// A u record followed by its v record on a grid of the same size; any
+// other pair derives nothing.
+void vDeriverVecteur(grib& r, int attendu)
+{
+    const grib* v = r.suivant;
+    if (!v || !v->champ || v->champ->parametre != attendu)
+        return;
+    if (!bMemeGrille(*r.champ, *v->champ)) {
+        vJournal("<FDCGRIB>", "grilles %d et %d de tailles differentes\n", r.champ->parametre,
+                 attendu);
+        return;
+    }
+    vDirectionVitesse(*r.champ, *v->champ);
+}
+
+void vDeriver(grib* liste)
+{
+    for (grib* r = liste; r && r->champ; r = r->suivant) {
+        const int p = r->champ->parametre;
+        if (p == 33 || p == 49)
+            vDeriverVecteur(*r, p + 1);
+        else if (p == 61)
+            vIncrementsPluie(*r);
+    }
+}
+
+}  // namespace
+
+void fdc::vGrib(const grib* liste, classeBoutonImage** parametres,
+                classeBoutonImage** validites, Fl_Box* titre, Fl_Box* second, Fl_Box* droite,
+                Fl_Box* gauche)
+{
+    if (!liste) {
+        if (gribListe)
+            vEtiqueterGrib();
+        return;
+    }
+    gribListe = liste;
+    gribParametres = parametres;
+    gribValidites = validites;
+    boiteTitre = titre, boiteSeconde = second, boiteDroite = droite, boiteGauche = gauche;
+    const long validite = lValiditeChoisie(validites);
+    vGribFree(0);
+    Liste copies(champs);
+    for (classeBoutonImage** b = parametres; b && *b; ++b)
+        if ((*b)->value())
+            copies.ajouter(liste, int(lDonnee(*b)), validite, true);
+    vDecoder(champs);
+    vDeriver(champs);
+    vEtiqueterGrib();
+}

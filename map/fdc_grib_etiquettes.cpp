@@ -1,0 +1,172 @@
+// The four labels under a viewer map: the validity with the forecast step,
+// the model, the reference run and the line of the parameters shown. Each
+// box keeps its own copy of its text, bounded in length.
+#include "map/fdc.h"
+
+#include "gribdata/champ_grib.h"
+#include "gribdata/enregistrement_grib.h"
+#include "gribdata/globales.h"
+#include "gribdata/modeles.h"
+#include "gribdata/parametres.h"
+#include "ui/jours_mois.h"
+#include "ui/local.h"
+#include "ui/palette.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+const int TEXTE = 256;
+
+void vEcrire(Fl_Box* boite, const char* texte)
+{
+    if (boite) {
+        boite->copy_label(texte);
+        boite->redraw();
+    }
+}
+
+void vValiditeRoutes(time_t t)
+{
+    if (fdcValiditeRoutes)
+        fdcValiditeRoutes(t);
+}
+
+// The title's message alone, the three other boxes blank.
+void vMessage(fdc& c, const char* message)
+{
+    vEcrire(c.boiteTitre, message);
+    for (Fl_Box* b : {c.boiteSeconde, c.boiteDroite, c.boiteGauche})
+        vEcrire(b, " ");
+    vValiditeRoutes(0);
+}
+
+// "+12h", or "6h >-< 12h" for an accumulation; rain shown as increments
+// starts at the previous record's step.
+std::string sEcheance(const fdc& c, const grib& r)
+{
+    const Grib& f = *r.champ;
+    char t[48];
+    if (f.indicateur == 4) {
+        const grib* p = r.pluiePrecedente;
+        const bool increments = f.parametre == 61 && c.isotaches && p && p->p2;
+        std::snprintf(t, sizeof t, "%dh >-< %dh", increments ? int(p->p2) : f.p1, f.p2);
+    } else {
+        std::snprintf(t, sizeof t, "+%dh", f.echeance);
+    }
+    return t;
+}
+
+void vTitre(fdc& c, const grib& r)
+{
+    const Grib& f = *r.champ;
+    const struct tm& u = f.dateValidite;
+    const struct tm& l = f.dateValiditeAffichage;
+    // The local date is a day ahead, across a new year too.
+    const bool lendemain =
+        decalage > 0 && (l.tm_year - u.tm_year) * 400 + l.tm_yday - u.tm_yday > 0;
+    char t[TEXTE];
+    std::snprintf(t, sizeof t, "%s %d %s %d - %2.2dh UTC / %s%2.2dh Loc (%s)",
+                  pcTraduire(pc_Fr_Jours[u.tm_wday % 7]), u.tm_mday,
+                  pcTraduire(pc_Fr_Mois[u.tm_mon % 12]), u.tm_year + 1900, u.tm_hour,
+                  lendemain ? "J+1, " : "", l.tm_hour, sEcheance(c, r).c_str());
+    vEcrire(c.boiteTitre, t);
+    if (c.boiteTitre)
+        c.boiteTitre->labelcolor(COLOR_ORANGE_GTK_TITRE);
+    vValiditeRoutes(f.tValidite);
+}
+
+void vModeleEtReseau(fdc& c, const Grib& f)
+{
+    char t[TEXTE];
+    if (const TYPEDEF_MODELE* m = pPremierModele(f.process))
+        std::snprintf(t, sizeof t, "%s: %s", pcTraduire("Modele"), m->libelleLong);
+    else
+        std::snprintf(t, sizeof t, "%s (%d)", pcTraduire("Modèle inconnu"), f.process);
+    vEcrire(c.boiteDroite, t);
+    const struct tm& d = f.dateReference;
+    std::snprintf(t, sizeof t, "%s: %s %d %s %d - %2.2dh UTC", pcTraduire("Reseau de reference"),
+                  pcTraduire(pc_Fr_Jours[d.tm_wday % 7]), d.tm_mday,
+                  pcTraduire(pc_Fr_Mois[d.tm_mon % 12]), d.tm_year + 1900, d.tm_hour);
+    vEcrire(c.boiteGauche, t);
+}
+
+bool bPeriode(int p)
+{
+    return p == 103 || p == 106 || p == 108 || p == 110 || p == 201;
+}
+
+std::string sIsolignes()
+{
+    return std::string(" (") + pcTraduire("Isolignes") + ")";
+}
+
+// What one record adds to the parameter line without superposition.
+void vParametreSeul(const fdc& c, int p, const char* description, bool dernier, std::string& s)
+{
+    const bool hauteurMer = p == 100 && c.merClasses;
+    if (!c.isotaches && hauteurMer) {
+        s += std::string(" / ") + pcTraduire("Hauteur (etat de la mer)");
+        return;
+    }
+    const std::string desc = pcTraduire(description);
+    if (!c.isotaches && (p == 102 || p == 105 || p == 202 || p == 203 || p == 100)) {
+        s += " / " + desc + sIsolignes();
+        return;
+    }
+    s += s.empty() ? "/ " : " / ";
+    if (p == 33 && c.beaufort && c.isotaches)
+        s += pcTraduire("Vent moyen 10 m beaufort");
+    else if (bPeriode(p) && !c.isotaches)
+        return;
+    else
+        s += desc;
+    if (!c.isotaches) {
+        if (dernier && p != 33 && p != 49 && !bPeriode(p))
+            s += sIsolignes() + " /";
+    } else if (p == 33 || p == 49 || p == 61 || bPeriode(p)) {
+        s += sIsolignes() + " /";
+    } else if (dernier) {
+        s += " /";
+    }
+}
+
+std::string sLigneParametres(const fdc& c)
+{
+    std::string s;
+    for (const grib* r = c.champs; r && r->champ; r = r->suivant) {
+        const TYPEDEF_PARAMETRE* ligne = r->ligneParametre;
+        if (c.superposition) {
+            if (ligne && ligne->libelle)
+                s += (s.empty() ? "/ " : " / ") + std::string(pcTraduire(ligne->libelle));
+        } else if (ligne && ligne->description) {
+            const bool dernier = !r->suivant || !r->suivant->champ;
+            vParametreSeul(c, r->champ->parametre, ligne->description, dernier, s);
+        }
+    }
+    if (c.superposition)
+        s += " /";
+    return s;
+}
+
+}  // namespace
+
+void fdc::vEtiqueterGrib()
+{
+    if (!champs) {
+        vMessage(*this, pcTraduire("parametre et echeance non concordants"));
+    } else if (!champs->champ) {
+        vJournal("<FDCGRIB>", "grib BAD file\n");
+        vMessage(*this, pcTraduire("ERREUR: fichier Grib incompatible..."));
+        if (boiteTitre)
+            boiteTitre->labelcolor(FL_RED);
+    } else {
+        vTitre(*this, *champs);
+        vModeleEtReseau(*this, *champs->champ);
+        vEcrire(boiteSeconde, sLigneParametres(*this).c_str());
+    }
+    gribVerrou(1);
+    redraw();
+}

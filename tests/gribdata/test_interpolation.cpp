@@ -1,0 +1,335 @@
+// The time interpolation: its rules on built files, its failures, the pinned
+// input against cdo, and the worker on its own thread.
+#include "codes/grib_get.h"
+#include "codes/grib_put.h"
+#include "codes/ibfile.h"
+#include "codes/navigation.h"
+#include "gribdata/fichier_grib.h"
+#include "gribdata/interpolation.h"
+#include "tests/outils/outils_test.h"
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <thread>
+
+namespace {
+
+const float A = CLASS_GRIB_BASE::f_valeur_absente;
+const std::string DONNEES = std::string(QUENBREL_SOURCE_DIR) + "/tests/data/interpolation/";
+
+// A 3 x 3 field on a grid `etendue` degrees wide, 15 January 2024 00 UTC.
+std::string message(unsigned parametre, unsigned p1, std::vector<float> v, float etendue = 10,
+                    unsigned unite = 1)
+{
+    CLASS_GRIB_PUT e;
+    e.ui_stg_parametre = parametre;
+    e.ui_stg_type_niveau = parametre == 33 || parametre == 34 ? 105 : 1;
+    e.ui_stg_niveau12 = parametre == 33 || parametre == 34 ? 10 : 0;
+    e.ui_stg_annee = 24, e.ui_stg_mois = 1, e.ui_stg_jour = 15, e.ui_stg_siecle = 21;
+    e.ui_stg_unite_temps = unite, e.ui_stg_p1 = p1;
+    e.ui_stg_ll_ni = e.ui_stg_ll_nj = 3;
+    e.f_stg_ll_la1 = 50, e.f_stg_ll_la2 = 50 - etendue, e.f_stg_ll_lo2 = etendue;
+    e.f_stg_ll_di = e.f_stg_ll_dj = etendue / 2;
+    e.ui_stg_nombre_points = 9, e.ui_stg_bits_par_valeur = 16;
+    e.pf_stg_valeurs = v.data();
+    const unsigned char* m = e.cpucPut();
+    return m ? std::string((const char*)m, e.ui_longueur_message) : std::string();
+}
+
+struct Champ {
+    unsigned parametre, p1, p2, indicateur;
+    std::vector<float> valeurs;
+};
+
+std::vector<Champ> lire(const std::string& chemin)
+{
+    std::vector<Champ> champs;
+    CLASS_CODES_IBFILE f(chemin.c_str(), 0);
+    for (int n = 1; n <= f.i_nombre; ++n) {
+        CLASS_GRIB_GET g;
+        g.vMessage(f.puc_message, (unsigned)f.ulGet(n));
+        if (g.iGet(0) != 0)
+            return champs;
+        champs.push_back({g.ui_stg_parametre, g.ui_stg_p1, g.ui_stg_p2, g.ui_stg_indicateur,
+                          {g.pf_stg_valeurs, g.pf_stg_valeurs + g.ui_stg_nombre_points}});
+    }
+    return champs;
+}
+
+struct Resultat {
+    int etat;
+    std::string journal, sortie;
+    std::vector<std::string> lockdir;  // file names left there
+    std::vector<Champ> champs;
+};
+
+// Runs the worker on a file `nom` holding `octets` (none: no file) in the
+// folder `ou` (by default one of its own); nothing else may be left there.
+Resultat lancer(const std::string& nom, const std::string& octets, std::string ou = "")
+{
+    DossierTemporaire dossier;
+    DossierCourant ici(ou.empty() ? dossier.chemin() : ou);
+    std::filesystem::create_directory("lockdir");
+    if (!octets.empty())
+        ecrireFichier(nom, octets);
+    Resultat r;
+    {
+        JournalTemporaire journal("journal.txt");
+        snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "%s", nom.c_str());
+        GRIB_INTERPOLATION_START = 1;
+        gintertime(nullptr);
+        r.etat = GRIB_INTERPOLATION_START;
+        r.journal = journal.contenu();
+    }
+    r.sortie = GRIB_INTERPOLATION_SORTIE;
+    for (const auto& f : std::filesystem::directory_iterator("lockdir"))
+        r.lockdir.push_back(f.path().filename().string());
+    if (r.lockdir.size() == 1)
+        r.champs = lire("lockdir/" + r.lockdir[0]);
+    for (const auto& f : std::filesystem::directory_iterator("."))
+        EXPECT_TRUE(f.path().filename() == nom || f.path().filename() == "journal.txt" ||
+                    f.path().filename() == "lockdir")
+            << f.path();
+    return r;
+}
+
+std::vector<unsigned> p1s(const std::vector<Champ>& champs)
+{
+    std::vector<unsigned> p;
+    for (const Champ& c : champs)
+        p.push_back(c.parametre * 1000 + c.p1);
+    return p;
+}
+
+}  // namespace
+
+TEST(Interpolation, HoursBetweenStepsWithTheirWeights)
+{
+    const std::vector<float> v0 = {0, 3, 6, 9, 12, 15, 18, 21, 24};
+    const std::vector<float> v3 = {3, A, 9, 12, 15, 18, 21, 24, 300};
+    const Resultat r = lancer("f.grb", message(11, 0, v0) + message(11, 3, v3) +
+                                           message(11, 6, v0));
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    EXPECT_EQ(r.sortie, "lockdir/interf.grb");
+    ASSERT_EQ(p1s(r.champs),
+              (std::vector<unsigned>{11000, 11001, 11002, 11003, 11004, 11005, 11006}));
+    for (size_t k = 0; k < 9; ++k)
+        if (k == 1)
+            EXPECT_EQ(r.champs[1].valeurs[k], A);
+        else
+            EXPECT_NEAR(r.champs[1].valeurs[k], 2.0f / 3 * v0[k] + 1.0f / 3 * v3[k], 0.005) << k;
+    EXPECT_NE(r.journal.find("Lus: 3 - Ecrits: 7 sur lockdir/interf.grb"), std::string::npos);
+}
+
+TEST(Interpolation, DirectionsOnTheCircle)
+{
+    float u[2], v[2];
+    vDFUV(350, 10, u[0], v[0]);
+    vDFUV(10, 10, u[1], v[1]);
+    std::string f;
+    for (unsigned h : {0u, 1u})
+        f += message(33, 2 * h, std::vector<float>(9, u[h])) +
+             message(34, 2 * h, std::vector<float>(9, v[h])) +
+             message(200, 2 * h, std::vector<float>(9, h ? 10 : 350));
+    const Resultat r = lancer("f.grb", f);
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    ASSERT_EQ(p1s(r.champs), (std::vector<unsigned>{33000, 34000, 33001, 34001, 200000, 200001,
+                                                    33002, 34002, 200002}));
+    float direction, force;
+    vUVDF(r.champs[2].valeurs[4], r.champs[3].valeurs[4], direction, force);
+    EXPECT_NEAR(std::fmod(direction + 180, 360) - 180, 0, 0.5);
+    EXPECT_NEAR(std::fmod(r.champs[5].valeurs[4] + 180, 360) - 180, 0, 0.5);
+}
+
+TEST(Interpolation, IntervalsLeftAsTheyAre)
+{
+    const std::vector<float> v(9, 1);
+    const struct {
+        std::string entree, journal;
+        int etat;
+        size_t messages;
+    } cas[] = {
+        {message(11, 0, v) + message(11, 1, v), "Pas d'interpolation : ", 0, 2},
+        {message(11, 0, v, 10, 2) + message(11, 1, v, 10, 2), "Pas d'interpolation : ", 0, 2},
+        {message(11, 0, v, 3) + message(11, 6, v, 3), "ERROR Pas d'interpolation : 6 3.0", 2, 0},
+        {message(11, 0, v) + message(11, 12, v), "ERROR Pas d'interpolation : 12 10.0", 2, 0},
+        {message(34, 0, v) + message(11, 0, v), "Lus: 2 - Ecrits: 2", 0, 2},  // V without U
+    };
+    for (const auto& c : cas) {
+        const Resultat r = lancer("f.grb", c.entree);
+        EXPECT_EQ(r.etat, c.etat) << r.journal;
+        EXPECT_NE(r.journal.find(c.journal), std::string::npos) << r.journal;
+        EXPECT_EQ(r.champs.size(), c.messages);
+        EXPECT_EQ(r.lockdir.size(), c.etat ? 0u : 1u);
+    }
+}
+
+TEST(Interpolation, RangesBeyondOneOctet)
+{
+    CLASS_GRIB_PUT e;
+    e.ui_stg_p1 = 254;
+    EXPECT_EQ(iGribSetEcheance(1, e), 0);
+    EXPECT_EQ(e.ui_stg_p1, 255u);
+    EXPECT_EQ(iGribSetEcheance(2, e), 0);
+    EXPECT_EQ(std::vector<unsigned>({e.ui_stg_indicateur, e.ui_stg_p1, e.ui_stg_p2}),
+              std::vector<unsigned>({10, 1, 1}));
+    e.ui_stg_indicateur = 1;
+    EXPECT_EQ(iGribSetEcheance(5, e), 0);
+    EXPECT_EQ(std::vector<unsigned>({e.ui_stg_indicateur, e.ui_stg_p1, e.ui_stg_p2}),
+              std::vector<unsigned>({10, 0, 5}));
+}
+
+TEST(Interpolation, FailuresLeaveNothing)
+{
+    const std::vector<float> v(9, 1);
+    std::string indecodable = message(11, 3, v);
+    indecodable[indecodable.size() - 1] = '6';  // no "7777"
+    // One point present, then its bit cleared: a field without any point.
+    std::string vide = message(2, 3, {7, A, A, A, A, A, A, A, A});
+    vide[8 + 28 + 32 + 6] = 0;
+    const struct {
+        std::string nom, entree, journal;
+    } cas[] = {
+        {"absent.grb", "", "Entree refusee absent.grb"},
+        {"f.grb", message(33, 0, v) + message(11, 0, v), "composante U sans V"},
+        {"f.grb", message(11, 0, v) + indecodable + message(11, 6, v), "message indecodable"},
+        {"f.grb", message(11, 0, v) + message(11, 3, v).substr(0, 60), "Entree tronquee"},
+        {"f.grb", "GRIB, mais rien de plus: ce n'est pas un message", "Entree illisible"},
+        {std::string(120, 'x'), message(11, 0, v), "nom incorrect"},
+    };
+    for (const auto& c : cas) {
+        const Resultat r = lancer(c.nom, c.entree);
+        EXPECT_EQ(r.etat, 2) << c.journal;
+        EXPECT_NE(r.journal.find(c.journal), std::string::npos) << r.journal;
+        EXPECT_TRUE(r.lockdir.empty());
+    }
+    // A field with no point at all cannot be encoded: it is copied as it is.
+    const Resultat r = lancer("f.grb", message(2, 0, v) + vide + message(2, 6, v));
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    EXPECT_EQ(p1s(r.champs), (std::vector<unsigned>{2000, 2003, 2006}));
+}
+
+TEST(Interpolation, CompressedInputGetsAGribName)
+{
+    DossierTemporaire d;
+    ecrireFichier(d / "foo", message(11, 0, std::vector<float>(9, 1)));
+    ASSERT_TRUE(commande("bzip2 " + sh(d / "foo")));
+    const Resultat r = lancer("foo.BZ2", lireFichier(d / "foo.bz2"));
+    EXPECT_EQ(r.etat, 0) << r.journal;
+    EXPECT_EQ(r.lockdir, std::vector<std::string>{"interfoo.grb"});
+}
+
+namespace {
+
+struct Cle {
+    unsigned parametre, type, niveau;
+    long validite;
+    bool operator<(const Cle& o) const
+    {
+        return std::tie(parametre, type, niveau, validite) <
+               std::tie(o.parametre, o.type, o.niveau, o.validite);
+    }
+};
+
+struct Valeurs {
+    std::vector<float> v;
+    double pas;
+};
+
+// Every field of a file by (parameter, level, validity), with its step.
+std::map<Cle, Valeurs> champsDatés(const std::string& chemin)
+{
+    std::map<Cle, Valeurs> m;
+    CLASS_CODES_IBFILE f(chemin.c_str(), 0);
+    for (int n = 1; n <= f.i_nombre; ++n) {
+        CLASS_GRIB_GET g;
+        g.vMessage(f.puc_message, (unsigned)f.ulGet(n));
+        EXPECT_EQ(g.iGet(0), 0) << chemin << n;
+        m[{g.ui_stg_parametre, g.ui_stg_type_niveau, g.ui_stg_niveau12,
+           (long)g.timetDateDeValidite(0)}] = {
+            {g.pf_stg_valeurs, g.pf_stg_valeurs + g.ui_stg_nombre_points},
+            std::ldexp(1.0, g.i_stg_e)};
+    }
+    return m;
+}
+
+// Ours against cdo's for parameters 2, 11 and 100: the same fields (but the
+// hours of the 12-hour step, which are refused), the same missing points,
+// values within the input's step plus the output's.
+void comparerCdo(const std::map<Cle, Valeurs>& nous, const std::string& cdo,
+                 const std::map<Cle, Valeurs>& entree)
+{
+    std::map<unsigned, double> pasEntree;
+    for (const auto& [cle, v] : entree)
+        pasEntree[cle.parametre] = std::max(pasEntree[cle.parametre], v.pas);
+    const long debut = nous.begin()->first.validite;
+    std::map<Cle, Valeurs> attendus;
+    for (auto& [cle, v] : champsDatés(cdo))
+        if ((cle.validite - debut) / 3600 <= 60 || (cle.validite - debut) / 3600 == 72)
+            attendus[cle] = v;
+    size_t compares = 0;
+    for (const auto& [cle, v] : nous) {
+        if (cle.parametre != 2 && cle.parametre != 11 && cle.parametre != 100)
+            continue;
+        ASSERT_EQ(attendus.count(cle), 1u) << cle.parametre << " " << cle.validite;
+        const Valeurs& c = attendus[cle];
+        for (size_t k = 0; k < v.v.size(); ++k) {
+            ASSERT_EQ(v.v[k] == A, c.v[k] == A) << cle.parametre << " " << k;
+            EXPECT_NEAR(v.v[k], c.v[k], pasEntree[cle.parametre] + v.pas) << cle.parametre;
+        }
+        ++compares;
+    }
+    EXPECT_EQ(compares, attendus.size());
+}
+
+}  // namespace
+
+TEST(Interpolation, PinnedInputAgainstCdoAndEccodes)
+{
+    DossierTemporaire d;
+    const Resultat r = lancer("entree.grb", lireFichier(DONNEES + "entree.grb"), d.chemin());
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    EXPECT_NE(r.journal.find("ERROR Pas d'interpolation : 12 "), std::string::npos);
+    const auto entree = champsDatés(DONNEES + "entree.grb");
+    const std::string sortie = d / "lockdir/interentree.grb";
+    const auto nous = champsDatés(sortie);
+    ASSERT_EQ(nous.size(), 434u);
+    for (const auto& [cle, v] : entree)
+        EXPECT_EQ(nous.count(cle), 1u) << cle.parametre << " " << cle.validite;
+    comparerCdo(nous, DONNEES + "cdo_inttime.grb", entree);
+    if (commande("command -v cdo > /dev/null") &&
+        commande("cdo -s inttime,2024-01-15,00:00:00,1hour -selcode,2,11,100 " +
+                 sh(DONNEES + "entree.grb") + " " + sh(d / "cdo.grb")))
+        comparerCdo(nous, d / "cdo.grb", entree);
+    // The viewer's list of the output is eccodes' (validity and parameter).
+    File f(sortie.c_str());
+    std::string liste;
+    for (const grib* g = f.list; g; g = g->suivant)
+        liste += std::to_string(g->validite) + " " + std::to_string(g->parametre) + "\n";
+    ASSERT_TRUE(commande("grib_get -p validityDate,validityTime,indicatorOfParameter " +
+                         sh(sortie) + " | awk '{ printf \"%s%02d %s\\n\", $1, $2 / 100, $3 }'" +
+                         " | sort -s -n -k1,1 -k2,2 > " + sh(d / "ls.txt")));
+    EXPECT_TRUE(memesOctets(liste, lireFichier(d / "ls.txt")));
+}
+
+TEST(Interpolation, WorkerThreadPolledWhileTheCallerLogs)
+{
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::filesystem::create_directory("lockdir");
+    ecrireFichier("e.grb", lireFichier(DONNEES + "entree.grb"));
+    JournalTemporaire journal("journal.txt");
+    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "e.grb");
+    GRIB_INTERPOLATION_START = 1;
+    std::thread travailleur([] { gintertime(nullptr); });
+    CLASS_CODES_LOGERR contexte("test");
+    while (GRIB_INTERPOLATION_START == 1) {
+        CLASS_CODES_LOGERR::iErr(0, "attente du travailleur");
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    travailleur.join();
+    EXPECT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
+    EXPECT_TRUE(std::filesystem::exists(GRIB_INTERPOLATION_SORTIE));
+}
