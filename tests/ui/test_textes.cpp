@@ -136,9 +136,10 @@ TEST(Textes, FilesReadWithBoundsAndWrittenWhole)
     DossierTemporaire d;
     ecrireFichier(d / "nul", std::string("a\0b", 3));
     std::filesystem::resize_file((ecrireFichier(d / "gros", ""), d / "gros"), 100u << 20);
+    ASSERT_TRUE(commande("mkfifo " + sh(d / "fifo")));
     std::string lu;
     for (const auto& [nom, erreur] : std::vector<std::pair<std::string, int>>{
-             {"nul", EILSEQ}, {"gros", EFBIG}, {"absent", ENOENT}, {".", EINVAL}})
+             {"nul", EILSEQ}, {"gros", EFBIG}, {"absent", ENOENT}, {".", EINVAL}, {"fifo", EINVAL}})
         EXPECT_EQ(iLireFichierTexte((d / nom).c_str(), lu), erreur) << nom;
     // A folder where the temporary file goes: the old file stays as it was.
     ecrireFichier(d / "a.txt", "ancien");
