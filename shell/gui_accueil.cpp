@@ -11,7 +11,7 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
-#include "ui/remplacant_editeur.h"
+#include "ui/editeur.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Help_View.H>

@@ -1,5 +1,7 @@
 #include "ui/gestion_interfaces.h"
 
+#include "ui/editeur.h"
+
 #include "gribdata/globales.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
@@ -146,5 +148,9 @@ void gestion_interfaces_callback(Fl_Widget*, void* fenetre)
 {
     if (!LOAD_FDC)
         return;
-    gestion_interfaces::del(static_cast<Fl_Double_Window*>(fenetre));
+    // A text window with unsaved changes may keep itself, or the program.
+    Fl_Double_Window* f = static_cast<Fl_Double_Window*>(fenetre);
+    const bool accordee = f && f == GESTION_UI[0] ? bFermeturesAccordees() : bFermetureAccordee(f);
+    if (accordee)
+        gestion_interfaces::del(f);
 }

@@ -94,6 +94,7 @@ TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
     change_langage("en");
     EXPECT_STREQ(faq->label(), "Frequently asked questions");
     EXPECT_STREQ(GUI->vueAide->filename(), "loc/en/faq.htm");
+    ecrireFichier(dossier / "etc/readme_en_mac.txt", "Quenbrel 2\n");
     GUI->vEditeur();
     ASSERT_NE(GESTION_UI[1], nullptr);
     EXPECT_STREQ(GESTION_UI[1]->label(), "Quenbrel 2, Editor : readme_en_mac.txt");
