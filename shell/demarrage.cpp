@@ -15,6 +15,7 @@
 #include "shell/signaux.h"
 #include "shell/verrou.h"
 #include "ui/configuration.h"
+#include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/remplacants_ui.h"

@@ -3,6 +3,7 @@
 #include "ui/configuration.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/remplacants_ui.h"
 

@@ -6,6 +6,7 @@
 #include "ui/configuration.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/horloge.h"
 #include "ui/images/images.h"
 #include "ui/langage.h"
 #include "ui/local.h"
