@@ -44,6 +44,17 @@ void vRecentrer(Fl_Widget* entree, bool latitude)
         carte->zoom(carte->centreLatitude, v, 0, 1);
 }
 
+// Starts or stops the repeat; both buttons then show the map's counters
+// (a zoom out that starts stops the zoom in).
+void vZoom(void* donnees, void (fdc::*bascule)())
+{
+    fdc* carte = classGroupeTitre::pCarteDevant();
+    if (!carte)
+        return;
+    (carte->*bascule)();
+    titreDe(donnees)->vMontrerZooms(carte);
+}
+
 void vFond(void* donnees, int kind, int cycle)
 {
     fdc* carte = classGroupeTitre::pCarteDevant();
@@ -104,20 +115,12 @@ void classGroupeTitre::vInputLonCallback(Fl_Widget* entree, void*)
 
 void classGroupeTitre::zoomerCallback(Fl_Widget*, void* donnees)
 {
-    fdc* carte = pCarteDevant();
-    if (!carte)
-        return;
-    carte->zoomerCallback();
-    titreDe(donnees)->vMontrerZooms(carte);
+    vZoom(donnees, &fdc::zoomerCallback);
 }
 
 void classGroupeTitre::dezoomerCallback(Fl_Widget*, void* donnees)
 {
-    fdc* carte = pCarteDevant();
-    if (!carte)
-        return;
-    carte->dezoomerCallback();
-    titreDe(donnees)->vMontrerZooms(carte);
+    vZoom(donnees, &fdc::dezoomerCallback);
 }
 
 void classGroupeTitre::vBoutonFdc0Callback(Fl_Widget*, void* donnees)
