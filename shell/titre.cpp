@@ -93,7 +93,7 @@ void classGroupeTitre::vLangues()
 {
     groupeLangage = new Fl_Group(24, 74, 150, 18);
     for (int i = 0; i < 4; ++i) {
-        drapeaux[i] = pBoutonImage(24 + 30 * i, 74, 26, 16, *DRAPEAUX_INACTIFS[i],
+        drapeaux[i] = pBoutonImage(24 + 30 * i, 74, 26, 16, *DRAPEAUX_ACTIFS[i],
                                    *DRAPEAUX_INACTIFS[i], vBoutonLangage, this);
         drapeaux[i]->type(FL_RADIO_BUTTON);
         drapeaux[i]->shortcut(i);
