@@ -3,6 +3,8 @@
 #include "gribdata/globales.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
+#include "map/masques.h"
+#include "map/pays.h"
 #include "map/tdc.h"
 #include "shell/globales_shell.h"
 #include "shell/remplacants.h"
@@ -26,8 +28,8 @@ void vLibererStockes()
     configuration = nullptr;
     vLibererMetareas(GMDSS);
     GMDSS = nullptr;
-    vLibererPays();
-    vLibererMasques();
+    delete_Pays();
+    free_masques();
 }
 
 void vLibererFenetres()

@@ -11,7 +11,6 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 
-TYPEDEF_PAYS* ST_PAYS = nullptr;
 WindowsSend* fenetreEnvoi = nullptr;
 vr** gvr = nullptr;
 int ngvr = 0;
@@ -59,11 +58,6 @@ void* load_tdc(void*)
 
 void vLangagePages() {}
 void vLangageRoutes() {}
-
-void load_masques() {}
-void vLibererMasques() {}
-void Pays() {}
-void vLibererPays() { ST_PAYS = nullptr; }
 
 void scan_newfiles(void* fenetre)
 {
