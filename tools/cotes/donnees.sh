@@ -4,7 +4,7 @@
 # writes data/img/data<LEVEL>.dat.gz for each LEVEL (0..5). Levels 0 to 3
 # are committed; `make mapdata` makes levels 4 and 5, which are too large
 # for the repository. GMT and its GSHHG packages are installed when
-# missing (tools/install-mapdata-deps.sh): only the map-data scripts need
+# missing (tools/install-deps.sh mapdata): only the map-data scripts need
 # them, never the build or the tests.
 #
 # Level 0 is the crude land of 5000 km2 and more; levels 1 to 5 are the
@@ -17,7 +17,7 @@ shift
 OUTIL=$BUILD/tools/cotes/cotes
 [ -x "$OUTIL" ] || { echo "$OUTIL is missing: build first" >&2; exit 1; }
 
-sh "$RACINE/tools/install-mapdata-deps.sh"
+sh "$RACINE/tools/install-deps.sh" mapdata
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT

@@ -7,7 +7,7 @@
 # For each grid, `gmt grdlandmask` classes its nodes (gridline registration,
 # full-resolution shorelines): land and islands in lakes 1; ocean, lakes and
 # ponds 0. masque_grille packs them behind the header and reads the file
-# back. GMT is installed when missing (tools/install-mapdata-deps.sh); the
+# back. GMT is installed when missing (tools/install-deps.sh mapdata); the
 # program, its build and its tests use the committed files.
 set -e
 RACINE=$(cd "$(dirname "$0")/../.." && pwd)
@@ -15,7 +15,7 @@ BUILD=$(cd "${1:-build}" && pwd)
 TRAVAIL=$(mktemp -d)
 trap 'rm -rf "$TRAVAIL"' EXIT
 
-sh "$RACINE/tools/install-mapdata-deps.sh"
+sh "$RACINE/tools/install-deps.sh" mapdata
 cmake --build "$BUILD" --target masque_grille
 mkdir -p "$RACINE/data/img"
 # GMT leaves its history file in the current folder.
