@@ -29,11 +29,12 @@ protected:
         carte->chargementAffiche = 0;
         ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
     }
-    void TearDown() override { fenetre.reset(); }
 
+    // Records what one layer draws for the view.
     template <class F>
-    std::unique_ptr<PiloteEnregistreur> enregistrer(F couche)
+    std::unique_ptr<PiloteEnregistreur> dessiner(double lat, double lon, double etendue, F couche)
     {
+        carte->zoom(lat, lon, etendue, 0);
         fenetre->make_current();
         auto p = std::make_unique<PiloteEnregistreur>();
         couche();

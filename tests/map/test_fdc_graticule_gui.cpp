@@ -16,13 +16,6 @@ namespace {
 
 class Graticule : public CarteFenetre {
 protected:
-    // Records what one layer draws for the view.
-    template <class F>
-    std::unique_ptr<PiloteEnregistreur> dessiner(double lat, double lon, double etendue, F couche)
-    {
-        carte->zoom(lat, lon, etendue, 0);
-        return enregistrer(couche);
-    }
     int largeurTexte(const char* s, int taille)
     {
         fl_font(DRU_FONT, taille);

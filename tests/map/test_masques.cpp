@@ -2,40 +2,34 @@
 // 360 degrees, and files whose header does not describe their grid.
 #include "map/masque.h"
 #include "map/masques.h"
-#include "tests/outils/outils_test.h"
+#include "tests/map/tdc_test.h"
 
-#include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace {
 
-class Masques : public ::testing::Test {
+class Masques : public DossierTdc {
 protected:
     Masques()
     {
-        std::filesystem::create_directory("img");
-        for (const char* nom : {"1", "51"})
-            std::filesystem::create_symlink(QUENBREL_SOURCE_DIR "/data/img/" + std::string(nom) +
-                                                ".msk", "img/" + std::string(nom) + ".msk");
+        for (std::string nom : {"1.msk", "51.msk"})
+            std::filesystem::create_symlink(QUENBREL_SOURCE_DIR "/data/img/" + nom, "img/" + nom);
     }
     // A mask file of the header values, then `octets` bytes of grid, all land.
-    void ecrire(const char* nom, std::vector<uint32_t> entete, size_t octets)
+    void masque(const char* nom, std::vector<uint32_t> entete, size_t octets)
     {
-        std::string s;
+        Bit b(0, nullptr);
         for (uint32_t v : entete)
-            for (int k = 24; k >= 0; k -= 8)
-                s += char(v >> k);
-        ecrireFichier("img/" + std::string(nom) + ".msk", s + std::string(octets, '\xff'));
+            b.write(v, 32);
+        ecrireFichier("img/" + std::string(nom) + ".msk",
+                      std::string((char*)b.buffer, 4 * entete.size()) + std::string(octets, '\xff'));
     }
-    DossierTemporaire dossier;
-    DossierCourant ici{dossier.chemin()};
-    JournalTemporaire journal{"log.txt"};
 };
 
 }  // namespace
 
+// GMT's land nodes over a few boxes, then the edges of a box.
 TEST_F(Masques, LandNodesAreGmts)
 {
     const std::string oracle = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
@@ -49,24 +43,16 @@ TEST_F(Masques, LandNodesAreGmts)
     std::string nom;
     double n, s, w, e, pas;
     int terre, boitesLues = 0;
-    while (lignes >> nom >> n >> s >> w >> e >> pas >> terre) {
-        EXPECT_EQ((nom == "1" ? monde : europe).iGetPoints(n, s, w, e, pas), terre) << nom << " "
-            << n << " " << s << " " << w << " " << e << " " << pas;
-        ++boitesLues;
-    }
+    for (; lignes >> nom >> n >> s >> w >> e >> pas >> terre; ++boitesLues)
+        EXPECT_EQ((nom == "1" ? monde : europe).iGetPoints(n, s, w, e, pas), terre) << n;
     EXPECT_EQ(boitesLues, 6);
-}
-
-TEST_F(Masques, EdgesOfTheBox)
-{
-    Masque m("1");
     // Folded by 360: the same Alaskan coast either way.
-    EXPECT_GT(m.iGetPoints(70, 60, -170, -160, 0.5), 100);
-    EXPECT_EQ(m.iGetPoints(70, 60, 190, 200, 0.5), m.iGetPoints(70, 60, -170, -160, 0.5));
-    EXPECT_EQ(m.iGetPoints(40, 50, 0, 10, 0.5), 0);  // north south of south
+    EXPECT_GT(monde.iGetPoints(70, 60, -170, -160, 0.5), 100);
+    EXPECT_EQ(monde.iGetPoints(70, 60, 190, 200, 0.5), monde.iGetPoints(70, 60, -170, -160, 0.5));
+    EXPECT_EQ(monde.iGetPoints(40, 50, 0, 10, 0.5), 0);  // north south of south
     // A step wider than the box: its north-west corner alone, Paris.
-    EXPECT_EQ(m.iGetPoints(48.875, 48.0, 2.375, 3.0, 5), 1);
-    EXPECT_EQ(m.iGetPoints(48.875, 48.0, 2.375, 3.0, 0.0004), 0);  // no step: no loop
+    EXPECT_EQ(monde.iGetPoints(48.875, 48.0, 2.375, 3.0, 5), 1);
+    EXPECT_EQ(monde.iGetPoints(48.875, 48.0, 2.375, 3.0, 0.0004), 0);  // no step: no loop
 }
 
 // A header that does not describe a grid the file holds is refused, logged,
@@ -74,32 +60,24 @@ TEST_F(Masques, EdgesOfTheBox)
 TEST_F(Masques, HeadersThatLieAreRefused)
 {
     const uint32_t N = 91000, W = 179000;  // 1 N, 1 W
-    ecrire("court", {N, W, 125}, 0);
-    ecrire("pas0", {N, W, 0, 125, 0, 8, 8}, 8);
-    ecrire("vide", {N, W, 125, 125, 0, 0, 8}, 8);
-    ecrire("trop", {N, W, 125, 125, 0, 9, 8}, 8);
-    ecrire("enorme", {N, W, 125, 125, 0, 0xFFFFFFFF, 0xFFFFFFFF}, 8);
-    ecrire("bon", {N, W, 125, 125, 0, 8, 8}, 8);
-    for (const char* nom : {"court", "pas0", "vide", "trop", "enorme", "absent"}) {
-        Masque m(nom);
-        EXPECT_EQ(m.ouverture, 1) << nom;
-        EXPECT_EQ(m.iGetPoints(1, 0, -1, 0, 0.125), 0) << nom;
-    }
+    masque("court", {N, W, 125}, 0);
+    masque("pas0", {N, W, 0, 125, 0, 8, 8}, 8);
+    masque("vide", {N, W, 125, 125, 0, 0, 8}, 8);
+    masque("trop", {N, W, 125, 125, 0, 9, 8}, 8);
+    masque("enorme", {N, W, 125, 125, 0, 0xFFFFFFFF, 0xFFFFFFFF}, 8);
+    masque("bon", {N, W, 125, 125, 0, 8, 8}, 8);
+    for (const char* nom : {"court", "pas0", "vide", "trop", "enorme", "absent"})
+        EXPECT_TRUE(Masque(nom).ouverture == 1 && Masque(nom).iGetPoints(1, 0, -1, 0, 0.125) == 0)
+            << nom;
     Masque bon("bon");
     ASSERT_EQ(bon.ouverture, 0);
     EXPECT_FLOAT_EQ(bon.pasLatitude, 0.125f);  // not 125 / 1000 in integers
-    EXPECT_FLOAT_EQ(bon.sud, 0.125f);
     EXPECT_EQ(bon.iGetPoints(1, 0.125, -1, -0.125, 0.125), 64);
-    const std::string log = journal.contenu();
-    for (const char* trace : {"court.msk: 12 octets", "pas0.msk: en-tete refuse",
-                              "vide.msk: en-tete refuse", "trop.msk: en-tete refuse",
-                              "enorme.msk: en-tete refuse", "absent.msk: No such file"})
-        EXPECT_NE(log.find(trace), std::string::npos) << trace;
-}
+    for (const char* trace : {"court.msk: 12 octets", "enorme.msk: en-tete", "absent.msk: No"})
+        EXPECT_NE(journal().find(trace), std::string::npos) << trace;
 
-TEST_F(Masques, AMaskThatCannotBeReadLeavesItsRowEmpty)
-{
-    ecrire("8", {1}, 0);
+    // A mask that cannot be read leaves its row empty.
+    masque("8", {1}, 0);
     load_masques();
     for (const TYPEDEF_MASQUE* m = MASQUES; m->nom; ++m)
         EXPECT_EQ(m->masque != nullptr, m->nom == std::string("1") || m->nom == std::string("51"))
