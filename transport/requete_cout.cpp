@@ -97,8 +97,12 @@ void requete::vCout()
         return;
     if (forfaitActif)
         maille = modele == 8 ? 0.2 : 0.25;
-    const long long points = (long long)(std::rint((nord - sud) / maille) + 1) *
-                             (long long)(std::rint((est - ouest) / maille) + 1);
+    // A zone whose north lies south of its south (a saved request can say
+    // so) has no point; counted as they stand, two such factors would make
+    // a positive product.
+    const long long lignes = (long long)(std::rint((nord - sud) / maille) + 1);
+    const long long colonnes = (long long)(std::rint((est - ouest) / maille) + 1);
+    const long long points = lignes > 0 && colonnes > 0 ? lignes * colonnes : 0;
     long long octets = 0;
     double prix = 0;
     vTerre(points, octets, prix);
@@ -128,7 +132,7 @@ void requete::vTerre(long long points, long long& size, double& cost)
 {
     size = 0;
     cost = 0;
-    if (ligneZone == "Z")
+    if (ligneZone == "Z" || points <= 0)
         return;
     const bool sansTerre = ligneTerre != "F 0";
     int capZone = 0;

@@ -105,6 +105,8 @@ TEST_F(Cout, WorkedFigures)
     grib.vInitialisation();
     composer(10, 0, 0, 10, "0.5", {"Pmer"}, {});
     EXPECT_EQ(recap(), "0.000 Interdit 0");  // nothing asked
+    composer(0, 10, 10, 0, "0.5", {"Pmer"}, {"6"});
+    EXPECT_EQ(recap(), "0.000 Interdit 0");  // a zone upside down
 }
 
 // The world at 0.125 with 14 components and 37 times: 2.15 GB, more than
