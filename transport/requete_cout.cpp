@@ -5,10 +5,10 @@
 // bit map when land points are left out.
 #include "transport/requete.h"
 
+#include "codes/navigation.h"
 #include "gribdata/age_reseau.h"
 #include "map/masque.h"
 #include "map/masques.h"
-#include "codes/navigation.h"
 #include "transport/recapitulatif.h"
 #include "transport/regles_requete.h"
 #include "ui/horloge.h"
@@ -17,7 +17,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 
 namespace {
@@ -66,6 +65,14 @@ long long llPair(long long octets)
 long long llBitmap(long long points)
 {
     return llPair(points % 8 == 0 ? points / 8 + 6 : points / 8 + 7);
+}
+
+// A forecast time or validity in hours, as a saved request may hold any
+// word there: bounded to ten years either way.
+int iHeures(const std::string& mot)
+{
+    const long h = std::strtol(mot.c_str(), nullptr, 10);
+    return int(std::max(-87600L, std::min(h, 87600L)));
 }
 
 std::string texte(const char* format, double v)
@@ -154,7 +161,7 @@ void requete::vTerre(long long points, long long& size, double& cost)
                 continue;
             long long n = points, bitmap = 0;
             if (avecMasque) {
-                const int avance = mobile ? iAvanceEcheance(std::atoi(temps[j].c_str()), age) : 0;
+                const int avance = mobile ? iAvanceEcheance(iHeures(temps[j]), age) : 0;
                 auto it = eauParAvance.find(avance);
                 if (it == eauParAvance.end())
                     it = eauParAvance.emplace(avance, llEau(*masque, points, avance, capZone,
