@@ -1,6 +1,7 @@
 #include "map/grille_isoplages.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -114,4 +115,12 @@ int iModeAffinage(int lignes)
     if (OPTIMISATION == 9)
         OPTIMISATION = lignes <= 100 ? 1 : 0;
     return OPTIMISATION;
+}
+
+int iStockeBorne(double v)
+{
+    if (!(v == v))
+        return 0;
+    const double x = std::trunc(v);
+    return x >= ISOPLAGES_MAXIMUM ? ISOPLAGES_MAXIMUM : x <= -ISOPLAGES_MAXIMUM ? -ISOPLAGES_MAXIMUM : int(x);
 }

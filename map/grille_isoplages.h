@@ -11,6 +11,10 @@ constexpr int ISOPLAGES_ABSENT = 2147483647;
 // The largest magnitude of a stored value: a mean of stored values never
 // reaches the mark above.
 constexpr int ISOPLAGES_MAXIMUM = 2147483646;
+// A value in stored units: truncated toward zero and kept within
+// +-ISOPLAGES_MAXIMUM (clear of the absent mark); NaN gives 0.
+int iStockeBorne(double v);
+
 // No grid is made finer beyond this many cells (128 MB of ints): only a
 // field of very few rows and many columns, or a view far larger than any
 // screen, would reach it.

@@ -20,6 +20,7 @@
 #include <vector>
 
 class Grib;
+class TraceGlyphes;
 
 // A wind or wave-height step with this value means fixed classes
 // (Beaufort forces, sea states) instead of an interval.
@@ -81,6 +82,7 @@ public:
     int echelle = 1000;
 
     VueCarte vue;  // copied in before each `calcul` and labelling
+    TraceGlyphes* trace = nullptr;  // where the labels are drawn; copied in too
 
     // Field bounds and steps, degrees; the working steps halve with each
     // refinement of `set`.
@@ -111,7 +113,8 @@ public:
     void autres();
     // Marks the borders between colour classes in the picture.
     void isolignes();
-    // Writes the values of the last picture over the map (draws).
+    // Writes the values of the last picture over the map, through `trace`
+    // (nothing without it).
     void labels();
 
     // Step and reference of the family's isolines, stored units.

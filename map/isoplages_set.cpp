@@ -15,10 +15,7 @@ namespace {
 // every family from the parameter's scale, and some overflow an int.
 int iStocke(double v, int echelle)
 {
-    const double x = std::trunc(v * echelle);
-    return x >= ISOPLAGES_MAXIMUM ? ISOPLAGES_MAXIMUM
-           : x <= -ISOPLAGES_MAXIMUM ? -ISOPLAGES_MAXIMUM
-                                     : int(x);
+    return iStockeBorne(v * echelle);
 }
 
 // One decoded value in stored units, in single precision as decoded. NaN

@@ -80,6 +80,13 @@ public:
     }
     void decoupe(int x, int y, int l, int h) override { traceFltk().decoupe(x, y, l, h); }
     void finDecoupe() override { traceFltk().finDecoupe(); }
+    void police(int n, int t) override { traceFltk().police(n, t); }
+    int largeur(const char* t) override { return traceFltk().largeur(t); }
+    void texte(const char* t, int x, int y) override { traceFltk().texte(t, x, y); }
+    void image(const unsigned char* p, int li, int hi, int x, int y, int l, int h, int cx, int cy) override
+    {
+        traceFltk().image(p, li, hi, x, y, l, h, cx, cy);
+    }
 };
 
 std::string octets;

@@ -1,0 +1,69 @@
+// The bands of one displayed field: its band objects made on first use,
+// then, for each of the field's three longitude copies that shows, the
+// page's settings copied in, the picture made for the view and blended
+// over the map, clipped to it.
+#include "map/fdc.h"
+
+#include "gribdata/champ_grib.h"
+#include "gribdata/enregistrement_grib.h"
+#include "map/grille_champ.h"
+#include "map/isoplages.h"
+#include "map/trace_glyphes.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+isoplages* nouvellesIsoplages(Grib* champ, int mode)
+{
+    auto* o = new isoplages;
+    o->set(champ, mode);
+    return o;
+}
+
+}  // namespace
+
+void fdc::draw_isoplages(grib* r)
+{
+    Grib* g = r->champ;
+    if (!g || !bGrilleUtilisable(*g))
+        return;
+    if (!r->isoplagesChamp)
+        r->isoplagesChamp = nouvellesIsoplages(g, 0);
+    if (g->parametre == 61 && !r->isoplagesPluie)
+        r->isoplagesPluie = nouvellesIsoplages(g, 1);
+    isoplages& o = g->parametre == 61 && isotaches ? *r->isoplagesPluie : *r->isoplagesChamp;
+
+    for (double decalage : {-360.0, 0.0, 360.0}) {
+        const int gauche = iColonne(g->lo1 / 1000.0 + decalage);
+        const int droite = iColonne(g->lo2 / 1000.0 + decalage);
+        const int haut = iTronqueBorne(dLigne(g->la1 / 1000.0));
+        const int bas = iTronqueBorne(dLigne(g->la2 / 1000.0));
+        if (gauche >= largeur || droite < 0 || haut >= hauteur || bas < 0)
+            continue;
+        vReglerIsoplages(o);
+        o.vue = vueCarte();
+        double nord, sud, ouest, est;
+        o.calcul(nord, sud, ouest, est, decalage);
+        isoplageAffichee = r;
+        vPoserIsoplages(o, nord, ouest);
+    }
+}
+
+// The picture's box on the map from its north-west corner (its size is
+// the picture's), clipped to the map: what is cut on the left and top
+// becomes the offset into the picture.
+void fdc::vPoserIsoplages(const isoplages& o, double nord, double ouest)
+{
+    if (o.image.empty())
+        return;
+    const long long gauche = iColonne(ouest), haut = iTronqueBorne(dLigne(nord));
+    const long long coupeGauche = std::max(0LL, -gauche), coupeHaut = std::max(0LL, -haut);
+    const long long x = gauche + coupeGauche, y = haut + coupeHaut;
+    const long long l = std::min(o.colonnes - coupeGauche, largeur - x);
+    const long long h = std::min(o.lignes - coupeHaut, hauteur - y);
+    if (l > 0 && h > 0)
+        traceGlyphes->image(o.image.data(), o.colonnes, o.lignes, carteX + int(x), carteY + int(y),
+                            int(l), int(h), int(coupeGauche), int(coupeHaut));
+}
