@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -20,6 +21,28 @@ isoplages* nouvellesIsoplages(Grib* champ, int mode)
     auto* o = new isoplages;
     o->set(champ, mode);
     return o;
+}
+
+// The longitude shifts of the copies of the field that show on the map,
+// the one that shows widest last: the labels are those of the last
+// picture made, and a whole-world view would otherwise label the sliver
+// of a copy at its edge.
+std::vector<double> ordreCopies(const fdc& c, const Grib& g)
+{
+    std::vector<double> copies;
+    int largeurMax = -1;
+    const int haut = iTronqueBorne(c.dLigne(g.la1 / 1000.0));
+    const int bas = iTronqueBorne(c.dLigne(g.la2 / 1000.0));
+    for (double decalage : {-360.0, 0.0, 360.0}) {
+        const int gauche = c.iColonne(g.lo1 / 1000.0 + decalage);
+        const int droite = c.iColonne(g.lo2 / 1000.0 + decalage);
+        if (gauche >= c.largeur || droite < 0 || haut >= c.hauteur || bas < 0)
+            continue;
+        const int vue = std::min(droite, c.largeur - 1) - std::max(gauche, 0);
+        copies.insert(vue >= largeurMax ? copies.end() : copies.begin(), decalage);
+        largeurMax = std::max(largeurMax, vue);
+    }
+    return copies;
 }
 
 }  // namespace
@@ -35,13 +58,7 @@ void fdc::draw_isoplages(grib* r)
         r->isoplagesPluie = nouvellesIsoplages(g, 1);
     isoplages& o = g->parametre == 61 && isotaches ? *r->isoplagesPluie : *r->isoplagesChamp;
 
-    for (double decalage : {-360.0, 0.0, 360.0}) {
-        const int gauche = iColonne(g->lo1 / 1000.0 + decalage);
-        const int droite = iColonne(g->lo2 / 1000.0 + decalage);
-        const int haut = iTronqueBorne(dLigne(g->la1 / 1000.0));
-        const int bas = iTronqueBorne(dLigne(g->la2 / 1000.0));
-        if (gauche >= largeur || droite < 0 || haut >= hauteur || bas < 0)
-            continue;
+    for (double decalage : ordreCopies(*this, *g)) {
         vReglerIsoplages(o);
         o.vue = vueCarte();
         double nord, sud, ouest, est;

@@ -47,10 +47,14 @@ int64_t iValeurMarche(const isoplages& o, int v)
                                                                       : v;
 }
 
+// Quotients toward zero do not tell the two sides of the reference apart:
+// there the test is the side itself, a value at the reference being on
+// the side above it as in the bands (so that a walk that steps onto the
+// reference still labels it).
 bool bIsoligneFranchie(int64_t a, int64_t b, int64_t reference, int64_t pas)
 {
     const int64_t x = a - reference, y = b - reference;
-    return x / pas != y / pas || (x < 0 && 0 < y) || (x >= 1 && y < 0);
+    return x / pas != y / pas || (x < 0) != (y < 0);
 }
 
 // The text of the isoline of value v: a class number, or v taken toward

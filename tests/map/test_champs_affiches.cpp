@@ -15,6 +15,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <regex>
 
 namespace {
 
@@ -221,4 +222,96 @@ TEST_F(Affichage, MiddleClickAndZoomFloor)
         carte.drawgrib(0);
         EXPECT_EQ(carte.echelleGribMin, plancher ? carte.echelleCourante : 0.0) << etendue;
     }
+}
+
+// Labels of fields rising from west to east, over the whole world: the
+// extremes with one decimal, the isolines met with the decimals of their
+// interval, force numbers alone in Beaufort classes.
+TEST_F(Affichage, IsolineLabels)
+{
+    auto est = [](int parametre, double ouest, double est) {
+        ChampEcrit c = champUniforme(parametre, 0);
+        c.valeur = [=](double, double lon) { return ouest + (est - ouest) * (lon + 180) / 359; };
+        return c;
+    };
+    const double NOEUD = 1852 / 3600.0;
+    ecrire({est(2, 100300, 102200), est(11, 283.15, 293.15), est(49, 0, 3 * NOEUD),
+            champUniforme(50, 0), est(33, 0, 60 * NOEUD), champUniforme(34, 0)});
+    const struct {
+        long parametre;
+        double intervalle;
+        const char* motif;
+    } cas[] = {{2, 5, "^10(05|1[05]|20)$"},  {11, 0.5, "^1[0-9]\\.[05]$"},
+               {11, 2, "^1[0-9]$"},            {49, 0.25, "^[0-2]\\.[0-9][05]$"},
+               {49, 0.5, "^[0-2]\\.[05]$"},    {49, 1, "^[0-2]$"},
+               {33, 1.0e-37f, "^([1-9]|1[01])$"}};
+    for (const auto& c : cas) {
+        carte.isothermeIntervalle = carte.courantIntervalle = c.intervalle;
+        carte.isotaches = c.parametre != 2 && c.parametre != 11;
+        afficher({c.parametre}, 2026120612);
+        carte.drawgrib(0);
+        trace.textes.clear();
+        carte.drawgrib(1);
+        const auto isolignes = trace.blancs(12), extremes = trace.blancs(14);
+        EXPECT_EQ(trace.textes.size(), 9 * (isolignes.size() + extremes.size()));
+        EXPECT_GE(isolignes.size(), 3u) << c.parametre;
+        for (const auto& t : isolignes)
+            EXPECT_TRUE(std::regex_match(t.texte, std::regex(c.motif))) << t.texte;
+        EXPECT_EQ(extremes.size(), c.parametre == 33 ? 0u : 2u);
+        if (c.parametre == 2) {
+            EXPECT_EQ(extremes[0].texte + extremes[1].texte, "1003.01022.0");
+            EXPECT_EQ(isolignes.size(), 4u);
+        }
+    }
+}
+
+// Intervals that truncate to nothing or overflow the stored range: no
+// trap; a step of 0 draws no bands and no labels, with one log line.
+TEST_F(Affichage, ZeroAndAbsurdIntervals)
+{
+    ecrire({champUniforme(2, 101000), champUniforme(11, 290), champUniforme(33, 10), champUniforme(34, 0),
+            champUniforme(102, 2)});
+    const struct {
+        long parametre;
+        void (*reglage)(fdc&);
+        bool bandes;
+    } cas[] = {{2, [](fdc& c) { c.isobareIntervalle = 0; }, false},
+               {11, [](fdc& c) { c.isothermeIntervalle = 1e-5; }, false},
+               {11, [](fdc& c) { c.isothermeIntervalle = 1e30, c.isothermeReference = -1e30; }, true},
+               {33, [](fdc& c) { c.isotaches = 1, c.ventIntervalle = 1e30; }, true},
+               {102, [](fdc& c) { c.vaguesIntervalle = 0.0; }, false}};
+    auto lignes = [&] {
+        const std::string t = journal.contenu();
+        return std::count(t.begin(), t.end(), '\n');
+    };
+    for (const auto& c : cas) {
+        const auto avant = lignes();
+        c.reglage(carte);
+        afficher({c.parametre}, 2026120612);
+        carte.drawgrib(0);
+        carte.drawgrib(1);
+        EXPECT_EQ(!trace.images.empty(), c.bandes) << c.parametre;
+        EXPECT_EQ(trace.textes.empty(), !c.bandes);
+        EXPECT_EQ(lignes() - avant, c.bandes || c.parametre == 102 ? 0 : 1) << journal.contenu();
+        trace.images.clear(), trace.textes.clear();
+    }
+}
+
+// Each copy of the field that shows is drawn (the whole world shows a
+// sliver of each neighbour), the widest last, since its labels are drawn;
+// zoomed in, the picture is cut to the map by its offsets.
+TEST_F(Affichage, BandPicturesClippedToTheMap)
+{
+    ecrire({champUniforme(2, 101000)});
+    afficher({2}, 2026120612);
+    carte.drawgrib(0);
+    ASSERT_EQ(trace.images.size(), 3u);
+    EXPECT_LT(std::max(trace.images[0][4], trace.images[1][4]), trace.images[2][4]);
+    trace.images.clear();
+    carte.zoom(45, -20, 30, 0);
+    carte.drawgrib(0);
+    ASSERT_EQ(trace.images.size(), 1u);
+    const auto [li, hi, x, y, l, h, cx, cy] = trace.images[0];
+    EXPECT_EQ(std::tuple(x, y, l, h), std::tuple(0, 0, 1024, 600));
+    EXPECT_TRUE(cx > 0 && cy > 0 && cx + l <= li && cy + h <= hi) << cx << " " << cy << " " << li << " " << hi;
 }

@@ -5,8 +5,10 @@
 
 #include "gribdata/enregistrement_grib.h"
 #include "map/classes_bandes.h"
+#include "map/etiquette_carte.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -163,6 +165,17 @@ TEST(Isoplages, DecoupesExtremes)
         c.calcul(v);
         EXPECT_EQ(c.iso.image.size(), size_t(c.iso.colonnes) * c.iso.lignes * 4);
         EXPECT_EQ(c.iso.visible.size(), size_t(c.iso.colonnesLabels) * c.iso.lignesLabels);
+    }
+}
+
+// A label 40 pixels wide on a 1024 x 600 map keeps clear of the edges.
+TEST(Isoplages, PlacementDesEtiquettes)
+{
+    const std::array<int, 4> cas[] = {
+        {10, 5, 40, 22}, {-60, 300, -60, 300}, {500, 577, 500, 577}, {1000, 590, 964, 578}};
+    for (auto [x, y, xPlace, yPlace] : cas) {
+        vPlacerEtiquette(x, y, 40, 1024, 600);
+        EXPECT_EQ(std::pair(x, y), std::pair(xPlace, yPlace));
     }
 }
 
