@@ -4,6 +4,8 @@
 // pixel has them.
 #include "map/isoplages.h"
 
+#include <cstring>
+
 namespace {
 
 bool bReserve(unsigned char alpha)
@@ -50,23 +52,37 @@ void vMarquer(unsigned char* p, const unsigned char* a, const unsigned char* b, 
 
 }  // namespace
 
+bool isoplages::bIsolignesAMarquer() const
+{
+    return isolignesActives && lignes > 3 && image.size() >= size_t(colonnes) * lignes * 4;
+}
+
 void isoplages::isolignes()
 {
-    if (!isolignesActives || lignes <= 3 || image.size() < size_t(colonnes) * lignes * 4)
-        return;
+    if (bIsolignesAMarquer())
+        for (int y = 1; y < lignes - 1; ++y)
+            vIsolignesLigne(y);
+}
+
+// Row y, once rows y - 1 (marked) and y + 1 (not yet) are coloured.
+void isoplages::vIsolignesLigne(int y)
+{
     const size_t L = size_t(colonnes) * 4;
-    for (int y = 1; y < lignes - 1; ++y)
-        for (int x = 1; x < colonnes - 1; ++x) {
-            unsigned char* p = &image[y * L + size_t(x) * 4];
-            if (bReserve(p[3]))
-                continue;
-            const unsigned char *haut = p - L, *bas = p + L;
-            const unsigned char *gauche = p - 4, *droite = p + 4;
-            if (bPaire(haut, bas)) {
-                if (!bMemeCouleur(haut, bas))
-                    vMarquer(p, haut, bas, opacite);
-            } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
-                vMarquer(p, gauche, droite, opacite);
-            }
+    unsigned char* p = &image[size_t(y) * L];
+    for (int x = 1; x < colonnes - 1; ++x) {
+        p += 4;
+        if (bReserve(p[3]))
+            continue;
+        const unsigned char *haut = p - L, *bas = p + L;
+        const unsigned char *gauche = p - 4, *droite = p + 4;
+        // Most pixels lie inside a band, between two equal pixels.
+        if (std::memcmp(haut, bas, 4) == 0 && !bReserve(haut[3]) && haut[1] && haut[2])
+            continue;
+        if (bPaire(haut, bas)) {
+            if (!bMemeCouleur(haut, bas))
+                vMarquer(p, haut, bas, opacite);
+        } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
+            vMarquer(p, gauche, droite, opacite);
         }
+    }
 }
