@@ -99,10 +99,8 @@ TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
     EXPECT_GE(partProche(gmt, isolignes, iso.colonnes, iso.lignes), 0.95);
 
     std::set<long> niveaux;
-    std::istringstream flux(oracle);
-    for (std::string l; std::getline(flux, l);)
-        if (l.size() > 2 && l[0] == '>')
-            niveaux.insert(std::stol(l.substr(2)));
+    for (size_t i = oracle.find('>'); i != std::string::npos; i = oracle.find('>', i + 1))
+        niveaux.insert(std::stol(oracle.substr(i + 1)));
     TraceTest trace;
     iso.trace = &trace;
     iso.labels();
