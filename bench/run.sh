@@ -78,3 +78,12 @@ if [ -x "$build/bench/map/bench_vent" ]; then
 else
     echo "bench_vent is built with the tests (make test first)"
 fi
+
+echo
+echo "start-up of the program (launch to window, launch to loaded):"
+sh "$(dirname "$0")/demarrage/run.sh" "$build"
+echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"
+echo "listing 5,000 files under Xvfb (medians of 5):"
+mkdir -p "$donnees/editeur"
+xvfb-run -a "$build/bench/editeur/bench_editeur" --data="$donnees/editeur" 2>&1 | \
+    grep -E "^Benchmark|_median"

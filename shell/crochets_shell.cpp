@@ -2,6 +2,9 @@
 // parts above the map.
 #include "shell/demarrage.h"
 
+#include "pages/vr.h"
+#include "routes/dru_routes.h"
+#include "shell/gui.h"
 #include "shell/remplacants.h"
 #include "shell/remplacants_shell.h"
 #include "ui/boutons_rva.h"
@@ -24,6 +27,12 @@ void vLangageAccueil()
     GUI->vLangageAccueil();
 }
 
+void vLangageRoutes()
+{
+    if (Dru_Routes)
+        Dru_Routes->langue();
+}
+
 void vRedessinerGui()
 {
     if (GUI)
@@ -35,6 +44,8 @@ void vRedessinerGui()
 void vInstallerCrochets()
 {
     crochetBasculePage = vBoutonRequeteurVisualisateurAideCallback;
+    crochetMenuGraphiques = iMenuGraphiques;
+    crochetAideArrange = vAideRearranger;
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
                        vLangageRoutes, vLangagePages, vRedessinerGui};
 }

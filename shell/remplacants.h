@@ -1,13 +1,16 @@
-// Stand-ins for the parts of the map, transport, pages, routes and GMDSS
-// catalogue that start-up and shutdown call. Each keeps the name and the
-// signature of the real one and does the least that lets the program run:
-// every loader sets its flag, so start-up always completes. Each goes when
-// its own part is built.
+// Stand-ins for the parts of the map, transport and GMDSS catalogue that
+// start-up and shutdown call. Each keeps the name and the signature of the
+// real one and does the least that lets the program run: every loader sets
+// its flag, so start-up always completes. Each goes when its own part is
+// built.
 #ifndef SHELL_REMPLACANTS_H
 #define SHELL_REMPLACANTS_H
 
+#include <FL/Fl_Double_Window.H>
+
 // ---- Map display: the loader watch and loader threads (their flags are
-// the map's, in map/chargement_fonds.h).
+// the map's, in map/chargement_fonds.h). Each page's map gets its saved
+// view when loading ends.
 void ctrl_fdctdc(void*);
 void* load_fdcsat(void* fenetre);
 void* load_tdc(void* fenetre);
@@ -30,19 +33,21 @@ public:
 };
 extern WindowsSend* fenetreEnvoi;
 
-// ---- Request and viewer pages.
-class vr;
-extern vr** gvr;
-extern int ngvr;
+// A transfer's progress popup.
+class PopupWindow : public Fl_Double_Window {
+public:
+    using Fl_Double_Window::Fl_Double_Window;
+};
 
-// Relabels each page after a language change.
-void vLangagePages();
-
-// ---- Routes.
-class DRU_Routes;
-extern DRU_Routes* Dru_Routes;
-// Relabels the route window after a language change.
-void vLangageRoutes();
+// A transfer slot: its state (0 free), its status word, which a transfer
+// thread may write at any time, and its progress popup.
+struct TYPEDEF_HTTP {
+    int etat;
+    int* handle;
+    PopupWindow* popup;
+};
+#define HTTP_CANAUX 32
+extern TYPEDEF_HTTP structHTTP[HTTP_CANAUX];
 
 // ---- GMDSS Metarea catalogue.
 struct TYPEDEF_LISTE_METAREA {

@@ -1,27 +1,32 @@
 #include "shell/remplacants_shell.h"
 
-#include "shell/globales_shell.h"
-#include "shell/remplacants.h"
-#include "ui/boutons_rva.h"
+#include "shell/gui.h"
+#include "ui/globales_ui.h"
 #include "ui/palette.h"
-#include "ui/remplacants_ui.h"
 
-#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
 
-gui::gui() : Fl_Double_Window(INTERFACE_LARGEUR, INTERFACE_HAUTEUR)
+classGroupeTitre::classGroupeTitre(int x, int y, int w, int h, const char* label)
+    : Fl_Group(x, y, w, h, label), iBoutonsFdc(0)
 {
+    box(FL_FLAT_BOX);
     color(COLOR_FOND);
-    boutonsRVA = new BoutonsRVA(0, 99, 230, 50, 10);
-    size_range(770, 539);
     end();
 }
 
-void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget*, void*) {}
-
-void vLangageTitre(const char*) {}
-
-gui::~gui()
+void classGroupeTitre::vBoutonAide(Fl_Widget*, void*)
 {
-    Fl::remove_timeout(clock_Date, this);
-    Fl::remove_timeout(scan_newfiles, this);
+    Fl_Group* courant = Fl_Group::current();
+    Fl_Group::current(nullptr);
+    Fl_Button page(0, 0, 10, 10);
+    Fl_Group::current(courant);
+    page.hide();
+    page.shortcut(10);
+    vBoutonRequeteurVisualisateurAideCallback(&page, nullptr);
+}
+
+void vLangageTitre(const char* code)
+{
+    if (GUI && GUI->titre)
+        GUI->titre->setLangage(code);
 }

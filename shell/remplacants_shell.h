@@ -1,29 +1,35 @@
-// Stand-ins for the shell's own parts that are not built yet: the main
-// window and the title bar. Same names and signatures as the real ones;
-// each goes when its own part is built.
+// Stand-in for the shell's title bar, which is not built yet. Same name and
+// members as the real one for what the main window and the page switch
+// call; it goes when the title bar is built.
 #ifndef SHELL_REMPLACANTS_SHELL_H
 #define SHELL_REMPLACANTS_SHELL_H
 
-#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
 
-class BoutonsRVA;
+class fdc;
 
-// The main window: a window of the saved size holding the home page's
-// switch buttons.
-class gui : public Fl_Double_Window {
+// The strip across the top of the main window: empty for now.
+class classGroupeTitre : public Fl_Group {
 public:
-    gui();
-    ~gui() override;
-    // Builds the pages, the hover popup and the transfer slots.
-    void gshow() {}
-    // Relabels the home page's help buttons after a language change.
-    void vLangageAccueil() {}
+    classGroupeTitre(int x, int y, int w, int h, const char* label = nullptr);
 
-    BoutonsRVA* boutonsRVA;  // the home page's switch buttons
+    // Re-lays the logos for a new window width.
+    void changeTaille(int, int, int) {}
+    // Relabels after a language change.
+    void setLangage(const char*) {}
+    // Shows or hides the map tools.
+    void activer() {}
+    void desactiver() {}
+    // The base-map and Metarea buttons take the state of the map of the
+    // page brought forward.
+    void vSynchroniserCarte(fdc*) {}
+
+    // The home page, as the "Aide" button and F1 bring it.
+    static void vBoutonAide(Fl_Widget* bouton, void* donnees);
+
+    // 1 when the bar offers its base-map buttons.
+    int iBoutonsFdc;
 };
-
-// The page switch of the switch buttons.
-void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void* groupe);
 
 // The title bar's relabelling after a language change.
 void vLangageTitre(const char* code);

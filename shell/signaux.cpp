@@ -2,9 +2,8 @@
 
 #include "gribdata/globales.h"
 #include "shell/globales_shell.h"
-#include "shell/remplacants.h"
-#include "shell/remplacants_shell.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/globales_ui.h"
 
 #include <FL/Fl.H>
 #include <cerrno>

@@ -1,5 +1,7 @@
 #include "ui/crochets.h"
 
 void (*crochetBasculePage)(Fl_Widget*, void*) = nullptr;
+int (*crochetMenuGraphiques)(Fl_Menu_*) = nullptr;
+void (*crochetAideArrange)(void*, int) = nullptr;
 
 TYPEDEF_CROCHETS_LANGAGE crochetsLangage = {};

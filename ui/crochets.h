@@ -4,10 +4,19 @@
 #ifndef UI_CROCHETS_H
 #define UI_CROCHETS_H
 
+class Fl_Menu_;
 class Fl_Widget;
 
 // The page switch of the switch buttons (user data: their BoutonsRVA).
 extern void (*crochetBasculePage)(Fl_Widget* bouton, void* groupe);
+
+// The chart windows of the window menu (the maps' point charts, then the
+// routes' charts); answers the number of entries it added.
+extern int (*crochetMenuGraphiques)(Fl_Menu_* menu);
+
+// Re-lays the holder of a help pane (a page or the route window) for a help
+// topic, once a help button has changed AFFICHE_AIDE.
+extern void (*crochetAideArrange)(void* proprietaire, int sujet);
 
 // The steps of a language switch that belong to windows above the kit, in
 // the order change_langage calls them.

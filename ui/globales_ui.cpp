@@ -19,3 +19,4 @@ gui* GUI = nullptr;
 DRU_Fl_File_Chooser* navigateur = nullptr;
 
 int LOAD_FDC = 0;
+int SCROLL_DECALAGE = 18;

@@ -29,6 +29,10 @@ extern int INTERFACE_FDC_HAUTEUR;
 extern gui* GUI;
 extern DRU_Fl_File_Chooser* navigateur;
 
+// Left offset of the sections stacked in the pages' accordions and of the
+// route window's help group.
+extern int SCROLL_DECALAGE;
+
 // 1 once the loader watch has seen every start-up loader done: until then
 // closing a window does nothing.
 extern int LOAD_FDC;

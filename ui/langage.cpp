@@ -5,6 +5,7 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/remplacants_ui.h"
+#include "ui/selecteur.h"
 
 #include <cstdio>
 

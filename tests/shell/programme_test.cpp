@@ -32,6 +32,7 @@ ProgrammeEnProcessus::ProgrammeEnProcessus(const std::string& dossier)
     // A previous run in the same process left the loaders' flags up.
     DEMARRAGE = 1;
     LOAD_FDC = LOAD_TDC = LOAD_FDCSAT = LOAD_FDC1 = FDC1ok = 0;
+    gestion_interfaces::fermeture = 0;
     iRepertoireTravail();
     vPreparationDossiers();
     char programme[] = "quenbrel2";

@@ -1,7 +1,7 @@
 // The whole program in process: start-up with the stand-ins, the main
 // window, the close and the signals, shutdown.
 #include "shell/globales_shell.h"
-#include "shell/remplacants_shell.h"
+#include "shell/gui.h"
 #include "ui/boutons.h"
 #include "ui/boutons_rva.h"
 #include "ui/configuration.h"
@@ -16,6 +16,7 @@
 #include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
 #include <algorithm>
 #include <csignal>
 #include <cstring>

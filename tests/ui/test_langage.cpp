@@ -13,6 +13,8 @@
 
 #include "tests/outils/outils_test.h"
 
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_RGB_Image.H>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>

@@ -1,0 +1,3 @@
+#include "map/remplacants_carte.h"
+
+PopupOverlay* popupOverlay = nullptr;

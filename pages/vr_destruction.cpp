@@ -1,0 +1,78 @@
+// The end of a page: its view and the window geometry go into the settings
+// written at exit, then what the page owns is released.
+#include "pages/vr.h"
+
+#include "gribdata/fichier_grib.h"
+#include "map/chargement_fonds.h"
+#include "map/fdc.h"
+#include "routes/dru_routes.h"
+#include "ui/aide.h"
+#include "ui/globales_ui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+
+TYPEDEF_VUE vueDeCarte(const fdc& carte)
+{
+    const double W = carte.W, H = carte.H, s = carte.echelleCourante;
+    // The exact middle, where zoom() puts the centre back: the middle row
+    // or column of an odd size would move the view half a pixel at each
+    // run.
+    const double w = carte.w(), h = carte.h();
+    auto latitude = [&](double y) { return 90.0 - 180.0 * (carte.oy + y * s) / H; };
+    TYPEDEF_VUE vue;
+    vue.fond = carte.fond;
+    vue.latitude = latitude(h / 2);
+    vue.etendue = latitude(0) - latitude(h);
+    vue.longitude = 360.0 * (carte.ox + (w / 2) * s) / W - 180.0;
+    if (carte.ox <= -(carte.W / 2))
+        vue.longitude += 360.0;
+    else if (carte.ox > carte.W / 2)
+        vue.longitude -= 360.0;
+    return vue;
+}
+
+void vSauverGeometrie(TYPEDEF_PREFERENCES& p, int x, int y, int w, int h)
+{
+    p.x = x;
+    p.y = y;
+    p.w = w < 770 ? 770 : w;
+    p.h = h < 539 ? 539 : h;
+}
+
+vr::~vr()
+{
+    if (LOAD_TDC && LOAD_FDC)
+        vSauverVue();
+    for (int i = 0; i < 4; ++i) {
+        delete fichiers[i];
+        delete[] nomsFichiers[i];
+    }
+    if (index == 0)
+        vLibererRequeteur();
+    delete[] adresseEnvoi;
+    delete[] motDePasseEnvoi;
+}
+
+void vr::vSauverVue()
+{
+    if (!configuration || !carte || !fenetre || index < 0 || index >= CONFIGURATION_VUES)
+        return;
+    configuration->preferences->vues[index] = vueDeCarte(*carte);
+    vSauverGeometrie(*configuration->preferences, fenetre->x(), fenetre->y(), fenetre->w(),
+                     fenetre->h());
+}
+
+// The routes are written under the toolkit's lock, which the route redraw
+// timer takes too; the route window's help group goes back into it so that
+// it is destroyed with it.
+void vr::vLibererRequeteur()
+{
+    Fl::lock();
+    if (Dru_Routes) {
+        Dru_Routes->routes->save();
+        Fl::remove_timeout(routes_timeout);
+        Dru_Routes->add(Dru_Routes->groupeAide);
+    }
+    Fl::unlock();
+}

@@ -1,0 +1,48 @@
+// The switch between the request page, the viewer pages and the home page.
+#include "shell/gui.h"
+
+#include "pages/vr.h"
+#include "routes/dru_routes.h"
+#include "shell/remplacants_shell.h"
+#include "ui/globales_ui.h"
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Tabs.H>
+
+int LASTUSE = 1;
+
+namespace {
+
+// Brings the page forward, with the title bar's map tools on its map.
+void vMontrer(vr* page)
+{
+    GUI->onglets->value(page);
+    GUI->titre->vSynchroniserCarte(page->carte);
+    GUI->titre->activer();
+}
+
+}  // namespace
+
+void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void*)
+{
+    const int n = static_cast<Fl_Button*>(bouton)->shortcut();
+    if (Dru_Routes)
+        Dru_Routes->vDeactivateRoutes();
+    if (!GUI || !gvr)
+        return;
+    if (n == 10) {
+        GUI->onglets->value(GUI->accueil);
+        GUI->titre->desactiver();
+    } else if (n == 0 && gvr[0]) {
+        vMontrer(gvr[0]);
+    } else if ((n >= 1 && n <= 9) || n == 11) {
+        if (n != 11)
+            LASTUSE = n;
+        vr* page = gvr[LASTUSE];
+        if (!page)
+            return;
+        vMontrer(page);
+        page->vGroupVisualisateurArrange(9999);
+    }
+    GUI->onglets->redraw();
+}

@@ -1,0 +1,101 @@
+// The main window's pages and the windows it owns beside them: the
+// read-out popup and the transfer slots' popups.
+#include "shell/gui.h"
+
+#include "gribdata/globales.h"
+#include "map/remplacants_carte.h"
+#include "pages/vr.h"
+#include "shell/remplacants.h"
+#include "ui/globales_ui.h"
+#include "ui/remplacants_ui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Tabs.H>
+#include <cstdlib>
+
+namespace {
+
+const char* const ETIQUETTE = "<GUI>";
+
+// Transfer threads are never joined: a thread still running at exit may
+// write its status word after the main window is gone.
+int motsEtat[HTTP_CANAUX];
+
+void vCreerPopupOverlay(Fl_Window* principale)
+{
+    Fl_Group::current(nullptr);
+    PopupOverlay* popup = new PopupOverlay(150, 150);
+    popup->box(FL_BORDER_FRAME);
+    popup->color(FL_BLACK);
+    popup->proprietaire = principale;
+    popup->largeur = 210;
+    popup->hauteur = 150;
+    popup->size(popup->largeur, popup->hauteur);
+    popup->aide = new Fl_Help_View(1, 1, popup->largeur - 2, popup->hauteur - 2);
+    popup->aide->box(FL_FLAT_BOX);
+    popup->aide->textsize(12);
+    popup->aide->textcolor(FL_BLACK);
+    popup->aide->color(fl_rgb_color(164, 184, 197));
+    popup->aide->textfont(DRU_FONT);
+    popup->end();
+    popup->hide();
+    popup->border(0);
+    popup->aide->value(popup->texte);
+    popupOverlay = popup;
+}
+
+}  // namespace
+
+void gui::new_tab()
+{
+    if (ngvr >= VR_PAGES) {
+        vJournal(ETIQUETTE, "page %d refusee: dix pages au plus\n", ngvr + 1);
+        std::exit(1);
+    }
+    if (!gvr)
+        gvr = new vr*[VR_PAGES]();
+    vr* page = new vr(0, 99, INTERFACE_LARGEUR, hauteurOnglets, nullptr);
+    gvr[ngvr] = page;
+    page->initialisation(this, INTERFACE_FDC_HAUTEUR, ngvr);
+    ++ngvr;
+    // The home page stays the last tab.
+    onglets->remove(accueil);
+    onglets->add(accueil);
+}
+
+void gui::gshow()
+{
+    for (int i = 0; i < VR_PAGES; ++i)
+        new_tab();
+    vCreerPopupOverlay(this);
+    Fl::focus(this);
+    for (int i = 0; i < HTTP_CANAUX; ++i)
+        structHTTP[i] = {0, &motsEtat[i], nullptr};
+}
+
+gui::~gui()
+{
+    vJournal(ETIQUETTE, "sortie demandée\n");
+    Fl::remove_timeout(clock_Date, this);
+    Fl::remove_timeout(scan_newfiles, this);
+    vueAide->link(nullptr);
+    for (int i = 0; gvr && i < VR_PAGES && gvr[i]; ++i) {
+        vr* page = gvr[i];
+        gvr[i] = nullptr;
+        delete page;
+    }
+    ngvr = 0;
+    vJournal(ETIQUETTE, "delete popupOverlay\n");
+    if (popupOverlay)
+        popupOverlay->hide();
+    delete popupOverlay;
+    popupOverlay = nullptr;
+    for (int i = 0; i < HTTP_CANAUX; ++i)
+        if (structHTTP[i].popup) {
+            delete structHTTP[i].popup;
+            structHTTP[i].popup = nullptr;
+            vJournal(ETIQUETTE, "Fenetre orpheline: %d\n", i);
+        }
+    vJournal(ETIQUETTE, "DESTRUCTEUR\n");
+}

@@ -1,0 +1,183 @@
+// The main window in the whole program: its home page, the ten pages and
+// their switch, each map back on its saved view, and the end of the run.
+#include "map/fdc.h"
+#include "pages/vr.h"
+#include "shell/gui.h"
+#include "shell/remplacants.h"
+#include "ui/aide.h"
+#include "ui/boutons.h"
+#include "ui/configuration.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/globales_ui.h"
+#include "ui/langage.h"
+#include "ui/ombre.h"
+#include "ui/palette.h"
+
+#include "codes/navigation.h"
+#include "tests/outils/outils_test.h"
+#include "tests/shell/programme_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Help_View.H>
+#include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Tabs.H>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+std::array<unsigned char, 3> rgb(Fl_Color c)
+{
+    unsigned char r, g, b;
+    Fl::get_color(c, r, g, b);
+    return {r, g, b};
+}
+
+void vBasculer(int page)
+{
+    Fl_Button bouton(0, 0, 1, 1);
+    bouton.shortcut(page);
+    vBoutonRequeteurVisualisateurAideCallback(&bouton, nullptr);
+}
+
+size_t occurrences(const std::string& texte, const std::string& motif)
+{
+    size_t n = 0;
+    for (size_t i = texte.find(motif); i != std::string::npos; i = texte.find(motif, i + 1))
+        ++n;
+    return n;
+}
+
+class Fenetre : public ::testing::Test {
+protected:
+    Fenetre()
+    {
+        std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
+                                                  dossier / "loc");
+    }
+    DossierTemporaire dossier;
+};
+
+}  // namespace
+
+TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    ASSERT_EQ(ngvr, 10);
+    ASSERT_EQ(GUI->onglets->children(), 11);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(GUI->onglets->child(i), gvr[i]);
+    EXPECT_EQ(GUI->onglets->child(10), GUI->accueil);
+    EXPECT_EQ(GUI->onglets->value(), gvr[0]);
+    EXPECT_EQ(harnais::pixel(GUI, 5, 200), rgb(COLOR_FOND));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(harnais::pixel(GUI, 230 + i, 300), rgb(OMBRE_COLONNES[i])) << i;
+    // The fifth band of the bottom strip, four rows under the map.
+    EXPECT_EQ(harnais::pixel(GUI, 400, 99 + INTERFACE_FDC_HAUTEUR + 6), rgb(0xE6E3CD00));
+
+    for (auto [n, page] : {std::pair{11, 1}, {4, 4}, {0, 0}, {11, 4}}) {
+        vBasculer(n);
+        EXPECT_EQ(GUI->onglets->value(), gvr[page]) << n;
+    }
+    Fl::e_keysym = FL_F + 1;
+    EXPECT_EQ(Fl::handle(FL_KEYDOWN, GUI), 1);
+    EXPECT_EQ(GUI->onglets->value(), GUI->accueil);
+    classeBoutonImage* faq = GUI->boutonsAide[31];
+    harnais::vCliquer(GUI, faq->x() + 4, faq->y() + 4);
+    EXPECT_STREQ(GUI->vueAide->filename(), "loc/fr/faq.htm");
+    change_langage("en");
+    EXPECT_STREQ(faq->label(), "Frequently asked questions");
+    EXPECT_STREQ(GUI->vueAide->filename(), "loc/en/faq.htm");
+    ecrireFichier(dossier / "etc/readme_en_mac.txt", "Quenbrel 2\n");
+    GUI->vEditeur();
+    ASSERT_NE(GESTION_UI[1], nullptr);
+    EXPECT_STREQ(GESTION_UI[1]->label(), "Quenbrel 2, Editor : readme_en_mac.txt");
+
+    // A help button pressed twice on a viewer: the pane comes at the topic's
+    // place in the accordion, then goes.
+    vr* page = gvr[1];
+    Fl_Group::current(nullptr);
+    Fl_Scroll defilement(0, 221, 230, 300);
+    Fl_Pack pile(18, 221, 212, 300);
+    for (int i = 0; i < 3; ++i)
+        new Fl_Box(0, 0, 212, 50);
+    std::unique_ptr<AIDE> volet(new AIDE(18, 0, 212, "41", page, 210));
+    pile.end();
+    defilement.end();
+    page->scrollVisualisateur = &defilement, page->packVisualisateur = &pile;
+    page->aideVisu = volet.get();
+    Fl_Button aide(0, 0, 1, 1);
+    aide.shortcut(-43);
+    for (int fois : {1, 2}) {
+        AIDE::vAideCallback(&aide, page);
+        EXPECT_EQ(AFFICHE_AIDE, fois == 1 ? -43 : 0);
+        EXPECT_EQ(pile.find(volet.get()), fois == 1 ? 1 : pile.children());
+    }
+    EXPECT_STREQ(volet->texteSujet, "43");
+    EXPECT_STREQ(volet->vue->filename(), "loc/en/infos.htm");
+    page->scrollVisualisateur = nullptr, page->packVisualisateur = nullptr, page->aideVisu = nullptr;
+
+    // A document that is not there: the toolkit's message, one log line.
+    gui::load_aide(GUI->vueAide, "absente", nullptr);
+    EXPECT_NE(std::string(GUI->vueAide->value()).find("loc/en/absente.htm"), std::string::npos);
+    EXPECT_EQ(occurrences(lireFichier(dossier / "log.txt"), "illisible: loc/en/absente.htm"), 1u);
+    EXPECT_EXIT(GUI->new_tab(), ::testing::ExitedWithCode(1), "");
+}
+
+TEST_F(Fenetre, EachMapComesBackOnItsSavedView)
+{
+    std::filesystem::create_directory(dossier / "etc");
+    ecrireFichier(dossier / "etc/config.txt",
+                  "@main\nfdcposition 2 3 nan 0 30\nfdcposition 3 3 10 20 0\n@fin\n@end\n");
+    double latitude = 0, longitude = 0;
+    {
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        const std::string log = lireFichier(dossier / "log.txt");
+        // A view the map cannot show: the default view, one log line.
+        for (int page : {2, 3}) {
+            EXPECT_EQ(occurrences(log, "fdcposition " + std::to_string(page) + ":"), 1u);
+            EXPECT_DOUBLE_EQ(gvr[page]->carte->etendue, 30.0);
+        }
+        fdc* carte = gvr[1]->carte;
+        carte->deplacer(120, -40);
+        latitude = carte->dLatitude(carte->y() + carte->h() / 2);
+        longitude = carte->dLongitude(carte->x() + carte->w() / 2);
+        harnais::vFermer(GUI);
+        ASSERT_TRUE(programme.bAttendreFinBoucle());
+    }
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    fdc* carte = gvr[1]->carte;
+    EXPECT_NEAR(carte->dLatitude(carte->y() + carte->h() / 2), latitude, 1e-6);
+    EXPECT_NEAR(dReplieLongitude(carte->dLongitude(carte->x() + carte->w() / 2)),
+                dReplieLongitude(longitude), 1e-6);
+}
+
+TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    Fl_Double_Window libre(100, 100, "hors registre");
+    ASSERT_TRUE(harnais::bMontrer(&libre));
+    int* mot = structHTTP[31].handle;
+    harnais::vFermer(GUI);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    EXPECT_FALSE(libre.shown());
+    // A transfer thread still running writes its status word.
+    *mot = 20;
+    programme.vArreter();
+    const std::string log = lireFichier(dossier / "log.txt");
+    const size_t sortie = log.find("<GUI> sortie demandée\n");
+    const size_t popup = log.find("<GUI> delete popupOverlay\n");
+    const size_t fin = log.find("<GUI> DESTRUCTEUR\n");
+    EXPECT_LT(sortie, popup);
+    EXPECT_LT(popup, fin);
+    EXPECT_NE(fin, std::string::npos);
+}

@@ -1,0 +1,172 @@
+// The text window on real files under an X server: a Latin-1 bulletin,
+// typing, replace-all, the question before closing, a failed save and
+// files it cannot show.
+#include <gtest/gtest.h>  // before the X headers of the text display
+
+#include "ui/boites_message.h"
+#include "ui/editeur.h"
+#include "ui/globales_ui.h"
+#include "ui/palette.h"
+#include "ui/remplacants_ui.h"
+
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Editor.H>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string texte(Fl_Text_Buffer* b)
+{
+    char* t = b->text();
+    std::string s = t;
+    std::free(t);
+    return s;
+}
+
+class Editeur : public ::testing::Test {
+protected:
+    Editeur() : ici(dossier.chemin()), journal(dossier / "log.txt")
+    {
+        principale.end();
+        skins();
+        std::filesystem::create_directories("dat/bulletin");
+        gestion_interfaces::add(&principale);
+        LOAD_FDC = 1;
+    }
+    ~Editeur() override
+    {
+        harnais::vOublierBoite();
+        for (Fl_Double_Window*& f : GESTION_UI)
+            f = nullptr;
+        LOAD_FDC = 0;
+    }
+    // Opens a window on the file; `boite` gets the text of the box it
+    // shows, if any.
+    editeur* ouvrir(const char* chemin, int mode = 0)
+    {
+        harnais::vRepondreBoite([this](Fl_Window* b) {
+            boite = pTexteMessage()->label();
+            harnais::vFermer(b);
+        });
+        editeur* e = new editeur(chemin, 0, 0, 0, 600, 400, mode, 0, nullptr);
+        harnais::vOublierBoite();
+        gestion_interfaces::add(e);
+        return e;
+    }
+    void repondre(int bouton)
+    {
+        harnais::vRepondreBoite([this, bouton](Fl_Window* b) {
+            boite = pTexteMessage()->label();
+            harnais::vCliquer(b, pBoutonMessage(bouton)->x() + 5, pBoutonMessage(bouton)->y() + 5);
+        });
+    }
+    DossierTemporaire dossier;
+    DossierCourant ici;
+    JournalTemporaire journal;
+    Fl_Double_Window principale{100, 100};
+    std::string boite;
+};
+
+}  // namespace
+
+TEST_F(Editeur, ALatin1BulletinIsReflowedColouredAndNeverModified)
+{
+    ecrireFichier("dat/bulletin/GMDSS_2.txt",
+                  "GMDSS\r\nhead\r\n====\r\nWONT41 m\xe9t\xe9o\r\n" + std::string(80, 'y'));
+    editeur* e = ouvrir("dat/bulletin/GMDSS_2.txt", 1);
+    EXPECT_EQ(boite, "");
+    EXPECT_EQ(e->nonSuivi, 1);
+    const std::string t = texte(e->textbuf);
+    EXPECT_NE(t.find("WONT41 m\u00e9t\u00e9o\n"), std::string::npos);
+    EXPECT_EQ(e->stylebuf->byte_at(int(t.find("WONT"))), 'F');
+    ASSERT_TRUE(harnais::bMontrer(e));
+    e->editor->insert_position(3);
+    Fl::focus(e->editor);
+    for (const char* c : {"a", "b"})
+        harnais::vTouche(e, c[0], c);
+    e->editor->insert_position(0);
+    harnais::vTouche(e, FL_Delete);
+    EXPECT_EQ(e->stylebuf->length(), e->textbuf->length());
+    EXPECT_EQ(e->textbuf->length(), int(t.size()) + 1);
+    EXPECT_EQ(e->modifie, 0);
+    harnais::vFermer(e);
+    EXPECT_EQ(GESTION_UI[1], nullptr);
+}
+
+TEST_F(Editeur, ReplaceAllAndTheQuestionBeforeClosing)
+{
+    ecrireFichier("a.txt", "x1x2x3");
+    editeur* e = ouvrir("a.txt");
+    e->remplacerCherche->value("x");
+    e->remplacerPar->value("xx");
+    e->remplacerTout->do_callback();
+    EXPECT_EQ(texte(e->textbuf), "xx1xx2xx3");
+    EXPECT_STREQ(e->remplacerMessage->label(), "3 remplacements effectu\u00e9s");
+    EXPECT_EQ(e->modifie, 1);
+    // "Annuler" keeps the window and the changes; "Oui" saves, then closes.
+    repondre(0);
+    harnais::vFermer(e);
+    EXPECT_EQ(boite, "message modifie");
+    ASSERT_EQ(GESTION_UI[1], e);
+    // "Remplacer suivant" from the very start.
+    e->editor->insert_position(0);
+    e->remplacerCherche->value("xx1");
+    e->remplacerPar->value("y");
+    e->remplacerSuivant->do_callback();
+    repondre(1);
+    harnais::vFermer(e);
+    EXPECT_EQ(GESTION_UI[1], nullptr);
+    EXPECT_EQ(lireFichier("a.txt"), "yxx2xx3");
+}
+
+TEST_F(Editeur, AFailedSaveKeepsTheOldFileAndTheChanges)
+{
+    ecrireFichier("a.txt", "ancien");
+    editeur* e = ouvrir("a.txt");
+    e->textbuf->append(" texte");
+    std::filesystem::create_directory("a.txt.tmp");
+    repondre(0);
+    enregistrerEditeurCallback(nullptr, e);
+    EXPECT_EQ(boite, "Erreur en ecriture sur 'a.txt':\nIs a directory.");
+    EXPECT_EQ(lireFichier("a.txt"), "ancien");
+    EXPECT_EQ(e->modifie, 1);
+    // At the end of the program the question comes first; "Annuler" stays.
+    repondre(0);
+    harnais::vFermer(&principale);
+    EXPECT_EQ(GESTION_UI[1], e);
+    e->modifie = 0;
+    delete e;
+}
+
+TEST_F(Editeur, FilesItCannotShowGiveAnAlertAndAnEmptyDocument)
+{
+    ecrireFichier("nul.txt", std::string("a\0b", 3));
+    ecrireFichier("latin1.txt", "caf\xe9");
+    const std::string long_(300, 'n');
+    const struct {
+        std::string chemin, boite;
+    } cas[] = {{"absent.txt", "Erreur en lecture de 'absent.txt':\nNo such file or directory."},
+               {"nul.txt", "Erreur en lecture de 'nul.txt':\nInvalid or incomplete multibyte or "
+                           "wide character."},
+               {long_, "Erreur en lecture de '" + long_ + "':\nFile name too long."},
+               {"latin1.txt", ""}};
+    for (const auto& c : cas) {
+        boite.clear();
+        std::unique_ptr<editeur> e(ouvrir(c.chemin.c_str()));
+        GESTION_UI[1] = nullptr;
+        EXPECT_EQ(boite, c.boite);
+        EXPECT_EQ(texte(e->textbuf), c.boite.empty() ? "caf\xe9" : "");
+        EXPECT_STREQ(e->fichier, c.boite.empty() ? "latin1.txt" : "");
+    }
+    EXPECT_NE(journal.contenu().find("pas en UTF-8, lu tel quel: latin1.txt"), std::string::npos);
+}

@@ -1,0 +1,160 @@
+// The program's file chooser under an X server, HOME in a scratch folder:
+// listing order, filters, what a click, OK, a double click, cancel and
+// Enter deliver, and the favourites' limit.
+#include <gtest/gtest.h>
+
+#include "ui/boites_message.h"
+#include "ui/palette.h"
+#include "ui/selecteur.h"
+
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_File_Input.H>
+#include <FL/Fl_Menu_Button.H>
+#include <FL/Fl_Preferences.H>
+#include <FL/Fl_Return_Button.H>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Selecteur : public ::testing::Test {
+protected:
+    Selecteur() : liste(preparer(dossier))
+    {
+        skins();
+        c.callback([](DRU_Fl_File_Chooser* s, void* n) {
+            static_cast<Selecteur*>(n)->livres.push_back(s->value(1));
+        }, this);
+    }
+    ~Selecteur() override { harnais::vOublierBoite(); }
+    // Before the chooser is made: the preferences are read from HOME.
+    static std::string preparer(const DossierTemporaire& d)
+    {
+        setenv("HOME", (d / "maison").c_str(), 1);
+        std::filesystem::create_directories(d / "maison");
+        std::filesystem::create_directories(d / "liste");
+        return d / "liste";
+    }
+    std::vector<std::string> ouvrir()
+    {
+        c.directory(liste.c_str());
+        c.show(0, 0);
+        std::vector<std::string> v;
+        for (int i = 1; i <= c.fileList->size(); ++i)
+            v.push_back(c.fileList->text(i));
+        return v;
+    }
+    // A click (or the second click of a double click) on the named entry.
+    void cliquer(const std::string& nom, int clics = 0)
+    {
+        for (int i = 1; i <= c.fileList->size(); ++i)
+            if (nom == c.fileList->text(i))
+                c.fileList->select(i);
+        Fl::e_clicks = clics;
+        c.fileList->do_callback();
+        Fl::e_clicks = 0;
+    }
+    DossierTemporaire dossier;
+    std::string liste;
+    DRU_Fl_File_Chooser c{".", "*", DRU_Fl_File_Chooser::SINGLE, ""};
+    std::vector<std::string> livres;
+};
+
+}  // namespace
+
+TEST_F(Selecteur, ReverseOrderAndFilterMenus)
+{
+    ecrireFichier(liste + "/b", "");
+    EXPECT_EQ(ouvrir(), (std::vector<std::string>{"../", "b"}));
+    c.reverseOrder = 1;
+    EXPECT_EQ(ouvrir(), (std::vector<std::string>{"../", "b"}));
+    for (const char* nom : {"a1", "a2", "a3", "a4"})
+        ecrireFichier(liste + "/" + nom, "");
+    std::filesystem::remove(liste + "/b");
+    EXPECT_EQ(ouvrir(), (std::vector<std::string>{"../", "a4", "a3", "a2", "a1"}));
+    for (const auto& [motifs, entrees] : std::vector<std::pair<const char*, std::string>>{
+             {"*.txt", "*.txt|Tous les fichiers (*)|Filtre personnel|"},
+             {"", "Tous les fichiers (*)|Filtre personnel|"}}) {
+        c.filter(motifs);
+        std::string lu;
+        for (int i = 0; i < c.showChoice->size() - 1; ++i)
+            lu += std::string(c.showChoice->text(i)) + "|";
+        EXPECT_EQ(lu, entrees);
+    }
+}
+
+TEST_F(Selecteur, WhatEachWayOfChoosingDelivers)
+{
+    for (const char* nom : {"x.GRB", "notes.txt"})
+        ecrireFichier(liste + "/" + nom, "");
+    const std::string grb = liste + "/x.GRB", notes = liste + "/notes.txt";
+    const struct {
+        const char* nom;
+        int livraison;       // delivery on a click
+        bool doubleClic;     // a double click instead of OK
+        std::vector<std::string> attendus;
+    } cas[] = {{"x.GRB", 1, false, {grb}},
+               {"notes.txt", 1, false, {notes, notes}},
+               {"notes.txt", 1, true, {notes}},
+               {"notes.txt", 0, false, {notes}},  // save-as: only OK writes
+               {"notes.txt", 0, true, {notes}}};
+    for (const auto& k : cas) {
+        livres.clear();
+        ouvrir();
+        c.livraison_selection(k.livraison);
+        cliquer(k.nom);
+        EXPECT_EQ(livres.size(), size_t(k.livraison));
+        if (k.doubleClic)
+            cliquer(k.nom, 1);
+        else
+            c.okButton->do_callback();
+        EXPECT_FALSE(c.shown());
+        EXPECT_EQ(livres, k.attendus) << k.nom << k.livraison << k.doubleClic;
+        EXPECT_EQ(c.livraison_selection(), 1);
+    }
+    ouvrir();
+    cliquer("notes.txt");
+    c.cancelButton->do_callback();
+    EXPECT_EQ(c.value(), nullptr);
+    // A typed name that does not exist, with Enter.
+    std::string alerte;
+    harnais::vRepondreBoite([&alerte](Fl_Window* b) {
+        alerte = pTexteMessage()->label();
+        harnais::vFermer(b);
+    });
+    ouvrir();
+    c.fileName->value((liste + "/absent.txt").c_str());
+    harnais::vTouche(c.window, FL_Enter, "\r");
+    EXPECT_EQ(alerte, "Choisir un fichier qui existe!");
+    EXPECT_TRUE(c.shown());
+}
+
+TEST_F(Selecteur, AHundredFavouritesAtMost)
+{
+    // Stored favourites too long or not folders are left out of the menu
+    // (its three entries, HOME and the end), but count.
+    DRU_Fl_File_Chooser::prefs().set("favorite00", std::string(3000, 'x').c_str());
+    DRU_Fl_File_Chooser::prefs().set("favorite01", (liste + "/absent").c_str());
+    EXPECT_EQ(DRU_Fl_File_Chooser(".", "*", 0, "").favoritesButton->size(), 5);
+    ouvrir();
+    for (int i = 0; i < 101; ++i) {
+        c.favoritesButton->value(0);
+        c.favoritesButton->do_callback();
+    }
+    EXPECT_FALSE(c.favoritesButton->menu()[0].active());
+    DRU_Fl_File_Chooser::prefs().flush();
+    // What the file holds, read afresh.
+    Fl_Preferences lu(Fl_Preferences::USER, "fltk.org", "filechooser");
+    char dernier[FL_PATH_MAX];
+    lu.get("favorite99", dernier, "", sizeof dernier);
+    EXPECT_EQ(dernier, liste);
+    EXPECT_FALSE(lu.entryExists("favorite100"));
+}

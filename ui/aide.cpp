@@ -1,0 +1,85 @@
+#include "ui/aide.h"
+
+#include "gribdata/globales.h"
+#include "ui/configuration.h"
+#include "ui/crochets.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
+
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Help_View.H>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre)
+{
+    std::string chemin = std::string("loc/") + (langage ? langage->langue : "fr") + "/" + page +
+                         ".htm";
+    const std::string document = chemin;
+    if (ancre)
+        chemin += std::string("#") + ancre;
+    // The view shows its own message for a file it cannot read, and answers
+    // as for a file it read.
+    std::FILE* f = std::fopen(document.c_str(), "rb");
+    const int resultat = f ? 0 : -1;
+    if (f)
+        std::fclose(f);
+    else
+        vJournal("<AIDE>", "document d'aide illisible: %s\n", document.c_str());
+    // The look first: the view lays the document out as it loads it.
+    vue->textsize(12);
+    vue->textfont(DRU_FONT);
+    vue->box(FL_FLAT_BOX);
+    vue->color(FL_BACKGROUND_COLOR);
+    vue->load(chemin.c_str());
+    return resultat;
+}
+
+AIDE::AIDE(int x, int y, int w, const char* topic, void* owner, int h)
+    : Fl_Group(x, y, w, h), texteSujet("0"), xAide(x), proprietaire(owner)
+{
+    box(FL_RFLAT_BOX);
+    color(0xE0E0E000);
+    sujet = new Fl_Button(x, y, 1, 1);
+    sujet->hide();
+    vue = new Fl_Help_View(x + 4, y + 4, w - 8, h - 8);
+    end();
+    resizable(vue);
+    iChargerAide(vue, "infos", nullptr);
+    name(texteSujet);
+    name(topic);
+}
+
+void AIDE::name(const char* ancre)
+{
+    if (ancre)
+        vue->topline(ancre);
+}
+
+void AIDE::name(int n)
+{
+    n = std::abs(n);
+    std::snprintf(texteSujet, sizeof texteSujet, "%d", n);
+    sujet->argument(n);
+    vue->topline(texteSujet);
+}
+
+void AIDE::set(int y)
+{
+    position(xAide, y);
+}
+
+void AIDE::load()
+{
+    iChargerAide(vue, "infos", nullptr);
+    vue->topline(texteSujet);
+}
+
+void AIDE::vAideCallback(Fl_Widget* bouton, void* proprietaire)
+{
+    const int n = static_cast<Fl_Button*>(bouton)->shortcut();
+    AFFICHE_AIDE = AFFICHE_AIDE == n ? 0 : n;
+    if (crochetAideArrange)
+        crochetAideArrange(proprietaire, n);
+}
