@@ -27,12 +27,16 @@ int iReferenceIsotherme(int pas, int S, double celsius)
 void fdc::vReglerIsoplages(isoplages& o) const
 {
     const double S = o.echelle;
+    // A family's step and reference from its interval and reference.
+    auto regler = [S](int& pas, int& reference, double intervalle, double valeur) {
+        pas = iStockeBorne(S * intervalle);
+        reference = iStockeBorne(S * valeur);
+    };
     o.opacite = opacite;
     o.isolignesActives = isolignes;
     switch (o.parametre) {
     case 2:
-        o.pressionPas = iStockeBorne(isobareIntervalle * S * 100);
-        o.pressionReference = iStockeBorne(isobareReference * S * 100);
+        regler(o.pressionPas, o.pressionReference, isobareIntervalle * 100.0, isobareReference * 100.0);
         break;
     case 11: case 80:
         o.temperaturePas = iStockeBorne(S * isothermeIntervalle);
@@ -43,26 +47,13 @@ void fdc::vReglerIsoplages(isoplages& o) const
             o.ventPas = ISOPLAGES_CLASSES;
             o.ventForceReference = ventClasse;
         } else {
-            o.ventPas = iStockeBorne(ventIntervalle * S);
-            o.ventReference = iStockeBorne(ventReference * S);
+            regler(o.ventPas, o.ventReference, ventIntervalle, ventReference);
         }
         break;
-    case 50:
-        o.courantPas = iStockeBorne(S * courantIntervalle);
-        o.courantReference = iStockeBorne(S * courantReference);
-        break;
-    case 52:
-        o.humiditePas = iStockeBorne(humiditeIntervalle * S);
-        o.humiditeReference = iStockeBorne(humiditeReference * S);
-        break;
-    case 61:
-        o.pluiePas = iStockeBorne(S * pluieIntervalle);
-        o.pluieReference = iStockeBorne(S * pluieReference);
-        break;
-    case 67:
-        o.couchePas = iStockeBorne(S * couche67Intervalle);
-        o.coucheReference = iStockeBorne(S * couche67Reference);
-        break;
+    case 50: regler(o.courantPas, o.courantReference, courantIntervalle, courantReference); break;
+    case 52: regler(o.humiditePas, o.humiditeReference, humiditeIntervalle, humiditeReference); break;
+    case 61: regler(o.pluiePas, o.pluieReference, pluieIntervalle, pluieReference); break;
+    case 67: regler(o.couchePas, o.coucheReference, couche67Intervalle, couche67Reference); break;
     case 100:
         if (bSansIntervalle(vaguesIntervalle)) {
             o.vaguePas = ISOPLAGES_CLASSES;
@@ -72,12 +63,11 @@ void fdc::vReglerIsoplages(isoplages& o) const
         [[fallthrough]];
     case 102: case 105: case 202: case 203:
         // These heights never use sea-state classes.
-        o.vaguePas = iStockeBorne(bSansIntervalle(vaguesIntervalle) ? 2 * S : vaguesIntervalle * S);
-        o.vagueReference = iStockeBorne(vaguesReference * S);
+        regler(o.vaguePas, o.vagueReference, bSansIntervalle(vaguesIntervalle) ? 2.0 : vaguesIntervalle,
+               vaguesReference);
         break;
     case 103: case 106: case 108: case 110: case 201:
-        o.periodePas = iStockeBorne(S * periodeIntervalle);
-        o.periodeReference = iStockeBorne(S * periodeReference);
+        regler(o.periodePas, o.periodeReference, periodeIntervalle, periodeReference);
         break;
     default:
         break;

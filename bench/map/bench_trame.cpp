@@ -17,27 +17,22 @@
 // img/data1.dat.gz (the repository's data/ by default), under an X server
 // (bench/run.sh starts one).
 #include "bench/banc.h"
+#include "bench/map/carte_banc.h"
 #include "bench/map/champs_monde.h"
 #include "bench/map/trace_relais.h"
 
-#include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/tdc.h"
-#include "ui/boutons.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/x.H>
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdint>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-const int L = 1024, HT = 600;
 
 using Horloge = std::chrono::steady_clock;
 
@@ -82,14 +77,12 @@ public:
     }
 };
 
-std::string octets;
-File fichier;
-Fl_Double_Window* fenetre = nullptr;
-fdc* carte = nullptr;
+CarteBanc banc;
 
 void trame(benchmark::State& state)
 {
-    fenetre->make_current();
+    fdc* carte = banc.carte;
+    banc.fenetre->make_current();
     TraceChrono chrono;
     carte->traceGlyphes = &chrono;
     for (auto _ : state) {
@@ -126,36 +119,8 @@ void enregistrer(const std::string& dossier)
     tdc1 = new tdc();
     tdc1->load();
     LOAD_TDC = 1;
-    octets = sMessagesGrib({champPression(500), champVent(33, 500), champVent(34, 500)});
-    fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
-    static classeBoutonImage pression(0, 0, 1, 1), vent(0, 0, 1, 1), validite(0, 0, 1, 1);
-    pression.user_data(reinterpret_cast<void*>(intptr_t(2)));
-    vent.user_data(reinterpret_cast<void*>(intptr_t(33)));
-    validite.user_data(reinterpret_cast<void*>(intptr_t(2026120612)));
-    pression.value(1), vent.value(1), validite.value(1);
-    static classeBoutonImage* parametres[] = {&pression, &vent, nullptr};
-    static classeBoutonImage* validites[] = {&validite, nullptr};
-
-    fenetre = new Fl_Double_Window(L, HT);
-    carte = new fdc(0, 0, L, HT);
-    fenetre->end();
-    carte->initialisation(FDC_VECTEUR, HT, 1);
-    carte->chargementAffiche = 0;
-    carte->niveauTraitCote = 1;
-    carte->vGrib(fichier.list, parametres, validites, nullptr, nullptr, nullptr, nullptr);
-    fenetre->show();
-    Fl::flush();
-    // Warm-up: the fields' grids are made at their first drawing.
-    fenetre->make_current();
-    carte->drawgrib(0);
-    carte->drawgrib(1);
-    XSync(fl_display, False);
-    benchmark::RegisterBenchmark("trame/monde_0.5", trame)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(100)
-        ->ComputeStatistics("p95", dCentile95)
-        ->ReportAggregatesOnly(true);
+    banc = carteBanc({champPression(500), champVent(33, 500), champVent(34, 500)}, {2, 33});
+    vEnregistrerTrames("trame/monde_0.5", trame, 100);
 }
 
 }  // namespace

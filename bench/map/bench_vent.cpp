@@ -9,23 +9,17 @@
 // Usage: bench_vent [Google Benchmark flags], under an X server
 // (bench/run.sh starts one).
 #include "bench/banc.h"
+#include "bench/map/carte_banc.h"
 #include "bench/map/champs_monde.h"
 #include "bench/map/trace_relais.h"
 
-#include "gribdata/fichier_grib.h"
 #include "map/fdc.h"
-#include "ui/boutons.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/x.H>
 #include <benchmark/benchmark.h>
-#include <cstdint>
-#include <vector>
 
 namespace {
-
-const int L = 1024, HT = 600;
 
 // Forwards to the toolkit and counts what it draws.
 class TraceComptee : public TraceRelais {
@@ -39,22 +33,19 @@ public:
     }
 };
 
-std::string octets;
-File fichier;
-Fl_Double_Window* fenetre = nullptr;
-fdc* carte = nullptr;
+CarteBanc carte;
 
 void drapeaux(benchmark::State& state)
 {
-    fenetre->make_current();
+    carte.fenetre->make_current();
     for (auto _ : state) {
-        carte->drawgrib(0);
+        carte.carte->drawgrib(0);
         XSync(fl_display, False);
     }
     TraceComptee compte;
-    carte->traceGlyphes = &compte;
-    carte->drawgrib(0);
-    carte->traceGlyphes = &traceFltk();
+    carte.carte->traceGlyphes = &compte;
+    carte.carte->drawgrib(0);
+    carte.carte->traceGlyphes = &traceFltk();
     state.counters["lines"] = double(compte.traits);
     state.counters["calms"] = double(compte.cercles / 2);
     state.counters["pennants"] = double(compte.triangles / 2);
@@ -62,32 +53,8 @@ void drapeaux(benchmark::State& state)
 
 void enregistrer(const std::string&)
 {
-    octets = sMessagesGrib({champVent(33, 500), champVent(34, 500)});
-    fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
-    static classeBoutonImage vent(0, 0, 1, 1), validite(0, 0, 1, 1);
-    vent.user_data(reinterpret_cast<void*>(intptr_t(33)));
-    validite.user_data(reinterpret_cast<void*>(intptr_t(2026120612)));
-    vent.value(1), validite.value(1);
-    static classeBoutonImage* parametres[] = {&vent, nullptr};
-    static classeBoutonImage* validites[] = {&validite, nullptr};
-
-    fenetre = new Fl_Double_Window(L, HT);
-    carte = new fdc(0, 0, L, HT);
-    fenetre->end();
-    carte->initialisation(FDC_VECTEUR, HT, 1);
-    carte->chargementAffiche = 0;
-    carte->vGrib(fichier.list, parametres, validites, nullptr, nullptr, nullptr, nullptr);
-    fenetre->show();
-    Fl::flush();
-    fenetre->make_current();
-    carte->drawgrib(0);  // warm-up
-    XSync(fl_display, False);
-    benchmark::RegisterBenchmark("drapeaux/monde_0.5", drapeaux)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(200)
-        ->ComputeStatistics("p95", dCentile95)
-        ->ReportAggregatesOnly(true);
+    carte = carteBanc({champVent(33, 500), champVent(34, 500)}, {33});
+    vEnregistrerTrames("drapeaux/monde_0.5", drapeaux, 200);
 }
 
 }  // namespace

@@ -32,7 +32,6 @@ public:
     std::vector<Texte> textes;
     // Pictures: their size, then x, y, width, height, offset x and y.
     std::vector<std::array<int, 8>> images;
-    int largeurCaractere = 8;  // every text is this wide per character
 
     void couleur(const unsigned char* c) override { rvb_ = {c[0], c[1], c[2]}; }
     void epaisseur(int p) override { epaisseur_ = p; }
@@ -42,7 +41,7 @@ public:
     void decoupe(int, int, int, int) override {}
     void finDecoupe() override {}
     void police(int, int taille) override { taille_ = taille; }
-    int largeur(const char* t) override { return largeurCaractere * int(std::string(t).size()); }
+    int largeur(const char* t) override { return 8 * int(std::string(t).size()); }  // 8 per character
     void texte(const char* t, int x, int y) override { textes.push_back({t, x, y, taille_, rvb_}); }
     void image(const unsigned char*, int li, int hi, int x, int y, int l, int h, int cx, int cy) override
     {
