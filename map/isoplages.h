@@ -151,7 +151,7 @@ private:
     TamponBrut<int> tampon_;  // the other half of a doubling
     // The visible grid's column and row of each pixel of the picture.
     std::vector<int> sourcesX_, sourcesY_;
-    int pasSignale_ = 0;                   // the step fault is logged once
+    int pasSignale_ = 0;      // the step fault is logged once
 };
 
 #endif
