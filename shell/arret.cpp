@@ -12,7 +12,9 @@
 #include "shell/verrou.h"
 #include "ui/configuration.h"
 #include "ui/local.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>

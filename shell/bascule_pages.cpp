@@ -3,7 +3,7 @@
 
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
-#include "shell/remplacants_shell.h"
+#include "shell/titre.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl_Button.H>

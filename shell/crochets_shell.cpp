@@ -6,7 +6,7 @@
 #include "routes/dru_routes.h"
 #include "shell/gui.h"
 #include "shell/remplacants.h"
-#include "shell/remplacants_shell.h"
+#include "shell/titre.h"
 #include "ui/boutons_rva.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
@@ -31,6 +31,12 @@ void vLangageRoutes()
 {
     if (Dru_Routes)
         Dru_Routes->langue();
+}
+
+void vLangageTitre(const char* code)
+{
+    if (GUI && GUI->titre)
+        GUI->titre->setLangage(code);
 }
 
 void vRedessinerGui()

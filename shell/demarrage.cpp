@@ -15,9 +15,12 @@
 #include "shell/signaux.h"
 #include "shell/verrou.h"
 #include "ui/configuration.h"
+#include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>

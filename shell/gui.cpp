@@ -3,7 +3,7 @@
 #include "codes/logerr.h"
 #include "map/remplacants_carte.h"
 #include "routes/dru_routes.h"
-#include "shell/remplacants_shell.h"
+#include "shell/titre.h"
 #include "ui/globales_ui.h"
 #include "ui/ombre.h"
 #include "ui/palette.h"

@@ -7,7 +7,7 @@
 #include "pages/vr.h"
 #include "shell/remplacants.h"
 #include "ui/globales_ui.h"
-#include "ui/remplacants_ui.h"
+#include "ui/horloge.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Help_View.H>

@@ -8,7 +8,7 @@
 #include "pages/vr.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
-#include "shell/remplacants_shell.h"
+#include "shell/titre.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
@@ -62,6 +62,8 @@ void ctrl_fdctdc(void*)
     }
     vJournal("<THREADS>", "-----> Chargement des FDC et TDC terminé\n");
     LOAD_FDC = 1;
+    if (GUI)
+        GUI->titre->vFondsDisponibles(FDCSAT != nullptr, FDC1ok);
     for (int i = 0; gvr && i < VR_PAGES && gvr[i]; ++i)
         vVueDeDepart(gvr[i]);
     if (interlude)

@@ -3,8 +3,11 @@
 #include "ui/configuration.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/horloge.h"
 #include "ui/local.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 #include "ui/selecteur.h"
 
 #include <cstdio>

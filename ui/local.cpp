@@ -50,10 +50,7 @@ void vFermerTexte(TYPEDEF_LOCAL*& entree, char*& fin)
         return;
     *fin = 0;
     if (fin - entree->association > TEXTE_LOCAL_MAX) {
-        char* coupe = entree->association + TEXTE_LOCAL_MAX;
-        // Never inside a UTF-8 character: back to the start of the one cut.
-        while (coupe > entree->association && (static_cast<unsigned char>(*coupe) & 0xC0) == 0x80)
-            --coupe;
+        char* coupe = entree->association + iCoupeUtf8(entree->association, TEXTE_LOCAL_MAX);
         *coupe = 0;
         vJournal(ETIQUETTE, "texte de %.40s coupe a %d octets\n", entree->identificateur,
                  int(coupe - entree->association));
@@ -72,6 +69,18 @@ void vLibererEntrees(TYPEDEF_LOCAL* e)
 }
 
 }  // namespace
+
+int iCoupeUtf8(const char* texte, int maximum)
+{
+    const int n = int(std::strlen(texte));
+    if (n <= maximum)
+        return n;
+    int coupe = maximum < 0 ? 0 : maximum;
+    // Back to the start of the character the bound falls in.
+    while (coupe > 0 && (static_cast<unsigned char>(texte[coupe]) & 0xC0) == 0x80)
+        --coupe;
+    return coupe;
+}
 
 const char* pcTraduire(const char* texte)
 {

@@ -59,6 +59,10 @@ public:
 // `texte` itself while there is none.
 const char* pcTraduire(const char* texte);
 
+// The length of the longest start of `texte` of at most `maximum` bytes
+// that does not end inside a UTF-8 character.
+int iCoupeUtf8(const char* texte, int maximum);
+
 // Turns every line end of the text into one line feed: CR LF and a lone CR
 // alike. Answers the new length (the text is ended there).
 int iNormaliserFinsDeLigne(char* texte, int taille);

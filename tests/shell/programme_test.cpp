@@ -4,7 +4,9 @@
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 #include "tests/ui/harnais_gui.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 
 #include <FL/Fl.H>
 #include <cstdlib>

@@ -8,7 +8,9 @@
 #include "ui/images/images.h"
 #include "ui/langage.h"
 #include "ui/local.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 
 #include "map/chargement_fonds.h"
 #include "tests/outils/outils_test.h"

@@ -7,7 +7,9 @@
 #include "ui/editeur.h"
 #include "ui/globales_ui.h"
 #include "ui/palette.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"

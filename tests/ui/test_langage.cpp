@@ -6,10 +6,13 @@
 #include "ui/configuration.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/horloge.h"
 #include "ui/images/images.h"
 #include "ui/langage.h"
 #include "ui/local.h"
-#include "ui/remplacants_ui.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/selecteur.h"
 
 #include "tests/outils/outils_test.h"
 

@@ -1,0 +1,224 @@
+// The title bar in the whole program: its map tools on the page in front,
+// its flags, its logos, full screen and what it draws.
+#include "map/chargement_fonds.h"
+#include "map/fdc.h"
+#include "pages/vr.h"
+#include "shell/gui.h"
+#include "shell/titre.h"
+#include "ui/boutons.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/globales_ui.h"
+#include "ui/groupe_date_heure.h"
+#include "ui/horloge.h"
+#include "ui/images/images.h"
+#include "ui/local.h"
+
+#include "tests/shell/programme_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Float_Input.H>
+#include <FL/Fl_Menu_Button.H>
+#include <FL/Fl_RGB_Image.H>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+void vBasculer(int page)
+{
+    Fl_Button bouton(0, 0, 1, 1);
+    bouton.shortcut(page);
+    vBoutonRequeteurVisualisateurAideCallback(&bouton, nullptr);
+}
+
+void vCliquer(Fl_Widget* w)
+{
+    harnais::vCliquer(GUI, w->x() + w->w() / 2, w->y() + w->h() / 2);
+}
+
+struct Vue {
+    double latitude, longitude, etendue;
+    bool operator==(const Vue& v) const
+    {
+        return latitude == v.latitude && longitude == v.longitude && etendue == v.etendue;
+    }
+};
+
+Vue vue(const fdc* c)
+{
+    return {c->centreLatitude, c->centreLongitude, c->etendue};
+}
+
+class Titre : public ::testing::Test {
+protected:
+    Titre()
+    {
+        const std::string source = std::string(QUENBREL_SOURCE_DIR) + "/data/";
+        std::filesystem::create_directory_symlink(source + "loc", dossier / "loc");
+        std::filesystem::create_directory(dossier / "img");
+        std::filesystem::create_symlink(source + "img/globe.pl.gz", dossier / "img/globe.pl.gz");
+        std::filesystem::create_directory(dossier / "etc");
+        std::filesystem::copy_file(source + "etc/readme_fr_mac.txt", dossier / "etc/readme_fr_mac.txt");
+        programme = std::make_unique<ProgrammeEnProcessus>(dossier.chemin());
+        EXPECT_TRUE(programme->bAttendreChargement());
+        titre = GUI->titre;
+    }
+    DossierTemporaire dossier;
+    std::unique_ptr<ProgrammeEnProcessus> programme;
+    classGroupeTitre* titre = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Titre, ZonesAndTypedPositionsActOnTheMapOfThePageInFront)
+{
+    vBasculer(3);
+    fdc* carte = gvr[3]->carte;
+    const Vue page1 = vue(gvr[1]->carte);
+    Fl_Menu_Button* zones = titre->menuZones;
+    zones->picked(&zones->menu()[0]);
+    EXPECT_EQ(vue(carte), (Vue{0, 0, 180}));
+    zones->picked(&zones->menu()[zones->size() - 2]);
+    EXPECT_EQ(vue(carte), (Vue{-16, -5.7, 1.8}));
+    EXPECT_EQ(vue(gvr[1]->carte), page1);
+    // A locked map, and no item chosen.
+    carte->verrou = 1;
+    zones->picked(&zones->menu()[0]);
+    carte->verrou = 0;
+    zones->value(-1);
+    classGroupeTitre::vMenuZonesCallback(zones, titre);
+    EXPECT_EQ(vue(carte), (Vue{-16, -5.7, 1.8}));
+
+    for (const char* texte : {"45.5", "abc", "nan", "inf"}) {
+        const double oy = carte->oy;
+        titre->entreeLatitude->value(texte);
+        titre->entreeLatitude->do_callback();
+        EXPECT_EQ(carte->centreLatitude, 45.5) << texte;
+        EXPECT_EQ(carte->oy != oy, texte[0] == '4') << texte;
+    }
+    titre->entreeLongitude->value("-30");
+    titre->entreeLongitude->do_callback();
+    EXPECT_EQ(vue(carte), (Vue{45.5, -30, 1.8}));
+    // The cursor read-out of the map lands in the bar's inputs.
+    EXPECT_EQ(FDC_ENTREE_LATITUDE, titre->entreeLatitude);
+    EXPECT_EQ(FDC_ENTREE_LONGITUDE, titre->entreeLongitude);
+}
+
+TEST_F(Titre, ZoomBaseMapAndMetareaButtons)
+{
+    fdc* carte = gvr[0]->carte;
+    vCliquer(titre->boutonZoomer);
+    EXPECT_NE(carte->zoomIn, 0);
+    EXPECT_EQ(titre->boutonZoomer->image(), image_zoom1);
+    vCliquer(titre->boutonZoomer);
+    EXPECT_EQ(carte->zoomIn, 0);
+    EXPECT_EQ(titre->boutonZoomer->value(), 0);
+    EXPECT_EQ(titre->boutonZoomer->image(), image_zoom2);
+    vCliquer(titre->boutonZoomer);
+    vCliquer(titre->boutonDezoomer);
+    EXPECT_EQ(carte->zoomIn, 0);
+    EXPECT_NE(carte->zoomOut, 0);
+    EXPECT_EQ(titre->boutonZoomer->image(), image_zoom2);
+    EXPECT_EQ(titre->boutonDezoomer->image(), image_dezoom1);
+    carte->vArreterZooms();
+
+    // The loader watch showed the base maps that loaded: the drawn map only.
+    EXPECT_FALSE(titre->boutonSatellite->visible());
+    EXPECT_TRUE(titre->boutonHD->visible());
+    // A satellite picture as the loaders would leave it (freed at exit).
+    FDCSAT = new Fl_RGB_Image(new unsigned char[360 * 180 * 3](), 360, 180, 3);
+    FDCSAT->alloc_array = 1;
+    titre->vFondsDisponibles(1, FDC1ok);
+    ASSERT_TRUE(FDC1ok);
+    classeBouton* boutons[] = {titre->boutonSatellite, titre->boutonHD, titre->boutonTraitCote};
+    Fl_Image* presses[] = {skin_image_fdc0, skin_image_fdc2, skin_image_fdc4};
+    for (int i : {1, 0, 2}) {
+        vCliquer(boutons[i]);
+        EXPECT_EQ(carte->fond, i == 2 ? FDC_VECTEUR : i);
+        for (int j = 0; j < 3; ++j) {
+            EXPECT_EQ(boutons[j]->value(), i == j);
+            EXPECT_EQ(boutons[j]->image() == presses[j], i == j) << i << j;
+        }
+    }
+    Fl_Image* metarea[] = {image_metarea, image_metarea_bleu, image_metarea_vert};
+    for (int mode : {1, 2, 0, 1}) {
+        vCliquer(titre->boutonZonesBulletins);
+        EXPECT_EQ(carte->zonesGmdss, mode);
+        EXPECT_EQ(titre->boutonZonesBulletins->image(), metarea[mode]);
+    }
+}
+
+TEST_F(Titre, FlagsRefuseWhileAWindowIsOpenElseRelabel)
+{
+    GUI->vEditeur();
+    vCliquer(titre->drapeaux[1]);
+    EXPECT_STREQ(langage->langue, "fr");
+    EXPECT_EQ(titre->drapeaux[0]->value(), 1);
+    EXPECT_EQ(titre->drapeaux[1]->value(), 0);
+    EXPECT_EQ(titre->drapeaux[0]->image(), image_drapeaux_FR);
+    EXPECT_EQ(titre->drapeaux[1]->image(), image_drapeaux_en);
+    gestion_interfaces::del(GESTION_UI[1]);
+    vCliquer(titre->drapeaux[1]);
+    EXPECT_STREQ(langage->langue, "en");
+    EXPECT_EQ(titre->drapeaux[1]->image(), image_drapeaux_EN);
+    EXPECT_STREQ(titre->boutonZoomer->tooltip(), "Zoom in (click again to stop)");
+    EXPECT_STREQ(titre->dateHeure->horloges[0].legende->label(), "UTC time");
+    EXPECT_STREQ(titre->menuZones->menu()[0].label(), "MONDE");
+}
+
+TEST_F(Titre, LogosFullScreenPixelsAndThePageSwitch)
+{
+    const auto largeur = [](int w) {
+        GUI->size(w, GUI->h());
+        harnais::vSurvoler(GUI, 10, 10);
+    };
+    largeur(1200);
+    Fl_Box *editeur = titre->logoEditeur, *service = titre->logoService;
+    EXPECT_EQ(service->h(), 39);
+    largeur(1100);
+    EXPECT_EQ(titre->logoEditeur, editeur);
+    EXPECT_EQ(titre->logoService, service);
+    largeur(990);
+    EXPECT_NE(titre->logoService, service);
+    const Fl_Box* b = titre->logoService;
+    EXPECT_EQ(std::vector<int>({b->x(), b->y(), b->w(), b->h()}),
+              std::vector<int>({588, 10, 990 - 604, 24}));
+
+    const std::vector<int> avant{GUI->x(), GUI->y(), GUI->w(), GUI->h()};
+    vCliquer(titre->boutonPleinEcran);
+    EXPECT_TRUE(harnais::bAttendre([] { return GUI->w() == Fl::w() && GUI->h() == Fl::h(); }));
+    vCliquer(titre->boutonPleinEcran);
+    EXPECT_TRUE(harnais::bAttendre([&] {
+        return std::vector<int>{GUI->x(), GUI->y(), GUI->w(), GUI->h()} == avant;
+    }));
+
+    // A known instant on the clock, no longer the real one.
+    Fl::remove_timeout(clock_Date, GUI);
+    setenv("TZ", "UTC", 1);
+    tzset();
+    DateFormatChange = 1;
+    iTic(1796466000);
+    ASSERT_TRUE(harnais::bRedessiner(GUI));
+    EXPECT_EQ(harnais::pixel(GUI, GUI->w() - 10, 60), (std::array<unsigned char, 3>{0x49, 0x4F, 0x57}));
+    // An opaque pixel of the digit 1 at the UTC hour tens (44, 25).
+    const Fl_RGB_Image* un = skin1_image_heure_01;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(un->data()[0]);
+    int i = 0;
+    while (p[4 * i + 3] != 255)
+        ++i;
+    EXPECT_EQ(harnais::pixel(GUI, 44 + i % un->w(), 25 + i / un->w()),
+              (std::array<unsigned char, 3>{p[4 * i], p[4 * i + 1], p[4 * i + 2]}));
+
+    vBasculer(10);
+    EXPECT_FALSE(titre->groupeFonds->visible());
+    EXPECT_FALSE(titre->boutonZoomer->visible());
+    EXPECT_TRUE(titre->boutonAccueil->visible() && titre->boutonEditeur->visible());
+    gvr[2]->carte->fdcCallback(FDC_DESSINEE, 0);
+    vBasculer(2);
+    EXPECT_TRUE(titre->groupeFonds->visible());
+    EXPECT_EQ(titre->boutonHD->value(), 1);
+    EXPECT_EQ(titre->boutonHD->image(), skin_image_fdc2);
+}
