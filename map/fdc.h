@@ -138,6 +138,9 @@ public:
     void draw_tdc_vecteur_fill(TYPEDEF_TDC* record, double shift, double levelScale,
                                double south, double west);
     void drawLatLon();
+    // The place names of the data file, then the compiled ones.
+    void pays();
+    void pays2();
     void echelle();
     void draw_message(int kind, char* text);
 

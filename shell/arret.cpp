@@ -3,6 +3,8 @@
 #include "gribdata/globales.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
+#include "map/masques.h"
+#include "map/pays.h"
 #include "map/tdc.h"
 #include "pages/vr.h"
 #include "shell/globales_shell.h"
@@ -29,8 +31,8 @@ void vLibererStockes()
     configuration = nullptr;
     vLibererMetareas(GMDSS);
     GMDSS = nullptr;
-    vLibererPays();
-    vLibererMasques();
+    delete_Pays();
+    free_masques();
 }
 
 void vLibererFenetres()

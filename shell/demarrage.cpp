@@ -5,6 +5,8 @@
 #include "gribdata/globales.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
+#include "map/masques.h"
+#include "map/pays.h"
 #include "map/tdc.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"

@@ -14,7 +14,6 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 
-TYPEDEF_PAYS* ST_PAYS = nullptr;
 WindowsSend* fenetreEnvoi = nullptr;
 TYPEDEF_HTTP structHTTP[HTTP_CANAUX] = {};
 TYPEDEF_LISTE_METAREA* GMDSS = nullptr;
@@ -90,11 +89,6 @@ void* load_tdc(void*)
         tdc1->load();
     return vLeverDrapeau(&LOAD_TDC);
 }
-
-void load_masques() {}
-void vLibererMasques() {}
-void Pays() {}
-void vLibererPays() { ST_PAYS = nullptr; }
 
 void scan_newfiles(void* fenetre)
 {

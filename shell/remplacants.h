@@ -15,15 +15,6 @@ void ctrl_fdctdc(void*);
 void* load_fdcsat(void* fenetre);
 void* load_tdc(void* fenetre);
 
-// ---- Map display: stores built at start-up.
-void load_masques();
-void vLibererMasques();
-
-struct TYPEDEF_PAYS;
-extern TYPEDEF_PAYS* ST_PAYS;
-void Pays();
-void vLibererPays();
-
 // ---- Requests and transport.
 void scan_newfiles(void* fenetre);
 

@@ -2,7 +2,9 @@
 # Installs the Debian packages the build, the program and the test suite need,
 # and only those that are missing. Runs apt-get update only when something is
 # to be installed. Needs root, or sudo. `install-deps.sh bench` also installs
-# what only the benchmarks compare with (cdo).
+# what only the benchmarks compare with (cdo); `install-deps.sh mapdata` what
+# only the map-data generators need (GMT with the GSHHG shorelines and the
+# Digital Chart of the World, iso-codes), never the build or the tests.
 set -e
 
 PACKAGES="cmake g++ make pkg-config libfltk1.3-dev libx11-dev fluid zlib1g-dev libbz2-dev \
@@ -10,6 +12,8 @@ libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
 xvfb xauth xdotool x11-utils imagemagick libeccodes-tools libeccodes-data tzdata \
 gzip bzip2 pbzip2 clang-14 libclang-rt-14-dev python3"
 [ "$1" = bench ] && PACKAGES="$PACKAGES cdo"
+[ "$1" = mapdata ] &&
+    PACKAGES="$PACKAGES gmt gmt-dcw gmt-gshhg-low gmt-gshhg-high gmt-gshhg-full iso-codes"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,61 +1,26 @@
 // The graticule, the scale and the messages of a map in a window, from the
 // texts and lines the map hands to X11.
-// Google Test first: the X11 headers behind the recording driver define
-// macros (None, Bool) that its own headers use as names.
-#include <gtest/gtest.h>
+#include "tests/map/carte_fenetre.h"
 
 #include "map/echelle_mesure.h"
 #include "gribdata/enregistrement_grib.h"
-#include "map/fdc.h"
 #include "map/fdc_couches.h"
-#include "tests/map/pilote_enregistreur.h"
-#include "tests/ui/harnais_gui.h"
 #include "ui/globales_ui.h"
-#include "ui/palette.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
 #include <FL/fl_draw.H>
 #include <cmath>
 #include <cstring>
-#include <memory>
 
 namespace {
 
-const int X = 10, Y = 10, L = 1024, HT = 600;
-
-class Graticule : public ::testing::Test {
+class Graticule : public CarteFenetre {
 protected:
-    void SetUp() override
-    {
-        skins();
-        fenetre.reset(new Fl_Double_Window(L + 2 * X, HT + 2 * Y));
-        carte = new fdc(X, Y, L, HT);
-        fenetre->end();
-        carte->initialisation(FDC_VECTEUR, HT, 1);
-        carte->chargementAffiche = 0;
-        ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
-    }
-    void TearDown() override { fenetre.reset(); }
-
-    // Records what one layer draws for the view.
-    template <class F>
-    std::unique_ptr<PiloteEnregistreur> dessiner(double lat, double lon, double etendue, F couche)
-    {
-        carte->zoom(lat, lon, etendue, 0);
-        fenetre->make_current();
-        auto p = std::make_unique<PiloteEnregistreur>();
-        couche();
-        return p;
-    }
     int largeurTexte(const char* s, int taille)
     {
         fl_font(DRU_FONT, taille);
         return int(fl_width(s));
     }
-
-    std::unique_ptr<Fl_Double_Window> fenetre;
-    fdc* carte = nullptr;
 };
 
 }  // namespace

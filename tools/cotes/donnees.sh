@@ -4,7 +4,8 @@
 # writes data/img/data<LEVEL>.dat.gz for each LEVEL (0..5). Levels 0 to 3
 # are committed; `make mapdata` makes levels 4 and 5, which are too large
 # for the repository. GMT and its GSHHG packages are installed when
-# missing: only this script needs them, never the build or the tests.
+# missing (tools/install-deps.sh mapdata): only the map-data scripts need
+# them, never the build or the tests.
 #
 # Level 0 is the crude land of 5000 km2 and more; levels 1 to 5 are the
 # crude, low, intermediate, high and full shorelines with the rivers and
@@ -16,17 +17,7 @@ shift
 OUTIL=$BUILD/tools/cotes/cotes
 [ -x "$OUTIL" ] || { echo "$OUTIL is missing: build first" >&2; exit 1; }
 
-paquets=""
-for p in gmt gmt-gshhg-low gmt-gshhg-high gmt-gshhg-full; do
-    dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "ok installed" ||
-        paquets="$paquets $p"
-done
-if [ -n "$paquets" ]; then
-    echo "installing:$paquets"
-    if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
-    $SUDO apt-get update
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $paquets
-fi
+sh "$RACINE/tools/install-deps.sh" mapdata
 
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT

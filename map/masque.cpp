@@ -1,0 +1,164 @@
+#include "map/masque.h"
+
+#include "gribdata/globales.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <sys/stat.h>
+
+namespace {
+
+const char* const TAG = "<MASQUE>";
+const unsigned BITS_EN_TETE = 7 * 32;
+
+// Steps such as 0.1 are not exact in binary: a lattice point that lies on
+// a node would otherwise fall a hair short of it and read the node before.
+const double TOLERANCE_NOEUD = 1e-3;
+
+// The node of a distance counted in steps from the first one.
+unsigned iNoeud(double pas, unsigned nombre)
+{
+    return std::min(unsigned(pas + TOLERANCE_NOEUD), nombre - 1);
+}
+
+// A degree value of the file: thousandths of a degree, shifted by `decale`
+// so that it is never negative.
+float fDegres(unsigned long v, long decale)
+{
+    return float((int64_t(v) - decale) / 1000.0);
+}
+
+// The whole file, or null; a file too large for the bit reader counts as
+// unreadable.
+unsigned char* pcLire(const std::string& chemin, int& taille)
+{
+    FILE* f = std::fopen(chemin.c_str(), "rb");
+    if (!f) {
+        vJournal(TAG, "%s: %s\n", chemin.c_str(), std::strerror(errno));
+        return nullptr;
+    }
+    struct stat st;
+    unsigned char* d = nullptr;
+    if (fstat(fileno(f), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= INT_MAX) {
+        taille = int(st.st_size);
+        d = new (std::nothrow) unsigned char[size_t(taille)];
+        if (!d)
+            std::exit(99);
+        if (std::fread(d, 1, size_t(taille), f) != size_t(taille)) {
+            delete[] d;
+            d = nullptr;
+        }
+    }
+    std::fclose(f);
+    if (!d)
+        vJournal(TAG, "%s: lecture impossible\n", chemin.c_str());
+    return d;
+}
+
+}  // namespace
+
+Masque::Masque(const char* name)
+{
+    ouverture = iOpen(name);
+}
+
+Masque::~Masque()
+{
+    vFermer();
+}
+
+void Masque::vFermer()
+{
+    bit.set(128, nullptr);
+    delete[] contenu;
+    contenu = nullptr;
+    ncols = nrows = 0;
+}
+
+int Masque::iOpen(const char* name)
+{
+    vFermer();
+    chemin = std::string("img") + "/" + (name ? name : "") + ".msk";
+    vJournal(TAG, "<open> Nom du masque : %s\n", chemin.c_str());
+    int taille = 0;
+    contenu = pcLire(chemin, taille);
+    if (!contenu)
+        return 1;
+    bit.set(taille, contenu);
+    if (bEnTete())
+        return 0;
+    vFermer();
+    return 1;
+}
+
+// Reads the header and tells whether the grid it describes lies within
+// the file.
+bool Masque::bEnTete()
+{
+    if (bit.tellmax() < BITS_EN_TETE) {
+        vJournal(TAG, "%s: %d octets, en-tete incomplet\n", chemin.c_str(), bit.size());
+        return false;
+    }
+    unsigned long v[7];
+    for (unsigned long& x : v)
+        x = bit.read(32);
+    nord = fDegres(v[0], 90000);
+    ouest = fDegres(v[1], 180000);
+    pasLongitude = float(int32_t(uint32_t(v[2])) / 1000.0);
+    pasLatitude = float(int32_t(uint32_t(v[3])) / 1000.0);
+    cinquieme = unsigned(v[4]);
+    ncols = unsigned(v[5]);
+    nrows = unsigned(v[6]);
+    debutGrille = bit.tell();
+    const uint64_t fin = uint64_t(debutGrille) + uint64_t(ncols) * nrows;
+    if (!(pasLongitude > 0) || !(pasLatitude > 0) || !ncols || !nrows || fin > bit.tellmax()) {
+        vJournal(TAG, "%s: en-tete refuse: pas %lu x %lu, %u x %u noeuds, %d octets\n",
+                 chemin.c_str(), v[2], v[3], ncols, nrows, bit.size());
+        return false;
+    }
+    sud = nord - float(nrows - 1) * pasLatitude;
+    est = ouest + float(ncols - 1) * pasLongitude;
+    return true;
+}
+
+int Masque::iGetPoints(double north, double south, double west, double east, double step)
+{
+    if (!ncols || !nrows ||
+        !(std::isfinite(north) && std::isfinite(south) && std::isfinite(west) &&
+          std::isfinite(east) && std::isfinite(step)))
+        return 0;
+    const long long N = std::llrint(north * 1000), S = std::llrint(south * 1000);
+    const long long Wm = std::llrint(west * 1000), E = std::llrint(east * 1000);
+    const long long st = std::llrint(step * 1000);
+    if (N < S || st <= 0)
+        return 0;
+    int n = 0;
+    for (long long la = N; la >= S; la -= st) {
+        const double lat = la / 1000.0;
+        if (lat < sud || lat > nord || E < Wm)
+            continue;
+        const uint64_t ligne = uint64_t(iNoeud((nord - lat) / pasLatitude, nrows)) * ncols;
+        // Single precision, as the longitudes of a request are.
+        for (float lo = float(Wm); lo <= float(E); lo += float(st)) {
+            float lon = lo / 1000;
+            if (lon < ouest)
+                lon += 360;
+            else if (lon > est)
+                lon -= 360;
+            if (lon >= ouest && lon <= est) {
+                bit.seek(debutGrille + ligne + iNoeud((lon - ouest) / pasLongitude, ncols));
+                n += int(bit.read(1));
+            }
+            if (lo + float(st) == lo)
+                break;
+        }
+    }
+    return n;
+}

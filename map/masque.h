@@ -1,0 +1,51 @@
+// The land mask of one forecast model's grid: which grid nodes are land.
+// The request builder counts the land nodes of a requested zone to tell
+// whether the zone holds land data.
+//
+// File "img/<name>.msk": seven unsigned 32-bit big-endian values (north
+// latitude x 1000 + 90000, west longitude x 1000 + 180000, longitude step
+// x 1000, latitude step x 1000, a value kept but not used, columns, rows),
+// then one bit per node, 1 for land, rows from the north, west to east,
+// most significant bit first.
+#ifndef MAP_MASQUE_H
+#define MAP_MASQUE_H
+
+#include "gribdata/bit.h"
+
+#include <string>
+
+class Masque {
+public:
+    // Opens "img/<name>.msk" at once; `ouverture` keeps the answer.
+    explicit Masque(const char* name);
+    ~Masque();
+    Masque(const Masque&) = delete;
+    Masque& operator=(const Masque&) = delete;
+
+    // Reads the mask file: 0 on success, 1 when it is missing, unreadable
+    // or its header does not describe a grid that the file holds (the mask
+    // then counts no land).
+    int iOpen(const char* name);
+    // The land nodes met by a lattice of points from the box's north-west
+    // corner, `step` degrees apart (all in thousandths of a degree,
+    // rounded); longitudes outside the mask are tried one turn east or
+    // west. 0 for a box whose north lies south of its south, or a step
+    // that rounds to 0.
+    int iGetPoints(double north, double south, double west, double east, double step);
+
+    Bit bit{128, nullptr};  // reader over the file's bytes
+    unsigned char* contenu = nullptr;  // the whole file; owned
+    unsigned int debutGrille = 0;      // bit where the grid starts
+    unsigned int ncols = 0, nrows = 0;
+    unsigned int cinquieme = 0;        // header value 5, not used
+    float nord = 0, ouest = 0, sud = 0, est = 0;  // degrees
+    float pasLongitude = 0, pasLatitude = 0;      // degrees
+    std::string chemin;
+    int ouverture = 1;  // what the constructor's iOpen answered
+
+private:
+    bool bEnTete();
+    void vFermer();
+};
+
+#endif

@@ -1,0 +1,88 @@
+// Land masks: the committed masks against GMT's land nodes, the fold by
+// 360 degrees, and files whose header does not describe their grid.
+#include "map/masque.h"
+#include "map/masques.h"
+#include "tests/map/tdc_test.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+class Masques : public DossierTdc {
+protected:
+    Masques()
+    {
+        for (std::string nom : {"1.msk", "51.msk"})
+            std::filesystem::create_symlink(QUENBREL_SOURCE_DIR "/data/img/" + nom, "img/" + nom);
+    }
+    // A mask file of the header values, then `octets` bytes of grid, all land.
+    void masque(const char* nom, std::vector<uint32_t> entete, size_t octets)
+    {
+        Bit b(0, nullptr);
+        for (uint32_t v : entete)
+            b.write(v, 32);
+        ecrireFichier("img/" + std::string(nom) + ".msk",
+                      std::string((char*)b.buffer, 4 * entete.size()) + std::string(octets, '\xff'));
+    }
+};
+
+}  // namespace
+
+// GMT's land nodes over a few boxes, then the edges of a box.
+TEST_F(Masques, LandNodesAreGmts)
+{
+    const std::string oracle = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
+    std::string boites = lireFichier(oracle + "masques.txt");
+    if (commande("command -v gmt >/dev/null")) {
+        ASSERT_TRUE(commande("sh " + sh(oracle + "masques.sh") + " gmt.txt"));
+        boites = lireFichier("gmt.txt");
+    }
+    Masque monde("1"), europe("51");
+    std::istringstream lignes(boites);
+    std::string nom;
+    double n, s, w, e, pas;
+    int terre, boitesLues = 0;
+    for (; lignes >> nom >> n >> s >> w >> e >> pas >> terre; ++boitesLues)
+        EXPECT_EQ((nom == "1" ? monde : europe).iGetPoints(n, s, w, e, pas), terre) << n;
+    EXPECT_EQ(boitesLues, 6);
+    // Folded by 360: the same Alaskan coast either way.
+    EXPECT_GT(monde.iGetPoints(70, 60, -170, -160, 0.5), 100);
+    EXPECT_EQ(monde.iGetPoints(70, 60, 190, 200, 0.5), monde.iGetPoints(70, 60, -170, -160, 0.5));
+    EXPECT_EQ(monde.iGetPoints(40, 50, 0, 10, 0.5), 0);  // north south of south
+    // A step wider than the box: its north-west corner alone, Paris.
+    EXPECT_EQ(monde.iGetPoints(48.875, 48.0, 2.375, 3.0, 5), 1);
+    EXPECT_EQ(monde.iGetPoints(48.875, 48.0, 2.375, 3.0, 0.0004), 0);  // no step: no loop
+}
+
+// A header that does not describe a grid the file holds is refused, logged,
+// and the mask counts nothing; a valid one beside them is read.
+TEST_F(Masques, HeadersThatLieAreRefused)
+{
+    const uint32_t N = 91000, W = 179000;  // 1 N, 1 W
+    masque("court", {N, W, 125}, 0);
+    masque("pas0", {N, W, 0, 125, 0, 8, 8}, 8);
+    masque("vide", {N, W, 125, 125, 0, 0, 8}, 8);
+    masque("trop", {N, W, 125, 125, 0, 9, 8}, 8);
+    masque("enorme", {N, W, 125, 125, 0, 0xFFFFFFFF, 0xFFFFFFFF}, 8);
+    masque("bon", {N, W, 125, 125, 0, 8, 8}, 8);
+    for (const char* nom : {"court", "pas0", "vide", "trop", "enorme", "absent"})
+        EXPECT_TRUE(Masque(nom).ouverture == 1 && Masque(nom).iGetPoints(1, 0, -1, 0, 0.125) == 0)
+            << nom;
+    Masque bon("bon");
+    ASSERT_EQ(bon.ouverture, 0);
+    EXPECT_FLOAT_EQ(bon.pasLatitude, 0.125f);  // not 125 / 1000 in integers
+    EXPECT_EQ(bon.iGetPoints(1, 0.125, -1, -0.125, 0.125), 64);
+    for (const char* trace : {"court.msk: 12 octets", "enorme.msk: en-tete", "absent.msk: No"})
+        EXPECT_NE(journal().find(trace), std::string::npos) << trace;
+
+    // A mask that cannot be read leaves its row empty.
+    masque("8", {1}, 0);
+    load_masques();
+    for (const TYPEDEF_MASQUE* m = MASQUES; m->nom; ++m)
+        EXPECT_EQ(m->masque != nullptr, m->nom == std::string("1") || m->nom == std::string("51"))
+            << m->nom;
+    free_masques();
+    for (const TYPEDEF_MASQUE* m = MASQUES; m->nom; ++m)
+        EXPECT_EQ(m->masque, nullptr);
+}
