@@ -73,6 +73,12 @@ void ctrl_fdctdc(void*)
     if (hoteCarte.fondsDisponibles)
         hoteCarte.fondsDisponibles(FDC0ok, FDC1ok);
     vCartes(vVueDeDepart);
+    // Each map took the keyboard in turn: the last would keep it, hidden,
+    // and the keys would move its view unseen.
+    vCartes([](fdc& carte, int page) {
+        if (hoteCarte.pageMontree && hoteCarte.pageMontree(page))
+            Fl::focus(&carte);
+    });
     if (interlude)
         interlude->release();
     interlude = nullptr;
