@@ -2,6 +2,7 @@
 
 #include "gribdata/globales.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
@@ -27,4 +28,13 @@ int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& d
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
+}
+
+double dCentile95(const std::vector<double>& v)
+{
+    if (v.empty())
+        return 0;
+    std::vector<double> t(v);
+    std::sort(t.begin(), t.end());
+    return t[size_t(0.95 * double(t.size() - 1))];
 }

@@ -5,7 +5,11 @@
 #define BENCH_BANC_H
 
 #include <string>
+#include <vector>
 
 int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& dossier));
+
+// The 95th percentile of repetitions' figures (a statistic of frames).
+double dCentile95(const std::vector<double>& v);
 
 #endif

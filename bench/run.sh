@@ -80,6 +80,15 @@ else
 fi
 
 echo
+echo "whole frame of a viewer map, whole world at 1024 x 600 (coastline, 0.5-degree pressure"
+echo "bands with isobars and labels, 0.5-degree wind flags), X server included, per layer:"
+if [ -x "$build/bench/map/bench_trame" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_trame" 2>&1 | grep -E "^Benchmark|_median|_p95"
+else
+    echo "bench_trame is built with the tests (make test first)"
+fi
+
+echo
 echo "start-up of the program (launch to window, launch to loaded):"
 sh "$(dirname "$0")/demarrage/run.sh" "$build"
 echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"

@@ -19,6 +19,7 @@ class Fl_RGB_Image;
 class Histogrammes;
 class TraceGlyphes;
 class classeBoutonImage;
+class isoplages;
 struct grib;
 struct TYPEDEF_TDC;
 
@@ -171,6 +172,9 @@ public:
     // over nearly opaque bands; any other pass: the isoline labels.
     void drawgrib(int pass);
     void draw_isoplages(grib* record);
+    // Blends a band picture whose north-west corner lies at those bounds
+    // into the map, clipped to it.
+    void vPoserIsoplages(const isoplages& bands, double north, double west);
     // Wind flags of a wind u record, arrows of a current u or wave
     // direction record, over the view bounds (degrees, unfolded).
     void draw_vent(grib* record, double north, double south, double west, double east);
@@ -202,6 +206,9 @@ public:
     void overlay_deplace();
     // The view as the contouring reads it.
     VueCarte vueCarte() const;
+    // The page's isoline settings, opacity and isoline flag into a band
+    // object, in its stored units.
+    void vReglerIsoplages(isoplages& bands) const;
 
     // Translucent request-frame fill and the 26 x 26 marker.
     unsigned char* fondBleu = nullptr;

@@ -12,35 +12,37 @@
 #include <cstring>
 #include <utility>
 
+VueCarte fdc::vueCarte() const
+{
+    VueCarte v;
+    v.W = W, v.H = H, v.largeur = largeur, v.hauteur = hauteur;
+    v.x = carteX, v.y = carteY, v.ox = ox, v.oy = oy, v.s = echelleCourante;
+    return v;
+}
+
 double fdc::dLongitudeDecalage() const
 {
-    const int moitie = W / 2;
-    if (ox > moitie)
-        return -540.0;
-    if (ox <= -moitie)
-        return 180.0;
-    return -180.0;
+    return vueCarte().decalageLongitude();
 }
 
 double fdc::dLatitude(int sy) const
 {
-    return 90.0 - ((sy - carteY) * echelleCourante + oy) * 180.0 / H;
+    return vueCarte().latitude(sy - carteY);
 }
 
 double fdc::dLongitude(int sx) const
 {
-    return ((sx - carteX) * echelleCourante + ox) * 360.0 / W + dLongitudeDecalage();
+    return vueCarte().longitude(sx - carteX);
 }
 
 double fdc::dLigne(double latitude) const
 {
-    return (90.0 - latitude) * (H / 180.0) / echelleCourante - oy / echelleCourante;
+    return vueCarte().ligne(latitude);
 }
 
 int fdc::iColonne(double longitude) const
 {
-    return int(std::rint((W / 360.0) * (longitude - dLongitudeDecalage()) / echelleCourante -
-                         ox / echelleCourante));
+    return iTronqueBorne(vueCarte().colonne(longitude));
 }
 
 void fdc::vCentre()

@@ -51,14 +51,6 @@ bool bValeursPretes(const fdc& c, const Grib& g)
 
 }  // namespace
 
-VueCarte fdc::vueCarte() const
-{
-    VueCarte v;
-    v.W = W, v.H = H, v.largeur = largeur, v.hauteur = hauteur;
-    v.x = carteX, v.y = carteY, v.ox = ox, v.oy = oy, v.s = echelleCourante;
-    return v;
-}
-
 void fdc::drawgrib(int passe)
 {
     if (!champs || !champs->champ)
@@ -70,6 +62,7 @@ void fdc::drawgrib(int passe)
                                                                       : r->isoplagesChamp;
             if (o && bBandes(*this, p)) {
                 o->vue = vueCarte();
+                o->trace = traceGlyphes;
                 o->labels();
             }
         }
@@ -101,11 +94,4 @@ void fdc::drawgrib(int passe)
     }
     if (bandes && opacite > 216)
         draw_tdc(0, -1);
-}
-
-// Until the bands are drawn, only the grid test and the band field.
-void fdc::draw_isoplages(grib* r)
-{
-    if (r->champ && bGrilleUtilisable(*r->champ))
-        isoplageAffichee = r;
 }

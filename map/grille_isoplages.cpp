@@ -1,6 +1,7 @@
 #include "map/grille_isoplages.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -71,14 +72,12 @@ int iLisse(const std::vector<int>& g, int m, int x, int y, int r)
 
 int OPTIMISATION = 9;
 
-void vDoublerGrille(const std::vector<int>& source, int colonnes, int lignes,
-                    std::vector<int>& resultat, bool absents)
+void vDoublerCellules(const int* source, int colonnes, int lignes, int* resultat, bool absents)
 {
-    resultat.assign(size_t(2 * colonnes - 1) * size_t(2 * lignes - 1), 0);
     if (absents)
-        vDoubler<true>(source.data(), colonnes, lignes, resultat.data());
+        vDoubler<true>(source, colonnes, lignes, resultat);
     else
-        vDoubler<false>(source.data(), colonnes, lignes, resultat.data());
+        vDoubler<false>(source, colonnes, lignes, resultat);
 }
 
 void vLisserGrille(std::vector<int>& grille, int colonnes, int lignes, int rayon)
@@ -114,4 +113,12 @@ int iModeAffinage(int lignes)
     if (OPTIMISATION == 9)
         OPTIMISATION = lignes <= 100 ? 1 : 0;
     return OPTIMISATION;
+}
+
+int iStockeBorne(double v)
+{
+    if (!(v == v))
+        return 0;
+    const double x = std::trunc(v);
+    return x >= ISOPLAGES_MAXIMUM ? ISOPLAGES_MAXIMUM : x <= -ISOPLAGES_MAXIMUM ? -ISOPLAGES_MAXIMUM : int(x);
 }

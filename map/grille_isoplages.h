@@ -4,6 +4,9 @@
 #ifndef MAP_GRILLE_ISOPLAGES_H
 #define MAP_GRILLE_ISOPLAGES_H
 
+#include <cstddef>
+#include <memory>
+#include <utility>
 #include <vector>
 
 // A point that the field does not cover.
@@ -11,6 +14,10 @@ constexpr int ISOPLAGES_ABSENT = 2147483647;
 // The largest magnitude of a stored value: a mean of stored values never
 // reaches the mark above.
 constexpr int ISOPLAGES_MAXIMUM = 2147483646;
+// A value in stored units: truncated toward zero and kept within
+// +-ISOPLAGES_MAXIMUM (clear of the absent mark); NaN gives 0.
+int iStockeBorne(double v);
+
 // No grid is made finer beyond this many cells (128 MB of ints): only a
 // field of very few rows and many columns, or a view far larger than any
 // screen, would reach it.
@@ -19,9 +26,34 @@ constexpr long long ISOPLAGES_CELLULES_MAX = 1LL << 25;
 // A grid of m columns and n rows becomes 2m - 1 by 2n - 1: the points kept
 // at even rows and columns, the means of their two or four neighbours in
 // between (truncated toward zero). With `absents`, a mean that involves an
-// absent point is absent.
-void vDoublerGrille(const std::vector<int>& source, int colonnes, int lignes,
-                    std::vector<int>& resultat, bool absents);
+// absent point is absent. `resultat` holds (2m - 1) x (2n - 1) cells.
+void vDoublerCellules(const int* source, int colonnes, int lignes, int* resultat, bool absents);
+
+template <class Grille>
+void vDoublerGrille(const Grille& source, int colonnes, int lignes, Grille& resultat, bool absents)
+{
+    resultat.resize(size_t(2 * colonnes - 1) * size_t(2 * lignes - 1));
+    vDoublerCellules(source.data(), colonnes, lignes, resultat.data(), absents);
+}
+
+// Grows without writing the new elements: for the buffers remade at every
+// redraw, each written whole before it is read.
+template <class T>
+struct AllocateurBrut : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = AllocateurBrut<U>;
+    };
+    AllocateurBrut() = default;
+    template <class U>
+    AllocateurBrut(const AllocateurBrut<U>&) {}
+    template <class U>
+    void construct(U* p) { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... A>
+    void construct(U* p, A&&... a) { ::new (static_cast<void*>(p)) U(std::forward<A>(a)...); }
+};
+template <class T>
+using TamponBrut = std::vector<T, AllocateurBrut<T>>;
 
 // In place, row by row, every point at least `rayon` from the border
 // becomes the mean of itself and of its neighbours within the radius

@@ -4,7 +4,33 @@
 // pixel has them.
 #include "map/isoplages.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
+
+// A pixel's four bytes as one word, whatever the machine's byte order.
+uint32_t iMot(const unsigned char* p)
+{
+    uint32_t m;
+    std::memcpy(&m, p, 4);
+    return m;
+}
+
+const unsigned char OCTETS_VERT[4] = {0, 255, 0, 0}, OCTETS_BLEU[4] = {0, 0, 255, 0};
+const unsigned char OCTETS_ALPHA[4] = {0, 0, 0, 255}, OCTETS_128[4] = {0, 0, 0, 128};
+const uint32_t VERT = iMot(OCTETS_VERT), BLEU = iMot(OCTETS_BLEU);
+const uint32_t ALPHA = iMot(OCTETS_ALPHA), ALPHA_128 = iMot(OCTETS_128);
+
+// Nothing to mark at a pixel that is reserved itself, or between an upper
+// and a lower pixel that are equal band pixels (most pixels): the tests
+// below would leave it as it is. Words only, so that it runs fast.
+bool bRienAMarquer(uint32_t haut, uint32_t p, uint32_t bas)
+{
+    const uint32_t a = p & ALPHA, h = haut & ALPHA;
+    return a == ALPHA || a == ALPHA_128 ||
+           (haut == bas && (haut & VERT) && (haut & BLEU) && h != ALPHA && h != ALPHA_128);
+}
 
 bool bReserve(unsigned char alpha)
 {
@@ -50,23 +76,34 @@ void vMarquer(unsigned char* p, const unsigned char* a, const unsigned char* b, 
 
 }  // namespace
 
+bool isoplages::bIsolignesAMarquer() const
+{
+    return isolignesActives && lignes > 3 && image.size() >= size_t(colonnes) * lignes * 4;
+}
+
 void isoplages::isolignes()
 {
-    if (!isolignesActives || lignes <= 3 || image.size() < size_t(colonnes) * lignes * 4)
-        return;
+    if (bIsolignesAMarquer())
+        for (int y = 1; y < lignes - 1; ++y)
+            vIsolignesLigne(y);
+}
+
+// Row y, once rows y - 1 (marked) and y + 1 (not yet) are coloured.
+void isoplages::vIsolignesLigne(int y)
+{
     const size_t L = size_t(colonnes) * 4;
-    for (int y = 1; y < lignes - 1; ++y)
-        for (int x = 1; x < colonnes - 1; ++x) {
-            unsigned char* p = &image[y * L + size_t(x) * 4];
-            if (bReserve(p[3]))
-                continue;
-            const unsigned char *haut = p - L, *bas = p + L;
-            const unsigned char *gauche = p - 4, *droite = p + 4;
-            if (bPaire(haut, bas)) {
-                if (!bMemeCouleur(haut, bas))
-                    vMarquer(p, haut, bas, opacite);
-            } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
-                vMarquer(p, gauche, droite, opacite);
-            }
+    unsigned char* p = &image[size_t(y) * L];
+    for (int x = 1; x < colonnes - 1; ++x) {
+        p += 4;
+        const unsigned char *haut = p - L, *bas = p + L;
+        if (bRienAMarquer(iMot(haut), iMot(p), iMot(bas)))
+            continue;
+        const unsigned char *gauche = p - 4, *droite = p + 4;
+        if (bPaire(haut, bas)) {
+            if (!bMemeCouleur(haut, bas))
+                vMarquer(p, haut, bas, opacite);
+        } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
+            vMarquer(p, gauche, droite, opacite);
         }
+    }
 }

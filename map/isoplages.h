@@ -20,6 +20,7 @@
 #include <vector>
 
 class Grib;
+class TraceGlyphes;
 
 // A wind or wave-height step with this value means fixed classes
 // (Beaufort forces, sea states) instead of an interval.
@@ -50,13 +51,13 @@ public:
 
     // Band picture: `colonnes` x `lignes` pixels of red, green, blue, alpha,
     // rows from the north; empty when `calcul` made none.
-    std::vector<unsigned char> image;
+    TamponBrut<unsigned char> image;
     std::vector<int> grille;       // the whole field, refined by `set`
     Grib* champ = nullptr;         // not owned
     const float* valeurs = nullptr;  // the field's values `set` read
     // The cut-out in view, refined: colonnesLabels x lignesLabels; empty
     // when `calcul` made no picture (then there are no labels either).
-    std::vector<int> visible;
+    TamponBrut<int> visible;
     int parametre = 0;
     int nombreChaud = 0, nombreFroid = 0;  // colour classes on each side
     int colonnes = 0, lignes = 0;  // working size; after `calcul` the picture's
@@ -81,6 +82,7 @@ public:
     int echelle = 1000;
 
     VueCarte vue;  // copied in before each `calcul` and labelling
+    TraceGlyphes* trace = nullptr;  // where the labels are drawn; copied in too
 
     // Field bounds and steps, degrees; the working steps halve with each
     // refinement of `set`.
@@ -109,9 +111,11 @@ public:
     void periode();
     void hauteur();
     void autres();
-    // Marks the borders between colour classes in the picture.
+    // Marks the borders between colour classes in the picture (the
+    // colouring of `calcul` does it row by row as it goes).
     void isolignes();
-    // Writes the values of the last picture over the map (draws).
+    // Writes the values of the last picture over the map, through `trace`
+    // (nothing without it).
     void labels();
 
     // Step and reference of the family's isolines, stored units.
@@ -139,12 +143,15 @@ private:
     void vCouleur(unsigned char* rvb, long long n, Formule f) const;
     template <class F>
     void vPourChaqueCellule(F couleur);
-    void vReechantillonner(int largeur, int hauteur);
+    void vPreparerImage(int largeur, int hauteur);
+    bool bIsolignesAMarquer() const;
+    void vIsolignesLigne(int y);
     void vViderImage();
 
-    std::vector<unsigned char> cellules_;  // colours before resampling
-    std::vector<int> tampon_;              // the other half of a doubling
-    int pasSignale_ = 0;                   // the step fault is logged once
+    TamponBrut<int> tampon_;  // the other half of a doubling
+    // The visible grid's column and row of each pixel of the picture.
+    std::vector<int> sourcesX_, sourcesY_;
+    int pasSignale_ = 0;      // the step fault is logged once
 };
 
 #endif

@@ -56,9 +56,8 @@ void isoplages::calcul(double& n, double& s, double& o, double& e, double decala
     s = sud;
     o = ouest;
     e = est;
-    if (dessin)
-        isolignes();
-    else
+    // The colouring marked the isolines as it went.
+    if (!dessin)
         vViderImage();
 }
 
@@ -125,25 +124,28 @@ bool isoplages::bClassesEtImage()
     }
     colonnesLabels = colonnes;
     lignesLabels = lignes;
+    vPreparerImage(int(largeurPixels), int(hauteurPixels));
     vColorier();
-    vReechantillonner(int(largeurPixels), int(hauteurPixels));
     return true;
 }
 
+// Values first, then where they first occur: loops without branches. The
+// maximum is taken over the values shifted by 2^31 + 1 as unsigned, which
+// wraps the absent mark (the largest int) to 0, below any value.
 bool isoplages::extremes(size_t& iMin, size_t& iMax) const
 {
-    bool trouve = false;
-    for (size_t i = 0; i < visible.size(); ++i) {
-        const int v = visible[i];
-        if (v == ISOPLAGES_ABSENT)
-            continue;
-        if (!trouve || v < visible[iMin])
-            iMin = i;
-        if (!trouve || v > visible[iMax])
-            iMax = i;
-        trouve = true;
+    const unsigned decale = 0x80000001u;
+    int minimum = ISOPLAGES_ABSENT;
+    unsigned maximum = 0;
+    for (const int v : visible) {
+        minimum = std::min(minimum, v);
+        maximum = std::max(maximum, unsigned(v) + decale);
     }
-    return trouve;
+    if (maximum == 0)
+        return false;
+    iMin = size_t(std::find(visible.begin(), visible.end(), minimum) - visible.begin());
+    iMax = size_t(std::find(visible.begin(), visible.end(), int(maximum - decale)) - visible.begin());
+    return true;
 }
 
 void isoplages::interpolation_avec_terre()
@@ -164,21 +166,18 @@ void isoplages::vDoublerVisible(bool absents)
     lignes = 2 * lignes - 1;
 }
 
-// Nearest cell of each pixel; an index that reaches the grid's size is
-// its last line.
-void isoplages::vReechantillonner(int largeur, int hauteur)
+// The picture at the box's pixel size: each pixel takes its nearest cell,
+// an index that reaches the grid's size being its last line. Only those
+// cells are coloured.
+void isoplages::vPreparerImage(int largeur, int hauteur)
 {
-    std::vector<int> sources(largeur);
+    sourcesX_.resize(size_t(largeur));
     for (int x = 0; x < largeur; ++x)
-        sources[x] = std::min(colonnes - 1, int(double(x) * colonnes / largeur + 0.5));
+        sourcesX_[x] = std::min(colonnes - 1, int(double(x) * colonnes / largeur + 0.5));
+    sourcesY_.resize(size_t(hauteur));
+    for (int y = 0; y < hauteur; ++y)
+        sourcesY_[y] = std::min(lignes - 1, int(double(y) * lignes / hauteur + 0.5));
     image.resize(size_t(largeur) * hauteur * 4);
-    unsigned char* p = image.data();
-    for (int y = 0; y < hauteur; ++y) {
-        const int l = std::min(lignes - 1, int(double(y) * lignes / hauteur + 0.5));
-        const unsigned char* ligne = &cellules_[size_t(l) * colonnes * 4];
-        for (int x = 0; x < largeur; ++x, p += 4)
-            std::memcpy(p, ligne + size_t(sources[x]) * 4, 4);
-    }
     colonnes = largeur;
     lignes = hauteur;
 }

@@ -20,20 +20,37 @@ constexpr int CLASSES_EN_TABLE = 1024;
 
 }  // namespace
 
+// Colours every pixel from its cell (see vPreparerImage); `couleur` sets
+// the red, green and blue of a value, computed again only when the value
+// changes from the pixel before. The isolines of each row are marked as
+// soon as the row below it is coloured, while the rows are still in the
+// cache: the same marks as a pass over the finished picture.
 template <class F>
 void isoplages::vPourChaqueCellule(F couleur)
 {
-    cellules_.resize(visible.size() * 4);
-    unsigned char* p = cellules_.data();
-    for (const int v : visible) {
-        if (v == ISOPLAGES_ABSENT) {
-            p[0] = p[1] = p[2] = 0;
-            p[3] = 128;
-        } else {
-            couleur(v, p);
-            p[3] = static_cast<unsigned char>(opacite);
+    unsigned char rvba[4] = {0, 0, 0, 128};  // an absent cell
+    int precedente = ISOPLAGES_ABSENT;
+    unsigned char* p = image.data();
+    const bool isolignes = bIsolignesAMarquer();
+    for (size_t rang = 0; rang < sourcesY_.size(); ++rang) {
+        const int* ligne = &visible[size_t(sourcesY_[rang]) * size_t(colonnesLabels)];
+        for (const int x : sourcesX_) {
+            const int v = ligne[x];
+            if (v != precedente) {
+                precedente = v;
+                if (v == ISOPLAGES_ABSENT) {
+                    rvba[0] = rvba[1] = rvba[2] = 0;
+                    rvba[3] = 128;
+                } else {
+                    couleur(v, rvba);
+                    rvba[3] = static_cast<unsigned char>(opacite);
+                }
+            }
+            std::memcpy(p, rvba, 4);
+            p += 4;
         }
-        p += 4;
+        if (isolignes && rang >= 2)
+            vIsolignesLigne(int(rang) - 1);
     }
 }
 
@@ -60,7 +77,8 @@ void isoplages::vCouleur(unsigned char* rvb, long long n, Formule f) const
 }
 
 // Values below `seuil` get the threshold colour; then below the reference
-// the `dessous` formula, at or above it the `dessus` one.
+// the `dessous` formula, at or above it the `dessus` one. The values of the
+// last class met, [bas, haut), take its colour without a division.
 void isoplages::vPlages(int reference, int pas, Formule dessous, Formule dessus, int seuil)
 {
     std::vector<std::array<unsigned char, 3>> bas(CLASSES_EN_TABLE + 1), haut(bas.size());
@@ -68,17 +86,28 @@ void isoplages::vPlages(int reference, int pas, Formule dessous, Formule dessus,
         vCouleur(bas[n].data(), n, dessous);
         vCouleur(haut[n].data(), n, dessus);
     }
+    int64_t debut = 1, fin = 0;
+    unsigned char derniere[3];
     vPourChaqueCellule([&](int v, unsigned char* p) {
-        if (v < seuil) {
-            std::memcpy(p, SOUS_LE_SEUIL, 3);
+        if (v >= debut && v < fin) {
+            std::memcpy(p, derniere, 3);
             return;
         }
-        const bool sous = v < reference;
-        const int64_t n = (sous ? int64_t(reference) - v : int64_t(v) - reference) / pas + 1;
-        if (n <= CLASSES_EN_TABLE)
-            std::memcpy(p, (sous ? bas : haut)[n].data(), 3);
-        else
-            vCouleur(p, n, sous ? dessous : dessus);
+        const int64_t ref = reference;
+        if (v < seuil) {
+            std::memcpy(derniere, SOUS_LE_SEUIL, 3);
+            debut = INT64_MIN, fin = seuil;
+        } else {
+            const bool sous = v < reference;
+            const int64_t n = (sous ? ref - v : v - ref) / pas + 1;
+            if (n <= CLASSES_EN_TABLE)
+                std::memcpy(derniere, (sous ? bas : haut)[n].data(), 3);
+            else
+                vCouleur(derniere, n, sous ? dessous : dessus);
+            debut = std::max<int64_t>(seuil, sous ? ref - n * pas + 1 : ref + (n - 1) * pas);
+            fin = sous ? ref - (n - 1) * pas + (n > 1) : ref + n * pas;
+        }
+        std::memcpy(p, derniere, 3);
     });
 }
 

@@ -15,10 +15,7 @@ namespace {
 // every family from the parameter's scale, and some overflow an int.
 int iStocke(double v, int echelle)
 {
-    const double x = std::trunc(v * echelle);
-    return x >= ISOPLAGES_MAXIMUM ? ISOPLAGES_MAXIMUM
-           : x <= -ISOPLAGES_MAXIMUM ? -ISOPLAGES_MAXIMUM
-                                     : int(x);
+    return iStockeBorne(v * echelle);
 }
 
 // One decoded value in stored units, in single precision as decoded. NaN
@@ -127,16 +124,16 @@ bool isoplages::bCopierValeurs()
 void isoplages::vAffiner()
 {
     const int mode = iModeAffinage(lignes);
+    std::vector<int> tampon;
     for (const PasseAffinage& passe : planAffinage(colonnes, lignes, mode, manquant != 0)) {
-        vDoublerGrille(grille, colonnes, lignes, tampon_, manquant != 0);
-        grille.swap(tampon_);
+        vDoublerGrille(grille, colonnes, lignes, tampon, manquant != 0);
+        grille.swap(tampon);
         colonnes = 2 * colonnes - 1;
         lignes = passe.lignes;
         pasLatitudeTravail /= 2;
         pasLongitudeTravail /= 2;
         vLisserGrille(grille, colonnes, lignes, passe.rayon);
     }
-    tampon_ = std::vector<int>();
     colonnesGrille = colonnes;
     lignesGrille = lignes;
 }

@@ -1,5 +1,6 @@
 #include "map/trace_glyphes.h"
 
+#include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
 
 namespace {
@@ -22,6 +23,15 @@ public:
     }
     void decoupe(int x, int y, int l, int h) override { fl_push_clip(x, y, l, h); }
     void finDecoupe() override { fl_pop_clip(); }
+    void police(int numero, int taille) override { fl_font(numero, taille); }
+    int largeur(const char* t) override { return int(fl_width(t)); }
+    void texte(const char* t, int x, int y) override { fl_draw(t, x, y); }
+    // The toolkit image only borrows the pixels, and goes at once.
+    void image(const unsigned char* rvba, int li, int hi, int x, int y, int l, int h, int cx,
+               int cy) override
+    {
+        Fl_RGB_Image(rvba, li, hi, 4).draw(x, y, l, h, cx, cy);
+    }
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Where the wind flags and arrows are drawn: the few drawing calls they
-// make, so that the map and the charts draw them with the toolkit and the
-// tests record them without a display.
+// Where the field layers draw: the few drawing calls of the wind flags and
+// arrows, of the band pictures and of the isoline labels, so that the map
+// and the charts draw them with the toolkit and the tests record them
+// without a display.
 #ifndef MAP_TRACE_GLYPHES_H
 #define MAP_TRACE_GLYPHES_H
 
@@ -17,6 +18,15 @@ public:
     // Nothing is drawn outside the rectangle until finDecoupe.
     virtual void decoupe(int x, int y, int largeur, int hauteur) = 0;
     virtual void finDecoupe() = 0;
+    // Texts: the toolkit's font number and size, the width in pixels of a
+    // text in it, and a text whose baseline starts at (x, y).
+    virtual void police(int numero, int taille) = 0;
+    virtual int largeur(const char* texte) = 0;
+    virtual void texte(const char* texte, int x, int y) = 0;
+    // The part (cx, cy, l, h) of a picture of `li` x `hi` pixels of red,
+    // green, blue and alpha, blended in at (x, y).
+    virtual void image(const unsigned char* rvba, int li, int hi, int x, int y, int l, int h, int cx,
+                       int cy) = 0;
 };
 
 // The toolkit's current drawing context.

@@ -28,6 +28,16 @@ double VueCarte::colonne(double longitude) const
     return std::rint((W / 360.0) * (longitude - decalageLongitude()) / s - ox / s);
 }
 
+double VueCarte::latitude(double l) const
+{
+    return 90.0 - (l * s + oy) * 180.0 / H;
+}
+
+double VueCarte::longitude(double c) const
+{
+    return (c * s + ox) * 360.0 / W + decalageLongitude();
+}
+
 int iTronqueBorne(double v)
 {
     if (!(v == v))

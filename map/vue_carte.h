@@ -22,6 +22,9 @@ struct VueCarte {
     // longitude (rounded), as the map converts them.
     double ligne(double latitude) const;
     double colonne(double longitude) const;
+    // Latitude of a widget row and longitude (unfolded) of a widget column.
+    double latitude(double ligne) const;
+    double longitude(double colonne) const;
 };
 
 // A double truncated toward zero into the int range; NaN gives 0.

@@ -4,55 +4,15 @@
 // a 10-degree view. The field, written as GRIB by the tests' writer: lows
 // and highs at places drawn with a fixed seed, and for the masked variant
 // round islands where points are absent, as land in a sea field.
-#include "bench/alea.h"
 #include "bench/banc.h"
+#include "bench/map/champs_monde.h"
 
 #include "outils_isoplages.h"
 
 #include <benchmark/benchmark.h>
-#include <cmath>
 #include <memory>
-#include <vector>
 
 namespace {
-
-struct Tache {
-    double lat, lon, valeur, rayon;
-};
-
-std::vector<Tache> taches(uint32_t graine, int n, double amplitude)
-{
-    Alea alea(graine);
-    std::vector<Tache> t;
-    for (int i = 0; i < n; ++i)
-        t.push_back({double(alea() % 150) - 75, double(alea() % 360) - 180,
-                     (double(alea() % 2001) - 1000) * amplitude / 1000, 5.0 + alea() % 20});
-    return t;
-}
-
-double distance2(const Tache& t, double lat, double lon)
-{
-    const double dx = std::remainder(lon - t.lon, 360.0), dy = lat - t.lat;
-    return dx * dx + dy * dy;
-}
-
-ChampEcrit champMonde(bool masque)
-{
-    static const std::vector<Tache> pression = taches(20260601, 40, 4000);
-    static const std::vector<Tache> iles = taches(7, 30, 1);
-    ChampEcrit c;
-    c.ni = 1440, c.nj = 721, c.di = c.dj = 250;
-    c.valeur = [masque](double lat, double lon) {
-        double p = 101300;
-        for (const Tache& t : pression)
-            p += t.valeur * std::exp(-distance2(t, lat, lon) / (t.rayon * t.rayon));
-        for (const Tache& t : iles)
-            if (masque && distance2(t, lat, lon) < t.rayon * t.rayon / 4)
-                return double(NAN);
-        return p;
-    };
-    return c;
-}
 
 // The decoded field of each variant, made once.
 Grib* champ(bool masque)
@@ -61,7 +21,7 @@ Grib* champ(bool masque)
     static Grib champs[2];
     std::string& m = messages[masque];
     if (m.empty()) {
-        m = sMessageGrib(champMonde(masque));
+        m = sMessageGrib(champPression(250, masque));
         champs[masque].set(reinterpret_cast<const unsigned char*>(m.data()), unsigned(m.size()));
     }
     return &champs[masque];

@@ -8,96 +8,44 @@
 //
 // Usage: bench_vent [Google Benchmark flags], under an X server
 // (bench/run.sh starts one).
-#include "bench/alea.h"
 #include "bench/banc.h"
+#include "bench/map/carte_banc.h"
+#include "bench/map/champs_monde.h"
+#include "bench/map/trace_relais.h"
 
-#include "ecriture_grib_test.h"
-#include "gribdata/fichier_grib.h"
 #include "map/fdc.h"
-#include "map/trace_glyphes.h"
-#include "ui/boutons.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/x.H>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <cmath>
-#include <cstdint>
-#include <vector>
 
 namespace {
 
-const int L = 1024, HT = 600;
-
-struct Tourbillon {
-    double lat, lon, force;
-};
-
-std::vector<Tourbillon> tourbillons()
-{
-    Alea alea(20261206);
-    std::vector<Tourbillon> t;
-    for (int i = 0; i < 24; ++i)
-        t.push_back({double(alea() % 140) - 70, double(alea() % 360) - 180,
-                     (double(alea() % 2001) - 1000) / 50.0});
-    return t;
-}
-
-// u (composante 0) or v (1) in m/s at a point.
-double vent(int composante, double lat, double lon)
-{
-    static const std::vector<Tourbillon> t = tourbillons();
-    double u = 12 * std::sin(lat * M_PI / 45), v = 0;
-    for (const Tourbillon& c : t) {
-        const double dx = std::remainder(lon - c.lon, 360.0), dy = lat - c.lat;
-        const double poids = c.force * std::exp(-(dx * dx + dy * dy) / 200);
-        u -= poids * dy / 10, v += poids * dx / 10;
-    }
-    return composante ? v : u;
-}
-
-ChampEcrit champ(int parametre)
-{
-    ChampEcrit c;
-    c.parametre = parametre;
-    c.ni = 720, c.nj = 361, c.di = c.dj = 500;
-    c.valeur = [parametre](double lat, double lon) { return vent(parametre - 33, lat, lon); };
-    return c;
-}
-
 // Forwards to the toolkit and counts what it draws.
-class TraceComptee : public TraceGlyphes {
+class TraceComptee : public TraceRelais {
 public:
     long traits = 0, cercles = 0, triangles = 0;
-    void couleur(const unsigned char* c) override { traceFltk().couleur(c); }
-    void epaisseur(int p) override { traceFltk().epaisseur(p); }
-    void trait(int a, int b, int c, int d) override { ++traits, traceFltk().trait(a, b, c, d); }
-    void cercle(int x, int y, int r) override { ++cercles, traceFltk().cercle(x, y, r); }
+    void trait(int a, int b, int c, int d) override { ++traits, TraceRelais::trait(a, b, c, d); }
+    void cercle(int x, int y, int r) override { ++cercles, TraceRelais::cercle(x, y, r); }
     void triangle(int a, int b, int c, int d, int e, int f) override
     {
-        ++triangles, traceFltk().triangle(a, b, c, d, e, f);
+        ++triangles, TraceRelais::triangle(a, b, c, d, e, f);
     }
-    void decoupe(int x, int y, int l, int h) override { traceFltk().decoupe(x, y, l, h); }
-    void finDecoupe() override { traceFltk().finDecoupe(); }
 };
 
-std::string octets;
-File fichier;
-Fl_Double_Window* fenetre = nullptr;
-fdc* carte = nullptr;
+CarteBanc carte;
 
 void drapeaux(benchmark::State& state)
 {
-    fenetre->make_current();
+    carte.fenetre->make_current();
     for (auto _ : state) {
-        carte->drawgrib(0);
+        carte.carte->drawgrib(0);
         XSync(fl_display, False);
     }
     TraceComptee compte;
-    carte->traceGlyphes = &compte;
-    carte->drawgrib(0);
-    carte->traceGlyphes = &traceFltk();
+    carte.carte->traceGlyphes = &compte;
+    carte.carte->drawgrib(0);
+    carte.carte->traceGlyphes = &traceFltk();
     state.counters["lines"] = double(compte.traits);
     state.counters["calms"] = double(compte.cercles / 2);
     state.counters["pennants"] = double(compte.triangles / 2);
@@ -105,37 +53,8 @@ void drapeaux(benchmark::State& state)
 
 void enregistrer(const std::string&)
 {
-    octets = sMessagesGrib({champ(33), champ(34)});
-    fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
-    static classeBoutonImage vent(0, 0, 1, 1), validite(0, 0, 1, 1);
-    vent.user_data(reinterpret_cast<void*>(intptr_t(33)));
-    validite.user_data(reinterpret_cast<void*>(intptr_t(2026120612)));
-    vent.value(1), validite.value(1);
-    static classeBoutonImage* parametres[] = {&vent, nullptr};
-    static classeBoutonImage* validites[] = {&validite, nullptr};
-
-    fenetre = new Fl_Double_Window(L, HT);
-    carte = new fdc(0, 0, L, HT);
-    fenetre->end();
-    carte->initialisation(FDC_VECTEUR, HT, 1);
-    carte->chargementAffiche = 0;
-    carte->vGrib(fichier.list, parametres, validites, nullptr, nullptr, nullptr, nullptr);
-    fenetre->show();
-    Fl::flush();
-    fenetre->make_current();
-    carte->drawgrib(0);  // warm-up
-    XSync(fl_display, False);
-    benchmark::RegisterBenchmark("drapeaux/monde_0.5", drapeaux)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(200)
-        ->ComputeStatistics("p95",
-                            [](const std::vector<double>& v) {
-                                std::vector<double> t(v);
-                                std::sort(t.begin(), t.end());
-                                return t[size_t(0.95 * double(t.size() - 1))];
-                            })
-        ->ReportAggregatesOnly(true);
+    carte = carteBanc({champVent(33, 500), champVent(34, 500)}, {33});
+    vEnregistrerTrames("drapeaux/monde_0.5", drapeaux, 200);
 }
 
 }  // namespace

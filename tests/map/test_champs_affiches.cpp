@@ -12,9 +12,12 @@
 #include "tests/outils/outils_test.h"
 
 #include <FL/Fl.H>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <regex>
+#include <tuple>
 
 namespace {
 
@@ -52,7 +55,7 @@ protected:
     // The parameters of the displayed records; nothing drawn yet.
     std::vector<int> afficher(const std::vector<long>& p, long validite)
     {
-        trace.appels.clear();
+        trace.appels.clear(), trace.textes.clear(), trace.images.clear();
         parametres.reset(new BoutonsPresses(p));
         validites.reset(new BoutonsPresses({validite}));
         carte.vGrib(fichier.list, parametres->data(), validites->data(), &titre, &second, &droite,
@@ -221,4 +224,72 @@ TEST_F(Affichage, MiddleClickAndZoomFloor)
         carte.drawgrib(0);
         EXPECT_EQ(carte.echelleGribMin, plancher ? carte.echelleCourante : 0.0) << etendue;
     }
+}
+
+// Labels of fields rising from west to east, over the whole world (those
+// of the copy that shows widest): the extremes with one decimal, the
+// isolines met with the decimals of their interval, force numbers alone in
+// Beaufort classes.
+TEST_F(Affichage, IsolineLabels)
+{
+    auto est = [](int parametre, double ouest, double est) {
+        ChampEcrit c = champUniforme(parametre, 0);
+        c.valeur = [=](double, double lon) { return ouest + (est - ouest) * (lon + 180) / 359; };
+        return c;
+    };
+    ecrire({est(2, 100300, 102200), est(11, 283.15, 293.15), est(49, 0, 3 * 1852 / 3600.0),
+            champUniforme(50, 0), est(33, 0, 60 * 1852 / 3600.0), champUniforme(34, 0)});
+    const std::tuple<long, double, const char*> cas[] = {
+        {2, 5, "^10(05|1[05]|20)$"},  {11, 0.5, "^1[0-9]\\.[05]$"}, {11, 2, "^1[0-9]$"},
+        {49, 0.25, "^[0-2]\\.[0-9][05]$"}, {49, 0.5, "^[0-2]\\.[05]$"}, {49, 1, "^[0-2]$"},
+        {33, 1.0e-37f, "^([1-9]|1[01])$"}};
+    for (const auto& [parametre, intervalle, motif] : cas) {
+        carte.isothermeIntervalle = carte.courantIntervalle = intervalle;
+        carte.isotaches = parametre != 2 && parametre != 11;
+        afficher({parametre}, 2026120612);
+        carte.drawgrib(0), carte.drawgrib(1);
+        const auto isolignes = trace.blancs(12), extremes = trace.blancs(14);
+        EXPECT_EQ(trace.textes.size(), 9 * (isolignes.size() + extremes.size()));
+        EXPECT_GE(isolignes.size(), 3u) << parametre;
+        for (const auto& t : isolignes)
+            EXPECT_TRUE(std::regex_match(t.texte, std::regex(motif))) << t.texte;
+        EXPECT_EQ(extremes.size(), parametre == 33 ? 0u : 2u);
+        if (parametre == 2) {
+            EXPECT_EQ(std::tuple(extremes[0].texte, extremes[1].texte, isolignes.size()),
+                      std::tuple("1003.0", "1022.0", 4u));
+        }
+    }
+}
+
+// Intervals that truncate to nothing or overflow the stored range: no
+// trap; a step of 0 draws no bands and no labels, with one log line.
+TEST_F(Affichage, ZeroAndAbsurdIntervals)
+{
+    ecrire({champUniforme(2, 101000), champUniforme(11, 290)});
+    const std::tuple<long, void (*)(fdc&), bool> cas[] = {
+        {2, [](fdc& c) { c.isobareIntervalle = 0; }, false},
+        {11, [](fdc& c) { c.isothermeIntervalle = 1e-5; }, false},
+        {11, [](fdc& c) { c.isothermeIntervalle = 1e30, c.isothermeReference = -1e30; }, true}};
+    for (const auto& [parametre, reglage, attendu] : cas) {
+        reglage(carte);
+        afficher({parametre}, 2026120612);
+        carte.drawgrib(0), carte.drawgrib(1);
+        EXPECT_EQ(trace.images.empty(), !attendu) << parametre;
+        EXPECT_EQ(trace.textes.empty(), !attendu);
+    }
+    const std::string texte = journal.contenu();
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 2) << texte;
+}
+
+// Zoomed in, the picture is cut to the map by its offsets.
+TEST_F(Affichage, BandPicturesClippedToTheMap)
+{
+    ecrire({champUniforme(2, 101000)});
+    afficher({2}, 2026120612);
+    carte.zoom(45, -20, 30, 0);
+    carte.drawgrib(0);
+    ASSERT_EQ(trace.images.size(), 1u);
+    const auto [li, hi, x, y, l, h, cx, cy] = trace.images[0];
+    EXPECT_EQ(std::tuple(x, y, l, h), std::tuple(0, 0, 1024, 600));
+    EXPECT_TRUE(cx > 0 && cy > 0 && cx + l <= li && cy + h <= hi) << cx << " " << cy << " " << li << " " << hi;
 }

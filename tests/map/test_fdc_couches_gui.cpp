@@ -9,6 +9,7 @@
 #include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
+#include "map/isoplages.h"
 #include "map/tdc.h"
 #include "tests/map/pilote_enregistreur.h"
 #include "tests/map/tdc_test.h"
@@ -41,9 +42,13 @@ public:
     {
         fl_color(FL_MER);
         fl_rectf(x(), y(), w(), h());
-        draw_tdc(0, cotes);
+        if (bandes)
+            drawgrib(0);
+        else
+            draw_tdc(0, cotes);
     }
     int cotes = 1;  // the mode draw_tdc is called with
+    int bandes = 0;  // the field layers instead of the coastline
 };
 
 const int X = 10, Y = 10, L = 1024, HT = 600;
@@ -226,4 +231,40 @@ TEST_F(CouchesFenetre, FieldsDrawnWithTheCoastOverOpaqueBands)
         EXPECT_EQ(pilote.sommets.empty(), opacite == 216) << opacite;
     }
     carte->vGribFree(1);
+}
+
+// Pressure rising linearly from 995 hPa at the south pole to 1035 at the
+// north pole, over the plain sea: the white isolines of 1000 ... 1030 hPa
+// lie at 67.5 S ... 67.5 N (within a pixel and the pressure quantum of 8-bit
+// packing, 16 Pa, 2.4 pixels here; the poles' rows, on the levels 995 and
+// 1035, are left out); every other pixel is the band's colour blended over
+// the sea at the opacity, 129.
+TEST_F(CouchesFenetre, LinearPressureBandsAndIsolines)
+{
+    ChampEcrit c = champUniforme(2, 0);
+    c.valeur = [](double lat, double) { return 101500 + lat * 2000 / 90; };
+    const std::string octets = sMessageGrib(c);
+    File f;
+    f.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
+    BoutonsPresses parametres({2}), validites({2026120612});
+    carte->vGrib(f.list, parametres.data(), validites.data(), nullptr, nullptr, nullptr, nullptr);
+    carte->bandes = 1;
+    vue(0, 0, 180);
+    const auto p = carteEntiere();
+    const isoplages& iso = *carte->champs->isoplagesChamp;
+    const int x = carte->iColonne(10), haut = int(carte->dLigne(iso.nord));
+    const unsigned char* bande = &iso.image[size_t(x - carte->iColonne(iso.ouest)) * 4];
+    std::vector<int> lignes;
+    for (int y = haut; y < haut + iso.lignes; ++y, bande += iso.colonnes * 4) {
+        const bool blanc = bande[3] == 128;
+        if (blanc && y > haut + 2 && y < haut + iso.lignes - 3 && (lignes.empty() || y > lignes.back() + 1))
+            lignes.push_back(y);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(p[(size_t(y) * L + x) * 3 + k],
+                        ((blanc ? 128 * 255 : 129 * bande[k]) + (blanc ? 127 : 126) * ::octets(FL_MER)[k]) / 255, 2)
+                << "row " << y;
+    }
+    ASSERT_EQ(lignes.size(), 7u);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_NEAR(lignes[i], carte->dLigne(67.5 - 22.5 * i), 3.4) << i;
 }

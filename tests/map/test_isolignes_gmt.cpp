@@ -1,14 +1,17 @@
 // The isolines of a smooth pressure field of lows and highs, drawn for the
 // whole world at 1024 x 600, against the isobars that GMT traces on the
 // same decoded values (tests/map/oracle: the script and its output; the
-// script runs again when GMT and eccodes are installed).
+// script runs again when GMT and eccodes are installed); the labels of the
+// isolines crossed carry GMT's levels.
 #include "outils_isoplages.h"
+#include "tests/map/trace_test.h"
 #include "tests/outils/outils_test.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -94,6 +97,17 @@ TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
         isolignes[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
     EXPECT_GE(partProche(isolignes, gmt, iso.colonnes, iso.lignes), 0.95);
     EXPECT_GE(partProche(gmt, isolignes, iso.colonnes, iso.lignes), 0.95);
+
+    std::set<long> niveaux;
+    for (size_t i = oracle.find('>'); i != std::string::npos; i = oracle.find('>', i + 1))
+        niveaux.insert(std::stol(oracle.substr(i + 1)));
+    TraceTest trace;
+    iso.trace = &trace;
+    iso.labels();
+    const auto croisees = trace.blancs(12);
+    EXPECT_GE(croisees.size(), 3u);
+    for (const auto& t : croisees)
+        EXPECT_EQ(niveaux.count(std::lround(std::stod(t.texte) * 100)), 1u) << t.texte;
 }
 
 }  // namespace

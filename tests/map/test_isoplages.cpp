@@ -5,8 +5,10 @@
 
 #include "gribdata/enregistrement_grib.h"
 #include "map/classes_bandes.h"
+#include "map/etiquette_carte.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -130,8 +132,6 @@ TEST(Isoplages, PasNulsEtValeursAbsurdes)
             {67, constant, nullptr, [](isoplages& i) { i.couchePas = 25 * i.echelle; }, false, 1},
             {176, constant, nullptr, nullptr, false, 1},
             {176, lineaire, nullptr, nullptr, false, 1},  // range under 2,000,000
-            {2, lineaire, nullptr, [](isoplages& i) { i.pressionPas = 0; }, false, 1},
-            {11, lineaire, nullptr, [](isoplages& i) { i.temperaturePas = -1; }, false, 1},
             {99, constant, [](float* v, int n) { std::fill_n(v, n, 1e30f); }, nullptr, false, 1},
             {2, lineaire, [](float* v, int) { v[3] = 1e30f, v[4] = -1e30f; }, nullptr, true, 0},
             {2, lineaire, [](float* v, int n) { std::fill_n(v, n, NAN), v[1] = INFINITY; },
@@ -163,6 +163,16 @@ TEST(Isoplages, DecoupesExtremes)
         c.calcul(v);
         EXPECT_EQ(c.iso.image.size(), size_t(c.iso.colonnes) * c.iso.lignes * 4);
         EXPECT_EQ(c.iso.visible.size(), size_t(c.iso.colonnesLabels) * c.iso.lignesLabels);
+    }
+}
+
+// A label 40 pixels wide on a 1024 x 600 map keeps clear of the edges.
+TEST(Isoplages, PlacementDesEtiquettes)
+{
+    for (auto [x, y, xPlace, yPlace] :
+         {std::array{10, 5, 40, 22}, {-60, 300, -60, 300}, {500, 577, 500, 577}, {1000, 590, 964, 578}}) {
+        vPlacerEtiquette(x, y, 40, 1024, 600);
+        EXPECT_EQ(std::pair(x, y), std::pair(xPlace, yPlace));
     }
 }
 

@@ -1,5 +1,5 @@
-// What the tests of the displayed fields share: a glyph drawing seam that
-// records each call with the colour and width in force, without a display,
+// What the tests of the displayed fields share: a drawing seam that records
+// each call with the colour, width and text size in force, without a display,
 // and pressed buttons carrying numbers as a page hands them to the map.
 #ifndef TESTS_MAP_TRACE_TEST_H
 #define TESTS_MAP_TRACE_TEST_H
@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class TraceTest : public TraceGlyphes {
@@ -23,6 +24,14 @@ public:
         int epaisseur;
     };
     std::vector<Appel> appels;
+    struct Texte {
+        std::string texte;
+        int x, y, taille;
+        Rvb rvb;
+    };
+    std::vector<Texte> textes;
+    // Pictures: their size, then x, y, width, height, offset x and y.
+    std::vector<std::array<int, 8>> images;
 
     void couleur(const unsigned char* c) override { rvb_ = {c[0], c[1], c[2]}; }
     void epaisseur(int p) override { epaisseur_ = p; }
@@ -31,6 +40,22 @@ public:
     void triangle(int a, int b, int c, int d, int e, int f) override { noter('f', {a, b, c, d, e, f}); }
     void decoupe(int, int, int, int) override {}
     void finDecoupe() override {}
+    void police(int, int taille) override { taille_ = taille; }
+    int largeur(const char* t) override { return 8 * int(std::string(t).size()); }  // 8 per character
+    void texte(const char* t, int x, int y) override { textes.push_back({t, x, y, taille_, rvb_}); }
+    void image(const unsigned char*, int li, int hi, int x, int y, int l, int h, int cx, int cy) override
+    {
+        images.push_back({li, hi, x, y, l, h, cx, cy});
+    }
+    // The white texts (the outline's are dark) of that size.
+    std::vector<Texte> blancs(int taille) const
+    {
+        std::vector<Texte> v;
+        for (const Texte& t : textes)
+            if (t.taille == taille && t.rvb == Rvb{255, 255, 255})
+                v.push_back(t);
+        return v;
+    }
     long nombre(char g) const
     {
         return std::count_if(appels.begin(), appels.end(), [g](const Appel& a) { return a.genre == g; });
@@ -40,6 +65,7 @@ private:
     void noter(char g, std::array<int, 6> v) { appels.push_back({g, v, rvb_, epaisseur_}); }
     Rvb rvb_{};
     int epaisseur_ = 0;
+    int taille_ = 0;
 };
 
 // Null-terminated, each pressed, its user data the number.
