@@ -1,6 +1,7 @@
 // The order of a map's layers, recorded on the way to X11: the stand-in
-// layers and the wind flags leave a mark among the texts, the graticule is
-// known by its "EQ", the scale by its "Milles".
+// layers and the field layers (bands, wind flags, isoline labels) leave a
+// mark among the texts, the graticule is known by its "EQ", the scale by
+// its "Milles".
 #include "tests/map/carte_fenetre.h"
 
 #include "ecriture_grib_test.h"
@@ -27,6 +28,11 @@ void vMarquer(const std::string& nom)
 
 class GlyphesMarques : public TraceTest {
     void trait(int, int, int, int) override { vMarquer("glyphes"); }
+    void texte(const char*, int, int) override { vMarquer("etiquettes"); }
+    void image(const unsigned char*, int, int, int, int, int, int, int, int) override
+    {
+        vMarquer("bandes");
+    }
 };
 
 // The layers in the order drawn, each named once per run of its texts.
@@ -59,7 +65,10 @@ protected:
                                                         : couche);
         };
         carte->traceGlyphes = &glyphes;
-        const std::string octets = sMessagesGrib({champUniforme(33, 10), champUniforme(34, 0)});
+        ChampEcrit pression = champUniforme(2, 0);
+        pression.valeur = [](double lat, double) { return 101500 + lat * 2000 / 90; };
+        const std::string octets =
+            sMessagesGrib({pression, champUniforme(33, 10), champUniforme(34, 0)});
         fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
         carte->vGrib(fichier.list, vent.data(), validite.data(), nullptr, nullptr, nullptr, nullptr);
     }
@@ -80,7 +89,7 @@ protected:
     }
     GlyphesMarques glyphes;
     File fichier;
-    BoutonsPresses vent{{33}}, validite{{2026120612}};
+    BoutonsPresses vent{{2, 33}}, validite{{2026120612}};
 };
 
 using Liste = std::vector<std::string>;
@@ -93,8 +102,10 @@ TEST_F(Dessin, LayersFollowThePageAndTheRequestSubPage)
         int page, sousPage, zones;
         Liste attendu;
     } cas[] = {
-        {1, SOUS_PAGE_AUCUNE, 1, {"bulletins 1", "glyphes", "graticule", "drawRoutes", "echelle"}},
-        {1, SOUS_PAGE_AUCUNE, 2, {"glyphes", "graticule", "bulletins 2", "drawRoutes", "echelle"}},
+        {1, SOUS_PAGE_AUCUNE, 1,
+         {"bulletins 1", "bandes", "glyphes", "graticule", "etiquettes", "drawRoutes", "echelle"}},
+        {1, SOUS_PAGE_AUCUNE, 2,
+         {"bandes", "glyphes", "graticule", "bulletins 2", "etiquettes", "drawRoutes", "echelle"}},
         {0, SOUS_PAGE_AUCUNE, 0, {"graticule", "drawRoutes", "echelle"}},
         {0, SOUS_PAGE_GRIB, 1, {"modeles", "bulletins 1", "graticule", "drawRoutes", "echelle"}},
         {0, SOUS_PAGE_GRIB, 2, {"modeles", "graticule", "bulletins 2", "drawRoutes", "echelle"}},
@@ -120,7 +131,8 @@ TEST_F(Dessin, CaptionFrameLoadingTextAndReadOutBeforeTheScale)
                               "echelle"}));
     carte->fdcCallback(FDC_VECTEUR, 0);
     carte->page = 1, carte->chargementAffiche = 0, carte->lecture = carte->animation = 1;
-    EXPECT_EQ(ordre(), (Liste{"glyphes", "graticule", "drawRoutes", "mouseValeurs", "echelle"}));
+    EXPECT_EQ(ordre(), (Liste{"bandes", "glyphes", "graticule", "etiquettes", "drawRoutes",
+                              "mouseValeurs", "echelle"}));
     delete FDCSAT;
     FDCSAT = nullptr;
     FDCHAINE[0] = 0;
