@@ -44,7 +44,11 @@ bool bBouts(const char* path, unsigned char debut[3], unsigned char fin[12])
 bool bJpegComplet(const char* path)
 {
     unsigned char debut[3], fin[12];
-    if (!bBouts(path, debut, fin) || debut[0] != 0xFF || debut[1] != 0xD8 || debut[2] != 0xFF) {
+    if (!bBouts(path, debut, fin)) {
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s absent ou trop court\n", path);
+        return false;
+    }
+    if (debut[0] != 0xFF || debut[1] != 0xD8 || debut[2] != 0xFF) {
         vJournal(THREADS, "LOAD_FDC 0 satellite: %s n'est pas une image JPEG\n", path);
         return false;
     }

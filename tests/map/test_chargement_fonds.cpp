@@ -169,6 +169,8 @@ TEST_F(Chargement, SatellitePictureAndItsCaption)
         EXPECT_EQ(FDCSAT != nullptr, c.chargee) << c.cas;
         EXPECT_STREQ(FDCHAINE, c.legende) << c.cas;
     }
+    // Decoded aside from the registry the GUI thread draws the splash from.
+    EXPECT_EQ(Fl_Shared_Image::find("globe.jpg"), nullptr);
     const std::string log = journal.contenu();
     EXPECT_NE(log.find("<THREADS> LOAD_FDC 0 satellite: -KO-\n"), std::string::npos);
     EXPECT_NE(log.find("est incomplet\n"), std::string::npos);
