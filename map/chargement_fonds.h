@@ -37,4 +37,15 @@ void* load_fdchd1(void*);
 // Loads the splash image into `interlude`.
 void load_fdcinterlude();
 
+// Thread body: puts every page's map on its saved view over the vector-only
+// world, then loads coastline levels 1 to 5 outside the toolkit's lock;
+// sets LOAD_TDC at the end.
+void* load_tdc(void*);
+
+// The loader watch, a toolkit timeout (null data) re-armed every second
+// until the three loaders are done; then each page's map gets its saved
+// view and base map, the title bar its base-map buttons, and the main
+// window opens.
+void ctrl_fdctdc(void*);
+
 #endif

@@ -54,8 +54,23 @@ public:
     fdc(const fdc&) = delete;
     fdc& operator=(const fdc&) = delete;
 
+    // The splash during start-up; else the base image and the layers in
+    // their fixed order, which depends on the page and, for the request
+    // page, on its sub-page showing.
     void draw() override;
+    // Input only while the pointer is inside the map: a map in a hidden
+    // page never acts on the keyboard.
     int handle(int event) override;
+
+    // ---- Input.
+    // Keys; 1 when used. Route keys need an edited route.
+    int clavier();
+    // A press of a mouse button (`button` is 1); double clicks zoom.
+    int bouton_presse(int button);
+    // The cursor's position into the title bar and the read-out.
+    void mousemove();
+    // A drag of the left button: the request frame, or the view.
+    void mousedrag();
 
     // ---- Set-up and base maps.
     // Kind, nominal height and page index; the loading message; the
@@ -173,6 +188,22 @@ public:
     // Middle click: the band field's value under the cursor becomes its
     // family's isoline reference.
     void change_reference();
+
+    // ---- Layers and frame operations of parts still to come.
+    // Metarea zones (0 own colours, 1 grey, 2 white), model domains, image
+    // products and their zones, the request frame, the routes, the cursor
+    // read-out.
+    void bulletins(int mode);
+    void modeles();
+    void images();
+    void preisos();
+    void draw_overlay(int resized);
+    void drawRoutes();
+    void mouseValeurs();
+    // The request frame: hide (1), take from the zone fields and show (2);
+    // moved to the cursor.
+    void overlay_output(int mode);
+    void overlay_deplace();
     // The view as the contouring reads it.
     VueCarte vueCarte() const;
     // The page's isoline settings, opacity and isoline flag into a band

@@ -1,25 +1,76 @@
-// What the map draws of its own: the splash during start-up, then the base
-// image or the plain sea. The layers over it are drawn by their own parts.
+// The map's drawing: the splash during start-up, then the base image and
+// the layers in their fixed order.
 #include "map/fdc.h"
 
 #include "map/chargement_fonds.h"
+#include "map/hote_carte.h"
+#include "map/satellite.h"
 #include "ui/calcul_image.h"
 #include "ui/palette.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Shared_Image.H>
 #include <FL/fl_draw.H>
+
+namespace {
+
+// Metarea zones beneath (mode 1) the layer drawn between, or over it (2).
+template <class Couche>
+void vSousZones(fdc& c, Couche&& couche)
+{
+    if (c.zonesGmdss == 1)
+        c.bulletins(1);
+    couche();
+    if (c.zonesGmdss == 2)
+        c.bulletins(2);
+}
+
+// What the page draws over the coastline. The request page's sub-pages
+// come first, whatever page the map belongs to.
+void vCouchesPage(fdc& c)
+{
+    switch (iHote(hoteCarte.sousPage)) {
+    case SOUS_PAGE_GRIB:
+        if (iHote(hoteCarte.zoneRequete))
+            c.modeles();
+        vSousZones(c, [&c] { c.drawLatLon(); });
+        return;
+    case SOUS_PAGE_BULLETINS:
+        c.bulletins(0);
+        return;
+    case SOUS_PAGE_IMAGES:
+        c.images();
+        c.preisos();
+        vSousZones(c, [] {});
+        return;
+    default:
+        break;
+    }
+    if (c.page == 0) {
+        vSousZones(c, [&c] { c.drawLatLon(); });
+        return;
+    }
+    // The field labels go over the graticule and the white zones.
+    vSousZones(c, [&c] {
+        c.drawgrib(0);
+        c.drawLatLon();
+    });
+    c.drawgrib(1);
+}
+
+}  // namespace
 
 void fdc::draw()
 {
     fl_push_clip(x(), y(), w(), h());
     if (DEMARRAGE && interlude) {
         vDessinerCouvrant(interlude, x(), y(), w(), h());
+        draw_message(0, nullptr);
         fl_pop_clip();
         return;
     }
     dessinEnCours = 1;
-    if (w() != largeur || h() != hauteur)
+    const int redimensionne = w() != largeur || h() != hauteur;
+    if (redimensionne)
         redimensionner();
     gribVerrou(1);
     if (vueImage) {
@@ -27,39 +78,27 @@ void fdc::draw()
     } else if (vuePixmap) {
         vuePixmap->draw(x(), y());
     } else {
+        // The coastline paints the sea once its levels are loaded.
         fl_color(FL_MER);
         fl_rectf(x(), y(), w(), h());
     }
+    if ((niveauTraitCote != 0 || fond == FDC_VECTEUR) && LOAD_TDC) {
+        draw_tdc(redimensionne, niveauTraitCote);
+        pays();
+        pays2();
+    }
+    vCouchesPage(*this);
+    if (fond == FDC_SATELLITE)
+        draw_message(2, FDCHAINE);
+    if (overlay && page == 0)
+        draw_overlay(redimensionne);
+    drawRoutes();
+    if (chargementAffiche)
+        draw_message(0, nullptr);
+    // The read-out follows the forecast time just drawn.
+    if (page != 0 && lecture && animation)
+        mouseValeurs();
+    echelle();
     dessinEnCours = 0;
     fl_pop_clip();
-}
-
-int fdc::handle(int event)
-{
-    switch (event) {
-    case FL_ENTER:
-        sourisDedans = 1;
-        Fl::focus(this);
-        return 1;
-    case FL_LEAVE:
-        sourisDedans = 0;
-        return 1;
-    default:
-        break;
-    }
-    if (!sourisDedans || event > FL_MOUSEWHEEL)
-        return 0;
-    switch (event) {
-    case FL_MOVE:
-        coordonneesmouse();
-        curseurX = Fl::event_x() - carteX;
-        curseurY = Fl::event_y() - carteY;
-        return 1;
-    case FL_MOUSEWHEEL:
-        if (!verrou)
-            mousewheel();
-        return 1;
-    default:
-        return 0;
-    }
 }

@@ -1,12 +1,14 @@
-// Stand-ins for the map's windows that are not built yet: the read-out
-// popup and the chart window of a map point. Same names as the real ones;
-// each goes when its own part is built.
+// Stand-ins for the map's windows and layers that are not built yet: the
+// read-out popup, the chart window of a map point, and the layers listed in
+// map/fdc.h under "parts still to come". Same names as the real ones; each
+// goes when its own part is built.
 #ifndef MAP_REMPLACANTS_CARTE_H
 #define MAP_REMPLACANTS_CARTE_H
 
 #include <FL/Fl_Double_Window.H>
 
 class Fl_Help_View;
+class fdc;
 
 // The read-out popup: a borderless window with a help view, owned by the
 // main window, which builds it.
@@ -29,5 +31,9 @@ class Histogrammes : public Fl_Double_Window {
 public:
     using Fl_Double_Window::Fl_Double_Window;
 };
+
+// Told of each call of a stand-in layer with its argument (0 when it has
+// none): the tests follow the drawing order through it. Null: nobody.
+extern void (*fdcRemplacant)(const fdc* carte, const char* couche, int argument);
 
 #endif

@@ -45,6 +45,19 @@ public:
     void vVisualisateur(int x, int y, int w, int h);
     void vTabsRequeteur(int x, int y, int w, int h);
 
+    // ---- What the map calls of the panels still to come (stand-ins): the
+    // request zone moved or resized by one mesh, the request text copied,
+    // a viewer's validity stepped (data: the page).
+    void setCoordonneesGauche();
+    void setCoordonneesHaut();
+    void setCoordonneesDroit();
+    void setCoordonneesBas();
+    void setCoordonneesPlus();
+    void setCoordonneesMoins();
+    void vRequeteurCopyRequete();
+    static void vBoutonVisualisateurEcheancesNextCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonVisualisateurEcheancesPreviousCallback(Fl_Widget* bouton, void* page);
+
     // ---- Geometry.
     int ix, iy, iw, ih;
     int largeurPanneau;       // the left panel (230)
@@ -117,6 +130,9 @@ extern int ngvr;
 TYPEDEF_VUE vueDeCarte(const fdc& carte);
 // The main window's geometry as the settings keep it: at least 770 x 539.
 void vSauverGeometrie(TYPEDEF_PREFERENCES& preferences, int x, int y, int w, int h);
+
+// Installs what the maps ask of the pages (map/hote_carte.h).
+void vInstallerHotePages();
 
 // What the language switch does for each page: its switch pair takes the
 // new language, a chart window open on its map is closed.

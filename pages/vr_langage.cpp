@@ -3,6 +3,7 @@
 
 #include "map/fdc.h"
 #include "map/remplacants_carte.h"
+#include "map/satellite.h"
 #include "ui/boutons_rva.h"
 #include "ui/gestion_interfaces.h"
 
@@ -19,6 +20,8 @@ void vLangagePages()
             gestion_interfaces::menu();
         }
     }
+    // The maps' satellite caption.
+    vLegendeSatellite();
 }
 
 int iMenuGraphiques(Fl_Menu_* menu)

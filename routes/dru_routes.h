@@ -7,6 +7,7 @@
 #include <FL/Fl_Pack.H>
 
 class AIDE;
+class classeRoute;
 class fdc;
 
 // The routes, kept in etc/routes.txt.
@@ -24,6 +25,15 @@ public:
     void langue();
     // Takes every route out of edit mode and releases the edit buttons.
     void vDeactivateRoutes();
+    // The route of the current tab becomes the route edited on the map.
+    void vActivateRoute();
+    // The editor rows follow a position moved on the map (`typeChanged`:
+    // it was added by the model and is now the user's), the active
+    // position, and an insertion, deletion or append at `position`
+    // (99999: after the last).
+    void vModifyPosition(classeRoute* route, int typeChanged);
+    void vRefreshPosition(classeRoute* route);
+    void vRemoveAddPack(classeRoute* route, int position);
 
     AIDE* aide;
     Fl_Group* groupeAide;  // holds the help pane while help panes are shown

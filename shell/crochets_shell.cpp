@@ -2,6 +2,7 @@
 // parts above the map.
 #include "shell/demarrage.h"
 
+#include "map/hote_carte.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
 #include "shell/gui.h"
@@ -45,6 +46,24 @@ void vRedessinerGui()
         GUI->redraw();
 }
 
+void vTitreCarte(fdc* carte)
+{
+    if (GUI && GUI->titre)
+        GUI->titre->vSynchroniserCarte(carte);
+}
+
+void vFondsDisponibles(int satellite, int hd)
+{
+    if (GUI && GUI->titre)
+        GUI->titre->vFondsDisponibles(satellite, hd);
+}
+
+void vActiverGui()
+{
+    if (GUI)
+        GUI->activate();
+}
+
 }  // namespace
 
 void vInstallerCrochets()
@@ -54,4 +73,8 @@ void vInstallerCrochets()
     crochetAideArrange = vAideRearranger;
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
                        vLangageRoutes, vLangagePages, vRedessinerGui};
+    vInstallerHotePages();
+    hoteCarte.titre = vTitreCarte;
+    hoteCarte.fondsDisponibles = vFondsDisponibles;
+    hoteCarte.activer = vActiverGui;
 }

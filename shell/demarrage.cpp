@@ -7,6 +7,7 @@
 #include "map/dru_pixmap.h"
 #include "map/masques.h"
 #include "map/pays.h"
+#include "map/satellite.h"
 #include "map/tdc.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"

@@ -3,6 +3,5 @@
 char* OPEN_GRIB_FILE = nullptr;
 char strOpenLocktmpfilefile[1024] = "";
 char strOpenLockfilefile[1024] = "";
-char FDCHAINEBUFFER[12] = "";
 
 pthread_t prime_thread;

@@ -12,7 +12,6 @@ extern char* OPEN_GRIB_FILE;
 // holds the lock-file path.
 extern char strOpenLocktmpfilefile[1024];
 extern char strOpenLockfilefile[1024];
-extern char FDCHAINEBUFFER[12];
 
 // Receives each started worker thread in turn; threads are never joined.
 extern pthread_t prime_thread;

@@ -1,19 +1,11 @@
-// Stand-ins for the parts of the map, transport and GMDSS catalogue that
+// Stand-ins for the parts of the transport and GMDSS catalogue that
 // start-up and shutdown call. Each keeps the name and the signature of the
-// real one and does the least that lets the program run: every loader sets
-// its flag, so start-up always completes. Each goes when its own part is
-// built.
+// real one and does the least that lets the program run. Each goes when
+// its own part is built.
 #ifndef SHELL_REMPLACANTS_H
 #define SHELL_REMPLACANTS_H
 
 #include <FL/Fl_Double_Window.H>
-
-// ---- Map display: the loader watch and loader threads (their flags are
-// the map's, in map/chargement_fonds.h). Each page's map gets its saved
-// view when loading ends.
-void ctrl_fdctdc(void*);
-void* load_fdcsat(void* fenetre);
-void* load_tdc(void* fenetre);
 
 // ---- Requests and transport.
 void scan_newfiles(void* fenetre);

@@ -1,13 +1,18 @@
 // The start-up loaders of the base images: the drawn world map read from
-// its compressed file, and the splash.
+// its compressed file, the splash, and the satellite picture with its
+// date stamp and its replacement.
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
+#include "map/fdc.h"
+#include "map/hote_carte.h"
+#include "map/satellite.h"
 #include "ui/palette.h"
 
 #include "tests/map/outils_carte.h"
 #include "tests/outils/outils_test.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <chrono>
 #include <filesystem>
@@ -122,4 +127,95 @@ TEST_F(Chargement, TheMapIsBuiltOutsideTheToolkitsLockAndAnEmptySplashIsMissing)
     ecrireFichier(dossier / "img/chargement.jpg", "\x89PNG\r\n\x1a\nabime");
     load_fdcinterlude();
     EXPECT_EQ(interlude, nullptr);
+}
+
+namespace {
+
+const std::string JPEG = lireFichier(QUENBREL_SOURCE_DIR "/data/img/chargement.jpg");
+
+void vOublierSatellite()
+{
+    delete FDCSAT;
+    FDCSAT = nullptr;
+    FDC0ok = LOAD_FDCSAT = 0;
+    FDCHAINE[0] = 0;
+}
+
+}  // namespace
+
+TEST_F(Chargement, SatellitePictureAndItsCaption)
+{
+    const struct {
+        const char* cas;
+        std::string octets;  // empty: no file
+        bool chargee;
+        const char* legende;
+    } cas[] = {
+        {"missing", "", false, ""},
+        {"not JPEG", "GIF89a" + std::string(200, 'x') + "2009031512", false, ""},
+        {"truncated", JPEG.substr(0, JPEG.size() / 2) + "2009031512", false, ""},
+        {"no stamp", JPEG, true, ""},
+        {"bad stamp", JPEG + "2009-03-15", true, ""},
+        {"stamp", JPEG + "2009031512", true, "Photo Satellite 20090315 - 12 UTC"},
+    };
+    for (const auto& c : cas) {
+        vOublierSatellite();
+        std::filesystem::remove("globe.jpg");
+        if (!c.octets.empty())
+            ecrireFichier("globe.jpg", c.octets);
+        EXPECT_EQ(load_fdcsat(nullptr), nullptr);
+        EXPECT_EQ(LOAD_FDCSAT, 1) << c.cas;
+        EXPECT_EQ(FDC0ok, c.chargee) << c.cas;
+        EXPECT_EQ(FDCSAT != nullptr, c.chargee) << c.cas;
+        EXPECT_STREQ(FDCHAINE, c.legende) << c.cas;
+    }
+    // Decoded aside from the registry the GUI thread draws the splash from.
+    EXPECT_EQ(Fl_Shared_Image::find("globe.jpg"), nullptr);
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find("<THREADS> LOAD_FDC 0 satellite: -KO-\n"), std::string::npos);
+    EXPECT_NE(log.find("est incomplet\n"), std::string::npos);
+    EXPECT_NE(log.find("n'est pas une image JPEG\n"), std::string::npos);
+    ecrireFichier("court", "20090");
+    readDateDatelliteImage("court");
+    EXPECT_STREQ(FDCHAINE, "");
+    vOublierSatellite();
+}
+
+// Only the maps on the picture take the new one, at the same view; a
+// picture that does not decode leaves everything as it was.
+TEST_F(Chargement, ANewPictureReplacesTheOldOnTheMapsShowingIt)
+{
+    static fdc* cartes[2];
+    fdc satellite(0, 0, 400, 300), vecteur(0, 0, 400, 300);
+    cartes[0] = &satellite, cartes[1] = &vecteur;
+    hoteCarte.carte = [](int page) { return page < 2 ? cartes[page] : nullptr; };
+    ecrireFichier("globe.jpg", JPEG + "2009031512");
+    load_fdcsat(nullptr);
+    for (fdc* c : cartes)
+        c->initialisation(FDC_VECTEUR, 300, 1);
+    satellite.fdcCallback(FDC_SATELLITE, 0);
+    satellite.zoom(40, -20, 30, 0);
+
+    ecrireFichier("globe.jpg", JPEG + "2010010100");
+    const Fl_RGB_Image* ancienne = FDCSAT;
+    loadSatelliteImage();
+    EXPECT_NE(FDCSAT, ancienne);
+    EXPECT_EQ(satellite.fond, FDC_SATELLITE);
+    EXPECT_EQ(satellite.photo, FDCSAT);
+    EXPECT_EQ(satellite.centreLatitude, 40);
+    EXPECT_EQ(vecteur.fond, FDC_VECTEUR);
+    EXPECT_EQ(vecteur.photo, nullptr);
+    EXPECT_STREQ(FDCHAINE, "Photo Satellite 20100101 - 00 UTC");
+
+    ecrireFichier("globe.jpg", JPEG.substr(0, 400));
+    const Fl_RGB_Image* gardee = FDCSAT;
+    loadSatelliteImage();
+    EXPECT_EQ(FDCSAT, gardee);
+    EXPECT_EQ(satellite.photo, gardee);
+    EXPECT_EQ(FDC0ok, 1);
+    EXPECT_STREQ(FDCHAINE, "Photo Satellite 20100101 - 00 UTC");
+    EXPECT_NE(journal.contenu().find("image precedente gardee"), std::string::npos);
+    hoteCarte = {};
+    satellite.load_image(nullptr, nullptr);
+    vOublierSatellite();
 }

@@ -34,13 +34,14 @@ Pixel octets(Fl_Color c)
     return {(unsigned char)(c >> 24), (unsigned char)(c >> 16), (unsigned char)(c >> 8)};
 }
 
-// The map with its coastline drawn over its base.
+// The map's plain sea and its coastline alone.
 class CarteCouches : public fdc {
 public:
     using fdc::fdc;
     void draw() override
     {
-        fdc::draw();
+        fl_color(FL_MER);
+        fl_rectf(x(), y(), w(), h());
         if (bandes)
             drawgrib(0);
         else

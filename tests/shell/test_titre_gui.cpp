@@ -1,5 +1,11 @@
 // The title bar in the whole program: its map tools on the page in front,
-// its flags, its logos, full screen and what it draws.
+// its flags, its logos, full screen and what it draws; the request page's
+// map once the loaders are done, its keys and its clicks.
+
+// Google Test first: the X11 headers behind the recording driver define
+// macros (None, Bool) that its own headers use as names.
+#include <gtest/gtest.h>
+
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "pages/vr.h"
@@ -13,8 +19,10 @@
 #include "ui/images/images.h"
 #include "ui/local.h"
 
+#include "tests/map/pilote_enregistreur.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -59,8 +67,10 @@ protected:
         const std::string source = std::string(QUENBREL_SOURCE_DIR) + "/data/";
         std::filesystem::create_directory_symlink(source + "loc", dossier / "loc");
         std::filesystem::create_directory(dossier / "img");
-        std::filesystem::create_symlink(source + "img/globe.pl.gz", dossier / "img/globe.pl.gz");
+        for (const std::string nom : {"globe.pl", "data0.dat", "data1.dat", "data2.dat", "data3.dat"})
+            std::filesystem::create_symlink(source + "img/" + nom + ".gz", dossier / ("img/" + nom + ".gz"));
         std::filesystem::create_directory(dossier / "etc");
+        ecrireFichier(dossier / "etc/config.txt", "@main\nfdcposition 0 3 40 -10 40\n@fin\n@end\n");
         std::filesystem::copy_file(source + "etc/readme_fr_mac.txt", dossier / "etc/readme_fr_mac.txt");
         programme = std::make_unique<ProgrammeEnProcessus>(dossier.chemin());
         EXPECT_TRUE(programme->bAttendreChargement());
@@ -221,4 +231,55 @@ TEST_F(Titre, LogosFullScreenPixelsAndThePageSwitch)
     EXPECT_TRUE(titre->groupeFonds->visible());
     EXPECT_EQ(titre->boutonHD->value(), 1);
     EXPECT_EQ(titre->boutonHD->image(), skin_image_fdc2);
+}
+
+TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
+{
+    fdc* carte = gvr[0]->carte;
+    auto ecran = [carte](double lat, double lon) {
+        const auto p = harnais::pixel(GUI, carte->x() + carte->iColonne(lon),
+                                      carte->y() + int(carte->dLigne(lat)));
+        return fl_rgb_color(p[0], p[1], p[2]);
+    };
+    ASSERT_TRUE(harnais::bRedessiner(GUI));
+    EXPECT_EQ(ecran(48.85, 2.35), FL_TERRE);
+    EXPECT_EQ(ecran(45, -30), FL_MER);
+    {
+        GUI->make_current();
+        PiloteEnregistreur pilote;
+        carte->draw();
+        EXPECT_FALSE(pilote.textes("GM").empty());  // the Greenwich meridian
+        EXPECT_FALSE(pilote.textes("Milles").empty());
+    }
+    // Without globe.jpg.
+    EXPECT_NE(lireFichier(dossier / "log.txt").find("LOAD_FDC 0 satellite: -KO-\n"),
+              std::string::npos);
+    EXPECT_FALSE(titre->boutonSatellite->visible());
+
+    const int x = carte->x() + carte->w() / 2, y = carte->y() + carte->h() / 3;
+    harnais::vSurvoler(GUI, x, y);
+    const struct {
+        int touche;
+        double lat, lon, etendue;
+    } touches[] = {{'a', 0, 180, 180}, {'g', 0, 0, 180}, {'f', 46, 1, 12}};
+    for (const auto& t : touches) {
+        harnais::vTouche(GUI, t.touche);
+        EXPECT_EQ(carte->centreLatitude, t.lat) << char(t.touche);
+        EXPECT_EQ(carte->centreLongitude, t.lon) << char(t.touche);
+        EXPECT_EQ(carte->etendue, t.etendue) << char(t.touche);
+    }
+    harnais::vTouche(GUI, FL_Page_Up);
+    EXPECT_LT(carte->etendue, 12);
+
+    harnais::vCliquer(GUI, x, y, 1, 1);
+    EXPECT_NE(carte->zoomIn, 0);
+    EXPECT_EQ(titre->boutonZoomer->image(), image_zoom1);
+    harnais::vCliquer(GUI, x, y);
+    EXPECT_EQ(carte->zoomIn, 0);
+    EXPECT_EQ(titre->boutonZoomer->image(), image_zoom2);
+
+    const double lat = carte->dLatitude(y + 40), lon = carte->dLongitude(x - 70);
+    harnais::vCliquer(GUI, x - 70, y + 40, 3);
+    EXPECT_EQ(carte->centreLatitude, lat);
+    EXPECT_EQ(carte->centreLongitude, lon);
 }

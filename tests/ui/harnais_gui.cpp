@@ -128,12 +128,12 @@ void vSurvoler(Fl_Window* fenetre, int x, int y)
     Fl::handle(FL_MOVE, fenetre);
 }
 
-void vCliquer(Fl_Window* fenetre, int x, int y, int bouton)
+void vCliquer(Fl_Window* fenetre, int x, int y, int bouton, int clics)
 {
     vPointer(fenetre, x, y);
     Fl::e_keysym = FL_Button + bouton;
     Fl::e_state = FL_BUTTON(bouton);
-    Fl::e_clicks = 0;
+    Fl::e_clicks = clics;
     Fl::e_is_click = 1;
     Fl::handle(FL_MOVE, fenetre);
     Fl::handle(FL_PUSH, fenetre);

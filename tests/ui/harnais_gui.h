@@ -25,8 +25,9 @@ bool bRedessiner(Fl_Window* fenetre);
 // The pointer moves over (x, y) of the window.
 void vSurvoler(Fl_Window* fenetre, int x, int y);
 
-// A press and release of a mouse button at (x, y) inside the window.
-void vCliquer(Fl_Window* fenetre, int x, int y, int bouton = 1);
+// A press and release of a mouse button at (x, y) inside the window;
+// `clics` 1 makes it the second click of a double click.
+void vCliquer(Fl_Window* fenetre, int x, int y, int bouton = 1, int clics = 0);
 
 // A key press and release sent to the window; `texte` is what the key
 // types (empty for keys that type nothing).

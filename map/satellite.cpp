@@ -1,0 +1,140 @@
+#include "map/satellite.h"
+
+#include "gribdata/globales.h"
+#include "map/chargement_fonds.h"
+#include "map/fdc.h"
+#include "map/hote_carte.h"
+#include "ui/local.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_JPEG_Image.H>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+int FDC0ok = 0;
+char FDCHAINE[64] = "";
+char FDCHAINEBUFFER[12] = "";
+const char* const CHEMIN_SATELLITE = "globe.jpg";
+
+namespace {
+
+const char* const THREADS = "<THREADS>";
+const long TAMPON = 10;
+
+struct Fermeture {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using Fichier = std::unique_ptr<std::FILE, Fermeture>;
+
+// The first 3 and the last 12 bytes of the file; false when it is shorter.
+bool bBouts(const char* path, unsigned char debut[3], unsigned char fin[12])
+{
+    Fichier f(std::fopen(path, "rb"));
+    if (!f || std::fseek(f.get(), -12, SEEK_END) != 0 || std::fread(fin, 1, 12, f.get()) != 12)
+        return false;
+    std::rewind(f.get());
+    return std::fread(debut, 1, 3, f.get()) == 3;
+}
+
+// The decoder fills what is missing of a cut file with grey without a
+// word: a complete file ends with the end marker, or has it just before
+// its stamp.
+bool bJpegComplet(const char* path)
+{
+    unsigned char debut[3], fin[12];
+    if (!bBouts(path, debut, fin)) {
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s absent ou trop court\n", path);
+        return false;
+    }
+    if (debut[0] != 0xFF || debut[1] != 0xD8 || debut[2] != 0xFF) {
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s n'est pas une image JPEG\n", path);
+        return false;
+    }
+    if ((fin[10] == 0xFF && fin[11] == 0xD9) || (fin[0] == 0xFF && fin[1] == 0xD9))
+        return true;
+    vJournal(THREADS, "LOAD_FDC 0 satellite: %s est incomplet\n", path);
+    return false;
+}
+
+}  // namespace
+
+Fl_RGB_Image* pLireSatellite(const char* path)
+{
+    if (!bJpegComplet(path))
+        return nullptr;
+    std::unique_ptr<Fl_JPEG_Image> image(new Fl_JPEG_Image(path));
+    if (image->w() <= 0 || image->h() <= 0 || image->d() < 1 || image->count() < 1 ||
+        !image->data()[0]) {
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s illisible\n", path);
+        return nullptr;
+    }
+    return image.release();
+}
+
+void vLegendeSatellite()
+{
+    FDCHAINE[0] = 0;
+    if (std::strlen(FDCHAINEBUFFER) == TAMPON)
+        std::snprintf(FDCHAINE, sizeof FDCHAINE, "%s %.8s - %.2s UTC",
+                      pcTraduire("Photo Satellite"), FDCHAINEBUFFER, FDCHAINEBUFFER + 8);
+}
+
+void readDateDatelliteImage(const char* path)
+{
+    FDCHAINEBUFFER[0] = 0;
+    Fichier f(std::fopen(path, "rb"));
+    char date[TAMPON + 1] = "";
+    bool valide = f && std::fseek(f.get(), -TAMPON, SEEK_END) == 0 &&
+                  std::fread(date, 1, TAMPON, f.get()) == size_t(TAMPON);
+    for (long i = 0; valide && i < TAMPON; ++i)
+        valide = std::isalnum(static_cast<unsigned char>(date[i])) != 0;
+    if (valide)
+        std::memcpy(FDCHAINEBUFFER, date, TAMPON + 1);
+    else
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s sans date\n", path);
+    vLegendeSatellite();
+}
+
+void* load_fdcsat(void*)
+{
+    vJournal(THREADS, "LOAD_FDC 0 satellite: %s\n", CHEMIN_SATELLITE);
+    Fl_RGB_Image* image = pLireSatellite(CHEMIN_SATELLITE);
+    Fl::lock();
+    if (image) {
+        FDCSAT = image;
+        FDC0ok = 1;
+        vJournal(THREADS, "LOAD_FDC 0 satellite: -OK-\n");
+        readDateDatelliteImage(CHEMIN_SATELLITE);
+    } else {
+        vJournal(THREADS, "LOAD_FDC 0 satellite: -KO-\n");
+        FDCHAINE[0] = 0;
+    }
+    LOAD_FDCSAT = 1;
+    Fl::unlock();
+    return nullptr;
+}
+
+void loadSatelliteImage()
+{
+    Fl_RGB_Image* nouvelle = pLireSatellite(CHEMIN_SATELLITE);
+    if (!nouvelle) {
+        vJournal(THREADS, "LOAD_FDC 0 satellite: -KO-, image precedente gardee\n");
+        return;
+    }
+    // The maps leave the old picture before it goes.
+    Fl_RGB_Image* ancienne = FDCSAT;
+    FDCSAT = nouvelle;
+    FDC0ok = 1;
+    readDateDatelliteImage(CHEMIN_SATELLITE);
+    if (hoteCarte.fondsDisponibles)
+        hoteCarte.fondsDisponibles(1, FDC1ok);
+    vCartes([](fdc& carte, int) {
+        if (carte.fond != FDC_SATELLITE)
+            return;
+        carte.fond = FDC_DESSINEE;
+        carte.fdcCallback(FDC_SATELLITE, 0);
+    });
+    delete ancienne;
+}

@@ -1,0 +1,42 @@
+// The satellite picture under the maps: "globe.jpg" in the working folder,
+// loaded at start-up by a thread of its own and replaced when a new one
+// arrives. Its last 10 bytes are its date stamp YYYYMMDDHH (UTC), shown as
+// the maps' caption.
+#ifndef MAP_SATELLITE_H
+#define MAP_SATELLITE_H
+
+class Fl_RGB_Image;
+
+// 1 once a satellite picture is available (FDCSAT, map/chargement_fonds.h).
+extern int FDC0ok;
+// The caption of the maps on the picture; empty without a valid stamp.
+extern char FDCHAINE[64];
+// The stamp and its terminator; empty when the picture has none.
+extern char FDCHAINEBUFFER[12];
+
+extern const char* const CHEMIN_SATELLITE;
+
+// Thread body: decodes the picture into FDCSAT and reads its stamp. The
+// picture is published under the toolkit's lock and LOAD_FDCSAT set on
+// every path.
+void* load_fdcsat(void*);
+
+// Reads the stamp of a picture file into FDCHAINEBUFFER and makes
+// FDCHAINE: both empty when the file cannot be read, is shorter than 10
+// bytes or its last 10 bytes are not all letters or digits (logged).
+void readDateDatelliteImage(const char* path);
+
+// Rebuilds FDCHAINE from FDCHAINEBUFFER in the current language.
+void vLegendeSatellite();
+
+// A new "globe.jpg" was filed: when it decodes it replaces FDCSAT on every
+// map that shows the picture; otherwise the old picture, its caption and
+// FDC0ok stay as they were (logged). GUI thread, or under the lock.
+void loadSatelliteImage();
+
+// The picture of a complete JPEG file (the date stamp may follow its end
+// marker), decoded without the toolkit's shared-image registry, which the
+// GUI thread uses meanwhile; null otherwise (logged).
+Fl_RGB_Image* pLireSatellite(const char* path);
+
+#endif

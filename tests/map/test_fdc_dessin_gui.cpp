@@ -1,0 +1,156 @@
+// The order of a map's layers, recorded on the way to X11: the stand-in
+// layers and the field layers (bands, wind flags, isoline labels) leave a
+// mark among the texts, the graticule is known by its "EQ", the scale by
+// its "Milles".
+#include "tests/map/carte_fenetre.h"
+
+#include "ecriture_grib_test.h"
+#include "gribdata/fichier_grib.h"
+#include "map/chargement_fonds.h"
+#include "map/hote_carte.h"
+#include "map/remplacants_carte.h"
+#include "map/satellite.h"
+#include "tests/map/trace_test.h"
+
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Shared_Image.H>
+
+namespace {
+
+PiloteEnregistreur* pilote = nullptr;
+int sousPage = SOUS_PAGE_AUCUNE;
+
+void vMarquer(const std::string& nom)
+{
+    if (pilote)
+        pilote->ecrits.push_back({"[" + nom + "]", 0, 0, 0});
+}
+
+class GlyphesMarques : public TraceTest {
+    void trait(int, int, int, int) override { vMarquer("glyphes"); }
+    void texte(const char*, int, int) override { vMarquer("etiquettes"); }
+    void image(const unsigned char*, int, int, int, int, int, int, int, int) override
+    {
+        vMarquer("bandes");
+    }
+};
+
+// The layers in the order drawn, each named once per run of its texts.
+std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
+{
+    std::vector<std::string> v;
+    for (const auto& t : p.ecrits) {
+        std::string n = t.texte[0] == '[' ? t.texte.substr(1, t.texte.size() - 2)
+                        : t.texte == "EQ"         ? "graticule"
+                        : t.texte == "Milles"     ? "echelle"
+                        : t.texte == c.chargement ? "chargement"
+                        : t.texte == FDCHAINE && FDCHAINE[0] ? "legende"
+                                                  : "";
+        if (!n.empty() && (v.empty() || v.back() != n))
+            v.push_back(n);
+    }
+    return v;
+}
+
+class Dessin : public CarteFenetre {
+protected:
+    void SetUp() override
+    {
+        CarteFenetre::SetUp();
+        DEMARRAGE = 0;
+        hoteCarte.sousPage = [] { return sousPage; };
+        hoteCarte.zoneRequete = [] { return 1; };
+        fdcRemplacant = [](const fdc*, const char* couche, int argument) {
+            vMarquer(std::string(couche) == "bulletins" ? "bulletins " + std::to_string(argument)
+                                                        : couche);
+        };
+        carte->traceGlyphes = &glyphes;
+        ChampEcrit pression = champUniforme(2, 0);
+        pression.valeur = [](double lat, double) { return 101500 + lat * 2000 / 90; };
+        const std::string octets =
+            sMessagesGrib({pression, champUniforme(33, 10), champUniforme(34, 0)});
+        fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
+        carte->vGrib(fichier.list, vent.data(), validite.data(), nullptr, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        carte->vGribFree(1);
+        hoteCarte = {};
+        fdcRemplacant = nullptr;
+        DEMARRAGE = 1;
+    }
+    std::vector<std::string> ordre()
+    {
+        auto p = dessiner(0, 0, 180, [] {});
+        pilote = p.get();
+        carte->draw();
+        pilote = nullptr;
+        return couches(*p, *carte);
+    }
+    GlyphesMarques glyphes;
+    File fichier;
+    BoutonsPresses vent{{2, 33}}, validite{{2026120612}};
+};
+
+using Liste = std::vector<std::string>;
+
+}  // namespace
+
+TEST_F(Dessin, LayersFollowThePageAndTheRequestSubPage)
+{
+    const struct {
+        int page, sousPage, zones;
+        Liste attendu;
+    } cas[] = {
+        {1, SOUS_PAGE_AUCUNE, 1,
+         {"bulletins 1", "bandes", "glyphes", "graticule", "etiquettes", "drawRoutes", "echelle"}},
+        {1, SOUS_PAGE_AUCUNE, 2,
+         {"bandes", "glyphes", "graticule", "bulletins 2", "etiquettes", "drawRoutes", "echelle"}},
+        {0, SOUS_PAGE_AUCUNE, 0, {"graticule", "drawRoutes", "echelle"}},
+        {0, SOUS_PAGE_GRIB, 1, {"modeles", "bulletins 1", "graticule", "drawRoutes", "echelle"}},
+        {0, SOUS_PAGE_GRIB, 2, {"modeles", "graticule", "bulletins 2", "drawRoutes", "echelle"}},
+        {0, SOUS_PAGE_BULLETINS, 2, {"bulletins 0", "drawRoutes", "echelle"}},
+        {0, SOUS_PAGE_IMAGES, 1, {"images", "preisos", "bulletins 1", "drawRoutes", "echelle"}},
+        // A viewer map draws the request page's sub-page while it shows.
+        {1, SOUS_PAGE_IMAGES, 2, {"images", "preisos", "bulletins 2", "drawRoutes", "echelle"}},
+    };
+    for (const auto& c : cas) {
+        carte->page = c.page, carte->zonesGmdss = c.zones, sousPage = c.sousPage;
+        EXPECT_EQ(ordre(), c.attendu) << c.page << " " << c.sousPage << " " << c.zones;
+    }
+}
+
+TEST_F(Dessin, CaptionFrameLoadingTextAndReadOutBeforeTheScale)
+{
+    FDCSAT = new Fl_RGB_Image(new unsigned char[360 * 180 * 3](), 360, 180, 3);
+    FDCSAT->alloc_array = 1;
+    std::snprintf(FDCHAINE, sizeof FDCHAINE, "Photo Satellite 20090315 - 12 UTC");
+    carte->fdcCallback(FDC_SATELLITE, 0);
+    carte->page = 0, carte->overlay = 1, carte->chargementAffiche = 1;
+    EXPECT_EQ(ordre(), (Liste{"graticule", "legende", "draw_overlay", "drawRoutes", "chargement",
+                              "echelle"}));
+    carte->fdcCallback(FDC_VECTEUR, 0);
+    carte->page = 1, carte->chargementAffiche = 0, carte->lecture = carte->animation = 1;
+    EXPECT_EQ(ordre(), (Liste{"bandes", "glyphes", "graticule", "etiquettes", "drawRoutes",
+                              "mouseValeurs", "echelle"}));
+    delete FDCSAT;
+    FDCSAT = nullptr;
+    FDCHAINE[0] = 0;
+}
+
+TEST_F(Dessin, DuringStartUpTheSplashAndTheLoadingTextAlone)
+{
+    DEMARRAGE = 1;
+    fl_register_images();
+    interlude = Fl_Shared_Image::get(QUENBREL_SOURCE_DIR "/data/img/chargement.jpg");
+    ASSERT_NE(interlude, nullptr);
+    auto p = dessiner(0, 0, 180, [] {});
+    pilote = p.get();
+    carte->draw();
+    pilote = nullptr;
+    interlude->release();
+    interlude = nullptr;
+    EXPECT_EQ(couches(*p, *carte), Liste{"chargement"});
+    EXPECT_EQ(p->nonVides(), p->textes(carte->chargement).size());
+    EXPECT_TRUE(p->traits.empty());
+}
