@@ -96,3 +96,7 @@ echo "listing 5,000 files under Xvfb (medians of 5):"
 mkdir -p "$donnees/editeur"
 xvfb-run -a "$build/bench/editeur/bench_editeur" --data="$donnees/editeur" 2>&1 | \
     grep -E "^Benchmark|_median"
+
+echo
+echo "request cost: a whole-world request at 0.125 degree, 37 times, land left out (medians of 5):"
+"$build/bench/transport/bench_cout" 2>&1 | grep -E "^Benchmark|_median"

@@ -10,8 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <new>
 #include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,55 @@ unsigned char* pcLire(const std::string& chemin, int& taille)
         vJournal(TAG, "%s: lecture impossible\n", chemin.c_str());
     return d;
 }
+
+// The columns a lattice meets, as bit layers over the mask's columns: layer
+// k holds the columns met more than k times. Only the words holding a
+// column are kept.
+class CouchesColonnes {
+public:
+    CouchesColonnes(const std::vector<unsigned>& colonnes, unsigned ncols)
+    {
+        std::vector<unsigned> fois(ncols, 0);
+        for (unsigned c : colonnes)
+            ++fois[c];
+        for (unsigned k = 0;; ++k) {
+            std::map<unsigned, uint64_t> couche;
+            for (unsigned c = 0; c < ncols; ++c)
+                if (fois[c] > k)
+                    couche[c / 64] |= uint64_t(1) << (63 - c % 64);
+            if (couche.empty())
+                break;
+            for (const auto& m : couche)
+                mots_.push_back(m);
+        }
+    }
+    bool vide() const { return mots_.empty(); }
+
+    // The columns set on the mask row starting at bit `debut`.
+    int iCompter(const unsigned char* octets, size_t taille, uint64_t debut) const
+    {
+        int n = 0;
+        for (const auto& m : mots_)
+            n += __builtin_popcountll(mot(octets, taille, debut + 64 * uint64_t(m.first)) & m.second);
+        return n;
+    }
+
+private:
+    // 64 bits from bit `b`, most significant first; bytes past the end
+    // read as 0.
+    static uint64_t mot(const unsigned char* octets, size_t taille, uint64_t b)
+    {
+        const size_t o = size_t(b / 8);
+        const unsigned d = unsigned(b % 8);
+        uint64_t v = 0;
+        for (size_t i = 0; i < 8; ++i)
+            v = (v << 8) | (o + i < taille ? octets[o + i] : 0);
+        const unsigned suivant = o + 8 < taille ? octets[o + 8] : 0;
+        return d ? (v << d) | (suivant >> (8 - d)) : v;
+    }
+
+    std::vector<std::pair<unsigned, uint64_t>> mots_;  // {word, columns}
+};
 
 }  // namespace
 
@@ -128,6 +180,10 @@ bool Masque::bEnTete()
     return true;
 }
 
+// The lattice's columns are the same on every row: they are found once, as
+// a count per mask column, and each row of the mask is then counted 64
+// columns at a time (a column met k times lies in k layers). Rows of the
+// lattice that fall on the same mask row are counted once.
 int Masque::iGetPoints(double north, double south, double west, double east, double step)
 {
     if (!ncols || !nrows ||
@@ -137,28 +193,42 @@ int Masque::iGetPoints(double north, double south, double west, double east, dou
     const long long N = std::llrint(north * 1000), S = std::llrint(south * 1000);
     const long long Wm = std::llrint(west * 1000), E = std::llrint(east * 1000);
     const long long st = std::llrint(step * 1000);
-    if (N < S || st <= 0)
+    if (N < S || st <= 0 || E < Wm)
         return 0;
-    int n = 0;
+    const CouchesColonnes couches(vColonnes(Wm, E, st), ncols);
+    if (couches.vide())
+        return 0;
+    std::vector<int> parLigne(nrows, -1);
+    int64_t n = 0;
     for (long long la = N; la >= S; la -= st) {
         const double lat = la / 1000.0;
-        if (lat < sud || lat > nord || E < Wm)
+        if (lat < sud || lat > nord)
             continue;
-        const uint64_t ligne = uint64_t(iNoeud((nord - lat) / pasLatitude, nrows)) * ncols;
-        // Single precision, as the longitudes of a request are.
-        for (float lo = float(Wm); lo <= float(E); lo += float(st)) {
-            float lon = lo / 1000;
-            if (lon < ouest)
-                lon += 360;
-            else if (lon > est)
-                lon -= 360;
-            if (lon >= ouest && lon <= est) {
-                bit.seek(debutGrille + ligne + iNoeud((lon - ouest) / pasLongitude, ncols));
-                n += int(bit.read(1));
-            }
-            if (lo + float(st) == lo)
-                break;
-        }
+        const unsigned r = iNoeud((nord - lat) / pasLatitude, nrows);
+        if (parLigne[r] < 0)
+            parLigne[r] = couches.iCompter(contenu, size_t(bit.size()),
+                                           uint64_t(debutGrille) + uint64_t(r) * ncols);
+        n += parLigne[r];
     }
-    return n;
+    return int(std::min<int64_t>(n, INT_MAX));
+}
+
+// The mask column of each lattice longitude that falls in the mask, in
+// single precision as the longitudes of a request are; longitudes outside
+// are tried one turn east or west.
+std::vector<unsigned> Masque::vColonnes(long long Wm, long long E, long long st) const
+{
+    std::vector<unsigned> colonnes;
+    for (float lo = float(Wm); lo <= float(E); lo += float(st)) {
+        float lon = lo / 1000;
+        if (lon < ouest)
+            lon += 360;
+        else if (lon > est)
+            lon -= 360;
+        if (lon >= ouest && lon <= est)
+            colonnes.push_back(iNoeud((lon - ouest) / pasLongitude, ncols));
+        if (lo + float(st) == lo)
+            break;
+    }
+    return colonnes;
 }

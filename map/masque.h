@@ -13,6 +13,7 @@
 #include "gribdata/bit.h"
 
 #include <string>
+#include <vector>
 
 class Masque {
 public:
@@ -45,6 +46,7 @@ public:
 
 private:
     bool bEnTete();
+    std::vector<unsigned> vColonnes(long long Wm, long long E, long long st) const;
     void vFermer();
 };
 

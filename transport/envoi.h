@@ -1,0 +1,42 @@
+// Recording an accepted send: a block in the send log "etc/envois.txt" and
+// the saved request under "etc/grib/" or "etc/bull/". A transfer thread
+// records what was sent, not what the request page shows by then: the send
+// takes a snapshot when it starts (on the GUI thread, which alone touches
+// the request and the catalogue), and the record is written from it.
+#ifndef TRANSPORT_ENVOI_H
+#define TRANSPORT_ENVOI_H
+
+#include <array>
+#include <ctime>
+#include <mutex>
+#include <string>
+
+struct EnvoiRequete {
+    int type = 0;        // 0 GRIB, 1 bulletin
+    std::string texte;   // the request text as sent
+    std::string volume;  // the volume and cost texts the recapitulation shows
+    std::string cout;
+    std::string corps;   // the saved request's lines
+    // Day names (Sunday first) and month names in the user's language.
+    std::array<std::string, 7> jours;
+    std::array<std::string, 12> mois;
+};
+
+// Held while a send log block or a saved request is written, so that two
+// transfer threads do not interleave their records.
+std::mutex& verrouTransport();
+
+// Appends the send log block for the instant `quand`, then writes the saved
+// request; answers what iEnregistrerRequete answers. A log that cannot be
+// opened is skipped (logged); the saved request is written all the same.
+int iEnregistrerEnvoi(const EnvoiRequete& envoi, time_t quand);
+
+// Writes the saved request into a new file named by the local time `quand`
+// ("_2", "_3", ... before ".txt" when that name is taken). Answers the
+// status of closing it, or -1 when no file could be created.
+int iEnregistrerRequete(const EnvoiRequete& envoi, time_t quand);
+
+// The send log block, without the file.
+std::string blocEnvoi(const EnvoiRequete& envoi, time_t quand);
+
+#endif

@@ -1,0 +1,166 @@
+// One request under construction: a GRIB request (type 0, possibly a
+// predefined package) or a bulletin request (type 1: bulletins and
+// images). The request page writes each choice into it; every change that
+// the text shows renders the request text again into the page's text
+// buffer, which refreshes the volume and cost.
+//
+// The request is held as ready-made lines, one per keyword letter; a line
+// that holds only its letter means "not chosen". Lines are plain strings:
+// what callers and saved-request files put in them is checked first (mesh
+// text, zone, course, compression, land line), and what fails is ignored
+// with a "<requete>" log line.
+#ifndef TRANSPORT_REQUETE_H
+#define TRANSPORT_REQUETE_H
+
+#include "transport/envoi.h"
+#include "transport/liste_codes.h"
+
+#include <cstdio>
+#include <string>
+
+class Fl_Text_Buffer;
+class Masque;
+class classeBoutonImage;
+class Recapitulatif;
+
+class requete {
+public:
+    // `buffer` receives the rendered text (not owned); type 0 GRIB, 1
+    // bulletin.
+    requete(Fl_Text_Buffer* buffer, int type);
+    requete(const requete&) = delete;
+    requete& operator=(const requete&) = delete;
+
+    // Back to an empty request (the text buffer emptied, not rendered).
+    void vInitialisation();
+
+    // ---- Zone (GRIB).
+    int iSetZone(double north, double south, double west, double east);
+    // Four numbers after the first word: north, south, west, east.
+    void vSetZone(const char* line);
+    // Snaps the bounds to the model's grid, writes them back and renders.
+    void vZone(double& north, double& south, double& west, double& east);
+    // 'n', 's', 'w', 'e'; 0 for any other letter.
+    double dGetZone(char side) const;
+
+    // ---- Mesh and domain (GRIB).
+    void vSetMaille(double mesh);  // the mesh only: no line, no rendering
+    void vSetMaille(const char* text);
+    void vSetDomaine(int id);
+    void vSetDomaine(const char* name);
+
+    // ---- Parameters (GRIB), by row of ST_PARAMETRES or by label.
+    void vSetParametre(int row);
+    void vSetParametre(const char* label);
+    void vUnsetParametre(int row);
+    void vUnsetParametre(const char* label);
+    void vUnsetParametres();  // renders
+    void vFreeParametre();    // does not render
+    // The short key of the row labelled `label` (case ignored), or null.
+    const char* vTraduireParametre(const char* label);
+
+    // ---- Forecast times and validities (GRIB); none of them renders.
+    void vSetEcheances(const char* const* list);  // null-terminated
+    void vSetEcheances(classeBoutonImage** buttons);
+    void vSetValidites(classeBoutonImage** buttons);
+    void vUnsetEcheances();
+    void vUnsetValidites();
+
+    // ---- Single lines; each renders.
+    void vSetTerreMer(const char* value);
+    void vUnsetTerreMer();
+    int iGetTerreMer() const;
+    void vSetCompression(const char* name);
+    void vUnsetCompression();
+    int iGetCompression() const;
+    void vSetCapVitesse(int course, double speed);
+    void vUnsetCapVitesse();
+    int intGetCap();
+    double doubleGetVitesse() const;
+    void vSetAutomatisation(const char* text);  // both types
+    void vSetAutomatisation(int days);
+    void vSetAbonnement(int code);
+    void vSetSysteme();
+
+    // ---- Bulletin codes (bulletin type).
+    void vSetObjet(const char* code);
+    void vFreeObjets();
+
+    // ---- Text, volume and cost.
+    // 1 empties the buffer, 2 puts the system request, else renders.
+    void vEcrire(int mode);
+    // The request text as rendering makes it.
+    std::string texteRequete() const;
+    void vCout();
+    // Bytes of the GRIB file a zone of `points` grid points gives, and
+    // its price. Counted in 64 bits: a whole-world request overflows int.
+    void vTerre(long long points, long long& size, double& cost);
+
+    // ---- Saved requests and the send log.
+    // What a send records, taken now (GUI thread).
+    EnvoiRequete instantane() const;
+    // The send log block and the saved request, both for now.
+    int vEnregistre();
+    int vEnregistre_Requete();
+    void vLire_Requete(const char* path);
+    // One line of `file` into `ligne`, its line end removed; 0 at the end.
+    // A line over 511 characters is skipped whole (logged).
+    int readligne(FILE* file);
+
+    // The recapitulation the volume and cost go to; null: none yet.
+    Recapitulatif* recapitulatif = nullptr;
+
+    // ---- Fields, in the order of the request model.
+    int modeValidites = 1;  // 1: validities (line "G"), 0: times ("E")
+    Fl_Text_Buffer* tampon;
+    std::string ligneAutomatisation;
+    std::string ligneForfait;     // "F" or "F %d"
+    std::string ligneZone;        // "Z" or "Z %.3f %.3f %.3f %.3f"
+    std::string ligneMaille;      // "M" or "M <mesh text>"
+    std::string ligneCapVitesse;  // "V" or "V %d %.1lf"
+    std::string ligneDomaine;     // "D", "D <name>" or "D %d"
+    std::string cleParametre;     // the key vTraduireParametre found last
+    ListeCodes parametres, echeances, validites;
+    std::string ligneCompression;  // "C bzip2", "C gzip" or "C"
+    std::string ligneTerre;        // "F 1" (no land data) or "F 0"
+    ListeCodes objets;
+    std::string ligneS;
+    double maille = 1.0;
+    int modele = 0;  // 0: none chosen
+    int cap = 0;
+    double vitesse = 0;
+    double nord = 1, sud = -1, ouest = -1, est = 1;
+    double centreLatitude = 0, centreLongitude = 0, etendueLongitude = 0, etendueLatitude = 0;
+    std::string texteCout;    // "%.2lf" of the cost, or "0"
+    std::string texteVolume;  // "%.3lf" of the volume in Ko
+    std::string ligne;        // the line readligne read last
+    const int type;
+    int forfaitActif = 0;  // a predefined package
+    int volumeBulletins = 0;  // Ko
+    int chiffreForfait = 0;
+    // What the recapitulation shows, for the send log.
+    std::string volumeAffiche, coutAffiche;
+
+private:
+    void vDeriverZone();
+    void vPoserLigne(std::string& ligne, char lettre, const char* valeur,
+                     bool (*valide)(const std::string&), const char* refus);
+    bool bAjouterTemps(ListeCodes& liste, const char* texte, const char* quoi);
+    void vAfficher(const std::string& volume, const std::string& cout);
+    long long llPointsEau(Masque& masque, long long points, double n, double s, double w,
+                          double e);
+    long long llEau(Masque& masque, long long points, int avance, int capZone,
+                    double vitesseZone);
+    std::string corpsGrib() const;
+    std::string corpsBulletin() const;
+    void vLireGrib(FILE* f);
+    void vLireBulletin(FILE* f);
+    void vLireLigneGrib();
+    void vLireLigneChoix();
+
+    // The zone a saved request gave, applied again once its mesh is read.
+    bool zoneLue = false;
+    double zoneFichier[4] = {};
+};
+
+#endif
