@@ -52,6 +52,7 @@ void vInstallerCrochets()
     crochetBasculePage = vBoutonRequeteurVisualisateurAideCallback;
     crochetMenuGraphiques = iMenuGraphiques;
     crochetAideArrange = vAideRearranger;
+    vInstallerCrochetsPages();
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
                        vLangageRoutes, vLangagePages, vRedessinerGui};
 }

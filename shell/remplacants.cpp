@@ -90,11 +90,6 @@ void* load_tdc(void*)
     return vLeverDrapeau(&LOAD_TDC);
 }
 
-void scan_newfiles(void* fenetre)
-{
-    Fl::repeat_timeout(1.0, scan_newfiles, fenetre);
-}
-
 TYPEDEF_LISTE_METAREA* Metareas()
 {
     return new TYPEDEF_LISTE_METAREA{nullptr, nullptr};

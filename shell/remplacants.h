@@ -16,8 +16,6 @@ void* load_fdcsat(void* fenetre);
 void* load_tdc(void* fenetre);
 
 // ---- Requests and transport.
-void scan_newfiles(void* fenetre);
-
 class WindowsSend {
 public:
     virtual ~WindowsSend() {}
