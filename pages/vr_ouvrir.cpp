@@ -56,8 +56,8 @@ void vOuvrirGrib(vr& page, const char* chemin, bool recu)
     page.boutonCadenas->image(image_cadenas_rouge);
     page.carte->gribVerrou(1);
     page.boutonFermer->activate();
-    if (recu && crochetBasculePage)
-        crochetBasculePage(page.boutonsPages[page.index - 1], nullptr);
+    if (recu)
+        vBasculePage(page.boutonsPages[page.index - 1], &page);
     if (page.fenetre)
         page.fenetre->redraw();
 }
@@ -104,6 +104,7 @@ int vr::iBoutonVisualisateurBrowser2(const char* path)
 {
     const Fl_Window* f = fenetre;
     const int x = f ? f->x() : 0, y = f ? f->y() : 0;
+    const int w = f ? f->w() : INTERFACE_LARGEUR, h = f ? f->h() : INTERFACE_HAUTEUR;
     if (bExtension(path, {".grb", ".bz2", ".gz"}))
         return 0;
     const bool texte = bExtension(path, {".txt"});
@@ -112,7 +113,7 @@ int vr::iBoutonVisualisateurBrowser2(const char* path)
     if (navigateur)
         navigateur->hide();
     if (texte)
-        pOuvrirTexte(path, x + 240, y + 72, (f ? f->w() : 780) - 240, (f ? f->h() : 612) - 72, 0);
+        pOuvrirTexte(path, x + 240, y + 72, w - 240, h - 72, 0);
     else
         pOuvrirImage(path, x + 240, y + 72);
     return 1;

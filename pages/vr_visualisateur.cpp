@@ -25,12 +25,6 @@ namespace {
 
 const char* const CHIFFRES[9] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
-void vBoutonPageCallback(Fl_Widget* bouton, void*)
-{
-    if (crochetBasculePage)
-        crochetBasculePage(bouton, nullptr);
-}
-
 classeBouton* pAide(int x, int y, int sujet, vr* page)
 {
     classeBouton* b = new classeBouton(x, y, 18, 20);
@@ -103,7 +97,7 @@ void vr::vPanneauPages(int x, int y)
         b->shortcut(i);
         b->tooltip(pcTraduire("Changer d'onglet de visualisation"));
         b->value(i == index);
-        b->callback(vBoutonPageCallback, this);
+        b->callback(vBasculePage, this);
         boutonsPages[i - 1] = b;
     }
     pages->end();
