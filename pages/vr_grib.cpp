@@ -49,9 +49,11 @@ struct Listes {
                 parametres.push_back(r->ligneParametre);
         }
         if (pleineV)
-            vJournal(ETIQUETTE, "plus de %d validites : les suivantes sont ignorees\n", VR_VALIDITES);
+            vJournal(ETIQUETTE, "plus de %d validites : les suivantes sont ignorees\n",
+                     VR_VALIDITES);
         if (pleineP)
-            vJournal(ETIQUETTE, "plus de %d parametres : les suivants sont ignores\n", VR_PARAMETRES);
+            vJournal(ETIQUETTE, "plus de %d parametres : les suivants sont ignores\n",
+                     VR_PARAMETRES);
     }
     bool bListe(int parametre) const
     {

@@ -9,17 +9,17 @@
 
 namespace {
 
-constexpr int COULEUR_MARQUE = 72, COULEUR_AUTRE = 56, TAILLE = 12;
+constexpr int MARQUEE = 72, AUTRE = 56, TAILLE = 12;
 
 }  // namespace
 
 #define TITRE(t) {t, 0, nullptr, nullptr, FL_SUBMENU, FL_NORMAL_LABEL, 0, TAILLE, 0}
-#define ENTETE(t) {t, 0, nullptr, nullptr, FL_MENU_INACTIVE, FL_NORMAL_LABEL, 0, TAILLE, COULEUR_AUTRE}
-#define ITEM(t) {t, 0, nullptr, nullptr, FL_MENU_RADIO, FL_NORMAL_LABEL, 0, TAILLE, COULEUR_AUTRE}
+#define ENTETE(t) {t, 0, nullptr, nullptr, FL_MENU_INACTIVE, FL_NORMAL_LABEL, 0, TAILLE, AUTRE}
+#define ITEM(t) {t, 0, nullptr, nullptr, FL_MENU_RADIO, FL_NORMAL_LABEL, 0, TAILLE, AUTRE}
 #define MARQUE(t) \
-    {t, 0, nullptr, nullptr, FL_MENU_RADIO | FL_MENU_VALUE, FL_NORMAL_LABEL, 0, TAILLE, COULEUR_MARQUE}
+    {t, 0, nullptr, nullptr, FL_MENU_RADIO | FL_MENU_VALUE, FL_NORMAL_LABEL, 0, TAILLE, MARQUEE}
 #define CODE_MARQUE(t, c) \
-    {t, c, nullptr, nullptr, FL_MENU_RADIO | FL_MENU_VALUE, FL_NORMAL_LABEL, 0, TAILLE, COULEUR_MARQUE}
+    {t, c, nullptr, nullptr, FL_MENU_RADIO | FL_MENU_VALUE, FL_NORMAL_LABEL, 0, TAILLE, MARQUEE}
 #define FIN {nullptr, 0, nullptr, nullptr, 0, 0, 0, 0, 0}
 
 const char* const vr::LabelMenuTable[8] = {"P", "T", "F", "H", "C", "s", "%", "m"};

@@ -70,14 +70,14 @@ void vr::vVisualisateurMenu(int np, int nv, int)
                                                                               : FL_RADIO_BUTTON,
                                                 vBoutonVisualisateurParametresCallback);
     vVisualisateurDeleteMenu();
-    groupeParametres = pSection(x0, y0 + 4, r1 - (y0 + 4) + 76, "Parametres");
+    groupeParametres = pSection(x0, y0 + 4, r1 - (y0 + 4) + 76, CLE_LOCAL("Parametres"));
     pBoutonAide(x0 + 188, y0 + 8, 42);
     vAjouter(groupeParametres, reinterpret_cast<Fl_Widget**>(boutonsParametres));
     groupeParametres->end();
     const int y2 = groupeParametres->y() + groupeParametres->h();
     const int r2 = vVisualisateurMenuValidites(x0, y2 + 28, nv, 0, FL_RADIO_BUTTON,
                                                vBoutonVisualisateurEcheancesCallback);
-    groupeValidites = pSection(x0, y2, r2 - y2 + 74, "Validites");
+    groupeValidites = pSection(x0, y2, r2 - y2 + 74, CLE_LOCAL("Validites"));
     pBoutonAide(x0 + 188, y2 + 4, 43);
     vAjouter(groupeValidites, reinterpret_cast<Fl_Widget**>(boitesJours));
     vAjouter(groupeValidites, reinterpret_cast<Fl_Widget**>(boutonsValidites));

@@ -103,7 +103,7 @@ void vr::vPanneauPages(int x, int y)
     pages->end();
     // Its callback comes with the route window.
     boutonRoutes = pImage(x + 187, y + 50, image_trace_route,
-                          "Afficher le menu de gestion des routes");
+                          CLE_LOCAL("Afficher le menu de gestion des routes"));
     boutonRoutes->shortcut(12);
     if (!Dru_Routes)
         boutonRoutes->deactivate();
@@ -112,17 +112,19 @@ void vr::vPanneauPages(int x, int y)
 
 void vr::vPanneauFichier(int x, int y)
 {
-    boutonOuvrir = pTexte(x + 18, y, "Ouvrir", "Ouvrir un fichier Grib");
+    boutonOuvrir = pTexte(x + 18, y, CLE_LOCAL("Ouvrir"), CLE_LOCAL("Ouvrir un fichier Grib"));
     boutonOuvrir->callback(vBoutonVisualisateurBrowserCallback, this);
     const int xf = boutonOuvrir->x() + boutonOuvrir->w() + 2;
-    boutonFermer = pTexte(xf, y, "Fermer", "Fermer un fichier Grib");
+    boutonFermer = pTexte(xf, y, CLE_LOCAL("Fermer"), CLE_LOCAL("Fermer un fichier Grib"));
     boutonFermer->callback(vBoutonVisualisateurFermerCallback, this);
     boutonFermer->deactivate();
     const int fin = xf + boutonFermer->w();
-    boutonCadenas = pImage(fin + 10, y, image_cadenas, "Verrouiller ou deverouiller le fond de carte");
+    boutonCadenas = pImage(fin + 10, y, image_cadenas,
+                           CLE_LOCAL("Verrouiller ou deverouiller le fond de carte"));
     boutonCadenas->type(FL_TOGGLE_BUTTON);
     boutonCadenas->callback(vBoutonVisualisateurCadenasCallback, this);
-    boutonHistogrammes = pImage(fin + 40, y, image_histogram, "Histogramme tooltip");
+    boutonHistogrammes =
+        pImage(fin + 40, y, image_histogram, CLE_LOCAL("Histogramme tooltip"));
     boutonHistogrammes->callback(vBoutonVisualisateurHistogrammesCallback, this);
     pAide(x + 210, y, 41, this);
 }

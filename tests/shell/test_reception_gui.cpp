@@ -10,6 +10,7 @@
 #include "tests/outils/outils_test.h"
 #include "ui/palette.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <csignal>
@@ -38,7 +39,7 @@ std::string sBasseEtVent()
 }
 
 // The low's band colour and alpha, as the map makes them for the whole
-// field in view.
+// field in view (as on the whole world).
 std::array<int, 4> couleurBasse(const std::string& fichier)
 {
     File f(fichier.c_str());
@@ -48,45 +49,48 @@ std::array<int, 4> couleurBasse(const std::string& fichier)
     carte.traceGlyphes = &trace;
     BoutonsPresses parametres({2}), validites({long(f.list->validite)});
     carte.vGrib(f.list, parametres.data(), validites.data(), nullptr, nullptr, nullptr, nullptr);
-    carte.verrou = 1;
-    carte.gribVerrou(1);
     carte.draw_isoplages(carte.champs);
     const isoplages& o = *carte.champs->isoplagesChamp;
     const unsigned char* c = &o.image[4 * (size_t(o.lignes / 2) * o.colonnes + o.colonnes / 2)];
     return {c[0], c[1], c[2], c[3]};
 }
 
-std::array<int, 3> melange(std::array<int, 4> dessus, Fl_Color dessous)
+using Rvb = std::array<int, 3>;
+
+// How far a pixel is from a colour of that alpha over the sea.
+int ecart(Rvb pixel, std::array<int, 4> dessus)
 {
-    const int fond[3] = {int(dessous >> 24), int(dessous >> 16 & 255), int(dessous >> 8 & 255)};
-    std::array<int, 3> r;
-    for (int i = 0; i < 3; ++i)
-        r[i] = (dessus[i] * dessus[3] + fond[i] * (255 - dessus[3])) / 255;
-    return r;
+    int e = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int mer = int(FL_MER >> (24 - 8 * i) & 255);
+        const int attendu = (dessus[i] * dessus[3] + mer * (255 - dessus[3])) / 255;
+        e = std::max(e, std::abs(pixel[i] - attendu));
+    }
+    return e;
 }
 
+// The window as ImageMagick's import sees it, from its binary PPM, with
+// its page's map locked on the field's grid: 48 degrees of latitude high,
+// centred on the low; a degree of longitude is 1.4 times narrower.
 struct Capture {
-    int w = 0, h = 0;
-    std::string rvb;
-    std::array<int, 3> pixel(int x, int y) const
+    int w = 0, h = 0, lu = 0, cx = 0, cy = 0;
+    double parDegre = 0;
+    std::string ppm;
+    Capture(const std::string& fenetre, const std::string& fichier)
     {
-        const unsigned char* p = reinterpret_cast<const unsigned char*>(&rvb[3 * (size_t(y) * w + x)]);
-        return {p[0], p[1], p[2]};
+        if (commande("import -window " + fenetre + " -depth 8 ppm:" + sh(fichier)))
+            ppm = lireFichier(fichier);
+        std::sscanf(ppm.c_str(), "P6 %d %d %*d%n", &w, &h, &lu);
+        cx = 240 + (w - 240) / 2, cy = 99 + (h - 168) / 2, parDegre = (h - 168) / 48.0;
+    }
+    // The pixel (dx, dy) from the map's centre.
+    Rvb pixel(int dx, int dy) const
+    {
+        const size_t i = size_t(lu) + 1 + 3 * (size_t(cy + dy) * w + cx + dx);
+        return i + 3 <= ppm.size() ? Rvb{uint8_t(ppm[i]), uint8_t(ppm[i + 1]), uint8_t(ppm[i + 2])}
+                                   : Rvb{-99, -99, -99};
     }
 };
-
-// The window as ImageMagick's import sees it, from its binary PPM.
-Capture capturer(const std::string& fenetre, const std::string& fichier)
-{
-    Capture c;
-    if (!commande("import -window " + fenetre + " -depth 8 ppm:" + sh(fichier)))
-        return c;
-    const std::string ppm = lireFichier(fichier);
-    int maximum = 0, lu = 0;
-    if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &c.w, &c.h, &maximum, &lu) == 3)
-        c.rvb = ppm.substr(size_t(lu) + 1);
-    return c;
-}
 
 bool bAttendre(const std::function<bool()>& condition)
 {
@@ -96,26 +100,13 @@ bool bAttendre(const std::function<bool()>& condition)
     return false;
 }
 
-::testing::AssertionResult proche(std::array<int, 3> obtenu, std::array<int, 3> attendu)
-{
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(obtenu[i] - attendu[i]) > 2)
-            return ::testing::AssertionFailure() << "(" << obtenu[0] << ", " << obtenu[1] << ", "
-                                                 << obtenu[2] << ") instead of (" << attendu[0]
-                                                 << ", " << attendu[1] << ", " << attendu[2] << ")";
-    return ::testing::AssertionSuccess();
-}
-
 class Reception : public ::testing::Test {
 protected:
     void SetUp() override { mkdir(app.c_str(), 0700); }
     void TearDown() override
     {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            int statut;
-            waitpid(pid, &statut, 0);
-        }
+        if (pid > 0 && kill(pid, SIGTERM) == 0)
+            waitpid(pid, nullptr, 0);
     }
     // The program in its working folder, with one file as argument.
     pid_t lancer(const std::string& fichier)
@@ -132,7 +123,8 @@ protected:
     }
     bool bJournal(const std::string& ligne)
     {
-        return bAttendre([&] { return lireFichier(app + "/log.txt").find(ligne) != std::string::npos; });
+        return bAttendre(
+            [&] { return lireFichier(app + "/log.txt").find(ligne) != std::string::npos; });
     }
 
     DossierTemporaire d;
@@ -147,12 +139,12 @@ TEST_F(Reception, AFileGivenAtLaunchDroppedOrHandedOverOpensInTheNextFreePage)
     ecrireFichier(d / "carte.grb", sBasseEtVent());
     pid = lancer(d / "carte.grb");
     ASSERT_TRUE(bJournal("<VISUALISATEUR> page 1 : carte.grb"));
-    const auto fenetre = sortie("timeout 30 xdotool search --sync --onlyvisible --pid " +
-                                std::to_string(pid) + " --name 'Quenbrel 2' | head -n 1");
-    ASSERT_TRUE(fenetre && !fenetre->empty());
-    const std::string id = fenetre->substr(0, fenetre->find('\n'));
+    const std::string id = sortie("timeout 30 xdotool search --sync --onlyvisible --pid " +
+                                  std::to_string(pid) + " --name 'Quenbrel 2' | head -n 1" +
+                                  " | tr -d '\\n'").value_or("");
+    ASSERT_FALSE(id.empty());
     ecrireFichier(app + "/lockdir/.deux.tmp", sBasseEtVent());
-    ASSERT_EQ(std::rename((app + "/lockdir/.deux.tmp").c_str(), (app + "/lockdir/deux.grb").c_str()), 0);
+    ASSERT_EQ(rename((app + "/lockdir/.deux.tmp").c_str(), (app + "/lockdir/deux.grb").c_str()), 0);
     EXPECT_TRUE(bJournal("<VISUALISATEUR> page 2 : deux.grb"));
     ecrireFichier(d / "trois.20240315.grb", sBasseEtVent());
     EXPECT_TRUE(commande("cd " + sh(d.chemin()) + " && HOME=" + sh(d.chemin()) +
@@ -163,27 +155,15 @@ TEST_F(Reception, AFileGivenAtLaunchDroppedOrHandedOverOpensInTheNextFreePage)
     GTEST_SKIP() << "the map's draw() does not draw GRIB fields yet: configure with "
                     "-DQUENBREL_CARTE_CHAMPS=ON once it does";
 #endif
-    // Each page shows the same field, locked on its grid: 48 degrees of
-    // latitude high, centred on the low; a degree of longitude is 1.4
-    // times narrower. The low's colour is awaited: the page is drawn once
-    // the loaders are done.
+    // Each page shows the same field; the low's colour is awaited, the
+    // page being drawn once the loaders are done.
     skins();
-    const auto attendu = melange(couleurBasse(d / "carte.grb"), FL_MER);
-    Capture c;
-    int cx = 0, cy = 0;
-    double parDegre = 0;
-    bAttendre([&] {
-        c = capturer(id, d / "page.ppm");
-        const int hauteur = c.h - 168;
-        cx = 240 + (c.w - 240) / 2, cy = 99 + hauteur / 2, parDegre = hauteur / 48.0;
-        return c.w > 240 && proche(c.pixel(cx + 7, cy + 50), attendu);
-    });
-    ASSERT_GT(c.w, 240);
-    EXPECT_TRUE(proche(c.pixel(cx + 7, cy + 50), attendu)) << "the low";
-    EXPECT_TRUE(proche(c.pixel(cx + int(17.5 * parDegre / 1.4), cy - 30),
-                       melange({0, 0, 0, 128}, FL_MER)))
-        << "absent points";
-    EXPECT_TRUE(proche(c.pixel(cx + int(9 * parDegre / 1.4), cy - int(22 * parDegre)),
-                       melange({0, 0, 0, 0}, FL_MER)))
+    const std::array<int, 4> basse = couleurBasse(d / "carte.grb");
+    Capture c(id, d / "page.ppm");
+    bAttendre([&] { return ecart((c = Capture(id, d / "page.ppm")).pixel(7, 50), basse) <= 2; });
+    EXPECT_LE(ecart(c.pixel(7, 50), basse), 2) << "the low";
+    const int est = int(17.5 * c.parDegre / 1.4), nord = int(22 * c.parDegre);
+    EXPECT_LE(ecart(c.pixel(est, -30), {0, 0, 0, 128}), 2) << "absent points";
+    EXPECT_LE(ecart(c.pixel(int(9 * c.parDegre / 1.4), -nord), {0, 0, 0, 0}), 2)
         << "outside the field";
 }
