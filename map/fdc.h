@@ -222,6 +222,7 @@ public:
     // The chart window of a map point (owned) and its state.
     Histogrammes* histogrammes = nullptr;
     int histogrammeEtat = 0;
+    int histogrammeMode = 0;  // the viewer's chart button is down
     void* histogrammeDonnees = nullptr;
     Dru_Pixmap* pixmapHD;  // the drawn map offered as kind 1; not owned
     int zoomIn = 0;        // auto-repeat zoom counters, 0 when idle

@@ -69,9 +69,17 @@ vr::vr(int x, int y, int w, int h, const char* label)
       boiteDroite(nullptr), aideVisualisateur(40), aideGrib(1), aideBulletins(21),
       aideImages(31), aideForfaits(10), boutonsRVA(nullptr), scrollVisualisateur(nullptr),
       packVisualisateur(nullptr), aideVisu(nullptr), fichierCourant(0), nomsFichiers(),
-      fichiers(), listeCourante(nullptr), adresseEnvoi(nullptr), motDePasseEnvoi(nullptr),
-      chemin("")
+      fichiers(), listeCourante(nullptr), validites(), parametres(),
+      boutonsParametres(nullptr), boutonsValidites(nullptr), boitesJours(nullptr),
+      animationAvant(0), animationArriere(0),
+      periodeAnimation(1.0f), boutonsPages(nullptr), boutonRoutes(nullptr),
+      boutonAidePage(nullptr), titreVisualisateur(nullptr), boutonOuvrir(nullptr),
+      boutonFermer(nullptr), boutonCadenas(nullptr), boutonHistogrammes(nullptr),
+      menuCache(nullptr), menuIso(nullptr), groupeParametres(nullptr), groupeValidites(nullptr),
+      adresseEnvoi(nullptr), motDePasseEnvoi(nullptr), chemin("")
 {
+    for (int& v : validites)
+        v = -1;
     CLASS_CODES_LOGERR contexte("vr");
     box(FL_FLAT_BOX);
     color(COLOR_FOND);
@@ -155,12 +163,4 @@ void vr::vBoitesVisualisateur()
 void vr::vTabsRequeteur(int x, int y, int, int)
 {
     boutonsRVA = new BoutonsRVA(x, y, 230, 50, 0);
-}
-
-// Until the viewer panel exists, a viewer's left panel holds only its
-// switch pair, whose view button brings this page forward.
-void vr::vVisualisateur(int x, int y, int, int)
-{
-    boutonsRVA = new BoutonsRVA(x, y, 230, 50, index);
-    boutonsRVA->visualisateur->shortcut(index);
 }

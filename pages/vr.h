@@ -12,17 +12,29 @@
 
 class AIDE;
 class BoutonsRVA;
+class DRU_Fl_File_Chooser;
 class File;
 class Fl_Box;
 class Fl_Double_Window;
 class Fl_Menu_;
+class Fl_Menu_Bar;
 class Fl_Pack;
 class Fl_Scroll;
 class Fl_Tabs;
+class Fl_Widget;
+class classeBouton;
+class classeBoutonImage;
 class fdc;
+struct Fl_Menu_Item;
+struct TYPEDEF_PARAMETRE;
 struct grib;
 
 #define VR_PAGES 10
+// What a viewer lists of one file: distinct validities, displayable
+// parameters, and the day rows of its validity buttons.
+#define VR_VALIDITES 4096
+#define VR_PARAMETRES 32
+#define VR_JOURS 63
 
 class vr : public Fl_Group {
 public:
@@ -57,6 +69,63 @@ public:
     void vRequeteurCopyRequete();
     static void vBoutonVisualisateurEcheancesNextCallback(Fl_Widget* bouton, void* page);
     static void vBoutonVisualisateurEcheancesPreviousCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Viewer: opening and closing files (vr_ouvrir.cpp, vr_grib.cpp).
+    // "Ouvrir": the chooser on dat/ (data: the page).
+    static void vBoutonVisualisateurBrowserCallback(Fl_Widget* bouton, void* page);
+    // Opens the chooser's file; with a null chooser, the received file
+    // "dat/" + OPEN_GRIB_FILE, and the page comes to the front.
+    static void vBoutonVisualisateurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* page);
+    // Opens a text or a picture in a window of its own and answers 1; a
+    // name of no known kind opens nothing and answers 1 too; 0 for a GRIB
+    // file, which the caller opens.
+    int iBoutonVisualisateurBrowser2(const char* path);
+    // Opens a GRIB file in the page and displays it. The file shown stays
+    // until the new one proves to have a drawable parameter and a
+    // validity. `recu`: a received file, deleted from disk once loaded
+    // when it is the interpolation's output ("inter..."). Answers 1 when
+    // the page shows the new file.
+    int grib(const char* path, int append, int recu = 0);
+    // Puts an opened file in the current slot (the old one is closed
+    // first); `gribclose` empties the slot.
+    void gribopen(const char* path, File* fichier);
+    void gribclose();
+
+    // ---- Viewer: the parameters and validities sections (vr_sections.cpp).
+    void vVisualisateurMenu(int parameterCount, int validityCount, int);
+    int vVisualisateurMenuParametres(int x, int y, int n, int type,
+                                     void (*callback)(Fl_Widget*, void*));
+    int vVisualisateurMenuValidites(int x, int y, int n, int, int type,
+                                    void (*callback)(Fl_Widget*, void*));
+    void vVisualisateurMenuDeleteValidites();
+    void vVisualisateurMenuDeleteParametres();
+    void vVisualisateurDeleteMenu();
+    // Enables the validity buttons and the iso menus that fit the pressed
+    // parameters.
+    void gribsynchro();
+    // Redisplays the file on the map with the pressed buttons.
+    void vAfficher();
+    // Closes the map's point chart window when one is open.
+    void vFermerGraphiques();
+
+    // The buttons' callbacks (data: the button's number; the page is the
+    // button's).
+    static void vBoutonVisualisateurParametresCallback(Fl_Widget* bouton, void*);
+    static void vBoutonVisualisateurEcheancesCallback(Fl_Widget* bouton, void*);
+    // "Fermer" and the chart button (data: the page).
+    static void vBoutonVisualisateurFermerCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonVisualisateurHistogrammesCallback(Fl_Widget* bouton, void* page);
+    // The padlock: the map's view follows the file's grid (data: the page).
+    static void vBoutonVisualisateurCadenasCallback(Fl_Widget* bouton, void* page);
+    // The page a button of its panel belongs to.
+    static vr* pPageDe(Fl_Widget* widget);
+
+    // The iso menus: eight submenus of intervals, titled by LabelMenuTable.
+    static Fl_Menu_Item MenuTable[];
+    static const char* const LabelMenuTable[8];
+    // The menu bar holding the iso menus: the visible one when its section
+    // row is built, else the hidden one.
+    Fl_Menu_* pMenuIso() const;
 
     // ---- Geometry.
     int ix, iy, iw, ih;
@@ -103,7 +172,34 @@ public:
     int fichierCourant;
     char* nomsFichiers[4];
     File* fichiers[4];
-    grib* listeCourante;
+    ::grib* listeCourante;  // (the member grib() hides the type)
+    // The file's distinct validities (YYYYMMDDHH, -1 after the last) and
+    // displayable parameters (null after the last).
+    int validites[VR_VALIDITES];
+    const TYPEDEF_PARAMETRE* parametres[VR_PARAMETRES];
+    // Null-terminated arrays of the parameter and validity buttons and of
+    // the day boxes (the arrays are the page's, the widgets their
+    // sections'; each widget keeps a copy of its label).
+    classeBoutonImage** boutonsParametres;
+    classeBoutonImage** boutonsValidites;
+    Fl_Box** boitesJours;
+    // Animation flags and period, for the animation controls.
+    int animationAvant, animationArriere;
+    float periodeAnimation;
+
+    // ---- Viewer panel.
+    classeBoutonImage** boutonsPages;  // "1" to "9" (owned array)
+    classeBouton* boutonRoutes;
+    classeBouton* boutonAidePage;
+    Fl_Box* titreVisualisateur;
+    classeBouton* boutonOuvrir;
+    classeBouton* boutonFermer;
+    classeBouton* boutonCadenas;
+    classeBouton* boutonHistogrammes;
+    Fl_Menu_Bar* menuCache;     // hidden: keeps the iso menus' choices
+    Fl_Menu_Bar* menuIso;       // the visible copy, null until built
+    Fl_Group* groupeParametres; // the two sections, null when not built
+    Fl_Group* groupeValidites;
 
     // ---- Request page: the send profile's address and password, copied
     // by the send window for the transfer threads (owned).
@@ -114,11 +210,15 @@ public:
     char chemin[1024];
 
 private:
+    void vPanneauPages(int x, int y);
+    void vPanneauFichier(int x, int y);
+    classeBouton* pBoutonAide(int x, int y, int sujet);
     void vCarte();
     void vBandeau();
     void vBoitesVisualisateur();
     void vSauverVue();
     void vLibererRequeteur();
+    void vLibererVisualisateur();
 };
 
 // The ten pages, index 0 to 9, and the number made so far.
@@ -133,6 +233,9 @@ void vSauverGeometrie(TYPEDEF_PREFERENCES& preferences, int x, int y, int w, int
 
 // Installs what the maps ask of the pages (map/hote_carte.h).
 void vInstallerHotePages();
+
+// What the incoming-folder scan asks of the viewer pages (crochetsScan).
+void vInstallerCrochetsPages();
 
 // What the language switch does for each page: its switch pair takes the
 // new language, a chart window open on its map is closed.

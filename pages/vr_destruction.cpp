@@ -7,6 +7,7 @@
 #include "map/fdc.h"
 #include "routes/dru_routes.h"
 #include "ui/aide.h"
+#include "ui/boutons.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl.H>
@@ -44,14 +45,23 @@ vr::~vr()
 {
     if (LOAD_TDC && LOAD_FDC)
         vSauverVue();
-    for (int i = 0; i < 4; ++i) {
-        delete fichiers[i];
-        delete[] nomsFichiers[i];
-    }
     if (index == 0)
         vLibererRequeteur();
+    else
+        vLibererVisualisateur();
     delete[] adresseEnvoi;
     delete[] motDePasseEnvoi;
+}
+
+void vr::vLibererVisualisateur()
+{
+    delete[] boutonsPages;
+    vVisualisateurMenuDeleteValidites();
+    vVisualisateurMenuDeleteParametres();
+    gribclose();
+    // A help pane hidden by its buttons is out of the accordion.
+    if (aideVisu && !aideVisu->parent())
+        delete aideVisu;
 }
 
 void vr::vSauverVue()

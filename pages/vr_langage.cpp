@@ -14,11 +14,7 @@ void vLangagePages()
         if (page->boutonsRVA)
             page->boutonsRVA->vLangage();
         // A chart window keeps the texts of the old language: it closes.
-        if (page->carte && page->carte->histogrammes) {
-            delete page->carte->histogrammes;
-            page->carte->histogrammes = nullptr;
-            gestion_interfaces::menu();
-        }
+        page->vFermerGraphiques();
     }
     // The maps' satellite caption.
     vLegendeSatellite();

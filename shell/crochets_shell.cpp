@@ -71,6 +71,7 @@ void vInstallerCrochets()
     crochetBasculePage = vBoutonRequeteurVisualisateurAideCallback;
     crochetMenuGraphiques = iMenuGraphiques;
     crochetAideArrange = vAideRearranger;
+    vInstallerCrochetsPages();
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
                        vLangageRoutes, vLangagePages, vRedessinerGui};
     vInstallerHotePages();

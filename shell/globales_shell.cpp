@@ -1,6 +1,5 @@
 #include "shell/globales_shell.h"
 
-char* OPEN_GRIB_FILE = nullptr;
 char strOpenLocktmpfilefile[1024] = "";
 char strOpenLockfilefile[1024] = "";
 

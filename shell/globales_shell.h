@@ -2,12 +2,11 @@
 #ifndef SHELL_GLOBALES_SHELL_H
 #define SHELL_GLOBALES_SHELL_H
 
+#include "transport/scan.h"
 #include "ui/globales_ui.h"
 
 #include <pthread.h>
 
-// The name of a received GRIB file on its way to a viewer page.
-extern char* OPEN_GRIB_FILE;
 // "lockdir/<name>.tmp" and "lockdir/<name>" of a hand-over; the second then
 // holds the lock-file path.
 extern char strOpenLocktmpfilefile[1024];

@@ -6,6 +6,7 @@
 #include "map/remplacants_carte.h"
 #include "pages/vr.h"
 #include "shell/remplacants.h"
+#include "transport/scan.h"
 #include "ui/globales_ui.h"
 #include "ui/horloge.h"
 

@@ -6,11 +6,6 @@ WindowsSend* fenetreEnvoi = nullptr;
 TYPEDEF_HTTP structHTTP[HTTP_CANAUX] = {};
 TYPEDEF_LISTE_METAREA* GMDSS = nullptr;
 
-void scan_newfiles(void* fenetre)
-{
-    Fl::repeat_timeout(1.0, scan_newfiles, fenetre);
-}
-
 TYPEDEF_LISTE_METAREA* Metareas()
 {
     return new TYPEDEF_LISTE_METAREA{nullptr, nullptr};

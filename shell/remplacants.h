@@ -8,8 +8,6 @@
 #include <FL/Fl_Double_Window.H>
 
 // ---- Requests and transport.
-void scan_newfiles(void* fenetre);
-
 class WindowsSend {
 public:
     virtual ~WindowsSend() {}

@@ -12,13 +12,6 @@
 
 namespace {
 
-// The page switch belongs to the pages, above the kit.
-void vBasculePage(Fl_Widget* bouton, void* groupe)
-{
-    if (crochetBasculePage)
-        crochetBasculePage(bouton, groupe);
-}
-
 classeBouton* pBouton(int x, int y, int numero, BoutonsRVA* groupe)
 {
     classeBouton* b = new classeBouton(x, y, 87, 34);

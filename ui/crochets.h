@@ -9,6 +9,8 @@ class Fl_Widget;
 
 // The page switch of the switch buttons (user data: their BoutonsRVA).
 extern void (*crochetBasculePage)(Fl_Widget* bouton, void* groupe);
+// A button's callback that goes through crochetBasculePage when it is set.
+void vBasculePage(Fl_Widget* bouton, void* groupe);
 
 // The chart windows of the window menu (the maps' point charts, then the
 // routes' charts); answers the number of entries it added.

@@ -51,6 +51,10 @@ echap() {
 }
 rien() { :; }
 
+# A handed-over file waits in lockdir/ until the running instance's scan
+# moves it to dat/.
+recu() { cat "$QUENBREL2_HOME/lockdir/$1" 2>/dev/null || cat "$QUENBREL2_HOME/dat/$1"; }
+
 demarrer
 attendre_fin echap
 verifier_fin
@@ -64,7 +68,7 @@ verifier_fin
 demarrer
 printf 'GRIB' > "$TMP/carte.20250101.grb"
 "$PROGRAMME" "$TMP/carte.20250101.grb" > "$TMP/second.txt" 2>&1 || echec "hand-over status"
-[ "$(cat "$QUENBREL2_HOME/lockdir/20250101.grb")" = GRIB ] || echec "file not handed over"
+[ "$(recu 20250101.grb)" = GRIB ] || echec "file not handed over"
 [ -e "$QUENBREL2_HOME/etc/lockfile" ] || echec "the running instance lost its lock"
 kill -INT "$PID"
 attendre_fin rien
@@ -78,9 +82,9 @@ printf 'GRIB2' > carte.20250102.grb
 printf 'GRIB3' > carte.20250103.grb
 : > "$QUENBREL2_HOME/etc/lockfile"
 demarrer carte.20250102.grb
-[ "$(cat "$QUENBREL2_HOME/lockdir/20250102.grb")" = GRIB2 ] || echec "relative file not kept"
+[ "$(recu 20250102.grb)" = GRIB2 ] || echec "relative file not kept"
 timeout 30 "$PROGRAMME" carte.20250103.grb > "$TMP/second.txt" 2>&1 || echec "hand-over status"
-[ "$(cat "$QUENBREL2_HOME/lockdir/20250103.grb")" = GRIB3 ] || echec "relative file not handed over"
+[ "$(recu 20250103.grb)" = GRIB3 ] || echec "relative file not handed over"
 # A launch without a file while it runs leaves its lock alone. (A search
 # by process may answer with the first instance's window: count them.)
 PREMIER=$PID

@@ -26,6 +26,8 @@ const Taille TAILLES[] = {
     {"skin1_image_visualisateur_en_de", 91, 36}, {"image_visualizador", 91, 35},
     {"image_drapeaux_FR", 26, 16}, {"skin1_image_date_heure", 195, 71},
     {"skin1_image_heure_00", 11, 22}, {"image_logo_service_grand", 360, 39},
+    {"image_cadenas", 20, 20}, {"image_cadenas_rouge", 20, 20}, {"image_histogram", 20, 20},
+    {"image_histogram2", 20, 20},
 };
 
 const char* const FIGURES[] = {

@@ -1,0 +1,148 @@
+// The viewer's left panel: the switch pair, the page buttons, the routes
+// button, the title, the file row (open, close, padlock, chart), the hidden
+// menu bar that keeps the iso menus' choices, and the accordion of the
+// parameters and validities sections with its help pane.
+#include "pages/vr.h"
+
+#include "routes/dru_routes.h"
+#include "ui/aide.h"
+#include "ui/boutons.h"
+#include "ui/boutons_rva.h"
+#include "ui/crochets.h"
+#include "ui/globales_ui.h"
+#include "ui/images/images.h"
+#include "ui/local.h"
+#include "ui/palette.h"
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Pack.H>
+#include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/fl_draw.H>
+
+namespace {
+
+const char* const CHIFFRES[9] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
+classeBouton* pAide(int x, int y, int sujet, vr* page)
+{
+    classeBouton* b = new classeBouton(x, y, 18, 20);
+    b->image(skin1_image_help);
+    b->shortcut(sujet);
+    b->callback(AIDE::vAideCallback, page);
+    return b;
+}
+
+classeBouton* pImage(int x, int y, Fl_RGB_Image* image, const char* bulle)
+{
+    classeBouton* b = new classeBouton(x, y, 20, 20);
+    b->image(image);
+    b->tooltip(pcTraduire(bulle));
+    return b;
+}
+
+// A text button as wide as its translated text in bold, plus 8.
+classeBouton* pTexte(int x, int y, const char* texte, const char* bulle)
+{
+    const char* t = pcTraduire(texte);
+    fl_font(DRU_FONT_BOLD, 12);
+    classeBouton* b = new classeBouton(x, y, int(fl_width(t)) + 8, 20);
+    b->copy_label(t);
+    b->labelfont(DRU_FONT_BOLD);
+    b->tooltip(pcTraduire(bulle));
+    return b;
+}
+
+}  // namespace
+
+void vr::vVisualisateur(int x, int y, int, int h)
+{
+    Fl_Group* panneau = new Fl_Group(x, 99, 230, INTERFACE_HAUTEUR - 99);
+    boutonsRVA = new BoutonsRVA(x, y, 230, 50, index);
+    boutonsRVA->visualisateur->shortcut(index);
+    vPanneauPages(x, y);
+    Fl_Group* interieur = new Fl_Group(x, y + 74, 230, h - 24);
+    titreVisualisateur = new Fl_Box(x + 18, y + 74, 212, 20, " ");
+    titreVisualisateur->labelsize(12);
+    titreVisualisateur->labelfont(DRU_FONT_BOLD);
+    titreVisualisateur->align(FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+    vPanneauFichier(x, y + 98);
+    menuCache = new Fl_Menu_Bar(x, y, 10, 10);
+    menuCache->copy(MenuTable, this);
+    menuCache->hide();
+    scrollVisualisateur = new Fl_Scroll(x, y + 122, 230, h - 122);
+    scrollVisualisateur->type(Fl_Scroll::VERTICAL);
+    scrollVisualisateur->box(FL_NO_BOX);
+    packVisualisateur = new Fl_Pack(x + 18, y + 122, 212, h - 122);
+    packVisualisateur->spacing(6);
+    aideVisu = new AIDE(x + 18, y + 122, 212, "41", this, 210);
+    packVisualisateur->end();
+    scrollVisualisateur->end();
+    interieur->end();
+    panneau->end();
+    vGroupVisualisateurArrange(9999);
+}
+
+// The page buttons "1" to "9" (this page's pressed), the routes button and
+// the panel's help button.
+void vr::vPanneauPages(int x, int y)
+{
+    Fl_Group* pages = new Fl_Group(x + 4, y + 47, 185, 25);
+    boutonsPages = new classeBoutonImage*[9];
+    for (int i = 1; i <= 9; ++i) {
+        classeBoutonImage* b = new classeBoutonImage(x + 7 + 20 * (i - 1), y + 50, 20, 20,
+                                                     CHIFFRES[i - 1]);
+        b->labelfont(DRU_FONT_BOLD);
+        b->shortcut(i);
+        b->tooltip(pcTraduire("Changer d'onglet de visualisation"));
+        b->value(i == index);
+        b->callback(vBasculePage, this);
+        boutonsPages[i - 1] = b;
+    }
+    pages->end();
+    // Its callback comes with the route window.
+    boutonRoutes = pImage(x + 187, y + 50, image_trace_route,
+                          CLE_LOCAL("Afficher le menu de gestion des routes"));
+    boutonRoutes->shortcut(12);
+    if (!Dru_Routes)
+        boutonRoutes->deactivate();
+    boutonAidePage = pAide(x + 210, y + 50, aideVisualisateur, this);
+}
+
+void vr::vPanneauFichier(int x, int y)
+{
+    boutonOuvrir = pTexte(x + 18, y, CLE_LOCAL("Ouvrir"), CLE_LOCAL("Ouvrir un fichier Grib"));
+    boutonOuvrir->callback(vBoutonVisualisateurBrowserCallback, this);
+    const int xf = boutonOuvrir->x() + boutonOuvrir->w() + 2;
+    boutonFermer = pTexte(xf, y, CLE_LOCAL("Fermer"), CLE_LOCAL("Fermer un fichier Grib"));
+    boutonFermer->callback(vBoutonVisualisateurFermerCallback, this);
+    boutonFermer->deactivate();
+    const int fin = xf + boutonFermer->w();
+    boutonCadenas = pImage(fin + 10, y, image_cadenas,
+                           CLE_LOCAL("Verrouiller ou deverouiller le fond de carte"));
+    boutonCadenas->type(FL_TOGGLE_BUTTON);
+    boutonCadenas->callback(vBoutonVisualisateurCadenasCallback, this);
+    boutonHistogrammes =
+        pImage(fin + 40, y, image_histogram, CLE_LOCAL("Histogramme tooltip"));
+    boutonHistogrammes->callback(vBoutonVisualisateurHistogrammesCallback, this);
+    pAide(x + 210, y, 41, this);
+}
+
+classeBouton* vr::pBoutonAide(int x, int y, int sujet)
+{
+    return pAide(x, y, sujet, this);
+}
+
+vr* vr::pPageDe(Fl_Widget* w)
+{
+    for (; w; w = w->parent())
+        if (vr* page = dynamic_cast<vr*>(w))
+            return page;
+    return nullptr;
+}
+
+Fl_Menu_* vr::pMenuIso() const
+{
+    return menuIso ? static_cast<Fl_Menu_*>(menuIso) : static_cast<Fl_Menu_*>(menuCache);
+}

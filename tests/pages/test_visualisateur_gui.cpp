@@ -1,0 +1,194 @@
+// A viewer page in a window, given written GRIB files: its lists, buttons
+// and iso menus, a failed open that keeps the file shown, "Fermer", and
+// what "Ouvrir" and a received file do with other kinds of files.
+#include "pages/vr.h"
+
+#include "grib_test.h"
+#include "gribdata/parametres.h"
+#include "map/fdc.h"
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
+#include "transport/scan.h"
+#include "ui/boutons.h"
+#include "ui/editeur.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
+#include "ui/palette.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Menu_.H>
+#include <FL/Fl_Pack.H>
+#include <FL/Fl_Tabs.H>
+#include <array>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Messages of March 2024: parameter, day, hour.
+using Message = std::array<int, 3>;
+
+std::string sFichier(const std::vector<Message>& messages)
+{
+    std::string octets;
+    for (const Message& m : messages) {
+        MessageTest t;
+        t.parametre = m[0], t.annee = 2024, t.mois = 3, t.jour = m[1], t.heure = m[2];
+        octets += t.octets();
+    }
+    return octets;
+}
+
+const std::vector<Message> PRESSION_VENT = {{2, 15, 0}, {33, 15, 0}, {34, 15, 0}, {2, 15, 6},
+                                            {33, 15, 6}, {34, 15, 6}, {2, 16, 0}};
+
+class Visualisateur : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        skins();
+        configuration = new classeConfiguration();
+        mkdir("dat", 0700);
+        onglets->end();
+        fenetre.end();
+        page->initialisation(&fenetre, 500, 1);
+        // The page closes itself into its tab group, which goes with the test.
+        Fl_Group::current(nullptr);
+        gestion_interfaces::add(&fenetre);
+    }
+    void TearDown() override
+    {
+        delete configuration;
+        configuration = nullptr;
+        OPEN_GRIB_FILE = nullptr;
+        GESTION_UI[0] = nullptr;
+    }
+    // Written into dat/ and opened as a received file.
+    int recevoir(const std::string& nom, const std::string& octets)
+    {
+        if (!nom.empty())
+            ecrireFichier("dat/" + nom, octets);
+        nomRecu = nom;
+        OPEN_GRIB_FILE = nomRecu.data();
+        vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
+        return page->fichiers[0] != nullptr;
+    }
+    bool menuActif(const char* titre)
+    {
+        const Fl_Menu_* m = page->pMenuIso();
+        return m->menu()[m->find_index(titre)].active();
+    }
+    std::string etiquettes(classeBoutonImage** b)
+    {
+        return b && *b ? std::string((*b)->label()) + " " + etiquettes(b + 1) : "";
+    }
+
+    DossierTemporaire d;
+    DossierCourant ici{d.chemin()};
+    JournalTemporaire journal{d / "log.txt"};
+    std::string nomRecu;
+    Fl_Double_Window fenetre{0, 0, 1000, 700};
+    Fl_Tabs* onglets = new Fl_Tabs(0, 99, 1000, 601);
+    vr* page = new vr(0, 99, 1000, 601, nullptr);
+};
+
+}  // namespace
+
+TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)
+{
+    AAAAMMJJ = 20240316;
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    EXPECT_EQ(std::vector<int>(page->validites, page->validites + 4),
+              (std::vector<int>{2024031500, 2024031506, 2024031600, -1}));
+    EXPECT_EQ(std::vector<const TYPEDEF_PARAMETRE*>(page->parametres, page->parametres + 3),
+              (std::vector<const TYPEDEF_PARAMETRE*>{&ST_PARAMETRES[2], &ST_PARAMETRES[33],
+                                                     nullptr}));
+    EXPECT_EQ(etiquettes(page->boutonsParametres), "Pmer Vent ");
+    EXPECT_EQ(page->boutonsParametres[0]->value(), 1);
+    EXPECT_EQ(etiquettes(page->boutonsValidites), "00 06 00 ");
+    classeBoutonImage** v = page->boutonsValidites;
+    EXPECT_EQ(std::make_pair(v[1]->y(), v[2]->y()), std::make_pair(v[0]->y(), v[0]->y() + 21));
+    Fl_Box** j = page->boitesJours;
+    ASSERT_TRUE(j[0] && j[1] && !j[2]);
+    EXPECT_EQ(std::string(j[0]->label()) + j[1]->label(), "2024031520240316");
+    EXPECT_EQ(std::make_pair(j[0]->labelcolor(), j[1]->labelcolor()),
+              std::make_pair(Fl_Color(255), COLOR_ORANGE_TEXTE)) << "today in orange";
+    EXPECT_TRUE(menuActif("P") && !menuActif("F"));
+    EXPECT_EQ(page->carte->verrou, 1);
+    // Wind pressed instead: its validities only, and its menu.
+    page->boutonsParametres[1]->setonly();
+    page->boutonsParametres[1]->do_callback();
+    EXPECT_FALSE(v[2]->active());
+    EXPECT_TRUE(menuActif("F") && !menuActif("P"));
+    // Toggles, as in superposition: the last one released is pressed again.
+    page->boutonsParametres[1]->type(FL_TOGGLE_BUTTON);
+    page->boutonsParametres[1]->value(0);
+    page->boutonsParametres[1]->do_callback();
+    EXPECT_EQ(page->boutonsParametres[1]->value(), 1);
+    for (int p : {101, 104, 107, 109, 200}) {
+        ASSERT_TRUE(recevoir("vagues.grb", sFichier({{p, 15, 0}}))) << p;
+        EXPECT_TRUE(menuActif("H") && menuActif("s") && !menuActif("P")) << p;
+    }
+}
+
+// Nothing drawable, a cut file, no GRIB at all, an empty name: the page
+// keeps its file, its sections and its map's fields, which stay readable;
+// then "Fermer" empties it.
+TEST_F(Visualisateur, AFailedOpenKeepsTheFileShown)
+{
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    const File* montre = page->fichiers[0];
+    const Fl_Group* section = page->groupeParametres;
+    const grib* champs = page->carte->champs;
+    const std::string un = sFichier({{2, 15, 0}});
+    for (auto [nom, octets] : std::vector<std::pair<std::string, std::string>>{
+             {"autres.grb", sFichier({{34, 15, 0}, {100, 15, 0}})},
+             {"coupe.grb", un.substr(0, un.size() - 5)}, {"texte.grb", "pas un GRIB"}, {"", ""}}) {
+        recevoir(nom, octets);
+        EXPECT_EQ(std::make_tuple(page->fichiers[0], page->groupeParametres, page->carte->champs,
+                                  std::string(page->titreVisualisateur->label())),
+                  std::make_tuple(montre, section, champs, std::string("pv.grb")))
+            << nom;
+    }
+    page->carte->lecture = 1;
+    harnais::vSurvoler(&fenetre, 600, 300);
+    page->carte->vGrib(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(harnais::bRedessiner(&fenetre));
+
+    vr::vBoutonVisualisateurFermerCallback(page->boutonFermer, page);
+    harnais::vSurvoler(&fenetre, 610, 310);
+    EXPECT_TRUE(harnais::bRedessiner(&fenetre));
+    EXPECT_EQ(page->groupeParametres || page->groupeValidites || page->fichiers[0], false);
+    EXPECT_EQ(page->packVisualisateur->children(), 1) << "the help pane alone";
+    for (Fl_Box* b : {page->boiteTitre, page->boiteSecond, page->boiteGauche, page->boiteDroite})
+        EXPECT_STREQ(b->label(), " ");
+    EXPECT_EQ(page->boutonCadenas->value() + page->carte->verrou, 0);
+    EXPECT_EQ(page->carte->champs || page->carte->gribListe || page->boutonFermer->active(), false);
+}
+
+// Texts open a text window and leave the page; an unknown kind opens
+// nothing; the interpolation's output is deleted only when received.
+TEST_F(Visualisateur, OtherKindsAndTheInterpolationOutput)
+{
+    ecrireFichier("dat/note.txt", "bonjour\n");
+    EXPECT_EQ(page->iBoutonVisualisateurBrowser2("dat/note.doc"), 1);
+    EXPECT_EQ(dynamic_cast<editeur*>(Fl::first_window()), nullptr);
+    EXPECT_EQ(page->iBoutonVisualisateurBrowser2("dat/note.txt"), 1);
+    editeur* e = dynamic_cast<editeur*>(Fl::first_window());
+    ASSERT_NE(e, nullptr);
+    gestion_interfaces::del(e);
+
+    ecrireFichier("dat/interieur.grb", sFichier(PRESSION_VENT));
+    EXPECT_EQ(page->grib("dat/interieur.grb", 0), 1);
+    EXPECT_TRUE(existe("dat/interieur.grb")) << "a user's file";
+    ASSERT_TRUE(recevoir("inter24.grb", sFichier(PRESSION_VENT)));
+    EXPECT_FALSE(existe("dat/inter24.grb"));
+    EXPECT_NE(page->carte->champs, nullptr) << "shown from memory";
+    nomRecu.assign(2000, 'a');
+    OPEN_GRIB_FILE = nomRecu.data();
+    vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
+    EXPECT_STREQ(page->titreVisualisateur->label(), "inter24.grb");
+}

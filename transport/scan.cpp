@@ -1,0 +1,141 @@
+#include "transport/scan.h"
+
+#include "gribdata/globales.h"
+#include "gribdata/interpolation.h"
+#include "map/chargement_fonds.h"
+#include "map/satellite.h"
+#include "ui/ouvertures.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <FL/filename.H>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const ETIQUETTE = "<SCAN>";
+
+void vImage(const char* chemin, int droite, int haut)
+{
+    pOuvrirImage(chemin, droite, haut);
+}
+
+// A received bulletin opens read-only.
+void vTexte(const char* chemin, int x, int y, int w, int h)
+{
+    pOuvrirTexte(chemin, x, y, w, h, 1);
+}
+
+// The received GRIB file's name, which OPEN_GRIB_FILE points at: a name
+// of the listing, which is freed at the end of the pass.
+char nomRecu[NAME_MAX + 1];
+
+// Names whose move failed: logged once, not at every pass.
+std::set<std::string> signales;
+
+struct Passe {
+    int x = 0, y = 0, w = 0;
+
+    bool bDeplacer(const std::string& liste, const std::string& source, const std::string& cible)
+    {
+        if (iDeplacerFichier(source.c_str(), cible.c_str()) == 0) {
+            signales.erase(liste);
+            return true;
+        }
+        if (signales.insert(liste).second)
+            vJournal(ETIQUETTE, "%s reste dans lockdir: %s vers %s impossible (%s)\n",
+                     liste.c_str(), source.c_str(), cible.c_str(), std::strerror(errno));
+        return false;
+    }
+
+    // The first of pages 1 to 8 that shows no file, else page 9.
+    static int iPageLibre()
+    {
+        for (int page = 1; page <= 8; ++page)
+            if (!crochetsScan.pageOccupee || !crochetsScan.pageOccupee(page))
+                return page;
+        return 9;
+    }
+
+    void vGrib(const std::string& liste, const std::string& source, const std::string& nom)
+    {
+        if (GRIB_INTERPOLATION_START.load() != 0 || !bDeplacer(liste, source, "dat/" + nom))
+            return;
+        std::snprintf(nomRecu, sizeof nomRecu, "%s", nom.c_str());
+        OPEN_GRIB_FILE = nomRecu;
+        const int page = iPageLibre();
+        vJournal(ETIQUETTE, "%s vers la page %d\n", nomRecu, page);
+        if (crochetsScan.ouvrirGrib)
+            crochetsScan.ouvrirGrib(page);
+    }
+
+    // The listed name is the source; the name less a trailing line end
+    // (the last character, then the one before) is what the file becomes.
+    void vRecu(const char* liste, int position)
+    {
+        const std::string source = std::string("lockdir/") + liste;
+        struct stat st;
+        if (liste[0] == '.' || stat(source.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+            return;
+        std::string nom = liste;
+        for (int i = 0; i < 2 && !nom.empty() && (nom.back() == '\n' || nom.back() == '\r'); ++i)
+            nom.pop_back();
+        switch (genreRecu(nom.c_str())) {
+        case RECU_SATELLITE:
+            if (bDeplacer(liste, source, "globe.jpg") && crochetsScan.satellite)
+                crochetsScan.satellite();
+            break;
+        case RECU_IMAGE:
+            if (bDeplacer(liste, source, "dat/image/" + nom) && crochetsScan.image)
+                crochetsScan.image(("dat/image/" + nom).c_str(), x + w + 30, y + 96);
+            break;
+        case RECU_TEXTE:
+            if (bDeplacer(liste, source, "dat/bulletin/" + nom) && crochetsScan.texte)
+                crochetsScan.texte(("dat/bulletin/" + nom).c_str(), x + 240 + 20 * position,
+                                   y + 72 + 20 * position, 540, 400);
+            break;
+        case RECU_GRIB: vGrib(liste, source, nom); break;
+        case RECU_EN_COURS: break;
+        case RECU_AUTRE:
+            vJournal(ETIQUETTE, "%s supprime\n", liste);
+            unlink(source.c_str());
+            break;
+        }
+    }
+};
+
+}  // namespace
+
+char* OPEN_GRIB_FILE = nullptr;
+TYPEDEF_CROCHETS_SCAN crochetsScan = {vImage, vTexte, nullptr, nullptr, loadSatelliteImage};
+
+void vScanPasse(const Fl_Window* principale)
+{
+    if (DEMARRAGE)
+        return;
+    Passe passe;
+    if (principale)
+        passe.x = principale->x(), passe.y = principale->y(), passe.w = principale->w();
+    dirent** liste = nullptr;
+    const int n = fl_filename_list("lockdir", &liste, fl_numericsort);
+    for (int i = 0; i < n; ++i) {
+        // The toolkit marks folders with a trailing "/".
+        const char* nom = liste[i]->d_name;
+        if (nom[0] && nom[std::strlen(nom) - 1] != '/')
+            passe.vRecu(nom, i);
+    }
+    if (n > 0)
+        fl_filename_free_list(&liste, n);
+}
+
+void scan_newfiles(void* fenetre)
+{
+    vScanPasse(static_cast<Fl_Window*>(fenetre));
+    Fl::repeat_timeout(1.0, scan_newfiles, fenetre);
+}

@@ -1,0 +1,52 @@
+// The incoming-folder scan: every second the files dropped into lockdir/
+// (service answers, split bulletins, the interpolation output, a file
+// handed over by a second launch) move to their product folders and open:
+// the satellite picture as globe.jpg, pictures in dat/image/ in an image
+// window, texts in dat/bulletin/ in a text window, GRIB files in dat/ in a
+// viewer page. What it opens belongs to the parts above: it reaches them
+// through the hooks they install.
+#ifndef TRANSPORT_SCAN_H
+#define TRANSPORT_SCAN_H
+
+class Fl_Window;
+
+// The name in dat/ of the received GRIB file that a viewer page opens. The
+// scan points it at a copy of its own; the start-up hand-over at its
+// argument.
+extern char* OPEN_GRIB_FILE;
+
+// A null hook skips its step.
+struct TYPEDEF_CROCHETS_SCAN {
+    // An image window with its right edge at `droite` and its top at `haut`.
+    void (*image)(const char* chemin, int droite, int haut);
+    // A text window of w x h at (x, y).
+    void (*texte)(const char* chemin, int x, int y, int w, int h);
+    // 1 when viewer page `page` (1 to 9) shows a GRIB file.
+    int (*pageOccupee)(int page);
+    // Opens OPEN_GRIB_FILE in viewer page `page`.
+    void (*ouvrirGrib)(int page);
+    // Reloads the satellite picture from globe.jpg.
+    void (*satellite)();
+};
+// The image and text windows are the kit's and the satellite picture the
+// map's; the pages install theirs.
+extern TYPEDEF_CROCHETS_SCAN crochetsScan;
+
+// The timeout (data: the main window): one pass, then again 1 s later.
+void scan_newfiles(void* fenetre);
+// One pass over lockdir/ of the current folder; the windows it opens are
+// placed from the main window (null: from the screen's corner).
+void vScanPasse(const Fl_Window* principale);
+
+// What the scan does with a name of lockdir/.
+enum GenreRecu { RECU_SATELLITE, RECU_IMAGE, RECU_TEXTE, RECU_GRIB, RECU_EN_COURS, RECU_AUTRE };
+GenreRecu genreRecu(const char* nom);
+
+// Moves a file: by rename, or across file systems by a copy under a
+// temporary name beside the target, renamed over it, and the source
+// removed only then. The target is never written in place, so a GRIB file
+// a page holds mapped keeps its content. 0 when moved; -1 with errno
+// otherwise, the source then left as it was.
+int iDeplacerFichier(const char* source, const char* cible);
+
+#endif

@@ -1,0 +1,18 @@
+// The windows the pages and the incoming-folder scan open on a file: each
+// registered in the window registry, which rebuilds the window menu.
+#ifndef UI_OUVERTURES_H
+#define UI_OUVERTURES_H
+
+class editeur;
+class visualisateur;
+
+// A picture in an image window with its right edge at `droite` and its top
+// at `haut`. A file that is not a picture gives the "Non disponible"
+// message and no window (null).
+visualisateur* pOuvrirImage(const char* chemin, int droite, int haut);
+
+// A text window on the file (`mode` 0 editor, else viewer), titled
+// "Editeur".
+editeur* pOuvrirTexte(const char* chemin, int x, int y, int w, int h, int mode);
+
+#endif
