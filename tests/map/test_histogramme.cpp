@@ -248,28 +248,6 @@ TEST(Chart, EachKindsValueLabelAndColour)
     EXPECT_EQ(rien.histogramme->numb, 0);
 }
 
-TEST(Chart, TitlesAndTypes)
-{
-    const struct {
-        int genre;
-        const char* titre;
-        int type;
-    } cas[] = {{1, "Vent moyen 10 m beaufort 2", HISTO_VENT},
-               {2, "Mer totale : Hauteur (etat de la mer)", HISTO_MER},
-               {4, "Houle : Hauteur houle", HISTO_MER_VALEUR},
-               {7, "Pression (hPa)", HISTO_LIGNE},
-               {9, "precipitations cumul", HISTO_BARRES},
-               {10, "Rafales (Noeuds)", HISTO_LIGNE},
-               {14, "Courant marin", HISTO_COURANT},
-               {21, "Hauteur (Metres)", HISTO_BARRES}};
-    for (const auto& c : cas) {
-        Histogramme g(0, 0, 200, 90, 1);
-        g.setTitre(c.genre);
-        EXPECT_STREQ(g.titre->label(), c.titre);
-        EXPECT_EQ(g.histogramme->type(), c.type) << c.genre;
-    }
-}
-
 // A translation longer than the title's buffer is cut, not written past it.
 TEST(Chart, LongTranslatedTitlesAreCut)
 {
