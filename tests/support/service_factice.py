@@ -40,6 +40,8 @@ GRIB = os.path.join(RACINE, "tests", "data", "grib1", "service.grb")
 IMAGE = os.path.join(ICI, "SAT_GLOBE2.jpg")
 
 MARQUEUR = b"QUENBREL2"
+# The program's two script paths: transfer threads, and the send window.
+CHEMINS = ("cgi-bin/requete.cgi?", "cgi-bin/envoi.cgi?")
 LIGNE_MAX = 1 << 20
 
 
@@ -79,7 +81,7 @@ def lire_ligne(connexion):
 
 def entete(cr, genre, lmess, ldata, nom):
     """The marker, a blank and the header blank-padded to 82 octets."""
-    texte = ("%s %s %s %s %s" % (cr, genre, lmess, ldata, nom)).encode("latin-1")
+    texte = ("%s %s %s %s %s" % (cr, genre, lmess, ldata, nom)).encode("utf-8")
     return MARQUEUR + b" " + texte[:82].ljust(82, b" ")
 
 
@@ -103,8 +105,10 @@ class ServiceHttp:
     def analyser(self, ligne):
         """(e-mail, password or None, request text, errors) of a request line."""
         erreurs = []
-        debut = ("GET http://%s/%s" % (self.options.hote, self.options.chemin)).encode()
-        if not ligne.startswith(debut):
+        debuts = [("GET http://%s/%s" % (self.options.hote, c)).encode()
+                  for c in self.options.chemin or CHEMINS]
+        debut = next((d for d in debuts if ligne.startswith(d)), None)
+        if debut is None:
             return None, None, "", ["ligne: %r" % ligne[:80]]
         query = ligne[len(debut):]
         if not query.startswith(b"email=") or b"&requete=" not in query:
@@ -199,7 +203,8 @@ class ServiceHttp:
         if genre == "prefixe":
             return (arg or "Proxy-Connection: close\n\n").encode() + octets
         if genre == "sans_marqueur":
-            return b"Service momentanement indisponible, reessayez plus tard.\n"
+            return (b"Service momentanement indisponible.\n"
+                    b"Le serveur de requetes est en maintenance, reessayez plus tard.\n")
         if genre == "http500":
             return (b"HTTP/1.0 500 Internal Server Error\r\nContent-Type: text/html\r\n\r\n"
                     b"<html><body><h1>500 Internal Server Error</h1></body></html>\n")
@@ -227,6 +232,7 @@ class ServiceHttp:
             connexion.sendall(octets[:coupure])
             time.sleep(0.05)
             connexion.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+            connexion.close()
         elif genre == "goutte":
             pause = (int(arg) if arg else 20) / 1000.0
             connexion.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
@@ -262,7 +268,7 @@ def main():
     p.add_argument("--variante", default="normale")
     p.add_argument("--journal", default="")
     p.add_argument("--hote", default="127.0.0.1")
-    p.add_argument("--chemin", default="cgi-bin/requete.cgi?")
+    p.add_argument("--chemin", action="append", help="a script path (repeatable)")
     p.add_argument("--mot-de-passe", default="secret-du-bord")
     p.add_argument("--sans-commandes", action="store_true")
     options = p.parse_args()
@@ -286,7 +292,7 @@ def main():
     try:
         if options.sans_commandes:
             signal.pause()
-        for ligne in sys.stdin:
+        for ligne in iter(sys.stdin.readline, ""):
             mots = ligne.split(None, 1)
             if len(mots) == 2 and mots[0] == "variante":
                 valeur = mots[1].strip()
