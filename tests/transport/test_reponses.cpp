@@ -267,6 +267,8 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
         {"QUENBREL2 1 3 5 5 court.grb" + std::string(65, ' ') + "12345abcde", 1, 0,
          {"message.txt"}},
         {"QUENBREL2 1 7 5 9 autre.bin" + std::string(65, ' ') + "12345abcdefghi", 1, 1, {}},
+        {"QUENBREL2 1 3 5 20 coupe.grb" + std::string(64, ' ') + "12345abc", 1, 0,
+         {"message.txt"}},
         {"QUENBREL2 1 3 5 8 ok.grb" + std::string(68, ' ') + "12345abcdefgh", 1, 1,
          {"message.txt", "ok.grb"}},
     };
@@ -278,6 +280,10 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
         EXPECT_EQ(iAnalyseRequeteHttp(r, int(c.reponse.size()), ok), c.cr) << c.reponse;
         EXPECT_EQ(ok, c.ok) << c.reponse;
         EXPECT_EQ(lockdir(), c.fichiers) << c.reponse;
+        if (c.reponse.find("coupe.grb") != std::string::npos) {
+            EXPECT_EQ(lireFichier("lockdir/message.txt"),
+                      "coupe.grb, 20 bytes/octets\n12345\nTransfert incomplet : 100 / 117 octets\n");
+        }
     }
     EXPECT_EQ(lireFichier("lockdir/ok.grb"), "abcdefgh");
     EXPECT_EQ(lireFichier("lockdir/message.txt"), "ok.grb, 8 bytes/octets\n12345");

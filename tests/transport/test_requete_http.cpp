@@ -9,7 +9,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <arpa/inet.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -94,6 +99,36 @@ TEST_F(RequeteHttp, ANameIsResolvedADottedAddressIsNot)
     EXPECT_NE(journal().find("127.0.0.1.invalid:" + service().sPort() + " introuvable"),
               std::string::npos);
     EXPECT_EQ(longueur, 0);
+}
+
+// A peer that closes before reading the request: the send fails, without
+// the SIGPIPE that would end the program.
+TEST_F(RequeteHttp, APeerThatClosesBeforeReadingEndsTheSendQuietly)
+{
+    const int ecoute = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in adresse{};
+    adresse.sin_family = AF_INET;
+    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t longueur = sizeof adresse;
+    ASSERT_EQ(bind(ecoute, reinterpret_cast<sockaddr*>(&adresse), longueur), 0);
+    ASSERT_EQ(listen(ecoute, 1), 0);
+    ASSERT_EQ(getsockname(ecoute, reinterpret_cast<sockaddr*>(&adresse), &longueur), 0);
+    std::thread fermeur([ecoute] {
+        const int c = accept(ecoute, nullptr, nullptr);
+        linger l{1, 0};
+        setsockopt(c, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        close(c);
+    });
+    const std::string port = std::to_string(ntohs(adresse.sin_port));
+    const std::string grosse(32 << 20, 'q');
+    const int canal = iReserverCanal();
+    int recus = -1;
+    EXPECT_EQ(httpgrib("127.0.0.1", port.c_str(), "", grosse.c_str(), recus, 0, lienCanal(canal)),
+              nullptr);
+    fermeur.join();
+    close(ecoute);
+    EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_CONNEXION);
+    EXPECT_NE(journal().find("ECHEC : envoi de la requete"), std::string::npos);
 }
 
 TEST_F(RequeteHttp, ModeMinusOneNeverReturnsTheData)
