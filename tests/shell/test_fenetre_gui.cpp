@@ -3,7 +3,7 @@
 #include "map/fdc.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
-#include "shell/remplacants.h"
+#include "transport/canaux.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
@@ -166,12 +166,12 @@ TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
     ASSERT_TRUE(programme.bAttendreChargement());
     Fl_Double_Window libre(100, 100, "hors registre");
     ASSERT_TRUE(harnais::bMontrer(&libre));
-    int* mot = structHTTP[31].handle;
+    TYPEDEF_HTTP& canal = structHTTP[31];
     harnais::vFermer(GUI);
     ASSERT_TRUE(programme.bAttendreFinBoucle());
     EXPECT_FALSE(libre.shown());
-    // A transfer thread still running writes its status word.
-    *mot = 20;
+    // A transfer thread still running writes its slot.
+    canal.phase = PHASE_RECUE;
     programme.vArreter();
     const std::string log = lireFichier(dossier / "log.txt");
     const size_t sortie = log.find("<GUI> sortie demandée\n");

@@ -11,6 +11,7 @@
 #include "pages/vr.h"
 #include "shell/gui.h"
 #include "shell/titre.h"
+#include "transport/reponse.h"
 #include "ui/boutons.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
@@ -31,6 +32,8 @@
 #include <FL/Fl_RGB_Image.H>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -282,4 +285,30 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     harnais::vCliquer(GUI, x - 70, y + 40, 3);
     EXPECT_EQ(carte->centreLatitude, lat);
     EXPECT_EQ(carte->centreLongitude, lon);
+}
+
+// A satellite picture from the service replaces globe.jpg at once: the page
+// in front goes over to it and the title bar presses its button.
+TEST_F(Titre, ASatellitePictureFromTheServiceTurnsThePageInFrontToIt)
+{
+    vBasculer(2);
+    const int fondPage1 = gvr[1]->carte->fond;
+    const std::string image =
+        lireFichier(QUENBREL_SOURCE_DIR "/tests/support/SAT_GLOBE2.jpg") + "2024010112";
+    std::string entete = "QUENBREL2 1 2 3 " + std::to_string(image.size()) + " SAT_GLOBE2.jpg";
+    entete.resize(92, ' ');
+    const std::string reponse = entete + "Ok\n" + image;
+    char* octets = static_cast<char*>(std::malloc(reponse.size() + 1));
+    std::memcpy(octets, reponse.c_str(), reponse.size() + 1);
+    int ok = 0;
+    EXPECT_EQ(iAnalyseRequeteHttp(octets, int(reponse.size()), ok), 1);
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(lireFichier(dossier / "globe.jpg"), image);
+    EXPECT_EQ(gvr[2]->carte->fond, FDC_SATELLITE);
+    EXPECT_EQ(gvr[1]->carte->fond, fondPage1);
+    EXPECT_TRUE(titre->boutonSatellite->visible());
+    EXPECT_EQ(titre->boutonSatellite->value(), 1);
+    EXPECT_EQ(titre->boutonSatellite->image(), skin_image_fdc0);
+    EXPECT_EQ(titre->boutonHD->value(), 0);
+    EXPECT_EQ(titre->boutonTraitCote->value(), 0);
 }
