@@ -1,6 +1,6 @@
 // The program's file chooser under an X server, HOME in a scratch folder:
 // listing order, filters, what a click, OK, a double click, cancel and
-// Enter deliver, and the favourites' limit.
+// Enter deliver, the favourites' limit and a deep relative folder.
 #include <gtest/gtest.h>
 
 #include "ui/boites_message.h"
@@ -157,4 +157,21 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
     lu.get("favorite99", dernier, "", sizeof dernier);
     EXPECT_EQ(dernier, liste);
     EXPECT_FALSE(lu.entryExists("favorite100"));
+}
+
+// A relative folder whose absolute form is longer than 256 characters is
+// listed from its whole path.
+TEST_F(Selecteur, ARelativeFolderDeeperThan256Characters)
+{
+    std::string ici = liste;
+    while (ici.size() <= 300)
+        ici += "/" + std::string(60, 'r');
+    std::filesystem::create_directories(ici + "/sous");
+    ecrireFichier(ici + "/sous/f.txt", "");
+    DossierCourant dedans(ici);
+    c.directory("sous");
+    EXPECT_EQ(std::string(c.directory()), ici + "/sous");
+    c.show(0, 0);
+    ASSERT_EQ(c.fileList->size(), 2);
+    EXPECT_STREQ(c.fileList->text(2), "f.txt");
 }
