@@ -141,8 +141,8 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
 {
     // Stored favourites too long or not folders are left out of the menu
     // (its three entries, HOME and the end), but count.
-    DRU_Fl_File_Chooser::prefs().set("favorite00", std::string(3000, 'x').c_str());
-    DRU_Fl_File_Chooser::prefs().set("favorite01", (liste + "/absent").c_str());
+    DRU_Fl_File_Chooser::prefs_->set("favorite00", std::string(3000, 'x').c_str());
+    DRU_Fl_File_Chooser::prefs_->set("favorite01", (liste + "/absent").c_str());
     EXPECT_EQ(DRU_Fl_File_Chooser(".", "*", 0, "").favoritesButton->size(), 5);
     ouvrir();
     for (int i = 0; i < 101; ++i) {
@@ -150,7 +150,7 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
         c.favoritesButton->do_callback();
     }
     EXPECT_FALSE(c.favoritesButton->menu()[0].active());
-    DRU_Fl_File_Chooser::prefs().flush();
+    DRU_Fl_File_Chooser::prefs_->flush();
     // What the file holds, read afresh.
     Fl_Preferences lu(Fl_Preferences::USER, "fltk.org", "filechooser");
     char dernier[FL_PATH_MAX];
