@@ -35,10 +35,12 @@ protected:
         }, this);
     }
     ~Selecteur() override { harnais::vOublierBoite(); }
-    // Before the chooser is made: the preferences are read from HOME.
+    // Before the chooser is made: the preferences are read from HOME, this
+    // test's one.
     static std::string preparer(const DossierTemporaire& d)
     {
         setenv("HOME", (d / "maison").c_str(), 1);
+        DRU_Fl_File_Chooser::prefs_.reset();
         std::filesystem::create_directories(d / "maison");
         std::filesystem::create_directories(d / "liste");
         return d / "liste";
