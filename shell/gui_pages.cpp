@@ -3,7 +3,7 @@
 #include "shell/gui.h"
 
 #include "gribdata/globales.h"
-#include "map/remplacants_carte.h"
+#include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/remplacants.h"
 #include "transport/scan.h"
@@ -22,29 +22,6 @@ const char* const ETIQUETTE = "<GUI>";
 // Transfer threads are never joined: a thread still running at exit may
 // write its status word after the main window is gone.
 int motsEtat[HTTP_CANAUX];
-
-void vCreerPopupOverlay(Fl_Window* principale)
-{
-    Fl_Group::current(nullptr);
-    PopupOverlay* popup = new PopupOverlay(150, 150);
-    popup->box(FL_BORDER_FRAME);
-    popup->color(FL_BLACK);
-    popup->proprietaire = principale;
-    popup->largeur = 210;
-    popup->hauteur = 150;
-    popup->size(popup->largeur, popup->hauteur);
-    popup->aide = new Fl_Help_View(1, 1, popup->largeur - 2, popup->hauteur - 2);
-    popup->aide->box(FL_FLAT_BOX);
-    popup->aide->textsize(12);
-    popup->aide->textcolor(FL_BLACK);
-    popup->aide->color(fl_rgb_color(164, 184, 197));
-    popup->aide->textfont(DRU_FONT);
-    popup->end();
-    popup->hide();
-    popup->border(0);
-    popup->aide->value(popup->texte);
-    popupOverlay = popup;
-}
 
 }  // namespace
 
@@ -69,7 +46,8 @@ void gui::gshow()
 {
     for (int i = 0; i < VR_PAGES; ++i)
         new_tab();
-    vCreerPopupOverlay(this);
+    Fl_Group::current(nullptr);
+    popupOverlay = new PopupOverlay(this);
     Fl::focus(this);
     for (int i = 0; i < HTTP_CANAUX; ++i)
         structHTTP[i] = {0, &motsEtat[i], nullptr};
