@@ -230,16 +230,11 @@ TEST(TexteLecture, StylesAndTheCutAtACharacterBoundary)
 
 TEST(TexteLecture, BeaufortAndSeaStateThresholds)
 {
-    EXPECT_EQ(iBeaufort(0.99), 0);
-    EXPECT_EQ(iBeaufort(1), 1);
-    EXPECT_EQ(iBeaufort(19.9), 5);
-    EXPECT_EQ(iBeaufort(20), 5);
-    EXPECT_EQ(iBeaufort(63.9), 11);
-    EXPECT_EQ(iBeaufort(64), 12);
-    EXPECT_EQ(iBeaufort(200), 12);
-    EXPECT_EQ(iEtatMer(0), 0);
-    EXPECT_EQ(iEtatMer(0.01), 1);
-    EXPECT_EQ(iEtatMer(1.25), 4);
-    EXPECT_EQ(iEtatMer(13.9), 8);
-    EXPECT_EQ(iEtatMer(14), 9);
+    const std::pair<double, int> beaufort[] = {{0.99, 0}, {1, 1},    {19.9, 5}, {20, 5},
+                                               {63.9, 11}, {64, 12}, {200, 12}};
+    for (auto [noeuds, force] : beaufort)
+        EXPECT_EQ(iBeaufort(noeuds), force) << noeuds;
+    const std::pair<double, int> mer[] = {{0, 0}, {0.01, 1}, {1.25, 4}, {13.9, 8}, {14, 9}};
+    for (auto [metres, etat] : mer)
+        EXPECT_EQ(iEtatMer(metres), etat) << metres;
 }
