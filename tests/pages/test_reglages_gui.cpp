@@ -340,5 +340,15 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
     harnais::vSurvoler(&fenetre, carte.x() + 5, carte.y() + 5);
     EXPECT_FALSE(popup.visible());
     EXPECT_EQ(carte.lecture, 0);
+
+    // Without a text it stays hidden; it goes with the main window.
+    popup.show();
+    EXPECT_FALSE(popup.visible());
+    harnais::vSurvoler(&fenetre, x, y);
+    harnais::vCliquer(&fenetre, x, y, 3);
+    ASSERT_TRUE(popup.visible());
+    fenetre.hide();
+    EXPECT_EQ(popup.handle(FL_MOVE), 1);
+    EXPECT_FALSE(popup.visible());
     popupOverlay = nullptr;
 }
