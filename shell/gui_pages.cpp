@@ -6,22 +6,20 @@
 #include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/remplacants.h"
+#include "transport/canaux.h"
+#include "transport/popup_http.h"
 #include "transport/scan.h"
+#include "transport/threads_http.h"
 #include "ui/globales_ui.h"
 #include "ui/horloge.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Help_View.H>
 #include <FL/Fl_Tabs.H>
 #include <cstdlib>
 
 namespace {
 
 const char* const ETIQUETTE = "<GUI>";
-
-// Transfer threads are never joined: a thread still running at exit may
-// write its status word after the main window is gone.
-int motsEtat[HTTP_CANAUX];
 
 }  // namespace
 
@@ -49,13 +47,14 @@ void gui::gshow()
     Fl_Group::current(nullptr);
     popupOverlay = new PopupOverlay(this);
     Fl::focus(this);
-    for (int i = 0; i < HTTP_CANAUX; ++i)
-        structHTTP[i] = {0, &motsEtat[i], nullptr};
+    vInitialiserCanaux();
 }
 
 gui::~gui()
 {
     vJournal(ETIQUETTE, "sortie demandée\n");
+    // Transfer threads still running leave the widgets alone from now on.
+    vArretTransferts();
     Fl::remove_timeout(clock_Date, this);
     Fl::remove_timeout(scan_newfiles, this);
     vueAide->link(nullptr);
@@ -70,11 +69,6 @@ gui::~gui()
         popupOverlay->hide();
     delete popupOverlay;
     popupOverlay = nullptr;
-    for (int i = 0; i < HTTP_CANAUX; ++i)
-        if (structHTTP[i].popup) {
-            delete structHTTP[i].popup;
-            structHTTP[i].popup = nullptr;
-            vJournal(ETIQUETTE, "Fenetre orpheline: %d\n", i);
-        }
+    vDetruirePopupsHttp(ETIQUETTE);
     vJournal(ETIQUETTE, "DESTRUCTEUR\n");
 }
