@@ -14,6 +14,7 @@
 #include "ui/horloge.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Help_View.H>
 #include <FL/Fl_Tabs.H>
 #include <cstdlib>
 
