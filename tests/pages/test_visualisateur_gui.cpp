@@ -4,6 +4,7 @@
 // files and with folders.
 #include "pages/vr.h"
 
+#include "grib_test.h"
 #include "tests/pages/page_test.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
