@@ -189,6 +189,10 @@ public:
     // family's isoline reference.
     void change_reference();
 
+    // The cursor read-out: the values of the displayed fields at the grid
+    // point under the last cursor position, in the read-out popup.
+    void mouseValeurs();
+
     // ---- Point charts: the forecast of every displayed quantity at the
     // grid point nearest to (latitude, longitude), over the file's forecast
     // times, in the map's chart window; rebuilt only for another grid point.
@@ -198,15 +202,13 @@ public:
 
     // ---- Layers and frame operations of parts still to come.
     // Metarea zones (0 own colours, 1 grey, 2 white), model domains, image
-    // products and their zones, the request frame, the routes, the cursor
-    // read-out.
+    // products and their zones, the request frame, the routes.
     void bulletins(int mode);
     void modeles();
     void images();
     void preisos();
     void draw_overlay(int resized);
     void drawRoutes();
-    void mouseValeurs();
     // The request frame: hide (1), take from the zone fields and show (2);
     // moved to the cursor.
     void overlay_output(int mode);
