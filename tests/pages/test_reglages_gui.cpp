@@ -65,6 +65,15 @@ protected:
         GRIB_INTERPOLATION_START = 0;
         PageVisualisateur::TearDown();
     }
+    // The map unlocked and centred on the file's grid, about 18 pixels a
+    // degree across.
+    fdc& carteSurLaGrille()
+    {
+        fdc& carte = *page->carte;
+        carte.verrou = 0;
+        carte.zoom(47.5, -7, 20, 1);
+        return carte;
+    }
     // Counts the validity steps while pumping the loop, until `assez` of them.
     bool compterPas(int assez, int& pas)
     {
@@ -302,9 +311,7 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
     PopupOverlay popup(&fenetre);
     popupOverlay = &popup;
     ASSERT_TRUE(harnais::bMontrer(&fenetre));
-    fdc& carte = *page->carte;
-    carte.verrou = 0;
-    carte.zoom(47.5, -7, 20, 1);
+    fdc& carte = carteSurLaGrille();
     const int x = carte.x() + carte.w() / 2, y = carte.y() + carte.h() / 2;
     harnais::vSurvoler(&fenetre, x, y);
     harnais::vCliquer(&fenetre, x, y, 3);
@@ -375,9 +382,7 @@ TEST_F(Reglages, TheReadOutChartsThePointUnderTheCursor)
     PopupOverlay popup(&fenetre);
     popupOverlay = &popup;
     ASSERT_TRUE(harnais::bMontrer(&fenetre));
-    fdc& carte = *page->carte;
-    carte.verrou = 0;
-    carte.zoom(47.5, -7, 20, 1);
+    fdc& carte = carteSurLaGrille();
     page->boutonHistogrammes->do_callback();
     const int x = carte.x() + carte.w() / 2, y = carte.y() + carte.h() / 2;
     auto survoler = [&](int dx, const std::function<bool()>& fait) {
