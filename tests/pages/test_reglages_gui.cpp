@@ -60,6 +60,8 @@ protected:
     }
     void TearDown() override
     {
+        // A test that stopped early leaves its popup gone.
+        popupOverlay = nullptr;
         harnais::vOublierBoite();
         travailleurInterpolation = gintertime;
         GRIB_INTERPOLATION_START = 0;
@@ -328,12 +330,14 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
     // With the animation running, each drawing of the map reads again at
     // the new validity. Another test's window mapped over this one on the
     // shared display makes the pointer leave the map, which turns the
-    // read-out off: it is turned on again meanwhile.
+    // read-out off, and the real pointer coming back moves the read-out's
+    // cursor off the grid: both are put back meanwhile.
     page->sliderVitesse->value(0.1);
     page->sliderVitesse->do_callback();
     cliquer(page->boutonAnime);
     ASSERT_TRUE(harnais::bAttendre([&] {
         carte.lecture = 1;
+        carte.curseurX = x - carte.carteX, carte.curseurY = y - carte.carteY;
         return popup.visible() && popup.texte != premier;
     }));
     cliquer(page->boutonPause);
@@ -389,7 +393,7 @@ TEST_F(Reglages, TheReadOutChartsThePointUnderTheCursor)
         return harnais::bAttendre([&] {
             carte.lecture = 1;
             harnais::vSurvoler(&fenetre, x + dx, y);
-            return carte.curseurX == x + dx - carte.x() && fait();
+            return carte.curseurX == x + dx - carte.carteX && fait();
         });
     };
     ASSERT_TRUE(survoler(0, [&] { return carte.histogrammes && carte.histogrammes->shown(); }));
