@@ -158,6 +158,11 @@ public:
     static void vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* page);
     static void vBoutonRequeteurRecapitulatifHistoriqueCallback(Fl_Widget* bouton, void* page);
 
+    // ---- Request page: the system request (vr_systeme.cpp).
+    static void vBoutonRequeteurGribSystemeCallback(Fl_Widget* bouton, void* page);
+    // Outside connected mode: the system text through the send window.
+    void vSystemeParCourrier(Fl_Widget* bouton);
+
     // ---- Viewer: opening and closing files (vr_ouvrir.cpp, vr_grib.cpp).
     // "Ouvrir": the chooser on dat/ (data: the page).
     static void vBoutonVisualisateurBrowserCallback(Fl_Widget* bouton, void* page);

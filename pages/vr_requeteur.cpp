@@ -101,6 +101,7 @@ void vr::vBasPanneauRequeteur(int x, int y, int h)
     boutonSysteme = pBoutonImage(x + 35, y + h - 28, 22, 22, image_clock, image_clock_bleu,
                                  CLE_LOCAL("Disponibilite tooltip"));
     boutonSysteme->shortcut(3001);
+    boutonSysteme->callback(vBoutonRequeteurGribSystemeCallback, this);
     legendeEnvoyer = new Fl_Box(x + 60, y + h - 26, 80, 15);
     legendeEnvoyer->copy_label(pcTraduire("Envoyer la requete"));
     legendeEnvoyer->labelcolor(COLOR_ORANGE_TEXTE);

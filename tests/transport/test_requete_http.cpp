@@ -101,7 +101,7 @@ TEST_F(RequeteHttp, ANameIsResolvedADottedAddressIsNot)
     EXPECT_EQ(longueur, 0);
 }
 
-// A peer that closes before reading the request: the send fails, without
+// A peer that closes without reading the request: the send fails, without
 // the SIGPIPE that would end the program.
 TEST_F(RequeteHttp, APeerThatClosesBeforeReadingEndsTheSendQuietly)
 {
@@ -115,6 +115,10 @@ TEST_F(RequeteHttp, APeerThatClosesBeforeReadingEndsTheSendQuietly)
     ASSERT_EQ(getsockname(ecoute, reinterpret_cast<sockaddr*>(&adresse), &longueur), 0);
     std::thread fermeur([ecoute] {
         const int c = accept(ecoute, nullptr, nullptr);
+        // Once the request has begun to come: a reset sooner may reach the
+        // client while it connects, which then fails as a connection.
+        char premier;
+        (void)recv(c, &premier, 1, 0);
         linger l{1, 0};
         setsockopt(c, SOL_SOCKET, SO_LINGER, &l, sizeof l);
         close(c);
@@ -217,4 +221,26 @@ TEST(EnteteReponse, TheMarkerIsFoundUpToTheFirstZeroOctet)
     const std::string b = std::string("ab\0QUENBREL2", 12);
     EXPECT_EQ(iChercherMarqueur(b.data(), b.size()), std::string::npos);
     EXPECT_EQ(iChercherMarqueur(a.data(), 8), std::string::npos);
+}
+
+// Limits given for one request: a service that trickles its answer slower
+// than the whole answer may take is left, though no silence lasts long;
+// the shared limits are not touched.
+TEST_F(RequeteHttp, AnAnswersOwnTimeLimitEndsATrickle)
+{
+    ASSERT_TRUE(service().bVariante("goutte:20"));
+    DelaisHttp courts;
+    courts.reponseMs = 1000;  // the trickle takes 3 s at least
+    const std::string q = query("@mto@reqt@sys@", "bord@exemple.org", nullptr);
+    int longueur = 0;
+    const int canal = iReserverCanal();
+    char* reponse = httpgrib("127.0.0.1", service().sPort().c_str(), cheminService().c_str(),
+                             q.c_str(), longueur, 0, lienCanal(canal), courts);
+    std::free(reponse);
+    // Short of the whole answer: part of it, or nothing yet.
+    const int phase = structHTTP[canal].phase.load();
+    EXPECT_TRUE(phase == PHASE_INCOMPLETE || phase == PHASE_ECHEC) << phase;
+    EXPECT_NE(journal().find("delai depasse"), std::string::npos);
+    EXPECT_EQ(DELAIS_HTTP.reponseMs.load(), 0);
+    ASSERT_TRUE(service().bVariante("normale"));
 }
