@@ -7,6 +7,7 @@
 
 #include "map/fdc.h"
 #include "map/remplacants_carte.h"
+#include "tests/transport/composer_test.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/requete.h"
 #include "ui/aide.h"
@@ -249,17 +250,10 @@ TEST_F(RequeteurTest, TheRecapitulationShowsTheRequestModelsFigures)
 {
     construire(0, 0);
     requete& grib = *page->requeteGrib;
-    auto composer = [&](const char* maille, std::vector<const char*> params,
-                        std::vector<const char*> temps, double n, double s, double w, double e) {
-        grib.vSetDomaine(43);
-        grib.vSetMaille(maille);
-        grib.vFreeParametre();
-        for (const char* p : params)
-            grib.vSetParametre(p);
-        grib.modeValidites = 0;
-        temps.push_back(nullptr);
-        grib.vSetEcheances(temps.data());
-        grib.iSetZone(n, s, w, e);
+    auto composer = [&](const char* maille, const std::vector<const char*>& params,
+                        const std::vector<std::string>& temps, double n, double s, double w,
+                        double e) {
+        vComposerGrib(grib, n, s, w, e, maille, params, temps);
         grib.vSetTerreMer("0");
     };
     composer("0.5", {"Pmer"}, {"6"}, 10, 0, 0, 10);
@@ -268,14 +262,8 @@ TEST_F(RequeteurTest, TheRecapitulationShowsTheRequestModelsFigures)
     EXPECT_TRUE(page->boutonEnvoyer->active());
     EXPECT_EQ(texte(page->editeurGrib->buffer()), texte(page->tamponGrib));
 
-    std::vector<std::string> heures;
-    for (int h = 0; h < 37; ++h)
-        heures.push_back(std::to_string(3 * h));
-    std::vector<const char*> temps;
-    for (const std::string& h : heures)
-        temps.push_back(h.c_str());
-    composer("0.125", {"Vent", "Courant", "Mer totale", "Houle", "Pluie"}, temps, 90, -90, -180,
-             180);
+    composer("0.125", {"Vent", "Courant", "Mer totale", "Houle", "Pluie"}, heuresTrihoraires(37),
+             90, -90, -180, 180);
     EXPECT_STREQ(page->coutGrib->value(), "Interdit");
     EXPECT_FALSE(page->boutonEnvoyer->active());
 
