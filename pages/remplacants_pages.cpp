@@ -8,5 +8,3 @@ void vr::setCoordonneesDroit() {}
 void vr::setCoordonneesBas() {}
 void vr::setCoordonneesPlus() {}
 void vr::setCoordonneesMoins() {}
-void vr::vBoutonVisualisateurEcheancesNextCallback(Fl_Widget*, void*) {}
-void vr::vBoutonVisualisateurEcheancesPreviousCallback(Fl_Widget*, void*) {}
