@@ -8,12 +8,6 @@
 #include <FL/Fl_Double_Window.H>
 
 // ---- Requests and transport.
-class WindowsSend {
-public:
-    virtual ~WindowsSend() {}
-};
-extern WindowsSend* fenetreEnvoi;
-
 // A transfer's progress popup.
 class PopupWindow : public Fl_Double_Window {
 public:
