@@ -7,7 +7,7 @@
 #   make bench             builds and runs the benchmarks
 #   make mapdata           makes the two finest coastline levels (installs GMT)
 #   make fuzz              runs the codec's fuzz targets FUZZ_SECONDS each (600)
-#   make tsan              the interpolation worker's threaded test under ThreadSanitizer
+#   make tsan              the threaded tests (interpolation worker, transfer threads) under ThreadSanitizer
 
 SANITIZE ?= both
 JOBS ?= $(shell nproc)
@@ -43,12 +43,15 @@ fuzz: build-fuzz
 	sh tests/codes/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 # The worker thread and the GUI thread share the log, the flag and the
-# paths: their test under ThreadSanitizer, in a build of its own.
+# paths; the transfer threads share the slots, lockdir/ and the history:
+# their tests under ThreadSanitizer, in a build of its own.
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_TSAN=ON
-	cmake --build build-tsan -j $(JOBS) --target gribdata_interpolation
+	cmake --build build-tsan -j $(JOBS) --target gribdata_interpolation transport_http
 	cd build-tsan/tests/gribdata/gribdata_interpolation.d && \
 	    TSAN_OPTIONS=halt_on_error=1 ../gribdata_interpolation --gtest_filter='*Thread*'
+	cd build-tsan/tests/transport/transport_http.d && env -u DISPLAY TSAN_OPTIONS=halt_on_error=1 \
+	    ../transport_http --gtest_filter='Canaux.*:EnvoiDirect.*:*Dripped*'
 
 # Builds the program alone (tests and benchmarks wait for `make test` and
 # `make bench`). The two finest coastline levels are too large for the

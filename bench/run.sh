@@ -100,3 +100,9 @@ xvfb-run -a "$build/bench/editeur/bench_editeur" --data="$donnees/editeur" 2>&1 
 echo
 echo "request cost: a whole-world request at 0.125 degree, 37 times, land left out (medians of 5):"
 "$build/bench/transport/bench_cout" 2>&1 | grep -E "^Benchmark|_median"
+
+echo
+echo "HTTP answers from the stand-in service over loopback: one of 50 MB; 32 of 2 MB at once"
+echo "through the transfer threads, with the peak memory over the data received (medians of 5):"
+mkdir -p "$donnees/http"
+"$build/bench/transport/bench_http" --data="$donnees" 2>&1 | grep -E "^Benchmark|_median"

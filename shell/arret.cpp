@@ -13,6 +13,7 @@
 #include "transport/windows_send.h"
 #include "shell/signaux.h"
 #include "shell/verrou.h"
+#include "transport/threads_http.h"
 #include "ui/configuration.h"
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
@@ -68,6 +69,13 @@ void vArret()
 {
     vSignauxFin();
     vBanniere("SORTIE");
+    // Transfers end at their next wait (0.1 s); the lock, held since the
+    // event loop returned, lets a thread finish what it shows.
+    vArretTransferts();
+    Fl::unlock();
+    if (!bAttendreTransferts(2.0))
+        vJournal("<TORMASKEL2>", "%d transferts encore en cours\n", iTransfertsEnCours());
+    Fl::lock();
     vLibererStockes();
     vJournal("<TORMASKEL2>", "Suppression lockfile\n");
     vLeverVerrou();

@@ -6,7 +6,10 @@
 #include "map/remplacants_carte.h"
 #include "pages/vr.h"
 #include "shell/remplacants.h"
+#include "transport/canaux.h"
+#include "transport/popup_http.h"
 #include "transport/scan.h"
+#include "transport/threads_http.h"
 #include "ui/globales_ui.h"
 #include "ui/horloge.h"
 
@@ -18,10 +21,6 @@
 namespace {
 
 const char* const ETIQUETTE = "<GUI>";
-
-// Transfer threads are never joined: a thread still running at exit may
-// write its status word after the main window is gone.
-int motsEtat[HTTP_CANAUX];
 
 void vCreerPopupOverlay(Fl_Window* principale)
 {
@@ -71,13 +70,14 @@ void gui::gshow()
         new_tab();
     vCreerPopupOverlay(this);
     Fl::focus(this);
-    for (int i = 0; i < HTTP_CANAUX; ++i)
-        structHTTP[i] = {0, &motsEtat[i], nullptr};
+    vInitialiserCanaux();
 }
 
 gui::~gui()
 {
     vJournal(ETIQUETTE, "sortie demandée\n");
+    // Transfer threads still running leave the widgets alone from now on.
+    vArretTransferts();
     Fl::remove_timeout(clock_Date, this);
     Fl::remove_timeout(scan_newfiles, this);
     vueAide->link(nullptr);
@@ -92,11 +92,6 @@ gui::~gui()
         popupOverlay->hide();
     delete popupOverlay;
     popupOverlay = nullptr;
-    for (int i = 0; i < HTTP_CANAUX; ++i)
-        if (structHTTP[i].popup) {
-            delete structHTTP[i].popup;
-            structHTTP[i].popup = nullptr;
-            vJournal(ETIQUETTE, "Fenetre orpheline: %d\n", i);
-        }
+    vDetruirePopupsHttp(ETIQUETTE);
     vJournal(ETIQUETTE, "DESTRUCTEUR\n");
 }

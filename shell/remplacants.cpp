@@ -2,7 +2,6 @@
 
 #include <FL/Fl.H>
 
-TYPEDEF_HTTP structHTTP[HTTP_CANAUX] = {};
 TYPEDEF_LISTE_METAREA* GMDSS = nullptr;
 
 TYPEDEF_LISTE_METAREA* Metareas()

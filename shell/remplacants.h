@@ -8,21 +8,6 @@
 #include <FL/Fl_Double_Window.H>
 
 // ---- Requests and transport.
-// A transfer's progress popup.
-class PopupWindow : public Fl_Double_Window {
-public:
-    using Fl_Double_Window::Fl_Double_Window;
-};
-
-// A transfer slot: its state (0 free), its status word, which a transfer
-// thread may write at any time, and its progress popup.
-struct TYPEDEF_HTTP {
-    int etat;
-    int* handle;
-    PopupWindow* popup;
-};
-#define HTTP_CANAUX 32
-extern TYPEDEF_HTTP structHTTP[HTTP_CANAUX];
 
 // ---- GMDSS Metarea catalogue.
 struct TYPEDEF_LISTE_METAREA {

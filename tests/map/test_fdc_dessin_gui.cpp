@@ -58,6 +58,7 @@ protected:
     {
         CarteFenetre::SetUp();
         DEMARRAGE = 0;
+        sousPage = SOUS_PAGE_AUCUNE;
         hoteCarte.sousPage = [] { return sousPage; };
         hoteCarte.zoneRequete = [] { return 1; };
         fdcRemplacant = [](const fdc*, const char* couche, int argument) {

@@ -1,6 +1,7 @@
 // A viewer page in a window, given written GRIB files: its lists, buttons
-// and iso menus, a failed open that keeps the file shown, "Fermer", and
-// what "Ouvrir" and a received file do with other kinds of files.
+// and iso menus and their caps, a failed open that keeps the file shown,
+// "Fermer", and what "Ouvrir" and a received file do with other kinds of
+// files and with folders.
 #include "pages/vr.h"
 
 #include "grib_test.h"
@@ -14,14 +15,17 @@
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
 #include "ui/palette.h"
+#include "ui/selecteur.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_File_Input.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Tabs.H>
 #include <array>
+#include <ctime>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -191,4 +195,61 @@ TEST_F(Visualisateur, OtherKindsAndTheInterpolationOutput)
     OPEN_GRIB_FILE = nomRecu.data();
     vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
     EXPECT_STREQ(page->titreVisualisateur->label(), "inter24.grb");
+}
+
+// One record an hour from 1 January 2024 for 4,097 hours (171 days): the
+// first 4,096 validities listed, buttons for the first 63 days, a log line
+// for each cap.
+TEST_F(Visualisateur, ValiditiesAndDayRowsStopAtTheirCaps)
+{
+    std::string octets;
+    for (int h = 0; h <= VR_VALIDITES; ++h) {
+        const time_t t = 1704067200 + 3600 * time_t(h);
+        struct tm d;
+        gmtime_r(&t, &d);
+        MessageTest m;
+        m.annee = d.tm_year + 1900, m.mois = d.tm_mon + 1, m.jour = d.tm_mday, m.heure = d.tm_hour;
+        octets += m.octets();
+    }
+    ASSERT_TRUE(recevoir("long.grb", octets));
+    EXPECT_EQ(page->validites[VR_VALIDITES - 1], 2024061915);
+    auto compter = [](auto** t) {
+        int n = 0;
+        while (t[n])
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(compter(page->boitesJours), VR_JOURS);
+    EXPECT_STREQ(page->boitesJours[VR_JOURS - 1]->label(), "20240303");
+    EXPECT_EQ(compter(page->boutonsValidites), VR_JOURS * 24);
+    const std::string texte = journal.contenu();
+    for (const char* ligne : {"plus de 4096 validites : les suivantes sont ignorees\n",
+                              "plus de 63 jours : validites suivantes non montrees\n"})
+        EXPECT_NE(texte.find(ligne), std::string::npos) << ligne;
+}
+
+// A folder chosen in "Ouvrir", whatever its name: nothing opens, the file
+// shown stays.
+TEST_F(Visualisateur, AFolderChosenInOuvrirDoesNothing)
+{
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    const File* montre = page->fichiers[0];
+    DRU_Fl_File_Chooser choix("dat", "*", DRU_Fl_File_Chooser::SINGLE, "");
+    std::string boite;
+    harnais::vRepondreBoite([&boite](Fl_Window* b) {
+        boite = "une boite";
+        harnais::vFermer(b);
+    });
+    for (const char* nom : {"dat/dossier.grb", "dat/dossier.txt", "dat/dossier.png"}) {
+        mkdir(nom, 0700);
+        const size_t avant = journal.contenu().size();
+        choix.fileName->value(nom);
+        vr::vBoutonVisualisateurBrowser2Callback(&choix, page);
+        EXPECT_EQ(journal.contenu().size(), avant) << nom;
+        EXPECT_EQ(page->fichiers[0], montre);
+        EXPECT_STREQ(page->titreVisualisateur->label(), "pv.grb");
+        EXPECT_EQ(Fl::first_window(), nullptr);
+    }
+    harnais::vOublierBoite();
+    EXPECT_EQ(boite, "");
 }

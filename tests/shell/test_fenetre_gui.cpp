@@ -1,9 +1,10 @@
 // The main window in the whole program: its home page, the ten pages and
-// their switch, each map back on its saved view, and the end of the run.
+// their switch, each map back on its saved view, a received file's page
+// brought to the front, and the end of the run.
 #include "map/fdc.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
-#include "shell/remplacants.h"
+#include "transport/canaux.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
@@ -14,6 +15,7 @@
 #include "ui/palette.h"
 
 #include "codes/navigation.h"
+#include "grib_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -166,12 +168,12 @@ TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
     ASSERT_TRUE(programme.bAttendreChargement());
     Fl_Double_Window libre(100, 100, "hors registre");
     ASSERT_TRUE(harnais::bMontrer(&libre));
-    int* mot = structHTTP[31].handle;
+    TYPEDEF_HTTP& canal = structHTTP[31];
     harnais::vFermer(GUI);
     ASSERT_TRUE(programme.bAttendreFinBoucle());
     EXPECT_FALSE(libre.shown());
-    // A transfer thread still running writes its status word.
-    *mot = 20;
+    // A transfer thread still running writes its slot.
+    canal.phase = PHASE_RECUE;
     programme.vArreter();
     const std::string log = lireFichier(dossier / "log.txt");
     const size_t sortie = log.find("<GUI> sortie demandée\n");
@@ -180,4 +182,17 @@ TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
     EXPECT_LT(sortie, popup);
     EXPECT_LT(popup, fin);
     EXPECT_NE(fin, std::string::npos);
+}
+
+// A GRIB file arriving in lockdir/ while another viewer page is in front:
+// the first free page opens it and comes to the front.
+TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    vBasculer(3);
+    ASSERT_EQ(GUI->onglets->value(), gvr[3]);
+    ecrireFichier(dossier / "lockdir/recu.grb", MessageTest().octets());
+    EXPECT_TRUE(harnais::bAttendre([] { return GUI->onglets->value() == gvr[1]; }));
+    EXPECT_STREQ(gvr[1]->titreVisualisateur->label(), "recu.grb");
 }

@@ -1,6 +1,7 @@
 // The title bar in the whole program: its map tools on the page in front,
 // its flags, its logos, full screen and what it draws; the request page's
-// map once the loaders are done, its keys and its clicks.
+// map once the loaders are done, its keys and its clicks; the editor button
+// and the window menu.
 
 // Google Test first: the X11 headers behind the recording driver define
 // macros (None, Bool) that its own headers use as names.
@@ -11,7 +12,9 @@
 #include "pages/vr.h"
 #include "shell/gui.h"
 #include "shell/titre.h"
+#include "transport/reponse.h"
 #include "ui/boutons.h"
+#include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 #include "ui/groupe_date_heure.h"
@@ -29,8 +32,12 @@
 #include <FL/Fl_Float_Input.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -282,4 +289,53 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     harnais::vCliquer(GUI, x - 70, y + 40, 3);
     EXPECT_EQ(carte->centreLatitude, lat);
     EXPECT_EQ(carte->centreLongitude, lon);
+}
+
+// A satellite picture from the service replaces globe.jpg at once: the page
+// in front goes over to it and the title bar presses its button.
+TEST_F(Titre, ASatellitePictureFromTheServiceTurnsThePageInFrontToIt)
+{
+    vBasculer(2);
+    const int fondPage1 = gvr[1]->carte->fond;
+    const std::string image =
+        lireFichier(QUENBREL_SOURCE_DIR "/tests/support/SAT_GLOBE2.jpg") + "2024010112";
+    std::string entete = "QUENBREL2 1 2 3 " + std::to_string(image.size()) + " SAT_GLOBE2.jpg";
+    entete.resize(92, ' ');
+    const std::string reponse = entete + "Ok\n" + image;
+    char* octets = static_cast<char*>(std::malloc(reponse.size() + 1));
+    std::memcpy(octets, reponse.c_str(), reponse.size() + 1);
+    int ok = 0;
+    EXPECT_EQ(iAnalyseRequeteHttp(octets, int(reponse.size()), ok), 1);
+    EXPECT_EQ(ok, 1);
+    EXPECT_EQ(lireFichier(dossier / "globe.jpg"), image);
+    EXPECT_EQ(gvr[2]->carte->fond, FDC_SATELLITE);
+    EXPECT_EQ(gvr[1]->carte->fond, fondPage1);
+    EXPECT_TRUE(titre->boutonSatellite->visible());
+    EXPECT_EQ(titre->boutonSatellite->value(), 1);
+    EXPECT_EQ(titre->boutonSatellite->image(), skin_image_fdc0);
+    EXPECT_EQ(titre->boutonHD->value(), 0);
+    EXPECT_EQ(titre->boutonTraitCote->value(), 0);
+}
+
+// The editor button opens the read-me in a text window that the window
+// menu lists; closing it leaves the menu with "..." again.
+TEST_F(Titre, TheEditorButtonOpensTheReadMeListedInTheWindowMenu)
+{
+    Fl_Menu_Button* menu = titre->menuFenetres;
+    ASSERT_EQ(menu, gestion_interfaces::menuFenetres);
+    EXPECT_STREQ(menu->menu()[0].label(), "...");
+    vCliquer(titre->boutonEditeur);
+    editeur* fenetre = dynamic_cast<editeur*>(GESTION_UI[1]);
+    ASSERT_NE(fenetre, nullptr);
+    EXPECT_TRUE(harnais::bAttendre([fenetre] { return fenetre->visible() != 0; }));
+    EXPECT_STREQ(fenetre->label(), "Quenbrel 2, Éditeur : readme_fr_mac.txt");
+    char* texte = fenetre->textbuf->text();
+    EXPECT_EQ(texte, lireFichier(dossier / "etc/readme_fr_mac.txt"));
+    std::free(texte);
+    ASSERT_EQ(menu->size(), 2);
+    EXPECT_STREQ(menu->menu()[0].label(), "readme_fr_mac.txt");
+    harnais::vFermer(fenetre);
+    EXPECT_EQ(GESTION_UI[1], nullptr);
+    ASSERT_EQ(menu->size(), 2);
+    EXPECT_STREQ(menu->menu()[0].label(), "...");
 }

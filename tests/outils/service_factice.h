@@ -1,0 +1,48 @@
+// The stand-in service of tests/support/service_factice.py, started on
+// loopback for a test and stopped with it: its port, the variant it
+// answers with, and what it recorded of each connection.
+#ifndef TESTS_OUTILS_SERVICE_FACTICE_H
+#define TESTS_OUTILS_SERVICE_FACTICE_H
+
+#include <map>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+class ServiceFactice {
+public:
+    // Starts the stand-in with extra command-line options (its mode, its
+    // first variant, ...). Its journal goes to a file of its own in the
+    // temporary folder.
+    explicit ServiceFactice(const std::vector<std::string>& options = {});
+    // Closes its input (it then stops), and kills it if it lingers.
+    ~ServiceFactice();
+    ServiceFactice(const ServiceFactice&) = delete;
+    ServiceFactice& operator=(const ServiceFactice&) = delete;
+
+    // 0 when it did not start.
+    int port() const { return port_; }
+    std::string sPort() const { return std::to_string(port_); }
+
+    // The next connections are answered as `variante` ("NAME" or
+    // "NAME:ARG") says; true once the stand-in has acknowledged it.
+    bool bVariante(const std::string& variante);
+
+    // One record per connection, in the order they came: each field the
+    // stand-in noted ("ligne", "email", "motdepasse", "texte", "erreurs",
+    // "nom", ...) with its octets.
+    using Connexion = std::map<std::string, std::string>;
+    std::vector<Connexion> connexions() const;
+
+private:
+    std::string ligneSortie();
+
+    pid_t pid_ = -1;
+    int entree_ = -1;  // its standard input
+    int sortie_ = -1;  // its standard output
+    int port_ = 0;
+    std::string journal_;
+    std::string reste_;
+};
+
+#endif

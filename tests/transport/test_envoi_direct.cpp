@@ -1,0 +1,117 @@
+// The send window's direct send: its ticker and its thread against the
+// stand-in service, with a journal buffer standing for the window.
+#include "transport/envoi_direct.h"
+#include "transport/service_http.h"
+
+#include "tests/transport/transfert_test.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+class EnvoiDirect : public Transfert {
+protected:
+    // The thread shows its outcome under the toolkit's lock, which this
+    // thread holds as the GUI thread does, and releases while it waits.
+    EnvoiDirect()
+    {
+        Fl::lock();
+        travail->journal = &tampon;
+        HttpTimeoutWait = 0;
+    }
+    ~EnvoiDirect() override
+    {
+        EXPECT_TRUE(bFin());
+        Fl::remove_timeout(vHttpTimeoutWait, travail.get());
+        Fl::unlock();
+    }
+    static bool bFin()
+    {
+        return bAttendreQue([] {
+            Fl::wait(0.01);
+            return iTransfertsEnCours() == 0;
+        });
+    }
+    std::string texte()
+    {
+        char* t = tampon.text();
+        std::string s = t;
+        free(t);
+        return s;
+    }
+    Fl_Text_Buffer tampon;
+    std::shared_ptr<TravailEnvoi> travail = std::make_shared<TravailEnvoi>();
+};
+
+}  // namespace
+
+TEST_F(EnvoiDirect, TheTickerWritesThirtyArrowsToALineUntilTheThreadEnds)
+{
+    for (int i = 0; i < 60; ++i)
+        ASSERT_TRUE(bPasAttente(*travail));
+    EXPECT_EQ(HttpTimeoutWait.load(), 1);
+    std::string fleches;
+    for (int i = 0; i < 30; ++i)
+        fleches += "->";
+    EXPECT_EQ(texte(), "\n" + fleches + "\n" + fleches + "\n");
+    HttpTimeoutWait = 2;
+    EXPECT_FALSE(bPasAttente(*travail));
+    EXPECT_EQ(texte(), "\n" + fleches + "\n" + fleches + "\n");
+    EXPECT_NE(journal().find("END Boucle timeout HTTP...2"), std::string::npos);
+}
+
+TEST_F(EnvoiDirect, ATickerStartedAfterTheThreadEndedStopsAtOnce)
+{
+    HttpTimeoutWait = 2;
+    EXPECT_FALSE(bPasAttente(*travail));
+    EXPECT_EQ(HttpTimeoutWait.load(), 2) << "the thread's 2 is never overwritten";
+    EXPECT_EQ(texte(), "");
+}
+
+TEST_F(EnvoiDirect, TheThreadTellsTheOutcomeAndRecordsAnAcceptedSend)
+{
+    const struct {
+        const char* motDePasse;
+        const char* issue;
+        bool enregistre;
+    } cas[] = {{"secret-du-bord", "SENDING MAIL ... OK", true},
+               {"faux", "SENDING HTTP ... KO", false}};
+    for (const auto& c : cas) {
+        std::filesystem::remove("etc/envois.txt");
+        tampon.text("");
+        travail->texte = texteGrib();
+        travail->email = "bord@exemple.org";
+        travail->avecMotDePasse = true;
+        travail->motDePasse = c.motDePasse;
+        travail->envoiGrib.texte = travail->texte;
+        ASSERT_TRUE(bEnvoyerDirect(travail));
+        ASSERT_TRUE(bFin());
+        Fl::remove_timeout(vHttpTimeoutWait, travail.get());
+        EXPECT_EQ(HttpTimeoutWait.load(), 2);
+        const std::string t = texte();
+        EXPECT_EQ(t.substr(t.size() - std::strlen(c.issue)), c.issue) << t;
+        EXPECT_EQ(existe("etc/envois.txt"), c.enregistre);
+        const ServiceFactice::Connexion recue = service().connexions().back();
+        EXPECT_EQ(recue.at("ligne").find("GET http://127.0.0.1/" + serviceHttp().cheminEnvoi), 0u);
+    }
+}
+
+TEST_F(EnvoiDirect, NoAnswerIsAFailureAndADetachedWindowIsLeftAlone)
+{
+    ASSERT_TRUE(service().bVariante("fermeture"));
+    travail->texte = texteGrib();
+    ASSERT_TRUE(bEnvoyerDirect(travail));
+    ASSERT_TRUE(bFin());
+    EXPECT_NE(texte().find("SENDING HTTP ... KO"), std::string::npos);
+    // The window goes while a second send runs: its journal stays as it was.
+    travail->vDetacher();
+    tampon.text("");
+    ASSERT_TRUE(bEnvoyerDirect(travail));
+    ASSERT_TRUE(bFin());
+    travail->vDetacher();
+    EXPECT_EQ(texte(), "");
+}

@@ -1,0 +1,290 @@
+// The service's answers end to end: sent through a claimed slot by the
+// transfer thread's body to the stand-in service, filed into lockdir/.
+#include "map/chargement_fonds.h"
+#include "map/satellite.h"
+#include "transport/reponse.h"
+#include "transport/service_http.h"
+
+#include "tests/transport/transfert_test.h"
+
+#include <FL/Fl.H>
+#include <algorithm>
+#include <filesystem>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Reponses = Transfert;
+
+const std::string GRIB = lireFichier(fixtureGrib("service.grb"));
+
+// The message the stand-in sends with the answer to connection `n`.
+std::string message(int n, const std::string& nom, const char* details)
+{
+    return "Requete " + std::to_string(n) + " traitee : " + nom + "\nQUENBREL2 historique " +
+           std::to_string(n) + "\n" + details + "\n";
+}
+
+int derniere(ServiceFactice& service)
+{
+    return int(service.connexions().size());
+}
+
+bool bSansTemporaire(const std::set<std::string>& noms)
+{
+    return std::none_of(noms.begin(), noms.end(), [](const std::string& n) {
+        return n.size() >= 4 && n.compare(n.size() - 4, 4, ".tmp") == 0;
+    });
+}
+
+}  // namespace
+
+TEST_F(Reponses, AGribAnswerGivesTheFileTheMessageAndTheHistory)
+{
+    EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE);
+    const int n = derniere(service());
+    const std::string nom = "service_" + std::to_string(n) + ".grb.bz2";
+    EXPECT_EQ(lockdir(), (std::set<std::string>{nom, "message.txt"}));
+    // The data as bzip2 itself reads it back.
+    EXPECT_TRUE(memesOctets(sortie("bzip2 -dc lockdir/" + nom), GRIB));
+    const std::string taille = std::to_string(lireFichier("lockdir/" + nom).size());
+    const std::string tete = nom + ", " + taille + " bytes/octets\n";
+    EXPECT_EQ(lireFichier("lockdir/message.txt"), tete + message(n, nom, "fichier GRIB"));
+    EXPECT_EQ(lireFichier("etc/messages.txt"),
+              tete + "Requete " + std::to_string(n) + " traitee : " + nom + "\nQUENBREL2 ");
+    EXPECT_NE(lireFichier("etc/envois.txt").find(texteGrib()), std::string::npos);
+    EXPECT_NE(journal().find("OK, reponse Quenbrel non parasitee"), std::string::npos);
+    EXPECT_NE(journal().find("Fin execution du sous-thread HTTP...(thread/grib) 1"),
+              std::string::npos);
+}
+
+TEST_F(Reponses, TextBeforeTheMarkerOrAMarkerSplitAcrossSendsIsAccepted)
+{
+    for (const char* variante : {"prefixe", "marqueur_coupe"}) {
+        ASSERT_TRUE(service().bVariante(variante));
+        EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE) << variante;
+        const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb.bz2";
+        EXPECT_TRUE(memesOctets(sortie("bzip2 -dc lockdir/" + nom), GRIB)) << variante;
+    }
+    EXPECT_NE(journal().find("ATTENTION, reponse Quenbrel, ajout d'informations parasites\n"
+                             "Proxy-Connection: close"),
+              std::string::npos);
+    EXPECT_TRUE(bSansTemporaire(lockdir()));
+}
+
+TEST_F(Reponses, ARefusalShowsTheMessageAndRecordsNothing)
+{
+    EXPECT_EQ(iTransferer(texteGrib(), "faux-mot-de-passe"), PHASE_RECUE);
+    EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
+    EXPECT_EQ(lireFichier("lockdir/message.txt"), "Mot de passe incorrect\n");
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_FALSE(existe("etc/messages.txt"));
+    // The bulletin thread records accepted sends only, too.
+    ASSERT_TRUE(service().bVariante("refus"));
+    EXPECT_EQ(iTransferer(texteBulletins({"NAVTEX_FQ"}), nullptr, true), PHASE_RECUE);
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    ASSERT_TRUE(service().bVariante("normale"));
+    EXPECT_EQ(iTransferer(texteBulletins({"NAVTEX_FQ"}), nullptr, true), PHASE_RECUE);
+    EXPECT_TRUE(existe("etc/envois.txt"));
+}
+
+TEST_F(Reponses, TwentyGmdssBulletinsGiveSixteenFiles)
+{
+    std::vector<std::string> objets;
+    for (int i = 1; i <= 20; ++i)
+        objets.push_back("GMDSS_METAREA" + std::to_string(i) + "_OFFSHORE");
+    EXPECT_EQ(iTransferer(texteBulletins(objets), nullptr, true), PHASE_RECUE);
+    std::set<std::string> attendus;
+    for (int i = 1; i <= 16; ++i)
+        attendus.insert(objets[i - 1] + ".txt");
+    EXPECT_EQ(lockdir(), attendus);
+    EXPECT_EQ(lireFichier("lockdir/GMDSS_METAREA3_OFFSHORE.txt"),
+              "GMDSS_METAREA3_OFFSHORE\nSECURITE bulletin 3 de 20\nVent d'ouest 5 a 6.");
+    const std::string seizieme = lireFichier("lockdir/GMDSS_METAREA16_OFFSHORE.txt");
+    for (int i = 16; i <= 20; ++i)
+        EXPECT_NE(seizieme.find("SECURITE bulletin " + std::to_string(i) + " de 20"),
+                  std::string::npos);
+}
+
+TEST_F(Reponses, OtherBulletinsGoToOneFileFollowedByTheMessage)
+{
+    EXPECT_EQ(iTransferer(texteBulletins({"NAVTEX_FQ", "NAVTEX_FR"}), nullptr, true), PHASE_RECUE);
+    const int n = derniere(service());
+    const std::string nom = "bulletins_" + std::to_string(n) + ".txt";
+    EXPECT_EQ(lockdir(), std::set<std::string>{nom});
+    EXPECT_EQ(lireFichier("lockdir/" + nom), "NAVTEX_FQ\nBulletin factice.\nNAVTEX_FR\n"
+                                             "Bulletin factice.\n" +
+                                                 message(n, nom, "bulletins"));
+}
+
+TEST_F(Reponses, TheSatellitePictureReplacesGlobeJpgAtOnce)
+{
+    Fl::lock();
+    EXPECT_EQ(iTransferer(texteBulletins({"SAT_GLOBE2"}), nullptr, true), PHASE_RECUE);
+    Fl::unlock();
+    EXPECT_TRUE(lockdir().empty());
+    EXPECT_TRUE(memesOctets(lireFichier("globe.jpg"),
+                            lireFichier(QUENBREL_SOURCE_DIR "/tests/support/SAT_GLOBE2.jpg") +
+                                "2024010112"));
+    EXPECT_EQ(FDC0ok, 1);
+    EXPECT_STREQ(FDCHAINEBUFFER, "2024010112");
+    EXPECT_NE(FDCSAT, nullptr);
+}
+
+TEST_F(Reponses, ADrippedAnswersPercentagesOnlyRise)
+{
+    ASSERT_TRUE(service().bVariante("goutte:1"));
+    const int canal = iLancer(texteBulletins({"NAVTEX_FQ"}), nullptr);
+    ASSERT_GE(canal, 0);
+    std::vector<int> vus;
+    const TYPEDEF_HTTP& c = structHTTP[canal];
+    ASSERT_TRUE(bAttendreQue([&] {
+        const int phase = c.phase.load();
+        if (phase == PHASE_RECEPTION && (vus.empty() || vus.back() != c.pourcent.load()))
+            vus.push_back(c.pourcent.load());
+        return phase < 0 || phase == PHASE_RECUE;
+    }));
+    EXPECT_EQ(c.phase.load(), PHASE_RECUE);
+    EXPECT_EQ(c.pourcent.load(), 100);
+    EXPECT_GT(vus.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(vus.begin(), vus.end()));
+    EXPECT_LE(vus.back(), 100);
+}
+
+// Every lying, slow or closing server: no data file, the slot's final
+// phase, a log line, and, when something arrived, a message saying what.
+TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
+{
+    DELAIS_HTTP.premierOctetMs = 400;
+    DELAIS_HTTP.silenceMs = 400;
+    DELAIS_HTTP.reponseMax = 1 << 20;
+    const struct {
+        const char* variante;
+        int phase;
+        const char* log;
+        const char* message;  // in lockdir/message.txt; null: none
+    } cas[] = {
+        {"sans_marqueur", PHASE_RECUE, "Service momentanement indisponible",
+         "Service momentanement indisponible"},
+        {"http500", PHASE_RECUE, "HTTP/1.0 500", "HTTP/1.0 500 Internal Server Error"},
+        {"longueurs_excessives", PHASE_INCOMPLETE, "reponse tronquee",
+         "Transfert incomplet : "},
+        {"longueur_negative", PHASE_INCOMPLETE, "entete de reponse illisible",
+         "Reponse du service illisible"},
+        {"longueur_max", PHASE_INCOMPLETE, "entete de reponse illisible",
+         "Reponse du service illisible"},
+        {"champs_manquants", PHASE_INCOMPLETE, "entete de reponse illisible (2 champs)",
+         "Reponse du service illisible"},
+        {"fermeture", PHASE_ECHEC, "Buffer: longueur 0", nullptr},
+        {"reset:500", PHASE_INCOMPLETE, "erreur de reception", "Transfert incomplet : 500 / "},
+        {"blocage", PHASE_ECHEC, "delai depasse apres 0 octets", nullptr},
+        {"blocage:300", PHASE_INCOMPLETE, "delai depasse apres 300 octets",
+         "Transfert incomplet : 300 / "},
+        {"trop_long:2000000", PHASE_ECHEC, "reponse de plus de 1048576 octets refusee", nullptr},
+    };
+    for (const auto& c : cas) {
+        std::filesystem::remove_all("lockdir");
+        std::filesystem::create_directory("lockdir");
+        ASSERT_TRUE(service().bVariante(c.variante));
+        const size_t debutLog = journal().size();
+        EXPECT_EQ(iTransferer(texteGrib()), c.phase) << c.variante;
+        EXPECT_NE(journal().find(c.log, debutLog), std::string::npos) << c.variante;
+        const std::set<std::string> noms = lockdir();
+        EXPECT_EQ(noms, c.message ? std::set<std::string>{"message.txt"} : std::set<std::string>{})
+            << c.variante;
+        if (c.message) {
+            EXPECT_NE(lireFichier("lockdir/message.txt").find(c.message), std::string::npos)
+                << c.variante << ": " << lireFichier("lockdir/message.txt");
+        }
+    }
+    // An answer without the marker at its start has no known size.
+    EXPECT_GT(structHTTP[0].pourcent.load(), 100);
+}
+
+// Names from the server never become paths: nothing outside lockdir/
+// changes, and no data file is written.
+TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
+{
+    ecrireFichier("etc/config.txt", "@main\n@fin\n@end\n");
+    ecrireFichier("etc/messages.txt", "");
+    ecrireFichier("etc/envois.txt", "");
+    // The accepted sends are recorded under etc/grib/, by the local time.
+    const auto listing = [] {
+        std::set<std::string> l = horsLockdir();
+        for (auto i = l.begin(); i != l.end();)
+            i = i->rfind("etc/grib/", 0) == 0 ? l.erase(i) : std::next(i);
+        return l;
+    };
+    const std::set<std::string> avant = listing();
+    const std::string long52(52, 'a');
+    for (const std::string& nom : std::vector<std::string>{"../etc/config.txt", "/tmp/quenbrel_x", ".cache", "x.grb.tmp",
+                                  long52, "a\\b.grb", "nom;rm.grb", "\xC3\xA9t\xC3\xA9.grb", "..",
+                                  "lockdir/../x"}) {
+        std::filesystem::remove_all("lockdir");
+        std::filesystem::create_directory("lockdir");
+        ASSERT_TRUE(service().bVariante("nom:" + nom));
+        EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE) << nom;
+        EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"}) << nom;
+        EXPECT_NE(lireFichier("lockdir/message.txt").find("Fichier refuse"), std::string::npos);
+        EXPECT_NE(journal().find("nom de fichier refuse : \"" + nom + "\""), std::string::npos)
+            << nom;
+    }
+    EXPECT_EQ(listing(), avant);
+    EXPECT_EQ(lireFichier("etc/config.txt"), "@main\n@fin\n@end\n");
+    EXPECT_FALSE(existe("/tmp/quenbrel_x"));
+    // 51 characters are accepted.
+    ASSERT_TRUE(service().bVariante("nom:" + std::string(51, 'b')));
+    EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE);
+    EXPECT_TRUE(existe("lockdir/" + std::string(51, 'b')));
+}
+
+TEST_F(Reponses, GmdssWordsEndAtAnyBlankAndUnsafeOnesAreSkipped)
+{
+    std::string texte = "avant GMDSS_METAREA1\nA\nGMDSS_METAREA2\tB\nGMDSS_METAREA/../../x C\n"
+                        "GMDSS_METAREA1 D";
+    vEclateBulletinsGmdss(texte.data());
+    EXPECT_EQ(lockdir(), (std::set<std::string>{"GMDSS_METAREA1.txt", "GMDSS_METAREA2.txt"}));
+    // The second of two equal words wins.
+    EXPECT_EQ(lireFichier("lockdir/GMDSS_METAREA1.txt"), "GMDSS_METAREA1 D");
+    EXPECT_EQ(lireFichier("lockdir/GMDSS_METAREA2.txt"), "GMDSS_METAREA2\tB");
+    EXPECT_EQ(horsLockdir().count("x"), 0u);
+    EXPECT_NE(journal().find("sans nom utilisable"), std::string::npos);
+}
+
+TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
+{
+    int ok = -1;
+    EXPECT_EQ(iAnalyseRequeteHttp(nullptr, 0, ok), 0);
+    EXPECT_EQ(ok, 0);
+    const struct {
+        std::string reponse;
+        int cr, ok;
+        std::set<std::string> fichiers;
+    } cas[] = {
+        {"Rien a voir", 0, 1, {"message.txt"}},
+        {"QUENBREL2 1 3 5 5 court.grb" + std::string(65, ' ') + "12345abcde", 1, 0,
+         {"message.txt"}},
+        {"QUENBREL2 1 7 5 9 autre.bin" + std::string(65, ' ') + "12345abcdefghi", 1, 1, {}},
+        {"QUENBREL2 1 3 5 20 coupe.grb" + std::string(64, ' ') + "12345abc", 1, 0,
+         {"message.txt"}},
+        {"QUENBREL2 1 3 5 8 ok.grb" + std::string(68, ' ') + "12345abcdefgh", 1, 1,
+         {"message.txt", "ok.grb"}},
+    };
+    for (const auto& c : cas) {
+        std::filesystem::remove_all("lockdir");
+        std::filesystem::create_directory("lockdir");
+        char* r = static_cast<char*>(std::malloc(c.reponse.size() + 1));
+        std::memcpy(r, c.reponse.c_str(), c.reponse.size() + 1);
+        EXPECT_EQ(iAnalyseRequeteHttp(r, int(c.reponse.size()), ok), c.cr) << c.reponse;
+        EXPECT_EQ(ok, c.ok) << c.reponse;
+        EXPECT_EQ(lockdir(), c.fichiers) << c.reponse;
+        if (c.reponse.find("coupe.grb") != std::string::npos) {
+            EXPECT_EQ(lireFichier("lockdir/message.txt"),
+                      "coupe.grb, 20 bytes/octets\n12345\nTransfert incomplet : 100 / 117 octets\n");
+        }
+    }
+    EXPECT_EQ(lireFichier("lockdir/ok.grb"), "abcdefgh");
+    EXPECT_EQ(lireFichier("lockdir/message.txt"), "ok.grb, 8 bytes/octets\n12345");
+}

@@ -1,0 +1,83 @@
+// The 32 transfer slots: the GUI thread claims a slot and shows its
+// progress popup, one transfer thread binds it and writes its progress,
+// and the popup's poll reads it every 0.1 s.
+//
+// A claim gives the slot a new generation; a thread binds the slot it was
+// given, of that generation, by one compare-and-swap, so two threads never
+// share a slot and a thread that comes after its popup gave up binds
+// nothing. The progress fields are atomic; the thread stores its final
+// phase last and writes nothing after it, and the poll frees the slot only
+// once it has seen that phase.
+#ifndef TRANSPORT_CANAUX_H
+#define TRANSPORT_CANAUX_H
+
+#include <atomic>
+
+#define HTTP_CANAUX 32
+
+class PopupWindow;
+class classeBouton;
+
+// The phases of a transfer.
+enum {
+    PHASE_RIEN = 0,
+    PHASE_ENVOYEE = 1,      // connected, request sent
+    PHASE_RECEPTION = 10,
+    PHASE_RECUE = 20,       // the whole answer arrived
+    PHASE_ECHEC = -1,       // host not found, nothing received, answer too large
+    PHASE_CONNEXION = -2,   // no socket or no connection
+    PHASE_INCOMPLETE = -3,  // fewer octets than the answer declared, or it never ended
+    PHASE_AFFICHEE = 90     // the popup shows how it ended
+};
+
+struct TYPEDEF_HTTP {
+    std::atomic<int> etat{0};  // 0 free, 1 claimed
+    int* handle = nullptr;     // holds the slot's index: the poll's argument
+    int decalage = 0;          // 20 x index: the popup's offset
+    // The generation of the claim (high bits) and the binding (LIEN_*).
+    std::atomic<unsigned> lien{0};
+    int attente = 0;           // polls spent waiting for a thread
+    std::atomic<int> phase{PHASE_RIEN};
+    std::atomic<int> pourcent{0};
+    std::atomic<int> attendu{0};  // octets expected (message + data + 92)
+    int connexionAffichee = 0;
+    std::atomic<double> debit{0};  // kilobytes (1000 octets) per second
+    std::atomic<double> duree{0};  // seconds
+    PopupWindow* popup = nullptr;  // made on first use and kept
+    char ligne[64] = "";           // the last progress line, for the log
+    int fin = 0;                   // polls since the final text
+    classeBouton* bouton = nullptr;  // inactive while the transfer runs
+};
+extern TYPEDEF_HTTP structHTTP[HTTP_CANAUX];
+
+enum { LIEN_ATTENTE = 0, LIEN_LIE = 1, LIEN_ABANDON = 2 };
+
+// A claimed slot as a transfer thread receives it.
+struct LienCanal {
+    int index = -1;
+    unsigned generation = 0;
+};
+
+// Start-up: every slot free, with its handle and no popup; transfers
+// allowed.
+void vInitialiserCanaux();
+
+// GUI thread: the first free slot, claimed for a new transfer with its
+// progress fields reset; -1 when all are claimed.
+int iReserverCanal();
+LienCanal lienCanal(int index);
+
+// Transfer thread: binds the slot of the claim; false when it was bound
+// already, given up or claimed again since.
+bool bLierCanal(LienCanal lien);
+// Transfer thread without a claim of its own: binds the first slot that
+// waits; -1 when none does.
+int iLierCanalLibre();
+bool bCanalLie(int index);
+
+// GUI thread: a slot whose thread never came is given up; false when the
+// thread bound it meanwhile.
+bool bAbandonnerCanal(int index);
+void vLibererCanal(int index);
+
+#endif

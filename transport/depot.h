@@ -1,0 +1,27 @@
+// How received files reach their folder: whole or not at all. Each is
+// written under a ".tmp" name of its own in the target's folder (the scan
+// skips those, and two transfer threads never share one) and renamed over
+// its final name.
+#ifndef TRANSPORT_DEPOT_H
+#define TRANSPORT_DEPOT_H
+
+#include <cstddef>
+#include <string>
+
+// The longest name a received file may have.
+constexpr size_t NOM_RECU_MAX = 51;
+
+// A name the service gives that may become a file of lockdir/: 1 to 51
+// characters of [A-Za-z0-9._+-], not starting with "." and not ending
+// with ".tmp". Anything else (a path, a blank, a hidden name) is refused.
+bool bNomRecuSur(const std::string& nom);
+
+// Writes the `n` octets to "<dossier>/<nom>"; 0, or -1 (logged, nothing
+// left behind).
+int iDeposer(const std::string& dossier, const std::string& nom, const char* octets, size_t n);
+
+// Appends the text to the message history etc/messages.txt, under the
+// transport lock so that two transfers do not interleave.
+int iAjouterHistorique(const std::string& texte);
+
+#endif

@@ -1,0 +1,49 @@
+// A run of GMDSS bulletins, one file each.
+#include "transport/reponse.h"
+
+#include "gribdata/globales.h"
+#include "transport/depot.h"
+
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const CLE = "GMDSS_METAREA";
+const size_t LONGUEUR_CLE = 13;
+const size_t BULLETINS_MAX = 16;
+
+// The bulletin's first word: up to any white space.
+std::string premierMot(const char* bulletin)
+{
+    const char* fin = bulletin;
+    while (*fin && !std::isspace(static_cast<unsigned char>(*fin)))
+        ++fin;
+    return std::string(bulletin, fin);
+}
+
+}  // namespace
+
+void vEclateBulletinsGmdss(char* text)
+{
+    std::vector<char*> bulletins;
+    for (char* p = text; *p && bulletins.size() < BULLETINS_MAX; ++p) {
+        if (std::strncmp(p, CLE, LONGUEUR_CLE) != 0)
+            continue;
+        if (p != text)
+            p[-1] = 0;
+        bulletins.push_back(p);
+        p += LONGUEUR_CLE - 1;
+    }
+    for (char* b : bulletins) {
+        const std::string mot = premierMot(b);
+        if (!bNomRecuSur(mot)) {
+            vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%.64s\" sans nom utilisable\n",
+                     mot.c_str());
+            continue;
+        }
+        iDeposer("lockdir", mot + ".txt", b, std::strlen(b));
+    }
+}

@@ -1,0 +1,207 @@
+// One request to the service's request server, its answer received whole.
+#include "transport/http.h"
+
+#include "gribdata/globales.h"
+#include "transport/entete_reponse.h"
+#include "transport/prise.h"
+#include "transport/service_http.h"
+#include "transport/tampon_reponse.h"
+
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const TAG = "<HTTPGRIB>";
+const size_t MORCEAU = 64 * 1024;
+
+using Horloge = std::chrono::steady_clock;
+
+// Why the reception stopped.
+enum Arret { FERMEE, ERREUR, DELAI, FIN_PROGRAMME, TROP_GRAND };
+
+// The slot a transfer reports to, or none.
+struct Rapport {
+    TYPEDEF_HTTP* canal = nullptr;
+    int dernierPourcent = INT_MIN;
+
+    void phase(int p)
+    {
+        if (canal)
+            canal->phase.store(p);
+    }
+    void pourcent(int64_t recus, int64_t attendu)
+    {
+        if (!canal || attendu <= 0)
+            return;
+        const int64_t p = recus * 100 / attendu;
+        const int v = p > INT_MAX ? INT_MAX : int(p);
+        if (v == dernierPourcent)
+            return;
+        dernierPourcent = v;
+        canal->pourcent.store(v);
+        canal->phase.store(PHASE_RECEPTION);
+    }
+};
+
+// The answer as it arrives. The header is read once 92 octets are there
+// (a first chunk may hold five); until then no percentage is shown. An
+// answer that does not start with the marker has no known size: its
+// percentage is the octets received x 100.
+struct Reception {
+    TamponReponse tampon;
+    bool marqueurEnTete = false;
+    bool enteteLu = false;
+    bool longueursSures = false;
+    int64_t attendu = 0;  // 0 while unknown, 1 for an answer of unknown size
+
+    explicit Reception(int64_t maximum) : tampon(maximum) {}
+
+    void vEntete(int64_t maximum)
+    {
+        if (enteteLu || tampon.taille() < DEBUT_MESSAGE)
+            return;
+        enteteLu = true;
+        const char* o = tampon.octets();
+        marqueurEnTete = std::memcmp(o, MARQUEUR_REPONSE, LONGUEUR_MARQUEUR) == 0;
+        attendu = 1;
+        if (!marqueurEnTete)
+            return;
+        const EnteteReponse e = lireEntete(o, tampon.taille());
+        longueursSures = bLongueursSures(e, maximum);
+        if (!longueursSures) {
+            vJournal(TAG, "ATTENTION : entete illisible ou longueurs impossibles (%d champs)\n",
+                     e.champs);
+            return;
+        }
+        attendu = llTotalDeclare(e);
+        tampon.bReserver(size_t(attendu));
+    }
+
+    // Whether what arrived is the whole answer.
+    bool bComplete(Arret arret) const
+    {
+        if (longueursSures)
+            return int64_t(tampon.taille()) >= attendu;
+        const bool marqueur = tampon.taille() >= LONGUEUR_MARQUEUR &&
+                              std::memcmp(tampon.octets(), MARQUEUR_REPONSE,
+                                          LONGUEUR_MARQUEUR) == 0;
+        return !marqueur && arret == FERMEE;
+    }
+};
+
+const char* pcArret(Arret a)
+{
+    switch (a) {
+    case FERMEE: return "fermeture";
+    case ERREUR: return "erreur de reception";
+    case DELAI: return "delai depasse";
+    case FIN_PROGRAMME: return "arret du programme";
+    case TROP_GRAND: return "reponse trop grande";
+    }
+    return "";
+}
+
+Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum)
+{
+    for (;;) {
+        const int delai = r.tampon.taille() == 0 ? DELAIS_HTTP.premierOctetMs.load()
+                                                 : DELAIS_HTTP.silenceMs.load();
+        const int pret = iAttendreLecture(prise, delai);
+        if (pret <= 0)
+            return pret == 0 ? DELAI : FIN_PROGRAMME;
+        if (!r.tampon.bPlace())
+            return TROP_GRAND;
+        const ssize_t n = recv(prise, r.tampon.fin(), std::min(r.tampon.libre(), MORCEAU), 0);
+        if (n == 0)
+            return FERMEE;
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)
+                continue;
+            vJournal(TAG, "reception: %s\n", std::strerror(errno));
+            return ERREUR;
+        }
+        r.tampon.avancer(size_t(n));
+        if (r.tampon.bTropGrand())
+            return TROP_GRAND;
+        r.vEntete(maximum);
+        rapport.pourcent(int64_t(r.tampon.taille()), r.attendu);
+    }
+}
+
+// Binds the slot of mode 0; false when there is none to bind.
+bool bLier(Rapport& rapport, LienCanal lien)
+{
+    const int index = lien.index >= 0 ? (bLierCanal(lien) ? lien.index : -1) : iLierCanalLibre();
+    if (index < 0) {
+        vJournal(TAG, "<httpgrib> aucun canal en attente: requete abandonnee\n");
+        return false;
+    }
+    vJournal(TAG, "<httpgrib>>>>>>>>>>>>>>>>>> ASSOCIATION EFFECTUEE : handle: %d\n", index);
+    rapport.canal = &structHTTP[index];
+    return true;
+}
+
+// The slot's closing figures, then its final phase, stored last.
+void vTerminer(Rapport& rapport, const Reception& r, double duree, int phase)
+{
+    if (rapport.canal) {
+        const double debit = duree > 0 ? double(r.tampon.taille()) / duree / 1000.0 : 0.0;
+        rapport.canal->attendu.store(r.attendu > INT_MAX ? INT_MAX : int(r.attendu));
+        rapport.canal->debit.store(debit);
+        rapport.canal->duree.store(duree);
+    }
+    vJournal(TAG, "FIN de la requete HTTPgrib\n");
+    rapport.phase(phase);
+}
+
+}  // namespace
+
+char* httpgrib(const char* host, const char* port, const char* path, const char* query,
+               int& length, int mode, LienCanal lien)
+{
+    length = 0;
+    Rapport rapport;
+    if (mode == 0 && !bLier(rapport, lien))
+        return nullptr;
+    const auto debut = Horloge::now();
+    int echec = 0;
+    const int prise = iConnecter(host, port, DELAIS_HTTP.connexionMs.load(), echec);
+    if (prise < 0) {
+        rapport.phase(echec);
+        return nullptr;
+    }
+    const std::string ligne = std::string("GET http://") + host + "/" + path + query + "\r\n";
+    if (!bEnvoyerTout(prise, ligne.data(), ligne.size(), DELAIS_HTTP.silenceMs.load())) {
+        vJournal(TAG, "ECHEC : envoi de la requete: %s\n", std::strerror(errno));
+        close(prise);
+        rapport.phase(PHASE_CONNEXION);
+        return nullptr;
+    }
+    rapport.phase(PHASE_ENVOYEE);
+    const int64_t maximum = DELAIS_HTTP.reponseMax.load();
+    Reception r(maximum);
+    const Arret arret = recevoir(prise, r, rapport, maximum);
+    shutdown(prise, SHUT_RDWR);
+    close(prise);
+    const double duree = std::chrono::duration<double>(Horloge::now() - debut).count();
+    const size_t recus = r.tampon.taille();
+    length = recus > size_t(INT_MAX) ? INT_MAX : int(recus);
+    vJournal(TAG, "Buffer: longueur %d pas:%d\n", length, length);
+    if (arret != FERMEE)
+        vJournal(TAG, "ATTENTION : %s apres %d octets\n", pcArret(arret), length);
+    if (arret == TROP_GRAND || recus == 0) {
+        if (arret == TROP_GRAND)
+            vJournal(TAG, "ECHEC : reponse de plus de %lld octets refusee\n",
+                     static_cast<long long>(maximum));
+        vTerminer(rapport, r, duree, PHASE_ECHEC);
+        return nullptr;
+    }
+    vTerminer(rapport, r, duree, r.bComplete(arret) ? PHASE_RECUE : PHASE_INCOMPLETE);
+    return mode == -1 ? nullptr : r.tampon.ceder();
+}

@@ -1,0 +1,52 @@
+// The transfer threads of GRIB and bulletin requests. A send takes, on the
+// GUI thread, a snapshot of all its thread needs (the request text, the
+// credentials, its slot and generation, what to record): a thread never
+// reads a page or a request, and frees its snapshot when it ends.
+#ifndef TRANSPORT_THREADS_HTTP_H
+#define TRANSPORT_THREADS_HTTP_H
+
+#include "transport/canaux.h"
+#include "transport/envoi.h"
+
+#include <string>
+
+class classeBouton;
+class requete;
+
+struct InstantaneHttp {
+    std::string texte;
+    std::string email;
+    std::string motDePasse;
+    bool avecMotDePasse = false;
+    LienCanal lien;
+    EnvoiRequete envoi;  // recorded when the service accepts the request
+};
+
+// Thread bodies (argument: a new InstantaneHttp, which they delete).
+// Each sends the text to the service's first script path in its slot,
+// files the answer and, when the service accepted it, records the send.
+void* vHttpGribTimeout(void* instantane);
+void* vHttpBullTimeout(void* instantane);
+
+// GUI thread: claims a slot with its popup, takes the snapshot and starts
+// the thread. With all 32 slots claimed, an alert says so and no thread
+// starts. Answers the slot, or -1. `button` may be null.
+int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
+                 classeBouton* button);
+int iEnvoyerBulletins(const requete& bulletins, classeBouton* button);
+
+// Starts a detached thread counted among the running transfers; false
+// when it could not start (the snapshot is then freed by the caller).
+bool bLancerTransfert(void* (*corps)(void*), void* argument);
+
+// The transfer threads still running.
+int iTransfertsEnCours();
+
+// Shutdown (GUI thread, under the toolkit's lock): transfers end at their
+// next wait and no thread touches a widget any more.
+void vArretTransferts();
+// Waits until no transfer thread runs, at most `secondes`; true when none
+// does. The caller must not hold the toolkit's lock.
+bool bAttendreTransferts(double secondes);
+
+#endif
