@@ -20,7 +20,7 @@ int iGenreEnvoi(const char* texte)
     return premiere == "@mto@reqt@bull@" ? 1 : -1;
 }
 
-int iEnregistrerTexteEnvoye(const char* texte)
+bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi)
 {
     const int genre = iGenreEnvoi(texte);
     requete* r = genre < 0 || !crochetsEnvoi.requetePage ? nullptr
@@ -28,9 +28,15 @@ int iEnregistrerTexteEnvoye(const char* texte)
     if (!r) {
         vJournal("<requete>", "envoi non enregistre (%s)\n",
                  genre < 0 ? "requete systeme ou inconnue" : "pas de page de requete");
-        return 1;
+        return false;
     }
-    EnvoiRequete envoi = r->instantane();
+    envoi = r->instantane();
     envoi.texte = texte;
-    return iEnregistrerEnvoi(envoi, std::time(nullptr));
+    return true;
+}
+
+int iEnregistrerTexteEnvoye(const char* texte)
+{
+    EnvoiRequete envoi;
+    return bInstantaneTexte(texte, envoi) ? iEnregistrerEnvoi(envoi, std::time(nullptr)) : 1;
 }

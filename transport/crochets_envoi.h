@@ -3,6 +3,8 @@
 #ifndef TRANSPORT_CROCHETS_ENVOI_H
 #define TRANSPORT_CROCHETS_ENVOI_H
 
+#include "transport/envoi.h"
+
 class requete;
 
 struct TYPEDEF_CROCHETS_ENVOI {
@@ -22,6 +24,11 @@ extern TYPEDEF_CROCHETS_ENVOI crochetsEnvoi;
 // -1 for anything else (the system request "@mto@reqt@sys@..." is not
 // recorded).
 int iGenreEnvoi(const char* texte);
+
+// What recording `texte` writes: the snapshot of the page's request its
+// first line names, with this text as the one sent. False when nothing is
+// to be recorded (logged).
+bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi);
 
 // Records a text that went out: the send log block and the saved request
 // of the request its first line names, with this text as the one sent.

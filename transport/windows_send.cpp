@@ -5,6 +5,7 @@
 #include "transport/windows_send.h"
 
 #include "transport/crochets_envoi.h"
+#include "transport/envoi_direct.h"
 
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -98,6 +99,8 @@ WindowsSend::WindowsSend(const char* volume, const char* cost, char* text, int x
 
 WindowsSend::~WindowsSend()
 {
+    if (travail_)
+        travail_->vDetacher();
     hide();
     // The display lets go of its buffer when it goes: the buffer after it.
     clear();

@@ -10,6 +10,7 @@
 #include "transport/profils.h"
 
 #include <FL/Fl_Double_Window.H>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class Fl_Text_Buffer;
 class Fl_Text_Display;
 class Fl_Widget;
 class classeBouton;
+struct TravailEnvoi;
 
 class WindowsSend : public Fl_Double_Window {
 public:
@@ -102,10 +104,14 @@ private:
     void vStatutErreur(ResultatProfil r);
     ProfilsEnvoi profils() const;
     void vMontrerJournal();
+    void vLancerHttp(const TYPEDEF_PROFIL& p);
     TYPEDEF_PROFIL* pDebutEnvoi();
     void vResultatProfil(ResultatProfil r, const char* quoi, const std::string& nom);
 
     JournalFenetre journalFenetre_;
+    // The direct HTTP send of the mail layout, once started; its thread
+    // leaves the window alone once it is detached.
+    std::shared_ptr<TravailEnvoi> travail_;
     // The names of the choice's entries, by index (a deleted profile's
     // entry is hidden, never removed).
     std::vector<std::string> nomsChoix_;

@@ -4,9 +4,11 @@
 #include "transport/windows_send.h"
 
 #include "transport/crochets_envoi.h"
+#include "transport/envoi_direct.h"
 #include "transport/lien_mail.h"
 #include "transport/sendmail.h"
 #include "transport/service_mail.h"
+#include "transport/threads_http.h"
 
 #include "gribdata/globales.h"
 #include "ui/boutons.h"
@@ -26,6 +28,12 @@ const Fl_Color JAUNE = 95, ROUGE = 88, VERT = 157;
 WindowsSend* fenetre(void* f)
 {
     return static_cast<WindowsSend*>(f);
+}
+
+// The password an HTTP send carries: none for "NULL".
+const char* pMotDePasse(const TYPEDEF_PROFIL& p)
+{
+    return std::strcmp(p.password, "NULL") != 0 ? p.password : nullptr;
 }
 
 }  // namespace
@@ -76,7 +84,11 @@ void WindowsSend::vBoutonEnvoiDirectCallback(Fl_Widget*, void* f)
     w->hide();
     if (crochetsEnvoi.reactiverEnvoi)
         crochetsEnvoi.reactiverEnvoi();
-    vJournal(THREADS, "envoi http direct: pas encore de transfert\n");
+    // The page's GRIB request goes on a transfer thread with its popup.
+    if (const requete* grib = crochetsEnvoi.requetePage ? crochetsEnvoi.requetePage(0) : nullptr)
+        iEnvoyerGrib(*grib, p->email, pMotDePasse(*p), nullptr);
+    else
+        vJournal(THREADS, "envoi http direct: pas de requete GRIB\n");
 }
 
 void WindowsSend::vBoutonEnvoiDirectHttpCallback(Fl_Widget*, void* f)
@@ -90,7 +102,36 @@ void WindowsSend::vBoutonEnvoiDirectHttpCallback(Fl_Widget*, void* f)
     w->journal->color(JAUNE);
     if (crochetsEnvoi.identifiants)
         crochetsEnvoi.identifiants(p->email, p->password);
-    vJournal(THREADS, "envoi http direct: pas encore de transfert\n");
+    w->vLancerHttp(*p);
+}
+
+// The send job of the window's text: the thread sends it and writes the
+// outcome into the journal, the ticker shows it is under way.
+void WindowsSend::vLancerHttp(const TYPEDEF_PROFIL& p)
+{
+    auto t = std::make_shared<TravailEnvoi>();
+    t->texte = texte;
+    t->email = p.email;
+    t->avecMotDePasse = pMotDePasse(p) != nullptr;
+    t->motDePasse = t->avecMotDePasse ? p.password : "";
+    EnvoiRequete envoi;
+    if (bInstantaneTexte(texte, envoi))
+        (iGenreEnvoi(texte) == 0 ? t->envoiGrib : t->envoiBulletin) = envoi;
+    t->journal = tamponJournal;
+    t->affichage = journal;
+    t->boutonMail = boutonEnvoiMail;
+    t->boutonFermer = boutonFermer;
+    t->fenetre = this;
+    if (travail_)
+        travail_->vDetacher();
+    travail_ = t;
+    if (bEnvoyerDirect(t))
+        return;
+    journalFenetre_.ajouter("\n");
+    journalFenetre_.ajouter(pcTraduire("SENDING HTTP ... KO"));
+    journal->color(ROUGE);
+    boutonFermer->activate();
+    redraw();
 }
 
 void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """A real SMTP server on loopback for the tests of the mail send (Debian's
 python3-aiosmtpd). It listens on 127.0.0.1 at the given port (0: any free
-one), prints the port on its first line of output, and keeps every mail it
+one), prints the port on its first line of output, serves until its
+standard input closes (or SIGTERM, Ctrl-C), and keeps every mail it
 accepts in the folder given: N.donnees holds the data as received (dots
 unstuffed, CR LF line ends), N.enveloppe the sender then each recipient,
 one per line, written last.
@@ -18,6 +19,7 @@ Usable by hand:  smtp_reel.py --dossier /tmp/courrier
 import argparse
 import asyncio
 import os
+import signal
 import sys
 
 from aiosmtpd.smtp import SMTP
@@ -89,6 +91,13 @@ def main():
     serveur = boucle.run_until_complete(
         boucle.create_server(lambda: Serveur(recepteur, options), "127.0.0.1", options.port))
     print(serveur.sockets[0].getsockname()[1], flush=True)
+
+    def entree():
+        if not os.read(0, 4096):
+            boucle.stop()
+
+    boucle.add_reader(0, entree)
+    signal.signal(signal.SIGTERM, lambda *_: boucle.stop())
     try:
         boucle.run_forever()
     except KeyboardInterrupt:

@@ -7,7 +7,7 @@
 #include "transport/journal_envoi.h"
 
 #include "tests/outils/outils_test.h"
-#include "tests/outils/support_test.h"
+#include "tests/outils/script_support.h"
 
 #include <string>
 #include <vector>

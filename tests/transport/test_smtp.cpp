@@ -6,11 +6,14 @@
 #include "transport/smtp_message.h"
 #include "transport/smtp_reponse.h"
 
+#include "tests/outils/service_factice.h"
 #include "tests/transport/serveur_smtp.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
+#include <chrono>
 #include <regex>
+#include <thread>
 
 namespace {
 
@@ -180,4 +183,46 @@ TEST_F(Smtp, NoServerOrAnUnsafeAddressFailsBeforeAnyDialogue)
     EXPECT_EQ(envoyer(25, "127.0.0.1", "moi@bord.example>\r\nRCPT TO: <x@y"), 1);
     EXPECT_EQ(journal.texte(), "ECHEC : adresse mail invalide\n");
     EXPECT_NE(log.contenu().find("<SMTP> STOP cr: 1\n"), std::string::npos);
+}
+
+TEST_F(Smtp, ScriptedRepliesSplitOrMergedKeepTheDialogueInStep)
+{
+    ServiceFactice script({"--mode", "smtp"});
+    ASSERT_GT(script.port(), 0);
+    const std::vector<std::string> commandes = {
+        "HELO localhost", "MAIL FROM: <" + std::string(DE) + ">",
+        "RCPT TO: " + adresseServiceMail(), "data", "quit"};
+    const struct {
+        const char* variante;
+        const char* extrait;  // what the journal shows of it
+    } cas[] = {
+        // A greeting that says 250 too still gets HELO; a reply split in
+        // two sends gets MAIL FROM only after its final line.
+        {"multiligne", "220 factice.test ESMTP 250 ready\n"
+                       "250-factice.test\n250-SIZE 10240000\n250 HELP\nmoi@bord.example : "},
+        {"normale", "requete : 250 2.0.0 Ok: queued as 4F2201C\nquit : 221 2.0.0 Bye\n"},
+        // The 221 comes in the body reply's send, ahead of quit.
+        {"fusion", "requete : 250 2.0.0 Ok: queued as 4F2201C\nquit : 221 2.0.0 Bye\n"},
+    };
+    for (const auto& c : cas) {
+        ASSERT_TRUE(script.bVariante(c.variante));
+        journal = JournalTest();
+        EXPECT_EQ(envoyer(script.port()), 0) << c.variante << "\n" << journal.texte();
+        EXPECT_NE(journal.texte().find(c.extrait), std::string::npos)
+            << c.variante << "\n" << journal.texte();
+        // The stand-in notes the last command after the client has gone.
+        ServiceFactice::Connexion recue;
+        for (int i = 0; i < 2000 && !recue.count("commande5"); ++i) {
+            if (i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            recue = script.connexions().back();
+        }
+        std::vector<std::string> vues;
+        for (size_t i = 1; recue.count("commande" + std::to_string(i)); ++i)
+            vues.push_back(recue.at("commande" + std::to_string(i)));
+        EXPECT_EQ(vues, commandes) << c.variante;
+        EXPECT_EQ(recue.count("prematuree"), 0u) << c.variante;
+        EXPECT_EQ(recue.at("donnees"), donneesSmtp(adresseServiceMail().c_str(),
+                                                   userAgentMail().c_str(), nullptr, TEXTE.c_str()));
+    }
 }

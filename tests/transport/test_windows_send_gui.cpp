@@ -3,15 +3,20 @@
 // close button and the profile management driven by clicks.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
+#include "transport/canaux.h"
 #include "transport/crochets_envoi.h"
 #include "transport/lien_mail.h"
+#include "transport/popup_http.h"
 #include "transport/sendmail.h"
+#include "transport/service_http.h"
 #include "transport/service_mail.h"
+#include "transport/threads_http.h"
 #include "transport/windows_send.h"
 
 #include "ui/boutons.h"
 #include "ui/palette.h"
 
+#include "tests/outils/service_factice.h"
 #include "tests/transport/requete_test.h"
 #include "tests/transport/serveur_smtp.h"
 #include "tests/ui/harnais_gui.h"
@@ -24,6 +29,7 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Display.H>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -270,8 +276,9 @@ TEST_F(FenetreEnvoi, CloseHidesTheWindowAndGivesThePageItsButtonBack)
     EXPECT_EQ(reactivations, 1);
 }
 
-TEST_F(FenetreEnvoi, TheHttpLayoutsDirectSendHandsTheCredentialsOverAndHides)
+TEST_F(FenetreEnvoi, WithoutARequestPageTheHttpLayoutsSendOnlyHandsTheCredentialsOver)
 {
+    crochetsEnvoi.requetePage = nullptr;
     profil("bord", "smtpserveur", 25, "secret12");
     ouvrir(true);
     cliquer(fenetre->boutonEnvoiDirect);
@@ -279,6 +286,8 @@ TEST_F(FenetreEnvoi, TheHttpLayoutsDirectSendHandsTheCredentialsOverAndHides)
     EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
     EXPECT_EQ(reactivations, 1);
     EXPECT_FALSE(fenetre->boutonFermer->active());
+    EXPECT_NE(journal().find("envoi http direct: pas de requete GRIB"), std::string::npos);
+    EXPECT_EQ(iTransfertsEnCours(), 0);
 }
 
 TEST_F(FenetreEnvoi, ProfilesAreManagedFromTheForm)
@@ -352,4 +361,120 @@ TEST_F(FenetreEnvoi, ChoosingAProfileSelectsItAndFillsTheForm)
     EXPECT_TRUE(fenetre->boutonEnvoiDirect->active());
     EXPECT_NE(lireFichier("etc/config.txt").find("\nterre moi@bord.example smtpserveur 25 1 secret12\n"),
               std::string::npos);
+}
+
+namespace {
+
+// The HTTP stand-in, with the program pointed at it: the service's address
+// is read once per process, and each test runs in a process of its own.
+class EnvoiHttp : public FenetreEnvoi {
+protected:
+    EnvoiHttp()
+    {
+        std::filesystem::create_directories("lockdir");
+        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
+        setenv("QUENBREL2_SERVICE_PORT", service.sPort().c_str(), 1);
+        vInitialiserCanaux();
+        // As start-up does: the GUI thread holds the toolkit's lock but
+        // while it waits, so a transfer thread may take it.
+        Fl::lock();
+    }
+    ~EnvoiHttp() override
+    {
+        EXPECT_TRUE(bFinTransferts());
+        vDetruirePopupsHttp("<TEST>");
+        Fl::unlock();
+    }
+    // The event loop runs meanwhile: a thread that ends takes the lock.
+    static bool bFinTransferts()
+    {
+        return harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60);
+    }
+    bool bFinJournal(const std::string& fin)
+    {
+        return harnais::bAttendre([&] {
+            const std::string j = journalFenetre();
+            return j.size() >= fin.size() && j.compare(j.size() - fin.size(), fin.size(), fin) == 0;
+        }, 60);
+    }
+    ServiceFactice service;
+};
+
+}  // namespace
+
+TEST_F(EnvoiHttp, TheMailLayoutsHttpSendTicksThenTellsItsOutcome)
+{
+    ASSERT_GT(service.port(), 0);
+    // A short answer dripped slowly: the ticker has time to tick.
+    ASSERT_TRUE(service.bVariante("goutte:10"));
+    profil("bord", "smtp.bord.example", 25, "secret-du-bord");
+    ouvrir(false, "@mto@reqt@sys@infos");
+    cliquer(fenetre->boutonEnvoiHttp);
+    EXPECT_EQ(journalFenetre().rfind("moi@bord.example\n\nRequete HTTP en cours...", 0), 0u);
+    EXPECT_FALSE(fenetre->boutonFermer->active());
+    EXPECT_FALSE(fenetre->boutonEnvoiDirect->active() || fenetre->boutonEnvoiHttp->active());
+    ASSERT_TRUE(harnais::bAttendre([&] { return journalFenetre().find("->") != std::string::npos; }));
+    ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... OK")) << journalFenetre();
+    EXPECT_TRUE(bCouleurJournal(157));
+    EXPECT_FALSE(fenetre->boutonEnvoiMail->active());
+    EXPECT_TRUE(fenetre->boutonFermer->active());
+    const ServiceFactice::Connexion recue = service.connexions().back();
+    EXPECT_EQ(recue.at("ligne").rfind("GET http://127.0.0.1/" + serviceHttp().cheminEnvoi, 0), 0u);
+    EXPECT_EQ(recue.at("email"), "moi@bord.example");
+    EXPECT_EQ(recue.at("motdepasse"), "secret-du-bord");
+    EXPECT_EQ(recue.at("texte"), "@mto@reqt@sys@infos");
+    // The system request is not recorded.
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_TRUE(bFinTransferts());
+    delete fenetre;
+    fenetre = nullptr;
+
+    // A package: recorded through the GRIB request, with the window's text.
+    ASSERT_TRUE(service.bVariante("normale"));
+    const char* forfait = "@mto@reqt@forfait@\nA 1\nF 2\n@mto@reqt@fin@\n";
+    ouvrir(false, forfait);
+    cliquer(fenetre->boutonEnvoiHttp);
+    ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... OK")) << journalFenetre();
+    ASSERT_TRUE(bFinTransferts());
+    EXPECT_NE(lireFichier("etc/envois.txt").find(std::string("\n\n") + forfait + "\n"),
+              std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/grib"), {}), 1);
+}
+
+TEST_F(EnvoiHttp, AWrongPasswordIsAFailureAndAWindowGoneIsLeftAlone)
+{
+    profil("bord", "smtp.bord.example", 25, "faux-secret");
+    ouvrir(false, GRIB);
+    cliquer(fenetre->boutonEnvoiHttp);
+    ASSERT_TRUE(bFinJournal("\nSENDING HTTP ... KO")) << journalFenetre();
+    EXPECT_TRUE(bCouleurJournal(88));
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    ASSERT_TRUE(bFinTransferts());
+    delete fenetre;
+    fenetre = nullptr;
+    // The window is deleted while its send runs: the thread leaves it be.
+    ASSERT_TRUE(service.bVariante("goutte:5"));
+    ouvrir(false, GRIB);
+    cliquer(fenetre->boutonEnvoiHttp);
+    delete fenetre;
+    fenetre = nullptr;
+    EXPECT_TRUE(bFinTransferts());
+}
+
+TEST_F(EnvoiHttp, TheHttpLayoutSendsThePagesGribRequestInASlot)
+{
+    grib.vSetDomaine(1);
+    grib.vEcrire(0);
+    profil("bord", "smtpserveur", 25, "secret-du-bord");
+    ouvrir(true, grib.texteRequete().c_str());
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
+    EXPECT_EQ(identifiants, (std::vector<std::string>{"moi@bord.example", "secret-du-bord"}));
+    ASSERT_TRUE(structHTTP[0].popup);
+    EXPECT_TRUE(harnais::bAttendre([] { return structHTTP[0].phase.load() == PHASE_AFFICHEE; }, 60));
+    ASSERT_TRUE(bFinTransferts());
+    const ServiceFactice::Connexion recue = service.connexions().back();
+    EXPECT_EQ(recue.at("ligne").rfind("GET http://127.0.0.1/" + serviceHttp().chemin, 0), 0u);
+    EXPECT_EQ(recue.at("texte"), grib.texteRequete());
+    EXPECT_NE(lireFichier("etc/envois.txt").find(grib.texteRequete()), std::string::npos);
 }
