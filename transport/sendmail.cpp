@@ -1,6 +1,7 @@
 #include "transport/sendmail.h"
 
 #include "transport/journal_envoi.h"
+#include "transport/prise.h"
 #include "transport/smtp_message.h"
 #include "transport/smtp_reponse.h"
 #include "transport/service_mail.h"
@@ -13,7 +14,6 @@
 #include <chrono>
 #include <netdb.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <string>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -41,19 +41,6 @@ int msRestants(Horloge::time_point fin)
 {
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(fin - Horloge::now());
     return ms.count() > 0 ? int(ms.count()) : 0;
-}
-
-// One poll for `evenement` until `fin`: 1 ready, 0 the time ran out, -1 an
-// error.
-int iAttendre(int prise, short evenement, Horloge::time_point fin)
-{
-    for (;;) {
-        pollfd p{prise, evenement, 0};
-        const int n = poll(&p, 1, msRestants(fin));
-        if (n < 0 && errno == EINTR)
-            continue;
-        return n < 0 ? -1 : n == 0 ? 0 : 1;
-    }
 }
 
 class Journal {
@@ -97,7 +84,7 @@ bool bResoudre(const char* serveur, in_addr& adresse, Journal& j)
 }
 
 // A connected non-blocking socket, or -1 after telling why.
-int iConnecter(const in_addr& adresse, int port, Horloge::time_point fin, Journal& j)
+int iConnecterSmtp(const in_addr& adresse, int port, int delaiMs, Journal& j)
 {
     const int prise = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (prise < 0)
@@ -106,13 +93,8 @@ int iConnecter(const in_addr& adresse, int port, Horloge::time_point fin, Journa
     a.sin_family = AF_INET;
     a.sin_port = htons(uint16_t(port));
     a.sin_addr = adresse;
-    int erreur = 0;
-    socklen_t taille = sizeof erreur;
-    bool ok = port > 0 && port <= 65535;
-    if (ok && connect(prise, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
-        ok = errno == EINPROGRESS && iAttendre(prise, POLLOUT, fin) == 1 &&
-             getsockopt(prise, SOL_SOCKET, SO_ERROR, &erreur, &taille) == 0 && erreur == 0;
-    if (!ok) {
+    if (port < 1 || port > 65535 ||
+        !bConnexion(prise, reinterpret_cast<sockaddr*>(&a), sizeof a, delaiMs)) {
         close(prise);
         return j.echec(ECHEC_CONNEXION), -1;
     }
@@ -145,7 +127,7 @@ public:
                 recu_.erase(0, n);
                 return nullptr;
             }
-            const int pret = iAttendre(prise_, POLLIN, fin);
+            const int pret = iAttendreLecture(prise_, msRestants(fin));
             if (pret <= 0)
                 return pret == 0 ? ECHEC_SILENCE : ECHEC_FERMEE;
             char morceau[4096];
@@ -159,17 +141,7 @@ public:
 
     bool envoyer(const std::string& octets, int delaiMs)
     {
-        const Horloge::time_point fin = Horloge::now() + std::chrono::milliseconds(delaiMs);
-        for (size_t fait = 0; fait < octets.size();) {
-            const ssize_t n = send(prise_, octets.data() + fait, octets.size() - fait, MSG_NOSIGNAL);
-            if (n > 0)
-                fait += size_t(n);
-            else if (n < 0 && errno != EAGAIN && errno != EINTR)
-                return false;
-            else if (n < 0 && errno == EAGAIN && iAttendre(prise_, POLLOUT, fin) != 1)
-                return false;
-        }
-        return true;
+        return bEnvoyerTout(prise_, octets.data(), octets.size(), delaiMs);
     }
 
 private:
@@ -239,8 +211,7 @@ int sendmail(const char* server, int port, const char* from, const char* to, con
     if (!bAdresseSure(from) || !bAdresseSure(to)) {
         j.echec("ECHEC : adresse mail invalide\n");
     } else if (bResoudre(server ? server : "", adresse, j)) {
-        const Horloge::time_point fin = Horloge::now() + std::chrono::milliseconds(delai);
-        const int prise = iConnecter(adresse, port, fin, j);
+        const int prise = iConnecterSmtp(adresse, port, delai, j);
         if (prise >= 0) {
             Connexion c(prise);
             const Courrier m{from, to, donneesSmtp(to, userAgentMail().c_str(), subject, text)};
