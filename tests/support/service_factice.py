@@ -27,7 +27,8 @@ gives on demand: variant "normale" answers each command in one send;
 "multiligne" answers HELO with a three-line 250 reply in two sends 0.2 s
 apart (a command that arrives in between is noted "prematuree"); "fusion"
 sends its "221" in the same send as the body's reply, before the client
-said quit. The body's reply is "250 2.0.0 Ok: queued as 4F2201C".
+said quit; "interminable" greets with 70 KiB of "220-" lines and no final
+line. The body's reply is "250 2.0.0 Ok: queued as 4F2201C".
 Each command is noted "commande<N>", the data "donnees".
 """
 
@@ -282,6 +283,10 @@ class ServiceSmtp:
             journal.noter(numero, "commande%d" % compteur[0], ligne)
             return ligne
 
+        if genre == "interminable":
+            connexion.sendall(b"220-factice.test bavard\r\n" * 3000)
+            connexion.recv(4096)  # until the client gives up
+            return
         connexion.sendall(b"220 factice.test ESMTP 250 ready\r\n")
         if commande() is None:
             return

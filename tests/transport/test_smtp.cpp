@@ -226,3 +226,11 @@ TEST_F(Smtp, ScriptedRepliesSplitOrMergedKeepTheDialogueInStep)
                                                    userAgentMail().c_str(), nullptr, TEXTE.c_str()));
     }
 }
+
+TEST_F(Smtp, AReplyThatNeverEndsIsRefusedPastItsLimit)
+{
+    ServiceFactice script({"--mode", "smtp", "--variante", "interminable"});
+    ASSERT_GT(script.port(), 0);
+    EXPECT_EQ(envoyer(script.port()), 1);
+    EXPECT_EQ(journal.texte(), "127.0.0.1\nECHEC : reponse trop longue du serveur\n");
+}
