@@ -4,7 +4,6 @@
 
 #include <FL/Fl.H>
 
-PopupOverlay* popupOverlay = nullptr;
 void (*fdcRemplacant)(const fdc*, const char*, int) = nullptr;
 
 namespace {
@@ -23,7 +22,7 @@ void fdc::images() { vSignaler(this, "images"); }
 void fdc::preisos() { vSignaler(this, "preisos"); }
 void fdc::draw_overlay(int resized) { vSignaler(this, "draw_overlay", resized); }
 void fdc::drawRoutes() { vSignaler(this, "drawRoutes"); }
-void fdc::mouseValeurs() { vSignaler(this, "mouseValeurs"); }
+void fdc::vFdcHistogramme(double, double) { vSignaler(this, "vFdcHistogramme"); }
 void fdc::overlay_output(int mode) { vSignaler(this, "overlay_output", mode); }
 void fdc::overlay_deplace() { vSignaler(this, "overlay_deplace"); }
 

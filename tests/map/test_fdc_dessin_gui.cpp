@@ -1,13 +1,14 @@
 // The order of a map's layers, recorded on the way to X11: the stand-in
-// layers and the field layers (bands, wind flags, isoline labels) leave a
-// mark among the texts, the graticule is known by its "EQ", the scale by
-// its "Milles".
+// layers, the field layers (bands, wind flags, isoline labels) and the
+// read-out popup leave a mark among the texts, the graticule is known by
+// its "EQ", the scale by its "Milles".
 #include "tests/map/carte_fenetre.h"
 
 #include "ecriture_grib_test.h"
 #include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/hote_carte.h"
+#include "map/popup_overlay.h"
 #include "map/remplacants_carte.h"
 #include "map/satellite.h"
 #include "tests/map/trace_test.h"
@@ -33,6 +34,13 @@ class GlyphesMarques : public TraceTest {
     {
         vMarquer("bandes");
     }
+};
+
+// A read-out popup that only marks when the read-out shows it.
+class PopupMarque : public PopupOverlay {
+public:
+    PopupMarque() : PopupOverlay(nullptr) {}
+    void show() override { vMarquer("mouseValeurs"); }
 };
 
 // The layers in the order drawn, each named once per run of its texts.
@@ -132,8 +140,12 @@ TEST_F(Dessin, CaptionFrameLoadingTextAndReadOutBeforeTheScale)
                               "echelle"}));
     carte->fdcCallback(FDC_VECTEUR, 0);
     carte->page = 1, carte->chargementAffiche = 0, carte->lecture = carte->animation = 1;
+    carte->curseurX = carte->w() / 2, carte->curseurY = carte->h() / 2;
+    PopupMarque popup;
+    popupOverlay = &popup;
     EXPECT_EQ(ordre(), (Liste{"bandes", "glyphes", "graticule", "etiquettes", "drawRoutes",
                               "mouseValeurs", "echelle"}));
+    popupOverlay = nullptr;
     delete FDCSAT;
     FDCSAT = nullptr;
     FDCHAINE[0] = 0;

@@ -5,6 +5,7 @@
 #include "pages/vr.h"
 
 #include "grib_test.h"
+#include "tests/pages/page_test.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
 #include "tests/outils/outils_test.h"
@@ -31,54 +32,17 @@
 
 namespace {
 
-// Messages of March 2024: parameter, day, hour.
-using Message = std::array<int, 3>;
-
-std::string sFichier(const std::vector<Message>& messages)
+std::string sFichier(const std::vector<MessagePage>& messages)
 {
-    std::string octets;
-    for (const Message& m : messages) {
-        MessageTest t;
-        t.parametre = m[0], t.annee = 2024, t.mois = 3, t.jour = m[1], t.heure = m[2];
-        octets += t.octets();
-    }
-    return octets;
+    return sFichierPage(messages);
 }
 
-const std::vector<Message> PRESSION_VENT = {{2, 15, 0}, {33, 15, 0}, {34, 15, 0}, {2, 15, 6},
-                                            {33, 15, 6}, {34, 15, 6}, {2, 16, 0}};
+const std::vector<MessagePage> PRESSION_VENT = {{2, 15, 0}, {33, 15, 0}, {34, 15, 0},
+                                                {2, 15, 6}, {33, 15, 6}, {34, 15, 6},
+                                                {2, 16, 0}};
 
-class Visualisateur : public ::testing::Test {
+class Visualisateur : public PageVisualisateur {
 protected:
-    void SetUp() override
-    {
-        skins();
-        configuration = new classeConfiguration();
-        mkdir("dat", 0700);
-        onglets->end();
-        fenetre.end();
-        page->initialisation(&fenetre, 500, 1);
-        // The page closes itself into its tab group, which goes with the test.
-        Fl_Group::current(nullptr);
-        gestion_interfaces::add(&fenetre);
-    }
-    void TearDown() override
-    {
-        delete configuration;
-        configuration = nullptr;
-        OPEN_GRIB_FILE = nullptr;
-        GESTION_UI[0] = nullptr;
-    }
-    // Written into dat/ and opened as a received file.
-    int recevoir(const std::string& nom, const std::string& octets)
-    {
-        if (!nom.empty())
-            ecrireFichier("dat/" + nom, octets);
-        nomRecu = nom;
-        OPEN_GRIB_FILE = nomRecu.data();
-        vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
-        return page->fichiers[0] != nullptr;
-    }
     bool menuActif(const char* titre)
     {
         const Fl_Menu_* m = page->pMenuIso();
@@ -88,14 +52,6 @@ protected:
     {
         return b && *b ? std::string((*b)->label()) + " " + etiquettes(b + 1) : "";
     }
-
-    DossierTemporaire d;
-    DossierCourant ici{d.chemin()};
-    JournalTemporaire journal{d / "log.txt"};
-    std::string nomRecu;
-    Fl_Double_Window fenetre{0, 0, 1000, 700};
-    Fl_Tabs* onglets = new Fl_Tabs(0, 99, 1000, 601);
-    vr* page = new vr(0, 99, 1000, 601, nullptr);
 };
 
 }  // namespace
