@@ -82,6 +82,3 @@ void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
     page->boutonEnvoyer->deactivate();
     page->requeteBulletins->vEcrire(0);
 }
-
-// The system request outside connected mode comes with the send window.
-void vr::vSystemeParCourrier(Fl_Widget*) {}

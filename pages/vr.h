@@ -157,6 +157,15 @@ public:
     static void vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* page);
     static void vBoutonRequeteurRecapitulatifHistoriqueCallback(Fl_Widget* bouton, void* page);
 
+    // ---- Request page: sending (vr_commande.cpp).
+    static void vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* page);
+    // The GRIB request to a new send window; `systeme`: the system text,
+    // with its volume and cost.
+    void vSetCommande(int systeme);
+    // The bulletin request: at once in connected mode, else to a new send
+    // window (`automationDelete`: the system text's volume and cost).
+    void vSetCommandeBulletins(int automationDelete, classeBouton* bouton);
+
     // ---- Request page: the system request (vr_systeme.cpp).
     static void vBoutonRequeteurGribSystemeCallback(Fl_Widget* bouton, void* page);
     // Outside connected mode: the system text through the send window.
@@ -435,6 +444,9 @@ private:
     void vSauverVue();
     void vLibererRequeteur();
     void vBasRequeteur();
+    void vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon);
+    // The editor shows the buffer, its whole text selected and copied.
+    static void vCopierTexte(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon);
     void vBasPanneauRequeteur(int x, int y, int h);
     void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume);
     void vDeplierSection(int section, Fl_Widget* bouton);

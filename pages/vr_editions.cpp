@@ -31,16 +31,6 @@ Fl_Group* pEdition(int x, int y, int w, Fl_Text_Editor*& editeur, Fl_Text_Buffer
     return g;
 }
 
-// The editor shows the buffer, its whole text selected and copied.
-void vCopier(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon)
-{
-    if (!editeur || !tampon)
-        return;
-    editeur->buffer(tampon);
-    tampon->select(0, tampon->length());
-    Fl_Text_Editor::kf_copy(0, editeur);
-}
-
 }  // namespace
 
 void vr::vRequeteurGribBas(int x, int y, int w, int h)
@@ -70,12 +60,21 @@ void vr::vRequeteurGribEditions(int x, int y, int w, int)
     requeteBulletins->recapitulatif = puitsBulletins;
 }
 
+void vr::vCopierTexte(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon)
+{
+    if (!editeur || !tampon)
+        return;
+    editeur->buffer(tampon);
+    tampon->select(0, tampon->length());
+    Fl_Text_Editor::kf_copy(0, editeur);
+}
+
 void vr::vRequeteurCopyRequete()
 {
     const bool bulletins = scrollGrib && !scrollGrib->visible() && groupeForfaits &&
                            !groupeForfaits->visible();
     if (bulletins)
-        vCopier(editeurBulletins, tamponBulletins);
+        vCopierTexte(editeurBulletins, tamponBulletins);
     else
-        vCopier(editeurGrib, tamponGrib);
+        vCopierTexte(editeurGrib, tamponGrib);
 }

@@ -109,6 +109,7 @@ void vr::vBasPanneauRequeteur(int x, int y, int h)
     legendeEnvoyer->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     boutonEnvoyer = pBoutonImage(x + 145, y + h - 32, 44, 28, skin_image_valider,
                                  skin_image_valider_de, CLE_LOCAL("Envoyer la requete tooltip"));
+    boutonEnvoyer->callback(vBoutonRequeteurEnvoyerCallback, this);
     boutonEnvoyer->deactivate();
     boutonAideRequeteur = pBoutonAide(210, y + h - 26, -191);
     boutonAideRequeteur->size(20, 20);

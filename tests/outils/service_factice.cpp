@@ -10,9 +10,14 @@ namespace {
 std::string journalUnique()
 {
     // Outside the test's scratch folders, which go before the stand-in.
+    // A test program whose stand-in lives until the end leaves its journal
+    // behind: a later process with the same number starts it afresh.
     static int compteur = 0;
-    return std::filesystem::temp_directory_path().string() + "/service_factice." +
-           std::to_string(getpid()) + "." + std::to_string(++compteur) + ".journal";
+    const std::string nom = std::filesystem::temp_directory_path().string() +
+                            "/service_factice." + std::to_string(getpid()) + "." +
+                            std::to_string(++compteur) + ".journal";
+    unlink(nom.c_str());
+    return nom;
 }
 
 std::string hexVersOctets(const std::string& hex)

@@ -37,6 +37,7 @@ RequeteurTest::RequeteurTest()
     for (const char* d : {"etc/grib", "etc/bull", "img", "lockdir"})
         std::filesystem::create_directories(d);
     gvr = pages;
+    ngvr = 1;
     vInstallerHotePages();
     crochetAideArrange = vAideRearranger;
 }
@@ -52,6 +53,7 @@ RequeteurTest::~RequeteurTest()
     pages[0] = nullptr;
     poste.reset();
     gvr = nullptr;
+    ngvr = 0;
     delete configuration;
     configuration = nullptr;
 }
@@ -71,7 +73,7 @@ void RequeteurTest::construire(int onglet, int forfaits)
 
 void RequeteurTest::cliquer(Fl_Widget* w)
 {
-    harnais::vCliquer(&poste->fenetre, w->x() + w->w() / 2, w->y() + w->h() / 2);
+    harnais::vCliquer(w->top_window(), w->x() + w->w() / 2, w->y() + w->h() / 2);
 }
 
 std::string RequeteurTest::etat() const

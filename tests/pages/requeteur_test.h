@@ -32,6 +32,7 @@ protected:
 
     // The page rebuilt with these settings, the window shown.
     void construire(int onglet, int forfaits);
+    // A click in the middle of the widget, in its window.
     void cliquer(Fl_Widget* w);
     // "page bas [bar] onglets send": the product page shown, the editor and
     // recapitulation shown under the map, the bar's visible buttons (a

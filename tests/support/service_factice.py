@@ -56,9 +56,10 @@ MARQUEUR = b"QUENBREL2"
 # The program's two script paths: transfer threads, and the send window.
 CHEMINS = ("cgi-bin/requete.cgi?", "cgi-bin/envoi.cgi?")
 LIGNE_MAX = 1 << 20
-# The system request (sent directly, or as the send window's text) and the
-# short availability text that answers it: a message-only answer (status
-# 0), with no data.
+# The system request, asked directly ("@mto@reqt@sys@") or as the send
+# window's text ("...infos"). Asked directly it gets the short availability
+# text as a message-only answer (status 0, no data), which the program
+# files as the message; the window's text is accepted with a bare message.
 SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
 DISPONIBILITE = ("Service factice, en service\n"
                  "Modeles disponibles : tous. Bulletins : tous.\n")
@@ -170,8 +171,10 @@ class ServiceHttp:
             return reponse(0, "3", "Mot de passe incorrect\n", b"", "-")
         if variante[0] == "refus":
             return reponse(0, "3", "Requete refusee\n", b"", "-")
-        if texte in SYSTEME:
+        if texte == SYSTEME[0]:
             return reponse(0, "0", DISPONIBILITE, b"", "-")
+        if texte == SYSTEME[1]:
+            return reponse(1, "0", "Service factice, en service\n", b"", "-")
         lignes = texte.split("\n")
         if variante[0] in ("taille", "trop_long"):
             nom = nom_force or "service_%d.grb" % numero
