@@ -10,6 +10,8 @@
 #include "tests/outils/service_factice.h"
 #include "tests/transport/composer_test.h"
 #include "tests/ui/harnais_gui.h"
+#include "transport/canaux.h"
+#include "transport/popup_http.h"
 #include "transport/service_http.h"
 #include "transport/threads_http.h"
 #include "transport/windows_send.h"
@@ -21,6 +23,7 @@
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -189,4 +192,27 @@ TEST_F(Commande, ASendReplacesTheWindowWhoseDirectSendIsStalled)
     EXPECT_EQ(journalEnvoi(), "") << "the new window's journal is its own";
     EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
     ASSERT_TRUE(service().bVariante("normale"));
+}
+
+// In connected mode a bulletin request goes at once, on a transfer thread
+// with its progress popup, and no send window opens.
+TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
+{
+    harnais::ChienDeGarde garde(120);
+    ASSERT_GT(service().port(), 0);
+    ASSERT_TRUE(service().bVariante("normale"));
+    vInitialiserCanaux();
+    MODE_CONNECTE = 1;
+    construire(1, 0);
+    page->requeteBulletins->vSetObjet("GMDSS_METAREA2_OFFSHORE");
+    page->requeteBulletins->vEcrire(0);
+    page->boutonEnvoyer->activate();
+    cliquer(page->boutonEnvoyer);
+    EXPECT_EQ(fenetreEnvoi, nullptr);
+    ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+    EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
+    EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/GMDSS_METAREA2_OFFSHORE.txt"); }));
+    vDetruirePopupsHttp("<TEST>");
+    for (int i = 0; i < HTTP_CANAUX; ++i)
+        vLibererCanal(i);
 }
