@@ -1,5 +1,6 @@
 #include "tests/outils/service_factice.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -39,6 +40,17 @@ std::vector<std::string> avecJournal(const std::string& journal, std::vector<std
 ServiceFactice::ServiceFactice(const std::vector<std::string>& options)
     : journal_(journalUnique()), script_("service_factice.py", avecJournal(journal_, options))
 {
+}
+
+ServiceFactice& ServiceFactice::partage()
+{
+    static ServiceFactice* s = [] {
+        auto* nouveau = new ServiceFactice();
+        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
+        setenv("QUENBREL2_SERVICE_PORT", nouveau->sPort().c_str(), 1);
+        return nouveau;
+    }();
+    return *s;
 }
 
 ServiceFactice::~ServiceFactice()

@@ -6,6 +6,8 @@
 #include "ui/gestion_interfaces.h"
 #include "ui/palette.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <cstdlib>
@@ -105,4 +107,21 @@ std::string RequeteurTest::texte(Fl_Text_Buffer* tampon)
     std::string s = t;
     std::free(t);
     return s;
+}
+
+std::string RequeteurTest::presse()
+{
+    struct Receveur : Fl_Box {
+        Receveur() : Fl_Box(0, 0, 1, 1) {}
+        int handle(int evenement) override
+        {
+            if (evenement != FL_PASTE)
+                return Fl_Box::handle(evenement);
+            texte = Fl::event_text();
+            return 1;
+        }
+        std::string texte;
+    } r;
+    Fl::paste(r, 1);
+    return r.texte;
 }

@@ -39,6 +39,8 @@ protected:
     // pressed one starred), the settings' two values, the send button.
     std::string etat() const;
     static std::string texte(Fl_Text_Buffer* tampon);
+    // What the clipboard holds, pasted.
+    static std::string presse();
 
     DossierTemporaire dossier;
     DossierCourant ici{dossier.chemin()};

@@ -28,23 +28,6 @@
 
 namespace {
 
-std::string sPresse()
-{
-    struct Receveur : Fl_Box {
-        Receveur() : Fl_Box(0, 0, 1, 1) {}
-        int handle(int e) override
-        {
-            if (e != FL_PASTE)
-                return Fl_Box::handle(e);
-            texte = Fl::event_text();
-            return 1;
-        }
-        std::string texte;
-    } r;
-    Fl::paste(r, 1);
-    return r.texte;
-}
-
 // The send windows shown (one at most).
 int iFenetresEnvoi()
 {
@@ -56,13 +39,7 @@ int iFenetresEnvoi()
 
 ServiceFactice& service()
 {
-    static ServiceFactice* s = [] {
-        auto* nouveau = new ServiceFactice();
-        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
-        setenv("QUENBREL2_SERVICE_PORT", nouveau->sPort().c_str(), 1);
-        return nouveau;
-    }();
-    return *s;
+    return ServiceFactice::partage();
 }
 
 class Commande : public RequeteurTest {
@@ -127,7 +104,7 @@ TEST_F(Commande, TheSendButtonHandsTheTextShownToANewSendWindow)
     EXPECT_EQ(std::string(fenetreEnvoi->texte), grib);
     EXPECT_STREQ(fenetreEnvoi->sortieVolume->value(), " 0.524");
     EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), "0.21");
-    EXPECT_EQ(sPresse(), grib);
+    EXPECT_EQ(presse(), grib);
     EXPECT_EQ(fenetreEnvoi->x(), poste->fenetre.x() + 240);
     EXPECT_EQ(fenetreEnvoi->y(), poste->fenetre.y() + poste->fenetre.h() - 440);
 
@@ -149,7 +126,7 @@ TEST_F(Commande, TheSendButtonHandsTheTextShownToANewSendWindow)
     envoyer();
     EXPECT_EQ(std::string(fenetreEnvoi->texte), bulletins);
     EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), page->coutBulletins->value());
-    EXPECT_EQ(sPresse(), bulletins);
+    EXPECT_EQ(presse(), bulletins);
     EXPECT_EQ(iFenetresEnvoi(), 1);
 }
 
@@ -162,7 +139,7 @@ TEST_F(Commande, OutsideConnectedModeTheSystemRequestGoesThroughTheSendWindow)
     EXPECT_STREQ(fenetreEnvoi->sortieVolume->value(), " 0.5");
     EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), "0.0");
     EXPECT_EQ(texte(page->tamponBulletins), "@mto@reqt@sys@infos");
-    EXPECT_EQ(sPresse(), "@mto@reqt@sys@infos");
+    EXPECT_EQ(presse(), "@mto@reqt@sys@infos");
 }
 
 // The first window's direct send waits on a silent service when a second

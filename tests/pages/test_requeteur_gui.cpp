@@ -39,26 +39,6 @@ void vNoter(const fdc*, const char* couche, int argument)
     appels.push_back(std::string(couche) + " " + std::to_string(argument));
 }
 
-// Receives what the toolkit pastes.
-struct Receveur : Fl_Box {
-    Receveur() : Fl_Box(0, 0, 1, 1) {}
-    int handle(int evenement) override
-    {
-        if (evenement != FL_PASTE)
-            return Fl_Box::handle(evenement);
-        texte = Fl::event_text();
-        return 1;
-    }
-    std::string texte;
-};
-
-std::string sPresse()
-{
-    Receveur r;
-    Fl::paste(r, 1);
-    return r.texte;
-}
-
 }  // namespace
 
 TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
@@ -331,7 +311,7 @@ TEST_F(RequeteurTest, TheHistoryOpensTheLogOfTheModeAndKeyCCopiesTheTextShown)
     auto copier = [&] {
         harnais::vSurvoler(&poste->fenetre, carte->x() + 50, carte->y() + 50);
         harnais::vTouche(&poste->fenetre, 'c', "c");
-        return sPresse();
+        return presse();
     };
     EXPECT_EQ(copier(), "GRIB\n");
     cliquer(page->boutonsGBI[GBI_BULLETINS]);

@@ -19,14 +19,7 @@ namespace {
 
 ServiceFactice& service()
 {
-    static ServiceFactice* s = [] {
-        auto* nouveau = new ServiceFactice();
-        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
-        setenv("QUENBREL2_SERVICE_PORT", nouveau->sPort().c_str(), 1);
-        setenv("QUENBREL2_SERVICE_EMAIL", "bord@exemple.org", 1);
-        return nouveau;
-    }();
-    return *s;
+    return ServiceFactice::partage();
 }
 
 // The colour the slot's popup ends with, once it shows how it ended.
@@ -41,6 +34,8 @@ class Systeme : public RequeteurTest {
 protected:
     Systeme()
     {
+        // Before the service's address is read.
+        setenv("QUENBREL2_SERVICE_EMAIL", "bord@exemple.org", 1);
         EXPECT_GT(service().port(), 0);
         vInitialiserCanaux();
         MODE_CONNECTE = 1;
