@@ -176,6 +176,8 @@ int fdc::handle(int event)
 
 void fdc::mousemove()
 {
+    // A move lets go of the request frame.
+    priseX = 0;
     coordonneesmouse();
     if (page != 0 && lecture && champs)
         mouseValeurs();
