@@ -5,6 +5,7 @@
 #include "gribdata/modeles.h"
 #include "map/hote_carte.h"
 #include "pages/choix_modele.h"
+#include "pages/menus_modeles.h"
 #include "pages/regles_zone.h"
 
 #include <gtest/gtest.h>
@@ -224,4 +225,54 @@ TEST(ChoixModele, AreasMeetStrictlyAndAcrossTheAntimeridian)
     // A box ending at 190 meets a frame within -180..-170.
     EXPECT_TRUE(bZoneTouche({5, -5, 140, 190}, {5, 0, -178, -172}));
     EXPECT_FALSE(bZoneTouche({5, -5, 140, 189.9}, {5, 0, -170, -165}));
+}
+
+TEST(MenusModeles, MeshLabelsInSinglePrecision)
+{
+    const struct {
+        float maille;
+        const char* libelle;
+    } cas[] = {
+        {0.025f, "0.025"}, {0.05f, "0.05"}, {0.075f, "0.075"}, {0.1f, "0.1"}, {0.125f, "0.125"},
+        {0.15f, "0.15"},   {0.2f, "0.2"},   {0.25f, "0.25"},   {0.3f, "0.3"}, {0.4f, "0.4"},
+        {0.5f, "0.5"},     {0.75f, "0.75"}, {0.8f, "0.8"},     {1, "1.0"},    {1.2f, "1.2"},
+        {1.25f, "1.25"},   {1.5f, "1.5"},   {2, "2.0"},        {2.5f, "2.5"}, {5, "5.0"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(sLibelleMaille(c.maille), c.libelle) << c.maille;
+    // Every mesh of the catalogue reads back as itself.
+    for (const TYPEDEF_MODELE* m = MODELES; m->libelleCourt; ++m)
+        for (float maille : maillesModele(m->code))
+            EXPECT_EQ(std::stof(sLibelleMaille(maille)), maille) << m->code;
+}
+
+TEST(MenusModeles, TheMeshesOfAModelWithoutEmptyOnes)
+{
+    std::vector<std::string> monde;
+    for (float m : maillesModele(1))
+        monde.push_back(sLibelleMaille(m));
+    EXPECT_EQ(monde, (std::vector<std::string>{"0.125", "0.25", "0.5", "1.0", "1.5", "2.5"}));
+    EXPECT_EQ(maillesModele(86).size(), 6u);
+    // The wave rows offer no mesh: no button, nothing to divide by.
+    EXPECT_TRUE(maillesModele(2).empty());
+    EXPECT_TRUE(maillesModele(52).empty());
+    EXPECT_TRUE(maillesModele(999).empty());
+    // Two rows carry code 5: the last one's meshes.
+    EXPECT_EQ(sLibelleMaille(maillesModele(5).front()), "0.25");
+}
+
+TEST(MenusModeles, ButtonsFlowInRowsUpTo227)
+{
+    std::vector<std::pair<int, int>> places;
+    EXPECT_EQ(iDisposerBoutons({}, 10, 100, 21, places), 122);
+    EXPECT_TRUE(places.empty());
+    EXPECT_EQ(iDisposerBoutons({50, 60, 100, 30, 40}, 10, 100, 21, places), 143);
+    EXPECT_EQ(places, (std::vector<std::pair<int, int>>{
+                          {10, 100}, {61, 100}, {122, 100}, {10, 121}, {41, 121}}));
+    // A button ending exactly at 227 stays on its row.
+    iDisposerBoutons({100, 116}, 10, 0, 20, places);
+    EXPECT_EQ(places[1], (std::pair<int, int>{111, 0}));
+    // A button wider than the panel takes a row of its own, none empty.
+    EXPECT_EQ(iDisposerBoutons({300, 300}, 10, 0, 20, places), 42);
+    EXPECT_EQ(places, (std::vector<std::pair<int, int>>{{10, 0}, {10, 20}}));
 }
