@@ -89,6 +89,15 @@ else
 fi
 
 echo
+echo "a drag step of the request frame at 1024 x 600 (model 1 at 0.125 degree, 20 times, land"
+echo "mask): the drag event headless (drag_ms), one drawing of the map under Xvfb (draw_ms):"
+if [ -x "$build/bench/map/bench_cadre" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_cadre" 2>&1 | grep -E "^Benchmark|_median"
+else
+    echo "bench_cadre is built with the tests (make test first)"
+fi
+
+echo
 echo "start-up of the program (launch to window, launch to loaded):"
 sh "$(dirname "$0")/demarrage/run.sh" "$build"
 echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"
