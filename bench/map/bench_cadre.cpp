@@ -24,7 +24,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
-#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -48,18 +47,14 @@ Banc banc;
 
 void composer(requete& r)
 {
+    static const char* const TEMPS[] = {"6",  "12", "18", "24", "30", "36", "42",
+                                        "48", "54", "60", "66", "72", "78", "84",
+                                        "90", "96", "102", "108", "114", "120", nullptr};
     r.vSetDomaine(1);
     r.vSetMaille("0.125");
     r.vSetParametre("Pmer");
-    std::vector<std::string> heures;
-    for (int h = 1; h <= 20; ++h)
-        heures.push_back(std::to_string(6 * h));
-    std::vector<const char*> temps;
-    for (const std::string& h : heures)
-        temps.push_back(h.c_str());
-    temps.push_back(nullptr);
     r.modeValidites = 0;
-    r.vSetEcheances(temps.data());
+    r.vSetEcheances(TEMPS);
 }
 
 // The models that hold the frame, as the page asks at each change.
