@@ -218,15 +218,20 @@ public:
     // family's isoline reference.
     void change_reference();
 
+    // The cursor read-out: the values of the displayed fields at the grid
+    // point under the last cursor position, in the read-out popup.
+    void mouseValeurs();
+
     // ---- Layers and frame operations of parts still to come.
     // Metarea zones (0 own colours, 1 grey, 2 white), model domains, image
-    // products and their zones, the routes, the cursor read-out.
+    // products and their zones, the routes, the chart of the forecast at
+    // a point.
     void bulletins(int mode);
     void modeles();
     void images();
     void preisos();
     void drawRoutes();
-    void mouseValeurs();
+    void vFdcHistogramme(double latitude, double longitude);
     // The view as the contouring reads it.
     VueCarte vueCarte() const;
     // The page's isoline settings, opacity and isoline flag into a band

@@ -5,7 +5,7 @@
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "map/hote_carte.h"
-#include "map/remplacants_carte.h"
+#include "map/popup_overlay.h"
 #include "routes/classe_route.h"
 #include "routes/dru_routes.h"
 
@@ -17,7 +17,7 @@ namespace {
 
 bool bLectureMontree()
 {
-    return popupOverlay && popupOverlay->shown();
+    return popupOverlay && popupOverlay->visible();
 }
 
 // Hides the read-out popup, which turns the read-out off.
@@ -174,15 +174,17 @@ int fdc::handle(int event)
     }
 }
 
+// The position is stored before the read-out, which reads it: the values
+// shown are those under the cursor, not at the previous event's place.
 void fdc::mousemove()
 {
     // A move lets go of the request frame.
     priseX = 0;
     coordonneesmouse();
-    if (page != 0 && lecture && champs)
-        mouseValeurs();
     curseurX = Fl::event_x() - carteX;
     curseurY = Fl::event_y() - carteY;
+    if (page != 0 && lecture && champs)
+        mouseValeurs();
 }
 
 int fdc::bouton_presse(int bouton)

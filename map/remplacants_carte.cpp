@@ -2,7 +2,6 @@
 
 #include "map/fdc.h"
 
-PopupOverlay* popupOverlay = nullptr;
 void (*fdcRemplacant)(const fdc*, const char*, int) = nullptr;
 
 namespace {
@@ -20,4 +19,4 @@ void fdc::modeles() { vSignaler(this, "modeles"); }
 void fdc::images() { vSignaler(this, "images"); }
 void fdc::preisos() { vSignaler(this, "preisos"); }
 void fdc::drawRoutes() { vSignaler(this, "drawRoutes"); }
-void fdc::mouseValeurs() { vSignaler(this, "mouseValeurs"); }
+void fdc::vFdcHistogramme(double, double) { vSignaler(this, "vFdcHistogramme"); }

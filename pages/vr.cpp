@@ -76,6 +76,9 @@ vr::vr(int x, int y, int w, int h, const char* label)
       boutonAidePage(nullptr), titreVisualisateur(nullptr), boutonOuvrir(nullptr),
       boutonFermer(nullptr), boutonCadenas(nullptr), boutonHistogrammes(nullptr),
       menuCache(nullptr), menuIso(nullptr), groupeParametres(nullptr), groupeValidites(nullptr),
+      boutonSuperposition(nullptr), boutonIsolignes(nullptr), boutonIsotaches(nullptr),
+      sliderTransparence(nullptr), boutonInterpolation(nullptr), boutonAnimeArriere(nullptr),
+      boutonPause(nullptr), boutonAnime(nullptr), sliderVitesse(nullptr),
       adresseEnvoi(nullptr), motDePasseEnvoi(nullptr), chemin("")
 {
     for (int& v : validites)

@@ -20,6 +20,7 @@ class Fl_Menu_;
 class Fl_Menu_Bar;
 class Fl_Pack;
 class Fl_Scroll;
+class Fl_Slider;
 class Fl_Tabs;
 class Fl_Widget;
 class classeBouton;
@@ -57,9 +58,9 @@ public:
     void vVisualisateur(int x, int y, int w, int h);
     void vTabsRequeteur(int x, int y, int w, int h);
 
-    // ---- What the map calls of the panels still to come (stand-ins): the
-    // request zone moved or resized by one mesh, the request text copied,
-    // a viewer's validity stepped (data: the page).
+    // ---- What the map calls of the request panels still to come
+    // (stand-ins): the request zone moved or resized by one mesh, the
+    // request text copied.
     void setCoordonneesGauche();
     void setCoordonneesHaut();
     void setCoordonneesDroit();
@@ -67,8 +68,6 @@ public:
     void setCoordonneesPlus();
     void setCoordonneesMoins();
     void vRequeteurCopyRequete();
-    static void vBoutonVisualisateurEcheancesNextCallback(Fl_Widget* bouton, void* page);
-    static void vBoutonVisualisateurEcheancesPreviousCallback(Fl_Widget* bouton, void* page);
 
     // ---- Viewer: opening and closing files (vr_ouvrir.cpp, vr_grib.cpp).
     // "Ouvrir": the chooser on dat/ (data: the page).
@@ -119,6 +118,54 @@ public:
     static void vBoutonVisualisateurCadenasCallback(Fl_Widget* bouton, void* page);
     // The page a button of its panel belongs to.
     static vr* pPageDe(Fl_Widget* widget);
+
+    // ---- Viewer: the settings rows under the two sections
+    // (vr_reglages.cpp): display options under the parameters, animation
+    // and interpolation under the validities.
+    void vReglagesParametres(int x, int y);
+    void vReglagesValidites(int x, int y);
+    // The pressed animation button follows the animation's state.
+    void vMontrerAnimation();
+
+    // ---- Viewer: the validities in turn (vr_animation.cpp; data: the
+    // page). Next and previous wrap round; the map's keys h and n and the
+    // animation call them with no widget.
+    static void vBoutonVisualisateurEcheancesNextCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonVisualisateurEcheancesPreviousCallback(Fl_Widget* bouton, void* page);
+    // Forward and backward start their animation, or stop it when it runs;
+    // pause stops either.
+    static void vBoutonVisualisateurEcheancesAnimeCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonVisualisateurEcheancesAnimeArriereCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonVisualisateurEcheancesPauseCallback(Fl_Widget* bouton, void* page);
+    // The animation period from the speed slider.
+    static void vSliderVisualisateurParametresEcheancesCallback(Fl_Widget* slider, void* page);
+    // The validity `sens` (+1, -1) steps away from the pressed one.
+    void vEcheance(int sens);
+    // Stops the animation: no step pending, both flags and the map's 0.
+    void vArreterAnimation();
+
+    // ---- Viewer: the time interpolation of the page's file on a worker
+    // thread, polled every 0.1 s (vr_interpolation.cpp; data: the page).
+    static void vBoutonVisualisateurInterpolationCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Viewer: display options (vr_options.cpp; data: the page).
+    static void vSliderVisualisateurParametresTransparenceCallback(Fl_Widget* slider, void* page);
+    static void vButtonVisualisateurParametresIsoligneCallback(Fl_Widget* bouton, void* page);
+    static void vButtonVisualisateurParametresIsotachesCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonVisualisateurParametresSuperpositionCallback(Fl_Widget* bouton,
+                                                                   void* page);
+    // The iso menus' items (widget: the menu bar; data: the page).
+    static void vMenuButtonVisualisateurParametresIsobaresCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsothermesCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsotachesCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsohauteurCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsocourantCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsoperiodeCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsohumiditeCallback(Fl_Widget* menu, void* page);
+    static void vMenuButtonVisualisateurParametresIsoprecipitationsCallback(Fl_Widget* menu,
+                                                                           void* page);
+    // Redraws the map with its fields as they are, relabelled.
+    void vAfficherEncore();
 
     // The iso menus: eight submenus of intervals, titled by LabelMenuTable.
     static Fl_Menu_Item MenuTable[];
@@ -200,6 +247,16 @@ public:
     Fl_Menu_Bar* menuIso;       // the visible copy, null until built
     Fl_Group* groupeParametres; // the two sections, null when not built
     Fl_Group* groupeValidites;
+    // Their settings rows, null with them.
+    classeBouton* boutonSuperposition;
+    classeBouton* boutonIsolignes;
+    classeBouton* boutonIsotaches;
+    Fl_Slider* sliderTransparence;
+    classeBouton* boutonInterpolation;
+    classeBouton* boutonAnimeArriere;
+    classeBouton* boutonPause;
+    classeBouton* boutonAnime;
+    Fl_Slider* sliderVitesse;
 
     // ---- Request page: the send profile's address and password, copied
     // by the send window for the transfer threads (owned).
@@ -220,6 +277,15 @@ private:
     void vLibererRequeteur();
     void vLibererVisualisateur();
 };
+
+// The animation's steps and the interpolation's poll, as toolkit timeouts
+// (data: the page).
+void vEcheanceSuivante(void* page);
+void vEcheancePrecedente(void* page);
+void vInterpolationTimeout(void* page);
+// The interpolation's worker, started on a thread of its own (the time
+// interpolation of gribdata; tests put another in).
+extern void* (*travailleurInterpolation)(void*);
 
 // The ten pages, index 0 to 9, and the number made so far.
 extern vr** gvr;

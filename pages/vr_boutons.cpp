@@ -120,7 +120,7 @@ void vr::vBoutonVisualisateurFermerCallback(Fl_Widget*, void* donnees)
     carte.vGribFree(0);
     carte.gribListe = nullptr;
     carte.gribParametres = carte.gribValidites = nullptr;
-    page->animationAvant = page->animationArriere = carte.animation = 0;
+    page->vArreterAnimation();
     page->boutonCadenas->value(0);
     page->boutonCadenas->image(image_cadenas);
     carte.verrou = 0;

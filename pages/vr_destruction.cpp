@@ -55,6 +55,9 @@ vr::~vr()
 
 void vr::vLibererVisualisateur()
 {
+    // No timeout may come back to a page that is gone.
+    vArreterAnimation();
+    Fl::remove_timeout(vInterpolationTimeout, this);
     delete[] boutonsPages;
     vVisualisateurMenuDeleteValidites();
     vVisualisateurMenuDeleteParametres();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <unistd.h>
@@ -23,6 +24,10 @@ namespace {
 const char* const ETIQUETTE = "<VISUALISATEUR>";
 
 const int AFFICHABLES[] = {2, 11, 33, 49, 52, 61, 67, 80, 101, 104, 107, 109, 176, 200};
+
+// Fewer displayable parameters than a page has buttons for: the cap on
+// the list below is a guard that no file reaches.
+static_assert(std::size(AFFICHABLES) <= VR_PARAMETRES, "a button per displayable parameter");
 
 bool bAffichable(int parametre)
 {

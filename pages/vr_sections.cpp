@@ -73,6 +73,7 @@ void vr::vVisualisateurMenu(int np, int nv, int)
     groupeParametres = pSection(x0, y0 + 4, r1 - (y0 + 4) + 76, CLE_LOCAL("Parametres"));
     pBoutonAide(x0 + 188, y0 + 8, 42);
     vAjouter(groupeParametres, reinterpret_cast<Fl_Widget**>(boutonsParametres));
+    vReglagesParametres(x0, r1);
     groupeParametres->end();
     const int y2 = groupeParametres->y() + groupeParametres->h();
     const int r2 = vVisualisateurMenuValidites(x0, y2 + 28, nv, 0, FL_RADIO_BUTTON,
@@ -81,6 +82,7 @@ void vr::vVisualisateurMenu(int np, int nv, int)
     pBoutonAide(x0 + 188, y2 + 4, 43);
     vAjouter(groupeValidites, reinterpret_cast<Fl_Widget**>(boitesJours));
     vAjouter(groupeValidites, reinterpret_cast<Fl_Widget**>(boutonsValidites));
+    vReglagesValidites(x0, r2);
     groupeValidites->end();
     Fl_Group::current(courant);
     // The sections go first, the help pane after them, on their topic.
@@ -174,6 +176,9 @@ void vr::vVisualisateurDeleteMenu()
     if (groupeParametres && menuIso)
         menuCache->copy(menuIso->menu(), this);
     menuIso = nullptr;
+    boutonSuperposition = boutonIsolignes = boutonIsotaches = nullptr;
+    boutonInterpolation = boutonAnimeArriere = boutonPause = boutonAnime = nullptr;
+    sliderTransparence = sliderVitesse = nullptr;
     for (Fl_Group** section : {&groupeParametres, &groupeValidites}) {
         if (!*section)
             continue;

@@ -1,7 +1,7 @@
 #include "shell/gui.h"
 
 #include "codes/logerr.h"
-#include "map/remplacants_carte.h"
+#include "map/popup_overlay.h"
 #include "routes/dru_routes.h"
 #include "shell/titre.h"
 #include "ui/globales_ui.h"

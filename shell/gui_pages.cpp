@@ -3,7 +3,7 @@
 #include "shell/gui.h"
 
 #include "gribdata/globales.h"
-#include "map/remplacants_carte.h"
+#include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/remplacants.h"
 #include "transport/canaux.h"
@@ -21,29 +21,6 @@
 namespace {
 
 const char* const ETIQUETTE = "<GUI>";
-
-void vCreerPopupOverlay(Fl_Window* principale)
-{
-    Fl_Group::current(nullptr);
-    PopupOverlay* popup = new PopupOverlay(150, 150);
-    popup->box(FL_BORDER_FRAME);
-    popup->color(FL_BLACK);
-    popup->proprietaire = principale;
-    popup->largeur = 210;
-    popup->hauteur = 150;
-    popup->size(popup->largeur, popup->hauteur);
-    popup->aide = new Fl_Help_View(1, 1, popup->largeur - 2, popup->hauteur - 2);
-    popup->aide->box(FL_FLAT_BOX);
-    popup->aide->textsize(12);
-    popup->aide->textcolor(FL_BLACK);
-    popup->aide->color(fl_rgb_color(164, 184, 197));
-    popup->aide->textfont(DRU_FONT);
-    popup->end();
-    popup->hide();
-    popup->border(0);
-    popup->aide->value(popup->texte);
-    popupOverlay = popup;
-}
 
 }  // namespace
 
@@ -68,7 +45,8 @@ void gui::gshow()
 {
     for (int i = 0; i < VR_PAGES; ++i)
         new_tab();
-    vCreerPopupOverlay(this);
+    Fl_Group::current(nullptr);
+    popupOverlay = new PopupOverlay(this);
     Fl::focus(this);
     vInitialiserCanaux();
 }

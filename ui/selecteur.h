@@ -8,6 +8,7 @@
 
 #include <FL/Fl_File_Browser.H>
 #include <FL/filename.H>
+#include <memory>
 
 class Fl_Box;
 class Fl_Button;
@@ -111,8 +112,9 @@ public:
     Fl_Return_Button* favOkButton;
 
     // The toolkit's user preferences of its own chooser ("filechooser"):
-    // favourites and the preview setting are shared with it.
-    static Fl_Preferences& prefs();
+    // favourites and the preview setting are shared with it. Made by the
+    // first chooser, when HOME is the one the program runs with.
+    static std::unique_ptr<Fl_Preferences> prefs_;
     static Fl_File_Sort_F* sort;
 
 private:
@@ -132,7 +134,7 @@ private:
     void vFin();
     void vLivrer();
     void vCheminSelection(char* chemin, int taille, int ligne);
-    void vMajFavoris();
+    void update_favorites();
     void vFavoriChoisi();
     void vAjouterFavori();
     void vOuvrirGestion();

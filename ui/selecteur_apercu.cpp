@@ -18,8 +18,8 @@
 void DRU_Fl_File_Chooser::preview(int e)
 {
     previewButton->value(e);
-    prefs().set("preview", e);
-    prefs().flush();
+    prefs_->set("preview", e);
+    prefs_->flush();
     const int x = tile->x(), y = tile->y(), w = tile->w(), h = tile->h();
     if (e) {
         const int l = w * 2 / 3;

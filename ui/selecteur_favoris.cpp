@@ -38,7 +38,7 @@ int iFavorisStockes(std::vector<std::string>* utilisables)
     static char tampon[2 * FL_PATH_MAX];
     int n = 0;
     for (; n < FAVORIS_MAX; ++n) {
-        DRU_Fl_File_Chooser::prefs().get(cle(n).c_str(), tampon, "", sizeof tampon);
+        DRU_Fl_File_Chooser::prefs_->get(cle(n).c_str(), tampon, "", sizeof tampon);
         if (!tampon[0])
             break;
         if (!utilisables)
@@ -60,7 +60,7 @@ void vAjouterEntree(Fl_Menu_Button* menu, const char* chemin, int raccourci)
 
 }  // namespace
 
-void DRU_Fl_File_Chooser::vMajFavoris()
+void DRU_Fl_File_Chooser::update_favorites()
 {
     favoritesButton->clear();
     favoritesButton->add(pcTraduire("Ajouter aux Favoris"), FL_ALT + 'a', nullptr);
@@ -96,8 +96,8 @@ void DRU_Fl_File_Chooser::vAjouterFavori()
     const int n = iFavorisStockes(nullptr);
     if (n >= FAVORIS_MAX)
         return;
-    prefs().set(cle(n).c_str(), directory_);
-    prefs().flush();
+    prefs_->set(cle(n).c_str(), directory_);
+    prefs_->flush();
     vAjouterEntree(favoritesButton, directory_, n < 10 ? FL_ALT + '0' + n : 0);
     if (n + 1 >= FAVORIS_MAX)
         favoritesButton->mode(AJOUTER, FL_MENU_INACTIVE);
@@ -162,10 +162,10 @@ void DRU_Fl_File_Chooser::vGestionSauver()
 {
     int i = 0;
     for (; i < favList->size() && i < FAVORIS_MAX; ++i)
-        prefs().set(cle(i).c_str(), favList->text(i + 1));
+        prefs_->set(cle(i).c_str(), favList->text(i + 1));
     for (; i < FAVORIS_MAX; ++i)
-        prefs().set(cle(i).c_str(), "");
-    vMajFavoris();
-    prefs().flush();
+        prefs_->set(cle(i).c_str(), "");
+    update_favorites();
+    prefs_->flush();
     favWindow->hide();
 }

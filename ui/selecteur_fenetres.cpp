@@ -65,17 +65,14 @@ void vAppel(Fl_Widget*, void* s)
 
 Fl_File_Sort_F* DRU_Fl_File_Chooser::sort = fl_numericsort;
 
-Fl_Preferences& DRU_Fl_File_Chooser::prefs()
-{
-    // Made on first use, when HOME is the one the program runs with.
-    static Fl_Preferences p(Fl_Preferences::USER, "fltk.org", "filechooser");
-    return p;
-}
+std::unique_ptr<Fl_Preferences> DRU_Fl_File_Chooser::prefs_;
 
 DRU_Fl_File_Chooser::DRU_Fl_File_Chooser(const char* d, const char* p, int t, const char* title)
     : reverseOrder(0), gribSelected(0), callback_(nullptr), data_(nullptr), directory_{},
       pattern_{}, preview_text_{}, type_(t), livraison_(1), apercu_(nullptr)
 {
+    if (!prefs_)
+        prefs_.reset(new Fl_Preferences(Fl_Preferences::USER, "fltk.org", "filechooser"));
     Fl_Group* courant = Fl_Group::current();
     Fl_Group::current(nullptr);
     Fl_File_Icon::load_system_icons();
@@ -86,11 +83,11 @@ DRU_Fl_File_Chooser::DRU_Fl_File_Chooser(const char* d, const char* p, int t, co
         window->copy_label(title);
     type(t);
     filter(p);
-    vMajFavoris();
+    update_favorites();
     value(d);
     type(t);
     int apercu = 1;
-    prefs().get("preview", apercu, 1);
+    prefs_->get("preview", apercu, 1);
     preview(apercu);
     Fl_Group::current(courant);
 }

@@ -293,3 +293,28 @@ TEST_F(Affichage, BandPicturesClippedToTheMap)
     EXPECT_EQ(std::tuple(x, y, l, h), std::tuple(0, 0, 1024, 600));
     EXPECT_TRUE(cx > 0 && cy > 0 && cx + l <= li && cy + h <= hi) << cx << " " << cy << " " << li << " " << hi;
 }
+
+// Fields of one row or one column, at the centre of the view: no bands,
+// no flags, no labels, no reference from a middle click; each logged.
+TEST_F(Affichage, FieldsOfOneRowOrColumnAreSkipped)
+{
+    const std::tuple<long, int, int> cas[] = {
+        {2, 360, 1}, {2, 1, 181}, {33, 360, 1}, {33, 1, 181}};
+    for (const auto& [parametre, ni, nj] : cas) {
+        std::vector<ChampEcrit> champs{champUniforme(int(parametre), parametre == 2 ? 101730 : 15),
+                                       champUniforme(34, 0)};
+        for (ChampEcrit& c : champs)
+            c.ni = ni, c.nj = nj, c.la1 = nj == 1 ? 0 : c.la1, c.lo1 = ni == 1 ? 0 : c.lo1;
+        ecrire(champs);
+        carte.isotaches = 1, carte.isobareReference = 1000, carte.ventClasse = 0;
+        ASSERT_EQ(afficher({parametre}, 2026120612), parametre == 2 ? Liste{2} : (Liste{33, 34}));
+        carte.drawgrib(0), carte.drawgrib(1);
+        Fl::e_x = 512, Fl::e_y = 300;
+        carte.change_reference();
+        EXPECT_TRUE(trace.appels.empty() && trace.images.empty() && trace.textes.empty()) << ni;
+        EXPECT_EQ(std::tuple(carte.isobareReference, carte.ventClasse), std::tuple(1000, 0));
+        const std::string ligne = "<FDCGRIB> grille non utilisable : " + std::to_string(nj) + " " +
+                                  std::to_string(ni) + "\n";
+        EXPECT_NE(journal.contenu().find(ligne), std::string::npos) << journal.contenu();
+    }
+}

@@ -1,13 +1,15 @@
 // The order of a map's layers, recorded on the way to X11: the stand-in
-// layers and the field layers (bands, wind flags, isoline labels) leave a
-// mark among the texts, the graticule is known by its "EQ", the scale by
-// its "Milles", the request frame by its north bound.
+// layers, the field layers (bands, wind flags, isoline labels) and the
+// read-out popup leave a mark among the texts, the graticule is known by
+// its "EQ", the scale by its "Milles", the request frame by its north
+// bound.
 #include "tests/map/carte_fenetre.h"
 
 #include "ecriture_grib_test.h"
 #include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/hote_carte.h"
+#include "map/popup_overlay.h"
 #include "map/remplacants_carte.h"
 #include "map/satellite.h"
 #include "tests/map/trace_test.h"
@@ -35,6 +37,13 @@ class GlyphesMarques : public TraceTest {
     }
 };
 
+// A read-out popup that only marks when the read-out shows it.
+class PopupMarque : public PopupOverlay {
+public:
+    PopupMarque() : PopupOverlay(nullptr) {}
+    void show() override { vMarquer("mouseValeurs"); }
+};
+
 // The layers in the order drawn, each named once per run of its texts.
 std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
 {
@@ -59,6 +68,7 @@ protected:
     {
         CarteFenetre::SetUp();
         DEMARRAGE = 0;
+        sousPage = SOUS_PAGE_AUCUNE;
         hoteCarte.sousPage = [] { return sousPage; };
         hoteCarte.zoneRequete = [] { return 1; };
         fdcRemplacant = [](const fdc*, const char* couche, int argument) {
@@ -133,8 +143,12 @@ TEST_F(Dessin, CaptionFrameLoadingTextAndReadOutBeforeTheScale)
                               "echelle"}));
     carte->fdcCallback(FDC_VECTEUR, 0);
     carte->page = 1, carte->chargementAffiche = 0, carte->lecture = carte->animation = 1;
+    carte->curseurX = carte->w() / 2, carte->curseurY = carte->h() / 2;
+    PopupMarque popup;
+    popupOverlay = &popup;
     EXPECT_EQ(ordre(), (Liste{"bandes", "glyphes", "graticule", "etiquettes", "drawRoutes",
                               "mouseValeurs", "echelle"}));
+    popupOverlay = nullptr;
     delete FDCSAT;
     FDCSAT = nullptr;
     FDCHAINE[0] = 0;

@@ -1,9 +1,11 @@
 // A viewer page in a window, given written GRIB files: its lists, buttons
-// and iso menus, a failed open that keeps the file shown, "Fermer", and
-// what "Ouvrir" and a received file do with other kinds of files.
+// and iso menus and their caps, a failed open that keeps the file shown,
+// "Fermer", and what "Ouvrir" and a received file do with other kinds of
+// files and with folders.
 #include "pages/vr.h"
 
 #include "grib_test.h"
+#include "tests/pages/page_test.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
 #include "tests/outils/outils_test.h"
@@ -14,67 +16,33 @@
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
 #include "ui/palette.h"
+#include "ui/selecteur.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_File_Input.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Tabs.H>
 #include <array>
+#include <ctime>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace {
 
-// Messages of March 2024: parameter, day, hour.
-using Message = std::array<int, 3>;
-
-std::string sFichier(const std::vector<Message>& messages)
+std::string sFichier(const std::vector<MessagePage>& messages)
 {
-    std::string octets;
-    for (const Message& m : messages) {
-        MessageTest t;
-        t.parametre = m[0], t.annee = 2024, t.mois = 3, t.jour = m[1], t.heure = m[2];
-        octets += t.octets();
-    }
-    return octets;
+    return sFichierPage(messages);
 }
 
-const std::vector<Message> PRESSION_VENT = {{2, 15, 0}, {33, 15, 0}, {34, 15, 0}, {2, 15, 6},
-                                            {33, 15, 6}, {34, 15, 6}, {2, 16, 0}};
+const std::vector<MessagePage> PRESSION_VENT = {{2, 15, 0}, {33, 15, 0}, {34, 15, 0},
+                                                {2, 15, 6}, {33, 15, 6}, {34, 15, 6},
+                                                {2, 16, 0}};
 
-class Visualisateur : public ::testing::Test {
+class Visualisateur : public PageVisualisateur {
 protected:
-    void SetUp() override
-    {
-        skins();
-        configuration = new classeConfiguration();
-        mkdir("dat", 0700);
-        onglets->end();
-        fenetre.end();
-        page->initialisation(&fenetre, 500, 1);
-        // The page closes itself into its tab group, which goes with the test.
-        Fl_Group::current(nullptr);
-        gestion_interfaces::add(&fenetre);
-    }
-    void TearDown() override
-    {
-        delete configuration;
-        configuration = nullptr;
-        OPEN_GRIB_FILE = nullptr;
-        GESTION_UI[0] = nullptr;
-    }
-    // Written into dat/ and opened as a received file.
-    int recevoir(const std::string& nom, const std::string& octets)
-    {
-        if (!nom.empty())
-            ecrireFichier("dat/" + nom, octets);
-        nomRecu = nom;
-        OPEN_GRIB_FILE = nomRecu.data();
-        vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
-        return page->fichiers[0] != nullptr;
-    }
     bool menuActif(const char* titre)
     {
         const Fl_Menu_* m = page->pMenuIso();
@@ -84,14 +52,6 @@ protected:
     {
         return b && *b ? std::string((*b)->label()) + " " + etiquettes(b + 1) : "";
     }
-
-    DossierTemporaire d;
-    DossierCourant ici{d.chemin()};
-    JournalTemporaire journal{d / "log.txt"};
-    std::string nomRecu;
-    Fl_Double_Window fenetre{0, 0, 1000, 700};
-    Fl_Tabs* onglets = new Fl_Tabs(0, 99, 1000, 601);
-    vr* page = new vr(0, 99, 1000, 601, nullptr);
 };
 
 }  // namespace
@@ -191,4 +151,61 @@ TEST_F(Visualisateur, OtherKindsAndTheInterpolationOutput)
     OPEN_GRIB_FILE = nomRecu.data();
     vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
     EXPECT_STREQ(page->titreVisualisateur->label(), "inter24.grb");
+}
+
+// One record an hour from 1 January 2024 for 4,097 hours (171 days): the
+// first 4,096 validities listed, buttons for the first 63 days, a log line
+// for each cap.
+TEST_F(Visualisateur, ValiditiesAndDayRowsStopAtTheirCaps)
+{
+    std::string octets;
+    for (int h = 0; h <= VR_VALIDITES; ++h) {
+        const time_t t = 1704067200 + 3600 * time_t(h);
+        struct tm d;
+        gmtime_r(&t, &d);
+        MessageTest m;
+        m.annee = d.tm_year + 1900, m.mois = d.tm_mon + 1, m.jour = d.tm_mday, m.heure = d.tm_hour;
+        octets += m.octets();
+    }
+    ASSERT_TRUE(recevoir("long.grb", octets));
+    EXPECT_EQ(page->validites[VR_VALIDITES - 1], 2024061915);
+    auto compter = [](auto** t) {
+        int n = 0;
+        while (t[n])
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(compter(page->boitesJours), VR_JOURS);
+    EXPECT_STREQ(page->boitesJours[VR_JOURS - 1]->label(), "20240303");
+    EXPECT_EQ(compter(page->boutonsValidites), VR_JOURS * 24);
+    const std::string texte = journal.contenu();
+    for (const char* ligne : {"plus de 4096 validites : les suivantes sont ignorees\n",
+                              "plus de 63 jours : validites suivantes non montrees\n"})
+        EXPECT_NE(texte.find(ligne), std::string::npos) << ligne;
+}
+
+// A folder chosen in "Ouvrir", whatever its name: nothing opens, the file
+// shown stays.
+TEST_F(Visualisateur, AFolderChosenInOuvrirDoesNothing)
+{
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    const File* montre = page->fichiers[0];
+    DRU_Fl_File_Chooser choix("dat", "*", DRU_Fl_File_Chooser::SINGLE, "");
+    std::string boite;
+    harnais::vRepondreBoite([&boite](Fl_Window* b) {
+        boite = "une boite";
+        harnais::vFermer(b);
+    });
+    for (const char* nom : {"dat/dossier.grb", "dat/dossier.txt", "dat/dossier.png"}) {
+        mkdir(nom, 0700);
+        const size_t avant = journal.contenu().size();
+        choix.fileName->value(nom);
+        vr::vBoutonVisualisateurBrowser2Callback(&choix, page);
+        EXPECT_EQ(journal.contenu().size(), avant) << nom;
+        EXPECT_EQ(page->fichiers[0], montre);
+        EXPECT_STREQ(page->titreVisualisateur->label(), "pv.grb");
+        EXPECT_EQ(Fl::first_window(), nullptr);
+    }
+    harnais::vOublierBoite();
+    EXPECT_EQ(boite, "");
 }

@@ -1,5 +1,6 @@
 // The main window in the whole program: its home page, the ten pages and
-// their switch, each map back on its saved view, and the end of the run.
+// their switch, each map back on its saved view, a received file's page
+// brought to the front, and the end of the run.
 #include "map/fdc.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
@@ -14,6 +15,7 @@
 #include "ui/palette.h"
 
 #include "codes/navigation.h"
+#include "grib_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -180,4 +182,17 @@ TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
     EXPECT_LT(sortie, popup);
     EXPECT_LT(popup, fin);
     EXPECT_NE(fin, std::string::npos);
+}
+
+// A GRIB file arriving in lockdir/ while another viewer page is in front:
+// the first free page opens it and comes to the front.
+TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    vBasculer(3);
+    ASSERT_EQ(GUI->onglets->value(), gvr[3]);
+    ecrireFichier(dossier / "lockdir/recu.grb", MessageTest().octets());
+    EXPECT_TRUE(harnais::bAttendre([] { return GUI->onglets->value() == gvr[1]; }));
+    EXPECT_STREQ(gvr[1]->titreVisualisateur->label(), "recu.grb");
 }

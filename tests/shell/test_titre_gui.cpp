@@ -1,6 +1,7 @@
 // The title bar in the whole program: its map tools on the page in front,
 // its flags, its logos, full screen and what it draws; the request page's
-// map once the loaders are done, its keys and its clicks.
+// map once the loaders are done, its keys and its clicks; the editor button
+// and the window menu.
 
 // Google Test first: the X11 headers behind the recording driver define
 // macros (None, Bool) that its own headers use as names.
@@ -13,6 +14,7 @@
 #include "shell/titre.h"
 #include "transport/reponse.h"
 #include "ui/boutons.h"
+#include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 #include "ui/groupe_date_heure.h"
@@ -30,6 +32,8 @@
 #include <FL/Fl_Float_Input.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -311,4 +315,27 @@ TEST_F(Titre, ASatellitePictureFromTheServiceTurnsThePageInFrontToIt)
     EXPECT_EQ(titre->boutonSatellite->image(), skin_image_fdc0);
     EXPECT_EQ(titre->boutonHD->value(), 0);
     EXPECT_EQ(titre->boutonTraitCote->value(), 0);
+}
+
+// The editor button opens the read-me in a text window that the window
+// menu lists; closing it leaves the menu with "..." again.
+TEST_F(Titre, TheEditorButtonOpensTheReadMeListedInTheWindowMenu)
+{
+    Fl_Menu_Button* menu = titre->menuFenetres;
+    ASSERT_EQ(menu, gestion_interfaces::menuFenetres);
+    EXPECT_STREQ(menu->menu()[0].label(), "...");
+    vCliquer(titre->boutonEditeur);
+    editeur* fenetre = dynamic_cast<editeur*>(GESTION_UI[1]);
+    ASSERT_NE(fenetre, nullptr);
+    EXPECT_TRUE(harnais::bAttendre([fenetre] { return fenetre->visible() != 0; }));
+    EXPECT_STREQ(fenetre->label(), "Quenbrel 2, Éditeur : readme_fr_mac.txt");
+    char* texte = fenetre->textbuf->text();
+    EXPECT_EQ(texte, lireFichier(dossier / "etc/readme_fr_mac.txt"));
+    std::free(texte);
+    ASSERT_EQ(menu->size(), 2);
+    EXPECT_STREQ(menu->menu()[0].label(), "readme_fr_mac.txt");
+    harnais::vFermer(fenetre);
+    EXPECT_EQ(GESTION_UI[1], nullptr);
+    ASSERT_EQ(menu->size(), 2);
+    EXPECT_STREQ(menu->menu()[0].label(), "...");
 }

@@ -12,6 +12,7 @@
 #include <arpa/inet.h>
 #include <memory>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -113,8 +114,12 @@ TEST_F(RequeteHttp, APeerThatClosesBeforeReadingEndsTheSendQuietly)
     ASSERT_EQ(bind(ecoute, reinterpret_cast<sockaddr*>(&adresse), longueur), 0);
     ASSERT_EQ(listen(ecoute, 1), 0);
     ASSERT_EQ(getsockname(ecoute, reinterpret_cast<sockaddr*>(&adresse), &longueur), 0);
+    // The peer resets only once the request has begun to arrive: a reset
+    // before that would fail the connection instead of the send.
     std::thread fermeur([ecoute] {
         const int c = accept(ecoute, nullptr, nullptr);
+        pollfd attente{c, POLLIN, 0};
+        poll(&attente, 1, -1);
         linger l{1, 0};
         setsockopt(c, SOL_SOCKET, SO_LINGER, &l, sizeof l);
         close(c);

@@ -1,6 +1,6 @@
 // The text window on real files under an X server: a Latin-1 bulletin,
-// typing, replace-all, the question before closing, a failed save and
-// files it cannot show.
+// typing, replace-all, the question before closing, a failed save, files
+// it cannot show, long names and paths too long to write.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
 #include "ui/boites_message.h"
@@ -20,6 +20,7 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Editor.H>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -171,4 +172,33 @@ TEST_F(Editeur, FilesItCannotShowGiveAnAlertAndAnEmptyDocument)
         EXPECT_STREQ(e->fichier, c.boite.empty() ? "latin1.txt" : "");
     }
     EXPECT_NE(journal.contenu().find("pas en UTF-8, lu tel quel: latin1.txt"), std::string::npos);
+}
+
+// A name of 250 characters: the title is cut to its field, the status
+// holds it whole. A path longer than the document's field, into folders
+// that exist, is refused before anything is written.
+TEST_F(Editeur, LongNamesInBoundedTextsAndAWriteTooLongRefused)
+{
+    const std::string nom = std::string(246, 'n') + ".txt";
+    ecrireFichier(nom, "x");
+    editeur* e = ouvrir(nom.c_str());
+    EXPECT_EQ(std::string(e->label()),
+              ("Quenbrel 2, Editeur : " + nom).substr(0, sizeof e->titre - 1));
+    e->textbuf->append("y");
+    EXPECT_EQ(std::string(e->statut->label()), nom + " (*)");
+
+    std::string loin = std::string(60, 'd');
+    while (loin.size() < 300)
+        loin += "/" + std::string(60, 'd');
+    std::filesystem::create_directories(loin);
+    loin += "/a.txt";
+    repondre(0);
+    EXPECT_EQ(e->iEcrire(loin.c_str()), ENAMETOOLONG);
+    EXPECT_EQ(boite, "Erreur en ecriture sur '" + loin + "':\nFile name too long.");
+    EXPECT_FALSE(existe(loin));
+    EXPECT_STREQ(e->fichier, nom.c_str());
+    EXPECT_EQ(e->modifie, 1);
+    EXPECT_EQ(lireFichier(nom), "x");
+    e->modifie = 0;
+    delete e;
 }

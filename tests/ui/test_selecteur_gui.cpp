@@ -1,6 +1,6 @@
 // The program's file chooser under an X server, HOME in a scratch folder:
 // listing order, filters, what a click, OK, a double click, cancel and
-// Enter deliver, and the favourites' limit.
+// Enter deliver, the favourites' limit and a deep relative folder.
 #include <gtest/gtest.h>
 
 #include "ui/boites_message.h"
@@ -35,10 +35,12 @@ protected:
         }, this);
     }
     ~Selecteur() override { harnais::vOublierBoite(); }
-    // Before the chooser is made: the preferences are read from HOME.
+    // Before the chooser is made: the preferences are read from HOME, this
+    // test's one.
     static std::string preparer(const DossierTemporaire& d)
     {
         setenv("HOME", (d / "maison").c_str(), 1);
+        DRU_Fl_File_Chooser::prefs_.reset();
         std::filesystem::create_directories(d / "maison");
         std::filesystem::create_directories(d / "liste");
         return d / "liste";
@@ -141,8 +143,8 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
 {
     // Stored favourites too long or not folders are left out of the menu
     // (its three entries, HOME and the end), but count.
-    DRU_Fl_File_Chooser::prefs().set("favorite00", std::string(3000, 'x').c_str());
-    DRU_Fl_File_Chooser::prefs().set("favorite01", (liste + "/absent").c_str());
+    DRU_Fl_File_Chooser::prefs_->set("favorite00", std::string(3000, 'x').c_str());
+    DRU_Fl_File_Chooser::prefs_->set("favorite01", (liste + "/absent").c_str());
     EXPECT_EQ(DRU_Fl_File_Chooser(".", "*", 0, "").favoritesButton->size(), 5);
     ouvrir();
     for (int i = 0; i < 101; ++i) {
@@ -150,11 +152,28 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
         c.favoritesButton->do_callback();
     }
     EXPECT_FALSE(c.favoritesButton->menu()[0].active());
-    DRU_Fl_File_Chooser::prefs().flush();
+    DRU_Fl_File_Chooser::prefs_->flush();
     // What the file holds, read afresh.
     Fl_Preferences lu(Fl_Preferences::USER, "fltk.org", "filechooser");
     char dernier[FL_PATH_MAX];
     lu.get("favorite99", dernier, "", sizeof dernier);
     EXPECT_EQ(dernier, liste);
     EXPECT_FALSE(lu.entryExists("favorite100"));
+}
+
+// A relative folder whose absolute form is longer than 256 characters is
+// listed from its whole path.
+TEST_F(Selecteur, ARelativeFolderDeeperThan256Characters)
+{
+    std::string ici = liste;
+    while (ici.size() <= 300)
+        ici += "/" + std::string(60, 'r');
+    std::filesystem::create_directories(ici + "/sous");
+    ecrireFichier(ici + "/sous/f.txt", "");
+    DossierCourant dedans(ici);
+    c.directory("sous");
+    EXPECT_EQ(std::string(c.directory()), ici + "/sous");
+    c.show(0, 0);
+    ASSERT_EQ(c.fileList->size(), 2);
+    EXPECT_STREQ(c.fileList->text(2), "f.txt");
 }
