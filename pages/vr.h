@@ -302,6 +302,8 @@ void vInstallerHotePages();
 
 // What the incoming-folder scan asks of the viewer pages (crochetsScan).
 void vInstallerCrochetsPages();
+// What the send window asks of the request page (crochetsEnvoi).
+void vInstallerCrochetsEnvoi();
 
 // What the language switch does for each page: its switch pair takes the
 // new language, a chart window open on its map is closed.

@@ -317,13 +317,16 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
 
     // With the animation running, each drawing of the map reads again at
     // the new validity. Another test's window mapped over this one on the
-    // shared display makes the pointer leave the map, which turns the
-    // read-out off: it is turned on again meanwhile.
+    // shared display moves the real pointer over the map or out of it,
+    // which moves the read-out's place or turns it off: both are put back
+    // meanwhile.
     page->sliderVitesse->value(0.1);
     page->sliderVitesse->do_callback();
     cliquer(page->boutonAnime);
     ASSERT_TRUE(harnais::bAttendre([&] {
         carte.lecture = 1;
+        carte.curseurX = x - carte.carteX;
+        carte.curseurY = y - carte.carteY;
         return popup.visible() && popup.texte != premier;
     }));
     cliquer(page->boutonPause);
