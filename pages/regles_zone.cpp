@@ -49,6 +49,12 @@ CadreZone cadreAccrocheMinimal(CadreZone& c, double m)
     return {c.nord, c.sud, dReplie(c.ouest), dReplie(c.est)};
 }
 
+CadreZone cadreTiersMilieu(double haut, double bas, double gauche, double droite)
+{
+    return {haut - (haut - bas) / 3, bas + (haut - bas) / 3, gauche + (droite - gauche) / 3,
+            droite - (droite - gauche) / 3};
+}
+
 bool bDeplacerZone(int mouvement, CadreZone& c, double m)
 {
     CadreZone n = c;

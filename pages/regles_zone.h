@@ -25,6 +25,11 @@ CadreZone cadreAccroche(const CadreZone& c, double maille);
 // fields show, wrapped as by cadreAccroche.
 CadreZone cadreAccrocheMinimal(CadreZone& c, double maille);
 
+// The middle third of a view's extent (its top and bottom latitudes, its
+// left and right longitudes), unsnapped: the zone a switched-on frame
+// starts with.
+CadreZone cadreTiersMilieu(double haut, double bas, double gauche, double droite);
+
 // One move of the map's keys (ZONE_OUEST ... ZONE_MOINS of the map's
 // host) applied to `c`, unsnapped; false, `c` unchanged, when the move
 // would take the zone past a pole or shrink it below one mesh.

@@ -60,6 +60,13 @@ TEST(ReglesZone, AFrameKeepsOneMeshOfHeightAndWidth)
     }
 }
 
+TEST(ReglesZone, TheMiddleThirdOfAView)
+{
+    vAttendu(cadreTiersMilieu(90, -90, -180, 180), {30, -30, -60, 60}, "world");
+    // Across the antimeridian the longitudes go on past 180.
+    vAttendu(cadreTiersMilieu(60, 30, 150, 210), {50, 40, 170, 190}, "pacific");
+}
+
 TEST(ReglesZone, TheSixMovesAndTheirRefusals)
 {
     const struct {
