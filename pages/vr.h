@@ -6,6 +6,8 @@
 #ifndef PAGES_VR_H
 #define PAGES_VR_H
 
+#include "gribdata/modeles.h"
+#include "pages/regles_zone.h"
 #include "ui/configuration.h"
 
 #include <FL/Fl_Group.H>
@@ -16,16 +18,24 @@ class DRU_Fl_File_Chooser;
 class File;
 class Fl_Box;
 class Fl_Double_Window;
+class Fl_Image;
 class Fl_Menu_;
 class Fl_Menu_Bar;
+class Fl_Output;
 class Fl_Pack;
 class Fl_Scroll;
 class Fl_Slider;
 class Fl_Tabs;
+class Fl_Text_Buffer;
+class Fl_Text_Editor;
 class Fl_Widget;
+class Recapitulatif;
 class classeBouton;
 class classeBoutonImage;
+class classeRoundBouton;
 class fdc;
+class requete;
+class spinnerOutput;
 struct Fl_Menu_Item;
 struct TYPEDEF_PARAMETRE;
 struct grib;
@@ -36,6 +46,30 @@ struct grib;
 #define VR_VALIDITES 4096
 #define VR_PARAMETRES 32
 #define VR_JOURS 63
+
+// The sections of the GRIB request accordion below the Zone section, each
+// a title group and a content group (null until the model choice builds
+// them), folded and unfolded by the switch of its title.
+enum {
+    SECTION_MODELES,
+    SECTION_MAILLES,
+    SECTION_PARAMETRES,
+    SECTION_ECHEANCES,
+    SECTION_TERRE,
+    SECTION_DEPLACEMENT,
+    SECTIONS_GRIB
+};
+struct SectionGrib {
+    Fl_Group* titre = nullptr;
+    Fl_Group* contenu = nullptr;
+    classeBouton* deplier = nullptr;  // "@+2>" folded, "@+22>" open
+};
+
+// The product pages of the request page, as the settings' "onglets" keep
+// the last one: GRIB (or packages), bulletins, images, routes.
+enum { ONGLET_GRIB = 0, ONGLET_BULLETINS, ONGLET_IMAGES, ONGLET_ROUTES };
+// The product bar's buttons, by their numbers.
+enum { GBI_FORFAITS = 0, GBI_GRIB, GBI_BULLETINS, GBI_IMAGES, GBI_ROUTES, GBI_BOUTONS };
 
 class vr : public Fl_Group {
 public:
@@ -58,16 +92,127 @@ public:
     void vVisualisateur(int x, int y, int w, int h);
     void vTabsRequeteur(int x, int y, int w, int h);
 
-    // ---- What the map calls of the request panels still to come
-    // (stand-ins): the request zone moved or resized by one mesh, the
-    // request text copied.
+    // ---- Request page: the Zone section (vr_zone.cpp). Every bound is a
+    // whole multiple of the GRIB request's mesh.
+    // Snaps a frame and shows it in the four fields.
+    void setCoordonnees(double N, double S, double W, double E);
+    // Snaps a frame the map gives, at least one mesh high and wide, shows
+    // it and writes the snapped bounds back.
+    void setgetCoordonnees(double& N, double& S, double& W, double& E);
+    void getCoordonnees(double& N, double& S, double& W, double& E);
+    // The zone moved or resized by one mesh; refused at a pole or below
+    // one mesh.
     void setCoordonneesGauche();
     void setCoordonneesHaut();
     void setCoordonneesDroit();
     void setCoordonneesBas();
     void setCoordonneesPlus();
     void setCoordonneesMoins();
+    // A wheel turn on a bound field; the zone switch; the zone cleared.
+    static void vInputRequeteurGribZoneCadreCallback(Fl_Widget* champ, void* page);
+    static void vBoutonRequeteurGribZoneTitreCallback(Fl_Widget* bouton, void* page);
+    // The four fields as a zone.
+    CadreZone cadreZone();
+    // The fields step by `pas`.
+    void vPasChampsZone(double pas);
+    // The saved requests' chooser.
+    static void vBoutonRequeteurBrowserCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,
+    // vr_mailles.cpp). The menus build one button per offered model, or
+    // per mesh of model `code`, from (x, y); they answer the y below.
+    int menu_modeles(int x, int y, int type, Fl_Callback* rappel);
+    void vRequeteurGribModeles();
+    static void vBoutonRequeteurGribModelesCallback(Fl_Widget* bouton, void* page);
+    int menu_mailles(int x, int y, int code, int type, Fl_Callback* rappel);
+    void vRequeteurGribMailles(int code);
+    static void vBoutonRequeteurGribMaillesCallback(Fl_Widget* bouton, void* page);
+    // Enables the models whose domain holds the frame and switches from a
+    // chosen one that no longer does; the code of the last that holds it,
+    // 0 when none does or a moving zone leaves the chosen one.
+    int CadreModele(double N, double S, double W, double E);
+    // The sections the model choice builds after the mesh (with their own
+    // panels).
+    void vRequeteurGribParametres(int code);
+    void vRequeteurGribEcheances(int code);
+    void vRequeteurGribTerre(int inutilise);
+    void vRequeteurGribDeplacement(int inutilise);
+    void vRequeteurGribAbonnement();
+
+    // ---- Request page: the left panel (vr_requeteur.cpp), the product bar
+    // (vr_produits.cpp) and the product tabs (vr_onglets.cpp).
+    void BoutonsGBI(int x, int y);
+    // Releases the five buttons, then presses Forfaits (0), Grib (1),
+    // Bulletins (2), Images (3), else routes (Images without a route window).
+    void setBoutonsGBI(int n);
+    static void vBoutonGBICallback(Fl_Widget* bouton, void* page);
+    static void vTabsRequeteurCallback(Fl_Widget* onglets, void* page);
+    // Shows the product page the settings recorded.
+    void vTabsActivate();
+    // Shows the GRIB editor and recapitulation (1) or the bulletin ones (0).
+    void vBasGrib(int grib);
+    // A help button's topic: the accordion of the product page shown.
+    void vRequeteurArrange(int sujet);
+
+    // ---- Request page: the GRIB accordion (vr_accordeon_grib.cpp).
+    void vGroupRequeteurGrib(int x, int y, int w, int h);
+    void vGroupRequeteurGribZone();
+    // Lays the accordion out for a help topic: 9999 the topic shown last,
+    // 10000 only restacks.
+    void vGroupRequeteurGribArrange(int n);
+    static void vBoutonRequeteurGribModelesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribMaillesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribParametresContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribEcheancesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribDeplacementContenuCallback(Fl_Widget* bouton, void* page);
+    // The Zone section's open-all switch.
+    static void vBoutonRequeteurGribZoneContenuCallback(Fl_Widget* bouton, void* page);
+    // Takes the sections after the models out of the accordion and
+    // deletes them (once the event that may come from one of them is
+    // over).
+    void vRequeteurGribEffacerGroupes();
+    void vSupprimerSection(int section);
+
+    // ---- Request page: the other product pages and what they share with
+    // the tabs (built with their own panels).
+    void vGroupRequeteurForfaits(int x, int y, int w, int h);
+    void vGroupRequeteurBulletins(int x, int y, int w, int h);
+    void vGroupRequeteurImages(int x, int y, int w, int h);
+    void vGroupRequeteurForfaitsArrange(int topic);
+    void vGroupRequeteurBulletinsArrange(int topic);
+    void vGroupRequeteurImagesArrange(int topic);
+    // The help pane shared by the bulletin and image pages goes into the
+    // pack of the one shown (1 bulletins, 2 images).
+    void vAideBulletinsImages(int onglet);
+    // The zone's clear button: the map's frame goes.
+    static void vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget* bouton, void* page);
+    // Empties the bulletin request and releases its buttons.
+    static void vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: under the map (vr_editions.cpp,
+    // vr_recapitulatif.cpp, vr_historique.cpp).
+    void vRequeteurGribBas(int x, int y, int w, int h);
+    void vRequeteurGribEditions(int x, int y, int w, int h);
+    void vRequeteurGribRecapitulatif(int x, int y, int w, int h);
+    void vRequeteurRecapitulatif(int x, int y, int w, int h);
+    // Copies the request text of the editor shown to the clipboard.
     void vRequeteurCopyRequete();
+    static void vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurRecapitulatifHistoriqueCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: sending (vr_commande.cpp).
+    static void vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* page);
+    // The GRIB request to a new send window; `systeme`: the system text,
+    // with its volume and cost.
+    void vSetCommande(int systeme);
+    // The bulletin request: at once in connected mode, else to a new send
+    // window (`automationDelete`: the system text's volume and cost).
+    void vSetCommandeBulletins(int automationDelete, classeBouton* bouton);
+
+    // ---- Request page: the system request (vr_systeme.cpp).
+    static void vBoutonRequeteurGribSystemeCallback(Fl_Widget* bouton, void* page);
+    // Outside connected mode: the system text through the send window.
+    void vSystemeParCourrier(Fl_Widget* bouton);
 
     // ---- Viewer: opening and closing files (vr_ouvrir.cpp, vr_grib.cpp).
     // "Ouvrir": the chooser on dat/ (data: the page).
@@ -263,6 +408,85 @@ public:
     char* adresseEnvoi;
     char* motDePasseEnvoi;
 
+    // ---- Request page: the left panel. The product tabs hold, in order,
+    // the packages group, the GRIB scroll, the bulletins group and the
+    // images group (and the route window once it exists).
+    Fl_Tabs* ongletsRequeteur = nullptr;
+    Fl_Group* groupeForfaits = nullptr;
+    Fl_Scroll* scrollGrib = nullptr;
+    Fl_Pack* packGrib = nullptr;
+    AIDE* voletAideGrib = nullptr;
+    Fl_Group* groupeBulletins = nullptr;
+    Fl_Group* groupeImages = nullptr;
+    // The bulletin and image pages' packs and their shared help pane.
+    Fl_Pack* packBulletins = nullptr;
+    Fl_Pack* packImages = nullptr;
+    AIDE* voletAideBulletins = nullptr;
+    // The separator of the panel's bottom row (owned).
+    Fl_Image* imageFiletValider = nullptr;
+    classeBouton* boutonsGBI[GBI_BOUTONS] = {};
+    classeBouton* boutonConnecter = nullptr;
+    classeBouton* boutonSysteme = nullptr;
+    classeBouton* boutonEnvoyer = nullptr;
+    classeBouton* boutonAideRequeteur = nullptr;
+    Fl_Box* legendeEnvoyer = nullptr;
+    // The Zone section: its group, its switch and its four fields (north,
+    // south, west, east).
+    Fl_Group* groupeZone = nullptr;
+    classeBoutonImage* boutonZone = nullptr;
+    spinnerOutput* champsZone[4] = {};
+    // The model buttons (one per offered model) and the mesh buttons with
+    // their labels: null-terminated arrays of the sections' buttons,
+    // rebuilt with them (the arrays owned).
+    classeBoutonImage** boutonsModeles = nullptr;
+    classeBoutonImage** boutonsMailles = nullptr;
+    char libellesMailles[MAILLES][8] = {};
+    int modeleCourant = 0;       // the model chosen
+    int chargementRequete = 0;   // a saved request is being loaded
+    int modeForfaits = 0;  // the packages page is the product page
+    int zoneExiste = 0;    // a request frame is drawn
+    int deplacement = 0;   // the moving zone is on
+    SectionGrib sectionsGrib[SECTIONS_GRIB];
+    classeBouton* boutonDeplierTout = nullptr;  // the Zone section's open-all
+    // The automation panels of the GRIB and bulletin requests.
+    Fl_Group* abonnementGrib = nullptr;
+    Fl_Group* abonnementBulletins = nullptr;
+    // Null-terminated arrays of the product buttons of the packages,
+    // bulletin and image pages (null until their pages build them).
+    classeBoutonImage** boutonsForfaits = nullptr;
+    classeBoutonImage** boutonsGmdss = nullptr;
+    classeBoutonImage** boutonsSatellites = nullptr;
+    classeBoutonImage** boutonsPreisos = nullptr;
+    classeBoutonImage** boutonsNavtex = nullptr;
+    classeBoutonImage** boutonsLarge = nullptr;
+    classeBoutonImage** boutonsCotes = nullptr;
+
+    // ---- Request page: under the map, the recapitulations (rebuilt
+    // whole) and the editors of the two requests.
+    Fl_Group* basRequeteur = nullptr;
+    Fl_Group* recapGrib = nullptr;
+    Fl_Group* recapBulletins = nullptr;
+    Fl_Output* coutGrib = nullptr;
+    Fl_Output* volumeGrib = nullptr;
+    Fl_Output* coutBulletins = nullptr;
+    Fl_Output* volumeBulletins = nullptr;
+    Fl_Group* groupeCompression = nullptr;
+    classeRoundBouton* boutonsCompression[3] = {};
+    Fl_Group* editionGrib = nullptr;
+    Fl_Group* editionBulletins = nullptr;
+    Fl_Text_Editor* editeurGrib = nullptr;
+    Fl_Text_Editor* editeurBulletins = nullptr;
+    // The two requests, their text buffers and where they show their
+    // volume and cost (all owned).
+    Fl_Text_Buffer* tamponGrib = nullptr;
+    Fl_Text_Buffer* tamponBulletins = nullptr;
+    requete* requeteGrib = nullptr;
+    requete* requeteBulletins = nullptr;
+    Recapitulatif* puitsGrib = nullptr;
+    Recapitulatif* puitsBulletins = nullptr;
+    // The history file the history button opened last.
+    char cheminHistorique[64] = "";
+
     // The chooser folder or a received file's path.
     char chemin[1024];
 
@@ -275,6 +499,23 @@ private:
     void vBoitesVisualisateur();
     void vSauverVue();
     void vLibererRequeteur();
+    void vBasRequeteur();
+    void vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon);
+    // The editor shows the buffer, its whole text selected and copied.
+    static void vCopierTexte(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon);
+    void vBasPanneauRequeteur(int x, int y, int h);
+    void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume);
+    void vDeplierSection(int section, Fl_Widget* bouton);
+    // A section's title: its name, the switch that folds it, a help button.
+    Fl_Group* pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
+                            classeBouton*& bouton);
+    void vChampsZone(const CadreZone& c);
+    void vDeplacerZone(int mouvement);
+    void vMessageCarte(const char* texte);
+    void vMarquerZonesProduits(const CadreZone& cadre);
+    void vOngletForfaits();
+    void vOngletGrib();
+    void vOngletBulletinsImages();
     void vLibererVisualisateur();
 };
 
@@ -297,8 +538,10 @@ TYPEDEF_VUE vueDeCarte(const fdc& carte);
 // The main window's geometry as the settings keep it: at least 770 x 539.
 void vSauverGeometrie(TYPEDEF_PREFERENCES& preferences, int x, int y, int w, int h);
 
-// Installs what the maps ask of the pages (map/hote_carte.h).
+// Installs what the maps ask of the pages (map/hote_carte.h), the request
+// frame's questions to the request page among them.
 void vInstallerHotePages();
+void vInstallerHoteCadre();
 
 // What the incoming-folder scan asks of the viewer pages (crochetsScan).
 void vInstallerCrochetsPages();

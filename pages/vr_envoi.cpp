@@ -1,10 +1,11 @@
 // What the send window asks of the request page: the page itself (its help
-// buttons' data) and a copy of the profile's address and password for the
-// page's transfers. The page's send button and its two requests come with
-// the request builder, which installs their calls then.
+// buttons' data), a copy of the profile's address and password for the
+// page's transfers, its send button made active again, and its two
+// requests.
 #include "pages/vr.h"
 
 #include "transport/crochets_envoi.h"
+#include "ui/boutons.h"
 
 #include <cstring>
 
@@ -35,10 +36,27 @@ void vIdentifiants(const char* email, const char* password)
     }
 }
 
+void vReactiverEnvoi()
+{
+    vr* page = pPage0();
+    if (page && page->boutonEnvoyer)
+        page->boutonEnvoyer->activate();
+}
+
+requete* pRequetePage(int type)
+{
+    vr* page = pPage0();
+    if (!page)
+        return nullptr;
+    return type == 0 ? page->requeteGrib : type == 1 ? page->requeteBulletins : nullptr;
+}
+
 }  // namespace
 
 void vInstallerCrochetsEnvoi()
 {
     crochetsEnvoi.pageRequete = pPageRequete;
     crochetsEnvoi.identifiants = vIdentifiants;
+    crochetsEnvoi.reactiverEnvoi = vReactiverEnvoi;
+    crochetsEnvoi.requetePage = pRequetePage;
 }

@@ -3,6 +3,7 @@
 #include "shell/demarrage.h"
 
 #include "map/hote_carte.h"
+#include "pages/crochets_pages.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
 #include "shell/gui.h"
@@ -76,6 +77,7 @@ void vInstallerCrochets()
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
                        vLangageRoutes, vLangagePages, vRedessinerGui};
     vInstallerHotePages();
+    crochetsPages.connecter = classGroupeTitre::vBoutonConnecterCallback;
     hoteCarte.titre = vTitreCarte;
     hoteCarte.fondsDisponibles = vFondsDisponibles;
     hoteCarte.activer = vActiverGui;

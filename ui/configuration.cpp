@@ -16,6 +16,7 @@ int AFFICHE_AIDE = 1;
 int GRIB_DEPLIER = 0;
 int MODE_CONNECTE = 1;
 int MODE_GRIB_HTTP = 1;
+int MODE_BULL_HTTP = 1;
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "tests/outils/service_factice.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,9 +11,14 @@ namespace {
 std::string journalUnique()
 {
     // Outside the test's scratch folders, which go before the stand-in.
+    // A test program whose stand-in lives until the end leaves its journal
+    // behind: a later process with the same number starts it afresh.
     static int compteur = 0;
-    return std::filesystem::temp_directory_path().string() + "/service_factice." +
-           std::to_string(getpid()) + "." + std::to_string(++compteur) + ".journal";
+    const std::string nom = std::filesystem::temp_directory_path().string() +
+                            "/service_factice." + std::to_string(getpid()) + "." +
+                            std::to_string(++compteur) + ".journal";
+    unlink(nom.c_str());
+    return nom;
 }
 
 std::string hexVersOctets(const std::string& hex)
@@ -34,6 +40,17 @@ std::vector<std::string> avecJournal(const std::string& journal, std::vector<std
 ServiceFactice::ServiceFactice(const std::vector<std::string>& options)
     : journal_(journalUnique()), script_("service_factice.py", avecJournal(journal_, options))
 {
+}
+
+ServiceFactice& ServiceFactice::partage()
+{
+    static ServiceFactice* s = [] {
+        auto* nouveau = new ServiceFactice();
+        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
+        setenv("QUENBREL2_SERVICE_PORT", nouveau->sPort().c_str(), 1);
+        return nouveau;
+    }();
+    return *s;
 }
 
 ServiceFactice::~ServiceFactice()

@@ -20,6 +20,11 @@ public:
     ServiceFactice(const ServiceFactice&) = delete;
     ServiceFactice& operator=(const ServiceFactice&) = delete;
 
+    // One stand-in for the whole test program, started on first use, with
+    // the program pointed at it (QUENBREL2_SERVICE_HOTE and _PORT): the
+    // service's address is read once per process.
+    static ServiceFactice& partage();
+
     // 0 when it did not start.
     int port() const { return script_.port(); }
     std::string sPort() const { return std::to_string(port()); }

@@ -14,6 +14,10 @@ answered; the service acknowledges it with the line "variante NAME[:ARG]".
 Every connection is recorded in the journal file (--journal), one line per
 field: "<connection number> <key> <value in hex>", so that any byte survives.
 
+The system request ("@mto@reqt@sys@") is answered with a short availability
+text as the message and no data; the variant "blocage" keeps any answer back
+(silent) until the client gives up.
+
 Modes: "http" reads one request line ended by CR LF, checks
 "GET http://<hote>/<chemin><query>", un-escapes the query itself, checks the
 request text's first and last lines and answers in the service's format:
@@ -52,6 +56,13 @@ MARQUEUR = b"QUENBREL2"
 # The program's two script paths: transfer threads, and the send window.
 CHEMINS = ("cgi-bin/requete.cgi?", "cgi-bin/envoi.cgi?")
 LIGNE_MAX = 1 << 20
+# The system request, asked directly ("@mto@reqt@sys@") or as the send
+# window's text ("...infos"). Asked directly it gets the short availability
+# text as a message-only answer (status 0, no data), which the program
+# files as the message; the window's text is accepted with a bare message.
+SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
+DISPONIBILITE = ("Service factice, en service\n"
+                 "Modeles disponibles : tous. Bulletins : tous.\n")
 
 
 class Journal:
@@ -133,7 +144,7 @@ class ServiceHttp:
         texte = reste.replace(b"!", b"\n").replace(b"~", b" ").decode("latin-1")
         lignes = texte.split("\n")
         premieres = ("@mto@reqt@grib@", "@mto@reqt@forfait@", "@mto@reqt@bull@")
-        if texte == "@mto@reqt@sys@infos":
+        if texte in SYSTEME:
             pass
         elif lignes[0] not in premieres:
             erreurs.append("premiere ligne: %r" % lignes[0])
@@ -160,7 +171,9 @@ class ServiceHttp:
             return reponse(0, "3", "Mot de passe incorrect\n", b"", "-")
         if variante[0] == "refus":
             return reponse(0, "3", "Requete refusee\n", b"", "-")
-        if texte == "@mto@reqt@sys@infos":
+        if texte == SYSTEME[0]:
+            return reponse(0, "0", DISPONIBILITE, b"", "-")
+        if texte == SYSTEME[1]:
             return reponse(1, "0", "Service factice, en service\n", b"", "-")
         lignes = texte.split("\n")
         if variante[0] in ("taille", "trop_long"):
