@@ -92,8 +92,8 @@ echo "bands with isobars and labels, 0.5-degree wind flags), X server included, 
 sous_xvfb bench_trame "^Benchmark|_median|_p95"
 
 echo
-echo "a drag step of the request frame at 1024 x 600 (model 1 at 0.125 degree, 20 times, land"
-echo "mask): the drag event headless (drag_ms), one drawing of the map under Xvfb (draw_ms):"
+echo "a drag step of the request frame on the request page (model 1 at 0.125 degree, 20 times, land"
+echo "mask): the drag event (drag_ms), one drawing of the request map under Xvfb (draw_ms):"
 sous_xvfb bench_cadre "^Benchmark|_median"
 
 echo

@@ -1,10 +1,14 @@
 // One step of a drag of the request frame, as the pointer moves it: the
 // drag event through the frame's snapping, the request's zone line, text,
 // volume and cost (model 1 at 0.125 degree, 20 forecast times, land left
-// out through the land mask) and the models that hold the frame; then,
-// under an X server, one drawing of the request map into an offscreen.
-// A frame of 60 x 40 degrees and one filling a world view, at 1024 x 600.
-// Counters: drag_ms (the drag event, headless) and draw_ms.
+// out through the land mask) and the models that hold the frame; then one
+// drawing of the request map into an offscreen. A frame of 60 x 40
+// degrees and one filling a world view.
+//
+// Under an X server the request page itself answers the map (its zone
+// fields, model buttons and request, 1000 x 700 window); without one, a
+// host standing for the page does, and nothing is drawn.
+// Counters: drag_ms (the drag event) and draw_ms.
 //
 // Usage: bench_cadre [Google Benchmark flags]; the land masks are read
 // from the repository's data/.
@@ -14,16 +18,22 @@
 #include "map/fdc.h"
 #include "map/masques.h"
 #include "pages/choix_modele.h"
+#include "pages/vr.h"
 #include "tests/map/hote_cadre_test.h"
+#include "transport/requete.h"
+#include "ui/boutons.h"
 #include "ui/horloge.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Tabs.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -36,28 +46,22 @@ double ms(Horloge::time_point a, Horloge::time_point b)
     return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
+const char* const TEMPS[] = {"6",  "12", "18", "24", "30",  "36",  "42",  "48",  "54",  "60",
+                             "66", "72", "78", "84", "90", "96", "102", "108", "114", "120",
+                             nullptr};
+
 struct Banc {
-    Fl_Double_Window* fenetre = nullptr;
     fdc* carte = nullptr;
-    HoteCadreTest* hote = nullptr;
-    bool ecran = false;
+    requete* grib = nullptr;
+    // The zone fields take a frame; the map takes it from them.
+    void (*montrer)(const CadreZone& c) = nullptr;
 };
 
 Banc banc;
 
-void composer(requete& r)
-{
-    static const char* const TEMPS[] = {"6",  "12", "18", "24", "30", "36", "42",
-                                        "48", "54", "60", "66", "72", "78", "84",
-                                        "90", "96", "102", "108", "114", "120", nullptr};
-    r.vSetDomaine(1);
-    r.vSetMaille("0.125");
-    r.vSetParametre("Pmer");
-    r.modeValidites = 0;
-    r.vSetEcheances(TEMPS);
-}
+// ---- Without an X server: the map alone, with a host for the page.
+HoteCadreTest* hote = nullptr;
 
-// The models that hold the frame, as the page asks at each change.
 int iModeles(double n, double s, double w, double e)
 {
     static const std::vector<const TYPEDEF_MODELE*> lignes = modelesProposes();
@@ -67,12 +71,72 @@ int iModeles(double n, double s, double w, double e)
     return choixModele({n, s, w, e}, lignes, enfonces, false).resultat;
 }
 
+void vCarteSeule()
+{
+    Fl_Double_Window* fenetre = new Fl_Double_Window(1024, 600);
+    banc.carte = new fdc(0, 0, 1024, 600);
+    fenetre->end();
+    banc.carte->initialisation(FDC_VECTEUR, 600, 0);
+    hote = new HoteCadreTest(1);
+    hote->grib.vSetMaille("0.125");
+    hoteCarte.cadreModele = iModeles;
+    banc.grib = &hote->grib;
+    banc.montrer = [](const CadreZone& c) {
+        hote->champs = c;
+        banc.carte->overlay_output(2);
+    };
+}
+
+// ---- Under an X server: the request page.
+vr* requeteur = nullptr;
+
+void vPresser(classeBoutonImage** boutons, const std::string& libelle)
+{
+    for (; boutons && *boutons; ++boutons)
+        if (libelle == (*boutons)->label()) {
+            (*boutons)->setonly();
+            (*boutons)->do_callback();
+            return;
+        }
+}
+
+void vPageRequetes()
+{
+    skins();
+    configuration = new classeConfiguration();
+    configuration->preferences->onglets[0] = configuration->preferences->onglets[1] = 0;
+    static vr* pages[VR_PAGES] = {};
+    gvr = pages;
+    vInstallerHotePages();
+    Fl_Double_Window* fenetre = new Fl_Double_Window(0, 0, 1000, 700);
+    Fl_Tabs* onglets = new Fl_Tabs(0, 99, 1000, 601);
+    requeteur = pages[0] = new vr(0, 99, 1000, 601, nullptr);
+    onglets->end();
+    fenetre->end();
+    requeteur->initialisation(fenetre, 500, 0);
+    Fl_Group::current(nullptr);
+    fenetre->show();
+    Fl::flush();
+    banc.carte = requeteur->carte;
+    banc.carte->chargementAffiche = 0;
+    banc.carte->zoom(0, 0, 180, 1);
+    requeteur->boutonZone->value(1);
+    requeteur->boutonZone->do_callback();
+    vPresser(requeteur->boutonsModeles, "Monde");
+    vPresser(requeteur->boutonsMailles, "0.125");
+    banc.grib = requeteur->requeteGrib;
+    banc.montrer = [](const CadreZone& c) {
+        requeteur->setCoordonnees(c.nord, c.sud, c.ouest, c.est);
+        banc.carte->overlay_output(2);
+    };
+    fenetre->make_current();
+}
+
 // The pointer takes hold of the frame at its centre.
 void vPrendre(const CadreZone& c)
 {
     fdc& carte = *banc.carte;
-    banc.hote->champs = c;
-    carte.overlay_output(2);
+    banc.montrer(c);
     Fl::e_state = FL_BUTTON1;
     Fl::e_x = carte.x() + carte.iColonne((c.ouest + c.est) / 2);
     Fl::e_y = carte.y() + int(carte.dLigne((c.nord + c.sud) / 2));
@@ -83,7 +147,7 @@ void vPrendre(const CadreZone& c)
 void glisse(benchmark::State& state, CadreZone cadre)
 {
     vPrendre(cadre);
-    Fl_Offscreen hors = banc.ecran ? fl_create_offscreen(1024, 600) : 0;
+    Fl_Offscreen hors = requeteur ? fl_create_offscreen(banc.carte->w(), banc.carte->h()) : 0;
     int pas = 8;
     for (auto _ : state) {
         const auto t0 = Horloge::now();
@@ -100,7 +164,8 @@ void glisse(benchmark::State& state, CadreZone cadre)
             state.counters["draw_ms"] = ms(t1, Horloge::now());
         }
     }
-    state.SetLabel(banc.hote->grib.texteVolume + " Ko " + banc.hote->grib.ligneZone);
+    state.SetLabel(banc.grib->texteVolume + " Ko " + banc.grib->ligneZone + " " +
+                   banc.grib->ligneMaille);
     if (hors)
         fl_delete_offscreen(hors);
 }
@@ -111,20 +176,13 @@ void enregistrer(const std::string&)
         return;
     load_masques();
     heurecourante = 12;
-    banc.fenetre = new Fl_Double_Window(1024, 600);
-    banc.carte = new fdc(0, 0, 1024, 600);
-    banc.fenetre->end();
-    banc.carte->initialisation(FDC_VECTEUR, 600, 0);
-    banc.carte->chargementAffiche = 0;
-    banc.hote = new HoteCadreTest(1);
-    composer(banc.hote->grib);
-    hoteCarte.cadreModele = iModeles;
-    banc.ecran = std::getenv("DISPLAY") != nullptr;
-    if (banc.ecran) {
-        banc.fenetre->show();
-        Fl::flush();
-        banc.fenetre->make_current();
-    }
+    if (std::getenv("DISPLAY"))
+        vPageRequetes();
+    else
+        vCarteSeule();
+    banc.grib->vSetParametre("Pmer");
+    banc.grib->modeValidites = 0;
+    banc.grib->vSetEcheances(TEMPS);
     banc.carte->zoom(0, 0, 180, 0);
     for (const auto& [nom, cadre] :
          {std::pair{"cadre/60x40", CadreZone{60, 20, -60, 0}},
