@@ -7,6 +7,9 @@
 #include "pages/choix_modele.h"
 #include "pages/menus_modeles.h"
 #include "pages/regles_zone.h"
+#include "pages/zones_produits.h"
+#include "ui/boutons.h"
+#include "ui/palette.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -282,4 +285,43 @@ TEST(MenusModeles, ButtonsFlowInRowsUpTo227)
     // A button wider than the panel takes a row of its own, none empty.
     EXPECT_EQ(iDisposerBoutons({300, 300}, 10, 0, 20, places), 42);
     EXPECT_EQ(places, (std::vector<std::pair<int, int>>{{10, 0}, {10, 20}}));
+}
+
+namespace {
+
+// Two Metareas of the Pacific, given east of 180 as their boxes are.
+bool bBoiteTest(int famille, int numero, CadreZone& b)
+{
+    if (famille != PRODUIT_METAREA)
+        return false;
+    if (numero == 10)
+        b = {5, -60, 140, 190};
+    else if (numero == 14)
+        b = {5, -70, 160, 240};  // given east of 180
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(ZonesProduits, ButtonsWhoseAreaMeetsTheFrameTurnBlack)
+{
+    classeBoutonImage x(0, 0, 10, 10, "X"), xiv(0, 0, 10, 10, "XIV"), autre(0, 0, 10, 10, "I");
+    x.shortcut(10), xiv.shortcut(14), autre.shortcut(1);
+    classeBoutonImage* boutons[] = {&x, &xiv, &autre, nullptr};
+    // No area known yet: the buttons stay as they are.
+    x.couleurHaut = FL_RED;
+    vMarquerBoutonsProduits(boutons, PRODUIT_METAREA, {0, -10, -178, -172});
+    EXPECT_EQ(x.couleurHaut, int(FL_RED));
+    boiteProduit = bBoiteTest;
+    vMarquerBoutonsProduits(boutons, PRODUIT_METAREA, {0, -10, -178, -172});
+    EXPECT_EQ(x.couleurHaut, int(FL_BLACK));   // 140..190 is -220..-170
+    EXPECT_EQ(xiv.couleurHaut, int(FL_BLACK));
+    EXPECT_EQ(autre.couleurHaut, int(COLOR_BOUTONS_TEXTE));
+    vMarquerBoutonsProduits(boutons, PRODUIT_METAREA, {60, 50, 0, 10});
+    EXPECT_EQ(x.couleurHaut, int(COLOR_BOUTONS_TEXTE));
+    EXPECT_EQ(xiv.couleurHaut, int(COLOR_BOUTONS_TEXTE));
+    vMarquerBoutonsProduits(nullptr, PRODUIT_METAREA, {60, 50, 0, 10});
+    boiteProduit = nullptr;
 }
