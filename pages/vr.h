@@ -11,6 +11,7 @@
 #include "ui/configuration.h"
 
 #include <FL/Fl_Group.H>
+#include <functional>
 
 class AIDE;
 class BoutonsRVA;
@@ -509,6 +510,11 @@ private:
     // A section's title: its name, the switch that folds it, a help button.
     Fl_Group* pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
                             classeBouton*& bouton);
+    // A section of buttons: its title, then a content group holding what
+    // `boutons` builds from its top-left corner (answering the y below),
+    // hidden unless every section is open.
+    void vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
+                         const std::function<int(int x, int y)>& boutons);
     void vChampsZone(const CadreZone& c);
     void vDeplacerZone(int mouvement);
     void vMessageCarte(const char* texte);

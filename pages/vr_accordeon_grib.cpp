@@ -5,6 +5,7 @@
 // their removal.
 #include "pages/vr.h"
 
+#include "pages/dans_groupe.h"
 #include "pages/regles_requeteur.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -177,4 +178,19 @@ Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
     pBoutonAide(x + w - 20, y + 2, sujet);
     g->end();
     return g;
+}
+
+void vr::vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
+                         const std::function<int(int x, int y)>& boutons)
+{
+    DansGroupe dans(packGrib);
+    SectionGrib& s = sectionsGrib[section];
+    s.titre = pTitreSection(nom, sujet, deplier, s.deplier);
+    const int x = packGrib->x(), y = s.titre->y() + 24;
+    s.contenu = new Fl_Group(x, y, packGrib->w(), 22);
+    const int bas = boutons(x + 4, y + 1);
+    s.contenu->size(packGrib->w(), bas - y);
+    s.contenu->end();
+    if (!GRIB_DEPLIER)
+        s.contenu->hide();
 }

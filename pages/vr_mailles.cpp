@@ -3,14 +3,12 @@
 #include "pages/vr.h"
 
 #include "map/fdc.h"
-#include "pages/dans_groupe.h"
 #include "pages/menus_modeles.h"
 #include "transport/requete.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 
-#include <FL/Fl_Pack.H>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -50,24 +48,17 @@ int vr::menu_mailles(int x, int y, int code, int type, Fl_Callback* rappel)
 
 void vr::vRequeteurGribMailles(int code)
 {
-    DansGroupe dans(packGrib);
-    SectionGrib& s = sectionsGrib[SECTION_MAILLES];
-    s.titre = pTitreSection(CLE_LOCAL("Maille"), 3, vBoutonRequeteurGribMaillesContenuCallback,
-                            s.deplier);
-    const int x = packGrib->x(), y = s.titre->y() + 24;
-    s.contenu = new Fl_Group(x, y, packGrib->w(), 22);
-    const int bas = menu_mailles(x + 4, y + 1, code, FL_RADIO_BUTTON,
-                                 vBoutonRequeteurGribMaillesCallback);
-    s.contenu->size(packGrib->w(), bas - y);
-    s.contenu->end();
+    vSectionBoutons(SECTION_MAILLES, CLE_LOCAL("Maille"), 3,
+                    vBoutonRequeteurGribMaillesContenuCallback, [this, code](int x, int y) {
+                        return menu_mailles(x, y, code, FL_RADIO_BUTTON,
+                                            vBoutonRequeteurGribMaillesCallback);
+                    });
     vPasChampsZone(requeteGrib->maille);
     // The request's mesh text is its mesh line after "M ".
     const std::string& ligne = requeteGrib->ligneMaille;
     const std::string texte = ligne.size() > 2 ? ligne.substr(2) : "";
     for (classeBoutonImage** b = boutonsMailles; *b; ++b)
         (*b)->value(texte == (*b)->label());
-    if (!GRIB_DEPLIER)
-        s.contenu->hide();
 }
 
 void vr::vBoutonRequeteurGribMaillesCallback(Fl_Widget* bouton, void* donnees)

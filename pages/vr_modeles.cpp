@@ -7,7 +7,6 @@
 #include "gribdata/modeles.h"
 #include "map/fdc.h"
 #include "pages/choix_modele.h"
-#include "pages/dans_groupe.h"
 #include "pages/menus_modeles.h"
 #include "pages/zones_produits.h"
 #include "transport/requete.h"
@@ -16,7 +15,6 @@
 #include "ui/local.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Pack.H>
 #include <FL/fl_draw.H>
 #include <cstdio>
 #include <vector>
@@ -61,17 +59,11 @@ int vr::menu_modeles(int x, int y, int type, Fl_Callback* rappel)
 
 void vr::vRequeteurGribModeles()
 {
-    DansGroupe dans(packGrib);
-    SectionGrib& s = sectionsGrib[SECTION_MODELES];
-    s.titre = pTitreSection(CLE_LOCAL("Modele"), 2, vBoutonRequeteurGribModelesContenuCallback,
-                            s.deplier);
-    const int x = packGrib->x(), y = s.titre->y() + 24;
-    s.contenu = new Fl_Group(x, y, packGrib->w(), 22);
-    const int bas = menu_modeles(x + 4, y + 1, FL_RADIO_BUTTON, vBoutonRequeteurGribModelesCallback);
-    s.contenu->size(packGrib->w(), bas - y);
-    s.contenu->end();
-    if (!GRIB_DEPLIER)
-        s.contenu->hide();
+    vSectionBoutons(SECTION_MODELES, CLE_LOCAL("Modele"), 2,
+                    vBoutonRequeteurGribModelesContenuCallback, [this](int x, int y) {
+                        return menu_modeles(x, y, FL_RADIO_BUTTON,
+                                            vBoutonRequeteurGribModelesCallback);
+                    });
     modeleCourant = requeteGrib->modele;
     if (chargementRequete) {
         if (classeBoutonImage* b = pBoutonModele(boutonsModeles, requeteGrib->modele))
