@@ -306,10 +306,13 @@ TEST_F(Cadre, ArrowsMoveOneMeshPageUpGrowsATypedLatitudeMovesViewAndFrame)
     carte->inputCallback(1, 30.0f);
     EXPECT_DOUBLE_EQ(carte->centreLatitude, 30);
     vChamps({40.5, 19.5, -20.5, 20.5}, "latitude typed");
+    // Typed near the pole, the frame keeps its height below 90 N.
+    carte->inputCallback(1, 85.0f);
+    vChamps({90, 69, -20.5, 20.5}, "latitude near the pole");
     // Locked, the view moves and the frame stays.
     carte->verrou = 1;
     carte->inputCallback(0, 50.0f);
     EXPECT_DOUBLE_EQ(carte->centreLongitude, 50);
-    vChamps({40.5, 19.5, -20.5, 20.5}, "locked");
+    vChamps({90, 69, -20.5, 20.5}, "locked");
     carte->verrou = 0;
 }

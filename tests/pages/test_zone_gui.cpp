@@ -185,6 +185,12 @@ TEST_F(Zone, TheMeshButtonsOfAModelWriteTheMeshAndTheDomain)
     cliquer(bouton(page->boutonsMailles, "0.125"));
     EXPECT_TRUE(bLigne("D mondehr") && bLigne("M 0.125"));
     EXPECT_DOUBLE_EQ(page->champsZone[BORNE_EST]->step(), 0.125);
+    // A model without meshes gets no mesh button (nothing to divide by).
+    const CadreZone z2 = champs();
+    EXPECT_EQ(page->menu_mailles(10, 100, 2, FL_RADIO_BUTTON, nullptr), 122);
+    ASSERT_NE(page->boutonsMailles, nullptr);
+    EXPECT_EQ(page->boutonsMailles[0], nullptr);
+    vChamps(z2, "no mesh, no move");
     GRIB_DEPLIER = 0;
     AFFICHE_AIDE = 1;
 }
