@@ -184,6 +184,10 @@ TEST_F(Cadre, HandleOnTheCornerBoatAtTheCentreNoHandleForAPackage)
     EXPECT_TRUE(images(*dessin(), 26, 26).empty());
     hote.forfait = 0, hote.zoneDefinie = 0;
     EXPECT_TRUE(images(*dessin(), 26, 26).empty());
+    // The fill goes with the map whose pixels it shows.
+    ASSERT_NE(FDCTR, nullptr);
+    fenetre.reset();
+    EXPECT_EQ(FDCTR, nullptr);
 }
 
 TEST_F(Cadre, AMovingZoneDrawsItsFramesAndTrackFromTheLatestRun)
