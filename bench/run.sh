@@ -30,6 +30,17 @@ if [ ! -s "$fichier.bz2" ]; then
 fi
 
 taille() { wc -c < "$1" | tr -d ' '; }
+
+# A map benchmark that draws through the toolkit, under an X server of its
+# own; the figures it prints matching $2.
+sous_xvfb() {
+    if [ -x "$build/bench/map/$1" ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/$1" 2>&1 | grep -E "$2"
+    else
+        echo "$1 is built with the tests (make test first)"
+    fi
+}
+
 echo "file: $(taille "$fichier") bytes; .gz $(taille "$fichier.gz"); .bz2 $(taille "$fichier.bz2")"
 
 resultats=$donnees/results.csv
@@ -73,20 +84,17 @@ echo "contouring a 0.25-degree world field, headless (medians of 5):"
 
 echo
 echo "wind flags of a global 0.5-degree field, whole world at 1024 x 600, X server included:"
-if [ -x "$build/bench/map/bench_vent" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_vent" 2>&1 | grep -E "^Benchmark|_median|_p95"
-else
-    echo "bench_vent is built with the tests (make test first)"
-fi
+sous_xvfb bench_vent "^Benchmark|_median|_p95"
 
 echo
 echo "whole frame of a viewer map, whole world at 1024 x 600 (coastline, 0.5-degree pressure"
 echo "bands with isobars and labels, 0.5-degree wind flags), X server included, per layer:"
-if [ -x "$build/bench/map/bench_trame" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_trame" 2>&1 | grep -E "^Benchmark|_median|_p95"
-else
-    echo "bench_trame is built with the tests (make test first)"
-fi
+sous_xvfb bench_trame "^Benchmark|_median|_p95"
+
+echo
+echo "a drag step of the request frame on the request page (model 1 at 0.125 degree, 20 times, land"
+echo "mask): the drag event (drag_ms), one drawing of the request map under Xvfb (draw_ms):"
+sous_xvfb bench_cadre "^Benchmark|_median"
 
 echo
 echo "charts of a map point on a 200-message file (0.5-degree, 121 x 81 points), X server"

@@ -51,6 +51,11 @@ fdc::~fdc()
     delete vuePixmap;
     Dru_Pixmap::free(decoupe);
     delete[] reechantillon;
+    // The frame's fill shows this map's pixels: it goes with them.
+    if (FDCTR && fondBleu && FDCTR->data()[0] == reinterpret_cast<const char*>(fondBleu)) {
+        delete FDCTR;
+        FDCTR = nullptr;
+    }
     delete[] fondBleu;
     delete marqueur;
     delete[] marqueurPixels;

@@ -143,6 +143,35 @@ public:
     // The frame rectangle from its geographic bounds.
     void vOverlayDepuisBornes();
 
+    // ---- The request frame of the request page (page 0): the zone of its
+    // GRIB request, drawn over the map and changed by the mouse, the keys
+    // and the title bar's position inputs.
+    // After any change of the bounds: snapped to the mesh and the model's
+    // grid through the page, which rewrites the request and checks which
+    // models hold the frame.
+    void overlay_cadre();
+    // 1 hides the frame; 2 takes it from the zone fields and shows it; 0
+    // (while the map draws) writes its bounds beside it; 2 and 3 ask for a
+    // redraw.
+    void overlay_output(int mode);
+    void draw_overlay(int resized);
+    // The frame's centre onto the view's centre, or onto the pointer
+    // (through the page's zone).
+    void overlay_move();
+    void overlay_deplace();
+    // The title bar's latitude (`which` non-zero) or longitude typed: the
+    // view centres there, and the frame with it.
+    void inputCallback(int which, float value);
+    // The three modes of a drag of the left button.
+    void redimensionnement_overlay();
+    void drag_overlay();
+    void mousedrag_fdc();
+    // The bounds' texts beside the frame, when it is far enough from the
+    // view's sides and large enough.
+    void vEcrireBornesCadre();
+    // The GRIB request's mesh as the page gives it; 0 without a page.
+    double overlayMaille() const;
+
     // ---- Layers of the map's own: the coastline (mode -1 over opaque
     // bands; 1 or more first paints the plain sea), one coastline record,
     // the graticule, the scale and the messages (kind 0 the loading text,
@@ -202,17 +231,12 @@ public:
 
     // ---- Layers and frame operations of parts still to come.
     // Metarea zones (0 own colours, 1 grey, 2 white), model domains, image
-    // products and their zones, the request frame, the routes.
+    // products and their zones, the routes.
     void bulletins(int mode);
     void modeles();
     void images();
     void preisos();
-    void draw_overlay(int resized);
     void drawRoutes();
-    // The request frame: hide (1), take from the zone fields and show (2);
-    // moved to the cursor.
-    void overlay_output(int mode);
-    void overlay_deplace();
     // The view as the contouring reads it.
     VueCarte vueCarte() const;
     // The page's isoline settings, opacity and isoline flag into a band
@@ -297,9 +321,22 @@ public:
     double seuils[6] = {};    // m/2, m/4, m/16, m/96, m/512, m/1024
     int carteX, carteY;       // the widget's position
     int curseurX = 0, curseurY = 0;
+    // The request frame: its rectangle (pixels relative to the map; the
+    // width and height are negative while a resize drags the corner above
+    // or left of the opposite one), its bounds (degrees; west below -180
+    // or east above 180 across the antimeridian), and its height and width
+    // in degrees as a resize or the zone fields last set them, which a
+    // move keeps.
     int cadreGauche = 0, cadreHaut = 0, cadreLargeur = 0, cadreHauteur = 0;
     double cadreNord = 0.0, cadreSud = 0.0, cadreOuest = 0.0, cadreEst = 0.0;
-    double cadreExtra = 0.0;
+    double etendueCadreLatitude = 0.0, etendueCadreLongitude = 0.0;
+    // Where in the frame the pointer took hold during a move (x 0: not
+    // yet); a pointer move lets go.
+    int priseX = 0, priseY = 0;
+    // The mode of the drag under way, chosen at its first event.
+    int glisseRedimension = 0, glisseDeplacement = 0, glissePan = 0;
+    // The boat drawn at the frame's centre: 0 the monohull.
+    int bateau = 0;
     char chargement[128] = "";
     int chargementAffiche = 0;
     int listeEtat = 0;
@@ -322,6 +359,10 @@ public:
     // further drawing is asked for.
     int dessinEnCours = 0;
 };
+
+// The request frame's translucent fill, made again at each drawing of the
+// frame at its visible size; owned here.
+extern Fl_RGB_Image* FDCTR;
 
 // Steps of the auto-repeat zoom, run as toolkit timeouts.
 void zoomer(fdc* carte);

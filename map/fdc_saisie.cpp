@@ -178,6 +178,8 @@ int fdc::handle(int event)
 // shown are those under the cursor, not at the previous event's place.
 void fdc::mousemove()
 {
+    // A move lets go of the request frame.
+    priseX = 0;
     coordonneesmouse();
     curseurX = Fl::event_x() - carteX;
     curseurY = Fl::event_y() - carteY;

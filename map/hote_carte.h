@@ -5,6 +5,7 @@
 #define MAP_HOTE_CARTE_H
 
 #include <functional>
+#include <vector>
 
 class fdc;
 
@@ -17,6 +18,21 @@ enum { SOUS_PAGE_AUCUNE = 0, SOUS_PAGE_GRIB, SOUS_PAGE_BULLETINS, SOUS_PAGE_IMAG
 // The moves of the request zone: one side by one mesh, or the whole zone
 // one mesh larger or smaller.
 enum { ZONE_OUEST, ZONE_NORD, ZONE_EST, ZONE_SUD, ZONE_PLUS, ZONE_MOINS };
+
+// The request's moving zone as the frame follows it: course and speed,
+// and the time buttons of the request (its validities in validity mode,
+// else its forecast times), each pressed or not, with the number it
+// carries and its label read as a number.
+struct TempsZone {
+    int presse;
+    int numero;
+    double libelle;
+};
+struct ZoneMobile {
+    float cap = 0, vitesse = 0;
+    int validites = 0;
+    std::vector<TempsZone> temps;
+};
 
 struct HoteCarte {
     // ---- The pages.
@@ -36,6 +52,29 @@ struct HoteCarte {
     void (*echeance)(int page, int suivante);
     // Moves or resizes the request zone (ZONE_*).
     void (*zone)(int mouvement);
+
+    // ---- The request page's zone and GRIB request, for the request
+    // frame on its map.
+    // Snaps a frame to the mesh, at least one mesh high and wide, shows it
+    // in the zone fields and writes the snapped bounds back.
+    void (*setgetCoordonnees)(double& nord, double& sud, double& ouest, double& est);
+    // Snaps and shows a frame in the zone fields.
+    void (*setCoordonnees)(double nord, double sud, double ouest, double est);
+    // The four zone fields; 0 when there are none.
+    int (*getCoordonnees)(double& nord, double& sud, double& ouest, double& est);
+    // Snaps a frame to the model's grid through the GRIB request, which
+    // rewrites its zone line and text, and writes it back.
+    void (*vZone)(double& nord, double& sud, double& ouest, double& est);
+    // The GRIB request's mesh (degrees) and the page's model code.
+    double (*maille)();
+    int (*modele)();
+    // Enables the models whose domain holds the frame; the code of the
+    // model that fits it (0: none).
+    int (*cadreModele)(double nord, double sud, double ouest, double est);
+    // The moving zone; 0 when it is off.
+    int (*zoneMobile)(ZoneMobile& zone);
+    // The zone section redraws its fields.
+    void (*redessinerZone)();
 
     // ---- The main window and its title bar.
     // The title bar's map tools show the map's state: base map, Metarea

@@ -72,12 +72,18 @@ void vEcheance(int index, int suivante)
 
 void vZone(int mouvement)
 {
-    static void (vr::*const MOUVEMENTS[])() = {
-        &vr::setCoordonneesGauche, &vr::setCoordonneesHaut, &vr::setCoordonneesDroit,
-        &vr::setCoordonneesBas,    &vr::setCoordonneesPlus, &vr::setCoordonneesMoins};
-    vr* requeteur = pPage(0);
-    if (requeteur && mouvement >= ZONE_OUEST && mouvement <= ZONE_MOINS)
-        (requeteur->*MOUVEMENTS[mouvement])();
+    vr* p = pPage(0);
+    if (!p)
+        return;
+    switch (mouvement) {
+    case ZONE_OUEST: p->setCoordonneesGauche(); break;
+    case ZONE_NORD: p->setCoordonneesHaut(); break;
+    case ZONE_EST: p->setCoordonneesDroit(); break;
+    case ZONE_SUD: p->setCoordonneesBas(); break;
+    case ZONE_PLUS: p->setCoordonneesPlus(); break;
+    case ZONE_MOINS: p->setCoordonneesMoins(); break;
+    default: break;
+    }
 }
 
 }  // namespace
@@ -92,4 +98,5 @@ void vInstallerHotePages()
     hoteCarte.copierRequete = vCopier;
     hoteCarte.echeance = vEcheance;
     hoteCarte.zone = vZone;
+    vInstallerHoteCadre();
 }

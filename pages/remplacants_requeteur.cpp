@@ -1,8 +1,7 @@
 // Stand-ins for the request page's panels still to come, so that the
-// product tabs, the accordion and the recapitulation run now: the Zone
-// section holds only the page's help pane, the packages, bulletin and
-// image pages are empty, and the zone's clear button only takes the frame
-// off the map. Each goes when its panel is built.
+// product tabs, the accordion and the model choice run now: the packages,
+// bulletin and image pages are empty, and the GRIB sections after the
+// mesh are not built. Each goes when its panel is built.
 #include "pages/vr.h"
 
 #include "map/fdc.h"
@@ -13,11 +12,6 @@
 
 #include <initializer_list>
 #include <FL/Fl_Pack.H>
-
-void vr::vGroupRequeteurGribZone()
-{
-    voletAideGrib = new AIDE(packGrib->x(), packGrib->y(), 230 - SCROLL_DECALAGE, "1", this, 210);
-}
 
 void vr::vGroupRequeteurForfaits(int x, int y, int w, int h)
 {
@@ -55,16 +49,14 @@ void vr::vGroupRequeteurImagesArrange(int topic)
         aideImages = topic;
 }
 
-void vr::vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget*, void* donnees)
-{
-    vr* page = static_cast<vr*>(donnees);
-    if (page->carte)
-        page->carte->overlay_output(1);
-    if (!page->zoneExiste)
-        return;
-    page->zoneExiste = 0;
-    page->boutonEnvoyer->deactivate();
-}
+// The sections the model choice rebuilds after the mesh, and the saved
+// requests' chooser, come with their own panels.
+void vr::vRequeteurGribParametres(int) {}
+void vr::vRequeteurGribEcheances(int) {}
+void vr::vRequeteurGribTerre(int) {}
+void vr::vRequeteurGribDeplacement(int) {}
+void vr::vRequeteurGribAbonnement() {}
+void vr::vBoutonRequeteurBrowserCallback(Fl_Widget*, void*) {}
 
 void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
 {

@@ -6,9 +6,12 @@
 #ifndef PAGES_VR_H
 #define PAGES_VR_H
 
+#include "gribdata/modeles.h"
+#include "pages/regles_zone.h"
 #include "ui/configuration.h"
 
 #include <FL/Fl_Group.H>
+#include <functional>
 
 class AIDE;
 class BoutonsRVA;
@@ -33,6 +36,7 @@ class classeBoutonImage;
 class classeRoundBouton;
 class fdc;
 class requete;
+class spinnerOutput;
 struct Fl_Menu_Item;
 struct TYPEDEF_PARAMETRE;
 struct grib;
@@ -89,15 +93,52 @@ public:
     void vVisualisateur(int x, int y, int w, int h);
     void vTabsRequeteur(int x, int y, int w, int h);
 
-    // ---- What the map calls of the request panels still to come
-    // (stand-ins): the request zone moved or resized by one mesh, the
-    // request text copied.
+    // ---- Request page: the Zone section (vr_zone.cpp). Every bound is a
+    // whole multiple of the GRIB request's mesh.
+    // Snaps a frame and shows it in the four fields.
+    void setCoordonnees(double N, double S, double W, double E);
+    // Snaps a frame the map gives, at least one mesh high and wide, shows
+    // it and writes the snapped bounds back.
+    void setgetCoordonnees(double& N, double& S, double& W, double& E);
+    void getCoordonnees(double& N, double& S, double& W, double& E);
+    // The zone moved or resized by one mesh; refused at a pole or below
+    // one mesh.
     void setCoordonneesGauche();
     void setCoordonneesHaut();
     void setCoordonneesDroit();
     void setCoordonneesBas();
     void setCoordonneesPlus();
     void setCoordonneesMoins();
+    // A wheel turn on a bound field; the zone switch; the zone cleared.
+    static void vInputRequeteurGribZoneCadreCallback(Fl_Widget* champ, void* page);
+    static void vBoutonRequeteurGribZoneTitreCallback(Fl_Widget* bouton, void* page);
+    // The four fields as a zone.
+    CadreZone cadreZone();
+    // The fields step by `pas`.
+    void vPasChampsZone(double pas);
+    // The saved requests' chooser.
+    static void vBoutonRequeteurBrowserCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,
+    // vr_mailles.cpp). The menus build one button per offered model, or
+    // per mesh of model `code`, from (x, y); they answer the y below.
+    int menu_modeles(int x, int y, int type, Fl_Callback* rappel);
+    void vRequeteurGribModeles();
+    static void vBoutonRequeteurGribModelesCallback(Fl_Widget* bouton, void* page);
+    int menu_mailles(int x, int y, int code, int type, Fl_Callback* rappel);
+    void vRequeteurGribMailles(int code);
+    static void vBoutonRequeteurGribMaillesCallback(Fl_Widget* bouton, void* page);
+    // Enables the models whose domain holds the frame and switches from a
+    // chosen one that no longer does; the code of the last that holds it,
+    // 0 when none does or a moving zone leaves the chosen one.
+    int CadreModele(double N, double S, double W, double E);
+    // The sections the model choice builds after the mesh (with their own
+    // panels).
+    void vRequeteurGribParametres(int code);
+    void vRequeteurGribEcheances(int code);
+    void vRequeteurGribTerre(int inutilise);
+    void vRequeteurGribDeplacement(int inutilise);
+    void vRequeteurGribAbonnement();
 
     // ---- Request page: the left panel (vr_requeteur.cpp), the product bar
     // (vr_produits.cpp) and the product tabs (vr_onglets.cpp).
@@ -127,8 +168,11 @@ public:
     static void vBoutonRequeteurGribDeplacementContenuCallback(Fl_Widget* bouton, void* page);
     // The Zone section's open-all switch.
     static void vBoutonRequeteurGribZoneContenuCallback(Fl_Widget* bouton, void* page);
-    // Takes the sections after the models out of the accordion.
+    // Takes the sections after the models out of the accordion and
+    // deletes them (once the event that may come from one of them is
+    // over).
     void vRequeteurGribEffacerGroupes();
+    void vSupprimerSection(int section);
 
     // ---- Request page: the other product pages and what they share with
     // the tabs (built with their own panels).
@@ -387,6 +431,19 @@ public:
     classeBouton* boutonEnvoyer = nullptr;
     classeBouton* boutonAideRequeteur = nullptr;
     Fl_Box* legendeEnvoyer = nullptr;
+    // The Zone section: its group, its switch and its four fields (north,
+    // south, west, east).
+    Fl_Group* groupeZone = nullptr;
+    classeBoutonImage* boutonZone = nullptr;
+    spinnerOutput* champsZone[4] = {};
+    // The model buttons (one per offered model) and the mesh buttons with
+    // their labels: null-terminated arrays of the sections' buttons,
+    // rebuilt with them (the arrays owned).
+    classeBoutonImage** boutonsModeles = nullptr;
+    classeBoutonImage** boutonsMailles = nullptr;
+    char libellesMailles[MAILLES][8] = {};
+    int modeleCourant = 0;       // the model chosen
+    int chargementRequete = 0;   // a saved request is being loaded
     int modeForfaits = 0;  // the packages page is the product page
     int zoneExiste = 0;    // a request frame is drawn
     int deplacement = 0;   // the moving zone is on
@@ -450,6 +507,18 @@ private:
     void vBasPanneauRequeteur(int x, int y, int h);
     void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume);
     void vDeplierSection(int section, Fl_Widget* bouton);
+    // A section's title: its name, the switch that folds it, a help button.
+    Fl_Group* pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
+                            classeBouton*& bouton);
+    // A section of buttons: its title, then a content group holding what
+    // `boutons` builds from its top-left corner (answering the y below),
+    // hidden unless every section is open.
+    void vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
+                         const std::function<int(int x, int y)>& boutons);
+    void vChampsZone(const CadreZone& c);
+    void vDeplacerZone(int mouvement);
+    void vMessageCarte(const char* texte);
+    void vMarquerZonesProduits(const CadreZone& cadre);
     void vOngletForfaits();
     void vOngletGrib();
     void vOngletBulletinsImages();
@@ -475,8 +544,10 @@ TYPEDEF_VUE vueDeCarte(const fdc& carte);
 // The main window's geometry as the settings keep it: at least 770 x 539.
 void vSauverGeometrie(TYPEDEF_PREFERENCES& preferences, int x, int y, int w, int h);
 
-// Installs what the maps ask of the pages (map/hote_carte.h).
+// Installs what the maps ask of the pages (map/hote_carte.h), the request
+// frame's questions to the request page among them.
 void vInstallerHotePages();
+void vInstallerHoteCadre();
 
 // What the incoming-folder scan asks of the viewer pages (crochetsScan).
 void vInstallerCrochetsPages();

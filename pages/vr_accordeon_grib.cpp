@@ -1,15 +1,21 @@
 // The GRIB request page: an accordion of sections in a scroll area, with
 // the page's help pane moved to the section of the last help topic, each
 // section folded or unfolded by the switch of its title, and the Zone
-// section's switch that opens or folds them all.
+// section's switch that opens or folds them all; the sections' titles and
+// their removal.
 #include "pages/vr.h"
 
+#include "pages/dans_groupe.h"
 #include "pages/regles_requeteur.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/globales_ui.h"
+#include "ui/local.h"
+#include "ui/palette.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 #include <cstdlib>
@@ -122,13 +128,69 @@ void vr::vBoutonRequeteurGribZoneContenuCallback(Fl_Widget* bouton, void* donnee
     b->redraw();
 }
 
+void vr::vSupprimerSection(int section)
+{
+    SectionGrib& s = sectionsGrib[section];
+    for (Fl_Group* g : {s.titre, s.contenu})
+        if (g) {
+            if (packGrib)
+                packGrib->remove(g);
+            // The event under way may come from a button of the section.
+            Fl::delete_widget(g);
+        }
+    s = SectionGrib();
+    if (section == SECTION_MODELES) {
+        delete[] boutonsModeles;
+        boutonsModeles = nullptr;
+    } else if (section == SECTION_MAILLES) {
+        delete[] boutonsMailles;
+        boutonsMailles = nullptr;
+    }
+}
+
 void vr::vRequeteurGribEffacerGroupes()
 {
     for (int s = SECTION_MAILLES; s < SECTIONS_GRIB; ++s)
-        for (Fl_Group* g : {sectionsGrib[s].titre, sectionsGrib[s].contenu})
-            if (g && packGrib)
-                packGrib->remove(g);
-    if (abonnementGrib && packGrib)
-        packGrib->remove(abonnementGrib);
+        vSupprimerSection(s);
+    if (abonnementGrib) {
+        if (packGrib)
+            packGrib->remove(abonnementGrib);
+        Fl::delete_widget(abonnementGrib);
+        abonnementGrib = nullptr;
+    }
     deplacement = 0;
+}
+
+Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
+                            classeBouton*& bouton)
+{
+    const int x = packGrib->x(), y = packGrib->y(), w = packGrib->w();
+    Fl_Group* g = new Fl_Group(x, y, w, 24);
+    Fl_Box* titre = new Fl_Box(x + 4, y, w - 44, 24);
+    titre->copy_label(pcTraduire(nom));
+    titre->labelsize(13);
+    titre->labelcolor(COLOR_ORANGE_TEXTE);
+    titre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    bouton = new classeBouton(x + w - 40, y + 2, 20, 20, GRIB_DEPLIER ? "@+22>" : "@+2>");
+    bouton->type(FL_TOGGLE_BUTTON);
+    bouton->value(GRIB_DEPLIER);
+    bouton->callback(deplier, this);
+    pBoutonAide(x + w - 20, y + 2, sujet);
+    g->end();
+    return g;
+}
+
+void vr::vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
+                         const std::function<int(int x, int y)>& boutons)
+{
+    DansGroupe dans(packGrib);
+    SectionGrib& s = sectionsGrib[section];
+    s.titre = pTitreSection(nom, sujet, deplier, s.deplier);
+    const int x = packGrib->x(), y = s.titre->y() + 24;
+    s.contenu = new Fl_Group(x, y, packGrib->w(), 22);
+    const int bas = boutons(x + 4, y + 1);
+    s.contenu->size(packGrib->w(), bas - y);
+    s.contenu->end();
+    if (!GRIB_DEPLIER)
+        s.contenu->hide();
 }

@@ -113,8 +113,9 @@ void vr::vLibererRequeteur()
     delete puitsBulletins;
     delete puitsGrib;
     puitsBulletins = puitsGrib = nullptr;
-    for (classeBoutonImage** tableau : {boutonsForfaits, boutonsGmdss, boutonsSatellites,
-                                        boutonsPreisos, boutonsNavtex, boutonsLarge, boutonsCotes})
+    for (classeBoutonImage** tableau :
+         {boutonsForfaits, boutonsGmdss, boutonsSatellites, boutonsPreisos, boutonsNavtex,
+          boutonsLarge, boutonsCotes, boutonsModeles, boutonsMailles})
         delete[] tableau;
     // Panes and sections out of their accordion belong to no group.
     vSupprimerOrphelin(voletAideGrib);

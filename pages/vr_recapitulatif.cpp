@@ -3,6 +3,8 @@
 // RecapitulatifPage), and for GRIB requests the compression of the answer.
 #include "pages/vr.h"
 
+#include "pages/dans_groupe.h"
+
 #include "transport/requete.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
@@ -37,17 +39,6 @@ void vUnite(int x, int y, const char* texte)
     b->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
 }
 
-// A recapitulation is rebuilt into the bottom strip's group, whatever
-// group is open at the time.
-struct DansGroupe {
-    Fl_Group* courant = Fl_Group::current();
-    explicit DansGroupe(Fl_Group* groupe)
-    {
-        if (groupe)
-            Fl_Group::current(groupe);
-    }
-    ~DansGroupe() { Fl_Group::current(courant); }
-};
 
 }  // namespace
 

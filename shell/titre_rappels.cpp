@@ -27,9 +27,9 @@ classGroupeTitre* titreDe(void* donnees)
     return static_cast<classGroupeTitre*>(donnees);
 }
 
-// A typed coordinate re-centres the view, the other one kept. A text that
-// is not a number, or is not finite, leaves the view as it was; the map's
-// own limits clamp the rest.
+// A typed coordinate re-centres the view, the other one kept, and the
+// request frame with it. A text that is not a number, or is not finite,
+// leaves the view as it was; the map's own limits clamp the rest.
 void vRecentrer(Fl_Widget* entree, bool latitude)
 {
     float v = 0;
@@ -39,10 +39,7 @@ void vRecentrer(Fl_Widget* entree, bool latitude)
     fdc* carte = classGroupeTitre::pCarteDevant();
     if (!carte)
         return;
-    if (latitude)
-        carte->zoom(v, carte->centreLongitude, 0, 1);
-    else
-        carte->zoom(carte->centreLatitude, v, 0, 1);
+    carte->inputCallback(latitude ? 1 : 0, v);
 }
 
 // Starts or stops the repeat; both buttons then show the map's counters

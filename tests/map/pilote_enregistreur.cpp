@@ -1,5 +1,7 @@
 #include "tests/map/pilote_enregistreur.h"
 
+#include <FL/Fl_Bitmap.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
 
 // The display's own driver is replaced too: drawing an image the first
@@ -51,4 +53,28 @@ void PiloteEnregistreur::vertex(double x, double y)
 {
     sommets.push_back({x, y});
     Fl_Xlib_Graphics_Driver::vertex(x, y);
+}
+
+void PiloteEnregistreur::xyline(int x, int y, int x1)
+{
+    traits.push_back({x, y, x1, y, Fl_Graphics_Driver::color()});
+    Fl_Xlib_Graphics_Driver::xyline(x, y, x1);
+}
+
+void PiloteEnregistreur::yxline(int x, int y, int y1)
+{
+    traits.push_back({x, y, x, y1, Fl_Graphics_Driver::color()});
+    Fl_Xlib_Graphics_Driver::yxline(x, y, y1);
+}
+
+void PiloteEnregistreur::draw(Fl_RGB_Image* image, int x, int y, int l, int h, int cx, int cy)
+{
+    images.push_back({x, y, l, h, image->d(), Fl_Graphics_Driver::color()});
+    Fl_Xlib_Graphics_Driver::draw(image, x, y, l, h, cx, cy);
+}
+
+void PiloteEnregistreur::draw(Fl_Bitmap* image, int x, int y, int l, int h, int cx, int cy)
+{
+    images.push_back({x, y, l, h, 0, Fl_Graphics_Driver::color()});
+    Fl_Xlib_Graphics_Driver::draw(image, x, y, l, h, cx, cy);
 }

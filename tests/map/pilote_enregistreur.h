@@ -22,6 +22,12 @@ public:
     struct Point {
         double x, y;
     };
+    // A picture drawn: its place and size, its depth (0 for a one-bit
+    // picture, drawn in the current colour).
+    struct Image {
+        int x, y, l, h, profondeur;
+        Fl_Color couleur;
+    };
 
     // Records while alive: the program draws through it.
     PiloteEnregistreur();
@@ -35,12 +41,18 @@ public:
     std::vector<Texte> ecrits;
     std::vector<Trait> traits;
     std::vector<Point> sommets;
+    std::vector<Image> images;
 
     void draw(const char* str, int n, int x, int y) override;
     void vertex(double x, double y) override;
+    void draw(Fl_RGB_Image* image, int x, int y, int l, int h, int cx, int cy) override;
+    void draw(Fl_Bitmap* image, int x, int y, int l, int h, int cx, int cy) override;
 
 protected:
     void line(int x, int y, int x1, int y1) override;
+    // Horizontal and vertical lines are recorded as lines.
+    void xyline(int x, int y, int x1) override;
+    void yxline(int x, int y, int y1) override;
 
 private:
     Fl_Graphics_Driver* ancien_;

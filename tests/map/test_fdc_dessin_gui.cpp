@@ -1,7 +1,8 @@
 // The order of a map's layers, recorded on the way to X11: the stand-in
 // layers, the field layers (bands, wind flags, isoline labels) and the
 // read-out popup leave a mark among the texts, the graticule is known by
-// its "EQ", the scale by its "Milles".
+// its "EQ", the scale by its "Milles", the request frame by its north
+// bound.
 #include "tests/map/carte_fenetre.h"
 
 #include "ecriture_grib_test.h"
@@ -53,6 +54,7 @@ std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
                         : t.texte == "Milles"     ? "echelle"
                         : t.texte == c.chargement ? "chargement"
                         : t.texte == FDCHAINE && FDCHAINE[0] ? "legende"
+                        : t.texte == "20.00\u00b0N" ? "draw_overlay"
                                                   : "";
         if (!n.empty() && (v.empty() || v.back() != n))
             v.push_back(n);
@@ -136,6 +138,7 @@ TEST_F(Dessin, CaptionFrameLoadingTextAndReadOutBeforeTheScale)
     std::snprintf(FDCHAINE, sizeof FDCHAINE, "Photo Satellite 20090315 - 12 UTC");
     carte->fdcCallback(FDC_SATELLITE, 0);
     carte->page = 0, carte->overlay = 1, carte->chargementAffiche = 1;
+    carte->cadreNord = 20, carte->cadreSud = -10, carte->cadreOuest = -20, carte->cadreEst = 30;
     EXPECT_EQ(ordre(), (Liste{"graticule", "legende", "draw_overlay", "drawRoutes", "chargement",
                               "echelle"}));
     carte->fdcCallback(FDC_VECTEUR, 0);

@@ -2,11 +2,13 @@
 // the text of the editor shown, with its volume and cost, and puts the
 // text on the clipboard; a second send replaces the window, also while the
 // first one's direct send is held by a stalled service; the system request
-// outside connected mode goes through the send window.
+// outside connected mode goes through the send window; the zone's default
+// request reaches the stand-in service as it stands.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
 #include "tests/pages/requeteur_test.h"
 
+#include "map/fdc.h"
 #include "tests/outils/service_factice.h"
 #include "tests/transport/composer_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -192,4 +194,29 @@ TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
     vDetruirePopupsHttp("<TEST>");
     for (int i = 0; i < HTTP_CANAUX; ++i)
         vLibererCanal(i);
+}
+
+// The default request of the zone switch, sent by the send window's direct
+// HTTP: the stand-in service receives the editor's text as it stands.
+TEST_F(Commande, TheZonesDefaultRequestReachesTheServiceByteForByte)
+{
+    harnais::ChienDeGarde garde(120);
+    ASSERT_GT(service().port(), 0);
+    ASSERT_TRUE(service().bVariante("normale"));
+    profil();
+    construire(0, 0);
+    page->carte->zoom(50, -20, 60, 1);
+    cliquer(page->boutonZone);
+    const std::string grib = texte(page->tamponGrib);
+    ASSERT_NE(grib.find("D vostel"), std::string::npos) << grib;
+    envoyer();
+    EXPECT_EQ(std::string(fenetreEnvoi->texte), grib);
+    const size_t avant = service().connexions().size();
+    cliquer(fenetreEnvoi->boutonEnvoiHttp);
+    ASSERT_TRUE(harnais::bAttendre([avant] { return service().connexions().size() > avant; }, 60));
+    EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+    const auto c = service().connexions().back();
+    EXPECT_EQ(c.at("texte"), grib);
+    EXPECT_EQ(c.at("email"), "moi@bord.example");
+    EXPECT_EQ(c.count("erreurs") ? c.at("erreurs") : "", "");
 }

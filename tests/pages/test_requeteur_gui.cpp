@@ -6,7 +6,6 @@
 #include "tests/pages/requeteur_test.h"
 
 #include "map/fdc.h"
-#include "map/remplacants_carte.h"
 #include "tests/transport/composer_test.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/requete.h"
@@ -32,12 +31,13 @@
 
 namespace {
 
-// The layers a map asked of the stand-ins, as "name argument".
-std::vector<std::string> appels;
-void vNoter(const fdc*, const char* couche, int argument)
-{
-    appels.push_back(std::string(couche) + " " + std::to_string(argument));
-}
+// Counts its deletions.
+struct GroupeCompte : Fl_Group {
+    using Fl_Group::Fl_Group;
+    ~GroupeCompte() override { ++detruits; }
+    static int detruits;
+};
+int GroupeCompte::detruits = 0;
 
 }  // namespace
 
@@ -45,7 +45,6 @@ TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
 {
     construire(0, 0);
     classeBouton** b = page->boutonsGBI;
-    fdcRemplacant = vNoter;
     const struct {
         int bouton;
         std::function<void()> avant;
@@ -67,7 +66,7 @@ TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
     int n = 0;
     for (const auto& p : pas) {
         const std::string terre = page->requeteGrib->ligneTerre;
-        appels.clear();
+        page->carte->overlay = 1;
         if (p.avant)
             p.avant();
         if (p.bouton >= 0)
@@ -81,12 +80,9 @@ TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
             EXPECT_EQ(page->requeteGrib->ligneTerre, terre) << n;
         }
         // The frame goes when the packages page opens.
-        EXPECT_EQ(std::count(appels.begin(), appels.end(), "overlay_output 1"),
-                  n == 2 || n == 7 ? 1 : 0)
-            << n;
+        EXPECT_EQ(page->carte->overlay, n == 2 || n == 7 ? 0 : 1) << n;
         ++n;
     }
-    fdcRemplacant = nullptr;
     // The routes button waits for the route window.
     EXPECT_FALSE(b[GBI_ROUTES]->active());
 }
@@ -123,8 +119,10 @@ TEST_F(RequeteurTest, TheHelpPaneMovesToTheSectionOfItsTopic)
     Fl_Pack* pack = page->packGrib;
     AIDE* volet = page->voletAideGrib;
     ASSERT_EQ(pack->find(volet), 0) << "topic 1 at start";
+    // After the Zone section (112 high), boxes 30 high.
+    ASSERT_EQ(pack->find(page->groupeZone), 1);
     pack->begin();
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < 11; ++i)
         new Fl_Box(0, 0, 212, 30);
     pack->end();
     const struct {
@@ -146,7 +144,8 @@ TEST_F(RequeteurTest, TheHelpPaneMovesToTheSectionOfItsTopic)
         EXPECT_EQ(page->aideGrib, c.dernier) << c.n;
         EXPECT_STREQ(volet->texteSujet, c.ancre) << c.n;
         if (c.n < 9999) {
-            EXPECT_EQ(page->scrollGrib->yposition(), 30 * c.index) << c.n;
+            EXPECT_EQ(page->scrollGrib->yposition(), c.index ? 112 + 30 * (c.index - 1) : 0)
+                << c.n;
         }
     }
     AFFICHE_AIDE = 0;
@@ -184,7 +183,7 @@ TEST_F(RequeteurTest, SectionSwitchesFoldTheirSectionsAndTheOpenAllSwitchWaitsFo
         g.deplier = new classeBouton(172, 0, 20, 20, "@+2>");
         g.deplier->type(FL_TOGGLE_BUTTON);
         g.titre->end();
-        g.contenu = new Fl_Group(0, 0, 212, 50);
+        g.contenu = new GroupeCompte(0, 0, 212, 50);
         g.contenu->end();
         g.contenu->hide();
     }
@@ -217,13 +216,18 @@ TEST_F(RequeteurTest, SectionSwitchesFoldTheirSectionsAndTheOpenAllSwitchWaitsFo
         EXPECT_FALSE(page->sectionsGrib[s].contenu->visible()) << s;
     GRIB_DEPLIER = 0;
 
-    // A new model takes the later sections out; the page still frees them.
+    // A new model takes the later sections out, and deletes them once the
+    // event under way (perhaps a button of theirs) is over.
     page->deplacement = 1;
+    GroupeCompte::detruits = 0;
     page->vRequeteurGribEffacerGroupes();
     EXPECT_EQ(page->deplacement, 0);
     EXPECT_NE(page->sectionsGrib[SECTION_MODELES].titre->parent(), nullptr);
     for (int s : {SECTION_MAILLES, SECTION_ECHEANCES, SECTION_DEPLACEMENT})
-        EXPECT_EQ(page->sectionsGrib[s].contenu->parent(), nullptr) << s;
+        EXPECT_EQ(page->sectionsGrib[s].contenu, nullptr) << s;
+    EXPECT_EQ(GroupeCompte::detruits, 0);
+    Fl::do_widget_deletion();
+    EXPECT_EQ(GroupeCompte::detruits, 3);
 }
 
 TEST_F(RequeteurTest, TheRecapitulationShowsTheRequestModelsFigures)

@@ -1,7 +1,7 @@
 // The title bar in the whole program: its map tools on the page in front,
 // its flags, its logos, full screen and what it draws; the request page's
-// map once the loaders are done, its keys and its clicks; the editor button
-// and the window menu.
+// map once the loaders are done, its keys and its clicks, its request frame
+// moved by a typed latitude; the editor button and the window menu.
 
 // Google Test first: the X11 headers behind the recording driver define
 // macros (None, Bool) that its own headers use as names.
@@ -13,6 +13,7 @@
 #include "shell/gui.h"
 #include "shell/titre.h"
 #include "transport/reponse.h"
+#include "transport/requete.h"
 #include "ui/boutons.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
@@ -33,6 +34,7 @@
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Text_Buffer.H>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -291,6 +293,33 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     harnais::vCliquer(GUI, x - 70, y + 40, 3);
     EXPECT_EQ(carte->centreLatitude, lat);
     EXPECT_EQ(carte->centreLongitude, lon);
+}
+
+// The request frame of the request page in the whole program: switched on,
+// drawn with its bounds, and moved with the view by a latitude typed in the
+// title bar.
+TEST_F(Titre, ATypedLatitudeMovesTheViewAndTheRequestFrame)
+{
+    vr* requeteur = gvr[0];
+    fdc* carte = requeteur->carte;
+    vCliquer(requeteur->boutonZone);
+    ASSERT_EQ(carte->overlay, 1);
+    const CadreZone avant = requeteur->cadreZone();
+    {
+        GUI->make_current();
+        PiloteEnregistreur pilote;
+        carte->draw();
+        char nord[16];
+        std::snprintf(nord, sizeof nord, "%5.2f\u00b0N", avant.nord);
+        EXPECT_EQ(pilote.textes(nord).size(), 3u) << nord;
+    }
+    titre->entreeLatitude->value("30");
+    titre->entreeLatitude->do_callback();
+    EXPECT_EQ(carte->centreLatitude, 30);
+    const CadreZone apres = requeteur->cadreZone();
+    EXPECT_NEAR((apres.nord + apres.sud) / 2, 30, requeteur->requeteGrib->maille);
+    EXPECT_DOUBLE_EQ(apres.nord - apres.sud, avant.nord - avant.sud);
+    EXPECT_DOUBLE_EQ(carte->cadreNord, apres.nord);
 }
 
 // A satellite picture from the service replaces globe.jpg at once: the page

@@ -142,6 +142,26 @@ void vCliquer(Fl_Window* fenetre, int x, int y, int bouton, int clics)
     Fl::flush();
 }
 
+void vGlisser(Fl_Window* fenetre, int x0, int y0, int x1, int y1, int pas)
+{
+    vPointer(fenetre, x0, y0);
+    Fl::e_keysym = FL_Button + 1;
+    Fl::e_clicks = 0;
+    Fl::e_is_click = 0;
+    Fl::e_state = 0;
+    Fl::handle(FL_MOVE, fenetre);
+    Fl::e_state = FL_BUTTON1;
+    Fl::handle(FL_PUSH, fenetre);
+    for (int i = 0; i <= pas; ++i) {
+        vPointer(fenetre, x0 + (x1 - x0) * i / (pas > 0 ? pas : 1),
+                 y0 + (y1 - y0) * i / (pas > 0 ? pas : 1));
+        Fl::handle(FL_DRAG, fenetre);
+    }
+    Fl::e_state = 0;
+    Fl::handle(FL_RELEASE, fenetre);
+    Fl::flush();
+}
+
 void vTouche(Fl_Window* fenetre, int touche, const char* texte)
 {
     static char tampon[32];

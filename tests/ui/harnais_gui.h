@@ -29,6 +29,10 @@ void vSurvoler(Fl_Window* fenetre, int x, int y);
 // `clics` 1 makes it the second click of a double click.
 void vCliquer(Fl_Window* fenetre, int x, int y, int bouton = 1, int clics = 0);
 
+// A drag of the left button: a press at (x0, y0), drag events there and
+// at `pas` steps on the way to (x1, y1), a release there.
+void vGlisser(Fl_Window* fenetre, int x0, int y0, int x1, int y1, int pas = 4);
+
 // A key press and release sent to the window; `texte` is what the key
 // types (empty for keys that type nothing).
 void vTouche(Fl_Window* fenetre, int touche, const char* texte = "");

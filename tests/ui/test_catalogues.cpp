@@ -2,6 +2,8 @@
 // each of the four languages, and their texts are fit to be shown.
 #include "ui/local.h"
 
+#include "gribdata/modeles.h"
+
 #include "tests/outils/outils_test.h"
 
 #include <clocale>
@@ -82,6 +84,18 @@ TEST_F(Catalogues, EveryKeyTheSourcesLookUpIsInEveryLanguage)
         for (const std::string& cle : cles) {
             l.get(cle.c_str());
             EXPECT_NE(l.courant, nullptr) << code << ": \"" << cle << "\" is missing";
+        }
+    }
+}
+
+// The model buttons of the request page show their labels translated.
+TEST_F(Catalogues, TheOfferedModelsLabelsAreInEveryLanguage)
+{
+    for (const char* code : LANGUES) {
+        local l(code);
+        for (const TYPEDEF_MODELE* m : modelesProposes()) {
+            l.get(m->libelleCourt);
+            EXPECT_NE(l.courant, nullptr) << code << ": \"" << m->libelleCourt << "\" is missing";
         }
     }
 }
