@@ -4,7 +4,6 @@
 // pixel has them.
 #include "map/isoplages.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -35,16 +34,20 @@ inline bool bRienAMarquer(uint32_t haut, uint32_t p, uint32_t bas)
             (h != ALPHA_128));
 }
 
-// bRienAMarquer at each of the BLOC pixels from p on, counted rather than
-// tested one by one so that the compiler makes vector code of it: most
-// blocks of a band picture are skipped whole.
+// bRienAMarquer at each of the BLOC pixels from p on, into `rien`, and
+// whether it holds at all of them: counted rather than tested one by one,
+// so that the compiler makes vector code of it. Most blocks of a band
+// picture are skipped whole.
 constexpr int BLOC = 8;
-bool bRienDansLeBloc(const unsigned char* haut, const unsigned char* p, const unsigned char* bas)
+bool bRienDansLeBloc(const unsigned char* haut, const unsigned char* p, const unsigned char* bas,
+                     int* rien)
 {
-    int rien = 0;
-    for (int k = 0; k < BLOC; ++k)
-        rien += bRienAMarquer(iMot(haut + 4 * k), iMot(p + 4 * k), iMot(bas + 4 * k));
-    return rien == BLOC;
+    int n = 0;
+    for (int k = 0; k < BLOC; ++k) {
+        rien[k] = bRienAMarquer(iMot(haut + 4 * k), iMot(p + 4 * k), iMot(bas + 4 * k));
+        n += rien[k];
+    }
+    return n == BLOC;
 }
 
 bool bReserve(unsigned char alpha)
@@ -122,13 +125,19 @@ void isoplages::vIsolignesLigne(int y)
 {
     const size_t L = size_t(colonnes) * 4;
     unsigned char* ligne = &image[size_t(y) * L];
-    for (int x = 1, n; x < colonnes - 1; x += n) {
-        n = std::min(BLOC, colonnes - 1 - x);
+    int rien[BLOC];
+    int x = 1;
+    for (; x + BLOC < colonnes; x += BLOC) {
         unsigned char* p = ligne + 4 * size_t(x);
-        if (n == BLOC && bRienDansLeBloc(p - L, p, p + L))
+        if (bRienDansLeBloc(p - L, p, p + L, rien))
             continue;
-        for (int k = 0; k < n; ++k, p += 4)
-            if (!bRienAMarquer(iMot(p - L), iMot(p), iMot(p + L)))
-                vMarquerPixel(p, L, opacite);
+        for (int k = 0; k < BLOC; ++k)
+            if (!rien[k])
+                vMarquerPixel(p + 4 * k, L, opacite);
+    }
+    for (; x < colonnes - 1; ++x) {  // fewer than a block left
+        unsigned char* p = ligne + 4 * size_t(x);
+        if (!bRienAMarquer(iMot(p - L), iMot(p), iMot(p + L)))
+            vMarquerPixel(p, L, opacite);
     }
 }
