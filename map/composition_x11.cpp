@@ -7,6 +7,7 @@
 #include <X11/extensions/XShm.h>
 #include <X11/extensions/Xrender.h>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
@@ -47,6 +48,8 @@ public:
     // Hands the l x h pixels written to the server.
     void vEnvoyer(int l, int h);
     Picture source() const { return source_; }
+    // The request that last read the pixmap has just been made.
+    void vLue() { lecture_ = NextRequest(d_) - 1; }
 
 private:
     void vOublier();
@@ -60,6 +63,7 @@ private:
     int largeur_ = 0, hauteur_ = 0;
     bool partage_ = false;
     bool partageRefuse_ = false;  // shared memory failed once is not tried again
+    unsigned long lecture_ = 0;  // the request number of vLue
     XShmSegmentInfo segment_{};
     std::vector<uint32_t> tampon_;
 };
@@ -74,6 +78,7 @@ void PixmapAlpha::vOublier()
     gc_ = nullptr;
     largeur_ = hauteur_ = 0;
     partage_ = partageRefuse_ = false;
+    lecture_ = 0;
 }
 
 void PixmapAlpha::vDetruire()
@@ -84,7 +89,6 @@ void PixmapAlpha::vDetruire()
         XFreePixmap(d_, pixmap_);
     if (partage_) {
         XShmDetach(d_, &segment_);
-        XSync(d_, False);
         shmdt(segment_.shmaddr);
     }
     source_ = 0;
@@ -133,9 +137,9 @@ bool PixmapAlpha::bPreparer(Display* d, int l, int h)
     XRenderPictFormat* format = XRenderFindStandardFormat(d, PictStandardARGB32);
     if (!format)
         return false;
-    vDetruire();
     l = std::max(l, largeur_);
     h = std::max(h, hauteur_);
+    vDetruire();
     if (!partageRefuse_ && bPixmapsPartages(d))
         bCreerPartage(l, h);
     if (!partage_) {
@@ -155,8 +159,10 @@ uint32_t* PixmapAlpha::pixels()
 {
     if (!partage_)
         return tampon_.data();
-    // The server may still be reading the pixels of the last draw.
-    XSync(d_, False);
+    // The server may still be reading the pixels of the last draw: it is
+    // waited for unless it is known to be done.
+    if (LastKnownRequestProcessed(d_) < lecture_)
+        XSync(d_, False);
     return reinterpret_cast<uint32_t*>(segment_.shmaddr);
 }
 
@@ -183,6 +189,14 @@ void PixmapAlpha::vEnvoyer(int l, int h)
     xi.blue_mask = 0xff;
     XInitImage(&xi);
     XPutImage(d_, pixmap_, gc_, &xi, 0, 0, 0, 0, unsigned(l), unsigned(h));
+}
+
+// The pixel as the server's premultiplied ARGB32 format holds it: each
+// colour times alpha / 255, truncated, as the toolkit converts it.
+uint32_t iPremultiplie(const unsigned char* p)
+{
+    const uint32_t a = p[3];
+    return a << 24 | (p[0] * a / 255) << 16 | (p[1] * a / 255) << 8 | p[2] * a / 255;
 }
 
 // The part of the picture into the pixmap's corner. Neighbouring pixels
@@ -218,10 +232,9 @@ bool bOuvert()
 bool bComposerX11(const unsigned char* rvba, int li, int hi, int x, int y, int l, int h, int cx,
                   int cy)
 {
-    if (!bOuvert())
-        return false;
-    XRenderPictFormat* cible = XRenderFindVisualFormat(fl_display, fl_visual->visual);
     static PixmapAlpha pixmap;
+    XRenderPictFormat* cible =
+        bOuvert() ? XRenderFindVisualFormat(fl_display, fl_visual->visual) : nullptr;
     if (!cible)
         return false;
     // What shows: the box inside the clip and inside the picture.
@@ -246,6 +259,7 @@ bool bComposerX11(const unsigned char* rvba, int li, int hi, int x, int y, int l
         XRenderSetPictureClipRegion(fl_display, destination, r);
     XRenderComposite(fl_display, PictOpOver, pixmap.source(), None, destination, 0, 0, 0, 0, X, Y,
                      unsigned(W), unsigned(H));
+    pixmap.vLue();
     XRenderFreePicture(fl_display, destination);
     return true;
 }
