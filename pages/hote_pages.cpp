@@ -1,10 +1,11 @@
 // What the maps ask of the pages: each page's map, whether it shows, the
-// request page's zone moves and text copy, a viewer's validity steps. The
-// request page has no sub-pages, zone or packages until its panels are
-// built: those questions stay unanswered (none).
+// request page's product page shown, its zone, packages mode, zone moves
+// and text copy, a viewer's validity steps.
 #include "pages/vr.h"
 
 #include "map/hote_carte.h"
+
+#include <FL/Fl_Scroll.H>
 
 namespace {
 
@@ -23,6 +24,33 @@ int iMontree(int index)
 {
     vr* page = pPage(index);
     return page && page->visible_r();
+}
+
+// A product page counts as shown only while the request page itself is.
+int iSousPage()
+{
+    vr* p = pPage(0);
+    if (!p || !p->visible_r())
+        return SOUS_PAGE_AUCUNE;
+    if (p->scrollGrib && p->scrollGrib->visible())
+        return SOUS_PAGE_GRIB;
+    if (p->groupeBulletins && p->groupeBulletins->visible())
+        return SOUS_PAGE_BULLETINS;
+    if (p->groupeImages && p->groupeImages->visible())
+        return SOUS_PAGE_IMAGES;
+    return SOUS_PAGE_AUCUNE;
+}
+
+int iZoneRequete()
+{
+    vr* p = pPage(0);
+    return p && p->zoneExiste;
+}
+
+int iForfait()
+{
+    vr* p = pPage(0);
+    return p && p->modeForfaits;
 }
 
 void vCopier()
@@ -58,6 +86,9 @@ void vInstallerHotePages()
 {
     hoteCarte.carte = pCarte;
     hoteCarte.pageMontree = iMontree;
+    hoteCarte.sousPage = iSousPage;
+    hoteCarte.zoneRequete = iZoneRequete;
+    hoteCarte.forfait = iForfait;
     hoteCarte.copierRequete = vCopier;
     hoteCarte.echeance = vEcheance;
     hoteCarte.zone = vZone;

@@ -1,5 +1,5 @@
-// Stand-ins for the request panels' operations that the map calls, until
-// the panels are built.
+// Stand-ins for the zone panel's and the viewer's operations that the map
+// calls, until those panels are built.
 #include "pages/vr.h"
 
 void vr::setCoordonneesGauche() {}
@@ -8,4 +8,3 @@ void vr::setCoordonneesDroit() {}
 void vr::setCoordonneesBas() {}
 void vr::setCoordonneesPlus() {}
 void vr::setCoordonneesMoins() {}
-void vr::vRequeteurCopyRequete() {}

@@ -4,7 +4,6 @@
 #include "gribdata/globales.h"
 #include "map/fdc.h"
 #include "ui/boutons.h"
-#include "ui/boutons_rva.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
 #include "ui/ombre.h"
@@ -112,6 +111,8 @@ void vr::initialisation(void* mainWindow, int mapHeight, int numero)
     vBandeau();
     if (index != 0)
         vBoitesVisualisateur();
+    else
+        vBasRequeteur();
     end();
     if (!ongletsPrincipaux)
         return;
@@ -161,9 +162,11 @@ void vr::vBoitesVisualisateur()
     boiteDroite = pEtiquette(xCarte + 3 * quart, bas + 49, quart, 20, 12, FL_ALIGN_RIGHT);
 }
 
-// Until the request builder exists, page 0's left panel holds only its
-// switch pair.
-void vr::vTabsRequeteur(int x, int y, int, int)
+// Page 0's part under the map: the editors and recapitulations of the
+// product page the settings recorded.
+void vr::vBasRequeteur()
 {
-    boutonsRVA = new BoutonsRVA(x, y, 230, 50, 0);
+    vRequeteurGribBas(largeurPanneau, iy + hauteurCarte, largeurCarte, ih - hauteurCarte);
+    const int onglet = configuration ? configuration->preferences->onglets[0] : ONGLET_GRIB;
+    vBasGrib(onglet == ONGLET_GRIB);
 }

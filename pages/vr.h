@@ -16,16 +16,23 @@ class DRU_Fl_File_Chooser;
 class File;
 class Fl_Box;
 class Fl_Double_Window;
+class Fl_Image;
 class Fl_Menu_;
 class Fl_Menu_Bar;
+class Fl_Output;
 class Fl_Pack;
 class Fl_Scroll;
 class Fl_Slider;
 class Fl_Tabs;
+class Fl_Text_Buffer;
+class Fl_Text_Editor;
 class Fl_Widget;
+class Recapitulatif;
 class classeBouton;
 class classeBoutonImage;
+class classeRoundBouton;
 class fdc;
+class requete;
 struct Fl_Menu_Item;
 struct TYPEDEF_PARAMETRE;
 struct grib;
@@ -36,6 +43,30 @@ struct grib;
 #define VR_VALIDITES 4096
 #define VR_PARAMETRES 32
 #define VR_JOURS 63
+
+// The sections of the GRIB request accordion below the Zone section, each
+// a title group and a content group (null until the model choice builds
+// them), folded and unfolded by the switch of its title.
+enum {
+    SECTION_MODELES,
+    SECTION_MAILLES,
+    SECTION_PARAMETRES,
+    SECTION_ECHEANCES,
+    SECTION_TERRE,
+    SECTION_DEPLACEMENT,
+    SECTIONS_GRIB
+};
+struct SectionGrib {
+    Fl_Group* titre = nullptr;
+    Fl_Group* contenu = nullptr;
+    classeBouton* deplier = nullptr;  // "@+2>" folded, "@+22>" open
+};
+
+// The product pages of the request page, as the settings' "onglets" keep
+// the last one: GRIB (or packages), bulletins, images, routes.
+enum { ONGLET_GRIB = 0, ONGLET_BULLETINS, ONGLET_IMAGES, ONGLET_ROUTES };
+// The product bar's buttons, by their numbers.
+enum { GBI_FORFAITS = 0, GBI_GRIB, GBI_BULLETINS, GBI_IMAGES, GBI_ROUTES, GBI_BOUTONS };
 
 class vr : public Fl_Group {
 public:
@@ -67,7 +98,78 @@ public:
     void setCoordonneesBas();
     void setCoordonneesPlus();
     void setCoordonneesMoins();
+
+    // ---- Request page: the left panel (vr_requeteur.cpp), the product bar
+    // (vr_produits.cpp) and the product tabs (vr_onglets.cpp).
+    void BoutonsGBI(int x, int y);
+    // Releases the five buttons, then presses Forfaits (0), Grib (1),
+    // Bulletins (2), Images (3), else routes (Images without a route window).
+    void setBoutonsGBI(int n);
+    static void vBoutonGBICallback(Fl_Widget* bouton, void* page);
+    static void vTabsRequeteurCallback(Fl_Widget* onglets, void* page);
+    // Shows the product page the settings recorded.
+    void vTabsActivate();
+    // Shows the GRIB editor and recapitulation (1) or the bulletin ones (0).
+    void vBasGrib(int grib);
+    // A help button's topic: the accordion of the product page shown.
+    void vRequeteurArrange(int sujet);
+
+    // ---- Request page: the GRIB accordion (vr_accordeon_grib.cpp).
+    void vGroupRequeteurGrib(int x, int y, int w, int h);
+    void vGroupRequeteurGribZone();
+    // Lays the accordion out for a help topic: 9999 the topic shown last,
+    // 10000 only restacks.
+    void vGroupRequeteurGribArrange(int n);
+    static void vBoutonRequeteurGribModelesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribMaillesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribParametresContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribEcheancesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribDeplacementContenuCallback(Fl_Widget* bouton, void* page);
+    // The Zone section's open-all switch.
+    static void vBoutonRequeteurGribZoneContenuCallback(Fl_Widget* bouton, void* page);
+    // Takes the sections after the models out of the accordion.
+    void vRequeteurGribEffacerGroupes();
+
+    // ---- Request page: the other product pages and what they share with
+    // the tabs (built with their own panels).
+    void vGroupRequeteurForfaits(int x, int y, int w, int h);
+    void vGroupRequeteurBulletins(int x, int y, int w, int h);
+    void vGroupRequeteurImages(int x, int y, int w, int h);
+    void vGroupRequeteurForfaitsArrange(int topic);
+    void vGroupRequeteurBulletinsArrange(int topic);
+    void vGroupRequeteurImagesArrange(int topic);
+    // The help pane shared by the bulletin and image pages goes into the
+    // pack of the one shown (1 bulletins, 2 images).
+    void vAideBulletinsImages(int onglet);
+    // The zone's clear button: the map's frame goes.
+    static void vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget* bouton, void* page);
+    // Empties the bulletin request and releases its buttons.
+    static void vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: under the map (vr_editions.cpp,
+    // vr_recapitulatif.cpp, vr_historique.cpp).
+    void vRequeteurGribBas(int x, int y, int w, int h);
+    void vRequeteurGribEditions(int x, int y, int w, int h);
+    void vRequeteurGribRecapitulatif(int x, int y, int w, int h);
+    void vRequeteurRecapitulatif(int x, int y, int w, int h);
+    // Copies the request text of the editor shown to the clipboard.
     void vRequeteurCopyRequete();
+    static void vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurRecapitulatifHistoriqueCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: sending (vr_commande.cpp).
+    static void vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* page);
+    // The GRIB request to a new send window; `systeme`: the system text,
+    // with its volume and cost.
+    void vSetCommande(int systeme);
+    // The bulletin request: at once in connected mode, else to a new send
+    // window (`automationDelete`: the system text's volume and cost).
+    void vSetCommandeBulletins(int automationDelete, classeBouton* bouton);
+
+    // ---- Request page: the system request (vr_systeme.cpp).
+    static void vBoutonRequeteurGribSystemeCallback(Fl_Widget* bouton, void* page);
+    // Outside connected mode: the system text through the send window.
+    void vSystemeParCourrier(Fl_Widget* bouton);
 
     // ---- Viewer: opening and closing files (vr_ouvrir.cpp, vr_grib.cpp).
     // "Ouvrir": the chooser on dat/ (data: the page).
@@ -263,6 +365,72 @@ public:
     char* adresseEnvoi;
     char* motDePasseEnvoi;
 
+    // ---- Request page: the left panel. The product tabs hold, in order,
+    // the packages group, the GRIB scroll, the bulletins group and the
+    // images group (and the route window once it exists).
+    Fl_Tabs* ongletsRequeteur = nullptr;
+    Fl_Group* groupeForfaits = nullptr;
+    Fl_Scroll* scrollGrib = nullptr;
+    Fl_Pack* packGrib = nullptr;
+    AIDE* voletAideGrib = nullptr;
+    Fl_Group* groupeBulletins = nullptr;
+    Fl_Group* groupeImages = nullptr;
+    // The bulletin and image pages' packs and their shared help pane.
+    Fl_Pack* packBulletins = nullptr;
+    Fl_Pack* packImages = nullptr;
+    AIDE* voletAideBulletins = nullptr;
+    // The separator of the panel's bottom row (owned).
+    Fl_Image* imageFiletValider = nullptr;
+    classeBouton* boutonsGBI[GBI_BOUTONS] = {};
+    classeBouton* boutonConnecter = nullptr;
+    classeBouton* boutonSysteme = nullptr;
+    classeBouton* boutonEnvoyer = nullptr;
+    classeBouton* boutonAideRequeteur = nullptr;
+    Fl_Box* legendeEnvoyer = nullptr;
+    int modeForfaits = 0;  // the packages page is the product page
+    int zoneExiste = 0;    // a request frame is drawn
+    int deplacement = 0;   // the moving zone is on
+    SectionGrib sectionsGrib[SECTIONS_GRIB];
+    classeBouton* boutonDeplierTout = nullptr;  // the Zone section's open-all
+    // The automation panels of the GRIB and bulletin requests.
+    Fl_Group* abonnementGrib = nullptr;
+    Fl_Group* abonnementBulletins = nullptr;
+    // Null-terminated arrays of the product buttons of the packages,
+    // bulletin and image pages (null until their pages build them).
+    classeBoutonImage** boutonsForfaits = nullptr;
+    classeBoutonImage** boutonsGmdss = nullptr;
+    classeBoutonImage** boutonsSatellites = nullptr;
+    classeBoutonImage** boutonsPreisos = nullptr;
+    classeBoutonImage** boutonsNavtex = nullptr;
+    classeBoutonImage** boutonsLarge = nullptr;
+    classeBoutonImage** boutonsCotes = nullptr;
+
+    // ---- Request page: under the map, the recapitulations (rebuilt
+    // whole) and the editors of the two requests.
+    Fl_Group* basRequeteur = nullptr;
+    Fl_Group* recapGrib = nullptr;
+    Fl_Group* recapBulletins = nullptr;
+    Fl_Output* coutGrib = nullptr;
+    Fl_Output* volumeGrib = nullptr;
+    Fl_Output* coutBulletins = nullptr;
+    Fl_Output* volumeBulletins = nullptr;
+    Fl_Group* groupeCompression = nullptr;
+    classeRoundBouton* boutonsCompression[3] = {};
+    Fl_Group* editionGrib = nullptr;
+    Fl_Group* editionBulletins = nullptr;
+    Fl_Text_Editor* editeurGrib = nullptr;
+    Fl_Text_Editor* editeurBulletins = nullptr;
+    // The two requests, their text buffers and where they show their
+    // volume and cost (all owned).
+    Fl_Text_Buffer* tamponGrib = nullptr;
+    Fl_Text_Buffer* tamponBulletins = nullptr;
+    requete* requeteGrib = nullptr;
+    requete* requeteBulletins = nullptr;
+    Recapitulatif* puitsGrib = nullptr;
+    Recapitulatif* puitsBulletins = nullptr;
+    // The history file the history button opened last.
+    char cheminHistorique[64] = "";
+
     // The chooser folder or a received file's path.
     char chemin[1024];
 
@@ -275,6 +443,16 @@ private:
     void vBoitesVisualisateur();
     void vSauverVue();
     void vLibererRequeteur();
+    void vBasRequeteur();
+    void vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon);
+    // The editor shows the buffer, its whole text selected and copied.
+    static void vCopierTexte(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon);
+    void vBasPanneauRequeteur(int x, int y, int h);
+    void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume);
+    void vDeplierSection(int section, Fl_Widget* bouton);
+    void vOngletForfaits();
+    void vOngletGrib();
+    void vOngletBulletinsImages();
     void vLibererVisualisateur();
 };
 
@@ -302,6 +480,8 @@ void vInstallerHotePages();
 
 // What the incoming-folder scan asks of the viewer pages (crochetsScan).
 void vInstallerCrochetsPages();
+// What the send window asks of the request page (crochetsEnvoi).
+void vInstallerCrochetsEnvoi();
 
 // What the language switch does for each page: its switch pair takes the
 // new language, a chart window open on its map is closed.

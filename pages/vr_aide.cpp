@@ -8,6 +8,7 @@
 
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
+#include <FL/Fl_Tabs.H>
 #include <cstdlib>
 
 void vr::vGroupVisualisateurArrange(int topic)
@@ -43,10 +44,23 @@ void vAideRearranger(void* proprietaire, int sujet)
         return;
     }
     vr* page = static_cast<vr*>(proprietaire);
-    // The request page's own sections come with the request builder; until
-    // then only the route window it may show follows its help buttons.
     if (routesVisibles)
         Dru_Routes->vGroupArrange(sujet);
     else if (page->index != 0)
         page->vGroupVisualisateurArrange(sujet);
+    else
+        page->vRequeteurArrange(sujet);
+}
+
+// The request page re-lays the accordion of the product page shown.
+void vr::vRequeteurArrange(int sujet)
+{
+    if (groupeForfaits && groupeForfaits->visible())
+        vGroupRequeteurForfaitsArrange(sujet);
+    else if (scrollGrib && scrollGrib->visible())
+        vGroupRequeteurGribArrange(sujet);
+    else if (groupeBulletins && groupeBulletins->visible())
+        vGroupRequeteurBulletinsArrange(sujet);
+    else if (groupeImages && groupeImages->visible())
+        vGroupRequeteurImagesArrange(sujet);
 }

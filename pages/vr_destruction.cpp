@@ -9,9 +9,26 @@
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
+#include "transport/requete.h"
+#include "transport/recapitulatif.h"
 
+#include <initializer_list>
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Image.H>
+#include <FL/Fl_Text_Buffer.H>
+
+namespace {
+
+template <class W>
+void vSupprimerOrphelin(W*& widget)
+{
+    if (widget && !widget->parent())
+        delete widget;
+    widget = nullptr;
+}
+
+}  // namespace
 
 TYPEDEF_VUE vueDeCarte(const fdc& carte)
 {
@@ -78,7 +95,9 @@ void vr::vSauverVue()
 
 // The routes are written under the toolkit's lock, which the route redraw
 // timer takes too; the route window's help group goes back into it so that
-// it is destroyed with it.
+// it is destroyed with it. The requests go before their sinks, and the
+// text buffers after the editors that show them: an editor detaches from
+// its buffer when it is destroyed.
 void vr::vLibererRequeteur()
 {
     Fl::lock();
@@ -88,4 +107,29 @@ void vr::vLibererRequeteur()
         Dru_Routes->add(Dru_Routes->groupeAide);
     }
     Fl::unlock();
+    delete requeteBulletins;
+    delete requeteGrib;
+    requeteBulletins = requeteGrib = nullptr;
+    delete puitsBulletins;
+    delete puitsGrib;
+    puitsBulletins = puitsGrib = nullptr;
+    for (classeBoutonImage** tableau : {boutonsForfaits, boutonsGmdss, boutonsSatellites,
+                                        boutonsPreisos, boutonsNavtex, boutonsLarge, boutonsCotes})
+        delete[] tableau;
+    // Panes and sections out of their accordion belong to no group.
+    vSupprimerOrphelin(voletAideGrib);
+    vSupprimerOrphelin(voletAideBulletins);
+    vSupprimerOrphelin(abonnementGrib);
+    vSupprimerOrphelin(abonnementBulletins);
+    for (SectionGrib& section : sectionsGrib) {
+        vSupprimerOrphelin(section.titre);
+        vSupprimerOrphelin(section.contenu);
+    }
+    clear();
+    carte = nullptr;
+    delete tamponGrib;
+    delete tamponBulletins;
+    tamponGrib = tamponBulletins = nullptr;
+    delete imageFiletValider;
+    imageFiletValider = nullptr;
 }

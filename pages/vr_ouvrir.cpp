@@ -138,4 +138,5 @@ void vInstallerCrochetsPages()
 {
     crochetsScan.pageOccupee = iPageOccupee;
     crochetsScan.ouvrirGrib = vOuvrirRecu;
+    vInstallerCrochetsEnvoi();
 }

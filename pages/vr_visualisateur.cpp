@@ -25,15 +25,6 @@ namespace {
 
 const char* const CHIFFRES[9] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
-classeBouton* pAide(int x, int y, int sujet, vr* page)
-{
-    classeBouton* b = new classeBouton(x, y, 18, 20);
-    b->image(skin1_image_help);
-    b->shortcut(sujet);
-    b->callback(AIDE::vAideCallback, page);
-    return b;
-}
-
 classeBouton* pImage(int x, int y, Fl_RGB_Image* image, const char* bulle)
 {
     classeBouton* b = new classeBouton(x, y, 20, 20);
@@ -107,7 +98,7 @@ void vr::vPanneauPages(int x, int y)
     boutonRoutes->shortcut(12);
     if (!Dru_Routes)
         boutonRoutes->deactivate();
-    boutonAidePage = pAide(x + 210, y + 50, aideVisualisateur, this);
+    boutonAidePage = ::pBoutonAide(x + 210, y + 50, aideVisualisateur, this);
 }
 
 void vr::vPanneauFichier(int x, int y)
@@ -126,12 +117,12 @@ void vr::vPanneauFichier(int x, int y)
     boutonHistogrammes =
         pImage(fin + 40, y, image_histogram, CLE_LOCAL("Histogramme tooltip"));
     boutonHistogrammes->callback(vBoutonVisualisateurHistogrammesCallback, this);
-    pAide(x + 210, y, 41, this);
+    ::pBoutonAide(x + 210, y, 41, this);
 }
 
 classeBouton* vr::pBoutonAide(int x, int y, int sujet)
 {
-    return pAide(x, y, sujet, this);
+    return ::pBoutonAide(x, y, sujet, this);
 }
 
 vr* vr::pPageDe(Fl_Widget* w)

@@ -3,10 +3,12 @@
 #include "shell/demarrage.h"
 
 #include "map/hote_carte.h"
+#include "pages/crochets_pages.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
 #include "shell/gui.h"
 #include "shell/remplacants.h"
+#include "transport/windows_send.h"
 #include "shell/titre.h"
 #include "ui/boutons_rva.h"
 #include "ui/crochets.h"
@@ -75,6 +77,7 @@ void vInstallerCrochets()
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
                        vLangageRoutes, vLangagePages, vRedessinerGui};
     vInstallerHotePages();
+    crochetsPages.connecter = classGroupeTitre::vBoutonConnecterCallback;
     hoteCarte.titre = vTitreCarte;
     hoteCarte.fondsDisponibles = vFondsDisponibles;
     hoteCarte.activer = vActiverGui;

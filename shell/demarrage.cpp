@@ -15,6 +15,7 @@
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
 #include "shell/remplacants.h"
+#include "transport/windows_send.h"
 #include "transport/scan.h"
 #include "shell/signaux.h"
 #include "shell/verrou.h"

@@ -2,7 +2,6 @@
 
 #include <FL/Fl.H>
 
-WindowsSend* fenetreEnvoi = nullptr;
 TYPEDEF_LISTE_METAREA* GMDSS = nullptr;
 
 TYPEDEF_LISTE_METAREA* Metareas()

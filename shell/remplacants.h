@@ -8,11 +8,6 @@
 #include <FL/Fl_Double_Window.H>
 
 // ---- Requests and transport.
-class WindowsSend {
-public:
-    virtual ~WindowsSend() {}
-};
-extern WindowsSend* fenetreEnvoi;
 
 // ---- GMDSS Metarea catalogue.
 struct TYPEDEF_LISTE_METAREA {

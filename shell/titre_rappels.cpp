@@ -3,6 +3,7 @@
 #include "shell/titre.h"
 
 #include "map/fdc.h"
+#include "pages/vr.h"
 #include "shell/gui.h"
 #include "shell/titre_fabrique.h"
 #include "ui/aide.h"
@@ -190,7 +191,8 @@ void classGroupeTitre::vBoutonConnecterCallback(Fl_Widget* bouton, void*)
     MODE_CONNECTE = b->value() ? 0 : 1;
     b->value(MODE_CONNECTE);
     b->image(MODE_CONNECTE ? skin1_image_connecter : skin1_image_deconnecter);
-    // The bulletin request of the request page is emptied by its panel,
-    // which is not built yet.
+    // A bulletin selection made for one mode is not sent in the other.
+    if (gvr && gvr[0])
+        vr::vBoutonRequeteurGmdssReinitialiseCallback(b, gvr[0]);
     b->redraw();
 }

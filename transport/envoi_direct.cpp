@@ -1,6 +1,7 @@
 #include "transport/envoi_direct.h"
 
 #include "gribdata/globales.h"
+#include "transport/crochets_envoi.h"
 #include "transport/http.h"
 #include "transport/reponse.h"
 #include "transport/service_http.h"
@@ -54,12 +55,13 @@ void vIssue(TravailEnvoi& t, bool reponse, int cr)
     Fl::awake();
 }
 
+// By the text's first line: a package is a GRIB request, the system
+// request is not recorded.
 void vEnregistrer(const TravailEnvoi& t)
 {
-    if (t.texte.find("@mto@reqt@grib@") != std::string::npos)
-        iEnregistrerEnvoi(t.envoiGrib, std::time(nullptr));
-    else if (t.texte.find("@mto@reqt@bull@") != std::string::npos)
-        iEnregistrerEnvoi(t.envoiBulletin, std::time(nullptr));
+    const int genre = iGenreEnvoi(t.texte.c_str());
+    if (genre >= 0)
+        iEnregistrerEnvoi(genre == 0 ? t.envoiGrib : t.envoiBulletin, std::time(nullptr));
 }
 
 }  // namespace

@@ -25,9 +25,13 @@ char* formatRequeteHttp(const char* text, const char* email, const char* passwor
 // Any other mode uses no slot; -1 in addition never returns the data.
 //
 // Bounded: connection, first octet and silence each have a time limit,
-// and the answer a size limit (DELAIS_HTTP); a transfer also ends when the
-// program shuts down. Past the size limit, nothing is returned (phase -1).
+// and the answer a size limit (`delais`, DELAIS_HTTP unless said), maybe
+// a time limit of its own too; a transfer also ends when the program shuts
+// down. Past the size limit, nothing is returned (phase -1).
+struct DelaisHttp;
 char* httpgrib(const char* host, const char* port, const char* path, const char* query,
                int& length, int mode, LienCanal lien = {});
+char* httpgrib(const char* host, const char* port, const char* path, const char* query,
+               int& length, int mode, LienCanal lien, const DelaisHttp& delais);
 
 #endif

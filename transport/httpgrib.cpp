@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -107,11 +108,28 @@ const char* pcArret(Arret a)
     return "";
 }
 
-Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum)
+// The wait for the next octets: the first-octet or silence limit, within
+// what is left of the answer's own limit when it has one.
+int iDelai(const Reception& r, const DelaisHttp& delais, Horloge::time_point debut)
 {
+    const int delai = r.tampon.taille() == 0 ? delais.premierOctetMs.load()
+                                             : delais.silenceMs.load();
+    const int total = delais.reponseMs.load();
+    if (total <= 0)
+        return delai;
+    const auto passe = std::chrono::duration_cast<std::chrono::milliseconds>(Horloge::now() - debut);
+    const long long reste = std::max(0LL, total - static_cast<long long>(passe.count()));
+    return int(std::min<long long>(delai, reste));
+}
+
+Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum,
+               const DelaisHttp& delais)
+{
+    const auto debut = Horloge::now();
     for (;;) {
-        const int delai = r.tampon.taille() == 0 ? DELAIS_HTTP.premierOctetMs.load()
-                                                 : DELAIS_HTTP.silenceMs.load();
+        const int delai = iDelai(r, delais, debut);
+        if (delai <= 0)
+            return DELAI;
         const int pret = iAttendreLecture(prise, delai);
         if (pret <= 0)
             return pret == 0 ? DELAI : FIN_PROGRAMME;
@@ -165,28 +183,34 @@ void vTerminer(Rapport& rapport, const Reception& r, double duree, int phase)
 char* httpgrib(const char* host, const char* port, const char* path, const char* query,
                int& length, int mode, LienCanal lien)
 {
+    return httpgrib(host, port, path, query, length, mode, lien, DELAIS_HTTP);
+}
+
+char* httpgrib(const char* host, const char* port, const char* path, const char* query,
+               int& length, int mode, LienCanal lien, const DelaisHttp& delais)
+{
     length = 0;
     Rapport rapport;
     if (mode == 0 && !bLier(rapport, lien))
         return nullptr;
     const auto debut = Horloge::now();
     int echec = 0;
-    const int prise = iConnecter(host, port, DELAIS_HTTP.connexionMs.load(), echec);
+    const int prise = iConnecter(host, port, delais.connexionMs.load(), echec);
     if (prise < 0) {
         rapport.phase(echec);
         return nullptr;
     }
     const std::string ligne = std::string("GET http://") + host + "/" + path + query + "\r\n";
-    if (!bEnvoyerTout(prise, ligne.data(), ligne.size(), DELAIS_HTTP.silenceMs.load())) {
+    if (!bEnvoyerTout(prise, ligne.data(), ligne.size(), delais.silenceMs.load())) {
         vJournal(TAG, "ECHEC : envoi de la requete: %s\n", std::strerror(errno));
         close(prise);
         rapport.phase(PHASE_CONNEXION);
         return nullptr;
     }
     rapport.phase(PHASE_ENVOYEE);
-    const int64_t maximum = DELAIS_HTTP.reponseMax.load();
+    const int64_t maximum = delais.reponseMax.load();
     Reception r(maximum);
-    const Arret arret = recevoir(prise, r, rapport, maximum);
+    const Arret arret = recevoir(prise, r, rapport, maximum, delais);
     shutdown(prise, SHUT_RDWR);
     close(prise);
     const double duree = std::chrono::duration<double>(Horloge::now() - debut).count();

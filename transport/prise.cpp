@@ -59,6 +59,8 @@ addrinfo* pResoudre(const char* hote, const char* port)
     return adresses;
 }
 
+}  // namespace
+
 bool bConnexion(int prise, const sockaddr* adresse, socklen_t longueur, int delaiMs)
 {
     if (connect(prise, adresse, longueur) == 0)
@@ -69,8 +71,6 @@ bool bConnexion(int prise, const sockaddr* adresse, socklen_t longueur, int dela
     socklen_t l = sizeof erreur;
     return getsockopt(prise, SOL_SOCKET, SO_ERROR, &erreur, &l) == 0 && erreur == 0;
 }
-
-}  // namespace
 
 int iConnecter(const char* hote, const char* port, int delaiMs, int& echec)
 {

@@ -4,12 +4,16 @@
 #define TRANSPORT_PRISE_H
 
 #include <cstddef>
+#include <sys/socket.h>
 
 // A connected, non-blocking IPv4 stream socket, or -1. A host that starts
 // with a letter is a name and is resolved; any other is a dotted address.
 // `echec` tells why it failed: -1 the name was not resolved, -2 no socket
 // or no connection. Logs as the transfers do.
 int iConnecter(const char* hote, const char* port, int delaiMs, int& echec);
+
+// Connects a non-blocking socket to the address within `delaiMs`.
+bool bConnexion(int prise, const sockaddr* adresse, socklen_t longueur, int delaiMs);
 
 // Sends the `n` octets, in as many sends as it takes, without SIGPIPE;
 // false on an error or when the peer takes nothing for `delaiMs`.

@@ -24,6 +24,7 @@ std::string valeur(const char* variable, const char* stockee)
 }  // namespace
 
 DelaisHttp DELAIS_HTTP;
+DelaisHttp DELAIS_SYSTEME{{10000}, {30000}, {30000}, {int64_t(1) << 20}, {30000}};
 std::atomic<int> ARRET_TRANSFERTS{0};
 
 const ServiceHttp& serviceHttp()

@@ -33,8 +33,13 @@ struct DelaisHttp {
     std::atomic<int> premierOctetMs{300000};
     std::atomic<int> silenceMs{120000};
     std::atomic<int64_t> reponseMax{int64_t(64) << 20};  // octets
+    std::atomic<int> reponseMs{0};  // the whole answer; 0: no bound of its own
 };
 extern DelaisHttp DELAIS_HTTP;
+
+// The system request waits for its short answer on the GUI thread, which
+// it blocks: a silent service must give the program back soon.
+extern DelaisHttp DELAIS_SYSTEME;
 
 // 1 once the program is shutting down: transfers end at their next wait,
 // and their threads change no widget any more.

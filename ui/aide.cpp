@@ -1,9 +1,11 @@
 #include "ui/aide.h"
 
 #include "gribdata/globales.h"
+#include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/images/images.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Button.H>
@@ -34,6 +36,15 @@ int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre)
     vue->color(FL_BACKGROUND_COLOR);
     vue->load(chemin.c_str());
     return resultat;
+}
+
+classeBouton* pBoutonAide(int x, int y, int sujet, void* proprietaire)
+{
+    classeBouton* b = new classeBouton(x, y, 18, 20);
+    b->image(skin1_image_help);
+    b->shortcut(sujet);
+    b->callback(AIDE::vAideCallback, proprietaire);
+    return b;
 }
 
 AIDE::AIDE(int x, int y, int w, const char* topic, void* owner, int h)

@@ -8,12 +8,17 @@
 class Fl_Button;
 class Fl_Help_View;
 class Fl_Widget;
+class classeBouton;
 
 // Loads the page of the catalogue's language into the view, at the anchor
 // when one is given, and gives the view the program's look (font, size 12,
 // flat box, grey). A missing document leaves the toolkit's message in the
 // view and a log line. Answers 0, or -1 when the document did not load.
 int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre);
+
+// A help button (18 x 20, the help picture) for a topic; a press calls
+// AIDE::vAideCallback with `proprietaire`.
+classeBouton* pBoutonAide(int x, int y, int sujet, void* proprietaire);
 
 // The help pane: a help view on the page "infos", kept at a help topic.
 // The anchors of "infos" are the topics' absolute values.

@@ -15,6 +15,8 @@ classeConfiguration* configuration = nullptr;
 int AFFICHE_AIDE = 1;
 int GRIB_DEPLIER = 0;
 int MODE_CONNECTE = 1;
+int MODE_GRIB_HTTP = 1;
+int MODE_BULL_HTTP = 1;
 
 namespace {
 

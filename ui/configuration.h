@@ -95,6 +95,8 @@ extern classeConfiguration* configuration;
 extern int AFFICHE_AIDE;   // help panes shown, or the last help topic
 extern int GRIB_DEPLIER;   // GRIB request sections open by default
 extern int MODE_CONNECTE;  // direct HTTP and SMTP sending
+extern int MODE_GRIB_HTTP; // 1: in connected mode GRIB requests go by HTTP
+extern int MODE_BULL_HTTP; // 1: in connected mode bulletin requests go by HTTP
 
 // The language code if it is one the program has, else "fr".
 const char* pcLangageValide(const char* code);

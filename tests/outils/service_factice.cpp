@@ -1,33 +1,24 @@
 #include "tests/outils/service_factice.h"
 
-#include <cerrno>
-#include <chrono>
-#include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <poll.h>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace {
-
-const char* const SCRIPT = QUENBREL_SOURCE_DIR "/tests/support/service_factice.py";
-// A bound against a stand-in that never answers, not a measure.
-const int ATTENTE_MS = 30000;
 
 std::string journalUnique()
 {
     // Outside the test's scratch folders, which go before the stand-in.
+    // A test program whose stand-in lives until the end leaves its journal
+    // behind: a later process with the same number starts it afresh.
     static int compteur = 0;
-    return std::filesystem::temp_directory_path().string() + "/service_factice." +
-           std::to_string(getpid()) + "." + std::to_string(++compteur) + ".journal";
+    const std::string nom = std::filesystem::temp_directory_path().string() +
+                            "/service_factice." + std::to_string(getpid()) + "." +
+                            std::to_string(++compteur) + ".journal";
+    unlink(nom.c_str());
+    return nom;
 }
 
 std::string hexVersOctets(const std::string& hex)
@@ -38,86 +29,39 @@ std::string hexVersOctets(const std::string& hex)
     return o;
 }
 
+std::vector<std::string> avecJournal(const std::string& journal, std::vector<std::string> o)
+{
+    o.insert(o.begin(), {"--journal", journal});
+    return o;
+}
+
 }  // namespace
 
-ServiceFactice::ServiceFactice(const std::vector<std::string>& options) : journal_(journalUnique())
+ServiceFactice::ServiceFactice(const std::vector<std::string>& options)
+    : journal_(journalUnique()), script_("service_factice.py", avecJournal(journal_, options))
 {
-    int entree[2], sortie[2];
-    if (pipe2(entree, O_CLOEXEC) != 0)
-        return;
-    if (pipe2(sortie, O_CLOEXEC) != 0) {
-        close(entree[0]), close(entree[1]);
-        return;
-    }
-    std::vector<std::string> arguments = {"python3", SCRIPT, "--journal", journal_};
-    arguments.insert(arguments.end(), options.begin(), options.end());
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, entree[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, sortie[1], 1);
-    if (posix_spawnp(&pid_, "python3", &actions, nullptr, argv.data(), environ) != 0)
-        pid_ = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    close(entree[0]);
-    close(sortie[1]);
-    entree_ = entree[1];
-    sortie_ = sortie[0];
-    if (pid_ > 0)
-        port_ = std::atoi(ligneSortie().c_str());
+}
+
+ServiceFactice& ServiceFactice::partage()
+{
+    static ServiceFactice* s = [] {
+        auto* nouveau = new ServiceFactice();
+        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
+        setenv("QUENBREL2_SERVICE_PORT", nouveau->sPort().c_str(), 1);
+        return nouveau;
+    }();
+    return *s;
 }
 
 ServiceFactice::~ServiceFactice()
 {
-    if (entree_ >= 0)
-        close(entree_);
-    for (int i = 0; pid_ > 0 && i < 500; ++i) {
-        if (waitpid(pid_, nullptr, WNOHANG) == pid_)
-            pid_ = -1;
-        else
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (pid_ > 0) {
-        kill(pid_, SIGKILL);
-        waitpid(pid_, nullptr, 0);
-    }
-    if (sortie_ >= 0)
-        close(sortie_);
     unlink(journal_.c_str());
-}
-
-std::string ServiceFactice::ligneSortie()
-{
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(ATTENTE_MS);
-    for (;;) {
-        const size_t fin = reste_.find('\n');
-        if (fin != std::string::npos) {
-            std::string ligne = reste_.substr(0, fin);
-            reste_.erase(0, fin + 1);
-            return ligne;
-        }
-        const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
-            limite - std::chrono::steady_clock::now()).count();
-        pollfd p{sortie_, POLLIN, 0};
-        if (reste <= 0 || poll(&p, 1, int(reste)) <= 0)
-            return "";
-        char tampon[256];
-        const ssize_t n = read(sortie_, tampon, sizeof tampon);
-        if (n <= 0)
-            return "";
-        reste_.append(tampon, size_t(n));
-    }
 }
 
 bool ServiceFactice::bVariante(const std::string& variante)
 {
-    const std::string ligne = "variante " + variante + "\n";
-    if (entree_ < 0 || write(entree_, ligne.data(), ligne.size()) != ssize_t(ligne.size()))
-        return false;
-    return ligneSortie() == "variante " + variante;
+    return script_.bEcrire("variante " + variante) &&
+           script_.ligneSortie() == "variante " + variante;
 }
 
 std::vector<ServiceFactice::Connexion> ServiceFactice::connexions() const

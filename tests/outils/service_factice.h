@@ -4,9 +4,10 @@
 #ifndef TESTS_OUTILS_SERVICE_FACTICE_H
 #define TESTS_OUTILS_SERVICE_FACTICE_H
 
+#include "tests/outils/script_support.h"
+
 #include <map>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 class ServiceFactice {
@@ -15,14 +16,18 @@ public:
     // first variant, ...). Its journal goes to a file of its own in the
     // temporary folder.
     explicit ServiceFactice(const std::vector<std::string>& options = {});
-    // Closes its input (it then stops), and kills it if it lingers.
     ~ServiceFactice();
     ServiceFactice(const ServiceFactice&) = delete;
     ServiceFactice& operator=(const ServiceFactice&) = delete;
 
+    // One stand-in for the whole test program, started on first use, with
+    // the program pointed at it (QUENBREL2_SERVICE_HOTE and _PORT): the
+    // service's address is read once per process.
+    static ServiceFactice& partage();
+
     // 0 when it did not start.
-    int port() const { return port_; }
-    std::string sPort() const { return std::to_string(port_); }
+    int port() const { return script_.port(); }
+    std::string sPort() const { return std::to_string(port()); }
 
     // The next connections are answered as `variante` ("NAME" or
     // "NAME:ARG") says; true once the stand-in has acknowledged it.
@@ -35,14 +40,8 @@ public:
     std::vector<Connexion> connexions() const;
 
 private:
-    std::string ligneSortie();
-
-    pid_t pid_ = -1;
-    int entree_ = -1;  // its standard input
-    int sortie_ = -1;  // its standard output
-    int port_ = 0;
     std::string journal_;
-    std::string reste_;
+    ScriptSupport script_;
 };
 
 #endif

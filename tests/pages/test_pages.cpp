@@ -6,6 +6,7 @@
 #include "codes/navigation.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
+#include "transport/crochets_envoi.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl_Double_Window.H>
@@ -82,4 +83,26 @@ TEST_F(Page, TheViewAndGeometryAreSavedOnlyOnceLoaded)
     EXPECT_EQ((std::vector<int>{p.x, p.y, p.w, p.h}), (std::vector<int>{40, 50, 770, 539}));
     vSauverGeometrie(*configuration->preferences, 1, 2, 900, 600);
     EXPECT_EQ((std::vector<int>{p.x, p.y, p.w, p.h}), (std::vector<int>{1, 2, 900, 600}));
+}
+
+TEST_F(Page, TheSendWindowReachesTheRequestPageAndKeepsItsCredentials)
+{
+    vr* pages[1] = {page};
+    vr** anciennes = gvr;
+    const int nombre = ngvr;
+    gvr = pages;
+    ngvr = 1;
+    vInstallerCrochetsEnvoi();
+    EXPECT_EQ(crochetsEnvoi.pageRequete(), static_cast<void*>(page));
+    crochetsEnvoi.identifiants("moi@bord.example", "NULL");
+    crochetsEnvoi.identifiants("autre@bord.example", "secret12");
+    EXPECT_STREQ(page->adresseEnvoi, "autre@bord.example");
+    EXPECT_STREQ(page->motDePasseEnvoi, "secret12");
+    gvr = nullptr;
+    ngvr = 0;
+    EXPECT_EQ(crochetsEnvoi.pageRequete(), nullptr);
+    crochetsEnvoi.identifiants("x@y.example", "z");  // no page: nothing kept, no crash
+    gvr = anciennes;
+    ngvr = nombre;
+    crochetsEnvoi = {};
 }

@@ -77,7 +77,9 @@ protected:
         for (const std::string nom : {"globe.pl", "data0.dat", "data1.dat", "data2.dat", "data3.dat"})
             std::filesystem::create_symlink(source + "img/" + nom + ".gz", dossier / ("img/" + nom + ".gz"));
         std::filesystem::create_directory(dossier / "etc");
-        ecrireFichier(dossier / "etc/config.txt", "@main\nfdcposition 0 3 40 -10 40\n@fin\n@end\n");
+        // The request page on its GRIB page, which draws the graticule.
+        ecrireFichier(dossier / "etc/config.txt",
+                      "@main\nonglets 0 0\nfdcposition 0 3 40 -10 40\n@fin\n@end\n");
         std::filesystem::copy_file(source + "etc/readme_fr_mac.txt", dossier / "etc/readme_fr_mac.txt");
         programme = std::make_unique<ProgrammeEnProcessus>(dossier.chemin());
         EXPECT_TRUE(programme->bAttendreChargement());

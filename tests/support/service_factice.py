@@ -14,6 +14,10 @@ answered; the service acknowledges it with the line "variante NAME[:ARG]".
 Every connection is recorded in the journal file (--journal), one line per
 field: "<connection number> <key> <value in hex>", so that any byte survives.
 
+The system request ("@mto@reqt@sys@") is answered with a short availability
+text as the message and no data; the variant "blocage" keeps any answer back
+(silent) until the client gives up.
+
 Modes: "http" reads one request line ended by CR LF, checks
 "GET http://<hote>/<chemin><query>", un-escapes the query itself, checks the
 request text's first and last lines and answers in the service's format:
@@ -21,6 +25,15 @@ request text's first and last lines and answers in the service's format:
 data-length name", the message (which holds the marker again) and the data,
 then closes. Another mode (a scripted dialogue, say) is one more class with a
 `servir(connexion, numero)` method in MODES.
+
+Mode "smtp" plays a scripted SMTP server, for the replies no real server
+gives on demand: variant "normale" answers each command in one send;
+"multiligne" answers HELO with a three-line 250 reply in two sends 0.2 s
+apart (a command that arrives in between is noted "prematuree"); "fusion"
+sends its "221" in the same send as the body's reply, before the client
+said quit; "interminable" greets with 70 KiB of "220-" lines and no final
+line. The body's reply is "250 2.0.0 Ok: queued as 4F2201C".
+Each command is noted "commande<N>", the data "donnees".
 """
 
 import argparse
@@ -43,6 +56,13 @@ MARQUEUR = b"QUENBREL2"
 # The program's two script paths: transfer threads, and the send window.
 CHEMINS = ("cgi-bin/requete.cgi?", "cgi-bin/envoi.cgi?")
 LIGNE_MAX = 1 << 20
+# The system request, asked directly ("@mto@reqt@sys@") or as the send
+# window's text ("...infos"). Asked directly it gets the short availability
+# text as a message-only answer (status 0, no data), which the program
+# files as the message; the window's text is accepted with a bare message.
+SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
+DISPONIBILITE = ("Service factice, en service\n"
+                 "Modeles disponibles : tous. Bulletins : tous.\n")
 
 
 class Journal:
@@ -124,7 +144,7 @@ class ServiceHttp:
         texte = reste.replace(b"!", b"\n").replace(b"~", b" ").decode("latin-1")
         lignes = texte.split("\n")
         premieres = ("@mto@reqt@grib@", "@mto@reqt@forfait@", "@mto@reqt@bull@")
-        if texte == "@mto@reqt@sys@infos":
+        if texte in SYSTEME:
             pass
         elif lignes[0] not in premieres:
             erreurs.append("premiere ligne: %r" % lignes[0])
@@ -151,7 +171,9 @@ class ServiceHttp:
             return reponse(0, "3", "Mot de passe incorrect\n", b"", "-")
         if variante[0] == "refus":
             return reponse(0, "3", "Requete refusee\n", b"", "-")
-        if texte == "@mto@reqt@sys@infos":
+        if texte == SYSTEME[0]:
+            return reponse(0, "0", DISPONIBILITE, b"", "-")
+        if texte == SYSTEME[1]:
             return reponse(1, "0", "Service factice, en service\n", b"", "-")
         lignes = texte.split("\n")
         if variante[0] in ("taille", "trop_long"):
@@ -252,7 +274,71 @@ class ServiceHttp:
             connexion.sendall(octets)
 
 
-MODES = {"http": ServiceHttp}
+class ServiceSmtp:
+    """A scripted SMTP dialogue: the replies byte by byte as the variant says."""
+
+    def __init__(self, options):
+        self.options = options
+
+    def servir(self, connexion, numero, journal, variante):
+        genre = variante[0]
+        recu = [b""]
+        compteur = [0]
+
+        def commande():
+            while b"\r\n" not in recu[0]:
+                morceau = connexion.recv(4096)
+                if not morceau:
+                    return None
+                recu[0] += morceau
+            ligne, recu[0] = recu[0].split(b"\r\n", 1)
+            compteur[0] += 1
+            journal.noter(numero, "commande%d" % compteur[0], ligne)
+            return ligne
+
+        if genre == "interminable":
+            connexion.sendall(b"220-factice.test bavard\r\n" * 3000)
+            connexion.recv(4096)  # until the client gives up
+            return
+        connexion.sendall(b"220 factice.test ESMTP 250 ready\r\n")
+        if commande() is None:
+            return
+        if genre == "multiligne":
+            connexion.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+            connexion.sendall(b"250-factice.test\r\n250-SIZE 10240000\r\n")
+            connexion.settimeout(0.2)
+            try:
+                if connexion.recv(4096, socket.MSG_PEEK):
+                    journal.noter(numero, "prematuree", "oui")
+            except socket.timeout:
+                pass
+            connexion.settimeout(None)
+            connexion.sendall(b"250 HELP\r\n")
+        else:
+            connexion.sendall(b"250 factice.test\r\n")
+        for reponse in (b"250 2.1.0 Ok\r\n", b"250 2.1.5 Ok\r\n",
+                        b"354 End data with <CR><LF>.<CR><LF>\r\n"):
+            if commande() is None:
+                return
+            connexion.sendall(reponse)
+        while b"\r\n.\r\n" not in recu[0]:
+            morceau = connexion.recv(4096)
+            if not morceau:
+                return
+            recu[0] += morceau
+        donnees, recu[0] = recu[0].split(b"\r\n.\r\n", 1)
+        journal.noter(numero, "donnees", donnees + b"\r\n.\r\n")
+        fin = b"250 2.0.0 Ok: queued as 4F2201C\r\n"
+        if genre == "fusion":
+            connexion.sendall(fin + b"221 2.0.0 Bye\r\n")
+            commande()
+            return
+        connexion.sendall(fin)
+        if commande() is not None:
+            connexion.sendall(b"221 2.0.0 Bye\r\n")
+
+
+MODES = {"http": ServiceHttp, "smtp": ServiceSmtp}
 
 
 class Serveur(socketserver.ThreadingTCPServer):

@@ -4,6 +4,8 @@
 // points a land mask leaves out.
 #include "tests/transport/requete_test.h"
 
+#include "tests/transport/composer_test.h"
+
 #include "map/masque.h"
 #include "map/masques.h"
 #include "ui/horloge.h"
@@ -34,17 +36,9 @@ class Cout : public RequeteTest {
 protected:
     // Model 43 at `maille`, one parameter, forecast times.
     void composer(double n, double s, double w, double e, const char* maille,
-                  std::vector<const char*> params, std::vector<const char*> temps)
+                  const std::vector<const char*>& params, const std::vector<std::string>& temps)
     {
-        grib.vSetDomaine(43);
-        grib.vSetMaille(maille);
-        grib.vFreeParametre();
-        for (const char* p : params)
-            grib.vSetParametre(p);
-        grib.modeValidites = 0;
-        temps.push_back(nullptr);
-        grib.vSetEcheances(temps.data());
-        grib.iSetZone(n, s, w, e);
+        vComposerGrib(grib, n, s, w, e, maille, params, temps);
     }
     long long octets()
     {
@@ -70,7 +64,8 @@ TEST_F(Cout, TheVolumeIsTheSizeOfTheFileTheServiceSends)
     struct {
         double n, s, w, e;
         const char* maille;
-        std::vector<const char*> params, temps;
+        std::vector<const char*> params;
+        std::vector<std::string> temps;
         long long points;
         int messages;
     } cas[] = {
@@ -113,14 +108,8 @@ TEST_F(Cout, WorkedFigures)
 // an int counts; refused, its cost text whole.
 TEST_F(Cout, TheWholeWorldIsRefused)
 {
-    std::vector<const char*> temps;
-    std::vector<std::string> heures;
-    for (int h = 0; h < 37; ++h)
-        heures.push_back(std::to_string(3 * h));
-    for (const std::string& h : heures)
-        temps.push_back(h.c_str());
     composer(90, -90, -180, 180, "0.125", {"Vent", "Courant", "Mer totale", "Mer du vent", "Houle", "Pluie"},
-             temps);
+             heuresTrihoraires(37));
     grib.vSetTerreMer("0");
     EXPECT_EQ(recap(), "2150530.872 Interdit 0");
     EXPECT_EQ(grib.texteCout, "1032234.18");

@@ -102,7 +102,7 @@ TEST_F(RequeteHttp, ANameIsResolvedADottedAddressIsNot)
     EXPECT_EQ(longueur, 0);
 }
 
-// A peer that closes before reading the request: the send fails, without
+// A peer that closes without reading the request: the send fails, without
 // the SIGPIPE that would end the program.
 TEST_F(RequeteHttp, APeerThatClosesBeforeReadingEndsTheSendQuietly)
 {
@@ -222,4 +222,26 @@ TEST(EnteteReponse, TheMarkerIsFoundUpToTheFirstZeroOctet)
     const std::string b = std::string("ab\0QUENBREL2", 12);
     EXPECT_EQ(iChercherMarqueur(b.data(), b.size()), std::string::npos);
     EXPECT_EQ(iChercherMarqueur(a.data(), 8), std::string::npos);
+}
+
+// Limits given for one request: a service that trickles its answer slower
+// than the whole answer may take is left, though no silence lasts long;
+// the shared limits are not touched.
+TEST_F(RequeteHttp, AnAnswersOwnTimeLimitEndsATrickle)
+{
+    ASSERT_TRUE(service().bVariante("goutte:20"));
+    DelaisHttp courts;
+    courts.reponseMs = 1000;  // the trickle takes 3 s at least
+    const std::string q = query("@mto@reqt@sys@", "bord@exemple.org", nullptr);
+    int longueur = 0;
+    const int canal = iReserverCanal();
+    char* reponse = httpgrib("127.0.0.1", service().sPort().c_str(), cheminService().c_str(),
+                             q.c_str(), longueur, 0, lienCanal(canal), courts);
+    std::free(reponse);
+    // Short of the whole answer: part of it, or nothing yet.
+    const int phase = structHTTP[canal].phase.load();
+    EXPECT_TRUE(phase == PHASE_INCOMPLETE || phase == PHASE_ECHEC) << phase;
+    EXPECT_NE(journal().find("delai depasse"), std::string::npos);
+    EXPECT_EQ(DELAIS_HTTP.reponseMs.load(), 0);
+    ASSERT_TRUE(service().bVariante("normale"));
 }

@@ -13,13 +13,7 @@ namespace fs = std::filesystem;
 
 ServiceFactice& Transfert::service()
 {
-    static ServiceFactice* s = [] {
-        auto* nouveau = new ServiceFactice();
-        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
-        setenv("QUENBREL2_SERVICE_PORT", nouveau->sPort().c_str(), 1);
-        return nouveau;
-    }();
-    return *s;
+    return ServiceFactice::partage();
 }
 
 std::string Transfert::cheminService()

@@ -1,0 +1,88 @@
+// Handing a request over: the send button, and the send window opened on
+// the GRIB or the bulletin request's text, which goes to the clipboard too.
+// In connected mode a bulletin request goes at once on a transfer thread.
+#include "pages/vr.h"
+
+#include "transport/requete.h"
+#include "transport/threads_http.h"
+#include "transport/windows_send.h"
+#include "ui/boutons.h"
+#include "ui/configuration.h"
+
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The text handed to the window, which owns it.
+char* pTexte(Fl_Text_Buffer* tampon)
+{
+    char* t = tampon->text();
+    char* copie = new char[std::strlen(t) + 1];
+    std::strcpy(copie, t);
+    std::free(t);
+    return copie;
+}
+
+}  // namespace
+
+void vr::vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    bouton->deactivate();
+    if (!page->scrollGrib->visible() && !page->groupeForfaits->visible())
+        page->vSetCommandeBulletins(0, nullptr);
+    else
+        page->vSetCommande(0);
+}
+
+void vr::vSetCommande(int systeme)
+{
+    vCopierTexte(editeurGrib, tamponGrib);
+    vFenetreEnvoi(systeme ? "0.5" : volumeGrib->value(), systeme ? "0.0" : coutGrib->value(),
+                  tamponGrib);
+}
+
+void vr::vSetCommandeBulletins(int automationDelete, classeBouton* bouton)
+{
+    if (MODE_CONNECTE && MODE_BULL_HTTP) {
+        iEnvoyerBulletins(*requeteBulletins, bouton);
+        return;
+    }
+    vCopierTexte(editeurBulletins, tamponBulletins);
+    vFenetreEnvoi(automationDelete ? "0.5" : volumeBulletins->value(),
+                  automationDelete ? "0.0" : coutBulletins->value(), tamponBulletins);
+}
+
+// The open send window goes first (its direct send, if one runs, carries
+// on without it), then a new one stands at the bottom left of the map.
+void vr::vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon)
+{
+    const std::string v = volume, c = cout;
+    delete fenetreEnvoi;
+    fenetreEnvoi = nullptr;
+    Fl_Group* courant = Fl_Group::current();
+    Fl_Group::current(nullptr);
+    const int x = fenetre ? fenetre->x() + 240 : 240;
+    const int y = fenetre ? fenetre->y() + fenetre->h() - 440 : 0;
+    fenetreEnvoi = new WindowsSend(v.c_str(), c.c_str(), pTexte(tampon), x, y, 360, 440, "Mail");
+    Fl_Group::current(courant);
+}
+
+// Outside connected mode the system request is the bulletin request's
+// system text in the send window; another widget than the button asks
+// through the GRIB request.
+void vr::vSystemeParCourrier(Fl_Widget* bouton)
+{
+    if (bouton == boutonSysteme) {
+        requeteBulletins->vEcrire(2);
+        vSetCommandeBulletins(1, nullptr);
+    } else {
+        requeteGrib->vEcrire(2);
+        vSetCommande(1);
+    }
+}

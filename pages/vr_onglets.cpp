@@ -1,0 +1,180 @@
+// The request page's product tabs: what follows the change of product page
+// (the bottom strip, the send button, the product bar's first slot,
+// packages mode, the settings' "onglets"), and the product page shown at
+// start.
+#include "pages/vr.h"
+
+#include "map/fdc.h"
+#include "routes/dru_routes.h"
+#include "transport/requete.h"
+#include "ui/aide.h"
+#include "ui/boutons.h"
+#include "ui/configuration.h"
+
+#include <initializer_list>
+#include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Tabs.H>
+
+namespace {
+
+int* pOnglets()
+{
+    static int aucun[2];
+    return configuration ? configuration->preferences->onglets : aucun;
+}
+
+bool bEnfonce(classeBoutonImage** boutons)
+{
+    for (; boutons && *boutons; ++boutons)
+        if ((*boutons)->value())
+            return true;
+    return false;
+}
+
+}  // namespace
+
+void vr::vTabsRequeteurCallback(Fl_Widget*, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    page->boutonEnvoyer->deactivate();
+    if (Dru_Routes)
+        Dru_Routes->vDeactivateRoutes();
+    if (!page->groupeForfaits->visible() && !page->scrollGrib->visible())
+        page->vOngletBulletinsImages();
+    else if (!page->groupeForfaits->visible())
+        page->vOngletGrib();
+    else
+        page->vOngletForfaits();
+    if (page->carte)
+        page->carte->redraw();
+}
+
+void vr::vOngletBulletinsImages()
+{
+    int* onglets = pOnglets();
+    vBasGrib(0);
+    if (groupeBulletins->visible()) {
+        vAideBulletinsImages(ONGLET_BULLETINS);
+        vGroupRequeteurBulletinsArrange(9999);
+        onglets[0] = ONGLET_BULLETINS;
+    } else if (groupeImages->visible()) {
+        vAideBulletinsImages(ONGLET_IMAGES);
+        vGroupRequeteurImagesArrange(9999);
+        onglets[0] = ONGLET_IMAGES;
+    } else {
+        if (Dru_Routes)
+            Dru_Routes->vGroupArrange(9999);
+        onglets[0] = ONGLET_ROUTES;
+    }
+    for (classeBoutonImage** b : {boutonsGmdss, boutonsNavtex, boutonsLarge, boutonsCotes,
+                                  boutonsSatellites, boutonsPreisos})
+        if (bEnfonce(b))
+            boutonEnvoyer->activate();
+}
+
+void vr::vOngletGrib()
+{
+    int* onglets = pOnglets();
+    if (modeForfaits) {
+        requeteGrib->vInitialisation();
+        vBoutonRequeteurGribZoneEffacerCallback(nullptr, this);
+        // From a bulletin or image page the bar still shows that page.
+        setBoutonsGBI(GBI_GRIB);
+    } else if (onglets[0] == ONGLET_GRIB) {
+        // Grib pressed on the GRIB page: the slot offers the packages.
+        boutonsGBI[GBI_FORFAITS]->show();
+        boutonsGBI[GBI_GRIB]->hide();
+        setBoutonsGBI(GBI_FORFAITS);
+        return;
+    } else {
+        setBoutonsGBI(GBI_GRIB);
+    }
+    groupeForfaits->hide();
+    modeForfaits = 0;
+    vGroupRequeteurGribArrange(9999);
+    vBasGrib(1);
+    if (zoneExiste)
+        boutonEnvoyer->activate();
+    onglets[0] = ONGLET_GRIB;
+    onglets[1] = 0;
+}
+
+void vr::vOngletForfaits()
+{
+    int* onglets = pOnglets();
+    if (modeForfaits) {
+        if (onglets[0] == ONGLET_GRIB) {
+            // Forfaits pressed on the packages page: the slot offers GRIB.
+            boutonsGBI[GBI_GRIB]->show();
+            boutonsGBI[GBI_FORFAITS]->hide();
+            setBoutonsGBI(GBI_GRIB);
+            return;
+        }
+        setBoutonsGBI(GBI_FORFAITS);
+        if (bEnfonce(boutonsForfaits))
+            boutonEnvoyer->activate();
+    } else {
+        if (carte)
+            carte->overlay_output(1);
+        for (classeBoutonImage** b = boutonsForfaits; b && *b; ++b)
+            (*b)->value(0);
+        requeteGrib->vInitialisation();
+        setBoutonsGBI(GBI_FORFAITS);
+        if (abonnementGrib)
+            abonnementGrib->deactivate();
+    }
+    scrollGrib->hide();
+    vBasGrib(1);
+    vGroupRequeteurForfaitsArrange(9999);
+    modeForfaits = 1;
+    onglets[1] = 1;
+    onglets[0] = ONGLET_GRIB;
+}
+
+void vr::vBasGrib(int grib)
+{
+    for (Fl_Widget* w : {static_cast<Fl_Widget*>(editionGrib), static_cast<Fl_Widget*>(recapGrib)})
+        if (w)
+            grib ? w->show() : w->hide();
+    for (Fl_Widget* w : {static_cast<Fl_Widget*>(editionBulletins),
+                         static_cast<Fl_Widget*>(recapBulletins)})
+        if (w)
+            grib ? w->hide() : w->show();
+}
+
+void vr::vTabsActivate()
+{
+    const int* onglets = pOnglets();
+    switch (onglets[0]) {
+    case ONGLET_GRIB:
+        if (onglets[1] == 1) {
+            // As if the packages page had just been chosen: the request
+            // and the frame start empty anyway.
+            ongletsRequeteur->value(groupeForfaits);
+            modeForfaits = 1;
+        } else {
+            ongletsRequeteur->value(scrollGrib);
+        }
+        return;
+    case ONGLET_BULLETINS:
+        ongletsRequeteur->value(groupeBulletins);
+        return;
+    case ONGLET_IMAGES:
+        if (abonnementBulletins && packImages)
+            packImages->add(abonnementBulletins);
+        ongletsRequeteur->value(groupeImages);
+        return;
+    default:
+        if (Dru_Routes)
+            ongletsRequeteur->value(Dru_Routes);
+        return;
+    }
+}
+
+void vr::vAideBulletinsImages(int onglet)
+{
+    Fl_Pack* pack = onglet == ONGLET_BULLETINS ? packBulletins : packImages;
+    if (pack && voletAideBulletins)
+        pack->add(voletAideBulletins);
+}

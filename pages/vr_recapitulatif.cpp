@@ -1,0 +1,125 @@
+// The two recapitulations under the request page's map: history button,
+// cost and volume of the request (written by the request model through
+// RecapitulatifPage), and for GRIB requests the compression of the answer.
+#include "pages/vr.h"
+
+#include "transport/requete.h"
+#include "ui/boutons.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
+#include "ui/palette.h"
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Output.H>
+#include <FL/fl_draw.H>
+
+namespace {
+
+const char* const COMPRESSIONS[3] = {CLE_LOCAL("Non"), "Gzip", "Bzip2"};
+
+Fl_Output* pSortie(int x, int y, const char* etiquette, const char* valeur)
+{
+    Fl_Output* o = new Fl_Output(x, y, 70, 17);
+    o->copy_label(pcTraduire(etiquette));
+    o->labelsize(12);
+    o->labelcolor(FL_BLACK);
+    o->textsize(12);
+    o->textcolor(FL_BLACK);
+    o->value(valeur);
+    return o;
+}
+
+void vUnite(int x, int y, const char* texte)
+{
+    Fl_Box* b = new Fl_Box(x, y, 50, 20);
+    b->copy_label(pcTraduire(texte));
+    b->labelsize(12);
+    b->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+}
+
+// A recapitulation is rebuilt into the bottom strip's group, whatever
+// group is open at the time.
+struct DansGroupe {
+    Fl_Group* courant = Fl_Group::current();
+    explicit DansGroupe(Fl_Group* groupe)
+    {
+        if (groupe)
+            Fl_Group::current(groupe);
+    }
+    ~DansGroupe() { Fl_Group::current(courant); }
+};
+
+}  // namespace
+
+// The history button, the cost and the volume lines, and the help button.
+void vr::vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume)
+{
+    classeBouton* historique = new classeBouton(x + 4, y + 3, 20, 20, "@+1fileopen");
+    historique->copy_tooltip(pcTraduire("Voir l'historique des commandes"));
+    historique->callback(vBoutonRequeteurRecapitulatifHistoriqueCallback, this);
+    cout = pSortie(x + 54, y + 6, CLE_LOCAL("Cout"), "0.0");
+    vUnite(cout->x() + cout->w() + 2, y + 4, CLE_LOCAL("Euros"));
+    pBoutonAide(x + w - 32, y + 3, -61);
+    fl_font(DRU_FONT, 12);
+    const int largeur = int(fl_width(pcTraduire("Volume")));
+    volume = pSortie(x + 10 + largeur + 28, y + 26, CLE_LOCAL("Volume"), "0");
+    vUnite(volume->x() + volume->w() + 2, y + 24, CLE_LOCAL("Koctets"));
+}
+
+void vr::vRequeteurGribRecapitulatif(int x, int y, int w, int h)
+{
+    DansGroupe dans(basRequeteur);
+    delete recapGrib;
+    recapGrib = new Fl_Group(x, y, w, h);
+    vRequeteurLigneCout(x, y, w, coutGrib, volumeGrib);
+    const char* texte = pcTraduire("Compression");
+    fl_font(DRU_FONT, 12);
+    classeBouton* titre = new classeBouton(x + 4, y + 46, int(fl_width(texte)) + 4, 20);
+    titre->copy_label(texte);
+    const int xc = titre->x() + titre->w() + 12;
+    groupeCompression = new Fl_Group(xc, y + 46, 3 * 45, 20);
+    for (int i = 0; i < 3; ++i) {
+        classeRoundBouton* b = new classeRoundBouton(xc + 45 * i, y + 46, 45, 20);
+        b->copy_label(i == 0 ? pcTraduire(COMPRESSIONS[0]) : COMPRESSIONS[i]);
+        b->type(FL_RADIO_BUTTON);
+        b->labelsize(12);
+        b->shortcut(i);
+        b->selection_color(COLOR_BOUTON_ACTIVE);
+        b->callback(vBoutonRequeteurGribCompressionCallback, this);
+        boutonsCompression[i] = b;
+    }
+    boutonsCompression[2]->value(1);
+    groupeCompression->end();
+    // When the choices reach the corner (a long title), their help button
+    // goes up one line, beside the volume.
+    const bool plein = groupeCompression->x() + groupeCompression->w() > x + w - 32;
+    pBoutonAide(x + w - 32, plein ? y + 25 : y + 46, 7);
+    recapGrib->end();
+}
+
+void vr::vRequeteurRecapitulatif(int x, int y, int w, int h)
+{
+    DansGroupe dans(basRequeteur);
+    delete recapBulletins;
+    recapBulletins = new Fl_Group(x, y, w, h);
+    vRequeteurLigneCout(x, y, w, coutBulletins, volumeBulletins);
+    recapBulletins->end();
+    recapBulletins->hide();
+}
+
+void vr::vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    const int n = static_cast<Fl_Button*>(bouton)->shortcut();
+    for (classeRoundBouton* b : page->boutonsCompression)
+        b->value(0);
+    if (requete* r = page->requeteGrib) {
+        if (n == 1 || n == 2)
+            r->vSetCompression(n == 1 ? "gzip" : "bzip2");
+        else
+            r->vUnsetCompression();
+        r->vEcrire(0);
+    }
+    page->boutonsCompression[n < 0 || n > 2 ? 2 : n]->value(1);
+    page->groupeCompression->redraw();
+}

@@ -1,0 +1,195 @@
+// Sending from the request page: the send button opens the send window on
+// the text of the editor shown, with its volume and cost, and puts the
+// text on the clipboard; a second send replaces the window, also while the
+// first one's direct send is held by a stalled service; the system request
+// outside connected mode goes through the send window.
+#include <gtest/gtest.h>  // before the X headers of the text display
+
+#include "tests/pages/requeteur_test.h"
+
+#include "tests/outils/service_factice.h"
+#include "tests/transport/composer_test.h"
+#include "tests/ui/harnais_gui.h"
+#include "transport/canaux.h"
+#include "transport/popup_http.h"
+#include "transport/service_http.h"
+#include "transport/threads_http.h"
+#include "transport/windows_send.h"
+#include "ui/boutons.h"
+#include "ui/configuration.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// The send windows shown (one at most).
+int iFenetresEnvoi()
+{
+    int n = 0;
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+        n += dynamic_cast<WindowsSend*>(w) != nullptr;
+    return n;
+}
+
+ServiceFactice& service()
+{
+    return ServiceFactice::partage();
+}
+
+class Commande : public RequeteurTest {
+protected:
+    Commande()
+    {
+        // A transfer thread that ends takes the toolkit's lock: the test
+        // holds it as the event loop does, and lets it go while it waits.
+        Fl::lock();
+        vInstallerCrochetsEnvoi();
+        MODE_CONNECTE = 0;
+    }
+    ~Commande() override
+    {
+        EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+        delete fenetreEnvoi;
+        fenetreEnvoi = nullptr;
+        MODE_CONNECTE = 1;
+        Fl::unlock();
+    }
+    // The send window is modal: it is closed with its button, which gives
+    // the page its send button back, before the page is used again.
+    void fermer()
+    {
+        cliquer(fenetreEnvoi->boutonFermer);
+        ASSERT_FALSE(fenetreEnvoi->shown());
+        ASSERT_TRUE(page->boutonEnvoyer->active());
+    }
+    void envoyer()
+    {
+        page->boutonEnvoyer->activate();
+        cliquer(page->boutonEnvoyer);
+        ASSERT_NE(fenetreEnvoi, nullptr);
+        ASSERT_TRUE(harnais::bMontrer(fenetreEnvoi));
+    }
+    void profil()
+    {
+        TYPEDEF_PROFIL* p = new TYPEDEF_PROFIL{};
+        std::snprintf(p->nom, sizeof p->nom, "bord");
+        std::snprintf(p->email, sizeof p->email, "moi@bord.example");
+        std::snprintf(p->serveur, sizeof p->serveur, "smtp.bord.example");
+        std::snprintf(p->password, sizeof p->password, "secret-du-bord");
+        p->port = 25;
+        p->selection = 1;
+        configuration->vAjouterProfil(p);
+    }
+    std::string journalEnvoi() const { return texte(fenetreEnvoi->tamponJournal); }
+};
+
+}  // namespace
+
+TEST_F(Commande, TheSendButtonHandsTheTextShownToANewSendWindow)
+{
+    construire(0, 0);
+    vComposerGrib(*page->requeteGrib, 10, 0, 0, 10, "0.5", {"Pmer"}, {"6"});
+    page->requeteGrib->vSetTerreMer("0");
+    ASSERT_TRUE(page->boutonEnvoyer->active());
+    const std::string grib = texte(page->tamponGrib);
+    cliquer(page->boutonEnvoyer);
+    ASSERT_NE(fenetreEnvoi, nullptr);
+    EXPECT_FALSE(page->boutonEnvoyer->active()) << "until a change or the window's close";
+    EXPECT_EQ(std::string(fenetreEnvoi->texte), grib);
+    EXPECT_STREQ(fenetreEnvoi->sortieVolume->value(), " 0.524");
+    EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), "0.21");
+    EXPECT_EQ(presse(), grib);
+    EXPECT_EQ(fenetreEnvoi->x(), poste->fenetre.x() + 240);
+    EXPECT_EQ(fenetreEnvoi->y(), poste->fenetre.y() + poste->fenetre.h() - 440);
+
+    // Another text: the window is replaced, never doubled.
+    fermer();
+    cliquer(page->boutonsCompression[1]);
+    const std::string gzip = texte(page->tamponGrib);
+    ASSERT_NE(gzip, grib);
+    envoyer();
+    EXPECT_EQ(std::string(fenetreEnvoi->texte), gzip);
+    EXPECT_EQ(iFenetresEnvoi(), 1);
+
+    // The bulletin page sends the bulletin request.
+    fermer();
+    cliquer(page->boutonsGBI[GBI_BULLETINS]);
+    page->requeteBulletins->vSetObjet("GMDSS_METAREA2_OFFSHORE");
+    page->requeteBulletins->vEcrire(0);
+    const std::string bulletins = texte(page->tamponBulletins);
+    envoyer();
+    EXPECT_EQ(std::string(fenetreEnvoi->texte), bulletins);
+    EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), page->coutBulletins->value());
+    EXPECT_EQ(presse(), bulletins);
+    EXPECT_EQ(iFenetresEnvoi(), 1);
+}
+
+TEST_F(Commande, OutsideConnectedModeTheSystemRequestGoesThroughTheSendWindow)
+{
+    construire(1, 0);
+    cliquer(page->boutonSysteme);
+    ASSERT_NE(fenetreEnvoi, nullptr);
+    EXPECT_STREQ(fenetreEnvoi->texte, "@mto@reqt@sys@infos");
+    EXPECT_STREQ(fenetreEnvoi->sortieVolume->value(), " 0.5");
+    EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), "0.0");
+    EXPECT_EQ(texte(page->tamponBulletins), "@mto@reqt@sys@infos");
+    EXPECT_EQ(presse(), "@mto@reqt@sys@infos");
+}
+
+// The first window's direct send waits on a silent service when a second
+// send replaces the window: the thread leaves the window it no longer has,
+// and ends at its limit.
+TEST_F(Commande, ASendReplacesTheWindowWhoseDirectSendIsStalled)
+{
+    harnais::ChienDeGarde garde(120);
+    ASSERT_GT(service().port(), 0);
+    ASSERT_TRUE(service().bVariante("blocage"));
+    DELAIS_HTTP.premierOctetMs = 1500;
+    profil();
+    construire(1, 0);
+    page->requeteBulletins->vSetObjet("GMDSS_METAREA2_OFFSHORE");
+    page->requeteBulletins->vEcrire(0);
+    envoyer();
+    cliquer(fenetreEnvoi->boutonEnvoiHttp);
+    ASSERT_TRUE(harnais::bAttendre([this] { return journalEnvoi().find("->") != std::string::npos; }))
+        << journalEnvoi();
+    ASSERT_EQ(iTransfertsEnCours(), 1);
+    // The window cannot be closed meanwhile; the page's send is called.
+    EXPECT_FALSE(fenetreEnvoi->boutonFermer->active());
+    page->boutonEnvoyer->do_callback();
+    ASSERT_TRUE(harnais::bMontrer(fenetreEnvoi));
+    EXPECT_EQ(iFenetresEnvoi(), 1);
+    EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+    EXPECT_EQ(journalEnvoi(), "") << "the new window's journal is its own";
+    EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
+    ASSERT_TRUE(service().bVariante("normale"));
+}
+
+// In connected mode a bulletin request goes at once, on a transfer thread
+// with its progress popup, and no send window opens.
+TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
+{
+    harnais::ChienDeGarde garde(120);
+    ASSERT_GT(service().port(), 0);
+    ASSERT_TRUE(service().bVariante("normale"));
+    vInitialiserCanaux();
+    MODE_CONNECTE = 1;
+    construire(1, 0);
+    page->requeteBulletins->vSetObjet("GMDSS_METAREA2_OFFSHORE");
+    page->requeteBulletins->vEcrire(0);
+    page->boutonEnvoyer->activate();
+    cliquer(page->boutonEnvoyer);
+    EXPECT_EQ(fenetreEnvoi, nullptr);
+    ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+    EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
+    EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/GMDSS_METAREA2_OFFSHORE.txt"); }));
+    vDetruirePopupsHttp("<TEST>");
+    for (int i = 0; i < HTTP_CANAUX; ++i)
+        vLibererCanal(i);
+}

@@ -1,0 +1,39 @@
+// A GRIB request of model 43 composed as the request pages compose one:
+// mesh, parameters, forecast times (not validities), then the zone, which
+// renders the text with its volume and cost.
+#ifndef TESTS_TRANSPORT_COMPOSER_TEST_H
+#define TESTS_TRANSPORT_COMPOSER_TEST_H
+
+#include "transport/requete.h"
+
+#include <string>
+#include <vector>
+
+inline void vComposerGrib(requete& grib, double n, double s, double w, double e,
+                          const char* maille, const std::vector<const char*>& params,
+                          const std::vector<std::string>& temps)
+{
+    grib.vSetDomaine(43);
+    grib.vSetMaille(maille);
+    grib.vFreeParametre();
+    for (const char* p : params)
+        grib.vSetParametre(p);
+    grib.modeValidites = 0;
+    std::vector<const char*> liste;
+    for (const std::string& t : temps)
+        liste.push_back(t.c_str());
+    liste.push_back(nullptr);
+    grib.vSetEcheances(liste.data());
+    grib.iSetZone(n, s, w, e);
+}
+
+// `nombre` forecast times, 3 hours apart from 0.
+inline std::vector<std::string> heuresTrihoraires(int nombre)
+{
+    std::vector<std::string> heures;
+    for (int h = 0; h < nombre; ++h)
+        heures.push_back(std::to_string(3 * h));
+    return heures;
+}
+
+#endif

@@ -1,0 +1,480 @@
+// The send window under an X server, in both layouts: its rows, a direct
+// mail send to a real SMTP server on loopback, the mail client's link, the
+// close button and the profile management driven by clicks.
+#include <gtest/gtest.h>  // before the X headers of the text display
+
+#include "transport/canaux.h"
+#include "transport/crochets_envoi.h"
+#include "transport/lien_mail.h"
+#include "transport/popup_http.h"
+#include "transport/sendmail.h"
+#include "transport/service_http.h"
+#include "transport/service_mail.h"
+#include "transport/threads_http.h"
+#include "transport/windows_send.h"
+
+#include "ui/boutons.h"
+#include "ui/palette.h"
+
+#include "tests/outils/service_factice.h"
+#include "tests/transport/requete_test.h"
+#include "tests/transport/serveur_smtp.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <FL/Fl_Text_Display.H>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* const GRIB = "@mto@reqt@grib@\nA 1\nZ -3.000 47.000 4.000 2.000\n.\nP vent \n"
+                         "@mto@reqt@fin@\n";
+const char* const BULL = "@mto@reqt@bull@\nGMDSS_METAREA2_OFFSHORE\n@mto@reqt@fin@\n";
+
+requete* requetes[2];
+std::vector<std::string> identifiants;
+int reactivations = 0;
+std::vector<std::string> liens;
+bool ouvertureRefusee = false;
+
+int iOuvrirTest(const char* uri, char* msg, int msglen)
+{
+    liens.push_back(uri);
+    if (ouvertureRefusee)
+        std::snprintf(msg, size_t(msglen), "pas de client mail");
+    return !ouvertureRefusee;
+}
+
+class FenetreEnvoi : public RequeteTest {
+protected:
+    FenetreEnvoi()
+    {
+        std::signal(SIGPIPE, SIG_DFL);
+        skins();
+        ancienne = configuration;
+        configuration = &config;
+        requetes[0] = &grib;
+        requetes[1] = &bulletin;
+        identifiants.clear();
+        liens.clear();
+        reactivations = 0;
+        ouvertureRefusee = false;
+        crochetsEnvoi = {nullptr,
+                         [](const char* e, const char* p) { identifiants = {e, p}; },
+                         [] { ++reactivations; },
+                         [](int type) { return requetes[type]; }};
+        ouvrirUri = iOuvrirTest;
+        DELAI_SMTP = 20000;
+    }
+    ~FenetreEnvoi() override
+    {
+        delete fenetre;
+        configuration = ancienne;
+        crochetsEnvoi = {};
+        DELAI_SMTP = 60000;
+        MODE_CONNECTE = 1;
+    }
+    void ouvrir(bool http, const char* texte = GRIB)
+    {
+        MODE_CONNECTE = http;
+        char* t = new char[std::strlen(texte) + 1];
+        std::strcpy(t, texte);
+        fenetre = new WindowsSend("0.524", "1.20", t, 100, 100, 360, 440, "Mail");
+        ASSERT_TRUE(harnais::bMontrer(fenetre));
+    }
+    void profil(const char* nom, const char* serveur, int port, const char* password,
+                int selection = 1)
+    {
+        TYPEDEF_PROFIL* p = new TYPEDEF_PROFIL{};
+        std::snprintf(p->nom, sizeof p->nom, "%s", nom);
+        std::snprintf(p->email, sizeof p->email, "moi@bord.example");
+        std::snprintf(p->serveur, sizeof p->serveur, "%s", serveur);
+        std::snprintf(p->password, sizeof p->password, "%s", password);
+        p->port = port;
+        p->selection = selection;
+        config.vAjouterProfil(p);
+    }
+    void cliquer(Fl_Widget* w)
+    {
+        harnais::vCliquer(fenetre, w->x() + w->w() / 2, w->y() + w->h() / 2);
+    }
+    std::string journalFenetre() const
+    {
+        char* t = fenetre->tamponJournal->text();
+        std::string s = t;
+        free(t);
+        return s;
+    }
+    // The journal's colour as drawn, against a toolkit colour.
+    bool bCouleurJournal(Fl_Color c)
+    {
+        Fl_Text_Display* j = fenetre->journal;
+        const auto p = harnais::pixel(fenetre, j->x() + j->w() - 30, j->y() + j->h() - 8);
+        unsigned char r, v, b;
+        Fl::get_color(c, r, v, b);
+        return p[0] == r && p[1] == v && p[2] == b;
+    }
+    void remplir(const char* nom, const char* serveur, const char* port)
+    {
+        fenetre->inputNom->value(nom);
+        fenetre->inputEmail->value("moi@bord.example");
+        fenetre->inputServeur->value(serveur);
+        fenetre->inputPort->value(port);
+    }
+    std::string statut() const { return fenetre->statut->label(); }
+    Fl_Widget* bouton(const char* texte) const
+    {
+        for (int i = 0; i < fenetre->groupeProfils->children(); ++i) {
+            Fl_Widget* w = fenetre->groupeProfils->child(i);
+            if (w->label() && std::strcmp(w->label(), texte) == 0)
+                return w;
+        }
+        return nullptr;
+    }
+
+    classeConfiguration config;
+    classeConfiguration* ancienne = nullptr;
+    WindowsSend* fenetre = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FenetreEnvoi, EachLayoutShowsItsRows)
+{
+    ouvrir(false);
+    EXPECT_STREQ(fenetre->sortieVolume->value(), " 0.524");
+    EXPECT_STREQ(fenetre->sortieVolumeMail->value(), " 4.032");
+    EXPECT_TRUE(fenetre->sortieVolumeMail->visible_r());
+    EXPECT_STREQ(fenetre->sortieCout->value(), "1.20");
+    EXPECT_STREQ(fenetre->sortieRequete->value(), GRIB);
+    EXPECT_STREQ(fenetre->boutonEnvoiDirect->label(), "Envoi mail direct");
+    ASSERT_NE(fenetre->boutonEnvoiHttp, nullptr);
+    EXPECT_TRUE(fenetre->boutonEnvoiHttp->visible_r());
+    EXPECT_FALSE(fenetre->boutonCopier->active());
+    EXPECT_TRUE(fenetre->groupeRequete->visible_r());
+    EXPECT_FALSE(fenetre->groupeJournal->visible_r());
+    EXPECT_FALSE(fenetre->groupeProfils->visible_r());
+    EXPECT_TRUE(fenetre->modal());
+    cliquer(fenetre->boutonGestion);
+    EXPECT_TRUE(fenetre->groupeProfils->visible_r());
+    EXPECT_TRUE(fenetre->inputServeur->visible_r() && fenetre->inputPort->visible_r());
+    EXPECT_FALSE(fenetre->inputPassword->visible_r());
+    EXPECT_STREQ(fenetre->inputPort->value(), "25");
+    delete fenetre;
+    fenetre = nullptr;
+
+    ouvrir(true);
+    EXPECT_FALSE(fenetre->sortieVolumeMail->visible_r());
+    EXPECT_EQ(fenetre->boutonEnvoiHttp, nullptr);
+    EXPECT_STREQ(fenetre->boutonEnvoiDirect->label(), "Envoi http direct");
+    cliquer(fenetre->boutonGestion);
+    EXPECT_FALSE(fenetre->inputServeur->visible_r() || fenetre->inputPort->visible_r());
+    EXPECT_TRUE(fenetre->inputPassword->visible_r());
+    EXPECT_STREQ(fenetre->statut->label(),
+                 "Afficher/Ajouter/Supprimer ou Modifier (-/+) un profil");
+}
+
+TEST_F(FenetreEnvoi, ADirectMailSendReachesTheServerAndTurnsTheJournalGreen)
+{
+    ServeurSmtp serveur;
+    ASSERT_GT(serveur.port(), 0);
+    profil("terre", "smtp.terre.example", 25, "NULL", 0);
+    profil("bord", "127.0.0.1", serveur.port(), "NULL");
+    ouvrir(false);
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_TRUE(fenetre->groupeJournal->visible_r());
+    EXPECT_FALSE(fenetre->groupeRequete->visible_r());
+    const std::string j = journalFenetre();
+    EXPECT_EQ(j.substr(0, 10), "127.0.0.1\n") << j;
+    EXPECT_EQ(j.substr(j.size() - 20), "\nSENDING MAIL ... OK") << j;
+    EXPECT_TRUE(bCouleurJournal(157));
+    for (Fl_Widget* b : {static_cast<Fl_Widget*>(fenetre->boutonEnvoiMail),
+                         static_cast<Fl_Widget*>(fenetre->boutonCopier),
+                         static_cast<Fl_Widget*>(fenetre->boutonEnvoiDirect),
+                         static_cast<Fl_Widget*>(fenetre->boutonEnvoiHttp)})
+        EXPECT_FALSE(b->active()) << b->label();
+    EXPECT_TRUE(fenetre->boutonFermer->active());
+    const std::vector<Courrier> recus = serveur.courriers();
+    ASSERT_EQ(recus.size(), 1u);
+    EXPECT_EQ(recus[0].de, "moi@bord.example");
+    EXPECT_EQ(recus[0].corps(), GRIB);
+    // Recorded through the GRIB request, with the window's text.
+    EXPECT_NE(lireFichier("etc/envois.txt").find(std::string("\n\n") + GRIB + "\n"),
+              std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/grib"), {}), 1);
+    EXPECT_NE(journal().find("Fin execution du sous-thread SMTP"), std::string::npos);
+}
+
+TEST_F(FenetreEnvoi, ARefusingServerTurnsTheJournalRedAndNothingIsRecorded)
+{
+    ServeurSmtp serveur({"--refuser-rcpt", "550 5.7.1 Relaying denied for [127.0.0.221]"});
+    profil("bord", "127.0.0.1", serveur.port(), "NULL");
+    ouvrir(false, BULL);
+    cliquer(fenetre->boutonEnvoiDirect);
+    const std::string j = journalFenetre();
+    EXPECT_NE(j.find("550 5.7.1 Relaying denied for [127.0.0.221]\n\nSENDING MAIL ... KO"),
+              std::string::npos)
+        << j;
+    EXPECT_TRUE(bCouleurJournal(88));
+    EXPECT_TRUE(fenetre->boutonFermer->active());
+    EXPECT_TRUE(fenetre->boutonEnvoiMail->active());
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_TRUE(serveur.courriers().empty());
+}
+
+TEST_F(FenetreEnvoi, WithoutProfileOrTextTheDirectSendStops)
+{
+    ouvrir(false);
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_FALSE(fenetre->boutonEnvoiDirect->active() || fenetre->boutonEnvoiHttp->active());
+    EXPECT_TRUE(fenetre->groupeRequete->visible_r());
+    delete fenetre;
+    fenetre = nullptr;
+    profil("bord", "127.0.0.1", iPortFerme(), "NULL");
+    ouvrir(false, "@mto@reqt@");
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_TRUE(fenetre->groupeJournal->visible_r());
+    EXPECT_TRUE(fenetre->boutonFermer->active());
+    EXPECT_EQ(journalFenetre(), "");
+}
+
+TEST_F(FenetreEnvoi, TheMailClientGetsTheWholeLinkAndTheSendIsRecorded)
+{
+    ouvrir(false, BULL);
+    cliquer(fenetre->boutonEnvoiMail);
+    ASSERT_EQ(liens.size(), 1u);
+    EXPECT_EQ(liens[0], lienMail(BULL));
+    EXPECT_FALSE(fenetre->boutonEnvoiMail->active() || fenetre->boutonEnvoiDirect->active());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/bull"), {}), 1);
+    delete fenetre;
+    fenetre = nullptr;
+    // A link the desktop cannot open: said in the journal, nothing recorded.
+    ouvertureRefusee = true;
+    ouvrir(false, GRIB);
+    cliquer(fenetre->boutonEnvoiMail);
+    EXPECT_EQ(journalFenetre(), "ECHEC : pas de client mail\n");
+    EXPECT_TRUE(bCouleurJournal(88));
+    EXPECT_TRUE(fenetre->boutonEnvoiMail->active());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/grib"), {}), 0);
+}
+
+TEST_F(FenetreEnvoi, CloseHidesTheWindowAndGivesThePageItsButtonBack)
+{
+    ouvrir(true);
+    fenetre->tamponJournal->text("x");
+    cliquer(fenetre->boutonFermer);
+    EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
+    EXPECT_FALSE(fenetre->modal());
+    EXPECT_EQ(journalFenetre(), "");
+    EXPECT_EQ(reactivations, 1);
+}
+
+TEST_F(FenetreEnvoi, WithoutARequestPageTheHttpLayoutsSendOnlyHandsTheCredentialsOver)
+{
+    crochetsEnvoi.requetePage = nullptr;
+    profil("bord", "smtpserveur", 25, "secret12");
+    ouvrir(true);
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_EQ(identifiants, (std::vector<std::string>{"moi@bord.example", "secret12"}));
+    EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
+    EXPECT_EQ(reactivations, 1);
+    EXPECT_FALSE(fenetre->boutonFermer->active());
+    EXPECT_NE(journal().find("envoi http direct: pas de requete GRIB"), std::string::npos);
+    EXPECT_EQ(iTransfertsEnCours(), 0);
+}
+
+TEST_F(FenetreEnvoi, ProfilesAreManagedFromTheForm)
+{
+    ouvrir(false);
+    cliquer(fenetre->boutonGestion);
+    EXPECT_TRUE(fenetre->groupeProfils->visible_r());
+    EXPECT_FALSE(fenetre->cadre->active());
+    EXPECT_FALSE(fenetre->boutonFermer->visible());
+    cliquer(bouton("Nouveau"));
+    EXPECT_STREQ(fenetre->inputPassword->value(), "NULL");
+    remplir("bord", "smtp.bord.example", "7");
+    cliquer(bouton("Ajouter"));
+    EXPECT_EQ(statut(), "Entree incorrecte");
+    EXPECT_EQ(fenetre->statut->color(), Fl_Color(72));
+    remplir("bord", "smtp.bord.example", "587");
+    cliquer(bouton("Ajouter"));
+    EXPECT_EQ(statut(), "Nouveau profil : bord");
+    cliquer(bouton("Ajouter"));
+    EXPECT_EQ(statut(), "ERREUR... le profil existe deja");
+    // A name with the menu's own characters is one entry, shown whole.
+    remplir("a/b&c_d|e", "smtp.bord.example", "25");
+    cliquer(bouton("Ajouter"));
+    ASSERT_EQ(fenetre->choixProfil->size(), 3);  // two entries and the end mark
+    EXPECT_STREQ(fenetre->choixProfil->menu()[1].label(), "a/b&&c_d|e");
+    // Changing "bord" onto the other name keeps both.
+    fenetre->profilEdite = "bord";
+    remplir("a/b&c_d|e", "smtp.autre.example", "25");
+    cliquer(bouton("Modifier"));
+    EXPECT_EQ(statut(), "ERREUR... le profil existe deja");
+    ASSERT_NE(profilNomme(config, "bord"), nullptr);
+    EXPECT_STREQ(profilNomme(config, "a/b&c_d|e")->serveur, "smtp.bord.example");
+    remplir("large", "smtp.large.example", "25");
+    cliquer(bouton("Modifier"));
+    EXPECT_EQ(statut(), "Modification du profil : large");
+    EXPECT_STREQ(config.profils->nom, "large");
+    EXPECT_STREQ(fenetre->choixProfil->text(), "large");
+    EXPECT_EQ(profilCourant(config), config.profils);
+    // Deleted: its entry stays, hidden.
+    remplir("a/b&c_d|e", "smtp.bord.example", "25");
+    cliquer(bouton("Supprimer"));
+    EXPECT_EQ(statut(), "Suppression du profil : a/b&c_d|e");
+    EXPECT_FALSE(fenetre->choixProfil->menu()[1].visible());
+    EXPECT_EQ(fenetre->choixProfil->size(), 3);
+    cliquer(bouton("Supprimer"));
+    EXPECT_EQ(statut(), "ERREUR... le profil n'existe pas");
+    EXPECT_NE(lireFichier("etc/config.txt").find("\nlarge moi@bord.example smtp.large.example 25 1 NULL\n"),
+              std::string::npos);
+    cliquer(bouton("Fermer"));
+    EXPECT_FALSE(fenetre->groupeProfils->visible_r());
+    EXPECT_TRUE(fenetre->cadre->active());
+    EXPECT_TRUE(fenetre->boutonFermer->visible());
+    // SMTP needs no password; the direct HTTP send does.
+    EXPECT_TRUE(fenetre->boutonEnvoiDirect->active());
+    EXPECT_FALSE(fenetre->boutonEnvoiHttp->active());
+}
+
+TEST_F(FenetreEnvoi, ChoosingAProfileSelectsItAndFillsTheForm)
+{
+    profil("bord", "smtpserveur", 25, "NULL");
+    profil("terre", "smtpserveur", 25, "secret12", 0);
+    ouvrir(true);
+    EXPECT_FALSE(fenetre->boutonEnvoiDirect->active());
+    EXPECT_STREQ(fenetre->choixProfil->text(), "bord");
+    fenetre->choixProfil->value(1);
+    fenetre->choixProfil->do_callback();
+    EXPECT_STREQ(profilCourant(config)->nom, "terre");
+    EXPECT_EQ(config.profils->selection, 0);
+    EXPECT_STREQ(fenetre->inputPassword->value(), "secret12");
+    EXPECT_EQ(statut(), "terre");
+    EXPECT_TRUE(fenetre->boutonEnvoiDirect->active());
+    EXPECT_NE(lireFichier("etc/config.txt").find("\nterre moi@bord.example smtpserveur 25 1 secret12\n"),
+              std::string::npos);
+}
+
+namespace {
+
+// The HTTP stand-in, with the program pointed at it: the service's address
+// is read once per process, and each test runs in a process of its own.
+class EnvoiHttp : public FenetreEnvoi {
+protected:
+    EnvoiHttp()
+    {
+        std::filesystem::create_directories("lockdir");
+        setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
+        setenv("QUENBREL2_SERVICE_PORT", service.sPort().c_str(), 1);
+        vInitialiserCanaux();
+        // As start-up does: the GUI thread holds the toolkit's lock but
+        // while it waits, so a transfer thread may take it.
+        Fl::lock();
+    }
+    ~EnvoiHttp() override
+    {
+        EXPECT_TRUE(bFinTransferts());
+        vDetruirePopupsHttp("<TEST>");
+        Fl::unlock();
+    }
+    // The event loop runs meanwhile: a thread that ends takes the lock.
+    static bool bFinTransferts()
+    {
+        return harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60);
+    }
+    bool bFinJournal(const std::string& fin)
+    {
+        return harnais::bAttendre([&] {
+            const std::string j = journalFenetre();
+            return j.size() >= fin.size() && j.compare(j.size() - fin.size(), fin.size(), fin) == 0;
+        }, 60);
+    }
+    ServiceFactice service;
+};
+
+}  // namespace
+
+TEST_F(EnvoiHttp, TheMailLayoutsHttpSendTicksThenTellsItsOutcome)
+{
+    ASSERT_GT(service.port(), 0);
+    // A short answer dripped slowly: the ticker has time to tick.
+    ASSERT_TRUE(service.bVariante("goutte:10"));
+    profil("bord", "smtp.bord.example", 25, "secret-du-bord");
+    ouvrir(false, "@mto@reqt@sys@infos");
+    cliquer(fenetre->boutonEnvoiHttp);
+    EXPECT_EQ(journalFenetre().rfind("moi@bord.example\n\nRequete HTTP en cours...", 0), 0u);
+    EXPECT_FALSE(fenetre->boutonFermer->active());
+    EXPECT_FALSE(fenetre->boutonEnvoiDirect->active() || fenetre->boutonEnvoiHttp->active());
+    ASSERT_TRUE(harnais::bAttendre([&] { return journalFenetre().find("->") != std::string::npos; }));
+    ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... OK")) << journalFenetre();
+    EXPECT_TRUE(bCouleurJournal(157));
+    EXPECT_FALSE(fenetre->boutonEnvoiMail->active());
+    EXPECT_TRUE(fenetre->boutonFermer->active());
+    const ServiceFactice::Connexion recue = service.connexions().back();
+    EXPECT_EQ(recue.at("ligne").rfind("GET http://127.0.0.1/" + serviceHttp().cheminEnvoi, 0), 0u);
+    EXPECT_EQ(recue.at("email"), "moi@bord.example");
+    EXPECT_EQ(recue.at("motdepasse"), "secret-du-bord");
+    EXPECT_EQ(recue.at("texte"), "@mto@reqt@sys@infos");
+    // The system request is not recorded.
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_TRUE(bFinTransferts());
+    delete fenetre;
+    fenetre = nullptr;
+
+    // A package: recorded through the GRIB request, with the window's text.
+    ASSERT_TRUE(service.bVariante("normale"));
+    const char* forfait = "@mto@reqt@forfait@\nA 1\nF 2\n@mto@reqt@fin@\n";
+    ouvrir(false, forfait);
+    cliquer(fenetre->boutonEnvoiHttp);
+    ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... OK")) << journalFenetre();
+    ASSERT_TRUE(bFinTransferts());
+    EXPECT_NE(lireFichier("etc/envois.txt").find(std::string("\n\n") + forfait + "\n"),
+              std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/grib"), {}), 1);
+}
+
+TEST_F(EnvoiHttp, AWrongPasswordIsAFailureAndAWindowGoneIsLeftAlone)
+{
+    profil("bord", "smtp.bord.example", 25, "faux-secret");
+    ouvrir(false, GRIB);
+    cliquer(fenetre->boutonEnvoiHttp);
+    ASSERT_TRUE(bFinJournal("\nSENDING HTTP ... KO")) << journalFenetre();
+    EXPECT_TRUE(bCouleurJournal(88));
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    ASSERT_TRUE(bFinTransferts());
+    delete fenetre;
+    fenetre = nullptr;
+    // The window is deleted while its send runs: the thread leaves it be.
+    ASSERT_TRUE(service.bVariante("goutte:5"));
+    ouvrir(false, GRIB);
+    cliquer(fenetre->boutonEnvoiHttp);
+    delete fenetre;
+    fenetre = nullptr;
+    EXPECT_TRUE(bFinTransferts());
+}
+
+TEST_F(EnvoiHttp, TheHttpLayoutSendsThePagesGribRequestInASlot)
+{
+    grib.vSetDomaine(1);
+    grib.vEcrire(0);
+    profil("bord", "smtpserveur", 25, "secret-du-bord");
+    ouvrir(true, grib.texteRequete().c_str());
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
+    EXPECT_EQ(identifiants, (std::vector<std::string>{"moi@bord.example", "secret-du-bord"}));
+    ASSERT_TRUE(structHTTP[0].popup);
+    EXPECT_TRUE(harnais::bAttendre([] { return structHTTP[0].phase.load() == PHASE_AFFICHEE; }, 60));
+    ASSERT_TRUE(bFinTransferts());
+    const ServiceFactice::Connexion recue = service.connexions().back();
+    EXPECT_EQ(recue.at("ligne").rfind("GET http://127.0.0.1/" + serviceHttp().chemin, 0), 0u);
+    EXPECT_EQ(recue.at("texte"), grib.texteRequete());
+    EXPECT_NE(lireFichier("etc/envois.txt").find(grib.texteRequete()), std::string::npos);
+}

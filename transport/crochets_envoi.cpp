@@ -1,0 +1,42 @@
+#include "transport/crochets_envoi.h"
+
+#include "transport/requete.h"
+
+#include "gribdata/globales.h"
+
+#include <cstring>
+#include <ctime>
+
+TYPEDEF_CROCHETS_ENVOI crochetsEnvoi = {};
+
+int iGenreEnvoi(const char* texte)
+{
+    if (!texte)
+        return -1;
+    const size_t n = std::strcspn(texte, "\r\n");
+    const std::string premiere(texte, n);
+    if (premiere == "@mto@reqt@grib@" || premiere == "@mto@reqt@forfait@")
+        return 0;
+    return premiere == "@mto@reqt@bull@" ? 1 : -1;
+}
+
+bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi)
+{
+    const int genre = iGenreEnvoi(texte);
+    requete* r = genre < 0 || !crochetsEnvoi.requetePage ? nullptr
+                                                          : crochetsEnvoi.requetePage(genre);
+    if (!r) {
+        vJournal("<requete>", "envoi non enregistre (%s)\n",
+                 genre < 0 ? "requete systeme ou inconnue" : "pas de page de requete");
+        return false;
+    }
+    envoi = r->instantane();
+    envoi.texte = texte;
+    return true;
+}
+
+int iEnregistrerTexteEnvoye(const char* texte)
+{
+    EnvoiRequete envoi;
+    return bInstantaneTexte(texte, envoi) ? iEnregistrerEnvoi(envoi, std::time(nullptr)) : 1;
+}

@@ -1,0 +1,24 @@
+// The send of a request by e-mail through the user's own SMTP server: a
+// dialogue the program conducts itself on a plain TCP connection, with no
+// authentication and no encryption. It runs on the caller's thread (the
+// GUI thread) and blocks it: every reply has a time limit, so a silent
+// server costs at most that long.
+#ifndef TRANSPORT_SENDMAIL_H
+#define TRANSPORT_SENDMAIL_H
+
+#include <atomic>
+
+class JournalEnvoi;
+
+// The longest wait for the connection and for each reply, milliseconds
+// (60 s). Tests lower it; it is read at the start of each send.
+extern std::atomic<int> DELAI_SMTP;
+
+// Sends `text` from `from` to `to` through `server`:`port`; `subject` may
+// be null. Every step is appended to the journal, which is shown after
+// each reply. Answers 0 when the server accepted the mail and closed the
+// dialogue with 221, 1 otherwise (the journal then tells why).
+int sendmail(const char* server, int port, const char* from, const char* to, const char* subject,
+             const char* text, JournalEnvoi& journal);
+
+#endif
