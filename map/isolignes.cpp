@@ -24,12 +24,30 @@ const uint32_t ALPHA = iMot(OCTETS_ALPHA), ALPHA_128 = iMot(OCTETS_128);
 
 // Nothing to mark at a pixel that is reserved itself, or between an upper
 // and a lower pixel that are equal band pixels (most pixels): the tests
-// below would leave it as it is. Words only, so that it runs fast.
-bool bRienAMarquer(uint32_t haut, uint32_t p, uint32_t bas)
+// below would leave it as it is. Words only, and plain operations without
+// branches, so that it runs fast and a block of pixels becomes vector code.
+inline bool bRienAMarquer(uint32_t haut, uint32_t p, uint32_t bas)
 {
     const uint32_t a = p & ALPHA, h = haut & ALPHA;
-    return a == ALPHA || a == ALPHA_128 ||
-           (haut == bas && (haut & VERT) && (haut & BLEU) && h != ALPHA && h != ALPHA_128);
+    return (a == ALPHA) | (a == ALPHA_128) |
+           ((haut == bas) & ((haut & VERT) != 0) & ((haut & BLEU) != 0) & (h != ALPHA) &
+            (h != ALPHA_128));
+}
+
+// bRienAMarquer at each of the BLOC pixels from p on, into `rien`, and
+// whether it holds at all of them: counted rather than tested one by one,
+// so that the compiler makes vector code of it. Most blocks of a band
+// picture are skipped whole.
+constexpr int BLOC = 8;
+bool bRienDansLeBloc(const unsigned char* haut, const unsigned char* p, const unsigned char* bas,
+                     int* rien)
+{
+    int n = 0;
+    for (int k = 0; k < BLOC; ++k) {
+        rien[k] = bRienAMarquer(iMot(haut + 4 * k), iMot(p + 4 * k), iMot(bas + 4 * k));
+        n += rien[k];
+    }
+    return n == BLOC;
 }
 
 bool bReserve(unsigned char alpha)
@@ -74,6 +92,19 @@ void vMarquer(unsigned char* p, const unsigned char* a, const unsigned char* b, 
         vPoser(p, 0, 128, 255, 255);
 }
 
+// The pixel p of a row L bytes long, once bRienAMarquer is false there.
+void vMarquerPixel(unsigned char* p, size_t L, int opacite)
+{
+    const unsigned char *haut = p - L, *bas = p + L;
+    const unsigned char *gauche = p - 4, *droite = p + 4;
+    if (bPaire(haut, bas)) {
+        if (!bMemeCouleur(haut, bas))
+            vMarquer(p, haut, bas, opacite);
+    } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
+        vMarquer(p, gauche, droite, opacite);
+    }
+}
+
 }  // namespace
 
 bool isoplages::bIsolignesAMarquer() const
@@ -88,22 +119,25 @@ void isoplages::isolignes()
             vIsolignesLigne(y);
 }
 
-// Row y, once rows y - 1 (marked) and y + 1 (not yet) are coloured.
+// Row y, once rows y - 1 (marked) and y + 1 (not yet) are coloured. A
+// mark changes only its own pixel, which no later pixel's skip test reads.
 void isoplages::vIsolignesLigne(int y)
 {
     const size_t L = size_t(colonnes) * 4;
-    unsigned char* p = &image[size_t(y) * L];
-    for (int x = 1; x < colonnes - 1; ++x) {
-        p += 4;
-        const unsigned char *haut = p - L, *bas = p + L;
-        if (bRienAMarquer(iMot(haut), iMot(p), iMot(bas)))
+    unsigned char* ligne = &image[size_t(y) * L];
+    int rien[BLOC];
+    int x = 1;
+    for (; x + BLOC < colonnes; x += BLOC) {
+        unsigned char* p = ligne + 4 * size_t(x);
+        if (bRienDansLeBloc(p - L, p, p + L, rien))
             continue;
-        const unsigned char *gauche = p - 4, *droite = p + 4;
-        if (bPaire(haut, bas)) {
-            if (!bMemeCouleur(haut, bas))
-                vMarquer(p, haut, bas, opacite);
-        } else if (bPaire(gauche, droite) && !bMemeCouleur(gauche, droite)) {
-            vMarquer(p, gauche, droite, opacite);
-        }
+        for (int k = 0; k < BLOC; ++k)
+            if (!rien[k])
+                vMarquerPixel(p + 4 * k, L, opacite);
+    }
+    for (; x < colonnes - 1; ++x) {  // fewer than a block left
+        unsigned char* p = ligne + 4 * size_t(x);
+        if (!bRienAMarquer(iMot(p - L), iMot(p), iMot(p + L)))
+            vMarquerPixel(p, L, opacite);
     }
 }

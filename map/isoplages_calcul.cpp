@@ -32,6 +32,26 @@ void vLimites(int n, int taille, F ecran, int& premiere, int& derniere, bool& tr
     }
 }
 
+// The maximum of the values is taken over them shifted by 2^31 + 1 as
+// unsigned, which wraps the absent mark (the largest int) to 0, below any
+// value.
+constexpr unsigned DECALAGE_EXTREMES = 0x80000001u;
+
+// The smallest value and the largest shifted one of n values; a count
+// known when compiling lets the compiler make it vector code.
+template <size_t N>
+void vExtremesBloc(const int* v, size_t n, int& minimum, unsigned& maximum)
+{
+    int m = ISOPLAGES_ABSENT;
+    unsigned M = 0;
+    for (size_t i = 0; i < (N ? N : n); ++i) {
+        m = std::min(m, v[i]);
+        M = std::max(M, unsigned(v[i]) + DECALAGE_EXTREMES);
+    }
+    minimum = m;
+    maximum = M;
+}
+
 }  // namespace
 
 void isoplages::vViderImage()
@@ -129,23 +149,34 @@ bool isoplages::bClassesEtImage()
     return true;
 }
 
-// Values first, then where they first occur: loops without branches. The
-// maximum is taken over the values shifted by 2^31 + 1 as unsigned, which
-// wraps the absent mark (the largest int) to 0, below any value.
+// One pass, by blocks: each block's smallest and largest value are taken
+// without branches, and a block is searched for where they first occur
+// only when it holds a new extreme.
 bool isoplages::extremes(size_t& iMin, size_t& iMax) const
 {
-    const unsigned decale = 0x80000001u;
+    constexpr size_t BLOC = 256;
     int minimum = ISOPLAGES_ABSENT;
     unsigned maximum = 0;
-    for (const int v : visible) {
-        minimum = std::min(minimum, v);
-        maximum = std::max(maximum, unsigned(v) + decale);
+    const int* v = visible.data();
+    const size_t n = visible.size();
+    for (size_t debut = 0; debut < n; debut += BLOC) {
+        const size_t taille = std::min(BLOC, n - debut);
+        int m;
+        unsigned M;
+        if (taille == BLOC)
+            vExtremesBloc<BLOC>(v + debut, BLOC, m, M);
+        else
+            vExtremesBloc<0>(v + debut, taille, m, M);
+        if (m < minimum) {
+            minimum = m;
+            iMin = size_t(std::find(v + debut, v + debut + taille, m) - v);
+        }
+        if (M > maximum) {
+            maximum = M;
+            iMax = size_t(std::find(v + debut, v + debut + taille, int(M - DECALAGE_EXTREMES)) - v);
+        }
     }
-    if (maximum == 0)
-        return false;
-    iMin = size_t(std::find(visible.begin(), visible.end(), minimum) - visible.begin());
-    iMax = size_t(std::find(visible.begin(), visible.end(), int(maximum - decale)) - visible.begin());
-    return true;
+    return maximum != 0;
 }
 
 void isoplages::interpolation_avec_terre()

@@ -6,7 +6,6 @@
 #include "map/classes_bandes.h"
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -18,36 +17,46 @@ const unsigned char SOUS_LE_SEUIL[3] = {120, 120, 254};
 // value far outside the first view of an automatic field) each time.
 constexpr int CLASSES_EN_TABLE = 1024;
 
+// A pixel's red, green and blue as one word in the picture's byte order,
+// alpha 0.
+uint32_t iMotRvb(const unsigned char* rvb)
+{
+    const unsigned char p[4] = {rvb[0], rvb[1], rvb[2], 0};
+    uint32_t m;
+    std::memcpy(&m, p, 4);
+    return m;
+}
+
 }  // namespace
 
-// Colours every pixel from its cell (see vPreparerImage); `couleur` sets
-// the red, green and blue of a value, computed again only when the value
+// Colours every pixel from its cell (see vPreparerImage); `couleur` gives
+// the colour of a value as iMotRvb does, asked again only when the value
 // changes from the pixel before. The isolines of each row are marked as
 // soon as the row below it is coloured, while the rows are still in the
 // cache: the same marks as a pass over the finished picture.
 template <class F>
 void isoplages::vPourChaqueCellule(F couleur)
 {
-    unsigned char rvba[4] = {0, 0, 0, 128};  // an absent cell
+    const unsigned char octetsAbsent[4] = {0, 0, 0, 128};
+    const unsigned char octetsAlpha[4] = {0, 0, 0, static_cast<unsigned char>(opacite)};
+    uint32_t absent, alpha;
+    std::memcpy(&absent, octetsAbsent, 4);
+    std::memcpy(&alpha, octetsAlpha, 4);
+    uint32_t mot = absent;
     int precedente = ISOPLAGES_ABSENT;
     unsigned char* p = image.data();
+    const int* sources = sourcesX_.data();
+    const size_t largeur = sourcesX_.size();
     const bool isolignes = bIsolignesAMarquer();
     for (size_t rang = 0; rang < sourcesY_.size(); ++rang) {
         const int* ligne = &visible[size_t(sourcesY_[rang]) * size_t(colonnesLabels)];
-        for (const int x : sourcesX_) {
-            const int v = ligne[x];
+        for (size_t x = 0; x < largeur; ++x, p += 4) {
+            const int v = ligne[sources[x]];
             if (v != precedente) {
                 precedente = v;
-                if (v == ISOPLAGES_ABSENT) {
-                    rvba[0] = rvba[1] = rvba[2] = 0;
-                    rvba[3] = 128;
-                } else {
-                    couleur(v, rvba);
-                    rvba[3] = static_cast<unsigned char>(opacite);
-                }
+                mot = v == ISOPLAGES_ABSENT ? absent : couleur(v) | alpha;
             }
-            std::memcpy(p, rvba, 4);
-            p += 4;
+            std::memcpy(p, &mot, 4);
         }
         if (isolignes && rang >= 2)
             vIsolignesLigne(int(rang) - 1);
@@ -81,33 +90,36 @@ void isoplages::vCouleur(unsigned char* rvb, long long n, Formule f) const
 // last class met, [bas, haut), take its colour without a division.
 void isoplages::vPlages(int reference, int pas, Formule dessous, Formule dessus, int seuil)
 {
-    std::vector<std::array<unsigned char, 3>> bas(CLASSES_EN_TABLE + 1), haut(bas.size());
+    std::vector<uint32_t> bas(CLASSES_EN_TABLE + 1), haut(bas.size());
+    unsigned char rvb[3];
     for (int n = 1; n <= CLASSES_EN_TABLE; ++n) {
-        vCouleur(bas[n].data(), n, dessous);
-        vCouleur(haut[n].data(), n, dessus);
+        vCouleur(rvb, n, dessous);
+        bas[n] = iMotRvb(rvb);
+        vCouleur(rvb, n, dessus);
+        haut[n] = iMotRvb(rvb);
     }
     int64_t debut = 1, fin = 0;
-    unsigned char derniere[3];
-    vPourChaqueCellule([&](int v, unsigned char* p) {
-        if (v >= debut && v < fin) {
-            std::memcpy(p, derniere, 3);
-            return;
-        }
+    uint32_t derniere = 0;
+    vPourChaqueCellule([&](int v) {
+        if (v >= debut && v < fin)
+            return derniere;
         const int64_t ref = reference;
         if (v < seuil) {
-            std::memcpy(derniere, SOUS_LE_SEUIL, 3);
+            derniere = iMotRvb(SOUS_LE_SEUIL);
             debut = INT64_MIN, fin = seuil;
         } else {
             const bool sous = v < reference;
             const int64_t n = (sous ? ref - v : v - ref) / pas + 1;
-            if (n <= CLASSES_EN_TABLE)
-                std::memcpy(derniere, (sous ? bas : haut)[n].data(), 3);
-            else
-                vCouleur(derniere, n, sous ? dessous : dessus);
+            if (n <= CLASSES_EN_TABLE) {
+                derniere = (sous ? bas : haut)[n];
+            } else {
+                vCouleur(rvb, n, sous ? dessous : dessus);
+                derniere = iMotRvb(rvb);
+            }
             debut = std::max<int64_t>(seuil, sous ? ref - n * pas + 1 : ref + (n - 1) * pas);
             fin = sous ? ref - (n - 1) * pas + (n > 1) : ref + n * pas;
         }
-        std::memcpy(p, derniere, 3);
+        return derniere;
     });
 }
 
@@ -122,8 +134,8 @@ void isoplages::vColorier()
         break;
     case VENT:
         if (bClassesBeaufort())
-            vPourChaqueCellule([&](int v, unsigned char* p) {
-                std::memcpy(p, pucBandeBeaufort(iForceBeaufort(float(v * facteurAffichage))), 3);
+            vPourChaqueCellule([&](int v) {
+                return iMotRvb(pucBandeBeaufort(iForceBeaufort(float(v * facteurAffichage))));
             });
         else
             vPlages(ventReference, ventPas, FROIDE, CHAUDE, INT_MIN);
@@ -156,8 +168,8 @@ void isoplages::periode()
 void isoplages::hauteur()
 {
     if (bClassesMer())
-        vPourChaqueCellule([&](int v, unsigned char* p) {
-            std::memcpy(p, pucBandeMer(iClasseMer(float(v * facteurAffichage))), 3);
+        vPourChaqueCellule([&](int v) {
+            return iMotRvb(pucBandeMer(iClasseMer(float(v * facteurAffichage))));
         });
     else
         vPlages(vagueReference, vaguePas, FROIDE, CHAUDE, INT_MIN);

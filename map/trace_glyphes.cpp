@@ -1,5 +1,7 @@
 #include "map/trace_glyphes.h"
 
+#include "map/composition_x11.h"
+
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
 
@@ -30,11 +32,13 @@ public:
     {
         fl_draw(t, x, y, 0, 0, FL_ALIGN_CENTER);
     }
-    // The toolkit image only borrows the pixels, and goes at once.
+    // The toolkit image, where the X way is not open, only borrows the
+    // pixels and goes at once.
     void image(const unsigned char* rvba, int li, int hi, int x, int y, int l, int h, int cx,
                int cy) override
     {
-        Fl_RGB_Image(rvba, li, hi, 4).draw(x, y, l, h, cx, cy);
+        if (!bComposerX11(rvba, li, hi, x, y, l, h, cx, cy))
+            Fl_RGB_Image(rvba, li, hi, 4).draw(x, y, l, h, cx, cy);
     }
 };
 

@@ -166,6 +166,48 @@ TEST(Isoplages, DecoupesExtremes)
     }
 }
 
+// The extremes of grids of every size around the search's blocks, with
+// absent points, ties and the extreme values of the int range, against a
+// plain search: the first of equal values wins, absent points never do.
+TEST(Isoplages, Extremes)
+{
+    const int M = ISOPLAGES_MAXIMUM;
+    struct Cas {
+        size_t taille;
+        std::vector<std::pair<size_t, int>> poses;  // over values i % 97 - 40
+    };
+    const std::vector<Cas> cas = {
+        {1, {}}, {1, {{0, A}}}, {3, {{0, A}, {1, A}, {2, A}}}, {255, {{254, -M}}},
+        {256, {{0, A}, {255, M}}}, {257, {{256, -500}, {100, -500}, {3, A}}},
+        {1000, {{999, 700}, {513, 700}, {300, -M}, {700, -M}, {5, A}}},
+        {1000, {{10, M}, {600, M}, {256, A}, {512, A}}},
+    };
+    for (const Cas& k : cas) {
+        isoplages o;
+        o.visible.resize(k.taille);
+        for (size_t i = 0; i < k.taille; ++i)
+            o.visible[i] = int(i % 97) - 40;
+        for (auto [i, v] : k.poses)
+            o.visible[i] = v;
+        size_t iMin = 0, iMax = 0, attenduMin = 0, attenduMax = 0;
+        bool valeur = false;
+        for (size_t i = 0; i < k.taille; ++i) {
+            const int v = o.visible[i];
+            if (v == A)
+                continue;
+            if (!valeur || v < o.visible[attenduMin])
+                attenduMin = i;
+            if (!valeur || v > o.visible[attenduMax])
+                attenduMax = i;
+            valeur = true;
+        }
+        ASSERT_EQ(o.extremes(iMin, iMax), valeur) << k.taille;
+        if (valeur) {
+            EXPECT_EQ(std::pair(iMin, iMax), std::pair(attenduMin, attenduMax)) << k.taille;
+        }
+    }
+}
+
 // A label 40 pixels wide on a 1024 x 600 map keeps clear of the edges.
 TEST(Isoplages, PlacementDesEtiquettes)
 {
