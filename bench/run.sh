@@ -97,6 +97,17 @@ echo "mask): the drag event (drag_ms), one drawing of the request map under Xvfb
 sous_xvfb bench_cadre "^Benchmark|_median"
 
 echo
+echo "charts of a map point on a 200-message file (0.5-degree, 121 x 81 points), X server"
+echo "included: the first chart of the file (every record decoded, the window made and drawn),"
+echo "then a rebuild for another grid point:"
+if [ -x "$build/bench/map/bench_histogrammes" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_histogrammes" 2>&1 | \
+        grep -E "^Benchmark|_median|_p95"
+else
+    echo "bench_histogrammes is built with the tests (make test first)"
+fi
+
+echo
 echo "start-up of the program (launch to window, launch to loaded):"
 sh "$(dirname "$0")/demarrage/run.sh" "$build"
 echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"

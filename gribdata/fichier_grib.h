@@ -48,6 +48,9 @@ private:
 // 1 when the list holds a parameter that the forecast charts can show (any
 // of them with `parametre` 0, else that one).
 int iGribTestHisto(const grib* list, unsigned int parametre);
+// The forecast charts can show that parameter: 2, 11, 33, 49, 61, 80, 100,
+// 102, 105, 202, 203.
+bool bParametreHisto(unsigned int parametre);
 
 // Degrees, minutes and seconds to decimal degrees; a negative position is
 // written with negative degrees only.

@@ -1,9 +1,7 @@
 // What the forecast charts can show, and the degrees helper they use.
 #include "gribdata/fichier_grib.h"
 
-namespace {
-
-bool montrable(unsigned parametre)
+bool bParametreHisto(unsigned parametre)
 {
     switch (parametre) {
     case 2:
@@ -23,14 +21,12 @@ bool montrable(unsigned parametre)
     }
 }
 
-}  // namespace
-
 int iGribTestHisto(const grib* list, unsigned int parametre)
 {
-    if (parametre != 0 && !montrable(parametre))
+    if (parametre != 0 && !bParametreHisto(parametre))
         return 0;
     for (const grib* g = list; g; g = g->suivant)
-        if (parametre == 0 ? montrable(g->parametre) : g->parametre == parametre)
+        if (parametre == 0 ? bParametreHisto(g->parametre) : g->parametre == parametre)
             return 1;
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "gribdata/enregistrement_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
+#include "map/histogrammes.h"
 #include "map/trace_glyphes.h"
 #include "ui/local.h"
 
@@ -59,8 +60,9 @@ fdc::~fdc()
     delete marqueur;
     delete[] marqueurPixels;
     vGribFree(1);
-    // The chart window of a map point belongs to its own part; it is
-    // deleted through its base class when there is one.
+    // The window menu is not rebuilt: at the end of the program it may be
+    // gone already.
+    delete histogrammes;
     histogrammes = nullptr;
 }
 

@@ -192,7 +192,7 @@ public:
     // of the pressed parameters at the pressed validity, each followed by
     // its companions, with the labels under the map.
     // A null list keeps the fields and only relabels them.
-    void vGrib(const grib* list, classeBoutonImage** parameters, classeBoutonImage** validities,
+    void vGrib(grib* list, classeBoutonImage** parameters, classeBoutonImage** validities,
                Fl_Box* title, Fl_Box* second, Fl_Box* right, Fl_Box* left);
     // Writes the four labels from the displayed fields.
     void vEtiqueterGrib();
@@ -222,16 +222,21 @@ public:
     // point under the last cursor position, in the read-out popup.
     void mouseValeurs();
 
+    // ---- Point charts: the forecast of every displayed quantity at the
+    // grid point nearest to (latitude, longitude), over the file's forecast
+    // times, in the map's chart window; rebuilt only for another grid point.
+    void vFdcHistogramme(double latitude, double longitude);
+    // Destroys the chart window, if any, and rebuilds the window menu.
+    void vFermerHistogrammes();
+
     // ---- Layers and frame operations of parts still to come.
     // Metarea zones (0 own colours, 1 grey, 2 white), model domains, image
-    // products and their zones, the routes, the chart of the forecast at
-    // a point.
+    // products and their zones, the routes.
     void bulletins(int mode);
     void modeles();
     void images();
     void preisos();
     void drawRoutes();
-    void vFdcHistogramme(double latitude, double longitude);
     // The view as the contouring reads it.
     VueCarte vueCarte() const;
     // The page's isoline settings, opacity and isoline flag into a band
@@ -247,11 +252,14 @@ public:
     // press and drag positions.
     int pressionGauche = 0, pressionMilieu = 0, pressionDroite = 0;
     int pressionX = 0, pressionY = 0, glisse = 0;
-    // The chart window of a map point (owned) and its state.
+    // The chart window of a map point (owned) and its state: -1 no charts
+    // for this file, 0 not prepared, 1 its records decoded.
     Histogrammes* histogrammes = nullptr;
     int histogrammeEtat = 0;
     int histogrammeMode = 0;  // the viewer's chart button is down
-    void* histogrammeDonnees = nullptr;
+    // The grid point charted last, and the samples of each chart kind.
+    int histogrammeColonne = -1, histogrammeLigne = -1;
+    int histogrammeCompteurs[32] = {};
     Dru_Pixmap* pixmapHD;  // the drawn map offered as kind 1; not owned
     int zoomIn = 0;        // auto-repeat zoom counters, 0 when idle
     int zoomOut = 0;
@@ -337,7 +345,7 @@ public:
     // What vGrib was last given: the file's records, the parameter and
     // validity buttons (null-terminated) and the four label boxes; none
     // owned.
-    const grib* gribListe = nullptr;
+    grib* gribListe = nullptr;
     classeBoutonImage** gribParametres = nullptr;
     classeBoutonImage** gribValidites = nullptr;
     Fl_Box* boiteTitre = nullptr;

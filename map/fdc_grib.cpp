@@ -163,7 +163,7 @@ void vDeriver(grib* liste)
 
 }  // namespace
 
-void fdc::vGrib(const grib* liste, classeBoutonImage** parametres,
+void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
                 classeBoutonImage** validites, Fl_Box* titre, Fl_Box* second, Fl_Box* droite,
                 Fl_Box* gauche)
 {

@@ -4,9 +4,9 @@
 #include "map/fdc.h"
 
 #include "gribdata/enregistrement_grib.h"
+#include "map/histogrammes.h"
 #include "map/lecture_valeurs.h"
 #include "map/popup_overlay.h"
-#include "map/remplacants_carte.h"
 
 void fdc::mouseValeurs()
 {

@@ -86,7 +86,8 @@ void vElements(const DeuxTeintes& deux, Pt bout, int L, double d, double penche,
 
 }  // namespace
 
-void vDrapeauVent(TraceGlyphes& t, int x, int y, int L, float direction, float noeuds, bool sud)
+void vDrapeauVent(TraceGlyphes& t, int x, int y, int L, float direction, float noeuds, bool sud,
+                  bool tete)
 {
     if (!(noeuds >= 0 && noeuds <= 1000) || !std::isfinite(direction))
         return;
@@ -101,8 +102,10 @@ void vDrapeauVent(TraceGlyphes& t, int x, int y, int L, float direction, float n
     const double d = direction;
     const Pt bout = vers(p0, L, d), tete1 = vers(p0, L / 4, d + 30), tete2 = vers(p0, L / 4, d - 30);
     deux([&] {
-        t.trait(p0.x, p0.y, tete1.x, tete1.y);
-        t.trait(p0.x, p0.y, tete2.x, tete2.y);
+        if (tete) {
+            t.trait(p0.x, p0.y, tete1.x, tete1.y);
+            t.trait(p0.x, p0.y, tete2.x, tete2.y);
+        }
         t.trait(p0.x, p0.y, bout.x, bout.y);
     });
     vElements(deux, bout, L, d, sud ? d - 60 : d + 60, e);
@@ -111,21 +114,29 @@ void vDrapeauVent(TraceGlyphes& t, int x, int y, int L, float direction, float n
 void vFlecheGlyphe(TraceGlyphes& t, int genre, int x, int y, int pixels, float direction,
                    float valeur)
 {
-    if ((genre != GLYPHE_MER && genre != GLYPHE_COURANT) || !std::isfinite(direction))
-        return;
     const float brute = float(pixels) * valeur / 7.0f;
     if (!(std::fabs(brute) < 1.0e6f))
         return;
-    const bool mer = genre == GLYPHE_MER;
-    const int classe = mer ? iClasseMer(valeur) : iClasseCourant(valeur);
-    const DeuxTeintes deux{t, mer ? pucMerBordure(classe) : pucCourantBordure(classe),
-                           mer ? pucMer(classe) : pucCourant(classe)};
     int longueur = int(brute), tete = 3;
     if (longueur <= 9)
         longueur = 10;
     else
         tete = longueur / 3;
-    if (valeur < (mer ? 0.01f : 0.001f)) {
+    const bool calme = valeur < (genre == GLYPHE_MER ? 0.01f : 0.001f);
+    vTracerFleche(t, genre, x, y, longueur, tete, direction, valeur, calme);
+}
+
+void vTracerFleche(TraceGlyphes& t, int genre, int x, int y, int longueur, int tete,
+                   float direction, float valeur, bool calme)
+{
+    if ((genre != GLYPHE_MER && genre != GLYPHE_COURANT) || !std::isfinite(direction) ||
+        std::isnan(valeur))
+        return;
+    const bool mer = genre == GLYPHE_MER;
+    const int classe = mer ? iClasseMer(valeur) : iClasseCourant(valeur);
+    const DeuxTeintes deux{t, mer ? pucMerBordure(classe) : pucCourantBordure(classe),
+                           mer ? pucMer(classe) : pucCourant(classe)};
+    if (calme) {
         deux([&] { t.cercle(x, y, tete); });
         return;
     }

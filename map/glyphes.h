@@ -14,9 +14,10 @@ enum { GLYPHE_MER = 1, GLYPHE_COURANT = 2 };
 // wind comes from, coloured by its Beaufort force; barbs lean to the right
 // of the shaft, to the left south of the equator. Below 2.5 knots a
 // circle. A speed that is not a number, negative or beyond 1000 knots, or
-// a direction that is not a number, draws nothing.
+// a direction that is not a number, draws nothing. Without `tete` the
+// shaft is drawn alone, with no arrowhead at the station (the charts).
 void vDrapeauVent(TraceGlyphes& t, int x, int y, int longueur, float direction, float noeuds,
-                  bool sud);
+                  bool sud, bool tete = true);
 
 // An arrow from (x, y) toward where the sea or the current goes, its
 // length scaled by the value over `pixels` (the width of the spacing
@@ -25,6 +26,11 @@ void vDrapeauVent(TraceGlyphes& t, int x, int y, int longueur, float direction, 
 // value or direction that is not a number, draws nothing.
 void vFlecheGlyphe(TraceGlyphes& t, int genre, int x, int y, int pixels, float direction,
                    float valeur);
+
+// The same arrow once its length and head are chosen (the map's and the
+// charts' rules differ): `calme` draws the circle of radius `tete` instead.
+void vTracerFleche(TraceGlyphes& t, int genre, int x, int y, int longueur, int tete,
+                   float direction, float valeur, bool calme);
 
 // Every how many rows and columns a glyph is drawn when one grid step
 // spans that many pixels: about 24 pixels apart, never closer than one

@@ -19,4 +19,3 @@ void fdc::modeles() { vSignaler(this, "modeles"); }
 void fdc::images() { vSignaler(this, "images"); }
 void fdc::preisos() { vSignaler(this, "preisos"); }
 void fdc::drawRoutes() { vSignaler(this, "drawRoutes"); }
-void fdc::vFdcHistogramme(double, double) { vSignaler(this, "vFdcHistogramme"); }

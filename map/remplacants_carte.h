@@ -1,6 +1,5 @@
-// Stand-ins for the map's windows and layers that are not built yet: the
-// chart window of a map point, and the layers listed in map/fdc.h under
-// "parts still to come". Same names as the real ones; each
+// Stand-ins for the map's layers that are not built yet: those listed in
+// map/fdc.h under "parts still to come". Same names as the real ones; each
 // goes when its own part is built.
 #ifndef MAP_REMPLACANTS_CARTE_H
 #define MAP_REMPLACANTS_CARTE_H
@@ -8,12 +7,6 @@
 #include <FL/Fl_Double_Window.H>
 
 class fdc;
-
-// The chart window of a map point; no map opens one yet.
-class Histogrammes : public Fl_Double_Window {
-public:
-    using Fl_Double_Window::Fl_Double_Window;
-};
 
 // Told of each call of a stand-in layer with its argument (0 when it has
 // none): the tests follow the drawing order through it. Null: nobody.

@@ -28,6 +28,10 @@ public:
     void police(int numero, int taille) override { fl_font(numero, taille); }
     int largeur(const char* t) override { return int(fl_width(t)); }
     void texte(const char* t, int x, int y) override { fl_draw(t, x, y); }
+    void texteCentre(const char* t, int x, int y) override
+    {
+        fl_draw(t, x, y, 0, 0, FL_ALIGN_CENTER);
+    }
     // The toolkit image, where the X way is not open, only borrows the
     // pixels and goes at once.
     void image(const unsigned char* rvba, int li, int hi, int x, int y, int l, int h, int cx,

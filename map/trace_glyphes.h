@@ -23,6 +23,9 @@ public:
     virtual void police(int numero, int taille) = 0;
     virtual int largeur(const char* texte) = 0;
     virtual void texte(const char* texte, int x, int y) = 0;
+    // A text centred on (x, y); by default centred across only, on its
+    // baseline.
+    virtual void texteCentre(const char* t, int x, int y) { texte(t, x - largeur(t) / 2, y); }
     // The part (cx, cy, l, h) of a picture of `li` x `hi` pixels of red,
     // green, blue and alpha, blended in at (x, y).
     virtual void image(const unsigned char* rvba, int li, int hi, int x, int y, int l, int h, int cx,

@@ -5,10 +5,8 @@
 
 #include "gribdata/enregistrement_grib.h"
 #include "map/fdc.h"
-#include "map/remplacants_carte.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
-#include "ui/gestion_interfaces.h"
 #include "ui/images/images.h"
 #include "ui/palette.h"
 
@@ -78,11 +76,8 @@ void vr::gribsynchro()
 
 void vr::vFermerGraphiques()
 {
-    if (!carte || !carte->histogrammes)
-        return;
-    delete carte->histogrammes;
-    carte->histogrammes = nullptr;
-    gestion_interfaces::menu();
+    if (carte)
+        carte->vFermerHistogrammes();
 }
 
 // At least one parameter stays pressed.

@@ -2,7 +2,7 @@
 #include "pages/vr.h"
 
 #include "map/fdc.h"
-#include "map/remplacants_carte.h"
+#include "map/histogrammes.h"
 #include "map/satellite.h"
 #include "ui/boutons_rva.h"
 #include "ui/gestion_interfaces.h"

@@ -17,6 +17,7 @@ public:
     void police(int n, int t) override { f_.police(n, t); }
     int largeur(const char* t) override { return f_.largeur(t); }
     void texte(const char* t, int x, int y) override { f_.texte(t, x, y); }
+    void texteCentre(const char* t, int x, int y) override { f_.texteCentre(t, x, y); }
     void image(const unsigned char* p, int li, int hi, int x, int y, int l, int h, int cx, int cy) override
     {
         f_.image(p, li, hi, x, y, l, h, cx, cy);

@@ -6,8 +6,10 @@
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/interpolation.h"
 #include "map/fdc.h"
+#include "map/fl_histogramme.h"
+#include "map/histogramme.h"
+#include "map/histogrammes.h"
 #include "map/popup_overlay.h"
-#include "map/remplacants_carte.h"
 #include "pages/reglages_visualisateur.h"
 #include "tests/pages/page_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -23,6 +25,7 @@
 #include <FL/Fl_Slider.H>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <set>
 
 namespace {
@@ -57,10 +60,21 @@ protected:
     }
     void TearDown() override
     {
+        // A test that stopped early leaves its popup gone.
+        popupOverlay = nullptr;
         harnais::vOublierBoite();
         travailleurInterpolation = gintertime;
         GRIB_INTERPOLATION_START = 0;
         PageVisualisateur::TearDown();
+    }
+    // The map unlocked and centred on the file's grid, about 18 pixels a
+    // degree across.
+    fdc& carteSurLaGrille()
+    {
+        fdc& carte = *page->carte;
+        carte.verrou = 0;
+        carte.zoom(47.5, -7, 20, 1);
+        return carte;
     }
     // Counts the validity steps while pumping the loop, until `assez` of them.
     bool compterPas(int assez, int& pas)
@@ -151,7 +165,7 @@ TEST_F(Reglages, NextAndPreviousWrapAndCloseTheChartWindow)
     page->boutonsValidites[0]->value(0);
     page->boutonsValidites[dernier]->value(1);
     for (auto [suivant, attendu] : {std::pair{true, 0}, {false, dernier}, {false, dernier - 1}}) {
-        carte.histogrammes = new Histogrammes(10, 10);
+        carte.histogrammes = new Histogrammes(1, 0, 0, 10, 10);
         if (suivant)
             vr::vBoutonVisualisateurEcheancesNextCallback(nullptr, page);
         else
@@ -299,9 +313,7 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
     PopupOverlay popup(&fenetre);
     popupOverlay = &popup;
     ASSERT_TRUE(harnais::bMontrer(&fenetre));
-    fdc& carte = *page->carte;
-    carte.verrou = 0;
-    carte.zoom(47.5, -7, 20, 1);
+    fdc& carte = carteSurLaGrille();
     const int x = carte.x() + carte.w() / 2, y = carte.y() + carte.h() / 2;
     harnais::vSurvoler(&fenetre, x, y);
     harnais::vCliquer(&fenetre, x, y, 3);
@@ -359,5 +371,52 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
     fenetre.hide();
     EXPECT_EQ(popup.handle(FL_MOVE), 1);
     EXPECT_FALSE(popup.visible());
+    popupOverlay = nullptr;
+}
+
+// With the chart button down the read-out charts the point under the
+// cursor: a window at the first point, rebuilt when the cursor reaches
+// another grid point, left alone while the page animates; the chart button
+// released destroys it. Another test's window on the shared display may
+// take the pointer away from the map (the read-out goes off, and the next
+// move only enters the map): each move is made again, with the read-out on,
+// until the map has it.
+TEST_F(Reglages, TheReadOutChartsThePointUnderTheCursor)
+{
+    harnais::ChienDeGarde chien(120);
+    PopupOverlay popup(&fenetre);
+    popupOverlay = &popup;
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    fdc& carte = carteSurLaGrille();
+    page->boutonHistogrammes->do_callback();
+    const int x = carte.x() + carte.w() / 2, y = carte.y() + carte.h() / 2;
+    auto survoler = [&](int dx, const std::function<bool()>& fait) {
+        return harnais::bAttendre([&] {
+            carte.lecture = 1;
+            harnais::vSurvoler(&fenetre, x + dx, y);
+            return carte.curseurX == x + dx - carte.carteX && fait();
+        });
+    };
+    ASSERT_TRUE(survoler(0, [&] { return carte.histogrammes && carte.histogrammes->shown(); }));
+    Histogrammes* h = carte.histogrammes;
+    Fl_Histogramme* pression = h->histogrammes[1]->histogramme;
+    EXPECT_EQ(h->genres[1], 7);
+    EXPECT_EQ(pression->numb, 6);
+    const std::string titre = h->titre->label();
+    EXPECT_EQ(titre.rfind("Position  Nord", 0), 0u) << titre;
+
+    pression->add(1);  // a mark, which only a rebuild takes away
+    ASSERT_TRUE(survoler(2, [] { return true; }));
+    EXPECT_EQ(pression->numb, 7) << "the same grid point";
+    // About 18 pixels a degree across: the next column of the grid.
+    carte.animation = 1;
+    ASSERT_TRUE(survoler(12, [] { return true; }));
+    EXPECT_EQ(pression->numb, 7) << "animating";
+    carte.animation = 0;
+    EXPECT_TRUE(survoler(13, [&] { return pression->numb == 6; }));
+    EXPECT_NE(h->titre->label(), titre);
+
+    page->boutonHistogrammes->do_callback();
+    EXPECT_EQ(carte.histogrammes, nullptr);
     popupOverlay = nullptr;
 }

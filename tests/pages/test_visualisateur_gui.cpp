@@ -8,10 +8,12 @@
 #include "tests/pages/page_test.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "map/histogrammes.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/scan.h"
 #include "ui/boutons.h"
+#include "ui/crochets.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
@@ -23,6 +25,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_File_Input.H>
 #include <FL/Fl_Menu_.H>
+#include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Tabs.H>
 #include <array>
@@ -151,6 +154,48 @@ TEST_F(Visualisateur, OtherKindsAndTheInterpolationOutput)
     OPEN_GRIB_FILE = nomRecu.data();
     vr::vBoutonVisualisateurBrowser2Callback(nullptr, page);
     EXPECT_STREQ(page->titreVisualisateur->label(), "inter24.grb");
+}
+
+// The map's chart window: listed in the window menu under its title, and
+// closed by the validity and parameter buttons, by the chart button
+// released and by another file.
+TEST_F(Visualisateur, TheButtonsThatCloseTheChartWindow)
+{
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    Fl_Menu_Button menu(0, 0, 10, 10);
+    gestion_interfaces::menuFenetres = &menu;
+    crochetMenuGraphiques = iMenuGraphiques;
+    vr* pages[VR_PAGES] = {nullptr, page};
+    gvr = pages;
+    fdc& carte = *page->carte;
+    auto ouvrir = [&] {
+        carte.vFdcHistogramme(48, -8);
+        return carte.histogrammes != nullptr;
+    };
+    auto listee = [&] { return menu.find_index("Histogramme 1") >= 0; };
+    page->boutonHistogrammes->do_callback();
+    EXPECT_EQ(carte.histogrammeMode, 1);
+    ASSERT_TRUE(ouvrir());
+    EXPECT_TRUE(listee());
+    page->boutonsValidites[1]->do_callback();
+    EXPECT_FALSE(carte.histogrammes || listee());
+    ASSERT_TRUE(ouvrir());
+    page->boutonsParametres[0]->do_callback();
+    EXPECT_EQ(carte.histogrammes, nullptr);
+    ASSERT_TRUE(ouvrir());
+    page->boutonHistogrammes->do_callback();
+    EXPECT_EQ(carte.histogrammeMode, 0);
+    EXPECT_FALSE(carte.histogrammes || listee());
+    // Another file: its records are prepared again and the old charts go.
+    ASSERT_TRUE(ouvrir());
+    carte.histogrammes->copy_label("ancienne");
+    ASSERT_TRUE(recevoir("p.grb", sFichier({{2, 15, 0}})));
+    EXPECT_EQ(carte.histogrammeEtat, 0);
+    ASSERT_TRUE(ouvrir());
+    EXPECT_STRNE(carte.histogrammes->label(), "ancienne");
+    gvr = nullptr;
+    crochetMenuGraphiques = nullptr;
+    gestion_interfaces::menuFenetres = nullptr;
 }
 
 // One record an hour from 1 January 2024 for 4,097 hours (171 days): the

@@ -1,0 +1,119 @@
+// The charts of the point under the cursor: the map's chart window, filled
+// with the samples of the file's records at the grid point nearest to it.
+#include "map/fdc.h"
+
+#include "codes/navigation.h"
+#include "gribdata/champ_grib.h"
+#include "gribdata/fichier_grib.h"
+#include "gribdata/globales.h"
+#include "map/histogramme.h"
+#include "map/histogrammes.h"
+#include "map/releve_histogrammes.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/local.h"
+
+#include <FL/Fl.H>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Decodes the whole file once: -1 when it has nothing to chart or a record
+// cannot be decoded. Charts of the previous file go either way.
+int iPreparer(fdc& c)
+{
+    c.vFermerHistogrammes();
+    if (!iGribTestHisto(c.gribListe, 0))
+        return -1;
+    if (iDecodeGribAll(c.gribListe) != 0) {
+        vJournal("<HISTOGRAMME>", "un message du fichier ne se decode pas : pas de graphiques\n");
+        return -1;
+    }
+    c.histogrammeColonne = c.histogrammeLigne = -1;
+    return 1;
+}
+
+// "Position  Nord46.000  Ouest5.500"
+void vTitrer(Histogrammes& h, const PointHistogramme& p)
+{
+    char texte[64];
+    std::snprintf(texte, sizeof texte, "%s  %s%.3lf  %s%.3lf", pcTraduire("Position"),
+                  p.latitude >= 0 ? pcTraduire("Nord") : pcTraduire("Sud"),
+                  std::fabs(double(p.latitude)),
+                  p.longitude >= 0 ? pcTraduire("Est") : pcTraduire("Ouest"),
+                  std::fabs(double(p.longitude)));
+    h.vTitre(texte);
+}
+
+// A new window: 20 pixels a sample (in whole samples when that passes the
+// screen), at least 200 wide, as high as its charts.
+void vDimensionner(Histogrammes& h, const int (&compteurs)[32])
+{
+    const int n = *std::max_element(compteurs, compteurs + 32);
+    int largeur = h.w();
+    if (n > 0) {
+        largeur = 20 * n;
+        if (largeur > Fl::w())
+            largeur = n * (Fl::w() / n);
+        largeur = std::max(largeur, 200);
+    }
+    h.resize(h.x(), h.y(), largeur, h.hauteurTotale);
+    h.size_range(largeur, h.hauteurTotale, 0, h.hauteurTotale);
+}
+
+}  // namespace
+
+void fdc::vFermerHistogrammes()
+{
+    if (!histogrammes)
+        return;
+    delete histogrammes;
+    histogrammes = nullptr;
+    gestion_interfaces::menu();
+}
+
+void fdc::vFdcHistogramme(double latitude, double longitude)
+{
+    if (histogrammeEtat == 0)
+        histogrammeEtat = iPreparer(*this);
+    if (histogrammeEtat != 1 || !iGribTestHisto(champs, 0))
+        return;
+    const bool nouvelle = !histogrammes;
+    if (nouvelle) {
+        const Fl_Window* principale = top_window();
+        histogrammes = new Histogrammes(page, principale ? principale->x() : 0,
+                                        principale ? principale->y() : 0, 500, 90);
+        std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
+        gestion_interfaces::menu();
+    }
+    longitude = dReplieLongitude(longitude);
+    PointHistogramme point;
+    if (!bPointHistogramme(gribListe, champs, latitude, longitude, point) ||
+        (point.colonne == histogrammeColonne && point.ligne == histogrammeLigne))
+        return;
+    histogrammes->vVider();
+    histogrammeColonne = point.colonne;
+    histogrammeLigne = point.ligne;
+    std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
+    const auto echantillons = releverHistogrammes(gribListe, champs, latitude, longitude,
+                                                  superposition);
+    for (const EchantillonHistogramme& e : echantillons) {
+        Histogramme* g = histogrammes->pHistogramme(e.genre, e.axes);
+        if (!g)
+            continue;
+        g->add_chart(e.valeur, e.second);
+        if (e.axes) {
+            g->add_heures(e.heure);
+            g->add_dates(e.jour);
+        }
+        ++histogrammeCompteurs[e.genre];
+    }
+    if (echantillons.empty())
+        return;
+    vTitrer(*histogrammes, point);
+    if (nouvelle)
+        vDimensionner(*histogrammes, histogrammeCompteurs);
+    histogrammes->vRedessiner();
+    histogrammes->show();
+}

@@ -1,0 +1,75 @@
+#include "map/histogrammes.h"
+
+#include "gribdata/decode.h"
+#include "map/histogramme.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
+#include "ui/palette.h"
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Pack.H>
+#include <cstdio>
+#include <memory>
+
+Histogrammes::Histogrammes(int page, int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h)
+{
+    color(FL_BLACK);
+    pack = new Fl_Pack(0, 0, w, h);
+    titre = new Fl_Box(0, 0, w, HISTOGRAMMES_TITRE);
+    titre->box(FL_FLAT_BOX);
+    titre->color(fl_rgb_color(84, 104, 117));
+    titre->labeltype(FL_SHADOW_LABEL);
+    titre->labelfont(FL_HELVETICA_BOLD);
+    titre->labelsize(12);
+    titre->labelcolor(COLOR_ORANGE_TEXTE);
+    pack->end();
+    end();
+    resizable(pack);
+    hide();
+    const std::unique_ptr<char[]> programme(decode(TITRE_STOCKE));
+    char texte[160];
+    if (page < 1)
+        std::snprintf(texte, sizeof texte, "%s : %s", programme.get(),
+                      pcTraduire("Histogramme"));
+    else
+        std::snprintf(texte, sizeof texte, "%s : %s %d", programme.get(),
+                      pcTraduire("Histogramme"), page);
+    copy_label(texte);
+}
+
+Histogramme* Histogrammes::pHistogramme(int genre, int axes)
+{
+    if (genre < 1 || genre >= HISTOGRAMME_GENRES)
+        return nullptr;
+    int place = 1;
+    while (place < HISTOGRAMMES_PLACES && genres[place] && genres[place] != genre)
+        ++place;
+    if (place == HISTOGRAMMES_PLACES)
+        return nullptr;
+    if (genres[place])
+        return histogrammes[place];
+    const int h = axes ? HISTOGRAMME_HAUTEUR_AXES : HISTOGRAMME_HAUTEUR;
+    Histogramme* g = new Histogramme(0, 0, HISTOGRAMME_LARGEUR, h, axes);
+    g->setTitre(genre);
+    pack->add(g);
+    hauteurTotale += h;
+    histogrammes[place] = g;
+    genres[place] = genre;
+    return g;
+}
+
+void Histogrammes::vVider()
+{
+    for (Histogramme* g : histogrammes)
+        if (g)
+            g->vVider();
+}
+
+void Histogrammes::vTitre(const char* texte) { titre->copy_label(texte); }
+
+void Histogrammes::vRedessiner()
+{
+    for (Histogramme* g : histogrammes)
+        if (g)
+            g->redraw();
+}

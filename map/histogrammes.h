@@ -1,0 +1,41 @@
+// The window of the charts of one map point or one route: a title box over
+// the charts stacked in a pack, each chart in a slot with its kind.
+#ifndef MAP_HISTOGRAMMES_H
+#define MAP_HISTOGRAMMES_H
+
+#include <FL/Fl_Double_Window.H>
+
+class Fl_Box;
+class Fl_Pack;
+class Histogramme;
+
+// Slots 1 to 31 hold charts; slot 0 stays empty.
+constexpr int HISTOGRAMMES_PLACES = 32;
+// Height of the title box.
+constexpr int HISTOGRAMMES_TITRE = 16;
+
+class Histogrammes : public Fl_Double_Window {
+public:
+    // Hidden; titled with the program's name and "Histogramme", with the
+    // page number for a page of 1 or more.
+    Histogrammes(int page, int x, int y, int w, int h);
+
+    // The chart of that kind: the one in its slot, else a new one in the
+    // first free slot (with axes or without), titled, at the foot of the
+    // pack; null when every slot is taken or the kind charts nothing.
+    Histogramme* pHistogramme(int genre, int axes);
+    // Every chart emptied for another point or another build.
+    void vVider();
+    // The title box's text.
+    void vTitre(const char* texte);
+    // Every chart redrawn.
+    void vRedessiner();
+
+    Fl_Pack* pack;
+    Histogramme* histogrammes[HISTOGRAMMES_PLACES] = {};
+    Fl_Box* titre;
+    int genres[HISTOGRAMMES_PLACES] = {};
+    int hauteurTotale = HISTOGRAMMES_TITRE;
+};
+
+#endif

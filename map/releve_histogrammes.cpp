@@ -1,0 +1,230 @@
+#include "map/releve_histogrammes.h"
+
+#include "codes/navigation.h"
+#include "gribdata/champ_grib.h"
+#include "gribdata/enregistrement_grib.h"
+#include "gribdata/fichier_grib.h"
+#include "map/grille_champ.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Column and row of a point on a grid, rounded, not yet checked; not
+// numbers when the grid has no step.
+struct Position {
+    double colonne, ligne;
+};
+
+Position position(const Grib& g, double latitude, double longitude)
+{
+    const double lo1 = dReplieLongitude(g.lo1 / 1000.0);
+    const double di = fPasDegres(g.di), dj = fPasDegres(g.dj);
+    if (!(di > 0 && dj > 0))
+        return {NAN, NAN};
+    return {std::rint((longitude - lo1) / di), std::rint((g.la1 / 1000.0 - latitude) / dj)};
+}
+
+// The value of a record at that column and row of its own grid; false when
+// the record has no field, the point lies outside its grid or is absent.
+bool bLire(const grib* r, Position p, float& v)
+{
+    const Grib* g = r ? r->champ : nullptr;
+    if (!g || !g->valeurs || !(p.colonne >= 0 && p.colonne < g->ni) ||
+        !(p.ligne >= 0 && p.ligne < g->nj))
+        return false;
+    v = g->valeurs[size_t(p.ligne) * size_t(g->ni) + size_t(p.colonne)];
+    return v != GRIB_ABSENT;
+}
+
+int iGenreHauteur(int parametre)
+{
+    switch (parametre) {
+    case 100: return 2;
+    case 102: return 3;
+    case 105: return 4;
+    case 202: return 5;
+    case 203: return 6;
+    default: return 0;
+    }
+}
+
+int iGenrePeriode(int parametre)
+{
+    switch (parametre) {
+    case 201: return 15;
+    case 103: return 16;
+    case 106: return 17;
+    case 108: return 18;
+    case 110: return 19;
+    default: return 0;
+    }
+}
+
+const double NOEUDS = 3600.0 / 1852.0;
+
+// The walk over the file, one record at a time.
+class Releve {
+public:
+    Releve(double latitude, double longitude, int superposition)
+        : latitude_(latitude), longitude_(longitude), superposition_(superposition)
+    {
+    }
+    // False when the walk ends at this record.
+    bool bRecord(const grib* r);
+    std::vector<EchantillonHistogramme> echantillons;
+
+private:
+    void ajouter(int genre, int axes, double valeur, double second = 0)
+    {
+        echantillons.push_back({genre, axes, valeur, second, heure_, jour_});
+    }
+    bool bVecteur(const grib* r, bool ok, float u);
+    void vHauteur(const grib* r, bool ok, float h);
+    void vPluie(bool ok, float v);
+
+    double latitude_, longitude_;
+    int superposition_;
+    Position p_{NAN, NAN};
+    int heure_ = 0, jour_ = 0;
+    double pluieMaximum_ = 0, pluiePrecedente_ = 0;
+};
+
+bool Releve::bRecord(const grib* r)
+{
+    const Grib* g = r->champ;
+    p_ = g ? position(*g, latitude_, longitude_) : Position{NAN, NAN};
+    heure_ = g ? g->dateValidite.tm_hour : 0;
+    jour_ = g ? g->dateValidite.tm_mday : 0;
+    float v = 0;
+    const bool ok = bLire(r, p_, v);
+    switch (r->parametre) {
+    case 33:
+    case 49: return bVecteur(r, ok, v);
+    case 2: ajouter(7, 1, ok ? v / 100.0 : 1015.0); break;
+    case 11: ajouter(8, 1, ok ? v - 273.15 : 0.0); break;
+    case 80: ajouter(13, 1, ok ? v - 273.15 : 0.0); break;
+    case 61: vPluie(ok, v); break;
+    default: vHauteur(r, ok, v); break;
+    }
+    return true;
+}
+
+// Wind and current: speed and direction from u and the v record that
+// follows.
+bool Releve::bVecteur(const grib* r, bool ok, float u)
+{
+    const bool vent = r->parametre == 33;
+    double metres = 0, direction = 0;
+    if (ok) {
+        const grib* q = r->suivant;
+        if (!q || q->parametre != (vent ? 34 : 50))
+            return false;
+        float v = 0, d = 0, s = 0;
+        if (bLire(q, p_, v)) {
+            vUVDF(u, v, d, s);
+            metres = s;
+            direction = std::trunc(d);
+        }
+    }
+    const double noeuds = metres * NOEUDS;
+    if (!vent) {
+        ajouter(14, 1, noeuds, direction);
+        ajouter(23, 0, noeuds);
+        return true;
+    }
+    ajouter(1, 1, noeuds, direction);
+    if (!superposition_) {
+        ajouter(20, 0, noeuds);
+        ajouter(10, 1, metres);
+        ajouter(11, 0, metres);
+    }
+    return true;
+}
+
+// A wave height with the direction and the period linked to it.
+void Releve::vHauteur(const grib* r, bool ok, float h)
+{
+    const int genre = iGenreHauteur(r->parametre);
+    if (!genre)
+        return;
+    float d = 0;
+    if (!ok || !bLire(r->direction, p_, d))
+        d = 0;
+    const double hauteur = ok ? h : 0.0;
+    ajouter(genre, 1, hauteur, d);
+    if (!superposition_) {
+        ajouter(21, 0, hauteur);
+        ajouter(12, 1, hauteur);
+    }
+    if (r->periode) {
+        float t = 0;
+        if (const int periode = iGenrePeriode(r->periode->parametre))
+            ajouter(periode, 0, bLire(r->periode, p_, t) ? t : 0.0);
+    }
+}
+
+// The rain accumulated so far (its running maximum) and since the
+// previous sample.
+void Releve::vPluie(bool ok, float v)
+{
+    if (!ok) {
+        ajouter(9, 1, 0.0);
+        ajouter(22, 0, 0.0);
+        return;
+    }
+    pluieMaximum_ = std::fmax(pluieMaximum_, v);
+    ajouter(9, 1, pluieMaximum_);
+    ajouter(22, 0, pluieMaximum_ - pluiePrecedente_);
+    pluiePrecedente_ = pluieMaximum_;
+}
+
+const grib* pPremierReleve(const grib* fichier, const grib* affiches)
+{
+    for (const grib* r = fichier; r; r = r->suivant)
+        if (bReleve(affiches, r->parametre))
+            return r;
+    return nullptr;
+}
+
+}  // namespace
+
+bool bReleve(const grib* affiches, int parametre)
+{
+    for (const grib* a = affiches; a; a = a->suivant)
+        if (bParametreHisto(a->parametre) && (parametre == 0 || a->parametre == parametre))
+            return true;
+    return false;
+}
+
+bool bPointHistogramme(const grib* fichier, const grib* affiches, double latitude,
+                       double longitude, PointHistogramme& point)
+{
+    const grib* r = pPremierReleve(fichier, affiches);
+    if (!r)
+        return false;
+    const Grib* g = r->champ;
+    const Position p =
+        g ? position(*g, latitude, dReplieLongitude(longitude)) : Position{NAN, NAN};
+    if (!(std::fabs(p.colonne) < 1e9 && std::fabs(p.ligne) < 1e9)) {
+        point = {INT_MIN, INT_MIN, 0, 0};
+        return true;
+    }
+    point.colonne = int(p.colonne);
+    point.ligne = int(p.ligne);
+    point.latitude = float(g->la1 / 1000.0 - fPasDegres(g->dj) * p.ligne);
+    point.longitude = float(dReplieLongitude(g->lo1 / 1000.0) + fPasDegres(g->di) * p.colonne);
+    return true;
+}
+
+std::vector<EchantillonHistogramme> releverHistogrammes(const grib* fichier,
+                                                        const grib* affiches, double latitude,
+                                                        double longitude, int superposition)
+{
+    Releve releve(latitude, dReplieLongitude(longitude), superposition);
+    for (const grib* r = fichier; r; r = r->suivant)
+        if (bReleve(affiches, r->parametre) && !releve.bRecord(r))
+            break;
+    return std::move(releve.echantillons);
+}

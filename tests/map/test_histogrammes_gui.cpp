@@ -1,0 +1,161 @@
+// The charts of a map point on a viewer map shown under Xvfb: the window
+// made at the first point, rebuilt only for another grid point, its size
+// and title, its close box, a wind chart as the X server gets it, the
+// files and pages that give no charts, and the map deleting its window.
+#include "tests/map/carte_fenetre.h"
+
+#include "ecriture_grib_test.h"
+#include "grib_test.h"
+#include "map/fl_histogramme.h"
+#include "map/histogramme.h"
+#include "map/histogrammes.h"
+#include "tests/map/trace_test.h"
+#include "tests/outils/outils_test.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+
+namespace {
+
+// Half-degree fields from the equator, 10 W, over forecast times 6 h apart.
+ChampEcrit champ(int parametre, int echeance, double valeur)
+{
+    ChampEcrit c = champUniforme(parametre, valeur, 6 * echeance);
+    c.ni = 40, c.nj = 60, c.la1 = 0, c.lo1 = -10000, c.di = c.dj = 500;
+    return c;
+}
+
+std::vector<ChampEcrit> pressions(int n)
+{
+    std::vector<ChampEcrit> v;
+    for (int k = 0; k < n; ++k)
+        v.push_back(champ(2, k, 101000 + 100 * k));
+    return v;
+}
+
+class Graphiques : public CarteFenetre {
+protected:
+    DossierTemporaire d;
+    JournalTemporaire journal{d / "log.txt"};
+    File fichier;
+    std::unique_ptr<BoutonsPresses> parametres, validites;
+
+    void TearDown() override
+    {
+        if (carte)
+            carte->vFermerHistogrammes();
+    }
+    void afficher(const std::string& octets, const std::vector<long>& p)
+    {
+        ecrireFichier(d / "f.grb", octets);
+        fichier.set((d / "f.grb").c_str());
+        parametres.reset(new BoutonsPresses(p));
+        validites.reset(new BoutonsPresses({2026120612}));
+        carte->histogrammeEtat = 0;
+        carte->vGrib(fichier.list, parametres->data(), validites->data(), nullptr, nullptr,
+                     nullptr, nullptr);
+    }
+    Histogramme* graphique(int place = 1) { return carte->histogrammes->histogrammes[place]; }
+};
+
+}  // namespace
+
+TEST_F(Graphiques, RebuiltOnlyForAnotherGridPoint)
+{
+    afficher(sMessagesGrib(pressions(3)), {2});
+    carte->vFdcHistogramme(-12.4, 0.1);
+    Histogrammes* h = carte->histogrammes;
+    ASSERT_NE(h, nullptr);
+    ASSERT_TRUE(harnais::bAttendre([&] { return h->shown(); }));
+    EXPECT_EQ((std::array<int, 2>{h->w(), h->h()}), (std::array<int, 2>{200, 106}));
+    EXPECT_STREQ(h->titre->label(), "Position  Sud12.500  Est0.000");
+    EXPECT_EQ(carte->histogrammeCompteurs[7], 3);
+    ASSERT_EQ(graphique()->histogramme->numb, 3);
+    EXPECT_EQ(graphique()->heures->numb + graphique()->dates->numb, 6);
+
+    // Within the same cell nothing is rebuilt: a mark added stays.
+    graphique()->histogramme->add(1);
+    carte->vFdcHistogramme(-12.6, -0.2);
+    EXPECT_EQ(graphique()->histogramme->numb, 4);
+
+    // The close box hides the window; the next grid point shows it again.
+    harnais::vFermer(h);
+    ASSERT_TRUE(harnais::bAttendre([&] { return !h->visible(); }));
+    carte->vFdcHistogramme(-13.0, 0.1);
+    EXPECT_EQ(carte->histogrammes, h);
+    EXPECT_TRUE(harnais::bAttendre([&] { return h->shown() && h->visible(); }));
+    EXPECT_EQ(graphique()->histogramme->numb, 3);
+    EXPECT_STREQ(h->titre->label(), "Position  Sud13.000  Est0.000");
+}
+
+TEST_F(Graphiques, WidthByTheSampleCount)
+{
+    afficher(sMessagesGrib(pressions(40)), {2});
+    carte->vFdcHistogramme(-1, -1);
+    ASSERT_NE(carte->histogrammes, nullptr);
+    EXPECT_EQ(carte->histogrammes->w(), 800);
+    EXPECT_EQ(carte->histogrammes->h(), 106);
+}
+
+TEST_F(Graphiques, NoChartsForAVComponentAloneOrAFileThatDoesNotDecode)
+{
+    afficher(sMessagesGrib({champ(33, 0, 5), champ(34, 0, 5)}), {34});
+    carte->vFdcHistogramme(-1, -1);
+    EXPECT_EQ(carte->histogrammes, nullptr);
+    EXPECT_EQ(carte->histogrammeEtat, 1);
+
+    MessageTest etranger;
+    etranger.centre = 7, etranger.parametre = 11, etranger.jour = 6, etranger.heure = 12;
+    afficher(sMessagesGrib({champ(2, 0, 101000)}) + etranger.octets(), {2});
+    ASSERT_NE(carte->champs, nullptr);
+    carte->vFdcHistogramme(-1, -1);
+    carte->vFdcHistogramme(-5, -1);
+    EXPECT_EQ(carte->histogrammes, nullptr);
+    EXPECT_EQ(carte->histogrammeEtat, -1);
+    const std::string log = journal.contenu();
+    const size_t ligne = log.find("<HISTOGRAMME>");
+    ASSERT_NE(ligne, std::string::npos);
+    EXPECT_EQ(log.find("<HISTOGRAMME>", ligne + 1), std::string::npos) << "one line";
+}
+
+// 10 m/s from the west over three forecast times: a flag whose shaft goes
+// left from its station and force 5 in yellow over its halo.
+TEST_F(Graphiques, AWindChartAsTheServerGetsIt)
+{
+    std::vector<ChampEcrit> v;
+    for (int k = 0; k < 3; ++k)
+        v.push_back(champ(33, k, 10)), v.push_back(champ(34, k, 0));
+    afficher(sMessagesGrib(v), {33});
+    carte->vFdcHistogramme(-1, -1);
+    ASSERT_NE(carte->histogrammes, nullptr);
+    Histogrammes* h = carte->histogrammes;
+    ASSERT_TRUE(harnais::bAttendre([&] { return h->shown(); }));
+    // Wind flags, gusts in knots (both with axes), speed and gusts in km/h.
+    EXPECT_EQ((std::array<int, 5>{h->genres[1], h->genres[2], h->genres[3], h->genres[4], h->hauteurTotale}),
+              (std::array<int, 5>{1, 20, 10, 11, 16 + 90 + 62 + 90 + 62}));
+    Fl_Histogramme* vent = graphique()->histogramme;
+    EXPECT_STREQ(vent->entries[0].str, "270");
+    h->make_current();
+    PiloteEnregistreur p;
+    vent->draw();
+    const auto cinq = p.textes("5");
+    ASSERT_EQ(cinq.size(), 15u);
+    EXPECT_EQ(cinq[4].couleur, fl_rgb_color(254, 254, 0));
+    EXPECT_EQ(cinq[0].couleur, COLOR_FOND);
+    int fleches = 0;
+    for (const auto& t : p.traits)
+        fleches += t.y0 == t.y1 && t.x0 - t.x1 == 16 && t.couleur == fl_rgb_color(254, 254, 0);
+    EXPECT_EQ(fleches, 3) << "one bright shaft per flag, 16 pixels to the left";
+}
+
+TEST_F(Graphiques, TheMapDeletesItsWindow)
+{
+    afficher(sMessagesGrib(pressions(2)), {2});
+    carte->vFdcHistogramme(-1, -1);
+    Fl_Window* h = carte->histogrammes;
+    ASSERT_TRUE(h && harnais::bAttendre([&] { return h->shown(); }));
+    delete carte;
+    carte = nullptr;
+    for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+        EXPECT_NE(w, h);
+}

@@ -1,0 +1,176 @@
+// The samples of a map point's charts on written GRIB files: the values
+// eccodes reads at the grid point, the rain accumulated and per step, the
+// substitutes of a point off the grid, and reads of records whose grids
+// differ from the charted one.
+#include "map/releve_histogrammes.h"
+
+#include "ecriture_grib_test.h"
+#include "gribdata/champ_grib.h"
+#include "gribdata/fichier_grib.h"
+#include "tests/outils/outils_test.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A 20 x 15 grid of half degrees from 50 N, 10 W.
+ChampEcrit champ(int parametre, int p1, std::function<double(double, double)> valeur)
+{
+    ChampEcrit c;
+    c.parametre = parametre, c.p1 = p1, c.valeur = std::move(valeur);
+    c.ni = 20, c.nj = 15, c.la1 = 50000, c.lo1 = -10000, c.di = c.dj = 500;
+    return c;
+}
+
+ChampEcrit uniforme(int parametre, int p1, double v)
+{
+    return champ(parametre, p1, [v](double, double) { return v; });
+}
+
+ChampEcrit pluie(int p2, double mm)
+{
+    ChampEcrit c = uniforme(61, 0, mm);
+    c.indicateur = 4, c.p2 = p2;
+    return c;
+}
+
+class Releve : public ::testing::Test {
+protected:
+    DossierTemporaire d;
+    File fichier;
+
+    void ecrire(const std::vector<ChampEcrit>& champs)
+    {
+        ecrireFichier(d / "f.grb", sMessagesGrib(champs));
+        fichier.set((d / "f.grb").c_str());
+        ASSERT_NE(fichier.list, nullptr);
+        ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
+    }
+    std::vector<EchantillonHistogramme> relever(double lat, double lon, int superposition = 0)
+    {
+        return releverHistogrammes(fichier.list, fichier.list, lat, lon, superposition);
+    }
+};
+
+std::vector<int> genres(const std::vector<EchantillonHistogramme>& e)
+{
+    std::vector<int> v;
+    for (const auto& x : e)
+        v.push_back(x.genre);
+    return v;
+}
+
+std::vector<double> valeursDe(const std::vector<EchantillonHistogramme>& e, int genre)
+{
+    std::vector<double> v;
+    for (const auto& x : e)
+        if (x.genre == genre)
+            v.push_back(x.valeur);
+    return v;
+}
+
+}  // namespace
+
+// Pressure, wind and rain over four forecast times: the samples at the
+// grid point nearest to (46.1 N, 5.4 W) are eccodes' values there.
+TEST_F(Releve, SamplesAreEccodesValuesAtTheGridPoint)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    std::vector<ChampEcrit> champs;
+    const double pluies[4] = {1, 3, 2, 5};
+    for (int k = 0; k < 4; ++k) {
+        const int p1 = 6 * (k + 1);
+        champs.push_back(champ(2, p1, [k](double la, double lo) { return 100000 + 40 * la * lo + 300 * k; }));
+        champs.push_back(champ(33, p1, [k](double la, double lo) { return la / 5 - lo + k; }));
+        champs.push_back(champ(34, p1, [k](double la, double lo) { return lo / 2 - la / 10 - k; }));
+        champs.push_back(pluie(p1, pluies[k]));
+    }
+    ecrire(champs);
+    const auto data = lireData(sortie("grib_get_data -m missing " + sh(d / "f.grb")).value_or(""));
+    ASSERT_EQ(data.size(), 16u);
+    auto eccodes = [&](size_t message) {
+        for (const Point& p : data[message])
+            if (std::fabs(p.lat - 46.0) < 1e-6 && std::fabs(std::fmod(p.lon + 360, 360) - 354.5) < 1e-6)
+                return p.valeur;
+        ADD_FAILURE() << "no point at 46 N 5.5 W in message " << message;
+        return 0.0;
+    };
+
+    PointHistogramme point;
+    ASSERT_TRUE(bPointHistogramme(fichier.list, fichier.list, 46.1, -5.4, point));
+    EXPECT_EQ((std::array<int, 2>{point.colonne, point.ligne}), (std::array<int, 2>{9, 8}));
+    EXPECT_FLOAT_EQ(point.latitude, 46.0f);
+    EXPECT_FLOAT_EQ(point.longitude, -5.5f);
+    // A longitude given a turn further is the same point.
+    const auto e = relever(46.1, -5.4 + 360);
+    EXPECT_EQ(genres(e), (std::vector<int>{7, 1, 20, 10, 11, 9, 22, 7, 1, 20, 10, 11, 9, 22,
+                                          7, 1, 20, 10, 11, 9, 22, 7, 1, 20, 10, 11, 9, 22}));
+    const int heures[4][2] = {{18, 6}, {0, 7}, {6, 7}, {12, 7}};
+    for (size_t k = 0; k < 4; ++k) {
+        const EchantillonHistogramme* s = &e[7 * k];
+        EXPECT_NEAR(s[0].valeur, eccodes(4 * k) / 100, 1e-4) << k;
+        const double u = eccodes(4 * k + 1), v = eccodes(4 * k + 2);
+        const double ms = std::hypot(u, v);
+        EXPECT_NEAR(s[1].valeur, ms * 3600 / 1852, 1e-4) << k;
+        EXPECT_NEAR(s[3].valeur, ms, 1e-5) << k;
+        EXPECT_EQ(s[1].axes + s[2].axes + s[3].axes + s[4].axes, 2);
+        // The direction the wind comes from, in whole degrees.
+        const double vers = std::fmod(std::atan2(-u, -v) * 180 / M_PI + 360, 360);
+        EXPECT_LE(std::fabs(std::fmod(s[1].second - vers + 540, 360) - 180), 1.0) << k;
+        EXPECT_EQ(s[1].second, std::trunc(s[1].second));
+        EXPECT_EQ((std::array<int, 2>{s[0].heure, s[0].jour}),
+                  (std::array<int, 2>{heures[k][0], heures[k][1]}));
+    }
+    EXPECT_EQ(valeursDe(e, 9), (std::vector<double>{1, 3, 3, 5}));
+    EXPECT_EQ(valeursDe(e, 22), (std::vector<double>{1, 2, 0, 2}));
+
+    // West of the grid every sample is missing: 1015 hPa, the others 0.
+    for (const auto& s : relever(46, -30))
+        EXPECT_EQ(s.valeur, s.genre == 7 ? 1015 : 0) << s.genre;
+    // With the fields overlaid the wind feeds its main chart only.
+    EXPECT_EQ(genres(relever(46, -5, 1)).size(), 4u * 4);
+}
+
+// Only the displayed parameters are charted, a parameter the charts cannot
+// show is not, and a wind without its v record ends the walk.
+TEST_F(Releve, DisplayedParametersAndAWindWithoutItsPair)
+{
+    ecrire({uniforme(2, 0, 101000), uniforme(33, 0, 5), uniforme(2, 6, 102000),
+            uniforme(52, 6, 80)});
+    PointHistogramme p;
+    EXPECT_FALSE(bPointHistogramme(fichier.list, nullptr, 46, -5, p));
+    EXPECT_FALSE(bReleve(fichier.list, 52));
+    EXPECT_TRUE(bReleve(fichier.list, 0));
+    // 2 at 0 h, then 33 followed by 2 at 6 h: the walk stops at the wind.
+    EXPECT_EQ(genres(relever(46, -5)), (std::vector<int>{7}));
+    // Off the grid the wind is missing and does not look for its pair.
+    EXPECT_EQ(genres(relever(46, 20)), (std::vector<int>{7, 1, 20, 10, 11, 7}));
+}
+
+// Each read is checked against its own record's grid: a v record or a
+// wave direction on a smaller grid gives missing values, never a read
+// past its field.
+TEST_F(Releve, RecordsOnOtherGridsAreReadOnTheirOwn)
+{
+    ChampEcrit v = uniforme(34, 0, -10), direction = uniforme(200, 0, 90),
+               periode = uniforme(201, 0, 9);
+    v.ni = 4, v.nj = 3;
+    direction.ni = 4, direction.nj = 3;
+    ecrire({uniforme(33, 0, 0), v, uniforme(100, 0, 2.5), direction, periode});
+    // Column 2, row 2: inside the small grids.
+    auto e = relever(49, -9);
+    ASSERT_EQ(genres(e), (std::vector<int>{1, 20, 10, 11, 2, 21, 12, 15}));
+    EXPECT_NEAR(e[2].valeur, 10, 1e-4);
+    EXPECT_EQ(e[0].second, 360);
+    EXPECT_EQ((std::array<double, 3>{e[4].valeur, e[4].second, e[7].valeur}),
+              (std::array<double, 3>{2.5, 90, 9}));
+    // Column 10, row 8: outside them.
+    e = relever(46, -5);
+    ASSERT_EQ(genres(e), (std::vector<int>{1, 20, 10, 11, 2, 21, 12, 15}));
+    EXPECT_EQ((std::array<double, 3>{e[0].valeur, e[0].second, e[2].valeur}),
+              (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ((std::array<double, 3>{e[4].valeur, e[4].second, e[7].valeur}),
+              (std::array<double, 3>{2.5, 0, 9}));
+}
