@@ -2,20 +2,13 @@
 // window, over a plain dark sea: the pixels read back, and the texts,
 // lines and rectangles recorded on their way to X11.
 
-// Google Test first: the X11 headers behind the recording driver define
-// macros (None, Bool) that its own headers use as names.
-#include <gtest/gtest.h>
+#include "tests/map/carte_fenetre.h"
 
 #include "catalogue/metareas.h"
 #include "gribdata/modeles.h"
-#include "map/fdc.h"
-#include "tests/map/pilote_enregistreur.h"
-#include "tests/ui/harnais_gui.h"
 #include "ui/globales_ui.h"
-#include "ui/palette.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <array>
@@ -56,44 +49,26 @@ public:
     int mode = -1;
 };
 
-class Zones : public ::testing::Test {
+class Zones : public CarteFenetre {
 protected:
-    static constexpr int X = 10, Y = 10, L = 1024, HT = 600;
-
     void SetUp() override
     {
-        skins();
         GMDSS = Metareas();
-        fenetre.reset(new Fl_Double_Window(L + 2 * X, HT + 2 * Y));
-        carte = new CarteZones(X, Y, L, HT);
-        fenetre->end();
-        carte->initialisation(FDC_VECTEUR, HT, 1);
-        carte->chargementAffiche = 0;
-        ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
+        CarteFenetre::SetUp();
     }
     void TearDown() override
     {
-        fenetre.reset();
         vLibererMetareas(GMDSS);
         GMDSS = nullptr;
     }
+    fdc* pNouvelleCarte() override { return new CarteZones(X, Y, L, HT); }
 
     // The window drawn again for a mode and a view.
     void montrer(int mode, double lat, double lon, double etendue)
     {
-        carte->mode = mode;
+        static_cast<CarteZones*>(carte)->mode = mode;
         carte->zoom(lat, lon, etendue, 0);
         ASSERT_TRUE(harnais::bRedessiner(fenetre.get()));
-    }
-    // What an overlay draws for a view.
-    template <class F>
-    std::unique_ptr<PiloteEnregistreur> dessiner(double lat, double lon, double etendue, F couche)
-    {
-        carte->zoom(lat, lon, etendue, 0);
-        fenetre->make_current();
-        auto p = std::make_unique<PiloteEnregistreur>();
-        couche();
-        return p;
     }
     std::unique_ptr<PiloteEnregistreur> zones(int mode, double lat, double lon, double etendue)
     {
@@ -130,8 +105,6 @@ protected:
         return false;
     }
 
-    std::unique_ptr<Fl_Double_Window> fenetre;
-    CarteZones* carte = nullptr;
 };
 
 // Mode 0 on the bulletin page: the limits yellow under a black line and
