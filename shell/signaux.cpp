@@ -2,6 +2,7 @@
 
 #include "gribdata/globales.h"
 #include "shell/globales_shell.h"
+#include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 
@@ -35,6 +36,12 @@ void vArreter(void*)
         return;
     }
     vJournal("<TORMASKEL2>", "Signal: arret demande\n");
+    // The same question as closing the main window: "Annuler" on a
+    // modified text keeps the program running.
+    if (!bFermeturesAccordees()) {
+        vJournal("<TORMASKEL2>", "Signal: arret annule\n");
+        return;
+    }
     gestion_interfaces::delall();
 }
 

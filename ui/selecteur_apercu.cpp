@@ -2,6 +2,8 @@
 // a text, or "?".
 #include "ui/selecteur.h"
 
+#include "gribdata/ouverture_ordinaire.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Check_Button.H>
@@ -85,7 +87,8 @@ void DRU_Fl_File_Chooser::vMajApercu()
 void DRU_Fl_File_Chooser::vApercuTexte(const char* chemin)
 {
     size_t n = 0;
-    if (FILE* f = std::fopen(chemin, "rb")) {
+    bool refuse = false;
+    if (FILE* f = pfOuvrirFichierOrdinaire(chemin, "rb", refuse)) {
         n = std::fread(preview_text_, 1, sizeof preview_text_ - 1, f);
         std::fclose(f);
     }

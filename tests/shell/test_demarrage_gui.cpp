@@ -2,7 +2,9 @@
 // window, the close and the signals, shutdown.
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
+#include "ui/boites_message.h"
 #include "ui/boutons.h"
+#include "ui/editeur.h"
 #include "ui/boutons_rva.h"
 #include "ui/configuration.h"
 #include "ui/images/images.h"
@@ -10,6 +12,7 @@
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
+#include "ui/ouvertures.h"
 #include "ui/selecteur.h"
 
 #include "map/chargement_fonds.h"
@@ -18,7 +21,10 @@
 #include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Text_Buffer.H>
 #include <algorithm>
 #include <csignal>
 #include <cstring>
@@ -125,6 +131,44 @@ TEST_F(Demarrage, SigtermRunsTheNormalShutdown)
     verifierFin(dossier.chemin());
     const std::string config = lireFichier(dossier / "etc/config.txt");
     EXPECT_EQ(std::count(config.begin(), config.end(), '\n'), 21);
+}
+
+// A modified text asks first: "Annuler" keeps the program running with
+// the edits; the next SIGTERM answered "Non" ends it.
+TEST_F(Demarrage, SigtermAsksAboutAModifiedTextAndCancelKeepsTheProgram)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    ecrireFichier(dossier / "note.txt", "cap au sud");
+    editeur* texte = pOuvrirTexte((dossier / "note.txt").c_str(), 20, 20, 400, 300, 0);
+    texte->textbuf->append(", puis ouest");
+    ASSERT_EQ(texte->modifie, 1);
+    std::string question;
+    const auto repondre = [&question](int bouton) {
+        harnais::vRepondreBoite([&question, bouton](Fl_Window* b) {
+            question = pTexteMessage()->label();
+            harnais::vCliquer(b, pBoutonMessage(bouton)->x() + 5, pBoutonMessage(bouton)->y() + 5);
+        });
+    };
+    repondre(0);
+    std::raise(SIGTERM);
+    ASSERT_TRUE(harnais::bAttendre([&question] { return !question.empty(); }));
+    EXPECT_EQ(question, "message modifie");
+    ASSERT_TRUE(harnais::bAttendre([] {
+        return lireFichier("log.txt").find("Signal: arret annule") != std::string::npos;
+    }));
+    EXPECT_NE(GUI, nullptr);
+    EXPECT_EQ(GESTION_UI[1], texte);
+    EXPECT_EQ(texte->modifie, 1);
+
+    question.clear();
+    repondre(2);
+    std::raise(SIGTERM);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    EXPECT_EQ(question, "message modifie");
+    programme.vArreter();
+    verifierFin(dossier.chemin());
+    EXPECT_EQ(lireFichier(dossier / "note.txt"), "cap au sud");
 }
 
 TEST_F(Demarrage, ASignalDuringStartUpWaitsForTheLoaders)
