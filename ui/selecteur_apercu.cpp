@@ -3,6 +3,7 @@
 #include "ui/selecteur.h"
 
 #include "gribdata/ouverture_ordinaire.h"
+#include "ui/image_controlee.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -62,12 +63,10 @@ void DRU_Fl_File_Chooser::vMajApercu()
         return;
     if (window->shown())
         fl_cursor(FL_CURSOR_WAIT);
-    Fl_Shared_Image* image = Fl_Shared_Image::get(v);
+    Fl_Shared_Image* image = pImageControlee(v);
     if (window->shown())
         fl_cursor(FL_CURSOR_DEFAULT);
-    if (!image || image->w() <= 0 || image->h() <= 0) {
-        if (image)
-            image->release();
+    if (!image) {
         vApercuTexte(v);
         return;
     }
