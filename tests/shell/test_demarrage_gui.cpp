@@ -16,6 +16,8 @@
 #include "ui/selecteur.h"
 
 #include "map/chargement_fonds.h"
+#include "map/satellite.h"
+#include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -203,4 +205,24 @@ TEST_F(Demarrage, ALogOrLockThatCannotBeMadeDoesNotStopTheRun)
     EXPECT_NE(sortie.find(" Lancement du programme: "), std::string::npos);
     EXPECT_NE(sortie.find(" Fin du programme\n"), std::string::npos);
     EXPECT_TRUE(existe(dossier / "etc/config.txt"));
+}
+
+// A received picture whose header would make the toolkit's reader write
+// past its pixels: the program starts without it, sets it aside, and the
+// next start is an ordinary one.
+TEST_F(Demarrage, ABadSatellitePictureIsSetAsideAndTheProgramStarts)
+{
+    const std::string mauvaise = jpegEnTete(21858, 65500) + "2009031512";
+    ecrireFichier(dossier / "globe.jpg", mauvaise);
+    for (int lancement = 0; lancement < 2; ++lancement) {
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        EXPECT_EQ(FDC0ok, 0);
+        EXPECT_FALSE(existe(dossier / "globe.jpg"));
+        EXPECT_EQ(lireFichier(dossier / "globe.jpg.bad"), mauvaise);
+        harnais::vFermer(GUI);
+        ASSERT_TRUE(programme.bAttendreFinBoucle());
+        programme.vArreter();
+        verifierFin(dossier.chemin());
+    }
 }
