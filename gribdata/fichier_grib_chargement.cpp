@@ -4,6 +4,7 @@
 
 #include "gribdata/decompression.h"
 #include "gribdata/ouverture_ordinaire.h"
+#include "gribdata/projections.h"
 
 #include <cstdio>
 #include <cstring>
@@ -50,8 +51,9 @@ unsigned char* lireEntier(const char* nom, unsigned int& longueur)
     return tampon;
 }
 
-// The file mapped read-only: only the pages the scan and the decoder touch
-// are read. Null when it cannot be mapped (the caller reads it instead).
+// The file mapped read-only: only the pages the scan touches are read; the
+// mapping is recorded with the open file (gribdata/projections.h). Null
+// when it cannot be mapped (the caller reads it instead).
 const unsigned char* projeter(const char* nom, unsigned int& longueur, size_t& projection)
 {
     bool refuse = false;
@@ -62,9 +64,17 @@ const unsigned char* projeter(const char* nom, unsigned int& longueur, size_t& p
     void* p = MAP_FAILED;
     if (fstat(fd, &st) == 0 && st.st_size > 0 && st.st_size < TAILLE_MAX)
         p = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    close(fd);
-    if (p == MAP_FAILED)
+    if (p == MAP_FAILED) {
+        close(fd);
         return nullptr;
+    }
+    Projection inscrite;
+    inscrite.debut = static_cast<const unsigned char*>(p);
+    inscrite.taille = size_t(st.st_size);
+    inscrite.fd = fd;
+    inscrite.octets = st.st_size;
+    inscrite.modification = st.st_mtim;
+    vInscrireProjection(inscrite);
     projection = size_t(st.st_size);
     longueur = (unsigned int)st.st_size;
     return static_cast<const unsigned char*>(p);
