@@ -83,46 +83,50 @@ int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h)
     return refus;
 }
 
-Fl_Shared_Image* pImageControlee(const char* chemin)
+namespace {
+
+// What `lire` makes of the file once it passed the check (and is of the
+// format wanted, unless that is IMAGE_INCONNUE); null when it is refused
+// or the reader runs out of memory (logged).
+template <class Lecteur>
+auto pLireControle(const char* chemin, FormatImage voulu, Lecteur lire) -> decltype(lire())
 {
     FormatImage format;
     int w, h;
     if (iControlerImage(chemin, format, w, h) != 0)
         return nullptr;
-    Fl_Shared_Image* image = nullptr;
+    if (voulu != IMAGE_INCONNUE && format != voulu) {
+        vJournal(ETIQUETTE, "%.200s refusee: pas du format attendu\n", chemin);
+        return nullptr;
+    }
     try {
-        image = Fl_Shared_Image::get(chemin);
+        return lire();
     } catch (const std::bad_alloc&) {
         vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", chemin);
         return nullptr;
     }
+}
+
+}  // namespace
+
+Fl_Shared_Image* pImageControlee(const char* chemin)
+{
+    Fl_Shared_Image* image =
+        pLireControle(chemin, IMAGE_INCONNUE, [chemin] { return Fl_Shared_Image::get(chemin); });
     if (image && !bValide(image)) {
         image->release();
         image = nullptr;
-    }
-    if (!image)
         vJournal(ETIQUETTE, "%.200s illisible\n", chemin);
+    }
     return image;
 }
 
 Fl_RGB_Image* pJpegControle(const char* chemin)
 {
-    FormatImage format;
-    int w, h;
-    if (iControlerImage(chemin, format, w, h) != 0)
-        return nullptr;
-    if (format != IMAGE_JPEG) {
-        vJournal(ETIQUETTE, "%.200s refusee: pas une image JPEG\n", chemin);
-        return nullptr;
-    }
-    std::unique_ptr<Fl_JPEG_Image> image;
-    try {
-        image.reset(new Fl_JPEG_Image(chemin));
-    } catch (const std::bad_alloc&) {
-        vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", chemin);
-        return nullptr;
-    }
-    if (!bValide(image.get()) || image->d() < 1 || image->count() < 1 || !image->data()[0]) {
+    std::unique_ptr<Fl_JPEG_Image> image(
+        pLireControle(chemin, IMAGE_JPEG, [chemin] { return new Fl_JPEG_Image(chemin); }));
+    if (image && (!bValide(image.get()) || image->d() < 1 || image->count() < 1 ||
+                  !image->data()[0])) {
         vJournal(ETIQUETTE, "%.200s illisible\n", chemin);
         return nullptr;
     }
