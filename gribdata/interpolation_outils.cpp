@@ -67,6 +67,12 @@ int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put)
         p2 = ajout % 256;
         break;
     default:
+        // A range from P1 to P2 (a mean, a total, a difference): the
+        // interpolated field covers the same start to a later end.
+        if (indicateur >= 2 && indicateur <= 5) {
+            p2 += ajout;
+            break;
+        }
         p1 += ajout;
         p2 += ajout;
     }
