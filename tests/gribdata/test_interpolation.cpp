@@ -166,6 +166,40 @@ TEST(Interpolation, IntervalsLeftAsTheyAre)
     }
 }
 
+// Totals from the run (indicator 4) between 0-6 h and 0-12 h: each hour
+// between is a total from the run too, as eccodes reads the ranges.
+TEST(Interpolation, TotalsKeepTheirStart)
+{
+    auto total = [](unsigned p2, float v) {
+        std::string m = message(61, 0, std::vector<float>(9, v));
+        m[8 + 19] = char(p2);  // P2
+        m[8 + 20] = 4;         // time-range indicator: accumulation
+        return m;
+    };
+    const Resultat r = lancer("f.grb", total(6, 3) + total(12, 9));
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    ASSERT_EQ(r.champs.size(), 7u);
+    for (unsigned k = 0; k < 7; ++k) {
+        EXPECT_EQ(r.champs[k].p1, 0u) << k;
+        EXPECT_EQ(r.champs[k].p2, 6 + k) << k;
+        EXPECT_EQ(r.champs[k].indicateur, 4u) << k;
+    }
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes absent";
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::filesystem::create_directory("lockdir");
+    ecrireFichier("f.grb", total(6, 3) + total(12, 9));
+    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "%s", "f.grb");
+    GRIB_INTERPOLATION_START = 1;
+    {
+        JournalTemporaire journal("journal.txt");
+        gintertime(nullptr);
+    }
+    EXPECT_EQ(sortie("grib_get -p stepRange lockdir/interf.grb"),
+              "0-6\n0-7\n0-8\n0-9\n0-10\n0-11\n0-12\n");
+}
+
 TEST(Interpolation, RangesBeyondOneOctet)
 {
     CLASS_GRIB_PUT e;

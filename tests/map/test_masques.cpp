@@ -28,6 +28,18 @@ protected:
     }
 };
 
+// The land nodes of the lattice counted one point at a time.
+int iUnParUn(Masque& m, double n, double s, double w, double e, double pas)
+{
+    const long long N = std::llrint(n * 1000), S = std::llrint(s * 1000), p = std::llrint(pas * 1000);
+    const float W = float(std::llrint(w * 1000)), E = float(std::llrint(e * 1000));
+    int total = 0;
+    for (long long la = N; la >= S; la -= p)
+        for (float lo = W; lo <= E; lo += float(p))
+            total += m.iGetPoints(la / 1000.0, la / 1000.0, lo / 1000, lo / 1000, 1);
+    return total;
+}
+
 }  // namespace
 
 // GMT's land nodes over a few boxes, then the edges of a box.
@@ -95,13 +107,7 @@ TEST_F(Masques, CountsAreThoseOfEveryLatticePoint)
 {
     Masque europe("51");
     auto unParUn = [&europe](double n, double s, double w, double e, double pas) {
-        const long long N = std::llrint(n * 1000), S = std::llrint(s * 1000), p = std::llrint(pas * 1000);
-        const float W = float(std::llrint(w * 1000)), E = float(std::llrint(e * 1000));
-        int total = 0;
-        for (long long la = N; la >= S; la -= p)
-            for (float lo = W; lo <= E; lo += float(p))
-                total += europe.iGetPoints(la / 1000.0, la / 1000.0, lo / 1000, lo / 1000, 1);
-        return total;
+        return iUnParUn(europe, n, s, w, e, pas);
     };
     const double boites[][5] = {{72, 20, -32, 42, 0.5},   {60.05, 40.1, -5.3, 12.7, 0.04},
                                 {50, 45, 2, 8, 0.25},     {71, 21, -390, 30, 1.5},
@@ -109,4 +115,22 @@ TEST_F(Masques, CountsAreThoseOfEveryLatticePoint)
     for (const auto& b : boites)
         EXPECT_EQ(europe.iGetPoints(b[0], b[1], b[2], b[3], b[4]), unParUn(b[0], b[1], b[2], b[3], b[4]))
             << b[0] << " " << b[4];
+}
+
+// Counted by runs of evenly spaced columns over the row sums, kept for two
+// steps at a time: the same as point by point, at the mask's step and its
+// multiples, across the antimeridian, wider than a turn, and again after
+// a third step has pushed the first one's sums out.
+TEST_F(Masques, RowSumsCountAsEveryPoint)
+{
+    Masque monde("1");
+    const double boites[][5] = {{20, 0, -10, 12, 0.125},  {10, -10, 170, 190, 0.25},
+                                {60, -60, -180, 180, 2.5}, {50, 40, -200, 200, 1.5},
+                                {35, 30, 100, 120, 0.375}, {20, 0, -10, 12, 0.125},
+                                {-60, -80, -30, 30, 0.5}};
+    for (const auto& b : boites)
+        EXPECT_EQ(monde.iGetPoints(b[0], b[1], b[2], b[3], b[4]),
+                  iUnParUn(monde, b[0], b[1], b[2], b[3], b[4]))
+            << b[0] << " " << b[2] << " " << b[4];
+    EXPECT_GT(monde.iGetPoints(60, -60, -180, 180, 2.5), 0);
 }
