@@ -215,6 +215,30 @@ TEST(Interpolation, RangesBeyondOneOctet)
               std::vector<unsigned>({10, 0, 5}));
 }
 
+// An hour of 122 or a month of 101 is no date: the encoder refuses the
+// record instead of writing the next day at 22 h or January of the next
+// year, and the worker copies the message as it stands.
+TEST(Interpolation, DatesOutOfRangeAreCopiedAsTheyAre)
+{
+    const std::vector<float> v(9, 1);
+    for (auto [octet, valeur] : {std::pair{15, 122}, {13, 101}, {14, 0}, {12, 200}}) {
+        std::string m = message(11, 0, v);
+        m[size_t(8 + octet)] = char(valeur);
+        std::vector<unsigned char> octets(m.begin(), m.end());
+        CLASS_GRIB_GET g;
+        g.vMessage(octets.data(), unsigned(octets.size()));
+        ASSERT_EQ(g.iGet(0), 0) << octet;
+        CLASS_GRIB_PUT e;
+        e.vCopie(g);
+        EXPECT_EQ(e.cpucPut(), nullptr) << octet;
+
+        const Resultat r = lancer("f.grb", m);
+        EXPECT_EQ(r.etat, 0) << r.journal;
+        EXPECT_NE(r.journal.find("copie tel quel"), std::string::npos) << octet;
+        EXPECT_EQ(r.champs.size(), 1u);
+    }
+}
+
 TEST(Interpolation, FailuresLeaveNothing)
 {
     const std::vector<float> v(9, 1);
