@@ -176,6 +176,7 @@ bool Travail::bEcrire(const unsigned char* octets, unsigned long longueur)
 bool Travail::bEcrireMessage(Message& m, bool& reencode)
 {
     e1_.vCopie(m.g);
+    e1_.ui_stg_bits_par_valeur = uiBitsReencodage(m.g);
     const unsigned char* message = e1_.cpucPut();
     reencode = message != nullptr;
     if (!reencode) {
@@ -240,9 +241,9 @@ int Travail::iInterpoler(bool paire)
     if (!bInterpolable(paire, heures))
         return 0;
     const unsigned long points = a_.g.ui_stg_nombre_points;
-    unsigned int bits = std::max(a_.g.ui_stg_bits_par_valeur, n_.g.ui_stg_bits_par_valeur);
+    unsigned int bits = std::max(uiBitsReencodage(a_.g), uiBitsReencodage(n_.g));
     if (paire)
-        bits = std::max({bits, b_.g.ui_stg_bits_par_valeur, m_.g.ui_stg_bits_par_valeur});
+        bits = std::max({bits, uiBitsReencodage(b_.g), uiBitsReencodage(m_.g)});
     if (bits > 24 || !bPointsCommuns(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, points)) {
         vJournal(TAG, "Message %d : aucun champ interpolable\n", a_.numero);
         return 0;

@@ -47,6 +47,12 @@ int iGribControle(CLASS_GRIB_GET& a, CLASS_GRIB_GET& b);
 // octets (the record is then unchanged).
 int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put);
 
+// The bits per value that re-encode a decoded message at its own
+// precision: those of simple packing as they stand; for second order, the
+// bits its values' range takes at its step (2^E / 10^D), no more than its
+// widest group's, and no more than the encoder's 24.
+unsigned int uiBitsReencodage(const CLASS_GRIB_GET& g);
+
 // Reference date := the UTC date of `temps`, an analysis (indicator 1).
 void vGribSetDate(long temps, CLASS_GRIB_PUT& put);
 

@@ -6,6 +6,7 @@
 #include "codes/grib_get.h"
 #include "codes/grib_put.h"
 
+#include <algorithm>
 #include <cmath>
 
 char GRIB_INTERPOLATION_ENTREE[GRIB_INTERPOLATION_TAILLE] = "";
@@ -82,6 +83,26 @@ int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put)
     put.ui_stg_p2 = p2;
     put.ui_stg_indicateur = indicateur;
     return 0;
+}
+
+unsigned int uiBitsReencodage(const CLASS_GRIB_GET& g)
+{
+    const unsigned int premier = g.ui_stg_bits_par_valeur;
+    if (!g.ui_s4_second_ordre || !g.pf_stg_valeurs)
+        return premier;
+    const float* v = g.pf_stg_valeurs;
+    double min = HUGE_VAL, max = -HUGE_VAL;
+    for (unsigned long k = 0; k < g.ui_stg_nombre_points; ++k)
+        if (v[k] != CLASS_GRIB_BASE::f_valeur_absente)
+            min = std::min(min, double(v[k])), max = std::max(max, double(v[k]));
+    if (!(max > min))
+        return premier;
+    const double pas = std::ldexp(1.0, g.i_s4_e) / std::pow(10.0, g.i_s1_d);
+    const double pas_nombre = std::floor((max - min) / pas + 0.5);
+    unsigned int bits = 0;
+    while (bits < 32 && std::ldexp(1.0, int(bits)) <= pas_nombre)
+        ++bits;
+    return std::max(premier, std::min({bits, g.ui_largeur_max, 24u}));
 }
 
 void vGribSetDate(long temps, CLASS_GRIB_PUT& put)

@@ -6,6 +6,7 @@
 #include "codes/navigation.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/interpolation.h"
+#include "tests/codes/constructeur_grib.h"
 #include "tests/outils/outils_test.h"
 
 #include <chrono>
@@ -198,6 +199,22 @@ TEST(Interpolation, TotalsKeepTheirStart)
     }
     EXPECT_EQ(sortie("grib_get -p stepRange lockdir/interf.grb"),
               "0-6\n0-7\n0-8\n0-9\n0-10\n0-11\n0-12\n");
+}
+
+// A second-order field whose groups are wider than its first-order values:
+// re-encoded and interpolated at its own step (1), not at the first-order
+// width of 2 bits.
+TEST(Interpolation, SecondOrderKeepsItsPrecision)
+{
+    MessageGrib so{1, 3, 2, {}, 0,
+                   s4SecondOrdre(2, {0, 1}, {16, 11}, {{40040, 18, 63}, {5, 900, 3}})};
+    std::string a = so.octets(), b = a;
+    b[8 + 18] = 9;  // P1 9 after 6
+    const Resultat r = lancer("f.grb", a + b);
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    ASSERT_EQ(r.champs.size(), 4u);
+    for (const Champ& c : r.champs)
+        EXPECT_EQ(c.valeurs, (std::vector<float>{40140, 118, 163, 106, 1001, 104})) << c.p1;
 }
 
 TEST(Interpolation, RangesBeyondOneOctet)
