@@ -8,9 +8,6 @@
 
 namespace {
 
-// A constant field holds no code: its point count alone sizes the array.
-const uint64_t POINTS_CONSTANT_MAX = 50000000;
-
 int iRefus(const char* message, uint64_t a, uint64_t b)
 {
     CLASS_CODES_LOGERR::iErr(-1, message, "%llu %llu", (unsigned long long)a,

@@ -105,6 +105,26 @@ unsigned int uiBitsReencodage(const CLASS_GRIB_GET& g)
     return std::max(premier, std::min({bits, g.ui_largeur_max, 24u}));
 }
 
+std::vector<unsigned char> vChampConstant(const std::vector<unsigned char>& octets,
+                                          const CLASS_GRIB_GET& g, const CLASS_GRIB_PUT& e,
+                                          float valeur)
+{
+    std::vector<unsigned char> m = octets;
+    unsigned char* s1 = m.data() + g.ui_s1_position / 8;
+    s1[18] = (unsigned char)e.ui_stg_p1;
+    s1[19] = (unsigned char)e.ui_stg_p2;
+    s1[20] = (unsigned char)e.ui_stg_indicateur;
+    unsigned char octet = 0;
+    unsigned long mantisse = 0;
+    CLASS_GRIB_PUT::vExposantMantisse(double(valeur) * std::pow(10.0, g.i_s1_d), octet, mantisse);
+    unsigned char* s4 = m.data() + g.ui_s4_position / 8;
+    s4[6] = octet;
+    s4[7] = (unsigned char)(mantisse >> 16);
+    s4[8] = (unsigned char)(mantisse >> 8);
+    s4[9] = (unsigned char)mantisse;
+    return m;
+}
+
 void vGribSetDate(long temps, CLASS_GRIB_PUT& put)
 {
     CLASS_CODES_LOGERR contexte("gintertime -> vGribSetDate");

@@ -217,6 +217,53 @@ TEST(Interpolation, SecondOrderKeepsItsPrecision)
         EXPECT_EQ(c.valeurs, (std::vector<float>{40140, 118, 163, 106, 1001, 104})) << c.p1;
 }
 
+// Two constant fields of 36 million points each (84 octets, made by
+// eccodes): the hours between are constant fields too, made without
+// expanding a single point, as eccodes reads them.
+TEST(Interpolation, ConstantFieldsStayConstant)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes absent";
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::string fichier;
+    for (auto [p1, v] : {std::pair{0, "5"}, {3, "11"}}) {
+        std::string filtre = "set centre=85; set Ni=4; set Nj=2; set P1=" + std::to_string(p1) +
+                             "; set latitudeOfFirstGridPointInDegrees=50;"
+                             " set latitudeOfLastGridPointInDegrees=49;"
+                             " set longitudeOfLastGridPointInDegrees=3;"
+                             " set iDirectionIncrementInDegrees=1;"
+                             " set jDirectionIncrementInDegrees=1; set values={";
+        for (int k = 0; k < 8; ++k)
+            filtre += std::string(k ? "," : "") + v;
+        ecrireFichier("c.filter", filtre + "}; write;");
+        ASSERT_TRUE(commande("grib_filter -o c.grb c.filter /usr/share/eccodes/samples/GRIB1.tmpl"));
+        ASSERT_TRUE(commande("grib_set -s Ni=6000,Nj=6000,latitudeOfLastGridPointInDegrees=-10,"
+                             "longitudeOfLastGridPointInDegrees=59.99,"
+                             "iDirectionIncrementInDegrees=0.01,jDirectionIncrementInDegrees=0.01 "
+                             "c.grb c6000.grb"));
+        fichier += lireFichier("c6000.grb");
+    }
+    std::filesystem::create_directory("lockdir");
+    ecrireFichier("f.grb", fichier);
+    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "%s", "f.grb");
+    GRIB_INTERPOLATION_START = 1;
+    std::string journal;
+    {
+        JournalTemporaire j("journal.txt");
+        gintertime(nullptr);
+        journal = j.contenu();
+    }
+    ASSERT_EQ(GRIB_INTERPOLATION_START, 0) << journal;
+    EXPECT_EQ(sortie("grib_get -p P1,referenceValue,bitsPerValue,numberOfPoints,totalLength "
+                     "lockdir/interf.grb"),
+              "0 5 0 36000000 84\n1 7 0 36000000 84\n2 9 0 36000000 84\n3 11 0 36000000 84\n");
+
+    // gribtool repack writes them as they stand.
+    ASSERT_TRUE(commande(std::string(GRIBTOOL) + " repack f.grb r.grb >/dev/null"));
+    EXPECT_EQ(lireFichier("r.grb"), fichier);
+}
+
 TEST(Interpolation, RangesBeyondOneOctet)
 {
     CLASS_GRIB_PUT e;
