@@ -74,6 +74,27 @@ std::vector<char> lignesOracle(const std::string& texte, const isoplages& iso)
     return m;
 }
 
+// GMT's isobars of `champ` by tests/map/oracle/<script>.sh when GMT and
+// eccodes are here, else the committed <script>.txt.
+std::string oracleGmt(const std::string& script, const std::string& champ)
+{
+    const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
+    if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
+        EXPECT_TRUE(commande("sh " + sh(dossier + script + ".sh") + " " + champ + " gmt.txt"));
+        return lireFichier("gmt.txt");
+    }
+    return lireFichier(dossier + script + ".txt");
+}
+
+// The picture's isoline pixels (white at the isolines' alpha).
+std::vector<char> isolignesDe(const isoplages& iso)
+{
+    std::vector<char> m(iso.image.size() / 4);
+    for (size_t i = 0; i < m.size(); ++i)
+        m[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
+    return m;
+}
+
 TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
 {
     ChampEcrit c;
@@ -85,16 +106,9 @@ TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
     iso.opacite = 129, iso.isolignesActives = 1;
     ASSERT_TRUE(champ.calcul(vueCentree(0, 0, 180)));
 
-    const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
-    std::string oracle = lireFichier(dossier + "isobares.txt");
-    if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
-        ASSERT_TRUE(commande("sh " + sh(dossier + "isobares.sh") + " isobares.grb gmt.txt"));
-        oracle = lireFichier("gmt.txt");
-    }
+    const std::string oracle = oracleGmt("isobares", "isobares.grb");
     const std::vector<char> gmt = lignesOracle(oracle, iso);
-    std::vector<char> isolignes(gmt.size());
-    for (size_t i = 0; i < gmt.size(); ++i)
-        isolignes[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
+    const std::vector<char> isolignes = isolignesDe(iso);
     EXPECT_GE(partProche(isolignes, gmt, iso.colonnes, iso.lignes), 0.95);
     EXPECT_GE(partProche(gmt, isolignes, iso.colonnes, iso.lignes), 0.95);
 
@@ -152,16 +166,8 @@ TEST(IsolignesGmt, LesIsobaresTraversent180Degres)
         incolores += iso.image[4 * (size_t(y) * iso.colonnes + x180) + 3] == 0;
     EXPECT_EQ(incolores, 0);
 
-    const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
-    std::string oracle = lireFichier(dossier + "isobares_180.txt");
-    if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
-        ASSERT_TRUE(commande("sh " + sh(dossier + "isobares_180.sh") + " aleoutiennes.grb gmt.txt"));
-        oracle = lireFichier("gmt.txt");
-    }
-    const std::vector<char> gmt = lignesOracle(oracle, iso);
-    std::vector<char> isolignes(gmt.size());
-    for (size_t i = 0; i < gmt.size(); ++i)
-        isolignes[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
+    const std::vector<char> gmt = lignesOracle(oracleGmt("isobares_180", "aleoutiennes.grb"), iso);
+    const std::vector<char> isolignes = isolignesDe(iso);
     // The strip between the grid's last column and 180 degrees alone.
     const int x0 = int((179.5 - iso.ouest) * iso.colonnes / (iso.est - iso.ouest)) + 3;
     std::vector<char> bandeGmt(gmt.size()), bandeIso(gmt.size());

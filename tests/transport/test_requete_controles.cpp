@@ -36,17 +36,20 @@ std::string ligneDe(const std::string& texte, char lettre)
     return "";
 }
 
+// A saved request's line and the request text's line it gives.
+struct CasLigne {
+    std::string ligne;
+    char lettre;
+    const char* attendu;
+};
+
 }  // namespace
 
 // A NUL or another control byte in a list's word: the word is dropped and
 // logged, the text keeps everything after it.
 TEST_F(RequeteTest, ControlBytesInListWordsAreRefused)
 {
-    const struct {
-        std::string ligne;
-        char lettre;
-        const char* attendu;
-    } cas[] = {
+    const CasLigne cas[] = {
         {std::string("parametres vent pm\0er pmer", 26), 'P', "P vent pmer "},
         {"parametres vent\x01 pmer", 'P', "P pmer "},
         {std::string("echeances 6 1\0002 18", 18), 'E', "E 6 18 "},
@@ -66,11 +69,7 @@ TEST_F(RequeteTest, ControlBytesInListWordsAreRefused)
 // parameters, each once; every line end stripped whole.
 TEST_F(RequeteTest, ListWordsAreThoseThePageWrites)
 {
-    const struct {
-        std::string ligne;
-        char lettre;
-        const char* attendu;
-    } cas[] = {
+    const CasLigne cas[] = {
         {"echeances abc 6 1e9 -5 12 6 +3 0x10 240 241 1000000", 'E', "E 6 12 240 "},
         {"validites 18 18 258 259 07 0", 'G', "G 18 258 0 "},
         {"parametres vent vent pmer vent pmer", 'P', "P vent pmer "},
