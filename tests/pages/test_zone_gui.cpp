@@ -133,8 +133,11 @@ TEST_F(Zone, TheSwitchPutsTheSnappedMiddleThirdOnTheMapAndClearingTakesAllAway)
     EXPECT_FALSE(page->boutonEnvoyer->active());
     EXPECT_EQ(page->carte->overlay, 0);
     EXPECT_EQ(page->zoneExiste, 0);
-    for (const SectionGrib& s : page->sectionsGrib)
-        EXPECT_EQ(s.titre, nullptr);
+    for (int s = SECTION_MODELES; s < SECTION_DEPLACEMENT; ++s)
+        EXPECT_EQ(page->sectionsGrib[s].titre, nullptr) << s;
+    // The moving zone keeps its fields out of the accordion.
+    ASSERT_NE(page->sectionsGrib[SECTION_DEPLACEMENT].titre, nullptr);
+    EXPECT_EQ(page->sectionsGrib[SECTION_DEPLACEMENT].titre->parent(), nullptr);
     EXPECT_EQ(page->boutonsModeles, nullptr);
     EXPECT_NE(journal.contenu().find("<REQ> Onglets existe"), std::string::npos);
     // Over Europe: the Europe model and its mesh.
