@@ -6,6 +6,45 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/fl_draw.H>
+#include <set>
+
+namespace {
+
+Fl_Event_Dispatch precedent = nullptr;
+bool installe = false;
+// The spinners alive, whose inputs the dispatcher recognises.
+std::set<spinnerPosition*> spinners;
+
+int iDistribuer(int evenement, Fl_Window* fenetre)
+{
+    Fl_Widget* focus = Fl::focus();
+    if (evenement == FL_KEYBOARD && focus && !Fl::grab())
+        for (spinnerPosition* s : spinners)
+            if (focus == &s->input) {
+                if (s->handle(FL_KEYBOARD))
+                    return 1;
+                break;
+            }
+    return precedent ? precedent(evenement, fenetre) : Fl::handle_(evenement, fenetre);
+}
+
+}  // namespace
+
+spinnerPosition::spinnerPosition(int x, int y, int w, int h, const char* label)
+    : Fl_Value_Input(x, y, w, h, label)
+{
+    spinners.insert(this);
+    if (installe)
+        return;
+    precedent = Fl::event_dispatch();
+    Fl::event_dispatch(iDistribuer);
+    installe = true;
+}
+
+spinnerPosition::~spinnerPosition()
+{
+    spinners.erase(this);
+}
 
 bool spinnerPosition::bVivant() const
 {

@@ -10,9 +10,16 @@
 
 class classeRoute;
 
+// The value field's text input holds the keyboard focus and would keep
+// the arrow keys to itself: the first spinner made puts a dispatcher in
+// front of the toolkit's that offers each key typed in a spinner's input
+// to the spinner first.
 class spinnerPosition : public Fl_Value_Input {
 public:
-    using Fl_Value_Input::Fl_Value_Input;
+    spinnerPosition(int x, int y, int w, int h, const char* label = nullptr);
+    ~spinnerPosition() override;
+    spinnerPosition(const spinnerPosition&) = delete;
+    spinnerPosition& operator=(const spinnerPosition&) = delete;
     // Enter and leave set the hand cursor or the default one; up and right
     // add one step, left and down take one off, the wheel adds one step per
     // notch: the value is set without being held to the range and the
