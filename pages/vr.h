@@ -567,6 +567,10 @@ private:
     // hidden unless every section is open.
     void vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
                          const std::function<int(int x, int y)>& boutons);
+    // A button of a section's menu: its label (copied), toggle or radio
+    // `type`, the number it carries and its callback (data: the page).
+    classeBoutonImage* pBoutonMenu(int x, int y, int l, const char* libelle, int type, int numero,
+                                   Fl_Callback* rappel);
     // A section's content group under its title, holding what `contenu`
     // builds from the group's top-left corner (answering the y below).
     void vContenuSection(int section, const std::function<int(int x, int y)>& contenu);

@@ -200,6 +200,17 @@ Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
     return g;
 }
 
+classeBoutonImage* vr::pBoutonMenu(int x, int y, int l, const char* libelle, int type, int numero,
+                                   Fl_Callback* rappel)
+{
+    classeBoutonImage* b = new classeBoutonImage(x, y, l, 20);
+    b->copy_label(libelle);
+    b->type(type);
+    b->shortcut(numero);
+    b->callback(rappel, this);
+    return b;
+}
+
 void vr::vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
                          const std::function<int(int x, int y)>& boutons)
 {

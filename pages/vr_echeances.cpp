@@ -28,16 +28,10 @@ namespace {
 // The validity buttons start after the day labels.
 const int DECALAGE_JOUR = 37;
 
-classeBoutonImage* pBoutonTemps(int x, int y, int numero, const std::string& libelle,
-                                int type, Fl_Callback* rappel, vr* page)
+// A time button is as wide as its digits.
+int iLargeurTemps(const std::string& libelle)
 {
-    classeBoutonImage* b =
-        new classeBoutonImage(x, y, 6 * int(libelle.size()) + 8, 20);
-    b->copy_label(libelle.c_str());
-    b->type(type);
-    b->shortcut(numero);
-    b->callback(rappel, page);
-    return b;
+    return 6 * int(libelle.size()) + 8;
 }
 
 void vPasCallback(Fl_Widget* bouton, void* page)
@@ -63,13 +57,13 @@ int vr::menu_echeances(int x, int y, int code, int type, Fl_Callback* rappel)
         echeancesProposees(choixReseau(code, heurecourante, jourcourant), code);
     std::vector<int> largeurs;
     for (int t : temps)
-        largeurs.push_back(6 * int(std::to_string(t).size()) + 8);
+        largeurs.push_back(iLargeurTemps(std::to_string(t)));
     std::vector<std::pair<int, int>> places;
     const int bas = temps.empty() ? y + 26 : iDisposerBoutons(largeurs, x + 4, y, 21, places);
     boutonsEcheances = new classeBoutonImage*[temps.size() + 1];
     for (size_t i = 0; i < temps.size(); ++i)
-        boutonsEcheances[i] = pBoutonTemps(places[i].first, places[i].second, temps[i],
-                                           std::to_string(temps[i]), type, rappel, this);
+        boutonsEcheances[i] = pBoutonMenu(places[i].first, places[i].second, largeurs[i],
+                                          std::to_string(temps[i]).c_str(), type, temps[i], rappel);
     boutonsEcheances[temps.size()] = nullptr;
     return bas;
 }
@@ -85,7 +79,7 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
     int jours = 0, px = x + DECALAGE_JOUR, py = y + 7 - 21;
     for (size_t i = 0; i < v.size(); ++i) {
         const std::string heure = std::to_string(v[i].heure);
-        const int l = 6 * int(heure.size()) + 8;
+        const int l = iLargeurTemps(heure);
         if (v[i].ligne) {
             py += 21;
             px = x + DECALAGE_JOUR;
@@ -99,7 +93,7 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
             py += 21;
             px = x + DECALAGE_JOUR;
         }
-        classeBoutonImage* b = pBoutonTemps(px, py, v[i].numero, heure, type, rappel, this);
+        classeBoutonImage* b = pBoutonMenu(px, py, l, heure.c_str(), type, v[i].numero, rappel);
         if (v[i].inactive)
             b->deactivate();
         boutonsValiditesGrib[i] = b;

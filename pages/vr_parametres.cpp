@@ -49,15 +49,10 @@ int vr::menu_parametres(int x, int y, int code, int type, Fl_Callback* rappel)
     std::vector<std::pair<int, int>> places;
     const int bas = noms.empty() ? y + 20 : iDisposerBoutons(largeurs, x, y, 21, places);
     boutonsParametresGrib = new classeBoutonImage*[noms.size() + 1];
-    for (size_t i = 0; i < noms.size(); ++i) {
-        classeBoutonImage* b =
-            new classeBoutonImage(places[i].first, places[i].second, largeurs[i], 20);
-        b->copy_label(pcTraduire(noms[i]));
-        b->type(type);
-        b->shortcut(iNumeroParametre(noms[i]));
-        b->callback(rappel, this);
-        boutonsParametresGrib[i] = b;
-    }
+    for (size_t i = 0; i < noms.size(); ++i)
+        boutonsParametresGrib[i] =
+            pBoutonMenu(places[i].first, places[i].second, largeurs[i], pcTraduire(noms[i]), type,
+                        iNumeroParametre(noms[i]), rappel);
     boutonsParametresGrib[noms.size()] = nullptr;
     return bas;
 }
