@@ -16,6 +16,7 @@
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
+#include "ui/globales_ui.h"
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
@@ -26,8 +27,13 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Editor.H>
+#include <FL/fl_draw.H>
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +49,7 @@ protected:
     ~Sections() override
     {
         heurecourante = jourcourant = 0;
+        langage = nullptr;
         GRIB_DEPLIER = 0;
         AFFICHE_AIDE = 1;
     }
@@ -156,6 +163,43 @@ TEST_F(Sections, AParameterToggledShowsAtOnceAndASavedOneComesBackPressed)
     page->chargementRequete = 0;
     EXPECT_EQ(libelles(page->boutonsParametresGrib, true),
               std::vector<std::string>{pcTraduire("Pmer")});
+}
+
+// A translation of any length: a parameter's button grows with it, a day
+// label keeps to its room and stays whole characters.
+TEST_F(Sections, LongTranslationsOnlyWidenTheirLabels)
+{
+    DossierTemporaire autre;
+    std::filesystem::create_directory(autre / "loc");
+    std::string jour;
+    for (int i = 0; i < 20; ++i)
+        jour += "\xC3\xA9";
+    const std::string pmer = "Pression au niveau moyen de la mer sans fin";
+    ecrireFichier(autre / "loc/messages.en.mac",
+                  "# test\n@Jour\n" + jour + "\n\n@Pmer\n" + pmer + "\n");
+    std::unique_ptr<local> catalogue;
+    {
+        DossierCourant la(autre.chemin());
+        catalogue = std::make_unique<local>("en");
+    }
+    langage = catalogue.get();
+    modele("Monde");
+    classeBoutonImage* b = bouton(page->boutonsParametresGrib, pmer);
+    ASSERT_NE(b, nullptr);
+    fl_font(DRU_FONT, 12);
+    EXPECT_EQ(b->w(), int(fl_width(pmer.c_str())) + 8);
+    std::setlocale(LC_CTYPE, "C.UTF-8");
+    int n = 0;
+    for (Fl_Box** j = page->boitesJoursGrib; *j; ++j, ++n) {
+        const std::string l = (*j)->label();
+        EXPECT_LT(l.size(), 8u) << n;
+        EXPECT_NE(std::mbstowcs(nullptr, l.c_str(), 0), size_t(-1)) << n;
+        if (n > 0) {
+            EXPECT_EQ(l.substr(l.find('+')), "+" + std::to_string(n));
+        }
+    }
+    EXPECT_EQ(n, 11);
+    langage = nullptr;
 }
 
 TEST_F(Sections, TheRunOfTheHourAsValiditiesOrForecastTimesWithItsSteps)
