@@ -12,11 +12,11 @@ class ErreurAnneau(Exception):
 
 @dataclass(frozen=True)
 class Recherche:
-    """How a coast corner is found: where the line through `long_de` and
-    the published point, or the parallel from `long_de` towards `vers`,
-    meets the shoreline (the meeting nearest the published point; the
-    first one along a parallel); with neither, the shoreline's point
-    nearest the published one."""
+    """How a coast corner is found: where the line from `long_de` through
+    the published point meets the shoreline (the meeting nearest that
+    point), or where the parallel from `long_de` first meets it going
+    `vers` east or west; with neither, the shoreline's point nearest the
+    published one."""
     lat: float
     lon: float = None
     vers: str = None
