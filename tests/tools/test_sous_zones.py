@@ -8,10 +8,12 @@ import unittest
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "tools", "metareas"))
 
 import anneaux  # noqa: E402
+import arbre  # noqa: E402
 import geometrie  # noqa: E402
 import liste_readme  # noqa: E402
 import publication  # noqa: E402
 import rivage  # noqa: E402
+import sortie_cpp  # noqa: E402
 import verification  # noqa: E402
 
 CARRE = [(0, 0), (0, 2), (2, 2), (2, 0)]
@@ -222,6 +224,113 @@ class Grades(unittest.TestCase):
                       "    0°N 0°E - 1°N 0°E\n",
                       'I/1 "A"\n  grade 4\n'):
             self.assertTrue(self.fautes(texte), texte)
+
+
+# Two boxes of Metarea I, one above the other, each drawing its own sides
+# but the one they share, which the lower one draws.
+MONDE = """\
+I/1 "Low"
+  grade 1
+  source s
+  label 50.5 0.5
+  ring
+    50°N 0°E     draw
+    50°N 1°E     draw
+    51°N 1°E     draw
+    51°N 0°E     draw
+I/2 "High" / " Two"
+  grade 1
+  source s
+  label 51.5 0.5
+  ring
+    51°N 0°E     shared
+    51°N 1°E     draw
+    52°N 1°E     draw
+    52°N 0°E     draw
+"""
+
+
+def vidage(zones, compte=4):
+    """The tree as vider_metareas prints it, built from the rows."""
+    lignes = ["area\tI\tUnited Kingdom"]
+    for b in zones.blocs:
+        lat, lon = b.etiquette or (0, 0)
+        textes = (b.lignes + ["", "", ""])[:3]
+        lignes.append("\t".join(["row", str(b.place), "0", str(compte), repr(lat), repr(lon),
+                                 repr(zones.largeur(b))] + textes))
+        for (a, c), (d, e) in zones.segments(b):
+            lignes.append("seg\t%r\t%r\t%r\t%r" % (a, c, d, e))
+    return "\n".join(lignes) + "\n"
+
+
+class Verification(unittest.TestCase):
+    def fautes(self, texte, retouche=None):
+        zones = anneaux.Zones(publication.lire(texte), {})
+        aires = arbre.lire(vidage(zones))
+        if retouche:
+            retouche(aires[0].rangs)
+        return (verification.accord(zones, aires) + verification.grades(zones)
+                + verification.table_a_jour(zones, aires) + verification.valeurs(zones, aires)
+                + verification.anneaux(zones, aires))
+
+    def test_a_sound_world(self):
+        self.assertEqual(self.fautes(MONDE), [])
+
+    def test_dump_read_back(self):
+        zones = anneaux.Zones(publication.lire(MONDE), {})
+        aires = arbre.lire(vidage(zones))
+        r = aires[0].rangs[1]
+        self.assertEqual((r.place, r.compte, r.lignes, r.etiquette, r.largeur),
+                         (2, 4, ["High", " Two"], (51.5, 0.5), 1.0))
+        self.assertEqual(r.segments[0], ((51.0, 1.0), (52.0, 1.0)))
+
+    def test_faults_found(self):
+        cas = (
+            (MONDE.replace("    51°N 1°E     draw\n    51°N 0°E", "    51°N 1°E     shared\n    51°N 0°E"),
+             "drawn by no record"),
+            (MONDE.replace("label 51.5 0.5", "label 50.5 0.5"), "outside its ring"),
+            (MONDE.replace("    52°N 0°E     draw", "    50°30'N 0°E     draw"), "overlap"),
+            (MONDE.replace("    50°N 0°E     draw\n    50°N 1°E", "    44°N 0°E     draw\n    50°N 1°E"),
+             "outside I's extent"),
+            (MONDE.replace("    50°N 1°E     draw", "    50°N 1°E c*  coast"), "along the coast"),
+            (MONDE.replace("label 50.5 0.5", "label 50.5 0.50005"), "more than 4 decimals"),
+        )
+        for texte, attendue in cas:
+            fautes = self.fautes(texte)
+            self.assertTrue(any(attendue in f for f in fautes), (attendue, fautes))
+
+    def test_rows_not_the_trees(self):
+        def renommer(rangs):
+            rangs[1].lignes = ["Other"]
+        fautes = self.fautes(MONDE, renommer)
+        self.assertEqual(len(fautes), 1)
+        self.assertIn("stands where the tree has I/2 ['Other']", fautes[0])
+
+    def test_a_table_not_written_again(self):
+        def deplacer(rangs):
+            rangs[0].etiquette = (50.6, 0.5)
+        fautes = self.fautes(MONDE, deplacer)
+        self.assertTrue(any("run `sous_zones.py ecrire`" in f for f in fautes), fautes)
+
+    def test_rows_drawing_another_count(self):
+        zones = anneaux.Zones(publication.lire(MONDE), {})
+        aires = arbre.lire(vidage(zones))
+        self.assertEqual(verification.ecarts(zones, aires),
+                         ["I/2 High Two: draws 3 segments, the catalogue 4"])
+        self.assertEqual(verification.bilan(zones, aires),
+                         ["I (United Kingdom): 7 segments drawn of the catalogue's 8; rows of "
+                          "grade 1, 2, 3: 2, 0, 0"])
+
+
+class Table(unittest.TestCase):
+    def test_written_table(self):
+        texte = MONDE + 'I/3 "Q\\s"\n  grade 2\n  source s\n  label 50.25 -0.1 width 3\nI/4 -\n  grade 3\n'
+        t = sortie_cpp.table(anneaux.Zones(publication.lire(texte), {}))
+        self.assertIn("    {50, 0, 50, 1},\n", t)
+        self.assertIn('    {"Low", 50.5, 0.5, 1, {S + 0, 4}},  // I/1\n', t)
+        self.assertIn('    {"High", 51.5, 0.5, 1, {S + 4, 3}},  // I/2\n', t)
+        self.assertIn('    {"Q\\\\s", 50.25, -0.1, 3, {}},  // I/3\n', t)
+        self.assertIn("    {nullptr, 0, 0, 0, {}},  // I/4\n", t)
 
 
 if __name__ == "__main__":

@@ -147,3 +147,19 @@ def largeur(bloc, anneau):
         return 0
     w = geometrie.largeur(anneau, *bloc.etiquette)
     return float(min(30, max(1, round(w))))
+
+
+class Zones:
+    """The authored rows with their rings' corners, segments and rooms."""
+
+    def __init__(self, blocs, trouves):
+        self.blocs = blocs
+        self.cherches = recherches(blocs)
+        self.trouves = trouves
+        self.anneaux = {b.nom: points(b, self.cherches, trouves) for b in blocs if b.anneau}
+
+    def segments(self, b):
+        return segments(b, self.anneaux.get(b.nom))
+
+    def largeur(self, b):
+        return largeur(b, self.anneaux.get(b.nom))

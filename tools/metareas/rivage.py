@@ -76,11 +76,12 @@ def trouver(r):
         return trouves[0][1] if trouves else None
     p = (r.lat, r.lon)
     l = geometrie.longueur(a, p)
-    b = (a[0] + (p[0] - a[0]) * (1 + PROLONGEMENT / l), a[1] + (p[1] - a[1]) * (1 + PROLONGEMENT / l))
+    k = 1 + PROLONGEMENT / l
+    b = (a[0] + (p[0] - a[0]) * k, a[1] + (p[1] - a[1]) * k)
     trouves = croisements(a, b, rivage(*_boite(a, b)))
     if not trouves:
         return None
-    t_publie = 1 / (1 + PROLONGEMENT / l)
+    t_publie = 1 / k
     return min(trouves, key=lambda tp: abs(tp[0] - t_publie))[1]
 
 

@@ -42,7 +42,8 @@ def table(zones):
         segs = zones.segments(b)
         nom = b.lignes[0] if b.lignes else None
         if segs:
-            lignes_s.append("    // %s %s" % (b.nom, " ".join(l.strip() for l in b.lignes) or "(unnamed)"))
+            nom_entier = " ".join(l.strip() for l in b.lignes) or "(unnamed)"
+            lignes_s.append("    // %s %s" % (b.nom, nom_entier))
             lignes_s += ["    %s," % _segment(s) for s in segs]
         lat, lon = b.etiquette or (0, 0)
         trace = "{S + %d, %d}" % (debut, len(segs)) if segs else "{}"

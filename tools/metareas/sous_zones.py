@@ -47,25 +47,11 @@ def _ecrire(chemin, texte):
     os.replace(chemin + ".tmp", chemin)
 
 
-class Zones:
-    """The authored rows with their rings' corners, segments and rooms."""
-
-    def __init__(self, trouves=None):
-        self.blocs = publication.lire(_lire(TEXTE))
-        self.cherches = anneaux.recherches(self.blocs)
-        if trouves is None:
-            trouves = anneaux.lire_cotes(_lire(COTES)) if os.path.exists(COTES) else {}
-        self.trouves = trouves
-        self.anneaux = {}
-        for b in self.blocs:
-            if b.anneau:
-                self.anneaux[b.nom] = anneaux.points(b, self.cherches, trouves)
-
-    def segments(self, b):
-        return anneaux.segments(b, self.anneaux.get(b.nom))
-
-    def largeur(self, b):
-        return anneaux.largeur(b, self.anneaux.get(b.nom))
+def _zones(trouves=None):
+    """The authored rows with the committed coast corners (or those given)."""
+    if trouves is None:
+        trouves = anneaux.lire_cotes(_lire(COTES)) if os.path.exists(COTES) else {}
+    return anneaux.Zones(publication.lire(_lire(TEXTE)), trouves)
 
 
 def commande_cotes():
@@ -81,13 +67,13 @@ def commande_cotes():
         trouves[r.cle()] = (round(p[0], 4) + 0.0, round(p[1], 4) + 0.0)
         distances[r.cle()] = rivage.distance_km(trouves[r.cle()])
     _ecrire(COTES, anneaux.ecrire_cotes(trouves, distances))
-    fautes += verification.avec_rivage(Zones(trouves), rivage)
+    fautes += verification.avec_rivage(_zones(trouves), rivage)
     return fautes
 
 
 def commande_ecrire():
     import sortie_cpp
-    _ecrire(TABLE, sortie_cpp.table(Zones()))
+    _ecrire(TABLE, sortie_cpp.table(_zones()))
     return []
 
 
@@ -102,12 +88,12 @@ def _arbre(vidage):
 
 def commande_verifier(vidage):
     import verification
-    return verification.tout(Zones(), _arbre(vidage), _lire(README))
+    return verification.tout(_zones(), _arbre(vidage), _lire(README))
 
 
 def commande_bilan(vidage):
     import verification
-    zones, aires = Zones(), _arbre(vidage)
+    zones, aires = _zones(), _arbre(vidage)
     for ligne in verification.bilan(zones, aires) + verification.ecarts(zones, aires):
         print(ligne)
     return []
@@ -115,7 +101,7 @@ def commande_bilan(vidage):
 
 def commande_liste():
     import liste_readme
-    print(liste_readme.liste(Zones().blocs), end="")
+    print(liste_readme.liste(_zones().blocs), end="")
     return []
 
 

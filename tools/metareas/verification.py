@@ -167,7 +167,8 @@ def _anneau(b, points, traits):
         suivant = b.anneau[(i + 1) % n]
         if c.marque == "coast":
             if not (c.cote and suivant.cote):
-                fautes.append("%s: side %d along the coast between corners off it" % (_nom(b), i + 1))
+                fautes.append("%s: side %d along the coast between corners off it"
+                              % (_nom(b), i + 1))
         elif not geometrie.couvert(points[i], points[(i + 1) % n], traits):
             fautes.append("%s: side %d (%s to %s) drawn by no record"
                           % (_nom(b), i + 1, c.texte, suivant.texte))
