@@ -61,6 +61,7 @@ void CLASS_GRIB_GET::vGetFree()
     delete[] pui_s4_codes;
     pf_s4_valeurs = nullptr;
     pui_s4_codes = nullptr;
+    ui_s4_valeurs_decodees = 0;
     if (ppf_mv_matrices)
         for (unsigned int k = 0; k < ui_matrices_allouees; ++k)
             delete[] ppf_mv_matrices[k];
@@ -70,4 +71,14 @@ void CLASS_GRIB_GET::vGetFree()
     pf_stg_valeurs = nullptr;
     pui_stg_codes = nullptr;
     ppf_stg_matrices = nullptr;
+}
+
+bool CLASS_GRIB_GET::bConstant(float& valeur) const
+{
+    if (!ui_sections_decodees || ui_s4_bits_par_valeur != 0 || ui_s1_section3 ||
+        ui_s4_second_ordre || ui_s4_drapeaux_octet14 || ui_s4_harmoniques ||
+        ui_nombre_points > POINTS_CONSTANT_MAX)
+        return false;
+    valeur = (float)(d_s4_reference * std::pow(10.0, -i_s1_d));
+    return true;
 }

@@ -131,7 +131,18 @@ void requete::vUnsetValidites()
 
 void requete::vSetObjet(const char* code)
 {
-    objets.bAjouter(std::string(code ? code : "").substr(0, CODE_OBJET_MAX));
+    const std::string c = std::string(code ? code : "").substr(0, CODE_OBJET_MAX);
+    if (c.empty())
+        return;
+    if (!bMotImprimable(c)) {
+        vJournal(TAG_REQUETE, "code refuse (octet de controle)\n");
+        return;
+    }
+    // Only a code kept counts in the volume.
+    if (!objets.bAjouter(c)) {
+        vJournal(TAG_REQUETE, "code ignore, plus de %d: %.47s\n", ListeCodes::TAILLE, c.c_str());
+        return;
+    }
     volumeBulletins += 5;
     vEcrire(0);
 }
