@@ -51,13 +51,7 @@ void vTitrer(Histogrammes& h, const PointHistogramme& p)
 void vDimensionner(Histogrammes& h, const int (&compteurs)[32])
 {
     const int n = *std::max_element(compteurs, compteurs + 32);
-    int largeur = h.w();
-    if (n > 0) {
-        largeur = 20 * n;
-        if (largeur > Fl::w())
-            largeur = n * (Fl::w() / n);
-        largeur = std::max(largeur, 200);
-    }
+    const int largeur = iLargeurHistogrammes(n, Fl::w(), h.w());
     h.resize(h.x(), h.y(), largeur, h.hauteurTotale);
     h.size_range(largeur, h.hauteurTotale, 0, h.hauteurTotale);
 }

@@ -3,7 +3,8 @@
 // read-out popup leave a mark among the texts, the graticule is known by
 // its "EQ", the scale by its "Milles", the request frame by its north
 // bound, the Metarea zones by the colour of their limits (yellow, grey or
-// red) and the model domains by the world model's label.
+// red), the model domains by the world model's label and the routes by the
+// date of a route's position.
 #include "tests/map/carte_fenetre.h"
 
 #include "catalogue/metareas.h"
@@ -13,7 +14,10 @@
 #include "map/hote_carte.h"
 #include "map/popup_overlay.h"
 #include "map/remplacants_carte.h"
+#include "map/routes_carte.h"
 #include "map/satellite.h"
+#include "routes/classe_route.h"
+#include "routes/routes.h"
 #include "tests/map/trace_test.h"
 
 #include <FL/Fl_RGB_Image.H>
@@ -70,6 +74,7 @@ std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
                         : t.texte == FDCHAINE && FDCHAINE[0] ? "legende"
                         : t.texte == "20.00\u00b0N" ? "draw_overlay"
                         : t.texte == "Monde"      ? "modeles"
+                        : t.texte == "05/03-12h"  ? "drawRoutes"
                                                   : "";
         marques.push_back({t.rang, n});
     }
@@ -103,10 +108,16 @@ protected:
             sMessagesGrib({pression, champUniforme(33, 10), champUniforme(34, 0)});
         fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
         carte->vGrib(fichier.list, vent.data(), validite.data(), nullptr, nullptr, nullptr, nullptr);
+        // A route of one position with its date shown, 5 March 12 UTC.
+        classeRoute* r = new classeRoute("r", 1772712000L, 10, 10, 10, 0);
+        r->visible = r->texte = 1;
+        routes.append(r);
+        routesSansFenetre = &routes;
     }
     void TearDown() override
     {
         carte->vGribFree(1);
+        routesSansFenetre = nullptr;
         hoteCarte = {};
         fdcRemplacant = nullptr;
         vLibererMetareas(GMDSS);
@@ -122,6 +133,7 @@ protected:
         return couches(*p, *carte);
     }
     GlyphesMarques glyphes;
+    Routes routes;
     File fichier;
     BoutonsPresses vent{{2, 33}}, validite{{2026120612}};
 };
