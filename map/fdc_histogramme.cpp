@@ -92,17 +92,9 @@ void fdc::vFdcHistogramme(double latitude, double longitude)
     std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
     const auto echantillons = releverHistogrammes(gribListe, champs, latitude, longitude,
                                                   superposition);
-    for (const EchantillonHistogramme& e : echantillons) {
-        Histogramme* g = histogrammes->pHistogramme(e.genre, e.axes);
-        if (!g)
-            continue;
-        g->add_chart(e.valeur, e.second);
-        if (e.axes) {
-            g->add_heures(e.heure);
-            g->add_dates(e.jour);
-        }
-        ++histogrammeCompteurs[e.genre];
-    }
+    for (const EchantillonHistogramme& e : echantillons)
+        if (bPoserEchantillon(*histogrammes, e))
+            ++histogrammeCompteurs[e.genre];
     if (echantillons.empty())
         return;
     vTitrer(*histogrammes, point);

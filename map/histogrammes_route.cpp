@@ -80,14 +80,7 @@ int iRemplir(Histogrammes& h, classeRoute& route, const ReleveRoute& releve)
     for (const EchantillonHistogramme& e : releve.echantillons) {
         ++route.compteurs[e.genre];
         dernier = e.genre;
-        Histogramme* g = h.pHistogramme(e.genre, e.axes);
-        if (!g)
-            continue;
-        g->add_chart(e.valeur, e.second);
-        if (e.axes) {
-            g->add_heures(e.heure);
-            g->add_dates(e.jour);
-        }
+        bPoserEchantillon(h, e);
     }
     return dernier;
 }

@@ -7,6 +7,8 @@
 #include "map/cellule_grille.h"
 #include "map/cumul_pluie.h"
 #include "map/grille_champ.h"
+#include "map/histogramme.h"
+#include "map/histogrammes.h"
 
 #include <climits>
 #include <cmath>
@@ -38,18 +40,6 @@ bool bLire(const grib* r, Position p, float& v)
         return false;
     v = g->valeurs[size_t(p.ligne) * size_t(g->ni) + size_t(p.colonne)];
     return v != GRIB_ABSENT;
-}
-
-int iGenreHauteur(int parametre)
-{
-    switch (parametre) {
-    case 100: return 2;
-    case 102: return 3;
-    case 105: return 4;
-    case 202: return 5;
-    case 203: return 6;
-    default: return 0;
-    }
 }
 
 int iGenrePeriode(int parametre)
@@ -202,6 +192,31 @@ const grib* pPremierReleve(const grib* fichier, const grib* affiches)
 }
 
 }  // namespace
+
+int iGenreHauteur(int parametre)
+{
+    switch (parametre) {
+    case 100: return 2;
+    case 102: return 3;
+    case 105: return 4;
+    case 202: return 5;
+    case 203: return 6;
+    default: return 0;
+    }
+}
+
+bool bPoserEchantillon(Histogrammes& h, const EchantillonHistogramme& e)
+{
+    Histogramme* g = h.pHistogramme(e.genre, e.axes);
+    if (!g)
+        return false;
+    g->add_chart(e.valeur, e.second);
+    if (e.axes) {
+        g->add_heures(e.heure);
+        g->add_dates(e.jour);
+    }
+    return true;
+}
 
 bool bReleve(const grib* affiches, int parametre)
 {

@@ -11,19 +11,6 @@ namespace {
 
 const double NOEUDS = 3600.0 / 1852.0;
 
-// The height kinds of the wave records, and the period kind of each.
-int iGenreHauteur(int parametre)
-{
-    switch (parametre) {
-    case 100: return 2;
-    case 102: return 3;
-    case 105: return 4;
-    case 202: return 5;
-    case 203: return 6;
-    default: return 0;
-    }
-}
-
 class Releve {
 public:
     void vRecord(const grib* r, const classeRoute& compagnon);

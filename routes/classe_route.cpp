@@ -63,6 +63,9 @@ void classeRoute::initialisation()
     modifiee = 0;
     dateEcheance = 0;
     histogrammes = nullptr;
+    grilleCompagnon_ = nullptr;
+    enregistrementsCompagnon_ = 0;
+    finCompagnon_ = 0;
     totalOrtho = totalLoxo = 0;
     dernierNumero = 0;
     courant = premier = nullptr;

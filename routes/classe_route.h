@@ -126,7 +126,9 @@ public:
     // `routeEcheances` rebuilt: a copy with a position at every validity of
     // the records that falls inside a leg (type 3 at `dateEcheance`, 4 at
     // the others), then the charts asked for; null (charts untouched) when
-    // incluEcheances(premier) is not 1.
+    // incluEcheances(premier) is not 1. While the route (`modifiee` 0),
+    // the records and the validity shown stay the same, the companion
+    // made last is kept: its charts are unchanged too.
     classeRoute* classeRouteRecalculAvecToutesLesEcheances(grib* premier);
     // The charts of the records along the companion, through
     // crochetRouteHistogramme; nothing while no chart side is installed.
@@ -167,6 +169,12 @@ public:
     structurePosition* premier;
 
 private:
+    // The records `routeEcheances` was made for: the first, their number
+    // and the last validity.
+    const grib* grilleCompagnon_;
+    int enregistrementsCompagnon_;
+    time_t finCompagnon_;
+    bool bCompagnonAJour(const grib* premierGrib) const;
     void vNommer(const char* texte);
     // Position i's cell (clamped to the route), under the cursor.
     structurePosition* trouver(int i);

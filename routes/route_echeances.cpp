@@ -5,6 +5,9 @@
 
 #include "gribdata/enregistrement_grib.h"
 
+#include <tuple>
+#include <utility>
+
 void (*crochetRouteHistogramme)(classeRoute&, grib*, classeRoute&) = nullptr;
 
 void classeRoute::vPlacerEcheances(const grib* premierGrib)
@@ -31,12 +34,38 @@ void classeRoute::vPlacerEcheances(const grib* premierGrib)
     }
 }
 
+namespace {
+
+// The number of records and the last validity.
+std::pair<int, time_t> enregistrements(const grib* premierGrib)
+{
+    std::pair<int, time_t> n{0, 0};
+    for (const grib* r = premierGrib; r; r = r->suivant)
+        n = {n.first + 1, r->tValidite};
+    return n;
+}
+
+}  // namespace
+
+bool classeRoute::bCompagnonAJour(const grib* premierGrib) const
+{
+    return routeEcheances && modifiee == 0 && routeEcheances->dateEcheance == dateEcheance &&
+           premierGrib == grilleCompagnon_ &&
+           enregistrements(premierGrib) ==
+               std::make_pair(enregistrementsCompagnon_, finCompagnon_);
+}
+
 classeRoute* classeRoute::classeRouteRecalculAvecToutesLesEcheances(grib* premierGrib)
 {
+    const bool inclus = incluEcheances(premierGrib) == 1;
+    if (inclus && bCompagnonAJour(premierGrib))
+        return routeEcheances;
     vLibererCompagnon(routeEcheances);
-    if (incluEcheances(premierGrib) != 1)
+    if (!inclus)
         return nullptr;
     routeEcheances = copy();
+    grilleCompagnon_ = premierGrib;
+    std::tie(enregistrementsCompagnon_, finCompagnon_) = enregistrements(premierGrib);
     routeEcheances->dateEcheance = dateEcheance;
     routeEcheances->vPlacerEcheances(premierGrib);
     vRouteHistogramme(premierGrib, routeEcheances);

@@ -182,3 +182,30 @@ TEST_F(Echeances, AValidityWithinAMinuteOfAPositionAddsNoPoint)
     EXPECT_EQ(datesEtTypes(*c), (std::vector<std::pair<long, int>>{
                                     {T0 + 30, 1}, {T0 + 3 * H, 4}, {T0 + 6 * H - 30, 1}}));
 }
+
+// The companion is kept while the route, the records and the validity
+// shown stay the same; any of them changed makes it again.
+TEST_F(Echeances, TheCompanionIsKeptWhileNothingChanged)
+{
+    crochetRouteHistogramme = [](classeRoute& r, grib*, classeRoute&) { r.modifiee = 0; };
+    auto r = route({{T0, 45, -10}, {T0 + 8 * H, 47, -5}});
+    r->recalcul(0);
+    r->histogramme = 1;
+    Enregistrements g({T0, T0 + 4 * H, T0 + 8 * H}, {2});
+    Enregistrements autre({T0, T0 + 4 * H, T0 + 6 * H}, {2});
+    classeRoute* c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(g.premier()), c);
+    r->dateEcheance = T0 + 4 * H;
+    c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    EXPECT_EQ(c->position(1)->type, POSITION_ECHEANCE);
+    EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(g.premier()), c);
+    EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(autre.premier())->dernierNumero, 3);
+    r->change(1, 47.5, -5.0);
+    EXPECT_EQ(r->modifiee, 1);
+    c = r->classeRouteRecalculAvecToutesLesEcheances(autre.premier());
+    EXPECT_NEAR(c->position(3)->latitude, 47.5, 1e-12);
+    r->histogramme = 0;
+    EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(autre.premier()), nullptr);
+    EXPECT_EQ(r->routeEcheances, nullptr);
+}
