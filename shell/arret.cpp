@@ -9,7 +9,7 @@
 #include "pages/vr.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
-#include "shell/remplacants.h"
+#include "catalogue/metareas.h"
 #include "transport/windows_send.h"
 #include "shell/signaux.h"
 #include "shell/verrou.h"

@@ -7,7 +7,6 @@
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
 #include "shell/gui.h"
-#include "shell/remplacants.h"
 #include "transport/windows_send.h"
 #include "shell/titre.h"
 #include "ui/boutons_rva.h"

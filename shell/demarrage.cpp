@@ -14,7 +14,7 @@
 #include "shell/chargeurs.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
-#include "shell/remplacants.h"
+#include "catalogue/metareas.h"
 #include "transport/windows_send.h"
 #include "transport/scan.h"
 #include "shell/signaux.h"

@@ -5,7 +5,6 @@
 #include "gribdata/globales.h"
 #include "map/popup_overlay.h"
 #include "pages/vr.h"
-#include "shell/remplacants.h"
 #include "transport/canaux.h"
 #include "transport/popup_http.h"
 #include "transport/scan.h"
