@@ -3,6 +3,7 @@
 // buttons, and object codes the request text can carry.
 #include "catalogue/bulletins.h"
 #include "catalogue/images_produits.h"
+#include "catalogue/lignes.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -19,15 +20,6 @@ struct Numero {
     int min, max;
     std::string table;
 };
-
-template <typename Ligne>
-int iLignes(const Ligne* table)
-{
-    int n = 0;
-    while (table[n].libelle)
-        ++n;
-    return n;
-}
 
 template <typename Ligne>
 void vPaires(const Ligne* table, const char* nom, int min, int max, std::vector<Numero>& numeros,
@@ -84,11 +76,11 @@ void vCartes(const Ligne* table, std::vector<Numero>& cartes)
 
 TEST(TablesProduits, RowCounts)
 {
-    EXPECT_EQ(iLignes(BULLETINS_LARGE), 12);
-    EXPECT_EQ(iLignes(BULLETINS_COTES), 12);
-    EXPECT_EQ(iLignes(BULLETINS_NAVTEX), 27);
-    EXPECT_EQ(iLignes(SATELLITES), 12);
-    EXPECT_EQ(iLignes(PREISOS), 5);
+    EXPECT_EQ(iNombreLignes(BULLETINS_LARGE), 12);
+    EXPECT_EQ(iNombreLignes(BULLETINS_COTES), 12);
+    EXPECT_EQ(iNombreLignes(BULLETINS_NAVTEX), 27);
+    EXPECT_EQ(iNombreLignes(SATELLITES), 12);
+    EXPECT_EQ(iNombreLignes(PREISOS), 5);
 }
 
 TEST(TablesProduits, NumbersAreUniqueAndInTheirFamilysRange)
