@@ -1,6 +1,6 @@
 #include "catalogue/objets_produits.h"
 
-#include "catalogue/arbre_metareas.h"
+#include "catalogue/metareas.h"
 #include "catalogue/bulletins.h"
 #include "catalogue/images_produits.h"
 

@@ -1,6 +1,6 @@
 #include "pages/boites_produits.h"
 
-#include "catalogue/arbre_metareas.h"
+#include "catalogue/metareas.h"
 #include "catalogue/images_produits.h"
 #include "pages/zones_produits.h"
 

@@ -102,7 +102,7 @@ int vr::menu_gmdss(int x, int y, int type, Fl_Callback* rappel)
 {
     std::vector<TYPEDEF_METAREA*> areas;
     for (TYPEDEF_MAILLON* c = GMDSS ? GMDSS->premier : nullptr; c; c = c->suivant) {
-        TYPEDEF_METAREA* m = static_cast<TYPEDEF_METAREA*>(c->element);
+        TYPEDEF_METAREA* m = pMetarea(c);
         if (m && m->numero != 0)
             areas.push_back(m);
     }

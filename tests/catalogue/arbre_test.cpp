@@ -1,6 +1,6 @@
 #include "tests/catalogue/arbre_test.h"
 
-#include "catalogue/arbre_metareas.h"
+#include <cstring>
 
 namespace {
 
@@ -25,14 +25,52 @@ const Aire AIRES[] = {
 
 }  // namespace
 
+namespace {
+
+// Texts and arrays as the tree owns them.
+char* pcCopie(const char* texte)
+{
+    if (!texte)
+        return nullptr;
+    char* c = new char[std::strlen(texte) + 1];
+    std::strcpy(c, texte);
+    return c;
+}
+
+char** ppcCopies(const char* const* textes)
+{
+    int n = 0;
+    while (textes[n])
+        ++n;
+    if (n == 0)
+        return nullptr;
+    char** c = new char*[size_t(n) + 1];
+    for (int i = 0; i < n; ++i)
+        c[i] = pcCopie(textes[i]);
+    c[n] = nullptr;
+    return c;
+}
+
+}  // namespace
+
 TYPEDEF_LISTE_METAREA* pArbreTest()
 {
-    TYPEDEF_LISTE_METAREA* arbre = new TYPEDEF_LISTE_METAREA{nullptr, nullptr};
+    TYPEDEF_LISTE_METAREA* arbre = new TYPEDEF_LISTE_METAREA;
     for (const Aire& a : AIRES) {
-        TYPEDEF_METAREA* m =
-            pAjouterMetarea(*arbre, a.nom, a.nom2, nullptr, a.couleur, a.numero, a.bulletins);
+        TYPEDEF_METAREA* m = new TYPEDEF_METAREA;
+        m->nom = pcCopie(a.nom);
+        m->nom2 = pcCopie(a.nom2);
+        m->couleur = a.couleur;
+        m->numero = a.numero;
+        m->bulletins = ppcCopies(a.bulletins);
         m->lat = a.lat, m->lon = a.lon;
         m->nord = a.nord, m->sud = a.sud, m->ouest = a.ouest, m->est = a.est;
+        TYPEDEF_MAILLON* cellule = new TYPEDEF_MAILLON{m, nullptr};
+        if (!arbre->premier)
+            arbre->premier = cellule;
+        else
+            arbre->courant->suivant = cellule;
+        arbre->courant = cellule;
     }
     return arbre;
 }

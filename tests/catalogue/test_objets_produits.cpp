@@ -1,6 +1,6 @@
 // What a product button stands for, by range of its number, over the small
 // test tree; the zone chart of a chart button; the tree built and freed.
-#include "catalogue/arbre_metareas.h"
+#include "catalogue/metareas.h"
 #include "catalogue/objets_produits.h"
 
 #include "tests/catalogue/arbre_test.h"
@@ -97,7 +97,7 @@ TEST(ObjetsProduits, TheTreeIsBuiltAndFreedWhole)
 {
     for (int i = 0; i < 10; ++i) {
         TYPEDEF_LISTE_METAREA* a = pArbreTest();
-        TYPEDEF_METAREA* m = static_cast<TYPEDEF_METAREA*>(a->premier->element);
+        TYPEDEF_METAREA* m = pMetarea(a->premier);
         m->sommets_premier = new TYPEDEF_SOMMET{1, 2, new TYPEDEF_SOMMET{3, 4, nullptr}};
         TYPEDEF_SOUS_ZONE* z = new TYPEDEF_SOUS_ZONE;
         z->nom = new char[4]{'a', 'b', 'c', 0};
@@ -113,8 +113,7 @@ TEST(ObjetsProduits, TheTreeIsBuiltAndFreedWhole)
         vLibererMetareas(a);
     }
     vLibererMetareas(nullptr);
-    TYPEDEF_LISTE_METAREA* vide = Metareas();
-    ASSERT_NE(vide, nullptr);
-    EXPECT_EQ(vide->premier, nullptr);
-    vLibererMetareas(vide);
+    TYPEDEF_LISTE_METAREA* arbre = Metareas();
+    ASSERT_NE(arbre, nullptr);
+    vLibererMetareas(arbre);
 }
