@@ -1,74 +1,11 @@
-// What a product button stands for, by range of its number, over the small
-// test tree; the zone chart of a chart button; the tree built and freed.
+// The zone chart of a chart button; the tree built and freed. What a
+// product button stands for is tested through the request model.
 #include "catalogue/metareas.h"
 #include "catalogue/objets_produits.h"
 
 #include "tests/catalogue/arbre_test.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
-
-namespace {
-
-std::vector<std::string> codes(int numero)
-{
-    const ObjetsProduit o = objetsProduit(numero);
-    return std::vector<std::string>(o.codes.begin(), o.codes.end());
-}
-
-using Codes = std::vector<std::string>;
-
-}  // namespace
-
-TEST(ObjetsProduits, ByRange)
-{
-    ArbreTest arbre;
-    const struct {
-        int numero;
-        Codes codes;
-        int volume;
-        bool unique;
-    } cas[] = {
-        {1, {"GMDSS_METAREA1_INMARSAT", "GMDSS_METAREA1_OFFSHORE"}, 5, false},
-        {2, {"GMDSS_METAREA2_INMARSAT"}, 5, false},
-        {0, {}, 5, false},     // XI (China): no identifier, and 0 never matches
-        {20, {"GMDSS_METAREA19_INMARSAT"}, 5, false},
-        {7, {}, 5, false},     // no such area in this tree
-        {-3, {}, 5, false},
-        {1012, {"SAT_GLOBE2"}, 30, false},
-        {1009, {}, 30, false},  // no such satellite picture
-        {2003, {"PREISO24"}, 60, false},
-        {3001, {}, 5, false},
-        {4000, {"RFI"}, 5, false},
-        {4009, {}, 5, false},  // a chart button is no bulletin
-        {4490, {"CYCLONES"}, 5, false},
-        {4052, {"BMS_REUNION_Anglais"}, 5, false},
-        {4521, {"BMS_COTE_MANCHE_HAG-AIG"}, 5, true},
-        {4531, {"BMS_COTE_MANCHE_HAG-AIG"}, 5, true},
-        {5241, {"NAVTEX_4_NEW-ORLEANS_FORECAST"}, 5, false},
-        {5242, {"NAVTEX_4_NEW-ORLEANS_WARNING"}, 5, false},
-        {6102, {"NAVTEX_11_NAHA_IMPORTANT_WARNING", "NAVTEX_11_NAHA_VITAL_WARNING"}, 5, false},
-        {6103, {"NAVTEX_11_NAHA_VITAL_WARNING"}, 5, false},
-        {6271, {"NAVTEX_12_KODIAK_ICE_SEA_ADVISORY"}, 5, false},
-        {7000, {}, 5, false},
-    };
-    for (const auto& c : cas) {
-        const ObjetsProduit o = objetsProduit(c.numero);
-        EXPECT_EQ(codes(c.numero), c.codes) << c.numero;
-        EXPECT_EQ(o.volume, c.volume) << c.numero;
-        EXPECT_EQ(o.unique, c.unique) << c.numero;
-    }
-}
-
-TEST(ObjetsProduits, WithoutATreeTheMetareasStandForNothing)
-{
-    TYPEDEF_LISTE_METAREA* garde = GMDSS;
-    GMDSS = nullptr;
-    EXPECT_TRUE(codes(1).empty());
-    EXPECT_EQ(objetsProduit(1).volume, 5);
-    GMDSS = garde;
-}
 
 TEST(ObjetsProduits, ChartFiles)
 {

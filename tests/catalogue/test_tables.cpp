@@ -126,18 +126,3 @@ TEST(TablesProduits, CodesFitTheRequestText)
         EXPECT_TRUE(std::regex_match(c, forme)) << c;
 }
 
-TEST(TablesProduits, TheSpecialRowsKeepTheirGaps)
-{
-    // The cyclone warning has no regular bulletin; Amsterdam-Crozet-
-    // Kerguelen has no special one; the English bulletins have no button.
-    EXPECT_STREQ(BULLETINS_LARGE[0].libelle, "Special CYCLONES");
-    EXPECT_EQ(BULLETINS_LARGE[0].paires[0].code, nullptr);
-    EXPECT_EQ(BULLETINS_LARGE[0].paires[1].numero, 4490);
-    EXPECT_STREQ(BULLETINS_LARGE[7].libelle, "Amsterdam-Crozet-Kerguelen");
-    EXPECT_EQ(BULLETINS_LARGE[7].paires[1].code, nullptr);
-    EXPECT_STREQ(BULLETINS_LARGE[7].paires[2].code, "AMSTERDAM_CROZET_KERGUELEN_anglais");
-    EXPECT_STREQ(SATELLITES[0].code, "SAT_GLOBE2");
-    EXPECT_EQ(SATELLITES[0].numero, 1012);
-    EXPECT_EQ(PREISOS[2].numero, 2003);
-    EXPECT_EQ(PREISOS[2].couleur, 255);
-}

@@ -1,6 +1,5 @@
-// The bulletin page's rules without a display: chart buttons, inactive
-// Metareas, the Metarea buttons' places, the help pane's place and the
-// French sections.
+// The bulletin page's rules without a display: the Metarea buttons'
+// places and the products' areas the request frame is tested against.
 #include "pages/boites_produits.h"
 #include "pages/regles_bulletins.h"
 #include "pages/zones_produits.h"
@@ -8,28 +7,6 @@
 #include "tests/catalogue/arbre_test.h"
 
 #include <gtest/gtest.h>
-
-TEST(ReglesBulletins, ChartButtonsAndActiveMetareas)
-{
-    for (int n : {4009, 4019, 4079, 4089, 4099, 4509, 29, 1009})
-        EXPECT_TRUE(bBoutonCarteZones(n)) << n;
-    for (int n : {9, 19, 4000, 4490, 4508, 5241, 0, 1012})
-        EXPECT_FALSE(bBoutonCarteZones(n)) << n;
-    for (int n = 1; n <= 19; ++n)
-        EXPECT_TRUE(bMetareaActive(n)) << n;
-    EXPECT_FALSE(bMetareaActive(20));
-    EXPECT_TRUE(bMetareaActive(21));
-    EXPECT_FALSE(bMetareaActive(22));
-    EXPECT_FALSE(bMetareaActive(23));
-}
-
-TEST(ReglesBulletins, FrenchSectionsInFrenchOnly)
-{
-    EXPECT_TRUE(bSectionsFrance(nullptr));
-    EXPECT_TRUE(bSectionsFrance("fr"));
-    for (const char* l : {"en", "de", "sp", "", "fra"})
-        EXPECT_FALSE(bSectionsFrance(l)) << l;
-}
 
 // 22 buttons from 4 px inside the pack (at 18): five a line, the sixth
 // back at the start 21 px lower.
@@ -59,15 +36,6 @@ TEST(ReglesBulletins, MetareaButtonsWrapAt226)
     EXPECT_EQ(r[1].y, 21);
 }
 
-TEST(ReglesBulletins, HelpPanePlace)
-{
-    const struct {
-        int sujet, enfants, index;
-    } cas[] = {{21, 9, 0}, {22, 9, 2}, {23, 9, 4}, {24, 9, 6}, {-22, 9, 2},
-               {0, 9, 0},  {20, 9, 0}, {29, 9, 9}, {24, 3, 3}};
-    for (const auto& c : cas)
-        EXPECT_EQ(iIndexAideBulletins(c.sujet, c.enfants), c.index) << c.sujet;
-}
 
 // The areas the frame's marks are tested against.
 TEST(ReglesBulletins, ProductAreas)

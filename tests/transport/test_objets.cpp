@@ -60,7 +60,9 @@ TEST_F(Objets, ByRangeOverTheTestTree)
         {{1012}, "SAT_GLOBE2\n", "30.000"},
         {{1099}, "", "30.000"},
         {{2003}, "PREISO24\n", "60.000"},
-        {{3500, 7001}, "", "10.000"},
+        {{3500, 7001, -3}, "", "15.000"},
+        // A chart button is no bulletin; the Ice Sea sends an advisory.
+        {{4009, 6271}, "NAVTEX_12_KODIAK_ICE_SEA_ADVISORY\n", "10.000"},
         {{4490, 4081}, "CYCLONES\nBMS_TAHITI\n", "10.000"},
     };
     for (const auto& c : cas) {
