@@ -92,6 +92,11 @@ echo "bands with isobars and labels, 0.5-degree wind flags), X server included, 
 sous_xvfb bench_trame "^Benchmark|_median|_p95"
 
 echo
+echo "the Metarea overlay at 1024 x 600, one call, X server included: modes 0 and 2, at the world"
+echo "view and on the North Sea at 40 pixels per degree:"
+sous_xvfb bench_metareas "^Benchmark|_median|_p95"
+
+echo
 echo "a drag step of the request frame on the request page (model 1 at 0.125 degree, 20 times, land"
 echo "mask): the drag event (drag_ms), one drawing of the request map under Xvfb (draw_ms):"
 sous_xvfb bench_cadre "^Benchmark|_median"

@@ -229,11 +229,14 @@ public:
     // Destroys the chart window, if any, and rebuilds the window menu.
     void vFermerHistogrammes();
 
-    // ---- Layers and frame operations of parts still to come.
-    // Metarea zones (0 own colours, 1 grey, 2 white), model domains, image
-    // products and their zones, the routes.
+    // ---- Catalogue overlays. The Metarea zones of GMDSS: 0 in their own
+    // colours with the area names, 1 all grey, 2 white zones and red
+    // limits. The domains of the offered models, framed and labelled.
     void bulletins(int mode);
     void modeles();
+
+    // ---- Layers and frame operations of parts still to come: image
+    // products and their zones, the routes.
     void images();
     void preisos();
     void drawRoutes();

@@ -14,8 +14,6 @@ void vSignaler(const fdc* carte, const char* couche, int argument = 0)
 
 }  // namespace
 
-void fdc::bulletins(int mode) { vSignaler(this, "bulletins", mode); }
-void fdc::modeles() { vSignaler(this, "modeles"); }
 void fdc::images() { vSignaler(this, "images"); }
 void fdc::preisos() { vSignaler(this, "preisos"); }
 void fdc::drawRoutes() { vSignaler(this, "drawRoutes"); }

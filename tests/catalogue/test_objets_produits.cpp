@@ -4,8 +4,13 @@
 #include "catalogue/objets_produits.h"
 
 #include "tests/catalogue/arbre_test.h"
+#include "tests/outils/outils_test.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
 
 TEST(ObjetsProduits, ChartFiles)
 {
@@ -53,4 +58,28 @@ TEST(ObjetsProduits, TheTreeIsBuiltAndFreedWhole)
     TYPEDEF_LISTE_METAREA* arbre = Metareas();
     ASSERT_NE(arbre, nullptr);
     vLibererMetareas(arbre);
+}
+
+// The codes the numbers of the real tree and of the tables stand for are
+// those the stand-in service knows: its list is written from the
+// service's descriptions, apart from the program's tables.
+TEST(ObjetsProduits, EveryCodeIsOneTheServiceKnows)
+{
+    const std::optional<std::string> liste = sortie(
+        std::string(QUENBREL_PYTHON3) + " " + QUENBREL_SOURCE_DIR + "/tests/support/catalogue_factice.py");
+    ASSERT_TRUE(liste);
+    std::set<std::string> connus;
+    std::istringstream lignes(*liste);
+    for (std::string l; std::getline(lignes, l);)
+        connus.insert(l);
+    ASSERT_EQ(connus.size(), 147u);
+    TYPEDEF_LISTE_METAREA* garde = GMDSS;
+    GMDSS = Metareas();
+    std::set<std::string> demandes;
+    for (int numero = 0; numero <= 7000; ++numero)
+        for (const char* c : objetsProduit(numero).codes)
+            demandes.insert(c);
+    vLibererMetareas(GMDSS);
+    GMDSS = garde;
+    EXPECT_EQ(demandes, connus);
 }

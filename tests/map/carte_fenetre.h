@@ -23,12 +23,15 @@ protected:
     {
         skins();
         fenetre.reset(new Fl_Double_Window(L + 2 * X, HT + 2 * Y));
-        carte = new fdc(X, Y, L, HT);
+        carte = pNouvelleCarte();
         fenetre->end();
         carte->initialisation(FDC_VECTEUR, HT, 1);
         carte->chargementAffiche = 0;
         ASSERT_TRUE(harnais::bMontrer(fenetre.get()));
     }
+
+    // The map shown: a fixture may show a map of its own.
+    virtual fdc* pNouvelleCarte() { return new fdc(X, Y, L, HT); }
 
     // Records what one layer draws for the view.
     template <class F>

@@ -37,15 +37,20 @@ size_t PiloteEnregistreur::nonVides() const
     return n;
 }
 
+void PiloteEnregistreur::vMarquer(const std::string& marque)
+{
+    ecrits.push_back({marque, 0, 0, 0, ++rang_});
+}
+
 void PiloteEnregistreur::draw(const char* str, int n, int x, int y)
 {
-    ecrits.push_back({std::string(str, size_t(n)), x, y, Fl_Graphics_Driver::color()});
+    ecrits.push_back({std::string(str, size_t(n)), x, y, Fl_Graphics_Driver::color(), ++rang_});
     Fl_Xlib_Graphics_Driver::draw(str, n, x, y);
 }
 
 void PiloteEnregistreur::line(int x, int y, int x1, int y1)
 {
-    traits.push_back({x, y, x1, y1, Fl_Graphics_Driver::color()});
+    traits.push_back({x, y, x1, y1, Fl_Graphics_Driver::color(), ++rang_});
     Fl_Xlib_Graphics_Driver::line(x, y, x1, y1);
 }
 
@@ -57,14 +62,20 @@ void PiloteEnregistreur::vertex(double x, double y)
 
 void PiloteEnregistreur::xyline(int x, int y, int x1)
 {
-    traits.push_back({x, y, x1, y, Fl_Graphics_Driver::color()});
+    traits.push_back({x, y, x1, y, Fl_Graphics_Driver::color(), ++rang_});
     Fl_Xlib_Graphics_Driver::xyline(x, y, x1);
 }
 
 void PiloteEnregistreur::yxline(int x, int y, int y1)
 {
-    traits.push_back({x, y, x, y1, Fl_Graphics_Driver::color()});
+    traits.push_back({x, y, x, y1, Fl_Graphics_Driver::color(), ++rang_});
     Fl_Xlib_Graphics_Driver::yxline(x, y, y1);
+}
+
+void PiloteEnregistreur::rect(int x, int y, int l, int h)
+{
+    rectangles.push_back({x, y, l, h, Fl_Graphics_Driver::color(), ++rang_});
+    Fl_Xlib_Graphics_Driver::rect(x, y, l, h);
 }
 
 void PiloteEnregistreur::draw(Fl_RGB_Image* image, int x, int y, int l, int h, int cx, int cy)

@@ -1,6 +1,8 @@
 // A drawing driver that records what the map asks X11 to draw (texts with
-// their place and colour, lines, the points of polylines and polygons)
-// and draws it as usual.
+// their place and colour, lines, rectangle outlines, the points of
+// polylines and polygons) and draws it as usual. Texts, lines and
+// rectangles carry their rank among everything recorded, so that the
+// order of layers can be read across kinds.
 #ifndef TESTS_MAP_PILOTE_ENREGISTREUR_H
 #define TESTS_MAP_PILOTE_ENREGISTREUR_H
 
@@ -14,10 +16,18 @@ public:
         std::string texte;
         int x, y;
         Fl_Color couleur;
+        long rang = 0;
     };
     struct Trait {
         int x0, y0, x1, y1;
         Fl_Color couleur;
+        long rang = 0;
+    };
+    // A rectangle's outline: its place and size.
+    struct Rectangle {
+        int x, y, l, h;
+        Fl_Color couleur;
+        long rang = 0;
     };
     struct Point {
         double x, y;
@@ -37,9 +47,12 @@ public:
     std::vector<Texte> textes(const std::string& s) const;
     // How many texts were not empty (symbols draw empty ones).
     size_t nonVides() const;
+    // A mark of the test's own among the texts, at no place.
+    void vMarquer(const std::string& marque);
 
     std::vector<Texte> ecrits;
     std::vector<Trait> traits;
+    std::vector<Rectangle> rectangles;
     std::vector<Point> sommets;
     std::vector<Image> images;
 
@@ -53,8 +66,10 @@ protected:
     // Horizontal and vertical lines are recorded as lines.
     void xyline(int x, int y, int x1) override;
     void yxline(int x, int y, int y1) override;
+    void rect(int x, int y, int l, int h) override;
 
 private:
+    long rang_ = 0;
     Fl_Graphics_Driver* ancien_;
     Fl_Graphics_Driver* ecran_;
 };

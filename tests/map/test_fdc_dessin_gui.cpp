@@ -2,9 +2,11 @@
 // layers, the field layers (bands, wind flags, isoline labels) and the
 // read-out popup leave a mark among the texts, the graticule is known by
 // its "EQ", the scale by its "Milles", the request frame by its north
-// bound.
+// bound, the Metarea zones by the colour of their limits (yellow, grey or
+// red) and the model domains by the world model's label.
 #include "tests/map/carte_fenetre.h"
 
+#include "catalogue/metareas.h"
 #include "ecriture_grib_test.h"
 #include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
@@ -16,6 +18,8 @@
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -25,7 +29,16 @@ int sousPage = SOUS_PAGE_AUCUNE;
 void vMarquer(const std::string& nom)
 {
     if (pilote)
-        pilote->ecrits.push_back({"[" + nom + "]", 0, 0, 0});
+        pilote->vMarquer("[" + nom + "]");
+}
+
+// The Metarea layer by the colour of the area limits of each mode.
+std::string sZones(Fl_Color c)
+{
+    return c == 95 ? "bulletins 0"
+           : c == fl_rgb_color(160, 160, 160) ? "bulletins 1"
+           : c == fl_rgb_color(224, 64, 64)   ? "bulletins 2"
+                                              : "";
 }
 
 class GlyphesMarques : public TraceTest {
@@ -44,10 +57,11 @@ public:
     void show() override { vMarquer("mouseValeurs"); }
 };
 
-// The layers in the order drawn, each named once per run of its texts.
+// The layers in the order drawn, each named once per run of its texts
+// and lines.
 std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
 {
-    std::vector<std::string> v;
+    std::vector<std::pair<long, std::string>> marques;
     for (const auto& t : p.ecrits) {
         std::string n = t.texte[0] == '[' ? t.texte.substr(1, t.texte.size() - 2)
                         : t.texte == "EQ"         ? "graticule"
@@ -55,10 +69,17 @@ std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
                         : t.texte == c.chargement ? "chargement"
                         : t.texte == FDCHAINE && FDCHAINE[0] ? "legende"
                         : t.texte == "20.00\u00b0N" ? "draw_overlay"
+                        : t.texte == "Monde"      ? "modeles"
                                                   : "";
+        marques.push_back({t.rang, n});
+    }
+    for (const auto& t : p.traits)
+        marques.push_back({t.rang, sZones(t.couleur)});
+    std::sort(marques.begin(), marques.end());
+    std::vector<std::string> v;
+    for (const auto& [rang, n] : marques)
         if (!n.empty() && (v.empty() || v.back() != n))
             v.push_back(n);
-    }
     return v;
 }
 
@@ -68,12 +89,12 @@ protected:
     {
         CarteFenetre::SetUp();
         DEMARRAGE = 0;
+        GMDSS = Metareas();
         sousPage = SOUS_PAGE_AUCUNE;
         hoteCarte.sousPage = [] { return sousPage; };
         hoteCarte.zoneRequete = [] { return 1; };
-        fdcRemplacant = [](const fdc*, const char* couche, int argument) {
-            vMarquer(std::string(couche) == "bulletins" ? "bulletins " + std::to_string(argument)
-                                                        : couche);
+        fdcRemplacant = [](const fdc*, const char* couche, int) {
+            vMarquer(couche);
         };
         carte->traceGlyphes = &glyphes;
         ChampEcrit pression = champUniforme(2, 0);
@@ -88,6 +109,8 @@ protected:
         carte->vGribFree(1);
         hoteCarte = {};
         fdcRemplacant = nullptr;
+        vLibererMetareas(GMDSS);
+        GMDSS = nullptr;
         DEMARRAGE = 1;
     }
     std::vector<std::string> ordre()

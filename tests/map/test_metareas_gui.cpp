@@ -1,0 +1,313 @@
+// The Metarea zones and the model domains drawn by a 1024 x 600 map in a
+// window, over a plain dark sea: the pixels read back, and the texts,
+// lines and rectangles recorded on their way to X11.
+
+#include "tests/map/carte_fenetre.h"
+
+#include "catalogue/metareas.h"
+#include "gribdata/modeles.h"
+#include "ui/globales_ui.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Pixel = std::array<unsigned char, 3>;
+
+Pixel rgb(Fl_Color c)
+{
+    if (c < 256) {
+        unsigned char r, g, b;
+        Fl::get_color(c, r, g, b);
+        return {r, g, b};
+    }
+    return {(unsigned char)(c >> 24), (unsigned char)(c >> 16), (unsigned char)(c >> 8)};
+}
+
+const Fl_Color FOND = fl_rgb_color(0, 0, 96);
+
+// The sea, then the overlays asked for.
+class CarteZones : public fdc {
+public:
+    using fdc::fdc;
+    void draw() override
+    {
+        fl_color(FOND);
+        fl_rectf(x(), y(), w(), h());
+        if (mode >= 0)
+            bulletins(mode);
+    }
+    int mode = -1;
+};
+
+class Zones : public CarteFenetre {
+protected:
+    void SetUp() override
+    {
+        GMDSS = Metareas();
+        CarteFenetre::SetUp();
+    }
+    void TearDown() override
+    {
+        vLibererMetareas(GMDSS);
+        GMDSS = nullptr;
+    }
+    fdc* pNouvelleCarte() override { return new CarteZones(X, Y, L, HT); }
+
+    // The window drawn again for a mode and a view.
+    void montrer(int mode, double lat, double lon, double etendue)
+    {
+        static_cast<CarteZones*>(carte)->mode = mode;
+        carte->zoom(lat, lon, etendue, 0);
+        ASSERT_TRUE(harnais::bRedessiner(fenetre.get()));
+    }
+    std::unique_ptr<PiloteEnregistreur> zones(int mode, double lat, double lon, double etendue)
+    {
+        return dessiner(lat, lon, etendue, [&] { carte->bulletins(mode); });
+    }
+    // Window pixel of a point (the turn of the world nearest the view's
+    // centre), and the pixel there.
+    int px(double lon) const
+    {
+        const VueCarte v = carte->vueCarte();
+        double meilleure = v.colonne(lon);
+        for (double k : {-360.0, 360.0})
+            if (std::fabs(v.colonne(lon + k) - L / 2) < std::fabs(meilleure - L / 2))
+                meilleure = v.colonne(lon + k);
+        return X + int(meilleure);
+    }
+    int py(double lat) const { return Y + int(carte->vueCarte().ligne(lat)); }
+    Pixel pixel(int x, int y) const { return harnais::pixel(fenetre.get(), x, y); }
+    // A view of `pixels` pixels per degree of longitude about a point
+    // (the vector map's raster is 1.4 times taller than wide).
+    double etendue(double pixels) const { return HT / (1.4 * pixels); }
+    double pixelsParDegre() const
+    {
+        const VueCarte v = carte->vueCarte();
+        return v.W / 360.0 / v.s;
+    }
+    // Some pixel of that colour within `r` of (x, y).
+    bool bAutour(int x, int y, int r, Pixel c) const
+    {
+        const auto octets = harnais::lirePixels(fenetre.get(), x - r, y - r, 2 * r + 1, 2 * r + 1);
+        for (size_t i = 0; i + 2 < octets.size(); i += 3)
+            if (Pixel{octets[i], octets[i + 1], octets[i + 2]} == c)
+                return true;
+        return false;
+    }
+
+};
+
+// Mode 0 on the bulletin page: the limits yellow under a black line and
+// the area names in their colours; mode 1 all grey without names; mode 2
+// red limits and white zones.
+TEST_F(Zones, ColoursOfEachMode)
+{
+    montrer(0, 0, 0, 180);
+    const int x = px(-35), y = py(30);
+    EXPECT_EQ(pixel(x, y), rgb(56));
+    EXPECT_EQ(pixel(x - 1, y), rgb(95));
+    EXPECT_EQ(pixel(x + 1, y), rgb(95));
+    EXPECT_TRUE(bAutour(px(-2), py(52.5) - 6, 8, rgb(63)));
+
+    montrer(1, 0, 0, 180);
+    EXPECT_EQ(pixel(x, y), rgb(fl_rgb_color(160, 160, 160)));
+    EXPECT_EQ(pixel(x + 1, y), rgb(FOND));
+    EXPECT_FALSE(bAutour(px(-2), py(52.5) - 6, 8, rgb(63)));
+
+    montrer(2, 0, 0, 180);
+    EXPECT_EQ(pixel(x, y), rgb(fl_rgb_color(224, 64, 64)));
+    EXPECT_FALSE(bAutour(px(-2), py(52.5) - 6, 8, rgb(63)));
+    // Viking's four sides white once zoomed on it.
+    montrer(2, 59.75, 2, etendue(40));
+    for (auto [lat, lon] : {std::pair{58.5, 2.0}, {61.0, 2.0}, {59.75, 0.0}, {59.75, 4.0}})
+        EXPECT_EQ(pixel(px(lon), py(lat)), rgb(FL_WHITE)) << lat << " " << lon;
+}
+
+// Area names stand in every turn of the world that shows them; the
+// country under the numeral, from its left.
+TEST_F(Zones, AreaNamesAcrossTheDateLine)
+{
+    const auto p = zones(0, 0, 0, 180);
+    EXPECT_EQ(p->textes("XIV").size(), 6u);
+    const auto i = p->textes("I");
+    ASSERT_FALSE(i.empty());
+    const auto pays = p->textes("United Kingdom");
+    ASSERT_EQ(pays.size(), i.size());
+    EXPECT_EQ(i.back().couleur, Fl_Color(63));
+    EXPECT_EQ(pays.back().x, i.back().x);
+    EXPECT_EQ(pays.back().y, i.back().y + 16);
+    fl_font(DRU_FONT_BOLD, 14);
+    EXPECT_EQ(i.back().x, px(-2) - int(fl_width("I")) / 2);
+    EXPECT_EQ(i.back().y, py(52.5));
+    // Modes 1 and 2 name no area.
+    for (int mode : {1, 2}) {
+        const auto q = zones(mode, 0, 0, 180);
+        EXPECT_TRUE(q->textes("I").empty() && q->textes("France").empty()) << mode;
+    }
+}
+
+TEST_F(Zones, SubAreaLabelsFollowTheScale)
+{
+    EXPECT_TRUE(zones(0, 0, 0, 180)->textes("Viking").empty());
+    const auto p = zones(0, 59.75, 2, etendue(40));
+    const auto viking = p->textes("Viking");
+    ASSERT_EQ(viking.size(), 3u);
+    fl_font(DRU_FONT, 12);
+    const int x = px(2) - int(fl_width("Viking")) / 2, y = py(59.75) + 6;
+    // Its dark shadows one pixel either way, then the label in white.
+    const Fl_Color ombre = fl_rgb_color(64, 64, 64);
+    EXPECT_EQ(std::vector<int>({viking[0].x, viking[0].y, viking[1].x, viking[1].y, viking[2].x, viking[2].y}),
+              std::vector<int>({x - 1, y - 1, x + 1, y + 1, x, y}));
+    EXPECT_EQ(std::vector<Fl_Color>({viking[0].couleur, viking[1].couleur, viking[2].couleur}),
+              std::vector<Fl_Color>({ombre, ombre, Fl_Color(255)}));
+
+    // One degree of longitude must be wider than the wider line of
+    // "Kafireas" / " Strait", blank included.
+    fl_font(DRU_FONT, 12);
+    const int large = std::max(int(fl_width("Kafireas")), int(fl_width(" Strait")));
+    for (double facteur : {0.9, 1.1}) {
+        carte->zoom(37.95, 24.7, etendue(large * facteur), 0);
+        const bool place = pixelsParDegre() > large;
+        ASSERT_EQ(place, facteur > 1);
+        const auto q = zones(0, 37.95, 24.7, etendue(large * facteur));
+        EXPECT_EQ(q->textes(" Strait").size(), place ? 3u : 0u) << facteur;
+        EXPECT_EQ(q->textes("Kafireas").size(), place ? 3u : 0u) << facteur;
+    }
+}
+
+// XVI's label, given at 260, and its segment, given at 120 W, show
+// together over the eastern Pacific.
+TEST_F(Zones, LabelEastOfTheDateLineBesideItsSegment)
+{
+    const auto p = zones(0, -10, -100, etendue(12));
+    ASSERT_EQ(p->textes("Equator to 18 deg 30' South").size(), 3u);
+    EXPECT_EQ(p->textes("East of 120 W").size(), 3u);
+    const int y = py(0);
+    EXPECT_TRUE(std::any_of(p->traits.begin(), p->traits.end(), [&](const auto& t) {
+        return t.y0 == y && t.y1 == y && t.couleur == 49 && std::min(t.x0, t.x1) <= px(-100) &&
+               std::max(t.x0, t.x1) >= px(-100);
+    }));
+}
+
+// Only the lines of labelled rows with room, and the areas' names, are
+// ever written: the rows not placed yet never show.
+TEST_F(Zones, RowsWithoutRoomNeverDrawText)
+{
+    std::set<std::string> permis;
+    for (TYPEDEF_MAILLON* c = GMDSS->premier; c; c = c->suivant) {
+        const TYPEDEF_METAREA* m = pMetarea(c);
+        for (const char* t : {m->nom, m->nom2, m->nom3})
+            if (t)
+                permis.insert(t);
+        for (TYPEDEF_MAILLON* s = m->sous_zones_premier; s; s = s->suivant)
+            if (s->element->largeur > 0)
+                for (const char* t : {s->element->nom, s->element->nom2, s->element->nom3})
+                    if (t)
+                        permis.insert(t);
+    }
+    const struct {
+        double lat, lon, pixels;
+    } vues[] = {{0, 0, 2.4}, {0, 0, 200}, {56, 0, 40}, {38, 24, 60}, {-40, -150, 20}, {0, 170, 30}};
+    for (const auto& v : vues) {
+        const auto p = zones(0, v.lat, v.lon, etendue(v.pixels));
+        for (const auto& t : p->ecrits)
+            EXPECT_TRUE(permis.count(t.texte)) << t.texte << " at " << v.lat << " " << v.lon;
+    }
+}
+
+// A side written east to west (Viking's north side) and a slanted limit
+// (IX's to 23.5 N 68 E) keep their visible parts right up to the map's
+// edge, as does Danemark Strait's side written south to north.
+TEST_F(Zones, LinesCrossingTheEdgeAreDrawnUpToIt)
+{
+    montrer(2, 60.2, 4, etendue(200));
+    ASSERT_LT(px(0), X);
+    const int y = py(61);
+    for (int x = X + 1; x <= px(4) - 2; x += 7)
+        EXPECT_EQ(pixel(x, y), rgb(FL_WHITE)) << x;
+
+    montrer(2, 21.5, 67.2, etendue(200));
+    // Both ends of the limit lie beyond the map.
+    ASSERT_LT(py(23.5), Y);
+    ASSERT_GT(py(20), Y + HT);
+    for (double lat : {21.5, 22.4, 20.6}) {
+        const double lon = 66.48 + (lat - 20) / 3.5 * 1.52;
+        EXPECT_TRUE(bAutour(px(lon), py(lat), 1, rgb(fl_rgb_color(224, 64, 64)))) << lat;
+    }
+    // Next to the top and bottom edges.
+    for (int y : {Y + 1, Y + HT - 2}) {
+        const double lon = 66.48 + (carte->dLatitude(y) - 20) / 3.5 * 1.52;
+        EXPECT_TRUE(bAutour(px(lon), y, 1, rgb(fl_rgb_color(224, 64, 64)))) << y;
+    }
+
+    const auto p = zones(2, 65.5, -35, etendue(400));
+    ASSERT_LT(py(66.275), Y);
+    EXPECT_TRUE(std::any_of(p->traits.begin(), p->traits.end(), [&](const auto& t) {
+        return t.couleur == FL_WHITE && t.x0 == px(-35) && t.x1 == t.x0 && t.y0 == Y + 1 &&
+               t.y1 == py(65);
+    }));
+}
+
+// ---- Model domains.
+
+class Domaines : public Zones {
+protected:
+    std::unique_ptr<PiloteEnregistreur> domaines(double lat, double lon, double etendue)
+    {
+        return dessiner(lat, lon, etendue, [&] { carte->modeles(); });
+    }
+};
+
+TEST_F(Domaines, EachOfferedDomainFramedInItsColourTheWorldOnce)
+{
+    const auto p = domaines(0, 0, 180);
+    int mondes = 0;
+    for (const auto& r : p->rectangles)
+        mondes += r.x == X && r.y == Y && r.l == L - 1 && r.h == HT - 1 && r.couleur == 56;
+    const auto offerts = modelesProposes();
+    EXPECT_EQ(mondes, std::count_if(offerts.begin(), offerts.end(),
+                                    [](const TYPEDEF_MODELE* m) { return m->nord == 90; }));
+    std::set<std::string> libelles;
+    for (const TYPEDEF_MODELE* m : offerts) {
+        libelles.insert(m->libelleCourt);
+        if (m->nord == 90)
+            continue;
+        const int x = px(m->ouest), y = py(m->nord);
+        EXPECT_TRUE(std::any_of(p->rectangles.begin(), p->rectangles.end(), [&](const auto& r) {
+            return r.x == x && r.y == y && r.couleur == 56;
+        })) << m->libelleCourt;
+        EXPECT_TRUE(std::any_of(p->rectangles.begin(), p->rectangles.end(), [&](const auto& r) {
+            return r.x == x + 1 && r.y == y + 1 && r.l == px(m->est) - x && r.couleur == Fl_Color(m->masque);
+        })) << m->libelleCourt;
+    }
+    // Rows of colour 0 are never drawn, whatever the view.
+    for (double etendue : {180.0, 60.0, 20.0}) {
+        const auto q = domaines(30, 20, etendue);
+        for (const auto& t : q->ecrits)
+            EXPECT_TRUE(libelles.count(t.texte)) << t.texte;
+    }
+}
+
+// Europe's and Tisca's frames both begin at the top of a view over
+// France: their labels are stacked 14 pixels apart.
+TEST_F(Domaines, LabelsOfFramesWithOneTopAreStacked)
+{
+    const auto p = domaines(45, 2, 8);
+    const auto europe = p->textes("Europe"), tisca = p->textes("Tisca");
+    ASSERT_EQ(europe.size(), 1u);
+    ASSERT_EQ(tisca.size(), 1u);
+    EXPECT_EQ(tisca[0].y - europe[0].y, 14);
+    EXPECT_EQ(tisca[0].couleur, Fl_Color(95));
+}
+
+}  // namespace
