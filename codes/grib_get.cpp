@@ -61,6 +61,7 @@ void CLASS_GRIB_GET::vGetFree()
     delete[] pui_s4_codes;
     pf_s4_valeurs = nullptr;
     pui_s4_codes = nullptr;
+    ui_s4_valeurs_decodees = 0;
     if (ppf_mv_matrices)
         for (unsigned int k = 0; k < ui_matrices_allouees; ++k)
             delete[] ppf_mv_matrices[k];

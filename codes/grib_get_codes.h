@@ -50,6 +50,11 @@ private:
     const unsigned char* p_;
 };
 
+// A field whose points cost no bit (a constant field, second-order rows
+// of width 0) is sized by its point count alone, which nothing in the
+// message bounds: larger ones are refused.
+const uint64_t POINTS_SANS_CODE_MAX = 50000000;
+
 // Logs a fatal record and answers 1: the decoder's refusals.
 inline int iRefus(const char* message)
 {

@@ -12,6 +12,12 @@ int CLASS_GRIB_GET::iGetValeursCompressees()
     const uint64_t ni = ui_ll_ni, nj = ui_ll_nj, points = ni * nj;
     if (ui_so_p1 != nj || nj == 0 || !pui_so_largeurs)
         return iRefus("type de compression non implementee");
+    if (points == 0)
+        return iRefus("grille sans point");
+    if (points > POINTS_SANS_CODE_MAX) {
+        CLASS_CODES_LOGERR::iErr(-1, "grille trop grande", "%llu points", (unsigned long long)points);
+        return 1;
+    }
     const unsigned char* carte = puc_s3_bitmap;
     if (carte && ui_s3_bits_bitmap < points)
         return iRefus("bit map plus courte que la grille");
@@ -60,5 +66,6 @@ int CLASS_GRIB_GET::iGetValeursCompressees()
     delete[] premiers;
     ui_s4_code_max = (unsigned int)(max > 0xFFFFFFFFull ? 0xFFFFFFFFull : max);
     ui_s4_nombre_valeurs = (unsigned int)points;
+    ui_s4_valeurs_decodees = (unsigned int)points;
     return iGetValeursTestFin(ulTell());
 }

@@ -8,9 +8,6 @@
 
 namespace {
 
-// A constant field holds no code: its point count alone sizes the array.
-const uint64_t POINTS_CONSTANT_MAX = 50000000;
-
 int iRefus(const char* message, uint64_t a, uint64_t b)
 {
     CLASS_CODES_LOGERR::iErr(-1, message, "%llu %llu", (unsigned long long)a,
@@ -54,8 +51,8 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
     }
     if (n < ui_nombre_points)
         return iRefus("moins de valeurs que de points", n, ui_nombre_points);
-    if (bits == 0 && n > POINTS_CONSTANT_MAX)
-        return iRefus("champ constant trop grand", n, POINTS_CONSTANT_MAX);
+    if (bits == 0 && n > POINTS_SANS_CODE_MAX)
+        return iRefus("champ constant trop grand", n, POINTS_SANS_CODE_MAX);
     if (bits && codes > ui_s4_nombre_valeurs)
         return iRefus("section 4 trop courte", codes, ui_s4_nombre_valeurs);
     float* valeurs = nullptr;
@@ -67,6 +64,7 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
     if (!valeurs && !bruts_)
         return iRefus("memoire insuffisante", n, 0);
     ui_s4_nombre_valeurs = bits ? ui_s4_nombre_valeurs : (unsigned int)n;
+    ui_s4_valeurs_decodees = (unsigned int)n;
 
     const Echelle echelle{d_s4_deux_puissance_e, d_s4_reference, std::pow(10.0, -i_s1_d)};
     LecteurCodes lecteur(*this, ui_s4_position_donnees, bits);

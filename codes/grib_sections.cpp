@@ -121,6 +121,7 @@ void CLASS_GRIB_SECTIONS::vInit()
     i_s4_e = 0;
     ui_s4_code_max = 0;
     ui_s4_nombre_valeurs = 0;
+    ui_s4_valeurs_decodees = 0;
     d_s4_reference = 0.0;
     d_s4_deux_puissance_e = 0.0;
     d_s4_maximum = 0.0;

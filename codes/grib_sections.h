@@ -163,6 +163,8 @@ public:
     int i_s4_e;
     unsigned int ui_s4_code_max;
     unsigned int ui_s4_nombre_valeurs;
+    // Entries of pf_s4_valeurs (or pui_s4_codes) once values are decoded.
+    unsigned int ui_s4_valeurs_decodees;
     double d_s4_reference;
     double d_s4_deux_puissance_e;
     double d_s4_maximum;

@@ -23,6 +23,7 @@ enum {
     GRIB_SECTION4 = 10,        // data section too short, or not 8 bits per value
     GRIB_COMPACTAGE = 11,      // not simple packing of plain values
     GRIB_FIN = 13,             // no room left for the end section
+    GRIB_FICHIER_CHANGE = 14,  // its file changed on disk since it was opened
 };
 
 // A point absent from the bit map; the map draws nothing there.

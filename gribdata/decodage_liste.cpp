@@ -1,5 +1,6 @@
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
+#include "gribdata/projections.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ int iDecodeGribAll(grib* list)
         if (g->champ)
             continue;
         g->champ = new Grib();
-        if (g->champ->set(g->message, g->longueur) != 0) {
+        if (iDecoderEnregistrement(*g->champ, *g) != 0) {
             delete g->champ;
             g->champ = nullptr;
             return 1;

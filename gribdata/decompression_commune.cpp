@@ -2,6 +2,7 @@
 
 #include "gribdata/decompression_limites.h"
 #include "gribdata/globales.h"
+#include "gribdata/ouverture_ordinaire.h"
 
 #include <cstdio>
 #include <new>
@@ -22,7 +23,8 @@ bool refus(const char* prefixe, const char* file, const char* raison)
 bool lireCompresse(const char* file, unsigned int n, const char* prefixe, FichierCompresse& f)
 {
     const char* nom = file ? file : "(null)";
-    FILE* flux = file ? std::fopen(file, "rb") : nullptr;
+    bool refuse = false;
+    FILE* flux = file ? pfOuvrirFichierOrdinaire(file, "rb", refuse) : nullptr;
     struct stat st;
     if (!flux || fstat(fileno(flux), &st) != 0 || !S_ISREG(st.st_mode)) {
         if (flux)

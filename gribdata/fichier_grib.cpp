@@ -1,6 +1,7 @@
 #include "gribdata/fichier_grib.h"
 
 #include "gribdata/champ_grib.h"
+#include "gribdata/projections.h"
 
 #include <cstring>
 #include <sys/mman.h>
@@ -45,8 +46,10 @@ void File::initialisation(const char* nom)
 
 void File::menage()
 {
-    if (projection_)
+    if (projection_) {
+        vRetirerProjection(buffer);
         munmap(const_cast<unsigned char*>(buffer), projection_);
+    }
     else if (!nonProprietaire)
         delete[] buffer;
     projection_ = 0;

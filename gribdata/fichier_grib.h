@@ -40,6 +40,8 @@ public:
 
 private:
     void charger();
+    // The scan of the buffer for messages, under the guard of analyse().
+    void parcourir();
     // Octets of the file mapped into memory, 0 when the buffer was read.
     size_t projection_ = 0;
     void chainerPluies();

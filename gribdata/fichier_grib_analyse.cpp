@@ -3,6 +3,8 @@
 #include "gribdata/fichier_grib.h"
 
 #include "codes/octets_grib.h"
+#include "gribdata/garde_sigbus.h"
+#include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 
 #include <cstring>
@@ -14,11 +16,14 @@ const unsigned int RESTE_MIN = 84;
 // Section 0, a section 1 of its 28 fixed octets and section 5.
 const uint32_t MESSAGE_MIN = 8 + 28 + 4;
 
+// Everything is read from the buffer before the record is allocated: a
+// read cut short by a shrinking file leaves nothing behind.
 grib* lireEnregistrement(const unsigned char* m, uint32_t position, uint32_t longueur,
                          const char* nom)
 {
     const unsigned char* s1 = m + 8;
-    grib* g = new grib();
+    grib lu{};
+    grib* g = &lu;
     g->position = position;
     g->longueur = longueur;
     g->drapeaux = 0;
@@ -47,7 +52,7 @@ grib* lireEnregistrement(const unsigned char* m, uint32_t position, uint32_t lon
     g->nomFichier = nom;
     g->ligneParametre = pLigneParametre(g->parametre, g->typeNiveau);
     File::validite(g);
-    return g;
+    return new grib(lu);
 }
 
 }  // namespace
@@ -55,6 +60,21 @@ grib* lireEnregistrement(const unsigned char* m, uint32_t position, uint32_t lon
 void File::analyse()
 {
     menageliste();
+    // A mapped file shrinking under the scan stops it: nothing is listed.
+    if (!bLectureProjetee([](void* f) { static_cast<File*>(f)->parcourir(); }, this)) {
+        vJournal("<FICHIERGRIB>", "%s a change pendant sa lecture: aucun message\n",
+                 name ? name : "memoire");
+        menageliste();
+        return;
+    }
+    if (count > 0) {
+        tri();
+        chainerPluies();
+    }
+}
+
+void File::parcourir()
+{
     grib** queue = &list;
     uint32_t p = 0;
     while (buffer && length >= RESTE_MIN && p <= length - RESTE_MIN) {
@@ -71,10 +91,6 @@ void File::analyse()
         queue = &(*queue)->suivant;
         ++count;
         p += longueur;
-    }
-    if (count > 0) {
-        tri();
-        chainerPluies();
     }
 }
 

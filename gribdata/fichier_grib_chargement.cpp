@@ -3,6 +3,8 @@
 #include "gribdata/fichier_grib.h"
 
 #include "gribdata/decompression.h"
+#include "gribdata/ouverture_ordinaire.h"
+#include "gribdata/projections.h"
 
 #include <cstdio>
 #include <cstring>
@@ -28,12 +30,15 @@ const char* extension(const char* nom)
 
 unsigned char* lireEntier(const char* nom, unsigned int& longueur)
 {
+    bool refuse = false;
+    FILE* f = pfOuvrirFichierOrdinaire(nom, "rb", refuse);
     struct stat st;
-    if (stat(nom, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size >= TAILLE_MAX)
-        return nullptr;
-    FILE* f = std::fopen(nom, "rb");
     if (!f)
         return nullptr;
+    if (fstat(fileno(f), &st) != 0 || st.st_size >= TAILLE_MAX) {
+        std::fclose(f);
+        return nullptr;
+    }
     const size_t taille = size_t(st.st_size);
     unsigned char* tampon = new (std::nothrow) unsigned char[taille ? taille : 1];
     if (tampon && std::fread(tampon, 1, taille, f) != taille) {
@@ -46,21 +51,30 @@ unsigned char* lireEntier(const char* nom, unsigned int& longueur)
     return tampon;
 }
 
-// The file mapped read-only: only the pages the scan and the decoder touch
-// are read. Null when it cannot be mapped (the caller reads it instead).
+// The file mapped read-only: only the pages the scan touches are read; the
+// mapping is recorded with the open file (gribdata/projections.h). Null
+// when it cannot be mapped (the caller reads it instead).
 const unsigned char* projeter(const char* nom, unsigned int& longueur, size_t& projection)
 {
-    const int fd = open(nom, O_RDONLY | O_CLOEXEC);
+    bool refuse = false;
+    const int fd = iOuvrirOrdinaire(nom, refuse);
     if (fd < 0)
         return nullptr;
     struct stat st;
     void* p = MAP_FAILED;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0 &&
-        st.st_size < TAILLE_MAX)
+    if (fstat(fd, &st) == 0 && st.st_size > 0 && st.st_size < TAILLE_MAX)
         p = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    close(fd);
-    if (p == MAP_FAILED)
+    if (p == MAP_FAILED) {
+        close(fd);
         return nullptr;
+    }
+    Projection inscrite;
+    inscrite.debut = static_cast<const unsigned char*>(p);
+    inscrite.taille = size_t(st.st_size);
+    inscrite.fd = fd;
+    inscrite.octets = st.st_size;
+    inscrite.modification = st.st_mtim;
+    vInscrireProjection(inscrite);
     projection = size_t(st.st_size);
     longueur = (unsigned int)st.st_size;
     return static_cast<const unsigned char*>(p);

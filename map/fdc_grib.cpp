@@ -7,6 +7,7 @@
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/globales.h"
+#include "gribdata/projections.h"
 #include "map/echelles_couleurs.h"
 #include "ui/boutons.h"
 
@@ -77,7 +78,7 @@ void vDecoder(grib* liste)
 {
     for (grib* r = liste; r; r = r->suivant) {
         r->champ = new Grib();
-        if (r->champ->set(r->message, r->longueur) != 0) {
+        if (iDecoderEnregistrement(*r->champ, *r) != 0) {
             delete r->champ;
             r->champ = nullptr;
         }
@@ -125,7 +126,7 @@ void vIncrementsPluie(const grib& r)
     std::copy(g.valeurs, g.valeurs + n, g.valeurs2);
     Grib precedent;
     const grib* p = r.pluiePrecedente;
-    if (!p || precedent.set(p->message, p->longueur) != 0 || !bMemeGrille(g, precedent)) {
+    if (!p || iDecoderEnregistrement(precedent, *p) != 0 || !bMemeGrille(g, precedent)) {
         if (p)
             vJournal("<FDCGRIB>", "pluie precedente inutilisable : cumuls affiches\n");
         return;

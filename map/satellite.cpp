@@ -4,14 +4,18 @@
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/hote_carte.h"
+#include "ui/image_controlee.h"
 #include "ui/local.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_JPEG_Image.H>
+#include <FL/Fl_RGB_Image.H>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <sys/stat.h>
 
 int FDC0ok = 0;
 char FDCHAINE[64] = "";
@@ -58,19 +62,32 @@ bool bJpegComplet(const char* path)
     return false;
 }
 
+// A picture that fails at start-up would fail at every start (or end it):
+// the next start goes without it.
+void vMettreDeCote()
+{
+    struct stat st;
+    if (lstat(CHEMIN_SATELLITE, &st) != 0)
+        return;
+    const std::string cote = std::string(CHEMIN_SATELLITE) + ".bad";
+    if (std::rename(CHEMIN_SATELLITE, cote.c_str()) == 0)
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s mis de cote sous %s\n", CHEMIN_SATELLITE,
+                 cote.c_str());
+    else
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s ne peut etre mis de cote (%s)\n",
+                 CHEMIN_SATELLITE, std::strerror(errno));
+}
+
 }  // namespace
 
 Fl_RGB_Image* pLireSatellite(const char* path)
 {
     if (!bJpegComplet(path))
         return nullptr;
-    std::unique_ptr<Fl_JPEG_Image> image(new Fl_JPEG_Image(path));
-    if (image->w() <= 0 || image->h() <= 0 || image->d() < 1 || image->count() < 1 ||
-        !image->data()[0]) {
+    Fl_RGB_Image* image = pJpegControle(path);
+    if (!image)
         vJournal(THREADS, "LOAD_FDC 0 satellite: %s illisible\n", path);
-        return nullptr;
-    }
-    return image.release();
+    return image;
 }
 
 void vLegendeSatellite()
@@ -110,6 +127,7 @@ void* load_fdcsat(void*)
     } else {
         vJournal(THREADS, "LOAD_FDC 0 satellite: -KO-\n");
         FDCHAINE[0] = 0;
+        vMettreDeCote();
     }
     LOAD_FDCSAT = 1;
     Fl::unlock();
@@ -123,6 +141,11 @@ void loadSatelliteImage()
         vJournal(THREADS, "LOAD_FDC 0 satellite: -KO-, image precedente gardee\n");
         return;
     }
+    vInstallerSatellite(nouvelle);
+}
+
+void vInstallerSatellite(Fl_RGB_Image* nouvelle)
+{
     // The maps leave the old picture before it goes.
     Fl_RGB_Image* ancienne = FDCSAT;
     FDCSAT = nouvelle;

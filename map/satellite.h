@@ -18,7 +18,8 @@ extern const char* const CHEMIN_SATELLITE;
 
 // Thread body: decodes the picture into FDCSAT and reads its stamp. The
 // picture is published under the toolkit's lock and LOAD_FDCSAT set on
-// every path.
+// every path. A picture that is there but fails is renamed
+// "globe.jpg.bad" (logged), so that the next start goes without it.
 void* load_fdcsat(void*);
 
 // Reads the stamp of a picture file into FDCHAINEBUFFER and makes
@@ -34,9 +35,16 @@ void vLegendeSatellite();
 // FDC0ok stay as they were (logged). GUI thread, or under the lock.
 void loadSatelliteImage();
 
+// A picture decoded by pLireSatellite from the file now at "globe.jpg"
+// takes the place of FDCSAT as above (the stamp read from "globe.jpg");
+// the function owns it. GUI thread, or under the lock.
+void vInstallerSatellite(Fl_RGB_Image* nouvelle);
+
 // The picture of a complete JPEG file (the date stamp may follow its end
-// marker), decoded without the toolkit's shared-image registry, which the
-// GUI thread uses meanwhile; null otherwise (logged).
+// marker) whose header gives a size the kit accepts, decoded without the
+// toolkit's shared-image registry, which the GUI thread uses meanwhile;
+// null otherwise (logged). A received picture is decoded so before it
+// replaces "globe.jpg".
 Fl_RGB_Image* pLireSatellite(const char* path);
 
 #endif

@@ -4,6 +4,7 @@
 
 #include "catalogue/objets_produits.h"
 #include "gribdata/globales.h"
+#include "ui/image_controlee.h"
 #include "ui/ouvertures.h"
 
 #include <FL/Fl_Double_Window.H>
@@ -15,15 +16,15 @@ namespace {
 
 const char* const TAG = "<VR>";
 
-// A picture the toolkit reads, whatever the file's name says.
+// A picture the toolkit reads, whatever the file's name says: the image
+// window would put up its "Non disponible" box for any other file.
 bool bImageLisible(const char* chemin)
 {
-    Fl_Shared_Image* image = Fl_Shared_Image::get(chemin);
+    Fl_Shared_Image* image = pImageControlee(chemin);
     if (!image)
         return false;
-    const bool lisible = image->w() > 0 && image->h() > 0;
     image->release();
-    return lisible;
+    return true;
 }
 
 }  // namespace

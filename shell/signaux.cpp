@@ -2,6 +2,7 @@
 
 #include "gribdata/globales.h"
 #include "shell/globales_shell.h"
+#include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 
@@ -34,7 +35,20 @@ void vArreter(void*)
         Fl::add_timeout(0.2, vArreter);
         return;
     }
+    // A signal while the question is open is the same request.
+    static bool question = false;
+    if (question)
+        return;
     vJournal("<TORMASKEL2>", "Signal: arret demande\n");
+    // The same question as closing the main window: "Annuler" on a
+    // modified text keeps the program running.
+    question = true;
+    const bool accordee = bFermeturesAccordees();
+    question = false;
+    if (!accordee) {
+        vJournal("<TORMASKEL2>", "Signal: arret annule\n");
+        return;
+    }
     gestion_interfaces::delall();
 }
 

@@ -15,6 +15,7 @@
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/globales.h"
+#include "gribdata/projections.h"
 #include "tools/gribtool_codec.h"
 #include "tools/gribtool_ecriture.h"
 
@@ -93,7 +94,7 @@ int donnees(const char* nom, const char* numero)
         return 1;
     }
     Grib champ;
-    if (int code = champ.set(g->message, g->longueur)) {
+    if (int code = iDecoderEnregistrement(champ, *g)) {
         std::fprintf(stderr, "gribtool: record %ld refused, code %d\n", n, code);
         return 3;
     }
@@ -108,7 +109,7 @@ int maxima(const char* nom)
     int refus = 0;
     Grib champ;
     for (const grib* g = f.list; g; g = g->suivant) {
-        if (int code = champ.set(g->message, g->longueur)) {
+        if (int code = iDecoderEnregistrement(champ, *g)) {
             std::printf("refused %d\n", code);
             refus = 3;
             continue;

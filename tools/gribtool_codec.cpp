@@ -4,6 +4,7 @@
 #include "codes/ibfile.h"
 #include "tools/gribtool_grilles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,11 +22,15 @@ int iAfficher(const CLASS_GRIB_GET& g)
 {
     const std::vector<PointGrille> points = vPointsGrille(g);
     const bool matrices = g.ppf_stg_matrices != nullptr;
-    // One line a grid point; without a grid, one a value.
-    const unsigned long n = g.ui_nombre_points ? g.ui_nombre_points
-                            : matrices         ? g.ui_mv_nombre_matrices
-                            : g.puc_s3_bitmap  ? g.ui_s3_bits_bitmap
-                                               : g.ui_s4_nombre_valeurs;
+    // One line a grid point; without a grid, one a value; never more
+    // lines than values decoded.
+    const unsigned long valeurs = matrices ? g.ui_mv_nombre_matrices : g.ui_s4_valeurs_decodees;
+    const unsigned long n =
+        std::min<unsigned long>(g.ui_nombre_points ? g.ui_nombre_points : valeurs, valeurs);
+    if (n == 0) {
+        std::fprintf(stderr, "gribtool: no value decoded\n");
+        return 3;
+    }
     const unsigned long taille = (unsigned long)g.ui_mv_nr * g.ui_mv_nc;
     for (unsigned long k = 0; k < n; ++k) {
         if (k < points.size())
@@ -48,7 +53,7 @@ int iAfficher(const CLASS_GRIB_GET& g)
 // code it took, whose value is the field's maximum.
 void vMaximum(const CLASS_GRIB_GET& g)
 {
-    const unsigned long n = g.puc_s3_bitmap ? g.ui_s3_bits_bitmap : g.ui_s4_nombre_valeurs;
+    const unsigned long n = g.ui_s4_valeurs_decodees;
     bool present = false;
     for (unsigned long k = 0; g.pf_stg_valeurs && k < n && !present; ++k)
         present = g.pf_stg_valeurs[k] != CLASS_GRIB_BASE::f_valeur_absente;

@@ -10,11 +10,15 @@
 #include "transport/service_http.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -63,11 +67,25 @@ std::string historique(const std::string& message)
 // picture, and the title bar's base-map buttons follow.
 void vSatellite(const char* donnees, size_t n)
 {
-    if (iDeposer(".", "globe.jpg", donnees, n) != 0 || ARRET_TRANSFERTS.load())
+    // Decoded aside, under a name of this thread's own, before it replaces
+    // globe.jpg; one that does not decode leaves the current picture.
+    const std::string recu =
+        "globe.jpg." + std::to_string(std::hash<std::thread::id>()(std::this_thread::get_id()));
+    if (iDeposer(".", recu, donnees, n) != 0)
         return;
+    std::unique_ptr<Fl_RGB_Image> image(pLireSatellite(recu.c_str()));
+    if (!image) {
+        vJournal(TAG, "photo satellite refusee, globe.jpg garde\n");
+        unlink(recu.c_str());
+        return;
+    }
     Fl::lock();
-    if (!ARRET_TRANSFERTS.load()) {
-        loadSatelliteImage();
+    if (std::rename(recu.c_str(), CHEMIN_SATELLITE) != 0) {
+        vJournal(TAG, "%s vers %s impossible: %s\n", recu.c_str(), CHEMIN_SATELLITE,
+                 std::strerror(errno));
+        unlink(recu.c_str());
+    } else if (!ARRET_TRANSFERTS.load()) {
+        vInstallerSatellite(image.release());
         for (int page = 0; page < HOTE_PAGES; ++page) {
             fdc* carte = pCartePage(page);
             if (!carte || !hoteCarte.pageMontree || !hoteCarte.pageMontree(page))

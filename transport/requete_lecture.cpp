@@ -5,7 +5,7 @@
 
 #include "gribdata/globales.h"
 #include "transport/regles_requete.h"
-#include "ui/fichier_ordinaire.h"
+#include "gribdata/ouverture_ordinaire.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,11 +7,13 @@
 #include "ui/ouvertures.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <FL/filename.H>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <string>
 #include <sys/stat.h>
@@ -63,16 +65,46 @@ struct Passe {
         return 9;
     }
 
-    void vGrib(const std::string& liste, const std::string& source, const std::string& nom)
+    // The folder's own name for the file: a file filed there earlier is
+    // never replaced.
+    static std::string sClasser(const char* liste, const std::string& dossier,
+                                const std::string& nom)
     {
-        if (GRIB_INTERPOLATION_START.load() != 0 || !bDeplacer(liste, source, "dat/" + nom))
+        const std::string libre = sNomLibre(dossier, nom);
+        if (libre != nom)
+            vJournal(ETIQUETTE, "%s: %s/%s existe deja, classe sous %s\n", liste, dossier.c_str(),
+                     nom.c_str(), libre.c_str());
+        return dossier + "/" + libre;
+    }
+
+    void vGrib(const std::string& liste, const std::string& source, const std::string& recu)
+    {
+        if (GRIB_INTERPOLATION_START.load() != 0)
             return;
+        const std::string cible = sClasser(liste.c_str(), "dat", recu);
+        if (!bDeplacer(liste, source, cible))
+            return;
+        const std::string nom = cible.substr(4);
         std::snprintf(nomRecu, sizeof nomRecu, "%s", nom.c_str());
         OPEN_GRIB_FILE = nomRecu;
         const int page = iPageLibre();
         vJournal(ETIQUETTE, "%s vers la page %d\n", nomRecu, page);
         if (crochetsScan.ouvrirGrib)
             crochetsScan.ouvrirGrib(page);
+    }
+
+    // The received picture decodes before it replaces globe.jpg; one that
+    // does not is removed and the current picture stays.
+    void vSatellite(const std::string& liste, const std::string& source)
+    {
+        std::unique_ptr<Fl_RGB_Image> image(pLireSatellite(source.c_str()));
+        if (!image) {
+            vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", liste.c_str());
+            unlink(source.c_str());
+            return;
+        }
+        if (bDeplacer(liste, source, CHEMIN_SATELLITE) && crochetsScan.satellite)
+            crochetsScan.satellite(image.release());
     }
 
     // The listed name is the source; the name less a trailing line end
@@ -83,23 +115,30 @@ struct Passe {
         struct stat st;
         if (liste[0] == '.' || stat(source.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
             return;
+        // A FIFO or a device would hold whoever opens it.
+        if (!S_ISREG(st.st_mode)) {
+            if (signales.insert(liste).second)
+                vJournal(ETIQUETTE, "%s reste dans lockdir: pas un fichier ordinaire\n", liste);
+            return;
+        }
         std::string nom = liste;
         for (int i = 0; i < 2 && !nom.empty() && (nom.back() == '\n' || nom.back() == '\r'); ++i)
             nom.pop_back();
         switch (genreRecu(nom.c_str())) {
-        case RECU_SATELLITE:
-            if (bDeplacer(liste, source, "globe.jpg") && crochetsScan.satellite)
-                crochetsScan.satellite();
+        case RECU_SATELLITE: vSatellite(liste, source); break;
+        case RECU_IMAGE: {
+            const std::string cible = sClasser(liste, "dat/image", nom);
+            if (bDeplacer(liste, source, cible) && crochetsScan.image)
+                crochetsScan.image(cible.c_str(), x + w + 30, y + 96);
             break;
-        case RECU_IMAGE:
-            if (bDeplacer(liste, source, "dat/image/" + nom) && crochetsScan.image)
-                crochetsScan.image(("dat/image/" + nom).c_str(), x + w + 30, y + 96);
+        }
+        case RECU_TEXTE: {
+            const std::string cible = sClasser(liste, "dat/bulletin", nom);
+            if (bDeplacer(liste, source, cible) && crochetsScan.texte)
+                crochetsScan.texte(cible.c_str(), x + 240 + 20 * position, y + 72 + 20 * position,
+                                   540, 400);
             break;
-        case RECU_TEXTE:
-            if (bDeplacer(liste, source, "dat/bulletin/" + nom) && crochetsScan.texte)
-                crochetsScan.texte(("dat/bulletin/" + nom).c_str(), x + 240 + 20 * position,
-                                   y + 72 + 20 * position, 540, 400);
-            break;
+        }
         case RECU_GRIB: vGrib(liste, source, nom); break;
         case RECU_EN_COURS: break;
         case RECU_AUTRE:
@@ -113,7 +152,7 @@ struct Passe {
 }  // namespace
 
 char* OPEN_GRIB_FILE = nullptr;
-TYPEDEF_CROCHETS_SCAN crochetsScan = {vImage, vTexte, nullptr, nullptr, loadSatelliteImage};
+TYPEDEF_CROCHETS_SCAN crochetsScan = {vImage, vTexte, nullptr, nullptr, vInstallerSatellite};
 
 void vScanPasse(const Fl_Window* principale)
 {

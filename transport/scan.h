@@ -8,6 +8,9 @@
 #ifndef TRANSPORT_SCAN_H
 #define TRANSPORT_SCAN_H
 
+#include <string>
+
+class Fl_RGB_Image;
 class Fl_Window;
 
 // The name in dat/ of the received GRIB file that a viewer page opens. The
@@ -25,8 +28,8 @@ struct TYPEDEF_CROCHETS_SCAN {
     int (*pageOccupee)(int page);
     // Opens OPEN_GRIB_FILE in viewer page `page`.
     void (*ouvrirGrib)(int page);
-    // Reloads the satellite picture from globe.jpg.
-    void (*satellite)();
+    // Shows the picture decoded from the new globe.jpg (owned from then).
+    void (*satellite)(Fl_RGB_Image* image);
 };
 // The image and text windows are the kit's and the satellite picture the
 // map's; the pages install theirs.
@@ -48,5 +51,11 @@ GenreRecu genreRecu(const char* nom);
 // a page holds mapped keeps its content. 0 when moved; -1 with errno
 // otherwise, the source then left as it was.
 int iDeplacerFichier(const char* source, const char* cible);
+
+// The name a received file takes in `dossier`: `nom` when it is free, else
+// the first free one of "<base>_2<extension>", "<base>_3<extension>" ...
+// (the extension from the last full stop), so that nothing filed earlier
+// is replaced.
+std::string sNomLibre(const std::string& dossier, const std::string& nom);
 
 #endif

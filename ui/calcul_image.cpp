@@ -1,5 +1,7 @@
 #include "ui/calcul_image.h"
 
+#include "ui/entete_image.h"
+
 #include <FL/Fl_Pixmap.H>
 #include <FL/Fl_Shared_Image.H>
 #include <algorithm>
@@ -7,9 +9,6 @@
 #include <memory>
 
 namespace {
-
-// The most pixels a copy made for drawing may hold.
-const double PIXELS_MAX = double(1 << 26);
 
 // The picture a shared image holds (the toolkit keeps it protected).
 struct AccesImage : Fl_Shared_Image {

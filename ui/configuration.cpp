@@ -1,7 +1,7 @@
 #include "ui/configuration.h"
 
 #include "gribdata/globales.h"
-#include "ui/fichier_ordinaire.h"
+#include "gribdata/ouverture_ordinaire.h"
 #include "ui/globales_ui.h"
 
 #include <algorithm>

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -58,11 +59,27 @@ void vChoisir(editeur* e, int enregistrer, const char* titre, const char* filtre
     navigateur->filter(filtre);
     navigateur->reverseOrder = 0;
     navigateur->directory(e->repertoire);
+    // Saving proposes this window's own file, never the name the chooser
+    // kept from another use.
+    if (enregistrer)
+        navigateur->value(e->fichier);
     // Saving: a click in the list only proposes a name; OK, Enter or a
     // double click writes.
     navigateur->livraison_selection(!enregistrer);
     navigateur->callback(rappel, e);
     navigateur->show(e->x() + 12, e->y() + 32);
+}
+
+// Writing over an existing file other than the window's own asks first.
+bool bRemplacementAccorde(const char* chemin, const char* propre)
+{
+    struct stat a, b;
+    if (stat(chemin, &a) != 0)
+        return true;
+    if (propre[0] && stat(propre, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino)
+        return true;
+    return fl_choice("%s\n'%s'", pcTraduire("Non"), pcTraduire("Oui"), nullptr,
+                     pcTraduire("Le fichier existe deja. Le remplacer ?"), chemin) == 1;
 }
 
 }  // namespace
@@ -135,14 +152,16 @@ int editeur::iEcrire(const char* nomRecu)
 {
     const std::string nom = nomRecu;
     int erreur = ENAMETOOLONG;
+    std::string echec = nom;
     if (nom.size() < sizeof fichier) {
         char* texte = textbuf->text();
-        erreur = iEcrireFichierTexte(nom.c_str(), texte, std::strlen(texte));
+        erreur = iEcrireFichierTexte(nom.c_str(), texte, std::strlen(texte), &echec);
         std::free(texte);
     }
     if (erreur) {
-        vJournal("<EDITEUR>", "ecriture refusee: %.200s: %s\n", nom.c_str(), std::strerror(erreur));
-        vAlerte(pcTraduire("Erreur en ecriture sur"), nom.c_str(), erreur);
+        vJournal("<EDITEUR>", "ecriture refusee: %.200s: %s\n", echec.c_str(),
+                 std::strerror(erreur));
+        vAlerte(pcTraduire("Erreur en ecriture sur"), echec.c_str(), erreur);
         return erreur;
     }
     std::snprintf(fichier, sizeof fichier, "%s", nom.c_str());
@@ -208,6 +227,9 @@ void enregistrerChooserEditeurCallback(DRU_Fl_File_Chooser* c, void* v)
     if (!choix || !*choix || bDossier(choix))
         return;
     const std::string nom = choix;
+    // The desktop's dialog has asked already.
+    if (c && !bRemplacementAccorde(nom.c_str(), e->fichier))
+        return;
     if (e->iEcrire(nom.c_str()) == 0)
         e->chargement_fichier(nom.c_str());
 }

@@ -1,12 +1,14 @@
 #include "ui/fichier_texte.h"
 
-#include "ui/fichier_ordinaire.h"
+#include "gribdata/ouverture_ordinaire.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <climits>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -49,20 +51,57 @@ int iLireFichierTexte(const char* chemin, std::string& octets)
     return 0;
 }
 
-int iEcrireFichierTexte(const char* chemin, const char* octets, size_t n)
+namespace {
+
+// The file a path names: through its symbolic links (a dangling one
+// included), so that saving writes beside the file and not over the link.
+std::string sCible(const char* chemin)
 {
-    const std::string temporaire = std::string(chemin) + ".tmp";
+    std::string cible = chemin;
+    for (int lien = 0; lien < 40; ++lien) {
+        char lu[PATH_MAX];
+        const ssize_t n = readlink(cible.c_str(), lu, sizeof lu - 1);
+        if (n < 0)
+            break;
+        lu[n] = 0;
+        const size_t barre = cible.rfind('/');
+        cible = lu[0] == '/' || barre == std::string::npos ? std::string(lu)
+                                                           : cible.substr(0, barre + 1) + lu;
+    }
+    return cible;
+}
+
+}  // namespace
+
+int iEcrireFichierTexte(const char* chemin, const char* octets, size_t n, std::string* echec)
+{
+    const std::string cible = sCible(chemin);
+    const std::string temporaire = cible + ".tmp";
+    struct stat ancien;
+    const bool existe = stat(cible.c_str(), &ancien) == 0;
     errno = 0;
     FILE* f = std::fopen(temporaire.c_str(), "wb");
-    if (!f)
+    if (!f) {
+        if (echec)
+            *echec = temporaire;
         return iErreur();
+    }
     int erreur = std::fwrite(octets, 1, n, f) == n ? 0 : iErreur();
+    // The saved file keeps the mode the old one had.
+    if (!erreur && existe && fchmod(fileno(f), ancien.st_mode & 07777) != 0)
+        erreur = iErreur();
     // A full disk often shows only when the buffered end is written.
     if (std::fclose(f) != 0 && !erreur)
         erreur = iErreur();
-    if (!erreur && std::rename(temporaire.c_str(), chemin) != 0)
+    const std::string* enCause = &temporaire;
+    if (!erreur && std::rename(temporaire.c_str(), cible.c_str()) != 0) {
         erreur = iErreur();
-    if (erreur)
+        enCause = &cible;
+    }
+    if (erreur) {
         std::remove(temporaire.c_str());
+        if (echec)
+            *echec = *enCause;
+    }
     return erreur;
 }

@@ -15,9 +15,12 @@ const size_t TAILLE_TEXTE_MAX = size_t(32) << 20;
 // buffer ends its texts there).
 int iLireFichierTexte(const char* chemin, std::string& octets);
 
-// Writes `n` bytes to "<chemin>.tmp", then renames it over `chemin`.
-// Answers 0 or the error number; on failure `chemin` is as it was and the
-// temporary file is gone.
-int iEcrireFichierTexte(const char* chemin, const char* octets, size_t n);
+// Writes `n` bytes to "<file>.tmp", then renames it over the file, with
+// the old file's mode; the file is the one `chemin` names through its
+// symbolic links, which stay links. Answers 0 or the error number; on
+// failure the file is as it was, the temporary file is gone and `echec`
+// (when given) names the path that failed.
+int iEcrireFichierTexte(const char* chemin, const char* octets, size_t n,
+                        std::string* echec = nullptr);
 
 #endif

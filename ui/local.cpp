@@ -1,7 +1,7 @@
 #include "ui/local.h"
 
 #include "gribdata/globales.h"
-#include "ui/fichier_ordinaire.h"
+#include "gribdata/ouverture_ordinaire.h"
 #include "ui/globales_ui.h"
 
 #include <cstdio>

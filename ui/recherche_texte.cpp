@@ -2,7 +2,9 @@
 
 #include <FL/Fl_Text_Buffer.H>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 int iRemplacerSuivant(Fl_Text_Buffer* b, int depuis, const char* cherche, const char* remplace)
 {
@@ -15,11 +17,40 @@ int iRemplacerSuivant(Fl_Text_Buffer* b, int depuis, const char* cherche, const 
     return p;
 }
 
+namespace {
+
+// Appends the text between two positions of the buffer.
+void vAjouterPlage(const Fl_Text_Buffer* b, int debut, int fin, std::string& texte)
+{
+    char* plage = b->text_range(debut, fin);
+    texte += plage;
+    std::free(plage);
+}
+
+}  // namespace
+
 int iRemplacerTout(Fl_Text_Buffer* b, const char* cherche, const char* remplace, int& fin)
 {
-    int n = 0;
     fin = 0;
-    for (int p; (p = iRemplacerSuivant(b, fin, cherche, remplace)) >= 0; ++n)
-        fin = p + int(std::strlen(remplace));
+    if (!*cherche)
+        return 0;
+    // The matches are found in the text as it stands, then the span from
+    // the first one to the end of the last is put back changed, at once:
+    // the display follows one change instead of one per match.
+    const int longueur = int(std::strlen(cherche));
+    int premier = -1, suite = 0, n = 0;
+    std::string milieu;
+    for (int p; suite < b->length() && b->search_forward(suite, cherche, &p); ++n) {
+        if (premier < 0)
+            premier = p;
+        else
+            vAjouterPlage(b, suite, p, milieu);
+        milieu += remplace;
+        suite = p + longueur;
+    }
+    if (n == 0)
+        return 0;
+    b->replace(premier, suite, milieu.c_str());
+    fin = premier + int(milieu.size());
     return n;
 }

@@ -12,7 +12,8 @@ int iRemplacerSuivant(Fl_Text_Buffer* b, int depuis, const char* cherche, const 
 
 // Replaces every match from the start, each search going on after the last
 // replacement (a replacement holding the search text is not searched
-// again). Answers the count; `fin` gets the position after the last one.
+// again), all in one change of the buffer. Answers the count; `fin` gets
+// the position after the last one.
 int iRemplacerTout(Fl_Text_Buffer* b, const char* cherche, const char* remplace, int& fin);
 
 #endif

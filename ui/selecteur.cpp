@@ -31,6 +31,8 @@ void DRU_Fl_File_Chooser::show(int x, int y)
 
 void DRU_Fl_File_Chooser::hide()
 {
+    // A preview due after the dialog is gone would read a file nobody looks at.
+    Fl::remove_timeout(vApercuDiffere, this);
     window->hide();
     livraison_ = 1;
 }
@@ -90,14 +92,18 @@ const char* DRU_Fl_File_Chooser::value(int f)
 
 void DRU_Fl_File_Chooser::value(const char* filename)
 {
+    // OK follows the field, as when it is typed in.
     if (!filename || !*filename) {
         fileName->value("");
         fileList->deselect();
+        okButton->deactivate();
         return;
     }
     char chemin[FL_PATH_MAX];
     fl_filename_absolute(chemin, sizeof chemin, filename);
     if (fl_filename_isdir(chemin)) {
+        fileName->value("");
+        okButton->deactivate();
         directory(chemin);
         return;
     }
@@ -106,6 +112,7 @@ void DRU_Fl_File_Chooser::value(const char* filename)
     directory(chemin[0] ? chemin : "/");
     *barre = '/';
     fileName->value(chemin);
+    vActiverOk(chemin);
     if (shown())
         rescan_keep_filename();
 }

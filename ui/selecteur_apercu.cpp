@@ -2,6 +2,9 @@
 // a text, or "?".
 #include "ui/selecteur.h"
 
+#include "gribdata/ouverture_ordinaire.h"
+#include "ui/image_controlee.h"
+
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Check_Button.H>
@@ -60,12 +63,10 @@ void DRU_Fl_File_Chooser::vMajApercu()
         return;
     if (window->shown())
         fl_cursor(FL_CURSOR_WAIT);
-    Fl_Shared_Image* image = Fl_Shared_Image::get(v);
+    Fl_Shared_Image* image = pImageControlee(v);
     if (window->shown())
         fl_cursor(FL_CURSOR_DEFAULT);
-    if (!image || image->w() <= 0 || image->h() <= 0) {
-        if (image)
-            image->release();
+    if (!image) {
         vApercuTexte(v);
         return;
     }
@@ -85,7 +86,8 @@ void DRU_Fl_File_Chooser::vMajApercu()
 void DRU_Fl_File_Chooser::vApercuTexte(const char* chemin)
 {
     size_t n = 0;
-    if (FILE* f = std::fopen(chemin, "rb")) {
+    bool refuse = false;
+    if (FILE* f = pfOuvrirFichierOrdinaire(chemin, "rb", refuse)) {
         n = std::fread(preview_text_, 1, sizeof preview_text_ - 1, f);
         std::fclose(f);
     }

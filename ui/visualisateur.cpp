@@ -3,6 +3,7 @@
 #include "gribdata/decode.h"
 #include "ui/calcul_image.h"
 #include "ui/globales_ui.h"
+#include "ui/image_controlee.h"
 #include "ui/local.h"
 
 #include <FL/Fl.H>
@@ -47,11 +48,7 @@ visualisateur::visualisateur(const char* fichier, int droite, int haut, const ch
                   pcTraduire("Visualisateur"), nom);
     delete[] programme;
     label(titre);
-    imageFichier = Fl_Shared_Image::get(fichier);
-    if (imageFichier && (imageFichier->w() <= 0 || imageFichier->h() <= 0)) {
-        imageFichier->release();
-        imageFichier = nullptr;
-    }
+    imageFichier = pImageControlee(fichier);
     if (!imageFichier) {
         fl_choice("%s, %s : %s", pcTraduire("Oui"), nullptr, nullptr, pcTraduire("Images"), nom,
                   pcTraduire("Non disponible"));

@@ -1,7 +1,8 @@
-// The text window's two heavy paths: a 1 MB GMDSS answer read, reflowed,
+// The text window's heavy paths: a 1 MB GMDSS answer read, reflowed,
 // turned into UTF-8, styled and put into the text and style buffers, alone
-// and through a text window; and
-// the file chooser listing a folder of 5,000 files (needs an X display).
+// and through a text window; "Remplacer tout" of a letter in that text
+// shown in a text window; and the file chooser listing a folder of 5,000
+// files (both need an X display).
 // The inputs are generated in --data (once).
 #include "bench/banc.h"
 
@@ -11,6 +12,9 @@
 #include "ui/styles_bulletin.h"
 #include "ui/texte_bulletin.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -62,6 +66,27 @@ void BM_Fenetre(benchmark::State& etat)
         fenetre.chargement_fichier(bulletin.c_str());
 }
 
+// Every "e" of the shown 1 MB text (about 200,000) made "E", from the
+// dialog's button; the text is put back between runs, untimed.
+void BM_RemplacerTout(benchmark::State& etat)
+{
+    editeur fenetre(nullptr, 0, 0, 0, 600, 400, 0, 0, nullptr);
+    fenetre.show();
+    std::string octets;
+    iLireFichierTexte(bulletin.c_str(), octets);
+    fenetre.remplacerCherche->value("e");
+    fenetre.remplacerPar->value("E");
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        fenetre.textbuf->text(octets.c_str());
+        Fl::check();
+        etat.ResumeTiming();
+        fenetre.remplacerTout->do_callback();
+        Fl::check();
+    }
+    fenetre.modifie = 0;
+}
+
 void BM_Liste5000(benchmark::State& etat)
 {
     DRU_Fl_File_Chooser selecteur(".", "*", DRU_Fl_File_Chooser::SINGLE, "");
@@ -89,6 +114,8 @@ void vEnregistrer(const std::string& dossier)
     if (!std::getenv("DISPLAY"))
         return;
     benchmark::RegisterBenchmark("bulletin_1MB/text_window", BM_Fenetre)
+        ->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark("bulletin_1MB/replace_all_e", BM_RemplacerTout)
         ->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark("chooser/list_5000_files", BM_Liste5000)
         ->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

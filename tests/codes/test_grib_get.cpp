@@ -196,3 +196,32 @@ TEST(Decodeur, MatricesWithSecondaryBitMaps)
     EXPECT_EQ(std::vector<float>(g.pf_stg_colonnes, g.pf_stg_colonnes + 3),
               (std::vector<float>{2, 6, 18}));
 }
+
+// Second-order rows of width 0 cost no bit: a small message may claim any
+// grid. Up to the bound every point gets its row's first value; beyond it
+// the message is refused before anything is allocated, and a grid of no
+// point at all is refused too.
+TEST(Decodeur, SecondOrderRowsOfWidthZeroAreBounded)
+{
+    const auto message = [](unsigned ni, unsigned nj, std::vector<int> carte = {}) {
+        std::vector<unsigned> premiers(nj);
+        for (unsigned g = 0; g < nj; ++g)
+            premiers[g] = g % 200;
+        MessageGrib m{1, ni, nj, std::move(carte), 0,
+                      s4SecondOrdre(8, premiers, std::vector<unsigned>(nj, 0),
+                                    std::vector<std::vector<unsigned>>(nj))};
+        return m.octets();
+    };
+    CLASS_GRIB_GET petit;
+    ASSERT_EQ(decoder(petit, message(1000, 20)), 0);
+    EXPECT_EQ(petit.ui_s4_valeurs_decodees, 20000u);
+    EXPECT_EQ(petit.pf_stg_valeurs[0], 100.0f);
+    EXPECT_EQ(petit.pf_stg_valeurs[19999], 119.0f);
+
+    const std::string grand = message(65534, 3000);
+    EXPECT_LT(grand.size(), 10000u);
+    const std::string log = journalDe(grand);
+    EXPECT_NE(log.find("grille trop grande:196602000 points"), std::string::npos) << log;
+    EXPECT_NE(journalDe(message(0, 2, {1, 0, 1, 1, 1, 0})).find("grille sans point"),
+              std::string::npos);
+}

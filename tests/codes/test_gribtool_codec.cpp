@@ -1,5 +1,6 @@
 // gribtool index and decode against eccodes.
 #include "codec_test.h"
+#include "constructeur_grib.h"
 
 #include <cmath>
 
@@ -44,4 +45,18 @@ TEST(Gribtool, DecodePrintsLikeGribGetData)
               std::string::npos);
     EXPECT_FALSE(commande(std::string(GRIBTOOL) + " decode " + sh(dossier / "s.grib1") +
                           " 1 2>/dev/null >/dev/null"));
+}
+
+// A bit-mapped second-order message whose grid has no point: refused, with
+// nothing printed from beyond what was decoded.
+TEST(Gribtool, DecodeRefusesAGridWithoutPoints)
+{
+    DossierTemporaire dossier;
+    MessageGrib vide{1, 0, 2, {1, 0, 1, 1, 1, 0}, 0,
+                     s4SecondOrdre(8, {10, 20}, {3, 2}, {{0, 7}, {1, 0}})};
+    ecrireFichier(dossier / "vide.grb", vide.octets());
+    const std::string commandeDecode = std::string(GRIBTOOL) + " decode " + sh(dossier / "vide.grb");
+    EXPECT_EQ(sortieBrute(commandeDecode + " 1 2>/dev/null; echo status $?"), "status 3\n");
+    EXPECT_NE(sortieBrute(commandeDecode + " 1 2>&1 >/dev/null").find("gribtool: message 1 refused"),
+              std::string::npos);
 }

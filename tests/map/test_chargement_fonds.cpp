@@ -9,6 +9,7 @@
 #include "ui/palette.h"
 
 #include "tests/map/outils_carte.h"
+#include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 
 #include <FL/Fl.H>
@@ -217,5 +218,34 @@ TEST_F(Chargement, ANewPictureReplacesTheOldOnTheMapsShowingIt)
     EXPECT_NE(journal.contenu().find("image precedente gardee"), std::string::npos);
     hoteCarte = {};
     satellite.load_image(nullptr, nullptr);
+    vOublierSatellite();
+}
+
+// A picture whose header claims more pixels than the toolkit can count is
+// refused before decoding; failing at start-up, it is set aside so that
+// the next start goes without it. One that decodes stays where it is.
+TEST_F(Chargement, AnOversizedPictureIsRefusedAndSetAsideAtStartUp)
+{
+    for (const std::string& octets : {jpegEnTete(21858, 65500) + "2009031512",
+                                      pngEnTete(65535, 65535) + "2009031512"}) {
+        vOublierSatellite();
+        std::filesystem::remove("globe.jpg.bad");
+        ecrireFichier("globe.jpg", octets);
+        load_fdcsat(nullptr);
+        EXPECT_EQ(LOAD_FDCSAT, 1);
+        EXPECT_EQ(FDCSAT, nullptr);
+        EXPECT_EQ(FDC0ok, 0);
+        EXPECT_FALSE(existe("globe.jpg"));
+        EXPECT_EQ(lireFichier("globe.jpg.bad"), octets);
+    }
+    EXPECT_NE(journal.contenu().find("globe.jpg mis de cote sous globe.jpg.bad"),
+              std::string::npos);
+    vOublierSatellite();
+    std::filesystem::remove("globe.jpg.bad");
+    ecrireFichier("globe.jpg", JPEG + "2009031512");
+    load_fdcsat(nullptr);
+    EXPECT_EQ(FDC0ok, 1);
+    EXPECT_TRUE(existe("globe.jpg"));
+    EXPECT_FALSE(existe("globe.jpg.bad"));
     vOublierSatellite();
 }

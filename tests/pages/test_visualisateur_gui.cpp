@@ -254,3 +254,20 @@ TEST_F(Visualisateur, AFolderChosenInOuvrirDoesNothing)
     harnais::vOublierBoite();
     EXPECT_EQ(boite, "");
 }
+
+// The shown file rewritten in place by another program with one message:
+// pressing the third validity shows the error text and logs, and the page
+// goes on; reopened, the file is the new one.
+TEST_F(Visualisateur, AShownFileThatShrinksOnDiskIsAnErrorNotACrash)
+{
+    ASSERT_TRUE(recevoir("pv.grb", sFichier({{2, 15, 0}, {2, 15, 6}, {2, 16, 0}})));
+    ecrireFichier("dat/pv.grb", sFichier({{2, 15, 0}}));
+    page->boutonsValidites[2]->setonly();
+    page->boutonsValidites[2]->do_callback();
+    EXPECT_STREQ(page->carte->boiteTitre->label(), "ERREUR: fichier Grib incompatible...");
+    EXPECT_NE(journal.contenu().find("pv.grb a change depuis son ouverture"), std::string::npos);
+    ASSERT_TRUE(recevoir("pv.grb", sFichier({{2, 15, 0}})));
+    EXPECT_EQ(page->boutonsValidites[1], nullptr);
+    EXPECT_NE(page->carte->champs, nullptr);
+    ASSERT_NE(page->carte->champs->champ, nullptr);
+}

@@ -2,7 +2,9 @@
 // window, the close and the signals, shutdown.
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
+#include "ui/boites_message.h"
 #include "ui/boutons.h"
+#include "ui/editeur.h"
 #include "ui/boutons_rva.h"
 #include "ui/configuration.h"
 #include "ui/images/images.h"
@@ -10,15 +12,21 @@
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
+#include "ui/ouvertures.h"
 #include "ui/selecteur.h"
 
 #include "map/chargement_fonds.h"
+#include "map/satellite.h"
+#include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_RGB_Image.H>
+#include <FL/Fl_Text_Buffer.H>
 #include <algorithm>
 #include <csignal>
 #include <cstring>
@@ -127,6 +135,44 @@ TEST_F(Demarrage, SigtermRunsTheNormalShutdown)
     EXPECT_EQ(std::count(config.begin(), config.end(), '\n'), 21);
 }
 
+// A modified text asks first: "Annuler" keeps the program running with
+// the edits; the next SIGTERM answered "Non" ends it.
+TEST_F(Demarrage, SigtermAsksAboutAModifiedTextAndCancelKeepsTheProgram)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    ecrireFichier(dossier / "note.txt", "cap au sud");
+    editeur* texte = pOuvrirTexte((dossier / "note.txt").c_str(), 20, 20, 400, 300, 0);
+    texte->textbuf->append(", puis ouest");
+    ASSERT_EQ(texte->modifie, 1);
+    std::string question;
+    const auto repondre = [&question](int bouton) {
+        harnais::vRepondreBoite([&question, bouton](Fl_Window* b) {
+            question = pTexteMessage()->label();
+            harnais::vCliquer(b, pBoutonMessage(bouton)->x() + 5, pBoutonMessage(bouton)->y() + 5);
+        });
+    };
+    repondre(0);
+    std::raise(SIGTERM);
+    ASSERT_TRUE(harnais::bAttendre([&question] { return !question.empty(); }));
+    EXPECT_EQ(question, "message modifie");
+    ASSERT_TRUE(harnais::bAttendre([] {
+        return lireFichier("log.txt").find("Signal: arret annule") != std::string::npos;
+    }));
+    EXPECT_NE(GUI, nullptr);
+    EXPECT_EQ(GESTION_UI[1], texte);
+    EXPECT_EQ(texte->modifie, 1);
+
+    question.clear();
+    repondre(2);
+    std::raise(SIGTERM);
+    ASSERT_TRUE(programme.bAttendreFinBoucle());
+    EXPECT_EQ(question, "message modifie");
+    programme.vArreter();
+    verifierFin(dossier.chemin());
+    EXPECT_EQ(lireFichier(dossier / "note.txt"), "cap au sud");
+}
+
 TEST_F(Demarrage, ASignalDuringStartUpWaitsForTheLoaders)
 {
     ProgrammeEnProcessus programme(dossier.chemin());
@@ -159,4 +205,24 @@ TEST_F(Demarrage, ALogOrLockThatCannotBeMadeDoesNotStopTheRun)
     EXPECT_NE(sortie.find(" Lancement du programme: "), std::string::npos);
     EXPECT_NE(sortie.find(" Fin du programme\n"), std::string::npos);
     EXPECT_TRUE(existe(dossier / "etc/config.txt"));
+}
+
+// A received picture whose header would make the toolkit's reader write
+// past its pixels: the program starts without it, sets it aside, and the
+// next start is an ordinary one.
+TEST_F(Demarrage, ABadSatellitePictureIsSetAsideAndTheProgramStarts)
+{
+    const std::string mauvaise = jpegEnTete(21858, 65500) + "2009031512";
+    ecrireFichier(dossier / "globe.jpg", mauvaise);
+    for (int lancement = 0; lancement < 2; ++lancement) {
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        EXPECT_EQ(FDC0ok, 0);
+        EXPECT_FALSE(existe(dossier / "globe.jpg"));
+        EXPECT_EQ(lireFichier(dossier / "globe.jpg.bad"), mauvaise);
+        harnais::vFermer(GUI);
+        ASSERT_TRUE(programme.bAttendreFinBoucle());
+        programme.vArreter();
+        verifierFin(dossier.chemin());
+    }
 }

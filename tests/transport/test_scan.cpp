@@ -4,8 +4,10 @@
 
 #include "gribdata/interpolation.h"
 #include "map/chargement_fonds.h"
+#include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -13,6 +15,8 @@
 #include <unistd.h>
 
 namespace {
+
+const std::string JPEG = lireFichier(QUENBREL_SOURCE_DIR "/data/img/chargement.jpg");
 
 // Path, x, y.
 using Ouverture = std::tuple<std::string, int, int>;
@@ -36,7 +40,10 @@ protected:
                         [](const char* c, int x, int y, int, int) { textes.emplace_back(c, x, y); },
                         [](int page) { return int(page <= occupees); },
                         [](int page) { gribs.push_back({page, OPEN_GRIB_FILE}); },
-                        [] { ++satellites; }};
+                        [](Fl_RGB_Image* image) {
+                            ++satellites;
+                            delete image;
+                        }};
         DEMARRAGE = 0;
     }
     void TearDown() override
@@ -58,7 +65,8 @@ protected:
 
 TEST_F(Scan, EachKindGoesToItsFolderAndOpens)
 {
-    for (const char* nom : {"SAT_GLOBE2.jpg", "a.png", "t1.txt", "t2.txt", "t3.txt", "d.GRB",
+    ecrireFichier("lockdir/SAT_GLOBE2.jpg", JPEG + "2009031512");
+    for (const char* nom : {"a.png", "t1.txt", "t2.txt", "t3.txt", "d.GRB",
                             "e.tmp", ".cache", "f.JPG", "h.txt\n"})
         deposer(nom);
     mkdir("lockdir/sous", 0700);
@@ -92,7 +100,9 @@ TEST_F(Scan, EachKindGoesToItsFolderAndOpens)
 
 TEST_F(Scan, ADestinationThatCannotBeWrittenKeepsTheFileAndLogsOnce)
 {
-    mkdir("dat/g.grb", 0700);
+    // A file where the folder should be: no name in it can be taken.
+    commande("rm -rf dat");
+    ecrireFichier("dat", "");
     deposer("g.grb");
     for (int i = 0; i < 3; ++i)
         vScanPasse(&principale);
@@ -102,4 +112,89 @@ TEST_F(Scan, ADestinationThatCannotBeWrittenKeepsTheFileAndLogsOnce)
     const size_t premiere = log.find("g.grb reste");
     EXPECT_NE(premiere, std::string::npos) << log;
     EXPECT_EQ(log.find("g.grb reste", premiere + 1), std::string::npos) << log;
+}
+
+// A received picture that does not decode never replaces the current one.
+TEST_F(Scan, ASatellitePictureIsDecodedBeforeItReplacesTheCurrentOne)
+{
+    ecrireFichier("globe.jpg", "actuelle");
+    for (const std::string& recue : {jpegEnTete(21858, 65500) + "2009031512",
+                                     JPEG.substr(0, 500) + "2009031512"}) {
+        ecrireFichier("lockdir/SAT_GLOBE2.jpg", recue);
+        vScanPasse(&principale);
+        EXPECT_EQ(lireFichier("globe.jpg"), "actuelle");
+        EXPECT_FALSE(existe("lockdir/SAT_GLOBE2.jpg"));
+    }
+    EXPECT_EQ(satellites, 0);
+    EXPECT_NE(journal.contenu().find("SAT_GLOBE2.jpg refusee, globe.jpg garde"), std::string::npos);
+    ecrireFichier("lockdir/SAT_GLOBE2.jpg", JPEG + "2010010100");
+    vScanPasse(&principale);
+    EXPECT_EQ(satellites, 1);
+    EXPECT_EQ(lireFichier("globe.jpg"), JPEG + "2010010100");
+}
+
+// A FIFO stays in lockdir/ (logged once) and nothing blocks on it; the
+// files beside it are filed as usual.
+TEST_F(Scan, AFifoStaysWhereItIsAndIsLoggedOnce)
+{
+    ASSERT_EQ(mkfifo("lockdir/tube.txt", 0600), 0);
+    ASSERT_EQ(mkfifo("lockdir/tube.grb", 0600), 0);
+    deposer("b.txt");
+    for (int i = 0; i < 3; ++i)
+        vScanPasse(&principale);
+    struct stat st;
+    ASSERT_EQ(lstat("lockdir/tube.txt", &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(lstat("lockdir/tube.grb", &st), 0);
+    EXPECT_TRUE(gribs.empty());
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(std::get<0>(textes[0]), "dat/bulletin/b.txt");
+    const std::string log = journal.contenu();
+    const size_t premiere = log.find("tube.txt reste dans lockdir: pas un fichier ordinaire");
+    EXPECT_NE(premiere, std::string::npos) << log;
+    EXPECT_EQ(log.find("tube.txt reste", premiere + 1), std::string::npos) << log;
+}
+
+// Two received names that become one, and a name filed earlier: nothing
+// is replaced, the later file takes a free name (logged); each file keeps
+// the mode a file made by the program gets, copied across file systems
+// or not.
+TEST_F(Scan, NamesThatCollideTakeFreeNamesAndFilesGetTheUsualMode)
+{
+    const mode_t masque = umask(022);
+    ecrireFichier("lockdir/m.txt", "premier");
+    ecrireFichier("lockdir/m.txt\n", "second");
+    chmod("lockdir/m.txt\n", 0600);
+    ecrireFichier("dat/r.grb", "ancien");
+    ecrireFichier("lockdir/r.grb", "nouveau");
+    vScanPasse(&principale);
+    EXPECT_EQ(lireFichier("dat/bulletin/m.txt"), "premier");
+    EXPECT_EQ(lireFichier("dat/bulletin/m_2.txt"), "second");
+    EXPECT_EQ(lireFichier("dat/r.grb"), "ancien");
+    EXPECT_EQ(lireFichier("dat/r_2.grb"), "nouveau");
+    EXPECT_EQ(gribs, (std::vector<std::pair<int, std::string>>{{1, "r_2.grb"}}));
+    ASSERT_EQ(textes.size(), 2u);
+    EXPECT_EQ(std::get<0>(textes[1]), "dat/bulletin/m_2.txt");
+    EXPECT_NE(journal.contenu().find("dat/bulletin/m.txt existe deja, classe sous m_2.txt"),
+              std::string::npos);
+    struct stat st;
+    ASSERT_EQ(stat("dat/bulletin/m_2.txt", &st), 0);
+    // Copied across file systems, the file has the mode of a new file;
+    // renamed, the mode it came with.
+    if (existe(ailleurs)) {
+        EXPECT_EQ(st.st_mode & 0777, 0644u);
+    }
+    umask(masque);
+}
+
+TEST(NomLibre, FreeNamesBeforeTheExtension)
+{
+    DossierTemporaire d;
+    for (const char* nom : {"m.txt", "m_2.txt", "sans", ".cache"})
+        ecrireFichier(d / nom, "");
+    EXPECT_EQ(sNomLibre(d.chemin(), "libre.txt"), "libre.txt");
+    EXPECT_EQ(sNomLibre(d.chemin(), "m.txt"), "m_3.txt");
+    EXPECT_EQ(sNomLibre(d.chemin(), "sans"), "sans_2");
+    EXPECT_EQ(sNomLibre(d.chemin(), ".cache"), ".cache_2");
+    EXPECT_EQ(sNomLibre(d.chemin(), "x.grb.bz2"), "x.grb.bz2");
 }

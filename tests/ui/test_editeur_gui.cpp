@@ -18,6 +18,7 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
+#include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Editor.H>
 #include <cerrno>
@@ -114,6 +115,7 @@ TEST_F(Editeur, ReplaceAllAndTheQuestionBeforeClosing)
     e->remplacerPar->value("xx");
     e->remplacerTout->do_callback();
     EXPECT_EQ(texte(e->textbuf), "xx1xx2xx3");
+    EXPECT_EQ(e->stylebuf->length(), e->textbuf->length());
     EXPECT_STREQ(e->remplacerMessage->label(), "3 remplacements effectu\u00e9s");
     EXPECT_EQ(e->modifie, 1);
     // "Annuler" keeps the window and the changes; "Oui" saves, then closes.
@@ -140,7 +142,7 @@ TEST_F(Editeur, AFailedSaveKeepsTheOldFileAndTheChanges)
     std::filesystem::create_directory("a.txt.tmp");
     repondre(0);
     enregistrerEditeurCallback(nullptr, e);
-    EXPECT_EQ(boite, "Erreur en ecriture sur 'a.txt':\nIs a directory.");
+    EXPECT_EQ(boite, "Erreur en ecriture sur 'a.txt.tmp':\nIs a directory.");
     EXPECT_EQ(lireFichier("a.txt"), "ancien");
     EXPECT_EQ(e->modifie, 1);
     // At the end of the program the question comes first; "Annuler" stays.
@@ -201,4 +203,54 @@ TEST_F(Editeur, LongNamesInBoundedTextsAndAWriteTooLongRefused)
     EXPECT_EQ(lireFichier(nom), "x");
     e->modifie = 0;
     delete e;
+}
+
+// "Enregistrer sous" with the program's chooser proposes the window's own
+// file whatever the chooser showed last; writing over another file asks,
+// and "Non" leaves that file as it was.
+TEST_F(Editeur, SaveAsProposesItsOwnFileAndAsksBeforeReplacingAnother)
+{
+    const int natif = WINDOWS_NATIVE;
+    WINDOWS_NATIVE = 0;
+    std::unique_ptr<DRU_Fl_File_Chooser> selecteur(
+        new DRU_Fl_File_Chooser(".", "*", DRU_Fl_File_Chooser::CREATE, ""));
+    navigateur = selecteur.get();
+    std::filesystem::create_directories("notes");
+    std::filesystem::create_directories("dat");
+    ecrireFichier("dat/x.grb", "GRIB");
+    ecrireFichier("notes/a.txt", "route");
+    navigateur->value("dat/x.grb");
+    editeur* e = ouvrir("notes/a.txt");
+    e->textbuf->append(" au 270");
+
+    enregistrer_sousEditeurCallback(nullptr, e);
+    ASSERT_TRUE(harnais::bAttendre([] { return navigateur->shown() != 0; }));
+    EXPECT_EQ(std::string(navigateur->value()), (dossier / "notes/a.txt"));
+    EXPECT_TRUE(navigateur->okButton->active());
+    // Its own file is written without a question.
+    navigateur->okButton->do_callback();
+    EXPECT_EQ(boite, "");
+    EXPECT_EQ(lireFichier("notes/a.txt"), "route au 270");
+
+    e->textbuf->append(" puis 180");
+    for (int bouton : {0, 1}) {
+        enregistrer_sousEditeurCallback(nullptr, e);
+        ASSERT_TRUE(harnais::bAttendre([] { return navigateur->shown() != 0; }));
+        navigateur->value((dossier / "dat/x.grb").c_str());
+        repondre(bouton);
+        navigateur->okButton->do_callback();
+        EXPECT_EQ(boite, "Le fichier existe deja. Le remplacer ?\n'" + (dossier / "dat/x.grb") +
+                             "'");
+        EXPECT_EQ(lireFichier("dat/x.grb"), bouton ? "route au 270 puis 180" : "GRIB");
+        boite.clear();
+    }
+    // A new document: no name proposed, OK waits for one.
+    std::unique_ptr<editeur> nouveau(new editeur(nullptr, 0, 0, 0, 600, 400, 0, 0, nullptr));
+    enregistrer_sousEditeurCallback(nullptr, nouveau.get());
+    ASSERT_TRUE(harnais::bAttendre([] { return navigateur->shown() != 0; }));
+    EXPECT_FALSE(navigateur->okButton->active());
+    navigateur->hide();
+    navigateur = nullptr;
+    WINDOWS_NATIVE = natif;
+    e->modifie = 0;
 }

@@ -7,6 +7,7 @@
 #include "ui/palette.h"
 #include "ui/selecteur.h"
 
+#include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
 
@@ -176,4 +177,29 @@ TEST_F(Selecteur, ARelativeFolderDeeperThan256Characters)
     c.show(0, 0);
     ASSERT_EQ(c.fileList->size(), 2);
     EXPECT_STREQ(c.fileList->text(2), "f.txt");
+}
+
+// A FIFO and pictures whose headers claim too many pixels, previewed:
+// "?" at once, no wait on the FIFO and no crash; the preview due after a
+// click is dropped with the dialog.
+TEST_F(Selecteur, APreviewOfAFifoOrAnOversizedPictureIsAQuestionMark)
+{
+    harnais::ChienDeGarde garde(60);
+    ASSERT_TRUE(commande("mkfifo " + sh(liste + "/tube.txt")));
+    ecrireFichier(liste + "/grand.png", pngEnTete(65535, 65535));
+    ecrireFichier(liste + "/grand.jpg", jpegEnTete(21858, 65500));
+    ecrireFichier(liste + "/note.txt", "vent d'ouest");
+    ouvrir();
+    c.preview(1);
+    for (const char* nom : {"tube.txt", "grand.png", "grand.jpg", "note.txt"}) {
+        cliquer(nom);
+        c.preview(1);
+        EXPECT_STREQ(c.previewBox->label(), std::string(nom) == "note.txt" ? "vent d'ouest" : "?")
+            << nom;
+        EXPECT_EQ(c.previewBox->image(), nullptr) << nom;
+    }
+    cliquer("tube.txt");
+    c.okButton->do_callback();
+    EXPECT_FALSE(c.shown());
+    EXPECT_EQ(livres.back(), liste + "/tube.txt");
 }

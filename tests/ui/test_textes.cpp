@@ -131,6 +131,35 @@ TEST(Textes, ReplacementsInABuffer)
     EXPECT_EQ(iRemplacerSuivant(&b, 0, "z", "y"), -1);
 }
 
+// Every match of a large text replaced in one change of the buffer, the
+// text between matches and the letter case of what is kept as they were.
+TEST(Textes, ReplaceAllIsOneChange)
+{
+    std::string t, attendu;
+    for (int i = 0; i < 20000; ++i) {
+        t += i % 2 ? "Vent X" : "vent x";
+        t += " et mer\n";
+        attendu += i % 2 ? "brise X" : "brise x";
+        attendu += " et mer\n";
+    }
+    Fl_Text_Buffer b;
+    b.text(("debut " + t).c_str());
+    static int changements;
+    changements = 0;
+    b.add_modify_callback([](int, int, int, int, const char*, void*) { ++changements; }, nullptr);
+    int fin = 0;
+    EXPECT_EQ(iRemplacerTout(&b, "vent", "brise", fin), 20000);
+    EXPECT_EQ(changements, 1);
+    char* obtenu = b.text();
+    EXPECT_EQ(obtenu, "debut " + attendu);
+    free(obtenu);
+    EXPECT_EQ(fin, int(("debut " + attendu).rfind("brise")) + 5);
+    // Nothing found: no change, the end at the start.
+    EXPECT_EQ(iRemplacerTout(&b, "grain", "x", fin), 0);
+    EXPECT_EQ(changements, 1);
+    EXPECT_EQ(fin, 0);
+}
+
 TEST(Textes, FilesReadWithBoundsAndWrittenWhole)
 {
     DossierTemporaire d;
@@ -151,4 +180,35 @@ TEST(Textes, FilesReadWithBoundsAndWrittenWhole)
     EXPECT_EQ(iLireFichierTexte((d / "a.txt").c_str(), lu), 0);
     EXPECT_EQ(lu, "nouveau");
     EXPECT_FALSE(existe(d / "a.txt.tmp"));
+}
+
+// Saving through symbolic links writes the file they lead to, which keeps
+// its mode; the links stay links, a dangling one included. A failure names
+// the path that failed.
+TEST(Textes, SavingThroughALinkKeepsTheLinkAndTheMode)
+{
+    DossierTemporaire d;
+    std::filesystem::create_directories(d / "vrai");
+    ecrireFichier(d / "vrai/note.txt", "ancien");
+    std::filesystem::permissions(d / "vrai/note.txt", std::filesystem::perms(0640));
+    std::filesystem::create_symlink("vrai/note.txt", d / "lien");
+    std::filesystem::create_symlink(d / "lien", d / "lien2");
+    EXPECT_EQ(iEcrireFichierTexte((d / "lien2").c_str(), "nouveau", 7), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(d / "lien"));
+    EXPECT_TRUE(std::filesystem::is_symlink(d / "lien2"));
+    EXPECT_EQ(lireFichier(d / "vrai/note.txt"), "nouveau");
+    EXPECT_EQ(std::filesystem::status(d / "vrai/note.txt").permissions(),
+              std::filesystem::perms(0640));
+    EXPECT_FALSE(existe(d / "vrai/note.txt.tmp"));
+
+    std::filesystem::create_symlink("vrai/nouveau.txt", d / "pendant");
+    EXPECT_EQ(iEcrireFichierTexte((d / "pendant").c_str(), "cree", 4), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(d / "pendant"));
+    EXPECT_EQ(lireFichier(d / "vrai/nouveau.txt"), "cree");
+
+    std::filesystem::create_directory(d / "vrai/note.txt.tmp");
+    std::string echec;
+    EXPECT_EQ(iEcrireFichierTexte((d / "lien").c_str(), "x", 1, &echec), EISDIR);
+    EXPECT_EQ(echec, d / "vrai/note.txt.tmp");
+    EXPECT_EQ(lireFichier(d / "vrai/note.txt"), "nouveau");
 }

@@ -4,6 +4,7 @@
 #include "ui/palette.h"
 #include "ui/visualisateur.h"
 
+#include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
 
@@ -98,4 +99,26 @@ TEST_F(Visualisateur, APictureOfExtremeShapeDrawsWithoutAHugeCopy)
     EXPECT_EQ(v.h(), 100);
     ASSERT_TRUE(harnais::bRedessiner(&v));
     EXPECT_GT(harnais::pixel(&v, v.w() / 2, 50)[0], 200);
+}
+
+// Headers claiming more pixels than the toolkit's readers can count, and a
+// FIFO: the message and no window, without a crash or a wait.
+TEST_F(Visualisateur, OversizedHeadersAndAFifoGiveTheMessage)
+{
+    harnais::ChienDeGarde garde(60);
+    ecrireFichier(dossier / "globe.jpg", jpegEnTete(21858, 65500) + "2009031512");
+    ecrireFichier(dossier / "grand.png", pngEnTete(65535, 65535));
+    ecrireFichier(dossier / "grand.gif", gifEnTete(30000, 30000, 30000, 30000));
+    ecrireFichier(dossier / "cadre.gif", gifEnTete(10, 10, 65535, 65535));
+    ASSERT_TRUE(commande("mkfifo " + sh(dossier / "tube.jpg")));
+    for (const char* nom : {"globe.jpg", "grand.png", "grand.gif", "cadre.gif", "tube.jpg"}) {
+        std::string texte;
+        harnais::vRepondreBoite([&texte](Fl_Window* boite) {
+            texte = pTexteMessage()->label();
+            harnais::vTouche(boite, FL_Escape);
+        });
+        visualisateur v((dossier / nom).c_str(), 800, 10);
+        EXPECT_EQ(v.iCharge(), 0) << nom;
+        EXPECT_EQ(texte, std::string("Images, ") + nom + " : Non disponible");
+    }
 }
