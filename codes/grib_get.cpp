@@ -72,3 +72,13 @@ void CLASS_GRIB_GET::vGetFree()
     pui_stg_codes = nullptr;
     ppf_stg_matrices = nullptr;
 }
+
+bool CLASS_GRIB_GET::bConstant(float& valeur) const
+{
+    if (!ui_sections_decodees || ui_s4_bits_par_valeur != 0 || ui_s1_section3 ||
+        ui_s4_second_ordre || ui_s4_drapeaux_octet14 || ui_s4_harmoniques ||
+        ui_nombre_points > POINTS_CONSTANT_MAX)
+        return false;
+    valeur = (float)(d_s4_reference * std::pow(10.0, -i_s1_d));
+    return true;
+}

@@ -20,6 +20,8 @@
 #include "codes/grib_structure.h"
 #include "codes/logerr.h"
 
+#include <cstdint>
+
 class CLASS_GRIB_GET_BASE : public CLASS_CODES_BIT, public CLASS_GRIB_SECTIONS {
 public:
     static constexpr const char* spc_class_name = "CLASS_GRIB_GET_BASE";
@@ -77,6 +79,9 @@ public:
 class CLASS_GRIB_GET : public CLASS_GRIB_GET_SECTIONS {
 public:
     static constexpr const char* spc_class_name = "CLASS_GRIB_GET";
+    // A constant field holds no code: its point count alone would size the
+    // array of its values, so that count is bounded.
+    static constexpr uint64_t POINTS_CONSTANT_MAX = 50000000;
 
     CLASS_GRIB_GET() : ui_largeur_max(0), ui_valeurs_decodees(0)
     {
@@ -96,6 +101,11 @@ public:
     int iGetValeursSpectrales();
     int iGetValeursTestFin(unsigned long position);
     void vGetFree();
+
+    // After iGetSections: a constant field (0 bits per value, simple
+    // packing, no bit map) within the points bound; `valeur` gets its value.
+    // Its values need not be decoded: each is that one.
+    bool bConstant(float& valeur) const;
 
     // Bits per value, raised to the widest second-order group.
     unsigned int ui_largeur_max;

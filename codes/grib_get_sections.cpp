@@ -61,7 +61,14 @@ int CLASS_GRIB_GET_SECTIONS::iSection1()
     }
     i_s1_d = ui_s1_d > 32767 ? 32768 - (int)ui_s1_d : (int)ui_s1_d;
     puc_s1_extension = ui_s1_longueur > fixe ? const_cast<unsigned char*>(s) + fixe : nullptr;
-    ui_s1_cle_date = ui_s1_annee * 1000000 + ui_s1_mois * 10000 + ui_s1_jour * 100 + ui_s1_heure;
+    // The key holds a date only: out-of-range octets (hour 122, month 101)
+    // would spill into the fields above and read back as another date.
+    // Without a key the record's own fields go to the encoder, whose
+    // checks refuse them.
+    const bool date = ui_s1_annee <= 100 && ui_s1_mois >= 1 && ui_s1_mois <= 12 &&
+                      ui_s1_jour >= 1 && ui_s1_jour <= 31 && ui_s1_heure <= 23;
+    ui_s1_cle_date =
+        date ? ui_s1_annee * 1000000 + ui_s1_mois * 10000 + ui_s1_jour * 100 + ui_s1_heure : 0;
     return 0;
 }
 

@@ -73,8 +73,6 @@ void CLASS_GRIB_PUT::vSetFem()
     CLASS_CODES_LOGERR contexte(spc_class_name, "vSetFem");
     const unsigned int n = ui_s4_bits_par_valeur;
     double r = d_s4_reference, m = d_s4_maximum;
-    if (ui_tous_uns && n)
-        m += (m - r) / (std::ldexp(1.0, (int)n) - 1);
     const double x = (m - r) / (std::ldexp(1.0, (int)n + 1) - 1);
     int e = 0;
     if (x > 0) {

@@ -31,7 +31,7 @@ public:
     static constexpr unsigned int LONGUEUR_MAX = 16777215u;
 
     CLASS_GRIB_PUT_CONTROLE()
-        : ui_tous_uns(0), puc_message(nullptr), ui_limite(0), ui_longueur_message(0)
+        : puc_message(nullptr), ui_limite(0), ui_longueur_message(0)
     {
         CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_GRIB_PUT_CONTROLE");
     }
@@ -45,11 +45,6 @@ public:
     int iControleAnalyse();
     void vReadStp();
     void vFree();
-    // Absent points as all-ones codes (no bit map); off unless set here.
-    void vSetTousUns(unsigned int actif) { ui_tous_uns = actif; }
-
-    // Non-zero: absent points are written as all-ones codes.
-    unsigned int ui_tous_uns;
     // The encoded message (owned).
     unsigned char* puc_message;
     // The largest total length accepted, in octets.

@@ -346,7 +346,9 @@ int CLASS_GRIB_PUT_CONTROLE::iLongueurs()
     const uint64_t points = ui_nombre_points, presents = ui_s4_nombre_valeurs;
     const bool matrices = bMatrices();
     const bool complet = matrices ? ui_mv_octets1213 == points : presents == points;
-    const bool carte = !ui_tous_uns && !complet;
+    // Absent points always go to a bit map: no all-ones code stands for
+    // them (a clamped value would read back absent).
+    const bool carte = !complet;
     // Codes written: every point without a bit map and in edition 0.
     const uint64_t codes = matrices || (carte && ui_s0_edition) ? presents : points;
     uint64_t donnees = codes * ui_s4_bits_par_valeur + 88;
@@ -360,9 +362,7 @@ int CLASS_GRIB_PUT_CONTROLE::iLongueurs()
     ui_s4_longueur =
         (unsigned int)std::min<uint64_t>(ulOctets16(donnees, ui_s4_bits_inutilises), UINT32_MAX);
     const unsigned int base1 = ui_s0_edition ? 28 : 24;
-    if (ui_tous_uns)
-        ui_s1_longueur = 28;
-    else if (!puc_s1_extension || ui_s1_longueur < base1)
+    if (!puc_s1_extension || ui_s1_longueur < base1)
         ui_s1_longueur = base1;
     const bool liste = ui_s2_type == 4 && pui_ga_points_par_ligne;
     ui_s2_pvpl = liste ? 33 : 255;

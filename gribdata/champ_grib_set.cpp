@@ -3,6 +3,7 @@
 #include "gribdata/champ_grib.h"
 
 #include "codes/octets_grib.h"
+#include "gribdata/modeles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +19,9 @@ bool processAccepte(int process)
 {
     static const int ACCEPTES[] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 14,  41,  42,
                                    51, 52, 78, 81, 82, 83, 86, 91, 111, 112, 113, 211};
-    return std::find(std::begin(ACCEPTES), std::end(ACCEPTES), process) != std::end(ACCEPTES);
+    // Every model the catalogue offers is drawn too.
+    return std::find(std::begin(ACCEPTES), std::end(ACCEPTES), process) != std::end(ACCEPTES) ||
+           pPremierModele(process);
 }
 
 // Other centres' processes are renamed to the service's numbers first.

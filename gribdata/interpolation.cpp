@@ -30,6 +30,14 @@ struct Message {
     std::vector<unsigned char> octets;
     CLASS_GRIB_GET g;
     int numero = 0;
+    // A constant field is kept as its one value, never expanded to its
+    // points (its grid alone may count tens of millions).
+    bool constant = false;
+    float valeur[1] = {0};
+    // Its values: the decoded points, or the one value of a constant.
+    float* valeurs() { return constant ? valeur : g.pf_stg_valeurs; }
+    unsigned long points() const { return constant ? 1 : g.ui_stg_nombre_points; }
+    bool bValeurs() const { return constant || g.pf_stg_valeurs; }
 };
 
 bool bComposanteU(unsigned int p)
@@ -53,11 +61,11 @@ bool bDirection(unsigned int p)
 }
 
 // Components to direction (coming from) and force, in place.
-void vVersDirectionForce(CLASS_GRIB_GET& u, CLASS_GRIB_GET& v)
+void vVersDirectionForce(Message& u, Message& v)
 {
-    float* a = u.pf_stg_valeurs;
-    float* b = v.pf_stg_valeurs;
-    for (unsigned long k = 0; k < u.ui_stg_nombre_points; ++k) {
+    float* a = u.valeurs();
+    float* b = v.valeurs();
+    for (unsigned long k = 0; k < u.points(); ++k) {
         if (a[k] == ABSENT || b[k] == ABSENT)
             a[k] = b[k] = ABSENT;
         else
@@ -136,6 +144,10 @@ private:
     int iInterpoler(bool paire);
     bool bInterpolable(bool paire, int& heures);
     bool bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure, unsigned int bits);
+    // Both ends constant, or both expanded: false when either had to be
+    // decoded again and could not.
+    bool bAccorder(Message& x, Message& y);
+    int iInterpolerConstantes(bool paire, int heures);
     int iEncoderEcrire(CLASS_GRIB_PUT& e);
     int iFin(int etat);
 
@@ -160,10 +172,14 @@ bool Travail::bCharger(Message& m, int numero)
 {
     const unsigned long longueur = lecteur_.ulGet(numero);
     m.numero = numero;
+    m.constant = false;
     m.octets.assign(lecteur_.puc_message, lecteur_.puc_message + longueur);
     m.g.vMessage(m.octets.data(), (unsigned int)longueur);
-    if (longueur && m.g.iGet(0) == 0)
-        return true;
+    if (longueur && m.g.iGetSections() == 0) {
+        m.constant = m.g.bConstant(m.valeur[0]);
+        if (m.constant || m.g.iGet(0) == 0)
+            return true;
+    }
     CLASS_CODES_LOGERR::iErr(1, "Grib incorrect No:", "%d", numero);
     return false;
 }
@@ -175,7 +191,13 @@ bool Travail::bEcrire(const unsigned char* octets, unsigned long longueur)
 
 bool Travail::bEcrireMessage(Message& m, bool& reencode)
 {
+    // A constant field is already as small as it gets.
+    if (m.constant) {
+        reencode = true;
+        return bEcrire(m.octets.data(), m.octets.size());
+    }
     e1_.vCopie(m.g);
+    e1_.ui_stg_bits_par_valeur = uiBitsReencodage(m.g);
     const unsigned char* message = e1_.cpucPut();
     reencode = message != nullptr;
     if (!reencode) {
@@ -240,9 +262,9 @@ int Travail::iInterpoler(bool paire)
     if (!bInterpolable(paire, heures))
         return 0;
     const unsigned long points = a_.g.ui_stg_nombre_points;
-    unsigned int bits = std::max(a_.g.ui_stg_bits_par_valeur, n_.g.ui_stg_bits_par_valeur);
+    unsigned int bits = std::max(uiBitsReencodage(a_.g), uiBitsReencodage(n_.g));
     if (paire)
-        bits = std::max({bits, b_.g.ui_stg_bits_par_valeur, m_.g.ui_stg_bits_par_valeur});
+        bits = std::max({bits, uiBitsReencodage(b_.g), uiBitsReencodage(m_.g)});
     if (bits > 24 || !bPointsCommuns(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, points)) {
         vJournal(TAG, "Message %d : aucun champ interpolable\n", a_.numero);
         return 0;
@@ -318,7 +340,7 @@ int Travail::iMessage(int numero)
         return iEchec(numero, "message indecodable");
     const unsigned int p = a_.g.ui_stg_parametre;
     // Matrices of values (spectra) are not interpolated.
-    const bool valeurs = a_.g.pf_stg_valeurs != nullptr;
+    const bool valeurs = a_.bValeurs();
     if (!valeurs && !bEcrire(a_.octets.data(), a_.octets.size()))
         return iEchec(numero, "ecriture impossible");
     if (!valeurs)
@@ -339,7 +361,7 @@ int Travail::iMessage(int numero)
             return 1;
         if (!bEcrireMessage(b_, reencodeV))
             return iEchec(b_.numero, "ecriture impossible");
-        reencode = reencode && reencodeV && b_.g.pf_stg_valeurs && iGribControle(a_.g, b_.g) == 0;
+        reencode = reencode && reencodeV && b_.bValeurs() && iGribControle(a_.g, b_.g) == 0;
     }
     // A message written as it is is not interpolated.
     return reencode ? iSuite(paire) : 0;
@@ -352,17 +374,71 @@ int Travail::iSuite(bool paire)
         return 0;
     if (!bCharger(n_, suivant))
         return iEchec(suivant, "message indecodable");
-    if (!n_.g.pf_stg_valeurs || iGribControle(a_.g, n_.g) != 0)
+    if (!n_.bValeurs() || iGribControle(a_.g, n_.g) != 0)
         return 0;
     if (paire) {
         if (iChargerV(n_, m_) != 0)
             return 1;
-        if (!m_.g.pf_stg_valeurs || iGribControle(b_.g, m_.g) != 0)
+        if (!m_.bValeurs() || iGribControle(b_.g, m_.g) != 0)
             return 0;
-        vVersDirectionForce(a_.g, b_.g);
-        vVersDirectionForce(n_.g, m_.g);
+    }
+    const bool constantes = a_.constant && n_.constant && (!paire || (b_.constant && m_.constant));
+    if (!constantes && !(bAccorder(a_, n_) && (!paire || bAccorder(b_, m_))))
+        return iEchec(a_.numero, "champ constant indecodable");
+    if (paire) {
+        vVersDirectionForce(a_, b_);
+        vVersDirectionForce(n_, m_);
+    }
+    if (constantes) {
+        int heures = 0;
+        return bInterpolable(paire, heures) ? iInterpolerConstantes(paire, heures) : 0;
     }
     return iInterpoler(paire);
+}
+
+// A constant end facing a field of values is expanded as that field is.
+bool Travail::bAccorder(Message& x, Message& y)
+{
+    for (Message* m : {&x, &y})
+        if (m->constant) {
+            m->constant = false;
+            if (m->g.iGet(0) != 0)
+                return false;
+        }
+    return true;
+}
+
+// The hours between two constant fields (and their partners): constant
+// fields too, made from the first one's octets.
+int Travail::iInterpolerConstantes(bool paire, int heures)
+{
+    for (int k = 1; k < heures; ++k) {
+        const float wn = (float)k / (float)heures, wa = (float)(heures - k) / (float)heures;
+        if (!bProduire(e1_, a_, (unsigned int)k, 0) ||
+            (paire && !bProduire(e2_, b_, (unsigned int)k, 0))) {
+            vJournal(TAG, "Message %d : echeance hors limites\n", a_.numero);
+            return 0;
+        }
+        float v1 = 0, v2 = 0;
+        vGribInterpolation(a_.valeur, n_.valeur, &v1, wa, wn, 1,
+                           paire || bDirection(a_.g.ui_stg_parametre));
+        if (paire) {
+            vGribInterpolation(b_.valeur, m_.valeur, &v2, wa, wn, 1, 0);
+            if (v1 != ABSENT)
+                vDFUV(v1, v2, v1, v2);
+        }
+        const std::vector<unsigned char> c1 = vChampConstant(a_.octets, a_.g, e1_, v1);
+        if (!bEcrire(c1.data(), c1.size()))
+            return iEchec(a_.numero, "ecriture impossible");
+        ++interpoles_;
+        if (paire) {
+            const std::vector<unsigned char> c2 = vChampConstant(b_.octets, b_.g, e2_, v2);
+            if (!bEcrire(c2.data(), c2.size()))
+                return iEchec(a_.numero, "ecriture impossible");
+            ++interpoles_;
+        }
+    }
+    return 0;
 }
 
 // Closes both files and removes the working copy; the output takes its name

@@ -14,6 +14,7 @@
 #define GRIBDATA_INTERPOLATION_H
 
 #include <atomic>
+#include <vector>
 
 class CLASS_GRIB_GET;
 class CLASS_GRIB_PUT;
@@ -46,6 +47,19 @@ int iGribControle(CLASS_GRIB_GET& a, CLASS_GRIB_GET& b);
 // time-range indicator: 0 when done, 1 when the range would not fit its
 // octets (the record is then unchanged).
 int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put);
+
+// The bits per value that re-encode a decoded message at its own
+// precision: those of simple packing as they stand; for second order, the
+// bits its values' range takes at its step (2^E / 10^D), no more than its
+// widest group's, and no more than the encoder's 24.
+unsigned int uiBitsReencodage(const CLASS_GRIB_GET& g);
+
+// The constant field `octets` (decoded in `g`, sections only) with the
+// forecast range of `e` and the value `valeur`: the same octets but for
+// P1, P2, the time-range indicator and the reference value.
+std::vector<unsigned char> vChampConstant(const std::vector<unsigned char>& octets,
+                                          const CLASS_GRIB_GET& g, const CLASS_GRIB_PUT& e,
+                                          float valeur);
 
 // Reference date := the UTC date of `temps`, an analysis (indicator 1).
 void vGribSetDate(long temps, CLASS_GRIB_PUT& put);

@@ -6,6 +6,7 @@
 #include "codes/grib_get.h"
 #include "codes/grib_put.h"
 
+#include <algorithm>
 #include <cmath>
 
 char GRIB_INTERPOLATION_ENTREE[GRIB_INTERPOLATION_TAILLE] = "";
@@ -67,6 +68,12 @@ int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put)
         p2 = ajout % 256;
         break;
     default:
+        // A range from P1 to P2 (a mean, a total, a difference): the
+        // interpolated field covers the same start to a later end.
+        if (indicateur >= 2 && indicateur <= 5) {
+            p2 += ajout;
+            break;
+        }
         p1 += ajout;
         p2 += ajout;
     }
@@ -76,6 +83,46 @@ int iGribSetEcheance(unsigned int ajout, CLASS_GRIB_PUT& put)
     put.ui_stg_p2 = p2;
     put.ui_stg_indicateur = indicateur;
     return 0;
+}
+
+unsigned int uiBitsReencodage(const CLASS_GRIB_GET& g)
+{
+    const unsigned int premier = g.ui_stg_bits_par_valeur;
+    if (!g.ui_s4_second_ordre || !g.pf_stg_valeurs)
+        return premier;
+    const float* v = g.pf_stg_valeurs;
+    double min = HUGE_VAL, max = -HUGE_VAL;
+    for (unsigned long k = 0; k < g.ui_stg_nombre_points; ++k)
+        if (v[k] != CLASS_GRIB_BASE::f_valeur_absente)
+            min = std::min(min, double(v[k])), max = std::max(max, double(v[k]));
+    if (!(max > min))
+        return premier;
+    const double pas = std::ldexp(1.0, g.i_s4_e) / std::pow(10.0, g.i_s1_d);
+    const double pas_nombre = std::floor((max - min) / pas + 0.5);
+    unsigned int bits = 0;
+    while (bits < 32 && std::ldexp(1.0, int(bits)) <= pas_nombre)
+        ++bits;
+    return std::max(premier, std::min({bits, g.ui_largeur_max, 24u}));
+}
+
+std::vector<unsigned char> vChampConstant(const std::vector<unsigned char>& octets,
+                                          const CLASS_GRIB_GET& g, const CLASS_GRIB_PUT& e,
+                                          float valeur)
+{
+    std::vector<unsigned char> m = octets;
+    unsigned char* s1 = m.data() + g.ui_s1_position / 8;
+    s1[18] = (unsigned char)e.ui_stg_p1;
+    s1[19] = (unsigned char)e.ui_stg_p2;
+    s1[20] = (unsigned char)e.ui_stg_indicateur;
+    unsigned char octet = 0;
+    unsigned long mantisse = 0;
+    CLASS_GRIB_PUT::vExposantMantisse(double(valeur) * std::pow(10.0, g.i_s1_d), octet, mantisse);
+    unsigned char* s4 = m.data() + g.ui_s4_position / 8;
+    s4[6] = octet;
+    s4[7] = (unsigned char)(mantisse >> 16);
+    s4[8] = (unsigned char)(mantisse >> 8);
+    s4[9] = (unsigned char)mantisse;
+    return m;
 }
 
 void vGribSetDate(long temps, CLASS_GRIB_PUT& put)

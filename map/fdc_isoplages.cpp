@@ -27,15 +27,15 @@ isoplages* nouvellesIsoplages(Grib* champ, int mode)
 // the one that shows widest last: the labels are those of the last
 // picture made, and a whole-world view would otherwise label the sliver
 // of a copy at its edge.
-std::vector<double> ordreCopies(const fdc& c, const Grib& g)
+std::vector<double> ordreCopies(const fdc& c, const isoplages& o)
 {
     std::vector<double> copies;
     int largeurMax = -1;
-    const int haut = iTronqueBorne(c.dLigne(g.la1 / 1000.0));
-    const int bas = iTronqueBorne(c.dLigne(g.la2 / 1000.0));
+    const int haut = iTronqueBorne(c.dLigne(o.la1));
+    const int bas = iTronqueBorne(c.dLigne(o.la2));
     for (double decalage : {-360.0, 0.0, 360.0}) {
-        const int gauche = c.iColonne(g.lo1 / 1000.0 + decalage);
-        const int droite = c.iColonne(g.lo2 / 1000.0 + decalage);
+        const int gauche = c.iColonne(o.lo1 + decalage);
+        const int droite = c.iColonne(o.lo2 + decalage);
         if (gauche >= c.largeur || droite < 0 || haut >= c.hauteur || bas < 0)
             continue;
         const int vue = std::min(droite, c.largeur - 1) - std::max(gauche, 0);
@@ -58,7 +58,7 @@ void fdc::draw_isoplages(grib* r)
         r->isoplagesPluie = nouvellesIsoplages(g, 1);
     isoplages& o = g->parametre == 61 && isotaches ? *r->isoplagesPluie : *r->isoplagesChamp;
 
-    for (double decalage : ordreCopies(*this, *g)) {
+    for (double decalage : ordreCopies(*this, o)) {
         vReglerIsoplages(o);
         o.vue = vueCarte();
         double nord, sud, ouest, est;

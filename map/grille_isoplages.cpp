@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -47,26 +48,57 @@ void vDoubler(const int* s, int m, int n, int* d)
     }
 }
 
-// The new value of one point, or the point itself when it is kept.
-int iLisse(const std::vector<int>& g, int m, int x, int y, int r)
+// Whether the point is above every present neighbour within the radius or
+// below every one (none present counts as both): a peak or a trough,
+// kept. Stops at the first neighbours that rule both out, which in a
+// smooth field come within a few.
+bool bExtremum(const int* g, int m, int x, int y, int r)
 {
     const int centre = g[size_t(y) * m + x];
-    int64_t somme = centre;
-    int compte = 0, dessous = 0, dessus = 0;
-    for (int j = y - r; j <= y + r; ++j)
+    bool dessousTous = true, dessusTous = true;
+    // Opposite neighbours first: across a slope they lie on both sides.
+    static const int OPPOSES[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    for (const auto& d : OPPOSES)
+        for (int sens : {1, -1}) {
+            const int v = g[size_t(y + sens * d[1]) * m + x + sens * d[0]];
+            if (v == ISOPLAGES_ABSENT)
+                continue;
+            dessousTous = dessousTous && v < centre;
+            dessusTous = dessusTous && v > centre;
+            if (!dessousTous && !dessusTous)
+                return false;
+        }
+    for (int j = y - r; j <= y + r; ++j) {
+        const int* ligne = g + size_t(j) * m;
         for (int i = x - r; i <= x + r; ++i) {
-            const int v = g[size_t(j) * m + i];
+            const int v = ligne[i];
             if ((i == x && j == y) || v == ISOPLAGES_ABSENT)
                 continue;
-            ++compte;
-            somme += v;
-            dessous += v < centre;
-            dessus += v > centre;
+            dessousTous = dessousTous && v < centre;
+            dessusTous = dessusTous && v > centre;
+            if (!dessousTous && !dessusTous)
+                return false;
         }
-    if (dessous == compte || dessus == compte)
-        return centre;
-    return int(somme / (compte + 1));
+    }
+    return true;
 }
+
+// The present values and their count of each column over the window's
+// rows, kept up to date as the points change: the window's mean then
+// costs a few additions a point.
+struct Colonnes {
+    std::vector<int64_t> somme;
+    std::vector<int> compte;
+
+    void vAjouterLigne(const int* ligne, int m, int signe)
+    {
+        for (int i = 0; i < m; ++i)
+            if (ligne[i] != ISOPLAGES_ABSENT) {
+                somme[size_t(i)] += signe * int64_t(ligne[i]);
+                compte[size_t(i)] += signe;
+            }
+    }
+};
 
 }  // namespace
 
@@ -82,12 +114,38 @@ void vDoublerCellules(const int* source, int colonnes, int lignes, int* resultat
 
 void vLisserGrille(std::vector<int>& grille, int colonnes, int lignes, int rayon)
 {
-    if (rayon <= 0)
+    if (rayon <= 0 || colonnes <= 2 * rayon || lignes <= 2 * rayon)
         return;
-    for (int y = rayon; y < lignes - rayon; ++y)
-        for (int x = rayon; x < colonnes - rayon; ++x)
-            if (grille[size_t(y) * colonnes + x] != ISOPLAGES_ABSENT)
-                grille[size_t(y) * colonnes + x] = iLisse(grille, colonnes, x, y, rayon);
+    const int r = rayon, m = colonnes;
+    int* g = grille.data();
+    Colonnes c{std::vector<int64_t>(size_t(m), 0), std::vector<int>(size_t(m), 0)};
+    for (int j = 0; j < 2 * r + 1; ++j)
+        c.vAjouterLigne(g + size_t(j) * m, m, 1);
+    for (int y = r; y < lignes - r; ++y) {
+        if (y > r) {
+            c.vAjouterLigne(g + size_t(y - r - 1) * m, m, -1);
+            c.vAjouterLigne(g + size_t(y + r) * m, m, 1);
+        }
+        int64_t somme = 0;
+        int compte = 0;
+        for (int i = 0; i < 2 * r + 1; ++i)
+            somme += c.somme[size_t(i)], compte += c.compte[size_t(i)];
+        for (int x = r; x < m - r; ++x) {
+            int& point = g[size_t(y) * m + x];
+            if (point != ISOPLAGES_ABSENT && !bExtremum(g, m, x, y, r)) {
+                // The mean of the point and its present neighbours, the
+                // points before it in the grid already smoothed.
+                const int lisse = int(somme / compte);
+                c.somme[size_t(x)] += int64_t(lisse) - point;
+                somme += int64_t(lisse) - point;
+                point = lisse;
+            }
+            if (x + 1 < m - r) {
+                somme += c.somme[size_t(x + r + 1)] - c.somme[size_t(x - r)];
+                compte += c.compte[size_t(x + r + 1)] - c.compte[size_t(x - r)];
+            }
+        }
+    }
 }
 
 std::vector<PasseAffinage> planAffinage(int colonnes, int lignes, int mode, bool absents)

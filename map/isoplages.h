@@ -41,6 +41,8 @@ public:
         PRESSION, TEMPERATURE, VENT, COURANT, HUMIDITE, PLUIE, COUCHE, VAGUE, PERIODE, AUTRE
     };
     static Famille famille(int parametre);
+    // Ni columns Di millidegrees apart make the whole turn of the globe.
+    static bool bTourComplet(int ni, int di);
     // Colour formulas: blues (cold), reds (warm), and the cold one with red
     // held at 1 for humidity.
     enum Formule { FROIDE, CHAUDE, HUMIDE };
@@ -85,7 +87,8 @@ public:
     TraceGlyphes* trace = nullptr;  // where the labels are drawn; copied in too
 
     // Field bounds and steps, degrees; the working steps halve with each
-    // refinement of `set`.
+    // refinement of `set`. A grid round the globe ends at lo1 + 360, its
+    // first column repeated.
     float la1 = 0, la2 = 0, lo1 = 0, lo2 = 0;
     float pasLongitude = 0, pasLatitude = 0;
     float pasLatitudeTravail = 0, pasLongitudeTravail = 0;
@@ -131,6 +134,7 @@ private:
     void vConstantes(int mode);
     bool bCopierValeurs();
     void vAffiner();
+    void vBoucler();
     void vDecouper(double decalage);
     bool bClassesEtImage();
     void vDoublerVisible(bool absents);

@@ -6,7 +6,9 @@
 #include "gribdata/globales.h"
 #include "map/grille_champ.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 
 namespace {
@@ -65,8 +67,35 @@ void isoplages::set(Grib* g, int mode)
     pasLongitudeTravail = pasLongitude = fPasDegres(g->di);
     pasLatitudeTravail = pasLatitude = fPasDegres(g->dj);
     vConstantes(mode);
-    if (bCopierValeurs())
-        vAffiner();
+    if (!bCopierValeurs())
+        return;
+    if (bTourComplet(g->ni, g->di))
+        vBoucler();
+    vAffiner();
+}
+
+// A grid of Ni columns Di apart that goes round the globe: its last column
+// lies one step west of its first.
+bool isoplages::bTourComplet(int ni, int di)
+{
+    const long long tour = (long long)ni * di;
+    return di > 0 && std::llabs(tour - 360000) <= ni / 2;
+}
+
+// The first column repeated after the last, so that the bands and the
+// isolines close over the step between them (at 180 degrees on a grid
+// from 180 W).
+void isoplages::vBoucler()
+{
+    std::vector<int> boucle(size_t(colonnes + 1) * lignes);
+    for (int l = 0; l < lignes; ++l) {
+        const int* ligne = &grille[size_t(l) * colonnes];
+        std::copy(ligne, ligne + colonnes, &boucle[size_t(l) * (colonnes + 1)]);
+        boucle[size_t(l) * (colonnes + 1) + colonnes] = ligne[0];
+    }
+    grille.swap(boucle);
+    colonnes = ++colonnesGrille;
+    lo2 = lo1 + 360;
 }
 
 void isoplages::vConstantes(int mode)

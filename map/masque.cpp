@@ -114,6 +114,33 @@ private:
     std::vector<std::pair<unsigned, uint64_t>> mots_;  // {word, columns}
 };
 
+// Past this many runs of evenly spaced columns (a lattice whose step is
+// no multiple of the mask's), the columns are counted word by word.
+const size_t SUITES_MAX = 16;
+
+// The columns as runs of evenly spaced ones, in the lattice's order; a
+// column met twice starts a run of its own.
+template <class Suite>
+std::vector<Suite> vSuitesDe(const std::vector<unsigned>& colonnes)
+{
+    std::vector<Suite> suites;
+    for (unsigned c : colonnes) {
+        if (!suites.empty()) {
+            Suite& s = suites.back();
+            const unsigned dernier = s.debut + (s.nombre - 1) * s.pas;
+            if (c > dernier && (s.nombre == 1 || c - dernier == s.pas)) {
+                s.pas = c - dernier;
+                ++s.nombre;
+                continue;
+            }
+            if (suites.size() > SUITES_MAX)
+                break;
+        }
+        suites.push_back({c, 1, 1});
+    }
+    return suites;
+}
+
 }  // namespace
 
 Masque::Masque(const char* name)
@@ -128,6 +155,7 @@ Masque::~Masque()
 
 void Masque::vFermer()
 {
+    sommes_.clear();
     bit.set(128, nullptr);
     delete[] contenu;
     contenu = nullptr;
@@ -195,8 +223,11 @@ int Masque::iGetPoints(double north, double south, double west, double east, dou
     const long long st = std::llrint(step * 1000);
     if (N < S || st <= 0 || E < Wm)
         return 0;
-    const CouchesColonnes couches(vColonnes(Wm, E, st), ncols);
-    if (couches.vide())
+    const std::vector<unsigned> colonnes = vColonnes(Wm, E, st);
+    const std::vector<Suite> suites = vSuitesDe<Suite>(colonnes);
+    const bool parSommes = !suites.empty() && suites.size() <= SUITES_MAX && ncols < UINT16_MAX;
+    const CouchesColonnes couches(parSommes ? std::vector<unsigned>() : colonnes, ncols);
+    if (!parSommes && couches.vide())
         return 0;
     std::vector<int> parLigne(nrows, -1);
     int64_t n = 0;
@@ -206,11 +237,51 @@ int Masque::iGetPoints(double north, double south, double west, double east, dou
             continue;
         const unsigned r = iNoeud((nord - lat) / pasLatitude, nrows);
         if (parLigne[r] < 0)
-            parLigne[r] = couches.iCompter(contenu, size_t(bit.size()),
-                                           uint64_t(debutGrille) + uint64_t(r) * ncols);
+            parLigne[r] = parSommes ? iCompterSuites(suites, r)
+                                    : couches.iCompter(contenu, size_t(bit.size()),
+                                                       uint64_t(debutGrille) + uint64_t(r) * ncols);
         n += parLigne[r];
     }
     return int(std::min<int64_t>(n, INT_MAX));
+}
+
+bool Masque::bTerre(unsigned r, unsigned c) const
+{
+    const uint64_t b = uint64_t(debutGrille) + uint64_t(r) * ncols + c;
+    return (contenu[b / 8] >> (7 - b % 8)) & 1;
+}
+
+const std::vector<uint16_t>& Masque::sommes(unsigned pas)
+{
+    for (const auto& s : sommes_)
+        if (s.first == pas)
+            return s.second;
+    // Two steps kept: a drag keeps one, a change of mesh brings another.
+    if (sommes_.size() >= 2)
+        sommes_.erase(sommes_.begin());
+    std::vector<uint16_t> q(size_t(nrows) * ncols);
+    for (unsigned r = 0; r < nrows; ++r) {
+        uint16_t* ligne = q.data() + size_t(r) * ncols;
+        for (unsigned c = 0; c < ncols; ++c)
+            ligne[c] = uint16_t(bTerre(r, c) + (c >= pas ? ligne[c - pas] : 0));
+    }
+    sommes_.emplace_back(pas, std::move(q));
+    return sommes_.back().second;
+}
+
+int Masque::iCompterSuites(const std::vector<Suite>& suites, unsigned r)
+{
+    int n = 0;
+    for (const Suite& s : suites) {
+        if (s.nombre == 1) {
+            n += bTerre(r, s.debut);
+            continue;
+        }
+        const uint16_t* q = sommes(s.pas).data() + size_t(r) * ncols;
+        const unsigned fin = s.debut + (s.nombre - 1) * s.pas;
+        n += q[fin] - (s.debut >= s.pas ? q[s.debut - s.pas] : 0);
+    }
+    return n;
 }
 
 // The mask column of each lattice longitude that falls in the mask, in

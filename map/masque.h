@@ -12,7 +12,9 @@
 
 #include "gribdata/bit.h"
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Masque {
@@ -45,6 +47,19 @@ public:
     int ouverture = 1;  // what the constructor's iOpen answered
 
 private:
+    // Columns c, c + pas, ... met by a lattice: `nombre` of them.
+    struct Suite {
+        unsigned debut, pas, nombre;
+    };
+    // The land count of mask row `r` over the columns of `suites`.
+    int iCompterSuites(const std::vector<Suite>& suites, unsigned r);
+    // Land counts by row, summed along every column c, c - pas, c - 2 pas...
+    // (pas from 1 to ncols - 1): made once per step and kept for the next
+    // counts, so that a moving zone's boxes cost a few look-ups a row.
+    const std::vector<uint16_t>& sommes(unsigned pas);
+    bool bTerre(unsigned r, unsigned c) const;
+    std::vector<std::pair<unsigned, std::vector<uint16_t>>> sommes_;
+
     bool bEnTete();
     std::vector<unsigned> vColonnes(long long Wm, long long E, long long st) const;
     void vFermer();

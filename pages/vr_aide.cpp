@@ -26,7 +26,9 @@ void vr::vGroupVisualisateurArrange(int topic)
         int y = 0;
         for (int i = 0; packVisualisateur->child(i) != aideVisu; ++i)
             y += packVisualisateur->child(i)->h();
-        scrollVisualisateur->scroll_to(0, y);
+        // The horizontal position kept: the scroll counts the accordion's
+        // 18 px inset as a scrolled offset once drawn, and 0 would move it left.
+        scrollVisualisateur->scroll_to(scrollVisualisateur->xposition(), y);
     }
     scrollVisualisateur->redraw();
     if (AFFICHE_AIDE && topic != 0)

@@ -129,7 +129,9 @@ void vr::vBoutonVisualisateurFermerCallback(Fl_Widget*, void* donnees)
         page->packVisualisateur->remove(page->aideVisu);
         page->packVisualisateur->insert(*page->aideVisu, 0);
     }
-    page->scrollVisualisateur->scroll_to(0, 0);
+    // The horizontal position kept: the scroll counts the accordion's
+    // 18 px inset as a scrolled offset once drawn, and 0 would move it left.
+    page->scrollVisualisateur->scroll_to(page->scrollVisualisateur->xposition(), 0);
     page->redraw();
 }
 

@@ -75,8 +75,9 @@ public:
 
 private:
     void vColonne(int hauteur);
-    void vBoutonsAide();
-    void vVersion(int hauteur);
+    // The help buttons of the column; answers the y of their bottom edge.
+    int vBoutonsAide();
+    void vVersion(int haut);
     void vOmbre(int hauteur);
 };
 

@@ -15,8 +15,10 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Help_View.H>
+#include <FL/fl_ask.H>
 #include <FL/filename.H>
 #include <FL/fl_draw.H>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +61,16 @@ int iOuvrirUri(const char* uri)
     return fl_open_uri(uri, message, sizeof message);
 }
 
+// A link the desktop has no program for is told, with its address, so
+// that the user can copy it elsewhere.
+void vOuvrir(const char* uri)
+{
+    if (gui::ouvrirUri(uri))
+        return;
+    vJournal("<GUI>", "aucune application pour ouvrir: %s\n", uri);
+    fl_message("%s\n%s", pcTraduire("Aucune application pour ouvrir ce lien"), uri);
+}
+
 bool bSchemaExterne(const char* lien)
 {
     for (const char* schema : {"http://", "https://", "mailto:"})
@@ -84,14 +96,17 @@ void gui::vColonne(int hauteur)
     colonne->box(FL_FLAT_BOX);
     colonne->color(COLOR_FOND);
     boutonsRVA = new BoutonsRVA(0, 99, 230, 50, 10);
-    vBoutonsAide();
-    Fl_Box* extensible = new Fl_Box(0, hauteur - 38, 230, 6);
+    const int bas = vBoutonsAide();
+    // The column's stretch goes to a line of empty box just below the
+    // buttons: they keep their height and place, the version under that
+    // line follows the window's bottom.
+    Fl_Box* extensible = new Fl_Box(0, bas, 230, 1);
     colonne->resizable(extensible);
-    vVersion(hauteur);
+    vVersion(std::max(hauteur - 20, bas + 1));
     colonne->end();
 }
 
-void gui::vBoutonsAide()
+int gui::vBoutonsAide()
 {
     int y = 159;
     for (const TYPEDEF_AIDE* aide = AIDES; aide->page; ++aide) {
@@ -110,12 +125,13 @@ void gui::vBoutonsAide()
         boutonsAide[aide->identifiant] = b;
         y += 21;
     }
+    return y - 1;
 }
 
-void gui::vVersion(int hauteur)
+void gui::vVersion(int haut)
 {
     char* version = decode(VERSION_STOCKEE);
-    Fl_Box* etiquette = new Fl_Box(0, hauteur - 20, 230, 20);
+    Fl_Box* etiquette = new Fl_Box(0, haut, 230, 20);
     etiquette->copy_label(version);
     etiquette->labelfont(1);
     etiquette->labelsize(12);
@@ -146,7 +162,7 @@ const char* gui::htmlCallback(Fl_Widget*, const char* lien)
     if (!lien)
         return nullptr;
     if (bSchemaExterne(lien)) {
-        ouvrirUri(lien);
+        vOuvrir(lien);
         return nullptr;
     }
     if (!std::strstr(lien, "/./"))
@@ -154,7 +170,7 @@ const char* gui::htmlCallback(Fl_Widget*, const char* lien)
     char* courant = getcwd(nullptr, 0);
     const std::string uri = courant ? std::string("file://") + courant + "/" + lien : lien;
     std::free(courant);
-    ouvrirUri(uri.c_str());
+    vOuvrir(uri.c_str());
     return nullptr;
 }
 

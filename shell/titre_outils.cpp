@@ -22,6 +22,9 @@ namespace {
 Fl_Float_Input* pEntree(int x, int w, Fl_Color couleur, Fl_Callback* rappel, void* titre)
 {
     Fl_Float_Input* e = new Fl_Float_Input(x, 77, w, 19);
+    // The read-out the map writes here has a degree sign and a hemisphere
+    // letter: the user may type them too.
+    e->type(FL_NORMAL_INPUT);
     e->box(FL_PLASTIC_DOWN_BOX);
     e->textfont(DRU_FONT);
     e->textsize(12);

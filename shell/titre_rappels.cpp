@@ -2,7 +2,9 @@
 // afresh and does nothing when no page is visible.
 #include "shell/titre.h"
 
+#include "gribdata/globales.h"
 #include "map/fdc.h"
+#include "map/saisie_position.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
 #include "shell/titre_fabrique.h"
@@ -15,6 +17,7 @@
 #include "ui/local.h"
 
 #include <FL/Fl_Float_Input.H>
+#include <FL/fl_ask.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_RGB_Image.H>
 #include <cmath>
@@ -28,18 +31,23 @@ classGroupeTitre* titreDe(void* donnees)
 }
 
 // A typed coordinate re-centres the view, the other one kept, and the
-// request frame with it. A text that is not a number, or is not finite,
-// leaves the view as it was; the map's own limits clamp the rest.
+// request frame with it. It reads what the map's read-out writes there
+// or decimal degrees; anything else, or out of range, is refused with a
+// message and leaves the view as it was.
 void vRecentrer(Fl_Widget* entree, bool latitude)
 {
-    float v = 0;
+    double v = 0;
     const char* texte = static_cast<Fl_Float_Input*>(entree)->value();
-    if (std::sscanf(texte, "%f", &v) != 1 || !std::isfinite(v))
+    if (!bLirePosition(texte, !latitude, v)) {
+        vJournal("<TITRE>", "position refusee: %.40s\n", texte ? texte : "");
+        fl_alert("%s \"%.40s\"", pcTraduire(latitude ? "Latitude incorrecte" : "Longitude incorrecte"),
+                 texte ? texte : "");
         return;
+    }
     fdc* carte = classGroupeTitre::pCarteDevant();
     if (!carte)
         return;
-    carte->inputCallback(latitude ? 1 : 0, v);
+    carte->inputCallback(latitude ? 1 : 0, float(v));
 }
 
 // Starts or stops the repeat; both buttons then show the map's counters

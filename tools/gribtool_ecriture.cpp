@@ -24,14 +24,21 @@ int iCommandeRepack(const char* entree, const char* sortie)
         const unsigned long longueur = f.ulGet(n);
         g.vMessage(f.puc_message, (unsigned int)longueur);
         const unsigned char* message = nullptr;
-        if (longueur && g.iGet(0) == 0) {
+        unsigned long taille = 0;
+        float constante = 0;
+        if (longueur && g.iGetSections() == 0 && g.bConstant(constante)) {
+            // A constant field is written as it stands: no values to pack.
+            message = f.puc_message;
+            taille = longueur;
+        } else if (longueur && g.iGet(0) == 0) {
             e.vCopie(g);
             message = e.cpucPut();
+            taille = e.ui_longueur_message;
         }
         if (!message) {
             std::fprintf(stderr, "gribtool: message %d refused\n", n);
             refus = 3;
-        } else if (o.iWrite(message, e.ui_longueur_message) != 0) {
+        } else if (o.iWrite(message, taille) != 0) {
             std::fprintf(stderr, "gribtool: cannot write %s\n", sortie);
             return 1;
         }

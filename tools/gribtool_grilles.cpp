@@ -16,6 +16,23 @@ double dPas(double premier, double dernier, double increment, unsigned int n, bo
     return n > 1 ? (dernier - premier) / (n - 1) : 0;
 }
 
+// Calls f(i, j) for every point in the order the values are stored:
+// rows of i (west-east) one after the other, or, with scanning bit 0x20,
+// columns of j one after the other.
+template <class F>
+void vParcourir(unsigned int ni, unsigned int nj, unsigned int balayage, F f)
+{
+    if (balayage & 0x20) {
+        for (unsigned int i = 0; i < ni; ++i)
+            for (unsigned int j = 0; j < nj; ++j)
+                f(i, j);
+        return;
+    }
+    for (unsigned int j = 0; j < nj; ++j)
+        for (unsigned int i = 0; i < ni; ++i)
+            f(i, j);
+}
+
 void vRegulier(std::vector<PointGrille>& p, double la1, double lo1, double la2, double lo2,
                double di, double dj, unsigned int ni, unsigned int nj, unsigned int balayage)
 {
@@ -23,9 +40,8 @@ void vRegulier(std::vector<PointGrille>& p, double la1, double lo1, double la2, 
         lo2 += 360;
     const double pi = dPas(lo1, lo2, di, ni, balayage & 0x80);
     const double pj = dPas(la1, la2, dj, nj, !(balayage & 0x40));
-    for (unsigned int j = 0; j < nj; ++j)
-        for (unsigned int i = 0; i < ni; ++i)
-            p.push_back({la1 + j * pj, lo1 + i * pi});
+    vParcourir(ni, nj, balayage,
+               [&](unsigned int i, unsigned int j) { p.push_back({la1 + j * pj, lo1 + i * pi}); });
 }
 
 // Latitudes of the 2N Gaussian rows, north to south: the roots of the
@@ -89,13 +105,12 @@ void vStereo(std::vector<PointGrille>& p, const CLASS_GRIB_GET& g)
     const double x0 = rho1 * std::sin(lam1 - lov), y0 = -rho1 * std::cos(lam1 - lov);
     const double dx = (g.ui_sp_balayage & 0x80 ? -1 : 1) * g.f_sp_dx;
     const double dy = (g.ui_sp_balayage & 0x40 ? 1 : -1) * g.f_sp_dy;
-    for (unsigned int j = 0; j < g.ui_sp_ny; ++j)
-        for (unsigned int i = 0; i < g.ui_sp_nx; ++i) {
-            const double x = x0 + i * dx, y = y0 + j * dy;
-            const double phi = PI / 2 - 2 * std::atan(std::hypot(x, y) / r);
-            const double lam = lov + std::atan2(x, -y);
-            p.push_back({sud * phi * 180 / PI, lam * 180 / PI});
-        }
+    vParcourir(g.ui_sp_nx, g.ui_sp_ny, g.ui_sp_balayage, [&](unsigned int i, unsigned int j) {
+        const double x = x0 + i * dx, y = y0 + j * dy;
+        const double phi = PI / 2 - 2 * std::atan(std::hypot(x, y) / r);
+        const double lam = lov + std::atan2(x, -y);
+        p.push_back({sud * phi * 180 / PI, lam * 180 / PI});
+    });
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 #include "transport/regles_requete.h"
 
+#include "gribdata/modeles.h"
+#include "gribdata/parametres.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,13 +29,38 @@ const NomDomaine NOMS[] = {
     {"reunion", 81}, {"1gfs", 111},    {"1gb", 112},    {"1a", 113},
 };
 
+bool bControle(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
 bool bImprimable(const char* t)
 {
     for (; *t; ++t)
-        if (static_cast<unsigned char>(*t) < 0x20 || *t == 0x7F)
+        if (bControle(*t))
             return false;
     return true;
 }
+
+// The finest and coarsest meshes of `modele`, or of the whole catalogue.
+void vBornesMailles(int modele, double& fine, double& grosse)
+{
+    fine = HUGE_VAL;
+    grosse = 0;
+    auto prendre = [&](const TYPEDEF_MODELE& m) {
+        for (float v : m.mailles)
+            if (v > 0)
+                fine = std::min(fine, double(v)), grosse = std::max(grosse, double(v));
+    };
+    if (const TYPEDEF_MODELE* m = pDernierModele(modele))
+        prendre(*m);
+    if (grosse == 0)
+        for (const TYPEDEF_MODELE* m = MODELES + 1; m->libelleCourt; ++m)
+            prendre(*m);
+}
+
+// Meshes are single precision in the catalogue.
+const double TOLERANCE_MAILLE = 1e-6;
 
 }  // namespace
 
@@ -52,6 +81,14 @@ bool bTexteMailleValide(const char* texte, double& maille)
     return true;
 }
 
+bool bMailleDuModele(double maille, int modele)
+{
+    double fine = 0, grosse = 0;
+    vBornesMailles(modele, fine, grosse);
+    return bMailleValide(maille) && maille >= fine - TOLERANCE_MAILLE &&
+           maille <= grosse + TOLERANCE_MAILLE;
+}
+
 bool bZoneValide(double nord, double sud, double ouest, double est)
 {
     for (double lat : {nord, sud})
@@ -68,6 +105,11 @@ bool bVitesseValide(double vitesse)
     return std::isfinite(vitesse) && vitesse >= 0 && vitesse <= 100;
 }
 
+bool bCapValide(int cap)
+{
+    return cap >= 0 && cap <= 360;
+}
+
 bool bLigneCapValide(const std::string& ligne, int& cap, double& vitesse)
 {
     if (ligne == "V") {
@@ -75,10 +117,22 @@ bool bLigneCapValide(const std::string& ligne, int& cap, double& vitesse)
         vitesse = 0;
         return true;
     }
-    int c = 0, fin = -1;
-    double v = 0;
-    if (std::sscanf(ligne.c_str(), "V %d %lf %n", &c, &v, &fin) != 2 || fin < 0 ||
-        size_t(fin) != ligne.size() || !bVitesseValide(v))
+    // Read by hand: a course of more digits than an int holds is refused,
+    // not wrapped.
+    if (ligne.compare(0, 2, "V ") != 0)
+        return false;
+    const char* p = ligne.c_str() + 2;
+    const size_t chiffres = std::strspn(p, "0123456789");
+    if (chiffres == 0 || chiffres > 3 || p[chiffres] != ' ')
+        return false;
+    const int c = std::atoi(p);
+    char* fin = nullptr;
+    const double v = std::strtod(p + chiffres, &fin);
+    if (fin == p + chiffres || !bVitesseValide(v) || !bCapValide(c))
+        return false;
+    while (*fin == ' ')
+        ++fin;
+    if (*fin)
         return false;
     cap = c;
     vitesse = v;
@@ -114,4 +168,46 @@ bool bDomaineValide(const char* nom, int& id)
 bool bAutomatisationValide(const char* texte)
 {
     return texte && *texte && std::strlen(texte) <= TEXTE_LIGNE_MAX && bImprimable(texte);
+}
+
+bool bMotImprimable(const std::string& mot)
+{
+    return std::none_of(mot.begin(), mot.end(), bControle);
+}
+
+bool bHeureValide(const std::string& mot, int maximum)
+{
+    // As "%d" writes it: no sign, no leading zero.
+    if (mot.empty() || mot.size() > 3 || (mot[0] == '0' && mot.size() > 1) ||
+        mot.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    return std::atoi(mot.c_str()) <= maximum;
+}
+
+bool bParametreDuModele(const std::string& cle, int modele)
+{
+    const TYPEDEF_MODELE* m = pDernierModele(modele);
+    bool liste = false;
+    for (const TYPEDEF_PARAMETRE& p : ST_PARAMETRES) {
+        if (!p.cle || cle != p.cle)
+            continue;
+        if (!m || !m->parametres[0])
+            return true;
+        for (const char* libelle : m->parametres) {
+            if (!libelle)
+                break;
+            liste = liste || (p.libelle && std::strcmp(libelle, p.libelle) == 0);
+        }
+    }
+    return liste;
+}
+
+double dPrixValeurs(long long valeurs, bool forfait)
+{
+    // 0.00048 euro is 48 / 100000: in cents, 48 / 1000 a value; in
+    // hundredths of a cent, 48 / 10. Whole numbers cut exactly where the
+    // product in floating point fell a hair short.
+    if (valeurs <= 0)
+        return 0;
+    return forfait ? double(valeurs * 48 / 10) / 10000 : double(valeurs * 48 / 1000) / 100;
 }

@@ -14,11 +14,17 @@ extern const char* const TAG_REQUETE;
 bool bMailleValide(double maille);
 // A mesh text: at most 13 characters, all of them one such number.
 bool bTexteMailleValide(const char* texte, double& maille);
+// A mesh between the finest and the coarsest mesh the catalogue offers for
+// `modele` (for a model it does not list, those of the whole catalogue).
+bool bMailleDuModele(double maille, int modele);
 // Zone bounds: finite, |latitude| <= 90, |longitude| <= 540.
 bool bZoneValide(double nord, double sud, double ouest, double est);
 // A moving-zone speed: finite, 0 to 100 knots.
 bool bVitesseValide(double vitesse);
-// A whole course line "V <course> <speed>", or the bare "V".
+// A course: 0 to 360 degrees.
+bool bCapValide(int cap);
+// A whole course line "V <course> <speed>", or the bare "V"; the course
+// a whole number of degrees, 0 to 360.
 bool bLigneCapValide(const std::string& ligne, int& cap, double& vitesse);
 // "C", "C gzip" or "C bzip2".
 bool bLigneCompressionValide(const std::string& ligne);
@@ -29,5 +35,22 @@ bool bLigneTerreValide(const std::string& ligne);
 bool bDomaineValide(const char* nom, int& id);
 // An automation text: 1 to 13 printable characters.
 bool bAutomatisationValide(const char* texte);
+
+// The price in euros of `valeurs` values at 0.00048 euro each, cut to the
+// cent (to the hundredth of a cent for a package), counted exactly.
+double dPrixValeurs(long long valeurs, bool forfait);
+
+// ---- The words of a saved request's lists.
+// No control byte (a NUL would cut the request text short).
+bool bMotImprimable(const std::string& mot);
+// The longest forecast time the models' runs offer, and the latest
+// validity (that time after the day's last run).
+constexpr int ECHEANCE_MAX = 240;
+constexpr int VALIDITE_MAX = ECHEANCE_MAX + 18;
+// A forecast time or validity as "%d" writes it, 0 to `maximum` hours.
+bool bHeureValide(const std::string& mot, int maximum);
+// A parameter key that `modele` offers (any key of the parameter table for
+// a model the catalogue does not list or lists without parameters).
+bool bParametreDuModele(const std::string& cle, int modele);
 
 #endif

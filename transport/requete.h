@@ -152,6 +152,8 @@ public:
 
 private:
     void vDeriverZone();
+    bool bAccrocher(double m, double& north, double& south, double& west,
+                    double& east) const;
     void vPoserLigne(std::string& ligne, char lettre, const char* valeur,
                      bool (*valide)(const std::string&), const char* refus);
     bool bAjouterTemps(ListeCodes& liste, const char* texte, const char* quoi);
@@ -172,6 +174,8 @@ private:
 
     // The zone a saved request gave, applied again once its mesh is read.
     bool zoneLue = false;
+    // A saved request is being read: the cost waits for its end.
+    bool lecture = false;
     double zoneFichier[4] = {};
 };
 

@@ -25,7 +25,6 @@ namespace {
 const long long OCTETS_FIXES = 83;
 // The largest answer the service sends.
 const long long OCTETS_MAX = 1500000;
-const double PRIX_VALEUR = 0.00048;  // euros
 
 struct Genre {
     int composantes;
@@ -173,8 +172,7 @@ void requete::vTerre(long long points, long long& size, double& cost)
             valeurs += g.composantes * n;
         }
     }
-    const double echelle = forfaitActif ? 10000 : 100;
-    cost = std::trunc(double(valeurs) * PRIX_VALEUR * echelle) / echelle;
+    cost = dPrixValeurs(valeurs, forfaitActif != 0);
 }
 
 // The sea points of the zone `avance` hours ahead: its centre moved along

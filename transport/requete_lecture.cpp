@@ -22,15 +22,41 @@ std::string valeur(const std::string& ligne, size_t debut)
     return ligne.size() > debut ? ligne.substr(debut) : std::string();
 }
 
-// The blank-separated words from `debut` on, at most 128 of them.
-void vMots(ListeCodes& liste, const std::string& ligne, size_t debut)
+// What a list's word must be to be kept.
+using Accepte = bool (*)(const std::string& mot, int modele);
+
+bool bEcheance(const std::string& mot, int)
+{
+    return bHeureValide(mot, ECHEANCE_MAX);
+}
+
+bool bValidite(const std::string& mot, int)
+{
+    return bHeureValide(mot, VALIDITE_MAX);
+}
+
+// The blank-separated words from `debut` on, at most 128 of them: only
+// what the page itself could have put there, once. Each word dropped is
+// logged.
+void vMots(ListeCodes& liste, const std::string& ligne, size_t debut, Accepte accepte,
+           int modele)
 {
     liste.vVider();
     std::istringstream mots(valeur(ligne, debut));
     std::string mot;
-    for (int n = 0; n < ListeCodes::TAILLE && std::getline(mots, mot, ' ');)
-        if (!mot.empty() && liste.bAjouter(mot))
+    for (int n = 0; n < ListeCodes::TAILLE && std::getline(mots, mot, ' ');) {
+        if (mot.empty())
+            continue;
+        if (!bMotImprimable(mot))
+            vJournal(TAG_REQUETE, "mot refuse (octet de controle) dans: %.20s\n",
+                     ligne.c_str());
+        else if (!accepte(mot, modele))
+            vJournal(TAG_REQUETE, "mot refuse: %.20s\n", mot.c_str());
+        else if (liste.bContient(mot))
+            vJournal(TAG_REQUETE, "mot en double: %.20s\n", mot.c_str());
+        else if (liste.bAjouter(mot))
             ++n;
+    }
 }
 
 }  // namespace
@@ -52,9 +78,9 @@ int requete::readligne(FILE* file)
         }
         if (!lu)
             return 0;
-        // Up to two line-end characters in all: the line feed and the
-        // carriage returns before it.
-        for (int n = c == '\n'; n < 2 && !ligne.empty() && ligne.back() == '\r'; ++n)
+        // The line end whole: the line feed and every carriage return
+        // before it.
+        while (!ligne.empty() && ligne.back() == '\r')
             ligne.pop_back();
         if (!trop && ligne.size() <= LIGNE_MAX)
             return 1;
@@ -95,6 +121,9 @@ void requete::vLireGrib(FILE* f)
     ligneCompression = "C";
     vEcrire(0);
     zoneLue = false;
+    // Each line renders the text; the cost, whose work grows with the
+    // zone and the times, waits for the last.
+    lecture = true;
     while (readligne(f))
         vLireLigneGrib();
     // The zone was snapped with the domain's default mesh before the
@@ -104,6 +133,7 @@ void requete::vLireGrib(FILE* f)
         double n = zoneFichier[0], s = zoneFichier[1], w = zoneFichier[2], e = zoneFichier[3];
         vZone(n, s, w, e);
     }
+    lecture = false;
     vEcrire(0);
 }
 
@@ -179,12 +209,12 @@ void requete::vLireLigneChoix()
         else
             vJournal(TAG_REQUETE, "terremer refuse: %.40s\n", t.c_str());
     } else if (a("parametres ")) {
-        vMots(parametres, l, 11);
+        vMots(parametres, l, 11, bParametreDuModele, modele);
     } else if (a("echeances ")) {
-        vMots(echeances, l, 10);
+        vMots(echeances, l, 10, bEcheance, modele);
         modeValidites = 0;
     } else if (a("validites ")) {
-        vMots(validites, l, 10);
+        vMots(validites, l, 10, bValidite, modele);
         modeValidites = 1;
     }
 }

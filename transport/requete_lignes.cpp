@@ -69,8 +69,8 @@ int requete::iGetCompression() const
 
 void requete::vSetCapVitesse(int course, double speed)
 {
-    if (!bVitesseValide(speed)) {
-        vJournal(TAG_REQUETE, "vitesse refusee: %g\n", speed);
+    if (!bVitesseValide(speed) || !bCapValide(course)) {
+        vJournal(TAG_REQUETE, "cap ou vitesse refuse: %d %g\n", course, speed);
         return;
     }
     ligneCapVitesse = ligneCap(course, speed);

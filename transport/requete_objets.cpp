@@ -2,8 +2,8 @@
 // the codes the catalogue gives its number, a code is held in 47
 // characters, and the 128 slots bound the list. A code that finds no slot
 // is dropped, but never silently: it is logged and counted, so that the
-// page can tell the user, and the volume keeps the count the service
-// would make of the press.
+// page can tell the user; a press still counts its volume as the service
+// would, a code of a saved list only when it is kept.
 #include "transport/requete.h"
 
 #include "catalogue/objets_produits.h"
@@ -24,8 +24,7 @@ bool requete::bAjouterObjet(const char* code)
     if (objets.bAjouter(c))
         return true;
     ++objetsPerdus;
-    vJournal(TAG_REQUETE, "plus de %d objets, code non demande: %s\n", ListeCodes::TAILLE,
-             c.c_str());
+    vJournal(TAG_REQUETE, "code ignore, plus de %d: %.47s\n", ListeCodes::TAILLE, c.c_str());
     return false;
 }
 
@@ -42,11 +41,19 @@ void requete::vSetObjet(Fl_Button* button)
     vEcrire(0);
 }
 
+// A code of a saved list: only a code kept counts in the volume, and a
+// code with a control byte, which would cut the request text, is refused.
 void requete::vSetObjet(const char* code)
 {
-    if (!code || !*code)
+    const std::string c = std::string(code ? code : "").substr(0, CODE_OBJET_MAX);
+    if (c.empty())
         return;
-    bAjouterObjet(code);
+    if (!bMotImprimable(c)) {
+        vJournal(TAG_REQUETE, "code refuse (octet de controle)\n");
+        return;
+    }
+    if (!bAjouterObjet(c.c_str()))
+        return;
     volumeBulletins += 5;
     vEcrire(0);
 }

@@ -62,6 +62,6 @@ void requete::vEcrire(int mode)
     const std::string t = mode == 1 ? "" : mode == 2 ? "@mto@reqt@sys@infos" : texteRequete();
     if (tampon)
         tampon->text(t.c_str());
-    if (mode != 1 && mode != 2 && ligneAutomatisation != "A 0")
+    if (mode != 1 && mode != 2 && ligneAutomatisation != "A 0" && !lecture)
         vCout();
 }

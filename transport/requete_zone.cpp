@@ -65,28 +65,42 @@ void requete::vSetZone(const char* line)
     iSetZone(n, s, w, e);
 }
 
-void requete::vZone(double& north, double& south, double& west, double& east)
+// The zone snapped to the model's grid at mesh `m`; false, the bounds
+// unchanged, when the snapped zone would leave the globe.
+bool requete::bAccrocher(double m, double& north, double& south, double& west,
+                         double& east) const
 {
-    if (!bZoneValide(north, south, west, east)) {
-        vJournal(TAG_REQUETE, "zone refusee: %g %g %g %g\n", north, south, west, east);
-        return;
-    }
+    if (!bZoneValide(north, south, west, east))
+        return false;
     const TYPEDEF_MODELE* r = pDernierModele(modele);
     if (!r)
         r = &MODELES[0];
-    const double m = maille;
     const double ancreLat = r->nord;
     const double ancreLon = m * std::rint(double(r->est) / m);
     double k = std::rint((north - south) / m);
-    north = dAccroche(ancreLat, north, m);
-    south = north - k * m;
-    if (south == north)
-        south = north - m;
+    double n = dAccroche(ancreLat, north, m);
+    double s = n - k * m;
+    if (s == n)
+        s = n - m;
     k = std::rint((east - west) / m);
-    east = dAccroche(ancreLon, east, m);
-    west = east - k * m;
-    if (west == east)
-        east = east + m;
+    double e = dAccroche(ancreLon, east, m);
+    double w = e - k * m;
+    if (w == e)
+        e = e + m;
+    if (!bZoneValide(n, s, w, e))
+        return false;
+    north = n, south = s, west = w, east = e;
+    return true;
+}
+
+void requete::vZone(double& north, double& south, double& west, double& east)
+{
+    double n = north, s = south, w = west, e = east;
+    if (!bAccrocher(maille, n, s, w, e)) {
+        vJournal(TAG_REQUETE, "zone refusee: %g %g %g %g\n", north, south, west, east);
+        return;
+    }
+    north = n, south = s, west = w, east = e;
     iSetZone(north, south, west, east);
 }
 
@@ -112,8 +126,13 @@ void requete::vSetMaille(double mesh)
 
 void requete::vSetMaille(const char* text)
 {
+    // Checked whole before anything changes: a mesh the model does not
+    // offer, or one the zone cannot be snapped to, leaves the request as
+    // it was.
     double m = 0;
-    if (!bTexteMailleValide(text, m)) {
+    double n = nord, s = sud, w = ouest, e = est;
+    if (!bTexteMailleValide(text, m) || !bMailleDuModele(m, modele) ||
+        !bAccrocher(m, n, s, w, e)) {
         vJournal(TAG_REQUETE, "maille refusee: %.40s\n", text ? text : "(null)");
         return;
     }
@@ -121,8 +140,7 @@ void requete::vSetMaille(const char* text)
     maille = m;
     if (ligneDomaine == "D monde" || ligneDomaine == "D mondehr")
         ligneDomaine = m == 0.125 ? "D mondehr" : "D monde";
-    double n = nord, s = sud, w = ouest, e = est;
-    vZone(n, s, w, e);
+    iSetZone(n, s, w, e);
     vEcrire(0);
 }
 

@@ -8,6 +8,7 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_RGB_Image.H>
+#include <FL/fl_draw.H>
 
 Fl_RGB_Image** const classGroupeDateHeureimages1[10] = {
     &skin1_image_heure_00, &skin1_image_heure_01, &skin1_image_heure_02, &skin1_image_heure_03,
@@ -28,7 +29,40 @@ Fl_Box* pBoite(int x, int y, int w, int h, int fonte, int taille, Fl_Color coule
     return b;
 }
 
+// A date line kept to its box: some languages' day names do not fit at
+// the clock's size, and the line then shrinks.
+class LigneDate : public Fl_Box {
+public:
+    LigneDate(int x, int y, int w, int h) : Fl_Box(x, y, w, h) {}
+    void draw() override
+    {
+        labelsize(iTailleDate(label(), labelfont(), w()));
+        Fl_Box::draw();
+    }
+};
+
+Fl_Box* pDate(int x, int y, Fl_Color couleur, Fl_Align alignement)
+{
+    Fl_Box* b = new LigneDate(x, y, LARGEUR_DATE, 16);
+    b->labelfont(DRU_FONT_BOLD);
+    b->labelsize(TAILLE_DATE);
+    b->labelcolor(couleur);
+    b->align(alignement | FL_ALIGN_INSIDE);
+    return b;
+}
+
 }  // namespace
+
+int iTailleDate(const char* texte, int fonte, int largeur)
+{
+    int taille = TAILLE_DATE;
+    for (; texte && taille > TAILLE_DATE_MIN; --taille) {
+        fl_font(fonte, taille);
+        if (fl_width(texte) <= largeur)
+            break;
+    }
+    return taille;
+}
 
 classGroupeDateHeure::classGroupeDateHeure(int v, int x, int y, int w, int h, const char* label)
     : Fl_Group(x, y, w, h, label), chiffres(classGroupeDateHeureimages1), cadran(nullptr),
@@ -50,12 +84,13 @@ void classGroupeDateHeure::skins()
     const int utc[4] = {44, 55, 76, 88}, locale[4] = {128, 140, 158, 170};
     vHorloge(horloges[0], utc, 69);
     vHorloge(horloges[1], locale, 152);
-    horloges[0].date = pBoite(x() + 30, y() + 50, 80, 16, DRU_FONT_BOLD, 12,
-                              COLOR_BOUTONS_MOYEN, FL_ALIGN_RIGHT);
+    // Each date line has its half of the face, right of the UTC clock's
+    // left edge and left of the local clock's right edge.
+    horloges[0].date = pDate(x() + 19, y() + 50, COLOR_BOUTONS_MOYEN, FL_ALIGN_RIGHT);
     horloges[0].legende = pBoite(x() + 30, y() + 10, 80, 11, DRU_FONT, 9, COLOR_BOUTONS_MOYEN,
                                  FL_ALIGN_CENTER);
-    horloges[1].date = pBoite(x() + 120, y() + 50, 60, 16, DRU_FONT_BOLD, 12,
-                              COLOR_WHITE_GTK_TITRE, FL_ALIGN_LEFT);
+    horloges[1].date = pDate(x() + 211 - LARGEUR_DATE, y() + 50, COLOR_WHITE_GTK_TITRE,
+                             FL_ALIGN_LEFT);
     horloges[1].legende = pBoite(x() + 115, y() + 10, 80, 11, DRU_FONT, 9,
                                  COLOR_WHITE_GTK_TITRE, FL_ALIGN_CENTER);
     setLangage();

@@ -9,6 +9,7 @@
 #include <FL/Fl_File_Browser.H>
 #include <FL/filename.H>
 #include <memory>
+#include <string>
 
 class Fl_Box;
 class Fl_Button;
@@ -150,7 +151,7 @@ private:
     void* data_;
     char directory_[FL_PATH_MAX];
     char pattern_[FL_PATH_MAX];
-    char preview_text_[2048];
+    std::string preview_text_;  // what the preview box shows of a text
     int type_;
     int livraison_;
     Fl_Image* apercu_;  // the scaled picture in the preview box, owned

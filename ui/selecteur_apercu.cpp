@@ -4,6 +4,7 @@
 
 #include "gribdata/ouverture_ordinaire.h"
 #include "ui/image_controlee.h"
+#include "ui/texte_apercu.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -14,7 +15,6 @@
 #include <FL/Fl_Tile.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 
@@ -85,19 +85,15 @@ void DRU_Fl_File_Chooser::vMajApercu()
 
 void DRU_Fl_File_Chooser::vApercuTexte(const char* chemin)
 {
+    char octets[2048];
     size_t n = 0;
     bool refuse = false;
     if (FILE* f = pfOuvrirFichierOrdinaire(chemin, "rb", refuse)) {
-        n = std::fread(preview_text_, 1, sizeof preview_text_ - 1, f);
+        n = std::fread(octets, 1, sizeof octets, f);
         std::fclose(f);
     }
-    preview_text_[n] = 0;
-    const bool texte = n > 0 && std::all_of(preview_text_, preview_text_ + n, [](char c) {
-                           const unsigned char o = static_cast<unsigned char>(c);
-                           return std::isprint(o) || std::isspace(o);
-                       });
-    if (texte) {
-        previewBox->label(preview_text_);
+    if (bTexteApercu(octets, n, preview_text_)) {
+        previewBox->label(preview_text_.c_str());
         previewBox->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
         previewBox->labelfont(FL_COURIER);
         previewBox->labelsize(std::min(14, std::max(6, previewBox->h() / 20)));

@@ -134,6 +134,31 @@ TEST(Encodeur, BitMapOnlyForAbsentPointsPaddedTo16Bits)
     EXPECT_TRUE(std::isnan(valeur(g, 4)) && valeur(g, 5) == 6);
 }
 
+// Absent points always go to a bit map: a constant field's come back
+// absent, and the largest value, whose code is all ones, comes back
+// present even to a decoder that reads all ones as absent.
+TEST(Encodeur, AbsentPointsAlwaysInTheBitMap)
+{
+    std::vector<float> constant = {5, A, 5, 5, A, 5};
+    std::vector<float> plein = {0, A, 15, 7, 15, 3};
+    for (auto* v : {&constant, &plein}) {
+        CLASS_GRIB_PUT e;
+        remplir(e, *v, v == &constant ? 0 : 4);
+        const std::string m = encoder(e);
+        ASSERT_FALSE(m.empty());
+        EXPECT_EQ(m[15] & 0x40, 0x40);
+        CLASS_GRIB_GET g;
+        g.ui_code_absent = 1;
+        ASSERT_EQ(decoder(g, m), 0);
+        for (size_t k = 0; k < v->size(); ++k) {
+            if ((*v)[k] == A)
+                EXPECT_TRUE(std::isnan(valeur(g, k))) << k;
+            else
+                EXPECT_NEAR(valeur(g, k), (*v)[k], 0.5) << k;
+        }
+    }
+}
+
 TEST(Encodeur, CodesStayWithinTheirWidth)
 {
     // x = 31.9375 / 511 gives E = -3: the maximum's code rounds to 256.

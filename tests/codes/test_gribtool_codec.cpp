@@ -60,3 +60,31 @@ TEST(Gribtool, DecodeRefusesAGridWithoutPoints)
     EXPECT_NE(sortieBrute(commandeDecode + " 1 2>&1 >/dev/null").find("gribtool: message 1 refused"),
               std::string::npos);
 }
+
+// Values stored column by column (scanning bit 0x20): point k of the
+// column-major file is the point eccodes lists at row k % Nj, column
+// k / Nj of the same grid stored row by row (eccodes 2.28 lists a polar
+// stereographic grid's points row by row whatever that bit says).
+TEST(Gribtool, DecodeFollowsTheScanningMode)
+{
+    DossierTemporaire dossier;
+    for (const char* f : {"codec.grb", "stereo.grb"}) {
+        const std::string j = dossier / (std::string("j_") + f);
+        ASSERT_TRUE(commande("grib_set -w count=1 -s jPointsAreConsecutive=1 " + sh(GRIB1 + f) +
+                             " " + sh(j)));
+        const auto obtenu = rangees(gribtool("decode " + sh(j) + " 1"));
+        const auto lignes = rangees(sortieBrute("grib_get_data -w count=1 -m missing " + sh(GRIB1 + f)));
+        const auto taille = rangees(sortieBrute("grib_get -p Ni,Nj " + sh(j)));
+        ASSERT_EQ(taille.size(), 1u);
+        const size_t ni = size_t(taille[0][0]), nj = size_t(taille[0][1]);
+        ASSERT_EQ(obtenu.size(), ni * nj) << f;
+        ASSERT_EQ(lignes.size(), ni * nj) << f;
+        int ecarts = 0;
+        for (size_t k = 0; k < obtenu.size(); ++k) {
+            const auto& attendu = lignes[(k % nj) * ni + k / nj];
+            ecarts += std::fabs(obtenu[k][0] - attendu[0]) > 1e-3 ||
+                      std::fabs(std::remainder(obtenu[k][1] - attendu[1], 360)) > 1e-3;
+        }
+        EXPECT_EQ(ecarts, 0) << f;
+    }
+}

@@ -3,6 +3,8 @@
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/globales.h"
+#include "gribdata/modeles.h"
+#include "tests/outils/outils_test.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -95,6 +97,26 @@ TEST(GribSet, RefusesWhatTheServiceDoesNotSend)
         m.process = p;
         EXPECT_EQ(code(m), 0) << p;
     }
+}
+
+// Every model the catalogue offers (43, 84 and 85 among them) is drawn;
+// eccodes reads the same centre and process in each message.
+TEST(GribSet, EveryModelOfTheCatalogueIsDecoded)
+{
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::string fichier, attendu;
+    for (const TYPEDEF_MODELE* m = MODELES + 1; m->libelleCourt; ++m) {
+        MessageTest t;
+        t.process = m->code;
+        EXPECT_EQ(code(t), 0) << m->code;
+        fichier += t.octets();
+        attendu += "85 " + std::to_string(m->code) + "\n";
+    }
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes absent";
+    ecrireFichier("modeles.grb", fichier);
+    EXPECT_EQ(sortie("grib_get -p centre:l,generatingProcessIdentifier modeles.grb"), attendu);
 }
 
 TEST(GribSet, ReadsTheLevelAndForecastRangeItsOwnWay)

@@ -6,6 +6,7 @@
 #include "codes/navigation.h"
 #include "gribdata/fichier_grib.h"
 #include "gribdata/interpolation.h"
+#include "tests/codes/constructeur_grib.h"
 #include "tests/outils/outils_test.h"
 
 #include <chrono>
@@ -166,6 +167,103 @@ TEST(Interpolation, IntervalsLeftAsTheyAre)
     }
 }
 
+// Totals from the run (indicator 4) between 0-6 h and 0-12 h: each hour
+// between is a total from the run too, as eccodes reads the ranges.
+TEST(Interpolation, TotalsKeepTheirStart)
+{
+    auto total = [](unsigned p2, float v) {
+        std::string m = message(61, 0, std::vector<float>(9, v));
+        m[8 + 19] = char(p2);  // P2
+        m[8 + 20] = 4;         // time-range indicator: accumulation
+        return m;
+    };
+    const Resultat r = lancer("f.grb", total(6, 3) + total(12, 9));
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    ASSERT_EQ(r.champs.size(), 7u);
+    for (unsigned k = 0; k < 7; ++k) {
+        EXPECT_EQ(r.champs[k].p1, 0u) << k;
+        EXPECT_EQ(r.champs[k].p2, 6 + k) << k;
+        EXPECT_EQ(r.champs[k].indicateur, 4u) << k;
+    }
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes absent";
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::filesystem::create_directory("lockdir");
+    ecrireFichier("f.grb", total(6, 3) + total(12, 9));
+    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "%s", "f.grb");
+    GRIB_INTERPOLATION_START = 1;
+    {
+        JournalTemporaire journal("journal.txt");
+        gintertime(nullptr);
+    }
+    EXPECT_EQ(sortie("grib_get -p stepRange lockdir/interf.grb"),
+              "0-6\n0-7\n0-8\n0-9\n0-10\n0-11\n0-12\n");
+}
+
+// A second-order field whose groups are wider than its first-order values:
+// re-encoded and interpolated at its own step (1), not at the first-order
+// width of 2 bits.
+TEST(Interpolation, SecondOrderKeepsItsPrecision)
+{
+    MessageGrib so{1, 3, 2, {}, 0,
+                   s4SecondOrdre(2, {0, 1}, {16, 11}, {{40040, 18, 63}, {5, 900, 3}})};
+    std::string a = so.octets(), b = a;
+    b[8 + 18] = 9;  // P1 9 after 6
+    const Resultat r = lancer("f.grb", a + b);
+    ASSERT_EQ(r.etat, 0) << r.journal;
+    ASSERT_EQ(r.champs.size(), 4u);
+    for (const Champ& c : r.champs)
+        EXPECT_EQ(c.valeurs, (std::vector<float>{40140, 118, 163, 106, 1001, 104})) << c.p1;
+}
+
+// Two constant fields of 36 million points each (84 octets, made by
+// eccodes): the hours between are constant fields too, made without
+// expanding a single point, as eccodes reads them.
+TEST(Interpolation, ConstantFieldsStayConstant)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes absent";
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::string fichier;
+    for (auto [p1, v] : {std::pair{0, "5"}, {3, "11"}}) {
+        std::string filtre = "set centre=85; set Ni=4; set Nj=2; set P1=" + std::to_string(p1) +
+                             "; set latitudeOfFirstGridPointInDegrees=50;"
+                             " set latitudeOfLastGridPointInDegrees=49;"
+                             " set longitudeOfLastGridPointInDegrees=3;"
+                             " set iDirectionIncrementInDegrees=1;"
+                             " set jDirectionIncrementInDegrees=1; set values={";
+        for (int k = 0; k < 8; ++k)
+            filtre += std::string(k ? "," : "") + v;
+        ecrireFichier("c.filter", filtre + "}; write;");
+        ASSERT_TRUE(commande("grib_filter -o c.grb c.filter /usr/share/eccodes/samples/GRIB1.tmpl"));
+        ASSERT_TRUE(commande("grib_set -s Ni=6000,Nj=6000,latitudeOfLastGridPointInDegrees=-10,"
+                             "longitudeOfLastGridPointInDegrees=59.99,"
+                             "iDirectionIncrementInDegrees=0.01,jDirectionIncrementInDegrees=0.01 "
+                             "c.grb c6000.grb"));
+        fichier += lireFichier("c6000.grb");
+    }
+    std::filesystem::create_directory("lockdir");
+    ecrireFichier("f.grb", fichier);
+    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "%s", "f.grb");
+    GRIB_INTERPOLATION_START = 1;
+    std::string journal;
+    {
+        JournalTemporaire j("journal.txt");
+        gintertime(nullptr);
+        journal = j.contenu();
+    }
+    ASSERT_EQ(GRIB_INTERPOLATION_START, 0) << journal;
+    EXPECT_EQ(sortie("grib_get -p P1,referenceValue,bitsPerValue,numberOfPoints,totalLength "
+                     "lockdir/interf.grb"),
+              "0 5 0 36000000 84\n1 7 0 36000000 84\n2 9 0 36000000 84\n3 11 0 36000000 84\n");
+
+    // gribtool repack writes them as they stand.
+    ASSERT_TRUE(commande(std::string(GRIBTOOL) + " repack f.grb r.grb >/dev/null"));
+    EXPECT_EQ(lireFichier("r.grb"), fichier);
+}
+
 TEST(Interpolation, RangesBeyondOneOctet)
 {
     CLASS_GRIB_PUT e;
@@ -179,6 +277,30 @@ TEST(Interpolation, RangesBeyondOneOctet)
     EXPECT_EQ(iGribSetEcheance(5, e), 0);
     EXPECT_EQ(std::vector<unsigned>({e.ui_stg_indicateur, e.ui_stg_p1, e.ui_stg_p2}),
               std::vector<unsigned>({10, 0, 5}));
+}
+
+// An hour of 122 or a month of 101 is no date: the encoder refuses the
+// record instead of writing the next day at 22 h or January of the next
+// year, and the worker copies the message as it stands.
+TEST(Interpolation, DatesOutOfRangeAreCopiedAsTheyAre)
+{
+    const std::vector<float> v(9, 1);
+    for (auto [octet, valeur] : {std::pair{15, 122}, {13, 101}, {14, 0}, {12, 200}}) {
+        std::string m = message(11, 0, v);
+        m[size_t(8 + octet)] = char(valeur);
+        std::vector<unsigned char> octets(m.begin(), m.end());
+        CLASS_GRIB_GET g;
+        g.vMessage(octets.data(), unsigned(octets.size()));
+        ASSERT_EQ(g.iGet(0), 0) << octet;
+        CLASS_GRIB_PUT e;
+        e.vCopie(g);
+        EXPECT_EQ(e.cpucPut(), nullptr) << octet;
+
+        const Resultat r = lancer("f.grb", m);
+        EXPECT_EQ(r.etat, 0) << r.journal;
+        EXPECT_NE(r.journal.find("copie tel quel"), std::string::npos) << octet;
+        EXPECT_EQ(r.champs.size(), 1u);
+    }
 }
 
 TEST(Interpolation, FailuresLeaveNothing)

@@ -74,6 +74,27 @@ std::vector<char> lignesOracle(const std::string& texte, const isoplages& iso)
     return m;
 }
 
+// GMT's isobars of `champ` by tests/map/oracle/<script>.sh when GMT and
+// eccodes are here, else the committed <script>.txt.
+std::string oracleGmt(const std::string& script, const std::string& champ)
+{
+    const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
+    if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
+        EXPECT_TRUE(commande("sh " + sh(dossier + script + ".sh") + " " + champ + " gmt.txt"));
+        return lireFichier("gmt.txt");
+    }
+    return lireFichier(dossier + script + ".txt");
+}
+
+// The picture's isoline pixels (white at the isolines' alpha).
+std::vector<char> isolignesDe(const isoplages& iso)
+{
+    std::vector<char> m(iso.image.size() / 4);
+    for (size_t i = 0; i < m.size(); ++i)
+        m[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
+    return m;
+}
+
 TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
 {
     ChampEcrit c;
@@ -85,16 +106,9 @@ TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
     iso.opacite = 129, iso.isolignesActives = 1;
     ASSERT_TRUE(champ.calcul(vueCentree(0, 0, 180)));
 
-    const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
-    std::string oracle = lireFichier(dossier + "isobares.txt");
-    if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
-        ASSERT_TRUE(commande("sh " + sh(dossier + "isobares.sh") + " isobares.grb gmt.txt"));
-        oracle = lireFichier("gmt.txt");
-    }
+    const std::string oracle = oracleGmt("isobares", "isobares.grb");
     const std::vector<char> gmt = lignesOracle(oracle, iso);
-    std::vector<char> isolignes(gmt.size());
-    for (size_t i = 0; i < gmt.size(); ++i)
-        isolignes[i] = iso.image[4 * i + 3] == 128 && iso.image[4 * i] == 255;
+    const std::vector<char> isolignes = isolignesDe(iso);
     EXPECT_GE(partProche(isolignes, gmt, iso.colonnes, iso.lignes), 0.95);
     EXPECT_GE(partProche(gmt, isolignes, iso.colonnes, iso.lignes), 0.95);
 
@@ -108,6 +122,64 @@ TEST(IsolignesGmt, LesIsobaresSuiventCellesDeGmt)
     EXPECT_GE(croisees.size(), 3u);
     for (const auto& t : croisees)
         EXPECT_EQ(niveaux.count(std::lround(std::stod(t.texte) * 100)), 1u) << t.texte;
+}
+
+// A low over the Aleutians, centred on 180 degrees.
+double aleoutiennes(double lat, double lon)
+{
+    const double dx = std::remainder(lon - 180, 360.0), dy = lat - 50;
+    return 101300 - 3000 * std::exp(-(dx * dx + dy * dy) / 64) + 20 * (lat - 50);
+}
+
+// A half-degree world grid from 180 W ends at 179.5 E: its bands and
+// isolines go on to 180, where GMT's isobars over the seam cross.
+TEST(IsolignesGmt, LesIsobaresTraversent180Degres)
+{
+    ChampEcrit c;
+    c.valeur = aleoutiennes;
+    c.ni = 720, c.nj = 361, c.di = c.dj = 500;
+    ChampCharge champ(c, 0);
+    ecrireFichier("aleoutiennes.grb", champ.octets);
+    isoplages& iso = champ.iso;
+    iso.pressionPas = 50000, iso.pressionReference = 10150000;
+    iso.opacite = 129, iso.isolignesActives = 1;
+    // The copy of the field (the map draws each shifted by a turn) that
+    // holds the view's centre; its longitudes are then read from 180 W.
+    iso.vue = vueCentree(50, 178, 8);
+    const double centre = iso.vue.longitude(iso.vue.largeur / 2.0);
+    double decalage = 0;
+    for (double d : {-360.0, 0.0, 360.0}) {
+        double n, s, o, e;
+        iso.calcul(n, s, o, e, d);
+        if (!iso.image.empty() && o <= centre && centre <= e)
+            decalage = d;
+    }
+    double n, s, o, e;
+    iso.calcul(n, s, o, e, decalage);
+    ASSERT_FALSE(iso.image.empty());
+    iso.ouest -= decalage, iso.est -= decalage;
+    EXPECT_GE(iso.est, 180.0);
+    // Every row is coloured up to the column of 180 degrees.
+    const int x180 = int((180 - iso.ouest) * iso.colonnes / (iso.est - iso.ouest)) - 1;
+    int incolores = 0;
+    for (int y = 0; y < iso.lignes; ++y)
+        incolores += iso.image[4 * (size_t(y) * iso.colonnes + x180) + 3] == 0;
+    EXPECT_EQ(incolores, 0);
+
+    const std::vector<char> gmt = lignesOracle(oracleGmt("isobares_180", "aleoutiennes.grb"), iso);
+    const std::vector<char> isolignes = isolignesDe(iso);
+    // The strip between the grid's last column and 180 degrees alone.
+    const int x0 = int((179.5 - iso.ouest) * iso.colonnes / (iso.est - iso.ouest)) + 3;
+    std::vector<char> bandeGmt(gmt.size()), bandeIso(gmt.size());
+    for (int y = 0; y < iso.lignes; ++y)
+        for (int x = x0; x < x180 - 2; ++x) {
+            const size_t i = size_t(y) * iso.colonnes + x;
+            bandeGmt[i] = gmt[i], bandeIso[i] = isolignes[i];
+        }
+    EXPECT_GE(std::count(bandeGmt.begin(), bandeGmt.end(), 1), 4);
+    EXPECT_GE(partProche(bandeGmt, isolignes, iso.colonnes, iso.lignes), 0.95);
+    EXPECT_GE(partProche(bandeIso, gmt, iso.colonnes, iso.lignes), 0.95);
+    EXPECT_GE(partProche(gmt, isolignes, iso.colonnes, iso.lignes), 0.95);
 }
 
 }  // namespace

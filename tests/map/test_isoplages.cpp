@@ -71,6 +71,50 @@ TEST(Isoplages, DoublementEtLissage)
     EXPECT_EQ(std::pair(pic[4], pente[4]), std::pair(9, 1));  // kept; (5 + 9) / 9
 }
 
+// The smoothing point by point as its rule says (the window scanned whole
+// at each point, in place, row by row): the sliding sums give the same grid.
+void vLisserUnParUn(std::vector<int>& g, int m, int n, int r)
+{
+    for (int y = r; y < n - r; ++y)
+        for (int x = r; x < m - r; ++x) {
+            const int centre = g[size_t(y) * m + x];
+            if (centre == A)
+                continue;
+            int64_t somme = centre;
+            int compte = 0, dessous = 0, dessus = 0;
+            for (int j = y - r; j <= y + r; ++j)
+                for (int i = x - r; i <= x + r; ++i) {
+                    const int v = g[size_t(j) * m + i];
+                    if ((i == x && j == y) || v == A)
+                        continue;
+                    ++compte, somme += v, dessous += v < centre, dessus += v > centre;
+                }
+            if (dessous != compte && dessus != compte)
+                g[size_t(y) * m + x] = int(somme / (compte + 1));
+        }
+}
+
+TEST(Isoplages, LissageCommeLaRegle)
+{
+    unsigned graine = 7;
+    auto alea = [&graine] { return graine = graine * 1103515245u + 12345u, int(graine >> 8); };
+    for (int r = 1; r <= 4; ++r)
+        for (int essai = 0; essai < 6; ++essai) {
+            const int m = 9 + alea() % 40, n = 9 + alea() % 30;
+            std::vector<int> g(size_t(m) * n);
+            for (size_t k = 0; k < g.size(); ++k) {
+                const int x = int(k) % m, y = int(k) / m;
+                g[k] = alea() % 7 == 0 && essai % 2 ? A
+                       : essai < 4           ? 1000 * x - 700 * y + alea() % 500
+                                             : (alea() % 2000000) - 1000000;
+            }
+            std::vector<int> attendu = g;
+            vLisserUnParUn(attendu, m, n, r);
+            vLisserGrille(g, m, n, r);
+            EXPECT_EQ(g, attendu) << r << " " << essai;
+        }
+}
+
 TEST(Isoplages, Couleurs)
 {
     const std::tuple<int, int, isoplages::Formule, std::vector<int>> cas[] = {

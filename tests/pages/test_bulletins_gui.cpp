@@ -225,9 +225,10 @@ TEST_F(Bulletins, TooManyProductsAreToldOnce)
     EXPECT_EQ(page->requeteBulletins->objets.iNombre(), 128);
     EXPECT_EQ(page->requeteBulletins->objetsPerdus, 5);
     const std::string log = journal.contenu();
-    EXPECT_EQ(iOccurrences(log, "code non demande: "), 5) << log;
+    EXPECT_EQ(iOccurrences(log, "code ignore, plus de 128: "), 5) << log;
     for (const char* c : {"BMS_MARTINIQUE_COTES", "GUADELOUPE_COTES", "BMS_GUYANE_COTES"})
-        EXPECT_NE(log.find(std::string("code non demande: ") + c + "\n"), std::string::npos) << c;
+        EXPECT_NE(log.find(std::string("code ignore, plus de 128: ") + c + "\n"), std::string::npos)
+            << c;
     // Every press counted: 2 Metareas, 35 pictures, 94 bulletins.
     EXPECT_EQ(page->requeteBulletins->volumeBulletins, 2 * 5 + 35 * 30 + 94 * 5);
     // Without the pictures nothing is lost, and nothing is said.

@@ -27,6 +27,7 @@
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <array>
 #include <ctime>
@@ -130,6 +131,28 @@ TEST_F(Visualisateur, AFailedOpenKeepsTheFileShown)
         EXPECT_STREQ(b->label(), " ");
     EXPECT_EQ(page->boutonCadenas->value() + page->carte->verrou, 0);
     EXPECT_EQ(page->carte->champs || page->carte->gribListe || page->boutonFermer->active(), false);
+}
+
+// Drawn, then closed, then with its help pane moved twice: the accordion
+// stays where it was built, 18 px in from the scroll's left edge.
+TEST_F(Visualisateur, TheAccordionKeepsItsPlace)
+{
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    const int x = page->scrollVisualisateur->x() + 18;
+    EXPECT_EQ(page->packVisualisateur->x(), x);
+    ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+    vr::vBoutonVisualisateurFermerCallback(page->boutonFermer, page);
+    ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+    EXPECT_EQ(page->packVisualisateur->x(), x);
+    const int affiche = AFFICHE_AIDE;
+    AFFICHE_AIDE = 1;
+    for (int fois = 0; fois < 2; ++fois) {
+        page->vGroupVisualisateurArrange(41);
+        ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+        EXPECT_EQ(page->packVisualisateur->x(), x) << fois;
+    }
+    AFFICHE_AIDE = affiche;
 }
 
 // Texts open a text window and leave the page; an unknown kind opens

@@ -4,6 +4,7 @@
 #include "map/fdc.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
+#include "ui/boites_message.h"
 #include "transport/canaux.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -126,6 +127,30 @@ TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
     EXPECT_STREQ(volet->texteSujet, "43");
     EXPECT_STREQ(volet->vue->filename(), "loc/en/infos.htm");
     page->scrollVisualisateur = nullptr, page->packVisualisateur = nullptr, page->aideVisu = nullptr;
+
+    // A taller window stretches the empty box under the help buttons:
+    // "A propos..." keeps its height, a click above it opens nothing.
+    vBasculer(11);
+    classeBoutonImage* apropos = GUI->boutonsAide[51];
+    const int hautApropos = apropos->y();
+    GUI->size(GUI->w(), GUI->h() + 300);
+    EXPECT_EQ(apropos->h(), 20);
+    EXPECT_EQ(apropos->y(), hautApropos);
+    GUI->size(GUI->w(), GUI->h() - 300);
+
+    // A link no desktop program opens: a message with its address, logged.
+    int (*const ouvrir)(const char*) = gui::ouvrirUri;
+    gui::ouvrirUri = [](const char*) { return 0; };
+    std::string message;
+    harnais::vRepondreBoite([&message](Fl_Window* b) {
+        message = pTexteMessage()->label();
+        harnais::vFermer(b);
+    });
+    gui::htmlCallback(nullptr, "mailto:assistance@example.org");
+    EXPECT_NE(message.find("mailto:assistance@example.org"), std::string::npos) << message;
+    EXPECT_NE(lireFichier(dossier / "log.txt").find("ouvrir: mailto:assistance@example.org"),
+              std::string::npos);
+    gui::ouvrirUri = ouvrir;
 
     // A document that is not there: the toolkit's message, one log line.
     gui::load_aide(GUI->vueAide, "absente", nullptr);

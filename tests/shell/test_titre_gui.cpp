@@ -14,6 +14,7 @@
 #include "shell/titre.h"
 #include "transport/reponse.h"
 #include "transport/requete.h"
+#include "ui/boites_message.h"
 #include "ui/boutons.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
@@ -115,10 +116,17 @@ TEST_F(Titre, ZonesAndTypedPositionsActOnTheMapOfThePageInFront)
 
     for (const char* texte : {"45.5", "abc", "nan", "inf"}) {
         const double oy = carte->oy;
+        std::string alerte;
+        if (texte[0] != '4')
+            harnais::vRepondreBoite([&alerte](Fl_Window* b) {
+                alerte = pTexteMessage()->label();
+                harnais::vFermer(b);
+            });
         titre->entreeLatitude->value(texte);
         titre->entreeLatitude->do_callback();
         EXPECT_EQ(carte->centreLatitude, 45.5) << texte;
         EXPECT_EQ(carte->oy != oy, texte[0] == '4') << texte;
+        EXPECT_EQ(alerte.empty(), texte[0] == '4') << texte;
     }
     titre->entreeLongitude->value("-30");
     titre->entreeLongitude->do_callback();
@@ -126,6 +134,28 @@ TEST_F(Titre, ZonesAndTypedPositionsActOnTheMapOfThePageInFront)
     // The cursor read-out of the map lands in the bar's inputs.
     EXPECT_EQ(FDC_ENTREE_LATITUDE, titre->entreeLatitude);
     EXPECT_EQ(FDC_ENTREE_LONGITUDE, titre->entreeLongitude);
+
+    // What the read-out writes reads back, minutes and hemisphere kept;
+    // edited past the pole it is refused, the view kept.
+    char lu[FDC_TEXTE_POSITION];
+    fdc::DMS(0, -16.1219, lu);
+    titre->entreeLatitude->value(lu);
+    titre->entreeLatitude->do_callback();
+    EXPECT_NEAR(carte->centreLatitude, -16.1219, 1 / 3600.0);
+    fdc::DMS(1, -126.1219, lu);
+    titre->entreeLongitude->value(lu);
+    titre->entreeLongitude->do_callback();
+    EXPECT_NEAR(carte->centreLongitude, -126.1219, 1 / 3600.0);
+    const Vue avant = vue(carte);
+    std::string alerte;
+    harnais::vRepondreBoite([&alerte](Fl_Window* b) {
+        alerte = pTexteMessage()->label();
+        harnais::vFermer(b);
+    });
+    titre->entreeLatitude->value("126\u00b007'19\"S");
+    titre->entreeLatitude->do_callback();
+    EXPECT_EQ(vue(carte), avant);
+    EXPECT_NE(alerte.find("126"), std::string::npos) << alerte;
 }
 
 TEST_F(Titre, ZoomBaseMapAndMetareaButtons)

@@ -1,4 +1,4 @@
-// A GRIB request of model 43 composed as the request pages compose one:
+// A GRIB request of model 43 (or `modele`) composed as the request pages compose one:
 // mesh, parameters, forecast times (not validities), then the zone, which
 // renders the text with its volume and cost.
 #ifndef TESTS_TRANSPORT_COMPOSER_TEST_H
@@ -11,9 +11,9 @@
 
 inline void vComposerGrib(requete& grib, double n, double s, double w, double e,
                           const char* maille, const std::vector<const char*>& params,
-                          const std::vector<std::string>& temps)
+                          const std::vector<std::string>& temps, int modele = 43)
 {
-    grib.vSetDomaine(43);
+    grib.vSetDomaine(modele);
     grib.vSetMaille(maille);
     grib.vFreeParametre();
     for (const char* p : params)

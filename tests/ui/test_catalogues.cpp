@@ -3,6 +3,7 @@
 #include "ui/local.h"
 
 #include "gribdata/modeles.h"
+#include "gribdata/parametres.h"
 
 #include "tests/outils/outils_test.h"
 
@@ -97,6 +98,21 @@ TEST_F(Catalogues, TheOfferedModelsLabelsAreInEveryLanguage)
             l.get(m->libelleCourt);
             EXPECT_NE(l.courant, nullptr) << code << ": \"" << m->libelleCourt << "\" is missing";
         }
+    }
+}
+
+// The parameter line under the map shows the descriptions translated.
+TEST_F(Catalogues, TheParameterDescriptionsAreInEveryLanguage)
+{
+    for (const char* code : LANGUES) {
+        local l(code);
+        for (const TableParametres* t : {&ST_PARAMETRES, &ST_PARAMETRES2})
+            for (const TYPEDEF_PARAMETRE& p : *t) {
+                if (!p.description)
+                    continue;
+                l.get(p.description);
+                EXPECT_NE(l.courant, nullptr) << code << ": \"" << p.description << "\" is missing";
+            }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/fichier_texte.h"
 #include "ui/recherche_texte.h"
 #include "ui/styles_bulletin.h"
+#include "ui/texte_apercu.h"
 #include "ui/texte_bulletin.h"
 
 #include "tests/outils/outils_test.h"
@@ -87,6 +88,34 @@ TEST(Textes, EveryLatin1ByteAsIconvWritesIt)
     const auto iconv = sortie("iconv -f ISO-8859-1 -t UTF-8 " + sh(d / "latin1"));
     ASSERT_TRUE(iconv);
     EXPECT_TRUE(memesOctets(latin1VersUtf8(octets), *iconv));
+}
+
+// The chooser's preview of a text's first bytes: UTF-8 as it is (a letter
+// cut by the read left out), ISO 8859-1 turned into UTF-8, binary refused.
+TEST(Textes, ThePreviewShowsAccentedTexts)
+{
+    const struct {
+        std::string octets;
+        bool texte;
+        std::string attendu;
+    } cas[] = {
+        {"M\xC3\xA9t\xC3\xA9o \xC3\xA0 l'\xC3\xAEle\n", true, "M\xC3\xA9t\xC3\xA9o \xC3\xA0 l'\xC3\xAEle\n"},
+        {"Pr\xC3\xA9vision \xC3", true, "Pr\xC3\xA9vision "},  // cut in a letter
+        {"\xE2\x82\xAC 1\xE2\x82", true, "\xE2\x82\xAC 1"},
+        {"M\xE9t\xE9o \xE0 l'\xEEle\r\n", true, "M\xC3\xA9t\xC3\xA9o \xC3\xA0 l'\xC3\xAEle\r\n"},
+        {"caf\xE9", true, "caf\xC3\xA9"},  // ISO 8859-1 ending on a letter
+        {"plain\ttext\f", true, "plain\ttext\f"},
+        {std::string("GRIB\0\x01", 6), false, ""},
+        {"\x1B[0m", false, ""},
+        {"", false, ""},
+    };
+    for (const auto& c : cas) {
+        std::string t;
+        EXPECT_EQ(bTexteApercu(c.octets.data(), c.octets.size(), t), c.texte) << c.octets;
+        if (c.texte) {
+            EXPECT_TRUE(memesOctets(t, c.attendu)) << c.octets;
+        }
+    }
 }
 
 TEST(Textes, ColouringRules)

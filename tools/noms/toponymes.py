@@ -41,6 +41,11 @@ DEPARTEMENT = {"masque": 8, "couleur": 255224160, "taille": 10, "style": 0}
 POINTS_FIXES = {"NG": (10.0, 8.0)}
 # Misprints of iso-codes' French translations.
 CORRECTIONS = {"BR-SP": "São Paulo"}
+# Misspellings of the DCW's state names, by state code.
+ORTHOGRAPHE_DCW = {
+    "RU-MOS": "Moscow Oblast",   # the DCW writes "Moskow Oblast"
+    "RU-LIP": "Lipetsk Oblast",  # the DCW writes "Lipetsk Oblst"
+}
 
 
 def masque_pays(aire, divise):
@@ -125,14 +130,9 @@ def distance_bord(x, y, anneau):
     return math.sqrt(d) * (1 if dedans(x, y, anneau) else -1)
 
 
-def pole(anneau):
-    """The point of the ring farthest from its edge (quad-tree search), in
-    a frame where a degree of longitude is as long as at the ring's middle
-    latitude."""
-    ymoy = sum(p[1] for p in anneau) / len(anneau)
-    k = max(math.cos(math.radians(ymoy)), 0.05)
-    pas = max(1, len(anneau) // 1500)
-    a = [(x * k, y) for x, y in anneau[::pas]]
+def pole_plan(a):
+    """The point of a planar ring farthest from its edge (quad-tree
+    search)."""
     xs, ys = [p[0] for p in a], [p[1] for p in a]
     taille = min(max(xs) - min(xs), max(ys) - min(ys))
     precision = max(taille / 200, 1e-4)
@@ -144,7 +144,7 @@ def pole(anneau):
         heapq.heappush(tas, (-(d + h * math.sqrt(2)), d, x, y, h))
 
     if h == 0:
-        return a[0][0] / k, a[0][1]
+        return a[0]
     x = min(xs)
     while x < max(xs):
         y = min(ys)
@@ -165,7 +165,26 @@ def pole(anneau):
         for ex in (-h, h):
             for ey in (-h, h):
                 cellule(x + ex, y + ey, h)
-    _, x, y = meilleur
+    return meilleur[1], meilleur[2]
+
+
+def pole(anneau):
+    """The point of the ring farthest from its edge, in a frame where a
+    degree of longitude is as long as at the ring's middle latitude. A ring
+    that goes round a pole (Antarctica) is no polygon in longitude and
+    latitude: it is searched in an azimuthal projection about that pole."""
+    pas = max(1, len(anneau) // 1500)
+    echantillon = anneau[::pas]
+    xs = [p[0] for p in anneau]
+    if max(xs) - min(xs) >= 359:
+        signe = -1 if sum(p[1] for p in anneau) < 0 else 1
+        a = [((90 - signe * y) * math.sin(math.radians(x)),
+              -(90 - signe * y) * math.cos(math.radians(x))) for x, y in echantillon]
+        px, py = pole_plan(a)
+        return math.degrees(math.atan2(px, -py)), signe * (90 - math.hypot(px, py))
+    ymoy = sum(p[1] for p in anneau) / len(anneau)
+    k = max(math.cos(math.radians(ymoy)), 0.05)
+    x, y = pole_plan([(x * k, y) for x, y in echantillon])
     return x / k, y
 
 
@@ -178,6 +197,7 @@ def lon180(x):
 def traducteur(domaine):
     t = gettext.translation(domaine, localedir=LOCALE, languages=["fr"])
     return t.gettext
+
 
 
 def francais(nom):
@@ -253,8 +273,11 @@ def etats(dcw):
         etiquettes = list(ex.map(etiquette, ["%s.%s" % (c[0], c[1]) for c in codes]))
     lignes = []
     for (p, e, nom), (_, lat, lon) in zip(codes, etiquettes):
-        en = sans_parenthese(nom.strip())
         code = "%s-%s" % (p, e)
+        en = ORTHOGRAPHE_DCW.get(code, sans_parenthese(nom.strip()))
+        # The French name where iso-codes' French catalogue gives one
+        # other than the name itself (it has none for Russia's subjects);
+        # else the English one.
         fr = en
         if code in iso and tr(iso[code]["name"]) != iso[code]["name"]:
             fr = francais(tr(iso[code]["name"]))
@@ -291,9 +314,15 @@ def departements(lignes):
     return sortie
 
 
-def mers(lignes):
+def mers_ou_terre(lignes, garder):
+    """The points of the lines that GMT keeps with -N`garder` (-Nk/s: at
+    sea, -Ns/k: on land), at full resolution."""
     points = "".join("%s %s\n" % (l.split()[5], l.split()[4]) for l in lignes)
-    secs = gmt("select", "-Df", "-Nk/s", entree=points).splitlines()
+    return gmt("select", "-Df", garder, entree=points).splitlines()
+
+
+def mers(lignes):
+    secs = mers_ou_terre(lignes, "-Nk/s")
     if len(secs) != len(lignes):
         garde = {tuple(map(float, s.split()[:2])) for s in secs}
         terre = [l for l in lignes if (float(l.split()[5]), float(l.split()[4])) not in garde]
@@ -337,6 +366,10 @@ def main():
         if cle not in faire:
             raise SystemExit("unknown section: " + t)
         sortie += [t] + commentaires(corps[t]) + faire[cle](donnees(corps[t]))
+    # A label point on a pole-encircling ring (Antarctica) lies on land.
+    antarctique = [l for l in sortie if l.endswith(" Antarctique Antarctica")]
+    if len(antarctique) != 1 or len(mers_ou_terre(antarctique, "-Ns/k")) != 1:
+        raise SystemExit("Antarctica's name is not on land: %s" % antarctique)
     for attendue in ("6 224224224 12 2 10.00 8.00 Nigeria Nigeria",
                      "4 255255128 11 1 ", "Floride Florida", "Nord_59 Nord_59"):
         if not any(attendue in l for l in sortie):
