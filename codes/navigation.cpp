@@ -7,15 +7,12 @@ namespace {
 const double PI = 3.141592653589793;
 const double RAD = PI / 180.0;
 const double DEG = 57.29577951308232;
-// Mercator's latitude term grows without bound at the poles: longitudes are
-// worked out with latitudes held just short of them, so they stay finite.
-const double LATITUDE_MERCATOR_MAX = 89.99;
-
-double dMercator(double latitude)
-{
-    return std::clamp(latitude, -LATITUDE_MERCATOR_MAX, LATITUDE_MERCATOR_MAX);
 }
 
+// Mercator's latitude term grows without bound at the poles.
+double dLatitudeMercator(double latitude)
+{
+    return std::clamp(latitude, -LATITUDE_MERCATOR_MAX, LATITUDE_MERCATOR_MAX);
 }
 
 double dReplieLongitude(double lon)
@@ -42,13 +39,13 @@ void vCodesLoxoLLCD(double lat0, double lon0, double course, double distance,
     double d = distance / 60;
     lat1 = lat0 + d * std::cos(course * RAD);
     double c = dCodesCap360(course);
-    double depart = dMercator(lat0);
+    double depart = dLatitudeMercator(lat0);
     if (c == 90) {
         lon1 = lon0 + d / std::cos(depart * RAD);
     } else if (c == 270) {
         lon1 = lon0 - d / std::cos(depart * RAD);
     } else {
-        double arrivee = dMercator(lat1);
+        double arrivee = dLatitudeMercator(lat1);
         lon1 = lon0 + std::tan(c * RAD) * DEG *
                           std::log(std::tan((45 + arrivee / 2) * RAD) /
                                    std::tan((45 + depart / 2) * RAD));

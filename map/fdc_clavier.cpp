@@ -51,7 +51,7 @@ int iRoute(fdc& c, int touche)
     classeRoute* r = Dru_Routes ? pRouteEditee() : nullptr;
     if (!r || (touche == 'z' && r->actif <= 1))
         return 0;
-    const int positions = r->dernier + 1;
+    const int positions = r->dernierNumero + 1;
     int rang = 0;
     bool fait = true;
     switch (touche) {

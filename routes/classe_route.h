@@ -1,44 +1,171 @@
-// What the map edits of a route: its positions, the active one, and the
-// operations that insert, move, append and delete them. The route model is
-// not built yet: its operations are stand-ins and no route exists while
-// Dru_Routes is null.
+// A route: a name, display attributes and a doubly linked list of dated
+// positions joined by rhumb-line and great-circle legs, with the companion
+// routes drawn or charted in its place. Operations report through their
+// result only; a refused edit leaves the route as it was.
+//
+// The cursor `courant` is shared by every walk over the positions; the
+// operations that add a position leave it on the new cell, and the two
+// set(...) below act on the position under it: append, then set.
 #ifndef ROUTES_CLASSE_ROUTE_H
 #define ROUTES_CLASSE_ROUTE_H
 
+#include "routes/classe_position.h"
+
 #include <ctime>
 
-class classePosition {
-public:
-    time_t date = 0;
-    double latitude = 0.0, longitude = 0.0;
-    // 0 computed, 1 entered by the user, 2 and 3 added by the route model.
-    int type = 0;
-};
+class Fl_Double_Window;
+class Fl_Pack;
+class Fl_Scroll;
+struct grib;
+
+// Chart kinds counted for the charts along a route.
+const int ROUTE_COMPTEURS = 32;
+// The longest name in bytes, with its terminating zero.
+const int ROUTE_NOM_TAILLE = 128;
+// The default line colour, a toolkit colour index.
+const int ROUTE_COULEUR_DEFAUT = 49;
+// Leg speeds above this are refused by the changes of date and place.
+const double ROUTE_VITESSE_MAX = 99.9;
+// Dates from 2038-01-01 00:00 UTC on are refused by change(i, date).
+const long ROUTE_DATE_LIMITE = 2145916800L;
 
 class classeRoute {
 public:
-    // A position after `index`, then the one at `index` deleted; non-zero
-    // on success.
-    int insert(int index);
-    int del(int index);
-    // A new last position, then placed and dated from the previous point's
-    // speed (`legs`), or placed at a date.
-    void append();
-    void set(double latitude, double longitude, int legs);
+    // The defaults, no position. A name longer than 127 bytes is cut at a
+    // character boundary; a null name is empty. The second names the
+    // route "<nom> <n>".
+    classeRoute();
+    explicit classeRoute(const char* nom);
+    classeRoute(const char* nom, int n);
+    // A route with one position placed and dated so, with that speed and
+    // course.
+    classeRoute(const char* nom, long date, double latitude, double longitude, double vitesse,
+                double cap);
+    ~classeRoute();
+    classeRoute(const classeRoute&) = delete;
+    classeRoute& operator=(const classeRoute&) = delete;
+
+    void initialisation();
+    // The first cell of an empty route, under the cursor, without its
+    // position yet.
+    structurePosition* nouvelle_structure();
+    // Lengths of the leg on `arrivee`, its course on `depart`, both added
+    // to the totals.
+    void distances(classePosition* depart, classePosition* arrivee);
+    // Distance run up to position `numero` (-1: the last).
+    double cumulOrtho(int numero);
+    double cumulLoxo(int numero);
+
+    // The position under the cursor placed and dated; a date not after the
+    // previous position's becomes one hour after it, then later by whole
+    // hours until the leg is slower than 100 knots.
     void set(long date, double latitude, double longitude);
-    void recalcul(int from);
-    void change(int index, double latitude, double longitude);
-    // The dead-reckoned position at the current time; its number, 0 when
-    // nothing was inserted.
+    // The position under the cursor placed and dated from the previous
+    // position's speed (10 knots when it has none); `mesurer` not 0 also
+    // measures the leg, else the stored `loxo` is used.
+    void set(double latitude, double longitude, int mesurer);
+    // Renumbers, unwraps the longitudes, measures every leg, and derives
+    // the speeds from the dates, or the dates from the speeds when `force`
+    // is not 0 or the speed is fixed.
+    void recalcul(int force);
+    // Position i re-dated or moved, unless a neighbouring leg would then go
+    // faster than 99.9 knots; refused edits change nothing.
+    void change(int i, long date);
+    void change(int i, double latitude, double longitude);
+    // Frees the positions, the companions and the chart window.
+    void clear();
+    void print();
+    void printecheances();
+
+    // ---- Editing
+    // A default position after the last, under the cursor.
+    void append();
+    void append(long date, double latitude, double longitude);
+    void append(double latitude, double longitude);
+    // The same, then recomputed: a point added on the map.
+    void appendfdc(long date, double latitude, double longitude);
+    void appendfdc(double latitude, double longitude);
+    // A position after i, at the middle of the leg or at the given place;
+    // 1 inserted, 0 refused (the new date 59 seconds or less after i's).
+    int insert(int i);
+    int insert(int i, double latitude, double longitude, int type);
+    // Position i removed; the last one left is re-dated to now instead.
+    int del(int i);
+    // The speed of position i (knots, rounded to a tenth, 0 becomes 0.1),
+    // then dates from speeds; speeds below 0 or above 99.9 are ignored.
+    void change(int i, double vitesse);
+    // A new route with the same positions, all entered by the user; null
+    // for a route without position. The caller owns it.
+    classeRoute* copy();
+    // The steps of the hourly companion: `to` (position i) measured and
+    // dated from `from` (`dernier` 1: the route's last, without course and
+    // speed), and the point one hour of run after `from`.
+    void set(classePosition* from, classePosition* to, int i, int dernier);
+    void set(classePosition* from, long date);
+    // Rebuilds `routeComplete` when the route changed or has none.
+    void setComplete();
+    // Lists `routeComplete` on standard output; nothing without one.
+    void printall();
+
+    // ---- Against time
+    // 1 when date[0] < t < date[last].
+    int incluDateCourante(long t);
+    // 1 when the route's span meets that of the records' validities, 0 when
+    // not; -1 no position, -2 no records, -3 none charted, -4 charts off.
+    int incluEcheances(grib* g);
+    // The position at the current time inserted into the route and
+    // marked; its 1-based row, 1 for a one-position route re-dated, 0 when
+    // now is outside the route.
     int classeRouteInsertionDateCourante();
-    // Position `index` counted from 0; null outside the route.
+    // `routeCourante` rebuilt with a marker at the current time, and also
+    // at `dateEcheance` for the second; null when neither falls inside.
+    classeRoute* classeRouteRecalculAvecDateCourante();
+    classeRoute* classeRouteRecalculAvecDateEcheanceCourante();
+
+    // Position `index` counted from 0; null outside the route. The cursor
+    // stays where it is.
     classePosition* position(int index);
 
-    int visible = 0;
-    // The position edited on the map, counted from 1; 0 or below when the
-    // route is not edited.
-    int actif = 0;
-    int dernier = -1;  // index of the last position
+    char nom[ROUTE_NOM_TAILLE];
+    int visible;
+    // +(n + 1): edit mode on with position n marked; -(n + 1): edit mode
+    // off, position n remembered; 0: none.
+    int actif;
+    int symbole;
+    int style;
+    int taille;
+    int texte;
+    int vitesseFixe;
+    int histogramme;
+    int couleur;  // a colour index, or 0xRRGGBB00
+    classeRoute* routeEcheances;  // owned companions
+    classeRoute* routeComplete;
+    classeRoute* routeCourante;
+    int modifiee;
+    time_t dateEcheance;  // validity shown on the map, 0 for none
+    int compteurs[ROUTE_COMPTEURS];
+    Fl_Double_Window* histogrammes;  // the chart window, owned
+    Fl_Pack* packPositions;          // the route tab's widgets, not owned
+    Fl_Scroll* scrollOnglet;
+    double totalOrtho;
+    double totalLoxo;
+    int dernierNumero;
+    structurePosition* courant;
+    structurePosition* premier;
+
+private:
+    void vNommer(const char* texte);
+    // Position i's cell (clamped to the route), under the cursor.
+    structurePosition* trouver(int i);
+    structurePosition* derniereCellule() const;
+    // A new cell with a default position linked after `cellule`.
+    structurePosition* inserer(structurePosition* cellule);
+    void vLibererCompagnon(classeRoute*& compagnon);
+    // How the route is drawn given to a copy or a companion.
+    void vDonnerAspect(classeRoute& r) const;
+    // Inserts the position the route holds at `t`, found by the leg rule of
+    // `type`; answers the leg's end k (0: no leg) and whether it went in.
+    int iPlacer(long& t, int type, bool& insere);
 };
 
 // The route edited on the map: the first visible route of the route

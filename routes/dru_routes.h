@@ -4,18 +4,13 @@
 #ifndef ROUTES_DRU_ROUTES_H
 #define ROUTES_DRU_ROUTES_H
 
+#include "routes/routes.h"
+
 #include <FL/Fl_Pack.H>
 
 class AIDE;
 class classeRoute;
 class fdc;
-
-// The routes, kept in etc/routes.txt.
-class Routes {
-public:
-    // Rewrites etc/routes.txt from the list.
-    void save();
-};
 
 class DRU_Routes : public Fl_Pack {
 public:

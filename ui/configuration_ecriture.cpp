@@ -1,6 +1,7 @@
 #include "ui/configuration.h"
 
 #include "gribdata/globales.h"
+#include "gribdata/remplacement.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -37,25 +38,6 @@ int classeConfiguration::iEcrireLignes(FILE* f)
     std::fprintf(f, "@fin\n@end\n");
     return std::ferror(f) ? -1 : 0;
 }
-
-namespace {
-
-// The file the settings replace: the target of a link to a regular file
-// (the link stays), else the path itself (a link to a device or a FIFO is
-// itself replaced).
-std::string cheminCible(const char* chemin)
-{
-    struct stat st;
-    if (lstat(chemin, &st) != 0 || !S_ISLNK(st.st_mode))
-        return chemin;
-    char* vrai = realpath(chemin, nullptr);
-    const std::string cible = vrai ? vrai : "";
-    std::free(vrai);
-    return !cible.empty() && stat(cible.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? cible
-                                                                                  : chemin;
-}
-
-}  // namespace
 
 // Keeps the file read as "<file>.bak" (a second name of the same file, or
 // the file moved there where that cannot be), so that the write that

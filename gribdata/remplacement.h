@@ -1,0 +1,30 @@
+// Replacing a file whole without ever losing it: the new content goes to a
+// temporary file beside it, reaches the disk, and only then takes its name;
+// and a file that could not be read whole can be kept aside first.
+#ifndef GRIBDATA_REMPLACEMENT_H
+#define GRIBDATA_REMPLACEMENT_H
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+// The file a write through `chemin` replaces: the target of a link to a
+// regular file (the link stays), else the path itself (a link to a device
+// or a FIFO is itself replaced).
+std::string cheminCible(const char* chemin);
+
+// Writes the file through "<target>.tmp" (made afresh, with the mode of the
+// file it replaces): `ecrire` fills the stream and answers false when a
+// write failed; then flush, fsync, close and rename. Answers 0, or the
+// errno of the step that failed, with the path it failed on in `enEchec`;
+// the temporary file is then removed and the old file left as it was.
+int iRemplacerFichier(const char* chemin, const std::function<bool(FILE*)>& ecrire,
+                      std::string& enEchec);
+
+// Keeps the file at `chemin` (a link's target) under the first free name
+// of "<chemin>.bak", "<chemin>.bak1", "<chemin>.bak2", ...: a second name
+// of the same file, or a copy where that cannot be. Never replaces a file.
+// Answers 0 with the name in `copie`, or an errno.
+int iGarderExemplaire(const char* chemin, std::string& copie);
+
+#endif
