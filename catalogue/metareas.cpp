@@ -71,16 +71,18 @@ char** ppcBulletins(const char* const (&bulletins)[METAREA_BULLETINS])
     return copie;
 }
 
-TYPEDEF_SOUS_ZONE* pSousZone(const LigneSousZone& l)
+TYPEDEF_SOUS_ZONE* pSousZone(const LigneSousZone& l, const PlaceSousZone& p)
 {
     TYPEDEF_SOUS_ZONE* z = new TYPEDEF_SOUS_ZONE;
     vNommer(*z, l.nom, l.nom2, l.nom3);
-    z->lat = l.lat, z->lon = l.lon, z->largeur = l.largeur, z->style = l.style;
-    vAjouterTrace(*z, l.trace);
+    z->style = l.style;
+    z->lat = p.lat, z->lon = p.lon, z->largeur = p.largeur;
+    vAjouterTrace(*z, p.trace);
     return z;
 }
 
-TYPEDEF_METAREA* pMetareaLigne(const LigneMetarea& l, const LigneSousZone* sousZones)
+TYPEDEF_METAREA* pMetareaLigne(const LigneMetarea& l, const LigneSousZone* sousZones,
+                               const PlaceSousZone* places)
 {
     TYPEDEF_METAREA* m = new TYPEDEF_METAREA;
     vNommer(*m, l.nom, l.nom2, l.nom3);
@@ -90,7 +92,8 @@ TYPEDEF_METAREA* pMetareaLigne(const LigneMetarea& l, const LigneSousZone* sousZ
     m->nord = l.nord, m->sud = l.sud, m->ouest = l.ouest, m->est = l.est;
     vAjouterTrace(*m, l.contour);
     for (int i = 0; i < l.sousZones; ++i)
-        vAjouterMaillon(m->sous_zones_premier, m->sous_zones_courant, pSousZone(sousZones[i]));
+        vAjouterMaillon(m->sous_zones_premier, m->sous_zones_courant,
+                        pSousZone(sousZones[i], places[i]));
     return m;
 }
 
@@ -130,11 +133,12 @@ void vLibererMetarea(TYPEDEF_METAREA* m)
 TYPEDEF_LISTE_METAREA* Metareas()
 {
     TYPEDEF_LISTE_METAREA* arbre = new TYPEDEF_LISTE_METAREA;
-    const LigneSousZone* sousZones = SOUS_ZONES;
+    int premiere = 0;  // the area's first sub-area row
     for (int i = 0; i < NOMBRE_METAREAS; ++i) {
         const LigneMetarea& l = METAREAS[i];
-        vAjouterMaillon(arbre->premier, arbre->courant, pMetareaLigne(l, sousZones));
-        sousZones += l.sousZones;
+        vAjouterMaillon(arbre->premier, arbre->courant,
+                        pMetareaLigne(l, SOUS_ZONES + premiere, PLACES_SOUS_ZONES + premiere));
+        premiere += l.sousZones;
     }
     return arbre;
 }

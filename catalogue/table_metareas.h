@@ -1,5 +1,6 @@
 // The compiled-in contents of the Metarea tree: one row per area, its own
-// outline, and one row per sub-area, all in tree order. The builder of
+// outline, and one row per sub-area, all in tree order, with the place of
+// each sub-area's label and lines. The builder of
 // metareas.cpp walks these tables; the tests read them to check the tree
 // against them.
 #ifndef CATALOGUE_TABLE_METAREAS_H
@@ -21,12 +22,20 @@ struct LigneSousZone {
     const char* nom2 = nullptr;
     const char* nom3 = nullptr;
     int style = 0;
-    // The segments the zone has; `trace` holds those placed so far. A
-    // zone whose lines are not placed yet has none, its label point at
-    // (0, 0) and `largeur` 0: it draws nothing.
+    // The number of segments the published catalogue gives the zone;
+    // PLACES_SOUS_ZONES holds those drawn.
     int segments = 0;
-    double lat = 0, lon = 0, largeur = 0;
-    TraceMetarea trace = {};
+};
+
+// Where a sub-area's label stands, the room it needs (0: never shown) and
+// the lines it draws: one row per sub-area, in the order of SOUS_ZONES,
+// written by tools/metareas/sous_zones.py from catalogue/sous_zones.txt.
+// A zone without a published definition at hand has no lines, and no
+// label point either unless named after the water where it lies.
+struct PlaceSousZone {
+    const char* nom;  // the row's first label line, to check both tables agree
+    double lat, lon, largeur;
+    TraceMetarea trace;
 };
 
 // Room for an area's identifiers and the null that ends them.
@@ -50,5 +59,6 @@ constexpr int NOMBRE_SOUS_ZONES = 277;
 
 extern const LigneMetarea* const METAREAS;
 extern const LigneSousZone* const SOUS_ZONES;
+extern const PlaceSousZone* const PLACES_SOUS_ZONES;
 
 #endif

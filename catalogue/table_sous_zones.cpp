@@ -1,7 +1,7 @@
 // The 277 sub-areas, area after area in tree order: their label lines
 // (blanks at either end belong to the text), line style and number of
-// segments. The rows whose label point, room and segments are known carry
-// them; the others wait for theirs and draw nothing meanwhile.
+// segments in the published catalogue. Where each label stands and which
+// lines are drawn: places_sous_zones.cpp.
 #include "catalogue/table_metareas.h"
 
 namespace {
@@ -15,48 +15,21 @@ constexpr LigneSousZone P(const char* a, const char* b, int n) { return {a, b, n
 // Auxiliary dashed lines without a label.
 constexpr LigneSousZone AUX(int n) { return {nullptr, nullptr, nullptr, 1, n}; }
 
-// A zone with its label point, its label's room and its segments.
-template <int N>
-constexpr LigneSousZone placee(LigneSousZone z, double lat, double lon, double largeur,
-                               const SegmentMetarea (&s)[N])
-{
-    z.lat = lat, z.lon = lon, z.largeur = largeur, z.trace = {s, N};
-    return z;
-}
-constexpr LigneSousZone placee(LigneSousZone z, double lat, double lon, double largeur)
-{
-    z.lat = lat, z.lon = lon, z.largeur = largeur;
-    return z;
-}
-
-constexpr SegmentMetarea S_DANEMARK[] = {{71, -21.6127, 71, -20},
-                                         {71, -20, 66, -20},
-                                         {65, -35, 65, -23},
-                                         {65, -35, 66.275, -35}};
-constexpr SegmentMetarea S_I_5[] = {{65, -40, 65, -35}, {65, -40, 55, -40}};
-constexpr SegmentMetarea S_VIKING[] = {{58.5, 0, 58.5, 4}, {58.5, 4, 61, 4}, {61, 4, 61, 0}, {61, 0, 58.5, 0}};
-constexpr SegmentMetarea S_THAMES[] = {{51.2, 1.47, 51.2, 3.15}};
-constexpr SegmentMetarea S_GUINEE[] = {{7, -20, 7, -11.73}, {0, -20, 0, 9.42}};
-constexpr SegmentMetarea S_ALIZES[] = {{15, -50, 15, -35}, {28, -50, 15, -50}};
-constexpr SegmentMetarea S_MIDWAY[] = {{35, 170, 35, 180}};
-constexpr SegmentMetarea S_SEVEN[] = {{-53, -81, -53, -74}};
-constexpr SegmentMetarea S_XVI[] = {{0, -120, 0, -80.12}};
-
 constexpr LigneSousZone TABLE[] = {
     // ---- I, 37.
-    placee(Z("Danemark", "Strait", 4), 67, -28, 15, S_DANEMARK),
+    Z("Danemark", "Strait", 4),
     Z("North", "Iceland", 3), Z("East", "Northern", "Section", 2), Z("West", "Northern", "Section", 4),
-    placee(AUX(2), 0, 0, 0, S_I_5),
+    AUX(2),
     Z("West", "Central", "Section", 3), AUX(2), Z("East Central", "Section", 2),
     Z("South", "East", "Iceland", 3), Z("Faeroes", 3), Z("Norwegian", "Basin", 3), Z("Bailey", 4),
     Z("Rockall", 3), Z("Shannon", 4), Z("Sole", 4), Z("Hebrides", 3), Z("Fair Isle", 3),
-    placee(Z("Viking", 4), 59.75, 2, 5, S_VIKING),
+    Z("Viking", 4),
     Z("N. Utsire", 3), Z("S. Utsire", 3), Z("Cromarty", 3), Z("Forth", 3), Z("Tyne", 3),
     Z("Forties", 4), Z("Fisher", 4), Z("Dogger", 2), Z("German", "Bight", 4), Z("Humber", 2),
-    placee(Z("Thames", 1), 51.75, 2.5, 4, S_THAMES),
+    Z("Thames", 1),
     Z("Dover", 1), Z("Wight", 1), Z("Portland", 1), Z("Plymouth", 2), Z("Fastnet", 1), Z("Lundy", 1),
     Z("Irish", "Sea", 1),
-    placee(Z("Malin", 0), 55.6, -8, 4),
+    Z("Malin", 0),
     // ---- II, 38.
     Z("Faraday", 2), Z("Romeo", 4), Z("Pazenn", 4), Z("Iroise", 3), Z("Yeu", 3), Z("Rochebonne", 3),
     Z("Altair", 3), Z("Charcot", 4), Z("Finisterre", 3), Z("Cantabrico", 2), Z("Acores", 3),
@@ -64,9 +37,9 @@ constexpr LigneSousZone TABLE[] = {
     Z("Irving", 3), Z("Madeira", 4), Z("Casablanca", 4), Z("Agadir", 3), Z("Meteor", 3),
     Z("Canarias", 4), Z("Tarfaya", 2), Z("Cape Verde", 3), Z("Cap Blanc", 3), Z("Cap Timiris", 3),
     Z("Sierra Leone", 2),
-    placee(Z("Gulf of Guinea", 2), 3.5, -3, 20, S_GUINEE),
+    Z("Gulf of Guinea", 2),
     Z("Pointe Noire", 1), P("Flemish", 3), P("Milne", 2), P("Ridge", 3), P("Colorado", 2),
-    placee(P("Alizés", "Ouest", 2), 21.5, -42.5, 10, S_ALIZES),
+    P("Alizés", "Ouest", 2),
     P("Est", "Bermudes", 3), P("Est", "Antilles", 4), P("Nord", "Antilles", 3), P("Sud", "Antilles", 3),
     // ---- III, 55.
     Z("Alboran", 1), Z("Palos", 3), Z("Baleares", 3), Z("West", "Cabrera", 6), Z("East", "Cabrera", 1),
@@ -81,7 +54,7 @@ constexpr LigneSousZone TABLE[] = {
     Z("Karpathio", 2), Z("East", "Kritiko", 2), Z("West", "Kritiko", 2),
     Z("Southeast", "Aegen", "Ikario", 1), Z("Southwest", "Aegen", 1), Z("Patraikos", 0),
     Z("Korinthiakos", 0), Z("Saronikos", 0), Z("South", "Evvoikos", 0),
-    placee(Z("Kafireas", " Strait", 0), 37.95, 24.7, 1),
+    Z("Kafireas", " Strait", 0),
     Z("West", " Black", " Sea", 1), Z("East", " Black", " Sea", 0),
     // ---- IV, 3.
     Z("Gulf", "of", " Mexico", 0), Z("Caribbean Sea", 0), Z("No predefined", "areas in", "Metarea", 0),
@@ -90,7 +63,7 @@ constexpr LigneSousZone TABLE[] = {
     Z("Golf", 3), Z("Hotel", 3), Z("November", "(North Oceanic)", 1), Z("Sierra", "(South Oceanic)", 0),
     // ---- VI, 17.
     Z("I", 2),
-    placee(Z("II", 9), -44.5, -62, 10),
+    Z("II", 9),
     Z("III", 8), Z("Drake", "Norte", 2), AUX(3), Z("34", 2), Z("33", 2), Z("32", 1), Z("45", 2),
     Z("44", 2), Z("43", 2), Z("42", 1), Z("55", 2), Z("54", 2), Z("53", 2), Z("52", 1),
     Z("OCEANO", "ANTARTICO", 0),
@@ -119,16 +92,16 @@ constexpr LigneSousZone TABLE[] = {
     Z("Sea east", "of", "Philippines", 1), Z("Marianas", 2), Z("Truk", 2), Z("Marshalls", 2),
     Z("Chichijima", 2), Z("Minami", "Tori Shima", 2), Z("Wake", 3), Z("Sea east", "of", "Japan", 1),
     Z("Far off", "East of", "Japan", 1),
-    placee(P("Midway", 1), 18, 182.5, 10, S_MIDWAY),
+    P("Midway", 1),
     AUX(2), Z("Sea south", "of Aleutians", 0), AUX(3),
     // ---- XII, 1.
-    placee(Z("No predefined areas in this Metarea", 0), 22, 215, 30),
+    Z("No predefined areas in this Metarea", 0),
     // ---- XIII, 4.
     Z("North-West", "Pacific Ocean", 1), Z("Okhotskoye", "More", 1), Z("Japan", "Sea", 1),
     Z("Bering", "Sea", 1),
     // ---- XIV, 26.
     Z("Islands", 1), AUX(1), Z("Sub-Tropic", 3), AUX(3), Z("Forties", 2), AUX(2), Z("Pacific", 1),
-    placee(P("Polynésie", 14), -16, -146, 16),
+    P("Polynésie", 14),
     Z("Française", 0), P("A40", 2), P("A35", 1), P("B45", 2), P("B40", 2), P("B35", 1), P("C50", 2),
     P("C45", 2), P("C40", 2), P("C35", 1), P("D50", 1), P("D45", 2), P("D40", 2), P("D35", 2),
     Z("D30", 0), P("E45", 1), P("E40", 1), Z("E35", 0),
@@ -138,24 +111,14 @@ constexpr LigneSousZone TABLE[] = {
     Z("(THREE) Valparaiso", "to Constitucion", 1), Z("(FOUR) Constitucion", "to Isla Mocha", 1),
     Z("(FIVE) Isla Mocha", "to Puerto Montt", 1), Z("South", "West", "Area", 2),
     Z("South", "East", "Area", 2), Z("(SIX) Puerto Montt", "to San Pedro", 1),
-    placee(Z("(SEVEN) San Pedro to", "Islotes Evangelistas ", 1), -50.5, -72, 18, S_SEVEN),
+    Z("(SEVEN) San Pedro to", "Islotes Evangelistas ", 1),
     Z("(EIGHT) Islotes", "Evangelistas to 60S", 1), Z("West", "Sector", 1), Z("Central", "Sector", 1),
     P("East", "Sector", 2),
     // ---- XVI, 1.
-    placee(P("Equator to 18 deg 30' South", "East of 120 W", 1), -14, 260, 30, S_XVI),
+    P("Equator to 18 deg 30' South", "East of 120 W", 1),
 };
 
 static_assert(sizeof TABLE / sizeof TABLE[0] == NOMBRE_SOUS_ZONES, "sub-area rows missing");
-
-// Placed segments never outnumber the row's own count.
-constexpr bool bTracesCompris()
-{
-    for (const LigneSousZone& z : TABLE)
-        if (z.trace.nombre > z.segments)
-            return false;
-    return true;
-}
-static_assert(bTracesCompris(), "a sub-area carries more segments than it has");
 
 }  // namespace
 

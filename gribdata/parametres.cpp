@@ -1,5 +1,7 @@
 #include "gribdata/parametres.h"
 
+#include <strings.h>
+
 namespace {
 
 struct Nom {
@@ -69,4 +71,14 @@ const TYPEDEF_PARAMETRE* pLigneParametre(unsigned parametre, unsigned typeNiveau
     const TableParametres& table = parametre == 49 && typeNiveau == 160 ? ST_PARAMETRES2
                                                                        : ST_PARAMETRES;
     return &table[parametre & 0xFF];
+}
+
+int iNumeroParametre(const char* libelle)
+{
+    if (!libelle)
+        return 0;
+    for (const TYPEDEF_PARAMETRE& p : ST_PARAMETRES)
+        if (p.libelle && strcasecmp(p.libelle, libelle) == 0)
+            return int(p.parametre);
+    return 0;
 }

@@ -23,4 +23,8 @@ extern const TableParametres ST_PARAMETRES2;
 // The row a record of this parameter at this level type takes.
 const TYPEDEF_PARAMETRE* pLigneParametre(unsigned parametre, unsigned typeNiveau);
 
+// The number of the first row labelled `libelle` (case ignored); 0 when
+// none is.
+int iNumeroParametre(const char* libelle);
+
 #endif

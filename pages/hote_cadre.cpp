@@ -4,8 +4,10 @@
 
 #include "map/hote_carte.h"
 #include "transport/requete.h"
+#include "ui/boutons.h"
 
 #include <FL/Fl_Group.H>
+#include <cstdlib>
 
 namespace {
 
@@ -60,18 +62,22 @@ int iCadreModele(double n, double s, double w, double e)
     return p ? p->CadreModele(n, s, w, e) : 0;
 }
 
-// The time buttons of the moving zone come with its section; until then
-// the zone carries none.
+// The moving zone with the time buttons of the kind the request asks for;
+// a zone with no time pressed is no moving zone any more.
 int iZoneMobile(ZoneMobile& z)
 {
     vr* p = pRequeteur();
     if (!p || !p->deplacement)
         return 0;
-    z.cap = float(p->requeteGrib->intGetCap());
-    z.vitesse = float(p->requeteGrib->doubleGetVitesse());
+    z.cap = p->capDeplacement;
+    z.vitesse = p->vitesseDeplacement;
     z.validites = p->requeteGrib->modeValidites;
     z.temps.clear();
-    return 1;
+    for (classeBoutonImage** b = p->boutonsTemps(); b && *b; ++b)
+        z.temps.push_back({(*b)->value(), (*b)->shortcut(), std::atof((*b)->label())});
+    if (!p->bTempsPresse())
+        p->deplacement = 0;
+    return p->deplacement;
 }
 
 void vRedessinerZone()

@@ -1,7 +1,7 @@
 // Stand-ins for the request page's panels still to come, so that the
 // product tabs, the accordion and the model choice run now: the packages
-// and image pages are empty, the GRIB sections after the mesh and the
-// automation panels are not built. Each goes when its panel is built.
+// and image pages are empty, and the automation panels are not built.
+// Each goes when its panel is built.
 #include "pages/vr.h"
 
 
@@ -29,12 +29,8 @@ void vr::vGroupRequeteurImagesArrange(int topic)
         aideImages = topic;
 }
 
-// The sections the model choice rebuilds after the mesh, and the saved
+// The automation panel the model choice builds last, and the saved
 // requests' chooser, come with their own panels.
-void vr::vRequeteurGribParametres(int) {}
-void vr::vRequeteurGribEcheances(int) {}
-void vr::vRequeteurGribTerre(int) {}
-void vr::vRequeteurGribDeplacement(int) {}
 void vr::vRequeteurGribAbonnement() {}
 void vr::vBoutonRequeteurBrowserCallback(Fl_Widget*, void*) {}
 

@@ -37,6 +37,7 @@ class classeRoundBouton;
 class fdc;
 class requete;
 class spinnerOutput;
+class spinnerPosition;
 struct Fl_Menu_Item;
 struct TYPEDEF_PARAMETRE;
 struct grib;
@@ -136,13 +137,44 @@ public:
     // chosen one that no longer does; the code of the last that holds it,
     // 0 when none does or a moving zone leaves the chosen one.
     int CadreModele(double N, double S, double W, double E);
-    // The sections the model choice builds after the mesh (with their own
-    // panels).
-    void vRequeteurGribParametres(int code);
-    void vRequeteurGribEcheances(int code);
-    void vRequeteurGribTerre(int inutilise);
-    void vRequeteurGribDeplacement(int inutilise);
+    // The automation panel the model choice builds last.
     void vRequeteurGribAbonnement();
+
+    // ---- Request page: the Parameters section (vr_parametres.cpp): one
+    // toggle per parameter of model `code`, carrying its GRIB number.
+    int menu_parametres(int x, int y, int code, int type, Fl_Callback* rappel);
+    void vRequeteurGribParametres(int code);
+    static void vBoutonRequeteurGribParametresCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: the Forecast-times section (vr_echeances.cpp):
+    // the run offered now as forecast times or as validities by day and
+    // hour, one kind shown at a time, and the step selectors.
+    int menu_echeances(int x, int y, int code, int type, Fl_Callback* rappel);
+    int menu_validites(int x, int y, int code, int type, Fl_Callback* rappel);
+    void vRequeteurGribEcheances(int code);
+    static void vBoutonRequeteurGribEcheancesCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribValiditesCallback(Fl_Widget* bouton, void* page);
+    // The titles: "Echeances" turns to validities, "Validites" back.
+    static void vBoutonRequeteurGribEcheancesTitreCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurGribValiditesTitreCallback(Fl_Widget* bouton, void* page);
+    // The step selectors: 0 "Raz", -1 "Tous", else the step in hours.
+    void vRequeteurGribEcheancesPas(int pas);
+    // The time buttons of the kind the request asks for (validities or
+    // forecast times); null before the section; one of them pressed.
+    classeBoutonImage** boutonsTemps() const;
+    bool bTempsPresse() const;
+
+    // ---- Request page: the land data and the moving zone
+    // (vr_terre.cpp, vr_deplacement.cpp). The moving zone's section is
+    // built once and put back with its values after each model choice.
+    void vRequeteurGribTerre(int inutilise);
+    static void vBoutonRequeteurGribTerreCallback(Fl_Widget* bouton, void* page);
+    void vRequeteurGribDeplacement(int inutilise);
+    static void vInputRequeteurGribDeplacementCapCallback(Fl_Widget* champ, void* page);
+    static void vInputRequeteurGribDeplacementVitesseCallback(Fl_Widget* champ, void* page);
+    // Applies the course and speed to the request and to the map's frame,
+    // which drops the moving zone when no time is pressed.
+    void vRequeteurGribDeplacementSet();
 
     // ---- Request page: the left panel (vr_requeteur.cpp), the product bar
     // (vr_produits.cpp) and the product tabs (vr_onglets.cpp).
@@ -471,6 +503,25 @@ public:
     classeBoutonImage** boutonsModeles = nullptr;
     classeBoutonImage** boutonsMailles = nullptr;
     char libellesMailles[MAILLES][8] = {};
+    // The Parameters and Forecast-times sections' buttons and day labels:
+    // null-terminated arrays, rebuilt with their sections (the arrays
+    // owned); the groups of the two time kinds and the two titles.
+    classeBoutonImage** boutonsParametresGrib = nullptr;
+    classeBoutonImage** boutonsEcheances = nullptr;
+    classeBoutonImage** boutonsValiditesGrib = nullptr;
+    Fl_Box** boitesJoursGrib = nullptr;
+    Fl_Group* groupeEcheancesGrib = nullptr;
+    Fl_Group* groupeValiditesGrib = nullptr;
+    classeBouton* titreEcheances = nullptr;
+    classeBouton* titreValidites = nullptr;
+    // The land-data switch: pressed while land points are left out.
+    classeBouton* boutonTerre = nullptr;
+    // The moving zone: its title, course and speed fields, and the course
+    // and speed the map's frame follows.
+    Fl_Box* titreDeplacement = nullptr;
+    spinnerPosition* champCap = nullptr;
+    spinnerPosition* champVitesse = nullptr;
+    float capDeplacement = 0, vitesseDeplacement = 0;
     int modeleCourant = 0;       // the model chosen
     int chargementRequete = 0;   // a saved request is being loaded
     int modeForfaits = 0;  // the packages page is the product page
@@ -538,7 +589,8 @@ private:
     void vBasPanneauRequeteur(int x, int y, int h);
     void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume);
     void vDeplierSection(int section, Fl_Widget* bouton);
-    // A section's title: its name, the switch that folds it, a help button.
+    // A section's title: its name (none: the caller puts its own title in),
+    // the switch that folds it, a help button.
     Fl_Group* pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
                             classeBouton*& bouton);
     // A section of buttons: its title, then a content group holding what
@@ -546,6 +598,22 @@ private:
     // hidden unless every section is open.
     void vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
                          const std::function<int(int x, int y)>& boutons);
+    // A button of a section's menu: its label (copied), toggle or radio
+    // `type`, the number it carries and its callback (data: the page).
+    classeBoutonImage* pBoutonMenu(int x, int y, int l, const char* libelle, int type, int numero,
+                                   Fl_Callback* rappel);
+    // A section's content group under its title, holding what `contenu`
+    // builds from the group's top-left corner (answering the y below).
+    void vContenuSection(int section, const std::function<int(int x, int y)>& contenu);
+    // The Forecast-times section's parts.
+    Fl_Group* pTitreEcheances();
+    int iRangeePas(int x, int y);
+    void vMontrerTemps();
+    void vRestaurerTemps();
+    // The moving zone re-applied after a change of the times (the text
+    // rendered again when its section is not there).
+    void vTempsChanges();
+    void vTitreDeplacement(const char* texte, Fl_Color couleur);
     void vChampsZone(const CadreZone& c);
     void vDeplacerZone(int mouvement);
     void vMessageCarte(const char* texte);

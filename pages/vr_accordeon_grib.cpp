@@ -67,9 +67,12 @@ void vr::vBoutonRequeteurGribParametresContenuCallback(Fl_Widget* b, void* page)
     static_cast<vr*>(page)->vDeplierSection(SECTION_PARAMETRES, b);
 }
 
-void vr::vBoutonRequeteurGribEcheancesContenuCallback(Fl_Widget* b, void* page)
+void vr::vBoutonRequeteurGribEcheancesContenuCallback(Fl_Widget* b, void* donnees)
 {
-    static_cast<vr*>(page)->vDeplierSection(SECTION_ECHEANCES, b);
+    vr* page = static_cast<vr*>(donnees);
+    page->vDeplierSection(SECTION_ECHEANCES, b);
+    if (page->titreEcheances)
+        page->vMontrerTemps();
 }
 
 void vr::vBoutonRequeteurGribDeplacementContenuCallback(Fl_Widget* b, void* page)
@@ -114,19 +117,34 @@ void vr::vSupprimerSection(int section)
             Fl::delete_widget(g);
         }
     s = SectionGrib();
-    if (section == SECTION_MODELES) {
-        delete[] boutonsModeles;
-        boutonsModeles = nullptr;
-    } else if (section == SECTION_MAILLES) {
-        delete[] boutonsMailles;
-        boutonsMailles = nullptr;
+    classeBoutonImage*** tableaux[SECTIONS_GRIB] = {&boutonsModeles, &boutonsMailles,
+                                                    &boutonsParametresGrib, &boutonsEcheances};
+    if (classeBoutonImage*** boutons = tableaux[section]) {
+        delete[] *boutons;
+        *boutons = nullptr;
+    }
+    if (section == SECTION_ECHEANCES) {
+        delete[] boutonsValiditesGrib;
+        delete[] boitesJoursGrib;
+        boutonsValiditesGrib = nullptr;
+        boitesJoursGrib = nullptr;
+        groupeEcheancesGrib = groupeValiditesGrib = nullptr;
+        titreEcheances = titreValidites = nullptr;
+    } else if (section == SECTION_TERRE) {
+        boutonTerre = nullptr;
     }
 }
 
+// The moving zone's section keeps its fields: it only leaves the
+// accordion, and the model choice puts it back.
 void vr::vRequeteurGribEffacerGroupes()
 {
-    for (int s = SECTION_MAILLES; s < SECTIONS_GRIB; ++s)
+    for (int s = SECTION_MAILLES; s < SECTION_DEPLACEMENT; ++s)
         vSupprimerSection(s);
+    for (Fl_Group* g : {sectionsGrib[SECTION_DEPLACEMENT].titre,
+                        sectionsGrib[SECTION_DEPLACEMENT].contenu})
+        if (g && packGrib)
+            packGrib->remove(g);
     if (abonnementGrib) {
         if (packGrib)
             packGrib->remove(abonnementGrib);
@@ -141,11 +159,13 @@ Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
 {
     const int x = packGrib->x(), y = packGrib->y(), w = packGrib->w();
     Fl_Group* g = new Fl_Group(x, y, w, 24);
-    Fl_Box* titre = new Fl_Box(x + 4, y, w - 44, 24);
-    titre->copy_label(pcTraduire(nom));
-    titre->labelsize(13);
-    titre->labelcolor(COLOR_ORANGE_TEXTE);
-    titre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    if (nom) {
+        Fl_Box* titre = new Fl_Box(x + 4, y, w - 44, 24);
+        titre->copy_label(pcTraduire(nom));
+        titre->labelsize(13);
+        titre->labelcolor(COLOR_ORANGE_TEXTE);
+        titre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    }
     bouton = new classeBouton(x + w - 40, y + 2, 20, 20, GRIB_DEPLIER ? "@+22>" : "@+2>");
     bouton->type(FL_TOGGLE_BUTTON);
     bouton->value(GRIB_DEPLIER);
@@ -155,15 +175,35 @@ Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
     return g;
 }
 
+classeBoutonImage* vr::pBoutonMenu(int x, int y, int l, const char* libelle, int type, int numero,
+                                   Fl_Callback* rappel)
+{
+    classeBoutonImage* b = new classeBoutonImage(x, y, l, 20);
+    b->copy_label(libelle);
+    b->type(type);
+    b->shortcut(numero);
+    b->callback(rappel, this);
+    return b;
+}
+
 void vr::vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* deplier,
                          const std::function<int(int x, int y)>& boutons)
 {
     DansGroupe dans(packGrib);
     SectionGrib& s = sectionsGrib[section];
     s.titre = pTitreSection(nom, sujet, deplier, s.deplier);
+    vContenuSection(section, [&boutons](int x, int y) { return boutons(x + 4, y + 1); });
+}
+
+void vr::vContenuSection(int section, const std::function<int(int x, int y)>& contenu)
+{
+    DansGroupe dans(packGrib);
+    SectionGrib& s = sectionsGrib[section];
     const int x = packGrib->x(), y = s.titre->y() + 24;
     s.contenu = new Fl_Group(x, y, packGrib->w(), 22);
-    const int bas = boutons(x + 4, y + 1);
+    // Sized to what it holds, which it then only carries along.
+    s.contenu->resizable(nullptr);
+    const int bas = contenu(x, y);
     s.contenu->size(packGrib->w(), bas - y);
     s.contenu->end();
     if (!GRIB_DEPLIER)

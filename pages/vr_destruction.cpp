@@ -115,8 +115,10 @@ void vr::vLibererRequeteur()
     puitsBulletins = puitsGrib = nullptr;
     for (classeBoutonImage** tableau :
          {boutonsForfaits, boutonsGmdss, boutonsSatellites, boutonsPreisos, boutonsNavtex,
-          boutonsLarge, boutonsCotes, boutonsModeles, boutonsMailles})
+          boutonsLarge, boutonsCotes, boutonsModeles, boutonsMailles, boutonsParametresGrib,
+          boutonsEcheances, boutonsValiditesGrib})
         delete[] tableau;
+    delete[] boitesJoursGrib;
     // Panes and sections out of their accordion belong to no group.
     vSupprimerOrphelin(voletAideGrib);
     vSupprimerOrphelin(voletAideBulletins);

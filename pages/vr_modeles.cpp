@@ -44,13 +44,10 @@ int vr::menu_modeles(int x, int y, int type, Fl_Callback* rappel)
     boutonsModeles = new classeBoutonImage*[lignes.size() + 1];
     for (size_t i = 0; i < lignes.size(); ++i) {
         classeBoutonImage* b =
-            new classeBoutonImage(places[i].first, places[i].second, largeurs[i], 20);
-        b->copy_label(pcTraduire(lignes[i]->libelleCourt));
-        b->type(type);
-        b->shortcut(lignes[i]->code);
+            pBoutonMenu(places[i].first, places[i].second, largeurs[i],
+                        pcTraduire(lignes[i]->libelleCourt), type, lignes[i]->code, rappel);
         if (lignes[i]->masque == 223)
             b->couleurHaut = FL_GREEN;
-        b->callback(rappel, this);
         boutonsModeles[i] = b;
     }
     boutonsModeles[lignes.size()] = nullptr;

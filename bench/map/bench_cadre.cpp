@@ -3,7 +3,10 @@
 // volume and cost (model 1 at 0.125 degree, 20 forecast times, land left
 // out through the land mask) and the models that hold the frame; then one
 // drawing of the request map into an offscreen. A frame of 60 x 40
-// degrees and one filling a world view.
+// degrees, one filling a world view, and the 60 x 40 frame as a moving
+// zone at 99.9 knots with 37 forecast times pressed (its copies and track
+// drawn, the land counted at each time ahead, the models checked against
+// its envelope).
 //
 // Under an X server the request page itself answers the map (its zone
 // fields, model buttons and request, 1000 x 700 window); without one, a
@@ -19,6 +22,7 @@
 #include "map/masques.h"
 #include "pages/choix_modele.h"
 #include "pages/vr.h"
+#include "routes/spinner_position.h"
 #include "tests/map/hote_cadre_test.h"
 #include "transport/requete.h"
 #include "ui/boutons.h"
@@ -132,6 +136,45 @@ void vPageRequetes()
     fenetre->make_current();
 }
 
+// The moving zone: course 45 at 99.9 knots over the first 37 forecast
+// times (0 to 108 by 3), or none.
+const int TEMPS_MOBILES = 37;
+
+void vZoneMobile(bool mobile)
+{
+    if (requeteur) {
+        if (mobile) {
+            requeteur->titreValidites->do_callback();
+            requeteur->vRequeteurGribEcheancesPas(0);
+            for (int i = 0; i < TEMPS_MOBILES && requeteur->boutonsEcheances[i]; ++i)
+                requeteur->boutonsEcheances[i]->value(1);
+            requeteur->requeteGrib->vSetEcheances(requeteur->boutonsEcheances);
+        }
+        requeteur->champCap->value(mobile ? 45 : 0);
+        requeteur->champVitesse->value(mobile ? 99.9 : 0);
+        requeteur->vRequeteurGribDeplacementSet();
+        if (!mobile)
+            banc.grib->vSetEcheances(TEMPS);
+        return;
+    }
+    static std::vector<std::string> heures;
+    std::vector<const char*> liste;
+    hote->zone = ZoneMobile{45, 99.9f, 0, {}};
+    for (int i = 0; i < TEMPS_MOBILES; ++i) {
+        heures.push_back(std::to_string(3 * i));
+        hote->zone.temps.push_back({1, 3 * i, 3.0 * i});
+    }
+    for (const std::string& h : heures)
+        liste.push_back(h.c_str());
+    liste.push_back(nullptr);
+    hote->mobile = mobile;
+    banc.grib->vSetEcheances(mobile ? liste.data() : TEMPS);
+    if (mobile)
+        banc.grib->vSetCapVitesse(45, 99.9);
+    else
+        banc.grib->vUnsetCapVitesse();
+}
+
 // The pointer takes hold of the frame at its centre.
 void vPrendre(const CadreZone& c)
 {
@@ -144,8 +187,9 @@ void vPrendre(const CadreZone& c)
     carte.mousedrag();
 }
 
-void glisse(benchmark::State& state, CadreZone cadre)
+void glisse(benchmark::State& state, CadreZone cadre, bool mobile)
 {
+    vZoneMobile(mobile);
     vPrendre(cadre);
     Fl_Offscreen hors = requeteur ? fl_create_offscreen(banc.carte->w(), banc.carte->h()) : 0;
     int pas = 8;
@@ -165,7 +209,7 @@ void glisse(benchmark::State& state, CadreZone cadre)
         }
     }
     state.SetLabel(banc.grib->texteVolume + " Ko " + banc.grib->ligneZone + " " +
-                   banc.grib->ligneMaille);
+                   banc.grib->ligneMaille + " " + banc.grib->ligneCapVitesse);
     if (hors)
         fl_delete_offscreen(hors);
 }
@@ -184,10 +228,15 @@ void enregistrer(const std::string&)
     banc.grib->modeValidites = 0;
     banc.grib->vSetEcheances(TEMPS);
     banc.carte->zoom(0, 0, 180, 0);
-    for (const auto& [nom, cadre] :
-         {std::pair{"cadre/60x40", CadreZone{60, 20, -60, 0}},
-          std::pair{"cadre/monde", CadreZone{80, -80, -170, 170}}})
-        benchmark::RegisterBenchmark(nom, glisse, cadre)
+    const struct {
+        const char* nom;
+        CadreZone cadre;
+        bool mobile;
+    } cas[] = {{"cadre/60x40", {60, 20, -60, 0}, false},
+               {"cadre/monde", {80, -80, -170, 170}, false},
+               {"cadre/mobile", {60, 20, -60, 0}, true}};
+    for (const auto& c : cas)
+        benchmark::RegisterBenchmark(c.nom, glisse, c.cadre, c.mobile)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(20)
             ->Repetitions(5)

@@ -239,12 +239,12 @@ TEST(Metareas, RowsWithKnownPlacesCarryTheirPointsRoomAndSegments)
 
 // What every reader relies on: even vertex lists, no zero-length
 // segment, none wrapping round the date line, longitudes never below
-// -180; sub-areas white without key or identifiers, their room 0 exactly
-// when unnamed, and a row not yet placed drawing nothing.
+// -180; sub-areas white without key or identifiers, their room 0 when
+// unnamed, and a row without a place drawing nothing.
 TEST(Metareas, RulesEveryReaderReliesOn)
 {
     Arbre a;
-    const LigneSousZone* ligne = SOUS_ZONES;
+    const PlaceSousZone* place = PLACES_SOUS_ZONES;
     auto verifierSegments = [](const TYPEDEF_SOUS_ZONE* z, const std::string& nom) {
         const auto s = sommets(z);
         EXPECT_EQ(s.size() % 2, 0u) << nom;
@@ -269,12 +269,42 @@ TEST(Metareas, RulesEveryReaderReliesOn)
             if (!z->nom) {
                 EXPECT_EQ(z->largeur, 0) << nom;
             }
-            if (ligne->trace.nombre == 0 && z->largeur == 0) {
+            if (place->trace.nombre == 0 && z->largeur == 0) {
                 EXPECT_TRUE(z->lat == 0 && z->lon == 0 && !z->sommets_premier) << nom;
             }
-            ++ligne;
+            ++place;
         }
     }
+}
+
+// The places, written from the authored rows, stand in the rows' order:
+// each carries its row's first label line. A named row shows its label
+// with a room of 1 to 30 degrees, or has neither label point nor room
+// when no place is known for it; an unnamed one only draws lines.
+TEST(Metareas, PlacesFollowTheRowsAndNamedRowsHaveRoomOrNoPlace)
+{
+    Arbre a;
+    const PlaceSousZone* place = PLACES_SOUS_ZONES;
+    int places = 0, sansPlace = 0;
+    for (const TYPEDEF_METAREA* m : a.areas())
+        for (const TYPEDEF_SOUS_ZONE* z : sousZones(m)) {
+            const std::string nom = texte(m->nom) + "/" + texte(z->nom);
+            EXPECT_EQ(texte(place->nom), texte(z->nom)) << nom;
+            ++place;
+            if (!z->nom || z->largeur == 0) {
+                EXPECT_TRUE(z->largeur == 0 && z->lat == 0 && z->lon == 0) << nom;
+                sansPlace += z->nom != nullptr;
+                continue;
+            }
+            EXPECT_TRUE(z->largeur >= 1 && z->largeur <= 30) << nom << " " << z->largeur;
+            ++places;
+        }
+    EXPECT_EQ(places + sansPlace, 267);
+    // Every named row of Metarea I has its place and its lines' ring.
+    int dansI = 0;
+    for (const TYPEDEF_SOUS_ZONE* z : sousZones(a.areas()[0]))
+        dansI += z->nom && z->largeur > 0;
+    EXPECT_EQ(dansI, 35);
 }
 
 TEST(Metareas, EachAreaLabelLiesInItsBoxModulo360)

@@ -1,5 +1,6 @@
 #include "tests/pages/requeteur_test.h"
 
+#include "map/fdc.h"
 #include "tests/ui/harnais_gui.h"
 #include "ui/boutons.h"
 #include "ui/crochets.h"
@@ -12,6 +13,7 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 PosteRequeteur::PosteRequeteur(int onglet, int forfaits)
 {
@@ -119,4 +121,29 @@ std::string RequeteurTest::presse()
 {
     return fl_selection_buffer[1] ? std::string(fl_selection_buffer[1], fl_selection_length[1])
                                   : std::string();
+}
+
+void RequeteurTest::construireVue()
+{
+    construire(0, 0);
+    page->carte->chargementAffiche = 0;
+    page->carte->zoom(50, -20, 60, 1);
+    ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
+}
+
+bool RequeteurTest::bLigne(const std::string& ligne) const
+{
+    std::istringstream t(texte(page->tamponGrib));
+    for (std::string l; std::getline(t, l);)
+        if (l.erase(l.find_last_not_of(' ') + 1) == ligne)
+            return true;
+    return false;
+}
+
+classeBoutonImage* RequeteurTest::bouton(classeBoutonImage** boutons, const std::string& libelle)
+{
+    for (; boutons && *boutons; ++boutons)
+        if (libelle == (*boutons)->label())
+            return *boutons;
+    return nullptr;
 }

@@ -41,6 +41,13 @@ protected:
     static std::string texte(Fl_Text_Buffer* tampon);
     // What the clipboard holds, pasted.
     static std::string presse();
+    // The page on a fixed view: 50 N 20 W, 60 degrees high.
+    void construireVue();
+    // The GRIB request text has that line (list lines end with a blank).
+    bool bLigne(const std::string& ligne) const;
+    // The button of that label among a null-terminated array; null when
+    // none.
+    static classeBoutonImage* bouton(classeBoutonImage** boutons, const std::string& libelle);
 
     DossierTemporaire dossier;
     DossierCourant ici{dossier.chemin()};

@@ -217,17 +217,20 @@ TEST_F(RequeteurTest, SectionSwitchesFoldTheirSectionsAndTheOpenAllSwitchWaitsFo
     GRIB_DEPLIER = 0;
 
     // A new model takes the later sections out, and deletes them once the
-    // event under way (perhaps a button of theirs) is over.
+    // event under way (perhaps a button of theirs) is over; the moving
+    // zone's section only leaves the accordion, to come back as it was.
     page->deplacement = 1;
     GroupeCompte::detruits = 0;
     page->vRequeteurGribEffacerGroupes();
     EXPECT_EQ(page->deplacement, 0);
     EXPECT_NE(page->sectionsGrib[SECTION_MODELES].titre->parent(), nullptr);
-    for (int s : {SECTION_MAILLES, SECTION_ECHEANCES, SECTION_DEPLACEMENT})
+    for (int s : {SECTION_MAILLES, SECTION_ECHEANCES})
         EXPECT_EQ(page->sectionsGrib[s].contenu, nullptr) << s;
+    ASSERT_NE(page->sectionsGrib[SECTION_DEPLACEMENT].contenu, nullptr);
+    EXPECT_EQ(page->sectionsGrib[SECTION_DEPLACEMENT].contenu->parent(), nullptr);
     EXPECT_EQ(GroupeCompte::detruits, 0);
     Fl::do_widget_deletion();
-    EXPECT_EQ(GroupeCompte::detruits, 3);
+    EXPECT_EQ(GroupeCompte::detruits, 2);
 }
 
 TEST_F(RequeteurTest, TheRecapitulationShowsTheRequestModelsFigures)

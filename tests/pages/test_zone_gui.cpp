@@ -23,14 +23,6 @@ namespace {
 
 class Zone : public RequeteurTest {
 protected:
-    // The page on a fixed view: 50 N 20 W, 60 degrees high.
-    void construireVue()
-    {
-        construire(0, 0);
-        page->carte->chargementAffiche = 0;
-        page->carte->zoom(50, -20, 60, 1);
-        ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
-    }
     CadreZone champs() const { return page->cadreZone(); }
     // The middle third of the map's view, snapped to `m`.
     CadreZone tiers(double m) const
@@ -50,22 +42,6 @@ protected:
         EXPECT_DOUBLE_EQ(z.sud, a.sud) << quoi;
         EXPECT_DOUBLE_EQ(z.ouest, a.ouest) << quoi;
         EXPECT_DOUBLE_EQ(z.est, a.est) << quoi;
-    }
-    // The request text has that line (list lines end with a blank).
-    bool bLigne(const std::string& ligne) const
-    {
-        std::istringstream t(texte(page->tamponGrib));
-        for (std::string l; std::getline(t, l);)
-            if (l.erase(l.find_last_not_of(' ') + 1) == ligne)
-                return true;
-        return false;
-    }
-    classeBoutonImage* bouton(classeBoutonImage** boutons, const std::string& libelle) const
-    {
-        for (; boutons && *boutons; ++boutons)
-            if (libelle == (*boutons)->label())
-                return *boutons;
-        return nullptr;
     }
     void remplir(const CadreZone& c)
     {
@@ -133,8 +109,11 @@ TEST_F(Zone, TheSwitchPutsTheSnappedMiddleThirdOnTheMapAndClearingTakesAllAway)
     EXPECT_FALSE(page->boutonEnvoyer->active());
     EXPECT_EQ(page->carte->overlay, 0);
     EXPECT_EQ(page->zoneExiste, 0);
-    for (const SectionGrib& s : page->sectionsGrib)
-        EXPECT_EQ(s.titre, nullptr);
+    for (int s = SECTION_MODELES; s < SECTION_DEPLACEMENT; ++s)
+        EXPECT_EQ(page->sectionsGrib[s].titre, nullptr) << s;
+    // The moving zone keeps its fields out of the accordion.
+    ASSERT_NE(page->sectionsGrib[SECTION_DEPLACEMENT].titre, nullptr);
+    EXPECT_EQ(page->sectionsGrib[SECTION_DEPLACEMENT].titre->parent(), nullptr);
     EXPECT_EQ(page->boutonsModeles, nullptr);
     EXPECT_NE(journal.contenu().find("<REQ> Onglets existe"), std::string::npos);
     // Over Europe: the Europe model and its mesh.

@@ -1,0 +1,115 @@
+// The moving-zone section of the GRIB request page: a vessel's course and
+// speed, which carry the request frame along its track to each requested
+// time (the request's "V" line, the frames and red track on the map).
+// Built once: later model choices put it back with the values it holds.
+#include "pages/vr.h"
+
+#include "map/fdc.h"
+#include "pages/dans_groupe.h"
+#include "pages/regles_deplacement.h"
+#include "routes/spinner_position.h"
+#include "transport/requete.h"
+#include "ui/local.h"
+#include "ui/palette.h"
+
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Pack.H>
+
+namespace {
+
+spinnerPosition* pChamp(int x, int y, int w, const char* libelle, double maximum, double pas,
+                        Fl_Callback* rappel, vr* page)
+{
+    spinnerPosition* c = new spinnerPosition(x, y, w, 20);
+    c->copy_label(pcTraduire(libelle));
+    c->labelsize(12);
+    c->textsize(12);
+    c->range(0, maximum);
+    c->step(pas);
+    c->value(0);
+    c->color(COLOR_GRIS_CLAIR);
+    c->callback(rappel, page);
+    return c;
+}
+
+}  // namespace
+
+void vr::vRequeteurGribDeplacement(int)
+{
+    SectionGrib& s = sectionsGrib[SECTION_DEPLACEMENT];
+    if (s.titre) {
+        packGrib->add(s.titre);
+        if (s.contenu)
+            packGrib->add(s.contenu);
+        // The request and the frame take the course and speed shown.
+        vRequeteurGribDeplacementSet();
+        return;
+    }
+    DansGroupe dans(packGrib);
+    s.titre = pTitreSection(CLE_LOCAL("Deplacement : Non"), 8,
+                            vBoutonRequeteurGribDeplacementContenuCallback, s.deplier);
+    titreDeplacement = static_cast<Fl_Box*>(s.titre->child(0));
+    vContenuSection(SECTION_DEPLACEMENT, [this](int x, int y) {
+        champCap = pChamp(x + 34, y + 2, 30, CLE_LOCAL("Cap"), 360, 1,
+                          vInputRequeteurGribDeplacementCapCallback, this);
+        champVitesse = pChamp(x + 144, y + 2, 35, CLE_LOCAL("Vitesse"), VITESSE_MAXIMUM, 0.1,
+                              vInputRequeteurGribDeplacementVitesseCallback, this);
+        Fl_Box* noeuds = new Fl_Box(x + 181, y + 2, 40, 20);
+        noeuds->copy_label(pcTraduire("Noeuds"));
+        noeuds->hide();
+        return y + 30;
+    });
+}
+
+void vr::vTitreDeplacement(const char* texte, Fl_Color couleur)
+{
+    titreDeplacement->copy_label(pcTraduire(texte));
+    titreDeplacement->labelcolor(couleur);
+    titreDeplacement->redraw();
+}
+
+void vr::vRequeteurGribDeplacementSet()
+{
+    if (!champCap || !champVitesse)
+        return;
+    // The fields show what the request and the frame take.
+    const CapVitesse cv = capVitesseRetenus(champCap->value(), champVitesse->value());
+    champCap->value(cv.cap);
+    champVitesse->value(cv.vitesse);
+    if (!cv.bMobile()) {
+        vTitreDeplacement(CLE_LOCAL("Deplacement : Non"), COLOR_ORANGE_TEXTE);
+        deplacement = 0;
+        requeteGrib->vUnsetCapVitesse();
+        if (carte)
+            carte->redraw();
+        return;
+    }
+    deplacement = 1;
+    capDeplacement = float(cv.cap);
+    vitesseDeplacement = float(cv.vitesse);
+    // The frame's check drops the moving zone when no time is pressed (and
+    // shows when the moved frame leaves the model).
+    if (carte && carte->overlay)
+        carte->overlay_cadre();
+    else if (!bTempsPresse())
+        deplacement = 0;
+    if (deplacement)
+        requeteGrib->vSetCapVitesse(int(cv.cap), cv.vitesse);
+    else
+        requeteGrib->vUnsetCapVitesse();
+    vTitreDeplacement(CLE_LOCAL("Deplacement : Oui"),
+                      deplacement ? COLOR_BOUTON_ACTIVE : COLOR_ORANGE_TEXTE);
+    if (carte)
+        carte->redraw();
+}
+
+void vr::vInputRequeteurGribDeplacementCapCallback(Fl_Widget*, void* donnees)
+{
+    static_cast<vr*>(donnees)->vRequeteurGribDeplacementSet();
+}
+
+void vr::vInputRequeteurGribDeplacementVitesseCallback(Fl_Widget* champ, void* donnees)
+{
+    static_cast<vr*>(donnees)->vRequeteurGribDeplacementSet();
+    champ->redraw();
+}

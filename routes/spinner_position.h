@@ -1,0 +1,43 @@
+// The program's numeric entry field, stepped by the arrow keys and the
+// mouse wheel. A field bound to a route (the position rows) reacts only
+// while the route is edited and its row is the marked one; an unbound
+// field (the moving zone's course and speed, the automation's days)
+// always reacts.
+#ifndef ROUTES_SPINNER_POSITION_H
+#define ROUTES_SPINNER_POSITION_H
+
+#include <FL/Fl_Value_Input.H>
+
+class classeRoute;
+
+// The value field's text input holds the keyboard focus and would keep
+// the arrow keys to itself: the first spinner made puts a dispatcher in
+// front of the toolkit's that offers each key typed in a spinner's input
+// to the spinner first.
+class spinnerPosition : public Fl_Value_Input {
+public:
+    spinnerPosition(int x, int y, int w, int h, const char* label = nullptr);
+    ~spinnerPosition() override;
+    spinnerPosition(const spinnerPosition&) = delete;
+    spinnerPosition& operator=(const spinnerPosition&) = delete;
+    // Enter and leave set the hand cursor or the default one; up and right
+    // add one step, left and down take one off, the wheel adds one step per
+    // notch: the value is set without being held to the range and the
+    // callback runs at once. "t" flips the program's tooltips. Everything
+    // else is the value field's.
+    int handle(int event) override;
+
+    // The route whose position the field edits (not owned); null for a
+    // field of no route.
+    classeRoute* route = nullptr;
+
+    // The child of a position row that marks it as the row being edited.
+    static constexpr int MARQUE_RANGEE = 18;
+
+private:
+    // A bound field's route is edited and its row marked.
+    bool bVivant() const;
+    int iPas(double pas);
+};
+
+#endif
