@@ -44,6 +44,8 @@ bool bDateRangee(const double champs[6], long& date)
             return false;
         v[i] = static_cast<long long>(champs[i]);
     }
+    if (v[0] < 1970)
+        return false;
     const long long jours = llJoursAnnees(v[0]) + llJoursMois(v[0], v[1]) + v[2] - 1;
     const long long secondes = jours * 86400 + v[3] * 3600 + v[4] * 60 + v[5];
     if (secondes < 0)

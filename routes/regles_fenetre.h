@@ -20,7 +20,7 @@ bool bSaisieValide(double valeur);
 // (a thirteenth month and beyond included); then the days from the first,
 // the hours, minutes and seconds. No field is held to its range, so a value
 // past it carries into the next unit. False, `date` unchanged, when a field
-// is refused or the date falls before 1970.
+// is refused, the year is before 1970 or the date falls before it.
 bool bDateRangee(const double champs[6], long& date);
 
 // A latitude or longitude from its degree, minute and second fields:
