@@ -37,6 +37,28 @@ void vRedessiner(Fl_Widget* w)
         f->vRedessinerCarte();
 }
 
+// A tools menu toggle: the route's field flipped.
+void vBasculer(Fl_Widget* menu, classeRoute* route, int classeRoute::*champ)
+{
+    if (!route)
+        return;
+    route->*champ = !(route->*champ);
+    route->modifiee = 1;
+    vRedessiner(menu);
+}
+
+// A chooser: the picked item's index into the route's field.
+bool bChoisir(Fl_Widget* menu, classeRoute* route, int classeRoute::*champ)
+{
+    const int v = static_cast<Fl_Menu_*>(menu)->value();
+    if (!route || v < 0)
+        return false;
+    route->*champ = v;
+    route->modifiee = 1;
+    vRedessiner(menu);
+    return true;
+}
+
 double dDixieme(double v)
 {
     return int(std::rint(v * 10)) / 10.0;
@@ -125,58 +147,31 @@ void DRU_Routes::vBoutonRouteColorCallback(Fl_Widget* bouton, void* donnees)
 
 void DRU_Routes::vBoutonRouteTexteCallback(Fl_Widget* menu, void* donnees)
 {
-    classeRoute* route = static_cast<classeRoute*>(donnees);
-    if (!route)
-        return;
-    route->texte = !route->texte;
-    route->modifiee = 1;
-    vRedessiner(menu);
+    vBasculer(menu, static_cast<classeRoute*>(donnees), &classeRoute::texte);
 }
 
 void DRU_Routes::vBoutonRouteVitesseFixeCallback(Fl_Widget* menu, void* donnees)
 {
-    classeRoute* route = static_cast<classeRoute*>(donnees);
-    if (!route)
-        return;
-    route->vitesseFixe = !route->vitesseFixe;
-    route->modifiee = 1;
-    vRedessiner(menu);
+    vBasculer(menu, static_cast<classeRoute*>(donnees), &classeRoute::vitesseFixe);
 }
 
-// Each menu's picked item, by its index.
 void DRU_Routes::vBoutonRouteStyleCallback(Fl_Widget* menu, void* donnees)
 {
-    classeRoute* route = static_cast<classeRoute*>(donnees);
-    const int v = static_cast<Fl_Menu_*>(menu)->value();
-    if (!route || v < 0)
-        return;
-    route->style = v;
-    route->modifiee = 1;
-    vRedessiner(menu);
+    bChoisir(menu, static_cast<classeRoute*>(donnees), &classeRoute::style);
 }
 
 void DRU_Routes::vBoutonRouteTailleCallback(Fl_Widget* menu, void* donnees)
 {
-    classeRoute* route = static_cast<classeRoute*>(donnees);
-    const int v = static_cast<Fl_Menu_*>(menu)->value();
-    if (!route || v < 0)
-        return;
-    route->taille = v;
-    route->modifiee = 1;
-    vRedessiner(menu);
+    bChoisir(menu, static_cast<classeRoute*>(donnees), &classeRoute::taille);
 }
 
 void DRU_Routes::vBoutonRouteSymboleCallback(Fl_Widget* menu, void* donnees)
 {
     classeRoute* route = static_cast<classeRoute*>(donnees);
-    const int v = static_cast<Fl_Menu_*>(menu)->value();
-    if (!route || v < 0)
+    if (!bChoisir(menu, route, &classeRoute::symbole))
         return;
-    route->symbole = v;
-    menu->image(pFigureRoute(v));
+    menu->image(pFigureRoute(route->symbole));
     menu->redraw();
-    route->modifiee = 1;
-    vRedessiner(menu);
 }
 
 // From the marked position on, every leg takes its speed rounded to a
