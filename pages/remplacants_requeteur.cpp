@@ -1,28 +1,14 @@
 // Stand-ins for the request page's panels still to come, so that the
-// product tabs, the accordion and the model choice run now: the packages,
-// bulletin and image pages are empty, and the automation panel is not
-// built. Each goes when its panel is built.
+// product tabs, the accordion and the model choice run now: the packages
+// and image pages are empty, and the automation panels are not built.
+// Each goes when its panel is built.
 #include "pages/vr.h"
 
-#include "map/fdc.h"
-#include "transport/requete.h"
-#include "ui/aide.h"
-#include "ui/boutons.h"
-#include "ui/globales_ui.h"
-
-#include <initializer_list>
-#include <FL/Fl_Pack.H>
 
 void vr::vGroupRequeteurForfaits(int x, int y, int w, int h)
 {
     groupeForfaits = new Fl_Group(x, y, w, h);
     groupeForfaits->end();
-}
-
-void vr::vGroupRequeteurBulletins(int x, int y, int w, int h)
-{
-    groupeBulletins = new Fl_Group(x, y, w, h);
-    groupeBulletins->end();
 }
 
 void vr::vGroupRequeteurImages(int x, int y, int w, int h)
@@ -37,12 +23,6 @@ void vr::vGroupRequeteurForfaitsArrange(int topic)
         aideForfaits = topic;
 }
 
-void vr::vGroupRequeteurBulletinsArrange(int topic)
-{
-    if (topic < 9999)
-        aideBulletins = topic;
-}
-
 void vr::vGroupRequeteurImagesArrange(int topic)
 {
     if (topic < 9999)
@@ -54,19 +34,11 @@ void vr::vGroupRequeteurImagesArrange(int topic)
 void vr::vRequeteurGribAbonnement() {}
 void vr::vBoutonRequeteurBrowserCallback(Fl_Widget*, void*) {}
 
-void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
+// The automation panel of the bulletin request comes with its own panel:
+// until then its place holds an empty group, inactive like the panel.
+void vr::vRequeteurBulletinsAbonnement(int x, int y, int w)
 {
-    vr* page = static_cast<vr*>(donnees);
-    if (!page || !page->requeteBulletins)
-        return;
-    page->requeteBulletins->vFreeObjets();
-    for (classeBoutonImage** b : {page->boutonsGmdss, page->boutonsSatellites,
-                                  page->boutonsPreisos, page->boutonsNavtex, page->boutonsLarge,
-                                  page->boutonsCotes})
-        for (; b && *b; ++b) {
-            (*b)->value(0);
-            (*b)->redraw();
-        }
-    page->boutonEnvoyer->deactivate();
-    page->requeteBulletins->vEcrire(0);
+    abonnementBulletins = new Fl_Group(x, y, w, 114);
+    abonnementBulletins->end();
+    abonnementBulletins->deactivate();
 }

@@ -61,6 +61,10 @@ enum {
     SECTION_DEPLACEMENT,
     SECTIONS_GRIB
 };
+// The sections of the bulletin page.
+enum { SECTION_GMDSS, SECTION_NAVTEX, SECTION_LARGE, SECTION_COTES, SECTIONS_BULLETINS };
+// A section of an accordion: its title group, its content group and the
+// switch of its title.
 struct SectionGrib {
     Fl_Group* titre = nullptr;
     Fl_Group* contenu = nullptr;
@@ -228,8 +232,32 @@ public:
     void vAideBulletinsImages(int onglet);
     // The zone's clear button: the map's frame goes.
     static void vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget* bouton, void* page);
+
+    // ---- Request page: the bulletin page (vr_bulletins.cpp, its buttons
+    // vr_menus_bulletins.cpp, their presses vr_produits_bulletins.cpp, the
+    // zone charts vr_cartes_zones.cpp). Each menu builds one section's
+    // buttons from (x, y), replacing the page's array, and answers the y
+    // below them.
+    int menu_gmdss(int x, int y, int type, Fl_Callback* rappel);
+    int menu_navtex(int x, int y, int type, Fl_Callback* rappel);
+    int menu_large(int x, int y, int type, Fl_Callback* rappel);
+    int menu_cotes(int x, int y, int type, Fl_Callback* rappel);
+    // A section's fold switch.
+    static void vBoutonRequeteurBulletinsGmdssContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurBulletinsNavtexContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurBulletinsLargeContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurBulletinsCotesContenuCallback(Fl_Widget* bouton, void* page);
+    // Every product button of the bulletin and image pages: the request is
+    // rebuilt from the buttons down, sent at once in connected mode; a
+    // zone chart button opens its chart instead.
+    static void vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* page);
     // Empties the bulletin request and releases its buttons.
     static void vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget* bouton, void* page);
+    // Opens the zone chart of a chart button's number in an image window
+    // (`data` and `length` are not used).
+    void vGetHTTPbulletinGmdss(unsigned code, char* data, int length);
+    // The bulletin request's automation panel (built with its own panel).
+    void vRequeteurBulletinsAbonnement(int x, int y, int w);
 
     // ---- Request page: under the map (vr_editions.cpp,
     // vr_recapitulatif.cpp, vr_historique.cpp).
@@ -462,7 +490,8 @@ public:
     Fl_Scroll* scrollGrib = nullptr;
     Fl_Pack* packGrib = nullptr;
     AIDE* voletAideGrib = nullptr;
-    Fl_Group* groupeBulletins = nullptr;
+    Fl_Group* groupeBulletins = nullptr;  // the bulletin page's scroll area
+    Fl_Scroll* scrollBulletins = nullptr;
     Fl_Group* groupeImages = nullptr;
     // The bulletin and image pages' packs and their shared help pane.
     Fl_Pack* packBulletins = nullptr;
@@ -516,6 +545,8 @@ public:
     // The automation panels of the GRIB and bulletin requests.
     Fl_Group* abonnementGrib = nullptr;
     Fl_Group* abonnementBulletins = nullptr;
+    // The bulletin page's sections: GMDSS, NAVTEX, offshore, coastal.
+    SectionGrib sectionsBulletins[SECTIONS_BULLETINS];
     // Null-terminated arrays of the product buttons of the packages,
     // bulletin and image pages (null until their pages build them).
     classeBoutonImage** boutonsForfaits = nullptr;
@@ -600,6 +631,14 @@ private:
     void vDeplacerZone(int mouvement);
     void vMessageCarte(const char* texte);
     void vMarquerZonesProduits(const CadreZone& cadre);
+    // A section of the bulletin page: its title (`charger`: with the load
+    // button) and its content group, which `boutons` fills from its
+    // top-left corner (answering the y below); the content shown when
+    // `ouvert`.
+    void vSectionBulletins(int section, const char* nom, int sujet, int hauteurTitre,
+                           bool charger, bool ouvert, Fl_Callback* deplier,
+                           const std::function<int(int x, int y)>& boutons);
+    void vDeplierSectionBulletins(int section, Fl_Widget* bouton);
     void vOngletForfaits();
     void vOngletGrib();
     void vOngletBulletinsImages();

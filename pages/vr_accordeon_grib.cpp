@@ -5,6 +5,7 @@
 // their removal.
 #include "pages/vr.h"
 
+#include "pages/accordeon.h"
 #include "pages/dans_groupe.h"
 #include "pages/regles_requeteur.h"
 #include "ui/aide.h"
@@ -40,40 +41,14 @@ void vr::vGroupRequeteurGribArrange(int n)
         n = aideGrib;
     else
         aideGrib = n;
-    if (!packGrib || !voletAideGrib)
-        return;
-    if (AFFICHE_AIDE && !restack) {
-        packGrib->remove(voletAideGrib);
-        packGrib->insert(*voletAideGrib, iIndexAideGrib(n, packGrib->children()));
-        int y = 0;
-        for (int i = 0; i < packGrib->children() && packGrib->child(i) != voletAideGrib; ++i) {
-            Fl_Widget* w = packGrib->child(i);
-            w->position(scrollGrib->x() + SCROLL_DECALAGE, packGrib->y() + y);
-            if (w->visible())
-                y += w->h();
-        }
-        scrollGrib->scroll_to(0, y);
-    } else if (!AFFICHE_AIDE) {
-        packGrib->remove(voletAideGrib);
-    }
-    packGrib->resize(scrollGrib->x() + SCROLL_DECALAGE, packGrib->y(), packGrib->w(),
-                     packGrib->h());
-    scrollGrib->redraw();
-    if (AFFICHE_AIDE && n != 0) {
-        voletAideGrib->name(n);
-        voletAideGrib->redraw();
-    }
+    vArrangerAccordeon(scrollGrib, packGrib, voletAideGrib, n, restack, iIndexAideGrib);
 }
 
 // A section's switch: down it shows the section's content, up it hides it.
 // A section not built yet only changes the switch.
 void vr::vDeplierSection(int section, Fl_Widget* bouton)
 {
-    Fl_Button* b = static_cast<Fl_Button*>(bouton);
-    Fl_Group* contenu = sectionsGrib[section].contenu;
-    b->label(b->value() ? "@+22>" : "@+2>");
-    if (contenu)
-        b->value() ? contenu->show() : contenu->hide();
+    vDeplierContenu(bouton, sectionsGrib[section].contenu);
     vGroupRequeteurGribArrange(10000);
 }
 

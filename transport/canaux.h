@@ -27,6 +27,7 @@ enum {
     PHASE_ECHEC = -1,       // host not found, nothing received, answer too large
     PHASE_CONNEXION = -2,   // no socket or no connection
     PHASE_INCOMPLETE = -3,  // fewer octets than the answer declared, or it never ended
+    PHASE_REFUSEE = -4,     // the whole answer arrived, the service refused the request
     PHASE_AFFICHEE = 90     // the popup shows how it ended
 };
 
@@ -56,6 +57,10 @@ enum { LIEN_ATTENTE = 0, LIEN_LIE = 1, LIEN_ABANDON = 2 };
 struct LienCanal {
     int index = -1;
     unsigned generation = 0;
+    // The service's refusal (status 0) ends the transfer as a failure
+    // (PHASE_REFUSEE): requests the user sent, not the system request,
+    // whose answer always has that status.
+    bool refusEchec = false;
 };
 
 // Start-up: every slot free, with its handle and no popup; transfers

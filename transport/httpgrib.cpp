@@ -30,6 +30,7 @@ enum Arret { FERMEE, ERREUR, DELAI, FIN_PROGRAMME, TROP_GRAND };
 struct Rapport {
     TYPEDEF_HTTP* canal = nullptr;
     int dernierPourcent = INT_MIN;
+    bool refusEchec = false;
 
     void phase(int p)
     {
@@ -60,6 +61,7 @@ struct Reception {
     bool enteteLu = false;
     bool longueursSures = false;
     int64_t attendu = 0;  // 0 while unknown, 1 for an answer of unknown size
+    int statut = -1;      // the service's status, once its header is read whole
 
     explicit Reception(int64_t maximum) : tampon(maximum) {}
 
@@ -81,6 +83,7 @@ struct Reception {
             return;
         }
         attendu = llTotalDeclare(e);
+        statut = e.cr;
         tampon.bReserver(size_t(attendu));
     }
 
@@ -162,6 +165,7 @@ bool bLier(Rapport& rapport, LienCanal lien)
     }
     vJournal(TAG, "<httpgrib>>>>>>>>>>>>>>>>>> ASSOCIATION EFFECTUEE : handle: %d\n", index);
     rapport.canal = &structHTTP[index];
+    rapport.refusEchec = lien.refusEchec;
     return true;
 }
 
@@ -226,6 +230,8 @@ char* httpgrib(const char* host, const char* port, const char* path, const char*
         vTerminer(rapport, r, duree, PHASE_ECHEC);
         return nullptr;
     }
-    vTerminer(rapport, r, duree, r.bComplete(arret) ? PHASE_RECUE : PHASE_INCOMPLETE);
+    const bool refusee = rapport.refusEchec && r.longueursSures && r.statut == 0;
+    vTerminer(rapport, r, duree,
+              !r.bComplete(arret) ? PHASE_INCOMPLETE : refusee ? PHASE_REFUSEE : PHASE_RECUE);
     return mode == -1 ? nullptr : r.tampon.ceder();
 }

@@ -101,6 +101,12 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
         vConnexion(c, a);
         vEchec(a, std::string("<br>") + pcTraduire("Reponse incomplete"));
         return finale(c);
+    case PHASE_REFUSEE:
+        // The service's message says why, in a window of its own.
+        vConnexion(c, a);
+        vReception(c, a);
+        vEchec(a, std::string("<br>") + pcTraduire("Requete refusee par le service"));
+        return finale(c);
     case PHASE_AFFICHEE:
         if (c.fin++ < FINS_MAX)
             return CANAL_ATTENDRE_FIN;

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <string>
 
+class Fl_Button;
 class Fl_Text_Buffer;
 class Masque;
 class classeBoutonImage;
@@ -82,8 +83,15 @@ public:
     void vSetAbonnement(int code);
     void vSetSysteme();
 
-    // ---- Bulletin codes (bulletin type).
+    // ---- Bulletin codes (bulletin type). A code is held in 47
+    // characters; with the 128 slots taken a code is dropped (logged and
+    // counted in objetsPerdus) while the volume still grows.
+    // The codes a product button stands for, by its number; renders.
+    void vSetObjet(Fl_Button* button);
+    // One code, cut at 47 characters; a null or empty code adds nothing.
     void vSetObjet(const char* code);
+    // Every code gone, the volume and the dropped count back to 0; does
+    // not render.
     void vFreeObjets();
 
     // ---- Text, volume and cost.
@@ -137,6 +145,7 @@ public:
     const int type;
     int forfaitActif = 0;  // a predefined package
     int volumeBulletins = 0;  // Ko
+    int objetsPerdus = 0;     // codes dropped for want of a slot since vFreeObjets
     int chiffreForfait = 0;
     // What the recapitulation shows, for the send log.
     std::string volumeAffiche, coutAffiche;
@@ -148,6 +157,9 @@ private:
     void vPoserLigne(std::string& ligne, char lettre, const char* valeur,
                      bool (*valide)(const std::string&), const char* refus);
     bool bAjouterTemps(ListeCodes& liste, const char* texte, const char* quoi);
+    // One object code in the first empty slot; false (logged, counted)
+    // when none is left.
+    bool bAjouterObjet(const char* code);
     void vAfficher(const std::string& volume, const std::string& cout);
     long long llPointsEau(Masque& masque, long long points, double n, double s, double w,
                           double e);

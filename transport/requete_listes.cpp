@@ -1,5 +1,4 @@
-// The lists of a request: parameters, forecast times, validities and
-// bulletin codes.
+// The lists of a GRIB request: parameters, forecast times and validities.
 #include "transport/requete.h"
 
 #include "gribdata/globales.h"
@@ -33,9 +32,6 @@ void vAjouterParametre(ListeCodes& liste, const TYPEDEF_PARAMETRE* p)
     if (p && !liste.bContient(p->cle))
         liste.bAjouter(p->cle);
 }
-
-// An object code is held in 47 characters.
-const size_t CODE_OBJET_MAX = 47;
 
 const char* const ECHEANCES = "d'\xC3\xA9" "cheances";
 
@@ -127,28 +123,4 @@ void requete::vUnsetEcheances()
 void requete::vUnsetValidites()
 {
     validites.vVider();
-}
-
-void requete::vSetObjet(const char* code)
-{
-    const std::string c = std::string(code ? code : "").substr(0, CODE_OBJET_MAX);
-    if (c.empty())
-        return;
-    if (!bMotImprimable(c)) {
-        vJournal(TAG_REQUETE, "code refuse (octet de controle)\n");
-        return;
-    }
-    // Only a code kept counts in the volume.
-    if (!objets.bAjouter(c)) {
-        vJournal(TAG_REQUETE, "code ignore, plus de %d: %.47s\n", ListeCodes::TAILLE, c.c_str());
-        return;
-    }
-    volumeBulletins += 5;
-    vEcrire(0);
-}
-
-void requete::vFreeObjets()
-{
-    objets.vVider();
-    volumeBulletins = 0;
 }

@@ -67,6 +67,7 @@ int iEnvoyer(std::unique_ptr<InstantaneHttp> s, void* (*corps)(void*), classeBou
         return -1;
     }
     s->lien = lienCanal(canal);
+    s->lien.refusEchec = true;
     if (!bLancerTransfert(corps, s.get())) {
         // The popup's thread never comes: it closes by itself.
         vJournal(THREADS, "ECHEC : sous-thread HTTP non lance\n");

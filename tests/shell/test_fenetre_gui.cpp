@@ -78,7 +78,9 @@ TEST_F(Fenetre, TenPagesAHomePageAndTheSwitch)
         EXPECT_EQ(GUI->onglets->child(i), gvr[i]);
     EXPECT_EQ(GUI->onglets->child(10), GUI->accueil);
     EXPECT_EQ(GUI->onglets->value(), gvr[0]);
-    EXPECT_EQ(harnais::pixel(GUI, 5, 200), rgb(COLOR_FOND));
+    // The left panel's background, above the product page (whose
+    // scrollbar stands on the left).
+    EXPECT_EQ(harnais::pixel(GUI, 5, 120), rgb(COLOR_FOND));
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(harnais::pixel(GUI, 230 + i, 300), rgb(OMBRE_COLONNES[i])) << i;
     // The fifth band of the bottom strip, four rows under the map.

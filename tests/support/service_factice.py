@@ -14,6 +14,11 @@ answered; the service acknowledges it with the line "variante NAME[:ARG]".
 Every connection is recorded in the journal file (--journal), one line per
 field: "<connection number> <key> <value in hex>", so that any byte survives.
 
+Each bulletin of a bulletin request is answered with a short text marked as
+a test bulletin ("BULLETIN D'ESSAI ..."), nothing like a forecast; the
+variant "catalogue" refuses (status 0) a request naming a product that
+tests/support/catalogue_factice.py does not list.
+
 The system request ("@mto@reqt@sys@") is answered with a short availability
 text as the message and no data; the variant "blocage" keeps any answer back
 (silent) until the client gives up.
@@ -47,6 +52,8 @@ import sys
 import threading
 import time
 
+from catalogue_factice import CONNUS
+
 ICI = os.path.dirname(os.path.abspath(__file__))
 RACINE = os.path.dirname(os.path.dirname(ICI))
 GRIB = os.path.join(RACINE, "tests", "data", "grib1", "service.grb")
@@ -63,6 +70,8 @@ LIGNE_MAX = 1 << 20
 SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
 DISPONIBILITE = ("Service factice, en service\n"
                  "Modeles disponibles : tous. Bulletins : tous.\n")
+# What stands for each bulletin: nothing a sailor could take for a forecast.
+ESSAI = "BULLETIN D'ESSAI \u2013 NE PAS UTILISER POUR LA NAVIGATION"
 
 
 class Journal:
@@ -182,6 +191,9 @@ class ServiceHttp:
                            self.donnees(int(variante[1])), nom)
         if lignes[0] == "@mto@reqt@bull@":
             objets = [l for l in lignes[1:-2] if l and not l.startswith("A ")]
+            inconnus = [o for o in objets if o not in CONNUS]
+            if variante[0] == "catalogue" and inconnus:
+                return reponse(0, "3", "Produit inconnu : %s\n" % " ".join(inconnus), b"", "-")
             return self.bulletins(numero, objets, nom_force)
         nom = nom_force or "service_%d.grb.bz2" % numero
         return reponse(1, "3", self.message(numero, nom, "fichier GRIB"), self.grib, nom)
@@ -191,11 +203,11 @@ class ServiceHttp:
             nom = nom_force or "SAT_GLOBE2.jpg"
             return reponse(1, "2", self.message(numero, nom, "image"), self.image, nom)
         if objets and all(o.startswith("GMDSS_METAREA") for o in objets):
-            texte = "".join("%s\nSECURITE bulletin %d de %d\nVent d'ouest 5 a 6.\n"
-                            % (o, i + 1, len(objets)) for i, o in enumerate(objets))
+            texte = "".join("%s\n%s\nbulletin %d de %d\n"
+                            % (o, ESSAI, i + 1, len(objets)) for i, o in enumerate(objets))
             nom = nom_force or "gmdss_%d.txt" % numero
             return reponse(1, "1", self.message(numero, nom, "GMDSS"), texte.encode(), nom)
-        texte = "".join("%s\nBulletin factice.\n" % o for o in objets)
+        texte = "".join("%s\n%s\n" % (o, ESSAI) for o in objets)
         nom = nom_force or "bulletins_%d.txt" % numero
         return reponse(1, "1", self.message(numero, nom, "bulletins"), texte.encode(), nom)
 

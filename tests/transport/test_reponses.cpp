@@ -2,6 +2,7 @@
 // transfer thread's body to the stand-in service, filed into lockdir/.
 #include "map/chargement_fonds.h"
 #include "map/satellite.h"
+#include "transport/popup_http.h"
 #include "transport/reponse.h"
 #include "transport/service_http.h"
 
@@ -19,6 +20,8 @@ namespace {
 using Reponses = Transfert;
 
 const std::string GRIB = lireFichier(fixtureGrib("service.grb"));
+// What the stand-in answers for each bulletin.
+const std::string ESSAI = "BULLETIN D'ESSAI \xE2\x80\x93 NE PAS UTILISER POUR LA NAVIGATION";
 
 // The message the stand-in sends with the answer to connection `n`.
 std::string message(int n, const std::string& nom, const char* details)
@@ -101,11 +104,10 @@ TEST_F(Reponses, TwentyGmdssBulletinsGiveSixteenFiles)
         attendus.insert(objets[i - 1] + ".txt");
     EXPECT_EQ(lockdir(), attendus);
     EXPECT_EQ(lireFichier("lockdir/GMDSS_METAREA3_OFFSHORE.txt"),
-              "GMDSS_METAREA3_OFFSHORE\nSECURITE bulletin 3 de 20\nVent d'ouest 5 a 6.");
+              "GMDSS_METAREA3_OFFSHORE\n" + ESSAI + "\nbulletin 3 de 20");
     const std::string seizieme = lireFichier("lockdir/GMDSS_METAREA16_OFFSHORE.txt");
     for (int i = 16; i <= 20; ++i)
-        EXPECT_NE(seizieme.find("SECURITE bulletin " + std::to_string(i) + " de 20"),
-                  std::string::npos);
+        EXPECT_NE(seizieme.find("bulletin " + std::to_string(i) + " de 20"), std::string::npos);
 }
 
 TEST_F(Reponses, OtherBulletinsGoToOneFileFollowedByTheMessage)
@@ -114,9 +116,8 @@ TEST_F(Reponses, OtherBulletinsGoToOneFileFollowedByTheMessage)
     const int n = derniere(service());
     const std::string nom = "bulletins_" + std::to_string(n) + ".txt";
     EXPECT_EQ(lockdir(), std::set<std::string>{nom});
-    EXPECT_EQ(lireFichier("lockdir/" + nom), "NAVTEX_FQ\nBulletin factice.\nNAVTEX_FR\n"
-                                             "Bulletin factice.\n" +
-                                                 message(n, nom, "bulletins"));
+    EXPECT_EQ(lireFichier("lockdir/" + nom),
+              "NAVTEX_FQ\n" + ESSAI + "\nNAVTEX_FR\n" + ESSAI + "\n" + message(n, nom, "bulletins"));
 }
 
 TEST_F(Reponses, TheSatellitePictureReplacesGlobeJpgAtOnce)
@@ -287,4 +288,42 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
     }
     EXPECT_EQ(lireFichier("lockdir/ok.grb"), "abcdefgh");
     EXPECT_EQ(lireFichier("lockdir/message.txt"), "ok.grb, 8 bytes/octets\n12345");
+}
+
+// A request the user sent and the service refused ends as a failure of its
+// slot, red in its popup, with the service's message filed; the system
+// request's slot (no refusal counted) and an accepted request end green.
+TEST_F(Reponses, ARefusedRequestEndsRedInItsPopup)
+{
+    auto envoyer = [](const std::string& code, bool refusEchec) {
+        const int canal = iReserverCanal();
+        auto* s = new InstantaneHttp;
+        s->texte = texteBulletins({code});
+        s->email = "bord@exemple.org";
+        s->lien = lienCanal(canal);
+        s->lien.refusEchec = refusEchec;
+        s->envoi.type = 1;
+        s->envoi.texte = s->texte;
+        vHttpBullTimeout(s);
+        const int phase = structHTTP[canal].phase.load();
+        AffichageCanal a;
+        const ActionCanal action = pasCanal(canal, a);
+        vLibererCanal(canal);
+        EXPECT_EQ(action, CANAL_MONTRER_FIN) << code;
+        return std::make_pair(phase, a.fond);
+    };
+    ASSERT_TRUE(service().bVariante("catalogue"));
+    EXPECT_EQ(envoyer("NAVTEX_4_NEW-ORLEANS_FORECSAT", true),
+              std::make_pair(int(PHASE_REFUSEE), Fl_Color(88)));
+    EXPECT_EQ(lireFichier("lockdir/message.txt"),
+              "Produit inconnu : NAVTEX_4_NEW-ORLEANS_FORECSAT\n");
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_EQ(envoyer("NAVTEX_4_NEW-ORLEANS_FORECSAT", false),
+              std::make_pair(int(PHASE_RECUE), Fl_Color(63)));
+    EXPECT_EQ(envoyer("NAVTEX_4_NEW-ORLEANS_FORECAST", true),
+              std::make_pair(int(PHASE_RECUE), Fl_Color(63)));
+    const std::string nom = "bulletins_" + std::to_string(derniere(service())) + ".txt";
+    EXPECT_EQ(lireFichier("lockdir/" + nom).substr(0, 30 + ESSAI.size()),
+              "NAVTEX_4_NEW-ORLEANS_FORECAST\n" + ESSAI);
+    ASSERT_TRUE(service().bVariante("normale"));
 }

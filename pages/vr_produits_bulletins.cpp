@@ -1,0 +1,85 @@
+// A press on a product button of the bulletin and image pages: the
+// bulletin request is rebuilt from every button down, so that its codes
+// and its volume are those of the selection shown; in connected mode the
+// selection goes at once and the button comes back up. A zone chart
+// button opens its chart and never enters the request.
+#include "pages/vr.h"
+
+#include "map/fdc.h"
+#include "pages/regles_bulletins.h"
+#include "transport/requete.h"
+#include "ui/boites_message.h"
+#include "ui/boutons.h"
+#include "ui/configuration.h"
+#include "ui/local.h"
+
+#include <array>
+
+namespace {
+
+// The six arrays of product buttons, in the order the request lists them.
+std::array<classeBoutonImage**, 6> tableaux(const vr& page)
+{
+    return {{page.boutonsGmdss,  page.boutonsSatellites, page.boutonsPreisos,
+            page.boutonsNavtex, page.boutonsLarge,      page.boutonsCotes}};
+}
+
+}  // namespace
+
+void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    classeBouton* b = static_cast<classeBouton*>(bouton);
+    const int n = b->shortcut();
+    if (bBoutonCarteZones(n) && b->value()) {
+        page->vGetHTTPbulletinGmdss(unsigned(n), nullptr, 0);
+        b->value(0);
+        b->redraw();
+        return;
+    }
+    if (page->carte)
+        page->carte->redraw();
+    requete& r = *page->requeteBulletins;
+    r.vFreeObjets();
+    classeBoutonImage* dernier = nullptr;
+    for (classeBoutonImage** t : tableaux(*page))
+        for (; t && *t; ++t)
+            if ((*t)->value()) {
+                r.vSetObjet(*t);
+                dernier = *t;
+            }
+    if (!dernier) {
+        if (page->abonnementBulletins)
+            page->abonnementBulletins->deactivate();
+        page->boutonEnvoyer->deactivate();
+        r.vInitialisation();
+        // The volume shown goes back to nothing with the selection.
+        r.vCout();
+        return;
+    }
+    if (r.objetsPerdus)
+        fl_alert("%s", pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
+    if (MODE_CONNECTE && MODE_BULL_HTTP) {
+        page->vSetCommandeBulletins(0, dernier);
+        dernier->value(0);
+        dernier->redraw();
+    } else {
+        page->boutonEnvoyer->activate();
+    }
+}
+
+void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    if (!page || !page->requeteBulletins)
+        return;
+    page->requeteBulletins->vFreeObjets();
+    for (classeBoutonImage** t : tableaux(*page))
+        for (; t && *t; ++t) {
+            (*t)->value(0);
+            (*t)->redraw();
+        }
+    if (page->boutonEnvoyer)
+        page->boutonEnvoyer->deactivate();
+    page->requeteBulletins->vEcrire(0);
+}
