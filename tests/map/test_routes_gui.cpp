@@ -305,6 +305,15 @@ TEST_F(Routes_, TheChartWindowOfACharteredRoute)
     EXPECT_EQ(entreesMenu(), (std::vector<std::string>{"..."}));
     carte->drawRoutes();
     EXPECT_EQ(r->histogrammes, nullptr);
+    // A route deleted with its window leaves no entry behind.
+    r->histogramme = 1;
+    r->modifiee = 1;
+    carte->drawRoutes();
+    ASSERT_NE(r->histogrammes, nullptr);
+    EXPECT_EQ(entreesMenu(), (std::vector<std::string>{"Ouessant"}));
+    routes.vider();
+    EXPECT_EQ(menu->size(), 2);
+    EXPECT_STREQ(menu->menu()[0].label(), "...");
 }
 
 // A one-position route, or a route outside the grid: one log line for the
