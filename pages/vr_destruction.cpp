@@ -2,6 +2,8 @@
 // written at exit, then what the page owns is released.
 #include "pages/vr.h"
 
+#include "pages/abonnement.h"
+
 #include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
@@ -119,11 +121,14 @@ void vr::vLibererRequeteur()
           boutonsEcheances, boutonsValiditesGrib})
         delete[] tableau;
     delete[] boitesJoursGrib;
+    delete[] boitesForfaits;
+    boitesForfaits = nullptr;
     // Panes and sections out of their accordion belong to no group.
     vSupprimerOrphelin(voletAideGrib);
     vSupprimerOrphelin(voletAideBulletins);
     vSupprimerOrphelin(abonnementGrib);
     vSupprimerOrphelin(abonnementBulletins);
+    vSupprimerOrphelin(abonnementForfaits);
     for (SectionGrib& section : sectionsGrib) {
         vSupprimerOrphelin(section.titre);
         vSupprimerOrphelin(section.contenu);
