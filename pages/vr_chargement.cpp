@@ -13,6 +13,7 @@
 #include "pages/regles_bulletins.h"
 #include "pages/regles_chargement.h"
 #include "routes/spinner_position.h"
+#include "transport/regles_requete.h"
 #include "transport/requete.h"
 #include "ui/boites_message.h"
 #include "ui/boutons.h"
@@ -162,7 +163,10 @@ void vr::vChargerGrib(const char* chemin)
     // What the file says, kept aside: the panels' replay writes the lines
     // again one by one.
     const std::string compression = r.ligneCompression, terre = r.ligneTerre;
-    const CapVitesseCharges cv = capVitesseCharges(r.ligneCapVitesse, r.cap, r.vitesse);
+    int cap = 0;
+    double vitesse = 0;
+    bLigneCapValide(r.ligneCapVitesse, cap, vitesse);
+    const CapVitesseCharges cv = capVitesseCharges(r.ligneCapVitesse, cap, vitesse);
     vChampsZone({r.nord, r.sud, r.ouest, r.est});
     chargementRequete = 1;
     BoutonTemporaire temporaire;
