@@ -16,6 +16,7 @@
 
 #include <initializer_list>
 #include <FL/Fl.H>
+#include <FL/Fl_Tabs.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Text_Buffer.H>
@@ -77,6 +78,14 @@ void vr::vLibererVisualisateur()
     // No timeout may come back to a page that is gone.
     vArreterAnimation();
     Fl::remove_timeout(vInterpolationTimeout, this);
+    // The route window lives on with the request page, which writes its
+    // routes at the end: it must not go with this page.
+    if (Dru_Routes && ongletsVisualisateur && Dru_Routes->parent() == ongletsVisualisateur) {
+        if (gvr && gvr[0])
+            gvr[0]->vRoutesAuRequeteur();
+        else
+            ongletsVisualisateur->remove(Dru_Routes);
+    }
     delete[] boutonsPages;
     vVisualisateurMenuDeleteValidites();
     vVisualisateurMenuDeleteParametres();
@@ -103,6 +112,9 @@ void vr::vSauverVue()
 void vr::vLibererRequeteur()
 {
     Fl::lock();
+    // A viewer holding the window gives it back first: it is written from
+    // here and destroyed with this page, not with the viewer.
+    vRoutesAuRequeteur();
     if (Dru_Routes) {
         Dru_Routes->routes->save();
         Fl::remove_timeout(routes_timeout);
