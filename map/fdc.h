@@ -231,8 +231,8 @@ public:
     void bulletins(int mode);
     void modeles();
 
-    // ---- Layers and frame operations of parts still to come: image
-    // products and their zones.
+    // ---- The image products' zones and fronts (fdc_images.cpp), and the
+    // routes.
     void images();
     void preisos();
     // The visible routes of pRoutesCarte(), each brought to the validity

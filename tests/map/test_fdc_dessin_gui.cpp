@@ -1,10 +1,10 @@
-// The order of a map's layers, recorded on the way to X11: the stand-in
-// layers, the field layers (bands, wind flags, isoline labels) and the
-// read-out popup leave a mark among the texts, the graticule is known by
+// The order of a map's layers, recorded on the way to X11: the field
+// layers (bands, wind flags, isoline labels) and the read-out popup leave
+// a mark among the texts, the graticule is known by
 // its "EQ", the scale by its "Milles", the request frame by its north
 // bound, the Metarea zones by the colour of their limits (yellow, grey or
-// red), the model domains by the world model's label and the routes by the
-// date of a route's position.
+// red), the model domains by the world model's label, the image products
+// by their names and the routes by the date of a route's position.
 #include "tests/map/carte_fenetre.h"
 
 #include "catalogue/metareas.h"
@@ -13,7 +13,6 @@
 #include "map/chargement_fonds.h"
 #include "map/hote_carte.h"
 #include "map/popup_overlay.h"
-#include "map/remplacants_carte.h"
 #include "map/routes_carte.h"
 #include "map/satellite.h"
 #include "routes/classe_route.h"
@@ -75,6 +74,8 @@ std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
                         : t.texte == "20.00\u00b0N" ? "draw_overlay"
                         : t.texte == "Monde"      ? "modeles"
                         : t.texte == "05/03-12h"  ? "drawRoutes"
+                        : t.texte == "EUROPE"     ? "images"
+                        : t.texte == "Isofront"   ? "preisos"
                                                   : "";
         marques.push_back({t.rang, n});
     }
@@ -98,9 +99,6 @@ protected:
         sousPage = SOUS_PAGE_AUCUNE;
         hoteCarte.sousPage = [] { return sousPage; };
         hoteCarte.zoneRequete = [] { return 1; };
-        fdcRemplacant = [](const fdc*, const char* couche, int) {
-            vMarquer(couche);
-        };
         carte->traceGlyphes = &glyphes;
         ChampEcrit pression = champUniforme(2, 0);
         pression.valeur = [](double lat, double) { return 101500 + lat * 2000 / 90; };
@@ -119,7 +117,6 @@ protected:
         carte->vGribFree(1);
         routesSansFenetre = nullptr;
         hoteCarte = {};
-        fdcRemplacant = nullptr;
         vLibererMetareas(GMDSS);
         GMDSS = nullptr;
         DEMARRAGE = 1;
