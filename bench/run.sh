@@ -113,6 +113,16 @@ else
 fi
 
 echo
+echo "a language switch with the ten pages built, each viewer showing a file (catalogue reloaded"
+echo "and every page relabelled: switch_ms; the window drawn again: draw_ms), X server included:"
+if [ -x "$build/bench/pages/bench_langue" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/pages/bench_langue" 2>&1 | \
+        grep -E "^Benchmark|_median"
+else
+    echo "bench_langue is built with the tests (make test first)"
+fi
+
+echo
 echo "start-up of the program (launch to window, launch to loaded):"
 sh "$(dirname "$0")/demarrage/run.sh" "$build"
 echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"

@@ -74,7 +74,7 @@ void vInstallerCrochets()
     crochetAideArrange = vAideRearranger;
     vInstallerCrochetsPages();
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
-                       vLangageRoutes, vLangagePages, vRedessinerGui};
+                       vLangageRoutes, vLangueDesPages, vRedessinerGui};
     vInstallerHotePages();
     crochetsPages.connecter = classGroupeTitre::vBoutonConnecterCallback;
     hoteCarte.titre = vTitreCarte;
