@@ -73,7 +73,11 @@ struct SectionGrib {
     // (null for titles of their own kind, buttons).
     Fl_Box* libelle = nullptr;
     const char* cle = nullptr;
+    classeBouton* charger = nullptr;  // a load button in the title, or null
 };
+// The titles and load buttons of an accordion's sections in the language
+// just loaded.
+void vLangageSections(SectionGrib* sections, int nombre);
 // A cost and volume line of a recapitulation: its history button and the
 // two unit boxes beside the outputs.
 struct LigneCout {
@@ -526,9 +530,8 @@ public:
     classeBouton* boutonEnvoyer = nullptr;
     classeBouton* boutonAideRequeteur = nullptr;
     Fl_Box* legendeEnvoyer = nullptr;
-    // The load buttons of the GRIB and bulletin pages.
+    // The GRIB page's load button.
     classeBouton* boutonChargerGrib = nullptr;
-    classeBouton* boutonChargerBulletins = nullptr;
     // The Zone section: its group, its switch and its four fields (north,
     // south, west, east).
     Fl_Group* groupeZone = nullptr;

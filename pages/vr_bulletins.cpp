@@ -8,7 +8,6 @@
 #include "pages/accordeon.h"
 #include "pages/boites_produits.h"
 #include "pages/dans_groupe.h"
-#include "pages/libelles.h"
 #include "pages/regles_bulletins.h"
 #include "pages/zones_produits.h"
 #include "ui/aide.h"
@@ -77,7 +76,7 @@ void vr::vSectionBulletins(int section, const char* nom, int sujet, int hauteurT
         classeBouton* c = new classeBouton(x, haut, 20, 20, "@+1fileopen");
         c->copy_tooltip(pcTraduire("Charger une requete"));
         c->callback(vBoutonRequeteurBrowserCallback, this);
-        boutonChargerBulletins = c;
+        s.charger = c;
     }
     Fl_Box* titre = new Fl_Box(charger ? x + 22 : x + 4, y, charger ? w - 80 : w - 48, hauteurTitre);
     titre->copy_label(pcTraduire(nom));
@@ -159,10 +158,7 @@ void vr::vGroupRequeteurBulletinsArrange(int topic)
 // hidden for the new language; the accordion restacks.
 void vr::vLangageBulletins()
 {
-    vBulle(boutonChargerBulletins, "Charger une requete");
-    for (SectionGrib& s : sectionsBulletins)
-        if (s.libelle && s.cle)
-            vLibeller(s.libelle, s.cle);
+    vLangageSections(sectionsBulletins, SECTIONS_BULLETINS);
     vSectionsFrance();
     vGroupRequeteurBulletinsArrange(10000);
 }

@@ -33,6 +33,15 @@ void vr::vRequeteurLangage()
         carte->redraw();
 }
 
+void vLangageSections(SectionGrib* sections, int nombre)
+{
+    for (SectionGrib* s = sections; s < sections + nombre; ++s) {
+        vBulle(s->charger, "Charger une requete");
+        if (s->libelle && s->cle)
+            vLibeller(s->libelle, s->cle);
+    }
+}
+
 void vr::vLangageAides()
 {
     for (AIDE* aide : {voletAideGrib, voletAideBulletins})
@@ -46,9 +55,7 @@ void vr::vLangageAides()
 // day labels, the land switch and the moving zone's fields.
 void vr::vLangageSectionsGrib()
 {
-    for (SectionGrib& s : sectionsGrib)
-        if (s.libelle && s.cle)
-            vLibeller(s.libelle, s.cle);
+    vLangageSections(sectionsGrib, SECTIONS_GRIB);
     vLangageBoutonsGrib();
     vLibeller(titreEcheances, "Echeances");
     vLibeller(titreValidites, "Validites");
