@@ -123,6 +123,13 @@ xvfb-run -a "$build/bench/editeur/bench_editeur" --data="$donnees/editeur" 2>&1 
     grep -E "^Benchmark|_median"
 
 echo
+echo "route rows: every row of a route of 500 positions rebuilt (a right click on the map)"
+echo "under Xvfb (medians of 5; goal 50 ms):"
+mkdir -p "$donnees/routes"
+xvfb-run -a "$build/bench/routes/bench_rangees" --data="$donnees/routes" 2>&1 | \
+    grep -E "^Benchmark|_median"
+
+echo
 echo "request cost: a whole-world request at 0.125 degree, 37 times, land left out (medians of 5):"
 "$build/bench/transport/bench_cout" 2>&1 | grep -E "^Benchmark|_median"
 

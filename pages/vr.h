@@ -204,6 +204,15 @@ public:
     static void vTabsRequeteurCallback(Fl_Widget* onglets, void* page);
     // Shows the product page the settings recorded.
     void vTabsActivate();
+
+    // ---- The route window among the pages (vr_routes.cpp). Page 0 builds
+    // it as the last of its product tabs; a viewer's routes button brings
+    // it into the viewer's tabs (40 px taller there) and takes it out.
+    void vConstruireRoutes(int x, int y, int w, int h);
+    static void vBoutonRoutesCallback(Fl_Widget* bouton, void* page);
+    // Back in page 0's product tabs, 40 px shorter, with every viewer's
+    // routes button released; nothing when it is there already.
+    void vRoutesAuRequeteur();
     // Shows the GRIB editor and recapitulation (1) or the bulletin ones (0).
     void vBasGrib(int grib);
     // A help button's topic: the accordion of the product page shown.
@@ -473,6 +482,10 @@ public:
     // ---- Viewer panel.
     classeBoutonImage** boutonsPages;  // "1" to "9" (owned array)
     classeBouton* boutonRoutes;
+    // A viewer's tab group: its own panel, and the route window while its
+    // routes button is pressed.
+    Fl_Tabs* ongletsVisualisateur = nullptr;
+    Fl_Group* ongletVisualisateur = nullptr;
     classeBouton* boutonAidePage;
     Fl_Box* titreVisualisateur;
     classeBouton* boutonOuvrir;

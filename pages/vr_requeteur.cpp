@@ -68,6 +68,7 @@ void vOngletsValides()
 
 void vr::vTabsRequeteur(int x, int y, int w, int h)
 {
+    vConstruireRoutes(x, y + 76, w, h - 116);
     vOngletsValides();
     Fl_Group* panneau = new Fl_Group(x, y, w, h);
     imageFiletValider = image_filet->copy(234, 2);
@@ -79,7 +80,8 @@ void vr::vTabsRequeteur(int x, int y, int w, int h)
     vGroupRequeteurGrib(x, y + 76, w, h - 116);
     vGroupRequeteurBulletins(x, y + 76, w, h - 116);
     vGroupRequeteurImages(x, y + 76, w, h - 116);
-    // The route window becomes the fifth tab once it is built.
+    if (Dru_Routes)
+        ongletsRequeteur->add(Dru_Routes);
     ongletsRequeteur->end();
     ongletsRequeteur->callback(vTabsRequeteurCallback, this);
     ongletsRequeteur->resizable(scrollGrib);

@@ -15,6 +15,7 @@
 #include "ui/palette.h"
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Tabs.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_RGB_Image.H>
@@ -53,7 +54,9 @@ void vr::vVisualisateur(int x, int y, int, int h)
     boutonsRVA = new BoutonsRVA(x, y, 230, 50, index);
     boutonsRVA->visualisateur->shortcut(index);
     vPanneauPages(x, y);
-    Fl_Group* interieur = new Fl_Group(x, y + 74, 230, h - 24);
+    ongletsVisualisateur = new Fl_Tabs(x, y + 74, 230, h - 24);
+    ongletsVisualisateur->box(FL_NO_BOX);
+    Fl_Group* interieur = ongletVisualisateur = new Fl_Group(x, y + 74, 230, h - 24);
     titreVisualisateur = new Fl_Box(x + 18, y + 74, 212, 20, " ");
     titreVisualisateur->labelsize(12);
     titreVisualisateur->labelfont(DRU_FONT_BOLD);
@@ -71,6 +74,8 @@ void vr::vVisualisateur(int x, int y, int, int h)
     packVisualisateur->end();
     scrollVisualisateur->end();
     interieur->end();
+    ongletsVisualisateur->end();
+    ongletsVisualisateur->resizable(interieur);
     panneau->end();
     vGroupVisualisateurArrange(9999);
 }
@@ -92,10 +97,10 @@ void vr::vPanneauPages(int x, int y)
         boutonsPages[i - 1] = b;
     }
     pages->end();
-    // Its callback comes with the route window.
     boutonRoutes = pImage(x + 187, y + 50, image_trace_route,
                           CLE_LOCAL("Afficher le menu de gestion des routes"));
     boutonRoutes->shortcut(12);
+    boutonRoutes->callback(vBoutonRoutesCallback, this);
     if (!Dru_Routes)
         boutonRoutes->deactivate();
     boutonAidePage = ::pBoutonAide(x + 210, y + 50, aideVisualisateur, this);

@@ -34,6 +34,7 @@ void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void*)
         GUI->onglets->value(GUI->accueil);
         GUI->titre->desactiver();
     } else if (n == 0 && gvr[0]) {
+        gvr[0]->vRoutesAuRequeteur();
         vMontrer(gvr[0]);
     } else if ((n >= 1 && n <= 9) || n == 11) {
         if (n != 11)

@@ -5,7 +5,6 @@
 #include "map/hote_carte.h"
 #include "pages/crochets_pages.h"
 #include "pages/vr.h"
-#include "routes/dru_routes.h"
 #include "shell/gui.h"
 #include "transport/windows_send.h"
 #include "shell/titre.h"
@@ -27,12 +26,6 @@ void vLangageAccueil()
         return;
     GUI->boutonsRVA->vLangage();
     GUI->vLangageAccueil();
-}
-
-void vLangageRoutes()
-{
-    if (Dru_Routes)
-        Dru_Routes->langue();
 }
 
 void vLangageTitre(const char* code)
@@ -73,8 +66,9 @@ void vInstallerCrochets()
     crochetMenuGraphiques = iMenuGraphiques;
     crochetAideArrange = vAideRearranger;
     vInstallerCrochetsPages();
+    // The route window installs its own step when it is built.
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
-                       vLangageRoutes, vLangueDesPages, vRedessinerGui};
+                       crochetsLangage.routes, vLangueDesPages, vRedessinerGui};
     vInstallerHotePages();
     crochetsPages.connecter = classGroupeTitre::vBoutonConnecterCallback;
     hoteCarte.titre = vTitreCarte;

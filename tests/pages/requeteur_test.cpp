@@ -1,6 +1,7 @@
 #include "tests/pages/requeteur_test.h"
 
 #include "map/fdc.h"
+#include "routes/dru_routes.h"
 #include "tests/ui/harnais_gui.h"
 #include "ui/boutons.h"
 #include "ui/crochets.h"
@@ -87,6 +88,7 @@ std::string RequeteurTest::etat() const
                     : montre == page->scrollGrib    ? "grib"
                     : montre == page->groupeBulletins ? "bulletins"
                     : montre == page->groupeImages  ? "images"
+                    : montre && montre == Dru_Routes ? "routes"
                                                     : "?";
     const bool grib = page->editionGrib->visible() && page->recapGrib->visible() &&
                       !page->editionBulletins->visible() && !page->recapBulletins->visible();

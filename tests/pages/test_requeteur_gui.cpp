@@ -6,6 +6,7 @@
 #include "tests/pages/requeteur_test.h"
 
 #include "map/fdc.h"
+#include "routes/dru_routes.h"
 #include "tests/transport/composer_test.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/requete.h"
@@ -62,6 +63,7 @@ TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
          "grib grib [Grib* Bulletins Images] 00 0"},
         {GBI_BULLETINS, nullptr, "bulletins bulletins [Grib Bulletins* Images] 10 0"},
         {GBI_GRIB, [&] { page->zoneExiste = 1; }, "grib grib [Grib* Bulletins Images] 00 1"},
+        {GBI_ROUTES, nullptr, "routes bulletins [Grib Bulletins Images] 30 0"},
     };
     int n = 0;
     for (const auto& p : pas) {
@@ -83,8 +85,9 @@ TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
         EXPECT_EQ(page->carte->overlay, n == 2 || n == 7 ? 0 : 1) << n;
         ++n;
     }
-    // The routes button waits for the route window.
-    EXPECT_FALSE(b[GBI_ROUTES]->active());
+    // The route window is the last product tab, its button pressed.
+    EXPECT_EQ(page->ongletsRequeteur->child(page->ongletsRequeteur->children() - 1), Dru_Routes);
+    EXPECT_TRUE(b[GBI_ROUTES]->value());
 }
 
 TEST_F(RequeteurTest, TheSettingsChooseTheProductPageShownAtStart)
@@ -98,7 +101,7 @@ TEST_F(RequeteurTest, TheSettingsChooseTheProductPageShownAtStart)
         {1, 0, "bulletins bulletins [Grib Bulletins* Images] 10 0", false},
         {2, 0, "images bulletins [Grib Bulletins Images*] 20 0", false},
         {7, 0, "grib grib [Grib* Bulletins Images] 00 0", true},
-        {3, 0, "grib grib [Grib* Bulletins Images] 00 0", true},
+        {3, 0, "routes bulletins [Grib Bulletins Images] 30 0", false},
         {0, 5, "grib grib [Grib* Bulletins Images] 00 0", false},
     };
     for (const auto& c : cas) {
