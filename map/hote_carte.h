@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class classeBoutonImage;
 class fdc;
 
 // The pages: the request page and nine viewers.
@@ -52,6 +53,9 @@ struct HoteCarte {
     void (*echeance)(int page, int suivante);
     // Moves or resizes the request zone (ZONE_*).
     void (*zone)(int mouvement);
+    // The request page's null-terminated product buttons of the image
+    // page: 0 the satellite pictures, 1 the charts; null when none.
+    classeBoutonImage** (*boutonsImages)(int genre);
 
     // ---- The request page's zone and GRIB request, for the request
     // frame on its map.

@@ -14,6 +14,4 @@ void vSignaler(const fdc* carte, const char* couche, int argument = 0)
 
 }  // namespace
 
-void fdc::images() { vSignaler(this, "images"); }
-void fdc::preisos() { vSignaler(this, "preisos"); }
 void fdc::drawRoutes() { vSignaler(this, "drawRoutes"); }

@@ -86,6 +86,14 @@ void vZone(int mouvement)
     }
 }
 
+classeBoutonImage** pBoutonsImages(int genre)
+{
+    vr* p = pPage(0);
+    if (!p)
+        return nullptr;
+    return genre == 0 ? p->boutonsSatellites : p->boutonsPreisos;
+}
+
 }  // namespace
 
 void vInstallerHotePages()
@@ -98,5 +106,6 @@ void vInstallerHotePages()
     hoteCarte.copierRequete = vCopier;
     hoteCarte.echeance = vEcheance;
     hoteCarte.zone = vZone;
+    hoteCarte.boutonsImages = pBoutonsImages;
     vInstallerHoteCadre();
 }

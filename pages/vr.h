@@ -14,6 +14,7 @@
 #include <functional>
 
 class AIDE;
+class Abonnement;
 class BoutonsRVA;
 class DRU_Fl_File_Chooser;
 class File;
@@ -139,8 +140,16 @@ public:
     CadreZone cadreZone();
     // The fields step by `pas`.
     void vPasChampsZone(double pas);
-    // The saved requests' chooser.
+    // The saved requests' chooser (vr_chargement.cpp): the file chosen
+    // in etc/grib/ or etc/bull/ is loaded back into the page.
     static void vBoutonRequeteurBrowserCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* page);
+    // Loads a saved request into the GRIB page (`grib`) or the bulletin
+    // and image pages; a file that cannot be loaded changes nothing, is
+    // logged and told with its name. Answers 1 when it loaded.
+    int iChargerRequete(const char* chemin, bool grib);
+    void vChargerGrib(const char* chemin);
+    void vChargerBulletins(const char* chemin);
 
     // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,
     // vr_mailles.cpp). The menus build one button per offered model, or
@@ -239,10 +248,19 @@ public:
 
     // ---- Request page: the other product pages and what they share with
     // the tabs (built with their own panels).
-    void vGroupRequeteurForfaits(int x, int y, int w, int h);
+    void vGroupRequeteurGribPredefinies(int x, int y, int w, int h);
+    // A package button (vr_forfaits.cpp): its zone at the map's centre,
+    // in the shape the button's state gives.
+    static void vBoutonRequeteurGribPredefiniesCallback(Fl_Widget* bouton, void* page);
+    // The image page's sections (vr_images.cpp): one button per row of
+    // SATELLITES or PREISOS from (x, y), answering the y below them.
+    int menu_satellites(int x, int y, int type, Fl_Callback* rappel);
+    int menu_preisos(int x, int y, int type, Fl_Callback* rappel);
+    static void vBoutonRequeteurImagesSatellitesContenuCallback(Fl_Widget* bouton, void* page);
+    static void vBoutonRequeteurImagesPreisosContenuCallback(Fl_Widget* bouton, void* page);
     void vGroupRequeteurBulletins(int x, int y, int w, int h);
     void vGroupRequeteurImages(int x, int y, int w, int h);
-    void vGroupRequeteurForfaitsArrange(int topic);
+    void vGroupRequeteurPredefiniesArrange(int topic);
     void vGroupRequeteurBulletinsArrange(int topic);
     void vGroupRequeteurImagesArrange(int topic);
     // The help pane shared by the bulletin and image pages goes into the
@@ -274,8 +292,11 @@ public:
     // Opens the zone chart of a chart button's number in an image window
     // (`data` and `length` are not used).
     void vGetHTTPbulletinGmdss(unsigned code, char* data, int length);
-    // The bulletin request's automation panel (built with its own panel).
+    // The bulletin request's automation panel, under the help pane.
     void vRequeteurBulletinsAbonnement(int x, int y, int w);
+    // It is active while a send would carry its line: always in connected
+    // mode, where presses send at once, else while products are chosen.
+    void vActiverAbonnementBulletins();
 
     // ---- Request page: under the map (vr_editions.cpp,
     // vr_recapitulatif.cpp, vr_historique.cpp).
@@ -587,9 +608,17 @@ public:
     int deplacement = 0;   // the moving zone is on
     SectionGrib sectionsGrib[SECTIONS_GRIB];
     classeBouton* boutonDeplierTout = nullptr;  // the Zone section's open-all
-    // The automation panels of the GRIB and bulletin requests.
-    Fl_Group* abonnementGrib = nullptr;
-    Fl_Group* abonnementBulletins = nullptr;
+    // The automation panels of the GRIB request, of the packages page and
+    // of the bulletin request (which the image page borrows).
+    Abonnement* abonnementGrib = nullptr;
+    Abonnement* abonnementForfaits = nullptr;
+    Abonnement* abonnementBulletins = nullptr;
+    // The packages page's pack, help pane and name boxes (owned array).
+    Fl_Pack* packForfaits = nullptr;
+    AIDE* voletAideForfaits = nullptr;
+    Fl_Box** boitesForfaits = nullptr;
+    // The image page's sections: satellite pictures, charts.
+    SectionGrib sectionsImages[2];
     // The bulletin page's sections: GMDSS, NAVTEX, offshore, coastal.
     SectionGrib sectionsBulletins[SECTIONS_BULLETINS];
     // Null-terminated arrays of the product buttons of the packages,
@@ -689,6 +718,10 @@ private:
     void vSectionBulletins(int section, const char* nom, int sujet, int hauteurTitre,
                            bool charger, bool ouvert, Fl_Callback* deplier,
                            const std::function<int(int x, int y)>& boutons);
+    // The same in the pack of the bulletin or the image page.
+    void vSectionProduits(Fl_Pack* pack, SectionGrib& s, const char* nom, int sujet,
+                          int hauteurTitre, bool charger, bool ouvert, Fl_Callback* deplier,
+                          const std::function<int(int x, int y)>& boutons);
     void vDeplierSectionBulletins(int section, Fl_Widget* bouton);
     // The offshore and coastal sections shown in French only; their
     // buttons keep their state.
@@ -708,6 +741,7 @@ private:
     void vOngletGrib();
     void vOngletBulletinsImages();
     void vLibererVisualisateur();
+    void vDeplierSectionImages(int section, Fl_Widget* bouton);
 };
 
 // The animation's steps and the interpolation's poll, as toolkit timeouts

@@ -5,6 +5,7 @@
 // their removal.
 #include "pages/vr.h"
 
+#include "pages/abonnement.h"
 #include "pages/accordeon.h"
 #include "pages/dans_groupe.h"
 #include "pages/regles_requeteur.h"

@@ -58,7 +58,7 @@ void vAideRearranger(void* proprietaire, int sujet)
 void vr::vRequeteurArrange(int sujet)
 {
     if (groupeForfaits && groupeForfaits->visible())
-        vGroupRequeteurForfaitsArrange(sujet);
+        vGroupRequeteurPredefiniesArrange(sujet);
     else if (scrollGrib && scrollGrib->visible())
         vGroupRequeteurGribArrange(sujet);
     else if (groupeBulletins && groupeBulletins->visible())

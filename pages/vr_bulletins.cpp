@@ -67,9 +67,16 @@ void vr::vSectionBulletins(int section, const char* nom, int sujet, int hauteurT
                            bool charger, bool ouvert, Fl_Callback* deplier,
                            const std::function<int(int x, int y)>& boutons)
 {
-    DansGroupe dans(packBulletins);
-    SectionGrib& s = sectionsBulletins[section];
-    const int x = packBulletins->x(), y = packBulletins->y(), w = packBulletins->w();
+    vSectionProduits(packBulletins, sectionsBulletins[section], nom, sujet, hauteurTitre, charger,
+                     ouvert, deplier, boutons);
+}
+
+void vr::vSectionProduits(Fl_Pack* pack, SectionGrib& s, const char* nom, int sujet,
+                          int hauteurTitre, bool charger, bool ouvert, Fl_Callback* deplier,
+                          const std::function<int(int x, int y)>& boutons)
+{
+    DansGroupe dans(pack);
+    const int x = pack->x(), y = pack->y(), w = pack->w();
     const int haut = y + (hauteurTitre - 20) / 2;
     s.titre = new Fl_Group(x, y, w, hauteurTitre);
     if (charger) {

@@ -2,6 +2,8 @@
 // written at exit, then what the page owns is released.
 #include "pages/vr.h"
 
+#include "pages/abonnement.h"
+
 #include "gribdata/fichier_grib.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
@@ -14,6 +16,7 @@
 
 #include <initializer_list>
 #include <FL/Fl.H>
+#include <FL/Fl_Tabs.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Image.H>
 #include <FL/Fl_Text_Buffer.H>
@@ -75,6 +78,14 @@ void vr::vLibererVisualisateur()
     // No timeout may come back to a page that is gone.
     vArreterAnimation();
     Fl::remove_timeout(vInterpolationTimeout, this);
+    // The route window lives on with the request page, which writes its
+    // routes at the end: it must not go with this page.
+    if (Dru_Routes && ongletsVisualisateur && Dru_Routes->parent() == ongletsVisualisateur) {
+        if (gvr && gvr[0])
+            gvr[0]->vRoutesAuRequeteur();
+        else
+            ongletsVisualisateur->remove(Dru_Routes);
+    }
     delete[] boutonsPages;
     vVisualisateurMenuDeleteValidites();
     vVisualisateurMenuDeleteParametres();
@@ -101,6 +112,9 @@ void vr::vSauverVue()
 void vr::vLibererRequeteur()
 {
     Fl::lock();
+    // A viewer holding the window gives it back first: it is written from
+    // here and destroyed with this page, not with the viewer.
+    vRoutesAuRequeteur();
     if (Dru_Routes) {
         Dru_Routes->routes->save();
         Fl::remove_timeout(routes_timeout);
@@ -119,11 +133,14 @@ void vr::vLibererRequeteur()
           boutonsEcheances, boutonsValiditesGrib})
         delete[] tableau;
     delete[] boitesJoursGrib;
+    delete[] boitesForfaits;
+    boitesForfaits = nullptr;
     // Panes and sections out of their accordion belong to no group.
     vSupprimerOrphelin(voletAideGrib);
     vSupprimerOrphelin(voletAideBulletins);
     vSupprimerOrphelin(abonnementGrib);
     vSupprimerOrphelin(abonnementBulletins);
+    vSupprimerOrphelin(abonnementForfaits);
     for (SectionGrib& section : sectionsGrib) {
         vSupprimerOrphelin(section.titre);
         vSupprimerOrphelin(section.contenu);

@@ -5,6 +5,7 @@
 #include "pages/vr.h"
 
 #include "map/fdc.h"
+#include "pages/abonnement.h"
 #include "routes/dru_routes.h"
 #include "transport/requete.h"
 #include "ui/aide.h"
@@ -56,10 +57,17 @@ void vr::vOngletBulletinsImages()
     vBasGrib(0);
     if (groupeBulletins->visible()) {
         vAideBulletinsImages(ONGLET_BULLETINS);
+        // The automation panel comes back from the image page.
+        if (abonnementBulletins)
+            packBulletins->add(abonnementBulletins);
         vGroupRequeteurBulletinsArrange(9999);
         onglets[0] = ONGLET_BULLETINS;
     } else if (groupeImages->visible()) {
         vAideBulletinsImages(ONGLET_IMAGES);
+        // The image page has no automation panel of its own: the
+        // bulletin request's goes under the help pane.
+        if (abonnementBulletins && packImages)
+            packImages->add(abonnementBulletins);
         vGroupRequeteurImagesArrange(9999);
         onglets[0] = ONGLET_IMAGES;
     } else {
@@ -121,12 +129,12 @@ void vr::vOngletForfaits()
             (*b)->value(0);
         requeteGrib->vInitialisation();
         setBoutonsGBI(GBI_FORFAITS);
-        if (abonnementGrib)
-            abonnementGrib->deactivate();
+        if (abonnementForfaits)
+            abonnementForfaits->deactivate();
     }
     scrollGrib->hide();
     vBasGrib(1);
-    vGroupRequeteurForfaitsArrange(9999);
+    vGroupRequeteurPredefiniesArrange(9999);
     modeForfaits = 1;
     onglets[1] = 1;
     onglets[0] = ONGLET_GRIB;

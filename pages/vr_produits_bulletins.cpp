@@ -48,9 +48,8 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
                 r.vSetObjet(*t);
                 dernier = *t;
             }
+    page->vActiverAbonnementBulletins();
     if (!dernier) {
-        if (page->abonnementBulletins)
-            page->abonnementBulletins->deactivate();
         page->boutonEnvoyer->deactivate();
         r.vInitialisation();
         // The volume shown goes back to nothing with the selection.
@@ -81,5 +80,6 @@ void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
         }
     if (page->boutonEnvoyer)
         page->boutonEnvoyer->deactivate();
+    page->vActiverAbonnementBulletins();
     page->requeteBulletins->vEcrire(0);
 }

@@ -76,7 +76,7 @@ void vr::vTabsRequeteur(int x, int y, int w, int h)
     BoutonsGBI(x, y + 50);
     ongletsRequeteur = new Fl_Tabs(x, y + 76, w, h - 116);
     ongletsRequeteur->box(FL_NO_BOX);
-    vGroupRequeteurForfaits(x, y + 76, w, h - 116);
+    vGroupRequeteurGribPredefinies(x, y + 76, w, h - 116);
     vGroupRequeteurGrib(x, y + 76, w, h - 116);
     vGroupRequeteurBulletins(x, y + 76, w, h - 116);
     vGroupRequeteurImages(x, y + 76, w, h - 116);

@@ -70,6 +70,8 @@ std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
                         : t.texte == FDCHAINE && FDCHAINE[0] ? "legende"
                         : t.texte == "20.00\u00b0N" ? "draw_overlay"
                         : t.texte == "Monde"      ? "modeles"
+                        : t.texte == "EUROPE"     ? "images"
+                        : t.texte == "Isofront"   ? "preisos"
                                                   : "";
         marques.push_back({t.rang, n});
     }

@@ -7,6 +7,8 @@
 
 #include "tests/pages/bulletins_test.h"
 
+#include "pages/abonnement.h"
+
 #include "tests/ui/harnais_gui.h"
 #include "transport/requete.h"
 #include "transport/windows_send.h"

@@ -17,6 +17,8 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Tabs.H>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -158,4 +160,42 @@ TEST_F(RoutesPages, AViewerRoutesButtonTakesTheWindowAndThePageSwitchGivesItBack
     EXPECT_EQ(Dru_Routes->h(), h);
     pages[1] = nullptr;
     ngvr = 1;
+}
+
+// At the end the window may sit in a viewer: it goes back to the request
+// page, which writes the routes, whichever page goes first.
+TEST_F(RoutesPages, AtTheEndTheRoutesAreWrittenFromAViewerToo)
+{
+    for (bool viewerFirst : {true, false}) {
+        ecrireRoutes();
+        construire(0, 0);
+        poste->onglets->begin();
+        vr* v = new vr(0, 99, 1000, 601, nullptr);
+        poste->onglets->end();
+        Fl_Group::current(nullptr);
+        v->initialisation(&poste->fenetre, 500, 5);
+        Fl_Group::current(nullptr);
+        pages[5] = v;
+        ngvr = 6;
+        v->boutonRoutes->do_callback();
+        ASSERT_EQ(Dru_Routes->parent(), v->ongletsVisualisateur);
+        std::remove("etc/routes.txt");
+        if (viewerFirst) {
+            pages[5] = nullptr;
+            delete v;
+            ASSERT_NE(Dru_Routes, nullptr);
+            EXPECT_EQ(Dru_Routes->parent(), page->ongletsRequeteur);
+        }
+        // The window's pages go in their order, page 0 first.
+        pages[0] = nullptr;
+        poste.reset();
+        page = nullptr;
+        pages[5] = nullptr;
+        ngvr = 1;
+        EXPECT_EQ(Dru_Routes, nullptr);
+        std::ifstream f("etc/routes.txt");
+        std::string premiere;
+        EXPECT_TRUE(std::getline(f, premiere)) << viewerFirst;
+        EXPECT_EQ(premiere, "@routes") << viewerFirst;
+    }
 }

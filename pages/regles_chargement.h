@@ -1,0 +1,29 @@
+// What loading a saved request back decides without a widget: whether the
+// file's view may be zoomed on, the compression choice of its line, and
+// the moving zone it keeps.
+#ifndef PAGES_REGLES_CHARGEMENT_H
+#define PAGES_REGLES_CHARGEMENT_H
+
+#include <string>
+
+// The first "dimensions" line of a saved GRIB request: centre latitude,
+// centre longitude and twice the latitude span. False when the file has
+// none, or its values are not finite or out of range (latitude beyond 90,
+// longitude beyond 540, a span not above 0 or over 360): the map is then
+// not zoomed.
+bool bDimensionsFichier(const char* chemin);
+bool bDimensionsValides(double latitude, double longitude, double etendue);
+
+// The compression button's number for the request's line: 0 the bare
+// "C", 1 "C gzip", 2 otherwise.
+int iCompressionChargee(const std::string& ligne);
+
+// The moving zone of a "V" line: none for the bare "V" or a course and
+// speed both 0; a course of 0 with a speed is a zone moving north.
+struct CapVitesseCharges {
+    int cap = 0;
+    double vitesse = 0;
+};
+CapVitesseCharges capVitesseCharges(const std::string& ligne, int cap, double vitesse);
+
+#endif

@@ -1,0 +1,245 @@
+// The load buttons of the GRIB, bulletin and image pages: a request saved
+// after a send (etc/grib/ or etc/bull/) is put back into the page. A file
+// is first read into a request of its own: one that cannot be read, is of
+// the other kind or holds nothing to load leaves the page as it was.
+#include "pages/vr.h"
+
+#include "catalogue/images_produits.h"
+#include "catalogue/metareas.h"
+#include "catalogue/objets_produits.h"
+#include "gribdata/globales.h"
+#include "map/fdc.h"
+#include "pages/abonnement.h"
+#include "pages/regles_bulletins.h"
+#include "pages/regles_chargement.h"
+#include "routes/spinner_position.h"
+#include "transport/regles_requete.h"
+#include "transport/requete.h"
+#include "ui/boites_message.h"
+#include "ui/boutons.h"
+#include "ui/crochets.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
+#include "ui/selecteur.h"
+
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Scroll.H>
+#include <FL/filename.H>
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+const char* const TAG = "<VR>";
+
+// The file read into a request of its own: something to load.
+bool bChargeable(const char* chemin, int type)
+{
+    requete essai(nullptr, type);
+    essai.vLire_Requete(chemin);
+    return type == 0 ? essai.ligneZone != "Z" : !essai.objets.bVide();
+}
+
+// A hidden button that carries a number to the panels' callbacks.
+struct BoutonTemporaire {
+    std::unique_ptr<classeBoutonImage> bouton;
+    BoutonTemporaire()
+    {
+        Fl_Group* courant = Fl_Group::current();
+        Fl_Group::current(nullptr);
+        bouton.reset(new classeBoutonImage(0, 0, 0, 0));
+        Fl_Group::current(courant);
+        bouton->hide();
+    }
+};
+
+classeBoutonImage* pBoutonNumero(classeBoutonImage** boutons, int numero)
+{
+    for (; boutons && *boutons; ++boutons)
+        if ((*boutons)->shortcut() == numero)
+            return *boutons;
+    return nullptr;
+}
+
+bool bTousPresents(const requete& r, const std::vector<const char*>& codes)
+{
+    for (const char* c : codes)
+        if (!r.objets.bContient(c))
+            return false;
+    return !codes.empty();
+}
+
+// A Metarea button's area: the one whose numeral is its label.
+const TYPEDEF_METAREA* pMetareaDe(const classeBoutonImage& b)
+{
+    for (const TYPEDEF_MAILLON* c = GMDSS ? GMDSS->premier : nullptr; c; c = c->suivant) {
+        const TYPEDEF_METAREA* m = pMetarea(c);
+        if (m && m->numero != 0 && b.label() && std::strcmp(m->nom, b.label()) == 0)
+            return m;
+    }
+    return nullptr;
+}
+
+bool bMetareaDemandee(const requete& r, const TYPEDEF_METAREA* m)
+{
+    for (char** id = m ? m->bulletins : nullptr; id && *id; ++id)
+        if (r.objets.bContient(*id))
+            return true;
+    return false;
+}
+
+// The product code of a picture button, by its number.
+const char* pcCodeImage(int numero)
+{
+    for (const TYPEDEF_SATELLITE* l = SATELLITES; l->libelle; ++l)
+        if (l->numero == numero)
+            return l->code;
+    for (const TYPEDEF_PREISO* l = PREISOS; l->libelle; ++l)
+        if (l->numero == numero)
+            return l->code;
+    return nullptr;
+}
+
+}  // namespace
+
+void vr::vBoutonRequeteurBrowserCallback(Fl_Widget*, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    const bool grib = page->scrollGrib && page->scrollGrib->visible();
+    std::snprintf(page->chemin, sizeof page->chemin, grib ? "etc/grib/" : "etc/bull/");
+    if (WINDOWS_NATIVE && WINDOWS_OS) {
+        char* choix = getFileNative(page->chemin, "*.{txt}");
+        if (choix && choix[0] && !fl_filename_isdir(choix))
+            page->iChargerRequete(choix, grib);
+        delete[] choix;
+        return;
+    }
+    if (!navigateur)
+        return;
+    navigateur->label(pcTraduire("Charger une requete"));
+    navigateur->type(DRU_Fl_File_Chooser::CREATE);
+    navigateur->filter("*");
+    navigateur->reverseOrder = 1;
+    navigateur->livraison_selection(1);
+    navigateur->directory(page->chemin);
+    navigateur->callback(vBoutonRequeteurBrowser2Callback, page);
+    const Fl_Window* principale = page->fenetre;
+    navigateur->show(principale ? principale->x() + 230 : 230, principale ? principale->y() + 2 : 2);
+}
+
+void vr::vBoutonRequeteurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* donnees)
+{
+    vr* page = static_cast<vr*>(donnees);
+    const char* chemin = chooser ? chooser->value(1) : nullptr;
+    if (!chemin || !chemin[0] || fl_filename_isdir(chemin))
+        return;
+    const std::string nom = chemin;
+    page->iChargerRequete(nom.c_str(), page->scrollGrib && page->scrollGrib->visible());
+}
+
+int vr::iChargerRequete(const char* chemin, bool grib)
+{
+    if (!chemin || !bChargeable(chemin, grib ? 0 : 1)) {
+        vJournal(TAG, "requete non chargee: %s\n", chemin ? chemin : "(aucun)");
+        fl_alert("%s\n%s", pcTraduire("Requete illisible"), chemin ? chemin : "");
+        return 0;
+    }
+    grib ? vChargerGrib(chemin) : vChargerBulletins(chemin);
+    return 1;
+}
+
+void vr::vChargerGrib(const char* chemin)
+{
+    requete& r = *requeteGrib;
+    r.vInitialisation();
+    r.vLire_Requete(chemin);
+    if (carte && bDimensionsFichier(chemin))
+        carte->zoom(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude, 1);
+    modeleCourant = r.modele;
+    // What the file says, kept aside: the panels' replay writes the lines
+    // again one by one.
+    const std::string compression = r.ligneCompression, terre = r.ligneTerre;
+    int cap = 0;
+    double vitesse = 0;
+    bLigneCapValide(r.ligneCapVitesse, cap, vitesse);
+    const CapVitesseCharges cv = capVitesseCharges(r.ligneCapVitesse, cap, vitesse);
+    vChampsZone({r.nord, r.sud, r.ouest, r.est});
+    chargementRequete = 1;
+    BoutonTemporaire temporaire;
+    vBoutonRequeteurGribZoneEffacerCallback(temporaire.bouton.get(), this);
+    boutonZone->value(1);
+    vBoutonRequeteurGribZoneTitreCallback(boutonZone, this);
+    classeBoutonImage* modele = pBoutonNumero(boutonsModeles, r.modele);
+    if (!modele) {
+        modele = temporaire.bouton.get();
+        modele->shortcut(r.modele);
+    }
+    vBoutonRequeteurGribModelesCallback(modele, this);
+    if (modele != temporaire.bouton.get())
+        modele->setonly();
+    if (champCap && champVitesse) {
+        champCap->value(cv.cap);
+        champVitesse->value(cv.vitesse);
+    }
+    vRequeteurGribDeplacementSet();
+    if (boutonTerre) {
+        boutonTerre->value(terre != "F 0");
+        vBoutonRequeteurGribTerreCallback(boutonTerre, this);
+    }
+    const int n = iCompressionChargee(compression);
+    for (classeRoundBouton* b : boutonsCompression)
+        if (b && b->shortcut() == n)
+            vBoutonRequeteurGribCompressionCallback(b, this);
+    chargementRequete = 0;
+    boutonEnvoyer->activate();
+}
+
+void vr::vChargerBulletins(const char* chemin)
+{
+    requete& r = *requeteBulletins;
+    r.vInitialisation();
+    r.vLire_Requete(chemin);
+    std::set<std::string> reconnus;
+    bool presse = false;
+    auto presser = [&](classeBoutonImage* b, bool oui, const std::vector<const char*>& codes) {
+        b->value(oui);
+        b->redraw();
+        if (!oui)
+            return;
+        presse = true;
+        reconnus.insert(codes.begin(), codes.end());
+    };
+    for (classeBoutonImage** b = boutonsGmdss; b && *b; ++b) {
+        const TYPEDEF_METAREA* m = pMetareaDe(**b);
+        std::vector<const char*> ids;
+        for (char** id = m ? m->bulletins : nullptr; id && *id; ++id)
+            ids.push_back(*id);
+        presser(*b, bMetareaDemandee(r, m), ids);
+    }
+    for (classeBoutonImage** t : {boutonsSatellites, boutonsPreisos})
+        for (; t && *t; ++t) {
+            const char* code = pcCodeImage((*t)->shortcut());
+            presser(*t, code && r.objets.bContient(code), {code});
+        }
+    // A press rebuilds the request from the buttons down: the bulletins
+    // of the file come back pressed, lest the next press drop them.
+    for (classeBoutonImage** t : {boutonsNavtex, boutonsLarge, boutonsCotes})
+        for (; t && *t; ++t) {
+            if (bBoutonCarteZones((*t)->shortcut()))
+                continue;
+            const ObjetsProduit o = objetsProduit((*t)->shortcut());
+            presser(*t, bTousPresents(r, o.codes), o.codes);
+        }
+    for (int i = 0; i < r.objets.iNombre(); ++i)
+        if (!reconnus.count(r.objets[i]))
+            vJournal(TAG, "code sans bouton garde: %.47s\n", r.objets[i].c_str());
+    vActiverAbonnementBulletins();
+    if (presse)
+        boutonEnvoyer->activate();
+    if (carte)
+        carte->redraw();
+}
