@@ -617,6 +617,7 @@ public:
     Fl_Pack* packForfaits = nullptr;
     AIDE* voletAideForfaits = nullptr;
     Fl_Box** boitesForfaits = nullptr;
+    Fl_Box* titreForfaits = nullptr;  // "Zones predefinies"
     // The image page's sections: satellite pictures, charts.
     SectionGrib sectionsImages[2];
     // The bulletin page's sections: GMDSS, NAVTEX, offshore, coastal.
@@ -737,6 +738,9 @@ private:
     void vLangageEnvoi();
     void vLangageAides();
     void vLangageMessageCarte();
+    void vLangageForfaits();
+    void vLangageImages();
+    void vLangageAbonnements();
     void vOngletForfaits();
     void vOngletGrib();
     void vOngletBulletinsImages();

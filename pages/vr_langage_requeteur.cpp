@@ -27,6 +27,9 @@ void vr::vRequeteurLangage()
     vLangageSectionsGrib();
     vLangageRecapitulatifs();
     vLangageBulletins();
+    vLangageForfaits();
+    vLangageImages();
+    vLangageAbonnements();
     vLegendeSatellite();
     vLangageMessageCarte();
     if (carte)

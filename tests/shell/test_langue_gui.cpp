@@ -5,6 +5,7 @@
 // satellite caption, missing entries, catalogues and help documents.
 #include "map/fdc.h"
 #include "map/satellite.h"
+#include "pages/abonnement.h"
 #include "pages/regles_echeances.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
@@ -290,7 +291,8 @@ TEST_F(Langue, EveryLabelAndTooltipFollowsTheEnglishCatalogue)
     EXPECT_TRUE(dansLeCatalogue(releve(&requeteur)).empty());
     EXPECT_TRUE(dansLeCatalogue(releve(&visualisateur)).empty());
     // The help panes on the English document, back at their topics.
-    for (AIDE* volet : {requeteur.voletAideGrib, requeteur.voletAideBulletins, visualisateur.aideVisu}) {
+    for (AIDE* volet : {requeteur.voletAideGrib, requeteur.voletAideBulletins,
+                        requeteur.voletAideForfaits, visualisateur.aideVisu}) {
         EXPECT_STREQ(volet->vue->filename(), "loc/en/infos.htm");
         EXPECT_EQ(volet->sujet->argument(), std::atol(volet->texteSujet));
     }
@@ -341,6 +343,23 @@ TEST_F(Langue, TheIsoMenusAfterEnglishAndAChoiceMadeThen)
     // A rebuilt section takes the hidden menu's headers, in English too.
     ASSERT_NO_FATAL_FAILURE(ouvrirFichier());
     EXPECT_EQ(std::string(page.menuIso->menu()[21].text), en.at("Isotaches"));
+}
+
+TEST_F(Langue, PackageNamesAndAutomationTitles)
+{
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    vr& page = *gvr[0];
+    change_langage("en");
+    // The names stand in the rows' order on their boxes; the buttons keep
+    // their numbers.
+    ASSERT_NE(page.boitesForfaits, nullptr);
+    EXPECT_EQ(std::string(page.boitesForfaits[1]->label()), en.at("2x2 Complet"));
+    EXPECT_STREQ(page.boutonsForfaits[1]->label(), "2");
+    for (Abonnement* a : {page.abonnementGrib, page.abonnementForfaits, page.abonnementBulletins})
+        if (a) {
+            EXPECT_EQ(std::string(a->titre->label()), en.at("Automatisation : Non"));
+        }
+    EXPECT_EQ(std::string(page.sectionsImages[0].charger->tooltip()), en.at("Charger une requete"));
 }
 
 TEST_F(Langue, TheFrenchBulletinSectionsComeAndGoWithTheirButtons)
