@@ -31,11 +31,12 @@ fi
 
 taille() { wc -c < "$1" | tr -d ' '; }
 
-# A map benchmark that draws through the toolkit, under an X server of its
+# A benchmark (of any folder of bench/) that draws through the toolkit, under an X server of its
 # own; the figures it prints matching $2.
 sous_xvfb() {
-    if [ -x "$build/bench/map/$1" ]; then
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/$1" 2>&1 | grep -E "$2"
+    programme=$(ls "$build"/bench/*/"$1" 2>/dev/null | head -n 1)
+    if [ -x "$programme" ]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$programme" 2>&1 | grep -E "$2"
     else
         echo "$1 is built with the tests (make test first)"
     fi
@@ -105,12 +106,12 @@ echo
 echo "charts of a map point on a 200-message file (0.5-degree, 121 x 81 points), X server"
 echo "included: the first chart of the file (every record decoded, the window made and drawn),"
 echo "then a rebuild for another grid point:"
-if [ -x "$build/bench/map/bench_histogrammes" ]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_histogrammes" 2>&1 | \
-        grep -E "^Benchmark|_median|_p95"
-else
-    echo "bench_histogrammes is built with the tests (make test first)"
-fi
+sous_xvfb bench_histogrammes "^Benchmark|_median|_p95"
+
+echo
+echo "a language switch with the ten pages built, each viewer showing a file (catalogue reloaded"
+echo "and every page relabelled: switch_ms; the window drawn again: draw_ms), X server included:"
+sous_xvfb bench_langue "^Benchmark|_median"
 
 echo
 echo "routes of a viewer map with a 240-validity file and three charted routes of 200 positions,"

@@ -70,7 +70,25 @@ struct SectionGrib {
     Fl_Group* titre = nullptr;
     Fl_Group* contenu = nullptr;
     classeBouton* deplier = nullptr;  // "@+2>" folded, "@+22>" open
+    // The title's text and its catalogue key, which may follow a state
+    // (null for titles of their own kind, buttons).
+    Fl_Box* libelle = nullptr;
+    const char* cle = nullptr;
+    classeBouton* charger = nullptr;  // a load button in the title, or null
 };
+// The titles and load buttons of an accordion's sections in the language
+// just loaded.
+void vLangageSections(SectionGrib* sections, int nombre);
+// A cost and volume line of a recapitulation: its history button and the
+// two unit boxes beside the outputs.
+struct LigneCout {
+    classeBouton* historique = nullptr;
+    Fl_Box* euros = nullptr;
+    Fl_Box* koctets = nullptr;
+};
+// The iso menus' headers the language switch relabels: their positions in
+// vr::MenuTable.
+#define VR_ENTETES_ISO 10
 
 // The product pages of the request page, as the settings' "onglets" keep
 // the last one: GRIB (or packages), bulletins, images, routes.
@@ -403,6 +421,18 @@ public:
     // Redraws the map with its fields as they are, relabelled.
     void vAfficherEncore();
 
+    // ---- Relabelling on a language change (vr_langue*.cpp): every text
+    // of the page looked up again in the catalogue just loaded.
+    // The whole page: its switch pair, its panel, a chart window closed.
+    void langue();
+    // A viewer page's panel, and the texts under its map when it shows a
+    // file.
+    void vVisualisateurLangage();
+    // The iso menus' headers, in the visible and the hidden menu bar.
+    void vVisualisateurMenuBarreLangage();
+    // The request page, panel by panel, then its map.
+    void vRequeteurLangage();
+
     // The iso menus: eight submenus of intervals, titled by LabelMenuTable.
     static Fl_Menu_Item MenuTable[];
     static const char* const LabelMenuTable[8];
@@ -497,6 +527,14 @@ public:
     classeBouton* boutonPause;
     classeBouton* boutonAnime;
     Fl_Slider* sliderVitesse;
+    classeBouton* boutonPrecedent = nullptr;
+    classeBouton* boutonSuivant = nullptr;
+    // The sections' titles: "Parametres", "Reglages parametres",
+    // "Validites", "Reglages validites" (null with their sections).
+    Fl_Box* titresVisualisateur[4] = {};
+    // The iso menus' headers in the page's language: both menu bars point
+    // at these texts, which the page owns.
+    char entetesIso[VR_ENTETES_ISO][64] = {};
 
     // ---- Request page: the send profile's address and password, copied
     // by the send window for the transfer threads (owned).
@@ -526,6 +564,8 @@ public:
     classeBouton* boutonEnvoyer = nullptr;
     classeBouton* boutonAideRequeteur = nullptr;
     Fl_Box* legendeEnvoyer = nullptr;
+    // The GRIB page's load button.
+    classeBouton* boutonChargerGrib = nullptr;
     // The Zone section: its group, its switch and its four fields (north,
     // south, west, east).
     Fl_Group* groupeZone = nullptr;
@@ -555,6 +595,11 @@ public:
     Fl_Box* titreDeplacement = nullptr;
     spinnerPosition* champCap = nullptr;
     spinnerPosition* champVitesse = nullptr;
+    Fl_Box* boiteNoeuds = nullptr;
+    // The Forecast-times section's step row: its label, "Tous", "Raz".
+    Fl_Box* libellePas = nullptr;
+    classeBouton* boutonTous = nullptr;
+    classeBouton* boutonRaz = nullptr;
     float capDeplacement = 0, vitesseDeplacement = 0;
     int modeleCourant = 0;       // the model chosen
     int chargementRequete = 0;   // a saved request is being loaded
@@ -572,6 +617,7 @@ public:
     Fl_Pack* packForfaits = nullptr;
     AIDE* voletAideForfaits = nullptr;
     Fl_Box** boitesForfaits = nullptr;
+    Fl_Box* titreForfaits = nullptr;  // "Zones predefinies"
     // The image page's sections: satellite pictures, charts.
     SectionGrib sectionsImages[2];
     // The bulletin page's sections: GMDSS, NAVTEX, offshore, coastal.
@@ -596,6 +642,8 @@ public:
     Fl_Output* coutBulletins = nullptr;
     Fl_Output* volumeBulletins = nullptr;
     Fl_Group* groupeCompression = nullptr;
+    classeBouton* titreCompression = nullptr;
+    LigneCout ligneCoutGrib, ligneCoutBulletins;
     classeRoundBouton* boutonsCompression[3] = {};
     Fl_Group* editionGrib = nullptr;
     Fl_Group* editionBulletins = nullptr;
@@ -611,6 +659,9 @@ public:
     Recapitulatif* puitsBulletins = nullptr;
     // The history file the history button opened last.
     char cheminHistorique[64] = "";
+
+    // The message the request page last put on its map, as written.
+    char messageCarte[128] = "";
 
     // The chooser folder or a received file's path.
     char chemin[1024];
@@ -629,7 +680,8 @@ private:
     // The editor shows the buffer, its whole text selected and copied.
     static void vCopierTexte(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon);
     void vBasPanneauRequeteur(int x, int y, int h);
-    void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume);
+    void vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume,
+                             LigneCout& ligne);
     void vDeplierSection(int section, Fl_Widget* bouton);
     // A section's title: its name (none: the caller puts its own title in),
     // the switch that folds it, a help button.
@@ -672,6 +724,23 @@ private:
                           int hauteurTitre, bool charger, bool ouvert, Fl_Callback* deplier,
                           const std::function<int(int x, int y)>& boutons);
     void vDeplierSectionBulletins(int section, Fl_Widget* bouton);
+    // The offshore and coastal sections shown in French only; their
+    // buttons keep their state.
+    void vSectionsFrance();
+    // The request page's panels relabelled (vr_langue_requeteur.cpp).
+    void vLangageProduits();
+    void vLangageZone();
+    void vLangageSectionsGrib();
+    void vLangageTerre();
+    void vLangageBoutonsGrib();
+    void vLangageRecapitulatifs();
+    void vLangageBulletins();
+    void vLangageEnvoi();
+    void vLangageAides();
+    void vLangageMessageCarte();
+    void vLangageForfaits();
+    void vLangageImages();
+    void vLangageAbonnements();
     void vOngletForfaits();
     void vOngletGrib();
     void vOngletBulletinsImages();
@@ -708,9 +777,9 @@ void vInstallerCrochetsPages();
 // What the send window asks of the request page (crochetsEnvoi).
 void vInstallerCrochetsEnvoi();
 
-// What the language switch does for each page: its switch pair takes the
-// new language, a chart window open on its map is closed.
-void vLangagePages();
+// The language switch's step for the pages: vr::langue for each page, in
+// page order.
+void vLangueDesPages();
 // Re-lays the holder of a help pane for a topic (crochetAideArrange).
 void vAideRearranger(void* proprietaire, int sujet);
 // The window menu's entries for the chart windows (crochetMenuGraphiques).

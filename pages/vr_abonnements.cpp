@@ -58,3 +58,11 @@ void vr::vActiverAbonnementBulletins()
     else
         abonnementBulletins->deactivate();
 }
+
+// Each panel's labels, its title through its state.
+void vr::vLangageAbonnements()
+{
+    for (Abonnement* a : {abonnementGrib, abonnementForfaits, abonnementBulletins})
+        if (a)
+            a->vLangage();
+}

@@ -193,6 +193,10 @@ void vr::vSectionBoutons(int section, const char* nom, int sujet, Fl_Callback* d
     DansGroupe dans(packGrib);
     SectionGrib& s = sectionsGrib[section];
     s.titre = pTitreSection(nom, sujet, deplier, s.deplier);
+    if (nom) {
+        s.libelle = static_cast<Fl_Box*>(s.titre->child(0));
+        s.cle = nom;
+    }
     vContenuSection(section, [&boutons](int x, int y) { return boutons(x + 4, y + 1); });
 }
 

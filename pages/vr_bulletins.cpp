@@ -41,24 +41,20 @@ void vr::vGroupRequeteurBulletins(int x, int y, int, int h)
     packBulletins = new Fl_Pack(x + SCROLL_DECALAGE, y + 4, 230 - SCROLL_DECALAGE, h - 4);
     packBulletins->spacing(4);
     const int t = FL_TOGGLE_BUTTON;
-    vSectionBulletins(SECTION_GMDSS, "GMDSS", aideBulletins, TITRE_GMDSS, true, true,
+    vSectionBulletins(SECTION_GMDSS, CLE_LOCAL("GMDSS"), aideBulletins, TITRE_GMDSS, true, true,
                       vBoutonRequeteurBulletinsGmdssContenuCallback,
                       [this, t](int bx, int by) { return menu_gmdss(bx, by, t, vBoutonRequeteurGmdssCallback); });
     voletAideBulletins = new AIDE(packBulletins->x(), y + 4, packBulletins->w(), "21", this, 210);
-    vSectionBulletins(SECTION_NAVTEX, "NAVTEX", 22, TITRE, false, false,
+    vSectionBulletins(SECTION_NAVTEX, CLE_LOCAL("NAVTEX"), 22, TITRE, false, false,
                       vBoutonRequeteurBulletinsNavtexContenuCallback,
                       [this, t](int bx, int by) { return menu_navtex(bx, by, t, vBoutonRequeteurGmdssCallback); });
-    vSectionBulletins(SECTION_LARGE, "Large France et Dom-Tom", 23, TITRE, false, false,
+    vSectionBulletins(SECTION_LARGE, CLE_LOCAL("Large France et Dom-Tom"), 23, TITRE, false, false,
                       vBoutonRequeteurBulletinsLargeContenuCallback,
                       [this, t](int bx, int by) { return menu_large(bx, by, t, vBoutonRequeteurGmdssCallback); });
-    vSectionBulletins(SECTION_COTES, "Côtes France et Dom-Tom", 24, TITRE, false, false,
+    vSectionBulletins(SECTION_COTES, CLE_LOCAL("Côtes France et Dom-Tom"), 24, TITRE, false, false,
                       vBoutonRequeteurBulletinsCotesContenuCallback,
                       [this, t](int bx, int by) { return menu_cotes(bx, by, t, vBoutonRequeteurGmdssCallback); });
-    if (!bSectionsFrance(langage ? langage->langue : nullptr))
-        for (int s : {SECTION_LARGE, SECTION_COTES}) {
-            sectionsBulletins[s].titre->hide();
-            sectionsBulletins[s].contenu->hide();
-        }
+    vSectionsFrance();
     vRequeteurBulletinsAbonnement(packBulletins->x(), y + 4, packBulletins->w());
     packBulletins->end();
     scrollBulletins->end();
@@ -87,12 +83,15 @@ void vr::vSectionProduits(Fl_Pack* pack, SectionGrib& s, const char* nom, int su
         classeBouton* c = new classeBouton(x, haut, 20, 20, "@+1fileopen");
         c->copy_tooltip(pcTraduire("Charger une requete"));
         c->callback(vBoutonRequeteurBrowserCallback, this);
+        s.charger = c;
     }
     Fl_Box* titre = new Fl_Box(charger ? x + 22 : x + 4, y, charger ? w - 80 : w - 48, hauteurTitre);
     titre->copy_label(pcTraduire(nom));
     titre->labelsize(13);
     titre->labelcolor(COLOR_ORANGE_TEXTE);
     titre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+    s.libelle = titre;
+    s.cle = nom;
     s.deplier = new classeBouton(x + w - 40, haut, 20, 20, ouvert ? "@+22>" : "@+2>");
     s.deplier->type(FL_TOGGLE_BUTTON);
     s.deplier->value(ouvert);
@@ -107,6 +106,22 @@ void vr::vSectionProduits(Fl_Pack* pack, SectionGrib& s, const char* nom, int su
     s.contenu->end();
     if (!ouvert)
         s.contenu->hide();
+}
+
+void vr::vSectionsFrance()
+{
+    const bool montrer = bSectionsFrance(langage ? langage->langue : nullptr);
+    for (int s : {SECTION_LARGE, SECTION_COTES}) {
+        SectionGrib& section = sectionsBulletins[s];
+        if (!section.titre)
+            continue;
+        montrer ? section.titre->show() : section.titre->hide();
+        // Shown again as its switch left it.
+        if (montrer && section.deplier->value())
+            section.contenu->show();
+        else
+            section.contenu->hide();
+    }
 }
 
 void vr::vDeplierSectionBulletins(int section, Fl_Widget* bouton)
@@ -144,4 +159,13 @@ void vr::vGroupRequeteurBulletinsArrange(int topic)
         aideBulletins = topic;
     vArrangerAccordeon(scrollBulletins, packBulletins, voletAideBulletins, topic, restack,
                        iIndexAideBulletins);
+}
+
+// The titles, the load button's tooltip, and the French sections shown or
+// hidden for the new language; the accordion restacks.
+void vr::vLangageBulletins()
+{
+    vLangageSections(sectionsBulletins, SECTIONS_BULLETINS);
+    vSectionsFrance();
+    vGroupRequeteurBulletinsArrange(10000);
 }

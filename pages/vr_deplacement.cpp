@@ -48,7 +48,8 @@ void vr::vRequeteurGribDeplacement(int)
     DansGroupe dans(packGrib);
     s.titre = pTitreSection(CLE_LOCAL("Deplacement : Non"), 8,
                             vBoutonRequeteurGribDeplacementContenuCallback, s.deplier);
-    titreDeplacement = static_cast<Fl_Box*>(s.titre->child(0));
+    titreDeplacement = s.libelle = static_cast<Fl_Box*>(s.titre->child(0));
+    s.cle = CLE_LOCAL("Deplacement : Non");
     vContenuSection(SECTION_DEPLACEMENT, [this](int x, int y) {
         champCap = pChamp(x + 34, y + 2, 30, CLE_LOCAL("Cap"), 360, 1,
                           vInputRequeteurGribDeplacementCapCallback, this);
@@ -57,12 +58,14 @@ void vr::vRequeteurGribDeplacement(int)
         Fl_Box* noeuds = new Fl_Box(x + 181, y + 2, 40, 20);
         noeuds->copy_label(pcTraduire("Noeuds"));
         noeuds->hide();
+        boiteNoeuds = noeuds;
         return y + 30;
     });
 }
 
 void vr::vTitreDeplacement(const char* texte, Fl_Color couleur)
 {
+    sectionsGrib[SECTION_DEPLACEMENT].cle = texte;
     titreDeplacement->copy_label(pcTraduire(texte));
     titreDeplacement->labelcolor(couleur);
     titreDeplacement->redraw();

@@ -88,6 +88,8 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
             jour->labelcolor(FL_WHITE);
             jour->labelsize(12);
             jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+            // Its day, for the label in another language.
+            jour->argument(v[i].jour);
             boitesJoursGrib[jours++] = jour;
         } else if (px + l > BOUTONS_FIN_LIGNE) {
             py += 21;
@@ -128,6 +130,7 @@ int vr::iRangeePas(int x, int y)
     pas->copy_label(pcTraduire("Pas"));
     pas->labelsize(12);
     pas->labelcolor(FL_WHITE);
+    libellePas = pas;
     const struct {
         int dx, largeur, pas;
         const char* libelle;
@@ -143,6 +146,8 @@ int vr::iRangeePas(int x, int y)
         b->callback(vPasCallback, this);
         if (d.pas == 0)
             b->copy_tooltip(pcTraduire("Raz tooltip"));
+        if (d.pas <= 0)
+            (d.pas == 0 ? boutonRaz : boutonTous) = b;
     }
     return y + 22;
 }

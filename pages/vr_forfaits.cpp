@@ -8,6 +8,7 @@
 #include "pages/abonnement.h"
 #include "pages/accordeon.h"
 #include "pages/dans_groupe.h"
+#include "pages/libelles.h"
 #include "pages/regles_forfaits.h"
 #include "transport/requete.h"
 #include "ui/aide.h"
@@ -56,6 +57,7 @@ void vr::vGroupRequeteurGribPredefinies(int x, int y, int, int h)
     libelle->labelsize(12);
     libelle->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     libelle->copy_tooltip(pcTraduire("Choisir le mode predefini"));
+    titreForfaits = libelle;
     pBoutonAide(x0 + w0 - 20, y0, 10);
     titre->end();
     const int n = iLignesForfaits();
@@ -148,4 +150,19 @@ void vr::vGroupRequeteurPredefiniesArrange(int topic)
         aideForfaits = topic;
     vArrangerAccordeon(static_cast<Fl_Scroll*>(groupeForfaits), packForfaits, voletAideForfaits,
                        topic, restack, iIndexAideForfaits);
+}
+
+// The title, the name boxes in the rows' order (the buttons keep their
+// numbers) and the help pane.
+void vr::vLangageForfaits()
+{
+    vLibeller(titreForfaits, "Zones predefinies");
+    vBulle(titreForfaits, "Choisir le mode predefini");
+    for (int i = 0; boitesForfaits && boitesForfaits[i]; ++i)
+        if (const char* cle = pcNomForfait(i + 1))
+            vLibeller(boitesForfaits[i], cle);
+    if (voletAideForfaits) {
+        voletAideForfaits->load();
+        voletAideForfaits->redraw();
+    }
 }

@@ -6,6 +6,7 @@
 
 #include "catalogue/images_produits.h"
 #include "pages/accordeon.h"
+#include "pages/libelles.h"
 #include "pages/regles_bulletins.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -131,4 +132,28 @@ void vr::vGroupRequeteurImagesArrange(int topic)
     }
     vArrangerAccordeon(static_cast<Fl_Scroll*>(groupeImages), packImages, voletAideBulletins,
                        topic, restack, iIndexAideBulletins);
+}
+
+namespace {
+
+// Each button named after its row, found by the number it carries; the
+// widths stay as built.
+template <typename Ligne>
+void vLangageBoutons(const Ligne* table, classeBoutonImage** boutons)
+{
+    for (; boutons && *boutons; ++boutons)
+        for (const Ligne* l = table; l->libelle; ++l)
+            if (int(l->numero) == (*boutons)->shortcut()) {
+                vLibeller(*boutons, l->libelle);
+                break;
+            }
+}
+
+}  // namespace
+
+void vr::vLangageImages()
+{
+    vLangageSections(sectionsImages, 2);
+    vLangageBoutons(SATELLITES, boutonsSatellites);
+    vLangageBoutons(PREISOS, boutonsPreisos);
 }

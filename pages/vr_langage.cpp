@@ -1,24 +1,31 @@
-// What the language switch and the window menu ask of the pages.
+// What the language switch and the window menu ask of the pages: each
+// page relabelled whole, and the chart windows listed.
 #include "pages/vr.h"
 
 #include "map/fdc.h"
 #include "map/histogrammes.h"
 #include "map/routes_carte.h"
-#include "map/satellite.h"
 #include "ui/boutons_rva.h"
 #include "ui/gestion_interfaces.h"
 
-void vLangagePages()
+void vr::langue()
 {
-    for (int i = 0; gvr && i < VR_PAGES && gvr[i]; ++i) {
-        vr* page = gvr[i];
-        if (page->boutonsRVA)
-            page->boutonsRVA->vLangage();
-        // A chart window keeps the texts of the old language: it closes.
-        page->vFermerGraphiques();
-    }
-    // The maps' satellite caption.
-    vLegendeSatellite();
+    if (boutonsRVA)
+        boutonsRVA->vLangage();
+    if (index == 0)
+        vRequeteurLangage();
+    else
+        vVisualisateurLangage();
+    // A chart window keeps the texts of the old language: it closes, and
+    // the window menu loses it.
+    vFermerGraphiques();
+}
+
+void vLangueDesPages()
+{
+    for (int i = 0; gvr && i < VR_PAGES && i < ngvr; ++i)
+        if (gvr[i])
+            gvr[i]->langue();
 }
 
 int iMenuGraphiques(Fl_Menu_* menu)

@@ -148,6 +148,7 @@ void vr::vMessageCarte(const char* texte)
     if (!carte)
         return;
     std::snprintf(carte->chargement, sizeof carte->chargement, "%s", texte);
+    std::snprintf(messageCarte, sizeof messageCarte, "%s", carte->chargement);
     carte->chargementAffiche = 1;
     carte->redraw();
 }

@@ -4,6 +4,7 @@
 
 #include "codes/logerr.h"
 #include "gribdata/globales.h"
+#include "pages/libelles.h"
 #include "pages/regles_requeteur.h"
 #include "routes/dru_routes.h"
 #include "ui/boutons.h"
@@ -144,4 +145,15 @@ void vr::vBoutonGBICallback(Fl_Widget* bouton, void* donnees)
     onglets->value(cible);
     page->setBoutonsGBI(n);
     vTabsRequeteurCallback(onglets, page);
+}
+
+// The bar's texts in the new language; the buttons keep their widths (a
+// longer text is clipped).
+void vr::vLangageProduits()
+{
+    for (int n = GBI_FORFAITS; n < GBI_BOUTONS; ++n) {
+        if (n != GBI_ROUTES)
+            vLibeller(boutonsGBI[n], TEXTES[n]);
+        vBulle(boutonsGBI[n], BULLES[n]);
+    }
 }

@@ -4,6 +4,7 @@
 #include "pages/vr.h"
 
 #include "pages/dans_groupe.h"
+#include "pages/libelles.h"
 
 #include "transport/requete.h"
 #include "ui/boutons.h"
@@ -31,30 +32,33 @@ Fl_Output* pSortie(int x, int y, const char* etiquette, const char* valeur)
     return o;
 }
 
-void vUnite(int x, int y, const char* texte)
+Fl_Box* pUnite(int x, int y, const char* texte)
 {
     Fl_Box* b = new Fl_Box(x, y, 50, 20);
     b->copy_label(pcTraduire(texte));
     b->labelsize(12);
     b->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    return b;
 }
 
 
 }  // namespace
 
 // The history button, the cost and the volume lines, and the help button.
-void vr::vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume)
+void vr::vRequeteurLigneCout(int x, int y, int w, Fl_Output*& cout, Fl_Output*& volume,
+                             LigneCout& ligne)
 {
     classeBouton* historique = new classeBouton(x + 4, y + 3, 20, 20, "@+1fileopen");
     historique->copy_tooltip(pcTraduire("Voir l'historique des commandes"));
     historique->callback(vBoutonRequeteurRecapitulatifHistoriqueCallback, this);
+    ligne.historique = historique;
     cout = pSortie(x + 54, y + 6, CLE_LOCAL("Cout"), "0.0");
-    vUnite(cout->x() + cout->w() + 2, y + 4, CLE_LOCAL("Euros"));
+    ligne.euros = pUnite(cout->x() + cout->w() + 2, y + 4, CLE_LOCAL("Euros"));
     pBoutonAide(x + w - 32, y + 3, -61);
     fl_font(DRU_FONT, 12);
     const int largeur = int(fl_width(pcTraduire("Volume")));
     volume = pSortie(x + 10 + largeur + 28, y + 26, CLE_LOCAL("Volume"), "0");
-    vUnite(volume->x() + volume->w() + 2, y + 24, CLE_LOCAL("Koctets"));
+    ligne.koctets = pUnite(volume->x() + volume->w() + 2, y + 24, CLE_LOCAL("Koctets"));
 }
 
 void vr::vRequeteurGribRecapitulatif(int x, int y, int w, int h)
@@ -62,11 +66,12 @@ void vr::vRequeteurGribRecapitulatif(int x, int y, int w, int h)
     DansGroupe dans(basRequeteur);
     delete recapGrib;
     recapGrib = new Fl_Group(x, y, w, h);
-    vRequeteurLigneCout(x, y, w, coutGrib, volumeGrib);
+    vRequeteurLigneCout(x, y, w, coutGrib, volumeGrib, ligneCoutGrib);
     const char* texte = pcTraduire("Compression");
     fl_font(DRU_FONT, 12);
     classeBouton* titre = new classeBouton(x + 4, y + 46, int(fl_width(texte)) + 4, 20);
     titre->copy_label(texte);
+    titreCompression = titre;
     const int xc = titre->x() + titre->w() + 12;
     groupeCompression = new Fl_Group(xc, y + 46, 3 * 45, 20);
     for (int i = 0; i < 3; ++i) {
@@ -93,7 +98,7 @@ void vr::vRequeteurRecapitulatif(int x, int y, int w, int h)
     DansGroupe dans(basRequeteur);
     delete recapBulletins;
     recapBulletins = new Fl_Group(x, y, w, h);
-    vRequeteurLigneCout(x, y, w, coutBulletins, volumeBulletins);
+    vRequeteurLigneCout(x, y, w, coutBulletins, volumeBulletins, ligneCoutBulletins);
     recapBulletins->end();
     recapBulletins->hide();
 }
@@ -113,4 +118,23 @@ void vr::vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* donnee
     }
     page->boutonsCompression[n < 0 || n > 2 ? 2 : n]->value(1);
     page->groupeCompression->redraw();
+}
+
+void vr::vLangageRecapitulatifs()
+{
+    const struct {
+        LigneCout& ligne;
+        Fl_Output* cout;
+        Fl_Output* volume;
+    } lignes[] = {{ligneCoutGrib, coutGrib, volumeGrib},
+                  {ligneCoutBulletins, coutBulletins, volumeBulletins}};
+    for (const auto& l : lignes) {
+        vBulle(l.ligne.historique, "Voir l'historique des commandes");
+        vLibeller(l.cout, "Cout");
+        vLibeller(l.ligne.euros, "Euros");
+        vLibeller(l.volume, "Volume");
+        vLibeller(l.ligne.koctets, "Koctets");
+    }
+    vLibeller(titreCompression, "Compression");
+    vLibeller(boutonsCompression[0], COMPRESSIONS[0]);
 }

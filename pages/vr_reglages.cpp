@@ -21,19 +21,20 @@
 
 namespace {
 
-void vTitre(int x, int y, const char* texte)
+Fl_Box* pTitre(int x, int y, const char* texte)
 {
     Fl_Box* b = new Fl_Box(x, y, 212, 20);
     b->copy_label(pcTraduire(texte));
     b->labelsize(11);
     b->labelcolor(COLOR_ORANGE_TEXTE);
+    return b;
 }
 
 classeBouton* pBouton(int x, int y, int w, int h, const char* etiquette, const char* bulle,
                       Fl_Callback* rappel, void* page)
 {
     classeBouton* b = new classeBouton(x, y, w, h, etiquette);
-    b->tooltip(pcTraduire(bulle));
+    b->copy_tooltip(pcTraduire(bulle));
     b->callback(rappel, page);
     return b;
 }
@@ -57,7 +58,7 @@ Fl_Slider* pCurseur(int x, int y, int w, double gauche, double droite, double pa
     s->bounds(gauche, droite);
     s->step(pas);
     s->value(valeur);
-    s->tooltip(pcTraduire(bulle));
+    s->copy_tooltip(pcTraduire(bulle));
     s->callback(rappel, page);
     return s;
 }
@@ -66,7 +67,7 @@ Fl_Slider* pCurseur(int x, int y, int w, double gauche, double droite, double pa
 
 void vr::vReglagesParametres(int x0, int r1)
 {
-    vTitre(x0, r1 + 4, CLE_LOCAL("Reglages parametres"));
+    titresVisualisateur[1] = pTitre(x0, r1 + 4, CLE_LOCAL("Reglages parametres"));
     boutonSuperposition =
         pBascule(x0 + 4, r1 + 27, carte->superposition, image_superposer_bleu,
                  image_superposer_orange, CLE_LOCAL("Superposition"),
@@ -93,7 +94,7 @@ void vr::vReglagesParametres(int x0, int r1)
 
 void vr::vReglagesValidites(int x0, int r2)
 {
-    vTitre(x0, r2 + 4, CLE_LOCAL("Reglages validites"));
+    titresVisualisateur[3] = pTitre(x0, r2 + 4, CLE_LOCAL("Reglages validites"));
     const int y = r2 + 28;
     boutonInterpolation = pBouton(x0 + 5, y, 20, 20, INTERPOLATION_REPOS,
                                   CLE_LOCAL("Interpolation temporelle"),
@@ -114,10 +115,10 @@ void vr::vReglagesValidites(int x0, int r2)
     for (classeBouton* b : {boutonAnimeArriere, boutonPause, boutonAnime})
         b->type(FL_RADIO_BUTTON);
     animation->end();
-    pBouton(x0 + 170, y, 18, 20, "@<", CLE_LOCAL("Echeance precedente"),
-            vBoutonVisualisateurEcheancesPreviousCallback, this);
-    pBouton(x0 + 190, y, 18, 20, "@>", CLE_LOCAL("Echeance suivante"),
-            vBoutonVisualisateurEcheancesNextCallback, this);
+    boutonPrecedent = pBouton(x0 + 170, y, 18, 20, "@<", CLE_LOCAL("Echeance precedente"),
+                              vBoutonVisualisateurEcheancesPreviousCallback, this);
+    boutonSuivant = pBouton(x0 + 190, y, 18, 20, "@>", CLE_LOCAL("Echeance suivante"),
+                            vBoutonVisualisateurEcheancesNextCallback, this);
     sliderVitesse = pCurseur(x0 + 4, r2 + 50, 204, 2.0, 0.1, 0.1, periodeAnimation,
                              CLE_LOCAL("Modifier la vitesse de l'animation"),
                              vSliderVisualisateurParametresEcheancesCallback, this);

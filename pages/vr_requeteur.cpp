@@ -6,6 +6,7 @@
 #include "codes/logerr.h"
 #include "gribdata/globales.h"
 #include "pages/crochets_pages.h"
+#include "pages/libelles.h"
 #include "pages/regles_requeteur.h"
 #include "routes/dru_routes.h"
 #include "ui/boutons.h"
@@ -115,4 +116,15 @@ void vr::vBasPanneauRequeteur(int x, int y, int h)
     boutonEnvoyer->deactivate();
     boutonAideRequeteur = pBoutonAide(210, y + h - 26, -191);
     boutonAideRequeteur->size(20, 20);
+}
+
+void vr::vLangageEnvoi()
+{
+    vBulle(boutonConnecter, "Mode connecte (Adsl/direct) ou non connecte(Mail/differe)");
+    vBulle(boutonSysteme, "Disponibilite tooltip");
+    vBulle(boutonEnvoyer, "Envoyer la requete tooltip");
+    if (legendeEnvoyer) {
+        vLibeller(legendeEnvoyer, "Envoyer la requete");
+        legendeEnvoyer->labelsize(iTailleDansBoite(legendeEnvoyer->label(), 80, 12));
+    }
 }

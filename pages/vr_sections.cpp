@@ -37,7 +37,7 @@ classeBoutonImage* pBouton(int x, int y, int w, const char* texte, int type, lon
     return b;
 }
 
-Fl_Group* pSection(int x, int y, int h, const char* titre)
+Fl_Group* pSection(int x, int y, int h, const char* titre, Fl_Box*& libelle)
 {
     Fl_Group* g = new Fl_Group(x, y, LARGEUR, h);
     g->box(FL_PLASTIC_THIN_UP_BOX);
@@ -48,6 +48,7 @@ Fl_Group* pSection(int x, int y, int h, const char* titre)
     t->labelsize(13);
     t->labelcolor(COLOR_ORANGE_TEXTE);
     t->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
+    libelle = t;
     return g;
 }
 
@@ -70,7 +71,8 @@ void vr::vVisualisateurMenu(int np, int nv, int)
                                                                               : FL_RADIO_BUTTON,
                                                 vBoutonVisualisateurParametresCallback);
     vVisualisateurDeleteMenu();
-    groupeParametres = pSection(x0, y0 + 4, r1 - (y0 + 4) + 76, CLE_LOCAL("Parametres"));
+    groupeParametres = pSection(x0, y0 + 4, r1 - (y0 + 4) + 76, CLE_LOCAL("Parametres"),
+                                titresVisualisateur[0]);
     pBoutonAide(x0 + 188, y0 + 8, 42);
     vAjouter(groupeParametres, reinterpret_cast<Fl_Widget**>(boutonsParametres));
     vReglagesParametres(x0, r1);
@@ -78,7 +80,8 @@ void vr::vVisualisateurMenu(int np, int nv, int)
     const int y2 = groupeParametres->y() + groupeParametres->h();
     const int r2 = vVisualisateurMenuValidites(x0, y2 + 28, nv, 0, FL_RADIO_BUTTON,
                                                vBoutonVisualisateurEcheancesCallback);
-    groupeValidites = pSection(x0, y2, r2 - y2 + 74, CLE_LOCAL("Validites"));
+    groupeValidites = pSection(x0, y2, r2 - y2 + 74, CLE_LOCAL("Validites"),
+                               titresVisualisateur[2]);
     pBoutonAide(x0 + 188, y2 + 4, 43);
     vAjouter(groupeValidites, reinterpret_cast<Fl_Widget**>(boitesJours));
     vAjouter(groupeValidites, reinterpret_cast<Fl_Widget**>(boutonsValidites));
@@ -179,6 +182,9 @@ void vr::vVisualisateurDeleteMenu()
     boutonSuperposition = boutonIsolignes = boutonIsotaches = nullptr;
     boutonInterpolation = boutonAnimeArriere = boutonPause = boutonAnime = nullptr;
     sliderTransparence = sliderVitesse = nullptr;
+    boutonPrecedent = boutonSuivant = nullptr;
+    for (Fl_Box*& t : titresVisualisateur)
+        t = nullptr;
     for (Fl_Group** section : {&groupeParametres, &groupeValidites}) {
         if (!*section)
             continue;

@@ -48,3 +48,11 @@ void vr::vBoutonRequeteurGribTerreCallback(Fl_Widget* bouton, void* donnees)
     page->requeteGrib->vSetTerreMer(b->value() ? "1" : "0");
     b->redraw();
 }
+
+void vr::vLangageTerre()
+{
+    if (boutonTerre) {
+        vLibelleTerre(boutonTerre);
+        boutonTerre->redraw();
+    }
+}

@@ -30,7 +30,7 @@ classeBouton* pImage(int x, int y, Fl_RGB_Image* image, const char* bulle)
 {
     classeBouton* b = new classeBouton(x, y, 20, 20);
     b->image(image);
-    b->tooltip(pcTraduire(bulle));
+    b->copy_tooltip(pcTraduire(bulle));
     return b;
 }
 
@@ -42,7 +42,7 @@ classeBouton* pTexte(int x, int y, const char* texte, const char* bulle)
     classeBouton* b = new classeBouton(x, y, int(fl_width(t)) + 8, 20);
     b->copy_label(t);
     b->labelfont(DRU_FONT_BOLD);
-    b->tooltip(pcTraduire(bulle));
+    b->copy_tooltip(pcTraduire(bulle));
     return b;
 }
 
@@ -91,7 +91,7 @@ void vr::vPanneauPages(int x, int y)
                                                      CHIFFRES[i - 1]);
         b->labelfont(DRU_FONT_BOLD);
         b->shortcut(i);
-        b->tooltip(pcTraduire("Changer d'onglet de visualisation"));
+        b->copy_tooltip(pcTraduire("Changer d'onglet de visualisation"));
         b->value(i == index);
         b->callback(vBasculePage, this);
         boutonsPages[i - 1] = b;

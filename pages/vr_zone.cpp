@@ -8,6 +8,7 @@
 #include "map/fdc.h"
 #include "map/hote_carte.h"
 #include "pages/dans_groupe.h"
+#include "pages/libelles.h"
 #include "pages/regles_zone.h"
 #include "pages/spinner_output.h"
 #include "transport/requete.h"
@@ -24,6 +25,10 @@
 #include <FL/Fl_Tabs.H>
 
 namespace {
+
+// The four fields' labels, by bound.
+const char* const BORNES[4] = {CLE_LOCAL("Nord"), CLE_LOCAL("Sud"), CLE_LOCAL("Ouest"),
+                               CLE_LOCAL("Est")};
 
 spinnerOutput* pChamp(int x, int y, int w, const char* libelle, double limite, vr* page)
 {
@@ -58,6 +63,7 @@ void vr::vGroupRequeteurGribZone()
     classeBouton* charger = new classeBouton(x, y + 4, 20, 20, "@+1fileopen");
     charger->copy_tooltip(pcTraduire("Charger une requete"));
     charger->callback(vBoutonRequeteurBrowserCallback, this);
+    boutonChargerGrib = charger;
     boutonZone = new classeBoutonImage(x + 22, y + 4, w - 64, 20);
     boutonZone->copy_label(pcTraduire("Selection de la zone"));
     boutonZone->copy_tooltip(pcTraduire("Choisir le mode selection"));
@@ -72,10 +78,10 @@ void vr::vGroupRequeteurGribZone()
         aide->image(skin1_image_help2);
     Fl_Box* rose = new Fl_Box(x + 4, y + 30, 200, 81);
     rose->image(image_etoile);
-    champsZone[BORNE_NORD] = pChamp(x + 16 + (w - 50) / 2, y + 34, 50, CLE_LOCAL("Nord"), 90, this);
-    champsZone[BORNE_SUD] = pChamp(x + 16 + (w - 50) / 2, y + 86, 50, CLE_LOCAL("Sud"), 90, this);
-    champsZone[BORNE_OUEST] = pChamp(x + 34, y + 60, 52, CLE_LOCAL("Ouest"), 180, this);
-    champsZone[BORNE_EST] = pChamp(x + 40 + w / 2, y + 60, 52, CLE_LOCAL("Est"), 180, this);
+    champsZone[BORNE_NORD] = pChamp(x + 16 + (w - 50) / 2, y + 34, 50, BORNES[BORNE_NORD], 90, this);
+    champsZone[BORNE_SUD] = pChamp(x + 16 + (w - 50) / 2, y + 86, 50, BORNES[BORNE_SUD], 90, this);
+    champsZone[BORNE_OUEST] = pChamp(x + 34, y + 60, 52, BORNES[BORNE_OUEST], 180, this);
+    champsZone[BORNE_EST] = pChamp(x + 40 + w / 2, y + 60, 52, BORNES[BORNE_EST], 180, this);
     vPasChampsZone(requeteGrib ? requeteGrib->maille : 1.0);
     Fl_Group* fin = new Fl_Group(x, y + 112, w, 0);
     fin->end();
@@ -212,4 +218,13 @@ void vr::vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget*, void* donnees)
     vJournal("<REQ>", page->ongletsRequeteur ? "Onglets existe\n" : "Onglets n'existe pas\n");
     if (page->ongletsRequeteur)
         page->ongletsRequeteur->redraw();
+}
+
+void vr::vLangageZone()
+{
+    vBulle(boutonChargerGrib, "Charger une requete");
+    vLibeller(boutonZone, "Selection de la zone");
+    vBulle(boutonZone, "Choisir le mode selection");
+    for (int b = 0; b < 4; ++b)
+        vLibeller(champsZone[b], BORNES[b]);
 }

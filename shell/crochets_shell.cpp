@@ -81,7 +81,7 @@ void vInstallerCrochets()
     vInstallerCrochetsPages();
     // The route window installs its own step when it is built.
     crochetsLangage = {vFermerEnvoi, vLangageTitre, vLangageAccueil,
-                       crochetsLangage.routes, vLangagePages, vRedessinerGui};
+                       crochetsLangage.routes, vLangueDesPages, vRedessinerGui};
     vInstallerHotePages();
     crochetsPages.connecter = classGroupeTitre::vBoutonConnecterCallback;
     hoteCarte.titre = vTitreCarte;

@@ -166,7 +166,7 @@ void classGroupeTitre::vTooltips()
         {boutonAccueil, CLE_LOCAL("Aide")},
     };
     for (const auto& [widget, cle] : bulles)
-        widget->tooltip(pcTraduire(cle));
+        widget->copy_tooltip(pcTraduire(cle));
 }
 
 void classGroupeTitre::setLangage(const char*)

@@ -96,11 +96,11 @@ void classGroupeTitre::vBoutonSkins(Fl_Widget* bouton, void* donnees)
         titre->pleinW = fenetre->w(), titre->pleinH = fenetre->h();
         fenetre->fullscreen();
         b->image(image_full_off);
-        b->tooltip(pcTraduire("Minimiser la fenetre tooltip"));
+        b->copy_tooltip(pcTraduire("Minimiser la fenetre tooltip"));
     } else {
         fenetre->fullscreen_off(titre->pleinX, titre->pleinY, titre->pleinW, titre->pleinH);
         b->image(image_full_on);
-        b->tooltip(pcTraduire("Maximiser la fenetre tooltip"));
+        b->copy_tooltip(pcTraduire("Maximiser la fenetre tooltip"));
     }
     if (fenetre == GUI) {
         GUI->largeurConnue = GUI->w();

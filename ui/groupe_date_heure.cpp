@@ -150,6 +150,6 @@ void classGroupeDateHeure::setDate(int which, const char* text)
 
 void classGroupeDateHeure::setLangage()
 {
-    horloges[0].legende->label(pcTraduire("Heure UTC"));
-    horloges[1].legende->label(pcTraduire("Heure locale"));
+    horloges[0].legende->copy_label(pcTraduire("Heure UTC"));
+    horloges[1].legende->copy_label(pcTraduire("Heure locale"));
 }

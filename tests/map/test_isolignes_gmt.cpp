@@ -80,8 +80,11 @@ std::string oracleGmt(const std::string& script, const std::string& champ)
 {
     const std::string dossier = QUENBREL_SOURCE_DIR "/tests/map/oracle/";
     if (commande("command -v gmt >/dev/null && command -v grib_get_data >/dev/null")) {
-        EXPECT_TRUE(commande("sh " + sh(dossier + script + ".sh") + " " + champ + " gmt.txt"));
-        return lireFichier("gmt.txt");
+        // Each script its own output: the tests of this suite run at once
+        // in one working folder.
+        const std::string sortie = script + "_gmt.txt";
+        EXPECT_TRUE(commande("sh " + sh(dossier + script + ".sh") + " " + champ + " " + sortie));
+        return lireFichier(sortie);
     }
     return lireFichier(dossier + script + ".txt");
 }
