@@ -114,6 +114,16 @@ echo "and every page relabelled: switch_ms; the window drawn again: draw_ms), X 
 sous_xvfb bench_langue "^Benchmark|_median"
 
 echo
+echo "routes of a viewer map with a 240-validity file and three charted routes of 200 positions,"
+echo "X server included: a drawing with the charts unchanged, then with every chart window made:"
+if [ -x "$build/bench/map/bench_routes" ]; then
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bench/map/bench_routes" 2>&1 | \
+        grep -E "^Benchmark|_median|_p95"
+else
+    echo "bench_routes is built with the tests (make test first)"
+fi
+
+echo
 echo "start-up of the program (launch to window, launch to loaded):"
 sh "$(dirname "$0")/demarrage/run.sh" "$build"
 echo "text window: a 1 MB bulletin loaded, reflowed, converted and styled; the chooser"

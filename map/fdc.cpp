@@ -5,6 +5,7 @@
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "map/histogrammes.h"
+#include "map/routes_carte.h"
 #include "map/trace_glyphes.h"
 #include "ui/local.h"
 
@@ -17,7 +18,6 @@ int INTERFACE_FDC_HAUTEUR_MINIMUM = (7 * 770 - 1680) / 10;
 int POSITIONDDMMSS = 1;
 Fl_Input_* FDC_ENTREE_LATITUDE = nullptr;
 Fl_Input_* FDC_ENTREE_LONGITUDE = nullptr;
-void (*fdcValiditeRoutes)(time_t) = nullptr;
 
 namespace {
 
@@ -101,6 +101,6 @@ void fdc::vGribFree(int keepRoutes)
     isoplageAffichee = nullptr;
     vLibererListeGrib(champs);
     echelleGribMin = 0.0;
-    if (!keepRoutes && fdcValiditeRoutes)
-        fdcValiditeRoutes(0);
+    if (!keepRoutes)
+        vDateEcheanceRoutes(0);
 }

@@ -32,10 +32,6 @@ extern int POSITIONDDMMSS;
 extern Fl_Input_* FDC_ENTREE_LATITUDE;
 extern Fl_Input_* FDC_ENTREE_LONGITUDE;
 
-// Tells the routes the validity the map shows (0: none). Installed by the
-// route window; null until it exists, and the map then tells nobody.
-extern void (*fdcValiditeRoutes)(time_t validite);
-
 // Room for a position text (DMS, iDecimal), terminator included; a longer
 // text is cut.
 constexpr int FDC_TEXTE_POSITION = 16;
@@ -235,10 +231,13 @@ public:
     void bulletins(int mode);
     void modeles();
 
-    // ---- Layers and frame operations of parts still to come: image
-    // products and their zones, the routes.
+    // ---- The image products' zones and fronts (fdc_images.cpp), and the
+    // routes.
     void images();
     void preisos();
+    // The visible routes of pRoutesCarte(), each brought to the validity
+    // shown and charted along the file shown (the route window notes this
+    // map as the last to draw them).
     void drawRoutes();
     // The view as the contouring reads it.
     VueCarte vueCarte() const;

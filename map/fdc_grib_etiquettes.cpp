@@ -8,6 +8,7 @@
 #include "gribdata/globales.h"
 #include "gribdata/modeles.h"
 #include "gribdata/parametres.h"
+#include "map/routes_carte.h"
 #include "ui/jours_mois.h"
 #include "ui/local.h"
 #include "ui/palette.h"
@@ -28,19 +29,13 @@ void vEcrire(Fl_Box* boite, const char* texte)
     }
 }
 
-void vValiditeRoutes(time_t t)
-{
-    if (fdcValiditeRoutes)
-        fdcValiditeRoutes(t);
-}
-
 // The title's message alone, the three other boxes blank.
 void vMessage(fdc& c, const char* message)
 {
     vEcrire(c.boiteTitre, message);
     for (Fl_Box* b : {c.boiteSeconde, c.boiteDroite, c.boiteGauche})
         vEcrire(b, " ");
-    vValiditeRoutes(0);
+    vDateEcheanceRoutes(0);
 }
 
 // "+12h", or "6h >-< 12h" for an accumulation; rain shown as increments
@@ -75,7 +70,7 @@ void vTitre(fdc& c, const grib& r)
     vEcrire(c.boiteTitre, t);
     if (c.boiteTitre)
         c.boiteTitre->labelcolor(COLOR_ORANGE_GTK_TITRE);
-    vValiditeRoutes(f.tValidite);
+    vDateEcheanceRoutes(f.tValidite);
 }
 
 void vModeleEtReseau(fdc& c, const Grib& f)

@@ -51,13 +51,7 @@ void vTitrer(Histogrammes& h, const PointHistogramme& p)
 void vDimensionner(Histogrammes& h, const int (&compteurs)[32])
 {
     const int n = *std::max_element(compteurs, compteurs + 32);
-    int largeur = h.w();
-    if (n > 0) {
-        largeur = 20 * n;
-        if (largeur > Fl::w())
-            largeur = n * (Fl::w() / n);
-        largeur = std::max(largeur, 200);
-    }
+    const int largeur = iLargeurHistogrammes(n, Fl::w(), h.w());
     h.resize(h.x(), h.y(), largeur, h.hauteurTotale);
     h.size_range(largeur, h.hauteurTotale, 0, h.hauteurTotale);
 }
@@ -98,17 +92,9 @@ void fdc::vFdcHistogramme(double latitude, double longitude)
     std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
     const auto echantillons = releverHistogrammes(gribListe, champs, latitude, longitude,
                                                   superposition);
-    for (const EchantillonHistogramme& e : echantillons) {
-        Histogramme* g = histogrammes->pHistogramme(e.genre, e.axes);
-        if (!g)
-            continue;
-        g->add_chart(e.valeur, e.second);
-        if (e.axes) {
-            g->add_heures(e.heure);
-            g->add_dates(e.jour);
-        }
-        ++histogrammeCompteurs[e.genre];
-    }
+    for (const EchantillonHistogramme& e : echantillons)
+        if (bPoserEchantillon(*histogrammes, e))
+            ++histogrammeCompteurs[e.genre];
     if (echantillons.empty())
         return;
     vTitrer(*histogrammes, point);

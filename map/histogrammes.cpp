@@ -8,6 +8,7 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -72,4 +73,14 @@ void Histogrammes::vRedessiner()
     for (Histogramme* g : histogrammes)
         if (g)
             g->redraw();
+}
+
+int iLargeurHistogrammes(int n, int ecran, int largeur)
+{
+    if (n <= 0)
+        return largeur;
+    largeur = 20 * n;
+    if (largeur > ecran)
+        largeur = n * (ecran / n);
+    return std::max(largeur, 200);
 }

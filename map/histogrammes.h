@@ -14,6 +14,11 @@ constexpr int HISTOGRAMMES_PLACES = 32;
 // Height of the title box.
 constexpr int HISTOGRAMMES_TITRE = 16;
 
+// The width of a new window for n samples a chart: 20 pixels each, in
+// whole samples when that passes the screen's width, at least 200; the
+// given width when there is no sample.
+int iLargeurHistogrammes(int n, int ecran, int largeur);
+
 class Histogrammes : public Fl_Double_Window {
 public:
     // Hidden; titled with the program's name and "Histogramme", with the

@@ -88,6 +88,10 @@ struct HoteCarte {
     void (*fondsDisponibles)(int satellite, int hd);
     // Activates the main window once the loaders are done.
     void (*activer)();
+    // The main window's place as a map noted it at its last mouse move, and
+    // read back (0, 0 before any): new route chart windows open there.
+    void (*noterPrincipale)(int x, int y);
+    void (*principaleNotee)(int& x, int& y);
 };
 
 extern HoteCarte hoteCarte;

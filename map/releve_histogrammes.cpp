@@ -4,7 +4,11 @@
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/fichier_grib.h"
+#include "map/cellule_grille.h"
+#include "map/cumul_pluie.h"
 #include "map/grille_champ.h"
+#include "map/histogramme.h"
+#include "map/histogrammes.h"
 
 #include <climits>
 #include <cmath>
@@ -36,18 +40,6 @@ bool bLire(const grib* r, Position p, float& v)
         return false;
     v = g->valeurs[size_t(p.ligne) * size_t(g->ni) + size_t(p.colonne)];
     return v != GRIB_ABSENT;
-}
-
-int iGenreHauteur(int parametre)
-{
-    switch (parametre) {
-    case 100: return 2;
-    case 102: return 3;
-    case 105: return 4;
-    case 202: return 5;
-    case 203: return 6;
-    default: return 0;
-    }
 }
 
 int iGenrePeriode(int parametre)
@@ -88,8 +80,20 @@ private:
     int superposition_;
     Position p_{NAN, NAN};
     int heure_ = 0, jour_ = 0;
-    double pluieMaximum_ = 0, pluiePrecedente_ = 0;
+    CumulPluie pluie_;
 };
+
+// A partner's value at the charted record's point: on the same grid only,
+// and present.
+bool bPartenaire(const grib* r, Position p, const grib* partenaire, float& v)
+{
+    const Grib* g = r->champ;
+    if (!g || !(p.colonne >= 0 && p.colonne < g->ni) || !(p.ligne >= 0 && p.ligne < g->nj))
+        return false;
+    CelluleGrille c;
+    c.ligne = int(p.ligne), c.colonne = int(p.colonne);
+    return bLirePartenaire(*r->champ, partenaire, c, v) && v != GRIB_ABSENT;
+}
 
 bool Releve::bRecord(const grib* r)
 {
@@ -122,7 +126,7 @@ bool Releve::bVecteur(const grib* r, bool ok, float u)
         if (!q || q->parametre != (vent ? 34 : 50))
             return false;
         float v = 0, d = 0, s = 0;
-        if (bLire(q, p_, v)) {
+        if (bPartenaire(r, p_, q, v)) {
             vUVDF(u, v, d, s);
             metres = s;
             direction = std::trunc(d);
@@ -150,7 +154,7 @@ void Releve::vHauteur(const grib* r, bool ok, float h)
     if (!genre)
         return;
     float d = 0;
-    if (!ok || !bLire(r->direction, p_, d))
+    if (!ok || !bPartenaire(r, p_, r->direction, d))
         d = 0;
     const double hauteur = ok ? h : 0.0;
     ajouter(genre, 1, hauteur, d);
@@ -161,7 +165,7 @@ void Releve::vHauteur(const grib* r, bool ok, float h)
     if (r->periode) {
         float t = 0;
         if (const int periode = iGenrePeriode(r->periode->parametre))
-            ajouter(periode, 0, bLire(r->periode, p_, t) ? t : 0.0);
+            ajouter(periode, 0, bPartenaire(r, p_, r->periode, t) ? t : 0.0);
     }
 }
 
@@ -174,10 +178,9 @@ void Releve::vPluie(bool ok, float v)
         ajouter(22, 0, 0.0);
         return;
     }
-    pluieMaximum_ = std::fmax(pluieMaximum_, v);
-    ajouter(9, 1, pluieMaximum_);
-    ajouter(22, 0, pluieMaximum_ - pluiePrecedente_);
-    pluiePrecedente_ = pluieMaximum_;
+    const double pas = pluie_.increment(v);
+    ajouter(9, 1, pluie_.maximum);
+    ajouter(22, 0, pas);
 }
 
 const grib* pPremierReleve(const grib* fichier, const grib* affiches)
@@ -189,6 +192,31 @@ const grib* pPremierReleve(const grib* fichier, const grib* affiches)
 }
 
 }  // namespace
+
+int iGenreHauteur(int parametre)
+{
+    switch (parametre) {
+    case 100: return 2;
+    case 102: return 3;
+    case 105: return 4;
+    case 202: return 5;
+    case 203: return 6;
+    default: return 0;
+    }
+}
+
+bool bPoserEchantillon(Histogrammes& h, const EchantillonHistogramme& e)
+{
+    Histogramme* g = h.pHistogramme(e.genre, e.axes);
+    if (!g)
+        return false;
+    g->add_chart(e.valeur, e.second);
+    if (e.axes) {
+        g->add_heures(e.heure);
+        g->add_dates(e.jour);
+    }
+    return true;
+}
 
 bool bReleve(const grib* affiches, int parametre)
 {

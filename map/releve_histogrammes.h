@@ -8,6 +8,7 @@
 
 #include <vector>
 
+class Histogrammes;
 struct grib;
 
 struct EchantillonHistogramme {
@@ -16,6 +17,14 @@ struct EchantillonHistogramme {
     double valeur, second;
     int heure, jour;  // of the record's validity, UTC
 };
+
+// The sample in the chart of its kind (made at its first sample), with its
+// hour and day when the chart has its rows; false when no slot is left.
+bool bPoserEchantillon(Histogrammes& h, const EchantillonHistogramme& e);
+
+// The chart kind of a wave height's record (100, 102, 105, 202, 203), its
+// period's kind 13 above it; 0 for any other parameter.
+int iGenreHauteur(int parametre);
 
 // A grid point: its column and row on the first charted record's grid
 // (possibly outside it), and where it lies.

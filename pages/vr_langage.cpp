@@ -4,6 +4,7 @@
 
 #include "map/fdc.h"
 #include "map/histogrammes.h"
+#include "map/routes_carte.h"
 #include "ui/boutons_rva.h"
 #include "ui/gestion_interfaces.h"
 
@@ -36,5 +37,5 @@ int iMenuGraphiques(Fl_Menu_* menu)
             entrees += gestion_interfaces::iEntree(menu, pcEntreeMenu(graphiques->label()),
                                                    graphiques);
     }
-    return entrees;
+    return entrees + iMenuGraphiquesRoutes(menu);
 }

@@ -3,6 +3,7 @@
 #include "routes/loxodromie.h"
 #include "routes/orthodromie.h"
 
+#include "ui/gestion_interfaces.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Double_Window.H>
@@ -63,6 +64,9 @@ void classeRoute::initialisation()
     modifiee = 0;
     dateEcheance = 0;
     histogrammes = nullptr;
+    grilleCompagnon_ = nullptr;
+    enregistrementsCompagnon_ = 0;
+    finCompagnon_ = 0;
     totalOrtho = totalLoxo = 0;
     dernierNumero = 0;
     courant = premier = nullptr;
@@ -102,9 +106,14 @@ void classeRoute::clear()
         c = suivant;
     }
     premier = courant = nullptr;
-    // The chart window goes through its virtual destructor, with its charts.
+    // The chart window goes through its virtual destructor, with its charts;
+    // the window menu must not keep an entry for it.
+    if (!histogrammes)
+        return;
     delete histogrammes;
     histogrammes = nullptr;
+    if (!gestion_interfaces::fermeture)
+        gestion_interfaces::menu();
 }
 
 structurePosition* classeRoute::trouver(int i)

@@ -122,6 +122,18 @@ public:
     classeRoute* classeRouteRecalculAvecDateCourante();
     classeRoute* classeRouteRecalculAvecDateEcheanceCourante();
 
+    // ---- The forecast along the route
+    // `routeEcheances` rebuilt: a copy with a position at every validity of
+    // the records that falls inside a leg (type 3 at `dateEcheance`, 4 at
+    // the others), then the charts asked for; null (charts untouched) when
+    // incluEcheances(premier) is not 1. While the route (`modifiee` 0),
+    // the records and the validity shown stay the same, the companion
+    // made last is kept: its charts are unchanged too.
+    classeRoute* classeRouteRecalculAvecToutesLesEcheances(grib* premier);
+    // The charts of the records along the companion, through
+    // crochetRouteHistogramme; nothing while no chart side is installed.
+    void vRouteHistogramme(grib* premier, classeRoute* compagnon);
+
     // Position `index` counted from 0; null outside the route. The cursor
     // stays where it is.
     classePosition* position(int index);
@@ -141,6 +153,9 @@ public:
     classeRoute* routeEcheances;  // owned companions
     classeRoute* routeComplete;
     classeRoute* routeCourante;
+    // 1 changed since its companions and charts were built, 0 not; 2
+    // changed, and found outside every grid of the file charted last (that
+    // was logged once).
     int modifiee;
     time_t dateEcheance;  // validity shown on the map, 0 for none
     int compteurs[ROUTE_COMPTEURS];
@@ -154,6 +169,12 @@ public:
     structurePosition* premier;
 
 private:
+    // The records `routeEcheances` was made for: the first, their number
+    // and the last validity.
+    const grib* grilleCompagnon_;
+    int enregistrementsCompagnon_;
+    time_t finCompagnon_;
+    bool bCompagnonAJour(const grib* premierGrib) const;
     void vNommer(const char* texte);
     // Position i's cell (clamped to the route), under the cursor.
     structurePosition* trouver(int i);
@@ -166,7 +187,19 @@ private:
     // Inserts the position the route holds at `t`, found by the leg rule of
     // `type`; answers the leg's end k (0: no leg) and whether it went in.
     int iPlacer(long& t, int type, bool& insere);
+    // The point of the leg that ends at cell `c` (position k) reached `e`
+    // seconds after the leg's start, inserted before c with that type, then
+    // dated t (refused when closer than 60 s to a neighbour); false when the
+    // insertion was refused.
+    bool bInsererSurLeg(const structurePosition* c, int k, long e, long t, int type);
+    // A position at each validity of the records inside each leg; the last
+    // position is never compared.
+    void vPlacerEcheances(const grib* premierGrib);
 };
+
+// The chart side's builder of a route's chart window (installed at start-up
+// above the route model; null: no charts).
+extern void (*crochetRouteHistogramme)(classeRoute& route, grib* premier, classeRoute& compagnon);
 
 // The route edited on the map: the first visible route of the route
 // window whose active position is above 0; null when there is none.

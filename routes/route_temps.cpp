@@ -47,16 +47,23 @@ int classeRoute::iPlacer(long& t, int type, bool& insere)
     long e = long(t - p->date);
     if (!echeance && e < 0)
         e = 1;
+    insere = bInsererSurLeg(c, k, e, t, type);
+    return k;
+}
+
+bool classeRoute::bInsererSurLeg(const structurePosition* c, int k, long e, long t, int type)
+{
+    const classePosition* p = c->precedent->position;
+    const classePosition* q = c->position;
     double latitude, longitude;
     loxoCapVitesse(p->latitude, p->longitude, p->cap, e * q->loxo / double(q->date - p->date),
                    latitude, longitude);
     const double d = longitude - p->longitude;
     longitude += d > 180 ? -360 : d < -180 ? 360 : 0;
     if (!insert(k - 1, latitude, longitude, type))
-        return k;
-    insere = true;
+        return false;
     change(k, t);
-    return k;
+    return true;
 }
 
 int classeRoute::incluDateCourante(long t)

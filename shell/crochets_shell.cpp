@@ -3,6 +3,7 @@
 #include "shell/demarrage.h"
 
 #include "map/hote_carte.h"
+#include "map/routes_carte.h"
 #include "pages/crochets_pages.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
@@ -58,6 +59,18 @@ void vActiverGui()
         GUI->activate();
 }
 
+void vNoterPrincipale(int x, int y)
+{
+    if (GUI)
+        GUI->positionX = x, GUI->positionY = y;
+}
+
+void vPrincipaleNotee(int& x, int& y)
+{
+    x = GUI ? GUI->positionX : 0;
+    y = GUI ? GUI->positionY : 0;
+}
+
 }  // namespace
 
 void vInstallerCrochets()
@@ -74,4 +87,7 @@ void vInstallerCrochets()
     hoteCarte.titre = vTitreCarte;
     hoteCarte.fondsDisponibles = vFondsDisponibles;
     hoteCarte.activer = vActiverGui;
+    hoteCarte.noterPrincipale = vNoterPrincipale;
+    hoteCarte.principaleNotee = vPrincipaleNotee;
+    vInstallerHistogrammesRoutes();
 }

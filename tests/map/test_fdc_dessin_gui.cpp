@@ -1,9 +1,10 @@
-// The order of a map's layers, recorded on the way to X11: the stand-in
-// layers, the field layers (bands, wind flags, isoline labels) and the
-// read-out popup leave a mark among the texts, the graticule is known by
+// The order of a map's layers, recorded on the way to X11: the field
+// layers (bands, wind flags, isoline labels) and the read-out popup leave
+// a mark among the texts, the graticule is known by
 // its "EQ", the scale by its "Milles", the request frame by its north
 // bound, the Metarea zones by the colour of their limits (yellow, grey or
-// red) and the model domains by the world model's label.
+// red), the model domains by the world model's label, the image products
+// by their names and the routes by the date of a route's position.
 #include "tests/map/carte_fenetre.h"
 
 #include "catalogue/metareas.h"
@@ -12,8 +13,10 @@
 #include "map/chargement_fonds.h"
 #include "map/hote_carte.h"
 #include "map/popup_overlay.h"
-#include "map/remplacants_carte.h"
+#include "map/routes_carte.h"
 #include "map/satellite.h"
+#include "routes/classe_route.h"
+#include "routes/routes.h"
 #include "tests/map/trace_test.h"
 
 #include <FL/Fl_RGB_Image.H>
@@ -70,6 +73,7 @@ std::vector<std::string> couches(const PiloteEnregistreur& p, const fdc& c)
                         : t.texte == FDCHAINE && FDCHAINE[0] ? "legende"
                         : t.texte == "20.00\u00b0N" ? "draw_overlay"
                         : t.texte == "Monde"      ? "modeles"
+                        : t.texte == "05/03-12h"  ? "drawRoutes"
                         : t.texte == "EUROPE"     ? "images"
                         : t.texte == "Isofront"   ? "preisos"
                                                   : "";
@@ -95,9 +99,6 @@ protected:
         sousPage = SOUS_PAGE_AUCUNE;
         hoteCarte.sousPage = [] { return sousPage; };
         hoteCarte.zoneRequete = [] { return 1; };
-        fdcRemplacant = [](const fdc*, const char* couche, int) {
-            vMarquer(couche);
-        };
         carte->traceGlyphes = &glyphes;
         ChampEcrit pression = champUniforme(2, 0);
         pression.valeur = [](double lat, double) { return 101500 + lat * 2000 / 90; };
@@ -105,12 +106,17 @@ protected:
             sMessagesGrib({pression, champUniforme(33, 10), champUniforme(34, 0)});
         fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
         carte->vGrib(fichier.list, vent.data(), validite.data(), nullptr, nullptr, nullptr, nullptr);
+        // A route of one position with its date shown, 5 March 12 UTC.
+        classeRoute* r = new classeRoute("r", 1772712000L, 10, 10, 10, 0);
+        r->visible = r->texte = 1;
+        routes.append(r);
+        routesSansFenetre = &routes;
     }
     void TearDown() override
     {
         carte->vGribFree(1);
+        routesSansFenetre = nullptr;
         hoteCarte = {};
-        fdcRemplacant = nullptr;
         vLibererMetareas(GMDSS);
         GMDSS = nullptr;
         DEMARRAGE = 1;
@@ -124,6 +130,7 @@ protected:
         return couches(*p, *carte);
     }
     GlyphesMarques glyphes;
+    Routes routes;
     File fichier;
     BoutonsPresses vent{{2, 33}}, validite{{2026120612}};
 };
