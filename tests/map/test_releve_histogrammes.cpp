@@ -4,7 +4,7 @@
 // differ from the charted one.
 #include "map/releve_histogrammes.h"
 
-#include "ecriture_grib_test.h"
+#include "champs_decodes_test.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "tests/outils/outils_test.h"
@@ -14,20 +14,6 @@
 
 namespace {
 
-// A 20 x 15 grid of half degrees from 50 N, 10 W.
-ChampEcrit champ(int parametre, int p1, std::function<double(double, double)> valeur)
-{
-    ChampEcrit c;
-    c.parametre = parametre, c.p1 = p1, c.valeur = std::move(valeur);
-    c.ni = 20, c.nj = 15, c.la1 = 50000, c.lo1 = -10000, c.di = c.dj = 500;
-    return c;
-}
-
-ChampEcrit uniforme(int parametre, int p1, double v)
-{
-    return champ(parametre, p1, [v](double, double) { return v; });
-}
-
 ChampEcrit pluie(int p2, double mm)
 {
     ChampEcrit c = uniforme(61, 0, mm);
@@ -35,18 +21,8 @@ ChampEcrit pluie(int p2, double mm)
     return c;
 }
 
-class Releve : public ::testing::Test {
+class Releve : public ChampsDecodes {
 protected:
-    DossierTemporaire d;
-    File fichier;
-
-    void ecrire(const std::vector<ChampEcrit>& champs)
-    {
-        ecrireFichier(d / "f.grb", sMessagesGrib(champs));
-        fichier.set((d / "f.grb").c_str());
-        ASSERT_NE(fichier.list, nullptr);
-        ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
-    }
     std::vector<EchantillonHistogramme> relever(double lat, double lon, int superposition = 0)
     {
         return releverHistogrammes(fichier.list, fichier.list, lat, lon, superposition);

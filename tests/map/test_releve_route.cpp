@@ -4,7 +4,7 @@
 // records without their partners and partners on other grids.
 #include "map/releve_route.h"
 
-#include "ecriture_grib_test.h"
+#include "champs_decodes_test.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "map/cellule_grille.h"
@@ -22,19 +22,6 @@ namespace {
 const long T0 = 1796558400;  // 6 December 2026, 12 UTC: the fixtures' run
 const long H = 3600;
 
-ChampEcrit champ(int parametre, int p1, std::function<double(double, double)> valeur)
-{
-    ChampEcrit c;
-    c.parametre = parametre, c.p1 = p1, c.valeur = std::move(valeur);
-    c.ni = 20, c.nj = 15, c.la1 = 50000, c.lo1 = -10000, c.di = c.dj = 500;
-    return c;
-}
-
-ChampEcrit uniforme(int parametre, int p1, double v)
-{
-    return champ(parametre, p1, [v](double, double) { return v; });
-}
-
 // A route through the given points, each `pas` hours after the previous.
 std::unique_ptr<classeRoute> route(std::initializer_list<std::pair<double, double>> points,
                                    long debut, long pas)
@@ -50,18 +37,8 @@ std::unique_ptr<classeRoute> route(std::initializer_list<std::pair<double, doubl
     return r;
 }
 
-class ReleveRoute_ : public ::testing::Test {
+class ReleveRoute_ : public ChampsDecodes {
 protected:
-    DossierTemporaire d;
-    File fichier;
-
-    void ecrire(const std::vector<ChampEcrit>& champs)
-    {
-        ecrireFichier(d / "f.grb", sMessagesGrib(champs));
-        fichier.set((d / "f.grb").c_str());
-        ASSERT_NE(fichier.list, nullptr);
-        ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
-    }
     ReleveRoute relever(classeRoute& r)
     {
         classeRoute* c = r.classeRouteRecalculAvecToutesLesEcheances(fichier.list);

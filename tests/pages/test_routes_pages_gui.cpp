@@ -37,6 +37,19 @@ protected:
         ecrireFichier("etc/routes.txt", s.str());
     }
     classeRoute* route() const { return Dru_Routes->routes->premier->route; }
+    // Viewer page n beside the request page, in the same window.
+    vr* visualisateur(int n)
+    {
+        poste->onglets->begin();
+        vr* v = new vr(0, 99, 1000, 601, nullptr);
+        poste->onglets->end();
+        Fl_Group::current(nullptr);
+        v->initialisation(&poste->fenetre, 500, n);
+        Fl_Group::current(nullptr);
+        pages[n] = v;
+        ngvr = n + 1;
+        return v;
+    }
     int rangees() const { return route()->packPositions->children(); }
     bool marquee(int k) const
     {
@@ -129,14 +142,7 @@ TEST_F(RoutesPages, AViewerRoutesButtonTakesTheWindowAndThePageSwitchGivesItBack
 {
     ecrireRoutes();
     construire(0, 0);
-    poste->onglets->begin();
-    vr* v = new vr(0, 99, 1000, 601, nullptr);
-    poste->onglets->end();
-    Fl_Group::current(nullptr);
-    v->initialisation(&poste->fenetre, 500, 1);
-    Fl_Group::current(nullptr);
-    pages[1] = v;
-    ngvr = 2;
+    vr* v = visualisateur(1);
     ASSERT_TRUE(v->boutonRoutes->active());
     const int h = Dru_Routes->h();
     v->boutonRoutes->do_callback();
@@ -169,14 +175,7 @@ TEST_F(RoutesPages, AtTheEndTheRoutesAreWrittenFromAViewerToo)
     for (bool viewerFirst : {true, false}) {
         ecrireRoutes();
         construire(0, 0);
-        poste->onglets->begin();
-        vr* v = new vr(0, 99, 1000, 601, nullptr);
-        poste->onglets->end();
-        Fl_Group::current(nullptr);
-        v->initialisation(&poste->fenetre, 500, 5);
-        Fl_Group::current(nullptr);
-        pages[5] = v;
-        ngvr = 6;
+        vr* v = visualisateur(5);
         v->boutonRoutes->do_callback();
         ASSERT_EQ(Dru_Routes->parent(), v->ongletsVisualisateur);
         std::remove("etc/routes.txt");
