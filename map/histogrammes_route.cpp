@@ -10,6 +10,7 @@
 #include "map/hote_carte.h"
 #include "map/releve_route.h"
 #include "routes/classe_route.h"
+#include "routes/regles_fenetre.h"
 #include "routes/routes.h"
 #include "ui/gestion_interfaces.h"
 
@@ -131,13 +132,14 @@ int iMenuGraphiquesRoutes(Fl_Menu_* menu)
         const classeRoute* r = c->route;
         if (!r || !r->histogrammes)
             continue;
-        // The menu reads "/" as a submenu and "&" or "_" as marks: the
-        // name is shown as it is.
+        // The add reads "/" as a submenu, "\\" as an escape and a leading
+        // "_" as a divider; the menu draws "&" as a shortcut mark: the name
+        // is shown as it is.
         std::string nom;
-        for (const char* p = r->nom; *p; ++p) {
-            if (std::string("/\\&_").find(*p) != std::string::npos)
+        for (const char k : texteEntreeRoute(r->nom)) {
+            if (k == '/' || k == '\\' || k == '_')
                 nom += '\\';
-            nom += *p;
+            nom += k;
         }
         if (nom.empty())
             nom = "?";
