@@ -23,20 +23,11 @@
 
 namespace {
 
-void vSupprimerFenetre(classeRoute& route)
-{
-    if (!route.histogrammes)
-        return;
-    delete route.histogrammes;
-    route.histogrammes = nullptr;
-    gestion_interfaces::menu();
-}
-
 // Nothing of the file lies along the route: no window, and one log line
 // for this change of the route.
 void vNonConcordants(classeRoute& route)
 {
-    vSupprimerFenetre(route);
+    route.vSupprimerHistogrammes();
     if (route.modifiee == 2)
         return;
     vJournal("<ROUTE>", "<vFdcHistogramme> histogramme et Grib non concordants...\n");

@@ -74,6 +74,9 @@ public:
     void change(int i, double latitude, double longitude);
     // Frees the positions, the companions and the chart window.
     void clear();
+    // The chart window deleted with its charts, and the window menu made
+    // again without its entry (not while the program closes).
+    void vSupprimerHistogrammes();
     void print();
     void printecheances();
 
