@@ -489,3 +489,20 @@ TEST_F(Langue, TheRequestSectionsFollowWhileDrawnAndNothingIsLeftOnceCleared)
         ASSERT_TRUE(harnais::bRedessiner(GUI));
     }
 }
+
+TEST_F(Langue, AProgramStartedInEnglishHasTheIsoMenusHeadersInEnglish)
+{
+    std::filesystem::create_directory(dossier / "etc");
+    ecrireFichier(dossier / "etc/config.txt", "@main\nlangage en\n@fin\n@end\n");
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    ASSERT_STREQ(langage->langue, "en");
+    for (int i = 1; i < ngvr; ++i) {
+        const Fl_Menu_Item* items = gvr[i]->menuCache->menu();
+        EXPECT_EQ(std::string(items[21].text), en.at("Isotaches")) << i;
+        EXPECT_EQ(std::string(items[70].text), en.at("Pluie")) << i;
+        EXPECT_STREQ(items[27].text, "Beaufort") << i;
+    }
+    // A section built from the hidden menu shows them too.
+    ASSERT_NO_FATAL_FAILURE(ouvrirFichier());
+    EXPECT_EQ(std::string(gvr[1]->menuIso->menu()[21].text), en.at("Isotaches"));
+}
