@@ -7,11 +7,11 @@
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
 #include "map/satellite.h"
-#include "pages/libelles.h"
 #include "pages/regles_echeances.h"
 #include "routes/spinner_position.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Box.H>
