@@ -1,12 +1,8 @@
-// A widget's text looked up in the catalogue and kept as the widget's own
-// copy: a reload of the catalogue frees the texts it held. A null widget
-// (a panel not built) is skipped.
+// The labelling helpers live in ui/libelles.h; this name stays for the
+// pages that still include it.
 #ifndef PAGES_LIBELLES_H
 #define PAGES_LIBELLES_H
 
-class Fl_Widget;
-
-void vLibeller(Fl_Widget* widget, const char* cle);
-void vBulle(Fl_Widget* widget, const char* cle);
+#include "ui/libelles.h"
 
 #endif

@@ -12,6 +12,7 @@
 
 #include <FL/Fl_Group.H>
 #include <functional>
+#include <vector>
 
 class AIDE;
 class Abonnement;
@@ -75,9 +76,17 @@ struct SectionGrib {
     Fl_Box* libelle = nullptr;
     const char* cle = nullptr;
     classeBouton* charger = nullptr;  // a load button in the title, or null
+    // Widgets of the content named from the catalogue: their label's and
+    // tooltip's keys (either null). Kept here, they go with the section.
+    struct Texte {
+        Fl_Widget* widget;
+        const char* libelle;
+        const char* bulle;
+    };
+    std::vector<Texte> textes;
 };
-// The titles and load buttons of an accordion's sections in the language
-// just loaded.
+// The titles, load buttons and content texts of an accordion's sections in
+// the language just loaded.
 void vLangageSections(SectionGrib* sections, int nombre);
 // A cost and volume line of a recapitulation: its history button and the
 // two unit boxes beside the outputs.
@@ -596,10 +605,6 @@ public:
     spinnerPosition* champCap = nullptr;
     spinnerPosition* champVitesse = nullptr;
     Fl_Box* boiteNoeuds = nullptr;
-    // The Forecast-times section's step row: its label, "Tous", "Raz".
-    Fl_Box* libellePas = nullptr;
-    classeBouton* boutonTous = nullptr;
-    classeBouton* boutonRaz = nullptr;
     float capDeplacement = 0, vitesseDeplacement = 0;
     int modeleCourant = 0;       // the model chosen
     int chargementRequete = 0;   // a saved request is being loaded

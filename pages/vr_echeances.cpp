@@ -126,11 +126,12 @@ Fl_Group* vr::pTitreEcheances()
 
 int vr::iRangeePas(int x, int y)
 {
+    std::vector<SectionGrib::Texte>& textes = sectionsGrib[SECTION_ECHEANCES].textes;
     Fl_Box* pas = new Fl_Box(x + 14, y, 40, 20);
     pas->copy_label(pcTraduire("Pas"));
     pas->labelsize(12);
     pas->labelcolor(FL_WHITE);
-    libellePas = pas;
+    textes.push_back({pas, "Pas", nullptr});
     const struct {
         int dx, largeur, pas;
         const char* libelle;
@@ -147,7 +148,7 @@ int vr::iRangeePas(int x, int y)
         if (d.pas == 0)
             b->copy_tooltip(pcTraduire("Raz tooltip"));
         if (d.pas <= 0)
-            (d.pas == 0 ? boutonRaz : boutonTous) = b;
+            textes.push_back({b, d.libelle, d.pas == 0 ? "Raz tooltip" : nullptr});
     }
     return y + 22;
 }

@@ -6,12 +6,12 @@
 
 #include "catalogue/images_produits.h"
 #include "pages/accordeon.h"
-#include "pages/libelles.h"
 #include "pages/regles_bulletins.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 

@@ -7,11 +7,11 @@
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
 #include "map/satellite.h"
-#include "pages/libelles.h"
 #include "pages/regles_echeances.h"
 #include "routes/spinner_position.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Box.H>
@@ -42,6 +42,12 @@ void vLangageSections(SectionGrib* sections, int nombre)
         vBulle(s->charger, "Charger une requete");
         if (s->libelle && s->cle)
             vLibeller(s->libelle, s->cle);
+        for (const SectionGrib::Texte& t : s->textes) {
+            if (t.libelle)
+                vLibeller(t.widget, t.libelle);
+            if (t.bulle)
+                vBulle(t.widget, t.bulle);
+        }
     }
 }
 
@@ -54,18 +60,15 @@ void vr::vLangageAides()
         }
 }
 
-// The titles, the buttons named after the catalogue, the step row, the
-// day labels, the land switch and the moving zone's fields.
+// The titles with the sections' texts (the step row among them), the
+// buttons named after the catalogue, the day labels, the land switch and
+// the moving zone's fields.
 void vr::vLangageSectionsGrib()
 {
     vLangageSections(sectionsGrib, SECTIONS_GRIB);
     vLangageBoutonsGrib();
     vLibeller(titreEcheances, "Echeances");
     vLibeller(titreValidites, "Validites");
-    vLibeller(libellePas, "Pas");
-    vLibeller(boutonTous, "Tous");
-    vLibeller(boutonRaz, "Raz");
-    vBulle(boutonRaz, "Raz tooltip");
     for (Fl_Box** b = boitesJoursGrib; b && *b; ++b) {
         (*b)->copy_label(sLibelleJour(pcTraduire("Jour"), int((*b)->argument())).c_str());
         (*b)->redraw();

@@ -5,9 +5,9 @@
 #include "pages/vr.h"
 
 #include "gribdata/parametres.h"
-#include "pages/libelles.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Box.H>

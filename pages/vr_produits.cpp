@@ -4,13 +4,13 @@
 
 #include "codes/logerr.h"
 #include "gribdata/globales.h"
-#include "pages/libelles.h"
 #include "pages/regles_requeteur.h"
 #include "routes/dru_routes.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 

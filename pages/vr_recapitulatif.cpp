@@ -4,11 +4,11 @@
 #include "pages/vr.h"
 
 #include "pages/dans_groupe.h"
-#include "pages/libelles.h"
 
 #include "transport/requete.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 

@@ -6,7 +6,6 @@
 #include "codes/logerr.h"
 #include "gribdata/globales.h"
 #include "pages/crochets_pages.h"
-#include "pages/libelles.h"
 #include "pages/regles_requeteur.h"
 #include "routes/dru_routes.h"
 #include "ui/boutons.h"
@@ -14,6 +13,7 @@
 #include "ui/configuration.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 

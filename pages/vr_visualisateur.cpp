@@ -64,6 +64,8 @@ void vr::vVisualisateur(int x, int y, int, int h)
     vPanneauFichier(x, y + 98);
     menuCache = new Fl_Menu_Bar(x, y, 10, 10);
     menuCache->copy(MenuTable, this);
+    // The table's headers are French: the copy takes the catalogue's.
+    vVisualisateurMenuBarreLangage();
     menuCache->hide();
     scrollVisualisateur = new Fl_Scroll(x, y + 122, 230, h - 122);
     scrollVisualisateur->type(Fl_Scroll::VERTICAL);

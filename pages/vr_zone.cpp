@@ -8,7 +8,6 @@
 #include "map/fdc.h"
 #include "map/hote_carte.h"
 #include "pages/dans_groupe.h"
-#include "pages/libelles.h"
 #include "pages/regles_zone.h"
 #include "pages/spinner_output.h"
 #include "transport/requete.h"
@@ -16,6 +15,7 @@
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 

@@ -11,6 +11,7 @@
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
@@ -102,11 +103,11 @@ int DRU_Routes::handle(int event)
 
 void DRU_Routes::vTextesOutils()
 {
-    boutonOuvrir->copy_tooltip(
-        pcTraduire("Charger le fichier de routes (version de la derniere sauvegarde)"));
-    menuRoutes->copy_label(pcTraduire("Liste des routes"));
-    menuRoutes->copy_tooltip(pcTraduire("Menu pour selectionnner une route"));
-    boutonEnregistrer->copy_tooltip(pcTraduire("Sauvegarder le fichier de routes"));
+    vBulle(boutonOuvrir,
+           CLE_LOCAL("Charger le fichier de routes (version de la derniere sauvegarde)"));
+    vLibeller(menuRoutes, CLE_LOCAL("Liste des routes"));
+    vBulle(menuRoutes, CLE_LOCAL("Menu pour selectionnner une route"));
+    vBulle(boutonEnregistrer, CLE_LOCAL("Sauvegarder le fichier de routes"));
 }
 
 Fl_Tabs* DRU_Routes::newTabsRoutes()

@@ -9,6 +9,7 @@
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
@@ -54,7 +55,7 @@ Fl_Menu_Button* pMenu(int x, int y, Fl_Image* image, const char* bulle, int tail
     m->textfont(DRU_FONT);
     m->textsize(taille);
     m->textcolor(COLOR_ORANGE_TEXTE);
-    m->copy_tooltip(pcTraduire(bulle));
+    vBulle(m, bulle);
     return m;
 }
 
@@ -74,7 +75,7 @@ classeBoutonImage* pBascule(int x, int w, const char* libelle, Fl_Color haut, in
     b->type(FL_TOGGLE_BUTTON);
     b->couleurHaut = haut;
     b->value(valeur);
-    b->copy_tooltip(pcTraduire(bulle));
+    vBulle(b, bulle);
     return b;
 }
 
@@ -136,7 +137,7 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
     outils->add(pcTraduire("Supprimer la route"), 0, vBoutonRouteSupprimerCallback, route);
 
     classeBouton* couleur = pBoutonSansBoite(X + 42, 24, 20, 20, image_couleurs);
-    couleur->copy_tooltip(pcTraduire("Modifier la couleur de la route"));
+    vBulle(couleur, CLE_LOCAL("Modifier la couleur de la route"));
     couleur->callback(vBoutonRouteColorCallback, route);
 
     Fl_Menu_Button* figure =
@@ -160,7 +161,7 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
                          route->histogramme ? image_histogram20152 : image_histogram2015);
     histogramme->align(FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     histogramme->value(route->histogramme != 0);
-    histogramme->copy_tooltip(pcTraduire("Histogramme tooltip"));
+    vBulle(histogramme, CLE_LOCAL("Histogramme tooltip"));
     histogramme->callback(vBoutonRouteHistogrammeCallback, route);
 
     for (int sujet : {152, 153}) {

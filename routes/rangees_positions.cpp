@@ -11,6 +11,7 @@
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
@@ -64,7 +65,7 @@ Fl_Box* pBoiteValeur(int x, int w, const char* bulle)
     b->labelsize(12);
     b->labelcolor(COLOR_BOUTONS_TEXTE);
     b->align(FL_ALIGN_INSIDE | FL_ALIGN_RIGHT);
-    b->copy_tooltip(pcTraduire(bulle));
+    vBulle(b, bulle);
     return b;
 }
 
@@ -73,7 +74,7 @@ classeBouton* pBoutonRangee(int x, Fl_Image* image, const char* bulle, classeRou
     classeBouton* b = new classeBouton(x, 44, 18, 18);
     b->box(FL_NO_BOX);
     b->image(image);
-    b->copy_tooltip(pcTraduire(bulle));
+    vBulle(b, bulle);
     b->callback(DRU_Routes::vBoutonRoutePositionCallback, route);
     return b;
 }
@@ -119,7 +120,7 @@ Fl_Group* DRU_Routes::newGroupeRoutePosition(classeRoute* route)
     rangee->align(FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     for (const Champ& c : CHAMPS) {
         spinnerPosition* s = spinnerRoute(c.x, c.y, c.w, 18);
-        s->copy_tooltip(pcTraduire(c.bulle));
+        vBulle(s, c.bulle);
         s->range(c.minimum, c.maximum);
         s->route = route;
         s->callback(vSpinnerRoutePositionCallback, route);
@@ -139,9 +140,8 @@ Fl_Group* DRU_Routes::newGroupeRoutePosition(classeRoute* route)
     classeBoutonImage* marque = new classeBoutonImage(2, 4, 18, 18, "@-1circle");
     marque->type(FL_TOGGLE_BUTTON);
     marque->couleurHaut = COLOR_ORANGE_TEXTE;
-    marque->copy_tooltip(pcTraduire(
-        "Marquer cette position active (mode edition) (si bleu clair) (modifiable sur la carte "
-        "avec le bouton 1 de la souris)"));
+    vBulle(marque, CLE_LOCAL("Marquer cette position active (mode edition) (si bleu clair) "
+                             "(modifiable sur la carte avec le bouton 1 de la souris)"));
     marque->callback(vBoutonRoutePositionCallback, route);
     const bool marquee = route->courant && route->courant->position->numero ==
                                                std::abs(route->actif) - 1;

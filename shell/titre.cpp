@@ -10,6 +10,7 @@
 #include "ui/groupe_date_heure.h"
 #include "ui/horloge.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Box.H>
@@ -166,7 +167,7 @@ void classGroupeTitre::vTooltips()
         {boutonAccueil, CLE_LOCAL("Aide")},
     };
     for (const auto& [widget, cle] : bulles)
-        widget->copy_tooltip(pcTraduire(cle));
+        vBulle(widget, cle);
 }
 
 void classGroupeTitre::setLangage(const char*)

@@ -14,6 +14,7 @@
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
 #include "ui/langage.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Float_Input.H>
@@ -96,11 +97,11 @@ void classGroupeTitre::vBoutonSkins(Fl_Widget* bouton, void* donnees)
         titre->pleinW = fenetre->w(), titre->pleinH = fenetre->h();
         fenetre->fullscreen();
         b->image(image_full_off);
-        b->copy_tooltip(pcTraduire("Minimiser la fenetre tooltip"));
+        vBulle(b, CLE_LOCAL("Minimiser la fenetre tooltip"));
     } else {
         fenetre->fullscreen_off(titre->pleinX, titre->pleinY, titre->pleinW, titre->pleinH);
         b->image(image_full_on);
-        b->copy_tooltip(pcTraduire("Maximiser la fenetre tooltip"));
+        vBulle(b, CLE_LOCAL("Maximiser la fenetre tooltip"));
     }
     if (fenetre == GUI) {
         GUI->largeurConnue = GUI->w();

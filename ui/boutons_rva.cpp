@@ -4,6 +4,7 @@
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
@@ -62,7 +63,7 @@ void BoutonsRVA::vLangage()
     visualisateur->image(page >= 1 && page <= 9 ? image_visualisateur_a : image_visualisateur);
     visualisateur->deimage(image_visualisateur);
     // Copied: a reload of the catalogue frees the texts it held.
-    requeteur->copy_tooltip(pcTraduire("Commander des produits"));
-    visualisateur->copy_tooltip(pcTraduire("Visualiser les donnees"));
+    vBulle(requeteur, CLE_LOCAL("Commander des produits"));
+    vBulle(visualisateur, CLE_LOCAL("Visualiser les donnees"));
     redraw();
 }

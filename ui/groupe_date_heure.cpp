@@ -2,6 +2,7 @@
 
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
@@ -150,6 +151,6 @@ void classGroupeDateHeure::setDate(int which, const char* text)
 
 void classGroupeDateHeure::setLangage()
 {
-    horloges[0].legende->copy_label(pcTraduire("Heure UTC"));
-    horloges[1].legende->copy_label(pcTraduire("Heure locale"));
+    vLibeller(horloges[0].legende, CLE_LOCAL("Heure UTC"));
+    vLibeller(horloges[1].legende, CLE_LOCAL("Heure locale"));
 }

@@ -226,6 +226,21 @@ std::string sLabelsSousCarte(const vr& page)
     return s;
 }
 
+void vCliquer(Fl_Widget* w)
+{
+    harnais::vCliquer(w->top_window(), w->x() + w->w() / 2, w->y() + w->h() / 2);
+}
+
+// A widget of the forecast-times section's content by its label.
+Fl_Widget* pDansEcheances(const vr& page, const std::string& libelle)
+{
+    const Fl_Group* contenu = page.sectionsGrib[SECTION_ECHEANCES].contenu;
+    for (int i = 0; contenu && i < contenu->children(); ++i)
+        if (contenu->child(i)->label() && libelle == contenu->child(i)->label())
+            return contenu->child(i);
+    return nullptr;
+}
+
 }  // namespace
 
 TEST_F(Langue, TheIsoMenusHeadersStandWhereTheTableSays)
@@ -437,4 +452,57 @@ TEST_F(Langue, AMissingHelpDocumentLeavesTheToolkitsMessageAndALogLine)
     EXPECT_NE(std::string(volet->vue->value()).find("infos.htm"), std::string::npos);
     EXPECT_NE(lireFichier(dossier / "log.txt").find("document d'aide illisible: loc/sp/infos.htm"),
               std::string::npos);
+}
+
+TEST_F(Langue, TheRequestSectionsFollowWhileDrawnAndNothingIsLeftOnceCleared)
+{
+    harnais::ChienDeGarde chien(600);
+    // The GRIB request in front.
+    std::filesystem::create_directory(dossier / "etc");
+    ecrireFichier(dossier / "etc/config.txt", "@main\nonglets 0 0\n@fin\n@end\n");
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    vr& page = *gvr[0];
+    GUI->onglets->value(&page);
+    page.carte->chargementAffiche = 0;
+    page.carte->zoom(5, 5, 30, 1);
+    ASSERT_TRUE(harnais::bRedessiner(GUI));
+    ASSERT_TRUE(page.boutonZone->visible_r());
+    // Twice: the second frame is drawn after a switch made without one.
+    for (int tour = 0; tour < 2; ++tour) {
+        vCliquer(page.boutonZone);
+        ASSERT_EQ(page.zoneExiste, 1) << tour;
+        change_langage("en");
+        for (const char* cle : {"Pas", "Tous", "Raz"})
+            EXPECT_NE(pDansEcheances(page, en.at(cle)), nullptr) << cle << " " << tour;
+        if (Fl_Widget* raz = pDansEcheances(page, en.at("Raz"))) {
+            EXPECT_EQ(sTexte(raz->tooltip()), en.at("Raz tooltip"));
+        }
+        EXPECT_EQ(sTexte(page.titreEcheances->label()), en.at("Echeances"));
+        change_langage("fr");
+        // The switch released takes the sections away with their widgets.
+        vCliquer(page.boutonZone);
+        ASSERT_EQ(page.zoneExiste, 0) << tour;
+        ASSERT_TRUE(harnais::bRedessiner(GUI));
+        change_langage("en");
+        ASSERT_TRUE(harnais::bRedessiner(GUI));
+        change_langage("fr");
+        ASSERT_TRUE(harnais::bRedessiner(GUI));
+    }
+}
+
+TEST_F(Langue, AProgramStartedInEnglishHasTheIsoMenusHeadersInEnglish)
+{
+    std::filesystem::create_directory(dossier / "etc");
+    ecrireFichier(dossier / "etc/config.txt", "@main\nlangage en\n@fin\n@end\n");
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    ASSERT_STREQ(langage->langue, "en");
+    for (int i = 1; i < ngvr; ++i) {
+        const Fl_Menu_Item* items = gvr[i]->menuCache->menu();
+        EXPECT_EQ(std::string(items[21].text), en.at("Isotaches")) << i;
+        EXPECT_EQ(std::string(items[70].text), en.at("Pluie")) << i;
+        EXPECT_STREQ(items[27].text, "Beaufort") << i;
+    }
+    // A section built from the hidden menu shows them too.
+    ASSERT_NO_FATAL_FAILURE(ouvrirFichier());
+    EXPECT_EQ(std::string(gvr[1]->menuIso->menu()[21].text), en.at("Isotaches"));
 }

@@ -1,4 +1,4 @@
-#include "pages/libelles.h"
+#include "ui/libelles.h"
 
 #include "ui/local.h"
 
