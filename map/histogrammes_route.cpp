@@ -10,6 +10,7 @@
 #include "map/hote_carte.h"
 #include "map/releve_route.h"
 #include "routes/classe_route.h"
+#include "routes/regles_fenetre.h"
 #include "routes/routes.h"
 #include "ui/gestion_interfaces.h"
 
@@ -22,20 +23,11 @@
 
 namespace {
 
-void vSupprimerFenetre(classeRoute& route)
-{
-    if (!route.histogrammes)
-        return;
-    delete route.histogrammes;
-    route.histogrammes = nullptr;
-    gestion_interfaces::menu();
-}
-
 // Nothing of the file lies along the route: no window, and one log line
 // for this change of the route.
 void vNonConcordants(classeRoute& route)
 {
-    vSupprimerFenetre(route);
+    route.vSupprimerHistogrammes();
     if (route.modifiee == 2)
         return;
     vJournal("<ROUTE>", "<vFdcHistogramme> histogramme et Grib non concordants...\n");
@@ -131,13 +123,14 @@ int iMenuGraphiquesRoutes(Fl_Menu_* menu)
         const classeRoute* r = c->route;
         if (!r || !r->histogrammes)
             continue;
-        // The menu reads "/" as a submenu and "&" or "_" as marks: the
-        // name is shown as it is.
+        // The add reads "/" as a submenu, "\\" as an escape and a leading
+        // "_" as a divider; the menu draws "&" as a shortcut mark: the name
+        // is shown as it is.
         std::string nom;
-        for (const char* p = r->nom; *p; ++p) {
-            if (std::string("/\\&_").find(*p) != std::string::npos)
+        for (const char k : texteEntreeRoute(r->nom)) {
+            if (k == '/' || k == '\\' || k == '_')
                 nom += '\\';
-            nom += *p;
+            nom += k;
         }
         if (nom.empty())
             nom = "?";

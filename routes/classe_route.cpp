@@ -106,8 +106,13 @@ void classeRoute::clear()
         c = suivant;
     }
     premier = courant = nullptr;
-    // The chart window goes through its virtual destructor, with its charts;
-    // the window menu must not keep an entry for it.
+    vSupprimerHistogrammes();
+}
+
+void classeRoute::vSupprimerHistogrammes()
+{
+    // The window goes through its virtual destructor, with its charts; the
+    // window menu must not keep an entry for it.
     if (!histogrammes)
         return;
     delete histogrammes;

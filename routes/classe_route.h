@@ -74,6 +74,9 @@ public:
     void change(int i, double latitude, double longitude);
     // Frees the positions, the companions and the chart window.
     void clear();
+    // The chart window deleted with its charts, and the window menu made
+    // again without its entry (not while the program closes).
+    void vSupprimerHistogrammes();
     void print();
     void printecheances();
 
@@ -125,10 +128,13 @@ public:
     // ---- The forecast along the route
     // `routeEcheances` rebuilt: a copy with a position at every validity of
     // the records that falls inside a leg (type 3 at `dateEcheance`, 4 at
-    // the others), then the charts asked for; null (charts untouched) when
+    // the others; a validity shown on a position's date gets a type 3 point
+    // 10 seconds after it, the position keeps its type), then the charts
+    // asked for; null (charts untouched) when
     // incluEcheances(premier) is not 1. While the route (`modifiee` 0),
     // the records and the validity shown stay the same, the companion
-    // made last is kept: its charts are unchanged too.
+    // made last is kept: its charts are unchanged too, its active position
+    // and look are the route's.
     classeRoute* classeRouteRecalculAvecToutesLesEcheances(grib* premier);
     // The charts of the records along the companion, through
     // crochetRouteHistogramme; nothing while no chart side is installed.
@@ -195,6 +201,13 @@ private:
     // A position at each validity of the records inside each leg; the last
     // position is never compared.
     void vPlacerEcheances(const grib* premierGrib);
+    // d is the validity shown (as given, or as moved by its marker).
+    bool bEcheanceMontree(time_t d) const;
+    // The marker of the validity shown 10 seconds into the leg that ends at
+    // cell `c` (its start is position k); false when it did not go in.
+    bool bMarquerDebutLeg(const structurePosition* c, int k);
+    // The active position a copy takes: clamped to the positions.
+    int iActifCopie() const;
 };
 
 // The chart side's builder of a route's chart window (installed at start-up

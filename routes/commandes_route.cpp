@@ -7,7 +7,6 @@
 
 #include "routes/classe_route.h"
 #include "routes/regles_fenetre.h"
-#include "ui/gestion_interfaces.h"
 #include "ui/images/images.h"
 
 #include <FL/Fl.H>
@@ -228,11 +227,7 @@ void DRU_Routes::vBoutonRouteHistogrammeCallback(Fl_Widget* bouton, void* donnee
     if (b->value()) {
         b->value(0);
         route->histogramme = 0;
-        if (route->histogrammes) {
-            delete route->histogrammes;
-            route->histogrammes = nullptr;
-            gestion_interfaces::menu();
-        }
+        route->vSupprimerHistogrammes();
         b->image(image_histogram2015);
     } else {
         b->value(1);

@@ -14,6 +14,7 @@
 #define ROUTES_DRU_ROUTES_H
 
 #include "routes/routes.h"
+#include "routes/spinner_position.h"
 
 #include <FL/Fl_Pack.H>
 
@@ -25,7 +26,6 @@ class Fl_Tabs;
 class Fl_Widget;
 class classeBouton;
 class classeRoute;
-class spinnerPosition;
 
 // The help topic of the window; 9999 given to vGroupArrange stands for it.
 const int ROUTES_THEME_COURANT = 151;
@@ -67,10 +67,12 @@ enum {
     RANGEE_RESTANTE,
     RANGEE_INSERER,
     RANGEE_SUPPRIMER,
-    RANGEE_MARQUE,
+    // The fields find the mark by this index of their own.
+    RANGEE_MARQUE = spinnerPosition::MARQUE_RANGEE,
     RANGEE_AIDE,
     RANGEE_ENFANTS
 };
+static_assert(RANGEE_MARQUE == RANGEE_SUPPRIMER + 1, "a position row's children follow each other");
 
 class DRU_Routes : public Fl_Pack {
 public:

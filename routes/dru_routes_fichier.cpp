@@ -88,11 +88,11 @@ void DRU_Routes::vMenuRoutes()
     for (int i = 0; tabsRoutes && i < tabsRoutes->children(); ++i) {
         Fl_Widget* onglet = tabsRoutes->child(i);
         const classeRoute* route = pRouteOnglet(onglet);
-        // A label of its own first, so that the add cannot take the entry
-        // of another; then the name as it stands, without the add's menu
-        // paths.
+        // A label no entry can hold first (a name is one line), so that
+        // the add cannot take the entry of another; then the name as it
+        // stands, without the add's menu paths.
         char cle[16];
-        std::snprintf(cle, sizeof cle, "%d", i);
+        std::snprintf(cle, sizeof cle, "\n%d", i);
         const int k = menuRoutes->add(cle, 0, vTabsRouteCallback, onglet);
         menuRoutes->replace(k, texteEntreeRoute(route ? route->nom : "").c_str());
     }

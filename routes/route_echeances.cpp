@@ -18,9 +18,13 @@ void classeRoute::vPlacerEcheances(const grib* premierGrib)
         for (const grib* r = premierGrib; r; r = r->suivant) {
             const time_t d = r->tValidite;
             classePosition* q = p->precedent->position;
-            const int type = d == dateEcheance ? POSITION_ECHEANCE : POSITION_AUTRE_ECHEANCE;
+            const int type = bEcheanceMontree(d) ? POSITION_ECHEANCE : POSITION_AUTRE_ECHEANCE;
             if (d == q->date) {
-                q->type = type;
+                // The user's positions keep their type: the map numbers
+                // them by it. The validity shown gets its marker beside.
+                if (q->type == POSITION_UTILISATEUR && type == POSITION_ECHEANCE &&
+                    bMarquerDebutLeg(p, k))
+                    ++k;
             } else if (q->date < d && d < p->position->date &&
                        bInsererSurLeg(p, k + 1, long(d - q->date), long(d), type)) {
                 // A point that could not take its date (within a minute of
@@ -32,6 +36,27 @@ void classeRoute::vPlacerEcheances(const grib* premierGrib)
             }
         }
     }
+}
+
+bool classeRoute::bEcheanceMontree(time_t d) const
+{
+    // The marker at the validity shown moves the validity 10 seconds into
+    // the leg when it falls on a position's date.
+    return dateEcheance != 0 && (d == dateEcheance || d + 10 == dateEcheance);
+}
+
+bool classeRoute::bMarquerDebutLeg(const structurePosition* c, int k)
+{
+    const classePosition* q = c->precedent->position;
+    const long t = long(q->date) + 10;
+    if (t >= long(c->position->date) || !bInsererSurLeg(c, k + 1, 10, t, POSITION_ECHEANCE))
+        return false;
+    // Closer to its neighbour than an edit may date it: dated here, where
+    // the route at the validity shown puts its marker; no record is read
+    // there, no validity falls on it.
+    trouver(k + 1)->position->set(t);
+    recalcul(0);
+    return true;
 }
 
 namespace {
@@ -58,8 +83,12 @@ bool classeRoute::bCompagnonAJour(const grib* premierGrib) const
 classeRoute* classeRoute::classeRouteRecalculAvecToutesLesEcheances(grib* premierGrib)
 {
     const bool inclus = incluEcheances(premierGrib) == 1;
-    if (inclus && bCompagnonAJour(premierGrib))
+    if (inclus && bCompagnonAJour(premierGrib)) {
+        // The active position and the look change without `modifiee`.
+        vDonnerAspect(*routeEcheances);
+        routeEcheances->actif = iActifCopie();
         return routeEcheances;
+    }
     vLibererCompagnon(routeEcheances);
     if (!inclus)
         return nullptr;

@@ -161,6 +161,14 @@ classeRoute* classeRoute::copy()
     vDonnerAspect(*r);
     for (const structurePosition* c = premier->suivant; c; c = c->suivant)
         r->append(long(c->position->date), c->position->latitude, c->position->longitude);
-    r->actif = std::min(actif, r->dernierNumero + 1);
+    r->actif = iActifCopie();
     return r;
+}
+
+int classeRoute::iActifCopie() const
+{
+    int n = 0;
+    for (const structurePosition* c = premier; c; c = c->suivant)
+        ++n;
+    return std::min(actif, n);
 }

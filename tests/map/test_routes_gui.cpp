@@ -19,6 +19,7 @@
 #include "ui/gestion_interfaces.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Button.H>
 #include <algorithm>
 #include <cmath>
@@ -249,6 +250,54 @@ TEST_F(Routes_, MarkersAtNowAndAtTheValidityShown)
     EXPECT_EQ(figures, (std::vector<Fl_Color>{VERT, FL_WHITE, VERT}));
 }
 
+// The colours of the figures (not of the halos) in the order drawn.
+std::vector<Fl_Color> couleursFigures(const PiloteEnregistreur& p)
+{
+    std::vector<Fl_Color> v;
+    for (const auto& i : p.images)
+        if (i.l == 16)
+            v.push_back(i.couleur);
+    return v;
+}
+
+// A charted route that starts at the file's first validity: its first
+// position is still the user's, marked and dated.
+TEST_F(Routes_, ACharteredRouteFromTheFirstValidityMarksItsFirstPosition)
+{
+    classeRoute* r = ajouter({{46, -8}, {46, -2}}, T0, 6 * H);
+    r->histogramme = 1;
+    r->texte = 1;
+    r->actif = 1;
+    ouvrir(5, 3);
+    auto p = dessiner(46, -5, 8);
+    ASSERT_NE(r->routeEcheances, nullptr);
+    EXPECT_EQ(couleursFigures(*p), (std::vector<Fl_Color>{FL_BLACK, FL_RED, VERT}));
+    ASSERT_FALSE(p->images.empty());
+    EXPECT_EQ(p->images[0].couleur, VERT);  // the marked position's halo
+    EXPECT_EQ(textes(*p, "06/12-12h").size(), 3u);
+}
+
+// The validity shown on a charted route's position: the red marker beside
+// it, as on the route not charted.
+TEST_F(Routes_, TheValidityShownOnAPositionOfACharteredRouteIsMarked)
+{
+    for (int charte : {0, 1}) {
+        routes.vider();
+        classeRoute* r = ajouter({{46, -8}, {46, -5}, {46, -2}}, T0 - 6 * H, 6 * H);
+        r->histogramme = charte;
+        ouvrir(5);
+        auto p = dessiner(46, -5, 8);
+        EXPECT_EQ(r->routeEcheances != nullptr, charte == 1);
+        const std::vector<Fl_Color> attendu =
+            charte ? std::vector<Fl_Color>{VERT, VERT, FL_RED, FL_WHITE, VERT}
+                   : std::vector<Fl_Color>{VERT, VERT, FL_RED, VERT};
+        EXPECT_EQ(couleursFigures(*p), attendu) << charte;
+        p.reset();
+        carte->vGribFree(1);
+        carte->gribListe = nullptr;
+    }
+}
+
 // A charted route's window: as wide as its samples, kept while the route
 // is unchanged, refilled in place when a position moves, listed in the
 // window menu under the route's name, raised by its entry.
@@ -314,6 +363,20 @@ TEST_F(Routes_, TheChartWindowOfACharteredRoute)
     routes.vider();
     EXPECT_EQ(menu->size(), 2);
     EXPECT_STREQ(menu->menu()[0].label(), "...");
+}
+
+// Chart windows' entries read as the routes are named: "&" doubled so the
+// menu shows it, the add's path marks escaped.
+TEST_F(Routes_, ChartWindowEntriesShowTheNamesAsTheyStand)
+{
+    const char* noms[] = {"R&D", "a/b_c", "\\x", "_y"};
+    for (const char* nom : noms) {
+        classeRoute* r = new classeRoute(nom);
+        r->histogrammes = new Fl_Double_Window(10, 10);
+        routes.append(r);
+    }
+    EXPECT_EQ(entreesMenu(), (std::vector<std::string>{"R&&D", "a/b_c", "\\x", "_y"}));
+    EXPECT_NE(menu->find_item("R&&D"), nullptr);
 }
 
 // A one-position route, or a route outside the grid: one log line for the

@@ -67,7 +67,7 @@ std::vector<std::pair<long, int>> datesEtTypes(const classeRoute& r)
 }  // namespace
 
 // A leg of 8 hours across validities every two hours: three points inside
-// it, the first position marked as a validity, the last never compared.
+// it; the first position, on a validity, stays the user's.
 TEST_F(Echeances, ALegAcrossThreeValiditiesGetsThreePointsWhereRhumbSolvePutsThem)
 {
     if (!bGeographicLib())
@@ -80,7 +80,7 @@ TEST_F(Echeances, ALegAcrossThreeValiditiesGetsThreePointsWhereRhumbSolvePutsThe
     classeRoute* c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c, r->routeEcheances);
-    EXPECT_EQ(datesEtTypes(*c), (std::vector<std::pair<long, int>>{{T0, 4},
+    EXPECT_EQ(datesEtTypes(*c), (std::vector<std::pair<long, int>>{{T0, 1},
                                                                   {T0 + 2 * H, 4},
                                                                   {T0 + 4 * H, 3},
                                                                   {T0 + 6 * H, 4},
@@ -208,4 +208,55 @@ TEST_F(Echeances, TheCompanionIsKeptWhileNothingChanged)
     r->histogramme = 0;
     EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(autre.premier()), nullptr);
     EXPECT_EQ(r->routeEcheances, nullptr);
+}
+
+// The kept companion follows what changes without `modifiee`: the active
+// position (the map's keys, hiding the route) and the look.
+TEST_F(Echeances, TheKeptCompanionTakesTheActivePositionAndTheLook)
+{
+    auto r = route({{T0, 45, -10}, {T0 + 8 * H, 47, -5}});
+    r->recalcul(0);
+    r->histogramme = 1;
+    r->actif = 1;
+    Enregistrements g({T0, T0 + 4 * H, T0 + 8 * H}, {2});
+    classeRoute* c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    ASSERT_NE(c, nullptr);
+    ASSERT_EQ(c->actif, 1);
+    r->modifiee = 0;
+    const struct {
+        int actif, attendu;
+    } cas[] = {{2, 2}, {-2, -2}, {5, 2}, {0, 0}};
+    for (const auto& k : cas) {
+        r->actif = k.actif;
+        r->symbole = 3, r->couleur = 0x11223300, r->style = 2, r->taille = 4, r->texte = 1;
+        ASSERT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(g.premier()), c) << k.actif;
+        EXPECT_EQ(c->actif, k.attendu) << k.actif;
+        EXPECT_EQ((std::vector<int>{c->symbole, c->couleur, c->style, c->taille, c->texte}),
+                  (std::vector<int>{3, 0x11223300, 2, 4, 1}));
+        r->symbole = 0, r->couleur = ROUTE_COULEUR_DEFAUT, r->style = r->taille = r->texte = 0;
+    }
+}
+
+// The validity shown on a position's date, as given or as its marker moved
+// it: the position keeps its type, a validity point goes 10 seconds after
+// it; other validities on positions add nothing.
+TEST_F(Echeances, TheValidityShownOnAPositionGetsItsPointBeside)
+{
+    Enregistrements g({T0 - 6 * H, T0, T0 + 3 * H, T0 + 6 * H}, {2, 33});
+    for (long montree : {T0, T0 + 10}) {
+        auto r = route({{T0 - 6 * H, 45, -10}, {T0, 46, -10}, {T0 + 6 * H, 47, -10}});
+        r->recalcul(0);
+        r->histogramme = 1;
+        r->dateEcheance = montree;
+        classeRoute* c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(datesEtTypes(*c), (std::vector<std::pair<long, int>>{{T0 - 6 * H, 1},
+                                                                      {T0, 1},
+                                                                      {T0 + 10, 3},
+                                                                      {T0 + 3 * H, 4},
+                                                                      {T0 + 6 * H, 1}}))
+            << montree - T0;
+        EXPECT_NEAR(c->position(2)->latitude, 46, 0.01);
+        EXPECT_NEAR(c->totalLoxo, r->totalLoxo, 1e-6);
+    }
 }

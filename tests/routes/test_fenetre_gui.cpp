@@ -142,6 +142,18 @@ TEST_F(FenetreRoutes, ALanguageSwitchThatCannotSaveKeepsTheEditsAndAlertsOnce)
     change_langage("fr");
 }
 
+// Routes named like entry numbers keep their entries, in tab order.
+TEST_F(FenetreRoutes, RoutesNamedLikeNumbersKeepTheirEntries)
+{
+    ecrireRoutes({{"1", 1, 0}, {"B", 1, 0}, {"C", 1, 0}, {"0", 1, 0}});
+    construire();
+    EXPECT_EQ(menu(), (std::vector<std::string>{"1", "B", "C", "0"}));
+    const std::vector<Fl_Widget*> cibles = ciblesMenu();
+    ASSERT_EQ(int(cibles.size()), onglets());
+    for (int i = 0; i < onglets(); ++i)
+        EXPECT_EQ(cibles[i], onglet(i)) << i;
+}
+
 // Two routes of one name and one whose name holds the menu's special
 // characters: after each store, entry i is tab i, labelled as it stands.
 TEST_F(FenetreRoutes, TheRouteListMenuFollowsTheTabsThroughEveryStore)
