@@ -128,6 +128,8 @@ void vr::vBoutonRequeteurGribPredefiniesCallback(Fl_Widget* bouton, void* donnee
     page->vChampsZone(c);
     page->modeForfaits = 1;
     page->requeteGrib->vInitialisation();
+    if (page->abonnementForfaits)
+        page->abonnementForfaits->vReecrire();
     page->CadreModele(c.nord, c.sud, c.ouest, c.est);
     page->requeteGrib->iSetZone(c.nord, c.sud, c.ouest, c.est);
     page->requeteGrib->vSetAbonnement(etat);
