@@ -13,6 +13,7 @@
 #include "ui/palette.h"
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Pack.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
 #include <initializer_list>
@@ -123,6 +124,21 @@ void Abonnement::vChoisir(classeBoutonImage* bouton)
     }
 }
 
+ChoixAbonnement Abonnement::choix() const
+{
+    if (boutonPendant->value())
+        return ABONNEMENT_PENDANT;
+    if (boutonPermanent->value())
+        return ABONNEMENT_PERMANENT;
+    return boutonSupprimer->value() ? ABONNEMENT_SUPPRIMER : ABONNEMENT_UNIQUE;
+}
+
+void Abonnement::vReecrire()
+{
+    if (requete* r = pRequete())
+        r->ligneAutomatisation = "A " + texteAbonnement(choix(), iJours());
+}
+
 void Abonnement::vSet()
 {
     const bool oui = bAbonnementActif(iJours(), boutonPermanent->value(), boutonSupprimer->value());
@@ -150,8 +166,12 @@ void Abonnement::vBoutonContenuCallback(Fl_Widget*, void* donnees)
     a->size(a->w(), ouvert ? a->hauteur : ABONNEMENT_PLIE);
     ouvert ? a->contenu->show() : a->contenu->hide();
     a->titre->redraw();
-    if (a->genre == 0 && a->page)
+    // The accordion the panel stands in is stacked again.
+    const Fl_Widget* dans = a->parent();
+    if (a->page && dans && dans == a->page->packGrib)
         a->page->vGroupRequeteurGribArrange(10000);
+    else if (a->page && dans && dans == a->page->packForfaits)
+        a->page->vGroupRequeteurPredefiniesArrange(10000);
     if (a->parent())
         a->parent()->redraw();
 }

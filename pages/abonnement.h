@@ -6,6 +6,8 @@
 #ifndef PAGES_ABONNEMENT_H
 #define PAGES_ABONNEMENT_H
 
+#include "pages/regles_abonnement.h"
+
 #include <FL/Fl_Group.H>
 
 class Fl_Box;
@@ -28,6 +30,10 @@ public:
     void vSet();
     // Every label in the catalogue's language, the title from the state.
     void vLangage();
+    // The choice shown written again into the owner request's "A" line,
+    // after something reset that line; not rendered: the caller renders
+    // once the rest of the request is back.
+    void vReecrire();
 
     static void vBoutonContenuCallback(Fl_Widget* bouton, void* panneau);
     static void vBoutonUniqueCallback(Fl_Widget* bouton, void* panneau);
@@ -58,6 +64,8 @@ private:
     // The days the field holds, written back into it in range.
     int iJours();
     void vChoisir(classeBoutonImage* bouton);
+    // The choice pressed, by the buttons.
+    ChoixAbonnement choix() const;
 };
 
 #endif

@@ -1,17 +1,15 @@
 // What loading a saved request back decides without a widget: whether the
-// file's view may be zoomed on, the compression choice of its line, and
+// request's view may be zoomed on, the compression choice of its line, and
 // the moving zone it keeps.
 #ifndef PAGES_REGLES_CHARGEMENT_H
 #define PAGES_REGLES_CHARGEMENT_H
 
 #include <string>
 
-// The first "dimensions" line of a saved GRIB request: centre latitude,
-// centre longitude and twice the latitude span. False when the file has
-// none, or its values are not finite or out of range (latitude beyond 90,
-// longitude beyond 540, a span not above 0 or over 360): the map is then
-// not zoomed.
-bool bDimensionsFichier(const char* chemin);
+// The view a loaded GRIB request gives the map: centre latitude, centre
+// longitude and twice the latitude span. False when a value is not finite
+// or out of range (latitude beyond 90, longitude beyond 540, a span not
+// above 0 or over 360): the map is then not zoomed.
 bool bDimensionsValides(double latitude, double longitude, double etendue);
 
 // The compression button's number for the request's line: 0 the bare

@@ -11,7 +11,9 @@
 #include "ui/configuration.h"
 
 #include <FL/Fl_Group.H>
+#include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 class AIDE;
@@ -298,6 +300,12 @@ public:
     static void vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* page);
     // Empties the bulletin request and releases its buttons.
     static void vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget* bouton, void* page);
+    // The six arrays of product buttons of the bulletin and image pages,
+    // in the order the request lists them.
+    std::array<classeBoutonImage**, 6> tableauxProduits() const;
+    // The bulletin request rebuilt from the pressed buttons down, then the
+    // loaded codes without a button; the last button pressed, or null.
+    classeBoutonImage* pReconstruireBulletins();
     // Opens the zone chart of a chart button's number in an image window
     // (`data` and `length` are not used).
     void vGetHTTPbulletinGmdss(unsigned code, char* data, int length);
@@ -636,6 +644,10 @@ public:
     classeBoutonImage** boutonsNavtex = nullptr;
     classeBoutonImage** boutonsLarge = nullptr;
     classeBoutonImage** boutonsCotes = nullptr;
+    // Codes of a loaded bulletin request that no button stands for: every
+    // rebuild carries them until the selection is emptied or reset, or
+    // another request is loaded.
+    std::vector<std::string> codesSansBouton;
 
     // ---- Request page: under the map, the recapitulations (rebuilt
     // whole) and the editors of the two requests.

@@ -49,8 +49,7 @@ void vr::vActiverAbonnementBulletins()
     if (!abonnementBulletins)
         return;
     bool choix = false;
-    for (classeBoutonImage** t : {boutonsGmdss, boutonsSatellites, boutonsPreisos, boutonsNavtex,
-                                  boutonsLarge, boutonsCotes})
+    for (classeBoutonImage** t : tableauxProduits())
         for (; t && *t && !choix; ++t)
             choix = (*t)->value();
     if ((MODE_CONNECTE && MODE_BULL_HTTP) || choix)

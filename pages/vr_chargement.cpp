@@ -4,8 +4,6 @@
 // the other kind or holds nothing to load leaves the page as it was.
 #include "pages/vr.h"
 
-#include "catalogue/images_produits.h"
-#include "catalogue/metareas.h"
 #include "catalogue/objets_produits.h"
 #include "gribdata/globales.h"
 #include "map/fdc.h"
@@ -65,43 +63,14 @@ classeBoutonImage* pBoutonNumero(classeBoutonImage** boutons, int numero)
     return nullptr;
 }
 
-bool bTousPresents(const requete& r, const std::vector<const char*>& codes)
+// A Metarea is asked for by any of its bulletins, another product by
+// all its codes.
+bool bDemande(const requete& r, int numero, const std::vector<const char*>& codes)
 {
+    int presents = 0;
     for (const char* c : codes)
-        if (!r.objets.bContient(c))
-            return false;
-    return !codes.empty();
-}
-
-// A Metarea button's area: the one whose numeral is its label.
-const TYPEDEF_METAREA* pMetareaDe(const classeBoutonImage& b)
-{
-    for (const TYPEDEF_MAILLON* c = GMDSS ? GMDSS->premier : nullptr; c; c = c->suivant) {
-        const TYPEDEF_METAREA* m = pMetarea(c);
-        if (m && m->numero != 0 && b.label() && std::strcmp(m->nom, b.label()) == 0)
-            return m;
-    }
-    return nullptr;
-}
-
-bool bMetareaDemandee(const requete& r, const TYPEDEF_METAREA* m)
-{
-    for (char** id = m ? m->bulletins : nullptr; id && *id; ++id)
-        if (r.objets.bContient(*id))
-            return true;
-    return false;
-}
-
-// The product code of a picture button, by its number.
-const char* pcCodeImage(int numero)
-{
-    for (const TYPEDEF_SATELLITE* l = SATELLITES; l->libelle; ++l)
-        if (l->numero == numero)
-            return l->code;
-    for (const TYPEDEF_PREISO* l = PREISOS; l->libelle; ++l)
-        if (l->numero == numero)
-            return l->code;
-    return nullptr;
+        presents += r.objets.bContient(c);
+    return presents > 0 && (numero <= 999 || presents == int(codes.size()));
 }
 
 }  // namespace
@@ -157,7 +126,7 @@ void vr::vChargerGrib(const char* chemin)
     requete& r = *requeteGrib;
     r.vInitialisation();
     r.vLire_Requete(chemin);
-    if (carte && bDimensionsFichier(chemin))
+    if (carte && bDimensionsValides(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude))
         carte->zoom(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude, 1);
     modeleCourant = r.modele;
     // What the file says, kept aside: the panels' replay writes the lines
@@ -198,45 +167,37 @@ void vr::vChargerGrib(const char* chemin)
     boutonEnvoyer->activate();
 }
 
+// The buttons of the file's codes are pressed and the request rebuilt from
+// them, as a press would; the codes without a button are carried along.
 void vr::vChargerBulletins(const char* chemin)
 {
     requete& r = *requeteBulletins;
     r.vInitialisation();
+    if (abonnementBulletins)
+        abonnementBulletins->vReecrire();
     r.vLire_Requete(chemin);
     std::set<std::string> reconnus;
     bool presse = false;
-    auto presser = [&](classeBoutonImage* b, bool oui, const std::vector<const char*>& codes) {
-        b->value(oui);
-        b->redraw();
-        if (!oui)
-            return;
-        presse = true;
-        reconnus.insert(codes.begin(), codes.end());
-    };
-    for (classeBoutonImage** b = boutonsGmdss; b && *b; ++b) {
-        const TYPEDEF_METAREA* m = pMetareaDe(**b);
-        std::vector<const char*> ids;
-        for (char** id = m ? m->bulletins : nullptr; id && *id; ++id)
-            ids.push_back(*id);
-        presser(*b, bMetareaDemandee(r, m), ids);
-    }
-    for (classeBoutonImage** t : {boutonsSatellites, boutonsPreisos})
+    for (classeBoutonImage** t : tableauxProduits())
         for (; t && *t; ++t) {
-            const char* code = pcCodeImage((*t)->shortcut());
-            presser(*t, code && r.objets.bContient(code), {code});
-        }
-    // A press rebuilds the request from the buttons down: the bulletins
-    // of the file come back pressed, lest the next press drop them.
-    for (classeBoutonImage** t : {boutonsNavtex, boutonsLarge, boutonsCotes})
-        for (; t && *t; ++t) {
-            if (bBoutonCarteZones((*t)->shortcut()))
+            const int n = (*t)->shortcut();
+            if (bBoutonCarteZones(n))
                 continue;
-            const ObjetsProduit o = objetsProduit((*t)->shortcut());
-            presser(*t, bTousPresents(r, o.codes), o.codes);
+            const std::vector<const char*> codes = objetsProduit(n).codes;
+            const bool oui = bDemande(r, n, codes);
+            (*t)->value(oui);
+            (*t)->redraw();
+            if (oui)
+                reconnus.insert(codes.begin(), codes.end());
+            presse = presse || oui;
         }
+    codesSansBouton.clear();
     for (int i = 0; i < r.objets.iNombre(); ++i)
-        if (!reconnus.count(r.objets[i]))
+        if (!reconnus.count(r.objets[i])) {
+            codesSansBouton.push_back(r.objets[i]);
             vJournal(TAG, "code sans bouton garde: %.47s\n", r.objets[i].c_str());
+        }
+    pReconstruireBulletins();
     vActiverAbonnementBulletins();
     if (presse)
         boutonEnvoyer->activate();

@@ -8,7 +8,7 @@
 #include "pages/abonnement.h"
 #include "pages/accordeon.h"
 #include "pages/dans_groupe.h"
-#include "pages/libelles.h"
+#include "ui/libelles.h"
 #include "pages/regles_forfaits.h"
 #include "transport/requete.h"
 #include "ui/aide.h"
@@ -128,6 +128,8 @@ void vr::vBoutonRequeteurGribPredefiniesCallback(Fl_Widget* bouton, void* donnee
     page->vChampsZone(c);
     page->modeForfaits = 1;
     page->requeteGrib->vInitialisation();
+    if (page->abonnementForfaits)
+        page->abonnementForfaits->vReecrire();
     page->CadreModele(c.nord, c.sud, c.ouest, c.est);
     page->requeteGrib->iSetZone(c.nord, c.sud, c.ouest, c.est);
     page->requeteGrib->vSetAbonnement(etat);

@@ -75,8 +75,7 @@ void vr::vOngletBulletinsImages()
             Dru_Routes->vGroupArrange(9999);
         onglets[0] = ONGLET_ROUTES;
     }
-    for (classeBoutonImage** b : {boutonsGmdss, boutonsNavtex, boutonsLarge, boutonsCotes,
-                                  boutonsSatellites, boutonsPreisos})
+    for (classeBoutonImage** b : tableauxProduits())
         if (bEnfonce(b))
             boutonEnvoyer->activate();
 }
@@ -87,6 +86,8 @@ void vr::vOngletGrib()
     if (modeForfaits) {
         requeteGrib->vInitialisation();
         vBoutonRequeteurGribZoneEffacerCallback(nullptr, this);
+        if (abonnementGrib)
+            abonnementGrib->vReecrire();
         // From a bulletin or image page the bar still shows that page.
         setBoutonsGBI(GBI_GRIB);
     } else if (onglets[0] == ONGLET_GRIB) {
@@ -128,6 +129,8 @@ void vr::vOngletForfaits()
         for (classeBoutonImage** b = boutonsForfaits; b && *b; ++b)
             (*b)->value(0);
         requeteGrib->vInitialisation();
+        if (abonnementForfaits)
+            abonnementForfaits->vReecrire();
         setBoutonsGBI(GBI_FORFAITS);
         if (abonnementForfaits)
             abonnementForfaits->deactivate();

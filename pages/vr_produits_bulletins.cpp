@@ -6,25 +6,13 @@
 #include "pages/vr.h"
 
 #include "map/fdc.h"
+#include "pages/abonnement.h"
 #include "pages/regles_bulletins.h"
 #include "transport/requete.h"
 #include "ui/boites_message.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/local.h"
-
-#include <array>
-
-namespace {
-
-// The six arrays of product buttons, in the order the request lists them.
-std::array<classeBoutonImage**, 6> tableaux(const vr& page)
-{
-    return {{page.boutonsGmdss,  page.boutonsSatellites, page.boutonsPreisos,
-            page.boutonsNavtex, page.boutonsLarge,      page.boutonsCotes}};
-}
-
-}  // namespace
 
 void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
 {
@@ -40,18 +28,15 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
     if (page->carte)
         page->carte->redraw();
     requete& r = *page->requeteBulletins;
-    r.vFreeObjets();
-    classeBoutonImage* dernier = nullptr;
-    for (classeBoutonImage** t : tableaux(*page))
-        for (; t && *t; ++t)
-            if ((*t)->value()) {
-                r.vSetObjet(*t);
-                dernier = *t;
-            }
+    classeBoutonImage* dernier = page->pReconstruireBulletins();
     page->vActiverAbonnementBulletins();
     if (!dernier) {
         page->boutonEnvoyer->deactivate();
+        // Nothing chosen: the codes of a loaded request go with the rest.
+        page->codesSansBouton.clear();
         r.vInitialisation();
+        if (page->abonnementBulletins)
+            page->abonnementBulletins->vReecrire();
         // The volume shown goes back to nothing with the selection.
         r.vCout();
         return;
@@ -73,7 +58,8 @@ void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
     if (!page || !page->requeteBulletins)
         return;
     page->requeteBulletins->vFreeObjets();
-    for (classeBoutonImage** t : tableaux(*page))
+    page->codesSansBouton.clear();
+    for (classeBoutonImage** t : page->tableauxProduits())
         for (; t && *t; ++t) {
             (*t)->value(0);
             (*t)->redraw();
@@ -82,4 +68,26 @@ void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
         page->boutonEnvoyer->deactivate();
     page->vActiverAbonnementBulletins();
     page->requeteBulletins->vEcrire(0);
+}
+
+std::array<classeBoutonImage**, 6> vr::tableauxProduits() const
+{
+    return {{boutonsGmdss, boutonsSatellites, boutonsPreisos, boutonsNavtex, boutonsLarge,
+             boutonsCotes}};
+}
+
+classeBoutonImage* vr::pReconstruireBulletins()
+{
+    requete& r = *requeteBulletins;
+    r.vFreeObjets();
+    classeBoutonImage* dernier = nullptr;
+    for (classeBoutonImage** t : tableauxProduits())
+        for (; t && *t; ++t)
+            if ((*t)->value()) {
+                r.vSetObjet(*t);
+                dernier = *t;
+            }
+    for (const std::string& code : codesSansBouton)
+        r.vSetObjet(code.c_str());
+    return dernier;
 }

@@ -142,3 +142,77 @@ TEST_F(Chargement, AFileThatCannotBeLoadedChangesNothing)
         EXPECT_NE(journal.contenu().find(std::string("requete non chargee: ") + f), std::string::npos) << f;
     }
 }
+
+// A loaded request counts what a press of the same buttons counts, each
+// code without a button 5 Ko more; those codes stay through later presses
+// until the selection is emptied.
+TEST_F(Chargement, ALoadedBulletinRequestIsRebuiltAsAPressWouldAndKeepsItsUnknownCodes)
+{
+    construire(1, 0);
+    presser(1006);
+    const int presse = page->requeteBulletins->volumeBulletins;
+    ASSERT_EQ(presse, 30);
+    struct Cas {
+        const char* fichier;
+        int volume;
+    };
+    for (const Cas& c : {Cas{"SAT_EUROPE\n", 30}, Cas{"SAT_EUROPE\nINCONNU_1\n", 35}}) {
+        vr::vBoutonRequeteurGmdssReinitialiseCallback(nullptr, page);
+        ecrire("etc/bull/b.txt", c.fichier);
+        ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
+        EXPECT_TRUE(bouton(1006)->value()) << c.fichier;
+        EXPECT_EQ(page->requeteBulletins->volumeBulletins, c.volume) << c.fichier;
+    }
+    EXPECT_NE(journal.contenu().find("code sans bouton garde: INCONNU_1"), std::string::npos);
+    presser(1007);
+    EXPECT_NE(texteBulletins().find("INCONNU_1\n"), std::string::npos) << texteBulletins();
+    EXPECT_EQ(page->requeteBulletins->volumeBulletins, 65);
+    presser(1006);
+    EXPECT_NE(texteBulletins().find("INCONNU_1\n"), std::string::npos) << texteBulletins();
+    // The last product released: nothing is left to order.
+    presser(1007);
+    EXPECT_EQ(texteBulletins(), "");
+    presser(1007);
+    EXPECT_EQ(texteBulletins().find("INCONNU_1"), std::string::npos) << texteBulletins();
+}
+
+// A Metarea button is known by its number, not its label: two areas may
+// share one.
+TEST_F(Chargement, AMetareaIsLoadedByItsNumberWhenTwoShareALabel)
+{
+    construire(1, 0);
+    ASSERT_NE(bouton(20), nullptr);
+    ASSERT_NE(bouton(22), nullptr);
+    bouton(22)->copy_label(bouton(20)->label());
+    ecrire("etc/bull/b.txt", "GMDSS_METAREA21_INMARSAT\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
+    EXPECT_TRUE(bouton(22)->value());
+    EXPECT_FALSE(bouton(20)->value());
+    EXPECT_EQ(journal.contenu().find("code sans bouton garde"), std::string::npos);
+}
+
+// The map goes to the zone the loaded request holds, whatever the file's
+// "dimensions" line says.
+TEST_F(Chargement, TheMapIsZoomedOnTheLoadedZone)
+{
+    modele("Monde");
+    ASSERT_EQ(page->requeteGrib->vEnregistre_Requete(), 0);
+    std::string chemin;
+    for (const auto& f : std::filesystem::directory_iterator("etc/grib"))
+        chemin = f.path().string();
+    ASSERT_FALSE(chemin.empty());
+    std::string lignes, l;
+    for (std::ifstream f(chemin); std::getline(f, l);)
+        if (l.rfind("dimensions ", 0) != 0)
+            lignes += l + "\n";
+    for (const char* dimensions : {"", "dimensions nan 0 1\n", "dimensions 10 100 5\n"}) {
+        ecrire(chemin, dimensions + lignes);
+        construireVue();
+        page->carte->zoom(0, 100, 30, 1);
+        ASSERT_EQ(page->iChargerRequete(chemin.c_str(), true), 1) << dimensions;
+        const requete& r = *page->requeteGrib;
+        EXPECT_NEAR(page->carte->centreLatitude, r.centreLatitude, 1e-9) << dimensions;
+        EXPECT_NEAR(page->carte->centreLongitude, r.centreLongitude, 1e-9) << dimensions;
+        EXPECT_GT(r.centreLatitude, 20) << dimensions;
+    }
+}

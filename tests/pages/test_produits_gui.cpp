@@ -292,3 +292,63 @@ TEST_F(Produits, TheImageTabBorrowsTheBulletinAutomationPanel)
     page->boutonsGBI[GBI_BULLETINS]->do_callback();
     EXPECT_EQ(page->abonnementBulletins->parent(), page->packBulletins);
 }
+
+// A package press, a change of shape and the packages tab reset the GRIB
+// request: the "A" line comes back from the panel's choice each time.
+TEST_F(Produits, TheRequestKeepsThePackagePanelsChoiceAcrossResets)
+{
+    construire(0, 1);
+    vue(45, -5, 30);
+    forfait(1);
+    Abonnement* a = page->abonnementForfaits;
+    a->boutonPermanent->do_callback();
+    ASSERT_NE(texteGrib().find("\nA X\n"), std::string::npos) << texteGrib();
+    forfait(1);
+    EXPECT_TRUE(a->boutonPermanent->value());
+    EXPECT_NE(texteGrib().find("\nA X\n"), std::string::npos) << texteGrib();
+    forfait(3);
+    EXPECT_NE(texteGrib().find("\nA X\n"), std::string::npos) << texteGrib();
+    a->champJours->value(4);
+    a->champJours->do_callback();
+    page->boutonsGBI[GBI_GRIB]->do_callback();
+    page->boutonsGBI[GBI_FORFAITS]->do_callback();
+    ASSERT_TRUE(page->modeForfaits);
+    EXPECT_EQ(page->requeteGrib->ligneAutomatisation, "A 4");
+    forfait(2);
+    EXPECT_NE(texteGrib().find("\nA 4\n"), std::string::npos) << texteGrib();
+}
+
+// Releasing the last product empties the bulletin request; the next
+// press orders with the panel's choice still shown.
+TEST_F(Produits, TheBulletinRequestKeepsItsPanelsChoiceWhenTheSelectionEmpties)
+{
+    construire(1, 0);
+    presser(5241);
+    Abonnement* a = page->abonnementBulletins;
+    a->boutonPermanent->do_callback();
+    ASSERT_NE(texteBulletins().find("\nA X\n"), std::string::npos) << texteBulletins();
+    presser(5241);
+    EXPECT_EQ(texteBulletins(), "");
+    EXPECT_TRUE(a->boutonPermanent->value());
+    presser(5241);
+    EXPECT_NE(texteBulletins().find("\nA X\n"), std::string::npos) << texteBulletins();
+    EXPECT_NE(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST"), std::string::npos);
+}
+
+// Unfolding a panel stacks again the accordion it stands in, and only
+// that one.
+TEST_F(Produits, UnfoldingThePackagePanelRestacksThePackagesAccordionOnly)
+{
+    construire(0, 1);
+    vue(45, -5, 30);
+    forfait(1);
+    const int xForfaits = page->packForfaits->x(), xGrib = page->packGrib->x();
+    page->packForfaits->position(xForfaits + 30, page->packForfaits->y());
+    page->packGrib->position(xGrib + 30, page->packGrib->y());
+    Abonnement* a = page->abonnementForfaits;
+    a->boutonContenu->value(1);
+    a->boutonContenu->do_callback();
+    EXPECT_EQ(a->h(), 114);
+    EXPECT_EQ(page->packForfaits->x(), xForfaits);
+    EXPECT_EQ(page->packGrib->x(), xGrib + 30);
+}

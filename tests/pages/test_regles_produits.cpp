@@ -72,7 +72,6 @@ TEST(ReglesChargement, TheViewTheCompressionAndTheMovingZoneOfAFile)
     for (auto v : {std::array<double, 3>{nan, 0, 1}, {0, nan, 1}, {0, 0, nan}, {91, 0, 1},
                    {0, 541, 1}, {0, 0, 0}, {0, 0, -1}, {0, 0, 361}})
         EXPECT_FALSE(bDimensionsValides(v[0], v[1], v[2])) << v[0] << " " << v[1] << " " << v[2];
-    EXPECT_FALSE(bDimensionsFichier("absent/absent.txt"));
     EXPECT_EQ(iCompressionChargee("C"), 0);
     EXPECT_EQ(iCompressionChargee("C gzip"), 1);
     EXPECT_EQ(iCompressionChargee("C bzip2"), 2);
