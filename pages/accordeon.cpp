@@ -16,6 +16,16 @@ void vDeplierContenu(Fl_Widget* bouton, Fl_Group* contenu)
         b->value() ? contenu->show() : contenu->hide();
 }
 
+bool bSujetAccordeon(int& topic, int& retenu)
+{
+    const bool restack = topic == 10000;
+    if (topic >= 9999)
+        topic = retenu;
+    else
+        retenu = topic;
+    return restack;
+}
+
 void vArrangerAccordeon(Fl_Scroll* scroll, Fl_Pack* pack, AIDE* aide, int topic, bool restack,
                         int (*index)(int topic, int enfants))
 {

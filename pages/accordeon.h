@@ -22,6 +22,11 @@ void vDeplierContenu(Fl_Widget* bouton, Fl_Group* contenu);
 // pane; with the panes off the pane leaves the pack. Then the pack is put
 // back at SCROLL_DECALAGE, the area redrawn, and the pane opened at the
 // topic (unless it is 0).
+// The topic an accordion's arrange call names: 10000 restacks at the
+// remembered topic, 9999 stays at it, any other topic is remembered.
+// Answers whether to restack.
+bool bSujetAccordeon(int& topic, int& retenu);
+
 void vArrangerAccordeon(Fl_Scroll* scroll, Fl_Pack* pack, AIDE* aide, int topic, bool restack,
                         int (*index)(int topic, int enfants));
 

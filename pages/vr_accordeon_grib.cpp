@@ -37,11 +37,7 @@ void vr::vGroupRequeteurGrib(int x, int y, int, int h)
 
 void vr::vGroupRequeteurGribArrange(int n)
 {
-    const bool restack = n == 10000;
-    if (n >= 9999)
-        n = aideGrib;
-    else
-        aideGrib = n;
+    const bool restack = bSujetAccordeon(n, aideGrib);
     vArrangerAccordeon(scrollGrib, packGrib, voletAideGrib, n, restack, iIndexAideGrib);
 }
 

@@ -152,11 +152,7 @@ void vr::vBoutonRequeteurBulletinsCotesContenuCallback(Fl_Widget* b, void* page)
 
 void vr::vGroupRequeteurBulletinsArrange(int topic)
 {
-    const bool restack = topic == 10000;
-    if (topic >= 9999)
-        topic = aideBulletins;
-    else
-        aideBulletins = topic;
+    const bool restack = bSujetAccordeon(topic, aideBulletins);
     vArrangerAccordeon(scrollBulletins, packBulletins, voletAideBulletins, topic, restack,
                        iIndexAideBulletins);
 }

@@ -145,11 +145,7 @@ void vr::vBoutonRequeteurGribPredefiniesCallback(Fl_Widget* bouton, void* donnee
 
 void vr::vGroupRequeteurPredefiniesArrange(int topic)
 {
-    const bool restack = topic == 10000;
-    if (topic >= 9999)
-        topic = aideForfaits;
-    else
-        aideForfaits = topic;
+    const bool restack = bSujetAccordeon(topic, aideForfaits);
     vArrangerAccordeon(static_cast<Fl_Scroll*>(groupeForfaits), packForfaits, voletAideForfaits,
                        topic, restack, iIndexAideForfaits);
 }

@@ -121,11 +121,7 @@ void vr::vBoutonRequeteurImagesPreisosContenuCallback(Fl_Widget* b, void* page)
 // only restacks.
 void vr::vGroupRequeteurImagesArrange(int topic)
 {
-    bool restack = topic == 10000;
-    if (topic >= 9999)
-        topic = aideImages;
-    else
-        aideImages = topic;
+    bool restack = bSujetAccordeon(topic, aideImages);
     if (!voletAideBulletins || voletAideBulletins->parent() != packImages) {
         restack = true;
         topic = 0;
