@@ -5,6 +5,7 @@
 #include "pages/vr.h"
 
 #include "catalogue/images_produits.h"
+#include "catalogue/lignes.h"
 #include "pages/accordeon.h"
 #include "pages/regles_bulletins.h"
 #include "ui/aide.h"
@@ -22,8 +23,6 @@
 
 namespace {
 
-// Room in each button array, the null end included.
-const int BOUTONS_IMAGES = 25;
 // A row of buttons wraps before this column of the panel.
 const int BORD_BOUTONS = 222;
 
@@ -37,10 +36,10 @@ int iBoutonsImages(const Ligne* table, classeBoutonImage**& boutons, int gauche,
                    int type, Fl_Callback* rappel, void* page)
 {
     delete[] boutons;
-    boutons = new classeBoutonImage*[BOUTONS_IMAGES]();
+    boutons = new classeBoutonImage*[size_t(iNombreLignes(table)) + 1]();
     const int x0 = x;
     int n = 0;
-    for (const Ligne* l = table; l->libelle && n < BOUTONS_IMAGES - 1; ++l) {
+    for (const Ligne* l = table; l->libelle; ++l) {
         const char* texte = pcTraduire(l->libelle);
         fl_font(DRU_FONT_BOLD, 12);
         const int w = int(fl_width(texte)) + 8;
