@@ -66,7 +66,7 @@ void classeRoute::initialisation()
     histogrammes = nullptr;
     grilleCompagnon_ = nullptr;
     enregistrementsCompagnon_ = 0;
-    finCompagnon_ = 0;
+    validitesCompagnon_ = 0;
     totalOrtho = totalLoxo = 0;
     dernierNumero = 0;
     courant = premier = nullptr;

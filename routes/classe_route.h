@@ -176,10 +176,11 @@ public:
 
 private:
     // The records `routeEcheances` was made for: the first, their number
-    // and the last validity.
+    // and a digest of their validities in order (a file loaded where the
+    // last one stood, with as many records, is told apart by its times).
     const grib* grilleCompagnon_;
     int enregistrementsCompagnon_;
-    time_t finCompagnon_;
+    unsigned long long validitesCompagnon_;
     bool bCompagnonAJour(const grib* premierGrib) const;
     void vNommer(const char* texte);
     // Position i's cell (clamped to the route), under the cursor.

@@ -61,12 +61,17 @@ bool classeRoute::bMarquerDebutLeg(const structurePosition* c, int k)
 
 namespace {
 
-// The number of records and the last validity.
-std::pair<int, time_t> enregistrements(const grib* premierGrib)
+// The number of records and a digest (FNV-1a) of their validities in order:
+// the companion's points depend on nothing else of the records.
+std::pair<int, unsigned long long> enregistrements(const grib* premierGrib)
 {
-    std::pair<int, time_t> n{0, 0};
-    for (const grib* r = premierGrib; r; r = r->suivant)
-        n = {n.first + 1, r->tValidite};
+    std::pair<int, unsigned long long> n{0, 14695981039346656037ull};
+    for (const grib* r = premierGrib; r; r = r->suivant) {
+        ++n.first;
+        unsigned long long t = static_cast<unsigned long long>(r->tValidite);
+        for (int octet = 0; octet < 8; ++octet, t >>= 8)
+            n.second = (n.second ^ (t & 0xFF)) * 1099511628211ull;
+    }
     return n;
 }
 
@@ -77,7 +82,7 @@ bool classeRoute::bCompagnonAJour(const grib* premierGrib) const
     return routeEcheances && modifiee == 0 && routeEcheances->dateEcheance == dateEcheance &&
            premierGrib == grilleCompagnon_ &&
            enregistrements(premierGrib) ==
-               std::make_pair(enregistrementsCompagnon_, finCompagnon_);
+               std::make_pair(enregistrementsCompagnon_, validitesCompagnon_);
 }
 
 classeRoute* classeRoute::classeRouteRecalculAvecToutesLesEcheances(grib* premierGrib)
@@ -94,7 +99,7 @@ classeRoute* classeRoute::classeRouteRecalculAvecToutesLesEcheances(grib* premie
         return nullptr;
     routeEcheances = copy();
     grilleCompagnon_ = premierGrib;
-    std::tie(enregistrementsCompagnon_, finCompagnon_) = enregistrements(premierGrib);
+    std::tie(enregistrementsCompagnon_, validitesCompagnon_) = enregistrements(premierGrib);
     routeEcheances->dateEcheance = dateEcheance;
     routeEcheances->vPlacerEcheances(premierGrib);
     vRouteHistogramme(premierGrib, routeEcheances);

@@ -30,6 +30,7 @@ public:
             liste_[i].suivant = &liste_[i + 1];
     }
     grib* premier() { return liste_.empty() ? nullptr : &liste_[0]; }
+    grib& operator[](size_t i) { return liste_[i]; }
 
 private:
     std::vector<grib> liste_;
@@ -208,6 +209,25 @@ TEST_F(Echeances, TheCompanionIsKeptWhileNothingChanged)
     r->histogramme = 0;
     EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(autre.premier()), nullptr);
     EXPECT_EQ(r->routeEcheances, nullptr);
+}
+
+// Records replaced in place, as a file loaded where the last one stood
+// with as many records and the same last validity: the companion follows
+// their times.
+TEST_F(Echeances, ACompanionIsMadeAgainWhenTheValiditiesChangeInPlace)
+{
+    crochetRouteHistogramme = [](classeRoute& r, grib*, classeRoute&) { r.modifiee = 0; };
+    auto r = route({{T0, 45, -10}, {T0 + 8 * H, 47, -5}});
+    r->recalcul(0);
+    r->histogramme = 1;
+    Enregistrements g({T0, T0 + 4 * H, T0 + 8 * H}, {2});
+    classeRoute* c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->position(1)->date, T0 + 4 * H);
+    g[1].tValidite = T0 + 2 * H;
+    c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->position(1)->date, T0 + 2 * H);
 }
 
 // The kept companion follows what changes without `modifiee`: the active
