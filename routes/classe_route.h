@@ -176,8 +176,7 @@ public:
 
 private:
     // The records `routeEcheances` was made for: the first, their number
-    // and a digest of their validities in order (a file loaded where the
-    // last one stood, with as many records, is told apart by its times).
+    // and a digest of their file, runs, parameters, sizes and validities.
     const grib* grilleCompagnon_;
     int enregistrementsCompagnon_;
     unsigned long long validitesCompagnon_;

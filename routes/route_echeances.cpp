@@ -61,16 +61,34 @@ bool classeRoute::bMarquerDebutLeg(const structurePosition* c, int k)
 
 namespace {
 
-// The number of records and a digest (FNV-1a) of their validities in order:
-// the companion's points depend on nothing else of the records.
+// FNV-1a over a value's bytes.
+template <typename T>
+void vEmpreinte(unsigned long long& e, T valeur)
+{
+    unsigned long long v = static_cast<unsigned long long>(valeur);
+    for (size_t octet = 0; octet < sizeof(T); ++octet, v >>= 8)
+        e = (e ^ (v & 0xFF)) * 1099511628211ull;
+}
+
+// The number of records and a digest of what sets the companion and its
+// charts apart: the file's name, then each record's run, parameter, size
+// and validity in order. A file loaded where the last one stood, with as
+// many records, is told apart all the same.
 std::pair<int, unsigned long long> enregistrements(const grib* premierGrib)
 {
     std::pair<int, unsigned long long> n{0, 14695981039346656037ull};
+    for (const char* c = premierGrib ? premierGrib->nomFichier : nullptr; c && *c; ++c)
+        vEmpreinte(n.second, static_cast<unsigned char>(*c));
     for (const grib* r = premierGrib; r; r = r->suivant) {
         ++n.first;
-        unsigned long long t = static_cast<unsigned long long>(r->tValidite);
-        for (int octet = 0; octet < 8; ++octet, t >>= 8)
-            n.second = (n.second ^ (t & 0xFF)) * 1099511628211ull;
+        vEmpreinte(n.second, r->validite);
+        vEmpreinte(n.second, r->annee);
+        vEmpreinte(n.second, r->mois);
+        vEmpreinte(n.second, r->jour);
+        vEmpreinte(n.second, r->heure);
+        vEmpreinte(n.second, r->parametre);
+        vEmpreinte(n.second, r->longueur);
+        vEmpreinte(n.second, r->tValidite);
     }
     return n;
 }

@@ -213,10 +213,13 @@ TEST_F(Echeances, TheCompanionIsKeptWhileNothingChanged)
 
 // Records replaced in place, as a file loaded where the last one stood
 // with as many records and the same last validity: the companion follows
-// their times.
+// their times, and another file or run is charted again.
 TEST_F(Echeances, ACompanionIsMadeAgainWhenTheValiditiesChangeInPlace)
 {
-    crochetRouteHistogramme = [](classeRoute& r, grib*, classeRoute&) { r.modifiee = 0; };
+    crochetRouteHistogramme = [](classeRoute& r, grib* g, classeRoute& c) {
+        r.modifiee = 0;
+        appels.push_back({&r, g, &c, c.dernierNumero + 1});
+    };
     auto r = route({{T0, 45, -10}, {T0 + 8 * H, 47, -5}});
     r->recalcul(0);
     r->histogramme = 1;
@@ -228,6 +231,18 @@ TEST_F(Echeances, ACompanionIsMadeAgainWhenTheValiditiesChangeInPlace)
     c = r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->position(1)->date, T0 + 2 * H);
+    ASSERT_EQ(appels.size(), 2u);
+    // The same times from another file, or another run: charted again.
+    EXPECT_EQ(r->classeRouteRecalculAvecToutesLesEcheances(g.premier()), c);
+    EXPECT_EQ(appels.size(), 2u);
+    g[0].nomFichier = "autre.grb";
+    r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    EXPECT_EQ(appels.size(), 3u);
+    g[2].heure = 6;
+    r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    EXPECT_EQ(appels.size(), 4u);
+    r->classeRouteRecalculAvecToutesLesEcheances(g.premier());
+    EXPECT_EQ(appels.size(), 4u);
 }
 
 // The kept companion follows what changes without `modifiee`: the active
