@@ -36,6 +36,20 @@ protected:
                              " xc:blue +append " + sh(chemin)));
         return chemin;
     }
+    // The text of the box that opening the folder's file gives; the
+    // window is left unshown.
+    std::string messageRefus(const std::string& nom)
+    {
+        std::string texte;
+        harnais::vRepondreBoite([&texte](Fl_Window* boite) {
+            texte = pTexteMessage()->label();
+            harnais::vTouche(boite, FL_Escape);
+        });
+        visualisateur v((dossier / nom).c_str(), 800, 10);
+        EXPECT_EQ(v.iCharge(), 0) << nom;
+        EXPECT_FALSE(v.shown()) << nom;
+        return texte;
+    }
     DossierTemporaire dossier;
 };
 
@@ -112,16 +126,8 @@ TEST_F(Visualisateur, OversizedHeadersAndAFifoGiveTheMessage)
     ecrireFichier(dossier / "grand.gif", gifEnTete(30000, 30000, 30000, 30000));
     ecrireFichier(dossier / "cadre.gif", gifEnTete(10, 10, 65535, 65535));
     ASSERT_TRUE(commande("mkfifo " + sh(dossier / "tube.jpg")));
-    for (const char* nom : {"globe.jpg", "grand.png", "grand.gif", "cadre.gif", "tube.jpg"}) {
-        std::string texte;
-        harnais::vRepondreBoite([&texte](Fl_Window* boite) {
-            texte = pTexteMessage()->label();
-            harnais::vTouche(boite, FL_Escape);
-        });
-        visualisateur v((dossier / nom).c_str(), 800, 10);
-        EXPECT_EQ(v.iCharge(), 0) << nom;
-        EXPECT_EQ(texte, std::string("Images, ") + nom + " : Non disponible");
-    }
+    for (const char* nom : {"globe.jpg", "grand.png", "grand.gif", "cadre.gif", "tube.jpg"})
+        EXPECT_EQ(messageRefus(nom), std::string("Images, ") + nom + " : Non disponible");
 }
 
 // The six GIFs that ended, froze or swelled the program: the message each,
@@ -134,15 +140,7 @@ TEST_F(Visualisateur, GifsThatEndedTheProgramGiveTheMessageAndAValidOneShows)
     const unsigned long long avant = ullOctetsGifDemandes();
     for (const auto& [nom, octets] : gifsHostiles()) {
         ecrireFichier(dossier / nom, octets);
-        std::string texte;
-        harnais::vRepondreBoite([&texte](Fl_Window* boite) {
-            texte = pTexteMessage()->label();
-            harnais::vTouche(boite, FL_Escape);
-        });
-        visualisateur v((dossier / nom).c_str(), 800, 10);
-        EXPECT_EQ(v.iCharge(), 0) << nom;
-        EXPECT_FALSE(v.shown()) << nom;
-        EXPECT_EQ(texte, "Images, " + nom + " : Non disponible");
+        EXPECT_EQ(messageRefus(nom), "Images, " + nom + " : Non disponible");
     }
     EXPECT_LE(ullOctetsGifDemandes() - avant, 1000u);
 

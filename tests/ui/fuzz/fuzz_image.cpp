@@ -1,9 +1,9 @@
 // libFuzzer target: arbitrary octets as a picture from outside.
 #include "cible_image.h"
 
-#include <cstdlib>
+#include "tests/fuzz_dossier.h"
+
 #include <string>
-#include <unistd.h>
 
 namespace {
 std::string chemin;
@@ -11,10 +11,7 @@ std::string chemin;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    setenv("ZELfLogerr", "/dev/null", 1);
-    char modele[] = "/tmp/fuzz_image.XXXXXX";
-    if (mkdtemp(modele))
-        chemin = std::string(modele) + "/image";
+    chemin = sPreparerFuzz("fuzz_image", "image");
     return 0;
 }
 
