@@ -6,7 +6,7 @@
 #   make test SANITIZE=1   sanitizer build (AddressSanitizer + UBSan) only
 #   make bench             builds and runs the benchmarks
 #   make mapdata           makes the two finest coastline levels (installs GMT)
-#   make fuzz              runs the codec's fuzz targets FUZZ_SECONDS each (600)
+#   make fuzz              runs the fuzz targets (codec, pictures) FUZZ_SECONDS each (600)
 #   make tsan              the threaded tests (interpolation worker, transfer threads) under ThreadSanitizer
 
 SANITIZE ?= both
@@ -40,7 +40,7 @@ build-fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 
 fuzz: build-fuzz
-	sh tests/codes/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+	sh tests/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 # The worker thread and the GUI thread share the log, the flag and the
 # paths; the transfer threads share the slots, lockdir/ and the history:
@@ -92,7 +92,7 @@ else
 # Both suites, while the fuzz targets run 15 s each beside them.
 test: build-fuzz
 	@rm -f build-fuzz/court.rc
-	@(sh tests/codes/fuzz/run.sh build-fuzz 15 > build-fuzz/court.log 2>&1; \
+	@(sh tests/fuzz.sh build-fuzz 15 > build-fuzz/court.log 2>&1; \
 	  echo $$? > build-fuzz/court.rc) &
 	$(MAKE) --no-print-directory test-suites
 	@while [ ! -f build-fuzz/court.rc ]; do sleep 1; done; cat build-fuzz/court.log; \

@@ -8,7 +8,7 @@
 set -e
 
 PACKAGES="cmake g++ make pkg-config libfltk1.3-dev libx11-dev libxrender-dev libxext-dev fluid zlib1g-dev libbz2-dev \
-libjpeg-dev libpng-dev libgtest-dev libgmock-dev libbenchmark-dev \
+libjpeg-dev libpng-dev libgif-dev libgtest-dev libgmock-dev libbenchmark-dev \
 xvfb xauth xdotool x11-utils imagemagick libeccodes-tools libeccodes-data tzdata \
 gzip bzip2 pbzip2 clang-14 libclang-rt-14-dev python3 python3-aiosmtpd geographiclib-tools"
 [ "$1" = bench ] && PACKAGES="$PACKAGES cdo"

@@ -20,14 +20,17 @@ bool bSuite(const std::string& s, size_t debut)
     return bChiffres(s, debut) && debut + 3 < s.size() && s[debut + 3] == '-';
 }
 
-// The start of the last line of a whole reply.
+// The start of the last line of a whole reply: the line its final line
+// feed (and a carriage return before it) ends, even an empty one.
 size_t debutDerniereLigne(const std::string& r)
 {
     size_t fin = r.size();
-    while (fin > 0 && (r[fin - 1] == '\n' || r[fin - 1] == '\r'))
+    if (fin > 0 && r[fin - 1] == '\n')
         --fin;
-    const size_t lf = r.rfind('\n', fin ? fin - 1 : 0);
-    return lf == std::string::npos || lf >= fin ? 0 : lf + 1;
+    if (fin > 0 && r[fin - 1] == '\r')
+        --fin;
+    const size_t lf = fin ? r.rfind('\n', fin - 1) : std::string::npos;
+    return lf == std::string::npos ? 0 : lf + 1;
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include "gribdata/globales.h"
 #include "gribdata/ouverture_ordinaire.h"
+#include "ui/decodage_gif.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_JPEG_Image.H>
+#include <FL/Fl_PNG_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <algorithm>
 #include <cerrno>
@@ -58,9 +61,12 @@ bool bValide(const Fl_Image* image)
 
 }  // namespace
 
-int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h)
+namespace {
+
+// Checks the file as iControlerImage does, with the octets it read; a GIF
+// is read whole (it is decoded from those octets, never read again).
+int iControler(const char* chemin, std::string& octets, FormatImage& format, int& w, int& h)
 {
-    std::string octets;
     long long taille = 0;
     format = IMAGE_INCONNUE;
     w = h = 0;
@@ -71,64 +77,104 @@ int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h)
                             format, w, h);
     };
     int refus = controler();
-    if (refus == IMAGE_ENTETE && taille > (long long)octets.size()) {
+    const bool entier = refus == IMAGE_ENTETE || (refus == 0 && format == IMAGE_GIF);
+    if (entier && taille > (long long)octets.size()) {
         if (taille > TAILLE_IMAGE_MAX)
             refus = IMAGE_TROP_GRANDE;
         else if (bLire(chemin, size_t(taille), octets, taille))
             refus = controler();
+        else
+            refus = -1;
     }
     // A file that is no picture at all is not worth a line.
-    if (refus && refus != IMAGE_FORMAT)
+    if (refus > 0 && refus != IMAGE_FORMAT)
         vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin, raison(refus));
     return refus;
 }
 
-namespace {
+// The first frame of the GIF octets, from giflib; null when it does not
+// decode (logged). Transparent pixels are over the grey the windows are.
+Fl_RGB_Image* pGif(const char* chemin, const std::string& octets)
+{
+    ImageGif gif;
+    const int refus = iDecoderGif(reinterpret_cast<const unsigned char*>(octets.data()),
+                                  octets.size(), gif, Fl::get_color(FL_GRAY));
+    if (refus) {
+        vJournal(ETIQUETTE, "%.200s refusee: %s (%d)\n", chemin, pcRefusGif(refus),
+                 gif.erreurGif);
+        return nullptr;
+    }
+    auto* image = new Fl_RGB_Image(gif.pixels.get(), gif.w, gif.h, 3);
+    image->alloc_array = 1;  // the image frees the pixels with delete[]
+    gif.pixels.release();
+    return image;
+}
+
+// The picture decoded by the reader of its format: GIF by giflib, JPEG and
+// PNG by the toolkit over libjpeg and libpng.
+Fl_RGB_Image* pDecoder(const char* chemin, FormatImage format, const std::string& octets)
+{
+    switch (format) {
+    case IMAGE_GIF: return pGif(chemin, octets);
+    case IMAGE_JPEG: return new Fl_JPEG_Image(chemin);
+    case IMAGE_PNG: return new Fl_PNG_Image(chemin);
+    case IMAGE_INCONNUE: break;
+    }
+    return nullptr;
+}
 
 // What `lire` makes of the file once it passed the check (and is of the
-// format wanted, unless that is IMAGE_INCONNUE); null when it is refused
-// or the reader runs out of memory (logged).
+// format wanted, unless that is IMAGE_INCONNUE); null when it is refused,
+// does not decode or the reader runs out of memory (logged).
 template <class Lecteur>
-auto pLireControle(const char* chemin, FormatImage voulu, Lecteur lire) -> decltype(lire())
+Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu, Lecteur lire)
 {
+    std::string octets;
     FormatImage format;
     int w, h;
-    if (iControlerImage(chemin, format, w, h) != 0)
+    if (iControler(chemin, octets, format, w, h) != 0)
         return nullptr;
     if (voulu != IMAGE_INCONNUE && format != voulu) {
         vJournal(ETIQUETTE, "%.200s refusee: pas du format attendu\n", chemin);
         return nullptr;
     }
+    std::unique_ptr<Fl_RGB_Image> image;
     try {
-        return lire();
+        image.reset(lire(format, octets));
     } catch (const std::bad_alloc&) {
         vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", chemin);
         return nullptr;
     }
-}
-
-}  // namespace
-
-Fl_Shared_Image* pImageControlee(const char* chemin)
-{
-    Fl_Shared_Image* image =
-        pLireControle(chemin, IMAGE_INCONNUE, [chemin] { return Fl_Shared_Image::get(chemin); });
-    if (image && !bValide(image)) {
-        image->release();
-        image = nullptr;
-        vJournal(ETIQUETTE, "%.200s illisible\n", chemin);
-    }
-    return image;
-}
-
-Fl_RGB_Image* pJpegControle(const char* chemin)
-{
-    std::unique_ptr<Fl_JPEG_Image> image(
-        pLireControle(chemin, IMAGE_JPEG, [chemin] { return new Fl_JPEG_Image(chemin); }));
     if (image && (!bValide(image.get()) || image->d() < 1 || image->count() < 1 ||
                   !image->data()[0])) {
         vJournal(ETIQUETTE, "%.200s illisible\n", chemin);
         return nullptr;
     }
     return image.release();
+}
+
+}  // namespace
+
+int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h)
+{
+    std::string octets;
+    return iControler(chemin, octets, format, w, h);
+}
+
+Fl_Shared_Image* pImageControlee(const char* chemin)
+{
+    Fl_RGB_Image* image =
+        pLireControle(chemin, IMAGE_INCONNUE, [chemin](FormatImage f, const std::string& o) {
+            return pDecoder(chemin, f, o);
+        });
+    // Shared under a name of its own: nothing reads the file again by its
+    // path through the toolkit's readers.
+    return image ? Fl_Shared_Image::get(image, 1) : nullptr;
+}
+
+Fl_RGB_Image* pJpegControle(const char* chemin)
+{
+    return pLireControle(chemin, IMAGE_JPEG, [chemin](FormatImage, const std::string&) {
+        return new Fl_JPEG_Image(chemin);
+    });
 }

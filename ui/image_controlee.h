@@ -1,6 +1,8 @@
-// Pictures from outside (received files, files picked in the chooser) go
-// to the toolkit's readers only once their header passed iTailleImage,
-// and any allocation failure of a reader is caught.
+// Pictures from outside (received files, files picked in the chooser) are
+// decoded only once their header passed iTailleImage: JPEG and PNG by the
+// toolkit's readers over libjpeg and libpng, GIF by giflib (the toolkit's
+// own GIF reader never sees one). Any allocation failure of a reader is
+// caught.
 #ifndef UI_IMAGE_CONTROLEE_H
 #define UI_IMAGE_CONTROLEE_H
 
@@ -18,8 +20,9 @@ constexpr long long TAILLE_IMAGE_MAX = 64LL << 20;
 // logged.
 int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h);
 
-// The checked picture through the toolkit's shared images; null when it
-// is refused or does not decode (logged).
+// The checked picture as a shared image of its own (the caller releases
+// it; nothing reads the file again by its name); null when it is refused
+// or does not decode (logged).
 Fl_Shared_Image* pImageControlee(const char* chemin);
 
 // The checked JPEG file decoded aside from the shared images (so another

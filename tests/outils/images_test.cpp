@@ -1,5 +1,9 @@
 #include "tests/outils/images_test.h"
 
+#include <gif_lib.h>
+#include <memory>
+#include <stdexcept>
+
 namespace {
 
 std::string be16(unsigned v)
@@ -45,4 +49,123 @@ std::string gifEnTete(unsigned ecranL, unsigned ecranH, unsigned imageL, unsigne
     g += "," + le16(0) + le16(0) + le16(imageL) + le16(imageH) + char(0);
     g += std::string{2, 2, char(0x4C), 1, 0};  // minimum code size, one small block
     return g + ";";
+}
+
+namespace {
+
+// A GIF89a screen of 5 x 5, with a global table of two colours or none.
+std::string ecranGif(bool table)
+{
+    std::string g = "GIF89a" + le16(5) + le16(5) + std::string{char(table ? 0x80 : 0), 0, 0};
+    if (table)
+        g += std::string{0, 0, 0, char(0xFF), char(0xFF), char(0xFF)};
+    return g;
+}
+
+std::string descripteurGif(unsigned l, unsigned h)
+{
+    return "," + le16(0) + le16(0) + le16(l) + le16(h) + char(0);
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> gifsHostiles()
+{
+    // One block of 14 octets of codes each, which overrun the toolkit's
+    // tables (a segmentation fault).
+    const auto bloc = [](const char* hex) {
+        std::string b(1, char(14));
+        for (int i = 0; i < 14; ++i)
+            b += char(std::stoi(std::string(hex + 2 * i, 2), nullptr, 16));
+        return b + std::string(1, '\0');
+    };
+    const std::string controle("!\xF9\x04\x01\x00\x00\x00\x00", 8);  // index 0 transparent
+    return {
+        {"taille16.gif",
+         ecranGif(true) + descripteurGif(5, 5) + char(16) + bloc("c5d71484f8cf9bf4b76f47904730")},
+        {"codes.gif",
+         ecranGif(true) + descripteurGif(5, 5) + char(2) + bloc("b60e750fc7ba21d99cae304f318c")},
+        {"vide.gif", ecranGif(false) + ";"},
+        {"coupe0.gif", ecranGif(true) + controle + descripteurGif(5, 5) + std::string(1, '\0')},
+        {"apres.gif", ecranGif(false) + ";" + descripteurGif(20000, 20000) +
+                          std::string{2, 2, char(0x4C), 1, 0} + ";"},
+        {"descripteur.gif", ecranGif(false) + "," + le16(0) + le16(0) + std::string(1, '\0') + ";"},
+    };
+}
+
+namespace {
+
+int ecrireMemoire(GifFileType* g, const GifByteType* octets, int n)
+{
+    static_cast<std::string*>(g->UserData)->append(reinterpret_cast<const char*>(octets), n);
+    return n;
+}
+
+struct TableGif {
+    ColorMapObject* table = nullptr;
+    explicit TableGif(const std::vector<uint32_t>& couleurs)
+    {
+        if (couleurs.empty())
+            return;
+        std::vector<GifColorType> c;
+        for (uint32_t rvb : couleurs)
+            c.push_back({GifByteType(rvb >> 16), GifByteType(rvb >> 8), GifByteType(rvb)});
+        table = GifMakeMapObject(int(c.size()), c.data());
+        if (!table)
+            throw std::runtime_error("table de couleurs refusee");
+    }
+    ~TableGif() { GifFreeMapObject(table); }
+};
+
+void vVerifier(int r, const char* etape)
+{
+    if (r != GIF_OK)
+        throw std::runtime_error(etape);
+}
+
+void vEcrireCadre(GifFileType* g, const CadreGif& c)
+{
+    if (c.transparent >= 0) {
+        GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 10, c.transparent};
+        GifByteType ext[4];
+        EGifGCBToExtension(&gcb, ext);
+        vVerifier(EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, 4, ext), "extension");
+    }
+    TableGif locale(c.tableLocale);
+    vVerifier(EGifPutImageDesc(g, 0, 0, c.w, c.h, c.entrelace, locale.table), "descripteur");
+    std::vector<unsigned char> ligne(c.w);
+    const auto ecrire = [&](int y) {
+        ligne.assign(c.indices.begin() + size_t(y) * c.w, c.indices.begin() + size_t(y + 1) * c.w);
+        vVerifier(EGifPutLine(g, ligne.data(), c.w), "ligne");
+    };
+    if (!c.entrelace) {
+        for (int y = 0; y < c.h; ++y)
+            ecrire(y);
+        return;
+    }
+    const int debut[] = {0, 4, 2, 1}, pas[] = {8, 8, 4, 2};
+    for (int passe = 0; passe < 4; ++passe)
+        for (int y = debut[passe]; y < c.h; y += pas[passe])
+            ecrire(y);
+}
+
+}  // namespace
+
+std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableGlobale,
+                     const std::vector<CadreGif>& cadres)
+{
+    std::string octets;
+    int erreur = 0;
+    GifFileType* g = EGifOpen(&octets, ecrireMemoire, &erreur);
+    if (!g)
+        throw std::runtime_error("EGifOpen");
+    EGifSetGifVersion(g, true);
+    {
+        TableGif globale(tableGlobale);
+        vVerifier(EGifPutScreenDesc(g, ecranL, ecranH, 8, 0, globale.table), "ecran");
+    }
+    for (const CadreGif& c : cadres)
+        vEcrireCadre(g, c);
+    vVerifier(EGifCloseFile(g, &erreur), "fermeture");
+    return octets;
 }

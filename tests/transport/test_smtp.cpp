@@ -65,6 +65,9 @@ TEST(ReponseSmtp, AReplyEndsWithItsFinalLineWhateverTheReceivesWere)
         {"221 bye\n", 8, 221},
         {"hello there\r\n", 13, -1},  // not a reply: final, without a code
         {"25\r\n", 4, -1},
+        {"250-x\n\r\n", 8, -1},  // its final line is the empty one: no code
+        {"250-x\r\n\n", 8, -1},
+        {"250-x\r\n\r\n", 9, -1},
         {"", 0, -1},
     };
     for (const Cas& c : cas) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/boites_message.h"
+#include "ui/decodage_gif.h"
 #include "ui/palette.h"
 #include "ui/selecteur.h"
 
@@ -202,4 +203,37 @@ TEST_F(Selecteur, APreviewOfAFifoOrAnOversizedPictureIsAQuestionMark)
     c.okButton->do_callback();
     EXPECT_FALSE(c.shown());
     EXPECT_EQ(livres.back(), liste + "/tube.txt");
+}
+
+// The six GIFs that ended or froze the program, previewed: "?" each, at no
+// cost; a valid GIF previews as its picture.
+TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsItsPicture)
+{
+    harnais::ChienDeGarde garde(60);
+    for (const auto& [nom, octets] : gifsHostiles())
+        ecrireFichier(liste + "/" + nom, octets);
+    CadreGif cadre;
+    cadre.w = 60, cadre.h = 40;
+    cadre.indices.assign(60 * 40, 1);
+    ecrireFichier(liste + "/rouge.gif", gifEcrit(60, 40, {0, 0xFF0000}, {cadre}));
+    ouvrir();
+    c.preview(1);
+    const unsigned long long avant = ullOctetsGifDemandes();
+    for (const auto& [nom, octets] : gifsHostiles()) {
+        cliquer(nom);
+        c.preview(1);
+        EXPECT_STREQ(c.previewBox->label(), "?") << nom;
+        EXPECT_EQ(c.previewBox->image(), nullptr) << nom;
+    }
+    EXPECT_LE(ullOctetsGifDemandes() - avant, 1000u);
+    cliquer("rouge.gif");
+    c.preview(1);
+    ASSERT_NE(c.previewBox->image(), nullptr);
+    EXPECT_EQ(c.previewBox->image()->w(), 60);
+    EXPECT_EQ(c.previewBox->image()->h(), 40);
+    ASSERT_TRUE(harnais::bRedessiner(c.window));
+    const auto p = harnais::pixel(c.window, c.previewBox->x() + c.previewBox->w() / 2,
+                                  c.previewBox->y() + c.previewBox->h() / 2);
+    EXPECT_GT(p[0], 200);
+    EXPECT_LT(p[1], 50);
 }

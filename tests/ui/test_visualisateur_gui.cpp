@@ -1,6 +1,7 @@
 // The image window with real picture files: its fitted size and place, its
 // title, and what a file that is no picture gives.
 #include "ui/boites_message.h"
+#include "ui/decodage_gif.h"
 #include "ui/palette.h"
 #include "ui/visualisateur.h"
 
@@ -34,6 +35,20 @@ protected:
         EXPECT_TRUE(commande("convert -size " + taille + " xc:red -size " + taille +
                              " xc:blue +append " + sh(chemin)));
         return chemin;
+    }
+    // The text of the box that opening the folder's file gives; the
+    // window is left unshown.
+    std::string messageRefus(const std::string& nom)
+    {
+        std::string texte;
+        harnais::vRepondreBoite([&texte](Fl_Window* boite) {
+            texte = pTexteMessage()->label();
+            harnais::vTouche(boite, FL_Escape);
+        });
+        visualisateur v((dossier / nom).c_str(), 800, 10);
+        EXPECT_EQ(v.iCharge(), 0) << nom;
+        EXPECT_FALSE(v.shown()) << nom;
+        return texte;
     }
     DossierTemporaire dossier;
 };
@@ -111,14 +126,47 @@ TEST_F(Visualisateur, OversizedHeadersAndAFifoGiveTheMessage)
     ecrireFichier(dossier / "grand.gif", gifEnTete(30000, 30000, 30000, 30000));
     ecrireFichier(dossier / "cadre.gif", gifEnTete(10, 10, 65535, 65535));
     ASSERT_TRUE(commande("mkfifo " + sh(dossier / "tube.jpg")));
-    for (const char* nom : {"globe.jpg", "grand.png", "grand.gif", "cadre.gif", "tube.jpg"}) {
-        std::string texte;
-        harnais::vRepondreBoite([&texte](Fl_Window* boite) {
-            texte = pTexteMessage()->label();
-            harnais::vTouche(boite, FL_Escape);
-        });
-        visualisateur v((dossier / nom).c_str(), 800, 10);
-        EXPECT_EQ(v.iCharge(), 0) << nom;
-        EXPECT_EQ(texte, std::string("Images, ") + nom + " : Non disponible");
+    for (const char* nom : {"globe.jpg", "grand.png", "grand.gif", "cadre.gif", "tube.jpg"})
+        EXPECT_EQ(messageRefus(nom), std::string("Images, ") + nom + " : Non disponible");
+}
+
+// The six GIFs that ended, froze or swelled the program: the message each,
+// no window, a few octets asked of the allocator. A valid GIF (animated,
+// with a transparent colour) shows its first frame, its transparent
+// pixels in the window's grey.
+TEST_F(Visualisateur, GifsThatEndedTheProgramGiveTheMessageAndAValidOneShows)
+{
+    harnais::ChienDeGarde garde(60);
+    const unsigned long long avant = ullOctetsGifDemandes();
+    for (const auto& [nom, octets] : gifsHostiles()) {
+        ecrireFichier(dossier / nom, octets);
+        EXPECT_EQ(messageRefus(nom), "Images, " + nom + " : Non disponible");
     }
+    EXPECT_LE(ullOctetsGifDemandes() - avant, 1000u);
+
+    CadreGif rouge;
+    rouge.w = 200, rouge.h = 150, rouge.transparent = 2;
+    rouge.indices.assign(200 * 150, 1);
+    for (int y = 0; y < 150; ++y)
+        for (int x = 150; x < 200; ++x)
+            rouge.indices[size_t(y) * 200 + x] = 2;
+    CadreGif bleu = rouge;
+    bleu.indices.assign(200 * 150, 3);
+    const std::string chemin = dossier / "anime.gif";
+    ecrireFichier(chemin, gifEcrit(200, 150, {0, 0xFF0000, 0x00FF00, 0x0000FF}, {rouge, bleu}));
+    visualisateur v(chemin.c_str(), 800, 10);
+    ASSERT_EQ(v.iCharge(), 1);
+    EXPECT_EQ(v.w(), 200);
+    EXPECT_EQ(v.h(), 150);
+    ASSERT_TRUE(harnais::bAttendre([&v] { return v.shown() && v.visible(); }));
+    ASSERT_TRUE(harnais::bRedessiner(&v));
+    const auto p = harnais::pixel(&v, 50, 75);
+    EXPECT_GT(p[0], 200);
+    EXPECT_LT(p[2], 50);
+    uchar r, g, b;
+    Fl::get_color(FL_GRAY, r, g, b);
+    const auto fond = harnais::pixel(&v, 180, 75);
+    EXPECT_NEAR(fond[0], r, 8);
+    EXPECT_NEAR(fond[1], g, 8);
+    EXPECT_NEAR(fond[2], b, 8);
 }

@@ -1,9 +1,10 @@
 // libFuzzer target: arbitrary octets read as a message file.
 #include "cibles.h"
 
+#include "tests/fuzz_dossier.h"
+
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 namespace {
 std::string chemin;
@@ -11,11 +12,8 @@ std::string chemin;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    setenv("ZELfLogerr", "/dev/null", 1);
     setenv("ZELpGbTables", QUENBREL_SOURCE_DIR "/data", 1);
-    char modele[] = "/tmp/fuzz_ibfile.XXXXXX";
-    if (mkdtemp(modele))
-        chemin = std::string(modele) + "/f.grb";
+    chemin = sPreparerFuzz("fuzz_ibfile", "f.grb");
     return 0;
 }
 

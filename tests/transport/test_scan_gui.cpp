@@ -1,0 +1,86 @@
+// The incoming scan with the program's own openers, under an X server:
+// received GIFs that ended or froze the program are filed, give the
+// "Non disponible" message at no cost and leave nothing running; a valid
+// one opens its window.
+#include "transport/scan.h"
+
+#include "map/chargement_fonds.h"
+#include "ui/boites_message.h"
+#include "ui/decodage_gif.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/palette.h"
+
+#include "tests/outils/images_test.h"
+#include "tests/outils/outils_test.h"
+#include "tests/ui/harnais_gui.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+
+TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens)
+{
+    harnais::ChienDeGarde garde(120);
+    DossierTemporaire d;
+    DossierCourant ici(d.chemin());
+    JournalTemporaire journal(d / "log.txt");
+    for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
+        mkdir(dossier, 0700);
+    skins();
+    const auto gifs = gifsHostiles();
+    for (const auto& [nom, octets] : gifs)
+        ecrireFichier("lockdir/" + nom, octets);
+    CadreGif cadre;
+    cadre.w = 120, cadre.h = 110;
+    cadre.indices.assign(120 * 110, 1);
+    cadre.entrelace = true;
+    ecrireFichier("lockdir/bon.gif", gifEcrit(120, 110, {0, 0xFF0000}, {cadre}));
+
+    // The texts of the boxes (a box the harness saw twice counted once),
+    // each answered by its one button, and the next one awaited.
+    std::set<std::string> messages;
+    std::function<void(Fl_Window*)> repondre = [&](Fl_Window*) {
+        messages.insert(pTexteMessage()->label());
+        pBoutonMessage(0)->do_callback();
+        harnais::vRepondreBoite(repondre);
+    };
+    harnais::vRepondreBoite(repondre);
+    DEMARRAGE = 0;
+    const unsigned long long avant = ullOctetsGifDemandes();
+    vScanPasse(nullptr);
+    harnais::vOublierBoite();
+    EXPECT_LE(ullOctetsGifDemandes() - avant, 1000u + 120u * 110u * 4u);
+
+    std::string tous;
+    for (const std::string& m : messages)
+        tous += m + "\n";
+    ASSERT_EQ(messages.size(), gifs.size()) << tous;
+    const std::string log = journal.contenu();
+    for (const auto& [nom, octets] : gifs) {
+        EXPECT_EQ(messages.count("Images, " + nom + " : Non disponible"), 1u) << nom;
+        EXPECT_EQ(lireFichier("dat/image/" + nom), octets) << "kept whole: " << nom;
+        EXPECT_FALSE(existe("lockdir/" + nom)) << nom;
+        EXPECT_NE(log.find(nom + " refusee"), std::string::npos) << nom;
+    }
+    Fl_Double_Window* ouverte = nullptr;
+    for (Fl_Double_Window* f : GESTION_UI)
+        if (f && std::string(f->label()).find(": bon.gif") != std::string::npos)
+            ouverte = f;
+    ASSERT_NE(ouverte, nullptr);
+    ASSERT_TRUE(harnais::bAttendre([ouverte] { return ouverte->shown() && ouverte->visible(); }));
+    ASSERT_TRUE(harnais::bRedessiner(ouverte));
+    EXPECT_GT(harnais::pixel(ouverte, 60, 55)[0], 200);
+
+    // Nothing left to do: a second pass opens nothing and asks no box.
+    messages.clear();
+    vScanPasse(nullptr);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(pBoiteMessage() ? pBoiteMessage()->shown() : 0, 0);
+    DEMARRAGE = 1;
+    gestion_interfaces::del(ouverte);
+}

@@ -1,0 +1,41 @@
+// GIF pictures from outside, decoded by giflib: the toolkit's own GIF
+// reader trusts the file (LZW tables overrun, reads past the end for
+// ever) and must never see one.
+#ifndef UI_DECODAGE_GIF_H
+#define UI_DECODAGE_GIF_H
+
+#include <cstddef>
+#include <memory>
+
+// The first frame of a GIF as RGB pixels; where the frame names a
+// transparent colour, `fond` shows (an RGB colour as the toolkit gives
+// it: 0xRRGGBB00), as a picture drawn over its box.
+struct ImageGif {
+    int w = 0, h = 0;
+    std::unique_ptr<unsigned char[]> pixels;  // w x h x 3 octets, row by row
+    // giflib's error code when it refused the data, else 0.
+    int erreurGif = 0;
+};
+
+// Refusals of iDecoderGif.
+enum {
+    GIF_ILLISIBLE = 1,   // giflib refused the data: not a GIF, cut or corrupt
+    GIF_SANS_IMAGE = 2,  // the trailer before any image
+    GIF_TROP_GRANDE = 3, // a first frame empty or of more than PIXELS_MAX pixels
+};
+
+// Decodes the first frame of the `n` octets (only that frame: the image
+// window shows no other, and later ones are never read or allocated). Its
+// size is checked against PIXELS_MAX before anything of that size is
+// allocated. 0, or a refusal above with `image` left empty.
+int iDecoderGif(const unsigned char* octets, size_t n, ImageGif& image, unsigned fond = 0);
+
+// What a refusal says, for the log.
+const char* pcRefusGif(int refus);
+
+// The octets the decoder has asked the allocator for, for frames' indices
+// and pixels, since the program started: what a file cost, told without
+// a clock.
+unsigned long long ullOctetsGifDemandes();
+
+#endif
