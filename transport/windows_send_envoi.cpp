@@ -36,6 +36,16 @@ const char* pMotDePasse(const TYPEDEF_PROFIL& p)
     return std::strcmp(p.password, "NULL") != 0 ? p.password : nullptr;
 }
 
+// The window's widgets a send job shows its outcome with.
+template <class Travail>
+void vWidgets(Travail& t, WindowsSend& w)
+{
+    t.affichage = w.journal;
+    t.boutonMail = w.boutonEnvoiMail;
+    t.boutonFermer = w.boutonFermer;
+    t.fenetre = &w;
+}
+
 }  // namespace
 
 void WindowsSend::vDesactiverEnvois()
@@ -118,10 +128,7 @@ void WindowsSend::vLancerHttp(const TYPEDEF_PROFIL& p)
     if (bInstantaneTexte(texte, envoi))
         (iGenreEnvoi(texte) == 0 ? t->envoiGrib : t->envoiBulletin) = envoi;
     t->journal = tamponJournal;
-    t->affichage = journal;
-    t->boutonMail = boutonEnvoiMail;
-    t->boutonFermer = boutonFermer;
-    t->fenetre = this;
+    vWidgets(*t, *this);
     if (travail_)
         travail_->vDetacher();
     travail_ = t;
@@ -179,11 +186,8 @@ void WindowsSend::vLancerSmtp()
     t->texte = texte;
     t->enregistrer = bInstantaneTexte(texte, t->envoi);
     t->journal = journalFenetre_;
-    t->affichage = journal;
-    t->boutonMail = boutonEnvoiMail;
     t->boutonCopier = boutonCopier;
-    t->boutonFermer = boutonFermer;
-    t->fenetre = this;
+    vWidgets(*t, *this);
     if (smtp_)
         smtp_->vDetacher();
     smtp_ = t;

@@ -45,14 +45,24 @@ std::string sJournal(WindowsSend* f)
     return s;
 }
 
-// The working folder: the message catalogues and these settings.
-void vPreparer(const DossierTemporaire& dossier, const std::string& config)
-{
-    std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
-                                              dossier / "loc");
-    std::filesystem::create_directory(dossier / "etc");
-    ecrireFichier(dossier / "etc/config.txt", config);
-}
+// The program pointed at a silent stand-in service, and its working folder.
+class EnvoiProgramme : public ::testing::Test {
+protected:
+    // The message catalogues and these settings.
+    void vPreparer(const std::string& config)
+    {
+        std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
+                                                  dossier / "loc");
+        std::filesystem::create_directory(dossier / "etc");
+        ecrireFichier(dossier / "etc/config.txt", config);
+    }
+
+    harnais::ChienDeGarde garde{180};
+    ServiceFactice service{{"--variante", "blocage"}};
+    VariableTemporaire hote{"QUENBREL2_SERVICE_HOTE", "127.0.0.1"};
+    VariableTemporaire port{"QUENBREL2_SERVICE_PORT", service.sPort()};
+    DossierTemporaire dossier;
+};
 
 // The system request button pressed, `enAttente` seen while the server is
 // silent, then SIGTERM: the loop ends and the shutdown leaves no transfer
@@ -79,16 +89,11 @@ void vSigtermPendant(const DossierTemporaire& dossier, const std::function<bool(
 
 }  // namespace
 
-TEST(EnvoiProgramme, ALanguageSwitchDropsTheSendWindowWhileItsSendIsStalled)
+TEST_F(EnvoiProgramme, ALanguageSwitchDropsTheSendWindowWhileItsSendIsStalled)
 {
-    harnais::ChienDeGarde garde(180);
-    ServiceFactice service({"--variante", "blocage"});
     ASSERT_GT(service.port(), 0);
-    VariableTemporaire hote("QUENBREL2_SERVICE_HOTE", "127.0.0.1");
-    VariableTemporaire port("QUENBREL2_SERVICE_PORT", service.sPort());
-    DossierTemporaire dossier;
-    vPreparer(dossier, "@main\nconnect 0\n@fin\n@smtp\nbord moi@bord.example smtp.bord.example 25 1 "
-                       "secret-du-bord\n@fin\n@end\n");
+    vPreparer("@main\nconnect 0\n@fin\n@smtp\nbord moi@bord.example smtp.bord.example 25 1 "
+              "secret-du-bord\n@fin\n@end\n");
     ProgrammeEnProcessus programme(dossier.chemin());
     ASSERT_TRUE(programme.bAttendreChargement());
     DELAIS_HTTP.premierOctetMs = 1500;
@@ -111,14 +116,12 @@ TEST(EnvoiProgramme, ALanguageSwitchDropsTheSendWindowWhileItsSendIsStalled)
     programme.vArreter();
 }
 
-TEST(EnvoiProgramme, ASigtermWhileTheMailServerIsSilentEndsTheProgram)
+TEST_F(EnvoiProgramme, ASigtermWhileTheMailServerIsSilentEndsTheProgram)
 {
-    harnais::ChienDeGarde garde(180);
     ServeurSmtp smtp({"--bloquer-helo"});
     ASSERT_GT(smtp.port(), 0);
-    DossierTemporaire dossier;
-    vPreparer(dossier, "@main\nconnect 0\n@fin\n@smtp\nbord moi@bord.example 127.0.0.1 " +
-                           std::to_string(smtp.port()) + " 1 NULL\n@fin\n@end\n");
+    vPreparer("@main\nconnect 0\n@fin\n@smtp\nbord moi@bord.example 127.0.0.1 " +
+              std::to_string(smtp.port()) + " 1 NULL\n@fin\n@end\n");
     vSigtermPendant(dossier, [] {
         return fenetreEnvoi && sJournal(fenetreEnvoi).find("\n220 smtp-reel.test") != std::string::npos;
     });
@@ -126,15 +129,10 @@ TEST(EnvoiProgramme, ASigtermWhileTheMailServerIsSilentEndsTheProgram)
               std::string::npos);
 }
 
-TEST(EnvoiProgramme, ASigtermWhileTheServiceIsSilentToTheSystemRequestEndsTheProgram)
+TEST_F(EnvoiProgramme, ASigtermWhileTheServiceIsSilentToTheSystemRequestEndsTheProgram)
 {
-    harnais::ChienDeGarde garde(180);
-    ServiceFactice service({"--variante", "blocage"});
     ASSERT_GT(service.port(), 0);
-    VariableTemporaire hote("QUENBREL2_SERVICE_HOTE", "127.0.0.1");
-    VariableTemporaire port("QUENBREL2_SERVICE_PORT", service.sPort());
-    DossierTemporaire dossier;
-    vPreparer(dossier, "@main\nconnect 1\n@fin\n@smtp\n@fin\n@end\n");
+    vPreparer("@main\nconnect 1\n@fin\n@smtp\n@fin\n@end\n");
     // The popup shows the connection: its poll runs while the request waits.
     vSigtermPendant(dossier, [] {
         const TYPEDEF_HTTP& c = structHTTP[0];
