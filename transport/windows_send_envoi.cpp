@@ -23,7 +23,7 @@
 namespace {
 
 const char* const THREADS = "<THREADS>";
-const Fl_Color JAUNE = 95, ROUGE = 88, VERT = 157;
+const Fl_Color JAUNE = 95, ROUGE = 88;
 
 WindowsSend* fenetre(void* f)
 {
