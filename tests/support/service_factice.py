@@ -292,8 +292,9 @@ class ServiceHttp:
             if genre == "silence":
                 arg = str(len(octets))
             connexion.sendall(octets[:int(arg) if arg else 0])
-            # Until the client gives up (or a minute has passed).
-            connexion.settimeout(60)
+            # Until the client gives up (or a minute has passed; after a
+            # whole answer, longer than the client's 120 s silence limit).
+            connexion.settimeout(300 if genre == "silence" else 60)
             try:
                 while connexion.recv(4096):
                     pass
