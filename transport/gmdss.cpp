@@ -39,12 +39,12 @@ void vEclateBulletinsGmdss(char* text, std::vector<std::string>* nonClasses)
     }
     for (char* b : bulletins) {
         const std::string mot = premierMot(b);
-        const bool utilisable = bNomRecuSur(mot);
-        if (!utilisable)
+        if (!bNomRecuSur(mot))
             vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%.64s\" sans nom utilisable\n",
                      mot.c_str());
-        if ((!utilisable || iDeposer("lockdir", mot + ".txt", b, std::strlen(b)) != 0) &&
-            nonClasses)
+        else if (iDeposer("lockdir", mot + ".txt", b, std::strlen(b)) == 0)
+            continue;
+        if (nonClasses)
             nonClasses->push_back(mot);
     }
 }
