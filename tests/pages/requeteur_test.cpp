@@ -133,6 +133,30 @@ void RequeteurTest::construireVue()
     ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
 }
 
+void RequeteurTest::modele(const char* modele)
+{
+    construireVue();
+    cliquer(page->boutonZone);
+    choisirModele(modele);
+}
+
+void RequeteurTest::choisirModele(const char* modele)
+{
+    classeBoutonImage* b = bouton(page->boutonsModeles, modele);
+    ASSERT_NE(b, nullptr) << modele;
+    b->value(1);
+    b->do_callback();
+    // The sections the choice replaced go at the next turn of the loop.
+    ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
+}
+
+void RequeteurTest::basculer(classeBoutonImage* b)
+{
+    ASSERT_NE(b, nullptr);
+    b->value(!b->value());
+    b->do_callback();
+}
+
 bool RequeteurTest::bLigne(const std::string& ligne) const
 {
     std::istringstream t(texte(page->tamponGrib));
