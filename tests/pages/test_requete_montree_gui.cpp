@@ -220,7 +220,7 @@ TEST_F(RequeteMontree, AMovingZoneLeavingItsModelIsNotSentUntilItsFrameFits)
     const struct {
         double n, s;
         const std::string& attendu;
-    } cadres[] = {{40, 36, acceptee}, {50, 46, refusee}, {38, 34, acceptee}};
+    } cadres[] = {{40, 36, acceptee}, {50, 46, refusee}, {52, 48, refusee}, {38, 34, acceptee}};
     for (const auto& c : cadres) {
         cadre(c.n, c.s, 0, 10);
         EXPECT_EQ(mobile(), c.attendu) << c.n;
