@@ -6,6 +6,7 @@
 #include "ui/boutons.h"
 #include "ui/crochets.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
 #include "ui/palette.h"
 
 #include <FL/Fl.H>
@@ -15,6 +16,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+
+HeureFixe::HeureFixe()
+{
+    heurecourante = 10;
+    jourcourant = 1;
+}
+
+HeureFixe::~HeureFixe()
+{
+    heurecourante = jourcourant = 0;
+}
 
 PosteRequeteur::PosteRequeteur(int onglet, int forfaits)
 {

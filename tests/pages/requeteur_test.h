@@ -15,6 +15,13 @@
 #include <memory>
 #include <string>
 
+// The clock at 10 h UTC on a Monday while it lives: the runs and times
+// the pages offer are those of that hour.
+struct HeureFixe {
+    HeureFixe();
+    ~HeureFixe();
+};
+
 // One main window holding the request page, built with the settings'
 // "onglets" values.
 struct PosteRequeteur {
