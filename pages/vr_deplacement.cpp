@@ -81,7 +81,8 @@ void vr::vRequeteurGribDeplacementSet()
         return;
     // The fields show what the request and the frame take; a course out
     // of range gives the one held before.
-    const CapVitesse cv = capVitesseRetenus(champCap->value(), champVitesse->value(), capDeplacement);
+    const CapVitesse cv =
+        capVitesseRetenus(champCap->value(), champVitesse->value(), capDeplacement);
     if (champCap->value() >= 360)
         fl_beep();
     champCap->value(cv.cap);

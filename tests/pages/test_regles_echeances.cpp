@@ -222,10 +222,10 @@ TEST(Deplacement, TypedCourseAndSpeedAreKeptInTheFieldsRanges)
         double cap, vitesse, capRetenu, vitesseRetenue;
         bool mobile;
     } cas[] = {
-        {270.9, 12.3, 270, 12.3, true},   {0, 5, 0, 5, true},         {45, 0, 45, 0, true},
-        {0, 0, 0, 0, false},              {nan, nan, 0, 0, false},    {inf, -inf, 0, 0, false},
-        {-10, -3, 0, 0, false},           {-45, 0.04, 0, 0, false},   {359.99, 0.05, 359, 0.1, true},
-        {400, 250, 45, 99.9, true},       {360, 99.9, 45, 99.9, true}, {720.5, 100, 45, 99.9, true},
+        {270.9, 12.3, 270, 12.3, true},     {0, 5, 0, 5, true},          {45, 0, 45, 0, true},
+        {0, 0, 0, 0, false},                {nan, nan, 0, 0, false},     {inf, -inf, 0, 0, false},
+        {-10, -3, 0, 0, false},             {-45, 0.04, 0, 0, false},    {400, 250, 45, 99.9, true},
+        {359.99, 0.05, 359, 0.1, true},     {360, 99.9, 45, 99.9, true}, {720.5, 100, 45, 99.9, true},
         {1e300, 12.25, 45, 12.2, true},
     };
     for (const auto& c : cas) {
