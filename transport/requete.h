@@ -32,7 +32,8 @@ public:
     requete(const requete&) = delete;
     requete& operator=(const requete&) = delete;
 
-    // Back to an empty request (the text buffer emptied, not rendered).
+    // Back to an empty request (the text buffer emptied, not rendered; the
+    // recapitulation shows the volume "0" and the cost "0.0").
     void vInitialisation();
 
     // ---- Zone (GRIB).
