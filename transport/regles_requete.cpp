@@ -165,6 +165,16 @@ bool bDomaineValide(const char* nom, int& id)
     return true;
 }
 
+std::string texteCoordonnee(double valeur, int decimales)
+{
+    char t[400];
+    std::snprintf(t, sizeof t, "%.*f", decimales, valeur);
+    std::string s = t;
+    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
+        s.erase(0, 1);
+    return s;
+}
+
 bool bAutomatisationValide(const char* texte)
 {
     return texte && *texte && std::strlen(texte) <= TEXTE_LIGNE_MAX && bImprimable(texte);

@@ -36,6 +36,11 @@ bool bDomaineValide(const char* nom, int& id);
 // An automation text: 1 to 13 printable characters.
 bool bAutomatisationValide(const char* texte);
 
+// A coordinate as the request text and the saved request write it:
+// `decimales` decimals, and a value that rounds to zero without its sign
+// ("0.000", never "-0.000").
+std::string texteCoordonnee(double valeur, int decimales);
+
 // The price in euros of `valeurs` values at 0.00048 euro each, cut to the
 // cent (to the hundredth of a cent for a package), counted exactly.
 double dPrixValeurs(long long valeurs, bool forfait);
