@@ -156,11 +156,13 @@ public:
     static void vBoutonRequeteurBrowserCallback(Fl_Widget* bouton, void* page);
     static void vBoutonRequeteurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* page);
     // Loads a saved request into the GRIB page (`grib`) or the bulletin
-    // and image pages; a file that cannot be loaded changes nothing, is
-    // logged and told with its name. Answers 1 when it loaded.
+    // and image pages, read as that page's kind wherever the file lies; a
+    // file that cannot be loaded changes nothing, is logged and told with
+    // its name; the lines a loaded file dropped are told by their count.
+    // Answers 1 when it loaded.
     int iChargerRequete(const char* chemin, bool grib);
     void vChargerGrib(const char* chemin);
-    void vChargerBulletins(const char* chemin);
+    void vChargerBulletins(const requete& lue);
 
     // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,
     // vr_mailles.cpp). The menus build one button per offered model, or
