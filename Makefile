@@ -7,7 +7,7 @@
 #   make bench             builds and runs the benchmarks
 #   make mapdata           makes the two finest coastline levels (installs GMT)
 #   make fuzz              runs the fuzz targets (codec, pictures) FUZZ_SECONDS each (600)
-#   make tsan              the threaded tests (interpolation worker, transfer threads) under ThreadSanitizer
+#   make tsan              the threaded tests (interpolation worker, transfer threads, mail send) under ThreadSanitizer
 
 SANITIZE ?= both
 JOBS ?= $(shell nproc)
@@ -47,11 +47,14 @@ fuzz: build-fuzz
 # their tests under ThreadSanitizer, in a build of its own.
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUENBREL_TSAN=ON
-	cmake --build build-tsan -j $(JOBS) --target gribdata_interpolation transport_http
+	cmake --build build-tsan -j $(JOBS) --target gribdata_interpolation transport_http \
+	    transport_smtp
 	cd build-tsan/tests/gribdata/gribdata_interpolation.d && \
 	    TSAN_OPTIONS=halt_on_error=1 ../gribdata_interpolation --gtest_filter='*Thread*'
 	cd build-tsan/tests/transport/transport_http.d && env -u DISPLAY TSAN_OPTIONS=halt_on_error=1 \
-	    ../transport_http --gtest_filter='Canaux.*:EnvoiDirect.*:*Dripped*'
+	    ../transport_http --gtest_filter='Canaux.*:EnvoiDirect.*:SystemeHttp.*:*Dripped*'
+	cd build-tsan/tests/transport/transport_smtp.d && env -u DISPLAY TSAN_OPTIONS=halt_on_error=1 \
+	    ../transport_smtp --gtest_filter='EnvoiSmtp.*'
 
 # Builds the program alone (tests and benchmarks wait for `make test` and
 # `make bench`). The two finest coastline levels are too large for the

@@ -4,6 +4,8 @@
 #include "catalogue/bulletins.h"
 #include "catalogue/images_produits.h"
 
+#include <cstring>
+
 namespace {
 
 void vMetarea(int numero, ObjetsProduit& o)
@@ -59,6 +61,26 @@ ObjetsProduit objetsProduit(int numero)
     else if (numero <= 6999)
         vPaires(BULLETINS_NAVTEX, numero, true, o);
     return o;
+}
+
+ProduitCode produitCode(const char* code)
+{
+    ProduitCode p;
+    if (!code)
+        return p;
+    for (const TYPEDEF_SATELLITE* l = SATELLITES; l->libelle; ++l)
+        if (l->code && std::strcmp(l->code, code) == 0)
+            return p.volume = 30, p;
+    for (const TYPEDEF_PREISO* l = PREISOS; l->libelle; ++l)
+        if (l->code && std::strcmp(l->code, code) == 0)
+            return p.volume = 60, p;
+    for (const TYPEDEF_MAILLON* c = GMDSS ? GMDSS->premier : nullptr; c; c = c->suivant) {
+        const TYPEDEF_METAREA* m = pMetarea(c);
+        for (char** b = m && m->numero ? m->bulletins : nullptr; b && *b; ++b)
+            if (std::strcmp(*b, code) == 0)
+                return p.metarea = m->numero, p;
+    }
+    return p;
 }
 
 const char* pcFichierCarteZones(unsigned numero)

@@ -20,6 +20,15 @@ struct ObjetsProduit {
 // second pair of a row brings its third; other numbers have no code.
 ObjetsProduit objetsProduit(int numero);
 
+// What a code a bulletin request holds counts: 30 Ko a satellite picture,
+// 60 a chart, 5 anything else; a Metarea's bulletins count 5 for the area
+// (`metarea` its key, 0 for a code of no Metarea), as its button does.
+struct ProduitCode {
+    int volume = 5;
+    int metarea = 0;
+};
+ProduitCode produitCode(const char* code);
+
 // The file under img/ of the zone chart whose button carries `numero`,
 // or null.
 const char* pcFichierCarteZones(unsigned numero);

@@ -21,6 +21,7 @@ namespace {
 bool bEnveloppeMobile(const fdc& c, double& n, double& s, double& w, double& e)
 {
     ZoneMobile z;
+    z.essai = 1;
     if (!hoteCarte.zoneMobile || !hoteCarte.zoneMobile(z))
         return false;
     const int age = iAgeReseau(iHote(hoteCarte.modele), heurecourante);

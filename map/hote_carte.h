@@ -33,6 +33,9 @@ struct ZoneMobile {
     float cap = 0, vitesse = 0;
     int validites = 0;
     std::vector<TempsZone> temps;
+    // Asked by the frame's check, which also tries again a moving zone
+    // the model refused; the drawing asks only for the zone that is on.
+    int essai = 0;
 };
 
 struct HoteCarte {

@@ -81,6 +81,8 @@ Abonnement::Abonnement(int genre_, void* page_, int x, int y, int w, int h)
     champJours->textsize(12);
     champJours->textcolor(255);
     champJours->callback(vInputCompletNjoursValeurCallback, this);
+    // Taken when entered: an emptied field is not made 2 under the typing.
+    champJours->vSaisieValidee();
     boiteJours = new Fl_Box(x + wp + 48, y + 45, iLargeur(JOURS) + 8, 20);
     boiteJours->copy_label(pcTraduire(JOURS));
     boiteJours->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);

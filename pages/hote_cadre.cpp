@@ -63,11 +63,13 @@ int iCadreModele(double n, double s, double w, double e)
 }
 
 // The moving zone with the time buttons of the kind the request asks for;
-// a zone with no time pressed is no moving zone any more.
+// a zone with no time pressed is no moving zone any more. A zone its model
+// refused is offered to the frame's check only.
 int iZoneMobile(ZoneMobile& z)
 {
     vr* p = pRequeteur();
-    if (!p || !p->deplacement)
+    const bool refusee = p && z.essai && p->deplacementHorsModele;
+    if (!p || !(p->deplacement || refusee))
         return 0;
     z.cap = p->capDeplacement;
     z.vitesse = p->vitesseDeplacement;
@@ -77,7 +79,7 @@ int iZoneMobile(ZoneMobile& z)
         z.temps.push_back({(*b)->value(), (*b)->shortcut(), std::atof((*b)->label())});
     if (!p->bTempsPresse())
         p->deplacement = 0;
-    return p->deplacement;
+    return p->deplacement || refusee;
 }
 
 void vRedessinerZone()

@@ -31,5 +31,7 @@ void RecapitulatifPage::vEnvoi(bool actif)
 {
     if (!grib_ || !page_.boutonEnvoyer)
         return;
-    actif ? page_.boutonEnvoyer->activate() : page_.boutonEnvoyer->deactivate();
+    // A moving zone its model refused holds the request back.
+    actif && !page_.deplacementHorsModele ? page_.boutonEnvoyer->activate()
+                                          : page_.boutonEnvoyer->deactivate();
 }

@@ -1,6 +1,8 @@
 #include "pages/regles_deplacement.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -9,14 +11,23 @@ double dPositif(double v)
     return std::isfinite(v) && v > 0 ? v : 0;
 }
 
+// The speed as "%.1lf" writes it, so that the field shows what is sent.
+double dVitesseEcrite(double v)
+{
+    char t[32];
+    std::snprintf(t, sizeof t, "%.1lf", v);
+    return std::strtod(t, nullptr);
+}
+
 }  // namespace
 
-CapVitesse capVitesseRetenus(double cap, double vitesse)
+CapVitesse capVitesseRetenus(double cap, double vitesse, double capPrecedent)
 {
-    CapVitesse r{dPositif(cap), dPositif(vitesse)};
-    if (r.cap > 360)
-        r.cap = std::fmod(r.cap, 360);
+    CapVitesse r{std::trunc(dPositif(cap)), dPositif(vitesse)};
+    if (r.cap >= 360)
+        r.cap = capPrecedent;
     if (r.vitesse > VITESSE_MAXIMUM)
         r.vitesse = VITESSE_MAXIMUM;
+    r.vitesse = dVitesseEcrite(r.vitesse);
     return r;
 }

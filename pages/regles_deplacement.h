@@ -12,8 +12,10 @@ struct CapVitesse {
     bool bMobile() const { return cap != 0 || vitesse != 0; }
 };
 
-// Not a number or infinite gives 0, a negative value 0; a course above 360
-// degrees is taken modulo 360, a speed above VITESSE_MAXIMUM becomes it.
-CapVitesse capVitesseRetenus(double cap, double vitesse);
+// What the request's "V" line holds: not a number, infinite or negative
+// gives 0; the course in whole degrees (truncated), a course of 360 or
+// more refused for `capPrecedent`; the speed at most VITESSE_MAXIMUM, with
+// the one decimal the line writes.
+CapVitesse capVitesseRetenus(double cap, double vitesse, double capPrecedent);
 
 #endif

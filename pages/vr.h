@@ -156,11 +156,13 @@ public:
     static void vBoutonRequeteurBrowserCallback(Fl_Widget* bouton, void* page);
     static void vBoutonRequeteurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* page);
     // Loads a saved request into the GRIB page (`grib`) or the bulletin
-    // and image pages; a file that cannot be loaded changes nothing, is
-    // logged and told with its name. Answers 1 when it loaded.
+    // and image pages, read as that page's kind wherever the file lies; a
+    // file that cannot be loaded changes nothing, is logged and told with
+    // its name; the lines a loaded file dropped are told by their count.
+    // Answers 1 when it loaded.
     int iChargerRequete(const char* chemin, bool grib);
     void vChargerGrib(const char* chemin);
-    void vChargerBulletins(const char* chemin);
+    void vChargerBulletins(const requete& lue);
 
     // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,
     // vr_mailles.cpp). The menus build one button per offered model, or
@@ -213,6 +215,11 @@ public:
     // Applies the course and speed to the request and to the map's frame,
     // which drops the moving zone when no time is pressed.
     void vRequeteurGribDeplacementSet();
+    // The moved frame left its model: no moving zone, no "V" line, the
+    // request not sendable until a check of the frame finds it fits again
+    // (vDeplacementRetabli).
+    void vDeplacementHorsModele();
+    void vDeplacementRetabli();
 
     // ---- Request page: the left panel (vr_requeteur.cpp), the product bar
     // (vr_produits.cpp) and the product tabs (vr_onglets.cpp).
@@ -324,6 +331,10 @@ public:
     // Copies the request text of the editor shown to the clipboard.
     void vRequeteurCopyRequete();
     static void vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* page);
+    // The GRIB request back to an empty one that keeps the compression the
+    // recapitulation shows and the choice of `abonnement` (if any); not
+    // rendered, as the reset is not.
+    void vReinitialiserGrib(Abonnement* abonnement);
     static void vBoutonRequeteurRecapitulatifHistoriqueCallback(Fl_Widget* bouton, void* page);
 
     // ---- Request page: sending (vr_commande.cpp).
@@ -619,6 +630,9 @@ public:
     int modeForfaits = 0;  // the packages page is the product page
     int zoneExiste = 0;    // a request frame is drawn
     int deplacement = 0;   // the moving zone is on
+    // The course and speed ask for a moving zone whose moved frame leaves
+    // the model: the request is not sent meanwhile.
+    int deplacementHorsModele = 0;
     SectionGrib sectionsGrib[SECTIONS_GRIB];
     classeBouton* boutonDeplierTout = nullptr;  // the Zone section's open-all
     // The automation panels of the GRIB request, of the packages page and
@@ -725,6 +739,10 @@ private:
     // rendered again when its section is not there).
     void vTempsChanges();
     void vTitreDeplacement(const char* texte, Fl_Color couleur);
+    // The "V" line and the section's title as the moving-zone flags say.
+    void vLigneDeplacement();
+    // The course or the speed taken is not 0.
+    bool bDeplacementDemande() const;
     void vChampsZone(const CadreZone& c);
     void vDeplacerZone(int mouvement);
     void vMessageCarte(const char* texte);

@@ -149,6 +149,7 @@ void vr::vRequeteurGribEffacerGroupes()
         abonnementGrib = nullptr;
     }
     deplacement = 0;
+    deplacementHorsModele = 0;
 }
 
 Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,

@@ -1,7 +1,8 @@
 // The load buttons of the GRIB, bulletin and image pages: a request saved
 // after a send (etc/grib/ or etc/bull/) is put back into the page. A file
-// is first read into a request of its own: one that cannot be read, is of
-// the other kind or holds nothing to load leaves the page as it was.
+// is read as the page's kind of request, whatever folder it lies in, first
+// into a request of its own: one that cannot be read or holds nothing to
+// load leaves the page as it was.
 #include "pages/vr.h"
 
 #include "catalogue/objets_produits.h"
@@ -34,12 +35,10 @@ namespace {
 
 const char* const TAG = "<VR>";
 
-// The file read into a request of its own: something to load.
-bool bChargeable(const char* chemin, int type)
+// A request read from a file: something to load.
+bool bChargeable(const requete& lue)
 {
-    requete essai(nullptr, type);
-    essai.vLire_Requete(chemin);
-    return type == 0 ? essai.ligneZone != "Z" : !essai.objets.bVide();
+    return lue.type == 0 ? lue.ligneZone != "Z" : !lue.objets.bVide();
 }
 
 // A hidden button that carries a number to the panels' callbacks.
@@ -112,12 +111,20 @@ void vr::vBoutonRequeteurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* do
 
 int vr::iChargerRequete(const char* chemin, bool grib)
 {
-    if (!chemin || !bChargeable(chemin, grib ? 0 : 1)) {
+    requete lue(nullptr, grib ? 0 : 1);
+    if (chemin)
+        lue.vLireFichier(chemin);
+    if (!chemin || !bChargeable(lue)) {
         vJournal(TAG, "requete non chargee: %s\n", chemin ? chemin : "(aucun)");
         fl_alert("%s\n%s", pcTraduire("Requete illisible"), chemin ? chemin : "");
         return 0;
     }
-    grib ? vChargerGrib(chemin) : vChargerBulletins(chemin);
+    grib ? vChargerGrib(chemin) : vChargerBulletins(lue);
+    if (lue.lignesRefusees > 0) {
+        vJournal(TAG, "requete chargee sans %d ligne(s): %s\n", lue.lignesRefusees, chemin);
+        fl_alert("%s %d\n%s", pcTraduire("Lignes ignorees dans la requete :"), lue.lignesRefusees,
+                 chemin);
+    }
     return 1;
 }
 
@@ -125,7 +132,7 @@ void vr::vChargerGrib(const char* chemin)
 {
     requete& r = *requeteGrib;
     r.vInitialisation();
-    r.vLire_Requete(chemin);
+    r.vLireFichier(chemin);
     if (carte && bDimensionsValides(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude))
         carte->zoom(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude, 1);
     modeleCourant = r.modele;
@@ -164,43 +171,47 @@ void vr::vChargerGrib(const char* chemin)
         if (b && b->shortcut() == n)
             vBoutonRequeteurGribCompressionCallback(b, this);
     chargementRequete = 0;
-    boutonEnvoyer->activate();
+    // The loaded request's own figures, and the send button as they allow.
+    r.vCout();
 }
 
-// The buttons of the file's codes are pressed and the request rebuilt from
-// them, as a press would; the codes without a button are carried along.
-void vr::vChargerBulletins(const char* chemin)
+// The Metarea, satellite and chart buttons of the file's codes are
+// pressed; the NAVTEX, offshore and coastal buttons are left as they are,
+// their codes held by the request until the next press rebuilds it from
+// the buttons. Codes that no button stands for are carried by the
+// rebuilds. The volume is that of the codes held.
+void vr::vChargerBulletins(const requete& lue)
 {
     requete& r = *requeteBulletins;
     r.vInitialisation();
     if (abonnementBulletins)
         abonnementBulletins->vReecrire();
-    r.vLire_Requete(chemin);
-    std::set<std::string> reconnus;
-    bool presse = false;
-    for (classeBoutonImage** t : tableauxProduits())
+    r.objets = lue.objets;
+    r.objetsPerdus = lue.objetsPerdus;
+    r.vCompterObjets();
+    r.vEcrire(0);
+    for (classeBoutonImage** t : {boutonsGmdss, boutonsSatellites, boutonsPreisos})
         for (; t && *t; ++t) {
             const int n = (*t)->shortcut();
-            if (bBoutonCarteZones(n))
-                continue;
-            const std::vector<const char*> codes = objetsProduit(n).codes;
-            const bool oui = bDemande(r, n, codes);
-            (*t)->value(oui);
+            (*t)->value(bDemande(r, n, objetsProduit(n).codes));
             (*t)->redraw();
-            if (oui)
-                reconnus.insert(codes.begin(), codes.end());
-            presse = presse || oui;
         }
+    std::set<std::string> avecBouton;
+    for (classeBoutonImage** t : tableauxProduits())
+        for (; t && *t; ++t)
+            if (!bBoutonCarteZones((*t)->shortcut()))
+                for (const char* c : objetsProduit((*t)->shortcut()).codes)
+                    avecBouton.insert(c);
     codesSansBouton.clear();
     for (int i = 0; i < r.objets.iNombre(); ++i)
-        if (!reconnus.count(r.objets[i])) {
+        if (!avecBouton.count(r.objets[i])) {
             codesSansBouton.push_back(r.objets[i]);
             vJournal(TAG, "code sans bouton garde: %.47s\n", r.objets[i].c_str());
         }
-    pReconstruireBulletins();
-    vActiverAbonnementBulletins();
-    if (presse)
-        boutonEnvoyer->activate();
+    // What was loaded may go, whether or not a button shows it.
+    if (abonnementBulletins)
+        abonnementBulletins->activate();
+    boutonEnvoyer->activate();
     if (carte)
         carte->redraw();
 }

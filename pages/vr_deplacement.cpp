@@ -9,11 +9,13 @@
 #include "pages/regles_deplacement.h"
 #include "routes/spinner_position.h"
 #include "transport/requete.h"
+#include "ui/boutons.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
+#include <FL/fl_ask.H>
 
 namespace {
 
@@ -29,6 +31,8 @@ spinnerPosition* pChamp(int x, int y, int w, const char* libelle, double maximum
     c->value(0);
     c->color(COLOR_GRIS_CLAIR);
     c->callback(rappel, page);
+    // Taken when entered: digits are not rewritten while they are typed.
+    c->vSaisieValidee();
     return c;
 }
 
@@ -75,35 +79,63 @@ void vr::vRequeteurGribDeplacementSet()
 {
     if (!champCap || !champVitesse)
         return;
-    // The fields show what the request and the frame take.
-    const CapVitesse cv = capVitesseRetenus(champCap->value(), champVitesse->value());
+    // The fields show what the request and the frame take; a course out
+    // of range gives the one held before.
+    const CapVitesse cv =
+        capVitesseRetenus(champCap->value(), champVitesse->value(), capDeplacement);
+    if (champCap->value() >= 360)
+        fl_beep();
     champCap->value(cv.cap);
     champVitesse->value(cv.vitesse);
-    if (!cv.bMobile()) {
-        vTitreDeplacement(CLE_LOCAL("Deplacement : Non"), COLOR_ORANGE_TEXTE);
-        deplacement = 0;
-        requeteGrib->vUnsetCapVitesse();
-        if (carte)
-            carte->redraw();
-        return;
-    }
-    deplacement = 1;
     capDeplacement = float(cv.cap);
     vitesseDeplacement = float(cv.vitesse);
-    // The frame's check drops the moving zone when no time is pressed (and
-    // shows when the moved frame leaves the model).
-    if (carte && carte->overlay)
+    if (deplacementHorsModele && carte)
+        carte->chargementAffiche = 0;
+    deplacementHorsModele = 0;
+    deplacement = cv.bMobile();
+    // The frame's check drops the moving zone when no time is pressed, and
+    // refuses it when the moved frame leaves the model.
+    if (deplacement && carte && carte->overlay)
         carte->overlay_cadre();
-    else if (!bTempsPresse())
+    else if (deplacement && !bTempsPresse())
         deplacement = 0;
+    if (!deplacementHorsModele)
+        vLigneDeplacement();
+}
+
+bool vr::bDeplacementDemande() const
+{
+    return capDeplacement != 0 || vitesseDeplacement != 0;
+}
+
+void vr::vLigneDeplacement()
+{
     if (deplacement)
-        requeteGrib->vSetCapVitesse(int(cv.cap), cv.vitesse);
+        requeteGrib->vSetCapVitesse(int(capDeplacement), vitesseDeplacement);
     else
         requeteGrib->vUnsetCapVitesse();
-    vTitreDeplacement(CLE_LOCAL("Deplacement : Oui"),
-                      deplacement ? COLOR_BOUTON_ACTIVE : COLOR_ORANGE_TEXTE);
+    const bool oui = bDeplacementDemande() && !deplacementHorsModele;
+    if (titreDeplacement)
+        vTitreDeplacement(oui ? CLE_LOCAL("Deplacement : Oui") : CLE_LOCAL("Deplacement : Non"),
+                          deplacement ? COLOR_BOUTON_ACTIVE : COLOR_ORANGE_TEXTE);
     if (carte)
         carte->redraw();
+}
+
+void vr::vDeplacementHorsModele()
+{
+    deplacement = 0;
+    deplacementHorsModele = 1;
+    vLigneDeplacement();
+    if (boutonEnvoyer)
+        boutonEnvoyer->deactivate();
+}
+
+void vr::vDeplacementRetabli()
+{
+    deplacementHorsModele = 0;
+    deplacement = bDeplacementDemande() && bTempsPresse();
+    vLigneDeplacement();
 }
 
 void vr::vInputRequeteurGribDeplacementCapCallback(Fl_Widget*, void* donnees)

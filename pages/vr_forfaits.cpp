@@ -127,9 +127,7 @@ void vr::vBoutonRequeteurGribPredefiniesCallback(Fl_Widget* bouton, void* donnee
     const CadreZone c = cadreForfait(etat, lat, lon);
     page->vChampsZone(c);
     page->modeForfaits = 1;
-    page->requeteGrib->vInitialisation();
-    if (page->abonnementForfaits)
-        page->abonnementForfaits->vReecrire();
+    page->vReinitialiserGrib(page->abonnementForfaits);
     page->CadreModele(c.nord, c.sud, c.ouest, c.est);
     page->requeteGrib->iSetZone(c.nord, c.sud, c.ouest, c.est);
     page->requeteGrib->vSetAbonnement(etat);

@@ -112,7 +112,9 @@ int vr::CadreModele(double N, double S, double W, double E)
     std::vector<bool> enfonces;
     for (classeBoutonImage* b : boutons)
         enfonces.push_back(b && b->value());
-    const ChoixModele choix = choixModele(cadre, lignes, enfonces, deplacement != 0);
+    // A refused moving zone is checked again as a moving one.
+    const ChoixModele choix =
+        choixModele(cadre, lignes, enfonces, deplacement || deplacementHorsModele);
     for (size_t i = 0; i < boutons.size(); ++i) {
         if (!boutons[i] || choix.boutons[i] == BOUTON_INCHANGE)
             continue;
@@ -127,10 +129,13 @@ int vr::CadreModele(double N, double S, double W, double E)
         return 0;
     if (choix.horsLimites) {
         vMessageCarte(pcTraduire("Deplacement hors des limites du modele"));
+        vDeplacementHorsModele();
         return 0;
     }
     if (carte)
         carte->chargementAffiche = 0;
+    if (deplacementHorsModele)
+        vDeplacementRetabli();
     if (choix.abandonne) {
         classeBoutonImage* b = pBoutonModele(boutonsModeles, choix.candidat);
         if (b) {

@@ -84,10 +84,8 @@ void vr::vOngletGrib()
 {
     int* onglets = pOnglets();
     if (modeForfaits) {
-        requeteGrib->vInitialisation();
+        vReinitialiserGrib(abonnementGrib);
         vBoutonRequeteurGribZoneEffacerCallback(nullptr, this);
-        if (abonnementGrib)
-            abonnementGrib->vReecrire();
         // From a bulletin or image page the bar still shows that page.
         setBoutonsGBI(GBI_GRIB);
     } else if (onglets[0] == ONGLET_GRIB) {
@@ -103,7 +101,7 @@ void vr::vOngletGrib()
     modeForfaits = 0;
     vGroupRequeteurGribArrange(9999);
     vBasGrib(1);
-    if (zoneExiste)
+    if (zoneExiste && !deplacementHorsModele)
         boutonEnvoyer->activate();
     onglets[0] = ONGLET_GRIB;
     onglets[1] = 0;
@@ -124,13 +122,15 @@ void vr::vOngletForfaits()
         if (bEnfonce(boutonsForfaits))
             boutonEnvoyer->activate();
     } else {
-        if (carte)
+        // The GRIB page's frame goes, with its message on the map.
+        if (carte) {
             carte->overlay_output(1);
+            carte->chargementAffiche = 0;
+        }
+        deplacementHorsModele = 0;
         for (classeBoutonImage** b = boutonsForfaits; b && *b; ++b)
             (*b)->value(0);
-        requeteGrib->vInitialisation();
-        if (abonnementForfaits)
-            abonnementForfaits->vReecrire();
+        vReinitialiserGrib(abonnementForfaits);
         setBoutonsGBI(GBI_FORFAITS);
         if (abonnementForfaits)
             abonnementForfaits->deactivate();

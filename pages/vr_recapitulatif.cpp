@@ -1,8 +1,10 @@
 // The two recapitulations under the request page's map: history button,
 // cost and volume of the request (written by the request model through
-// RecapitulatifPage), and for GRIB requests the compression of the answer.
+// RecapitulatifPage), and for GRIB requests the compression of the answer,
+// which a reset GRIB request keeps.
 #include "pages/vr.h"
 
+#include "pages/abonnement.h"
 #include "pages/dans_groupe.h"
 
 #include "transport/requete.h"
@@ -19,6 +21,8 @@
 namespace {
 
 const char* const COMPRESSIONS[3] = {CLE_LOCAL("Non"), "Gzip", "Bzip2"};
+// The request's line for each button.
+const char* const LIGNES_COMPRESSION[3] = {"C", "C gzip", "C bzip2"};
 
 Fl_Output* pSortie(int x, int y, const char* etiquette, const char* valeur)
 {
@@ -118,6 +122,18 @@ void vr::vBoutonRequeteurGribCompressionCallback(Fl_Widget* bouton, void* donnee
     }
     page->boutonsCompression[n < 0 || n > 2 ? 2 : n]->value(1);
     page->groupeCompression->redraw();
+}
+
+void vr::vReinitialiserGrib(Abonnement* abonnement)
+{
+    requeteGrib->vInitialisation();
+    int n = 2;
+    for (classeRoundBouton* b : boutonsCompression)
+        if (b && b->value() && b->shortcut() >= 0 && b->shortcut() <= 2)
+            n = b->shortcut();
+    requeteGrib->ligneCompression = LIGNES_COMPRESSION[n];
+    if (abonnement)
+        abonnement->vReecrire();
 }
 
 void vr::vLangageRecapitulatifs()

@@ -210,7 +210,7 @@ void vr::vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget*, void* donnees)
         c->deactivate();
     page->boutonEnvoyer->deactivate();
     if (!page->chargementRequete)
-        page->requeteGrib->vInitialisation();
+        page->vReinitialiserGrib(nullptr);
     page->zoneExiste = 0;
     if (page->carte)
         page->carte->chargementAffiche = 0;

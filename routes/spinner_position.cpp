@@ -6,6 +6,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/fl_draw.H>
+#include <cstdlib>
 #include <set>
 
 namespace {
@@ -68,6 +69,28 @@ int spinnerPosition::iPas(double pas)
     return 1;
 }
 
+void spinnerPosition::vSaisieValidee()
+{
+    validee = true;
+    when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
+    input.when(when());
+    input.callback(vSaisieCallback, this);
+}
+
+void spinnerPosition::vSaisieCallback(Fl_Widget*, void* donnees)
+{
+    spinnerPosition* s = static_cast<spinnerPosition*>(donnees);
+    Fl_Widget_Tracker vivant(s);
+    s->set_value(std::strtod(s->input.value(), nullptr));
+    s->set_changed();
+    s->do_callback();
+    if (!vivant.exists())
+        return;
+    char texte[128];
+    s->format(texte);
+    s->input.value(texte);
+}
+
 int spinnerPosition::handle(int event)
 {
     switch (event) {
@@ -94,6 +117,13 @@ int spinnerPosition::handle(int event)
     case FL_Down:
         return iPas(-step());
     default:
-        return iBasculerTooltips() ? 1 : Fl_Value_Input::handle(event);
+        if (iBasculerTooltips())
+            return 1;
+        if (!validee)
+            return Fl_Value_Input::handle(event);
+        // What the value field does with a key, but a point is accepted.
+        input.when(when());
+        input.type(FL_FLOAT_INPUT);
+        return input.handle(event);
     }
 }

@@ -27,6 +27,12 @@ public:
     // else is the value field's.
     int handle(int event) override;
 
+    // Typed text is taken only on Enter or when the field is left, read
+    // as a decimal number (a point allowed whatever the step, no octal),
+    // and the text then shows the value the callback left; arrows and the
+    // wheel still act at once.
+    void vSaisieValidee();
+
     // The route whose position the field edits (not owned); null for a
     // field of no route.
     classeRoute* route = nullptr;
@@ -38,6 +44,9 @@ private:
     // A bound field's route is edited and its row marked.
     bool bVivant() const;
     int iPas(double pas);
+    static void vSaisieCallback(Fl_Widget* input, void* spinner);
+
+    bool validee = false;
 };
 
 #endif

@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -52,7 +53,7 @@ void vJournalTexte(const char* entete, const char* p, size_t n)
 
 void vMessage(const std::string& t)
 {
-    iDeposer("lockdir", "message.txt", t.data(), t.size());
+    iDeposer("lockdir", NOM_MESSAGE, t.data(), t.size());
 }
 
 // The message as the history keeps it: up to 10 octets past its inner
@@ -65,22 +66,23 @@ std::string historique(const std::string& message)
 
 // The first page showing (in page order) goes over to the satellite
 // picture, and the title bar's base-map buttons follow.
-void vSatellite(const char* donnees, size_t n)
+bool bInstallerSatellite(const char* donnees, size_t n)
 {
     // Decoded aside, under a name of this thread's own, before it replaces
     // globe.jpg; one that does not decode leaves the current picture.
     const std::string recu =
         "globe.jpg." + std::to_string(std::hash<std::thread::id>()(std::this_thread::get_id()));
     if (iDeposer(".", recu, donnees, n) != 0)
-        return;
+        return false;
     std::unique_ptr<Fl_RGB_Image> image(pLireSatellite(recu.c_str()));
     if (!image) {
         vJournal(TAG, "photo satellite refusee, globe.jpg garde\n");
         unlink(recu.c_str());
-        return;
+        return false;
     }
     Fl::lock();
-    if (std::rename(recu.c_str(), CHEMIN_SATELLITE) != 0) {
+    const bool installee = std::rename(recu.c_str(), CHEMIN_SATELLITE) == 0;
+    if (!installee) {
         vJournal(TAG, "%s vers %s impossible: %s\n", recu.c_str(), CHEMIN_SATELLITE,
                  std::strerror(errno));
         unlink(recu.c_str());
@@ -99,6 +101,15 @@ void vSatellite(const char* donnees, size_t n)
     }
     Fl::unlock();
     Fl::awake();
+    return installee;
+}
+
+// The name a bulletin the program could not file is told by: its first
+// word, cut when it is long.
+std::string nomBulletin(const std::string& mot)
+{
+    const size_t MONTRE = 64;
+    return mot.size() > MONTRE ? mot.substr(0, MONTRE) + "..." : mot;
 }
 
 // One answer with its marker at `r` and `reste` octets from there.
@@ -111,6 +122,21 @@ struct Analyse {
 
     const char* donnees() const { return r + DEBUT_MESSAGE + size_t(e.lmess); }
     bool bFichier() const { return e.type >= '3' && e.type <= '5'; }
+    bool bSatellite() const
+    {
+        return e.type == '2' && (e.nom == "SAT_GLOBE.jpg" || e.nom == "SAT_GLOBE2.jpg");
+    }
+    // Whole answers only: the data and the final zero are there.
+    bool bGmdss() const
+    {
+        return e.type == '1' && e.ldata >= 13 && std::memcmp(donnees(), "GMDSS_METAREA", 13) == 0;
+    }
+    // The data become lockdir/<nom>: a file, a picture other than the
+    // satellite's, bulletins other than GMDSS ones.
+    bool bSousSonNom() const
+    {
+        return e.type == '2' ? !bSatellite() : bFichier() || (e.type == '1' && !bGmdss());
+    }
 
     void vLireMessage()
     {
@@ -126,76 +152,93 @@ struct Analyse {
                                  (long long)total) + CRLF;
     }
 
-    // A data file under the service's name, when the name is a plain one.
-    bool bDeposer(const char* octets, size_t n)
+    // GMDSS bulletins, one file each; those not filed are named in the
+    // message.
+    bool bBulletins(std::string& t)
     {
-        if (bNomRecuSur(e.nom))
-            return iDeposer("lockdir", e.nom, octets, n) == 0;
-        vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n", e.nom.c_str());
-        vMessage(message + CRLF + "Fichier refuse : nom \"" + e.nom + "\" inutilisable" + CRLF);
+        std::vector<std::string> nonClasses;
+        vEclateBulletinsGmdss(t.data(), &nonClasses);
+        if (nonClasses.empty())
+            return true;
+        std::string note = message;
+        for (const std::string& mot : nonClasses)
+            note += std::string(CRLF) + "Bulletin non classe : \"" + nomBulletin(mot) + "\"";
+        vMessage(note + CRLF);
         return false;
     }
 
-    // The data of an accepted answer, by type; false when none was filed.
+    // The data of a whole, accepted answer, by type; false when what it
+    // carried was not all filed.
     bool bDonnees()
     {
         const size_t n = size_t(e.ldata);
         const char* d = donnees();
-        if (e.type == '2' && (e.nom == "SAT_GLOBE.jpg" || e.nom == "SAT_GLOBE2.jpg")) {
-            vSatellite(d, n);
-            return true;
-        }
+        if (bSatellite())
+            return bInstallerSatellite(d, n);
         if (e.type == '2' || bFichier())
-            return bDeposer(d, n);
+            return iDeposer("lockdir", e.nom, d, n) == 0;
         if (e.type != '1')
             return true;
         std::string t = texte(d, n);
-        if (t.compare(0, 13, "GMDSS_METAREA") == 0) {
-            vEclateBulletinsGmdss(t.data());
-            return true;
-        }
+        if (bGmdss())
+            return bBulletins(t);
         t += message;
-        return bDeposer(t.data(), t.size());
+        return iDeposer("lockdir", e.nom, t.data(), t.size()) == 0;
     }
 
-    int iClasser(int& ok)
+    // The messages first, the refused name told in them; then the data.
+    IssueReponse iClasser(int& ok)
     {
         if (e.cr == 0) {
             vMessage(message);
             ok = !tronquee;
-            return 0;
+            return tronquee ? ISSUE_TRONQUEE : ISSUE_REFUSEE;
+        }
+        const bool nomRefuse = !tronquee && e.ldata >= 8 && bSousSonNom() && !bNomRecuSur(e.nom);
+        std::string note;
+        if (nomRefuse) {
+            vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n", e.nom.c_str());
+            note = std::string(CRLF) + "Fichier refuse : nom \"" + e.nom + "\" inutilisable" + CRLF;
         }
         if (bFichier()) {
             const std::string tete = e.nom + format(", %lld bytes/octets", e.ldata, 0) + CRLF;
-            vMessage(tete + message);
+            vMessage(tete + message + note);
             iAjouterHistorique(tete + historique(message));
+        } else if (tronquee || nomRefuse) {
+            vMessage(message + note);
         }
         vJournal(TAG, "taille du message grib:%d (total:%lld)\n", e.ldata,
                  static_cast<long long>(reste));
-        if (tronquee && !bFichier())
-            vMessage(message);
-        if (tronquee || e.ldata < 8)
-            return e.cr;
+        if (tronquee)
+            return ISSUE_TRONQUEE;
+        // A message alone is what the service meant; a few octets of a
+        // file are no file.
+        if (e.ldata < 8)
+            return e.ldata > 0 && e.type >= '1' && e.type <= '5' ? ISSUE_NON_CLASSEE
+                                                                  : ISSUE_CLASSEE;
+        if (nomRefuse)
+            return ISSUE_NON_CLASSEE;
         ok = bDonnees();
-        return e.cr;
+        return ok ? ISSUE_CLASSEE : ISSUE_NON_CLASSEE;
     }
 };
 
 }  // namespace
 
-int iAnalyseRequeteHttp(char* answer, int length, int& ok)
+AnalyseReponse analyseReponse(char* answer, int length)
 {
     std::unique_ptr<char, Liberer> garde(answer);
-    ok = 0;
+    AnalyseReponse resultat;
     if (!answer)
-        return 0;
+        return resultat;
     const size_t n = length > 0 ? size_t(length) : 0;
     const size_t m = iChercherMarqueur(answer, n);
     if (m == std::string::npos) {
         vJournalTexte("", answer, n);
         vMessage(texte(answer, n));
-        ok = 1;
-        return 0;
+        resultat.ok = 1;
+        resultat.issue = ISSUE_SANS_MARQUEUR;
+        return resultat;
     }
     if (m > 0)
         vJournalTexte("ATTENTION, reponse Quenbrel, ajout d'informations parasites\n", answer, n);
@@ -208,8 +251,32 @@ int iAnalyseRequeteHttp(char* answer, int length, int& ok)
         vJournal(TAG, "ECHEC : entete de reponse illisible (%d champs)\n", a.e.champs);
         vMessage("Reponse du service illisible : \"" +
                  texte(a.r, std::min(a.reste, DEBUT_MESSAGE)) + "\"" + CRLF);
-        return 0;
+        resultat.issue = ISSUE_ILLISIBLE;
+        return resultat;
     }
+    resultat.cr = a.e.cr;
     a.vLireMessage();
-    return a.iClasser(ok);
+    resultat.issue = a.iClasser(resultat.ok);
+    return resultat;
+}
+
+int iAnalyseRequeteHttp(char* answer, int length, int& ok)
+{
+    const AnalyseReponse a = analyseReponse(answer, length);
+    ok = a.ok;
+    return a.issue == ISSUE_CLASSEE ? a.cr : 0;
+}
+
+const char* pcIssueReponse(IssueReponse issue)
+{
+    switch (issue) {
+    case ISSUE_CLASSEE: return nullptr;
+    case ISSUE_AUCUNE: return "Pas de reponse du service";
+    case ISSUE_SANS_MARQUEUR:
+    case ISSUE_ILLISIBLE: return "Reponse inattendue du serveur";
+    case ISSUE_REFUSEE: return "Requete refusee par le service";
+    case ISSUE_TRONQUEE: return "Reponse incomplete";
+    case ISSUE_NON_CLASSEE: return "Fichier recu non classe";
+    }
+    return nullptr;
 }

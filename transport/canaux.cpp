@@ -85,6 +85,12 @@ bool bCanalLie(int index)
     return (structHTTP[index].lien.load() & 3) == LIEN_LIE;
 }
 
+void vFinirCanal(LienCanal l, int phase)
+{
+    if (l.index >= 0 && l.index < HTTP_CANAUX)
+        structHTTP[l.index].phase.store(phase);
+}
+
 bool bAbandonnerCanal(int index)
 {
     unsigned vu = structHTTP[index].lien.load();

@@ -28,6 +28,8 @@ enum {
     PHASE_CONNEXION = -2,   // no socket or no connection
     PHASE_INCOMPLETE = -3,  // fewer octets than the answer declared, or it never ended
     PHASE_REFUSEE = -4,     // the whole answer arrived, the service refused the request
+    PHASE_ILLISIBLE = -5,   // not the service's answer, or its header unusable
+    PHASE_NON_CLASSEE = -6, // whole and accepted, but what it carried was not all filed
     PHASE_AFFICHEE = 90     // the popup shows how it ended
 };
 
@@ -61,6 +63,10 @@ struct LienCanal {
     // (PHASE_REFUSEE): requests the user sent, not the system request,
     // whose answer always has that status.
     bool refusEchec = false;
+    // The caller files the answer and stores the final phase from how that
+    // went (vFinirCanal); httpgrib then stores only the phases of a
+    // transfer that returns nothing.
+    bool finParAppelant = false;
 };
 
 // Start-up: every slot free, with its handle and no popup; transfers
@@ -79,6 +85,8 @@ bool bLierCanal(LienCanal lien);
 // waits; -1 when none does.
 int iLierCanalLibre();
 bool bCanalLie(int index);
+// Transfer thread that keeps the final phase: stores it, its last write.
+void vFinirCanal(LienCanal lien, int phase);
 
 // GUI thread: a slot whose thread never came is given up; false when the
 // thread bound it meanwhile.

@@ -1,6 +1,7 @@
 #include "transport/scan.h"
 
 #include "gribdata/fichiers.h"
+#include "transport/depot.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,33 +18,15 @@ std::string sDossier(const std::string& chemin)
     return barre == std::string::npos ? "." : chemin.substr(0, barre);
 }
 
-// The process's umask, read without changing it (umask() would, for a
-// moment, for every thread).
-mode_t masqueCreation()
-{
-    unsigned masque = 022;
-    if (FILE* f = std::fopen("/proc/self/status", "r")) {
-        char ligne[256];
-        while (std::fgets(ligne, sizeof ligne, f))
-            if (std::sscanf(ligne, "Umask: %o", &masque) == 1)
-                break;
-        std::fclose(f);
-    }
-    return mode_t(masque);
-}
-
 // The copy goes under a fresh name beside the target, then over it by a
 // rename: the target's old content, maybe mapped by a page, is never
 // truncated.
 int iCopierPuisRenommer(const char* source, const char* cible)
 {
-    std::string temporaire = sDossier(cible) + "/.recuXXXXXX";
-    const int fd = mkstemp(temporaire.data());
+    std::string temporaire;
+    const int fd = iCreerFichierNeuf(sDossier(cible) + "/.recu", "", temporaire);
     if (fd < 0)
         return -1;
-    // mkstemp makes it 0600: the file gets the mode of any file the
-    // program creates.
-    fchmod(fd, 0666 & ~masqueCreation());
     close(fd);
     if (copyfile(source, temporaire.c_str()) != 0 ||
         std::rename(temporaire.c_str(), cible) != 0) {

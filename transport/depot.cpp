@@ -8,12 +8,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <strings.h>
 #include <unistd.h>
 
 namespace {
 
 const char* const TAG = "<VISUALISATEUR>";
 const char* const HISTORIQUE = "etc/messages.txt";
+const int ESSAIS_NOM = 100;
 
 bool bEcrireTout(int fd, const char* octets, size_t n)
 {
@@ -31,9 +35,13 @@ bool bEcrireTout(int fd, const char* octets, size_t n)
 
 }  // namespace
 
+const char NOM_MESSAGE[] = "message.txt";
+
 bool bNomRecuSur(const std::string& nom)
 {
     if (nom.empty() || nom.size() > NOM_RECU_MAX || nom[0] == '.')
+        return false;
+    if (strcasecmp(nom.c_str(), NOM_MESSAGE) == 0)
         return false;
     if (nom.size() >= 4 && nom.compare(nom.size() - 4, 4, ".tmp") == 0)
         return false;
@@ -43,13 +51,31 @@ bool bNomRecuSur(const std::string& nom)
     return true;
 }
 
+// mkstemp's files are 0600, whatever the umask says: this one opens its
+// file as any other creation does.
+int iCreerFichierNeuf(const std::string& avant, const std::string& apres, std::string& chemin)
+{
+    static const char LETTRES[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device alea;
+    for (int essai = 0; essai < ESSAIS_NOM; ++essai) {
+        std::string six;
+        for (int i = 0; i < 6; ++i)
+            six += LETTRES[alea() % (sizeof LETTRES - 1)];
+        chemin = avant + six + apres;
+        const int fd = open(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 int iDeposer(const std::string& dossier, const std::string& nom, const char* octets, size_t n)
 {
     const std::string cible = dossier + "/" + nom;
-    std::string temporaire = cible + ".XXXXXX.tmp";
-    const int fd = mkstemps(temporaire.data(), 4);
+    std::string temporaire;
+    const int fd = iCreerFichierNeuf(cible + ".", ".tmp", temporaire);
     if (fd < 0) {
-        vJournal(TAG, "ECHEC : %s non cree (%s)\n", temporaire.c_str(), std::strerror(errno));
+        vJournal(TAG, "ECHEC : %s.XXXXXX.tmp non cree (%s)\n", cible.c_str(), std::strerror(errno));
         return -1;
     }
     const bool ecrit = bEcrireTout(fd, octets, n);

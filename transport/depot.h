@@ -11,10 +11,19 @@
 // The longest name a received file may have.
 constexpr size_t NOM_RECU_MAX = 51;
 
+// The service's message in lockdir/: no received file may take its name.
+extern const char NOM_MESSAGE[];  // "message.txt"
+
 // A name the service gives that may become a file of lockdir/: 1 to 51
 // characters of [A-Za-z0-9._+-], not starting with "." and not ending
-// with ".tmp". Anything else (a path, a blank, a hidden name) is refused.
+// with ".tmp", and not the message's name in any case. Anything else (a
+// path, a blank, a hidden name) is refused.
 bool bNomRecuSur(const std::string& nom);
+
+// Creates a new file "<avant><six letters><apres>" (never an existing
+// one) with the mode of any file the program makes: 0666 less the umask.
+// Answers its descriptor and sets `chemin`, or -1 with errno.
+int iCreerFichierNeuf(const std::string& avant, const std::string& apres, std::string& chemin);
 
 // Writes the `n` octets to "<dossier>/<nom>"; 0, or -1 (logged, nothing
 // left behind).

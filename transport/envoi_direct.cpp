@@ -12,6 +12,7 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Widget.H>
 #include <ctime>
+#include <string>
 
 std::atomic<int> HttpTimeoutWait{0};
 int HttpTimeoutWaitCompteur = 0;
@@ -36,16 +37,19 @@ void vCouleur(TravailEnvoi& t, Fl_Color couleur)
 }
 
 // The outcome, shown under the lock unless the window or the program is
-// going.
-void vIssue(TravailEnvoi& t, bool reponse, int cr)
+// going: a failure with its reason.
+void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue)
 {
     Fl::lock();
     if (!ARRET_TRANSFERTS.load() && t.journal) {
         vJournalEnvoi(t, "\n");
         if (reponse && t.boutonMail)
             t.boutonMail->deactivate();
-        vCouleur(t, cr != 0 ? VERT : ROUGE);
-        vJournalEnvoi(t, pcTraduire(cr != 0 ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO"));
+        const bool reussi = issue == ISSUE_CLASSEE;
+        vCouleur(t, reussi ? VERT : ROUGE);
+        if (!reussi)
+            vJournalEnvoi(t, (std::string(pcTraduire(pcIssueReponse(issue))) + "\n").c_str());
+        vJournalEnvoi(t, pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO"));
         if (t.boutonFermer)
             t.boutonFermer->activate();
         if (t.fenetre)
@@ -87,13 +91,13 @@ void* vHttpTimeout(void* travail)
                              service.cheminEnvoi.c_str(), query.get(), longueur, 1);
     HttpTimeoutWait = 2;
     const bool recue = reponse != nullptr;
-    int ok = 0;
     // Filed before the lock is taken: a large answer does not hold the GUI.
-    const int cr = recue ? iAnalyseRequeteHttp(reponse, longueur, ok) : 0;
-    if (cr != 0)
+    const AnalyseReponse a = analyseReponse(reponse, longueur);
+    if (a.issue == ISSUE_CLASSEE)
         vEnregistrer(t);
-    vIssue(t, recue, cr);
-    vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n", ok);
+    vIssue(t, recue, a.issue);
+    vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",
+             a.ok);
     garde.reset();
     return nullptr;
 }

@@ -21,8 +21,9 @@ struct TravailEnvoi {
     std::string email;
     std::string motDePasse;
     bool avecMotDePasse = false;
-    // Recorded when the service accepts: the GRIB request's when the text
-    // is a GRIB request, else the bulletin request's when it is one.
+    // Recorded when the send succeeds (the answer whole, accepted and all
+    // it carried filed): the GRIB request's when the text is a GRIB
+    // request, else the bulletin request's when it is one.
     EnvoiRequete envoiGrib, envoiBulletin;
 
     // The window's widgets; touched on the GUI thread or under the lock.

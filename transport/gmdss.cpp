@@ -26,7 +26,7 @@ std::string premierMot(const char* bulletin)
 
 }  // namespace
 
-void vEclateBulletinsGmdss(char* text)
+void vEclateBulletinsGmdss(char* text, std::vector<std::string>* nonClasses)
 {
     std::vector<char*> bulletins;
     for (char* p = text; *p && bulletins.size() < BULLETINS_MAX; ++p) {
@@ -39,11 +39,12 @@ void vEclateBulletinsGmdss(char* text)
     }
     for (char* b : bulletins) {
         const std::string mot = premierMot(b);
-        if (!bNomRecuSur(mot)) {
+        if (!bNomRecuSur(mot))
             vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%.64s\" sans nom utilisable\n",
                      mot.c_str());
+        else if (iDeposer("lockdir", mot + ".txt", b, std::strlen(b)) == 0)
             continue;
-        }
-        iDeposer("lockdir", mot + ".txt", b, std::strlen(b));
+        if (nonClasses)
+            nonClasses->push_back(mot);
     }
 }

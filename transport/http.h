@@ -15,7 +15,9 @@
 char* formatRequeteHttp(const char* text, const char* email, const char* password);
 
 // Sends the request line to host:port and returns the answer, or null when
-// nothing usable arrived; `length` takes the octets received. The answer
+// nothing usable arrived; `length` takes the octets received. Reading
+// stops when the server closes, or as soon as all the octets the answer's
+// header declares have arrived, whether the server closes or not. The answer
 // is a malloc'd block of length + 1 octets, the last one zero: the caller
 // owns it and releases it with std::free (iAnalyseRequeteHttp does).
 //

@@ -24,7 +24,7 @@ const size_t MORCEAU = 64 * 1024;
 using Horloge = std::chrono::steady_clock;
 
 // Why the reception stopped.
-enum Arret { FERMEE, ERREUR, DELAI, FIN_PROGRAMME, TROP_GRAND };
+enum Arret { FERMEE, ENTIERE, ERREUR, DELAI, FIN_PROGRAMME, TROP_GRAND };
 
 // The slot a transfer reports to, or none.
 struct Rapport {
@@ -36,6 +36,11 @@ struct Rapport {
     {
         if (canal)
             canal->phase.store(p);
+    }
+    void vAttendu(int64_t attendu)
+    {
+        if (canal)
+            canal->attendu.store(attendu > INT_MAX ? INT_MAX : int(attendu));
     }
     void pourcent(int64_t recus, int64_t attendu)
     {
@@ -52,46 +57,51 @@ struct Rapport {
 };
 
 // The answer as it arrives. The header is read once 92 octets are there
-// (a first chunk may hold five); until then no percentage is shown. An
-// answer that does not start with the marker has no known size: its
-// percentage is the octets received x 100.
+// (a first chunk may hold five). Until then, and for an answer that does
+// not start with the marker, the size is unknown: the expected total is 1
+// and the percentage the octets received x 100.
 struct Reception {
     TamponReponse tampon;
     bool marqueurEnTete = false;
     bool enteteLu = false;
     bool longueursSures = false;
-    int64_t attendu = 0;  // 0 while unknown, 1 for an answer of unknown size
-    int statut = -1;      // the service's status, once its header is read whole
+    int64_t attendu = 1;
+    int statut = -1;  // the service's status, once its header is read whole
 
     explicit Reception(int64_t maximum) : tampon(maximum) {}
 
-    void vEntete(int64_t maximum)
+    // True when the header has just given the answer's size.
+    bool bEntete(int64_t maximum)
     {
         if (enteteLu || tampon.taille() < DEBUT_MESSAGE)
-            return;
+            return false;
         enteteLu = true;
         const char* o = tampon.octets();
         marqueurEnTete = std::memcmp(o, MARQUEUR_REPONSE, LONGUEUR_MARQUEUR) == 0;
-        attendu = 1;
         if (!marqueurEnTete)
-            return;
+            return false;
         const EnteteReponse e = lireEntete(o, tampon.taille());
         longueursSures = bLongueursSures(e, maximum);
         if (!longueursSures) {
             vJournal(TAG, "ATTENTION : entete illisible ou longueurs impossibles (%d champs)\n",
                      e.champs);
-            return;
+            return false;
         }
         attendu = llTotalDeclare(e);
         statut = e.cr;
         tampon.bReserver(size_t(attendu));
+        return true;
     }
+
+    // Everything the header declares is there: a server that keeps the
+    // connection open has nothing more to say.
+    bool bEntiere() const { return longueursSures && int64_t(tampon.taille()) >= attendu; }
 
     // Whether what arrived is the whole answer.
     bool bComplete(Arret arret) const
     {
         if (longueursSures)
-            return int64_t(tampon.taille()) >= attendu;
+            return bEntiere();
         const bool marqueur = tampon.taille() >= LONGUEUR_MARQUEUR &&
                               std::memcmp(tampon.octets(), MARQUEUR_REPONSE,
                                           LONGUEUR_MARQUEUR) == 0;
@@ -103,6 +113,7 @@ const char* pcArret(Arret a)
 {
     switch (a) {
     case FERMEE: return "fermeture";
+    case ENTIERE: return "reponse entiere";
     case ERREUR: return "erreur de reception";
     case DELAI: return "delai depasse";
     case FIN_PROGRAMME: return "arret du programme";
@@ -150,8 +161,14 @@ Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum,
         r.tampon.avancer(size_t(n));
         if (r.tampon.bTropGrand())
             return TROP_GRAND;
-        r.vEntete(maximum);
+        // The percentage first: whoever reads the expected length then reads
+        // a percentage of it.
+        const bool entete = r.bEntete(maximum);
         rapport.pourcent(int64_t(r.tampon.taille()), r.attendu);
+        if (entete)
+            rapport.vAttendu(r.attendu);
+        if (r.bEntiere())
+            return ENTIERE;
     }
 }
 
@@ -169,17 +186,20 @@ bool bLier(Rapport& rapport, LienCanal lien)
     return true;
 }
 
-// The slot's closing figures, then its final phase, stored last.
-void vTerminer(Rapport& rapport, const Reception& r, double duree, int phase)
+// The slot's closing figures, then its final phase, stored last, unless
+// the caller stores it.
+void vTerminer(Rapport& rapport, const Reception& r, double duree, int phase,
+               bool parAppelant = false)
 {
     if (rapport.canal) {
         const double debit = duree > 0 ? double(r.tampon.taille()) / duree / 1000.0 : 0.0;
-        rapport.canal->attendu.store(r.attendu > INT_MAX ? INT_MAX : int(r.attendu));
+        rapport.vAttendu(r.attendu);
         rapport.canal->debit.store(debit);
         rapport.canal->duree.store(duree);
     }
     vJournal(TAG, "FIN de la requete HTTPgrib\n");
-    rapport.phase(phase);
+    if (!parAppelant)
+        rapport.phase(phase);
 }
 
 }  // namespace
@@ -221,7 +241,7 @@ char* httpgrib(const char* host, const char* port, const char* path, const char*
     const size_t recus = r.tampon.taille();
     length = recus > size_t(INT_MAX) ? INT_MAX : int(recus);
     vJournal(TAG, "Buffer: longueur %d pas:%d\n", length, length);
-    if (arret != FERMEE)
+    if (arret != FERMEE && arret != ENTIERE)
         vJournal(TAG, "ATTENTION : %s apres %d octets\n", pcArret(arret), length);
     if (arret == TROP_GRAND || recus == 0) {
         if (arret == TROP_GRAND)
@@ -232,6 +252,7 @@ char* httpgrib(const char* host, const char* port, const char* path, const char*
     }
     const bool refusee = rapport.refusEchec && r.longueursSures && r.statut == 0;
     vTerminer(rapport, r, duree,
-              !r.bComplete(arret) ? PHASE_INCOMPLETE : refusee ? PHASE_REFUSEE : PHASE_RECUE);
+              !r.bComplete(arret) ? PHASE_INCOMPLETE : refusee ? PHASE_REFUSEE : PHASE_RECUE,
+              mode != -1 && lien.finParAppelant);
     return mode == -1 ? nullptr : r.tampon.ceder();
 }

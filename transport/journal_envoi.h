@@ -8,8 +8,8 @@ public:
     virtual ~JournalEnvoi() = default;
     // Appends the text as it stands (its line feeds included).
     virtual void ajouter(const char* texte) = 0;
-    // Shows what was appended so far: the sender blocks its thread between
-    // two lines, so a window has to draw now.
+    // Shows what was appended so far: called after each reply, while the
+    // sender waits for the next one.
     virtual void afficher() {}
 };
 

@@ -1,6 +1,7 @@
 // The send window's journal as a send's report: a text buffer and its
-// display, drawn again after each line while the send blocks the GUI
-// thread.
+// display. A send thread calls it under the toolkit's lock; the event loop
+// draws what it wrote. Without a buffer (a window gone) it writes nothing;
+// without a display nothing scrolls.
 #ifndef TRANSPORT_JOURNAL_FENETRE_H
 #define TRANSPORT_JOURNAL_FENETRE_H
 
@@ -16,7 +17,7 @@ public:
     {
     }
     void ajouter(const char* texte) override;
-    // The display scrolled to the last line and the window flushed.
+    // The display scrolled to the last line, to be drawn again.
     void afficher() override;
 
 private:

@@ -51,6 +51,16 @@ void vEchec(AffichageCanal& a, const std::string& texte)
     a.html += texte;
 }
 
+// Why a whole answer ended red.
+const char* raison(int phase)
+{
+    switch (phase) {
+    case PHASE_REFUSEE: return "Requete refusee par le service";
+    case PHASE_ILLISIBLE: return "Reponse inattendue du serveur";
+    default: return "Fichier recu non classe";
+    }
+}
+
 // The thread's final phase shown once; the slot then shows it ten seconds.
 ActionCanal finale(TYPEDEF_HTTP& c)
 {
@@ -102,10 +112,12 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
         vEchec(a, std::string("<br>") + pcTraduire("Reponse incomplete"));
         return finale(c);
     case PHASE_REFUSEE:
-        // The service's message says why, in a window of its own.
+    case PHASE_ILLISIBLE:
+    case PHASE_NON_CLASSEE:
+        // The message filed beside says why, in a window of its own.
         vConnexion(c, a);
         vReception(c, a);
-        vEchec(a, std::string("<br>") + pcTraduire("Requete refusee par le service"));
+        vEchec(a, std::string("<br>") + pcTraduire(raison(phase)));
         return finale(c);
     case PHASE_AFFICHEE:
         if (c.fin++ < FINS_MAX)

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 const char* const TAG_REQUETE = "<requete>";
 
@@ -165,6 +166,16 @@ bool bDomaineValide(const char* nom, int& id)
     return true;
 }
 
+std::string texteCoordonnee(double valeur, int decimales)
+{
+    char t[400];
+    std::snprintf(t, sizeof t, "%.*f", decimales, valeur);
+    std::string s = t;
+    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
+        s.erase(0, 1);
+    return s;
+}
+
 bool bAutomatisationValide(const char* texte)
 {
     return texte && *texte && std::strlen(texte) <= TEXTE_LIGNE_MAX && bImprimable(texte);
@@ -210,4 +221,22 @@ double dPrixValeurs(long long valeurs, bool forfait)
     if (valeurs <= 0)
         return 0;
     return forfait ? double(valeurs * 48 / 10) / 10000 : double(valeurs * 48 / 1000) / 100;
+}
+
+bool bDossierRequete(const char* chemin, int type)
+{
+    if (!chemin)
+        return false;
+    const std::string dossier = std::filesystem::path(chemin).parent_path().filename().string();
+    return dossier == (type == 0 ? "grib" : "bull");
+}
+
+bool bCodeObjet(const std::string& ligne)
+{
+    const auto mot = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+               c == '_' || c == '-';
+    };
+    return !ligne.empty() && ligne.size() <= CODE_OBJET_MAX && ligne != "A" &&
+           std::all_of(ligne.begin(), ligne.end(), mot);
 }

@@ -4,6 +4,7 @@
 #ifndef TRANSPORT_REGLES_REQUETE_H
 #define TRANSPORT_REGLES_REQUETE_H
 
+#include <cstddef>
 #include <string>
 
 // The log tag of the request model.
@@ -36,6 +37,11 @@ bool bDomaineValide(const char* nom, int& id);
 // An automation text: 1 to 13 printable characters.
 bool bAutomatisationValide(const char* texte);
 
+// A coordinate as the request text and the saved request write it:
+// `decimales` decimals, and a value that rounds to zero without its sign
+// ("0.000", never "-0.000").
+std::string texteCoordonnee(double valeur, int decimales);
+
 // The price in euros of `valeurs` values at 0.00048 euro each, cut to the
 // cent (to the hundredth of a cent for a package), counted exactly.
 double dPrixValeurs(long long valeurs, bool forfait);
@@ -52,5 +58,18 @@ bool bHeureValide(const std::string& mot, int maximum);
 // A parameter key that `modele` offers (any key of the parameter table for
 // a model the catalogue does not list or lists without parameters).
 bool bParametreDuModele(const std::string& cle, int modele);
+
+// ---- Saved requests.
+// The longest bulletin code a request holds.
+constexpr size_t CODE_OBJET_MAX = 47;
+// The folder a saved request lies in tells its kind: a file in a folder
+// named "grib" holds a GRIB request (type 0), one in a folder named
+// "bull" a bulletin request (type 1). Only the file's own folder counts,
+// not the folders above it.
+bool bDossierRequete(const char* chemin, int type);
+// A line of a saved bulletin request that may go to the service: one code
+// word of 1 to 47 letters, digits, '_' or '-', and not the automation
+// letter "A" (a marker, a keyword line or a blank line is none).
+bool bCodeObjet(const std::string& ligne);
 
 #endif

@@ -6,23 +6,55 @@
 #ifndef TRANSPORT_REPONSE_H
 #define TRANSPORT_REPONSE_H
 
+#include <string>
+#include <vector>
+
+// How an answer ended, for the user: only ISSUE_CLASSEE is a send that
+// succeeded.
+enum IssueReponse {
+    ISSUE_CLASSEE,        // whole, accepted, and all it carried filed (or only a message)
+    ISSUE_AUCUNE,         // nothing received
+    ISSUE_SANS_MARQUEUR,  // not the service's answer (an error page): filed as the message
+    ISSUE_ILLISIBLE,      // the service's marker, but no usable header
+    ISSUE_REFUSEE,        // the service refused the request: its message filed
+    ISSUE_TRONQUEE,       // fewer octets than the header declares
+    ISSUE_NON_CLASSEE     // whole and accepted, but its data not filed (name refused, ...)
+};
+
+struct AnalyseReponse {
+    int cr = 0;  // the service's status; 0 without a readable header
+    int ok = 0;  // as iAnalyseRequeteHttp's `ok`
+    IssueReponse issue = ISSUE_AUCUNE;
+};
+
 // Unpacks the answer httpgrib returned (`length` octets; null: none) and
-// releases it (std::free). Answers the service's status (0: refused, or
-// no answer, no marker, no readable header). `ok` is 1 when the answer
-// was filed as the service meant it: no marker (the answer is the
-// message), a refusal, or a data file written; 0 otherwise.
+// releases it (std::free).
 //
 // Lengths and names from the server are checked: a declared length that
 // is negative or past the size limit makes the header unreadable; an
 // answer shorter than it declares writes its message files with a note
-// and no data file; a name that is not a plain file name writes no data
-// file. Each case is logged and told in lockdir/message.txt.
+// and no data file; a name that is not a plain file name, or the
+// message's own, writes no data file; a GMDSS bulletin that cannot be
+// filed is named in the message. Each case is logged and told in
+// lockdir/message.txt.
+AnalyseReponse analyseReponse(char* answer, int length);
+
+// The same, answering the service's status only when the send succeeded
+// (ISSUE_CLASSEE), else 0: a refusal, no answer, no marker, an unreadable
+// header, a cut answer, or data not filed. `ok` is 1 when what arrived
+// was filed as it came: no marker (the answer is the message), a refusal,
+// or the data written; 0 otherwise. Callers record the send when the
+// result is not 0, and only log `ok`.
 int iAnalyseRequeteHttp(char* answer, int length, int& ok);
+
+// The catalogue key of what went wrong; null for ISSUE_CLASSEE.
+const char* pcIssueReponse(IssueReponse issue);
 
 // Splits a text of GMDSS bulletins (each starts with "GMDSS_METAREA") in
 // place, and writes each as "lockdir/<its first word>.txt"; from the 16th
 // on, the rest of the text is one bulletin. Text before the first one is
-// ignored; a first word that is not a plain file name is skipped (logged).
-void vEclateBulletinsGmdss(char* text);
+// ignored; a bulletin whose file name would not be a plain one is skipped
+// (logged). The first words of the bulletins not filed go to `nonClasses`.
+void vEclateBulletinsGmdss(char* text, std::vector<std::string>* nonClasses = nullptr);
 
 #endif

@@ -34,6 +34,8 @@ void requete::vInitialisation()
     ouest = -1;
     est = 1;
     ligneAutomatisation = "A 1";
+    // The figures shown go with the request they were counted for.
+    vAfficher("0", "0.0");
     if (type == 1) {
         vFreeObjets();
         vEcrire(1);

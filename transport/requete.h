@@ -32,7 +32,8 @@ public:
     requete(const requete&) = delete;
     requete& operator=(const requete&) = delete;
 
-    // Back to an empty request (the text buffer emptied, not rendered).
+    // Back to an empty request (the text buffer emptied, not rendered; the
+    // recapitulation shows the volume "0" and the cost "0.0").
     void vInitialisation();
 
     // ---- Zone (GRIB).
@@ -93,6 +94,9 @@ public:
     // Every code gone, the volume and the dropped count back to 0; does
     // not render.
     void vFreeObjets();
+    // The volume of the codes held, each counted as its button counts it
+    // (a Metarea once for all its bulletins); does not render.
+    void vCompterObjets();
 
     // ---- Text, volume and cost.
     // 1 empties the buffer, 2 puts the system request, else renders.
@@ -110,9 +114,15 @@ public:
     // The send log block and the saved request, both for now.
     int vEnregistre();
     int vEnregistre_Requete();
+    // A saved request read only when its folder is of this request's
+    // kind ("grib" or "bull"), then as vLireFichier does.
     void vLire_Requete(const char* path);
+    // The file read as a saved request of this request's kind, wherever
+    // it lies.
+    void vLireFichier(const char* path);
     // One line of `file` into `ligne`, its line end removed; 0 at the end.
-    // A line over 511 characters is skipped whole (logged).
+    // A line over 511 characters is skipped whole (logged, counted in
+    // lignesRefusees).
     int readligne(FILE* file);
 
     // The recapitulation the volume and cost go to; null: none yet.
@@ -146,6 +156,9 @@ public:
     int forfaitActif = 0;  // a predefined package
     int volumeBulletins = 0;  // Ko
     int objetsPerdus = 0;     // codes dropped for want of a slot since vFreeObjets
+    // Lines the last saved request read dropped: those over 511
+    // characters, and in a bulletin request those that are no code.
+    int lignesRefusees = 0;
     int chiffreForfait = 0;
     // What the recapitulation shows, for the send log.
     std::string volumeAffiche, coutAffiche;

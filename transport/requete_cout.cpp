@@ -99,8 +99,16 @@ void requete::vCout()
         vAfficher(texte("%.3lf", volumeBulletins), "0");
         return;
     }
-    if (modele == 0)
+    if (modele == 0) {
+        // Nothing to count nor to send: the figures of another request
+        // must not stay on show.
+        if (!forfaitActif) {
+            vAfficher(texte("%.3lf", 0), pcTraduire("Interdit"));
+            if (recapitulatif)
+                recapitulatif->vEnvoi(false);
+        }
         return;
+    }
     if (forfaitActif)
         maille = modele == 8 ? 0.2 : 0.25;
     // A zone whose north lies south of its south (a saved request can say

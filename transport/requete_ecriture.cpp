@@ -2,29 +2,34 @@
 // starts, and the saved request's lines.
 #include "transport/requete.h"
 
+#include "transport/regles_requete.h"
 #include "ui/jours_mois.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Text_Buffer.H>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace {
 
-std::string format(const char* f, double a, double b, double c, double d)
+// A keyword and its numbers, each as "%lf" writes it but for the sign of
+// a zero.
+std::string ligneNombres(const char* mot, std::initializer_list<double> nombres)
 {
-    char t[1024];
-    std::snprintf(t, sizeof t, f, a, b, c, d);
-    return t;
+    std::string l = mot;
+    for (double v : nombres)
+        l += " " + texteCoordonnee(v, 6);
+    return l + "\n";
 }
 
 }  // namespace
 
 std::string requete::corpsGrib() const
 {
-    std::string c = format("dimensions %lf %lf %lf\n", centreLatitude, centreLongitude,
-                           2 * etendueLatitude, 0);
-    c += format("zone %lf %lf %lf %lf\n", nord, sud, ouest, est);
+    std::string c =
+        ligneNombres("dimensions", {centreLatitude, centreLongitude, 2 * etendueLatitude});
+    c += ligneNombres("zone", {nord, sud, ouest, est});
     c += "domaine " + ligneDomaine + "\n";
     c += "maille " + ligneMaille + "\n";
     c += "parametres" + parametres.texte(" ", "") + "\n";

@@ -85,15 +85,19 @@ int requete::readligne(FILE* file)
         if (!trop && ligne.size() <= LIGNE_MAX)
             return 1;
         vJournal(TAG_REQUETE, "ligne de plus de %d caracteres ignoree\n", int(LIGNE_MAX));
+        ++lignesRefusees;
     }
 }
 
 void requete::vLire_Requete(const char* path)
 {
+    if (bDossierRequete(path, type))
+        vLireFichier(path);
+}
+
+void requete::vLireFichier(const char* path)
+{
     if (!path)
-        return;
-    const bool grib = std::strstr(path, "grib"), bull = std::strstr(path, "bull");
-    if (type == 0 ? !grib : (!bull || grib))
         return;
     bool refuse = false;
     FILE* f = pfOuvrirFichierOrdinaire(path, "r", refuse);
@@ -101,6 +105,7 @@ void requete::vLire_Requete(const char* path)
         vJournal(TAG_REQUETE, "requete illisible: %s\n", path);
         return;
     }
+    lignesRefusees = 0;
     if (type == 0)
         vLireGrib(f);
     else
@@ -108,22 +113,42 @@ void requete::vLire_Requete(const char* path)
     std::fclose(f);
 }
 
+// One code per line, each kept code a line of the request text: a line
+// that is no code word (a request marker, an automation line, a blank
+// line, any other text) would reach the service as a line of the
+// protocol, so it is dropped, logged and counted. Blanks around a code
+// are cut.
 void requete::vLireBulletin(FILE* f)
 {
     vFreeObjets();
-    while (readligne(f))
-        if (!ligne.empty() && ligne.find("dimensions ") == std::string::npos)
-            vSetObjet(ligne.c_str());
+    lecture = true;
+    for (int n = 1; readligne(f); ++n) {
+        const size_t debut = ligne.find_first_not_of(" \t");
+        const std::string code = debut == std::string::npos
+                                     ? ""
+                                     : ligne.substr(debut, ligne.find_last_not_of(" \t") + 1 - debut);
+        if (bCodeObjet(code)) {
+            vSetObjet(code.c_str());
+            continue;
+        }
+        ++lignesRefusees;
+        vJournal(TAG_REQUETE, "ligne %d refusee dans la requete de bulletins: %s\n", n,
+                 bMotImprimable(ligne) ? ligne.substr(0, CODE_OBJET_MAX + 1).c_str()
+                                       : "(octet de controle)");
+    }
+    lecture = false;
+    vCompterObjets();
+    vEcrire(0);
 }
 
 void requete::vLireGrib(FILE* f)
 {
-    ligneCompression = "C";
-    vEcrire(0);
-    zoneLue = false;
     // Each line renders the text; the cost, whose work grows with the
     // zone and the times, waits for the last.
     lecture = true;
+    ligneCompression = "C";
+    vEcrire(0);
+    zoneLue = false;
     while (readligne(f))
         vLireLigneGrib();
     // The zone was snapped with the domain's default mesh before the

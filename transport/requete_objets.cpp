@@ -11,12 +11,7 @@
 #include "transport/regles_requete.h"
 
 #include <FL/Fl_Button.H>
-
-namespace {
-
-const size_t CODE_OBJET_MAX = 47;
-
-}  // namespace
+#include <set>
 
 bool requete::bAjouterObjet(const char* code)
 {
@@ -56,6 +51,19 @@ void requete::vSetObjet(const char* code)
         return;
     volumeBulletins += 5;
     vEcrire(0);
+}
+
+void requete::vCompterObjets()
+{
+    std::set<int> metareas;
+    volumeBulletins = 0;
+    for (int i = 0; i < ListeCodes::TAILLE; ++i) {
+        if (objets[i].empty())
+            continue;
+        const ProduitCode p = produitCode(objets[i].c_str());
+        if (!p.metarea || metareas.insert(p.metarea).second)
+            volumeBulletins += p.volume;
+    }
 }
 
 void requete::vFreeObjets()

@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string sprintf3(const char* format, double a, double b, double c, double d)
-{
-    char t[512];
-    std::snprintf(t, sizeof t, format, a, b, c, d);
-    return t;
-}
-
 // `valeur` moved onto the grid through `ancre`, `m` apart.
 double dAccroche(double ancre, double valeur, double m)
 {
@@ -36,8 +29,9 @@ void requete::vDeriverZone()
         centreLongitude -= 360;
     etendueLongitude = est - ouest;
     etendueLatitude = nord - sud;
-    ligneZone = sprintf3("Z %.3f %.3f %.3f %.3f", centreLongitude, centreLatitude,
-                         etendueLongitude, etendueLatitude);
+    ligneZone = "Z";
+    for (double v : {centreLongitude, centreLatitude, etendueLongitude, etendueLatitude})
+        ligneZone += " " + texteCoordonnee(v, 3);
 }
 
 int requete::iSetZone(double north, double south, double west, double east)

@@ -34,6 +34,7 @@ const char* const ECHEC_FERMEE = "ECHEC : connexion fermee par le serveur\n";
 const char* const ECHEC_LONGUE = "ECHEC : reponse trop longue du serveur\n";
 const char* const ECHEC_ENVOI = "ECHEC : envoi impossible, connexion perdue\n";
 const char* const ECHEC_DIALOGUE = "ECHEC : le serveur ne termine pas le dialogue\n";
+const char* const ECHEC_ARRET = "ECHEC : arret du programme\n";
 
 using Horloge = std::chrono::steady_clock;
 
@@ -129,7 +130,7 @@ public:
             }
             const int pret = iAttendreLecture(prise_, msRestants(fin));
             if (pret <= 0)
-                return pret == 0 ? ECHEC_SILENCE : ECHEC_FERMEE;
+                return pret == 0 ? ECHEC_SILENCE : ECHEC_ARRET;
             char morceau[4096];
             const ssize_t lu = recv(prise_, morceau, sizeof morceau, 0);
             if (lu > 0)

@@ -1,8 +1,9 @@
 // The send of a request by e-mail through the user's own SMTP server: a
 // dialogue the program conducts itself on a plain TCP connection, with no
-// authentication and no encryption. It runs on the caller's thread (the
-// GUI thread) and blocks it: every reply has a time limit, so a silent
-// server costs at most that long.
+// authentication and no encryption. It blocks its caller, the send
+// window's SMTP thread, never the GUI thread: every reply has a time limit,
+// so a silent server costs at most that long, and a shutdown of the
+// program ends the wait.
 #ifndef TRANSPORT_SENDMAIL_H
 #define TRANSPORT_SENDMAIL_H
 

@@ -37,8 +37,8 @@ struct DelaisHttp {
 };
 extern DelaisHttp DELAIS_HTTP;
 
-// The system request waits for its short answer on the GUI thread, which
-// it blocks: a silent service must give the program back soon.
+// The system request's limits: its answer is a short text, so a silent
+// service is given up sooner than for a file.
 extern DelaisHttp DELAIS_SYSTEME;
 
 // 1 once the program is shutting down: transfers end at their next wait,

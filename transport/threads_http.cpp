@@ -22,6 +22,22 @@ const char* const THREADS = "<THREADS>";
 
 std::atomic<int> enCours{0};
 
+// The slot's final phase once the answer is filed: green only when it
+// was whole and all it carried filed.
+int iPhaseFinale(IssueReponse issue, bool refusEchec)
+{
+    switch (issue) {
+    case ISSUE_CLASSEE: return PHASE_RECUE;
+    case ISSUE_REFUSEE: return refusEchec ? PHASE_REFUSEE : PHASE_RECUE;
+    case ISSUE_TRONQUEE: return PHASE_INCOMPLETE;
+    case ISSUE_SANS_MARQUEUR:
+    case ISSUE_ILLISIBLE: return PHASE_ILLISIBLE;
+    case ISSUE_NON_CLASSEE: return PHASE_NON_CLASSEE;
+    case ISSUE_AUCUNE: break;
+    }
+    return PHASE_ECHEC;
+}
+
 // What both thread bodies do; `quoi` names them in the log.
 void vTransfert(InstantaneHttp& s, const char* quoi)
 {
@@ -30,13 +46,17 @@ void vTransfert(InstantaneHttp& s, const char* quoi)
     std::unique_ptr<char[]> query(formatRequeteHttp(
         s.texte.c_str(), s.email.c_str(), s.avecMotDePasse ? s.motDePasse.c_str() : nullptr));
     int longueur = 0;
+    s.lien.finParAppelant = true;
     char* reponse = httpgrib(service.hote.c_str(), service.port.c_str(), service.chemin.c_str(),
                              query.get(), longueur, 0, s.lien);
-    int ok = 0;
-    if (iAnalyseRequeteHttp(reponse, longueur, ok) != 0)
+    const bool recue = reponse != nullptr;
+    const AnalyseReponse a = analyseReponse(reponse, longueur);
+    if (a.issue == ISSUE_CLASSEE)
         iEnregistrerEnvoi(s.envoi, std::time(nullptr));
+    if (recue)
+        vFinirCanal(s.lien, iPhaseFinale(a.issue, s.lien.refusEchec));
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP...(thread/%s) %d\n", quoi,
-             ok);
+             a.ok);
 }
 
 void* corps(void* instantane, const char* quoi)

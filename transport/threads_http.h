@@ -19,12 +19,13 @@ struct InstantaneHttp {
     std::string motDePasse;
     bool avecMotDePasse = false;
     LienCanal lien;
-    EnvoiRequete envoi;  // recorded when the service accepts the request
+    EnvoiRequete envoi;  // recorded when the send succeeds
 };
 
 // Thread bodies (argument: a new InstantaneHttp, which they delete).
 // Each sends the text to the service's first script path in its slot,
-// files the answer and, when the service accepted it, records the send.
+// files the answer and, when it came whole, accepted and all filed,
+// records the send; the slot's final phase says how it went.
 void* vHttpGribTimeout(void* instantane);
 void* vHttpBullTimeout(void* instantane);
 

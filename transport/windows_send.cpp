@@ -6,6 +6,7 @@
 
 #include "transport/crochets_envoi.h"
 #include "transport/envoi_direct.h"
+#include "transport/envoi_smtp.h"
 
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -101,6 +102,8 @@ WindowsSend::~WindowsSend()
 {
     if (travail_)
         travail_->vDetacher();
+    if (smtp_)
+        smtp_->vDetacher();
     hide();
     // The display lets go of its buffer when it goes: the buffer after it.
     clear();

@@ -24,6 +24,7 @@ class Fl_Text_Display;
 class Fl_Widget;
 class classeBouton;
 struct TravailEnvoi;
+struct TravailSmtp;
 
 class WindowsSend : public Fl_Double_Window {
 public:
@@ -105,6 +106,7 @@ private:
     ProfilsEnvoi profils() const;
     void vMontrerJournal();
     void vLancerHttp(const TYPEDEF_PROFIL& p);
+    void vLancerSmtp();
     TYPEDEF_PROFIL* pDebutEnvoi();
     void vResultatProfil(ResultatProfil r, const char* quoi, const std::string& nom);
 
@@ -112,6 +114,8 @@ private:
     // The direct HTTP send of the mail layout, once started; its thread
     // leaves the window alone once it is detached.
     std::shared_ptr<TravailEnvoi> travail_;
+    // The direct mail send, once started; the same.
+    std::shared_ptr<TravailSmtp> smtp_;
     // The names of the choice's entries, by index (a deleted profile's
     // entry is hidden, never removed).
     std::vector<std::string> nomsChoix_;
@@ -122,8 +126,9 @@ private:
 extern WindowsSend* fenetreEnvoi;
 
 // One SMTP send for the window: the request text to the service's mail
-// address through the profile in use, the outcome in the journal, the send
-// recorded when the server took it. Blocks the GUI thread meanwhile.
+// address through the profile in use, on a thread of its own; each step
+// and the outcome in the journal, the send recorded when the server took
+// it. Returns at once: the close button comes back with the outcome.
 void vSmtpTimeout(void* window);
 
 #endif

@@ -5,8 +5,8 @@
 
 #include "transport/crochets_envoi.h"
 #include "transport/envoi_direct.h"
+#include "transport/envoi_smtp.h"
 #include "transport/lien_mail.h"
-#include "transport/sendmail.h"
 #include "transport/service_mail.h"
 #include "transport/threads_http.h"
 
@@ -23,7 +23,7 @@
 namespace {
 
 const char* const THREADS = "<THREADS>";
-const Fl_Color JAUNE = 95, ROUGE = 88, VERT = 157;
+const Fl_Color JAUNE = 95, ROUGE = 88;
 
 WindowsSend* fenetre(void* f)
 {
@@ -34,6 +34,16 @@ WindowsSend* fenetre(void* f)
 const char* pMotDePasse(const TYPEDEF_PROFIL& p)
 {
     return std::strcmp(p.password, "NULL") != 0 ? p.password : nullptr;
+}
+
+// The window's widgets a send job shows its outcome with.
+template <class Travail>
+void vWidgets(Travail& t, WindowsSend& w)
+{
+    t.affichage = w.journal;
+    t.boutonMail = w.boutonEnvoiMail;
+    t.boutonFermer = w.boutonFermer;
+    t.fenetre = &w;
 }
 
 }  // namespace
@@ -118,10 +128,7 @@ void WindowsSend::vLancerHttp(const TYPEDEF_PROFIL& p)
     if (bInstantaneTexte(texte, envoi))
         (iGenreEnvoi(texte) == 0 ? t->envoiGrib : t->envoiBulletin) = envoi;
     t->journal = tamponJournal;
-    t->affichage = journal;
-    t->boutonMail = boutonEnvoiMail;
-    t->boutonFermer = boutonFermer;
-    t->fenetre = this;
+    vWidgets(*t, *this);
     if (travail_)
         travail_->vDetacher();
     travail_ = t;
@@ -166,26 +173,31 @@ void WindowsSend::vBoutonEnvoiFermerCallback(Fl_Widget*, void* f)
 
 void vSmtpTimeout(void* window)
 {
-    WindowsSend* w = fenetre(window);
-    vJournal(THREADS, "----------> Execution du sous-thread SMTP (thread)...\n");
-    int cr = 1;
-    if (const TYPEDEF_PROFIL* p = configuration ? profilCourant(*configuration) : nullptr) {
-        const std::string serveur = p->serveur, email = p->email;
-        cr = sendmail(serveur.c_str(), p->port, email.c_str(), adresseServiceMail().c_str(),
-                      nullptr, w->texte, w->journalFenetre_);
+    fenetre(window)->vLancerSmtp();
+}
+
+// The mail job of the window's text through the profile in use: the thread
+// conducts the dialogue and writes each step and the outcome into the
+// journal.
+void WindowsSend::vLancerSmtp()
+{
+    auto t = std::make_shared<TravailSmtp>();
+    t->a = adresseServiceMail();
+    t->texte = texte;
+    t->enregistrer = bInstantaneTexte(texte, t->envoi);
+    t->journal = journalFenetre_;
+    t->boutonCopier = boutonCopier;
+    vWidgets(*t, *this);
+    if (smtp_)
+        smtp_->vDetacher();
+    smtp_ = t;
+    const TYPEDEF_PROFIL* p = configuration ? profilCourant(*configuration) : nullptr;
+    if (!p) {
+        vIssueSmtp(*t, 1);
+        return;
     }
-    w->journalFenetre_.ajouter("\n");
-    if (cr) {
-        w->journalFenetre_.ajouter(pcTraduire("SENDING MAIL ... KO"));
-        w->journal->color(ROUGE);
-    } else {
-        w->journalFenetre_.ajouter(pcTraduire("SENDING MAIL ... OK"));
-        w->boutonEnvoiMail->deactivate();
-        w->boutonCopier->deactivate();
-        w->journal->color(VERT);
-        iEnregistrerTexteEnvoye(w->texte);
-    }
-    w->boutonFermer->activate();
-    w->redraw();
-    vJournal(THREADS, "----------> Fin execution du sous-thread SMTP...(thread)\n");
+    t->serveur = p->serveur;
+    t->port = p->port;
+    t->de = p->email;
+    vEnvoyerSmtp(t);
 }

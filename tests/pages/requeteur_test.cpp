@@ -6,6 +6,7 @@
 #include "ui/boutons.h"
 #include "ui/crochets.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/horloge.h"
 #include "ui/palette.h"
 
 #include <FL/Fl.H>
@@ -15,6 +16,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+
+HeureFixe::HeureFixe()
+{
+    heurecourante = 10;
+    jourcourant = 1;
+}
+
+HeureFixe::~HeureFixe()
+{
+    heurecourante = jourcourant = 0;
+}
 
 PosteRequeteur::PosteRequeteur(int onglet, int forfaits)
 {
@@ -131,6 +143,30 @@ void RequeteurTest::construireVue()
     page->carte->chargementAffiche = 0;
     page->carte->zoom(50, -20, 60, 1);
     ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
+}
+
+void RequeteurTest::modele(const char* modele)
+{
+    construireVue();
+    cliquer(page->boutonZone);
+    choisirModele(modele);
+}
+
+void RequeteurTest::choisirModele(const char* modele)
+{
+    classeBoutonImage* b = bouton(page->boutonsModeles, modele);
+    ASSERT_NE(b, nullptr) << modele;
+    b->value(1);
+    b->do_callback();
+    // The sections the choice replaced go at the next turn of the loop.
+    ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
+}
+
+void RequeteurTest::basculer(classeBoutonImage* b)
+{
+    ASSERT_NE(b, nullptr);
+    b->value(!b->value());
+    b->do_callback();
 }
 
 bool RequeteurTest::bLigne(const std::string& ligne) const

@@ -15,6 +15,13 @@
 #include <memory>
 #include <string>
 
+// The clock at 10 h UTC on a Monday while it lives: the runs and times
+// the pages offer are those of that hour.
+struct HeureFixe {
+    HeureFixe();
+    ~HeureFixe();
+};
+
 // One main window holding the request page, built with the settings'
 // "onglets" values.
 struct PosteRequeteur {
@@ -43,6 +50,12 @@ protected:
     static std::string presse();
     // The page on a fixed view: 50 N 20 W, 60 degrees high.
     void construireVue();
+    // The zone on over the Atlantic, then model `modele` chosen.
+    void modele(const char* modele);
+    // Model `modele` pressed, its sections built.
+    void choisirModele(const char* modele);
+    // The button pressed if it was up, released if down, and its callback.
+    static void basculer(classeBoutonImage* b);
     // The GRIB request text has that line (list lines end with a blank).
     bool bLigne(const std::string& ligne) const;
     // The button of that label among a null-terminated array; null when

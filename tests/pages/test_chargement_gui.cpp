@@ -17,9 +17,12 @@
 #include "ui/horloge.h"
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Output.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -53,6 +56,20 @@ protected:
             e += std::to_string(c->value()) + " ";
         return e + std::to_string(page->carte->centreLatitude) + " " +
                std::to_string(page->carte->etendue);
+    }
+    // Runs `faire`, answering every message box it opens: their texts.
+    static std::vector<std::string> boites(const std::function<void()>& faire)
+    {
+        std::vector<std::string> textes;
+        std::function<void(Fl_Window*)> repondre = [&](Fl_Window* b) {
+            textes.push_back(pTexteMessage()->label());
+            harnais::vRepondreBoite(repondre);
+            harnais::vFermer(b);
+        };
+        harnais::vRepondreBoite(repondre);
+        faire();
+        harnais::vOublierBoite();
+        return textes;
     }
     static std::string sansA(std::string t)
     {
@@ -105,17 +122,20 @@ TEST_F(Chargement, ASavedBulletinRequestPressesTheButtonsOfItsCodes)
     ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
     EXPECT_TRUE(bouton(2)->value());
     EXPECT_TRUE(bouton(1006)->value());
-    EXPECT_TRUE(bouton(5241)->value());
+    EXPECT_FALSE(bouton(5241)->value());
     EXPECT_FALSE(bouton(1)->value());
     EXPECT_FALSE(bouton(1007)->value());
-    // The unknown code is kept.
+    // The unknown code is kept, the NAVTEX one held without its button.
     EXPECT_NE(texteBulletins().find("INCONNU_1\n"), std::string::npos);
+    EXPECT_NE(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST\n"), std::string::npos);
     EXPECT_TRUE(page->boutonEnvoyer->active());
     EXPECT_TRUE(page->abonnementBulletins->active());
-    // The next press keeps what was loaded.
+    // The next press keeps the pressed products and the unknown code; the
+    // request is rebuilt from the buttons.
     presser(1007);
-    EXPECT_NE(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST"), std::string::npos);
+    EXPECT_EQ(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST"), std::string::npos);
     EXPECT_NE(texteBulletins().find("SAT_EUROPE"), std::string::npos);
+    EXPECT_NE(texteBulletins().find("INCONNU_1"), std::string::npos);
 }
 
 TEST_F(Chargement, AFileThatCannotBeLoadedChangesNothing)
@@ -214,5 +234,96 @@ TEST_F(Chargement, TheMapIsZoomedOnTheLoadedZone)
         EXPECT_NEAR(page->carte->centreLatitude, r.centreLatitude, 1e-9) << dimensions;
         EXPECT_NEAR(page->carte->centreLongitude, r.centreLongitude, 1e-9) << dimensions;
         EXPECT_GT(r.centreLatitude, 20) << dimensions;
+    }
+}
+
+// The file is read as the page's kind of request wherever it lies: under
+// a working folder whose path holds "grib", outside any "bull" folder, in
+// etc/grib/.
+TEST_F(Chargement, ABulletinRequestLoadsWhateverFolderItLiesIn)
+{
+    construire(1, 0);
+    for (const std::string& f : {dossier / "gribouille/etc/bull/b.txt", dossier / "Documents/b.txt",
+                                dossier / "etc/grib/b.txt"}) {
+        vr::vBoutonRequeteurGmdssReinitialiseCallback(nullptr, page);
+        std::filesystem::create_directories(std::filesystem::path(f).parent_path());
+        ecrire(f, "SAT_EUROPE\n");
+        int charge = 0;
+        EXPECT_EQ(boites([&] { charge = page->iChargerRequete(f.c_str(), false); }),
+                  std::vector<std::string>()) << f;
+        EXPECT_EQ(charge, 1) << f;
+        EXPECT_TRUE(bouton(1006)->value()) << f;
+        EXPECT_EQ(texteBulletins(), "@mto@reqt@bull@\nSAT_EUROPE\n@mto@reqt@fin@\n") << f;
+    }
+}
+
+// A code four coastal rows share presses none of them, nor does any
+// NAVTEX or offshore code: the request holds the file's codes, each
+// counted once, in the page and in the send log.
+TEST_F(Chargement, ALoadedBulletinRequestPressesNoBulletinButton)
+{
+    construire(1, 0);
+    const std::string codes = "GMDSS_METAREA2_INMARSAT\nSAT_EUROPE\nCOTE_MEDIT_CER-POR\n"
+                              "BMS_COTE_MEDIT\nNAVTEX_4_NEW-ORLEANS_FORECAST\n"
+                              "MANCHE_ET_SUD_DE_MER_DU_NORD\n";
+    ecrire("etc/bull/b.txt", codes);
+    ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
+    for (int n : {4550, 4551, 4561, 4571, 4581, 5241, 4020}) {
+        ASSERT_NE(bouton(n), nullptr) << n;
+        EXPECT_FALSE(bouton(n)->value()) << n;
+    }
+    EXPECT_TRUE(bouton(2)->value());
+    EXPECT_TRUE(bouton(1006)->value());
+    EXPECT_EQ(texteBulletins(), "@mto@reqt@bull@\n" + codes + "@mto@reqt@fin@\n");
+    // The Metarea 5 Ko, the picture 30, each bulletin 5.
+    EXPECT_STREQ(page->volumeBulletins->value(), "55.000");
+    ASSERT_EQ(page->requeteBulletins->vEnregistre(), 0);
+    EXPECT_NE(lireFichier("etc/envois.txt").find("SIZE: 55.000 Ko\n"), std::string::npos);
+}
+
+// Lines of a hand-made file that would reach the service as lines of the
+// protocol are dropped, logged and told in one message with their count;
+// what goes is the request of the codes kept. A file of nothing else is
+// not loaded.
+TEST_F(Chargement, LinesOfABulletinFileThatAreNoCodeAreRefused)
+{
+    construire(1, 0);
+    const std::string chemin = "etc/bull/b.txt";
+    ecrire(chemin, "@mto@reqt@fin@\nSAT_EUROPE\nA X\n\n \t\nA\nDEUX MOTS\n@mto@reqt@grib@\n"
+                   "x;rm\n" + std::string(48, 'X') + "\n\x01" "CODE\n"
+                   " NAVTEX_4_NEW-ORLEANS_FORECAST \r\n");
+    int charge = 0;
+    EXPECT_EQ(boites([&] { charge = page->iChargerRequete(chemin.c_str(), false); }),
+              std::vector<std::string>({"Lignes ignorees dans la requete : 10\n" + chemin}));
+    EXPECT_EQ(charge, 1);
+    EXPECT_EQ(page->requeteBulletins->instantane().texte,
+              "@mto@reqt@bull@\nSAT_EUROPE\nNAVTEX_4_NEW-ORLEANS_FORECAST\n@mto@reqt@fin@\n");
+    const std::string log = journal.contenu();
+    for (const char* l : {"ligne 1 refusee dans la requete de bulletins: @mto@reqt@fin@\n",
+                          "ligne 3 refusee dans la requete de bulletins: A X\n",
+                          "ligne 11 refusee dans la requete de bulletins: (octet de controle)\n"})
+        EXPECT_NE(log.find(l), std::string::npos) << l << log;
+
+    ecrire(chemin, "A 3\n\n@mto@reqt@fin@\n");
+    EXPECT_EQ(boites([&] { charge = page->iChargerRequete(chemin.c_str(), false); }),
+              std::vector<std::string>({"Requete illisible\n" + chemin}));
+    EXPECT_EQ(charge, 0);
+}
+
+// A GRIB request loaded without a model shows its own figures, not those
+// of the request before it, and cannot be sent.
+TEST_F(Chargement, ALoadedGribRequestWithoutAModelCannotBeSent)
+{
+    for (const char* domaine : {"", "domaine D\n", "domaine D nulle_part\n"}) {
+        modele("Monde");
+        ASSERT_TRUE(page->boutonEnvoyer->active());
+        ASSERT_STRNE(page->coutGrib->value(), "Interdit");
+        ecrire("etc/grib/r.txt", domaine + std::string("zone 50 40 -10 0\nparametres vent\n"
+                                                       "validites 18\n"));
+        ASSERT_EQ(page->iChargerRequete("etc/grib/r.txt", true), 1) << domaine;
+        EXPECT_EQ(page->requeteGrib->modele, 0) << domaine;
+        EXPECT_STREQ(page->coutGrib->value(), "Interdit") << domaine;
+        EXPECT_STREQ(page->volumeGrib->value(), "0.000") << domaine;
+        EXPECT_FALSE(page->boutonEnvoyer->active()) << domaine;
     }
 }

@@ -217,17 +217,19 @@ TEST(Deplacement, TypedCourseAndSpeedAreKeptInTheFieldsRanges)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    // The course held before is 45.
     const struct {
         double cap, vitesse, capRetenu, vitesseRetenue;
         bool mobile;
     } cas[] = {
-        {270.9, 12.3, 270.9, 12.3, true}, {0, 5, 0, 5, true},       {45, 0, 45, 0, true},
-        {0, 0, 0, 0, false},              {nan, nan, 0, 0, false},  {inf, -inf, 0, 0, false},
-        {-10, -3, 0, 0, false},           {400, 250, 40, 99.9, true}, {360, 99.9, 360, 99.9, true},
-        {720.5, 100, 0.5, 99.9, true},
+        {270.9, 12.3, 270, 12.3, true},     {0, 5, 0, 5, true},          {45, 0, 45, 0, true},
+        {0, 0, 0, 0, false},                {nan, nan, 0, 0, false},     {inf, -inf, 0, 0, false},
+        {-10, -3, 0, 0, false},             {-45, 0.04, 0, 0, false},    {400, 250, 45, 99.9, true},
+        {359.99, 0.05, 359, 0.1, true},     {360, 99.9, 45, 99.9, true}, {720.5, 100, 45, 99.9, true},
+        {1e300, 12.25, 45, 12.2, true},
     };
     for (const auto& c : cas) {
-        const CapVitesse r = capVitesseRetenus(c.cap, c.vitesse);
+        const CapVitesse r = capVitesseRetenus(c.cap, c.vitesse, 45);
         EXPECT_NEAR(r.cap, c.capRetenu, 1e-9) << c.cap;
         EXPECT_DOUBLE_EQ(r.vitesse, c.vitesseRetenue) << c.vitesse;
         EXPECT_EQ(r.bMobile(), c.mobile) << c.cap << " " << c.vitesse;

@@ -53,24 +53,6 @@ protected:
         GRIB_DEPLIER = 0;
         AFFICHE_AIDE = 1;
     }
-    // The zone on over the Atlantic, then model `modele` chosen.
-    void modele(const char* modele)
-    {
-        construireVue();
-        cliquer(page->boutonZone);
-        classeBoutonImage* b = bouton(page->boutonsModeles, modele);
-        ASSERT_NE(b, nullptr) << modele;
-        b->value(1);
-        b->do_callback();
-        // The sections the choice replaced go at the next turn of the loop.
-        ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
-    }
-    static void basculer(classeBoutonImage* b)
-    {
-        ASSERT_NE(b, nullptr);
-        b->value(!b->value());
-        b->do_callback();
-    }
     static std::vector<std::string> libelles(classeBoutonImage** boutons, bool presses = false)
     {
         std::vector<std::string> v;
@@ -90,8 +72,8 @@ protected:
                 }
         ADD_FAILURE() << "no step button " << libelle;
     }
-    // The course and speed typed: the field's text, as the value field
-    // reads it.
+    // The course and speed typed and entered: the field's text, as the
+    // field reads it.
     static void taper(spinnerPosition* champ, const char* texte)
     {
         champ->input.value(texte);
@@ -368,13 +350,14 @@ TEST_F(Sections, TypedCourseAndSpeedStayInTheFieldsRanges)
         const char *cap, *vitesse, *ligne;
         double capMontre, vitesseMontree;
     } cas[] = {
-        {"400", "250", "V 40 99.9", 40, 99.9},
-        {"725", "12.5", "V 5 12.5", 5, 12.5},
+        {"400", "250", "V 0 99.9", 0, 99.9},
+        {"725", "12.5", "V 0 12.5", 0, 12.5},
         {"-30", "-4", "", 0, 0},
         {"90", "nan", "V 90 0.0", 90, 0},
         {"90", "inf", "V 90 0.0", 90, 0},
         {"90", "1e300", "V 90 99.9", 90, 99.9},
         {"10", "-inf", "V 10 0.0", 10, 0},
+        {"1e300", "5", "V 10 5.0", 10, 5},  // a course past 359 keeps the one before
     };
     for (const auto& c : cas) {
         taper(page->champCap, c.cap);

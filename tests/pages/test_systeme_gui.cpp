@@ -1,7 +1,7 @@
 // The system request in connected mode against the stand-in service: its
-// answer's message lands in lockdir/ and the popup ends green; a silent
-// service gives the program back at the system request's own limit, and
-// the popup ends red.
+// answer's message lands in lockdir/ and the popup ends green; while a
+// service is silent the program answers and the popup shows the
+// connection, until the system request's own limit ends it in red.
 #include "tests/pages/requeteur_test.h"
 
 #include "tests/outils/service_factice.h"
@@ -9,6 +9,7 @@
 #include "transport/canaux.h"
 #include "transport/popup_http.h"
 #include "transport/service_http.h"
+#include "transport/threads_http.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 
@@ -42,6 +43,7 @@ protected:
     }
     ~Systeme() override
     {
+        EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
         vDetruirePopupsHttp("<TEST>");
         for (int i = 0; i < HTTP_CANAUX; ++i)
             vLibererCanal(i);
@@ -56,6 +58,7 @@ TEST_F(Systeme, ConnectedTheServicesMessageLandsInLockdirAndThePopupEndsGreen)
     ASSERT_TRUE(service().bVariante("normale"));
     construire(0, 0);
     cliquer(page->boutonSysteme);
+    ASSERT_TRUE(harnais::bAttendre([] { return existe("lockdir/message.txt"); }));
     const std::string message = lireFichier("lockdir/message.txt");
     EXPECT_NE(message.find("Service factice, en service"), std::string::npos) << message;
     EXPECT_EQ(fondFinal(0), Fl_Color(63));
@@ -67,16 +70,23 @@ TEST_F(Systeme, ConnectedTheServicesMessageLandsInLockdirAndThePopupEndsGreen)
     EXPECT_EQ(connexions.back().at("motdepasse"), "-");
 }
 
-TEST_F(Systeme, ASilentServiceGivesTheProgramBackAtItsOwnLimitInRed)
+TEST_F(Systeme, WhileTheServiceIsSilentTheProgramAnswersUntilItsOwnLimitEndsItInRed)
 {
     harnais::ChienDeGarde garde(120);
     ASSERT_TRUE(service().bVariante("blocage"));
     // The transfers' limits stay long: only the system request's count.
     DELAIS_HTTP.premierOctetMs = 300000;
     DELAIS_SYSTEME.premierOctetMs = 30000;
-    DELAIS_SYSTEME.reponseMs = 500;
+    DELAIS_SYSTEME.reponseMs = 5000;
     construire(0, 0);
     cliquer(page->boutonSysteme);
+    // The popup's poll, a timeout of the event loop, shows the connection
+    // while the request still waits.
+    TYPEDEF_HTTP& c = structHTTP[0];
+    EXPECT_TRUE(harnais::bAttendre([&c] {
+        return c.popup && c.popup->affichage.html.find("Connexion OK") != std::string::npos &&
+               c.phase.load() == PHASE_ENVOYEE;
+    }));
     EXPECT_EQ(fondFinal(0), Fl_Color(88));
     EXPECT_FALSE(std::filesystem::exists("lockdir/message.txt"));
     EXPECT_NE(journal.contenu().find("delai depasse"), std::string::npos);

@@ -23,6 +23,18 @@ The system request ("@mto@reqt@sys@") is answered with a short availability
 text as the message and no data; the variant "blocage" keeps any answer back
 (silent) until the client gives up.
 
+How an HTTP answer is spoilt or sent ("variante NAME[:ARG]"): "refus"
+refuses, "nom:NAME" names the data file NAME (such as "../evil.grb" or
+"message.txt"), "taille:N" and "trop_long:N" send N random data octets;
+"prefixe[:TEXT]", "sans_marqueur", "http500", "longueurs_excessives"
+(declares 1000 more data octets than sent), "longueur_negative",
+"longueur_max" and "champs_manquants" spoil its octets; "fermeture" closes
+without a word, "reset[:N]" resets (RST) after N octets and "coupure[:N]"
+closes cleanly (FIN) after N octets (both half the answer by default),
+"marqueur_coupe" splits the marker over two sends, "goutte[:MS]" drips
+it octet by octet, "blocage[:N]" sends N octets then stays silent, and
+"silence" sends the whole answer then keeps the connection open, silent.
+
 Modes: "http" reads one request line ended by CR LF, checks
 "GET http://<hote>/<chemin><query>", un-escapes the query itself, checks the
 request text's first and last lines and answers in the service's format:
@@ -267,16 +279,22 @@ class ServiceHttp:
             time.sleep(0.05)
             connexion.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
             connexion.close()
+        elif genre == "coupure":
+            # The request was read whole: closing sends a FIN, not a reset.
+            connexion.sendall(octets[:int(arg) if arg else len(octets) // 2])
         elif genre == "goutte":
             pause = (int(arg) if arg else 20) / 1000.0
             connexion.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
             for i in range(len(octets)):
                 connexion.sendall(octets[i:i + 1])
                 time.sleep(pause)
-        elif genre == "blocage":
+        elif genre in ("blocage", "silence"):
+            if genre == "silence":
+                arg = str(len(octets))
             connexion.sendall(octets[:int(arg) if arg else 0])
-            # Until the client gives up (or a minute has passed).
-            connexion.settimeout(60)
+            # Until the client gives up (or a minute has passed; after a
+            # whole answer, longer than the client's 120 s silence limit).
+            connexion.settimeout(300 if genre == "silence" else 60)
             try:
                 while connexion.recv(4096):
                     pass

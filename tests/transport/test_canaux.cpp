@@ -54,7 +54,9 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
     } cas[] = {{PHASE_RECUE, 63, "Termine..."},
                {PHASE_ECHEC, 88, "<br>Non connecte"},
                {PHASE_CONNEXION, 88, "ERREUR : non connecté/connexion unavailable"},
-               {PHASE_INCOMPLETE, 88, "Reponse incomplete"}};
+               {PHASE_INCOMPLETE, 88, "Reponse incomplete"},
+               {PHASE_ILLISIBLE, 88, "Reponse inattendue du serveur"},
+               {PHASE_NON_CLASSEE, 88, "Fichier recu non classe"}};
     for (const auto& c : cas) {
         const int canal = iReserverCanal();
         ASSERT_TRUE(bLierCanal(lienCanal(canal)));

@@ -74,7 +74,8 @@ TEST_F(RequeteTest, SavedRequestsLoadBackAsTheSameText)
     requete relu(&t, 1);
     relu.vLire_Requete(fichiers("etc/bull")[0].c_str());
     EXPECT_EQ(texte(t), texte(tamponBulletin));
-    EXPECT_EQ(relu.volumeBulletins, 15);
+    // Counted as the buttons count them: the satellite picture 30 Ko.
+    EXPECT_EQ(relu.volumeBulletins, 40);
 }
 
 // Each hostile line is skipped and logged; the request reads as without it.
@@ -127,6 +128,30 @@ TEST_F(RequeteTest, HostileSavedRequestLinesAreSkipped)
     ecrireFichier("etc/grib/nu.txt", "domaine D monde\ndomaine D\n");
     grib.vLire_Requete("etc/grib/nu.txt");
     EXPECT_EQ(grib.ligneDomaine + std::to_string(grib.modele), "D0");
+}
+
+// Only the folder the file lies in tells a saved request's kind, not the
+// folders above it; read as a kind, a file may lie anywhere.
+TEST_F(RequeteTest, TheFileOwnFolderTellsTheKind)
+{
+    const struct {
+        std::string chemin;
+        bool lu;
+    } cas[] = {
+        {dossier / "gribouille/etc/bull/b.txt", true},
+        {dossier / "bullard/etc/grib/b.txt", false},
+        {dossier / "Documents/b.txt", false},
+    };
+    for (const auto& c : cas) {
+        std::filesystem::create_directories(std::filesystem::path(c.chemin).parent_path());
+        ecrireFichier(c.chemin, "SAT_EUROPE\n");
+        Fl_Text_Buffer t;
+        requete r(&t, 1);
+        r.vLire_Requete(c.chemin.c_str());
+        EXPECT_EQ(r.objets.iNombre(), c.lu) << c.chemin;
+        r.vLireFichier(c.chemin.c_str());
+        EXPECT_EQ(r.objets.iNombre(), 1) << c.chemin;
+    }
 }
 
 TEST_F(RequeteTest, TwoSavesInOneSecondKeepBoth)

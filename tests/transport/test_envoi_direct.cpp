@@ -6,6 +6,7 @@
 #include "tests/transport/transfert_test.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <cstring>
 #include <filesystem>
@@ -114,4 +115,48 @@ TEST_F(EnvoiDirect, NoAnswerIsAFailureAndADetachedWindowIsLeftAlone)
     ASSERT_TRUE(bFin());
     travail->vDetacher();
     EXPECT_EQ(texte(), "");
+}
+
+// A send that ends short of a whole answer filed is red with its reason,
+// and nothing of it goes to the send log or the saved requests.
+TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
+{
+    Fl_Box affichage(0, 0, 10, 10);
+    travail->affichage = &affichage;
+    const struct {
+        const char* variante;
+        const char* raison;  // null: the send succeeds
+    } cas[] = {
+        {"coupure", "Reponse incomplete"},
+        {"reset", "Reponse incomplete"},
+        {"longueurs_excessives", "Reponse incomplete"},
+        {"nom:../evil.grb", "Fichier recu non classe"},
+        {"nom:message.txt", "Fichier recu non classe"},
+        {"http500", "Reponse inattendue du serveur"},
+        {"refus", "Requete refusee par le service"},
+        {"fermeture", "Pas de reponse du service"},
+        {"normale", nullptr},
+    };
+    for (const auto& c : cas) {
+        std::filesystem::remove_all("etc/grib");
+        std::filesystem::create_directory("etc/grib");
+        std::filesystem::remove("etc/envois.txt");
+        ASSERT_TRUE(service().bVariante(c.variante));
+        tampon.text("");
+        travail->texte = texteGrib();
+        travail->email = "bord@exemple.org";
+        travail->avecMotDePasse = true;
+        travail->motDePasse = "secret-du-bord";
+        travail->envoiGrib.texte = travail->texte;
+        ASSERT_TRUE(bEnvoyerDirect(travail));
+        ASSERT_TRUE(bFin());
+        Fl::remove_timeout(vHttpTimeoutWait, travail.get());
+        const std::string fin = c.raison ? std::string("\n") + c.raison + "\nSENDING HTTP ... KO"
+                                         : std::string("\nSENDING MAIL ... OK");
+        const std::string t = texte();
+        EXPECT_EQ(t.substr(t.size() - std::min(t.size(), fin.size())), fin) << c.variante;
+        EXPECT_EQ(affichage.color(), c.raison ? Fl_Color(88) : Fl_Color(157)) << c.variante;
+        EXPECT_EQ(existe("etc/envois.txt"), !c.raison) << c.variante;
+        EXPECT_EQ(std::filesystem::is_empty("etc/grib"), bool(c.raison)) << c.variante;
+    }
 }

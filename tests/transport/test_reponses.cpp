@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <cstring>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -134,28 +135,49 @@ TEST_F(Reponses, TheSatellitePictureReplacesGlobeJpgAtOnce)
     EXPECT_NE(FDCSAT, nullptr);
 }
 
-TEST_F(Reponses, ADrippedAnswersPercentagesOnlyRise)
+// While a dripped answer arrives, its slot and popup line show the length
+// its header declares; before the header, the percentage counts octets x
+// 100; from it on, it rises to 100.
+TEST_F(Reponses, ADrippedAnswerShowsItsExpectedLengthWhileItArrives)
 {
-    ASSERT_TRUE(service().bVariante("goutte:1"));
+    ASSERT_TRUE(service().bVariante("goutte:2"));
     const int canal = iLancer(texteBulletins({"NAVTEX_FQ"}), nullptr);
     ASSERT_GE(canal, 0);
-    std::vector<int> vus;
     const TYPEDEF_HTTP& c = structHTTP[canal];
+    std::vector<int> avant, apres;  // percentages before and after the header
+    int attenduVu = 0;
+    std::string ligne;  // the popup's text once the length is known
     ASSERT_TRUE(bAttendreQue([&] {
         const int phase = c.phase.load();
-        if (phase == PHASE_RECEPTION && (vus.empty() || vus.back() != c.pourcent.load()))
-            vus.push_back(c.pourcent.load());
-        return phase < 0 || phase == PHASE_RECUE;
+        if (phase != PHASE_RECEPTION)
+            return phase < 0 || phase == PHASE_RECUE;
+        const int attendu = c.attendu.load();
+        const int pourcent = c.pourcent.load();
+        (attendu == 0 ? avant : apres).push_back(pourcent);
+        if (attendu > 0 && ligne.empty() && pourcent < 50) {
+            attenduVu = attendu;
+            AffichageCanal a;
+            if (pasCanal(canal, a) == CANAL_MONTRER)
+                ligne = a.html;
+        }
+        return false;
     }));
     EXPECT_EQ(c.phase.load(), PHASE_RECUE);
-    EXPECT_EQ(c.pourcent.load(), 100);
-    EXPECT_GT(vus.size(), 10u);
-    EXPECT_TRUE(std::is_sorted(vus.begin(), vus.end()));
-    EXPECT_LE(vus.back(), 100);
+    const int total = c.attendu.load();
+    EXPECT_EQ(attenduVu, total);
+    char octets[32];
+    std::snprintf(octets, sizeof octets, "%% , %7d bytes", total);
+    EXPECT_NE(ligne.find(octets), std::string::npos) << ligne;
+    ASSERT_FALSE(avant.empty());
+    EXPECT_GT(*std::max_element(avant.begin(), avant.end()), 100);
+    ASSERT_GT(apres.size(), 10u);
+    EXPECT_TRUE(std::is_sorted(apres.begin(), apres.end()));
+    EXPECT_LE(apres.back(), 100);
 }
 
-// Every lying, slow or closing server: no data file, the slot's final
-// phase, a log line, and, when something arrived, a message saying what.
+// Every lying, slow or closing server: no data file, nothing recorded as
+// sent, the slot's final phase red with its reason, a log line, and, when
+// something arrived, a message saying what.
 TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
 {
     DELAIS_HTTP.premierOctetMs = 400;
@@ -166,24 +188,32 @@ TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
         int phase;
         const char* log;
         const char* message;  // in lockdir/message.txt; null: none
+        const char* popup;    // the popup's last line
     } cas[] = {
-        {"sans_marqueur", PHASE_RECUE, "Service momentanement indisponible",
-         "Service momentanement indisponible"},
-        {"http500", PHASE_RECUE, "HTTP/1.0 500", "HTTP/1.0 500 Internal Server Error"},
+        {"sans_marqueur", PHASE_ILLISIBLE, "Service momentanement indisponible",
+         "Service momentanement indisponible", "Reponse inattendue du serveur"},
+        {"http500", PHASE_ILLISIBLE, "HTTP/1.0 500", "HTTP/1.0 500 Internal Server Error",
+         "Reponse inattendue du serveur"},
         {"longueurs_excessives", PHASE_INCOMPLETE, "reponse tronquee",
-         "Transfert incomplet : "},
-        {"longueur_negative", PHASE_INCOMPLETE, "entete de reponse illisible",
-         "Reponse du service illisible"},
-        {"longueur_max", PHASE_INCOMPLETE, "entete de reponse illisible",
-         "Reponse du service illisible"},
-        {"champs_manquants", PHASE_INCOMPLETE, "entete de reponse illisible (2 champs)",
-         "Reponse du service illisible"},
-        {"fermeture", PHASE_ECHEC, "Buffer: longueur 0", nullptr},
-        {"reset:500", PHASE_INCOMPLETE, "erreur de reception", "Transfert incomplet : 500 / "},
-        {"blocage", PHASE_ECHEC, "delai depasse apres 0 octets", nullptr},
+         "Transfert incomplet : ", "Reponse incomplete"},
+        {"longueur_negative", PHASE_ILLISIBLE, "entete de reponse illisible",
+         "Reponse du service illisible", "Reponse inattendue du serveur"},
+        {"longueur_max", PHASE_ILLISIBLE, "entete de reponse illisible",
+         "Reponse du service illisible", "Reponse inattendue du serveur"},
+        {"champs_manquants", PHASE_ILLISIBLE, "entete de reponse illisible (2 champs)",
+         "Reponse du service illisible", "Reponse inattendue du serveur"},
+        {"fermeture", PHASE_ECHEC, "Buffer: longueur 0", nullptr, "Non connecte"},
+        {"reset:500", PHASE_INCOMPLETE, "erreur de reception", "Transfert incomplet : 500 / ",
+         "Reponse incomplete"},
+        {"coupure", PHASE_INCOMPLETE, "reponse tronquee", "Transfert incomplet : ",
+         "Reponse incomplete"},
+        {"coupure:500", PHASE_INCOMPLETE, "reponse tronquee", "Transfert incomplet : 500 / ",
+         "Reponse incomplete"},
+        {"blocage", PHASE_ECHEC, "delai depasse apres 0 octets", nullptr, "Non connecte"},
         {"blocage:300", PHASE_INCOMPLETE, "delai depasse apres 300 octets",
-         "Transfert incomplet : 300 / "},
-        {"trop_long:2000000", PHASE_ECHEC, "reponse de plus de 1048576 octets refusee", nullptr},
+         "Transfert incomplet : 300 / ", "Reponse incomplete"},
+        {"trop_long:2000000", PHASE_ECHEC, "reponse de plus de 1048576 octets refusee", nullptr,
+         "Non connecte"},
     };
     for (const auto& c : cas) {
         std::filesystem::remove_all("lockdir");
@@ -191,6 +221,16 @@ TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
         ASSERT_TRUE(service().bVariante(c.variante));
         const size_t debutLog = journal().size();
         EXPECT_EQ(iTransferer(texteGrib()), c.phase) << c.variante;
+        if (std::string(c.variante) == "sans_marqueur") {
+            EXPECT_GT(structHTTP[dernierCanal].pourcent.load(), 100) << "size unknown";
+        }
+        AffichageCanal popup;
+        EXPECT_EQ(pasCanal(dernierCanal, popup), CANAL_MONTRER_FIN) << c.variante;
+        vLibererCanal(dernierCanal);
+        EXPECT_EQ(popup.fond, Fl_Color(88)) << c.variante;
+        EXPECT_NE(popup.html.find(c.popup), std::string::npos) << c.variante << popup.html;
+        EXPECT_FALSE(existe("etc/envois.txt")) << c.variante;
+        EXPECT_TRUE(std::filesystem::is_empty("etc/grib")) << c.variante;
         EXPECT_NE(journal().find(c.log, debutLog), std::string::npos) << c.variante;
         const std::set<std::string> noms = lockdir();
         EXPECT_EQ(noms, c.message ? std::set<std::string>{"message.txt"} : std::set<std::string>{})
@@ -200,8 +240,6 @@ TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
                 << c.variante << ": " << lireFichier("lockdir/message.txt");
         }
     }
-    // An answer without the marker at its start has no known size.
-    EXPECT_GT(structHTTP[0].pourcent.load(), 100);
 }
 
 // Names from the server never become paths: nothing outside lockdir/
@@ -226,7 +264,7 @@ TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
         std::filesystem::remove_all("lockdir");
         std::filesystem::create_directory("lockdir");
         ASSERT_TRUE(service().bVariante("nom:" + nom));
-        EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE) << nom;
+        EXPECT_EQ(iTransferer(texteGrib()), PHASE_NON_CLASSEE) << nom;
         EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"}) << nom;
         EXPECT_NE(lireFichier("lockdir/message.txt").find("Fichier refuse"), std::string::npos);
         EXPECT_NE(journal().find("nom de fichier refuse : \"" + nom + "\""), std::string::npos)
@@ -234,6 +272,7 @@ TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
     }
     EXPECT_EQ(listing(), avant);
     EXPECT_EQ(lireFichier("etc/config.txt"), "@main\n@fin\n@end\n");
+    EXPECT_EQ(lireFichier("etc/envois.txt"), "") << "no refused file recorded as sent";
     EXPECT_FALSE(existe("/tmp/quenbrel_x"));
     // 51 characters are accepted.
     ASSERT_TRUE(service().bVariante("nom:" + std::string(51, 'b')));
@@ -265,10 +304,10 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
         std::set<std::string> fichiers;
     } cas[] = {
         {"Rien a voir", 0, 1, {"message.txt"}},
-        {"QUENBREL2 1 3 5 5 court.grb" + std::string(65, ' ') + "12345abcde", 1, 0,
+        {"QUENBREL2 1 3 5 5 court.grb" + std::string(65, ' ') + "12345abcde", 0, 0,
          {"message.txt"}},
         {"QUENBREL2 1 7 5 9 autre.bin" + std::string(65, ' ') + "12345abcdefghi", 1, 1, {}},
-        {"QUENBREL2 1 3 5 20 coupe.grb" + std::string(64, ' ') + "12345abc", 1, 0,
+        {"QUENBREL2 1 3 5 20 coupe.grb" + std::string(64, ' ') + "12345abc", 0, 0,
          {"message.txt"}},
         {"QUENBREL2 1 3 5 8 ok.grb" + std::string(68, ' ') + "12345abcdefgh", 1, 1,
          {"message.txt", "ok.grb"}},
@@ -325,5 +364,88 @@ TEST_F(Reponses, ARefusedRequestEndsRedInItsPopup)
     const std::string nom = "bulletins_" + std::to_string(derniere(service())) + ".txt";
     EXPECT_EQ(lireFichier("lockdir/" + nom).substr(0, 30 + ESSAI.size()),
               "NAVTEX_4_NEW-ORLEANS_FORECAST\n" + ESSAI);
+    ASSERT_TRUE(service().bVariante("normale"));
+}
+
+// The service's message keeps its name: a data file the service names
+// after it is refused, whatever its type, and the message tells why.
+TEST_F(Reponses, ADataFileNamedAsTheMessageIsRefused)
+{
+    for (const bool bulletins : {false, true}) {
+        std::filesystem::remove_all("lockdir");
+        std::filesystem::create_directory("lockdir");
+        ASSERT_TRUE(service().bVariante("nom:message.txt"));
+        const std::string texte = bulletins ? texteBulletins({"NAVTEX_FQ"}) : texteGrib();
+        EXPECT_EQ(iTransferer(texte, bulletins ? nullptr : "secret-du-bord", bulletins),
+                  PHASE_NON_CLASSEE);
+        EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
+        const std::string recu = lireFichier("lockdir/message.txt");
+        const int n = derniere(service());
+        EXPECT_NE(recu.find("Requete " + std::to_string(n) + " traitee : message.txt"),
+                  std::string::npos) << recu;
+        EXPECT_NE(recu.find("Fichier refuse : nom \"message.txt\" inutilisable"),
+                  std::string::npos) << recu;
+        EXPECT_EQ(recu.find(ESSAI), std::string::npos) << "no bulletin in the message";
+        EXPECT_FALSE(existe("etc/envois.txt"));
+    }
+}
+
+// A GMDSS bulletin whose first word cannot name a file: the others are
+// filed, the message names it, and the send ends red, not recorded.
+TEST_F(Reponses, AGmdssBulletinWithoutAUsableNameIsToldInTheMessage)
+{
+    const std::string mot51 = "GMDSS_METAREA2_" + std::string(36, 'M');
+    const std::string mot52 = "GMDSS_METAREA3_" + std::string(37, 'N');
+    const std::string mot80 = "GMDSS_METAREA4_" + std::string(65, 'L');
+    std::string texte = texteBulletins({"GMDSS_METAREA1_OFFSHORE"});
+    texte.insert(texte.find("@mto@reqt@fin@"), mot51 + "\n" + mot52 + "\n" + mot80 + "\n");
+    EXPECT_EQ(iTransferer(texte, nullptr, true), PHASE_NON_CLASSEE);
+    EXPECT_EQ(lockdir(), (std::set<std::string>{"GMDSS_METAREA1_OFFSHORE.txt", mot51 + ".txt",
+                                                "message.txt"}));
+    const int n = derniere(service());
+    EXPECT_EQ(lireFichier("lockdir/message.txt"),
+              message(n, "gmdss_" + std::to_string(n) + ".txt", "GMDSS") +
+                  "\nBulletin non classe : \"" + mot52 + "\"\nBulletin non classe : \"" +
+                  mot80.substr(0, 64) + "...\"\n");
+    EXPECT_FALSE(existe("etc/envois.txt"));
+}
+
+// Every file the answers leave has the mode of a file the program creates:
+// 0666 less the umask.
+TEST_F(Reponses, ReceivedFilesGetTheModeOfANewFile)
+{
+    const mode_t masque = umask(027);
+    EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE);
+    EXPECT_EQ(iTransferer(texteBulletins({"GMDSS_METAREA1_OFFSHORE"}), nullptr, true),
+              PHASE_RECUE);
+    Fl::lock();
+    EXPECT_EQ(iTransferer(texteBulletins({"SAT_GLOBE2"}), nullptr, true), PHASE_RECUE);
+    Fl::unlock();
+    umask(masque);
+    const std::set<std::string> fichiers = lockdir();
+    EXPECT_EQ(fichiers.size(), 3u);
+    std::vector<std::string> chemins = {"globe.jpg", "etc/messages.txt"};
+    for (const std::string& f : fichiers)
+        chemins.push_back("lockdir/" + f);
+    for (const std::string& c : chemins) {
+        struct stat st;
+        ASSERT_EQ(stat(c.c_str(), &st), 0) << c;
+        EXPECT_EQ(st.st_mode & 07777, 0640u) << c;
+    }
+}
+
+// A server that keeps the connection open once the whole answer is sent:
+// the answer is filed as soon as it is there, not at the silence limit.
+TEST_F(Reponses, AWholeAnswerIsFiledThoughTheServerStaysOpen)
+{
+    DELAIS_HTTP.silenceMs = 120000;
+    ASSERT_TRUE(service().bVariante("silence"));
+    const int canal = iLancer(texteGrib());
+    ASSERT_GE(canal, 0);
+    // A bound well within the silence limit: not a measure of speed.
+    ASSERT_TRUE(bAttendreQue([&] { return structHTTP[canal].phase.load() == PHASE_RECUE; }, 90));
+    const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb.bz2";
+    EXPECT_TRUE(memesOctets(sortie("bzip2 -dc lockdir/" + nom), GRIB));
+    EXPECT_TRUE(existe("etc/envois.txt"));
     ASSERT_TRUE(service().bVariante("normale"));
 }

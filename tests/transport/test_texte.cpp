@@ -1,7 +1,11 @@
 // The request text byte for byte, and the zone and domain rules behind it.
 #include "tests/transport/requete_test.h"
 
+#include "transport/http.h"
+
+#include <algorithm>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -136,4 +140,37 @@ TEST_F(RequeteTest, BadMeshesAndLongListsAreRefused)
     grib.vSetEcheances(liste.data());
     EXPECT_EQ(grib.echeances.iNombre(), 128);
     EXPECT_NE(journal().find("<requete> FATAL: Nombre d'\xC3\xA9" "cheances > 128"), std::string::npos);
+}
+
+// A centre a hair either side of zero, as a snapped zone leaves it, is
+// written "0.000" in the text, the query and the saved request.
+TEST_F(RequeteTest, ACentreThatRoundsToZeroHasNoSign)
+{
+    const double e = 1e-12;
+    struct {
+        double n, s, w, ouest;
+        const char* zone;
+        const char* dimensions;
+    } cas[] = {
+        {46, 44, -10 - e, 10, "Z 0.000 45.000 20.000 2.000", "dimensions 45.000000 0.000000"},
+        {46, 44, -10 + e, 10, "Z 0.000 45.000 20.000 2.000", "dimensions 45.000000 0.000000"},
+        {1, -1 - e, 20, 30, "Z 25.000 0.000 10.000 2.000", "dimensions 0.000000 25.000000"},
+        {1 + e, -1, 20, 30, "Z 25.000 0.000 10.000 2.000", "dimensions 0.000000 25.000000"},
+        {1, -1 - e, -2 * e, e, "Z 0.000 0.000 0.000 2.000", "dimensions 0.000000 0.000000"},
+    };
+    for (const auto& c : cas) {
+        Fl_Text_Buffer t;
+        requete r(&t, 0);
+        r.vSetDomaine(1);
+        ASSERT_EQ(r.iSetZone(c.n, c.s, c.w, c.ouest), 0);
+        const std::string z = std::string(c.zone) + "\n";
+        EXPECT_NE(texte(t).find("\n" + z), std::string::npos) << texte(t);
+        std::unique_ptr<char[]> q(formatRequeteHttp(texte(t).c_str(), "a@b.c", nullptr));
+        std::string tilde = c.zone;
+        std::replace(tilde.begin(), tilde.end(), ' ', '~');
+        EXPECT_NE(std::string(q.get()).find("!" + tilde + "!"), std::string::npos) << q.get();
+        const std::string corps = r.instantane().corps;
+        EXPECT_EQ(corps.rfind(c.dimensions, 0), 0u) << corps;
+        EXPECT_EQ(corps.find("-0.000"), std::string::npos) << corps;
+    }
 }

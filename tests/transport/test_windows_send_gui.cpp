@@ -1,5 +1,6 @@
 // The send window under an X server, in both layouts: its rows, a direct
-// mail send to a real SMTP server on loopback, the mail client's link, the
+// mail send to a real SMTP server on loopback (the window drawn and the
+// loop running while the server is silent), the mail client's link, the
 // close button and the profile management driven by clicks.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
@@ -52,6 +53,26 @@ int iOuvrirTest(const char* uri, char* msg, int msglen)
     return !ouvertureRefusee;
 }
 
+// A timeout of the event loop that looks at the journal until it shows the
+// server's greeting and no outcome yet: the loop ran while the dialogue
+// waited.
+struct Guet {
+    WindowsSend* fenetre;
+    bool vu = false;
+};
+
+void vGuetter(void* donnees)
+{
+    Guet* g = static_cast<Guet*>(donnees);
+    char* t = g->fenetre->tamponJournal->text();
+    const std::string j = t;
+    free(t);
+    g->vu = j.find("\n220 smtp-reel.test") != std::string::npos &&
+            j.find("SENDING") == std::string::npos;
+    if (!g->vu)
+        Fl::repeat_timeout(0.02, vGuetter, donnees);
+}
+
 class FenetreEnvoi : public RequeteTest {
 protected:
     FenetreEnvoi()
@@ -72,14 +93,31 @@ protected:
                          [](int type) { return requetes[type]; }};
         ouvrirUri = iOuvrirTest;
         DELAI_SMTP = 20000;
+        // As start-up does: the GUI thread holds the toolkit's lock but
+        // while it waits, so a send's thread may take it.
+        Fl::lock();
     }
     ~FenetreEnvoi() override
     {
+        EXPECT_TRUE(bFinTransferts());
         delete fenetre;
         configuration = ancienne;
         crochetsEnvoi = {};
         DELAI_SMTP = 60000;
         MODE_CONNECTE = 1;
+        Fl::unlock();
+    }
+    // The event loop runs meanwhile: a thread that ends takes the lock.
+    static bool bFinTransferts()
+    {
+        return harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60);
+    }
+    bool bFinJournal(const std::string& fin)
+    {
+        return harnais::bAttendre([&] {
+            const std::string j = journalFenetre();
+            return j.size() >= fin.size() && j.compare(j.size() - fin.size(), fin.size(), fin) == 0;
+        }, 60);
     }
     void ouvrir(bool http, const char* texte = GRIB)
     {
@@ -191,6 +229,7 @@ TEST_F(FenetreEnvoi, ADirectMailSendReachesTheServerAndTurnsTheJournalGreen)
     cliquer(fenetre->boutonEnvoiDirect);
     EXPECT_TRUE(fenetre->groupeJournal->visible_r());
     EXPECT_FALSE(fenetre->groupeRequete->visible_r());
+    ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... OK")) << journalFenetre();
     const std::string j = journalFenetre();
     EXPECT_EQ(j.substr(0, 10), "127.0.0.1\n") << j;
     EXPECT_EQ(j.substr(j.size() - 20), "\nSENDING MAIL ... OK") << j;
@@ -209,6 +248,7 @@ TEST_F(FenetreEnvoi, ADirectMailSendReachesTheServerAndTurnsTheJournalGreen)
     EXPECT_NE(lireFichier("etc/envois.txt").find(std::string("\n\n") + GRIB + "\n"),
               std::string::npos);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/grib"), {}), 1);
+    ASSERT_TRUE(bFinTransferts());
     EXPECT_NE(journal().find("Fin execution du sous-thread SMTP"), std::string::npos);
 }
 
@@ -218,6 +258,7 @@ TEST_F(FenetreEnvoi, ARefusingServerTurnsTheJournalRedAndNothingIsRecorded)
     profil("bord", "127.0.0.1", serveur.port(), "NULL");
     ouvrir(false, BULL);
     cliquer(fenetre->boutonEnvoiDirect);
+    ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... KO")) << journalFenetre();
     const std::string j = journalFenetre();
     EXPECT_NE(j.find("550 5.7.1 Relaying denied for [127.0.0.221]\n\nSENDING MAIL ... KO"),
               std::string::npos)
@@ -227,6 +268,29 @@ TEST_F(FenetreEnvoi, ARefusingServerTurnsTheJournalRedAndNothingIsRecorded)
     EXPECT_TRUE(fenetre->boutonEnvoiMail->active());
     EXPECT_FALSE(existe("etc/envois.txt"));
     EXPECT_TRUE(serveur.courriers().empty());
+}
+
+TEST_F(FenetreEnvoi, WhileTheServerIsSilentTheLoopRunsThenTheLimitEndsTheSendInRed)
+{
+    harnais::ChienDeGarde garde(120);
+    ServeurSmtp serveur({"--bloquer-helo"});
+    ASSERT_GT(serveur.port(), 0);
+    profil("bord", "127.0.0.1", serveur.port(), "NULL");
+    DELAI_SMTP = 5000;
+    ouvrir(false);
+    Guet guet{fenetre};
+    Fl::add_timeout(0.02, vGuetter, &guet);
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_TRUE(harnais::bAttendre([&guet] { return guet.vu; })) << journalFenetre();
+    Fl::remove_timeout(vGuetter, &guet);
+    EXPECT_FALSE(fenetre->boutonFermer->active());
+    ASSERT_TRUE(bFinJournal("ECHEC : pas de reponse du serveur (delai depasse)\n\n"
+                            "SENDING MAIL ... KO"))
+        << journalFenetre();
+    EXPECT_TRUE(bCouleurJournal(88));
+    EXPECT_TRUE(fenetre->boutonFermer->active());
+    EXPECT_TRUE(fenetre->boutonEnvoiMail->active());
+    EXPECT_FALSE(existe("etc/envois.txt"));
 }
 
 TEST_F(FenetreEnvoi, WithoutProfileOrTextTheDirectSendStops)
@@ -375,27 +439,11 @@ protected:
         setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
         setenv("QUENBREL2_SERVICE_PORT", service.sPort().c_str(), 1);
         vInitialiserCanaux();
-        // As start-up does: the GUI thread holds the toolkit's lock but
-        // while it waits, so a transfer thread may take it.
-        Fl::lock();
     }
     ~EnvoiHttp() override
     {
         EXPECT_TRUE(bFinTransferts());
         vDetruirePopupsHttp("<TEST>");
-        Fl::unlock();
-    }
-    // The event loop runs meanwhile: a thread that ends takes the lock.
-    static bool bFinTransferts()
-    {
-        return harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60);
-    }
-    bool bFinJournal(const std::string& fin)
-    {
-        return harnais::bAttendre([&] {
-            const std::string j = journalFenetre();
-            return j.size() >= fin.size() && j.compare(j.size() - fin.size(), fin.size(), fin) == 0;
-        }, 60);
     }
     ServiceFactice service;
 };

@@ -64,7 +64,7 @@ std::string Transfert::texteBulletins(const std::vector<std::string>& objets)
 
 int Transfert::iTransferer(const std::string& texte, const char* motDePasse, bool bulletins)
 {
-    const int canal = iReserverCanal();
+    const int canal = dernierCanal = iReserverCanal();
     if (canal < 0)
         return PHASE_RIEN;
     auto* s = new InstantaneHttp;

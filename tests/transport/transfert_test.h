@@ -30,9 +30,11 @@ protected:
     static std::string texteBulletins(const std::vector<std::string>& objets);
 
     // The text sent through a claimed slot by the GRIB thread body, on this
-    // thread; answers the slot's final phase. `motDePasse` null: none.
+    // thread; answers the slot's final phase, and keeps the slot in
+    // `dernierCanal`. `motDePasse` null: none.
     int iTransferer(const std::string& texte, const char* motDePasse = "secret-du-bord",
                     bool bulletins = false);
+    int dernierCanal = -1;
     // The same on a thread of its own; the slot, or -1.
     int iLancer(const std::string& texte, const char* motDePasse = "secret-du-bord");
     // Until no transfer thread runs (a bound against hanging).
