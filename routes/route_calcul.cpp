@@ -42,7 +42,7 @@ void classeRoute::set(long date, double latitude, double longitude)
     p->vitesse = dVitesse(c->loxo, c->date - p->date);
     // Later by whole hours until slower than 100 knots: most of the hours
     // at once (36 seconds a mile), so that a leg of absurd length does not
-    // keep the loop going for ages.
+    // keep the loop going for ages. A date already at the latest one stays.
     const double manque = c->loxo * 36 - double(c->date - p->date);
     if (p->vitesse >= 100.0 && manque > 2 * HEURE && c->date < DATE_ROUTE_MAX) {
         const double heures =

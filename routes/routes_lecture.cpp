@@ -81,9 +81,10 @@ bool bAttributs(const char* ligne, classeRoute& r)
 }
 
 // The date of a position line, read whole: files written before dates
-// passed 2106 hold the same digits on 32 bits. A date before 1970 or past
-// the route model's last one is brought within them (logged), so that no
-// re-dating overflows. Null when no date begins the line; else what follows.
+// passed 2106 hold the same digits on 32 bits. A date before 1970, or past
+// the latest the route model computes, is held at that bound (logged), so
+// that no re-dating overflows. Null when no date begins the line; else
+// what follows it.
 const char* pcDate(const char* ligne, long& date, const std::string& origine)
 {
     char* fin;

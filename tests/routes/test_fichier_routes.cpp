@@ -211,6 +211,7 @@ TEST_F(FichierRoutes, DatesPast2106AreWrittenWholeAndReadBack)
         {"-5 45 -10\n", {0}, "ligne 4: date -5 devient 0\n"},
         {"99999999999999999999 45 -10\n", {DATE_ROUTE_MAX},
          "ligne 4: date 99999999999999999999 devient 32000000000000\n"},
+        {"32000000000000 45 -10\n0 45 100\n", {DATE_ROUTE_MAX, DATE_ROUTE_MAX + 3600}, ""},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.positions);
