@@ -15,7 +15,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sstream>
 
 namespace {
 
