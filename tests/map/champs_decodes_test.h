@@ -30,34 +30,6 @@ inline ChampEcrit uniforme(int parametre, int p1, double v)
     return champ(parametre, p1, [v](double, double) { return v; });
 }
 
-// A scratch folder and the file written there, every record decoded.
-class ChampsDecodes : public ::testing::Test {
-protected:
-    DossierTemporaire d;
-    File fichier;
-
-    void ecrire(const std::vector<ChampEcrit>& champs)
-    {
-        ecrireFichier(d / "f.grb", sMessagesGrib(champs));
-        ouvrir();
-    }
-    // The project's service file, with eccodes' grib_set options applied
-    // (none: as it stands).
-    void service(const std::string& options)
-    {
-        const std::string source = sh(fixtureGrib("service.grb")), cible = sh(d / "f.grb");
-        ASSERT_TRUE(commande(options.empty() ? "cp " + source + " " + cible
-                                             : "grib_set " + options + " " + source + " " + cible));
-        ouvrir();
-    }
-    void ouvrir()
-    {
-        fichier.set((d / "f.grb").c_str());
-        ASSERT_NE(fichier.list, nullptr);
-        ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
-    }
-};
-
 // eccodes' nearest value of every message of a file at a point, by
 // parameter and validity (YYYYMMDD * 10000 + HHMM).
 inline std::map<std::pair<int, long>, double> plusProches(const std::string& fichier, double lat,
@@ -91,5 +63,36 @@ inline std::vector<double> valeursProches(const std::string& fichier, double lat
             v.push_back(valeur);
     return v;
 }
+
+// A scratch folder and the file written there, every record decoded.
+class ChampsDecodes : public ::testing::Test {
+protected:
+    DossierTemporaire d;
+    File fichier;
+
+    void ecrire(const std::vector<ChampEcrit>& champs)
+    {
+        ecrireFichier(d / "f.grb", sMessagesGrib(champs));
+        ouvrir();
+    }
+    // The project's service file, with eccodes' grib_set options applied
+    // (none: as it stands), and eccodes' values of one parameter at a point
+    // in the order of their validities.
+    std::vector<double> service(const std::string& options, double lat, double lon,
+                                int parametre)
+    {
+        const std::string source = sh(fixtureGrib("service.grb")), cible = sh(d / "f.grb");
+        EXPECT_TRUE(commande(options.empty() ? "cp " + source + " " + cible
+                                             : "grib_set " + options + " " + source + " " + cible));
+        ouvrir();
+        return valeursProches(d / "f.grb", lat, lon, parametre);
+    }
+    void ouvrir()
+    {
+        fichier.set((d / "f.grb").c_str());
+        ASSERT_NE(fichier.list, nullptr);
+        ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
+    }
+};
 
 #endif

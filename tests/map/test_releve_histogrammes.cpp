@@ -158,8 +158,9 @@ TEST_F(Releve, AGridAcrossTheAntimeridianIsReadAtItsPoints)
 {
     if (!eccodesPresent())
         GTEST_SKIP() << "eccodes is not installed";
-    service("-s longitudeOfFirstGridPointInDegrees=176,longitudeOfLastGridPointInDegrees=184");
-    const std::vector<double> pa = valeursProches(d / "f.grb", 46, -177, 2);
+    const std::vector<double> pa = service(
+        "-s longitudeOfFirstGridPointInDegrees=176,longitudeOfLastGridPointInDegrees=184", 46,
+        -177, 2);
     ASSERT_EQ(pa.size(), 2u);
     for (double lon : {-177.0, 183.0, -176.8, 182.7}) {
         PointHistogramme point;
@@ -180,8 +181,7 @@ TEST_F(Releve, RainPerStepAddsUp)
 {
     if (!eccodesPresent())
         GTEST_SKIP() << "eccodes is not installed";
-    service("");
-    const std::vector<double> pas = valeursProches(d / "f.grb", 46, -5, 61);
+    const std::vector<double> pas = service("", 46, -5, 61);
     ASSERT_EQ(pas.size(), 3u);
     const auto e = relever(46, -5);
     const std::vector<double> obtenus = valeursDe(e, 22), cumuls = valeursDe(e, 9);

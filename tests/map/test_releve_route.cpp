@@ -244,10 +244,9 @@ TEST_F(ReleveRoute_, RainPerStepOrSinceTheRunByItsTimeRange)
                {"", 48, -3, true},
                {"-w indicatorOfParameter=61 -s P1=0", 46, -5, false}};
     for (const auto& k : cas) {
-        service(k.options);
         std::vector<double> attendu;
         double total = 0;
-        for (double v : valeursProches(d / "f.grb", k.lat, k.lon, 61)) {
+        for (double v : service(k.options, k.lat, k.lon, 61)) {
             attendu.push_back(k.duPas ? std::max(0.0, v) : std::max(total, v) - total);
             total = std::max(total, v);
         }
