@@ -8,6 +8,8 @@
 #include "tests/pages/page_test.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "map/fl_histogramme.h"
+#include "map/histogramme.h"
 #include "map/histogrammes.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -219,6 +221,47 @@ TEST_F(Visualisateur, TheButtonsThatCloseTheChartWindow)
     gvr = nullptr;
     crochetMenuGraphiques = nullptr;
     gestion_interfaces::menuFenetres = nullptr;
+}
+
+// A wind charted at a point (four charts), closed by another validity,
+// then the pointer within the same cell and on to another: the window
+// comes back whole, sized to its charts, on the map below the title bar's
+// strip.
+TEST_F(Visualisateur, AChartWindowClosedByAValidityComesBackWhole)
+{
+    std::vector<MessagePage> vent;
+    for (int heure : {0, 6, 12})
+        vent.insert(vent.end(), {{2, 15, heure}, {33, 15, heure, 5}, {34, 15, heure, -3}});
+    ASSERT_TRUE(recevoir("vent.grb", sFichier(vent)));
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    page->boutonsParametres[0]->value(0);
+    page->boutonsParametres[1]->value(1);
+    page->boutonsParametres[1]->do_callback();
+    page->boutonHistogrammes->do_callback();
+    fdc& carte = *page->carte;
+    auto entier = [&](const char* quand) {
+        Histogrammes* h = carte.histogrammes;
+        ASSERT_NE(h, nullptr) << quand;
+        ASSERT_TRUE(harnais::bAttendre([h] { return h->shown() && h->visible(); })) << quand;
+        EXPECT_EQ((std::array<int, 4>{h->x(), h->y(), h->w(), h->h()}),
+                  (std::array<int, 4>{fenetre.x() + carte.x(), fenetre.y() + carte.y(), 200,
+                                      16 + 90 + 62 + 90 + 62}))
+            << quand;
+        EXPECT_GE(h->y(), fenetre.y() + 99) << quand;
+        for (int place = 1; place <= 4; ++place) {
+            ASSERT_NE(h->histogrammes[place], nullptr) << quand << " " << place;
+            EXPECT_EQ(h->histogrammes[place]->histogramme->numb, 3) << quand << " " << place;
+        }
+    };
+    carte.vFdcHistogramme(48, -8);
+    entier("first point");
+    page->boutonsValidites[1]->do_callback();
+    EXPECT_EQ(carte.histogrammes, nullptr);
+    carte.vFdcHistogramme(48.2, -7.9);
+    entier("same cell");
+    carte.vFdcHistogramme(47, -7);
+    entier("another cell");
+    EXPECT_STREQ(carte.histogrammes->titre->label(), "Position  Nord47.000  Ouest7.000");
 }
 
 // One record an hour from 1 January 2024 for 4,097 hours (171 days): the
