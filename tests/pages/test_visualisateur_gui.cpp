@@ -15,6 +15,7 @@
 #include "tests/ui/harnais_gui.h"
 #include "transport/scan.h"
 #include "ui/boutons.h"
+#include "ui/boutons_rva.h"
 #include "ui/crochets.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
@@ -32,6 +33,7 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <array>
+#include <tuple>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -60,7 +62,57 @@ protected:
     }
 };
 
+// The page switch's presses: the number of each button that called it.
+std::vector<int> basculements;
+void vNoterBascule(Fl_Widget* bouton, void*)
+{
+    basculements.push_back(static_cast<Fl_Button*>(bouton)->shortcut());
+}
+
 }  // namespace
+
+// At the smallest main window and at a large one, the panel keeps its rows
+// where they stand at the page's top; only the accordion takes the height
+// gained or lost. A click on the switch pair reaches it, and one on a page
+// button that button.
+TEST_F(Visualisateur, ThePanelKeepsItsRowsAtEveryWindowHeight)
+{
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    // As the main window lays its pages out.
+    fenetre.resizable(onglets);
+    onglets->resizable(page);
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    crochetBasculePage = vNoterBascule;
+    const int x = page->x(), y = page->y();
+    const struct {
+        Fl_Widget* widget;
+        int dx, dy, h;  // h 0: down to the window's bottom
+    } rangees[] = {
+        {page->boutonsRVA, 0, 0, 50},          {page->boutonsRVA->requeteur, 27, 9, 34},
+        {page->boutonsPages[1], 27, 50, 20},   {page->titreVisualisateur, 18, 74, 20},
+        {page->boutonOuvrir, 18, 98, 20},      {page->scrollVisualisateur, 0, 122, 0},
+    };
+    const struct {
+        int dx, dy, page;
+    } clics[] = {{70, 30, 0}, {161, 30, 1}, {37, 60, 2}, {177, 60, 9}};
+    for (auto [l, h] : {std::pair{770, 539}, {1280, 1000}, {1000, 700}}) {
+        fenetre.size(l, h);
+        ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+        for (const auto& r : rangees) {
+            const int hauteur = r.h ? r.h : h - (y + r.dy);
+            EXPECT_EQ(std::make_tuple(r.widget->x(), r.widget->y(), r.widget->h()),
+                      std::make_tuple(x + r.dx, y + r.dy, hauteur))
+                << "window " << l << "x" << h << ", row at " << r.dy;
+        }
+        for (const auto& c : clics) {
+            basculements.clear();
+            harnais::vCliquer(&fenetre, x + c.dx, y + c.dy);
+            EXPECT_EQ(basculements, std::vector<int>{c.page})
+                << "window " << l << "x" << h << ", click at " << c.dx << "," << c.dy;
+        }
+    }
+    crochetBasculePage = nullptr;
+}
 
 TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)
 {
