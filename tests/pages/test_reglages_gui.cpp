@@ -153,7 +153,9 @@ TEST_F(Reglages, DisplayOptionsWriteTheMapsSettings)
     EXPECT_NE(page->menuIso, nullptr);
     EXPECT_TRUE(page->menuIso->find_item("P/3")->value());
     EXPECT_EQ(page->boutonIsotaches->value(), 1) << "pressed as the map's flag stands";
-    page->menuIso->picked(page->menuIso->find_item("F/beaufort"));
+    const Fl_Menu_Item* beaufort = page->menuIso->find_item("F/Beaufort");
+    ASSERT_NE(beaufort, nullptr);
+    page->menuIso->picked(beaufort);
     EXPECT_EQ(carte.beaufort, 1);
     page->menuIso->picked(page->menuIso->find_item("F/5"));
     EXPECT_EQ(std::make_pair(carte.beaufort, carte.ventIntervalle), std::make_pair(0, 5.0));
