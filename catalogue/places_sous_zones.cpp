@@ -132,6 +132,17 @@ constexpr SegmentMetarea S[] = {
     {28, -50, 15, -50},
     // XI/23 Midway
     {35, 170, 35, 180},
+    // XIV/1 Islands
+    {-25, 240, -25, 190},
+    // XIV/3 Sub-Tropic
+    {-25, 170, -25, 190},
+    {-25, 190, -40, 190},
+    {-40, 190, -40, 163.125},
+    // XIV/5 Forties
+    {-40, 190, -55, 190},
+    {-55, 190, -55, 160},
+    // XIV/7 Pacific
+    {-55, 240, -55, 190},
     // XV/13 (SEVEN) San Pedro to Islotes Evangelistas
     {-53, -81, -53, -74},
     // XVI/1 Equator to 18 deg 30' South East of 120 W
@@ -372,13 +383,13 @@ constexpr PlaceSousZone TABLE[] = {
     {"Okhotskoye", 53, 148, 8, {}},  // XIII/2
     {"Japan", 43.3, 136.5, 5, {}},  // XIII/3
     {"Bering", 58, 182, 10, {}},  // XIII/4
-    {"Islands", -15, 195, 20, {}},  // XIV/1
+    {"Islands", -15, 195, 20, {S + 84, 1}},  // XIV/1
     {nullptr, 0, 0, 0, {}},  // XIV/2
-    {"Sub-Tropic", 0, 0, 0, {}},  // XIV/3
+    {"Sub-Tropic", -32.5, 180, 22, {S + 85, 3}},  // XIV/3
     {nullptr, 0, 0, 0, {}},  // XIV/4
-    {"Forties", 0, 0, 0, {}},  // XIV/5
+    {"Forties", -47.5, 176, 30, {S + 88, 2}},  // XIV/5
     {nullptr, 0, 0, 0, {}},  // XIV/6
-    {"Pacific", -40, 215, 20, {}},  // XIV/7
+    {"Pacific", -40, 215, 20, {S + 90, 1}},  // XIV/7
     {"Polynésie", -16, -146, 16, {}},  // XIV/8
     {"Française", -19.5, -146, 16, {}},  // XIV/9
     {"A40", 0, 0, 0, {}},  // XIV/10
@@ -410,12 +421,12 @@ constexpr PlaceSousZone TABLE[] = {
     {"South", 0, 0, 0, {}},  // XV/10
     {"South", 0, 0, 0, {}},  // XV/11
     {"(SIX) Puerto Montt", 0, 0, 0, {}},  // XV/12
-    {"(SEVEN) San Pedro to", -50.5, -72, 18, {S + 84, 1}},  // XV/13
+    {"(SEVEN) San Pedro to", -50.5, -72, 18, {S + 91, 1}},  // XV/13
     {"(EIGHT) Islotes", 0, 0, 0, {}},  // XV/14
     {"West", 0, 0, 0, {}},  // XV/15
     {"Central", 0, 0, 0, {}},  // XV/16
     {"East", 0, 0, 0, {}},  // XV/17
-    {"Equator to 18 deg 30' South", -14, 260, 30, {S + 85, 1}},  // XVI/1
+    {"Equator to 18 deg 30' South", -14, 260, 30, {S + 92, 1}},  // XVI/1
 };
 
 static_assert(sizeof TABLE / sizeof TABLE[0] == NOMBRE_SOUS_ZONES, "sub-area places missing");

@@ -31,6 +31,10 @@ extern int POSITIONDDMMSS;
 // until the title bar exists.
 extern Fl_Input_* FDC_ENTREE_LATITUDE;
 extern Fl_Input_* FDC_ENTREE_LONGITUDE;
+// Their font size; a position too wide for a field at that size is
+// written smaller, down to FDC_ENTREE_TAILLE_MIN.
+constexpr int FDC_ENTREE_TAILLE = 12;
+constexpr int FDC_ENTREE_TAILLE_MIN = 8;
 
 // Room for a position text (DMS, iDecimal), terminator included; a longer
 // text is cut.

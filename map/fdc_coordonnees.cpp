@@ -6,11 +6,43 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+
+namespace {
+
+// The width a field shows of its text: inside its box, less the 2 pixels
+// the toolkit keeps on each side.
+int iLargeurVisible(const Fl_Input_& champ)
+{
+    return champ.w() - Fl::box_dw(champ.box()) - 4;
+}
+
+// A position written whole from its first character: a text cut at its
+// start would read 8° for 48°. Where the field's own size is too wide
+// for it, a smaller one. Fonts are measured only on a window shown: a
+// field nobody sees may have no display to measure with.
+void vEcrirePosition(Fl_Input_& champ, const char* texte)
+{
+    int taille = FDC_ENTREE_TAILLE;
+    if (champ.window() && champ.window()->shown())
+        for (; taille > FDC_ENTREE_TAILLE_MIN; --taille) {
+            fl_font(champ.textfont(), taille);
+            if (fl_width(texte) <= iLargeurVisible(champ))
+                break;
+        }
+    champ.textsize(taille);
+    champ.value(texte);
+    champ.position(0);
+    champ.redraw();
+}
+
+}  // namespace
 
 VueCarte fdc::vueCarte() const
 {
@@ -126,8 +158,6 @@ void fdc::coordonneesmouse()
     }
     for (auto [entree, texte] : {std::pair{FDC_ENTREE_LATITUDE, latitude},
                                  std::pair{FDC_ENTREE_LONGITUDE, longitude}})
-        if (entree) {
-            entree->value(texte);
-            entree->redraw();
-        }
+        if (entree)
+            vEcrirePosition(*entree, texte);
 }

@@ -1,11 +1,13 @@
 // The scale: the view's height and width in nautical miles in the bottom
-// left corner, in kilometres in the bottom right one.
+// left corner, in kilometres in the bottom right one; the miles' unit in
+// the catalogue's language.
 #include "map/fdc.h"
 
 #include "map/echelle_mesure.h"
 #include "map/fdc_couches.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/local.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
@@ -70,6 +72,7 @@ void fdc::echelle()
     }
     fl_font(DRU_FONT, 10);
     const int km = int(std::rint(fl_width("Km")));
-    vSymbole("Milles", X + 13, Y + h - 23, int(std::rint(fl_width("Milles"))), 10);
+    const char* milles = pcTraduire("Milles");
+    vSymbole(milles, X + 13, Y + h - 23, int(std::rint(fl_width(milles))), 10);
     vSymbole("Km", X + w - hKm.largeur / 2 - km - 2, Y + h - 23, km, 10);
 }

@@ -60,6 +60,8 @@ void vDimensionner(Histogrammes& h, const int (&compteurs)[32])
 
 void fdc::vFermerHistogrammes()
 {
+    // The next window is a new one, made and sized for the point it opens on.
+    histogrammeColonne = histogrammeLigne = -1;
     if (!histogrammes)
         return;
     delete histogrammes;
@@ -73,25 +75,28 @@ void fdc::vFdcHistogramme(double latitude, double longitude)
         histogrammeEtat = iPreparer(*this);
     if (histogrammeEtat != 1 || !iGribTestHisto(champs, 0))
         return;
-    const bool nouvelle = !histogrammes;
-    if (nouvelle) {
-        const Fl_Window* principale = top_window();
-        histogrammes = new Histogrammes(page, principale ? principale->x() : 0,
-                                        principale ? principale->y() : 0, 500, 90);
-        std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
-        gestion_interfaces::menu();
-    }
     longitude = dReplieLongitude(longitude);
     PointHistogramme point;
     if (!bPointHistogramme(gribListe, champs, latitude, longitude, point) ||
-        (point.colonne == histogrammeColonne && point.ligne == histogrammeLigne))
+        (histogrammes && point.colonne == histogrammeColonne && point.ligne == histogrammeLigne))
         return;
-    histogrammes->vVider();
+    const auto echantillons = releverHistogrammes(gribListe, champs, latitude, longitude,
+                                                  superposition);
+    // A window is made only with charts to show.
+    if (!histogrammes && echantillons.empty())
+        return;
+    const bool nouvelle = !histogrammes;
+    if (nouvelle) {
+        int x = 0, y = 0;
+        vCoinEcran(*this, x, y);
+        histogrammes = new Histogrammes(page, x, y, 500, 90);
+        gestion_interfaces::menu();
+    } else {
+        histogrammes->vVider();
+    }
     histogrammeColonne = point.colonne;
     histogrammeLigne = point.ligne;
     std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
-    const auto echantillons = releverHistogrammes(gribListe, champs, latitude, longitude,
-                                                  superposition);
     for (const EchantillonHistogramme& e : echantillons)
         if (bPoserEchantillon(*histogrammes, e))
             ++histogrammeCompteurs[e.genre];

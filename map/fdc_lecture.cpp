@@ -1,6 +1,7 @@
 // The cursor read-out: the values of the displayed fields at the grid
 // point under the cursor, in the popup at the right edge of the main
-// window; a cursor outside the first field's grid turns the read-out off.
+// window; a cursor outside the first field's grid turns the read-out off,
+// a validity without a field only hides the popup.
 #include "map/fdc.h"
 
 #include "gribdata/enregistrement_grib.h"
@@ -10,8 +11,13 @@
 
 void fdc::mouseValeurs()
 {
-    if (!champs || !champs->champ)
+    // Nothing to read at the validity shown (an animation step to a time
+    // without the parameter): the previous time's values must not stay.
+    // The read-out stays on for the next time that has a field.
+    if (!champs || !champs->champ) {
+        vCacherPopupOverlay();
         return;
+    }
     const VueCarte vue = vueCarte();
     const double latitude = vue.latitude(curseurY);
     double longitude = vue.longitude(curseurX);

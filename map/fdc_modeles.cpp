@@ -1,11 +1,13 @@
 // The model-domain overlay of the GRIB request page: each offered model's
-// domain framed in black and in its colour, with its short label.
+// domain framed in black and in its colour, with its short label in the
+// catalogue's language, as the model buttons show it.
 #include "map/fdc.h"
 
 #include "gribdata/modeles.h"
 #include "map/cadres_modeles.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
+#include "ui/local.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/fl_draw.H>
@@ -26,7 +28,8 @@ void vCadre(const VueCarte& v, const CadreModele& c)
     if (image_bon)
         image_bon->draw(c.ex, c.ey, c.el, CADRE_MODELE_PAS);
     fl_color(couleur);
-    fl_draw(c.modele->libelleCourt, c.ex, c.ey, c.el, CADRE_MODELE_PAS, FL_ALIGN_CENTER);
+    fl_draw(pcTraduire(c.modele->libelleCourt), c.ex, c.ey, c.el, CADRE_MODELE_PAS,
+            FL_ALIGN_CENTER);
 }
 
 }  // namespace
@@ -40,7 +43,8 @@ void fdc::modeles()
     fl_font(DRU_FONT, 12);
     for (double decalage : {-360.0, 0.0, 360.0})
         for (const CadreModele& c :
-             cadresModeles(v, decalage, lignes, [](const char* t) { return fl_width(t); }))
+             cadresModeles(v, decalage, lignes,
+                           [](const char* t) { return fl_width(pcTraduire(t)); }))
             vCadre(v, c);
     fl_line_style(FL_SOLID);
 }

@@ -6,6 +6,8 @@
 
 #include "gribdata/enregistrement_grib.h"
 #include "map/decoupage.h"
+#include "map/histogrammes.h"
+#include "map/hote_carte.h"
 #include "map/routes_carte.h"
 #include "routes/classe_route.h"
 #include "routes/dru_routes.h"
@@ -172,6 +174,12 @@ void fdc::drawRoutes()
         return;
     if (Dru_Routes)
         Dru_Routes->fdcCourant = this;
+    // A route's new chart window opens on this map.
+    if (hoteCarte.noterPrincipale) {
+        int x = 0, y = 0;
+        vCoinEcran(*this, x, y);
+        hoteCarte.noterPrincipale(x, y);
+    }
     if (!champs)
         vDateEcheanceRoutes(0);
     else if (champs->champ)

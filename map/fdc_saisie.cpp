@@ -180,8 +180,6 @@ void fdc::mousemove()
 {
     // A move lets go of the request frame.
     priseX = 0;
-    if (const Fl_Window* principale = top_window(); principale && hoteCarte.noterPrincipale)
-        hoteCarte.noterPrincipale(principale->x(), principale->y());
     coordonneesmouse();
     curseurX = Fl::event_x() - carteX;
     curseurY = Fl::event_y() - carteY;

@@ -8,20 +8,61 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
+#include <FL/fl_draw.H>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+const int TAILLE_TITRE = 12, TAILLE_TITRE_MIN = 8;
+// The shadow and a margin on either side.
+const int MARGE_TITRE = 8;
+
+// The title box: its text drawn smaller when it does not fit at its size,
+// so that both ends show; a text too long even so shows its start.
+class TitreHistogrammes : public Fl_Box {
+public:
+    using Fl_Box::Fl_Box;
+
+    void draw() override
+    {
+        int taille = TAILLE_TITRE;
+        const char* texte = label() ? label() : "";
+        for (; taille > TAILLE_TITRE_MIN; --taille) {
+            fl_font(labelfont(), taille);
+            if (fl_width(texte) + MARGE_TITRE <= w())
+                break;
+        }
+        fl_font(labelfont(), taille);
+        const bool entier = fl_width(texte) + MARGE_TITRE <= w();
+        labelsize(taille);
+        align(entier ? FL_ALIGN_CENTER : FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+        Fl_Box::draw();
+    }
+};
+
+}  // namespace
+
+void vCoinEcran(const Fl_Widget& w, int& x, int& y)
+{
+    const Fl_Window* fenetre = w.top_window_offset(x, y);
+    if (fenetre) {
+        x += fenetre->x();
+        y += fenetre->y();
+    }
+}
 
 Histogrammes::Histogrammes(int page, int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h)
 {
     color(FL_BLACK);
     pack = new Fl_Pack(0, 0, w, h);
-    titre = new Fl_Box(0, 0, w, HISTOGRAMMES_TITRE);
+    titre = new TitreHistogrammes(0, 0, w, HISTOGRAMMES_TITRE);
     titre->box(FL_FLAT_BOX);
     titre->color(fl_rgb_color(84, 104, 117));
     titre->labeltype(FL_SHADOW_LABEL);
     titre->labelfont(FL_HELVETICA_BOLD);
-    titre->labelsize(12);
+    titre->labelsize(TAILLE_TITRE);
     titre->labelcolor(COLOR_ORANGE_TEXTE);
     pack->end();
     end();

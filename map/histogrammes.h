@@ -19,6 +19,10 @@ constexpr int HISTOGRAMMES_TITRE = 16;
 // given width when there is no sample.
 int iLargeurHistogrammes(int n, int ecran, int largeur);
 
+// The screen point of a widget's top-left corner: a map's chart windows
+// open there, on the map and clear of the main window's title bar.
+void vCoinEcran(const Fl_Widget& w, int& x, int& y);
+
 class Histogrammes : public Fl_Double_Window {
 public:
     // Hidden; titled with the program's name and "Histogramme", with the
@@ -31,7 +35,7 @@ public:
     Histogramme* pHistogramme(int genre, int axes);
     // Every chart emptied for another point or another build.
     void vVider();
-    // The title box's text.
+    // The title box's text, drawn in a size that fits the window's width.
     void vTitre(const char* texte);
     // Every chart redrawn.
     void vRedessiner();

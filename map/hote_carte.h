@@ -91,8 +91,9 @@ struct HoteCarte {
     void (*fondsDisponibles)(int satellite, int hd);
     // Activates the main window once the loaders are done.
     void (*activer)();
-    // The main window's place as a map noted it at its last mouse move, and
-    // read back (0, 0 before any): new route chart windows open there.
+    // Where a route's new chart window opens, as the map that last drew
+    // the routes noted it (its top-left corner on the screen, clear of the
+    // title bar), and read back (0, 0 before any).
     void (*noterPrincipale)(int x, int y);
     void (*principaleNotee)(int& x, int& y);
 };

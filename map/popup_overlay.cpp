@@ -7,6 +7,12 @@
 
 PopupOverlay* popupOverlay = nullptr;
 
+void vCacherPopupOverlay()
+{
+    if (popupOverlay && popupOverlay->visible())
+        popupOverlay->hide();
+}
+
 PopupOverlay::PopupOverlay(Fl_Window* p)
     : Fl_Double_Window(150, 150), aide(nullptr), largeur(210), hauteur(150), principaleX(0),
       principaleY(0), principaleLargeur(0), texte(""), proprietaire(p)

@@ -43,4 +43,7 @@ public:
 // The one read-out popup; null until the main window makes it.
 extern PopupOverlay* popupOverlay;
 
+// Hides the one popup when it shows: its values no longer stand.
+void vCacherPopupOverlay();
+
 #endif

@@ -21,13 +21,21 @@ struct Position {
     double colonne, ligne;
 };
 
+// Inside the grid, the cell the route charts and the read-out read, with
+// the turn of 360 degrees that puts the point there (a grid across the
+// antimeridian); outside it, where the point lies beyond it, which tells
+// one cell of the window's from another.
 Position position(const Grib& g, double latitude, double longitude)
 {
+    CelluleGrille c;
+    if (bCelluleGrille(g, latitude, longitude, c))
+        return {double(c.colonne), double(c.ligne)};
     const double lo1 = dReplieLongitude(g.lo1 / 1000.0);
     const double di = fPasDegres(g.di), dj = fPasDegres(g.dj);
     if (!(di > 0 && dj > 0))
         return {NAN, NAN};
-    return {std::rint((longitude - lo1) / di), std::rint((g.la1 / 1000.0 - latitude) / dj)};
+    return {std::rint((dReplieLongitude(longitude) - lo1) / di),
+            std::rint((g.la1 / 1000.0 - latitude) / dj)};
 }
 
 // The value of a record at that column and row of its own grid; false when
@@ -74,7 +82,7 @@ private:
     }
     bool bVecteur(const grib* r, bool ok, float u);
     void vHauteur(const grib* r, bool ok, float h);
-    void vPluie(bool ok, float v);
+    void vPluie(const grib* r, bool ok, float v);
 
     double latitude_, longitude_;
     int superposition_;
@@ -109,7 +117,7 @@ bool Releve::bRecord(const grib* r)
     case 2: ajouter(7, 1, ok ? v / 100.0 : 1015.0); break;
     case 11: ajouter(8, 1, ok ? v - 273.15 : 0.0); break;
     case 80: ajouter(13, 1, ok ? v - 273.15 : 0.0); break;
-    case 61: vPluie(ok, v); break;
+    case 61: vPluie(r, ok, v); break;
     default: vHauteur(r, ok, v); break;
     }
     return true;
@@ -169,16 +177,15 @@ void Releve::vHauteur(const grib* r, bool ok, float h)
     }
 }
 
-// The rain accumulated so far (its running maximum) and since the
-// previous sample.
-void Releve::vPluie(bool ok, float v)
+// The rain accumulated so far and since the previous sample.
+void Releve::vPluie(const grib* r, bool ok, float v)
 {
     if (!ok) {
         ajouter(9, 1, 0.0);
         ajouter(22, 0, 0.0);
         return;
     }
-    const double pas = pluie_.increment(v);
+    const double pas = pluie_.increment(v, bPluieDuPas(r->indicateur, r->p1));
     ajouter(9, 1, pluie_.maximum);
     ajouter(22, 0, pas);
 }
@@ -233,8 +240,7 @@ bool bPointHistogramme(const grib* fichier, const grib* affiches, double latitud
     if (!r)
         return false;
     const Grib* g = r->champ;
-    const Position p =
-        g ? position(*g, latitude, dReplieLongitude(longitude)) : Position{NAN, NAN};
+    const Position p = g ? position(*g, latitude, longitude) : Position{NAN, NAN};
     if (!(std::fabs(p.colonne) < 1e9 && std::fabs(p.ligne) < 1e9)) {
         point = {INT_MIN, INT_MIN, 0, 0};
         return true;
@@ -242,7 +248,7 @@ bool bPointHistogramme(const grib* fichier, const grib* affiches, double latitud
     point.colonne = int(p.colonne);
     point.ligne = int(p.ligne);
     point.latitude = float(g->la1 / 1000.0 - fPasDegres(g->dj) * p.ligne);
-    point.longitude = float(dReplieLongitude(g->lo1 / 1000.0) + fPasDegres(g->di) * p.colonne);
+    point.longitude = float(dReplieLongitude(g->lo1 / 1000.0 + fPasDegres(g->di) * p.colonne));
     return true;
 }
 
@@ -250,7 +256,7 @@ std::vector<EchantillonHistogramme> releverHistogrammes(const grib* fichier,
                                                         const grib* affiches, double latitude,
                                                         double longitude, int superposition)
 {
-    Releve releve(latitude, dReplieLongitude(longitude), superposition);
+    Releve releve(latitude, longitude, superposition);
     for (const grib* r = fichier; r; r = r->suivant)
         if (bReleve(affiches, r->parametre) && !releve.bRecord(r))
             break;

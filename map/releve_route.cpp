@@ -63,7 +63,7 @@ void Releve::vPosition(const grib* r, CelluleGrille c, float v)
     case 2: ajouter(7, 1, v / 100.0); break;
     case 11: ajouter(8, 1, v - 273.15); break;
     case 80: ajouter(13, 1, v - 273.15); break;
-    case 61: ajouter(22, 1, pluie_.increment(v)); break;
+    case 61: ajouter(22, 1, pluie_.increment(v, bPluieDuPas(r->indicateur, r->p1))); break;
     default: vHauteur(r, c, v); break;
     }
 }

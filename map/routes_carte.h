@@ -20,10 +20,10 @@ extern Routes* routesSansFenetre;
 void vDateEcheanceRoutes(time_t validite);
 
 // The chart window of a route from its companion along the records: left
-// as it is while the route has not changed; built at the first sample (at
-// the main window's place as the maps noted it), refilled in place after a
-// change, removed (and logged once for the change) when the route lies
-// outside every grid. A file whose records do not all decode changes
+// as it is while the route has not changed; built at the first sample (on
+// the map that draws the routes), refilled in place after a change,
+// removed (and logged once for the change) when the route lies outside
+// every grid. A file whose records do not all decode changes
 // nothing (logged once per file).
 void vHistogrammesRoute(classeRoute& route, grib* premier, classeRoute& compagnon);
 // Installs it for the route model.

@@ -9,7 +9,7 @@ class classeBoutonImage;
 class fdc;
 
 // The codes of the two menu items that choose classes instead of an
-// interval (held in the items' shortcut field).
+// interval (vr::iCodeMenuIso).
 constexpr int CODE_BEAUFORT = 33;
 constexpr int CODE_ETAT_MER = 34;
 

@@ -464,6 +464,9 @@ public:
     // The iso menus: eight submenus of intervals, titled by LabelMenuTable.
     static Fl_Menu_Item MenuTable[];
     static const char* const LabelMenuTable[8];
+    // The code of the item at `position` of MenuTable (or of a copy of it):
+    // CODE_BEAUFORT, CODE_ETAT_MER, or 0 for an interval.
+    static int iCodeMenuIso(int position);
     // The menu bar holding the iso menus: the visible one when its section
     // row is built, else the hidden one.
     Fl_Menu_* pMenuIso() const;

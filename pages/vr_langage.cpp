@@ -1,9 +1,11 @@
 // What the language switch and the window menu ask of the pages: each
-// page relabelled whole, and the chart windows listed.
+// page relabelled whole (the read-out popup hidden), and the chart windows
+// listed.
 #include "pages/vr.h"
 
 #include "map/fdc.h"
 #include "map/histogrammes.h"
+#include "map/popup_overlay.h"
 #include "map/routes_carte.h"
 #include "ui/boutons_rva.h"
 #include "ui/gestion_interfaces.h"
@@ -23,6 +25,9 @@ void vr::langue()
 
 void vLangueDesPages()
 {
+    // The read-out is written in the old language: it goes until the next
+    // read.
+    vCacherPopupOverlay();
     for (int i = 0; gvr && i < VR_PAGES && i < ngvr; ++i)
         if (gvr[i])
             gvr[i]->langue();

@@ -30,12 +30,17 @@ int iBascule(Fl_Widget* bouton, int& drapeau, Fl_RGB_Image* bleu, Fl_RGB_Image* 
     return drapeau;
 }
 
-// The chosen item of an iso menu into the map's settings.
-void vMenu(Fl_Widget* menu, void* donnees, const char* titre)
+// The chosen item of an iso menu into the map's settings. The bar holds a
+// copy of vr::MenuTable: the item's place there gives its code.
+void vMenu(Fl_Widget* widget, void* donnees, const char* titre)
 {
-    const Fl_Menu_Item* item = static_cast<Fl_Menu_*>(menu)->mvalue();
+    Fl_Menu_* menu = static_cast<Fl_Menu_*>(widget);
+    const Fl_Menu_Item* item = menu->mvalue();
     vr& p = page(donnees);
-    if (item && item->label() && iChoisirIntervalle(*p.carte, titre, item->label(), item->shortcut()))
+    if (!item || !item->label())
+        return;
+    const int code = vr::iCodeMenuIso(menu->find_index(item));
+    if (iChoisirIntervalle(*p.carte, titre, item->label(), code))
         p.vAfficherEncore();
 }
 

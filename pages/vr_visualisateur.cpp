@@ -75,9 +75,13 @@ void vr::vVisualisateur(int x, int y, int, int h)
     aideVisu = new AIDE(x + 18, y + 122, 212, "41", this, 210);
     packVisualisateur->end();
     scrollVisualisateur->end();
+    // Only the accordion follows the window's height: the switch pair,
+    // the page buttons, the title and the file row keep their places.
+    interieur->resizable(scrollVisualisateur);
     interieur->end();
     ongletsVisualisateur->end();
     ongletsVisualisateur->resizable(interieur);
+    panneau->resizable(ongletsVisualisateur);
     panneau->end();
     vGroupVisualisateurArrange(9999);
 }

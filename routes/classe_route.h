@@ -214,6 +214,9 @@ private:
 // above the route model; null: no charts).
 extern void (*crochetRouteHistogramme)(classeRoute& route, grib* premier, classeRoute& compagnon);
 
+// How many times a route was recomputed whole (recalcul), since start.
+extern long NombreDeRecalculs;
+
 // The route edited on the map: the first visible route of the route
 // window whose active position is above 0; null when there is none.
 classeRoute* pRouteEditee();

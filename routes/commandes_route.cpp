@@ -174,23 +174,27 @@ void DRU_Routes::vBoutonRouteSymboleCallback(Fl_Widget* menu, void* donnees)
 }
 
 // From the marked position on, every leg takes its speed rounded to a
-// tenth; the dates follow from the speeds.
+// tenth; the dates follow from the speeds, recomputed once all are set
+// (a recomputation walks the whole route: one per position froze the
+// program on long routes).
 void DRU_Routes::vBoutonRouteVitesseConstanteCallback(Fl_Widget* menu, void* donnees)
 {
     classeRoute* route = static_cast<classeRoute*>(donnees);
     if (!route)
         return;
     double v = -1;
-    // recalcul leaves the route's cursor null: the walk keeps its own.
+    bool change = false;
     int i = 0;
     for (structurePosition* c = route->premier; c; c = c->suivant, ++i) {
         if (i == route->actif - 1) {
             c->position->vitesse = v = dDixieme(c->position->vitesse);
         } else if (v > 0 && v <= ROUTE_VITESSE_MAX) {
             c->position->vitesse = dDixieme(v);
-            route->recalcul(1);
+            change = true;
         }
     }
+    if (change)
+        route->recalcul(1);
     if (DRU_Routes* f = pFenetreDe(menu))
         f->vRemplirRangees(route);
     if (route->scrollOnglet)

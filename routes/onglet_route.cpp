@@ -4,6 +4,7 @@
 // find these widgets by their index, so the order they are made in binds.
 #include "routes/dru_routes.h"
 
+#include "routes/attributs_route.h"
 #include "routes/classe_route.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -41,6 +42,7 @@ const Figure FIGURES[] = {
     {CLE_LOCAL("Plus"), true, false},
 };
 const int FIGURES_NOMBRE = int(sizeof FIGURES / sizeof FIGURES[0]);
+static_assert(FIGURES_NOMBRE == ROUTE_SYMBOLES, "the figures a route file may name");
 
 // A menu's label image, its look, its tooltip.
 Fl_Menu_Button* pMenu(int x, int y, Fl_Image* image, const char* bulle, int taille)

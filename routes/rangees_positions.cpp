@@ -124,6 +124,11 @@ Fl_Group* DRU_Routes::newGroupeRoutePosition(classeRoute* route)
         s->range(c.minimum, c.maximum);
         s->route = route;
         s->callback(vSpinnerRoutePositionCallback, route);
+        // A typed value acts once entered (Enter, or the field left): "-5"
+        // would otherwise move the position through "-" and "-5" and every
+        // value refused on the way would rewrite the field being typed.
+        s->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
+        s->input.when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
     }
     static_cast<spinnerPosition*>(rangee->child(RANGEE_VITESSE))->step(0.1);
     pBoiteValeur(4, 30, CLE_LOCAL("Cap en degre"));

@@ -42,9 +42,9 @@ void classeRoute::set(long date, double latitude, double longitude)
     p->vitesse = dVitesse(c->loxo, c->date - p->date);
     // Later by whole hours until slower than 100 knots: most of the hours
     // at once (36 seconds a mile), so that a leg of absurd length does not
-    // keep the loop going for ages.
+    // keep the loop going for ages. A date already at the latest one stays.
     const double manque = c->loxo * 36 - double(c->date - p->date);
-    if (p->vitesse >= 100.0 && manque > 2 * HEURE) {
+    if (p->vitesse >= 100.0 && manque > 2 * HEURE && c->date < DATE_ROUTE_MAX) {
         const double heures =
             std::min(manque / HEURE - 1, double(DATE_ROUTE_MAX - c->date) / HEURE);
         c->set(long(c->date + 3600 * lSecondes(heures)));
@@ -74,8 +74,11 @@ void classeRoute::set(double latitude, double longitude, int mesurer)
     c->set(long(p->date + lSecondes(c->loxo / p->vitesse * HEURE)));
 }
 
+long NombreDeRecalculs = 0;
+
 void classeRoute::recalcul(int force)
 {
+    ++NombreDeRecalculs;
     totalOrtho = totalLoxo = 0;
     dernierNumero = 0;
     courant = premier;

@@ -1,5 +1,7 @@
 // Writing etc/routes.txt: the whole list, only the positions entered by the
 // user, through a temporary file that replaces the old one once complete.
+// Dates are written whole: on 32 bits a date past 2106 would come back 136
+// years early.
 #include "routes/routes.h"
 
 #include "routes/classe_route.h"
@@ -21,7 +23,7 @@ bool bRoute(FILE* f, const classeRoute& r)
     for (const structurePosition* c = r.premier; c && ok; c = c->suivant) {
         const classePosition* p = c->position;
         if (p->type == POSITION_UTILISATEUR)
-            ok = std::fprintf(f, "%u %lf %lf\n", unsigned(p->date), p->latitude, p->longitude) >= 0;
+            ok = std::fprintf(f, "%ld %lf %lf\n", long(p->date), p->latitude, p->longitude) >= 0;
     }
     return ok && std::fprintf(f, "@fin\n") >= 0;
 }

@@ -2,12 +2,16 @@
 // attributes, its positions and "@fin"; "@end" last.
 #include "routes/routes.h"
 
+#include "routes/attributs_route.h"
 #include "routes/classe_route.h"
+#include "routes/duree.h"
 
 #include "gribdata/globales.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -76,12 +80,32 @@ bool bAttributs(const char* ligne, classeRoute& r)
     return true;
 }
 
-// A position line, refused off the globe: "%lf" reads "nan" and "inf" too.
-bool bPosition(const char* ligne, classeRoute& r)
+// The date of a position line, read whole: files written before dates
+// passed 2106 hold the same digits on 32 bits. A date before 1970, or past
+// the latest the route model computes, is held at that bound (logged), so
+// that no re-dating overflows. Null when no date begins the line; else
+// what follows it.
+const char* pcDate(const char* ligne, long& date, const std::string& origine)
 {
-    unsigned date;
+    char* fin;
+    errno = 0;
+    const long long lue = std::strtoll(ligne, &fin, 10);
+    if (fin == ligne)
+        return nullptr;
+    date = long(std::clamp<long long>(lue, 0, DATE_ROUTE_MAX));
+    if (errno == ERANGE || date != lue)
+        vJournal("<ROUTE>", "%s: date %.*s devient %ld\n", origine.c_str(), int(fin - ligne),
+                 ligne, date);
+    return fin;
+}
+
+// A position line, refused off the globe: "%lf" reads "nan" and "inf" too.
+bool bPosition(const char* ligne, classeRoute& r, const std::string& origine)
+{
+    long date;
     double latitude, longitude;
-    if (std::sscanf(ligne, "%u %lf %lf", &date, &latitude, &longitude) != 3) {
+    const char* reste = pcDate(ligne, date, origine);
+    if (!reste || std::sscanf(reste, "%lf %lf", &latitude, &longitude) != 2) {
         raison = "position illisible";
         return false;
     }
@@ -90,14 +114,14 @@ bool bPosition(const char* ligne, classeRoute& r)
         return false;
     }
     r.append();
-    r.set(long(date), latitude, longitude);
+    r.set(date, latitude, longitude);
     return true;
 }
 
 // The reading of one file into the list, line by line.
 class Lecteur {
 public:
-    Lecteur(Routes& routes) : routes_(routes) {}
+    Lecteur(Routes& routes, const std::string& chemin) : routes_(routes), chemin_(chemin) {}
 
     // 1 when read to "@end" or empty.
     int iLire()
@@ -140,7 +164,8 @@ private:
     }
 
     // A route from its name line to its "@fin"; it joins the list at
-    // once, so that what was read of it stays after a fault.
+    // once, so that what was read of it stays after a fault. Its
+    // attributes are those the route window offers, also then.
     bool bRoute()
     {
         if (std::strlen(routes_.ligne) > ROUTE_NOM_TAILLE - 1)
@@ -151,17 +176,32 @@ private:
             return false;
         if (!bAttributs(routes_.ligne, *r))
             return iEchec("attributs illisibles");
+        const std::string attributs = sOrigine();
+        const bool lue = bPositions(*r);
+        iBornerAttributs(*r, attributs.c_str());
+        return lue;
+    }
+
+    bool bPositions(classeRoute& r)
+    {
         for (;;) {
             if (!bSuivante())
                 return false;
             if (std::strcmp(routes_.ligne, "@fin") == 0)
                 return true;
-            if (!bPosition(routes_.ligne, *r))
+            if (!bPosition(routes_.ligne, r, sOrigine()))
                 return false;
         }
     }
 
+    // The line just read, for a log line.
+    std::string sOrigine() const
+    {
+        return chemin_ + " ligne " + std::to_string(numero);
+    }
+
     Routes& routes_;
+    const std::string chemin_;
 };
 
 }  // namespace
@@ -192,7 +232,7 @@ int Routes::load()
     }
     vider();
     raison = "";
-    Lecteur lecteur(*this);
+    Lecteur lecteur(*this, chemin);
     const int lu = lecteur.iLire();
     std::fclose(fichier);
     fichier = nullptr;

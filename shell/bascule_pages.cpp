@@ -1,6 +1,7 @@
 // The switch between the request page, the viewer pages and the home page.
 #include "shell/gui.h"
 
+#include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "routes/dru_routes.h"
 #include "shell/titre.h"
@@ -30,6 +31,9 @@ void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void*)
         Dru_Routes->vDeactivateRoutes();
     if (!GUI || !gvr)
         return;
+    // The read-out shows the values of the page in front: the page coming
+    // forward, or the file it has just received, has others.
+    vCacherPopupOverlay();
     if (n == 10) {
         GUI->onglets->value(GUI->accueil);
         GUI->titre->desactiver();

@@ -64,6 +64,14 @@ int gui::handle(int event)
     return Fl_Double_Window::handle(event);
 }
 
+void gui::resize(int X, int Y, int W, int H)
+{
+    const bool change = X != x() || Y != y() || W != w() || H != h();
+    Fl_Double_Window::resize(X, Y, W, H);
+    if (change)
+        vCacherPopupOverlay();
+}
+
 void gui::cb_Onglets(Fl_Widget*, void*)
 {
     if (popupOverlay)

@@ -37,6 +37,9 @@ public:
     // F1 brings the home page; a change of size re-lays the title bar and
     // the route window.
     int handle(int event) override;
+    // A move or a change of size (full screen too) hides the read-out
+    // popup, which stands at the window's right edge.
+    void resize(int x, int y, int w, int h) override;
 
     // Makes the ten pages, the read-out popup and the transfer slots.
     void gshow();

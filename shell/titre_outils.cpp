@@ -27,7 +27,7 @@ Fl_Float_Input* pEntree(int x, int w, Fl_Color couleur, Fl_Callback* rappel, voi
     e->type(FL_NORMAL_INPUT);
     e->box(FL_PLASTIC_DOWN_BOX);
     e->textfont(DRU_FONT);
-    e->textsize(12);
+    e->textsize(FDC_ENTREE_TAILLE);
     e->textcolor(FL_BLACK);
     e->color(couleur);
     e->callback(rappel, titre);

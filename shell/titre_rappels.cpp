@@ -4,6 +4,7 @@
 
 #include "gribdata/globales.h"
 #include "map/fdc.h"
+#include "map/popup_overlay.h"
 #include "map/saisie_position.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
@@ -103,6 +104,8 @@ void classGroupeTitre::vBoutonSkins(Fl_Widget* bouton, void* donnees)
         b->image(image_full_on);
         vBulle(b, CLE_LOCAL("Maximiser la fenetre tooltip"));
     }
+    // The read-out would float where the window's edge was.
+    vCacherPopupOverlay();
     if (fenetre == GUI) {
         GUI->largeurConnue = GUI->w();
         GUI->hauteurConnue = GUI->h();

@@ -41,6 +41,11 @@ char nomRecu[NAME_MAX + 1];
 // Names whose move failed: logged once, not at every pass.
 std::set<std::string> signales;
 
+// Text windows open 20 pixels right of and below the previous one, from
+// one pass to the next; after ten the cascade starts over.
+const int CASCADE = 10;
+int cascade = 0;
+
 struct Passe {
     int x = 0, y = 0, w = 0;
 
@@ -109,7 +114,7 @@ struct Passe {
 
     // The listed name is the source; the name less a trailing line end
     // (the last character, then the one before) is what the file becomes.
-    void vRecu(const char* liste, int position)
+    void vRecu(const char* liste)
     {
         const std::string source = std::string("lockdir/") + liste;
         struct stat st;
@@ -134,9 +139,11 @@ struct Passe {
         }
         case RECU_TEXTE: {
             const std::string cible = sClasser(liste, "dat/bulletin", nom);
-            if (bDeplacer(liste, source, cible) && crochetsScan.texte)
-                crochetsScan.texte(cible.c_str(), x + 240 + 20 * position, y + 72 + 20 * position,
-                                   540, 400);
+            if (!bDeplacer(liste, source, cible) || !crochetsScan.texte)
+                break;
+            const int decalage = 20 * cascade;
+            cascade = (cascade + 1) % CASCADE;
+            crochetsScan.texte(cible.c_str(), x + 240 + decalage, y + 72 + decalage, 540, 400);
             break;
         }
         case RECU_GRIB: vGrib(liste, source, nom); break;
@@ -167,7 +174,7 @@ void vScanPasse(const Fl_Window* principale)
         // The toolkit marks folders with a trailing "/".
         const char* nom = liste[i]->d_name;
         if (nom[0] && nom[std::strlen(nom) - 1] != '/')
-            passe.vRecu(nom, i);
+            passe.vRecu(nom);
     }
     if (n > 0)
         fl_filename_free_list(&liste, n);

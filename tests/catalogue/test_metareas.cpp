@@ -209,6 +209,10 @@ TEST(Metareas, RowsWithKnownPlacesCarryTheirPointsRoomAndSegments)
         {11, 23, 18, 182.5, 10, 1, {35, 170, 35, 180}},
         {13, 1, 22, 215, 30, 0, {}},
         {15, 8, -16, -146, 16, 1, {}},
+        {15, 1, -15, 195, 20, 0, {-25, 240, -25, 190}},
+        {15, 3, -32.5, 180, 22, 0, {-25, 170, -25, 190, -25, 190, -40, 190, -40, 190, -40, 163.125}},
+        {15, 5, -47.5, 176, 30, 0, {-40, 190, -55, 190, -55, 190, -55, 160}},
+        {15, 7, -40, 215, 20, 0, {-55, 240, -55, 190}},
         {16, 13, -50.5, -72, 18, 0, {-53, -81, -53, -74}},
         {17, 1, -14, 260, 30, 1, {0, -120, 0, -80.12}},
     };
@@ -235,6 +239,24 @@ TEST(Metareas, RowsWithKnownPlacesCarryTheirPointsRoomAndSegments)
     EXPECT_STREQ(sousZones(v[16])[12]->nom2, "Islotes Evangelistas ");
     EXPECT_STREQ(sousZones(v[1])[33]->nom, "Aliz\xc3\xa9s");
     EXPECT_STREQ(sousZones(v[15])[8]->nom, "Fran\xc3\xa7" "aise");
+}
+
+// XIV's high-seas areas, outlined, draw as many lines as the catalogue
+// gives them.
+TEST(Metareas, TheHighSeasAreasOfXivDrawTheCataloguesSegmentCounts)
+{
+    Arbre a;
+    const auto v = a.areas();
+    const LigneSousZone* ligne = SOUS_ZONES;
+    for (size_t i = 0; i < 15; ++i)
+        ligne += sousZones(v[i]).size();
+    const auto zones = sousZones(v[15]);
+    ASSERT_STREQ(v[15]->nom, "XIV");
+    for (int place : {1, 3, 5, 7}) {
+        SCOPED_TRACE(texte(zones[place - 1]->nom));
+        EXPECT_EQ(sommets(zones[place - 1]).size() / 2, size_t(ligne[place - 1].segments));
+        EXPECT_GT(ligne[place - 1].segments, 0);
+    }
 }
 
 // What every reader relies on: even vertex lists, no zero-length

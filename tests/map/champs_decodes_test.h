@@ -10,6 +10,9 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -27,6 +30,40 @@ inline ChampEcrit uniforme(int parametre, int p1, double v)
     return champ(parametre, p1, [v](double, double) { return v; });
 }
 
+// eccodes' nearest value of every message of a file at a point, by
+// parameter and validity (YYYYMMDD * 10000 + HHMM).
+inline std::map<std::pair<int, long>, double> plusProches(const std::string& fichier, double lat,
+                                                          double lon)
+{
+    std::ostringstream c;
+    c.precision(12);
+    c << "grib_ls -F %.10g -l " << lat << "," << lon
+      << ",1 -p indicatorOfParameter,validityDate,validityTime " << sh(fichier);
+    std::map<std::pair<int, long>, double> v;
+    std::istringstream lignes(sortie(c.str()).value_or(""));
+    std::string ligne;
+    while (std::getline(lignes, ligne)) {
+        std::istringstream l(ligne);
+        int parametre;
+        long date, heure;
+        double valeur;
+        if (l >> parametre >> date >> heure >> valeur)
+            v[{parametre, date * 10000 + heure}] = valeur;
+    }
+    return v;
+}
+
+// Its values of one parameter, in the order of their validities.
+inline std::vector<double> valeursProches(const std::string& fichier, double lat, double lon,
+                                          int parametre)
+{
+    std::vector<double> v;
+    for (const auto& [cle, valeur] : plusProches(fichier, lat, lon))
+        if (cle.first == parametre)
+            v.push_back(valeur);
+    return v;
+}
+
 // A scratch folder and the file written there, every record decoded.
 class ChampsDecodes : public ::testing::Test {
 protected:
@@ -36,6 +73,22 @@ protected:
     void ecrire(const std::vector<ChampEcrit>& champs)
     {
         ecrireFichier(d / "f.grb", sMessagesGrib(champs));
+        ouvrir();
+    }
+    // The project's service file, with eccodes' grib_set options applied
+    // (none: as it stands), and eccodes' values of one parameter at a point
+    // in the order of their validities.
+    std::vector<double> service(const std::string& options, double lat, double lon,
+                                int parametre)
+    {
+        const std::string source = sh(fixtureGrib("service.grb")), cible = sh(d / "f.grb");
+        EXPECT_TRUE(commande(options.empty() ? "cp " + source + " " + cible
+                                             : "grib_set " + options + " " + source + " " + cible));
+        ouvrir();
+        return valeursProches(d / "f.grb", lat, lon, parametre);
+    }
+    void ouvrir()
+    {
         fichier.set((d / "f.grb").c_str());
         ASSERT_NE(fichier.list, nullptr);
         ASSERT_EQ(iDecodeGribAll(fichier.list), 0);

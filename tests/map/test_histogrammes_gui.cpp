@@ -14,6 +14,7 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
+#include <FL/fl_draw.H>
 
 namespace {
 
@@ -86,6 +87,31 @@ TEST_F(Graphiques, RebuiltOnlyForAnotherGridPoint)
     EXPECT_TRUE(harnais::bAttendre([&] { return h->shown() && h->visible(); }));
     EXPECT_EQ(graphique()->histogramme->numb, 3);
     EXPECT_STREQ(h->titre->label(), "Position  Sud13.000  Est0.000");
+}
+
+// A grid from 176 E to 184 E, a point at 183 E as the read-out hands it:
+// the window opens on the map at its top-left corner, its title shows
+// whole, and the pressure chart holds the grid's values at 177 W.
+TEST_F(Graphiques, OnTheMapWithItsWholeTitleAcrossTheAntimeridian)
+{
+    std::vector<ChampEcrit> v = pressions(3);
+    for (ChampEcrit& c : v)
+        c.ni = 9, c.nj = 7, c.la1 = 48000, c.lo1 = 176000, c.di = c.dj = 1000;
+    afficher(sMessagesGrib(v), {2});
+    carte->vFdcHistogramme(46.1, 183.2);
+    Histogrammes* h = carte->histogrammes;
+    ASSERT_NE(h, nullptr);
+    ASSERT_TRUE(harnais::bAttendre([&] { return h->shown() && h->damage() == 0; }));
+    EXPECT_EQ((std::array<int, 2>{h->x(), h->y()}),
+              (std::array<int, 2>{fenetre->x() + X, fenetre->y() + Y}));
+    EXPECT_STREQ(h->titre->label(), "Position  Nord46.000  Ouest177.000");
+    EXPECT_EQ(h->w(), 200);
+    EXPECT_TRUE(harnais::bAttendre([&] {
+        fl_font(h->titre->labelfont(), h->titre->labelsize());
+        return fl_width(h->titre->label()) + 4 <= h->titre->w();
+    })) << "size " << h->titre->labelsize();
+    ASSERT_EQ(graphique()->histogramme->numb, 3);
+    EXPECT_NEAR(graphique()->histogramme->entries[0].val, 1010, 1e-3);
 }
 
 TEST_F(Graphiques, WidthByTheSampleCount)

@@ -150,3 +150,45 @@ TEST_F(Releve, RecordsOnOtherGridsAreReadOnTheirOwn)
     EXPECT_EQ((std::array<double, 3>{e[4].valeur, e[4].second, e[7].valeur}),
               (std::array<double, 3>{2.5, 0, 9}));
 }
+
+// The service's file moved onto a grid from 176 E to 184 E: a point at
+// 177 W, or at 183 E as the read-out hands it, is charted at the grid's
+// column of 183 E with eccodes' values there, never with the stand-ins.
+TEST_F(Releve, AGridAcrossTheAntimeridianIsReadAtItsPoints)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    const std::vector<double> pa = service(
+        "-s longitudeOfFirstGridPointInDegrees=176,longitudeOfLastGridPointInDegrees=184", 46,
+        -177, 2);
+    ASSERT_EQ(pa.size(), 2u);
+    for (double lon : {-177.0, 183.0, -176.8, 182.7}) {
+        PointHistogramme point;
+        ASSERT_TRUE(bPointHistogramme(fichier.list, fichier.list, 46.2, lon, point));
+        EXPECT_EQ((std::array<int, 2>{point.colonne, point.ligne}), (std::array<int, 2>{7, 2}))
+            << lon;
+        EXPECT_FLOAT_EQ(point.longitude, -177.0f) << lon;
+        const std::vector<double> hpa = valeursDe(relever(46.2, lon), 7);
+        ASSERT_EQ(hpa.size(), 2u) << lon;
+        for (size_t k = 0; k < 2; ++k)
+            EXPECT_NEAR(hpa[k], pa[k] / 100, 1e-3) << lon << " " << k;
+    }
+}
+
+// The service's rain, each record the amount of its own six hours: at
+// 46 N 5 W the step's chart shows eccodes' amounts, the total's their sum.
+TEST_F(Releve, RainPerStepAddsUp)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    const std::vector<double> pas = service("", 46, -5, 61);
+    ASSERT_EQ(pas.size(), 3u);
+    const auto e = relever(46, -5);
+    const std::vector<double> obtenus = valeursDe(e, 22), cumuls = valeursDe(e, 9);
+    ASSERT_EQ(obtenus.size(), 3u);
+    ASSERT_EQ(cumuls.size(), 3u);
+    for (size_t k = 0; k < 3; ++k) {
+        EXPECT_NEAR(obtenus[k], pas[k], 1e-3) << k;
+        EXPECT_NEAR(cumuls[k], (k ? cumuls[k - 1] : 0) + pas[k], 1e-3) << k;
+    }
+}

@@ -15,7 +15,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -61,29 +60,6 @@ std::vector<double> valeursDe(const ReleveRoute& e, int genre)
     for (const auto& x : e.echantillons)
         if (x.genre == genre)
             v.push_back(x.valeur);
-    return v;
-}
-
-// eccodes' nearest value of every message at a point, by parameter and
-// validity (YYYYMMDD * 10000 + HHMM).
-std::map<std::pair<int, long>, double> plusProches(const std::string& fichier, double lat,
-                                                   double lon)
-{
-    std::ostringstream c;
-    c.precision(12);
-    c << "grib_ls -l " << lat << "," << lon << ",1 -p indicatorOfParameter,validityDate,"
-      << "validityTime " << sh(fichier);
-    std::map<std::pair<int, long>, double> v;
-    std::istringstream lignes(sortie(c.str()).value_or(""));
-    std::string ligne;
-    while (std::getline(lignes, ligne)) {
-        std::istringstream l(ligne);
-        int parametre;
-        long date, heure;
-        double valeur;
-        if (l >> parametre >> date >> heure >> valeur)
-            v[{parametre, date * 10000 + heure}] = valeur;
-    }
     return v;
 }
 
@@ -249,4 +225,36 @@ TEST_F(ReleveRoute_, NothingAlongTheRoute)
     // A one-position route: its only position is the last, never sampled.
     auto seule = route({{44, -5}}, T0 + 3 * H, H);
     EXPECT_FALSE(relever(*seule).touche);
+}
+
+// The service's rain, each record the amount of its own six hours, along
+// routes that stay in the cell of 46 N 5 W, and of 48 N 3 W where a step's
+// packed amount lies below 0: each step charts eccodes' amount there. The
+// same records made totals since the run (P1 set to 0) chart the increase
+// of their running maximum, as before.
+TEST_F(ReleveRoute_, RainPerStepOrSinceTheRunByItsTimeRange)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    const struct {
+        const char* options;
+        double lat, lon;
+        bool duPas;
+    } cas[] = {{"", 46, -5, true},
+               {"", 48, -3, true},
+               {"-w indicatorOfParameter=61 -s P1=0", 46, -5, false}};
+    for (const auto& k : cas) {
+        std::vector<double> attendu;
+        double total = 0;
+        for (double v : service(k.options, k.lat, k.lon, 61)) {
+            attendu.push_back(k.duPas ? std::max(0.0, v) : std::max(total, v) - total);
+            total = std::max(total, v);
+        }
+        ASSERT_EQ(attendu.size(), 3u);
+        auto r = route({{k.lat, k.lon - 0.1}, {k.lat, k.lon + 0.1}}, T0 + 5 * H, 14 * H);
+        const std::vector<double> pluies = valeursDe(relever(*r), 22);
+        ASSERT_EQ(pluies.size(), 3u) << k.options;
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(pluies[i], attendu[i], 1e-3) << k.options << " " << k.lat << " " << i;
+    }
 }

@@ -9,6 +9,7 @@
 #include "map/fl_histogramme.h"
 #include "map/histogramme.h"
 #include "map/histogrammes.h"
+#include "map/hote_carte.h"
 #include "map/routes_carte.h"
 #include "routes/classe_route.h"
 #include "routes/horloge_routes.h"
@@ -363,6 +364,25 @@ TEST_F(Routes_, TheChartWindowOfACharteredRoute)
     routes.vider();
     EXPECT_EQ(menu->size(), 2);
     EXPECT_STREQ(menu->menu()[0].label(), "...");
+}
+
+// A route's chart window opens on the map that charts it, at its top-left
+// corner, whatever the pointer last did.
+TEST_F(Routes_, TheChartWindowOpensOnTheMap)
+{
+    static int notee[2] = {0, 0};
+    hoteCarte.noterPrincipale = [](int x, int y) { notee[0] = x, notee[1] = y; };
+    hoteCarte.principaleNotee = [](int& x, int& y) { x = notee[0], y = notee[1]; };
+    classeRoute* r = ajouter({{46, -8}, {46, -2}}, T0 - H, 14 * H);
+    r->histogramme = 1;
+    ouvrir(5);
+    carte->drawRoutes();
+    hoteCarte.noterPrincipale = nullptr;
+    hoteCarte.principaleNotee = nullptr;
+    Histogrammes* h = graphiques(r);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ((std::array<int, 2>{h->x(), h->y()}),
+              (std::array<int, 2>{fenetre->x() + X, fenetre->y() + Y}));
 }
 
 // Chart windows' entries read as the routes are named: "&" doubled so the

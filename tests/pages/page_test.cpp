@@ -30,6 +30,8 @@ void PageVisualisateur::SetUp()
     mkdir("dat", 0700);
     onglets->end();
     fenetre.end();
+    // The viewer's panel spans the main window's height, as in the program.
+    INTERFACE_HAUTEUR = fenetre.h();
     page->initialisation(&fenetre, 500, 1);
     // The page closes itself into its tab group, which goes with the test.
     Fl_Group::current(nullptr);
@@ -40,6 +42,7 @@ void PageVisualisateur::TearDown()
 {
     delete configuration;
     configuration = nullptr;
+    INTERFACE_HAUTEUR = hauteurInterface;
     OPEN_GRIB_FILE = nullptr;
     GESTION_UI[0] = nullptr;
 }

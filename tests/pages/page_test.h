@@ -5,6 +5,7 @@
 
 #include "pages/vr.h"
 #include "tests/outils/outils_test.h"
+#include "ui/globales_ui.h"
 
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Tabs.H>
@@ -33,6 +34,7 @@ protected:
     // The index of the pressed validity button, -1 for none.
     int iValiditePressee() const;
 
+    const int hauteurInterface = INTERFACE_HAUTEUR;
     DossierTemporaire d;
     DossierCourant ici{d.chemin()};
     JournalTemporaire journal{d / "log.txt"};

@@ -27,6 +27,7 @@
 #include <chrono>
 #include <functional>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -152,10 +153,47 @@ TEST_F(Reglages, DisplayOptionsWriteTheMapsSettings)
     EXPECT_NE(page->menuIso, nullptr);
     EXPECT_TRUE(page->menuIso->find_item("P/3")->value());
     EXPECT_EQ(page->boutonIsotaches->value(), 1) << "pressed as the map's flag stands";
-    page->menuIso->picked(page->menuIso->find_item("F/beaufort"));
+    const Fl_Menu_Item* beaufort = page->menuIso->find_item("F/Beaufort");
+    ASSERT_NE(beaufort, nullptr);
+    page->menuIso->picked(beaufort);
     EXPECT_EQ(carte.beaufort, 1);
     page->menuIso->picked(page->menuIso->find_item("F/5"));
     EXPECT_EQ(std::make_pair(carte.beaufort, carte.ventIntervalle), std::make_pair(0, 5.0));
+}
+
+// "!" and '"' typed over the page, on the map or beside it, are no keys of
+// the iso menus, which draw no shortcut beside any item; the classes items
+// still choose the classes.
+TEST_F(Reglages, TheIsoMenusTakeNoTypedCharacter)
+{
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    fdc& carte = *page->carte;
+    Fl_Menu_Bar* menu = page->menuIso;
+    menu->picked(menu->find_item("F/5"));
+    menu->picked(menu->find_item("H/1"));
+    const auto reglages = [&] {
+        return std::make_tuple(carte.beaufort, carte.ventIntervalle, carte.merClasses,
+                               carte.vaguesIntervalle);
+    };
+    const auto choisis = std::make_tuple(0, 5.0, 0, 1.0);
+    ASSERT_EQ(reglages(), choisis);
+    const std::pair<int, int> places[] = {{carte.x() + carte.w() / 2, carte.y() + carte.h() / 2},
+                                          {100, 400}};
+    for (auto [x, y] : places)
+        for (const char* touche : {"!", "\""}) {
+            harnais::vSurvoler(&fenetre, x, y);
+            harnais::vTouche(&fenetre, touche[0], touche);
+            EXPECT_EQ(reglages(), choisis) << touche << " at " << x << "," << y;
+        }
+    for (Fl_Menu_Bar* barre : {page->menuIso, page->menuCache})
+        for (int i = 0; i < barre->size(); ++i)
+            EXPECT_EQ(barre->menu()[i].shortcut(), 0) << i;
+    // Shown as the catalogue names them.
+    for (const char* classes : {"F/Beaufort", "H/Etat de la mer"}) {
+        ASSERT_NE(menu->find_item(classes), nullptr) << classes;
+        menu->picked(menu->find_item(classes));
+    }
+    EXPECT_EQ(std::make_pair(carte.beaufort, carte.merClasses), std::make_pair(1, 1));
 }
 
 TEST_F(Reglages, NextAndPreviousWrapAndCloseTheChartWindow)
@@ -371,6 +409,48 @@ TEST_F(Reglages, RightClickShowsTheReadOutAtTheMainWindowsRightEdge)
     fenetre.hide();
     EXPECT_EQ(popup.handle(FL_MOVE), 1);
     EXPECT_FALSE(popup.visible());
+    popupOverlay = nullptr;
+}
+
+// An animation step to a validity without the parameter shown has nothing
+// to read: the popup goes, the read-out stays on and comes back with the
+// next validity that has the field.
+TEST_F(Reglages, AValidityWithoutTheFieldHidesTheReadOut)
+{
+    harnais::ChienDeGarde chien(120);
+    PopupOverlay popup(&fenetre);
+    popupOverlay = &popup;
+    ASSERT_TRUE(recevoir("trou.grb", sFichierPage({{2, 15, 0}, {33, 15, 0}, {34, 15, 0},
+                                                   {2, 15, 6}})));
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    fdc& carte = carteSurLaGrille();
+    page->boutonsParametres[1]->setonly();
+    page->boutonsParametres[1]->do_callback();
+    ASSERT_EQ(carte.champs->parametre, 33);
+    carte.animation = 1;
+    // Another test's window on the shared display may take the pointer
+    // away from the map, which turns the read-out off: it is put back.
+    const auto lireAuCentre = [&] {
+        carte.lecture = 1;
+        carte.curseurX = carte.w() / 2;
+        carte.curseurY = carte.h() / 2;
+        carte.redraw();
+    };
+    ASSERT_TRUE(harnais::bAttendre([&] {
+        lireAuCentre();
+        return popup.visible() && std::string(popup.texte).find("Vent") != std::string::npos;
+    }));
+    vr::vBoutonVisualisateurEcheancesNextCallback(nullptr, page);
+    ASSERT_EQ(carte.champs, nullptr);
+    ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+    EXPECT_FALSE(popup.visible());
+    EXPECT_STREQ(popup.texte, "");
+    vr::vBoutonVisualisateurEcheancesNextCallback(nullptr, page);
+    EXPECT_TRUE(harnais::bAttendre([&] {
+        lireAuCentre();
+        return popup.visible();
+    }));
+    carte.animation = 0;
     popupOverlay = nullptr;
 }
 

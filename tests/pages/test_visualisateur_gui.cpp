@@ -8,11 +8,14 @@
 #include "tests/pages/page_test.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "map/fl_histogramme.h"
+#include "map/histogramme.h"
 #include "map/histogrammes.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/scan.h"
 #include "ui/boutons.h"
+#include "ui/boutons_rva.h"
 #include "ui/crochets.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
@@ -30,6 +33,7 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <array>
+#include <tuple>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -58,7 +62,57 @@ protected:
     }
 };
 
+// The page switch's presses: the number of each button that called it.
+std::vector<int> basculements;
+void vNoterBascule(Fl_Widget* bouton, void*)
+{
+    basculements.push_back(static_cast<Fl_Button*>(bouton)->shortcut());
+}
+
 }  // namespace
+
+// At the smallest main window and at a large one, the panel keeps its rows
+// where they stand at the page's top; only the accordion takes the height
+// gained or lost. A click on the switch pair reaches it, and one on a page
+// button that button.
+TEST_F(Visualisateur, ThePanelKeepsItsRowsAtEveryWindowHeight)
+{
+    ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
+    // As the main window lays its pages out.
+    fenetre.resizable(onglets);
+    onglets->resizable(page);
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    crochetBasculePage = vNoterBascule;
+    const int x = page->x(), y = page->y();
+    const struct {
+        Fl_Widget* widget;
+        int dx, dy, h;  // h 0: down to the window's bottom
+    } rangees[] = {
+        {page->boutonsRVA, 0, 0, 50},          {page->boutonsRVA->requeteur, 27, 9, 34},
+        {page->boutonsPages[1], 27, 50, 20},   {page->titreVisualisateur, 18, 74, 20},
+        {page->boutonOuvrir, 18, 98, 20},      {page->scrollVisualisateur, 0, 122, 0},
+    };
+    const struct {
+        int dx, dy, page;
+    } clics[] = {{70, 30, 0}, {161, 30, 1}, {37, 60, 2}, {177, 60, 9}};
+    for (auto [l, h] : {std::pair{770, 539}, {1280, 1000}, {1000, 700}}) {
+        fenetre.size(l, h);
+        ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+        for (const auto& r : rangees) {
+            const int hauteur = r.h ? r.h : h - (y + r.dy);
+            EXPECT_EQ(std::make_tuple(r.widget->x(), r.widget->y(), r.widget->h()),
+                      std::make_tuple(x + r.dx, y + r.dy, hauteur))
+                << "window " << l << "x" << h << ", row at " << r.dy;
+        }
+        for (const auto& c : clics) {
+            basculements.clear();
+            harnais::vCliquer(&fenetre, x + c.dx, y + c.dy);
+            EXPECT_EQ(basculements, std::vector<int>{c.page})
+                << "window " << l << "x" << h << ", click at " << c.dx << "," << c.dy;
+        }
+    }
+    crochetBasculePage = nullptr;
+}
 
 TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)
 {
@@ -219,6 +273,47 @@ TEST_F(Visualisateur, TheButtonsThatCloseTheChartWindow)
     gvr = nullptr;
     crochetMenuGraphiques = nullptr;
     gestion_interfaces::menuFenetres = nullptr;
+}
+
+// A wind charted at a point (four charts), closed by another validity,
+// then the pointer within the same cell and on to another: the window
+// comes back whole, sized to its charts, on the map below the title bar's
+// strip.
+TEST_F(Visualisateur, AChartWindowClosedByAValidityComesBackWhole)
+{
+    std::vector<MessagePage> vent;
+    for (int heure : {0, 6, 12})
+        vent.insert(vent.end(), {{2, 15, heure}, {33, 15, heure, 5}, {34, 15, heure, -3}});
+    ASSERT_TRUE(recevoir("vent.grb", sFichier(vent)));
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    page->boutonsParametres[0]->value(0);
+    page->boutonsParametres[1]->value(1);
+    page->boutonsParametres[1]->do_callback();
+    page->boutonHistogrammes->do_callback();
+    fdc& carte = *page->carte;
+    auto entier = [&](const char* quand) {
+        Histogrammes* h = carte.histogrammes;
+        ASSERT_NE(h, nullptr) << quand;
+        ASSERT_TRUE(harnais::bAttendre([h] { return h->shown() && h->visible(); })) << quand;
+        EXPECT_EQ((std::array<int, 4>{h->x(), h->y(), h->w(), h->h()}),
+                  (std::array<int, 4>{fenetre.x() + carte.x(), fenetre.y() + carte.y(), 200,
+                                      16 + 90 + 62 + 90 + 62}))
+            << quand;
+        EXPECT_GE(h->y(), fenetre.y() + 99) << quand;
+        for (int place = 1; place <= 4; ++place) {
+            ASSERT_NE(h->histogrammes[place], nullptr) << quand << " " << place;
+            EXPECT_EQ(h->histogrammes[place]->histogramme->numb, 3) << quand << " " << place;
+        }
+    };
+    carte.vFdcHistogramme(48, -8);
+    entier("first point");
+    page->boutonsValidites[1]->do_callback();
+    EXPECT_EQ(carte.histogrammes, nullptr);
+    carte.vFdcHistogramme(48.2, -7.9);
+    entier("same cell");
+    carte.vFdcHistogramme(47, -7);
+    entier("another cell");
+    EXPECT_STREQ(carte.histogrammes->titre->label(), "Position  Nord47.000  Ouest7.000");
 }
 
 // One record an hour from 1 January 2024 for 4,097 hours (171 days): the

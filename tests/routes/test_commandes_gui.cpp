@@ -18,6 +18,8 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Tabs.H>
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -118,6 +120,96 @@ TEST_F(FenetreRoutes, ConstantSpeedFromTheMarkedPositionDatesTheLegsFromTheSpeed
     EXPECT_EQ(r->position(4)->date, fin);
 }
 
+namespace {
+
+// n positions an hour apart, zigzagging eastward; position `immobile`
+// (0: none) repeats the one before it, a leg of no length.
+std::unique_ptr<classeRoute> routeLongue(int n, int immobile = 0)
+{
+    auto r = std::make_unique<classeRoute>("L");
+    double lat = 45, lon = -10;
+    for (int k = 0; k < n; ++k) {
+        if (k != immobile || k == 0) {
+            lat = 45 + std::sin(k * 0.7) * 0.2;
+            lon = -10 + 0.05 * k;
+        }
+        r->append(long(1700000000 + 3600 * k), lat, lon);
+    }
+    r->recalcul(0);
+    return r;
+}
+
+// Constant speed as the route once got it: recomputed after each speed.
+void vVitesseParPosition(classeRoute& r)
+{
+    double v = -1;
+    int i = 0;
+    for (structurePosition* c = r.premier; c; c = c->suivant, ++i) {
+        if (i == r.actif - 1) {
+            c->position->vitesse = v = int(std::rint(c->position->vitesse * 10)) / 10.0;
+        } else if (v > 0 && v <= ROUTE_VITESSE_MAX) {
+            c->position->vitesse = int(std::rint(v * 10)) / 10.0;
+            r.recalcul(1);
+        }
+    }
+}
+
+void vVitesseConstante(classeRoute& r)
+{
+    Fl_Menu_Button menu(0, 0, 20, 20);
+    DRU_Routes::vBoutonRouteVitesseConstanteCallback(&menu, &r);
+}
+
+}  // namespace
+
+// One recomputation once every speed is set gives the route that one per
+// position gave: speeds from a marked one, before a leg of no length, at
+// 0 knots before the mark, in fixed-speed mode.
+TEST(VitesseConstante, OneRecomputationGivesTheRouteOfOnePerPosition)
+{
+    const struct {
+        int positions, actif, immobile, fixe;
+        double vitesse;  // of the marked position
+        int recalculs;
+    } cas[] = {
+        {10000, 2, 0, 0, 6.25, 1}, {120, 1, 0, 0, 9.96, 1}, {120, 40, 41, 0, 7.04, 1},
+        {120, 60, 30, 1, 12.35, 1}, {120, 120, 0, 0, 5, 0}, {120, 3, 0, 0, 0.04, 0},
+        {120, -3, 0, 0, 8, 0},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(::testing::Message() << c.positions << " positions, actif " << c.actif);
+        auto preparer = [&c] {
+            std::unique_ptr<classeRoute> r = routeLongue(c.positions, c.immobile);
+            r->actif = c.actif;
+            r->vitesseFixe = c.fixe;
+            r->position(0)->vitesse = 0;
+            r->position(std::abs(c.actif) - 1)->vitesse = c.vitesse;
+            return r;
+        };
+        std::unique_ptr<classeRoute> r = preparer();
+        const long avant = NombreDeRecalculs;
+        vVitesseConstante(*r);
+        EXPECT_EQ(NombreDeRecalculs - avant, c.recalculs);
+        if (c.positions > 1000) {
+            // One recomputation per position there takes minutes.
+            EXPECT_EQ(r->position(c.positions / 2)->vitesse, 6.2);
+            EXPECT_EQ(r->position(c.positions - 1)->vitesse, 0);
+            continue;
+        }
+        std::unique_ptr<classeRoute> attendu = preparer();
+        vVitesseParPosition(*attendu);
+        const auto obtenues = positions(*r), attendues = positions(*attendu);
+        ASSERT_EQ(obtenues.size(), attendues.size());
+        for (size_t k = 0; k < obtenues.size(); ++k) {
+            const classePosition &p = obtenues[k], &q = attendues[k];
+            ASSERT_TRUE(p.date == q.date && p.vitesse == q.vitesse && p.cap == q.cap &&
+                        p.loxo == q.loxo && p.ortho == q.ortho && p.longitude == q.longitude)
+                << k;
+        }
+        EXPECT_EQ(r->totalLoxo, attendu->totalLoxo);
+    }
+}
+
 TEST_F(FenetreRoutes, TheChoosersAndTogglesOfTheTab)
 {
     RouteFichier a{"A", 1, 0, 2};
@@ -125,7 +217,9 @@ TEST_F(FenetreRoutes, TheChoosersAndTogglesOfTheTab)
     ecrireRoutes({a});
     construire();
     classeRoute* r = route(0);
-    EXPECT_EQ(enfant(0, ROUTE_ONGLET_SYMBOLE)->image(), nullptr);
+    // A figure the menu does not offer comes from the file as its last one.
+    EXPECT_EQ(r->symbole, 12);
+    EXPECT_EQ(enfant(0, ROUTE_ONGLET_SYMBOLE)->image(), pFigureRoute(12));
     choisir(0, ROUTE_ONGLET_SYMBOLE, 9);
     EXPECT_EQ(route(0)->symbole, 9);
     EXPECT_EQ(enfant(0, ROUTE_ONGLET_SYMBOLE)->image(), pFigureRoute(9));

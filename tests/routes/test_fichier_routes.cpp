@@ -1,6 +1,7 @@
 // The routes file etc/routes.txt in a scratch working folder: its grammar,
 // damaged and hostile files, and saves that never lose the file.
 #include "routes/classe_route.h"
+#include "routes/duree.h"
 #include "routes/route_exemple.h"
 #include "routes/routes.h"
 
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -134,6 +136,102 @@ TEST_F(FichierRoutes, ReadingRules)
               std::string::npos)
         << journal.contenu();
     EXPECT_NE(journal.contenu().find("ligne 8: fin de fichier inattendue"), std::string::npos);
+}
+
+namespace {
+
+size_t lignesJournal(const std::string& journal, const std::string& texte)
+{
+    size_t n = 0;
+    for (size_t i = 0; (i = journal.find(texte, i)) != std::string::npos; i += texte.size())
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// Attributes no route window gives are brought within what it offers, one
+// log line per value; the routes around them are read as they stand.
+TEST_F(FichierRoutes, AttributesOutOfRangeAreClampedAndLogged)
+{
+    const struct {
+        std::string ligne;
+        int attendus[9];  // visible, actif, symbole, couleur, style, taille, texte, fixe, hist.
+        int changes;
+    } cas[] = {
+        {"1 0 0 49 0 1000000 0 0 0", {1, 0, 0, 49, 0, 3, 0, 0, 0}, 1},
+        {"-4 0 -1 49 7 -3 2 5 -9", {0, 0, 0, 49, 2, 0, 1, 1, 0}, 7},
+        {"1 -2147483648 40 49 0 0 1 1 1", {1, -2, 12, 49, 0, 0, 1, 1, 1}, 2},
+        {"1 99 0 49 0 0", {1, -2, 0, 49, 0, 0, 0, 1, 0}, 1},
+        {"1 0 0 4294967295 0 0 0 0 0", {1, 0, 0, int(0xFFFFFF00u), 0, 0, 0, 0, 0}, 1},
+        {"1 2 12 56 2 3 1 1 1", {1, -2, 12, 56, 2, 3, 1, 1, 1}, 0},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.ligne);
+        const std::string avant = journal.contenu();
+        ASSERT_EQ(lire("@routes\nA\n1 0 0 49 0 0\n@fin\nB\n" + c.ligne +
+                       "\n1700000000 45 -10\n1700003600 45 -9\n@fin\n"
+                       "C\n0 0 0 49 1 2\n@fin\n@end\n"),
+                  1);
+        ASSERT_EQ(noms(), "A\nB\nC\n");
+        const classeRoute* b = routes.premier->suivant->route;
+        const int lus[9] = {b->visible, b->actif, b->symbole, b->couleur, b->style,
+                            b->taille, b->texte, b->vitesseFixe, b->histogramme};
+        EXPECT_EQ(std::vector<int>(lus, lus + 9), std::vector<int>(c.attendus, c.attendus + 9));
+        EXPECT_EQ(b->dernierNumero, 1);
+        const std::string lignes = journal.contenu().substr(avant.size());
+        EXPECT_EQ(lignesJournal(lignes, "<ROUTE> etc/routes.txt ligne 6, route B: "),
+                  size_t(c.changes))
+            << lignes;
+        EXPECT_EQ(routes.premier->suivant->suivant->route->taille, 2);
+        // Written back, it reads without a change.
+        ASSERT_EQ(routes.save(), 1);
+        ASSERT_EQ(routes.load(), 1);
+        EXPECT_EQ(journal.contenu().size(), avant.size() + lignes.size());
+    }
+    EXPECT_NE(journal.contenu().find("route B: taille 1000000 devient 3\n"), std::string::npos);
+    EXPECT_NE(journal.contenu().find("route B: couleur 4294967295 devient 4294967040\n"),
+              std::string::npos);
+}
+
+// Dates past 2106, near it, and moved past it by the one-hour rule come
+// back where they were; dates before 1970 or past the model's last one are
+// brought within them, logged.
+TEST_F(FichierRoutes, DatesPast2106AreWrittenWholeAndReadBack)
+{
+    const struct {
+        std::string positions;
+        std::vector<long> dates;
+        std::string journal;
+    } cas[] = {
+        {"4294970895 45 -10\n", {4294970895L}, ""},
+        {"4294967000 45 -10\n4294967000 45 -9\n", {4294967000L, 4294970600L}, ""},
+        {"4294967295 45 -10\n4294967296 45 -9\n", {4294967295L, 4294970896L}, ""},
+        {"1700000000 45 -10\n", {1700000000L}, ""},
+        {"-5 45 -10\n", {0}, "ligne 4: date -5 devient 0\n"},
+        {"99999999999999999999 45 -10\n", {DATE_ROUTE_MAX},
+         "ligne 4: date 99999999999999999999 devient 32000000000000\n"},
+        {"32000000000000 45 -10\n0 45 100\n", {DATE_ROUTE_MAX, DATE_ROUTE_MAX + 3600}, ""},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.positions);
+        ASSERT_EQ(lire("@routes\nA\n1 0 0 49 0 0\n" + c.positions + "@fin\n@end\n"), 1);
+        std::vector<long> lues;
+        for (const structurePosition* p = routes.premier->route->premier; p; p = p->suivant)
+            lues.push_back(long(p->position->date));
+        EXPECT_EQ(lues, c.dates);
+        if (!c.journal.empty()) {
+            EXPECT_NE(journal.contenu().find(c.journal), std::string::npos) << journal.contenu();
+        }
+        ASSERT_EQ(routes.save(), 1);
+        EXPECT_NE(lireFichier("etc/routes.txt").find(std::to_string(c.dates.back()) + " 45.0"),
+                  std::string::npos);
+        ASSERT_EQ(routes.load(), 1);
+        std::vector<long> relues;
+        for (const structurePosition* p = routes.premier->route->premier; p; p = p->suivant)
+            relues.push_back(long(p->position->date));
+        EXPECT_EQ(relues, c.dates);
+    }
 }
 
 // Every truncation and every single changed byte of the example reads

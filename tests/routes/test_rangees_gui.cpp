@@ -16,6 +16,7 @@
 #include <FL/Fl_Scroll.H>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -191,14 +192,59 @@ TEST_F(Rangees, InsertAndDeleteOnTheLastRowMoveTheMark)
     EXPECT_EQ(r->dernierNumero, 3);
 }
 
-TEST_F(Rangees, ASpeedTypedKeyByKeyEndsAsTyped)
+// A value typed in a field acts once entered, by Enter or by leaving the
+// field: until then the route stays as it was, then it takes the value the
+// rows' rules give, and the field shows what the route holds.
+TEST_F(Rangees, ATypedValueActsOnceEntered)
 {
     editer(1);
-    spinnerPosition* vitesse = champ(0, 1, RANGEE_VITESSE);
-    vitesse->input.take_focus();
-    vitesse->input.value("");
-    for (const char* t : {"1", "2", ".", "5"})
-        harnais::vTouche(fenetre.get(), t[0], t);
-    EXPECT_STREQ(vitesse->input.value(), "12.5");
-    EXPECT_NEAR(r->position(1)->vitesse, 12.5, 1e-9);
+    const double inchange = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        int champ;
+        const char* texte;
+        bool entree;      // Enter, else the field left
+        double attendu;   // the position's speed or latitude; NaN: unchanged
+    } cas[] = {
+        {RANGEE_LATITUDE, "44", true, 44},
+        {RANGEE_VITESSE, "-5", true, inchange},
+        {RANGEE_VITESSE, "12.34", true, 12.3},
+        {RANGEE_VITESSE, "0", false, 0.1},
+        {RANGEE_VITESSE, "150", true, inchange},
+    };
+    auto etat = [this] {
+        std::vector<double> v;
+        for (const classePosition& p : positions(*r))
+            v.insert(v.end(), {double(p.date), p.vitesse, p.latitude, p.longitude});
+        return v;
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.texte);
+        spinnerPosition* champ = this->champ(0, 1, c.champ);
+        const std::vector<double> avant = etat();
+        champ->input.take_focus();
+        champ->input.value("");
+        for (const char* t = c.texte; *t; ++t) {
+            const char lettre[2] = {*t, 0};
+            harnais::vTouche(fenetre.get(), *t, lettre);
+            EXPECT_EQ(etat(), avant);
+        }
+        EXPECT_STREQ(champ->input.value(), c.texte);
+        if (c.entree)
+            harnais::vTouche(fenetre.get(), FL_Enter, "\r");
+        else
+            enfant(0, ROUTE_ONGLET_NOM)->take_focus();
+        const double obtenu = c.champ == RANGEE_VITESSE ? r->position(1)->vitesse
+                                                        : r->position(1)->latitude;
+        if (std::isnan(c.attendu)) {
+            EXPECT_EQ(etat(), avant);
+        } else {
+            EXPECT_NEAR(obtenu, c.attendu, 1e-9);
+        }
+        EXPECT_NEAR(champ->value(), c.champ == RANGEE_VITESSE ? r->position(1)->vitesse
+                                                              : r->position(1)->latitudeDegres,
+                    1e-9);
+    }
+    // The dates that follow from the speed typed.
+    EXPECT_EQ(r->position(2)->date,
+              r->position(1)->date + long(r->position(2)->loxo / 0.1 * 3600));
 }

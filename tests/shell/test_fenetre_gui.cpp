@@ -2,8 +2,11 @@
 // their switch, each map back on its saved view, a received file's page
 // brought to the front, and the end of the run.
 #include "map/fdc.h"
+#include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
+#include "shell/titre.h"
+#include "transport/scan.h"
 #include "ui/boites_message.h"
 #include "transport/canaux.h"
 #include "ui/aide.h"
@@ -29,6 +32,7 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -222,4 +226,48 @@ TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
     ecrireFichier(dossier / "lockdir/recu.grb", MessageTest().octets());
     EXPECT_TRUE(harnais::bAttendre([] { return GUI->onglets->value() == gvr[1]; }));
     EXPECT_STREQ(gvr[1]->titreVisualisateur->label(), "recu.grb");
+}
+
+// The read-out popup goes once its values no longer stand: another page
+// brought forward by a received file, a language switch, full screen, a
+// main window of another size.
+TEST_F(Fenetre, TheReadOutGoesWithItsPageItsLanguageAndItsWindow)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    ecrireFichier(dossier / "lockdir/recu.grb", MessageTest().octets());
+    vScanPasse(GUI);
+    ASSERT_EQ(GUI->onglets->value(), gvr[1]);
+    fdc& carte = *gvr[1]->carte;
+    Fl_Widget* pleinEcran = GUI->titre->boutonPleinEcran;
+    const std::pair<const char*, std::function<void()>> changements[] = {
+        {"a received file",
+         [&] {
+             ecrireFichier(dossier / "lockdir/autre.grb", MessageTest().octets());
+             vScanPasse(GUI);
+             EXPECT_EQ(GUI->onglets->value(), gvr[2]);
+         }},
+        {"the language", [] { change_langage("en"); }},
+        {"the size", [] { GUI->size(GUI->w() - 20, GUI->h()); }},
+        {"full screen",
+         [&] {
+             harnais::vCliquer(GUI, pleinEcran->x() + pleinEcran->w() / 2,
+                               pleinEcran->y() + pleinEcran->h() / 2);
+         }},
+    };
+    for (const auto& [changement, changer] : changements) {
+        vBasculer(1);
+        // Read at the centre of the map, on the file's grid; again when
+        // another test's window on the shared display took the pointer
+        // away, which hides it.
+        ASSERT_TRUE(harnais::bAttendre([&] {
+            carte.lecture = 1;
+            carte.curseurX = carte.w() / 2;
+            carte.curseurY = carte.h() / 2;
+            carte.mouseValeurs();
+            return popupOverlay->visible();
+        })) << changement;
+        changer();
+        EXPECT_FALSE(popupOverlay->visible()) << changement;
+    }
 }

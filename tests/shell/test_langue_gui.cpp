@@ -2,7 +2,13 @@
 // checked widget by widget against the catalogue files read by the test's
 // own parser; the full cycle of languages redrawn under the sanitizers;
 // the iso menus, the French bulletin sections, the viewer pages, the
-// satellite caption, missing entries, catalogues and help documents.
+// satellite caption, the map's scale and model domains, missing entries,
+// catalogues and help documents.
+
+// Google Test first: the X11 headers behind the recording driver define
+// macros (None, Bool) that its own headers use as names.
+#include <gtest/gtest.h>
+
 #include "map/fdc.h"
 #include "map/satellite.h"
 #include "pages/abonnement.h"
@@ -17,6 +23,7 @@
 #include "ui/local.h"
 
 #include "ecriture_grib_test.h"
+#include "tests/map/pilote_enregistreur.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
@@ -29,7 +36,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <sstream>
@@ -358,6 +364,30 @@ TEST_F(Langue, TheIsoMenusAfterEnglishAndAChoiceMadeThen)
     // A rebuilt section takes the hidden menu's headers, in English too.
     ASSERT_NO_FATAL_FAILURE(ouvrirFichier());
     EXPECT_EQ(std::string(page.menuIso->menu()[21].text), en.at("Isotaches"));
+}
+
+// The scale's unit of miles and the names of the model domains the
+// request map frames are the catalogue's in each language, and the French
+// ones are gone.
+TEST_F(Langue, TheScaleAndTheModelDomainsOfTheMapFollow)
+{
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    fdc& carte = *gvr[0]->carte;
+    carte.zoom(45, 2, 40, 1);
+    for (const std::string code : {"en", "de", "sp", "fr"}) {
+        change_langage(code.c_str());
+        const Catalogue c = catalogue(dossier / ("loc/messages." + code + ".mac"));
+        GUI->make_current();
+        PiloteEnregistreur pilote;
+        carte.echelle();
+        carte.modeles();
+        for (const std::string cle : {"Milles", "Monde", "Europe"}) {
+            EXPECT_FALSE(pilote.textes(c.at(cle)).empty()) << code << ": " << c.at(cle);
+            if (c.at(cle) != fr.at(cle)) {
+                EXPECT_TRUE(pilote.textes(fr.at(cle)).empty()) << code << ": " << fr.at(cle);
+            }
+        }
+    }
 }
 
 TEST_F(Langue, PackageNamesAndAutomationTitles)

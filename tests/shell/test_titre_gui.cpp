@@ -32,6 +32,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Float_Input.H>
+#include <FL/fl_draw.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Text_Buffer.H>
@@ -323,6 +324,50 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     harnais::vCliquer(GUI, x - 70, y + 40, 3);
     EXPECT_EQ(carte->centreLatitude, lat);
     EXPECT_EQ(carte->centreLongitude, lon);
+}
+
+// The cursor's position in the title bar's fields: each text whole in its
+// field and seen from its first character, in a smaller font where the
+// field's own is too wide for it: at 48 degrees the field reads 48, not 8.
+TEST_F(Titre, ThePositionFieldsShowTheirWholeTextFromItsStart)
+{
+    fdc* carte = gvr[0]->carte;
+    const int x = carte->x() + carte->w() / 2, y = carte->y() + carte->h() / 2;
+    const struct {
+        double latitude, longitude;
+        int dms;
+        const char *debutLatitude, *debutLongitude;
+    } cas[] = {
+        {48.4744, -5.2, 1, " 48\u00b0", "   5\u00b0"},
+        {-10.5, 178.9, 1, " 10\u00b0", " 178\u00b0"},
+        {48.4744, -165.1, 0, " 48.", " 165."},
+    };
+    const int dms = POSITIONDDMMSS;
+    for (const auto& c : cas) {
+        POSITIONDDMMSS = c.dms;
+        carte->zoom(c.latitude, c.longitude, 2, 1);
+        // Moved again when another test's window on the shared display
+        // moved the pointer meanwhile.
+        ASSERT_TRUE(harnais::bAttendre([&] {
+            harnais::vSurvoler(GUI, x, y);
+            return std::string(titre->entreeLatitude->value()).rfind(c.debutLatitude, 0) == 0 &&
+                   std::string(titre->entreeLongitude->value()).rfind(c.debutLongitude, 0) == 0;
+        })) << titre->entreeLatitude->value() << titre->entreeLongitude->value();
+        Fl::flush();
+        for (Fl_Input_* champ : {titre->entreeLatitude, titre->entreeLongitude}) {
+            const std::string texte = champ->value();
+            fl_font(champ->textfont(), champ->textsize());
+            // Inside the box, less the toolkit's 2 pixels on each side.
+            EXPECT_LE(fl_width(texte.c_str()), champ->w() - Fl::box_dw(champ->box()) - 4) << texte;
+            EXPECT_GE(champ->textsize(), FDC_ENTREE_TAILLE_MIN) << texte;
+            // A click at the field's left edge lands before its first
+            // character: nothing of its start is scrolled out of view.
+            harnais::vCliquer(GUI, champ->x() + Fl::box_dx(champ->box()) + 1,
+                              champ->y() + champ->h() / 2);
+            EXPECT_EQ(champ->position(), 0) << texte;
+        }
+    }
+    POSITIONDDMMSS = dms;
 }
 
 // The request frame of the request page in the whole program: switched on,

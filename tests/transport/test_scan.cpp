@@ -10,6 +10,7 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>
+#include <set>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -185,6 +186,24 @@ TEST_F(Scan, NamesThatCollideTakeFreeNamesAndFilesGetTheUsualMode)
         EXPECT_EQ(st.st_mode & 0777, 0644u);
     }
     umask(masque);
+}
+
+// Bulletins received one after the other, one a pass: each text window
+// opens apart from the previous ones, in the cascade right of the main
+// window's left panel.
+TEST_F(Scan, BulletinsOfSuccessivePassesOpenApart)
+{
+    std::set<std::pair<int, int>> places;
+    for (const char* nom : {"b1.txt", "b2.txt", "b3.txt"}) {
+        deposer(nom);
+        vScanPasse(&principale);
+        ASSERT_EQ(textes.size(), places.size() + 1) << nom;
+        const auto& [chemin, x, y] = textes.back();
+        EXPECT_EQ(x - (100 + 240), y - (50 + 72)) << chemin;
+        EXPECT_GE(x, 100 + 240) << chemin;
+        places.insert({x, y});
+    }
+    EXPECT_EQ(places.size(), 3u);
 }
 
 TEST(NomLibre, FreeNamesBeforeTheExtension)
