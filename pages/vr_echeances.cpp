@@ -16,9 +16,12 @@
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -86,7 +89,6 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
             Fl_Box* jour = new Fl_Box(x, py, 36, 20);
             jour->copy_label(sLibelleJour(pcTraduire("Jour"), v[i].jour).c_str());
             jour->labelcolor(FL_WHITE);
-            jour->labelsize(12);
             jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
             // Its day, for the label in another language.
             jour->argument(v[i].jour);
@@ -103,7 +105,19 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
     }
     boutonsValiditesGrib[v.size()] = nullptr;
     boitesJoursGrib[jours] = nullptr;
+    for (Fl_Box** b = boitesJoursGrib; *b; ++b)
+        vAjusterJour(*b);
     return v.empty() ? y + 26 : py + 22;
+}
+
+// The room on the label's left runs to the accordion's scrollbar, beyond
+// the section's edge; on its right to the row's first button.
+void vr::vAjusterJour(Fl_Box* jour)
+{
+    const int gauche = scrollGrib->x() + Fl::scrollbar_size();
+    const int droite = jour->parent()->x() + jour->parent()->w();
+    vAjusterLibelle(jour, TAILLE_TEXTE_SECTION,
+                    libreAutour(jour, {gauche, droite, jour->y(), jour->y() + jour->h()}));
 }
 
 Fl_Group* vr::pTitreEcheances()
@@ -129,7 +143,6 @@ int vr::iRangeePas(int x, int y)
     std::vector<SectionGrib::Texte>& textes = sectionsGrib[SECTION_ECHEANCES].textes;
     Fl_Box* pas = new Fl_Box(x + 14, y, 40, 20);
     pas->copy_label(pcTraduire("Pas"));
-    pas->labelsize(12);
     pas->labelcolor(FL_WHITE);
     textes.push_back({pas, "Pas", nullptr});
     const struct {
@@ -150,6 +163,8 @@ int vr::iRangeePas(int x, int y)
         if (d.pas <= 0)
             textes.push_back({b, d.libelle, d.pas == 0 ? "Raz tooltip" : nullptr});
     }
+    for (const SectionGrib::Texte& t : textes)
+        vAjusterLibelle(t.widget, TAILLE_TEXTE_SECTION);
     return y + 22;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
@@ -117,6 +118,17 @@ int vr::vVisualisateurMenuParametres(int x, int y, int n, int type, Fl_Callback*
     if (n > 0)
         boutonsParametres[0]->value(1);
     return y + 20;
+}
+
+// Each parameter button in the room its row leaves it, the last of a row
+// up to the rows' edge.
+void vr::vAjusterBoutonsParametres()
+{
+    for (int i = 0; boutonsParametres && boutonsParametres[i]; ++i) {
+        classeBoutonImage* b = boutonsParametres[i];
+        const int x = groupeParametres ? groupeParametres->x() : b->x();
+        vAjusterLibelle(b, 12, libreAutour(b, {x + 4, x + LARGEUR - 2, b->y(), b->y() + b->h()}));
+    }
 }
 
 int vr::vVisualisateurMenuValidites(int x, int y, int n, int, int type, Fl_Callback* rappel)

@@ -1,0 +1,16 @@
+// A section's buttons flowing in rows, each as wide as its text plus 8:
+// laid again from the first one's place when a relabelling leaves one of
+// them too narrow for its new text.
+#ifndef PAGES_RANGEES_BOUTONS_H
+#define PAGES_RANGEES_BOUTONS_H
+
+class Fl_Group;
+class classeBoutonImage;
+
+// The null-terminated `boutons` of the group `contenu` flowed again as
+// iDisposerBoutons lays them, up to `fin`, rows `saut` apart, when one
+// does not show its text whole; the group then ends 2 px below the last
+// row. Answers whether they moved.
+bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut, int fin);
+
+#endif
