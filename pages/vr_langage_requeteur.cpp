@@ -77,7 +77,7 @@ void vr::vLangageSectionsGrib()
     vLibeller(titreEcheances, "Echeances");
     vLibeller(titreValidites, "Validites");
     for (Fl_Box** b = boitesJoursGrib; b && *b; ++b) {
-        (*b)->copy_label(sLibelleJour(pcTraduire("Jour"), int((*b)->argument())).c_str());
+        vNommer(*b, sLibelleJour(pcTraduire("Jour"), int((*b)->argument())).c_str());
         vAjusterJour(*b);
     }
     vLangageTerre();

@@ -118,7 +118,8 @@ int iEssais(Fl_Widget* w, const Essai& construit, const Libre& libre, Essai essa
 }
 
 // The whole text in the tooltip of a label that does not show whole; a
-// tooltip that was only the label goes once it does.
+// tooltip that was only the label goes once it does (a relabelling through
+// vNommer drops one that told the old label).
 void vBulleEntiere(Fl_Widget* w, bool coupe)
 {
     const char* bulle = w->tooltip();

@@ -196,11 +196,28 @@ std::string sFaute(Fl_Widget* w, const Rect& t, const Rect& place)
     return "";
 }
 
+// A button or a picture of a scroll area under its scrollbar.
+bool bSousBarre(Fl_Widget* w)
+{
+    if (w->as_group() || (w->box() == FL_NO_BOX && !w->image()))
+        return false;
+    for (Fl_Widget* a = w->parent(); a; a = a->parent())
+        if (Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a)) {
+            const Fl_Scrollbar& b = s->scrollbar;
+            if (&b != w && b.visible() && rect(w).bCoupeX(b.x(), b.x() + b.w()))
+                return true;
+        }
+    return false;
+}
+
 void vParcourir(Fl_Widget* w, const std::set<Fl_Widget*>& sauf,
                 std::vector<std::string>& fautes)
 {
     if (!w->visible())
         return;
+    if (bSousBarre(w) && !sauf.count(w))
+        fautes.push_back("a widget at " + std::to_string(w->x()) + "," + std::to_string(w->y()) +
+                         " under a scrollbar");
     if (bLibelleMontre(w) && !sauf.count(w)) {
         Place place;
         const Rect t = rectLibelle(w, place);

@@ -24,6 +24,7 @@ namespace harnais {
 //   its background), or a fifth of the text under the opaque half of the
 //   picture a plain picture box shows;
 // - under the scrollbar of a scroll area around it, or out of its area.
+// A button or a picture under such a scrollbar is told too.
 // A label whose whole text is in its widget's tooltip is not counted, nor
 // are the widgets of `sauf`.
 std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf = {});
