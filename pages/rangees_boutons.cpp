@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut, int fin)
+int iRedisposerBoutons(classeBoutonImage** boutons, int saut, int fin)
 {
     bool entiers = true;
     std::vector<int> largeurs;
@@ -18,13 +18,22 @@ bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut
         fl_font((*b)->labelfont(), (*b)->labelsize());
         largeurs.push_back(int(fl_width((*b)->label())) + 8);
     }
-    if (entiers || !contenu)
-        return false;
+    if (entiers)
+        return 0;
     std::vector<std::pair<int, int>> places;
-    const int bas = iDisposerBoutons(largeurs, boutons[0]->x(), boutons[0]->y(), saut, places, fin);
+    iDisposerBoutons(largeurs, boutons[0]->x(), boutons[0]->y(), saut, places, fin);
     for (size_t i = 0; i < largeurs.size(); ++i)
         boutons[i]->resize(places[i].first, places[i].second, largeurs[i], boutons[i]->h());
-    contenu->size(contenu->w(), bas - contenu->y());
+    const classeBoutonImage* dernier = boutons[largeurs.size() - 1];
+    return dernier->y() + dernier->h();
+}
+
+bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut, int fin)
+{
+    const int bas = contenu ? iRedisposerBoutons(boutons, saut, fin) : 0;
+    if (!bas)
+        return false;
+    contenu->size(contenu->w(), bas + 2 - contenu->y());
     contenu->redraw();
     return true;
 }

@@ -7,10 +7,13 @@
 class Fl_Group;
 class classeBoutonImage;
 
-// The null-terminated `boutons` of the group `contenu` flowed again as
-// iDisposerBoutons lays them, up to `fin`, rows `saut` apart, when one
-// does not show its text whole; the group then ends 2 px below the last
-// row. Answers whether they moved.
+// The null-terminated `boutons` flowed again as iDisposerBoutons lays
+// them, up to `fin`, rows `saut` apart, when one does not show its text
+// whole. Answers the bottom of their last row then, else 0.
+int iRedisposerBoutons(classeBoutonImage** boutons, int saut, int fin);
+
+// The same for the buttons of a section's content group, which then ends
+// 2 px below their last row. Answers whether they moved.
 bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut, int fin);
 
 #endif

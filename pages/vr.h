@@ -43,6 +43,7 @@ class requete;
 class spinnerOutput;
 class spinnerPosition;
 struct Fl_Menu_Item;
+struct Libre;
 struct TYPEDEF_PARAMETRE;
 struct grib;
 
@@ -706,7 +707,7 @@ private:
     void vPanneauPages(int x, int y);
     void vPanneauFichier(int x, int y);
     void vRangeeFichier();
-    void vAjusterBoutonsParametres();
+    void vRedisposerParametres();
     classeBouton* pBoutonAide(int x, int y, int sujet);
     void vCarte();
     void vBandeau();
@@ -740,6 +741,9 @@ private:
     // The Forecast-times section's parts.
     Fl_Group* pTitreEcheances();
     int iRangeePas(int x, int y);
+    // The room around a widget of the GRIB accordion's sections, which on
+    // the left runs past the section's edge to the accordion's scrollbar.
+    Libre libreAccordeon(Fl_Widget* w) const;
     // A day label of the validities fitted between the accordion's
     // scrollbar and its row's first button.
     void vAjusterJour(Fl_Box* jour);

@@ -18,10 +18,8 @@
 #include "ui/palette.h"
 #include "ui/place_libelle.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
-#include <FL/Fl_Scroll.H>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -110,14 +108,13 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
     return v.empty() ? y + 26 : py + 22;
 }
 
-// The room on the label's left runs to the accordion's scrollbar, beyond
-// the section's edge; on its right to the row's first button.
+// One line high, up to the row's first button.
 void vr::vAjusterJour(Fl_Box* jour)
 {
-    const int gauche = scrollGrib->x() + Fl::scrollbar_size();
-    const int droite = jour->parent()->x() + jour->parent()->w();
-    vAjusterLibelle(jour, TAILLE_TEXTE_SECTION,
-                    libreAutour(jour, {gauche, droite, jour->y(), jour->y() + jour->h()}));
+    Libre libre = libreAccordeon(jour);
+    libre.haut = jour->y();
+    libre.bas = jour->y() + jour->h();
+    vAjusterLibelle(jour, TAILLE_TEXTE_SECTION, libre);
 }
 
 Fl_Group* vr::pTitreEcheances()

@@ -110,7 +110,7 @@ void vr::vVisualisateurLangage()
         if (p && p->libelle && int(p->parametre) == boutonsParametres[i]->shortcut())
             vLibeller(boutonsParametres[i], p->libelle);
     }
-    vAjusterBoutonsParametres();
+    vRedisposerParametres();
     vVisualisateurMenuBarreLangage();
     // The texts under the map, from the fields it shows.
     if (listeCourante)

@@ -6,21 +6,23 @@
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "pages/rangees_boutons.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
-#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -120,15 +122,35 @@ int vr::vVisualisateurMenuParametres(int x, int y, int n, int type, Fl_Callback*
     return y + 20;
 }
 
-// Each parameter button in the room its row leaves it, the last of a row
-// up to the rows' edge.
-void vr::vAjusterBoutonsParametres()
+// The parameter buttons flowed again when a new name no longer fits one:
+// the rows under them in the section follow, and the section grows or
+// shrinks with them.
+void vr::vRedisposerParametres()
 {
-    for (int i = 0; boutonsParametres && boutonsParametres[i]; ++i) {
-        classeBoutonImage* b = boutonsParametres[i];
-        const int x = groupeParametres ? groupeParametres->x() : b->x();
-        vAjusterLibelle(b, 12, libreAutour(b, {x + 4, x + LARGEUR - 2, b->y(), b->y() + b->h()}));
+    if (!groupeParametres || !boutonsParametres || !boutonsParametres[0])
+        return;
+    std::set<Fl_Widget*> boutons;
+    int avant = 0;
+    for (classeBoutonImage** b = boutonsParametres; *b; ++b) {
+        boutons.insert(*b);
+        avant = std::max(avant, (*b)->y() + (*b)->h());
     }
+    const int apres =
+        iRedisposerBoutons(boutonsParametres, 21, groupeParametres->x() + LARGEUR - 2);
+    if (!apres)
+        return;
+    for (int i = 0; i < groupeParametres->children(); ++i) {
+        Fl_Widget* w = groupeParametres->child(i);
+        if (!boutons.count(w) && w->y() >= avant)
+            w->position(w->x(), w->y() + apres - avant);
+    }
+    // Its children keep their sizes.
+    Fl_Widget* etire = groupeParametres->resizable();
+    groupeParametres->resizable(nullptr);
+    groupeParametres->size(groupeParametres->w(), groupeParametres->h() + apres - avant);
+    groupeParametres->resizable(etire);
+    groupeParametres->init_sizes();
+    scrollVisualisateur->redraw();
 }
 
 int vr::vVisualisateurMenuValidites(int x, int y, int n, int, int type, Fl_Callback* rappel)

@@ -237,5 +237,6 @@ void vr::vLangageZone()
 void vr::vAjusterChampsZone()
 {
     for (spinnerOutput* c : champsZone)
-        vAjusterLibelle(c, 13);
+        if (c)
+            vAjusterLibelle(c, 13, libreAccordeon(c));
 }

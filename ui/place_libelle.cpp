@@ -84,8 +84,8 @@ Essai elargi(Fl_Widget* w, const Essai& e, const Libre& libre)
     vMesurer(w, 0, l, h);
     Essai r = e;
     r.w = std::min(std::max(e.w, l + e.w - iPlace(w, e)), libre.droite - libre.gauche);
-    r.x = e.align & FL_ALIGN_RIGHT ? std::max(libre.gauche, e.x + e.w - r.w)
-                                   : std::min(e.x, libre.droite - r.w);
+    r.x = e.align & FL_ALIGN_RIGHT ? e.x + e.w - r.w : std::min(e.x, libre.droite - r.w);
+    r.x = std::max(libre.gauche, r.x);
     return r;
 }
 
@@ -211,6 +211,8 @@ Libre libreAutour(Fl_Widget* w, Libre b)
 {
     Fl_Group* p = w->parent();
     const int x0 = w->x(), x1 = x0 + w->w(), y0 = w->y(), y1 = y0 + w->h();
+    // A framed box that grows stays 1 px off its neighbours.
+    const int ecart = w->box() != FL_NO_BOX && bDedans(w->align()) ? 1 : 0;
     for (int i = 0; p && i < p->children(); ++i) {
         Fl_Widget* s = p->child(i);
         const int sx0 = s->x(), sx1 = sx0 + s->w(), sy0 = s->y(), sy1 = sy0 + s->h();
@@ -218,15 +220,17 @@ Libre libreAutour(Fl_Widget* w, Libre b)
         if (s == w || !s->w() || !s->h() || (ligne && colonne))
             continue;
         if (ligne && sx1 <= x0)
-            b.gauche = std::max(b.gauche, sx1);
+            b.gauche = std::max(b.gauche, sx1 + ecart);
         if (ligne && sx0 >= x1)
-            b.droite = std::min(b.droite, sx0);
+            b.droite = std::min(b.droite, sx0 - ecart);
         if (colonne && sy1 <= y0)
-            b.haut = std::max(b.haut, sy1);
+            b.haut = std::max(b.haut, sy1 + ecart);
         if (colonne && sy0 >= y1)
-            b.bas = std::min(b.bas, sy0);
+            b.bas = std::min(b.bas, sy0 - ecart);
     }
-    return b;
+    // The room holds the box, whatever its neighbours.
+    return {std::min(b.gauche, x0), std::max(b.droite, x1), std::min(b.haut, y0),
+            std::max(b.bas, y1)};
 }
 
 Libre libreAutour(Fl_Widget* w)

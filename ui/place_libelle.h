@@ -26,7 +26,8 @@ struct Libre {
 
 // The room a label of `w` may take: `bornes`, narrowed to the siblings of
 // `w` nearest to it on each side (a sibling under or over `w` itself, as
-// a picture behind a field, does not count).
+// a picture behind a field, does not count), 1 px off them when `w` has a
+// frame and its label inside; it always holds the box of `w`.
 Libre libreAutour(Fl_Widget* w, Libre bornes);
 // The same within the parent's box.
 Libre libreAutour(Fl_Widget* w);

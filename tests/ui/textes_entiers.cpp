@@ -8,6 +8,7 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 
@@ -54,8 +55,22 @@ Place placeDedans(Fl_Widget* w)
     return {r, w->align()};
 }
 
+// The left edge a label on a widget's left may reach: the parent draws it
+// from its own edge without clipping it, so in a scroll area it runs to the
+// area's inner edge beside a left scrollbar.
+int iBordGauche(Fl_Widget* w, int px)
+{
+    for (Fl_Widget* a = w->parent(); a; a = a->parent())
+        if (Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a)) {
+            const Fl_Scrollbar& b = s->scrollbar;
+            return std::min(px, b.visible() && b.x() == s->x() ? s->x() + b.w() : s->x());
+        }
+    return px;
+}
+
 // Outside the widget, as its parent draws it: above or below over the
-// widget's width, else on its left or right up to the parent's edge.
+// widget's width, else on its left or right up to the parent's edge (on
+// the left, to a scroll area's).
 Place placeDehors(Fl_Widget* w)
 {
     Fl_Group* p = w->parent();
@@ -69,8 +84,10 @@ Place placeDehors(Fl_Widget* w)
     if (a & FL_ALIGN_BOTTOM)
         return {{w->x(), w->y() + w->h(), w->w(), py + ph - w->y() - w->h()},
                 Fl_Align(h | FL_ALIGN_TOP)};
-    if (a & FL_ALIGN_LEFT)
-        return {{px, w->y(), w->x() - 3 - px, w->h()}, FL_ALIGN_RIGHT};
+    if (a & FL_ALIGN_LEFT) {
+        const int gauche = iBordGauche(w, px);
+        return {{gauche, w->y(), w->x() - 3 - gauche, w->h()}, FL_ALIGN_RIGHT};
+    }
     const int x = w->x() + w->w() + 3;
     return {{x, w->y(), px + pw - x, w->h()}, FL_ALIGN_LEFT};
 }

@@ -18,8 +18,8 @@ namespace harnais {
 // - wider than its room: the box less its frame and, for a label aligned
 //   left or right, 3 px on each side (the program's picture buttons draw
 //   on their whole box; a round or check button after its mark); a label
-//   outside its widget has the room from the parent's edge to 3 px off
-//   the widget;
+//   outside its widget has the room from the parent's edge (on the left,
+//   from a scroll area's inner edge) to 3 px off the widget;
 // - under a shown sibling: its box (a plain box drawn before the label is
 //   its background), or a fifth of the text under the opaque half of the
 //   picture a plain picture box shows;
