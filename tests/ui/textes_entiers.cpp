@@ -201,7 +201,8 @@ std::string sFaute(Fl_Widget* w, const Rect& t, const Rect& place)
         Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a);
         if (!s)
             continue;
-        if (s->scrollbar.visible() && t.bCoupeX(s->scrollbar.x(), s->scrollbar.x() + s->scrollbar.w()))
+        const Fl_Scrollbar& b = s->scrollbar;
+        if (b.visible() && t.bCoupeX(b.x(), b.x() + b.w()))
             return "under a scrollbar";
         if (!t.bCoupeX(s->x(), s->x() + s->w()) || t.x < s->x() || t.x + t.w > s->x() + s->w())
             return "out of its scroll area";
@@ -227,38 +228,49 @@ bool bSousBarre(Fl_Widget* w)
     return false;
 }
 
-void vParcourir(Fl_Widget* w, const std::set<Fl_Widget*>& sauf,
-                std::vector<std::string>& fautes)
+// What the walk finds.
+struct Releve {
+    const std::set<Fl_Widget*>& sauf;
+    std::vector<std::string>& fautes;
+    std::set<std::string>* enBulle;
+};
+
+void vParcourir(Fl_Widget* w, Releve& r)
 {
     if (!w->visible())
         return;
-    if (bSousBarre(w) && !sauf.count(w))
-        fautes.push_back("a widget at " + std::to_string(w->x()) + "," + std::to_string(w->y()) +
-                         " under a scrollbar");
-    if (bLibelleMontre(w) && !sauf.count(w)) {
+    if (bSousBarre(w) && !r.sauf.count(w))
+        r.fautes.push_back("a widget at " + std::to_string(w->x()) + "," +
+                           std::to_string(w->y()) + " under a scrollbar");
+    if (bLibelleMontre(w) && !r.sauf.count(w)) {
         Place place;
         const Rect t = rectLibelle(w, place);
         const std::string faute = sFaute(w, t, place.r);
         const char* bulle = w->tooltip();
-        if (!faute.empty() && !(bulle && std::strstr(bulle, w->label()))) {
+        if (!faute.empty() && bulle && std::strstr(bulle, w->label())) {
+            if (r.enBulle)
+                r.enBulle->insert(w->label());
+        } else if (!faute.empty()) {
             std::ostringstream s;
             s << '"' << w->label() << "\" at " << w->x() << "," << w->y() << " " << w->w()
               << "x" << w->h() << " size " << w->labelsize() << ": " << faute;
-            fautes.push_back(s.str());
+            r.fautes.push_back(s.str());
         }
     }
     if (Fl_Group* g = w->as_group())
         for (int i = 0; i < g->children(); ++i)
-            vParcourir(g->child(i), sauf, fautes);
+            vParcourir(g->child(i), r);
 }
 
 }  // namespace
 
-std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf)
+std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf,
+                                      std::set<std::string>* enBulle)
 {
     std::vector<std::string> fautes;
+    Releve r{sauf, fautes, enBulle};
     if (racine)
-        vParcourir(racine, sauf, fautes);
+        vParcourir(racine, r);
     return fautes;
 }
 

@@ -25,9 +25,10 @@ namespace harnais {
 //   picture a plain picture box shows;
 // - under the scrollbar of a scroll area around it, or out of its area.
 // A button or a picture under such a scrollbar is told too.
-// A label whose whole text is in its widget's tooltip is not counted, nor
-// are the widgets of `sauf`.
-std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf = {});
+// A label whose whole text is in its widget's tooltip is not counted (it
+// goes into `enBulle` when given), nor are the widgets of `sauf`.
+std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf = {},
+                                      std::set<std::string>* enBulle = nullptr);
 
 }  // namespace harnais
 
