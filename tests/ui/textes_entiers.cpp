@@ -161,13 +161,14 @@ bool bImageSeule(Fl_Widget* s)
 
 // Whether `s`, shown beside the label's widget, draws over the text's
 // rectangle: a frameless group by what it holds, a frameless box by its
-// own text; a plain box drawn before the label (`avant`) is its
-// background.
+// own text; a box without label or picture drawn before the label
+// (`avant`) is its background.
 bool bCouvre(Fl_Widget* s, const Rect& t, bool avant)
 {
     if (!s->visible())
         return false;
-    if (avant && !s->as_group() && !s->image() && !bLibelleMontre(s))
+    const bool vide = !s->image() && (!s->label() || !s->label()[0]);
+    if (avant && !s->as_group() && vide)
         return false;
     if (s->box() == FL_NO_BOX && !s->image() && !s->as_group() && bLibelleMontre(s)) {
         Place place;

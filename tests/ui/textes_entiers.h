@@ -20,9 +20,9 @@ namespace harnais {
 //   on their whole box; a round or check button after its mark); a label
 //   outside its widget has the room from the parent's edge (on the left,
 //   from a scroll area's inner edge) to 3 px off the widget;
-// - under a shown sibling: its box (a plain box drawn before the label is
-//   its background), or a fifth of the text under the opaque half of the
-//   picture a plain picture box shows;
+// - under a shown sibling: its box (one without label or picture drawn
+//   before the label is its background), or a fifth of the text under the
+//   opaque half of the picture a plain picture box shows;
 // - under the scrollbar of a scroll area around it, or out of its area.
 // A button or a picture under such a scrollbar is told too.
 // A label whose whole text is in its widget's tooltip is not counted (it
