@@ -1,6 +1,7 @@
-// A label fitted to the room the toolkit draws it in: its own box, the
-// box's whole width, the free room beside it, lines, a smaller size down
-// to the floor, and the tooltip when nothing holds it.
+// A label fitted to the room the toolkit draws it in: its own box within
+// the margins of its alignment, the box's whole width, lines in a taller
+// room, a smaller size down to the floor, and the tooltip when nothing
+// holds it. (The walk of the pages checks the rest on every label.)
 
 // Google Test first: the X11 headers define macros its own headers use.
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Output.H>
 #include <FL/fl_draw.H>
 
 namespace {
@@ -69,19 +69,6 @@ TEST_F(PlaceLibelle, ALabelAlignedRightFitsWithinTheToolkitsMarginsOrIsCentred)
     EXPECT_EQ(juste->w(), l12 + 3);
 }
 
-TEST_F(PlaceLibelle, ABoxGrowsIntoTheFreeRoomBesideItFromItsSide)
-{
-    Fl_Box* gauche = pBoite(10, 10, l12 - 20, 20, FL_ALIGN_LEFT);
-    Fl_Box* droite = pBoite(200, 40, l12 - 20, 20, FL_ALIGN_RIGHT);
-    vVoisin(10 + l12 + 10, 10);
-    vAjusterLibelle(gauche, 12);
-    vAjusterLibelle(droite, 12);
-    EXPECT_EQ(gauche->x(), 10);
-    EXPECT_EQ(gauche->w(), l12 + 6);
-    EXPECT_EQ(droite->x() + droite->w(), 200 + l12 - 20) << "grown to the left";
-    EXPECT_EQ(gauche->labelsize(), 12);
-}
-
 TEST_F(PlaceLibelle, ATallerRoomTakesTheTextOnLinesBeforeASmallerSize)
 {
     Fl_Box* b = pBoite(50, 80, l12 / 2 + 20, 15, FL_ALIGN_RIGHT);
@@ -118,15 +105,4 @@ TEST_F(PlaceLibelle, ANarrowBoxTakesTheLargestSizeThatHoldsTheTextThenTheTooltip
     vNommer(etroite, "Non");
     vAjusterLibelle(etroite, 12, libreAutour(etroite, {0, 400, 40, 60}));
     EXPECT_EQ(etroite->tooltip(), nullptr);
-}
-
-TEST_F(PlaceLibelle, ALabelOutsideItsFieldShrinksToTheRoomItsNeighbourLeaves)
-{
-    fenetre.begin();
-    Fl_Output* champ = new Fl_Output(200, 10, 50, 20, TEXTE);
-    fenetre.end();
-    vVoisin(200 - 3 - iLargeur(TEXTE, 11) - 10, 10, 10);
-    vAjusterLibelle(champ, 12);
-    EXPECT_EQ(champ->labelsize(), 11);
-    EXPECT_EQ(champ->x(), 200) << "the field stays";
 }
