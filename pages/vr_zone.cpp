@@ -18,6 +18,7 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -34,7 +35,6 @@ spinnerOutput* pChamp(int x, int y, int w, const char* libelle, double limite, v
 {
     spinnerOutput* c = new spinnerOutput(x, y, w, 20);
     c->copy_label(pcTraduire(libelle));
-    c->labelsize(13);
     c->textsize(12);
     c->color(fl_rgb_color(0xF2, 0xF2, 0xF2));
     c->range(-limite, limite);
@@ -82,6 +82,10 @@ void vr::vGroupRequeteurGribZone()
     champsZone[BORNE_SUD] = pChamp(x + 16 + (w - 50) / 2, y + 86, 50, BORNES[BORNE_SUD], 90, this);
     champsZone[BORNE_OUEST] = pChamp(x + 34, y + 60, 52, BORNES[BORNE_OUEST], 180, this);
     champsZone[BORNE_EST] = pChamp(x + 40 + w / 2, y + 60, 52, BORNES[BORNE_EST], 180, this);
+    // The star of the rose reaches this field's left side: its label
+    // stands above it.
+    champsZone[BORNE_EST]->align(FL_ALIGN_TOP);
+    vAjusterChampsZone();
     vPasChampsZone(requeteGrib ? requeteGrib->maille : 1.0);
     Fl_Group* fin = new Fl_Group(x, y + 112, w, 0);
     fin->end();
@@ -227,4 +231,12 @@ void vr::vLangageZone()
     vBulle(boutonZone, "Choisir le mode selection");
     for (int b = 0; b < 4; ++b)
         vLibeller(champsZone[b], BORNES[b]);
+    vAjusterChampsZone();
+}
+
+void vr::vAjusterChampsZone()
+{
+    for (spinnerOutput* c : champsZone)
+        if (c)
+            vAjusterLibelle(c, 13, libreAccordeon(c));
 }
