@@ -18,6 +18,7 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/taille_texte.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -30,17 +31,29 @@ namespace {
 const char* const BORNES[4] = {CLE_LOCAL("Nord"), CLE_LOCAL("Sud"), CLE_LOCAL("Ouest"),
                                CLE_LOCAL("Est")};
 
+const int TAILLE_BORNE = 13;
+
 spinnerOutput* pChamp(int x, int y, int w, const char* libelle, double limite, vr* page)
 {
     spinnerOutput* c = new spinnerOutput(x, y, w, 20);
     c->copy_label(pcTraduire(libelle));
-    c->labelsize(13);
+    c->labelsize(TAILLE_BORNE);
     c->textsize(12);
     c->color(fl_rgb_color(0xF2, 0xF2, 0xF2));
     c->range(-limite, limite);
     c->callback(vr::vInputRequeteurGribZoneCadreCallback, page);
     c->deactivate();
     return c;
+}
+
+// A field's label stands left of it, from the section's side (`gauche`) to
+// 3 pixels before the field: a label too wide for that room is made smaller
+// rather than spill over the accordion's margin, where the scroll area
+// paints over it.
+void vAjusterEtiquette(spinnerOutput* champ, int gauche)
+{
+    champ->labelsize(
+        iTailleTexte(champ->label(), champ->labelfont(), TAILLE_BORNE, champ->x() - gauche - 3));
 }
 
 // The help topics whose help button shows the second picture.
@@ -60,6 +73,12 @@ void vr::vGroupRequeteurGribZone()
     DansGroupe dans(packGrib);
     voletAideGrib = new AIDE(x, y, 230 - SCROLL_DECALAGE, "1", this, 210);
     groupeZone = new Fl_Group(x, y, w, 112);
+    // The section paints its own background: a drag of the request frame
+    // redraws it alone, and its labels and the rose's soft edges must not be
+    // drawn again over themselves.
+    groupeZone->box(FL_FLAT_BOX);
+    if (packGrib->parent())
+        groupeZone->color(packGrib->parent()->color());
     classeBouton* charger = new classeBouton(x, y + 4, 20, 20, "@+1fileopen");
     charger->copy_tooltip(pcTraduire("Charger une requete"));
     charger->callback(vBoutonRequeteurBrowserCallback, this);
@@ -82,6 +101,8 @@ void vr::vGroupRequeteurGribZone()
     champsZone[BORNE_SUD] = pChamp(x + 16 + (w - 50) / 2, y + 86, 50, BORNES[BORNE_SUD], 90, this);
     champsZone[BORNE_OUEST] = pChamp(x + 34, y + 60, 52, BORNES[BORNE_OUEST], 180, this);
     champsZone[BORNE_EST] = pChamp(x + 40 + w / 2, y + 60, 52, BORNES[BORNE_EST], 180, this);
+    for (spinnerOutput* c : champsZone)
+        vAjusterEtiquette(c, x);
     vPasChampsZone(requeteGrib ? requeteGrib->maille : 1.0);
     Fl_Group* fin = new Fl_Group(x, y + 112, w, 0);
     fin->end();
@@ -225,6 +246,9 @@ void vr::vLangageZone()
     vBulle(boutonChargerGrib, "Charger une requete");
     vLibeller(boutonZone, "Selection de la zone");
     vBulle(boutonZone, "Choisir le mode selection");
-    for (int b = 0; b < 4; ++b)
+    for (int b = 0; b < 4; ++b) {
         vLibeller(champsZone[b], BORNES[b]);
+        if (champsZone[b] && groupeZone)
+            vAjusterEtiquette(champsZone[b], groupeZone->x());
+    }
 }

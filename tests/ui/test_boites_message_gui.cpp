@@ -3,6 +3,7 @@
 #include "ui/boites_message.h"
 #include "ui/palette.h"
 
+#include "ui/globales_ui.h"
 #include "ui/local.h"
 
 #include "tests/outils/outils_test.h"
@@ -243,6 +244,43 @@ TEST_F(BoitesMessage, ABoxOpenedWhileAnotherWaitsHasItsOwnWindow)
     EXPECT_EQ(interieur, 0);
     EXPECT_EQ(texteExterieur, "Recevoir le bulletin ?");
     EXPECT_EQ(pBoiteMessage(), nullptr);
+}
+
+// The toolkit's default labels read in the running language, whatever the
+// language of the message.
+TEST_F(BoitesMessage, DefaultButtonsSpeakTheRunningLanguage)
+{
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
+                                              dossier / "loc");
+    const struct {
+        const char* langue;
+        const char* fermer;
+        const char* oui;
+        const char* non;
+    } cas[] = {{"fr", "Fermer", "Oui", "Non"}, {"de", "Schließen", "Ja", "Nein"}};
+    for (const auto& c : cas) {
+        local catalogue(c.langue);
+        langage = &catalogue;
+        for (void (*boite)(const char*, ...) : {&fl_message, &fl_alert}) {
+            std::string libelle;
+            vRepondre([&libelle](Fl_Window* f) {
+                libelle = pBoutonMessage(0)->label();
+                harnais::vFermer(f);
+            });
+            boite("Fichier Grib incompatible");
+            EXPECT_EQ(libelle, c.fermer) << c.langue;
+        }
+        std::string libelles;
+        vRepondre([&libelles](Fl_Window* f) {
+            libelles = std::string(pBoutonMessage(1)->label()) + "," + pBoutonMessage(0)->label();
+            harnais::vFermer(f);
+        });
+        fl_ask("Continuer ?");
+        EXPECT_EQ(libelles, std::string(c.oui) + "," + c.non) << c.langue;
+        langage = nullptr;
+    }
 }
 
 TEST(BoitesMessageLien, TheProgramsDefinitionsAreTheOnesTheToolkitCalls)
