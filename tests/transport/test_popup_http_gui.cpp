@@ -86,8 +86,10 @@ protected:
     {
         std::vector<Fl_Color> couleurs;
         const std::string motif = "color=\"#";
-        for (size_t i = 0; (i = html.find(motif, i)) != std::string::npos; i += motif.size())
-            couleurs.push_back(Fl_Color(std::stoul(html.substr(i + motif.size(), 6), nullptr, 16) << 8));
+        for (size_t i = 0; (i = html.find(motif, i)) != std::string::npos; i += motif.size()) {
+            const unsigned long rgb = std::stoul(html.substr(i + motif.size(), 6), nullptr, 16);
+            couleurs.push_back(Fl_Color(rgb << 8));
+        }
         return couleurs;
     }
     // The help view's background, inside its frame.
