@@ -23,7 +23,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -174,10 +173,7 @@ TEST_F(Popups, NoConnectionEndsRedAndTwoPopupsLieTwentyPixelsApart)
 // the popup readable on its background (contrast of at least 4.5:1).
 TEST_F(Popups, AFailedConnectionSpeaksOneLanguageInReadableColours)
 {
-    DossierTemporaire dossier;
-    DossierCourant ici(dossier.chemin());
-    std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
-                                              dossier / "loc");
+    DossierCatalogues catalogues;
     const struct {
         const char* langue;
         const char* titre;

@@ -20,6 +20,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // fl_ask is part of the set
 
@@ -250,18 +251,12 @@ TEST_F(BoitesMessage, ABoxOpenedWhileAnotherWaitsHasItsOwnWindow)
 // language of the message.
 TEST_F(BoitesMessage, DefaultButtonsSpeakTheRunningLanguage)
 {
-    DossierTemporaire dossier;
-    DossierCourant ici(dossier.chemin());
-    std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
-                                              dossier / "loc");
-    const struct {
-        const char* langue;
-        const char* fermer;
-        const char* oui;
-        const char* non;
-    } cas[] = {{"fr", "Fermer", "Oui", "Non"}, {"de", "Schließen", "Ja", "Nein"}};
+    DossierCatalogues catalogues;
+    // Language, then its words for Close, Yes and No.
+    const std::vector<std::vector<std::string>> cas = {{"fr", "Fermer", "Oui", "Non"},
+                                                       {"de", "Schließen", "Ja", "Nein"}};
     for (const auto& c : cas) {
-        local catalogue(c.langue);
+        local catalogue(c[0].c_str());
         langage = &catalogue;
         for (void (*boite)(const char*, ...) : {&fl_message, &fl_alert}) {
             std::string libelle;
@@ -270,7 +265,7 @@ TEST_F(BoitesMessage, DefaultButtonsSpeakTheRunningLanguage)
                 harnais::vFermer(f);
             });
             boite("Fichier Grib incompatible");
-            EXPECT_EQ(libelle, c.fermer) << c.langue;
+            EXPECT_EQ(libelle, c[1]) << c[0];
         }
         std::string libelles;
         vRepondre([&libelles](Fl_Window* f) {
@@ -278,7 +273,7 @@ TEST_F(BoitesMessage, DefaultButtonsSpeakTheRunningLanguage)
             harnais::vFermer(f);
         });
         fl_ask("Continuer ?");
-        EXPECT_EQ(libelles, std::string(c.oui) + "," + c.non) << c.langue;
+        EXPECT_EQ(libelles, c[2] + "," + c[3]) << c[0];
         langage = nullptr;
     }
 }
