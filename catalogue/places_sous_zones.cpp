@@ -282,7 +282,7 @@ constexpr PlaceSousZone TABLE[] = {
     {"East", 43, 35.6, 4, {}},  // III/55
     {"Gulf", 0, 0, 0, {}},  // IV/1
     {"Caribbean Sea", 15, -75, 20, {}},  // IV/2
-    {"No predefined", 35, -55, 30, {}},  // IV/3
+    {"No predefined", 25, -62, 30, {}},  // IV/3
     {"Alpha", 0, 0, 0, {}},  // V/1
     {"Bravo", 0, 0, 0, {}},  // V/2
     {"Charlie", 0, 0, 0, {}},  // V/3

@@ -24,6 +24,7 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Tabs.H>
+#include <algorithm>
 
 namespace {
 
@@ -31,10 +32,13 @@ namespace {
 const char* const BORNES[4] = {CLE_LOCAL("Nord"), CLE_LOCAL("Sud"), CLE_LOCAL("Ouest"),
                                CLE_LOCAL("Est")};
 
+const int TAILLE_BORNE = 13;
+
 spinnerOutput* pChamp(int x, int y, int w, const char* libelle, double limite, vr* page)
 {
     spinnerOutput* c = new spinnerOutput(x, y, w, 20);
     c->copy_label(pcTraduire(libelle));
+    c->labelsize(TAILLE_BORNE);
     c->textsize(12);
     c->color(fl_rgb_color(0xF2, 0xF2, 0xF2));
     c->range(-limite, limite);
@@ -60,6 +64,12 @@ void vr::vGroupRequeteurGribZone()
     DansGroupe dans(packGrib);
     voletAideGrib = new AIDE(x, y, 230 - SCROLL_DECALAGE, "1", this, 210);
     groupeZone = new Fl_Group(x, y, w, 112);
+    // The section paints its own background: a drag of the request frame
+    // redraws it alone, and its labels and the rose's soft edges must not be
+    // drawn again over themselves.
+    groupeZone->box(FL_FLAT_BOX);
+    if (packGrib->parent())
+        groupeZone->color(packGrib->parent()->color());
     classeBouton* charger = new classeBouton(x, y + 4, 20, 20, "@+1fileopen");
     charger->copy_tooltip(pcTraduire("Charger une requete"));
     charger->callback(vBoutonRequeteurBrowserCallback, this);
@@ -234,9 +244,16 @@ void vr::vLangageZone()
     vAjusterChampsZone();
 }
 
+// A field's label stays within the section's side: left of it lies the
+// accordion's margin, which the scroll area paints over when it scrolls.
 void vr::vAjusterChampsZone()
 {
-    for (spinnerOutput* c : champsZone)
-        if (c)
-            vAjusterLibelle(c, 13, libreAccordeon(c));
+    for (spinnerOutput* c : champsZone) {
+        if (!c)
+            continue;
+        Libre libre = libreAccordeon(c);
+        if (groupeZone)
+            libre.gauche = std::max(libre.gauche, groupeZone->x());
+        vAjusterLibelle(c, TAILLE_BORNE, libre);
+    }
 }

@@ -137,8 +137,9 @@ TEST_F(Zones, ColoursOfEachMode)
 // country under the numeral, from its left.
 TEST_F(Zones, AreaNamesAcrossTheDateLine)
 {
+    // XIV at 170 W; at 190 E its country would cross the map's right side.
     const auto p = zones(0, 0, 0, 180);
-    EXPECT_EQ(p->textes("XIV").size(), 6u);
+    EXPECT_EQ(p->textes("XIV").size(), 3u);
     const auto i = p->textes("I");
     ASSERT_FALSE(i.empty());
     const auto pays = p->textes("United Kingdom");
@@ -154,6 +155,10 @@ TEST_F(Zones, AreaNamesAcrossTheDateLine)
         const auto q = zones(mode, 0, 0, 180);
         EXPECT_TRUE(q->textes("I").empty() && q->textes("France").empty()) << mode;
     }
+    // A little further east, the second turn shows whole too.
+    const auto xiv = zones(0, 0, 10, 180);
+    EXPECT_EQ(xiv->textes("XIV").size(), 6u);
+    EXPECT_EQ(xiv->textes("New Zealand").size(), 6u);
 }
 
 TEST_F(Zones, SubAreaLabelsFollowTheScale)
@@ -256,6 +261,95 @@ TEST_F(Zones, LinesCrossingTheEdgeAreDrawnUpToIt)
         return t.couleur == FL_WHITE && t.x0 == px(-35) && t.x1 == t.x0 && t.y0 == Y + 1 &&
                t.y1 == py(65);
     }));
+}
+
+// ---- Labels whole and apart.
+
+// The box of a text mode 0 wrote: an area's numeral in bold 14, its other
+// lines in bold 12 (the areas' colours), a sub-area's lines in 12 (white).
+struct Boite {
+    int g, h, d, b;
+    bool bCroise(const Boite& o) const { return g < o.d && o.g < d && h < o.b && o.h < b; }
+};
+
+bool bNumeral(const std::string& texte)
+{
+    for (TYPEDEF_MAILLON* c = GMDSS->premier; c; c = c->suivant)
+        if (texte == pMetarea(c)->nom)
+            return true;
+    return false;
+}
+
+Boite boite(const PiloteEnregistreur::Texte& t, bool aire)
+{
+    fl_font(aire ? DRU_FONT_BOLD : DRU_FONT, aire && bNumeral(t.texte) ? 14 : 12);
+    return {t.x, t.y - (fl_height() - fl_descent()), t.x + int(fl_width(t.texte.c_str())),
+            t.y + fl_descent()};
+}
+
+// Every text of mode 0, shadows included, whole on the map, wherever the
+// view puts the areas' labels: "Mediterranean" under III's numeral too.
+TEST_F(Zones, EveryLabelStandsWholeOnTheMap)
+{
+    for (double etendue : {180.0, 90.0, 40.0})
+        for (double lat : {0.0, 40.0})
+            for (int lon = -180; lon < 180; lon += 3) {
+                const auto p = zones(0, lat, lon, etendue);
+                for (const auto& t : p->ecrits) {
+                    if (t.texte.empty())
+                        continue;
+                    const Boite b = boite(t, t.couleur != 255 && t.couleur != fl_rgb_color(64, 64, 64));
+                    EXPECT_TRUE(b.g >= X && b.d <= X + L && b.h >= Y && b.b <= Y + HT)
+                        << t.texte << " at " << t.x << " " << t.y << ", view " << lat << " "
+                        << lon << " " << etendue;
+                }
+            }
+}
+
+// IV's note overprints no other text, IV's name beside it above all, at
+// the world view and a few steps closer, on the maps of the window sizes
+// where it shows.
+TEST(ZonesFenetres, TheNoteOfIVOverprintsNoOtherText)
+{
+    const std::set<std::string> note = {"No predefined", "areas in", "Metarea"};
+    skins();
+    GMDSS = Metareas();
+    const Fl_Color ombre = fl_rgb_color(64, 64, 64);
+    for (auto [l, h] : {std::pair{860, 700}, {1040, 832}, {1040, 856}}) {
+        Fl_Double_Window fenetre(l + 20, h + 20);
+        CarteZones* carte = new CarteZones(10, 10, l, h);
+        fenetre.end();
+        carte->initialisation(FDC_VECTEUR, h, 1);
+        carte->chargementAffiche = 0;
+        ASSERT_TRUE(harnais::bMontrer(&fenetre));
+        for (double centre : {0.0, 180.0})
+            for (int pas : {0, 1, 2}) {
+                carte->zoom(0, centre, 180, 0);
+                for (int i = 0; i < pas; ++i)
+                    carte->zoom(1.0);
+                fenetre.make_current();
+                PiloteEnregistreur p;
+                carte->bulletins(0);
+                std::vector<std::pair<std::string, Boite>> autres, lignes;
+                for (const auto& t : p.ecrits) {
+                    const bool aire = t.couleur != 255;
+                    if (!aire && note.count(t.texte))
+                        lignes.push_back({t.texte, boite(t, false)});
+                    else if (!t.texte.empty() && t.couleur != ombre)
+                        autres.push_back({t.texte, boite(t, aire)});
+                }
+                if (l == 1040 && pas < 2) {
+                    EXPECT_FALSE(lignes.empty()) << "a full screen shows the note " << h;
+                }
+                for (const auto& a : autres)
+                    for (const auto& z : lignes)
+                        EXPECT_FALSE(a.second.bCroise(z.second))
+                            << a.first << " under " << z.first << ", map " << l << " x " << h
+                            << ", centre " << centre << ", " << pas << " step";
+            }
+    }
+    vLibererMetareas(GMDSS);
+    GMDSS = nullptr;
 }
 
 // ---- Model domains.
