@@ -282,7 +282,7 @@ constexpr PlaceSousZone TABLE[] = {
     {"East", 43, 35.6, 4, {}},  // III/55
     {"Gulf", 0, 0, 0, {}},  // IV/1
     {"Caribbean Sea", 15, -75, 20, {}},  // IV/2
-    {"No predefined", 35, -55, 30, {}},  // IV/3
+    {"No predefined", 25, -62, 30, {}},  // IV/3
     {"Alpha", 0, 0, 0, {}},  // V/1
     {"Bravo", 0, 0, 0, {}},  // V/2
     {"Charlie", 0, 0, 0, {}},  // V/3
@@ -353,7 +353,7 @@ constexpr PlaceSousZone TABLE[] = {
     {"West", 0, 0, 0, {}},  // X/7
     {"East", 0, 0, 0, {}},  // X/8
     {"Gulf of", 20, 107.5, 3, {}},  // XI/1
-    {"South", 14, 114, 10, {}},  // XI/2
+    {"South", 11.5, 114, 10, {}},  // XI/2
     {"South of equator", 0, 0, 0, {}},  // XI/3
     {"Bohai", 39, 120, 3, {}},  // XI/4
     {"Yellow", 35.5, 123.5, 5, {}},  // XI/5
@@ -385,11 +385,11 @@ constexpr PlaceSousZone TABLE[] = {
     {"Bering", 58, 182, 10, {}},  // XIII/4
     {"Islands", -15, 195, 20, {S + 84, 1}},  // XIV/1
     {nullptr, 0, 0, 0, {}},  // XIV/2
-    {"Sub-Tropic", -32.5, 180, 22, {S + 85, 3}},  // XIV/3
+    {"Sub-Tropic", -28.5, 180, 20, {S + 85, 3}},  // XIV/3
     {nullptr, 0, 0, 0, {}},  // XIV/4
     {"Forties", -47.5, 176, 30, {S + 88, 2}},  // XIV/5
     {nullptr, 0, 0, 0, {}},  // XIV/6
-    {"Pacific", -40, 215, 20, {S + 90, 1}},  // XIV/7
+    {"Pacific", -42, 215, 20, {S + 90, 1}},  // XIV/7
     {"Polynésie", -16, -146, 16, {}},  // XIV/8
     {"Française", -19.5, -146, 16, {}},  // XIV/9
     {"A40", 0, 0, 0, {}},  // XIV/10

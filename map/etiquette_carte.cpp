@@ -18,6 +18,12 @@ void vPlacerEtiquette(int& x, int& y, int w, int largeur, int hauteur)
         y = hauteur - 22;
 }
 
+bool bTexteEntier(int x, int y, int largeur, int monte, int descend, int w, int h)
+{
+    const long long X = x, Y = y;
+    return X >= 0 && X + largeur <= w && Y - monte >= 0 && Y + descend <= h;
+}
+
 void vEcrireEtiquette(TraceGlyphes& t, const VueCarte& vue, const char* texte, int taille, int& x,
                       int& y)
 {

@@ -15,6 +15,11 @@ constexpr int ETIQUETTE_POLICE = 4;
 // the top and bottom.
 void vPlacerEtiquette(int& x, int& y, int texte, int largeur, int hauteur);
 
+// Whether a text `largeur` pixels wide, its left end at x and its baseline
+// at y, rising `monte` pixels above the baseline and going `descend` below,
+// lies whole on a widget of `w` x `h` pixels.
+bool bTexteEntier(int x, int y, int largeur, int monte, int descend, int w, int h);
+
 // Writes `texte` at size `taille` at (x, y) of the view's widget, placed
 // as above; (x, y) becomes the placed position. A text still off the
 // widget is not drawn.

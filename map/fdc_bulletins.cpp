@@ -95,8 +95,8 @@ void vNomMetarea(const Passe& p, const TYPEDEF_METAREA& m)
     fl_font(DRU_FONT_BOLD, 14);
     largeurs[0] = int(fl_width(m.nom));
     fl_font(DRU_FONT_BOLD, 12);
-    if (m.nom3)
-        largeurs[2] = int(fl_width(m.nom3));
+    for (int i = 1; i < n; ++i)
+        largeurs[i] = int(fl_width(lignes[i]));
     EtiquetteCarte e;
     if (!bEtiquetteMetarea(x, y, largeurs, n, v.largeur, v.hauteur, e))
         return;

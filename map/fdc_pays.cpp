@@ -2,6 +2,7 @@
 // compiled gazetteer, each at the coastline levels its mask names.
 #include "map/fdc.h"
 
+#include "map/etiquette_carte.h"
 #include "map/fdc_couches.h"
 #include "map/pays.h"
 #include "map/tdc.h"
@@ -57,9 +58,14 @@ void vDessinerNoms(const fdc& c, const TYPEDEF_PAYS* premier, bool tableau)
             const int taille = int(std::min(p->taille, TAILLE_MAX));
             fl_font(p->style < 4 ? POLICES[p->style] : fl_font(), taille);
             const int largeurNom = int(fl_width(nom));
+            const int x = c.iColonne(lon) - largeurNom / 2;
+            const int y = int(c.dLigne(p->latitude)) + taille / 2;
+            // A name the map's side would cut waits until it shows whole.
+            if (!bTexteEntier(x, y, largeurNom, fl_height() - fl_descent(), fl_descent(),
+                              c.largeur, c.hauteur))
+                continue;
             fl_color(couleurNom(p->couleur));
-            fl_draw(nom, c.iColonne(lon) - largeurNom / 2 + c.carteX,
-                    int(c.dLigne(p->latitude)) + taille / 2 + c.carteY);
+            fl_draw(nom, x + c.carteX, y + c.carteY);
         }
     fl_pop_clip();
 }

@@ -101,12 +101,16 @@ bool bEtiquetteSousZone(int x, int y, const int largeurs[3], int lignes, double 
 bool bEtiquetteMetarea(int x, int y, const int largeurs[3], int lignes, int w, int h,
                        EtiquetteCarte& e)
 {
-    const int xn = x - largeurs[0] / 2;
-    if (!(0 < xn && xn < w - largeurs[0] && y > 15 && y + 24 < h))
+    const int xn = x - largeurs[0] / 2, x3 = x - largeurs[2] / 2;
+    // Every line whole on the map: the country runs right from the
+    // numeral's left, the third name hangs 30 pixels below.
+    const int droite = xn + std::max(largeurs[0], lignes >= 2 ? largeurs[1] : 0);
+    const bool troisieme = lignes < 3 || (0 < x3 && x3 + largeurs[2] < w && y + 34 < h);
+    if (!(0 < xn && droite < w && y > 15 && y + 24 < h && troisieme))
         return false;
     e.lignes = lignes;
     e.x[0] = xn, e.y[0] = y;
     e.x[1] = xn, e.y[1] = y + 16;
-    e.x[2] = x - largeurs[2] / 2, e.y[2] = y + 30;
+    e.x[2] = x3, e.y[2] = y + 30;
     return true;
 }

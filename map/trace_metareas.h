@@ -34,7 +34,7 @@ bool bEtiquetteSousZone(int x, int y, const int largeurs[3], int lignes, double 
 
 // An area's label: the numeral centred on the point, the issuing country
 // under it from the numeral's left, a third name centred below; shown only
-// when the numeral lies clear of the map's sides.
+// when every line lies clear of the map's sides.
 bool bEtiquetteMetarea(int x, int y, const int largeurs[3], int lignes, int w, int h,
                        EtiquetteCarte& e);
 

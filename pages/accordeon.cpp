@@ -8,6 +8,15 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 
+Fl_Scroll* pScrollAccordeon(int x, int y, int w, int h)
+{
+    Fl_Scroll* s = new Fl_Scroll(x, y, w, h);
+    s->type(Fl_Scroll::VERTICAL);
+    s->box(FL_NO_BOX);
+    s->scrollbar.align(FL_ALIGN_LEFT);
+    return s;
+}
+
 void vDeplierContenu(Fl_Widget* bouton, Fl_Group* contenu)
 {
     Fl_Button* b = static_cast<Fl_Button*>(bouton);

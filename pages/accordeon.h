@@ -10,6 +10,11 @@ class Fl_Pack;
 class Fl_Scroll;
 class Fl_Widget;
 
+// The scroll area of an accordion: vertical, frameless, its scrollbar on
+// the left in the room the sections leave there (SCROLL_DECALAGE), where it
+// covers none of their buttons.
+Fl_Scroll* pScrollAccordeon(int x, int y, int w, int h);
+
 // A section's fold switch turned: down it shows the section's content
 // ("@+22>"), up it hides it ("@+2>"); a section without content only
 // changes its switch. The caller restacks its accordion.

@@ -34,12 +34,12 @@ std::vector<float> maillesModele(int code)
 }
 
 int iDisposerBoutons(const std::vector<int>& largeurs, int x, int y, int saut,
-                     std::vector<std::pair<int, int>>& places)
+                     std::vector<std::pair<int, int>>& places, int fin)
 {
     places.clear();
     int px = x, py = y;
     for (int l : largeurs) {
-        if (px != x && px + l > BOUTONS_FIN_LIGNE) {
+        if (px != x && px + l > fin) {
             px = x;
             py += saut;
         }

@@ -21,10 +21,10 @@ std::vector<float> maillesModele(int code);
 constexpr int BOUTONS_FIN_LIGNE = 227;
 
 // Buttons of the given widths, 20 high, flowing from (x, y) 1 px apart; one
-// that would end beyond BOUTONS_FIN_LIGNE starts a new row at x, `saut`
-// lower. Their top-left corners go into `places`; answers the bottom of
-// the last row plus 2 (y + 22 with no button).
+// that would end beyond `fin` starts a new row at x, `saut` lower. Their
+// top-left corners go into `places`; answers the bottom of the last row
+// plus 2 (y + 22 with no button).
 int iDisposerBoutons(const std::vector<int>& largeurs, int x, int y, int saut,
-                     std::vector<std::pair<int, int>>& places);
+                     std::vector<std::pair<int, int>>& places, int fin = BOUTONS_FIN_LIGNE);
 
 #endif

@@ -43,6 +43,7 @@ class requete;
 class spinnerOutput;
 class spinnerPosition;
 struct Fl_Menu_Item;
+struct Libre;
 struct TYPEDEF_PARAMETRE;
 struct grib;
 
@@ -87,6 +88,8 @@ struct SectionGrib {
     };
     std::vector<Texte> textes;
 };
+// The sizes of the sections' titles and of the texts of their content.
+constexpr int TAILLE_TITRE_SECTION = 13, TAILLE_TEXTE_SECTION = 12;
 // The titles, load buttons and content texts of an accordion's sections in
 // the language just loaded.
 void vLangageSections(SectionGrib* sections, int nombre);
@@ -703,6 +706,8 @@ public:
 private:
     void vPanneauPages(int x, int y);
     void vPanneauFichier(int x, int y);
+    void vRangeeFichier();
+    void vRedisposerParametres();
     classeBouton* pBoutonAide(int x, int y, int sujet);
     void vCarte();
     void vBandeau();
@@ -736,17 +741,26 @@ private:
     // The Forecast-times section's parts.
     Fl_Group* pTitreEcheances();
     int iRangeePas(int x, int y);
+    // The room around a widget of the GRIB accordion's sections, which on
+    // the left runs past the section's edge to the accordion's scrollbar.
+    Libre libreAccordeon(Fl_Widget* w) const;
+    // A day label of the validities fitted between the accordion's
+    // scrollbar and its row's first button.
+    void vAjusterJour(Fl_Box* jour);
     void vMontrerTemps();
     void vRestaurerTemps();
     // The moving zone re-applied after a change of the times (the text
     // rendered again when its section is not there).
     void vTempsChanges();
     void vTitreDeplacement(const char* texte, Fl_Color couleur);
+    void vAjusterChampsDeplacement();
     // The "V" line and the section's title as the moving-zone flags say.
     void vLigneDeplacement();
     // The course or the speed taken is not 0.
     bool bDeplacementDemande() const;
     void vChampsZone(const CadreZone& c);
+    // The bound fields' labels, each in the room on its side.
+    void vAjusterChampsZone();
     void vDeplacerZone(int mouvement);
     void vMessageCarte(const char* texte);
     void vMarquerZonesProduits(const CadreZone& cadre);

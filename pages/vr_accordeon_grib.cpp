@@ -15,6 +15,7 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -25,14 +26,19 @@
 
 void vr::vGroupRequeteurGrib(int x, int y, int, int h)
 {
-    scrollGrib = new Fl_Scroll(x, y + 4, 230, h - 4);
-    scrollGrib->type(Fl_Scroll::VERTICAL);
-    scrollGrib->box(FL_NO_BOX);
+    scrollGrib = pScrollAccordeon(x, y + 4, 230, h - 4);
     packGrib = new Fl_Pack(x + SCROLL_DECALAGE, y + 4, 230 - SCROLL_DECALAGE, h - 4);
     vGroupRequeteurGribZone();
     packGrib->end();
     scrollGrib->end();
     vGroupRequeteurGribArrange(aideGrib);
+}
+
+Libre vr::libreAccordeon(Fl_Widget* w) const
+{
+    const Fl_Group* p = w->parent();
+    return libreAutour(w, {scrollGrib->x() + Fl::scrollbar_size(), p->x() + p->w(), p->y(),
+                           p->y() + p->h()});
 }
 
 void vr::vGroupRequeteurGribArrange(int n)
@@ -157,10 +163,10 @@ Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
 {
     const int x = packGrib->x(), y = packGrib->y(), w = packGrib->w();
     Fl_Group* g = new Fl_Group(x, y, w, 24);
+    Fl_Box* titre = nullptr;
     if (nom) {
-        Fl_Box* titre = new Fl_Box(x + 4, y, w - 44, 24);
+        titre = new Fl_Box(x + 4, y, w - 44, 24);
         titre->copy_label(pcTraduire(nom));
-        titre->labelsize(13);
         titre->labelcolor(COLOR_ORANGE_TEXTE);
         titre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
     }
@@ -169,6 +175,7 @@ Fl_Group* vr::pTitreSection(const char* nom, int sujet, Fl_Callback* deplier,
     bouton->value(GRIB_DEPLIER);
     bouton->callback(deplier, this);
     pBoutonAide(x + w - 20, y + 2, sujet);
+    vAjusterLibelle(titre, TAILLE_TITRE_SECTION);
     g->end();
     return g;
 }

@@ -15,6 +15,7 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -29,14 +30,9 @@ const int TITRE = 20;
 
 void vr::vGroupRequeteurBulletins(int x, int y, int, int h)
 {
-    scrollBulletins = new Fl_Scroll(x, y + 4, 230, h - 4);
-    scrollBulletins->type(Fl_Scroll::VERTICAL);
-    scrollBulletins->box(FL_NO_BOX);
+    // The rows end on the right edge with the special bulletins.
+    scrollBulletins = pScrollAccordeon(x, y + 4, 230, h - 4);
     scrollBulletins->color(COLOR_FOND);
-    // The sections start SCROLL_DECALAGE in, and their rows end on the
-    // right edge with the special bulletins: the scrollbar takes the room
-    // on the left, where it covers no button.
-    scrollBulletins->scrollbar.align(FL_ALIGN_LEFT);
     groupeBulletins = scrollBulletins;
     packBulletins = new Fl_Pack(x + SCROLL_DECALAGE, y + 4, 230 - SCROLL_DECALAGE, h - 4);
     packBulletins->spacing(4);
@@ -87,7 +83,6 @@ void vr::vSectionProduits(Fl_Pack* pack, SectionGrib& s, const char* nom, int su
     }
     Fl_Box* titre = new Fl_Box(charger ? x + 22 : x + 4, y, charger ? w - 80 : w - 48, hauteurTitre);
     titre->copy_label(pcTraduire(nom));
-    titre->labelsize(13);
     titre->labelcolor(COLOR_ORANGE_TEXTE);
     titre->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     s.libelle = titre;
@@ -97,6 +92,7 @@ void vr::vSectionProduits(Fl_Pack* pack, SectionGrib& s, const char* nom, int su
     s.deplier->value(ouvert);
     s.deplier->callback(deplier, this);
     pBoutonAide(x + w - 20, haut, sujet);
+    vAjusterLibelle(titre, TAILLE_TITRE_SECTION);
     s.titre->end();
     s.contenu = new Fl_Group(x, y + 26, w, 22);
     // Sized to its buttons once they are made, which must keep theirs.

@@ -12,6 +12,7 @@
 #include "ui/boutons.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -63,8 +64,16 @@ void vr::vRequeteurGribDeplacement(int)
         noeuds->copy_label(pcTraduire("Noeuds"));
         noeuds->hide();
         boiteNoeuds = noeuds;
+        vAjusterChampsDeplacement();
         return y + 30;
     });
+}
+
+// The fields' labels on their left, the speed's up to the course field.
+void vr::vAjusterChampsDeplacement()
+{
+    vAjusterLibelle(champCap, TAILLE_TEXTE_SECTION, libreAccordeon(champCap));
+    vAjusterLibelle(champVitesse, TAILLE_TEXTE_SECTION, libreAccordeon(champVitesse));
 }
 
 void vr::vTitreDeplacement(const char* texte, Fl_Color couleur)
@@ -72,7 +81,7 @@ void vr::vTitreDeplacement(const char* texte, Fl_Color couleur)
     sectionsGrib[SECTION_DEPLACEMENT].cle = texte;
     titreDeplacement->copy_label(pcTraduire(texte));
     titreDeplacement->labelcolor(couleur);
-    titreDeplacement->redraw();
+    vAjusterLibelle(titreDeplacement, TAILLE_TITRE_SECTION);
 }
 
 void vr::vRequeteurGribDeplacementSet()

@@ -16,6 +16,7 @@
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -86,7 +87,6 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
             Fl_Box* jour = new Fl_Box(x, py, 36, 20);
             jour->copy_label(sLibelleJour(pcTraduire("Jour"), v[i].jour).c_str());
             jour->labelcolor(FL_WHITE);
-            jour->labelsize(12);
             jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
             // Its day, for the label in another language.
             jour->argument(v[i].jour);
@@ -103,7 +103,18 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
     }
     boutonsValiditesGrib[v.size()] = nullptr;
     boitesJoursGrib[jours] = nullptr;
+    for (Fl_Box** b = boitesJoursGrib; *b; ++b)
+        vAjusterJour(*b);
     return v.empty() ? y + 26 : py + 22;
+}
+
+// One line high, up to the row's first button.
+void vr::vAjusterJour(Fl_Box* jour)
+{
+    Libre libre = libreAccordeon(jour);
+    libre.haut = jour->y();
+    libre.bas = jour->y() + jour->h();
+    vAjusterLibelle(jour, TAILLE_TEXTE_SECTION, libre);
 }
 
 Fl_Group* vr::pTitreEcheances()
@@ -129,7 +140,6 @@ int vr::iRangeePas(int x, int y)
     std::vector<SectionGrib::Texte>& textes = sectionsGrib[SECTION_ECHEANCES].textes;
     Fl_Box* pas = new Fl_Box(x + 14, y, 40, 20);
     pas->copy_label(pcTraduire("Pas"));
-    pas->labelsize(12);
     pas->labelcolor(FL_WHITE);
     textes.push_back({pas, "Pas", nullptr});
     const struct {
@@ -150,6 +160,8 @@ int vr::iRangeePas(int x, int y)
         if (d.pas <= 0)
             textes.push_back({b, d.libelle, d.pas == 0 ? "Raz tooltip" : nullptr});
     }
+    for (const SectionGrib::Texte& t : textes)
+        vAjusterLibelle(t.widget, TAILLE_TEXTE_SECTION);
     return y + 22;
 }
 

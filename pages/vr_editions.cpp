@@ -27,21 +27,25 @@ Fl_Group* pEdition(int x, int y, int w, Fl_Text_Editor*& editeur, Fl_Text_Buffer
     editeur->textsize(10);
     tampon = new Fl_Text_Buffer();
     editeur->buffer(tampon);
+    g->resizable(editeur);
     g->end();
     return g;
 }
 
 }  // namespace
 
+// The editors run to 2 pixels short of the strip's end, as they do in the
+// narrowest window (288 wide there), and widen with the window.
 void vr::vRequeteurGribBas(int x, int y, int w, int h)
 {
     basRequeteur = new Fl_Group(x + 10, y, w, h);
     vRequeteurGribRecapitulatif(x + 15, y, 240, h);
     vRequeteurRecapitulatif(x + 15, y, 240, h);
-    vRequeteurGribEditions(x + 250, y, 288, h);
-    // The resizable box stays inside a narrow window's strip.
-    Fl_Box* reste = new Fl_Box(std::min(x + 610, x + w), y, 10, h);
-    basRequeteur->resizable(reste);
+    const int largeur = std::max(288, w - 242);
+    // What widens: the editors' span right of the recapitulations, under
+    // the editors.
+    basRequeteur->resizable(new Fl_Box(x + 255, y, largeur - 5, h));
+    vRequeteurGribEditions(x + 250, y, largeur, h);
     basRequeteur->end();
     if (bandeau)
         bandeau->add(basRequeteur);

@@ -41,9 +41,7 @@ int iIndexAideForfaits(int topic, int enfants)
 
 void vr::vGroupRequeteurGribPredefinies(int x, int y, int, int h)
 {
-    Fl_Scroll* scroll = new Fl_Scroll(x, y + 4, 230, h - 4);
-    scroll->type(Fl_Scroll::VERTICAL);
-    scroll->box(FL_NO_BOX);
+    Fl_Scroll* scroll = pScrollAccordeon(x, y + 4, 230, h - 4);
     scroll->color(COLOR_FOND);
     groupeForfaits = scroll;
     const int x0 = x + SCROLL_DECALAGE, y0 = y + 4, w0 = 230 - SCROLL_DECALAGE;

@@ -7,6 +7,8 @@
 #include "catalogue/images_produits.h"
 #include "catalogue/lignes.h"
 #include "pages/accordeon.h"
+#include "pages/menus_modeles.h"
+#include "pages/rangees_boutons.h"
 #include "pages/regles_bulletins.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -20,6 +22,8 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -29,26 +33,25 @@ const int BORD_BOUTONS = 222;
 enum { SECTION_SATELLITES, SECTION_PREISOS };
 
 // One button per row of `table` from (x, y), wrapping at the panel's
-// edge; the array gets them, null-terminated. Answers y + 22 below the
-// last row.
+// edge; the array gets them, null-terminated. Answers 22 below the last
+// row's top.
 template <typename Ligne>
 int iBoutonsImages(const Ligne* table, classeBoutonImage**& boutons, int gauche, int x, int y,
                    int type, Fl_Callback* rappel, void* page)
 {
     delete[] boutons;
     boutons = new classeBoutonImage*[size_t(iNombreLignes(table)) + 1]();
-    const int x0 = x;
+    std::vector<int> largeurs;
+    fl_font(DRU_FONT_BOLD, 12);
+    for (const Ligne* l = table; l->libelle; ++l)
+        largeurs.push_back(int(fl_width(pcTraduire(l->libelle))) + 8);
+    std::vector<std::pair<int, int>> places;
+    const int bas = iDisposerBoutons(largeurs, x, y, 21, places, gauche + BORD_BOUTONS);
     int n = 0;
-    for (const Ligne* l = table; l->libelle; ++l) {
-        const char* texte = pcTraduire(l->libelle);
-        fl_font(DRU_FONT_BOLD, 12);
-        const int w = int(fl_width(texte)) + 8;
-        if (x + w > gauche + BORD_BOUTONS && x != x0) {
-            y += 21;
-            x = x0;
-        }
-        classeBoutonImage* b = new classeBoutonImage(x, y, w, 20);
-        b->copy_label(texte);
+    for (const Ligne* l = table; l->libelle; ++l, ++n) {
+        classeBoutonImage* b =
+            new classeBoutonImage(places[n].first, places[n].second, largeurs[n], 20);
+        b->copy_label(pcTraduire(l->libelle));
         b->labelfont(DRU_FONT_BOLD);
         b->labelsize(12);
         b->image(image_boff);
@@ -56,21 +59,17 @@ int iBoutonsImages(const Ligne* table, classeBoutonImage**& boutons, int gauche,
         b->shortcut(l->numero);
         b->type(uchar(type));
         b->callback(rappel, page);
-        boutons[n++] = b;
-        x += w + 1;
+        boutons[n] = b;
     }
-    return y + 22;
+    return bas;
 }
 
 }  // namespace
 
 void vr::vGroupRequeteurImages(int x, int y, int, int h)
 {
-    Fl_Scroll* scroll = new Fl_Scroll(x, y + 4, 230, h - 4);
-    scroll->type(Fl_Scroll::VERTICAL);
-    scroll->box(FL_NO_BOX);
+    Fl_Scroll* scroll = pScrollAccordeon(x, y + 4, 230, h - 4);
     scroll->color(COLOR_FOND);
-    scroll->scrollbar.align(FL_ALIGN_LEFT);
     groupeImages = scroll;
     packImages = new Fl_Pack(x + SCROLL_DECALAGE, y + 4, 230 - SCROLL_DECALAGE, h - 4);
     packImages->spacing(4);
@@ -132,16 +131,19 @@ void vr::vGroupRequeteurImagesArrange(int topic)
 namespace {
 
 // Each button named after its row, found by the number it carries; the
-// widths stay as built.
+// section's buttons flow again when a new name no longer fits. Answers
+// whether they moved.
 template <typename Ligne>
-void vLangageBoutons(const Ligne* table, classeBoutonImage** boutons)
+bool bLangageBoutons(const Ligne* table, classeBoutonImage** boutons, Fl_Group* contenu,
+                     int gauche)
 {
-    for (; boutons && *boutons; ++boutons)
+    for (classeBoutonImage** b = boutons; b && *b; ++b)
         for (const Ligne* l = table; l->libelle; ++l)
-            if (int(l->numero) == (*boutons)->shortcut()) {
-                vLibeller(*boutons, l->libelle);
+            if (int(l->numero) == (*b)->shortcut()) {
+                vLibeller(*b, l->libelle);
                 break;
             }
+    return bRedisposerBoutons(contenu, boutons, 21, gauche + BORD_BOUTONS);
 }
 
 }  // namespace
@@ -149,6 +151,9 @@ void vLangageBoutons(const Ligne* table, classeBoutonImage** boutons)
 void vr::vLangageImages()
 {
     vLangageSections(sectionsImages, 2);
-    vLangageBoutons(SATELLITES, boutonsSatellites);
-    vLangageBoutons(PREISOS, boutonsPreisos);
+    const bool satellites = bLangageBoutons(SATELLITES, boutonsSatellites,
+                                            sectionsImages[SECTION_SATELLITES].contenu, ix);
+    if (bLangageBoutons(PREISOS, boutonsPreisos, sectionsImages[SECTION_PREISOS].contenu, ix) ||
+        satellites)
+        vGroupRequeteurImagesArrange(10000);
 }

@@ -7,12 +7,15 @@
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
 #include "map/satellite.h"
+#include "pages/menus_modeles.h"
+#include "pages/rangees_boutons.h"
 #include "pages/regles_echeances.h"
 #include "routes/spinner_position.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/libelles.h"
 #include "ui/local.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <cstring>
@@ -40,11 +43,15 @@ void vLangageSections(SectionGrib* sections, int nombre)
 {
     for (SectionGrib* s = sections; s < sections + nombre; ++s) {
         vBulle(s->charger, "Charger une requete");
-        if (s->libelle && s->cle)
+        if (s->libelle && s->cle) {
             vLibeller(s->libelle, s->cle);
+            vAjusterLibelle(s->libelle, TAILLE_TITRE_SECTION);
+        }
         for (const SectionGrib::Texte& t : s->textes) {
-            if (t.libelle)
+            if (t.libelle) {
                 vLibeller(t.widget, t.libelle);
+                vAjusterLibelle(t.widget, TAILLE_TEXTE_SECTION);
+            }
             if (t.bulle)
                 vBulle(t.widget, t.bulle);
         }
@@ -70,12 +77,14 @@ void vr::vLangageSectionsGrib()
     vLibeller(titreEcheances, "Echeances");
     vLibeller(titreValidites, "Validites");
     for (Fl_Box** b = boitesJoursGrib; b && *b; ++b) {
-        (*b)->copy_label(sLibelleJour(pcTraduire("Jour"), int((*b)->argument())).c_str());
-        (*b)->redraw();
+        vNommer(*b, sLibelleJour(pcTraduire("Jour"), int((*b)->argument())).c_str());
+        vAjusterJour(*b);
     }
     vLangageTerre();
     vLibeller(champCap, "Cap");
     vLibeller(champVitesse, "Vitesse");
+    if (champCap)
+        vAjusterChampsDeplacement();
     vLibeller(boiteNoeuds, "Noeuds");
 }
 
@@ -97,6 +106,12 @@ void vr::vLangageBoutonsGrib()
                 break;
             }
         }
+    const bool modeles = bRedisposerBoutons(sectionsGrib[SECTION_MODELES].contenu,
+                                            boutonsModeles, 21, BOUTONS_FIN_LIGNE);
+    if (bRedisposerBoutons(sectionsGrib[SECTION_PARAMETRES].contenu, boutonsParametresGrib, 21,
+                           BOUTONS_FIN_LIGNE) ||
+        modeles)
+        vGroupRequeteurGribArrange(10000);
 }
 
 // The message is the page's only while the map shows it as written.

@@ -9,6 +9,7 @@
 #include "ui/boutons.h"
 #include "ui/libelles.h"
 #include "ui/local.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
@@ -78,6 +79,11 @@ void vr::vVisualisateurLangage()
     vBulle(boutonOuvrir, "Ouvrir un fichier Grib");
     vLibeller(boutonFermer, "Fermer");
     vBulle(boutonFermer, "Fermer un fichier Grib");
+    // The row is laid again when a new text no longer fits its button.
+    if (boutonOuvrir && (!bLibelleEntier(boutonOuvrir) || !bLibelleEntier(boutonFermer))) {
+        vRangeeFichier();
+        ongletVisualisateur->redraw();
+    }
     vBulle(boutonCadenas, "Verrouiller ou deverouiller le fond de carte");
     vBulle(boutonHistogrammes, "Histogramme tooltip");
     static const char* const TITRES[4] = {"Parametres", "Reglages parametres", "Validites",
@@ -104,6 +110,7 @@ void vr::vVisualisateurLangage()
         if (p && p->libelle && int(p->parametre) == boutonsParametres[i]->shortcut())
             vLibeller(boutonsParametres[i], p->libelle);
     }
+    vRedisposerParametres();
     vVisualisateurMenuBarreLangage();
     // The texts under the map, from the fields it shows.
     if (listeCourante)

@@ -13,6 +13,7 @@
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -52,8 +53,9 @@ struct Rangee {
 };
 
 // The row's label, as wide as its text but stopping short of the row's
-// first button. The toolkit draws a left-aligned label 3 px inside its box
-// on both sides: the box is that much wider than the text.
+// first button, smaller when it is too long for that. The toolkit draws a
+// left-aligned label 3 px inside its box on both sides: the box is that
+// much wider than the text.
 void vLibelle(const char* texte, int x, int y, int droite)
 {
     fl_font(DRU_FONT_BOLD, 12);
@@ -61,9 +63,9 @@ void vLibelle(const char* texte, int x, int y, int droite)
     Fl_Box* b = new Fl_Box(x, y, w, 20);
     b->copy_label(texte);
     b->labelfont(DRU_FONT_BOLD);
-    b->labelsize(12);
     b->labelcolor(COLOR_GRIS_CLAIR);
     b->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+    vAjusterLibelle(b, 12, {x, x + w, y, y + 20});
 }
 
 // The second button's picture and tooltip, by table.
@@ -114,7 +116,6 @@ int vr::menu_gmdss(int x, int y, int type, Fl_Callback* rappel)
         classeBoutonImage* b = new classeBoutonImage(places[i].x, places[i].y, 40, 20);
         b->copy_label(areas[i]->nom);
         b->labelfont(DRU_FONT_BOLD);
-        b->labelsize(13);
         b->image(image_boff);
         b->shortcut(areas[i]->numero);
         b->type(uchar(type));
@@ -124,6 +125,8 @@ int vr::menu_gmdss(int x, int y, int type, Fl_Callback* rappel)
         boutonsGmdss[i] = b;
     }
     boutonsGmdss[areas.size()] = nullptr;
+    for (size_t i = 0; i < areas.size(); ++i)
+        vAjusterLibelle(boutonsGmdss[i], 13);
     return bas;
 }
 

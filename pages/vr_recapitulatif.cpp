@@ -13,6 +13,7 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Output.H>
@@ -45,6 +46,14 @@ Fl_Box* pUnite(int x, int y, const char* texte)
     return b;
 }
 
+// The labels of a cost line, each in the room its neighbours leave.
+void vAjusterLigneCout(Fl_Output* cout, Fl_Output* volume, const LigneCout& ligne)
+{
+    for (Fl_Widget* w : {static_cast<Fl_Widget*>(cout), static_cast<Fl_Widget*>(volume),
+                         static_cast<Fl_Widget*>(ligne.euros),
+                         static_cast<Fl_Widget*>(ligne.koctets)})
+        vAjusterLibelle(w, 12);
+}
 
 }  // namespace
 
@@ -89,11 +98,14 @@ void vr::vRequeteurGribRecapitulatif(int x, int y, int w, int h)
         boutonsCompression[i] = b;
     }
     boutonsCompression[2]->value(1);
+    for (classeRoundBouton* b : boutonsCompression)
+        vAjusterLibelle(b, 12);
     groupeCompression->end();
     // When the choices reach the corner (a long title), their help button
     // goes up one line, beside the volume.
     const bool plein = groupeCompression->x() + groupeCompression->w() > x + w - 32;
     pBoutonAide(x + w - 32, plein ? y + 25 : y + 46, 7);
+    vAjusterLigneCout(coutGrib, volumeGrib, ligneCoutGrib);
     recapGrib->end();
 }
 
@@ -103,6 +115,7 @@ void vr::vRequeteurRecapitulatif(int x, int y, int w, int h)
     delete recapBulletins;
     recapBulletins = new Fl_Group(x, y, w, h);
     vRequeteurLigneCout(x, y, w, coutBulletins, volumeBulletins, ligneCoutBulletins);
+    vAjusterLigneCout(coutBulletins, volumeBulletins, ligneCoutBulletins);
     recapBulletins->end();
     recapBulletins->hide();
 }
@@ -150,7 +163,11 @@ void vr::vLangageRecapitulatifs()
         vLibeller(l.ligne.euros, "Euros");
         vLibeller(l.volume, "Volume");
         vLibeller(l.ligne.koctets, "Koctets");
+        if (l.cout)
+            vAjusterLigneCout(l.cout, l.volume, l.ligne);
     }
     vLibeller(titreCompression, "Compression");
+    vAjusterLibelle(titreCompression, 12);
     vLibeller(boutonsCompression[0], COMPRESSIONS[0]);
+    vAjusterLibelle(boutonsCompression[0], 12);
 }

@@ -16,12 +16,12 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
-#include <FL/fl_draw.H>
 
 namespace {
 
@@ -36,18 +36,6 @@ classeBouton* pBoutonImage(int x, int y, int w, int h, Fl_Image* image, Fl_Image
     b->deimage(inactive);
     b->copy_tooltip(pcTraduire(bulle));
     return b;
-}
-
-// The largest size up to `taille` (8 at least) at which the text fits the
-// width: a long translation would run over the buttons on its left.
-int iTailleDansBoite(const char* texte, int largeur, int taille)
-{
-    for (; taille > 8; --taille) {
-        fl_font(DRU_FONT, taille);
-        if (fl_width(texte) <= largeur)
-            break;
-    }
-    return taille;
 }
 
 // The settings' product page as the page can show it (logged when it
@@ -108,7 +96,6 @@ void vr::vBasPanneauRequeteur(int x, int y, int h)
     legendeEnvoyer = new Fl_Box(x + 60, y + h - 26, 80, 15);
     legendeEnvoyer->copy_label(pcTraduire("Envoyer la requete"));
     legendeEnvoyer->labelcolor(COLOR_ORANGE_TEXTE);
-    legendeEnvoyer->labelsize(iTailleDansBoite(legendeEnvoyer->label(), 80, 12));
     legendeEnvoyer->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     boutonEnvoyer = pBoutonImage(x + 145, y + h - 32, 44, 28, skin_image_valider,
                                  skin_image_valider_de, CLE_LOCAL("Envoyer la requete tooltip"));
@@ -116,6 +103,8 @@ void vr::vBasPanneauRequeteur(int x, int y, int h)
     boutonEnvoyer->deactivate();
     boutonAideRequeteur = pBoutonAide(210, y + h - 26, -191);
     boutonAideRequeteur->size(20, 20);
+    // Between its neighbours, once they stand.
+    vAjusterLibelle(legendeEnvoyer, 12);
 }
 
 void vr::vLangageEnvoi()
@@ -123,8 +112,6 @@ void vr::vLangageEnvoi()
     vBulle(boutonConnecter, "Mode connecte (Adsl/direct) ou non connecte(Mail/differe)");
     vBulle(boutonSysteme, "Disponibilite tooltip");
     vBulle(boutonEnvoyer, "Envoyer la requete tooltip");
-    if (legendeEnvoyer) {
-        vLibeller(legendeEnvoyer, "Envoyer la requete");
-        legendeEnvoyer->labelsize(iTailleDansBoite(legendeEnvoyer->label(), 80, 12));
-    }
+    vLibeller(legendeEnvoyer, "Envoyer la requete");
+    vAjusterLibelle(legendeEnvoyer, 12);
 }

@@ -6,6 +6,7 @@
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "pages/rangees_boutons.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
@@ -18,8 +19,10 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <set>
 
 namespace {
 
@@ -117,6 +120,37 @@ int vr::vVisualisateurMenuParametres(int x, int y, int n, int type, Fl_Callback*
     if (n > 0)
         boutonsParametres[0]->value(1);
     return y + 20;
+}
+
+// The parameter buttons flowed again when a new name no longer fits one:
+// the rows under them in the section follow, and the section grows or
+// shrinks with them.
+void vr::vRedisposerParametres()
+{
+    if (!groupeParametres || !boutonsParametres || !boutonsParametres[0])
+        return;
+    std::set<Fl_Widget*> boutons;
+    int avant = 0;
+    for (classeBoutonImage** b = boutonsParametres; *b; ++b) {
+        boutons.insert(*b);
+        avant = std::max(avant, (*b)->y() + (*b)->h());
+    }
+    const int apres =
+        iRedisposerBoutons(boutonsParametres, 21, groupeParametres->x() + LARGEUR - 2);
+    if (!apres)
+        return;
+    for (int i = 0; i < groupeParametres->children(); ++i) {
+        Fl_Widget* w = groupeParametres->child(i);
+        if (!boutons.count(w) && w->y() >= avant)
+            w->position(w->x(), w->y() + apres - avant);
+    }
+    // Its children keep their sizes.
+    Fl_Widget* etire = groupeParametres->resizable();
+    groupeParametres->resizable(nullptr);
+    groupeParametres->size(groupeParametres->w(), groupeParametres->h() + apres - avant);
+    groupeParametres->resizable(etire);
+    groupeParametres->init_sizes();
+    scrollVisualisateur->redraw();
 }
 
 int vr::vVisualisateurMenuValidites(int x, int y, int n, int, int type, Fl_Callback* rappel)

@@ -4,6 +4,7 @@
 // parameters and validities sections with its help pane.
 #include "pages/vr.h"
 
+#include "pages/accordeon.h"
 #include "routes/dru_routes.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -34,16 +35,21 @@ classeBouton* pImage(int x, int y, Fl_RGB_Image* image, const char* bulle)
     return b;
 }
 
-// A text button as wide as its translated text in bold, plus 8.
+// A text button in bold; the file row gives its width.
 classeBouton* pTexte(int x, int y, const char* texte, const char* bulle)
 {
-    const char* t = pcTraduire(texte);
-    fl_font(DRU_FONT_BOLD, 12);
-    classeBouton* b = new classeBouton(x, y, int(fl_width(t)) + 8, 20);
-    b->copy_label(t);
+    classeBouton* b = new classeBouton(x, y, 20, 20);
+    b->copy_label(pcTraduire(texte));
     b->labelfont(DRU_FONT_BOLD);
     b->copy_tooltip(pcTraduire(bulle));
     return b;
+}
+
+// As wide as its text, plus 8.
+int iLargeurTexte(const Fl_Widget* b)
+{
+    fl_font(b->labelfont(), b->labelsize());
+    return int(fl_width(b->label())) + 8;
 }
 
 }  // namespace
@@ -67,9 +73,7 @@ void vr::vVisualisateur(int x, int y, int, int h)
     // The table's headers are French: the copy takes the catalogue's.
     vVisualisateurMenuBarreLangage();
     menuCache->hide();
-    scrollVisualisateur = new Fl_Scroll(x, y + 122, 230, h - 122);
-    scrollVisualisateur->type(Fl_Scroll::VERTICAL);
-    scrollVisualisateur->box(FL_NO_BOX);
+    scrollVisualisateur = pScrollAccordeon(x, y + 122, 230, h - 122);
     packVisualisateur = new Fl_Pack(x + 18, y + 122, 212, h - 122);
     packVisualisateur->spacing(6);
     aideVisu = new AIDE(x + 18, y + 122, 212, "41", this, 210);
@@ -116,19 +120,31 @@ void vr::vPanneauFichier(int x, int y)
 {
     boutonOuvrir = pTexte(x + 18, y, CLE_LOCAL("Ouvrir"), CLE_LOCAL("Ouvrir un fichier Grib"));
     boutonOuvrir->callback(vBoutonVisualisateurBrowserCallback, this);
-    const int xf = boutonOuvrir->x() + boutonOuvrir->w() + 2;
-    boutonFermer = pTexte(xf, y, CLE_LOCAL("Fermer"), CLE_LOCAL("Fermer un fichier Grib"));
+    boutonFermer = pTexte(x + 18, y, CLE_LOCAL("Fermer"), CLE_LOCAL("Fermer un fichier Grib"));
     boutonFermer->callback(vBoutonVisualisateurFermerCallback, this);
     boutonFermer->deactivate();
-    const int fin = xf + boutonFermer->w();
-    boutonCadenas = pImage(fin + 10, y, image_cadenas,
+    boutonCadenas = pImage(x + 18, y, image_cadenas,
                            CLE_LOCAL("Verrouiller ou deverouiller le fond de carte"));
     boutonCadenas->type(FL_TOGGLE_BUTTON);
     boutonCadenas->callback(vBoutonVisualisateurCadenasCallback, this);
     boutonHistogrammes =
-        pImage(fin + 40, y, image_histogram, CLE_LOCAL("Histogramme tooltip"));
+        pImage(x + 18, y, image_histogram, CLE_LOCAL("Histogramme tooltip"));
     boutonHistogrammes->callback(vBoutonVisualisateurHistogrammesCallback, this);
     ::pBoutonAide(x + 210, y, 41, this);
+    vRangeeFichier();
+}
+
+// The file row from its texts: "Ouvrir" and "Fermer" as wide as theirs,
+// 2 px apart; the padlock 10 px and the chart button 40 px after "Fermer".
+void vr::vRangeeFichier()
+{
+    const int x = boutonOuvrir->x(), y = boutonOuvrir->y();
+    boutonOuvrir->size(iLargeurTexte(boutonOuvrir), 20);
+    const int xf = x + boutonOuvrir->w() + 2;
+    boutonFermer->resize(xf, y, iLargeurTexte(boutonFermer), 20);
+    const int fin = xf + boutonFermer->w();
+    boutonCadenas->position(fin + 10, y);
+    boutonHistogrammes->position(fin + 40, y);
 }
 
 classeBouton* vr::pBoutonAide(int x, int y, int sujet)

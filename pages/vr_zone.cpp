@@ -18,11 +18,13 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Tabs.H>
+#include <algorithm>
 
 namespace {
 
@@ -30,11 +32,13 @@ namespace {
 const char* const BORNES[4] = {CLE_LOCAL("Nord"), CLE_LOCAL("Sud"), CLE_LOCAL("Ouest"),
                                CLE_LOCAL("Est")};
 
+const int TAILLE_BORNE = 13;
+
 spinnerOutput* pChamp(int x, int y, int w, const char* libelle, double limite, vr* page)
 {
     spinnerOutput* c = new spinnerOutput(x, y, w, 20);
     c->copy_label(pcTraduire(libelle));
-    c->labelsize(13);
+    c->labelsize(TAILLE_BORNE);
     c->textsize(12);
     c->color(fl_rgb_color(0xF2, 0xF2, 0xF2));
     c->range(-limite, limite);
@@ -60,6 +64,12 @@ void vr::vGroupRequeteurGribZone()
     DansGroupe dans(packGrib);
     voletAideGrib = new AIDE(x, y, 230 - SCROLL_DECALAGE, "1", this, 210);
     groupeZone = new Fl_Group(x, y, w, 112);
+    // The section paints its own background: a drag of the request frame
+    // redraws it alone, and its labels and the rose's soft edges must not be
+    // drawn again over themselves.
+    groupeZone->box(FL_FLAT_BOX);
+    if (packGrib->parent())
+        groupeZone->color(packGrib->parent()->color());
     classeBouton* charger = new classeBouton(x, y + 4, 20, 20, "@+1fileopen");
     charger->copy_tooltip(pcTraduire("Charger une requete"));
     charger->callback(vBoutonRequeteurBrowserCallback, this);
@@ -82,6 +92,10 @@ void vr::vGroupRequeteurGribZone()
     champsZone[BORNE_SUD] = pChamp(x + 16 + (w - 50) / 2, y + 86, 50, BORNES[BORNE_SUD], 90, this);
     champsZone[BORNE_OUEST] = pChamp(x + 34, y + 60, 52, BORNES[BORNE_OUEST], 180, this);
     champsZone[BORNE_EST] = pChamp(x + 40 + w / 2, y + 60, 52, BORNES[BORNE_EST], 180, this);
+    // The star of the rose reaches this field's left side: its label
+    // stands above it.
+    champsZone[BORNE_EST]->align(FL_ALIGN_TOP);
+    vAjusterChampsZone();
     vPasChampsZone(requeteGrib ? requeteGrib->maille : 1.0);
     Fl_Group* fin = new Fl_Group(x, y + 112, w, 0);
     fin->end();
@@ -227,4 +241,19 @@ void vr::vLangageZone()
     vBulle(boutonZone, "Choisir le mode selection");
     for (int b = 0; b < 4; ++b)
         vLibeller(champsZone[b], BORNES[b]);
+    vAjusterChampsZone();
+}
+
+// A field's label stays within the section's side: left of it lies the
+// accordion's margin, which the scroll area paints over when it scrolls.
+void vr::vAjusterChampsZone()
+{
+    for (spinnerOutput* c : champsZone) {
+        if (!c)
+            continue;
+        Libre libre = libreAccordeon(c);
+        if (groupeZone)
+            libre.gauche = std::max(libre.gauche, groupeZone->x());
+        vAjusterLibelle(c, TAILLE_BORNE, libre);
+    }
 }

@@ -11,7 +11,7 @@ namespace {
 const char* const TAG = "<HTTPGRIB>";
 const int ATTENTES_MAX = 1200;  // about two minutes without a thread
 const int FINS_MAX = 10;        // the final text stays ten seconds
-const Fl_Color VERT = 63, ROUGE = 88;
+const Fl_Color VERT = 63;
 
 std::string titre(const char* cle)
 {
@@ -47,7 +47,7 @@ void vDebit(TYPEDEF_HTTP& c, AffichageCanal& a)
 
 void vEchec(AffichageCanal& a, const std::string& texte)
 {
-    a.fond = ROUGE;
+    a.fond = FOND_ECHEC_HTTP;
     a.html += texte;
 }
 
@@ -105,7 +105,7 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
         vEchec(a, std::string("<br>") + pcTraduire("Non connecte"));
         return finale(c);
     case PHASE_CONNEXION:
-        vEchec(a, "ERREUR : non connecté/connexion unavailable");
+        vEchec(a, pcTraduire("Connexion impossible"));
         return finale(c);
     case PHASE_INCOMPLETE:
         vConnexion(c, a);

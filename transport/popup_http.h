@@ -14,11 +14,15 @@
 class Fl_Help_View;
 class classeBouton;
 
+// The background of a popup whose transfer failed: a light red, under
+// which its dark red title and its black lines stay readable.
+const Fl_Color FOND_ECHEC_HTTP = 0xFFB0B000;
+
 // The popup's text as the poll builds it, apart from the window.
 struct AffichageCanal {
     std::string html;
     size_t progression = 0;  // where the progress lines begin
-    Fl_Color fond = 95;      // yellow; green 63 once received, red 88 on failure
+    Fl_Color fond = 95;      // yellow; green 63 once received, FOND_ECHEC_HTTP on failure
 };
 
 // A borderless popup with a help view; it takes no input.

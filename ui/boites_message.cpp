@@ -1,5 +1,6 @@
 #include "ui/boites_message.h"
 
+#include "ui/local.h"
 #include "ui/palette.h"
 
 #include <FL/Fl.H>
@@ -181,8 +182,26 @@ void vRendreBoite(Boite* b)
     delete b;
 }
 
+// The toolkit's default labels stay as they are; the box shows them in the
+// running language, by the catalogue's French words for them.
+const char* pcLibelle(const char* texte)
+{
+    const struct {
+        const char* const* defaut;
+        const char* cle;
+    } DEFAUTS[] = {{&fl_close, CLE_LOCAL("Fermer")},
+                   {&fl_cancel, CLE_LOCAL("Annuler")},
+                   {&fl_yes, CLE_LOCAL("Oui")},
+                   {&fl_no, CLE_LOCAL("Non")}};
+    for (const auto& d : DEFAUTS)
+        if (texte && texte == *d.defaut)
+            return pcTraduire(d.cle);
+    return texte;
+}
+
 void vBouton(Fl_Button* b, const char* texte)
 {
+    texte = pcLibelle(texte);
     if (texte) {
         b->copy_label(texte);
         b->show();

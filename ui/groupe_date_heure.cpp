@@ -5,11 +5,11 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_RGB_Image.H>
-#include <FL/fl_draw.H>
 
 Fl_RGB_Image** const classGroupeDateHeureimages1[10] = {
     &skin1_image_heure_00, &skin1_image_heure_01, &skin1_image_heure_02, &skin1_image_heure_03,
@@ -56,13 +56,7 @@ Fl_Box* pDate(int x, int y, Fl_Color couleur, Fl_Align alignement)
 
 int iTailleDate(const char* texte, int fonte, int largeur)
 {
-    int taille = TAILLE_DATE;
-    for (; texte && taille > TAILLE_DATE_MIN; --taille) {
-        fl_font(fonte, taille);
-        if (fl_width(texte) <= largeur)
-            break;
-    }
-    return taille;
+    return iTailleAjustee(texte, fonte, TAILLE_DATE, largeur, TAILLE_DATE_MIN);
 }
 
 classGroupeDateHeure::classGroupeDateHeure(int v, int x, int y, int w, int h, const char* label)

@@ -7,6 +7,9 @@
 class Fl_Widget;
 
 void vLibeller(Fl_Widget* widget, const char* cle);
+// The text itself as the widget's label; a tooltip that only told the
+// old label (one that did not show whole) goes with it.
+void vNommer(Fl_Widget* widget, const char* texte);
 void vBulle(Fl_Widget* widget, const char* cle);
 
 #endif

@@ -5,6 +5,7 @@
 #include "tests/map/carte_fenetre.h"
 
 #include "catalogue/metareas.h"
+#include "catalogue/table_metareas.h"
 #include "gribdata/modeles.h"
 #include "ui/globales_ui.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <set>
 #include <string>
@@ -137,8 +139,9 @@ TEST_F(Zones, ColoursOfEachMode)
 // country under the numeral, from its left.
 TEST_F(Zones, AreaNamesAcrossTheDateLine)
 {
+    // XIV at 170 W; at 190 E its country would cross the map's right side.
     const auto p = zones(0, 0, 0, 180);
-    EXPECT_EQ(p->textes("XIV").size(), 6u);
+    EXPECT_EQ(p->textes("XIV").size(), 3u);
     const auto i = p->textes("I");
     ASSERT_FALSE(i.empty());
     const auto pays = p->textes("United Kingdom");
@@ -154,6 +157,10 @@ TEST_F(Zones, AreaNamesAcrossTheDateLine)
         const auto q = zones(mode, 0, 0, 180);
         EXPECT_TRUE(q->textes("I").empty() && q->textes("France").empty()) << mode;
     }
+    // A little further east, the second turn shows whole too.
+    const auto xiv = zones(0, 0, 10, 180);
+    EXPECT_EQ(xiv->textes("XIV").size(), 6u);
+    EXPECT_EQ(xiv->textes("New Zealand").size(), 6u);
 }
 
 TEST_F(Zones, SubAreaLabelsFollowTheScale)
@@ -256,6 +263,212 @@ TEST_F(Zones, LinesCrossingTheEdgeAreDrawnUpToIt)
         return t.couleur == FL_WHITE && t.x0 == px(-35) && t.x1 == t.x0 && t.y0 == Y + 1 &&
                t.y1 == py(65);
     }));
+}
+
+// ---- Labels whole and apart.
+
+// The box of a text mode 0 wrote: an area's numeral in bold 14, its other
+// lines in bold 12 (the areas' colours), a sub-area's lines in 12 (white).
+struct Boite {
+    int g, h, d, b;
+    bool bCroise(const Boite& o) const { return g < o.d && o.g < d && h < o.b && o.h < b; }
+};
+
+bool bNumeral(const std::string& texte)
+{
+    for (TYPEDEF_MAILLON* c = GMDSS->premier; c; c = c->suivant)
+        if (texte == pMetarea(c)->nom)
+            return true;
+    return false;
+}
+
+Boite boite(const PiloteEnregistreur::Texte& t, bool aire)
+{
+    fl_font(aire ? DRU_FONT_BOLD : DRU_FONT, aire && bNumeral(t.texte) ? 14 : 12);
+    return {t.x, t.y - (fl_height() - fl_descent()), t.x + int(fl_width(t.texte.c_str())),
+            t.y + fl_descent()};
+}
+
+// Every text of mode 0, shadows included, whole on the map, wherever the
+// view puts the areas' labels: "Mediterranean" under III's numeral too.
+TEST_F(Zones, EveryLabelStandsWholeOnTheMap)
+{
+    for (double etendue : {180.0, 90.0, 40.0})
+        for (double lat : {0.0, 40.0})
+            for (int lon = -180; lon < 180; lon += 3) {
+                const auto p = zones(0, lat, lon, etendue);
+                for (const auto& t : p->ecrits) {
+                    if (t.texte.empty())
+                        continue;
+                    const Boite b = boite(t, t.couleur != 255 && t.couleur != fl_rgb_color(64, 64, 64));
+                    EXPECT_TRUE(b.g >= X && b.d <= X + L && b.h >= Y && b.b <= Y + HT)
+                        << t.texte << " at " << t.x << " " << t.y << ", view " << lat << " "
+                        << lon << " " << etendue;
+                }
+            }
+}
+
+// A text mode 0 wrote, shadows left out: an area's line or a sub-area's
+// label line, with its box and the label it belongs to (its rank among
+// the labels drawn).
+struct Ecrit {
+    std::string texte;
+    bool aire;
+    Boite boite;
+    int etiquette = 0;
+};
+
+// The label lines of every area and named sub-area, each with whether it
+// is an area's.
+std::vector<std::pair<bool, std::vector<std::string>>> etiquettes()
+{
+    std::vector<std::pair<bool, std::vector<std::string>>> v;
+    auto ajouter = [&v](bool aire, const auto& r) {
+        std::vector<std::string> lignes;
+        for (const char* t : {r.nom, r.nom2, r.nom3})
+            if (t)
+                lignes.push_back(t);
+        if (!lignes.empty())
+            v.push_back({aire, lignes});
+    };
+    for (TYPEDEF_MAILLON* c = GMDSS->premier; c; c = c->suivant) {
+        ajouter(true, *pMetarea(c));
+        for (TYPEDEF_MAILLON* s = pMetarea(c)->sous_zones_premier; s; s = s->suivant)
+            ajouter(false, *s->element);
+    }
+    return v;
+}
+
+// A label's lines are drawn one after the other, all or none: each run of
+// texts that is the longest whole label there is one label.
+void vEtiquetter(std::vector<Ecrit>& e)
+{
+    const auto toutes = etiquettes();
+    auto bEn = [&e](size_t i, bool aire, const std::vector<std::string>& lignes) {
+        for (size_t j = 0; j < lignes.size(); ++j)
+            if (i + j >= e.size() || e[i + j].aire != aire || e[i + j].texte != lignes[j])
+                return false;
+        return true;
+    };
+    int n = 0;
+    for (size_t i = 0; i < e.size(); ++n) {
+        size_t longueur = 1;
+        for (const auto& [aire, lignes] : toutes)
+            if (lignes.size() > longueur && bEn(i, aire, lignes))
+                longueur = lignes.size();
+        for (size_t fin = i + longueur; i < fin; ++i)
+            e[i].etiquette = n;
+    }
+}
+
+// The maps of the window sizes where IV's note shows, each at the world
+// view about a centre and one and two steps closer.
+class ZonesFenetres : public ::testing::Test {
+protected:
+    struct Vue {
+        int l, h;
+        double lat, lon;
+        int pas;
+    };
+    using Centre = std::pair<double, double>;
+
+    void SetUp() override
+    {
+        skins();
+        GMDSS = Metareas();
+    }
+    void TearDown() override
+    {
+        vLibererMetareas(GMDSS);
+        GMDSS = nullptr;
+    }
+
+    // Hands `f` each view with the texts mode 0 writes there.
+    template <class F>
+    void parcourir(const std::vector<Centre>& centres, F f)
+    {
+        for (auto [l, h] : {std::pair{860, 700}, {1040, 832}, {1040, 856}}) {
+            Fl_Double_Window fenetre(l + 20, h + 20);
+            CarteZones* carte = new CarteZones(10, 10, l, h);
+            fenetre.end();
+            carte->initialisation(FDC_VECTEUR, h, 1);
+            carte->chargementAffiche = 0;
+            ASSERT_TRUE(harnais::bMontrer(&fenetre));
+            for (auto [lat, lon] : centres)
+                for (int pas : {0, 1, 2}) {
+                    carte->zoom(lat, lon, 180, 0);
+                    for (int i = 0; i < pas; ++i)
+                        carte->zoom(1.0);
+                    fenetre.make_current();
+                    PiloteEnregistreur p;
+                    carte->bulletins(0);
+                    f(Vue{l, h, lat, lon, pas}, ecrits(p));
+                }
+        }
+    }
+
+    static std::vector<Ecrit> ecrits(const PiloteEnregistreur& p)
+    {
+        std::vector<Ecrit> e;
+        for (const auto& t : p.ecrits)
+            if (!t.texte.empty() && t.couleur != fl_rgb_color(64, 64, 64)) {
+                const bool aire = t.couleur != 255;
+                e.push_back({t.texte, aire, boite(t, aire)});
+            }
+        vEtiquetter(e);
+        return e;
+    }
+
+    static std::string sVue(const Vue& v)
+    {
+        char t[96];
+        std::snprintf(t, sizeof t, "map %d x %d, centre %g %g, %d step", v.l, v.h, v.lat, v.lon,
+                      v.pas);
+        return t;
+    }
+};
+
+// IV's note overprints no other text, IV's name beside it above all, at
+// the world view and a few steps closer, on the maps of the window sizes
+// where it shows.
+TEST_F(ZonesFenetres, TheNoteOfIVOverprintsNoOtherText)
+{
+    const std::set<std::string> note = {"No predefined", "areas in", "Metarea"};
+    parcourir({{0, 0}, {0, 180}}, [&](const Vue& v, const std::vector<Ecrit>& e) {
+        std::vector<const Ecrit*> autres, lignes;
+        for (const Ecrit& t : e)
+            (!t.aire && note.count(t.texte) ? lignes : autres).push_back(&t);
+        if (v.l == 1040 && v.pas < 2) {
+            EXPECT_FALSE(lignes.empty()) << "a full screen shows the note " << v.h;
+        }
+        for (const Ecrit* a : autres)
+            for (const Ecrit* z : lignes)
+                EXPECT_FALSE(a->boite.bCroise(z->boite))
+                    << a->texte << " under " << z->texte << ", " << sVue(v);
+    });
+}
+
+// No area's numeral, name line, note or sub-area label overprints a text
+// of another label, about the world's two halves and each area's own label
+// point. Two areas' own labels stand where the catalogue puts them, out of
+// the rows' reach: on the smallest map at the world view IX's country runs
+// a pixel into VIII(N)'s numeral, and only there.
+TEST_F(ZonesFenetres, NoLabelOverprintsAnother)
+{
+    std::vector<Centre> centres = {{0, 0}, {0, 180}};
+    for (TYPEDEF_MAILLON* c = GMDSS->premier; c; c = c->suivant)
+        centres.push_back({pMetarea(c)->lat, pMetarea(c)->lon});
+    ASSERT_EQ(centres.size(), 2u + NOMBRE_METAREAS);
+    parcourir(centres, [&](const Vue& v, const std::vector<Ecrit>& e) {
+        for (size_t i = 0; i < e.size(); ++i)
+            for (size_t j = i + 1; j < e.size(); ++j) {
+                const std::string paire = e[i].texte + " under " + e[j].texte;
+                const bool catalogue = paire == "VIII(N) under Pakistan" && v.l == 860 && v.pas == 0;
+                EXPECT_FALSE(e[i].etiquette != e[j].etiquette && !catalogue &&
+                             e[i].boite.bCroise(e[j].boite))
+                    << paire << ", " << sVue(v);
+            }
+    });
 }
 
 // ---- Model domains.

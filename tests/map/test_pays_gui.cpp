@@ -63,3 +63,19 @@ TEST_F(NomsCarte, BesideTheDatelineTwice)
     EXPECT_EQ(noms(2)->textes("Attol").size(), 2u);
     langage = nullptr;
 }
+
+// A name that the map's side would cut is left out until it shows whole:
+// of a name at 213 E, the turn at 147 W only, on a map 430 degrees wide.
+TEST_F(NomsCarte, ANameAtTheMapsSideShowsWholeOrNotAtAll)
+{
+    carte->niveauTraitCote = 2;
+    for (double lon : {213.0, 205.0}) {
+        nom = TYPEDEF_PAYS{2, 0, 12, 0, 45, lon, "Golfe", "Gulf", nullptr};
+        const auto textes = noms(2)->textes("Golfe");
+        fl_font(FL_HELVETICA, 12);
+        const int w = int(fl_width("Golfe"));
+        EXPECT_EQ(textes.size(), lon > 210 ? 1u : 2u) << lon;
+        for (const auto& t : textes)
+            EXPECT_TRUE(t.x >= X && t.x + w <= X + L) << lon << " " << t.x;
+    }
+}

@@ -124,6 +124,12 @@ TEST(TraceMetareas, AreaLabelsStackTheirLinesUnderTheNumeral)
         {"24 from the bottom", 100, 476, {20, 80, 0}, 2, 0, false, {}},
         {"at the left side", 10, 100, {20, 80, 0}, 2, 0, false, {}},
         {"at the right side", 990, 100, {20, 80, 0}, 2, 0, false, {}},
+        // The lines below the numeral stay whole on the map too.
+        {"country reaching the right side", 930, 100, {20, 80, 0}, 2, 0, false, {}},
+        {"country clear of the right side", 929, 100, {20, 80, 0}, 2, 0, true, {919, 100, 919, 116}},
+        {"third name past the left side", 20, 100, {20, 30, 60}, 3, 0, false, {}},
+        {"third name too near the bottom", 100, 466, {20, 80, 30}, 3, 0, false, {}},
+        {"two lines there", 100, 466, {20, 80, 0}, 2, 0, true, {90, 466, 90, 482}},
     };
     for (const CasEtiquette& c : cas) {
         EtiquetteCarte e;

@@ -42,6 +42,12 @@ DossierCourant::~DossierCourant()
         ADD_FAILURE() << "chdir back to " << ancien_;
 }
 
+DossierCatalogues::DossierCatalogues() : ici_(dossier_.chemin())
+{
+    std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
+                                              dossier_ / "loc");
+}
+
 JournalTemporaire::JournalTemporaire(const std::string& chemin)
     : chemin_(chemin), ancien_(fichierlog)
 {

@@ -40,6 +40,17 @@ private:
     std::string ancien_;
 };
 
+// A scratch folder entered for its lifetime, with the shipped catalogues
+// as its loc/: what a catalogue of any language loads from.
+class DossierCatalogues {
+public:
+    DossierCatalogues();
+
+private:
+    DossierTemporaire dossier_;
+    DossierCourant ici_;
+};
+
 // Points `fichierlog` at a file of its own for its lifetime.
 class JournalTemporaire {
 public:

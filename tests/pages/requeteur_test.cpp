@@ -28,12 +28,13 @@ HeureFixe::~HeureFixe()
     heurecourante = jourcourant = 0;
 }
 
-PosteRequeteur::PosteRequeteur(int onglet, int forfaits)
+PosteRequeteur::PosteRequeteur(int onglet, int forfaits, int largeur)
+    : fenetre(0, 0, largeur, 700)
 {
     configuration->preferences->onglets[0] = onglet;
     configuration->preferences->onglets[1] = forfaits;
-    onglets = new Fl_Tabs(0, 99, 1000, 601);
-    page = new vr(0, 99, 1000, 601, nullptr);
+    onglets = new Fl_Tabs(0, 99, largeur, 601);
+    page = new vr(0, 99, largeur, 601, nullptr);
     onglets->end();
     fenetre.end();
     page->initialisation(&fenetre, 500, 0);
@@ -75,14 +76,14 @@ RequeteurTest::~RequeteurTest()
     configuration = nullptr;
 }
 
-void RequeteurTest::construire(int onglet, int forfaits)
+void RequeteurTest::construire(int onglet, int forfaits, int largeur)
 {
     pages[0] = nullptr;
     poste.reset();
     GESTION_UI[0] = nullptr;
     // A group a test opened would take the window in.
     Fl_Group::current(nullptr);
-    poste = std::make_unique<PosteRequeteur>(onglet, forfaits);
+    poste = std::make_unique<PosteRequeteur>(onglet, forfaits, largeur);
     page = pages[0] = poste->page;
     gestion_interfaces::add(&poste->fenetre);
     ASSERT_TRUE(harnais::bMontrer(&poste->fenetre));

@@ -23,11 +23,11 @@ struct HeureFixe {
 };
 
 // One main window holding the request page, built with the settings'
-// "onglets" values.
+// "onglets" values, `largeur` pixels wide.
 struct PosteRequeteur {
-    PosteRequeteur(int onglet, int forfaits);
+    PosteRequeteur(int onglet, int forfaits, int largeur = 1000);
     ~PosteRequeteur();
-    Fl_Double_Window fenetre{0, 0, 1000, 700};
+    Fl_Double_Window fenetre;
     Fl_Tabs* onglets;
     vr* page;
 };
@@ -38,7 +38,7 @@ protected:
     ~RequeteurTest() override;
 
     // The page rebuilt with these settings, the window shown.
-    void construire(int onglet, int forfaits);
+    void construire(int onglet, int forfaits, int largeur = 1000);
     // A click in the middle of the widget, in its window.
     void cliquer(Fl_Widget* w);
     // "page bas [bar] onglets send": the product page shown, the editor and

@@ -113,7 +113,7 @@ TEST_F(BulletinsConnecte, AMisspeltCodeEndsRed)
     page->vSetCommandeBulletins(0, nullptr);
     const int canal = iCanal(nullptr);
     ASSERT_GE(canal, 0);
-    EXPECT_EQ(fondFinal(canal), 88);
+    EXPECT_EQ(fondFinal(canal), FOND_ECHEC_HTTP);
     EXPECT_EQ(texteRecu(), "@mto@reqt@bull@\nNAVTEX_4_NEW-ORLEANS_FORECSAT\n@mto@reqt@fin@\n");
     EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/message.txt"); }));
 }

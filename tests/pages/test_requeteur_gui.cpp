@@ -280,6 +280,30 @@ TEST_F(RequeteurTest, TheRecapitulationShowsTheRequestModelsFigures)
     }
 }
 
+// Both request editors run to 2 pixels short of the strip's end, whether
+// the window was built that wide or widened to it; the recapitulation
+// keeps its place.
+TEST_F(RequeteurTest, TheRequestEditorsSpanTheStripAtEveryWidth)
+{
+    auto vBord = [this](const char* quoi) {
+        const fdc* c = page->carte;
+        for (Fl_Group* g : {page->editionGrib, page->editionBulletins})
+            EXPECT_EQ(g->x() + g->w(), c->x() + c->w() - 2) << quoi << " " << c->w();
+        EXPECT_EQ(page->editeurGrib->x() + page->editeurGrib->w(), c->x() + c->w() - 7) << quoi;
+        EXPECT_EQ(page->recapGrib->x(), 245) << quoi;
+        EXPECT_EQ(page->recapGrib->w(), 240) << quoi;
+    };
+    for (int largeur : {1100, 1280}) {
+        construire(0, 0, largeur);
+        vBord("built");
+        construire(0, 0);
+        vBord("narrower");
+        poste->fenetre.resizable(poste->onglets);
+        poste->fenetre.size(largeur, poste->fenetre.h());
+        vBord("widened");
+    }
+}
+
 TEST_F(RequeteurTest, TheHistoryOpensTheLogOfTheModeAndKeyCCopiesTheTextShown)
 {
     construire(0, 0);

@@ -87,7 +87,7 @@ TEST_F(Systeme, WhileTheServiceIsSilentTheProgramAnswersUntilItsOwnLimitEndsItIn
         return c.popup && c.popup->affichage.html.find("Connexion OK") != std::string::npos &&
                c.phase.load() == PHASE_ENVOYEE;
     }));
-    EXPECT_EQ(fondFinal(0), Fl_Color(88));
+    EXPECT_EQ(fondFinal(0), FOND_ECHEC_HTTP);
     EXPECT_FALSE(std::filesystem::exists("lockdir/message.txt"));
     EXPECT_NE(journal.contenu().find("delai depasse"), std::string::npos);
     ASSERT_TRUE(service().bVariante("normale"));

@@ -9,11 +9,16 @@
 #include "tests/ui/harnais_gui.h"
 #include "transport/requete.h"
 #include "ui/boutons.h"
+#include "ui/configuration.h"
+#include "ui/globales_ui.h"
 #include "ui/local.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Pack.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/Fl_Text_Buffer.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -260,4 +265,78 @@ TEST_F(Zone, KeysDragsARightClickAndTheWheelOnTheRequestMap)
     Fl::handle(FL_MOUSEWHEEL, f);
     EXPECT_DOUBLE_EQ(nord->value(), 89);
     EXPECT_DOUBLE_EQ(c->cadreNord, 89);
+}
+
+// The Zone section reads the same after drags of the request frame, which
+// redraw it alone, and after the accordion scrolled away and back: its
+// labels are not drawn again over themselves, nor cut at the margin.
+TEST_F(Zone, TheSectionLooksTheSameAfterFrameDragsAndScrolling)
+{
+    construireVue();
+    basculer(page->boutonZone);
+    page->boutonDeplierTout->value(1);  // an accordion taller than its scroll
+    page->boutonDeplierTout->do_callback();
+    Fl_Window* f = &poste->fenetre;
+    Fl::focus(page->carte);  // as after a drag: no focus box in the section
+    const Fl_Group* g = page->groupeZone;
+    const int x0 = page->scrollGrib->x(), l = g->x() + g->w() - x0;
+    // Left out: the fields, whose values follow the frame, and the scroll
+    // bar, which is not the section's.
+    std::vector<const Fl_Widget*> caches(page->champsZone, page->champsZone + 4);
+    if (page->scrollGrib->scrollbar.visible())
+        caches.push_back(&page->scrollGrib->scrollbar);
+    auto section = [&] {
+        std::vector<unsigned char> p = harnais::lireTampon(f, x0, g->y(), l, g->h());
+        for (const Fl_Widget* c : caches) {
+            const int bas = std::min(c->y() + c->h(), g->y() + g->h());
+            const int large = std::min(c->w(), x0 + l - c->x());
+            for (int y = std::max(c->y(), g->y()); y < bas && !p.empty(); ++y)
+                std::fill_n(p.begin() + 3 * ((y - g->y()) * l + c->x() - x0), 3 * large, 0);
+        }
+        return p;
+    };
+    auto differences = [&](const std::vector<unsigned char>& a) {
+        const std::vector<unsigned char> b = section();
+        int n = 0;
+        for (size_t i = 0; i < std::min(a.size(), b.size()); i += 3)
+            n += !std::equal(a.begin() + i, a.begin() + i + 3, b.begin() + i);
+        return a.size() == b.size() ? n : -1;
+    };
+    ASSERT_TRUE(harnais::bRedessiner(f));
+    const std::vector<unsigned char> avant = section();
+    ASSERT_FALSE(avant.empty());
+    const fdc* c = page->carte;
+    for (int i = 0; i < 3; ++i) {
+        const int x = c->x() + c->cadreGauche + c->cadreLargeur / 2;
+        const int y = c->y() + c->cadreHaut + c->cadreHauteur / 2;
+        harnais::vGlisser(f, x, y, x + 30, y + 20);
+        harnais::vGlisser(f, x + 30, y + 20, x, y);
+    }
+    EXPECT_EQ(differences(avant), 0) << "after frame drags";
+    Fl_Scroll* s = page->scrollGrib;
+    for (int y : {60, 0}) {
+        s->scroll_to(s->xposition(), y);
+        ASSERT_TRUE(harnais::bAttendre([f] { return !f->damage(); }));
+    }
+    EXPECT_EQ(differences(avant), 0) << "after scrolling";
+    GRIB_DEPLIER = 0;
+}
+
+// Each field's label stands between the section's side and its field, in
+// every language, in a font no smaller than 9.
+TEST_F(Zone, TheBoundLabelsStandWithinTheSectionInEveryLanguage)
+{
+    construire(0, 0);
+    for (const char* langue : {"fr", "en", "de", "sp"}) {
+        local catalogue(langue);
+        langage = &catalogue;
+        page->vRequeteurLangage();
+        for (const spinnerOutput* c : page->champsZone) {
+            fl_font(c->labelfont(), c->labelsize());
+            EXPECT_LE(int(fl_width(c->label())), c->x() - 3 - page->groupeZone->x())
+                << langue << " " << c->label();
+            EXPECT_GE(c->labelsize(), 9) << langue << " " << c->label();
+        }
+        langage = nullptr;
+    }
 }

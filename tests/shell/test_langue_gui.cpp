@@ -27,11 +27,13 @@
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
 #include "tests/ui/harnais_gui.h"
+#include "tests/ui/textes_entiers.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Help_View.H>
 #include <FL/Fl_Menu_Bar.H>
+#include <FL/Fl_Pack.H>
 #include <FL/Fl_Tabs.H>
 #include <cstdlib>
 #include <filesystem>
@@ -219,9 +221,38 @@ protected:
         GUI->onglets->value(gvr[0]);
     }
 
+    // A file of every parameter the viewer draws, at four times over
+    // three days, in page 1.
+    void ouvrirFichierComplet()
+    {
+        std::vector<ChampEcrit> champs;
+        for (int heures : {0, 6, 30, 54})
+            for (int parametre :
+                 {2, 11, 33, 34, 49, 50, 52, 61, 80, 101, 104, 107, 109, 176, 200}) {
+                ChampEcrit c = champUniforme(parametre, 1.0 + heures, heures);
+                c.ni = 21, c.nj = 21, c.la1 = 50000, c.lo1 = -20000;
+                champs.push_back(c);
+            }
+        std::filesystem::create_directories(dossier / "dat");
+        ecrireFichier(dossier / "dat/tout.grb", sMessagesGrib(champs));
+        ASSERT_EQ(gvr[1]->grib((dossier / "dat/tout.grb").c_str(), 0), 1);
+    }
+
+    // The texts of `racine` that do not show whole, once drawn, told with
+    // the language and the page.
+    void vParcourir(const std::string& ou, Fl_Widget* racine,
+                    const std::set<Fl_Widget*>& sauf = {})
+    {
+        ASSERT_TRUE(harnais::bRedessiner(GUI));
+        for (const std::string& f : harnais::textesCoupes(racine, sauf, &enBulle))
+            coupes.push_back(langage->langue + (" " + ou) + ": " + f);
+    }
+
     DossierTemporaire dossier;
     std::unique_ptr<ProgrammeEnProcessus> programme;
     Catalogue fr, en;
+    std::vector<std::string> coupes;
+    std::set<std::string> enBulle;  // texts shown whole only in a tooltip
 };
 
 std::string sLabelsSousCarte(const vr& page)
@@ -245,6 +276,40 @@ Fl_Widget* pDansEcheances(const vr& page, const std::string& libelle)
         if (contenu->child(i)->label() && libelle == contenu->child(i)->label())
             return contenu->child(i);
     return nullptr;
+}
+
+// The GRIB page in front with a frame, the model of code `modele` chosen
+// and every section open.
+void vGribOuvert(vr& page, int modele)
+{
+    vr::vBoutonGBICallback(page.boutonsGBI[GBI_GRIB], &page);
+    if (!page.zoneExiste) {
+        page.boutonZone->value(1);
+        page.boutonZone->do_callback();
+    }
+    for (classeBoutonImage** b = page.boutonsModeles; b && *b; ++b)
+        if ((*b)->shortcut() == modele) {
+            (*b)->setonly();
+            (*b)->do_callback();
+        }
+    page.boutonDeplierTout->value(1);
+    page.boutonDeplierTout->do_callback();
+}
+
+// Product page `n` of the request page in front, its sections open.
+void vProduitOuvert(vr& page, int n)
+{
+    vr::vBoutonGBICallback(page.boutonsGBI[n], &page);
+    for (SectionGrib& s : page.sectionsBulletins)
+        if (s.deplier && !s.deplier->value()) {
+            s.deplier->value(1);
+            s.deplier->do_callback();
+        }
+    for (SectionGrib& s : page.sectionsImages)
+        if (s.deplier && !s.deplier->value()) {
+            s.deplier->value(1);
+            s.deplier->do_callback();
+        }
 }
 
 }  // namespace
@@ -535,4 +600,59 @@ TEST_F(Langue, AProgramStartedInEnglishHasTheIsoMenusHeadersInEnglish)
     // A section built from the hidden menu shows them too.
     ASSERT_NO_FATAL_FAILURE(ouvrirFichier());
     EXPECT_EQ(std::string(gvr[1]->menuIso->menu()[21].text), en.at("Isotaches"));
+}
+
+// Every text of the request page (each product page with its sections
+// open, forecast times and validities), of a viewer page showing a file
+// and of the bulletin page shows whole where it is drawn: after a switch
+// to each language, and built anew in it, in the window at its default
+// (and smallest) size and taller. The texts under the viewer's map are
+// the map's.
+TEST_F(Langue, EveryTextOfThePagesShowsWholeInEachLanguage)
+{
+    harnais::ChienDeGarde chien(600);
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    ASSERT_NO_FATAL_FAILURE(ouvrirFichierComplet());
+    vr& page = *gvr[0];
+    vr& visualisateur = *gvr[1];
+    const std::set<Fl_Widget*> sousCarte = {visualisateur.boiteTitre, visualisateur.boiteSecond,
+                                            visualisateur.boiteGauche, visualisateur.boiteDroite};
+    // World (its forecast times run to the tenth day) and Vostel (its
+    // parameters the most).
+    const int MONDE = 1, VOSTEL = 43;
+    for (auto [l, h] : {std::pair{GUI->w(), GUI->h()}, {1100, 900}}) {
+        GUI->resize(GUI->x(), GUI->y(), l, h);
+        GUI->onglets->value(&page);
+        vGribOuvert(page, MONDE);
+        for (const char* code : {"en", "de", "sp", "fr"}) {
+            change_langage(code);
+            GUI->onglets->value(&page);
+            ASSERT_NO_FATAL_FAILURE(vParcourir("GRIB after the switch", &page));
+            for (int modele : {VOSTEL, MONDE}) {
+                vGribOuvert(page, modele);
+                ASSERT_NO_FATAL_FAILURE(vParcourir("GRIB", &page));
+                page.titreEcheances->do_callback();
+                ASSERT_NO_FATAL_FAILURE(vParcourir("GRIB validities", &page));
+                page.titreValidites->do_callback();
+            }
+            for (int n : {GBI_FORFAITS, GBI_BULLETINS, GBI_IMAGES, GBI_ROUTES}) {
+                vProduitOuvert(page, n);
+                ASSERT_NO_FATAL_FAILURE(vParcourir("product page " + std::to_string(n), &page));
+            }
+            vGribOuvert(page, MONDE);
+            GUI->onglets->value(&visualisateur);
+            ASSERT_NO_FATAL_FAILURE(
+                vParcourir("viewer after the switch", &visualisateur, sousCarte));
+            ASSERT_NO_FATAL_FAILURE(ouvrirFichierComplet());
+            ASSERT_NO_FATAL_FAILURE(vParcourir("viewer", &visualisateur, sousCarte));
+        }
+    }
+    std::string liste;
+    for (const std::string& c : coupes)
+        liste += c + "\n";
+    EXPECT_TRUE(coupes.empty()) << liste;
+    // Only the German speed, one pixel too long at the smallest size,
+    // needs its tooltip.
+    const Catalogue de = catalogue(dossier / "loc/messages.de.mac");
+    EXPECT_EQ(enBulle, std::set<std::string>{de.at("Vitesse")});
 }

@@ -52,11 +52,11 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
         Fl_Color fond;
         const char* texte;
     } cas[] = {{PHASE_RECUE, 63, "Termine..."},
-               {PHASE_ECHEC, 88, "<br>Non connecte"},
-               {PHASE_CONNEXION, 88, "ERREUR : non connecté/connexion unavailable"},
-               {PHASE_INCOMPLETE, 88, "Reponse incomplete"},
-               {PHASE_ILLISIBLE, 88, "Reponse inattendue du serveur"},
-               {PHASE_NON_CLASSEE, 88, "Fichier recu non classe"}};
+               {PHASE_ECHEC, FOND_ECHEC_HTTP, "<br>Non connecte"},
+               {PHASE_CONNEXION, FOND_ECHEC_HTTP, "Connexion impossible"},
+               {PHASE_INCOMPLETE, FOND_ECHEC_HTTP, "Reponse incomplete"},
+               {PHASE_ILLISIBLE, FOND_ECHEC_HTTP, "Reponse inattendue du serveur"},
+               {PHASE_NON_CLASSEE, FOND_ECHEC_HTTP, "Fichier recu non classe"}};
     for (const auto& c : cas) {
         const int canal = iReserverCanal();
         ASSERT_TRUE(bLierCanal(lienCanal(canal)));

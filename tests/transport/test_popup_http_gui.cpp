@@ -11,13 +11,20 @@
 #include "ui/boutons.h"
 #include "ui/palette.h"
 
+#include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Help_View.H>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -43,6 +50,46 @@ protected:
         for (size_t i = 0; (i = texte.find(motif, i)) != std::string::npos; i += motif.size())
             ++n;
         return n;
+    }
+    // The text as it reads: tags dropped, blanks run together.
+    static std::string sansBalises(const std::string& html)
+    {
+        std::string t;
+        bool balise = false;
+        for (char c : html) {
+            if (c == '<' || c == '>')
+                balise = c == '<';
+            else if (!balise && !(c == ' ' && !t.empty() && t.back() == ' '))
+                t += c;
+        }
+        return t;
+    }
+    // Relative luminance of a colour, and the contrast of two.
+    static double dLuminance(Fl_Color couleur)
+    {
+        unsigned char rgb[3];
+        Fl::get_color(couleur, rgb[0], rgb[1], rgb[2]);
+        double l[3];
+        for (int i = 0; i < 3; ++i) {
+            const double v = rgb[i] / 255.0;
+            l[i] = v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return 0.2126 * l[0] + 0.7152 * l[1] + 0.0722 * l[2];
+    }
+    static double dContraste(double a, double b)
+    {
+        return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+    }
+    // The colours of the text's font tags.
+    static std::vector<Fl_Color> couleursHtml(const std::string& html)
+    {
+        std::vector<Fl_Color> couleurs;
+        const std::string motif = "color=\"#";
+        for (size_t i = 0; (i = html.find(motif, i)) != std::string::npos; i += motif.size()) {
+            const unsigned long rgb = std::stoul(html.substr(i + motif.size(), 6), nullptr, 16);
+            couleurs.push_back(Fl_Color(rgb << 8));
+        }
+        return couleurs;
     }
     // The help view's background, inside its frame.
     static bool bFond(PopupWindow* p, Fl_Color couleur)
@@ -118,9 +165,40 @@ TEST_F(Popups, NoConnectionEndsRedAndTwoPopupsLieTwentyPixelsApart)
     ASSERT_TRUE(bLierCanal(lienCanal(second)));
     structHTTP[second].phase = PHASE_CONNEXION;
     pPas(second);
-    EXPECT_TRUE(bFond(b, 88)) << "red when there is no connection";
-    EXPECT_NE(std::string(b->aide->value()).find("ERREUR : non connecté/connexion unavailable"),
-              std::string::npos);
+    EXPECT_TRUE(bFond(b, FOND_ECHEC_HTTP)) << "red when there is no connection";
+    EXPECT_NE(std::string(b->aide->value()).find("Connexion impossible"), std::string::npos);
+}
+
+// A failed connection told in the running language alone, every text of
+// the popup readable on its background (contrast of at least 4.5:1).
+TEST_F(Popups, AFailedConnectionSpeaksOneLanguageInReadableColours)
+{
+    DossierCatalogues catalogues;
+    const struct {
+        const char* langue;
+        const char* titre;
+        const char* echec;
+    } cas[] = {{"fr", "Requête HTTP", "Connexion impossible"},
+               {"en", "HTTP request", "Connection failed"},
+               {"de", "HTTP-Anfrage", "Verbindung fehlgeschlagen"},
+               {"sp", "Petición HTTP", "Conexión fallida"}};
+    for (const auto& c : cas) {
+        local catalogue(c.langue);
+        langage = &catalogue;
+        const int canal = popupHttp(nullptr);
+        Fl::remove_timeout(TimeoutHttp, structHTTP[canal].handle);
+        ASSERT_TRUE(bLierCanal(lienCanal(canal)));
+        structHTTP[canal].phase = PHASE_CONNEXION;
+        PopupWindow* p = pPas(canal);
+        langage = nullptr;
+        EXPECT_EQ(sansBalises(p->aide->value()), std::string(c.titre) + ": " + c.echec) << c.langue;
+        const double fond = dLuminance(p->aide->color());
+        EXPECT_TRUE(bFond(p, p->aide->color())) << c.langue;
+        EXPECT_GE(dContraste(fond, dLuminance(p->aide->textcolor())), 4.5) << c.langue;
+        for (Fl_Color texte : couleursHtml(p->aide->value()))
+            EXPECT_GE(dContraste(fond, dLuminance(texte)), 4.5) << c.langue << " " << texte;
+        vLibererCanal(canal);
+    }
 }
 
 TEST_F(Popups, WithEverySlotTakenASendIsRefusedWithAnAlert)

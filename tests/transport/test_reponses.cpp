@@ -227,7 +227,7 @@ TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
         AffichageCanal popup;
         EXPECT_EQ(pasCanal(dernierCanal, popup), CANAL_MONTRER_FIN) << c.variante;
         vLibererCanal(dernierCanal);
-        EXPECT_EQ(popup.fond, Fl_Color(88)) << c.variante;
+        EXPECT_EQ(popup.fond, FOND_ECHEC_HTTP) << c.variante;
         EXPECT_NE(popup.html.find(c.popup), std::string::npos) << c.variante << popup.html;
         EXPECT_FALSE(existe("etc/envois.txt")) << c.variante;
         EXPECT_TRUE(std::filesystem::is_empty("etc/grib")) << c.variante;
@@ -353,7 +353,7 @@ TEST_F(Reponses, ARefusedRequestEndsRedInItsPopup)
     };
     ASSERT_TRUE(service().bVariante("catalogue"));
     EXPECT_EQ(envoyer("NAVTEX_4_NEW-ORLEANS_FORECSAT", true),
-              std::make_pair(int(PHASE_REFUSEE), Fl_Color(88)));
+              std::make_pair(int(PHASE_REFUSEE), FOND_ECHEC_HTTP));
     EXPECT_EQ(lireFichier("lockdir/message.txt"),
               "Produit inconnu : NAVTEX_4_NEW-ORLEANS_FORECSAT\n");
     EXPECT_FALSE(existe("etc/envois.txt"));

@@ -1,3 +1,5 @@
+// The back buffer of a double-buffered window is the toolkit's internal.
+#define FL_INTERNALS
 #include "tests/ui/harnais_gui.h"
 
 #include "ui/boites_message.h"
@@ -191,6 +193,24 @@ std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, i
     unsigned char* octets = fl_read_image(nullptr, x, y, l, h);
     Fl_Display_Device::display_device()->set_current();
     std::vector<unsigned char> pixels;
+    if (octets)
+        pixels.assign(octets, octets + size_t(l) * size_t(h) * 3);
+    delete[] octets;
+    return pixels;
+}
+
+std::vector<unsigned char> lireTampon(Fl_Window* fenetre, int x, int y, int l, int h)
+{
+    Fl::flush();
+    Fl_X* i = Fl_X::i(fenetre);
+    std::vector<unsigned char> pixels;
+    if (!i || !i->other_xid)
+        return pixels;
+    fenetre->make_current();
+    const Window ecran = fl_window;
+    fl_window = i->other_xid;
+    unsigned char* octets = fl_read_image(nullptr, x, y, l, h);
+    fl_window = ecran;
     if (octets)
         pixels.assign(octets, octets + size_t(l) * size_t(h) * 3);
     delete[] octets;

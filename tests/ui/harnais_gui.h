@@ -59,6 +59,10 @@ struct ChienDeGarde {
 // The RGB bytes of a rectangle of the window, as the window draws itself.
 std::vector<unsigned char> lirePixels(Fl_Window* fenetre, int x, int y, int l, int h);
 std::array<unsigned char, 3> pixel(Fl_Window* fenetre, int x, int y);
+// The RGB bytes of a rectangle of a double-buffered window as its partial
+// redraws left it: its back buffer, which other windows never cover.
+// Empty for a window without one (not drawn yet).
+std::vector<unsigned char> lireTampon(Fl_Window* fenetre, int x, int y, int l, int h);
 
 }  // namespace harnais
 

@@ -3,6 +3,7 @@
 #include "ui/boites_message.h"
 #include "ui/palette.h"
 
+#include "ui/globales_ui.h"
 #include "ui/local.h"
 
 #include "tests/outils/outils_test.h"
@@ -19,6 +20,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // fl_ask is part of the set
 
@@ -243,6 +245,37 @@ TEST_F(BoitesMessage, ABoxOpenedWhileAnotherWaitsHasItsOwnWindow)
     EXPECT_EQ(interieur, 0);
     EXPECT_EQ(texteExterieur, "Recevoir le bulletin ?");
     EXPECT_EQ(pBoiteMessage(), nullptr);
+}
+
+// The toolkit's default labels read in the running language, whatever the
+// language of the message.
+TEST_F(BoitesMessage, DefaultButtonsSpeakTheRunningLanguage)
+{
+    DossierCatalogues catalogues;
+    // Language, then its words for Close, Yes and No.
+    const std::vector<std::vector<std::string>> cas = {{"fr", "Fermer", "Oui", "Non"},
+                                                       {"de", "Schließen", "Ja", "Nein"}};
+    for (const auto& c : cas) {
+        local catalogue(c[0].c_str());
+        langage = &catalogue;
+        for (void (*boite)(const char*, ...) : {&fl_message, &fl_alert}) {
+            std::string libelle;
+            vRepondre([&libelle](Fl_Window* f) {
+                libelle = pBoutonMessage(0)->label();
+                harnais::vFermer(f);
+            });
+            boite("Fichier Grib incompatible");
+            EXPECT_EQ(libelle, c[1]) << c[0];
+        }
+        std::string libelles;
+        vRepondre([&libelles](Fl_Window* f) {
+            libelles = std::string(pBoutonMessage(1)->label()) + "," + pBoutonMessage(0)->label();
+            harnais::vFermer(f);
+        });
+        fl_ask("Continuer ?");
+        EXPECT_EQ(libelles, c[2] + "," + c[3]) << c[0];
+        langage = nullptr;
+    }
 }
 
 TEST(BoitesMessageLien, TheProgramsDefinitionsAreTheOnesTheToolkitCalls)

@@ -68,3 +68,17 @@ TEST_F(Libelles, AWidgetNotBuiltIsSkipped)
     vBulle(nullptr, "Aide tooltip");
     SUCCEED();
 }
+
+// A tooltip that only told a label too long for its box goes with the
+// label; a tooltip of its own stays.
+TEST_F(Libelles, ATooltipThatOnlyToldTheOldLabelGoesWithIt)
+{
+    Fl_Box boite(0, 0, 10, 10, "Heure UTC");
+    boite.copy_tooltip("Heure UTC");
+    vLibeller(&boite, "Heure UTC");
+    EXPECT_EQ(boite.tooltip(), nullptr);
+    vBulle(&boite, "Aide tooltip");
+    vNommer(&boite, "Jour+1");
+    EXPECT_STREQ(boite.tooltip(), "Help");
+    EXPECT_STREQ(boite.label(), "Jour+1");
+}

@@ -1,0 +1,19 @@
+// A section's buttons flowing in rows, each as wide as its text plus 8:
+// laid again from the first one's place when a relabelling leaves one of
+// them too narrow for its new text.
+#ifndef PAGES_RANGEES_BOUTONS_H
+#define PAGES_RANGEES_BOUTONS_H
+
+class Fl_Group;
+class classeBoutonImage;
+
+// The null-terminated `boutons` flowed again as iDisposerBoutons lays
+// them, up to `fin`, rows `saut` apart, when one does not show its text
+// whole. Answers the bottom of their last row then, else 0.
+int iRedisposerBoutons(classeBoutonImage** boutons, int saut, int fin);
+
+// The same for the buttons of a section's content group, which then ends
+// 2 px below their last row. Answers whether they moved.
+bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut, int fin);
+
+#endif

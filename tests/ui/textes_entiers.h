@@ -1,0 +1,35 @@
+// Whether the texts of a window's widgets show whole: each label measured
+// in its widget's own font and size against the room the toolkit draws it
+// in, the neighbours that cover that room and the scrollbars over it.
+#ifndef TESTS_UI_TEXTES_ENTIERS_H
+#define TESTS_UI_TEXTES_ENTIERS_H
+
+#include <set>
+#include <string>
+#include <vector>
+
+class Fl_Widget;
+
+namespace harnais {
+
+// The labels of the widgets shown under `racine` (symbols and blank
+// labels aside) that do not show whole, each told with its widget's place
+// and the fault:
+// - wider than its room: the box less its frame and, for a label aligned
+//   left or right, 3 px on each side (the program's picture buttons draw
+//   on their whole box; a round or check button after its mark); a label
+//   outside its widget has the room from the parent's edge (on the left,
+//   from a scroll area's inner edge) to 3 px off the widget;
+// - under a shown sibling: its box (one without label or picture drawn
+//   before the label is its background), or a fifth of the text under the
+//   opaque half of the picture a plain picture box shows;
+// - under the scrollbar of a scroll area around it, or out of its area.
+// A button or a picture under such a scrollbar is told too.
+// A label whose whole text is in its widget's tooltip is not counted (it
+// goes into `enBulle` when given), nor are the widgets of `sauf`.
+std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf = {},
+                                      std::set<std::string>* enBulle = nullptr);
+
+}  // namespace harnais
+
+#endif

@@ -1,0 +1,259 @@
+#include "ui/place_libelle.h"
+
+#include "ui/boutons.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Light_Button.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr Fl_Align COTES = FL_ALIGN_LEFT | FL_ALIGN_RIGHT;
+
+bool bDedans(Fl_Align a)
+{
+    return (a & FL_ALIGN_INSIDE) || !(a & (FL_ALIGN_TOP | FL_ALIGN_BOTTOM | COTES));
+}
+
+// A box tried for the label, and the alignment it is drawn with there.
+struct Essai {
+    int x, y, w, h;
+    Fl_Align align;
+};
+
+// What the toolkit leaves of a box's width to its label: the box less its
+// frame, less 3 px on each side for a label aligned left or right; a
+// round or check button draws it after its mark, the program's picture
+// buttons on their whole box.
+int iPlace(Fl_Widget* w, const Essai& e)
+{
+    if (dynamic_cast<classeBoutonImage*>(w))
+        return e.w;
+    const int cadre = Fl::box_dw(w->box());
+    if (dynamic_cast<Fl_Light_Button*>(w))
+        return e.w - cadre - 4 - w->labelsize();
+    const int l = e.w - cadre;
+    return l > 11 && (e.align & COTES) ? l - 6 : l;
+}
+
+// The text's width and height in the widget's font and size, wrapped at
+// `largeur` (0: on one line).
+void vMesurer(Fl_Widget* w, int largeur, int& l, int& h)
+{
+    fl_font(w->labelfont(), w->labelsize());
+    l = largeur;
+    h = 0;
+    fl_measure(w->label(), l, h, 0);
+}
+
+bool bTient(Fl_Widget* w, const Essai& e)
+{
+    const int place = iPlace(w, e);
+    if (place <= 0)
+        return false;
+    int l, h;
+    vMesurer(w, e.align & FL_ALIGN_WRAP ? place : 0, l, h);
+    return l <= place && (!(e.align & FL_ALIGN_WRAP) || h <= e.h - Fl::box_dh(w->box()));
+}
+
+// No sibling but those under or over the widget as built meets the box.
+bool bLibre(Fl_Widget* w, const Essai& e)
+{
+    Fl_Group* p = w->parent();
+    for (int i = 0; p && i < p->children(); ++i) {
+        Fl_Widget* s = p->child(i);
+        auto coupe = [s](int x, int y, int l, int h) {
+            return s->x() < x + l && x < s->x() + s->w() && s->y() < y + h && y < s->y() + s->h();
+        };
+        if (s != w && s->w() && s->h() && !coupe(w->x(), w->y(), w->w(), w->h()) &&
+            coupe(e.x, e.y, e.w, e.h))
+            return false;
+    }
+    return true;
+}
+
+// The box `e` as wide as the text needs in it, grown within the room from
+// the side its text is aligned to.
+Essai elargi(Fl_Widget* w, const Essai& e, const Libre& libre)
+{
+    int l, h;
+    vMesurer(w, 0, l, h);
+    Essai r = e;
+    r.w = std::min(std::max(e.w, l + e.w - iPlace(w, e)), libre.droite - libre.gauche);
+    r.x = e.align & FL_ALIGN_RIGHT ? e.x + e.w - r.w : std::min(e.x, libre.droite - r.w);
+    r.x = std::max(libre.gauche, r.x);
+    return r;
+}
+
+// The whole room's width, as tall as the text wrapped there, about the
+// box's middle.
+Essai enLignes(Fl_Widget* w, const Essai& e, const Libre& libre)
+{
+    Essai r{libre.gauche, e.y, libre.droite - libre.gauche, e.h,
+            Fl_Align(e.align | FL_ALIGN_WRAP)};
+    int l, h;
+    vMesurer(w, iPlace(w, r), l, h);
+    r.h = std::max(e.h, h + Fl::box_dh(w->box()));
+    r.y = std::max(libre.haut, std::min(e.y + (e.h - r.h) / 2, libre.bas - r.h));
+    return r;
+}
+
+// The boxes tried at one size, in order.
+int iEssais(Fl_Widget* w, const Essai& construit, const Libre& libre, Essai essais[5])
+{
+    int n = 0;
+    essais[n++] = construit;
+    if (construit.align & COTES)
+        essais[n++] = {construit.x, construit.y, construit.w, construit.h,
+                       Fl_Align(construit.align & ~COTES)};
+    for (int i = 0, m = n; i < m; ++i)
+        essais[n++] = elargi(w, essais[i], libre);
+    if (libre.bas - libre.haut > construit.h && std::strchr(w->label(), ' '))
+        essais[n++] = enLignes(w, construit, libre);
+    return n;
+}
+
+// The whole text in the tooltip of a label that does not show whole; a
+// tooltip that was only the label goes once it does (a relabelling through
+// vNommer drops one that told the old label).
+void vBulleEntiere(Fl_Widget* w, bool coupe)
+{
+    const char* bulle = w->tooltip();
+    const char* texte = w->label();
+    if (!coupe) {
+        if (bulle && std::strcmp(bulle, texte) == 0)
+            w->copy_tooltip(nullptr);
+    } else if (!bulle) {
+        w->copy_tooltip(texte);
+    } else if (!std::strstr(bulle, texte)) {
+        w->copy_tooltip((std::string(texte) + "\n" + bulle).c_str());
+    }
+}
+
+void vPoser(Fl_Widget* w, const Essai& e)
+{
+    if (e.x != w->x() || e.y != w->y() || e.w != w->w() || e.h != w->h()) {
+        w->resize(e.x, e.y, e.w, e.h);
+        if (w->parent())
+            w->parent()->redraw();
+    }
+    w->align(e.align);
+    w->redraw();
+}
+
+void vAjusterDedans(Fl_Widget* w, int taille, const Libre& libre)
+{
+    const Essai construit{w->x(), w->y(), w->w(), w->h(),
+                          Fl_Align(w->align() & ~FL_ALIGN_WRAP)};
+    Essai essais[5];
+    for (int t = taille; t >= TAILLE_PLANCHER; --t) {
+        w->labelsize(t);
+        const int n = iEssais(w, construit, libre, essais);
+        for (int i = 0; i < n; ++i)
+            if (bTient(w, essais[i]) && (i == 0 || bLibre(w, essais[i]))) {
+                vPoser(w, essais[i]);
+                vBulleEntiere(w, false);
+                return;
+            }
+    }
+    // The widest box on one line, drawn centred.
+    iEssais(w, construit, libre, essais);
+    const Essai& large = essais[(construit.align & COTES) ? 3 : 1];
+    vPoser(w, bLibre(w, large) ? large : construit);
+    vBulleEntiere(w, true);
+}
+
+// Outside its widget a label only changes size: its room runs from the
+// widget to the room's edge on its side (the widget's width above or
+// below it).
+void vAjusterDehors(Fl_Widget* w, int taille, const Libre& libre)
+{
+    const Fl_Align a = w->align();
+    int place = w->w();
+    if (!(a & (FL_ALIGN_TOP | FL_ALIGN_BOTTOM)))
+        place = a & FL_ALIGN_LEFT ? w->x() - 3 - libre.gauche
+                                  : libre.droite - (w->x() + w->w() + 3);
+    w->labelsize(iTailleAjustee(w->label(), w->labelfont(), taille, place));
+    int l, h;
+    vMesurer(w, 0, l, h);
+    vBulleEntiere(w, l > place);
+    w->redraw();
+    if (w->parent())
+        w->parent()->redraw();
+}
+
+}  // namespace
+
+int iTailleAjustee(const char* texte, int fonte, int taille, int largeur, int plancher)
+{
+    for (; texte && taille > plancher; --taille) {
+        fl_font(fonte, taille);
+        int l = 0, h = 0;
+        fl_measure(texte, l, h, 0);
+        if (l <= largeur)
+            break;
+    }
+    return taille;
+}
+
+bool bLibelleEntier(Fl_Widget* w)
+{
+    if (!w || !w->label() || !bDedans(w->align()))
+        return true;
+    return bTient(w, {w->x(), w->y(), w->w(), w->h(), w->align()});
+}
+
+Libre libreAutour(Fl_Widget* w, Libre b)
+{
+    Fl_Group* p = w->parent();
+    const int x0 = w->x(), x1 = x0 + w->w(), y0 = w->y(), y1 = y0 + w->h();
+    // A framed box that grows stays 1 px off its neighbours.
+    const int ecart = w->box() != FL_NO_BOX && bDedans(w->align()) ? 1 : 0;
+    for (int i = 0; p && i < p->children(); ++i) {
+        Fl_Widget* s = p->child(i);
+        const int sx0 = s->x(), sx1 = sx0 + s->w(), sy0 = s->y(), sy1 = sy0 + s->h();
+        const bool ligne = sy0 < y1 && y0 < sy1, colonne = sx0 < x1 && x0 < sx1;
+        if (s == w || !s->w() || !s->h() || (ligne && colonne))
+            continue;
+        if (ligne && sx1 <= x0)
+            b.gauche = std::max(b.gauche, sx1 + ecart);
+        if (ligne && sx0 >= x1)
+            b.droite = std::min(b.droite, sx0 - ecart);
+        if (colonne && sy1 <= y0)
+            b.haut = std::max(b.haut, sy1 + ecart);
+        if (colonne && sy0 >= y1)
+            b.bas = std::min(b.bas, sy0 - ecart);
+    }
+    // The room holds the box, whatever its neighbours.
+    return {std::min(b.gauche, x0), std::max(b.droite, x1), std::min(b.haut, y0),
+            std::max(b.bas, y1)};
+}
+
+Libre libreAutour(Fl_Widget* w)
+{
+    Fl_Group* p = w->parent();
+    if (!p)
+        return {w->x(), w->x() + w->w(), w->y(), w->y() + w->h()};
+    const int x = p->as_window() ? 0 : p->x(), y = p->as_window() ? 0 : p->y();
+    return libreAutour(w, {x, x + p->w(), y, y + p->h()});
+}
+
+void vAjusterLibelle(Fl_Widget* w, int taille, const Libre& libre)
+{
+    if (!w || !w->label() || !w->label()[0])
+        return;
+    if (bDedans(w->align()))
+        vAjusterDedans(w, taille, libre);
+    else
+        vAjusterDehors(w, taille, libre);
+}
+
+void vAjusterLibelle(Fl_Widget* w, int taille)
+{
+    if (w)
+        vAjusterLibelle(w, taille, libreAutour(w));
+}

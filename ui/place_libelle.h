@@ -1,0 +1,44 @@
+// A label shown whole in the room the toolkit draws it in. A text that
+// does not fit its box as built takes, in this order and at the largest
+// size first: the box's whole width (drawn centred, without the margins
+// of a side alignment), a box widened into the free room beside it, that
+// room made taller with the text on several lines; then the same one size
+// smaller, down to TAILLE_PLANCHER. A text that fits nowhere stays at the
+// floor in the widest box, with the whole text in its tooltip. A label
+// drawn outside its widget only changes size. Needs the display.
+#ifndef UI_PLACE_LIBELLE_H
+#define UI_PLACE_LIBELLE_H
+
+class Fl_Widget;
+
+// The smallest size a fitted label takes.
+constexpr int TAILLE_PLANCHER = 9;
+
+// The largest size from `taille` down to `plancher` at which `texte`, in
+// `fonte`, is at most `largeur` wide (`plancher` when none is).
+int iTailleAjustee(const char* texte, int fonte, int taille, int largeur,
+                   int plancher = TAILLE_PLANCHER);
+
+// A free rectangle, by its edges (right and bottom excluded).
+struct Libre {
+    int gauche, droite, haut, bas;
+};
+
+// The room a label of `w` may take: `bornes`, narrowed to the siblings of
+// `w` nearest to it on each side (a sibling under or over `w` itself, as
+// a picture behind a field, does not count), 1 px off them when `w` has a
+// frame and its label inside; it always holds the box of `w`.
+Libre libreAutour(Fl_Widget* w, Libre bornes);
+// The same within the parent's box.
+Libre libreAutour(Fl_Widget* w);
+
+// Whether the label of `w` shows whole in its own box at its own size.
+bool bLibelleEntier(Fl_Widget* w);
+
+// Fits the label of `w` as built at size `taille` into the room `libre`
+// (which holds its box).
+void vAjusterLibelle(Fl_Widget* w, int taille, const Libre& libre);
+// The same within the room around it in its parent.
+void vAjusterLibelle(Fl_Widget* w, int taille);
+
+#endif
