@@ -16,6 +16,9 @@ if [ ! -x "$programmes/bench_decompression" ]; then
     exit 1
 fi
 mkdir -p "$donnees"
+# Whole, for the benchmarks that change folder before writing their results.
+donnees=$(cd "$donnees" && pwd)
+fichier=$donnees/grib_like.grb
 if [ ! -s "$fichier" ]; then
     echo "generating $fichier"
     "$programmes/gen_grib_like" "$fichier.tmp" && mv "$fichier.tmp" "$fichier"
@@ -30,6 +33,7 @@ if [ ! -s "$fichier.bz2" ]; then
 fi
 
 taille() { wc -c < "$1" | tr -d ' '; }
+. "$(dirname "$0")/objectif.sh"
 
 # A benchmark (of any folder of bench/) that draws through the toolkit, under an X server of its
 # own; the figures it prints matching $2.
@@ -80,17 +84,61 @@ echo "coastline at 1024 x 600: background load of levels 1 to 4, drawing (median
 sh "$(dirname "$0")/cotes/run.sh" "$build" 2>&1 | grep -E "^Benchmark|_median"
 
 echo
-echo "contouring a 0.25-degree world field, headless (medians of 5):"
-"$build/bench/contour/bench_isoplages" 2>&1 | grep -E "^Benchmark|_median"
+echo "contouring a 0.25-degree world field, headless: set + calcul at 1024 x 600 (set+calcul/monde/"
+echo "MODE/ISLANDS: refinement mode 0 or 2, the field without or with islands of absent points; one"
+echo "run a repetition, median and 95th percentile); the anchor scales as many values in the cache;"
+echo "then set alone by mode and field, calcul of the whole world and of 10 degrees (medians of 5):"
+mesurer "$build/bench/contour/bench_isoplages" "$donnees/contour.csv"
+objectif "$donnees/contour.csv" "set + calcul, mode 0" "set+calcul/monde/0/0" \
+    "ancre/copie_du_champ" 10
+objectif "$donnees/contour.csv" "set + calcul, mode 2, islands" "set+calcul/monde/2/1" \
+    "ancre/copie_du_champ" 40
 
 echo
 echo "wind flags of a global 0.5-degree field, whole world at 1024 x 600, X server included:"
 sous_xvfb bench_vent "^Benchmark|_median|_p95"
 
 echo
-echo "whole frame of a viewer map, whole world at 1024 x 600 (coastline, 0.5-degree pressure"
-echo "bands with isobars and labels, 0.5-degree wind flags), X server included, per layer:"
-sous_xvfb bench_trame "^Benchmark|_median|_p95"
+echo "whole frame of a viewer map, whole world at 1024 x 600 (coastline, pressure bands with"
+echo "isobars and labels, wind flags; fields of 0.5, 0.25 and 0.125 degree), X server included,"
+echo "per layer: an unchanged view drawn again (entiere), and after a one-pixel move (deplacee):"
+trames=$donnees/trames.txt
+sous_xvfb bench_trame "^Benchmark|_median|_p95" | tee "$trames"
+# Counters read as printed, with their SI suffixes ("333u", "4.1m").
+awk '
+    function valeur(t,   n, u) {
+        n = t + 0; u = substr(t, length(t))
+        return u == "m" ? n / 1e3 : u == "u" ? n / 1e6 : u == "n" ? n / 1e9 : u == "k" ? n * 1e3 : n
+    }
+    /^trame\/(entiere|deplacee)\/monde_/ {
+        split($1, nom, "/"); pas = substr(nom[3], 7)
+        stat = $1 ~ /_median$/ ? "med" : $1 ~ /_p95$/ ? "p95" : ""
+        if (stat == "") next
+        for (i = 2; i <= NF; ++i)
+            if (split($i, kv, "=") == 2) v[nom[2], pas, stat, kv[1]] = valeur(kv[2])
+    }
+    # One counter at the three grid steps: unchanged view, after a move, their ratio.
+    function lignes(titre, compteur,   k, pas, a, b) {
+        for (k = 1; k <= 3; ++k) {
+            pas = k == 1 ? "0.5" : k == 2 ? "0.25" : "0.125"
+            a = v["entiere", pas, "med", compteur]; b = v["deplacee", pas, "med", compteur]
+            printf "  %-6s %-5s %6.2f ms (p95 %6.2f)   after a move %6.2f ms (p95 %6.2f)   ratio %.2f\n", \
+                titre, pas, a, v["entiere", pas, "p95", compteur], b, v["deplacee", pas, "p95", compteur], \
+                (b > 0 ? a / b : 0)
+        }
+    }
+    END {
+        if (!(("entiere", "0.5", "med", "frame_ms") in v)) { print "frame results missing"; exit }
+        print ""
+        print "whole draw() of an unchanged view, median (goals 12 ms at 0.5, 20 ms at 0.125),"
+        print "beside the frame after a one-pixel move (every picture made anew):"
+        lignes("frame", "frame_ms")
+        print "its band pictures drawn again, median (goal 3 ms), beside the same after a move;"
+        print "then its labels, and its flags, which cost the same at every grid step:"
+        lignes("bands", "bands_ms")
+        lignes("labels", "labels_ms")
+        lignes("flags", "flags_ms")
+    }' "$trames"
 
 echo
 echo "the Metarea overlay at 1024 x 600, one call, X server included: modes 0 and 2, at the world"
@@ -140,8 +188,12 @@ xvfb-run -a "$build/bench/routes/bench_rangees" --data="$donnees/routes" 2>&1 | 
     grep -E "^Benchmark|_median"
 
 echo
-echo "request cost: a whole-world request at 0.125 degree, 37 times, land left out (medians of 5):"
-"$build/bench/transport/bench_cout" 2>&1 | grep -E "^Benchmark|_median"
+echo "request cost: a whole-world request at 0.125 degree, 37 times, land left out, its zone"
+echo "moving (one run a repetition, median and 95th percentile) beside its anchor, the same"
+echo "zone fixed; the land count of one world box (medians of 5):"
+mesurer "$build/bench/transport/bench_cout" "$donnees/cout.csv"
+objectif "$donnees/cout.csv" "moving zone, 37 times" "vCout/world_0.125/37_times/moving" \
+    "vCout/world_0.125/37_times/fixed" 2
 
 echo
 echo "HTTP answers from the stand-in service over loopback: one of 50 MB; 32 of 2 MB at once"

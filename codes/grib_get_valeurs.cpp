@@ -2,6 +2,7 @@
 // map; a constant field when the bits per value are 0.
 #include "codes/grib_get.h"
 #include "codes/grib_get_codes.h"
+#include "codes/paquets_simples.h"
 
 #include <cmath>
 #include <new>
@@ -71,25 +72,13 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
     const uint32_t tousUns = bits ? (uint32_t)((1ull << bits) - 1) : 0;
     const bool absentSiUns = !carte && ui_code_absent && bits;
     uint32_t max = 0;
-    if (!bruts && !carte && bits == 8 && ui_s4_position_donnees % 8 == 0 && !absentSiUns) {
-        // The common cases, 8 bits (one table look-up per octet) and 16 bits,
-        // without a bit map.
-        float table[256];
-        for (uint32_t c = 0; c < 256; ++c)
-            table[c] = echelle(c);
-        const unsigned char* p = puc_debut + ui_s4_position_donnees / 8;
-        for (uint64_t k = 0; k < n; ++k) {
-            valeurs[k] = table[p[k]];
-            max = p[k] > max ? p[k] : max;
-        }
-    } else if (!bruts && !carte && bits == 16 && ui_s4_position_donnees % 8 == 0 &&
-               !absentSiUns) {
-        const unsigned char* p = puc_debut + ui_s4_position_donnees / 8;
-        for (uint64_t k = 0; k < n; ++k) {
-            const uint32_t code = (uint32_t)p[2 * k] << 8 | p[2 * k + 1];
-            valeurs[k] = echelle(code);
-            max = code > max ? code : max;
-        }
+    const bool octets = !bruts && !carte && !absentSiUns && ui_s4_position_donnees % 8 == 0;
+    const unsigned char* p = puc_debut + ui_s4_position_donnees / 8;
+    if (octets && bits == 8) {
+        // The common cases, 8 and 16 bits without a bit map, in one pass.
+        max = uiDeballer8(p, n, echelle.e, echelle.r, echelle.d, valeurs);
+    } else if (octets && bits == 16) {
+        max = uiDeballer16(p, n, echelle.e, echelle.r, echelle.d, valeurs);
     } else {
         for (uint64_t k = 0; k < n; ++k) {
             const bool present = !carte || bBit(carte, k);

@@ -4,6 +4,7 @@
 
 #include "codes/grib_get.h"
 #include "codes/octets_grib.h"
+#include "codes/paquets_simples.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,10 +113,9 @@ void CLASS_GRIB_PUT::vCoder(const float* valeurs, unsigned long n, bool sauterAb
     const uint32_t tousUns = (uint32_t)max;
     if (!sauterAbsents && ui_bit == 0 && bits == 8) {
         // The usual case, without branches: one octet a value.
-        unsigned char* p = puc_octet;
-        for (unsigned long k = 0; k < n; ++k)
-            p[k] = (unsigned char)(valeurs[k] == f_valeur_absente ? tousUns : echelle(valeurs[k]));
-        puc_octet = p + n;
+        vEmballer8(valeurs, n, f_valeur_absente, echelle.r, echelle.inverse, echelle.max,
+                   (unsigned char)tousUns, puc_octet);
+        puc_octet += n;
         return;
     }
     EcrivainCodes ecrire(*this, bits);

@@ -3,6 +3,8 @@
 // every section sized exactly before the buffer is allocated.
 #include "codes/grib_put.h"
 
+#include "codes/paquets_simples.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -294,14 +296,11 @@ int CLASS_GRIB_PUT_CONTROLE::iParcourirValeurs()
     unsigned long presents = 0;
     bool fini = true;
     const auto prendre = [&](const float* v, unsigned long n) {
-        for (unsigned long k = 0; k < n; ++k) {
-            if (v[k] == f_valeur_absente)
-                continue;
-            ++presents;
-            fini &= v[k] - v[k] == 0;  // false for infinities and NaN
-            min = std::min(min, v[k]);
-            max = std::max(max, v[k]);
-        }
+        const EtendueValeurs t = etendueValeurs(v, n, f_valeur_absente);
+        presents += (unsigned long)t.presents;
+        fini = fini && t.finies;
+        min = std::min(min, t.min);
+        max = std::max(max, t.max);
     };
     if (pf_s4_valeurs) {
         prendre(pf_s4_valeurs, ui_nombre_points);

@@ -21,7 +21,8 @@ char* pcCopieTexte(const char* texte)
 CLASS_CODES_IBFILE::CLASS_CODES_IBFILE()
     : puc_message(nullptr), i_nombre(0), pc_nom(nullptr), pc_index(nullptr),
       pf_donnees(nullptr), pf_index(nullptr), i_ouvert(0), i_index(0), st_donnees(),
-      st_index(), ul_max(0), ul_min(0), i_position(0), i_noms_lus(0), i_mode(0),
+      st_index(), ul_max(0), ul_min(0), i_position(0), puc_tampon(nullptr),
+      i_projetable(0), puc_projection(nullptr), ul_projection(0), i_noms_lus(0), i_mode(0),
       i_index_existait(0)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_CODES_IBFILE");
@@ -111,9 +112,11 @@ int CLASS_CODES_IBFILE::iChargerIndex(bool neuf)
                                         pc_index);
     i_index = 1;
     if (i_mode == 0) {
-        puc_message = new (std::nothrow) unsigned char[ul_max ? ul_max : 1];
-        if (!puc_message)
+        puc_tampon = new (std::nothrow) unsigned char[ul_max ? ul_max : 1];
+        if (!puc_tampon)
             return CLASS_CODES_LOGERR::iErr(-1, "memoire insuffisante", "%lu", ul_max);
+        puc_message = puc_tampon;
+        vProjeter();
         i_ouvert = 1;
     }
     return 0;
@@ -218,7 +221,10 @@ int CLASS_CODES_IBFILE::iCloseIndex()
 void CLASS_CODES_IBFILE::vClose()
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "vClose");
-    delete[] puc_message;
+    vLibererProjection();
+    i_projetable = 0;
+    delete[] puc_tampon;
+    puc_tampon = nullptr;
     puc_message = nullptr;
     descriptions.clear();
     delete[] pc_index;

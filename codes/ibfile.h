@@ -65,7 +65,9 @@ public:
     // and length.
     static int iCompareMessages(const STRUCT_FILE_MESSAGE& a, const STRUCT_FILE_MESSAGE& b);
 
-    unsigned char* puc_message;  // the last message loaded by ulGet
+    // The last message loaded by ulGet, until the next ulGet or vClose; read
+    // only: it may lie in the file's mapping.
+    unsigned char* puc_message;
     int i_nombre;                // number of messages
 
 private:
@@ -79,6 +81,12 @@ private:
     };
 
     int iOuvrirDonnees();
+    // The messages of a regular data file are taken from a mapping, without
+    // a copy, while its size and modification time stay those of the
+    // opening: null otherwise.
+    void vProjeter();
+    void vLibererProjection();
+    unsigned char* pucProjete(unsigned long offset, unsigned long longueur);
     // Loads the index; `neuf`: the one the scan just wrote, taken as it is.
     int iChargerIndex(bool neuf);
     int iLireIndex(std::vector<STRUCT_FILE_MESSAGE>& lus);
@@ -101,6 +109,10 @@ private:
     unsigned long ul_max;
     unsigned long ul_min;
     int i_position;
+    unsigned char* puc_tampon;  // messages read from the file, when not mapped
+    int i_projetable;                      // a regular file, open for reading
+    const unsigned char* puc_projection;  // the mapping of the last message
+    size_t ul_projection;
     std::vector<STRUCT_FILE_MESSAGE> descriptions;
     std::vector<BlocNoms> noms;
     int i_noms_lus;

@@ -31,7 +31,8 @@ unsigned long CLASS_CODES_IBFILE::ulGet(int n)
     i_position = n;
     const STRUCT_FILE_MESSAGE& d = descriptions[n - 1];
     const unsigned long longueur = d.ulLongueur();
-    if (fseeko(pf_donnees, (off_t)d.ulOffset(), SEEK_SET) != 0) {
+    unsigned char* projete = pucProjete(d.ulOffset(), longueur);
+    if (!projete && fseeko(pf_donnees, (off_t)d.ulOffset(), SEEK_SET) != 0) {
         CLASS_CODES_LOGERR::iErr(1, "erreur seek");
         return 0;
     }
@@ -39,7 +40,8 @@ unsigned long CLASS_CODES_IBFILE::ulGet(int n)
         CLASS_CODES_LOGERR::iErr(1, "Message trop long");
         return 0;
     }
-    if (std::fread(puc_message, 1, longueur, pf_donnees) != longueur) {
+    puc_message = projete ? projete : puc_tampon;
+    if (!projete && std::fread(puc_message, 1, longueur, pf_donnees) != longueur) {
         CLASS_CODES_LOGERR::iErr(1, "longueur incorrect");
         return 0;
     }

@@ -7,6 +7,19 @@ namespace {
 const double PI = 3.141592653589793;
 const double RAD = PI / 180.0;
 const double DEG = 57.29577951308232;
+
+// acos(c) below pi/2, both as floats. Far from 0 the sign of c answers,
+// as any acos within a few hundred ulps would: acos is worked out only
+// near 0, where its rounding decides. Above 1 (a rounded force below |u|)
+// acos has no value and the answer is no.
+bool bAngleAigu(float c)
+{
+    const float DEMI_PI = 1.5707963705062866f;
+    const float PRES_DE_ZERO = 1.0e-4f;
+    if (c > PRES_DE_ZERO)
+        return c <= 1;
+    return c >= -PRES_DE_ZERO && std::acos(c) < DEMI_PI;
+}
 }
 
 // Mercator's latitude term grows without bound at the poles.
@@ -62,11 +75,9 @@ void vUVDF(float u, float v, float& direction, float& force)
         direction = 0;
         return;
     }
-    const float DEMI_PI = 1.5707963705062866f;
     const float DEGRES = 57.29578f;
-    float a = std::acos(u / force);
     float sinus = std::clamp(v / force, -1.0f, 1.0f);
-    if (a < DEMI_PI)
+    if (bAngleAigu(u / force))
         direction = 90 - std::asin(sinus) * DEGRES;
     else
         direction = std::asin(sinus) * DEGRES + 270;

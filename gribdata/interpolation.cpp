@@ -150,12 +150,22 @@ private:
     int iInterpolerConstantes(bool paire, int heures);
     int iEncoderEcrire(CLASS_GRIB_PUT& e);
     int iFin(int etat);
+    // A and B as direction and force: those kept from when they were N and
+    // M, else turned from their components.
+    void vDirectionForceCourante();
+    void vRetenir(const Message& u, const Message& v);
 
     CLASS_CODES_IBFILE lecteur_;
     CLASS_CODES_OBFILE ecrivain_;
     Message a_, b_, n_, m_;
     CLASS_GRIB_PUT e1_, e2_;
     std::vector<float> valeurs1_, valeurs2_;
+    // The direction and force of the pair of messages numbered u and v, as
+    // turned from their components (before any unwrap).
+    struct DirectionForce {
+        int u = 0, v = 0;
+        std::vector<float> directions, forces;
+    } retenue_;
     CLASS_CODES_DATE date_;
     std::string temporaire_;
     int interpoles_ = 0;
@@ -386,8 +396,9 @@ int Travail::iSuite(bool paire)
     if (!constantes && !(bAccorder(a_, n_) && (!paire || bAccorder(b_, m_))))
         return iEchec(a_.numero, "champ constant indecodable");
     if (paire) {
-        vVersDirectionForce(a_, b_);
+        vDirectionForceCourante();
         vVersDirectionForce(n_, m_);
+        vRetenir(n_, m_);
     }
     if (constantes) {
         int heures = 0;
@@ -439,6 +450,32 @@ int Travail::iInterpolerConstantes(bool paire, int heures)
         }
     }
     return 0;
+}
+
+void Travail::vDirectionForceCourante()
+{
+    const unsigned long n = a_.points();
+    const DirectionForce& r = retenue_;
+    if (r.u != a_.numero || r.v != b_.numero || a_.constant || b_.constant ||
+        r.directions.size() != n || b_.points() != n) {
+        vVersDirectionForce(a_, b_);
+        return;
+    }
+    std::copy(r.directions.begin(), r.directions.end(), a_.valeurs());
+    std::copy(r.forces.begin(), r.forces.end(), b_.valeurs());
+}
+
+void Travail::vRetenir(const Message& u, const Message& v)
+{
+    retenue_.u = retenue_.v = 0;
+    if (u.constant || v.constant || u.points() != v.points())
+        return;
+    const float* d = u.g.pf_stg_valeurs;
+    const float* f = v.g.pf_stg_valeurs;
+    retenue_.directions.assign(d, d + u.points());
+    retenue_.forces.assign(f, f + v.points());
+    retenue_.u = u.numero;
+    retenue_.v = v.numero;
 }
 
 // Closes both files and removes the working copy; the output takes its name

@@ -5,6 +5,7 @@
 #include "codes/date.h"
 #include "codes/grib_get.h"
 #include "codes/grib_put.h"
+#include "codes/vectorisation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -141,26 +142,35 @@ void vGribSetDate(long temps, CLASS_GRIB_PUT& put)
     put.ui_stg_p1 = put.ui_stg_p2 = 0;
 }
 
+VARIANTES_AVX2
 void vGribInterpolation(float* a, float* b, float* out, float wa, float wb, int n, int angles)
 {
     const float absent = CLASS_GRIB_BASE::f_valeur_absente;
+    // Without branches, so that the loops vectorise.
     if (!angles) {
-        for (int i = 0; i < n; ++i)
-            out[i] = a[i] == absent || b[i] == absent ? absent : wa * a[i] + wb * b[i];
+        for (int i = 0; i < n; ++i) {
+            const float x = a[i], y = b[i];
+            out[i] = fChoix((x == absent) | (y == absent), absent, wa * x + wb * y);
+        }
         return;
     }
+    // The unwrap and the mean of every point, and from 360 to 720 the
+    // remainder by 360, which is there v - 360 exactly; what is still
+    // outside 0 .. 360 (seldom anything) then takes fmod.
+    int horsCercle = 0;
     for (int i = 0; i < n; ++i) {
-        if (a[i] == absent || b[i] == absent) {
-            out[i] = absent;
-            continue;
-        }
-        if (std::fabs(a[i] - b[i]) > 180) {
-            if (a[i] < 180)
-                a[i] += 360;
-            else
-                b[i] += 360;
-        }
+        const float x = a[i], y = b[i];
+        const bool present = (x != absent) & (y != absent);
+        const bool tour = present & (std::fabs(x - y) > 180);
+        const bool basse = x < 180;
+        a[i] = fChoix(tour & basse, x + 360, x);
+        b[i] = fChoix(tour & !basse, y + 360, y);
         const float v = wa * a[i] + wb * b[i];
-        out[i] = v >= 0 && v < 360 ? v : std::fmod(v, 360.0f);
+        const float reste = fChoix((v >= 360) & (v <= 720), v - 360, v);
+        out[i] = fChoix(present, reste, absent);
+        horsCercle |= present & !((reste >= 0) & (reste < 360));
     }
+    for (int i = 0; horsCercle && i < n; ++i)
+        if (!(out[i] >= 0 && out[i] < 360))
+            out[i] = std::fmod(out[i], 360.0f);
 }

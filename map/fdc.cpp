@@ -5,6 +5,7 @@
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "map/histogrammes.h"
+#include "map/plages_gardees.h"
 #include "map/routes_carte.h"
 #include "map/trace_glyphes.h"
 #include "ui/local.h"
@@ -37,7 +38,7 @@ unsigned char* pixelsUnis(int w, int h, const unsigned char rgba[4])
 
 fdc::fdc(int x, int y, int w, int h, const char* label)
     : Fl_Box(x, y, w, h, label), pixmapHD(FDCpix1), largeur(w), hauteur(h), carteX(x), carteY(y),
-      traceGlyphes(&traceFltk())
+      plagesGardees(std::make_unique<PlagesGardees>()), traceGlyphes(&traceFltk())
 {
     CLASS_CODES_LOGERR g("fdc");
 }
@@ -99,6 +100,7 @@ Fl_RGB_Image* fdc::fond_orange_transparent()
 void fdc::vGribFree(int keepRoutes)
 {
     isoplageAffichee = nullptr;
+    plagesGardees->vOublier();
     vLibererListeGrib(champs);
     echelleGribMin = 0.0;
     if (!keepRoutes)

@@ -11,15 +11,18 @@
 #include <FL/Fl_Box.H>
 #include <cstddef>
 #include <ctime>
+#include <memory>
 
 class Dru_Pixmap;
 class Fl_Image;
 class Fl_Input_;
 class Fl_RGB_Image;
 class Histogrammes;
+class PlagesGardees;
 class TraceGlyphes;
 class classeBoutonImage;
 class isoplages;
+struct ImageBandes;
 struct grib;
 struct TYPEDEF_TDC;
 
@@ -203,7 +206,7 @@ public:
     void draw_isoplages(grib* record);
     // Blends a band picture whose north-west corner lies at those bounds
     // into the map, clipped to it.
-    void vPoserIsoplages(const isoplages& bands, double north, double west);
+    void vPoserIsoplages(const ImageBandes& picture, double north, double west);
     // Wind flags of a wind u record, arrows of a current u or wave
     // direction record, over the view bounds (degrees, unfolded).
     void draw_vent(grib* record, double north, double south, double west, double east);
@@ -347,6 +350,9 @@ public:
     int chargementAffiche = 0;
     int listeEtat = 0;
     grib* champs = nullptr;        // displayed-field list; owned
+    // The band pictures and labels of those fields as last drawn; forgotten
+    // with the fields.
+    std::unique_ptr<PlagesGardees> plagesGardees;
     double echelleGribMin = 0.0;   // field-resolution limit, 0 = none
     // What vGrib was last given: the file's records, the parameter and
     // validity buttons (null-terminated) and the four label boxes; none

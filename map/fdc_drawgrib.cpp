@@ -6,6 +6,7 @@
 #include "gribdata/enregistrement_grib.h"
 #include "map/grille_champ.h"
 #include "map/isoplages.h"
+#include "map/plages_gardees.h"
 
 namespace {
 
@@ -62,8 +63,7 @@ void fdc::drawgrib(int passe)
                                                                       : r->isoplagesChamp;
             if (o && bBandes(*this, p)) {
                 o->vue = vueCarte();
-                o->trace = traceGlyphes;
-                o->labels();
+                plagesGardees->pour(*o).vEtiquettes(*o, *traceGlyphes);
             }
         }
         return;

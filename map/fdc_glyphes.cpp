@@ -59,7 +59,9 @@ void vParcourir(fdc& c, const Grib& g, const float* directions, double nord, dou
                 double ouest, double est, Glyphe glyphe)
 {
     const double di = fPasDegres(g.di), dj = fPasDegres(g.dj);
-    const int pas = iPasGlyphes(c.iColonne(di) - c.iColonne(0));
+    // A step's width unrounded: rounded, every step under a pixel and a
+    // half would count one pixel and crowd the glyphs of a fine grid.
+    const int pas = iPasGlyphes(di * c.W / 360.0 / c.echelleCourante);
     const double espacement = float(di * pas);
     c.traceGlyphes->decoupe(c.carteX, c.carteY, c.largeur, c.hauteur);
     for (double decalage : {-360.0, 0.0, 360.0})

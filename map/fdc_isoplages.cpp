@@ -1,13 +1,14 @@
 // The bands of one displayed field: its band objects made on first use,
-// then, for each of the field's three longitude copies that shows, the
-// page's settings copied in, the picture made for the view and blended
-// over the map, clipped to it.
+// the page's settings and the view copied in, then the pictures of the
+// field's longitude copies that show, made for them or kept from the last
+// frame when neither changed, blended over the map, clipped to it.
 #include "map/fdc.h"
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "map/grille_champ.h"
 #include "map/isoplages.h"
+#include "map/plages_gardees.h"
 #include "map/trace_glyphes.h"
 
 #include <algorithm>
@@ -58,29 +59,32 @@ void fdc::draw_isoplages(grib* r)
         r->isoplagesPluie = nouvellesIsoplages(g, 1);
     isoplages& o = g->parametre == 61 && isotaches ? *r->isoplagesPluie : *r->isoplagesChamp;
 
-    for (double decalage : ordreCopies(*this, o)) {
-        vReglerIsoplages(o);
-        o.vue = vueCarte();
-        double nord, sud, ouest, est;
-        o.calcul(nord, sud, ouest, est, decalage);
-        isoplageAffichee = r;
-        vPoserIsoplages(o, nord, ouest);
-    }
+    const std::vector<double> copies = ordreCopies(*this, o);
+    if (copies.empty())
+        return;
+    vReglerIsoplages(o);
+    o.vue = vueCarte();
+    BandesGardees& gardees = plagesGardees->pour(o);
+    if (!gardees.bAJour(o))
+        gardees.vFaire(o, copies);
+    isoplageAffichee = r;
+    for (const CopieBandes& c : gardees.copies())
+        vPoserIsoplages(*c.image, c.nord, c.ouest);
 }
 
 // The picture's box on the map from its north-west corner (its size is
 // the picture's), clipped to the map: what is cut on the left and top
 // becomes the offset into the picture.
-void fdc::vPoserIsoplages(const isoplages& o, double nord, double ouest)
+void fdc::vPoserIsoplages(const ImageBandes& image, double nord, double ouest)
 {
-    if (o.image.empty())
+    if (image.rvba.empty())
         return;
     const long long gauche = iColonne(ouest), haut = iTronqueBorne(dLigne(nord));
     const long long coupeGauche = std::max(0LL, -gauche), coupeHaut = std::max(0LL, -haut);
     const long long x = gauche + coupeGauche, y = haut + coupeHaut;
-    const long long l = std::min(o.colonnes - coupeGauche, largeur - x);
-    const long long h = std::min(o.lignes - coupeHaut, hauteur - y);
+    const long long l = std::min(image.colonnes - coupeGauche, largeur - x);
+    const long long h = std::min(image.lignes - coupeHaut, hauteur - y);
     if (l > 0 && h > 0)
-        traceGlyphes->image(o.image.data(), o.colonnes, o.lignes, carteX + int(x), carteY + int(y),
-                            int(l), int(h), int(coupeGauche), int(coupeHaut));
+        traceGlyphes->image(image.rvba.data(), image.colonnes, image.lignes, carteX + int(x),
+                            carteY + int(y), int(l), int(h), int(coupeGauche), int(coupeHaut));
 }

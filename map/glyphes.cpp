@@ -4,6 +4,7 @@
 #include "map/echelles_couleurs.h"
 #include "map/trace_glyphes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -151,11 +152,12 @@ void vTracerFleche(TraceGlyphes& t, int genre, int x, int y, int longueur, int t
     });
 }
 
-int iPasGlyphes(int pixelsParPas)
+int iPasGlyphes(double pixelsParPas)
 {
     if (pixelsParPas >= 24)
         return 1;
-    if (pixelsParPas <= 0)
+    if (!(pixelsParPas > 0))
         return 24;
-    return 24 / pixelsParPas;
+    // Kept within an int for a step of next to no width.
+    return int(std::min(24 / pixelsParPas, 1e9));
 }

@@ -33,8 +33,8 @@ void vTracerFleche(TraceGlyphes& t, int genre, int x, int y, int longueur, int t
                    float direction, float valeur, bool calme);
 
 // Every how many rows and columns a glyph is drawn when one grid step
-// spans that many pixels: about 24 pixels apart, never closer than one
-// step.
-int iPasGlyphes(int pixelsParPas);
+// spans that many pixels (unrounded): about 24 pixels apart, never closer
+// than one step.
+int iPasGlyphes(double pixelsParPas);
 
 #endif

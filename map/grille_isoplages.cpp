@@ -3,102 +3,82 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
 
+// The means in 32 bits, without a branch: the floor of the sum's halves
+// (or quarters) and their remainders, then one toward zero for a negative
+// sum that does not divide. A mean that involves an absent point is
+// absent.
 template <bool ABSENTS>
 int iMoyenne2(int a, int b)
 {
-    if (ABSENTS && (a == ISOPLAGES_ABSENT || b == ISOPLAGES_ABSENT))
-        return ISOPLAGES_ABSENT;
-    return int((int64_t(a) + b) / 2);
+    const int plancher = (a >> 1) + (b >> 1) + (a & b & 1);
+    const int m = plancher + int((unsigned(plancher) >> 31) & unsigned(a ^ b) & 1u);
+    return ABSENTS && ((a == ISOPLAGES_ABSENT) | (b == ISOPLAGES_ABSENT)) ? ISOPLAGES_ABSENT : m;
 }
 
 template <bool ABSENTS>
 int iMoyenne4(int a, int b, int c, int d)
 {
-    if (ABSENTS && (a == ISOPLAGES_ABSENT || b == ISOPLAGES_ABSENT || c == ISOPLAGES_ABSENT ||
-                    d == ISOPLAGES_ABSENT))
-        return ISOPLAGES_ABSENT;
-    return int((int64_t(a) + b + c + d) / 4);
+    const int restes = (a & 3) + (b & 3) + (c & 3) + (d & 3);
+    const int plancher = (a >> 2) + (b >> 2) + (c >> 2) + (d >> 2) + (restes >> 2);
+    const int m = plancher + int((unsigned(plancher) >> 31) & unsigned((restes & 3) != 0));
+    const bool absent = (a == ISOPLAGES_ABSENT) | (b == ISOPLAGES_ABSENT) | (c == ISOPLAGES_ABSENT) |
+                        (d == ISOPLAGES_ABSENT);
+    return ABSENTS && absent ? ISOPLAGES_ABSENT : m;
+}
+
+// Columns c0 to c0 + BLOC - 1 of the rows doubled from source rows a and b
+// (a[BLOC] and b[BLOC] read too), written through blocks of the stack that
+// nothing else can alias: the compiler makes vector code of the loop.
+// `impair` null: row a is the last, and only its own row is written.
+constexpr int BLOC = 32;
+template <bool ABSENTS>
+void vBloc(const int* a, const int* b, int* pair, int* impair, int sorties = 2 * BLOC)
+{
+    int p[2 * BLOC], q[2 * BLOC];
+    for (int c = 0; c < BLOC; ++c) {
+        p[2 * c] = a[c];
+        p[2 * c + 1] = iMoyenne2<ABSENTS>(a[c], a[c + 1]);
+        q[2 * c] = iMoyenne2<ABSENTS>(a[c], b[c]);
+        q[2 * c + 1] = iMoyenne4<ABSENTS>(a[c], a[c + 1], b[c], b[c + 1]);
+    }
+    std::memcpy(pair, p, sizeof(int) * size_t(sorties));
+    if (impair)
+        std::memcpy(impair, q, sizeof(int) * size_t(sorties));
+}
+
+// Row a (and b) of m columns into rows of 2m - 1: whole blocks, then the
+// last columns from a copy padded to a block.
+template <bool ABSENTS>
+void vDoublerLigne(const int* a, const int* b, int m, int* pair, int* impair)
+{
+    int c = 0;
+    for (; c + BLOC < m; c += BLOC)
+        vBloc<ABSENTS>(a + c, b + c, pair + 2 * c, impair ? impair + 2 * c : nullptr);
+    int ra[BLOC + 1], rb[BLOC + 1];
+    const int reste = m - c;
+    for (int i = 0; i <= BLOC; ++i) {
+        ra[i] = a[c + std::min(i, reste - 1)];
+        rb[i] = b[c + std::min(i, reste - 1)];
+    }
+    vBloc<ABSENTS>(ra, rb, pair + 2 * c, impair ? impair + 2 * c : nullptr, 2 * reste - 1);
 }
 
 template <bool ABSENTS>
 void vDoubler(const int* s, int m, int n, int* d)
 {
-    const int M = 2 * m - 1;
+    const size_t M = size_t(2 * m - 1);
     for (int r = 0; r < n; ++r) {
         const int* a = s + size_t(r) * m;
+        const bool derniere = r + 1 == n;
         int* pair = d + size_t(2 * r) * M;
-        for (int c = 0; c + 1 < m; ++c) {
-            pair[2 * c] = a[c];
-            pair[2 * c + 1] = iMoyenne2<ABSENTS>(a[c], a[c + 1]);
-        }
-        pair[2 * m - 2] = a[m - 1];
-        if (r + 1 == n)
-            break;
-        const int* b = a + m;
-        int* impair = pair + M;
-        for (int c = 0; c + 1 < m; ++c) {
-            impair[2 * c] = iMoyenne2<ABSENTS>(a[c], b[c]);
-            impair[2 * c + 1] = iMoyenne4<ABSENTS>(a[c], a[c + 1], b[c], b[c + 1]);
-        }
-        impair[2 * m - 2] = iMoyenne2<ABSENTS>(a[m - 1], b[m - 1]);
+        vDoublerLigne<ABSENTS>(a, derniere ? a : a + m, m, pair, derniere ? nullptr : pair + M);
     }
 }
-
-// Whether the point is above every present neighbour within the radius or
-// below every one (none present counts as both): a peak or a trough,
-// kept. Stops at the first neighbours that rule both out, which in a
-// smooth field come within a few.
-bool bExtremum(const int* g, int m, int x, int y, int r)
-{
-    const int centre = g[size_t(y) * m + x];
-    bool dessousTous = true, dessusTous = true;
-    // Opposite neighbours first: across a slope they lie on both sides.
-    static const int OPPOSES[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
-    for (const auto& d : OPPOSES)
-        for (int sens : {1, -1}) {
-            const int v = g[size_t(y + sens * d[1]) * m + x + sens * d[0]];
-            if (v == ISOPLAGES_ABSENT)
-                continue;
-            dessousTous = dessousTous && v < centre;
-            dessusTous = dessusTous && v > centre;
-            if (!dessousTous && !dessusTous)
-                return false;
-        }
-    for (int j = y - r; j <= y + r; ++j) {
-        const int* ligne = g + size_t(j) * m;
-        for (int i = x - r; i <= x + r; ++i) {
-            const int v = ligne[i];
-            if ((i == x && j == y) || v == ISOPLAGES_ABSENT)
-                continue;
-            dessousTous = dessousTous && v < centre;
-            dessusTous = dessusTous && v > centre;
-            if (!dessousTous && !dessusTous)
-                return false;
-        }
-    }
-    return true;
-}
-
-// The present values and their count of each column over the window's
-// rows, kept up to date as the points change: the window's mean then
-// costs a few additions a point.
-struct Colonnes {
-    std::vector<int64_t> somme;
-    std::vector<int> compte;
-
-    void vAjouterLigne(const int* ligne, int m, int signe)
-    {
-        for (int i = 0; i < m; ++i)
-            if (ligne[i] != ISOPLAGES_ABSENT) {
-                somme[size_t(i)] += signe * int64_t(ligne[i]);
-                compte[size_t(i)] += signe;
-            }
-    }
-};
 
 }  // namespace
 
@@ -110,42 +90,6 @@ void vDoublerCellules(const int* source, int colonnes, int lignes, int* resultat
         vDoubler<true>(source, colonnes, lignes, resultat);
     else
         vDoubler<false>(source, colonnes, lignes, resultat);
-}
-
-void vLisserGrille(std::vector<int>& grille, int colonnes, int lignes, int rayon)
-{
-    if (rayon <= 0 || colonnes <= 2 * rayon || lignes <= 2 * rayon)
-        return;
-    const int r = rayon, m = colonnes;
-    int* g = grille.data();
-    Colonnes c{std::vector<int64_t>(size_t(m), 0), std::vector<int>(size_t(m), 0)};
-    for (int j = 0; j < 2 * r + 1; ++j)
-        c.vAjouterLigne(g + size_t(j) * m, m, 1);
-    for (int y = r; y < lignes - r; ++y) {
-        if (y > r) {
-            c.vAjouterLigne(g + size_t(y - r - 1) * m, m, -1);
-            c.vAjouterLigne(g + size_t(y + r) * m, m, 1);
-        }
-        int64_t somme = 0;
-        int compte = 0;
-        for (int i = 0; i < 2 * r + 1; ++i)
-            somme += c.somme[size_t(i)], compte += c.compte[size_t(i)];
-        for (int x = r; x < m - r; ++x) {
-            int& point = g[size_t(y) * m + x];
-            if (point != ISOPLAGES_ABSENT && !bExtremum(g, m, x, y, r)) {
-                // The mean of the point and its present neighbours, the
-                // points before it in the grid already smoothed.
-                const int lisse = int(somme / compte);
-                c.somme[size_t(x)] += int64_t(lisse) - point;
-                somme += int64_t(lisse) - point;
-                point = lisse;
-            }
-            if (x + 1 < m - r) {
-                somme += c.somme[size_t(x + r + 1)] - c.somme[size_t(x - r)];
-                compte += c.compte[size_t(x + r + 1)] - c.compte[size_t(x - r)];
-            }
-        }
-    }
 }
 
 std::vector<PasseAffinage> planAffinage(int colonnes, int lignes, int mode, bool absents)

@@ -4,9 +4,9 @@
 #ifndef MAP_GRILLE_ISOPLAGES_H
 #define MAP_GRILLE_ISOPLAGES_H
 
+#include "map/tampon_brut.h"
+
 #include <cstddef>
-#include <memory>
-#include <utility>
 #include <vector>
 
 // A point that the field does not cover.
@@ -29,37 +29,24 @@ constexpr long long ISOPLAGES_CELLULES_MAX = 1LL << 25;
 // absent point is absent. `resultat` holds (2m - 1) x (2n - 1) cells.
 void vDoublerCellules(const int* source, int colonnes, int lignes, int* resultat, bool absents);
 
-template <class Grille>
-void vDoublerGrille(const Grille& source, int colonnes, int lignes, Grille& resultat, bool absents)
+template <class Grille, class Source = Grille>
+void vDoublerGrille(const Source& source, int colonnes, int lignes, Grille& resultat, bool absents)
 {
     resultat.resize(size_t(2 * colonnes - 1) * size_t(2 * lignes - 1));
     vDoublerCellules(source.data(), colonnes, lignes, resultat.data(), absents);
 }
 
-// Grows without writing the new elements: for the buffers remade at every
-// redraw, each written whole before it is read.
-template <class T>
-struct AllocateurBrut : std::allocator<T> {
-    template <class U>
-    struct rebind {
-        using other = AllocateurBrut<U>;
-    };
-    AllocateurBrut() = default;
-    template <class U>
-    AllocateurBrut(const AllocateurBrut<U>&) {}
-    template <class U>
-    void construct(U* p) { ::new (static_cast<void*>(p)) U; }
-    template <class U, class... A>
-    void construct(U* p, A&&... a) { ::new (static_cast<void*>(p)) U(std::forward<A>(a)...); }
-};
-template <class T>
-using TamponBrut = std::vector<T, AllocateurBrut<T>>;
-
 // In place, row by row, every point at least `rayon` from the border
 // becomes the mean of itself and of its neighbours within the radius
 // (absent ones left out), unless it is above all of them or below all of
 // them: peaks and troughs stay. Radius 0 changes nothing.
-void vLisserGrille(std::vector<int>& grille, int colonnes, int lignes, int rayon);
+void vLisserCellules(int* grille, int colonnes, int lignes, int rayon);
+
+template <class Grille>
+void vLisserGrille(Grille& grille, int colonnes, int lignes, int rayon)
+{
+    vLisserCellules(grille.data(), colonnes, lignes, rayon);
+}
 
 // One doubling of the loading plan: rows afterwards, smoothing radius
 // (-1: no smoothing).

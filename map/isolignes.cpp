@@ -34,20 +34,24 @@ inline bool bRienAMarquer(uint32_t haut, uint32_t p, uint32_t bas)
             (h != ALPHA_128));
 }
 
-// bRienAMarquer at each of the BLOC pixels from p on, into `rien`, and
-// whether it holds at all of them: counted rather than tested one by one,
-// so that the compiler makes vector code of it. Most blocks of a band
-// picture are skipped whole.
+// The pixels of the BLOC from p on where bRienAMarquer does not hold, as
+// bits: counted rather than tested one by one, so that the compiler makes
+// vector code of it. Most blocks of a band picture hold none.
 constexpr int BLOC = 8;
-bool bRienDansLeBloc(const unsigned char* haut, const unsigned char* p, const unsigned char* bas,
-                     int* rien)
+unsigned iAMarquerDansLeBloc(const unsigned char* haut, const unsigned char* p, const unsigned char* bas)
 {
+    int rien[BLOC];
     int n = 0;
     for (int k = 0; k < BLOC; ++k) {
         rien[k] = bRienAMarquer(iMot(haut + 4 * k), iMot(p + 4 * k), iMot(bas + 4 * k));
         n += rien[k];
     }
-    return n == BLOC;
+    if (n == BLOC)
+        return 0;
+    unsigned bits = 0;
+    for (int k = 0; k < BLOC; ++k)
+        bits |= unsigned(!rien[k]) << k;
+    return bits;
 }
 
 bool bReserve(unsigned char alpha)
@@ -125,15 +129,12 @@ void isoplages::vIsolignesLigne(int y)
 {
     const size_t L = size_t(colonnes) * 4;
     unsigned char* ligne = &image[size_t(y) * L];
-    int rien[BLOC];
     int x = 1;
     for (; x + BLOC < colonnes; x += BLOC) {
         unsigned char* p = ligne + 4 * size_t(x);
-        if (bRienDansLeBloc(p - L, p, p + L, rien))
-            continue;
-        for (int k = 0; k < BLOC; ++k)
-            if (!rien[k])
-                vMarquerPixel(p + 4 * k, L, opacite);
+        // Each pixel to look at in turn, without a test for the others.
+        for (unsigned bits = iAMarquerDansLeBloc(p - L, p, p + L); bits; bits &= bits - 1)
+            vMarquerPixel(p + 4 * __builtin_ctz(bits), L, opacite);
     }
     for (; x < colonnes - 1; ++x) {  // fewer than a block left
         unsigned char* p = ligne + 4 * size_t(x);

@@ -13,10 +13,12 @@
 #ifndef MAP_ISOPLAGES_H
 #define MAP_ISOPLAGES_H
 
+#include "map/cellules_visibles.h"
 #include "map/grille_isoplages.h"
 #include "map/vue_carte.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class Grib;
@@ -54,12 +56,13 @@ public:
     // Band picture: `colonnes` x `lignes` pixels of red, green, blue, alpha,
     // rows from the north; empty when `calcul` made none.
     TamponBrut<unsigned char> image;
-    std::vector<int> grille;       // the whole field, refined by `set`
+    TamponBrut<int> grille;        // the whole field, refined by `set`
     Grib* champ = nullptr;         // not owned
     const float* valeurs = nullptr;  // the field's values `set` read
     // The cut-out in view, refined: colonnesLabels x lignesLabels; empty
     // when `calcul` made no picture (then there are no labels either).
-    TamponBrut<int> visible;
+    // Rows of `grille` itself when the cut-out spans them unrefined.
+    CellulesVisibles visible;
     int parametre = 0;
     int nombreChaud = 0, nombreFroid = 0;  // colour classes on each side
     int colonnes = 0, lignes = 0;  // working size; after `calcul` the picture's
@@ -132,9 +135,8 @@ public:
 
 private:
     void vConstantes(int mode);
-    bool bCopierValeurs();
+    bool bCopierValeurs(bool tour);
     void vAffiner();
-    void vBoucler();
     void vDecouper(double decalage);
     bool bClassesEtImage();
     void vDoublerVisible(bool absents);
@@ -145,13 +147,27 @@ private:
     void vColorier();
     void vPlages(int reference, int pas, Formule dessous, Formule dessus, int seuil);
     void vCouleur(unsigned char* rvb, long long n, Formule f) const;
+    // A colour word and the values [debut, fin) that share it.
+    struct Plage {
+        int64_t debut, fin;
+        uint32_t mot;
+    };
     template <class F>
-    void vPourChaqueCellule(F couleur);
+    void vPourChaqueCellule(F plage);
     void vPreparerImage(int largeur, int hauteur);
     bool bIsolignesAMarquer() const;
     void vIsolignesLigne(int y);
     void vViderImage();
 
+    // The smallest and the largest present value of cells met in order,
+    // where each first occurs; the largest is kept shifted (absent: 0).
+    struct Extremes {
+        int minimum = ISOPLAGES_ABSENT;
+        unsigned maximum = 0;
+        size_t iMin = 0, iMax = 0;
+        void vParcourir(const int* v, size_t debut, size_t fin);
+    };
+    Extremes extremes_;       // of the cut-out, before its refinement
     TamponBrut<int> tampon_;  // the other half of a doubling
     // The visible grid's column and row of each pixel of the picture.
     std::vector<int> sourcesX_, sourcesY_;

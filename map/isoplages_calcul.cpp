@@ -54,6 +54,31 @@ void vExtremesBloc(const int* v, size_t n, int& minimum, unsigned& maximum)
 
 }  // namespace
 
+// Block by block: each block's smallest and largest value are taken
+// without branches, and a block is searched for where they first occur
+// only when it holds a new extreme.
+void isoplages::Extremes::vParcourir(const int* v, size_t debut, size_t fin)
+{
+    constexpr size_t BLOC = 256;
+    for (; debut < fin; debut += BLOC) {
+        const size_t taille = std::min(BLOC, fin - debut);
+        int m;
+        unsigned M;
+        if (taille == BLOC)
+            vExtremesBloc<BLOC>(v + debut, BLOC, m, M);
+        else
+            vExtremesBloc<0>(v + debut, taille, m, M);
+        if (m < minimum) {
+            minimum = m;
+            iMin = size_t(std::find(v + debut, v + debut + taille, m) - v);
+        }
+        if (M > maximum) {
+            maximum = M;
+            iMax = size_t(std::find(v + debut, v + debut + taille, int(M - DECALAGE_EXTREMES)) - v);
+        }
+    }
+}
+
 void isoplages::vViderImage()
 {
     image.clear();
@@ -100,10 +125,22 @@ void isoplages::vDecouper(double decalage)
 
     colonnes = c1 - c0 + 1;
     lignes = l1 - l0 + 1;
+    extremes_ = Extremes();
+    if (colonnes == colonnesGrille) {
+        // Whole rows: the grid's own, not copied.
+        visible.vVoir(&grille[size_t(l0) * colonnesGrille], size_t(colonnes) * lignes);
+        extremes_.vParcourir(visible.data(), 0, visible.size());
+        return;
+    }
     visible.resize(size_t(colonnes) * lignes);
-    for (int l = 0; l < lignes; ++l)
-        std::memcpy(&visible[size_t(l) * colonnes],
-                    &grille[size_t(l0 + l) * colonnesGrille + c0], sizeof(int) * colonnes);
+    // The extremes of each row as soon as it is copied, while it is in
+    // the cache.
+    for (int l = 0; l < lignes; ++l) {
+        const size_t debut = size_t(l) * colonnes;
+        std::memcpy(&visible[debut], &grille[size_t(l0 + l) * colonnesGrille + c0],
+                    sizeof(int) * colonnes);
+        extremes_.vParcourir(visible.data(), debut, debut + colonnes);
+    }
 }
 
 // The classes of the cut-out, its refinement, its colours and the picture
@@ -111,10 +148,9 @@ void isoplages::vDecouper(double decalage)
 // point in view absent, a step that cannot divide, a picture beyond reason.
 bool isoplages::bClassesEtImage()
 {
-    size_t iMin, iMax;
-    if (!extremes(iMin, iMax))
+    if (!extremes_.maximum)
         return false;
-    const int minimum = visible[iMin], maximum = visible[iMax];
+    const int minimum = visible.data()[extremes_.iMin], maximum = visible.data()[extremes_.iMax];
     const Famille f = famille(parametre);
     const bool automatique = f == COUCHE || f == AUTRE;
     const bool nouveaux = automatique && autoPas == 0 && autoReference == 0;
@@ -149,34 +185,12 @@ bool isoplages::bClassesEtImage()
     return true;
 }
 
-// One pass, by blocks: each block's smallest and largest value are taken
-// without branches, and a block is searched for where they first occur
-// only when it holds a new extreme.
 bool isoplages::extremes(size_t& iMin, size_t& iMax) const
 {
-    constexpr size_t BLOC = 256;
-    int minimum = ISOPLAGES_ABSENT;
-    unsigned maximum = 0;
-    const int* v = visible.data();
-    const size_t n = visible.size();
-    for (size_t debut = 0; debut < n; debut += BLOC) {
-        const size_t taille = std::min(BLOC, n - debut);
-        int m;
-        unsigned M;
-        if (taille == BLOC)
-            vExtremesBloc<BLOC>(v + debut, BLOC, m, M);
-        else
-            vExtremesBloc<0>(v + debut, taille, m, M);
-        if (m < minimum) {
-            minimum = m;
-            iMin = size_t(std::find(v + debut, v + debut + taille, m) - v);
-        }
-        if (M > maximum) {
-            maximum = M;
-            iMax = size_t(std::find(v + debut, v + debut + taille, int(M - DECALAGE_EXTREMES)) - v);
-        }
-    }
-    return maximum != 0;
+    Extremes e;
+    e.vParcourir(visible.data(), 0, visible.size());
+    iMin = e.iMin, iMax = e.iMax;
+    return e.maximum != 0;
 }
 
 void isoplages::interpolation_avec_terre()

@@ -29,34 +29,42 @@ uint32_t iMotRvb(const unsigned char* rvb)
 
 }  // namespace
 
-// Colours every pixel from its cell (see vPreparerImage); `couleur` gives
-// the colour of a value as iMotRvb does, asked again only when the value
-// changes from the pixel before. The isolines of each row are marked as
-// soon as the row below it is coloured, while the rows are still in the
-// cache: the same marks as a pass over the finished picture.
+// Colours every pixel from its cell (see vPreparerImage); `plage` gives
+// the colour of a present value, as iMotRvb does, with the values
+// [debut, fin) that share it, and is asked again only for a value outside
+// the last one's: along a row, the cells of one class follow each other.
+// The isolines of each row are marked as soon as the row below it is
+// coloured, while the rows are still in the cache: the same marks as a
+// pass over the finished picture.
 template <class F>
-void isoplages::vPourChaqueCellule(F couleur)
+void isoplages::vPourChaqueCellule(F plage)
 {
     const unsigned char octetsAbsent[4] = {0, 0, 0, 128};
     const unsigned char octetsAlpha[4] = {0, 0, 0, static_cast<unsigned char>(opacite)};
-    uint32_t absent, alpha;
-    std::memcpy(&absent, octetsAbsent, 4);
+    uint32_t alpha;
     std::memcpy(&alpha, octetsAlpha, 4);
-    uint32_t mot = absent;
-    int precedente = ISOPLAGES_ABSENT;
-    unsigned char* p = image.data();
+    Plage absente{ISOPLAGES_ABSENT, int64_t(ISOPLAGES_ABSENT) + 1, 0};
+    std::memcpy(&absente.mot, octetsAbsent, 4);
+    Plage p = absente;
+    unsigned char* pixel = image.data();
     const int* sources = sourcesX_.data();
     const size_t largeur = sourcesX_.size();
     const bool isolignes = bIsolignesAMarquer();
     for (size_t rang = 0; rang < sourcesY_.size(); ++rang) {
-        const int* ligne = &visible[size_t(sourcesY_[rang]) * size_t(colonnesLabels)];
-        for (size_t x = 0; x < largeur; ++x, p += 4) {
+        const int* ligne = visible.data() + size_t(sourcesY_[rang]) * size_t(colonnesLabels);
+        for (size_t x = 0; x < largeur; ++x, pixel += 4) {
             const int v = ligne[sources[x]];
-            if (v != precedente) {
-                precedente = v;
-                mot = v == ISOPLAGES_ABSENT ? absent : couleur(v) | alpha;
+            if (uint64_t(v - p.debut) >= uint64_t(p.fin - p.debut)) {
+                if (v == ISOPLAGES_ABSENT) {
+                    p = absente;
+                } else {
+                    p = plage(v);
+                    p.debut = std::max<int64_t>(p.debut, INT_MIN);
+                    p.fin = std::min<int64_t>(p.fin, ISOPLAGES_ABSENT);
+                    p.mot |= alpha;
+                }
             }
-            std::memcpy(p, &mot, 4);
+            std::memcpy(pixel, &p.mot, 4);
         }
         if (isolignes && rang >= 2)
             vIsolignesLigne(int(rang) - 1);
@@ -86,8 +94,8 @@ void isoplages::vCouleur(unsigned char* rvb, long long n, Formule f) const
 }
 
 // Values below `seuil` get the threshold colour; then below the reference
-// the `dessous` formula, at or above it the `dessus` one. The values of the
-// last class met, [bas, haut), take its colour without a division.
+// the `dessous` formula, at or above it the `dessus` one, each class with
+// the values it spans.
 void isoplages::vPlages(int reference, int pas, Formule dessous, Formule dessus, int seuil)
 {
     std::vector<uint32_t> bas(CLASSES_EN_TABLE + 1), haut(bas.size());
@@ -98,28 +106,21 @@ void isoplages::vPlages(int reference, int pas, Formule dessous, Formule dessus,
         vCouleur(rvb, n, dessus);
         haut[n] = iMotRvb(rvb);
     }
-    int64_t debut = 1, fin = 0;
-    uint32_t derniere = 0;
     vPourChaqueCellule([&](int v) {
-        if (v >= debut && v < fin)
-            return derniere;
+        if (v < seuil)
+            return Plage{INT_MIN, seuil, iMotRvb(SOUS_LE_SEUIL)};
         const int64_t ref = reference;
-        if (v < seuil) {
-            derniere = iMotRvb(SOUS_LE_SEUIL);
-            debut = INT64_MIN, fin = seuil;
+        const bool sous = v < reference;
+        const int64_t n = (sous ? ref - v : v - ref) / pas + 1;
+        uint32_t mot;
+        if (n <= CLASSES_EN_TABLE) {
+            mot = (sous ? bas : haut)[n];
         } else {
-            const bool sous = v < reference;
-            const int64_t n = (sous ? ref - v : v - ref) / pas + 1;
-            if (n <= CLASSES_EN_TABLE) {
-                derniere = (sous ? bas : haut)[n];
-            } else {
-                vCouleur(rvb, n, sous ? dessous : dessus);
-                derniere = iMotRvb(rvb);
-            }
-            debut = std::max<int64_t>(seuil, sous ? ref - n * pas + 1 : ref + (n - 1) * pas);
-            fin = sous ? ref - (n - 1) * pas + (n > 1) : ref + n * pas;
+            vCouleur(rvb, n, sous ? dessous : dessus);
+            mot = iMotRvb(rvb);
         }
-        return derniere;
+        return Plage{std::max<int64_t>(seuil, sous ? ref - n * pas + 1 : ref + (n - 1) * pas),
+                     sous ? ref - (n - 1) * pas + (n > 1) : ref + n * pas, mot};
     });
 }
 
@@ -135,7 +136,8 @@ void isoplages::vColorier()
     case VENT:
         if (bClassesBeaufort())
             vPourChaqueCellule([&](int v) {
-                return iMotRvb(pucBandeBeaufort(iForceBeaufort(float(v * facteurAffichage))));
+                return Plage{v, int64_t(v) + 1,
+                             iMotRvb(pucBandeBeaufort(iForceBeaufort(float(v * facteurAffichage))))};
             });
         else
             vPlages(ventReference, ventPas, FROIDE, CHAUDE, INT_MIN);
@@ -169,7 +171,7 @@ void isoplages::hauteur()
 {
     if (bClassesMer())
         vPourChaqueCellule([&](int v) {
-            return iMotRvb(pucBandeMer(iClasseMer(float(v * facteurAffichage))));
+            return Plage{v, int64_t(v) + 1, iMotRvb(pucBandeMer(iClasseMer(float(v * facteurAffichage))))};
         });
     else
         vPlages(vagueReference, vaguePas, FROIDE, CHAUDE, INT_MIN);

@@ -113,18 +113,19 @@ void isoplages::labels()
                             ? int64_t(reference) - decalageEntier
                             : reference;
 
+    const CellulesVisibles& cellules = visible;
     char texte[48];
     Position pMin = ecran(*this, iMin), pMax = ecran(*this, iMax);
     if (!classes)
         for (const auto& [i, p] : {std::pair{iMin, &pMin}, std::pair{iMax, &pMax}}) {
-            std::snprintf(texte, sizeof texte, "%.1f", visible[i] * facteurAffichage + decalageAffichage);
+            std::snprintf(texte, sizeof texte, "%.1f", cellules[i] * facteurAffichage + decalageAffichage);
             vEcrireEtiquette(*trace, vue, texte, 14, p->x, p->y);
         }
     Position derniere{0, 0};
     vMarcher(*this, iMin, iMax, [&](size_t i, size_t j) {
-        if (visible[i] == ISOPLAGES_ABSENT || visible[j] == ISOPLAGES_ABSENT)
+        if (cellules[i] == ISOPLAGES_ABSENT || cellules[j] == ISOPLAGES_ABSENT)
             return;
-        const int64_t a = iValeurMarche(*this, visible[i]), b = iValeurMarche(*this, visible[j]);
+        const int64_t a = iValeurMarche(*this, cellules[i]), b = iValeurMarche(*this, cellules[j]);
         Position p = ecran(*this, j);
         if (!bIsoligneFranchie(a, b, ref, pas) || !p.loin(pMax) || !p.loin(pMin) || !p.loin(derniere))
             return;

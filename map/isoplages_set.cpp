@@ -7,9 +7,11 @@
 #include "map/grille_champ.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -21,17 +23,47 @@ int iStocke(double v, int echelle)
 }
 
 // One decoded value in stored units, in single precision as decoded. NaN
-// and infinities are treated as absent points.
+// and infinities are treated as absent points. Written without a branch,
+// so that a block of a size known when compiling becomes vector code.
 int iValeurStockee(float v, float echelle)
 {
-    if (v == GRIB_ABSENT || !std::isfinite(v))
-        return ISOPLAGES_ABSENT;
     const float x = v * echelle;
-    if (x >= float(ISOPLAGES_MAXIMUM))
-        return ISOPLAGES_MAXIMUM;
-    if (x <= -float(ISOPLAGES_MAXIMUM))
-        return -ISOPLAGES_MAXIMUM;
-    return int(x);
+    const bool absent = (v == GRIB_ABSENT) | !(std::fabs(v) <= FLT_MAX);
+    // float(ISOPLAGES_MAXIMUM) is 2^31; the float below it, 2^31 - 128.
+    const float borne = float(ISOPLAGES_MAXIMUM), dessous = 2147483520.0f;
+    const float dedans = std::min(std::max(x, -dessous), dessous);
+    const int stocke = int(absent ? 0.0f : dedans);
+    const int sature = x >= borne ? ISOPLAGES_MAXIMUM : x <= -borne ? -ISOPLAGES_MAXIMUM : stocke;
+    return absent ? ISOPLAGES_ABSENT : sature;
+}
+
+// Up to BLOC values into stored units, through blocks of the stack that
+// nothing else can alias and of a size known when compiling: the compiler
+// then makes vector code of both loops. Whether one is absent (the
+// largest int).
+constexpr int BLOC = 64;
+bool bConvertirBloc(const float* v, int* d, int n, float echelle)
+{
+    float reste[BLOC] = {};
+    if (n < BLOC)
+        v = static_cast<const float*>(std::memcpy(reste, v, sizeof(float) * size_t(n)));
+    int t[BLOC];
+    for (int i = 0; i < BLOC; ++i)
+        t[i] = iValeurStockee(v[i], echelle);
+    int plus = 0;
+    for (int i = 0; i < BLOC; ++i)
+        plus = std::max(plus, t[i]);
+    std::memcpy(d, t, sizeof(int) * size_t(n));
+    return plus == ISOPLAGES_ABSENT;
+}
+
+// A row of n values; whether one is absent.
+bool bConvertirLigne(const float* v, int* d, int n, float echelle)
+{
+    bool absent = false;
+    for (int i = 0; i < n; i += BLOC)
+        absent |= bConvertirBloc(v + i, d + i, std::min(BLOC, n - i), echelle);
+    return absent;
 }
 
 }  // namespace
@@ -55,6 +87,7 @@ isoplages::Famille isoplages::famille(int p)
 void isoplages::set(Grib* g, int mode)
 {
     vInstallerLiberationIsoplages();
+    vViderImage();  // nothing left that sees the grid replaced below
     champ = g;
     parametre = g->parametre;
     valeurs = parametre == 34 || parametre == 50 || mode == 1 ? g->valeurs2 : g->valeurs;
@@ -67,11 +100,8 @@ void isoplages::set(Grib* g, int mode)
     pasLongitudeTravail = pasLongitude = fPasDegres(g->di);
     pasLatitudeTravail = pasLatitude = fPasDegres(g->dj);
     vConstantes(mode);
-    if (!bCopierValeurs())
-        return;
-    if (bTourComplet(g->ni, g->di))
-        vBoucler();
-    vAffiner();
+    if (bCopierValeurs(bTourComplet(g->ni, g->di)))
+        vAffiner();
 }
 
 // A grid of Ni columns Di apart that goes round the globe: its last column
@@ -80,22 +110,6 @@ bool isoplages::bTourComplet(int ni, int di)
 {
     const long long tour = (long long)ni * di;
     return di > 0 && std::llabs(tour - 360000) <= ni / 2;
-}
-
-// The first column repeated after the last, so that the bands and the
-// isolines close over the step between them (at 180 degrees on a grid
-// from 180 W).
-void isoplages::vBoucler()
-{
-    std::vector<int> boucle(size_t(colonnes + 1) * lignes);
-    for (int l = 0; l < lignes; ++l) {
-        const int* ligne = &grille[size_t(l) * colonnes];
-        std::copy(ligne, ligne + colonnes, &boucle[size_t(l) * (colonnes + 1)]);
-        boucle[size_t(l) * (colonnes + 1) + colonnes] = ligne[0];
-    }
-    grille.swap(boucle);
-    colonnes = ++colonnesGrille;
-    lo2 = lo1 + 360;
 }
 
 void isoplages::vConstantes(int mode)
@@ -129,23 +143,33 @@ void isoplages::vConstantes(int mode)
     coucheSeuil = 0;
 }
 
-bool isoplages::bCopierValeurs()
+// The values in stored units, row by row. A grid round the globe gets its
+// first column repeated after its last, so that the bands and the
+// isolines close over the step between them (at 180 degrees on a grid
+// from 180 W).
+bool isoplages::bCopierValeurs(bool tour)
 {
-    const int64_t n = int64_t(colonnes) * lignes;
-    if (!valeurs || colonnes <= 0 || lignes <= 0 || n > ISOPLAGES_CELLULES_MAX) {
+    if (!valeurs || colonnes <= 0 || lignes <= 0 || int64_t(colonnes) * lignes > ISOPLAGES_CELLULES_MAX) {
         vJournal("<FDCGRIB>", "isoplages : champ %d sans valeurs utilisables (%d x %d)\n",
                  parametre, colonnes, lignes);
         grille.clear();
         colonnes = lignes = colonnesGrille = lignesGrille = 0;
         return false;
     }
-    grille.resize(size_t(n));
-    manquant = 0;
+    const int largeur = colonnes + tour;
+    grille.resize(size_t(largeur) * lignes);
     const float S = float(echelle);
-    for (size_t i = 0; i < grille.size(); ++i) {
-        grille[i] = iValeurStockee(valeurs[i], S);
-        if (grille[i] == ISOPLAGES_ABSENT)
-            manquant = 1;
+    bool absent = false;
+    for (int l = 0; l < lignes; ++l) {
+        int* d = &grille[size_t(l) * largeur];
+        absent |= bConvertirLigne(valeurs + size_t(l) * colonnes, d, colonnes, S);
+        if (tour)
+            d[colonnes] = d[0];
+    }
+    manquant = absent;
+    if (tour) {
+        colonnes = colonnesGrille = largeur;
+        lo2 = lo1 + 360;
     }
     return true;
 }
@@ -153,7 +177,7 @@ bool isoplages::bCopierValeurs()
 void isoplages::vAffiner()
 {
     const int mode = iModeAffinage(lignes);
-    std::vector<int> tampon;
+    TamponBrut<int> tampon;
     for (const PasseAffinage& passe : planAffinage(colonnes, lignes, mode, manquant != 0)) {
         vDoublerGrille(grille, colonnes, lignes, tampon, manquant != 0);
         grille.swap(tampon);

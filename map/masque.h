@@ -51,16 +51,27 @@ private:
     struct Suite {
         unsigned debut, pas, nombre;
     };
-    // The land count of mask row `r` over the columns of `suites`.
-    int iCompterSuites(const std::vector<Suite>& suites, unsigned r);
+    // The sums of a run's last column and of the column one step before
+    // its first (null: none), whose difference on a row counts it; no sums
+    // for a single column, `colonne`.
+    struct Bornes {
+        const uint16_t *fin, *avant;
+        unsigned colonne;
+    };
+    bool bBornesDesSuites(const std::vector<Suite>& suites, std::vector<Bornes>& bornes);
+    // The land count of mask row `r` over the runs.
+    int iCompterBornes(const std::vector<Bornes>& bornes, unsigned r) const;
     // Land counts by row, summed along every column c, c - pas, c - 2 pas...
-    // (pas from 1 to ncols - 1): made once per step and kept for the next
-    // counts, so that a moving zone's boxes cost a few look-ups a row.
+    // (pas from 1 to ncols - 1), kept column after column: made once per
+    // step and kept for the next counts, so that a moving zone's boxes
+    // cost a few look-ups a row.
+    static constexpr size_t SOMMES_GARDEES = 2;
     const std::vector<uint16_t>& sommes(unsigned pas);
     bool bTerre(unsigned r, unsigned c) const;
     std::vector<std::pair<unsigned, std::vector<uint16_t>>> sommes_;
 
     bool bEnTete();
+    std::vector<unsigned> vColonnesPasAPas(long long Wm, long long E, long long st) const;
     std::vector<unsigned> vColonnes(long long Wm, long long E, long long st) const;
     void vFermer();
 };

@@ -18,11 +18,14 @@
 #include "gribdata/projections.h"
 #include "tools/gribtool_codec.h"
 #include "tools/gribtool_ecriture.h"
+#include "tools/gribtool_texte.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -63,17 +66,35 @@ double coordonnee(int premier, int dernier, int n, int k)
                  : premier / 1000.0;
 }
 
+// "%.3f " of every point of an axis, each written once for all the lines
+// that show it.
+std::vector<std::string> textesAxe(int premier, int dernier, int n)
+{
+    std::vector<std::string> textes(size_t(n > 0 ? n : 0));
+    char texte[64];
+    for (int k = 0; k < n; ++k) {
+        std::snprintf(texte, sizeof texte, "%.3f ", coordonnee(premier, dernier, n, k));
+        textes[size_t(k)] = texte;
+    }
+    return textes;
+}
+
 int afficherPoints(const Grib& champ)
 {
+    const std::vector<std::string> lats = textesAxe(champ.la1, champ.la2, champ.nj);
+    const std::vector<std::string> lons = textesAxe(champ.lo1, champ.lo2, champ.ni);
+    SortieTexte sortie(stdout);
     for (int j = 0; j < champ.nj; ++j) {
-        const double lat = coordonnee(champ.la1, champ.la2, champ.nj, j);
         for (int i = 0; i < champ.ni; ++i) {
-            const double lon = coordonnee(champ.lo1, champ.lo2, champ.ni, i);
+            sortie.vTexte(lats[size_t(j)]);
+            sortie.vTexte(lons[size_t(i)]);
             const float v = champ.valeurs[size_t(j) * size_t(champ.ni) + size_t(i)];
-            if (v == GRIB_ABSENT)
-                std::printf("%.3f %.3f missing\n", lat, lon);
-            else
-                std::printf("%.3f %.3f %.9g\n", lat, lon, double(v));
+            if (v == GRIB_ABSENT) {
+                sortie.vTexte("missing\n", 8);
+            } else {
+                sortie.vReel9(double(v));
+                sortie.vTexte("\n", 1);
+            }
         }
     }
     return 0;

@@ -26,15 +26,16 @@ classeBoutonImage* bouton(long nombre)
 
 CarteBanc carteBanc(const std::vector<ChampEcrit>& champs, const std::vector<long>& parametres)
 {
-    static std::string octets;
-    static File fichier;
+    // Each map's file and buttons, kept to the end as the map is.
+    auto* octets = new std::string(sMessagesGrib(champs));
+    auto* fichier = new File;
     // Null-terminated, as a page hands them to the map.
-    static std::vector<classeBoutonImage*> appuyes, validites{bouton(2026120612), nullptr};
-    octets = sMessagesGrib(champs);
-    fichier.set(reinterpret_cast<const unsigned char*>(octets.data()), unsigned(octets.size()));
+    auto* appuyes = new std::vector<classeBoutonImage*>;
+    auto* validites = new std::vector<classeBoutonImage*>{bouton(2026120612), nullptr};
+    fichier->set(reinterpret_cast<const unsigned char*>(octets->data()), unsigned(octets->size()));
     for (long p : parametres)
-        appuyes.push_back(bouton(p));
-    appuyes.push_back(nullptr);
+        appuyes->push_back(bouton(p));
+    appuyes->push_back(nullptr);
 
     CarteBanc c{new Fl_Double_Window(1024, 600), nullptr};
     c.carte = new fdc(0, 0, 1024, 600);
@@ -42,7 +43,7 @@ CarteBanc carteBanc(const std::vector<ChampEcrit>& champs, const std::vector<lon
     c.carte->initialisation(FDC_VECTEUR, 600, 1);
     c.carte->chargementAffiche = 0;
     c.carte->niveauTraitCote = 1;
-    c.carte->vGrib(fichier.list, appuyes.data(), validites.data(), nullptr, nullptr, nullptr, nullptr);
+    c.carte->vGrib(fichier->list, appuyes->data(), validites->data(), nullptr, nullptr, nullptr, nullptr);
     c.fenetre->show();
     Fl::flush();
     // The fields' grids are made at their first drawing.

@@ -55,9 +55,9 @@ std::string MessageGrib::octets() const
 {
     const int drapeaux = 0x80 | (carte.empty() ? 0 : 0x40);
     // Table version (0 in edition 0, where it stands as octet 8), centre 98,
-    // process 1, grid 255, flags, parameter 11 at the surface, 2026-01-05 12 h.
-    std::string s1 = {char(edition ? 3 : 0), 98, 1, char(255), char(drapeaux), 11, 1, 0, 0,
-                      26, 1, 5, 12, 0, 1, 6, 0, 0, 0, 0, 0};
+    // process 1, grid 255, flags, the parameter at the surface, 2026-01-05 12 h.
+    std::string s1 = {char(edition ? 3 : 0), 98, 1, char(255), char(drapeaux), char(parametre),
+                      1, 0, 0, 26, 1, 5, 12, 0, 1, char(p1), 0, 0, 0, 0, 0};
     if (edition)
         s1 += std::string{21, 0} + s16(d);
     std::string s2 = {0, char(255), 0, char(ni >> 8), char(ni), char(nj >> 8), char(nj)};

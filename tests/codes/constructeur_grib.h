@@ -26,6 +26,8 @@ struct MessageGrib {
     std::vector<int> carte;  // one 0/1 per point; empty: no bit map
     int d = 0;               // decimal scale factor
     std::string section4;    // without its 3 length octets
+    int parametre = 11;      // at the surface
+    int p1 = 6;              // hours from 2026-01-05 12 h
 
     std::string octets() const;
 };

@@ -5,6 +5,7 @@
 #include "journal_capture.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 namespace {
@@ -130,6 +131,38 @@ TEST_F(Lecteur, IndexLife)
     CLASS_CODES_IBFILE rien;
     EXPECT_EQ(rien.iOpen(vide.c_str(), 0), 1);
     EXPECT_FALSE(existe(dossier / "vide.kdx"));
+}
+
+// Messages come from the file's mapping while the file is as it was opened;
+// rewritten or cut short since, it is read as it now stands: new octets
+// are those loaded, and a message past the new end is refused, without a
+// fault on the mapping. (Junk keeps the messages read apart, beyond what
+// the reader's stream keeps of the file.)
+TEST_F(Lecteur, FileChangedAfterOpening)
+{
+    const std::string m = simple();
+    const std::string octets = m + std::string(100000, 'x') + m + std::string(20000, 'x');
+    const std::string f = fichier(octets);
+    CLASS_CODES_IBFILE l(f.c_str(), 0);
+    ASSERT_EQ(positions(l), (std::vector<std::pair<long, long>>{
+                                {0, long(m.size())}, {long(m.size()) + 100000, long(m.size())}}));
+    for (int n : {1, 2}) {
+        ASSERT_EQ(l.ulGet(n), m.size());
+        EXPECT_EQ(std::string((const char*)l.puc_message, m.size()), m);
+    }
+    // The same size, other octets in the first message, a later date.
+    std::string autres = octets;
+    autres[m.size() - 5] ^= 0x5A;
+    ecrireFichier(f, autres);
+    struct stat st;
+    stat(f.c_str(), &st);
+    const utimbuf t{st.st_mtime + 5, st.st_mtime + 5};
+    utime(f.c_str(), &t);
+    ASSERT_EQ(l.ulGet(1), m.size());
+    EXPECT_EQ(std::string((const char*)l.puc_message, m.size()), autres.substr(0, m.size()));
+    ASSERT_EQ(truncate(f.c_str(), 1000), 0);
+    const std::string journal = sJournal([&] { EXPECT_EQ(l.ulGet(2), 0u); });
+    EXPECT_NE(journal.find("longueur incorrect"), std::string::npos) << journal;
 }
 
 // Run with ZELxCodes=FFFF1 (its own CTest entry): switch 5 keeps the index.

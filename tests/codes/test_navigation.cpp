@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <random>
+#include <utility>
+#include <vector>
 
 TEST(Loxodromie, ValeursDeReference)
 {
@@ -96,4 +101,53 @@ TEST(Fmod1000, ResteAuMillieme)
     EXPECT_FLOAT_EQ(fmod1000(5, -0.0004f), 0);
     // Values far beyond an integer's range stay defined.
     EXPECT_TRUE(std::isfinite(fmod1000(3e30f, 7)));
+}
+
+// The direction as it was worked out with acos at every point, against
+// the one that takes acos only near a right angle: the same bits.
+TEST(Vent, DirectionSansAcosLoinDeLAngleDroit)
+{
+    const auto reference = [](float u, float v, float& direction, float& force) {
+        force = std::sqrt(u * u + v * v);
+        if (force == 0) {
+            direction = 0;
+            return;
+        }
+        const float a = std::acos(u / force);
+        const float sinus = std::clamp(v / force, -1.0f, 1.0f);
+        if (a < 1.5707963705062866f)
+            direction = 90 - std::asin(sinus) * 57.29578f;
+        else
+            direction = std::asin(sinus) * 57.29578f + 270;
+        direction += 180;
+        if (direction < 0)
+            direction += 360;
+        else if (direction > 360)
+            direction -= 360;
+    };
+    std::vector<std::pair<float, float>> cas;
+    std::mt19937 alea(3);
+    std::uniform_real_distribution<float> vent(-40, 40);
+    for (int k = 0; k < 200000; ++k)
+        cas.push_back({vent(alea), vent(alea)});
+    // Near a right angle (u / force about 1e-4 and below), and along the
+    // axes down to winds so slight that their squares lose digits: there a
+    // rounded force falls below |u| and acos has no value.
+    for (float u = -2e-3f; u <= 2e-3f; u += 1.3e-6f)
+        cas.push_back({u, 10}), cas.push_back({u, -7});
+    int auDela = 0;
+    for (float u = 1e-22f; u < 50; u *= 1.0007f) {
+        cas.push_back({u, 0}), cas.push_back({-u, 0}), cas.push_back({u, u * 1e-5f});
+        auDela += u / std::sqrt(u * u) > 1;
+    }
+    EXPECT_GT(auDela, 0);
+    for (const auto& [u, v] : cas) {
+        float d, f, dr, fr;
+        vUVDF(u, v, d, f);
+        reference(u, v, dr, fr);
+        uint32_t a, b;
+        std::memcpy(&a, &d, 4), std::memcpy(&b, &dr, 4);
+        ASSERT_EQ(a, b) << u << " " << v;
+        ASSERT_EQ(f, fr) << u << " " << v;
+    }
 }

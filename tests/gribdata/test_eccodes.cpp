@@ -7,6 +7,7 @@
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
+#include "gribdata/projections.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -180,6 +181,43 @@ TEST(Gribtool, MaxDecodesEveryRecordAsEccodesDoes)
     const auto texte = sortie(gribtool("data " + sh(fixtureGrib("service.grb")) + " 1"));
     ASSERT_TRUE(texte);
     EXPECT_EQ(lireData(*texte).at(0).size(), 63u);
+}
+
+// gribtool data's text, line for line, as printf writes it from the
+// decoded record: "%.3f" degrees and "%.9g" values, or "missing".
+TEST(Gribtool, DataPrintsWhatPrintfWould)
+{
+    for (const auto& [nom, n] : {std::pair<const char*, int>{"service.grb", 2},
+                                 {"service.grb", 5}, {"ecmwf_t2m_85.grb", 1}}) {
+        File f(fixtureGrib(nom).c_str());
+        const grib* g = f.list;
+        for (int k = 1; g && k < n; ++k)
+            g = g->suivant;
+        ASSERT_TRUE(g) << nom;
+        Grib champ;
+        ASSERT_EQ(iDecoderEnregistrement(champ, *g), 0) << nom;
+        const auto degres = [](int premier, int dernier, int points, int k) {
+            return points > 1 ? (premier + double(dernier - premier) * k / (points - 1)) / 1000.0
+                              : premier / 1000.0;
+        };
+        std::string attendu;
+        char ligne[128];
+        for (int j = 0; j < champ.nj; ++j)
+            for (int i = 0; i < champ.ni; ++i) {
+                const double lat = degres(champ.la1, champ.la2, champ.nj, j);
+                const double lon = degres(champ.lo1, champ.lo2, champ.ni, i);
+                const float v = champ.valeurs[size_t(j) * size_t(champ.ni) + size_t(i)];
+                if (v == GRIB_ABSENT)
+                    std::snprintf(ligne, sizeof ligne, "%.3f %.3f missing\n", lat, lon);
+                else
+                    std::snprintf(ligne, sizeof ligne, "%.3f %.3f %.9g\n", lat, lon, double(v));
+                attendu += ligne;
+            }
+        EXPECT_TRUE(memesOctets(sortie(gribtool("data " + sh(fixtureGrib(nom)) + " " +
+                                                std::to_string(n))),
+                                attendu))
+            << nom << " " << n;
+    }
 }
 
 TEST(Gribtool, RefusalsAndErrorsExitNonZero)

@@ -11,8 +11,10 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <map>
+#include <random>
 #include <thread>
 
 namespace {
@@ -50,7 +52,8 @@ std::vector<Champ> lire(const std::string& chemin)
     CLASS_CODES_IBFILE f(chemin.c_str(), 0);
     for (int n = 1; n <= f.i_nombre; ++n) {
         CLASS_GRIB_GET g;
-        g.vMessage(f.puc_message, (unsigned)f.ulGet(n));
+        const unsigned longueur = (unsigned)f.ulGet(n);
+        g.vMessage(f.puc_message, longueur);
         if (g.iGet(0) != 0)
             return champs;
         champs.push_back({g.ui_stg_parametre, g.ui_stg_p1, g.ui_stg_p2, g.ui_stg_indicateur,
@@ -142,6 +145,56 @@ TEST(Interpolation, DirectionsOnTheCircle)
     vUVDF(r.champs[2].valeurs[4], r.champs[3].valeurs[4], direction, force);
     EXPECT_NEAR(std::fmod(direction + 180, 360) - 180, 0, 0.5);
     EXPECT_NEAR(std::fmod(r.champs[5].valeurs[4] + 180, 360) - 180, 0, 0.5);
+}
+
+// The means against the way they were worked out, one point at a time,
+// with fmod wherever a direction left 0 .. 360: the same bits, and the
+// same ends unwrapped in place.
+TEST(Interpolation, MeansAsOnePointAtATime)
+{
+    const auto reference = [](float* a, float* b, float* out, float wa, float wb, int n,
+                              int angles) {
+        for (int i = 0; i < n; ++i) {
+            if (a[i] == A || b[i] == A) {
+                out[i] = A;
+                continue;
+            }
+            if (angles && std::fabs(a[i] - b[i]) > 180) {
+                if (a[i] < 180)
+                    a[i] += 360;
+                else
+                    b[i] += 360;
+            }
+            const float v = wa * a[i] + wb * b[i];
+            out[i] = !angles || (v >= 0 && v < 360) ? v : std::fmod(v, 360.0f);
+        }
+    };
+    const auto memes = [](const std::vector<float>& x, const std::vector<float>& y) {
+        return x.size() == y.size() &&
+               (x.empty() || std::memcmp(x.data(), y.data(), x.size() * sizeof(float)) == 0);
+    };
+    // Directions with absent points, and values that leave the circle far
+    // (beyond 720, below 0, not a number) or land on 360 and 720.
+    const float horsCercle[] = {800, -30, std::nanf(""), 720, 360, 1000, 539.5f};
+    std::mt19937 alea(11);
+    std::uniform_real_distribution<float> degres(0, 360);
+    for (int n : {0, 1, 3, 8, 33, 1001})
+        for (int angles : {0, 1})
+            for (float wn : {1.0f / 3, 2.0f / 3, 0.5f}) {
+                const size_t taille = size_t(n);
+                std::vector<float> a(taille), b(taille);
+                for (size_t i = 0; i < taille; ++i) {
+                    a[i] = alea() % 11 == 0 ? A : degres(alea);
+                    b[i] = alea() % 13 == 0 ? A : degres(alea);
+                    if (alea() % 17 == 0)
+                        b[i] = horsCercle[alea() % 7];
+                }
+                std::vector<float> a2 = a, b2 = b, out(taille), out2(taille);
+                vGribInterpolation(a.data(), b.data(), out.data(), 1 - wn, wn, n, angles);
+                reference(a2.data(), b2.data(), out2.data(), 1 - wn, wn, n, angles);
+                EXPECT_TRUE(memes(out, out2)) << n << " " << angles << " " << wn;
+                EXPECT_TRUE(memes(a, a2) && memes(b, b2)) << n << " " << angles << " " << wn;
+            }
 }
 
 TEST(Interpolation, IntervalsLeftAsTheyAre)
@@ -367,7 +420,8 @@ std::map<Cle, Valeurs> champsDatés(const std::string& chemin)
     CLASS_CODES_IBFILE f(chemin.c_str(), 0);
     for (int n = 1; n <= f.i_nombre; ++n) {
         CLASS_GRIB_GET g;
-        g.vMessage(f.puc_message, (unsigned)f.ulGet(n));
+        const unsigned longueur = (unsigned)f.ulGet(n);
+        g.vMessage(f.puc_message, longueur);
         EXPECT_EQ(g.iGet(0), 0) << chemin << n;
         m[{g.ui_stg_parametre, g.ui_stg_type_niveau, g.ui_stg_niveau12,
            (long)g.timetDateDeValidite(0)}] = {

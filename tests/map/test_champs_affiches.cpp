@@ -177,14 +177,14 @@ TEST_F(Affichage, GlyphsNeedTheirCompanion)
     ecrire({champUniforme(33, 6.2, 0), champUniforme(34, 0, 0), champUniforme(2, 101000, 6),
             champUniforme(33, 10, 6), champUniforme(33, 10, 18), v, champUniforme(49, 1, 6),
             courant, champUniforme(104, 90, 6), champUniforme(105, 2, 6), u0, v0});
-    // A whole-world view of a 1-degree field: a flag every 12th point, 15
-    // rows of 35 across the dateline, 10 strokes each.
+    // A whole-world view of a 1-degree field (2.38 pixels a step): a flag
+    // every 10th point, 18 rows of 43 across the dateline, 10 strokes each.
     afficher({33}, 2026120612);
     carte.drawgrib(0);
-    EXPECT_EQ(trace.nombre('t'), 15 * 35 * 10);
+    EXPECT_EQ(trace.nombre('t'), 18 * 43 * 10);
     afficher({104}, H6);
     carte.drawgrib(0);
-    EXPECT_EQ(trace.nombre('t'), 15 * 35 * 6);
+    EXPECT_EQ(trace.nombre('t'), 18 * 43 * 6);
     // No 34; a current or wind companion of another size; a zero step.
     for (auto [p, validite] : {std::pair{33L, H6}, {49L, H6}, {33L, H18}, {33L, H12}}) {
         afficher({p, 2}, validite);

@@ -3,6 +3,7 @@
 // far apart the map draws them.
 #include "map/fdc.h"
 #include "map/glyphes.h"
+#include "tests/map/carte_champs_test.h"
 #include "tests/map/trace_test.h"
 
 #include <gtest/gtest.h>
@@ -60,8 +61,60 @@ TEST(Glyphes, ArrowsOfCalmAndOfWeakCurrent)
 
 TEST(Glyphes, StrideKeepsGlyphsAbout24PixelsApart)
 {
-    for (auto [pixels, pas] : {std::pair{0, 24}, {5, 4}, {7, 3}, {23, 1}, {24, 1}})
+    // Below a pixel a step still counts: 0.3 pixel is every 80th point.
+    for (auto [pixels, pas] : {std::pair{0.0, 24}, {5.0, 4}, {7.0, 3}, {23.0, 1}, {24.0, 1},
+                               {1.19, 20}, {0.3, 80}})
         EXPECT_EQ(iPasGlyphes(pixels), pas) << pixels;
+}
+
+namespace {
+
+// The stations of the calm flags (circles) of a still wind on a world grid
+// of that step, in a view of that height in degrees centred on 0, 0.
+std::vector<std::array<int, 2>> stations(int pas, double etendue)
+{
+    ChampEcrit u = champUniforme(33, 0), v = champUniforme(34, 0);
+    u.ni = v.ni = 360000 / pas, u.nj = v.nj = 180000 / pas + 1;
+    u.di = v.di = u.dj = v.dj = pas;
+    TraceTest t;
+    CarteChamps c({u, v}, {33}, t);
+    c.carte.zoom(0, 0, etendue, 0);
+    c.carte.drawgrib(0);
+    std::vector<std::array<int, 2>> s;
+    for (const auto& a : t.appels)
+        if (a.genre == 'c' && a.epaisseur == 1)
+            s.push_back({a.v[1], a.v[0]});
+    std::sort(s.begin(), s.end());
+    return s;
+}
+
+}  // namespace
+
+// Along a row, flags stand about 24 pixels apart (within a grid step under
+// that, rounding aside), or one step apart when a step is wider; a wide
+// view draws about as many at any grid step.
+TEST(Glyphes, FlagsStandAbout24PixelsApartAtEveryGridStepAndZoom)
+{
+    for (double etendue : {180.0, 30.0, 5.0}) {
+        std::vector<size_t> nombres;
+        for (int pas : {500, 250, 125}) {
+            // A degree across is 600 / (1.4 x the view's height) pixels.
+            const double pixels = pas / 1000.0 * 600 / (1.4 * etendue);
+            const auto s = stations(pas, etendue);
+            ASSERT_GT(s.size(), 10u) << pas << " " << etendue;
+            nombres.push_back(s.size());
+            for (size_t i = 1; i < s.size(); ++i) {
+                if (s[i][0] != s[i - 1][0])
+                    continue;
+                const int ecart = s[i][1] - s[i - 1][1];
+                const bool attendu = pixels >= 24 ? std::abs(ecart - pixels) <= 1
+                                                  : ecart >= 24 - pixels - 1 && ecart <= 25;
+                EXPECT_TRUE(attendu) << ecart << " " << pas << " " << etendue;
+            }
+        }
+        const auto [moins, plus] = std::minmax_element(nombres.begin(), nombres.end());
+        EXPECT_TRUE(etendue != 180.0 || *plus < 1.25 * *moins) << *moins << " " << *plus;
+    }
 }
 
 // On the whole-world vector map 1024 x 600, 2.38 pixels a degree: the shaft

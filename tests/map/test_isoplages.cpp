@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <functional>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -69,6 +71,45 @@ TEST(Isoplages, DoublementEtLissage)
     vLisserGrille(pic, 3, 3, 1);
     vLisserGrille(pente, 3, 3, 1);
     EXPECT_EQ(std::pair(pic[4], pente[4]), std::pair(9, 1));  // kept; (5 + 9) / 9
+}
+
+// The doubling as its rule says, means in 64 bits: the same grids from
+// grids of every width around the blocks it works by, values of both
+// signs up to the stored range, absent points among them.
+TEST(Isoplages, DoublementCommeLaRegle)
+{
+    unsigned graine = 11;
+    auto alea = [&graine] { return graine = graine * 1103515245u + 12345u, int(graine >> 4); };
+    const int valeurs[] = {ISOPLAGES_MAXIMUM, -ISOPLAGES_MAXIMUM, -1, 1, 0, -3, 3, A};
+    for (int m : {1, 2, 31, 32, 33, 34, 65, 97})
+        for (bool absents : {false, true}) {
+            const int n = 2 + m % 5;
+            std::vector<int> g(size_t(m) * n), attendu, obtenu;
+            for (int& v : g)
+                v = alea() % 4 ? (alea() % 2000001) - 1000000 : valeurs[alea() % (absents ? 8 : 7)];
+            auto moyenne = [absents](std::initializer_list<int> l) {
+                int64_t s = 0;
+                for (int v : l) {
+                    if (absents && v == A)
+                        return A;
+                    s += v;
+                }
+                return int(s / int64_t(l.size()));
+            };
+            const int M = 2 * m - 1;
+            attendu.resize(size_t(M) * (2 * n - 1));
+            for (int y = 0; y < 2 * n - 1; ++y)
+                for (int x = 0; x < M; ++x) {
+                    const int* a = &g[size_t(y / 2) * m + x / 2];
+                    const int dx = x % 2, dy = y % 2 ? m : 0;
+                    attendu[size_t(y) * M + x] = dx && dy ? moyenne({a[0], a[1], a[dy], a[dy + 1]})
+                                                 : dx     ? moyenne({a[0], a[1]})
+                                                 : dy     ? moyenne({a[0], a[dy]})
+                                                          : a[0];
+                }
+            vDoublerGrille(g, m, n, obtenu, absents);
+            EXPECT_EQ(obtenu, attendu) << m << " " << absents;
+        }
 }
 
 // The smoothing point by point as its rule says (the window scanned whole
@@ -250,6 +291,25 @@ TEST(Isoplages, Extremes)
             EXPECT_EQ(std::pair(iMin, iMax), std::pair(attenduMin, attenduMax)) << k.taille;
         }
     }
+}
+
+// A cut-out of whole rows is the grid's own rows, not a copy; a cell
+// written, or the object copied, gives cells of their own and leaves the
+// grid as it was.
+TEST(Isoplages, LesRangeesEntieresNeSontPasCopiees)
+{
+    ChampCharge c(champ(2, 21, lineaire), 0);
+    c.iso.pressionPas = 20000, c.iso.pressionReference = 10150000;
+    ASSERT_TRUE(c.calcul(vueCentree(40, -10, 60, 100, 20)));  // fewer pixels than rows
+    ASSERT_EQ(c.iso.colonnesLabels, c.iso.colonnesGrille);
+    EXPECT_EQ(c.iso.visible.data(), c.iso.grille.data());
+    const std::vector<int> grille(c.iso.grille.begin(), c.iso.grille.end());
+    isoplages copie = c.iso;
+    EXPECT_NE(copie.visible.data(), c.iso.visible.data());
+    EXPECT_TRUE(std::equal(grille.begin(), grille.end(), copie.visible.data()));
+    c.iso.visible[0] = 7;
+    EXPECT_EQ(c.iso.visible[0], 7);
+    EXPECT_TRUE(std::equal(grille.begin(), grille.end(), c.iso.grille.begin()));
 }
 
 // A label 40 pixels wide on a 1024 x 600 map keeps clear of the edges.

@@ -6,6 +6,7 @@
 #include "tests/map/tdc_test.h"
 
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <sstream>
 
@@ -134,6 +135,37 @@ TEST_F(Masques, RowSumsCountAsEveryPoint)
                   iUnParUn(monde, b[0], b[1], b[2], b[3], b[4]))
             << b[0] << " " << b[2] << " " << b[4];
     EXPECT_GT(monde.iGetPoints(60, -60, -180, 180, 2.5), 0);
+}
+
+// Boxes drawn with a fixed seed over four masks, half of them from a node
+// of their lattice, at the masks' steps, multiples of them and steps of
+// no relation to them, across the antimeridian, over the poles, wider than
+// a turn and far outside any map: their counts, folded into one figure,
+// are those recorded when the test was written.
+TEST_F(Masques, CountsOfDrawnBoxesAreThoseRecorded)
+{
+    for (std::string nom : {"10.msk", "5.msk"})
+        std::filesystem::create_symlink(QUENBREL_SOURCE_DIR "/data/img/" + nom, "img/" + nom);
+    Masque masques[] = {Masque("1"), Masque("51"), Masque("10"), Masque("5")};
+    const double pas[] = {0.04, 0.1, 0.125, 0.25, 0.3, 0.375, 0.5, 1.5, 2.5, 0.7};
+    unsigned graine = 2027;
+    auto alea = [&graine](int n) {
+        return graine = graine * 1103515245u + 12345u, int((graine >> 8) % unsigned(n));
+    };
+    uint64_t empreinte = 1469598103934665603ULL;
+    for (int i = 0; i < 400; ++i) {
+        Masque& m = masques[i % 4];
+        const double p = pas[alea(10)];
+        double n = alea(200000) / 1000.0 - 100;
+        double w = (i % 50 == 49 ? 9000 : 0) + alea(800000) / 1000.0 - 400;
+        if (i / 4 % 2)  // on the lattice's nodes, where a hair decides
+            n = std::rint(n / p) * p, w = std::rint(w / p) * p;
+        const double s = n - alea(60000) / 1000.0, e = w + alea(i % 7 ? 40000 : 400000) / 1000.0;
+        if (p < 0.1 && (n - s) * (e - w) / (p * p) > 4e6)
+            continue;
+        empreinte = (empreinte ^ uint64_t(m.iGetPoints(n, s, w, e, p))) * 1099511628211ULL;
+    }
+    EXPECT_EQ(empreinte, 0x4fa25c923f295887ULL) << std::hex << empreinte;
 }
 
 // The gazetteer's Antarctica stands on land (not on the Ross Sea, where a
