@@ -5,8 +5,25 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
 #include <vector>
+
+namespace {
+
+std::string dossierDeTravail;
+
+void vEffacerDossierDeTravail()
+{
+    std::error_code e;
+    // The links go, not what they lead to.
+    std::filesystem::remove_all(dossierDeTravail, e);
+}
+
+}  // namespace
 
 int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& dossier))
 {
@@ -37,4 +54,21 @@ double dCentile95(const std::vector<double>& v)
     std::vector<double> t(v);
     std::sort(t.begin(), t.end());
     return t[size_t(0.95 * double(t.size() - 1))];
+}
+
+bool bDossierDeTravail()
+{
+    std::error_code e;
+    std::string modele = (std::filesystem::temp_directory_path(e) / "quenbrel-banc-XXXXXX").string();
+    if (e || !mkdtemp(modele.data()))
+        return false;
+    dossierDeTravail = modele;
+    std::atexit(vEffacerDossierDeTravail);
+    for (const char* d : {"img", "loc", "grib"}) {
+        std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/" + d,
+                                                  dossierDeTravail + "/" + d, e);
+        if (e)
+            return false;
+    }
+    return chdir(dossierDeTravail.c_str()) == 0;
 }

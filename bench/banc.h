@@ -12,4 +12,11 @@ int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& d
 // The 95th percentile of repetitions' figures (a statistic of frames).
 double dCentile95(const std::vector<double>& v);
 
+// Makes a working folder of the benchmark's own, with links to the shipped
+// img/, loc/ and grib/ of the repository, and goes into it: what the
+// program writes as it runs (its route list, its settings) stays there,
+// never in the repository's data/. The folder goes at exit. False when it
+// cannot be made.
+bool bDossierDeTravail();
+
 #endif

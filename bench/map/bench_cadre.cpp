@@ -14,7 +14,7 @@
 // Counters: drag_ms (the drag event) and draw_ms.
 //
 // Usage: bench_cadre [Google Benchmark flags]; the land masks are read
-// from the repository's data/.
+// from the repository's data/, through a working folder of its own.
 #include "bench/banc.h"
 
 #include "gribdata/modeles.h"
@@ -38,7 +38,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -216,7 +215,7 @@ void glisse(benchmark::State& state, CadreZone cadre, bool mobile)
 
 void enregistrer(const std::string&)
 {
-    if (chdir(QUENBREL_SOURCE_DIR "/data") != 0)
+    if (!bDossierDeTravail())
         return;
     load_masques();
     heurecourante = 12;

@@ -243,7 +243,7 @@ void vEnregistrerEntiere(const char* genre, const Monde& m, bool deplacee)
 
 void enregistrer(const std::string& dossier)
 {
-    if (chdir(dossier == "." ? QUENBREL_SOURCE_DIR "/data" : dossier.c_str()) != 0)
+    if (dossier == "." ? !bDossierDeTravail() : chdir(dossier.c_str()) != 0)
         return;
     tdc1 = new tdc();
     tdc1->load();

@@ -2,8 +2,8 @@
 // request page: a whole-world request of model 1 at 0.125 degree with 37
 // forecast times and land left out, its zone moving (each time then counts
 // the land of a box of its own; goal 2 ms) beside its anchor, the same
-// zone fixed (one box). The masks are the shipped data/img/*.msk; --data
-// is unused.
+// zone fixed (one box). The masks are the shipped data/img/*.msk, read
+// through a working folder of its own; --data is unused.
 #include "bench/banc.h"
 
 #include "map/masque.h"
@@ -13,7 +13,6 @@
 
 #include <benchmark/benchmark.h>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -60,7 +59,7 @@ void BM_iGetPoints(benchmark::State& etat)
 
 void enregistrer(const std::string&)
 {
-    if (chdir(QUENBREL_SOURCE_DIR "/data") != 0)
+    if (!bDossierDeTravail())
         return;
     load_masques();
     heurecourante = 12;
