@@ -59,12 +59,11 @@ bool bValide(const Fl_Image* image)
     return image && image->w() > 0 && image->h() > 0;
 }
 
-}  // namespace
-
-namespace {
-
-// Checks the file as iControlerImage does, with the octets it read; a GIF
-// is read whole (it is decoded from those octets, never read again).
+// Checks the regular file at `chemin` (opened without blocking): 0 with
+// its format and size; otherwise a refusal of iTailleImage, or -1 when
+// it cannot be read, is not a regular file or is too large. Refusals are
+// logged. `octets` gets what was read; a GIF is read whole (it is decoded
+// from those octets, never read again).
 int iControler(const char* chemin, std::string& octets, FormatImage& format, int& w, int& h)
 {
     long long taille = 0;
@@ -154,12 +153,6 @@ Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu, Lecteur lire)
 }
 
 }  // namespace
-
-int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h)
-{
-    std::string octets;
-    return iControler(chemin, octets, format, w, h);
-}
 
 Fl_Shared_Image* pImageControlee(const char* chemin)
 {
