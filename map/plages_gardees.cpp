@@ -57,7 +57,7 @@ BandesGardees::Reglages BandesGardees::reglages(const isoplages& o)
 
 bool BandesGardees::bAJour(const isoplages& o) const
 {
-    return faites_ && bMemeVue(vue_, o.vue) && reglages_ == reglages(o);
+    return !copies_.empty() && bMemeVue(vue_, o.vue) && reglages_ == reglages(o);
 }
 
 void BandesGardees::vFaire(isoplages& o, const std::vector<double>& decalages)
@@ -81,10 +81,9 @@ void BandesGardees::vFaire(isoplages& o, const std::vector<double>& decalages)
         if (source[k] != k)
             copies_[k] = {copies_[source[k]].image, copies_[source[k]].nord,
                           double(o.lo1) + decalages[k]};
-    faites_ = true;
     vue_ = o.vue;
     reglages_ = reglages(o);
-    etiquettesFaites_ = false;
+    etiquettes_ = TraceEnregistree();
 }
 
 void BandesGardees::vEtiquettes(isoplages& o, TraceGlyphes& t)
@@ -94,13 +93,13 @@ void BandesGardees::vEtiquettes(isoplages& o, TraceGlyphes& t)
         o.labels();
         return;
     }
-    // Widths measured by another seam would place the texts otherwise.
-    if (!etiquettesFaites_ || etiquettes_.mesure() != &t) {
+    // Not written since vFaire (no seam measures yet), or widths measured
+    // by another seam, which would place the texts otherwise.
+    if (etiquettes_.mesure() != &t) {
         etiquettes_.vRecommencer(t);
         o.trace = &etiquettes_;
         o.labels();
         o.trace = &t;
-        etiquettesFaites_ = true;
     }
     etiquettes_.vRejouer(t);
 }
