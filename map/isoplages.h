@@ -17,6 +17,7 @@
 #include "map/grille_isoplages.h"
 #include "map/vue_carte.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -85,6 +86,21 @@ public:
     int couchePas = 0, coucheReference = 0, coucheSeuil = 0;
     int autoPas = 0, autoReference = 0;  // chosen from the first view
     int echelle = 1000;
+
+    // The settings a picture was made with, to tell whether it still holds:
+    // every setting above that changes the picture or its labels belongs
+    // here. The colour spans, which `calcul` works out, and the scale, which
+    // `set` takes from the field, are left out.
+    using Reglages = std::array<int, 26>;
+    Reglages reglages() const
+    {
+        return {opacite, isolignesActives, pressionPas, pressionReference, temperaturePas,
+                temperatureReference, ventPas, ventReference, ventForceReference,
+                vagueReference, vaguePas, vagueClasseReference, periodeReference, periodePas,
+                humiditeReference, humiditePas, courantPas, courantReference, pluiePas,
+                pluieReference, pluieSeuil, couchePas, coucheReference, coucheSeuil, autoPas,
+                autoReference};
+    }
 
     VueCarte vue;  // copied in before each `calcul` and labelling
     TraceGlyphes* trace = nullptr;  // where the labels are drawn; copied in too

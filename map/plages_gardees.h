@@ -6,15 +6,13 @@
 #ifndef MAP_PLAGES_GARDEES_H
 #define MAP_PLAGES_GARDEES_H
 
+#include "map/isoplages.h"
 #include "map/trace_enregistree.h"
 #include "map/vue_carte.h"
 
-#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
-
-class isoplages;
 
 // A band picture as `calcul` made it: colonnes x lignes pixels of red,
 // green, blue and alpha, rows from the north; empty when none was made.
@@ -48,11 +46,8 @@ public:
     void vEtiquettes(isoplages& o, TraceGlyphes& t);
 
 private:
-    using Reglages = std::array<int, 26>;
-    static Reglages reglages(const isoplages& o);
-
     VueCarte vue_;
-    Reglages reglages_{};
+    isoplages::Reglages reglages_{};
     std::vector<CopieBandes> copies_;  // none before the first vFaire
     std::vector<ImageBandes> images_;  // their buffers reused from frame to frame
     TraceEnregistree etiquettes_;  // new with each vFaire
