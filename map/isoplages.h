@@ -153,8 +153,6 @@ private:
     void vConstantes(int mode);
     bool bCopierValeurs(bool tour);
     void vAffiner();
-    void vDecouper(double decalage);
-    bool bClassesEtImage();
     void vDoublerVisible(bool absents);
     bool bPasUtilisables();
     void vNombresDeClasses(int minimum, int maximum);
@@ -183,7 +181,11 @@ private:
         size_t iMin = 0, iMax = 0;
         void vParcourir(const int* v, size_t debut, size_t fin);
     };
-    Extremes extremes_;       // of the cut-out, before its refinement
+    // Cuts the part in view out into `visible`; answers its extremes,
+    // before its refinement.
+    Extremes decouper(double decalage);
+    bool bClassesEtImage(const Extremes& extremes);
+
     TamponBrut<int> tampon_;  // the other half of a doubling
     // The visible grid's column and row of each pixel of the picture.
     std::vector<int> sourcesX_, sourcesY_;
