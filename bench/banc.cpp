@@ -56,6 +56,15 @@ double dCentile95(const std::vector<double>& v)
     return t[size_t(0.95 * double(t.size() - 1))];
 }
 
+benchmark::internal::Benchmark* pParRepetitions(benchmark::internal::Benchmark* b, int repetitions)
+{
+    return b->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(repetitions)
+        ->ComputeStatistics("p95", dCentile95)
+        ->ReportAggregatesOnly(true);
+}
+
 bool bDossierDeTravail()
 {
     std::error_code e;

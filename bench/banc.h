@@ -4,6 +4,7 @@
 #ifndef BENCH_BANC_H
 #define BENCH_BANC_H
 
+#include <benchmark/benchmark.h>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& d
 
 // The 95th percentile of repetitions' figures (a statistic of frames).
 double dCentile95(const std::vector<double>& v);
+
+// `b` run once a repetition, `repetitions` times, in milliseconds: only the
+// figures over the repetitions are reported, the 95th percentile with them.
+benchmark::internal::Benchmark* pParRepetitions(benchmark::internal::Benchmark* b, int repetitions);
 
 // Makes a working folder of the benchmark's own, with links to the shipped
 // img/, loc/ and grib/ of the repository, and goes into it: what the

@@ -8,7 +8,6 @@ set -e
 build=${1:?usage: sh bench/run.sh BUILD_DIR}
 programmes=$build/bench
 donnees=$build/bench-data
-fichier=$donnees/grib_like.grb
 
 if [ ! -x "$programmes/bench_decompression" ]; then
     echo "$programmes/bench_decompression is missing:" \

@@ -16,12 +16,6 @@ int iRefus(const char* message, uint64_t a, uint64_t b)
     return 1;
 }
 
-// Decoded value of a code: (code x 2^E + R) / 10^D, in doubles.
-struct Echelle {
-    double e, r, d;
-    float operator()(uint32_t code) const { return (float)(((double)code * e + r) * d); }
-};
-
 }  // namespace
 
 int CLASS_GRIB_GET::iGetValeurs()
@@ -67,7 +61,7 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
     ui_s4_nombre_valeurs = bits ? ui_s4_nombre_valeurs : (unsigned int)n;
     ui_s4_valeurs_decodees = (unsigned int)n;
 
-    const Echelle echelle{d_s4_deux_puissance_e, d_s4_reference, std::pow(10.0, -i_s1_d)};
+    const EchelleDecodage echelle{d_s4_deux_puissance_e, d_s4_reference, std::pow(10.0, -i_s1_d)};
     LecteurCodes lecteur(*this, ui_s4_position_donnees, bits);
     const uint32_t tousUns = bits ? (uint32_t)((1ull << bits) - 1) : 0;
     const bool absentSiUns = !carte && ui_code_absent && bits;

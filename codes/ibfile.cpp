@@ -22,7 +22,7 @@ CLASS_CODES_IBFILE::CLASS_CODES_IBFILE()
     : puc_message(nullptr), i_nombre(0), pc_nom(nullptr), pc_index(nullptr),
       pf_donnees(nullptr), pf_index(nullptr), i_ouvert(0), i_index(0), st_donnees(),
       st_index(), ul_max(0), ul_min(0), i_position(0), puc_tampon(nullptr),
-      i_projetable(0), puc_projection(nullptr), ul_projection(0), i_noms_lus(0), i_mode(0),
+      puc_projection(nullptr), ul_projection(0), i_noms_lus(0), i_mode(0),
       i_index_existait(0)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_CODES_IBFILE");
@@ -116,7 +116,6 @@ int CLASS_CODES_IBFILE::iChargerIndex(bool neuf)
         if (!puc_tampon)
             return CLASS_CODES_LOGERR::iErr(-1, "memoire insuffisante", "%lu", ul_max);
         puc_message = puc_tampon;
-        vProjeter();
         i_ouvert = 1;
     }
     return 0;
@@ -222,7 +221,6 @@ void CLASS_CODES_IBFILE::vClose()
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "vClose");
     vLibererProjection();
-    i_projetable = 0;
     delete[] puc_tampon;
     puc_tampon = nullptr;
     puc_message = nullptr;

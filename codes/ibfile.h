@@ -84,7 +84,6 @@ private:
     // The messages of a regular data file are taken from a mapping, without
     // a copy, while its size and modification time stay those of the
     // opening: null otherwise.
-    void vProjeter();
     void vLibererProjection();
     unsigned char* pucProjete(unsigned long offset, unsigned long longueur);
     // Loads the index; `neuf`: the one the scan just wrote, taken as it is.
@@ -110,7 +109,6 @@ private:
     unsigned long ul_min;
     int i_position;
     unsigned char* puc_tampon;  // messages read from the file, when not mapped
-    int i_projetable;                      // a regular file, open for reading
     const unsigned char* puc_projection;  // the mapping of the last message
     size_t ul_projection;
     std::vector<STRUCT_FILE_MESSAGE> descriptions;

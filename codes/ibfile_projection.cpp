@@ -9,11 +9,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-void CLASS_CODES_IBFILE::vProjeter()
-{
-    i_projetable = pf_donnees && S_ISREG(st_donnees.st_mode);
-}
-
 void CLASS_CODES_IBFILE::vLibererProjection()
 {
     if (puc_projection)
@@ -26,7 +21,8 @@ unsigned char* CLASS_CODES_IBFILE::pucProjete(unsigned long offset, unsigned lon
 {
     vLibererProjection();
     struct stat st;
-    if (!i_projetable || longueur == 0 || fstat(fileno(pf_donnees), &st) != 0 ||
+    if (!pf_donnees || !S_ISREG(st_donnees.st_mode) || longueur == 0 ||
+        fstat(fileno(pf_donnees), &st) != 0 ||
         st.st_size != st_donnees.st_size || st.st_mtim.tv_sec != st_donnees.st_mtim.tv_sec ||
         st.st_mtim.tv_nsec != st_donnees.st_mtim.tv_nsec ||
         (unsigned long long)offset + longueur > (unsigned long long)st.st_size)

@@ -31,19 +31,21 @@ unsigned long CLASS_CODES_IBFILE::ulGet(int n)
     i_position = n;
     const STRUCT_FILE_MESSAGE& d = descriptions[n - 1];
     const unsigned long longueur = d.ulLongueur();
-    unsigned char* projete = pucProjete(d.ulOffset(), longueur);
-    if (!projete && fseeko(pf_donnees, (off_t)d.ulOffset(), SEEK_SET) != 0) {
-        CLASS_CODES_LOGERR::iErr(1, "erreur seek");
-        return 0;
-    }
     if (longueur >= 16777215 || longueur > ul_max) {
         CLASS_CODES_LOGERR::iErr(1, "Message trop long");
         return 0;
     }
-    puc_message = projete ? projete : puc_tampon;
-    if (!projete && std::fread(puc_message, 1, longueur, pf_donnees) != longueur) {
-        CLASS_CODES_LOGERR::iErr(1, "longueur incorrect");
-        return 0;
+    puc_message = pucProjete(d.ulOffset(), longueur);
+    if (!puc_message) {
+        puc_message = puc_tampon;
+        if (fseeko(pf_donnees, (off_t)d.ulOffset(), SEEK_SET) != 0) {
+            CLASS_CODES_LOGERR::iErr(1, "erreur seek");
+            return 0;
+        }
+        if (std::fread(puc_message, 1, longueur, pf_donnees) != longueur) {
+            CLASS_CODES_LOGERR::iErr(1, "longueur incorrect");
+            return 0;
+        }
     }
     // An index that no longer matches its data file.
     const char* magique = pcMagique(d.uiType());

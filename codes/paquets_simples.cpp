@@ -53,9 +53,10 @@ VARIANTES_AVX2
 uint32_t uiDeballer8(const unsigned char* codes, uint64_t n, double e, double r, double d,
                      float* valeurs)
 {
+    const EchelleDecodage echelle{e, r, d};
     float table[256];
     for (uint32_t c = 0; c < 256; ++c)
-        table[c] = (float)(((double)c * e + r) * d);
+        table[c] = echelle(c);
     const float fe = (float)(e * d), fr = (float)(r * d);
     const bool flottants = bFlottantsExacts(table, fe, fr);
     unsigned char max = 0;
@@ -76,10 +77,11 @@ VARIANTES_AVX2
 uint32_t uiDeballer16(const unsigned char* codes, uint64_t n, double e, double r, double d,
                       float* valeurs)
 {
+    const EchelleDecodage echelle{e, r, d};
     uint32_t max = 0;
     for (uint64_t k = 0; k < n; ++k) {
         const uint32_t code = (uint32_t)codes[2 * k] << 8 | codes[2 * k + 1];
-        valeurs[k] = (float)(((double)code * e + r) * d);
+        valeurs[k] = echelle(code);
         max = code > max ? code : max;
     }
     return max;

@@ -6,6 +6,12 @@
 
 #include <cstdint>
 
+// Decoded value of a code: (code x 2^E + R) / 10^D, in doubles.
+struct EchelleDecodage {
+    double e, r, d;
+    float operator()(uint32_t code) const { return (float)(((double)code * e + r) * d); }
+};
+
 // Decoded values (code x e + r) x d, in doubles rounded to float, of n
 // codes of 8 or 16 bits (big-endian) that start on an octet boundary:
 // the largest code.

@@ -21,15 +21,16 @@ public:
     // since the run; answers the rain since the previous one.
     double increment(double v, bool duPas = false)
     {
-        const double pas = duPas ? std::fmax(v, 0.0) : std::fmax(maximum, v) - precedent_;
-        maximum = duPas ? maximum + pas : std::fmax(maximum, v);
-        precedent_ = maximum;
-        return pas;
+        if (duPas) {
+            const double pas = std::fmax(v, 0.0);
+            maximum += pas;
+            return pas;
+        }
+        const double avant = maximum;
+        maximum = std::fmax(maximum, v);
+        return maximum - avant;
     }
     double maximum = 0;
-
-private:
-    double precedent_ = 0;
 };
 
 #endif

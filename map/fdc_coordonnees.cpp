@@ -3,11 +3,11 @@
 #include "map/fdc.h"
 
 #include "codes/navigation.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
 #include <FL/Fl_Window.H>
-#include <FL/fl_draw.H>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -29,14 +29,10 @@ int iLargeurVisible(const Fl_Input_& champ)
 // field nobody sees may have no display to measure with.
 void vEcrirePosition(Fl_Input_& champ, const char* texte)
 {
-    int taille = FDC_ENTREE_TAILLE;
-    if (champ.window() && champ.window()->shown())
-        for (; taille > FDC_ENTREE_TAILLE_MIN; --taille) {
-            fl_font(champ.textfont(), taille);
-            if (fl_width(texte) <= iLargeurVisible(champ))
-                break;
-        }
-    champ.textsize(taille);
+    const bool montre = champ.window() && champ.window()->shown();
+    champ.textsize(montre ? iTailleAjustee(texte, champ.textfont(), FDC_ENTREE_TAILLE,
+                                           iLargeurVisible(champ), FDC_ENTREE_TAILLE_MIN)
+                          : FDC_ENTREE_TAILLE);
     champ.value(texte);
     champ.position(0);
     champ.redraw();

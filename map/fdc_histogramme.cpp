@@ -30,7 +30,6 @@ int iPreparer(fdc& c)
         vJournal("<HISTOGRAMME>", "un message du fichier ne se decode pas : pas de graphiques\n");
         return -1;
     }
-    c.histogrammeColonne = c.histogrammeLigne = -1;
     return 1;
 }
 
@@ -60,8 +59,6 @@ void vDimensionner(Histogrammes& h, const int (&compteurs)[32])
 
 void fdc::vFermerHistogrammes()
 {
-    // The next window is a new one, made and sized for the point it opens on.
-    histogrammeColonne = histogrammeLigne = -1;
     if (!histogrammes)
         return;
     delete histogrammes;

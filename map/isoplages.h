@@ -17,6 +17,7 @@
 #include "map/grille_isoplages.h"
 #include "map/vue_carte.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -86,6 +87,21 @@ public:
     int autoPas = 0, autoReference = 0;  // chosen from the first view
     int echelle = 1000;
 
+    // The settings a picture was made with, to tell whether it still holds:
+    // every setting above that changes the picture or its labels belongs
+    // here. The colour spans, which `calcul` works out, and the scale, which
+    // `set` takes from the field, are left out.
+    using Reglages = std::array<int, 26>;
+    Reglages reglages() const
+    {
+        return {opacite, isolignesActives, pressionPas, pressionReference, temperaturePas,
+                temperatureReference, ventPas, ventReference, ventForceReference,
+                vagueReference, vaguePas, vagueClasseReference, periodeReference, periodePas,
+                humiditeReference, humiditePas, courantPas, courantReference, pluiePas,
+                pluieReference, pluieSeuil, couchePas, coucheReference, coucheSeuil, autoPas,
+                autoReference};
+    }
+
     VueCarte vue;  // copied in before each `calcul` and labelling
     TraceGlyphes* trace = nullptr;  // where the labels are drawn; copied in too
 
@@ -137,8 +153,6 @@ private:
     void vConstantes(int mode);
     bool bCopierValeurs(bool tour);
     void vAffiner();
-    void vDecouper(double decalage);
-    bool bClassesEtImage();
     void vDoublerVisible(bool absents);
     bool bPasUtilisables();
     void vNombresDeClasses(int minimum, int maximum);
@@ -167,7 +181,11 @@ private:
         size_t iMin = 0, iMax = 0;
         void vParcourir(const int* v, size_t debut, size_t fin);
     };
-    Extremes extremes_;       // of the cut-out, before its refinement
+    // Cuts the part in view out into `visible`; answers its extremes,
+    // before its refinement.
+    Extremes decouper(double decalage);
+    bool bClassesEtImage(const Extremes& extremes);
+
     TamponBrut<int> tampon_;  // the other half of a doubling
     // The visible grid's column and row of each pixel of the picture.
     std::vector<int> sourcesX_, sourcesY_;

@@ -94,9 +94,7 @@ void isoplages::calcul(double& n, double& s, double& o, double& e, double decala
     ouest = lo1 + decalage;
     est = lo2 + decalage;
     const bool utilisable = !grille.empty() && vue.utilisable();
-    if (utilisable)
-        vDecouper(decalage);
-    const bool dessin = utilisable && bClassesEtImage();
+    const bool dessin = utilisable && bClassesEtImage(decouper(decalage));
     n = nord;
     s = sud;
     o = ouest;
@@ -106,7 +104,7 @@ void isoplages::calcul(double& n, double& s, double& o, double& e, double decala
         vViderImage();
 }
 
-void isoplages::vDecouper(double decalage)
+isoplages::Extremes isoplages::decouper(double decalage)
 {
     int l0, l1, c0, c1;
     bool basTrouve, estTrouve;
@@ -125,12 +123,12 @@ void isoplages::vDecouper(double decalage)
 
     colonnes = c1 - c0 + 1;
     lignes = l1 - l0 + 1;
-    extremes_ = Extremes();
+    Extremes extremes;
     if (colonnes == colonnesGrille) {
         // Whole rows: the grid's own, not copied.
         visible.vVoir(&grille[size_t(l0) * colonnesGrille], size_t(colonnes) * lignes);
-        extremes_.vParcourir(visible.data(), 0, visible.size());
-        return;
+        extremes.vParcourir(visible.data(), 0, visible.size());
+        return extremes;
     }
     visible.resize(size_t(colonnes) * lignes);
     // The extremes of each row as soon as it is copied, while it is in
@@ -139,18 +137,19 @@ void isoplages::vDecouper(double decalage)
         const size_t debut = size_t(l) * colonnes;
         std::memcpy(&visible[debut], &grille[size_t(l0 + l) * colonnesGrille + c0],
                     sizeof(int) * colonnes);
-        extremes_.vParcourir(visible.data(), debut, debut + colonnes);
+        extremes.vParcourir(visible.data(), debut, debut + colonnes);
     }
+    return extremes;
 }
 
 // The classes of the cut-out, its refinement, its colours and the picture
 // at the box's pixel size; false when there is nothing to draw: every
 // point in view absent, a step that cannot divide, a picture beyond reason.
-bool isoplages::bClassesEtImage()
+bool isoplages::bClassesEtImage(const Extremes& extremes)
 {
-    if (!extremes_.maximum)
+    if (!extremes.maximum)
         return false;
-    const int minimum = visible.data()[extremes_.iMin], maximum = visible.data()[extremes_.iMax];
+    const int minimum = visible.data()[extremes.iMin], maximum = visible.data()[extremes.iMax];
     const Famille f = famille(parametre);
     const bool automatique = f == COUCHE || f == AUTRE;
     const bool nouveaux = automatique && autoPas == 0 && autoReference == 0;

@@ -3,7 +3,6 @@
 // peak or a trough, the points before it already smoothed.
 #include "map/grille_isoplages.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 

@@ -2,15 +2,12 @@
 
 #include "gribdata/globales.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <new>
 #include <sys/stat.h>
 #include <utility>

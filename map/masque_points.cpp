@@ -3,6 +3,8 @@
 // spaced ones counted on the row sums the mask keeps, or else word by word.
 #include "map/masque.h"
 
+#include "codes/vectorisation.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -148,29 +150,6 @@ struct Longitudes {
     unsigned derniere;
 };
 
-// All ones when the condition holds, else 0. The choices below are
-// written with such masks, on the bits of the floats: kept as choices,
-// they stay branches around floating-point comparisons and the compiler
-// makes no vector code of them.
-uint32_t iSi(bool condition)
-{
-    return 0u - uint32_t(condition);
-}
-
-uint32_t iBits(float f)
-{
-    uint32_t b;
-    std::memcpy(&b, &f, sizeof b);
-    return b;
-}
-
-float fDeBits(uint32_t b)
-{
-    float f;
-    std::memcpy(&f, &b, sizeof f);
-    return f;
-}
-
 // The mask column of a lattice longitude (thousandths of a degree), in
 // single precision as the longitudes of a request are, tried one turn east
 // or west when outside the mask; HORS when neither falls in it. Within
@@ -178,12 +157,13 @@ float fDeBits(uint32_t b)
 unsigned iColonne(float lo, Longitudes m)
 {
     const float lon0 = lo / 1000;
-    const uint32_t avant = iSi(lon0 < m.ouest), apres = iSi(lon0 > m.est) & ~avant;
-    const float lon = fDeBits((iBits(lon0 + 360) & avant) | (iBits(lon0 - 360) & apres) |
-                              (iBits(lon0) & ~(avant | apres)));
+    const float lon = fChoix(lon0 < m.ouest, lon0 + 360, fChoix(lon0 > m.est, lon0 - 360, lon0));
     const float x = (lon - m.ouest) / m.pas;
     const unsigned c = std::min(unsigned(int(double(x) + TOLERANCE_NOEUD)), m.derniere);
-    return c | ~iSi((lon >= m.ouest) & (lon <= m.est));
+    // HORS as a mask of all ones: a conditional here keeps the loop of
+    // vColonnesBloc from vector code.
+    const uint32_t dehors = 0u - uint32_t(!((lon >= m.ouest) & (lon <= m.est)));
+    return c | dehors;
 }
 
 // The columns of BLOC lattice longitudes from the k-th on, through a block

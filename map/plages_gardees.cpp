@@ -1,7 +1,5 @@
 #include "map/plages_gardees.h"
 
-#include "map/isoplages.h"
-
 namespace {
 
 bool bMemeVue(const VueCarte& a, const VueCarte& b)
@@ -45,19 +43,9 @@ std::vector<size_t> sources(const isoplages& o, const std::vector<double>& decal
 
 }  // namespace
 
-BandesGardees::Reglages BandesGardees::reglages(const isoplages& o)
-{
-    return {o.opacite, o.isolignesActives, o.pressionPas, o.pressionReference, o.temperaturePas,
-            o.temperatureReference, o.ventPas, o.ventReference, o.ventForceReference,
-            o.vagueReference, o.vaguePas, o.vagueClasseReference, o.periodeReference, o.periodePas,
-            o.humiditeReference, o.humiditePas, o.courantPas, o.courantReference, o.pluiePas,
-            o.pluieReference, o.pluieSeuil, o.couchePas, o.coucheReference, o.coucheSeuil,
-            o.autoPas, o.autoReference};
-}
-
 bool BandesGardees::bAJour(const isoplages& o) const
 {
-    return faites_ && bMemeVue(vue_, o.vue) && reglages_ == reglages(o);
+    return !copies_.empty() && bMemeVue(vue_, o.vue) && reglages_ == o.reglages();
 }
 
 void BandesGardees::vFaire(isoplages& o, const std::vector<double>& decalages)
@@ -81,10 +69,9 @@ void BandesGardees::vFaire(isoplages& o, const std::vector<double>& decalages)
         if (source[k] != k)
             copies_[k] = {copies_[source[k]].image, copies_[source[k]].nord,
                           double(o.lo1) + decalages[k]};
-    faites_ = true;
     vue_ = o.vue;
-    reglages_ = reglages(o);
-    etiquettesFaites_ = false;
+    reglages_ = o.reglages();
+    etiquettes_ = TraceEnregistree();
 }
 
 void BandesGardees::vEtiquettes(isoplages& o, TraceGlyphes& t)
@@ -94,13 +81,13 @@ void BandesGardees::vEtiquettes(isoplages& o, TraceGlyphes& t)
         o.labels();
         return;
     }
-    // Widths measured by another seam would place the texts otherwise.
-    if (!etiquettesFaites_ || etiquettes_.mesure() != &t) {
+    // Not written since vFaire (no seam measures yet), or widths measured
+    // by another seam, which would place the texts otherwise.
+    if (etiquettes_.mesure() != &t) {
         etiquettes_.vRecommencer(t);
         o.trace = &etiquettes_;
         o.labels();
         o.trace = &t;
-        etiquettesFaites_ = true;
     }
     etiquettes_.vRejouer(t);
 }

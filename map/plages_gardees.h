@@ -6,15 +6,13 @@
 #ifndef MAP_PLAGES_GARDEES_H
 #define MAP_PLAGES_GARDEES_H
 
+#include "map/isoplages.h"
 #include "map/trace_enregistree.h"
 #include "map/vue_carte.h"
 
-#include <array>
 #include <memory>
 #include <utility>
 #include <vector>
-
-class isoplages;
 
 // A band picture as `calcul` made it: colonnes x lignes pixels of red,
 // green, blue and alpha, rows from the north; empty when none was made.
@@ -37,8 +35,8 @@ public:
     // are now (both copied into it by the map).
     bool bAJour(const isoplages& o) const;
     // Makes the pictures of the copies of the field shifted by `decalages`
-    // degrees, in the order given: the object is left as the last one's
-    // `calcul` leaves it, for its labels.
+    // degrees (one at least), in the order given: the object is left as the
+    // last one's `calcul` leaves it, for its labels.
     void vFaire(isoplages& o, const std::vector<double>& decalages);
     // In the order of `decalages`.
     const std::vector<CopieBandes>& copies() const { return copies_; }
@@ -48,16 +46,11 @@ public:
     void vEtiquettes(isoplages& o, TraceGlyphes& t);
 
 private:
-    using Reglages = std::array<int, 26>;
-    static Reglages reglages(const isoplages& o);
-
-    bool faites_ = false;
     VueCarte vue_;
-    Reglages reglages_{};
-    std::vector<CopieBandes> copies_;
+    isoplages::Reglages reglages_{};
+    std::vector<CopieBandes> copies_;  // none before the first vFaire
     std::vector<ImageBandes> images_;  // their buffers reused from frame to frame
-    TraceEnregistree etiquettes_;
-    bool etiquettesFaites_ = false;
+    TraceEnregistree etiquettes_;  // new with each vFaire
 };
 
 // One set of kept pictures per band object of the map.

@@ -9,14 +9,19 @@
 #include <utility>
 #include <vector>
 
+int iLargeurBouton(const Fl_Widget* b)
+{
+    fl_font(b->labelfont(), b->labelsize());
+    return int(fl_width(b->label())) + 8;
+}
+
 int iRedisposerBoutons(classeBoutonImage** boutons, int saut, int fin)
 {
     bool entiers = true;
     std::vector<int> largeurs;
     for (classeBoutonImage** b = boutons; b && *b; ++b) {
         entiers = entiers && bLibelleEntier(*b);
-        fl_font((*b)->labelfont(), (*b)->labelsize());
-        largeurs.push_back(int(fl_width((*b)->label())) + 8);
+        largeurs.push_back(iLargeurBouton(*b));
     }
     if (entiers)
         return 0;

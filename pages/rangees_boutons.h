@@ -5,7 +5,12 @@
 #define PAGES_RANGEES_BOUTONS_H
 
 class Fl_Group;
+class Fl_Widget;
 class classeBoutonImage;
+
+// The width a button takes for its label: its text at its own font and
+// size, plus 8.
+int iLargeurBouton(const Fl_Widget* b);
 
 // The null-terminated `boutons` flowed again as iDisposerBoutons lays
 // them, up to `fin`, rows `saut` apart, when one does not show its text

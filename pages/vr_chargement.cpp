@@ -188,7 +188,7 @@ void vr::vChargerBulletins(const requete& lue)
         abonnementBulletins->vReecrire();
     r.objets = lue.objets;
     r.objetsPerdus = lue.objetsPerdus;
-    r.vCompterObjets();
+    r.volumeBulletins = lue.volumeBulletins;
     r.vEcrire(0);
     for (classeBoutonImage** t : {boutonsGmdss, boutonsSatellites, boutonsPreisos})
         for (; t && *t; ++t) {

@@ -6,6 +6,7 @@
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "pages/menus_modeles.h"
 #include "pages/rangees_boutons.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -23,6 +24,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -107,19 +110,20 @@ int vr::vVisualisateurMenuParametres(int x, int y, int n, int type, Fl_Callback*
 {
     vVisualisateurMenuDeleteParametres();
     boutonsParametres = new classeBoutonImage*[n + 1]();
-    fl_font(DRU_FONT, 12);
-    int bx = x + 4;
+    std::vector<int> largeurs;
     for (int i = 0; i < n; ++i) {
-        const char* texte = pcTraduire(parametres[i]->libelle);
-        const int w = int(fl_width(texte)) + 8;
-        if (bx + w > x + LARGEUR - 2 && bx > x + 4)
-            y += 21, bx = x + 4;
-        boutonsParametres[i] = pBouton(bx, y, w, texte, type, parametres[i]->parametre, rappel);
-        bx += w + 1;
+        boutonsParametres[i] = pBouton(x + 4, y, 0, pcTraduire(parametres[i]->libelle), type,
+                                       parametres[i]->parametre, rappel);
+        largeurs.push_back(iLargeurBouton(boutonsParametres[i]));
     }
+    std::vector<std::pair<int, int>> places;
+    const int bas = iDisposerBoutons(largeurs, x + 4, y, 21, places, x + LARGEUR - 2);
+    for (int i = 0; i < n; ++i)
+        boutonsParametres[i]->resize(places[i].first, places[i].second, largeurs[i], 20);
     if (n > 0)
         boutonsParametres[0]->value(1);
-    return y + 20;
+    // The bottom of the last row.
+    return bas - 2;
 }
 
 // The parameter buttons flowed again when a new name no longer fits one:

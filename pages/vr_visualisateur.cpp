@@ -5,6 +5,7 @@
 #include "pages/vr.h"
 
 #include "pages/accordeon.h"
+#include "pages/rangees_boutons.h"
 #include "routes/dru_routes.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -21,7 +22,6 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Scroll.H>
-#include <FL/fl_draw.H>
 
 namespace {
 
@@ -43,13 +43,6 @@ classeBouton* pTexte(int x, int y, const char* texte, const char* bulle)
     b->labelfont(DRU_FONT_BOLD);
     b->copy_tooltip(pcTraduire(bulle));
     return b;
-}
-
-// As wide as its text, plus 8.
-int iLargeurTexte(const Fl_Widget* b)
-{
-    fl_font(b->labelfont(), b->labelsize());
-    return int(fl_width(b->label())) + 8;
 }
 
 }  // namespace
@@ -139,9 +132,9 @@ void vr::vPanneauFichier(int x, int y)
 void vr::vRangeeFichier()
 {
     const int x = boutonOuvrir->x(), y = boutonOuvrir->y();
-    boutonOuvrir->size(iLargeurTexte(boutonOuvrir), 20);
+    boutonOuvrir->size(iLargeurBouton(boutonOuvrir), 20);
     const int xf = x + boutonOuvrir->w() + 2;
-    boutonFermer->resize(xf, y, iLargeurTexte(boutonFermer), 20);
+    boutonFermer->resize(xf, y, iLargeurBouton(boutonFermer), 20);
     const int fin = xf + boutonFermer->w();
     boutonCadenas->position(fin + 10, y);
     boutonHistogrammes->position(fin + 40, y);

@@ -24,7 +24,6 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Tabs.H>
-#include <algorithm>
 
 namespace {
 
@@ -244,16 +243,11 @@ void vr::vLangageZone()
     vAjusterChampsZone();
 }
 
-// A field's label stays within the section's side: left of it lies the
-// accordion's margin, which the scroll area paints over when it scrolls.
+// A field's label stays within the section, the room vAjusterLibelle
+// gives by default: left of it lies the accordion's margin, which the
+// scroll area paints over when it scrolls.
 void vr::vAjusterChampsZone()
 {
-    for (spinnerOutput* c : champsZone) {
-        if (!c)
-            continue;
-        Libre libre = libreAccordeon(c);
-        if (groupeZone)
-            libre.gauche = std::max(libre.gauche, groupeZone->x());
-        vAjusterLibelle(c, TAILLE_BORNE, libre);
-    }
+    for (spinnerOutput* c : champsZone)
+        vAjusterLibelle(c, TAILLE_BORNE);
 }

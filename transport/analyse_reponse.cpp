@@ -175,14 +175,15 @@ struct Analyse {
         const char* d = donnees();
         if (bSatellite())
             return bInstallerSatellite(d, n);
-        if (e.type == '2' || bFichier())
-            return iDeposer("lockdir", e.nom, d, n) == 0;
-        if (e.type != '1')
-            return true;
-        std::string t = texte(d, n);
-        if (bGmdss())
+        if (bGmdss()) {
+            std::string t = texte(d, n);
             return bBulletins(t);
-        t += message;
+        }
+        if (!bSousSonNom())
+            return true;
+        if (e.type != '1')
+            return iDeposer("lockdir", e.nom, d, n) == 0;
+        const std::string t = texte(d, n) + message;
         return iDeposer("lockdir", e.nom, t.data(), t.size()) == 0;
     }
 

@@ -30,7 +30,6 @@ enum Arret { FERMEE, ENTIERE, ERREUR, DELAI, FIN_PROGRAMME, TROP_GRAND };
 struct Rapport {
     TYPEDEF_HTTP* canal = nullptr;
     int dernierPourcent = INT_MIN;
-    bool refusEchec = false;
 
     void phase(int p)
     {
@@ -66,7 +65,6 @@ struct Reception {
     bool enteteLu = false;
     bool longueursSures = false;
     int64_t attendu = 1;
-    int statut = -1;  // the service's status, once its header is read whole
 
     explicit Reception(int64_t maximum) : tampon(maximum) {}
 
@@ -88,7 +86,6 @@ struct Reception {
             return false;
         }
         attendu = llTotalDeclare(e);
-        statut = e.cr;
         tampon.bReserver(size_t(attendu));
         return true;
     }
@@ -182,7 +179,6 @@ bool bLier(Rapport& rapport, LienCanal lien)
     }
     vJournal(TAG, "<httpgrib>>>>>>>>>>>>>>>>>> ASSOCIATION EFFECTUEE : handle: %d\n", index);
     rapport.canal = &structHTTP[index];
-    rapport.refusEchec = lien.refusEchec;
     return true;
 }
 
@@ -250,9 +246,7 @@ char* httpgrib(const char* host, const char* port, const char* path, const char*
         vTerminer(rapport, r, duree, PHASE_ECHEC);
         return nullptr;
     }
-    const bool refusee = rapport.refusEchec && r.longueursSures && r.statut == 0;
-    vTerminer(rapport, r, duree,
-              !r.bComplete(arret) ? PHASE_INCOMPLETE : refusee ? PHASE_REFUSEE : PHASE_RECUE,
+    vTerminer(rapport, r, duree, !r.bComplete(arret) ? PHASE_INCOMPLETE : PHASE_RECUE,
               mode != -1 && lien.finParAppelant);
     return mode == -1 ? nullptr : r.tampon.ceder();
 }

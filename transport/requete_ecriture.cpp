@@ -7,7 +7,6 @@
 #include "ui/local.h"
 
 #include <FL/Fl_Text_Buffer.H>
-#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 

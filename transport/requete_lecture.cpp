@@ -128,7 +128,7 @@ void requete::vLireBulletin(FILE* f)
                                      ? ""
                                      : ligne.substr(debut, ligne.find_last_not_of(" \t") + 1 - debut);
         if (bCodeObjet(code)) {
-            vSetObjet(code.c_str());
+            bAjouterObjet(code.c_str());
             continue;
         }
         ++lignesRefusees;

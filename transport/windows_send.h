@@ -106,7 +106,7 @@ private:
     ProfilsEnvoi profils() const;
     void vMontrerJournal();
     void vLancerHttp(const TYPEDEF_PROFIL& p);
-    void vLancerSmtp();
+    void vLancerSmtp(const TYPEDEF_PROFIL& p);
     TYPEDEF_PROFIL* pDebutEnvoi();
     void vResultatProfil(ResultatProfil r, const char* quoi, const std::string& nom);
 
@@ -119,16 +119,9 @@ private:
     // The names of the choice's entries, by index (a deleted profile's
     // entry is hidden, never removed).
     std::vector<std::string> nomsChoix_;
-    friend void vSmtpTimeout(void* window);
 };
 
 // The open send window, or null; each new one replaces the previous one.
 extern WindowsSend* fenetreEnvoi;
-
-// One SMTP send for the window: the request text to the service's mail
-// address through the profile in use, on a thread of its own; each step
-// and the outcome in the journal, the send recorded when the server took
-// it. Returns at once: the close button comes back with the outcome.
-void vSmtpTimeout(void* window);
 
 #endif

@@ -85,7 +85,7 @@ void WindowsSend::vBoutonEnvoiDirectCallback(Fl_Widget*, void* f)
         return;
     if (!w->http) {
         w->journal->color(JAUNE);
-        vSmtpTimeout(w);
+        w->vLancerSmtp(*p);
         return;
     }
     if (crochetsEnvoi.identifiants)
@@ -171,15 +171,10 @@ void WindowsSend::vBoutonEnvoiFermerCallback(Fl_Widget*, void* f)
         crochetsEnvoi.reactiverEnvoi();
 }
 
-void vSmtpTimeout(void* window)
-{
-    fenetre(window)->vLancerSmtp();
-}
-
 // The mail job of the window's text through the profile in use: the thread
 // conducts the dialogue and writes each step and the outcome into the
-// journal.
-void WindowsSend::vLancerSmtp()
+// journal. Returns at once: the close button comes back with the outcome.
+void WindowsSend::vLancerSmtp(const TYPEDEF_PROFIL& p)
 {
     auto t = std::make_shared<TravailSmtp>();
     t->a = adresseServiceMail();
@@ -191,13 +186,8 @@ void WindowsSend::vLancerSmtp()
     if (smtp_)
         smtp_->vDetacher();
     smtp_ = t;
-    const TYPEDEF_PROFIL* p = configuration ? profilCourant(*configuration) : nullptr;
-    if (!p) {
-        vIssueSmtp(*t, 1);
-        return;
-    }
-    t->serveur = p->serveur;
-    t->port = p->port;
-    t->de = p->email;
+    t->serveur = p.serveur;
+    t->port = p.port;
+    t->de = p.email;
     vEnvoyerSmtp(t);
 }

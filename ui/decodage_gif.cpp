@@ -155,11 +155,9 @@ int iDecoderGif(const unsigned char* octets, size_t n, ImageGif& image, unsigned
         return GIF_ILLISIBLE;
     }
     const int refus = iPremiereImage(g.get(), image, fond);
-    if (refus) {
-        const int erreurGif = g->Error;
-        image = ImageGif();
-        image.erreurGif = refus == GIF_ILLISIBLE ? erreurGif : 0;
-    }
+    // iPremiereImage fills `image` only when it returns 0: it is still empty.
+    if (refus == GIF_ILLISIBLE)
+        image.erreurGif = g->Error;
     return refus;
 }
 

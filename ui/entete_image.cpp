@@ -103,7 +103,7 @@ int iGif(const unsigned char* o, size_t n, uint32_t& w, uint32_t& h)
         if (!bSousBlocs(o, n, p))
             return IMAGE_ENTETE;
     }
-    // A GIF cut before its trailer: the toolkit reads what is there.
+    // A GIF cut before its trailer: giflib reads what is there.
     return 0;
 }
 

@@ -1,6 +1,7 @@
-// The size a picture file claims in its header, read before the toolkit
-// decodes it: the toolkit's readers size their pixels as width x height x
-// depth in an int, which a received file can make wrap.
+// The size a picture file claims in its header, read before it is decoded
+// (JPEG and PNG by the toolkit, GIF by giflib in ui/decodage_gif.*): the
+// toolkit's readers size their pixels as width x height x depth in an int,
+// which a received file can make wrap.
 #ifndef UI_ENTETE_IMAGE_H
 #define UI_ENTETE_IMAGE_H
 

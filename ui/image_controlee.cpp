@@ -59,12 +59,11 @@ bool bValide(const Fl_Image* image)
     return image && image->w() > 0 && image->h() > 0;
 }
 
-}  // namespace
-
-namespace {
-
-// Checks the file as iControlerImage does, with the octets it read; a GIF
-// is read whole (it is decoded from those octets, never read again).
+// Checks the regular file at `chemin` (opened without blocking): 0 with
+// its format and size; otherwise a refusal of iTailleImage, or -1 when
+// it cannot be read, is not a regular file or is too large. Refusals are
+// logged. `octets` gets what was read; a GIF is read whole (it is decoded
+// from those octets, never read again).
 int iControler(const char* chemin, std::string& octets, FormatImage& format, int& w, int& h)
 {
     long long taille = 0;
@@ -123,11 +122,10 @@ Fl_RGB_Image* pDecoder(const char* chemin, FormatImage format, const std::string
     return nullptr;
 }
 
-// What `lire` makes of the file once it passed the check (and is of the
+// The file decoded by pDecoder once it passed the check (and is of the
 // format wanted, unless that is IMAGE_INCONNUE); null when it is refused,
 // does not decode or the reader runs out of memory (logged).
-template <class Lecteur>
-Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu, Lecteur lire)
+Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu)
 {
     std::string octets;
     FormatImage format;
@@ -140,7 +138,7 @@ Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu, Lecteur lire)
     }
     std::unique_ptr<Fl_RGB_Image> image;
     try {
-        image.reset(lire(format, octets));
+        image.reset(pDecoder(chemin, format, octets));
     } catch (const std::bad_alloc&) {
         vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", chemin);
         return nullptr;
@@ -155,18 +153,9 @@ Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu, Lecteur lire)
 
 }  // namespace
 
-int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h)
-{
-    std::string octets;
-    return iControler(chemin, octets, format, w, h);
-}
-
 Fl_Shared_Image* pImageControlee(const char* chemin)
 {
-    Fl_RGB_Image* image =
-        pLireControle(chemin, IMAGE_INCONNUE, [chemin](FormatImage f, const std::string& o) {
-            return pDecoder(chemin, f, o);
-        });
+    Fl_RGB_Image* image = pLireControle(chemin, IMAGE_INCONNUE);
     // Shared under a name of its own: nothing reads the file again by its
     // path through the toolkit's readers.
     return image ? Fl_Shared_Image::get(image, 1) : nullptr;
@@ -174,7 +163,7 @@ Fl_Shared_Image* pImageControlee(const char* chemin)
 
 Fl_RGB_Image* pJpegControle(const char* chemin)
 {
-    return pLireControle(chemin, IMAGE_JPEG, [chemin](FormatImage, const std::string&) {
-        return new Fl_JPEG_Image(chemin);
-    });
+    // A JPEG is read from its path without asking the toolkit for a colour
+    // (only a GIF's transparency does): safe off the GUI thread.
+    return pLireControle(chemin, IMAGE_JPEG);
 }

@@ -14,12 +14,6 @@ class Fl_Shared_Image;
 // Larger picture files are refused whole.
 constexpr long long TAILLE_IMAGE_MAX = 64LL << 20;
 
-// Checks the regular file at `chemin` (opened without blocking): 0 with
-// its format and size; otherwise a refusal of iTailleImage, or -1 when
-// it cannot be read, is not a regular file or is too large. Refusals are
-// logged.
-int iControlerImage(const char* chemin, FormatImage& format, int& w, int& h);
-
 // The checked picture as a shared image of its own (the caller releases
 // it; nothing reads the file again by its name); null when it is refused
 // or does not decode (logged).

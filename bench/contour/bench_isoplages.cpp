@@ -104,13 +104,10 @@ void BM_calcul(benchmark::State& etat)
 void enregistrer(const std::string&)
 {
     champ(false), champ(true);  // made before any timing
-    auto parRun = [](benchmark::internal::Benchmark* b, int runs) {
-        b->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(runs)
-            ->ComputeStatistics("p95", dCentile95)->ReportAggregatesOnly();
-    };
-    parRun(benchmark::RegisterBenchmark("set+calcul/monde", BM_set_calcul)->Args({0, 0}), 100);
-    parRun(benchmark::RegisterBenchmark("set+calcul/monde", BM_set_calcul)->Args({2, 0})->Args({2, 1}), 40);
-    parRun(benchmark::RegisterBenchmark("ancre/copie_du_champ", BM_ancre), 100);
+    pParRepetitions(benchmark::RegisterBenchmark("set+calcul/monde", BM_set_calcul)->Args({0, 0}), 100);
+    pParRepetitions(
+        benchmark::RegisterBenchmark("set+calcul/monde", BM_set_calcul)->Args({2, 0})->Args({2, 1}), 40);
+    pParRepetitions(benchmark::RegisterBenchmark("ancre/copie_du_champ", BM_ancre), 100);
     auto regle = [](benchmark::internal::Benchmark* b) {
         b->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
     };

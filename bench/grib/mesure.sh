@@ -7,10 +7,7 @@ maintenant() { date +%s%N; }
 meilleur() {
     best=""
     for essai in 1 2 3; do
-        debut=$(maintenant)
-        sh -c "$1" > /dev/null 2>&1 || { echo "failed: $1" >&2; return 1; }
-        fin=$(maintenant)
-        t=$((fin - debut))
+        t=$(duree "$1") || return 1
         if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
     done
     echo "$best"

@@ -232,13 +232,8 @@ void trameEntiere(benchmark::State& state, const Monde* monde, bool deplacee)
 void vEnregistrerEntiere(const char* genre, const Monde& m, bool deplacee)
 {
     const std::string nom = std::string("trame/") + genre + "/monde_" + m.pas;
-    benchmark::RegisterBenchmark(nom.c_str(), trameEntiere, &m, deplacee)
-        ->Unit(benchmark::kMillisecond)
-        ->UseManualTime()
-        ->Iterations(1)
-        ->Repetitions(100)
-        ->ComputeStatistics("p95", dCentile95)
-        ->ReportAggregatesOnly(true);
+    auto* b = benchmark::RegisterBenchmark(nom.c_str(), trameEntiere, &m, deplacee);
+    pParRepetitions(b->UseManualTime(), 100);
 }
 
 void enregistrer(const std::string& dossier)

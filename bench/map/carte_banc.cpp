@@ -56,10 +56,5 @@ CarteBanc carteBanc(const std::vector<ChampEcrit>& champs, const std::vector<lon
 
 void vEnregistrerTrames(const char* nom, void (*trame)(benchmark::State&), int frames)
 {
-    benchmark::RegisterBenchmark(nom, trame)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(frames)
-        ->ComputeStatistics("p95", dCentile95)
-        ->ReportAggregatesOnly(true);
+    pParRepetitions(benchmark::RegisterBenchmark(nom, trame), frames);
 }

@@ -64,15 +64,10 @@ void enregistrer(const std::string&)
     load_masques();
     heurecourante = 12;
     // One call a repetition, for the median and the 95th percentile.
-    for (bool mobile : {true, false})
-        benchmark::RegisterBenchmark(mobile ? "vCout/world_0.125/37_times/moving"
-                                            : "vCout/world_0.125/37_times/fixed",
-                                     BM_vCout, mobile)
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1)
-            ->Repetitions(200)
-            ->ComputeStatistics("p95", dCentile95)
-            ->ReportAggregatesOnly();
+    for (bool mobile : {true, false}) {
+        const char* nom = mobile ? "vCout/world_0.125/37_times/moving" : "vCout/world_0.125/37_times/fixed";
+        pParRepetitions(benchmark::RegisterBenchmark(nom, BM_vCout, mobile), 200);
+    }
     benchmark::RegisterBenchmark("iGetPoints/world_0.125", BM_iGetPoints)
         ->Unit(benchmark::kMillisecond)->Repetitions(5);
 }

@@ -1,7 +1,6 @@
 #include "tests/outils/images_test.h"
 
 #include <gif_lib.h>
-#include <memory>
 #include <stdexcept>
 
 namespace {

@@ -14,7 +14,6 @@
 #include "transport/requete.h"
 #include "ui/boites_message.h"
 #include "ui/boutons.h"
-#include "ui/horloge.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Output.H>
@@ -28,22 +27,6 @@ namespace {
 
 class Chargement : public BulletinsTest {
 protected:
-    Chargement()
-    {
-        heurecourante = 10;
-        jourcourant = 1;
-    }
-    ~Chargement() override { heurecourante = jourcourant = 0; }
-    void modele(const char* nom)
-    {
-        construireVue();
-        cliquer(page->boutonZone);
-        classeBoutonImage* b = RequeteurTest::bouton(page->boutonsModeles, nom);
-        ASSERT_NE(b, nullptr);
-        b->value(1);
-        b->do_callback();
-        ASSERT_TRUE(harnais::bRedessiner(&poste->fenetre));
-    }
     static void ecrire(const std::string& chemin, const std::string& texte)
     {
         std::ofstream(chemin) << texte;
@@ -78,6 +61,8 @@ protected:
             t.erase(a, t.find('\n', a + 1) - a);
         return t;
     }
+
+    HeureFixe heure;
 };
 
 }  // namespace

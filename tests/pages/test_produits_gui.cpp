@@ -19,7 +19,6 @@
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/globales_ui.h"
-#include "ui/horloge.h"
 #include "ui/local.h"
 
 #include <FL/Fl_Box.H>
@@ -37,16 +36,10 @@ using Rectangles = std::vector<PiloteEnregistreur::Rectangle>;
 
 class Produits : public BulletinsTest {
 protected:
-    Produits()
-    {
-        heurecourante = 10;
-        jourcourant = 1;
-    }
     ~Produits() override
     {
         delete fenetreEnvoi;
         fenetreEnvoi = nullptr;
-        heurecourante = jourcourant = 0;
         poste.reset();
         page = pages[0] = nullptr;
         delete langage;
@@ -86,6 +79,8 @@ protected:
             s << c->value() << " ";
         return s.str();
     }
+
+    HeureFixe heure;
 };
 
 }  // namespace

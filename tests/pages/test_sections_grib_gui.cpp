@@ -41,14 +41,8 @@ namespace {
 
 class Sections : public RequeteurTest {
 protected:
-    Sections()
-    {
-        heurecourante = 10;
-        jourcourant = 1;
-    }
     ~Sections() override
     {
-        heurecourante = jourcourant = 0;
         langage = nullptr;
         GRIB_DEPLIER = 0;
         AFFICHE_AIDE = 1;
@@ -86,6 +80,8 @@ protected:
         page->champVitesse->do_callback();
     }
     std::string titreDeplacement() const { return page->titreDeplacement->label(); }
+
+    HeureFixe heure;
 };
 
 }  // namespace

@@ -10,7 +10,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_GIF_Image.H>
-#include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
