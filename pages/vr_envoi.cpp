@@ -7,6 +7,8 @@
 #include "transport/crochets_envoi.h"
 #include "ui/boutons.h"
 
+#include <FL/Fl_Scroll.H>
+#include <FL/Fl_Tabs.H>
 #include <cstring>
 
 namespace {
@@ -39,8 +41,15 @@ void vIdentifiants(const char* email, const char* password)
 void vReactiverEnvoi()
 {
     vr* page = pPage0();
-    if (page && page->boutonEnvoyer)
-        page->boutonEnvoyer->activate();
+    if (!page || !page->boutonEnvoyer)
+        return;
+    // A moving zone its model refused holds the GRIB request back while
+    // its page shows, whatever window closed.
+    const bool pageGrib =
+        page->ongletsRequeteur && page->ongletsRequeteur->value() == page->scrollGrib;
+    if (pageGrib && page->deplacementHorsModele)
+        return;
+    page->boutonEnvoyer->activate();
 }
 
 requete* pRequetePage(int type)

@@ -10,6 +10,7 @@
 #include "pages/abonnement.h"
 #include "routes/spinner_position.h"
 #include "tests/ui/harnais_gui.h"
+#include "transport/crochets_envoi.h"
 #include "transport/requete.h"
 #include "ui/boutons.h"
 #include "ui/local.h"
@@ -172,8 +173,12 @@ TEST_F(RequeteMontree, AMovingZoneLeavingItsModelIsNotSentUntilItsFrameFits)
     vitesse(70);
     EXPECT_EQ(mobile(), refusee);
     EXPECT_STREQ(page->carte->chargement, pcTraduire("Deplacement hors des limites du modele"));
-    // Another change of the request keeps it back.
+    // Another change of the request keeps it back, and so does the send
+    // window when it closes.
     basculer(bouton(page->boutonsParametresGrib, "Pmer"));
+    EXPECT_EQ(mobile(), refusee);
+    vInstallerCrochetsEnvoi();
+    crochetsEnvoi.reactiverEnvoi();
     EXPECT_EQ(mobile(), refusee);
     const struct {
         double n, s;
