@@ -11,11 +11,15 @@
 
 #include <chrono>
 #include <cmath>
+#include <fcntl.h>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -508,4 +512,58 @@ TEST(Interpolation, WorkerThreadPolledWhileTheCallerLogs)
     travailleur.join();
     EXPECT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
     EXPECT_TRUE(std::filesystem::exists(GRIB_INTERPOLATION_SORTIE));
+}
+
+// The working copy cut short by another process while the worker thread
+// reads it: the run fails on the message it can no longer read, nothing is
+// left behind, and no signal ends the process. The worker is held in the
+// write of its first message (its output a pipe, read only once the copy
+// is cut, the message larger than the pipe holds), so after its first read
+// and before its second.
+TEST(Interpolation, InputCutShortWhileTheWorkerThreadReads)
+{
+    auto grand = [](unsigned p1) {
+        CLASS_GRIB_PUT e;
+        std::vector<float> v(200 * 200);
+        for (size_t k = 0; k < v.size(); ++k)
+            v[k] = 280 + float(k % 997) / 100;
+        e.ui_stg_parametre = 11, e.ui_stg_type_niveau = 1;
+        e.ui_stg_annee = 24, e.ui_stg_mois = 1, e.ui_stg_jour = 15, e.ui_stg_siecle = 21;
+        e.ui_stg_unite_temps = 1, e.ui_stg_p1 = p1;
+        e.ui_stg_ll_ni = e.ui_stg_ll_nj = 200;
+        e.f_stg_ll_la1 = 50, e.f_stg_ll_la2 = 30.1f, e.f_stg_ll_lo2 = 19.9f;
+        e.f_stg_ll_di = e.f_stg_ll_dj = 0.1f;
+        e.ui_stg_nombre_points = 40000, e.ui_stg_bits_par_valeur = 16;
+        e.pf_stg_valeurs = v.data();
+        const unsigned char* m = e.cpucPut();
+        return m ? std::string((const char*)m, e.ui_longueur_message) : std::string();
+    };
+    DossierTemporaire dossier;
+    DossierCourant ici(dossier.chemin());
+    std::filesystem::create_directory("lockdir");
+    const std::string premier = grand(0);
+    ASSERT_GT(premier.size(), 80000u);
+    ecrireFichier("f.grb", premier + grand(3));
+    ASSERT_EQ(mkfifo("lockdir/interf.grb.tmp", 0600), 0);
+    JournalTemporaire journal("journal.txt");
+    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "f.grb");
+    GRIB_INTERPOLATION_START = 1;
+    std::thread travailleur([] { gintertime(nullptr); });
+    const int tuyau = open("lockdir/interf.grb.tmp", O_RDONLY);
+    ASSERT_GE(tuyau, 0);
+    ASSERT_GT(premier.size(), size_t(fcntl(tuyau, F_GETPIPE_SZ)) + 8192);
+    int enAttente = 0;
+    while (ioctl(tuyau, FIONREAD, &enAttente) == 0 && enAttente == 0)
+        std::this_thread::yield();
+    ASSERT_EQ(truncate("tempof.grb", 100), 0);
+    char tampon[65536];
+    while (read(tuyau, tampon, sizeof tampon) > 0) {
+    }
+    close(tuyau);
+    travailleur.join();
+    EXPECT_EQ(GRIB_INTERPOLATION_START, 2);
+    EXPECT_NE(journal.contenu().find("Echec message 2 : message indecodable"), std::string::npos)
+        << journal.contenu();
+    EXPECT_TRUE(std::filesystem::is_empty("lockdir"));
+    EXPECT_FALSE(std::filesystem::exists("tempof.grb"));
 }
