@@ -9,8 +9,11 @@
 #include "tests/transport/transfert_test.h"
 
 #include <condition_variable>
+#include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <mutex>
+#include <unistd.h>
 
 namespace {
 
@@ -82,11 +85,22 @@ TEST_F(ArretTransferts, AShutdownDuringAStalledNameResolutionLeavesTheLogAndReco
     EXPECT_FALSE(bAttendreTransferts(0.05));
     vFermerJournal();
     const std::string ferme = journal();
+    // Nor on the standard output, where a closed log used to send lines.
+    const std::string sortie = dossier / "sortie.txt";
+    std::fflush(stdout);
+    const int garde = dup(1);
+    const int fichier = open(sortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(fichier, 1);
+    close(fichier);
     vLiberer();
-    ASSERT_TRUE(bAttendreFin());
-    EXPECT_EQ(journal(), ferme) << "nothing written after the close";
+    const bool finis = bAttendreFin();
     vJournal("<TEST>", "refuse\n");
-    EXPECT_EQ(journal(), ferme);
+    std::fflush(stdout);
+    dup2(garde, 1);
+    close(garde);
+    ASSERT_TRUE(finis);
+    EXPECT_EQ(journal(), ferme) << "nothing written after the close";
+    EXPECT_EQ(lireFichier(sortie), "");
     EXPECT_FALSE(existe("etc/envois.txt"));
     EXPECT_FALSE(existe("etc/messages.txt"));
     EXPECT_EQ(iEnregistrerEnvoi(mail->envoi, 0), -1);
