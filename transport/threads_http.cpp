@@ -51,7 +51,7 @@ void vTransfert(InstantaneHttp& s, const char* quoi)
                              query.get(), longueur, 0, s.lien);
     const bool recue = reponse != nullptr;
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    if (a.issue == ISSUE_CLASSEE)
+    if (a.issue == ISSUE_CLASSEE && s.enregistrer)
         iEnregistrerEnvoi(s.envoi, std::time(nullptr));
     if (recue)
         vFinirCanal(s.lien, iPhaseFinale(a.issue, s.lien.refusEchec));
@@ -129,9 +129,16 @@ bool bLancerTransfert(void* (*corpsThread)(void*), void* argument)
 int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
                  classeBouton* button)
 {
+    return iEnvoyerTexte(grib.instantane(), true, email, motDePasse, button);
+}
+
+int iEnvoyerTexte(const EnvoiRequete& envoi, bool enregistrer, const std::string& email,
+                  const char* motDePasse, classeBouton* button)
+{
     auto s = std::make_unique<InstantaneHttp>();
-    s->envoi = grib.instantane();
-    s->texte = s->envoi.texte;
+    s->envoi = envoi;
+    s->enregistrer = enregistrer;
+    s->texte = envoi.texte;
     s->email = email;
     s->avecMotDePasse = motDePasse != nullptr;
     s->motDePasse = motDePasse ? motDePasse : "";

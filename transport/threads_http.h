@@ -19,7 +19,8 @@ struct InstantaneHttp {
     std::string motDePasse;
     bool avecMotDePasse = false;
     LienCanal lien;
-    EnvoiRequete envoi;  // recorded when the send succeeds
+    EnvoiRequete envoi;  // recorded when the send succeeds, if `enregistrer`
+    bool enregistrer = true;
 };
 
 // Thread bodies (argument: a new InstantaneHttp, which they delete).
@@ -34,6 +35,10 @@ void* vHttpBullTimeout(void* instantane);
 // starts. Answers the slot, or -1. `button` may be null.
 int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
                  classeBouton* button);
+// The same for a text as the send window holds it: `envoi.texte` is sent,
+// and `envoi` recorded when the send succeeds if `enregistrer`.
+int iEnvoyerTexte(const EnvoiRequete& envoi, bool enregistrer, const std::string& email,
+                  const char* motDePasse, classeBouton* button);
 int iEnvoyerBulletins(const requete& bulletins, classeBouton* button);
 
 // Starts a detached thread counted among the running transfers; false

@@ -21,7 +21,7 @@ protected:
     EnvoiDirect()
     {
         Fl::lock();
-        travail->journal = &tampon;
+        travail->journal = JournalFenetre(&tampon);
         HttpTimeoutWait = 0;
     }
     ~EnvoiDirect() override
@@ -88,7 +88,8 @@ TEST_F(EnvoiDirect, TheThreadTellsTheOutcomeAndRecordsAnAcceptedSend)
         travail->email = "bord@exemple.org";
         travail->avecMotDePasse = true;
         travail->motDePasse = c.motDePasse;
-        travail->envoiGrib.texte = travail->texte;
+        travail->envoi.texte = travail->texte;
+        travail->enregistrer = true;
         ASSERT_TRUE(bEnvoyerDirect(travail));
         ASSERT_TRUE(bFin());
         Fl::remove_timeout(vHttpTimeoutWait, travail.get());
@@ -147,7 +148,8 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
         travail->email = "bord@exemple.org";
         travail->avecMotDePasse = true;
         travail->motDePasse = "secret-du-bord";
-        travail->envoiGrib.texte = travail->texte;
+        travail->envoi.texte = travail->texte;
+        travail->enregistrer = true;
         ASSERT_TRUE(bEnvoyerDirect(travail));
         ASSERT_TRUE(bFin());
         Fl::remove_timeout(vHttpTimeoutWait, travail.get());

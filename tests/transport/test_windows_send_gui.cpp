@@ -283,7 +283,8 @@ TEST_F(FenetreEnvoi, WhileTheServerIsSilentTheLoopRunsThenTheLimitEndsTheSendInR
     cliquer(fenetre->boutonEnvoiDirect);
     EXPECT_TRUE(harnais::bAttendre([&guet] { return guet.vu; })) << journalFenetre();
     Fl::remove_timeout(vGuetter, &guet);
-    EXPECT_FALSE(fenetre->boutonFermer->active());
+    // Meanwhile the close button would give the send up.
+    EXPECT_TRUE(fenetre->boutonFermer->active());
     ASSERT_TRUE(bFinJournal("ECHEC : pas de reponse du serveur (delai depasse)\n\n"
                             "SENDING MAIL ... KO"))
         << journalFenetre();
@@ -340,19 +341,6 @@ TEST_F(FenetreEnvoi, CloseHidesTheWindowAndGivesThePageItsButtonBack)
     EXPECT_EQ(reactivations, 1);
 }
 
-TEST_F(FenetreEnvoi, WithoutARequestPageTheHttpLayoutsSendOnlyHandsTheCredentialsOver)
-{
-    crochetsEnvoi.requetePage = nullptr;
-    profil("bord", "smtpserveur", 25, "secret12");
-    ouvrir(true);
-    cliquer(fenetre->boutonEnvoiDirect);
-    EXPECT_EQ(identifiants, (std::vector<std::string>{"moi@bord.example", "secret12"}));
-    EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
-    EXPECT_EQ(reactivations, 1);
-    EXPECT_FALSE(fenetre->boutonFermer->active());
-    EXPECT_NE(journal().find("envoi http direct: pas de requete GRIB"), std::string::npos);
-    EXPECT_EQ(iTransfertsEnCours(), 0);
-}
 
 TEST_F(FenetreEnvoi, ProfilesAreManagedFromTheForm)
 {
@@ -459,7 +447,7 @@ TEST_F(EnvoiHttp, TheMailLayoutsHttpSendTicksThenTellsItsOutcome)
     ouvrir(false, "@mto@reqt@sys@infos");
     cliquer(fenetre->boutonEnvoiHttp);
     EXPECT_EQ(journalFenetre().rfind("moi@bord.example\n\nRequete HTTP en cours...", 0), 0u);
-    EXPECT_FALSE(fenetre->boutonFermer->active());
+    EXPECT_TRUE(fenetre->boutonFermer->active());
     EXPECT_FALSE(fenetre->boutonEnvoiDirect->active() || fenetre->boutonEnvoiHttp->active());
     ASSERT_TRUE(harnais::bAttendre([&] { return journalFenetre().find("->") != std::string::npos; }));
     ASSERT_TRUE(bFinJournal("\nSENDING MAIL ... OK")) << journalFenetre();
@@ -525,4 +513,45 @@ TEST_F(EnvoiHttp, TheHttpLayoutSendsThePagesGribRequestInASlot)
     EXPECT_EQ(recue.at("ligne").rfind("GET http://127.0.0.1/" + serviceHttp().chemin, 0), 0u);
     EXPECT_EQ(recue.at("texte"), grib.texteRequete());
     EXPECT_NE(lireFichier("etc/envois.txt").find(grib.texteRequete()), std::string::npos);
+}
+
+// What the window shows is what goes and what is recorded: a deletion of
+// automations keeps its "A 0" though the page's request is a single one
+// again, and its record carries the window's volume and cost.
+TEST_F(EnvoiHttp, TheHttpLayoutSendsAndRecordsTheWindowsTextAndFigures)
+{
+    grib.vSetDomaine(1);
+    grib.ligneAutomatisation = "A 0";
+    const std::string suppression = grib.texteRequete();
+    grib.ligneAutomatisation = "A 1";
+    grib.vEcrire(0);
+    ASSERT_NE(suppression, grib.texteRequete());
+    profil("bord", "smtpserveur", 25, "secret-du-bord");
+    MODE_CONNECTE = 1;
+    char* t = new char[suppression.size() + 1];
+    std::strcpy(t, suppression.c_str());
+    fenetre = new WindowsSend("0.5", "0.0", t, 100, 100, 360, 440, "Mail");
+    ASSERT_TRUE(harnais::bMontrer(fenetre));
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_TRUE(harnais::bAttendre([this] { return !fenetre->shown(); }));
+    EXPECT_TRUE(harnais::bAttendre([] { return structHTTP[0].phase.load() == PHASE_AFFICHEE; }, 60));
+    ASSERT_TRUE(bFinTransferts());
+    EXPECT_EQ(service.connexions().back().at("texte"), suppression);
+    const std::string envois = lireFichier("etc/envois.txt");
+    EXPECT_NE(envois.find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + suppression), std::string::npos)
+        << envois;
+
+    // Without a request page the text goes all the same, unrecorded.
+    delete fenetre;
+    fenetre = nullptr;
+    std::filesystem::remove("etc/envois.txt");
+    crochetsEnvoi.requetePage = nullptr;
+    ouvrir(true, "@mto@reqt@sys@infos");
+    cliquer(fenetre->boutonEnvoiDirect);
+    EXPECT_EQ(identifiants, (std::vector<std::string>{"moi@bord.example", "secret-du-bord"}));
+    EXPECT_EQ(reactivations, 2);
+    ASSERT_TRUE(harnais::bAttendre([this] { return service.connexions().size() == 2; }, 60));
+    ASSERT_TRUE(bFinTransferts());
+    EXPECT_EQ(service.connexions().back().at("texte"), "@mto@reqt@sys@infos");
+    EXPECT_FALSE(existe("etc/envois.txt"));
 }
