@@ -94,6 +94,13 @@ protected:
         configuration->vAjouterProfil(p);
     }
     std::string journalEnvoi() const { return texte(fenetreEnvoi->tamponJournal); }
+    // The transfer popups gone, every slot free for the next test.
+    static void libererCanaux()
+    {
+        vDetruirePopupsHttp("<TEST>");
+        for (int i = 0; i < HTTP_CANAUX; ++i)
+            vLibererCanal(i);
+    }
     // A saved bulletin request loaded into the page: its code may go.
     void chargerBulletins()
     {
@@ -204,9 +211,7 @@ TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
     ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
     EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
     EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/GMDSS_METAREA2_OFFSHORE.txt"); }));
-    vDetruirePopupsHttp("<TEST>");
-    for (int i = 0; i < HTTP_CANAUX; ++i)
-        vLibererCanal(i);
+    libererCanaux();
 }
 
 // The default request of the zone switch, sent by the send window's direct
@@ -333,8 +338,6 @@ TEST_F(Commande, ConnectedTheDeletionOfAutomationsGoesAsItsWindowShowsIt)
         EXPECT_NE(envois.find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + montre), std::string::npos)
             << envois;
         EXPECT_EQ(envois.find("Interdit"), std::string::npos);
-        vDetruirePopupsHttp("<TEST>");
-        for (int i = 0; i < HTTP_CANAUX; ++i)
-            vLibererCanal(i);
+        libererCanaux();
     }
 }
