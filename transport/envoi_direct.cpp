@@ -60,17 +60,19 @@ void* vHttpTimeout(void* travail)
     vJournal(THREADS, "----------> Execution du sous-thread HTTP/MAIL (thread)\n");
     int longueur = 0;
     char* reponse = pEnvoyer(t, longueur);
-    HttpTimeoutWait = 2;
+    // An abandoned send leaves the flag alone: it may be a later send's.
     if (!t.bConclure()) {
         std::free(reponse);
         vJournal(THREADS, "----------> Envoi abandonne (thread HTTP/MAIL): rien n'est classe\n");
         return nullptr;
     }
+    HttpTimeoutWait = 2;
+    const bool recue = reponse != nullptr;
     // Filed before the lock is taken: a large answer does not hold the GUI.
     const AnalyseReponse a = analyseReponse(reponse, longueur);
     if (a.issue == ISSUE_CLASSEE && t.enregistrer)
         iEnregistrerEnvoi(t.envoi, std::time(nullptr));
-    vIssue(t, reponse != nullptr, a.issue);
+    vIssue(t, recue, a.issue);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",
              a.ok);
     return nullptr;
