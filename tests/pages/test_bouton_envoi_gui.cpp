@@ -102,35 +102,6 @@ TEST_F(BoutonEnvoi, EveryPathLeavesTheSendButtonAsTheRuleSays)
         }
 }
 
-// A request without a model, or whose moving zone its model refused, is
-// held like one over the limits; the bulletin page asks for a product.
-TEST_F(BoutonEnvoi, TheRuleReadsTheWholePage)
-{
-    composer(false);
-    EtatEnvoi e = page->etatEnvoi();
-    ASSERT_TRUE(bEnvoiPermis(e));
-    const struct {
-        const char* nom;
-        std::function<void(EtatEnvoi&)> changer;
-    } cas[] = {
-        {"no frame", [](EtatEnvoi& e) { e.zone = false; }},
-        {"no model", [](EtatEnvoi& e) { e.modele = 0; }},
-        {"over the limits", [](EtatEnvoi& e) { e.dansLimites = false; }},
-        {"a moving zone refused", [](EtatEnvoi& e) { e.deplacementRefuse = true; }},
-        {"the packages page, none chosen", [](EtatEnvoi& e) { e.genre = ENVOI_FORFAIT; }},
-        {"the bulletin page, none chosen", [](EtatEnvoi& e) { e.genre = ENVOI_BULLETINS; }},
-    };
-    for (const auto& c : cas) {
-        EtatEnvoi refuse = e;
-        c.changer(refuse);
-        EXPECT_FALSE(bEnvoiPermis(refuse)) << c.nom;
-    }
-    page->vDeplacementHorsModele();
-    EXPECT_FALSE(page->boutonEnvoyer->active());
-    page->vDeplacementRetabli();
-    EXPECT_TRUE(page->boutonEnvoyer->active());
-}
-
 // The button forced on over a request past the limits: the window shows
 // it, but none of its ways sends or records it.
 TEST_F(BoutonEnvoi, TheSendWindowRefusesWhatTheRuleRefuses)
