@@ -37,11 +37,10 @@ void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue)
 char* pEnvoyer(TravailEnvoi& t, int& longueur)
 {
     GardeAbandon garde(t);
-    const ServiceHttp& service = serviceHttp();
     std::unique_ptr<char[]> query(formatRequeteHttp(
         t.texte.c_str(), t.email.c_str(), t.avecMotDePasse ? t.motDePasse.c_str() : nullptr));
-    return httpgrib(service.hote.c_str(), service.port.c_str(), service.cheminEnvoi.c_str(),
-                    query.get(), longueur, 1);
+    return httpgrib(t.service.hote.c_str(), t.service.port.c_str(),
+                    t.service.cheminEnvoi.c_str(), query.get(), longueur, 1);
 }
 
 }  // namespace

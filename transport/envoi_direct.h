@@ -7,6 +7,7 @@
 #ifndef TRANSPORT_ENVOI_DIRECT_H
 #define TRANSPORT_ENVOI_DIRECT_H
 
+#include "transport/service_http.h"
 #include "transport/travail_fenetre.h"
 
 #include <atomic>
@@ -17,6 +18,8 @@ struct TravailEnvoi : TravailFenetre {
     std::string email;
     std::string motDePasse;
     bool avecMotDePasse = false;
+    // The service's address, the thread's own copy.
+    ServiceHttp service = serviceHttp();
 
     // The window goes (GUI thread): the ticker stops too.
     void vDetacher() override;
