@@ -1,7 +1,6 @@
 #include "pages/recapitulatif_page.h"
 
 #include "pages/vr.h"
-#include "ui/boutons.h"
 
 #include <FL/Fl_Output.H>
 
@@ -27,11 +26,8 @@ void RecapitulatifPage::vCout(const char* texte)
     vEcrire(grib_ ? page_.coutGrib : page_.coutBulletins, texte);
 }
 
-void RecapitulatifPage::vEnvoi(bool actif)
+// The request's own verdict is read by the rule, with the rest of the page.
+void RecapitulatifPage::vEnvoi(bool)
 {
-    if (!grib_ || !page_.boutonEnvoyer)
-        return;
-    // A moving zone its model refused holds the request back.
-    actif && !page_.deplacementHorsModele ? page_.boutonEnvoyer->activate()
-                                          : page_.boutonEnvoyer->deactivate();
+    page_.vRafraichirEnvoi();
 }

@@ -1,7 +1,7 @@
 // Where the request page shows a request's volume and cost: the outputs of
 // its recapitulation (GRIB or bulletin), found through the page at each
-// call since a recapitulation may be rebuilt; the GRIB one also tells the
-// send button whether the request may go.
+// call since a recapitulation may be rebuilt; a new count sets the send
+// button by the page's rule again.
 #ifndef PAGES_RECAPITULATIF_PAGE_H
 #define PAGES_RECAPITULATIF_PAGE_H
 

@@ -7,6 +7,7 @@
 #define PAGES_VR_H
 
 #include "gribdata/modeles.h"
+#include "pages/regles_envoi.h"
 #include "pages/regles_zone.h"
 #include "ui/configuration.h"
 
@@ -342,6 +343,16 @@ public:
 
     // ---- Request page: sending (vr_commande.cpp).
     static void vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* page);
+    // The send button sends the bulletin request: neither the GRIB nor
+    // the packages page is shown.
+    bool bEnvoiBulletins() const;
+    // What the send button's rule reads of the page now, and the rule's
+    // answer (regles_envoi.h).
+    EtatEnvoi etatEnvoi() const;
+    bool bEnvoiPermis() const;
+    // The send button as the rule says: every change of the request or of
+    // the page calls it, and so does the send window when it goes.
+    void vRafraichirEnvoi();
     // The GRIB request to a new send window; `systeme`: the system text,
     // with its volume and cost.
     void vSetCommande(int systeme);
@@ -715,7 +726,7 @@ private:
     void vSauverVue();
     void vLibererRequeteur();
     void vBasRequeteur();
-    void vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon);
+    void vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon, bool regle);
     // The editor shows the buffer, its whole text selected and copied.
     static void vCopierTexte(Fl_Text_Editor* editeur, Fl_Text_Buffer* tampon);
     void vBasPanneauRequeteur(int x, int y, int h);

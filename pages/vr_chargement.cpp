@@ -211,7 +211,7 @@ void vr::vChargerBulletins(const requete& lue)
     // What was loaded may go, whether or not a button shows it.
     if (abonnementBulletins)
         abonnementBulletins->activate();
-    boutonEnvoyer->activate();
+    vRafraichirEnvoi();
     if (carte)
         carte->redraw();
 }

@@ -33,8 +33,10 @@ char* pTexte(Fl_Text_Buffer* tampon)
 void vr::vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* donnees)
 {
     vr* page = static_cast<vr*>(donnees);
+    // Held back until a change of the request or the page, or the send
+    // window's close, asks the rule again.
     bouton->deactivate();
-    if (!page->scrollGrib->visible() && !page->groupeForfaits->visible())
+    if (page->bEnvoiBulletins())
         page->vSetCommandeBulletins(0, nullptr);
     else
         page->vSetCommande(0);
@@ -44,7 +46,7 @@ void vr::vSetCommande(int systeme)
 {
     vCopierTexte(editeurGrib, tamponGrib);
     vFenetreEnvoi(systeme ? "0.5" : volumeGrib->value(), systeme ? "0.0" : coutGrib->value(),
-                  tamponGrib);
+                  tamponGrib, !systeme);
 }
 
 void vr::vSetCommandeBulletins(int automationDelete, classeBouton* bouton)
@@ -55,12 +57,16 @@ void vr::vSetCommandeBulletins(int automationDelete, classeBouton* bouton)
     }
     vCopierTexte(editeurBulletins, tamponBulletins);
     vFenetreEnvoi(automationDelete ? "0.5" : volumeBulletins->value(),
-                  automationDelete ? "0.0" : coutBulletins->value(), tamponBulletins);
+                  automationDelete ? "0.0" : coutBulletins->value(), tamponBulletins,
+                  !automationDelete);
 }
 
 // The open send window goes first (its direct send, if one runs, carries
-// on without it), then a new one stands at the bottom left of the map.
-void vr::vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon)
+// on without it), then a new one stands at the bottom left of the map. A
+// request the page sends as it stands (`regle`) goes only while the send
+// button's rule permits it; the system request and the deletion of
+// automations go whatever the request.
+void vr::vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon, bool regle)
 {
     const std::string v = volume, c = cout;
     delete fenetreEnvoi;
@@ -70,6 +76,8 @@ void vr::vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tam
     const int x = fenetre ? fenetre->x() + 240 : 240;
     const int y = fenetre ? fenetre->y() + fenetre->h() - 440 : 0;
     fenetreEnvoi = new WindowsSend(v.c_str(), c.c_str(), pTexte(tampon), x, y, 360, 440, "Mail");
+    if (regle)
+        fenetreEnvoi->regle = [this] { return bEnvoiPermis(); };
     Fl_Group::current(courant);
 }
 

@@ -136,8 +136,7 @@ void vr::vDeplacementHorsModele()
     deplacement = 0;
     deplacementHorsModele = 1;
     vLigneDeplacement();
-    if (boutonEnvoyer)
-        boutonEnvoyer->deactivate();
+    vRafraichirEnvoi();
 }
 
 void vr::vDeplacementRetabli()
@@ -145,6 +144,7 @@ void vr::vDeplacementRetabli()
     deplacementHorsModele = 0;
     deplacement = bDeplacementDemande() && bTempsPresse();
     vLigneDeplacement();
+    vRafraichirEnvoi();
 }
 
 void vr::vInputRequeteurGribDeplacementCapCallback(Fl_Widget*, void* donnees)

@@ -1,10 +1,11 @@
-// What the send window asks of the request page: the page itself (its help
-// buttons' data), a copy of the profile's address and password for the
-// page's transfers, its send button made active again, and its two
-// requests.
+// The request page's send button and what the send window asks of the
+// page: the page itself (its help buttons' data), a copy of the profile's
+// address and password for the page's transfers, its send button set by
+// the rule again, and its two requests.
 #include "pages/vr.h"
 
 #include "transport/crochets_envoi.h"
+#include "transport/requete.h"
 #include "ui/boutons.h"
 
 #include <FL/Fl_Scroll.H>
@@ -40,16 +41,16 @@ void vIdentifiants(const char* email, const char* password)
 
 void vReactiverEnvoi()
 {
-    vr* page = pPage0();
-    if (!page || !page->boutonEnvoyer)
-        return;
-    // A moving zone its model refused holds the GRIB request back while
-    // its page shows, whatever window closed.
-    const bool pageGrib =
-        page->ongletsRequeteur && page->ongletsRequeteur->value() == page->scrollGrib;
-    if (pageGrib && page->deplacementHorsModele)
-        return;
-    page->boutonEnvoyer->activate();
+    if (vr* page = pPage0())
+        page->vRafraichirEnvoi();
+}
+
+bool bEnfonce(classeBoutonImage** boutons)
+{
+    for (; boutons && *boutons; ++boutons)
+        if ((*boutons)->value())
+            return true;
+    return false;
 }
 
 requete* pRequetePage(int type)
@@ -68,4 +69,43 @@ void vInstallerCrochetsEnvoi()
     crochetsEnvoi.identifiants = vIdentifiants;
     crochetsEnvoi.reactiverEnvoi = vReactiverEnvoi;
     crochetsEnvoi.requetePage = pRequetePage;
+}
+
+bool vr::bEnvoiBulletins() const
+{
+    return scrollGrib && groupeForfaits && !scrollGrib->visible() && !groupeForfaits->visible();
+}
+
+EtatEnvoi vr::etatEnvoi() const
+{
+    EtatEnvoi e;
+    e.genre = bEnvoiBulletins()                            ? ENVOI_BULLETINS
+              : groupeForfaits && groupeForfaits->visible() ? ENVOI_FORFAIT
+                                                            : ENVOI_GRIB;
+    e.zone = zoneExiste;
+    e.deplacementRefuse = deplacementHorsModele;
+    e.forfait = bEnfonce(boutonsForfaits);
+    if (requeteGrib) {
+        e.modele = requeteGrib->modele;
+        e.dansLimites = requeteGrib->bDansLimites();
+    }
+    // The codes of the buttons down, or of a loaded request, and the
+    // request holding them.
+    bool choisis = !codesSansBouton.empty();
+    for (classeBoutonImage** t : tableauxProduits())
+        choisis = choisis || bEnfonce(t);
+    e.produits = choisis && requeteBulletins && !requeteBulletins->objets.bVide();
+    return e;
+}
+
+bool vr::bEnvoiPermis() const
+{
+    return ::bEnvoiPermis(etatEnvoi());
+}
+
+void vr::vRafraichirEnvoi()
+{
+    if (!boutonEnvoyer)
+        return;
+    bEnvoiPermis() ? boutonEnvoyer->activate() : boutonEnvoyer->deactivate();
 }

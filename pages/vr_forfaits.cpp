@@ -134,7 +134,7 @@ void vr::vBoutonRequeteurGribPredefiniesCallback(Fl_Widget* bouton, void* donnee
     carte->chargementAffiche = 0;
     carte->overlay_output(2);
     page->vGroupRequeteurPredefiniesArrange(9999);
-    page->boutonEnvoyer->activate();
+    page->vRafraichirEnvoi();
     if (page->abonnementForfaits)
         page->abonnementForfaits->activate();
 }

@@ -88,13 +88,13 @@ void vr::vBoutonRequeteurGribModelesCallback(Fl_Widget* bouton, void* donnees)
     page->vRequeteurGribDeplacement(0);
     page->vRequeteurGribAbonnement();
     page->vGroupRequeteurGribArrange(0);
-    page->boutonEnvoyer->activate();
     const CadreZone c = page->cadreZone();
     page->setCoordonnees(c.nord, c.sud, c.ouest, c.est);
     if (page->carte) {
         page->carte->overlay_output(2);
         page->carte->redraw();
     }
+    page->vRafraichirEnvoi();
 }
 
 int vr::CadreModele(double N, double S, double W, double E)

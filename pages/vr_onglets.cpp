@@ -1,7 +1,7 @@
 // The request page's product tabs: what follows the change of product page
-// (the bottom strip, the send button, the product bar's first slot,
-// packages mode, the settings' "onglets"), and the product page shown at
-// start.
+// (the bottom strip, the product bar's first slot, packages mode, the
+// settings' "onglets", then the send button as its rule says for the page
+// shown), and the product page shown at start.
 #include "pages/vr.h"
 
 #include "map/fdc.h"
@@ -25,28 +25,20 @@ int* pOnglets()
     return configuration ? configuration->preferences->onglets : aucun;
 }
 
-bool bEnfonce(classeBoutonImage** boutons)
-{
-    for (; boutons && *boutons; ++boutons)
-        if ((*boutons)->value())
-            return true;
-    return false;
-}
-
 }  // namespace
 
 void vr::vTabsRequeteurCallback(Fl_Widget*, void* donnees)
 {
     vr* page = static_cast<vr*>(donnees);
-    page->boutonEnvoyer->deactivate();
     if (Dru_Routes)
         Dru_Routes->vDeactivateRoutes();
-    if (!page->groupeForfaits->visible() && !page->scrollGrib->visible())
+    if (page->bEnvoiBulletins())
         page->vOngletBulletinsImages();
     else if (!page->groupeForfaits->visible())
         page->vOngletGrib();
     else
         page->vOngletForfaits();
+    page->vRafraichirEnvoi();
     if (page->carte)
         page->carte->redraw();
 }
@@ -75,9 +67,6 @@ void vr::vOngletBulletinsImages()
             Dru_Routes->vGroupArrange(9999);
         onglets[0] = ONGLET_ROUTES;
     }
-    for (classeBoutonImage** b : tableauxProduits())
-        if (bEnfonce(b))
-            boutonEnvoyer->activate();
 }
 
 void vr::vOngletGrib()
@@ -101,8 +90,6 @@ void vr::vOngletGrib()
     modeForfaits = 0;
     vGroupRequeteurGribArrange(9999);
     vBasGrib(1);
-    if (zoneExiste && !deplacementHorsModele)
-        boutonEnvoyer->activate();
     onglets[0] = ONGLET_GRIB;
     onglets[1] = 0;
 }
@@ -119,8 +106,6 @@ void vr::vOngletForfaits()
             return;
         }
         setBoutonsGBI(GBI_FORFAITS);
-        if (bEnfonce(boutonsForfaits))
-            boutonEnvoyer->activate();
     } else {
         // The GRIB page's frame goes, with its message on the map.
         if (carte) {

@@ -31,7 +31,6 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
     classeBoutonImage* dernier = page->pReconstruireBulletins();
     page->vActiverAbonnementBulletins();
     if (!dernier) {
-        page->boutonEnvoyer->deactivate();
         // Nothing chosen: the codes of a loaded request go with the rest.
         page->codesSansBouton.clear();
         r.vInitialisation();
@@ -39,6 +38,7 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
             page->abonnementBulletins->vReecrire();
         // The volume shown goes back to nothing with the selection.
         r.vCout();
+        page->vRafraichirEnvoi();
         return;
     }
     if (r.objetsPerdus)
@@ -47,9 +47,8 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
         page->vSetCommandeBulletins(0, dernier);
         dernier->value(0);
         dernier->redraw();
-    } else {
-        page->boutonEnvoyer->activate();
     }
+    page->vRafraichirEnvoi();
 }
 
 void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
@@ -64,10 +63,9 @@ void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)
             (*t)->value(0);
             (*t)->redraw();
         }
-    if (page->boutonEnvoyer)
-        page->boutonEnvoyer->deactivate();
     page->vActiverAbonnementBulletins();
     page->requeteBulletins->vEcrire(0);
+    page->vRafraichirEnvoi();
 }
 
 std::array<classeBoutonImage**, 6> vr::tableauxProduits() const

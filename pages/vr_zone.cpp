@@ -200,6 +200,7 @@ void vr::vBoutonRequeteurGribZoneTitreCallback(Fl_Widget* bouton, void* donnees)
         for (spinnerOutput* c : page->champsZone)
             c->activate();
         page->zoneExiste = 1;
+        page->vRafraichirEnvoi();
     }
     page->boutonZone->couleurHaut = COLOR_BOUTON_ACTIVE;
     page->boutonZone->redraw();
@@ -221,10 +222,10 @@ void vr::vBoutonRequeteurGribZoneEffacerCallback(Fl_Widget*, void* donnees)
     page->vRequeteurGribEffacerGroupes();
     for (spinnerOutput* c : page->champsZone)
         c->deactivate();
-    page->boutonEnvoyer->deactivate();
     if (!page->chargementRequete)
         page->vReinitialiserGrib(nullptr);
     page->zoneExiste = 0;
+    page->vRafraichirEnvoi();
     if (page->carte)
         page->carte->chargementAffiche = 0;
     page->vGroupRequeteurGribArrange(1);

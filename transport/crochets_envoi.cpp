@@ -20,7 +20,8 @@ int iGenreEnvoi(const char* texte)
     return premiere == "@mto@reqt@bull@" ? 1 : -1;
 }
 
-bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi)
+bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi, const char* volume,
+                      const char* cout)
 {
     const int genre = iGenreEnvoi(texte);
     requete* r = genre < 0 || !crochetsEnvoi.requetePage ? nullptr
@@ -32,11 +33,16 @@ bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi)
     }
     envoi = r->instantane();
     envoi.texte = texte;
+    if (volume)
+        envoi.volume = volume;
+    if (cout)
+        envoi.cout = cout;
     return true;
 }
 
-int iEnregistrerTexteEnvoye(const char* texte)
+int iEnregistrerTexteEnvoye(const char* texte, const char* volume, const char* cout)
 {
     EnvoiRequete envoi;
-    return bInstantaneTexte(texte, envoi) ? iEnregistrerEnvoi(envoi, std::time(nullptr)) : 1;
+    return bInstantaneTexte(texte, envoi, volume, cout) ? iEnregistrerEnvoi(envoi, std::time(nullptr))
+                                                        : 1;
 }

@@ -12,7 +12,7 @@ struct TYPEDEF_CROCHETS_ENVOI {
     void* (*pageRequete)();
     // Keeps the profile's address and password for the page's transfers.
     void (*identifiants)(const char* email, const char* password);
-    // Makes the page's send button active again.
+    // The page's send button follows the page's rule again.
     void (*reactiverEnvoi)();
     // The page's request of a type (0 GRIB, 1 bulletin), or null.
     requete* (*requetePage)(int type);
@@ -26,14 +26,17 @@ extern TYPEDEF_CROCHETS_ENVOI crochetsEnvoi;
 int iGenreEnvoi(const char* texte);
 
 // What recording `texte` writes: the snapshot of the page's request its
-// first line names, with this text as the one sent. False when nothing is
-// to be recorded (logged).
-bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi);
+// first line names, with this text as the one sent, and the volume and
+// cost shown beside it when given (else the recapitulation's). False when
+// nothing is to be recorded (logged).
+bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi, const char* volume = nullptr,
+                      const char* cout = nullptr);
 
 // Records a text that went out: the send log block and the saved request
-// of the request its first line names, with this text as the one sent.
-// Answers what iEnregistrerEnvoi answers, or 1 when nothing is recorded
-// (logged).
-int iEnregistrerTexteEnvoye(const char* texte);
+// of the request its first line names, with this text as the one sent and
+// the figures given as bInstantaneTexte takes them. Answers what
+// iEnregistrerEnvoi answers, or 1 when nothing is recorded (logged).
+int iEnregistrerTexteEnvoye(const char* texte, const char* volume = nullptr,
+                            const char* cout = nullptr);
 
 #endif

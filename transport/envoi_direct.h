@@ -1,44 +1,28 @@
 // The send window's direct HTTP send. The window hands over a send job (the
-// text, the profile's credentials, snapshots of what to record, its journal
-// widgets); a thread sends the text to the service's second script path
-// without a slot and writes the outcome into the journal under the
-// toolkit's lock, while a ticker on the GUI thread writes "->" every 0.2 s
-// until the thread has ended.
+// text, the profile's credentials, what to record, its journal widgets); a
+// thread sends the text to the service's second script path without a
+// slot and writes the outcome into the journal under the toolkit's lock,
+// while a ticker on the GUI thread writes "->" every 0.2 s until the
+// thread has ended.
 #ifndef TRANSPORT_ENVOI_DIRECT_H
 #define TRANSPORT_ENVOI_DIRECT_H
 
-#include "transport/envoi.h"
 #include "transport/service_http.h"
+#include "transport/travail_fenetre.h"
 
 #include <atomic>
 #include <memory>
 #include <string>
 
-class Fl_Text_Buffer;
-class Fl_Widget;
-
-struct TravailEnvoi {
-    std::string texte;
+struct TravailEnvoi : TravailFenetre {
     std::string email;
     std::string motDePasse;
     bool avecMotDePasse = false;
     // The service's address, the thread's own copy.
     ServiceHttp service = serviceHttp();
-    // Recorded when the send succeeds (the answer whole, accepted and all
-    // it carried filed): the GRIB request's when the text is a GRIB
-    // request, else the bulletin request's when it is one.
-    EnvoiRequete envoiGrib, envoiBulletin;
 
-    // The window's widgets; touched on the GUI thread or under the lock.
-    Fl_Text_Buffer* journal = nullptr;
-    Fl_Widget* affichage = nullptr;  // the journal's display: its colour
-    Fl_Widget* boutonMail = nullptr;
-    Fl_Widget* boutonFermer = nullptr;
-    Fl_Widget* fenetre = nullptr;
-
-    // The window goes (GUI thread): the ticker stops and the thread leaves
-    // the widgets alone.
-    void vDetacher();
+    // The window goes (GUI thread): the ticker stops too.
+    void vDetacher() override;
 };
 
 // The ticker's flag: 0 idle, 1 ticking, 2 the thread has ended. The

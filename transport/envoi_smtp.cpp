@@ -2,18 +2,14 @@
 
 #include "gribdata/globales.h"
 #include "transport/sendmail.h"
-#include "transport/service_http.h"
 #include "transport/threads_http.h"
 #include "ui/local.h"
 
-#include <FL/Fl.H>
-#include <FL/Fl_Widget.H>
 #include <ctime>
 
 namespace {
 
 const char* const THREADS = "<THREADS>";
-const Fl_Color VERT = 157, ROUGE = 88;
 
 // The window's journal as the dialogue's thread writes it: each line under
 // the lock, none once the window or the program is going.
@@ -22,53 +18,23 @@ public:
     explicit JournalVerrouille(TravailSmtp& t) : t_(t) {}
     void ajouter(const char* texte) override
     {
-        Fl::lock();
-        if (!ARRET_TRANSFERTS.load())
-            t_.journal.ajouter(texte);
-        Fl::unlock();
-        Fl::awake();
+        vSousVerrou([&] { t_.journal.ajouter(texte); });
     }
     void afficher() override
     {
-        Fl::lock();
-        if (!ARRET_TRANSFERTS.load())
-            t_.journal.afficher();
-        Fl::unlock();
-        Fl::awake();
+        vSousVerrou([&] { t_.journal.afficher(); });
     }
 
 private:
     TravailSmtp& t_;
 };
 
-void vActiver(Fl_Widget* w, bool actif)
-{
-    if (w)
-        actif ? w->activate() : w->deactivate();
-}
-
 }  // namespace
-
-void TravailSmtp::vDetacher()
-{
-    journal = JournalFenetre();
-    affichage = boutonMail = boutonCopier = boutonFermer = fenetre = nullptr;
-}
 
 void vIssueSmtp(TravailSmtp& t, int cr)
 {
-    t.journal.ajouter("\n");
-    t.journal.ajouter(pcTraduire(cr ? "SENDING MAIL ... KO" : "SENDING MAIL ... OK"));
-    t.journal.afficher();
-    if (!cr) {
-        vActiver(t.boutonMail, false);
-        vActiver(t.boutonCopier, false);
-    }
-    if (t.affichage)
-        t.affichage->color(cr ? ROUGE : VERT);
-    vActiver(t.boutonFermer, true);
-    if (t.fenetre)
-        t.fenetre->redraw();
+    t.vIssue(cr == 0, pcTraduire(cr ? "SENDING MAIL ... KO" : "SENDING MAIL ... OK"), cr == 0,
+             cr == 0);
 }
 
 void* vSousThreadSmtp(void* travail)
@@ -78,16 +44,20 @@ void* vSousThreadSmtp(void* travail)
     TravailSmtp& t = **garde;
     vJournal(THREADS, "----------> Execution du sous-thread SMTP (thread)...\n");
     JournalVerrouille journal(t);
-    const int cr = sendmail(t.serveur.c_str(), t.port, t.de.c_str(), t.a.c_str(), nullptr,
-                            t.texte.c_str(), journal);
+    int cr = 1;
+    {
+        GardeAbandon abandon(t);
+        cr = sendmail(t.serveur.c_str(), t.port, t.de.c_str(), t.a.c_str(), nullptr,
+                      t.texte.c_str(), journal);
+    }
+    if (!t.bConclure()) {
+        vJournal(THREADS, "----------> Envoi abandonne (thread SMTP): rien n'est enregistre\n");
+        return nullptr;
+    }
     // Recorded before the lock is taken: the files do not hold the GUI.
     if (cr == 0 && t.enregistrer)
         iEnregistrerEnvoi(t.envoi, std::time(nullptr));
-    Fl::lock();
-    if (!ARRET_TRANSFERTS.load())
-        vIssueSmtp(t, cr);
-    Fl::unlock();
-    Fl::awake();
+    vSousVerrou([&] { vIssueSmtp(t, cr); });
     vJournal(THREADS, "----------> Fin execution du sous-thread SMTP...(thread)\n");
     return nullptr;
 }

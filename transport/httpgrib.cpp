@@ -24,7 +24,7 @@ const size_t MORCEAU = 64 * 1024;
 using Horloge = std::chrono::steady_clock;
 
 // Why the reception stopped.
-enum Arret { FERMEE, ENTIERE, ERREUR, DELAI, FIN_PROGRAMME, TROP_GRAND };
+enum Arret { FERMEE, ENTIERE, ERREUR, DELAI, FIN_PROGRAMME, ABANDON, TROP_GRAND };
 
 // The slot a transfer reports to, or none.
 struct Rapport {
@@ -135,6 +135,7 @@ const char* pcArret(Arret a)
     case ERREUR: return "erreur de reception";
     case DELAI: return "delai depasse";
     case FIN_PROGRAMME: return "arret du programme";
+    case ABANDON: return "envoi abandonne";
     case TROP_GRAND: return "reponse trop grande";
     }
     return "";
@@ -164,7 +165,7 @@ Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum,
             return DELAI;
         const int pret = iAttendreLecture(prise, delai);
         if (pret <= 0)
-            return pret == 0 ? DELAI : FIN_PROGRAMME;
+            return pret == 0 ? DELAI : pret == -2 ? ABANDON : FIN_PROGRAMME;
         if (!r.tampon.bPlace())
             return TROP_GRAND;
         const ssize_t n = recv(prise, r.tampon.fin(), std::min(r.tampon.libre(), MORCEAU), 0);

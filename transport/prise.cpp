@@ -22,14 +22,18 @@ const int TRANCHE_MS = 100;
 
 using Horloge = std::chrono::steady_clock;
 
-// poll() for `evenements` until they come, `delaiMs` passes or the
-// program shuts down: 1, 0, -1 as iAttendreLecture.
+thread_local const std::atomic<bool>* abandonThread = nullptr;
+
+// poll() for `evenements` until they come, `delaiMs` passes, the program
+// shuts down or the send is abandoned: 1, 0, -1, -2 as iAttendreLecture.
 int iAttendre(int prise, short evenements, int delaiMs)
 {
     const auto limite = Horloge::now() + std::chrono::milliseconds(delaiMs);
     for (;;) {
         if (ARRET_TRANSFERTS.load())
             return -1;
+        if (abandonThread && abandonThread->load())
+            return -2;
         const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
                                limite - Horloge::now()).count();
         if (reste <= 0)
@@ -122,4 +126,9 @@ bool bEnvoyerTout(int prise, const char* octets, size_t n, int delaiMs)
 int iAttendreLecture(int prise, int delaiMs)
 {
     return iAttendre(prise, POLLIN, delaiMs);
+}
+
+void vAbandonDuThread(const std::atomic<bool>* abandon)
+{
+    abandonThread = abandon;
 }

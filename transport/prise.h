@@ -27,7 +27,11 @@ bool bConnexion(int prise, const sockaddr* adresse, socklen_t longueur, int dela
 bool bEnvoyerTout(int prise, const char* octets, size_t n, int delaiMs);
 
 // Waits until the socket can be read: 1 it can, 0 `delaiMs` passed, -1 the
-// program is shutting down.
+// program is shutting down, -2 the calling thread's send was abandoned.
 int iAttendreLecture(int prise, int delaiMs);
+
+// The flag whose setting ends the calling thread's waits (-2), null for
+// none: a send the user can abandon sets it for the time of the send.
+void vAbandonDuThread(const std::atomic<bool>* abandon);
 
 #endif

@@ -35,7 +35,7 @@ void requete::vInitialisation()
     est = 1;
     ligneAutomatisation = "A 1";
     // The figures shown go with the request they were counted for.
-    vAfficher("0", "0.0");
+    vAfficher("0", "0.0", false);
     if (type == 1) {
         vFreeObjets();
         vEcrire(1);

@@ -104,6 +104,10 @@ public:
     // The request text as rendering makes it.
     std::string texteRequete() const;
     void vCout();
+    // The last count found the request neither empty nor over the largest
+    // answer (a package always fits; a GRIB request without a model never
+    // does): what the recapitulation shows as a cost, not "Interdit".
+    bool bDansLimites() const { return dansLimites; }
     // Bytes of the GRIB file a zone of `points` grid points gives, and
     // its price. Counted in 64 bits: a whole-world request overflows int.
     void vTerre(long long points, long long& size, double& cost);
@@ -173,7 +177,7 @@ private:
     // One object code in the first empty slot; false (logged, counted)
     // when none is left.
     bool bAjouterObjet(const char* code);
-    void vAfficher(const std::string& volume, const std::string& cout);
+    void vAfficher(const std::string& volume, const std::string& cout, bool limites);
     long long llPointsEau(Masque& masque, long long points, double n, double s, double w,
                           double e);
     long long llEau(Masque& masque, long long points, int avance, int capZone,
@@ -189,6 +193,7 @@ private:
     bool zoneLue = false;
     // A saved request is being read: the cost waits for its end.
     bool lecture = false;
+    bool dansLimites = false;
     double zoneFichier[4] = {};
 };
 

@@ -83,8 +83,9 @@ std::string texte(const char* format, double v)
 
 }  // namespace
 
-void requete::vAfficher(const std::string& volume, const std::string& cout)
+void requete::vAfficher(const std::string& volume, const std::string& cout, bool limites)
 {
+    dansLimites = limites;
     volumeAffiche = volume;
     coutAffiche = cout;
     if (recapitulatif) {
@@ -96,14 +97,14 @@ void requete::vAfficher(const std::string& volume, const std::string& cout)
 void requete::vCout()
 {
     if (type == 1) {
-        vAfficher(texte("%.3lf", volumeBulletins), "0");
+        vAfficher(texte("%.3lf", volumeBulletins), "0", !objets.bVide());
         return;
     }
     if (modele == 0) {
         // Nothing to count nor to send: the figures of another request
         // must not stay on show.
         if (!forfaitActif) {
-            vAfficher(texte("%.3lf", 0), pcTraduire("Interdit"));
+            vAfficher(texte("%.3lf", 0), pcTraduire("Interdit"), false);
             if (recapitulatif)
                 recapitulatif->vEnvoi(false);
         }
@@ -122,14 +123,14 @@ void requete::vCout()
     vTerre(points, octets, prix);
     texteVolume = texte("%.3lf", double(octets) / 1000);
     if (forfaitActif) {
-        vAfficher(texteVolume, pcTraduire("Fixe"));
+        vAfficher(texteVolume, pcTraduire("Fixe"), true);
         if (recapitulatif)
             recapitulatif->vEnvoi(true);
         return;
     }
     texteCout = modele == 10 ? "0" : texte("%.2lf", std::max(prix, 0.01));
     const bool refuse = octets == 0 || octets > OCTETS_MAX;
-    vAfficher(texteVolume, refuse ? pcTraduire("Interdit") : texteCout);
+    vAfficher(texteVolume, refuse ? pcTraduire("Interdit") : texteCout, !refuse);
     if (recapitulatif)
         recapitulatif->vEnvoi(!refuse);
 }

@@ -35,6 +35,7 @@ const char* const ECHEC_LONGUE = "ECHEC : reponse trop longue du serveur\n";
 const char* const ECHEC_ENVOI = "ECHEC : envoi impossible, connexion perdue\n";
 const char* const ECHEC_DIALOGUE = "ECHEC : le serveur ne termine pas le dialogue\n";
 const char* const ECHEC_ARRET = "ECHEC : arret du programme\n";
+const char* const ECHEC_ABANDON = "ECHEC : envoi abandonne\n";
 
 using Horloge = std::chrono::steady_clock;
 
@@ -130,7 +131,7 @@ public:
             }
             const int pret = iAttendreLecture(prise_, msRestants(fin));
             if (pret <= 0)
-                return pret == 0 ? ECHEC_SILENCE : ECHEC_ARRET;
+                return pret == 0 ? ECHEC_SILENCE : pret == -2 ? ECHEC_ABANDON : ECHEC_ARRET;
             char morceau[4096];
             const ssize_t lu = recv(prise_, morceau, sizeof morceau, 0);
             if (lu > 0)

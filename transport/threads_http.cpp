@@ -131,9 +131,16 @@ bool bLancerTransfert(void* (*corpsThread)(void*), void* argument)
 int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
                  classeBouton* button)
 {
+    return iEnvoyerTexte(grib.instantane(), true, email, motDePasse, button);
+}
+
+int iEnvoyerTexte(const EnvoiRequete& envoi, bool enregistrer, const std::string& email,
+                  const char* motDePasse, classeBouton* button)
+{
     auto s = std::make_unique<InstantaneHttp>();
-    s->envoi = grib.instantane();
-    s->texte = s->envoi.texte;
+    s->envoi = envoi;
+    s->enregistrer = enregistrer;
+    s->texte = envoi.texte;
     s->email = email;
     s->avecMotDePasse = motDePasse != nullptr;
     s->motDePasse = motDePasse ? motDePasse : "";

@@ -24,7 +24,9 @@ struct InstantaneHttp {
     // the program frees at shutdown.
     ServiceHttp service = serviceHttp();
     const DelaisHttp* delais = &DELAIS_HTTP;
-    bool enregistrer = true;  // the system request records nothing
+    // The system request records nothing, nor the send window's text of
+    // no request of the page.
+    bool enregistrer = true;
     EnvoiRequete envoi;       // recorded when the send succeeds
 };
 
@@ -43,6 +45,10 @@ void* vHttpSystemeTimeout(void* instantane);
 // starts. Answers the slot, or -1. `button` may be null.
 int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
                  classeBouton* button);
+// The same for a text as the send window holds it: `envoi.texte` is sent,
+// and `envoi` recorded when the send succeeds if `enregistrer`.
+int iEnvoyerTexte(const EnvoiRequete& envoi, bool enregistrer, const std::string& email,
+                  const char* motDePasse, classeBouton* button);
 int iEnvoyerBulletins(const requete& bulletins, classeBouton* button);
 
 // Starts a detached thread counted among the running transfers; false

@@ -5,8 +5,7 @@
 #include "transport/windows_send.h"
 
 #include "transport/crochets_envoi.h"
-#include "transport/envoi_direct.h"
-#include "transport/envoi_smtp.h"
+#include "transport/travail_fenetre.h"
 
 #include "ui/aide.h"
 #include "ui/boutons.h"
@@ -78,10 +77,13 @@ std::string volumeMail(const char* volume)
 WindowsSend::WindowsSend(const char* volume, const char* cost, char* text, int x, int y, int w,
                          int h, const char* label)
     : Fl_Double_Window(x, y, w, h, label), http(MODE_CONNECTE == 1 && MODE_GRIB_HTTP == 1),
-      texte(text ? text : new char[1]{})
+      texte(text ? text : new char[1]{}), volumeMontre(volume ? volume : ""),
+      coutMontre(cost ? cost : "")
 {
     clear_border();
     set_modal();
+    // Escape closes it as its close button does.
+    callback(vBoutonEnvoiFermerCallback, this);
     box(FL_FLAT_BOX);
     color(COLOR_ORANGE_TEXTE);
     cadre = new Fl_Group(10, 10, w - 20, h - 20);
@@ -102,8 +104,6 @@ WindowsSend::~WindowsSend()
 {
     if (travail_)
         travail_->vDetacher();
-    if (smtp_)
-        smtp_->vDetacher();
     hide();
     // The display lets go of its buffer when it goes: the buffer after it.
     clear();

@@ -10,6 +10,7 @@
 #include "transport/profils.h"
 
 #include <FL/Fl_Double_Window.H>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,8 +24,8 @@ class Fl_Text_Buffer;
 class Fl_Text_Display;
 class Fl_Widget;
 class classeBouton;
-struct TravailEnvoi;
-struct TravailSmtp;
+struct EnvoiRequete;
+struct TravailFenetre;
 
 class WindowsSend : public Fl_Double_Window {
 public:
@@ -55,6 +56,12 @@ public:
 
     const bool http;  // the HTTP layout
     char* texte;      // the request text (owned)
+    // The rule the page's send button follows, asked again before any send
+    // that is recorded; empty for a text the page sends whatever its
+    // request (the system request, the deletion of automations).
+    std::function<bool()> regle;
+    // The volume and cost shown, as the record of the send gives them.
+    const std::string volumeMontre, coutMontre;
     // The form.
     Fl_Input* inputNom;
     Fl_Input* inputEmail;
@@ -108,17 +115,24 @@ private:
     void vLancerHttp(const TYPEDEF_PROFIL& p);
     void vLancerSmtp(const TYPEDEF_PROFIL& p);
     TYPEDEF_PROFIL* pDebutEnvoi();
+    bool bRefuse();
+    bool bInstantane(EnvoiRequete& envoi) const;
+    void vConfier(const std::shared_ptr<TravailFenetre>& travail);
+    void vAbandonner();
+    void vCacherSousGestion();
+    void vMontrerSousGestion();
     void vResultatProfil(ResultatProfil r, const char* quoi, const std::string& nom);
 
     JournalFenetre journalFenetre_;
-    // The direct HTTP send of the mail layout, once started; its thread
-    // leaves the window alone once it is detached.
-    std::shared_ptr<TravailEnvoi> travail_;
-    // The direct mail send, once started; the same.
-    std::shared_ptr<TravailSmtp> smtp_;
+    // The direct send of the window (HTTP or mail), once started; its
+    // thread leaves the window alone once it is detached.
+    std::shared_ptr<TravailFenetre> travail_;
     // The names of the choice's entries, by index (a deleted profile's
     // entry is hidden, never removed).
     std::vector<std::string> nomsChoix_;
+    // What the profile group hid of the frame under it, shown again when
+    // the group closes: nothing of the frame draws over the form.
+    std::vector<Fl_Widget*> sousGestion_;
 };
 
 // The open send window, or null; each new one replaces the previous one.

@@ -1,6 +1,7 @@
 // The send window's ways to send: the direct send (HTTP or SMTP by the
 // layout), the direct HTTP send of the mail layout, the mail client, and
-// the close button.
+// the close button, which gives up a send still under way. A text the
+// page's rule does not permit is not sent by any of them.
 #include "transport/windows_send.h"
 
 #include "transport/crochets_envoi.h"
@@ -36,16 +37,6 @@ const char* pMotDePasse(const TYPEDEF_PROFIL& p)
     return std::strcmp(p.password, "NULL") != 0 ? p.password : nullptr;
 }
 
-// The window's widgets a send job shows its outcome with.
-template <class Travail>
-void vWidgets(Travail& t, WindowsSend& w)
-{
-    t.affichage = w.journal;
-    t.boutonMail = w.boutonEnvoiMail;
-    t.boutonFermer = w.boutonFermer;
-    t.fenetre = &w;
-}
-
 }  // namespace
 
 void WindowsSend::vDesactiverEnvois()
@@ -61,20 +52,44 @@ void WindowsSend::vMontrerJournal()
     groupeJournal->show();
 }
 
+// A text the page's rule does not permit now goes nowhere: the journal
+// says so in red and every way to send it is off.
+bool WindowsSend::bRefuse()
+{
+    if (!regle || regle())
+        return false;
+    vJournal(THREADS, "envoi refuse: la requete ne peut pas etre envoyee\n");
+    vDesactiverEnvois();
+    boutonEnvoiMail->deactivate();
+    vMontrerJournal();
+    journalFenetre_.ajouter(pcTraduire("Requete interdite : elle n'est pas envoyee"));
+    journalFenetre_.afficher();
+    journal->color(ROUGE);
+    redraw();
+    return true;
+}
+
+// What a send of the window records: its text with the volume and cost it
+// shows. False when nothing is to be recorded.
+bool WindowsSend::bInstantane(EnvoiRequete& envoi) const
+{
+    return bInstantaneTexte(texte, envoi, volumeMontre.c_str(), coutMontre.c_str());
+}
+
 // The first steps of both direct sends: the buttons off, the profile in
-// use, the journal shown, the close button off while the send runs. Null
-// when there is nothing to send with or nothing to send.
+// use, the journal shown. The close button stays: it gives the send up.
+// Null when there is nothing to send with, nothing to send, or the text
+// may not go.
 TYPEDEF_PROFIL* WindowsSend::pDebutEnvoi()
 {
+    if (bRefuse())
+        return nullptr;
     vDesactiverEnvois();
     TYPEDEF_PROFIL* profil = configuration ? profilCourant(*configuration) : nullptr;
     if (!profil)
         return nullptr;
     vMontrerJournal();
-    if (std::strlen(texte) < 13)
-        return nullptr;
-    boutonFermer->deactivate();
-    return profil;
+    return std::strlen(texte) < 13 ? nullptr : profil;
 }
 
 void WindowsSend::vBoutonEnvoiDirectCallback(Fl_Widget*, void* f)
@@ -94,11 +109,11 @@ void WindowsSend::vBoutonEnvoiDirectCallback(Fl_Widget*, void* f)
     w->hide();
     if (crochetsEnvoi.reactiverEnvoi)
         crochetsEnvoi.reactiverEnvoi();
-    // The page's GRIB request goes on a transfer thread with its popup.
-    if (const requete* grib = crochetsEnvoi.requetePage ? crochetsEnvoi.requetePage(0) : nullptr)
-        iEnvoyerGrib(*grib, p->email, pMotDePasse(*p), nullptr);
-    else
-        vJournal(THREADS, "envoi http direct: pas de requete GRIB\n");
+    // The window's text goes on a transfer thread with its popup.
+    EnvoiRequete envoi;
+    const bool enregistrer = w->bInstantane(envoi);
+    envoi.texte = w->texte;
+    iEnvoyerTexte(envoi, enregistrer, p->email, pMotDePasse(*p), nullptr);
 }
 
 void WindowsSend::vBoutonEnvoiDirectHttpCallback(Fl_Widget*, void* f)
@@ -115,42 +130,62 @@ void WindowsSend::vBoutonEnvoiDirectHttpCallback(Fl_Widget*, void* f)
     w->vLancerHttp(*p);
 }
 
+// The window's widgets go to the send job, which replaces the previous one
+// (left to end on its own).
+void WindowsSend::vConfier(const std::shared_ptr<TravailFenetre>& t)
+{
+    t->texte = texte;
+    t->enregistrer = bInstantane(t->envoi);
+    t->journal = journalFenetre_;
+    t->affichage = journal;
+    t->boutonMail = boutonEnvoiMail;
+    t->boutonCopier = boutonCopier;
+    t->boutonFermer = boutonFermer;
+    t->fenetre = this;
+    if (travail_)
+        travail_->vDetacher();
+    travail_ = t;
+}
+
 // The send job of the window's text: the thread sends it and writes the
 // outcome into the journal, the ticker shows it is under way.
 void WindowsSend::vLancerHttp(const TYPEDEF_PROFIL& p)
 {
     auto t = std::make_shared<TravailEnvoi>();
-    t->texte = texte;
     t->email = p.email;
     t->avecMotDePasse = pMotDePasse(p) != nullptr;
     t->motDePasse = t->avecMotDePasse ? p.password : "";
-    EnvoiRequete envoi;
-    if (bInstantaneTexte(texte, envoi))
-        (iGenreEnvoi(texte) == 0 ? t->envoiGrib : t->envoiBulletin) = envoi;
-    t->journal = tamponJournal;
-    vWidgets(*t, *this);
-    if (travail_)
-        travail_->vDetacher();
-    travail_ = t;
-    if (bEnvoyerDirect(t))
-        return;
-    journalFenetre_.ajouter("\n");
-    journalFenetre_.ajouter(pcTraduire("SENDING HTTP ... KO"));
-    journal->color(ROUGE);
-    boutonFermer->activate();
-    redraw();
+    vConfier(t);
+    if (!bEnvoyerDirect(t))
+        t->vIssue(false, pcTraduire("SENDING HTTP ... KO"), false, false);
+}
+
+// The mail job of the window's text through the profile in use: the thread
+// conducts the dialogue and writes each step and the outcome into the
+// journal.
+void WindowsSend::vLancerSmtp(const TYPEDEF_PROFIL& p)
+{
+    auto t = std::make_shared<TravailSmtp>();
+    t->a = adresseServiceMail();
+    t->serveur = p.serveur;
+    t->port = p.port;
+    t->de = p.email;
+    vConfier(t);
+    vEnvoyerSmtp(t);
 }
 
 void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
 {
     WindowsSend* w = fenetre(f);
+    if (w->bRefuse())
+        return;
     w->vDesactiverEnvois();
     w->boutonEnvoiMail->deactivate();
     const std::string lien = lienMail(w->texte);
     char raison[256] = "";
     if (ouvrirUri(lien.c_str(), raison, sizeof raison)) {
         // Recorded now: the program never learns whether the user sent it.
-        iEnregistrerTexteEnvoye(w->texte);
+        iEnregistrerTexteEnvoye(w->texte, w->volumeMontre.c_str(), w->coutMontre.c_str());
         return;
     }
     vJournal(THREADS, "client mail: %s\n", raison);
@@ -161,33 +196,25 @@ void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
     w->journal->redraw();
 }
 
+// A send still under way is given up: its waits end, nothing of it is
+// filed or recorded, and it leaves the window alone.
+void WindowsSend::vAbandonner()
+{
+    if (!travail_)
+        return;
+    if (travail_->bAbandonner())
+        vJournal(THREADS, "envoi abandonne par l'utilisateur\n");
+    travail_->vDetacher();
+    travail_.reset();
+}
+
 void WindowsSend::vBoutonEnvoiFermerCallback(Fl_Widget*, void* f)
 {
     WindowsSend* w = fenetre(f);
+    w->vAbandonner();
     w->clear_modal_states();
     w->tamponJournal->text("");
     w->hide();
     if (crochetsEnvoi.reactiverEnvoi)
         crochetsEnvoi.reactiverEnvoi();
-}
-
-// The mail job of the window's text through the profile in use: the thread
-// conducts the dialogue and writes each step and the outcome into the
-// journal. Returns at once: the close button comes back with the outcome.
-void WindowsSend::vLancerSmtp(const TYPEDEF_PROFIL& p)
-{
-    auto t = std::make_shared<TravailSmtp>();
-    t->a = adresseServiceMail();
-    t->texte = texte;
-    t->enregistrer = bInstantaneTexte(texte, t->envoi);
-    t->journal = journalFenetre_;
-    t->boutonCopier = boutonCopier;
-    vWidgets(*t, *this);
-    if (smtp_)
-        smtp_->vDetacher();
-    smtp_ = t;
-    t->serveur = p.serveur;
-    t->port = p.port;
-    t->de = p.email;
-    vEnvoyerSmtp(t);
 }

@@ -152,10 +152,37 @@ void WindowsSend::vStatutErreur(ResultatProfil r)
     vStatut(texte, 72, 95);
 }
 
+// The frame's widgets the profile group lies over are hidden while it
+// shows: a journal or a button that a send's thread redraws would else
+// draw over the form.
+void WindowsSend::vCacherSousGestion()
+{
+    const Fl_Widget* g = groupeProfils;
+    for (int i = 0; i < cadre->children(); ++i) {
+        Fl_Widget* c = cadre->child(i);
+        const bool dessous = c->x() < g->x() + g->w() && c->x() + c->w() > g->x() &&
+                             c->y() < g->y() + g->h() && c->y() + c->h() > g->y();
+        if (dessous && c->visible()) {
+            sousGestion_.push_back(c);
+            c->hide();
+        }
+    }
+}
+
+void WindowsSend::vMontrerSousGestion()
+{
+    for (Fl_Widget* c : sousGestion_)
+        c->show();
+    sousGestion_.clear();
+}
+
 void WindowsSend::vBoutonEnvoiGestionCallback(Fl_Widget*, void* f)
 {
     WindowsSend* w = fenetre(f);
+    if (w->groupeProfils->visible())
+        return;
     w->groupeProfils->show();
+    w->vCacherSousGestion();
     w->cadre->deactivate();
     w->boutonFermer->hide();
     w->vDesactiverEnvois();
@@ -171,6 +198,7 @@ void WindowsSend::vBoutonEnvoiFermer2Callback(Fl_Widget*, void* f)
 {
     WindowsSend* w = fenetre(f);
     w->groupeProfils->hide();
+    w->vMontrerSousGestion();
     w->boutonFermer->show();
     w->cadre->activate();
     w->vActiverSelonProfil();

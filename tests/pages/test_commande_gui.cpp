@@ -3,17 +3,22 @@
 // text on the clipboard; a second send replaces the window, also while the
 // first one's direct send is held by a stalled service; the system request
 // outside connected mode goes through the send window; the zone's default
-// request reaches the stand-in service as it stands.
+// request reaches the stand-in service as it stands; a send is given up at
+// any time; in connected mode the deletion of automations goes as its
+// window shows it.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
 #include "tests/pages/requeteur_test.h"
 
 #include "map/fdc.h"
+#include "pages/abonnement.h"
 #include "tests/outils/service_factice.h"
 #include "tests/transport/composer_test.h"
+#include "tests/transport/serveur_smtp.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/canaux.h"
 #include "transport/popup_http.h"
+#include "transport/sendmail.h"
 #include "transport/service_http.h"
 #include "transport/threads_http.h"
 #include "transport/windows_send.h"
@@ -89,6 +94,20 @@ protected:
         configuration->vAjouterProfil(p);
     }
     std::string journalEnvoi() const { return texte(fenetreEnvoi->tamponJournal); }
+    // The transfer popups gone, every slot free for the next test.
+    static void libererCanaux()
+    {
+        vDetruirePopupsHttp("<TEST>");
+        for (int i = 0; i < HTTP_CANAUX; ++i)
+            vLibererCanal(i);
+    }
+    // A saved bulletin request loaded into the page: its code may go.
+    void chargerBulletins()
+    {
+        ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
+        ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
+        ASSERT_TRUE(page->boutonEnvoyer->active());
+    }
 };
 
 }  // namespace
@@ -96,6 +115,7 @@ protected:
 TEST_F(Commande, TheSendButtonHandsTheTextShownToANewSendWindow)
 {
     construire(0, 0);
+    page->zoneExiste = 1;  // a frame is drawn
     vComposerGrib(*page->requeteGrib, 10, 0, 0, 10, "0.5", {"Pmer"}, {"6"});
     page->requeteGrib->vSetTerreMer("0");
     ASSERT_TRUE(page->boutonEnvoyer->active());
@@ -155,15 +175,15 @@ TEST_F(Commande, ASendReplacesTheWindowWhoseDirectSendIsStalled)
     DELAIS_HTTP.premierOctetMs = 1500;
     profil();
     construire(1, 0);
-    page->requeteBulletins->vSetObjet("GMDSS_METAREA2_OFFSHORE");
-    page->requeteBulletins->vEcrire(0);
+    chargerBulletins();
     envoyer();
     cliquer(fenetreEnvoi->boutonEnvoiHttp);
     ASSERT_TRUE(harnais::bAttendre([this] { return journalEnvoi().find("->") != std::string::npos; }))
         << journalEnvoi();
     ASSERT_EQ(iTransfertsEnCours(), 1);
-    // The window cannot be closed meanwhile; the page's send is called.
-    EXPECT_FALSE(fenetreEnvoi->boutonFermer->active());
+    // The page's send is called without the window's close, which would
+    // give the send up.
+    EXPECT_TRUE(fenetreEnvoi->boutonFermer->active());
     page->boutonEnvoyer->do_callback();
     ASSERT_TRUE(harnais::bMontrer(fenetreEnvoi));
     EXPECT_EQ(iFenetresEnvoi(), 1);
@@ -191,9 +211,7 @@ TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
     ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
     EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
     EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/GMDSS_METAREA2_OFFSHORE.txt"); }));
-    vDetruirePopupsHttp("<TEST>");
-    for (int i = 0; i < HTTP_CANAUX; ++i)
-        vLibererCanal(i);
+    libererCanaux();
 }
 
 // The default request of the zone switch, sent by the send window's direct
@@ -219,4 +237,107 @@ TEST_F(Commande, TheZonesDefaultRequestReachesTheServiceByteForByte)
     EXPECT_EQ(c.at("texte"), grib);
     EXPECT_EQ(c.at("email"), "moi@bord.example");
     EXPECT_EQ(c.count("erreurs") ? c.at("erreurs") : "", "");
+}
+
+// A send the user gives up while the service, or the mail server, stays
+// silent far beyond the test's bounds: the window's close ends it at once,
+// nothing is recorded, and the page answers again. Meanwhile the profile
+// form hides the journal that the send keeps writing.
+TEST_F(Commande, ASendIsGivenUpAtAnyTime)
+{
+    harnais::ChienDeGarde garde(120);
+    ServeurSmtp smtp({"--bloquer-helo"});
+    ASSERT_GT(service().port(), 0);
+    ASSERT_GT(smtp.port(), 0);
+    ASSERT_TRUE(service().bVariante("blocage"));
+    DELAIS_HTTP.premierOctetMs = 600000;
+    DELAI_SMTP = 600000;
+    profil();
+    std::snprintf(configuration->profils->serveur, sizeof configuration->profils->serveur,
+                  "127.0.0.1");
+    configuration->profils->port = smtp.port();
+    construire(1, 0);
+    chargerBulletins();
+    const struct {
+        const char* nom;
+        classeBouton* WindowsSend::*bouton;
+        const char* enCours;
+    } cas[] = {{"http", &WindowsSend::boutonEnvoiHttp, "->"},
+               {"smtp", &WindowsSend::boutonEnvoiDirect, "220 smtp-reel.test"}};
+    for (const auto& c : cas) {
+        envoyer();
+        cliquer(fenetreEnvoi->*c.bouton);
+        ASSERT_TRUE(harnais::bAttendre([&] { return journalEnvoi().find(c.enCours) != std::string::npos; }))
+            << c.nom << ": " << journalEnvoi();
+        cliquer(fenetreEnvoi->boutonGestion);
+        EXPECT_TRUE(fenetreEnvoi->groupeProfils->visible_r()) << c.nom;
+        EXPECT_FALSE(fenetreEnvoi->groupeJournal->visible_r()) << c.nom;
+        WindowsSend::vBoutonEnvoiFermer2Callback(nullptr, fenetreEnvoi);
+        EXPECT_TRUE(fenetreEnvoi->groupeJournal->visible_r()) << c.nom;
+        ASSERT_TRUE(fenetreEnvoi->boutonFermer->active()) << c.nom;
+        cliquer(fenetreEnvoi->boutonFermer);
+        EXPECT_FALSE(fenetreEnvoi->shown()) << c.nom;
+        EXPECT_NE(Fl::modal(), fenetreEnvoi) << c.nom;
+        EXPECT_TRUE(page->boutonEnvoyer->active()) << c.nom;
+        EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60)) << c.nom;
+        EXPECT_FALSE(existe("etc/envois.txt")) << c.nom;
+    }
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find("Envoi abandonne (thread HTTP/MAIL)"), std::string::npos);
+    EXPECT_NE(log.find("Envoi abandonne (thread SMTP)"), std::string::npos);
+    DELAIS_HTTP.premierOctetMs = 300000;
+    DELAI_SMTP = 60000;
+    EXPECT_TRUE(service().bVariante("normale"));
+}
+
+// Connected, "Supprimer automatisations" sends the deletion its window
+// shows ("A 0", volume 0.5, cost 0.0) and records it so, from the GRIB page
+// (its own request past the limits, whose button stays off once the window
+// has gone) and from the packages page.
+TEST_F(Commande, ConnectedTheDeletionOfAutomationsGoesAsItsWindowShowsIt)
+{
+    harnais::ChienDeGarde garde(180);
+    ASSERT_GT(service().port(), 0);
+    ASSERT_TRUE(service().bVariante("normale"));
+    vInitialiserCanaux();
+    profil();
+    MODE_CONNECTE = 1;
+    for (const bool forfaits : {false, true}) {
+        std::filesystem::remove("etc/envois.txt");
+        Abonnement* panneau = nullptr;
+        if (forfaits) {
+            construire(0, 1);
+            page->carte->zoom(50, -20, 60, 1);
+            page->boutonsForfaits[0]->value(1);
+            page->boutonsForfaits[0]->do_callback();
+            panneau = page->abonnementForfaits;
+        } else {
+            modele("Monde");
+            basculer(bouton(page->boutonsMailles, "0.125"));
+            page->vRequeteurGribEcheancesPas(-1);
+            ASSERT_STREQ(page->coutGrib->value(), "Interdit");
+            panneau = page->abonnementGrib;
+        }
+        ASSERT_NE(panneau, nullptr);
+        Abonnement::vBoutonSupprimerCallback(panneau->boutonSupprimer, panneau);
+        ASSERT_NE(fenetreEnvoi, nullptr);
+        ASSERT_TRUE(harnais::bMontrer(fenetreEnvoi));
+        const std::string montre = fenetreEnvoi->texte;
+        EXPECT_NE(montre.find("\nA 0\n"), std::string::npos) << montre;
+        EXPECT_STREQ(fenetreEnvoi->sortieVolume->value(), " 0.5");
+        EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), "0.0");
+        cliquer(fenetreEnvoi->boutonEnvoiDirect);
+        EXPECT_FALSE(fenetreEnvoi->shown());
+        EXPECT_EQ(page->boutonEnvoyer->active(), forfaits) << "the page's own request";
+        const size_t avant = service().connexions().size();
+        ASSERT_TRUE(harnais::bAttendre([avant] { return service().connexions().size() > avant; }, 60));
+        ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+        EXPECT_EQ(service().connexions().back().at("texte"), montre);
+        ASSERT_TRUE(harnais::bAttendre([] { return existe("etc/envois.txt"); }));
+        const std::string envois = lireFichier("etc/envois.txt");
+        EXPECT_NE(envois.find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + montre), std::string::npos)
+            << envois;
+        EXPECT_EQ(envois.find("Interdit"), std::string::npos);
+        libererCanaux();
+    }
 }

@@ -62,7 +62,13 @@ TEST_F(RequeteurTest, TheProductBarAndTabsThroughAScriptedSequence)
         {GBI_GRIB, [&] { page->requeteGrib->vSetTerreMer("0"); },
          "grib grib [Grib* Bulletins Images] 00 0"},
         {GBI_BULLETINS, nullptr, "bulletins bulletins [Grib Bulletins* Images] 10 0"},
-        {GBI_GRIB, [&] { page->zoneExiste = 1; }, "grib grib [Grib* Bulletins Images] 00 1"},
+        // A frame and a request that fits: the GRIB page sends it.
+        {GBI_GRIB,
+         [&] {
+             page->zoneExiste = 1;
+             vComposerGrib(*page->requeteGrib, 10, 0, 0, 10, "0.5", {"Pmer"}, {"6"});
+         },
+         "grib grib [Grib* Bulletins Images] 00 1"},
         {GBI_ROUTES, nullptr, "routes bulletins [Grib Bulletins Images] 30 0"},
     };
     int n = 0;
@@ -239,6 +245,8 @@ TEST_F(RequeteurTest, SectionSwitchesFoldTheirSectionsAndTheOpenAllSwitchWaitsFo
 TEST_F(RequeteurTest, TheRecapitulationShowsTheRequestModelsFigures)
 {
     construire(0, 0);
+    // A frame is drawn: the send button follows the request's figures.
+    page->zoneExiste = 1;
     requete& grib = *page->requeteGrib;
     auto composer = [&](const char* maille, const std::vector<const char*>& params,
                         const std::vector<std::string>& temps, double n, double s, double w,

@@ -226,8 +226,14 @@ TEST_F(RequeteGrib, ComposedOnThePageSentByHttpAndByMailTheAnswerViewed)
     vCliquer(page->boutonsCompression[2]);
     vEnvoyer();
     vCliquer(fenetreEnvoi->boutonEnvoiDirect);
-    // The dialogue runs on a thread: the close button comes back with its end.
-    ASSERT_TRUE(harnais::bAttendre([] { return fenetreEnvoi->boutonFermer->active(); }, 60));
+    // The dialogue runs on a thread: its outcome ends the journal.
+    ASSERT_TRUE(harnais::bAttendre(
+        [] {
+            return sTexte(fenetreEnvoi->tamponJournal).find(pcTraduire("SENDING MAIL ... OK")) !=
+                   std::string::npos;
+        },
+        60))
+        << sTexte(fenetreEnvoi->tamponJournal);
     const std::vector<Courrier> courriers = smtp.courriers();
     ASSERT_EQ(courriers.size(), 1u);
     EXPECT_EQ(courriers[0].corps(), attendu);

@@ -21,7 +21,7 @@ protected:
     EnvoiDirect()
     {
         Fl::lock();
-        travail->journal = &tampon;
+        travail->journal = JournalFenetre(&tampon);
         HttpTimeoutWait = 0;
     }
     ~EnvoiDirect() override
@@ -88,7 +88,8 @@ TEST_F(EnvoiDirect, TheThreadTellsTheOutcomeAndRecordsAnAcceptedSend)
         travail->email = "bord@exemple.org";
         travail->avecMotDePasse = true;
         travail->motDePasse = c.motDePasse;
-        travail->envoiGrib.texte = travail->texte;
+        travail->envoi.texte = travail->texte;
+        travail->enregistrer = true;
         ASSERT_TRUE(bEnvoyerDirect(travail));
         ASSERT_TRUE(bFin());
         Fl::remove_timeout(vHttpTimeoutWait, travail.get());
@@ -147,7 +148,8 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
         travail->email = "bord@exemple.org";
         travail->avecMotDePasse = true;
         travail->motDePasse = "secret-du-bord";
-        travail->envoiGrib.texte = travail->texte;
+        travail->envoi.texte = travail->texte;
+        travail->enregistrer = true;
         ASSERT_TRUE(bEnvoyerDirect(travail));
         ASSERT_TRUE(bFin());
         Fl::remove_timeout(vHttpTimeoutWait, travail.get());
@@ -159,4 +161,42 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
         EXPECT_EQ(existe("etc/envois.txt"), !c.raison) << c.variante;
         EXPECT_EQ(std::filesystem::is_empty("etc/grib"), bool(c.raison)) << c.variante;
     }
+}
+
+// Given up while the service is silent: the wait ends long before its
+// limit, nothing is recorded or shown. Given up once the outcome is known:
+// too late, the outcome stands.
+TEST_F(EnvoiDirect, AnAbandonedSendEndsAtOnceAndRecordsNothing)
+{
+    ASSERT_TRUE(service().bVariante("blocage"));
+    DELAIS_HTTP.premierOctetMs = 600000;
+    travail->texte = texteGrib();
+    travail->envoi.texte = travail->texte;
+    travail->enregistrer = true;
+    ASSERT_TRUE(bEnvoyerDirect(travail));
+    ASSERT_TRUE(bAttendreQue([] { return service().connexions().size() > 0 &&
+                                         service().connexions().back().count("texte"); }));
+    EXPECT_TRUE(travail->bAbandonner());
+    travail->vDetacher();
+    const std::string vu = texte();
+    ASSERT_TRUE(bFin());
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_EQ(texte(), vu);
+    EXPECT_NE(journal().find("envoi abandonne apres 0 octets"), std::string::npos) << journal();
+    EXPECT_NE(journal().find("Envoi abandonne (thread HTTP/MAIL)"), std::string::npos);
+
+    ASSERT_TRUE(service().bVariante("normale"));
+    auto suivant = std::make_shared<TravailEnvoi>();
+    suivant->journal = JournalFenetre(&tampon);
+    suivant->texte = texteGrib();
+    suivant->envoi.texte = suivant->texte;
+    suivant->enregistrer = true;
+    suivant->email = "bord@exemple.org";
+    suivant->avecMotDePasse = true;
+    suivant->motDePasse = "secret-du-bord";
+    ASSERT_TRUE(bEnvoyerDirect(suivant));
+    ASSERT_TRUE(bFin());
+    Fl::remove_timeout(vHttpTimeoutWait, suivant.get());
+    EXPECT_FALSE(suivant->bAbandonner());
+    EXPECT_TRUE(existe("etc/envois.txt"));
 }

@@ -139,8 +139,13 @@ TEST_F(EnvoiSmtp, AWindowGoneOrAShutdownLeavesTheJournalAsItWas)
     // A shutdown ends the wait long before the limit.
     DELAI_SMTP = 600000;
     tampon.text("");
-    travail = std::make_shared<TravailSmtp>(*travail);
+    const auto premier = travail;
+    travail = std::make_shared<TravailSmtp>();
     travail->journal = JournalFenetre(&tampon);
+    travail->serveur = premier->serveur;
+    travail->de = premier->de;
+    travail->a = premier->a;
+    travail->texte = premier->texte;
     vAccueillir(serveur);
     EXPECT_EQ(iTransfertsEnCours(), 1);
     const std::string accueil = texte();

@@ -1,0 +1,80 @@
+#include "transport/travail_fenetre.h"
+
+#include "transport/prise.h"
+#include "transport/service_http.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Widget.H>
+
+namespace {
+
+const Fl_Color VERT = 157, ROUGE = 88;
+
+void vActiver(Fl_Widget* w, bool actif)
+{
+    if (w)
+        actif ? w->activate() : w->deactivate();
+}
+
+}  // namespace
+
+void TravailFenetre::vDetacher()
+{
+    journal = JournalFenetre();
+    affichage = boutonMail = boutonCopier = boutonFermer = fenetre = nullptr;
+}
+
+bool TravailFenetre::bAbandonner()
+{
+    std::lock_guard<std::mutex> garde(verrou_);
+    if (conclu_)
+        return false;
+    abandon = true;
+    return true;
+}
+
+bool TravailFenetre::bConclure()
+{
+    std::lock_guard<std::mutex> garde(verrou_);
+    if (abandon.load())
+        return false;
+    conclu_ = true;
+    return true;
+}
+
+void TravailFenetre::vIssue(bool reussi, const std::string& t, bool sansMail, bool sansCopie)
+{
+    journal.ajouter("\n");
+    journal.ajouter(t.c_str());
+    journal.afficher();
+    if (sansMail)
+        vActiver(boutonMail, false);
+    if (sansCopie)
+        vActiver(boutonCopier, false);
+    if (affichage) {
+        affichage->color(reussi ? VERT : ROUGE);
+        affichage->redraw();
+    }
+    vActiver(boutonFermer, true);
+    if (fenetre)
+        fenetre->redraw();
+}
+
+void vSousVerrou(const std::function<void()>& f)
+{
+    Fl::lock();
+    if (!ARRET_TRANSFERTS.load())
+        f();
+    Fl::unlock();
+    Fl::awake();
+}
+
+GardeAbandon::GardeAbandon(const TravailFenetre& travail)
+{
+    vAbandonDuThread(&travail.abandon);
+}
+
+GardeAbandon::~GardeAbandon()
+{
+    vAbandonDuThread(nullptr);
+}
