@@ -2,6 +2,7 @@
 
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -217,13 +218,15 @@ void vBouton(Fl_Button* b, const char* texte)
 int innards(Boite& b, const char* fmt, va_list ap, const char* b0, const char* b1,
             const char* b2, const char* iconlabel)
 {
+    // The messages are plain text, often holding a name from outside: an
+    // "@" in it is shown, not taken for a symbol.
     if (std::strcmp(fmt, "%s") == 0) {
         const char* texte = va_arg(ap, const char*);
-        b.message->copy_label(texte ? texte : "");
+        b.message->copy_label(sLibelleBrut(texte).c_str());
     } else {
         char tampon[1024];
         std::vsnprintf(tampon, sizeof tampon, fmt, ap);
-        b.message->copy_label(tampon);
+        b.message->copy_label(sLibelleBrut(tampon).c_str());
     }
     b.message->labelfont(fl_message_font_);
     b.message->labelsize(fl_message_size_);

@@ -1,11 +1,13 @@
 // The incoming scan with the program's own openers, under an X server:
 // received GIFs that ended or froze the program are filed, give the
 // "Non disponible" message at no cost and leave nothing running; a valid
-// one opens its window.
+// one opens its window; pictures past the image windows' budget are filed
+// and not opened.
 #include "transport/scan.h"
 
 #include "map/chargement_fonds.h"
 #include "ui/boites_message.h"
+#include "ui/budget_images.h"
 #include "ui/decodage_gif.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/palette.h"
@@ -22,6 +24,7 @@
 #include <set>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens)
 {
@@ -83,4 +86,58 @@ TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens
     EXPECT_EQ(pBoiteMessage() ? pBoiteMessage()->shown() : 0, 0);
     DEMARRAGE = 1;
     gestion_interfaces::del(ouverte);
+}
+
+// Five pictures received in one pass with room for two in the image
+// windows' budget: all five filed, two opened, three told by one log line
+// and one message each.
+TEST(ScanImages, ReceivedPicturesPastTheBudgetAreFiledAndNotOpened)
+{
+    harnais::ChienDeGarde garde(120);
+    DossierTemporaire d;
+    DossierCourant ici(d.chemin());
+    JournalTemporaire journal(d / "log.txt");
+    for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
+        mkdir(dossier, 0700);
+    skins();
+    CadreGif cadre;
+    cadre.w = 100, cadre.h = 50;
+    cadre.indices.assign(100 * 50, 1);
+    const std::string gif = gifEcrit(100, 50, {0, 0xFF0000}, {cadre});
+    for (int i = 1; i <= 5; ++i)
+        ecrireFichier("lockdir/p" + std::to_string(i) + ".gif", gif);
+    budgetImages = llImagesTenues() + 2 * 100 * 50 * 3;
+    // A registry of its own, its first slot the main window's.
+    gestion_interfaces::fermeture = 0;
+    gestion_interfaces::add(new Fl_Double_Window(10, 10, "principale"));
+
+    std::vector<std::string> messages;
+    std::function<void(Fl_Window*)> repondre = [&](Fl_Window*) {
+        messages.push_back(pTexteMessage()->label());
+        pBoutonMessage(0)->do_callback();
+        harnais::vRepondreBoite(repondre);
+    };
+    harnais::vRepondreBoite(repondre);
+    DEMARRAGE = 0;
+    vScanPasse(nullptr);
+    harnais::vOublierBoite();
+    DEMARRAGE = 1;
+    budgetImages = BUDGET_IMAGES;
+
+    std::vector<Fl_Double_Window*> ouvertes;
+    for (Fl_Double_Window* f : GESTION_UI)
+        if (f && std::string(f->label()).find(": p") != std::string::npos)
+            ouvertes.push_back(f);
+    EXPECT_EQ(ouvertes.size(), 2u);
+    const std::string log = journal.contenu();
+    const std::string refus = " : Trop d'images ouvertes : fermez-en une, puis ouvrez celle-ci par Ouvrir";
+    EXPECT_EQ(messages, (std::vector<std::string>{"Images, p3.gif" + refus, "Images, p4.gif" + refus,
+                                                  "Images, p5.gif" + refus}));
+    for (int i = 1; i <= 5; ++i) {
+        const std::string nom = "p" + std::to_string(i) + ".gif";
+        EXPECT_EQ(lireFichier("dat/image/" + nom), gif) << nom;
+        EXPECT_EQ(log.find(nom + " non ouverte") != std::string::npos, i > 2) << nom;
+    }
+    gestion_interfaces::delall();
+    gestion_interfaces::fermeture = 0;
 }

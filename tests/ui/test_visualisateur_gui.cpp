@@ -1,6 +1,8 @@
 // The image window with real picture files: its fitted size and place, its
-// title, and what a file that is no picture gives.
+// title, what a file that is no picture gives, a name holding "@", and the
+// budget of pictures all windows hold.
 #include "ui/boites_message.h"
+#include "ui/budget_images.h"
 #include "ui/decodage_gif.h"
 #include "ui/palette.h"
 #include "ui/visualisateur.h"
@@ -13,8 +15,11 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Shared_Image.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 namespace {
@@ -26,7 +31,11 @@ protected:
         skins();
         fl_register_images();
     }
-    void TearDown() override { harnais::vOublierBoite(); }
+    void TearDown() override
+    {
+        harnais::vOublierBoite();
+        budgetImages = BUDGET_IMAGES;
+    }
     // A picture made by ImageMagick: red on the left half, blue on the right.
     std::string image(const std::string& nom, int l, int h)
     {
@@ -169,4 +178,72 @@ TEST_F(Visualisateur, GifsThatEndedTheProgramGiveTheMessageAndAValidOneShows)
     EXPECT_NEAR(fond[0], r, 8);
     EXPECT_NEAR(fond[1], g, 8);
     EXPECT_NEAR(fond[2], b, 8);
+}
+
+// An "@" in the file's name: the message shows the whole name, drawn to
+// its end (the toolkit would take "@nuit.png ..." for a symbol and cut the
+// text after "Images, carte").
+TEST_F(Visualisateur, ANameWithAnAtIsShownWholeInTheMessage)
+{
+    ecrireFichier(dossier / "carte@nuit.png", "pas une image");
+    std::string texte;
+    int droite = -1, entier = 0, coupe = 0;
+    harnais::vRepondreBoite([&](Fl_Window* boite) {
+        Fl_Box* m = pTexteMessage();
+        texte = m->label();
+        fl_font(m->labelfont(), m->labelsize());
+        entier = int(fl_width("Images, carte@nuit.png : Non disponible"));
+        coupe = int(fl_width("Images, carte"));
+        // The rightmost column holding a pixel of the text's colour.
+        const auto p = harnais::lirePixels(boite, m->x(), m->y(), m->w(), m->h());
+        for (size_t i = 0; i + 2 < p.size(); i += 3)
+            if (p[i] > 150)
+                droite = std::max(droite, int(i / 3) % m->w());
+        harnais::vTouche(boite, FL_Escape);
+    });
+    visualisateur v((dossier / "carte@nuit.png").c_str(), 800, 10);
+    EXPECT_EQ(v.iCharge(), 0);
+    EXPECT_EQ(texte, "Images, carte@@nuit.png : Non disponible");
+    EXPECT_GT(droite, coupe + 20);
+    EXPECT_GE(droite, entier - 10);
+}
+
+// The image windows hold at most the budget of decoded pictures: past it
+// a picture is not opened (one log line and the message), and opens once
+// a window has given its share back.
+TEST_F(Visualisateur, PicturesPastTheBudgetAreNotOpened)
+{
+    JournalTemporaire journal(dossier / "log.txt");
+    const long long avant = llImagesTenues();
+    auto premiere = std::make_unique<visualisateur>(image("a.png", 200, 100).c_str(), 800, 10);
+    ASSERT_EQ(premiere->iCharge(), 1);
+    const long long part = premiere->octetsTenus;
+    EXPECT_GE(part, 200 * 100 * 3);
+    EXPECT_EQ(llImagesTenues(), avant + part);
+    budgetImages = llImagesTenues() + part + part / 2;
+    auto seconde = std::make_unique<visualisateur>(image("b.png", 200, 100).c_str(), 800, 10);
+    EXPECT_EQ(seconde->iCharge(), 1);
+
+    std::string texte;
+    harnais::vRepondreBoite([&texte](Fl_Window* boite) {
+        texte = pTexteMessage()->label();
+        harnais::vTouche(boite, FL_Escape);
+    });
+    const std::string troisieme = image("c.png", 200, 100);
+    {
+        visualisateur refusee(troisieme.c_str(), 800, 10);
+        EXPECT_EQ(refusee.iCharge(), 0);
+        EXPECT_FALSE(refusee.shown());
+    }
+    EXPECT_EQ(texte, "Images, c.png : Trop d'images ouvertes : fermez-en une, puis ouvrez "
+                     "celle-ci par Ouvrir");
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find("c.png non ouverte"), std::string::npos) << log;
+    EXPECT_EQ(llImagesTenues(), avant + 2 * part);
+
+    seconde.reset();
+    visualisateur ouverte(troisieme.c_str(), 800, 10);
+    EXPECT_EQ(ouverte.iCharge(), 1);
+    premiere.reset();
+    EXPECT_EQ(llImagesTenues(), avant + part);
 }
