@@ -125,7 +125,7 @@ TEST_F(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpe
 
 // Five pictures received in one pass with room for two in the image
 // windows' budget: all five filed, two opened, three told by one log line
-// and one message each.
+// and one message each; closing a window gives its share back.
 TEST_F(ScanImages, ReceivedPicturesPastTheBudgetAreFiledAndNotOpened)
 {
     CadreGif cadre;
@@ -149,4 +149,8 @@ TEST_F(ScanImages, ReceivedPicturesPastTheBudgetAreFiledAndNotOpened)
         EXPECT_EQ(lireFichier("dat/image/" + nom), gif) << nom;
         EXPECT_EQ(log.find(nom + " non ouverte") != std::string::npos, i > 2) << nom;
     }
+    // A window closed gives its share back.
+    const long long tenues = llImagesTenues();
+    gestion_interfaces::del(ouvertes("p")[0]);
+    EXPECT_EQ(llImagesTenues(), tenues - 100 * 50 * 3);
 }

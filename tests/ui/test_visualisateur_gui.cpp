@@ -1,8 +1,6 @@
 // The image window with real picture files: its fitted size and place, its
-// title, what a file that is no picture gives, a name holding "@", and the
-// budget of pictures all windows hold.
+// title, what a file that is no picture gives, and a name holding "@".
 #include "ui/boites_message.h"
-#include "ui/budget_images.h"
 #include "ui/decodage_gif.h"
 #include "ui/palette.h"
 #include "ui/visualisateur.h"
@@ -19,7 +17,6 @@
 #include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
 
 namespace {
@@ -31,11 +28,7 @@ protected:
         skins();
         fl_register_images();
     }
-    void TearDown() override
-    {
-        harnais::vOublierBoite();
-        budgetImages = BUDGET_IMAGES;
-    }
+    void TearDown() override { harnais::vOublierBoite(); }
     // A picture made by ImageMagick: red on the left half, blue on the right.
     std::string image(const std::string& nom, int l, int h)
     {
@@ -206,44 +199,4 @@ TEST_F(Visualisateur, ANameWithAnAtIsShownWholeInTheMessage)
     EXPECT_EQ(texte, "Images, carte@@nuit.png : Non disponible");
     EXPECT_GT(droite, coupe + 20);
     EXPECT_GE(droite, entier - 10);
-}
-
-// The image windows hold at most the budget of decoded pictures: past it
-// a picture is not opened (one log line and the message), and opens once
-// a window has given its share back.
-TEST_F(Visualisateur, PicturesPastTheBudgetAreNotOpened)
-{
-    JournalTemporaire journal(dossier / "log.txt");
-    const long long avant = llImagesTenues();
-    auto premiere = std::make_unique<visualisateur>(image("a.png", 200, 100).c_str(), 800, 10);
-    ASSERT_EQ(premiere->iCharge(), 1);
-    const long long part = premiere->octetsTenus;
-    EXPECT_GE(part, 200 * 100 * 3);
-    EXPECT_EQ(llImagesTenues(), avant + part);
-    budgetImages = llImagesTenues() + part + part / 2;
-    auto seconde = std::make_unique<visualisateur>(image("b.png", 200, 100).c_str(), 800, 10);
-    EXPECT_EQ(seconde->iCharge(), 1);
-
-    std::string texte;
-    harnais::vRepondreBoite([&texte](Fl_Window* boite) {
-        texte = pTexteMessage()->label();
-        harnais::vTouche(boite, FL_Escape);
-    });
-    const std::string troisieme = image("c.png", 200, 100);
-    {
-        visualisateur refusee(troisieme.c_str(), 800, 10);
-        EXPECT_EQ(refusee.iCharge(), 0);
-        EXPECT_FALSE(refusee.shown());
-    }
-    EXPECT_EQ(texte, "Images, c.png : Trop d'images ouvertes : fermez-en une, puis ouvrez "
-                     "celle-ci par Ouvrir");
-    const std::string log = journal.contenu();
-    EXPECT_NE(log.find("c.png non ouverte"), std::string::npos) << log;
-    EXPECT_EQ(llImagesTenues(), avant + 2 * part);
-
-    seconde.reset();
-    visualisateur ouverte(troisieme.c_str(), 800, 10);
-    EXPECT_EQ(ouverte.iCharge(), 1);
-    premiere.reset();
-    EXPECT_EQ(llImagesTenues(), avant + part);
 }
