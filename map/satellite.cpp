@@ -110,7 +110,8 @@ Fl_RGB_Image* pLireSatellite(const char* path)
         return nullptr;
     }
     if (!bProportionsMonde(image->w(), image->h())) {
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s refusee, %d x %d n'a pas les proportions du monde\n",
+        vJournal(THREADS,
+                 "LOAD_FDC 0 satellite: %s refusee, %d x %d n'a pas les proportions du monde\n",
                  path, image->w(), image->h());
         return nullptr;
     }

@@ -34,7 +34,8 @@ void vRefusBudget(const char* fichier, const char* nom)
 {
     vJournal("<IMAGE>", "%.200s non ouverte: les fenetres d'images tiennent %lld octets sur %lld\n",
              fichier, llImagesTenues(), budgetImages);
-    vMessage(nom, CLE_LOCAL("Trop d'images ouvertes : fermez-en une, puis ouvrez celle-ci par Ouvrir"));
+    vMessage(nom,
+             CLE_LOCAL("Trop d'images ouvertes : fermez-en une, puis ouvrez celle-ci par Ouvrir"));
 }
 
 }  // namespace

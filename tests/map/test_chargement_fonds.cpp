@@ -255,7 +255,8 @@ TEST_F(Chargement, AnOversizedPictureIsRefusedAndSetAsideAtStartUp)
 // read; nothing else of the folder is touched.
 TEST_F(Chargement, StagedPicturesLeftByAnEndAreRemovedAtStartUp)
 {
-    for (const char* nom : {"globe.jpg.12", "globe.jpg.3.aB9xYz.tmp", "globe.jpg.bad", "globe.jpg.old"})
+    for (const char* nom :
+         {"globe.jpg.12", "globe.jpg.3.aB9xYz.tmp", "globe.jpg.bad", "globe.jpg.old"})
         ecrireFichier(nom, "x");
     ecrireFichier("globe.jpg", JPEG);
     vOublierSatellite();

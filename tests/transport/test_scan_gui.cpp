@@ -105,9 +105,8 @@ TEST_F(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpe
     ASSERT_EQ(messages.size(), gifs.size()) << tous;
     const std::string log = journal.contenu();
     for (const auto& [nom, octets] : gifs) {
-        EXPECT_EQ(std::count(messages.begin(), messages.end(), "Images, " + nom + " : Non disponible"),
-                  1)
-            << nom;
+        const std::string attendu = "Images, " + nom + " : Non disponible";
+        EXPECT_EQ(std::count(messages.begin(), messages.end(), attendu), 1) << nom;
         EXPECT_EQ(lireFichier("dat/image/" + nom), octets) << "kept whole: " << nom;
         EXPECT_FALSE(existe("lockdir/" + nom)) << nom;
         EXPECT_NE(log.find(nom + " refusee"), std::string::npos) << nom;
