@@ -39,12 +39,14 @@ struct Boite {
     Fl_Button* button[3] = {};
     int resultat = -1;
     const char* iconeAvant = nullptr;  // the icon's own label, during a call
+    unsigned long numero = 0;          // of the call, among all calls
 };
 
 // The box of every call; a call made while it is up (from a timeout, say)
 // gets a box of its own, so the waiting caller keeps its box as it was.
 Boite* principale = nullptr;
 std::vector<Boite*> ouvertes;
+unsigned long appels = 0;
 
 void vBoutonCallback(Fl_Widget* w, void*)
 {
@@ -248,6 +250,7 @@ int innards(Boite& b, const char* fmt, va_list ap, const char* b0, const char* b
     if (saisie)
         Fl::grab(b.message_form);
     ouvertes.push_back(&b);
+    b.numero = ++appels;
     b.resultat = -1;
     while (b.resultat < 0 && b.message_form->shown())
         Fl::wait();
@@ -376,4 +379,9 @@ Fl_Box* pTexteMessage()
 Fl_Input* pSaisieMessage()
 {
     return ouvertes.empty() ? nullptr : ouvertes.back()->input;
+}
+
+unsigned long ulNumeroBoite()
+{
+    return ouvertes.empty() ? 0 : ouvertes.back()->numero;
 }

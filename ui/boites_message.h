@@ -20,6 +20,9 @@ Fl_Window* pBoiteMessage();
 Fl_Button* pBoutonMessage(int i);
 Fl_Box* pTexteMessage();
 Fl_Input* pSaisieMessage();
+// The number of that call among all calls (from 1; 0 when none waits): a
+// box answered and closing is told from the next one in the same window.
+unsigned long ulNumeroBoite();
 
 // How many times fl_beep rang the display's bell.
 extern int NombreDeBips;
