@@ -8,6 +8,7 @@
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/local.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -94,7 +95,7 @@ void DRU_Routes::vMenuRoutes()
         char cle[16];
         std::snprintf(cle, sizeof cle, "\n%d", i);
         const int k = menuRoutes->add(cle, 0, vTabsRouteCallback, onglet);
-        menuRoutes->replace(k, texteEntreeRoute(route ? route->nom : "").c_str());
+        menuRoutes->replace(k, sEntreeMenuBrute(route ? route->nom : "").c_str());
     }
 }
 

@@ -5,6 +5,7 @@
 #include "gribdata/ouverture_ordinaire.h"
 #include "ui/image_controlee.h"
 #include "ui/texte_apercu.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -92,7 +93,10 @@ void DRU_Fl_File_Chooser::vApercuTexte(const char* chemin)
         n = std::fread(octets, 1, sizeof octets, f);
         std::fclose(f);
     }
-    if (bTexteApercu(octets, n, preview_text_)) {
+    std::string texte;
+    if (bTexteApercu(octets, n, texte)) {
+        // The file's text as it stands, "@" included.
+        preview_text_ = sLibelleBrut(texte);
         previewBox->label(preview_text_.c_str());
         previewBox->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
         previewBox->labelfont(FL_COURIER);

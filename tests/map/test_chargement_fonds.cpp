@@ -249,3 +249,24 @@ TEST_F(Chargement, AnOversizedPictureIsRefusedAndSetAsideAtStartUp)
     EXPECT_FALSE(existe("globe.jpg.bad"));
     vOublierSatellite();
 }
+
+// Received pictures staged when the program ended (a crash or a shutdown
+// while one decoded) are removed at the next start, before globe.jpg is
+// read; nothing else of the folder is touched.
+TEST_F(Chargement, StagedPicturesLeftByAnEndAreRemovedAtStartUp)
+{
+    for (const char* nom :
+         {"globe.jpg.12", "globe.jpg.3.aB9xYz.tmp", "globe.jpg.bad", "globe.jpg.old"})
+        ecrireFichier(nom, "x");
+    ecrireFichier("globe.jpg", JPEG);
+    vOublierSatellite();
+    load_fdcsat(nullptr);
+    EXPECT_EQ(FDC0ok, 1);
+    for (const char* parti : {"globe.jpg.12", "globe.jpg.3.aB9xYz.tmp"})
+        EXPECT_FALSE(existe(parti)) << parti;
+    for (const char* reste : {"globe.jpg.bad", "globe.jpg.old", "globe.jpg"})
+        EXPECT_TRUE(existe(reste)) << reste;
+    EXPECT_NE(journal.contenu().find("globe.jpg.12 laisse par un arret, supprime"),
+              std::string::npos);
+    vOublierSatellite();
+}
