@@ -41,8 +41,9 @@ void loadSatelliteImage();
 void vInstallerSatellite(Fl_RGB_Image* nouvelle);
 
 // The picture of a complete JPEG file (the date stamp may follow its end
-// marker) whose header gives a size the kit accepts, decoded without the
-// toolkit's shared-image registry, which the GUI thread uses meanwhile;
+// marker), read once and decoded by libjpeg within the kit's bounds,
+// without the toolkit's shared-image registry, which the GUI thread uses
+// meanwhile;
 // null otherwise (logged). A received picture is decoded so before it
 // replaces "globe.jpg".
 Fl_RGB_Image* pLireSatellite(const char* path);

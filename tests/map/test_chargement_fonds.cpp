@@ -174,8 +174,9 @@ TEST_F(Chargement, SatellitePictureAndItsCaption)
     EXPECT_EQ(Fl_Shared_Image::find("globe.jpg"), nullptr);
     const std::string log = journal.contenu();
     EXPECT_NE(log.find("<THREADS> LOAD_FDC 0 satellite: -KO-\n"), std::string::npos);
-    EXPECT_NE(log.find("est incomplet\n"), std::string::npos);
-    EXPECT_NE(log.find("n'est pas une image JPEG\n"), std::string::npos);
+    EXPECT_NE(log.find("globe.jpg refusee: jpeg donnees plus courtes que l'image"),
+              std::string::npos);
+    EXPECT_NE(log.find("globe.jpg refusee: pas du format attendu\n"), std::string::npos);
     ecrireFichier("court", "20090");
     readDateDatelliteImage("court");
     EXPECT_STREQ(FDCHAINE, "");
