@@ -84,7 +84,7 @@ int iDecoder(Png& png, Lecture& l, ImageDecodee& image)
     // A chunk over the bound is only a warning to libpng, which would then
     // allocate and clear what a text chunk claims: every ancillary chunk
     // but the transparency (texts, profiles, suggested palettes, ...) is
-    // skipped unread, as the pixels shown never depended on them.
+    // passed over unkept: the pixels shown never depended on them.
     png_set_keep_unknown_chunks(png.p, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
     png_set_read_fn(png.p, &l, vLire);
     png_read_info(png.p, png.i);

@@ -180,6 +180,16 @@ TEST_F(Chargement, SatellitePictureAndItsCaption)
     ecrireFichier("court", "20090");
     readDateDatelliteImage("court");
     EXPECT_STREQ(FDCHAINE, "");
+    // A FIFO in the picture's place is refused at once, its stamp too.
+    vOublierSatellite();
+    std::filesystem::remove("globe.jpg");
+    ASSERT_TRUE(commande("mkfifo globe.jpg"));
+    EXPECT_EQ(load_fdcsat(nullptr), nullptr);
+    EXPECT_EQ(FDC0ok, 0);
+    readDateDatelliteImage("globe.jpg.bad");
+    EXPECT_STREQ(FDCHAINE, "");
+    EXPECT_NE(journal.contenu().find("globe.jpg refusee: pas un fichier ordinaire"),
+              std::string::npos);
     vOublierSatellite();
 }
 

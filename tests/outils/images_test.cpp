@@ -232,7 +232,8 @@ std::string jpegEcrit(int w, int h, const OptionsJpeg& o)
     std::vector<unsigned char> ligne(size_t(w) * j.c.input_components);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const unsigned char rvb[3] = {(unsigned char)(x * 255 / w), (unsigned char)(y * 255 / h),
+            const unsigned char rvb[3] = {(unsigned char)(x * 255 / w),
+                                          (unsigned char)(y * 255 / h),
                                           (unsigned char)((x * 7 + y * 13) % 256)};
             for (int k = 0; k < j.c.input_components; ++k)
                 ligne[size_t(x) * j.c.input_components + k] = rvb[o.gris ? 2 : k];

@@ -1,47 +1,38 @@
 #include "tests/outils/mesure_allocations.h"
 
 #include <atomic>
-#include <cstdlib>
-#include <stdexcept>
+#include <cstddef>
 
 namespace {
 
 std::atomic<bool> actif{false};
-std::atomic<unsigned long long> total{0}, plusGrand{0};
-std::atomic<bool> vu{false};
+std::atomic<unsigned long long> total{0};
 
 void vCompter(size_t n)
 {
-    vu.store(true, std::memory_order_relaxed);
-    if (!actif.load(std::memory_order_relaxed))
-        return;
-    total.fetch_add(n, std::memory_order_relaxed);
-    unsigned long long m = plusGrand.load(std::memory_order_relaxed);
-    while (n > m && !plusGrand.compare_exchange_weak(m, n, std::memory_order_relaxed)) {
-    }
+    if (actif.load(std::memory_order_relaxed))
+        total.fetch_add(n, std::memory_order_relaxed);
 }
 
 }  // namespace
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
+
+// Called by AddressSanitizer's allocator on every allocation (its header
+// comes with clang only).
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                         void (*)(const volatile void*));
 
 namespace {
 
-void surAllocation(const volatile void*, size_t n)
-{
-    vCompter(n);
-}
-
-void surLiberation(const volatile void*) {}
-
-[[maybe_unused]] const int installe = __sanitizer_install_malloc_and_free_hooks(surAllocation, surLiberation);
+[[maybe_unused]] const int installe = __sanitizer_install_malloc_and_free_hooks(
+    [](const volatile void*, size_t n) { vCompter(n); }, [](const volatile void*) {});
 
 }  // namespace
 
 #else
 
-// glibc's own entries, under the names the program's calls reach first.
+// glibc's own entries, behind the names every call reaches first.
 extern "C" {
 void* __libc_malloc(size_t);
 void* __libc_calloc(size_t, size_t);
@@ -70,10 +61,7 @@ void* realloc(void* p, size_t n) noexcept
 
 MesureAllocations::MesureAllocations()
 {
-    if (actif.load())
-        throw std::logic_error("une mesure a la fois");
     total = 0;
-    plusGrand = 0;
     actif = true;
 }
 
@@ -85,16 +73,4 @@ MesureAllocations::~MesureAllocations()
 unsigned long long MesureAllocations::octets() const
 {
     return total.load();
-}
-
-unsigned long long MesureAllocations::plusGrande() const
-{
-    return plusGrand.load();
-}
-
-bool MesureAllocations::bDisponible()
-{
-    void* volatile p = std::malloc(1);
-    std::free(p);
-    return vu.load();
 }
