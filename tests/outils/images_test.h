@@ -46,15 +46,13 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
 //   descripteur.gif an image descriptor cut in its width
 std::vector<std::pair<std::string, std::string>> gifsHostiles();
 
-// A JPEG that libjpeg wrote of a w x h gradient with a pattern over it:
-// grey, or RGB whose first component is sampled h0 x v0 (2 x 2 for 4:2:0,
-// 2 x 1 for 4:2:2, 1 x 1 for 4:4:4); sequential or progressive; Huffman or
-// arithmetic coded.
+// A JPEG libjpeg wrote of a w x h gradient: grey, or RGB with its first
+// component sampled h0 x v0 (2 x 2 4:2:0, 2 x 1 4:2:2, 1 x 1 4:4:4);
+// progressive or not; arithmetic or Huffman coded.
 struct OptionsJpeg {
     bool gris = false;
     int h0 = 2, v0 = 2;
-    bool progressif = false;
-    bool arithmetique = false;
+    bool progressif = false, arithmetique = false;
 };
 std::string jpegEcrit(int w, int h, const OptionsJpeg& options);
 
