@@ -1,6 +1,7 @@
 #include "map/satellite.h"
 
 #include "gribdata/globales.h"
+#include "gribdata/ouverture_ordinaire.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/hote_carte.h"
@@ -41,36 +42,6 @@ struct Fermeture {
 };
 using Fichier = std::unique_ptr<std::FILE, Fermeture>;
 
-// The first 3 and the last 12 bytes of the file; false when it is shorter.
-bool bBouts(const char* path, unsigned char debut[3], unsigned char fin[12])
-{
-    Fichier f(std::fopen(path, "rb"));
-    if (!f || std::fseek(f.get(), -12, SEEK_END) != 0 || std::fread(fin, 1, 12, f.get()) != 12)
-        return false;
-    std::rewind(f.get());
-    return std::fread(debut, 1, 3, f.get()) == 3;
-}
-
-// The decoder fills what is missing of a cut file with grey without a
-// word: a complete file ends with the end marker, or has it just before
-// its stamp.
-bool bJpegComplet(const char* path)
-{
-    unsigned char debut[3], fin[12];
-    if (!bBouts(path, debut, fin)) {
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s absent ou trop court\n", path);
-        return false;
-    }
-    if (debut[0] != 0xFF || debut[1] != 0xD8 || debut[2] != 0xFF) {
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s n'est pas une image JPEG\n", path);
-        return false;
-    }
-    if ((fin[10] == 0xFF && fin[11] == 0xD9) || (fin[0] == 0xFF && fin[1] == 0xD9))
-        return true;
-    vJournal(THREADS, "LOAD_FDC 0 satellite: %s est incomplet\n", path);
-    return false;
-}
-
 // A picture that fails would fail again (or end the program again): it
 // is kept aside, where nothing decodes it.
 void vMettreDeCote(const char* chemin)
@@ -102,8 +73,8 @@ bool bNomAttente(const char* nom)
 
 Fl_RGB_Image* pLireSatellite(const char* path)
 {
-    if (!bJpegComplet(path))
-        return nullptr;
+    // Read once and judged on those octets: libjpeg refuses a picture cut
+    // short (it would fill the rest with grey).
     std::unique_ptr<Fl_RGB_Image> image(pJpegControle(path));
     if (!image) {
         vJournal(THREADS, "LOAD_FDC 0 satellite: %s illisible\n", path);
@@ -166,7 +137,8 @@ void vLegendeSatellite()
 void readDateDatelliteImage(const char* path)
 {
     FDCHAINEBUFFER[0] = 0;
-    Fichier f(std::fopen(path, "rb"));
+    bool refuse = false;
+    Fichier f(pfOuvrirFichierOrdinaire(path, "rb", refuse));
     char date[TAMPON + 1] = "";
     bool valide = f && std::fseek(f.get(), -TAMPON, SEEK_END) == 0 &&
                   std::fread(date, 1, TAMPON, f.get()) == size_t(TAMPON);

@@ -45,11 +45,11 @@ void loadSatelliteImage();
 void vInstallerSatellite(Fl_RGB_Image* nouvelle);
 
 // The picture of a complete JPEG file (the date stamp may follow its end
-// marker) whose header gives a size the kit accepts, decoded without the
-// toolkit's shared-image registry, which the GUI thread uses meanwhile,
-// and of the world's proportions (its width twice its height, within 3
-// per cent: the maps lay it over 360 by 180 degrees); null otherwise
-// (logged).
+// marker), read once and decoded by libjpeg within the kit's bounds,
+// without the toolkit's shared-image registry, which the GUI thread uses
+// meanwhile, and of the world's proportions (its width twice its height,
+// within 3 per cent: the maps lay it over 360 by 180 degrees); null
+// otherwise (logged).
 Fl_RGB_Image* pLireSatellite(const char* path);
 
 // A received picture is staged outside lockdir/ under a name of its own,

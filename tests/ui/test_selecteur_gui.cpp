@@ -226,7 +226,8 @@ TEST_F(Selecteur, APreviewOfAFifoOrAnOversizedPictureIsAQuestionMark)
 }
 
 // The six GIFs that ended or froze the program, previewed: "?" each, at no
-// cost; a valid GIF previews as its picture.
+// cost; a valid GIF previews as its picture; a picture or a text is opened
+// once for its preview.
 TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsItsPicture)
 {
     harnais::ChienDeGarde garde(60);
@@ -236,6 +237,7 @@ TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsIts
     cadre.w = 60, cadre.h = 40;
     cadre.indices.assign(60 * 40, 1);
     ecrireFichier(liste + "/rouge.gif", gifEcrit(60, 40, {0, 0xFF0000}, {cadre}));
+    ecrireFichier(liste + "/note.txt", "vent d'ouest");
     ouvrir();
     c.preview(1);
     const unsigned long long avant = ullOctetsGifDemandes();
@@ -256,4 +258,10 @@ TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsIts
                                   c.previewBox->y() + c.previewBox->h() / 2);
     EXPECT_GT(p[0], 200);
     EXPECT_LT(p[1], 50);
+    // One reading decides, picture or text: the file is opened once.
+    for (const char* nom : {"rouge.gif", "note.txt"}) {
+        cliquer(nom);
+        EXPECT_EQ(iOuvertures(liste + "/" + nom, [&] { c.preview(1); }), 1) << nom;
+    }
+    EXPECT_STREQ(c.previewBox->label(), "vent d'ouest");
 }
