@@ -1,4 +1,5 @@
 #include "codes/texte.h"
+#include "codes/texte_journal.h"
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,31 @@ TEST(JourMoisAn, JoursDuMois)
     for (int m = 1; m <= 12; m++)
         total += iCodesJourMoisAn(2023, m);
     EXPECT_EQ(total, 365);
+}
+
+// What the log receives of a name from outside: printable ASCII and
+// well-formed UTF-8 as they are, everything else as "\xHH".
+TEST(TexteJournal, ControlAndMalformedOctetsAreEscaped)
+{
+    const struct {
+        const char* texte;
+        const char* journal;
+    } cas[] = {
+        {"Traversee 2", "Traversee 2"},
+        {"Trav\xC3\xA9rs\xC3\xA9\x65 \xE2\x82\xAC \xF0\x9F\x8C\x8A", "Trav\xC3\xA9rs\xC3\xA9\x65 \xE2\x82\xAC \xF0\x9F\x8C\x8A"},
+        {"\x1B[2J\x1B]0;titre\x07", "\\x1B[2J\\x1B]0;titre\\x07"},
+        {"a\tb\rc\x7F", "a\\x09b\\x0Dc\\x7F"},
+        {"c:\\x41", "c:\\x5Cx41"},
+        {"Trav\xE9rs\xE9\x65", "Trav\\xE9rs\\xE9e"},     // ISO 8859-1
+        {"\xC2\x9B" "31m", "\\xC2\\x9B31m"},              // C1 control CSI
+        {"\xC0\xAF \xE0\x80\xAF", "\\xC0\\xAF \\xE0\\x80\\xAF"},  // overlong
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},              // surrogate
+        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},     // past U+10FFFF
+        {"fin \xE2\x82", "fin \\xE2\\x82"},               // cut short
+        {"\x80\xBF", "\\x80\\xBF"},                       // stray continuations
+        {"", ""},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(sTexteJournal(c.texte), c.journal) << c.journal;
+    EXPECT_EQ(sTexteJournal(nullptr), "");
 }

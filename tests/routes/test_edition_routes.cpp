@@ -137,3 +137,38 @@ TEST(EditionRoutes, TheHourlyCompanion)
     sansNom.printall();
     EXPECT_EQ(sansNom.routeComplete, nullptr);
 }
+
+// Whatever changed the end of the list, a position appended goes after
+// the last one, linked both ways.
+TEST(EditionRoutes, AppendsFollowTheLastPositionAfterEveryEdit)
+{
+    const struct {
+        const char* edition;
+        void (*faire)(classeRoute& r);
+    } cas[] = {
+        {"nothing", [](classeRoute&) {}},
+        {"last deleted", [](classeRoute& r) { r.del(2); }},
+        {"first deleted", [](classeRoute& r) { r.del(0); }},
+        {"inserted after the last", [](classeRoute& r) { r.insert(2); }},
+        {"inserted in the middle", [](classeRoute& r) { r.insert(0); }},
+        {"all but one deleted", [](classeRoute& r) { r.del(2), r.del(1); }},
+        {"cleared", [](classeRoute& r) { r.clear(); }},
+    };
+    for (const auto& c : cas) {
+        auto r = route({{T, 45, -10}, {T + 10 * H, 45, -9}, {T + 20 * H, 45, -8}});
+        c.faire(*r);
+        r->append(T + 100 * H, 46, -5);
+        r->recalcul(0);
+        const std::vector<classePosition> v = positions(*r);
+        ASSERT_FALSE(v.empty()) << c.edition;
+        EXPECT_EQ(v.back().latitude, 46) << c.edition;
+        EXPECT_EQ(r->dernierNumero, int(v.size()) - 1) << c.edition;
+        const structurePosition* dernier = r->premier;
+        int arriere = 1;
+        while (dernier->suivant)
+            dernier = dernier->suivant;
+        for (const structurePosition* p = dernier; p->precedent; p = p->precedent)
+            ++arriere;
+        EXPECT_EQ(arriere, int(v.size())) << c.edition;
+    }
+}
