@@ -59,25 +59,12 @@ TEST(JourMoisAn, JoursDuMois)
 // well-formed UTF-8 as they are, everything else as "\xHH".
 TEST(TexteJournal, ControlAndMalformedOctetsAreEscaped)
 {
-    const struct {
-        const char* texte;
-        const char* journal;
-    } cas[] = {
-        {"Traversee 2", "Traversee 2"},
-        {"Trav\xC3\xA9rs\xC3\xA9\x65 \xE2\x82\xAC \xF0\x9F\x8C\x8A", "Trav\xC3\xA9rs\xC3\xA9\x65 \xE2\x82\xAC \xF0\x9F\x8C\x8A"},
-        {"\x1B[2J\x1B]0;titre\x07", "\\x1B[2J\\x1B]0;titre\\x07"},
-        {"a\tb\rc\x7F", "a\\x09b\\x0Dc\\x7F"},
-        {"c:\\x41", "c:\\x5Cx41"},
-        {"Trav\xE9rs\xE9\x65", "Trav\\xE9rs\\xE9e"},     // ISO 8859-1
-        {"\xC2\x9B" "31m", "\\xC2\\x9B31m"},              // C1 control CSI
-        {"\xC0\xAF \xE0\x80\xAF", "\\xC0\\xAF \\xE0\\x80\\xAF"},  // overlong
-        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},              // surrogate
-        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},     // past U+10FFFF
-        {"fin \xE2\x82", "fin \\xE2\\x82"},               // cut short
-        {"\x80\xBF", "\\x80\\xBF"},                       // stray continuations
-        {"", ""},
-    };
-    for (const auto& c : cas)
-        EXPECT_EQ(sTexteJournal(c.texte), c.journal) << c.journal;
+    EXPECT_EQ(sTexteJournal("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8C\x8A ok"),
+              "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8C\x8A ok");
+    // Controls (C0, DEL, C1), the backslash, Latin-1, overlong, surrogate,
+    // past U+10FFFF, stray continuation, cut short.
+    EXPECT_EQ(sTexteJournal("\x1B[2J\t\x7F\xC2\x9B\\\xE9\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\x80\xE2\x82"),
+              "\\x1B[2J\\x09\\x7F\\xC2\\x9B\\x5C\\xE9\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80"
+              "\\x80\\x80\\xE2\\x82");
     EXPECT_EQ(sTexteJournal(nullptr), "");
 }
