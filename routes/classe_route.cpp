@@ -157,7 +157,7 @@ namespace {
 double dCumul(const structurePosition* c, int n, double classePosition::*champ)
 {
     double somme = 0;
-    for (; c && c->position->numero <= n; c = c->suivant)
+    for (; c && c->position->numero <= n; c = c->suivant, ++PasDeListes)
         somme += c->position->*champ;
     return somme;
 }
