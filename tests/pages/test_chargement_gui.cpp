@@ -47,8 +47,11 @@ protected:
         std::vector<std::string> textes;
         std::function<void(Fl_Window*)> repondre = [&](Fl_Window* b) {
             textes.push_back(pTexteMessage()->label());
-            harnais::vRepondreBoite(repondre);
             harnais::vFermer(b);
+            // Hidden now, not when its loop next turns: a late watcher
+            // running again in the same turn must not take it for the next.
+            b->hide();
+            harnais::vRepondreBoite(repondre);
         };
         harnais::vRepondreBoite(repondre);
         faire();
