@@ -21,22 +21,6 @@
 
 namespace {
 
-// Unlinks the route's cell from the list and destroys both.
-void vRetirer(Routes& routes, classeRoute* route)
-{
-    for (structureRoute* c = routes.premier; c; c = c->suivant) {
-        if (c->route != route)
-            continue;
-        (c->precedent ? c->precedent->suivant : routes.premier) = c->suivant;
-        if (c->suivant)
-            c->suivant->precedent = c->precedent;
-        routes.courant = routes.premier;
-        delete c;
-        delete route;  // its destructor clears it
-        return;
-    }
-}
-
 int iNombreRoutes(const Routes& routes)
 {
     int n = 0;
@@ -206,7 +190,7 @@ void DRU_Routes::vBoutonRouteSupprimerCallback(Fl_Widget* menu, void* donnees)
     if (tabs && tabs->children() >= 2 && i < tabs->children()) {
         onglet->hide();
         tabs->remove(onglet);
-        vRetirer(*f->routes, route);
+        f->routes->retirer(route);
         Fl_Widget* montre = tabs->child(std::min(i, tabs->children() - 1));
         tabs->value(montre);
         f->premierOnglet = static_cast<Fl_Scroll*>(tabs->child(0));
