@@ -5,6 +5,7 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -107,7 +108,8 @@ void Histogrammes::vVider()
             g->vVider();
 }
 
-void Histogrammes::vTitre(const char* texte) { titre->copy_label(texte); }
+// A route's name and a file's name are shown as they stand.
+void Histogrammes::vTitre(const char* texte) { titre->copy_label(sLibelleBrut(texte).c_str()); }
 
 void Histogrammes::vRedessiner()
 {

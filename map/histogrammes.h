@@ -35,7 +35,8 @@ public:
     Histogramme* pHistogramme(int genre, int axes);
     // Every chart emptied for another point or another build.
     void vVider();
-    // The title box's text, drawn in a size that fits the window's width.
+    // The title box's text (plain, no symbol marks), drawn in a size that
+    // fits the window's width.
     void vTitre(const char* texte);
     // Every chart redrawn.
     void vRedessiner();

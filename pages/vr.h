@@ -165,7 +165,7 @@ public:
     // its name; the lines a loaded file dropped are told by their count.
     // Answers 1 when it loaded.
     int iChargerRequete(const char* chemin, bool grib);
-    void vChargerGrib(const char* chemin);
+    void vChargerGrib(const std::string& octets);
     void vChargerBulletins(const requete& lue);
 
     // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,

@@ -8,6 +8,7 @@
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 #include "map/fdc.h"
+#include "ui/texte_brut.h"
 
 #include <FL/filename.H>
 #include <algorithm>
@@ -95,7 +96,7 @@ int vr::grib(const char* path, int, int recu)
         unlink(path);
     std::snprintf(etiquette, sizeof etiquette, "%s", nom);
     if (titreVisualisateur)
-        titreVisualisateur->label(etiquette);
+        titreVisualisateur->copy_label(sLibelleBrut(etiquette).c_str());
     vVisualisateurMenu(int(l.parametres.size()), int(l.validites.size()), 0);
     vAfficher();
     vJournal(ETIQUETTE, "page %d : %s\n", index, etiquette);

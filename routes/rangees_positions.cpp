@@ -159,7 +159,8 @@ Fl_Group* DRU_Routes::newGroupeRoutePosition(classeRoute* route)
     return rangee;
 }
 
-void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, int k)
+void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, int k,
+                                        double parcourue)
 {
     if (!rangee || !route || !route->premier || rangee->children() < RANGEE_ENFANTS)
         return;
@@ -171,6 +172,11 @@ void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, in
     if (!route->courant)
         route->courant = route->premier;
     const classePosition* p = route->courant->position;
+    if (parcourue < 0) {
+        structurePosition* curseur = route->courant;
+        parcourue = route->cumulLoxo(p->numero);
+        route->courant = curseur;
+    }
     const double valeurs[RANGEE_VITESSE + 1] = {
         double(p->dateUTC[0]),     double(p->dateUTC[1]),          double(p->dateUTC[2]),
         double(p->dateUTC[3]),     double(p->dateUTC[4]),          double(p->dateUTC[5]),
@@ -182,9 +188,6 @@ void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, in
     for (int i = 0; i <= RANGEE_VITESSE; ++i)
         static_cast<spinnerPosition*>(rangee->child(i))->value(valeurs[i]);
     vTexte(rangee->child(RANGEE_CAP), "%.0f", p->cap);
-    structurePosition* curseur = route->courant;
-    const double parcourue = route->cumulLoxo(p->numero);
-    route->courant = curseur;
     vTexte(rangee->child(RANGEE_PARCOURUE), "%.1lf", parcourue);
     vTexte(rangee->child(RANGEE_RESTANTE), "%.1lf", std::abs(route->totalLoxo - parcourue));
 }
@@ -222,11 +225,12 @@ Fl_Pack* DRU_Routes::appendPack(classeRoute* route)
     pack->labeltype(FL_NO_LABEL);
     pack->spacing(6);
     pack->color(COLOR_FOND);
-    for (route->courant = route->premier; route->courant; route->courant = route->courant->suivant)
-        if (route->courant->position->type == POSITION_UTILISATEUR) {
-            Fl_Group* rangee = newGroupeRoutePosition(route);
-            setGroupeRoutePosition(rangee, route, -1);
-        }
+    double parcourue = 0;
+    for (route->courant = route->premier; route->courant; route->courant = route->courant->suivant) {
+        parcourue += route->courant->position->loxo;
+        if (route->courant->position->type == POSITION_UTILISATEUR)
+            setGroupeRoutePosition(newGroupeRoutePosition(route), route, -1, parcourue);
+    }
     pack->end();
     return pack;
 }
@@ -274,8 +278,13 @@ void DRU_Routes::vRemplirRangees(classeRoute* route)
 {
     if (!route || !route->packPositions)
         return;
-    for (int j = 0; j < iRangees(route); ++j)
-        setGroupeRoutePosition(pRangee(route, j), route, j);
+    double parcourue = 0;
+    structurePosition* c = route->premier;
+    for (int j = 0; j < iRangees(route) && c; ++j, c = c->suivant) {
+        route->courant = c;
+        parcourue += c->position->loxo;
+        setGroupeRoutePosition(pRangee(route, j), route, -1, parcourue);
+    }
     if (route->scrollOnglet)
         route->scrollOnglet->redraw();
 }

@@ -98,17 +98,20 @@ struct Passe {
             crochetsScan.ouvrirGrib(page);
     }
 
-    // The received picture decodes before it replaces globe.jpg; one that
-    // does not is removed and the current picture stays.
+    // The received picture leaves lockdir/ before it is decoded, and
+    // decodes before it replaces globe.jpg; one that does not is kept as
+    // globe.jpg.bad and the current picture stays.
     void vSatellite(const std::string& liste, const std::string& source)
     {
-        std::unique_ptr<Fl_RGB_Image> image(pLireSatellite(source.c_str()));
+        const std::string attente = sAttenteSatellite();
+        if (!bDeplacer(liste, source, attente))
+            return;
+        std::unique_ptr<Fl_RGB_Image> image(pLireSatelliteRecu(attente.c_str()));
         if (!image) {
             vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", liste.c_str());
-            unlink(source.c_str());
             return;
         }
-        if (bDeplacer(liste, source, CHEMIN_SATELLITE) && crochetsScan.satellite)
+        if (bPoserSatellite(attente.c_str()) && crochetsScan.satellite)
             crochetsScan.satellite(image.release());
     }
 

@@ -93,6 +93,14 @@ TEST_F(Registre, ClosedSlotsAreReusedAndTheMenuFollows)
     EXPECT_EQ(entrees(), (std::vector<std::string>{"c.txt", "route"}));
 }
 
+// A file's name in a title becomes the entry as it stands, whatever marks
+// of the menu it holds.
+TEST_F(Registre, AWindowsEntryShowsTheNameAsItStands)
+{
+    fenetre("Visualisateur : carte@nuit_2 & co/x.png");
+    EXPECT_EQ(entrees(), std::vector<std::string>{"carte@@nuit_2 && co/x.png"});
+}
+
 TEST_F(Registre, AFullRegistryLeavesTheWindowAsItIs)
 {
     for (int i = 1; i < GESTION_UI_TAILLE; ++i)
