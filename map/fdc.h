@@ -224,6 +224,10 @@ public:
     // The cursor read-out: the values of the displayed fields at the grid
     // point under the last cursor position, in the read-out popup.
     void mouseValeurs();
+    // Reads again once the displayed fields changed, while the read-out is
+    // on and the pointer over the map: the popup never keeps the values of
+    // fields no longer shown.
+    void vRelireValeurs();
 
     // ---- Point charts: the forecast of every displayed quantity at the
     // grid point nearest to (latitude, longitude), over the file's forecast
@@ -304,6 +308,7 @@ public:
     double couche67Intervalle = 25.0, couche67Reference = 100.0;
     int lecture = 0;  // the value read-out is on
     int lectureEtat = 0;
+    bool lectureEnCours = false;  // mouseValeurs is running
     int animation = 0;
     int zonesGmdss = 0;  // Metarea zones: 0 off, 1 beneath, 2 on top
     int page = 0;

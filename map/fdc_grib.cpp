@@ -186,4 +186,5 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     vDecoder(champs);
     vDeriver(champs);
     vEtiqueterGrib();
+    vRelireValeurs();
 }
