@@ -113,9 +113,10 @@ int vr::iBoutonVisualisateurBrowser2(const char* path)
     if (navigateur)
         navigateur->hide();
     if (texte)
-        pOuvrirTexte(path, x + 240, y + 72, w - 240, h - 72, 0);
+        pOuvrirTexte(path, x + OUVERTURE_GAUCHE, y + OUVERTURE_HAUT, w - OUVERTURE_GAUCHE,
+                     h - OUVERTURE_HAUT, 0);
     else
-        pOuvrirImage(path, x + 240, y + 72);
+        pOuvrirImage(path, x + OUVERTURE_GAUCHE, y + OUVERTURE_HAUT);
     return 1;
 }
 

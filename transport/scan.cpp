@@ -143,7 +143,8 @@ struct Passe {
                 break;
             const int decalage = 20 * cascade;
             cascade = (cascade + 1) % CASCADE;
-            crochetsScan.texte(cible.c_str(), x + 240 + decalage, y + 72 + decalage, 540, 400);
+            crochetsScan.texte(cible.c_str(), x + OUVERTURE_GAUCHE + decalage,
+                               y + OUVERTURE_HAUT + decalage, 540, 400);
             break;
         }
         case RECU_GRIB: vGrib(liste, source, nom); break;

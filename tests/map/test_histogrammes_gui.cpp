@@ -15,6 +15,9 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/fl_draw.H>
+#include <array>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -184,4 +187,22 @@ TEST_F(Graphiques, TheMapDeletesItsWindow)
     carte = nullptr;
     for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
         EXPECT_NE(w, h);
+}
+
+// Chart windows opened from one corner (two pages' maps, or a map and a
+// route, open theirs from the same map corner) each take the first free
+// step of the cascade; a window gone leaves its step to the next one.
+TEST(Cascade, EachChartWindowAtItsOwnPlace)
+{
+    std::vector<std::unique_ptr<Histogrammes>> h;
+    for (int page = 1; page <= 3; ++page)
+        h.push_back(std::make_unique<Histogrammes>(page, 50, 80, 200, 106));
+    const auto place = [&](size_t i) { return std::array<int, 2>{h[i]->x(), h[i]->y()}; };
+    for (size_t i = 0; i < h.size(); ++i)
+        EXPECT_EQ(place(i), (std::array<int, 2>{50 + 24 * int(i), 80 + 24 * int(i)})) << i;
+    h[1].reset();
+    h[1] = std::make_unique<Histogrammes>(0, 50, 80, 200, 106);
+    EXPECT_EQ(place(1), (std::array<int, 2>{74, 104}));
+    h.push_back(std::make_unique<Histogrammes>(0, 50, 80, 200, 106));
+    EXPECT_EQ(place(3), (std::array<int, 2>{122, 152}));
 }

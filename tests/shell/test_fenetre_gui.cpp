@@ -2,6 +2,7 @@
 // their switch, each map back on its saved view, a received file's page
 // brought to the front, and the end of the run.
 #include "map/fdc.h"
+#include "map/histogrammes.h"
 #include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
@@ -11,6 +12,7 @@
 #include "transport/canaux.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/editeur.h"
 #include "ui/configuration.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
@@ -35,6 +37,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -270,4 +273,38 @@ TEST_F(Fenetre, TheReadOutGoesWithItsPageItsLanguageAndItsWindow)
         changer();
         EXPECT_FALSE(popupOverlay->visible()) << changement;
     }
+}
+
+// Windows that open by themselves over the main window: two received
+// bulletins open below the title bar's map tools, which stay within reach;
+// the chart windows of two pages open apart on the map.
+TEST_F(Fenetre, ReceivedTextsLeaveTheToolsUncoveredAndChartWindowsOpenApart)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    for (const char* nom : {"b1.txt", "b2.txt"})
+        ecrireFichier(dossier / (std::string("lockdir/") + nom), "ZCZC\nbulletin\nNNNN\n");
+    vScanPasse(GUI);
+    const Fl_Group* outils = GUI->titre->groupeOutils;
+    const int basOutils = GUI->y() + outils->y() + outils->h();
+    int textes = 0;
+    for (Fl_Double_Window* f : GESTION_UI)
+        if (f && dynamic_cast<editeur*>(f)) {
+            ++textes;
+            EXPECT_GE(f->y(), basOutils);
+        }
+    EXPECT_EQ(textes, 2);
+
+    for (const char* nom : {"un.grb", "deux.grb"}) {
+        ecrireFichier(dossier / (std::string("lockdir/") + nom), MessageTest().octets());
+        vScanPasse(GUI);
+    }
+    std::set<std::pair<int, int>> places;
+    for (int i : {1, 2}) {
+        fdc& carte = *gvr[i]->carte;
+        carte.vFdcHistogramme(47.5, -7);
+        ASSERT_NE(carte.histogrammes, nullptr) << i;
+        places.insert({carte.histogrammes->x(), carte.histogrammes->y()});
+    }
+    EXPECT_EQ(places.size(), 2u);
 }
