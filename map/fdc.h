@@ -6,6 +6,7 @@
 #ifndef MAP_FDC_H
 #define MAP_FDC_H
 
+#include "gribdata/refus_grib.h"
 #include "map/vue_carte.h"
 
 #include <FL/Fl_Box.H>
@@ -199,6 +200,12 @@ public:
                Fl_Box* title, Fl_Box* second, Fl_Box* right, Fl_Box* left);
     // Writes the four labels from the displayed fields.
     void vEtiqueterGrib();
+    // A file the page cannot show: no displayed field, and the labels say
+    // why in the running language (relabelled by vGrib with a null list).
+    void vRefuserFichier(const RefusGrib& refus, Fl_Box* title, Fl_Box* second, Fl_Box* right,
+                         Fl_Box* left);
+    // The incompatibility message and its reason under the map.
+    void vEtiqueterRefus();
     void vGribFree(int keepRoutes);
     // Pass 0: the bands, then the arrows and wind flags, then the coastline
     // over nearly opaque bands; any other pass: the isoline labels.
@@ -369,6 +376,8 @@ public:
     Fl_Box* boiteSeconde = nullptr;
     Fl_Box* boiteDroite = nullptr;
     Fl_Box* boiteGauche = nullptr;
+    // Why the first displayed field, or the whole file, is not drawn.
+    RefusGrib refus;
     // Where the glyphs are drawn: the toolkit unless a test records them.
     TraceGlyphes* traceGlyphes;
     int sourisDedans = 0;
