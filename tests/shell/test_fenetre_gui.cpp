@@ -2,7 +2,6 @@
 // their switch, each map back on its saved view, a received file's page
 // brought to the front, and the end of the run.
 #include "map/fdc.h"
-#include "map/histogrammes.h"
 #include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
@@ -12,7 +11,6 @@
 #include "transport/canaux.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
-#include "ui/editeur.h"
 #include "ui/configuration.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
@@ -37,7 +35,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <set>
 
 namespace {
 
@@ -232,8 +229,7 @@ TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
 }
 
 // A received file the viewer cannot draw (another centre's forecast) comes
-// forward all the same in the first free page, which says why under its
-// map in the running language, and again in the next one.
+// forward in the first free page, which says why in the running language.
 TEST_F(Fenetre, AReceivedFileThatCannotBeDrawnSaysWhyInTheRunningLanguage)
 {
     ProgrammeEnProcessus programme(dossier.chemin());
@@ -242,7 +238,6 @@ TEST_F(Fenetre, AReceivedFileThatCannotBeDrawnSaysWhyInTheRunningLanguage)
     ecrireFichier(dossier / "lockdir/t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")));
     vScanPasse(GUI);
     ASSERT_EQ(GUI->onglets->value(), gvr[1]);
-    EXPECT_STREQ(gvr[1]->titreVisualisateur->label(), "t2m.grb");
     EXPECT_STREQ(gvr[1]->boiteSecond->label(),
                  "produit d'un autre centre ou modèle que ceux du service (centre 98, modèle 130, "
                  "table 128)");
@@ -296,38 +291,4 @@ TEST_F(Fenetre, TheReadOutGoesWithItsPageItsLanguageAndItsWindow)
         changer();
         EXPECT_FALSE(popupOverlay->visible()) << changement;
     }
-}
-
-// Windows that open by themselves over the main window: two received
-// bulletins open below the title bar's map tools, which stay within reach;
-// the chart windows of two pages open apart on the map.
-TEST_F(Fenetre, ReceivedTextsLeaveTheToolsUncoveredAndChartWindowsOpenApart)
-{
-    ProgrammeEnProcessus programme(dossier.chemin());
-    ASSERT_TRUE(programme.bAttendreChargement());
-    for (const char* nom : {"b1.txt", "b2.txt"})
-        ecrireFichier(dossier / (std::string("lockdir/") + nom), "ZCZC\nbulletin\nNNNN\n");
-    vScanPasse(GUI);
-    const Fl_Group* outils = GUI->titre->groupeOutils;
-    const int basOutils = GUI->y() + outils->y() + outils->h();
-    int textes = 0;
-    for (Fl_Double_Window* f : GESTION_UI)
-        if (f && dynamic_cast<editeur*>(f)) {
-            ++textes;
-            EXPECT_GE(f->y(), basOutils);
-        }
-    EXPECT_EQ(textes, 2);
-
-    for (const char* nom : {"un.grb", "deux.grb"}) {
-        ecrireFichier(dossier / (std::string("lockdir/") + nom), MessageTest().octets());
-        vScanPasse(GUI);
-    }
-    std::set<std::pair<int, int>> places;
-    for (int i : {1, 2}) {
-        fdc& carte = *gvr[i]->carte;
-        carte.vFdcHistogramme(47.5, -7);
-        ASSERT_NE(carte.histogrammes, nullptr) << i;
-        places.insert({carte.histogrammes->x(), carte.histogrammes->y()});
-    }
-    EXPECT_EQ(places.size(), 2u);
 }
