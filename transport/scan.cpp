@@ -134,7 +134,7 @@ struct Passe {
         case RECU_IMAGE: {
             const std::string cible = sClasser(liste, "dat/image", nom);
             if (bDeplacer(liste, source, cible) && crochetsScan.image)
-                crochetsScan.image(cible.c_str(), x + w + 30, y + 96);
+                crochetsScan.image(cible.c_str(), x + w + 30, y + OUVERTURE_HAUT);
             break;
         }
         case RECU_TEXTE: {

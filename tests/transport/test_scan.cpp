@@ -82,7 +82,7 @@ TEST_F(Scan, EachKindGoesToItsFolderAndOpens)
         EXPECT_FALSE(existe(parti)) << parti;
     EXPECT_EQ(satellites, 1);
     ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + 96));
+    EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + OUVERTURE_HAUT));
     ASSERT_EQ(textes.size(), 4u);
     for (int i = 2; i < 4; ++i)  // after h.txt: t1, t2, t3, one after the other
         EXPECT_EQ(std::get<1>(textes[i]) + std::get<2>(textes[i]),
