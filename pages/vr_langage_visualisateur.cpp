@@ -112,7 +112,8 @@ void vr::vVisualisateurLangage()
     }
     vRedisposerParametres();
     vVisualisateurMenuBarreLangage();
-    // The texts under the map, from the fields it shows.
-    if (listeCourante)
+    // The texts under the map, from the fields it shows or from why it
+    // shows none.
+    if (fichiers[fichierCourant])
         vAfficherEncore();
 }
