@@ -7,6 +7,7 @@
 #include "map/fdc.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/defilement.h"
 #include "ui/images/images.h"
 #include "ui/palette.h"
 
@@ -129,9 +130,7 @@ void vr::vBoutonVisualisateurFermerCallback(Fl_Widget*, void* donnees)
         page->packVisualisateur->remove(page->aideVisu);
         page->packVisualisateur->insert(*page->aideVisu, 0);
     }
-    // The horizontal position kept: the scroll counts the accordion's
-    // 18 px inset as a scrolled offset once drawn, and 0 would move it left.
-    page->scrollVisualisateur->scroll_to(page->scrollVisualisateur->xposition(), 0);
+    vDefilerVers(page->scrollVisualisateur, 0);
     page->redraw();
 }
 

@@ -72,8 +72,8 @@ void vr::vRequeteurGribDeplacement(int)
 // The fields' labels on their left, the speed's up to the course field.
 void vr::vAjusterChampsDeplacement()
 {
-    vAjusterLibelle(champCap, TAILLE_TEXTE_SECTION, libreAccordeon(champCap));
-    vAjusterLibelle(champVitesse, TAILLE_TEXTE_SECTION, libreAccordeon(champVitesse));
+    vAjusterLibelle(champCap, TAILLE_TEXTE_SECTION);
+    vAjusterLibelle(champVitesse, TAILLE_TEXTE_SECTION);
 }
 
 void vr::vTitreDeplacement(const char* texte, Fl_Color couleur)
