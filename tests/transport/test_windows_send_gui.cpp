@@ -15,12 +15,15 @@
 #include "transport/windows_send.h"
 
 #include "ui/boutons.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
 #include "ui/palette.h"
 
 #include "tests/outils/service_factice.h"
 #include "tests/transport/requete_test.h"
 #include "tests/transport/serveur_smtp.h"
 #include "tests/ui/harnais_gui.h"
+#include "tests/ui/textes_entiers.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -32,6 +35,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -217,6 +221,42 @@ TEST_F(FenetreEnvoi, EachLayoutShowsItsRows)
     EXPECT_TRUE(fenetre->inputPassword->visible_r());
     EXPECT_STREQ(fenetre->statut->label(),
                  "Afficher/Ajouter/Supprimer ou Modifier (-/+) un profil");
+}
+
+// The German texts, the longest, whole in both layouts, with a profile and
+// without one (the direct sends then stay off), and in the profile form.
+TEST_F(FenetreEnvoi, EveryGermanTextShowsWhole)
+{
+    std::filesystem::create_directory("loc");
+    std::filesystem::copy_file(std::string(QUENBREL_SOURCE_DIR) + "/data/loc/messages.de.mac",
+                               "loc/messages.de.mac");
+    local* ancien = langage;
+    langage = new local("de");
+    std::vector<std::string> coupes;
+    for (bool avecProfil : {false, true}) {
+        if (avecProfil)
+            profil("bord", "127.0.0.1", 25, "secret");
+        for (bool http : {false, true}) {
+            ASSERT_NO_FATAL_FAILURE(ouvrir(http));
+            for (bool gestion : {false, true}) {
+                if (gestion)
+                    cliquer(fenetre->boutonGestion);
+                ASSERT_TRUE(harnais::bRedessiner(fenetre));
+                for (const std::string& c : harnais::textesCoupes(fenetre))
+                    coupes.push_back(std::string(http ? "http" : "mail") +
+                                     (avecProfil ? " profile" : "") +
+                                     (gestion ? " form: " : ": ") + c);
+            }
+            delete fenetre;
+            fenetre = nullptr;
+        }
+    }
+    delete langage;
+    langage = ancien;
+    std::string liste;
+    for (const std::string& c : coupes)
+        liste += c + "\n";
+    EXPECT_TRUE(coupes.empty()) << liste;
 }
 
 TEST_F(FenetreEnvoi, ADirectMailSendReachesTheServerAndTurnsTheJournalGreen)
