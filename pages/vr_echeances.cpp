@@ -106,7 +106,7 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
             jour->labelfont(DRU_FONT);
             jour->copy_label(sLibelleJour(pcTraduire("Jour"), v[i].jour).c_str());
             jour->labelcolor(FL_WHITE);
-            jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+            jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
             // Its day, for the label in another language.
             jour->argument(v[i].jour);
             boitesJoursGrib[jours++] = jour;
