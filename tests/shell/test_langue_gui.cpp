@@ -827,3 +827,27 @@ TEST_F(Langue, APanelScrolledToItsEndShowsContentAfterASwitch)
     EXPECT_TRUE(pack->y() >= s->y() || pack->y() + pack->h() >= s->y() + s->h())
         << pack->y() << " " << pack->h() << " in " << s->y() << " " << s->h();
 }
+
+// Every heading of the help panes' document, in each language, wraps
+// within the panes: a word wider than a pane's text would run under its
+// scrollbar. (A heading is drawn in bold, 4 points above the text.)
+TEST_F(Langue, EveryHelpHeadingFitsThePanes)
+{
+    ASSERT_NO_FATAL_FAILURE(demarrer());
+    for (const char* code : {"fr", "en", "de", "sp"}) {
+        change_langage(code);
+        const std::string document = lireFichier(dossier / ("loc/" + std::string(code) + "/infos.htm"));
+        for (AIDE* volet : {gvr[0]->voletAideGrib, gvr[0]->voletAideBulletins, gvr[1]->aideVisu}) {
+            Fl_Help_View* vue = volet->vue;
+            const int barre = vue->scrollbar_size() ? vue->scrollbar_size() : Fl::scrollbar_size();
+            const int place = vue->w() - Fl::box_dw(vue->box()) - barre - 8;
+            fl_font(FL_HELVETICA_BOLD, vue->textsize() + 4);
+            for (size_t d = document.find("<h3>"); d != std::string::npos;
+                 d = document.find("<h3>", d + 1)) {
+                std::istringstream titre(document.substr(d + 4, document.find("</h3>", d) - d - 4));
+                for (std::string mot; titre >> mot;)
+                    EXPECT_LE(fl_width(mot.c_str()), place) << code << ": " << mot;
+            }
+        }
+    }
+}
