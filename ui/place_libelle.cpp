@@ -199,44 +199,32 @@ void vCouper(Libre& l, const Libre& par)
     l.bas = std::min(l.bas, par.bas);
 }
 
-// What a scroll area shows of its content across the way it scrolls: its
+// What an area that scrolls up and down shows of its content across: its
 // inner box less its scrollbar, counted whether or not it shows now, and
 // within its children's bounds, as a scroll repaints the margin beyond
-// them with its background and not with what lies there.
+// them with its background and not with what lies there. (Nothing is
+// kept from one that scrolls sideways.)
 Libre contenuDefilant(Fl_Scroll* s)
 {
     constexpr int SANS = 1 << 20;
     Libre c{-SANS, SANS, -SANS, SANS};
-    int g = SANS, d = -SANS, h = SANS, b = -SANS;
+    if (s->type() != Fl_Scroll::VERTICAL && s->type() != Fl_Scroll::VERTICAL_ALWAYS)
+        return c;
+    const int barre = s->scrollbar_size() ? s->scrollbar_size() : Fl::scrollbar_size();
+    c.gauche = s->x() + Fl::box_dx(s->box());
+    c.droite = c.gauche + s->w() - Fl::box_dw(s->box());
+    if (s->scrollbar.align() & FL_ALIGN_LEFT)
+        c.gauche += barre;
+    else
+        c.droite -= barre;
+    int g = SANS, d = -SANS;
     for (int i = 0; i < s->children(); ++i) {
         const Fl_Widget* e = s->child(i);
-        if (e == &s->scrollbar || e == &s->hscrollbar)
-            continue;
-        g = std::min(g, e->x()), d = std::max(d, e->x() + e->w());
-        h = std::min(h, e->y()), b = std::max(b, e->y() + e->h());
+        if (e != &s->scrollbar && e != &s->hscrollbar)
+            g = std::min(g, e->x()), d = std::max(d, e->x() + e->w());
     }
-    const int barre = s->scrollbar_size() ? s->scrollbar_size() : Fl::scrollbar_size();
-    const int type = s->type();
-    if (!(type & Fl_Scroll::HORIZONTAL)) {
-        c.gauche = s->x() + Fl::box_dx(s->box());
-        c.droite = c.gauche + s->w() - Fl::box_dw(s->box());
-        if ((type & Fl_Scroll::VERTICAL) && (s->scrollbar.align() & FL_ALIGN_LEFT))
-            c.gauche += barre;
-        else if (type & Fl_Scroll::VERTICAL)
-            c.droite -= barre;
-        if (g <= d)
-            c.gauche = std::max(c.gauche, g), c.droite = std::min(c.droite, d);
-    }
-    if (!(type & Fl_Scroll::VERTICAL)) {
-        c.haut = s->y() + Fl::box_dy(s->box());
-        c.bas = c.haut + s->h() - Fl::box_dh(s->box());
-        if ((type & Fl_Scroll::HORIZONTAL) && (s->hscrollbar.align() & FL_ALIGN_TOP))
-            c.haut += barre;
-        else if (type & Fl_Scroll::HORIZONTAL)
-            c.bas -= barre;
-        if (h <= b)
-            c.haut = std::max(c.haut, h), c.bas = std::min(c.bas, b);
-    }
+    if (g <= d)
+        c.gauche = std::max(c.gauche, g), c.droite = std::min(c.droite, d);
     return c;
 }
 

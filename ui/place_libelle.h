@@ -7,8 +7,8 @@
 // floor in the widest box, with the whole text in its tooltip. A label
 // drawn outside its widget only changes size. The room is only what the
 // widget's holders show (a window its box, a scroll area its content
-// across the way it scrolls). A widget is fitted again from the box it was
-// built with (ui/boites_construites.h). Needs the display.
+// across). A widget is fitted again from the box it was built with
+// (ui/boites_construites.h). Needs the display.
 #ifndef UI_PLACE_LIBELLE_H
 #define UI_PLACE_LIBELLE_H
 
@@ -36,9 +36,9 @@ Libre libreAutour(Fl_Widget* w, Libre bornes);
 Libre libreAutour(Fl_Widget* w);
 
 // The part of `libre` the holders of `w` let be seen whatever the scroll
-// positions: within its window, and in a scroll area, within its inner
-// box less its scrollbar across the way it scrolls and within its
-// children's bounds.
+// positions: within its window, and in an area that scrolls up and down,
+// within its inner box less its scrollbar and within its children's
+// bounds.
 Libre libreVisible(Fl_Widget* w, Libre libre);
 
 // Fits the label of `w` as built at size `taille` into what is visible of
