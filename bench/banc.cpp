@@ -35,7 +35,7 @@ int executerBanc(int argc, char** argv, void (*enregistrer)(const std::string& d
         else
             arguments.push_back(argv[i]);
     }
-    fichierlog = std::fopen("/dev/null", "w");
+    pfRemplacerJournal(std::fopen("/dev/null", "w"));
     enregistrer(dossier);
 
     int nombre = int(arguments.size());

@@ -82,7 +82,7 @@ void vArret()
     vLibererFenetres();
     vJournal("<TORMASKEL2>",
              "\n-----------------------\n Fin du programme\n----------------------- \n");
-    if (fichierlog && fichierlog != stdout)
-        std::fclose(fichierlog);
-    fichierlog = stdout;
+    // A transfer thread still waiting (on a name resolution, say) writes
+    // nothing from now on.
+    vFermerJournal();
 }

@@ -139,7 +139,7 @@ void vDemarrage(int argc)
     OPEN_GRIB_FILE = nullptr;
     vPoserVerrou();
     FILE* log = std::fopen("log.txt", "wt");
-    fichierlog = log ? log : stdout;
+    pfRemplacerJournal(log);
     vJournal(ETIQUETTE, "\n-----------------------\n Lancement du programme: %s %d\n",
              CheminAbsolu, argc);
     vBanniere("Routes");

@@ -157,7 +157,7 @@ int maxima(const char* nom)
 int main(int argc, char** argv)
 {
     // The decompressors' activity lines must not mix with the output.
-    fichierlog = stderr;
+    pfRemplacerJournal(stderr);
     if (argc == 3 && std::strcmp(argv[1], "list") == 0)
         return lister(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "data") == 0)

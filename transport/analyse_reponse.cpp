@@ -12,6 +12,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -51,9 +52,11 @@ void vJournalTexte(const char* entete, const char* p, size_t n)
              t.size() > JOURNAL_MAX ? " [...]" : "");
 }
 
+// Each answer's message is filed: one that arrives while an earlier one
+// waits for the scan takes a name beside it.
 void vMessage(const std::string& t)
 {
-    iDeposer("lockdir", NOM_MESSAGE, t.data(), t.size());
+    iDeposerAPart("lockdir", NOM_MESSAGE, t.data(), t.size());
 }
 
 // The message as the history keeps it: up to 10 octets past its inner
@@ -122,6 +125,9 @@ struct Analyse {
 
     const char* donnees() const { return r + DEBUT_MESSAGE + size_t(e.lmess); }
     bool bFichier() const { return e.type >= '3' && e.type <= '5'; }
+    // Data under a type the service's format does not have: nothing to
+    // file them as.
+    bool bTypeInconnu() const { return e.ldata > 0 && (e.type < '1' || e.type > '5'); }
     bool bSatellite() const
     {
         return e.type == '2' && (e.nom == "SAT_GLOBE.jpg" || e.nom == "SAT_GLOBE2.jpg");
@@ -187,7 +193,25 @@ struct Analyse {
         return iDeposer("lockdir", e.nom, t.data(), t.size()) == 0;
     }
 
-    // The messages first, the refused name told in them; then the data.
+    // What the message file tells besides the service's message: a name
+    // refused, a type unknown. Empty when the data can be filed.
+    std::string note(bool nomRefuse) const
+    {
+        if (nomRefuse) {
+            vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n", e.nom.c_str());
+            return std::string(CRLF) + "Fichier refuse : nom \"" + e.nom + "\" inutilisable" + CRLF;
+        }
+        if (!bTypeInconnu())
+            return "";
+        const char type = std::isgraph(static_cast<unsigned char>(e.type)) ? e.type : '?';
+        vJournal(TAG, "ECHEC : reponse de type inconnu '%c' avec %d octets de donnees\n", type,
+                 e.ldata);
+        return std::string(CRLF) + "Reponse de type inconnu \"" + type + "\" : " +
+               std::to_string(e.ldata) + " octets non classes" + CRLF;
+    }
+
+    // The messages first, the refused name or unknown type told in them;
+    // then the data; a file is noted in the history once it is filed whole.
     IssueReponse iClasser(int& ok)
     {
         if (e.cr == 0) {
@@ -195,31 +219,29 @@ struct Analyse {
             ok = !tronquee;
             return tronquee ? ISSUE_TRONQUEE : ISSUE_REFUSEE;
         }
-        const bool nomRefuse = !tronquee && e.ldata >= 8 && bSousSonNom() && !bNomRecuSur(e.nom);
-        std::string note;
-        if (nomRefuse) {
-            vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n", e.nom.c_str());
-            note = std::string(CRLF) + "Fichier refuse : nom \"" + e.nom + "\" inutilisable" + CRLF;
-        }
-        if (bFichier()) {
-            const std::string tete = e.nom + format(", %lld bytes/octets", e.ldata, 0) + CRLF;
-            vMessage(tete + message + note);
-            iAjouterHistorique(tete + historique(message));
-        } else if (tronquee || nomRefuse) {
-            vMessage(message + note);
-        }
+        const bool inconnu = !tronquee && bTypeInconnu();
+        const bool nomRefuse = !tronquee && !inconnu && e.ldata >= 8 && bSousSonNom() &&
+                               !bNomRecuSur(e.nom);
+        const std::string ajout = tronquee ? "" : note(nomRefuse);
+        const std::string tete =
+            bFichier() ? e.nom + format(", %lld bytes/octets", e.ldata, 0) + CRLF : "";
+        if (bFichier() || !ajout.empty() || tronquee)
+            vMessage(tete + message + ajout);
         vJournal(TAG, "taille du message grib:%d (total:%lld)\n", e.ldata,
                  static_cast<long long>(reste));
         if (tronquee)
             return ISSUE_TRONQUEE;
+        if (inconnu)
+            return ISSUE_ILLISIBLE;
         // A message alone is what the service meant; a few octets of a
         // file are no file.
         if (e.ldata < 8)
-            return e.ldata > 0 && e.type >= '1' && e.type <= '5' ? ISSUE_NON_CLASSEE
-                                                                  : ISSUE_CLASSEE;
+            return e.ldata > 0 ? ISSUE_NON_CLASSEE : ISSUE_CLASSEE;
         if (nomRefuse)
             return ISSUE_NON_CLASSEE;
         ok = bDonnees();
+        if (ok && bFichier())
+            iAjouterHistorique(tete + historique(message));
         return ok ? ISSUE_CLASSEE : ISSUE_NON_CLASSEE;
     }
 };

@@ -42,7 +42,7 @@ int iReserverCanal()
             continue;
         c.attente = c.connexionAffichee = c.fin = 0;
         c.phase = PHASE_RIEN;
-        c.pourcent = c.attendu = 0;
+        c.pourcent = c.attendu = c.recus = 0;
         c.debit = c.duree = 0.0;
         c.ligne[0] = 0;
         c.lien = lien(generation(c.lien.load()) + 1, LIEN_ATTENTE);

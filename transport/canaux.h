@@ -42,7 +42,10 @@ struct TYPEDEF_HTTP {
     int attente = 0;           // polls spent waiting for a thread
     std::atomic<int> phase{PHASE_RIEN};
     std::atomic<int> pourcent{0};
-    std::atomic<int> attendu{0};  // octets expected (message + data + 92)
+    // Octets expected (the text before the marker + 92 + message + data);
+    // 0 while the answer's header has not told its size.
+    std::atomic<int> attendu{0};
+    std::atomic<int> recus{0};  // octets received so far
     int connexionAffichee = 0;
     std::atomic<double> debit{0};  // kilobytes (1000 octets) per second
     std::atomic<double> duree{0};  // seconds
@@ -59,10 +62,6 @@ enum { LIEN_ATTENTE = 0, LIEN_LIE = 1, LIEN_ABANDON = 2 };
 struct LienCanal {
     int index = -1;
     unsigned generation = 0;
-    // The service's refusal (status 0) ends the transfer as a failure
-    // (PHASE_REFUSEE): requests the user sent, not the system request,
-    // whose answer always has that status.
-    bool refusEchec = false;
     // The caller files the answer and stores the final phase from how that
     // went (vFinirCanal); httpgrib then stores only the phases of a
     // transfer that returns nothing.

@@ -51,12 +51,9 @@ int iDeplacerFichier(const char* source, const char* cible)
 
 std::string sNomLibre(const std::string& dossier, const std::string& nom)
 {
-    const size_t point = nom.rfind('.');
-    const std::string base = point == std::string::npos || point == 0 ? nom : nom.substr(0, point);
-    const std::string extension = nom.substr(base.size());
     std::string libre = nom;
     struct stat st;
     for (int k = 2; lstat((dossier + "/" + libre).c_str(), &st) == 0 && k < 10000; ++k)
-        libre = base + "_" + std::to_string(k) + extension;
+        libre = sNomRang(nom, k);
     return libre;
 }

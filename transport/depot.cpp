@@ -2,6 +2,7 @@
 
 #include "gribdata/globales.h"
 #include "transport/envoi.h"
+#include "transport/service_http.h"
 
 #include <cctype>
 #include <cerrno>
@@ -17,6 +18,8 @@ namespace {
 const char* const TAG = "<VISUALISATEUR>";
 const char* const HISTORIQUE = "etc/messages.txt";
 const int ESSAIS_NOM = 100;
+// Namesakes waiting in one folder.
+const int RANGS_MAX = 10000;
 
 bool bEcrireTout(int fd, const char* octets, size_t n)
 {
@@ -32,6 +35,36 @@ bool bEcrireTout(int fd, const char* octets, size_t n)
     return true;
 }
 
+// "message.txt" or "message_<digits>.txt", in any case.
+bool bNomDeMessage(const std::string& nom)
+{
+    const size_t base = std::strlen(NOM_MESSAGE) - 4;
+    if (nom.size() < base + 4 || strncasecmp(nom.c_str(), NOM_MESSAGE, base) != 0 ||
+        strcasecmp(nom.c_str() + nom.size() - 4, ".txt") != 0)
+        return false;
+    const std::string rang = nom.substr(base, nom.size() - 4 - base);
+    return rang.empty() || (rang.size() > 1 && rang[0] == '_' &&
+                            rang.find_first_not_of("0123456789", 1) == std::string::npos);
+}
+
+// The octets in a new file "<cible>.XXXXXX.tmp"; false (logged, nothing
+// left) when it could not be written whole.
+bool bEcrireTemporaire(const std::string& cible, const char* octets, size_t n,
+                       std::string& temporaire)
+{
+    const int fd = iCreerFichierNeuf(cible + ".", ".tmp", temporaire);
+    if (fd < 0) {
+        vJournal(TAG, "ECHEC : %s.XXXXXX.tmp non cree (%s)\n", cible.c_str(), std::strerror(errno));
+        return false;
+    }
+    const bool ecrit = bEcrireTout(fd, octets, n);
+    if (close(fd) == 0 && ecrit)
+        return true;
+    vJournal(TAG, "ECHEC : %s non ecrit (%s)\n", cible.c_str(), std::strerror(errno));
+    unlink(temporaire.c_str());
+    return false;
+}
+
 }  // namespace
 
 const char NOM_MESSAGE[] = "message.txt";
@@ -40,7 +73,7 @@ bool bNomRecuSur(const std::string& nom)
 {
     if (nom.empty() || nom.size() > NOM_RECU_MAX || nom[0] == '.')
         return false;
-    if (strcasecmp(nom.c_str(), NOM_MESSAGE) == 0)
+    if (bNomDeMessage(nom))
         return false;
     if (nom.size() >= 4 && nom.compare(nom.size() - 4, 4, ".tmp") == 0)
         return false;
@@ -68,18 +101,20 @@ int iCreerFichierNeuf(const std::string& avant, const std::string& apres, std::s
     return -1;
 }
 
+std::string sNomRang(const std::string& nom, int rang)
+{
+    const size_t point = nom.rfind('.');
+    const size_t base = point == std::string::npos || point == 0 ? nom.size() : point;
+    return nom.substr(0, base) + "_" + std::to_string(rang) + nom.substr(base);
+}
+
 int iDeposer(const std::string& dossier, const std::string& nom, const char* octets, size_t n)
 {
     const std::string cible = dossier + "/" + nom;
     std::string temporaire;
-    const int fd = iCreerFichierNeuf(cible + ".", ".tmp", temporaire);
-    if (fd < 0) {
-        vJournal(TAG, "ECHEC : %s.XXXXXX.tmp non cree (%s)\n", cible.c_str(), std::strerror(errno));
+    if (!bEcrireTemporaire(cible, octets, n, temporaire))
         return -1;
-    }
-    const bool ecrit = bEcrireTout(fd, octets, n);
-    const bool ferme = close(fd) == 0;
-    if (!ecrit || !ferme || std::rename(temporaire.c_str(), cible.c_str()) != 0) {
+    if (std::rename(temporaire.c_str(), cible.c_str()) != 0) {
         vJournal(TAG, "ECHEC : %s non ecrit (%s)\n", cible.c_str(), std::strerror(errno));
         unlink(temporaire.c_str());
         return -1;
@@ -87,9 +122,34 @@ int iDeposer(const std::string& dossier, const std::string& nom, const char* oct
     return 0;
 }
 
+int iDeposerAPart(const std::string& dossier, const std::string& nom, const char* octets,
+                  size_t n)
+{
+    std::string temporaire;
+    if (!bEcrireTemporaire(dossier + "/" + nom, octets, n, temporaire))
+        return -1;
+    int erreur = 0;
+    for (int rang = 1; rang <= RANGS_MAX; ++rang) {
+        const std::string cible = dossier + "/" + (rang == 1 ? nom : sNomRang(nom, rang));
+        if (link(temporaire.c_str(), cible.c_str()) == 0) {
+            unlink(temporaire.c_str());
+            return 0;
+        }
+        erreur = errno;
+        if (erreur != EEXIST)
+            break;
+    }
+    vJournal(TAG, "ECHEC : %s/%s non ecrit (%s)\n", dossier.c_str(), nom.c_str(),
+             std::strerror(erreur));
+    unlink(temporaire.c_str());
+    return -1;
+}
+
 int iAjouterHistorique(const std::string& texte)
 {
     std::lock_guard<std::mutex> garde(verrouTransport());
+    if (ARRET_TRANSFERTS.load())
+        return -1;
     FILE* f = std::fopen(HISTORIQUE, "a");
     if (!f) {
         vJournal(TAG, "%s: %s\n", HISTORIQUE, std::strerror(errno));

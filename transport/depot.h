@@ -11,14 +11,21 @@
 // The longest name a received file may have.
 constexpr size_t NOM_RECU_MAX = 51;
 
-// The service's message in lockdir/: no received file may take its name.
+// The service's message in lockdir/: no received file may take its name,
+// nor "message_<n>.txt", which a second message takes while the first is
+// still there.
 extern const char NOM_MESSAGE[];  // "message.txt"
 
 // A name the service gives that may become a file of lockdir/: 1 to 51
 // characters of [A-Za-z0-9._+-], not starting with "." and not ending
-// with ".tmp", and not the message's name in any case. Anything else (a
-// path, a blank, a hidden name) is refused.
+// with ".tmp", and not a name of the message's in any case. Anything else
+// (a path, a blank, a hidden name) is refused.
 bool bNomRecuSur(const std::string& nom);
+
+// "<base>_<rang><extension>", the extension from the last full stop (none
+// for a name that starts with its only one): the names a file takes
+// beside a namesake, from rang 2 on.
+std::string sNomRang(const std::string& nom, int rang);
 
 // Creates a new file "<avant><six letters><apres>" (never an existing
 // one) with the mode of any file the program makes: 0666 less the umask.
@@ -29,8 +36,16 @@ int iCreerFichierNeuf(const std::string& avant, const std::string& apres, std::s
 // left behind).
 int iDeposer(const std::string& dossier, const std::string& nom, const char* octets, size_t n);
 
+// The same, but a file already there keeps its name and content: the new
+// one takes the first free name among "<nom>", sNomRang(nom, 2), ...,
+// given whole at once (a hard link of its temporary file, which never
+// replaces a name).
+int iDeposerAPart(const std::string& dossier, const std::string& nom, const char* octets,
+                  size_t n);
+
 // Appends the text to the message history etc/messages.txt, under the
-// transport lock so that two transfers do not interleave.
+// transport lock so that two transfers do not interleave; nothing once the
+// program is shutting down (-1).
 int iAjouterHistorique(const std::string& texte);
 
 #endif

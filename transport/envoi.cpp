@@ -1,6 +1,7 @@
 #include "transport/envoi.h"
 
 #include "gribdata/globales.h"
+#include "transport/service_http.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -79,6 +80,8 @@ std::string blocEnvoi(const EnvoiRequete& e, time_t quand)
 int iEnregistrerEnvoi(const EnvoiRequete& e, time_t quand)
 {
     std::lock_guard<std::mutex> garde(verrouTransport());
+    if (ARRET_TRANSFERTS.load())
+        return -1;
     if (FILE* f = std::fopen(JOURNAL_ENVOIS, "a")) {
         const std::string bloc = blocEnvoi(e, quand);
         std::fwrite(bloc.data(), 1, bloc.size(), f);
@@ -93,5 +96,7 @@ int iEnregistrerEnvoi(const EnvoiRequete& e, time_t quand)
 int iEnregistrerRequete(const EnvoiRequete& e, time_t quand)
 {
     std::lock_guard<std::mutex> garde(verrouTransport());
+    if (ARRET_TRANSFERTS.load())
+        return -1;
     return iEcrireRequete(e, quand);
 }

@@ -22,18 +22,21 @@ struct EnvoiRequete {
     std::array<std::string, 12> mois;
 };
 
-// Held while a send log block or a saved request is written, so that two
-// transfer threads do not interleave their records.
+// Held while a send log block, a saved request or a history line is
+// written, so that two transfer threads do not interleave their records;
+// the program's shutdown takes it to stop them (ARRET_TRANSFERTS).
 std::mutex& verrouTransport();
 
 // Appends the send log block for the instant `quand`, then writes the saved
 // request; answers what iEnregistrerRequete answers. A log that cannot be
 // opened is skipped (logged); the saved request is written all the same.
+// Once the program is shutting down nothing is written (-1).
 int iEnregistrerEnvoi(const EnvoiRequete& envoi, time_t quand);
 
 // Writes the saved request into a new file named by the local time `quand`
 // ("_2", "_3", ... before ".txt" when that name is taken). Answers the
-// status of closing it, or -1 when no file could be created.
+// status of closing it, or -1 when no file could be created or the
+// program is shutting down.
 int iEnregistrerRequete(const EnvoiRequete& envoi, time_t quand);
 
 // The send log block, without the file.

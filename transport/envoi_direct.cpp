@@ -83,12 +83,11 @@ void* vHttpTimeout(void* travail)
         static_cast<std::shared_ptr<TravailEnvoi>*>(travail));
     TravailEnvoi& t = **garde;
     vJournal(THREADS, "----------> Execution du sous-thread HTTP/MAIL (thread)\n");
-    const ServiceHttp& service = serviceHttp();
     std::unique_ptr<char[]> query(formatRequeteHttp(
         t.texte.c_str(), t.email.c_str(), t.avecMotDePasse ? t.motDePasse.c_str() : nullptr));
     int longueur = 0;
-    char* reponse = httpgrib(service.hote.c_str(), service.port.c_str(),
-                             service.cheminEnvoi.c_str(), query.get(), longueur, 1);
+    char* reponse = httpgrib(t.service.hote.c_str(), t.service.port.c_str(),
+                             t.service.cheminEnvoi.c_str(), query.get(), longueur, 1);
     HttpTimeoutWait = 2;
     const bool recue = reponse != nullptr;
     // Filed before the lock is taken: a large answer does not hold the GUI.

@@ -8,6 +8,7 @@
 #define TRANSPORT_ENVOI_DIRECT_H
 
 #include "transport/envoi.h"
+#include "transport/service_http.h"
 
 #include <atomic>
 #include <memory>
@@ -21,6 +22,8 @@ struct TravailEnvoi {
     std::string email;
     std::string motDePasse;
     bool avecMotDePasse = false;
+    // The service's address, the thread's own copy.
+    ServiceHttp service = serviceHttp();
     // Recorded when the send succeeds (the answer whole, accepted and all
     // it carried filed): the GRIB request's when the text is a GRIB
     // request, else the bulletin request's when it is one.

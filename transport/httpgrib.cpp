@@ -41,51 +41,74 @@ struct Rapport {
         if (canal)
             canal->attendu.store(attendu > INT_MAX ? INT_MAX : int(attendu));
     }
-    void pourcent(int64_t recus, int64_t attendu)
+    // The octets received, and the share of the expected total once the
+    // header has told it (0: not yet).
+    void progression(int64_t recus, int64_t attendu)
     {
-        if (!canal || attendu <= 0)
+        if (!canal)
             return;
-        const int64_t p = recus * 100 / attendu;
-        const int v = p > INT_MAX ? INT_MAX : int(p);
-        if (v == dernierPourcent)
-            return;
-        dernierPourcent = v;
-        canal->pourcent.store(v);
+        canal->recus.store(recus > INT_MAX ? INT_MAX : int(recus));
+        if (attendu > 0) {
+            const int64_t p = recus * 100 / attendu;
+            const int v = p > INT_MAX ? INT_MAX : int(p);
+            if (v == dernierPourcent && canal->phase.load() == PHASE_RECEPTION)
+                return;
+            dernierPourcent = v;
+            canal->pourcent.store(v);
+        }
         canal->phase.store(PHASE_RECEPTION);
     }
 };
 
-// The answer as it arrives. The header is read once 92 octets are there
-// (a first chunk may hold five). Until then, and for an answer that does
-// not start with the marker, the size is unknown: the expected total is 1
-// and the percentage the octets received x 100.
+// The answer as it arrives. The marker may come after some other text:
+// the header is read once 92 octets from the marker are there (a first
+// chunk may hold five), and the expected total counts from the answer's
+// first octet. Until then, and for an answer without the marker, the size
+// is unknown (0).
 struct Reception {
     TamponReponse tampon;
-    bool marqueurEnTete = false;
+    size_t marqueur = std::string::npos;  // where the marker starts
+    size_t cherche = 0;                   // octets already searched for it
+    bool finTexte = false;                // a zero octet came first: no marker
     bool enteteLu = false;
     bool longueursSures = false;
-    int64_t attendu = 1;
+    int64_t attendu = 0;
 
     explicit Reception(int64_t maximum) : tampon(maximum) {}
+
+    // Looks for the marker in the octets not searched yet (and the few
+    // before them it may straddle), up to a zero octet as the analysis does.
+    void vChercherMarqueur()
+    {
+        if (marqueur != std::string::npos || finTexte)
+            return;
+        const char* o = tampon.octets();
+        const size_t n = tampon.taille();
+        const size_t debut = cherche >= LONGUEUR_MARQUEUR ? cherche - (LONGUEUR_MARQUEUR - 1) : 0;
+        const size_t m = iChercherMarqueur(o + debut, n - debut);
+        if (m != std::string::npos)
+            marqueur = debut + m;
+        else
+            finTexte = std::memchr(o + cherche, 0, n - cherche) != nullptr;
+        cherche = n;
+    }
 
     // True when the header has just given the answer's size.
     bool bEntete(int64_t maximum)
     {
-        if (enteteLu || tampon.taille() < DEBUT_MESSAGE)
+        vChercherMarqueur();
+        if (enteteLu || marqueur == std::string::npos ||
+            tampon.taille() < marqueur + DEBUT_MESSAGE)
             return false;
         enteteLu = true;
-        const char* o = tampon.octets();
-        marqueurEnTete = std::memcmp(o, MARQUEUR_REPONSE, LONGUEUR_MARQUEUR) == 0;
-        if (!marqueurEnTete)
-            return false;
-        const EnteteReponse e = lireEntete(o, tampon.taille());
-        longueursSures = bLongueursSures(e, maximum);
+        const EnteteReponse e = lireEntete(tampon.octets() + marqueur, tampon.taille() - marqueur);
+        longueursSures = bLongueursSures(e, maximum - int64_t(marqueur));
         if (!longueursSures) {
             vJournal(TAG, "ATTENTION : entete illisible ou longueurs impossibles (%d champs)\n",
                      e.champs);
             return false;
         }
-        attendu = llTotalDeclare(e);
+        attendu = int64_t(marqueur) + llTotalDeclare(e);
         tampon.bReserver(size_t(attendu));
         return true;
     }
@@ -94,15 +117,13 @@ struct Reception {
     // connection open has nothing more to say.
     bool bEntiere() const { return longueursSures && int64_t(tampon.taille()) >= attendu; }
 
-    // Whether what arrived is the whole answer.
+    // Whether what arrived is the whole answer: all it declares, or, without
+    // the marker, everything until the server closed.
     bool bComplete(Arret arret) const
     {
         if (longueursSures)
             return bEntiere();
-        const bool marqueur = tampon.taille() >= LONGUEUR_MARQUEUR &&
-                              std::memcmp(tampon.octets(), MARQUEUR_REPONSE,
-                                          LONGUEUR_MARQUEUR) == 0;
-        return !marqueur && arret == FERMEE;
+        return marqueur == std::string::npos && arret == FERMEE;
     }
 };
 
@@ -161,7 +182,7 @@ Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum,
         // The percentage first: whoever reads the expected length then reads
         // a percentage of it.
         const bool entete = r.bEntete(maximum);
-        rapport.pourcent(int64_t(r.tampon.taille()), r.attendu);
+        rapport.progression(int64_t(r.tampon.taille()), r.attendu);
         if (entete)
             rapport.vAttendu(r.attendu);
         if (r.bEntiere())
@@ -190,6 +211,8 @@ void vTerminer(Rapport& rapport, const Reception& r, double duree, int phase,
     if (rapport.canal) {
         const double debit = duree > 0 ? double(r.tampon.taille()) / duree / 1000.0 : 0.0;
         rapport.vAttendu(r.attendu);
+        const size_t recus = r.tampon.taille();
+        rapport.canal->recus.store(recus > size_t(INT_MAX) ? INT_MAX : int(recus));
         rapport.canal->debit.store(debit);
         rapport.canal->duree.store(duree);
     }

@@ -27,10 +27,15 @@ void vConnexion(TYPEDEF_HTTP& c, AffichageCanal& a)
     c.connexionAffichee = 1;
 }
 
+// The share of the expected length once the header told it; until then
+// (and for an answer that never tells it) the octets received alone.
 void vReception(TYPEDEF_HTTP& c, AffichageCanal& a)
 {
-    std::snprintf(c.ligne, sizeof c.ligne, " %3d%% , %7d bytes", c.pourcent.load(),
-                  c.attendu.load());
+    const int attendu = c.attendu.load();
+    if (attendu > 0)
+        std::snprintf(c.ligne, sizeof c.ligne, " %3d%% , %7d bytes", c.pourcent.load(), attendu);
+    else
+        std::snprintf(c.ligne, sizeof c.ligne, " %7d bytes", c.recus.load());
     a.html.resize(a.progression);
     a.html += std::string("<br><i>") + pcTraduire("Reception:") +
               "</i><font color=\"#000088\"><b>" + c.ligne + "</b></font><br>";

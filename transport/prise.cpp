@@ -51,7 +51,7 @@ addrinfo* pResoudre(const char* hote, const char* port)
     if (!std::isalpha(static_cast<unsigned char>(hote[0])))
         demande.ai_flags = AI_NUMERICHOST;
     addrinfo* adresses = nullptr;
-    const int erreur = getaddrinfo(hote, port, &demande, &adresses);
+    const int erreur = resolutionNoms.load()(hote, port, &demande, &adresses);
     if (erreur != 0) {
         vJournal(TAG, "ECHEC : %s:%s introuvable (%s)\n", hote, port, gai_strerror(erreur));
         return nullptr;
@@ -60,6 +60,8 @@ addrinfo* pResoudre(const char* hote, const char* port)
 }
 
 }  // namespace
+
+std::atomic<ResolutionNoms> resolutionNoms{getaddrinfo};
 
 bool bConnexion(int prise, const sockaddr* adresse, socklen_t longueur, int delaiMs)
 {

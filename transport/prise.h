@@ -3,8 +3,15 @@
 #ifndef TRANSPORT_PRISE_H
 #define TRANSPORT_PRISE_H
 
+#include <atomic>
 #include <cstddef>
+#include <netdb.h>
 #include <sys/socket.h>
+
+// How transfers and mail sends resolve a name: getaddrinfo, whose results
+// freeaddrinfo frees. A test puts in its place one that stalls.
+using ResolutionNoms = int (*)(const char*, const char*, const addrinfo*, addrinfo**);
+extern std::atomic<ResolutionNoms> resolutionNoms;
 
 // A connected, non-blocking IPv4 stream socket, or -1. A host that starts
 // with a letter is a name and is resolved; any other is a dotted address.

@@ -1,8 +1,9 @@
 // The service's answer unpacked into the hand-over folder lockdir/: the
-// service's message as lockdir/message.txt, the data file under the name
-// the service gives, GMDSS bulletins one file each; accepted data files
-// are noted in the message history etc/messages.txt, and a satellite
-// picture replaces globe.jpg at once.
+// service's message as lockdir/message.txt (beside any earlier one still
+// there, as message_2.txt ...), the data file under the name the service
+// gives, GMDSS bulletins one file each; data files filed whole are noted
+// in the message history etc/messages.txt, and a satellite picture
+// replaces globe.jpg at once.
 #ifndef TRANSPORT_REPONSE_H
 #define TRANSPORT_REPONSE_H
 
@@ -15,7 +16,7 @@ enum IssueReponse {
     ISSUE_CLASSEE,        // whole, accepted, and all it carried filed (or only a message)
     ISSUE_AUCUNE,         // nothing received
     ISSUE_SANS_MARQUEUR,  // not the service's answer (an error page): filed as the message
-    ISSUE_ILLISIBLE,      // the service's marker, but no usable header
+    ISSUE_ILLISIBLE,      // the service's marker, but no usable header, or data of no known type
     ISSUE_REFUSEE,        // the service refused the request: its message filed
     ISSUE_TRONQUEE,       // fewer octets than the header declares
     ISSUE_NON_CLASSEE     // whole and accepted, but its data not filed (name refused, ...)
@@ -34,9 +35,10 @@ struct AnalyseReponse {
 // is negative or past the size limit makes the header unreadable; an
 // answer shorter than it declares writes its message files with a note
 // and no data file; a name that is not a plain file name, or the
-// message's own, writes no data file; a GMDSS bulletin that cannot be
-// filed is named in the message. Each case is logged and told in
-// lockdir/message.txt.
+// message's own, writes no data file, nor does a type the format does
+// not have (other than 1 to 5) that carries data; a GMDSS bulletin that
+// cannot be filed is named in the message. Each case is logged and told
+// in lockdir/message.txt.
 AnalyseReponse analyseReponse(char* answer, int length);
 
 // The same, answering the service's status only when the send succeeded

@@ -71,7 +71,7 @@ bool bResoudre(const char* serveur, in_addr& adresse, Journal& j)
     indices.ai_socktype = SOCK_STREAM;
     indices.ai_flags = nom ? AI_CANONNAME : AI_NUMERICHOST;
     addrinfo* r = nullptr;
-    if (getaddrinfo(serveur, nullptr, &indices, &r) != 0 || !r) {
+    if (resolutionNoms.load()(serveur, nullptr, &indices, &r) != 0 || !r) {
         j.echec(("ECHEC : gethostbyname : " + std::string(serveur) + "\n").c_str());
         return false;
     }
@@ -154,14 +154,24 @@ struct Courrier {
     std::string de, a, donnees;
 };
 
+// Once the server has taken the mail (its 250 after the data), the mail is
+// sent whatever becomes of the closing: a missing 221 is only logged.
+int iSans221(const char* raison, Journal& j)
+{
+    j.afficher();
+    vJournal(TAG, "ATTENTION : courrier accepte, 221 absent : %s", raison);
+    return 0;
+}
+
 // The dialogue from the greeting to the server's 221.
 int iDialogue(Connexion& c, const Courrier& m, Journal& j, int delaiMs)
 {
     int etape = 0;
+    bool accepte = false;
     for (int n = 0; n < REPONSES_MAX; ++n) {
         std::string r;
         if (const char* echec = c.lire(r, delaiMs))
-            return j.echec(echec);
+            return accepte ? iSans221(echec, j) : j.echec(echec);
         const ActionSmtp action = actionSmtp(iCodeReponseSmtp(r), etape);
         if (action != SMTP_CORPS)
             j(texteReponseSmtp(r));
@@ -171,21 +181,22 @@ int iDialogue(Connexion& c, const Courrier& m, Journal& j, int delaiMs)
         case SMTP_MAIL: envoi = "MAIL FROM: <" + m.de + ">\r\n", suite = m.de + " : "; break;
         case SMTP_RCPT: envoi = "RCPT TO: " + m.a + "\r\n", suite = m.a + " : "; break;
         case SMTP_DATA: envoi = "data\r\n", suite = "requete : "; break;
-        case SMTP_QUIT: envoi = "quit\r\n", suite = "quit : "; break;
+        case SMTP_QUIT: envoi = "quit\r\n", suite = "quit : ", accepte = true; break;
         case SMTP_CORPS: envoi = m.donnees; break;
         case SMTP_RIEN: break;
         case SMTP_FIN: return j.afficher(), 0;
-        case SMTP_ECHEC: return j.afficher(), 1;
+        case SMTP_ECHEC:
+            return accepte ? iSans221("reponse inattendue au quit\n", j) : (j.afficher(), 1);
         }
         if (action >= SMTP_MAIL && action <= SMTP_QUIT)
             ++etape;
         if (!envoi.empty() && !c.envoyer(envoi, delaiMs))
-            return j.echec(ECHEC_ENVOI);
+            return accepte ? iSans221(ECHEC_ENVOI, j) : j.echec(ECHEC_ENVOI);
         if (!suite.empty())
             j(suite);
         j.afficher();
     }
-    return j.echec(ECHEC_DIALOGUE);
+    return accepte ? iSans221(ECHEC_DIALOGUE, j) : j.echec(ECHEC_DIALOGUE);
 }
 
 // An address that goes into a command line as it stands: no blank, no

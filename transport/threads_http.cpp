@@ -5,7 +5,6 @@
 #include "transport/popup_http.h"
 #include "transport/reponse.h"
 #include "transport/requete.h"
-#include "transport/service_http.h"
 #include "ui/boites_message.h"
 #include "ui/local.h"
 
@@ -24,11 +23,11 @@ std::atomic<int> enCours{0};
 
 // The slot's final phase once the answer is filed: green only when it
 // was whole and all it carried filed.
-int iPhaseFinale(IssueReponse issue, bool refusEchec)
+int iPhaseFinale(IssueReponse issue)
 {
     switch (issue) {
     case ISSUE_CLASSEE: return PHASE_RECUE;
-    case ISSUE_REFUSEE: return refusEchec ? PHASE_REFUSEE : PHASE_RECUE;
+    case ISSUE_REFUSEE: return PHASE_REFUSEE;
     case ISSUE_TRONQUEE: return PHASE_INCOMPLETE;
     case ISSUE_SANS_MARQUEUR:
     case ISSUE_ILLISIBLE: return PHASE_ILLISIBLE;
@@ -38,23 +37,22 @@ int iPhaseFinale(IssueReponse issue, bool refusEchec)
     return PHASE_ECHEC;
 }
 
-// What both thread bodies do; `quoi` names them in the log.
+// What every thread body does; `quoi` names it in the log.
 void vTransfert(InstantaneHttp& s, const char* quoi)
 {
     vJournal(THREADS, "----------> Execution du sous-thread HTTP (thread/%s)\n", quoi);
-    const ServiceHttp& service = serviceHttp();
     std::unique_ptr<char[]> query(formatRequeteHttp(
         s.texte.c_str(), s.email.c_str(), s.avecMotDePasse ? s.motDePasse.c_str() : nullptr));
     int longueur = 0;
     s.lien.finParAppelant = true;
-    char* reponse = httpgrib(service.hote.c_str(), service.port.c_str(), service.chemin.c_str(),
-                             query.get(), longueur, 0, s.lien);
+    char* reponse = httpgrib(s.service.hote.c_str(), s.service.port.c_str(),
+                             s.service.chemin.c_str(), query.get(), longueur, 0, s.lien, *s.delais);
     const bool recue = reponse != nullptr;
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    if (a.issue == ISSUE_CLASSEE)
+    if (a.issue == ISSUE_CLASSEE && s.enregistrer)
         iEnregistrerEnvoi(s.envoi, std::time(nullptr));
     if (recue)
-        vFinirCanal(s.lien, iPhaseFinale(a.issue, s.lien.refusEchec));
+        vFinirCanal(s.lien, iPhaseFinale(a.issue));
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP...(thread/%s) %d\n", quoi,
              a.ok);
 }
@@ -87,7 +85,6 @@ int iEnvoyer(std::unique_ptr<InstantaneHttp> s, void* (*corps)(void*), classeBou
         return -1;
     }
     s->lien = lienCanal(canal);
-    s->lien.refusEchec = true;
     if (!bLancerTransfert(corps, s.get())) {
         // The popup's thread never comes: it closes by itself.
         vJournal(THREADS, "ECHEC : sous-thread HTTP non lance\n");
@@ -107,6 +104,11 @@ void* vHttpGribTimeout(void* instantane)
 void* vHttpBullTimeout(void* instantane)
 {
     return corps(instantane, "bull");
+}
+
+void* vHttpSystemeTimeout(void* instantane)
+{
+    return corps(instantane, "systeme");
 }
 
 bool bLancerTransfert(void* (*corpsThread)(void*), void* argument)
@@ -143,7 +145,7 @@ int iEnvoyerBulletins(const requete& bulletins, classeBouton* button)
     auto s = std::make_unique<InstantaneHttp>();
     s->envoi = bulletins.instantane();
     s->texte = s->envoi.texte;
-    s->email = serviceHttp().email;
+    s->email = s->service.email;
     return iEnvoyer(std::move(s), vHttpBullTimeout, button);
 }
 
@@ -154,6 +156,7 @@ int iTransfertsEnCours()
 
 void vArretTransferts()
 {
+    std::lock_guard<std::mutex> garde(verrouTransport());
     ARRET_TRANSFERTS = 1;
 }
 

@@ -7,6 +7,7 @@
 
 #include "transport/canaux.h"
 #include "transport/envoi.h"
+#include "transport/service_http.h"
 
 #include <string>
 
@@ -19,15 +20,23 @@ struct InstantaneHttp {
     std::string motDePasse;
     bool avecMotDePasse = false;
     LienCanal lien;
-    EnvoiRequete envoi;  // recorded when the send succeeds
+    // The service's address, the thread's own copy: it outlives nothing
+    // the program frees at shutdown.
+    ServiceHttp service = serviceHttp();
+    const DelaisHttp* delais = &DELAIS_HTTP;
+    bool enregistrer = true;  // the system request records nothing
+    EnvoiRequete envoi;       // recorded when the send succeeds
 };
 
 // Thread bodies (argument: a new InstantaneHttp, which they delete).
 // Each sends the text to the service's first script path in its slot,
 // files the answer and, when it came whole, accepted and all filed,
-// records the send; the slot's final phase says how it went.
+// records the send; the slot's final phase says how it went: green only
+// then, red with the reason otherwise (a refusal included).
 void* vHttpGribTimeout(void* instantane);
 void* vHttpBullTimeout(void* instantane);
+// The same, logged as the system request's.
+void* vHttpSystemeTimeout(void* instantane);
 
 // GUI thread: claims a slot with its popup, takes the snapshot and starts
 // the thread. With all 32 slots claimed, an alert says so and no thread
@@ -44,7 +53,8 @@ bool bLancerTransfert(void* (*corps)(void*), void* argument);
 int iTransfertsEnCours();
 
 // Shutdown (GUI thread, under the toolkit's lock): transfers end at their
-// next wait and no thread touches a widget any more.
+// next wait, and no thread touches a widget, records a send or notes a
+// history line any more (one being written ends first).
 void vArretTransferts();
 // Waits until no transfer thread runs, at most `secondes`; true when none
 // does. The caller must not hold the toolkit's lock.

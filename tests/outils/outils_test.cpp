@@ -49,17 +49,20 @@ DossierCatalogues::DossierCatalogues() : ici_(dossier_.chemin())
 }
 
 JournalTemporaire::JournalTemporaire(const std::string& chemin)
-    : chemin_(chemin), ancien_(fichierlog)
+    : chemin_(chemin)
 {
-    fichierlog = std::fopen(chemin.c_str(), "w");
-    if (!fichierlog)
+    FILE* f = std::fopen(chemin.c_str(), "w");
+    if (!f)
         throw std::runtime_error("log " + chemin);
+    ancien_ = pfRemplacerJournal(f);
 }
 
 JournalTemporaire::~JournalTemporaire()
 {
-    std::fclose(fichierlog);
-    fichierlog = ancien_;
+    // Closed already when a test shut the log.
+    FILE* f = pfRemplacerJournal(ancien_);
+    if (f != stdout && f != stderr)
+        std::fclose(f);
 }
 
 std::string JournalTemporaire::contenu() const

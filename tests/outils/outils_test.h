@@ -51,7 +51,7 @@ private:
     DossierCourant ici_;
 };
 
-// Points `fichierlog` at a file of its own for its lifetime.
+// Points the log at a file of its own for its lifetime.
 class JournalTemporaire {
 public:
     explicit JournalTemporaire(const std::string& chemin);

@@ -1,5 +1,5 @@
 // The system request in connected mode against the stand-in service: its
-// answer's message lands in lockdir/ and the popup ends green; while a
+// answer lands in lockdir/ and the popup ends green; while a
 // service is silent the program answers and the popup shows the
 // connection, until the system request's own limit ends it in red.
 #include "tests/pages/requeteur_test.h"
@@ -52,14 +52,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Systeme, ConnectedTheServicesMessageLandsInLockdirAndThePopupEndsGreen)
+TEST_F(Systeme, ConnectedTheServicesAnswerLandsInLockdirAndThePopupEndsGreen)
 {
     harnais::ChienDeGarde garde(120);
     ASSERT_TRUE(service().bVariante("normale"));
     construire(0, 0);
     cliquer(page->boutonSysteme);
-    ASSERT_TRUE(harnais::bAttendre([] { return existe("lockdir/message.txt"); }));
-    const std::string message = lireFichier("lockdir/message.txt");
+    ASSERT_TRUE(harnais::bAttendre([] { return existe("lockdir/infos_service.txt"); }));
+    const std::string message = lireFichier("lockdir/infos_service.txt");
     EXPECT_NE(message.find("Service factice, en service"), std::string::npos) << message;
     EXPECT_EQ(fondFinal(0), Fl_Color(63));
     EXPECT_FALSE(page->boutonSysteme->active()) << "until the popup closes";

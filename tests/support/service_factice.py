@@ -19,13 +19,15 @@ a test bulletin ("BULLETIN D'ESSAI ..."), nothing like a forecast; the
 variant "catalogue" refuses (status 0) a request naming a product that
 tests/support/catalogue_factice.py does not list.
 
-The system request ("@mto@reqt@sys@") is answered with a short availability
-text as the message and no data; the variant "blocage" keeps any answer back
-(silent) until the client gives up.
+The system request ("@mto@reqt@sys@") is accepted and answered with a short
+availability text as a text bulletin ("infos_service.txt"); the variant
+"blocage" keeps any answer back (silent) until the client gives up.
 
 How an HTTP answer is spoilt or sent ("variante NAME[:ARG]"): "refus"
 refuses, "nom:NAME" names the data file NAME (such as "../evil.grb" or
-"message.txt"), "taille:N" and "trop_long:N" send N random data octets;
+"message.txt"), "type:T" gives the answer the type T (such as "7", which
+the service's format does not have), "taille:N" and "trop_long:N" send N
+random data octets;
 "prefixe[:TEXT]", "sans_marqueur", "http500", "longueurs_excessives"
 (declares 1000 more data octets than sent), "longueur_negative",
 "longueur_max" and "champs_manquants" spoil its octets; "fermeture" closes
@@ -33,7 +35,8 @@ without a word, "reset[:N]" resets (RST) after N octets and "coupure[:N]"
 closes cleanly (FIN) after N octets (both half the answer by default),
 "marqueur_coupe" splits the marker over two sends, "goutte[:MS]" drips
 it octet by octet, "blocage[:N]" sends N octets then stays silent, and
-"silence" sends the whole answer then keeps the connection open, silent.
+"silence[:TEXT]" sends the whole answer (after TEXT) then keeps the
+connection open, silent.
 
 Modes: "http" reads one request line ended by CR LF, checks
 "GET http://<hote>/<chemin><query>", un-escapes the query itself, checks the
@@ -77,8 +80,8 @@ CHEMINS = ("cgi-bin/requete.cgi?", "cgi-bin/envoi.cgi?")
 LIGNE_MAX = 1 << 20
 # The system request, asked directly ("@mto@reqt@sys@") or as the send
 # window's text ("...infos"). Asked directly it gets the short availability
-# text as a message-only answer (status 0, no data), which the program
-# files as the message; the window's text is accepted with a bare message.
+# text as a text bulletin (status 1, type 1), which the program files and
+# opens; the window's text is accepted with a bare message.
 SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
 DISPONIBILITE = ("Service factice, en service\n"
                  "Modeles disponibles : tous. Bulletins : tous.\n")
@@ -193,7 +196,8 @@ class ServiceHttp:
         if variante[0] == "refus":
             return reponse(0, "3", "Requete refusee\n", b"", "-")
         if texte == SYSTEME[0]:
-            return reponse(0, "0", DISPONIBILITE, b"", "-")
+            return reponse(1, "1", "Informations du service\n", DISPONIBILITE.encode(),
+                           "infos_service.txt")
         if texte == SYSTEME[1]:
             return reponse(1, "0", "Service factice, en service\n", b"", "-")
         lignes = texte.split("\n")
@@ -248,6 +252,10 @@ class ServiceHttp:
         octets = entete(cr, typ, lmess, ldata, nom) + corps
         if genre == "prefixe":
             return (arg or "Proxy-Connection: close\n\n").encode() + octets
+        if genre == "silence":
+            return arg.encode() + octets
+        if genre == "type":
+            return entete(cr, arg, lmess, ldata, nom) + corps
         if genre == "sans_marqueur":
             return (b"Service momentanement indisponible.\n"
                     b"Le serveur de requetes est en maintenance, reessayez plus tard.\n")

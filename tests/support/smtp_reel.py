@@ -12,6 +12,8 @@ Options make it misbehave the way servers do:
   --refuser-data         answers the DATA command with 554
   --couper-mail          drops the connection on MAIL FROM, without a reply
   --couper-corps         drops the connection once the data has arrived
+  --couper-quit          keeps the mail, then drops the connection on QUIT
+                         without its 221
   --bloquer-helo         never answers HELO
 
 Usable by hand:  smtp_reel.py --dossier /tmp/courrier
@@ -57,7 +59,7 @@ class Recepteur:
 
 
 class Serveur(SMTP):
-    """The dialogue, with the two misbehaviours a handler cannot give."""
+    """The dialogue, with the misbehaviours a handler cannot give."""
 
     def __init__(self, handler, options):
         super().__init__(handler, hostname="smtp-reel.test", decode_data=False)
@@ -68,6 +70,13 @@ class Serveur(SMTP):
             self.transport.abort()
             return
         await super().smtp_MAIL(arg)
+
+    async def smtp_QUIT(self, arg):
+        if self.options.couper_quit:
+            self._handler_coroutine.cancel()
+            self.transport.close()
+            return
+        await super().smtp_QUIT(arg)
 
     async def smtp_DATA(self, arg):
         if self.options.refuser_data:
@@ -84,6 +93,7 @@ def main():
     p.add_argument("--refuser-data", action="store_true")
     p.add_argument("--couper-mail", action="store_true")
     p.add_argument("--couper-corps", action="store_true")
+    p.add_argument("--couper-quit", action="store_true")
     p.add_argument("--bloquer-helo", action="store_true")
     options = p.parse_args()
     recepteur = Recepteur(options)

@@ -84,6 +84,12 @@ TEST_F(Canaux, ProgressLinesReplaceEachOther)
     c.phase = PHASE_ENVOYEE;
     EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER);
     EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER);
+    // Before the header tells the size: the octets alone, no share.
+    c.recus = 31;
+    c.phase = PHASE_RECEPTION;
+    EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER);
+    EXPECT_NE(a.html.find("<b>      31 bytes</b>"), std::string::npos) << a.html;
+    EXPECT_EQ(a.html.find('%'), std::string::npos) << a.html;
     c.attendu = 4000;
     for (int p : {10, 55}) {
         c.pourcent = p;
@@ -140,7 +146,10 @@ TEST_F(Canaux, ThirtyTwoSimultaneousTransfersBindThirtyTwoSlots)
         canaux.push_back(iLancer(texteGrib()));
     EXPECT_EQ(iReserverCanal(), -1) << "the 33rd is refused";
     ASSERT_TRUE(bAttendreFin());
+    // Every answer's message, none lost to another.
     std::set<std::string> attendus = {"message.txt"};
+    for (int i = 2; i <= HTTP_CANAUX; ++i)
+        attendus.insert("message_" + std::to_string(i) + ".txt");
     const std::vector<ServiceFactice::Connexion> recues = service().connexions();
     for (size_t i = recues.size() - HTTP_CANAUX; i < recues.size(); ++i)
         attendus.insert(recues[i].at("nom"));

@@ -100,6 +100,8 @@ TEST_F(EnvoiSmtp, TheThreadWritesEachStepThenTheOutcomeAndRecordsAnAcceptedMail)
         bool enregistre;
     } cas[] = {
         {{}, 20000, "quit : 221 Bye\n\nSENDING MAIL ... OK", true},
+        // The mail taken, the server gone before its 221: sent all the same.
+        {{"--couper-quit"}, 20000, "quit : \nSENDING MAIL ... OK", true},
         {{"--refuser-rcpt", relais}, 20000, relais + "\n\nSENDING MAIL ... KO", false},
         {{"--couper-mail"}, 20000,
          "ECHEC : connexion fermee par le serveur\n\nSENDING MAIL ... KO", false},

@@ -1,10 +1,15 @@
 // The system request's thread against the stand-in service: it asks in the
-// slot the popup claimed and files the service's message; a silent service
-// ends it at the system request's own limit, not at a transfer's.
+// slot the popup claimed and files the service's answer; it ends as every
+// transfer does, red with the reason for an answer not accepted whole; a
+// silent service ends it at the system request's own limit, not at a
+// transfer's.
+#include "transport/popup_http.h"
 #include "transport/service_http.h"
 #include "transport/systeme_http.h"
 
 #include "tests/transport/transfert_test.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -12,14 +17,14 @@ using SystemeHttp = Transfert;
 
 }  // namespace
 
-TEST_F(SystemeHttp, TheThreadAsksInItsSlotAndFilesTheServicesMessage)
+TEST_F(SystemeHttp, TheThreadAsksInItsSlotAndFilesTheServicesAnswer)
 {
     const int canal = iReserverCanal();
     ASSERT_TRUE(bLancerSysteme(lienCanal(canal)));
     ASSERT_TRUE(bAttendreFin());
     EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_RECUE);
-    EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
-    EXPECT_NE(lireFichier("lockdir/message.txt").find("Service factice, en service"),
+    EXPECT_EQ(lockdir(), std::set<std::string>{"infos_service.txt"});
+    EXPECT_NE(lireFichier("lockdir/infos_service.txt").find("Service factice, en service"),
               std::string::npos);
     const ServiceFactice::Connexion recue = service().connexions().back();
     EXPECT_EQ(recue.at("texte"), "@mto@reqt@sys@");
@@ -27,6 +32,39 @@ TEST_F(SystemeHttp, TheThreadAsksInItsSlotAndFilesTheServicesMessage)
     EXPECT_EQ(recue.at("motdepasse"), "-");
     EXPECT_NE(journal().find("Fin execution du sous-thread HTTP...(thread/systeme) 1"),
               std::string::npos);
+    EXPECT_FALSE(existe("etc/envois.txt"));
+}
+
+TEST_F(SystemeHttp, AnAnswerNotAcceptedWholeEndsRedWithItsReason)
+{
+    const struct {
+        const char* variante;
+        int phase;
+        const char* raison;
+    } cas[] = {
+        {"http500", PHASE_ILLISIBLE, "Reponse inattendue du serveur"},
+        {"sans_marqueur", PHASE_ILLISIBLE, "Reponse inattendue du serveur"},
+        {"refus", PHASE_REFUSEE, "Requete refusee par le service"},
+        {"coupure", PHASE_INCOMPLETE, "Reponse incomplete"},
+        {"type:7", PHASE_ILLISIBLE, "Reponse inattendue du serveur"},
+    };
+    for (const auto& c : cas) {
+        std::filesystem::remove_all("lockdir");
+        std::filesystem::create_directory("lockdir");
+        ASSERT_TRUE(service().bVariante(c.variante));
+        const int canal = iReserverCanal();
+        ASSERT_TRUE(bLancerSysteme(lienCanal(canal)));
+        ASSERT_TRUE(bAttendreFin());
+        EXPECT_EQ(structHTTP[canal].phase.load(), c.phase) << c.variante;
+        AffichageCanal popup;
+        EXPECT_EQ(pasCanal(canal, popup), CANAL_MONTRER_FIN) << c.variante;
+        vLibererCanal(canal);
+        EXPECT_EQ(popup.fond, FOND_ECHEC_HTTP) << c.variante;
+        EXPECT_NE(popup.html.find(c.raison), std::string::npos) << c.variante << popup.html;
+        EXPECT_EQ(popup.html.find("Termine"), std::string::npos) << c.variante << popup.html;
+        // What came is shown to the user all the same.
+        EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"}) << c.variante;
+    }
 }
 
 TEST_F(SystemeHttp, ASilentServiceEndsAtTheSystemRequestsOwnLimit)
