@@ -29,8 +29,10 @@ Fiches& fiches()
 }
 
 // The origin the widget's box is kept from: its parent's top left (a
-// window's children are in its own coordinates), in a scroll area the
-// top left of its content, which scrolling moves.
+// window's children are in its own coordinates), in a scroll area the top
+// of its content, which scrolling moves. (Not its left: the area counts
+// an inset of its content as a sideways scroll once drawn, without moving
+// anything.)
 void vOrigine(const Fl_Widget* w, int& x, int& y)
 {
     Fl_Group* p = w->parent();
@@ -39,7 +41,7 @@ void vOrigine(const Fl_Widget* w, int& x, int& y)
         return;
     x = p->x(), y = p->y();
     if (const Fl_Scroll* s = dynamic_cast<const Fl_Scroll*>(p))
-        x -= s->xposition(), y -= s->yposition();
+        y -= s->yposition();
 }
 
 Boite relative(const Fl_Widget* w, Boite b)
