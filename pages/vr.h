@@ -759,11 +759,8 @@ private:
     // The Forecast-times section's parts.
     Fl_Group* pTitreEcheances();
     int iRangeePas(int x, int y);
-    // The room around a widget of the GRIB accordion's sections, which on
-    // the left runs past the section's edge to the accordion's scrollbar.
-    Libre libreAccordeon(Fl_Widget* w) const;
-    // A day label of the validities fitted between the accordion's
-    // scrollbar and its row's first button.
+    // A day label of the validities fitted between the section's edge and
+    // its row's first button.
     void vAjusterJour(Fl_Box* jour);
     void vMontrerTemps();
     void vRestaurerTemps();

@@ -7,6 +7,7 @@
 #include "map/fdc.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/defilement.h"
 #include "ui/images/images.h"
 #include "ui/palette.h"
 
@@ -135,9 +136,7 @@ void vr::vViderVisualisateur()
         packVisualisateur->remove(aideVisu);
         packVisualisateur->insert(*aideVisu, 0);
     }
-    // The horizontal position kept: the scroll counts the accordion's
-    // 18 px inset as a scrolled offset once drawn, and 0 would move it left.
-    scrollVisualisateur->scroll_to(scrollVisualisateur->xposition(), 0);
+    vDefilerVers(scrollVisualisateur, 0);
     redraw();
 }
 
