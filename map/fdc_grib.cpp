@@ -75,15 +75,20 @@ private:
     grib** fin_;
 };
 
-void vDecoder(grib* liste)
+// Answers why the first record is refused, when it is.
+RefusGrib vDecoder(grib* liste)
 {
+    RefusGrib refus;
     for (grib* r = liste; r; r = r->suivant) {
         r->champ = new Grib();
-        if (iDecoderEnregistrement(*r->champ, *r) != 0) {
+        if (const int code = iDecoderEnregistrement(*r->champ, *r)) {
+            if (r == liste)
+                refus = refusChamp(code, *r->champ, *r);
             delete r->champ;
             r->champ = nullptr;
         }
     }
+    return refus;
 }
 
 size_t nPoints(const Grib& g)
@@ -150,6 +155,8 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     if (!liste) {
         if (gribListe)
             vEtiqueterGrib();
+        else if (refus.code)
+            vEtiqueterRefus();
         return;
     }
     gribListe = liste;
@@ -162,7 +169,20 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     for (classeBoutonImage** b = parametres; b && *b; ++b)
         if ((*b)->value())
             copies.ajouter(liste, int(lDonnee(*b)), validite, true);
-    vDecoder(champs);
+    refus = vDecoder(champs);
     vDeriver(champs);
     vEtiqueterGrib();
+    vRelireValeurs();
+}
+
+void fdc::vRefuserFichier(const RefusGrib& r, Fl_Box* titre, Fl_Box* second, Fl_Box* droite,
+                          Fl_Box* gauche)
+{
+    vGribFree(0);
+    gribListe = nullptr;
+    gribParametres = gribValidites = nullptr;
+    boiteTitre = titre, boiteSeconde = second, boiteDroite = droite, boiteGauche = gauche;
+    refus = r;
+    vEtiqueterRefus();
+    vRelireValeurs();
 }

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -43,6 +44,20 @@ public:
     }
 };
 
+// The living chart windows.
+std::vector<const Histogrammes*> vivantes;
+
+// The first step no living window holds; when all are held, the next one
+// round the cascade.
+int iMarcheLibre()
+{
+    for (int k = 0; k < HISTOGRAMMES_MARCHES; ++k)
+        if (std::none_of(vivantes.begin(), vivantes.end(),
+                         [k](const Histogrammes* h) { return h->marche == k; }))
+            return k;
+    return int(vivantes.size() % HISTOGRAMMES_MARCHES);
+}
+
 }  // namespace
 
 void vCoinEcran(const Fl_Widget& w, int& x, int& y)
@@ -54,8 +69,11 @@ void vCoinEcran(const Fl_Widget& w, int& x, int& y)
     }
 }
 
-Histogrammes::Histogrammes(int page, int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h)
+Histogrammes::Histogrammes(int page, int x, int y, int w, int h)
+    : Fl_Double_Window(x, y, w, h), marche(iMarcheLibre())
 {
+    position(x + marche * HISTOGRAMMES_PAS, y + marche * HISTOGRAMMES_PAS);
+    vivantes.push_back(this);
     color(FL_BLACK);
     pack = new Fl_Pack(0, 0, w, h);
     titre = new TitreHistogrammes(0, 0, w, HISTOGRAMMES_TITRE);
@@ -78,6 +96,11 @@ Histogrammes::Histogrammes(int page, int x, int y, int w, int h) : Fl_Double_Win
         std::snprintf(texte, sizeof texte, "%s : %s %d", programme.get(),
                       pcTraduire("Histogramme"), page);
     copy_label(texte);
+}
+
+Histogrammes::~Histogrammes()
+{
+    vivantes.erase(std::remove(vivantes.begin(), vivantes.end(), this), vivantes.end());
 }
 
 Histogramme* Histogrammes::pHistogramme(int genre, int axes)

@@ -115,8 +115,7 @@ void classeRoute::vSupprimerHistogrammes()
     // window menu must not keep an entry for it.
     if (!histogrammes)
         return;
-    delete histogrammes;
-    histogrammes = nullptr;
+    vDetruireFenetre(histogrammes);
     if (!gestion_interfaces::fermeture)
         gestion_interfaces::menu();
 }

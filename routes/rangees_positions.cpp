@@ -37,7 +37,8 @@ const char* const BULLE_LONGITUDE = CLE_LOCAL(
 const char* const BULLE_VITESSE = CLE_LOCAL(
     "Vitesse en noeuds et 1/10° (modifier avec la molette de la souris ou entrer la valeur)");
 
-// The thirteen fields of a row: place, range and tooltip.
+// The thirteen fields of a row: place, range and tooltip; each as wide as
+// its widest value with the field's margins (the speed's "99.9").
 struct Champ {
     int x, y, w;
     double minimum, maximum;
@@ -51,7 +52,7 @@ const Champ CHAMPS[RANGEE_VITESSE + 1] = {
     {4, 24, 28, -90, 90, BULLE_LATITUDE},     {33, 24, 22, 0, 59, BULLE_LATITUDE},
     {56, 24, 22, 0, 59, BULLE_LATITUDE},      {84, 24, 34, -180, 360, BULLE_LONGITUDE},
     {119, 24, 22, 0, 59, BULLE_LONGITUDE},    {142, 24, 22, 0, 59, BULLE_LONGITUDE},
-    {170, 24, 30, 0.1, 99.9, BULLE_VITESSE},
+    {166, 24, 34, 0.1, 99.9, BULLE_VITESSE},
 };
 
 const Fl_Color GRIS_NON_MARQUE = 0xB4B4B400;

@@ -137,7 +137,7 @@ struct Passe {
         case RECU_IMAGE: {
             const std::string cible = sClasser(liste, "dat/image", nom);
             if (bDeplacer(liste, source, cible) && crochetsScan.image)
-                crochetsScan.image(cible.c_str(), x + w + 30, y + 96);
+                crochetsScan.image(cible.c_str(), x + w + 30, y + OUVERTURE_HAUT);
             break;
         }
         case RECU_TEXTE: {
@@ -146,7 +146,8 @@ struct Passe {
                 break;
             const int decalage = 20 * cascade;
             cascade = (cascade + 1) % CASCADE;
-            crochetsScan.texte(cible.c_str(), x + 240 + decalage, y + 72 + decalage, 540, 400);
+            crochetsScan.texte(cible.c_str(), x + OUVERTURE_GAUCHE + decalage,
+                               y + OUVERTURE_HAUT + decalage, 540, 400);
             break;
         }
         case RECU_GRIB: vGrib(liste, source, nom); break;

@@ -15,6 +15,9 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/fl_draw.H>
+#include <array>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -184,4 +187,20 @@ TEST_F(Graphiques, TheMapDeletesItsWindow)
     carte = nullptr;
     for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
         EXPECT_NE(w, h);
+}
+
+// Chart windows opened from one corner (two pages' maps, or a map and a
+// route) each take the first free step of the cascade.
+TEST(Cascade, EachChartWindowAtItsOwnPlace)
+{
+    std::vector<std::unique_ptr<Histogrammes>> h;
+    const auto ouvrir = [&] { h.push_back(std::make_unique<Histogrammes>(1, 50, 80, 200, 106)); };
+    const auto place = [&](size_t i) { return std::array<int, 2>{h[i]->x(), h[i]->y()}; };
+    for (int i = 0; i < 3; ++i)
+        ouvrir();
+    h.erase(h.begin() + 1);
+    ouvrir();
+    ouvrir();
+    EXPECT_EQ((std::vector<std::array<int, 2>>{place(0), place(1), place(2), place(3)}),
+              (std::vector<std::array<int, 2>>{{50, 80}, {98, 128}, {74, 104}, {122, 152}}));
 }

@@ -229,6 +229,27 @@ TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
     EXPECT_STREQ(gvr[1]->titreVisualisateur->label(), "recu.grb");
 }
 
+// A received file the viewer cannot draw (another centre's forecast) comes
+// forward in the first free page, which says why in the running language.
+TEST_F(Fenetre, AReceivedFileThatCannotBeDrawnSaysWhyInTheRunningLanguage)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    vBasculer(3);
+    ecrireFichier(dossier / "lockdir/t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")));
+    vScanPasse(GUI);
+    ASSERT_EQ(GUI->onglets->value(), gvr[1]);
+    EXPECT_STREQ(gvr[1]->boiteSecond->label(),
+                 "produit d'un autre centre ou modèle que ceux du service (centre 98, modèle 130, "
+                 "table 128)");
+    change_langage("en");
+    EXPECT_STREQ(gvr[1]->boiteTitre->label(), "ERROR: incompatible Grib file...");
+    EXPECT_STREQ(gvr[1]->boiteSecond->label(),
+                 "a product of another centre or model than the service's (centre 98, model "
+                 "130, table 128)");
+    change_langage("fr");
+}
+
 // The read-out popup goes once its values no longer stand: another page
 // brought forward by a received file, a language switch, full screen, a
 // main window of another size.

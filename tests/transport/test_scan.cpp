@@ -6,6 +6,7 @@
 #include "map/chargement_fonds.h"
 #include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
+#include "ui/ouvertures.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
@@ -92,7 +93,7 @@ TEST_F(Scan, EachKindGoesToItsFolderAndOpens)
         EXPECT_FALSE(existe(parti)) << parti;
     EXPECT_EQ(satellites, 1);
     ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + 96));
+    EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + OUVERTURE_HAUT));
     ASSERT_EQ(textes.size(), 4u);
     for (int i = 2; i < 4; ++i)  // after h.txt: t1, t2, t3, one after the other
         EXPECT_EQ(std::get<1>(textes[i]) + std::get<2>(textes[i]),
@@ -214,7 +215,8 @@ TEST_F(Scan, NamesThatCollideTakeFreeNamesAndFilesGetTheUsualMode)
 
 // Bulletins received one after the other, one a pass: each text window
 // opens apart from the previous ones, in the cascade right of the main
-// window's left panel.
+// window's left panel and below the title bar's strip, whose last row
+// holds the map tools.
 TEST_F(Scan, BulletinsOfSuccessivePassesOpenApart)
 {
     std::set<std::pair<int, int>> places;
@@ -223,8 +225,9 @@ TEST_F(Scan, BulletinsOfSuccessivePassesOpenApart)
         vScanPasse(&principale);
         ASSERT_EQ(textes.size(), places.size() + 1) << nom;
         const auto& [chemin, x, y] = textes.back();
-        EXPECT_EQ(x - (100 + 240), y - (50 + 72)) << chemin;
+        EXPECT_EQ(x - (100 + 240), y - (50 + OUVERTURE_HAUT)) << chemin;
         EXPECT_GE(x, 100 + 240) << chemin;
+        EXPECT_GE(y, 50 + 99) << chemin;
         places.insert({x, y});
     }
     EXPECT_EQ(places.size(), 3u);

@@ -124,3 +124,18 @@ TEST_F(Registre, NoWindowRegistersOnceTheEndHasStarted)
     EXPECT_EQ(GUI, nullptr);
     EXPECT_EQ(gestion_interfaces::menuFenetres, nullptr);
 }
+
+// The owner's pointer is null while its window goes: what the deletion
+// sends back (a hide's move to the map) finds no window to delete again.
+TEST(DetruireFenetre, TheOwnerLetsGoBeforeTheWindowGoes)
+{
+    struct Fenetre : Fl_Double_Window {
+        Fenetre*& proprietaire;
+        explicit Fenetre(Fenetre*& p) : Fl_Double_Window(10, 10), proprietaire(p) {}
+        ~Fenetre() override { EXPECT_EQ(proprietaire, nullptr); }
+    };
+    Fenetre* fenetre = nullptr;
+    fenetre = new Fenetre(fenetre);
+    vDetruireFenetre(fenetre);
+    vDetruireFenetre(fenetre);
+}
