@@ -1,12 +1,17 @@
 // The transfer slots: the poll's steps, the binding of a slot by its
-// generation, 32 transfers at once, and the shutdown of running ones.
+// generation, 32 transfers at once, and the shutdown of running ones,
+// after which none writes to the log or records anything.
+#include "gribdata/globales.h"
+#include "transport/depot.h"
 #include "transport/http.h"
 #include "transport/popup_http.h"
+#include "transport/prise.h"
 #include "transport/service_http.h"
 
 #include "tests/transport/transfert_test.h"
 
 #include <atomic>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -21,6 +26,17 @@ int iPas(int canal, AffichageCanal& a, ActionCanal action)
     while (pasCanal(canal, a) == action)
         ++n;
     return n;
+}
+
+// A name resolution held until the test lets it go, then made on the
+// loopback address.
+std::atomic<bool> entree{false}, libre{false};
+
+int iResolutionRetenue(const char*, const char* port, const addrinfo* demande, addrinfo** r)
+{
+    entree = true;
+    bAttendreQue([] { return libre.load(); }, 300);
+    return getaddrinfo("127.0.0.1", port, demande, r);
 }
 
 }  // namespace
@@ -173,5 +189,40 @@ TEST_F(Canaux, ShutdownEndsAStalledTransferAndItsThread)
     EXPECT_TRUE(bAttendreTransferts(2.0));
     EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_ECHEC);
     EXPECT_NE(journal().find("arret du programme apres 0 octets"), std::string::npos);
+    vInitialiserCanaux();
+}
+
+TEST_F(Canaux, AShutdownDuringAStalledNameResolutionLeavesTheLogAndRecordsAlone)
+{
+    // Lets the resolution go and puts getaddrinfo back, however the test ends.
+    struct Retenue {
+        Retenue() { resolutionNoms = iResolutionRetenue; }
+        ~Retenue() { libre = true, resolutionNoms = getaddrinfo; }
+    } retenue;
+    auto* grib = new InstantaneHttp;
+    grib->texte = texteGrib();
+    grib->service.hote = "service.quenbrel.test";
+    grib->lien = lienCanal(iReserverCanal());
+    ASSERT_TRUE(bLancerTransfert(vHttpGribTimeout, grib));
+    ASSERT_TRUE(bAttendreQue([] { return entree.load(); }));
+    // The shutdown as the program runs it: the transfers told, a wait that
+    // they outlast, the log closed; the standard output, where a closed log
+    // used to send lines, caught meanwhile.
+    vArretTransferts();
+    EXPECT_FALSE(bAttendreTransferts(0.05));
+    vFermerJournal();
+    const std::string ferme = journal();
+    testing::internal::CaptureStdout();
+    libre = true;
+    const bool finis = bAttendreFin();
+    vJournal("<TEST>", "refuse\n");
+    const std::string sortie = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(finis);
+    EXPECT_EQ(journal(), ferme) << "nothing written after the close";
+    EXPECT_EQ(sortie, "");
+    EXPECT_EQ(iEnregistrerEnvoi(EnvoiRequete(), 0), -1);
+    EXPECT_EQ(iAjouterHistorique("x\n"), -1);
+    EXPECT_FALSE(existe("etc/envois.txt") || existe("etc/messages.txt"));
+    EXPECT_TRUE(std::filesystem::is_empty("etc/grib") && lockdir().empty());
     vInitialiserCanaux();
 }

@@ -468,5 +468,10 @@ TEST_F(Reponses, AWholeAnswerIsFiledThoughTheServerStaysOpen)
     const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb.bz2";
     EXPECT_TRUE(memesOctets(sortie("bzip2 -dc lockdir/" + nom), GRIB));
     EXPECT_TRUE(existe("etc/envois.txt"));
+    // Nor does text before the marker hold it.
+    ASSERT_TRUE(service().bVariante("silence:Proxy-Connection: close"));
+    const int suivant = iLancer(texteGrib());
+    ASSERT_GE(suivant, 0);
+    ASSERT_TRUE(bAttendreQue([&] { return structHTTP[suivant].phase.load() == PHASE_RECUE; }, 90));
     ASSERT_TRUE(service().bVariante("normale"));
 }

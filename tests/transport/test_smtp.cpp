@@ -168,23 +168,6 @@ TEST_F(Smtp, RefusingDroppingOrSilentServersFailWithTheirReason)
     }
 }
 
-// The server took the mail (250 after the data), then closed without its
-// 221: the mail is sent, and the missing 221 logged.
-TEST_F(Smtp, AMailTakenIsSentThoughTheServerLeavesWithoutItsGoodbye)
-{
-    ServeurSmtp serveur({"--couper-quit"});
-    ASSERT_GT(serveur.port(), 0);
-    EXPECT_EQ(envoyer(serveur.port()), 0) << journal.texte();
-    EXPECT_NE(journal.texte().find("requete : 250 2.0.0 Ok: queued as 0000001\nquit : "),
-              std::string::npos) << journal.texte();
-    EXPECT_EQ(journal.texte().find("ECHEC"), std::string::npos) << journal.texte();
-    ASSERT_EQ(serveur.courriers().size(), 1u);
-    EXPECT_EQ(serveur.courriers()[0].corps(), TEXTE);
-    EXPECT_NE(log.contenu().find("221 absent : ECHEC : connexion fermee par le serveur"),
-              std::string::npos) << log.contenu();
-    EXPECT_NE(log.contenu().find("<SMTP> STOP cr: 0\n"), std::string::npos);
-}
-
 TEST_F(Smtp, NoServerOrAnUnsafeAddressFailsBeforeAnyDialogue)
 {
     EXPECT_EQ(envoyer(iPortFerme()), 1);

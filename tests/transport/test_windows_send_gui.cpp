@@ -227,9 +227,7 @@ TEST_F(FenetreEnvoi, EachLayoutShowsItsRows)
 // (the direct sends then off) and with one.
 TEST_F(FenetreEnvoi, EveryGermanTextShowsWhole)
 {
-    std::filesystem::create_directory("loc");
-    std::filesystem::copy_file(std::string(QUENBREL_SOURCE_DIR) + "/data/loc/messages.de.mac",
-                               "loc/messages.de.mac");
+    DossierCatalogues catalogues;
     struct Remettre {
         local* francais;
         ~Remettre() { langage = francais; }
