@@ -132,7 +132,8 @@ public:
     int iColonne(double longitude) const;
     // The centre of the view from its offsets.
     void vCentre();
-    // The pointer's position into the title bar's inputs.
+    // The pointer's position into the title bar's inputs, while it is over
+    // this map, outside a drawing, into the fields not being typed in.
     void coordonneesmouse();
     // Degrees-minutes-seconds or decimal text of one coordinate, with its
     // hemisphere letter, in FDC_TEXTE_POSITION bytes; answers its length.
