@@ -4,10 +4,13 @@
 // from 60 N: x = 10 lon + 100, y = 14 (60 - lat).
 #include "gribdata/modeles.h"
 #include "map/cadres_modeles.h"
+#include "map/places_etiquettes.h"
 #include "map/trace_metareas.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -155,6 +158,60 @@ Passes passes(const VueCarte& v, const std::vector<const TYPEDEF_MODELE*>& ligne
     auto largeur = [](const char* t) { return 6.0 * double(std::strlen(t)); };
     return {cadresModeles(v, -360, lignes, largeur), cadresModeles(v, 0, lignes, largeur),
             cadresModeles(v, 360, lignes, largeur)};
+}
+
+// The room a label may still take on a map of 200 x 100 pixels, in cells
+// of 32: a box is crossed by the segments that pass through it, whatever
+// cells they are filed in, and covered by the labels taken.
+TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
+{
+    PlacesEtiquettes places(200, 100);
+    places.vTrait({0, 50, 199, 50});   // level across the map
+    places.vTrait({10, 10, 90, 90});   // slanted over several cells
+    places.vTrait({150, 0, 150, 20});  // upright, top right
+    const struct {
+        const char* nom;
+        BoiteCarte boite;
+        bool traverse;
+    } cas[] = {
+        {"over the level line", {100, 40, 140, 60}, true},
+        {"over the slanted line", {40, 30, 60, 42}, true},
+        {"beside the slanted line", {60, 5, 90, 25}, false},
+        {"the upright one's end just below", {140, 21, 160, 30}, false},
+        {"right edge excluded", {120, 10, 150, 20}, false},
+        {"right edge taken", {120, 10, 151, 20}, true},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(places.bTraverse({c.boite}), c.traverse) << c.nom;
+    places.vPrendre({{20, 60, 60, 75}});
+    EXPECT_TRUE(places.bCouvre({{0, 0, 5, 5}, {59, 74, 70, 80}}));
+    EXPECT_FALSE(places.bCouvre({{60, 60, 70, 75}}));
+}
+
+TEST(PlacesEtiquettes, ALabelTriesTheNearestPlacesFirst)
+{
+    const auto v = decalagesEtiquette(40, 32);
+    ASSERT_FALSE(v.empty());
+    EXPECT_EQ(v.front(), std::make_pair(0, 0));
+    int avant = 0, dxMax = 0, dyMax = 0;
+    for (auto [dx, dy] : v) {
+        EXPECT_GE(dx * dx + dy * dy, avant);
+        avant = dx * dx + dy * dy;
+        dxMax = std::max(dxMax, std::abs(dx)), dyMax = std::max(dyMax, std::abs(dy));
+    }
+    // A width either way, a height and a half up or down.
+    EXPECT_EQ(dxMax, 40);
+    EXPECT_EQ(dyMax, 48);
+    // A label's boxes hold its lines and their shadows.
+    EtiquetteCarte e;
+    e.lignes = 2, e.x[0] = 10, e.y[0] = 20, e.x[1] = 8, e.y[1] = 36;
+    MesuresEtiquette m;
+    m.lignes = 2, m.largeurs[0] = 30, m.largeurs[1] = 50, m.monte[0] = 11, m.monte[1] = 9;
+    m.descend[0] = 3, m.descend[1] = 2;
+    const auto b = boitesEtiquette(e, m);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(std::vector<int>({b[0].g, b[0].h, b[0].d, b[0].b, b[1].g, b[1].h, b[1].d, b[1].b}),
+              std::vector<int>({9, 8, 41, 24, 7, 26, 59, 39}));
 }
 
 TEST(CadresModeles, RegionalDomainsCutToTheViewAndTheWorldFramedOnce)
