@@ -37,6 +37,10 @@ public:
     void vVider();
     // The title box's text, drawn in a size that fits the window's width.
     void vTitre(const char* texte);
+    // A new window's size: as high as its charts, as wide as n samples
+    // (iLargeurHistogrammes) and as the charts' titles at their smallest,
+    // within the screen; never narrower.
+    void vDimensionner(int n);
     // Every chart redrawn.
     void vRedessiner();
 
