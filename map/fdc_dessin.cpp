@@ -99,6 +99,7 @@ void fdc::draw()
     if (page != 0 && lecture && animation)
         mouseValeurs();
     echelle();
+    draw_message(3, nullptr);
     dessinEnCours = 0;
     fl_pop_clip();
 }
