@@ -90,8 +90,9 @@ public:
     ~CLASS_GRIB_GET() { vGetFree(); }
 
     // Points the cursor at a message of `longueur` octets and clears the
-    // flags, ready for a new decoding with the same object.
-    void vMessage(unsigned char* message, unsigned int longueur);
+    // flags, ready for a new decoding with the same object. The decoder only
+    // reads the message.
+    void vMessage(const unsigned char* message, unsigned int longueur);
     // raw = 0: decoded values (pf_stg_valeurs, or ppf_stg_matrices for
     // matrices); otherwise raw codes (pui_stg_codes). 0 on success.
     int iGet(int raw);

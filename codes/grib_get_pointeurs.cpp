@@ -21,10 +21,11 @@ int iTropLong(unsigned long cumul, unsigned long prevue)
 
 }  // namespace
 
-void CLASS_GRIB_GET::vMessage(unsigned char* message, unsigned int longueur)
+void CLASS_GRIB_GET::vMessage(const unsigned char* message, unsigned int longueur)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "vMessage");
-    vChange(message, 0);
+    // The cursor also serves the encoder, which writes; decoding only reads.
+    vChange(const_cast<unsigned char*>(message), 0);
     ui_longueur_prevue = longueur;
     ui_longueur_cumulee = 0;
     ui_sections_localisees = 0;

@@ -23,7 +23,7 @@ CLASS_CODES_IBFILE::CLASS_CODES_IBFILE()
       pf_donnees(nullptr), pf_index(nullptr), i_ouvert(0), i_index(0), st_donnees(),
       st_index(), ul_max(0), ul_min(0), i_position(0), puc_tampon(nullptr),
       puc_projection(nullptr), ul_projection(0), i_noms_lus(0), i_mode(0),
-      i_index_existait(0)
+      i_index_existait(0), b_projeter(false)
 {
     CLASS_CODES_LOGERR contexte(spc_class_name, "CLASS_CODES_IBFILE");
 }

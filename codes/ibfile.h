@@ -25,7 +25,8 @@ public:
     CLASS_CODES_IBFILE();
     // Mode 0 reads; any other mode maintains the index only (no message
     // buffer, the index file is kept, vSort rewrites it). Mode 1 with an
-    // existing index takes it without opening the data file.
+    // existing index takes it without opening the data file. Messages are
+    // read into the reader's own buffer unless vProjeter asks otherwise.
     CLASS_CODES_IBFILE(const char* nom, int mode);
     ~CLASS_CODES_IBFILE();
     CLASS_CODES_IBFILE(const CLASS_CODES_IBFILE&) = delete;
@@ -46,6 +47,12 @@ public:
     void vSort();
     // Length of message n, now in puc_message; 0 on any failure.
     unsigned long ulGet(int n);
+    // With `oui`, the next messages are taken from a mapping of a regular
+    // data file rather than copied out of it, while the file keeps the size
+    // and modification time of its opening. A file shrunk by another process
+    // after that check ends the process on the next read of the message
+    // (SIGBUS): only for a process that may end so, the command-line tool.
+    void vProjeter(bool oui) { b_projeter = oui; }
     // n = 0: the message at the current position.
     int iGetDescription(STRUCT_FILE_MESSAGE& d, int n);
     void vSetCurrent(int n);
@@ -67,7 +74,7 @@ public:
 
     // The last message loaded by ulGet, until the next ulGet or vClose; read
     // only: it may lie in the file's mapping.
-    unsigned char* puc_message;
+    const unsigned char* puc_message;
     int i_nombre;                // number of messages
 
 private:
@@ -81,11 +88,11 @@ private:
     };
 
     int iOuvrirDonnees();
-    // The messages of a regular data file are taken from a mapping, without
-    // a copy, while its size and modification time stay those of the
-    // opening: null otherwise.
+    // The message mapped when vProjeter asked for it and the data file is
+    // regular, with the size and modification time of its opening: null
+    // otherwise.
     void vLibererProjection();
-    unsigned char* pucProjete(unsigned long offset, unsigned long longueur);
+    const unsigned char* pucProjete(unsigned long offset, unsigned long longueur);
     // Loads the index; `neuf`: the one the scan just wrote, taken as it is.
     int iChargerIndex(bool neuf);
     int iLireIndex(std::vector<STRUCT_FILE_MESSAGE>& lus);
@@ -116,6 +123,7 @@ private:
     int i_noms_lus;
     int i_mode;
     int i_index_existait;
+    bool b_projeter;
 };
 
 #endif

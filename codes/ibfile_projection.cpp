@@ -1,9 +1,10 @@
 // Messages taken from a mapping of the data file rather than copied out of
-// it, one message mapped at a time (as one was kept in the buffer). A file
-// that shrinks under its mapping would fault on the next read (SIGBUS): a
-// message is mapped only while the file still has the size and
-// modification time it was opened with; otherwise it is read from the file
-// as it now stands.
+// it, one message mapped at a time (as one was kept in the buffer), for the
+// readers that ask for it. A file that shrinks under its mapping faults on
+// the next read (SIGBUS): a message is mapped only while the file still has
+// the size and modification time it was opened with; otherwise it is read
+// from the file as it now stands. Nothing guards the reads after that
+// check: a reader in a process that must survive such a file never maps.
 #include "codes/ibfile.h"
 
 #include <sys/mman.h>
@@ -17,11 +18,12 @@ void CLASS_CODES_IBFILE::vLibererProjection()
     ul_projection = 0;
 }
 
-unsigned char* CLASS_CODES_IBFILE::pucProjete(unsigned long offset, unsigned long longueur)
+const unsigned char* CLASS_CODES_IBFILE::pucProjete(unsigned long offset,
+                                                    unsigned long longueur)
 {
     vLibererProjection();
     struct stat st;
-    if (!pf_donnees || !S_ISREG(st_donnees.st_mode) || longueur == 0 ||
+    if (!b_projeter || !pf_donnees || !S_ISREG(st_donnees.st_mode) || longueur == 0 ||
         fstat(fileno(pf_donnees), &st) != 0 ||
         st.st_size != st_donnees.st_size || st.st_mtim.tv_sec != st_donnees.st_mtim.tv_sec ||
         st.st_mtim.tv_nsec != st_donnees.st_mtim.tv_nsec ||
@@ -35,6 +37,5 @@ unsigned char* CLASS_CODES_IBFILE::pucProjete(unsigned long offset, unsigned lon
         return nullptr;
     puc_projection = static_cast<const unsigned char*>(p);
     ul_projection = taille;
-    // Read only: the decoders only read the messages they are given.
-    return const_cast<unsigned char*>(puc_projection + (offset - debut));
+    return puc_projection + (offset - debut);
 }

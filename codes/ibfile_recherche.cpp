@@ -42,7 +42,7 @@ unsigned long CLASS_CODES_IBFILE::ulGet(int n)
             CLASS_CODES_LOGERR::iErr(1, "erreur seek");
             return 0;
         }
-        if (std::fread(puc_message, 1, longueur, pf_donnees) != longueur) {
+        if (std::fread(puc_tampon, 1, longueur, pf_donnees) != longueur) {
             CLASS_CODES_LOGERR::iErr(1, "longueur incorrect");
             return 0;
         }

@@ -32,6 +32,12 @@ int Grib::iGetEcheance()
     case 4:
         echeance = p2;
         return 1;
+    case 2:
+    case 3:
+    case 5:
+        // A range from P1 to P2 is valid at its end, as its validity says.
+        echeance = p2;
+        return 3;
     case 10:
         echeance = p1 * 256 + p2;
         return 4;

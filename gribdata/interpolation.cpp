@@ -1,7 +1,7 @@
 // The interpolation worker: every message of the sorted input is written
 // again, each U followed by its V, and after each message (or pair) the
 // fields of the hours between it and the next message of the same
-// parameter and level.
+// parameter and level; rain as totals since the run.
 #include "gribdata/interpolation.h"
 
 #include "codes/date.h"
@@ -11,6 +11,7 @@
 #include "codes/navigation.h"
 #include "codes/obfile.h"
 #include "gribdata/globales.h"
+#include "gribdata/interpolation_pluie.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,6 +167,7 @@ private:
         int u = 0, v = 0;
         std::vector<float> directions, forces;
     } retenue_;
+    TotauxPluie pluie_;
     CLASS_CODES_DATE date_;
     std::string temporaire_;
     int interpoles_ = 0;
@@ -186,7 +188,8 @@ bool Travail::bCharger(Message& m, int numero)
     m.octets.assign(lecteur_.puc_message, lecteur_.puc_message + longueur);
     m.g.vMessage(m.octets.data(), (unsigned int)longueur);
     if (longueur && m.g.iGetSections() == 0) {
-        m.constant = m.g.bConstant(m.valeur[0]);
+        // Rain is summed point by point: never kept as one value.
+        m.constant = !TotauxPluie::bConcerne(m.g) && m.g.bConstant(m.valeur[0]);
         if (m.constant || m.g.iGet(0) == 0)
             return true;
     }
@@ -363,6 +366,8 @@ int Travail::iMessage(int numero)
         return 0;
     }
     const bool paire = bComposanteU(p);
+    if (TotauxPluie::bConcerne(a_.g))
+        pluie_.vTotaliser(numero, a_.g);
     bool reencode = false, reencodeV = true;
     if (!bEcrireMessage(a_, reencode))
         return iEchec(numero, "ecriture impossible");
@@ -386,6 +391,8 @@ int Travail::iSuite(bool paire)
         return iEchec(suivant, "message indecodable");
     if (!n_.bValeurs() || iGribControle(a_.g, n_.g) != 0)
         return 0;
+    if (!paire && TotauxPluie::bConcerne(a_.g) && TotauxPluie::bConcerne(n_.g))
+        pluie_.vSuivant(a_.g, suivant, n_.g);
     if (paire) {
         if (iChargerV(n_, m_) != 0)
             return 1;

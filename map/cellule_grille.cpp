@@ -36,6 +36,12 @@ bool bCelluleGrille(const Grib& g, double latitude, double longitude, CelluleGri
     return false;
 }
 
+bool bGrilleGlobale(const Grib& g)
+{
+    const double di = fPasDegres(g.di);
+    return di > 0 && g.ni > 1 && std::fabs(g.ni * di - 360.0) < di / 2;
+}
+
 bool bMemeGrille(const Grib& a, const Grib& b)
 {
     return a.di == b.di && a.dj == b.dj && a.la1 == b.la1 && a.lo1 == b.lo1;

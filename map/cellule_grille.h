@@ -15,9 +15,15 @@ struct CelluleGrille {
 
 // The row and column nearest to the point (halves to the even one): rows
 // southwards from La1, columns eastwards from Lo1, the longitude taken
-// with the shift of -360, 0 or +360 that puts it inside the grid. False
-// outside the grid, or for a grid without rows, columns or steps.
+// with the shift of -360, 0 or +360 that puts it inside the grid; on a
+// grid round the whole earth, a point between its last column and its
+// first is so read at the nearer of the two. False outside the grid, or
+// for a grid without rows, columns or steps.
 bool bCelluleGrille(const Grib& g, double latitude, double longitude, CelluleGrille& c);
+
+// A grid whose columns go round the whole earth, its last one a step short
+// of its first (0 to 359, -180 to 179 in whole degrees).
+bool bGrilleGlobale(const Grib& g);
 
 // The same first point and steps: a row and column stand for the same
 // place on both grids (their sizes may differ).

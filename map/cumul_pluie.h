@@ -1,19 +1,12 @@
-// Rain as both kinds of charts show it. A record holds either the total
-// since the run or the amount of its own step, as its time range says: the
-// total so far is the running maximum of the totals and the sum of the
+// Rain as both kinds of charts show it, by the rule of gribdata/pluie.h:
+// the total so far is the running maximum of the totals and the sum of the
 // steps, the rain of a step its increase since the previous sample.
 #ifndef MAP_CUMUL_PLUIE_H
 #define MAP_CUMUL_PLUIE_H
 
-#include <cmath>
+#include "gribdata/pluie.h"
 
-// An accumulation (time range indicator 4) or a difference (5) that starts
-// after the run (P1 above 0) is the amount of its step; anything else is
-// read as accumulated since the run.
-inline bool bPluieDuPas(int indicateur, int p1)
-{
-    return (indicateur == 4 || indicateur == 5) && p1 > 0;
-}
+#include <cmath>
 
 class CumulPluie {
 public:

@@ -8,6 +8,7 @@
 #include "map/plages_gardees.h"
 #include "map/routes_carte.h"
 #include "map/trace_glyphes.h"
+#include "ui/gestion_interfaces.h"
 #include "ui/local.h"
 
 #include <FL/Fl.H>
@@ -63,8 +64,7 @@ fdc::~fdc()
     vGribFree(1);
     // The window menu is not rebuilt: at the end of the program it may be
     // gone already.
-    delete histogrammes;
-    histogrammes = nullptr;
+    vDetruireFenetre(histogrammes);
 }
 
 void fdc::initialisation(int kind, int height, int viewer)

@@ -6,6 +6,7 @@
 #ifndef MAP_FDC_H
 #define MAP_FDC_H
 
+#include "gribdata/refus_grib.h"
 #include "map/vue_carte.h"
 
 #include <FL/Fl_Box.H>
@@ -200,6 +201,12 @@ public:
                Fl_Box* title, Fl_Box* second, Fl_Box* right, Fl_Box* left);
     // Writes the four labels from the displayed fields.
     void vEtiqueterGrib();
+    // A file the page cannot show: no displayed field, and the labels say
+    // why in the running language (relabelled by vGrib with a null list).
+    void vRefuserFichier(const RefusGrib& refus, Fl_Box* title, Fl_Box* second, Fl_Box* right,
+                         Fl_Box* left);
+    // The incompatibility message and its reason under the map.
+    void vEtiqueterRefus();
     void vGribFree(int keepRoutes);
     // Pass 0: the bands, then the arrows and wind flags, then the coastline
     // over nearly opaque bands; any other pass: the isoline labels.
@@ -225,6 +232,10 @@ public:
     // The cursor read-out: the values of the displayed fields at the grid
     // point under the last cursor position, in the read-out popup.
     void mouseValeurs();
+    // Reads again once the displayed fields changed, while the read-out is
+    // on and the pointer over the map: the popup never keeps the values of
+    // fields no longer shown.
+    void vRelireValeurs();
 
     // ---- Point charts: the forecast of every displayed quantity at the
     // grid point nearest to (latitude, longitude), over the file's forecast
@@ -305,6 +316,7 @@ public:
     double couche67Intervalle = 25.0, couche67Reference = 100.0;
     int lecture = 0;  // the value read-out is on
     int lectureEtat = 0;
+    bool lectureEnCours = false;  // mouseValeurs is running
     int animation = 0;
     int zonesGmdss = 0;  // Metarea zones: 0 off, 1 beneath, 2 on top
     int page = 0;
@@ -365,6 +377,8 @@ public:
     Fl_Box* boiteSeconde = nullptr;
     Fl_Box* boiteDroite = nullptr;
     Fl_Box* boiteGauche = nullptr;
+    // Why the first displayed field, or the whole file, is not drawn.
+    RefusGrib refus;
     // Where the glyphs are drawn: the toolkit unless a test records them.
     TraceGlyphes* traceGlyphes;
     int sourisDedans = 0;

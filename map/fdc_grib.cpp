@@ -1,7 +1,8 @@
 // The displayed-field list of a viewer map: private copies of the file's
 // records of the pressed parameters at the pressed validity, each followed
 // by the records that complete it, decoded, with the wind and current
-// directions and speeds and the rain increments derived.
+// directions and speeds derived, and the rain as totals since the run and
+// the amounts of each step.
 #include "map/fdc.h"
 
 #include "gribdata/champ_grib.h"
@@ -9,9 +10,9 @@
 #include "gribdata/globales.h"
 #include "gribdata/projections.h"
 #include "map/echelles_couleurs.h"
+#include "map/pluie_affichee.h"
 #include "ui/boutons.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -74,15 +75,20 @@ private:
     grib** fin_;
 };
 
-void vDecoder(grib* liste)
+// Answers why the first record is refused, when it is.
+RefusGrib vDecoder(grib* liste)
 {
+    RefusGrib refus;
     for (grib* r = liste; r; r = r->suivant) {
         r->champ = new Grib();
-        if (iDecoderEnregistrement(*r->champ, *r) != 0) {
+        if (const int code = iDecoderEnregistrement(*r->champ, *r)) {
+            if (r == liste)
+                refus = refusChamp(code, *r->champ, *r);
             delete r->champ;
             r->champ = nullptr;
         }
     }
+    return refus;
 }
 
 size_t nPoints(const Grib& g)
@@ -114,28 +120,6 @@ void vDirectionVitesse(Grib& u, Grib& v)
     }
 }
 
-// Rain since the previous record of the file: the amount minus the
-// previous amount, 0 when negative. Without a usable previous record the
-// amounts themselves.
-void vIncrementsPluie(const grib& r)
-{
-    Grib& g = *r.champ;
-    const size_t n = nPoints(g);
-    delete[] g.valeurs2;
-    g.valeurs2 = new float[n];
-    std::copy(g.valeurs, g.valeurs + n, g.valeurs2);
-    Grib precedent;
-    const grib* p = r.pluiePrecedente;
-    if (!p || iDecoderEnregistrement(precedent, *p) != 0 || !bMemeGrille(g, precedent)) {
-        if (p)
-            vJournal("<FDCGRIB>", "pluie precedente inutilisable : cumuls affiches\n");
-        return;
-    }
-    for (size_t k = 0; k < n; ++k)
-        if (g.valeurs[k] != GRIB_ABSENT)
-            g.valeurs2[k] = std::max(0.0f, g.valeurs[k] - precedent.valeurs[k]);
-}
-
 // A u record followed by its v record on a grid of the same size; any
 // other pair derives nothing.
 void vDeriverVecteur(grib& r, int attendu)
@@ -158,7 +142,7 @@ void vDeriver(grib* liste)
         if (p == 33 || p == 49)
             vDeriverVecteur(*r, p + 1);
         else if (p == 61)
-            vIncrementsPluie(*r);
+            vPluieAffichee(*r);
     }
 }
 
@@ -171,6 +155,8 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     if (!liste) {
         if (gribListe)
             vEtiqueterGrib();
+        else if (refus.code)
+            vEtiqueterRefus();
         return;
     }
     gribListe = liste;
@@ -183,7 +169,20 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     for (classeBoutonImage** b = parametres; b && *b; ++b)
         if ((*b)->value())
             copies.ajouter(liste, int(lDonnee(*b)), validite, true);
-    vDecoder(champs);
+    refus = vDecoder(champs);
     vDeriver(champs);
     vEtiqueterGrib();
+    vRelireValeurs();
+}
+
+void fdc::vRefuserFichier(const RefusGrib& r, Fl_Box* titre, Fl_Box* second, Fl_Box* droite,
+                          Fl_Box* gauche)
+{
+    vGribFree(0);
+    gribListe = nullptr;
+    gribParametres = gribValidites = nullptr;
+    boiteTitre = titre, boiteSeconde = second, boiteDroite = droite, boiteGauche = gauche;
+    refus = r;
+    vEtiqueterRefus();
+    vRelireValeurs();
 }

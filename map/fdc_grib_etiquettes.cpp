@@ -8,6 +8,7 @@
 #include "gribdata/globales.h"
 #include "gribdata/modeles.h"
 #include "gribdata/parametres.h"
+#include "map/raison_refus.h"
 #include "map/routes_carte.h"
 #include "ui/jours_mois.h"
 #include "ui/local.h"
@@ -159,14 +160,22 @@ void fdc::vEtiqueterGrib()
         vMessage(*this, pcTraduire("parametre et echeance non concordants"));
     } else if (!champs->champ) {
         vJournal("<FDCGRIB>", "grib BAD file\n");
-        vMessage(*this, pcTraduire("ERREUR: fichier Grib incompatible..."));
-        if (boiteTitre)
-            boiteTitre->labelcolor(FL_RED);
+        vEtiqueterRefus();
+        return;
     } else {
         vTitre(*this, *champs);
         vModeleEtReseau(*this, *champs->champ);
         vEcrire(boiteSeconde, sLigneParametres(*this).c_str());
     }
     gribVerrou(1);
+    redraw();
+}
+
+void fdc::vEtiqueterRefus()
+{
+    vMessage(*this, pcTraduire("ERREUR: fichier Grib incompatible..."));
+    if (boiteTitre)
+        boiteTitre->labelcolor(FL_RED);
+    vEcrire(boiteSeconde, sRaisonRefus(refus).c_str());
     redraw();
 }

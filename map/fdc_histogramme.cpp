@@ -52,8 +52,7 @@ void fdc::vFermerHistogrammes()
 {
     if (!histogrammes)
         return;
-    delete histogrammes;
-    histogrammes = nullptr;
+    vDetruireFenetre(histogrammes);
     gestion_interfaces::menu();
 }
 

@@ -9,11 +9,43 @@
 #include "map/lecture_valeurs.h"
 #include "map/popup_overlay.h"
 
+namespace {
+
+// One read-out at a time: showing or hiding the popup, or deleting the
+// chart window, makes the toolkit send a move back to the map under the
+// pointer, which must not read again before this reading is done.
+class LectureUnique {
+public:
+    explicit LectureUnique(bool& enCours) : enCours_(enCours), premiere_(!enCours)
+    {
+        enCours_ = true;
+    }
+    ~LectureUnique()
+    {
+        if (premiere_)
+            enCours_ = false;
+    }
+    LectureUnique(const LectureUnique&) = delete;
+    LectureUnique& operator=(const LectureUnique&) = delete;
+    bool bPremiere() const { return premiere_; }
+
+private:
+    bool& enCours_;
+    bool premiere_;
+};
+
+}  // namespace
+
 void fdc::mouseValeurs()
 {
-    // Nothing to read at the validity shown (an animation step to a time
-    // without the parameter): the previous time's values must not stay.
-    // The read-out stays on for the next time that has a field.
+    const LectureUnique unique(lectureEnCours);
+    // The popup shows the page in front: a map whose page is hidden reads
+    // nothing, nor hides the popup of the page in front.
+    if (!unique.bPremiere() || page == 0 || !visible_r())
+        return;
+    // Nothing to read at the validity shown (a step to a time without the
+    // parameter): the previous time's values must not stay. The read-out
+    // stays on for the next time that has a field.
     if (!champs || !champs->champ) {
         vCacherPopupOverlay();
         return;
@@ -23,9 +55,8 @@ void fdc::mouseValeurs()
     double longitude = vue.longitude(curseurX);
     char texte[LECTURE_TAILLE];
     if (!iLectureValeurs(champs, latitude, longitude, texte, longitude)) {
-        if (popupOverlay)
-            popupOverlay->hide();
         lecture = 0;
+        vCacherPopupOverlay();
         return;
     }
     if (!popupOverlay)
@@ -44,4 +75,10 @@ void fdc::mouseValeurs()
     }
     if (histogrammeMode && !animation)
         vFdcHistogramme(latitude, longitude);
+}
+
+void fdc::vRelireValeurs()
+{
+    if (lecture && sourisDedans)
+        mouseValeurs();
 }

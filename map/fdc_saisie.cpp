@@ -183,7 +183,7 @@ void fdc::mousemove()
     coordonneesmouse();
     curseurX = Fl::event_x() - carteX;
     curseurY = Fl::event_y() - carteY;
-    if (page != 0 && lecture && champs)
+    if (lecture)
         mouseValeurs();
 }
 

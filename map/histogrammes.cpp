@@ -6,6 +6,7 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -14,12 +15,27 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
 const int TAILLE_TITRE = 12, TAILLE_TITRE_MIN = 8;
 // The shadow and a margin on either side.
 const int MARGE_TITRE = 8;
+
+// The living chart windows.
+std::vector<const Histogrammes*> vivantes;
+
+// The first step no living window holds; when all are held, the next one
+// round the cascade.
+int iMarcheLibre()
+{
+    for (int k = 0; k < HISTOGRAMMES_MARCHES; ++k)
+        if (std::none_of(vivantes.begin(), vivantes.end(),
+                         [k](const Histogrammes* h) { return h->marche == k; }))
+            return k;
+    return int(vivantes.size() % HISTOGRAMMES_MARCHES);
+}
 
 }  // namespace
 
@@ -32,8 +48,11 @@ void vCoinEcran(const Fl_Widget& w, int& x, int& y)
     }
 }
 
-Histogrammes::Histogrammes(int page, int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h)
+Histogrammes::Histogrammes(int page, int x, int y, int w, int h)
+    : Fl_Double_Window(x, y, w, h), marche(iMarcheLibre())
 {
+    position(x + marche * HISTOGRAMMES_PAS, y + marche * HISTOGRAMMES_PAS);
+    vivantes.push_back(this);
     color(FL_BLACK);
     pack = new Fl_Pack(0, 0, w, h);
     titre = new TitreAjuste(0, 0, w, HISTOGRAMMES_TITRE, TAILLE_TITRE, TAILLE_TITRE_MIN,
@@ -56,6 +75,11 @@ Histogrammes::Histogrammes(int page, int x, int y, int w, int h) : Fl_Double_Win
         std::snprintf(texte, sizeof texte, "%s : %s %d", programme.get(),
                       pcTraduire("Histogramme"), page);
     copy_label(texte);
+}
+
+Histogrammes::~Histogrammes()
+{
+    vivantes.erase(std::remove(vivantes.begin(), vivantes.end(), this), vivantes.end());
 }
 
 Histogramme* Histogrammes::pHistogramme(int genre, int axes)
@@ -86,7 +110,8 @@ void Histogrammes::vVider()
             g->vVider();
 }
 
-void Histogrammes::vTitre(const char* texte) { titre->copy_label(texte); }
+// A route's name and a file's name are shown as they stand.
+void Histogrammes::vTitre(const char* texte) { titre->copy_label(sLibelleBrut(texte).c_str()); }
 
 void Histogrammes::vDimensionner(int n)
 {

@@ -20,14 +20,25 @@ constexpr int HISTOGRAMMES_TITRE = 16;
 int iLargeurHistogrammes(int n, int ecran, int largeur);
 
 // The screen point of a widget's top-left corner: a map's chart windows
-// open there, on the map and clear of the main window's title bar.
+// open from there, on the map and clear of the main window's title bar.
 void vCoinEcran(const Fl_Widget& w, int& x, int& y);
+
+// Chart windows open in a cascade down and right from the point they are
+// given, each at the first step that no living chart window holds: the
+// windows of two pages, or of a page and a route, never stack into what
+// reads as one. Past the last step the cascade starts over.
+constexpr int HISTOGRAMMES_PAS = 24;
+constexpr int HISTOGRAMMES_MARCHES = 12;
 
 class Histogrammes : public Fl_Double_Window {
 public:
-    // Hidden; titled with the program's name and "Histogramme", with the
-    // page number for a page of 1 or more.
+    // Hidden, at its step of the cascade from (x, y); titled with the
+    // program's name and "Histogramme", with the page number for a page of
+    // 1 or more.
     Histogrammes(int page, int x, int y, int w, int h);
+    ~Histogrammes() override;
+    Histogrammes(const Histogrammes&) = delete;
+    Histogrammes& operator=(const Histogrammes&) = delete;
 
     // The chart of that kind: the one in its slot, else a new one in the
     // first free slot (with axes or without), titled, at the foot of the
@@ -35,7 +46,8 @@ public:
     Histogramme* pHistogramme(int genre, int axes);
     // Every chart emptied for another point or another build.
     void vVider();
-    // The title box's text, drawn in a size that fits the window's width.
+    // The title box's text (plain, no symbol marks), drawn in a size that
+    // fits the window's width.
     void vTitre(const char* texte);
     // A new window's size: as high as its charts, as wide as n samples
     // (iLargeurHistogrammes) and as the charts' titles at their smallest,
@@ -49,6 +61,8 @@ public:
     Fl_Box* titre;
     int genres[HISTOGRAMMES_PLACES] = {};
     int hauteurTotale = HISTOGRAMMES_TITRE;
+    // Its step in the cascade, 0 to HISTOGRAMMES_MARCHES - 1.
+    int marche;
 };
 
 #endif

@@ -10,9 +10,9 @@
 #include "map/hote_carte.h"
 #include "map/releve_route.h"
 #include "routes/classe_route.h"
-#include "routes/regles_fenetre.h"
 #include "routes/routes.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_.H>
@@ -121,17 +121,8 @@ int iMenuGraphiquesRoutes(Fl_Menu_* menu)
         const classeRoute* r = c->route;
         if (!r || !r->histogrammes)
             continue;
-        // The add reads "/" as a submenu, "\\" as an escape and a leading
-        // "_" as a divider; the menu draws "&" as a shortcut mark: the name
-        // is shown as it is.
-        std::string nom;
-        for (const char k : texteEntreeRoute(r->nom)) {
-            if (k == '/' || k == '\\' || k == '_')
-                nom += '\\';
-            nom += k;
-        }
-        if (nom.empty())
-            nom = "?";
+        // The name is shown as it stands.
+        const std::string nom = r->nom[0] ? sAjoutMenuBrut(r->nom) : "?";
         menu->add(nom.c_str(), 0, gestion_interfaces::vMenuFenetresCallback, r->histogrammes);
         ++entrees;
     }

@@ -2,6 +2,7 @@
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
+#include "map/cellule_grille.h"
 #include "map/lecture_texte.h"
 #include "ui/local.h"
 
@@ -59,24 +60,14 @@ bool bHauteur(int p)
     return p == 100 || p == 102 || p == 105 || p == 202 || p == 203;
 }
 
-// A grid step in degrees; the stored 83 thousandths stand for 1/12.
-double dPas(int milliemes)
-{
-    return milliemes == 83 ? 1.0 / 12.0 : milliemes / 1000.0;
-}
-
 // The grid point nearest to the position, in the field's own grid; false
 // outside it.
 bool bIndice(const Grib& g, double latitude, double longitude, size_t& k)
 {
-    const double dj = dPas(g.dj), di = dPas(g.di);
-    if (!(dj > 0.0 && di > 0.0))
+    CelluleGrille c;
+    if (!bCelluleGrille(g, latitude, longitude, c))
         return false;
-    const double ligne = std::rint((g.la1 / 1000.0 - latitude) / dj);
-    const double colonne = std::rint((longitude - g.lo1 / 1000.0) / di);
-    if (!(ligne >= 0.0 && ligne < g.nj && colonne >= 0.0 && colonne < g.ni))
-        return false;
-    k = size_t(ligne) * size_t(g.ni) + size_t(colonne);
+    k = size_t(c.ligne) * size_t(g.ni) + size_t(c.colonne);
     return true;
 }
 
@@ -325,7 +316,9 @@ int iLectureValeurs(const grib* liste, double latitude, double longitude, char* 
     const Grib& g = *liste->champ;
     if (!(latitude <= g.la1 / 1000.0 && latitude >= g.la2 / 1000.0))
         return 0;
-    const double ouest = g.lo1 / 1000.0, est = g.lo2 / 1000.0;
+    // A grid round the earth wraps: its last column and its first have a
+    // cell between them like any other two.
+    const double ouest = g.lo1 / 1000.0, est = bGrilleGlobale(g) ? ouest + 360.0 : g.lo2 / 1000.0;
     bool dedans = false;
     for (double forme : {longitude, longitude - 360.0, longitude + 360.0}) {
         if (forme >= ouest && forme <= est) {

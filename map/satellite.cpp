@@ -1,6 +1,7 @@
 #include "map/satellite.h"
 
 #include "gribdata/globales.h"
+#include "gribdata/ouverture_ordinaire.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/hote_carte.h"
@@ -9,13 +10,17 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 int FDC0ok = 0;
 char FDCHAINE[64] = "";
@@ -26,68 +31,99 @@ namespace {
 
 const char* const THREADS = "<THREADS>";
 const long TAMPON = 10;
+// How far from twice its height a picture's width may be, in per cent.
+const int ECART_PROPORTIONS = 3;
+
+// The number of the next staged picture.
+std::atomic<unsigned> numeroAttente{0};
 
 struct Fermeture {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using Fichier = std::unique_ptr<std::FILE, Fermeture>;
 
-// The first 3 and the last 12 bytes of the file; false when it is shorter.
-bool bBouts(const char* path, unsigned char debut[3], unsigned char fin[12])
+// A picture that fails would fail again (or end the program again): it
+// is kept aside, where nothing decodes it.
+void vMettreDeCote(const char* chemin)
 {
-    Fichier f(std::fopen(path, "rb"));
-    if (!f || std::fseek(f.get(), -12, SEEK_END) != 0 || std::fread(fin, 1, 12, f.get()) != 12)
-        return false;
-    std::rewind(f.get());
-    return std::fread(debut, 1, 3, f.get()) == 3;
-}
-
-// The decoder fills what is missing of a cut file with grey without a
-// word: a complete file ends with the end marker, or has it just before
-// its stamp.
-bool bJpegComplet(const char* path)
-{
-    unsigned char debut[3], fin[12];
-    if (!bBouts(path, debut, fin)) {
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s absent ou trop court\n", path);
-        return false;
-    }
-    if (debut[0] != 0xFF || debut[1] != 0xD8 || debut[2] != 0xFF) {
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s n'est pas une image JPEG\n", path);
-        return false;
-    }
-    if ((fin[10] == 0xFF && fin[11] == 0xD9) || (fin[0] == 0xFF && fin[1] == 0xD9))
-        return true;
-    vJournal(THREADS, "LOAD_FDC 0 satellite: %s est incomplet\n", path);
-    return false;
-}
-
-// A picture that fails at start-up would fail at every start (or end it):
-// the next start goes without it.
-void vMettreDeCote()
-{
-    struct stat st;
-    if (lstat(CHEMIN_SATELLITE, &st) != 0)
-        return;
     const std::string cote = std::string(CHEMIN_SATELLITE) + ".bad";
-    if (std::rename(CHEMIN_SATELLITE, cote.c_str()) == 0)
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s mis de cote sous %s\n", CHEMIN_SATELLITE,
-                 cote.c_str());
+    if (std::rename(chemin, cote.c_str()) == 0)
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s mis de cote sous %s\n", chemin, cote.c_str());
     else
-        vJournal(THREADS, "LOAD_FDC 0 satellite: %s ne peut etre mis de cote (%s)\n",
-                 CHEMIN_SATELLITE, std::strerror(errno));
+        vJournal(THREADS, "LOAD_FDC 0 satellite: %s ne peut etre mis de cote (%s)\n", chemin,
+                 std::strerror(errno));
+}
+
+// The map lays the picture over the whole world, 360 degrees by 180.
+bool bProportionsMonde(int w, int h)
+{
+    const long long ecart = std::llabs((long long)w - 2LL * h);
+    return h > 0 && ecart * 100 <= 2LL * h * ECART_PROPORTIONS;
+}
+
+// "globe.jpg.<digits>", and its ".tmp" while it is written.
+bool bNomAttente(const char* nom)
+{
+    const size_t n = std::strlen(CHEMIN_SATELLITE);
+    return std::strncmp(nom, CHEMIN_SATELLITE, n) == 0 && nom[n] == '.' &&
+           std::isdigit(static_cast<unsigned char>(nom[n + 1]));
 }
 
 }  // namespace
 
 Fl_RGB_Image* pLireSatellite(const char* path)
 {
-    if (!bJpegComplet(path))
-        return nullptr;
-    Fl_RGB_Image* image = pJpegControle(path);
-    if (!image)
+    // Read once and judged on those octets: libjpeg refuses a picture cut
+    // short (it would fill the rest with grey).
+    std::unique_ptr<Fl_RGB_Image> image(pJpegControle(path));
+    if (!image) {
         vJournal(THREADS, "LOAD_FDC 0 satellite: %s illisible\n", path);
+        return nullptr;
+    }
+    if (!bProportionsMonde(image->w(), image->h())) {
+        vJournal(THREADS,
+                 "LOAD_FDC 0 satellite: %s refusee, %d x %d n'a pas les proportions du monde\n",
+                 path, image->w(), image->h());
+        return nullptr;
+    }
+    return image.release();
+}
+
+std::string sAttenteSatellite()
+{
+    return std::string(CHEMIN_SATELLITE) + "." + std::to_string(++numeroAttente);
+}
+
+Fl_RGB_Image* pLireSatelliteRecu(const char* attente)
+{
+    Fl_RGB_Image* image = pLireSatellite(attente);
+    if (!image)
+        vMettreDeCote(attente);
     return image;
+}
+
+bool bPoserSatellite(const char* attente)
+{
+    if (std::rename(attente, CHEMIN_SATELLITE) == 0)
+        return true;
+    vJournal(THREADS, "LOAD_FDC 0 satellite: %s vers %s impossible (%s)\n", attente,
+             CHEMIN_SATELLITE, std::strerror(errno));
+    unlink(attente);
+    return false;
+}
+
+void vSupprimerAttentesSatellite()
+{
+    DIR* dossier = opendir(".");
+    if (!dossier)
+        return;
+    while (const dirent* e = readdir(dossier))
+        if (bNomAttente(e->d_name)) {
+            const bool supprime = unlink(e->d_name) == 0;
+            vJournal(THREADS, "LOAD_FDC 0 satellite: %s laisse par un arret, %s\n", e->d_name,
+                     supprime ? "supprime" : "ne peut etre supprime");
+        }
+    closedir(dossier);
 }
 
 void vLegendeSatellite()
@@ -101,7 +137,8 @@ void vLegendeSatellite()
 void readDateDatelliteImage(const char* path)
 {
     FDCHAINEBUFFER[0] = 0;
-    Fichier f(std::fopen(path, "rb"));
+    bool refuse = false;
+    Fichier f(pfOuvrirFichierOrdinaire(path, "rb", refuse));
     char date[TAMPON + 1] = "";
     bool valide = f && std::fseek(f.get(), -TAMPON, SEEK_END) == 0 &&
                   std::fread(date, 1, TAMPON, f.get()) == size_t(TAMPON);
@@ -116,6 +153,7 @@ void readDateDatelliteImage(const char* path)
 
 void* load_fdcsat(void*)
 {
+    vSupprimerAttentesSatellite();
     vJournal(THREADS, "LOAD_FDC 0 satellite: %s\n", CHEMIN_SATELLITE);
     Fl_RGB_Image* image = pLireSatellite(CHEMIN_SATELLITE);
     Fl::lock();
@@ -127,7 +165,9 @@ void* load_fdcsat(void*)
     } else {
         vJournal(THREADS, "LOAD_FDC 0 satellite: -KO-\n");
         FDCHAINE[0] = 0;
-        vMettreDeCote();
+        struct stat st;
+        if (lstat(CHEMIN_SATELLITE, &st) == 0)
+            vMettreDeCote(CHEMIN_SATELLITE);
     }
     LOAD_FDCSAT = 1;
     Fl::unlock();

@@ -5,6 +5,8 @@
 #ifndef MAP_SATELLITE_H
 #define MAP_SATELLITE_H
 
+#include <string>
+
 class Fl_RGB_Image;
 
 // 1 once a satellite picture is available (FDCSAT, map/chargement_fonds.h).
@@ -16,10 +18,12 @@ extern char FDCHAINEBUFFER[12];
 
 extern const char* const CHEMIN_SATELLITE;
 
-// Thread body: decodes the picture into FDCSAT and reads its stamp. The
-// picture is published under the toolkit's lock and LOAD_FDCSAT set on
-// every path. A picture that is there but fails is renamed
-// "globe.jpg.bad" (logged), so that the next start goes without it.
+// Thread body: removes the received pictures a crash or the end of the
+// program left staged (vSupprimerAttentesSatellite), decodes the picture
+// into FDCSAT and reads its stamp. The picture is published under the
+// toolkit's lock and LOAD_FDCSAT set on every path. A picture that is
+// there but fails is renamed "globe.jpg.bad" (logged), so that the next
+// start goes without it.
 void* load_fdcsat(void*);
 
 // Reads the stamp of a picture file into FDCHAINEBUFFER and makes
@@ -41,10 +45,25 @@ void loadSatelliteImage();
 void vInstallerSatellite(Fl_RGB_Image* nouvelle);
 
 // The picture of a complete JPEG file (the date stamp may follow its end
-// marker) whose header gives a size the kit accepts, decoded without the
-// toolkit's shared-image registry, which the GUI thread uses meanwhile;
-// null otherwise (logged). A received picture is decoded so before it
-// replaces "globe.jpg".
+// marker), read once and decoded by libjpeg within the kit's bounds,
+// without the toolkit's shared-image registry, which the GUI thread uses
+// meanwhile, and of the world's proportions (its width twice its height,
+// within 3 per cent: the maps lay it over 360 by 180 degrees); null
+// otherwise (logged).
 Fl_RGB_Image* pLireSatellite(const char* path);
+
+// A received picture is staged outside lockdir/ under a name of its own,
+// "globe.jpg.<n>", before it is decoded: one that ends the program while
+// it decodes is never met again (the next start removes it), and the
+// current picture stays until the new one is accepted.
+std::string sAttenteSatellite();
+// The staged picture decoded by pLireSatellite; when refused it is kept
+// as "globe.jpg.bad" (logged) and null is returned.
+Fl_RGB_Image* pLireSatelliteRecu(const char* attente);
+// The accepted staged picture becomes "globe.jpg"; false (logged, the
+// staged file removed) when it cannot.
+bool bPoserSatellite(const char* attente);
+// Removes every staged picture of the working folder (logged).
+void vSupprimerAttentesSatellite();
 
 #endif

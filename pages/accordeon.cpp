@@ -2,6 +2,7 @@
 
 #include "ui/aide.h"
 #include "ui/configuration.h"
+#include "ui/defilement.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl_Button.H>
@@ -40,7 +41,8 @@ void vArrangerAccordeon(Fl_Scroll* scroll, Fl_Pack* pack, AIDE* aide, int topic,
 {
     if (!scroll || !pack || !aide)
         return;
-    if (AFFICHE_AIDE && !restack) {
+    const bool versAide = AFFICHE_AIDE && !restack;
+    if (versAide) {
         pack->remove(aide);
         pack->insert(*aide, index(topic, pack->children()));
         int y = 0;
@@ -50,11 +52,13 @@ void vArrangerAccordeon(Fl_Scroll* scroll, Fl_Pack* pack, AIDE* aide, int topic,
             if (w->visible())
                 y += w->h();
         }
-        scroll->scroll_to(0, y);
+        vDefilerVers(scroll, y);
     } else if (!AFFICHE_AIDE) {
         pack->remove(aide);
     }
     pack->resize(scroll->x() + SCROLL_DECALAGE, pack->y(), pack->w(), pack->h());
+    if (!versAide)
+        vBornerDefilement(scroll);
     scroll->redraw();
     if (AFFICHE_AIDE && topic != 0) {
         aide->name(topic);

@@ -25,8 +25,10 @@ void vDeplierContenu(Fl_Widget* bouton, Fl_Group* contenu);
 // children, the pane not counted), the children above it are stacked from
 // the pack's top (hidden ones take no room) and the area scrolls to the
 // pane; with the panes off the pane leaves the pack. Then the pack is put
-// back at SCROLL_DECALAGE, the area redrawn, and the pane opened at the
-// topic (unless it is 0).
+// back at SCROLL_DECALAGE, the area (unless it scrolled to the pane)
+// brought back within its content (vBornerDefilement) and redrawn, and the
+// pane opened at the topic (unless it is 0). The area scrolls only
+// vertically.
 // The topic an accordion's arrange call names: 10000 restacks at the
 // remembered topic, 9999 stays at it, any other topic is remembered.
 // Answers whether to restack.

@@ -2,7 +2,6 @@
 
 #include "pages/menus_modeles.h"
 #include "ui/boutons.h"
-#include "ui/place_libelle.h"
 
 #include <FL/Fl_Group.H>
 #include <FL/fl_draw.H>
@@ -17,20 +16,23 @@ int iLargeurBouton(const Fl_Widget* b)
 
 int iRedisposerBoutons(classeBoutonImage** boutons, int saut, int fin)
 {
-    bool entiers = true;
     std::vector<int> largeurs;
-    for (classeBoutonImage** b = boutons; b && *b; ++b) {
-        entiers = entiers && bLibelleEntier(*b);
+    for (classeBoutonImage** b = boutons; b && *b; ++b)
         largeurs.push_back(iLargeurBouton(*b));
-    }
-    if (entiers)
+    if (largeurs.empty())
         return 0;
     std::vector<std::pair<int, int>> places;
     iDisposerBoutons(largeurs, boutons[0]->x(), boutons[0]->y(), saut, places, fin);
-    for (size_t i = 0; i < largeurs.size(); ++i)
-        boutons[i]->resize(places[i].first, places[i].second, largeurs[i], boutons[i]->h());
+    bool bouge = false;
+    for (size_t i = 0; i < largeurs.size(); ++i) {
+        classeBoutonImage* b = boutons[i];
+        if (b->x() == places[i].first && b->y() == places[i].second && b->w() == largeurs[i])
+            continue;
+        b->resize(places[i].first, places[i].second, largeurs[i], b->h());
+        bouge = true;
+    }
     const classeBoutonImage* dernier = boutons[largeurs.size() - 1];
-    return dernier->y() + dernier->h();
+    return bouge ? dernier->y() + dernier->h() : 0;
 }
 
 bool bRedisposerBoutons(Fl_Group* contenu, classeBoutonImage** boutons, int saut, int fin)

@@ -1,6 +1,6 @@
 // A section's buttons flowing in rows, each as wide as its text plus 8:
-// laid again from the first one's place when a relabelling leaves one of
-// them too narrow for its new text.
+// laid again from the first one's place after a relabelling, as they
+// would be built in the new language.
 #ifndef PAGES_RANGEES_BOUTONS_H
 #define PAGES_RANGEES_BOUTONS_H
 
@@ -13,8 +13,8 @@ class classeBoutonImage;
 int iLargeurBouton(const Fl_Widget* b);
 
 // The null-terminated `boutons` flowed again as iDisposerBoutons lays
-// them, up to `fin`, rows `saut` apart, when one does not show its text
-// whole. Answers the bottom of their last row then, else 0.
+// them, up to `fin`, rows `saut` apart. Answers the bottom of their last
+// row when one of them moved or changed its width, else 0.
 int iRedisposerBoutons(classeBoutonImage** boutons, int saut, int fin);
 
 // The same for the buttons of a section's content group, which then ends

@@ -1,6 +1,18 @@
 #include "pages/regles_chargement.h"
 
+#include "gribdata/modeles.h"
+
 #include <cmath>
+
+bool bModeleChargeable(int modele)
+{
+    if (modele == 0)
+        return true;
+    for (const TYPEDEF_MODELE* m : modelesProposes())
+        if (m->code == modele)
+            return true;
+    return false;
+}
 
 bool bDimensionsValides(double latitude, double longitude, double etendue)
 {

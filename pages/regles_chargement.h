@@ -1,10 +1,15 @@
 // What loading a saved request back decides without a widget: whether the
-// request's view may be zoomed on, the compression choice of its line, and
-// the moving zone it keeps.
+// request's model may be loaded, whether its view may be zoomed on, the
+// compression choice of its line, and the moving zone it keeps.
 #ifndef PAGES_REGLES_CHARGEMENT_H
 #define PAGES_REGLES_CHARGEMENT_H
 
 #include <string>
+
+// A model a loaded GRIB request may hold: none (0: it loads, but cannot be
+// sent until one is chosen), or one the page offers as a button. Any
+// other would load a request whose sections show nothing to change.
+bool bModeleChargeable(int modele);
 
 // The view a loaded GRIB request gives the map: centre latitude, centre
 // longitude and twice the latitude span. False when a value is not finite

@@ -165,7 +165,7 @@ public:
     // its name; the lines a loaded file dropped are told by their count.
     // Answers 1 when it loaded.
     int iChargerRequete(const char* chemin, bool grib);
-    void vChargerGrib(const char* chemin);
+    void vChargerGrib(const std::string& octets);
     void vChargerBulletins(const requete& lue);
 
     // ---- Request page: the Models and Mesh sections (vr_modeles.cpp,
@@ -375,12 +375,19 @@ public:
     // name of no known kind opens nothing and answers 1 too; 0 for a GRIB
     // file, which the caller opens.
     int iBoutonVisualisateurBrowser2(const char* path);
-    // Opens a GRIB file in the page and displays it. The file shown stays
-    // until the new one proves to have a drawable parameter and a
-    // validity. `recu`: a received file, deleted from disk once loaded
-    // when it is the interpolation's output ("inter..."). Answers 1 when
-    // the page shows the new file.
+    // Opens a GRIB file in the page and displays it. A file without a
+    // drawable parameter and a validity takes the page all the same, and
+    // the map says why it shows nothing. `recu`: a received file, deleted
+    // from disk once loaded when it is the interpolation's output
+    // ("inter..."). Answers 1 when the page shows the new file's fields.
     int grib(const char* path, int append, int recu = 0);
+    // The file's name over the panel (and a received interpolation output
+    // deleted).
+    void vNommerFichier(const char* path, int recu);
+    // Back to an empty viewer: no sections, no file, nothing on the map,
+    // the animation stopped, the padlock released, the labels blank, the
+    // help pane at the top.
+    void vViderVisualisateur();
     // Puts an opened file in the current slot (the old one is closed
     // first); `gribclose` empties the slot.
     void gribopen(const char* path, File* fichier);
@@ -752,11 +759,8 @@ private:
     // The Forecast-times section's parts.
     Fl_Group* pTitreEcheances();
     int iRangeePas(int x, int y);
-    // The room around a widget of the GRIB accordion's sections, which on
-    // the left runs past the section's edge to the accordion's scrollbar.
-    Libre libreAccordeon(Fl_Widget* w) const;
-    // A day label of the validities fitted between the accordion's
-    // scrollbar and its row's first button.
+    // A day label of the validities fitted between the section's edge and
+    // its row's first button.
     void vAjusterJour(Fl_Box* jour);
     void vMontrerTemps();
     void vRestaurerTemps();

@@ -34,13 +34,6 @@ void vr::vGroupRequeteurGrib(int x, int y, int, int h)
     vGroupRequeteurGribArrange(aideGrib);
 }
 
-Libre vr::libreAccordeon(Fl_Widget* w) const
-{
-    const Fl_Group* p = w->parent();
-    return libreAutour(w, {scrollGrib->x() + Fl::scrollbar_size(), p->x() + p->w(), p->y(),
-                           p->y() + p->h()});
-}
-
 void vr::vGroupRequeteurGribArrange(int n)
 {
     const bool restack = bSujetAccordeon(n, aideGrib);

@@ -4,6 +4,7 @@
 
 #include "routes/dru_routes.h"
 #include "ui/aide.h"
+#include "ui/defilement.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl_Pack.H>
@@ -26,9 +27,7 @@ void vr::vGroupVisualisateurArrange(int topic)
         int y = 0;
         for (int i = 0; packVisualisateur->child(i) != aideVisu; ++i)
             y += packVisualisateur->child(i)->h();
-        // The horizontal position kept: the scroll counts the accordion's
-        // 18 px inset as a scrolled offset once drawn, and 0 would move it left.
-        scrollVisualisateur->scroll_to(scrollVisualisateur->xposition(), y);
+        vDefilerVers(scrollVisualisateur, y);
     }
     scrollVisualisateur->redraw();
     if (AFFICHE_AIDE && topic != 0)

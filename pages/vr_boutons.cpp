@@ -7,6 +7,7 @@
 #include "map/fdc.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/defilement.h"
 #include "ui/images/images.h"
 #include "ui/palette.h"
 
@@ -107,32 +108,36 @@ void vr::vBoutonVisualisateurEcheancesCallback(Fl_Widget* bouton, void*)
 void vr::vBoutonVisualisateurFermerCallback(Fl_Widget*, void* donnees)
 {
     vr* page = static_cast<vr*>(donnees);
-    page->vVisualisateurMenuDeleteValidites();
-    page->vVisualisateurMenuDeleteParametres();
-    page->vVisualisateurDeleteMenu();
-    page->gribclose();
-    fdc& carte = *page->carte;
-    carte.vGribFree(0);
-    carte.gribListe = nullptr;
-    carte.gribParametres = carte.gribValidites = nullptr;
-    page->vArreterAnimation();
-    page->boutonCadenas->value(0);
-    page->boutonCadenas->image(image_cadenas);
-    carte.verrou = 0;
-    page->titreVisualisateur->label("");
-    for (Fl_Box* b : {page->boiteTitre, page->boiteSecond, page->boiteGauche, page->boiteDroite})
-        b->label(" ");
+    page->vViderVisualisateur();
     page->boutonFermer->deactivate();
+}
+
+void vr::vViderVisualisateur()
+{
+    vVisualisateurMenuDeleteValidites();
+    vVisualisateurMenuDeleteParametres();
+    vVisualisateurDeleteMenu();
+    gribclose();
+    fdc& c = *carte;
+    c.vGribFree(0);
+    c.gribListe = nullptr;
+    c.gribParametres = c.gribValidites = nullptr;
+    c.refus = RefusGrib{};
+    vArreterAnimation();
+    boutonCadenas->value(0);
+    boutonCadenas->image(image_cadenas);
+    c.verrou = 0;
+    titreVisualisateur->label("");
+    for (Fl_Box* b : {boiteTitre, boiteSecond, boiteGauche, boiteDroite})
+        b->label(" ");
     // The help pane goes back to the top of the accordion, on the file row's topic.
-    page->aideVisu->name(41);
-    if (page->packVisualisateur->find(page->aideVisu) < page->packVisualisateur->children()) {
-        page->packVisualisateur->remove(page->aideVisu);
-        page->packVisualisateur->insert(*page->aideVisu, 0);
+    aideVisu->name(41);
+    if (packVisualisateur->find(aideVisu) < packVisualisateur->children()) {
+        packVisualisateur->remove(aideVisu);
+        packVisualisateur->insert(*aideVisu, 0);
     }
-    // The horizontal position kept: the scroll counts the accordion's
-    // 18 px inset as a scrolled offset once drawn, and 0 would move it left.
-    page->scrollVisualisateur->scroll_to(page->scrollVisualisateur->xposition(), 0);
-    page->redraw();
+    vDefilerVers(scrollVisualisateur, 0);
+    redraw();
 }
 
 void vr::vBoutonVisualisateurCadenasCallback(Fl_Widget* bouton, void* donnees)

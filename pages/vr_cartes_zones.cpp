@@ -45,6 +45,6 @@ void vr::vGetHTTPbulletinGmdss(unsigned code, char*, int)
         return;
     }
     const int droite = fenetre ? fenetre->x() + fenetre->w() + 30 : 30;
-    const int haut = fenetre ? fenetre->y() + 96 : 96;
+    const int haut = (fenetre ? fenetre->y() : 0) + OUVERTURE_HAUT;
     pOuvrirImage(chemin, droite, haut);
 }

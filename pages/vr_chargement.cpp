@@ -1,8 +1,8 @@
 // The load buttons of the GRIB, bulletin and image pages: a request saved
 // after a send (etc/grib/ or etc/bull/) is put back into the page. A file
-// is read as the page's kind of request, whatever folder it lies in, first
-// into a request of its own: one that cannot be read or holds nothing to
-// load leaves the page as it was.
+// is read once, whole and bounded, as the page's kind of request whatever
+// folder it lies in, first into a request of its own: one that cannot be
+// read or holds nothing to load leaves the page as it was.
 #include "pages/vr.h"
 
 #include "catalogue/objets_produits.h"
@@ -35,10 +35,11 @@ namespace {
 
 const char* const TAG = "<VR>";
 
-// A request read from a file: something to load.
+// A request read from a file: something to load, that the page can show.
 bool bChargeable(const requete& lue)
 {
-    return lue.type == 0 ? lue.ligneZone != "Z" : !lue.objets.bVide();
+    return lue.type == 0 ? lue.ligneZone != "Z" && bModeleChargeable(lue.modele)
+                         : !lue.objets.bVide();
 }
 
 // A hidden button that carries a number to the panels' callbacks.
@@ -112,14 +113,16 @@ void vr::vBoutonRequeteurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* do
 int vr::iChargerRequete(const char* chemin, bool grib)
 {
     requete lue(nullptr, grib ? 0 : 1);
-    if (chemin)
-        lue.vLireFichier(chemin);
-    if (!chemin || !bChargeable(lue)) {
+    std::string octets;
+    const bool lu = bLireRequeteSauvee(chemin, octets);
+    if (lu)
+        lue.vLireOctets(octets);
+    if (!lu || !bChargeable(lue)) {
         vJournal(TAG, "requete non chargee: %s\n", chemin ? chemin : "(aucun)");
         fl_alert("%s\n%s", pcTraduire("Requete illisible"), chemin ? chemin : "");
         return 0;
     }
-    grib ? vChargerGrib(chemin) : vChargerBulletins(lue);
+    grib ? vChargerGrib(octets) : vChargerBulletins(lue);
     if (lue.lignesRefusees > 0) {
         vJournal(TAG, "requete chargee sans %d ligne(s): %s\n", lue.lignesRefusees, chemin);
         fl_alert("%s %d\n%s", pcTraduire("Lignes ignorees dans la requete :"), lue.lignesRefusees,
@@ -128,11 +131,15 @@ int vr::iChargerRequete(const char* chemin, bool grib)
     return 1;
 }
 
-void vr::vChargerGrib(const char* chemin)
+// The octets judged already: read again into the page's request without
+// a word in the log. The automation sent is the panel's.
+void vr::vChargerGrib(const std::string& octets)
 {
     requete& r = *requeteGrib;
     r.vInitialisation();
-    r.vLireFichier(chemin);
+    if (abonnementGrib)
+        abonnementGrib->vReecrire();
+    r.vLireOctets(octets, 0);
     if (carte && bDimensionsValides(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude))
         carte->zoom(r.centreLatitude, r.centreLongitude, 2 * r.etendueLatitude, 1);
     modeleCourant = r.modele;

@@ -17,6 +17,8 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
 #include <FL/fl_ask.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
 
 namespace {
 
@@ -69,11 +71,26 @@ void vr::vRequeteurGribDeplacement(int)
     });
 }
 
-// The fields' labels on their left, the speed's up to the course field.
+// Each field where its label on its left holds at the section's size (the
+// course at x + 34, the speed at x + 144 at least, the speed within the
+// section); the labels then fitted, the speed's up to the course field.
 void vr::vAjusterChampsDeplacement()
 {
-    vAjusterLibelle(champCap, TAILLE_TEXTE_SECTION, libreAccordeon(champCap));
-    vAjusterLibelle(champVitesse, TAILLE_TEXTE_SECTION, libreAccordeon(champVitesse));
+    Fl_Group* contenu = champCap->parent();
+    const int x = contenu->x();
+    auto largeur = [](const Fl_Widget* c) {
+        fl_font(c->labelfont(), TAILLE_TEXTE_SECTION);
+        return int(fl_width(c->label())) + 3;
+    };
+    const int cap = std::max(x + 34, x + 4 + largeur(champCap));
+    const int vitesse =
+        std::min(contenu->x() + contenu->w() - 2 - champVitesse->w(),
+                 std::max(x + 144, cap + champCap->w() + 8 + largeur(champVitesse)));
+    champCap->position(cap, champCap->y());
+    champVitesse->position(vitesse, champVitesse->y());
+    contenu->redraw();
+    vAjusterLibelle(champCap, TAILLE_TEXTE_SECTION);
+    vAjusterLibelle(champVitesse, TAILLE_TEXTE_SECTION);
 }
 
 void vr::vTitreDeplacement(const char* texte, Fl_Color couleur)

@@ -13,6 +13,7 @@
 #include "transport/requete.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
+#include "ui/globales_ui.h"
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
@@ -20,13 +21,14 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
+#include <FL/fl_draw.H>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The validity buttons start after the day labels.
+// The validity buttons start after the day labels, 36 wide at least.
 const int DECALAGE_JOUR = 37;
 
 // A time button is as wide as its digits.
@@ -47,6 +49,21 @@ Fl_Group* pGroupeTemps(int x, int y, int w)
     Fl_Group* g = new Fl_Group(x, y, w, 20);
     g->resizable(nullptr);
     return g;
+}
+
+// Where the validity buttons start: after the widest day label of the
+// section at its size, drawn with the margins of its side alignment. The
+// labels keep that room when relabelled (a smaller size if need be).
+int iColonneJours(const std::vector<ValiditeProposee>& v)
+{
+    int colonne = DECALAGE_JOUR;
+    fl_font(DRU_FONT, TAILLE_TEXTE_SECTION);
+    for (const ValiditeProposee& e : v)
+        if (e.ligne) {
+            const std::string jour = sLibelleJour(pcTraduire("Jour"), e.jour);
+            colonne = std::max(colonne, int(fl_width(jour.c_str())) + 6 + 1);
+        }
+    return colonne;
 }
 
 }  // namespace
@@ -77,23 +94,25 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
         validitesProposees(choixReseau(code, heurecourante, jourcourant), code, heurecourante);
     boutonsValiditesGrib = new classeBoutonImage*[v.size() + 1];
     boitesJoursGrib = new Fl_Box*[v.size() + 1];
-    int jours = 0, px = x + DECALAGE_JOUR, py = y + 7 - 21;
+    const int colonne = iColonneJours(v);
+    int jours = 0, px = x + colonne, py = y + 7 - 21;
     for (size_t i = 0; i < v.size(); ++i) {
         const std::string heure = std::to_string(v[i].heure);
         const int l = iLargeurTemps(heure);
         if (v[i].ligne) {
             py += 21;
-            px = x + DECALAGE_JOUR;
-            Fl_Box* jour = new Fl_Box(x, py, 36, 20);
+            px = x + colonne;
+            Fl_Box* jour = new Fl_Box(x, py, colonne - 1, 20);
+            jour->labelfont(DRU_FONT);
             jour->copy_label(sLibelleJour(pcTraduire("Jour"), v[i].jour).c_str());
             jour->labelcolor(FL_WHITE);
-            jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+            jour->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
             // Its day, for the label in another language.
             jour->argument(v[i].jour);
             boitesJoursGrib[jours++] = jour;
         } else if (px + l > BOUTONS_FIN_LIGNE) {
             py += 21;
-            px = x + DECALAGE_JOUR;
+            px = x + colonne;
         }
         classeBoutonImage* b = pBoutonMenu(px, py, l, heure.c_str(), type, v[i].numero, rappel);
         if (v[i].inactive)
@@ -111,7 +130,7 @@ int vr::menu_validites(int x, int y, int code, int type, Fl_Callback* rappel)
 // One line high, up to the row's first button.
 void vr::vAjusterJour(Fl_Box* jour)
 {
-    Libre libre = libreAccordeon(jour);
+    Libre libre = libreAutour(jour);
     libre.haut = jour->y();
     libre.bas = jour->y() + jour->h();
     vAjusterLibelle(jour, TAILLE_TEXTE_SECTION, libre);

@@ -1,13 +1,16 @@
 // A GRIB file in a viewer page: its validities and displayable parameters
 // listed, its sections built and its fields displayed. A file with nothing
-// to show never replaces the one shown: the map's displayed fields copy the
-// shown file's records and point into its buffer.
+// to show still takes the page, which says why under the map. The map lets
+// go of the shown file's records first: its displayed fields copy them and
+// point into its buffer.
 #include "pages/vr.h"
 
 #include "gribdata/fichier_grib.h"
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
+#include "gribdata/refus_grib.h"
 #include "map/fdc.h"
+#include "ui/texte_brut.h"
 
 #include <FL/filename.H>
 #include <algorithm>
@@ -77,8 +80,13 @@ int vr::grib(const char* path, int, int recu)
     vJournal("<GRIBFILE>", "Grib Open: %d %s \n", fichierCourant, path);
     const Listes l(nouveau->list);
     if (l.validites.empty() || l.parametres.empty()) {
-        vJournal(ETIQUETTE, "page %d : rien a afficher dans %s, le fichier affiche reste\n",
-                 index, path);
+        const RefusGrib refus = refusFichier(*nouveau);
+        vViderVisualisateur();
+        gribopen(path, nouveau.release());
+        vNommerFichier(path, recu);
+        carte->vRefuserFichier(refus, boiteTitre, boiteSecond, boiteDroite, boiteGauche);
+        vJournal(ETIQUETTE, "page %d : %s ne peut pas etre affiche (refus %d)\n", index, path,
+                 refus.code);
         return 0;
     }
     // The map lets go of the old records before they go.
@@ -89,17 +97,22 @@ int vr::grib(const char* path, int, int recu)
     std::copy(l.validites.begin(), l.validites.end(), validites);
     std::fill(std::begin(parametres), std::end(parametres), nullptr);
     std::copy(l.parametres.begin(), l.parametres.end(), parametres);
+    vNommerFichier(path, recu);
+    vVisualisateurMenu(int(l.parametres.size()), int(l.validites.size()), 0);
+    vAfficher();
+    vJournal(ETIQUETTE, "page %d : %s\n", index, etiquette);
+    return 1;
+}
+
+void vr::vNommerFichier(const char* path, int recu)
+{
     // The scan's copy of the interpolation's output is not kept.
     const char* nom = fl_filename_name(path);
     if (recu && std::strncmp(nom, "inter", 5) == 0)
         unlink(path);
     std::snprintf(etiquette, sizeof etiquette, "%s", nom);
     if (titreVisualisateur)
-        titreVisualisateur->label(etiquette);
-    vVisualisateurMenu(int(l.parametres.size()), int(l.validites.size()), 0);
-    vAfficher();
-    vJournal(ETIQUETTE, "page %d : %s\n", index, etiquette);
-    return 1;
+        titreVisualisateur->copy_label(sLibelleBrut(etiquette).c_str());
 }
 
 void vr::gribopen(const char* path, File* fichier)

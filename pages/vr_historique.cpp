@@ -6,6 +6,7 @@
 #include "ui/configuration.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/ouvertures.h"
 #include "ui/palette.h"
 
 #include <FL/Fl_Double_Window.H>
@@ -22,8 +23,9 @@ void vr::vBoutonRequeteurRecapitulatifHistoriqueCallback(Fl_Widget*, void* donne
     // A window made while a group is open would land inside it.
     Fl_Group* courant = Fl_Group::current();
     Fl_Group::current(nullptr);
-    editeur* fenetre = new editeur(page->cheminHistorique, 1, x + 240, y + 72, w - 240, h - 72,
-                                   0, COLOR_FOND, "Editeur");
+    editeur* fenetre = new editeur(page->cheminHistorique, 1, x + OUVERTURE_GAUCHE,
+                                   y + OUVERTURE_HAUT, w - OUVERTURE_GAUCHE,
+                                   h - OUVERTURE_HAUT, 0, COLOR_FOND, "Editeur");
     Fl_Group::current(courant);
     gestion_interfaces::add(fenetre);
 }

@@ -8,6 +8,7 @@
 #include "map/popup_overlay.h"
 #include "map/routes_carte.h"
 #include "ui/boutons_rva.h"
+#include "ui/defilement.h"
 #include "ui/gestion_interfaces.h"
 
 void vr::langue()
@@ -21,6 +22,8 @@ void vr::langue()
     // A chart window keeps the texts of the old language: it closes, and
     // the window menu loses it.
     vFermerGraphiques();
+    // Content shorter in the new language shows from its end, not past it.
+    vBornerDefilements(this);
 }
 
 void vLangueDesPages()

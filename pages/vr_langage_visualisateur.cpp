@@ -9,7 +9,6 @@
 #include "ui/boutons.h"
 #include "ui/libelles.h"
 #include "ui/local.h"
-#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Menu_Bar.H>
@@ -79,8 +78,8 @@ void vr::vVisualisateurLangage()
     vBulle(boutonOuvrir, "Ouvrir un fichier Grib");
     vLibeller(boutonFermer, "Fermer");
     vBulle(boutonFermer, "Fermer un fichier Grib");
-    // The row is laid again when a new text no longer fits its button.
-    if (boutonOuvrir && (!bLibelleEntier(boutonOuvrir) || !bLibelleEntier(boutonFermer))) {
+    // The row laid again as it is built in the new language.
+    if (boutonOuvrir) {
         vRangeeFichier();
         ongletVisualisateur->redraw();
     }
@@ -112,7 +111,8 @@ void vr::vVisualisateurLangage()
     }
     vRedisposerParametres();
     vVisualisateurMenuBarreLangage();
-    // The texts under the map, from the fields it shows.
-    if (listeCourante)
+    // The texts under the map, from the fields it shows or from why it
+    // shows none.
+    if (fichiers[fichierCourant])
         vAfficherEncore();
 }

@@ -46,15 +46,17 @@ const char* pcCheminRecu(vr& page)
     return page.chemin;
 }
 
-// A GRIB file shown: the map locked onto its grid, "Fermer" active.
+// A GRIB file in the page, "Fermer" active; shown, the map locked onto its
+// grid. A received one brings its page forward, shown or not: the page
+// tells why it shows nothing.
 void vOuvrirGrib(vr& page, const char* chemin, bool recu)
 {
-    if (!page.grib(chemin, 0, recu))
-        return;
-    page.carte->verrou = 1;
-    page.boutonCadenas->value(1);
-    page.boutonCadenas->image(image_cadenas_rouge);
-    page.carte->gribVerrou(1);
+    if (page.grib(chemin, 0, recu)) {
+        page.carte->verrou = 1;
+        page.boutonCadenas->value(1);
+        page.boutonCadenas->image(image_cadenas_rouge);
+        page.carte->gribVerrou(1);
+    }
     page.boutonFermer->activate();
     if (recu)
         vBasculePage(page.boutonsPages[page.index - 1], &page);
@@ -113,9 +115,10 @@ int vr::iBoutonVisualisateurBrowser2(const char* path)
     if (navigateur)
         navigateur->hide();
     if (texte)
-        pOuvrirTexte(path, x + 240, y + 72, w - 240, h - 72, 0);
+        pOuvrirTexte(path, x + OUVERTURE_GAUCHE, y + OUVERTURE_HAUT, w - OUVERTURE_GAUCHE,
+                     h - OUVERTURE_HAUT, 0);
     else
-        pOuvrirImage(path, x + 240, y + 72);
+        pOuvrirImage(path, x + OUVERTURE_GAUCHE, y + OUVERTURE_HAUT);
     return 1;
 }
 

@@ -245,8 +245,7 @@ void vr::vLangageZone()
 }
 
 // A field's label stays within the section, the room vAjusterLibelle
-// gives by default: left of it lies the accordion's margin, which the
-// scroll area paints over when it scrolls.
+// gives.
 void vr::vAjusterChampsZone()
 {
     for (spinnerOutput* c : champsZone)

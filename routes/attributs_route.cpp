@@ -2,6 +2,7 @@
 
 #include "routes/classe_route.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 
 #include <algorithm>
@@ -30,7 +31,8 @@ int iRamener(const classeRoute& r, const char* origine, const char* nom, int& ch
     const int v = std::clamp(champ, min, max);
     if (v == champ)
         return 0;
-    vJournal("<ROUTE>", "%s, route %s: %s %d devient %d\n", origine, r.nom, nom, champ, v);
+    vJournal("<ROUTE>", "%s, route %s: %s %d devient %d\n", origine, sTexteJournal(r.nom).c_str(),
+             nom, champ, v);
     champ = v;
     return 1;
 }
@@ -47,7 +49,8 @@ int iBornerAttributs(classeRoute& r, const char* origine)
     const unsigned couleur = unsigned(r.couleur);
     if (couleur > 0xFF && (couleur & 0xFF)) {
         r.couleur = int(couleur & ~0xFFu);
-        vJournal("<ROUTE>", "%s, route %s: couleur %u devient %u\n", origine, r.nom, couleur,
+        vJournal("<ROUTE>", "%s, route %s: couleur %u devient %u\n", origine,
+                 sTexteJournal(r.nom).c_str(), couleur,
                  unsigned(r.couleur));
         ++n;
     }

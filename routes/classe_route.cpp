@@ -69,12 +69,12 @@ void classeRoute::initialisation()
     validitesCompagnon_ = 0;
     totalOrtho = totalLoxo = 0;
     dernierNumero = 0;
-    courant = premier = nullptr;
+    courant = premier = derniere_ = nullptr;
 }
 
 structurePosition* classeRoute::nouvelle_structure()
 {
-    premier = courant = new structurePosition{nullptr, nullptr, nullptr};
+    premier = courant = derniere_ = new structurePosition{nullptr, nullptr, nullptr};
     return premier;
 }
 
@@ -105,7 +105,7 @@ void classeRoute::clear()
         delete c;
         c = suivant;
     }
-    premier = courant = nullptr;
+    premier = courant = derniere_ = nullptr;
     vSupprimerHistogrammes();
 }
 
@@ -115,8 +115,7 @@ void classeRoute::vSupprimerHistogrammes()
     // window menu must not keep an entry for it.
     if (!histogrammes)
         return;
-    delete histogrammes;
-    histogrammes = nullptr;
+    vDetruireFenetre(histogrammes);
     if (!gestion_interfaces::fermeture)
         gestion_interfaces::menu();
 }
@@ -124,23 +123,22 @@ void classeRoute::vSupprimerHistogrammes()
 structurePosition* classeRoute::trouver(int i)
 {
     courant = premier;
-    for (int pas = 0; courant && pas < i && courant->suivant; ++pas)
+    for (int pas = 0; courant && pas < i && courant->suivant; ++pas, ++PasDeListes)
         courant = courant->suivant;
     return courant;
 }
 
 structurePosition* classeRoute::derniereCellule() const
 {
-    structurePosition* c = premier;
-    while (c && c->suivant)
-        c = c->suivant;
-    return c;
+    return derniere_;
 }
+
+long PasDeListes = 0;
 
 classePosition* classeRoute::position(int index)
 {
     structurePosition* c = premier;
-    for (int pas = 0; c && pas < index; ++pas)
+    for (int pas = 0; c && pas < index; ++pas, ++PasDeListes)
         c = c->suivant;
     return c && index >= 0 ? c->position : nullptr;
 }
@@ -158,7 +156,7 @@ namespace {
 double dCumul(const structurePosition* c, int n, double classePosition::*champ)
 {
     double somme = 0;
-    for (; c && c->position->numero <= n; c = c->suivant)
+    for (; c && c->position->numero <= n; c = c->suivant, ++PasDeListes)
         somme += c->position->*champ;
     return somme;
 }

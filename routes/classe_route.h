@@ -56,7 +56,8 @@ public:
     double cumulOrtho(int numero);
     double cumulLoxo(int numero);
 
-    // The position under the cursor placed and dated; a date not after the
+    // The position under the cursor placed and dated, its longitude within
+    // 180 degrees of the previous position's; a date not after the
     // previous position's becomes one hour after it, then later by whole
     // hours until the leg is slower than 100 knots.
     void set(long date, double latitude, double longitude);
@@ -185,6 +186,9 @@ private:
     // Position i's cell (clamped to the route), under the cursor.
     structurePosition* trouver(int i);
     structurePosition* derniereCellule() const;
+    // The last cell, kept by every operation that links or unlinks one,
+    // so that appending does not walk the list.
+    structurePosition* derniere_;
     // A new cell with a default position linked after `cellule`.
     structurePosition* inserer(structurePosition* cellule);
     void vLibererCompagnon(classeRoute*& compagnon);
@@ -216,6 +220,11 @@ extern void (*crochetRouteHistogramme)(classeRoute& route, grib* premier, classe
 
 // How many times a route was recomputed whole (recalcul), since start.
 extern long NombreDeRecalculs;
+
+// Cells stepped over, since start, by the walks that look for a cell by
+// its place (a position by its index, a route's last position, the last
+// route of the list): the price of a load of the routes file, counted.
+extern long PasDeListes;
 
 // The route edited on the map: the first visible route of the route
 // window whose active position is above 0; null when there is none.

@@ -8,6 +8,7 @@
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/local.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -19,22 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-// Unlinks the route's cell from the list and destroys both.
-void vRetirer(Routes& routes, classeRoute* route)
-{
-    for (structureRoute* c = routes.premier; c; c = c->suivant) {
-        if (c->route != route)
-            continue;
-        (c->precedent ? c->precedent->suivant : routes.premier) = c->suivant;
-        if (c->suivant)
-            c->suivant->precedent = c->precedent;
-        routes.courant = routes.premier;
-        delete c;
-        delete route;  // its destructor clears it
-        return;
-    }
-}
 
 int iNombreRoutes(const Routes& routes)
 {
@@ -94,7 +79,7 @@ void DRU_Routes::vMenuRoutes()
         char cle[16];
         std::snprintf(cle, sizeof cle, "\n%d", i);
         const int k = menuRoutes->add(cle, 0, vTabsRouteCallback, onglet);
-        menuRoutes->replace(k, texteEntreeRoute(route ? route->nom : "").c_str());
+        menuRoutes->replace(k, sEntreeMenuBrute(route ? route->nom : "").c_str());
     }
 }
 
@@ -205,7 +190,7 @@ void DRU_Routes::vBoutonRouteSupprimerCallback(Fl_Widget* menu, void* donnees)
     if (tabs && tabs->children() >= 2 && i < tabs->children()) {
         onglet->hide();
         tabs->remove(onglet);
-        vRetirer(*f->routes, route);
+        f->routes->retirer(route);
         Fl_Widget* montre = tabs->child(std::min(i, tabs->children() - 1));
         tabs->value(montre);
         f->premierOnglet = static_cast<Fl_Scroll*>(tabs->child(0));

@@ -13,6 +13,7 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Bitmap.H>
 #include <FL/Fl_Input.H>
@@ -22,6 +23,7 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <FL/fl_draw.H>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -42,6 +44,11 @@ const Figure FIGURES[] = {
     {CLE_LOCAL("Plus"), true, false},
 };
 const int FIGURES_NOMBRE = int(sizeof FIGURES / sizeof FIGURES[0]);
+
+// The row of tools after the Visible toggle, up to the chart button's end;
+// a menu draws its picture beside its arrow, 4 px left of its box: the row
+// starts that much further.
+const int RETRAIT_OUTILS = 4, LARGEUR_OUTILS = 126;
 static_assert(FIGURES_NOMBRE == ROUTE_SYMBOLES, "the figures a route file may name");
 
 // A menu's label image, its look, its tooltip.
@@ -108,6 +115,9 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
     nom->textsize(12);
     nom->textcolor(COLOR_BOUTONS_MOYEN);
     nom->value(route->nom);
+    // The field shows the name's start, not the end the insertion point
+    // was left at.
+    nom->position(0);
     nom->callback(vBoutonRouteRenommerCallback, route);
 
     fl_font(DRU_FONT, 12);
@@ -116,12 +126,15 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
     actif->callback(vBoutonRouteActiveCallback, route);
     const char* visible = pcTraduire("Visible");
     fl_font(DRU_FONT, 12);
-    const int largeur = int(fl_width(visible));
+    // As wide as its text, but the row of tools after it ends before the
+    // help buttons: a longer text takes a smaller size.
+    const int largeur = std::min(int(fl_width(visible)) + 8,
+                                 x0 + w0 - 20 - 1 - LARGEUR_OUTILS - RETRAIT_OUTILS - (D + 20));
     classeBoutonImage* montre =
-        pBascule(D + 20, largeur + 8, visible, COLOR_BOUTONS_TEXTE, route->visible != 0,
+        pBascule(D + 20, largeur, visible, COLOR_BOUTONS_TEXTE, route->visible != 0,
                  CLE_LOCAL("Afficher la route sur la carte (si bleu clair)"));
     montre->callback(vBoutonRouteVisibleCallback, route);
-    const int X = D + 20 + largeur + 8;
+    const int X = D + 20 + largeur + RETRAIT_OUTILS;
 
     Fl_Menu_Button* outils = pMenu(
         X + 2, 24, image_outils,
@@ -172,6 +185,10 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
         aideOnglet->box(FL_NO_BOX);
     }
 
+    // Fitted in its own box: the tools' pictures overrun theirs.
+    vAjusterLibelle(montre, montre->labelsize(),
+                    {montre->x(), montre->x() + montre->w(), montre->y(),
+                     montre->y() + montre->h()});
     Fl_Pack* rangees = appendPack(route);
     onglet->end();
     if (route->visible)

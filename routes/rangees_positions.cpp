@@ -37,7 +37,8 @@ const char* const BULLE_LONGITUDE = CLE_LOCAL(
 const char* const BULLE_VITESSE = CLE_LOCAL(
     "Vitesse en noeuds et 1/10° (modifier avec la molette de la souris ou entrer la valeur)");
 
-// The thirteen fields of a row: place, range and tooltip.
+// The thirteen fields of a row: place, range and tooltip; each as wide as
+// its widest value with the field's margins (the speed's "99.9").
 struct Champ {
     int x, y, w;
     double minimum, maximum;
@@ -51,7 +52,7 @@ const Champ CHAMPS[RANGEE_VITESSE + 1] = {
     {4, 24, 28, -90, 90, BULLE_LATITUDE},     {33, 24, 22, 0, 59, BULLE_LATITUDE},
     {56, 24, 22, 0, 59, BULLE_LATITUDE},      {84, 24, 34, -180, 360, BULLE_LONGITUDE},
     {119, 24, 22, 0, 59, BULLE_LONGITUDE},    {142, 24, 22, 0, 59, BULLE_LONGITUDE},
-    {170, 24, 30, 0.1, 99.9, BULLE_VITESSE},
+    {166, 24, 34, 0.1, 99.9, BULLE_VITESSE},
 };
 
 const Fl_Color GRIS_NON_MARQUE = 0xB4B4B400;
@@ -159,7 +160,8 @@ Fl_Group* DRU_Routes::newGroupeRoutePosition(classeRoute* route)
     return rangee;
 }
 
-void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, int k)
+void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, int k,
+                                        double parcourue)
 {
     if (!rangee || !route || !route->premier || rangee->children() < RANGEE_ENFANTS)
         return;
@@ -171,6 +173,11 @@ void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, in
     if (!route->courant)
         route->courant = route->premier;
     const classePosition* p = route->courant->position;
+    if (parcourue < 0) {
+        structurePosition* curseur = route->courant;
+        parcourue = route->cumulLoxo(p->numero);
+        route->courant = curseur;
+    }
     const double valeurs[RANGEE_VITESSE + 1] = {
         double(p->dateUTC[0]),     double(p->dateUTC[1]),          double(p->dateUTC[2]),
         double(p->dateUTC[3]),     double(p->dateUTC[4]),          double(p->dateUTC[5]),
@@ -182,9 +189,6 @@ void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, in
     for (int i = 0; i <= RANGEE_VITESSE; ++i)
         static_cast<spinnerPosition*>(rangee->child(i))->value(valeurs[i]);
     vTexte(rangee->child(RANGEE_CAP), "%.0f", p->cap);
-    structurePosition* curseur = route->courant;
-    const double parcourue = route->cumulLoxo(p->numero);
-    route->courant = curseur;
     vTexte(rangee->child(RANGEE_PARCOURUE), "%.1lf", parcourue);
     vTexte(rangee->child(RANGEE_RESTANTE), "%.1lf", std::abs(route->totalLoxo - parcourue));
 }
@@ -222,11 +226,12 @@ Fl_Pack* DRU_Routes::appendPack(classeRoute* route)
     pack->labeltype(FL_NO_LABEL);
     pack->spacing(6);
     pack->color(COLOR_FOND);
-    for (route->courant = route->premier; route->courant; route->courant = route->courant->suivant)
-        if (route->courant->position->type == POSITION_UTILISATEUR) {
-            Fl_Group* rangee = newGroupeRoutePosition(route);
-            setGroupeRoutePosition(rangee, route, -1);
-        }
+    double parcourue = 0;
+    for (route->courant = route->premier; route->courant; route->courant = route->courant->suivant) {
+        parcourue += route->courant->position->loxo;
+        if (route->courant->position->type == POSITION_UTILISATEUR)
+            setGroupeRoutePosition(newGroupeRoutePosition(route), route, -1, parcourue);
+    }
     pack->end();
     return pack;
 }
@@ -274,8 +279,13 @@ void DRU_Routes::vRemplirRangees(classeRoute* route)
 {
     if (!route || !route->packPositions)
         return;
-    for (int j = 0; j < iRangees(route); ++j)
-        setGroupeRoutePosition(pRangee(route, j), route, j);
+    double parcourue = 0;
+    structurePosition* c = route->premier;
+    for (int j = 0; j < iRangees(route) && c; ++j, c = c->suivant) {
+        route->courant = c;
+        parcourue += c->position->loxo;
+        setGroupeRoutePosition(pRangee(route, j), route, -1, parcourue);
+    }
     if (route->scrollOnglet)
         route->scrollOnglet->redraw();
 }

@@ -76,14 +76,3 @@ bool bNomRoute(const char* texte, std::string& nom)
     nom.assign(ligne, 0, size_t(iCoupeUtf8(ligne.c_str(), ROUTE_NOM_TAILLE - 1)));
     return true;
 }
-
-std::string texteEntreeRoute(const char* nom)
-{
-    std::string texte;
-    for (const char* p = nom ? nom : ""; *p; ++p) {
-        if (*p == '&')
-            texte += '&';
-        texte += *p;
-    }
-    return texte;
-}

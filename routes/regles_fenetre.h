@@ -37,8 +37,4 @@ bool bCoordonneeRangee(double degres, double minutes, double secondes, double ac
 // the routes file where the name stands.
 bool bNomRoute(const char* texte, std::string& nom);
 
-// The label of a route's menu entry, shown as the name stands: the menu
-// would take "&" for a shortcut mark.
-std::string texteEntreeRoute(const char* nom);
-
 #endif

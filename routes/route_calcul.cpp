@@ -31,11 +31,15 @@ void classeRoute::set(long date, double latitude, double longitude)
     if (!courant)
         return;
     classePosition* c = courant->position;
-    c->set(latitude, longitude);
     c->set(date);
-    if (!courant->precedent)
+    if (!courant->precedent) {
+        c->set(latitude, longitude);
         return;
+    }
+    // Within 180 degrees of the previous position, as recalcul keeps it: a
+    // leg written 170 to -170 (by hand, another tool) is the short one.
     classePosition* p = courant->precedent->position;
+    c->set(latitude, dDeroule(longitude, p->longitude));
     if (date <= p->date)
         c->set(long(p->date + 3600));
     distances(p, c);

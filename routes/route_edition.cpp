@@ -27,7 +27,7 @@ void classeRoute::append()
     }
     ++dernierNumero;
     courant = new structurePosition{dernier, new classePosition(dernierNumero), nullptr};
-    dernier->suivant = courant;
+    dernier->suivant = derniere_ = courant;
 }
 
 void classeRoute::append(long date, double latitude, double longitude)
@@ -61,6 +61,8 @@ structurePosition* classeRoute::inserer(structurePosition* k)
                                                  k->suivant};
     if (k->suivant)
         k->suivant->precedent = c;
+    else
+        derniere_ = c;
     k->suivant = c;
     ++dernierNumero;
     courant = c;
@@ -130,6 +132,8 @@ int classeRoute::del(int i)
         premier = k->suivant;
     if (k->suivant)
         k->suivant->precedent = k->precedent;
+    else
+        derniere_ = k->precedent;
     courant = k->suivant ? k->suivant : k->precedent;
     delete k->position;
     delete k;

@@ -5,6 +5,7 @@
 #include "routes/horloge_routes.h"
 #include "routes/loxodromie.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/globales.h"
 
@@ -147,6 +148,6 @@ classeRoute* classeRoute::classeRouteRecalculAvecDateEcheanceCourante()
         dateEcheance = t;
     vJournal("<ROUTE>",
              "<classeRouteRecalculAvecDateEcheanceCourante> Nom: %s Visible: %d Actif: %d\n",
-             routeCourante->nom, routeCourante->visible, routeCourante->actif);
+             sTexteJournal(routeCourante->nom).c_str(), routeCourante->visible, routeCourante->actif);
     return routeCourante;
 }

@@ -3,7 +3,7 @@
 #include "routes/classe_route.h"
 
 Routes::Routes() : ligne(), fichier(nullptr), courant(nullptr), premier(nullptr),
-                   garderAvantEcriture_(false)
+                   derniere_(nullptr), garderAvantEcriture_(false)
 {
 }
 
@@ -14,17 +14,23 @@ Routes::~Routes()
 
 void Routes::append(classeRoute* route)
 {
-    structureRoute* cellule = new structureRoute{nullptr, route, nullptr};
-    courant = premier;
-    while (courant && courant->suivant)
-        courant = courant->suivant;
-    if (courant) {
-        cellule->precedent = courant;
-        courant->suivant = cellule;
-    } else {
-        premier = cellule;
+    structureRoute* cellule = new structureRoute{derniere_, route, nullptr};
+    (derniere_ ? derniere_->suivant : premier) = cellule;
+    courant = derniere_ = cellule;
+}
+
+void Routes::retirer(classeRoute* route)
+{
+    for (structureRoute* c = premier; c; c = c->suivant) {
+        if (c->route != route)
+            continue;
+        (c->precedent ? c->precedent->suivant : premier) = c->suivant;
+        (c->suivant ? c->suivant->precedent : derniere_) = c->precedent;
+        courant = premier;
+        delete c;
+        delete route;  // its destructor clears it
+        return;
     }
-    courant = cellule;
 }
 
 void Routes::vider()
@@ -35,5 +41,5 @@ void Routes::vider()
         delete courant->route;  // its destructor clears it
         delete courant;
     }
-    courant = nullptr;
+    courant = derniere_ = nullptr;
 }

@@ -36,6 +36,9 @@ public:
     int save();
     // `route` (owned from now on) added at the end of the list.
     void append(classeRoute* route);
+    // `route`'s cell unlinked, and both destroyed; the cursor goes to the
+    // first cell. A route not in the list is left alone.
+    void retirer(classeRoute* route);
     // Every route cleared and destroyed.
     void vider();
 
@@ -46,6 +49,8 @@ public:
 
 private:
     bool bEcrire(FILE* f);
+    // The last cell, kept by append, retirer and vider.
+    structureRoute* derniere_;
     // The file as it stood at a failed read is kept before it is replaced.
     bool garderAvantEcriture_;
 };

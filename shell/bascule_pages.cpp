@@ -31,9 +31,6 @@ void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void*)
         Dru_Routes->vDeactivateRoutes();
     if (!GUI || !gvr)
         return;
-    // The read-out shows the values of the page in front: the page coming
-    // forward, or the file it has just received, has others.
-    vCacherPopupOverlay();
     if (n == 10) {
         GUI->onglets->value(GUI->accueil);
         GUI->titre->desactiver();
@@ -49,5 +46,11 @@ void vBoutonRequeteurVisualisateurAideCallback(Fl_Widget* bouton, void*)
         vMontrer(page);
         page->vGroupVisualisateurArrange(9999);
     }
+    // The read-out shows the values of the page in front: the page come
+    // forward, or the file it has just received, has others. It goes once
+    // the switch is made: hiding it sends a move to the map under the
+    // pointer, which must be the new page's, or the old page's read-out
+    // would show again.
+    vCacherPopupOverlay();
     GUI->onglets->redraw();
 }

@@ -7,11 +7,10 @@
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/boutons_rva.h"
-#include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
+#include "ui/ouvertures.h"
 #include "ui/palette.h"
-#include "ui/editeur.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Help_View.H>
@@ -199,7 +198,6 @@ void gui::vEditeur()
     char chemin[64];
     std::snprintf(chemin, sizeof chemin, "etc%sreadme_%s_mac.txt", "/",
                   langage ? langage->langue : "fr");
-    editeur* fenetre = new editeur(chemin, 0, x() + 240, y() + 94, w() - 240, h() - 98, 0,
-                                   COLOR_FOND, "Editeur");
-    gestion_interfaces::add(fenetre);
+    pOuvrirTexte(chemin, x() + OUVERTURE_GAUCHE, y() + OUVERTURE_HAUT, w() - OUVERTURE_GAUCHE,
+                 h() - OUVERTURE_HAUT - 4, 0);
 }

@@ -9,6 +9,7 @@
 #include "transport/popup_http.h"
 #include "transport/scan.h"
 #include "transport/threads_http.h"
+#include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
 #include "ui/horloge.h"
 
@@ -67,8 +68,7 @@ gui::~gui()
     vJournal(ETIQUETTE, "delete popupOverlay\n");
     if (popupOverlay)
         popupOverlay->hide();
-    delete popupOverlay;
-    popupOverlay = nullptr;
+    vDetruireFenetre(popupOverlay);
     vDetruirePopupsHttp(ETIQUETTE);
     vJournal(ETIQUETTE, "DESTRUCTEUR\n");
 }

@@ -90,6 +90,7 @@ int iCommandeIndex(const char* nom)
 int iCommandeDecode(const char* nom, const char* numero)
 {
     CLASS_CODES_IBFILE f;
+    f.vProjeter(true);
     if (f.iOpen(nom, 0) != 0)
         return 1;
     CLASS_GRIB_GET g;

@@ -12,6 +12,7 @@
 int iCommandeRepack(const char* entree, const char* sortie)
 {
     CLASS_CODES_IBFILE f;
+    f.vProjeter(true);
     if (f.iOpen(entree, 0) != 0)
         return 1;
     CLASS_CODES_OBFILE o(sortie, 0);

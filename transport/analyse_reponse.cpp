@@ -13,14 +13,11 @@
 #include <FL/Fl_RGB_Image.H>
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
-#include <unistd.h>
 
 namespace {
 
@@ -71,25 +68,20 @@ std::string historique(const std::string& message)
 // picture, and the title bar's base-map buttons follow.
 bool bInstallerSatellite(const char* donnees, size_t n)
 {
-    // Decoded aside, under a name of this thread's own, before it replaces
-    // globe.jpg; one that does not decode leaves the current picture.
-    const std::string recu =
-        "globe.jpg." + std::to_string(std::hash<std::thread::id>()(std::this_thread::get_id()));
+    // Decoded aside, under a staging name of its own, before it replaces
+    // globe.jpg; one that does not decode is kept as globe.jpg.bad and
+    // leaves the current picture.
+    const std::string recu = sAttenteSatellite();
     if (iDeposer(".", recu, donnees, n) != 0)
         return false;
-    std::unique_ptr<Fl_RGB_Image> image(pLireSatellite(recu.c_str()));
+    std::unique_ptr<Fl_RGB_Image> image(pLireSatelliteRecu(recu.c_str()));
     if (!image) {
         vJournal(TAG, "photo satellite refusee, globe.jpg garde\n");
-        unlink(recu.c_str());
         return false;
     }
     Fl::lock();
-    const bool installee = std::rename(recu.c_str(), CHEMIN_SATELLITE) == 0;
-    if (!installee) {
-        vJournal(TAG, "%s vers %s impossible: %s\n", recu.c_str(), CHEMIN_SATELLITE,
-                 std::strerror(errno));
-        unlink(recu.c_str());
-    } else if (!ARRET_TRANSFERTS.load()) {
+    const bool installee = bPoserSatellite(recu.c_str());
+    if (installee && !ARRET_TRANSFERTS.load()) {
         vInstallerSatellite(image.release());
         for (int page = 0; page < HOTE_PAGES; ++page) {
             fdc* carte = pCartePage(page);

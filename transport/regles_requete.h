@@ -60,6 +60,10 @@ bool bHeureValide(const std::string& mot, int maximum);
 bool bParametreDuModele(const std::string& cle, int modele);
 
 // ---- Saved requests.
+// The most octets a saved request's file may hold: the largest request the
+// page writes (128 words in each list, 128 codes of 47 characters) takes
+// a few kilo-octets.
+constexpr size_t TAILLE_REQUETE_MAX = size_t(1) << 20;
 // The longest bulletin code a request holds.
 constexpr size_t CODE_OBJET_MAX = 47;
 // The folder a saved request lies in tells its kind: a file in a folder

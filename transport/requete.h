@@ -24,6 +24,11 @@ class Masque;
 class classeBoutonImage;
 class Recapitulatif;
 
+// A saved request's file read whole, once, into `octets`: false (logged)
+// when it cannot be read, is no plain file or holds more than
+// TAILLE_REQUETE_MAX octets (refused without reading it).
+bool bLireRequeteSauvee(const char* chemin, std::string& octets);
+
 class requete {
 public:
     // `buffer` receives the rendered text (not owned); type 0 GRIB, 1
@@ -121,13 +126,18 @@ public:
     // A saved request read only when its folder is of this request's
     // kind ("grib" or "bull"), then as vLireFichier does.
     void vLire_Requete(const char* path);
-    // The file read as a saved request of this request's kind, wherever
-    // it lies.
+    // The file read (bLireRequeteSauvee) as a saved request of this
+    // request's kind, wherever it lies.
     void vLireFichier(const char* path);
-    // One line of `file` into `ligne`, its line end removed; 0 at the end.
-    // A line over 511 characters is skipped whole (logged, counted in
-    // lignesRefusees).
-    int readligne(FILE* file);
+    // The octets of a saved request read into this request; at most
+    // `journalMax` refusals are logged, the others counted in one line
+    // (0: none logged, for octets read once already).
+    static constexpr int JOURNAL_LECTURE_MAX = 20;
+    void vLireOctets(const std::string& octets, int journalMax = JOURNAL_LECTURE_MAX);
+    // The line of `octets` at `position` into `ligne`, its line end
+    // removed, and `position` past it; 0 at the end. A line over 511
+    // characters is skipped whole (logged, counted in lignesRefusees).
+    int readligne(const std::string& octets, size_t& position);
 
     // The recapitulation the volume and cost go to; null: none yet.
     Recapitulatif* recapitulatif = nullptr;
@@ -160,8 +170,9 @@ public:
     int forfaitActif = 0;  // a predefined package
     int volumeBulletins = 0;  // Ko
     int objetsPerdus = 0;     // codes dropped for want of a slot since vFreeObjets
-    // Lines the last saved request read dropped: those over 511
-    // characters, and in a bulletin request those that are no code.
+    // What the last saved request read dropped that the user must hear
+    // of: lines over 511 characters, automation lines, bulletin lines
+    // that are no code, and codes or list words past the 128 slots.
     int lignesRefusees = 0;
     int chiffreForfait = 0;
     // What the recapitulation shows, for the send log.
@@ -184,16 +195,25 @@ private:
                     double vitesseZone);
     std::string corpsGrib() const;
     std::string corpsBulletin() const;
-    void vLireGrib(FILE* f);
-    void vLireBulletin(FILE* f);
+    void vLireGrib(const std::string& octets, size_t& position);
+    void vLireBulletin(const std::string& octets, size_t& position);
     void vLireLigneGrib();
     void vLireLigneChoix();
+    void vMots(ListeCodes& liste, const std::string& ligne, size_t debut,
+               bool (*accepte)(const std::string& mot, int modele));
+    // A refused value logged with the request's tag; while a saved
+    // request is read, only as many as its budget allows.
+    void vJournalRefus(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     // The zone a saved request gave, applied again once its mesh is read.
     bool zoneLue = false;
-    // A saved request is being read: the cost waits for its end.
+    // A saved request is being read: the text and the cost wait for its
+    // end.
     bool lecture = false;
     bool dansLimites = false;
+    // Refusals the read in progress may still log, and those it did not.
+    int journalRestant_ = 0;
+    int journalTu_ = 0;
     double zoneFichier[4] = {};
 };
 

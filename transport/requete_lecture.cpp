@@ -1,14 +1,17 @@
 // Reading a saved request back into a request. The files lie in folders
-// the user can edit: every value is checked as the page's own are, and a
-// line that fails is skipped with a log line.
+// the user can edit: a file is read once, whole and bounded, then every
+// value is checked as the page's own are, and a line that fails is
+// skipped with a log line (a bounded number of them per file).
 #include "transport/requete.h"
 
 #include "gribdata/globales.h"
 #include "transport/regles_requete.h"
-#include "gribdata/ouverture_ordinaire.h"
+#include "ui/fichier_texte.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdarg>
 #include <cstring>
 #include <sstream>
 
@@ -35,58 +38,78 @@ bool bValidite(const std::string& mot, int)
     return bHeureValide(mot, VALIDITE_MAX);
 }
 
-// The blank-separated words from `debut` on, at most 128 of them: only
-// what the page itself could have put there, once. Each word dropped is
-// logged.
-void vMots(ListeCodes& liste, const std::string& ligne, size_t debut, Accepte accepte,
-           int modele)
+}  // namespace
+
+bool bLireRequeteSauvee(const char* chemin, std::string& octets)
+{
+    const int erreur = chemin ? iLireFichierBorne(chemin, octets, TAILLE_REQUETE_MAX) : EINVAL;
+    if (erreur == EFBIG)
+        vJournal(TAG_REQUETE, "requete refusee, plus de %zu octets: %s\n", TAILLE_REQUETE_MAX,
+                 chemin);
+    else if (erreur)
+        vJournal(TAG_REQUETE, "requete illisible: %s (%s)\n", chemin ? chemin : "(aucun)",
+                 std::strerror(erreur));
+    return erreur == 0;
+}
+
+void requete::vJournalRefus(const char* format, ...)
+{
+    if (lecture && journalRestant_ <= 0) {
+        ++journalTu_;
+        return;
+    }
+    if (lecture)
+        --journalRestant_;
+    char t[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(t, sizeof t, format, args);
+    va_end(args);
+    vJournal(TAG_REQUETE, "%s", t);
+}
+
+// The blank-separated words from `debut` on: only what the page itself
+// could have put there, once; a word the 128 slots cannot hold is
+// counted with the lines refused. Each word dropped is logged.
+void requete::vMots(ListeCodes& liste, const std::string& ligne, size_t debut,
+                    bool (*accepte)(const std::string&, int))
 {
     liste.vVider();
     std::istringstream mots(valeur(ligne, debut));
-    std::string mot;
-    for (int n = 0; n < ListeCodes::TAILLE && std::getline(mots, mot, ' ');) {
+    for (std::string mot; std::getline(mots, mot, ' ');) {
         if (mot.empty())
             continue;
         if (!bMotImprimable(mot))
-            vJournal(TAG_REQUETE, "mot refuse (octet de controle) dans: %.20s\n",
-                     ligne.c_str());
+            vJournalRefus("mot refuse (octet de controle) dans: %.20s\n", ligne.c_str());
         else if (!accepte(mot, modele))
-            vJournal(TAG_REQUETE, "mot refuse: %.20s\n", mot.c_str());
+            vJournalRefus("mot refuse: %.20s\n", mot.c_str());
         else if (liste.bContient(mot))
-            vJournal(TAG_REQUETE, "mot en double: %.20s\n", mot.c_str());
-        else if (liste.bAjouter(mot))
-            ++n;
+            vJournalRefus("mot en double: %.20s\n", mot.c_str());
+        else if (!liste.bAjouter(mot))
+            ++lignesRefusees, vJournalRefus("mot ignore, plus de %d: %.20s\n",
+                                            ListeCodes::TAILLE, mot.c_str());
     }
 }
 
-}  // namespace
-
-int requete::readligne(FILE* file)
+int requete::readligne(const std::string& octets, size_t& position)
 {
-    for (;;) {
-        ligne.clear();
-        int c = 0;
-        bool lu = false, trop = false;
-        while ((c = std::getc(file)) != EOF) {
-            lu = true;
-            if (c == '\n')
-                break;
-            if (ligne.size() < LIGNE_MAX + 1)
-                ligne.push_back(char(c));
-            else
-                trop = true;
-        }
-        if (!lu)
-            return 0;
+    while (position < octets.size()) {
+        const size_t debut = position;
+        const size_t fin = std::min(octets.find('\n', debut), octets.size());
+        position = fin + 1;
         // The line end whole: the line feed and every carriage return
         // before it.
-        while (!ligne.empty() && ligne.back() == '\r')
-            ligne.pop_back();
-        if (!trop && ligne.size() <= LIGNE_MAX)
+        size_t bout = fin;
+        while (bout > debut && octets[bout - 1] == '\r')
+            --bout;
+        if (bout - debut <= LIGNE_MAX) {
+            ligne.assign(octets, debut, bout - debut);
             return 1;
-        vJournal(TAG_REQUETE, "ligne de plus de %d caracteres ignoree\n", int(LIGNE_MAX));
+        }
+        vJournalRefus("ligne de plus de %d caracteres ignoree\n", int(LIGNE_MAX));
         ++lignesRefusees;
     }
+    return 0;
 }
 
 void requete::vLire_Requete(const char* path)
@@ -97,59 +120,63 @@ void requete::vLire_Requete(const char* path)
 
 void requete::vLireFichier(const char* path)
 {
-    if (!path)
-        return;
-    bool refuse = false;
-    FILE* f = pfOuvrirFichierOrdinaire(path, "r", refuse);
-    if (!f) {
-        vJournal(TAG_REQUETE, "requete illisible: %s\n", path);
-        return;
-    }
+    std::string octets;
+    if (bLireRequeteSauvee(path, octets))
+        vLireOctets(octets);
+}
+
+void requete::vLireOctets(const std::string& octets, int journalMax)
+{
     lignesRefusees = 0;
+    journalRestant_ = journalMax;
+    journalTu_ = 0;
+    size_t position = 0;
     if (type == 0)
-        vLireGrib(f);
+        vLireGrib(octets, position);
     else
-        vLireBulletin(f);
-    std::fclose(f);
+        vLireBulletin(octets, position);
+    if (journalTu_ > 0 && journalMax > 0)
+        vJournal(TAG_REQUETE, "%d autre(s) refus de la requete non journalise(s)\n", journalTu_);
 }
 
 // One code per line, each kept code a line of the request text: a line
 // that is no code word (a request marker, an automation line, a blank
 // line, any other text) would reach the service as a line of the
-// protocol, so it is dropped, logged and counted. Blanks around a code
-// are cut.
-void requete::vLireBulletin(FILE* f)
+// protocol, so it is dropped, logged and counted, as is a code the 128
+// slots cannot hold. A code is asked for once. Blanks around a code are
+// cut.
+void requete::vLireBulletin(const std::string& octets, size_t& position)
 {
     vFreeObjets();
     lecture = true;
-    for (int n = 1; readligne(f); ++n) {
+    for (int n = 1; readligne(octets, position); ++n) {
         const size_t debut = ligne.find_first_not_of(" \t");
         const std::string code = debut == std::string::npos
                                      ? ""
                                      : ligne.substr(debut, ligne.find_last_not_of(" \t") + 1 - debut);
-        if (bCodeObjet(code)) {
-            bAjouterObjet(code.c_str());
-            continue;
+        if (!bCodeObjet(code)) {
+            ++lignesRefusees;
+            vJournalRefus("ligne %d refusee dans la requete de bulletins: %s\n", n,
+                          bMotImprimable(ligne) ? ligne.substr(0, CODE_OBJET_MAX + 1).c_str()
+                                                : "(octet de controle)");
+        } else if (objets.bContient(code)) {
+            vJournalRefus("ligne %d: code en double: %s\n", n, code.c_str());
+        } else if (!bAjouterObjet(code.c_str())) {
+            ++lignesRefusees;
         }
-        ++lignesRefusees;
-        vJournal(TAG_REQUETE, "ligne %d refusee dans la requete de bulletins: %s\n", n,
-                 bMotImprimable(ligne) ? ligne.substr(0, CODE_OBJET_MAX + 1).c_str()
-                                       : "(octet de controle)");
     }
     lecture = false;
     vCompterObjets();
     vEcrire(0);
 }
 
-void requete::vLireGrib(FILE* f)
+void requete::vLireGrib(const std::string& octets, size_t& position)
 {
-    // Each line renders the text; the cost, whose work grows with the
-    // zone and the times, waits for the last.
+    // Nothing is rendered nor costed until the last line is read.
     lecture = true;
     ligneCompression = "C";
-    vEcrire(0);
     zoneLue = false;
-    while (readligne(f))
+    while (readligne(octets, position))
         vLireLigneGrib();
     // The zone was snapped with the domain's default mesh before the
     // file's mesh was read: snapped again with that mesh, it is the one
@@ -174,17 +201,17 @@ void requete::vLireLigneGrib()
             centreLongitude = v[1];
             etendueLatitude = v[2];
         } else {
-            vJournal(TAG_REQUETE, "dimensions refusees: %.40s\n", l.c_str());
+            vJournalRefus("dimensions refusees: %.40s\n", l.c_str());
         }
     } else if (a("automatisation ")) {
-        const std::string t = valeur(l, 15);
-        if (bAutomatisationValide(t.c_str()))
-            ligneAutomatisation = "A " + t;
-        else
-            vJournal(TAG_REQUETE, "automatisation refusee: %.40s\n", t.c_str());
+        // Never written by a save: the automation sent is the panel's,
+        // chosen in view; a file's would go unseen (a deletion of them
+        // all for "0").
+        ++lignesRefusees;
+        vJournalRefus("ligne d'automatisation ignoree: %.40s\n", l.c_str());
     } else if (a("zone ")) {
         if (std::sscanf(l.c_str(), "%*s %lf %lf %lf %lf", &v[0], &v[1], &v[2], &v[3]) != 4)
-            vJournal(TAG_REQUETE, "zone illisible: %.60s\n", l.c_str());
+            vJournalRefus("zone illisible: %.60s\n", l.c_str());
         else if (iSetZone(v[0], v[1], v[2], v[3]) == 0)
             zoneLue = true, std::copy(v, v + 4, zoneFichier);
     } else if (a("domaine ")) {
@@ -218,28 +245,28 @@ void requete::vLireLigneChoix()
         if (t.empty() || t == "V")
             ligneCapVitesse = "V";
         else if (bLigneCapValide(t, c, v))
-            vSetCapVitesse(c, v);
+            vSetCapVitesse(c % 360, v);  // the page's course field stops at 359
         else
-            vJournal(TAG_REQUETE, "capvitesse refuse: %.40s\n", t.c_str());
+            vJournalRefus("capvitesse refuse: %.40s\n", t.c_str());
     } else if (a("compression ")) {
         const std::string t = valeur(l, 12);
         if (t.empty() || bLigneCompressionValide(t))
             ligneCompression = t.empty() ? "C" : t;
         else
-            vJournal(TAG_REQUETE, "compression refusee: %.40s\n", t.c_str());
+            vJournalRefus("compression refusee: %.40s\n", t.c_str());
     } else if (a("terremer ")) {
         const std::string t = valeur(l, 9);
         if (bLigneTerreValide(t))
             ligneTerre = t;
         else
-            vJournal(TAG_REQUETE, "terremer refuse: %.40s\n", t.c_str());
+            vJournalRefus("terremer refuse: %.40s\n", t.c_str());
     } else if (a("parametres ")) {
-        vMots(parametres, l, 11, bParametreDuModele, modele);
+        vMots(parametres, l, 11, bParametreDuModele);
     } else if (a("echeances ")) {
-        vMots(echeances, l, 10, bEcheance, modele);
+        vMots(echeances, l, 10, bEcheance);
         modeValidites = 0;
     } else if (a("validites ")) {
-        vMots(validites, l, 10, bValidite, modele);
+        vMots(validites, l, 10, bValidite);
         modeValidites = 1;
     }
 }

@@ -26,7 +26,7 @@ void requete::vPoserLigne(std::string& ligne, char lettre, const char* valeur,
 {
     const std::string l = std::string(1, lettre) + " " + (valeur ? valeur : "");
     if (!valide(l)) {
-        vJournal(TAG_REQUETE, "%s: %.40s\n", refus, valeur ? valeur : "(null)");
+        vJournalRefus("%s: %.40s\n", refus, valeur ? valeur : "(null)");
         return;
     }
     ligne = l;
@@ -70,7 +70,7 @@ int requete::iGetCompression() const
 void requete::vSetCapVitesse(int course, double speed)
 {
     if (!bVitesseValide(speed) || !bCapValide(course)) {
-        vJournal(TAG_REQUETE, "cap ou vitesse refuse: %d %g\n", course, speed);
+        vJournalRefus("cap ou vitesse refuse: %d %g\n", course, speed);
         return;
     }
     ligneCapVitesse = ligneCap(course, speed);
@@ -99,7 +99,7 @@ double requete::doubleGetVitesse() const
 void requete::vSetAutomatisation(const char* text)
 {
     if (text && !bAutomatisationValide(text)) {
-        vJournal(TAG_REQUETE, "automatisation refusee: %.40s\n", text);
+        vJournalRefus("automatisation refusee: %.40s\n", text);
         return;
     }
     ligneAutomatisation = text ? std::string("A ") + text : "A 1";

@@ -19,7 +19,7 @@ bool requete::bAjouterObjet(const char* code)
     if (objets.bAjouter(c))
         return true;
     ++objetsPerdus;
-    vJournal(TAG_REQUETE, "code ignore, plus de %d: %.47s\n", ListeCodes::TAILLE, c.c_str());
+    vJournalRefus("code ignore, plus de %d: %.47s\n", ListeCodes::TAILLE, c.c_str());
     return false;
 }
 
@@ -44,7 +44,7 @@ void requete::vSetObjet(const char* code)
     if (c.empty())
         return;
     if (!bMotImprimable(c)) {
-        vJournal(TAG_REQUETE, "code refuse (octet de controle)\n");
+        vJournalRefus("code refuse (octet de controle)\n");
         return;
     }
     if (!bAjouterObjet(c.c_str()))

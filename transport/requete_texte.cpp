@@ -59,9 +59,12 @@ std::string requete::texteRequete() const
 
 void requete::vEcrire(int mode)
 {
+    // A saved request being read is rendered once, at its end.
+    if (lecture && mode == 0)
+        return;
     const std::string t = mode == 1 ? "" : mode == 2 ? "@mto@reqt@sys@infos" : texteRequete();
     if (tampon)
         tampon->text(t.c_str());
-    if (mode != 1 && mode != 2 && ligneAutomatisation != "A 0" && !lecture)
+    if (mode != 1 && mode != 2 && ligneAutomatisation != "A 0")
         vCout();
 }

@@ -37,7 +37,7 @@ void requete::vDeriverZone()
 int requete::iSetZone(double north, double south, double west, double east)
 {
     if (!bZoneValide(north, south, west, east)) {
-        vJournal(TAG_REQUETE, "zone refusee: %g %g %g %g\n", north, south, west, east);
+        vJournalRefus("zone refusee: %g %g %g %g\n", north, south, west, east);
         return 1;
     }
     nord = north;
@@ -53,7 +53,7 @@ void requete::vSetZone(const char* line)
 {
     double n, s, w, e;
     if (!line || std::sscanf(line, "%*s %lf %lf %lf %lf", &n, &s, &w, &e) != 4) {
-        vJournal(TAG_REQUETE, "zone illisible: %.40s\n", line ? line : "");
+        vJournalRefus("zone illisible: %.40s\n", line ? line : "");
         return;
     }
     iSetZone(n, s, w, e);
@@ -91,7 +91,7 @@ void requete::vZone(double& north, double& south, double& west, double& east)
 {
     double n = north, s = south, w = west, e = east;
     if (!bAccrocher(maille, n, s, w, e)) {
-        vJournal(TAG_REQUETE, "zone refusee: %g %g %g %g\n", north, south, west, east);
+        vJournalRefus("zone refusee: %g %g %g %g\n", north, south, west, east);
         return;
     }
     north = n, south = s, west = w, east = e;
@@ -112,7 +112,7 @@ double requete::dGetZone(char side) const
 void requete::vSetMaille(double mesh)
 {
     if (!bMailleValide(mesh)) {
-        vJournal(TAG_REQUETE, "maille refusee: %g\n", mesh);
+        vJournalRefus("maille refusee: %g\n", mesh);
         return;
     }
     maille = mesh;
@@ -127,7 +127,7 @@ void requete::vSetMaille(const char* text)
     double n = nord, s = sud, w = ouest, e = est;
     if (!bTexteMailleValide(text, m) || !bMailleDuModele(m, modele) ||
         !bAccrocher(m, n, s, w, e)) {
-        vJournal(TAG_REQUETE, "maille refusee: %.40s\n", text ? text : "(null)");
+        vJournalRefus("maille refusee: %.40s\n", text ? text : "(null)");
         return;
     }
     ligneMaille = std::string("M ") + text;
@@ -142,7 +142,7 @@ void requete::vSetDomaine(const char* name)
 {
     int id = 0;
     if (!bDomaineValide(name, id)) {
-        vJournal(TAG_REQUETE, "domaine refuse: %.40s\n", name ? name : "(null)");
+        vJournalRefus("domaine refuse: %.40s\n", name ? name : "(null)");
         return;
     }
     vSetDomaine(id);

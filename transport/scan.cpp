@@ -98,17 +98,20 @@ struct Passe {
             crochetsScan.ouvrirGrib(page);
     }
 
-    // The received picture decodes before it replaces globe.jpg; one that
-    // does not is removed and the current picture stays.
+    // The received picture leaves lockdir/ before it is decoded, and
+    // decodes before it replaces globe.jpg; one that does not is kept as
+    // globe.jpg.bad and the current picture stays.
     void vSatellite(const std::string& liste, const std::string& source)
     {
-        std::unique_ptr<Fl_RGB_Image> image(pLireSatellite(source.c_str()));
+        const std::string attente = sAttenteSatellite();
+        if (!bDeplacer(liste, source, attente))
+            return;
+        std::unique_ptr<Fl_RGB_Image> image(pLireSatelliteRecu(attente.c_str()));
         if (!image) {
             vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", liste.c_str());
-            unlink(source.c_str());
             return;
         }
-        if (bDeplacer(liste, source, CHEMIN_SATELLITE) && crochetsScan.satellite)
+        if (bPoserSatellite(attente.c_str()) && crochetsScan.satellite)
             crochetsScan.satellite(image.release());
     }
 
@@ -134,7 +137,7 @@ struct Passe {
         case RECU_IMAGE: {
             const std::string cible = sClasser(liste, "dat/image", nom);
             if (bDeplacer(liste, source, cible) && crochetsScan.image)
-                crochetsScan.image(cible.c_str(), x + w + 30, y + 96);
+                crochetsScan.image(cible.c_str(), x + w + 30, y + OUVERTURE_HAUT);
             break;
         }
         case RECU_TEXTE: {
@@ -143,7 +146,8 @@ struct Passe {
                 break;
             const int decalage = 20 * cascade;
             cascade = (cascade + 1) % CASCADE;
-            crochetsScan.texte(cible.c_str(), x + 240 + decalage, y + 72 + decalage, 540, 400);
+            crochetsScan.texte(cible.c_str(), x + OUVERTURE_GAUCHE + decalage,
+                               y + OUVERTURE_HAUT + decalage, 540, 400);
             break;
         }
         case RECU_GRIB: vGrib(liste, source, nom); break;

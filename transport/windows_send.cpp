@@ -12,8 +12,10 @@
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/place_libelle.h"
 
 #include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Input.H>
@@ -72,6 +74,19 @@ std::string volumeMail(const char* volume)
     return t;
 }
 
+// Every button's text fitted in its row at its own size: the longer
+// languages take a smaller size.
+void vAjusterBoutons(Fl_Group* g)
+{
+    for (int i = 0; i < g->children(); ++i) {
+        Fl_Widget* w = g->child(i);
+        if (Fl_Group* dedans = w->as_group())
+            vAjusterBoutons(dedans);
+        else if (dynamic_cast<Fl_Button*>(w))
+            vAjusterLibelle(w, w->labelsize());
+    }
+}
+
 }  // namespace
 
 WindowsSend::WindowsSend(const char* volume, const char* cost, char* text, int x, int y, int w,
@@ -95,6 +110,7 @@ WindowsSend::WindowsSend(const char* volume, const char* cost, char* text, int x
     cadre->end();
     vConstruireGestion();
     end();
+    vAjusterBoutons(this);
     vChoixRemplir();
     vActiverSelonProfil();
     show();

@@ -5,6 +5,7 @@
 #include "ui/boutons.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Choice.H>
@@ -17,19 +18,6 @@ namespace {
 WindowsSend* fenetre(void* f)
 {
     return static_cast<WindowsSend*>(f);
-}
-
-// A name as a menu shows it: the toolkit reads "&" as a shortcut mark and
-// a leading "@" as a symbol; doubled they are shown as they are.
-std::string texteMenu(const std::string& nom)
-{
-    std::string t;
-    for (char c : nom) {
-        if (c == '&' || c == '@')
-            t.push_back(c);
-        t.push_back(c);
-    }
-    return t;
 }
 
 }  // namespace
@@ -70,7 +58,7 @@ void WindowsSend::vChoixRemplir()
 int WindowsSend::iAjouterEntree(const std::string& nom)
 {
     const int i = choixProfil->add(" ");
-    choixProfil->replace(i, texteMenu(nom).c_str());
+    choixProfil->replace(i, sEntreeMenuBrute(nom.c_str()).c_str());
     nomsChoix_.push_back(nom);
     return i;
 }
@@ -123,7 +111,8 @@ void WindowsSend::vActiverSelonProfil()
 
 void WindowsSend::vStatut(const char* t, Fl_Color fond, Fl_Color encre)
 {
-    statut->copy_label(t);
+    // It often holds a profile's name, shown as typed.
+    statut->copy_label(sLibelleBrut(t).c_str());
     statut->box(FL_FLAT_BOX);
     statut->color(fond);
     statut->labelcolor(encre);
@@ -260,7 +249,7 @@ void WindowsSend::vBoutonEnvoiModifierCallback(Fl_Widget*, void* f)
     if (i < 0) {
         i = w->iAjouterEntree(form.nom);
     } else {
-        w->choixProfil->replace(i, texteMenu(form.nom).c_str());
+        w->choixProfil->replace(i, sEntreeMenuBrute(form.nom.c_str()).c_str());
         w->nomsChoix_[size_t(i)] = form.nom;
     }
     w->choixProfil->value(i);

@@ -2,6 +2,7 @@
 
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -38,12 +39,14 @@ struct Boite {
     Fl_Button* button[3] = {};
     int resultat = -1;
     const char* iconeAvant = nullptr;  // the icon's own label, during a call
+    unsigned long numero = 0;          // of the call, among all calls
 };
 
 // The box of every call; a call made while it is up (from a timeout, say)
 // gets a box of its own, so the waiting caller keeps its box as it was.
 Boite* principale = nullptr;
 std::vector<Boite*> ouvertes;
+unsigned long appels = 0;
 
 void vBoutonCallback(Fl_Widget* w, void*)
 {
@@ -217,13 +220,15 @@ void vBouton(Fl_Button* b, const char* texte)
 int innards(Boite& b, const char* fmt, va_list ap, const char* b0, const char* b1,
             const char* b2, const char* iconlabel)
 {
+    // The messages are plain text, often holding a name from outside: an
+    // "@" in it is shown, not taken for a symbol.
     if (std::strcmp(fmt, "%s") == 0) {
         const char* texte = va_arg(ap, const char*);
-        b.message->copy_label(texte ? texte : "");
+        b.message->copy_label(sLibelleBrut(texte).c_str());
     } else {
         char tampon[1024];
         std::vsnprintf(tampon, sizeof tampon, fmt, ap);
-        b.message->copy_label(tampon);
+        b.message->copy_label(sLibelleBrut(tampon).c_str());
     }
     b.message->labelfont(fl_message_font_);
     b.message->labelsize(fl_message_size_);
@@ -245,6 +250,7 @@ int innards(Boite& b, const char* fmt, va_list ap, const char* b0, const char* b
     if (saisie)
         Fl::grab(b.message_form);
     ouvertes.push_back(&b);
+    b.numero = ++appels;
     b.resultat = -1;
     while (b.resultat < 0 && b.message_form->shown())
         Fl::wait();
@@ -373,4 +379,9 @@ Fl_Box* pTexteMessage()
 Fl_Input* pSaisieMessage()
 {
     return ouvertes.empty() ? nullptr : ouvertes.back()->input;
+}
+
+unsigned long ulNumeroBoite()
+{
+    return ouvertes.empty() ? 0 : ouvertes.back()->numero;
 }

@@ -2,6 +2,7 @@
 // (fl_message, fl_alert, fl_ask, fl_choice, fl_input, fl_password,
 // fl_message_icon, fl_beep) are defined by the program with the same
 // signatures, so the toolkit's own dialogs show the program's box too.
+// The message is shown as plain text: an "@" in it is no symbol mark.
 // This header adds what tests and timeouts need to answer an open box.
 #ifndef UI_BOITES_MESSAGE_H
 #define UI_BOITES_MESSAGE_H
@@ -19,6 +20,9 @@ Fl_Window* pBoiteMessage();
 Fl_Button* pBoutonMessage(int i);
 Fl_Box* pTexteMessage();
 Fl_Input* pSaisieMessage();
+// The number of that call among all calls (from 1; 0 when none waits): a
+// box answered and closing is told from the next one in the same window.
+unsigned long ulNumeroBoite();
 
 // How many times fl_beep rang the display's bell.
 extern int NombreDeBips;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstring>
 #include <gif_lib.h>
 #include <memory>
@@ -132,6 +133,8 @@ int iPremiereImage(GifFileType* g, ImageGif& image, unsigned fond)
         const int w = g->Image.Width, h = g->Image.Height;
         if (w <= 0 || h <= 0 || double(w) * double(h) > PIXELS_MAX)
             return GIF_TROP_GRANDE;
+        if (double(w) * double(h) > dPixelsLzwMax(s->n - s->lu, tailleCode + 1))
+            return GIF_TRONQUEE;
         octetsDemandes += 4ULL * unsigned(w) * unsigned(h);
         std::vector<GifPixelType> indices(size_t(w) * size_t(h));
         if (!bIndices(g, indices))
@@ -161,12 +164,25 @@ int iDecoderGif(const unsigned char* octets, size_t n, ImageGif& image, unsigned
     return refus;
 }
 
+double dPixelsLzwMax(size_t octets, int bits)
+{
+    // After a clear code, the k-th code stands for k pixels at most (each
+    // new string is one longer than one already there), and none for more
+    // than the 4096 entries of the table; a clear only starts again lower.
+    const double codes = std::floor(8.0 * double(octets) / std::max(1, bits));
+    const double table = 4096;
+    if (codes <= table)
+        return codes * (codes + 1) / 2;
+    return table * (table + 1) / 2 + (codes - table) * table;
+}
+
 const char* pcRefusGif(int refus)
 {
     switch (refus) {
     case GIF_ILLISIBLE: return "gif illisible";
     case GIF_SANS_IMAGE: return "gif sans image";
     case GIF_TROP_GRANDE: return "gif de taille refusee";
+    case GIF_TRONQUEE: return "gif plus court que sa taille";
     default: return "gif";
     }
 }

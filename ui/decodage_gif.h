@@ -22,13 +22,20 @@ enum {
     GIF_ILLISIBLE = 1,   // giflib refused the data: not a GIF, cut or corrupt
     GIF_SANS_IMAGE = 2,  // the trailer before any image
     GIF_TROP_GRANDE = 3, // a first frame empty or of more than PIXELS_MAX pixels
+    GIF_TRONQUEE = 4,    // a first frame larger than the octets left could ever draw
 };
 
 // Decodes the first frame of the `n` octets (only that frame: the image
 // window shows no other, and later ones are never read or allocated). Its
-// size is checked against PIXELS_MAX before anything of that size is
-// allocated. 0, or a refusal above with `image` left empty.
+// size is checked against PIXELS_MAX, and against what LZW could draw
+// from the octets left at its best, before anything of that size is
+// allocated: what a refused file costs grows with its octets, not with
+// the size it claims. 0, or a refusal above with `image` left empty.
 int iDecoderGif(const unsigned char* octets, size_t n, ImageGif& image, unsigned fond = 0);
+
+// The most pixels LZW codes of at least `bits` bits can draw from
+// `octets` octets.
+double dPixelsLzwMax(size_t octets, int bits);
 
 // What a refusal says, for the log.
 const char* pcRefusGif(int refus);

@@ -10,6 +10,7 @@
 #include "ui/selecteur.h"
 #include "ui/selecteur.h"
 #include "ui/styletable.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -145,7 +146,8 @@ void editeur::vMenus(int mode)
 
 void editeur::vStatut(const char* texte, Fl_Color couleur)
 {
-    statut->copy_label(texte);
+    // Mostly the file's name, shown as it stands.
+    statut->copy_label(sLibelleBrut(texte).c_str());
     statut->labelcolor(couleur);
     statut->redraw();
 }

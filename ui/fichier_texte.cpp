@@ -24,7 +24,7 @@ int iErreur()
 
 }  // namespace
 
-int iLireFichierTexte(const char* chemin, std::string& octets)
+int iLireFichierBorne(const char* chemin, std::string& octets, size_t maximum)
 {
     octets.clear();
     errno = 0;
@@ -34,18 +34,25 @@ int iLireFichierTexte(const char* chemin, std::string& octets)
     struct stat s;
     if (!f || fstat(fileno(f.get()), &s) != 0)
         return iErreur();
-    if (size_t(s.st_size) > TAILLE_TEXTE_MAX)
+    if (size_t(s.st_size) > maximum)
         return EFBIG;
     octets.reserve(size_t(s.st_size));
     // The file may grow while it is read: the bound holds all the same.
     char bloc[1 << 16];
     for (size_t n; (n = std::fread(bloc, 1, sizeof bloc, f.get())) > 0;) {
-        if (octets.size() + n > TAILLE_TEXTE_MAX)
+        if (octets.size() + n > maximum)
             return octets.clear(), EFBIG;
         octets.append(bloc, n);
     }
     if (std::ferror(f.get()))
         return octets.clear(), iErreur();
+    return 0;
+}
+
+int iLireFichierTexte(const char* chemin, std::string& octets)
+{
+    if (const int erreur = iLireFichierBorne(chemin, octets, TAILLE_TEXTE_MAX))
+        return erreur;
     if (octets.find('\0') != std::string::npos)
         return octets.clear(), EILSEQ;
     return 0;

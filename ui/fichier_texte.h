@@ -9,10 +9,14 @@
 // Larger files are refused (EFBIG): the window would hold them whole.
 const size_t TAILLE_TEXTE_MAX = size_t(32) << 20;
 
-// Reads the regular file at `chemin` whole into `octets`. Answers 0 or the
-// system's error number: EINVAL for anything but a regular file, EFBIG
-// above TAILLE_TEXTE_MAX, EILSEQ for a file holding a NUL byte (the text
-// buffer ends its texts there).
+// Reads the regular file at `chemin` whole into `octets`, in one opening.
+// Answers 0 or the system's error number: EINVAL for anything but a
+// regular file, EFBIG above `maximum` octets (refused from its size before
+// any is read; a file growing meanwhile is cut off at the bound).
+int iLireFichierBorne(const char* chemin, std::string& octets, size_t maximum);
+
+// The same for the text window, up to TAILLE_TEXTE_MAX; EILSEQ for a file
+// holding a NUL byte (the text buffer ends its texts there).
 int iLireFichierTexte(const char* chemin, std::string& octets);
 
 // Writes `n` bytes to "<file>.tmp", then renames it over the file, with

@@ -5,6 +5,7 @@
 #include "gribdata/globales.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
@@ -109,7 +110,8 @@ int gestion_interfaces::iEntree(Fl_Menu_* menu, const char* texte, Fl_Double_Win
 {
     if (!texte || !*texte)
         return 0;
-    menu->add(texte, 0, vMenuFenetresCallback, fenetre);
+    // A title holds a file name: shown as it stands.
+    menu->add(sAjoutMenuBrut(texte).c_str(), 0, vMenuFenetresCallback, fenetre);
     return 1;
 }
 

@@ -51,4 +51,16 @@ void gestion_interfaces_callback(Fl_Widget* widget, void* fenetre);
 // after it.
 const char* pcEntreeMenu(const char* titre);
 
+// Deletes a window its owner holds through `fenetre`, which is null before
+// the window goes: deleting a shown window hides it, and the toolkit
+// answers a hide with a move sent to the widget under the pointer, which
+// may reach the owner again before the delete returns.
+template <class Fenetre>
+void vDetruireFenetre(Fenetre*& fenetre)
+{
+    Fenetre* f = fenetre;
+    fenetre = nullptr;
+    delete f;
+}
+
 #endif

@@ -3,104 +3,80 @@
 #include "gribdata/globales.h"
 #include "gribdata/ouverture_ordinaire.h"
 #include "ui/decodage_gif.h"
+#include "ui/decodage_jpeg.h"
+#include "ui/decodage_png.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_JPEG_Image.H>
-#include <FL/Fl_PNG_Image.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
-#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 const char* const ETIQUETTE = "<IMAGE>";
 
-// The header of most pictures lies in their first octets; a GIF's image
-// descriptors, or a frame header after large JPEG segments, further on.
-const size_t DEBUT = 256 * 1024;
+// Enough octets to tell the three formats apart.
+const size_t SIGNATURE = 16;
 
-struct Fermeture {
-    void operator()(FILE* f) const { std::fclose(f); }
+// Pixels from malloc, as libjpeg's and libpng's rows came: freed with
+// free, where the toolkit's image would delete[] an array of its own.
+class ImageLibre : public Fl_RGB_Image {
+public:
+    explicit ImageLibre(ImageDecodee& image)
+        : Fl_RGB_Image(image.pixels.release(), image.w, image.h, image.d)
+    {
+    }
+    ~ImageLibre() override
+    {
+        if (!alloc_array)
+            std::free(const_cast<uchar*>(array));
+    }
 };
 
-const char* raison(int refus)
-{
-    switch (refus) {
-    case IMAGE_ENTETE: return "en-tete illisible";
-    case IMAGE_TROP_GRANDE: return "taille refusee";
-    default: return "illisible";
+struct Descripteur {
+    int fd;
+    ~Descripteur()
+    {
+        if (fd >= 0)
+            close(fd);
     }
-}
+};
 
-// The first `limite` octets of the regular file (all of it when shorter);
-// `taille` gets its size.
-bool bLire(const char* chemin, size_t limite, std::string& octets, long long& taille)
+// Appends what `fd` holds until its end or until `octets` holds `limite`
+// octets; false on a read error.
+bool bLireJusque(int fd, std::string& octets, size_t limite)
 {
-    bool refuse = false;
-    std::unique_ptr<FILE, Fermeture> f(pfOuvrirFichierOrdinaire(chemin, "rb", refuse));
-    struct stat st;
-    if (!f || fstat(fileno(f.get()), &st) != 0) {
-        vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin, std::strerror(errno));
-        return false;
+    char bloc[64 * 1024];
+    while (octets.size() < limite) {
+        const ssize_t k = read(fd, bloc, std::min(sizeof bloc, limite - octets.size()));
+        if (k < 0 && errno == EINTR)
+            continue;
+        if (k <= 0)
+            return k == 0;
+        octets.append(bloc, size_t(k));
     }
-    taille = st.st_size;
-    octets.resize(size_t(std::min<long long>(taille, (long long)limite)));
-    octets.resize(std::fread(&octets[0], 1, octets.size(), f.get()));
     return true;
 }
 
-bool bValide(const Fl_Image* image)
+const unsigned char* debut(const std::string& octets)
 {
-    return image && image->w() > 0 && image->h() > 0;
-}
-
-// Checks the regular file at `chemin` (opened without blocking): 0 with
-// its format and size; otherwise a refusal of iTailleImage, or -1 when
-// it cannot be read, is not a regular file or is too large. Refusals are
-// logged. `octets` gets what was read; a GIF is read whole (it is decoded
-// from those octets, never read again).
-int iControler(const char* chemin, std::string& octets, FormatImage& format, int& w, int& h)
-{
-    long long taille = 0;
-    format = IMAGE_INCONNUE;
-    w = h = 0;
-    if (!bLire(chemin, DEBUT, octets, taille))
-        return -1;
-    const auto controler = [&] {
-        return iTailleImage(reinterpret_cast<const unsigned char*>(octets.data()), octets.size(),
-                            format, w, h);
-    };
-    int refus = controler();
-    const bool entier = refus == IMAGE_ENTETE || (refus == 0 && format == IMAGE_GIF);
-    if (entier && taille > (long long)octets.size()) {
-        if (taille > TAILLE_IMAGE_MAX)
-            refus = IMAGE_TROP_GRANDE;
-        else if (bLire(chemin, size_t(taille), octets, taille))
-            refus = controler();
-        else
-            refus = -1;
-    }
-    // A file that is no picture at all is not worth a line.
-    if (refus > 0 && refus != IMAGE_FORMAT)
-        vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin, raison(refus));
-    return refus;
+    return reinterpret_cast<const unsigned char*>(octets.data());
 }
 
 // The first frame of the GIF octets, from giflib; null when it does not
 // decode (logged). Transparent pixels are over the grey the windows are.
-Fl_RGB_Image* pGif(const char* chemin, const std::string& octets)
+Fl_RGB_Image* pGif(const std::string& octets, const char* nom)
 {
     ImageGif gif;
-    const int refus = iDecoderGif(reinterpret_cast<const unsigned char*>(octets.data()),
-                                  octets.size(), gif, Fl::get_color(FL_GRAY));
+    const int refus = iDecoderGif(debut(octets), octets.size(), gif, Fl::get_color(FL_GRAY));
     if (refus) {
-        vJournal(ETIQUETTE, "%.200s refusee: %s (%d)\n", chemin, pcRefusGif(refus),
-                 gif.erreurGif);
+        vJournal(ETIQUETTE, "%.200s refusee: %s (%d)\n", nom, pcRefusGif(refus), gif.erreurGif);
         return nullptr;
     }
     auto* image = new Fl_RGB_Image(gif.pixels.get(), gif.w, gif.h, 3);
@@ -109,49 +85,93 @@ Fl_RGB_Image* pGif(const char* chemin, const std::string& octets)
     return image;
 }
 
-// The picture decoded by the reader of its format: GIF by giflib, JPEG and
-// PNG by the toolkit over libjpeg and libpng.
-Fl_RGB_Image* pDecoder(const char* chemin, FormatImage format, const std::string& octets)
+// The picture a JPEG or PNG decoder made, or its refusal logged.
+Fl_RGB_Image* pDecodee(int refus, ImageDecodee& image, const char* format, const char* nom)
 {
+    if (!refus)
+        return new ImageLibre(image);
+    vJournal(ETIQUETTE, "%.200s refusee: %s %s (%s)\n", nom, format, pcRefusDecodage(refus),
+             image.message);
+    return nullptr;
+}
+
+Fl_RGB_Image* pDecoder(FormatImage format, const std::string& octets, const char* nom)
+{
+    ImageDecodee image;
     switch (format) {
-    case IMAGE_GIF: return pGif(chemin, octets);
-    case IMAGE_JPEG: return new Fl_JPEG_Image(chemin);
-    case IMAGE_PNG: return new Fl_PNG_Image(chemin);
+    case IMAGE_GIF: return pGif(octets, nom);
+    case IMAGE_JPEG:
+        return pDecodee(iDecoderJpeg(debut(octets), octets.size(), image), image, "jpeg", nom);
+    case IMAGE_PNG:
+        return pDecodee(iDecoderPng(debut(octets), octets.size(), image), image, "png", nom);
     case IMAGE_INCONNUE: break;
     }
     return nullptr;
 }
 
-// The file decoded by pDecoder once it passed the check (and is of the
-// format wanted, unless that is IMAGE_INCONNUE); null when it is refused,
-// does not decode or the reader runs out of memory (logged).
+bool bValide(const Fl_RGB_Image& image)
+{
+    return image.w() > 0 && image.h() > 0 && image.d() >= 1 && image.count() >= 1 &&
+           image.data()[0];
+}
+
 Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu)
 {
     std::string octets;
-    FormatImage format;
-    int w, h;
-    if (iControler(chemin, octets, format, w, h) != 0)
-        return nullptr;
+    return bLireImage(chemin, octets, SIGNATURE) ? pDecoderImage(octets, voulu, chemin) : nullptr;
+}
+
+}  // namespace
+
+bool bLireImage(const char* chemin, std::string& octets, size_t debutLu)
+{
+    octets.clear();
+    bool refuse = false;
+    const Descripteur f{iOuvrirOrdinaire(chemin, refuse)};
+    struct stat st;
+    if (f.fd < 0 || fstat(f.fd, &st) != 0 || !bLireJusque(f.fd, octets, debutLu)) {
+        vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin,
+                 refuse ? "pas un fichier ordinaire" : std::strerror(errno));
+        return false;
+    }
+    if (octets.size() < debutLu || formatImage(debut(octets), octets.size()) == IMAGE_INCONNUE)
+        return true;
+    // A picture, read on to its end: one octet past the bound tells a
+    // file too large, even one that grew since it was looked at.
+    if (st.st_size <= TAILLE_IMAGE_MAX) {
+        octets.reserve(size_t(st.st_size) + 1);
+        if (!bLireJusque(f.fd, octets, size_t(TAILLE_IMAGE_MAX) + 1)) {
+            vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin, std::strerror(errno));
+            return false;
+        }
+    }
+    if (st.st_size > TAILLE_IMAGE_MAX || octets.size() > size_t(TAILLE_IMAGE_MAX)) {
+        vJournal(ETIQUETTE, "%.200s refusee: fichier trop gros\n", chemin);
+        return false;
+    }
+    return true;
+}
+
+Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom)
+{
+    const FormatImage format = formatImage(debut(octets), octets.size());
     if (voulu != IMAGE_INCONNUE && format != voulu) {
-        vJournal(ETIQUETTE, "%.200s refusee: pas du format attendu\n", chemin);
+        vJournal(ETIQUETTE, "%.200s refusee: pas du format attendu\n", nom);
         return nullptr;
     }
     std::unique_ptr<Fl_RGB_Image> image;
     try {
-        image.reset(pDecoder(chemin, format, octets));
+        image.reset(pDecoder(format, octets, nom));
     } catch (const std::bad_alloc&) {
-        vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", chemin);
+        vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", nom);
         return nullptr;
     }
-    if (image && (!bValide(image.get()) || image->d() < 1 || image->count() < 1 ||
-                  !image->data()[0])) {
-        vJournal(ETIQUETTE, "%.200s illisible\n", chemin);
+    if (image && !bValide(*image)) {
+        vJournal(ETIQUETTE, "%.200s illisible\n", nom);
         return nullptr;
     }
     return image.release();
 }
-
-}  // namespace
 
 Fl_Shared_Image* pImageControlee(const char* chemin)
 {

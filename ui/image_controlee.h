@@ -1,12 +1,15 @@
-// Pictures from outside (received files, files picked in the chooser) are
-// decoded only once their header passed iTailleImage: JPEG and PNG by the
-// toolkit's readers over libjpeg and libpng, GIF by giflib (the toolkit's
-// own GIF reader never sees one). Any allocation failure of a reader is
-// caught.
+// Pictures from outside (received files, files picked in the chooser):
+// each file is opened once as a plain file, read once, and decoded from
+// those octets by the library of its format (GIF by giflib, JPEG by
+// libjpeg, PNG by libpng, each within its limits). The toolkit's readers
+// never see one: they are left to the program's own pictures.
 #ifndef UI_IMAGE_CONTROLEE_H
 #define UI_IMAGE_CONTROLEE_H
 
 #include "ui/entete_image.h"
+
+#include <cstddef>
+#include <string>
 
 class Fl_RGB_Image;
 class Fl_Shared_Image;
@@ -22,5 +25,17 @@ Fl_Shared_Image* pImageControlee(const char* chemin);
 // The checked JPEG file decoded aside from the shared images (so another
 // thread may call it); null otherwise (logged).
 Fl_RGB_Image* pJpegControle(const char* chemin);
+
+// The file at `chemin` read once as a plain file (a FIFO or a device,
+// which would hold the caller in open or read, is refused): all of it
+// when it begins as a picture (refused past TAILLE_IMAGE_MAX), else its
+// first `debut` octets. False when it cannot be read (logged).
+bool bLireImage(const char* chemin, std::string& octets, size_t debut);
+
+// The picture the octets hold, of the format wanted unless that is
+// IMAGE_INCONNUE; null when it is refused, does not decode or the
+// decoder runs out of memory (logged under `nom`, except octets that are
+// no picture at all).
+Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom);
 
 #endif

@@ -6,6 +6,15 @@
 class editeur;
 class visualisateur;
 
+// Text and picture windows opened over the main window start this far
+// below its top: under the title bar's strip (99 pixels, the map tools on
+// its last row: position fields, zoom, zones, base maps, Metareas) with
+// room for a window manager's title bar, so that they never cover those
+// tools, which nothing else reaches without a window manager.
+constexpr int OUVERTURE_HAUT = 99 + 24;
+// And right of the page's left panel.
+constexpr int OUVERTURE_GAUCHE = 240;
+
 // A picture in an image window with its right edge at `droite` and its top
 // at `haut`. A file that is not a picture gives the "Non disponible"
 // message and no window (null).

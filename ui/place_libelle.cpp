@@ -1,10 +1,12 @@
 #include "ui/place_libelle.h"
 
+#include "ui/boites_construites.h"
 #include "ui/boutons.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Light_Button.H>
+#include <FL/Fl_Scroll.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <cstring>
@@ -61,16 +63,16 @@ bool bTient(Fl_Widget* w, const Essai& e)
 }
 
 // No sibling but those under or over the widget as built meets the box.
-bool bLibre(Fl_Widget* w, const Essai& e)
+bool bLibre(Fl_Widget* w, const Essai& construit, const Essai& e)
 {
     Fl_Group* p = w->parent();
     for (int i = 0; p && i < p->children(); ++i) {
         Fl_Widget* s = p->child(i);
-        auto coupe = [s](int x, int y, int l, int h) {
-            return s->x() < x + l && x < s->x() + s->w() && s->y() < y + h && y < s->y() + s->h();
+        auto coupe = [s](const Essai& r) {
+            return s->x() < r.x + r.w && r.x < s->x() + s->w() && s->y() < r.y + r.h &&
+                   r.y < s->y() + s->h();
         };
-        if (s != w && s->w() && s->h() && !coupe(w->x(), w->y(), w->w(), w->h()) &&
-            coupe(e.x, e.y, e.w, e.h))
+        if (s != w && s->w() && s->h() && !coupe(construit) && coupe(e))
             return false;
     }
     return true;
@@ -145,26 +147,29 @@ void vPoser(Fl_Widget* w, const Essai& e)
     w->redraw();
 }
 
+// The fit from the box as built, whatever earlier fits made of it.
 void vAjusterDedans(Fl_Widget* w, int taille, const Libre& libre)
 {
-    const Essai construit{w->x(), w->y(), w->w(), w->h(),
-                          Fl_Align(w->align() & ~FL_ALIGN_WRAP)};
+    const Boite b = boiteConstruite(w);
+    const Essai construit{b.x, b.y, b.w, b.h, Fl_Align(b.align & ~FL_ALIGN_WRAP)};
     Essai essais[5];
     for (int t = taille; t >= TAILLE_PLANCHER; --t) {
         w->labelsize(t);
         const int n = iEssais(w, construit, libre, essais);
         for (int i = 0; i < n; ++i)
-            if (bTient(w, essais[i]) && (i == 0 || bLibre(w, essais[i]))) {
+            if (bTient(w, essais[i]) && (i == 0 || bLibre(w, construit, essais[i]))) {
                 vPoser(w, essais[i]);
                 vBulleEntiere(w, false);
+                vRetenirAjustement(w, b);
                 return;
             }
     }
     // The widest box on one line, drawn centred.
     iEssais(w, construit, libre, essais);
     const Essai& large = essais[(construit.align & COTES) ? 3 : 1];
-    vPoser(w, bLibre(w, large) ? large : construit);
+    vPoser(w, bLibre(w, construit, large) ? large : construit);
     vBulleEntiere(w, true);
+    vRetenirAjustement(w, b);
 }
 
 // Outside its widget a label only changes size: its room runs from the
@@ -186,6 +191,43 @@ void vAjusterDehors(Fl_Widget* w, int taille, const Libre& libre)
         w->parent()->redraw();
 }
 
+void vCouper(Libre& l, const Libre& par)
+{
+    l.gauche = std::max(l.gauche, par.gauche);
+    l.droite = std::min(l.droite, par.droite);
+    l.haut = std::max(l.haut, par.haut);
+    l.bas = std::min(l.bas, par.bas);
+}
+
+// What an area that scrolls up and down shows of its content across: its
+// inner box less its scrollbar, counted whether or not it shows now, and
+// within its children's bounds, as a scroll repaints the margin beyond
+// them with its background and not with what lies there. (Nothing is
+// kept from one that scrolls sideways.)
+Libre contenuDefilant(Fl_Scroll* s)
+{
+    constexpr int SANS = 1 << 20;
+    Libre c{-SANS, SANS, -SANS, SANS};
+    if (s->type() != Fl_Scroll::VERTICAL && s->type() != Fl_Scroll::VERTICAL_ALWAYS)
+        return c;
+    const int barre = s->scrollbar_size() ? s->scrollbar_size() : Fl::scrollbar_size();
+    c.gauche = s->x() + Fl::box_dx(s->box());
+    c.droite = c.gauche + s->w() - Fl::box_dw(s->box());
+    if (s->scrollbar.align() & FL_ALIGN_LEFT)
+        c.gauche += barre;
+    else
+        c.droite -= barre;
+    int g = SANS, d = -SANS;
+    for (int i = 0; i < s->children(); ++i) {
+        const Fl_Widget* e = s->child(i);
+        if (e != &s->scrollbar && e != &s->hscrollbar)
+            g = std::min(g, e->x()), d = std::max(d, e->x() + e->w());
+    }
+    if (g <= d)
+        c.gauche = std::max(c.gauche, g), c.droite = std::min(c.droite, d);
+    return c;
+}
+
 }  // namespace
 
 int iTailleAjustee(const char* texte, int fonte, int taille, int largeur, int plancher)
@@ -200,17 +242,11 @@ int iTailleAjustee(const char* texte, int fonte, int taille, int largeur, int pl
     return taille;
 }
 
-bool bLibelleEntier(Fl_Widget* w)
-{
-    if (!w || !w->label() || !bDedans(w->align()))
-        return true;
-    return bTient(w, {w->x(), w->y(), w->w(), w->h(), w->align()});
-}
-
 Libre libreAutour(Fl_Widget* w, Libre b)
 {
     Fl_Group* p = w->parent();
-    const int x0 = w->x(), x1 = x0 + w->w(), y0 = w->y(), y1 = y0 + w->h();
+    const Boite c = boiteConstruite(w);
+    const int x0 = c.x, x1 = x0 + c.w, y0 = c.y, y1 = y0 + c.h;
     // A framed box that grows stays 1 px off its neighbours.
     const int ecart = w->box() != FL_NO_BOX && bDedans(w->align()) ? 1 : 0;
     for (int i = 0; p && i < p->children(); ++i) {
@@ -242,14 +278,33 @@ Libre libreAutour(Fl_Widget* w)
     return libreAutour(w, {x, x + p->w(), y, y + p->h()});
 }
 
+Libre libreVisible(Fl_Widget* w, Libre l)
+{
+    for (Fl_Group* a = w->parent(); a; a = a->parent()) {
+        if (a->as_window()) {
+            vCouper(l, {0, a->w(), 0, a->h()});
+            break;
+        }
+        if (Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a))
+            vCouper(l, contenuDefilant(s));
+    }
+    return l;
+}
+
 void vAjusterLibelle(Fl_Widget* w, int taille, const Libre& libre)
 {
     if (!w || !w->label() || !w->label()[0])
         return;
-    if (bDedans(w->align()))
-        vAjusterDedans(w, taille, libre);
-    else
-        vAjusterDehors(w, taille, libre);
+    Libre l = libreVisible(w, libre);
+    if (bDedans(w->align())) {
+        // The room holds the box as built, whatever hides it.
+        const Boite b = boiteConstruite(w);
+        l = {std::min(l.gauche, b.x), std::max(l.droite, b.x + b.w), std::min(l.haut, b.y),
+             std::max(l.bas, b.y + b.h)};
+        vAjusterDedans(w, taille, l);
+    } else {
+        vAjusterDehors(w, taille, l);
+    }
 }
 
 void vAjusterLibelle(Fl_Widget* w, int taille)

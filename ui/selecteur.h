@@ -144,7 +144,7 @@ private:
     void vGestionSupprimer();
     void vGestionSauver();
     void vMajApercu();
-    void vApercuTexte(const char* chemin);
+    void vApercuTexte(const char* octets, size_t n);
     static void vApercuDiffere(void* selecteur);
 
     Rappel callback_;

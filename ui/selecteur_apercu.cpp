@@ -2,21 +2,30 @@
 // a text, or "?".
 #include "ui/selecteur.h"
 
-#include "gribdata/ouverture_ordinaire.h"
 #include "ui/image_controlee.h"
 #include "ui/texte_apercu.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Preferences.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <FL/Fl_Tile.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <string>
+
+namespace {
+
+// The octets the text preview shows at most.
+const size_t TEXTE_APERCU = 2048;
+
+}  // namespace
 
 void DRU_Fl_File_Chooser::preview(int e)
 {
@@ -61,13 +70,19 @@ void DRU_Fl_File_Chooser::vMajApercu()
     const char* v = value();
     if (!v || fl_filename_isdir(v))
         return;
+    // One reading decides: the picture, else the first octets as text.
     if (window->shown())
         fl_cursor(FL_CURSOR_WAIT);
-    Fl_Shared_Image* image = pImageControlee(v);
+    std::string octets;
+    const bool lu = bLireImage(v, octets, TEXTE_APERCU);
+    Fl_Shared_Image* image = nullptr;
+    if (lu)
+        if (Fl_RGB_Image* decodee = pDecoderImage(octets, IMAGE_INCONNUE, v))
+            image = Fl_Shared_Image::get(decodee, 1);
     if (window->shown())
         fl_cursor(FL_CURSOR_DEFAULT);
     if (!image) {
-        vApercuTexte(v);
+        vApercuTexte(octets.data(), std::min(octets.size(), TEXTE_APERCU));
         return;
     }
     const int l = std::max(1, previewBox->w() - 20), h = std::max(1, previewBox->h() - 20);
@@ -83,16 +98,12 @@ void DRU_Fl_File_Chooser::vMajApercu()
     previewBox->image(apercu_);
 }
 
-void DRU_Fl_File_Chooser::vApercuTexte(const char* chemin)
+void DRU_Fl_File_Chooser::vApercuTexte(const char* octets, size_t n)
 {
-    char octets[2048];
-    size_t n = 0;
-    bool refuse = false;
-    if (FILE* f = pfOuvrirFichierOrdinaire(chemin, "rb", refuse)) {
-        n = std::fread(octets, 1, sizeof octets, f);
-        std::fclose(f);
-    }
-    if (bTexteApercu(octets, n, preview_text_)) {
+    std::string texte;
+    if (bTexteApercu(octets, n, texte)) {
+        // The file's text as it stands, "@" included.
+        preview_text_ = sLibelleBrut(texte);
         previewBox->label(preview_text_.c_str());
         previewBox->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
         previewBox->labelfont(FL_COURIER);

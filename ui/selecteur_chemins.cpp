@@ -59,17 +59,6 @@ bool bCheminGrib(const char* chemin)
            std::strstr(chemin, "grib");
 }
 
-void vProtegerMenu(const char* texte, char* sortie, size_t taille)
-{
-    size_t j = 0;
-    for (; *texte && j + 2 < taille; ++texte) {
-        if (*texte == '/' || *texte == '\\')
-            sortie[j++] = '\\';
-        sortie[j++] = *texte;
-    }
-    sortie[j] = 0;
-}
-
 void vMotifDuFiltre(const char* entree, char* sortie, size_t taille)
 {
     const char* ouvre = std::strchr(entree, '(');

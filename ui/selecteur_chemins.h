@@ -14,9 +14,6 @@ void vNormaliserRepertoire(const char* d, char* sortie, size_t taille);
 // .bz2 and .gz in any case, or "grib" anywhere in the path.
 bool bCheminGrib(const char* chemin);
 
-// `texte` with "/" and "\" escaped for a menu label, in `sortie`.
-void vProtegerMenu(const char* texte, char* sortie, size_t taille);
-
 // The pattern of a filter menu entry: the text between its first "(" and
 // its last ")", or the whole text.
 void vMotifDuFiltre(const char* entree, char* sortie, size_t taille);

@@ -5,7 +5,7 @@
 
 #include "gribdata/globales.h"
 #include "ui/local.h"
-#include "ui/selecteur_chemins.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
@@ -51,11 +51,10 @@ int iFavorisStockes(std::vector<std::string>* utilisables)
     return n;
 }
 
+// The path shown as it stands; choosing the entry reads it back.
 void vAjouterEntree(Fl_Menu_Button* menu, const char* chemin, int raccourci)
 {
-    char entree[2 * FL_PATH_MAX];
-    vProtegerMenu(chemin, entree, sizeof entree);
-    menu->add(entree, raccourci, nullptr);
+    menu->add(sAjoutMenuBrut(chemin).c_str(), raccourci, nullptr);
 }
 
 }  // namespace
@@ -87,7 +86,7 @@ void DRU_Fl_File_Chooser::vFavoriChoisi()
     else if (v == SYSTEMES)
         directory("");
     else if (v > SYSTEMES && favoritesButton->text(v))
-        directory(favoritesButton->text(v));
+        directory(sTexteEntreeMenu(favoritesButton->text(v)).c_str());
 }
 
 void DRU_Fl_File_Chooser::vAjouterFavori()

@@ -4,6 +4,7 @@
 
 #include "ui/local.h"
 #include "ui/selecteur_chemins.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -19,7 +20,7 @@ void DRU_Fl_File_Chooser::filter(const char* p)
 {
     if (!p || !*p)
         p = "*";
-    char liste[FL_PATH_MAX], entree[2 * FL_PATH_MAX];
+    char liste[FL_PATH_MAX];
     std::snprintf(liste, sizeof liste, "%s", p);
     showChoice->clear();
     bool tous = false;
@@ -29,8 +30,7 @@ void DRU_Fl_File_Chooser::filter(const char* p)
             showChoice->add(pcTraduire("Tous les fichiers (*)"));
             tous = true;
         } else {
-            vProtegerMenu(motif, entree, sizeof entree);
-            showChoice->add(entree);
+            showChoice->add(sAjoutMenuBrut(motif).c_str());
             tous = tous || std::strstr(motif, "(*)");
         }
     }
@@ -66,7 +66,7 @@ void DRU_Fl_File_Chooser::vFiltreChoisi()
         vFiltrePersonnel();
         return;
     }
-    vMotifDuFiltre(entree, pattern_, sizeof pattern_);
+    vMotifDuFiltre(sTexteEntreeMenu(entree).c_str(), pattern_, sizeof pattern_);
     // The list keeps a pointer to the pattern.
     fileList->filter(pattern_);
     if (shown())
@@ -79,9 +79,7 @@ void DRU_Fl_File_Chooser::vFiltrePersonnel()
     if (!motif)
         return;
     std::snprintf(pattern_, sizeof pattern_, "%s", motif);
-    char entree[2 * FL_PATH_MAX];
-    vProtegerMenu(pattern_, entree, sizeof entree);
-    showChoice->value(showChoice->add(entree));
+    showChoice->value(showChoice->add(sAjoutMenuBrut(pattern_).c_str()));
     fileList->filter(pattern_);
     if (shown())
         rescan_keep_filename();

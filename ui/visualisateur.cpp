@@ -1,6 +1,8 @@
 #include "ui/visualisateur.h"
 
 #include "gribdata/decode.h"
+#include "gribdata/globales.h"
+#include "ui/budget_images.h"
 #include "ui/calcul_image.h"
 #include "ui/globales_ui.h"
 #include "ui/image_controlee.h"
@@ -11,6 +13,32 @@
 #include <FL/filename.H>
 #include <FL/fl_ask.H>
 #include <cstdio>
+
+namespace {
+
+long long llOctets(const Fl_Image* image)
+{
+    return (long long)image->w() * image->h() * image->d();
+}
+
+// "Images, <name> : <the text of the key>", with its one button.
+void vMessage(const char* nom, const char* cle)
+{
+    fl_choice("%s, %s : %s", pcTraduire("Oui"), nullptr, nullptr, pcTraduire("Images"), nom,
+              pcTraduire(cle));
+}
+
+// The picture would take the image windows past their budget: it is not
+// shown; the file stays where it is, to be opened once others are closed.
+void vRefusBudget(const char* fichier, const char* nom)
+{
+    vJournal("<IMAGE>", "%.200s non ouverte: les fenetres d'images tiennent %lld octets sur %lld\n",
+             fichier, llImagesTenues(), budgetImages);
+    vMessage(nom,
+             CLE_LOCAL("Trop d'images ouvertes : fermez-en une, puis ouvrez celle-ci par Ouvrir"));
+}
+
+}  // namespace
 
 void vAjusterImage(int lI, int hI, int lE, int hE, int& w, int& h)
 {
@@ -36,7 +64,7 @@ void vAjusterImage(int lI, int hI, int lE, int hE, int& w, int& h)
 
 visualisateur::visualisateur(const char* fichier, int droite, int haut, const char*)
     : Fl_Double_Window(600, 400), imageFichier(nullptr), copie(nullptr), largeur(0), hauteur(0),
-      titre{}
+      titre{}, octetsTenus(0)
 {
     box(FL_THIN_DOWN_BOX);
     color(49);
@@ -48,12 +76,23 @@ visualisateur::visualisateur(const char* fichier, int droite, int haut, const ch
                   pcTraduire("Visualisateur"), nom);
     delete[] programme;
     label(titre);
-    imageFichier = pImageControlee(fichier);
-    if (!imageFichier) {
-        fl_choice("%s, %s : %s", pcTraduire("Oui"), nullptr, nullptr, pcTraduire("Images"), nom,
-                  pcTraduire("Non disponible"));
+    // With the budget spent, the picture is not even decoded.
+    if (llImagesTenues() >= budgetImages) {
+        vRefusBudget(fichier, nom);
         return;
     }
+    imageFichier = pImageControlee(fichier);
+    if (!imageFichier) {
+        vMessage(nom, CLE_LOCAL("Non disponible"));
+        return;
+    }
+    if (!bPrendreImage(llOctets(imageFichier))) {
+        vRefusBudget(fichier, nom);
+        imageFichier->release();
+        imageFichier = nullptr;
+        return;
+    }
+    octetsTenus = llOctets(imageFichier);
     vAjusterImage(imageFichier->w(), imageFichier->h(), Fl::w(), Fl::h(), largeur, hauteur);
     size(largeur, hauteur);
     size_range(largeur, hauteur);
@@ -66,6 +105,7 @@ visualisateur::~visualisateur()
     delete copie;
     if (imageFichier)
         imageFichier->release();
+    vRendreImage(octetsTenus);
 }
 
 void visualisateur::draw()

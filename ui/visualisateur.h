@@ -17,7 +17,10 @@ public:
     // Reads the picture and shows the window with its right edge at
     // `droite` and its top at `haut`. A file that is not a picture gives
     // the "Non disponible" message and a window that is never shown: the
-    // caller asks iCharge() before registering it. `label` is not used.
+    // caller asks iCharge() before registering it. A picture that does
+    // not fit in what is left of the image windows' budget
+    // (ui/budget_images.h) is not kept either: one log line and a
+    // message. `label` is not used.
     visualisateur(const char* fichier, int droite, int haut, const char* label = nullptr);
     ~visualisateur() override;
     void draw() override;
@@ -29,6 +32,7 @@ public:
     Fl_Image* copie;  // the scaled copy, only while drawing
     int largeur, hauteur;
     char titre[128];
+    long long octetsTenus;  // taken from the budget, given back at the end
 };
 
 #endif

@@ -133,17 +133,19 @@ TEST_F(Lecteur, IndexLife)
     EXPECT_FALSE(existe(dossier / "vide.kdx"));
 }
 
-// Messages come from the file's mapping while the file is as it was opened;
-// rewritten or cut short since, it is read as it now stands: new octets
-// are those loaded, and a message past the new end is refused, without a
-// fault on the mapping. (Junk keeps the messages read apart, beyond what
-// the reader's stream keeps of the file.)
+// A reader that asks for the mapping takes messages from it while the file
+// is as it was opened; rewritten or cut short since, it is read as it now
+// stands: new octets are those loaded, and a message past the new end is
+// refused, without a fault on the mapping. (Junk keeps the messages read
+// apart, beyond what the reader's stream keeps of the file.)
 TEST_F(Lecteur, FileChangedAfterOpening)
 {
     const std::string m = simple();
     const std::string octets = m + std::string(100000, 'x') + m + std::string(20000, 'x');
     const std::string f = fichier(octets);
-    CLASS_CODES_IBFILE l(f.c_str(), 0);
+    CLASS_CODES_IBFILE l;
+    l.vProjeter(true);
+    l.iOpen(f.c_str(), 0);
     ASSERT_EQ(positions(l), (std::vector<std::pair<long, long>>{
                                 {0, long(m.size())}, {long(m.size()) + 100000, long(m.size())}}));
     for (int n : {1, 2}) {
@@ -163,6 +165,26 @@ TEST_F(Lecteur, FileChangedAfterOpening)
     ASSERT_EQ(truncate(f.c_str(), 1000), 0);
     const std::string journal = sJournal([&] { EXPECT_EQ(l.ulGet(2), 0u); });
     EXPECT_NE(journal.find("longueur incorrect"), std::string::npos) << journal;
+}
+
+// A message loaded by a reader that does not map stays whole when another
+// process cuts its file short (a mapped one would fault, SIGBUS); the next
+// load is refused.
+TEST_F(Lecteur, ALoadedMessageOutlivesItsFileCutShort)
+{
+    MessageGrib grand;
+    grand.section4 = s4Simple(0, 0, 8, std::vector<unsigned>(20000, 7));
+    const std::string m = grand.octets();
+    const std::string f = fichier(m + m);
+    EXPECT_EXIT(
+        {
+            CLASS_CODES_IBFILE l(f.c_str(), 0);
+            if (l.ulGet(1) != m.size() || truncate(f.c_str(), 0) != 0)
+                std::exit(2);
+            const bool entier = std::string((const char*)l.puc_message, m.size()) == m;
+            std::exit(entier && l.ulGet(2) == 0 ? 0 : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 // Run with ZELxCodes=FFFF1 (its own CTest entry): switch 5 keeps the index.

@@ -1,4 +1,5 @@
 #include "codes/texte.h"
+#include "codes/texte_journal.h"
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,18 @@ TEST(JourMoisAn, JoursDuMois)
     for (int m = 1; m <= 12; m++)
         total += iCodesJourMoisAn(2023, m);
     EXPECT_EQ(total, 365);
+}
+
+// What the log receives of a name from outside: printable ASCII and
+// well-formed UTF-8 as they are, everything else as "\xHH".
+TEST(TexteJournal, ControlAndMalformedOctetsAreEscaped)
+{
+    EXPECT_EQ(sTexteJournal("\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8C\x8A ok"),
+              "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8C\x8A ok");
+    // Controls (C0, DEL, C1), the backslash, Latin-1, overlong, surrogate,
+    // past U+10FFFF, stray continuation, cut short.
+    EXPECT_EQ(sTexteJournal("\x1B[2J\t\x7F\xC2\x9B\\\xE9\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80\x80\xE2\x82"),
+              "\\x1B[2J\\x09\\x7F\\xC2\\x9B\\x5C\\xE9\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80"
+              "\\x80\\x80\\xE2\\x82");
+    EXPECT_EQ(sTexteJournal(nullptr), "");
 }

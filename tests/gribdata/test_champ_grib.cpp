@@ -141,8 +141,8 @@ TEST(GribSet, ReadsTheLevelAndForecastRangeItsOwnWay)
     g.p2 = 44;
     const struct {
         int indicateur, reponse, echeance;
-    } cas[] = {{0, 1, 1},   {1, 0, 0},   {4, 1, 44},   {10, 4, 300},
-               {123, 2, 44}, {124, 2, 44}, {2, 3, 0}};
+    } cas[] = {{0, 1, 1},   {1, 0, 0},   {4, 1, 44},  {10, 4, 300}, {123, 2, 44},
+               {124, 2, 44}, {2, 3, 44}, {3, 3, 44}, {5, 3, 44},  {113, 3, 0}};
     for (const auto& c : cas) {
         g.indicateur = c.indicateur;
         EXPECT_EQ(g.iGetEcheance(), c.reponse) << c.indicateur;

@@ -174,11 +174,22 @@ TEST_F(Chargement, SatellitePictureAndItsCaption)
     EXPECT_EQ(Fl_Shared_Image::find("globe.jpg"), nullptr);
     const std::string log = journal.contenu();
     EXPECT_NE(log.find("<THREADS> LOAD_FDC 0 satellite: -KO-\n"), std::string::npos);
-    EXPECT_NE(log.find("est incomplet\n"), std::string::npos);
-    EXPECT_NE(log.find("n'est pas une image JPEG\n"), std::string::npos);
+    EXPECT_NE(log.find("globe.jpg refusee: jpeg donnees plus courtes que l'image"),
+              std::string::npos);
+    EXPECT_NE(log.find("globe.jpg refusee: pas du format attendu\n"), std::string::npos);
     ecrireFichier("court", "20090");
     readDateDatelliteImage("court");
     EXPECT_STREQ(FDCHAINE, "");
+    // A FIFO in the picture's place is refused at once, its stamp too.
+    vOublierSatellite();
+    std::filesystem::remove("globe.jpg");
+    ASSERT_TRUE(commande("mkfifo globe.jpg"));
+    EXPECT_EQ(load_fdcsat(nullptr), nullptr);
+    EXPECT_EQ(FDC0ok, 0);
+    readDateDatelliteImage("globe.jpg.bad");
+    EXPECT_STREQ(FDCHAINE, "");
+    EXPECT_NE(journal.contenu().find("globe.jpg refusee: pas un fichier ordinaire"),
+              std::string::npos);
     vOublierSatellite();
 }
 
@@ -247,5 +258,26 @@ TEST_F(Chargement, AnOversizedPictureIsRefusedAndSetAsideAtStartUp)
     EXPECT_EQ(FDC0ok, 1);
     EXPECT_TRUE(existe("globe.jpg"));
     EXPECT_FALSE(existe("globe.jpg.bad"));
+    vOublierSatellite();
+}
+
+// Received pictures staged when the program ended (a crash or a shutdown
+// while one decoded) are removed at the next start, before globe.jpg is
+// read; nothing else of the folder is touched.
+TEST_F(Chargement, StagedPicturesLeftByAnEndAreRemovedAtStartUp)
+{
+    for (const char* nom :
+         {"globe.jpg.12", "globe.jpg.3.aB9xYz.tmp", "globe.jpg.bad", "globe.jpg.old"})
+        ecrireFichier(nom, "x");
+    ecrireFichier("globe.jpg", JPEG);
+    vOublierSatellite();
+    load_fdcsat(nullptr);
+    EXPECT_EQ(FDC0ok, 1);
+    for (const char* parti : {"globe.jpg.12", "globe.jpg.3.aB9xYz.tmp"})
+        EXPECT_FALSE(existe(parti)) << parti;
+    for (const char* reste : {"globe.jpg.bad", "globe.jpg.old", "globe.jpg"})
+        EXPECT_TRUE(existe(reste)) << reste;
+    EXPECT_NE(journal.contenu().find("globe.jpg.12 laisse par un arret, supprime"),
+              std::string::npos);
     vOublierSatellite();
 }

@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -232,4 +234,20 @@ TEST(TitresGraphiques, WholeInEveryLanguage)
         delete langage;
     }
     langage = ancien;
+}
+
+// Chart windows opened from one corner (two pages' maps, or a map and a
+// route) each take the first free step of the cascade.
+TEST(Cascade, EachChartWindowAtItsOwnPlace)
+{
+    std::vector<std::unique_ptr<Histogrammes>> h;
+    const auto ouvrir = [&] { h.push_back(std::make_unique<Histogrammes>(1, 50, 80, 200, 106)); };
+    const auto place = [&](size_t i) { return std::array<int, 2>{h[i]->x(), h[i]->y()}; };
+    for (int i = 0; i < 3; ++i)
+        ouvrir();
+    h.erase(h.begin() + 1);
+    ouvrir();
+    ouvrir();
+    EXPECT_EQ((std::vector<std::array<int, 2>>{place(0), place(1), place(2), place(3)}),
+              (std::vector<std::array<int, 2>>{{50, 80}, {98, 128}, {74, 104}, {122, 152}}));
 }

@@ -9,6 +9,7 @@
 #include "gribdata/fichier_grib.h"
 #include "map/lecture_texte.h"
 #include "map/lecture_valeurs.h"
+#include "map/releve_histogrammes.h"
 #include "tests/map/trace_test.h"
 #include "tests/outils/outils_test.h"
 
@@ -237,4 +238,33 @@ TEST(TexteLecture, BeaufortAndSeaStateThresholds)
     const std::pair<double, int> mer[] = {{0, 0}, {0.01, 1}, {1.25, 4}, {13.9, 8}, {14, 9}};
     for (auto [metres, etat] : mer)
         EXPECT_EQ(iEtatMer(metres), etat) << metres;
+}
+
+// A grid round the earth, written 0 to 359 or -180 to 179: the cell
+// between its last column and its first is read like any other, by the
+// read-out and by the charts it opens, at eccodes' nearest point.
+TEST_F(Lecture, AGlobalGridWrapsBetweenItsLastColumnAndItsFirst)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    for (int ouest : {0, -180}) {
+        ChampEcrit p = champ(2, 0);
+        p.lo1 = ouest * 1000;
+        p.valeur = [ouest](double, double lon) {
+            return lon < ouest + 1 ? 101000 : lon > ouest + 358 ? 99000 : 100000;
+        };
+        afficher({p}, {2});
+        ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
+        for (double lon : {-0.6, -0.4, 359.4, 359.6, 179.4, 179.6}) {
+            const double pa = std::stod(
+                sortie("grib_get -l 10," + std::to_string(lon) + ",1 " + sh(d / "f.grb")).value_or(
+                    "nan"));
+            char attendu[64];
+            std::snprintf(attendu, sizeof attendu, "Pression: %.1f hPa", pa / 100);
+            EXPECT_EQ(lire(10, lon), Lignes{attendu}) << ouest << " " << lon;
+            const auto courbe = releverHistogrammes(fichier.list, carte.champs, 10, longitude, 0);
+            ASSERT_EQ(courbe.size(), 1u) << ouest << " " << lon;
+            EXPECT_NEAR(courbe[0].valeur, pa / 100, 1e-6) << ouest << " " << lon;
+        }
+    }
 }

@@ -1,6 +1,10 @@
 #include "tests/outils/images_test.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <gif_lib.h>
+#include <jpeglib.h>
+#include <zlib.h>
 #include <stdexcept>
 
 namespace {
@@ -26,19 +30,41 @@ std::string jpegEnTete(unsigned largeur, unsigned hauteur)
 {
     std::string j = "\xFF\xD8";
     j += std::string("\xFF\xE0") + be16(16) + std::string("JFIF\0\x01\x01\0\0\x01\0\x01\0\0", 14);
+    j += std::string("\xFF\xDB") + be16(67) + char(0) + std::string(64, '\x01');
     j += std::string("\xFF\xC0") + be16(17) + char(8) + be16(hauteur) + be16(largeur) + char(3);
     for (int c = 1; c <= 3; ++c)
         j += std::string{char(c), char(0x11), char(0)};
-    j += std::string(240, '\x55');
+    // One code each, "0": a DC difference of 0, an end of block.
+    for (char classe : {char(0x00), char(0x10)})
+        j += std::string("\xFF\xC4") + be16(20) + classe + char(1) + std::string(15, '\0') + '\0';
+    j += std::string("\xFF\xDA") + be16(12) + char(3);
+    for (int c = 1; c <= 3; ++c)
+        j += std::string{char(c), 0};
+    j += std::string{0, 63, 0};
+    j += std::string(240, '\0');
     return j + "\xFF\xD9";
+}
+
+std::string morceauPng(const std::string& type, const std::string& donnees)
+{
+    const std::string corps = type + donnees;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(corps.data()), uInt(corps.size()));
+    return be32(unsigned(donnees.size())) + corps + be32(unsigned(crc));
 }
 
 std::string pngEnTete(unsigned largeur, unsigned hauteur)
 {
     std::string p("\x89PNG\r\n\x1a\n", 8);
-    p += be32(13) + "IHDR" + be32(largeur) + be32(hauteur) + std::string{8, 2, 0, 0, 0};
-    p += be32(0);  // the chunk's check, wrong on purpose: readers may look at it or not
-    return p + std::string(200, '\0');
+    p += morceauPng("IHDR", be32(largeur) + be32(hauteur) + std::string{8, 2, 0, 0, 0});
+    p += morceauPng("IDAT", std::string("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
+    return p + morceauPng("IEND", "");
+}
+
+std::string pngMorceauGeant(const std::string& type)
+{
+    std::string p("\x89PNG\r\n\x1a\n", 8);
+    p += morceauPng("IHDR", be32(1) + be32(1) + std::string{8, 0, 0, 0, 0});
+    return p + be32(0x7FFFFFFF) + type + "abc";
 }
 
 std::string gifEnTete(unsigned ecranL, unsigned ecranH, unsigned imageL, unsigned imageH)
@@ -167,4 +193,74 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
         vEcrireCadre(g, c);
     vVerifier(EGifCloseFile(g, &erreur), "fermeture");
     return octets;
+}
+
+namespace {
+
+struct Compression {
+    jpeg_compress_struct c{};
+    jpeg_error_mgr erreurs{};
+    unsigned char* tampon = nullptr;
+    unsigned long taille = 0;
+    ~Compression()
+    {
+        jpeg_destroy_compress(&c);
+        std::free(tampon);
+    }
+};
+
+}  // namespace
+
+std::string jpegEcrit(int w, int h, const OptionsJpeg& o)
+{
+    Compression j;
+    j.c.err = jpeg_std_error(&j.erreurs);
+    jpeg_create_compress(&j.c);
+    jpeg_mem_dest(&j.c, &j.tampon, &j.taille);
+    j.c.image_width = JDIMENSION(w);
+    j.c.image_height = JDIMENSION(h);
+    j.c.input_components = o.gris ? 1 : 3;
+    j.c.in_color_space = o.gris ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&j.c);
+    jpeg_set_quality(&j.c, 85, TRUE);
+    j.c.comp_info[0].h_samp_factor = o.h0;
+    j.c.comp_info[0].v_samp_factor = o.v0;
+    if (o.progressif)
+        jpeg_simple_progression(&j.c);
+    j.c.arith_code = o.arithmetique;
+    jpeg_start_compress(&j.c, TRUE);
+    std::vector<unsigned char> ligne(size_t(w) * j.c.input_components);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const unsigned char rvb[3] = {(unsigned char)(x * 255 / w),
+                                          (unsigned char)(y * 255 / h),
+                                          (unsigned char)((x * 7 + y * 13) % 256)};
+            for (int k = 0; k < j.c.input_components; ++k)
+                ligne[size_t(x) * j.c.input_components + k] = rvb[o.gris ? 2 : k];
+        }
+        JSAMPROW r = ligne.data();
+        jpeg_write_scanlines(&j.c, &r, 1);
+    }
+    jpeg_finish_compress(&j.c);
+    return std::string(reinterpret_cast<const char*>(j.tampon), j.taille);
+}
+
+std::string jpegPassesRepetees(const std::string& jpeg, int passes)
+{
+    const size_t debut = jpeg.find("\xFF\xDA");
+    size_t fin = debut + 2;
+    // The scan's data end at the next marker other than a stuffed zero or
+    // a restart.
+    while ((fin = jpeg.find('\xFF', fin)) != std::string::npos) {
+        const unsigned char m = jpeg[fin + 1];
+        if (m != 0 && (m < 0xD0 || m > 0xD7))
+            break;
+        fin += 2;
+    }
+    if (debut == std::string::npos || fin == std::string::npos)
+        throw std::runtime_error("pas de passe");
+    std::string passe = jpeg.substr(debut, fin - debut), copies;
+    for (int i = 1; i < passes; ++i)
+        copies += passe;
+    return jpeg.substr(0, fin) + copies + jpeg.substr(fin);
 }

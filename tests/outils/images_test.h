@@ -1,7 +1,8 @@
 // Picture files whose headers claim a size their octets do not hold, as a
-// received file can: the first segments of a JPEG (start, JFIF, frame
-// header, end marker), a PNG signature and header chunk, a GIF screen and
-// one image descriptor.
+// received file can: a JPEG's segments to its first scan (start, JFIF,
+// tables, frame header, scan header) and 240 octets of flat blocks, a PNG
+// signature, header chunk, a few octets of pixels and its end, a GIF
+// screen and one image descriptor.
 #ifndef TESTS_OUTILS_IMAGES_TEST_H
 #define TESTS_OUTILS_IMAGES_TEST_H
 
@@ -13,6 +14,12 @@
 std::string jpegEnTete(unsigned largeur, unsigned hauteur);
 std::string pngEnTete(unsigned largeur, unsigned hauteur);
 std::string gifEnTete(unsigned ecranL, unsigned ecranH, unsigned imageL, unsigned imageH);
+
+// A PNG chunk with its length and check.
+std::string morceauPng(const std::string& type, const std::string& donnees);
+// 44 octets: a 1 x 1 PNG, then a chunk of `type` that claims 2^31 - 1
+// octets and holds three.
+std::string pngMorceauGeant(const std::string& type);
 
 // A valid GIF written by giflib's encoder: a screen with its global colour
 // table (0xRRGGBB each, a power of two of them, or none) and frames at the
@@ -38,5 +45,18 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
 //   apres.gif      a 20000 x 20000 image after the trailer
 //   descripteur.gif an image descriptor cut in its width
 std::vector<std::pair<std::string, std::string>> gifsHostiles();
+
+// A JPEG libjpeg wrote of a w x h gradient: grey, or RGB with its first
+// component sampled h0 x v0 (2 x 2 4:2:0, 2 x 1 4:2:2, 1 x 1 4:4:4);
+// progressive or not; arithmetic or Huffman coded.
+struct OptionsJpeg {
+    bool gris = false;
+    int h0 = 2, v0 = 2;
+    bool progressif = false, arithmetique = false;
+};
+std::string jpegEcrit(int w, int h, const OptionsJpeg& options);
+
+// The JPEG with its first scan repeated until it has `passes` of them.
+std::string jpegPassesRepetees(const std::string& jpeg, int passes);
 
 #endif

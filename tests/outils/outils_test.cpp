@@ -11,6 +11,7 @@
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,6 +132,28 @@ std::string sh(const std::string& chemin)
     for (char c : chemin)
         cite += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return cite + "'";
+}
+
+int iOuvertures(const std::string& chemin, const std::function<void()>& faire)
+{
+    const int in = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (in < 0)
+        return -1;
+    if (inotify_add_watch(in, chemin.c_str(), IN_OPEN) < 0) {
+        close(in);
+        return -1;
+    }
+    faire();
+    int n = 0;
+    alignas(inotify_event) char tampon[4096];
+    for (ssize_t k; (k = read(in, tampon, sizeof tampon)) > 0;)
+        for (char* p = tampon; p < tampon + k;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            n += (e->mask & IN_OPEN) != 0;
+            p += sizeof(inotify_event) + e->len;
+        }
+    close(in);
+    return n;
 }
 
 namespace {

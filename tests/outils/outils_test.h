@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
@@ -81,6 +82,10 @@ bool commande(const std::string& ligne);
 std::optional<std::string> sortie(const std::string& ligne);
 // The path quoted for the shell.
 std::string sh(const std::string& chemin);
+
+// The times the file at `chemin` was opened while `faire` ran, as the
+// kernel told them (inotify); -1 when it cannot be watched.
+int iOuvertures(const std::string& chemin, const std::function<void()>& faire);
 
 // Deterministic data: text of a small vocabulary (compresses 3 to 4 times)
 // and noise that does not compress at all.

@@ -8,6 +8,7 @@
 
 #include "tests/ui/harnais_gui.h"
 #include "ui/boutons.h"
+#include "ui/ouvertures.h"
 #include "ui/visualisateur.h"
 
 #include <FL/Fl_Output.H>
@@ -38,7 +39,7 @@ TEST_F(CartesZones, AChartButtonOpensItsChart)
     ASSERT_EQ(v.size(), 1u);
     EXPECT_TRUE(bFinit(v[0]->titre, "zones_rfi.pl")) << v[0]->titre;
     EXPECT_EQ(v[0]->x() + v[0]->w(), poste->fenetre.x() + poste->fenetre.w() + 30);
-    EXPECT_EQ(v[0]->y(), poste->fenetre.y() + 96);
+    EXPECT_EQ(v[0]->y(), poste->fenetre.y() + OUVERTURE_HAUT);
     EXPECT_TRUE(harnais::bAttendre([&] { return v[0]->shown() != 0; }));
     EXPECT_EQ(bouton(4009)->value(), 0);
     EXPECT_EQ(texteBulletins(), requete);

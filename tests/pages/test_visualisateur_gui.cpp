@@ -1,6 +1,5 @@
 // A viewer page in a window, given written GRIB files: its lists, buttons
-// and iso menus and their caps, a failed open that keeps the file shown,
-// "Fermer", and what "Ouvrir" and a received file do with other kinds of
+// and iso menus and their caps, a file it cannot draw and why, "Fermer", and what "Ouvrir" and a received file do with other kinds of
 // files and with folders.
 #include "pages/vr.h"
 
@@ -216,29 +215,54 @@ TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)
     }
 }
 
-// Nothing drawable, a cut file, no GRIB at all, an empty name: the page
-// keeps its file, its sections and its map's fields, which stay readable;
-// then "Fermer" empties it.
-TEST_F(Visualisateur, AFailedOpenKeepsTheFileShown)
+// A file the viewer cannot draw takes the page all the same, which says
+// why under its map (the catalogue's keys here: no catalogue is loaded):
+// no displayable parameter, a cut file, no GRIB at all, a compressed file
+// that does not decompress, another centre's forecast and a polar
+// stereographic grid (their numbers those of eccodes' listings in
+// tests/data/grib1); the last one is listed, as its parameter is. A folder
+// changes nothing. Then "Fermer" empties the page.
+TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
 {
     ASSERT_TRUE(harnais::bMontrer(&fenetre));
     ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
-    const File* montre = page->fichiers[0];
-    const Fl_Group* section = page->groupeParametres;
-    const grib* champs = page->carte->champs;
     const std::string un = sFichier({{2, 15, 0}});
-    for (auto [nom, octets] : std::vector<std::pair<std::string, std::string>>{
-             {"autres.grb", sFichier({{34, 15, 0}, {100, 15, 0}})},
-             {"coupe.grb", un.substr(0, un.size() - 5)}, {"texte.grb", "pas un GRIB"}, {"", ""}}) {
-        recevoir(nom, octets);
-        EXPECT_EQ(std::make_tuple(page->fichiers[0], page->groupeParametres, page->carte->champs,
-                                  std::string(page->titreVisualisateur->label())),
-                  std::make_tuple(montre, section, champs, std::string("pv.grb")))
-            << nom;
+    const struct {
+        std::string nom, octets, raison;
+        bool liste;
+    } cas[] = {
+        {"autres.grb", sFichier({{34, 15, 0}, {100, 15, 0}}),
+         "aucun parametre que le visualisateur affiche (parametre 34)", false},
+        {"coupe.grb", un.substr(0, un.size() - 5), "aucun message GRIB edition 1 dans ce fichier",
+         false},
+        {"texte.grb", "pas un GRIB", "aucun message GRIB edition 1 dans ce fichier", false},
+        {"texte.bz2", "pas du bzip2", "fichier illisible ou mal compresse", false},
+        {"t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")),
+         "produit d'un autre centre ou modele que ceux du service (centre 98, modele 130, "
+         "table 128)",
+         false},
+        {"stereo.grb", lireFichier(fixtureGrib("stereo_85.grb")),
+         "grille que le visualisateur ne dessine pas (stereographique polaire)", true},
+    };
+    for (const auto& c : cas) {
+        ASSERT_TRUE(recevoir(c.nom, c.octets)) << c.nom;
+        EXPECT_STREQ(page->titreVisualisateur->label(), c.nom.c_str());
+        EXPECT_STREQ(page->boiteTitre->label(), "ERREUR: fichier Grib incompatible...") << c.nom;
+        EXPECT_EQ(page->boiteTitre->labelcolor(), FL_RED) << c.nom;
+        EXPECT_STREQ(page->boiteSecond->label(), c.raison.c_str()) << c.nom;
+        EXPECT_EQ(page->groupeParametres != nullptr, c.liste) << c.nom;
+        EXPECT_TRUE(page->boutonFermer->active()) << c.nom;
+        ASSERT_TRUE(page->carte->champs == nullptr || page->carte->champs->champ == nullptr);
     }
+    // What the map shows again relabels the reason; a folder opens nothing.
+    page->carte->vGrib(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    recevoir("", "");
+    EXPECT_STREQ(page->titreVisualisateur->label(), "stereo.grb");
+    ASSERT_TRUE(recevoir("t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1"))));
     page->carte->lecture = 1;
     harnais::vSurvoler(&fenetre, 600, 300);
-    page->carte->vGrib(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    page->vAfficherEncore();
+    EXPECT_STREQ(page->boiteSecond->label(), cas[4].raison.c_str());
     EXPECT_TRUE(harnais::bRedessiner(&fenetre));
 
     vr::vBoutonVisualisateurFermerCallback(page->boutonFermer, page);
@@ -248,6 +272,8 @@ TEST_F(Visualisateur, AFailedOpenKeepsTheFileShown)
     EXPECT_EQ(page->packVisualisateur->children(), 1) << "the help pane alone";
     for (Fl_Box* b : {page->boiteTitre, page->boiteSecond, page->boiteGauche, page->boiteDroite})
         EXPECT_STREQ(b->label(), " ");
+    page->vAfficherEncore();
+    EXPECT_STREQ(page->boiteSecond->label(), " ");
     EXPECT_EQ(page->boutonCadenas->value() + page->carte->verrou, 0);
     EXPECT_EQ(page->carte->champs || page->carte->gribListe || page->boutonFermer->active(), false);
 }

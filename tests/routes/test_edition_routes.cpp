@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -136,4 +137,29 @@ TEST(EditionRoutes, TheHourlyCompanion)
     sansNom.append(T, 0.0, 0.0);
     sansNom.printall();
     EXPECT_EQ(sansNom.routeComplete, nullptr);
+}
+
+// Whatever changed the end of the list, a position appended goes after
+// the last one, linked both ways.
+TEST(EditionRoutes, AppendsFollowTheLastPositionAfterEveryEdit)
+{
+    void (*editions[])(classeRoute&) = {
+        [](classeRoute&) {}, [](classeRoute& r) { r.del(2); }, [](classeRoute& r) { r.del(0); },
+        [](classeRoute& r) { r.insert(2); }, [](classeRoute& r) { r.insert(0); },
+        [](classeRoute& r) { r.del(2), r.del(1); }, [](classeRoute& r) { r.clear(); }};
+    for (size_t i = 0; i < std::size(editions); ++i) {
+        auto r = route({{T, 45, -10}, {T + 10 * H, 45, -9}, {T + 20 * H, 45, -8}});
+        editions[i](*r);
+        r->append(T + 100 * H, 46, -5);
+        r->recalcul(0);
+        int avant = 0, arriere = 0;
+        const structurePosition* c = r->premier;
+        for (; c->suivant; c = c->suivant)
+            ++avant;
+        EXPECT_EQ(c->position->latitude, 46) << i;
+        for (; c->precedent; c = c->precedent)
+            ++arriere;
+        EXPECT_EQ(arriere, avant) << i;
+        EXPECT_EQ(r->dernierNumero, avant) << i;
+    }
 }

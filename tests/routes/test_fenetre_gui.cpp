@@ -18,6 +18,7 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Tabs.H>
+#include <FL/fl_draw.H>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
@@ -118,6 +119,29 @@ TEST_F(FenetreRoutes, TheLanguageSwitchStoresAndRebuildsTheTabsInEnglish)
                  "Speed in knots and tenths (change with the mouse wheel or type the value)");
     EXPECT_STREQ(boutonRangee(0, 0, RANGEE_INSERER)->tooltip(),
                  "Insert a position after this one (for a turning point, another speed or course)");
+    change_langage("fr");
+}
+
+// In German, the longest: the tab's row of tools ends before its help
+// buttons and the Visible toggle shows its text in its box; the name field
+// shows the name's start, the speed field its widest value.
+TEST_F(FenetreRoutes, TheTabShowsItsRowItsNameAndItsSpeedWhole)
+{
+    ecrireRoutes({{"Nom du bateau ou du phénomène"}});
+    construire();
+    change_langage("de");
+    Fl_Widget* montre = enfant(0, ROUTE_ONGLET_VISIBLE);
+    fl_font(montre->labelfont(), montre->labelsize());
+    EXPECT_LE(fl_width(montre->label()), montre->w()) << montre->label();
+    const Fl_Widget* aide = enfant(0, ROUTE_ONGLET_AIDE1);
+    for (int i = ROUTE_ONGLET_OUTILS; i <= ROUTE_ONGLET_HISTOGRAMME; ++i)
+        EXPECT_LT(enfant(0, i)->x() + enfant(0, i)->w(), aide->x()) << i;
+    EXPECT_EQ(static_cast<Fl_Input*>(enfant(0, ROUTE_ONGLET_NOM))->position(), 0);
+    spinnerPosition* vitesse = champ(0, 0, RANGEE_VITESSE);
+    fl_font(vitesse->textfont(), vitesse->textsize());
+    // The field scrolls its text once it takes more than its inner width
+    // less 2.
+    EXPECT_LE(fl_width("99.9") + 3, vitesse->w() - Fl::box_dw(vitesse->box()));
     change_langage("fr");
 }
 

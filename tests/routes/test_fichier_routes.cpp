@@ -6,11 +6,13 @@
 #include "routes/routes.h"
 
 #include "tests/outils/outils_test.h"
+#include "tests/routes/outils_routes.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
+#include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -334,4 +336,71 @@ TEST_F(FichierRoutes, TheSampleRouteAndComputedPositions)
     EXPECT_EQ(r->actif, -2);
     EXPECT_EQ(r->texte, 1);
     EXPECT_EQ(r->position(3)->latitude, 48.62);
+}
+
+// Legs written across the date line the other way round (170 to -170, as
+// a hand or another tool writes them) are the short ones, as RhumbSolve
+// measures them; their dates are those written, and the next saves write
+// them again, the longitudes unwrapped as the program writes its own.
+TEST_F(FichierRoutes, LegsWrittenAcrossTheDateLineAreTheShortOnes)
+{
+    if (!bGeographicLib())
+        GTEST_SKIP() << "geographiclib-tools is not installed";
+    const std::string legs[] = {"60 170 60 -170", "50 175 55 -175", "-10 -175 -12 178"};
+    const double deroulees[] = {190, 185, -182};
+    std::string fichier = "@routes\n", entree;
+    for (const std::string& l : legs) {
+        const size_t b = l.find(' ', l.find(' ') + 1);
+        fichier += "R\n0 0 0 49 0 0\n1700000000 " + l.substr(0, b) + "\n1700086400" +
+                   l.substr(b) + "\n@fin\n";
+        entree += l + "\n";
+    }
+    ASSERT_EQ(lire(fichier + "@end\n"), 1);
+    const auto rhumb = resoudre("RhumbSolve -i", entree);
+    ASSERT_EQ(rhumb.size(), std::size(legs));
+    EXPECT_NEAR(rhumb[0][1], 600, 1e-9);
+    const structureRoute* c = routes.premier;
+    for (size_t i = 0; i < std::size(legs); ++i, c = c->suivant) {
+        const std::vector<classePosition> v = positions(*c->route);
+        EXPECT_EQ(v[1].longitude, deroulees[i]) << i;
+        EXPECT_EQ(v[1].date, 1700086400) << i;
+        EXPECT_NEAR(v[1].loxo, rhumb[i][1], 1e-6) << i;
+        EXPECT_NEAR(ecartAngle(v[0].cap, rhumb[i][0]), 0, 1e-7) << i;
+    }
+    ASSERT_EQ(routes.save(), 1);
+    const std::string ecrit = lireFichier("etc/routes.txt");
+    EXPECT_NE(ecrit.find("1700086400 60.000000 190.000000\n"), std::string::npos) << ecrit;
+    ASSERT_EQ(routes.load(), 1);
+    ASSERT_EQ(routes.save(), 1);
+    EXPECT_EQ(lireFichier("etc/routes.txt"), ecrit);
+}
+
+// A route of many positions reads without walking its list for each one:
+// the steps do not grow with the square of its size.
+TEST_F(FichierRoutes, ALargeFileReadsWithoutWalkingItsListsOver)
+{
+    for (const int n : {10000, 40000}) {
+        std::string f = "@routes\nLongue\n0 0 0 49 0 0\n";
+        for (int i = 0; i < n; ++i)
+            f += std::to_string(1700000000L + 3600L * i) + " 45 " + (i % 2 ? "0.01\n" : "0\n");
+        f += "@fin\n";
+        const long avant = PasDeListes;
+        ASSERT_EQ(lire(f + "@end\n"), 1);
+        EXPECT_LT(PasDeListes - avant, n) << n;
+        EXPECT_EQ(routes.premier->route->position(n - 1)->date, 1700000000L + 3600L * (n - 1));
+    }
+}
+
+// A name from the file reaches the log escaped: no terminal sequence, no
+// octet that is not UTF-8; the route keeps its name as written.
+TEST_F(FichierRoutes, RouteNamesAreEscapedInTheLog)
+{
+    const std::string nom = "Cap\x1B[2J \xE9t\xC3\xA9 \\";
+    ASSERT_EQ(lire("@routes\n" + nom + "\n0 0 0 49 0 9\n@fin\n@end\n"), 1);
+    EXPECT_EQ(routes.premier->route->nom, nom);
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find("route Cap\\x1B[2J \\xE9t\xC3\xA9 \\x5C: taille 9 devient 3\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find('\x1B'), std::string::npos);
 }

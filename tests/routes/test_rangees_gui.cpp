@@ -77,6 +77,22 @@ TEST_F(Rangees, TheRowsShowThePositionsAndTheirDistances)
     EXPECT_EQ(champ(0, 1, RANGEE_ANNEE)->color(), Fl_Color(0xB4B4B400));
 }
 
+// The rows of a long route are built and refilled in one walk, summing
+// the distances as they go: no walk from the first position for each row.
+TEST_F(Rangees, ALongRouteFillsItsRowsInOneWalk)
+{
+    ecrireRoutes({{"A", 1, 0, 3000, 1709208000, 21600}});
+    const long avant = PasDeListes;
+    construire();
+    routes->vRemplirRangees(route(0));
+    EXPECT_LT(PasDeListes - avant, 3000);
+    for (int k : {1, 1500, 2999}) {
+        char attendu[32];
+        std::snprintf(attendu, sizeof attendu, "%.1lf", route(0)->cumulLoxo(k));
+        EXPECT_STREQ(rangee(0, k)->child(RANGEE_PARCOURUE)->label(), attendu) << k;
+    }
+}
+
 TEST_F(Rangees, DatesTypedCarryIntoTheNextUnit)
 {
     editer(1, 86400L * 100);

@@ -1,7 +1,7 @@
 // What the route window decides without a display: the date of a row's six
 // fields (checked against the C library's timegm where the fields stay in
 // their ranges), the carries past a range, the refused values, the
-// coordinates with their hemisphere, a new route name and a menu label.
+// coordinates with their hemisphere and a new route name.
 #include "routes/regles_fenetre.h"
 
 #include <cmath>
@@ -124,11 +124,4 @@ TEST(ReglesFenetre, ANewNameIsOneLineCutOnACharacterAndNeverTheEndMark)
     EXPECT_EQ(nom, long_.substr(0, 126));
     EXPECT_TRUE(bNomRoute(("a" + long_).c_str(), nom));
     EXPECT_EQ(nom.size(), 127u);
-}
-
-TEST(ReglesFenetre, AMenuLabelShowsTheNameAsItStands)
-{
-    EXPECT_EQ(texteEntreeRoute("a/b_c"), "a/b_c");
-    EXPECT_EQ(texteEntreeRoute("R & D"), "R && D");
-    EXPECT_EQ(texteEntreeRoute(nullptr), "");
 }

@@ -91,7 +91,7 @@ TEST_F(RequeteTest, HostileSavedRequestLinesAreSkipped)
         {"capvitesse V 90 1e300", "capvitesse refuse"},
         {"terremer F 2", "terremer refuse"},
         {"compression C lzma", "compression refusee"},
-        {"automatisation " + std::string(40, 'a'), "automatisation refusee"},
+        {"automatisation " + std::string(40, 'a'), "ligne d'automatisation ignoree"},
         {"dimensions 1e300 nan 2", "dimensions refusees"},
         {"domaine D monde;rm", "domaine refuse"},
         {std::string(520, 'x') + "zone 30 0 0 10", "ligne de plus de 511"},

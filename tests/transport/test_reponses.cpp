@@ -11,6 +11,7 @@
 #include <FL/Fl.H>
 #include <algorithm>
 #include <filesystem>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <thread>
@@ -135,6 +136,27 @@ TEST_F(Reponses, TheSatellitePictureReplacesGlobeJpgAtOnce)
     EXPECT_EQ(FDC0ok, 1);
     EXPECT_STREQ(FDCHAINEBUFFER, "2024010112");
     EXPECT_NE(FDCSAT, nullptr);
+}
+
+// A satellite picture that cannot lie over the world (16000 x 1) is kept
+// as globe.jpg.bad; the current one stays, and nothing staged is left.
+TEST_F(Reponses, ARefusedSatellitePictureIsKeptAsBadAndTheCurrentOneStays)
+{
+    ASSERT_TRUE(commande("convert -size 16000x1 xc:blue bande.jpg"));
+    ecrireFichier("globe.jpg", "actuelle");
+    const std::string image = lireFichier("bande.jpg") + "2024010112";
+    std::string texte = "QUENBREL2 1 2 0 " + std::to_string(image.size()) + " SAT_GLOBE2.jpg";
+    texte.resize(92, ' ');
+    texte += image;
+    char* reponse = static_cast<char*>(std::malloc(texte.size()));
+    std::memcpy(reponse, texte.data(), texte.size());
+    EXPECT_EQ(analyseReponse(reponse, int(texte.size())).issue, ISSUE_NON_CLASSEE);
+    EXPECT_EQ(lireFichier("globe.jpg"), "actuelle");
+    EXPECT_TRUE(memesOctets(lireFichier("globe.jpg.bad"), image));
+    for (const auto& e : std::filesystem::directory_iterator("."))
+        EXPECT_TRUE(e.path().filename() == "globe.jpg.bad" ||
+                    e.path().filename().string().rfind("globe.jpg.", 0) != 0)
+            << e.path();
 }
 
 // While a dripped answer arrives, its slot and popup line show the length

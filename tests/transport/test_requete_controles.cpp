@@ -121,7 +121,8 @@ TEST_F(RequeteTest, MeshesAndCoursesAreBounded)
     }
     Fl_Text_Buffer t;
     requete r(&t, 0);
-    EXPECT_EQ(ligneDe(lire(r, t, DEBUT + "capvitesse V 360 12.5\n"), 'V'), "V 360 12.5");
+    // A course of 360 is north, as the page's field (0 to 359) shows it.
+    EXPECT_EQ(ligneDe(lire(r, t, DEBUT + "capvitesse V 360 12.5\n"), 'V'), "V 0 12.5");
 
     // Near the pole the coarsest mesh cannot snap the zone: refused whole.
     grib.vSetDomaine(43);
@@ -132,7 +133,8 @@ TEST_F(RequeteTest, MeshesAndCoursesAreBounded)
 }
 
 // A bulletin file of 200 codes keeps 128: its volume counts those kept,
-// and each one dropped is logged.
+// each one dropped is counted, the first ones logged and the others
+// summed up in one line.
 TEST_F(RequeteTest, TheBulletinVolumeCountsTheCodesKept)
 {
     std::string f;
@@ -143,8 +145,11 @@ TEST_F(RequeteTest, TheBulletinVolumeCountsTheCodesKept)
     EXPECT_EQ(bulletin.objets.iNombre(), 128);
     EXPECT_EQ(bulletin.volumeBulletins, 640);
     EXPECT_EQ(recapBulletin.volume, "640.000");
+    EXPECT_EQ(bulletin.lignesRefusees, 72);
     EXPECT_NE(journal().find("code ignore, plus de 128: CODE_128"), std::string::npos);
-    EXPECT_NE(journal().find("CODE_199"), std::string::npos);
+    EXPECT_EQ(journal().find("CODE_199"), std::string::npos);
+    EXPECT_NE(journal().find("52 autre(s) refus de la requete non journalise(s)"),
+              std::string::npos);
 }
 
 // The cost in whole cents of every count up to 4 million values, against

@@ -6,10 +6,13 @@
 #include "map/chargement_fonds.h"
 #include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
+#include "ui/ouvertures.h"
 
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <regex>
 #include <set>
 #include <sys/stat.h>
 #include <tuple>
@@ -24,6 +27,15 @@ using Ouverture = std::tuple<std::string, int, int>;
 std::vector<Ouverture> images, textes;
 std::vector<std::pair<int, std::string>> gribs;
 int satellites = 0, occupees = 0;
+
+// The satellite pictures staged in the working folder.
+int iAttentes()
+{
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator("."))
+        n += std::regex_match(e.path().filename().string(), std::regex(R"(globe\.jpg\.[0-9].*)"));
+    return n;
+}
 
 class Scan : public ::testing::Test {
 protected:
@@ -81,7 +93,7 @@ TEST_F(Scan, EachKindGoesToItsFolderAndOpens)
         EXPECT_FALSE(existe(parti)) << parti;
     EXPECT_EQ(satellites, 1);
     ASSERT_EQ(images.size(), 1u);
-    EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + 96));
+    EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + OUVERTURE_HAUT));
     ASSERT_EQ(textes.size(), 4u);
     for (int i = 2; i < 4; ++i)  // after h.txt: t1, t2, t3, one after the other
         EXPECT_EQ(std::get<1>(textes[i]) + std::get<2>(textes[i]),
@@ -115,19 +127,32 @@ TEST_F(Scan, ADestinationThatCannotBeWrittenKeepsTheFileAndLogsOnce)
     EXPECT_EQ(log.find("g.grb reste", premiere + 1), std::string::npos) << log;
 }
 
-// A received picture that does not decode never replaces the current one.
-TEST_F(Scan, ASatellitePictureIsDecodedBeforeItReplacesTheCurrentOne)
+// A received picture leaves lockdir/ before it is decoded (it is decoded
+// under a staged name beside globe.jpg); one that does not decode, or has
+// not the world's proportions, is kept as globe.jpg.bad and never
+// replaces the current one; nothing staged is left.
+TEST_F(Scan, ASatellitePictureIsDecodedOutsideLockdirBeforeItReplacesTheCurrentOne)
 {
+    ASSERT_TRUE(commande("convert -size 16000x1 xc:blue bande.jpg"));
+    ASSERT_TRUE(commande("convert -size 300x300 xc:blue carre.jpg"));
     ecrireFichier("globe.jpg", "actuelle");
     for (const std::string& recue : {jpegEnTete(21858, 65500) + "2009031512",
-                                     JPEG.substr(0, 500) + "2009031512"}) {
+                                     JPEG.substr(0, 500) + "2009031512",
+                                     lireFichier("bande.jpg") + "2009031512",
+                                     lireFichier("carre.jpg") + "2009031512"}) {
         ecrireFichier("lockdir/SAT_GLOBE2.jpg", recue);
         vScanPasse(&principale);
         EXPECT_EQ(lireFichier("globe.jpg"), "actuelle");
         EXPECT_FALSE(existe("lockdir/SAT_GLOBE2.jpg"));
+        EXPECT_TRUE(lireFichier("globe.jpg.bad") == recue);
+        EXPECT_EQ(iAttentes(), 0);
     }
     EXPECT_EQ(satellites, 0);
-    EXPECT_NE(journal.contenu().find("SAT_GLOBE2.jpg refusee, globe.jpg garde"), std::string::npos);
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find("SAT_GLOBE2.jpg refusee, globe.jpg garde"), std::string::npos);
+    EXPECT_NE(log.find("n'a pas les proportions du monde"), std::string::npos);
+    EXPECT_EQ(log.find("lockdir/SAT_GLOBE2.jpg"), std::string::npos) << log;
+    EXPECT_NE(log.find("satellite: globe.jpg."), std::string::npos) << log;
     ecrireFichier("lockdir/SAT_GLOBE2.jpg", JPEG + "2010010100");
     vScanPasse(&principale);
     EXPECT_EQ(satellites, 1);
@@ -190,7 +215,8 @@ TEST_F(Scan, NamesThatCollideTakeFreeNamesAndFilesGetTheUsualMode)
 
 // Bulletins received one after the other, one a pass: each text window
 // opens apart from the previous ones, in the cascade right of the main
-// window's left panel.
+// window's left panel and below the title bar's strip, whose last row
+// holds the map tools.
 TEST_F(Scan, BulletinsOfSuccessivePassesOpenApart)
 {
     std::set<std::pair<int, int>> places;
@@ -199,8 +225,9 @@ TEST_F(Scan, BulletinsOfSuccessivePassesOpenApart)
         vScanPasse(&principale);
         ASSERT_EQ(textes.size(), places.size() + 1) << nom;
         const auto& [chemin, x, y] = textes.back();
-        EXPECT_EQ(x - (100 + 240), y - (50 + 72)) << chemin;
+        EXPECT_EQ(x - (100 + 240), y - (50 + OUVERTURE_HAUT)) << chemin;
         EXPECT_GE(x, 100 + 240) << chemin;
+        EXPECT_GE(y, 50 + 99) << chemin;
         places.insert({x, y});
     }
     EXPECT_EQ(places.size(), 3u);

@@ -15,12 +15,15 @@
 #include "transport/windows_send.h"
 
 #include "ui/boutons.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
 #include "ui/palette.h"
 
 #include "tests/outils/service_factice.h"
 #include "tests/transport/requete_test.h"
 #include "tests/transport/serveur_smtp.h"
 #include "tests/ui/harnais_gui.h"
+#include "tests/ui/textes_entiers.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -32,6 +35,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -217,6 +221,30 @@ TEST_F(FenetreEnvoi, EachLayoutShowsItsRows)
     EXPECT_TRUE(fenetre->inputPassword->visible_r());
     EXPECT_STREQ(fenetre->statut->label(),
                  "Afficher/Ajouter/Supprimer ou Modifier (-/+) un profil");
+}
+
+// The German texts, the longest, whole in both layouts, without a profile
+// (the direct sends then off) and with one.
+TEST_F(FenetreEnvoi, EveryGermanTextShowsWhole)
+{
+    std::filesystem::create_directory("loc");
+    std::filesystem::copy_file(std::string(QUENBREL_SOURCE_DIR) + "/data/loc/messages.de.mac",
+                               "loc/messages.de.mac");
+    struct Remettre {
+        local* francais;
+        ~Remettre() { langage = francais; }
+    } remettre{langage};
+    local allemand("de");
+    langage = &allemand;
+    for (int cas = 0; cas < 4; ++cas) {
+        if (cas == 2)
+            profil("bord", "127.0.0.1", 25, "secret");
+        ASSERT_NO_FATAL_FAILURE(ouvrir(cas % 2));
+        ASSERT_TRUE(harnais::bRedessiner(fenetre));
+        EXPECT_EQ(harnais::textesCoupes(fenetre), std::vector<std::string>()) << cas;
+        delete fenetre;
+        fenetre = nullptr;
+    }
 }
 
 TEST_F(FenetreEnvoi, ADirectMailSendReachesTheServerAndTurnsTheJournalGreen)

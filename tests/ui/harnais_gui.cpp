@@ -38,6 +38,10 @@ void vPointer(Fl_Window* fenetre, int x, int y)
 
 std::function<void(Fl_Window*)> reponse;
 int tours = 0;
+// The box last answered: while it closes, a timeout may run again (one
+// that took long lets the next fall due in the same wait), and must not
+// take it for the next box.
+unsigned long repondue = 0;
 
 // Keys reach the widget that has the focus when they are sent. Tests run
 // side by side on one display where, with no window manager, the window
@@ -62,13 +66,14 @@ void vDemanderFocus(Fl_Window* fenetre)
 void vSurveiller(void*)
 {
     Fl_Window* boite = pBoiteMessage();
-    const bool montree = boite && boite->shown();
+    const bool montree = boite && boite->shown() && ulNumeroBoite() != repondue;
     if (!boite && !reponse)
         return;
     if (montree && reponse && bFocusPret()) {
         auto action = std::move(reponse);
         reponse = nullptr;
         tours = 0;
+        repondue = ulNumeroBoite();
         action(boite);
     } else if (boite && ++tours > 500) {
         std::fprintf(stderr, "harnais: message box left open, closed\n");

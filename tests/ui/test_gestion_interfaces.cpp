@@ -93,6 +93,14 @@ TEST_F(Registre, ClosedSlotsAreReusedAndTheMenuFollows)
     EXPECT_EQ(entrees(), (std::vector<std::string>{"c.txt", "route"}));
 }
 
+// A file's name in a title becomes the entry as it stands, whatever marks
+// of the menu it holds.
+TEST_F(Registre, AWindowsEntryShowsTheNameAsItStands)
+{
+    fenetre("Visualisateur : carte@nuit_2 & co/x.png");
+    EXPECT_EQ(entrees(), std::vector<std::string>{"carte@@nuit_2 && co/x.png"});
+}
+
 TEST_F(Registre, AFullRegistryLeavesTheWindowAsItIs)
 {
     for (int i = 1; i < GESTION_UI_TAILLE; ++i)
@@ -115,4 +123,19 @@ TEST_F(Registre, NoWindowRegistersOnceTheEndHasStarted)
         EXPECT_EQ(place, nullptr);
     EXPECT_EQ(GUI, nullptr);
     EXPECT_EQ(gestion_interfaces::menuFenetres, nullptr);
+}
+
+// The owner's pointer is null while its window goes: what the deletion
+// sends back (a hide's move to the map) finds no window to delete again.
+TEST(DetruireFenetre, TheOwnerLetsGoBeforeTheWindowGoes)
+{
+    struct Fenetre : Fl_Double_Window {
+        Fenetre*& proprietaire;
+        explicit Fenetre(Fenetre*& p) : Fl_Double_Window(10, 10), proprietaire(p) {}
+        ~Fenetre() override { EXPECT_EQ(proprietaire, nullptr); }
+    };
+    Fenetre* fenetre = nullptr;
+    fenetre = new Fenetre(fenetre);
+    vDetruireFenetre(fenetre);
+    vDetruireFenetre(fenetre);
 }

@@ -1,7 +1,8 @@
 // A label fitted to the room the toolkit draws it in: its own box within
 // the margins of its alignment, the box's whole width, lines in a taller
 // room, a smaller size down to the floor, and the tooltip when nothing
-// holds it. (The walk of the pages checks the rest on every label.)
+// holds it; fitted again from the box it was built with. (The walk of the
+// pages checks the rest on every label.)
 
 // Google Test first: the X11 headers define macros its own headers use.
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/fl_draw.H>
+#include <tuple>
 
 namespace {
 
@@ -105,4 +107,30 @@ TEST_F(PlaceLibelle, ANarrowBoxTakesTheLargestSizeThatHoldsTheTextThenTheTooltip
     vNommer(etroite, "Non");
     vAjusterLibelle(etroite, 12, libreAutour(etroite, {0, 400, 40, 60}));
     EXPECT_EQ(etroite->tooltip(), nullptr);
+}
+
+// Relabelled, a label is fitted from the box it was built with, wherever
+// its holders have moved it since; moved by something else, it is built
+// anew where it stands.
+TEST_F(PlaceLibelle, AFitStartsFromTheBoxAsBuiltNotFromTheLastFit)
+{
+    fenetre.begin();
+    Fl_Group groupe(0, 100, 400, 40);
+    Fl_Box* b = new Fl_Box(100, 110, 30, 20, "Non");
+    b->align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE);
+    groupe.end();
+    fenetre.end();
+    vNommer(b, TEXTE);
+    vAjusterLibelle(b, 12);
+    ASSERT_GT(b->w(), 30);
+    groupe.position(10, 90);
+    vNommer(b, "Non");
+    vAjusterLibelle(b, 12);
+    EXPECT_EQ(std::make_tuple(b->x(), b->y(), b->w(), b->align()),
+              std::make_tuple(110, 100, 30, Fl_Align(FL_ALIGN_RIGHT | FL_ALIGN_INSIDE)));
+    // Laid out again by its holder: that box is the one it is built with.
+    b->resize(60, 100, 40, 20);
+    vAjusterLibelle(b, 12);
+    EXPECT_EQ(std::make_tuple(b->x(), b->w()), std::make_tuple(60, 40));
+    fenetre.remove(groupe);
 }

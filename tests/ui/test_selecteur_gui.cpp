@@ -1,12 +1,14 @@
 // The program's file chooser under an X server, HOME in a scratch folder:
 // listing order, filters, what a click, OK, a double click, cancel and
-// Enter deliver, the favourites' limit and a deep relative folder.
+// Enter deliver, the favourites' limit and names, and a deep relative
+// folder.
 #include <gtest/gtest.h>
 
 #include "ui/boites_message.h"
 #include "ui/decodage_gif.h"
 #include "ui/palette.h"
 #include "ui/selecteur.h"
+#include "ui/texte_brut.h"
 
 #include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
@@ -163,6 +165,24 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
     EXPECT_FALSE(lu.entryExists("favorite100"));
 }
 
+// A favourite folder whose name holds the menu's marks shows as it stands,
+// and choosing it goes there.
+TEST_F(Selecteur, AFavouriteShowsItsNameAsItStandsAndLeadsThere)
+{
+    const std::string favori = liste + "/a@b & c_d";
+    std::filesystem::create_directories(favori);
+    ouvrir();
+    c.directory(favori.c_str());
+    c.favoritesButton->value(0);
+    c.favoritesButton->do_callback();
+    const int n = c.favoritesButton->size() - 2;
+    EXPECT_EQ(c.favoritesButton->text(n), sEntreeMenuBrute(favori.c_str()));
+    c.directory(liste.c_str());
+    c.favoritesButton->value(n);
+    c.favoritesButton->do_callback();
+    EXPECT_STREQ(c.directory(), favori.c_str());
+}
+
 // A relative folder whose absolute form is longer than 256 characters is
 // listed from its whole path.
 TEST_F(Selecteur, ARelativeFolderDeeperThan256Characters)
@@ -206,7 +226,8 @@ TEST_F(Selecteur, APreviewOfAFifoOrAnOversizedPictureIsAQuestionMark)
 }
 
 // The six GIFs that ended or froze the program, previewed: "?" each, at no
-// cost; a valid GIF previews as its picture.
+// cost; a valid GIF previews as its picture; a picture or a text is opened
+// once for its preview.
 TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsItsPicture)
 {
     harnais::ChienDeGarde garde(60);
@@ -216,6 +237,7 @@ TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsIts
     cadre.w = 60, cadre.h = 40;
     cadre.indices.assign(60 * 40, 1);
     ecrireFichier(liste + "/rouge.gif", gifEcrit(60, 40, {0, 0xFF0000}, {cadre}));
+    ecrireFichier(liste + "/note.txt", "vent d'ouest");
     ouvrir();
     c.preview(1);
     const unsigned long long avant = ullOctetsGifDemandes();
@@ -236,4 +258,10 @@ TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsIts
                                   c.previewBox->y() + c.previewBox->h() / 2);
     EXPECT_GT(p[0], 200);
     EXPECT_LT(p[1], 50);
+    // One reading decides, picture or text: the file is opened once.
+    for (const char* nom : {"rouge.gif", "note.txt"}) {
+        cliquer(nom);
+        EXPECT_EQ(iOuvertures(liste + "/" + nom, [&] { c.preview(1); }), 1) << nom;
+    }
+    EXPECT_STREQ(c.previewBox->label(), "vent d'ouest");
 }

@@ -1,14 +1,21 @@
 #include "tests/ui/textes_entiers.h"
 
+#include "tests/ui/harnais_gui.h"
 #include "ui/boutons.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Light_Button.H>
+#include <FL/Fl_Menu_.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Scroll.H>
+#include <FL/Fl_Valuator.H>
+#include <FL/Fl_Window.H>
 #include <FL/fl_draw.H>
+#include <FL/x.H>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 
@@ -55,15 +62,31 @@ Place placeDedans(Fl_Widget* w)
     return {r, w->align()};
 }
 
+// What a scroll area keeps of its content across: its children's bounds,
+// beyond which a scroll repaints its background (a vertical area; the
+// whole width of one that scrolls sideways).
+void vBornesEnfants(Fl_Scroll* s, int& gauche, int& droite)
+{
+    gauche = 1 << 20, droite = -(1 << 20);
+    if (s->type() & Fl_Scroll::HORIZONTAL)
+        return void(droite = -gauche);
+    for (int i = 0; i < s->children(); ++i) {
+        Fl_Widget* e = s->child(i);
+        if (e != &s->scrollbar && e != &s->hscrollbar)
+            gauche = std::min(gauche, e->x()), droite = std::max(droite, e->x() + e->w());
+    }
+}
+
 // The left edge a label on a widget's left may reach: the parent draws it
 // from its own edge without clipping it, so in a scroll area it runs to the
-// area's inner edge beside a left scrollbar.
+// left of the area's children.
 int iBordGauche(Fl_Widget* w, int px)
 {
     for (Fl_Widget* a = w->parent(); a; a = a->parent())
         if (Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a)) {
-            const Fl_Scrollbar& b = s->scrollbar;
-            return std::min(px, b.visible() && b.x() == s->x() ? s->x() + b.w() : s->x());
+            int gauche, droite;
+            vBornesEnfants(s, gauche, droite);
+            return std::min(px, std::max(gauche, s->x()));
         }
     return px;
 }
@@ -198,15 +221,26 @@ std::string sFaute(Fl_Widget* w, const Rect& t, const Rect& place)
         if (p->child(i) != w && bCouvre(p->child(i), t, i < rang))
             return "under a sibling at " + std::to_string(p->child(i)->x()) + "," +
                    std::to_string(p->child(i)->y());
+    bool defile = false;  // a scroll area brings it into view
     for (Fl_Widget* a = p; a; a = a->parent()) {
+        if (a->as_window()) {
+            if (!defile && (t.x < 0 || t.y < 0 || t.x + t.w > a->w() || t.y + t.h > a->h()))
+                return "out of its window";
+            break;
+        }
         Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a);
         if (!s)
             continue;
+        defile = true;
         const Fl_Scrollbar& b = s->scrollbar;
         if (b.visible() && t.bCoupeX(b.x(), b.x() + b.w()))
             return "under a scrollbar";
         if (!t.bCoupeX(s->x(), s->x() + s->w()) || t.x < s->x() || t.x + t.w > s->x() + s->w())
             return "out of its scroll area";
+        int gauche, droite;
+        vBornesEnfants(s, gauche, droite);
+        if (t.x < gauche || t.x + t.w > droite)
+            return "in the margin its scroll area repaints";
     }
     if (t.w > place.w)
         return std::to_string(t.w) + " px in " + std::to_string(place.w);
@@ -229,6 +263,27 @@ bool bSousBarre(Fl_Widget* w)
     return false;
 }
 
+// A control drawn after `w` by their parent over its box: a button, an
+// input, a menu or a valuator, shown.
+bool bCommande(Fl_Widget* w)
+{
+    return w->visible() && w->w() > 0 && w->h() > 0 && !w->as_group() &&
+           (w->box() != FL_NO_BOX || w->image()) &&
+           (dynamic_cast<Fl_Button*>(w) || dynamic_cast<Fl_Input_*>(w) ||
+            dynamic_cast<Fl_Menu_*>(w) || dynamic_cast<Fl_Valuator*>(w));
+}
+
+const Fl_Widget* pSousCommande(Fl_Widget* w)
+{
+    Fl_Group* p = w->parent();
+    if (!p || !bCommande(w))
+        return nullptr;
+    for (int i = p->find(w) + 1; i < p->children(); ++i)
+        if (p->child(i) != w && bCommande(p->child(i)) && rect(p->child(i)).bCoupe(rect(w)))
+            return p->child(i);
+    return nullptr;
+}
+
 // What the walk finds.
 struct Releve {
     const std::set<Fl_Widget*>& sauf;
@@ -243,6 +298,10 @@ void vParcourir(Fl_Widget* w, Releve& r)
     if (bSousBarre(w) && !r.sauf.count(w))
         r.fautes.push_back("a widget at " + std::to_string(w->x()) + "," +
                            std::to_string(w->y()) + " under a scrollbar");
+    if (const Fl_Widget* s = r.sauf.count(w) ? nullptr : pSousCommande(w))
+        r.fautes.push_back("a widget at " + std::to_string(w->x()) + "," +
+                           std::to_string(w->y()) + " under one at " + std::to_string(s->x()) +
+                           "," + std::to_string(s->y()));
     if (bLibelleMontre(w) && !r.sauf.count(w)) {
         Place place;
         const Rect t = rectLibelle(w, place);
@@ -273,6 +332,61 @@ std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widge
     if (racine)
         vParcourir(racine, r);
     return fautes;
+}
+
+namespace {
+
+// Columns of `pixels` (RGB, `l` wide) holding a pixel of colour `c` give
+// or take what the rasteriser's smoothing leaves at a glyph's core.
+int iColonnesEncre(const std::vector<unsigned char>& pixels, int l, Fl_Color c)
+{
+    unsigned char r, v, b;
+    Fl::get_color(c, r, v, b);
+    const int h = l ? int(pixels.size()) / (3 * l) : 0;
+    int n = 0;
+    for (int x = 0; x < l; ++x)
+        for (int y = 0; y < h; ++y) {
+            const unsigned char* p = &pixels[size_t(3 * (y * l + x))];
+            if (std::abs(p[0] - r) < 48 && std::abs(p[1] - v) < 48 && std::abs(p[2] - b) < 48) {
+                ++n;
+                break;
+            }
+        }
+    return n;
+}
+
+}  // namespace
+
+std::string sEncreCoupee(Fl_Window* fenetre, Fl_Widget* w, int gauche)
+{
+    const int l = w->x() + w->w() - gauche, h = w->h();
+    const std::vector<unsigned char> montre = lireTampon(fenetre, gauche, w->y(), l, h);
+    if (l <= 0 || montre.empty())
+        return "nothing drawn";
+    const Fl_Color fond = fl_rgb_color(montre[0], montre[1], montre[2]);
+    // The text alone, on the band's background, with room around it.
+    fenetre->make_current();
+    fl_font(w->labelfont(), w->labelsize());
+    const int lt = int(fl_width(w->label())) + 8;
+    Fl_Offscreen seul = fl_create_offscreen(lt, h);
+    fl_begin_offscreen(seul);
+    fl_color(fond);
+    fl_rectf(0, 0, lt, h);
+    fl_font(w->labelfont(), w->labelsize());
+    fl_color(w->labelcolor());
+    fl_draw(w->label(), 4, h - fl_descent() - (h - fl_height()) / 2);
+    unsigned char* octets = fl_read_image(nullptr, 0, 0, lt, h);
+    fl_end_offscreen();
+    fl_delete_offscreen(seul);
+    std::vector<unsigned char> attendu;
+    if (octets)
+        attendu.assign(octets, octets + size_t(lt) * size_t(h) * 3);
+    delete[] octets;
+    const int vues = iColonnesEncre(montre, l, w->labelcolor());
+    const int toutes = iColonnesEncre(attendu, lt, w->labelcolor());
+    if (vues == toutes)
+        return "";
+    return std::to_string(vues) + " columns drawn of " + std::to_string(toutes);
 }
 
 }  // namespace harnais

@@ -9,6 +9,7 @@
 #include <vector>
 
 class Fl_Widget;
+class Fl_Window;
 
 namespace harnais {
 
@@ -23,12 +24,22 @@ namespace harnais {
 // - under a shown sibling: its box (one without label or picture drawn
 //   before the label is its background), or a fifth of the text under the
 //   opaque half of the picture a plain picture box shows;
-// - under the scrollbar of a scroll area around it, or out of its area.
-// A button or a picture under such a scrollbar is told too.
+// - under the scrollbar of a scroll area around it, out of its area, or
+//   beyond the area's children, a margin the area repaints when it
+//   scrolls; out of its window.
+// A button or a picture under such a scrollbar is told too, and a control
+// (button, input, menu, valuator) under another one drawn after it.
 // A label whose whole text is in its widget's tooltip is not counted (it
 // goes into `enBulle` when given), nor are the widgets of `sauf`.
 std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf = {},
                                       std::set<std::string>* enBulle = nullptr);
+
+// From the pixels drawn rather than from the boxes: the columns holding
+// the colour of the label of `w` in the back buffer of `fenetre`, across
+// the band of its box from `gauche` to its right edge, against the
+// columns its text takes drawn alone in its font and size on the band's
+// background. Empty when they are as many, else both counts.
+std::string sEncreCoupee(Fl_Window* fenetre, Fl_Widget* w, int gauche);
 
 }  // namespace harnais
 

@@ -17,3 +17,7 @@ convert -size 12x8 gradient:red-blue -interlace PNG entrelacee.png
 convert -size 12x8 gradient:red-blue -type Palette palette.png
 convert -size 12x8 xc:none -fill red -draw "rectangle 0,0 5,7" transparente.png
 convert -size 12x8 gradient:black-white -depth 16 -colorspace Gray gris16.png
+convert -size 12x8 gradient:red-blue -sampling-factor 2x1 -quality 80 echantillons422.jpg
+convert -size 12x8 gradient:red-blue PNG24:rvb8.png
+convert -size 12x8 gradient:red-blue -alpha set -channel A -fx i/w +channel PNG32:rvba.png
+convert -size 12x8 gradient:gray10-gray90 -colorspace Gray -depth 8 gris8.png

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-// The octets' header check and GIF decoding, then the octets as a file at
-// `chemin` through the checked readers of the image windows (GIF, JPEG,
-// PNG) and of the satellite picture (JPEG).
+// The octets through the GIF, JPEG and PNG readers, then as a file at
+// `chemin` through the checked readers of the image windows (any of the
+// three) and of the satellite picture (JPEG).
 void vFuzzImage(const uint8_t* octets, size_t taille, const std::string& chemin);
 
 #endif

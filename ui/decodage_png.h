@@ -1,0 +1,31 @@
+// PNG pictures from outside, decoded by libpng from the octets read once,
+// within libpng's own limits (never by the toolkit's reader).
+#ifndef UI_DECODAGE_PNG_H
+#define UI_DECODAGE_PNG_H
+
+#include "ui/image_decodee.h"
+
+#include <cstddef>
+
+// libpng's own bounds: the largest chunk it may allocate (a text chunk
+// may claim 2 GB; past the bound libpng only warns, so the chunks that
+// could are skipped besides), the most ancillary chunks it keeps, the
+// widest and highest picture it reads (its usual bound).
+constexpr unsigned long PNG_MORCEAU_MAX = 4UL << 20;
+constexpr unsigned PNG_MORCEAUX_MAX = 128;
+constexpr unsigned PNG_COTE_MAX = 1000000;
+// zlib's best ratio: a deflate stream of n octets inflates to at most
+// 1032 n.
+constexpr double DEFLATE_RAPPORT_MAX = 1032;
+
+// Decodes the `n` octets as the image window showed them, skipping the
+// ancillary chunks but the transparency (no gamma was ever applied): a
+// palette expanded, fewer than 8 bits expanded to 8, 16 bits cut to 8, a
+// transparent colour as alpha; d is 1 grey, 2 grey and alpha, 3 RGB,
+// 4 RGBA. The size is libpng's reading of the header, refused over
+// PIXELS_MAX, or when the octets left could not inflate to that many rows,
+// before anything of that size is allocated. 0, or a refusal of
+// image_decodee.h with `image` empty but for its message.
+int iDecoderPng(const unsigned char* octets, size_t n, ImageDecodee& image);
+
+#endif
