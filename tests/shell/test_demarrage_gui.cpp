@@ -134,7 +134,7 @@ TEST_F(Demarrage, TheMainWindowOpensInactiveAndClosesOnceLoaded)
 
 // Started in a folder without img/ and loc/, the program says what it
 // misses: a log line for each, with the folder where it looked; a notice
-// over the maps; the home page's help view in its own words (the French
+// over the maps that show no forecast; the home page's help view in its own words (the French
 // of the keys, the catalogues being missing too), not the toolkit's.
 TEST_F(Demarrage, WithoutImgAndLocItSaysWhatIsMissing)
 {
