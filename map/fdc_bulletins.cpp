@@ -13,6 +13,8 @@
 #include "ui/globales_ui.h"
 
 #include <FL/fl_draw.H>
+#include <algorithm>
+#include <cstdlib>
 #include <initializer_list>
 #include <vector>
 
@@ -42,7 +44,7 @@ struct Etiquette {
     bool aire;
     Fl_Color couleur;
     EtiquetteCarte e;
-    std::vector<BoiteCarte> boites;
+    BoitesEtiquette boites;
 };
 
 int iLignes(const TYPEDEF_SOUS_ZONE& z)
@@ -154,7 +156,7 @@ void vEtiquetteSousZone(const Passe& p, const TYPEDEF_SOUS_ZONE& z, std::vector<
 // How much a place of an area's name covers, least first: nothing; only
 // lines (the name is written over them); a sub-area's label (which then
 // gives way); both.
-int iGene(const PlacesEtiquettes& places, const std::vector<BoiteCarte>& boites,
+int iGene(const PlacesEtiquettes& places, const BoitesEtiquette& boites,
           const std::vector<BoiteCarte>& sousZones)
 {
     return (PlacesEtiquettes::bCouvre(boites, sousZones) ? 2 : 0) +
@@ -173,18 +175,31 @@ void vNomMetarea(const Passe& p, const TYPEDEF_METAREA& m, PlacesEtiquettes& pla
         return;
     Etiquette t{{m.nom, m.nom2, m.nom3}, true, Fl_Color(m.couleur), {}, {}};
     const MesuresEtiquette mes = mesures(t.lignes, iLignes(m), true);
+    const auto& decalages = decalagesEtiquette(mes.largeurs[0], 16 * mes.lignes);
+    // Only the sub-areas' labels within reach of the places tried.
+    int large = 0, loinX = 0, loinY = 0;
+    for (int i = 0; i < mes.lignes; ++i)
+        large = std::max(large, mes.largeurs[i]);
+    for (auto [dx, dy] : decalages)
+        loinX = std::max(loinX, std::abs(dx)), loinY = std::max(loinY, std::abs(dy));
+    const BoiteCarte portee{x - large - loinX - 2, y - 20 - loinY, x + large + loinX + 2,
+                            y + 40 + loinY};
+    std::vector<BoiteCarte> voisines;
+    for (const BoiteCarte& b : sousZones)
+        if (b.bCroise(portee))
+            voisines.push_back(b);
     int gene = 4;
-    for (auto [dx, dy] : decalagesEtiquette(mes.largeurs[0], 16 * mes.lignes)) {
+    for (auto [dx, dy] : decalages) {
         EtiquetteCarte e;
         if (!bEtiquetteMetarea(x + dx, y + dy, mes.largeurs, mes.lignes, vue.largeur, vue.hauteur,
                                e))
             continue;
-        std::vector<BoiteCarte> boites = boitesEtiquette(e, mes);
+        const BoitesEtiquette boites = boitesEtiquette(e, mes);
         if (places.bCouvre(boites))
             continue;
-        const int g = iGene(places, boites, sousZones);
+        const int g = iGene(places, boites, voisines);
         if (g < gene)
-            gene = g, t.e = e, t.boites = std::move(boites);
+            gene = g, t.e = e, t.boites = boites;
         if (gene == 0)
             break;
     }

@@ -1,7 +1,7 @@
 #include "map/places_etiquettes.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <map>
 
 namespace {
 
@@ -14,12 +14,12 @@ bool bDans(const SegmentCarte& s, const BoiteCarte& b)
 
 }  // namespace
 
-std::vector<BoiteCarte> boitesEtiquette(const EtiquetteCarte& e, const MesuresEtiquette& m)
+BoitesEtiquette boitesEtiquette(const EtiquetteCarte& e, const MesuresEtiquette& m)
 {
-    std::vector<BoiteCarte> v;
+    BoitesEtiquette v;
     for (int i = 0; i < e.lignes && i < 3; ++i)
-        v.push_back({e.x[i] - 1, e.y[i] - m.monte[i] - 1, e.x[i] + m.largeurs[i] + 1,
-                     e.y[i] + m.descend[i] + 1});
+        v.b[v.n++] = {e.x[i] - 1, e.y[i] - m.monte[i] - 1, e.x[i] + m.largeurs[i] + 1,
+                      e.y[i] + m.descend[i] + 1};
     return v;
 }
 
@@ -29,49 +29,51 @@ PlacesEtiquettes::PlacesEtiquettes(int largeur, int hauteur)
 {
 }
 
-std::vector<int>& PlacesEtiquettes::cellule(int cx, int cy)
+PlacesEtiquettes::Plage PlacesEtiquettes::plage(int x0, int y0, int x1, int y1) const
 {
-    return cellules_[size_t(std::clamp(cy, 0, rangees_ - 1)) * colonnes_ +
-                     std::clamp(cx, 0, colonnes_ - 1)];
-}
-
-const std::vector<int>& PlacesEtiquettes::cellule(int cx, int cy) const
-{
-    return const_cast<PlacesEtiquettes*>(this)->cellule(cx, cy);
+    return {std::clamp(x0 / CELLULE, 0, colonnes_ - 1), std::clamp(x1 / CELLULE, 0, colonnes_ - 1),
+            std::clamp(y0 / CELLULE, 0, rangees_ - 1), std::clamp(y1 / CELLULE, 0, rangees_ - 1)};
 }
 
 void PlacesEtiquettes::vTrait(const SegmentCarte& s)
 {
-    const int n = int(traits_.size());
-    traits_.push_back(s);
     // Every cell of the segment's bounding box: the map's segments are short
     // or level, so this files few cells it does not cross.
-    const int x0 = std::min(s.xa, s.xb) / CELLULE, x1 = std::max(s.xa, s.xb) / CELLULE;
-    const int y0 = std::min(s.ya, s.yb) / CELLULE, y1 = std::max(s.ya, s.yb) / CELLULE;
-    for (int cy = std::max(0, y0); cy <= std::min(y1, rangees_ - 1); ++cy)
-        for (int cx = std::max(0, x0); cx <= std::min(x1, colonnes_ - 1); ++cx)
-            cellule(cx, cy).push_back(n);
+    const Plage p = plage(std::min(s.xa, s.xb), std::min(s.ya, s.yb), std::max(s.xa, s.xb),
+                          std::max(s.ya, s.yb));
+    for (int r = p.r0; r <= p.r1; ++r)
+        for (int c = p.c0; c <= p.c1; ++c)
+            cellule(c, r).traits.push_back(int(traits_.size()));
+    traits_.push_back(s);
 }
 
-bool PlacesEtiquettes::bTraverse(const std::vector<BoiteCarte>& boites) const
+bool PlacesEtiquettes::bTraverse(const BoitesEtiquette& boites) const
 {
-    for (const BoiteCarte& b : boites)
-        for (int cy = std::max(0, b.h / CELLULE); cy <= std::min(b.b / CELLULE, rangees_ - 1); ++cy)
-            for (int cx = std::max(0, b.g / CELLULE); cx <= std::min(b.d / CELLULE, colonnes_ - 1);
-                 ++cx)
-                for (int i : cellule(cx, cy))
+    for (const BoiteCarte& b : boites) {
+        const Plage p = plage(b.g, b.h, b.d, b.b);
+        for (int r = p.r0; r <= p.r1; ++r)
+            for (int c = p.c0; c <= p.c1; ++c)
+                for (int i : cellule(c, r).traits)
                     if (bDans(traits_[size_t(i)], b))
                         return true;
+    }
     return false;
 }
 
-bool PlacesEtiquettes::bCouvre(const std::vector<BoiteCarte>& boites) const
+bool PlacesEtiquettes::bCouvre(const BoitesEtiquette& boites) const
 {
-    return bCouvre(boites, pris_);
+    for (const BoiteCarte& b : boites) {
+        const Plage p = plage(b.g, b.h, b.d, b.b);
+        for (int r = p.r0; r <= p.r1; ++r)
+            for (int c = p.c0; c <= p.c1; ++c)
+                for (int i : cellule(c, r).pris)
+                    if (b.bCroise(pris_[size_t(i)]))
+                        return true;
+    }
+    return false;
 }
 
-bool PlacesEtiquettes::bCouvre(const std::vector<BoiteCarte>& boites,
-                               const std::vector<BoiteCarte>& autres)
+bool PlacesEtiquettes::bCouvre(const BoitesEtiquette& boites, const std::vector<BoiteCarte>& autres)
 {
     for (const BoiteCarte& b : boites)
         for (const BoiteCarte& a : autres)
@@ -80,18 +82,28 @@ bool PlacesEtiquettes::bCouvre(const std::vector<BoiteCarte>& boites,
     return false;
 }
 
-void PlacesEtiquettes::vPrendre(const std::vector<BoiteCarte>& boites)
+void PlacesEtiquettes::vPrendre(const BoitesEtiquette& boites)
 {
-    pris_.insert(pris_.end(), boites.begin(), boites.end());
+    for (const BoiteCarte& b : boites) {
+        const Plage p = plage(b.g, b.h, b.d, b.b);
+        for (int r = p.r0; r <= p.r1; ++r)
+            for (int c = p.c0; c <= p.c1; ++c)
+                cellule(c, r).pris.push_back(int(pris_.size()));
+        pris_.push_back(b);
+    }
 }
 
-std::vector<std::pair<int, int>> decalagesEtiquette(int largeur, int hauteur)
+const std::vector<std::pair<int, int>>& decalagesEtiquette(int largeur, int hauteur)
 {
+    // Drawing runs on the toolkit's thread alone; a few sizes only.
+    static std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> faits;
+    std::vector<std::pair<int, int>>& v = faits[{largeur, hauteur}];
+    if (!v.empty())
+        return v;
     // Up to a width either way and a height and a half up or down, in
     // steps of a quarter width and of 8 pixels.
     const int pasX = std::max(8, largeur / 4), pasY = 8;
     const int nx = 4, ny = std::max(2, (3 * hauteur / 2) / pasY);
-    std::vector<std::pair<int, int>> v;
     for (int j = -ny; j <= ny; ++j)
         for (int i = -nx; i <= nx; ++i)
             v.push_back({i * pasX, j * pasY});

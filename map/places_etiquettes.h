@@ -6,12 +6,22 @@
 
 #include "map/trace_metareas.h"
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 // A box by its edges, right and bottom excluded.
 struct BoiteCarte {
     int g, h, d, b;
     bool bCroise(const BoiteCarte& o) const { return g < o.d && o.g < d && h < o.b && o.h < b; }
+};
+
+// The boxes of a label's lines (three at most).
+struct BoitesEtiquette {
+    int n = 0;
+    BoiteCarte b[3] = {};
+    const BoiteCarte* begin() const { return b; }
+    const BoiteCarte* end() const { return b + n; }
 };
 
 // What a label's lines need: the width of each, and how far its letters
@@ -23,7 +33,7 @@ struct MesuresEtiquette {
 
 // The boxes of a placed label's lines, each with its one-pixel shadow on
 // every side.
-std::vector<BoiteCarte> boitesEtiquette(const EtiquetteCarte& e, const MesuresEtiquette& m);
+BoitesEtiquette boitesEtiquette(const EtiquetteCarte& e, const MesuresEtiquette& m);
 
 class PlacesEtiquettes {
 public:
@@ -32,28 +42,40 @@ public:
     // A segment drawn on the map.
     void vTrait(const SegmentCarte& s);
     // Whether some segment drawn crosses one of the boxes.
-    bool bTraverse(const std::vector<BoiteCarte>& boites) const;
+    bool bTraverse(const BoitesEtiquette& boites) const;
     // Whether one of the boxes meets a text taken, or one of `autres`.
-    bool bCouvre(const std::vector<BoiteCarte>& boites) const;
-    static bool bCouvre(const std::vector<BoiteCarte>& boites,
-                        const std::vector<BoiteCarte>& autres);
+    bool bCouvre(const BoitesEtiquette& boites) const;
+    static bool bCouvre(const BoitesEtiquette& boites, const std::vector<BoiteCarte>& autres);
     // The boxes are a label's now.
-    void vPrendre(const std::vector<BoiteCarte>& boites);
+    void vPrendre(const BoitesEtiquette& boites);
 
 private:
-    // Segments filed by the square cells of the map they may cross.
+    // Segments and texts filed by the square cells of the map they reach.
     static constexpr int CELLULE = 32;
-    std::vector<int>& cellule(int cx, int cy);
-    const std::vector<int>& cellule(int cx, int cy) const;
+    struct Cellule {
+        std::vector<int> traits, pris;
+    };
+    // The cells a box reaches, what lies off the map being filed in its
+    // edge cells: columns c0 to c1, rows r0 to r1.
+    struct Plage {
+        int c0, c1, r0, r1;
+    };
+    Plage plage(int x0, int y0, int x1, int y1) const;
+    Cellule& cellule(int c, int r) { return cellules_[std::size_t(r) * std::size_t(colonnes_) + std::size_t(c)]; }
+    const Cellule& cellule(int c, int r) const
+    {
+        return cellules_[std::size_t(r) * std::size_t(colonnes_) + std::size_t(c)];
+    }
 
     int colonnes_, rangees_;
     std::vector<SegmentCarte> traits_;
-    std::vector<std::vector<int>> cellules_;
     std::vector<BoiteCarte> pris_;
+    std::vector<Cellule> cellules_;
 };
 
 // The places an area's label may take about its own point, nearest first:
-// (dx, dy) offsets for a label of `largeur` x `hauteur` pixels.
-std::vector<std::pair<int, int>> decalagesEtiquette(int largeur, int hauteur);
+// (dx, dy) offsets for a label of `largeur` x `hauteur` pixels. Kept for
+// the next label of that size.
+const std::vector<std::pair<int, int>>& decalagesEtiquette(int largeur, int hauteur);
 
 #endif

@@ -359,7 +359,7 @@ std::vector<std::pair<bool, std::vector<std::string>>> etiquettes()
 // texts that is the longest whole label there is one label.
 void vEtiquetter(std::vector<Ecrit>& e)
 {
-    const auto toutes = etiquettes();
+    static const auto toutes = etiquettes();
     auto bEn = [&e](size_t i, bool aire, const std::vector<std::string>& lignes) {
         for (size_t j = 0; j < lignes.size(); ++j)
             if (i + j >= e.size() || e[i + j].aire != aire || e[i + j].texte != lignes[j])
@@ -510,14 +510,17 @@ bool bTraverse(const Ecrit& t, const std::vector<PiloteEnregistreur::Trait>& tra
 
 // The texts of two labels never overlap and no line is drawn over a text,
 // on every map a window can have, at the views a user reaches in one
-// step: the world about 0 and 180 (keys g and a), the settings' first
-// view and each entry of the title bar's zone menu. At the first view the
-// names of areas I, II and III stand clear of every line.
+// step: the settings' first view and the world about 0 and 180 (keys g
+// and a) at every height, each other entry of the title bar's zone menu
+// at every fourth. At the first view the names of areas I, II and III
+// stand clear of every line.
 TEST_F(ZonesFenetres, NoLabelOverprintsAnotherOnAnyMap)
 {
     std::vector<std::array<double, 3>> vues = {{45, 0, 30}, {0, 0, 180}, {0, 180, 180}};
+    const size_t principales = vues.size();
     for (int i = 0; ZONES[i].nom; ++i)
-        vues.push_back({ZONES[i].latitude, ZONES[i].longitude, ZONES[i].etendue});
+        if (ZONES[i].etendue != 180)
+            vues.push_back({ZONES[i].latitude, ZONES[i].longitude, ZONES[i].etendue});
     const std::set<std::string> europe = {"I", "United Kingdom", "II", "France", "III",
                                           "Mediterranean", "Greece"};
     const auto cartes = cartesPossibles();
@@ -535,7 +538,10 @@ TEST_F(ZonesFenetres, NoLabelOverprintsAnotherOnAnyMap)
     };
     for (auto [l, h] : cartes) {
         carte->resize(10, 10, l, h);
-        for (const auto& vue : vues) {
+        for (size_t k = 0; k < vues.size(); ++k) {
+            const auto& vue = vues[k];
+            if (k >= principales && h % 4 != 0)
+                continue;
             carte->zoom(vue[0], vue[1], vue[2], 1);
             fenetre.make_current();
             PiloteEnregistreur p;

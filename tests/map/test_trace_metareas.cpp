@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -181,11 +182,19 @@ TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
         {"right edge excluded", {120, 10, 150, 20}, false},
         {"right edge taken", {120, 10, 151, 20}, true},
     };
+    auto boites = [](std::initializer_list<BoiteCarte> l) {
+        BoitesEtiquette b;
+        for (const BoiteCarte& x : l)
+            b.b[b.n++] = x;
+        return b;
+    };
     for (const auto& c : cas)
-        EXPECT_EQ(places.bTraverse({c.boite}), c.traverse) << c.nom;
-    places.vPrendre({{20, 60, 60, 75}});
-    EXPECT_TRUE(places.bCouvre({{0, 0, 5, 5}, {59, 74, 70, 80}}));
-    EXPECT_FALSE(places.bCouvre({{60, 60, 70, 75}}));
+        EXPECT_EQ(places.bTraverse(boites({c.boite})), c.traverse) << c.nom;
+    // Taken over several cells, met from another.
+    places.vPrendre(boites({{20, 60, 60, 75}}));
+    EXPECT_TRUE(places.bCouvre(boites({{0, 0, 5, 5}, {59, 74, 70, 80}})));
+    EXPECT_FALSE(places.bCouvre(boites({{60, 60, 70, 75}})));
+    EXPECT_TRUE(PlacesEtiquettes::bCouvre(boites({{0, 0, 5, 5}}), {{4, 4, 9, 9}}));
 }
 
 TEST(PlacesEtiquettes, ALabelTriesTheNearestPlacesFirst)
@@ -208,8 +217,9 @@ TEST(PlacesEtiquettes, ALabelTriesTheNearestPlacesFirst)
     MesuresEtiquette m;
     m.lignes = 2, m.largeurs[0] = 30, m.largeurs[1] = 50, m.monte[0] = 11, m.monte[1] = 9;
     m.descend[0] = 3, m.descend[1] = 2;
-    const auto b = boitesEtiquette(e, m);
-    ASSERT_EQ(b.size(), 2u);
+    const BoitesEtiquette boites = boitesEtiquette(e, m);
+    ASSERT_EQ(boites.n, 2);
+    const BoiteCarte* b = boites.b;
     EXPECT_EQ(std::vector<int>({b[0].g, b[0].h, b[0].d, b[0].b, b[1].g, b[1].h, b[1].d, b[1].b}),
               std::vector<int>({9, 8, 41, 24, 7, 26, 59, 39}));
 }
