@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <vector>
@@ -195,33 +193,6 @@ TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
     EXPECT_TRUE(places.bCouvre(boites({{0, 0, 5, 5}, {59, 74, 70, 80}})));
     EXPECT_FALSE(places.bCouvre(boites({{60, 60, 70, 75}})));
     EXPECT_TRUE(PlacesEtiquettes::bCouvre(boites({{0, 0, 5, 5}}), {{4, 4, 9, 9}}));
-}
-
-TEST(PlacesEtiquettes, ALabelTriesTheNearestPlacesFirst)
-{
-    const auto v = decalagesEtiquette(40, 32);
-    ASSERT_FALSE(v.empty());
-    EXPECT_EQ(v.front(), std::make_pair(0, 0));
-    int avant = 0, dxMax = 0, dyMax = 0;
-    for (auto [dx, dy] : v) {
-        EXPECT_GE(dx * dx + dy * dy, avant);
-        avant = dx * dx + dy * dy;
-        dxMax = std::max(dxMax, std::abs(dx)), dyMax = std::max(dyMax, std::abs(dy));
-    }
-    // A width either way, a height and a half up or down.
-    EXPECT_EQ(dxMax, 40);
-    EXPECT_EQ(dyMax, 48);
-    // A label's boxes hold its lines and their shadows.
-    EtiquetteCarte e;
-    e.lignes = 2, e.x[0] = 10, e.y[0] = 20, e.x[1] = 8, e.y[1] = 36;
-    MesuresEtiquette m;
-    m.lignes = 2, m.largeurs[0] = 30, m.largeurs[1] = 50, m.monte[0] = 11, m.monte[1] = 9;
-    m.descend[0] = 3, m.descend[1] = 2;
-    const BoitesEtiquette boites = boitesEtiquette(e, m);
-    ASSERT_EQ(boites.n, 2);
-    const BoiteCarte* b = boites.b;
-    EXPECT_EQ(std::vector<int>({b[0].g, b[0].h, b[0].d, b[0].b, b[1].g, b[1].h, b[1].d, b[1].b}),
-              std::vector<int>({9, 8, 41, 24, 7, 26, 59, 39}));
 }
 
 TEST(CadresModeles, RegionalDomainsCutToTheViewAndTheWorldFramedOnce)
