@@ -11,25 +11,20 @@
 
 #include <chrono>
 #include <cmath>
-#include <fcntl.h>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <random>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
 const float A = CLASS_GRIB_BASE::f_valeur_absente;
 const std::string DONNEES = std::string(QUENBREL_SOURCE_DIR) + "/tests/data/interpolation/";
 
-// A 3 x 3 field (`cote` x `cote`) on a grid `etendue` degrees wide, 15
-// January 2024 00 UTC.
+// A 3 x 3 field on a grid `etendue` degrees wide, 15 January 2024 00 UTC.
 std::string message(unsigned parametre, unsigned p1, std::vector<float> v, float etendue = 10,
-                    unsigned unite = 1, unsigned cote = 3)
+                    unsigned unite = 1)
 {
     CLASS_GRIB_PUT e;
     e.ui_stg_parametre = parametre;
@@ -37,10 +32,10 @@ std::string message(unsigned parametre, unsigned p1, std::vector<float> v, float
     e.ui_stg_niveau12 = parametre == 33 || parametre == 34 ? 10 : 0;
     e.ui_stg_annee = 24, e.ui_stg_mois = 1, e.ui_stg_jour = 15, e.ui_stg_siecle = 21;
     e.ui_stg_unite_temps = unite, e.ui_stg_p1 = p1;
-    e.ui_stg_ll_ni = e.ui_stg_ll_nj = cote;
+    e.ui_stg_ll_ni = e.ui_stg_ll_nj = 3;
     e.f_stg_ll_la1 = 50, e.f_stg_ll_la2 = 50 - etendue, e.f_stg_ll_lo2 = etendue;
-    e.f_stg_ll_di = e.f_stg_ll_dj = etendue / float(cote - 1);
-    e.ui_stg_nombre_points = cote * cote, e.ui_stg_bits_par_valeur = 16;
+    e.f_stg_ll_di = e.f_stg_ll_dj = etendue / 2;
+    e.ui_stg_nombre_points = 9, e.ui_stg_bits_par_valeur = 16;
     e.pf_stg_valeurs = v.data();
     const unsigned char* m = e.cpucPut();
     return m ? std::string((const char*)m, e.ui_longueur_message) : std::string();
@@ -513,44 +508,4 @@ TEST(Interpolation, WorkerThreadPolledWhileTheCallerLogs)
     travailleur.join();
     EXPECT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
     EXPECT_TRUE(std::filesystem::exists(GRIB_INTERPOLATION_SORTIE));
-}
-
-// The working copy cut short by another process while the worker thread
-// reads it: the run fails on the message it can no longer read, nothing is
-// left behind, and no signal ends the process. The worker is held in the
-// write of its first message (its output a pipe, read only once the copy
-// is cut, the message larger than the pipe holds), so after its first read
-// and before its second.
-TEST(Interpolation, InputCutShortWhileTheWorkerThreadReads)
-{
-    std::vector<float> v(200 * 200);
-    for (size_t k = 0; k < v.size(); ++k)
-        v[k] = 280 + float(k % 997) / 100;
-    DossierTemporaire dossier;
-    DossierCourant ici(dossier.chemin());
-    std::filesystem::create_directory("lockdir");
-    const std::string premier = message(11, 0, v, 10, 1, 200);
-    ecrireFichier("f.grb", premier + message(11, 3, v, 10, 1, 200));
-    ASSERT_EQ(mkfifo("lockdir/interf.grb.tmp", 0600), 0);
-    JournalTemporaire journal("journal.txt");
-    snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "f.grb");
-    GRIB_INTERPOLATION_START = 1;
-    std::thread travailleur([] { gintertime(nullptr); });
-    // The worker's thread is joined whatever fails below.
-    const int tuyau = open("lockdir/interf.grb.tmp", O_RDONLY);
-    EXPECT_GT(premier.size(), size_t(fcntl(tuyau, F_GETPIPE_SZ)) + 8192);
-    int enAttente = 0;
-    while (ioctl(tuyau, FIONREAD, &enAttente) == 0 && enAttente == 0)
-        std::this_thread::yield();
-    EXPECT_EQ(truncate("tempof.grb", 100), 0);
-    char tampon[65536];
-    while (read(tuyau, tampon, sizeof tampon) > 0) {
-    }
-    close(tuyau);
-    travailleur.join();
-    EXPECT_EQ(GRIB_INTERPOLATION_START, 2);
-    EXPECT_NE(journal.contenu().find("Echec message 2 : message indecodable"), std::string::npos)
-        << journal.contenu();
-    EXPECT_TRUE(std::filesystem::is_empty("lockdir"));
-    EXPECT_FALSE(std::filesystem::exists("tempof.grb"));
 }

@@ -18,51 +18,38 @@
 
 namespace {
 
-// eccodes' rain at the point by the hour P2 of each record.
-std::map<int, double> eccodes(const std::string& fichier)
-{
-    std::istringstream lignes(sortie("grib_get -w indicatorOfParameter=61 -F %.10g -l 46,-5,1 "
-                                     "-p P2 " + sh(fichier)).value_or(""));
-    std::map<int, double> v;
-    int heure;
-    for (double mm; lignes >> heure >> mm;)
-        v[heure] = mm;
-    return v;
-}
+using Pluies = std::vector<std::pair<double, double>>;  // total, step
 
 class PluieAuPoint : public ChampsDecodes {
 protected:
     fdc carte{0, 0, 800, 500};
     Fl_Box titre{0, 0, 1, 1}, autres{0, 0, 1, 1};
 
-    // Each rain record of the file in turn shown alone: the read-out's
-    // total and step (to its two decimals) and the charts', against
-    // `attendus` in the order of the hours.
-    void comparer(const std::string& nom, const std::map<int, std::pair<double, double>>& attendus)
+    // Each rain record of `f` in turn shown alone: the read-out's total and
+    // step (to its two decimals) and the charts', against `attendues` in
+    // the order of the hours.
+    void comparer(const File& f, const Pluies& attendues)
     {
-        File f((d / nom).c_str());
-        ASSERT_EQ(iDecodeGribAll(f.list), 0);
         grib pluie{};
         pluie.parametre = 61;
         const auto courbes = releverHistogrammes(f.list, &pluie, 46, -5, 0);
-        ASSERT_EQ(courbes.size(), 2 * attendus.size()) << nom;
+        ASSERT_EQ(courbes.size(), 2 * attendues.size());
         size_t k = 0;
         for (const grib* r = f.list; r; r = r->suivant) {
             if (r->parametre != 61)
                 continue;
-            const auto [total, pas] = attendus.at(r->p2);
+            const auto [total, pas] = attendues[k / 2];
             BoutonsPresses parametres({61}), validites({long(r->validite)});
             carte.vGrib(f.list, parametres.data(), validites.data(), &titre, &autres, &autres,
                         &autres);
-            char html[LECTURE_TAILLE];
+            char html[LECTURE_TAILLE], lu[128];
             double longitude = 0;
             ASSERT_EQ(iLectureValeurs(carte.champs, 46, -5, html, longitude), 1);
-            char lu[128];
             std::snprintf(lu, sizeof lu, "cumulees: %.2f mm, l/m2partielles: %.2f mm", total, pas);
             EXPECT_NE(std::regex_replace(html, std::regex("<[^>]*>"), "").find(lu),
-                      std::string::npos) << nom << " " << html;
-            EXPECT_NEAR(courbes[k].valeur, total, 1e-3) << nom << " " << r->p2;
-            EXPECT_NEAR(courbes[k + 1].valeur, pas, 1e-3) << nom << " " << r->p2;
+                      std::string::npos) << html;
+            EXPECT_NEAR(courbes[k].valeur, total, 1e-3) << r->p2;
+            EXPECT_NEAR(courbes[k + 1].valeur, pas, 1e-3) << r->p2;
             k += 2;
         }
     }
@@ -74,42 +61,34 @@ TEST_F(PluieAuPoint, TotalAndStepOfEachFile)
 {
     if (!eccodesPresent())
         GTEST_SKIP() << "eccodes is not installed";
-    ecrireFichier(d / "pas.grb", lireFichier(fixtureGrib("service.grb")));
+    Pluies pas, totaux;
+    double total = 0;
+    for (double mm : service("", 46, -5, 61))
+        pas.push_back({total += mm, mm});
+    ASSERT_EQ(pas.size(), 3u);
+    comparer(fichier, pas);
     {
         DossierCourant ici(d.chemin());
         JournalTemporaire journal("journal.txt");
         std::filesystem::create_directory("lockdir");
-        snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "pas.grb");
+        snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "f.grb");
         GRIB_INTERPOLATION_START = 1;
         gintertime(nullptr);
         ASSERT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
     }
-    ASSERT_TRUE(commande("mv " + sh(d / "lockdir/interpas.grb") + " " + sh(d / "totaux.grb") +
-                         " && grib_set -w indicatorOfParameter=61 -s timeRangeIndicator=5 " +
-                         sh(d / "pas.grb") + " " + sh(d / "differences.grb")));
-    // Every rain record written is a total since the run, on 8 bits as
-    // the viewer takes them.
-    EXPECT_EQ(sortie("grib_get -w indicatorOfParameter=61 -p P1,timeRangeIndicator,bitsPerValue " +
-                     sh(d / "totaux.grb") + " | sort -u"), "0 4 8\n");
-    std::map<int, std::pair<double, double>> pas, totaux;
-    double total = 0, avant = 0;
-    for (const auto& [heure, mm] : eccodes(d / "pas.grb"))
-        pas[heure] = {total += mm, mm};
-    for (const auto& [heure, mm] : eccodes(d / "totaux.grb")) {
-        totaux[heure] = {mm, mm - avant};
-        avant = mm;
-    }
-    ASSERT_EQ(pas.size(), 3u);
+    const std::string horaire = d / "lockdir/interf.grb";
+    for (double mm : valeursProches(horaire, 46, -5, 61))
+        totaux.push_back({mm, mm - (totaux.empty() ? 0 : totaux.back().first)});
     ASSERT_EQ(totaux.size(), 13u);
-    EXPECT_NEAR(pas[12].first, 9.83, 0.005);
-    EXPECT_NEAR(pas[12].second, 4.23, 0.005);
-    // At the file's own hours, its totals, within half the step of 0.25 mm
-    // at which 8 bits hold the grid's totals (up to 58 mm).
-    for (const auto& [heure, v] : pas)
-        EXPECT_NEAR(totaux[heure].first, v.first, 0.125) << heure;
-    comparer("pas.grb", pas);
-    comparer("differences.grb", pas);
+    // At the file's own hours (6, 12, 18), its totals, within half the step
+    // of 0.25 mm at which 8 bits hold the grid's totals (up to 58 mm).
+    for (size_t k = 0; k < pas.size(); ++k)
+        EXPECT_NEAR(totaux[6 * k].first, pas[k].first, 0.125) << k;
+    File f(horaire.c_str());
+    ASSERT_EQ(iDecodeGribAll(f.list), 0);
+    comparer(f, totaux);
+    service("-w indicatorOfParameter=61 -s timeRangeIndicator=5", 46, -5, 61);
+    comparer(fichier, pas);
     // A difference from P1 to P2 is titled with the hour it ends at.
     EXPECT_NE(std::string(titre.label()).find("(+18h)"), std::string::npos) << titre.label();
-    comparer("totaux.grb", totaux);
 }

@@ -1,9 +1,6 @@
 #include "tests/outils/images_test.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <gif_lib.h>
-#include <jpeglib.h>
 #include <zlib.h>
 #include <stdexcept>
 
@@ -193,56 +190,6 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
         vEcrireCadre(g, c);
     vVerifier(EGifCloseFile(g, &erreur), "fermeture");
     return octets;
-}
-
-namespace {
-
-struct Compression {
-    jpeg_compress_struct c{};
-    jpeg_error_mgr erreurs{};
-    unsigned char* tampon = nullptr;
-    unsigned long taille = 0;
-    ~Compression()
-    {
-        jpeg_destroy_compress(&c);
-        std::free(tampon);
-    }
-};
-
-}  // namespace
-
-std::string jpegEcrit(int w, int h, const OptionsJpeg& o)
-{
-    Compression j;
-    j.c.err = jpeg_std_error(&j.erreurs);
-    jpeg_create_compress(&j.c);
-    jpeg_mem_dest(&j.c, &j.tampon, &j.taille);
-    j.c.image_width = JDIMENSION(w);
-    j.c.image_height = JDIMENSION(h);
-    j.c.input_components = o.gris ? 1 : 3;
-    j.c.in_color_space = o.gris ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&j.c);
-    jpeg_set_quality(&j.c, 85, TRUE);
-    j.c.comp_info[0].h_samp_factor = o.h0;
-    j.c.comp_info[0].v_samp_factor = o.v0;
-    if (o.progressif)
-        jpeg_simple_progression(&j.c);
-    j.c.arith_code = o.arithmetique;
-    jpeg_start_compress(&j.c, TRUE);
-    std::vector<unsigned char> ligne(size_t(w) * j.c.input_components);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            const unsigned char rvb[3] = {(unsigned char)(x * 255 / w),
-                                          (unsigned char)(y * 255 / h),
-                                          (unsigned char)((x * 7 + y * 13) % 256)};
-            for (int k = 0; k < j.c.input_components; ++k)
-                ligne[size_t(x) * j.c.input_components + k] = rvb[o.gris ? 2 : k];
-        }
-        JSAMPROW r = ligne.data();
-        jpeg_write_scanlines(&j.c, &r, 1);
-    }
-    jpeg_finish_compress(&j.c);
-    return std::string(reinterpret_cast<const char*>(j.tampon), j.taille);
 }
 
 std::string jpegPassesRepetees(const std::string& jpeg, int passes)

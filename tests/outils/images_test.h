@@ -46,16 +46,6 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
 //   descripteur.gif an image descriptor cut in its width
 std::vector<std::pair<std::string, std::string>> gifsHostiles();
 
-// A JPEG libjpeg wrote of a w x h gradient: grey, or RGB with its first
-// component sampled h0 x v0 (2 x 2 4:2:0, 2 x 1 4:2:2, 1 x 1 4:4:4);
-// progressive or not; arithmetic or Huffman coded.
-struct OptionsJpeg {
-    bool gris = false;
-    int h0 = 2, v0 = 2;
-    bool progressif = false, arithmetique = false;
-};
-std::string jpegEcrit(int w, int h, const OptionsJpeg& options);
-
 // The JPEG with its first scan repeated until it has `passes` of them.
 std::string jpegPassesRepetees(const std::string& jpeg, int passes);
 

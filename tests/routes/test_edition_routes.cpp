@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iterator>
 
 namespace {
 
@@ -140,26 +139,27 @@ TEST(EditionRoutes, TheHourlyCompanion)
 }
 
 // Whatever changed the end of the list, a position appended goes after
-// the last one, linked both ways.
+// the last one, linked both ways, and none is lost.
 TEST(EditionRoutes, AppendsFollowTheLastPositionAfterEveryEdit)
 {
-    void (*editions[])(classeRoute&) = {
-        [](classeRoute&) {}, [](classeRoute& r) { r.del(2); }, [](classeRoute& r) { r.del(0); },
-        [](classeRoute& r) { r.insert(2); }, [](classeRoute& r) { r.insert(0); },
-        [](classeRoute& r) { r.del(2), r.del(1); }, [](classeRoute& r) { r.clear(); }};
-    for (size_t i = 0; i < std::size(editions); ++i) {
+    const struct {
+        void (*edition)(classeRoute&);
+        int positions;
+    } cas[] = {{[](classeRoute& r) { r.del(2); }, 3},
+               {[](classeRoute& r) { r.del(0); }, 3},
+               {[](classeRoute& r) { r.insert(2); }, 5},
+               {[](classeRoute& r) { r.clear(); }, 1}};
+    for (const auto& c : cas) {
         auto r = route({{T, 45, -10}, {T + 10 * H, 45, -9}, {T + 20 * H, 45, -8}});
-        editions[i](*r);
+        c.edition(*r);
         r->append(T + 100 * H, 46, -5);
         r->recalcul(0);
-        int avant = 0, arriere = 0;
-        const structurePosition* c = r->premier;
-        for (; c->suivant; c = c->suivant)
-            ++avant;
-        EXPECT_EQ(c->position->latitude, 46) << i;
-        for (; c->precedent; c = c->precedent)
-            ++arriere;
-        EXPECT_EQ(arriere, avant) << i;
-        EXPECT_EQ(r->dernierNumero, avant) << i;
+        int n = 1;
+        const structurePosition* p = r->premier;
+        for (; p->suivant; p = p->suivant, ++n)
+            EXPECT_EQ(p->suivant->precedent, p) << c.positions;
+        EXPECT_EQ(p->position->latitude, 46) << c.positions;
+        EXPECT_EQ(n, c.positions);
+        EXPECT_EQ(r->dernierNumero, n - 1);
     }
 }

@@ -1,6 +1,7 @@
 // Picture files from outside through the checked readers, as the image
 // window, the chooser's preview and the satellite picture open them: the
-// small valid pictures of tests/data/images decode at their size, and
+// small valid pictures of tests/data/images decode at their size (a JPEG
+// or PNG with the pixels of the toolkit's reader of the same file), and
 // every input kept from fuzzing is refused, through the fuzz target's own
 // body too.
 #include "ui/image_controlee.h"
@@ -8,6 +9,8 @@
 #include "tests/outils/outils_test.h"
 #include "tests/ui/fuzz/cible_image.h"
 
+#include <FL/Fl_JPEG_Image.H>
+#include <FL/Fl_PNG_Image.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <algorithm>
@@ -30,6 +33,21 @@ std::vector<std::string> fichiers(const std::string& dossier)
     return v;
 }
 
+// The pixels as RGBA, whatever the depth.
+std::string rgba(const Fl_Image& image)
+{
+    const int d = image.d(), ld = image.ld() ? image.ld() : image.w() * d;
+    std::string sortie;
+    for (int y = 0; y < image.h(); ++y)
+        for (int x = 0; x < image.w(); ++x) {
+            const auto* p =
+                reinterpret_cast<const unsigned char*>(image.data()[0]) + y * ld + x * d;
+            sortie += {char(p[0]), char(p[d >= 3]), char(p[2 * (d >= 3)]),
+                       char(d % 2 ? 255 : p[d - 1])};
+        }
+    return sortie;
+}
+
 }  // namespace
 
 TEST(ImagesRecues, EverySmallValidPictureDecodesAtItsSize)
@@ -41,8 +59,14 @@ TEST(ImagesRecues, EverySmallValidPictureDecodesAtItsSize)
         ASSERT_NE(image, nullptr) << chemin;
         EXPECT_EQ(image->w(), 12) << chemin;
         EXPECT_EQ(image->h(), 8) << chemin;
-        image->release();
         const bool jpeg = chemin.substr(chemin.size() - 4) == ".jpg";
+        std::unique_ptr<Fl_RGB_Image> toolkit;
+        if (jpeg)
+            toolkit.reset(new Fl_JPEG_Image(chemin.c_str()));
+        else if (chemin.substr(chemin.size() - 4) == ".png")
+            toolkit.reset(new Fl_PNG_Image(chemin.c_str()));
+        EXPECT_TRUE(!toolkit || memesOctets(rgba(*image), rgba(*toolkit))) << chemin;
+        image->release();
         std::unique_ptr<Fl_RGB_Image> satellite(pJpegControle(chemin.c_str()));
         EXPECT_EQ(satellite != nullptr, jpeg) << chemin;
     }

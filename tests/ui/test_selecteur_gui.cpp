@@ -1,14 +1,12 @@
 // The program's file chooser under an X server, HOME in a scratch folder:
 // listing order, filters, what a click, OK, a double click, cancel and
-// Enter deliver, the favourites' limit and names, and a deep relative
-// folder.
+// Enter deliver, the favourites' limit and a deep relative folder.
 #include <gtest/gtest.h>
 
 #include "ui/boites_message.h"
 #include "ui/decodage_gif.h"
 #include "ui/palette.h"
 #include "ui/selecteur.h"
-#include "ui/texte_brut.h"
 
 #include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
@@ -163,24 +161,6 @@ TEST_F(Selecteur, AHundredFavouritesAtMost)
     lu.get("favorite99", dernier, "", sizeof dernier);
     EXPECT_EQ(dernier, liste);
     EXPECT_FALSE(lu.entryExists("favorite100"));
-}
-
-// A favourite folder whose name holds the menu's marks shows as it stands,
-// and choosing it goes there.
-TEST_F(Selecteur, AFavouriteShowsItsNameAsItStandsAndLeadsThere)
-{
-    const std::string favori = liste + "/a@b & c_d";
-    std::filesystem::create_directories(favori);
-    ouvrir();
-    c.directory(favori.c_str());
-    c.favoritesButton->value(0);
-    c.favoritesButton->do_callback();
-    const int n = c.favoritesButton->size() - 2;
-    EXPECT_EQ(c.favoritesButton->text(n), sEntreeMenuBrute(favori.c_str()));
-    c.directory(liste.c_str());
-    c.favoritesButton->value(n);
-    c.favoritesButton->do_callback();
-    EXPECT_STREQ(c.directory(), favori.c_str());
 }
 
 // A relative folder whose absolute form is longer than 256 characters is
