@@ -47,30 +47,31 @@ void PlacesEtiquettes::vTrait(const SegmentCarte& s)
     traits_.push_back(s);
 }
 
-bool PlacesEtiquettes::bTraverse(const BoitesEtiquette& boites) const
+template <class Test>
+bool PlacesEtiquettes::bDansCellules(const BoitesEtiquette& boites, std::vector<int> Cellule::*liste,
+                                     Test test) const
 {
     for (const BoiteCarte& b : boites) {
         const Plage p = plage(b.g, b.h, b.d, b.b);
         for (int r = p.r0; r <= p.r1; ++r)
             for (int c = p.c0; c <= p.c1; ++c)
-                for (int i : cellule(c, r).traits)
-                    if (bDans(traits_[size_t(i)], b))
+                for (int i : cellule(c, r).*liste)
+                    if (test(b, size_t(i)))
                         return true;
     }
     return false;
 }
 
+bool PlacesEtiquettes::bTraverse(const BoitesEtiquette& boites) const
+{
+    return bDansCellules(boites, &Cellule::traits,
+                         [this](const BoiteCarte& b, size_t i) { return bDans(traits_[i], b); });
+}
+
 bool PlacesEtiquettes::bCouvre(const BoitesEtiquette& boites) const
 {
-    for (const BoiteCarte& b : boites) {
-        const Plage p = plage(b.g, b.h, b.d, b.b);
-        for (int r = p.r0; r <= p.r1; ++r)
-            for (int c = p.c0; c <= p.c1; ++c)
-                for (int i : cellule(c, r).pris)
-                    if (b.bCroise(pris_[size_t(i)]))
-                        return true;
-    }
-    return false;
+    return bDansCellules(boites, &Cellule::pris,
+                         [this](const BoiteCarte& b, size_t i) { return b.bCroise(pris_[i]); });
 }
 
 bool PlacesEtiquettes::bCouvre(const BoitesEtiquette& boites, const std::vector<BoiteCarte>& autres)

@@ -61,6 +61,11 @@ private:
         int c0, c1, r0, r1;
     };
     Plage plage(int x0, int y0, int x1, int y1) const;
+    // Whether `test` holds for a box and one entry of the `liste` of a
+    // cell that box reaches.
+    template <class Test>
+    bool bDansCellules(const BoitesEtiquette& boites, std::vector<int> Cellule::*liste,
+                       Test test) const;
     Cellule& cellule(int c, int r) { return cellules_[std::size_t(r) * std::size_t(colonnes_) + std::size_t(c)]; }
     const Cellule& cellule(int c, int r) const
     {
