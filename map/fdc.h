@@ -133,7 +133,8 @@ public:
     int iColonne(double longitude) const;
     // The centre of the view from its offsets.
     void vCentre();
-    // The pointer's position into the title bar's inputs.
+    // The pointer's position into the title bar's inputs, while it is over
+    // this map, outside a drawing, into the fields not being typed in.
     void coordonneesmouse();
     // Degrees-minutes-seconds or decimal text of one coordinate, with its
     // hemisphere letter, in FDC_TEXTE_POSITION bytes; answers its length.
@@ -179,7 +180,8 @@ public:
     // ---- Layers of the map's own: the coastline (mode -1 over opaque
     // bands; 1 or more first paints the plain sea), one coastline record,
     // the graticule, the scale and the messages (kind 0 the loading text,
-    // 1 a caption, 2 a notice).
+    // 1 a caption, 2 a notice, 3 what the program misses of its data, over a
+    // map showing no field).
     void draw_tdc(int resized, int mode);
     void draw_tdc_vecteur(TYPEDEF_TDC* record, double shift, double levelScale, double south,
                           double west, int level, int mode);

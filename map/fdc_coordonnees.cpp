@@ -139,8 +139,13 @@ int fdc::iDecimal(int isLongitude, double degrees, char* out)
     return int(std::strlen(out));
 }
 
+// The read-out follows the pointer over this map only. A drawing does not
+// write it (a field changed during another widget's drawing is not drawn
+// again), nor does it overwrite the field the user is typing in.
 void fdc::coordonneesmouse()
 {
+    if (!sourisDedans || dessinEnCours)
+        return;
     static char latitude[FDC_TEXTE_POSITION];
     static char longitude[FDC_TEXTE_POSITION];
     const double lat = dLatitude(Fl::event_y());
@@ -154,6 +159,6 @@ void fdc::coordonneesmouse()
     }
     for (auto [entree, texte] : {std::pair{FDC_ENTREE_LATITUDE, latitude},
                                  std::pair{FDC_ENTREE_LONGITUDE, longitude}})
-        if (entree)
+        if (entree && Fl::focus() != entree)
             vEcrirePosition(*entree, texte);
 }

@@ -99,6 +99,9 @@ void fdc::draw()
     if (page != 0 && lecture && animation)
         mouseValeurs();
     echelle();
+    // Over a map showing no field: a forecast is never hidden by it.
+    if (!champs)
+        draw_message(3, nullptr);
     dessinEnCours = 0;
     fl_pop_clip();
 }

@@ -14,6 +14,8 @@
 #include "ui/local.h"
 #include "ui/palette.h"
 
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Group.H>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -22,11 +24,14 @@ namespace {
 
 const int TEXTE = 256;
 
+// The page's strip lays its texts out together and draws the bands
+// under them: a new text redraws the whole of it.
 void vEcrire(Fl_Box* boite, const char* texte)
 {
     if (boite) {
         boite->copy_label(texte);
-        boite->redraw();
+        Fl_Widget* bandeau = boite->parent() ? static_cast<Fl_Widget*>(boite->parent()) : boite;
+        bandeau->redraw();
     }
 }
 

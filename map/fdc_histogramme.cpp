@@ -45,15 +45,6 @@ void vTitrer(Histogrammes& h, const PointHistogramme& p)
     h.vTitre(texte);
 }
 
-// A new window: 20 pixels a sample (in whole samples when that passes the
-// screen), at least 200 wide, as high as its charts.
-void vDimensionner(Histogrammes& h, const int (&compteurs)[32])
-{
-    const int n = *std::max_element(compteurs, compteurs + 32);
-    const int largeur = iLargeurHistogrammes(n, Fl::w(), h.w());
-    h.resize(h.x(), h.y(), largeur, h.hauteurTotale);
-    h.size_range(largeur, h.hauteurTotale, 0, h.hauteurTotale);
-}
 
 }  // namespace
 
@@ -100,7 +91,8 @@ void fdc::vFdcHistogramme(double latitude, double longitude)
         return;
     vTitrer(*histogrammes, point);
     if (nouvelle)
-        vDimensionner(*histogrammes, histogrammeCompteurs);
+        histogrammes->vDimensionner(
+            *std::max_element(histogrammeCompteurs, histogrammeCompteurs + 32));
     histogrammes->vRedessiner();
     histogrammes->show();
 }

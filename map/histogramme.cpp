@@ -1,6 +1,7 @@
 #include "map/histogramme.h"
 
 #include "map/fl_histogramme.h"
+#include "map/titre_ajuste.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 
@@ -77,13 +78,12 @@ void vTitre(char (&tampon)[128], const char* const (&textes)[4])
 Histogramme::Histogramme(int x, int y, int w, int h, int withAxes)
     : Fl_Group(x, y, w, h), couleurHeures(AXE_SOMBRE), couleurDates(AXE_SOMBRE), axes(withAxes)
 {
-    titre = new Fl_Box(0, 1, w, 14);
+    // The toolkit keeps 3 pixels on either side of a text aligned left.
+    titre = new TitreAjuste(0, 1, w, 14, 11, 9, 8, FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
     titre->box(FL_FLAT_BOX);
     titre->color(fl_rgb_color(164, 184, 197));
     titre->labelfont(FL_HELVETICA_BOLD);
-    titre->labelsize(11);
     titre->labelcolor(COLOR_FOND2);
-    titre->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
     histogramme = new Fl_Histogramme(0, 15, w, withAxes ? h - 43 : h - 15);
     histogramme->type(HISTO_BARRES);
     histogramme->color(AXE_CLAIR);

@@ -8,8 +8,8 @@
 
 #include <FL/Fl_Group.H>
 
-class Fl_Box;
 class Fl_Histogramme;
+class TitreAjuste;
 
 // Heights of a chart with and without axes.
 constexpr int HISTOGRAMME_HAUTEUR_AXES = 90;
@@ -40,7 +40,8 @@ public:
     Fl_Histogramme* histogramme;
     Fl_Histogramme* heures = nullptr;  // null without axes
     Fl_Histogramme* dates = nullptr;
-    Fl_Box* titre;
+    // Drawn smaller, down to 9, where the chart is too narrow for it.
+    TitreAjuste* titre;
     int derniereHeure = 24;
     int dernierJour = 0;
     int genre = 0;

@@ -2,11 +2,13 @@
 
 #include "gribdata/decode.h"
 #include "map/histogramme.h"
+#include "map/titre_ajuste.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/texte_brut.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
 #include <FL/fl_draw.H>
@@ -20,29 +22,6 @@ namespace {
 const int TAILLE_TITRE = 12, TAILLE_TITRE_MIN = 8;
 // The shadow and a margin on either side.
 const int MARGE_TITRE = 8;
-
-// The title box: its text drawn smaller when it does not fit at its size,
-// so that both ends show; a text too long even so shows its start.
-class TitreHistogrammes : public Fl_Box {
-public:
-    using Fl_Box::Fl_Box;
-
-    void draw() override
-    {
-        int taille = TAILLE_TITRE;
-        const char* texte = label() ? label() : "";
-        for (; taille > TAILLE_TITRE_MIN; --taille) {
-            fl_font(labelfont(), taille);
-            if (fl_width(texte) + MARGE_TITRE <= w())
-                break;
-        }
-        fl_font(labelfont(), taille);
-        const bool entier = fl_width(texte) + MARGE_TITRE <= w();
-        labelsize(taille);
-        align(entier ? FL_ALIGN_CENTER : FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
-        Fl_Box::draw();
-    }
-};
 
 // The living chart windows.
 std::vector<const Histogrammes*> vivantes;
@@ -76,12 +55,12 @@ Histogrammes::Histogrammes(int page, int x, int y, int w, int h)
     vivantes.push_back(this);
     color(FL_BLACK);
     pack = new Fl_Pack(0, 0, w, h);
-    titre = new TitreHistogrammes(0, 0, w, HISTOGRAMMES_TITRE);
+    titre = new TitreAjuste(0, 0, w, HISTOGRAMMES_TITRE, TAILLE_TITRE, TAILLE_TITRE_MIN,
+                            MARGE_TITRE, FL_ALIGN_CENTER);
     titre->box(FL_FLAT_BOX);
     titre->color(fl_rgb_color(84, 104, 117));
     titre->labeltype(FL_SHADOW_LABEL);
     titre->labelfont(FL_HELVETICA_BOLD);
-    titre->labelsize(TAILLE_TITRE);
     titre->labelcolor(COLOR_ORANGE_TEXTE);
     pack->end();
     end();
@@ -133,6 +112,16 @@ void Histogrammes::vVider()
 
 // A route's name and a file's name are shown as they stand.
 void Histogrammes::vTitre(const char* texte) { titre->copy_label(sLibelleBrut(texte).c_str()); }
+
+void Histogrammes::vDimensionner(int n)
+{
+    int largeur = iLargeurHistogrammes(n, Fl::w(), w());
+    for (const Histogramme* g : histogrammes)
+        if (g)
+            largeur = std::max(largeur, std::min(Fl::w(), g->titre->iLargeurPlancher()));
+    resize(x(), y(), largeur, hauteurTotale);
+    size_range(largeur, hauteurTotale, 0, hauteurTotale);
+}
 
 void Histogrammes::vRedessiner()
 {

@@ -49,6 +49,10 @@ public:
     // The title box's text (plain, no symbol marks), drawn in a size that
     // fits the window's width.
     void vTitre(const char* texte);
+    // A new window's size: as high as its charts, as wide as n samples
+    // (iLargeurHistogrammes) and as the charts' titles at their smallest,
+    // within the screen; never narrower.
+    void vDimensionner(int n);
     // Every chart redrawn.
     void vRedessiner();
 

@@ -100,9 +100,7 @@ void vHistogrammesRoute(classeRoute& route, grib* premier, classeRoute& compagno
     const int dernier = iRemplir(*h, route, releve);
     vTitrer(*h, route, premier);
     if (nouvelle) {
-        const int largeur = iLargeurHistogrammes(route.compteurs[dernier], Fl::w(), h->w());
-        h->resize(h->x(), h->y(), largeur, h->hauteurTotale);
-        h->size_range(largeur, h->hauteurTotale, 0, h->hauteurTotale);
+        h->vDimensionner(route.compteurs[dernier]);
         gestion_interfaces::menu();
     }
     h->vRedessiner();

@@ -12,8 +12,14 @@ double dColonne(const VueCarte& v, double longitude)
     return (v.W / 360.0) * (longitude - v.decalageLongitude()) / v.s - v.ox / v.s;
 }
 
-// Liang-Barsky: the part of (x0, y0)-(x1, y1) inside [0, w] x [0, h].
-bool bCouper(double& x0, double& y0, double& x1, double& y1, double w, double h)
+int iLargeurMax(const int largeurs[3], int lignes)
+{
+    return *std::max_element(largeurs, largeurs + std::clamp(lignes, 1, 3));
+}
+
+}  // namespace
+
+bool bCouperSegment(double& x0, double& y0, double& x1, double& y1, double w, double h)
 {
     const double dx = x1 - x0, dy = y1 - y0;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -38,13 +44,6 @@ bool bCouper(double& x0, double& y0, double& x1, double& y1, double w, double h)
     x0 = ax, y0 = ay;
     return true;
 }
-
-int iLargeurMax(const int largeurs[3], int lignes)
-{
-    return *std::max_element(largeurs, largeurs + std::clamp(lignes, 1, 3));
-}
-
-}  // namespace
 
 bool bSegmentCarte(const VueCarte& v, double lat1, double lon1, double lat2, double lon2,
                    SegmentCarte& s)
@@ -78,7 +77,7 @@ bool bSegmentCarte(const VueCarte& v, double lat1, double lon1, double lat2, dou
     }
     double x0 = dColonne(v, lon1), y0 = v.ligne(lat1), x1 = dColonne(v, lon2), y1 = v.ligne(lat2);
     if (!(std::isfinite(x0) && std::isfinite(y0) && std::isfinite(x1) && std::isfinite(y1)) ||
-        !bCouper(x0, y0, x1, y1, w, h))
+        !bCouperSegment(x0, y0, x1, y1, w, h))
         return false;
     s = {int(std::rint(x0)), int(y0), int(std::rint(x1)), int(y1)};
     return true;

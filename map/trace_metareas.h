@@ -19,6 +19,10 @@ struct SegmentCarte {
 bool bSegmentCarte(const VueCarte& v, double lat1, double lon1, double lat2, double lon2,
                    SegmentCarte& s);
 
+// Liang-Barsky: the part of (x0, y0)-(x1, y1) inside [0, w] x [0, h];
+// false when none is.
+bool bCouperSegment(double& x0, double& y0, double& x1, double& y1, double w, double h);
+
 // The lines of a label, placed: the baseline of line i at (x[i], y[i]).
 struct EtiquetteCarte {
     int lignes = 0;

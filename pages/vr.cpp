@@ -3,6 +3,7 @@
 #include "codes/logerr.h"
 #include "gribdata/globales.h"
 #include "map/fdc.h"
+#include "pages/bandeau_textes.h"
 #include "ui/boutons.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
@@ -137,7 +138,8 @@ void vr::vCarte()
 void vr::vBandeau()
 {
     const int y = yCarte + hauteurCarte;
-    bandeau = new Fl_Group(xCarte, y, largeurCarte, 69);
+    bandeau = index != 0 ? new BandeauTextes(xCarte, y, largeurCarte, 69)
+                         : new Fl_Group(xCarte, y, largeurCarte, 69);
     Fl_Box* gauche = new Fl_Box(xCarte, y, 5, 69);
     gauche->image(image_bas_gauche);
     int haut = y;
@@ -152,14 +154,19 @@ void vr::vBandeau()
     bandeau->end();
 }
 
+// In the strip, which lays them out as it draws them.
 void vr::vBoitesVisualisateur()
 {
     const int bas = yCarte + hauteurCarte;
     const int quart = largeurCarte / 4;
+    bandeau->begin();
     boiteTitre = pEtiquette(xCarte, bas, largeurCarte, 29, 18, FL_ALIGN_BOTTOM);
     boiteSecond = pEtiquette(xCarte, bas + 29, largeurCarte, 20, 12, FL_ALIGN_CENTER);
     boiteGauche = pEtiquette(xCarte, bas + 49, 3 * quart, 20, 12, FL_ALIGN_LEFT);
     boiteDroite = pEtiquette(xCarte + 3 * quart, bas + 49, quart, 20, 12, FL_ALIGN_RIGHT);
+    bandeau->end();
+    static_cast<BandeauTextes*>(bandeau)->vTextes(boiteTitre, boiteSecond, boiteGauche,
+                                                  boiteDroite);
 }
 
 // Page 0's part under the map: the editors and recapitulations of the

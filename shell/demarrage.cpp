@@ -20,6 +20,7 @@
 #include "shell/signaux.h"
 #include "shell/verrou.h"
 #include "ui/configuration.h"
+#include "ui/donnees_absentes.h"
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/palette.h"
@@ -49,6 +50,7 @@ void vConfiguration()
 void vStockes()
 {
     vBanniere("Langage");
+    iVerifierDonnees(configuration->preferences->langage);
     langage = new local(configuration->preferences->langage);
     DateFormat = langage->get("DateFormat");
     vBanniere("Tdc");

@@ -156,7 +156,7 @@ void gui::vBoutonCallback(Fl_Widget* bouton, void* fenetre)
         }
 }
 
-const char* gui::htmlCallback(Fl_Widget*, const char* lien)
+const char* gui::htmlCallback(Fl_Widget* widget, const char* lien)
 {
     if (!lien)
         return nullptr;
@@ -164,8 +164,14 @@ const char* gui::htmlCallback(Fl_Widget*, const char* lien)
         vOuvrir(lien);
         return nullptr;
     }
-    if (!std::strstr(lien, "/./"))
-        return lien;
+    if (!std::strstr(lien, "/./")) {
+        // A document of the help: one that is missing is said so in the
+        // view, in place of the toolkit's message.
+        std::string document = std::strncmp(lien, "file:", 5) == 0 ? lien + 5 : lien;
+        document = document.substr(0, document.find('#'));
+        Fl_Help_View* vue = dynamic_cast<Fl_Help_View*>(widget);
+        return !vue || bAideLisible(vue, document.c_str()) ? lien : nullptr;
+    }
     char* courant = getcwd(nullptr, 0);
     const std::string uri = courant ? std::string("file://") + courant + "/" + lien : lien;
     std::free(courant);

@@ -4,6 +4,7 @@
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/crochets.h"
+#include "ui/donnees_absentes.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
 #include "ui/local.h"
@@ -14,6 +15,19 @@
 #include <cstdlib>
 #include <string>
 
+namespace {
+
+// A text shown as it stands in a help page.
+std::string sHtml(const std::string& texte)
+{
+    std::string s;
+    for (char c : texte)
+        s += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    return s;
+}
+
+}  // namespace
+
 int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre)
 {
     std::string chemin = std::string("loc/") + (langage ? langage->langue : "fr") + "/" + page +
@@ -21,21 +35,34 @@ int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre)
     const std::string document = chemin;
     if (ancre)
         chemin += std::string("#") + ancre;
-    // The view shows its own message for a file it cannot read, and answers
-    // as for a file it read.
-    std::FILE* f = std::fopen(document.c_str(), "rb");
-    const int resultat = f ? 0 : -1;
-    if (f)
-        std::fclose(f);
-    else
-        vJournal("<AIDE>", "document d'aide illisible: %s\n", document.c_str());
     // The look first: the view lays the document out as it loads it.
     vue->textsize(12);
     vue->textfont(DRU_FONT);
     vue->box(FL_FLAT_BOX);
     vue->color(FL_BACKGROUND_COLOR);
+    if (!bAideLisible(vue, document.c_str()))
+        return -1;
     vue->load(chemin.c_str());
-    return resultat;
+    return 0;
+}
+
+bool bAideLisible(Fl_Help_View* vue, const char* document)
+{
+    std::FILE* f = std::fopen(document, "rb");
+    if (f) {
+        std::fclose(f);
+        return true;
+    }
+    vJournal("<AIDE>", "document d'aide illisible: %s\n", document);
+    // Said in the program's words rather than the toolkit's, with what
+    // the program misses of its data.
+    std::string page = std::string("<html><body><h3>") +
+                       sHtml(pcTraduire("Aide indisponible : document absent")) + "</h3><p>" +
+                       sHtml(document) + "</p>";
+    for (const std::string& ligne : avisDonneesAbsentes())
+        page += "<p>" + sHtml(ligne) + "</p>";
+    vue->value((page + "</body></html>").c_str());
+    return false;
 }
 
 classeBouton* pBoutonAide(int x, int y, int sujet, void* proprietaire)

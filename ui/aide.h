@@ -12,9 +12,13 @@ class classeBouton;
 
 // Loads the page of the catalogue's language into the view, at the anchor
 // when one is given, and gives the view the program's look (font, size 12,
-// flat box, grey). A missing document leaves the toolkit's message in the
-// view and a log line. Answers 0, or -1 when the document did not load.
+// flat box, grey). Answers 0, or -1 when the document did not load.
 int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre);
+
+// Whether the document (a path, without its anchor) can be read; when it
+// cannot, a log line, and the view says so with what the program misses
+// of its data.
+bool bAideLisible(Fl_Help_View* vue, const char* document);
 
 // A help button (18 x 20, the help picture) for a topic; a press calls
 // AIDE::vAideCallback with `proprietaire`.

@@ -2,6 +2,7 @@
 
 #include "ui/configuration.h"
 #include "ui/crochets.h"
+#include "ui/donnees_absentes.h"
 #include "ui/globales_ui.h"
 #include "ui/horloge.h"
 #include "ui/local.h"
@@ -48,6 +49,8 @@ void change_langage(const char* code)
     navigateur = nullptr;
     if (langage)
         langage->set(pcRetenirCode(code));
+    // The new language's catalogue may be the one missing.
+    iVerifierDonnees(code);
     navigateur = new DRU_Fl_File_Chooser(".", "*", DRU_Fl_File_Chooser::CREATE, "");
     if (crochetsLangage.titre)
         crochetsLangage.titre(code);

@@ -71,6 +71,14 @@ TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
     Fl::e_x = 10;
     Fl::e_y = 20 + 100;
     POSITIONDDMMSS = 0;
+    // Only while the pointer is over the map and outside its drawing.
+    carte.coordonneesmouse();
+    EXPECT_STREQ(latitude.value(), "");
+    carte.sourisDedans = 1;
+    carte.dessinEnCours = 1;
+    carte.coordonneesmouse();
+    EXPECT_STREQ(latitude.value(), "");
+    carte.dessinEnCours = 0;
     carte.coordonneesmouse();
     EXPECT_STREQ(latitude.value(), " 50.0000N");
     EXPECT_STREQ(longitude.value(), " 90.0000E");
@@ -80,6 +88,12 @@ TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
     carte.coordonneesmouse();
     EXPECT_EQ(std::string(latitude.value()), " 50\u00b000'00\"S");
     EXPECT_EQ(std::string(longitude.value()), "  90\u00b000'00\"W");
+    // The field being typed in keeps what was typed.
+    Fl::focus(&latitude);
+    latitude.value("15");
+    carte.coordonneesmouse();
+    EXPECT_STREQ(latitude.value(), "15");
+    Fl::focus(nullptr);
     FDC_ENTREE_LATITUDE = FDC_ENTREE_LONGITUDE = nullptr;
     carte.coordonneesmouse();
 }

@@ -4,6 +4,7 @@
 #include "map/histogramme.h"
 #include "map/histogramme_glyphes.h"
 #include "map/histogrammes.h"
+#include "map/titre_ajuste.h"
 #include "tests/map/trace_test.h"
 #include "tests/outils/outils_test.h"
 #include "ui/globales_ui.h"

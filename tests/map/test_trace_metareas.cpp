@@ -4,11 +4,13 @@
 // from 60 N: x = 10 lon + 100, y = 14 (60 - lat).
 #include "gribdata/modeles.h"
 #include "map/cadres_modeles.h"
+#include "map/places_etiquettes.h"
 #include "map/trace_metareas.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -155,6 +157,42 @@ Passes passes(const VueCarte& v, const std::vector<const TYPEDEF_MODELE*>& ligne
     auto largeur = [](const char* t) { return 6.0 * double(std::strlen(t)); };
     return {cadresModeles(v, -360, lignes, largeur), cadresModeles(v, 0, lignes, largeur),
             cadresModeles(v, 360, lignes, largeur)};
+}
+
+// The room a label may still take on a map of 200 x 100 pixels, in cells
+// of 32: a box is crossed by the segments that pass through it, whatever
+// cells they are filed in, and covered by the labels taken.
+TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
+{
+    PlacesEtiquettes places(200, 100);
+    places.vTrait({0, 50, 199, 50});   // level across the map
+    places.vTrait({10, 10, 90, 90});   // slanted over several cells
+    places.vTrait({150, 0, 150, 20});  // upright, top right
+    const struct {
+        const char* nom;
+        BoiteCarte boite;
+        bool traverse;
+    } cas[] = {
+        {"over the level line", {100, 40, 140, 60}, true},
+        {"over the slanted line", {40, 30, 60, 42}, true},
+        {"beside the slanted line", {60, 5, 90, 25}, false},
+        {"the upright one's end just below", {140, 21, 160, 30}, false},
+        {"right edge excluded", {120, 10, 150, 20}, false},
+        {"right edge taken", {120, 10, 151, 20}, true},
+    };
+    auto boites = [](std::initializer_list<BoiteCarte> l) {
+        BoitesEtiquette b;
+        for (const BoiteCarte& x : l)
+            b.b[b.n++] = x;
+        return b;
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(places.bTraverse(boites({c.boite})), c.traverse) << c.nom;
+    // Taken over several cells, met from another.
+    places.vPrendre(boites({{20, 60, 60, 75}}));
+    EXPECT_TRUE(places.bCouvre(boites({{0, 0, 5, 5}, {59, 74, 70, 80}})));
+    EXPECT_FALSE(places.bCouvre(boites({{60, 60, 70, 75}})));
+    EXPECT_TRUE(PlacesEtiquettes::bCouvre(boites({{0, 0, 5, 5}}), {{4, 4, 9, 9}}));
 }
 
 TEST(CadresModeles, RegionalDomainsCutToTheViewAndTheWorldFramedOnce)

@@ -15,8 +15,12 @@
 #include "transport/threads_http.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
+#include "ui/editeur.h"
+#include "ui/palette.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Text_Buffer.H>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -99,7 +103,16 @@ TEST_F(BulletinsConnecte, EachPressSendsTheSelectionAtOnce)
     EXPECT_EQ(fondFinal(second), 63);
     EXPECT_EQ(texteRecu(), texteBulletins());
     const std::string nom = "lockdir/bulletins_" + std::to_string(service().connexions().size()) + ".txt";
-    EXPECT_TRUE(harnais::bAttendre([&nom] { return std::filesystem::exists(nom); })) << nom;
+    ASSERT_TRUE(harnais::bAttendre([&nom] { return std::filesystem::exists(nom); })) << nom;
+    // In ISO 8859-1, as the service sends them: the text window shows its
+    // accented letters.
+    EXPECT_NE(lireFichier(nom).find("(donn\xE9" "es factices)"), std::string::npos);
+    std::filesystem::create_directories("dat/bulletin");
+    std::filesystem::copy_file(nom, "dat/bulletin/recu.txt");
+    editeur fenetre("dat/bulletin/recu.txt", 0, 0, 0, 600, 400, 1, COLOR_FOND, "Editeur");
+    char* texte = fenetre.textbuf->text();
+    EXPECT_NE(std::string(texte).find("(donn\u00e9es factices)"), std::string::npos) << texte;
+    std::free(texte);
 }
 
 // A code the service does not know, as a saved request may hold: sent as

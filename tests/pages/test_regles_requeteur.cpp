@@ -1,10 +1,12 @@
 // The request page's rules without a display: the product bar's widths,
 // the place of the GRIB accordion's help pane, the product page the
 // settings ask for.
+#include "pages/bandeau_textes.h"
 #include "pages/regles_requeteur.h"
 #include "pages/vr.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 TEST(ReglesRequeteur, TheBarSharesOutItsRoomAndNeverNarrowsAButton)
 {
@@ -59,5 +61,39 @@ TEST(ReglesRequeteur, TheSettingsProductPageIsTakenOnlyWhenThePageCanShowIt)
         EXPECT_EQ(o.page, c.attendu.page) << c.page << " " << c.forfaits;
         EXPECT_EQ(o.forfaits, c.attendu.forfaits) << c.page << " " << c.forfaits;
         EXPECT_EQ(o.refus, c.attendu.refus) << c.page << " " << c.forfaits;
+    }
+}
+
+// The strip's texts in a row of 500 pixels from 100: a text 10 pixels a
+// size wide fits alone at 18 (180), one of 40 a size at 12 (480) and one of
+// 60 a size is cut at 9 over the whole row; a pair of 20 and 15 a size
+// keeps 12 (240 + 16 + 180), one of 30 and 20 comes down to 9 (270 + 16 +
+// 180), one of 40 and 20 shares the row at 9 (322 and 162, 16 apart).
+TEST(BandeauTextes, EachTextAtTheLargestSizeThatShowsItWhole)
+{
+    auto large = [](int parTaille) { return MesureTexte([parTaille](int t) { return parTaille * t; }); };
+    const struct {
+        int parTaille, taille;
+        PlaceTexte attendue;
+    } seules[] = {{10, 18, {260, 180, 18}}, {40, 18, {110, 480, 12}}, {60, 12, {100, 500, 9}}};
+    for (const auto& c : seules) {
+        const PlaceTexte p = placeSeule(100, 600, c.taille, large(c.parTaille));
+        EXPECT_EQ(std::make_tuple(p.x, p.l, p.taille),
+                  std::make_tuple(c.attendue.x, c.attendue.l, c.attendue.taille))
+            << c.parTaille;
+    }
+    const struct {
+        int a, b;
+        PlaceTexte g, d;
+    } paires[] = {{20, 15, {100, 240, 12}, {420, 180, 12}},
+                  {30, 20, {100, 270, 9}, {420, 180, 9}},
+                  {40, 20, {100, 322, 9}, {438, 162, 9}}};
+    for (const auto& c : paires) {
+        PlaceTexte g, d;
+        vPlacerPaire(100, 600, 12, large(c.a), large(c.b), g, d);
+        EXPECT_EQ(std::make_tuple(g.x, g.l, g.taille, d.x, d.l, d.taille),
+                  std::make_tuple(c.g.x, c.g.l, c.g.taille, c.d.x, c.d.l, c.d.taille))
+            << c.a << " " << c.b;
+        EXPECT_GE(d.x - (g.x + g.l), BANDEAU_ECART);
     }
 }

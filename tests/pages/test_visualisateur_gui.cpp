@@ -19,6 +19,7 @@
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
+#include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/selecteur.h"
 
@@ -31,7 +32,10 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
+#include <FL/fl_draw.H>
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <tuple>
 #include <ctime>
 #include <gtest/gtest.h>
@@ -111,6 +115,69 @@ TEST_F(Visualisateur, ThePanelKeepsItsRowsAtEveryWindowHeight)
         }
     }
     crochetBasculePage = nullptr;
+}
+
+// The texts under the map, whole and apart, at every window width from the
+// smallest one in every language, on a file with long names: the model
+// "Vostel Vagues Europe", a Wednesday of September. Each box holds its text
+// at its size, between the strip's ends; in the pixels of the last row no
+// ink lies over the ends nor between the two texts.
+TEST_F(Visualisateur, TheTextsUnderTheMapShowWholeAndApartAtEveryWidth)
+{
+    std::filesystem::create_directory_symlink(QUENBREL_SOURCE_DIR "/data/loc", "loc");
+    MessageTest m;
+    m.process = 52, m.annee = 2026, m.mois = 9, m.jour = 30, m.heure = 18;
+    ASSERT_TRUE(recevoir("long.grb", m.octets()));
+    fenetre.resizable(onglets);
+    onglets->resizable(page);
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    // The strip alone is read: the map need not be drawn at each width.
+    page->carte->hide();
+    local* ancien = langage;
+    Fl_Box* boites[4] = {page->boiteTitre, page->boiteSecond, page->boiteGauche, page->boiteDroite};
+    for (const char* langue : {"fr", "en", "de", "sp"}) {
+        langage = new local(langue);
+        page->carte->vGrib(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(std::string(page->boiteDroite->label()).find("Vostel Vagues Europe"),
+                  std::string::npos);
+        for (int l = 770; l <= 2560; l += 10) {
+            fenetre.size(l, 700);
+            Fl::flush();
+            const Fl_Group* bandeau = page->boiteTitre->parent();
+            const int g = bandeau->x() + 5, d = bandeau->x() + bandeau->w() - 5;
+            for (Fl_Box* b : boites) {
+                fl_font(b->labelfont(), b->labelsize());
+                EXPECT_TRUE(b->labelsize() >= 9 && fl_width(b->label()) <= b->w() &&
+                            b->x() >= g && b->x() + b->w() <= d)
+                    << langue << " " << l << ": " << b->label() << " " << b->labelsize();
+            }
+            const Fl_Box* gauche = page->boiteGauche;
+            const Fl_Box* droite = page->boiteDroite;
+            const auto octets = harnais::lireTampon(&fenetre, bandeau->x(), gauche->y(),
+                                                    bandeau->w(), gauche->h());
+            ASSERT_FALSE(octets.empty());
+            // Ink: unlike the band behind it, the same all along its row
+            // inside the strip's ends.
+            std::vector<int> encre(size_t(bandeau->w()), 0);
+            for (int y = 0; y < gauche->h(); ++y) {
+                const unsigned char* r = octets.data() + size_t(y) * bandeau->w() * 3;
+                const unsigned char* fond = r + 3 * 6;
+                for (int x = 6; x < bandeau->w() - 6; ++x)
+                    encre[size_t(x)] |= !std::equal(fond, fond + 3, r + 3 * x);
+            }
+            const int finGauche = gauche->x() + gauche->w() - bandeau->x();
+            const int debutDroite = droite->x() - bandeau->x();
+            EXPECT_GE(debutDroite - finGauche, 12) << langue << " " << l;
+            for (int x = 0; x < bandeau->w(); ++x)
+                if (encre[size_t(x)] && ((x > finGauche + 1 && x < debutDroite - 1) || x < 8 ||
+                                         x > bandeau->w() - 9)) {
+                    ADD_FAILURE() << langue << " " << l << ": ink at " << x;
+                    break;
+                }
+        }
+        delete langage;
+    }
+    langage = ancien;
 }
 
 TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)

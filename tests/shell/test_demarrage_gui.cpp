@@ -1,5 +1,10 @@
 // The whole program in process: start-up with the stand-ins, the main
 // window, the close and the signals, shutdown.
+
+// Google Test first: the X11 headers behind the recording driver define
+// macros (None, Bool) that its own headers use as names.
+#include <gtest/gtest.h>
+
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
 #include "ui/boites_message.h"
@@ -17,6 +22,9 @@
 
 #include "map/chargement_fonds.h"
 #include "map/satellite.h"
+#include "map/fdc.h"
+#include "pages/vr.h"
+#include "tests/map/pilote_enregistreur.h"
 #include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
@@ -25,6 +33,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
+#include <FL/Fl_Help_View.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <algorithm>
@@ -121,6 +130,30 @@ TEST_F(Demarrage, TheMainWindowOpensInactiveAndClosesOnceLoaded)
     EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\nlangage sp\n"), std::string::npos);
     EXPECT_NE(lireFichier(dossier / "etc/config.txt").find("\ndimensions 40 50 900 600\n"),
               std::string::npos);
+}
+
+// Started in a folder without img/ and loc/, the program says what it
+// misses: a log line for each, with the folder where it looked; a notice
+// over the maps that show no forecast; the home page's help view in its own words (the French
+// of the keys, the catalogues being missing too), not the toolkit's.
+TEST_F(Demarrage, WithoutImgAndLocItSaysWhatIsMissing)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    const std::string log = lireFichier(dossier / "log.txt");
+    for (const char* ligne : {": Dossier img/ absent (ni carte dessin\u00e9e, ni traits de c\u00f4te, ni masques)\n",
+                              ": Dossier loc/ absent (ni traductions, ni aide)\n"})
+        EXPECT_NE(log.find("<DONNEES> absent de " + dossier.chemin() + ligne), std::string::npos)
+            << log;
+    GUI->make_current();
+    PiloteEnregistreur p;
+    gvr[0]->carte->draw();
+    for (const char* ligne : {"Dossier img/ absent", "Dossier loc/ absent", "ni traductions, ni aide"})
+        EXPECT_EQ(p.textes(ligne).size(), 1u) << ligne;
+    const std::string aide = GUI->vueAide->value() ? GUI->vueAide->value() : "";
+    EXPECT_NE(aide.find("Aide indisponible : document absent"), std::string::npos) << aide;
+    EXPECT_NE(aide.find("loc/fr/presentation.htm"), std::string::npos) << aide;
+    EXPECT_EQ(aide.find("Unable"), std::string::npos) << aide;
 }
 
 TEST_F(Demarrage, SigtermRunsTheNormalShutdown)

@@ -397,6 +397,39 @@ TEST_F(Titre, ATypedLatitudeMovesTheViewAndTheRequestFrame)
     EXPECT_DOUBLE_EQ(carte->cadreNord, apres.nord);
 }
 
+// The latitude field shows what is typed in it, keys and all, while the
+// request frame is on and the map draws again meanwhile: the pointer came
+// to the field over the title bar only, never over the map.
+TEST_F(Titre, ATypedLatitudeShowsAsItIsTyped)
+{
+    vr* requeteur = gvr[0];
+    fdc* carte = requeteur->carte;
+    vCliquer(requeteur->boutonZone);
+    ASSERT_EQ(carte->overlay, 1);
+    Fl_Input_* champ = titre->entreeLatitude;
+    harnais::vSurvoler(GUI, champ->x() + champ->w() / 2, 30);
+    vCliquer(champ);
+    ASSERT_EQ(Fl::focus(), champ);
+    champ->position(0, champ->size());
+    for (const char* t : {"1", "5"}) {
+        harnais::vTouche(GUI, t[0], t);
+        carte->redraw();
+        Fl::flush();
+    }
+    EXPECT_STREQ(champ->value(), "15");
+    // What the partial redraws left inside the field's frame is what a
+    // whole redraw shows.
+    const int x = champ->x() + Fl::box_dx(champ->box()), y = champ->y() + Fl::box_dy(champ->box());
+    const int l = champ->w() - Fl::box_dw(champ->box()), h = champ->h() - Fl::box_dh(champ->box());
+    const auto vu = harnais::lireTampon(GUI, x, y, l, h);
+    GUI->redraw();
+    const auto entier = harnais::lireTampon(GUI, x, y, l, h);
+    ASSERT_FALSE(vu.empty());
+    EXPECT_TRUE(vu == entier);
+    harnais::vTouche(GUI, FL_Enter, "\r");
+    EXPECT_EQ(carte->centreLatitude, 15);
+}
+
 // A satellite picture from the service replaces globe.jpg at once: the page
 // in front goes over to it and the title bar presses its button.
 TEST_F(Titre, ASatellitePictureFromTheServiceTurnsThePageInFrontToIt)

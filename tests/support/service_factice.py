@@ -15,7 +15,8 @@ Every connection is recorded in the journal file (--journal), one line per
 field: "<connection number> <key> <value in hex>", so that any byte survives.
 
 Each bulletin of a bulletin request is answered with a short text marked as
-a test bulletin ("BULLETIN D'ESSAI ..."), nothing like a forecast; the
+a test bulletin ("BULLETIN D'ESSAI ..."), nothing like a forecast, in
+ISO 8859-1 as the service sends its bulletins; the
 variant "catalogue" refuses (status 0) a request naming a product that
 tests/support/catalogue_factice.py does not list.
 
@@ -86,7 +87,9 @@ SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
 DISPONIBILITE = ("Service factice, en service\n"
                  "Modeles disponibles : tous. Bulletins : tous.\n")
 # What stands for each bulletin: nothing a sailor could take for a forecast.
-ESSAI = "BULLETIN D'ESSAI \u2013 NE PAS UTILISER POUR LA NAVIGATION"
+# Bulletins go out in ISO 8859-1, as the service sends them.
+ESSAI = "BULLETIN D'ESSAI - NE PAS UTILISER POUR LA NAVIGATION (donn\u00e9es factices)"
+BULLETINS = "latin-1"
 
 
 class Journal:
@@ -196,7 +199,7 @@ class ServiceHttp:
         if variante[0] == "refus":
             return reponse(0, "3", "Requete refusee\n", b"", "-")
         if texte == SYSTEME[0]:
-            return reponse(1, "1", "Informations du service\n", DISPONIBILITE.encode(),
+            return reponse(1, "1", "Informations du service\n", DISPONIBILITE.encode(BULLETINS),
                            "infos_service.txt")
         if texte == SYSTEME[1]:
             return reponse(1, "0", "Service factice, en service\n", b"", "-")
@@ -222,10 +225,12 @@ class ServiceHttp:
             texte = "".join("%s\n%s\nbulletin %d de %d\n"
                             % (o, ESSAI, i + 1, len(objets)) for i, o in enumerate(objets))
             nom = nom_force or "gmdss_%d.txt" % numero
-            return reponse(1, "1", self.message(numero, nom, "GMDSS"), texte.encode(), nom)
+            return reponse(1, "1", self.message(numero, nom, "GMDSS"), texte.encode(BULLETINS),
+                           nom)
         texte = "".join("%s\n%s\n" % (o, ESSAI) for o in objets)
         nom = nom_force or "bulletins_%d.txt" % numero
-        return reponse(1, "1", self.message(numero, nom, "bulletins"), texte.encode(), nom)
+        return reponse(1, "1", self.message(numero, nom, "bulletins"), texte.encode(BULLETINS),
+                       nom)
 
     # ---- The ways to send it.
     def servir(self, connexion, numero, journal, variante):

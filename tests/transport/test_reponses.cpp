@@ -22,8 +22,10 @@ namespace {
 using Reponses = Transfert;
 
 const std::string GRIB = lireFichier(fixtureGrib("service.grb"));
-// What the stand-in answers for each bulletin.
-const std::string ESSAI = "BULLETIN D'ESSAI \xE2\x80\x93 NE PAS UTILISER POUR LA NAVIGATION";
+// What the stand-in answers for each bulletin, in ISO 8859-1 as the
+// service sends its bulletins.
+const std::string ESSAI =
+    "BULLETIN D'ESSAI - NE PAS UTILISER POUR LA NAVIGATION (donn\xE9" "es factices)";
 
 // The message the stand-in sends with the answer to connection `n`.
 std::string message(int n, const std::string& nom, const char* details)

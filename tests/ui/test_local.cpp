@@ -1,12 +1,14 @@
 // The message catalogue: the file format, its line ends, the look-ups and
-// what a missing or refused file leaves.
+// what a missing or refused file leaves; the data folders found missing.
 #include "ui/local.h"
 
 #include "tests/outils/outils_test.h"
+#include "ui/donnees_absentes.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -153,4 +155,39 @@ TEST_F(Catalogue, ACodeThatIsNoPlainWordNeverReachesThePath)
     std::filesystem::create_directory(dossier / "loc/messages.en.mac");
     local l("en");
     EXPECT_EQ(l.texte, nullptr);
+}
+
+// What the program misses of its data folders, by what the working folder
+// holds: the notice's lines (the keys, no catalogue being loaded here) and
+// a log line each.
+TEST(DonneesAbsentes, EachMissingFolderOrCatalogueIsSaid)
+{
+    const struct {
+        bool img, loc, catalogue;
+        std::vector<std::string> avis;
+    } cas[] = {
+        {true, true, true, {}},
+        {false, true, true,
+         {"Dossier img/ absent", "ni carte dessin\u00e9e, ni traits de c\u00f4te, ni masques"}},
+        {true, false, false, {"Dossier loc/ absent", "ni traductions, ni aide"}},
+        {true, true, false,
+         {"Catalogue de messages absent loc/messages.de.mac", "textes non traduits"}},
+    };
+    for (const auto& c : cas) {
+        DossierTemporaire d;
+        DossierCourant ici(d.chemin());
+        JournalTemporaire journal(d / "log.txt");
+        if (c.img)
+            std::filesystem::create_directory(d / "img");
+        if (c.loc)
+            std::filesystem::create_directory(d / "loc");
+        if (c.catalogue)
+            ecrireFichier(d / "loc/messages.de.mac", "#\n");
+        EXPECT_EQ(iVerifierDonnees("de"), int(c.avis.size() / 2));
+        EXPECT_EQ(avisDonneesAbsentes(), c.avis);
+        const std::string log = lireFichier(d / "log.txt");
+        EXPECT_EQ(log.find("<DONNEES> absent de " + d.chemin() + ": ") != std::string::npos,
+                  !c.avis.empty())
+            << log;
+    }
 }

@@ -1,0 +1,30 @@
+#include "map/titre_ajuste.h"
+
+#include "ui/place_libelle.h"
+
+#include <FL/fl_draw.H>
+
+TitreAjuste::TitreAjuste(int x, int y, int w, int h, int taille, int plancher, int marge,
+                         Fl_Align entier)
+    : Fl_Box(x, y, w, h), taille_(taille), plancher_(plancher), marge_(marge), entier_(entier)
+{
+    labelsize(taille);
+    align(entier);
+}
+
+void TitreAjuste::draw()
+{
+    const char* texte = label() ? label() : "";
+    const int taille = iTailleAjustee(texte, labelfont(), taille_, w() - marge_, plancher_);
+    fl_font(labelfont(), taille);
+    const bool entier = fl_width(texte) + marge_ <= w();
+    labelsize(taille);
+    align(entier ? entier_ : FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
+    Fl_Box::draw();
+}
+
+int TitreAjuste::iLargeurPlancher() const
+{
+    fl_font(labelfont(), plancher_);
+    return int(fl_width(label() ? label() : "")) + 1 + marge_;
+}
