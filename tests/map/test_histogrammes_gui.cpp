@@ -204,12 +204,7 @@ TEST(TitresGraphiques, WholeInEveryLanguage)
         langage = new local(langue);
         Histogrammes h(1, 0, 0, 200, 90);
         for (int genre = 1; genre < HISTOGRAMME_GENRES; ++genre)
-            for (int i = 0; i < 3; ++i) {
-                Histogramme* g = h.pHistogramme(genre, genre % 2);
-                g->add_chart(1.0 + i, 90);
-                g->add_heures(6 * i);
-                g->add_dates(1);
-            }
+            h.pHistogramme(genre, genre % 2);
         h.vDimensionner(3);
         ASSERT_TRUE(harnais::bMontrer(&h));
         EXPECT_EQ(harnais::textesCoupes(&h), std::vector<std::string>()) << langue;
