@@ -199,11 +199,7 @@ TEST_F(Canaux, AShutdownDuringAStalledNameResolutionLeavesTheLogAndRecordsAlone)
         Retenue() { resolutionNoms = iResolutionRetenue; }
         ~Retenue() { libre = true, resolutionNoms = getaddrinfo; }
     } retenue;
-    auto* grib = new InstantaneHttp;
-    grib->texte = texteGrib();
-    grib->service.hote = "service.quenbrel.test";
-    grib->lien = lienCanal(iReserverCanal());
-    ASSERT_TRUE(bLancerTransfert(vHttpGribTimeout, grib));
+    ASSERT_GE(iLancer(texteGrib()), 0);
     ASSERT_TRUE(bAttendreQue([] { return entree.load(); }));
     // The shutdown as the program runs it: the transfers told, a wait that
     // they outlast, the log closed; the standard output, where a closed log
