@@ -1,6 +1,5 @@
 // The transfer slots: the poll's steps, the binding of a slot by its
-// generation, 32 transfers at once, and the shutdown of running ones,
-// after which none writes to the log or records anything.
+// generation, 32 transfers at once, and the shutdown of running ones.
 #include "gribdata/globales.h"
 #include "transport/depot.h"
 #include "transport/http.h"
@@ -201,9 +200,8 @@ TEST_F(Canaux, AShutdownDuringAStalledNameResolutionLeavesTheLogAndRecordsAlone)
     } retenue;
     ASSERT_GE(iLancer(texteGrib()), 0);
     ASSERT_TRUE(bAttendreQue([] { return entree.load(); }));
-    // The shutdown as the program runs it: the transfers told, a wait that
-    // they outlast, the log closed; the standard output, where a closed log
-    // used to send lines, caught meanwhile.
+    // The shutdown as the program runs it, a closed log's lines once going
+    // to the standard output.
     vArretTransferts();
     EXPECT_FALSE(bAttendreTransferts(0.05));
     vFermerJournal();

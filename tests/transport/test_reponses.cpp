@@ -22,8 +22,7 @@ namespace {
 using Reponses = Transfert;
 
 const std::string GRIB = lireFichier(fixtureGrib("service.grb"));
-// What the stand-in answers for each bulletin, in ISO 8859-1 as the
-// service sends its bulletins.
+// What the stand-in answers for each bulletin (in ISO 8859-1).
 const std::string ESSAI =
     "BULLETIN D'ESSAI - NE PAS UTILISER POUR LA NAVIGATION (donn\xE9" "es factices)";
 
@@ -138,8 +137,6 @@ TEST_F(Reponses, TheSatellitePictureReplacesGlobeJpgAtOnce)
     EXPECT_NE(FDCSAT, nullptr);
 }
 
-// A satellite picture that cannot lie over the world (16000 x 1) is kept
-// as globe.jpg.bad; the current one stays, and nothing staged is left.
 TEST_F(Reponses, ARefusedSatellitePictureIsKeptAsBadAndTheCurrentOneStays)
 {
     ASSERT_TRUE(commande("convert -size 16000x1 xc:blue bande.jpg"));

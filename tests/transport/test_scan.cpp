@@ -116,10 +116,8 @@ TEST_F(Scan, ADestinationThatCannotBeWrittenKeepsTheFileAndLogsOnce)
     EXPECT_EQ(log.find("g.grb reste", premiere + 1), std::string::npos) << log;
 }
 
-// A received picture leaves lockdir/ before it is decoded (it is decoded
-// under a staged name beside globe.jpg); one that does not decode, or has
-// not the world's proportions, is kept as globe.jpg.bad and never
-// replaces the current one; nothing staged is left.
+// A received picture that does not decode, or has not the world's
+// proportions, never replaces the current one: it is kept as globe.jpg.bad.
 TEST_F(Scan, ASatellitePictureIsDecodedOutsideLockdirBeforeItReplacesTheCurrentOne)
 {
     ASSERT_TRUE(commande("convert -size 16000x1 xc:blue bande.jpg"));
@@ -201,8 +199,7 @@ TEST_F(Scan, NamesThatCollideTakeFreeNamesAndFilesGetTheUsualMode)
 
 // Bulletins received one after the other, one a pass: each text window
 // opens apart from the previous ones, in the cascade right of the main
-// window's left panel and below the title bar's strip, whose last row
-// holds the map tools.
+// window's left panel and below the title bar's tools.
 TEST_F(Scan, BulletinsOfSuccessivePassesOpenApart)
 {
     std::set<std::pair<int, int>> places;

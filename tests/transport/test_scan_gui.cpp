@@ -1,8 +1,7 @@
 // The incoming scan with the program's own openers, under an X server:
 // received GIFs that ended or froze the program are filed, give the
 // "Non disponible" message at no cost and leave nothing running; a valid
-// one opens its window; pictures past the image windows' budget are filed
-// and not opened.
+// one opens its window, one past the image windows' budget does not.
 #include "transport/scan.h"
 
 #include "map/chargement_fonds.h"
@@ -84,9 +83,8 @@ TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(pBoiteMessage() ? pBoiteMessage()->shown() : 0, 0);
 
-    // Three pictures with room for one more in the budget: all filed, the
-    // first opened, the others told by a log line and a message each;
-    // closing its window gives its share back.
+    // Room for one more picture: the others filed, not opened, told by a log
+    // line and a message each; closing a window gives its share back.
     cadre.w = 100, cadre.h = 50;
     cadre.indices.assign(100 * 50, 1);
     const std::string gif = gifEcrit(100, 50, {0, 0xFF0000}, {cadre});

@@ -1,8 +1,6 @@
 // The system request's thread against the stand-in service: it asks in the
-// slot the popup claimed and files the service's answer; it ends as every
-// transfer does, red with the reason for an answer not accepted whole; a
-// silent service ends it at the system request's own limit, not at a
-// transfer's.
+// slot the popup claimed and files the service's message; a silent service
+// ends it at the system request's own limit, not at a transfer's.
 #include "transport/popup_http.h"
 #include "transport/service_http.h"
 #include "transport/systeme_http.h"
