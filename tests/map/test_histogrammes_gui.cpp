@@ -193,8 +193,6 @@ TEST_F(Graphiques, TheMapDeletesItsWindow)
         EXPECT_NE(w, h);
 }
 
-// Every chart's title shows whole in every language, in a smaller type or
-// a wider window.
 TEST(TitresGraphiques, WholeInEveryLanguage)
 {
     skins();
@@ -218,8 +216,7 @@ TEST(TitresGraphiques, WholeInEveryLanguage)
     langage = ancien;
 }
 
-// Chart windows opened from one corner (two pages' maps, or a map and a
-// route) each take the first free step of the cascade.
+// Chart windows opened from one corner each take the cascade's first free step.
 TEST(Cascade, EachChartWindowAtItsOwnPlace)
 {
     std::vector<std::unique_ptr<Histogrammes>> h;

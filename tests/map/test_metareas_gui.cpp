@@ -138,9 +138,8 @@ TEST_F(Zones, ColoursOfEachMode)
         EXPECT_EQ(pixel(px(lon), py(lat)), rgb(FL_WHITE)) << lat << " " << lon;
 }
 
-// Area names stand in every turn of the world that shows them, whole: on
-// their point when nothing is there, else moved off it by less than their
-// width and two lines; the country under the numeral, from its left.
+// Area names stand in every turn of the world that shows them; the
+// country under the numeral, from its left.
 TEST_F(Zones, AreaNamesAcrossTheDateLine)
 {
     // XIV at 170 W, and at 190 E brought in from the map's right side.
@@ -476,9 +475,8 @@ TEST_F(ZonesFenetres, NoLabelOverprintsAnother)
     });
 }
 
-// Every map a main window can have, from the smallest window (770 x 539:
-// a map of 530 x 371) to a full screen of 3840 x 2160: the four corners,
-// then each height with a width that walks over the whole range meanwhile.
+// Every map a main window can have, from 530 x 371 to 3600 x 1992: the
+// corners, then each height with a width that walks over the whole range.
 std::vector<std::pair<int, int>> cartesPossibles()
 {
     std::vector<std::pair<int, int>> v = {{530, 371}, {530, 1992}, {3600, 371}, {3600, 1992}};
@@ -496,12 +494,10 @@ bool bTraverse(const Boite& b, const std::vector<PiloteEnregistreur::Trait>& tra
     });
 }
 
-// The texts of two labels never overlap and no line is drawn over a text,
-// on every map a window can have, at the views a user reaches in one
-// step: the settings' first view and the world about 0 and 180 (keys g
-// and a) at every height, each other entry of the title bar's zone menu
-// at every fourth. At the first view the names of areas I, II and III
-// stand clear of every line. The sweep stops at the first map at fault.
+// At the settings' first view and the world about 0 and 180 (keys g and a)
+// on every map, each other view of the title bar's zone menu on every fourth
+// height; at the first view the names of I, II and III clear of every line.
+// The sweep stops at the first map at fault.
 TEST_F(ZonesFenetres, NoLabelOverprintsAnotherOnAnyMap)
 {
     std::vector<std::array<double, 3>> vues = {{45, 0, 30}, {0, 0, 180}, {0, 180, 180}};

@@ -200,10 +200,9 @@ TEST_F(Releve, RainPerStepAddsUp)
     }
 }
 
-// Rain at 46 N 5 W, the total since the run and the step's, as the map's
-// read-out and the charts read it: on the service's file of six-hour
-// amounts (as accumulations, then as differences) and on the hourly totals
-// the time interpolation writes from it.
+// Rain at 46 N 5 W on the service's file of six-hour amounts (as
+// accumulations, then as differences) and on the hourly totals the time
+// interpolation writes from it.
 TEST_F(Releve, RainOfTheReadOutAndChartsOnStepsAndOnInterpolatedTotals)
 {
     if (!eccodesPresent())

@@ -158,9 +158,8 @@ Passes passes(const VueCarte& v, const std::vector<const TYPEDEF_MODELE*>& ligne
             cadresModeles(v, 360, lignes, largeur)};
 }
 
-// The room a label may still take on a map of 200 x 100 pixels, in cells
-// of 32: a box is crossed by the segments that pass through it, whatever
-// cells they are filed in, and covered by the labels taken.
+// On a map of 200 x 100 pixels, in cells of 32: a box is crossed by the
+// segments through it, whatever cells they are filed in.
 TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
 {
     PlacesEtiquettes places(200, 100);

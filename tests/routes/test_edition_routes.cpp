@@ -138,8 +138,6 @@ TEST(EditionRoutes, TheHourlyCompanion)
     EXPECT_EQ(sansNom.routeComplete, nullptr);
 }
 
-// Whatever changed the end of the list, a position appended goes after
-// the last one, and none is lost.
 TEST(EditionRoutes, AppendsFollowTheLastPositionAfterEveryEdit)
 {
     const struct {

@@ -343,10 +343,8 @@ TEST_F(FichierRoutes, TheSampleRouteAndComputedPositions)
     EXPECT_EQ(r->position(3)->latitude, 48.62);
 }
 
-// Legs written across the date line the other way round (170 to -170, as
-// a hand or another tool writes them) are the short ones: their dates are
-// those written, and the next saves write them again, the longitudes
-// unwrapped as the program writes its own.
+// Legs written 170 to -170 (by hand, by another tool) are the short ones,
+// their dates as written; saves write the longitudes unwrapped.
 TEST_F(FichierRoutes, LegsWrittenAcrossTheDateLineAreTheShortOnes)
 {
     const std::pair<std::string, double> legs[] = {{"60 170\n1700086400 60 -170", 190},
@@ -373,7 +371,6 @@ TEST_F(FichierRoutes, LegsWrittenAcrossTheDateLineAreTheShortOnes)
     EXPECT_EQ(lireFichier("etc/routes.txt"), ecrit);
 }
 
-// A route of many positions reads without walking its list for each one.
 TEST_F(FichierRoutes, ALargeFileReadsWithoutWalkingItsListsOver)
 {
     const int n = 20000;

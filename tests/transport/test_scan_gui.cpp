@@ -100,7 +100,8 @@ TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens
     harnais::vOublierBoite();
     const std::string refus =
         " : Trop d'images ouvertes : fermez-en une, puis ouvrez celle-ci par Ouvrir";
-    EXPECT_EQ(messages, (std::set<std::string>{"Images, p2.gif" + refus, "Images, p3.gif" + refus}));
+    EXPECT_EQ(messages, (std::set<std::string>{"Images, p2.gif" + refus,
+                                               "Images, p3.gif" + refus}));
     for (const std::string nom : {"p1.gif", "p2.gif", "p3.gif"})
         EXPECT_EQ(lireFichier("dat/image/" + nom), gif) << nom;
     EXPECT_EQ(journal.contenu().find("p1.gif non ouverte"), std::string::npos);
