@@ -135,10 +135,7 @@ TEST_F(Reponses, TheSatellitePictureReplacesGlobeJpgAtOnce)
     EXPECT_EQ(FDC0ok, 1);
     EXPECT_STREQ(FDCHAINEBUFFER, "2024010112");
     EXPECT_NE(FDCSAT, nullptr);
-}
-
-TEST_F(Reponses, ARefusedSatellitePictureIsKeptAsBadAndTheCurrentOneStays)
-{
+    // One that cannot lie over the world is kept as globe.jpg.bad.
     ASSERT_TRUE(commande("convert -size 16000x1 xc:blue bande.jpg"));
     ecrireFichier("globe.jpg", "actuelle");
     const std::string image = lireFichier("bande.jpg") + "2024010112";
