@@ -74,8 +74,7 @@ TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
     // Only while the pointer is over the map and outside its drawing.
     carte.coordonneesmouse();
     EXPECT_STREQ(latitude.value(), "");
-    carte.sourisDedans = 1;
-    carte.dessinEnCours = 1;
+    carte.sourisDedans = carte.dessinEnCours = 1;
     carte.coordonneesmouse();
     EXPECT_STREQ(latitude.value(), "");
     carte.dessinEnCours = 0;

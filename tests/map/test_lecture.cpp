@@ -240,9 +240,8 @@ TEST(TexteLecture, BeaufortAndSeaStateThresholds)
         EXPECT_EQ(iEtatMer(metres), etat) << metres;
 }
 
-// A grid round the earth, written 0 to 359 or -180 to 179: the cell
-// between its last column and its first is read like any other, by the
-// read-out and by the charts it opens, at eccodes' nearest point.
+// A grid round the earth, written 0 to 359 or -180 to 179: the cell between
+// its last column and its first read like any other, at eccodes' nearest point.
 TEST_F(Lecture, AGlobalGridWrapsBetweenItsLastColumnAndItsFirst)
 {
     if (!eccodesPresent())

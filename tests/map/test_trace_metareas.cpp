@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -159,9 +158,8 @@ Passes passes(const VueCarte& v, const std::vector<const TYPEDEF_MODELE*>& ligne
             cadresModeles(v, 360, lignes, largeur)};
 }
 
-// The room a label may still take on a map of 200 x 100 pixels, in cells
-// of 32: a box is crossed by the segments that pass through it, whatever
-// cells they are filed in, and covered by the labels taken.
+// On a map of 200 x 100 pixels, in cells of 32: a box is crossed by the
+// segments through it, whatever cells they are filed in.
 TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
 {
     PlacesEtiquettes places(200, 100);
@@ -180,19 +178,13 @@ TEST(PlacesEtiquettes, SegmentsAndLabelsTakeTheirRoom)
         {"right edge excluded", {120, 10, 150, 20}, false},
         {"right edge taken", {120, 10, 151, 20}, true},
     };
-    auto boites = [](std::initializer_list<BoiteCarte> l) {
-        BoitesEtiquette b;
-        for (const BoiteCarte& x : l)
-            b.b[b.n++] = x;
-        return b;
-    };
     for (const auto& c : cas)
-        EXPECT_EQ(places.bTraverse(boites({c.boite})), c.traverse) << c.nom;
+        EXPECT_EQ(places.bTraverse({1, {c.boite}}), c.traverse) << c.nom;
     // Taken over several cells, met from another.
-    places.vPrendre(boites({{20, 60, 60, 75}}));
-    EXPECT_TRUE(places.bCouvre(boites({{0, 0, 5, 5}, {59, 74, 70, 80}})));
-    EXPECT_FALSE(places.bCouvre(boites({{60, 60, 70, 75}})));
-    EXPECT_TRUE(PlacesEtiquettes::bCouvre(boites({{0, 0, 5, 5}}), {{4, 4, 9, 9}}));
+    places.vPrendre({1, {{20, 60, 60, 75}}});
+    EXPECT_TRUE(places.bCouvre({2, {{0, 0, 5, 5}, {59, 74, 70, 80}}}));
+    EXPECT_FALSE(places.bCouvre({1, {{60, 60, 70, 75}}}));
+    EXPECT_TRUE(PlacesEtiquettes::bCouvre({1, {{0, 0, 5, 5}}}, {{4, 4, 9, 9}}));
 }
 
 TEST(CadresModeles, RegionalDomainsCutToTheViewAndTheWorldFramedOnce)

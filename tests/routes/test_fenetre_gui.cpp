@@ -122,9 +122,7 @@ TEST_F(FenetreRoutes, TheLanguageSwitchStoresAndRebuildsTheTabsInEnglish)
     change_langage("fr");
 }
 
-// In German, the longest: the tab's row of tools ends before its help
-// buttons and the Visible toggle shows its text in its box; the name field
-// shows the name's start, the speed field its widest value.
+// In German, the longest texts.
 TEST_F(FenetreRoutes, TheTabShowsItsRowItsNameAndItsSpeedWhole)
 {
     ecrireRoutes({{"Nom du bateau ou du phénomène"}});

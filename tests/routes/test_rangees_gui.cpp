@@ -77,8 +77,6 @@ TEST_F(Rangees, TheRowsShowThePositionsAndTheirDistances)
     EXPECT_EQ(champ(0, 1, RANGEE_ANNEE)->color(), Fl_Color(0xB4B4B400));
 }
 
-// The rows of a long route are built and refilled in one walk, summing
-// the distances as they go: no walk from the first position for each row.
 TEST_F(Rangees, ALongRouteFillsItsRowsInOneWalk)
 {
     ecrireRoutes({{"A", 1, 0, 3000, 1709208000, 21600}});

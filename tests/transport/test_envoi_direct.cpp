@@ -120,8 +120,7 @@ TEST_F(EnvoiDirect, NoAnswerIsAFailureAndADetachedWindowIsLeftAlone)
 }
 
 // A send that ends short of a whole answer filed is red with its reason,
-// and nothing of it goes to the send log, the saved requests or the
-// history.
+// and nothing of it goes to the send log or the saved requests.
 TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
 {
     Fl_Box affichage(0, 0, 10, 10);
@@ -170,8 +169,6 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
     }
 }
 
-// Given up while the service is silent: the wait ends long before its
-// limit and nothing is recorded.
 TEST_F(EnvoiDirect, AnAbandonedSendEndsAtOnceAndRecordsNothing)
 {
     ASSERT_TRUE(service().bVariante("blocage"));

@@ -133,8 +133,7 @@ TEST_F(RequeteTest, MeshesAndCoursesAreBounded)
 }
 
 // A bulletin file of 200 codes keeps 128: its volume counts those kept,
-// each one dropped is counted, the first ones logged and the others
-// summed up in one line.
+// and each one dropped is counted, the first ones logged.
 TEST_F(RequeteTest, TheBulletinVolumeCountsTheCodesKept)
 {
     std::string f;
