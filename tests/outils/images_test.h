@@ -1,8 +1,6 @@
 // Picture files whose headers claim a size their octets do not hold, as a
-// received file can: a JPEG's segments to its first scan (start, JFIF,
-// tables, frame header, scan header) and 240 octets of flat blocks, a PNG
-// signature, header chunk, a few octets of pixels and its end, a GIF
-// screen and one image descriptor.
+// received file can: a JPEG to its first scan and 240 octets of flat blocks,
+// a PNG with a few octets of pixels, a GIF screen and one image descriptor.
 #ifndef TESTS_OUTILS_IMAGES_TEST_H
 #define TESTS_OUTILS_IMAGES_TEST_H
 

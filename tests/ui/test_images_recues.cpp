@@ -1,10 +1,8 @@
 // Picture files from outside through the checked readers, as the image
 // window, the chooser's preview and the satellite picture open them: the
-// small valid pictures of tests/data/images decode at their size (a JPEG
-// or PNG with the pixels of the toolkit's reader of the same file), each
-// file opened once, and every input kept from fuzzing is refused, through
-// the fuzz target's own body too; the readers refuse each fault of a small
-// hostile file at a cost of its octets, not of the size it claims.
+// small valid pictures of tests/data/images, each opened once, decode at
+// their size and as the toolkit's readers do; every input kept from fuzzing
+// is refused, through the fuzz target's own body too; and hostile files.
 #include "ui/decodage_gif.h"
 #include "ui/decodage_jpeg.h"
 #include "ui/decodage_png.h"

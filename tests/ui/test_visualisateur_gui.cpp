@@ -1,5 +1,5 @@
 // The image window with real picture files: its fitted size and place, its
-// title, what a file that is no picture gives, and a name holding "@".
+// title, and what a file that is no picture gives.
 #include "ui/boites_message.h"
 #include "ui/decodage_gif.h"
 #include "ui/palette.h"

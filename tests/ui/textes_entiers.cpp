@@ -375,9 +375,8 @@ std::string sEncreCoupee(Fl_Window* fenetre, Fl_Widget* w, int gauche)
     delete[] octets;
     const int vues = iColonnesEncre(montre, l, w->labelcolor());
     const int toutes = iColonnesEncre(attendu, lt, w->labelcolor());
-    if (vues == toutes)
-        return "";
-    return std::to_string(vues) + " columns drawn of " + std::to_string(toutes);
+    return vues == toutes ? ""
+                          : std::to_string(vues) + " columns drawn of " + std::to_string(toutes);
 }
 
 }  // namespace harnais
