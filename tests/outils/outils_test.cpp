@@ -137,7 +137,9 @@ std::string sh(const std::string& chemin)
 int iOuvertures(const std::string& chemin, const std::function<void()>& faire)
 {
     const int in = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    int n = in >= 0 && inotify_add_watch(in, chemin.c_str(), IN_OPEN) >= 0 ? 0 : -1;
+    // The kernel merges an event with the one before it when they are the
+    // same: the closes keep the opens of one file after another apart.
+    int n = in >= 0 && inotify_add_watch(in, chemin.c_str(), IN_OPEN | IN_CLOSE) >= 0 ? 0 : -1;
     if (n == 0)
         faire();
     // The events of a watched file come without a name.
