@@ -133,11 +133,11 @@ TEST_F(Lecteur, IndexLife)
     EXPECT_FALSE(existe(dossier / "vide.kdx"));
 }
 
-// A reader that asks for the mapping takes messages from it while the file
-// is as it was opened; rewritten or cut short since, it is read as it now
-// stands: new octets are those loaded, and a message past the new end is
-// refused, without a fault on the mapping. (Junk keeps the messages read
-// apart, beyond what the reader's stream keeps of the file.)
+// Messages come from the file's mapping while the file is as it was opened;
+// rewritten or cut short since, it is read as it now stands: new octets
+// are those loaded, and a message past the new end is refused, without a
+// fault on the mapping. (Junk keeps the messages read apart, beyond what
+// the reader's stream keeps of the file.)
 TEST_F(Lecteur, FileChangedAfterOpening)
 {
     const std::string m = simple();
@@ -168,14 +168,12 @@ TEST_F(Lecteur, FileChangedAfterOpening)
 }
 
 // A message loaded by a reader that does not map stays whole when another
-// process cuts its file short (a mapped one would fault, SIGBUS); the next
-// load is refused.
+// process cuts its file short (a mapped one would fault, SIGBUS).
 TEST_F(Lecteur, ALoadedMessageOutlivesItsFileCutShort)
 {
     MessageGrib grand;
     grand.section4 = s4Simple(0, 0, 8, std::vector<unsigned>(20000, 7));
-    const std::string m = grand.octets();
-    const std::string f = fichier(m + m);
+    const std::string m = grand.octets(), f = fichier(m + m);
     EXPECT_EXIT(
         {
             CLASS_CODES_IBFILE l(f.c_str(), 0);

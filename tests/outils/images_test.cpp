@@ -21,6 +21,13 @@ std::string be32(unsigned v)
     return be16(v >> 16) + be16(v & 0xFFFF);
 }
 
+std::string morceauPng(const std::string& type, const std::string& donnees)
+{
+    const std::string corps = type + donnees;
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(corps.data()), uInt(corps.size()));
+    return be32(unsigned(donnees.size())) + corps + be32(unsigned(crc));
+}
+
 }  // namespace
 
 std::string jpegEnTete(unsigned largeur, unsigned hauteur)
@@ -42,26 +49,12 @@ std::string jpegEnTete(unsigned largeur, unsigned hauteur)
     return j + "\xFF\xD9";
 }
 
-std::string morceauPng(const std::string& type, const std::string& donnees)
-{
-    const std::string corps = type + donnees;
-    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(corps.data()), uInt(corps.size()));
-    return be32(unsigned(donnees.size())) + corps + be32(unsigned(crc));
-}
-
 std::string pngEnTete(unsigned largeur, unsigned hauteur)
 {
     std::string p("\x89PNG\r\n\x1a\n", 8);
     p += morceauPng("IHDR", be32(largeur) + be32(hauteur) + std::string{8, 2, 0, 0, 0});
     p += morceauPng("IDAT", std::string("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
     return p + morceauPng("IEND", "");
-}
-
-std::string pngMorceauGeant(const std::string& type)
-{
-    std::string p("\x89PNG\r\n\x1a\n", 8);
-    p += morceauPng("IHDR", be32(1) + be32(1) + std::string{8, 0, 0, 0, 0});
-    return p + be32(0x7FFFFFFF) + type + "abc";
 }
 
 std::string gifEnTete(unsigned ecranL, unsigned ecranH, unsigned imageL, unsigned imageH)
@@ -190,24 +183,4 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
         vEcrireCadre(g, c);
     vVerifier(EGifCloseFile(g, &erreur), "fermeture");
     return octets;
-}
-
-std::string jpegPassesRepetees(const std::string& jpeg, int passes)
-{
-    const size_t debut = jpeg.find("\xFF\xDA");
-    size_t fin = debut + 2;
-    // The scan's data end at the next marker other than a stuffed zero or
-    // a restart.
-    while ((fin = jpeg.find('\xFF', fin)) != std::string::npos) {
-        const unsigned char m = jpeg[fin + 1];
-        if (m != 0 && (m < 0xD0 || m > 0xD7))
-            break;
-        fin += 2;
-    }
-    if (debut == std::string::npos || fin == std::string::npos)
-        throw std::runtime_error("pas de passe");
-    std::string passe = jpeg.substr(debut, fin - debut), copies;
-    for (int i = 1; i < passes; ++i)
-        copies += passe;
-    return jpeg.substr(0, fin) + copies + jpeg.substr(fin);
 }

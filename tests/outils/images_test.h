@@ -1,8 +1,6 @@
 // Picture files whose headers claim a size their octets do not hold, as a
-// received file can: a JPEG's segments to its first scan (start, JFIF,
-// tables, frame header, scan header) and 240 octets of flat blocks, a PNG
-// signature, header chunk, a few octets of pixels and its end, a GIF
-// screen and one image descriptor.
+// received file can: a JPEG to its first scan and 240 octets of flat blocks,
+// a PNG with a few octets of pixels, a GIF screen and one image descriptor.
 #ifndef TESTS_OUTILS_IMAGES_TEST_H
 #define TESTS_OUTILS_IMAGES_TEST_H
 
@@ -14,12 +12,6 @@
 std::string jpegEnTete(unsigned largeur, unsigned hauteur);
 std::string pngEnTete(unsigned largeur, unsigned hauteur);
 std::string gifEnTete(unsigned ecranL, unsigned ecranH, unsigned imageL, unsigned imageH);
-
-// A PNG chunk with its length and check.
-std::string morceauPng(const std::string& type, const std::string& donnees);
-// 44 octets: a 1 x 1 PNG, then a chunk of `type` that claims 2^31 - 1
-// octets and holds three.
-std::string pngMorceauGeant(const std::string& type);
 
 // A valid GIF written by giflib's encoder: a screen with its global colour
 // table (0xRRGGBB each, a power of two of them, or none) and frames at the
@@ -45,8 +37,5 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
 //   apres.gif      a 20000 x 20000 image after the trailer
 //   descripteur.gif an image descriptor cut in its width
 std::vector<std::pair<std::string, std::string>> gifsHostiles();
-
-// The JPEG with its first scan repeated until it has `passes` of them.
-std::string jpegPassesRepetees(const std::string& jpeg, int passes);
 
 #endif

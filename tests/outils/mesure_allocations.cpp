@@ -17,21 +17,15 @@ void vCompter(size_t n)
 }  // namespace
 
 #if defined(__SANITIZE_ADDRESS__)
-
 // Called by AddressSanitizer's allocator on every allocation (its header
 // comes with clang only).
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
                                                          void (*)(const volatile void*));
-
 namespace {
-
 [[maybe_unused]] const int installe = __sanitizer_install_malloc_and_free_hooks(
     [](const volatile void*, size_t n) { vCompter(n); }, [](const volatile void*) {});
-
 }  // namespace
-
 #else
-
 // glibc's own entries, behind the names every call reaches first.
 extern "C" {
 void* __libc_malloc(size_t);
@@ -56,21 +50,13 @@ void* realloc(void* p, size_t n) noexcept
     return __libc_realloc(p, n);
 }
 }
-
 #endif
 
-MesureAllocations::MesureAllocations()
+unsigned long long ullOctetsDemandes(const std::function<void()>& faire)
 {
     total = 0;
     actif = true;
-}
-
-MesureAllocations::~MesureAllocations()
-{
+    faire();
     actif = false;
-}
-
-unsigned long long MesureAllocations::octets() const
-{
     return total.load();
 }

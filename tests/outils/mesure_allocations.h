@@ -1,16 +1,11 @@
-// The octets the process asks of its allocator while a measure runs,
-// counted at the allocator's own door (malloc, calloc and realloc, or the
-// hook of AddressSanitizer's allocator in a sanitized build), whoever
-// asks: not a figure any reader keeps of itself. Its source goes into one
-// test program only (never into a library of tests): it stands in for
-// malloc in the whole process.
+// The octets the process asks of its allocator while `faire` runs, whoever
+// asks: counted at malloc, calloc and realloc (or AddressSanitizer's hook),
+// which its source takes over for the whole of the one test program it is in.
 #ifndef TESTS_OUTILS_MESURE_ALLOCATIONS_H
 #define TESTS_OUTILS_MESURE_ALLOCATIONS_H
 
-struct MesureAllocations {
-    MesureAllocations();  // one at a time
-    ~MesureAllocations();
-    unsigned long long octets() const;  // asked since it began
-};
+#include <functional>
+
+unsigned long long ullOctetsDemandes(const std::function<void()>& faire);
 
 #endif

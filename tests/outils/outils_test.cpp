@@ -137,22 +137,18 @@ std::string sh(const std::string& chemin)
 int iOuvertures(const std::string& chemin, const std::function<void()>& faire)
 {
     const int in = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (in < 0)
-        return -1;
-    if (inotify_add_watch(in, chemin.c_str(), IN_OPEN) < 0) {
-        close(in);
-        return -1;
-    }
-    faire();
-    int n = 0;
+    // The kernel merges an event with the one before it when they are the
+    // same: the closes keep the opens of one file after another apart.
+    int n = in >= 0 && inotify_add_watch(in, chemin.c_str(), IN_OPEN | IN_CLOSE) >= 0 ? 0 : -1;
+    if (n == 0)
+        faire();
+    // The events of a watched file come without a name.
     alignas(inotify_event) char tampon[4096];
-    for (ssize_t k; (k = read(in, tampon, sizeof tampon)) > 0;)
-        for (char* p = tampon; p < tampon + k;) {
-            const auto* e = reinterpret_cast<const inotify_event*>(p);
-            n += (e->mask & IN_OPEN) != 0;
-            p += sizeof(inotify_event) + e->len;
-        }
-    close(in);
+    for (ssize_t k; n >= 0 && (k = read(in, tampon, sizeof tampon)) > 0;)
+        for (ssize_t i = 0; i < k; i += sizeof(inotify_event))
+            n += (reinterpret_cast<const inotify_event*>(tampon + i)->mask & IN_OPEN) != 0;
+    if (in >= 0)
+        close(in);
     return n;
 }
 

@@ -84,7 +84,8 @@ std::optional<std::string> sortie(const std::string& ligne);
 std::string sh(const std::string& chemin);
 
 // The times the file at `chemin` was opened while `faire` ran, as the
-// kernel told them (inotify); -1 when it cannot be watched.
+// kernel told them (inotify: two opens before a close count once); -1 when
+// it cannot be watched.
 int iOuvertures(const std::string& chemin, const std::function<void()>& faire);
 
 // Deterministic data: text of a small vocabulary (compresses 3 to 4 times)

@@ -26,9 +26,7 @@ availability text as a text bulletin ("infos_service.txt"); the variant
 
 How an HTTP answer is spoilt or sent ("variante NAME[:ARG]"): "refus"
 refuses, "nom:NAME" names the data file NAME (such as "../evil.grb" or
-"message.txt"), "type:T" gives the answer the type T (such as "7", which
-the service's format does not have), "taille:N" and "trop_long:N" send N
-random data octets;
+"message.txt"), "taille:N" and "trop_long:N" send N random data octets;
 "prefixe[:TEXT]", "sans_marqueur", "http500", "longueurs_excessives"
 (declares 1000 more data octets than sent), "longueur_negative",
 "longueur_max" and "champs_manquants" spoil its octets; "fermeture" closes
@@ -87,9 +85,8 @@ SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
 DISPONIBILITE = ("Service factice, en service\n"
                  "Modeles disponibles : tous. Bulletins : tous.\n")
 # What stands for each bulletin: nothing a sailor could take for a forecast.
-# Bulletins go out in ISO 8859-1, as the service sends them.
 ESSAI = "BULLETIN D'ESSAI - NE PAS UTILISER POUR LA NAVIGATION (donn\u00e9es factices)"
-BULLETINS = "latin-1"
+BULLETINS = "latin-1"  # as the service sends them
 
 
 class Journal:
@@ -259,8 +256,6 @@ class ServiceHttp:
             return (arg or "Proxy-Connection: close\n\n").encode() + octets
         if genre == "silence":
             return arg.encode() + octets
-        if genre == "type":
-            return entete(cr, arg, lmess, ldata, nom) + corps
         if genre == "sans_marqueur":
             return (b"Service momentanement indisponible.\n"
                     b"Le serveur de requetes est en maintenance, reessayez plus tard.\n")

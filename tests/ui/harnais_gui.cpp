@@ -38,9 +38,7 @@ void vPointer(Fl_Window* fenetre, int x, int y)
 
 std::function<void(Fl_Window*)> reponse;
 int tours = 0;
-// The box last answered: while it closes, a timeout may run again (one
-// that took long lets the next fall due in the same wait), and must not
-// take it for the next box.
+// The box last answered, not to be taken for the next one while it closes.
 unsigned long repondue = 0;
 
 // Keys reach the widget that has the focus when they are sent. Tests run

@@ -1,5 +1,5 @@
 // The format a picture's first octets say; the sizes they claim are the
-// libraries' reading (test_lecture_images.cpp).
+// libraries' reading (test_images_recues.cpp).
 #include "ui/entete_image.h"
 
 #include "tests/outils/images_test.h"

@@ -1,8 +1,7 @@
 // A label fitted to the room the toolkit draws it in: its own box within
 // the margins of its alignment, the box's whole width, lines in a taller
 // room, a smaller size down to the floor, and the tooltip when nothing
-// holds it; fitted again from the box it was built with. (The walk of the
-// pages checks the rest on every label.)
+// holds it. (The walk of the pages checks the rest on every label.)
 
 // Google Test first: the X11 headers define macros its own headers use.
 #include <gtest/gtest.h>

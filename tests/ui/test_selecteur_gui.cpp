@@ -206,8 +206,7 @@ TEST_F(Selecteur, APreviewOfAFifoOrAnOversizedPictureIsAQuestionMark)
 }
 
 // The six GIFs that ended or froze the program, previewed: "?" each, at no
-// cost; a valid GIF previews as its picture; a picture or a text is opened
-// once for its preview.
+// cost; a valid GIF previews as its picture.
 TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsItsPicture)
 {
     harnais::ChienDeGarde garde(60);

@@ -1,6 +1,5 @@
-// Texts from outside written so that the toolkit shows them as they stand:
-// in a label, in a menu entry's label, in a menu entry made by add(); and
-// a menu entry's text read back.
+// Texts from outside written so that a label, a menu entry's label and a
+// menu's add() show them as they stand; a menu entry's text read back.
 #include "ui/texte_brut.h"
 
 #include <gtest/gtest.h>

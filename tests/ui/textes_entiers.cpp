@@ -62,19 +62,20 @@ Place placeDedans(Fl_Widget* w)
     return {r, w->align()};
 }
 
-// What a scroll area keeps of its content across: its children's bounds,
-// beyond which a scroll repaints its background (a vertical area; the
-// whole width of one that scrolls sideways).
-void vBornesEnfants(Fl_Scroll* s, int& gauche, int& droite)
+// What a scroll area keeps of its content across: its children's left and
+// right bounds, beyond which a scroll repaints its background (a vertical
+// area; the whole width of one that scrolls sideways).
+std::pair<int, int> bornesEnfants(Fl_Scroll* s)
 {
-    gauche = 1 << 20, droite = -(1 << 20);
+    std::pair<int, int> b{1 << 20, -(1 << 20)};
     if (s->type() & Fl_Scroll::HORIZONTAL)
-        return void(droite = -gauche);
+        return {-b.first, b.first};
     for (int i = 0; i < s->children(); ++i) {
         Fl_Widget* e = s->child(i);
         if (e != &s->scrollbar && e != &s->hscrollbar)
-            gauche = std::min(gauche, e->x()), droite = std::max(droite, e->x() + e->w());
+            b = {std::min(b.first, e->x()), std::max(b.second, e->x() + e->w())};
     }
+    return b;
 }
 
 // The left edge a label on a widget's left may reach: the parent draws it
@@ -83,11 +84,8 @@ void vBornesEnfants(Fl_Scroll* s, int& gauche, int& droite)
 int iBordGauche(Fl_Widget* w, int px)
 {
     for (Fl_Widget* a = w->parent(); a; a = a->parent())
-        if (Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a)) {
-            int gauche, droite;
-            vBornesEnfants(s, gauche, droite);
-            return std::min(px, std::max(gauche, s->x()));
-        }
+        if (Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(a))
+            return std::min(px, std::max(bornesEnfants(s).first, s->x()));
     return px;
 }
 
@@ -237,8 +235,7 @@ std::string sFaute(Fl_Widget* w, const Rect& t, const Rect& place)
             return "under a scrollbar";
         if (!t.bCoupeX(s->x(), s->x() + s->w()) || t.x < s->x() || t.x + t.w > s->x() + s->w())
             return "out of its scroll area";
-        int gauche, droite;
-        vBornesEnfants(s, gauche, droite);
+        const auto [gauche, droite] = bornesEnfants(s);
         if (t.x < gauche || t.x + t.w > droite)
             return "in the margin its scroll area repaints";
     }
@@ -282,6 +279,25 @@ const Fl_Widget* pSousCommande(Fl_Widget* w)
         if (p->child(i) != w && bCommande(p->child(i)) && rect(p->child(i)).bCoupe(rect(w)))
             return p->child(i);
     return nullptr;
+}
+
+// Columns of `pixels` (RGB, `l` wide) holding a pixel of colour `c` give
+// or take what the rasteriser's smoothing leaves at a glyph's core.
+int iColonnesEncre(const std::vector<unsigned char>& pixels, int l, Fl_Color c)
+{
+    unsigned char r, v, b;
+    Fl::get_color(c, r, v, b);
+    const int h = l ? int(pixels.size()) / (3 * l) : 0;
+    int n = 0;
+    for (int x = 0; x < l; ++x)
+        for (int y = 0; y < h; ++y) {
+            const unsigned char* p = &pixels[size_t(3 * (y * l + x))];
+            if (std::abs(p[0] - r) < 48 && std::abs(p[1] - v) < 48 && std::abs(p[2] - b) < 48) {
+                ++n;
+                break;
+            }
+        }
+    return n;
 }
 
 // What the walk finds.
@@ -334,29 +350,6 @@ std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widge
     return fautes;
 }
 
-namespace {
-
-// Columns of `pixels` (RGB, `l` wide) holding a pixel of colour `c` give
-// or take what the rasteriser's smoothing leaves at a glyph's core.
-int iColonnesEncre(const std::vector<unsigned char>& pixels, int l, Fl_Color c)
-{
-    unsigned char r, v, b;
-    Fl::get_color(c, r, v, b);
-    const int h = l ? int(pixels.size()) / (3 * l) : 0;
-    int n = 0;
-    for (int x = 0; x < l; ++x)
-        for (int y = 0; y < h; ++y) {
-            const unsigned char* p = &pixels[size_t(3 * (y * l + x))];
-            if (std::abs(p[0] - r) < 48 && std::abs(p[1] - v) < 48 && std::abs(p[2] - b) < 48) {
-                ++n;
-                break;
-            }
-        }
-    return n;
-}
-
-}  // namespace
-
 std::string sEncreCoupee(Fl_Window* fenetre, Fl_Widget* w, int gauche)
 {
     const int l = w->x() + w->w() - gauche, h = w->h();
@@ -378,15 +371,12 @@ std::string sEncreCoupee(Fl_Window* fenetre, Fl_Widget* w, int gauche)
     unsigned char* octets = fl_read_image(nullptr, 0, 0, lt, h);
     fl_end_offscreen();
     fl_delete_offscreen(seul);
-    std::vector<unsigned char> attendu;
-    if (octets)
-        attendu.assign(octets, octets + size_t(lt) * size_t(h) * 3);
+    const std::vector<unsigned char> attendu(octets, octets ? octets + size_t(lt) * h * 3 : octets);
     delete[] octets;
     const int vues = iColonnesEncre(montre, l, w->labelcolor());
     const int toutes = iColonnesEncre(attendu, lt, w->labelcolor());
-    if (vues == toutes)
-        return "";
-    return std::to_string(vues) + " columns drawn of " + std::to_string(toutes);
+    return vues == toutes ? ""
+                          : std::to_string(vues) + " columns drawn of " + std::to_string(toutes);
 }
 
 }  // namespace harnais

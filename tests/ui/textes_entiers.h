@@ -34,11 +34,9 @@ namespace harnais {
 std::vector<std::string> textesCoupes(Fl_Widget* racine, const std::set<Fl_Widget*>& sauf = {},
                                       std::set<std::string>* enBulle = nullptr);
 
-// From the pixels drawn rather than from the boxes: the columns holding
-// the colour of the label of `w` in the back buffer of `fenetre`, across
-// the band of its box from `gauche` to its right edge, against the
-// columns its text takes drawn alone in its font and size on the band's
-// background. Empty when they are as many, else both counts.
+// From the pixels drawn: the columns of the label colour of `w` in the back
+// buffer of `fenetre`, from `gauche` to its box's right edge, against those
+// its text takes drawn alone there; empty when as many, else both counts.
 std::string sEncreCoupee(Fl_Window* fenetre, Fl_Widget* w, int gauche);
 
 }  // namespace harnais
