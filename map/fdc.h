@@ -209,6 +209,9 @@ public:
     // The incompatibility message and its reason under the map.
     void vEtiqueterRefus();
     void vGribFree(int keepRoutes);
+    // No file any more: the displayed fields freed, the file's lists and
+    // any refusal forgotten.
+    void vOublierGrib();
     // Pass 0: the bands, then the arrows and wind flags, then the coastline
     // over nearly opaque bands; any other pass: the isoline labels.
     void drawgrib(int pass);

@@ -177,9 +177,8 @@ void vNomMetarea(const Passe& p, const TYPEDEF_METAREA& m, PlacesEtiquettes& pla
     const MesuresEtiquette mes = mesures(t.lignes, iLignes(m), true);
     const auto& decalages = decalagesEtiquette(mes.largeurs[0], 16 * mes.lignes);
     // Only the sub-areas' labels within reach of the places tried.
-    int large = 0, loinX = 0, loinY = 0;
-    for (int i = 0; i < mes.lignes; ++i)
-        large = std::max(large, mes.largeurs[i]);
+    const int large = iLargeurMax(mes.largeurs, mes.lignes);
+    int loinX = 0, loinY = 0;
     for (auto [dx, dy] : decalages)
         loinX = std::max(loinX, std::abs(dx)), loinY = std::max(loinY, std::abs(dy));
     const BoiteCarte portee{x - large - loinX - 2, y - 20 - loinY, x + large + loinX + 2,

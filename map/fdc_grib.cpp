@@ -178,11 +178,17 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
 void fdc::vRefuserFichier(const RefusGrib& r, Fl_Box* titre, Fl_Box* second, Fl_Box* droite,
                           Fl_Box* gauche)
 {
-    vGribFree(0);
-    gribListe = nullptr;
-    gribParametres = gribValidites = nullptr;
+    vOublierGrib();
     boiteTitre = titre, boiteSeconde = second, boiteDroite = droite, boiteGauche = gauche;
     refus = r;
     vEtiqueterRefus();
     vRelireValeurs();
+}
+
+void fdc::vOublierGrib()
+{
+    vGribFree(0);
+    gribListe = nullptr;
+    gribParametres = gribValidites = nullptr;
+    refus = RefusGrib{};
 }

@@ -12,7 +12,6 @@
 #include "ui/gestion_interfaces.h"
 #include "ui/local.h"
 
-#include <FL/Fl.H>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -44,7 +43,6 @@ void vTitrer(Histogrammes& h, const PointHistogramme& p)
                   std::fabs(double(p.longitude)));
     h.vTitre(texte);
 }
-
 
 }  // namespace
 

@@ -11,7 +11,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
-#include <FL/fl_draw.H>
 #include <algorithm>
 #include <cstdio>
 #include <memory>

@@ -39,12 +39,17 @@ void PlacesEtiquettes::vTrait(const SegmentCarte& s)
 {
     // Every cell of the segment's bounding box: the map's segments are short
     // or level, so this files few cells it does not cross.
-    const Plage p = plage(std::min(s.xa, s.xb), std::min(s.ya, s.yb), std::max(s.xa, s.xb),
-                          std::max(s.ya, s.yb));
+    vClasser(plage(std::min(s.xa, s.xb), std::min(s.ya, s.yb), std::max(s.xa, s.xb),
+                   std::max(s.ya, s.yb)),
+             &Cellule::traits, int(traits_.size()));
+    traits_.push_back(s);
+}
+
+void PlacesEtiquettes::vClasser(const Plage& p, std::vector<int> Cellule::*liste, int i)
+{
     for (int r = p.r0; r <= p.r1; ++r)
         for (int c = p.c0; c <= p.c1; ++c)
-            cellule(c, r).traits.push_back(int(traits_.size()));
-    traits_.push_back(s);
+            (cellule(c, r).*liste).push_back(i);
 }
 
 template <class Test>
@@ -86,10 +91,7 @@ bool PlacesEtiquettes::bCouvre(const BoitesEtiquette& boites, const std::vector<
 void PlacesEtiquettes::vPrendre(const BoitesEtiquette& boites)
 {
     for (const BoiteCarte& b : boites) {
-        const Plage p = plage(b.g, b.h, b.d, b.b);
-        for (int r = p.r0; r <= p.r1; ++r)
-            for (int c = p.c0; c <= p.c1; ++c)
-                cellule(c, r).pris.push_back(int(pris_.size()));
+        vClasser(plage(b.g, b.h, b.d, b.b), &Cellule::pris, int(pris_.size()));
         pris_.push_back(b);
     }
 }

@@ -61,6 +61,8 @@ private:
         int c0, c1, r0, r1;
     };
     Plage plage(int x0, int y0, int x1, int y1) const;
+    // Entry `i` filed in the `liste` of every cell of `p`.
+    void vClasser(const Plage& p, std::vector<int> Cellule::*liste, int i);
     // Whether `test` holds for a box and one entry of the `liste` of a
     // cell that box reaches.
     template <class Test>

@@ -5,6 +5,7 @@
 #include "gribdata/globales.h"
 #include "gribdata/pluie.h"
 #include "gribdata/projections.h"
+#include "map/cellule_grille.h"
 
 #include <algorithm>
 #include <vector>
@@ -30,11 +31,10 @@ std::vector<const grib*> vAnterieurs(const grib& r)
     return c;
 }
 
-// The same points in the same order.
+// The same points in the same order: the same grid, of the same size.
 bool bMemesPoints(const Grib& a, const Grib& b)
 {
-    return a.ni == b.ni && a.nj == b.nj && a.la1 == b.la1 && a.lo1 == b.lo1 && a.di == b.di &&
-           a.dj == b.dj;
+    return bMemeGrille(a, b) && a.ni == b.ni && a.nj == b.nj;
 }
 
 }  // namespace

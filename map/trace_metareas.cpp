@@ -12,12 +12,12 @@ double dColonne(const VueCarte& v, double longitude)
     return (v.W / 360.0) * (longitude - v.decalageLongitude()) / v.s - v.ox / v.s;
 }
 
+}  // namespace
+
 int iLargeurMax(const int largeurs[3], int lignes)
 {
     return *std::max_element(largeurs, largeurs + std::clamp(lignes, 1, 3));
 }
-
-}  // namespace
 
 bool bCouperSegment(double& x0, double& y0, double& x1, double& y1, double w, double h)
 {

@@ -29,6 +29,9 @@ struct EtiquetteCarte {
     int x[3] = {}, y[3] = {};
 };
 
+// The widest of a label's `lignes` lines (1 to 3).
+int iLargeurMax(const int largeurs[3], int lignes);
+
 // A sub-area's label of `lignes` lines of those widths (pixels) about the
 // map point (x rounded, y truncated): each line centred; shown only when
 // its widest line is narrower than `place` pixels and the whole label

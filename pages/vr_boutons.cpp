@@ -118,15 +118,11 @@ void vr::vViderVisualisateur()
     vVisualisateurMenuDeleteParametres();
     vVisualisateurDeleteMenu();
     gribclose();
-    fdc& c = *carte;
-    c.vGribFree(0);
-    c.gribListe = nullptr;
-    c.gribParametres = c.gribValidites = nullptr;
-    c.refus = RefusGrib{};
+    carte->vOublierGrib();
     vArreterAnimation();
     boutonCadenas->value(0);
     boutonCadenas->image(image_cadenas);
-    c.verrou = 0;
+    carte->verrou = 0;
     titreVisualisateur->label("");
     for (Fl_Box* b : {boiteTitre, boiteSecond, boiteGauche, boiteDroite})
         b->label(" ");

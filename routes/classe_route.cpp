@@ -128,11 +128,6 @@ structurePosition* classeRoute::trouver(int i)
     return courant;
 }
 
-structurePosition* classeRoute::derniereCellule() const
-{
-    return derniere_;
-}
-
 long PasDeListes = 0;
 
 classePosition* classeRoute::position(int index)

@@ -185,7 +185,6 @@ private:
     void vNommer(const char* texte);
     // Position i's cell (clamped to the route), under the cursor.
     structurePosition* trouver(int i);
-    structurePosition* derniereCellule() const;
     // The last cell, kept by every operation that links or unlinks one,
     // so that appending does not walk the list.
     structurePosition* derniere_;

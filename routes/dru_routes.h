@@ -114,12 +114,10 @@ public:
     // A row for the position under the route's cursor, marked or not,
     // without values.
     Fl_Group* newGroupeRoutePosition(classeRoute* route);
-    // The row filled from position k (k < 0: the one under the cursor),
-    // with `parcourue` the miles run up to it when known (not below 0):
-    // rows filled in one walk sum them as they go, rather than walk the
-    // list again for each.
-    void setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, int k,
-                                double parcourue = -1);
+    // The row filled from the position under the route's cursor, with
+    // `parcourue` the miles run up to it: rows filled in one walk sum them
+    // as they go, rather than walk the list again for each.
+    void setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, double parcourue);
     static void changeGroupeRoutePosition(Fl_Group* rangee, int marquee);
     // Every row of a visible route marked by |actif| - 1.
     void vRefreshPosition(classeRoute* route);

@@ -4,7 +4,6 @@
 #include "routes/dru_routes.h"
 
 #include "routes/classe_route.h"
-#include "routes/regles_fenetre.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
 #include "ui/local.h"

@@ -160,24 +160,13 @@ Fl_Group* DRU_Routes::newGroupeRoutePosition(classeRoute* route)
     return rangee;
 }
 
-void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, int k,
-                                        double parcourue)
+void DRU_Routes::setGroupeRoutePosition(Fl_Group* rangee, classeRoute* route, double parcourue)
 {
     if (!rangee || !route || !route->premier || rangee->children() < RANGEE_ENFANTS)
         return;
-    if (k >= 0) {
-        route->courant = route->premier;
-        for (; k > 0 && route->courant->suivant; --k)
-            route->courant = route->courant->suivant;
-    }
     if (!route->courant)
         route->courant = route->premier;
     const classePosition* p = route->courant->position;
-    if (parcourue < 0) {
-        structurePosition* curseur = route->courant;
-        parcourue = route->cumulLoxo(p->numero);
-        route->courant = curseur;
-    }
     const double valeurs[RANGEE_VITESSE + 1] = {
         double(p->dateUTC[0]),     double(p->dateUTC[1]),          double(p->dateUTC[2]),
         double(p->dateUTC[3]),     double(p->dateUTC[4]),          double(p->dateUTC[5]),
@@ -230,7 +219,7 @@ Fl_Pack* DRU_Routes::appendPack(classeRoute* route)
     for (route->courant = route->premier; route->courant; route->courant = route->courant->suivant) {
         parcourue += route->courant->position->loxo;
         if (route->courant->position->type == POSITION_UTILISATEUR)
-            setGroupeRoutePosition(newGroupeRoutePosition(route), route, -1, parcourue);
+            setGroupeRoutePosition(newGroupeRoutePosition(route), route, parcourue);
     }
     pack->end();
     return pack;
@@ -284,7 +273,7 @@ void DRU_Routes::vRemplirRangees(classeRoute* route)
     for (int j = 0; j < iRangees(route) && c; ++j, c = c->suivant) {
         route->courant = c;
         parcourue += c->position->loxo;
-        setGroupeRoutePosition(pRangee(route, j), route, -1, parcourue);
+        setGroupeRoutePosition(pRangee(route, j), route, parcourue);
     }
     if (route->scrollOnglet)
         route->scrollOnglet->redraw();

@@ -20,14 +20,14 @@ long lMilieu(time_t a, time_t b)
 
 void classeRoute::append()
 {
-    structurePosition* dernier = derniereCellule();
-    if (!dernier) {
+    if (!derniere_) {
         nouvelle_structure()->position = new classePosition(0);
         return;
     }
     ++dernierNumero;
-    courant = new structurePosition{dernier, new classePosition(dernierNumero), nullptr};
-    dernier->suivant = derniere_ = courant;
+    courant = new structurePosition{derniere_, new classePosition(dernierNumero), nullptr};
+    derniere_->suivant = courant;
+    derniere_ = courant;
 }
 
 void classeRoute::append(long date, double latitude, double longitude)

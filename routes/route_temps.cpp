@@ -69,8 +69,7 @@ bool classeRoute::bInsererSurLeg(const structurePosition* c, int k, long e, long
 
 int classeRoute::incluDateCourante(long t)
 {
-    const structurePosition* dernier = derniereCellule();
-    return dernier && premier->position->date < t && t < dernier->position->date;
+    return derniere_ && premier->position->date < t && t < derniere_->position->date;
 }
 
 int classeRoute::incluEcheances(grib* g)
@@ -92,7 +91,7 @@ int classeRoute::incluEcheances(grib* g)
     // Open spans that overlap; a route that starts at the first validity,
     // or spans exactly the forecast, is covered.
     return premier->position->date < dernier->tValidite &&
-           g->tValidite < derniereCellule()->position->date;
+           g->tValidite < derniere_->position->date;
 }
 
 int classeRoute::classeRouteInsertionDateCourante()

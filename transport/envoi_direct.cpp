@@ -3,7 +3,6 @@
 #include "gribdata/globales.h"
 #include "transport/http.h"
 #include "transport/reponse.h"
-#include "transport/service_http.h"
 #include "transport/threads_http.h"
 #include "ui/local.h"
 

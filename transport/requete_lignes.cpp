@@ -2,7 +2,6 @@
 // automation, and the predefined package.
 #include "transport/requete.h"
 
-#include "gribdata/globales.h"
 #include "transport/regles_requete.h"
 
 #include <cstdio>

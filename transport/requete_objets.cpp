@@ -7,7 +7,6 @@
 #include "transport/requete.h"
 
 #include "catalogue/objets_produits.h"
-#include "gribdata/globales.h"
 #include "transport/regles_requete.h"
 
 #include <FL/Fl_Button.H>

@@ -1,7 +1,6 @@
 // The zone, the mesh and the domain of a GRIB request.
 #include "transport/requete.h"
 
-#include "gribdata/globales.h"
 #include "gribdata/modeles.h"
 #include "transport/regles_requete.h"
 

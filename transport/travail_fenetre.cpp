@@ -10,10 +10,10 @@ namespace {
 
 const Fl_Color VERT = 157, ROUGE = 88;
 
-void vActiver(Fl_Widget* w, bool actif)
+void vDesactiver(Fl_Widget* w)
 {
     if (w)
-        actif ? w->activate() : w->deactivate();
+        w->deactivate();
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ void vActiver(Fl_Widget* w, bool actif)
 void TravailFenetre::vDetacher()
 {
     journal = JournalFenetre();
-    affichage = boutonMail = boutonCopier = boutonFermer = fenetre = nullptr;
+    affichage = boutonMail = boutonCopier = fenetre = nullptr;
 }
 
 bool TravailFenetre::bAbandonner()
@@ -48,14 +48,13 @@ void TravailFenetre::vIssue(bool reussi, const std::string& t, bool sansMail, bo
     journal.ajouter(t.c_str());
     journal.afficher();
     if (sansMail)
-        vActiver(boutonMail, false);
+        vDesactiver(boutonMail);
     if (sansCopie)
-        vActiver(boutonCopier, false);
+        vDesactiver(boutonCopier);
     if (affichage) {
         affichage->color(reussi ? VERT : ROUGE);
         affichage->redraw();
     }
-    vActiver(boutonFermer, true);
     if (fenetre)
         fenetre->redraw();
 }

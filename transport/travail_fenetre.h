@@ -34,7 +34,6 @@ struct TravailFenetre {
     Fl_Widget* affichage = nullptr;  // the journal's display: its colour
     Fl_Widget* boutonMail = nullptr;
     Fl_Widget* boutonCopier = nullptr;
-    Fl_Widget* boutonFermer = nullptr;
     Fl_Widget* fenetre = nullptr;
 
     // GUI thread: the window goes; the thread leaves its widgets alone.
@@ -49,8 +48,8 @@ struct TravailFenetre {
     bool bConclure();
 
     // The outcome in the window: a line feed and `texte` in the journal,
-    // its colour, the mail buttons off as asked, the close button on.
-    // GUI thread, or under the lock.
+    // its colour, the mail buttons off as asked (the close button stays
+    // on throughout a send). GUI thread, or under the lock.
     void vIssue(bool reussi, const std::string& texte, bool sansMail, bool sansCopie);
 
     // Set by bAbandonner; the waits of the send's thread read it.

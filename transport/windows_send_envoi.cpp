@@ -140,7 +140,6 @@ void WindowsSend::vConfier(const std::shared_ptr<TravailFenetre>& t)
     t->affichage = journal;
     t->boutonMail = boutonEnvoiMail;
     t->boutonCopier = boutonCopier;
-    t->boutonFermer = boutonFermer;
     t->fenetre = this;
     if (travail_)
         travail_->vDetacher();

@@ -123,11 +123,3 @@ void vRetenirAjustement(Fl_Widget* w, const Boite& construite)
     f->construite = relative(w, construite);
     f->posee = relative(w, boiteActuelle(w));
 }
-
-size_t iBoitesRetenues()
-{
-    size_t n = 0;
-    for (const auto& [w, f] : fiches())
-        n += f->w != nullptr;
-    return n;
-}

@@ -10,7 +10,6 @@
 #define UI_BOITES_CONSTRUITES_H
 
 #include <FL/Enumerations.H>
-#include <cstddef>
 
 class Fl_Widget;
 
@@ -29,8 +28,5 @@ Boite boiteConstruite(Fl_Widget* w);
 
 // A fit gave `w` its box and alignment now, from the box `construite`.
 void vRetenirAjustement(Fl_Widget* w, const Boite& construite);
-
-// How many widgets are kept (the deleted ones not counted).
-size_t iBoitesRetenues();
 
 #endif

@@ -127,9 +127,7 @@ int iDecoderJpeg(const unsigned char* octets, size_t n, ImageDecodee& image)
     j.e.message = image.message;
     j.suivi.progress_monitor = vSuivi;
     const int refus = iLire(j, octets, n, image);
-    if (refus) {
-        image.pixels.reset();
-        image.w = image.h = image.d = 0;
-    }
+    if (refus)
+        image.vVider();
     return refus;
 }

@@ -129,9 +129,7 @@ int iDecoderPng(const unsigned char* octets, size_t n, ImageDecodee& image)
     if (png.p)
         png.i = png_create_info_struct(png.p);
     int refus = png.i ? iLire(png, l, image) : DECODAGE_MEMOIRE;
-    if (refus) {
-        image.pixels.reset();
-        image.w = image.h = image.d = 0;
-    }
+    if (refus)
+        image.vVider();
     return refus;
 }

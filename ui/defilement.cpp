@@ -19,6 +19,27 @@ int iHauteurContenu(const Fl_Widget* w)
     return h + std::max(0, montres - 1) * p->spacing() + Fl::box_dh(p->box());
 }
 
+int iEpaisseurBarres(const Fl_Scroll* s)
+{
+    return s->scrollbar_size() ? s->scrollbar_size() : Fl::scrollbar_size();
+}
+
+bool bEtendueContenu(const Fl_Scroll* s, EtendueContenu& c)
+{
+    bool vide = true;
+    for (int i = 0; i < s->children(); ++i) {
+        const Fl_Widget* e = s->child(i);
+        if (e == &s->scrollbar || e == &s->hscrollbar)
+            continue;
+        const EtendueContenu f{e->x(), e->x() + e->w(), e->y(), e->y() + iHauteurContenu(e)};
+        c = vide ? f
+                 : EtendueContenu{std::min(c.gauche, f.gauche), std::max(c.droite, f.droite),
+                                  std::min(c.haut, f.haut), std::max(c.bas, f.bas)};
+        vide = false;
+    }
+    return !vide;
+}
+
 void vDefilerVers(Fl_Scroll* s, int y)
 {
     s->scroll_to(s->xposition(), y);
@@ -26,26 +47,14 @@ void vDefilerVers(Fl_Scroll* s, int y)
 
 void vBornerDefilement(Fl_Scroll* s)
 {
-    if (!(s->type() & Fl_Scroll::VERTICAL))
+    EtendueContenu c;
+    if (!(s->type() & Fl_Scroll::VERTICAL) || !bEtendueContenu(s, c))
         return;
-    int haut = 0, bas = 0;
-    bool vide = true;
-    for (int i = 0; i < s->children(); ++i) {
-        const Fl_Widget* e = s->child(i);
-        if (e == &s->scrollbar || e == &s->hscrollbar)
-            continue;
-        haut = vide ? e->y() : std::min(haut, e->y());
-        bas = vide ? e->y() + iHauteurContenu(e) : std::max(bas, e->y() + iHauteurContenu(e));
-        vide = false;
-    }
-    if (vide)
-        return;
-    const int barre = s->scrollbar_size() ? s->scrollbar_size() : Fl::scrollbar_size();
     const int interieur =
-        s->h() - Fl::box_dh(s->box()) - (s->hscrollbar.visible() ? barre : 0);
+        s->h() - Fl::box_dh(s->box()) - (s->hscrollbar.visible() ? iEpaisseurBarres(s) : 0);
     // How far the content's top lies above the view, and how far it may.
-    const int defile = s->y() + Fl::box_dy(s->box()) - haut;
-    const int maximum = std::max(0, bas - haut - interieur);
+    const int defile = s->y() + Fl::box_dy(s->box()) - c.haut;
+    const int maximum = std::max(0, c.bas - c.haut - interieur);
     if (defile > maximum)
         vDefilerVers(s, s->yposition() - (defile - maximum));
 }

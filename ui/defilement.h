@@ -13,6 +13,16 @@ class Fl_Widget;
 // widget's own.
 int iHauteurContenu(const Fl_Widget* w);
 
+// The thickness of the area's scrollbars: its own, else the toolkit's.
+int iEpaisseurBarres(const Fl_Scroll* s);
+
+// Where the area's content lies: its children but its scrollbars, each as
+// tall as iHauteurContenu says. False when it has none.
+struct EtendueContenu {
+    int gauche, droite, haut, bas;
+};
+bool bEtendueContenu(const Fl_Scroll* s, EtendueContenu& e);
+
 // Scrolls to `y`, keeping the horizontal place: the scroll counts the
 // inset of its content as a scrolled offset once drawn, and scrolling to
 // 0 across would move the content sideways.

@@ -17,6 +17,13 @@ struct ImageDecodee {
     std::unique_ptr<unsigned char, LibererPixels> pixels;
     // What the library (or the decoder) said of the octets it refused.
     char message[200] = {};
+
+    // A refused picture: no pixels, no size; its message stays.
+    void vVider()
+    {
+        pixels.reset();
+        w = h = d = 0;
+    }
 };
 
 // Refusals of iDecoderJpeg and iDecoderPng; the image is then left empty.

@@ -2,6 +2,7 @@
 
 #include "ui/boites_construites.h"
 #include "ui/boutons.h"
+#include "ui/defilement.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
@@ -210,21 +211,16 @@ Libre contenuDefilant(Fl_Scroll* s)
     Libre c{-SANS, SANS, -SANS, SANS};
     if (s->type() != Fl_Scroll::VERTICAL && s->type() != Fl_Scroll::VERTICAL_ALWAYS)
         return c;
-    const int barre = s->scrollbar_size() ? s->scrollbar_size() : Fl::scrollbar_size();
+    const int barre = iEpaisseurBarres(s);
     c.gauche = s->x() + Fl::box_dx(s->box());
     c.droite = c.gauche + s->w() - Fl::box_dw(s->box());
     if (s->scrollbar.align() & FL_ALIGN_LEFT)
         c.gauche += barre;
     else
         c.droite -= barre;
-    int g = SANS, d = -SANS;
-    for (int i = 0; i < s->children(); ++i) {
-        const Fl_Widget* e = s->child(i);
-        if (e != &s->scrollbar && e != &s->hscrollbar)
-            g = std::min(g, e->x()), d = std::max(d, e->x() + e->w());
-    }
-    if (g <= d)
-        c.gauche = std::max(c.gauche, g), c.droite = std::min(c.droite, d);
+    EtendueContenu e;
+    if (bEtendueContenu(s, e))
+        c.gauche = std::max(c.gauche, e.gauche), c.droite = std::min(c.droite, e.droite);
     return c;
 }
 

@@ -16,7 +16,6 @@
 #include <FL/Fl_Tile.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
 
