@@ -1,6 +1,7 @@
 // The service's answer filed into lockdir/.
 #include "transport/reponse.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "map/fdc.h"
 #include "map/hote_carte.h"
@@ -190,7 +191,8 @@ struct Analyse {
     std::string note(bool nomRefuse) const
     {
         if (nomRefuse) {
-            vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n", e.nom.c_str());
+            vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n",
+                     sTexteJournal(e.nom.c_str()).c_str());
             return std::string(CRLF) + "Fichier refuse : nom \"" + e.nom + "\" inutilisable" + CRLF;
         }
         if (!bTypeInconnu())
@@ -261,7 +263,7 @@ AnalyseReponse analyseReponse(char* answer, int length)
         vJournal(TAG, "OK, reponse Quenbrel non parasitee\n");
     Analyse a{answer + m, n - m, lireEntete(answer + m, n - m), "", false};
     vJournal(TAG, "cr:%d type:%c lmess:%d ldata:%d nom:%s\n", a.e.cr, a.e.type ? a.e.type : '?',
-             a.e.lmess, a.e.ldata, a.e.nom.c_str());
+             a.e.lmess, a.e.ldata, sTexteJournal(a.e.nom.c_str()).c_str());
     if (!bLongueursSures(a.e, DELAIS_HTTP.reponseMax.load())) {
         vJournal(TAG, "ECHEC : entete de reponse illisible (%d champs)\n", a.e.champs);
         vMessage("Reponse du service illisible : \"" +

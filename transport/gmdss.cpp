@@ -1,6 +1,7 @@
 // A run of GMDSS bulletins, one file each.
 #include "transport/reponse.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "transport/depot.h"
 
@@ -40,8 +41,8 @@ void vEclateBulletinsGmdss(char* text, std::vector<std::string>* nonClasses)
     for (char* b : bulletins) {
         const std::string mot = premierMot(b);
         if (!bNomRecuSur(mot))
-            vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%.64s\" sans nom utilisable\n",
-                     mot.c_str());
+            vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%s\" sans nom utilisable\n",
+                     sTexteJournal(mot.substr(0, 64).c_str()).c_str());
         else if (iDeposer("lockdir", mot + ".txt", b, std::strlen(b)) == 0)
             continue;
         if (nonClasses)

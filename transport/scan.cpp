@@ -1,5 +1,6 @@
 #include "transport/scan.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "gribdata/interpolation.h"
 #include "map/chargement_fonds.h"
@@ -38,6 +39,13 @@ void vTexte(const char* chemin, int x, int y, int w, int h)
 // of the listing, which is freed at the end of the pass.
 char nomRecu[NAME_MAX + 1];
 
+// A name found in lockdir/ as the log shows it: such a name may hold a
+// line end or any other control octet.
+std::string sNomJournal(const std::string& nom)
+{
+    return sTexteJournal(nom.c_str());
+}
+
 // Names whose move failed: logged once, not at every pass.
 std::set<std::string> signales;
 
@@ -57,7 +65,8 @@ struct Passe {
         }
         if (signales.insert(liste).second)
             vJournal(ETIQUETTE, "%s reste dans lockdir: %s vers %s impossible (%s)\n",
-                     liste.c_str(), source.c_str(), cible.c_str(), std::strerror(errno));
+                     sNomJournal(liste).c_str(), sNomJournal(source).c_str(),
+                     sNomJournal(cible).c_str(), std::strerror(errno));
         return false;
     }
 
@@ -77,8 +86,9 @@ struct Passe {
     {
         const std::string libre = sNomLibre(dossier, nom);
         if (libre != nom)
-            vJournal(ETIQUETTE, "%s: %s/%s existe deja, classe sous %s\n", liste, dossier.c_str(),
-                     nom.c_str(), libre.c_str());
+            vJournal(ETIQUETTE, "%s: %s/%s existe deja, classe sous %s\n",
+                     sNomJournal(liste).c_str(), dossier.c_str(), sNomJournal(nom).c_str(),
+                     sNomJournal(libre).c_str());
         return dossier + "/" + libre;
     }
 
@@ -93,7 +103,7 @@ struct Passe {
         std::snprintf(nomRecu, sizeof nomRecu, "%s", nom.c_str());
         OPEN_GRIB_FILE = nomRecu;
         const int page = iPageLibre();
-        vJournal(ETIQUETTE, "%s vers la page %d\n", nomRecu, page);
+        vJournal(ETIQUETTE, "%s vers la page %d\n", sNomJournal(nomRecu).c_str(), page);
         if (crochetsScan.ouvrirGrib)
             crochetsScan.ouvrirGrib(page);
     }
@@ -108,7 +118,7 @@ struct Passe {
             return;
         std::unique_ptr<Fl_RGB_Image> image(pLireSatelliteRecu(attente.c_str()));
         if (!image) {
-            vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", liste.c_str());
+            vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", sNomJournal(liste).c_str());
             return;
         }
         if (bPoserSatellite(attente.c_str()) && crochetsScan.satellite)
@@ -126,7 +136,8 @@ struct Passe {
         // A FIFO or a device would hold whoever opens it.
         if (!S_ISREG(st.st_mode)) {
             if (signales.insert(liste).second)
-                vJournal(ETIQUETTE, "%s reste dans lockdir: pas un fichier ordinaire\n", liste);
+                vJournal(ETIQUETTE, "%s reste dans lockdir: pas un fichier ordinaire\n",
+                         sNomJournal(liste).c_str());
             return;
         }
         std::string nom = liste;
@@ -153,7 +164,7 @@ struct Passe {
         case RECU_GRIB: vGrib(liste, source, nom); break;
         case RECU_EN_COURS: break;
         case RECU_AUTRE:
-            vJournal(ETIQUETTE, "%s supprime\n", liste);
+            vJournal(ETIQUETTE, "%s supprime\n", sNomJournal(liste).c_str());
             unlink(source.c_str());
             break;
         }

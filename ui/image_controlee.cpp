@@ -1,5 +1,6 @@
 #include "ui/image_controlee.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "gribdata/ouverture_ordinaire.h"
 #include "ui/decodage_gif.h"
@@ -69,6 +70,12 @@ const unsigned char* debut(const std::string& octets)
     return reinterpret_cast<const unsigned char*>(octets.data());
 }
 
+// A picture's name as the log shows it: its first 200 octets, escaped.
+std::string sNom(const char* nom)
+{
+    return sTexteJournal(std::string(nom ? nom : "").substr(0, 200).c_str());
+}
+
 // The first frame of the GIF octets, from giflib; null when it does not
 // decode (logged). Transparent pixels are over the grey the windows are.
 Fl_RGB_Image* pGif(const std::string& octets, const char* nom)
@@ -76,7 +83,8 @@ Fl_RGB_Image* pGif(const std::string& octets, const char* nom)
     ImageGif gif;
     const int refus = iDecoderGif(debut(octets), octets.size(), gif, Fl::get_color(FL_GRAY));
     if (refus) {
-        vJournal(ETIQUETTE, "%.200s refusee: %s (%d)\n", nom, pcRefusGif(refus), gif.erreurGif);
+        vJournal(ETIQUETTE, "%s refusee: %s (%d)\n", sNom(nom).c_str(), pcRefusGif(refus),
+                 gif.erreurGif);
         return nullptr;
     }
     auto* image = new Fl_RGB_Image(gif.pixels.get(), gif.w, gif.h, 3);
@@ -90,8 +98,8 @@ Fl_RGB_Image* pDecodee(int refus, ImageDecodee& image, const char* format, const
 {
     if (!refus)
         return new ImageLibre(image);
-    vJournal(ETIQUETTE, "%.200s refusee: %s %s (%s)\n", nom, format, pcRefusDecodage(refus),
-             image.message);
+    vJournal(ETIQUETTE, "%s refusee: %s %s (%s)\n", sNom(nom).c_str(), format,
+             pcRefusDecodage(refus), image.message);
     return nullptr;
 }
 
@@ -130,7 +138,7 @@ bool bLireImage(const char* chemin, std::string& octets, size_t debutLu)
     const Descripteur f{iOuvrirOrdinaire(chemin, refuse)};
     struct stat st;
     if (f.fd < 0 || fstat(f.fd, &st) != 0 || !bLireJusque(f.fd, octets, debutLu)) {
-        vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin,
+        vJournal(ETIQUETTE, "%s refusee: %s\n", sNom(chemin).c_str(),
                  refuse ? "pas un fichier ordinaire" : std::strerror(errno));
         return false;
     }
@@ -141,12 +149,12 @@ bool bLireImage(const char* chemin, std::string& octets, size_t debutLu)
     if (st.st_size <= TAILLE_IMAGE_MAX) {
         octets.reserve(size_t(st.st_size) + 1);
         if (!bLireJusque(f.fd, octets, size_t(TAILLE_IMAGE_MAX) + 1)) {
-            vJournal(ETIQUETTE, "%.200s refusee: %s\n", chemin, std::strerror(errno));
+            vJournal(ETIQUETTE, "%s refusee: %s\n", sNom(chemin).c_str(), std::strerror(errno));
             return false;
         }
     }
     if (st.st_size > TAILLE_IMAGE_MAX || octets.size() > size_t(TAILLE_IMAGE_MAX)) {
-        vJournal(ETIQUETTE, "%.200s refusee: fichier trop gros\n", chemin);
+        vJournal(ETIQUETTE, "%s refusee: fichier trop gros\n", sNom(chemin).c_str());
         return false;
     }
     return true;
@@ -156,18 +164,18 @@ Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const 
 {
     const FormatImage format = formatImage(debut(octets), octets.size());
     if (voulu != IMAGE_INCONNUE && format != voulu) {
-        vJournal(ETIQUETTE, "%.200s refusee: pas du format attendu\n", nom);
+        vJournal(ETIQUETTE, "%s refusee: pas du format attendu\n", sNom(nom).c_str());
         return nullptr;
     }
     std::unique_ptr<Fl_RGB_Image> image;
     try {
         image.reset(pDecoder(format, octets, nom));
     } catch (const std::bad_alloc&) {
-        vJournal(ETIQUETTE, "%.200s refusee: memoire insuffisante\n", nom);
+        vJournal(ETIQUETTE, "%s refusee: memoire insuffisante\n", sNom(nom).c_str());
         return nullptr;
     }
     if (image && !bValide(*image)) {
-        vJournal(ETIQUETTE, "%.200s illisible\n", nom);
+        vJournal(ETIQUETTE, "%s illisible\n", sNom(nom).c_str());
         return nullptr;
     }
     return image.release();

@@ -1,5 +1,6 @@
 // The service's answers end to end: sent through a claimed slot by the
 // transfer thread's body to the stand-in service, filed into lockdir/.
+#include "codes/texte_journal.h"
 #include "map/chargement_fonds.h"
 #include "map/satellite.h"
 #include "transport/popup_http.h"
@@ -276,16 +277,18 @@ TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
     const std::string long52(52, 'a');
     for (const std::string& nom : std::vector<std::string>{"../etc/config.txt", "/tmp/quenbrel_x", ".cache", "x.grb.tmp",
                                   long52, "a\\b.grb", "nom;rm.grb", "\xC3\xA9t\xC3\xA9.grb", "..",
-                                  "lockdir/../x"}) {
+                                  "lockdir/../x", "a\x1B[2J.grb"}) {
         std::filesystem::remove_all("lockdir");
         std::filesystem::create_directory("lockdir");
         ASSERT_TRUE(service().bVariante("nom:" + nom));
         EXPECT_EQ(iTransferer(texteGrib()), PHASE_NON_CLASSEE) << nom;
         EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"}) << nom;
         EXPECT_NE(lireFichier("lockdir/message.txt").find("Fichier refuse"), std::string::npos);
-        EXPECT_NE(journal().find("nom de fichier refuse : \"" + nom + "\""), std::string::npos)
+        EXPECT_NE(journal().find("nom de fichier refuse : \"" + sTexteJournal(nom.c_str()) + "\""),
+                  std::string::npos)
             << nom;
     }
+    EXPECT_EQ(journal().find('\x1B'), std::string::npos) << "a control octet reaches the log";
     EXPECT_EQ(listing(), avant);
     EXPECT_EQ(lireFichier("etc/config.txt"), "@main\n@fin\n@end\n");
     EXPECT_EQ(lireFichier("etc/envois.txt"), "") << "no refused file recorded as sent";

@@ -165,6 +165,19 @@ TEST_F(Scan, AFifoStaysWhereItIsAndIsLoggedOnce)
     EXPECT_EQ(log.find("tube.txt reste", premiere + 1), std::string::npos) << log;
 }
 
+// A received name may hold any octet but '/': the log shows its control
+// octets escaped, never as they are.
+TEST_F(Scan, ControlOctetsOfReceivedNamesReachTheLogEscaped)
+{
+    deposer("x\x1B[2J.zzz");
+    deposer("g\x1B]0;t\x07.grb");
+    vScanPasse(&principale);
+    const std::string log = journal.contenu();
+    EXPECT_NE(log.find("x\\x1B[2J.zzz supprime"), std::string::npos) << log;
+    EXPECT_NE(log.find("g\\x1B]0;t\\x07.grb vers la page 1"), std::string::npos) << log;
+    EXPECT_EQ(log.find_first_of("\x07\x1B"), std::string::npos);
+}
+
 // Two received names that become one, and a name filed earlier: nothing
 // is replaced, the later file takes a free name (logged); each file keeps
 // the mode a file made by the program gets, copied across file systems
