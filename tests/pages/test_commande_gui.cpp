@@ -317,10 +317,9 @@ TEST_F(Commande, TheSendWindowRefusesWhatTheRuleRefuses)
     EXPECT_FALSE(page->boutonEnvoyer->active());
 }
 
-// A send the user gives up while the service, or the mail server, stays
-// silent far beyond the test's bounds: the window's close ends it at once,
-// nothing is recorded, and the page answers again. Meanwhile the profile
-// form hides the journal that the send keeps writing.
+// The service, or the mail server, silent far beyond the test's bounds:
+// the window's close ends the send at once, nothing is recorded; meanwhile
+// the profile form hides the journal that the send keeps writing.
 TEST_F(Commande, ASendIsGivenUpAtAnyTime)
 {
     harnais::ChienDeGarde garde(120);
@@ -359,10 +358,9 @@ TEST_F(Commande, ASendIsGivenUpAtAnyTime)
     EXPECT_TRUE(service().bVariante("normale"));
 }
 
-// Connected, "Supprimer automatisations" sends the deletion its window
-// shows ("A 0") and records it with its figures (0.5, 0.0), from the GRIB
-// page (its own request past the limits, whose button stays off once the
-// window has gone) and from the packages page.
+// "Supprimer automatisations" sends "A 0" and records its figures (0.5,
+// 0.0), from the GRIB page (its own request past the limits, whose button
+// stays off) and from the packages page.
 TEST_F(Commande, ConnectedTheDeletionOfAutomationsGoesAsItsWindowShowsIt)
 {
     harnais::ChienDeGarde garde(180);

@@ -64,10 +64,9 @@ TEST(ReglesRequeteur, TheSettingsProductPageIsTakenOnlyWhenThePageCanShowIt)
     }
 }
 
-// The strip's texts in a row of 500 pixels from 100, a text so many pixels
-// a size wide: alone, centred at the largest size that fits or cut at 9
-// over the whole row; a pair at one size, 16 apart, or at 9 sharing the
-// row in proportion.
+// In a row of 500 pixels from 100, texts so many pixels a size wide: one
+// centred, or cut at 9 over the row; a pair at one size 16 apart, or at 9
+// sharing the row in proportion.
 TEST(BandeauTextes, EachTextAtTheLargestSizeThatShowsItWhole)
 {
     using Place = std::tuple<int, int, int>;

@@ -118,11 +118,9 @@ TEST_F(Visualisateur, ThePanelKeepsItsRowsAtEveryWindowHeight)
     crochetBasculePage = nullptr;
 }
 
-// The texts under the map, whole and apart, at every window width from the
-// smallest one in every language, on a file with long names: the model
-// "Vostel Vagues Europe", a Wednesday of September. Each box holds its text
-// at its size, between the strip's ends; in the pixels of the last row no
-// ink lies over the ends nor between the two texts.
+// On a file with long names ("Vostel Vagues Europe", a Wednesday of
+// September), each box holds its text between the strip's ends, and in
+// the last row's pixels no ink lies over the ends nor between the texts.
 TEST_F(Visualisateur, TheTextsUnderTheMapShowWholeAndApartAtEveryWidth)
 {
     std::filesystem::create_directory_symlink(QUENBREL_SOURCE_DIR "/data/loc", "loc");
@@ -207,11 +205,9 @@ TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)
     }
 }
 
-// A file the viewer cannot draw takes the page all the same, which says
-// why under its map (in the catalogue's keys: none is loaded; the numbers
-// those of eccodes' listings in tests/data/grib1); a polar stereographic
-// grid is listed, as its parameter is. A folder changes nothing. Then
-// "Fermer" empties the page.
+// The reasons in the catalogue's keys (none is loaded), their numbers
+// those of eccodes' listings in tests/data/grib1; a polar stereographic
+// grid is listed, as its parameter is. Then "Fermer" empties the page.
 TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
 {
     ASSERT_TRUE(harnais::bMontrer(&fenetre));

@@ -300,10 +300,9 @@ TEST_F(Fenetre, TheReadOutGoesWithItsPageItsLanguageAndItsWindow)
     }
 }
 
-// Files arriving while a map reads under the pointer: the second brings
-// page 2 forward, and the move that hiding the popup sends does not bring
-// page 1's back; with pages 1 to 9 full, one more file replaces page 9's
-// while its chart window is open, which goes once.
+// The move that hiding the popup sends does not bring page 1's back once
+// page 2 came forward; with pages 1 to 9 full, one more file replaces page
+// 9's while its chart window is open, which goes once.
 TEST_F(Fenetre, ReceivedFilesTakeTheReadOutAwayAndTheChartWindowOnce)
 {
     ProgrammeEnProcessus programme(dossier.chemin());

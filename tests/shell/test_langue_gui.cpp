@@ -725,11 +725,10 @@ TEST_F(Langue, FiveRoundsOfLanguagesBringBackTheLayoutOfTheStart)
         EXPECT_EQ(fin[chemin], f) << chemin;
 }
 
-// At the smallest window, dragged by their scrollbars: the GRIB accordion
-// copies what stays in view and draws the rest, its day labels showing
-// every column of their text in the pixels drawn, in each language; the
-// bulletin panel scrolled to its end with the French sections open shows
-// content after a switch that takes them away.
+// At the smallest window: the GRIB accordion dragged to its end, its day
+// labels show every column of their text in the pixels drawn; the bulletin
+// panel scrolled to its end with the French sections open shows content
+// after a switch that takes them away.
 TEST_F(Langue, ScrolledPanelsShowTheirDayLabelsWholeAndTheirContent)
 {
     ASSERT_NO_FATAL_FAILURE(demarrer());
@@ -767,9 +766,8 @@ TEST_F(Langue, ScrolledPanelsShowTheirDayLabelsWholeAndTheirContent)
         << s->h();
 }
 
-// Every heading of the help panes' document, in each language, wraps
-// within the panes: a word wider than a pane's text would run under its
-// scrollbar. (A heading is drawn in bold, 4 points above the text.)
+// A word wider than a pane's text would run under its scrollbar; a
+// heading is drawn in bold, 4 points above the text.
 TEST_F(Langue, EveryHelpHeadingFitsThePanes)
 {
     ASSERT_NO_FATAL_FAILURE(demarrer());
