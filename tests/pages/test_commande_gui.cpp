@@ -3,10 +3,10 @@
 // text on the clipboard; a second send replaces the window, also while the
 // first one's direct send is held by a stalled service; the system request
 // outside connected mode goes through the send window; the zone's default
-// request reaches the stand-in service as it stands; every way back to
-// the page leaves its send button as the one rule says, and the window
-// refuses what the rule refuses; a send is given up at any time; in
-// connected mode the deletion of automations goes as its window shows it.
+// request reaches the stand-in service as it stands; a request past the
+// limits stays unsendable whatever way leads back to the page, and the
+// window refuses it; a send is given up at any time; in connected mode the
+// deletion of automations goes as its window shows it.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
 #include "tests/pages/requeteur_test.h"
@@ -98,20 +98,6 @@ protected:
         configuration->vAjouterProfil(p);
     }
     std::string journalEnvoi() const { return texte(fenetreEnvoi->tamponJournal); }
-    // The transfer popups gone, every slot free for the next test.
-    static void libererCanaux()
-    {
-        vDetruirePopupsHttp("<TEST>");
-        for (int i = 0; i < HTTP_CANAUX; ++i)
-            vLibererCanal(i);
-    }
-    // A saved bulletin request loaded into the page: its code may go.
-    void chargerBulletins()
-    {
-        ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
-        ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
-        ASSERT_TRUE(page->boutonEnvoyer->active());
-    }
     // The world model at its finest mesh and every forecast time: past
     // the largest answer.
     void interdire()
@@ -188,7 +174,8 @@ TEST_F(Commande, ASendReplacesTheWindowWhoseDirectSendIsStalled)
     DELAIS_HTTP.premierOctetMs = 1500;
     profil();
     construire(1, 0);
-    chargerBulletins();
+    ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
     envoyer();
     cliquer(fenetreEnvoi->boutonEnvoiHttp);
     ASSERT_TRUE(harnais::bAttendre([this] { return journalEnvoi().find("->") != std::string::npos; }))
@@ -224,7 +211,9 @@ TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
     ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
     EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
     EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/GMDSS_METAREA2_OFFSHORE.txt"); }));
-    libererCanaux();
+    vDetruirePopupsHttp("<TEST>");
+    for (int i = 0; i < HTTP_CANAUX; ++i)
+        vLibererCanal(i);
 }
 
 // The default request of the zone switch, sent by the send window's direct
@@ -329,7 +318,8 @@ TEST_F(Commande, ASendIsGivenUpAtAnyTime)
                   "127.0.0.1");
     configuration->profils->port = smtp.port();
     construire(1, 0);
-    chargerBulletins();
+    ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
     const std::tuple<const char*, classeBouton* WindowsSend::*, const char*> cas[] = {
         {"http", &WindowsSend::boutonEnvoiHttp, "->"},
         {"smtp", &WindowsSend::boutonEnvoiDirect, "220 smtp-reel.test"}};
@@ -394,6 +384,8 @@ TEST_F(Commande, ConnectedTheDeletionOfAutomationsGoesAsItsWindowShowsIt)
         EXPECT_NE(lireFichier("etc/envois.txt").find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + montre),
                   std::string::npos)
             << lireFichier("etc/envois.txt");
-        libererCanaux();
+        vDetruirePopupsHttp("<TEST>");
+        for (int i = 0; i < HTTP_CANAUX; ++i)
+            vLibererCanal(i);
     }
 }
