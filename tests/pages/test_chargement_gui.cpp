@@ -319,8 +319,9 @@ TEST_F(Chargement, ALoadedGribRequestWithoutAModelCannotBeSent)
 
 // What a load takes of a hand-made file: no automation line (the panel's
 // is sent, whatever the file says), no model the page does not offer, no
-// file past 1 MB, each code once and those past the 128 slots counted in
-// the message; the log keeps to a few lines whatever the file holds.
+// file past 1 MB, a course of 360 as north, each code once and those past
+// the 128 slots counted in the message; the log keeps to a few lines
+// whatever the file holds.
 TEST_F(Chargement, TheLoadRules)
 {
     modele("Monde");
@@ -345,13 +346,16 @@ TEST_F(Chargement, TheLoadRules)
         {true, sauvee + automatisations, 1, ignorees + "50000", {"A 1"}, {"A 0", "A X"}},
         {true, inconnu, 0, "Requete illisible", {}, {}},
         {true, sauvee + std::string(TAILLE_REQUETE_MAX, '#'), 0, "Requete illisible", {}, {}},
+        {true, sauvee + "capvitesse V 360 7.5\n", 1, "", {"V 0 7.5"}, {}},
         {false, codes, 1, ignorees + "2", {"CODE_0", "CODE_127"}, {"CODE_128", "CODE_129"}},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.fichier.substr(0, 300));
         construire(c.grib ? 0 : 1, 0);
-        if (c.grib)
+        if (c.grib) {
             modele("Europe");
+            page->champCap->value(90);  // a course the file's replaces
+        }
         Fl_Text_Buffer* tampon = c.grib ? page->tamponGrib : page->tamponBulletins;
         const std::string avant = texte(tampon), chemin = c.grib ? "etc/grib/r.txt" : "etc/bull/r.txt";
         ecrire(chemin, c.fichier);
@@ -375,21 +379,4 @@ TEST_F(Chargement, TheLoadRules)
     EXPECT_EQ(page->requeteBulletins->objets.iNombre(), 128);
     EXPECT_NE(journal.contenu().find("requete refusee, plus de 1048576 octets: etc/grib/r.txt"),
               std::string::npos);
-}
-
-// The course field after a course of 360: north, with the file's speed,
-// not the course the page held.
-TEST_F(Chargement, ACourseOf360LoadsAsNorth)
-{
-    modele("Monde");
-    ASSERT_EQ(page->requeteGrib->vEnregistre_Requete(), 0);
-    page->champCap->value(90);
-    page->champVitesse->value(3);
-    page->champVitesse->do_callback();
-    for (const auto& f : std::filesystem::directory_iterator("etc/grib"))
-        ecrire(f.path().string(), lireFichier(f.path().string()) + "capvitesse V 360 7.5\n");
-    for (const auto& f : std::filesystem::directory_iterator("etc/grib"))
-        ASSERT_EQ(page->iChargerRequete(f.path().c_str(), true), 1);
-    EXPECT_EQ(page->champCap->value(), 0);
-    EXPECT_EQ(page->champVitesse->value(), 7.5);
 }

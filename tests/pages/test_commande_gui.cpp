@@ -3,9 +3,10 @@
 // text on the clipboard; a second send replaces the window, also while the
 // first one's direct send is held by a stalled service; the system request
 // outside connected mode goes through the send window; the zone's default
-// request reaches the stand-in service as it stands; a send is given up at
-// any time; in connected mode the deletion of automations goes as its
-// window shows it.
+// request reaches the stand-in service as it stands; a request past the
+// limits stays unsendable whatever way leads back to the page, and the
+// window refuses it; a send is given up at any time; in connected mode the
+// deletion of automations goes as its window shows it.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
 #include "tests/pages/requeteur_test.h"
@@ -17,6 +18,7 @@
 #include "tests/transport/serveur_smtp.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/canaux.h"
+#include "transport/lien_mail.h"
 #include "transport/popup_http.h"
 #include "transport/sendmail.h"
 #include "transport/service_http.h"
@@ -31,7 +33,9 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -94,19 +98,14 @@ protected:
         configuration->vAjouterProfil(p);
     }
     std::string journalEnvoi() const { return texte(fenetreEnvoi->tamponJournal); }
-    // The transfer popups gone, every slot free for the next test.
-    static void libererCanaux()
+    // The world model at its finest mesh and every forecast time: past
+    // the largest answer.
+    void interdire()
     {
-        vDetruirePopupsHttp("<TEST>");
-        for (int i = 0; i < HTTP_CANAUX; ++i)
-            vLibererCanal(i);
-    }
-    // A saved bulletin request loaded into the page: its code may go.
-    void chargerBulletins()
-    {
-        ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
-        ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
-        ASSERT_TRUE(page->boutonEnvoyer->active());
+        modele("Monde");
+        basculer(bouton(page->boutonsMailles, "0.125"));
+        page->vRequeteurGribEcheancesPas(-1);
+        ASSERT_STREQ(page->coutGrib->value(), "Interdit");
     }
 };
 
@@ -175,7 +174,8 @@ TEST_F(Commande, ASendReplacesTheWindowWhoseDirectSendIsStalled)
     DELAIS_HTTP.premierOctetMs = 1500;
     profil();
     construire(1, 0);
-    chargerBulletins();
+    ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
     envoyer();
     cliquer(fenetreEnvoi->boutonEnvoiHttp);
     ASSERT_TRUE(harnais::bAttendre([this] { return journalEnvoi().find("->") != std::string::npos; }))
@@ -211,7 +211,9 @@ TEST_F(Commande, ConnectedTheBulletinRequestGoesAtOnce)
     ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
     EXPECT_EQ(service().connexions().back().at("texte"), texte(page->tamponBulletins));
     EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/GMDSS_METAREA2_OFFSHORE.txt"); }));
-    libererCanaux();
+    vDetruirePopupsHttp("<TEST>");
+    for (int i = 0; i < HTTP_CANAUX; ++i)
+        vLibererCanal(i);
 }
 
 // The default request of the zone switch, sent by the send window's direct
@@ -239,105 +241,151 @@ TEST_F(Commande, TheZonesDefaultRequestReachesTheServiceByteForByte)
     EXPECT_EQ(c.count("erreurs") ? c.at("erreurs") : "", "");
 }
 
-// A send the user gives up while the service, or the mail server, stays
-// silent far beyond the test's bounds: the window's close ends it at once,
-// nothing is recorded, and the page answers again. Meanwhile the profile
-// form hides the journal that the send keeps writing.
+// A product tab and back, or a send window closed, turns no send button on.
+TEST_F(Commande, ARequestPastTheLimitsStaysUnsendableWhateverWayBack)
+{
+    harnais::ChienDeGarde garde(240);
+    const auto fermerFenetre = [this] {
+        ASSERT_TRUE(fenetreEnvoi && harnais::bMontrer(fenetreEnvoi));
+        cliquer(fenetreEnvoi->boutonFermer);
+        ASSERT_FALSE(fenetreEnvoi->shown());
+    };
+    const auto versGrib = [this](int produit) {
+        return [this, produit] {
+            cliquer(page->boutonsGBI[produit]);
+            cliquer(page->boutonsGBI[GBI_GRIB]);
+        };
+    };
+    const std::pair<const char*, std::function<void()>> chemins[] = {
+        {"Bulletins then Grib", versGrib(GBI_BULLETINS)},
+        {"Images then Grib", versGrib(GBI_IMAGES)},
+        {"routes then Grib", versGrib(GBI_ROUTES)},
+        {"the system request's window closed",
+         [&] {
+             cliquer(page->boutonSysteme);
+             fermerFenetre();
+         }},
+        {"the deletion of automations' window closed",
+         [&] {
+             Abonnement::vBoutonSupprimerCallback(page->abonnementGrib->boutonSupprimer,
+                                                  page->abonnementGrib);
+             fermerFenetre();
+         }},
+    };
+    for (const auto& [nom, faire] : chemins) {
+        SCOPED_TRACE(nom);
+        ASSERT_NO_FATAL_FAILURE(interdire());
+        ASSERT_FALSE(page->boutonEnvoyer->active());
+        faire();
+        EXPECT_FALSE(page->boutonEnvoyer->active());
+    }
+}
+
+// The button forced on over a request past the limits: the window shows
+// it, but none of its ways sends, records or hands it to a mail client.
+TEST_F(Commande, TheSendWindowRefusesWhatTheRuleRefuses)
+{
+    static int liens = 0;
+    ouvrirUri = [](const char*, char*, int) { return ++liens; };
+    ASSERT_NO_FATAL_FAILURE(interdire());
+    envoyer();
+    for (classeBouton* b : {fenetreEnvoi->boutonEnvoiDirect, fenetreEnvoi->boutonEnvoiHttp,
+                            fenetreEnvoi->boutonEnvoiMail}) {
+        b->activate();
+        b->do_callback();
+        EXPECT_EQ(journalEnvoi(), "Requete interdite : elle n'est pas envoyee") << b->label();
+        fenetreEnvoi->tamponJournal->text("");
+    }
+    EXPECT_FALSE(fenetreEnvoi->boutonEnvoiMail->active());
+    EXPECT_EQ(liens, 0);
+    EXPECT_FALSE(existe("etc/envois.txt"));
+    cliquer(fenetreEnvoi->boutonFermer);
+    EXPECT_FALSE(page->boutonEnvoyer->active());
+}
+
+// The service, or the mail server, silent far beyond the test's bounds:
+// the window's close ends the send at once, nothing is recorded; meanwhile
+// the profile form hides the journal that the send keeps writing.
 TEST_F(Commande, ASendIsGivenUpAtAnyTime)
 {
     harnais::ChienDeGarde garde(120);
     ServeurSmtp smtp({"--bloquer-helo"});
-    ASSERT_GT(service().port(), 0);
     ASSERT_GT(smtp.port(), 0);
     ASSERT_TRUE(service().bVariante("blocage"));
-    DELAIS_HTTP.premierOctetMs = 600000;
-    DELAI_SMTP = 600000;
+    DELAIS_HTTP.premierOctetMs = DELAI_SMTP = 600000;
     profil();
     std::snprintf(configuration->profils->serveur, sizeof configuration->profils->serveur,
                   "127.0.0.1");
     configuration->profils->port = smtp.port();
     construire(1, 0);
-    chargerBulletins();
-    const struct {
-        const char* nom;
-        classeBouton* WindowsSend::*bouton;
-        const char* enCours;
-    } cas[] = {{"http", &WindowsSend::boutonEnvoiHttp, "->"},
-               {"smtp", &WindowsSend::boutonEnvoiDirect, "220 smtp-reel.test"}};
-    for (const auto& c : cas) {
+    ecrireFichier("etc/bull/demande.txt", "GMDSS_METAREA2_OFFSHORE\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/demande.txt", false), 1);
+    const std::tuple<const char*, classeBouton* WindowsSend::*, const char*> cas[] = {
+        {"http", &WindowsSend::boutonEnvoiHttp, "->"},
+        {"smtp", &WindowsSend::boutonEnvoiDirect, "220 smtp-reel.test"}};
+    for (const auto& [nom, bouton, enCours] : cas) {
+        SCOPED_TRACE(nom);
         envoyer();
-        cliquer(fenetreEnvoi->*c.bouton);
-        ASSERT_TRUE(harnais::bAttendre([&] { return journalEnvoi().find(c.enCours) != std::string::npos; }))
-            << c.nom << ": " << journalEnvoi();
+        cliquer(fenetreEnvoi->*bouton);
+        ASSERT_TRUE(harnais::bAttendre([&, c = enCours] {
+            return journalEnvoi().find(c) != std::string::npos;
+        })) << journalEnvoi();
         cliquer(fenetreEnvoi->boutonGestion);
-        EXPECT_TRUE(fenetreEnvoi->groupeProfils->visible_r()) << c.nom;
-        EXPECT_FALSE(fenetreEnvoi->groupeJournal->visible_r()) << c.nom;
+        EXPECT_FALSE(fenetreEnvoi->groupeJournal->visible_r());
         WindowsSend::vBoutonEnvoiFermer2Callback(nullptr, fenetreEnvoi);
-        EXPECT_TRUE(fenetreEnvoi->groupeJournal->visible_r()) << c.nom;
-        ASSERT_TRUE(fenetreEnvoi->boutonFermer->active()) << c.nom;
         cliquer(fenetreEnvoi->boutonFermer);
-        EXPECT_FALSE(fenetreEnvoi->shown()) << c.nom;
-        EXPECT_NE(Fl::modal(), fenetreEnvoi) << c.nom;
-        EXPECT_TRUE(page->boutonEnvoyer->active()) << c.nom;
-        EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60)) << c.nom;
-        EXPECT_FALSE(existe("etc/envois.txt")) << c.nom;
+        EXPECT_FALSE(fenetreEnvoi->shown());
+        EXPECT_TRUE(page->boutonEnvoyer->active());
+        EXPECT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+        EXPECT_FALSE(existe("etc/envois.txt"));
     }
-    const std::string log = journal.contenu();
-    EXPECT_NE(log.find("Envoi abandonne (thread HTTP/MAIL)"), std::string::npos);
-    EXPECT_NE(log.find("Envoi abandonne (thread SMTP)"), std::string::npos);
-    DELAIS_HTTP.premierOctetMs = 300000;
-    DELAI_SMTP = 60000;
+    for (const char* fil : {"HTTP/MAIL", "SMTP"})
+        EXPECT_NE(journal.contenu().find("Envoi abandonne (thread " + std::string(fil) + ")"),
+                  std::string::npos);
     EXPECT_TRUE(service().bVariante("normale"));
 }
 
-// Connected, "Supprimer automatisations" sends the deletion its window
-// shows ("A 0", volume 0.5, cost 0.0) and records it so, from the GRIB page
-// (its own request past the limits, whose button stays off once the window
-// has gone) and from the packages page.
+// "Supprimer automatisations" sends "A 0" and records its figures (0.5,
+// 0.0), from the GRIB page (its own request past the limits, whose button
+// stays off) and from the packages page.
 TEST_F(Commande, ConnectedTheDeletionOfAutomationsGoesAsItsWindowShowsIt)
 {
     harnais::ChienDeGarde garde(180);
-    ASSERT_GT(service().port(), 0);
     ASSERT_TRUE(service().bVariante("normale"));
     vInitialiserCanaux();
     profil();
     MODE_CONNECTE = 1;
     for (const bool forfaits : {false, true}) {
         std::filesystem::remove("etc/envois.txt");
-        Abonnement* panneau = nullptr;
         if (forfaits) {
             construire(0, 1);
             page->carte->zoom(50, -20, 60, 1);
             page->boutonsForfaits[0]->value(1);
             page->boutonsForfaits[0]->do_callback();
-            panneau = page->abonnementForfaits;
         } else {
-            modele("Monde");
-            basculer(bouton(page->boutonsMailles, "0.125"));
-            page->vRequeteurGribEcheancesPas(-1);
-            ASSERT_STREQ(page->coutGrib->value(), "Interdit");
-            panneau = page->abonnementGrib;
+            ASSERT_NO_FATAL_FAILURE(interdire());
         }
-        ASSERT_NE(panneau, nullptr);
+        Abonnement* panneau = forfaits ? page->abonnementForfaits : page->abonnementGrib;
         Abonnement::vBoutonSupprimerCallback(panneau->boutonSupprimer, panneau);
-        ASSERT_NE(fenetreEnvoi, nullptr);
-        ASSERT_TRUE(harnais::bMontrer(fenetreEnvoi));
+        ASSERT_TRUE(fenetreEnvoi && harnais::bMontrer(fenetreEnvoi));
         const std::string montre = fenetreEnvoi->texte;
         EXPECT_NE(montre.find("\nA 0\n"), std::string::npos) << montre;
-        EXPECT_STREQ(fenetreEnvoi->sortieVolume->value(), " 0.5");
-        EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), "0.0");
+        const size_t avant = service().connexions().size();
         cliquer(fenetreEnvoi->boutonEnvoiDirect);
         EXPECT_FALSE(fenetreEnvoi->shown());
         EXPECT_EQ(page->boutonEnvoyer->active(), forfaits) << "the page's own request";
-        const size_t avant = service().connexions().size();
-        ASSERT_TRUE(harnais::bAttendre([avant] { return service().connexions().size() > avant; }, 60));
-        ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+        ASSERT_TRUE(harnais::bAttendre(
+            [avant] {
+                return service().connexions().size() > avant && iTransfertsEnCours() == 0 &&
+                       existe("etc/envois.txt");
+            },
+            60));
         EXPECT_EQ(service().connexions().back().at("texte"), montre);
-        ASSERT_TRUE(harnais::bAttendre([] { return existe("etc/envois.txt"); }));
-        const std::string envois = lireFichier("etc/envois.txt");
-        EXPECT_NE(envois.find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + montre), std::string::npos)
-            << envois;
-        EXPECT_EQ(envois.find("Interdit"), std::string::npos);
-        libererCanaux();
+        EXPECT_NE(lireFichier("etc/envois.txt").find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + montre),
+                  std::string::npos)
+            << lireFichier("etc/envois.txt");
+        vDetruirePopupsHttp("<TEST>");
+        for (int i = 0; i < HTTP_CANAUX; ++i)
+            vLibererCanal(i);
     }
 }

@@ -451,6 +451,16 @@ TEST_F(Reglages, AValidityWithoutTheFieldHidesTheReadOut)
         return popup.visible();
     }));
     carte.animation = 0;
+    // So with the step buttons, the pointer over the map: a move reads
+    // nothing at a time without the field, the field back reads again.
+    harnais::vSurvoler(&fenetre, carte.x() + carte.w() / 2, carte.y() + carte.h() / 2);
+    ASSERT_TRUE(harnais::bAttendre([&] { return lireAuCentre(), popup.visible(); }));
+    vr::vBoutonVisualisateurEcheancesNextCallback(nullptr, page);
+    EXPECT_FALSE(popup.visible());
+    harnais::vSurvoler(&fenetre, carte.x() + carte.w() / 2 + 3, carte.y() + carte.h() / 2);
+    EXPECT_FALSE(popup.visible());
+    vr::vBoutonVisualisateurEcheancesPreviousCallback(nullptr, page);
+    EXPECT_TRUE(popup.visible());
     popupOverlay = nullptr;
 }
 

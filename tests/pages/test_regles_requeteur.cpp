@@ -64,36 +64,24 @@ TEST(ReglesRequeteur, TheSettingsProductPageIsTakenOnlyWhenThePageCanShowIt)
     }
 }
 
-// The strip's texts in a row of 500 pixels from 100: a text 10 pixels a
-// size wide fits alone at 18 (180), one of 40 a size at 12 (480) and one of
-// 60 a size is cut at 9 over the whole row; a pair of 20 and 15 a size
-// keeps 12 (240 + 16 + 180), one of 30 and 20 comes down to 9 (270 + 16 +
-// 180), one of 40 and 20 shares the row at 9 (322 and 162, 16 apart).
+// In a row of 500 pixels from 100, texts so many pixels a size wide: one
+// centred, or cut at 9 over the row; a pair at one size 16 apart, or at 9
+// sharing the row in proportion.
 TEST(BandeauTextes, EachTextAtTheLargestSizeThatShowsItWhole)
 {
-    auto large = [](int parTaille) { return MesureTexte([parTaille](int t) { return parTaille * t; }); };
-    const struct {
-        int parTaille, taille;
-        PlaceTexte attendue;
-    } seules[] = {{10, 18, {260, 180, 18}}, {40, 18, {110, 480, 12}}, {60, 12, {100, 500, 9}}};
-    for (const auto& c : seules) {
-        const PlaceTexte p = placeSeule(100, 600, c.taille, large(c.parTaille));
-        EXPECT_EQ(std::make_tuple(p.x, p.l, p.taille),
-                  std::make_tuple(c.attendue.x, c.attendue.l, c.attendue.taille))
-            << c.parTaille;
-    }
-    const struct {
-        int a, b;
-        PlaceTexte g, d;
-    } paires[] = {{20, 15, {100, 240, 12}, {420, 180, 12}},
-                  {30, 20, {100, 270, 9}, {420, 180, 9}},
-                  {40, 20, {100, 322, 9}, {438, 162, 9}}};
-    for (const auto& c : paires) {
-        PlaceTexte g, d;
-        vPlacerPaire(100, 600, 12, large(c.a), large(c.b), g, d);
-        EXPECT_EQ(std::make_tuple(g.x, g.l, g.taille, d.x, d.l, d.taille),
-                  std::make_tuple(c.g.x, c.g.l, c.g.taille, c.d.x, c.d.l, c.d.taille))
-            << c.a << " " << c.b;
-        EXPECT_GE(d.x - (g.x + g.l), BANDEAU_ECART);
+    using Place = std::tuple<int, int, int>;
+    auto large = [](int n) { return MesureTexte([n](int taille) { return n * taille; }); };
+    auto place = [](const PlaceTexte& p) { return Place{p.x, p.l, p.taille}; };
+    const std::tuple<int, int, Place> seules[] = {
+        {10, 18, {260, 180, 18}}, {40, 18, {110, 480, 12}}, {60, 12, {100, 500, 9}}};
+    for (auto [n, taille, attendue] : seules)
+        EXPECT_EQ(place(placeSeule(100, 600, taille, large(n))), attendue) << n;
+    const std::tuple<int, int, Place, Place> paires[] = {{20, 15, {100, 240, 12}, {420, 180, 12}},
+                                                         {30, 20, {100, 270, 9}, {420, 180, 9}},
+                                                         {40, 20, {100, 322, 9}, {438, 162, 9}}};
+    for (auto [a, b, g, d] : paires) {
+        PlaceTexte pg, pd;
+        vPlacerPaire(100, 600, 12, large(a), large(b), pg, pd);
+        EXPECT_EQ(std::make_pair(place(pg), place(pd)), std::make_pair(g, d)) << a << " " << b;
     }
 }

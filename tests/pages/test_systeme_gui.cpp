@@ -1,5 +1,5 @@
 // The system request in connected mode against the stand-in service: its
-// answer lands in lockdir/ and the popup ends green; while a
+// answer's message lands in lockdir/ and the popup ends green; while a
 // service is silent the program answers and the popup shows the
 // connection, until the system request's own limit ends it in red.
 #include "tests/pages/requeteur_test.h"
@@ -52,7 +52,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Systeme, ConnectedTheServicesAnswerLandsInLockdirAndThePopupEndsGreen)
+TEST_F(Systeme, ConnectedTheServicesMessageLandsInLockdirAndThePopupEndsGreen)
 {
     harnais::ChienDeGarde garde(120);
     ASSERT_TRUE(service().bVariante("normale"));

@@ -1,5 +1,6 @@
 // A viewer page in a window, given written GRIB files: its lists, buttons
-// and iso menus and their caps, a file it cannot draw and why, "Fermer", and what "Ouvrir" and a received file do with other kinds of
+// and iso menus and their caps, a file it cannot draw and why, "Fermer",
+// and what "Ouvrir" and a received file do with other kinds of
 // files and with folders.
 #include "pages/vr.h"
 
@@ -117,11 +118,9 @@ TEST_F(Visualisateur, ThePanelKeepsItsRowsAtEveryWindowHeight)
     crochetBasculePage = nullptr;
 }
 
-// The texts under the map, whole and apart, at every window width from the
-// smallest one in every language, on a file with long names: the model
-// "Vostel Vagues Europe", a Wednesday of September. Each box holds its text
-// at its size, between the strip's ends; in the pixels of the last row no
-// ink lies over the ends nor between the two texts.
+// On a file with long names ("Vostel Vagues Europe", a Wednesday of
+// September), each box holds its text between the strip's ends, and in
+// the last row's pixels no ink lies over the ends nor between the texts.
 TEST_F(Visualisateur, TheTextsUnderTheMapShowWholeAndApartAtEveryWidth)
 {
     std::filesystem::create_directory_symlink(QUENBREL_SOURCE_DIR "/data/loc", "loc");
@@ -134,46 +133,35 @@ TEST_F(Visualisateur, TheTextsUnderTheMapShowWholeAndApartAtEveryWidth)
     // The strip alone is read: the map need not be drawn at each width.
     page->carte->hide();
     local* ancien = langage;
+    const Fl_Box *gauche = page->boiteGauche, *droite = page->boiteDroite;
     Fl_Box* boites[4] = {page->boiteTitre, page->boiteSecond, page->boiteGauche, page->boiteDroite};
     for (const char* langue : {"fr", "en", "de", "sp"}) {
         langage = new local(langue);
         page->carte->vGrib(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(std::string(page->boiteDroite->label()).find("Vostel Vagues Europe"),
-                  std::string::npos);
+        ASSERT_NE(std::string(droite->label()).find("Vostel Vagues Europe"), std::string::npos);
         for (int l = 770; l <= 2560; l += 10) {
             fenetre.size(l, 700);
             Fl::flush();
-            const Fl_Group* bandeau = page->boiteTitre->parent();
-            const int g = bandeau->x() + 5, d = bandeau->x() + bandeau->w() - 5;
+            const int x0 = page->boiteTitre->parent()->x(), w = page->boiteTitre->parent()->w();
             for (Fl_Box* b : boites) {
                 fl_font(b->labelfont(), b->labelsize());
                 EXPECT_TRUE(b->labelsize() >= 9 && fl_width(b->label()) <= b->w() &&
-                            b->x() >= g && b->x() + b->w() <= d)
+                            b->x() >= x0 + 5 && b->x() + b->w() <= x0 + w - 5)
                     << langue << " " << l << ": " << b->label() << " " << b->labelsize();
             }
-            const Fl_Box* gauche = page->boiteGauche;
-            const Fl_Box* droite = page->boiteDroite;
-            const auto octets = harnais::lireTampon(&fenetre, bandeau->x(), gauche->y(),
-                                                    bandeau->w(), gauche->h());
+            const int fin = gauche->x() + gauche->w() - x0, debut = droite->x() - x0;
+            EXPECT_GE(debut - fin, 12) << langue << " " << l;
+            const auto octets = harnais::lireTampon(&fenetre, x0, gauche->y(), w, gauche->h());
             ASSERT_FALSE(octets.empty());
-            // Ink: unlike the band behind it, the same all along its row
-            // inside the strip's ends.
-            std::vector<int> encre(size_t(bandeau->w()), 0);
-            for (int y = 0; y < gauche->h(); ++y) {
-                const unsigned char* r = octets.data() + size_t(y) * bandeau->w() * 3;
-                const unsigned char* fond = r + 3 * 6;
-                for (int x = 6; x < bandeau->w() - 6; ++x)
-                    encre[size_t(x)] |= !std::equal(fond, fond + 3, r + 3 * x);
-            }
-            const int finGauche = gauche->x() + gauche->w() - bandeau->x();
-            const int debutDroite = droite->x() - bandeau->x();
-            EXPECT_GE(debutDroite - finGauche, 12) << langue << " " << l;
-            for (int x = 0; x < bandeau->w(); ++x)
-                if (encre[size_t(x)] && ((x > finGauche + 1 && x < debutDroite - 1) || x < 8 ||
-                                         x > bandeau->w() - 9)) {
-                    ADD_FAILURE() << langue << " " << l << ": ink at " << x;
-                    break;
-                }
+            // Ink: unlike the band behind it, the same all along its row.
+            int encre = 0;
+            for (int x = 6; x < w - 6; ++x)
+                if (x < 8 || x > w - 9 || (x > fin + 1 && x < debut - 1))
+                    for (int y = 0; y < gauche->h(); ++y) {
+                        const unsigned char* rangee = octets.data() + size_t(y * w) * 3;
+                        encre += !std::equal(rangee + 18, rangee + 21, rangee + 3 * x);
+                    }
+            EXPECT_EQ(encre, 0) << langue << " " << l;
         }
         delete langage;
     }
@@ -217,22 +205,15 @@ TEST_F(Visualisateur, ListsButtonsAndMenusOfAFile)
     }
 }
 
-// A file the viewer cannot draw takes the page all the same, which says
-// why under its map (the catalogue's keys here: no catalogue is loaded):
-// no displayable parameter, a cut file, no GRIB at all, a compressed file
-// that does not decompress, another centre's forecast and a polar
-// stereographic grid (their numbers those of eccodes' listings in
-// tests/data/grib1); the last one is listed, as its parameter is. A folder
-// changes nothing. Then "Fermer" empties the page.
+// The reasons in the catalogue's keys (none is loaded), their numbers
+// those of eccodes' listings in tests/data/grib1; a polar stereographic
+// grid is listed, as its parameter is. Then "Fermer" empties the page.
 TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
 {
     ASSERT_TRUE(harnais::bMontrer(&fenetre));
     ASSERT_TRUE(recevoir("pv.grb", sFichier(PRESSION_VENT)));
     const std::string un = sFichier({{2, 15, 0}});
-    const struct {
-        std::string nom, octets, raison;
-        bool liste;
-    } cas[] = {
+    const std::tuple<std::string, std::string, std::string, bool> cas[] = {
         {"autres.grb", sFichier({{34, 15, 0}, {100, 15, 0}}),
          "aucun parametre que le visualisateur affiche (parametre 34)", false},
         {"coupe.grb", un.substr(0, un.size() - 5), "aucun message GRIB edition 1 dans ce fichier",
@@ -246,14 +227,15 @@ TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
         {"stereo.grb", lireFichier(fixtureGrib("stereo_85.grb")),
          "grille que le visualisateur ne dessine pas (stereographique polaire)", true},
     };
-    for (const auto& c : cas) {
-        ASSERT_TRUE(recevoir(c.nom, c.octets)) << c.nom;
-        EXPECT_STREQ(page->titreVisualisateur->label(), c.nom.c_str());
-        EXPECT_STREQ(page->boiteTitre->label(), "ERREUR: fichier Grib incompatible...") << c.nom;
-        EXPECT_EQ(page->boiteTitre->labelcolor(), FL_RED) << c.nom;
-        EXPECT_STREQ(page->boiteSecond->label(), c.raison.c_str()) << c.nom;
-        EXPECT_EQ(page->groupeParametres != nullptr, c.liste) << c.nom;
-        EXPECT_TRUE(page->boutonFermer->active()) << c.nom;
+    for (const auto& [nom, octets, raison, liste] : cas) {
+        SCOPED_TRACE(nom);
+        ASSERT_TRUE(recevoir(nom, octets));
+        EXPECT_STREQ(page->titreVisualisateur->label(), nom.c_str());
+        EXPECT_STREQ(page->boiteTitre->label(), "ERREUR: fichier Grib incompatible...");
+        EXPECT_EQ(page->boiteTitre->labelcolor(), FL_RED);
+        EXPECT_STREQ(page->boiteSecond->label(), raison.c_str());
+        EXPECT_EQ(page->groupeParametres != nullptr, liste);
+        EXPECT_TRUE(page->boutonFermer->active());
         ASSERT_TRUE(page->carte->champs == nullptr || page->carte->champs->champ == nullptr);
     }
     // What the map shows again relabels the reason; a folder opens nothing.
@@ -264,7 +246,7 @@ TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
     page->carte->lecture = 1;
     harnais::vSurvoler(&fenetre, 600, 300);
     page->vAfficherEncore();
-    EXPECT_STREQ(page->boiteSecond->label(), cas[4].raison.c_str());
+    EXPECT_STREQ(page->boiteSecond->label(), std::get<2>(cas[4]).c_str());
     EXPECT_TRUE(harnais::bRedessiner(&fenetre));
 
     vr::vBoutonVisualisateurFermerCallback(page->boutonFermer, page);

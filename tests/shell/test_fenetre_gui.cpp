@@ -60,12 +60,29 @@ size_t occurrences(const std::string& texte, const std::string& motif)
     return n;
 }
 
+// The pointer over the middle of the map, on the file's grid: a first move
+// enters, the second reads; again if another test's window took the pointer.
+bool bLire(fdc& carte)
+{
+    return harnais::bAttendre([&] {
+        carte.lecture = 1;
+        for (int dx : {0, 1})
+            harnais::vSurvoler(GUI, carte.x() + carte.w() / 2 + dx, carte.y() + carte.h() / 2);
+        return popupOverlay->visible() && carte.lecture;
+    });
+}
+
 class Fenetre : public ::testing::Test {
 protected:
     Fenetre()
     {
         std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
                                                   dossier / "loc");
+    }
+    void recevoir(const std::string& nom, const std::string& octets = MessageTest().octets())
+    {
+        ecrireFichier(dossier / ("lockdir/" + nom), octets);
+        vScanPasse(GUI);
     }
     DossierTemporaire dossier;
 };
@@ -217,7 +234,9 @@ TEST_F(Fenetre, ClosingTheMainWindowEndsTheRunPastAnUnregisteredWindow)
 }
 
 // A GRIB file arriving in lockdir/ while another viewer page is in front:
-// the first free page opens it and comes to the front.
+// the first free page opens it and comes to the front. So does one the
+// viewer cannot draw (another centre's forecast), which says why in the
+// running language.
 TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
 {
     ProgrammeEnProcessus programme(dossier.chemin());
@@ -227,27 +246,14 @@ TEST_F(Fenetre, AReceivedFileBringsItsPageToTheFront)
     ecrireFichier(dossier / "lockdir/recu.grb", MessageTest().octets());
     EXPECT_TRUE(harnais::bAttendre([] { return GUI->onglets->value() == gvr[1]; }));
     EXPECT_STREQ(gvr[1]->titreVisualisateur->label(), "recu.grb");
-}
-
-// A received file the viewer cannot draw (another centre's forecast) comes
-// forward in the first free page, which says why in the running language.
-TEST_F(Fenetre, AReceivedFileThatCannotBeDrawnSaysWhyInTheRunningLanguage)
-{
-    ProgrammeEnProcessus programme(dossier.chemin());
-    ASSERT_TRUE(programme.bAttendreChargement());
     vBasculer(3);
-    ecrireFichier(dossier / "lockdir/t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")));
-    vScanPasse(GUI);
-    ASSERT_EQ(GUI->onglets->value(), gvr[1]);
-    EXPECT_STREQ(gvr[1]->boiteSecond->label(),
-                 "produit d'un autre centre ou modèle que ceux du service (centre 98, modèle 130, "
-                 "table 128)");
+    recevoir("t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")));
+    ASSERT_EQ(GUI->onglets->value(), gvr[2]);
     change_langage("en");
-    EXPECT_STREQ(gvr[1]->boiteTitre->label(), "ERROR: incompatible Grib file...");
-    EXPECT_STREQ(gvr[1]->boiteSecond->label(),
+    EXPECT_STREQ(gvr[2]->boiteTitre->label(), "ERROR: incompatible Grib file...");
+    EXPECT_STREQ(gvr[2]->boiteSecond->label(),
                  "a product of another centre or model than the service's (centre 98, model "
                  "130, table 128)");
-    change_langage("fr");
 }
 
 // The read-out popup goes once its values no longer stand: another page
@@ -292,4 +298,28 @@ TEST_F(Fenetre, TheReadOutGoesWithItsPageItsLanguageAndItsWindow)
         changer();
         EXPECT_FALSE(popupOverlay->visible()) << changement;
     }
+}
+
+// The move that hiding the popup sends does not bring page 1's back once
+// page 2 came forward; with pages 1 to 9 full, one more file replaces page
+// 9's while its chart window is open, which goes once.
+TEST_F(Fenetre, ReceivedFilesTakeTheReadOutAwayAndTheChartWindowOnce)
+{
+    ProgrammeEnProcessus programme(dossier.chemin());
+    ASSERT_TRUE(programme.bAttendreChargement());
+    recevoir("f1.grb");
+    ASSERT_TRUE(bLire(*gvr[1]->carte));
+    recevoir("f2.grb");
+    ASSERT_EQ(GUI->onglets->value(), gvr[2]);
+    EXPECT_FALSE(popupOverlay->visible());
+    for (int i = 3; i <= 9; ++i)
+        recevoir("f" + std::to_string(i) + ".grb");
+    vr& page = *gvr[9];
+    vr::vBoutonVisualisateurHistogrammesCallback(page.boutonHistogrammes, &page);
+    ASSERT_TRUE(bLire(*page.carte));
+    ASSERT_NE(page.carte->histogrammes, nullptr);
+    recevoir("f10.grb");
+    EXPECT_STREQ(page.titreVisualisateur->label(), "f10.grb");
+    EXPECT_TRUE(bLire(*page.carte));
+    EXPECT_NE(page.carte->histogrammes, nullptr);
 }

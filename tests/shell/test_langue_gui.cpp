@@ -251,34 +251,22 @@ protected:
             coupes.push_back(langage->langue + (" " + ou) + ": " + f);
     }
 
-    // The same with each scroll area of `racine` that has its scrollbar
-    // shown dragged by it to its middle and its end, drawn as it scrolls;
-    // then back at the top.
-    void vParcourirDefilements(const std::string& ou, Fl_Widget* racine)
+    // The same with each scroll area under `w` that shows its scrollbar,
+    // dragged by it to its middle and its end, then back at the top.
+    void vParcourirDefilements(const std::string& ou, Fl_Widget* racine, Fl_Widget* w = nullptr)
     {
-        for (Fl_Scroll* s : defilants(racine)) {
-            const int fin = int(s->scrollbar.maximum());
-            for (int position : {fin / 2, fin, 0}) {
-                vDefiler(s, position);
-                if (position) {
-                    ASSERT_NO_FATAL_FAILURE(
-                        vParcourir(ou + " scrolled to " + std::to_string(position), racine));
-                }
-            }
-        }
-    }
-
-    static std::vector<Fl_Scroll*> defilants(Fl_Widget* w)
-    {
-        std::vector<Fl_Scroll*> r;
-        Fl_Group* g = w->visible_r() ? w->as_group() : nullptr;
-        for (int i = 0; g && i < g->children(); ++i)
-            for (Fl_Scroll* s : defilants(g->child(i)))
-                r.push_back(s);
+        w = w ? w : racine;
+        for (int i = 0; w->visible_r() && w->as_group() && i < w->as_group()->children(); ++i)
+            vParcourirDefilements(ou, racine, w->as_group()->child(i));
         Fl_Scroll* s = dynamic_cast<Fl_Scroll*>(w);
-        if (s && w->visible_r() && s->scrollbar.visible())
-            r.push_back(s);
-        return r;
+        if (!s || !s->visible_r() || !s->scrollbar.visible())
+            return;
+        const int fin = int(s->scrollbar.maximum());
+        for (int position : {fin / 2, fin, 0}) {
+            vDefiler(s, position);
+            if (position)
+                vParcourir(ou + " scrolled to " + std::to_string(position), racine);
+        }
     }
 
     // A drag of the scrollbar in steps, each step drawn as the toolkit
@@ -299,9 +287,6 @@ protected:
     std::vector<std::string> coupes;
     std::set<std::string> enBulle;  // texts shown whole only in a tooltip
 };
-
-// The window's smallest size and the sizes users run it at.
-const std::pair<int, int> TAILLES[] = {{770, 539}, {1100, 800}, {1280, 1000}, {1560, 1150}};
 
 std::string sLabelsSousCarte(const vr& page)
 {
@@ -651,11 +636,11 @@ TEST_F(Langue, AProgramStartedInEnglishHasTheIsoMenusHeadersInEnglish)
 }
 
 // Every text of the request page (each product page with its sections
-// open, forecast times and validities, its scroll areas at the top,
-// middle and end), of a viewer page showing a file and of the bulletin
-// page shows whole where it is drawn: after a switch to each language, and
-// built anew in it, in the window at the sizes users have, from the
-// smallest. The texts under the viewer's map are the map's.
+// open, forecast times and validities), of a viewer page showing a file
+// and of the bulletin page shows whole where it is drawn: after a switch
+// to each language, and built anew in it, in the window at the sizes
+// users have from the smallest, its scroll areas at the top, middle and
+// end. The texts under the viewer's map are the map's.
 TEST_F(Langue, EveryTextOfThePagesShowsWholeInEachLanguage)
 {
     harnais::ChienDeGarde chien(600);
@@ -668,7 +653,7 @@ TEST_F(Langue, EveryTextOfThePagesShowsWholeInEachLanguage)
     // World (its forecast times run to the tenth day) and Vostel (its
     // parameters the most).
     const int MONDE = 1, VOSTEL = 43;
-    for (auto [l, h] : TAILLES) {
+    for (auto [l, h] : {std::pair{770, 539}, {1100, 800}, {1280, 1000}, {1560, 1150}}) {
         GUI->resize(GUI->x(), GUI->y(), l, h);
         GUI->onglets->value(&page);
         vGribOuvert(page, MONDE);
@@ -681,16 +666,14 @@ TEST_F(Langue, EveryTextOfThePagesShowsWholeInEachLanguage)
                 ASSERT_NO_FATAL_FAILURE(vParcourir("GRIB", &page));
                 page.titreEcheances->do_callback();
                 ASSERT_NO_FATAL_FAILURE(vParcourir("GRIB validities", &page));
-                if (modele == MONDE) {
-                    ASSERT_NO_FATAL_FAILURE(vParcourirDefilements("GRIB validities", &page));
-                }
+                if (modele == MONDE)
+                    vParcourirDefilements("GRIB validities", &page);
                 page.titreValidites->do_callback();
             }
             for (int n : {GBI_FORFAITS, GBI_BULLETINS, GBI_IMAGES, GBI_ROUTES}) {
                 vProduitOuvert(page, n);
-                const std::string ou = "product page " + std::to_string(n);
-                ASSERT_NO_FATAL_FAILURE(vParcourir(ou, &page));
-                ASSERT_NO_FATAL_FAILURE(vParcourirDefilements(ou, &page));
+                ASSERT_NO_FATAL_FAILURE(vParcourir("product page " + std::to_string(n), &page));
+                vParcourirDefilements("product page " + std::to_string(n), &page);
             }
             vGribOuvert(page, MONDE);
             GUI->onglets->value(&visualisateur);
@@ -708,16 +691,16 @@ TEST_F(Langue, EveryTextOfThePagesShowsWholeInEachLanguage)
     EXPECT_TRUE(enBulle.empty());
 }
 
-// What the shown widgets of the window look like (box, alignment, label
-// size), by their paths of child indices.
-using Formes = std::map<std::string, std::array<int, 6>>;
-
-void vFormes(Fl_Widget* w, const std::string& chemin, Formes& r)
+// What the shown widgets under `w` look like (box, alignment, label size),
+// by their paths of child indices.
+std::map<std::string, std::array<int, 6>> formes(Fl_Widget* w, const std::string& chemin = "")
 {
+    std::map<std::string, std::array<int, 6>> r;
     r[chemin] = {w->x(), w->y(), w->w(), w->h(), int(w->align()), w->labelsize()};
     for (int i = 0; w->as_group() && i < w->as_group()->children(); ++i)
         if (w->as_group()->child(i)->visible())
-            vFormes(w->as_group()->child(i), chemin + "/" + std::to_string(i), r);
+            r.merge(formes(w->as_group()->child(i), chemin + "/" + std::to_string(i)));
+    return r;
 }
 
 // Relabelled five times over in every language, the pages, sections open,
@@ -729,8 +712,7 @@ TEST_F(Langue, FiveRoundsOfLanguagesBringBackTheLayoutOfTheStart)
     ASSERT_NO_FATAL_FAILURE(ouvrirFichierComplet());
     vGribOuvert(*gvr[0], 1);
     ASSERT_TRUE(harnais::bRedessiner(GUI));
-    Formes depart, fin;
-    vFormes(GUI, "", depart);
+    const auto depart = formes(GUI);
     for (int tour = 0; tour < 5 * 4; ++tour) {
         change_langage(std::array{"en", "de", "sp", "fr"}[tour % 4]);
         ASSERT_TRUE(harnais::bRedessiner(GUI));
@@ -738,15 +720,16 @@ TEST_F(Langue, FiveRoundsOfLanguagesBringBackTheLayoutOfTheStart)
     // The clock's dates take the language at its next second.
     ASSERT_TRUE(harnais::bAttendre([] { return DateFormatChange == 0; }));
     ASSERT_TRUE(harnais::bRedessiner(GUI));
-    vFormes(GUI, "", fin);
+    auto fin = formes(GUI);
     for (const auto& [chemin, f] : depart)
         EXPECT_EQ(fin[chemin], f) << chemin;
 }
 
-// Dragged by its scrollbar, the GRIB accordion copies what stays in view
-// and draws the rest: its day labels show every column of their text in
-// the pixels drawn, in each language.
-TEST_F(Langue, TheDayLabelsShowWholeInThePixelsAsTheAccordionScrolls)
+// At the smallest window: the GRIB accordion dragged to its end, its day
+// labels show every column of their text in the pixels drawn; the bulletin
+// panel scrolled to its end with the French sections open shows content
+// after a switch that takes them away.
+TEST_F(Langue, ScrolledPanelsShowTheirDayLabelsWholeAndTheirContent)
 {
     ASSERT_NO_FATAL_FAILURE(demarrer());
     vr& page = *gvr[0];
@@ -760,42 +743,31 @@ TEST_F(Langue, TheDayLabelsShowWholeInThePixelsAsTheAccordionScrolls)
         ASSERT_TRUE(harnais::bRedessiner(GUI));
         vDefiler(s, 0);
         vDefiler(s, int(s->scrollbar.maximum()));
-        const int haut = s->y(), bas = s->y() + s->h();
         int vus = 0;
         for (Fl_Box** b = page.boitesJoursGrib; b && *b; ++b)
-            if ((*b)->y() >= haut && (*b)->y() + (*b)->h() <= bas) {
+            if ((*b)->y() >= s->y() && (*b)->y() + (*b)->h() <= s->y() + s->h()) {
                 ++vus;
                 EXPECT_EQ(harnais::sEncreCoupee(GUI, *b, s->x() + s->scrollbar.w()), "")
                     << code << " " << (*b)->label();
             }
         EXPECT_GE(vus, 5) << code;
     }
-}
-
-// Scrolled to its end with the French sections open, the bulletin panel
-// shows content after a switch that takes them away.
-TEST_F(Langue, APanelScrolledToItsEndShowsContentAfterASwitch)
-{
-    ASSERT_NO_FATAL_FAILURE(demarrer());
-    vr& page = *gvr[0];
-    GUI->resize(GUI->x(), GUI->y(), 770, 539);
-    GUI->onglets->value(&page);
+    change_langage("fr");
     vProduitOuvert(page, GBI_BULLETINS);
     ASSERT_TRUE(harnais::bRedessiner(GUI));
-    Fl_Scroll* s = page.scrollBulletins;
+    s = page.scrollBulletins;
     ASSERT_TRUE(s->scrollbar.visible());
     vDefiler(s, int(s->scrollbar.maximum()));
     change_langage("en");
     ASSERT_TRUE(harnais::bRedessiner(GUI));
-    // No empty band at the bottom while content lies above the view.
     const Fl_Pack* pack = page.packBulletins;
     EXPECT_TRUE(pack->y() >= s->y() || pack->y() + pack->h() >= s->y() + s->h())
-        << pack->y() << " " << pack->h() << " in " << s->y() << " " << s->h();
+        << "an empty band under " << pack->y() << " + " << pack->h() << " in " << s->y() << " + "
+        << s->h();
 }
 
-// Every heading of the help panes' document, in each language, wraps
-// within the panes: a word wider than a pane's text would run under its
-// scrollbar. (A heading is drawn in bold, 4 points above the text.)
+// A word wider than a pane's text would run under its scrollbar; a
+// heading is drawn in bold, 4 points above the text.
 TEST_F(Langue, EveryHelpHeadingFitsThePanes)
 {
     ASSERT_NO_FATAL_FAILURE(demarrer());

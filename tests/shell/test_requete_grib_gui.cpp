@@ -227,12 +227,9 @@ TEST_F(RequeteGrib, ComposedOnThePageSentByHttpAndByMailTheAnswerViewed)
     vEnvoyer();
     vCliquer(fenetreEnvoi->boutonEnvoiDirect);
     // The dialogue runs on a thread: its outcome ends the journal.
+    const std::string ok = pcTraduire("SENDING MAIL ... OK");
     ASSERT_TRUE(harnais::bAttendre(
-        [] {
-            return sTexte(fenetreEnvoi->tamponJournal).find(pcTraduire("SENDING MAIL ... OK")) !=
-                   std::string::npos;
-        },
-        60))
+        [&ok] { return sTexte(fenetreEnvoi->tamponJournal).find(ok) != std::string::npos; }, 60))
         << sTexte(fenetreEnvoi->tamponJournal);
     const std::vector<Courrier> courriers = smtp.courriers();
     ASSERT_EQ(courriers.size(), 1u);
