@@ -40,6 +40,23 @@ int iSequence(const unsigned char* p)
 
 }  // namespace
 
+std::string sLigneJournal(const std::string& ligne)
+{
+    std::string s;
+    s.reserve(ligne.size());
+    for (const char c : ligne) {
+        const unsigned char o = static_cast<unsigned char>(c);
+        if ((o >= 0x20 && o != 0x7F) || c == '\n' || c == '\t') {
+            s.push_back(c);
+            continue;
+        }
+        char t[8];
+        std::snprintf(t, sizeof t, "\\x%02X", unsigned(o));
+        s += t;
+    }
+    return s;
+}
+
 std::string sTexteJournal(const char* texte)
 {
     std::string s;

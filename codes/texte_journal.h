@@ -14,4 +14,11 @@
 // ASCII and well-formed UTF-8 stay as they are. Null gives "".
 std::string sTexteJournal(const char* texte);
 
+// A line as the log writes it, whatever it carries: its control octets
+// but the line feed and the tab (C0 and DEL) written "\xHH", so that no
+// text reaching the log by any path sends control sequences to a terminal
+// showing it. The rest, the backslash included, stays as it is: a text
+// already escaped by `sTexteJournal` is not escaped again.
+std::string sLigneJournal(const std::string& ligne);
+
 #endif

@@ -1,7 +1,10 @@
 #include "gribdata/globales.h"
 
+#include "codes/texte_journal.h"
+
 #include <cstdarg>
 #include <mutex>
+#include <string>
 
 int decalage = 0;
 
@@ -20,11 +23,18 @@ void vJournal(const char* tag, const char* format, ...)
     std::lock_guard<std::mutex> garde(verrou);
     if (ferme)
         return;
-    std::fprintf(journal, "%s ", tag ? tag : "");
-    va_list args;
+    va_list args, copie;
     va_start(args, format);
-    std::vfprintf(journal, format, args);
+    va_copy(copie, args);
+    const int n = std::vsnprintf(nullptr, 0, format, copie);
+    va_end(copie);
+    std::string ligne(n > 0 ? size_t(n) : 0, '\0');
+    if (n > 0)
+        std::vsnprintf(&ligne[0], ligne.size() + 1, format, args);
     va_end(args);
+    ligne = sLigneJournal(ligne);
+    std::fprintf(journal, "%s ", tag ? tag : "");
+    std::fwrite(ligne.data(), 1, ligne.size(), journal);
     std::fflush(journal);
 }
 

@@ -67,4 +67,8 @@ TEST(TexteJournal, ControlAndMalformedOctetsAreEscaped)
               "\\x1B[2J\\x09\\x7F\\xC2\\x9B\\x5C\\xE9\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80"
               "\\x80\\x80\\xE2\\x82");
     EXPECT_EQ(sTexteJournal(nullptr), "");
+    // A whole line keeps its line feeds, tabs, backslashes and octets past
+    // ASCII; a NUL within it is written too.
+    EXPECT_EQ(sLigneJournal(std::string("a\tb\\c\r\x1B[2J\x7F\xC2\x9B\xE9\0z\n", 17)),
+              "a\tb\\c\\x0D\\x1B[2J\\x7F\xC2\x9B\xE9\\x00z\n");
 }

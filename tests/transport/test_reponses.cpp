@@ -69,7 +69,7 @@ TEST_F(Reponses, AGribAnswerGivesTheFileTheMessageAndTheHistory)
 
 TEST_F(Reponses, TextBeforeTheMarkerOrAMarkerSplitAcrossSendsIsAccepted)
 {
-    for (const char* variante : {"prefixe", "marqueur_coupe"}) {
+    for (const char* variante : {"prefixe", "marqueur_coupe", "prefixe:\x1B]2;t\x07"}) {
         ASSERT_TRUE(service().bVariante(variante));
         EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE) << variante;
         const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb.bz2";
@@ -78,6 +78,9 @@ TEST_F(Reponses, TextBeforeTheMarkerOrAMarkerSplitAcrossSendsIsAccepted)
     EXPECT_NE(journal().find("ATTENTION, reponse Quenbrel, ajout d'informations parasites\n"
                              "Proxy-Connection: close"),
               std::string::npos);
+    // The server's octets are logged, its control octets escaped.
+    EXPECT_NE(journal().find("parasites\n\\x1B]2;t\\x07"), std::string::npos);
+    EXPECT_EQ(journal().find_first_of("\x07\x1B"), std::string::npos);
     EXPECT_TRUE(bSansTemporaire(lockdir()));
 }
 
