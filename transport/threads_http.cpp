@@ -128,12 +128,6 @@ bool bLancerTransfert(void* (*corpsThread)(void*), void* argument)
     return false;
 }
 
-int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
-                 classeBouton* button)
-{
-    return iEnvoyerTexte(grib.instantane(), true, email, motDePasse, button);
-}
-
 int iEnvoyerTexte(const EnvoiRequete& envoi, bool enregistrer, const std::string& email,
                   const char* motDePasse, classeBouton* button)
 {

@@ -42,11 +42,9 @@ void* vHttpSystemeTimeout(void* instantane);
 
 // GUI thread: claims a slot with its popup, takes the snapshot and starts
 // the thread. With all 32 slots claimed, an alert says so and no thread
-// starts. Answers the slot, or -1. `button` may be null.
-int iEnvoyerGrib(const requete& grib, const std::string& email, const char* motDePasse,
-                 classeBouton* button);
-// The same for a text as the send window holds it: `envoi.texte` is sent,
-// and `envoi` recorded when the send succeeds if `enregistrer`.
+// starts. Answers the slot, or -1. `button` may be null. For a text as
+// the send window holds it: `envoi.texte` is sent, and `envoi` recorded
+// when the send succeeds if `enregistrer`.
 int iEnvoyerTexte(const EnvoiRequete& envoi, bool enregistrer, const std::string& email,
                   const char* motDePasse, classeBouton* button);
 int iEnvoyerBulletins(const requete& bulletins, classeBouton* button);

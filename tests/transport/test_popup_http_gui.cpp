@@ -213,7 +213,9 @@ TEST_F(Popups, WithEverySlotTakenASendIsRefusedWithAnAlert)
         Fl_Button* b = pBoutonMessage(0);
         harnais::vCliquer(boite, b->x() + b->w() / 2, b->y() + b->h() / 2);
     });
-    EXPECT_EQ(iEnvoyerGrib(grib, "bord@exemple.org", "secret-du-bord", &bouton), -1);
+    EXPECT_EQ(iEnvoyerTexte(grib.instantane(), true, "bord@exemple.org", "secret-du-bord",
+                            &bouton),
+              -1);
     EXPECT_EQ(alerte, "Trop de transferts en cours, reessayez plus tard");
     EXPECT_EQ(iTransfertsEnCours(), 0);
     EXPECT_TRUE(bouton.active());
