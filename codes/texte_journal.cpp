@@ -38,6 +38,14 @@ int iSequence(const unsigned char* p)
     return n;
 }
 
+// The octet written "\xHH".
+void vHex(std::string& s, unsigned char o)
+{
+    char t[8];
+    std::snprintf(t, sizeof t, "\\x%02X", unsigned(o));
+    s += t;
+}
+
 }  // namespace
 
 std::string sLigneJournal(const std::string& ligne)
@@ -46,13 +54,10 @@ std::string sLigneJournal(const std::string& ligne)
     s.reserve(ligne.size());
     for (const char c : ligne) {
         const unsigned char o = static_cast<unsigned char>(c);
-        if ((o >= 0x20 && o != 0x7F) || c == '\n' || c == '\t') {
+        if ((o >= 0x20 && o != 0x7F) || c == '\n' || c == '\t')
             s.push_back(c);
-            continue;
-        }
-        char t[8];
-        std::snprintf(t, sizeof t, "\\x%02X", unsigned(o));
-        s += t;
+        else
+            vHex(s, o);
     }
     return s;
 }
@@ -69,13 +74,11 @@ std::string sTexteJournal(const char* texte)
             p += n;
             continue;
         }
-        if (*p >= 0x20 && *p < 0x7F && *p != '\\') {
-            s.push_back(char(*p++));
-            continue;
-        }
-        char t[8];
-        std::snprintf(t, sizeof t, "\\x%02X", unsigned(*p++));
-        s += t;
+        if (*p >= 0x20 && *p < 0x7F && *p != '\\')
+            s.push_back(char(*p));
+        else
+            vHex(s, *p);
+        ++p;
     }
     return s;
 }

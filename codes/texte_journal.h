@@ -13,6 +13,7 @@
 // backslash), so that an escaped text reads back unambiguously. Printable
 // ASCII and well-formed UTF-8 stay as they are. Null gives "".
 std::string sTexteJournal(const char* texte);
+inline std::string sTexteJournal(const std::string& texte) { return sTexteJournal(texte.c_str()); }
 
 // A line as the log writes it, whatever it carries: its control octets
 // but the line feed and the tab (C0 and DEL) written "\xHH", so that no

@@ -192,7 +192,7 @@ struct Analyse {
     {
         if (nomRefuse) {
             vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n",
-                     sTexteJournal(e.nom.c_str()).c_str());
+                     sTexteJournal(e.nom).c_str());
             return std::string(CRLF) + "Fichier refuse : nom \"" + e.nom + "\" inutilisable" + CRLF;
         }
         if (!bTypeInconnu())
@@ -263,7 +263,7 @@ AnalyseReponse analyseReponse(char* answer, int length)
         vJournal(TAG, "OK, reponse Quenbrel non parasitee\n");
     Analyse a{answer + m, n - m, lireEntete(answer + m, n - m), "", false};
     vJournal(TAG, "cr:%d type:%c lmess:%d ldata:%d nom:%s\n", a.e.cr, a.e.type ? a.e.type : '?',
-             a.e.lmess, a.e.ldata, sTexteJournal(a.e.nom.c_str()).c_str());
+             a.e.lmess, a.e.ldata, sTexteJournal(a.e.nom).c_str());
     if (!bLongueursSures(a.e, DELAIS_HTTP.reponseMax.load())) {
         vJournal(TAG, "ECHEC : entete de reponse illisible (%d champs)\n", a.e.champs);
         vMessage("Reponse du service illisible : \"" +

@@ -42,7 +42,7 @@ void vEclateBulletinsGmdss(char* text, std::vector<std::string>* nonClasses)
         const std::string mot = premierMot(b);
         if (!bNomRecuSur(mot))
             vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%s\" sans nom utilisable\n",
-                     sTexteJournal(mot.substr(0, 64).c_str()).c_str());
+                     sTexteJournal(mot.substr(0, 64)).c_str());
         else if (iDeposer("lockdir", mot + ".txt", b, std::strlen(b)) == 0)
             continue;
         if (nonClasses)

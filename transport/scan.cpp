@@ -39,13 +39,6 @@ void vTexte(const char* chemin, int x, int y, int w, int h)
 // of the listing, which is freed at the end of the pass.
 char nomRecu[NAME_MAX + 1];
 
-// A name found in lockdir/ as the log shows it: such a name may hold a
-// line end or any other control octet.
-std::string sNomJournal(const std::string& nom)
-{
-    return sTexteJournal(nom.c_str());
-}
-
 // Names whose move failed: logged once, not at every pass.
 std::set<std::string> signales;
 
@@ -65,8 +58,8 @@ struct Passe {
         }
         if (signales.insert(liste).second)
             vJournal(ETIQUETTE, "%s reste dans lockdir: %s vers %s impossible (%s)\n",
-                     sNomJournal(liste).c_str(), sNomJournal(source).c_str(),
-                     sNomJournal(cible).c_str(), std::strerror(errno));
+                     sTexteJournal(liste).c_str(), sTexteJournal(source).c_str(),
+                     sTexteJournal(cible).c_str(), std::strerror(errno));
         return false;
     }
 
@@ -87,8 +80,8 @@ struct Passe {
         const std::string libre = sNomLibre(dossier, nom);
         if (libre != nom)
             vJournal(ETIQUETTE, "%s: %s/%s existe deja, classe sous %s\n",
-                     sNomJournal(liste).c_str(), dossier.c_str(), sNomJournal(nom).c_str(),
-                     sNomJournal(libre).c_str());
+                     sTexteJournal(liste).c_str(), dossier.c_str(), sTexteJournal(nom).c_str(),
+                     sTexteJournal(libre).c_str());
         return dossier + "/" + libre;
     }
 
@@ -103,7 +96,7 @@ struct Passe {
         std::snprintf(nomRecu, sizeof nomRecu, "%s", nom.c_str());
         OPEN_GRIB_FILE = nomRecu;
         const int page = iPageLibre();
-        vJournal(ETIQUETTE, "%s vers la page %d\n", sNomJournal(nomRecu).c_str(), page);
+        vJournal(ETIQUETTE, "%s vers la page %d\n", sTexteJournal(nomRecu).c_str(), page);
         if (crochetsScan.ouvrirGrib)
             crochetsScan.ouvrirGrib(page);
     }
@@ -118,7 +111,7 @@ struct Passe {
             return;
         std::unique_ptr<Fl_RGB_Image> image(pLireSatelliteRecu(attente.c_str()));
         if (!image) {
-            vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", sNomJournal(liste).c_str());
+            vJournal(ETIQUETTE, "%s refusee, globe.jpg garde\n", sTexteJournal(liste).c_str());
             return;
         }
         if (bPoserSatellite(attente.c_str()) && crochetsScan.satellite)
@@ -137,7 +130,7 @@ struct Passe {
         if (!S_ISREG(st.st_mode)) {
             if (signales.insert(liste).second)
                 vJournal(ETIQUETTE, "%s reste dans lockdir: pas un fichier ordinaire\n",
-                         sNomJournal(liste).c_str());
+                         sTexteJournal(liste).c_str());
             return;
         }
         std::string nom = liste;
@@ -164,7 +157,7 @@ struct Passe {
         case RECU_GRIB: vGrib(liste, source, nom); break;
         case RECU_EN_COURS: break;
         case RECU_AUTRE:
-            vJournal(ETIQUETTE, "%s supprime\n", sNomJournal(liste).c_str());
+            vJournal(ETIQUETTE, "%s supprime\n", sTexteJournal(liste).c_str());
             unlink(source.c_str());
             break;
         }

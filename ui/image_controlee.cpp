@@ -73,7 +73,7 @@ const unsigned char* debut(const std::string& octets)
 // A picture's name as the log shows it: its first 200 octets, escaped.
 std::string sNom(const char* nom)
 {
-    return sTexteJournal(std::string(nom ? nom : "").substr(0, 200).c_str());
+    return sTexteJournal(std::string(nom ? nom : "").substr(0, 200));
 }
 
 // The first frame of the GIF octets, from giflib; null when it does not
