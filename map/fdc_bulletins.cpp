@@ -140,7 +140,8 @@ void vEtiquetteSousZone(const Passe& p, const TYPEDEF_SOUS_ZONE& z, std::vector<
 {
     const VueCarte& vue = p.v;
     const double place = z.largeur * (vue.W / 360.0) / vue.s;
-    const int x = iTronqueBorne(vue.colonne(z.lon + p.decalage)), y = iTronqueBorne(vue.ligne(z.lat));
+    const int x = iTronqueBorne(vue.colonne(z.lon + p.decalage));
+    const int y = iTronqueBorne(vue.ligne(z.lat));
     // Measured only where the label could stand.
     if (!z.nom || !(place > 0) || x <= 0 || x >= vue.largeur || y <= 22 || y + 34 >= vue.hauteur)
         return;
@@ -170,7 +171,8 @@ void vNomMetarea(const Passe& p, const TYPEDEF_METAREA& m, PlacesEtiquettes& pla
                  const std::vector<BoiteCarte>& sousZones, std::vector<Etiquette>& v)
 {
     const VueCarte& vue = p.v;
-    const int x = iTronqueBorne(vue.colonne(m.lon + p.decalage)), y = iTronqueBorne(vue.ligne(m.lat));
+    const int x = iTronqueBorne(vue.colonne(m.lon + p.decalage));
+    const int y = iTronqueBorne(vue.ligne(m.lat));
     if (x <= 0 || x >= vue.largeur || y <= 15 || y + 24 >= vue.hauteur)
         return;
     Etiquette t{{m.nom, m.nom2, m.nom3}, true, Fl_Color(m.couleur), {}, {}};

@@ -53,8 +53,8 @@ void PlacesEtiquettes::vClasser(const Plage& p, std::vector<int> Cellule::*liste
 }
 
 template <class Test>
-bool PlacesEtiquettes::bDansCellules(const BoitesEtiquette& boites, std::vector<int> Cellule::*liste,
-                                     Test test) const
+bool PlacesEtiquettes::bDansCellules(const BoitesEtiquette& boites,
+                                     std::vector<int> Cellule::*liste, Test test) const
 {
     for (const BoiteCarte& b : boites) {
         const Plage p = plage(b.g, b.h, b.d, b.b);

@@ -68,11 +68,12 @@ private:
     template <class Test>
     bool bDansCellules(const BoitesEtiquette& boites, std::vector<int> Cellule::*liste,
                        Test test) const;
-    Cellule& cellule(int c, int r) { return cellules_[std::size_t(r) * std::size_t(colonnes_) + std::size_t(c)]; }
-    const Cellule& cellule(int c, int r) const
+    std::size_t indice(int c, int r) const
     {
-        return cellules_[std::size_t(r) * std::size_t(colonnes_) + std::size_t(c)];
+        return std::size_t(r) * std::size_t(colonnes_) + std::size_t(c);
     }
+    Cellule& cellule(int c, int r) { return cellules_[indice(c, r)]; }
+    const Cellule& cellule(int c, int r) const { return cellules_[indice(c, r)]; }
 
     int colonnes_, rangees_;
     std::vector<SegmentCarte> traits_;

@@ -64,7 +64,8 @@ std::string sRaisonRefus(const RefusGrib& r)
             return pcTraduire("compactage que le visualisateur ne lit pas") +
                    sEntre(std::to_string(r.bits) + " bits");
         return sEndommage();
-    case GRIB_FICHIER_CHANGE: return pcTraduire("le fichier a change sur le disque depuis son ouverture");
+    case GRIB_FICHIER_CHANGE:
+        return pcTraduire("le fichier a change sur le disque depuis son ouverture");
     default: return sEndommage();
     }
 }

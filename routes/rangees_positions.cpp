@@ -216,7 +216,8 @@ Fl_Pack* DRU_Routes::appendPack(classeRoute* route)
     pack->spacing(6);
     pack->color(COLOR_FOND);
     double parcourue = 0;
-    for (route->courant = route->premier; route->courant; route->courant = route->courant->suivant) {
+    for (route->courant = route->premier; route->courant;
+         route->courant = route->courant->suivant) {
         parcourue += route->courant->position->loxo;
         if (route->courant->position->type == POSITION_UTILISATEUR)
             setGroupeRoutePosition(newGroupeRoutePosition(route), route, parcourue);

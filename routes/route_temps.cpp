@@ -147,6 +147,7 @@ classeRoute* classeRoute::classeRouteRecalculAvecDateEcheanceCourante()
         dateEcheance = t;
     vJournal("<ROUTE>",
              "<classeRouteRecalculAvecDateEcheanceCourante> Nom: %s Visible: %d Actif: %d\n",
-             sTexteJournal(routeCourante->nom).c_str(), routeCourante->visible, routeCourante->actif);
+             sTexteJournal(routeCourante->nom).c_str(), routeCourante->visible,
+             routeCourante->actif);
     return routeCourante;
 }

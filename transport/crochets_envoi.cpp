@@ -43,6 +43,7 @@ bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi, const char* volume
 int iEnregistrerTexteEnvoye(const char* texte, const char* volume, const char* cout)
 {
     EnvoiRequete envoi;
-    return bInstantaneTexte(texte, envoi, volume, cout) ? iEnregistrerEnvoi(envoi, std::time(nullptr))
-                                                        : 1;
+    if (!bInstantaneTexte(texte, envoi, volume, cout))
+        return 1;
+    return iEnregistrerEnvoi(envoi, std::time(nullptr));
 }
