@@ -417,7 +417,11 @@ struct Valeurs {
 std::map<Cle, Valeurs> champsDatés(const std::string& chemin)
 {
     std::map<Cle, Valeurs> m;
-    CLASS_CODES_IBFILE f(chemin.c_str(), 0);
+    // Read from a copy: the reader writes its index beside the file, and
+    // other tests read the same fixture at the same time.
+    DossierTemporaire dossier;
+    ecrireFichier(dossier / "champs.grb", lireFichier(chemin));
+    CLASS_CODES_IBFILE f((dossier / "champs.grb").c_str(), 0);
     for (int n = 1; n <= f.i_nombre; ++n) {
         CLASS_GRIB_GET g;
         const unsigned longueur = (unsigned)f.ulGet(n);
