@@ -88,8 +88,10 @@ void vr::vEnvoyerBulletinsConnecte(classeBouton* presse)
             r.vSetObjet(code.c_str());
         partis.push_back(presse);
     } else {
-        pReconstruireBulletins();
+        // Nothing chosen: the request goes as it stands.
         partis = enfonces(tableauxProduits());
+        if (!partis.empty() || !codesSansBouton.empty())
+            pReconstruireBulletins();
     }
     if (r.objetsPerdus)
         fl_alert("%s", pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
