@@ -113,11 +113,24 @@ TEST_F(RequeteTest, ASentTextIsRecordedByItsFirstLineWithTheTextAsSent)
 // What a sent text records is told by the text itself, whatever the page's
 // request holds by then: a deletion of automations its own figures and no
 // saved request, a bulletin text the codes it carried.
-TEST_F(RequeteTest, ASentTextIsRecordedAsItWent)
+namespace {
+
+// The two requests as the page's, for the test's length.
+class TexteEnvoye : public RequeteTest {
+protected:
+    TexteEnvoye()
+    {
+        requetesTest[0] = &grib;
+        requetesTest[1] = &bulletin;
+        crochetsEnvoi.requetePage = requetePage;
+    }
+    ~TexteEnvoye() override { crochetsEnvoi.requetePage = nullptr; }
+};
+
+}  // namespace
+
+TEST_F(TexteEnvoye, ASentTextIsRecordedAsItWent)
 {
-    requetesTest[0] = &grib;
-    requetesTest[1] = &bulletin;
-    crochetsEnvoi.requetePage = requetePage;
     grib.vSetDomaine(1);
     bulletin.vSetObjet("NAVTEX_A");
     const struct {
@@ -152,5 +165,4 @@ TEST_F(RequeteTest, ASentTextIsRecordedAsItWent)
         EXPECT_EQ(sauvees, c.sauvee ? std::vector<std::string>{*c.sauvee}
                                     : std::vector<std::string>());
     }
-    crochetsEnvoi.requetePage = nullptr;
 }
