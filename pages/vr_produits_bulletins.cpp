@@ -34,6 +34,14 @@ std::vector<Fl_Button*> enfonces(const std::array<classeBoutonImage**, 6>& table
     return v;
 }
 
+// Codes past the request's slots are not asked for: the user hears of it.
+void vSignalerPerdus(const requete& r)
+{
+    if (r.objetsPerdus)
+        fl_alert("%s",
+                 pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
+}
+
 }  // namespace
 
 void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
@@ -67,8 +75,7 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
         page->vRafraichirEnvoi();
         return;
     }
-    if (r.objetsPerdus)
-        fl_alert("%s", pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
+    vSignalerPerdus(r);
     page->vRafraichirEnvoi();
 }
 
@@ -93,8 +100,7 @@ void vr::vEnvoyerBulletinsConnecte(classeBouton* presse)
         if (!partis.empty() || !codesSansBouton.empty())
             pReconstruireBulletins();
     }
-    if (r.objetsPerdus)
-        fl_alert("%s", pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
+    vSignalerPerdus(r);
     // Nothing went when no slot was free: the buttons stay down to go later.
     if (iEnvoyerBulletins(r, presse) >= 0) {
         codesSansBouton.clear();

@@ -232,5 +232,6 @@ TEST_F(BulletinsConnecte, TheDeletionOfAutomationsIsRecordedAsItWent)
     std::vector<std::string> sauvees;
     for (const auto& f : std::filesystem::directory_iterator("etc/bull"))
         sauvees.push_back(lireFichier(f.path().string()));
-    EXPECT_EQ(sauvees, std::vector<std::string>{"GMDSS_METAREA1_INMARSAT\nGMDSS_METAREA1_OFFSHORE\n"});
+    const std::string premier = "GMDSS_METAREA1_INMARSAT\nGMDSS_METAREA1_OFFSHORE\n";
+    EXPECT_EQ(sauvees, std::vector<std::string>{premier});
 }

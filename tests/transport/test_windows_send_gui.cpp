@@ -606,8 +606,8 @@ TEST_F(EnvoiHttp, ATextThatWentIsNotSentAgainFromItsWindow)
             return journalFenetre().find(c.enCours) != std::string::npos;
         }, 60)) << journalFenetre();
         EXPECT_EQ(fenetre->boutonEnvoiMail->active(), !c.parti) << "the mail client";
-        const size_t courriers = c.serveur->courriers().size(), appels = service.connexions().size(),
-                     liensAvant = liens.size();
+        const size_t courriers = c.serveur->courriers().size();
+        const size_t appels = service.connexions().size(), liensAvant = liens.size();
         for (const auto& [nom, retour] : retours) {
             SCOPED_TRACE(nom);
             retour();
