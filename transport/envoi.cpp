@@ -1,7 +1,7 @@
 #include "transport/envoi.h"
-#include "transport/envoi_texte.h"
 
 #include "gribdata/globales.h"
+#include "transport/envoi_texte.h"
 #include "transport/service_http.h"
 
 #include <cerrno>
