@@ -306,9 +306,12 @@ public:
     static void vBoutonRequeteurBulletinsLargeContenuCallback(Fl_Widget* bouton, void* page);
     static void vBoutonRequeteurBulletinsCotesContenuCallback(Fl_Widget* bouton, void* page);
     // Every product button of the bulletin and image pages: the request is
-    // rebuilt from the buttons down, sent at once in connected mode; a
-    // zone chart button opens its chart instead.
+    // rebuilt from the buttons down; in connected mode a press sends its
+    // product at once; a zone chart button opens its chart instead.
     static void vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* page);
+    // Connected mode: the product of `presse` at once, or with null every
+    // product down (the send button); what went comes back up.
+    void vEnvoyerBulletinsConnecte(classeBouton* presse);
     // Empties the bulletin request and releases its buttons.
     static void vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget* bouton, void* page);
     // The six arrays of product buttons of the bulletin and image pages,
@@ -683,8 +686,8 @@ public:
     classeBoutonImage** boutonsLarge = nullptr;
     classeBoutonImage** boutonsCotes = nullptr;
     // Codes of a loaded bulletin request that no button stands for: every
-    // rebuild carries them until the selection is emptied or reset, or
-    // another request is loaded.
+    // rebuild carries them until the selection is emptied or reset,
+    // another request is loaded, or a connected send carried them.
     std::vector<std::string> codesSansBouton;
 
     // ---- Request page: under the map, the recapitulations (rebuilt

@@ -52,7 +52,11 @@ void vr::vSetCommande(int systeme)
 void vr::vSetCommandeBulletins(int automationDelete, classeBouton* bouton)
 {
     if (MODE_CONNECTE && MODE_BULL_HTTP) {
-        iEnvoyerBulletins(*requeteBulletins, bouton);
+        // The deletion orders no product: its text goes as it stands.
+        if (automationDelete)
+            iEnvoyerBulletins(*requeteBulletins, bouton);
+        else
+            vEnvoyerBulletinsConnecte(bouton);
         return;
     }
     vCopierTexte(editeurBulletins, tamponBulletins);

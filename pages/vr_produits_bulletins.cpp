@@ -1,7 +1,7 @@
 // A press on a product button of the bulletin and image pages: the
 // bulletin request is rebuilt from every button down, so that its codes
 // and its volume are those of the selection shown; in connected mode the
-// selection goes at once and the button comes back up. A zone chart
+// pressed product goes at once and its button comes back up. A zone chart
 // button opens its chart and never enters the request.
 #include "pages/vr.h"
 
@@ -9,10 +9,40 @@
 #include "pages/abonnement.h"
 #include "pages/regles_bulletins.h"
 #include "transport/requete.h"
+#include "transport/threads_http.h"
 #include "ui/boites_message.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/local.h"
+
+#include <vector>
+
+namespace {
+
+bool bConnecte()
+{
+    return MODE_CONNECTE && MODE_BULL_HTTP;
+}
+
+std::vector<Fl_Button*> enfonces(const std::array<classeBoutonImage**, 6>& tableaux)
+{
+    std::vector<Fl_Button*> v;
+    for (classeBoutonImage** t : tableaux)
+        for (; t && *t; ++t)
+            if ((*t)->value())
+                v.push_back(*t);
+    return v;
+}
+
+// Codes past the request's slots are not asked for: the user hears of it.
+void vSignalerPerdus(const requete& r)
+{
+    if (r.objetsPerdus)
+        fl_alert("%s",
+                 pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
+}
+
+}  // namespace
 
 void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
 {
@@ -27,6 +57,10 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
     }
     if (page->carte)
         page->carte->redraw();
+    if (bConnecte() && b->value()) {
+        page->vEnvoyerBulletinsConnecte(b);
+        return;
+    }
     requete& r = *page->requeteBulletins;
     classeBoutonImage* dernier = page->pReconstruireBulletins();
     page->vActiverAbonnementBulletins();
@@ -41,14 +75,44 @@ void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
         page->vRafraichirEnvoi();
         return;
     }
-    if (r.objetsPerdus)
-        fl_alert("%s", pcTraduire("Trop de produits choisis : les derniers ne seront pas demandes"));
-    if (MODE_CONNECTE && MODE_BULL_HTTP) {
-        page->vSetCommandeBulletins(0, dernier);
-        dernier->value(0);
-        dernier->redraw();
-    }
+    vSignalerPerdus(r);
     page->vRafraichirEnvoi();
+}
+
+// What goes is what was asked for, once: a press, its product alone; the
+// send button, every product down. Codes loaded without a button ride
+// with the first send after the load. Once the send is under way every
+// button that went comes back up and the request holds what is left
+// down, for the send button; with nothing left it still shows what went.
+void vr::vEnvoyerBulletinsConnecte(classeBouton* presse)
+{
+    requete& r = *requeteBulletins;
+    std::vector<Fl_Button*> partis;
+    if (presse) {
+        r.vFreeObjets();
+        r.vSetObjet(presse);
+        for (const std::string& code : codesSansBouton)
+            r.vSetObjet(code.c_str());
+        partis.push_back(presse);
+    } else {
+        // Nothing chosen: the request goes as it stands.
+        partis = enfonces(tableauxProduits());
+        if (!partis.empty() || !codesSansBouton.empty())
+            pReconstruireBulletins();
+    }
+    vSignalerPerdus(r);
+    // Nothing went when no slot was free: the buttons stay down to go later.
+    if (iEnvoyerBulletins(r, presse) >= 0) {
+        codesSansBouton.clear();
+        for (Fl_Button* b : partis) {
+            b->value(0);
+            b->redraw();
+        }
+    }
+    if (!enfonces(tableauxProduits()).empty())
+        pReconstruireBulletins();
+    vActiverAbonnementBulletins();
+    vRafraichirEnvoi();
 }
 
 void vr::vBoutonRequeteurGmdssReinitialiseCallback(Fl_Widget*, void* donnees)

@@ -1,5 +1,6 @@
 #include "transport/crochets_envoi.h"
 
+#include "transport/envoi_texte.h"
 #include "transport/requete.h"
 
 #include "gribdata/globales.h"
@@ -37,6 +38,7 @@ bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi, const char* volume
         envoi.volume = volume;
     if (cout)
         envoi.cout = cout;
+    vAccorderAuTexte(envoi);
     return true;
 }
 

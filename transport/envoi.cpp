@@ -1,6 +1,7 @@
 #include "transport/envoi.h"
 
 #include "gribdata/globales.h"
+#include "transport/envoi_texte.h"
 #include "transport/service_http.h"
 
 #include <cerrno>
@@ -51,6 +52,9 @@ FILE* pfNouveauFichier(const EnvoiRequete& e, time_t quand, std::string& chemin)
 
 int iEcrireRequete(const EnvoiRequete& e, time_t quand)
 {
+    // A deletion of automations orders nothing to load again.
+    if (bSuppressionAutomatisations(e.texte))
+        return 0;
     std::string chemin;
     FILE* f = pfNouveauFichier(e, quand, chemin);
     if (!f)

@@ -34,9 +34,9 @@ std::mutex& verrouTransport();
 int iEnregistrerEnvoi(const EnvoiRequete& envoi, time_t quand);
 
 // Writes the saved request into a new file named by the local time `quand`
-// ("_2", "_3", ... before ".txt" when that name is taken). Answers the
-// status of closing it, or -1 when no file could be created or the
-// program is shutting down.
+// ("_2", "_3", ... before ".txt" when that name is taken); none for a
+// deletion of automations (0). Answers the status of closing it, or -1
+// when no file could be created or the program is shutting down.
 int iEnregistrerRequete(const EnvoiRequete& envoi, time_t quand);
 
 // The send log block, without the file.

@@ -2,6 +2,7 @@
 // starts, and the saved request's lines.
 #include "transport/requete.h"
 
+#include "transport/envoi_texte.h"
 #include "transport/regles_requete.h"
 #include "ui/jours_mois.h"
 #include "ui/local.h"
@@ -57,11 +58,12 @@ EnvoiRequete requete::instantane() const
     }
     e.volume = volumeAffiche;
     e.cout = coutAffiche;
-    e.corps = type == 0 ? corpsGrib() : objets.texte("", "\n");
+    e.corps = type == 0 ? corpsGrib() : "";
     for (size_t i = 0; i < e.jours.size(); ++i)
         e.jours[i] = pcTraduire(pc_Fr_Jours[i]);
     for (size_t i = 0; i < e.mois.size(); ++i)
         e.mois[i] = pcTraduire(pc_Fr_Mois[i]);
+    vAccorderAuTexte(e);
     return e;
 }
 

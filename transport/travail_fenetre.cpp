@@ -44,11 +44,15 @@ bool TravailFenetre::bConclure()
 
 void TravailFenetre::vIssue(bool reussi, const std::string& t, bool sansMail, bool sansCopie)
 {
+    if (!reussi)
+        echec = true;
     journal.ajouter("\n");
     journal.ajouter(t.c_str());
     journal.afficher();
     if (sansMail)
         vDesactiver(boutonMail);
+    else if (boutonMail)
+        boutonMail->activate();
     if (sansCopie)
         vDesactiver(boutonCopier);
     if (affichage) {

@@ -48,12 +48,15 @@ struct TravailFenetre {
     bool bConclure();
 
     // The outcome in the window: a line feed and `texte` in the journal,
-    // its colour, the mail buttons off as asked (the close button stays
-    // on throughout a send). GUI thread, or under the lock.
+    // its colour, the mail buttons off as asked, else the mail client's
+    // back (the close button stays on throughout a send). GUI thread, or
+    // under the lock.
     void vIssue(bool reussi, const std::string& texte, bool sansMail, bool sansCopie);
 
     // Set by bAbandonner; the waits of the send's thread read it.
     std::atomic<bool> abandon{false};
+    // Set by a failed outcome: the text did not go.
+    std::atomic<bool> echec{false};
 
 private:
     std::mutex verrou_;

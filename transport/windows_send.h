@@ -119,11 +119,14 @@ private:
     bool bInstantane(EnvoiRequete& envoi) const;
     void vConfier(const std::shared_ptr<TravailFenetre>& travail);
     void vAbandonner();
+    bool bTexteParti() const;
     void vCacherSousGestion();
     void vMontrerSousGestion();
     void vResultatProfil(ResultatProfil r, const char* quoi, const std::string& nom);
 
     JournalFenetre journalFenetre_;
+    // The text was handed to the mail client or to the page's transfer.
+    bool remis_ = false;
     // The direct send of the window (HTTP or mail), once started; its
     // thread leaves the window alone once it is detached.
     std::shared_ptr<TravailFenetre> travail_;

@@ -39,6 +39,13 @@ const char* pMotDePasse(const TYPEDEF_PROFIL& p)
 
 }  // namespace
 
+// The window's text went, or is going: a send under way or ended green,
+// or the text handed over. Only a failure lets it be sent again from here.
+bool WindowsSend::bTexteParti() const
+{
+    return remis_ || (travail_ && !travail_->echec.load());
+}
+
 void WindowsSend::vDesactiverEnvois()
 {
     boutonEnvoiDirect->deactivate();
@@ -110,6 +117,7 @@ void WindowsSend::vBoutonEnvoiDirectCallback(Fl_Widget*, void* f)
     if (crochetsEnvoi.reactiverEnvoi)
         crochetsEnvoi.reactiverEnvoi();
     // The window's text goes on a transfer thread with its popup.
+    w->remis_ = true;
     EnvoiRequete envoi;
     const bool enregistrer = w->bInstantane(envoi);
     envoi.texte = w->texte;
@@ -144,6 +152,8 @@ void WindowsSend::vConfier(const std::shared_ptr<TravailFenetre>& t)
     if (travail_)
         travail_->vDetacher();
     travail_ = t;
+    // Held while the send is under way: the outcome gives it back.
+    boutonEnvoiMail->deactivate();
 }
 
 // The send job of the window's text: the thread sends it and writes the
@@ -178,12 +188,16 @@ void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
     WindowsSend* w = fenetre(f);
     if (w->bRefuse())
         return;
+    // What the press takes away, given back if the link cannot be opened.
+    const bool direct = w->boutonEnvoiDirect->active();
+    const bool http = w->boutonEnvoiHttp && w->boutonEnvoiHttp->active();
     w->vDesactiverEnvois();
     w->boutonEnvoiMail->deactivate();
     const std::string lien = lienMail(w->texte);
     char raison[256] = "";
     if (ouvrirUri(lien.c_str(), raison, sizeof raison)) {
         // Recorded now: the program never learns whether the user sent it.
+        w->remis_ = true;
         iEnregistrerTexteEnvoye(w->texte, w->volumeMontre.c_str(), w->coutMontre.c_str());
         return;
     }
@@ -192,7 +206,11 @@ void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
     w->journalFenetre_.ajouter((std::string("ECHEC : ") + raison + "\n").c_str());
     w->journal->color(ROUGE);
     w->boutonEnvoiMail->activate();
-    w->journal->redraw();
+    if (direct)
+        w->boutonEnvoiDirect->activate();
+    if (http)
+        w->boutonEnvoiHttp->activate();
+    w->redraw();
 }
 
 // A send still under way is given up: its waits end, nothing of it is

@@ -93,9 +93,13 @@ void WindowsSend::vRemplirFormulaire(const TYPEDEF_PROFIL& p)
 }
 
 // The direct sends the profile in use allows: SMTP needs no password, an
-// HTTP send does ("NULL": none).
+// HTTP send does ("NULL": none). None once the text went or is going.
 void WindowsSend::vActiverSelonProfil()
 {
+    if (bTexteParti()) {
+        vDesactiverEnvois();
+        return;
+    }
     const TYPEDEF_PROFIL* p = configuration ? profilCourant(*configuration) : nullptr;
     if (!p)
         return;

@@ -7,6 +7,7 @@
 
 #include "tests/pages/bulletins_test.h"
 
+#include "pages/abonnement.h"
 #include "tests/outils/service_factice.h"
 #include "tests/ui/harnais_gui.h"
 #include "transport/canaux.h"
@@ -20,6 +21,8 @@
 
 #include <FL/Fl.H>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -125,4 +128,110 @@ TEST_F(BulletinsConnecte, AMisspeltCodeEndsRed)
     EXPECT_EQ(fondFinal(canal), FOND_ECHEC_HTTP);
     EXPECT_EQ(texteRecu(), "@mto@reqt@bull@\nNAVTEX_4_NEW-ORLEANS_FORECSAT\n@mto@reqt@fin@\n");
     EXPECT_TRUE(harnais::bAttendre([] { return std::filesystem::exists("lockdir/message.txt"); }));
+}
+
+namespace {
+
+// A loaded request, then two presses and the send button, on the page
+// whose buttons the file's codes press.
+struct CasCharge {
+    const char* nom;
+    bool images;              // the image tab shown
+    const char* fichier;      // the saved request loaded
+    int charge;               // the button it presses
+    int premier, second;      // pressed in turn
+    const char* codesCharge;  // what the loaded button orders
+    const char* codesPremier, *codesSecond;
+};
+
+}  // namespace
+
+// What goes is what was pressed, once: each press its own product (the
+// first one with the loaded code no button stands for), the loaded
+// button with the send button, and every button that went comes back up.
+TEST_F(BulletinsConnecte, ALoadedRequestGoesOnceAndEachPressSendsItsProductAlone)
+{
+    harnais::ChienDeGarde garde(240);
+    ASSERT_TRUE(service().bVariante("normale"));
+    const CasCharge cas[] = {
+        {"bulletins", false, "GMDSS_METAREA2_INMARSAT\nINCONNU_1\n", 2, 1, 5241,
+         "GMDSS_METAREA2_INMARSAT\n", "GMDSS_METAREA1_INMARSAT\nGMDSS_METAREA1_OFFSHORE\n",
+         "NAVTEX_4_NEW-ORLEANS_FORECAST\n"},
+        {"images", true, "SAT_EUROPE\nINCONNU_1\n", 1006, 1007, 0, "SAT_EUROPE\n",
+         "SAT_FRANCE\n", nullptr},
+    };
+    for (const CasCharge& c : cas) {
+        SCOPED_TRACE(c.nom);
+        construire(1, 0);
+        if (c.images)
+            page->boutonsGBI[GBI_IMAGES]->do_callback();
+        std::filesystem::remove_all("etc/bull");
+        std::filesystem::create_directories("etc/bull");
+        std::filesystem::remove("etc/envois.txt");
+        ecrireFichier("etc/bull/charge.txt", c.fichier);
+        ASSERT_EQ(page->iChargerRequete("etc/bull/charge.txt", false), 1);
+        std::filesystem::remove("etc/bull/charge.txt");
+        ASSERT_TRUE(bouton(c.charge)->value());
+        ASSERT_TRUE(page->boutonEnvoyer->active());
+        size_t n = service().connexions().size();
+        const auto recu = [&n] {
+            EXPECT_TRUE(harnais::bAttendre([n] { return service().connexions().size() > n; }, 60));
+            n = service().connexions().size();
+            return service().connexions().back().at("texte");
+        };
+        const auto texte = [](const std::string& codes) {
+            return "@mto@reqt@bull@\n" + codes + "@mto@reqt@fin@\n";
+        };
+        presser(c.premier);
+        EXPECT_EQ(recu(), texte(std::string(c.codesPremier) + "INCONNU_1\n"));
+        EXPECT_FALSE(bouton(c.premier)->value());
+        EXPECT_TRUE(bouton(c.charge)->value()) << "the loaded product has not gone";
+        EXPECT_EQ(texteBulletins(), texte(c.codesCharge)) << "the send button sends what is left";
+        EXPECT_TRUE(page->boutonEnvoyer->active());
+        int envois = 1;
+        if (c.codesSecond) {
+            presser(c.second);
+            EXPECT_EQ(recu(), texte(c.codesSecond));
+            EXPECT_FALSE(bouton(c.second)->value());
+            ++envois;
+        }
+        cliquer(page->boutonEnvoyer);
+        EXPECT_EQ(recu(), texte(c.codesCharge));
+        EXPECT_FALSE(bouton(c.charge)->value());
+        EXPECT_FALSE(page->boutonEnvoyer->active()) << "nothing is left to send";
+        ++envois;
+        // Each send recorded once, as it went.
+        ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator("etc/bull"), {}), envois);
+        vDetruirePopupsHttp("<TEST>");
+        for (int i = 0; i < HTTP_CANAUX; ++i)
+            vLibererCanal(i);
+    }
+}
+
+// After a press, the deletion of automations goes as "A 0" alone and is
+// recorded so: its own figures, and no saved request that would order
+// the last press's products when loaded again.
+TEST_F(BulletinsConnecte, TheDeletionOfAutomationsIsRecordedAsItWent)
+{
+    harnais::ChienDeGarde garde(120);
+    ASSERT_TRUE(service().bVariante("normale"));
+    construire(1, 0);
+    std::filesystem::remove("etc/envois.txt");
+    presser(1);
+    ASSERT_TRUE(harnais::bAttendre([] { return iTransfertsEnCours() == 0; }, 60));
+    const size_t n = service().connexions().size();
+    Abonnement::vBoutonSupprimerCallback(nullptr, page->abonnementBulletins);
+    ASSERT_TRUE(harnais::bAttendre(
+        [n] { return service().connexions().size() > n && iTransfertsEnCours() == 0; }, 60));
+    const std::string suppression = "@mto@reqt@bull@\nA 0\n@mto@reqt@fin@\n";
+    EXPECT_EQ(texteRecu(), suppression);
+    const std::string envois = lireFichier("etc/envois.txt");
+    EXPECT_NE(envois.find("SIZE: 0.5 Ko\nCOST: 0.0 Euros\n\n" + suppression), std::string::npos)
+        << envois;
+    std::vector<std::string> sauvees;
+    for (const auto& f : std::filesystem::directory_iterator("etc/bull"))
+        sauvees.push_back(lireFichier(f.path().string()));
+    const std::string premier = "GMDSS_METAREA1_INMARSAT\nGMDSS_METAREA1_OFFSHORE\n";
+    EXPECT_EQ(sauvees, std::vector<std::string>{premier});
 }

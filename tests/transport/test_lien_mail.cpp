@@ -6,7 +6,11 @@
 
 #include "tests/transport/requete_test.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 TEST(LienMail, LineEndsAreEscapedOncePerRunAndUnsafeBytesEncoded)
 {
@@ -104,4 +108,61 @@ TEST_F(RequeteTest, ASentTextIsRecordedByItsFirstLineWithTheTextAsSent)
     crochetsEnvoi.requetePage = nullptr;
     EXPECT_EQ(iEnregistrerTexteEnvoye(bull.c_str()), 1);
     EXPECT_NE(journal().find("envoi non enregistre"), std::string::npos);
+}
+
+// What a sent text records is told by the text itself, whatever the page's
+// request holds by then: a deletion of automations its own figures and no
+// saved request, a bulletin text the codes it carried.
+namespace {
+
+// The two requests as the page's, for the test's length.
+class TexteEnvoye : public RequeteTest {
+protected:
+    TexteEnvoye()
+    {
+        requetesTest[0] = &grib;
+        requetesTest[1] = &bulletin;
+        crochetsEnvoi.requetePage = requetePage;
+    }
+    ~TexteEnvoye() override { crochetsEnvoi.requetePage = nullptr; }
+};
+
+}  // namespace
+
+TEST_F(TexteEnvoye, ASentTextIsRecordedAsItWent)
+{
+    grib.vSetDomaine(1);
+    bulletin.vSetObjet("NAVTEX_A");
+    const struct {
+        const char* texte;
+        const char* chiffres;  // the figures the send log gives
+        const char* dossier;
+        std::optional<std::string> sauvee;  // the saved request, if any
+    } cas[] = {
+        {"@mto@reqt@grib@\nA 0\ns\n@mto@reqt@fin@\n", "SIZE: 0.5 Ko\nCOST: 0.0 Euros\n", "etc/grib",
+         std::nullopt},
+        {"@mto@reqt@bull@\nA 0\n@mto@reqt@fin@\n", "SIZE: 0.5 Ko\nCOST: 0.0 Euros\n", "etc/bull",
+         std::nullopt},
+        {"@mto@reqt@bull@\r\nA 3\r\nGMDSS_METAREA2_OFFSHORE\r\n@mto@reqt@fin@\r\n",
+         "SIZE: 5.000 Ko\nCOST: 0 Euros\n", "etc/bull", "GMDSS_METAREA2_OFFSHORE\n"},
+        {"@mto@reqt@grib@\nA 1\nD 1\n@mto@reqt@fin@\n", "SIZE: 5.000 Ko\nCOST: 0 Euros\n",
+         "etc/grib", grib.instantane().corps},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.texte);
+        for (const char* d : {"etc/grib", "etc/bull"}) {
+            std::filesystem::remove_all(d);
+            std::filesystem::create_directories(d);
+        }
+        std::filesystem::remove("etc/envois.txt");
+        EXPECT_EQ(iEnregistrerTexteEnvoye(c.texte, "5.000", "0"), 0);
+        EXPECT_NE(lireFichier("etc/envois.txt").find(c.chiffres + std::string("\n") + c.texte),
+                  std::string::npos)
+            << lireFichier("etc/envois.txt");
+        std::vector<std::string> sauvees;
+        for (const auto& f : std::filesystem::directory_iterator(c.dossier))
+            sauvees.push_back(lireFichier(f.path().string()));
+        EXPECT_EQ(sauvees, c.sauvee ? std::vector<std::string>{*c.sauvee}
+                                    : std::vector<std::string>());
+    }
 }

@@ -36,6 +36,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -550,4 +552,96 @@ TEST_F(EnvoiHttp, TheHttpLayoutSendsTheWindowsTextInASlot)
     ASSERT_TRUE(bFinTransferts());
     EXPECT_EQ(service.connexions().back().at("texte"), GRIB);
     EXPECT_FALSE(existe("etc/envois.txt"));
+}
+
+namespace {
+
+// How the window's text was sent, and whether it went (or is going).
+struct CasParti {
+    const char* nom;
+    ServeurSmtp* serveur;
+    classeBouton* WindowsSend::*bouton;
+    const char* enCours;  // the journal shows it once the send is where the case wants it
+    bool parti;
+};
+
+}  // namespace
+
+// A text that went, or is going, is not sent again from its window, by
+// any way that turns the direct sends back on; one whose send failed
+// may be. The mail client waits for the outcome of a direct send.
+TEST_F(EnvoiHttp, ATextThatWentIsNotSentAgainFromItsWindow)
+{
+    harnais::ChienDeGarde garde(180);
+    ASSERT_TRUE(service.bVariante("normale"));
+    ServeurSmtp accepte, refuse({"--refuser-rcpt", "550 5.7.1 Relaying denied"}),
+        muet({"--bloquer-helo"});
+    profil("bord", "127.0.0.1", 0, "secret-du-bord");
+    const CasParti cas[] = {
+        {"mail direct", &accepte, &WindowsSend::boutonEnvoiDirect, "\nSENDING MAIL ... OK", true},
+        {"http direct", &accepte, &WindowsSend::boutonEnvoiHttp, "\nSENDING MAIL ... OK", true},
+        {"mail client", &accepte, &WindowsSend::boutonEnvoiMail, "", true},
+        {"mail under way", &muet, &WindowsSend::boutonEnvoiDirect, "220 smtp-reel.test", true},
+        {"mail refused", &refuse, &WindowsSend::boutonEnvoiDirect, "\nSENDING MAIL ... KO", false},
+    };
+    const std::pair<const char*, std::function<void()>> retours[] = {
+        {"Gestion then Fermer",
+         [this] {
+             cliquer(fenetre->boutonGestion);
+             cliquer(bouton("Fermer"));
+         }},
+        {"the profile chosen again",
+         [this] {
+             fenetre->choixProfil->value(0);
+             fenetre->choixProfil->do_callback();
+         }},
+    };
+    for (const CasParti& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ASSERT_GT(c.serveur->port(), 0);
+        config.profils->port = c.serveur->port();
+        ouvrir(false, BULL);
+        cliquer(fenetre->*c.bouton);
+        ASSERT_TRUE(harnais::bAttendre([&] {
+            return journalFenetre().find(c.enCours) != std::string::npos;
+        }, 60)) << journalFenetre();
+        EXPECT_EQ(fenetre->boutonEnvoiMail->active(), !c.parti) << "the mail client";
+        const size_t courriers = c.serveur->courriers().size();
+        const size_t appels = service.connexions().size(), liensAvant = liens.size();
+        for (const auto& [nom, retour] : retours) {
+            SCOPED_TRACE(nom);
+            retour();
+            EXPECT_EQ(fenetre->boutonEnvoiDirect->active(), !c.parti);
+            EXPECT_EQ(fenetre->boutonEnvoiHttp->active(), !c.parti);
+            if (!c.parti)
+                continue;
+            for (classeBouton* b : {fenetre->boutonEnvoiDirect, fenetre->boutonEnvoiHttp,
+                                    fenetre->boutonEnvoiMail})
+                cliquer(b);
+        }
+        if (c.serveur == &muet)
+            cliquer(fenetre->boutonFermer);
+        ASSERT_TRUE(bFinTransferts());
+        // Nothing more went anywhere.
+        EXPECT_EQ(c.serveur->courriers().size(), courriers);
+        EXPECT_EQ(service.connexions().size(), appels);
+        EXPECT_EQ(liens.size(), liensAvant);
+        delete fenetre;
+        fenetre = nullptr;
+    }
+}
+
+// A link the desktop cannot open gives back what the press took: the
+// mail client and both direct sends.
+TEST_F(FenetreEnvoi, AMailClientFailureGivesTheDirectSendsBack)
+{
+    profil("bord", "127.0.0.1", 25, "secret-du-bord");
+    ouvertureRefusee = true;
+    ouvrir(false, BULL);
+    ASSERT_TRUE(fenetre->boutonEnvoiDirect->active() && fenetre->boutonEnvoiHttp->active());
+    cliquer(fenetre->boutonEnvoiMail);
+    EXPECT_EQ(journalFenetre(), "ECHEC : pas de client mail\n");
+    EXPECT_TRUE(fenetre->boutonEnvoiMail->active());
+    EXPECT_TRUE(fenetre->boutonEnvoiDirect->active());
+    EXPECT_TRUE(fenetre->boutonEnvoiHttp->active());
 }
