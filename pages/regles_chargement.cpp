@@ -6,8 +6,6 @@
 
 bool bModeleChargeable(int modele)
 {
-    if (modele == 0)
-        return true;
     for (const TYPEDEF_MODELE* m : modelesProposes())
         if (m->code == modele)
             return true;

@@ -6,9 +6,10 @@
 
 #include <string>
 
-// A model a loaded GRIB request may hold: none (0: it loads, but cannot be
-// sent until one is chosen), or one the page offers as a button. Any
-// other would load a request whose sections show nothing to change.
+// A model a loaded GRIB request may hold: one the page offers as a
+// button. None (0) would wipe the page's request to one that cannot be
+// sent; any other would load a request whose sections show nothing to
+// change.
 bool bModeleChargeable(int modele);
 
 // The view a loaded GRIB request gives the map: centre latitude, centre

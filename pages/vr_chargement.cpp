@@ -36,9 +36,11 @@ namespace {
 const char* const TAG = "<VR>";
 
 // A request read from a file: something to load, that the page can show.
+// A GRIB request goes whole or not at all: without the file's own zone and
+// model it would hold the request's defaults in their place.
 bool bChargeable(const requete& lue)
 {
-    return lue.type == 0 ? lue.ligneZone != "Z" && bModeleChargeable(lue.modele)
+    return lue.type == 0 ? lue.bZoneLue() && bModeleChargeable(lue.modele)
                          : !lue.objets.bVide();
 }
 

@@ -45,16 +45,20 @@ public:
     int iSetZone(double north, double south, double west, double east);
     // Four numbers after the first word: north, south, west, east.
     void vSetZone(const char* line);
-    // Snaps the bounds to the model's grid, writes them back and renders.
-    void vZone(double& north, double& south, double& west, double& east);
+    // Snaps the bounds to the model's grid, writes them back and renders;
+    // false (logged, nothing changed) when the snapped zone would leave
+    // the globe.
+    bool vZone(double& north, double& south, double& west, double& east);
     // 'n', 's', 'w', 'e'; 0 for any other letter.
     double dGetZone(char side) const;
 
     // ---- Mesh and domain (GRIB).
     void vSetMaille(double mesh);  // the mesh only: no line, no rendering
-    void vSetMaille(const char* text);
+    // Each text setter answers false (logged, nothing changed) for a text
+    // it refuses.
+    bool vSetMaille(const char* text);
     void vSetDomaine(int id);
-    void vSetDomaine(const char* name);
+    bool vSetDomaine(const char* name);
 
     // ---- Parameters (GRIB), by row of ST_PARAMETRES or by label.
     void vSetParametre(int row);
@@ -171,9 +175,14 @@ public:
     int volumeBulletins = 0;  // Ko
     int objetsPerdus = 0;     // codes dropped for want of a slot since vFreeObjets
     // What the last saved request read dropped that the user must hear
-    // of: lines over 511 characters, automation lines, bulletin lines
-    // that are no code, and codes or list words past the 128 slots.
+    // of: every line refused (over 511 characters, an automation line, a
+    // value refused or unknown, a bulletin line that is no code) and every
+    // list word refused or past the 128 slots.
     int lignesRefusees = 0;
+    // The last saved GRIB request read gave its own zone: a zone line
+    // taken whole and snapped to the file's mesh. Without one the request
+    // holds whatever zone it had.
+    bool bZoneLue() const { return zoneLue; }
     int chiffreForfait = 0;
     // What the recapitulation shows, for the send log.
     std::string volumeAffiche, coutAffiche;
@@ -198,6 +207,7 @@ private:
     void vLireGrib(const std::string& octets, size_t& position);
     void vLireBulletin(const std::string& octets, size_t& position);
     void vLireLigneGrib();
+    void vLireZone();
     void vLireLigneChoix();
     void vMots(ListeCodes& liste, const std::string& ligne, size_t debut,
                bool (*accepte)(const std::string& mot, int modele));

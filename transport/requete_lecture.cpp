@@ -38,6 +38,52 @@ bool bValidite(const std::string& mot, int)
     return bHeureValide(mot, VALIDITE_MAX);
 }
 
+// The keywords of a saved GRIB request's lines, each with its blank, in
+// the order they decide a line that holds more than one.
+enum MotCle {
+    DIMENSIONS, AUTOMATISATION, ZONE, DOMAINE, MAILLE, CAPVITESSE, COMPRESSION, TERREMER,
+    PARAMETRES, ECHEANCES, VALIDITES, AUCUN
+};
+const char* const MOTS_CLES[AUCUN] = {
+    "dimensions ", "automatisation ", "zone ",      "domaine ",  "maille ",   "capvitesse ",
+    "compression ", "terremer ",      "parametres ", "echeances ", "validites ",
+};
+
+MotCle motCle(const std::string& ligne)
+{
+    int k = 0;
+    while (k < AUCUN && ligne.find(MOTS_CLES[k]) == std::string::npos)
+        ++k;
+    return MotCle(k);
+}
+
+// What a save writes for an empty list: its keyword alone. A blank line
+// holds nothing either.
+bool bLigneSansValeur(const std::string& ligne)
+{
+    return ligne.find_first_not_of(" \t") == std::string::npos || ligne == "parametres" ||
+           ligne == "echeances" || ligne == "validites";
+}
+
+// Exactly `n` numbers after the line's first word, and nothing else but
+// blanks: a number cut short or followed by anything is no number of the
+// page's.
+bool bNombres(const std::string& ligne, double* v, int n)
+{
+    // Read as a C string: a NUL would end it early.
+    if (!bMotImprimable(ligne))
+        return false;
+    const char* p = ligne.c_str();
+    int lu = -1;
+    std::sscanf(p, "%*s%n", &lu);
+    for (int i = 0; i < n && lu >= 0; ++i) {
+        p += lu;
+        lu = -1;
+        std::sscanf(p, "%lf%n", &v[i], &lu);
+    }
+    return lu >= 0 && std::strspn(p + lu, " ") == std::strlen(p + lu);
+}
+
 }  // namespace
 
 bool bLireRequeteSauvee(const char* chemin, std::string& octets)
@@ -69,8 +115,9 @@ void requete::vJournalRefus(const char* format, ...)
 }
 
 // The blank-separated words from `debut` on: only what the page itself
-// could have put there, once; a word the 128 slots cannot hold is
-// counted with the lines refused. Each word dropped is logged.
+// could have put there, once. A word refused, or one the 128 slots cannot
+// hold, is counted with the lines refused; a word repeated is only
+// logged, the request being the same without it.
 void requete::vMots(ListeCodes& liste, const std::string& ligne, size_t debut,
                     bool (*accepte)(const std::string&, int))
 {
@@ -80,9 +127,10 @@ void requete::vMots(ListeCodes& liste, const std::string& ligne, size_t debut,
         if (mot.empty())
             continue;
         if (!bMotImprimable(mot))
-            vJournalRefus("mot refuse (octet de controle) dans: %.20s\n", ligne.c_str());
+            ++lignesRefusees, vJournalRefus("mot refuse (octet de controle) dans: %.20s\n",
+                                            ligne.c_str());
         else if (!accepte(mot, modele))
-            vJournalRefus("mot refuse: %.20s\n", mot.c_str());
+            ++lignesRefusees, vJournalRefus("mot refuse: %.20s\n", mot.c_str());
         else if (liste.bContient(mot))
             vJournalRefus("mot en double: %.20s\n", mot.c_str());
         else if (!liste.bAjouter(mot))
@@ -180,56 +228,74 @@ void requete::vLireGrib(const std::string& octets, size_t& position)
         vLireLigneGrib();
     // The zone was snapped with the domain's default mesh before the
     // file's mesh was read: snapped again with that mesh, it is the one
-    // saved.
+    // saved, or none when it cannot be.
     if (zoneLue) {
         double n = zoneFichier[0], s = zoneFichier[1], w = zoneFichier[2], e = zoneFichier[3];
-        vZone(n, s, w, e);
+        zoneLue = vZone(n, s, w, e);
+        lignesRefusees += !zoneLue;
     }
     lecture = false;
     vEcrire(0);
 }
 
+// Each line a keyword decides; a value that cannot be taken whole leaves
+// the request as it was, and its line is counted with the lines refused.
+// A value is taken only from a line without a control octet: a NUL would
+// cut it short into another value.
 void requete::vLireLigneGrib()
 {
     const std::string& l = ligne;
-    auto a = [&l](const char* mot) { return l.find(mot) != std::string::npos; };
-    double v[4];
-    if (a("dimensions ")) {
-        if (std::sscanf(l.c_str(), "%*s %lf %lf %lf", &v[0], &v[1], &v[2]) == 3 &&
-            std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2])) {
+    const MotCle mot = motCle(l);
+    double v[3];
+    if (mot == AUCUN) {
+        if (!bLigneSansValeur(l))
+            ++lignesRefusees, vJournalRefus("ligne inconnue ignoree: %.40s\n",
+                                            bMotImprimable(l) ? l.c_str() : "(octet de controle)");
+    } else if (mot >= PARAMETRES) {
+        vLireLigneChoix();  // a word with a control octet is dropped alone
+    } else if (!bMotImprimable(l)) {
+        ++lignesRefusees, vJournalRefus("ligne refusee (octet de controle): %s\n", MOTS_CLES[mot]);
+    } else if (mot == DIMENSIONS) {
+        if (bNombres(l, v, 3) && std::isfinite(v[0]) && std::isfinite(v[1]) &&
+            std::isfinite(v[2])) {
             centreLatitude = v[0];
             centreLongitude = v[1];
             etendueLatitude = v[2];
         } else {
-            vJournalRefus("dimensions refusees: %.40s\n", l.c_str());
+            ++lignesRefusees, vJournalRefus("dimensions refusees: %.40s\n", l.c_str());
         }
-    } else if (a("automatisation ")) {
+    } else if (mot == AUTOMATISATION) {
         // Never written by a save: the automation sent is the panel's,
         // chosen in view; a file's would go unseen (a deletion of them
         // all for "0").
         ++lignesRefusees;
         vJournalRefus("ligne d'automatisation ignoree: %.40s\n", l.c_str());
-    } else if (a("zone ")) {
-        if (std::sscanf(l.c_str(), "%*s %lf %lf %lf %lf", &v[0], &v[1], &v[2], &v[3]) != 4)
-            vJournalRefus("zone illisible: %.60s\n", l.c_str());
-        else if (iSetZone(v[0], v[1], v[2], v[3]) == 0)
-            zoneLue = true, std::copy(v, v + 4, zoneFichier);
-    } else if (a("domaine ")) {
+    } else if (mot == ZONE) {
+        vLireZone();
+    } else if (mot == DOMAINE) {
         const std::string d = valeur(l, 10);
-        if (d.empty()) {
-            ligneDomaine = "D";
-            modele = 0;
-        } else {
-            vSetDomaine(d.c_str());
-        }
-    } else if (a("maille ")) {
-        const std::string m = valeur(l, 9);
-        if (m.empty())
-            ligneMaille = "M";
-        else
-            vSetMaille(m.c_str());
+        if (d.empty())
+            ligneDomaine = "D", modele = 0;
+        else if (!vSetDomaine(d.c_str()))
+            ++lignesRefusees;
     } else {
         vLireLigneChoix();
+    }
+}
+
+// A zone as the page draws one: north above south, east beyond west.
+void requete::vLireZone()
+{
+    double v[4];
+    if (!bNombres(ligne, v, 4)) {
+        ++lignesRefusees, vJournalRefus("zone illisible: %.60s\n", ligne.c_str());
+    } else if (!(v[0] > v[1] && v[3] > v[2])) {
+        ++lignesRefusees, vJournalRefus("zone refusee: %g %g %g %g\n", v[0], v[1], v[2], v[3]);
+    } else if (iSetZone(v[0], v[1], v[2], v[3]) != 0) {
+        ++lignesRefusees;
+    } else {
+        zoneLue = true;
+        std::copy(v, v + 4, zoneFichier);
     }
 }
 
@@ -237,8 +303,16 @@ void requete::vLireLigneGrib()
 void requete::vLireLigneChoix()
 {
     const std::string& l = ligne;
-    auto a = [&l](const char* mot) { return l.find(mot) != std::string::npos; };
-    if (a("capvitesse ")) {
+    switch (motCle(l)) {
+    case MAILLE: {
+        const std::string m = valeur(l, 9);
+        if (m.empty())
+            ligneMaille = "M";
+        else if (!vSetMaille(m.c_str()))
+            ++lignesRefusees;
+        break;
+    }
+    case CAPVITESSE: {
         const std::string t = valeur(l, 11);
         int c = 0;
         double v = 0;
@@ -247,26 +321,34 @@ void requete::vLireLigneChoix()
         else if (bLigneCapValide(t, c, v))
             vSetCapVitesse(c % 360, v);  // the page's course field stops at 359
         else
-            vJournalRefus("capvitesse refuse: %.40s\n", t.c_str());
-    } else if (a("compression ")) {
+            ++lignesRefusees, vJournalRefus("capvitesse refuse: %.40s\n", t.c_str());
+        break;
+    }
+    case COMPRESSION: {
         const std::string t = valeur(l, 12);
         if (t.empty() || bLigneCompressionValide(t))
             ligneCompression = t.empty() ? "C" : t;
         else
-            vJournalRefus("compression refusee: %.40s\n", t.c_str());
-    } else if (a("terremer ")) {
+            ++lignesRefusees, vJournalRefus("compression refusee: %.40s\n", t.c_str());
+        break;
+    }
+    case TERREMER: {
         const std::string t = valeur(l, 9);
         if (bLigneTerreValide(t))
             ligneTerre = t;
         else
-            vJournalRefus("terremer refuse: %.40s\n", t.c_str());
-    } else if (a("parametres ")) {
-        vMots(parametres, l, 11, bParametreDuModele);
-    } else if (a("echeances ")) {
+            ++lignesRefusees, vJournalRefus("terremer refuse: %.40s\n", t.c_str());
+        break;
+    }
+    case PARAMETRES: vMots(parametres, l, 11, bParametreDuModele); break;
+    case ECHEANCES:
         vMots(echeances, l, 10, bEcheance);
         modeValidites = 0;
-    } else if (a("validites ")) {
+        break;
+    case VALIDITES:
         vMots(validites, l, 10, bValidite);
         modeValidites = 1;
+        break;
+    default: break;
     }
 }

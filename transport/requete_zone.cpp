@@ -86,15 +86,16 @@ bool requete::bAccrocher(double m, double& north, double& south, double& west,
     return true;
 }
 
-void requete::vZone(double& north, double& south, double& west, double& east)
+bool requete::vZone(double& north, double& south, double& west, double& east)
 {
     double n = north, s = south, w = west, e = east;
     if (!bAccrocher(maille, n, s, w, e)) {
         vJournalRefus("zone refusee: %g %g %g %g\n", north, south, west, east);
-        return;
+        return false;
     }
     north = n, south = s, west = w, east = e;
     iSetZone(north, south, west, east);
+    return true;
 }
 
 double requete::dGetZone(char side) const
@@ -117,7 +118,7 @@ void requete::vSetMaille(double mesh)
     maille = mesh;
 }
 
-void requete::vSetMaille(const char* text)
+bool requete::vSetMaille(const char* text)
 {
     // Checked whole before anything changes: a mesh the model does not
     // offer, or one the zone cannot be snapped to, leaves the request as
@@ -127,7 +128,7 @@ void requete::vSetMaille(const char* text)
     if (!bTexteMailleValide(text, m) || !bMailleDuModele(m, modele) ||
         !bAccrocher(m, n, s, w, e)) {
         vJournalRefus("maille refusee: %.40s\n", text ? text : "(null)");
-        return;
+        return false;
     }
     ligneMaille = std::string("M ") + text;
     maille = m;
@@ -135,16 +136,18 @@ void requete::vSetMaille(const char* text)
         ligneDomaine = m == 0.125 ? "D mondehr" : "D monde";
     iSetZone(n, s, w, e);
     vEcrire(0);
+    return true;
 }
 
-void requete::vSetDomaine(const char* name)
+bool requete::vSetDomaine(const char* name)
 {
     int id = 0;
     if (!bDomaineValide(name, id)) {
         vJournalRefus("domaine refuse: %.40s\n", name ? name : "(null)");
-        return;
+        return false;
     }
     vSetDomaine(id);
+    return true;
 }
 
 namespace {

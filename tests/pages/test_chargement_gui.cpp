@@ -218,7 +218,14 @@ TEST_F(Chargement, TheMapIsZoomedOnTheLoadedZone)
         ecrire(chemin, dimensions + lignes);
         construireVue();
         page->carte->zoom(0, 100, 30, 1);
-        ASSERT_EQ(page->iChargerRequete(chemin.c_str(), true), 1) << dimensions;
+        int charge = 0;
+        const std::vector<std::string> alertes =
+            boites([&] { charge = page->iChargerRequete(chemin.c_str(), true); });
+        ASSERT_EQ(charge, 1) << dimensions;
+        // The line refused is told; a line of dimensions merely left out
+        // is not.
+        EXPECT_EQ(alertes.size(), std::string(dimensions).find("nan") != std::string::npos)
+            << dimensions;
         const requete& r = *page->requeteGrib;
         EXPECT_NEAR(page->carte->centreLatitude, r.centreLatitude, 1e-9) << dimensions;
         EXPECT_NEAR(page->carte->centreLongitude, r.centreLongitude, 1e-9) << dimensions;
@@ -299,21 +306,26 @@ TEST_F(Chargement, LinesOfABulletinFileThatAreNoCodeAreRefused)
     EXPECT_EQ(charge, 0);
 }
 
-// A GRIB request loaded without a model shows its own figures, not those
-// of the request before it, and cannot be sent.
+// A GRIB request without a model is not loaded: the page keeps its own
+// request, its figures and its send button.
 TEST_F(Chargement, ALoadedGribRequestWithoutAModelCannotBeSent)
 {
     for (const char* domaine : {"", "domaine D\n", "domaine D nulle_part\n"}) {
         modele("Monde");
         ASSERT_TRUE(page->boutonEnvoyer->active());
-        ASSERT_STRNE(page->coutGrib->value(), "Interdit");
+        const std::string cout = page->coutGrib->value(), avant = etatPage();
+        ASSERT_NE(cout, "Interdit");
         ecrire("etc/grib/r.txt", domaine + std::string("zone 50 40 -10 0\nparametres vent\n"
                                                        "validites 18\n"));
-        ASSERT_EQ(page->iChargerRequete("etc/grib/r.txt", true), 1) << domaine;
-        EXPECT_EQ(page->requeteGrib->modele, 0) << domaine;
-        EXPECT_STREQ(page->coutGrib->value(), "Interdit") << domaine;
-        EXPECT_STREQ(page->volumeGrib->value(), "0.000") << domaine;
-        EXPECT_FALSE(page->boutonEnvoyer->active()) << domaine;
+        int charge = -1;
+        EXPECT_EQ(boites([&] { charge = page->iChargerRequete("etc/grib/r.txt", true); }),
+                  std::vector<std::string>({"Requete illisible\netc/grib/r.txt"}))
+            << domaine;
+        EXPECT_EQ(charge, 0) << domaine;
+        EXPECT_EQ(page->requeteGrib->modele, 1) << domaine;
+        EXPECT_EQ(etatPage(), avant) << domaine;
+        EXPECT_EQ(page->coutGrib->value(), cout) << domaine;
+        EXPECT_TRUE(page->boutonEnvoyer->active()) << domaine;
     }
 }
 
@@ -379,4 +391,75 @@ TEST_F(Chargement, TheLoadRules)
     EXPECT_EQ(page->requeteBulletins->objets.iNombre(), 128);
     EXPECT_NE(journal.contenu().find("requete refusee, plus de 1048576 octets: etc/grib/r.txt"),
               std::string::npos);
+}
+
+// A saved GRIB request goes whole or not at all: without its own zone or
+// a model the page offers, it is refused and the page keeps its request,
+// its figures and its send button; a request that loads tells every line
+// it left out.
+TEST_F(Chargement, AGribRequestWithoutItsZoneOrModelIsRefusedWhole)
+{
+    using namespace std::string_literals;
+    const std::string zone = "zone 48.000000 43.000000 -8.000000 -1.000000\n";
+    const std::string sauvee = "dimensions 45.500000 -4.500000 10.000000\n" + zone +
+                               "domaine D monde\nmaille M 0.25\nparametres vent\n"
+                               "validites 18 24\ncompression C bzip2\n";
+    const auto sans = [&](const std::string& ligne, const std::string& par) {
+        std::string f = sauvee;
+        return f.replace(f.find(ligne), ligne.size(), par);
+    };
+    const std::string illisible = "Requete illisible";
+    const std::string ignorees = "Lignes ignorees dans la requete : ";
+    const struct Cas {
+        std::string fichier, alerte;
+    } cas[] = {
+        {sans(zone, "zone 48.000000 43.0\0 -8.000000 -1.000000\n"s), illisible},
+        {sans(zone, "zone 48 43 -8 -1\0\n"s), illisible},
+        {sans(zone, "zone 95 43 -8 -1\n"), illisible},
+        {sans(zone, "zone 48 43 -8 600\n"), illisible},
+        {sans(zone, "zone 43 48 -8 -1\n"), illisible},
+        {sans(zone, "zone 48,5 43 -8 -1\n"), illisible},
+        {sans(zone, "zone 48 43 -8\n"), illisible},
+        {sans(zone, "zone 48 43 -8 -1 -1\n"), illisible},
+        {sans(zone, "zoen 48 43 -8 -1\n"), illisible},
+        {sans(zone, ""), illisible},
+        {sans("domaine D monde\n", "domaine D inconnu\n"), illisible},
+        {sans("domaine D monde\n", "domaine D monde\0x\n"s), illisible},
+        {sauvee + "dimensions nan 0 1\n", ignorees + "1"},
+        {sauvee + "zone 95 43 -8 -1\n", ignorees + "1"},
+        {sauvee + "domaine D inconnu\n", ignorees + "1"},
+        {sauvee + "maille M abc\n", ignorees + "1"},
+        {sauvee + "compression C lzma\n", ignorees + "1"},
+        {sauvee + "capvitesse V 400 5.0\n", ignorees + "1"},
+        {sauvee + "terremer F 2\n", ignorees + "1"},
+        {sauvee + "parametres vent zorglub pm\1er\n", ignorees + "2"},
+        {sauvee + "compression C gzip\0\n"s, ignorees + "1"},
+        {sauvee + "zorglub 3\n\n", ignorees + "1"},
+        {sauvee + "terremer F 2\ncompression C lzma\ndomaine D inconnu\n", ignorees + "3"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.fichier);
+        modele("Monde");
+        choisirModele("Europe");
+        ASSERT_TRUE(page->boutonEnvoyer->active());
+        const std::string avant = etatPage(), cout = page->coutGrib->value();
+        const int modeleAvant = page->requeteGrib->modele;
+        ecrire("etc/grib/r.txt", c.fichier);
+        int charge = -1;
+        EXPECT_EQ(boites([&] { charge = page->iChargerRequete("etc/grib/r.txt", true); }),
+                  std::vector<std::string>({c.alerte + "\netc/grib/r.txt"}));
+        const requete& r = *page->requeteGrib;
+        if (c.alerte == illisible) {
+            EXPECT_EQ(charge, 0);
+            EXPECT_EQ(etatPage(), avant);
+            EXPECT_EQ(page->coutGrib->value(), cout);
+            EXPECT_EQ(r.modele, modeleAvant);
+        } else {
+            EXPECT_EQ(charge, 1);
+            EXPECT_EQ(r.modele, 1);
+            EXPECT_EQ(r.dGetZone('n'), 48);
+            EXPECT_EQ(r.dGetZone('w'), -8);
+        }
+        EXPECT_TRUE(page->boutonEnvoyer->active());
+    }
 }

@@ -78,7 +78,8 @@ TEST_F(RequeteTest, SavedRequestsLoadBackAsTheSameText)
     EXPECT_EQ(relu.volumeBulletins, 40);
 }
 
-// Each hostile line is skipped and logged; the request reads as without it.
+// Each hostile line is skipped, logged and counted; the request reads as
+// without it.
 TEST_F(RequeteTest, HostileSavedRequestLinesAreSkipped)
 {
     const std::pair<std::string, const char*> cas[] = {
@@ -106,6 +107,7 @@ TEST_F(RequeteTest, HostileSavedRequestLinesAreSkipped)
         r.vLire_Requete("etc/grib/h.txt");
         EXPECT_EQ(texte(t), attendu) << ligne.substr(0, 40);
         EXPECT_NE(journal().find(trace), std::string::npos) << trace;
+        EXPECT_EQ(r.lignesRefusees, 1) << trace;
     }
 
     // CR LF reads as LF; a file that cannot be read, or of the other kind,
