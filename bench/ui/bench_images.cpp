@@ -3,9 +3,10 @@
 // the tests' generators (pinned: the same octets every run): JPEGs of 100
 // scans of end-of-band runs (about 10 KB), refinement or first scans; zero
 // PNGs of several depths and layouts (16-bit RGB with a transparent colour,
-// interlaced, is the costliest); and for scale a real picture written by
-// libjpeg, baseline and progressive. Each case prints its refusal (0:
-// decoded) and its size in octets. --data is unused.
+// interlaced, is the costliest); the same at the largest sizes their work
+// may have; and for scale a real picture written by libjpeg, baseline and
+// progressive. Each case prints its refusal (0: decoded, 6: too much work)
+// and its size in octets. --data is unused.
 #include "bench/banc.h"
 
 #include "tests/outils/images_test.h"
@@ -79,6 +80,9 @@ void enregistrer(const std::string&)
     static std::vector<std::pair<std::string, std::string>> cas;
     cas.emplace_back("jpeg/100_refinement_scans", jpegFinsDeBande(COTE, 100, true));
     cas.emplace_back("jpeg/100_first_scans", jpegFinsDeBande(COTE, 100, false));
+    // The same at the largest sizes whose work stays within the bound.
+    cas.emplace_back("jpeg/100_refinement_scans_2080", jpegFinsDeBande(2080, 100, true));
+    cas.emplace_back("jpeg/100_first_scans_4632", jpegFinsDeBande(4632, 100, false));
     cas.emplace_back("jpeg/real_baseline", jpegReel(COTE, false));
     cas.emplace_back("jpeg/real_progressive", jpegReel(COTE, true));
     // Near the largest 4:4:4 progression whose coefficients libjpeg keeps.
@@ -96,6 +100,8 @@ void enregistrer(const std::string&)
     };
     for (const auto& p : pngs)
         cas.emplace_back(p.nom, pngNul(COTE, COTE, p.forme));
+    // The costliest layout at the largest size whose work stays within the bound.
+    cas.emplace_back("png/rgb16_trns_adam7_5176", pngNul(5176, 5176, {16, 2, true, true}));
     for (const auto& [nom, octets] : cas)
         benchmark::RegisterBenchmark(nom.c_str(), BM_Decoder, &octets, nom[0] == 'j')
             ->Unit(benchmark::kMillisecond)

@@ -292,7 +292,7 @@ std::string pngNul(unsigned w, unsigned h, const FormePng& f)
         return (size_t(l) * size_t(canaux) * size_t(f.profondeur) + 7) / 8;
     };
     z_stream z{};
-    if (deflateInit(&z, 9) != Z_OK)
+    if (deflateInit2(&z, 9, Z_DEFLATED, 15, 9, Z_RLE) != Z_OK)
         throw std::runtime_error("deflateInit");
     std::string idat;
     if (!f.entrelace) {

@@ -50,7 +50,8 @@ std::string jpegFinsDeBande(unsigned cote, int passes, bool raffinement);
 // A PNG of w x h whose pixels are all zero: `profondeur` bits a sample,
 // colour type `type` (a palette of 2^profondeur colours for type 3), a
 // transparency chunk or not, Adam7 or not; each row filtered by Paeth,
-// the whole deflated at zlib's best.
+// the whole deflated in runs (zlib's RLE strategy: about its best ratio,
+// at once).
 struct FormePng {
     int profondeur = 8;
     int type = 2;
