@@ -199,3 +199,14 @@ echo "HTTP answers from the stand-in service over loopback: one of 50 MB; 32 of 
 echo "through the transfer threads, with the peak memory over the data received (medians of 5):"
 mkdir -p "$donnees/http"
 "$build/bench/transport/bench_http" --data="$donnees" 2>&1 | grep -E "^Benchmark|_median"
+
+echo
+echo "received pictures decoded on the GUI thread, 8192 x 8192 (2^26 pixels, the most accepted):"
+echo "JPEGs of 100 scans of end-of-band runs, zero PNGs, and real JPEGs for scale; each with its"
+echo "refusal (0: decoded) (medians of 3):"
+if [ -x "$build/bench/ui/bench_images" ]; then
+    "$build/bench/ui/bench_images" --benchmark_report_aggregates_only=true 2>&1 | \
+        grep -E "^Benchmark|_median"
+else
+    echo "bench_images is built with the tests (make test first)"
+fi

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <gif_lib.h>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -135,6 +136,8 @@ int iPremiereImage(GifFileType* g, ImageGif& image, unsigned fond)
             return GIF_TROP_GRANDE;
         if (double(w) * double(h) > dPixelsLzwMax(s->n - s->lu, tailleCode + 1))
             return GIF_TRONQUEE;
+        if (image.admettre && !image.admettre(w, h, 3))
+            return GIF_NON_ADMISE;
         octetsDemandes += 4ULL * unsigned(w) * unsigned(h);
         std::vector<GifPixelType> indices(size_t(w) * size_t(h));
         if (!bIndices(g, indices))
@@ -149,7 +152,9 @@ int iPremiereImage(GifFileType* g, ImageGif& image, unsigned fond)
 
 int iDecoderGif(const unsigned char* octets, size_t n, ImageGif& image, unsigned fond)
 {
+    Admission admettre = std::move(image.admettre);
     image = ImageGif();
+    image.admettre = std::move(admettre);
     Source source{octets, n, 0};
     int erreur = 0;
     Gif g(DGifOpen(&source, lire, &erreur));
@@ -183,6 +188,7 @@ const char* pcRefusGif(int refus)
     case GIF_SANS_IMAGE: return "gif sans image";
     case GIF_TROP_GRANDE: return "gif de taille refusee";
     case GIF_TRONQUEE: return "gif plus court que sa taille";
+    case GIF_NON_ADMISE: return "gif non admis";
     default: return "gif";
     }
 }

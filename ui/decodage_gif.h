@@ -4,6 +4,8 @@
 #ifndef UI_DECODAGE_GIF_H
 #define UI_DECODAGE_GIF_H
 
+#include "ui/image_decodee.h"
+
 #include <cstddef>
 #include <memory>
 
@@ -15,6 +17,9 @@ struct ImageGif {
     std::unique_ptr<unsigned char[]> pixels;  // w x h x 3 octets, row by row
     // giflib's error code when it refused the data, else 0.
     int erreurGif = 0;
+    // Set by the caller before the decoding, when the size must be agreed
+    // to (asked with d 3): kept by the decoder.
+    Admission admettre;
 };
 
 // Refusals of iDecoderGif.
@@ -23,14 +28,16 @@ enum {
     GIF_SANS_IMAGE = 2,  // the trailer before any image
     GIF_TROP_GRANDE = 3, // a first frame empty or of more than PIXELS_MAX pixels
     GIF_TRONQUEE = 4,    // a first frame larger than the octets left could ever draw
+    GIF_NON_ADMISE = 5,  // the caller's admission refused its size
 };
 
 // Decodes the first frame of the `n` octets (only that frame: the image
 // window shows no other, and later ones are never read or allocated). Its
 // size is checked against PIXELS_MAX, and against what LZW could draw
-// from the octets left at its best, before anything of that size is
-// allocated: what a refused file costs grows with its octets, not with
-// the size it claims. 0, or a refusal above with `image` left empty.
+// from the octets left at its best, and `image.admettre` asked, before
+// anything of that size is allocated: what a refused file costs grows
+// with its octets, not with the size it claims. 0, or a refusal above
+// with `image` left empty.
 int iDecoderGif(const unsigned char* octets, size_t n, ImageGif& image, unsigned fond = 0);
 
 // The most pixels LZW codes of at least `bits` bits can draw from

@@ -48,11 +48,36 @@ void vAvertissement(j_common_ptr j, int niveau)
         vSortir(j, DECODAGE_COUPEE);
 }
 
-// Called as the input is absorbed: the number of scans is bounded.
+// The progress monitor and what it has counted; libjpeg hands back the
+// address of its first member.
+struct Suivi {
+    jpeg_progress_mgr gestion;
+    int passe;       // the last scan counted
+    double travail;  // of the scans counted
+};
+
+// The work of the scan libjpeg has just set up (JPEG_TRAVAIL_MAX).
+double dTravailPasse(j_decompress_ptr c)
+{
+    const double blocs = double(c->MCUs_per_row) * c->MCU_rows_in_scan * c->blocks_in_MCU;
+    const double bande = c->Ah > 0 ? c->Se - c->Ss + 1 : 0;
+    return blocs * (JPEG_TRAVAIL_BLOC + bande);
+}
+
+// Called as the input is absorbed, before each row of a scan: the number
+// of scans and their work are bounded before a scan over the bound is read.
 void vSuivi(j_common_ptr j)
 {
-    if (reinterpret_cast<j_decompress_ptr>(j)->input_scan_number > JPEG_PASSES_MAX)
+    j_decompress_ptr c = reinterpret_cast<j_decompress_ptr>(j);
+    Suivi* s = reinterpret_cast<Suivi*>(c->progress);
+    if (c->input_scan_number > JPEG_PASSES_MAX)
         vSortir(j, DECODAGE_TROP_DE_PASSES, "plus de passes qu'une image n'en a");
+    if (c->input_scan_number == s->passe)
+        return;
+    s->passe = c->input_scan_number;
+    s->travail += dTravailPasse(c);
+    if (s->travail > JPEG_TRAVAIL_MAX)
+        vSortir(j, DECODAGE_TROP_DE_TRAVAIL, "plus de travail qu'une image n'en demande");
 }
 
 // The coefficients libjpeg keeps for the whole picture when it comes in
@@ -71,7 +96,7 @@ double dCoefficients(j_decompress_ptr c)
 struct Decompression {
     jpeg_decompress_struct c{};
     Erreurs e{};
-    jpeg_progress_mgr suivi{};
+    Suivi suivi{};
     ~Decompression() { jpeg_destroy_decompress(&c); }
 };
 
@@ -81,7 +106,7 @@ int iDecoder(Decompression& j, const unsigned char* octets, size_t n, ImageDecod
 {
     jpeg_create_decompress(&j.c);
     j.c.mem->max_memory_to_use = JPEG_MEMOIRE_MAX;
-    j.c.progress = &j.suivi;
+    j.c.progress = &j.suivi.gestion;
     jpeg_mem_src(&j.c, octets, static_cast<unsigned long>(n));
     jpeg_read_header(&j.c, TRUE);
     std::snprintf(image.message, sizeof image.message, "%u x %u", unsigned(j.c.image_width),
@@ -91,6 +116,11 @@ int iDecoder(Decompression& j, const unsigned char* octets, size_t n, ImageDecod
     if (dCoefficients(&j.c) > JPEG_MEMOIRE_MAX)
         return DECODAGE_TROP_GRANDE;
     j.c.out_color_space = j.c.jpeg_color_space == JCS_GRAYSCALE ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_calc_output_dimensions(&j.c);
+    if (image.admettre && !image.admettre(int(j.c.output_width), int(j.c.output_height),
+                                          j.c.output_components))
+        return DECODAGE_NON_ADMISE;
+    // Every scan of a progressive picture is read here.
     jpeg_start_decompress(&j.c);
     image.w = int(j.c.output_width);
     image.h = int(j.c.output_height);
@@ -119,13 +149,13 @@ int iLire(Decompression& j, const unsigned char* octets, size_t n, ImageDecodee&
 
 int iDecoderJpeg(const unsigned char* octets, size_t n, ImageDecodee& image)
 {
-    image = ImageDecodee();
+    image.vRecommencer();
     Decompression j;
     j.c.err = jpeg_std_error(&j.e.gestion);
     j.e.gestion.error_exit = vErreur;
     j.e.gestion.emit_message = vAvertissement;
     j.e.message = image.message;
-    j.suivi.progress_monitor = vSuivi;
+    j.suivi.gestion.progress_monitor = vSuivi;
     const int refus = iLire(j, octets, n, image);
     if (refus)
         image.vVider();

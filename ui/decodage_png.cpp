@@ -92,13 +92,20 @@ int iDecoder(Png& png, Lecture& l, ImageDecodee& image)
     std::snprintf(image.message, sizeof image.message, "%u x %u", unsigned(w), unsigned(h));
     if (double(w) * h > PIXELS_MAX)
         return DECODAGE_TROP_GRANDE;
-    if (double(png_get_rowbytes(png.p, png.i)) * h > DEFLATE_RAPPORT_MAX * double(l.n - l.lu))
+    const double brutes = double(png_get_rowbytes(png.p, png.i)) * h;
+    if (brutes > DEFLATE_RAPPORT_MAX * double(l.n - l.lu))
         return DECODAGE_COUPEE;
+    const bool seize = png_get_bit_depth(png.p, png.i) == 16;
     const int d = iTransformer(png.p, png.i);
     const int passes = png_set_interlace_handling(png.p);
     png_read_update_info(png.p, png.i);
     if (png_get_rowbytes(png.p, png.i) != size_t(w) * size_t(d))
         return DECODAGE_ILLISIBLE;
+    const double ecrites = double(w) * h * d;
+    if (brutes * (seize ? 2 : 1) + ecrites * (passes > 1 ? 2 : 1) > PNG_TRAVAIL_MAX)
+        return DECODAGE_TROP_DE_TRAVAIL;
+    if (image.admettre && !image.admettre(int(w), int(h), d))
+        return DECODAGE_NON_ADMISE;
     image.w = int(w), image.h = int(h), image.d = d;
     image.pixels.reset(static_cast<unsigned char*>(std::malloc(size_t(w) * h * size_t(d))));
     if (!image.pixels)
@@ -122,7 +129,7 @@ int iLire(Png& png, Lecture& l, ImageDecodee& image)
 
 int iDecoderPng(const unsigned char* octets, size_t n, ImageDecodee& image)
 {
-    image = ImageDecodee();
+    image.vRecommencer();
     Lecture l{octets, n, 0, 0, image.message};
     Png png;
     png.p = png_create_read_struct(PNG_LIBPNG_VER_STRING, &l, vErreur, vAvertissement);

@@ -3,6 +3,7 @@
 #ifndef UI_DECODAGE_PNG_H
 #define UI_DECODAGE_PNG_H
 
+#include "ui/entete_image.h"
 #include "ui/image_decodee.h"
 
 #include <cstddef>
@@ -17,15 +18,23 @@ constexpr unsigned PNG_COTE_MAX = 1000000;
 // zlib's best ratio: a deflate stream of n octets inflates to at most
 // 1032 n.
 constexpr double DEFLATE_RAPPORT_MAX = 1032;
+// The work of a picture's rows, in octets: those inflated and unfiltered
+// (twice for 16-bit samples, which are cut to 8 besides), then those
+// written out (twice when interlaced: libpng spreads each pass's row over
+// the whole row). An 8-bit RGBA picture of PIXELS_MAX pixels, about a
+// second, is the most; 16-bit or interlaced pictures of that size asked
+// up to three times as long.
+constexpr double PNG_TRAVAIL_MAX = 8 * PIXELS_MAX;
 
 // Decodes the `n` octets as the image window showed them, skipping the
 // ancillary chunks but the transparency (no gamma was ever applied): a
 // palette expanded, fewer than 8 bits expanded to 8, 16 bits cut to 8, a
 // transparent colour as alpha; d is 1 grey, 2 grey and alpha, 3 RGB,
 // 4 RGBA. The size is libpng's reading of the header, refused over
-// PIXELS_MAX, or when the octets left could not inflate to that many rows,
-// before anything of that size is allocated. 0, or a refusal of
-// image_decodee.h with `image` empty but for its message.
+// PIXELS_MAX, when the octets left could not inflate to that many rows or
+// its work would pass PNG_TRAVAIL_MAX, before anything of that size is
+// allocated; `image.admettre`, when set, is then asked with the size. 0,
+// or a refusal of image_decodee.h with `image` empty but for its message.
 int iDecoderPng(const unsigned char* octets, size_t n, ImageDecodee& image);
 
 #endif

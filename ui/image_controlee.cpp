@@ -78,10 +78,14 @@ std::string sNom(const char* nom)
 
 // The first frame of the GIF octets, from giflib; null when it does not
 // decode (logged). Transparent pixels are over the grey the windows are.
-Fl_RGB_Image* pGif(const std::string& octets, const char* nom)
+Fl_RGB_Image* pGif(const std::string& octets, const char* nom, const Admission& admettre)
 {
     ImageGif gif;
+    gif.admettre = admettre;
     const int refus = iDecoderGif(debut(octets), octets.size(), gif, Fl::get_color(FL_GRAY));
+    // The caller says why it did not admit the picture.
+    if (refus == GIF_NON_ADMISE)
+        return nullptr;
     if (refus) {
         vJournal(ETIQUETTE, "%s refusee: %s (%d)\n", sNom(nom).c_str(), pcRefusGif(refus),
                  gif.erreurGif);
@@ -98,16 +102,20 @@ Fl_RGB_Image* pDecodee(int refus, ImageDecodee& image, const char* format, const
 {
     if (!refus)
         return new ImageLibre(image);
+    if (refus == DECODAGE_NON_ADMISE)
+        return nullptr;
     vJournal(ETIQUETTE, "%s refusee: %s %s (%s)\n", sNom(nom).c_str(), format,
              pcRefusDecodage(refus), image.message);
     return nullptr;
 }
 
-Fl_RGB_Image* pDecoder(FormatImage format, const std::string& octets, const char* nom)
+Fl_RGB_Image* pDecoder(FormatImage format, const std::string& octets, const char* nom,
+                       const Admission& admettre)
 {
     ImageDecodee image;
+    image.admettre = admettre;
     switch (format) {
-    case IMAGE_GIF: return pGif(octets, nom);
+    case IMAGE_GIF: return pGif(octets, nom, admettre);
     case IMAGE_JPEG:
         return pDecodee(iDecoderJpeg(debut(octets), octets.size(), image), image, "jpeg", nom);
     case IMAGE_PNG:
@@ -123,10 +131,12 @@ bool bValide(const Fl_RGB_Image& image)
            image.data()[0];
 }
 
-Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu)
+Fl_RGB_Image* pLireControle(const char* chemin, FormatImage voulu, const Admission& admettre)
 {
     std::string octets;
-    return bLireImage(chemin, octets, SIGNATURE) ? pDecoderImage(octets, voulu, chemin) : nullptr;
+    if (!bLireImage(chemin, octets, SIGNATURE))
+        return nullptr;
+    return pDecoderImage(octets, voulu, chemin, admettre);
 }
 
 }  // namespace
@@ -160,7 +170,8 @@ bool bLireImage(const char* chemin, std::string& octets, size_t debutLu)
     return true;
 }
 
-Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom)
+Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom,
+                            const Admission& admettre)
 {
     const FormatImage format = formatImage(debut(octets), octets.size());
     if (voulu != IMAGE_INCONNUE && format != voulu) {
@@ -169,7 +180,7 @@ Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const 
     }
     std::unique_ptr<Fl_RGB_Image> image;
     try {
-        image.reset(pDecoder(format, octets, nom));
+        image.reset(pDecoder(format, octets, nom, admettre));
     } catch (const std::bad_alloc&) {
         vJournal(ETIQUETTE, "%s refusee: memoire insuffisante\n", sNom(nom).c_str());
         return nullptr;
@@ -181,9 +192,9 @@ Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const 
     return image.release();
 }
 
-Fl_Shared_Image* pImageControlee(const char* chemin)
+Fl_Shared_Image* pImageControlee(const char* chemin, const Admission& admettre)
 {
-    Fl_RGB_Image* image = pLireControle(chemin, IMAGE_INCONNUE);
+    Fl_RGB_Image* image = pLireControle(chemin, IMAGE_INCONNUE, admettre);
     // Shared under a name of its own: nothing reads the file again by its
     // path through the toolkit's readers.
     return image ? Fl_Shared_Image::get(image, 1) : nullptr;
@@ -193,5 +204,5 @@ Fl_RGB_Image* pJpegControle(const char* chemin)
 {
     // A JPEG is read from its path without asking the toolkit for a colour
     // (only a GIF's transparency does): safe off the GUI thread.
-    return pLireControle(chemin, IMAGE_JPEG);
+    return pLireControle(chemin, IMAGE_JPEG, nullptr);
 }

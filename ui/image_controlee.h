@@ -7,6 +7,7 @@
 #define UI_IMAGE_CONTROLEE_H
 
 #include "ui/entete_image.h"
+#include "ui/image_decodee.h"
 
 #include <cstddef>
 #include <string>
@@ -19,8 +20,9 @@ constexpr long long TAILLE_IMAGE_MAX = 64LL << 20;
 
 // The checked picture as a shared image of its own (the caller releases
 // it; nothing reads the file again by its name); null when it is refused
-// or does not decode (logged).
-Fl_Shared_Image* pImageControlee(const char* chemin);
+// or does not decode (logged), or when `admettre` refuses the size read
+// from its header (before its pixels are decoded; not logged).
+Fl_Shared_Image* pImageControlee(const char* chemin, const Admission& admettre = nullptr);
 
 // The checked JPEG file decoded aside from the shared images (so another
 // thread may call it); null otherwise (logged).
@@ -35,7 +37,8 @@ bool bLireImage(const char* chemin, std::string& octets, size_t debut);
 // The picture the octets hold, of the format wanted unless that is
 // IMAGE_INCONNUE; null when it is refused, does not decode or the
 // decoder runs out of memory (logged under `nom`, except octets that are
-// no picture at all).
-Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom);
+// no picture at all), or `admettre` refuses its size (not logged).
+Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom,
+                            const Admission& admettre = nullptr);
 
 #endif

@@ -10,6 +10,8 @@ const char* pcRefusDecodage(int refus)
     case DECODAGE_COUPEE: return "donnees plus courtes que l'image";
     case DECODAGE_TROP_DE_PASSES: return "trop de passes";
     case DECODAGE_MEMOIRE: return "memoire insuffisante";
+    case DECODAGE_TROP_DE_TRAVAIL: return "trop de travail";
+    case DECODAGE_NON_ADMISE: return "non admise";
     default: return "refusee";
     }
 }

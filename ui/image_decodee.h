@@ -4,7 +4,13 @@
 #define UI_IMAGE_DECODEE_H
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
+
+// Asked once the format's library has read the header, before any pixel
+// is decoded or allocated: the picture will be w x h pixels of d octets.
+// False refuses it.
+using Admission = std::function<bool(int w, int h, int d)>;
 
 struct LibererPixels {
     void operator()(unsigned char* p) const { std::free(p); }
@@ -17,12 +23,21 @@ struct ImageDecodee {
     std::unique_ptr<unsigned char, LibererPixels> pixels;
     // What the library (or the decoder) said of the octets it refused.
     char message[200] = {};
+    // Set by the caller before the decoding, when the size must be agreed
+    // to (a budget of pixels): kept by the decoder.
+    Admission admettre;
 
     // A refused picture: no pixels, no size; its message stays.
     void vVider()
     {
         pixels.reset();
         w = h = d = 0;
+    }
+    // Before a decoding: empty, no message; the admission stays.
+    void vRecommencer()
+    {
+        vVider();
+        message[0] = 0;
     }
 };
 
@@ -33,6 +48,8 @@ enum {
     DECODAGE_COUPEE = 3,          // the octets end (or could only end) before the picture does
     DECODAGE_TROP_DE_PASSES = 4,  // more scans than a real picture has
     DECODAGE_MEMOIRE = 5,         // the allocator refused
+    DECODAGE_TROP_DE_TRAVAIL = 6, // more work than the largest real picture asks
+    DECODAGE_NON_ADMISE = 7,      // the caller's admission refused its size
 };
 
 // What a refusal says, for the log.

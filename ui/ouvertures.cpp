@@ -5,7 +5,10 @@
 #include "ui/palette.h"
 #include "ui/visualisateur.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Group.H>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -15,6 +18,20 @@ struct HorsGroupe {
     HorsGroupe() { Fl_Group::current(nullptr); }
     ~HorsGroupe() { Fl_Group::current(courant); }
 };
+
+bool bEnregistree(const Fl_Double_Window* fenetre)
+{
+    return std::find(std::begin(GESTION_UI), std::end(GESTION_UI), fenetre) != std::end(GESTION_UI);
+}
+
+// A picture window the registry could not hold (full, or the program
+// ending) is in no menu and no one would delete it: closed, it goes at
+// the next turn of the event loop, and its share of the pictures' budget
+// with it.
+void vFermerHorsRegistre(Fl_Widget* fenetre, void*)
+{
+    Fl::delete_widget(fenetre);
+}
 
 }  // namespace
 
@@ -27,6 +44,8 @@ visualisateur* pOuvrirImage(const char* chemin, int droite, int haut)
         return nullptr;
     }
     gestion_interfaces::add(fenetre);
+    if (!bEnregistree(fenetre))
+        fenetre->callback(vFermerHorsRegistre);
     return fenetre;
 }
 

@@ -17,7 +17,8 @@ constexpr int OUVERTURE_GAUCHE = 240;
 
 // A picture in an image window with its right edge at `droite` and its top
 // at `haut`. A file that is not a picture gives the "Non disponible"
-// message and no window (null).
+// message and no window (null). A window the registry could not hold is
+// deleted when it is closed.
 visualisateur* pOuvrirImage(const char* chemin, int droite, int haut);
 
 // A text window on the file (`mode` 0 editor, else viewer), titled

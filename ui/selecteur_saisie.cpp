@@ -57,8 +57,9 @@ void DRU_Fl_File_Chooser::vSaisieEntree(const char* chemin)
     if (dossier && !bMemeRepertoire(chemin, directory_)) {
         directory(chemin);
     } else if ((type_ & CREATE) || bExiste(chemin)) {
+        // No preview: the dialog goes, and a picture delivered is decoded
+        // by whoever opens it, once.
         if (!dossier || (type_ & DIRECTORY)) {
-            vMajApercu();
             vLivrer();
             hide();
         }

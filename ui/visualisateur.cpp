@@ -16,11 +16,6 @@
 
 namespace {
 
-long long llOctets(const Fl_Image* image)
-{
-    return (long long)image->w() * image->h() * image->d();
-}
-
 // "Images, <name> : <the text of the key>", with its one button.
 void vMessage(const char* nom, const char* cle)
 {
@@ -76,23 +71,31 @@ visualisateur::visualisateur(const char* fichier, int droite, int haut, const ch
                   pcTraduire("Visualisateur"), nom);
     delete[] programme;
     label(titre);
-    // With the budget spent, the picture is not even decoded.
+    // With the budget spent, the picture is not even read.
     if (llImagesTenues() >= budgetImages) {
         vRefusBudget(fichier, nom);
         return;
     }
-    imageFichier = pImageControlee(fichier);
+    // The budget is asked with the size the header gives, before a pixel
+    // is decoded: a picture that does not fit costs its header only, and
+    // nothing of it is held while its box waits.
+    bool horsBudget = false;
+    imageFichier = pImageControlee(fichier, [this, &horsBudget](int l, int h, int d) {
+        const long long octets = (long long)l * h * d;
+        horsBudget = !bPrendreImage(octets);
+        octetsTenus = horsBudget ? 0 : octets;
+        return !horsBudget;
+    });
+    if (horsBudget) {
+        vRefusBudget(fichier, nom);
+        return;
+    }
     if (!imageFichier) {
+        vRendreImage(octetsTenus);
+        octetsTenus = 0;
         vMessage(nom, CLE_LOCAL("Non disponible"));
         return;
     }
-    if (!bPrendreImage(llOctets(imageFichier))) {
-        vRefusBudget(fichier, nom);
-        imageFichier->release();
-        imageFichier = nullptr;
-        return;
-    }
-    octetsTenus = llOctets(imageFichier);
     vAjusterImage(imageFichier->w(), imageFichier->h(), Fl::w(), Fl::h(), largeur, hauteur);
     size(largeur, hauteur);
     size_range(largeur, hauteur);

@@ -184,3 +184,146 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
     vVerifier(EGifCloseFile(g, &erreur), "fermeture");
     return octets;
 }
+
+namespace {
+
+// Bits written most significant first, with the JPEG's stuffing: a zero
+// octet after every FF of entropy-coded data; the last octet filled with 1.
+struct BitsJpeg {
+    std::string octets;
+    unsigned courant = 0;
+    int n = 0;
+    void vEcrire(unsigned valeur, int bits)
+    {
+        for (int i = bits - 1; i >= 0; --i) {
+            courant = (courant << 1) | ((valeur >> i) & 1);
+            if (++n == 8)
+                vOctet();
+        }
+    }
+    void vOctet()
+    {
+        octets += char(courant);
+        if (courant == 0xFF)
+            octets += '\0';
+        courant = 0, n = 0;
+    }
+    std::string sFin()
+    {
+        if (n)
+            vEcrire(0xFF, 8 - n);
+        return octets;
+    }
+};
+
+// A scan of `blocs` blocks, all in end-of-band runs: runs of
+// 32767 blocks (code "0", symbol E0 and its 14 bits), then the rest in one
+// run of its own size class (code "10", symbol r0 and its r bits).
+std::string passeFinsDeBande(unsigned blocs)
+{
+    BitsJpeg b;
+    for (; blocs >= 32767; blocs -= 32767)
+        b.vEcrire(0, 1), b.vEcrire(32767 - 16384, 14);
+    if (blocs) {
+        int r = 0;
+        while ((2u << r) <= blocs)
+            ++r;
+        // The table holds E0 and one other run: a rest of 2^r + k blocks.
+        b.vEcrire(2, 2), b.vEcrire(blocs - (1u << r), r);
+    }
+    return b.sFin();
+}
+
+}  // namespace
+
+std::string jpegFinsDeBande(unsigned cote, int passes, bool raffinement)
+{
+    const unsigned blocs = (cote / 8) * (cote / 8);
+    unsigned reste = blocs % 32767, r = 0;
+    while (reste && (2u << r) <= reste)
+        ++r;
+    std::string j = "\xFF\xD8";
+    j += std::string("\xFF\xDB") + be16(67) + char(0) + std::string(64, '\x01');
+    j += std::string("\xFF\xC2") + be16(11) + char(8) + be16(cote) + be16(cote) + char(1);
+    j += std::string{1, char(0x11), 0};
+    // AC table 0: E0 in one bit, the rest's run class in two.
+    std::string longueurs(16, '\0');
+    longueurs[0] = 1, longueurs[1] = 1;
+    j += std::string("\xFF\xC4") + be16(2 + 1 + 16 + 2) + char(0x10) + longueurs + char(0xE0) +
+         char(r << 4);
+    const std::string donnees = passeFinsDeBande(blocs);
+    const char ahAl = raffinement ? 0x10 : 0;
+    for (int i = 0; i < passes; ++i)
+        j += std::string("\xFF\xDA") + be16(8) + char(1) + std::string{1, 0, 1, 63, ahAl} + donnees;
+    return j + "\xFF\xD9";
+}
+
+namespace {
+
+const int CANAUX_PNG[] = {1, 0, 3, 1, 2, 0, 4};
+
+// The rows of the pass (or of the whole picture), each with its filter
+// octet, as zeros.
+void vDeflaterLignes(z_stream& z, std::string& sortie, unsigned w, unsigned h, size_t octetsLigne)
+{
+    if (!w || !h)
+        return;
+    std::string ligne(1 + octetsLigne, '\0');
+    ligne[0] = 4;  // Paeth
+    char tampon[64 * 1024];
+    for (unsigned y = 0; y < h; ++y) {
+        z.next_in = reinterpret_cast<Bytef*>(ligne.data());
+        z.avail_in = uInt(ligne.size());
+        while (z.avail_in) {
+            z.next_out = reinterpret_cast<Bytef*>(tampon);
+            z.avail_out = sizeof tampon;
+            deflate(&z, Z_NO_FLUSH);
+            sortie.append(tampon, sizeof tampon - z.avail_out);
+        }
+    }
+}
+
+}  // namespace
+
+std::string pngNul(unsigned w, unsigned h, const FormePng& f)
+{
+    const int canaux = CANAUX_PNG[f.type];
+    const auto octetsLigne = [&](unsigned l) {
+        return (size_t(l) * size_t(canaux) * size_t(f.profondeur) + 7) / 8;
+    };
+    z_stream z{};
+    if (deflateInit2(&z, 9, Z_DEFLATED, 15, 9, Z_RLE) != Z_OK)
+        throw std::runtime_error("deflateInit");
+    std::string idat;
+    if (!f.entrelace) {
+        vDeflaterLignes(z, idat, w, h, octetsLigne(w));
+    } else {
+        static const unsigned x0[] = {0, 4, 0, 2, 0, 1, 0}, dx[] = {8, 8, 4, 4, 2, 2, 1};
+        static const unsigned y0[] = {0, 0, 4, 0, 2, 0, 1}, dy[] = {8, 8, 8, 4, 4, 2, 2};
+        for (int p = 0; p < 7; ++p) {
+            const unsigned l = w > x0[p] ? (w - x0[p] + dx[p] - 1) / dx[p] : 0;
+            const unsigned lignes = h > y0[p] ? (h - y0[p] + dy[p] - 1) / dy[p] : 0;
+            vDeflaterLignes(z, idat, l, lignes, octetsLigne(l));
+        }
+    }
+    char tampon[64 * 1024];
+    int r;
+    do {
+        z.next_out = reinterpret_cast<Bytef*>(tampon);
+        z.avail_out = sizeof tampon;
+        r = deflate(&z, Z_FINISH);
+        idat.append(tampon, sizeof tampon - z.avail_out);
+    } while (r == Z_OK);
+    deflateEnd(&z);
+    std::string p("\x89PNG\r\n\x1a\n", 8);
+    p += morceauPng("IHDR", be32(w) + be32(h) +
+                                std::string{char(f.profondeur), char(f.type), 0, 0,
+                                            char(f.entrelace ? 1 : 0)});
+    if (f.type == 3)
+        p += morceauPng("PLTE", std::string(size_t(3) << f.profondeur, '\x80'));
+    if (f.transparence)
+        p += morceauPng("tRNS", std::string(f.type == 3 ? 1 : f.type == 0 ? 2 : 6, '\0'));
+    for (size_t i = 0; i < idat.size(); i += 1 << 20)
+        p += morceauPng("IDAT", idat.substr(i, 1 << 20));
+    return p + morceauPng("IEND", "");
+}

@@ -38,4 +38,26 @@ std::string gifEcrit(int ecranL, int ecranH, const std::vector<uint32_t>& tableG
 //   descripteur.gif an image descriptor cut in its width
 std::vector<std::pair<std::string, std::string>> gifsHostiles();
 
+// A grey progressive JPEG of `cote` x `cote` (a multiple of 8) whose
+// `passes` scans all cover the whole AC band and hold nothing but
+// end-of-band runs: about 60 octets a scan for a million blocks. With
+// `raffinement` they refine it (Ah 1, Al 0), and libjpeg looks at the 63
+// coefficients of every block in every scan; else they are first scans
+// (Ah 0, Al 0), which libjpeg still walks block by block. No DC scan
+// comes first.
+std::string jpegFinsDeBande(unsigned cote, int passes, bool raffinement);
+
+// A PNG of w x h whose pixels are all zero: `profondeur` bits a sample,
+// colour type `type` (a palette of 2^profondeur colours for type 3), a
+// transparency chunk or not, Adam7 or not; each row filtered by Paeth,
+// the whole deflated in runs (zlib's RLE strategy: about its best ratio,
+// at once).
+struct FormePng {
+    int profondeur = 8;
+    int type = 2;
+    bool transparence = false;
+    bool entrelace = false;
+};
+std::string pngNul(unsigned w, unsigned h, const FormePng& forme);
+
 #endif

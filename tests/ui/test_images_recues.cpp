@@ -170,3 +170,38 @@ TEST(ImagesRecues, HostileFilesAreRefusedAtACostOfTheirOctetsNotOfTheSizeTheyCla
         EXPECT_TRUE(refus || octets >= 640 * 480 * 3) << c.cas;
     }
 }
+
+// Pictures within the pixel bound whose decoding would hold the window for
+// seconds: 10 KB of JPEG scans libjpeg walks block by block, PNGs whose
+// rows inflate and expand to more than the largest 8-bit RGBA picture.
+// Refused before the work is done; the same shapes at a smaller size
+// decode.
+TEST(ImagesRecues, PicturesCostingMoreThanTheLargestRealOneAreRefused)
+{
+    const FormePng rvb16{16, 2, true, true}, rvba8{8, 6, false, true}, rvba16{16, 6, false, false};
+    const struct {
+        const char* cas;
+        FormatImage format;
+        std::string octets;
+        int refus;
+    } cas[] = {
+        {"100 refinement scans, 8192", IMAGE_JPEG, jpegFinsDeBande(8192, 100, true),
+         DECODAGE_TROP_DE_TRAVAIL},
+        {"100 first scans, 8192", IMAGE_JPEG, jpegFinsDeBande(8192, 100, false),
+         DECODAGE_TROP_DE_TRAVAIL},
+        {"100 refinement scans, 512", IMAGE_JPEG, jpegFinsDeBande(512, 100, true), 0},
+        {"rgb16 trns adam7, 8192", IMAGE_PNG, pngNul(8192, 8192, rvb16), DECODAGE_TROP_DE_TRAVAIL},
+        {"rgba8 adam7, 8192", IMAGE_PNG, pngNul(8192, 8192, rvba8), DECODAGE_TROP_DE_TRAVAIL},
+        {"rgba16, 8192", IMAGE_PNG, pngNul(8192, 8192, rvba16), DECODAGE_TROP_DE_TRAVAIL},
+        {"rgb16 trns adam7, 1024", IMAGE_PNG, pngNul(1024, 1024, rvb16), 0},
+        {"rgba8 adam7, 1024", IMAGE_PNG, pngNul(1024, 1024, rvba8), 0},
+    };
+    for (const auto& c : cas) {
+        const auto* o = reinterpret_cast<const unsigned char*>(c.octets.data());
+        ImageDecodee image;
+        const int refus = c.format == IMAGE_JPEG ? iDecoderJpeg(o, c.octets.size(), image)
+                                                 : iDecoderPng(o, c.octets.size(), image);
+        EXPECT_EQ(refus, c.refus) << c.cas << ": " << image.message;
+        EXPECT_EQ(image.pixels != nullptr, c.refus == 0) << c.cas;
+    }
+}

@@ -5,6 +5,7 @@
 
 #include "ui/boites_message.h"
 #include "ui/decodage_gif.h"
+#include "ui/image_controlee.h"
 #include "ui/palette.h"
 #include "ui/selecteur.h"
 
@@ -20,6 +21,7 @@
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Preferences.H>
 #include <FL/Fl_Return_Button.H>
+#include <FL/Fl_Shared_Image.H>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -243,4 +245,29 @@ TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsIts
         EXPECT_EQ(iOuvertures(liste + "/" + nom, [&] { c.preview(1); }), 1) << nom;
     }
     EXPECT_STREQ(c.previewBox->label(), "vent d'ouest");
+}
+
+// A picture's path typed and confirmed with Enter, delivered to a callback
+// that hides the dialog and opens the picture as the pages do: the file is
+// read, and decoded, once.
+TEST_F(Selecteur, APicturePathTypedWithEnterIsDecodedOnce)
+{
+    harnais::ChienDeGarde garde(60);
+    CadreGif cadre;
+    cadre.w = 600, cadre.h = 400;
+    cadre.indices.assign(600 * 400, 1);
+    const std::string chemin = liste + "/carte.gif";
+    ecrireFichier(chemin, gifEcrit(600, 400, {0, 0xFF0000}, {cadre}));
+    c.callback([](DRU_Fl_File_Chooser* s, void*) {
+        s->hide();
+        if (Fl_Shared_Image* image = pImageControlee(s->value(1)))
+            image->release();
+    });
+    ouvrir();
+    c.preview(1);
+    const unsigned long long avant = ullOctetsGifDemandes();
+    c.fileName->value(chemin.c_str());
+    EXPECT_EQ(iOuvertures(chemin, [&] { harnais::vTouche(c.window, FL_Enter, "\r"); }), 1);
+    EXPECT_EQ(ullOctetsGifDemandes() - avant, 4ULL * 600 * 400);
+    EXPECT_FALSE(c.shown());
 }

@@ -1,7 +1,10 @@
 // The image window with real picture files: its fitted size and place, its
 // title, and what a file that is no picture gives.
 #include "ui/boites_message.h"
+#include "ui/budget_images.h"
 #include "ui/decodage_gif.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/ouvertures.h"
 #include "ui/palette.h"
 #include "ui/visualisateur.h"
 
@@ -13,9 +16,12 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Shared_Image.H>
+#include <FL/Fl_Double_Window.H>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -177,4 +183,82 @@ TEST_F(Visualisateur, ANameWithAnAtIsShownWholeInTheMessage)
 {
     ecrireFichier(dossier / "carte@nuit.png", "pas une image");
     EXPECT_EQ(messageRefus("carte@nuit.png"), "Images, carte@@nuit.png : Non disponible");
+}
+
+namespace {
+
+struct BudgetRemis {
+    ~BudgetRemis() { budgetImages = BUDGET_IMAGES; }
+};
+
+}  // namespace
+
+// A picture larger than what is left of the pictures' budget, in each
+// format: refused on the size its header gives, before a pixel is decoded,
+// and nothing of it held while its box waits. With room for it, the same
+// picture opens and holds its share until its window goes.
+TEST_F(Visualisateur, APictureOverTheBudgetIsRefusedOnItsHeaderBeforeItsBoxWaits)
+{
+    BudgetRemis remis;
+    const long long tenues = llImagesTenues(), part = 600 * 400 * 3;
+    for (const std::string nom : {"carte.gif", "carte.png", "carte.jpg"}) {
+        const std::string chemin = image(nom, 600, 400);
+        budgetImages = tenues + part - 1;
+        const int partagees = Fl_Shared_Image::num_images();
+        int partageesPendantLaBoite = -1;
+        std::string texte;
+        harnais::vRepondreBoite([&](Fl_Window* boite) {
+            texte = pTexteMessage()->label();
+            partageesPendantLaBoite = Fl_Shared_Image::num_images() - partagees;
+            harnais::vTouche(boite, FL_Escape);
+        });
+        const unsigned long long demandes = ullOctetsGifDemandes();
+        {
+            visualisateur v(chemin.c_str(), 800, 10);
+            EXPECT_EQ(v.iCharge(), 0) << nom;
+        }
+        EXPECT_EQ(ullOctetsGifDemandes(), demandes) << nom;
+        EXPECT_EQ(partageesPendantLaBoite, 0) << nom;
+        EXPECT_EQ(texte, "Images, " + nom +
+                             " : Trop d'images ouvertes : fermez-en une, puis ouvrez celle-ci "
+                             "par Ouvrir");
+        EXPECT_EQ(llImagesTenues(), tenues) << nom;
+        budgetImages = tenues + part;
+        {
+            visualisateur v(chemin.c_str(), 800, 10);
+            EXPECT_EQ(v.iCharge(), 1) << nom;
+            EXPECT_EQ(llImagesTenues(), tenues + part) << nom;
+        }
+        EXPECT_EQ(llImagesTenues(), tenues) << nom;
+    }
+}
+
+// Every slot of the window registry taken: a picture still opens, in a
+// window of no menu; closed as the window manager closes it, the window
+// goes and gives its share of the budget back.
+TEST_F(Visualisateur, APictureWindowOutsideAFullRegistryGivesItsShareBackWhenClosed)
+{
+    std::vector<std::unique_ptr<Fl_Double_Window>> occupantes;
+    std::vector<Fl_Double_Window**> places;
+    for (Fl_Double_Window*& place : GESTION_UI)
+        if (!place) {
+            occupantes.emplace_back(new Fl_Double_Window(10, 10));
+            place = occupantes.back().get();
+            places.push_back(&place);
+        }
+    struct Liberer {
+        std::vector<Fl_Double_Window**>& places;
+        ~Liberer()
+        {
+            for (Fl_Double_Window** place : places)
+                *place = nullptr;
+        }
+    } liberer{places};
+    const long long tenues = llImagesTenues();
+    visualisateur* v = pOuvrirImage(image("hors.png", 200, 100).c_str(), 800, 10);
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(llImagesTenues(), tenues + 200 * 100 * 3);
+    ASSERT_TRUE(harnais::bAttendre([v] { return v->shown() != 0; }));
+    harnais::vFermer(v);
+    EXPECT_TRUE(harnais::bAttendre([tenues] { return llImagesTenues() == tenues; }));
 }
