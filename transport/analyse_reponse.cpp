@@ -208,11 +208,18 @@ struct Analyse {
         const char* dossier = pcDossierGenre(genre);
         if (iDeposerAPart("lockdir", e.nom, d, n, &pris, dossier) != 0)
             return false;
+        return bSortira(dossier, pris);
+    }
+
+    // Whether the scan can move what was filed as `nom` into `dossier`;
+    // if not, the file waits in lockdir/ and the message says why.
+    bool bSortira(const char* dossier, const std::string& nom)
+    {
         if (!dossier || bDossierOuvert(dossier))
             return true;
         vJournal(TAG, "ECHEC : %s reste dans lockdir, %s inaccessible\n",
-                 sTexteJournal(pris).c_str(), dossier);
-        noteDepot = std::string(CRLF) + "Fichier " + pris + " non classe : dossier " + dossier +
+                 sTexteJournal(nom).c_str(), dossier);
+        noteDepot = std::string(CRLF) + "Fichier " + nom + " non classe : dossier " + dossier +
                     " inaccessible" + CRLF;
         return false;
     }
@@ -227,7 +234,8 @@ struct Analyse {
             return bInstallerSatellite(d, n);
         if (bGmdss()) {
             std::string t = texte(d, n);
-            return bBulletins(t);
+            const bool tous = bBulletins(t);
+            return bSortira(pcDossierGenre(RECU_TEXTE), e.nom) && tous;
         }
         if (!bSousSonNom())
             return true;

@@ -125,17 +125,20 @@ TEST_F(Classees, AnswersOfOneNameAllReachDatUnderTheNameTheHistoryGives)
 TEST_F(Classees, AFileTheScanCannotMoveOutOfLockdirIsNoSuccess)
 {
     const struct {
-        bool bulletins;
+        const char* objet;  // a bulletin asked; null: a GRIB file
         const char* nom;
         const char* casse;  // the folder made a file
-    } cas[] = {{false, "g.grb", "dat"}, {true, "b.txt", "dat/bulletin"}};
+    } cas[] = {{nullptr, "g.grb", "dat"},
+               {"NAVTEX_FQ", "b.txt", "dat/bulletin"},
+               {"GMDSS_METAREA1_OFFSHORE", "GMDSS_METAREA1_OFFSHORE.txt", "dat/bulletin"}};
     for (const auto& c : cas) {
         vVider();
         fs::remove_all(c.casse);
         ecrireFichier(c.casse, "");
         ASSERT_TRUE(service().bVariante(std::string("nom:") + c.nom));
-        const std::string texte = c.bulletins ? texteBulletins({"NAVTEX_FQ"}) : texteGrib();
-        EXPECT_EQ(iTransferer(texte, c.bulletins ? nullptr : "secret-du-bord", c.bulletins),
+        const bool bulletins = c.objet != nullptr;
+        const std::string texte = bulletins ? texteBulletins({c.objet}) : texteGrib();
+        EXPECT_EQ(iTransferer(texte, bulletins ? nullptr : "secret-du-bord", bulletins),
                   PHASE_NON_CLASSEE)
             << c.nom;
         EXPECT_FALSE(existe("etc/envois.txt")) << c.nom;
