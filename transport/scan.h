@@ -43,7 +43,9 @@ extern TYPEDEF_CROCHETS_SCAN crochetsScan;
 // The timeout (data: the main window): one pass, then again 1 s later.
 void scan_newfiles(void* fenetre);
 // One pass over lockdir/ of the current folder; the windows it opens are
-// placed from the main window (null: from the screen's corner).
+// placed from the main window (null: from the screen's corner). With the
+// window registry full, texts and pictures are filed and not opened, and
+// the user told (nonOuverts) once no box waits.
 void vScanPasse(const Fl_Window* principale);
 
 // Moves a file: by rename, or across file systems by a copy under a
