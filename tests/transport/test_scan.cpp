@@ -247,27 +247,6 @@ TEST(NomLibre, FreeNamesBeforeTheExtension)
     EXPECT_EQ(sNomLibre(d.chemin(), "x.grb.bz2"), "x.grb.bz2");
 }
 
-// Extensions in any case: every name the answers' analysis accepts is
-// filed, none deleted.
-TEST_F(Scan, ReceivedNamesAreFiledWhateverTheCaseOfTheirExtension)
-{
-    const std::pair<const char*, const char*> cas[] = {
-        {"CARTE.JPG", "dat/image"}, {"photo.jpeg", "dat/image"}, {"Photo.Png", "dat/image"},
-        {"fax.GIF", "dat/image"},   {"NOTE.TXT", "dat/bulletin"}, {"p.Grb", "dat"},
-        {"p.GRB.BZ2", "dat"},       {"p.grb.Gz", "dat"},
-    };
-    for (const auto& [nom, dossier] : cas)
-        deposer(nom);
-    deposer("previsions.grib");
-    vScanPasse(&principale);
-    for (const auto& [nom, dossier] : cas)
-        EXPECT_EQ(lireFichier(std::string(dossier) + "/" + nom), nom) << nom;
-    EXPECT_EQ(images.size(), 4u);
-    EXPECT_EQ(textes.size(), 1u);
-    EXPECT_EQ(gribs.size(), 3u);
-    EXPECT_NE(journal.contenu().find("previsions.grib supprime"), std::string::npos);
-}
-
 // A full window registry: received texts and pictures are filed and not
 // opened, each with a log line; the user is told once, when no box waits,
 // and again only once a window could open meanwhile.
