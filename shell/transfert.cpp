@@ -143,7 +143,8 @@ std::string sCopierArgument(const std::string& source, long long maximum)
     if (fstat(f.fd, &st) != 0 || st.st_size > maximum)
         return TROP_GROS;
     Descripteur tmp{open(strOpenLocktmpfilefile,
-                         O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666)};
+                         O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                         0666)};
     if (tmp.fd < 0)
         return std::string("copie impossible (") + std::strerror(errno) + ")";
     std::string erreur = sCopier(f.fd, tmp.fd, maximum);
