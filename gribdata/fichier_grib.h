@@ -6,6 +6,10 @@
 
 #include "gribdata/enregistrement_grib.h"
 
+// Files of this size or larger are not forecasts from the service: never
+// opened.
+constexpr long long TAILLE_GRIB_MAX = 2048000000LL;
+
 class File {
 public:
     int count = 0;                         // records in the list

@@ -17,9 +17,6 @@
 
 namespace {
 
-// Larger files are not forecasts from the service.
-const long long TAILLE_MAX = 2048000000LL;
-
 // The extension of the last path component, from its last full stop.
 const char* extension(const char* nom)
 {
@@ -35,7 +32,7 @@ unsigned char* lireEntier(const char* nom, unsigned int& longueur)
     struct stat st;
     if (!f)
         return nullptr;
-    if (fstat(fileno(f), &st) != 0 || st.st_size >= TAILLE_MAX) {
+    if (fstat(fileno(f), &st) != 0 || st.st_size >= TAILLE_GRIB_MAX) {
         std::fclose(f);
         return nullptr;
     }
@@ -62,7 +59,7 @@ const unsigned char* projeter(const char* nom, unsigned int& longueur, size_t& p
         return nullptr;
     struct stat st;
     void* p = MAP_FAILED;
-    if (fstat(fd, &st) == 0 && st.st_size > 0 && st.st_size < TAILLE_MAX)
+    if (fstat(fd, &st) == 0 && st.st_size > 0 && st.st_size < TAILLE_GRIB_MAX)
         p = mmap(nullptr, size_t(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
     if (p == MAP_FAILED) {
         close(fd);

@@ -18,6 +18,7 @@
 #include "transport/windows_send.h"
 #include "transport/scan.h"
 #include "shell/signaux.h"
+#include "shell/transfert.h"
 #include "shell/verrou.h"
 #include "ui/configuration.h"
 #include "ui/donnees_absentes.h"
@@ -144,6 +145,7 @@ void vDemarrage(int argc)
     pfRemplacerJournal(log);
     vJournal(ETIQUETTE, "\n-----------------------\n Lancement du programme: %s %d\n",
              CheminAbsolu, argc);
+    vJournalTransfert();
     vBanniere("Routes");
     Dru_Routes = nullptr;
     vConfiguration();

@@ -3,15 +3,21 @@
 #include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 #include "shell/verrou.h"
-#include "gribdata/fichiers.h"
+#include "codes/texte_journal.h"
+#include "gribdata/globales.h"
+#include "gribdata/ouverture_ordinaire.h"
+#include "transport/genre_recu.h"
 
 #include <FL/filename.H>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 char* pcNomTransfert(char* argument)
 {
@@ -74,23 +80,103 @@ std::string cheminArgument(const char* argument)
     return base.empty() ? "" : base + "/" + argument;
 }
 
+// Why the argument was refused, for the log once it is open.
+std::string refus;
+
+bool bRefuser(const std::string& pourquoi)
+{
+    refus = pourquoi;
+    std::fprintf(stderr, "ATTENTION %s\n", pourquoi.c_str());
+    return false;
+}
+
+struct Descripteur {
+    int fd;
+    ~Descripteur()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+const std::string TROP_GROS = "fichier trop gros";
+
+// Copies what `source` holds into `cible`, refusing it past `maximum`
+// octets: a file still growing is read no further than one block past.
+// Empty when copied, else why not.
+std::string sCopier(int source, int cible, long long maximum)
+{
+    std::vector<char> bloc(64 * 1024);
+    long long copies = 0;
+    for (;;) {
+        const ssize_t lus = read(source, bloc.data(), bloc.size());
+        if (lus < 0 && errno == EINTR)
+            continue;
+        if (lus <= 0)
+            return lus == 0 ? "" : std::string("lecture impossible (") + std::strerror(errno) + ")";
+        copies += lus;
+        if (copies > maximum)
+            return TROP_GROS;
+        for (ssize_t ecrits = 0; ecrits < lus;) {
+            const ssize_t k = write(cible, bloc.data() + ecrits, size_t(lus - ecrits));
+            if (k < 0 && errno == EINTR)
+                continue;
+            if (k <= 0)
+                return std::string("copie impossible (") + std::strerror(k < 0 ? errno : EIO) + ")";
+            ecrits += k;
+        }
+    }
+}
+
+// The argument as every reader of a file from outside takes it: opened
+// once without blocking, a regular file only, no larger than the reader
+// of its kind opens, copied from that one opening under the temporary
+// name. Empty when it is there whole, else why not (nothing left).
+std::string sCopierArgument(const std::string& source, long long maximum)
+{
+    bool refuse = false;
+    const Descripteur f{iOuvrirOrdinaire(source.c_str(), refuse)};
+    if (f.fd < 0)
+        return refuse ? "pas un fichier ordinaire"
+                      : std::string("copie impossible (") + std::strerror(errno) + ")";
+    struct stat st;
+    if (fstat(f.fd, &st) != 0 || st.st_size > maximum)
+        return TROP_GROS;
+    Descripteur tmp{open(strOpenLocktmpfilefile,
+                         O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                         0666)};
+    if (tmp.fd < 0)
+        return std::string("copie impossible (") + std::strerror(errno) + ")";
+    std::string erreur = sCopier(f.fd, tmp.fd, maximum);
+    // A full disk may show only when the file is closed.
+    const int fd = tmp.fd;
+    tmp.fd = -1;
+    if (close(fd) != 0 && erreur.empty())
+        erreur = std::string("copie impossible (") + std::strerror(errno) + ")";
+    if (!erreur.empty())
+        unlink(strOpenLocktmpfilefile);
+    return erreur;
+}
+
 // Puts the file into lockdir/ under its hand-over name; true when it is
-// really there under its final name.
+// really there under its final name. A name the incoming scan would not
+// file is refused here: it would be deleted there.
 bool bDeposer(const char* argument, const char* nom)
 {
-    if (!bNomTransfertAcceptable(nom) || iCheminsTransfert(nom) != 0) {
-        std::printf("ATTENTION nom de fichier inutilisable: ==%s==\n", nom);
-        return false;
-    }
+    refus.clear();
+    if (!bNomTransfertAcceptable(nom) || iCheminsTransfert(nom) != 0)
+        return bRefuser(std::string("nom de fichier inutilisable: ==") + nom + "==");
+    const long long maximum = llTailleGenreMax(genreRecu(nom));
+    if (maximum <= 0)
+        return bRefuser(std::string("type de fichier inconnu: ==") + nom + "==");
     const std::string source = cheminArgument(argument);
-    if (source.empty() || copyfile(source.c_str(), strOpenLocktmpfilefile) != 0) {
-        std::printf("ATTENTION copie impossible de %s\n", argument);
-        return false;
-    }
+    const std::string erreur =
+        source.empty() ? "copie impossible" : sCopierArgument(source, maximum);
+    if (!erreur.empty())
+        return bRefuser(erreur + ": " + argument);
     if (std::rename(strOpenLocktmpfilefile, strOpenLockfilefile) != 0) {
-        std::printf("ATTENTION renommage impossible de %s\n", strOpenLocktmpfilefile);
         std::remove(strOpenLocktmpfilefile);
-        return false;
+        return bRefuser(std::string("renommage impossible de ") + strOpenLocktmpfilefile);
     }
     return true;
 }
@@ -119,4 +205,11 @@ int iTransfertFichier(int argc, char** argv)
     if (stat("etc/lockfile", &st) == 0)
         std::printf("fichier lockfile abandonne: lancement normal\n");
     return 0;
+}
+
+void vJournalTransfert()
+{
+    if (!refus.empty())
+        vJournal("<TORMASKEL2>", "fichier non transmis: %s\n", sTexteJournal(refus).c_str());
+    refus.clear();
 }

@@ -28,4 +28,8 @@ int iCheminsTransfert(const char* nom);
 // it is noted (or after null), the current folder stands for it.
 void vNoterDossierLancement(const char* dossier);
 
+// Writes to the log why the hand-over refused its argument, if it did:
+// the refusal was said on standard error before the log was open.
+void vJournalTransfert();
+
 #endif

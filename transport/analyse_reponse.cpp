@@ -8,6 +8,7 @@
 #include "map/satellite.h"
 #include "transport/depot.h"
 #include "transport/entete_reponse.h"
+#include "transport/genre_recu.h"
 #include "transport/service_http.h"
 
 #include <FL/Fl.H>
@@ -18,6 +19,8 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -100,6 +103,13 @@ bool bInstallerSatellite(const char* donnees, size_t n)
     return installee;
 }
 
+// A folder the scan can move a file into.
+bool bDossierOuvert(const char* dossier)
+{
+    struct stat st;
+    return stat(dossier, &st) == 0 && S_ISDIR(st.st_mode) && access(dossier, W_OK | X_OK) == 0;
+}
+
 // The name a bulletin the program could not file is told by: its first
 // word, cut when it is long.
 std::string nomBulletin(const std::string& mot)
@@ -115,6 +125,9 @@ struct Analyse {
     EnteteReponse e;
     std::string message;
     bool tronquee = false;
+    // The name the data file took, and what the message tells of a data
+    // file not filed.
+    std::string pris, noteDepot;
 
     const char* donnees() const { return r + DEBUT_MESSAGE + size_t(e.lmess); }
     bool bFichier() const { return e.type >= '3' && e.type <= '5'; }
@@ -166,6 +179,51 @@ struct Analyse {
         return false;
     }
 
+    // A name the scan would not file is no success: the data are kept
+    // aside in dat/, where nothing deletes them.
+    bool bMettreDeCote(const char* d, size_t n)
+    {
+        vJournal(TAG, "ECHEC : fichier \"%s\" d'un type que le programme ne classe pas\n",
+                 sTexteJournal(e.nom).c_str());
+        noteDepot = std::string(CRLF) + "Fichier refuse : \"" + e.nom + "\" d'un type inconnu";
+        if (iDeposerAPart("dat", e.nom, d, n, &pris) == 0) {
+            vJournal(TAG, "%s garde sous dat/%s\n", sTexteJournal(e.nom).c_str(),
+                     sTexteJournal(pris).c_str());
+            noteDepot += ", garde sous dat/" + pris;
+        }
+        noteDepot += CRLF;
+        return false;
+    }
+
+    // The data under the service's name, or beside a namesake waiting in
+    // lockdir/ or filed in the folder the scan moves it to: no answer
+    // replaces another, and the name told is the one the file keeps. A
+    // file the scan could not move out of lockdir/ stays there, and the
+    // send is not told a success.
+    bool bDeposerFichier(const char* d, size_t n)
+    {
+        const GenreRecu genre = genreRecu(e.nom.c_str());
+        if (genre == RECU_AUTRE || genre == RECU_EN_COURS)
+            return bMettreDeCote(d, n);
+        const char* dossier = pcDossierGenre(genre);
+        if (iDeposerAPart("lockdir", e.nom, d, n, &pris, dossier) != 0)
+            return false;
+        return bSortira(dossier, pris);
+    }
+
+    // Whether the scan can move what was filed as `nom` into `dossier`;
+    // if not, the file waits in lockdir/ and the message says why.
+    bool bSortira(const char* dossier, const std::string& nom)
+    {
+        if (!dossier || bDossierOuvert(dossier))
+            return true;
+        vJournal(TAG, "ECHEC : %s reste dans lockdir, %s inaccessible\n",
+                 sTexteJournal(nom).c_str(), dossier);
+        noteDepot = std::string(CRLF) + "Fichier " + nom + " non classe : dossier " + dossier +
+                    " inaccessible" + CRLF;
+        return false;
+    }
+
     // The data of a whole, accepted answer, by type; false when what it
     // carried was not all filed.
     bool bDonnees()
@@ -176,14 +234,15 @@ struct Analyse {
             return bInstallerSatellite(d, n);
         if (bGmdss()) {
             std::string t = texte(d, n);
-            return bBulletins(t);
+            const bool tous = bBulletins(t);
+            return bSortira(pcDossierGenre(RECU_TEXTE), e.nom) && tous;
         }
         if (!bSousSonNom())
             return true;
         if (e.type != '1')
-            return iDeposer("lockdir", e.nom, d, n) == 0;
+            return bDeposerFichier(d, n);
         const std::string t = texte(d, n) + message;
-        return iDeposer("lockdir", e.nom, t.data(), t.size()) == 0;
+        return bDeposerFichier(t.data(), t.size());
     }
 
     // What the message file tells besides the service's message: a name
@@ -204,8 +263,9 @@ struct Analyse {
                std::to_string(e.ldata) + " octets non classes" + CRLF;
     }
 
-    // The messages first, the refused name or unknown type told in them;
-    // then the data; a file is noted in the history once it is filed whole.
+    // The data first, so that the messages name the file as it was
+    // filed; then the messages, the refused name or unknown type told in
+    // them; a file is noted in the history once it is filed whole.
     IssueReponse iClasser(int& ok)
     {
         if (e.cr == 0) {
@@ -216,9 +276,14 @@ struct Analyse {
         const bool inconnu = !tronquee && bTypeInconnu();
         const bool nomRefuse = !tronquee && !inconnu && e.ldata >= 8 && bSousSonNom() &&
                                !bNomRecuSur(e.nom);
-        const std::string ajout = tronquee ? "" : note(nomRefuse);
-        const std::string tete =
-            bFichier() ? e.nom + format(", %lld bytes/octets", e.ldata, 0) + CRLF : "";
+        // A message alone is what the service meant; a few octets of a
+        // file are no file.
+        if (!tronquee && !inconnu && !nomRefuse && e.ldata >= 8)
+            ok = bDonnees();
+        const std::string ajout = (tronquee ? "" : note(nomRefuse)) + noteDepot;
+        const std::string tete = bFichier() ? (pris.empty() ? e.nom : pris) +
+                                                  format(", %lld bytes/octets", e.ldata, 0) + CRLF
+                                            : "";
         if (bFichier() || !ajout.empty() || tronquee)
             vMessage(tete + message + ajout);
         vJournal(TAG, "taille du message grib:%d (total:%lld)\n", e.ldata,
@@ -227,13 +292,10 @@ struct Analyse {
             return ISSUE_TRONQUEE;
         if (inconnu)
             return ISSUE_ILLISIBLE;
-        // A message alone is what the service meant; a few octets of a
-        // file are no file.
         if (e.ldata < 8)
             return e.ldata > 0 ? ISSUE_NON_CLASSEE : ISSUE_CLASSEE;
         if (nomRefuse)
             return ISSUE_NON_CLASSEE;
-        ok = bDonnees();
         if (ok && bFichier())
             iAjouterHistorique(tete + historique(message));
         return ok ? ISSUE_CLASSEE : ISSUE_NON_CLASSEE;
@@ -261,7 +323,7 @@ AnalyseReponse analyseReponse(char* answer, int length)
         vJournalTexte("ATTENTION, reponse Quenbrel, ajout d'informations parasites\n", answer, n);
     else
         vJournal(TAG, "OK, reponse Quenbrel non parasitee\n");
-    Analyse a{answer + m, n - m, lireEntete(answer + m, n - m), "", false};
+    Analyse a{answer + m, n - m, lireEntete(answer + m, n - m), "", false, "", ""};
     vJournal(TAG, "cr:%d type:%c lmess:%d ldata:%d nom:%s\n", a.e.cr, a.e.type ? a.e.type : '?',
              a.e.lmess, a.e.ldata, sTexteJournal(a.e.nom).c_str());
     if (!bLongueursSures(a.e, DELAIS_HTTP.reponseMax.load())) {

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <random>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -123,22 +124,29 @@ int iDeposer(const std::string& dossier, const std::string& nom, const char* oct
 }
 
 int iDeposerAPart(const std::string& dossier, const std::string& nom, const char* octets,
-                  size_t n)
+                  size_t n, std::string* pris, const char* aussi)
 {
     std::string temporaire;
     if (!bEcrireTemporaire(dossier + "/" + nom, octets, n, temporaire))
         return -1;
     int erreur = 0;
     for (int rang = 1; rang <= RANGS_MAX; ++rang) {
-        const std::string cible = dossier + "/" + (rang == 1 ? nom : sNomRang(nom, rang));
+        const std::string libre = rang == 1 ? nom : sNomRang(nom, rang);
+        struct stat st;
+        if (aussi && lstat((std::string(aussi) + "/" + libre).c_str(), &st) == 0)
+            continue;
+        const std::string cible = dossier + "/" + libre;
         if (link(temporaire.c_str(), cible.c_str()) == 0) {
             unlink(temporaire.c_str());
+            if (pris)
+                *pris = libre;
             return 0;
         }
         erreur = errno;
         if (erreur != EEXIST)
             break;
     }
+    erreur = erreur ? erreur : EEXIST;
     vJournal(TAG, "ECHEC : %s/%s non ecrit (%s)\n", dossier.c_str(), nom.c_str(),
              std::strerror(erreur));
     unlink(temporaire.c_str());

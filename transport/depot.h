@@ -39,9 +39,11 @@ int iDeposer(const std::string& dossier, const std::string& nom, const char* oct
 // The same, but a file already there keeps its name and content: the new
 // one takes the first free name among "<nom>", sNomRang(nom, 2), ...,
 // given whole at once (a hard link of its temporary file, which never
-// replaces a name).
+// replaces a name). A name also taken in `aussi` (when given: the folder
+// the file goes to next) is passed over, so that it keeps its name there.
+// `pris` (when given) receives the name taken.
 int iDeposerAPart(const std::string& dossier, const std::string& nom, const char* octets,
-                  size_t n);
+                  size_t n, std::string* pris = nullptr, const char* aussi = nullptr);
 
 // Appends the text to the message history etc/messages.txt, under the
 // transport lock so that two transfers do not interleave; nothing once the

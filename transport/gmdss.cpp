@@ -4,7 +4,9 @@
 #include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "transport/depot.h"
+#include "transport/genre_recu.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <string>
@@ -38,12 +40,21 @@ void vEclateBulletinsGmdss(char* text, std::vector<std::string>* nonClasses)
         bulletins.push_back(p);
         p += LONGUEUR_CLE - 1;
     }
-    for (char* b : bulletins) {
-        const std::string mot = premierMot(b);
+    std::vector<std::string> mots;
+    for (char* b : bulletins)
+        mots.push_back(premierMot(b));
+    for (size_t i = 0; i < bulletins.size(); ++i) {
+        const std::string& mot = mots[i];
+        // Within one run the later bulletin stands for its word; a
+        // bulletin of an earlier answer still waiting keeps its file.
+        if (std::find(mots.begin() + long(i) + 1, mots.end(), mot) != mots.end())
+            continue;
+        char* b = bulletins[i];
         if (!bNomRecuSur(mot))
             vJournal("<VISUALISATEUR>", "ECHEC : bulletin \"%s\" sans nom utilisable\n",
                      sTexteJournal(mot.substr(0, 64)).c_str());
-        else if (iDeposer("lockdir", mot + ".txt", b, std::strlen(b)) == 0)
+        else if (iDeposerAPart("lockdir", mot + ".txt", b, std::strlen(b), nullptr,
+                               pcDossierGenre(RECU_TEXTE)) == 0)
             continue;
         if (nonClasses)
             nonClasses->push_back(mot);

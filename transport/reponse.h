@@ -1,8 +1,9 @@
 // The service's answer unpacked into the hand-over folder lockdir/: the
 // service's message as lockdir/message.txt (beside any earlier one still
 // there, as message_2.txt ...), the data file under the name the service
-// gives, GMDSS bulletins one file each; data files filed whole are noted
-// in the message history etc/messages.txt, and a satellite picture
+// gives (beside a namesake, as the message), GMDSS bulletins one file
+// each; data files filed whole are noted in the message history
+// etc/messages.txt under the name they took, and a satellite picture
 // replaces globe.jpg at once.
 #ifndef TRANSPORT_REPONSE_H
 #define TRANSPORT_REPONSE_H
@@ -37,8 +38,10 @@ struct AnalyseReponse {
 // and no data file; a name that is not a plain file name, or the
 // message's own, writes no data file, nor does a type the format does
 // not have (other than 1 to 5) that carries data; a GMDSS bulletin that
-// cannot be filed is named in the message. Each case is logged and told
-// in lockdir/message.txt.
+// cannot be filed is named in the message. A name the incoming scan would
+// not file (transport/genre_recu.h) is no success: its data are kept in
+// dat/; nor is a file the scan could not move out of lockdir/ (it waits
+// there). Each case is logged and told in lockdir/message.txt.
 AnalyseReponse analyseReponse(char* answer, int length);
 
 // The same, answering the service's status only when the send succeeded
@@ -53,7 +56,8 @@ int iAnalyseRequeteHttp(char* answer, int length, int& ok);
 const char* pcIssueReponse(IssueReponse issue);
 
 // Splits a text of GMDSS bulletins (each starts with "GMDSS_METAREA") in
-// place, and writes each as "lockdir/<its first word>.txt"; from the 16th
+// place, and writes each as "lockdir/<its first word>.txt" (beside a
+// namesake of an earlier answer; of one run, the later); from the 16th
 // on, the rest of the text is one bulletin. Text before the first one is
 // ignored; a bulletin whose file name would not be a plain one is skipped
 // (logged). The first words of the bulletins not filed go to `nonClasses`.

@@ -5,12 +5,16 @@
 #include "gribdata/interpolation.h"
 #include "map/chargement_fonds.h"
 #include "map/satellite.h"
+#include "ui/boites_message.h"
+#include "ui/gestion_interfaces.h"
+#include "ui/local.h"
 #include "ui/ouvertures.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <FL/filename.H>
+#include <FL/fl_ask.H>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -41,6 +45,33 @@ char nomRecu[NAME_MAX + 1];
 
 // Names whose move failed: logged once, not at every pass.
 std::set<std::string> signales;
+
+const char* const NON_OUVERTS =
+    CLE_LOCAL("Trop de fenetres ouvertes : les fichiers recus sont classes sans etre ouverts");
+
+// "<file> : <why>", with its one button, in the running language.
+void vAvisNonOuverts(const char* chemin)
+{
+    fl_choice("%s : %s", pcTraduire("Oui"), nullptr, nullptr, chemin, pcTraduire(NON_OUVERTS));
+}
+
+// The first received file filed unopened, the window registry being full:
+// the user is told at the end of a pass when no box waits (a box opened
+// inside another one's loop would run under it), once while the registry
+// stays full.
+std::string nonOuvert;
+bool nonOuvertsDits = false;
+
+void vDireNonOuverts()
+{
+    if (nonOuvert.empty() || pBoiteMessage() || Fl::modal())
+        return;
+    const std::string chemin = nonOuvert;
+    nonOuvert.clear();
+    nonOuvertsDits = true;
+    if (crochetsScan.nonOuverts)
+        crochetsScan.nonOuverts(chemin.c_str());
+}
 
 // Text windows open 20 pixels right of and below the previous one, from
 // one pass to the next; after ten the cascade starts over.
@@ -85,11 +116,27 @@ struct Passe {
         return dossier + "/" + libre;
     }
 
+    // Each received text or picture opens a window of its own, registered
+    // so that the end of the program closes it: past what the registry
+    // holds, the file is filed and not opened.
+    static bool bPlaceFenetre(const std::string& liste, const std::string& cible)
+    {
+        if (!gestion_interfaces::bPlein()) {
+            nonOuvertsDits = false;
+            return true;
+        }
+        vJournal(ETIQUETTE, "%s classe sous %s, non ouvert: registre des fenetres plein\n",
+                 sTexteJournal(liste).c_str(), sTexteJournal(cible).c_str());
+        if (nonOuvert.empty() && !nonOuvertsDits)
+            nonOuvert = cible;
+        return false;
+    }
+
     void vGrib(const std::string& liste, const std::string& source, const std::string& recu)
     {
         if (GRIB_INTERPOLATION_START.load() != 0)
             return;
-        const std::string cible = sClasser(liste.c_str(), "dat", recu);
+        const std::string cible = sClasser(liste.c_str(), pcDossierGenre(RECU_GRIB), recu);
         if (!bDeplacer(liste, source, cible))
             return;
         const std::string nom = cible.substr(4);
@@ -136,17 +183,20 @@ struct Passe {
         std::string nom = liste;
         for (int i = 0; i < 2 && !nom.empty() && (nom.back() == '\n' || nom.back() == '\r'); ++i)
             nom.pop_back();
-        switch (genreRecu(nom.c_str())) {
+        const GenreRecu genre = genreRecu(nom.c_str());
+        switch (genre) {
         case RECU_SATELLITE: vSatellite(liste, source); break;
         case RECU_IMAGE: {
-            const std::string cible = sClasser(liste, "dat/image", nom);
-            if (bDeplacer(liste, source, cible) && crochetsScan.image)
+            const std::string cible = sClasser(liste, pcDossierGenre(genre), nom);
+            if (bDeplacer(liste, source, cible) && bPlaceFenetre(liste, cible) &&
+                crochetsScan.image)
                 crochetsScan.image(cible.c_str(), x + w + 30, y + OUVERTURE_HAUT);
             break;
         }
         case RECU_TEXTE: {
-            const std::string cible = sClasser(liste, "dat/bulletin", nom);
-            if (!bDeplacer(liste, source, cible) || !crochetsScan.texte)
+            const std::string cible = sClasser(liste, pcDossierGenre(genre), nom);
+            if (!bDeplacer(liste, source, cible) || !bPlaceFenetre(liste, cible) ||
+                !crochetsScan.texte)
                 break;
             const int decalage = 20 * cascade;
             cascade = (cascade + 1) % CASCADE;
@@ -167,7 +217,8 @@ struct Passe {
 }  // namespace
 
 char* OPEN_GRIB_FILE = nullptr;
-TYPEDEF_CROCHETS_SCAN crochetsScan = {vImage, vTexte, nullptr, nullptr, vInstallerSatellite};
+TYPEDEF_CROCHETS_SCAN crochetsScan = {vImage, vTexte, nullptr, nullptr, vInstallerSatellite,
+                                      vAvisNonOuverts};
 
 void vScanPasse(const Fl_Window* principale)
 {
@@ -186,6 +237,7 @@ void vScanPasse(const Fl_Window* principale)
     }
     if (n > 0)
         fl_filename_free_list(&liste, n);
+    vDireNonOuverts();
 }
 
 void scan_newfiles(void* fenetre)

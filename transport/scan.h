@@ -8,6 +8,8 @@
 #ifndef TRANSPORT_SCAN_H
 #define TRANSPORT_SCAN_H
 
+#include "transport/genre_recu.h"
+
 #include <string>
 
 class Fl_RGB_Image;
@@ -30,20 +32,21 @@ struct TYPEDEF_CROCHETS_SCAN {
     void (*ouvrirGrib)(int page);
     // Shows the picture decoded from the new globe.jpg (owned from then).
     void (*satellite)(Fl_RGB_Image* image);
+    // Tells the user that received files were filed without a window, the
+    // window registry being full; `chemin` is the first of them.
+    void (*nonOuverts)(const char* chemin);
 };
-// The image and text windows are the kit's and the satellite picture the
-// map's; the pages install theirs.
+// The image and text windows and the notice are the kit's, the satellite
+// picture the map's; the pages install theirs.
 extern TYPEDEF_CROCHETS_SCAN crochetsScan;
 
 // The timeout (data: the main window): one pass, then again 1 s later.
 void scan_newfiles(void* fenetre);
 // One pass over lockdir/ of the current folder; the windows it opens are
-// placed from the main window (null: from the screen's corner).
+// placed from the main window (null: from the screen's corner). With the
+// window registry full, texts and pictures are filed and not opened, and
+// the user told (nonOuverts) once no box waits.
 void vScanPasse(const Fl_Window* principale);
-
-// What the scan does with a name of lockdir/.
-enum GenreRecu { RECU_SATELLITE, RECU_IMAGE, RECU_TEXTE, RECU_GRIB, RECU_EN_COURS, RECU_AUTRE };
-GenreRecu genreRecu(const char* nom);
 
 // Moves a file: by rename, or across file systems by a copy under a
 // temporary name beside the target, renamed over it, and the source

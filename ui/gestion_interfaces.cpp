@@ -71,6 +71,14 @@ void gestion_interfaces::add(Fl_Double_Window* fenetre)
     vJournal(ETIQUETTE, "registre plein, fenetre non enregistree: %s\n", pcTitre(fenetre));
 }
 
+bool gestion_interfaces::bPlein()
+{
+    for (const Fl_Double_Window* place : GESTION_UI)
+        if (!place)
+            return false;
+    return true;
+}
+
 void gestion_interfaces::del(Fl_Double_Window* fenetre)
 {
     if (!fenetre)

@@ -20,6 +20,9 @@ public:
     // close callback and rebuilds the menu. A full registry, or one whose
     // program is ending, leaves the window as it is, with a log line.
     static void add(Fl_Double_Window* fenetre);
+    // True when a window would find no free slot: what opens windows
+    // unasked (received files) opens none then.
+    static bool bPlein();
     // The close of a registered window, whether the loaders are done or not.
     static void del(Fl_Double_Window* fenetre);
     // Destroys the secondary windows, then the main window; then hides

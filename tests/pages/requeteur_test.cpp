@@ -1,5 +1,7 @@
 #include "tests/pages/requeteur_test.h"
 
+#include "gribdata/fichiers.h"
+
 #include "map/fdc.h"
 #include "routes/dru_routes.h"
 #include "tests/ui/harnais_gui.h"
@@ -52,8 +54,10 @@ RequeteurTest::RequeteurTest()
     configuration = new classeConfiguration();
     std::filesystem::create_directory_symlink(std::string(QUENBREL_SOURCE_DIR) + "/data/loc",
                                               dossier / "loc");
-    for (const char* d : {"etc/grib", "etc/bull", "img", "lockdir"})
-        std::filesystem::create_directories(d);
+    // The program's folders: an answer is a success once the scan can
+    // file it.
+    creationRepertoires();
+    std::filesystem::create_directories("img");
     gvr = pages;
     ngvr = 1;
     vInstallerHotePages();

@@ -3,8 +3,12 @@
 #include "shell/globales_shell.h"
 #include "shell/transfert.h"
 
+#include "gribdata/fichier_grib.h"
 #include "tests/outils/outils_test.h"
 #include "tests/shell/programme_test.h"
+#include "tests/ui/harnais_gui.h"
+#include "ui/fichier_texte.h"
+#include "ui/image_controlee.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -43,8 +47,10 @@ protected:
             argv.push_back(t.data());
         argv.push_back(nullptr);
         ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
         int statut = iTransfertFichier(int(arguments.size()) + 1, argv.data());
-        sortie = ::testing::internal::GetCapturedStdout();
+        erreurs = ::testing::internal::GetCapturedStderr();
+        sortie = ::testing::internal::GetCapturedStdout() + erreurs;
         return statut;
     }
     // A running instance holds the lock of its marker (for the test's life).
@@ -65,7 +71,8 @@ protected:
     std::string travail;
     DossierCourant ici;
     std::string source;
-    std::string sortie;
+    std::string sortie;   // standard output, then standard error
+    std::string erreurs;  // standard error
     std::list<std::vector<std::vector<char>>> lancements;
 };
 
@@ -167,4 +174,52 @@ TEST_F(Transfert, FailuresAreNoHandOver)
     fs::remove_all("lockdir");
     EXPECT_EQ(lancer({source}), 0);
     EXPECT_FALSE(existe("lockdir"));
+}
+
+// The argument is read as every file from outside is: a FIFO, a device
+// (or a link to one) or a folder is refused without blocking; a file past
+// what its kind's reader opens, or of a kind the scan would delete, too.
+// Each refusal says why on standard error and, once the log is open, in
+// the log; nothing is left in lockdir/.
+TEST_F(Transfert, OnlyARegularFileThatItsReaderWouldOpenIsHandedOver)
+{
+    harnais::ChienDeGarde garde(60);
+    instanceEnCours();
+    ASSERT_EQ(mkfifo((dossier / "tube.grb").c_str(), 0600), 0);
+    fs::create_symlink("/dev/urandom", dossier / "alea.grb");
+    fs::create_directory(dossier / "dossier.grb");
+    const auto creux = [&](const std::string& nom, long long taille) {
+        ecrireFichier(dossier / nom, "");
+        fs::resize_file(dossier / nom, uintmax_t(taille));
+        return dossier / nom;
+    };
+    const struct {
+        std::string argument;
+        const char* pourquoi;
+    } cas[] = {
+        {dossier / "tube.grb", "pas un fichier ordinaire"},
+        {dossier / "alea.grb", "pas un fichier ordinaire"},
+        {dossier / "dossier.grb", "pas un fichier ordinaire"},
+        {"/dev/urandom", "type de fichier inconnu"},
+        {creux("notes.doc", 10), "type de fichier inconnu"},
+        {creux("gros.grb", TAILLE_GRIB_MAX), "fichier trop gros"},
+        {creux("long.txt", (long long)TAILLE_TEXTE_MAX + 1), "fichier trop gros"},
+        {creux("grande.JPG", TAILLE_IMAGE_MAX + 1), "fichier trop gros"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(lancer({c.argument}), 0) << c.argument;
+        EXPECT_NE(erreurs.find(std::string("ATTENTION ") + c.pourquoi), std::string::npos)
+            << c.argument << ": " << erreurs;
+        EXPECT_TRUE(depot().empty()) << c.argument;
+        JournalTemporaire journal(dossier / "log.txt");
+        vJournalTransfert();
+        EXPECT_NE(journal.contenu().find(std::string("fichier non transmis: ") + c.pourquoi),
+                  std::string::npos)
+            << c.argument;
+    }
+    // Up to the bound, and of a kind in capitals, it is.
+    const std::string image = creux("carte.PNG", TAILLE_IMAGE_MAX);
+    EXPECT_EQ(lancer({image}), 1);
+    EXPECT_EQ(fs::file_size("lockdir/carte.PNG"), uintmax_t(TAILLE_IMAGE_MAX));
+    EXPECT_EQ(erreurs, "");
 }

@@ -297,9 +297,9 @@ TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
     EXPECT_EQ(lireFichier("etc/envois.txt"), "") << "no refused file recorded as sent";
     EXPECT_FALSE(existe("/tmp/quenbrel_x"));
     // 51 characters are accepted.
-    ASSERT_TRUE(service().bVariante("nom:" + std::string(51, 'b')));
+    ASSERT_TRUE(service().bVariante("nom:" + std::string(47, 'b') + ".grb"));
     EXPECT_EQ(iTransferer(texteGrib()), PHASE_RECUE);
-    EXPECT_TRUE(existe("lockdir/" + std::string(51, 'b')));
+    EXPECT_TRUE(existe("lockdir/" + std::string(47, 'b') + ".grb"));
 }
 
 TEST_F(Reponses, GmdssWordsEndAtAnyBlankAndUnsafeOnesAreSkipped)

@@ -6,10 +6,13 @@
 #include "map/chargement_fonds.h"
 #include "tests/outils/images_test.h"
 #include "tests/outils/outils_test.h"
+#include "ui/gestion_interfaces.h"
 #include "ui/ouvertures.h"
 
+#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/stat.h>
@@ -24,6 +27,7 @@ const std::string JPEG = lireFichier(QUENBREL_SOURCE_DIR "/data/img/chargement.j
 using Ouverture = std::tuple<std::string, int, int>;
 std::vector<Ouverture> images, textes;
 std::vector<std::pair<int, std::string>> gribs;
+std::vector<std::string> avis;  // the notices of files filed unopened
 int satellites = 0, occupees = 0;
 
 class Scan : public ::testing::Test {
@@ -36,7 +40,7 @@ protected:
             symlink(ailleurs.c_str(), "lockdir");
         for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
             mkdir(dossier, 0700);
-        images.clear(), textes.clear(), gribs.clear();
+        images.clear(), textes.clear(), gribs.clear(), avis.clear();
         satellites = 0, occupees = 0;
         crochetsScan = {[](const char* c, int x, int y) { images.emplace_back(c, x, y); },
                         [](const char* c, int x, int y, int, int) { textes.emplace_back(c, x, y); },
@@ -45,7 +49,8 @@ protected:
                         [](Fl_RGB_Image* image) {
                             ++satellites;
                             delete image;
-                        }};
+                        },
+                        [](const char* chemin) { avis.push_back(chemin); }};
         DEMARRAGE = 0;
     }
     void TearDown() override
@@ -81,8 +86,9 @@ TEST_F(Scan, EachKindGoesToItsFolderAndOpens)
     for (const char* parti : {"dat/image/SAT_GLOBE2.jpg", "lockdir/h.txt\n", "lockdir/f.JPG"})
         EXPECT_FALSE(existe(parti)) << parti;
     EXPECT_EQ(satellites, 1);
-    ASSERT_EQ(images.size(), 1u);
+    ASSERT_EQ(images.size(), 2u);
     EXPECT_EQ(images[0], Ouverture("dat/image/a.png", 100 + 700 + 30, 50 + OUVERTURE_HAUT));
+    EXPECT_EQ(std::get<0>(images[1]), "dat/image/f.JPG");
     ASSERT_EQ(textes.size(), 4u);
     for (int i = 2; i < 4; ++i)  // after h.txt: t1, t2, t3, one after the other
         EXPECT_EQ(std::get<1>(textes[i]) + std::get<2>(textes[i]),
@@ -239,4 +245,41 @@ TEST(NomLibre, FreeNamesBeforeTheExtension)
     EXPECT_EQ(sNomLibre(d.chemin(), "sans"), "sans_2");
     EXPECT_EQ(sNomLibre(d.chemin(), ".cache"), ".cache_2");
     EXPECT_EQ(sNomLibre(d.chemin(), "x.grb.bz2"), "x.grb.bz2");
+}
+
+// A full window registry: received texts and pictures are filed and not
+// opened, each with a log line; the user is told once, when no box waits,
+// and again only once a window could open meanwhile.
+TEST_F(Scan, PastTheWindowRegistryReceivedFilesAreFiledNotOpened)
+{
+    Fl_Double_Window occupante(10, 10);
+    struct Registre {
+        explicit Registre(Fl_Double_Window* f) { std::fill_n(GESTION_UI, GESTION_UI_TAILLE, f); }
+        ~Registre() { std::fill_n(GESTION_UI, GESTION_UI_TAILLE, nullptr); }
+    } plein(&occupante);
+    for (const char* nom : {"a.txt", "b.png", "c.txt"})
+        deposer(nom);
+    vScanPasse(&principale);
+    EXPECT_TRUE(textes.empty());
+    EXPECT_TRUE(images.empty());
+    for (const char* classe : {"dat/bulletin/a.txt", "dat/image/b.png", "dat/bulletin/c.txt"})
+        EXPECT_TRUE(existe(classe)) << classe;
+    EXPECT_EQ(avis, std::vector<std::string>{"dat/bulletin/a.txt"});
+    const std::string log = journal.contenu();
+    for (const char* nom : {"a.txt", "b.png", "c.txt"})
+        EXPECT_NE(log.find(std::string(nom) + " classe sous"), std::string::npos) << nom;
+    EXPECT_NE(log.find("non ouvert: registre des fenetres plein"), std::string::npos);
+
+    deposer("d.txt");
+    vScanPasse(&principale);
+    EXPECT_EQ(avis.size(), 1u) << "told once while the registry stays full";
+    GESTION_UI[5] = nullptr;
+    deposer("e.txt");
+    vScanPasse(&principale);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(std::get<0>(textes[0]), "dat/bulletin/e.txt");
+    GESTION_UI[5] = &occupante;
+    deposer("f.txt");
+    vScanPasse(&principale);
+    EXPECT_EQ(avis, (std::vector<std::string>{"dat/bulletin/a.txt", "dat/bulletin/f.txt"}));
 }

@@ -9,6 +9,8 @@
 #include "ui/budget_images.h"
 #include "ui/decodage_gif.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/globales_ui.h"
+#include "ui/local.h"
 #include "ui/palette.h"
 
 #include "tests/outils/images_test.h"
@@ -19,8 +21,11 @@
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 #include <string>
 #include <sys/stat.h>
 
@@ -115,4 +120,56 @@ TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens
     EXPECT_EQ(llImagesTenues(), tenues);
     DEMARRAGE = 1;
     gestion_interfaces::del(ouverte);
+}
+
+// A full window registry: received bulletins are filed, not opened, and
+// the user is told once, in the running language, by a box of its own; a
+// pass run while another box waits keeps its notice until that box is
+// answered.
+TEST(ScanRegistre, PastTheRegistryReceivedFilesAreFiledAndToldInTheRunningLanguage)
+{
+    harnais::ChienDeGarde garde(120);
+    DossierCatalogues catalogues;
+    JournalTemporaire journal("log.txt");
+    for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
+        mkdir(dossier, 0700);
+    skins();
+    local anglais("en");
+    langage = &anglais;
+    Fl_Double_Window occupante(10, 10);
+    std::fill_n(GESTION_UI, GESTION_UI_TAILLE, &occupante);
+    DEMARRAGE = 0;
+
+    std::vector<std::string> boites;
+    std::function<void(Fl_Window*)> repondre = [&](Fl_Window*) {
+        boites.push_back(pTexteMessage()->label());
+        if (boites.size() == 1) {
+            // The user's own box is up: a pass then opens no other.
+            ecrireFichier("lockdir/a.txt", "a");
+            ecrireFichier("lockdir/b.txt", "b");
+            vScanPasse(nullptr);
+            EXPECT_TRUE(existe("dat/bulletin/a.txt"));
+            EXPECT_TRUE(existe("dat/bulletin/b.txt"));
+            harnais::vRepondreBoite(repondre);
+        }
+        pBoutonMessage(0)->do_callback();
+    };
+    harnais::vRepondreBoite(repondre);
+    fl_message("%s", "de l'utilisateur");
+    ASSERT_EQ(boites.size(), 1u);
+    vScanPasse(nullptr);
+    ecrireFichier("lockdir/c.txt", "c");
+    vScanPasse(nullptr);
+    harnais::vOublierBoite();
+    langage = nullptr;
+    DEMARRAGE = 1;
+    std::fill_n(GESTION_UI, GESTION_UI_TAILLE, nullptr);
+
+    EXPECT_EQ(boites, (std::vector<std::string>{
+                          "de l'utilisateur",
+                          "dat/bulletin/a.txt : Too many windows open: received files are filed "
+                          "without being opened"}));
+    EXPECT_TRUE(existe("dat/bulletin/c.txt"));
+    EXPECT_NE(journal.contenu().find("c.txt classe sous dat/bulletin/c.txt, non ouvert"),
+              std::string::npos);
 }

@@ -4,6 +4,7 @@
 // close button and the profile management driven by clicks.
 #include <gtest/gtest.h>  // before the X headers of the text display
 
+#include "gribdata/fichiers.h"
 #include "transport/canaux.h"
 #include "transport/crochets_envoi.h"
 #include "transport/lien_mail.h"
@@ -451,7 +452,9 @@ class EnvoiHttp : public FenetreEnvoi {
 protected:
     EnvoiHttp()
     {
-        std::filesystem::create_directories("lockdir");
+        // The program's folders: an answer is a success once the scan can
+        // file it.
+        creationRepertoires();
         setenv("QUENBREL2_SERVICE_HOTE", "127.0.0.1", 1);
         setenv("QUENBREL2_SERVICE_PORT", service.sPort().c_str(), 1);
         vInitialiserCanaux();

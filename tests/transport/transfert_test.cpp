@@ -23,7 +23,8 @@ std::string Transfert::cheminService()
 
 Transfert::Transfert()
 {
-    for (const char* d : {"lockdir", "etc/grib", "etc/bull", "dat"})
+    // The folders the program makes at start: the scan files into dat/.
+    for (const char* d : {"lockdir", "etc/grib", "etc/bull", "dat/bulletin", "dat/image"})
         fs::create_directories(d);
     EXPECT_GT(service().port(), 0);
     EXPECT_TRUE(service().bVariante("normale"));

@@ -1,0 +1,27 @@
+// Which received names are kept, and where they go: the one rule that the
+// answer analysis (before a send is told a success), the hand-over of a
+// second launch and the incoming-folder scan all follow, so that nothing
+// one of them accepts is deleted by another.
+#ifndef TRANSPORT_GENRE_RECU_H
+#define TRANSPORT_GENRE_RECU_H
+
+// What the scan does with a name of lockdir/.
+enum GenreRecu { RECU_SATELLITE, RECU_IMAGE, RECU_TEXTE, RECU_GRIB, RECU_EN_COURS, RECU_AUTRE };
+
+// By the name's extension, in any case: ".jpg", ".jpeg", ".png", ".gif"
+// pictures (their format is then told by their signature when they
+// decode), ".txt" texts, ".grb", ".bz2", ".gz" GRIB files, ".tmp" a file
+// still being written; "SAT_GLOBE2.jpg" exactly is the satellite picture.
+// The rest is no kind the program files.
+GenreRecu genreRecu(const char* nom);
+
+// The product folder a kind is filed into ("dat", "dat/image",
+// "dat/bulletin"); null for the satellite picture (it replaces globe.jpg)
+// and for names that are not filed.
+const char* pcDossierGenre(GenreRecu genre);
+
+// The largest file the reader of that kind opens, in octets; 0 for names
+// that are not filed.
+long long llTailleGenreMax(GenreRecu genre);
+
+#endif
