@@ -247,6 +247,9 @@ public:
     void vFdcHistogramme(double latitude, double longitude);
     // Destroys the chart window, if any, and rebuilds the window menu.
     void vFermerHistogrammes();
+    // The page's file goes or another takes its place: its chart window
+    // closes, and the next chart decodes the file then shown.
+    void vOublierHistogrammes();
 
     // ---- Catalogue overlays. The Metarea zones of GMDSS: 0 in their own
     // colours with the area names, 1 all grey, 2 white zones and red
