@@ -2,7 +2,6 @@
 // panel, and moves no field that is not under the pointer.
 #include "pages/vr.h"
 
-#include "map/fdc.h"
 #include "tests/pages/page_test.h"
 #include "tests/pages/requeteur_test.h"
 #include "tests/ui/harnais_gui.h"
