@@ -97,6 +97,10 @@ public:
     Fl_RGB_Image* fond_orange_transparent();
 
     // ---- Navigation.
+    // A locked map never moves but by its own controls, the padlock and the
+    // field it follows: every move a user asks for (mouse, keys, title-bar
+    // tools, a repeat under way) asks this first.
+    bool bVueLibre() const { return !verrou; }
     void deplacer(int dx, int dy);
     // One step in (+1) or out (-1) about the centre or the zoom anchor;
     // 1 when the scale is at its limit and nothing changed.
@@ -247,6 +251,9 @@ public:
     void vFdcHistogramme(double latitude, double longitude);
     // Destroys the chart window, if any, and rebuilds the window menu.
     void vFermerHistogrammes();
+    // The page's file goes or another takes its place: its chart window
+    // closes, and the next chart decodes the file then shown.
+    void vOublierHistogrammes();
 
     // ---- Catalogue overlays. The Metarea zones of GMDSS: 0 in their own
     // colours with the area names, 1 all grey, 2 white zones and red

@@ -24,6 +24,8 @@ bool bZoneDuCadre(const fdc& c)
 int iPanOuZone(fdc& c, int dx, int dy, int mouvement)
 {
     if (!bZoneDuCadre(c)) {
+        if (!c.bVueLibre())
+            return 1;
         c.deplacer(dx, dy);
     } else {
         if (hoteCarte.zone)
@@ -38,11 +40,21 @@ int iPanOuZone(fdc& c, int dx, int dy, int mouvement)
 int iZoomOuZone(fdc& c, double pas, int mouvement)
 {
     if (!bZoneDuCadre(c) || iHote(hoteCarte.forfait)) {
+        if (!c.bVueLibre())
+            return 1;
         c.zoom(pas);
         c.redraw();
         return 1;
     }
     return iPanOuZone(c, 0, 0, mouvement);
+}
+
+// The whole-world and home views.
+int iVers(fdc& c, double latitude, double longitude, double etendue)
+{
+    if (c.bVueLibre())
+        c.zoom(latitude, longitude, etendue, 1);
+    return 1;
 }
 
 // The route keys; 0 without an edited route.
@@ -115,14 +127,11 @@ int fdc::clavier()
     case 'z':
         return iRoute(*this, touche);
     case 'a':
-        zoom(0, 180, 180, 1);
-        return 1;
+        return iVers(*this, 0, 180, 180);
     case 'f':
-        zoom(46, 1, 12, 1);
-        return 1;
+        return iVers(*this, 46, 1, 12);
     case 'g':
-        zoom(0, 0, 180, 1);
-        return 1;
+        return iVers(*this, 0, 0, 180);
     case 'c':
         if (hoteCarte.copierRequete)
             hoteCarte.copierRequete();

@@ -54,6 +54,15 @@ void fdc::vFermerHistogrammes()
     gestion_interfaces::menu();
 }
 
+void fdc::vOublierHistogrammes()
+{
+    // No chart while the window goes: the toolkit answers its hide with a
+    // move that may reach this map, which would chart the old file again.
+    histogrammeEtat = -1;
+    vFermerHistogrammes();
+    histogrammeEtat = 0;
+}
+
 void fdc::vFdcHistogramme(double latitude, double longitude)
 {
     if (histogrammeEtat == 0)

@@ -100,7 +100,7 @@ void fdc::vArreterZooms()
 
 void fdc::zoomerCallback()
 {
-    if (verrou || zoomIn) {
+    if (!bVueLibre() || zoomIn) {
         zoomIn = 0;
         return;
     }
@@ -110,7 +110,7 @@ void fdc::zoomerCallback()
 
 void fdc::dezoomerCallback()
 {
-    if (verrou || zoomOut) {
+    if (!bVueLibre() || zoomOut) {
         zoomOut = 0;
         return;
     }
@@ -131,7 +131,7 @@ void fdc::vDezoomerTimeout(void* carte)
 void zoomer(fdc* carte)
 {
     Fl::remove_timeout(fdc::vZoomerTimeout, carte);
-    if (carte->zoomIn == 0 || carte->zoom(0.5) == 1) {
+    if (carte->zoomIn == 0 || !carte->bVueLibre() || carte->zoom(0.5) == 1) {
         carte->ancreX = carte->ancreY = 0;
         carte->zoomIn = 0;
         return;
@@ -145,7 +145,7 @@ void zoomer(fdc* carte)
 void dezoomer(fdc* carte)
 {
     Fl::remove_timeout(fdc::vDezoomerTimeout, carte);
-    if (carte->zoomOut == 0 || carte->zoom(-0.5) == 1) {
+    if (carte->zoomOut == 0 || !carte->bVueLibre() || carte->zoom(-0.5) == 1) {
         carte->zoomOut = 0;
         return;
     }
@@ -158,7 +158,7 @@ void dezoomer(fdc* carte)
 
 void fdc::zonesCallback(int row)
 {
-    if (verrou || row < 0 || row >= iNombreZones())
+    if (!bVueLibre() || row < 0 || row >= iNombreZones())
         return;
     const TYPEDEF_ZONE& z = ZONES[row];
     zoom(z.latitude, z.longitude, z.etendue, 1);

@@ -136,10 +136,12 @@ void fdc::overlay_deplace()
 
 void fdc::inputCallback(int which, float value)
 {
+    if (!bVueLibre())
+        return;
     if (which)
         zoom(value, centreLongitude, 0, 1);
     else
         zoom(centreLatitude, value, 0, 1);
-    if (!verrou && overlay)
+    if (overlay)
         overlay_move();
 }

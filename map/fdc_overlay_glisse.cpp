@@ -32,7 +32,7 @@ void fdc::mousedrag()
         pressionGauche = 2;
         glisseRedimension = glisseDeplacement = glissePan = 0;
         priseX = priseY = 0;
-        if (!overlay || verrou)
+        if (!overlay || !bVueLibre())
             glissePan = 1;
         else if (mouse_in_move_overlay(px, py) && !iHote(hoteCarte.forfait))
             glisseRedimension = 1;

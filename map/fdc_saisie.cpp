@@ -51,7 +51,7 @@ bool bArreterRepetition(fdc& c)
 
 void vDoubleClic(fdc& c, bool gauche, bool milieu, bool droit)
 {
-    if (c.verrou)
+    if (!c.bVueLibre())
         return;
     if (gauche) {
         if (c.zoomOut > 1) {
@@ -123,7 +123,7 @@ void vClicDroit(fdc& c, int bouton, double latitude, double longitude)
         }
         c.overlay_deplace();
         c.overlay_output(2);
-    } else {
+    } else if (c.bVueLibre()) {
         c.zoom(latitude, longitude, c.etendue, 1);
     }
 }
@@ -156,7 +156,7 @@ int fdc::handle(int event)
         pressionGauche = pressionMilieu = pressionDroite = 0;
         return 1;
     case FL_DRAG:
-        if (!verrou)
+        if (bVueLibre())
             mousedrag();
         return 1;
     case FL_KEYDOWN:
@@ -166,7 +166,7 @@ int fdc::handle(int event)
         mousemove();
         return 1;
     case FL_MOUSEWHEEL:
-        if (!verrou)
+        if (bVueLibre())
             mousewheel();
         return 1;
     default:

@@ -3,6 +3,7 @@
 #include "ui/aide.h"
 #include "ui/configuration.h"
 #include "ui/defilement.h"
+#include "ui/defilement_molette.h"
 #include "ui/globales_ui.h"
 
 #include <FL/Fl_Button.H>
@@ -11,7 +12,7 @@
 
 Fl_Scroll* pScrollAccordeon(int x, int y, int w, int h)
 {
-    Fl_Scroll* s = new Fl_Scroll(x, y, w, h);
+    Fl_Scroll* s = new DefilementMolette(x, y, w, h);
     s->type(Fl_Scroll::VERTICAL);
     s->box(FL_NO_BOX);
     s->scrollbar.align(FL_ALIGN_LEFT);

@@ -127,6 +127,10 @@ void vr::gribopen(const char* path, File* fichier)
 
 void vr::gribclose()
 {
+    // Every way the file goes passes here; its charts go first, while the
+    // map's fields still read it.
+    if (carte)
+        carte->vOublierHistogrammes();
     if (nomsFichiers[fichierCourant] || fichiers[fichierCourant]) {
         delete[] nomsFichiers[fichierCourant];
         delete fichiers[fichierCourant];
@@ -137,8 +141,6 @@ void vr::gribclose()
         else
             listeCourante = nullptr;
     }
-    if (carte)
-        carte->histogrammeEtat = 0;
 }
 
 void vr::vAfficher()

@@ -8,6 +8,7 @@
 #include "routes/classe_route.h"
 #include "ui/aide.h"
 #include "ui/boutons.h"
+#include "ui/defilement_molette.h"
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
 #include "ui/libelles.h"
@@ -102,7 +103,7 @@ Fl_Image* pFigureRoute(int symbole)
 Fl_Scroll* DRU_Routes::append(classeRoute* route)
 {
     const int D = SCROLL_DECALAGE;
-    Fl_Scroll* onglet = new Fl_Scroll(0, 0, w0, h0);
+    Fl_Scroll* onglet = new DefilementMolette(0, 0, w0, h0);
     onglet->labeltype(FL_NO_LABEL);
     onglet->box(FL_FLAT_BOX);
     onglet->color(COLOR_FOND);

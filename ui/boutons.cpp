@@ -72,6 +72,9 @@ int classeBouton::handle(int event)
     case FL_KEYUP:
     case FL_SHORTCUT:
         return 0;
+    // A button has no use for the wheel: the panel under it scrolls.
+    case FL_MOUSEWHEEL:
+        return 0;
     default:
         return 1;
     }
