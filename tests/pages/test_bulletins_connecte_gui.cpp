@@ -175,7 +175,14 @@ TEST_F(BulletinsConnecte, ALoadedRequestGoesOnceAndEachPressSendsItsProductAlone
         ASSERT_TRUE(page->boutonEnvoyer->active());
         size_t n = service().connexions().size();
         const auto recu = [&n] {
-            EXPECT_TRUE(harnais::bAttendre([n] { return service().connexions().size() > n; }, 60));
+            // The stand-in notes a connection field by field: its text is
+            // waited for, not only the connection.
+            EXPECT_TRUE(harnais::bAttendre(
+                [n] {
+                    const auto c = service().connexions();
+                    return c.size() > n && c.back().count("texte");
+                },
+                60));
             n = service().connexions().size();
             return service().connexions().back().at("texte");
         };
