@@ -37,7 +37,8 @@ void vServir(void*)
 {
     if (!GUI)
         return;
-    // Closing is refused until the loaders are done; ask again later.
+    // Closing is refused until the loaders are done, and waits for the
+    // closed loops to return (one opened meanwhile is closed too).
     if (!LOAD_FDC || !bBouclePrincipale()) {
         vDemanderFin();
         Fl::add_timeout(0.1, vServir);
