@@ -5,6 +5,7 @@
 
 #include "routes/classe_route.h"
 #include "ui/aide.h"
+#include "ui/alerte_differee.h"
 #include "ui/boutons.h"
 #include "ui/local.h"
 #include "ui/texte_brut.h"
@@ -14,7 +15,6 @@
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
-#include <FL/fl_ask.H>
 #include <algorithm>
 #include <cstdio>
 
@@ -30,11 +30,13 @@ int iNombreRoutes(const Routes& routes)
 
 }  // namespace
 
+// Menus of a tab save too, one of them while its tab waits for deletion:
+// the box waits for the main loop.
 int DRU_Routes::iEnregistrer()
 {
     const int ok = routes->save();
     if (!ok)
-        fl_alert("%s", pcTraduire("Le fichier de routes n'a pas pu etre enregistre"));
+        vAlerteDifferee(pcTraduire("Le fichier de routes n'a pas pu etre enregistre"));
     return ok;
 }
 

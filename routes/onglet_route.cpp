@@ -119,6 +119,8 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
     // The field shows the name's start, not the end the insertion point
     // was left at.
     nom->position(0);
+    // Enter takes the name as leaving the field does.
+    nom->when(FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY);
     nom->callback(vBoutonRouteRenommerCallback, route);
 
     fl_font(DRU_FONT, 12);

@@ -2,6 +2,7 @@
 
 #include "gribdata/globales.h"
 #include "shell/globales_shell.h"
+#include "ui/boucles_imbriquees.h"
 #include "ui/editeur.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/globales_ui.h"
@@ -15,10 +16,13 @@
 namespace {
 
 int tube[2] = {-1, -1};
+// The shutdown's own question is open: a signal then is the same request.
+bool question = false;
 
 void vSignal(int)
 {
     const int ancien = errno;
+    vSignalerFin();
     const char octet = 1;
     if (write(tube[1], &octet, 1) < 0) {
         // The pipe is full: a shutdown is already pending.
@@ -26,22 +30,24 @@ void vSignal(int)
     errno = ancien;
 }
 
-void vArreter(void*)
+// From a timeout, which a nested loop serves too: the windows go only from
+// the main loop, once the boxes and dialogs closed by the request have
+// returned to their callbacks.
+void vServir(void*)
 {
     if (!GUI)
         return;
-    // Closing is refused until the loaders are done; ask again later.
-    if (!LOAD_FDC) {
-        Fl::add_timeout(0.2, vArreter);
+    // Closing is refused until the loaders are done, and waits for the
+    // closed loops to return (one opened meanwhile is closed too).
+    if (!LOAD_FDC || !bBouclePrincipale()) {
+        vDemanderFin();
+        Fl::add_timeout(0.1, vServir);
         return;
     }
-    // A signal while the question is open is the same request.
-    static bool question = false;
-    if (question)
-        return;
     vJournal("<TORMASKEL2>", "Signal: arret demande\n");
     // The same question as closing the main window: "Annuler" on a
     // modified text keeps the program running.
+    vFinPrise();
     question = true;
     const bool accordee = bFermeturesAccordees();
     question = false;
@@ -52,13 +58,20 @@ void vArreter(void*)
     gestion_interfaces::delall();
 }
 
+// Served by whichever loop runs: it only marks the request and closes the
+// nested loops.
 void vLireTube(int fd, void*)
 {
     char octets[64];
     while (read(fd, octets, sizeof octets) > 0) {
     }
-    Fl::remove_timeout(vArreter);
-    vArreter(nullptr);
+    if (question) {
+        vFinPrise();
+        return;
+    }
+    vDemanderFin();
+    Fl::remove_timeout(vServir);
+    Fl::add_timeout(0.0, vServir);
 }
 
 }  // namespace
@@ -89,5 +102,5 @@ void vSignauxFin()
 {
     if (tube[0] >= 0)
         Fl::remove_fd(tube[0]);
-    Fl::remove_timeout(vArreter);
+    Fl::remove_timeout(vServir);
 }

@@ -1,6 +1,8 @@
 // SIGTERM and SIGINT end the program by its normal shutdown. The handler
-// only writes a byte into a pipe; the event loop reads it and closes the
-// main window, waiting for the loaders first as the close button does.
+// only marks the request and writes a byte into a pipe; the loop that reads
+// it (a box's or a dialog's too) closes the nested loops, and the main loop
+// closes the main window, waiting for the loaders first as the close
+// button does.
 #ifndef SHELL_SIGNAUX_H
 #define SHELL_SIGNAUX_H
 

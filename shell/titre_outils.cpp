@@ -4,6 +4,7 @@
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/zones.h"
+#include "shell/entree_position.h"
 #include "shell/titre_fabrique.h"
 #include "ui/boutons.h"
 #include "ui/gestion_interfaces.h"
@@ -21,7 +22,7 @@ namespace {
 
 Fl_Float_Input* pEntree(int x, int w, Fl_Color couleur, Fl_Callback* rappel, void* titre)
 {
-    Fl_Float_Input* e = new Fl_Float_Input(x, 77, w, 19);
+    Fl_Float_Input* e = new EntreePosition(x, 77, w, 19);
     // The read-out the map writes here has a degree sign and a hemisphere
     // letter: the user may type them too.
     e->type(FL_NORMAL_INPUT);

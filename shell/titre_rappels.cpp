@@ -7,9 +7,11 @@
 #include "map/popup_overlay.h"
 #include "map/saisie_position.h"
 #include "pages/vr.h"
+#include "shell/entree_position.h"
 #include "shell/gui.h"
 #include "shell/titre_fabrique.h"
 #include "ui/aide.h"
+#include "ui/alerte_differee.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/globales_ui.h"
@@ -18,12 +20,11 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 
-#include <FL/Fl_Float_Input.H>
-#include <FL/fl_ask.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_RGB_Image.H>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -34,18 +35,26 @@ classGroupeTitre* titreDe(void* donnees)
 
 // A typed coordinate re-centres the view, the other one kept, and the
 // request frame with it. It reads what the map's read-out writes there
-// or decimal degrees; anything else, or out of range, is refused with a
-// message and leaves the view as it was.
+// or decimal degrees; anything else, or out of range, is refused: the
+// field shows its position again and the reason comes later, once. The
+// callback runs on an unfocus or on the hide of the tool row too, where no
+// box may open.
 void vRecentrer(Fl_Widget* entree, bool latitude)
 {
+    EntreePosition* champ = static_cast<EntreePosition*>(entree);
     double v = 0;
-    const char* texte = static_cast<Fl_Float_Input*>(entree)->value();
-    if (!bLirePosition(texte, !latitude, v)) {
-        vJournal("<TITRE>", "position refusee: %.40s\n", texte ? texte : "");
-        fl_alert("%s \"%.40s\"", pcTraduire(latitude ? "Latitude incorrecte" : "Longitude incorrecte"),
-                 texte ? texte : "");
+    const std::string texte = champ->value() ? champ->value() : "";
+    if (!bLirePosition(texte.c_str(), !latitude, v)) {
+        vJournal("<TITRE>", "position refusee: %.40s\n", texte.c_str());
+        champ->vRetablir();
+        char alerte[256];
+        std::snprintf(alerte, sizeof alerte, "%s \"%.40s\"",
+                      pcTraduire(latitude ? "Latitude incorrecte" : "Longitude incorrecte"),
+                      texte.c_str());
+        vAlerteDifferee(alerte);
         return;
     }
+    champ->vRetenir();
     fdc* carte = classGroupeTitre::pCarteDevant();
     if (!carte)
         return;

@@ -1,5 +1,7 @@
 #include "ui/boites_message.h"
 
+#include "gribdata/globales.h"
+#include "ui/boucles_imbriquees.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/texte_brut.h"
@@ -252,8 +254,12 @@ int innards(Boite& b, const char* fmt, va_list ap, const char* b0, const char* b
     ouvertes.push_back(&b);
     b.numero = ++appels;
     b.resultat = -1;
-    while (b.resultat < 0 && b.message_form->shown())
-        Fl::wait();
+    {
+        // The end of the program closes the box as its window's close does.
+        BoucleImbriquee boucle([&b] { b.resultat = 0; });
+        while (b.resultat < 0 && b.message_form->shown())
+            Fl::wait();
+    }
     ouvertes.pop_back();
     if (saisie)
         Fl::grab(saisie);
@@ -262,9 +268,26 @@ int innards(Boite& b, const char* fmt, va_list ap, const char* b0, const char* b
     return std::max(b.resultat, 0);
 }
 
+// While the program ends no box opens: its loop would run under widgets
+// about to go. The message goes to the log; the caller gets a cancel.
+bool bRefusee(const char* fmt, va_list ap)
+{
+    if (bBoitesPermises())
+        return false;
+    char tampon[1024];
+    va_list copie;
+    va_copy(copie, ap);
+    std::vsnprintf(tampon, sizeof tampon, fmt, copie);
+    va_end(copie);
+    vJournal("<BOITE>", "fin du programme, boite non ouverte: %s\n", tampon);
+    return true;
+}
+
 int iBoite(const char* fmt, va_list ap, const char* b0, const char* b1, const char* b2,
            const char* lettre = "?")
 {
+    if (bRefusee(fmt, ap))
+        return 0;
     Boite* b = pPrendreBoite();
     const int r = innards(*b, fmt, ap, b0, b1, b2, lettre);
     vRendreBoite(b);
@@ -274,6 +297,8 @@ int iBoite(const char* fmt, va_list ap, const char* b0, const char* b1, const ch
 const char* input_innards(const char* fmt, va_list ap, const char* defaut, uchar type)
 {
     static std::string resultat;
+    if (bRefusee(fmt, ap))
+        return nullptr;
     Boite* b = pPrendreBoite();
     b->message->position(60, 10);
     b->input->type(type);

@@ -9,8 +9,10 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_.H>
 #include <cstring>
+#include <vector>
 
 Fl_Double_Window* GESTION_UI[GESTION_UI_TAILLE] = {};
 Fl_Menu_* gestion_interfaces::menuFenetres = nullptr;
@@ -26,18 +28,46 @@ const char* pcTitre(const Fl_Double_Window* fenetre)
 }
 
 // A window the registry does not hold would keep the event loop running
-// after the main window is gone. Bounded: a window that refuses to hide
-// must not hang the end of the program.
+// after the main window is gone, however many there are (received files
+// open one each). Each pass hides every window shown at its start; it
+// stops when a pass hides none, so that a window that refuses to hide
+// cannot hold the end of the program in this loop.
 void vCacherRestantes()
 {
-    for (int n = 0; n < 4 * GESTION_UI_TAILLE; ++n) {
-        Fl_Window* fenetre = Fl::first_window();
-        if (!fenetre)
+    std::vector<Fl_Window*> montrees;
+    for (Fl_Window* f = Fl::first_window(); f; f = Fl::first_window()) {
+        montrees.clear();
+        for (; f; f = Fl::next_window(f))
+            montrees.push_back(f);
+        for (Fl_Window* fenetre : montrees) {
+            vJournal(ETIQUETTE, "fenetre hors registre cachee: %s\n",
+                     fenetre->label() ? fenetre->label() : "");
+            fenetre->hide();
+        }
+        int restantes = 0;
+        for (Fl_Window* g = Fl::first_window(); g; g = Fl::next_window(g))
+            ++restantes;
+        if (restantes >= int(montrees.size())) {
+            vJournal(ETIQUETTE, "%d fenetres refusent d'etre cachees\n", restantes);
             return;
-        vJournal(ETIQUETTE, "fenetre hors registre cachee: %s\n",
-                 fenetre->label() ? fenetre->label() : "");
-        fenetre->hide();
+        }
     }
+}
+
+// A field whose text is taken when it loses the focus (FL_WHEN_RELEASE)
+// would lose what is typed in it: the windows go before it is unfocused,
+// and what they write at their end (the routes) is written before.
+void vValiderSaisieEnCours()
+{
+    Fl_Input_* saisie = dynamic_cast<Fl_Input_*>(Fl::focus());
+    if (saisie && saisie->changed() && (saisie->when() & FL_WHEN_RELEASE))
+        saisie->do_callback();
+}
+
+// Escape reaches a window's callback when no widget of it took the key.
+bool bEchap()
+{
+    return Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape;
 }
 
 }  // namespace
@@ -101,6 +131,7 @@ void gestion_interfaces::del(Fl_Double_Window* fenetre)
 void gestion_interfaces::delall()
 {
     fermeture = 1;
+    vValiderSaisieEnCours();
     for (int i = 1; i < GESTION_UI_TAILLE; ++i) {
         Fl_Double_Window* fenetre = GESTION_UI[i];
         GESTION_UI[i] = nullptr;
@@ -158,8 +189,12 @@ void gestion_interfaces_callback(Fl_Widget*, void* fenetre)
 {
     if (!LOAD_FDC)
         return;
-    // A text window with unsaved changes may keep itself, or the program.
+    // Escape closes a secondary window; typed to cancel a text in the main
+    // window, it must not end the program, which has its close button.
     Fl_Double_Window* f = static_cast<Fl_Double_Window*>(fenetre);
+    if (f && f == GESTION_UI[0] && bEchap())
+        return;
+    // A text window with unsaved changes may keep itself, or the program.
     const bool accordee = f && f == GESTION_UI[0] ? bFermeturesAccordees() : bFermetureAccordee(f);
     if (accordee)
         gestion_interfaces::del(f);

@@ -2,8 +2,9 @@
 // 0, each secondary window in the first free slot after it. Every
 // registered window closes through one callback, which does nothing until
 // the start-up loaders are done, destroys a secondary window and turns the
-// close of the main window into the end of the program. The registry also
-// fills the title bar's window menu.
+// close of the main window into the end of the program; Escape closes a
+// secondary window only. The registry also fills the title bar's window
+// menu.
 #ifndef UI_GESTION_INTERFACES_H
 #define UI_GESTION_INTERFACES_H
 
@@ -25,8 +26,9 @@ public:
     static bool bPlein();
     // The close of a registered window, whether the loaders are done or not.
     static void del(Fl_Double_Window* fenetre);
-    // Destroys the secondary windows, then the main window; then hides
-    // what is still shown, so that the event loop returns.
+    // Takes the text of a field being edited, destroys the secondary
+    // windows, then the main window; then hides every window still shown,
+    // so that the event loop returns.
     static void delall();
     // Rebuilds the window menu: one entry per secondary window whose title
     // names it, then the chart windows (crochetMenuGraphiques), else "...".

@@ -1,9 +1,13 @@
 // The desktop's own file dialog, and the switches that choose it.
 #include "ui/selecteur.h"
 
+#include "gribdata/globales.h"
+#include "ui/boucles_imbriquees.h"
 #include "ui/local.h"
+#include "ui/veille_dialogue.h"
 
 #include <FL/Fl_Native_File_Chooser.H>
+#include <FL/x.H>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,18 +26,32 @@ int WINDOWS_OS = WINDOWS_NATIVE;
 
 char* getFileNative(const char* directory, const char* filter, int enregistrer)
 {
+    const char* titre = pcTraduire(enregistrer ? "Enregistrer sous" : "Ouvrir un fichier");
+    if (!bBoitesPermises()) {
+        vJournal("<SELECTEUR>", "fin du programme, dialogue non ouvert: %s\n", titre);
+        return nullptr;
+    }
     Fl_Native_File_Chooser dialogue;
     if (enregistrer) {
         dialogue.type(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
         dialogue.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM);
-        dialogue.title(pcTraduire("Enregistrer sous"));
     } else {
         dialogue.type(Fl_Native_File_Chooser::BROWSE_FILE);
-        dialogue.title(pcTraduire("Ouvrir un fichier"));
     }
+    dialogue.title(titre);
     dialogue.directory(directory);
     dialogue.filter(filter);
-    if (dialogue.show() != 0)
+    fl_open_display();
+    int r;
+    {
+        // The thread closes the dialog; the loop is counted so that the
+        // shutdown waits for it to return.
+        VeilleDialogue veille(titre);
+        BoucleImbriquee boucle(nullptr);
+        r = dialogue.show();
+    }
+    // Closed for the end of the program, the dialog chose nothing.
+    if (r != 0 || bFinDemandee())
         return nullptr;
     const char* choisi = dialogue.filename();
     if (!choisi)

@@ -2,6 +2,7 @@
 // button.
 #include "ui/selecteur.h"
 
+#include "ui/alerte_differee.h"
 #include "ui/local.h"
 #include "ui/selecteur_chemins.h"
 
@@ -64,7 +65,8 @@ void DRU_Fl_File_Chooser::vSaisieEntree(const char* chemin)
             hide();
         }
     } else {
-        fl_alert("%s", pcTraduire("Choisir un fichier qui existe!"));
+        // The field's callback: the box waits for the main loop.
+        vAlerteDifferee(pcTraduire("Choisir un fichier qui existe!"));
     }
 }
 

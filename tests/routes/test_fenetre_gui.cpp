@@ -153,6 +153,7 @@ TEST_F(FenetreRoutes, ALanguageSwitchThatCannotSaveKeepsTheEditsAndAlertsOnce)
     ASSERT_EQ(mkdir("etc/routes.txt.tmp", 0700), 0);
     Alertes alertes;
     change_langage("en");
+    ASSERT_TRUE(harnais::bAttendre([&alertes] { return alertes.nombre > 0; }));
     EXPECT_EQ(alertes.nombre, 1);
     EXPECT_EQ(alertes.texte, "The routes file could not be saved");
     EXPECT_EQ(fichier(), avant);

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Out-of-process smoke test of the whole program under the X server of the
-# caller: start, wait for the main window, close it with Escape as a user
-# would; start again and end with SIGTERM; hand a file to a running
+# caller: start, wait for the main window, close it with its close button as
+# the window manager does; start again and end with SIGTERM; hand a file to a running
 # instance. Each run must leave log.txt complete, etc/config.txt written and
 # no etc/lockfile.
 # Usage: fumee.sh PROGRAM
@@ -33,9 +33,6 @@ attendre_fin() {
     done
     wait "$PID" || echec "exit status $?"
     PID=""
-    # The window can go while a key is down: release it, or the server
-    # (which is not reset between clients) repeats it into the next window.
-    xdotool keyup Escape 2>/dev/null || true
 }
 
 verifier_fin() {
@@ -44,10 +41,10 @@ verifier_fin() {
     [ "$(wc -l < "$QUENBREL2_HOME/etc/config.txt")" -eq 21 ] || echec "etc/config.txt"
 }
 
-# Escape closes the window; it is refused until the loaders are done.
-echap() {
-    xdotool windowfocus "$FENETRE" 2>/dev/null || true
-    xdotool key --window "$FENETRE" Escape 2>/dev/null || true
+# The close button closes the window; it is refused until the loaders are
+# done. (Escape in the main window ends nothing.)
+fermer() {
+    python3 "$(dirname "$0")/fermer_fenetre.py" "$FENETRE" 2>/dev/null || true
 }
 rien() { :; }
 
@@ -56,7 +53,7 @@ rien() { :; }
 recu() { cat "$QUENBREL2_HOME/lockdir/$1" 2>/dev/null || cat "$QUENBREL2_HOME/dat/$1"; }
 
 demarrer
-attendre_fin echap
+attendre_fin fermer
 verifier_fin
 
 demarrer

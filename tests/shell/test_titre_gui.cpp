@@ -9,9 +9,11 @@
 
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
+#include "map/popup_overlay.h"
 #include "pages/vr.h"
 #include "shell/gui.h"
 #include "shell/titre.h"
+#include "ui/boutons_rva.h"
 #include "transport/reponse.h"
 #include "transport/requete.h"
 #include "ui/boites_message.h"
@@ -42,7 +44,10 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -125,6 +130,9 @@ TEST_F(Titre, ZonesAndTypedPositionsActOnTheMapOfThePageInFront)
             });
         titre->entreeLatitude->value(texte);
         titre->entreeLatitude->do_callback();
+        if (texte[0] != '4') {
+            ASSERT_TRUE(harnais::bAttendre([&alerte] { return !alerte.empty(); })) << texte;
+        }
         EXPECT_EQ(carte->centreLatitude, 45.5) << texte;
         EXPECT_EQ(carte->oy != oy, texte[0] == '4') << texte;
         EXPECT_EQ(alerte.empty(), texte[0] == '4') << texte;
@@ -155,6 +163,7 @@ TEST_F(Titre, ZonesAndTypedPositionsActOnTheMapOfThePageInFront)
     });
     titre->entreeLatitude->value("126\u00b007'19\"S");
     titre->entreeLatitude->do_callback();
+    ASSERT_TRUE(harnais::bAttendre([&alerte] { return !alerte.empty(); }));
     EXPECT_EQ(vue(carte), avant);
     EXPECT_NE(alerte.find("126"), std::string::npos) << alerte;
 }
@@ -368,6 +377,81 @@ TEST_F(Titre, ThePositionFieldsShowTheirWholeTextFromItsStart)
         }
     }
     POSITIONDDMMSS = dms;
+}
+
+// A text the bar refuses, left in a position field by what takes the focus
+// away or hides the tool row: the field shows its position again and one
+// box says why, opened from the main loop, not from inside the unfocus or
+// the hide, whose widgets the box's loop would run under.
+TEST_F(Titre, ARefusedPositionIsToldOnceAndTheFieldShowsItsPositionAgain)
+{
+    const struct {
+        const char* action;
+        void (*faire)(classGroupeTitre*);
+        bool lecture;  // the map's read-out writes the field afterwards
+    } actions[] = {
+        {"home button", [](classGroupeTitre* t) { vCliquer(t->boutonAccueil); }, false},
+        {"F1", [](classGroupeTitre*) { harnais::vTouche(GUI, FL_F + 1); }, false},
+        // The switch takes the map's read-out away, which gives the keyboard
+        // back to the main window.
+        {"viewer button",
+         [](classGroupeTitre*) {
+             popupOverlay->set("12 kt", 0);
+             popupOverlay->show();
+             vCliquer(gvr[0]->boutonsRVA->visualisateur);
+         },
+         false},
+        {"pointer over the map",
+         [](classGroupeTitre*) {
+             const fdc* c = gvr[0]->carte;
+             harnais::vSurvoler(GUI, c->x() + c->w() / 2, c->y() + c->h() / 2);
+         },
+         true},
+    };
+    const struct {
+        bool latitude;
+        const char *montre, *tape, *alerte;
+    } champs[] = {
+        {true, " 12.0000N", "45,5", "Latitude incorrecte \"45,5\""},
+        {false, " 20.0000W", "x", "Longitude incorrecte \"x\""},
+    };
+    for (const auto& a : actions)
+        for (const auto& c : champs) {
+            vBasculer(0);
+            Fl_Input_* champ = c.latitude ? titre->entreeLatitude : titre->entreeLongitude;
+            harnais::vSurvoler(GUI, champ->x() + champ->w() / 2, 30);
+            champ->value(c.montre);
+            vCliquer(champ);
+            ASSERT_EQ(Fl::focus(), champ) << a.action;
+            champ->position(0, champ->size());
+            for (const char* t = c.tape; *t; ++t) {
+                const char touche[2] = {*t, 0};
+                harnais::vTouche(GUI, *t, touche);
+            }
+            ASSERT_STREQ(champ->value(), c.tape);
+            // Every box is answered "Fermer", a second one too.
+            std::vector<std::string> alertes;
+            std::function<void(Fl_Window*)> repondre = [&](Fl_Window* b) {
+                alertes.push_back(pTexteMessage()->label());
+                harnais::vRepondreBoite(repondre);
+                harnais::vCliquer(b, pBoutonMessage(0)->x() + 5, pBoutonMessage(0)->y() + 5);
+            };
+            struct Oubli {
+                ~Oubli() { harnais::vOublierBoite(); }
+            } oubli;
+            harnais::vRepondreBoite(repondre);
+            a.faire(titre);
+            ASSERT_TRUE(harnais::bAttendre([&] { return !alertes.empty() && !pBoiteMessage(); }))
+                << a.action;
+            for (int i = 0; i < 10; ++i)
+                Fl::check();
+            EXPECT_EQ(alertes, std::vector<std::string>{c.alerte}) << a.action;
+            EXPECT_FALSE(champ->changed()) << a.action;
+            if (a.lecture)
+                EXPECT_STRNE(champ->value(), c.tape) << a.action;
+            else
+                EXPECT_STREQ(champ->value(), c.montre) << a.action;
+        }
 }
 
 // The request frame of the request page in the whole program: switched on,

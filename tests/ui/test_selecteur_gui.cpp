@@ -139,6 +139,8 @@ TEST_F(Selecteur, WhatEachWayOfChoosingDelivers)
     ouvrir();
     c.fileName->value((liste + "/absent.txt").c_str());
     harnais::vTouche(c.window, FL_Enter, "\r");
+    // The field's callback leaves the box to the main loop.
+    ASSERT_TRUE(harnais::bAttendre([&alerte] { return !alerte.empty(); }));
     EXPECT_EQ(alerte, "Choisir un fichier qui existe!");
     EXPECT_TRUE(c.shown());
 }
