@@ -5,12 +5,14 @@
 # what only the benchmarks compare with (cdo); `install-deps.sh mapdata` what
 # only the map-data generators need (GMT with the GSHHG shorelines and the
 # Digital Chart of the World, iso-codes), never the build or the tests.
+# libgtk2.0-0: the toolkit opens the desktop's file dialog through GTK when
+# it finds it; the shutdown tests check that dialog too.
 set -e
 
 PACKAGES="cmake g++ make pkg-config libfltk1.3-dev libx11-dev libxrender-dev libxext-dev fluid zlib1g-dev libbz2-dev \
 libjpeg-dev libpng-dev libgif-dev libgtest-dev libgmock-dev libbenchmark-dev \
 xvfb xauth xdotool x11-utils imagemagick libeccodes-tools libeccodes-data tzdata \
-gzip bzip2 pbzip2 clang-14 libclang-rt-14-dev python3 python3-aiosmtpd geographiclib-tools"
+gzip bzip2 pbzip2 libgtk2.0-0 clang-14 libclang-rt-14-dev python3 python3-aiosmtpd geographiclib-tools"
 [ "$1" = bench ] && PACKAGES="$PACKAGES cdo"
 [ "$1" = mapdata ] &&
     PACKAGES="$PACKAGES gmt gmt-dcw gmt-gshhg-low gmt-gshhg-high gmt-gshhg-full iso-codes"
