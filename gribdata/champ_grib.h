@@ -33,6 +33,12 @@ class Grib {
 public:
     float* valeurs = nullptr;   // Ni x Nj, northern row first, west to east
     float* valeurs2 = nullptr;  // display values, filled by the map
+    // Rain, filled by the map with the display values (its steps' rain):
+    // whether the values were made totals since the run (else they are
+    // the record's own step's), and where that step starts, in seconds
+    // after the run.
+    bool pluieTotaux = true;
+    long long pluieDebut = 0;
     time_t tValidite = 0;
     const unsigned char* message = nullptr;
     unsigned int longueurMessage = 0;

@@ -3,11 +3,13 @@
 #include "gribdata/fichier_grib.h"
 
 #include "codes/octets_grib.h"
+#include "gribdata/chaine_pluie.h"
 #include "gribdata/garde_sigbus.h"
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -50,6 +52,7 @@ grib* lireEnregistrement(const unsigned char* m, uint32_t position, uint32_t lon
     g->siecle = s1[24];
     g->message = m;
     g->nomFichier = nom;
+    g->grille = uiEmpreinteGrille(m, longueur);
     g->ligneParametre = pLigneParametre(g->parametre, g->typeNiveau);
     File::validite(g);
     return new grib(lu);
@@ -96,10 +99,11 @@ void File::parcourir()
 
 void File::chainerPluies()
 {
-    grib* precedente = nullptr;
+    std::map<SeriePluie, grib*> dernieres;
     for (grib* g = list; g; g = g->suivant) {
         g->pluiePrecedente = nullptr;
         if (g->parametre == 61) {
+            grib*& precedente = dernieres[seriePluie(*g)];
             g->pluiePrecedente = precedente;
             precedente = g;
         }
