@@ -7,6 +7,7 @@
 #include "gribdata/parametres.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -134,6 +135,27 @@ TEST(FileLinks, EachRainRecordPointsToThePreviousOne)
     for (size_t k = 0; k < 4; ++k)
         EXPECT_EQ(v[k]->pluiePrecedente, precedente[k]) << k;
     EXPECT_EQ(v[3]->p2, 18);
+}
+
+// Rain of two grids, two models and two levels in one file: each record
+// points to the one before it of its own model, grid and level.
+TEST(FileLinks, RainRecordsChainPerModelGridAndLevel)
+{
+    auto pluie = [](int p2, int lo1, int process, int typeNiveau) {
+        MessageTest m = echeance(61, 0, typeNiveau);
+        m.indicateur = 4, m.p2 = p2, m.lo1 = lo1, m.process = process;
+        return m;
+    };
+    std::vector<MessageTest> messages;
+    for (int p2 : {6, 12})
+        for (auto [lo1, process, type] : {std::tuple{-8000, 78, 1}, {-9000, 78, 1},
+                                          {-8000, 79, 1}, {-8000, 78, 105}})
+            messages.push_back(pluie(p2, lo1, process, type));
+    Liste l(messages);
+    const auto v = enregistrements(l.f);
+    ASSERT_EQ(v.size(), 8u);
+    for (size_t k = 0; k < 8; ++k)
+        EXPECT_EQ(v[k]->pluiePrecedente, k < 4 ? nullptr : v[k - 4]) << k;
 }
 
 TEST(FileParameters, CurrentBelowTheEkmanLayerHasItsOwnRow)
