@@ -154,6 +154,9 @@ std::string sLigneParametres(const fdc& c)
     }
     if (c.superposition)
         s += " /";
+    for (const RefusGrib* r : {&c.lacuneFichier, &c.lacune})
+        if (r->code)
+            s += " - " + sRaisonRefus(*r);
     return s;
 }
 
