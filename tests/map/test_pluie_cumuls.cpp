@@ -5,7 +5,6 @@
 #include "champs_decodes_test.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
-#include "gribdata/interpolation.h"
 #include "map/fdc.h"
 #include "map/lecture_texte.h"
 #include "map/lecture_valeurs.h"
@@ -15,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
@@ -78,18 +76,6 @@ protected:
         ASSERT_TRUE(commande("grib_filter -o " + sh(d / "f.grb") + " " + sh(d / "regles") + " " +
                              sh(fixtureGrib("service.grb"))));
         ouvrir();
-    }
-    // The time interpolation of f.grb; its output's name.
-    std::string interpoler()
-    {
-        DossierCourant ici(d.chemin());
-        JournalTemporaire journal("journal.txt");
-        std::filesystem::create_directory("lockdir");
-        snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "f.grb");
-        GRIB_INTERPOLATION_START = 1;
-        gintertime(nullptr);
-        EXPECT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
-        return d / "lockdir/interf.grb";
     }
 };
 
