@@ -12,8 +12,8 @@
 struct grib;
 
 // The grid of a message of `longueur` octets (its section 1 whole, at
-// least 36 octets), as one number: its grid
-// number and its description's octets (those within `longueur`), hashed.
+// least 36 octets), as one number: its grid number and its description's
+// octets (those within `longueur`), hashed.
 uint64_t uiEmpreinteGrille(const unsigned char* message, uint32_t longueur);
 
 // What the rain records of one chain share: centre, model, level and grid.

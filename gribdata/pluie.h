@@ -1,10 +1,10 @@
 // Rain as the map, the read-out, the charts and the time interpolation all
 // read it. A rain record holds either the total since the run or the
-// amount of its own step, as its time range says. Records of one grid and
-// level form a chain in order of validity; a step's total since the run is
-// the sum of the steps back to a total, and only while each step starts
-// where the one before it ended: otherwise no total is known, and the step
-// is shown as the step it is.
+// amount of its own step, as its time range says. Records of one model,
+// grid and level form a chain in order of validity (chaine_pluie.h); a
+// step's total since the run is the sum of the steps back to a total, and
+// only while each step starts where the one before it ended: otherwise no
+// total is known, and the step is shown as the step it is.
 #ifndef GRIBDATA_PLUIE_H
 #define GRIBDATA_PLUIE_H
 
