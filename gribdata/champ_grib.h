@@ -1,8 +1,9 @@
 // A decoded field for the map and the charts. The decoder accepts only what
 // the service sends: GRIB edition 1 from centre 85, a regular latitude /
 // longitude grid scanned from the north-west corner, simple packing with 8
-// bits per value, with or without a bit map. Anything else is refused with
-// a code, so that a stray file can be listed but never drawn.
+// bits per value (or 0 for a constant field), with or without a bit map.
+// Anything else is refused with a code, so that a stray file can be listed
+// but never drawn.
 #ifndef GRIBDATA_CHAMP_GRIB_H
 #define GRIBDATA_CHAMP_GRIB_H
 
@@ -20,7 +21,7 @@ enum {
     GRIB_RESOLUTION = 7,       // resolution and component flags other than 128
     GRIB_BALAYAGE = 8,         // not scanned from the north-west corner
     GRIB_SECTION3 = 9,         // bit map runs past the message
-    GRIB_SECTION4 = 10,        // data section too short, or not 8 bits per value
+    GRIB_SECTION4 = 10,        // data section too short, or not 8 (or 0) bits per value
     GRIB_COMPACTAGE = 11,      // not simple packing of plain values
     GRIB_FIN = 13,             // no room left for the end section
     GRIB_FICHIER_CHANGE = 14,  // its file changed on disk since it was opened
@@ -33,6 +34,12 @@ class Grib {
 public:
     float* valeurs = nullptr;   // Ni x Nj, northern row first, west to east
     float* valeurs2 = nullptr;  // display values, filled by the map
+    // Rain, filled by the map with the display values (its steps' rain):
+    // whether the values were made totals since the run (else they are
+    // the record's own step's), and where that step starts, in seconds
+    // after the run.
+    bool pluieTotaux = true;
+    long long pluieDebut = 0;
     time_t tValidite = 0;
     const unsigned char* message = nullptr;
     unsigned int longueurMessage = 0;

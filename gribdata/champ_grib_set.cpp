@@ -163,7 +163,8 @@ int Grib::lireSection4(const unsigned char* s4)
     echelleBinaire = std::pow(2.0, signe16(s4 + 4));
     reference = reelIBM(s4 + 6);
     bitsParValeur = s4[10];
-    if (bitsParValeur != 8)
+    // No bits: a constant field, every point its reference value.
+    if (bitsParValeur != 8 && bitsParValeur != 0)
         return GRIB_SECTION4;
     return 0;
 }

@@ -26,7 +26,9 @@ int Grib::decoder(const unsigned char* bits3, unsigned long bits3Longueur,
     const uint64_t points = uint64_t(ni) * uint64_t(nj);
     if (bits3 && bits3Longueur < points)
         return GRIB_SECTION4;
-    if ((bits3 ? bitsAUn(bits3, points) : points) > octets)
+    // A field of 0 bits per value holds no octet per point.
+    const uint64_t presents = bits3 ? bitsAUn(bits3, points) : points;
+    if (bitsParValeur && presents > octets)
         return GRIB_SECTION4;
 
     valeurs = new (std::nothrow) float[points ? points : 1];
@@ -37,6 +39,15 @@ int Grib::decoder(const unsigned char* bits3, unsigned long bits3Longueur,
     for (int x = 0; x < 256; ++x)
         physique[x] = float((reference + x * echelleBinaire) / echelleDecimale);
 
+    // No bits a value: the reference value everywhere, as it stands (the
+    // decimal scale is not applied to it, as eccodes writes and reads such
+    // a field).
+    if (!bitsParValeur) {
+        const float r = float(reference);
+        for (uint64_t k = 0; k < points; ++k)
+            valeurs[k] = !bits3 || bits3[k >> 3] >> (7 - (k & 7)) & 1 ? r : GRIB_ABSENT;
+        return 0;
+    }
     // The counts are checked: index the octets directly.
     if (!bits3) {
         for (uint64_t k = 0; k < points; ++k)

@@ -64,4 +64,5 @@ void File::menageliste()
 {
     vLibererListeGrib(list);
     count = 0;
+    tronque = false;
 }

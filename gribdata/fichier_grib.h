@@ -18,6 +18,9 @@ public:
     unsigned int length = 0;
     int nonProprietaire = 0;               // 1 when the buffer is the caller's
     grib* list = nullptr;
+    // The buffer ends inside a message, which is not listed: the start of
+    // a message longer than what is left follows the last message listed.
+    bool tronque = false;
 
     explicit File(const char* name = nullptr);
     ~File();

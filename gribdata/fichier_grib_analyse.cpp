@@ -3,11 +3,13 @@
 #include "gribdata/fichier_grib.h"
 
 #include "codes/octets_grib.h"
+#include "gribdata/chaine_pluie.h"
 #include "gribdata/garde_sigbus.h"
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
 
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -50,9 +52,28 @@ grib* lireEnregistrement(const unsigned char* m, uint32_t position, uint32_t lon
     g->siecle = s1[24];
     g->message = m;
     g->nomFichier = nom;
+    g->grille = uiEmpreinteGrille(m, longueur);
     g->ligneParametre = pLigneParametre(g->parametre, g->typeNiveau);
     File::validite(g);
     return new grib(lu);
+}
+
+// A message cut by the end of the octets after the last one listed: its
+// section 0 whole (the mark, a length and edition 1), a length past the
+// end. A text that merely holds the word is none.
+bool bCoupe(const unsigned char* octets, uint32_t n)
+{
+    for (const unsigned char* m = octets; n >= 8;) {
+        const void* marque = memmem(m, n, "GRIB", 4);
+        if (!marque)
+            return false;
+        const uint32_t saut = uint32_t(static_cast<const unsigned char*>(marque) - m);
+        m += saut, n -= saut;
+        if (n >= 8 && m[7] == 1 && u24(m + 4) > n)
+            return true;
+        ++m, --n;
+    }
+    return false;
 }
 
 }  // namespace
@@ -67,6 +88,9 @@ void File::analyse()
         menageliste();
         return;
     }
+    if (tronque)
+        vJournal("<FICHIERGRIB>", "%s se termine dans un message, qui n'est pas liste\n",
+                 name ? name : "memoire");
     if (count > 0) {
         tri();
         chainerPluies();
@@ -76,7 +100,7 @@ void File::analyse()
 void File::parcourir()
 {
     grib** queue = &list;
-    uint32_t p = 0;
+    uint32_t p = 0, fin = 0;
     while (buffer && length >= RESTE_MIN && p <= length - RESTE_MIN) {
         const unsigned char* m = buffer + p;
         const uint32_t longueur = u24(m + 4);
@@ -91,15 +115,18 @@ void File::parcourir()
         queue = &(*queue)->suivant;
         ++count;
         p += longueur;
+        fin = p;
     }
+    tronque = buffer && bCoupe(buffer + fin, length - fin);
 }
 
 void File::chainerPluies()
 {
-    grib* precedente = nullptr;
+    std::map<SeriePluie, grib*> dernieres;
     for (grib* g = list; g; g = g->suivant) {
         g->pluiePrecedente = nullptr;
         if (g->parametre == 61) {
+            grib*& precedente = dernieres[seriePluie(*g)];
             g->pluiePrecedente = precedente;
             precedente = g;
         }

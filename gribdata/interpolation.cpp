@@ -1,7 +1,7 @@
 // The interpolation worker: every message of the sorted input is written
 // again, each U followed by its V, and after each message (or pair) the
 // fields of the hours between it and the next message of the same
-// parameter and level; rain as totals since the run.
+// parameter and level; rain as totals since the run where they are known.
 #include "gribdata/interpolation.h"
 
 #include "codes/date.h"
@@ -167,7 +167,7 @@ private:
         int u = 0, v = 0;
         std::vector<float> directions, forces;
     } retenue_;
-    TotauxPluie pluie_;
+    PluieInterpolee pluie_;
     CLASS_CODES_DATE date_;
     std::string temporaire_;
     int interpoles_ = 0;
@@ -189,7 +189,7 @@ bool Travail::bCharger(Message& m, int numero)
     m.g.vMessage(m.octets.data(), (unsigned int)longueur);
     if (longueur && m.g.iGetSections() == 0) {
         // Rain is summed point by point: never kept as one value.
-        m.constant = !TotauxPluie::bConcerne(m.g) && m.g.bConstant(m.valeur[0]);
+        m.constant = !PluieInterpolee::bConcerne(m.g) && m.g.bConstant(m.valeur[0]);
         if (m.constant || m.g.iGet(0) == 0)
             return true;
     }
@@ -366,8 +366,8 @@ int Travail::iMessage(int numero)
         return 0;
     }
     const bool paire = bComposanteU(p);
-    if (TotauxPluie::bConcerne(a_.g))
-        pluie_.vTotaliser(numero, a_.g);
+    if (PluieInterpolee::bConcerne(a_.g))
+        pluie_.vCourant(a_.octets, a_.g);
     bool reencode = false, reencodeV = true;
     if (!bEcrireMessage(a_, reencode))
         return iEchec(numero, "ecriture impossible");
@@ -391,8 +391,12 @@ int Travail::iSuite(bool paire)
         return iEchec(suivant, "message indecodable");
     if (!n_.bValeurs() || iGribControle(a_.g, n_.g) != 0)
         return 0;
-    if (!paire && TotauxPluie::bConcerne(a_.g) && TotauxPluie::bConcerne(n_.g))
-        pluie_.vSuivant(a_.g, suivant, n_.g);
+    if (!paire && PluieInterpolee::bConcerne(a_.g) &&
+        !pluie_.bSuivant(a_.octets, a_.g, n_.octets, n_.g)) {
+        vJournal(TAG, "Message %d : pluie sans cumul commun avec le message %d\n", a_.numero,
+                 suivant);
+        return 0;
+    }
     if (paire) {
         if (iChargerV(n_, m_) != 0)
             return 1;

@@ -3,8 +3,9 @@
 // are computed and written, with the input's messages, to a new GRIB
 // edition 1 file in lockdir/. Winds and currents are interpolated as
 // direction and force, directions on the circle; a point missing at either
-// end is missing in between. Rain given as each step's amount is summed
-// into totals since the run first, and every rain record written as one.
+// end is missing in between. Rain is read by the displays' rule: a record
+// whose total since the run is known is written as that total, any other
+// step as the step it is (interpolation_pluie.h).
 //
 // The viewer starts gintertime on a thread of its own after setting START to
 // 1 and putting the opened file's path in GRIB_INTERPOLATION_ENTREE; it

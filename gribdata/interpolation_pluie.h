@@ -1,31 +1,38 @@
-// Rain in the time interpolation. A file may give each step's amount
-// rather than the total since the run; the hours between two steps are
-// then read off the totals, and every rain record is written as a total
-// since the run (time range 4, P1 0, P2 its hour), as the displays read
-// it. Private to the worker.
+// Rain in the time interpolation, by the rule every display reads it with
+// (gribdata/pluie.h): each rain record of the sorted input is taken into
+// the chain of its grid and level; one whose total since the run is known
+// is written as that total (a step relabelled time range 4, P1 0), any
+// other as it stands, a step with its own P1, so that no total is claimed.
+// The hours between a record and the next of its chain are read off the
+// sums from where the first one's written range starts, and only when the
+// second one's step starts where the first one ends. Private to the worker.
 #ifndef GRIBDATA_INTERPOLATION_PLUIE_H
 #define GRIBDATA_INTERPOLATION_PLUIE_H
+
+#include "gribdata/chaine_pluie.h"
 
 #include <map>
 #include <vector>
 
 class CLASS_GRIB_GET;
 
-class TotauxPluie {
+class PluieInterpolee {
 public:
-    // Rain accumulated over a range (time range 4 or 5).
+    // Rain: parameter 61, whatever its time range.
     static bool bConcerne(const CLASS_GRIB_GET& g);
-    // The values of message `numero`, decoded in `g`, become its totals
-    // since the run: those kept for it by vSuivant, else its own amounts
-    // (the first of its records). A step's record is relabelled a total.
-    void vTotaliser(int numero, CLASS_GRIB_GET& g);
-    // `suivant`, message `numero`, the next record after `g` (in totals
-    // already) of the same parameter and level on the same grid: its
-    // values become its totals, kept for when it is the current message.
-    void vSuivant(const CLASS_GRIB_GET& g, int numero, CLASS_GRIB_GET& suivant);
+    // The message `octets`, decoded in `g`, taken into its chain: its
+    // values and range become those it is written with.
+    void vCourant(const std::vector<unsigned char>& octets, CLASS_GRIB_GET& g);
+    // `suivant` (`octets`), the next record after the current one `g` on
+    // the same grid and level: its values become the sums from where g's
+    // written range starts, which the hours between are read off. False
+    // when no such sums exist (another chain, a gap, a total facing a
+    // step that has none); its values are then left as they are.
+    bool bSuivant(const std::vector<unsigned char>& courant, const CLASS_GRIB_GET& g,
+                  const std::vector<unsigned char>& octets, CLASS_GRIB_GET& suivant);
 
 private:
-    std::map<int, std::vector<float>> gardes_;
+    std::map<SeriePluie, CumulPluie> chaines_;
 };
 
 #endif

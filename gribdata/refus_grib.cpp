@@ -33,11 +33,19 @@ RefusGrib refusFichier(const File& fichier)
     }
     const grib* premier = fichier.list;
     if (!premier) {
-        refus.code = REFUS_AUCUN_MESSAGE;
+        refus.code = fichier.tronque ? REFUS_TRONQUE : REFUS_AUCUN_MESSAGE;
         return refus;
     }
     Grib champ;
     if (const int code = iDecoderEnregistrement(champ, *premier))
         return refusChamp(code, champ, *premier);
     return refusChamp(REFUS_PARAMETRES, champ, *premier);
+}
+
+RefusGrib lacuneFichier(const File& fichier)
+{
+    RefusGrib lacune;
+    if (fichier.tronque)
+        lacune.code = REFUS_TRONQUE;
+    return lacune;
 }

@@ -13,6 +13,10 @@ enum {
     REFUS_ILLISIBLE = 100,      // not read (missing, unreadable, not decompressed)
     REFUS_AUCUN_MESSAGE = 101,  // read, without a GRIB edition 1 message
     REFUS_PARAMETRES = 102,     // its messages hold no parameter the viewer shows
+    REFUS_TRONQUE = 103,        // its last message is cut short
+    // A wind or current record (its `parametre`) at a validity:
+    REFUS_SANS_V = 104,         // without its v component
+    REFUS_GRILLES_UV = 105,     // its v component on another grid
 };
 
 struct RefusGrib {
@@ -29,8 +33,13 @@ struct RefusGrib {
 RefusGrib refusChamp(int code, const Grib& champ, const grib& r);
 
 // Why a file in which the viewer found nothing to list shows nothing:
-// unread, without message, or its first record refused by the decoder,
-// else REFUS_PARAMETRES with that record's parameter.
+// unread, without message (REFUS_TRONQUE when one is cut short), or its
+// first record refused by the decoder, else REFUS_PARAMETRES with that
+// record's parameter.
 RefusGrib refusFichier(const File& fichier);
+
+// What a file the viewer shows lacks: REFUS_TRONQUE when its last message
+// is cut short (not listed), else code 0.
+RefusGrib lacuneFichier(const File& fichier);
 
 #endif

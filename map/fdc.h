@@ -390,6 +390,11 @@ public:
     Fl_Box* boiteGauche = nullptr;
     // Why the first displayed field, or the whole file, is not drawn.
     RefusGrib refus;
+    // Why part of what the page shows is missing while the rest is drawn,
+    // said after the parameters' line: a later displayed field not drawn
+    // (set by vGrib), and the file's own lack (its last message cut short),
+    // set by the page with the file.
+    RefusGrib lacune, lacuneFichier;
     // Where the glyphs are drawn: the toolkit unless a test records them.
     TraceGlyphes* traceGlyphes;
     int sourisDedans = 0;

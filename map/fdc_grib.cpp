@@ -75,15 +75,17 @@ private:
     grib** fin_;
 };
 
-// Answers why the first record is refused, when it is.
-RefusGrib vDecoder(grib* liste)
+// Answers why the first record is refused, when it is; `lacune` tells
+// why the first later one is.
+RefusGrib vDecoder(grib* liste, RefusGrib& lacune)
 {
     RefusGrib refus;
     for (grib* r = liste; r; r = r->suivant) {
         r->champ = new Grib();
         if (const int code = iDecoderEnregistrement(*r->champ, *r)) {
-            if (r == liste)
-                refus = refusChamp(code, *r->champ, *r);
+            RefusGrib& raison = r == liste ? refus : lacune;
+            if (!raison.code)
+                raison = refusChamp(code, *r->champ, *r);
             delete r->champ;
             r->champ = nullptr;
         }
@@ -121,26 +123,32 @@ void vDirectionVitesse(Grib& u, Grib& v)
 }
 
 // A u record followed by its v record on a grid of the same size; any
-// other pair derives nothing.
-void vDeriverVecteur(grib& r, int attendu)
+// other pair derives nothing, and says why (a v record that did not decode
+// has said it already).
+void vDeriverVecteur(grib& r, int attendu, RefusGrib& lacune)
 {
     const grib* v = r.suivant;
-    if (!v || !v->champ || v->champ->parametre != attendu)
+    const bool sansV = !v || v->parametre != attendu;
+    if (!sansV && !v->champ)
         return;
-    if (!bMemeGrille(*r.champ, *v->champ)) {
-        vJournal("<FDCGRIB>", "grilles %d et %d de tailles differentes\n", r.champ->parametre,
-                 attendu);
+    if (!sansV && bMemeGrille(*r.champ, *v->champ)) {
+        vDirectionVitesse(*r.champ, *v->champ);
         return;
     }
-    vDirectionVitesse(*r.champ, *v->champ);
+    vJournal("<FDCGRIB>", "parametre %d : %s\n", r.parametre,
+             sansV ? "sans composante V" : "grilles U et V de tailles differentes");
+    if (!lacune.code) {
+        lacune.code = sansV ? REFUS_SANS_V : REFUS_GRILLES_UV;
+        lacune.parametre = r.parametre;
+    }
 }
 
-void vDeriver(grib* liste)
+void vDeriver(grib* liste, RefusGrib& lacune)
 {
     for (grib* r = liste; r && r->champ; r = r->suivant) {
         const int p = r->champ->parametre;
         if (p == 33 || p == 49)
-            vDeriverVecteur(*r, p + 1);
+            vDeriverVecteur(*r, p + 1, lacune);
         else if (p == 61)
             vPluieAffichee(*r);
     }
@@ -169,8 +177,9 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     for (classeBoutonImage** b = parametres; b && *b; ++b)
         if ((*b)->value())
             copies.ajouter(liste, int(lDonnee(*b)), validite, true);
-    refus = vDecoder(champs);
-    vDeriver(champs);
+    lacune = RefusGrib{};
+    refus = vDecoder(champs, lacune);
+    vDeriver(champs, lacune);
     vEtiqueterGrib();
     vRelireValeurs();
 }
@@ -190,5 +199,5 @@ void fdc::vOublierGrib()
     vGribFree(0);
     gribListe = nullptr;
     gribParametres = gribValidites = nullptr;
-    refus = RefusGrib{};
+    refus = lacune = lacuneFichier = RefusGrib{};
 }

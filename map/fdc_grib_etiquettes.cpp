@@ -3,6 +3,7 @@
 // box keeps its own copy of its text, bounded in length.
 #include "map/fdc.h"
 
+#include "gribdata/chaine_pluie.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/globales.h"
@@ -44,16 +45,20 @@ void vMessage(fdc& c, const char* message)
     vDateEcheanceRoutes(0);
 }
 
-// "+12h", or "6h >-< 12h" for an accumulation; rain shown as increments
-// starts at the previous record's step.
+// "+12h", or "6h >-< 12h" for an accumulation. Rain is titled with the
+// range of what the map draws: its totals from the run, or the step of its
+// display values (the record's own when no total is known).
 std::string sEcheance(const fdc& c, const grib& r)
 {
     const Grib& f = *r.champ;
+    const bool pas = f.parametre == 61 && f.valeurs2 && f.pluieDebut >= 0 &&
+                     (c.isotaches || !f.pluieTotaux);
     char t[48];
-    if (f.indicateur == 4) {
-        const grib* p = r.pluiePrecedente;
-        const bool increments = f.parametre == 61 && c.isotaches && p && p->p2;
-        std::snprintf(t, sizeof t, "%dh >-< %dh", increments ? int(p->p2) : f.p1, f.p2);
+    if (pas || (f.parametre == 61 && f.indicateur == 4 && f.pluieTotaux)) {
+        const long long fin = periodePluie(r).fin / 3600;
+        std::snprintf(t, sizeof t, "%lldh >-< %lldh", pas ? f.pluieDebut / 3600 : 0, fin);
+    } else if (f.indicateur == 4) {
+        std::snprintf(t, sizeof t, "%dh >-< %dh", f.p1, f.p2);
     } else {
         std::snprintf(t, sizeof t, "+%dh", f.echeance);
     }
@@ -149,6 +154,9 @@ std::string sLigneParametres(const fdc& c)
     }
     if (c.superposition)
         s += " /";
+    for (const RefusGrib* r : {&c.lacuneFichier, &c.lacune})
+        if (r->code)
+            s += " - " + sRaisonRefus(*r);
     return s;
 }
 

@@ -59,7 +59,13 @@ bool bEntree(int genre, double v, double second, Entree& e)
     case 7: e = {v, "%.f", v, trois(v, 1015, 1020, ROUGE, JAUNE, BLEU), false}; return true;
     case 8: e = {v, "%.f", v, trois(v, 15, 15, BLEU, BLEU, ROUGE), false}; return true;
     case 13: e = {v, "%.1f", v, trois(v, 15, 15, BLEU, BLEU, ROUGE), false}; return true;
-    case 9: e = {v, formatPluie(v), v, trois(v, 20, 40, VERT, ORANGE, ROUGE), false}; return true;
+    case 9:
+        // No total known: an empty place, nothing claimed.
+        if (std::isnan(v))
+            e = {0, "", 0, VERT, false};
+        else
+            e = {v, formatPluie(v), v, trois(v, 20, 40, VERT, ORANGE, ROUGE), false};
+        return true;
     case 22: e = {v, formatPluie(v), v, trois(v, 5, 10, VERT, ORANGE, ROUGE), false}; return true;
     case 10: e = {noeuds * 1.5, "%.f", noeuds * 1.5, W(noeuds), false}; return true;
     case 11: {

@@ -255,9 +255,15 @@ private:
             fin();
             return;
         }
+        // No total since the run is known of a step that follows none:
+        // its own amount is shown as the step's alone.
         traduit(CLE_LOCAL("cumulees"), LECTURE_ITALIQUE);
-        nombre(VR, std::max(0.0, cumul));
-        set("mm, l/m2", LECTURE_UNITE);
+        if (r.champ->pluieTotaux) {
+            nombre(VR, std::max(0.0, cumul));
+            set("mm, l/m2", LECTURE_UNITE);
+        } else {
+            set(". ", LECTURE_BRUT);
+        }
         fin();
         traduit(CLE_LOCAL("partielles"), LECTURE_ITALIQUE);
         if (bValeur(r, 1, partiel)) {

@@ -6,11 +6,11 @@
 
 struct grib;
 
-// The record's decoded values become its totals since the run, its
-// display values (a new second array) the rain of its own step. The totals
-// before it are summed from the file's earlier rain records, back to one
-// that holds a total since the run; a record that cannot be decoded on the
-// same points ends that sum (logged), and what follows it counts from 0.
+// The record's decoded values become its totals since the run when they
+// are known (else they stay its own step's amounts, and no total is
+// claimed), its display values (a new second array) the rain of the step
+// it shows. The earlier records of its chain are decoded for that; one
+// that cannot be, on the same points, breaks the sum (logged).
 void vPluieAffichee(const grib& r);
 
 #endif

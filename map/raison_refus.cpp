@@ -45,6 +45,13 @@ std::string sRaisonRefus(const RefusGrib& r)
     case REFUS_PARAMETRES:
         return pcTraduire("aucun parametre que le visualisateur affiche") +
                sEntre(sNombre("parametre", r.parametre));
+    case REFUS_TRONQUE: return pcTraduire("fichier tronque : son dernier message est incomplet");
+    case REFUS_SANS_V:
+        return pcTraduire("vent ou courant sans sa composante V a cette echeance") +
+               sEntre(sNombre("parametre", r.parametre));
+    case REFUS_GRILLES_UV:
+        return pcTraduire("composantes U et V sur des grilles differentes") +
+               sEntre(sNombre("parametre", r.parametre));
     case GRIB_ORIGINE:
         return pcTraduire("produit d'un autre centre ou modele que ceux du service") +
                sEntre(sNombre("centre", r.centre) + ", " + sNombre("modele", r.process) + ", " +

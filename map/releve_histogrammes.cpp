@@ -1,15 +1,16 @@
 #include "map/releve_histogrammes.h"
 
 #include "codes/navigation.h"
+#include "gribdata/chaine_pluie.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/fichier_grib.h"
 #include "map/cellule_grille.h"
-#include "map/cumul_pluie.h"
 #include "map/grille_champ.h"
 #include "map/histogramme.h"
 #include "map/histogrammes.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -82,13 +83,12 @@ private:
     }
     bool bVecteur(const grib* r, bool ok, float u);
     void vHauteur(const grib* r, bool ok, float h);
-    void vPluie(const grib* r, bool ok, float v);
+    void vPluie(const grib* r, bool ok);
 
     double latitude_, longitude_;
     int superposition_;
     Position p_{NAN, NAN};
     int heure_ = 0, jour_ = 0;
-    CumulPluie pluie_;
 };
 
 // A partner's value at the charted record's point: on the same grid only,
@@ -117,7 +117,7 @@ bool Releve::bRecord(const grib* r)
     case 2: ajouter(7, 1, ok ? v / 100.0 : 1015.0); break;
     case 11: ajouter(8, 1, ok ? v - 273.15 : 0.0); break;
     case 80: ajouter(13, 1, ok ? v - 273.15 : 0.0); break;
-    case 61: vPluie(r, ok, v); break;
+    case 61: vPluie(r, ok); break;
     default: vHauteur(r, ok, v); break;
     }
     return true;
@@ -177,17 +177,20 @@ void Releve::vHauteur(const grib* r, bool ok, float h)
     }
 }
 
-// The rain accumulated so far and since the previous sample.
-void Releve::vPluie(const grib* r, bool ok, float v)
+// The rain since the run, when a total is known (else no value), and the
+// rain of the record's step, by the rule of its chain.
+void Releve::vPluie(const grib* r, bool ok)
 {
     if (!ok) {
         ajouter(9, 1, 0.0);
         ajouter(22, 0, 0.0);
         return;
     }
-    const double pas = pluie_.increment(v, bPluieDuPas(r->indicateur, r->p1));
-    ajouter(9, 1, pluie_.maximum);
-    ajouter(22, 0, pas);
+    const size_t k = size_t(p_.ligne) * size_t(r->champ->ni) + size_t(p_.colonne);
+    const CumulPluie pluie = pluieAuPoint(*r, k);
+    const float total = pluie.totaux()[0], pas = pluie.pas()[0];
+    ajouter(9, 1, !pluie.bTotaux() ? NAN : total == GRIB_ABSENT ? 0.0 : std::max(0.0f, total));
+    ajouter(22, 0, pas == GRIB_ABSENT ? 0.0 : pas);
 }
 
 const grib* pPremierReleve(const grib* fichier, const grib* affiches)

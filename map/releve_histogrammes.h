@@ -14,7 +14,7 @@ struct grib;
 struct EchantillonHistogramme {
     int genre;  // the chart's kind, 1 to 23
     int axes;   // the chart has its hour and day rows
-    double valeur, second;
+    double valeur, second;  // valeur not a number: none (a rain total not known)
     int heure, jour;  // of the record's validity, UTC
 };
 

@@ -1,9 +1,9 @@
 #include "map/releve_route.h"
 
+#include "gribdata/chaine_pluie.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "map/cellule_grille.h"
-#include "map/cumul_pluie.h"
 #include "map/echelles_couleurs.h"
 #include "routes/classe_route.h"
 
@@ -20,12 +20,12 @@ private:
     void vPosition(const grib* r, CelluleGrille c, float v);
     void vVecteur(const grib* r, CelluleGrille c, float u);
     void vHauteur(const grib* r, CelluleGrille c, float h);
+    void vPluie(const grib* r, CelluleGrille c);
     void ajouter(int genre, int axes, double valeur, double second = 0)
     {
         resultat.echantillons.push_back({genre, axes, valeur, second, heure_, jour_});
     }
     int heure_ = 0, jour_ = 0;
-    CumulPluie pluie_;
 };
 
 bool bCharte(int parametre)
@@ -63,7 +63,7 @@ void Releve::vPosition(const grib* r, CelluleGrille c, float v)
     case 2: ajouter(7, 1, v / 100.0); break;
     case 11: ajouter(8, 1, v - 273.15); break;
     case 80: ajouter(13, 1, v - 273.15); break;
-    case 61: ajouter(22, 1, pluie_.increment(v, bPluieDuPas(r->indicateur, r->p1))); break;
+    case 61: vPluie(r, c); break;
     default: vHauteur(r, c, v); break;
     }
 }
@@ -85,6 +85,15 @@ void Releve::vVecteur(const grib* r, CelluleGrille c, float u)
     }
     ajouter(14, 1, noeuds, direction);
     ajouter(23, 0, noeuds);
+}
+
+// The rain of the record's step at the cell, by the rule of its chain.
+void Releve::vPluie(const grib* r, CelluleGrille c)
+{
+    const size_t k = size_t(c.ligne) * size_t(r->champ->ni) + size_t(c.colonne);
+    const float pas = pluieAuPoint(*r, k).pas()[0];
+    if (pas != GRIB_ABSENT)
+        ajouter(22, 1, pas);
 }
 
 // A wave height with its linked direction (0 without one on the same

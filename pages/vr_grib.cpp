@@ -92,6 +92,7 @@ int vr::grib(const char* path, int, int recu)
     // The map lets go of the old records before they go.
     carte->vGribFree(0);
     carte->gribListe = nullptr;
+    carte->lacuneFichier = lacuneFichier(*nouveau);
     gribopen(path, nouveau.release());
     std::fill(std::begin(validites), std::end(validites), -1);
     std::copy(l.validites.begin(), l.validites.end(), validites);

@@ -160,6 +160,43 @@ TEST(Eccodes, RealForecastsFromOtherCentresAreRefusedWithCode3)
     EXPECT_EQ(t2m.length, t2m.list->longueur + 100);
 }
 
+// The service's file with a rain record at +0 h packed as eccodes packs a
+// constant field, 0 bits a value (as the time interpolation writes it back
+// too): each is its reference value everywhere, whatever its decimal scale,
+// and absent off its bit map, as grib_get_data reads it; the whole file
+// decodes, so its point charts stay on.
+TEST(Eccodes, ZeroBitFieldsAreTheirReferenceValueEverywhere)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    std::string troue = "set missingValue = 9999; set bitmapPresent = 1; set values = {9999";
+    for (int k = 1; k < 63; ++k)
+        troue += k % 10 ? ", -1.25" : ", 9999";
+    troue += "};";
+    const std::pair<const char*, std::string> cas[] = {
+        {"0 mm", "set values = {0};"},
+        {"2.5 mm, D = 1", "set values = {2.5};"},
+        {"-1.25 mm, D = 2", "set decimalScaleFactor = 2; set values = {-1.25};"},
+        {"bit map", "set decimalScaleFactor = 2; " + troue},
+    };
+    DossierTemporaire d;
+    for (const auto& [nom, regle] : cas) {
+        const std::string f = d / "f.grb";
+        ecrireFichier(d / "regles", "write; if (indicatorOfParameter == 61 && P1 == 0) "
+                                    "{ set P2 = 0; " + regle + " write; }");
+        ASSERT_TRUE(commande("grib_filter -o " + sh(f) + " " + sh(d / "regles") + " " +
+                             sh(fixtureGrib("service.grb"))))
+            << nom;
+        const auto ls = lireLs(sortie("grib_ls -p offset,bitsPerValue " + sh(f)).value_or(""));
+        ASSERT_EQ(ls.size(), 19u) << nom;
+        EXPECT_EQ(ls[10].at("bitsPerValue"), 0) << nom;
+        File fichier(f.c_str());
+        memesValeurs(fichier, ls, lireData(sortie("grib_get_data -m missing " + sh(f)).value_or("")),
+                     nom);
+        EXPECT_EQ(iDecodeGribAll(fichier.list), 0) << nom;
+    }
+}
+
 // gribtool data prints what the decoder gives (compared above); its max,
 // in list order, against grib_get -p max.
 TEST(Gribtool, MaxDecodesEveryRecordAsEccodesDoes)

@@ -5,8 +5,10 @@
 #include "gribdata/fichier_grib.h"
 #include "gribdata/isoplages_cache.h"
 #include "gribdata/parametres.h"
+#include "gribdata/refus_grib.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -51,6 +53,37 @@ TEST(FileScan, ReadsTheIdentificationOfEachMessage)
     EXPECT_EQ(g->table * 10 + g->gds + g->bms, 1962);
     EXPECT_EQ(g->tValidite, 1796580000);
     EXPECT_STREQ(g->ligneParametre->libelle, "Vent");
+}
+
+// A buffer that ends inside a message: the messages before it are listed,
+// the cut one is not, and the file says so; a mark that a whole message
+// follows, junk, or a text that holds the word, is no cut.
+TEST(FileScan, AFileCutInsideItsLastMessageSaysSo)
+{
+    const std::string m = MessageTest().octets(), x(100, 'x');
+    const struct {
+        std::string octets;
+        int count;
+        bool tronque;
+        int refus;  // why the page shows nothing of it, when nothing is listed
+    } cas[] = {
+        {m + m, 2, false, 0},
+        {m + m.substr(0, 60), 1, true, 0},
+        {m + m.substr(0, m.size() - 5), 1, true, 0},
+        {m.substr(0, m.size() - 1), 0, true, REFUS_TRONQUE},
+        {m + x, 1, false, 0},
+        {x + "GRIB\xff\xff\xff\x01" + x + m, 1, false, 0},
+        {x, 0, false, REFUS_AUCUN_MESSAGE},
+        {x + "pas un GRIB", 0, false, REFUS_AUCUN_MESSAGE},
+    };
+    for (size_t k = 0; k < sizeof cas / sizeof cas[0]; ++k) {
+        File f;
+        f.set(octets(cas[k].octets), unsigned(cas[k].octets.size()));
+        EXPECT_EQ(f.count, cas[k].count) << k;
+        EXPECT_EQ(f.tronque, cas[k].tronque) << k;
+        EXPECT_EQ(lacuneFichier(f).code, cas[k].tronque ? REFUS_TRONQUE : 0) << k;
+        EXPECT_EQ(f.list ? 0 : refusFichier(f).code, cas[k].refus) << k;
+    }
 }
 
 TEST(FileDates, ValidityFromTheReferenceTheUnitAndTheIndicator)
@@ -134,6 +167,27 @@ TEST(FileLinks, EachRainRecordPointsToThePreviousOne)
     for (size_t k = 0; k < 4; ++k)
         EXPECT_EQ(v[k]->pluiePrecedente, precedente[k]) << k;
     EXPECT_EQ(v[3]->p2, 18);
+}
+
+// Rain of two grids, two models and two levels in one file: each record
+// points to the one before it of its own model, grid and level.
+TEST(FileLinks, RainRecordsChainPerModelGridAndLevel)
+{
+    auto pluie = [](int p2, int lo1, int process, int typeNiveau) {
+        MessageTest m = echeance(61, 0, typeNiveau);
+        m.indicateur = 4, m.p2 = p2, m.lo1 = lo1, m.process = process;
+        return m;
+    };
+    std::vector<MessageTest> messages;
+    for (int p2 : {6, 12})
+        for (auto [lo1, process, type] : {std::tuple{-8000, 78, 1}, {-9000, 78, 1},
+                                          {-8000, 79, 1}, {-8000, 78, 105}})
+            messages.push_back(pluie(p2, lo1, process, type));
+    Liste l(messages);
+    const auto v = enregistrements(l.f);
+    ASSERT_EQ(v.size(), 8u);
+    for (size_t k = 0; k < 8; ++k)
+        EXPECT_EQ(v[k]->pluiePrecedente, k < 4 ? nullptr : v[k - 4]) << k;
 }
 
 TEST(FileParameters, CurrentBelowTheEkmanLayerHasItsOwnRow)

@@ -6,8 +6,11 @@
 #include "ecriture_grib_test.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/fichier_grib.h"
+#include "gribdata/interpolation.h"
 #include "tests/outils/outils_test.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -92,6 +95,19 @@ protected:
         fichier.set((d / "f.grb").c_str());
         ASSERT_NE(fichier.list, nullptr);
         ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
+    }
+    // The time interpolation of f.grb, run in the scratch folder; its
+    // output's name.
+    std::string interpoler()
+    {
+        DossierCourant ici(d.chemin());
+        JournalTemporaire journal("journal.txt");
+        std::filesystem::create_directory("lockdir");
+        snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "f.grb");
+        GRIB_INTERPOLATION_START = 1;
+        gintertime(nullptr);
+        EXPECT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
+        return d / "lockdir/interf.grb";
     }
 };
 

@@ -169,6 +169,58 @@ TEST_F(Affichage, Labels)
     EXPECT_TRUE(trace.appels.empty());
 }
 
+// A field of the list that cannot be drawn while the first one is, and a
+// file cut inside its last message: the parameters' line says why after
+// itself, and again in the running language when it is relabelled.
+TEST_F(Affichage, WhatIsNotDrawnIsSaidAfterTheParameters)
+{
+    ChampEcrit v = champUniforme(34, 0, 6), refuse = champUniforme(34, 0, 6);
+    v.ni = 359, refuse.process = 99;
+    const std::string sansV = "vent ou courant sans sa composante V a cette echeance";
+    const struct {
+        std::vector<ChampEcrit> champs;
+        long parametre;
+        std::string raison;
+    } cas[] = {
+        {{champUniforme(2, 101000, 6), champUniforme(33, 10, 6)}, 33,
+         " - " + sansV + " (parametre 33)"},
+        {{champUniforme(2, 101000, 6), champUniforme(49, 1, 6)}, 49,
+         " - " + sansV + " (parametre 49)"},
+        {{champUniforme(2, 101000, 6), champUniforme(33, 10, 6), v}, 33,
+         " - composantes U et V sur des grilles differentes (parametre 33)"},
+        {{champUniforme(2, 101000, 6), champUniforme(33, 10, 6), refuse}, 33,
+         " - produit d'un autre centre ou modele que ceux du service (centre 85, modele 99, "
+         "table 1)"},
+        {{champUniforme(2, 101000, 6), champUniforme(33, 10, 6), champUniforme(34, 0, 6)}, 33,
+         ""},
+    };
+    for (const auto& c : cas) {
+        ecrire(c.champs);
+        afficher({2, c.parametre}, H6);
+        const std::string ligne = second.label();
+        // The reason alone after the parameters, and nothing without one.
+        EXPECT_EQ(ligne.find(" - "), c.raison.empty() ? std::string::npos
+                                                      : ligne.size() - c.raison.size())
+            << ligne;
+        EXPECT_TRUE(ligne.size() >= c.raison.size() &&
+                    ligne.substr(ligne.size() - c.raison.size()) == c.raison)
+            << ligne;
+        EXPECT_STREQ(titre.label(), "Dimanche 6 Decembre 2026 - 18h UTC / 18h Loc (+6h)");
+    }
+    // The file's own lack, set by the page with the file, comes first.
+    const std::string entier =
+        sMessagesGrib({champUniforme(2, 101000, 6), champUniforme(33, 10, 6)});
+    ecrireFichier(d / "f.grb", entier + entier.substr(0, 60));
+    fichier.set((d / "f.grb").c_str());
+    carte.lacuneFichier = lacuneFichier(fichier);
+    afficher({2, 33}, H6);
+    carte.vGrib(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    const std::string ligne = second.label();
+    EXPECT_EQ(ligne.substr(ligne.find(" - ")),
+              " - fichier tronque : son dernier message est incomplet - " + sansV +
+                  " (parametre 33)");
+}
+
 TEST_F(Affichage, GlyphsNeedTheirCompanion)
 {
     ChampEcrit v = champUniforme(34, 0, 18), courant = champUniforme(50, 1, 6);

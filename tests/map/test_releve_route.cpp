@@ -126,8 +126,9 @@ TEST_F(ReleveRoute_, SamplesAreEccodesNearestValuesAlongTheCompanion)
         EXPECT_EQ(s[1].heure, (12 + 6 * k) % 24);
         EXPECT_EQ(s[1].jour, k < 2 ? 6 : 7);
     }
-    // Rain per step: the increase of its running maximum.
-    EXPECT_EQ(valeursDe(e, 22), (std::vector<double>{0, 2, 3, 0, 4}));
+    // Rain per step: what fell since the previous total, as the read-out
+    // shows it.
+    EXPECT_EQ(valeursDe(e, 22), (std::vector<double>{0, 2, 3, 0, 5}));
 }
 
 // Grid steps, longitudes on grids that start at Greenwich or cross the
@@ -230,8 +231,8 @@ TEST_F(ReleveRoute_, NothingAlongTheRoute)
 // The service's rain, each record the amount of its own six hours, along
 // routes that stay in the cell of 46 N 5 W, and of 48 N 3 W where a step's
 // packed amount lies below 0: each step charts eccodes' amount there. The
-// same records made totals since the run (P1 set to 0) chart the increase
-// of their running maximum, as before.
+// same records made totals since the run (P1 set to 0) chart what fell
+// since the previous total, as the read-out shows it.
 TEST_F(ReleveRoute_, RainPerStepOrSinceTheRunByItsTimeRange)
 {
     if (!eccodesPresent())
@@ -247,8 +248,8 @@ TEST_F(ReleveRoute_, RainPerStepOrSinceTheRunByItsTimeRange)
         std::vector<double> attendu;
         double total = 0;
         for (double v : service(k.options, k.lat, k.lon, 61)) {
-            attendu.push_back(k.duPas ? std::max(0.0, v) : std::max(total, v) - total);
-            total = std::max(total, v);
+            attendu.push_back(std::max(0.0, k.duPas ? v : v - total));
+            total = v;
         }
         ASSERT_EQ(attendu.size(), 3u);
         auto r = route({{k.lat, k.lon - 0.1}, {k.lat, k.lon + 0.1}}, T0 + 5 * H, 14 * H);

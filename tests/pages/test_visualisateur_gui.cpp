@@ -216,8 +216,8 @@ TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
     const std::tuple<std::string, std::string, std::string, bool> cas[] = {
         {"autres.grb", sFichier({{34, 15, 0}, {100, 15, 0}}),
          "aucun parametre que le visualisateur affiche (parametre 34)", false},
-        {"coupe.grb", un.substr(0, un.size() - 5), "aucun message GRIB edition 1 dans ce fichier",
-         false},
+        {"coupe.grb", un.substr(0, un.size() - 5),
+         "fichier tronque : son dernier message est incomplet", false},
         {"texte.grb", "pas un GRIB", "aucun message GRIB edition 1 dans ce fichier", false},
         {"texte.bz2", "pas du bzip2", "fichier illisible ou mal compresse", false},
         {"t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")),
@@ -260,6 +260,32 @@ TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
     EXPECT_STREQ(page->boiteSecond->label(), " ");
     EXPECT_EQ(page->boutonCadenas->value() + page->carte->verrou, 0);
     EXPECT_EQ(page->carte->champs || page->carte->gribListe || page->boutonFermer->active(), false);
+}
+
+// A file cut inside its last message shows the messages before it, and
+// says after the parameters under the map that it is cut; a whole file
+// that takes the page after it says nothing of it.
+TEST_F(Visualisateur, ACutFileSaysSoUnderTheMap)
+{
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    const std::string pv = sFichier(PRESSION_VENT), un = sFichier({{2, 16, 6}});
+    const std::string coupe = " - fichier tronque : son dernier message est incomplet";
+    const std::tuple<const char*, std::string, bool> cas[] = {
+        {"coupe.grb", pv + un.substr(0, un.size() - 5), true},
+        {"court.grb", pv + un.substr(0, 60), true},
+        {"entier.grb", pv, false},
+    };
+    for (const auto& [nom, octets, tronque] : cas) {
+        SCOPED_TRACE(nom);
+        ASSERT_TRUE(recevoir(nom, octets));
+        EXPECT_EQ(etiquettes(page->boutonsValidites), "00 06 00 ");
+        EXPECT_EQ(page->boiteTitre->labelcolor(), COLOR_ORANGE_GTK_TITRE);
+        const std::string ligne = page->boiteSecond->label();
+        EXPECT_EQ(ligne.size() > coupe.size() &&
+                      ligne.substr(ligne.size() - coupe.size()) == coupe,
+                  tronque)
+            << ligne;
+    }
 }
 
 // Drawn, then closed, then with its help pane moved twice: the accordion
