@@ -79,6 +79,8 @@ bool CLASS_GRIB_GET::bConstant(float& valeur) const
         ui_s4_second_ordre || ui_s4_drapeaux_octet14 || ui_s4_harmoniques ||
         ui_nombre_points > POINTS_CONSTANT_MAX)
         return false;
-    valeur = (float)(d_s4_reference * std::pow(10.0, -i_s1_d));
+    // Its reference value, its decimal scale left aside: how eccodes and
+    // the encoders that write such fields read them.
+    valeur = (float)d_s4_reference;
     return true;
 }

@@ -61,7 +61,10 @@ int CLASS_GRIB_GET::iDeballer(int bruts)
     ui_s4_nombre_valeurs = bits ? ui_s4_nombre_valeurs : (unsigned int)n;
     ui_s4_valeurs_decodees = (unsigned int)n;
 
-    const EchelleDecodage echelle{d_s4_deux_puissance_e, d_s4_reference, std::pow(10.0, -i_s1_d)};
+    // A constant field is its reference value, its decimal scale left aside,
+    // as eccodes and the encoders that write such fields read it.
+    const double d = bits ? std::pow(10.0, -i_s1_d) : 1.0;
+    const EchelleDecodage echelle{d_s4_deux_puissance_e, d_s4_reference, d};
     LecteurCodes lecteur(*this, ui_s4_position_donnees, bits);
     const uint32_t tousUns = bits ? (uint32_t)((1ull << bits) - 1) : 0;
     const bool absentSiUns = !carte && ui_code_absent && bits;

@@ -150,15 +150,15 @@ TEST(Decodeur, BuiltPackings)
         {so, {110, 115, 117, 121, 120, 123}},
         {soCarte, {110, A, 117, 121, 120, A}},
         {e0, {1, A, 3, 4, 5, 6}},
-        {constant, {0.5, 0.5, 0.5, 0.5, 0.5, 0.5}},
+        {constant, {5, 5, 5, 5, 5, 5}},
     };
     DossierTemporaire dossier;
     int luParEccodes = 0;
     for (const auto& c : cas) {
         CLASS_GRIB_GET g;
         ASSERT_EQ(decoder(g, c.m.octets()), 0);
-        // Where eccodes reads the message, it agrees too; but it takes a
-        // constant field's reference value without the decimal scale.
+        // Where eccodes reads the message, it agrees too (a constant field
+        // is its reference value, the decimal scale left aside).
         ecrireFichier(dossier / "m.grb", c.m.octets());
         const auto e = c.m.d ? decltype(rangees("")){}
                              : rangees(sortieBrute("grib_get_data -m missing " +

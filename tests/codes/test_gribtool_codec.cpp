@@ -47,6 +47,26 @@ TEST(Gribtool, DecodePrintsLikeGribGetData)
                           " 1 2>/dev/null >/dev/null"));
 }
 
+// A constant field, 0 bits a value, is its reference value at every point,
+// whatever its decimal scale, as grib_get_data reads it.
+TEST(Gribtool, AZeroBitFieldDecodesAsItsReferenceValue)
+{
+    DossierTemporaire dossier;
+    for (const char* regle : {"set values = {0};", "set decimalScaleFactor = 1; set values = {2.5};",
+                              "set decimalScaleFactor = 2; set values = {-1.25};"}) {
+        const std::string f = dossier / "c.grb";
+        ecrireFichier(dossier / "regles", std::string("if (count == 1) { ") + regle + " write; }");
+        ASSERT_TRUE(commande("grib_filter -o " + sh(f) + " " + sh(dossier / "regles") + " " +
+                             sh(GRIB1 + "codec.grb")));
+        EXPECT_EQ(sortieBrute("grib_get -p bitsPerValue " + sh(f)), "0\n") << regle;
+        const auto obtenu = rangees(gribtool("decode " + sh(f) + " 1"));
+        const auto attendu = rangees(sortieBrute("grib_get_data -m missing " + sh(f)));
+        ASSERT_EQ(obtenu.size(), attendu.size()) << regle;
+        for (size_t k = 0; k < obtenu.size(); ++k)
+            ASSERT_EQ(obtenu[k][2], attendu[k][2]) << regle << " " << k;
+    }
+}
+
 // A bit-mapped second-order message whose grid has no point: refused, with
 // nothing printed from beyond what was decoded.
 TEST(Gribtool, DecodeRefusesAGridWithoutPoints)
