@@ -115,6 +115,7 @@ struct Analyse {
     EnteteReponse e;
     std::string message;
     bool tronquee = false;
+    bool noteHistorique = true;
 
     const char* donnees() const { return r + DEBUT_MESSAGE + size_t(e.lmess); }
     bool bFichier() const { return e.type >= '3' && e.type <= '5'; }
@@ -235,7 +236,7 @@ struct Analyse {
             return ISSUE_NON_CLASSEE;
         ok = bDonnees();
         if (ok && bFichier())
-            iAjouterHistorique(tete + historique(message));
+            noteHistorique = iAjouterHistorique(tete + historique(message)) == 0;
         return ok ? ISSUE_CLASSEE : ISSUE_NON_CLASSEE;
     }
 };
@@ -274,6 +275,7 @@ AnalyseReponse analyseReponse(char* answer, int length)
     resultat.cr = a.e.cr;
     a.vLireMessage();
     resultat.issue = a.iClasser(resultat.ok);
+    resultat.historique = a.noteHistorique;
     return resultat;
 }
 
