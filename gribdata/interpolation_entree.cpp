@@ -8,6 +8,7 @@
 #include "gribdata/globales.h"
 
 #include <climits>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <strings.h>
@@ -16,6 +17,7 @@
 namespace {
 
 const char* const TAG = "<GINTERTIME>";
+const char PREFIXE_COPIE[] = "tempo";
 
 bool bTermine(const std::string& nom, const char* extension)
 {
@@ -48,6 +50,12 @@ int iDecompresser(const std::string& nom, bool bz2, const std::string& copie)
 
 }  // namespace
 
+bool bResteInterpolation(const char* nom)
+{
+    return std::strncmp(nom, PREFIXE_COPIE, sizeof PREFIXE_COPIE - 1) == 0 &&
+           nom[sizeof PREFIXE_COPIE - 1] != 0;
+}
+
 int iGribDecompression(const char* entree)
 {
     CLASS_CODES_LOGERR contexte("gintertime -> iGribDecompression");
@@ -61,7 +69,7 @@ int iGribDecompression(const char* entree)
     const bool bz2 = bTermine(base, ".bz2"), gz = bTermine(base, ".gz");
     if (bz2 || gz)
         base.erase(base.rfind('.'));
-    const std::string copie = "tempo" + base;
+    const std::string copie = PREFIXE_COPIE + base;
     // The scan of lockdir/ opens ".grb" files and deletes unknown kinds.
     const std::string sortie = "lockdir/inter" + base + (bTermine(base, ".grb") ? "" : ".grb");
     // The output is first written under its name plus ".tmp".

@@ -9,12 +9,14 @@
 #include "pages/vr.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
+#include "shell/nettoyage.h"
 #include "catalogue/metareas.h"
 #include "transport/windows_send.h"
 #include "shell/signaux.h"
 #include "shell/verrou.h"
 #include "transport/threads_http.h"
 #include "ui/configuration.h"
+#include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
@@ -28,7 +30,10 @@ namespace {
 
 void vLibererStockes()
 {
-    configuration->ecriture();
+    if (INSTANCE_SECONDAIRE)
+        vJournal("<TORMASKEL2>", "Seconde instance: reglages non ecrits\n");
+    else
+        configuration->ecriture();
     delete configuration;
     configuration = nullptr;
     vLibererMetareas(GMDSS);
@@ -68,6 +73,7 @@ int iBoucle()
 void vArret()
 {
     vSignauxFin();
+    Fl::remove_timeout(vAvertirInstanceSecondaire);
     vBanniere("SORTIE");
     // Transfers end at their next wait (0.1 s); the lock, held since the
     // event loop returned, lets a thread finish what it shows.

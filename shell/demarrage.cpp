@@ -3,6 +3,7 @@
 #include "gribdata/decode.h"
 #include "gribdata/fichiers.h"
 #include "gribdata/globales.h"
+#include "gribdata/restes.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "map/masques.h"
@@ -14,6 +15,7 @@
 #include "shell/chargeurs.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
+#include "shell/nettoyage.h"
 #include "catalogue/metareas.h"
 #include "transport/windows_send.h"
 #include "transport/scan.h"
@@ -51,6 +53,7 @@ void vStockes()
 {
     vBanniere("Langage");
     iVerifierDonnees(configuration->preferences->langage);
+    iVerifierDossiers();
     langage = new local(configuration->preferences->langage);
     DateFormat = langage->get("DateFormat");
     vBanniere("Tdc");
@@ -113,6 +116,8 @@ void vMinuteries()
     Fl::add_timeout(1.0, clock_Date, GUI);
     Fl::add_timeout(1.0, scan_newfiles, GUI);
     Fl::add_timeout(1.0, ctrl_fdctdc, nullptr);
+    if (INSTANCE_SECONDAIRE)
+        Fl::add_timeout(1.0, vAvertirInstanceSecondaire);
     Fl::lock();
     vSignauxBoucle();
     vBanniere("Threads");
@@ -144,6 +149,8 @@ void vDemarrage(int argc)
     pfRemplacerJournal(log);
     vJournal(ETIQUETTE, "\n-----------------------\n Lancement du programme: %s %d\n",
              CheminAbsolu, argc);
+    vFixerDebutTenant(tsDebutVerrou());
+    vSupprimerRestesArret();
     vBanniere("Routes");
     Dru_Routes = nullptr;
     vConfiguration();
