@@ -8,7 +8,6 @@
 #include "gribdata/globales.h"
 
 #include <climits>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <strings.h>
@@ -50,10 +49,12 @@ int iDecompresser(const std::string& nom, bool bz2, const std::string& copie)
 
 }  // namespace
 
+// Only GRIB copies: a user's own "tempo..." file in the folder stays.
 bool bResteInterpolation(const char* nom)
 {
-    return std::strncmp(nom, PREFIXE_COPIE, sizeof PREFIXE_COPIE - 1) == 0 &&
-           nom[sizeof PREFIXE_COPIE - 1] != 0;
+    const std::string n = nom;
+    return n.compare(0, sizeof PREFIXE_COPIE - 1, PREFIXE_COPIE) == 0 &&
+           n.size() > sizeof PREFIXE_COPIE - 1 && bTermine(n, ".grb");
 }
 
 int iGribDecompression(const char* entree)
