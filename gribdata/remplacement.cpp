@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -164,6 +165,9 @@ int iAjouterEnEntier(const char* chemin, const char* octets, size_t n)
     const int fd = open(chemin, O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0)
         return iErreur();
+    // Another instance appending meanwhile would be cut back with a failed
+    // record: one record at a time (released by the close).
+    flock(fd, LOCK_EX);
     struct stat st;
     if (fstat(fd, &st) != 0) {
         const int erreur = iErreur();

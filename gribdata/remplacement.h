@@ -31,7 +31,8 @@ int iGarderExemplaire(const char* chemin, std::string& copie);
 // Appends the `n` octets to the file at `chemin` (made when missing) whole,
 // or not at all: after a write, sync or close that failed (a full disk)
 // the file is cut back to its previous size, so the next record is never
-// glued to a fragment. Answers 0 or the errno of the step that failed.
+// glued to a fragment. Appends of other processes wait their turn (flock).
+// Answers 0 or the errno of the step that failed.
 int iAjouterEnEntier(const char* chemin, const char* octets, size_t n);
 
 #endif
