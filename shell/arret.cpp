@@ -9,7 +9,6 @@
 #include "pages/vr.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
-#include "shell/nettoyage.h"
 #include "catalogue/metareas.h"
 #include "transport/windows_send.h"
 #include "shell/signaux.h"
@@ -73,7 +72,6 @@ int iBoucle()
 void vArret()
 {
     vSignauxFin();
-    Fl::remove_timeout(vAvertirInstanceSecondaire);
     vBanniere("SORTIE");
     // Transfers end at their next wait (0.1 s); the lock, held since the
     // event loop returned, lets a thread finish what it shows.

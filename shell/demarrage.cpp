@@ -53,7 +53,7 @@ void vStockes()
 {
     vBanniere("Langage");
     iVerifierDonnees(configuration->preferences->langage);
-    iVerifierDossiers();
+    iVerifierDossiers(INSTANCE_SECONDAIRE);
     langage = new local(configuration->preferences->langage);
     DateFormat = langage->get("DateFormat");
     vBanniere("Tdc");
@@ -116,8 +116,6 @@ void vMinuteries()
     Fl::add_timeout(1.0, clock_Date, GUI);
     Fl::add_timeout(1.0, scan_newfiles, GUI);
     Fl::add_timeout(1.0, ctrl_fdctdc, nullptr);
-    if (INSTANCE_SECONDAIRE)
-        Fl::add_timeout(1.0, vAvertirInstanceSecondaire);
     Fl::lock();
     vSignauxBoucle();
     vBanniere("Threads");

@@ -3,18 +3,11 @@
 #include "gribdata/interpolation.h"
 #include "gribdata/restes.h"
 #include "transport/scan.h"
-#include "ui/boites_message.h"
-#include "ui/globales_ui.h"
-#include "ui/local.h"
-
-#include <FL/Fl.H>
 #include <cstring>
 
 namespace {
 
 const char* const TAG = "<TORMASKEL2>";
-const char* const AVIS_INSTANCE_SECONDAIRE =
-    CLE_LOCAL("Autre instance sur ce dossier : ni reglages ni routes enregistres en quittant");
 
 bool bTemporaire(const char* nom)
 {
@@ -31,15 +24,4 @@ void vSupprimerRestesArret()
         iSupprimerRestes(dossier, bTemporaire, TAG);
     for (const char* dossier : {".", "dat", "dat/bulletin", "dat/image"})
         iSupprimerRestes(dossier, bResteDeplacement, TAG);
-}
-
-// A box opened inside another's loop, or under a menu, would be answered
-// in the wrong order: it waits for the main loop alone.
-void vAvertirInstanceSecondaire(void*)
-{
-    if (!LOAD_FDC || pBoiteMessage() || Fl::modal() || Fl::grab()) {
-        Fl::repeat_timeout(0.5, vAvertirInstanceSecondaire);
-        return;
-    }
-    fl_message("%s", pcTraduire(AVIS_INSTANCE_SECONDAIRE));
 }

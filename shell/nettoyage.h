@@ -1,5 +1,4 @@
-// What a stopped run left in the working folder, removed at start-up, and
-// what a second instance on the folder is told.
+// What a stopped run left in the working folder, removed at start-up.
 #ifndef SHELL_NETTOYAGE_H
 #define SHELL_NETTOYAGE_H
 
@@ -10,10 +9,5 @@
 // keeps its own. Start-up calls it once the lock is taken and the log
 // open.
 void vSupprimerRestesArret();
-
-// Timeout: once the loaders are done and no box, menu or modal window is
-// open, a second instance says once that it will write neither settings
-// nor routes when it quits.
-void vAvertirInstanceSecondaire(void*);
 
 #endif

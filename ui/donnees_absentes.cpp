@@ -71,9 +71,16 @@ int iVerifierDonnees(const char* langue)
     return int(absences.size());
 }
 
-int iVerifierDossiers()
+int iVerifierDossiers(bool autreInstance)
 {
     dossiers.clear();
+    // Said where the missing data are, rather than in a box: a box would
+    // hold a run that is asked to end before anyone answers it.
+    if (autreInstance) {
+        vJournal("<DONNEES>", "une autre instance tient le dossier de travail\n");
+        dossiers.push_back({CLE_LOCAL("Dossier de travail tenu par une autre instance"),
+                            CLE_LOCAL("ni reglages ni routes enregistres en quittant"), ""});
+    }
     for (const char* dossier : DOSSIERS_TRAVAIL) {
         const std::string arbre = std::string(dossier).substr(0, 3);
         bool dejaDit = false;

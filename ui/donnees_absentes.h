@@ -17,8 +17,9 @@ int iVerifierDonnees(const char* langue);
 // Looks whether the working folders start-up made (dat/, etc/, lockdir/
 // and theirs) are folders this run can write into; writes a log line for
 // each that is not, the first of each tree only, and keeps it for the
-// notice. Answers how many.
-int iVerifierDossiers();
+// notice; so too when `autreInstance` holds the folder (this run then
+// writes neither settings nor routes when it quits). Answers how many.
+int iVerifierDossiers(bool autreInstance = false);
 
 // The notice, in the current language: for each thing missing or folder
 // unusable, a line with its name and one with what goes without it; empty

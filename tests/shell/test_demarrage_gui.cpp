@@ -12,6 +12,7 @@
 #include "ui/editeur.h"
 #include "ui/boutons_rva.h"
 #include "ui/configuration.h"
+#include "ui/donnees_absentes.h"
 #include "ui/images/images.h"
 #include "ui/langage.h"
 #include "ui/local.h"
@@ -241,9 +242,9 @@ TEST_F(Demarrage, ALogOrLockThatCannotBeMadeDoesNotStopTheRun)
     EXPECT_TRUE(existe(dossier / "etc/config.txt"));
 }
 
-// Beside a running instance (it holds the marker), a second run says once
-// at start that it will write neither settings nor routes, and leaves the
-// first's files and marker as they are when it quits.
+// Beside a running instance (it holds the marker), a second run says at
+// start, on its maps, that it will write neither settings nor routes, and
+// leaves the first's files and marker as they are when it quits.
 TEST_F(Demarrage, ASecondInstanceSaysSoAndLeavesTheFirstsFilesAndMarker)
 {
     std::filesystem::create_directory(dossier / "etc");
@@ -255,19 +256,17 @@ TEST_F(Demarrage, ASecondInstanceSaysSoAndLeavesTheFirstsFilesAndMarker)
     ecrireFichier(dossier / "etc/lockfile", "");
     const int premiere = open((dossier / "etc/lockfile").c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(flock(premiere, LOCK_EX), 0);
-    std::string avis;
-    harnais::vRepondreBoite([&avis](Fl_Window* b) {
-        avis = pTexteMessage()->label();
-        harnais::vCliquer(b, pBoutonMessage(0)->x() + 5, pBoutonMessage(0)->y() + 5);
-    });
     {
         testing::internal::CaptureStdout();
         ProgrammeEnProcessus programme(dossier.chemin());
         testing::internal::GetCapturedStdout();
-        ASSERT_TRUE(harnais::bAttendre([&avis] { return !avis.empty(); }));
-        EXPECT_EQ(avis,
-                  "Autre instance sur ce dossier : ni reglages ni routes enregistres en quittant");
-        harnais::vFermer(GUI);
+        ASSERT_TRUE(programme.bAttendreChargement());
+        const std::vector<std::string> avis = avisDonneesAbsentes();
+        EXPECT_NE(std::find(avis.begin(), avis.end(),
+                            "Dossier de travail tenu par une autre instance"),
+                  avis.end());
+        // Asked to end (as by a signal), it ends: nothing waits for a user.
+        std::raise(SIGTERM);
         ASSERT_TRUE(programme.bAttendreFinBoucle());
     }
     EXPECT_EQ(lireFichier(dossier / "etc/config.txt"), reglages);
