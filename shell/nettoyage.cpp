@@ -3,6 +3,7 @@
 #include "gribdata/interpolation.h"
 #include "gribdata/restes.h"
 #include "transport/scan.h"
+
 #include <cstring>
 
 namespace {
