@@ -29,7 +29,13 @@ int creationRepertoire(const char* path);
 
 // Creates the program's working folders under the current folder: dat,
 // dat/bulletin, dat/image, etc, etc/bull, etc/grib, lockdir. Failures are
-// not reported: what later writes there fails on its own.
+// not reported here: iDossierInscriptible tells them.
 void creationRepertoires();
+extern const char* const DOSSIERS_TRAVAIL[7];
+
+// 0 when `chemin` is a folder where a file can be made and written (a
+// hidden probe file is made, given one octet and removed: a full disk
+// fails too); else the errno of what failed.
+int iDossierInscriptible(const char* chemin);
 
 #endif

@@ -41,6 +41,10 @@ void* gintertime(void*);
 // copy, and sets both globals. 0 when ready; 1 for no name, a name of 128
 // characters or more, a missing or undecompressable input (logged).
 int iGribDecompression(const char* nom);
+// The working copies of GRIB files ("tempo<name>.grb"): one a stopped
+// interpolation left behind is removed at the next start, with its
+// output's ".tmp".
+bool bResteInterpolation(const char* nom);
 
 // 0 when both decoded messages lie on the same grid, 1 otherwise.
 int iGribControle(CLASS_GRIB_GET& a, CLASS_GRIB_GET& b);

@@ -16,6 +16,7 @@
 namespace {
 
 const char* const TAG = "<GINTERTIME>";
+const char PREFIXE_COPIE[] = "tempo";
 
 bool bTermine(const std::string& nom, const char* extension)
 {
@@ -48,6 +49,14 @@ int iDecompresser(const std::string& nom, bool bz2, const std::string& copie)
 
 }  // namespace
 
+// Only GRIB copies: a user's own "tempo..." file in the folder stays.
+bool bResteInterpolation(const char* nom)
+{
+    const std::string n = nom;
+    return n.compare(0, sizeof PREFIXE_COPIE - 1, PREFIXE_COPIE) == 0 &&
+           n.size() > sizeof PREFIXE_COPIE - 1 && bTermine(n, ".grb");
+}
+
 int iGribDecompression(const char* entree)
 {
     CLASS_CODES_LOGERR contexte("gintertime -> iGribDecompression");
@@ -61,7 +70,7 @@ int iGribDecompression(const char* entree)
     const bool bz2 = bTermine(base, ".bz2"), gz = bTermine(base, ".gz");
     if (bz2 || gz)
         base.erase(base.rfind('.'));
-    const std::string copie = "tempo" + base;
+    const std::string copie = PREFIXE_COPIE + base;
     // The scan of lockdir/ opens ".grb" files and deletes unknown kinds.
     const std::string sortie = "lockdir/inter" + base + (bTermine(base, ".grb") ? "" : ".grb");
     // The output is first written under its name plus ".tmp".

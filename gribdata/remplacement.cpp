@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,6 +24,23 @@ namespace {
 int iErreur()
 {
     return errno ? errno : EIO;
+}
+
+bool bEcrireTout(int fd, const char* octets, size_t n)
+{
+    while (n > 0) {
+        const ssize_t e = write(fd, octets, n);
+        if (e < 0 && errno == EINTR)
+            continue;
+        if (e <= 0) {
+            if (e == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        octets += e;
+        n -= size_t(e);
+    }
+    return true;
 }
 
 // The folder's entry made durable too; a failure here loses nothing.
@@ -105,17 +123,10 @@ int iCopierExclusif(const std::string& source, const std::string& copie)
     char tampon[65536];
     int erreur = 0;
     for (ssize_t n; !erreur && (n = read(de, tampon, sizeof tampon)) != 0;) {
-        if (n < 0) {
+        if (n < 0)
             erreur = errno == EINTR ? 0 : iErreur();
-            continue;
-        }
-        for (ssize_t fait = 0; !erreur && fait < n;) {
-            const ssize_t m = write(vers, tampon + fait, size_t(n - fait));
-            if (m < 0 && errno != EINTR)
-                erreur = iErreur();
-            else if (m > 0)
-                fait += m;
-        }
+        else if (!bEcrireTout(vers, tampon, size_t(n)))
+            erreur = iErreur();
     }
     if (!erreur && fsync(vers) != 0)
         erreur = iErreur();
@@ -147,4 +158,31 @@ int iGarderExemplaire(const char* chemin, std::string& copie)
             return erreur;
     }
     return EEXIST;
+}
+
+int iAjouterEnEntier(const char* chemin, const char* octets, size_t n)
+{
+    const int fd = open(chemin, O_WRONLY | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return iErreur();
+    // Another instance appending meanwhile would be cut back with a failed
+    // record: one record at a time (released by the close).
+    flock(fd, LOCK_EX);
+    struct stat st;
+    if (fstat(fd, &st) != 0) {
+        const int erreur = iErreur();
+        close(fd);
+        return erreur;
+    }
+    errno = 0;
+    int erreur = 0;
+    // Some file systems tell a full disk only at the sync.
+    if (!bEcrireTout(fd, octets, n) || (S_ISREG(st.st_mode) && fdatasync(fd) != 0))
+        erreur = iErreur();
+    if (erreur && S_ISREG(st.st_mode) && ftruncate(fd, st.st_size) != 0) {
+        // Nothing more to try: the failure is answered all the same.
+    }
+    if (close(fd) != 0 && !erreur)
+        erreur = iErreur();
+    return erreur;
 }

@@ -1,6 +1,7 @@
 // Replacing a file whole without ever losing it: the new content goes to a
 // temporary file beside it, reaches the disk, and only then takes its name;
-// and a file that could not be read whole can be kept aside first.
+// a file that could not be read whole can be kept aside first; and a
+// record appended to a log is there whole or not at all.
 #ifndef GRIBDATA_REMPLACEMENT_H
 #define GRIBDATA_REMPLACEMENT_H
 
@@ -26,5 +27,12 @@ int iRemplacerFichier(const char* chemin, const std::function<bool(FILE*)>& ecri
 // of the same file, or a copy where that cannot be. Never replaces a file.
 // Answers 0 with the name in `copie`, or an errno.
 int iGarderExemplaire(const char* chemin, std::string& copie);
+
+// Appends the `n` octets to the file at `chemin` (made when missing) whole,
+// or not at all: after a write, sync or close that failed (a full disk)
+// the file is cut back to its previous size, so the next record is never
+// glued to a fragment. Appends of other processes wait their turn (flock).
+// Answers 0 or the errno of the step that failed.
+int iAjouterEnEntier(const char* chemin, const char* octets, size_t n);
 
 #endif

@@ -1,6 +1,10 @@
 #include "gribdata/fichiers.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 int creationRepertoire(const char* path)
 {
@@ -12,11 +16,31 @@ int creationRepertoire(const char* path)
     return mkdir(path, 0700);
 }
 
+// Parents come before their children.
+const char* const DOSSIERS_TRAVAIL[7] = {"dat", "dat/bulletin", "dat/image", "etc",
+                                         "etc/bull", "etc/grib", "lockdir"};
+
 void creationRepertoires()
 {
-    // Parents come before their children.
-    static const char* const dossiers[] = {"dat", "dat/bulletin", "dat/image", "etc",
-                                           "etc/bull", "etc/grib", "lockdir"};
-    for (const char* dossier : dossiers)
+    for (const char* dossier : DOSSIERS_TRAVAIL)
         creationRepertoire(dossier);
+}
+
+int iDossierInscriptible(const char* chemin)
+{
+    struct stat st;
+    if (stat(chemin, &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    // A name of this process's own: the scan of lockdir/ skips hidden names.
+    const std::string essai = std::string(chemin) + "/.essai" + std::to_string(getpid());
+    const int fd = open(essai.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    int erreur = write(fd, "x", 1) == 1 ? 0 : (errno ? errno : ENOSPC);
+    if (close(fd) != 0 && !erreur)
+        erreur = errno;
+    unlink(essai.c_str());
+    return erreur;
 }

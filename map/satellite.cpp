@@ -2,6 +2,7 @@
 
 #include "gribdata/globales.h"
 #include "gribdata/ouverture_ordinaire.h"
+#include "gribdata/restes.h"
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/hote_carte.h"
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dirent.h>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -91,7 +91,8 @@ Fl_RGB_Image* pLireSatellite(const char* path)
 
 std::string sAttenteSatellite()
 {
-    return std::string(CHEMIN_SATELLITE) + "." + std::to_string(++numeroAttente);
+    return std::string(CHEMIN_SATELLITE) + "." + std::to_string(getpid()) + "." +
+           std::to_string(++numeroAttente);
 }
 
 Fl_RGB_Image* pLireSatelliteRecu(const char* attente)
@@ -114,16 +115,7 @@ bool bPoserSatellite(const char* attente)
 
 void vSupprimerAttentesSatellite()
 {
-    DIR* dossier = opendir(".");
-    if (!dossier)
-        return;
-    while (const dirent* e = readdir(dossier))
-        if (bNomAttente(e->d_name)) {
-            const bool supprime = unlink(e->d_name) == 0;
-            vJournal(THREADS, "LOAD_FDC 0 satellite: %s laisse par un arret, %s\n", e->d_name,
-                     supprime ? "supprime" : "ne peut etre supprime");
-        }
-    closedir(dossier);
+    iSupprimerRestes(".", bNomAttente, THREADS);
 }
 
 void vLegendeSatellite()

@@ -53,9 +53,10 @@ void vInstallerSatellite(Fl_RGB_Image* nouvelle);
 Fl_RGB_Image* pLireSatellite(const char* path);
 
 // A received picture is staged outside lockdir/ under a name of its own,
-// "globe.jpg.<n>", before it is decoded: one that ends the program while
-// it decodes is never met again (the next start removes it), and the
-// current picture stays until the new one is accepted.
+// "globe.jpg.<pid>.<n>" (no other instance on the folder takes it), before
+// it is decoded: one that ends the program while it decodes is never met
+// again (the next start removes it), and the current picture stays until
+// the new one is accepted.
 std::string sAttenteSatellite();
 // The staged picture decoded by pLireSatellite; when refused it is kept
 // as "globe.jpg.bad" (logged) and null is returned.
@@ -63,7 +64,9 @@ Fl_RGB_Image* pLireSatelliteRecu(const char* attente);
 // The accepted staged picture becomes "globe.jpg"; false (logged, the
 // staged file removed) when it cannot.
 bool bPoserSatellite(const char* attente);
-// Removes every staged picture of the working folder (logged).
+// Removes the staged pictures of the working folder a stopped run left,
+// older than the start of the instance that holds the folder (logged):
+// a running instance's stay.
 void vSupprimerAttentesSatellite();
 
 #endif

@@ -116,7 +116,9 @@ void vr::vLibererRequeteur()
     // here and destroyed with this page, not with the viewer.
     vRoutesAuRequeteur();
     if (Dru_Routes) {
-        Dru_Routes->routes->save();
+        // A second instance on the folder leaves the routes file to the first.
+        if (!INSTANCE_SECONDAIRE)
+            Dru_Routes->routes->save();
         Fl::remove_timeout(routes_timeout);
         Dru_Routes->add(Dru_Routes->groupeAide);
     }

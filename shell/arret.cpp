@@ -15,6 +15,7 @@
 #include "shell/verrou.h"
 #include "transport/threads_http.h"
 #include "ui/configuration.h"
+#include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
@@ -28,7 +29,10 @@ namespace {
 
 void vLibererStockes()
 {
-    configuration->ecriture();
+    if (INSTANCE_SECONDAIRE)
+        vJournal("<TORMASKEL2>", "Seconde instance: reglages non ecrits\n");
+    else
+        configuration->ecriture();
     delete configuration;
     configuration = nullptr;
     vLibererMetareas(GMDSS);

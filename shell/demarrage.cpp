@@ -3,6 +3,7 @@
 #include "gribdata/decode.h"
 #include "gribdata/fichiers.h"
 #include "gribdata/globales.h"
+#include "gribdata/restes.h"
 #include "map/chargement_fonds.h"
 #include "map/dru_pixmap.h"
 #include "map/masques.h"
@@ -14,6 +15,7 @@
 #include "shell/chargeurs.h"
 #include "shell/globales_shell.h"
 #include "shell/gui.h"
+#include "shell/nettoyage.h"
 #include "catalogue/metareas.h"
 #include "transport/windows_send.h"
 #include "transport/scan.h"
@@ -52,6 +54,7 @@ void vStockes()
 {
     vBanniere("Langage");
     iVerifierDonnees(configuration->preferences->langage);
+    iVerifierDossiers(INSTANCE_SECONDAIRE);
     langage = new local(configuration->preferences->langage);
     DateFormat = langage->get("DateFormat");
     vBanniere("Tdc");
@@ -146,6 +149,8 @@ void vDemarrage(int argc)
     vJournal(ETIQUETTE, "\n-----------------------\n Lancement du programme: %s %d\n",
              CheminAbsolu, argc);
     vJournalTransfert();
+    vFixerDebutTenant(tsDebutVerrou());
+    vSupprimerRestesArret();
     vBanniere("Routes");
     Dru_Routes = nullptr;
     vConfiguration();

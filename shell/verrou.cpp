@@ -1,6 +1,7 @@
 #include "shell/verrou.h"
 
 #include "shell/globales_shell.h"
+#include "ui/globales_ui.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -42,6 +43,8 @@ int iPrendre(const char* chemin)
             if (ftruncate(fd, 0) != 0) {
                 // An empty marker is all that is asked; its content is never read.
             }
+            // Its times tell when the instance that holds it started.
+            futimens(fd, nullptr);
             return fd;
         }
         close(fd);
@@ -67,6 +70,7 @@ void vPoserVerrou()
     struct stat st;
     const bool abandonne = lstat(strOpenLockfilefile, &st) == 0;
     verrou = iPrendre(strOpenLockfilefile);
+    INSTANCE_SECONDAIRE = verrou == AUTRE;
     if (verrou == AUTRE) {
         std::printf("ATTENTION fichier lockfile tenu par une autre instance\n");
         return;
@@ -79,11 +83,23 @@ void vPoserVerrou()
 
 void vLeverVerrou()
 {
-    if (verrou == AUTRE)
+    // Only the marker this run made and holds: what is there otherwise is
+    // another instance's, or nothing a run may remove.
+    if (verrou < 0)
         return;
     // Removed while still held, so that no new run takes the old file.
     std::remove(strOpenLockfilefile);
-    if (verrou >= 0)
-        close(verrou);
+    close(verrou);
     verrou = LIBRE;
+}
+
+timespec tsDebutVerrou()
+{
+    struct stat st;
+    if ((verrou >= 0 && fstat(verrou, &st) == 0) ||
+        (verrou == AUTRE && stat(strOpenLockfilefile, &st) == 0))
+        return st.st_ctim;
+    timespec maintenant{};
+    clock_gettime(CLOCK_REALTIME, &maintenant);
+    return maintenant;
 }

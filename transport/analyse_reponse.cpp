@@ -128,6 +128,7 @@ struct Analyse {
     // The name the data file took, and what the message tells of a data
     // file not filed.
     std::string pris, noteDepot;
+    bool noteHistorique = true;
 
     const char* donnees() const { return r + DEBUT_MESSAGE + size_t(e.lmess); }
     bool bFichier() const { return e.type >= '3' && e.type <= '5'; }
@@ -297,7 +298,7 @@ struct Analyse {
         if (nomRefuse)
             return ISSUE_NON_CLASSEE;
         if (ok && bFichier())
-            iAjouterHistorique(tete + historique(message));
+            noteHistorique = iAjouterHistorique(tete + historique(message)) == 0;
         return ok ? ISSUE_CLASSEE : ISSUE_NON_CLASSEE;
     }
 };
@@ -336,6 +337,7 @@ AnalyseReponse analyseReponse(char* answer, int length)
     resultat.cr = a.e.cr;
     a.vLireMessage();
     resultat.issue = a.iClasser(resultat.ok);
+    resultat.historique = a.noteHistorique;
     return resultat;
 }
 

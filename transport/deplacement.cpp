@@ -5,11 +5,14 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+const char PREFIXE_TEMPORAIRE[] = ".recu";
 
 std::string sDossier(const std::string& chemin)
 {
@@ -23,7 +26,7 @@ std::string sDossier(const std::string& chemin)
 int iCopierPuisRenommer(const char* source, const char* cible)
 {
     std::string temporaire;
-    const int fd = iCreerFichierNeuf(sDossier(cible) + "/.recu", "", temporaire);
+    const int fd = iCreerFichierNeuf(sDossier(cible) + "/" + PREFIXE_TEMPORAIRE, "", temporaire);
     if (fd < 0)
         return -1;
     close(fd);
@@ -38,6 +41,12 @@ int iCopierPuisRenommer(const char* source, const char* cible)
 }
 
 }  // namespace
+
+bool bResteDeplacement(const char* nom)
+{
+    const size_t n = sizeof PREFIXE_TEMPORAIRE - 1;
+    return std::strncmp(nom, PREFIXE_TEMPORAIRE, n) == 0 && std::strlen(nom) == n + 6;
+}
 
 int iDeplacerFichier(const char* source, const char* cible)
 {

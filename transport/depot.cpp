@@ -1,6 +1,7 @@
 #include "transport/depot.h"
 
 #include "gribdata/globales.h"
+#include "gribdata/remplacement.h"
 #include "transport/envoi.h"
 #include "transport/service_http.h"
 
@@ -158,11 +159,9 @@ int iAjouterHistorique(const std::string& texte)
     std::lock_guard<std::mutex> garde(verrouTransport());
     if (ARRET_TRANSFERTS.load())
         return -1;
-    FILE* f = std::fopen(HISTORIQUE, "a");
-    if (!f) {
-        vJournal(TAG, "%s: %s\n", HISTORIQUE, std::strerror(errno));
-        return -1;
-    }
-    const bool ecrit = std::fwrite(texte.data(), 1, texte.size(), f) == texte.size();
-    return std::fclose(f) == 0 && ecrit ? 0 : -1;
+    const int erreur = iAjouterEnEntier(HISTORIQUE, texte.data(), texte.size());
+    if (erreur)
+        vJournal(TAG, "ECHEC : %s: fichier recu non note (%s)\n", HISTORIQUE,
+                 std::strerror(erreur));
+    return erreur ? -1 : 0;
 }

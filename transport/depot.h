@@ -45,9 +45,10 @@ int iDeposer(const std::string& dossier, const std::string& nom, const char* oct
 int iDeposerAPart(const std::string& dossier, const std::string& nom, const char* octets,
                   size_t n, std::string* pris = nullptr, const char* aussi = nullptr);
 
-// Appends the text to the message history etc/messages.txt, under the
-// transport lock so that two transfers do not interleave; nothing once the
-// program is shutting down (-1).
+// Appends the text to the message history etc/messages.txt, whole or not
+// at all, under the transport lock so that two transfers do not
+// interleave. Answers 0, or -1 when it could not be written (logged) or
+// the program is shutting down.
 int iAjouterHistorique(const std::string& texte);
 
 #endif

@@ -2,20 +2,19 @@
 
 #include "gribdata/globales.h"
 #include "transport/envoi_texte.h"
+#include "gribdata/remplacement.h"
+#include "transport/depot.h"
 #include "transport/service_http.h"
+#include "ui/local.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 const char* const TAG = "<requete>";
 const char* const JOURNAL_ENVOIS = "etc/envois.txt";
-// Names tried for saves within one second.
-const int ESSAIS_NOM = 1000;
 
 std::string ligneHeure(const char* nom, const struct tm& t, const EnvoiRequete& e)
 {
@@ -28,42 +27,40 @@ std::string ligneHeure(const char* nom, const struct tm& t, const EnvoiRequete& 
            std::to_string(t.tm_year + 1900) + chiffres;
 }
 
-// A new file for the saved request, never one that exists: two saves in
-// the same second get "_2", "_3", ... before ".txt".
-FILE* pfNouveauFichier(const EnvoiRequete& e, time_t quand, std::string& chemin)
-{
-    struct tm l {};
-    localtime_r(&quand, &l);
-    char base[128];
-    std::snprintf(base, sizeof base, "etc%s%s%s%d%2.2d%2.2d_%2.2d%2.2d%2.2d", "/",
-                  e.type == 0 ? "grib" : "bull", "/", l.tm_year + 1900, l.tm_mon + 1, l.tm_mday,
-                  l.tm_hour, l.tm_min, l.tm_sec);
-    for (int k = 1; k <= ESSAIS_NOM; ++k) {
-        chemin = std::string(base) + (k > 1 ? "_" + std::to_string(k) : "") + ".txt";
-        const int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-        if (fd >= 0)
-            return fdopen(fd, "w");
-        if (errno != EEXIST)
-            break;
-    }
-    vJournal(TAG, "%s: %s\n", chemin.c_str(), std::strerror(errno));
-    return nullptr;
-}
-
+// The saved request is given whole under a name of its own: two saves in
+// the same second get "_2", "_3", ... before ".txt"; a disk that fills
+// leaves no empty or cut file.
 int iEcrireRequete(const EnvoiRequete& e, time_t quand)
 {
     // A deletion of automations orders nothing to load again.
     if (bSuppressionAutomatisations(e.texte))
         return 0;
-    std::string chemin;
-    FILE* f = pfNouveauFichier(e, quand, chemin);
-    if (!f)
-        return -1;
-    std::fwrite(e.corps.data(), 1, e.corps.size(), f);
-    return std::fclose(f);
+    struct tm l {};
+    localtime_r(&quand, &l);
+    char nom[64];
+    std::snprintf(nom, sizeof nom, "%d%2.2d%2.2d_%2.2d%2.2d%2.2d.txt", l.tm_year + 1900,
+                  l.tm_mon + 1, l.tm_mday, l.tm_hour, l.tm_min, l.tm_sec);
+    const char* dossier = e.type == 0 ? "etc/grib" : "etc/bull";
+    if (iDeposerAPart(dossier, nom, e.corps.data(), e.corps.size()) == 0)
+        return 0;
+    vJournal(TAG, "ECHEC : requete non enregistree dans %s\n", dossier);
+    return -1;
+}
+
+// The block is appended whole or not at all.
+int iAjouterBloc(const EnvoiRequete& e, time_t quand)
+{
+    const std::string bloc = blocEnvoi(e, quand);
+    const int erreur = iAjouterEnEntier(JOURNAL_ENVOIS, bloc.data(), bloc.size());
+    if (erreur)
+        vJournal(TAG, "ECHEC : %s: envoi non note (%s)\n", JOURNAL_ENVOIS, std::strerror(erreur));
+    return erreur ? -1 : 0;
 }
 
 }  // namespace
+
+const char* const ENVOI_NON_ENREGISTRE =
+    CLE_LOCAL("Envoi non enregistre : ecriture impossible dans etc/");
 
 std::mutex& verrouTransport()
 {
@@ -86,15 +83,15 @@ int iEnregistrerEnvoi(const EnvoiRequete& e, time_t quand)
     std::lock_guard<std::mutex> garde(verrouTransport());
     if (ARRET_TRANSFERTS.load())
         return -1;
-    if (FILE* f = std::fopen(JOURNAL_ENVOIS, "a")) {
-        const std::string bloc = blocEnvoi(e, quand);
-        std::fwrite(bloc.data(), 1, bloc.size(), f);
-        if (std::fclose(f) != 0)
-            vJournal(TAG, "%s: %s\n", JOURNAL_ENVOIS, std::strerror(errno));
-    } else {
-        vJournal(TAG, "%s: %s\n", JOURNAL_ENVOIS, std::strerror(errno));
-    }
-    return iEcrireRequete(e, quand);
+    // The saved request is written even when the log could not be.
+    const int bloc = iAjouterBloc(e, quand);
+    return iEcrireRequete(e, quand) == 0 && bloc == 0 ? 0 : -1;
+}
+
+bool bEnregistrerReussite(bool enregistrer, const EnvoiRequete& e, bool historique)
+{
+    const bool enregistre = !enregistrer || iEnregistrerEnvoi(e, std::time(nullptr)) == 0;
+    return enregistre && historique;
 }
 
 int iEnregistrerRequete(const EnvoiRequete& e, time_t quand)

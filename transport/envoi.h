@@ -27,17 +27,29 @@ struct EnvoiRequete {
 // the program's shutdown takes it to stop them (ARRET_TRANSFERTS).
 std::mutex& verrouTransport();
 
-// Appends the send log block for the instant `quand`, then writes the saved
-// request; answers what iEnregistrerRequete answers. A log that cannot be
-// opened is skipped (logged); the saved request is written all the same.
-// Once the program is shutting down nothing is written (-1).
+// Appends the send log block for the instant `quand` (whole, or the log
+// cut back to what it was), then writes the saved request, even when the
+// block could not be. Answers 0 when both were written, -1 otherwise (each
+// failure logged); once the program is shutting down nothing is written
+// (-1).
 int iEnregistrerEnvoi(const EnvoiRequete& envoi, time_t quand);
 
-// Writes the saved request into a new file named by the local time `quand`
-// ("_2", "_3", ... before ".txt" when that name is taken); none for a
-// deletion of automations (0). Answers the status of closing it, or -1
-// when no file could be created or the program is shutting down.
+// Writes the saved request whole into a new file named by the local time
+// `quand` ("_2", "_3", ... before ".txt" when that name is taken): a file
+// that could not be written whole is never left; none for a deletion of
+// automations (0). Answers 0, or -1 (logged) when it could not be, or the
+// program is shutting down.
 int iEnregistrerRequete(const EnvoiRequete& envoi, time_t quand);
+
+// A send that succeeded is recorded when `enregistrer`. True when all it
+// leaves on disk is there: its record then, and the history line of what
+// it brought (`historique`); a send whose record could not be written
+// never ends as a plain success.
+bool bEnregistrerReussite(bool enregistrer, const EnvoiRequete& envoi, bool historique = true);
+
+// What the user is told beside an outcome whose record could not be
+// written (a catalogue key).
+extern const char* const ENVOI_NON_ENREGISTRE;
 
 // The send log block, without the file.
 std::string blocEnvoi(const EnvoiRequete& envoi, time_t quand);

@@ -8,7 +8,6 @@
 
 #include <FL/Fl.H>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
 #include <string>
 
@@ -20,15 +19,17 @@ namespace {
 const char* const THREADS = "<THREADS>";
 
 // The outcome: a failure with its reason; an answer of any kind makes the
-// mail client useless.
-void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue)
+// mail client useless. A send whose record could not be written says so.
+void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue, bool enregistre)
 {
     const bool reussi = issue == ISSUE_CLASSEE;
     std::string texte;
     if (!reussi)
         texte = std::string(pcTraduire(pcIssueReponse(issue))) + "\n";
     texte += pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO");
-    vSousVerrou([&] { t.vIssue(reussi, texte, reponse, false); });
+    if (!enregistre)
+        texte += std::string("\n") + pcTraduire(ENVOI_NON_ENREGISTRE);
+    vSousVerrou([&] { t.vIssue(reussi && enregistre, texte, reponse, false); });
 }
 
 // The send itself, its waits ended by an abandonment; null when nothing
@@ -68,9 +69,9 @@ void* vHttpTimeout(void* travail)
     const bool recue = reponse != nullptr;
     // Filed before the lock is taken: a large answer does not hold the GUI.
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    if (a.issue == ISSUE_CLASSEE && t.enregistrer)
-        iEnregistrerEnvoi(t.envoi, std::time(nullptr));
-    vIssue(t, recue, a.issue);
+    const bool enregistre = a.issue != ISSUE_CLASSEE ||
+                            bEnregistrerReussite(t.enregistrer, t.envoi, a.historique);
+    vIssue(t, recue, a.issue, enregistre);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",
              a.ok);
     return nullptr;

@@ -5,7 +5,6 @@
 #include "transport/threads_http.h"
 #include "ui/local.h"
 
-#include <ctime>
 
 namespace {
 
@@ -31,10 +30,12 @@ private:
 
 }  // namespace
 
-void vIssueSmtp(TravailSmtp& t, int cr)
+void vIssueSmtp(TravailSmtp& t, int cr, bool enregistre)
 {
-    t.vIssue(cr == 0, pcTraduire(cr ? "SENDING MAIL ... KO" : "SENDING MAIL ... OK"), cr == 0,
-             cr == 0);
+    std::string texte = pcTraduire(cr ? "SENDING MAIL ... KO" : "SENDING MAIL ... OK");
+    if (!enregistre)
+        texte += std::string("\n") + pcTraduire(ENVOI_NON_ENREGISTRE);
+    t.vIssue(cr == 0 && enregistre, texte, cr == 0, cr == 0);
 }
 
 void* vSousThreadSmtp(void* travail)
@@ -55,9 +56,8 @@ void* vSousThreadSmtp(void* travail)
         return nullptr;
     }
     // Recorded before the lock is taken: the files do not hold the GUI.
-    if (cr == 0 && t.enregistrer)
-        iEnregistrerEnvoi(t.envoi, std::time(nullptr));
-    vSousVerrou([&] { vIssueSmtp(t, cr); });
+    const bool enregistre = cr != 0 || bEnregistrerReussite(t.enregistrer, t.envoi);
+    vSousVerrou([&] { vIssueSmtp(t, cr, enregistre); });
     vJournal(THREADS, "----------> Fin execution du sous-thread SMTP...(thread)\n");
     return nullptr;
 }
@@ -69,5 +69,5 @@ void vEnvoyerSmtp(const std::shared_ptr<TravailSmtp>& travail)
         return;
     delete copie;
     vJournal(THREADS, "ECHEC : sous-thread SMTP non lance\n");
-    vIssueSmtp(*travail, 1);
+    vIssueSmtp(*travail, 1, true);
 }

@@ -25,8 +25,10 @@ struct TravailSmtp : TravailFenetre {
 void* vSousThreadSmtp(void* travail);
 
 // The outcome in the window: `cr` 0 the server took the mail, anything
-// else a failure. GUI thread, or a thread holding the lock.
-void vIssueSmtp(TravailSmtp& travail, int cr);
+// else a failure; a mail taken whose record could not be written
+// (`enregistre` false) is no plain success, and the journal says why.
+// GUI thread, or a thread holding the lock.
+void vIssueSmtp(TravailSmtp& travail, int cr, bool enregistre);
 
 // GUI thread: starts the thread, counted among the transfers. When it
 // cannot start, the journal says the send failed.

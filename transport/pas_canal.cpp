@@ -2,6 +2,7 @@
 #include "transport/popup_http.h"
 
 #include "gribdata/globales.h"
+#include "transport/envoi.h"
 #include "ui/local.h"
 
 #include <cstdio>
@@ -62,6 +63,7 @@ const char* raison(int phase)
     switch (phase) {
     case PHASE_REFUSEE: return "Requete refusee par le service";
     case PHASE_ILLISIBLE: return "Reponse inattendue du serveur";
+    case PHASE_NON_ENREGISTREE: return ENVOI_NON_ENREGISTRE;
     default: return "Fichier recu non classe";
     }
 }
@@ -119,6 +121,7 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
     case PHASE_REFUSEE:
     case PHASE_ILLISIBLE:
     case PHASE_NON_CLASSEE:
+    case PHASE_NON_ENREGISTREE:
         // The message filed beside says why, in a window of its own.
         vConnexion(c, a);
         vReception(c, a);

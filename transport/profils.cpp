@@ -100,8 +100,7 @@ ResultatProfil ProfilsEnvoi::ajouter(const FormulaireProfil& f)
     TYPEDEF_PROFIL* p = new TYPEDEF_PROFIL{};
     vRemplir(*p, f);
     c_.vAjouterProfil(p);
-    vEcrire();
-    return PROFIL_OK;
+    return iEcrire();
 }
 
 ResultatProfil ProfilsEnvoi::supprimer(const FormulaireProfil& f)
@@ -113,8 +112,7 @@ ResultatProfil ProfilsEnvoi::supprimer(const FormulaireProfil& f)
             TYPEDEF_PROFIL* enleve = *p;
             *p = enleve->suivant;
             delete enleve;
-            vEcrire();
-            return PROFIL_OK;
+            return iEcrire();
         }
     }
     return PROFIL_ABSENT;
@@ -133,20 +131,19 @@ ResultatProfil ProfilsEnvoi::modifier(const std::string& edite, const Formulaire
         c_.vAjouterProfil(cible);
     }
     vRemplir(*cible, f);
-    selectionner(f.nom);
-    return PROFIL_OK;
+    return selectionner(f.nom) ? PROFIL_OK : PROFIL_NON_ECRIT;
 }
 
-void ProfilsEnvoi::selectionner(const std::string& nom)
+bool ProfilsEnvoi::selectionner(const std::string& nom)
 {
     for (TYPEDEF_PROFIL* p = c_.profils; p; p = p->suivant)
         p->selection = nom == p->nom;
-    vEcrire();
+    return iEcrire() == PROFIL_OK;
 }
 
 // Each profile logged (no password), then the whole settings file; a file
 // that cannot be written leaves the list changed all the same.
-void ProfilsEnvoi::vEcrire()
+ResultatProfil ProfilsEnvoi::iEcrire()
 {
     for (TYPEDEF_PROFIL* p = c_.profils; p; p = p->suivant) {
         if (std::strlen(p->serveur) < 8)
@@ -154,5 +151,5 @@ void ProfilsEnvoi::vEcrire()
         vJournal(TAG, "smtp_print: %s %s %s %d %d\n", p->nom, p->email, p->serveur, p->port,
                  p->selection);
     }
-    c_.ecriture(chemin_.c_str());
+    return c_.ecriture(chemin_.c_str()) == 0 ? PROFIL_OK : PROFIL_NON_ECRIT;
 }

@@ -17,8 +17,15 @@ enum ResultatProfil {
     PROFIL_OK,
     PROFIL_INCORRECT,  // "Entree incorrecte"
     PROFIL_EXISTE,     // the name is another profile's
-    PROFIL_ABSENT      // no profile of that name
+    PROFIL_ABSENT,     // no profile of that name
+    PROFIL_NON_ECRIT   // done in the list, but the settings file could not be written
 };
+
+// The list changed (whether or not the file could be written).
+inline bool bProfilChange(ResultatProfil r)
+{
+    return r == PROFIL_OK || r == PROFIL_NON_ECRIT;
+}
 
 // 1 when the form cannot make a profile. HTTP layout (`http`): a name of
 // 3 to 63 characters, an e-mail of 8 to 127, a password of 8 to 32 without
@@ -48,12 +55,14 @@ public:
     // selects it; refused, both profiles kept, when the new name is another
     // profile's. Without such a profile the form is added, selected.
     ResultatProfil modifier(const std::string& edite, const FormulaireProfil& f);
-    // The profile of that name becomes the only one selected.
-    void selectionner(const std::string& nom);
+    // The profile of that name becomes the only one selected; false when
+    // the settings file could not be written.
+    bool selectionner(const std::string& nom);
 
 private:
     void vRemplir(TYPEDEF_PROFIL& p, const FormulaireProfil& f) const;
-    void vEcrire();
+    // PROFIL_OK, or PROFIL_NON_ECRIT when the file could not be written.
+    ResultatProfil iEcrire();
 
     classeConfiguration& c_;
     bool http_;

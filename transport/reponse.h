@@ -27,6 +27,8 @@ struct AnalyseReponse {
     int cr = 0;  // the service's status; 0 without a readable header
     int ok = 0;  // as iAnalyseRequeteHttp's `ok`
     IssueReponse issue = ISSUE_AUCUNE;
+    // False when a file filed whole could not be noted in the history.
+    bool historique = true;
 };
 
 // Unpacks the answer httpgrib returned (`length` octets; null: none) and

@@ -54,6 +54,9 @@ void vScanPasse(const Fl_Window* principale);
 // a page holds mapped keeps its content. 0 when moved; -1 with errno
 // otherwise, the source then left as it was.
 int iDeplacerFichier(const char* source, const char* cible);
+// The temporary names of such a move (".recu" and six letters), which a
+// move killed half-way leaves beside its target.
+bool bResteDeplacement(const char* nom);
 
 // The name a received file takes in `dossier`: `nom` when it is free, else
 // the first free one of "<base>_2<extension>", "<base>_3<extension>" ...

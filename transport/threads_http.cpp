@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <ctime>
 #include <memory>
 #include <pthread.h>
 #include <thread>
@@ -49,10 +48,10 @@ void vTransfert(InstantaneHttp& s, const char* quoi)
                              s.service.chemin.c_str(), query.get(), longueur, 0, s.lien, *s.delais);
     const bool recue = reponse != nullptr;
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    if (a.issue == ISSUE_CLASSEE && s.enregistrer)
-        iEnregistrerEnvoi(s.envoi, std::time(nullptr));
+    const bool enregistre = a.issue != ISSUE_CLASSEE ||
+                            bEnregistrerReussite(s.enregistrer, s.envoi, a.historique);
     if (recue)
-        vFinirCanal(s.lien, iPhaseFinale(a.issue));
+        vFinirCanal(s.lien, enregistre ? iPhaseFinale(a.issue) : PHASE_NON_ENREGISTREE);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP...(thread/%s) %d\n", quoi,
              a.ok);
 }

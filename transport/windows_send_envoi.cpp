@@ -195,21 +195,26 @@ void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
     w->boutonEnvoiMail->deactivate();
     const std::string lien = lienMail(w->texte);
     char raison[256] = "";
+    std::string echec;
     if (ouvrirUri(lien.c_str(), raison, sizeof raison)) {
         // Recorded now: the program never learns whether the user sent it.
         w->remis_ = true;
-        iEnregistrerTexteEnvoye(w->texte, w->volumeMontre.c_str(), w->coutMontre.c_str());
-        return;
+        if (iEnregistrerTexteEnvoye(w->texte, w->volumeMontre.c_str(), w->coutMontre.c_str()) >=
+            0)
+            return;
+        echec = pcTraduire(ENVOI_NON_ENREGISTRE);
+    } else {
+        vJournal(THREADS, "client mail: %s\n", raison);
+        echec = std::string("ECHEC : ") + raison;
+        w->boutonEnvoiMail->activate();
+        if (direct)
+            w->boutonEnvoiDirect->activate();
+        if (http)
+            w->boutonEnvoiHttp->activate();
     }
-    vJournal(THREADS, "client mail: %s\n", raison);
     w->vMontrerJournal();
-    w->journalFenetre_.ajouter((std::string("ECHEC : ") + raison + "\n").c_str());
+    w->journalFenetre_.ajouter((echec + "\n").c_str());
     w->journal->color(ROUGE);
-    w->boutonEnvoiMail->activate();
-    if (direct)
-        w->boutonEnvoiDirect->activate();
-    if (http)
-        w->boutonEnvoiHttp->activate();
     w->redraw();
 }
 

@@ -139,9 +139,11 @@ void WindowsSend::vResultatProfil(ResultatProfil r, const char* quoi, const std:
 
 void WindowsSend::vStatutErreur(ResultatProfil r)
 {
-    const char* texte = r == PROFIL_EXISTE   ? pcTraduire("ERREUR... le profil existe deja")
-                        : r == PROFIL_ABSENT ? pcTraduire("ERREUR... le profil n'existe pas")
-                                             : pcTraduire("Entree incorrecte");
+    const char* texte =
+        r == PROFIL_EXISTE      ? pcTraduire("ERREUR... le profil existe deja")
+        : r == PROFIL_ABSENT    ? pcTraduire("ERREUR... le profil n'existe pas")
+        : r == PROFIL_NON_ECRIT ? pcTraduire("Reglages non enregistres : ecriture impossible")
+                                : pcTraduire("Entree incorrecte");
     vStatut(texte, 72, 95);
 }
 
@@ -217,7 +219,7 @@ bool WindowsSend::bChanger(ResultatProfil (ProfilsEnvoi::*changement)(const Form
     const FormulaireProfil form = formulaire();
     const ResultatProfil r = configuration ? (profils().*changement)(form) : PROFIL_INCORRECT;
     vResultatProfil(r, quoi, form.nom);
-    return r == PROFIL_OK;
+    return bProfilChange(r);
 }
 
 void WindowsSend::vBoutonEnvoiAjouterCallback(Fl_Widget*, void* f)
@@ -247,7 +249,7 @@ void WindowsSend::vBoutonEnvoiModifierCallback(Fl_Widget*, void* f)
     const ResultatProfil r =
         configuration ? w->profils().modifier(w->profilEdite, form) : PROFIL_INCORRECT;
     w->vResultatProfil(r, CLE_LOCAL("Modification du profil"), form.nom);
-    if (r != PROFIL_OK)
+    if (!bProfilChange(r))
         return;
     int i = w->iEntreeChoix(w->profilEdite);
     if (i < 0) {
@@ -268,11 +270,14 @@ void WindowsSend::vChoixEnvoiSelectionCallback(Fl_Widget*, void* f)
     if (!configuration || i < 0 || size_t(i) >= w->nomsChoix_.size())
         return;
     const std::string nom = w->nomsChoix_[size_t(i)];
-    w->profils().selectionner(nom);
+    const bool ecrit = w->profils().selectionner(nom);
     const TYPEDEF_PROFIL* p = profilCourant(*configuration);
     if (!p)
         return;
     w->vRemplirFormulaire(*p);
     w->vActiverSelonProfil();
-    w->vStatut(p->nom, COLOR_FOND, FL_WHITE);
+    if (ecrit)
+        w->vStatut(p->nom, COLOR_FOND, FL_WHITE);
+    else
+        w->vStatutErreur(PROFIL_NON_ECRIT);
 }

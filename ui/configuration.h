@@ -51,12 +51,14 @@ public:
     // cannot be read keeps its value; a missing file leaves the defaults.
     // A byte-order mark is skipped; a damaged line is logged and skipped;
     // a file that is not a regular one (a FIFO, a device) is not read. When
-    // the file could not be read whole and clean it is kept as
-    // "<file>.bak" before the first write replaces it.
+    // the file could not be read whole and clean it is kept under the first
+    // free name of "<file>.bak", "<file>.bak1", ... before the first write
+    // replaces it: the copies of earlier damaged files stay.
     void lecture(const char* chemin = "etc/config.txt");
 
-    // Writes the whole file through a temporary file renamed over it, so a
-    // failed write leaves the previous file intact; a link to a file keeps
+    // Writes the whole file through a temporary file renamed over it once
+    // every write, the sync and the close succeeded, so a failed write (a
+    // full disk) leaves the previous file intact; a link to a file keeps
     // pointing at it (the target is what is replaced). Answers 0, or -1
     // after logging the reason.
     int ecriture(const char* chemin = "etc/config.txt");
@@ -82,7 +84,7 @@ private:
     bool bSection(int& section, int numero);
     void vAbimee(int numero, const char* raison);
     int iEcrireLignes(FILE* f);
-    int iGarderCopie(const char* cible);
+    int iGarderCopie(const char* chemin);
 
     bool garder_ = false;  // the file read is kept before the first write
     int abimees_ = 0;      // damaged lines met by the reading

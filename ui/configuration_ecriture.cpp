@@ -4,12 +4,8 @@
 #include "gribdata/remplacement.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 int classeConfiguration::iEcrireLignes(FILE* f)
 {
@@ -39,54 +35,36 @@ int classeConfiguration::iEcrireLignes(FILE* f)
     return std::ferror(f) ? -1 : 0;
 }
 
-// Keeps the file read as "<file>.bak" (a second name of the same file, or
-// the file moved there where that cannot be), so that the write that
-// replaces it loses nothing of what could not be read.
-int classeConfiguration::iGarderCopie(const char* cible)
+// Keeps the file read under the first free name of "<file>.bak",
+// "<file>.bak1", ... (a copy kept earlier is never replaced), so that the
+// write that replaces it loses nothing of what could not be read.
+int classeConfiguration::iGarderCopie(const char* chemin)
 {
-    struct stat st;
-    if (lstat(cible, &st) != 0)
-        return 0;
-    const std::string copie = std::string(cible) + ".bak";
-    unlink(copie.c_str());
-    if (linkat(AT_FDCWD, cible, AT_FDCWD, copie.c_str(), 0) != 0 &&
-        std::rename(cible, copie.c_str()) != 0) {
-        vJournal("<config>", "copie impossible de %s: %s\n", cible, std::strerror(errno));
+    std::string copie;
+    const int erreur = iGarderExemplaire(chemin, copie);
+    if (erreur && erreur != ENOENT) {
+        vJournal("<config>", "copie impossible de %s: %s\n", chemin, std::strerror(erreur));
         return -1;
     }
-    vJournal("<config>", "fichier lu garde sous %s\n", copie.c_str());
+    if (!erreur)
+        vJournal("<config>", "fichier lu garde sous %s\n", copie.c_str());
     garder_ = false;
     return 0;
 }
 
+// The file holds passwords: the temporary file takes the mode of the one
+// it replaces before anything is written into it.
 int classeConfiguration::ecriture(const char* chemin)
 {
     iControler();
-    const std::string cible = cheminCible(chemin), temporaire = cible + ".tmp";
-    if (garder_ && iGarderCopie(cible.c_str()) != 0)
+    if (garder_ && iGarderCopie(chemin) != 0)
         return -1;
-    fichier = std::fopen(temporaire.c_str(), "wt");
-    if (!fichier) {
-        vJournal("<config>", "ecriture impossible de %s: %s\n", temporaire.c_str(),
-                 std::strerror(errno));
-        return -1;
-    }
-    // The file holds passwords: it keeps the mode of the one it replaces.
-    struct stat st, neuf;
-    if (stat(cible.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
-        fstat(fileno(fichier), &neuf) == 0 && S_ISREG(neuf.st_mode))
-        fchmod(fileno(fichier), st.st_mode & 07777);
-    int erreur = iEcrireLignes(fichier) ? EIO : 0;
-    // A full disk often shows only when the buffered end is flushed.
-    if (std::fclose(fichier) != 0 && !erreur)
-        erreur = errno ? errno : EIO;
-    fichier = nullptr;
-    if (!erreur && std::rename(temporaire.c_str(), cible.c_str()) != 0)
-        erreur = errno;
+    std::string enEchec;
+    const int erreur = iRemplacerFichier(
+        chemin, [this](FILE* f) { return iEcrireLignes(f) == 0; }, enEchec);
     if (erreur) {
-        vJournal("<config>", "ecriture impossible de %s: %s\n", cible.c_str(),
+        vJournal("<config>", "ecriture impossible de %s: %s\n", enEchec.c_str(),
                  std::strerror(erreur));
-        std::remove(temporaire.c_str());
         return -1;
     }
     return 0;

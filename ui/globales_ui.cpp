@@ -19,4 +19,5 @@ gui* GUI = nullptr;
 DRU_Fl_File_Chooser* navigateur = nullptr;
 
 int LOAD_FDC = 0;
+int INSTANCE_SECONDAIRE = 0;
 int SCROLL_DECALAGE = 18;

@@ -37,4 +37,9 @@ extern int SCROLL_DECALAGE;
 // closing a window does nothing.
 extern int LOAD_FDC;
 
+// 1 when another running instance holds the working folder's lock: this
+// run writes neither the settings nor the routes when it quits, so that
+// it does not write over what the other keeps.
+extern int INSTANCE_SECONDAIRE;
+
 #endif

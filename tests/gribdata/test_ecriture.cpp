@@ -2,8 +2,12 @@
 // the file cannot be opened.
 #include "tests/outils/outils_test.h"
 
-#include "gribdata/fichiers.h"
+#include "tests/outils/disque_plein.h"
 
+#include "gribdata/fichiers.h"
+#include "gribdata/remplacement.h"
+
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,5 +72,29 @@ TEST_F(Ecriture, TextGetsCrLfLineEnds)
         EXPECT_EQ(writetextefile(c.texte, chemin.c_str()), 0);
         EXPECT_EQ(lireFichier(chemin), c.attendu)
             << "text: " << ::testing::PrintToString(std::string(c.texte));
+    }
+}
+
+// A record appended on a disk that fills is there whole or not at all:
+// the next one is never glued to a fragment.
+TEST_F(Ecriture, AnAppendedRecordIsWholeOrTheFileIsCutBack)
+{
+    const std::string avant = texteTest(4096, 3), bloc = "SEND====SEND\nHUTC : 22:30:12\n";
+    const struct {
+        rlim_t libre;
+        int erreur;
+        std::string apres;
+    } cas[] = {{6, EFBIG, avant}, {0, EFBIG, avant}, {bloc.size(), 0, avant + bloc}};
+    for (const auto& c : cas) {
+        ecrireFichier(chemin, avant);
+        {
+            DisquePlein plein(avant.size() + c.libre);
+            EXPECT_EQ(iAjouterEnEntier(chemin.c_str(), bloc.data(), bloc.size()), c.erreur);
+        }
+        EXPECT_EQ(lireFichier(chemin), c.apres) << c.libre;
+    }
+    EXPECT_EQ(iAjouterEnEntier((dossier / "absent/f").c_str(), "x", 1), ENOENT);
+    if (existe("/dev/full")) {
+        EXPECT_EQ(iAjouterEnEntier("/dev/full", "x", 1), ENOSPC);
     }
 }

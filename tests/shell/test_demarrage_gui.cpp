@@ -12,6 +12,7 @@
 #include "ui/editeur.h"
 #include "ui/boutons_rva.h"
 #include "ui/configuration.h"
+#include "ui/donnees_absentes.h"
 #include "ui/images/images.h"
 #include "ui/langage.h"
 #include "ui/local.h"
@@ -39,8 +40,11 @@
 #include <algorithm>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -236,6 +240,41 @@ TEST_F(Demarrage, ALogOrLockThatCannotBeMadeDoesNotStopTheRun)
     EXPECT_NE(sortie.find(" Lancement du programme: "), std::string::npos);
     EXPECT_NE(sortie.find(" Fin du programme\n"), std::string::npos);
     EXPECT_TRUE(existe(dossier / "etc/config.txt"));
+}
+
+// Beside a running instance (it holds the marker), a second run says at
+// start, on its maps, that it will write neither settings nor routes, and
+// leaves the first's files and marker as they are when it quits.
+TEST_F(Demarrage, ASecondInstanceSaysSoAndLeavesTheFirstsFilesAndMarker)
+{
+    std::filesystem::create_directory(dossier / "etc");
+    const std::string reglages = "@main\nlangage fr\n@fin\n@end\n";
+    const std::string routes = "@routes\nLarge\n1 0 1 255 0 1 1 0 0\n"
+                               "1700000000 45.000000 -3.000000\n@fin\n@end\n";
+    ecrireFichier(dossier / "etc/config.txt", reglages);
+    ecrireFichier(dossier / "etc/routes.txt", routes);
+    ecrireFichier(dossier / "etc/lockfile", "");
+    const int premiere = open((dossier / "etc/lockfile").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(premiere, LOCK_EX), 0);
+    {
+        testing::internal::CaptureStdout();
+        ProgrammeEnProcessus programme(dossier.chemin());
+        testing::internal::GetCapturedStdout();
+        ASSERT_TRUE(programme.bAttendreChargement());
+        const std::vector<std::string> avis = avisDonneesAbsentes();
+        EXPECT_NE(std::find(avis.begin(), avis.end(),
+                            "Dossier de travail tenu par une autre instance"),
+                  avis.end());
+        // Asked to end (as by a signal), it ends: nothing waits for a user.
+        std::raise(SIGTERM);
+        ASSERT_TRUE(programme.bAttendreFinBoucle());
+    }
+    EXPECT_EQ(lireFichier(dossier / "etc/config.txt"), reglages);
+    EXPECT_EQ(lireFichier(dossier / "etc/routes.txt"), routes);
+    EXPECT_TRUE(existe(dossier / "etc/lockfile"));
+    EXPECT_NE(lireFichier(dossier / "log.txt").find("Seconde instance: reglages non ecrits"),
+              std::string::npos);
+    close(premiere);
 }
 
 // A received picture whose header would make the toolkit's reader write

@@ -71,7 +71,8 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
                {PHASE_CONNEXION, FOND_ECHEC_HTTP, "Connexion impossible"},
                {PHASE_INCOMPLETE, FOND_ECHEC_HTTP, "Reponse incomplete"},
                {PHASE_ILLISIBLE, FOND_ECHEC_HTTP, "Reponse inattendue du serveur"},
-               {PHASE_NON_CLASSEE, FOND_ECHEC_HTTP, "Fichier recu non classe"}};
+               {PHASE_NON_CLASSEE, FOND_ECHEC_HTTP, "Fichier recu non classe"},
+               {PHASE_NON_ENREGISTREE, FOND_ECHEC_HTTP, "Envoi non enregistre"}};
     for (const auto& c : cas) {
         const int canal = iReserverCanal();
         ASSERT_TRUE(bLierCanal(lienCanal(canal)));

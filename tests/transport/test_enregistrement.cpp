@@ -2,6 +2,8 @@
 // the send log block.
 #include "tests/transport/requete_test.h"
 
+#include "tests/outils/disque_plein.h"
+
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 
@@ -217,4 +219,40 @@ TEST_F(RequeteTest, SendLogBlock)
         tous += bloc;
     EXPECT_EQ(lireFichier("etc/envois.txt"), tous);
     EXPECT_EQ(fichiers("etc/grib").size(), 81u);
+}
+
+// A send recorded on a disk that fills: the log keeps whole blocks, the
+// saved request is whole or absent, and the answer says it failed.
+TEST_F(RequeteTest, ARecordOnAFullDiskIsWholeOrAbsentAndSaidSo)
+{
+    vZone("UTC");
+    const std::string ancien = texteTest(65536, 5);
+    const struct {
+        size_t corps;      // octets of the saved request
+        rlim_t libre;      // past the log's old end
+        int reponse;
+        bool bloc, sauvee; // written
+    } cas[] = {{200, 6, -1, false, true},
+               {100000, 20000, -1, true, false},
+               {200, 1000000, 0, true, true}};
+    for (const auto& c : cas) {
+        std::filesystem::remove_all("etc/grib");
+        std::filesystem::create_directories("etc/grib");
+        ecrireFichier("etc/envois.txt", ancien);
+        EnvoiRequete e = grib.instantane();
+        e.corps = std::string(c.corps, 'z');
+        const size_t lu = journal().size();
+        {
+            DisquePlein plein(ancien.size() + c.libre);
+            EXPECT_EQ(iEnregistrerEnvoi(e, 1723761012), c.reponse) << c.corps;
+        }
+        EXPECT_TRUE(memesOctets(lireFichier("etc/envois.txt"),
+                                ancien + (c.bloc ? blocEnvoi(e, 1723761012) : "")));
+        const std::vector<std::string> sauvee = {"etc/grib/20240815_223012.txt"};
+        EXPECT_EQ(fichiers("etc/grib"), c.sauvee ? sauvee : std::vector<std::string>{});
+        EXPECT_EQ(c.sauvee ? lireFichier(sauvee[0]).size() : c.corps, c.corps);
+        const std::string dit = journal().substr(lu);
+        EXPECT_EQ(dit.find("ECHEC : etc/envois.txt") != std::string::npos, !c.bloc);
+        EXPECT_EQ(dit.find("ECHEC : requete non enregistree") != std::string::npos, !c.sauvee);
+    }
 }

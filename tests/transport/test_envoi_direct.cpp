@@ -103,6 +103,31 @@ TEST_F(EnvoiDirect, TheThreadTellsTheOutcomeAndRecordsAnAcceptedSend)
     }
 }
 
+// The file received and filed, its history line not written: the journal
+// says so, in red, and the file stays.
+TEST_F(EnvoiDirect, AnAcceptedSendWhoseRecordIsNotWrittenIsRedAndSaysSo)
+{
+    Fl_Box affichage(0, 0, 10, 10);
+    travail->affichage = &affichage;
+    std::filesystem::create_directories("etc/messages.txt");
+    travail->texte = travail->envoi.texte = texteGrib();
+    travail->email = "bord@exemple.org";
+    travail->avecMotDePasse = true;
+    travail->motDePasse = "secret-du-bord";
+    travail->enregistrer = true;
+    ASSERT_TRUE(service().bVariante("normale"));
+    ASSERT_TRUE(bEnvoyerDirect(travail));
+    ASSERT_TRUE(bFin());
+    Fl::remove_timeout(vHttpTimeoutWait, travail.get());
+    const std::string fin =
+        "SENDING MAIL ... OK\nEnvoi non enregistre : ecriture impossible dans etc/";
+    const std::string t = texte();
+    EXPECT_EQ(t.substr(t.size() - std::min(t.size(), fin.size())), fin);
+    EXPECT_EQ(affichage.color(), Fl_Color(88));
+    const std::string nom = "service_" + std::to_string(service().connexions().size()) + ".grb.bz2";
+    EXPECT_TRUE(existe("lockdir/" + nom));
+}
+
 TEST_F(EnvoiDirect, NoAnswerIsAFailureAndADetachedWindowIsLeftAlone)
 {
     ASSERT_TRUE(service().bVariante("fermeture"));

@@ -11,6 +11,7 @@
 #include "tests/transport/serveur_smtp.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Text_Buffer.H>
 #include <chrono>
 #include <csignal>
@@ -122,6 +123,25 @@ TEST_F(EnvoiSmtp, TheThreadWritesEachStepThenTheOutcomeAndRecordsAnAcceptedMail)
         EXPECT_EQ(serveur.courriers().size(), c.enregistre ? 1u : 0u);
     }
     EXPECT_NE(log.contenu().find("Fin execution du sous-thread SMTP"), std::string::npos);
+}
+
+// A mail taken whose record cannot be written is no plain success: the
+// journal says why, in red.
+TEST_F(EnvoiSmtp, AnAcceptedMailWhoseRecordIsNotWrittenSaysSo)
+{
+    std::filesystem::create_directories("etc/envois.txt");
+    Fl_Box affichage(0, 0, 10, 10);
+    affichage.color(FL_WHITE);
+    travail->affichage = &affichage;
+    ServeurSmtp serveur(std::vector<std::string>{});
+    ASSERT_GT(serveur.port(), 0);
+    vAccueillir(serveur);
+    ASSERT_TRUE(bBoucle([] { return iTransfertsEnCours() == 0; }));
+    EXPECT_TRUE(bFinit("SENDING MAIL ... OK\nEnvoi non enregistre : ecriture impossible dans etc/"))
+        << texte();
+    EXPECT_EQ(affichage.color(), Fl_Color(88)) << "red, not green";
+    EXPECT_EQ(serveur.courriers().size(), 1u);
+    travail->affichage = nullptr;
 }
 
 TEST_F(EnvoiSmtp, AWindowGoneOrAShutdownLeavesTheJournalAsItWas)

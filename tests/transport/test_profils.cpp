@@ -168,9 +168,10 @@ TEST_F(Profils, DeletingAndChoosing)
     EXPECT_EQ(lignesSmtp().size(), 2u);
     EXPECT_STREQ(profilCourant(config)->nom, "bord");
     EXPECT_EQ(profilNomme(config, "port"), config.profils->suivant);
-    // A settings file that cannot be written: the list changes all the same.
+    // A settings file that cannot be written: the list changes all the same,
+    // and the answer says the file was not written.
     ProfilsEnvoi ailleurs(config, false, (dossier / "absent/config.txt").c_str());
-    EXPECT_EQ(ailleurs.supprimer(avec(MAIL, &FormulaireProfil::nom, "port")), PROFIL_OK);
+    EXPECT_EQ(ailleurs.supprimer(avec(MAIL, &FormulaireProfil::nom, "port")), PROFIL_NON_ECRIT);
     EXPECT_EQ(noms(), std::vector<std::string>{"bord"});
     const FormulaireProfil f = formulaireDe(*config.profils);
     EXPECT_EQ(f.port, "587");

@@ -9,6 +9,8 @@
 
 #include "tests/transport/transfert_test.h"
 
+#include "tests/outils/disque_plein.h"
+
 #include <FL/Fl.H>
 #include <algorithm>
 #include <filesystem>
@@ -473,4 +475,40 @@ TEST_F(Reponses, AWholeAnswerIsFiledThoughTheServerStaysOpen)
     ASSERT_GE(suivant, 0);
     ASSERT_TRUE(bAttendreQue([&] { return structHTTP[suivant].phase.load() == PHASE_RECUE; }, 90));
     ASSERT_TRUE(service().bVariante("normale"));
+}
+
+// A send whose records cannot all be written ends red, while what it
+// brought stays filed: the history on a disk that fills (cut back to what
+// it held), the send log or the saved requests' folder unusable.
+TEST_F(Reponses, ASendWhoseRecordIsNotWrittenEndsRedAndItsFileStaysFiled)
+{
+    const std::string ancien = texteTest(400000, 9);
+    enum Blocage { PLEIN, DOSSIER, FICHIER };
+    const struct {
+        const char* chemin;
+        Blocage blocage;
+    } cas[] = {{"etc/messages.txt", PLEIN}, {"etc/envois.txt", DOSSIER}, {"etc/grib", FICHIER}};
+    for (const auto& c : cas) {
+        ecrireFichier("etc/messages.txt", ancien);
+        if (c.blocage != PLEIN)
+            std::filesystem::remove_all(c.chemin);
+        if (c.blocage == DOSSIER)
+            std::filesystem::create_directory(c.chemin);
+        if (c.blocage == FICHIER)
+            ecrireFichier(c.chemin, "");
+        int phase = PHASE_RIEN;
+        {
+            DisquePlein plein(c.blocage == PLEIN ? ancien.size() + 6 : RLIM_INFINITY);
+            phase = iTransferer(texteGrib());
+        }
+        EXPECT_EQ(phase, PHASE_NON_ENREGISTREE) << c.chemin;
+        const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb.bz2";
+        EXPECT_EQ(lireFichier("lockdir/" + nom).substr(0, 3), "BZh") << c.chemin;
+        EXPECT_TRUE(memesOctets(lireFichier("etc/messages.txt").substr(0, ancien.size()), ancien));
+        EXPECT_EQ(lireFichier("etc/messages.txt").size() == ancien.size(), c.blocage == PLEIN);
+        std::filesystem::remove_all("lockdir");
+        std::filesystem::remove_all(c.chemin);
+        std::filesystem::create_directories("lockdir");
+        std::filesystem::create_directories("etc/grib");
+    }
 }

@@ -444,6 +444,29 @@ TEST_F(FenetreEnvoi, ChoosingAProfileSelectsItAndFillsTheForm)
               std::string::npos);
 }
 
+// What cannot be written is said: a settings file in the status line, in
+// the error colours (the choice stands in the list); the record of a mail
+// handed to the mail client in the journal, in red.
+TEST_F(FenetreEnvoi, WhatCannotBeWrittenIsSaid)
+{
+    profil("bord", "smtpserveur", 25, "NULL");
+    profil("terre", "smtpserveur", 25, "secret12", 0);
+    std::filesystem::remove("etc/config.txt");
+    std::filesystem::create_directories("etc/config.txt/occupe");
+    std::filesystem::remove_all("etc/bull");
+    ecrireFichier("etc/bull", "");
+    ouvrir(false, BULL);
+    fenetre->choixProfil->value(1);
+    fenetre->choixProfil->do_callback();
+    EXPECT_STREQ(profilCourant(config)->nom, "terre");
+    EXPECT_EQ(statut(), "Reglages non enregistres : ecriture impossible");
+    EXPECT_EQ(fenetre->statut->color(), Fl_Color(72));
+    cliquer(fenetre->boutonEnvoiMail);
+    ASSERT_EQ(liens.size(), 1u);
+    EXPECT_EQ(journalFenetre(), "Envoi non enregistre : ecriture impossible dans etc/\n");
+    EXPECT_TRUE(bCouleurJournal(88));
+}
+
 namespace {
 
 // The HTTP stand-in, with the program pointed at it: the service's address

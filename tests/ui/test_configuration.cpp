@@ -2,8 +2,10 @@
 // writing through a temporary file.
 #include "ui/configuration.h"
 
+#include "tests/outils/disque_plein.h"
 #include "tests/outils/outils_test.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -189,15 +191,38 @@ TEST_F(Configuration, AFailedWriteKeepsThePreviousFileAndSaysWhy)
               std::string::npos)
         << journal.contenu();
 
-    // A full disk: /dev/full takes the name of the temporary file.
-    if (symlink("/dev/full", (chemin() + ".tmp").c_str()) != 0)
-        GTEST_SKIP() << "no /dev/full";
+    // A full disk: the settings do not fit (the log still does). A stale
+    // temporary name, even a link to a device, is the writer's own.
+    ASSERT_EQ(symlink("/dev/null", (chemin() + ".tmp").c_str()), 0);
     ecrireFichier(chemin(), FICHIER_DEFAUT);
     config.preferences->x = 99;
-    EXPECT_EQ(config.ecriture(chemin().c_str()), -1);
+    const size_t taille = std::strlen(FICHIER_DEFAUT);
+    ASSERT_LT(journal.contenu().size() + 200, taille);
+    {
+        DisquePlein plein(taille - 1);
+        EXPECT_EQ(config.ecriture(chemin().c_str()), -1);
+    }
     EXPECT_EQ(lireFichier(chemin()), FICHIER_DEFAUT);
-    EXPECT_NE(journal.contenu().find("No space left on device"), std::string::npos)
-        << journal.contenu();
+    EXPECT_FALSE(existe(chemin() + ".tmp"));
+    EXPECT_NE(journal.contenu().find("File too large"), std::string::npos) << journal.contenu();
+}
+
+// Each damaged file read is kept before it is replaced, none over another:
+// the second goes beside the copy of the first.
+TEST_F(Configuration, ASecondDamagedFileKeepsTheCopyOfTheFirst)
+{
+    const std::string abimes[] = {"@main\nlangage en\nd\xE9g\xE2t\n@fin\n@end\n",
+                                  "@main\naide 3\n\x01\x02\n@fin\n@end\n",
+                                  "@main\nonglets 1 0\n\xFF\n@fin\n@end\n"};
+    for (const std::string& abime : abimes) {
+        ecrireFichier(chemin(), abime);
+        classeConfiguration lue;
+        lue.lecture(chemin().c_str());
+        ASSERT_EQ(lue.ecriture(chemin().c_str()), 0);
+    }
+    EXPECT_EQ(lireFichier(chemin() + ".bak"), abimes[0]);
+    EXPECT_EQ(lireFichier(chemin() + ".bak1"), abimes[1]);
+    EXPECT_EQ(lireFichier(chemin() + ".bak2"), abimes[2]);
 }
 
 // Hostile files cost no setting: what reads is kept, a damaged line alone

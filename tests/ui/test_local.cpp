@@ -2,12 +2,17 @@
 // what a missing or refused file leaves; the data folders found missing.
 #include "ui/local.h"
 
+#include "tests/outils/disque_plein.h"
 #include "tests/outils/outils_test.h"
 #include "ui/donnees_absentes.h"
 
+#include "gribdata/fichiers.h"
+
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -186,5 +191,50 @@ TEST(DonneesAbsentes, EachMissingFolderOrCatalogueIsSaid)
         EXPECT_EQ(avisDonneesAbsentes(), c.avis);
         EXPECT_EQ(journal.contenu().find("<DONNEES> absent de " + d.chemin()) != std::string::npos,
                   !c.avis.empty());
+    }
+}
+
+// A working folder the run cannot write into is said once at start with
+// what goes without it, the first of each tree only: one that is a file,
+// one missing, or a disk so full no file can take an octet.
+TEST(DonneesAbsentes, EachUnusableWorkingFolderIsSaid)
+{
+    namespace fs = std::filesystem;
+    const std::string etc = "Dossier de travail inutilisable etc/",
+                      sansEtc = "ni reglages, ni routes, ni requetes enregistres",
+                      dat = "Dossier de travail inutilisable dat/",
+                      sansDat = "les fichiers recus restent dans lockdir/",
+                      lockdir = "Dossier de travail inutilisable lockdir/",
+                      sansLockdir = "rien ne peut etre recu";
+    const struct {
+        std::function<void()> abimer;
+        rlim_t libre;
+        std::vector<std::string> avis;
+    } cas[] = {
+        {[] {}, RLIM_INFINITY, {}},
+        {[] { fs::remove_all("etc"), ecrireFichier("etc", ""); }, RLIM_INFINITY,
+         {etc, sansEtc}},
+        {[] { fs::remove_all("dat/image"); }, RLIM_INFINITY,
+         {"Dossier de travail inutilisable dat/image/", sansDat}},
+        {[] { fs::remove_all("lockdir"); }, RLIM_INFINITY, {lockdir, sansLockdir}},
+        {[] {}, 0, {dat, sansDat, etc, sansEtc, lockdir, sansLockdir}},
+    };
+    for (const auto& c : cas) {
+        DossierTemporaire d;
+        DossierCourant ici(d.chemin());
+        for (const char* dossier : {"img", "loc"})
+            fs::create_directory(dossier);
+        ecrireFichier("loc/messages.fr.mac", "#\n");
+        ASSERT_EQ(iVerifierDonnees("fr"), 0);
+        creationRepertoires();
+        c.abimer();
+        int n = 0;
+        {
+            DisquePlein plein(c.libre);
+            n = iVerifierDossiers();
+        }
+        EXPECT_EQ(n, int(c.avis.size() / 2));
+        EXPECT_EQ(avisDonneesAbsentes(), c.avis);
+        EXPECT_FALSE(existe("dat/.essai" + std::to_string(getpid()))) << "the probe goes";
     }
 }
