@@ -53,12 +53,13 @@ struct Png {
     }
 };
 
-// Eight bits a channel, a palette as RGB, a transparent colour as alpha;
-// the number of channels that gives.
+// Eight bits a channel, a palette as RGB, a transparent colour as alpha,
+// grey with alpha as RGBA; the number of channels that gives.
 int iTransformer(png_structp p, png_infop i)
 {
     const int type = png_get_color_type(p, i);
     const bool transparent = png_get_valid(p, i, PNG_INFO_tRNS);
+    const bool alpha = type & PNG_COLOR_MASK_ALPHA || transparent;
     if (type == PNG_COLOR_TYPE_PALETTE)
         png_set_expand(p);
     if (png_get_bit_depth(p, i) < 8) {
@@ -69,8 +70,11 @@ int iTransformer(png_structp p, png_infop i)
     }
     if (transparent)
         png_set_tRNS_to_alpha(p);
-    return (type & PNG_COLOR_MASK_COLOR ? 3 : 1) +
-           (type & PNG_COLOR_MASK_ALPHA || transparent ? 1 : 0);
+    // Only RGBA is laid over the windows' grey (ui/fond_transparent.h).
+    const bool gris = !(type & PNG_COLOR_MASK_COLOR);
+    if (gris && alpha)
+        png_set_gray_to_rgb(p);
+    return gris && !alpha ? 1 : alpha ? 4 : 3;
 }
 
 // libpng's header within its limits, the checks, then the rows (every

@@ -29,8 +29,9 @@ constexpr double PNG_TRAVAIL_MAX = 8 * PIXELS_MAX;
 // Decodes the `n` octets as the image window showed them, skipping the
 // ancillary chunks but the transparency (no gamma was ever applied): a
 // palette expanded, fewer than 8 bits expanded to 8, 16 bits cut to 8, a
-// transparent colour as alpha; d is 1 grey, 2 grey and alpha, 3 RGB,
-// 4 RGBA. The size is libpng's reading of the header, refused over
+// transparent colour as alpha; d is 1 grey, 3 RGB, 4 RGBA (grey with
+// alpha too, so that one rule lays every transparent pixel over the
+// windows' grey). The size is libpng's reading of the header, refused over
 // PIXELS_MAX, when the octets left could not inflate to that many rows or
 // its work would pass PNG_TRAVAIL_MAX, before anything of that size is
 // allocated; `image.admettre`, when set, is then asked with the size. 0,

@@ -6,8 +6,8 @@
 #include "ui/decodage_gif.h"
 #include "ui/decodage_jpeg.h"
 #include "ui/decodage_png.h"
+#include "ui/fond_transparent.h"
 
-#include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <algorithm>
@@ -82,7 +82,7 @@ Fl_RGB_Image* pGif(const std::string& octets, const char* nom, const Admission& 
 {
     ImageGif gif;
     gif.admettre = admettre;
-    const int refus = iDecoderGif(debut(octets), octets.size(), gif, Fl::get_color(FL_GRAY));
+    const int refus = iDecoderGif(debut(octets), octets.size(), gif, uFondTransparent());
     // The caller says why it did not admit the picture.
     if (refus == GIF_NON_ADMISE)
         return nullptr;
@@ -109,6 +109,16 @@ Fl_RGB_Image* pDecodee(int refus, ImageDecodee& image, const char* format, const
     return nullptr;
 }
 
+// The PNG octets' picture, its transparent pixels over the same grey as a
+// GIF's; null when it does not decode (logged).
+Fl_RGB_Image* pPng(const std::string& octets, const char* nom, ImageDecodee& image)
+{
+    const int refus = iDecoderPng(debut(octets), octets.size(), image);
+    if (!refus)
+        vPoserSurFond(image, uFondTransparent());
+    return pDecodee(refus, image, "png", nom);
+}
+
 Fl_RGB_Image* pDecoder(FormatImage format, const std::string& octets, const char* nom,
                        const Admission& admettre)
 {
@@ -118,8 +128,7 @@ Fl_RGB_Image* pDecoder(FormatImage format, const std::string& octets, const char
     case IMAGE_GIF: return pGif(octets, nom, admettre);
     case IMAGE_JPEG:
         return pDecodee(iDecoderJpeg(debut(octets), octets.size(), image), image, "jpeg", nom);
-    case IMAGE_PNG:
-        return pDecodee(iDecoderPng(debut(octets), octets.size(), image), image, "png", nom);
+    case IMAGE_PNG: return pPng(octets, nom, image);
     case IMAGE_INCONNUE: break;
     }
     return nullptr;
@@ -203,6 +212,7 @@ Fl_Shared_Image* pImageControlee(const char* chemin, const Admission& admettre)
 Fl_RGB_Image* pJpegControle(const char* chemin)
 {
     // A JPEG is read from its path without asking the toolkit for a colour
-    // (only a GIF's transparency does): safe off the GUI thread.
+    // (only the transparency of a GIF or a PNG does): safe off the GUI
+    // thread.
     return pLireControle(chemin, IMAGE_JPEG, nullptr);
 }

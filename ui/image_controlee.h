@@ -1,8 +1,9 @@
 // Pictures from outside (received files, files picked in the chooser):
 // each file is opened once as a plain file, read once, and decoded from
 // those octets by the library of its format (GIF by giflib, JPEG by
-// libjpeg, PNG by libpng, each within its limits). The toolkit's readers
-// never see one: they are left to the program's own pictures.
+// libjpeg, PNG by libpng, each within its limits), its transparent pixels
+// laid over the windows' grey (ui/fond_transparent.h). The toolkit's
+// readers never see one: they are left to the program's own pictures.
 #ifndef UI_IMAGE_CONTROLEE_H
 #define UI_IMAGE_CONTROLEE_H
 

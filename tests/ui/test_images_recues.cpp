@@ -13,11 +13,14 @@
 #include "tests/outils/outils_test.h"
 #include "tests/ui/fuzz/cible_image.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_JPEG_Image.H>
 #include <FL/Fl_PNG_Image.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Shared_Image.H>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -45,6 +48,26 @@ std::string pixels(const Fl_Image& image)
     for (int i = 0; i < image.w() * image.h() * image.d(); ++i)
         sortie.append(image.d() == 1 ? 3 : 1, p[i]);
     return sortie;
+}
+
+// A picture with alpha as the windows show it: ImageMagick's flattening of
+// it over their grey, each octet within one (ImageMagick does not round
+// the blend as a division by 255 does).
+::testing::AssertionResult surGris(const std::string& obtenu, const std::string& chemin)
+{
+    char gris[8];
+    std::snprintf(gris, sizeof gris, "#%06X", unsigned(Fl::get_color(FL_GRAY) >> 8));
+    const std::string attendu =
+        sortie("convert " + sh(chemin) + " -background '" + gris + "' -flatten -depth 8 rgb:-")
+            .value_or("");
+    if (obtenu.size() != attendu.size())
+        return memesOctets(obtenu, attendu);
+    for (size_t i = 0; i < obtenu.size(); ++i) {
+        const int o = (unsigned char)obtenu[i], a = (unsigned char)attendu[i];
+        if (std::abs(o - a) > 1)
+            return ::testing::AssertionFailure() << "octet " << i << ": " << o << " for " << a;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // FF 00 and a length after the start: a walk of markers of its own skips
@@ -96,7 +119,12 @@ TEST(ImagesRecues, EverySmallValidPictureDecodesAtItsSize)
             toolkit.reset(new Fl_JPEG_Image(chemin.c_str()));
         else if (chemin.substr(chemin.size() - 4) == ".png")
             toolkit.reset(new Fl_PNG_Image(chemin.c_str()));
-        EXPECT_TRUE(!toolkit || memesOctets(pixels(*image), pixels(*toolkit))) << chemin;
+        if (toolkit) {
+            const std::string obtenus = pixels(*image);
+            EXPECT_TRUE(toolkit->d() % 2 == 0 ? surGris(obtenus, chemin)
+                                               : memesOctets(obtenus, pixels(*toolkit)))
+                << chemin;
+        }
         image->release();
         std::unique_ptr<Fl_RGB_Image> satellite;
         EXPECT_EQ(iOuvertures(chemin, [&] { satellite.reset(pJpegControle(chemin.c_str())); }), 1)

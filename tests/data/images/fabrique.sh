@@ -21,3 +21,4 @@ convert -size 12x8 gradient:red-blue -sampling-factor 2x1 -quality 80 echantillo
 convert -size 12x8 gradient:red-blue PNG24:rvb8.png
 convert -size 12x8 gradient:red-blue -alpha set -channel A -fx i/w +channel PNG32:rvba.png
 convert -size 12x8 gradient:gray10-gray90 -colorspace Gray -depth 8 gris8.png
+convert -size 12x8 gradient:gray10-gray90 -colorspace Gray -alpha set -channel A -fx i/w +channel -define png:color-type=4 -depth 8 grisalpha.png
