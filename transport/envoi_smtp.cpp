@@ -23,6 +23,16 @@ public:
     {
         vSousVerrou([&] { t_.journal.afficher(); });
     }
+    // The server holds the mail: the send stands and is recorded at once,
+    // before the wait for the 221 that a close or a shutdown may cut. The
+    // files do not hold the GUI.
+    void accepte() override
+    {
+        t_.vAcquerir();
+        enregistre = bEnregistrerReussite(t_.enregistrer, t_.envoi);
+    }
+
+    bool enregistre = true;
 
 private:
     TravailSmtp& t_;
@@ -55,9 +65,10 @@ void* vSousThreadSmtp(void* travail)
         vJournal(THREADS, "----------> Envoi abandonne (thread SMTP): rien n'est enregistre\n");
         return nullptr;
     }
-    // Recorded before the lock is taken: the files do not hold the GUI.
-    const bool enregistre = cr != 0 || bEnregistrerReussite(t.enregistrer, t.envoi);
-    vSousVerrou([&] { vIssueSmtp(t, cr, enregistre); });
+    if (t.abandon.load())
+        vJournal(THREADS, "----------> Fermeture apres acceptation (thread SMTP): %s\n",
+                 journal.enregistre ? "envoye, enregistre" : "envoye, non enregistre");
+    vSousVerrou([&] { vIssueSmtp(t, cr, journal.enregistre); });
     vJournal(THREADS, "----------> Fin execution du sous-thread SMTP...(thread)\n");
     return nullptr;
 }

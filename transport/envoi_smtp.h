@@ -2,10 +2,11 @@
 // hands over a send job (the profile's server, port and address, the text,
 // what to record, its journal widgets); the thread conducts the SMTP
 // dialogue, writes each step and then the outcome into the journal under
-// the toolkit's lock, and records the send when the server took the mail.
-// The window keeps drawing and the program keeps answering while a server
-// takes its time; a shutdown or an abandonment ends the dialogue at its
-// next wait.
+// the toolkit's lock, and records the send the moment the server took the
+// mail. The window keeps drawing and the program keeps answering while a
+// server takes its time; a shutdown or an abandonment ends the dialogue at
+// its next wait, and once the mail is taken that only ends the wait for
+// the server's goodbye: the send stays recorded.
 #ifndef TRANSPORT_ENVOI_SMTP_H
 #define TRANSPORT_ENVOI_SMTP_H
 

@@ -58,6 +58,7 @@ public:
         return 1;
     }
     void afficher() { j_.afficher(); }
+    void accepte() { j_.accepte(); }
 
 private:
     JournalEnvoi& j_;
@@ -182,7 +183,10 @@ int iDialogue(Connexion& c, const Courrier& m, Journal& j, int delaiMs)
         case SMTP_MAIL: envoi = "MAIL FROM: <" + m.de + ">\r\n", suite = m.de + " : "; break;
         case SMTP_RCPT: envoi = "RCPT TO: " + m.a + "\r\n", suite = m.a + " : "; break;
         case SMTP_DATA: envoi = "data\r\n", suite = "requete : "; break;
-        case SMTP_QUIT: envoi = "quit\r\n", suite = "quit : ", accepte = true; break;
+        case SMTP_QUIT:
+            envoi = "quit\r\n", suite = "quit : ", accepte = true;
+            j.accepte();
+            break;
         case SMTP_CORPS: envoi = m.donnees; break;
         case SMTP_RIEN: break;
         case SMTP_FIN: return j.afficher(), 0;

@@ -17,9 +17,10 @@ extern std::atomic<int> DELAI_SMTP;
 
 // Sends `text` from `from` to `to` through `server`:`port`; `subject` may
 // be null. Every step is appended to the journal, which is shown after
-// each reply. Answers 0 when the server accepted the mail (its 250 after
-// the data), whether it then closes the dialogue with 221 or not (a missing
-// 221 is logged), 1 otherwise (the journal then tells why).
+// each reply and told the moment the server accepts the mail (its 250
+// after the data). Answers 0 when it did, whether the server then closes
+// the dialogue with 221 or not (a missing 221 is logged), 1 otherwise (the
+// journal then tells why).
 int sendmail(const char* server, int port, const char* from, const char* to, const char* subject,
              const char* text, JournalEnvoi& journal);
 

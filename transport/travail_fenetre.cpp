@@ -30,13 +30,19 @@ bool TravailFenetre::bAbandonner()
     if (conclu_)
         return false;
     abandon = true;
-    return true;
+    return !acquis_;
+}
+
+void TravailFenetre::vAcquerir()
+{
+    std::lock_guard<std::mutex> garde(verrou_);
+    acquis_ = true;
 }
 
 bool TravailFenetre::bConclure()
 {
     std::lock_guard<std::mutex> garde(verrou_);
-    if (abandon.load())
+    if (abandon.load() && !acquis_)
         return false;
     conclu_ = true;
     return true;

@@ -41,8 +41,13 @@ struct TravailFenetre {
 
     // GUI thread: the user gives the send up. Its thread's waits end and
     // nothing of it is filed, recorded or shown. False when it came too
-    // late: the outcome was known already and stands.
+    // late: the outcome was known already and stands (its waits left end
+    // all the same).
     bool bAbandonner();
+    // The thread: the outcome is known before the send has ended (the mail
+    // server took the mail and only its goodbye is awaited); an
+    // abandonment from here on leaves it standing.
+    void vAcquerir();
     // The thread, once its send has ended: true when the outcome stands
     // (filed, recorded, shown); false when the send was abandoned first.
     bool bConclure();
@@ -61,6 +66,7 @@ struct TravailFenetre {
 private:
     std::mutex verrou_;
     bool conclu_ = false;
+    bool acquis_ = false;
 };
 
 // Runs `f` under the toolkit's lock unless the program is shutting down,

@@ -51,7 +51,9 @@ gives on demand: variant "normale" answers each command in one send;
 apart (a command that arrives in between is noted "prematuree"); "fusion"
 sends its "221" in the same send as the body's reply, before the client
 said quit; "interminable" greets with 70 KiB of "220-" lines and no final
-line. The body's reply is "250 2.0.0 Ok: queued as 4F2201C".
+line; "retenir:250" and "retenir:221" keep that reply (to the data, to
+quit) back until the client gives up, noted "retenu" when they start.
+The body's reply is "250 2.0.0 Ok: queued as 4F2201C".
 Each command is noted "commande<N>", the data "donnees".
 """
 
@@ -121,6 +123,16 @@ def lire_ligne(connexion):
             return None
         recu += morceau
     return recu.split(b"\r\n", 1)[0]
+
+
+def attendre_depart(connexion, secondes):
+    """Reads and drops until the client gives up (or `secondes` of silence)."""
+    connexion.settimeout(secondes)
+    try:
+        while connexion.recv(4096):
+            pass
+    except OSError:
+        pass
 
 
 def entete(cr, genre, lmess, ldata, nom):
@@ -302,12 +314,7 @@ class ServiceHttp:
             connexion.sendall(octets[:int(arg) if arg else 0])
             # Until the client gives up (or a minute has passed; after a
             # whole answer, longer than the client's 120 s silence limit).
-            connexion.settimeout(300 if genre == "silence" else 60)
-            try:
-                while connexion.recv(4096):
-                    pass
-            except OSError:
-                pass
+            attendre_depart(connexion, 300 if genre == "silence" else 60)
         else:
             connexion.sendall(octets)
 
@@ -333,6 +340,13 @@ class ServiceSmtp:
             compteur[0] += 1
             journal.noter(numero, "commande%d" % compteur[0], ligne)
             return ligne
+
+        def retenir(code):
+            if variante != ("retenir", code):
+                return False
+            journal.noter(numero, "retenu", code)
+            attendre_depart(connexion, 60)
+            return True
 
         if genre == "interminable":
             connexion.sendall(b"220-factice.test bavard\r\n" * 3000)
@@ -367,12 +381,14 @@ class ServiceSmtp:
         donnees, recu[0] = recu[0].split(b"\r\n.\r\n", 1)
         journal.noter(numero, "donnees", donnees + b"\r\n.\r\n")
         fin = b"250 2.0.0 Ok: queued as 4F2201C\r\n"
+        if retenir("250"):
+            return
         if genre == "fusion":
             connexion.sendall(fin + b"221 2.0.0 Bye\r\n")
             commande()
             return
         connexion.sendall(fin)
-        if commande() is not None:
+        if commande() is not None and not retenir("221"):
             connexion.sendall(b"221 2.0.0 Bye\r\n")
 
 

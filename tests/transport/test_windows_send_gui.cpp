@@ -671,3 +671,28 @@ TEST_F(FenetreEnvoi, AMailClientFailureGivesTheDirectSendsBack)
     EXPECT_TRUE(fenetre->boutonEnvoiDirect->active());
     EXPECT_TRUE(fenetre->boutonEnvoiHttp->active());
 }
+
+// A close gives a mail up until the server has taken it (its 250 after
+// the data); after that it only ends the wait for the goodbye, and the
+// send stays recorded.
+TEST_F(FenetreEnvoi, CloseGivesAMailUpUntilTheServerHasTakenIt)
+{
+    ServiceFactice script({"--mode", "smtp"});
+    profil("bord", "127.0.0.1", script.port(), "NULL");
+    for (const auto& [variante, parti] : {std::pair("retenir:250", false), {"retenir:221", true}}) {
+        SCOPED_TRACE(variante);
+        ASSERT_TRUE(script.bVariante(variante));
+        const size_t debut = journal().size(), avant = script.connexions().size();
+        ouvrir(false);
+        cliquer(fenetre->boutonEnvoiDirect);
+        ASSERT_TRUE(harnais::bAttendre([&] {
+            const auto c = script.connexions();
+            return c.size() > avant && c.back().count("retenu");
+        }));
+        cliquer(fenetre->boutonFermer);
+        ASSERT_TRUE(bFinTransferts());
+        EXPECT_EQ(existe("etc/envois.txt"), parti);
+        EXPECT_EQ(journal().find("Envoi abandonne (thread SMTP)", debut) == std::string::npos, parti);
+        delete std::exchange(fenetre, nullptr);
+    }
+}
