@@ -34,6 +34,7 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <array>
@@ -288,6 +289,8 @@ TEST_F(Visualisateur, AReasonTooLongForTheStripIsWholeInItsTooltip)
         EXPECT_EQ(fl_width(b->label()) > b->w(), coupe) << b->label();
         EXPECT_EQ(std::string(b->tooltip() ? b->tooltip() : ""), coupe ? b->label() : "");
         EXPECT_EQ(harnais::textesCoupes(b->parent()), std::vector<std::string>());
+        harnais::vSurvoler(&fenetre, b->x() + 20, b->y() + b->h() / 2);
+        EXPECT_TRUE(!coupe || Fl_Tooltip::current() == b) << "the pointer over it brings it";
     }
     delete langage;
     langage = ancien;
