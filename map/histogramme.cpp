@@ -1,9 +1,9 @@
 #include "map/histogramme.h"
 
 #include "map/fl_histogramme.h"
-#include "map/titre_ajuste.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/titre_ajuste.h"
 
 #include <FL/Fl_Box.H>
 #include <algorithm>

@@ -2,11 +2,11 @@
 
 #include "gribdata/decode.h"
 #include "map/histogramme.h"
-#include "map/titre_ajuste.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/texte_brut.h"
+#include "ui/titre_ajuste.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>

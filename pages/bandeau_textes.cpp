@@ -23,7 +23,9 @@ void vPoser(Fl_Box* b, const PlaceTexte& p, int largeurTexte)
     b->resize(p.x, b->y(), p.l, b->h());
     b->labelsize(p.taille);
     const Fl_Align haut = b->align() & FL_ALIGN_BOTTOM;
-    b->align(haut | FL_ALIGN_INSIDE | (largeurTexte > p.l ? FL_ALIGN_CLIP | FL_ALIGN_LEFT : 0));
+    const bool coupe = largeurTexte > p.l;
+    b->align(haut | FL_ALIGN_INSIDE | (coupe ? FL_ALIGN_CLIP | FL_ALIGN_LEFT : 0));
+    vBulleEntiere(b, coupe, true);
 }
 
 }  // namespace
@@ -31,8 +33,7 @@ void vPoser(Fl_Box* b, const PlaceTexte& p, int largeurTexte)
 PlaceTexte placeSeule(int gauche, int droite, int taille, const MesureTexte& largeur)
 {
     const int place = droite - gauche;
-    for (; taille > BANDEAU_PLANCHER && largeur(taille) > place; --taille) {
-    }
+    taille = iTailleTenant(taille, BANDEAU_PLANCHER, place, largeur);
     const int l = std::min(largeur(taille), place);
     return {gauche + (place - l) / 2, l, taille};
 }
@@ -41,8 +42,8 @@ void vPlacerPaire(int gauche, int droite, int taille, const MesureTexte& lg,
                   const MesureTexte& ld, PlaceTexte& g, PlaceTexte& d)
 {
     const int place = droite - gauche;
-    for (; taille > BANDEAU_PLANCHER && lg(taille) + BANDEAU_ECART + ld(taille) > place; --taille) {
-    }
+    taille = iTailleTenant(taille, BANDEAU_PLANCHER, place,
+                           [&](int t) { return lg(t) + BANDEAU_ECART + ld(t); });
     int a = lg(taille), b = ld(taille);
     if (a + BANDEAU_ECART + b > place) {
         const int reste = std::max(0, place - BANDEAU_ECART);

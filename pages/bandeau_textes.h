@@ -3,12 +3,14 @@
 // and the model on the right. They are laid out whenever the strip is
 // drawn, each whole between the strip's rounded ends at the largest size
 // from its own down to 9 that shows it so, the last row's two texts at
-// one size and apart.
+// one size and apart. A text still too wide at 9 is cut, and its
+// tooltip holds it whole.
 #ifndef PAGES_BANDEAU_TEXTES_H
 #define PAGES_BANDEAU_TEXTES_H
 
+#include "ui/taille_ajustee.h"
+
 #include <FL/Fl_Group.H>
-#include <functional>
 
 class Fl_Box;
 
@@ -16,9 +18,6 @@ class Fl_Box;
 struct PlaceTexte {
     int x, l, taille;
 };
-
-// A text's width at a size.
-using MesureTexte = std::function<int(int taille)>;
 
 // The room kept inside each end of the strip, and the gap kept between
 // the last row's two texts.

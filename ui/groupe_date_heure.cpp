@@ -5,7 +5,7 @@
 #include "ui/libelles.h"
 #include "ui/local.h"
 #include "ui/palette.h"
-#include "ui/place_libelle.h"
+#include "ui/titre_ajuste.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -31,33 +31,18 @@ Fl_Box* pBoite(int x, int y, int w, int h, int fonte, int taille, Fl_Color coule
 }
 
 // A date line kept to its box: some languages' day names do not fit at
-// the clock's size, and the line then shrinks.
-class LigneDate : public Fl_Box {
-public:
-    LigneDate(int x, int y, int w, int h) : Fl_Box(x, y, w, h) {}
-    void draw() override
-    {
-        labelsize(iTailleDate(label(), labelfont(), w()));
-        Fl_Box::draw();
-    }
-};
-
+// the clock's size, and the line then shrinks. The toolkit keeps 3 px on
+// either side of a label aligned to a side.
 Fl_Box* pDate(int x, int y, Fl_Color couleur, Fl_Align alignement)
 {
-    Fl_Box* b = new LigneDate(x, y, LARGEUR_DATE, 16);
+    Fl_Box* b = new TitreAjuste(x, y, LARGEUR_DATE, 16, TAILLE_DATE, TAILLE_DATE_MIN, 6,
+                                alignement | FL_ALIGN_INSIDE);
     b->labelfont(DRU_FONT_BOLD);
-    b->labelsize(TAILLE_DATE);
     b->labelcolor(couleur);
-    b->align(alignement | FL_ALIGN_INSIDE);
     return b;
 }
 
 }  // namespace
-
-int iTailleDate(const char* texte, int fonte, int largeur)
-{
-    return iTailleAjustee(texte, fonte, TAILLE_DATE, largeur, TAILLE_DATE_MIN);
-}
 
 classGroupeDateHeure::classGroupeDateHeure(int v, int x, int y, int w, int h, const char* label)
     : Fl_Group(x, y, w, h, label), chiffres(classGroupeDateHeureimages1), cadran(nullptr),

@@ -18,9 +18,6 @@ extern Fl_RGB_Image** const classGroupeDateHeureimages1[10];
 
 // The date lines: 12 points at most, 7 at least, in boxes of this width.
 constexpr int TAILLE_DATE = 12, TAILLE_DATE_MIN = 7, LARGEUR_DATE = 93;
-// The largest size from TAILLE_DATE down at which `texte` fits `largeur`
-// pixels in `fonte` (TAILLE_DATE_MIN when none does). Needs the display.
-int iTailleDate(const char* texte, int fonte, int largeur);
 
 class classGroupeDateHeure : public Fl_Group {
 public:

@@ -11,7 +11,6 @@
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 namespace {
 
@@ -120,23 +119,6 @@ int iEssais(Fl_Widget* w, const Essai& construit, const Libre& libre, Essai essa
     return n;
 }
 
-// The whole text in the tooltip of a label that does not show whole; a
-// tooltip that was only the label goes once it does (a relabelling through
-// vNommer drops one that told the old label).
-void vBulleEntiere(Fl_Widget* w, bool coupe)
-{
-    const char* bulle = w->tooltip();
-    const char* texte = w->label();
-    if (!coupe) {
-        if (bulle && std::strcmp(bulle, texte) == 0)
-            w->copy_tooltip(nullptr);
-    } else if (!bulle) {
-        w->copy_tooltip(texte);
-    } else if (!std::strstr(bulle, texte)) {
-        w->copy_tooltip((std::string(texte) + "\n" + bulle).c_str());
-    }
-}
-
 void vPoser(Fl_Widget* w, const Essai& e)
 {
     if (e.x != w->x() || e.y != w->y() || e.w != w->w() || e.h != w->h()) {
@@ -183,10 +165,7 @@ void vAjusterDehors(Fl_Widget* w, int taille, const Libre& libre)
     if (!(a & (FL_ALIGN_TOP | FL_ALIGN_BOTTOM)))
         place = a & FL_ALIGN_LEFT ? w->x() - 3 - libre.gauche
                                   : libre.droite - (w->x() + w->w() + 3);
-    w->labelsize(iTailleAjustee(w->label(), w->labelfont(), taille, place));
-    int l, h;
-    vMesurer(w, 0, l, h);
-    vBulleEntiere(w, l > place);
+    bAjusterTaille(w, taille, place);
     w->redraw();
     if (w->parent())
         w->parent()->redraw();
@@ -225,18 +204,6 @@ Libre contenuDefilant(Fl_Scroll* s)
 }
 
 }  // namespace
-
-int iTailleAjustee(const char* texte, int fonte, int taille, int largeur, int plancher)
-{
-    for (; texte && taille > plancher; --taille) {
-        fl_font(fonte, taille);
-        int l = 0, h = 0;
-        fl_measure(texte, l, h, 0);
-        if (l <= largeur)
-            break;
-    }
-    return taille;
-}
 
 Libre libreAutour(Fl_Widget* w, Libre b)
 {

@@ -12,15 +12,9 @@
 #ifndef UI_PLACE_LIBELLE_H
 #define UI_PLACE_LIBELLE_H
 
+#include "ui/taille_ajustee.h"
+
 class Fl_Widget;
-
-// The smallest size a fitted label takes.
-constexpr int TAILLE_PLANCHER = 9;
-
-// The largest size from `taille` down to `plancher` at which `texte`, in
-// `fonte`, is at most `largeur` wide (`plancher` when none is).
-int iTailleAjustee(const char* texte, int fonte, int taille, int largeur,
-                   int plancher = TAILLE_PLANCHER);
 
 // A free rectangle, by its edges (right and bottom excluded).
 struct Libre {

@@ -4,12 +4,12 @@
 #include "map/histogramme.h"
 #include "map/histogramme_glyphes.h"
 #include "map/histogrammes.h"
-#include "map/titre_ajuste.h"
 #include "tests/map/trace_test.h"
 #include "tests/outils/outils_test.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/titre_ajuste.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>

@@ -9,12 +9,12 @@
 #include "map/fl_histogramme.h"
 #include "map/histogramme.h"
 #include "map/histogrammes.h"
-#include "map/titre_ajuste.h"
 #include "tests/map/trace_test.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/textes_entiers.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
+#include "ui/titre_ajuste.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -214,6 +214,31 @@ TEST(TitresGraphiques, WholeInEveryLanguage)
         delete langage;
     }
     langage = ancien;
+}
+
+// A route's window at its narrowest: a title too long even at its floor
+// shows its start with the whole text in its tooltip; a short one that
+// follows shows whole, without one.
+TEST(TitresGraphiques, ARouteTitleTooLongIsWholeInItsTooltip)
+{
+    skins();
+    Histogrammes h(0, 0, 0, 500, 90);
+    h.pHistogramme(1, 1);
+    h.vDimensionner(3);
+    ASSERT_TRUE(harnais::bMontrer(&h));
+    ASSERT_EQ(h.w(), 200);
+    const std::pair<std::string, bool> cas[] = {
+        {"Nom du bateau ou du phénomène : service_vent_europe.grb", true},
+        {"Route : vent.grb", false}};
+    Fl_Box* t = h.titre;
+    for (const auto& [texte, coupe] : cas) {
+        h.vTitre(texte.c_str());
+        ASSERT_TRUE(harnais::bRedessiner(&h));
+        fl_font(t->labelfont(), t->labelsize());
+        EXPECT_EQ(fl_width(t->label()) + 8 > t->w(), coupe) << texte;
+        EXPECT_EQ(std::string(t->tooltip() ? t->tooltip() : ""), coupe ? texte : "");
+        EXPECT_EQ(harnais::textesCoupes(&h), std::vector<std::string>()) << texte;
+    }
 }
 
 // Chart windows opened from one corner each take the cascade's first free step.

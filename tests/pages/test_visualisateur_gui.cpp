@@ -13,6 +13,7 @@
 #include "map/histogrammes.h"
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
+#include "tests/ui/textes_entiers.h"
 #include "transport/scan.h"
 #include "ui/boutons.h"
 #include "ui/boutons_rva.h"
@@ -33,6 +34,7 @@
 #include <FL/Fl_Pack.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <array>
@@ -260,6 +262,38 @@ TEST_F(Visualisateur, AnUndrawableFileTakesThePageAndSaysWhy)
     EXPECT_STREQ(page->boiteSecond->label(), " ");
     EXPECT_EQ(page->boutonCadenas->value() + page->carte->verrou, 0);
     EXPECT_EQ(page->carte->champs || page->carte->gribListe || page->boutonFermer->active(), false);
+}
+
+// At the smallest main window, in German, a reason too long for the strip
+// even at its floor shows its start with the whole text in its tooltip;
+// the short reason of the next file shows whole, without one.
+TEST_F(Visualisateur, AReasonTooLongForTheStripIsWholeInItsTooltip)
+{
+    std::filesystem::create_directory_symlink(QUENBREL_SOURCE_DIR "/data/loc", "loc");
+    local* ancien = langage;
+    langage = new local("de");
+    fenetre.resizable(onglets);
+    onglets->resizable(page);
+    ASSERT_TRUE(harnais::bMontrer(&fenetre));
+    fenetre.size(770, 539);
+    const std::tuple<std::string, std::string, const char*, bool> cas[] = {
+        {"t2m.grb", lireFichier(fixtureGrib("ecmwf_t2m.grib1")), "Modell 130, Tabelle 128)", true},
+        {"texte.grb", "pas un GRIB", "GRIB", false},
+    };
+    Fl_Box* b = page->boiteSecond;
+    for (const auto& [nom, octets, fin, coupe] : cas) {
+        ASSERT_TRUE(recevoir(nom, octets));
+        ASSERT_NE(std::string(b->label()).find(fin), std::string::npos) << b->label();
+        ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+        fl_font(b->labelfont(), b->labelsize());
+        EXPECT_EQ(fl_width(b->label()) > b->w(), coupe) << b->label();
+        EXPECT_EQ(std::string(b->tooltip() ? b->tooltip() : ""), coupe ? b->label() : "");
+        EXPECT_EQ(harnais::textesCoupes(b->parent()), std::vector<std::string>());
+        harnais::vSurvoler(&fenetre, b->x() + 20, b->y() + b->h() / 2);
+        EXPECT_TRUE(!coupe || Fl_Tooltip::current() == b) << "the pointer over it brings it";
+    }
+    delete langage;
+    langage = ancien;
 }
 
 // A file cut inside its last message shows the messages before it, and

@@ -1,5 +1,7 @@
 // The clock's date lines in a window: every day name of the four
-// languages fits its half of the face, at the largest size that fits.
+// languages fits its half of the face, at the largest size that fits, in
+// the room the toolkit gives a label aligned to a side: its box less 3 px
+// at either end.
 #include "ui/globales_ui.h"
 #include "ui/groupe_date_heure.h"
 #include "ui/jours_mois.h"
@@ -8,6 +10,7 @@
 
 #include "tests/outils/outils_test.h"
 #include "tests/ui/harnais_gui.h"
+#include "tests/ui/textes_entiers.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -28,6 +31,11 @@ TEST(HorlogeFenetre, EveryDayNameFitsItsHalfOfTheFace)
                 textes.push_back(std::string(l.get(pc_Fr_Jours[j])) + " 30/12/26");
         }
     }
+    // Long day names as the clock writes them.
+    const char* longues[] = {"Jeudi 08/12/26",  "Dimanche 08/12/26", "Thursday 08/12/26",
+                             "Mittwoch 08/12/26", "Martes 08/12/26", "Miércoles 08/12/26",
+                             "Jueves 08/12/26"};
+    textes.insert(textes.end(), std::begin(longues), std::end(longues));
     skins();
     Fl_Double_Window fenetre(230, 99);
     classGroupeDateHeure horloge(1, 0, 0, 230, 99);
@@ -44,13 +52,16 @@ TEST(HorlogeFenetre, EveryDayNameFitsItsHalfOfTheFace)
         horloge.setDate(0, t.c_str());
         horloge.setDate(1, t.c_str());
         ASSERT_TRUE(harnais::bRedessiner(&fenetre));
+        EXPECT_EQ(harnais::textesCoupes(&fenetre), std::vector<std::string>()) << t;
         for (const Fl_Box* b : {utc, locale}) {
+            const int place = b->w() - 6;
             fl_font(b->labelfont(), b->labelsize());
-            EXPECT_LE(fl_width(t.c_str()), b->w()) << t << " at " << b->labelsize();
+            EXPECT_LE(fl_width(t.c_str()), place) << t << " at " << b->labelsize();
+            EXPECT_EQ(b->tooltip(), nullptr) << t;
             if (b->labelsize() < TAILLE_DATE) {
                 ++reduits;
                 fl_font(b->labelfont(), b->labelsize() + 1);
-                EXPECT_GT(fl_width(t.c_str()), b->w()) << t;
+                EXPECT_GT(fl_width(t.c_str()), place) << t;
             }
         }
     }

@@ -1,6 +1,6 @@
-#include "map/titre_ajuste.h"
+#include "ui/titre_ajuste.h"
 
-#include "ui/place_libelle.h"
+#include "ui/taille_ajustee.h"
 
 #include <FL/fl_draw.H>
 
@@ -14,11 +14,7 @@ TitreAjuste::TitreAjuste(int x, int y, int w, int h, int taille, int plancher, i
 
 void TitreAjuste::draw()
 {
-    const char* texte = label() ? label() : "";
-    const int taille = iTailleAjustee(texte, labelfont(), taille_, w() - marge_, plancher_);
-    fl_font(labelfont(), taille);
-    const bool entier = fl_width(texte) + marge_ <= w();
-    labelsize(taille);
+    const bool entier = bAjusterTaille(this, taille_, w() - marge_, plancher_, true);
     align(entier ? entier_ : FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     Fl_Box::draw();
 }

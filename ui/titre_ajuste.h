@@ -1,8 +1,9 @@
 // A title box whose text is drawn at the largest size, from its own down
 // to a floor, at which it shows whole in the box: both its ends show.
-// A text too long even at the floor shows its start, clipped.
-#ifndef MAP_TITRE_AJUSTE_H
-#define MAP_TITRE_AJUSTE_H
+// A text too long even at the floor shows its start, clipped, and the
+// whole text in the box's tooltip, which holds nothing else.
+#ifndef UI_TITRE_AJUSTE_H
+#define UI_TITRE_AJUSTE_H
 
 #include <FL/Fl_Box.H>
 
