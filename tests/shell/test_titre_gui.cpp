@@ -335,6 +335,41 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     EXPECT_EQ(carte->centreLongitude, lon);
 }
 
+// Right after start-up the map's keys wait for the pointer to be over the
+// map: over the panel, the title bar or the strip just below, they do
+// nothing and the map does not take the keyboard.
+TEST_F(Titre, TheMapKeysActOnlyWithThePointerOverTheMap)
+{
+    fdc* carte = gvr[0]->carte;
+    const Vue depart = vue(carte);
+    const struct {
+        int x, y;
+        bool dessus;
+        Vue g, f;
+    } cas[] = {{30, 300, false, depart, depart},
+               {carte->x() + 10, 30, false, depart, depart},
+               {carte->x() + 10, carte->y() + carte->h(), false, depart, depart},
+               {carte->x() + 10, carte->y() + carte->h() - 1, true, {0, 0, 180}, {46, 1, 12}}};
+    for (const auto& c : cas) {
+        harnais::vSurvoler(GUI, c.x, c.y);
+        EXPECT_EQ(Fl::focus() == carte, c.dessus) << c.x << "," << c.y;
+        harnais::vTouche(GUI, 'g');
+        EXPECT_EQ(vue(carte), c.g) << c.x << "," << c.y;
+        harnais::vTouche(GUI, 'f');
+        EXPECT_EQ(vue(carte), c.f) << c.x << "," << c.y;
+    }
+}
+
+// The zone selection pressed from the panel draws the frame and leaves the
+// position fields as they were: the pointer is not over the map.
+TEST_F(Titre, TheZoneButtonLeavesThePositionFields)
+{
+    vCliquer(gvr[0]->boutonZone);
+    ASSERT_TRUE(gvr[0]->carte->overlay);
+    EXPECT_STREQ(titre->entreeLatitude->value(), "");
+    EXPECT_STREQ(titre->entreeLongitude->value(), "");
+}
+
 // The cursor's position in the title bar's fields: each text whole in its
 // field and seen from its first character, in a smaller font where the
 // field's own is too wide for it: at 48 degrees the field reads 48, not 8.
