@@ -47,6 +47,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -335,28 +336,21 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     EXPECT_EQ(carte->centreLongitude, lon);
 }
 
-// Right after start-up the map's keys wait for the pointer to be over the
-// map: over the panel, the title bar or the strip just below, they do
-// nothing and the map does not take the keyboard.
+// Right after start-up the map's keys wait for the pointer over the map:
+// over the panel, the title bar or the strip just below, nothing moves.
 TEST_F(Titre, TheMapKeysActOnlyWithThePointerOverTheMap)
 {
     fdc* carte = gvr[0]->carte;
-    const Vue depart = vue(carte);
-    const struct {
-        int x, y;
-        bool dessus;
-        Vue g, f;
-    } cas[] = {{30, 300, false, depart, depart},
-               {carte->x() + 10, 30, false, depart, depart},
-               {carte->x() + 10, carte->y() + carte->h(), false, depart, depart},
-               {carte->x() + 10, carte->y() + carte->h() - 1, true, {0, 0, 180}, {46, 1, 12}}};
-    for (const auto& c : cas) {
-        harnais::vSurvoler(GUI, c.x, c.y);
-        EXPECT_EQ(Fl::focus() == carte, c.dessus) << c.x << "," << c.y;
+    const Vue depart = vue(carte), g{0, 0, 180}, f{46, 1, 12};
+    const int x = carte->x() + 10, bas = carte->y() + carte->h();
+    for (auto [px, py, dessus] :
+         {std::tuple{30, 300, false}, {x, 30, false}, {x, bas, false}, {x, bas - 1, true}}) {
+        harnais::vSurvoler(GUI, px, py);
+        EXPECT_EQ(Fl::focus() == carte, dessus) << px << "," << py;
         harnais::vTouche(GUI, 'g');
-        EXPECT_EQ(vue(carte), c.g) << c.x << "," << c.y;
+        EXPECT_EQ(vue(carte), dessus ? g : depart) << px << "," << py;
         harnais::vTouche(GUI, 'f');
-        EXPECT_EQ(vue(carte), c.f) << c.x << "," << c.y;
+        EXPECT_EQ(vue(carte), dessus ? f : depart) << px << "," << py;
     }
 }
 
