@@ -27,7 +27,7 @@ TYPEDEF_VUE vueSauvee(int page)
 }
 
 // The end of loading for one map: its saved view, its base map, its
-// coastline level; it takes the pointer and the keyboard.
+// coastline level.
 void vVueDeDepart(fdc& carte, int page)
 {
     const TYPEDEF_VUE vue = vueSauvee(page);
@@ -37,7 +37,6 @@ void vVueDeDepart(fdc& carte, int page)
     carte.fdcCallback(vue.fond, 0);
     carte.niveauTraitCote = carte.fond == FDC_VECTEUR ? 1 : 0;
     carte.chargementAffiche = 0;
-    carte.handle(FL_ENTER);
     if (hoteCarte.pageMontree && hoteCarte.pageMontree(page) && hoteCarte.titre)
         hoteCarte.titre(&carte);
 }
@@ -73,16 +72,13 @@ void ctrl_fdctdc(void*)
     if (hoteCarte.fondsDisponibles)
         hoteCarte.fondsDisponibles(FDC0ok, FDC1ok);
     vCartes(vVueDeDepart);
-    // Each map took the keyboard in turn: the last would keep it, hidden,
-    // and the keys would move its view unseen.
-    vCartes([](fdc& carte, int page) {
-        if (hoteCarte.pageMontree && hoteCarte.pageMontree(page))
-            Fl::focus(&carte);
-    });
     if (interlude)
         interlude->release();
     interlude = nullptr;
     if (hoteCarte.activer)
         hoteCarte.activer();
+    // The keyboard stays with the window unless the pointer is on the map
+    // in front already; else the map takes it when the pointer comes in.
+    vCartes([](fdc& carte, int) { carte.vPrendreClavier(); });
     DEMARRAGE = 0;
 }

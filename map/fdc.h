@@ -62,9 +62,19 @@ public:
     // their fixed order, which depends on the page and, for the request
     // page, on its sub-page showing.
     void draw() override;
-    // Input only while the pointer is inside the map: a map in a hidden
-    // page never acts on the keyboard.
+    // Keys, presses, moves and the wheel only while the pointer is over
+    // the map (bPointeurDessus); a drag and its release follow the press.
     int handle(int event) override;
+
+    // ---- The pointer.
+    // The one rule for the title bar's position fields, the keys and the
+    // read-out: the current event's screen position lies in this map's box
+    // and the map shows. Decided from each event, not kept: the toolkit's
+    // enter and leave miss a page that hides or a box that moves under a
+    // still pointer.
+    bool bPointeurDessus() const;
+    // Gives this map the keyboard when the pointer is over it.
+    void vPrendreClavier();
 
     // ---- Input.
     // Keys; 1 when used. Route keys need an edited route.
@@ -397,7 +407,6 @@ public:
     RefusGrib lacune, lacuneFichier;
     // Where the glyphs are drawn: the toolkit unless a test records them.
     TraceGlyphes* traceGlyphes;
-    int sourisDedans = 0;
     // Set while draw() runs: what it rebuilds is drawn at once, so no
     // further drawing is asked for.
     int dessinEnCours = 0;

@@ -144,7 +144,7 @@ int fdc::iDecimal(int isLongitude, double degrees, char* out)
 // again), nor does it overwrite the field the user is typing in.
 void fdc::coordonneesmouse()
 {
-    if (!sourisDedans || dessinEnCours)
+    if (!bPointeurDessus() || dessinEnCours)
         return;
     static char latitude[FDC_TEXTE_POSITION];
     static char longitude[FDC_TEXTE_POSITION];

@@ -79,6 +79,6 @@ void fdc::mouseValeurs()
 
 void fdc::vRelireValeurs()
 {
-    if (lecture && sourisDedans)
+    if (lecture && bPointeurDessus())
         mouseValeurs();
 }

@@ -134,19 +134,20 @@ int fdc::handle(int event)
 {
     switch (event) {
     case FL_ENTER:
-        sourisDedans = 1;
-        Fl::focus(this);
+        vPrendreClavier();
         return 1;
     case FL_LEAVE:
-        sourisDedans = 0;
-        if (Fl_Window* principale = top_window())
-            Fl::focus(principale);
+        // Only the keyboard this map took goes back to the window.
+        if (Fl::focus() == this)
+            if (Fl_Window* principale = top_window())
+                Fl::focus(principale);
         vCacherLecture(*this);
         return 1;
     default:
         break;
     }
-    if (!sourisDedans || event > FL_MOUSEWHEEL)
+    const bool suitePression = event == FL_DRAG || event == FL_RELEASE;
+    if (event > FL_MOUSEWHEEL || (!suitePression && !bPointeurDessus()))
         return 0;
     switch (event) {
     case FL_PUSH:

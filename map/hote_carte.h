@@ -89,7 +89,8 @@ struct HoteCarte {
     void (*titre)(fdc* carte);
     // Shows the base-map buttons whose picture is loaded.
     void (*fondsDisponibles)(int satellite, int hd);
-    // Activates the main window once the loaders are done.
+    // Activates the main window once the loaders are done, the keyboard
+    // with it.
     void (*activer)();
     // Where a route's new chart window opens, as the map that last drew
     // the routes noted it (its top-left corner on the screen, clear of the

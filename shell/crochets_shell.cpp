@@ -13,6 +13,8 @@
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
 
+#include <FL/Fl.H>
+
 namespace {
 
 void vFermerEnvoi()
@@ -55,8 +57,12 @@ void vFondsDisponibles(int satellite, int hd)
 
 void vActiverGui()
 {
-    if (GUI)
-        GUI->activate();
+    if (!GUI)
+        return;
+    GUI->activate();
+    // The keyboard the deactivation took goes back to the window (F1).
+    if (!GUI->contains(Fl::focus()))
+        Fl::focus(GUI);
 }
 
 void vNoterPrincipale(int x, int y)

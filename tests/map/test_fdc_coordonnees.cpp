@@ -71,10 +71,14 @@ TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
     Fl::e_x = 10;
     Fl::e_y = 20 + 100;
     POSITIONDDMMSS = 0;
-    // Only while the pointer is over the map and outside its drawing.
+    // Only while the pointer is over the map and outside its drawing; a
+    // map without a window is placed on the screen as it is.
+    Fl::e_x_root = 9;
+    Fl::e_y_root = Fl::e_y;
     carte.coordonneesmouse();
     EXPECT_STREQ(latitude.value(), "");
-    carte.sourisDedans = carte.dessinEnCours = 1;
+    Fl::e_x_root = Fl::e_x;
+    carte.dessinEnCours = 1;
     carte.coordonneesmouse();
     EXPECT_STREQ(latitude.value(), "");
     carte.dessinEnCours = 0;
@@ -82,7 +86,7 @@ TEST_F(Coordonnees, TheReadOutFoldsTheLongitudeAndFollowsTheOption)
     EXPECT_STREQ(latitude.value(), " 50.0000N");
     EXPECT_STREQ(longitude.value(), " 90.0000E");
     carte.ox = -0.75 * carte.W;
-    Fl::e_y = 20 + 350;
+    Fl::e_y = Fl::e_y_root = 20 + 350;
     POSITIONDDMMSS = 1;
     carte.coordonneesmouse();
     EXPECT_EQ(std::string(latitude.value()), " 50\u00b000'00\"S");

@@ -47,6 +47,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -333,6 +334,34 @@ TEST_F(Titre, TheRequestMapAfterStartUpItsKeysAndClicks)
     harnais::vCliquer(GUI, x - 70, y + 40, 3);
     EXPECT_EQ(carte->centreLatitude, lat);
     EXPECT_EQ(carte->centreLongitude, lon);
+}
+
+// Right after start-up the map's keys wait for the pointer over the map:
+// over the panel, the title bar or the strip just below, nothing moves.
+TEST_F(Titre, TheMapKeysActOnlyWithThePointerOverTheMap)
+{
+    fdc* carte = gvr[0]->carte;
+    const Vue depart = vue(carte), g{0, 0, 180}, f{46, 1, 12};
+    const int x = carte->x() + 10, bas = carte->y() + carte->h();
+    for (auto [px, py, dessus] :
+         {std::tuple{30, 300, false}, {x, 30, false}, {x, bas, false}, {x, bas - 1, true}}) {
+        harnais::vSurvoler(GUI, px, py);
+        EXPECT_EQ(Fl::focus() == carte, dessus) << px << "," << py;
+        harnais::vTouche(GUI, 'g');
+        EXPECT_EQ(vue(carte), dessus ? g : depart) << px << "," << py;
+        harnais::vTouche(GUI, 'f');
+        EXPECT_EQ(vue(carte), dessus ? f : depart) << px << "," << py;
+    }
+}
+
+// The zone selection pressed from the panel draws the frame and leaves the
+// position fields as they were: the pointer is not over the map.
+TEST_F(Titre, TheZoneButtonLeavesThePositionFields)
+{
+    vCliquer(gvr[0]->boutonZone);
+    ASSERT_TRUE(gvr[0]->carte->overlay);
+    EXPECT_STREQ(titre->entreeLatitude->value(), "");
+    EXPECT_STREQ(titre->entreeLongitude->value(), "");
 }
 
 // The cursor's position in the title bar's fields: each text whole in its
