@@ -67,7 +67,9 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
         Fl_Color fond;
         const char* texte;
     } cas[] = {{PHASE_RECUE, 63, "Termine..."},
-               {PHASE_ECHEC, FOND_ECHEC_HTTP, "<br>Non connecte"},
+               {PHASE_ECHEC, FOND_ECHEC_HTTP, "requete<br>Pas de reponse du service"},
+               {PHASE_DELAI, FOND_ECHEC_HTTP, "requete<br>Delai depasse"},
+               {PHASE_TROP_GRANDE, FOND_ECHEC_HTTP, "</b></font><br><br>Reponse trop grande"},
                {PHASE_CONNEXION, FOND_ECHEC_HTTP, "Connexion impossible"},
                {PHASE_INCOMPLETE, FOND_ECHEC_HTTP, "Reponse incomplete"},
                {PHASE_ILLISIBLE, FOND_ECHEC_HTTP, "Reponse inattendue du serveur"},
@@ -85,6 +87,31 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
         EXPECT_EQ(iPas(canal, a, CANAL_ATTENDRE_FIN), 10);
         EXPECT_EQ(structHTTP[canal].etat.load(), 0);
         EXPECT_EQ(iReserverCanal(), canal) << "free again";
+        vLibererCanal(canal);
+    }
+}
+
+// A name that does not resolve is named in the popup, as it stands.
+TEST_F(Canaux, AHostNotFoundIsNamedInThePopup)
+{
+    NomsInvalides noms;
+    const struct {
+        const char* hote;
+        const char* texte;
+    } cas[] = {{"service.invalid", "<br>Hote introuvable : service.invalid"},
+               {"a<b>&c.invalid", "<br>Hote introuvable : a&lt;b&gt;&amp;c.invalid"}};
+    for (const auto& c : cas) {
+        const int canal = iReserverCanal();
+        auto* s = new InstantaneHttp;
+        s->texte = texteGrib();
+        s->lien = lienCanal(canal);
+        s->service.hote = c.hote;
+        vHttpGribTimeout(s);
+        EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_INTROUVABLE) << c.hote;
+        AffichageCanal a;
+        EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER_FIN);
+        EXPECT_EQ(a.fond, FOND_ECHEC_HTTP);
+        EXPECT_NE(a.html.find(c.texte), std::string::npos) << a.html;
         vLibererCanal(canal);
     }
 }
