@@ -91,29 +91,22 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
     }
 }
 
-// A name that does not resolve is named in the popup, as it stands.
+// A host that does not resolve is named in the popup, as it stands (one
+// that starts with a digit is not looked up: it fails at once).
 TEST_F(Canaux, AHostNotFoundIsNamedInThePopup)
 {
-    NomsInvalides noms;
-    const struct {
-        const char* hote;
-        const char* texte;
-    } cas[] = {{"service.invalid", "<br>Hote introuvable : service.invalid"},
-               {"a<b>&c.invalid", "<br>Hote introuvable : a&lt;b&gt;&amp;c.invalid"}};
-    for (const auto& c : cas) {
-        const int canal = iReserverCanal();
-        auto* s = new InstantaneHttp;
-        s->texte = texteGrib();
-        s->lien = lienCanal(canal);
-        s->service.hote = c.hote;
-        vHttpGribTimeout(s);
-        EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_INTROUVABLE) << c.hote;
-        AffichageCanal a;
-        EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER_FIN);
-        EXPECT_EQ(a.fond, FOND_ECHEC_HTTP);
-        EXPECT_NE(a.html.find(c.texte), std::string::npos) << a.html;
-        vLibererCanal(canal);
-    }
+    const int canal = iReserverCanal();
+    auto* s = new InstantaneHttp;
+    s->texte = texteGrib();
+    s->lien = lienCanal(canal);
+    s->service.hote = "1<b>&.invalid";
+    vHttpGribTimeout(s);
+    EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_INTROUVABLE);
+    AffichageCanal a;
+    EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER_FIN);
+    EXPECT_EQ(a.fond, FOND_ECHEC_HTTP);
+    EXPECT_NE(a.html.find("<br>Hote introuvable : 1&lt;b&gt;&amp;.invalid"), std::string::npos)
+        << a.html;
 }
 
 TEST_F(Canaux, ProgressLinesReplaceEachOther)

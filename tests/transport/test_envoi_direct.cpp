@@ -197,14 +197,13 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
 // Nothing came back: the journal says what stopped it, as the popups do.
 TEST_F(EnvoiDirect, ASendThatBringsNothingBackSaysWhy)
 {
-    NomsInvalides noms;
     DELAIS_HTTP.premierOctetMs = 400;
     DELAIS_HTTP.reponseMax = 1 << 20;
     const struct {
         const char* hote;  // null: the stand-in's
         const char* variante;
         const char* raison;
-    } cas[] = {{"service.invalid", "normale", "Hote introuvable : service.invalid"},
+    } cas[] = {{"127.0.0.1.invalid", "normale", "Hote introuvable : 127.0.0.1.invalid"},
                {nullptr, "blocage", "Delai depasse"},
                {nullptr, "trop_long:2000000", "Reponse trop grande"}};
     for (const auto& c : cas) {

@@ -1,39 +1,15 @@
 #include "tests/transport/transfert_test.h"
 
-#include "transport/prise.h"
 #include "transport/requete.h"
 #include "transport/service_http.h"
 
 #include <chrono>
-#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <thread>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-int iResoudre(const char* hote, const char* port, const addrinfo* demande, addrinfo** r)
-{
-    const size_t n = std::strlen(hote);
-    if (n >= 8 && std::strcmp(hote + n - 8, ".invalid") == 0)
-        return EAI_NONAME;
-    return getaddrinfo(hote, port, demande, r);
-}
-
-}  // namespace
-
-NomsInvalides::NomsInvalides()
-{
-    resolutionNoms = iResoudre;
-}
-
-NomsInvalides::~NomsInvalides()
-{
-    resolutionNoms = getaddrinfo;
-}
 
 ServiceFactice& Transfert::service()
 {

@@ -51,13 +51,6 @@ protected:
     JournalTemporaire log{dossier / "log.txt"};
 };
 
-// While it lives, a name ending in ".invalid" resolves to nothing at once
-// (no lookup leaves the machine); any other goes to getaddrinfo.
-struct NomsInvalides {
-    NomsInvalides();
-    ~NomsInvalides();
-};
-
 // Waits for `condition`, checking every millisecond, at most `secondes`
 // (a bound against hanging, not a measure).
 bool bAttendreQue(const std::function<bool()>& condition, double secondes = 30);
