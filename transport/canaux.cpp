@@ -44,7 +44,7 @@ int iReserverCanal()
         c.phase = PHASE_RIEN;
         c.pourcent = c.attendu = c.recus = 0;
         c.debit = c.duree = 0.0;
-        c.ligne[0] = 0;
+        c.ligne[0] = c.hote[0] = 0;
         c.lien = lien(generation(c.lien.load()) + 1, LIEN_ATTENTE);
         c.etat = 1;
         return i;

@@ -24,13 +24,16 @@ enum {
     PHASE_ENVOYEE = 1,      // connected, request sent
     PHASE_RECEPTION = 10,
     PHASE_RECUE = 20,       // the whole answer arrived
-    PHASE_ECHEC = -1,       // host not found, nothing received, answer too large
+    PHASE_ECHEC = -1,       // connected, but the server closed or failed without a word
     PHASE_CONNEXION = -2,   // no socket or no connection
     PHASE_INCOMPLETE = -3,  // fewer octets than the answer declared, or it never ended
     PHASE_REFUSEE = -4,     // the whole answer arrived, the service refused the request
     PHASE_ILLISIBLE = -5,   // not the service's answer, or its header unusable
     PHASE_NON_CLASSEE = -6, // whole and accepted, but what it carried was not all filed
     PHASE_NON_ENREGISTREE = -7, // all filed, but the send's records not all written
+    PHASE_INTROUVABLE = -8, // the host's name did not resolve (the slot's `hote`)
+    PHASE_DELAI = -9,       // connected, request sent, not one octet within the time limit
+    PHASE_TROP_GRANDE = -10, // the answer went past the size limit
     PHASE_AFFICHEE = 90     // the popup shows how it ended
 };
 
@@ -52,6 +55,8 @@ struct TYPEDEF_HTTP {
     std::atomic<double> duree{0};  // seconds
     PopupWindow* popup = nullptr;  // made on first use and kept
     char ligne[64] = "";           // the last progress line, for the log
+    // The host the thread could not find, written before PHASE_INTROUVABLE.
+    char hote[256] = "";
     int fin = 0;                   // polls since the final text
     classeBouton* bouton = nullptr;  // inactive while the transfer runs
 };

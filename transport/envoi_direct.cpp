@@ -1,6 +1,7 @@
 #include "transport/envoi_direct.h"
 
 #include "gribdata/globales.h"
+#include "transport/echec_transfert.h"
 #include "transport/http.h"
 #include "transport/reponse.h"
 #include "transport/threads_http.h"
@@ -18,13 +19,16 @@ namespace {
 
 const char* const THREADS = "<THREADS>";
 
-// The outcome: a failure with its reason; an answer of any kind makes the
-// mail client useless. A send whose record could not be written says so.
-void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue, bool enregistre)
+// The outcome: a failure with its reason, that of the transfer's phase when
+// nothing came back; an answer of any kind makes the mail client useless.
+// A send whose record could not be written says so.
+void vIssue(TravailEnvoi& t, int phase, bool reponse, IssueReponse issue, bool enregistre)
 {
     const bool reussi = issue == ISSUE_CLASSEE;
     std::string texte;
-    if (!reussi)
+    if (!reponse && pcRaisonEchec(phase))
+        texte = sRaisonEchec(phase, t.service.hote.c_str()) + "\n";
+    else if (!reussi)
         texte = std::string(pcTraduire(pcIssueReponse(issue))) + "\n";
     texte += pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO");
     if (!enregistre)
@@ -33,14 +37,15 @@ void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue, bool enregistre)
 }
 
 // The send itself, its waits ended by an abandonment; null when nothing
-// usable came back.
-char* pEnvoyer(TravailEnvoi& t, int& longueur)
+// usable came back, `phase` then saying why.
+char* pEnvoyer(TravailEnvoi& t, int& longueur, int& phase)
 {
     GardeAbandon garde(t);
     std::unique_ptr<char[]> query(formatRequeteHttp(
         t.texte.c_str(), t.email.c_str(), t.avecMotDePasse ? t.motDePasse.c_str() : nullptr));
     return httpgrib(t.service.hote.c_str(), t.service.port.c_str(),
-                    t.service.cheminEnvoi.c_str(), query.get(), longueur, 1);
+                    t.service.cheminEnvoi.c_str(), query.get(), longueur, 1, LienCanal{},
+                    DELAIS_HTTP, &phase);
 }
 
 }  // namespace
@@ -58,7 +63,8 @@ void* vHttpTimeout(void* travail)
     TravailEnvoi& t = **garde;
     vJournal(THREADS, "----------> Execution du sous-thread HTTP/MAIL (thread)\n");
     int longueur = 0;
-    char* reponse = pEnvoyer(t, longueur);
+    int phase = PHASE_RIEN;
+    char* reponse = pEnvoyer(t, longueur, phase);
     // An abandoned send leaves the flag alone: it may be a later send's.
     if (!t.bConclure()) {
         std::free(reponse);
@@ -71,7 +77,7 @@ void* vHttpTimeout(void* travail)
     const AnalyseReponse a = analyseReponse(reponse, longueur);
     const bool enregistre = a.issue != ISSUE_CLASSEE ||
                             bEnregistrerReussite(t.enregistrer, t.envoi, a.historique);
-    vIssue(t, recue, a.issue, enregistre);
+    vIssue(t, phase, recue, a.issue, enregistre);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",
              a.ok);
     return nullptr;

@@ -29,11 +29,15 @@ char* formatRequeteHttp(const char* text, const char* email, const char* passwor
 // Bounded: connection, first octet and silence each have a time limit,
 // and the answer a size limit (`delais`, DELAIS_HTTP unless said), maybe
 // a time limit of its own too; a transfer also ends when the program shuts
-// down. Past the size limit, nothing is returned (phase -1).
+// down. Past the size limit, nothing is returned (PHASE_TROP_GRANDE).
+//
+// `phase`, when given, takes the transfer's final phase as a slot would,
+// slot or not: a caller without one tells the user why nothing came.
 struct DelaisHttp;
 char* httpgrib(const char* host, const char* port, const char* path, const char* query,
                int& length, int mode, LienCanal lien = {});
 char* httpgrib(const char* host, const char* port, const char* path, const char* query,
-               int& length, int mode, LienCanal lien, const DelaisHttp& delais);
+               int& length, int mode, LienCanal lien, const DelaisHttp& delais,
+               int* phase = nullptr);
 
 #endif

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <sys/socket.h>
@@ -26,15 +27,26 @@ using Horloge = std::chrono::steady_clock;
 // Why the reception stopped.
 enum Arret { FERMEE, ENTIERE, ERREUR, DELAI, FIN_PROGRAMME, ABANDON, TROP_GRAND };
 
-// The slot a transfer reports to, or none.
+// The slot a transfer reports to, or none, and the caller that asked for
+// the final phase, or none.
 struct Rapport {
     TYPEDEF_HTTP* canal = nullptr;
+    int* sortie = nullptr;
     int dernierPourcent = INT_MIN;
 
     void phase(int p)
     {
+        if (sortie)
+            *sortie = p;
         if (canal)
             canal->phase.store(p);
+    }
+    // The host is written before the phase that sends the poll to read it.
+    void vIntrouvable(const char* hote)
+    {
+        if (canal)
+            std::snprintf(canal->hote, sizeof canal->hote, "%s", hote);
+        phase(PHASE_INTROUVABLE);
     }
     void vAttendu(int64_t attendu)
     {
@@ -191,6 +203,17 @@ Arret recevoir(int prise, Reception& r, Rapport& rapport, int64_t maximum,
     }
 }
 
+// The final phase of a transfer that brought nothing usable: connected,
+// it says what stopped the answer.
+int iPhaseSansReponse(Arret arret)
+{
+    switch (arret) {
+    case DELAI: return PHASE_DELAI;
+    case TROP_GRAND: return PHASE_TROP_GRANDE;
+    default: return PHASE_ECHEC;
+    }
+}
+
 // Binds the slot of mode 0; false when there is none to bind.
 bool bLier(Rapport& rapport, LienCanal lien)
 {
@@ -231,17 +254,21 @@ char* httpgrib(const char* host, const char* port, const char* path, const char*
 }
 
 char* httpgrib(const char* host, const char* port, const char* path, const char* query,
-               int& length, int mode, LienCanal lien, const DelaisHttp& delais)
+               int& length, int mode, LienCanal lien, const DelaisHttp& delais, int* phase)
 {
     length = 0;
     Rapport rapport;
+    rapport.sortie = phase;
     if (mode == 0 && !bLier(rapport, lien))
         return nullptr;
     const auto debut = Horloge::now();
     int echec = 0;
     const int prise = iConnecter(host, port, delais.connexionMs.load(), echec);
     if (prise < 0) {
-        rapport.phase(echec);
+        if (echec == -1)
+            rapport.vIntrouvable(host);
+        else
+            rapport.phase(PHASE_CONNEXION);
         return nullptr;
     }
     const std::string ligne = std::string("GET http://") + host + "/" + path + query + "\r\n";
@@ -267,7 +294,7 @@ char* httpgrib(const char* host, const char* port, const char* path, const char*
         if (arret == TROP_GRAND)
             vJournal(TAG, "ECHEC : reponse de plus de %lld octets refusee\n",
                      static_cast<long long>(maximum));
-        vTerminer(rapport, r, duree, PHASE_ECHEC);
+        vTerminer(rapport, r, duree, iPhaseSansReponse(arret));
         return nullptr;
     }
     vTerminer(rapport, r, duree, !r.bComplete(arret) ? PHASE_INCOMPLETE : PHASE_RECUE,

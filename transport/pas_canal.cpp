@@ -2,8 +2,9 @@
 #include "transport/popup_http.h"
 
 #include "gribdata/globales.h"
-#include "transport/envoi.h"
+#include "transport/echec_transfert.h"
 #include "ui/local.h"
+#include "ui/texte_brut.h"
 
 #include <cstdio>
 
@@ -51,21 +52,12 @@ void vDebit(TYPEDEF_HTTP& c, AffichageCanal& a)
               ligne + "</b></font><br>" + titre("Termine...");
 }
 
-void vEchec(AffichageCanal& a, const std::string& texte)
+// The reason a transfer ended red, after `avant`; the host a name names
+// is the user's or the service's text, shown as it stands.
+void vEchec(TYPEDEF_HTTP& c, AffichageCanal& a, int phase, const char* avant = "<br>")
 {
     a.fond = FOND_ECHEC_HTTP;
-    a.html += texte;
-}
-
-// Why a whole answer ended red.
-const char* raison(int phase)
-{
-    switch (phase) {
-    case PHASE_REFUSEE: return "Requete refusee par le service";
-    case PHASE_ILLISIBLE: return "Reponse inattendue du serveur";
-    case PHASE_NON_ENREGISTREE: return ENVOI_NON_ENREGISTRE;
-    default: return "Fichier recu non classe";
-    }
+    a.html += avant + sHtmlBrut(sRaisonEchec(phase, c.hote));
 }
 
 // The thread's final phase shown once; the slot then shows it ten seconds.
@@ -108,16 +100,16 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
         vReception(c, a);
         vDebit(c, a);
         return finale(c);
+    case PHASE_INTROUVABLE: vEchec(c, a, phase); return finale(c);
+    case PHASE_CONNEXION: vEchec(c, a, phase, ""); return finale(c);
     case PHASE_ECHEC:
-        vEchec(a, std::string("<br>") + pcTraduire("Non connecte"));
-        return finale(c);
-    case PHASE_CONNEXION:
-        vEchec(a, pcTraduire("Connexion impossible"));
-        return finale(c);
+    case PHASE_DELAI:
     case PHASE_INCOMPLETE:
+        // Connected: the popup keeps saying so above what went wrong.
         vConnexion(c, a);
-        vEchec(a, std::string("<br>") + pcTraduire("Reponse incomplete"));
+        vEchec(c, a, phase);
         return finale(c);
+    case PHASE_TROP_GRANDE:
     case PHASE_REFUSEE:
     case PHASE_ILLISIBLE:
     case PHASE_NON_CLASSEE:
@@ -125,7 +117,7 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
         // The message filed beside says why, in a window of its own.
         vConnexion(c, a);
         vReception(c, a);
-        vEchec(a, std::string("<br>") + pcTraduire(raison(phase)));
+        vEchec(c, a, phase);
         return finale(c);
     case PHASE_AFFICHEE:
         if (c.fin++ < FINS_MAX)

@@ -8,25 +8,13 @@
 #include "ui/globales_ui.h"
 #include "ui/images/images.h"
 #include "ui/local.h"
+#include "ui/texte_brut.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Help_View.H>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-// A text shown as it stands in a help page.
-std::string sHtml(const std::string& texte)
-{
-    std::string s;
-    for (char c : texte)
-        s += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
-    return s;
-}
-
-}  // namespace
 
 int iChargerAide(Fl_Help_View* vue, const char* page, const char* ancre)
 {
@@ -57,10 +45,10 @@ bool bAideLisible(Fl_Help_View* vue, const char* document)
     // Said in the program's words rather than the toolkit's, with what
     // the program misses of its data.
     std::string page = std::string("<html><body><h3>") +
-                       sHtml(pcTraduire("Aide indisponible : document absent")) + "</h3><p>" +
-                       sHtml(document) + "</p>";
+                       sHtmlBrut(pcTraduire("Aide indisponible : document absent")) + "</h3><p>" +
+                       sHtmlBrut(document) + "</p>";
     for (const std::string& ligne : avisDonneesAbsentes())
-        page += "<p>" + sHtml(ligne) + "</p>";
+        page += "<p>" + sHtmlBrut(ligne) + "</p>";
     vue->value((page + "</body></html>").c_str());
     return false;
 }

@@ -46,3 +46,11 @@ std::string sTexteEntreeMenu(const char* libelle)
     }
     return texte;
 }
+
+std::string sHtmlBrut(const std::string& texte)
+{
+    std::string s;
+    for (char c : texte)
+        s += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    return s;
+}

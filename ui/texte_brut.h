@@ -3,7 +3,8 @@
 // of a symbol (what follows the last "@" of a line is drawn as one, or
 // not at all); a menu entry's label reads "&" as a shortcut mark too; and
 // a menu's add() reads "/" as a submenu, "\" as an escape and a leading
-// "_" as a divider. Each of these is written so that it shows itself.
+// "_" as a divider; a help view reads "<" and "&" as markup. Each of these
+// is written so that it shows itself.
 #ifndef UI_TEXTE_BRUT_H
 #define UI_TEXTE_BRUT_H
 
@@ -23,5 +24,8 @@ std::string sAjoutMenuBrut(const char* texte);
 // The text a menu entry's label written by either of the two above stands
 // for: "@@" and "&&" read as one.
 std::string sTexteEntreeMenu(const char* libelle);
+
+// For a help view's HTML: "<", ">" and "&" as entities.
+std::string sHtmlBrut(const std::string& texte);
 
 #endif

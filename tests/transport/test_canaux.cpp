@@ -67,7 +67,9 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
         Fl_Color fond;
         const char* texte;
     } cas[] = {{PHASE_RECUE, 63, "Termine..."},
-               {PHASE_ECHEC, FOND_ECHEC_HTTP, "<br>Non connecte"},
+               {PHASE_ECHEC, FOND_ECHEC_HTTP, "requete<br>Pas de reponse du service"},
+               {PHASE_DELAI, FOND_ECHEC_HTTP, "requete<br>Delai depasse"},
+               {PHASE_TROP_GRANDE, FOND_ECHEC_HTTP, "</b></font><br><br>Reponse trop grande"},
                {PHASE_CONNEXION, FOND_ECHEC_HTTP, "Connexion impossible"},
                {PHASE_INCOMPLETE, FOND_ECHEC_HTTP, "Reponse incomplete"},
                {PHASE_ILLISIBLE, FOND_ECHEC_HTTP, "Reponse inattendue du serveur"},
@@ -87,6 +89,24 @@ TEST_F(Canaux, TheFinalTextStaysTenPollsThenTheSlotIsFree)
         EXPECT_EQ(iReserverCanal(), canal) << "free again";
         vLibererCanal(canal);
     }
+}
+
+// A host that does not resolve is named in the popup, as it stands (one
+// that starts with a digit is not looked up: it fails at once).
+TEST_F(Canaux, AHostNotFoundIsNamedInThePopup)
+{
+    const int canal = iReserverCanal();
+    auto* s = new InstantaneHttp;
+    s->texte = texteGrib();
+    s->lien = lienCanal(canal);
+    s->service.hote = "1<b>&.invalid";
+    vHttpGribTimeout(s);
+    EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_INTROUVABLE);
+    AffichageCanal a;
+    EXPECT_EQ(pasCanal(canal, a), CANAL_MONTRER_FIN);
+    EXPECT_EQ(a.fond, FOND_ECHEC_HTTP);
+    EXPECT_NE(a.html.find("<br>Hote introuvable : 1&lt;b&gt;&amp;.invalid"), std::string::npos)
+        << a.html;
 }
 
 TEST_F(Canaux, ProgressLinesReplaceEachOther)

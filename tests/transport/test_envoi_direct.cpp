@@ -194,6 +194,32 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
     }
 }
 
+// Nothing came back: the journal says what stopped it, as the popups do.
+TEST_F(EnvoiDirect, ASendThatBringsNothingBackSaysWhy)
+{
+    DELAIS_HTTP.premierOctetMs = 400;
+    DELAIS_HTTP.reponseMax = 1 << 20;
+    const struct {
+        const char* hote;  // null: the stand-in's
+        const char* variante;
+        const char* raison;
+    } cas[] = {{"127.0.0.1.invalid", "normale", "Hote introuvable : 127.0.0.1.invalid"},
+               {nullptr, "blocage", "Delai depasse"},
+               {nullptr, "trop_long:2000000", "Reponse trop grande"}};
+    for (const auto& c : cas) {
+        ASSERT_TRUE(service().bVariante(c.variante));
+        tampon.text("");
+        travail->service.hote = c.hote ? c.hote : serviceHttp().hote;
+        travail->texte = texteGrib();
+        ASSERT_TRUE(bEnvoyerDirect(travail));
+        ASSERT_TRUE(bFin());
+        Fl::remove_timeout(vHttpTimeoutWait, travail.get());
+        const std::string fin = std::string("\n") + c.raison + "\nSENDING HTTP ... KO";
+        const std::string t = texte();
+        EXPECT_EQ(t.substr(t.size() - std::min(t.size(), fin.size())), fin) << c.variante;
+    }
+}
+
 TEST_F(EnvoiDirect, AnAbandonedSendEndsAtOnceAndRecordsNothing)
 {
     ASSERT_TRUE(service().bVariante("blocage"));

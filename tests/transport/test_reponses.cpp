@@ -223,18 +223,18 @@ TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
          "Reponse du service illisible", "Reponse inattendue du serveur"},
         {"champs_manquants", PHASE_ILLISIBLE, "entete de reponse illisible (2 champs)",
          "Reponse du service illisible", "Reponse inattendue du serveur"},
-        {"fermeture", PHASE_ECHEC, "Buffer: longueur 0", nullptr, "Non connecte"},
+        {"fermeture", PHASE_ECHEC, "Buffer: longueur 0", nullptr, "Pas de reponse du service"},
         {"reset:500", PHASE_INCOMPLETE, "erreur de reception", "Transfert incomplet : 500 / ",
          "Reponse incomplete"},
         {"coupure", PHASE_INCOMPLETE, "reponse tronquee", "Transfert incomplet : ",
          "Reponse incomplete"},
         {"coupure:500", PHASE_INCOMPLETE, "reponse tronquee", "Transfert incomplet : 500 / ",
          "Reponse incomplete"},
-        {"blocage", PHASE_ECHEC, "delai depasse apres 0 octets", nullptr, "Non connecte"},
+        {"blocage", PHASE_DELAI, "delai depasse apres 0 octets", nullptr, "Delai depasse"},
         {"blocage:300", PHASE_INCOMPLETE, "delai depasse apres 300 octets",
          "Transfert incomplet : 300 / ", "Reponse incomplete"},
-        {"trop_long:2000000", PHASE_ECHEC, "reponse de plus de 1048576 octets refusee", nullptr,
-         "Non connecte"},
+        {"trop_long:2000000", PHASE_TROP_GRANDE, "reponse de plus de 1048576 octets refusee",
+         nullptr, "Reponse trop grande"},
     };
     for (const auto& c : cas) {
         std::filesystem::remove_all("lockdir");

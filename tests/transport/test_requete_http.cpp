@@ -240,7 +240,7 @@ TEST_F(RequeteHttp, AnAnswersOwnTimeLimitEndsATrickle)
     std::free(reponse);
     // Short of the whole answer: part of it, or nothing yet.
     const int phase = structHTTP[canal].phase.load();
-    EXPECT_TRUE(phase == PHASE_INCOMPLETE || phase == PHASE_ECHEC) << phase;
+    EXPECT_TRUE(phase == PHASE_INCOMPLETE || phase == PHASE_DELAI) << phase;
     EXPECT_NE(journal().find("delai depasse"), std::string::npos);
     EXPECT_EQ(DELAIS_HTTP.reponseMs.load(), 0);
     ASSERT_TRUE(service().bVariante("normale"));

@@ -55,7 +55,7 @@ TEST_F(SystemeHttp, ASilentServiceEndsAtTheSystemRequestsOwnLimit)
     const bool fini = bAttendreFin();
     DELAIS_SYSTEME.reponseMs = ancien;
     ASSERT_TRUE(fini);
-    EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_ECHEC);
+    EXPECT_EQ(structHTTP[canal].phase.load(), PHASE_DELAI);
     EXPECT_TRUE(lockdir().empty());
     EXPECT_NE(journal().find("delai depasse"), std::string::npos);
 }
