@@ -31,6 +31,7 @@ enum {
     PHASE_ILLISIBLE = -5,   // not the service's answer, or its header unusable
     PHASE_NON_CLASSEE = -6, // whole and accepted, but what it carried was not all filed
     PHASE_NON_ENREGISTREE = -7, // all filed, but the send's records not all written
+    PHASE_SANS_DONNEES = -10,   // accepted, but only the service's message came
     PHASE_AFFICHEE = 90     // the popup shows how it ended
 };
 

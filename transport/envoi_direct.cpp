@@ -18,13 +18,14 @@ namespace {
 
 const char* const THREADS = "<THREADS>";
 
-// The outcome: a failure with its reason; an answer of any kind makes the
-// mail client useless. A send whose record could not be written says so.
+// The outcome: a failure with its reason, an accepted request that brought
+// no data with that note; an answer of any kind makes the mail client
+// useless. A send whose record could not be written says so.
 void vIssue(TravailEnvoi& t, bool reponse, IssueReponse issue, bool enregistre)
 {
-    const bool reussi = issue == ISSUE_CLASSEE;
+    const bool reussi = bReponseAcceptee(issue);
     std::string texte;
-    if (!reussi)
+    if (pcIssueReponse(issue))
         texte = std::string(pcTraduire(pcIssueReponse(issue))) + "\n";
     texte += pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO");
     if (!enregistre)
@@ -69,7 +70,7 @@ void* vHttpTimeout(void* travail)
     const bool recue = reponse != nullptr;
     // Filed before the lock is taken: a large answer does not hold the GUI.
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    const bool enregistre = a.issue != ISSUE_CLASSEE ||
+    const bool enregistre = !bReponseAcceptee(a.issue) ||
                             bEnregistrerReussite(t.enregistrer, t.envoi, a.historique);
     vIssue(t, recue, a.issue, enregistre);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",

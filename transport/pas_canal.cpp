@@ -64,6 +64,7 @@ const char* raison(int phase)
     case PHASE_REFUSEE: return "Requete refusee par le service";
     case PHASE_ILLISIBLE: return "Reponse inattendue du serveur";
     case PHASE_NON_ENREGISTREE: return ENVOI_NON_ENREGISTRE;
+    case PHASE_SANS_DONNEES: return CLE_LOCAL("Aucune donnee recue");
     default: return "Fichier recu non classe";
     }
 }
@@ -122,6 +123,7 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
     case PHASE_ILLISIBLE:
     case PHASE_NON_CLASSEE:
     case PHASE_NON_ENREGISTREE:
+    case PHASE_SANS_DONNEES:
         // The message filed beside says why, in a window of its own.
         vConnexion(c, a);
         vReception(c, a);

@@ -512,3 +512,25 @@ TEST_F(Reponses, ASendWhoseRecordIsNotWrittenEndsRedAndItsFileStaysFiled)
         std::filesystem::create_directories("etc/grib");
     }
 }
+
+// A data file the disk cannot take: the message the user keeps, whose head
+// names the file, says it was not written.
+TEST_F(Reponses, ADataFileTheDiskCannotTakeIsToldInTheKeptMessage)
+{
+    ASSERT_TRUE(service().bVariante("taille:1000000"));
+    int phase = PHASE_RIEN;
+    {
+        DisquePlein plein(500000);
+        phase = iTransferer(texteGrib());
+    }
+    ASSERT_TRUE(service().bVariante("normale"));
+    EXPECT_EQ(phase, PHASE_NON_CLASSEE);
+    const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb";
+    EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
+    const std::string recu = lireFichier("lockdir/message.txt");
+    EXPECT_EQ(recu.rfind(nom + ", 1000000 bytes/octets\n", 0), 0u) << recu;
+    EXPECT_NE(recu.find("\nFichier non ecrit : disque plein ou dossier protege (" + nom + ")\n"),
+              std::string::npos)
+        << recu;
+    EXPECT_FALSE(existe("etc/envois.txt"));
+}
