@@ -194,22 +194,6 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
     }
 }
 
-// An accepted request that brought no data: the journal says so, the send
-// the service took is recorded, and the service's words are filed.
-TEST_F(EnvoiDirect, AnAnswerWithoutDataSaysSoAndIsRecorded)
-{
-    ASSERT_TRUE(service().bVariante("sans_donnees"));
-    travail->texte = travail->envoi.texte = texteGrib();
-    travail->enregistrer = true;
-    ASSERT_TRUE(bEnvoyerDirect(travail));
-    ASSERT_TRUE(bFin());
-    ASSERT_TRUE(service().bVariante("normale"));
-    const std::string fin = "\nAucune donnee recue\nSENDING MAIL ... OK", t = texte();
-    EXPECT_EQ(t.substr(t.size() - std::min(t.size(), fin.size())), fin) << t;
-    EXPECT_TRUE(existe("etc/envois.txt"));
-    EXPECT_EQ(lireFichier("lockdir/message.txt"), "Aucun bulletin disponible pour cette zone\n");
-}
-
 TEST_F(EnvoiDirect, AnAbandonedSendEndsAtOnceAndRecordsNothing)
 {
     ASSERT_TRUE(service().bVariante("blocage"));

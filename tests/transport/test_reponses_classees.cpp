@@ -4,12 +4,10 @@
 // out of lockdir/ is no success.
 #include "map/chargement_fonds.h"
 #include "transport/popup_http.h"
-#include "transport/reponse.h"
 #include "transport/scan.h"
 
 #include "tests/transport/transfert_test.h"
 
-#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -159,54 +157,22 @@ TEST_F(Classees, AFileTheScanCannotMoveOutOfLockdirIsNoSuccess)
     ASSERT_TRUE(service().bVariante("normale"));
 }
 
-// An accepted request that brought no data: the service's words alone are
-// filed, opened from dat/bulletin/, the popup says that no data came, and
-// the send the service took is recorded.
+// An accepted request that brought no data: the service's words are
+// filed, opened from dat/bulletin/, the popup says no data came, and the
+// send the service took is recorded.
 TEST_F(Classees, AnAnswerWithoutDataOpensTheServicesWordsAndSaysNoDataCame)
 {
     crochetsScan.texte = [](const char* chemin, int, int, int, int) { ouverts.push_back(chemin); };
-    for (const char* variante : {"sans_donnees", "sans_donnees:3"}) {
-        vVider();
-        ouverts.clear();
-        ASSERT_TRUE(service().bVariante(variante));
-        EXPECT_EQ(iTransferer(texteBulletins({"NAVTEX_FQ"}), nullptr, true), PHASE_SANS_DONNEES);
-        AffichageCanal popup;
-        EXPECT_EQ(pasCanal(dernierCanal, popup), CANAL_MONTRER_FIN);
-        vLibererCanal(dernierCanal);
-        EXPECT_EQ(popup.fond, FOND_ECHEC_HTTP) << variante;
-        EXPECT_NE(popup.html.find("Aucune donnee recue"), std::string::npos) << popup.html;
-        EXPECT_EQ(popup.html.find("Termine"), std::string::npos) << popup.html;
-        vScanPasse(nullptr);
-        EXPECT_EQ(ouverts, std::vector<std::string>{"dat/bulletin/message.txt"}) << variante;
-        EXPECT_NE(lireFichier("dat/bulletin/message.txt")
-                      .find("Aucun bulletin disponible pour cette zone\n"),
-                  std::string::npos);
-        EXPECT_TRUE(existe("etc/envois.txt")) << variante;
-    }
-    ASSERT_TRUE(service().bVariante("normale"));
+    vVider();
+    ASSERT_TRUE(service().bVariante("sans_donnees"));
+    EXPECT_EQ(iTransferer(texteBulletins({"NAVTEX_FQ"}), nullptr, true), PHASE_SANS_DONNEES);
+    AffichageCanal popup;
+    EXPECT_EQ(pasCanal(dernierCanal, popup), CANAL_MONTRER_FIN);
+    EXPECT_EQ(popup.fond, FOND_ECHEC_HTTP);
+    EXPECT_NE(popup.html.find("Aucune donnee recue"), std::string::npos) << popup.html;
+    vScanPasse(nullptr);
+    EXPECT_EQ(ouverts, std::vector<std::string>{"dat/bulletin/message.txt"});
+    EXPECT_EQ(lireFichier(ouverts.at(0)), "Aucun bulletin disponible pour cette zone\n");
+    EXPECT_TRUE(existe("etc/envois.txt"));
 }
 
-// Whatever the type, a message no data file carries is filed alone; only a
-// type that announces data tells that none came.
-TEST_F(Classees, AMessageNoDataFileCarriesIsFiledAlone)
-{
-    const struct {
-        char type;
-        int donnees;
-        IssueReponse issue;
-    } cas[] = {{'1', 0, ISSUE_SANS_DONNEES}, {'2', 0, ISSUE_SANS_DONNEES},
-               {'2', 5, ISSUE_NON_CLASSEE},  {'1', 7, ISSUE_NON_CLASSEE},
-               {'0', 0, ISSUE_CLASSEE}};
-    for (const auto& c : cas) {
-        vVider();
-        std::string texte = std::string("QUENBREL2 1 ") + c.type + " 4 " +
-                            std::to_string(c.donnees) + " r.txt";
-        texte.resize(92, ' ');
-        texte += "Mot\n" + std::string(size_t(c.donnees), 'x');
-        char* reponse = static_cast<char*>(std::malloc(texte.size()));
-        std::memcpy(reponse, texte.data(), texte.size());
-        EXPECT_EQ(analyseReponse(reponse, int(texte.size())).issue, c.issue) << c.type;
-        EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"}) << c.type << c.donnees;
-        EXPECT_EQ(lireFichier("lockdir/message.txt"), "Mot\n") << c.type;
-    }
-}
