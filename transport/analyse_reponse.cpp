@@ -10,6 +10,7 @@
 #include "transport/entete_reponse.h"
 #include "transport/genre_recu.h"
 #include "transport/service_http.h"
+#include "ui/local.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_RGB_Image.H>
@@ -58,6 +59,18 @@ void vJournalTexte(const char* entete, const char* p, size_t n)
 void vMessage(const std::string& t)
 {
     iDeposerAPart("lockdir", NOM_MESSAGE, t.data(), t.size());
+}
+
+const char* const NON_ECRIT = CLE_LOCAL("Fichier non ecrit : disque plein ou dossier protege");
+
+// A catalogue text for the message file, looked up under the toolkit's
+// lock: the GUI thread may reload the catalogue meanwhile.
+std::string traduit(const char* cle)
+{
+    Fl::lock();
+    const std::string t = pcTraduire(cle);
+    Fl::unlock();
+    return t;
 }
 
 // The message as the history keeps it: up to 10 octets past its inner
@@ -132,9 +145,14 @@ struct Analyse {
 
     const char* donnees() const { return r + DEBUT_MESSAGE + size_t(e.lmess); }
     bool bFichier() const { return e.type >= '3' && e.type <= '5'; }
+    // The types of the service's format, each of which announces data.
+    bool bTypeConnu() const { return e.type >= '1' && e.type <= '5'; }
     // Data under a type the service's format does not have: nothing to
     // file them as.
-    bool bTypeInconnu() const { return e.ldata > 0 && (e.type < '1' || e.type > '5'); }
+    bool bTypeInconnu() const { return e.ldata > 0 && !bTypeConnu(); }
+    // No data file will hold the message: the answer brought none (a few
+    // octets of a file are no file).
+    bool bSansFichier() const { return e.ldata < 8; }
     bool bSatellite() const
     {
         return e.type == '2' && (e.nom == "SAT_GLOBE.jpg" || e.nom == "SAT_GLOBE2.jpg");
@@ -207,8 +225,12 @@ struct Analyse {
         if (genre == RECU_AUTRE || genre == RECU_EN_COURS)
             return bMettreDeCote(d, n);
         const char* dossier = pcDossierGenre(genre);
-        if (iDeposerAPart("lockdir", e.nom, d, n, &pris, dossier) != 0)
+        if (iDeposerAPart("lockdir", e.nom, d, n, &pris, dossier) != 0) {
+            // The message's head names the file the service sent: the
+            // message the user keeps says it is not on the disk.
+            noteDepot = CRLF + traduit(NON_ECRIT) + " (" + e.nom + ")" + CRLF;
             return false;
+        }
         return bSortira(dossier, pris);
     }
 
@@ -275,17 +297,19 @@ struct Analyse {
             return tronquee ? ISSUE_TRONQUEE : ISSUE_REFUSEE;
         }
         const bool inconnu = !tronquee && bTypeInconnu();
-        const bool nomRefuse = !tronquee && !inconnu && e.ldata >= 8 && bSousSonNom() &&
+        const bool nomRefuse = !tronquee && !inconnu && !bSansFichier() && bSousSonNom() &&
                                !bNomRecuSur(e.nom);
         // A message alone is what the service meant; a few octets of a
         // file are no file.
-        if (!tronquee && !inconnu && !nomRefuse && e.ldata >= 8)
+        if (!tronquee && !inconnu && !nomRefuse && !bSansFichier())
             ok = bDonnees();
         const std::string ajout = (tronquee ? "" : note(nomRefuse)) + noteDepot;
         const std::string tete = bFichier() ? (pris.empty() ? e.nom : pris) +
                                                   format(", %lld bytes/octets", e.ldata, 0) + CRLF
                                             : "";
-        if (bFichier() || !ajout.empty() || tronquee)
+        // The service's words reach the user: with a data file's head, with
+        // what went wrong, or alone when no data file carries them.
+        if (bFichier() || !ajout.empty() || tronquee || (bSansFichier() && !message.empty()))
             vMessage(tete + message + ajout);
         vJournal(TAG, "taille du message grib:%d (total:%lld)\n", e.ldata,
                  static_cast<long long>(reste));
@@ -293,9 +317,9 @@ struct Analyse {
             return ISSUE_TRONQUEE;
         if (inconnu)
             return ISSUE_ILLISIBLE;
-        if (e.ldata < 8)
-            return e.ldata > 0 ? ISSUE_NON_CLASSEE : ISSUE_CLASSEE;
-        if (nomRefuse)
+        if (e.ldata == 0)
+            return bTypeConnu() ? ISSUE_SANS_DONNEES : ISSUE_CLASSEE;
+        if (bSansFichier() || nomRefuse)
             return ISSUE_NON_CLASSEE;
         if (ok && bFichier())
             noteHistorique = iAjouterHistorique(tete + historique(message)) == 0;
@@ -345,7 +369,12 @@ int iAnalyseRequeteHttp(char* answer, int length, int& ok)
 {
     const AnalyseReponse a = analyseReponse(answer, length);
     ok = a.ok;
-    return a.issue == ISSUE_CLASSEE ? a.cr : 0;
+    return bReponseAcceptee(a.issue) ? a.cr : 0;
+}
+
+bool bReponseAcceptee(IssueReponse issue)
+{
+    return issue == ISSUE_CLASSEE || issue == ISSUE_SANS_DONNEES;
 }
 
 const char* pcIssueReponse(IssueReponse issue)
@@ -358,6 +387,7 @@ const char* pcIssueReponse(IssueReponse issue)
     case ISSUE_REFUSEE: return "Requete refusee par le service";
     case ISSUE_TRONQUEE: return "Reponse incomplete";
     case ISSUE_NON_CLASSEE: return "Fichier recu non classe";
+    case ISSUE_SANS_DONNEES: return CLE_LOCAL("Aucune donnee recue");
     }
     return nullptr;
 }

@@ -34,6 +34,7 @@ enum {
     PHASE_INTROUVABLE = -8, // the host's name did not resolve (the slot's `hote`)
     PHASE_DELAI = -9,       // connected, request sent, not one octet within the time limit
     PHASE_TROP_GRANDE = -10, // the answer went past the size limit
+    PHASE_SANS_DONNEES = -11, // accepted, but only the service's message came
     PHASE_AFFICHEE = 90     // the popup shows how it ended
 };
 

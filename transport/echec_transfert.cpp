@@ -17,6 +17,7 @@ const char* pcRaisonEchec(int phase)
     case PHASE_INTROUVABLE: return CLE_LOCAL("Hote introuvable :");
     case PHASE_DELAI: return CLE_LOCAL("Delai depasse");
     case PHASE_TROP_GRANDE: return CLE_LOCAL("Reponse trop grande");
+    case PHASE_SANS_DONNEES: return CLE_LOCAL("Aucune donnee recue");
     default: return nullptr;
     }
 }

@@ -20,15 +20,16 @@ namespace {
 const char* const THREADS = "<THREADS>";
 
 // The outcome: a failure with its reason, that of the transfer's phase when
-// nothing came back; an answer of any kind makes the mail client useless.
-// A send whose record could not be written says so.
+// nothing came back; an accepted request that brought no data with that
+// note; an answer of any kind makes the mail client useless. A send whose
+// record could not be written says so.
 void vIssue(TravailEnvoi& t, int phase, bool reponse, IssueReponse issue, bool enregistre)
 {
-    const bool reussi = issue == ISSUE_CLASSEE;
+    const bool reussi = bReponseAcceptee(issue);
     std::string texte;
     if (!reponse && pcRaisonEchec(phase))
         texte = sRaisonEchec(phase, t.service.hote.c_str()) + "\n";
-    else if (!reussi)
+    else if (pcIssueReponse(issue))
         texte = std::string(pcTraduire(pcIssueReponse(issue))) + "\n";
     texte += pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO");
     if (!enregistre)
@@ -75,7 +76,7 @@ void* vHttpTimeout(void* travail)
     const bool recue = reponse != nullptr;
     // Filed before the lock is taken: a large answer does not hold the GUI.
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    const bool enregistre = a.issue != ISSUE_CLASSEE ||
+    const bool enregistre = !bReponseAcceptee(a.issue) ||
                             bEnregistrerReussite(t.enregistrer, t.envoi, a.historique);
     vIssue(t, phase, recue, a.issue, enregistre);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",

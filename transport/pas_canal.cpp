@@ -114,6 +114,7 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
     case PHASE_ILLISIBLE:
     case PHASE_NON_CLASSEE:
     case PHASE_NON_ENREGISTREE:
+    case PHASE_SANS_DONNEES:
         // The message filed beside says why, in a window of its own.
         vConnexion(c, a);
         vReception(c, a);

@@ -11,17 +11,22 @@
 #include <string>
 #include <vector>
 
-// How an answer ended, for the user: only ISSUE_CLASSEE is a send that
-// succeeded.
+// How an answer ended, for the user: only ISSUE_CLASSEE brought all that
+// was asked; ISSUE_SANS_DONNEES was accepted but brought nothing.
 enum IssueReponse {
-    ISSUE_CLASSEE,        // whole, accepted, and all it carried filed (or only a message)
+    ISSUE_CLASSEE,        // whole, accepted, and all it carried filed (or a bare message)
     ISSUE_AUCUNE,         // nothing received
     ISSUE_SANS_MARQUEUR,  // not the service's answer (an error page): filed as the message
     ISSUE_ILLISIBLE,      // the service's marker, but no usable header, or data of no known type
     ISSUE_REFUSEE,        // the service refused the request: its message filed
     ISSUE_TRONQUEE,       // fewer octets than the header declares
-    ISSUE_NON_CLASSEE     // whole and accepted, but its data not filed (name refused, ...)
+    ISSUE_NON_CLASSEE,    // whole and accepted, but its data not filed (name refused, ...)
+    ISSUE_SANS_DONNEES    // whole and accepted, a type that announces data, and none came
 };
+
+// Whether the service accepted the request, so that the send is recorded:
+// all it carried filed, or no data at all (its message then filed alone).
+bool bReponseAcceptee(IssueReponse issue);
 
 struct AnalyseReponse {
     int cr = 0;  // the service's status; 0 without a readable header
@@ -43,14 +48,16 @@ struct AnalyseReponse {
 // cannot be filed is named in the message. A name the incoming scan would
 // not file (transport/genre_recu.h) is no success: its data are kept in
 // dat/; nor is a file the scan could not move out of lockdir/ (it waits
-// there). Each case is logged and told in lockdir/message.txt.
+// there). Each case is logged and told in lockdir/message.txt, as is a
+// data file that could not be written. A message that no data file
+// carries (fewer than 8 octets of data) is filed alone.
 AnalyseReponse analyseReponse(char* answer, int length);
 
-// The same, answering the service's status only when the send succeeded
-// (ISSUE_CLASSEE), else 0: a refusal, no answer, no marker, an unreadable
-// header, a cut answer, or data not filed. `ok` is 1 when what arrived
-// was filed as it came: no marker (the answer is the message), a refusal,
-// or the data written; 0 otherwise. Callers record the send when the
+// The same, answering the service's status only when the service accepted
+// the request (bReponseAcceptee), else 0: a refusal, no answer, no marker,
+// an unreadable header, a cut answer, or data not filed. `ok` is 1 when
+// what arrived was filed as it came: no marker (the answer is the
+// message), a refusal, or the data written; 0 otherwise. Callers record the send when the
 // result is not 0, and only log `ok`.
 int iAnalyseRequeteHttp(char* answer, int length, int& ok);
 

@@ -21,7 +21,8 @@ const char* const THREADS = "<THREADS>";
 std::atomic<int> enCours{0};
 
 // The slot's final phase once the answer is filed: green only when it
-// was whole and all it carried filed.
+// was whole and all it carried filed; an accepted request that brought no
+// data is recorded, but not shown as data received.
 int iPhaseFinale(IssueReponse issue)
 {
     switch (issue) {
@@ -31,6 +32,7 @@ int iPhaseFinale(IssueReponse issue)
     case ISSUE_SANS_MARQUEUR:
     case ISSUE_ILLISIBLE: return PHASE_ILLISIBLE;
     case ISSUE_NON_CLASSEE: return PHASE_NON_CLASSEE;
+    case ISSUE_SANS_DONNEES: return PHASE_SANS_DONNEES;
     case ISSUE_AUCUNE: break;
     }
     return PHASE_ECHEC;
@@ -48,7 +50,7 @@ void vTransfert(InstantaneHttp& s, const char* quoi)
                              s.service.chemin.c_str(), query.get(), longueur, 0, s.lien, *s.delais);
     const bool recue = reponse != nullptr;
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    const bool enregistre = a.issue != ISSUE_CLASSEE ||
+    const bool enregistre = !bReponseAcceptee(a.issue) ||
                             bEnregistrerReussite(s.enregistrer, s.envoi, a.historique);
     if (recue)
         vFinirCanal(s.lien, enregistre ? iPhaseFinale(a.issue) : PHASE_NON_ENREGISTREE);

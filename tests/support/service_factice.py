@@ -25,8 +25,9 @@ availability text as a text bulletin ("infos_service.txt"); the variant
 "blocage" keeps any answer back (silent) until the client gives up.
 
 How an HTTP answer is spoilt or sent ("variante NAME[:ARG]"): "refus"
-refuses, "nom:NAME" names the data file NAME (such as "../evil.grb" or
-"message.txt"), "taille:N" and "trop_long:N" send N random data octets;
+refuses, "sans_donnees[:TYPE]" accepts with a message and no data (of type
+TYPE, "1" by default), "nom:NAME" names the data file NAME (such as
+"../evil.grb" or "message.txt"), "taille:N" and "trop_long:N" send N random data octets;
 "prefixe[:TEXT]", "sans_marqueur", "http500", "longueurs_excessives"
 (declares 1000 more data octets than sent), "longueur_negative",
 "longueur_max" and "champs_manquants" spoil its octets; "fermeture" closes
@@ -86,6 +87,8 @@ LIGNE_MAX = 1 << 20
 SYSTEME = ("@mto@reqt@sys@", "@mto@reqt@sys@infos")
 DISPONIBILITE = ("Service factice, en service\n"
                  "Modeles disponibles : tous. Bulletins : tous.\n")
+# The words of an accepted request that has nothing to send.
+SANS_DONNEES = "Aucun bulletin disponible pour cette zone\n"
 # What stands for each bulletin: nothing a sailor could take for a forecast.
 ESSAI = "BULLETIN D'ESSAI - NE PAS UTILISER POUR LA NAVIGATION (donn\u00e9es factices)"
 BULLETINS = "latin-1"  # as the service sends them
@@ -207,6 +210,8 @@ class ServiceHttp:
             return reponse(0, "3", "Mot de passe incorrect\n", b"", "-")
         if variante[0] == "refus":
             return reponse(0, "3", "Requete refusee\n", b"", "-")
+        if variante[0] == "sans_donnees":
+            return reponse(1, variante[1] or "1", SANS_DONNEES, b"", "-")
         if texte == SYSTEME[0]:
             return reponse(1, "1", "Informations du service\n", DISPONIBILITE.encode(BULLETINS),
                            "infos_service.txt")

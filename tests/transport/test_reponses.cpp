@@ -335,6 +335,10 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
          {"message.txt"}},
         {"QUENBREL2 1 3 5 20 coupe.grb" + std::string(64, ' ') + "12345abc", 0, 0,
          {"message.txt"}},
+        // No data file carries the message: it is filed alone.
+        {"QUENBREL2 1 1 5 0 vide.txt" + std::string(66, ' ') + "12345", 1, 0, {"message.txt"}},
+        {"QUENBREL2 1 2 5 5 p.jpg" + std::string(69, ' ') + "12345abcde", 0, 0, {"message.txt"}},
+        {"QUENBREL2 1 0 5 0 -" + std::string(73, ' ') + "12345", 1, 0, {"message.txt"}},
         {"QUENBREL2 1 3 5 8 ok.grb" + std::string(68, ' ') + "12345abcdefgh", 1, 1,
          {"message.txt", "ok.grb"}},
     };
@@ -511,4 +515,21 @@ TEST_F(Reponses, ASendWhoseRecordIsNotWrittenEndsRedAndItsFileStaysFiled)
         std::filesystem::create_directories("lockdir");
         std::filesystem::create_directories("etc/grib");
     }
+}
+
+// A data file the disk cannot take: the message the user keeps, whose head
+// names the file, says it was not written.
+TEST_F(Reponses, ADataFileTheDiskCannotTakeIsToldInTheKeptMessage)
+{
+    ASSERT_TRUE(service().bVariante("taille:1000000"));
+    {
+        DisquePlein plein(500000);
+        EXPECT_EQ(iTransferer(texteGrib()), PHASE_NON_CLASSEE);
+    }
+    const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb";
+    EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
+    const std::string recu = lireFichier("lockdir/message.txt");
+    EXPECT_EQ(recu.rfind(nom + ", 1000000 bytes/octets\n", 0), 0u) << recu;
+    EXPECT_NE(recu.find("\nFichier non ecrit : disque plein ou dossier protege (" + nom + ")\n"),
+              std::string::npos) << recu;
 }

@@ -3,6 +3,7 @@
 // answers of one name both reach dat/, and a file the scan cannot move
 // out of lockdir/ is no success.
 #include "map/chargement_fonds.h"
+#include "transport/popup_http.h"
 #include "transport/scan.h"
 
 #include "tests/transport/transfert_test.h"
@@ -12,6 +13,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// The texts the scan opened.
+std::vector<std::string> ouverts;
 
 // The stand-in's answers filed as the program's scan files them, with no
 // window opened.
@@ -152,3 +156,23 @@ TEST_F(Classees, AFileTheScanCannotMoveOutOfLockdirIsNoSuccess)
     }
     ASSERT_TRUE(service().bVariante("normale"));
 }
+
+// An accepted request that brought no data: the service's words are
+// filed, opened from dat/bulletin/, the popup says no data came, and the
+// send the service took is recorded.
+TEST_F(Classees, AnAnswerWithoutDataOpensTheServicesWordsAndSaysNoDataCame)
+{
+    crochetsScan.texte = [](const char* chemin, int, int, int, int) { ouverts.push_back(chemin); };
+    vVider();
+    ASSERT_TRUE(service().bVariante("sans_donnees"));
+    EXPECT_EQ(iTransferer(texteBulletins({"NAVTEX_FQ"}), nullptr, true), PHASE_SANS_DONNEES);
+    AffichageCanal popup;
+    EXPECT_EQ(pasCanal(dernierCanal, popup), CANAL_MONTRER_FIN);
+    EXPECT_EQ(popup.fond, FOND_ECHEC_HTTP);
+    EXPECT_NE(popup.html.find("Aucune donnee recue"), std::string::npos) << popup.html;
+    vScanPasse(nullptr);
+    EXPECT_EQ(ouverts, std::vector<std::string>{"dat/bulletin/message.txt"});
+    EXPECT_EQ(lireFichier(ouverts.at(0)), "Aucun bulletin disponible pour cette zone\n");
+    EXPECT_TRUE(existe("etc/envois.txt"));
+}
+
