@@ -62,6 +62,7 @@ void vMessage(const std::string& t)
 }
 
 const char* const NON_ECRIT = CLE_LOCAL("Fichier non ecrit : disque plein ou dossier protege");
+const char* const TROP_COURT = CLE_LOCAL("Fichier trop court, non classe");
 
 // A catalogue text for the message file, looked up under the toolkit's
 // lock: the GUI thread may reload the catalogue meanwhile.
@@ -269,9 +270,14 @@ struct Analyse {
     }
 
     // What the message file tells besides the service's message: a name
-    // refused, a type unknown. Empty when the data can be filed.
+    // refused, a type unknown, data too short to be a file (the head would
+    // name a file that is nowhere). Empty when the data can be filed.
     std::string note(bool nomRefuse) const
     {
+        if (e.ldata > 0 && bSansFichier() && bTypeConnu()) {
+            vJournal(TAG, "ECHEC : %d octets de donnees ne font pas un fichier\n", e.ldata);
+            return CRLF + traduit(TROP_COURT) + " (" + e.nom + ")" + CRLF;
+        }
         if (nomRefuse) {
             vJournal(TAG, "ECHEC : nom de fichier refuse : \"%s\"\n",
                      sTexteJournal(e.nom).c_str());

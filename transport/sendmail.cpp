@@ -36,6 +36,7 @@ const char* const ECHEC_ENVOI = "ECHEC : envoi impossible, connexion perdue\n";
 const char* const ECHEC_DIALOGUE = "ECHEC : le serveur ne termine pas le dialogue\n";
 const char* const ECHEC_ARRET = "ECHEC : arret du programme\n";
 const char* const ECHEC_ABANDON = "ECHEC : envoi abandonne\n";
+const char* const ECHEC_SANS_TEXTE = "ECHEC : le serveur n'a pas demande le texte (354 absent)\n";
 
 using Horloge = std::chrono::steady_clock;
 
@@ -165,11 +166,13 @@ int iSans221(const char* raison, Journal& j)
     return 0;
 }
 
-// The dialogue from the greeting to the server's 221.
+// The dialogue from the greeting to the server's 221. The mail is taken
+// by a 250 that answers its text: a 250 to the data command itself, the
+// text never asked for, takes nothing.
 int iDialogue(Connexion& c, const Courrier& m, Journal& j, int delaiMs)
 {
     int etape = 0;
-    bool accepte = false;
+    bool accepte = false, texteParti = false;
     for (int n = 0; n < REPONSES_MAX; ++n) {
         std::string r;
         if (const char* echec = c.lire(r, delaiMs))
@@ -184,10 +187,12 @@ int iDialogue(Connexion& c, const Courrier& m, Journal& j, int delaiMs)
         case SMTP_RCPT: envoi = "RCPT TO: " + m.a + "\r\n", suite = m.a + " : "; break;
         case SMTP_DATA: envoi = "data\r\n", suite = "requete : "; break;
         case SMTP_QUIT:
+            if (!texteParti)
+                return j.echec(ECHEC_SANS_TEXTE);
             envoi = "quit\r\n", suite = "quit : ", accepte = true;
             j.accepte();
             break;
-        case SMTP_CORPS: envoi = m.donnees; break;
+        case SMTP_CORPS: envoi = m.donnees, texteParti = true; break;
         case SMTP_RIEN: break;
         case SMTP_FIN: return j.afficher(), 0;
         case SMTP_ECHEC:

@@ -53,7 +53,9 @@ apart (a command that arrives in between is noted "prematuree"); "fusion"
 sends its "221" in the same send as the body's reply, before the client
 said quit; "interminable" greets with 70 KiB of "220-" lines and no final
 line; "retenir:250" and "retenir:221" keep that reply (to the data, to
-quit) back until the client gives up, noted "retenu" when they start.
+quit) back until the client gives up, noted "retenu" when they start;
+"sans354" answers the data command with a 250 and no 354 (the mail's text
+is never asked for), then 221 to any further command.
 The body's reply is "250 2.0.0 Ok: queued as 4F2201C".
 Each command is noted "commande<N>", the data "donnees".
 """
@@ -376,6 +378,11 @@ class ServiceSmtp:
         for reponse in (b"250 2.1.0 Ok\r\n", b"250 2.1.5 Ok\r\n",
                         b"354 End data with <CR><LF>.<CR><LF>\r\n"):
             if commande() is None:
+                return
+            if genre == "sans354" and reponse.startswith(b"354"):
+                connexion.sendall(b"250 2.0.0 Ok\r\n")
+                if commande() is not None:
+                    connexion.sendall(b"221 2.0.0 Bye\r\n")
                 return
             connexion.sendall(reponse)
         while b"\r\n.\r\n" not in recu[0]:

@@ -37,8 +37,9 @@ class JournalTest : public JournalEnvoi {
 public:
     void ajouter(const char* texte) override { texte_ += texte; }
     void afficher() override { ++affichages; }
+    void accepte() override { ++acceptes; }
     const std::string& texte() const { return texte_; }
-    int affichages = 0;
+    int affichages = 0, acceptes = 0;
 
 private:
     std::string texte_;

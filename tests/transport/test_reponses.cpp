@@ -533,3 +533,17 @@ TEST_F(Reponses, ADataFileTheDiskCannotTakeIsToldInTheKeptMessage)
     EXPECT_NE(recu.find("\nFichier non ecrit : disque plein ou dossier protege (" + nom + ")\n"),
               std::string::npos) << recu;
 }
+
+// A data file of a few octets is no file: the message the user keeps, whose
+// head names it, says it was not filed.
+TEST_F(Reponses, ADataFileTooShortToFileIsToldInTheKeptMessage)
+{
+    ASSERT_TRUE(service().bVariante("taille:5"));
+    EXPECT_EQ(iTransferer(texteGrib()), PHASE_NON_CLASSEE);
+    const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb";
+    EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
+    const std::string recu = lireFichier("lockdir/message.txt");
+    EXPECT_EQ(recu.rfind(nom + ", 5 bytes/octets\n", 0), 0u) << recu;
+    EXPECT_NE(recu.find("\nFichier trop court, non classe (" + nom + ")\n"), std::string::npos)
+        << recu;
+}

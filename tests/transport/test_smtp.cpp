@@ -237,3 +237,14 @@ TEST_F(Smtp, AReplyThatNeverEndsIsRefusedPastItsLimit)
     EXPECT_EQ(envoyer(script.port()), 1);
     EXPECT_EQ(journal.texte(), "127.0.0.1\nECHEC : reponse trop longue du serveur\n");
 }
+
+// A 250 to the data command is no acceptance: the mail's text never went.
+TEST_F(Smtp, A250WhereTheTextWasAskedForIsNoSend)
+{
+    ServiceFactice script({"--mode", "smtp", "--variante", "sans354"});
+    ASSERT_GT(script.port(), 0);
+    EXPECT_EQ(envoyer(script.port()), 1) << journal.texte();
+    EXPECT_EQ(journal.acceptes, 0);
+    EXPECT_NE(journal.texte().find("requete : 250 2.0.0 Ok\nECHEC : "), std::string::npos)
+        << journal.texte();
+}
