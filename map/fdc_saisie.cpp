@@ -164,6 +164,10 @@ int fdc::handle(int event)
     case FL_SHORTCUT:
         return clavier();
     case FL_MOVE:
+        // The toolkit sends no enter to a map already under the pointer
+        // when its window shows again (full screen): a move gives the keys.
+        if (Fl::focus() != this)
+            vPrendreClavier();
         mousemove();
         return 1;
     case FL_MOUSEWHEEL:

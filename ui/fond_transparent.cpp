@@ -3,10 +3,9 @@
 #include <FL/Fl.H>
 #include <cstdlib>
 
-unsigned uFondTransparent()
+unsigned uFondTransparent(Fl_Color boite)
 {
-    // The image window and the chooser's preview are of this grey.
-    return Fl::get_color(FL_GRAY);
+    return Fl::get_color(boite);
 }
 
 void vPoserSurFond(ImageDecodee& image, unsigned fond)

@@ -77,12 +77,13 @@ std::string sNom(const char* nom)
 }
 
 // The first frame of the GIF octets, from giflib; null when it does not
-// decode (logged). Transparent pixels are over the grey the windows are.
-Fl_RGB_Image* pGif(const std::string& octets, const char* nom, const Admission& admettre)
+// decode (logged). Transparent pixels are over the colour of `boite`.
+Fl_RGB_Image* pGif(const std::string& octets, const char* nom, const Admission& admettre,
+                   Fl_Color boite)
 {
     ImageGif gif;
     gif.admettre = admettre;
-    const int refus = iDecoderGif(debut(octets), octets.size(), gif, uFondTransparent());
+    const int refus = iDecoderGif(debut(octets), octets.size(), gif, uFondTransparent(boite));
     // The caller says why it did not admit the picture.
     if (refus == GIF_NON_ADMISE)
         return nullptr;
@@ -109,26 +110,27 @@ Fl_RGB_Image* pDecodee(int refus, ImageDecodee& image, const char* format, const
     return nullptr;
 }
 
-// The PNG octets' picture, its transparent pixels over the same grey as a
-// GIF's; null when it does not decode (logged).
-Fl_RGB_Image* pPng(const std::string& octets, const char* nom, ImageDecodee& image)
+// The PNG octets' picture, its transparent pixels over the colour of
+// `boite` as a GIF's; null when it does not decode (logged).
+Fl_RGB_Image* pPng(const std::string& octets, const char* nom, ImageDecodee& image,
+                   Fl_Color boite)
 {
     const int refus = iDecoderPng(debut(octets), octets.size(), image);
     if (!refus)
-        vPoserSurFond(image, uFondTransparent());
+        vPoserSurFond(image, uFondTransparent(boite));
     return pDecodee(refus, image, "png", nom);
 }
 
 Fl_RGB_Image* pDecoder(FormatImage format, const std::string& octets, const char* nom,
-                       const Admission& admettre)
+                       const Admission& admettre, Fl_Color boite)
 {
     ImageDecodee image;
     image.admettre = admettre;
     switch (format) {
-    case IMAGE_GIF: return pGif(octets, nom, admettre);
+    case IMAGE_GIF: return pGif(octets, nom, admettre, boite);
     case IMAGE_JPEG:
         return pDecodee(iDecoderJpeg(debut(octets), octets.size(), image), image, "jpeg", nom);
-    case IMAGE_PNG: return pPng(octets, nom, image);
+    case IMAGE_PNG: return pPng(octets, nom, image, boite);
     case IMAGE_INCONNUE: break;
     }
     return nullptr;
@@ -180,7 +182,7 @@ bool bLireImage(const char* chemin, std::string& octets, size_t debutLu)
 }
 
 Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom,
-                            const Admission& admettre)
+                            const Admission& admettre, Fl_Color boite)
 {
     const FormatImage format = formatImage(debut(octets), octets.size());
     if (voulu != IMAGE_INCONNUE && format != voulu) {
@@ -189,7 +191,7 @@ Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const 
     }
     std::unique_ptr<Fl_RGB_Image> image;
     try {
-        image.reset(pDecoder(format, octets, nom, admettre));
+        image.reset(pDecoder(format, octets, nom, admettre, boite));
     } catch (const std::bad_alloc&) {
         vJournal(ETIQUETTE, "%s refusee: memoire insuffisante\n", sNom(nom).c_str());
         return nullptr;

@@ -2,7 +2,8 @@
 // each file is opened once as a plain file, read once, and decoded from
 // those octets by the library of its format (GIF by giflib, JPEG by
 // libjpeg, PNG by libpng, each within its limits), its transparent pixels
-// laid over the windows' grey (ui/fond_transparent.h). The toolkit's
+// laid over the colour of the box that draws it (ui/fond_transparent.h):
+// the image window's grey unless told. The toolkit's
 // readers never see one: they are left to the program's own pictures.
 #ifndef UI_IMAGE_CONTROLEE_H
 #define UI_IMAGE_CONTROLEE_H
@@ -10,6 +11,7 @@
 #include "ui/entete_image.h"
 #include "ui/image_decodee.h"
 
+#include <FL/Enumerations.H>
 #include <cstddef>
 #include <string>
 
@@ -38,8 +40,9 @@ bool bLireImage(const char* chemin, std::string& octets, size_t debut);
 // The picture the octets hold, of the format wanted unless that is
 // IMAGE_INCONNUE; null when it is refused, does not decode or the
 // decoder runs out of memory (logged under `nom`, except octets that are
-// no picture at all), or `admettre` refuses its size (not logged).
+// no picture at all), or `admettre` refuses its size (not logged). Its
+// transparent pixels show the colour `boite`, which the picture's box has.
 Fl_RGB_Image* pDecoderImage(const std::string& octets, FormatImage voulu, const char* nom,
-                            const Admission& admettre = nullptr);
+                            const Admission& admettre = nullptr, Fl_Color boite = FL_GRAY);
 
 #endif

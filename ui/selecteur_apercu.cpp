@@ -76,7 +76,8 @@ void DRU_Fl_File_Chooser::vMajApercu()
     const bool lu = bLireImage(v, octets, TEXTE_APERCU);
     Fl_Shared_Image* image = nullptr;
     if (lu)
-        if (Fl_RGB_Image* decodee = pDecoderImage(octets, IMAGE_INCONNUE, v))
+        if (Fl_RGB_Image* decodee =
+                pDecoderImage(octets, IMAGE_INCONNUE, v, nullptr, previewBox->color()))
             image = Fl_Shared_Image::get(decodee, 1);
     if (window->shown())
         fl_cursor(FL_CURSOR_DEFAULT);

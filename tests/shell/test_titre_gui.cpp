@@ -581,3 +581,20 @@ TEST_F(Titre, TheEditorButtonOpensTheReadMeListedInTheWindowMenu)
     ASSERT_EQ(menu->size(), 2);
     EXPECT_STREQ(menu->menu()[0].label(), "...");
 }
+
+// Full screen shows the window again under a still pointer, with no enter
+// for the map: a move over it gives it the keys, arrows as letters.
+TEST_F(Titre, AfterFullScreenTheMapUnderThePointerTakesTheKeys)
+{
+    vBasculer(1);
+    fdc* carte = gvr[1]->carte;
+    carte->verrou = 0;
+    vCliquer(titre->boutonPleinEcran);
+    ASSERT_TRUE(harnais::bAttendre([] { return GUI->fullscreen_active() && GUI->shown(); }));
+    ASSERT_TRUE(harnais::bRedessiner(GUI));
+    harnais::vSurvoler(GUI, carte->x() + carte->w() / 2, carte->y() + carte->h() / 3);
+    EXPECT_EQ(Fl::focus(), carte);
+    harnais::vTouche(GUI, 'g');
+    harnais::vTouche(GUI, FL_Left);
+    EXPECT_LT(carte->centreLongitude, 0);
+}

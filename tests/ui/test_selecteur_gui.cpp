@@ -249,6 +249,33 @@ TEST_F(Selecteur, GifsThatEndedTheProgramPreviewAsAQuestionMarkAndAValidOneAsIts
     EXPECT_STREQ(c.previewBox->label(), "vent d'ouest");
 }
 
+// A PNG's and a GIF's transparent half, previewed, shows the preview box's
+// own colour; the opaque half its red.
+TEST_F(Selecteur, TransparentPixelsPreviewOverThePreviewBoxsColour)
+{
+    uchar boite[3];
+    Fl::get_color(c.previewBox->color(), boite[0], boite[1], boite[2]);
+    for (const char* nom : {"moitie.png", "moitie.gif"})
+        ASSERT_TRUE(commande("convert -size 60x40 xc:none -fill red -draw 'rectangle 0,0 29,39' " +
+                             sh(liste + "/" + nom)));
+    ouvrir();
+    c.preview(1);
+    for (const char* nom : {"moitie.png", "moitie.gif"}) {
+        cliquer(nom);
+        c.preview(1);
+        ASSERT_NE(c.previewBox->image(), nullptr) << nom;
+        ASSERT_TRUE(harnais::bRedessiner(c.window));
+        const int x = c.previewBox->x() + c.previewBox->w() / 2;
+        const int y = c.previewBox->y() + c.previewBox->h() / 2;
+        const auto fond = harnais::pixel(c.window, x + 15, y);
+        const auto plein = harnais::pixel(c.window, x - 15, y);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(fond[k], boite[k], 8) << nom;
+            EXPECT_NEAR(plein[k], k ? 0 : 255, 8) << nom;
+        }
+    }
+}
+
 // A picture's path typed and confirmed with Enter, delivered to a callback
 // that hides the dialog and opens the picture as the pages do: the file is
 // read, and decoded, once.
