@@ -115,7 +115,9 @@ ActionCanal pasCanal(int index, AffichageCanal& a)
     case PHASE_NON_CLASSEE:
     case PHASE_NON_ENREGISTREE:
     case PHASE_SANS_DONNEES:
-        // The message filed beside says why, in a window of its own.
+        // What came is counted above why it ended red; but for an answer
+        // too large, the service's message is filed beside, in a window
+        // of its own.
         vConnexion(c, a);
         vReception(c, a);
         vEchec(c, a, phase);
