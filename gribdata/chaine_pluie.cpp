@@ -55,8 +55,8 @@ std::vector<const grib*> vChainePluie(const grib& r)
     std::vector<const grib*> c{&r};
     for (const grib* p = r.pluiePrecedente; p; p = p->pluiePrecedente) {
         c.push_back(p);
-        if (periodePluie(*p).debut == 0)
-            break;
+        if (!bPluieDuPas(p->indicateur, p->p1))
+            break;  // a total since the run: nothing before it counts
     }
     std::reverse(c.begin(), c.end());
     return c;
