@@ -19,13 +19,6 @@ std::string cheminCible(const char* chemin)
                                                                                   : chemin;
 }
 
-namespace {
-
-int iErreur()
-{
-    return errno ? errno : EIO;
-}
-
 bool bEcrireTout(int fd, const char* octets, size_t n)
 {
     while (n > 0) {
@@ -41,6 +34,13 @@ bool bEcrireTout(int fd, const char* octets, size_t n)
         n -= size_t(e);
     }
     return true;
+}
+
+namespace {
+
+int iErreur()
+{
+    return errno ? errno : EIO;
 }
 
 // The folder's entry made durable too; a failure here loses nothing.

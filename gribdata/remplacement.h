@@ -14,6 +14,10 @@
 // or a FIFO is itself replaced).
 std::string cheminCible(const char* chemin);
 
+// Writes the `n` octets to `fd` whole, a write cut by a signal taken up
+// again; false with errno set (ENOSPC for a write that took nothing).
+bool bEcrireTout(int fd, const char* octets, size_t n);
+
 // Writes the file through "<target>.tmp" (made afresh, with the mode of the
 // file it replaces): `ecrire` fills the stream and answers false when a
 // write failed; then flush, fsync, close and rename. Answers 0, or the

@@ -1,4 +1,5 @@
 #include "gribdata/fichiers.h"
+#include "gribdata/remplacement.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -38,7 +39,7 @@ int iDossierInscriptible(const char* chemin)
     const int fd = open(essai.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    int erreur = write(fd, "x", 1) == 1 ? 0 : (errno ? errno : ENOSPC);
+    int erreur = bEcrireTout(fd, "x", 1) ? 0 : errno;
     if (close(fd) != 0 && !erreur)
         erreur = errno;
     unlink(essai.c_str());

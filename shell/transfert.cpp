@@ -6,6 +6,7 @@
 #include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "gribdata/ouverture_ordinaire.h"
+#include "gribdata/remplacement.h"
 #include "transport/genre_recu.h"
 
 #include <FL/filename.H>
@@ -117,14 +118,8 @@ std::string sCopier(int source, int cible, long long maximum)
         copies += lus;
         if (copies > maximum)
             return TROP_GROS;
-        for (ssize_t ecrits = 0; ecrits < lus;) {
-            const ssize_t k = write(cible, bloc.data() + ecrits, size_t(lus - ecrits));
-            if (k < 0 && errno == EINTR)
-                continue;
-            if (k <= 0)
-                return std::string("copie impossible (") + std::strerror(k < 0 ? errno : EIO) + ")";
-            ecrits += k;
-        }
+        if (!bEcrireTout(cible, bloc.data(), size_t(lus)))
+            return std::string("copie impossible (") + std::strerror(errno) + ")";
     }
 }
 

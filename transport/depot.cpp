@@ -23,20 +23,6 @@ const int ESSAIS_NOM = 100;
 // Namesakes waiting in one folder.
 const int RANGS_MAX = 10000;
 
-bool bEcrireTout(int fd, const char* octets, size_t n)
-{
-    while (n > 0) {
-        const ssize_t e = write(fd, octets, n);
-        if (e < 0 && errno == EINTR)
-            continue;
-        if (e <= 0)
-            return false;
-        octets += e;
-        n -= size_t(e);
-    }
-    return true;
-}
-
 // "message.txt" or "message_<digits>.txt", in any case.
 bool bNomDeMessage(const std::string& nom)
 {
