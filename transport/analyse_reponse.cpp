@@ -382,18 +382,3 @@ bool bReponseAcceptee(IssueReponse issue)
 {
     return issue == ISSUE_CLASSEE || issue == ISSUE_SANS_DONNEES;
 }
-
-const char* pcIssueReponse(IssueReponse issue)
-{
-    switch (issue) {
-    case ISSUE_CLASSEE: return nullptr;
-    case ISSUE_AUCUNE: return "Pas de reponse du service";
-    case ISSUE_SANS_MARQUEUR:
-    case ISSUE_ILLISIBLE: return "Reponse inattendue du serveur";
-    case ISSUE_REFUSEE: return "Requete refusee par le service";
-    case ISSUE_TRONQUEE: return "Reponse incomplete";
-    case ISSUE_NON_CLASSEE: return "Fichier recu non classe";
-    case ISSUE_SANS_DONNEES: return CLE_LOCAL("Aucune donnee recue");
-    }
-    return nullptr;
-}

@@ -2,6 +2,7 @@
 
 #include "transport/canaux.h"
 #include "transport/envoi.h"
+#include "transport/reponse.h"
 #include "ui/local.h"
 
 const char* pcRaisonEchec(int phase)
@@ -31,4 +32,19 @@ std::string sRaisonEchec(int phase, const char* hote)
     if (phase == PHASE_INTROUVABLE)
         texte += std::string(" ") + (hote ? hote : "");
     return texte;
+}
+
+int iPhaseFinale(IssueReponse issue)
+{
+    switch (issue) {
+    case ISSUE_CLASSEE: return PHASE_RECUE;
+    case ISSUE_REFUSEE: return PHASE_REFUSEE;
+    case ISSUE_TRONQUEE: return PHASE_INCOMPLETE;
+    case ISSUE_SANS_MARQUEUR:
+    case ISSUE_ILLISIBLE: return PHASE_ILLISIBLE;
+    case ISSUE_NON_CLASSEE: return PHASE_NON_CLASSEE;
+    case ISSUE_SANS_DONNEES: return PHASE_SANS_DONNEES;
+    case ISSUE_AUCUNE: break;
+    }
+    return PHASE_ECHEC;
 }

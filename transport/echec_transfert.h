@@ -5,6 +5,8 @@
 #ifndef TRANSPORT_ECHEC_TRANSFERT_H
 #define TRANSPORT_ECHEC_TRANSFERT_H
 
+#include "transport/reponse.h"
+
 #include <string>
 
 // The catalogue key of a failed phase's reason (PHASE_ECHEC and below);
@@ -14,5 +16,10 @@ const char* pcRaisonEchec(int phase);
 // The reason in the running language; for PHASE_INTROUVABLE the host
 // follows it, as it stands.
 std::string sRaisonEchec(int phase, const char* hote);
+
+// The phase a transfer ends in once its answer is filed: green only when
+// it was whole and all it carried filed; an accepted request that brought
+// no data is recorded, but not shown as data received.
+int iPhaseFinale(IssueReponse issue);
 
 #endif

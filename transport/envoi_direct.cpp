@@ -26,11 +26,10 @@ const char* const THREADS = "<THREADS>";
 void vIssue(TravailEnvoi& t, int phase, bool reponse, IssueReponse issue, bool enregistre)
 {
     const bool reussi = bReponseAcceptee(issue);
-    std::string texte;
-    if (!reponse && pcRaisonEchec(phase))
-        texte = sRaisonEchec(phase, t.service.hote.c_str()) + "\n";
-    else if (pcIssueReponse(issue))
-        texte = std::string(pcTraduire(pcIssueReponse(issue))) + "\n";
+    const int fin = !reponse && pcRaisonEchec(phase) ? phase : iPhaseFinale(issue);
+    std::string texte = sRaisonEchec(fin, t.service.hote.c_str());
+    if (!texte.empty())
+        texte += "\n";
     texte += pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO");
     if (!enregistre)
         texte += std::string("\n") + pcTraduire(ENVOI_NON_ENREGISTRE);

@@ -61,9 +61,6 @@ AnalyseReponse analyseReponse(char* answer, int length);
 // result is not 0, and only log `ok`.
 int iAnalyseRequeteHttp(char* answer, int length, int& ok);
 
-// The catalogue key of what went wrong; null for ISSUE_CLASSEE.
-const char* pcIssueReponse(IssueReponse issue);
-
 // Splits a text of GMDSS bulletins (each starts with "GMDSS_METAREA") in
 // place, and writes each as "lockdir/<its first word>.txt" (beside a
 // namesake of an earlier answer; of one run, the later); from the 16th

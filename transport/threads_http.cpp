@@ -1,6 +1,7 @@
 #include "transport/threads_http.h"
 
 #include "gribdata/globales.h"
+#include "transport/echec_transfert.h"
 #include "transport/http.h"
 #include "transport/popup_http.h"
 #include "transport/reponse.h"
@@ -19,24 +20,6 @@ namespace {
 const char* const THREADS = "<THREADS>";
 
 std::atomic<int> enCours{0};
-
-// The slot's final phase once the answer is filed: green only when it
-// was whole and all it carried filed; an accepted request that brought no
-// data is recorded, but not shown as data received.
-int iPhaseFinale(IssueReponse issue)
-{
-    switch (issue) {
-    case ISSUE_CLASSEE: return PHASE_RECUE;
-    case ISSUE_REFUSEE: return PHASE_REFUSEE;
-    case ISSUE_TRONQUEE: return PHASE_INCOMPLETE;
-    case ISSUE_SANS_MARQUEUR:
-    case ISSUE_ILLISIBLE: return PHASE_ILLISIBLE;
-    case ISSUE_NON_CLASSEE: return PHASE_NON_CLASSEE;
-    case ISSUE_SANS_DONNEES: return PHASE_SANS_DONNEES;
-    case ISSUE_AUCUNE: break;
-    }
-    return PHASE_ECHEC;
-}
 
 // What every thread body does; `quoi` names it in the log.
 void vTransfert(InstantaneHttp& s, const char* quoi)
