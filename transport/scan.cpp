@@ -6,6 +6,7 @@
 #include "map/chargement_fonds.h"
 #include "map/satellite.h"
 #include "ui/boites_message.h"
+#include "ui/boucles_imbriquees.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/local.h"
 #include "ui/ouvertures.h"
@@ -56,15 +57,15 @@ void vAvisNonOuverts(const char* chemin)
 }
 
 // The first received file filed unopened, the window registry being full:
-// the user is told at the end of a pass when no box waits (a box opened
-// inside another one's loop would run under it), once while the registry
-// stays full.
+// the user is told at the end of a pass run from the main loop (a box
+// opened inside another loop, a box's, a dialog's or a menu's, would run
+// under it), once while the registry stays full.
 std::string nonOuvert;
 bool nonOuvertsDits = false;
 
 void vDireNonOuverts()
 {
-    if (nonOuvert.empty() || pBoiteMessage() || Fl::modal())
+    if (nonOuvert.empty() || !bBouclePrincipale() || Fl::modal())
         return;
     const std::string chemin = nonOuvert;
     nonOuvert.clear();
