@@ -317,6 +317,8 @@ public:
     // The six arrays of product buttons of the bulletin and image pages,
     // in the order the request lists them.
     std::array<classeBoutonImage**, 6> tableauxProduits() const;
+    // A product button of those arrays is down.
+    bool bProduitEnfonce() const;
     // The bulletin request rebuilt from the pressed buttons down, then the
     // loaded codes without a button; the last button pressed, or null.
     classeBoutonImage* pReconstruireBulletins();
@@ -361,7 +363,7 @@ public:
     void vSetCommande(int systeme);
     // The bulletin request: at once in connected mode, else to a new send
     // window (`automationDelete`: the system text's volume and cost).
-    void vSetCommandeBulletins(int automationDelete, classeBouton* bouton);
+    void vSetCommandeBulletins(int automationDelete);
 
     // ---- Request page: the system request (vr_systeme.cpp).
     static void vBoutonRequeteurGribSystemeCallback(Fl_Widget* bouton, void* page);

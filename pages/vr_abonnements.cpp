@@ -48,10 +48,7 @@ void vr::vActiverAbonnementBulletins()
 {
     if (!abonnementBulletins)
         return;
-    bool choix = false;
-    for (classeBoutonImage** t : tableauxProduits())
-        for (; t && *t && !choix; ++t)
-            choix = (*t)->value();
+    const bool choix = bProduitEnfonce();
     if ((MODE_CONNECTE && MODE_BULL_HTTP) || choix)
         abonnementBulletins->activate();
     else

@@ -91,9 +91,7 @@ EtatEnvoi vr::etatEnvoi() const
     }
     // The codes of the buttons down, or of a loaded request, and the
     // request holding them.
-    bool choisis = !codesSansBouton.empty();
-    for (classeBoutonImage** t : tableauxProduits())
-        choisis = choisis || bEnfonce(t);
+    const bool choisis = !codesSansBouton.empty() || bProduitEnfonce();
     e.produits = choisis && requeteBulletins && !requeteBulletins->objets.bVide();
     return e;
 }

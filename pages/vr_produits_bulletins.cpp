@@ -109,7 +109,7 @@ void vr::vEnvoyerBulletinsConnecte(classeBouton* presse)
             b->redraw();
         }
     }
-    if (!enfonces(tableauxProduits()).empty())
+    if (bProduitEnfonce())
         pReconstruireBulletins();
     vActiverAbonnementBulletins();
     vRafraichirEnvoi();
@@ -136,6 +136,15 @@ std::array<classeBoutonImage**, 6> vr::tableauxProduits() const
 {
     return {{boutonsGmdss, boutonsSatellites, boutonsPreisos, boutonsNavtex, boutonsLarge,
              boutonsCotes}};
+}
+
+bool vr::bProduitEnfonce() const
+{
+    for (classeBoutonImage** t : tableauxProduits())
+        for (; t && *t; ++t)
+            if ((*t)->value())
+                return true;
+    return false;
 }
 
 classeBoutonImage* vr::pReconstruireBulletins()
