@@ -228,7 +228,7 @@ void Abonnement::vBoutonSupprimerCallback(Fl_Widget*, void* donnees)
     if (a->page && a->genre == 0)
         a->page->vSetCommande(1);
     else if (a->page && a->genre == 1)
-        a->page->vSetCommandeBulletins(1, nullptr);
+        a->page->vSetCommandeBulletins(1);
     a->vChoisir(a->boutonUnique);
     a->vSet();
     requete* r = a->pRequete();

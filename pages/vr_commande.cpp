@@ -37,7 +37,7 @@ void vr::vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* donnees)
     // window's close, asks the rule again.
     bouton->deactivate();
     if (page->bEnvoiBulletins())
-        page->vSetCommandeBulletins(0, nullptr);
+        page->vSetCommandeBulletins(0);
     else
         page->vSetCommande(0);
 }
@@ -49,14 +49,14 @@ void vr::vSetCommande(int systeme)
                   tamponGrib, !systeme);
 }
 
-void vr::vSetCommandeBulletins(int automationDelete, classeBouton* bouton)
+void vr::vSetCommandeBulletins(int automationDelete)
 {
     if (MODE_CONNECTE && MODE_BULL_HTTP) {
         // The deletion orders no product: its text goes as it stands.
         if (automationDelete)
-            iEnvoyerBulletins(*requeteBulletins, bouton);
+            iEnvoyerBulletins(*requeteBulletins, nullptr);
         else
-            vEnvoyerBulletinsConnecte(bouton);
+            vEnvoyerBulletinsConnecte(nullptr);
         return;
     }
     vCopierTexte(editeurBulletins, tamponBulletins);
@@ -92,7 +92,7 @@ void vr::vSystemeParCourrier(Fl_Widget* bouton)
 {
     if (bouton == boutonSysteme) {
         requeteBulletins->vEcrire(2);
-        vSetCommandeBulletins(1, nullptr);
+        vSetCommandeBulletins(1);
     } else {
         requeteGrib->vEcrire(2);
         vSetCommande(1);

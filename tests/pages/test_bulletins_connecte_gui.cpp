@@ -122,7 +122,7 @@ TEST_F(BulletinsConnecte, AMisspeltCodeEndsRed)
     ASSERT_TRUE(service().bVariante("catalogue"));
     construire(1, 0);
     page->requeteBulletins->vSetObjet("NAVTEX_4_NEW-ORLEANS_FORECSAT");
-    page->vSetCommandeBulletins(0, nullptr);
+    page->vSetCommandeBulletins(0);
     const int canal = iCanal(nullptr);
     ASSERT_GE(canal, 0);
     EXPECT_EQ(fondFinal(canal), FOND_ECHEC_HTTP);
