@@ -33,7 +33,7 @@ void vPoser(Fl_Box* b, const PlaceTexte& p, int largeurTexte)
 PlaceTexte placeSeule(int gauche, int droite, int taille, const MesureTexte& largeur)
 {
     const int place = droite - gauche;
-    taille = iTailleTenant(taille, BANDEAU_PLANCHER, place, largeur);
+    taille = iTailleTenant(taille, TAILLE_PLANCHER, place, largeur);
     const int l = std::min(largeur(taille), place);
     return {gauche + (place - l) / 2, l, taille};
 }
@@ -42,7 +42,7 @@ void vPlacerPaire(int gauche, int droite, int taille, const MesureTexte& lg,
                   const MesureTexte& ld, PlaceTexte& g, PlaceTexte& d)
 {
     const int place = droite - gauche;
-    taille = iTailleTenant(taille, BANDEAU_PLANCHER, place,
+    taille = iTailleTenant(taille, TAILLE_PLANCHER, place,
                            [&](int t) { return lg(t) + BANDEAU_ECART + ld(t); });
     int a = lg(taille), b = ld(taille);
     if (a + BANDEAU_ECART + b > place) {

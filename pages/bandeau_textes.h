@@ -23,7 +23,6 @@ struct PlaceTexte {
 // the last row's two texts.
 constexpr int BANDEAU_BORD = 9;
 constexpr int BANDEAU_ECART = 16;
-constexpr int BANDEAU_PLANCHER = 9;
 
 // A text alone in the row `gauche` .. `droite`, centred, from `taille`
 // down to the floor; at the floor and still too wide it takes the whole
