@@ -91,15 +91,6 @@ bool bRefuser(const std::string& pourquoi)
     return false;
 }
 
-struct Descripteur {
-    int fd;
-    ~Descripteur()
-    {
-        if (fd >= 0)
-            close(fd);
-    }
-};
-
 const std::string TROP_GROS = "fichier trop gros";
 
 // Copies what `source` holds into `cible`, refusing it past `maximum`

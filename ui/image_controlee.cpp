@@ -40,15 +40,6 @@ public:
     }
 };
 
-struct Descripteur {
-    int fd;
-    ~Descripteur()
-    {
-        if (fd >= 0)
-            close(fd);
-    }
-};
-
 // Appends what `fd` holds until its end or until `octets` holds `limite`
 // octets; false on a read error.
 bool bLireJusque(int fd, std::string& octets, size_t limite)
