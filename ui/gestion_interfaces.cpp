@@ -83,22 +83,23 @@ const char* pcEntreeMenu(const char* titre)
     return *nom ? nom : nullptr;
 }
 
-void gestion_interfaces::add(Fl_Double_Window* fenetre)
+bool gestion_interfaces::add(Fl_Double_Window* fenetre)
 {
     if (!fenetre)
-        return;
+        return false;
     if (fermeture) {
         vJournal(ETIQUETTE, "fin du programme, fenetre non enregistree: %s\n", pcTitre(fenetre));
-        return;
+        return false;
     }
     for (Fl_Double_Window*& place : GESTION_UI)
         if (!place) {
             place = fenetre;
             fenetre->callback(gestion_interfaces_callback, fenetre);
             menu();
-            return;
+            return true;
         }
     vJournal(ETIQUETTE, "registre plein, fenetre non enregistree: %s\n", pcTitre(fenetre));
+    return false;
 }
 
 bool gestion_interfaces::bPlein()

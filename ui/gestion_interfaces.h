@@ -20,7 +20,8 @@ public:
     // Registers the window in the first free slot, gives it the common
     // close callback and rebuilds the menu. A full registry, or one whose
     // program is ending, leaves the window as it is, with a log line.
-    static void add(Fl_Double_Window* fenetre);
+    // Answers whether the registry now holds it.
+    static bool add(Fl_Double_Window* fenetre);
     // True when a window would find no free slot: what opens windows
     // unasked (received files) opens none then.
     static bool bPlein();

@@ -7,8 +7,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
-#include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -18,11 +16,6 @@ struct HorsGroupe {
     HorsGroupe() { Fl_Group::current(nullptr); }
     ~HorsGroupe() { Fl_Group::current(courant); }
 };
-
-bool bEnregistree(const Fl_Double_Window* fenetre)
-{
-    return std::find(std::begin(GESTION_UI), std::end(GESTION_UI), fenetre) != std::end(GESTION_UI);
-}
 
 // A picture window the registry could not hold (full, or the program
 // ending) is in no menu and no one would delete it: closed, it goes at
@@ -43,8 +36,7 @@ visualisateur* pOuvrirImage(const char* chemin, int droite, int haut)
         delete fenetre;
         return nullptr;
     }
-    gestion_interfaces::add(fenetre);
-    if (!bEnregistree(fenetre))
+    if (!gestion_interfaces::add(fenetre))
         fenetre->callback(vFermerHorsRegistre);
     return fenetre;
 }
