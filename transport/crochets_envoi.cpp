@@ -32,7 +32,7 @@ bool bInstantaneTexte(const char* texte, EnvoiRequete& envoi, const char* volume
                  genre < 0 ? "requete systeme ou inconnue" : "pas de page de requete");
         return false;
     }
-    envoi = r->instantane();
+    envoi = r->instantanePage();
     envoi.texte = texte;
     if (volume)
         envoi.volume = volume;

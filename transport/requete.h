@@ -122,8 +122,11 @@ public:
     void vTerre(long long points, long long& size, double& cost);
 
     // ---- Saved requests and the send log.
-    // What a send records, taken now (GUI thread).
+    // What a send of the page's own text records, taken now (GUI thread).
     EnvoiRequete instantane() const;
+    // The page as it stands, its text, figures and saved request, before
+    // they are made to agree with a text that went (GUI thread).
+    EnvoiRequete instantanePage() const;
     // The send log block and the saved request, both for now.
     int vEnregistre();
     int vEnregistre_Requete();

@@ -47,6 +47,13 @@ std::string requete::corpsGrib() const
 
 EnvoiRequete requete::instantane() const
 {
+    EnvoiRequete e = instantanePage();
+    vAccorderAuTexte(e);
+    return e;
+}
+
+EnvoiRequete requete::instantanePage() const
+{
     EnvoiRequete e;
     e.type = type;
     if (tampon) {
@@ -63,7 +70,6 @@ EnvoiRequete requete::instantane() const
         e.jours[i] = pcTraduire(pc_Fr_Jours[i]);
     for (size_t i = 0; i < e.mois.size(); ++i)
         e.mois[i] = pcTraduire(pc_Fr_Mois[i]);
-    vAccorderAuTexte(e);
     return e;
 }
 

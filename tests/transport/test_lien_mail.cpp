@@ -166,3 +166,19 @@ TEST_F(TexteEnvoye, ASentTextIsRecordedAsItWent)
                                     : std::vector<std::string>());
     }
 }
+
+// The page set to delete its automations, the window's text an order: the
+// order's saved request is the page's, not the deletion's nothing.
+TEST_F(TexteEnvoye, AnOrderSentFromADeletingPageSavesThePagesRequest)
+{
+    grib.vSetDomaine(1);
+    const std::string corps = grib.instantane().corps;
+    grib.vSetAutomatisation("0");
+    std::filesystem::remove_all("etc/grib");
+    std::filesystem::create_directories("etc/grib");
+    EXPECT_EQ(iEnregistrerTexteEnvoye("@mto@reqt@grib@\nA 1\nD 1\n@mto@reqt@fin@\n"), 0);
+    std::vector<std::string> sauvees;
+    for (const auto& f : std::filesystem::directory_iterator("etc/grib"))
+        sauvees.push_back(lireFichier(f.path().string()));
+    EXPECT_EQ(sauvees, std::vector<std::string>{corps});
+}
