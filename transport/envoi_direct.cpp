@@ -33,7 +33,7 @@ void vIssue(TravailEnvoi& t, int phase, bool reponse, IssueReponse issue, bool e
     texte += pcTraduire(reussi ? "SENDING MAIL ... OK" : "SENDING HTTP ... KO");
     if (!enregistre)
         texte += std::string("\n") + pcTraduire(ENVOI_NON_ENREGISTRE);
-    vSousVerrou([&] { t.vIssue(reussi && enregistre, texte, reponse, false); });
+    vSousVerrou([&] { t.vIssue(reussi, enregistre, texte, reponse, false); });
 }
 
 // The send itself, its waits ended by an abandonment; null when nothing

@@ -45,7 +45,7 @@ void vIssueSmtp(TravailSmtp& t, int cr, bool enregistre)
     std::string texte = pcTraduire(cr ? "SENDING MAIL ... KO" : "SENDING MAIL ... OK");
     if (!enregistre)
         texte += std::string("\n") + pcTraduire(ENVOI_NON_ENREGISTRE);
-    t.vIssue(cr == 0 && enregistre, texte, cr == 0, cr == 0);
+    t.vIssue(cr == 0, enregistre, texte, cr == 0, cr == 0);
 }
 
 void* vSousThreadSmtp(void* travail)

@@ -48,9 +48,11 @@ bool TravailFenetre::bConclure()
     return true;
 }
 
-void TravailFenetre::vIssue(bool reussi, const std::string& t, bool sansMail, bool sansCopie)
+void TravailFenetre::vIssue(bool parti, bool enregistre, const std::string& t, bool sansMail,
+                            bool sansCopie)
 {
-    if (!reussi)
+    const bool reussi = parti && enregistre;
+    if (!parti)
         echec = true;
     journal.ajouter("\n");
     journal.ajouter(t.c_str());

@@ -53,14 +53,16 @@ struct TravailFenetre {
     bool bConclure();
 
     // The outcome in the window: a line feed and `texte` in the journal,
-    // its colour, the mail buttons off as asked, else the mail client's
-    // back (the close button stays on throughout a send). GUI thread, or
-    // under the lock.
-    void vIssue(bool reussi, const std::string& texte, bool sansMail, bool sansCopie);
+    // green when the text went and was recorded, the mail buttons off as
+    // asked, else the mail client's back (the close button stays on
+    // throughout a send). GUI thread, or under the lock.
+    void vIssue(bool parti, bool enregistre, const std::string& texte, bool sansMail,
+                bool sansCopie);
 
     // Set by bAbandonner; the waits of the send's thread read it.
     std::atomic<bool> abandon{false};
-    // Set by a failed outcome: the text did not go.
+    // Set by an outcome whose text did not go (one that went unrecorded
+    // went all the same: sent again, it would be ordered twice).
     std::atomic<bool> echec{false};
 
 private:

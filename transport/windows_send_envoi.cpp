@@ -166,7 +166,7 @@ void WindowsSend::vLancerHttp(const TYPEDEF_PROFIL& p)
     t->motDePasse = t->avecMotDePasse ? p.password : "";
     vConfier(t);
     if (!bEnvoyerDirect(t))
-        t->vIssue(false, pcTraduire("SENDING HTTP ... KO"), false, false);
+        t->vIssue(false, true, pcTraduire("SENDING HTTP ... KO"), false, false);
 }
 
 // The mail job of the window's text through the profile in use: the thread

@@ -589,6 +589,7 @@ struct CasParti {
     classeBouton* WindowsSend::*bouton;
     const char* enCours;  // the journal shows it once the send is where the case wants it
     bool parti;
+    bool sansEnregistrement = false;  // etc/bull/ cannot be written
 };
 
 }  // namespace
@@ -609,6 +610,8 @@ TEST_F(EnvoiHttp, ATextThatWentIsNotSentAgainFromItsWindow)
         {"mail client", &accepte, &WindowsSend::boutonEnvoiMail, "", true},
         {"mail under way", &muet, &WindowsSend::boutonEnvoiDirect, "220 smtp-reel.test", true},
         {"mail refused", &refuse, &WindowsSend::boutonEnvoiDirect, "\nSENDING MAIL ... KO", false},
+        {"mail taken, unrecorded", &accepte, &WindowsSend::boutonEnvoiDirect,
+         "Envoi non enregistre", true, true},
     };
     const std::pair<const char*, std::function<void()>> retours[] = {
         {"Gestion then Fermer",
@@ -626,6 +629,9 @@ TEST_F(EnvoiHttp, ATextThatWentIsNotSentAgainFromItsWindow)
         SCOPED_TRACE(c.nom);
         ASSERT_GT(c.serveur->port(), 0);
         config.profils->port = c.serveur->port();
+        std::filesystem::remove_all("etc/bull");
+        if (c.sansEnregistrement)
+            ecrireFichier("etc/bull", "");
         ouvrir(false, BULL);
         cliquer(fenetre->*c.bouton);
         ASSERT_TRUE(harnais::bAttendre([&] {
