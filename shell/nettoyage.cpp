@@ -21,7 +21,7 @@ bool bTemporaire(const char* nom)
 void vSupprimerRestesArret()
 {
     iSupprimerRestes(".", bResteInterpolation, TAG);
-    for (const char* dossier : {"lockdir", "etc/grib", "etc/bull"})
+    for (const char* dossier : {"lockdir", "etc", "etc/grib", "etc/bull"})
         iSupprimerRestes(dossier, bTemporaire, TAG);
     for (const char* dossier : {".", "dat", "dat/bulletin", "dat/image"})
         iSupprimerRestes(dossier, bResteDeplacement, TAG);

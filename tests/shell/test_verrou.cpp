@@ -52,10 +52,10 @@ const std::vector<std::string> RESTES = {
     "tempo20240105.grb", "lockdir/inter20240105.grb.tmp", "lockdir/20240105.grb.Ab12Cd.tmp",
     "etc/grib/20240105_120000.txt.Ab12Cd.tmp", "etc/bull/20240105_120000.txt.Ab12Cd.tmp",
     "dat/.recuAb12Cd", "dat/image/.recuAb12Cd", ".recuAb12Cd", "globe.jpg.4242.1",
-    "globe.jpg.4242.2.Ab12Cd.tmp"};
+    "globe.jpg.4242.2.Ab12Cd.tmp", "etc/config.txt.tmp", "etc/routes.txt.tmp"};
 const std::vector<std::string> AUTRES = {"lockdir/20240105.grb", "dat/20240105.grb",
                                          "globe.jpg.bad", "etc/grib/20240105_120000.txt",
-                                         "tempo-notes.txt", "dat/.recu"};
+                                         "tempo-notes.txt", "dat/.recu", "etc/config.txt"};
 
 class Verrou : public ::testing::Test {
 protected:
@@ -98,13 +98,14 @@ TEST_F(Verrou, ARunRemovesOnlyWhatIsNoRunningInstancesOwn)
     for (const bool seconde : {true, false}) {
         for (const std::string& c : RESTES)
             ecrireFichier(c, "GRIB");
-        const std::vector<std::string> anciens = {RESTES[0], RESTES[2], RESTES[5], RESTES[8]};
+        const std::vector<std::string> anciens = {RESTES[0], RESTES[2], RESTES[5], RESTES[8],
+                                                  RESTES[10]};
         std::vector<std::string> recents;
         if (seconde) {
             vAutreInstance();
             vEcrireApres({"etc/lockfile"}, anciens.back());
             // The running instance's files, made since its start.
-            recents = {RESTES[1], RESTES[3], RESTES[4], RESTES[6], RESTES[7], RESTES[9]};
+            recents = {RESTES[1], RESTES[3], RESTES[4], RESTES[6], RESTES[7], RESTES[9], RESTES[11]};
             vEcrireApres(recents, "etc/lockfile");
         }
         for (const std::string& c : AUTRES)
