@@ -5,8 +5,7 @@
 #include "gribdata/interpolation.h"
 #include "map/chargement_fonds.h"
 #include "map/satellite.h"
-#include "ui/boites_message.h"
-#include "ui/boucles_imbriquees.h"
+#include "ui/alerte_differee.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/local.h"
 #include "ui/ouvertures.h"
@@ -15,7 +14,6 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <FL/filename.H>
-#include <FL/fl_ask.H>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -50,22 +48,21 @@ std::set<std::string> signales;
 const char* const NON_OUVERTS =
     CLE_LOCAL("Trop de fenetres ouvertes : les fichiers recus sont classes sans etre ouverts");
 
-// "<file> : <why>", with its one button, in the running language.
+// "<file> : <why>", in the running language. The box is opened later, from
+// the main loop: the scan that files goes on meanwhile, whoever reads it.
 void vAvisNonOuverts(const char* chemin)
 {
-    fl_choice("%s : %s", pcTraduire("Oui"), nullptr, nullptr, chemin, pcTraduire(NON_OUVERTS));
+    vAlerteDifferee(std::string(chemin) + " : " + pcTraduire(NON_OUVERTS));
 }
 
 // The first received file filed unopened, the window registry being full:
-// the user is told at the end of a pass run from the main loop (a box
-// opened inside another loop, a box's, a dialog's or a menu's, would run
-// under it), once while the registry stays full.
+// the user is told once while the registry stays full.
 std::string nonOuvert;
 bool nonOuvertsDits = false;
 
 void vDireNonOuverts()
 {
-    if (nonOuvert.empty() || !bBouclePrincipale() || Fl::modal())
+    if (nonOuvert.empty())
         return;
     const std::string chemin = nonOuvert;
     nonOuvert.clear();

@@ -33,7 +33,8 @@ struct TYPEDEF_CROCHETS_SCAN {
     // Shows the picture decoded from the new globe.jpg (owned from then).
     void (*satellite)(Fl_RGB_Image* image);
     // Tells the user that received files were filed without a window, the
-    // window registry being full; `chemin` is the first of them.
+    // window registry being full; `chemin` is the first of them. It must
+    // not wait for the user: the scan goes on while the notice is read.
     void (*nonOuverts)(const char* chemin);
 };
 // The image and text windows and the notice are the kit's, the satellite
@@ -45,7 +46,7 @@ void scan_newfiles(void* fenetre);
 // One pass over lockdir/ of the current folder; the windows it opens are
 // placed from the main window (null: from the screen's corner). With the
 // window registry full, texts and pictures are filed and not opened, and
-// the user told (nonOuverts) once no box waits.
+// the user told (nonOuverts) once while the registry stays full.
 void vScanPasse(const Fl_Window* principale);
 
 // Moves a file: by rename, or across file systems by a copy under a

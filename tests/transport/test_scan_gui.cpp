@@ -160,6 +160,7 @@ TEST(ScanRegistre, PastTheRegistryReceivedFilesAreFiledAndToldInTheRunningLangua
     vScanPasse(nullptr);
     ecrireFichier("lockdir/c.txt", "c");
     vScanPasse(nullptr);
+    EXPECT_TRUE(harnais::bAttendre([&] { return boites.size() == 2; }));
     harnais::vOublierBoite();
     langage = nullptr;
     DEMARRAGE = 1;
@@ -172,4 +173,39 @@ TEST(ScanRegistre, PastTheRegistryReceivedFilesAreFiledAndToldInTheRunningLangua
     EXPECT_TRUE(existe("dat/bulletin/c.txt"));
     EXPECT_NE(journal.contenu().find("c.txt classe sous dat/bulletin/c.txt, non ouvert"),
               std::string::npos);
+}
+
+// The notice never holds the scan: while it waits for the user, the timer
+// goes on filing what arrives.
+TEST(ScanRegistre, FilesGoOnBeingFiledWhileTheNoticeWaits)
+{
+    harnais::ChienDeGarde garde(120);
+    DossierTemporaire d;
+    DossierCourant ici(d.chemin());
+    JournalTemporaire journal(d / "log.txt");
+    for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
+        mkdir(dossier, 0700);
+    skins();
+    Fl_Double_Window occupante(10, 10);
+    std::fill_n(GESTION_UI, GESTION_UI_TAILLE, &occupante);
+    DEMARRAGE = 0;
+
+    bool classeSousLaBoite = false;
+    int boites = 0;
+    harnais::vRepondreBoite([&](Fl_Window*) {
+        ++boites;
+        ecrireFichier("lockdir/b.txt", "b");
+        classeSousLaBoite = harnais::bAttendre([] { return existe("dat/bulletin/b.txt"); });
+        pBoutonMessage(0)->do_callback();
+    });
+    ecrireFichier("lockdir/a.txt", "a");
+    Fl::add_timeout(0.0, scan_newfiles, nullptr);
+    EXPECT_TRUE(harnais::bAttendre([&] { return boites == 1; }));
+    Fl::remove_timeout(scan_newfiles);
+    harnais::vOublierBoite();
+    DEMARRAGE = 1;
+    std::fill_n(GESTION_UI, GESTION_UI_TAILLE, nullptr);
+
+    EXPECT_TRUE(classeSousLaBoite);
+    EXPECT_TRUE(existe("dat/bulletin/a.txt"));
 }
