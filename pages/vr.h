@@ -244,6 +244,10 @@ public:
     // Back in page 0's product tabs, 40 px shorter, with every viewer's
     // routes button released; nothing when it is there already.
     void vRoutesAuRequeteur();
+    // What the end of the program keeps of the page, kept now: its map
+    // view into the settings (once the maps are placed) and, for the
+    // request page, the routes file. The page's end does the same.
+    void vSauverSession();
     // Shows the GRIB editor and recapitulation (1) or the bulletin ones (0).
     void vBasGrib(int grib);
     // A help button's topic: the accordion of the product page shown.
@@ -736,6 +740,8 @@ private:
     void vBandeau();
     void vBoitesVisualisateur();
     void vSauverVue();
+    // Writes the routes file, unless another instance holds the folder.
+    void vEcrireRoutes();
     void vLibererRequeteur();
     void vBasRequeteur();
     void vFenetreEnvoi(const char* volume, const char* cout, Fl_Text_Buffer* tampon, bool regle);

@@ -63,8 +63,7 @@ void vSauverGeometrie(TYPEDEF_PREFERENCES& p, int x, int y, int w, int h)
 
 vr::~vr()
 {
-    if (LOAD_TDC && LOAD_FDC)
-        vSauverVue();
+    vSauverSession();
     if (index == 0)
         vLibererRequeteur();
     else
@@ -95,6 +94,24 @@ void vr::vLibererVisualisateur()
         delete aideVisu;
 }
 
+void vr::vSauverSession()
+{
+    if (LOAD_TDC && LOAD_FDC)
+        vSauverVue();
+    if (index == 0)
+        vEcrireRoutes();
+}
+
+// Under the toolkit's lock, which the route redraw timer takes too.
+void vr::vEcrireRoutes()
+{
+    Fl::lock();
+    // A second instance on the folder leaves the routes file to the first.
+    if (Dru_Routes && !INSTANCE_SECONDAIRE)
+        Dru_Routes->routes->save();
+    Fl::unlock();
+}
+
 void vr::vSauverVue()
 {
     if (!configuration || !carte || !fenetre || index < 0 || index >= CONFIGURATION_VUES)
@@ -104,21 +121,17 @@ void vr::vSauverVue()
                      fenetre->h());
 }
 
-// The routes are written under the toolkit's lock, which the route redraw
-// timer takes too; the route window's help group goes back into it so that
-// it is destroyed with it. The requests go before their sinks, and the
-// text buffers after the editors that show them: an editor detaches from
-// its buffer when it is destroyed.
+// The routes were written by vSauverSession; the route window's help group
+// goes back into it so that it is destroyed with it. The requests go
+// before their sinks, and the text buffers after the editors that show
+// them: an editor detaches from its buffer when it is destroyed.
 void vr::vLibererRequeteur()
 {
     Fl::lock();
-    // A viewer holding the window gives it back first: it is written from
-    // here and destroyed with this page, not with the viewer.
+    // A viewer holding the window gives it back first: it is destroyed with
+    // this page, not with the viewer.
     vRoutesAuRequeteur();
     if (Dru_Routes) {
-        // A second instance on the folder leaves the routes file to the first.
-        if (!INSTANCE_SECONDAIRE)
-            Dru_Routes->routes->save();
         Fl::remove_timeout(routes_timeout);
         Dru_Routes->add(Dru_Routes->groupeAide);
     }

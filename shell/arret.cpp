@@ -27,12 +27,17 @@
 
 namespace {
 
-void vLibererStockes()
+void vEcrireReglages()
 {
     if (INSTANCE_SECONDAIRE)
         vJournal("<TORMASKEL2>", "Seconde instance: reglages non ecrits\n");
-    else
+    else if (configuration)
         configuration->ecriture();
+}
+
+void vLibererStockes()
+{
+    vEcrireReglages();
     delete configuration;
     configuration = nullptr;
     vLibererMetareas(GMDSS);
@@ -62,6 +67,14 @@ void vLibererFenetres()
 }
 
 }  // namespace
+
+void vEcrireSession()
+{
+    for (int i = 0; gvr && i < VR_PAGES; ++i)
+        if (gvr[i])
+            gvr[i]->vSauverSession();
+    vEcrireReglages();
+}
 
 int iBoucle()
 {

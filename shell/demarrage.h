@@ -37,6 +37,11 @@ int iBoucle();
 // closes the log.
 void vArret();
 
+// Writes now what the end of the program writes (the pages' views in the
+// settings, the settings, the routes), the program going on: an end asked
+// from outside may be cut short by a kill before the shutdown runs.
+void vEcrireSession();
+
 // Installs the calls the kit below makes into the shell's windows and
 // the parts above the map (ui/crochets.h).
 void vInstallerCrochets();

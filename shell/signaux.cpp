@@ -1,6 +1,7 @@
 #include "shell/signaux.h"
 
 #include "gribdata/globales.h"
+#include "shell/demarrage.h"
 #include "shell/globales_shell.h"
 #include "ui/boucles_imbriquees.h"
 #include "ui/editeur.h"
@@ -16,8 +17,11 @@
 namespace {
 
 int tube[2] = {-1, -1};
-// The shutdown's own question is open: a signal then is the same request.
+// The shutdown's own question is open.
 bool question = false;
+// A signal came while it was: the user did not answer, and whoever sent
+// the first one (a session manager) will not wait any longer.
+bool forcee = false;
 
 void vSignal(int)
 {
@@ -45,13 +49,20 @@ void vServir(void*)
         return;
     }
     vJournal("<TORMASKEL2>", "Signal: arret demande\n");
+    // A kill may follow before the question below is answered: what the
+    // end writes is written first.
+    vEcrireSession();
     // The same question as closing the main window: "Annuler" on a
     // modified text keeps the program running.
     vFinPrise();
     question = true;
+    forcee = false;
     const bool accordee = bFermeturesAccordees();
     question = false;
-    if (!accordee) {
+    if (forcee) {
+        // The box closed as its cancel: the text is not written.
+        vJournal("<TORMASKEL2>", "Signal: second signal, arret sans reponse\n");
+    } else if (!accordee) {
         vJournal("<TORMASKEL2>", "Signal: arret annule\n");
         return;
     }
@@ -66,7 +77,9 @@ void vLireTube(int fd, void*)
     while (read(fd, octets, sizeof octets) > 0) {
     }
     if (question) {
-        vFinPrise();
+        // The question closes as its cancel would; the end goes on.
+        forcee = true;
+        vDemanderFin();
         return;
     }
     vDemanderFin();
@@ -88,8 +101,10 @@ void vSignauxInstaller()
     action.sa_handler = vSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    // SIGHUP: the terminal that started the program closed, or the
+    // session that held it was lost.
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
 }
 
 void vSignauxBoucle()

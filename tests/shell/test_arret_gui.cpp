@@ -27,6 +27,7 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Tabs.H>
+#include <FL/Fl_Text_Buffer.H>
 #include <FL/fl_ask.H>
 #include <csignal>
 #include <cstdlib>
@@ -152,6 +153,57 @@ INSTANTIATE_TEST_SUITE_P(Boucles, SignalDansUneBoucle, ::testing::ValuesIn(BOUCL
                          [](const ::testing::TestParamInfo<CasBoucle>& i) {
                              return std::string(i.param.nom);
                          });
+
+// Each signal that asks the end (a kill, Ctrl-C, the terminal closed)
+// takes the normal shutdown.
+TEST(Arret, EveryEndingSignalTakesTheNormalShutdown)
+{
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        DossierTemporaire dossier;
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        std::raise(signal);
+        ASSERT_TRUE(programme.bAttendreFinBoucle()) << signal;
+        programme.vArreter();
+        verifierArret(dossier);
+    }
+}
+
+// A logout with a modified text open: the settings and the routes are on
+// disk before the text's question waits, and the session manager's next
+// signal ends the program without writing the text nobody answered for.
+TEST(Arret, ASecondSignalOverTheTextsQuestionEndsWithoutWritingIt)
+{
+    const int signaux[][2] = {{SIGTERM, SIGTERM}, {SIGHUP, SIGINT}};
+    for (const auto& s : signaux) {
+        DossierTemporaire dossier;
+        ProgrammeEnProcessus programme(dossier.chemin());
+        ASSERT_TRUE(programme.bAttendreChargement());
+        ecrireFichier(dossier / "note.txt", "cap au sud");
+        editeur* texte = pOuvrirTexte((dossier / "note.txt").c_str(), 20, 20, 400, 300, 0);
+        ASSERT_TRUE(harnais::bMontrer(texte));
+        texte->textbuf->insert(0, "vent d'ouest, ");
+        for (const char* fichier : {"etc/config.txt", "etc/routes.txt"})
+            std::remove((dossier / fichier).c_str());
+        std::string question, reglages, routes;
+        harnais::vRepondreBoite([&](Fl_Window*) {
+            question = pTexteMessage()->label();
+            reglages = lireFichier(dossier / "etc/config.txt");
+            routes = lireFichier(dossier / "etc/routes.txt");
+            std::raise(s[1]);
+        });
+        std::raise(s[0]);
+        ASSERT_TRUE(programme.bAttendreFinBoucle()) << s[0];
+        harnais::vOublierBoite();
+        programme.vArreter();
+        // The text's key: the test's folder holds no catalogue.
+        EXPECT_EQ(question, "message modifie");
+        EXPECT_NE(reglages.find("@main\n"), std::string::npos);
+        EXPECT_NE(routes.find("@routes\n"), std::string::npos);
+        EXPECT_EQ(lireFichier(dossier / "note.txt"), "cap au sud");
+        verifierArret(dossier);
+    }
+}
 
 // The routes cannot be saved, and the box that says so is up when SIGTERM
 // comes (a logout): the box closes, the program ends by its normal shutdown,
