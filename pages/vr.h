@@ -377,8 +377,8 @@ public:
     // "dat/" + OPEN_GRIB_FILE, and the page comes to the front.
     static void vBoutonVisualisateurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* page);
     // Opens a text or a picture in a window of its own and answers 1; a
-    // name of no known kind opens nothing and answers 1 too; 0 for a GRIB
-    // file, which the caller opens.
+    // name of no kind the received-names rule files opens nothing, says
+    // why and answers 1 too; 0 for a GRIB file, which the caller opens.
     int iBoutonVisualisateurBrowser2(const char* path);
     // Opens a GRIB file in the page and displays it. A file without a
     // drawable parameter and a validity takes the page all the same, and
