@@ -687,7 +687,7 @@ public:
     classeBoutonImage** boutonsNavtex = nullptr;
     classeBoutonImage** boutonsLarge = nullptr;
     classeBoutonImage** boutonsCotes = nullptr;
-    // Codes of a loaded bulletin request that no button stands for: every
+    // Codes of a loaded bulletin request that no button down stands for: every
     // rebuild carries them until the selection is emptied or reset,
     // another request is loaded, or a connected send carried them.
     std::vector<std::string> codesSansBouton;
