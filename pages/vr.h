@@ -319,6 +319,9 @@ public:
     std::array<classeBoutonImage**, 6> tableauxProduits() const;
     // A product button of those arrays is down.
     bool bProduitEnfonce() const;
+    // Products chosen: a button down, or the codes of a loaded request
+    // that no button down stands for.
+    bool bProduitsChoisis() const;
     // The bulletin request rebuilt from the pressed buttons down, then the
     // loaded codes without a button; the last button pressed, or null.
     classeBoutonImage* pReconstruireBulletins();

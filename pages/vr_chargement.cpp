@@ -204,8 +204,7 @@ void vr::vChargerBulletins(const requete& lue)
     for (const std::string& c : codesSansBouton)
         vJournal(TAG, "code sans bouton garde: %.47s\n", c.c_str());
     // What was loaded may go, whether or not a button shows it.
-    if (abonnementBulletins)
-        abonnementBulletins->activate();
+    vActiverAbonnementBulletins();
     vRafraichirEnvoi();
     if (carte)
         carte->redraw();

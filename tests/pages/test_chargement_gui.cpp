@@ -8,6 +8,7 @@
 
 #include "map/fdc.h"
 #include "pages/abonnement.h"
+#include "pages/crochets_pages.h"
 #include "pages/spinner_output.h"
 #include "routes/spinner_position.h"
 #include "tests/ui/harnais_gui.h"
@@ -280,6 +281,18 @@ TEST_F(Chargement, ALoadedBulletinRequestPressesTheOwnButtonOfEachCodeOnEveryPan
     for (const char* c : {"COTE_MEDIT_CER-POR\n", "BMS_COTE_MEDIT\n", "SAT_FRANCE\n",
                           "NAVTEX_4_NEW-ORLEANS_FORECAST\n", "MANCHE_ET_SUD_DE_MER_DU_NORD\n"})
         EXPECT_NE(texteBulletins().find(c), std::string::npos) << c << texteBulletins();
+}
+
+// Codes no button alone stands for are a selection as a button down is:
+// the automation panel stays usable whatever asks again.
+TEST_F(Chargement, LoadedCodesWithoutAButtonKeepTheAutomationPanel)
+{
+    construire(1, 0);
+    ecrire("etc/bull/b.txt", "BMS_COTE_MEDIT\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
+    vConnecterPage(nullptr, page);
+    EXPECT_TRUE(page->abonnementBulletins->active());
+    EXPECT_TRUE(page->boutonEnvoyer->active());
 }
 
 // Lines of a hand-made file that would reach the service as lines of the
