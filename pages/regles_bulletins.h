@@ -1,9 +1,11 @@
 // The bulletin page's rules that need no widget: which buttons open a zone
 // chart, which Metarea buttons are active, where the Metarea buttons go,
-// where the help pane goes, and whether the French sections are offered.
+// where the help pane goes, whether the French sections are offered, and
+// which buttons a loaded request presses.
 #ifndef PAGES_REGLES_BULLETINS_H
 #define PAGES_REGLES_BULLETINS_H
 
+#include <string>
 #include <vector>
 
 // A zone chart button: a number ending in 9 other than the Metareas 9 and
@@ -30,5 +32,18 @@ std::vector<PlaceBouton> placesGmdss(int x, int y, int gauche, int n, int& bas);
 // `enfants` children (the pane not counted) for help topic `topic`:
 // k = |topic| mod 10 (1 for 0), then 2k - 2, kept within 0 to `enfants`.
 int iIndexAideBulletins(int topic, int enfants);
+
+// What a loaded bulletin request puts back on the product buttons of
+// every panel (`numeros`, their numbers) for its `codes`, in order. A
+// code is a button's own when no other button asks for it. A Metarea
+// button goes down for any of its own bulletins asked, any other button
+// for all its codes asked, each its own. The codes of no button down are
+// kept as loaded, in order: they go with the next send.
+struct ProduitsCharges {
+    std::vector<int> enfonces;
+    std::vector<std::string> sansBouton;
+};
+ProduitsCharges produitsCharges(const std::vector<int>& numeros,
+                                const std::vector<std::string>& codes);
 
 #endif

@@ -323,6 +323,9 @@ public:
     std::array<classeBoutonImage**, 6> tableauxProduits() const;
     // A product button of those arrays is down.
     bool bProduitEnfonce() const;
+    // Products chosen: a button down, or the codes of a loaded request
+    // that no button down stands for.
+    bool bProduitsChoisis() const;
     // The bulletin request rebuilt from the pressed buttons down, then the
     // loaded codes without a button; the last button pressed, or null.
     classeBoutonImage* pReconstruireBulletins();
@@ -381,8 +384,8 @@ public:
     // "dat/" + OPEN_GRIB_FILE, and the page comes to the front.
     static void vBoutonVisualisateurBrowser2Callback(DRU_Fl_File_Chooser* chooser, void* page);
     // Opens a text or a picture in a window of its own and answers 1; a
-    // name of no known kind opens nothing and answers 1 too; 0 for a GRIB
-    // file, which the caller opens.
+    // name of no kind the received-names rule files opens nothing, says
+    // why and answers 1 too; 0 for a GRIB file, which the caller opens.
     int iBoutonVisualisateurBrowser2(const char* path);
     // Opens a GRIB file in the page and displays it. A file without a
     // drawable parameter and a validity takes the page all the same, and
@@ -691,7 +694,7 @@ public:
     classeBoutonImage** boutonsNavtex = nullptr;
     classeBoutonImage** boutonsLarge = nullptr;
     classeBoutonImage** boutonsCotes = nullptr;
-    // Codes of a loaded bulletin request that no button stands for: every
+    // Codes of a loaded bulletin request that no button down stands for: every
     // rebuild carries them until the selection is emptied or reset,
     // another request is loaded, or a connected send carried them.
     std::vector<std::string> codesSansBouton;

@@ -48,7 +48,7 @@ void vr::vActiverAbonnementBulletins()
 {
     if (!abonnementBulletins)
         return;
-    const bool choix = bProduitEnfonce();
+    const bool choix = bProduitsChoisis();
     if ((MODE_CONNECTE && MODE_BULL_HTTP) || choix)
         abonnementBulletins->activate();
     else

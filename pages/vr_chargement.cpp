@@ -5,7 +5,6 @@
 // read or holds nothing to load leaves the page as it was.
 #include "pages/vr.h"
 
-#include "catalogue/objets_produits.h"
 #include "gribdata/globales.h"
 #include "map/fdc.h"
 #include "pages/abonnement.h"
@@ -24,12 +23,12 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Scroll.H>
 #include <FL/filename.H>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
-#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -63,16 +62,6 @@ classeBoutonImage* pBoutonNumero(classeBoutonImage** boutons, int numero)
         if ((*boutons)->shortcut() == numero)
             return *boutons;
     return nullptr;
-}
-
-// A Metarea is asked for by any of its bulletins, another product by
-// all its codes.
-bool bDemande(const requete& r, int numero, const std::vector<const char*>& codes)
-{
-    int presents = 0;
-    for (const char* c : codes)
-        presents += r.objets.bContient(c);
-    return presents > 0 && (numero <= 999 || presents == int(codes.size()));
 }
 
 }  // namespace
@@ -184,11 +173,9 @@ void vr::vChargerGrib(const std::string& octets)
     r.vCout();
 }
 
-// The Metarea, satellite and chart buttons of the file's codes are
-// pressed; the NAVTEX, offshore and coastal buttons are left as they are,
-// their codes held by the request until the next press rebuilds it from
-// the buttons. Codes that no button stands for are carried by the
-// rebuilds. The volume is that of the codes held.
+// The file's codes press their own buttons on every panel, by the rule
+// of loaded requests; the codes of no button down are kept and go with
+// the next send. The volume is that of the codes held.
 void vr::vChargerBulletins(const requete& lue)
 {
     requete& r = *requeteBulletins;
@@ -199,27 +186,25 @@ void vr::vChargerBulletins(const requete& lue)
     r.objetsPerdus = lue.objetsPerdus;
     r.volumeBulletins = lue.volumeBulletins;
     r.vEcrire(0);
-    for (classeBoutonImage** t : {boutonsGmdss, boutonsSatellites, boutonsPreisos})
-        for (; t && *t; ++t) {
-            const int n = (*t)->shortcut();
-            (*t)->value(bDemande(r, n, objetsProduit(n).codes));
-            (*t)->redraw();
-        }
-    std::set<std::string> avecBouton;
+    std::vector<int> numeros;
     for (classeBoutonImage** t : tableauxProduits())
         for (; t && *t; ++t)
-            if (!bBoutonCarteZones((*t)->shortcut()))
-                for (const char* c : objetsProduit((*t)->shortcut()).codes)
-                    avecBouton.insert(c);
-    codesSansBouton.clear();
+            numeros.push_back((*t)->shortcut());
+    std::vector<std::string> codes;
     for (int i = 0; i < r.objets.iNombre(); ++i)
-        if (!avecBouton.count(r.objets[i])) {
-            codesSansBouton.push_back(r.objets[i]);
-            vJournal(TAG, "code sans bouton garde: %.47s\n", r.objets[i].c_str());
+        codes.push_back(r.objets[i]);
+    const ProduitsCharges charges = produitsCharges(numeros, codes);
+    for (classeBoutonImage** t : tableauxProduits())
+        for (; t && *t; ++t) {
+            const int n = (*t)->shortcut();
+            (*t)->value(std::count(charges.enfonces.begin(), charges.enfonces.end(), n) > 0);
+            (*t)->redraw();
         }
+    codesSansBouton = charges.sansBouton;
+    for (const std::string& c : codesSansBouton)
+        vJournal(TAG, "code sans bouton garde: %.47s\n", c.c_str());
     // What was loaded may go, whether or not a button shows it.
-    if (abonnementBulletins)
-        abonnementBulletins->activate();
+    vActiverAbonnementBulletins();
     vRafraichirEnvoi();
     if (carte)
         carte->redraw();

@@ -91,8 +91,7 @@ EtatEnvoi vr::etatEnvoi() const
     }
     // The codes of the buttons down, or of a loaded request, and the
     // request holding them.
-    const bool choisis = !codesSansBouton.empty() || bProduitEnfonce();
-    e.produits = choisis && requeteBulletins && !requeteBulletins->objets.bVide();
+    e.produits = bProduitsChoisis() && requeteBulletins && !requeteBulletins->objets.bVide();
     return e;
 }
 

@@ -1,10 +1,15 @@
 // What the viewer's "Ouvrir" and the incoming-folder scan open: a GRIB
-// file in the page, a text or a picture in a window of its own.
+// file in the page, a text or a picture in a window of its own. "Ouvrir"
+// offers and opens the kinds the scan files, told by the one rule of
+// received names.
 #include "pages/vr.h"
 
+#include "codes/texte_journal.h"
 #include "gribdata/globales.h"
 #include "map/fdc.h"
+#include "transport/genre_recu.h"
 #include "transport/scan.h"
+#include "ui/alerte_differee.h"
 #include "ui/boutons.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
@@ -17,20 +22,20 @@
 #include <FL/Fl_RGB_Image.H>
 #include <FL/filename.H>
 #include <cstdio>
-#include <initializer_list>
-#include <strings.h>
+#include <string>
 
 namespace {
 
-const char* const FILTRE = "*.{grb,gz,bz2,txt,gif,jpg,png}";
+const char* const REFUS = CLE_LOCAL("Ce genre de fichier ne s'ouvre pas ; extensions lues :");
 
-bool bExtension(const char* chemin, std::initializer_list<const char*> liste)
+// A name of no kind the program opens: the log and the user hear why. The
+// chooser may still be delivering the click: the box waits for the main
+// loop.
+void vRefuser(const char* chemin)
 {
-    const char* e = fl_filename_ext(chemin);
-    for (const char* x : liste)
-        if (strcasecmp(e, x) == 0)
-            return true;
-    return false;
+    vJournal("<VISUALISATEUR>", "fichier non ouvert, genre inconnu: %s\n",
+             sTexteJournal(chemin).c_str());
+    vAlerteDifferee(std::string(chemin) + "\n" + pcTraduire(REFUS) + " " + pcExtensionsGenres());
 }
 
 // The page's received file: "dat/" and its name, which must fit.
@@ -71,7 +76,7 @@ void vr::vBoutonVisualisateurBrowserCallback(Fl_Widget*, void* donnees)
     vr* page = static_cast<vr*>(donnees);
     std::snprintf(page->chemin, sizeof page->chemin, "dat");
     if (WINDOWS_NATIVE && WINDOWS_OS) {
-        char* choix = getFileNative("dat", FILTRE);
+        char* choix = getFileNative("dat", pcFiltreGenres());
         if (choix && choix[0] && !fl_filename_isdir(choix) &&
             !page->iBoutonVisualisateurBrowser2(choix))
             vOuvrirGrib(*page, choix, false);
@@ -82,7 +87,7 @@ void vr::vBoutonVisualisateurBrowserCallback(Fl_Widget*, void* donnees)
         return;
     navigateur->label(pcTraduire("Charger un fichier Grib"));
     navigateur->type(DRU_Fl_File_Chooser::CREATE);
-    navigateur->filter(FILTRE);
+    navigateur->filter(pcFiltreGenres());
     navigateur->reverseOrder = 1;
     navigateur->livraison_selection(1);
     navigateur->directory("dat");
@@ -107,14 +112,16 @@ int vr::iBoutonVisualisateurBrowser2(const char* path)
     const Fl_Window* f = fenetre;
     const int x = f ? f->x() : 0, y = f ? f->y() : 0;
     const int w = f ? f->w() : INTERFACE_LARGEUR, h = f ? f->h() : INTERFACE_HAUTEUR;
-    if (bExtension(path, {".grb", ".bz2", ".gz"}))
+    const GenreRecu genre = genreRecu(fl_filename_name(path));
+    if (genre == RECU_GRIB)
         return 0;
-    const bool texte = bExtension(path, {".txt"});
-    if (!texte && !bExtension(path, {".jpg", ".png", ".gif", ".bmp"}))
+    if (genre != RECU_TEXTE && genre != RECU_IMAGE && genre != RECU_SATELLITE) {
+        vRefuser(path);
         return 1;
+    }
     if (navigateur)
         navigateur->hide();
-    if (texte)
+    if (genre == RECU_TEXTE)
         pOuvrirTexte(path, x + OUVERTURE_GAUCHE, y + OUVERTURE_HAUT, w - OUVERTURE_GAUCHE,
                      h - OUVERTURE_HAUT, 0);
     else

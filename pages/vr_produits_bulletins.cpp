@@ -147,6 +147,11 @@ bool vr::bProduitEnfonce() const
     return false;
 }
 
+bool vr::bProduitsChoisis() const
+{
+    return !codesSansBouton.empty() || bProduitEnfonce();
+}
+
 classeBoutonImage* vr::pReconstruireBulletins()
 {
     requete& r = *requeteBulletins;

@@ -5,17 +5,34 @@
 #include "ui/image_controlee.h"
 
 #include <cstring>
-#include <initializer_list>
+#include <string>
 #include <strings.h>
+#include <vector>
 
 namespace {
 
-bool bParmi(const char* extension, std::initializer_list<const char*> liste)
+// Each kind's extensions, without their full stop; the kinds the program
+// files come first, in the order its texts list them.
+struct ExtensionsGenre {
+    GenreRecu genre;
+    std::vector<const char*> extensions;
+};
+const ExtensionsGenre EXTENSIONS[] = {
+    {RECU_IMAGE, {"jpg", "jpeg", "png", "gif"}},
+    {RECU_TEXTE, {"txt"}},
+    {RECU_GRIB, {"grb", "bz2", "gz"}},
+    {RECU_EN_COURS, {"tmp"}},
+};
+
+// The filed kinds' extensions, each after `avant`, `entre` between two.
+std::string sExtensionsFiles(const char* avant, const char* entre)
 {
-    for (const char* e : liste)
-        if (strcasecmp(extension, e) == 0)
-            return true;
-    return false;
+    std::string s;
+    for (const ExtensionsGenre& g : EXTENSIONS)
+        if (pcDossierGenre(g.genre))
+            for (const char* e : g.extensions)
+                s += (s.empty() ? "" : entre) + std::string(avant) + e;
+    return s;
 }
 
 }  // namespace
@@ -25,16 +42,25 @@ GenreRecu genreRecu(const char* nom)
     if (std::strcmp(nom, "SAT_GLOBE2.jpg") == 0)
         return RECU_SATELLITE;
     const char* point = std::strrchr(nom, '.');
-    const char* extension = point ? point : "";
-    if (bParmi(extension, {".jpg", ".jpeg", ".png", ".gif"}))
-        return RECU_IMAGE;
-    if (bParmi(extension, {".txt"}))
-        return RECU_TEXTE;
-    if (bParmi(extension, {".grb", ".bz2", ".gz"}))
-        return RECU_GRIB;
-    if (bParmi(extension, {".tmp"}))
-        return RECU_EN_COURS;
+    if (!point)
+        return RECU_AUTRE;
+    for (const ExtensionsGenre& g : EXTENSIONS)
+        for (const char* e : g.extensions)
+            if (strcasecmp(point + 1, e) == 0)
+                return g.genre;
     return RECU_AUTRE;
+}
+
+const char* pcFiltreGenres()
+{
+    static const std::string filtre = "*.{" + sExtensionsFiles("", ",") + "}";
+    return filtre.c_str();
+}
+
+const char* pcExtensionsGenres()
+{
+    static const std::string liste = sExtensionsFiles(".", " ");
+    return liste.c_str();
 }
 
 const char* pcDossierGenre(GenreRecu genre)

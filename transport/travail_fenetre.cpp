@@ -22,6 +22,7 @@ void TravailFenetre::vDetacher()
 {
     journal = JournalFenetre();
     affichage = boutonMail = boutonCopier = fenetre = nullptr;
+    rendreEnvois = nullptr;
 }
 
 bool TravailFenetre::bAbandonner()
@@ -63,6 +64,8 @@ void TravailFenetre::vIssue(bool parti, bool enregistre, const std::string& t, b
         boutonMail->activate();
     if (sansCopie)
         vDesactiver(boutonCopier);
+    if (!parti && rendreEnvois)
+        rendreEnvois();
     if (affichage) {
         affichage->color(reussi ? VERT : ROUGE);
         affichage->redraw();

@@ -35,6 +35,9 @@ struct TravailFenetre {
     Fl_Widget* boutonMail = nullptr;
     Fl_Widget* boutonCopier = nullptr;
     Fl_Widget* fenetre = nullptr;
+    // The window's rule for its direct sends, asked again by an outcome
+    // whose text did not go: they may send it again.
+    std::function<void()> rendreEnvois;
 
     // GUI thread: the window goes; the thread leaves its widgets alone.
     virtual void vDetacher();
@@ -55,7 +58,8 @@ struct TravailFenetre {
     // The outcome in the window: a line feed and `texte` in the journal,
     // green when the text went and was recorded, the mail buttons off as
     // asked, else the mail client's back (the close button stays on
-    // throughout a send). GUI thread, or under the lock.
+    // throughout a send); a text that did not go gives the direct sends
+    // back as the window's rule says. GUI thread, or under the lock.
     void vIssue(bool parti, bool enregistre, const std::string& texte, bool sansMail,
                 bool sansCopie);
 

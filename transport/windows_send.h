@@ -127,6 +127,8 @@ private:
     JournalFenetre journalFenetre_;
     // The text was handed to the mail client or to the page's transfer.
     bool remis_ = false;
+    // The page's rule refused the text: no way sends it from here.
+    bool refuse_ = false;
     // The direct send of the window (HTTP or mail), once started; its
     // thread leaves the window alone once it is detached.
     std::shared_ptr<TravailFenetre> travail_;

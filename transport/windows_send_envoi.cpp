@@ -53,10 +53,14 @@ void WindowsSend::vDesactiverEnvois()
         boutonEnvoiHttp->deactivate();
 }
 
+// The journal shown for an attempt, which starts on a line of its own.
 void WindowsSend::vMontrerJournal()
 {
     groupeRequete->hide();
     groupeJournal->show();
+    const int n = tamponJournal->length();
+    if (n > 0 && tamponJournal->byte_at(n - 1) != '\n')
+        tamponJournal->append("\n");
 }
 
 // A text the page's rule does not permit now goes nowhere: the journal
@@ -66,7 +70,8 @@ bool WindowsSend::bRefuse()
     if (!regle || regle())
         return false;
     vJournal(THREADS, "envoi refuse: la requete ne peut pas etre envoyee\n");
-    vDesactiverEnvois();
+    refuse_ = true;
+    vActiverSelonProfil();
     boutonEnvoiMail->deactivate();
     vMontrerJournal();
     journalFenetre_.ajouter(pcTraduire("Requete interdite : elle n'est pas envoyee"));
@@ -149,6 +154,7 @@ void WindowsSend::vConfier(const std::shared_ptr<TravailFenetre>& t)
     t->boutonMail = boutonEnvoiMail;
     t->boutonCopier = boutonCopier;
     t->fenetre = this;
+    t->rendreEnvois = [this] { vActiverSelonProfil(); };
     if (travail_)
         travail_->vDetacher();
     travail_ = t;
@@ -189,8 +195,6 @@ void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
     if (w->bRefuse())
         return;
     // What the press takes away, given back if the link cannot be opened.
-    const bool direct = w->boutonEnvoiDirect->active();
-    const bool http = w->boutonEnvoiHttp && w->boutonEnvoiHttp->active();
     w->vDesactiverEnvois();
     w->boutonEnvoiMail->deactivate();
     const std::string lien = lienMail(w->texte);
@@ -207,10 +211,7 @@ void WindowsSend::vBoutonEnvoiMailCallback(Fl_Widget*, void* f)
         vJournal(THREADS, "client mail: %s\n", raison);
         echec = std::string("ECHEC : ") + raison;
         w->boutonEnvoiMail->activate();
-        if (direct)
-            w->boutonEnvoiDirect->activate();
-        if (http)
-            w->boutonEnvoiHttp->activate();
+        w->vActiverSelonProfil();
     }
     w->vMontrerJournal();
     w->journalFenetre_.ajouter((echec + "\n").c_str());

@@ -93,10 +93,12 @@ void WindowsSend::vRemplirFormulaire(const TYPEDEF_PROFIL& p)
 }
 
 // The direct sends the profile in use allows: SMTP needs no password, an
-// HTTP send does ("NULL": none). None once the text went or is going.
+// HTTP send does ("NULL": none). None once the text went or is going, was
+// refused, or while the profiles are managed. Every way that turns them
+// back on asks this.
 void WindowsSend::vActiverSelonProfil()
 {
-    if (bTexteParti()) {
+    if (bTexteParti() || refuse_ || groupeProfils->visible()) {
         vDesactiverEnvois();
         return;
     }
@@ -180,7 +182,7 @@ void WindowsSend::vBoutonEnvoiGestionCallback(Fl_Widget*, void* f)
     w->vCacherSousGestion();
     w->cadre->deactivate();
     w->boutonFermer->hide();
-    w->vDesactiverEnvois();
+    w->vActiverSelonProfil();
     const TYPEDEF_PROFIL* p = configuration ? profilCourant(*configuration) : nullptr;
     if (!p)
         return;

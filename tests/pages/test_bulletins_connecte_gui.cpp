@@ -159,6 +159,13 @@ TEST_F(BulletinsConnecte, ALoadedRequestGoesOnceAndEachPressSendsItsProductAlone
          "NAVTEX_4_NEW-ORLEANS_FORECAST\n"},
         {"images", true, "SAT_EUROPE\nINCONNU_1\n", 1006, 1007, 0, "SAT_EUROPE\n",
          "SAT_FRANCE\n", nullptr},
+        {"navtex", false, "NAVTEX_2_CROSS_CORSEN_FORECAST\nINCONNU_1\n", 5021, 1, 0,
+         "NAVTEX_2_CROSS_CORSEN_FORECAST\n", "GMDSS_METAREA1_INMARSAT\nGMDSS_METAREA1_OFFSHORE\n",
+         nullptr},
+        {"large", false, "MANCHE_ET_SUD_DE_MER_DU_NORD\nINCONNU_1\n", 4020, 5241, 0,
+         "MANCHE_ET_SUD_DE_MER_DU_NORD\n", "NAVTEX_4_NEW-ORLEANS_FORECAST\n", nullptr},
+        {"cotes", false, "COTE_MEDIT_CER-POR\nINCONNU_1\n", 4550, 5241, 0,
+         "COTE_MEDIT_CER-POR\n", "NAVTEX_4_NEW-ORLEANS_FORECAST\n", nullptr},
     };
     for (const CasCharge& c : cas) {
         SCOPED_TRACE(c.nom);

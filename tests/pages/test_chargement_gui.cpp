@@ -8,6 +8,7 @@
 
 #include "map/fdc.h"
 #include "pages/abonnement.h"
+#include "pages/crochets_pages.h"
 #include "pages/spinner_output.h"
 #include "routes/spinner_position.h"
 #include "tests/ui/harnais_gui.h"
@@ -111,10 +112,10 @@ TEST_F(Chargement, ASavedBulletinRequestPressesTheButtonsOfItsCodes)
     ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
     EXPECT_TRUE(bouton(2)->value());
     EXPECT_TRUE(bouton(1006)->value());
-    EXPECT_FALSE(bouton(5241)->value());
+    EXPECT_TRUE(bouton(5241)->value());
     EXPECT_FALSE(bouton(1)->value());
     EXPECT_FALSE(bouton(1007)->value());
-    // The unknown code is kept, the NAVTEX one held without its button.
+    // The unknown code is kept.
     EXPECT_NE(texteBulletins().find("INCONNU_1\n"), std::string::npos);
     EXPECT_NE(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST\n"), std::string::npos);
     EXPECT_TRUE(page->boutonEnvoyer->active());
@@ -122,7 +123,7 @@ TEST_F(Chargement, ASavedBulletinRequestPressesTheButtonsOfItsCodes)
     // The next press keeps the pressed products and the unknown code; the
     // request is rebuilt from the buttons.
     presser(1007);
-    EXPECT_EQ(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST"), std::string::npos);
+    EXPECT_NE(texteBulletins().find("NAVTEX_4_NEW-ORLEANS_FORECAST"), std::string::npos);
     EXPECT_NE(texteBulletins().find("SAT_EUROPE"), std::string::npos);
     EXPECT_NE(texteBulletins().find("INCONNU_1"), std::string::npos);
 }
@@ -253,10 +254,11 @@ TEST_F(Chargement, ABulletinRequestLoadsWhateverFolderItLiesIn)
     }
 }
 
-// A code four coastal rows share presses none of them, nor does any
-// NAVTEX or offshore code: the request holds the file's codes, each
-// counted once, in the page and in the send log.
-TEST_F(Chargement, ALoadedBulletinRequestPressesNoBulletinButton)
+// Each code presses its own button on whatever panel it lies; a code four
+// coastal rows share presses none of them and is kept as loaded, to go
+// with the next press. The request holds the file's codes, each counted
+// once, in the page and in the send log.
+TEST_F(Chargement, ALoadedBulletinRequestPressesTheOwnButtonOfEachCodeOnEveryPanel)
 {
     construire(1, 0);
     const std::string codes = "GMDSS_METAREA2_INMARSAT\nSAT_EUROPE\nCOTE_MEDIT_CER-POR\n"
@@ -264,17 +266,33 @@ TEST_F(Chargement, ALoadedBulletinRequestPressesNoBulletinButton)
                               "MANCHE_ET_SUD_DE_MER_DU_NORD\n";
     ecrire("etc/bull/b.txt", codes);
     ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
-    for (int n : {4550, 4551, 4561, 4571, 4581, 5241, 4020}) {
+    for (int n : {2, 1006, 4550, 5241, 4020})
+        EXPECT_TRUE(bouton(n)->value()) << n;
+    for (int n : {4551, 4561, 4571, 4581, 4021, 5242}) {
         ASSERT_NE(bouton(n), nullptr) << n;
         EXPECT_FALSE(bouton(n)->value()) << n;
     }
-    EXPECT_TRUE(bouton(2)->value());
-    EXPECT_TRUE(bouton(1006)->value());
     EXPECT_EQ(texteBulletins(), "@mto@reqt@bull@\n" + codes + "@mto@reqt@fin@\n");
     // The Metarea 5 Ko, the picture 30, each bulletin 5.
     EXPECT_STREQ(page->volumeBulletins->value(), "55.000");
     ASSERT_EQ(page->requeteBulletins->vEnregistre(), 0);
     EXPECT_NE(lireFichier("etc/envois.txt").find("SIZE: 55.000 Ko\n"), std::string::npos);
+    presser(1007);
+    for (const char* c : {"COTE_MEDIT_CER-POR\n", "BMS_COTE_MEDIT\n", "SAT_FRANCE\n",
+                          "NAVTEX_4_NEW-ORLEANS_FORECAST\n", "MANCHE_ET_SUD_DE_MER_DU_NORD\n"})
+        EXPECT_NE(texteBulletins().find(c), std::string::npos) << c << texteBulletins();
+}
+
+// Codes no button alone stands for are a selection as a button down is:
+// the automation panel stays usable whatever asks again.
+TEST_F(Chargement, LoadedCodesWithoutAButtonKeepTheAutomationPanel)
+{
+    construire(1, 0);
+    ecrire("etc/bull/b.txt", "BMS_COTE_MEDIT\n");
+    ASSERT_EQ(page->iChargerRequete("etc/bull/b.txt", false), 1);
+    vConnecterPage(nullptr, page);
+    EXPECT_TRUE(page->abonnementBulletins->active());
+    EXPECT_TRUE(page->boutonEnvoyer->active());
 }
 
 // Lines of a hand-made file that would reach the service as lines of the

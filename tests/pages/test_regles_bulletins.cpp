@@ -57,3 +57,30 @@ TEST(ReglesBulletins, ProductAreas)
     EXPECT_FALSE(bBoiteProduit(PRODUIT_SATELLITE, 2005, b));
     EXPECT_FALSE(bBoiteProduit(7, 1, b));
 }
+
+// A loaded request's codes on the buttons: a Metarea by any bulletin, any
+// other product by all its codes (a NAVTEX warning with its third code),
+// none for a code four coastal buttons share; the rest kept in order.
+TEST(ReglesBulletins, TheButtonsALoadedRequestPresses)
+{
+    ArbreTest arbre;
+    const std::vector<int> numeros = {1, 2, 1006, 4020, 4021, 4550, 4551, 4561, 4571,
+                                      4581, 5241, 6116, 6117};
+    const struct {
+        std::vector<std::string> codes;
+        std::vector<int> enfonces;
+        std::vector<std::string> sansBouton;
+    } cas[] = {
+        {{"GMDSS_METAREA1_OFFSHORE", "NAVTEX_4_NEW-ORLEANS_FORECAST"}, {1, 5241}, {}},
+        {{"NAVTEX_11_OTARU_IMPORTANT_WARNING", "NAVTEX_11_OTARU_VITAL_WARNING"}, {6117}, {}},
+        {{"NAVTEX_11_OTARU_VITAL_WARNING"}, {}, {"NAVTEX_11_OTARU_VITAL_WARNING"}},
+        {{"BMS_COTE_MEDIT", "COTE_MEDIT_CER-POR", "INCONNU"}, {4550},
+         {"BMS_COTE_MEDIT", "INCONNU"}},
+        {{"MANCHE_ET_SUD_DE_MER_DU_NORD", "SAT_EUROPE"}, {1006, 4020}, {}},
+    };
+    for (const auto& c : cas) {
+        const ProduitsCharges p = produitsCharges(numeros, c.codes);
+        EXPECT_EQ(p.enfonces, c.enfonces) << c.codes[0];
+        EXPECT_EQ(p.sansBouton, c.sansBouton) << c.codes[0];
+    }
+}

@@ -15,6 +15,7 @@
 #include "tests/ui/harnais_gui.h"
 #include "tests/ui/textes_entiers.h"
 #include "transport/scan.h"
+#include "ui/boites_message.h"
 #include "ui/boutons.h"
 #include "ui/boutons_rva.h"
 #include "ui/crochets.h"
@@ -24,6 +25,7 @@
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/selecteur.h"
+#include "ui/visualisateur.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -35,6 +37,7 @@
 #include <FL/Fl_Scroll.H>
 #include <FL/Fl_Tabs.H>
 #include <FL/Fl_Tooltip.H>
+#include <FL/filename.H>
 #include <FL/fl_draw.H>
 #include <algorithm>
 #include <array>
@@ -523,4 +526,59 @@ TEST_F(Visualisateur, AShownFileThatShrinksOnDiskIsAnErrorNotACrash)
     EXPECT_EQ(page->boutonsValidites[1], nullptr);
     EXPECT_NE(page->carte->champs, nullptr);
     ASSERT_NE(page->carte->champs->champ, nullptr);
+}
+
+// "Ouvrir" offers and opens what the scan files, by the same rule of
+// names in any case; a name of no kind it opens is refused with its
+// reason, in a box and in the log.
+TEST_F(Visualisateur, OuvrirOpensWhatTheScanFilesAndSaysWhyItRefusesTheRest)
+{
+    enum Ouvre { IMAGE, TEXTE, GRIB, REFUS };
+    const struct Cas {
+        const char* nom;
+        Ouvre ouvre;
+    } cas[] = {{"photo.jpeg", IMAGE}, {"CARTE.JPG", IMAGE}, {"vue.Png", IMAGE},
+               {"note.TXT", TEXTE},   {"pv.GRB", GRIB},     {"note.doc", REFUS},
+               {"reste.tmp", REFUS},  {"sans_extension", REFUS}};
+    DRU_Fl_File_Chooser choix("dat", "*", DRU_Fl_File_Chooser::SINGLE, "");
+    navigateur = &choix;
+    const int natif = WINDOWS_NATIVE;
+    WINDOWS_NATIVE = 0;
+    vr::vBoutonVisualisateurBrowserCallback(nullptr, page);
+    WINDOWS_NATIVE = natif;
+    const std::string filtre = choix.filter();
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const std::string chemin = std::string("dat/") + c.nom;
+        if (c.ouvre == IMAGE)
+            ASSERT_TRUE(commande("convert -size 8x8 xc:red " + chemin));
+        else
+            ecrireFichier(chemin, c.ouvre == GRIB ? sFichier(PRESSION_VENT) : "bonjour\n");
+        EXPECT_EQ(fl_filename_match(c.nom, filtre.c_str()) != 0, c.ouvre != REFUS) << filtre;
+        std::string boite;
+        harnais::vRepondreBoite([&boite](Fl_Window* b) {
+            boite = pTexteMessage()->label();
+            harnais::vFermer(b);
+        });
+        choix.fileName->value(chemin.c_str());
+        vr::vBoutonVisualisateurBrowser2Callback(&choix, page);
+        if (c.ouvre == REFUS) {
+            EXPECT_TRUE(harnais::bAttendre([&boite] { return !boite.empty(); }));
+            EXPECT_EQ(boite, chemin + "\nCe genre de fichier ne s'ouvre pas ; extensions lues : "
+                                      ".jpg .jpeg .png .gif .txt .grb .bz2 .gz");
+            EXPECT_NE(journal.contenu().find("fichier non ouvert, genre inconnu: " + chemin),
+                      std::string::npos);
+        }
+        harnais::vOublierBoite();
+        Fl_Window* ouverte = nullptr;
+        for (Fl_Window* w = Fl::first_window(); w; w = Fl::next_window(w))
+            if (dynamic_cast<visualisateur*>(w) || dynamic_cast<editeur*>(w))
+                ouverte = w;
+        EXPECT_EQ(ouverte && dynamic_cast<visualisateur*>(ouverte), c.ouvre == IMAGE);
+        EXPECT_EQ(ouverte && dynamic_cast<editeur*>(ouverte), c.ouvre == TEXTE);
+        EXPECT_EQ(std::string(page->titreVisualisateur->label()) == c.nom, c.ouvre == GRIB);
+        if (ouverte)
+            gestion_interfaces::del(static_cast<Fl_Double_Window*>(ouverte));
+    }
+    navigateur = nullptr;
 }

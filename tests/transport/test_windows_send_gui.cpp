@@ -702,3 +702,49 @@ TEST_F(FenetreEnvoi, CloseGivesAMailUpUntilTheServerHasTakenIt)
         delete std::exchange(fenetre, nullptr);
     }
 }
+
+// A direct send that failed gives back at once the direct sends the
+// profile allows, and the next attempt starts its journal on a line of
+// its own.
+TEST_F(EnvoiHttp, AFailedDirectSendGivesItsButtonsBackAndEachAttemptItsOwnLine)
+{
+    harnais::ChienDeGarde garde(180);
+    ASSERT_TRUE(service.bVariante("normale"));
+    const struct Cas {
+        const char* nom;
+        std::vector<std::string> options;
+        const char* motDePasse;
+        classeBouton* WindowsSend::*bouton;
+        const char *fin, *debut;
+    } cas[] = {
+        {"recipient refused", {"--refuser-rcpt", "550 5.7.1 Relaying denied"}, "secret-du-bord",
+         &WindowsSend::boutonEnvoiDirect, "\nSENDING MAIL ... KO", "127.0.0.1\n"},
+        {"text refused", {"--refuser-data"}, "NULL", &WindowsSend::boutonEnvoiDirect,
+         "\nSENDING MAIL ... KO", "127.0.0.1\n"},
+        {"wrong password", {}, "faux-secret", &WindowsSend::boutonEnvoiHttp,
+         "\nSENDING HTTP ... KO", "moi@bord.example\n\n"},
+    };
+    profil("bord", "127.0.0.1", 0, "NULL");
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        ServeurSmtp serveur(c.options);
+        ASSERT_GT(serveur.port(), 0);
+        config.profils->port = serveur.port();
+        std::snprintf(config.profils->password, sizeof config.profils->password, "%s",
+                      c.motDePasse);
+        ouvrir(false, BULL);
+        for (int essai = 1; essai <= 2; ++essai) {
+            cliquer(fenetre->*c.bouton);
+            ASSERT_TRUE(bFinJournal(c.fin)) << journalFenetre();
+            ASSERT_TRUE(bFinTransferts());
+            EXPECT_TRUE(fenetre->boutonEnvoiDirect->active()) << essai;
+            EXPECT_EQ(fenetre->boutonEnvoiHttp->active(), std::strcmp(c.motDePasse, "NULL") != 0)
+                << essai;
+        }
+        const std::string j = journalFenetre();
+        EXPECT_EQ(j.rfind(c.debut, 0), 0u) << j;
+        EXPECT_NE(j.find(std::string(c.fin) + "\n" + c.debut), std::string::npos) << j;
+        EXPECT_FALSE(existe("etc/envois.txt"));
+        delete std::exchange(fenetre, nullptr);
+    }
+}
