@@ -16,9 +16,9 @@ PeriodePluie periode(CLASS_GRIB_GET& g)
                         secondesParUnite(g.ui_stg_unite_temps));
 }
 
-SeriePluie serie(const std::vector<unsigned char>& octets)
+SerieGrib serie(const std::vector<unsigned char>& octets)
 {
-    return seriePluie(octets.data(), uint32_t(octets.size()));
+    return serieGrib(octets.data(), uint32_t(octets.size()));
 }
 
 }  // namespace

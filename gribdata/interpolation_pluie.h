@@ -1,6 +1,6 @@
 // Rain in the time interpolation, by the rule every display reads it with
 // (gribdata/pluie.h): each rain record of the sorted input is taken into
-// the chain of its grid and level; one whose total since the run is known
+// the chain of its series (serie_grib.h); one whose total since the run is known
 // is written as that total (a step relabelled time range 4, P1 0), any
 // other as it stands, a step with its own P1, so that no total is claimed.
 // The hours between a record and the next of its chain are read off the
@@ -9,7 +9,8 @@
 #ifndef GRIBDATA_INTERPOLATION_PLUIE_H
 #define GRIBDATA_INTERPOLATION_PLUIE_H
 
-#include "gribdata/chaine_pluie.h"
+#include "gribdata/pluie.h"
+#include "gribdata/serie_grib.h"
 
 #include <map>
 #include <vector>
@@ -32,7 +33,7 @@ public:
                   const std::vector<unsigned char>& octets, CLASS_GRIB_GET& suivant);
 
 private:
-    std::map<SeriePluie, CumulPluie> chaines_;
+    std::map<SerieGrib, CumulPluie> chaines_;
 };
 
 #endif
