@@ -14,6 +14,7 @@
 #include "codes/path.h"
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -62,6 +63,10 @@ public:
     int iGetGribNumber(unsigned int parametre, unsigned int echeance, unsigned int niveau);
     int iGetGribSuivant(int n);
     int intGetAssocie(int n, int parametre);
+    // The same, among the messages `retenu` accepts (by number): a caller
+    // that tells files of several models or grids apart.
+    int iGetGribSuivant(int n, const std::function<bool(int)>& retenu);
+    int intGetAssocie(int n, int parametre, const std::function<bool(int)>& retenu);
     int intGetAssocie(int n, const char* nom);
     // Name of message n from grib/param.txt, "***NULL***" when none; null
     // when that file is malformed. One static buffer shared by all readers.

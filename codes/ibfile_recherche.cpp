@@ -131,6 +131,11 @@ bool CLASS_CODES_IBFILE::bMemeNiveau(int a, int b)
 
 int CLASS_CODES_IBFILE::iGetGribSuivant(int n)
 {
+    return iGetGribSuivant(n, [](int) { return true; });
+}
+
+int CLASS_CODES_IBFILE::iGetGribSuivant(int n, const std::function<bool(int)>& retenu)
+{
     CLASS_CODES_LOGERR contexte(spc_class_name, "iGetGribSuivant");
     if (iIsFileOpen() != 0)
         return -1;
@@ -139,7 +144,7 @@ int CLASS_CODES_IBFILE::iGetGribSuivant(int n)
     for (int k = n; k < i_nombre; ++k)
         if (descriptions[k].uiType() == STRUCT_FILE_MESSAGE::GRIB &&
             descriptions[k].uiParametre() == descriptions[n - 1].uiParametre() &&
-            bMemeNiveau(k, n - 1))
+            bMemeNiveau(k, n - 1) && retenu(k + 1))
             return k + 1;
     return 0;
 }
@@ -156,12 +161,18 @@ bool bMemesTemps(const STRUCT_FILE_MESSAGE& a, const STRUCT_FILE_MESSAGE& b)
 
 int CLASS_CODES_IBFILE::intGetAssocie(int n, int parametre)
 {
+    return intGetAssocie(n, parametre, [](int) { return true; });
+}
+
+int CLASS_CODES_IBFILE::intGetAssocie(int n, int parametre,
+                                      const std::function<bool(int)>& retenu)
+{
     CLASS_CODES_LOGERR contexte(spc_class_name, "intGetAssocie");
     if (n < 1 || n > i_nombre)
         return 0;
     for (int k = 0; k < i_nombre; ++k)
         if (bMemesTemps(descriptions[k], descriptions[n - 1]) && bMemeNiveau(k, n - 1) &&
-            (int)descriptions[k].uiParametre() == parametre)
+            (int)descriptions[k].uiParametre() == parametre && retenu(k + 1))
             return k + 1;
     return 0;
 }

@@ -35,8 +35,8 @@ struct grib {
     time_t tValidite;             // seconds since 1970, UTC
     const unsigned char* message; // into the file buffer
     Grib* champ;                  // decoded field, owned; null until decoded
-    grib* pluiePrecedente;        // rain only: the previous rain record of its grid and level
-    uint64_t grille;              // its grid, hashed (gribdata/chaine_pluie.h)
+    grib* pluiePrecedente;        // rain only: the previous rain record of its series
+    uint64_t grille;              // its grid, hashed (gribdata/serie_grib.h)
     isoplages* isoplagesChamp;    // the map's contours of the field, owned
     isoplages* isoplagesPluie;    // and of the rain amount, owned
     const TYPEDEF_PARAMETRE* ligneParametre;  // never null

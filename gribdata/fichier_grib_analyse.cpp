@@ -3,7 +3,7 @@
 #include "gribdata/fichier_grib.h"
 
 #include "codes/octets_grib.h"
-#include "gribdata/chaine_pluie.h"
+#include "gribdata/serie_grib.h"
 #include "gribdata/garde_sigbus.h"
 #include "gribdata/globales.h"
 #include "gribdata/parametres.h"
@@ -122,11 +122,11 @@ void File::parcourir()
 
 void File::chainerPluies()
 {
-    std::map<SeriePluie, grib*> dernieres;
+    std::map<SerieGrib, grib*> dernieres;
     for (grib* g = list; g; g = g->suivant) {
         g->pluiePrecedente = nullptr;
         if (g->parametre == 61) {
-            grib*& precedente = dernieres[seriePluie(*g)];
+            grib*& precedente = dernieres[serieGrib(*g)];
             g->pluiePrecedente = precedente;
             precedente = g;
         }

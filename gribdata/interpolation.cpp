@@ -1,7 +1,9 @@
 // The interpolation worker: every message of the sorted input is written
 // again, each U followed by its V, and after each message (or pair) the
-// fields of the hours between it and the next message of the same
-// parameter and level; rain as totals since the run where they are known.
+// fields of the hours between it and the next message of the same series
+// (model, grid and level) and parameter; rain as totals since the run
+// where they are known. What is written as it stood, or left without its
+// hours, is logged and makes the run end as incomplete (state 3).
 #include "gribdata/interpolation.h"
 
 #include "codes/date.h"
@@ -12,10 +14,12 @@
 #include "codes/obfile.h"
 #include "gribdata/globales.h"
 #include "gribdata/interpolation_pluie.h"
+#include "gribdata/serie_grib.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -35,6 +39,10 @@ struct Message {
     // points (its grid alone may count tens of millions).
     bool constant = false;
     float valeur[1] = {0};
+    // The bits its values are written with: its own, or once the
+    // interpolation changed them, the widest of the records they were
+    // made of (0 only when all are constant, and so are they).
+    unsigned int bits = 0;
     // Its values: the decoded points, or the one value of a constant.
     float* valeurs() { return constant ? valeur : g.pf_stg_valeurs; }
     unsigned long points() const { return constant ? 1 : g.ui_stg_nombre_points; }
@@ -135,16 +143,26 @@ private:
     int iEchec(int numero, const char* raison);
     bool bCharger(Message& m, int numero);
     bool bEcrire(const unsigned char* octets, unsigned long longueur);
-    // Re-encodes m (or writes its octets when it cannot be re-encoded):
-    // false when writing failed; `reencode` tells which happened.
+    // Re-encodes m (or writes its octets, said, when it cannot be
+    // re-encoded): false when writing failed; `reencode` tells which
+    // happened.
     bool bEcrireMessage(Message& m, bool& reencode);
+    // Writes m's octets as they stand: false when writing failed.
+    bool bEcrireTelQuel(const Message& m, const char* raison);
     int iChargerV(const Message& u, Message& v);
     int iMessage(int numero);
     // A (and B) written; then the hours up to N (and M): 0, or 1 to stop.
     int iSuite(bool paire);
     int iInterpoler(bool paire);
     bool bInterpolable(bool paire, int& heures);
-    bool bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure, unsigned int bits);
+    bool bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure);
+    // The hours after A that will not be written: logged, and the run
+    // ends as incomplete. Answers 0 (go on).
+    int iSansHeures(const char* raison);
+    // The messages of message n's series (by number), for the reader's
+    // searches.
+    std::function<bool(int)> memeSerie(int n) const;
+    void vSeries();
     // Both ends constant, or both expanded: false when either had to be
     // decoded again and could not.
     bool bAccorder(Message& x, Message& y);
@@ -170,7 +188,10 @@ private:
     PluieInterpolee pluie_;
     CLASS_CODES_DATE date_;
     std::string temporaire_;
+    // Each message's series, by number less 1.
+    std::vector<SerieGrib> series_;
     int interpoles_ = 0;
+    int incomplets_ = 0;
     bool intervalleRefuse_ = false;
 };
 
@@ -190,8 +211,10 @@ bool Travail::bCharger(Message& m, int numero)
     if (longueur && m.g.iGetSections() == 0) {
         // Rain is summed point by point: never kept as one value.
         m.constant = !PluieInterpolee::bConcerne(m.g) && m.g.bConstant(m.valeur[0]);
-        if (m.constant || m.g.iGet(0) == 0)
+        if (m.constant || m.g.iGet(0) == 0) {
+            m.bits = uiBitsReencodage(m.g);
             return true;
+        }
     }
     CLASS_CODES_LOGERR::iErr(1, "Grib incorrect No:", "%d", numero);
     return false;
@@ -210,20 +233,51 @@ bool Travail::bEcrireMessage(Message& m, bool& reencode)
         return bEcrire(m.octets.data(), m.octets.size());
     }
     e1_.vCopie(m.g);
-    e1_.ui_stg_bits_par_valeur = uiBitsReencodage(m.g);
+    e1_.ui_stg_bits_par_valeur = m.bits;
     const unsigned char* message = e1_.cpucPut();
     reencode = message != nullptr;
-    if (!reencode) {
-        vJournal(TAG, "Message %d copie tel quel : encodage impossible\n", m.numero);
-        return bEcrire(m.octets.data(), m.octets.size());
-    }
+    if (!reencode)
+        return bEcrireTelQuel(m, "encodage impossible");
     return bEcrire(message, e1_.ui_longueur_message);
+}
+
+bool Travail::bEcrireTelQuel(const Message& m, const char* raison)
+{
+    vJournal(TAG, "Message %d copie tel quel : %s\n", m.numero, raison);
+    ++incomplets_;
+    return bEcrire(m.octets.data(), m.octets.size());
+}
+
+int Travail::iSansHeures(const char* raison)
+{
+    vJournal(TAG, "Message %d : %s, heures suivantes non interpolees\n", a_.numero, raison);
+    ++incomplets_;
+    return 0;
+}
+
+std::function<bool(int)> Travail::memeSerie(int n) const
+{
+    return [this, n](int k) { return series_[size_t(k - 1)] == series_[size_t(n - 1)]; };
+}
+
+// Read once for all the searches of the run.
+void Travail::vSeries()
+{
+    series_.assign(size_t(lecteur_.i_nombre), SerieGrib());
+    for (int n = 1; n <= lecteur_.i_nombre; ++n) {
+        const unsigned long longueur = lecteur_.ulGet(n);
+        // Shorter than the key reads, it cannot be decoded either: the run
+        // stops there.
+        if (longueur >= 36)
+            series_[size_t(n - 1)] = serieGrib(lecteur_.puc_message, uint32_t(longueur));
+    }
 }
 
 // The V partner of u into v: 0, or 1 after a log line.
 int Travail::iChargerV(const Message& u, Message& v)
 {
-    const int nv = lecteur_.intGetAssocie(u.numero, (int)u.g.ui_stg_parametre + 1);
+    const int nv =
+        lecteur_.intGetAssocie(u.numero, (int)u.g.ui_stg_parametre + 1, memeSerie(u.numero));
     if (nv <= 0)
         return iEchec(u.numero, "composante U sans V");
     if (!bCharger(v, nv))
@@ -237,8 +291,10 @@ bool Travail::bInterpolable(bool paire, int& heures)
     CLASS_GRIB_GET& n = n_.g;
     const time_t ta = a.timetDateDeValidite(0);
     const long intervalle = (long)(n.timetDateDeValidite(0) - ta);
-    if (paire && intervalle != (long)(m_.g.timetDateDeValidite(0) - b_.g.timetDateDeValidite(0)))
+    if (paire && intervalle != (long)(m_.g.timetDateDeValidite(0) - b_.g.timetDateDeValidite(0))) {
+        iSansHeures("composantes a des intervalles differents");
         return false;
+    }
     heures = (int)(intervalle / 3600);
     // Ranges in another unit cannot take whole hours.
     const bool heure = a.ui_stg_unite_temps == 1 && n.ui_stg_unite_temps == 1 &&
@@ -246,6 +302,8 @@ bool Travail::bInterpolable(bool paire, int& heures)
     if (!heure || heures <= GRIB_INTERPOLATION_PAS) {
         vJournal(TAG, " --> Pas d'interpolation : %s\n",
                  date_.cpcGetFr("js j ms a4 - HH heure(s)", (long)ta));
+        if (!heure)
+            iSansHeures("echeances en une autre unite que l'heure");
         return false;
     }
     float dLat, dLon;
@@ -254,17 +312,19 @@ bool Travail::bInterpolable(bool paire, int& heures)
         vJournal(TAG, " --> ERROR Pas d'interpolation : %d %f %f\n", heures, (double)dLat,
                  (double)dLon);
         intervalleRefuse_ = true;
+        iSansHeures("intervalle trop long");
         return false;
     }
     return true;
 }
 
 // Encoder e takes the record of `debut` at `heure` hours more; its values
-// are set by the caller.
-bool Travail::bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure, unsigned int bits)
+// and bits are set by the caller.
+bool Travail::bProduire(CLASS_GRIB_PUT& e, Message& debut, unsigned int heure)
 {
     e.vCopie(debut.g);
-    e.ui_stg_bits_par_valeur = bits;
+    if (PluieInterpolee::bConcerne(debut.g))
+        return PluieInterpolee::iEcheance(debut.g, heure, e) == 0;
     return iGribSetEcheance(heure, e) == 0;
 }
 
@@ -275,25 +335,22 @@ int Travail::iInterpoler(bool paire)
     if (!bInterpolable(paire, heures))
         return 0;
     const unsigned long points = a_.g.ui_stg_nombre_points;
-    unsigned int bits = std::max(uiBitsReencodage(a_.g), uiBitsReencodage(n_.g));
+    unsigned int bits = std::max(a_.bits, n_.bits);
     if (paire)
-        bits = std::max({bits, uiBitsReencodage(b_.g), uiBitsReencodage(m_.g)});
-    if (bits > 24 || !bPointsCommuns(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, points)) {
-        vJournal(TAG, "Message %d : aucun champ interpolable\n", a_.numero);
-        return 0;
-    }
+        bits = std::max({bits, b_.bits, m_.bits});
+    if (bits > 24 || !bPointsCommuns(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, points))
+        return iSansHeures("aucun champ interpolable");
     valeurs1_.resize(points);
     valeurs2_.resize(points);
     for (int k = 1; k < heures; ++k) {
         const float wn = (float)k / (float)heures, wa = (float)(heures - k) / (float)heures;
-        if (!bProduire(e1_, a_, (unsigned int)k, bits) ||
-            (paire && !bProduire(e2_, b_, (unsigned int)k, bits))) {
-            vJournal(TAG, "Message %d : echeance hors limites\n", a_.numero);
-            return 0;
-        }
+        if (!bProduire(e1_, a_, (unsigned int)k) ||
+            (paire && !bProduire(e2_, b_, (unsigned int)k)))
+            return iSansHeures("echeance hors limites");
         vGribInterpolation(a_.g.pf_stg_valeurs, n_.g.pf_stg_valeurs, valeurs1_.data(), wa, wn,
                            (int)points, paire || bDirection(a_.g.ui_stg_parametre));
         e1_.pf_stg_valeurs = valeurs1_.data();
+        e1_.ui_stg_bits_par_valeur = bits;
         if (paire) {
             vGribInterpolation(b_.g.pf_stg_valeurs, m_.g.pf_stg_valeurs, valeurs2_.data(), wa,
                                wn, (int)points, 0);
@@ -301,6 +358,7 @@ int Travail::iInterpoler(bool paire)
                 if (valeurs1_[i] != ABSENT)
                     vDFUV(valeurs1_[i], valeurs2_[i], valeurs1_[i], valeurs2_[i]);
             e2_.pf_stg_valeurs = valeurs2_.data();
+            e2_.ui_stg_bits_par_valeur = bits;
         }
         if (iEncoderEcrire(e1_) != 0 || (paire && iEncoderEcrire(e2_) != 0))
             return 1;
@@ -334,6 +392,7 @@ int Travail::iExecuter()
         return iFin(2);
     }
     lecteur_.vSort();
+    vSeries();
     if (ecrivain_.iOpen(temporaire_.c_str(), 0) != 0) {
         vJournal(TAG, "Sortie impossible %s\n", temporaire_.c_str());
         return iFin(2);
@@ -343,7 +402,12 @@ int Travail::iExecuter()
             return iFin(2);
     vJournal(TAG, "Lus: %d - Ecrits: %d sur %s \n", lecteur_.i_nombre, ecrivain_.i_blocs,
              GRIB_INTERPOLATION_SORTIE);
-    return iFin(intervalleRefuse_ && interpoles_ < 2 ? 2 : 0);
+    if (intervalleRefuse_ && interpoles_ < 2)
+        return iFin(2);
+    if (incomplets_)
+        vJournal(TAG, "Interpolation incomplete : %d message(s) ecrit(s) tel(s) quel(s) ou sans "
+                      "leurs heures\n", incomplets_);
+    return iFin(incomplets_ ? 3 : 0);
 }
 
 // Message `numero` of the sorted input: 0, or 1 to stop the run.
@@ -353,21 +417,19 @@ int Travail::iMessage(int numero)
         return iEchec(numero, "message indecodable");
     const unsigned int p = a_.g.ui_stg_parametre;
     // Matrices of values (spectra) are not interpolated.
-    const bool valeurs = a_.bValeurs();
-    if (!valeurs && !bEcrire(a_.octets.data(), a_.octets.size()))
-        return iEchec(numero, "ecriture impossible");
-    if (!valeurs)
-        return 0;
+    if (!a_.bValeurs())
+        return bEcrireTelQuel(a_, "matrices de valeurs") ? 0
+                                                         : iEchec(numero, "ecriture impossible");
     if (bComposanteV(p)) {
         // Written with its U; without one, as it is.
-        if (lecteur_.intGetAssocie(numero, (int)p - 1) <= 0 &&
-            !bEcrire(a_.octets.data(), a_.octets.size()))
+        if (lecteur_.intGetAssocie(numero, (int)p - 1, memeSerie(numero)) <= 0 &&
+            !bEcrireTelQuel(a_, "composante V sans U"))
             return iEchec(numero, "ecriture impossible");
         return 0;
     }
     const bool paire = bComposanteU(p);
     if (PluieInterpolee::bConcerne(a_.g))
-        pluie_.vCourant(a_.octets, a_.g);
+        pluie_.vCourant(a_.octets, a_.g, a_.bits);
     bool reencode = false, reencodeV = true;
     if (!bEcrireMessage(a_, reencode))
         return iEchec(numero, "ecriture impossible");
@@ -376,32 +438,36 @@ int Travail::iMessage(int numero)
             return 1;
         if (!bEcrireMessage(b_, reencodeV))
             return iEchec(b_.numero, "ecriture impossible");
-        reencode = reencode && reencodeV && b_.bValeurs() && iGribControle(a_.g, b_.g) == 0;
+        reencode = reencode && reencodeV;
     }
-    // A message written as it is is not interpolated.
-    return reencode ? iSuite(paire) : 0;
+    // A message written as it is (said) is not interpolated.
+    if (!reencode)
+        return 0;
+    if (paire && (!b_.bValeurs() || iGribControle(a_.g, b_.g) != 0))
+        return iSansHeures("composantes sans valeurs ou sur deux grilles");
+    return iSuite(paire);
 }
 
 int Travail::iSuite(bool paire)
 {
-    const int suivant = lecteur_.iGetGribSuivant(a_.numero);
+    const int suivant = lecteur_.iGetGribSuivant(a_.numero, memeSerie(a_.numero));
     if (suivant <= 0)
         return 0;
     if (!bCharger(n_, suivant))
         return iEchec(suivant, "message indecodable");
     if (!n_.bValeurs() || iGribControle(a_.g, n_.g) != 0)
-        return 0;
+        return iSansHeures("suivant sans valeurs ou sur une autre grille");
     if (!paire && PluieInterpolee::bConcerne(a_.g) &&
         !pluie_.bSuivant(a_.octets, a_.g, n_.octets, n_.g)) {
         vJournal(TAG, "Message %d : pluie sans cumul commun avec le message %d\n", a_.numero,
                  suivant);
-        return 0;
+        return iSansHeures("pluie sans cumul commun");
     }
     if (paire) {
         if (iChargerV(n_, m_) != 0)
             return 1;
         if (!m_.bValeurs() || iGribControle(b_.g, m_.g) != 0)
-            return 0;
+            return iSansHeures("composante V sans valeurs ou sur une autre grille");
     }
     const bool constantes = a_.constant && n_.constant && (!paire || (b_.constant && m_.constant));
     if (!constantes && !(bAccorder(a_, n_) && (!paire || bAccorder(b_, m_))))
@@ -436,11 +502,8 @@ int Travail::iInterpolerConstantes(bool paire, int heures)
 {
     for (int k = 1; k < heures; ++k) {
         const float wn = (float)k / (float)heures, wa = (float)(heures - k) / (float)heures;
-        if (!bProduire(e1_, a_, (unsigned int)k, 0) ||
-            (paire && !bProduire(e2_, b_, (unsigned int)k, 0))) {
-            vJournal(TAG, "Message %d : echeance hors limites\n", a_.numero);
-            return 0;
-        }
+        if (!bProduire(e1_, a_, (unsigned int)k) || (paire && !bProduire(e2_, b_, (unsigned int)k)))
+            return iSansHeures("echeance hors limites");
         float v1 = 0, v2 = 0;
         vGribInterpolation(a_.valeur, n_.valeur, &v1, wa, wn, 1,
                            paire || bDirection(a_.g.ui_stg_parametre));
@@ -490,17 +553,17 @@ void Travail::vRetenir(const Message& u, const Message& v)
 }
 
 // Closes both files and removes the working copy; the output takes its name
-// only when complete, and is removed on failure.
+// once written whole (state 0 or 3), and is removed on failure.
 int Travail::iFin(int etat)
 {
     lecteur_.vClose();
     ecrivain_.vClose();
     unlink(GRIB_INTERPOLATION_ENTREE);
-    if (etat == 0 && rename(temporaire_.c_str(), GRIB_INTERPOLATION_SORTIE) != 0) {
+    if (etat != 2 && rename(temporaire_.c_str(), GRIB_INTERPOLATION_SORTIE) != 0) {
         vJournal(TAG, "Renommage impossible %s\n", temporaire_.c_str());
         etat = 2;
     }
-    if (etat != 0) {
+    if (etat == 2) {
         unlink(temporaire_.c_str());
         vJournal(TAG, "Interpolation abandonnee, rien n'est ecrit\n");
     }

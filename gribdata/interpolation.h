@@ -9,9 +9,12 @@
 //
 // The viewer starts gintertime on a thread of its own after setting START to
 // 1 and putting the opened file's path in GRIB_INTERPOLATION_ENTREE; it
-// polls START: 0 done (the output lies in GRIB_INTERPOLATION_SORTIE), 2
-// failed (nothing written, a "<GINTERTIME>" line in the activity log says
-// why). The output is written as "<output>.tmp" and renamed once complete.
+// polls START: 0 done (the output lies in GRIB_INTERPOLATION_SORTIE), 3
+// done but incomplete (the output lies there too, but some message was
+// written as it stood or some hours could not be made: "<GINTERTIME>"
+// lines in the activity log say which and why), 2 failed (nothing
+// written, the log says why). The output is written as "<output>.tmp" and
+// renamed once complete.
 #ifndef GRIBDATA_INTERPOLATION_H
 #define GRIBDATA_INTERPOLATION_H
 
@@ -27,13 +30,13 @@ const int GRIB_INTERPOLATION_TAILLE = 128;
 extern char GRIB_INTERPOLATION_ENTREE[GRIB_INTERPOLATION_TAILLE];
 // "lockdir/inter<name>", set by iGribDecompression.
 extern char GRIB_INTERPOLATION_SORTIE[GRIB_INTERPOLATION_TAILLE];
-// 1 running, 0 finished, 2 failed.
+// 1 running, 0 finished, 2 failed, 3 finished incomplete.
 extern std::atomic<int> GRIB_INTERPOLATION_START;
 // Interpolation step in hours, and the analysis-date mode (off): fixed.
 extern const int GRIB_INTERPOLATION_PAS;
 extern const int GRIB_INTERPOLATION_ANALYSE;
 
-// The thread body; its argument is not used. Ends with START 0 or 2.
+// The thread body; its argument is not used. Ends with START 0, 2 or 3.
 void* gintertime(void*);
 
 // Prepares the input named `nom` (copied first; the globals may be passed):

@@ -1,14 +1,16 @@
 // The time interpolation of the page's file: the worker runs on a thread
 // of its own, never joined, and reports through GRIB_INTERPOLATION_START;
-// the page polls it every 0.1 s, turning the button's label meanwhile. Its
-// output reaches a viewer page through the incoming-folder scan. The
-// input path, output path and state are single globals: one worker at a
-// time, and a path that does not fit the input is refused, never cut.
+// the page polls it every 0.1 s, turning the button's label meanwhile, and
+// tells a failure or an incomplete output. Its output reaches a viewer
+// page through the incoming-folder scan. The input path, output path and
+// state are single globals: one worker at a time, and a path that does not
+// fit the input is refused, never cut.
 #include "pages/vr.h"
 
 #include "gribdata/globales.h"
 #include "gribdata/interpolation.h"
 #include "pages/reglages_visualisateur.h"
+#include "ui/alerte_differee.h"
 #include "ui/boites_message.h"
 #include "ui/boutons.h"
 #include "ui/local.h"
@@ -91,6 +93,10 @@ void vInterpolationTimeout(void* donnees)
         fl_alert("%s", pcTraduire("Erreur interpolation"));
         GRIB_INTERPOLATION_START = 0;
         b = page.boutonInterpolation;  // the sections may have been rebuilt meanwhile
+    } else if (etat == 3) {
+        // The output is there: it opens while the notice waits its turn.
+        GRIB_INTERPOLATION_START = 0;
+        vAlerteDifferee(pcTraduire("Interpolation incomplete : voir log.txt"));
     }
     if (b) {
         b->value(0);

@@ -74,10 +74,12 @@ int iCommandeInterp(const char* nom)
     GRIB_INTERPOLATION_START = 1;
     gintertime(nullptr);
     const int etat = GRIB_INTERPOLATION_START;
-    if (etat != 0) {
+    if (etat != 0 && etat != 3) {
         std::printf("interpolation failed (state %d)\n", etat);
         return 1;
     }
+    if (etat == 3)
+        std::printf("interpolation incomplete: the activity log says which messages\n");
     std::printf("%lu messages written\n", ulMessages(GRIB_INTERPOLATION_SORTIE));
     std::printf("%s\n", GRIB_INTERPOLATION_SORTIE);
     return 0;

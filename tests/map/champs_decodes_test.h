@@ -96,9 +96,9 @@ protected:
         ASSERT_NE(fichier.list, nullptr);
         ASSERT_EQ(iDecodeGribAll(fichier.list), 0);
     }
-    // The time interpolation of f.grb, run in the scratch folder; its
-    // output's name.
-    std::string interpoler()
+    // The time interpolation of f.grb, run in the scratch folder, ending
+    // in state `etat`; its output's name.
+    std::string interpoler(int etat = 0)
     {
         DossierCourant ici(d.chemin());
         JournalTemporaire journal("journal.txt");
@@ -106,7 +106,7 @@ protected:
         snprintf(GRIB_INTERPOLATION_ENTREE, sizeof GRIB_INTERPOLATION_ENTREE, "f.grb");
         GRIB_INTERPOLATION_START = 1;
         gintertime(nullptr);
-        EXPECT_EQ(GRIB_INTERPOLATION_START, 0) << journal.contenu();
+        EXPECT_EQ(GRIB_INTERPOLATION_START, etat) << journal.contenu();
         return d / "lockdir/interf.grb";
     }
 };

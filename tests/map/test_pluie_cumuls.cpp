@@ -108,19 +108,23 @@ TEST_F(Pluies, TotalsOnlyWhereTheStepsAddUpFromTheRun)
         const char* nom;
         std::string regles;
         std::vector<Attendu> pluies;
-        // The interpolation's rain records, as eccodes reads their ranges.
+        // The interpolation's rain records, as eccodes reads their ranges,
+        // and the state it ends in (3: told that hours are missing).
         std::vector<std::string> ecrites;
+        int etat;
     } cas[] = {
         {"suite", "write;", {{6, -8, true}, {12, -8, true}, {18, -8, true}},
          {"0-6", "0-7", "0-8", "0-9", "0-10", "0-11", "0-12", "0-13", "0-14", "0-15", "0-16",
-          "0-17", "0-18"}},
-        {"trou", sansPas6, {{6, -8, true}, {18, -8, false}}, {"0-6", "12-18"}},
+          "0-17", "0-18"}, 0},
+        {"trou", sansPas6, {{6, -8, true}, {18, -8, false}}, {"0-6", "12-18"}, 3},
         {"apres le run", sansPas0, {{12, -8, false}, {18, -8, false}},
-         {"6-12", "6-13", "6-14", "6-15", "6-16", "6-17", "12-18"}},
+         {"6-12", "6-13", "6-14", "6-15", "6-16", "6-17", "12-18"}, 0},
         {"deux grilles", deuxGrilles,
          {{6, -8, true}, {6, -9, true}, {12, -8, true}, {12, -9, true}, {18, -8, true},
           {18, -9, true}},
-         {"0-6", "0-6", "0-12", "0-12", "0-18", "0-18"}},
+         {"0-6", "0-7", "0-8", "0-9", "0-10", "0-11", "0-6", "0-7", "0-8", "0-9", "0-10", "0-11",
+          "0-12", "0-13", "0-14", "0-15", "0-16", "0-17", "0-12", "0-13", "0-14", "0-15", "0-16",
+          "0-17", "0-18", "0-18"}, 0},
     };
     fdc carte{0, 0, 800, 500};
     grib pluie{};
@@ -162,7 +166,7 @@ TEST_F(Pluies, TotalsOnlyWhereTheStepsAddUpFromTheRun)
 
         // Each hour written is what fell from its range's start, within half
         // the step at which 8 bits hold the values written (up to 58 mm).
-        const std::vector<PluieLue> ecrites = pluiesLues(interpoler());
+        const std::vector<PluieLue> ecrites = pluiesLues(interpoler(c.etat));
         std::vector<std::string> etendues;
         for (const PluieLue& e : ecrites) {
             etendues.push_back(std::to_string(e.p1) + "-" + std::to_string(e.p2));

@@ -98,13 +98,27 @@ protected:
     }
     int boites = 0;
     std::string texteBoite;
+    int etatPendantLaBoite = -1;  // the interpolation's, when the box showed
     void repondre()
     {
         harnais::vRepondreBoite([this](Fl_Window* b) {
             ++boites;
             texteBoite = pTexteMessage()->label();
+            etatPendantLaBoite = GRIB_INTERPOLATION_START.load();
             harnais::vFermer(b);
         });
+    }
+    // The interpolation started on a worker that only counts itself, once
+    // that ran: its button, or null.
+    classeBouton* interpolationFactice()
+    {
+        travailleurInterpolation = travailFactice;
+        travaux = 0;
+        if (!harnais::bMontrer(&fenetre))
+            return nullptr;
+        cliquer(page->boutonInterpolation);
+        return harnais::bAttendre([] { return travaux == 1; }) ? page->boutonInterpolation
+                                                               : nullptr;
     }
 };
 
@@ -322,6 +336,22 @@ TEST_F(Reglages, InterpolationTurnsWhileTheWorkerRunsThenTellsItsEnd)
     for (size_t i = log.find(fin); i != std::string::npos; i = log.find(fin, i + 1))
         ++fins;
     EXPECT_EQ(fins, 2u);
+}
+
+// A worker that wrote its output but not every hour: the output is let
+// through at once (the scan waits for state 0), the notice follows.
+TEST_F(Reglages, AnIncompleteInterpolationIsToldWithoutHoldingItsOutput)
+{
+    harnais::ChienDeGarde chien(120);
+    classeBouton* b = interpolationFactice();
+    ASSERT_NE(b, nullptr);
+    repondre();
+    GRIB_INTERPOLATION_START = 3;
+    ASSERT_TRUE(harnais::bAttendre([&] { return boites == 1 && b->active(); }));
+    EXPECT_EQ(texteBoite, "Interpolation incomplete : voir log.txt");
+    EXPECT_EQ(etatPendantLaBoite, 0);
+    EXPECT_EQ(b->value(), 0);
+    EXPECT_STREQ(b->label(), INTERPOLATION_REPOS);
 }
 
 TEST_F(Reglages, AFilePathTooLongForTheWorkerIsRefused)
