@@ -311,8 +311,9 @@ bool Travail::bInterpolable(bool paire, int& heures)
     if ((heures > 3 && (dLat <= 4 || dLon <= 4)) || heures > 6) {
         vJournal(TAG, " --> ERROR Pas d'interpolation : %d %f %f\n", heures, (double)dLat,
                  (double)dLon);
+        // Steps too far apart for the grid are left as they are by
+        // design (a forecast's later steps): no notice for them.
         intervalleRefuse_ = true;
-        iSansHeures("intervalle trop long");
         return false;
     }
     return true;
