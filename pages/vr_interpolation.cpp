@@ -89,14 +89,12 @@ void vInterpolationTimeout(void* donnees)
         Fl::repeat_timeout(PERIODE, vInterpolationTimeout, donnees);
         return;
     }
-    if (etat == 2) {
-        fl_alert("%s", pcTraduire("Erreur interpolation"));
+    if (etat == 2 || etat == 3) {
+        // The poll may run inside another box's loop: the notice waits for
+        // the main loop, and an incomplete output opens meanwhile.
         GRIB_INTERPOLATION_START = 0;
-        b = page.boutonInterpolation;  // the sections may have been rebuilt meanwhile
-    } else if (etat == 3) {
-        // The output is there: it opens while the notice waits its turn.
-        GRIB_INTERPOLATION_START = 0;
-        vAlerteDifferee(pcTraduire("Interpolation incomplete : voir log.txt"));
+        vAlerteDifferee(pcTraduire(etat == 2 ? "Erreur interpolation"
+                                             : "Interpolation incomplete : voir log.txt"));
     }
     if (b) {
         b->value(0);
