@@ -1,6 +1,7 @@
 // A viewer page on the service's answer, which holds the sea temperature at
 // the surface and at two depths at one validity: each level is read, named
-// and charted apart.
+// and charted apart; and the right click arms the read-out at a validity
+// where the chosen parameter has no field.
 #include "pages/vr.h"
 
 #include "map/fdc.h"
@@ -124,4 +125,40 @@ TEST_F(Niveaux, EachLevelIsReadNamedAndChartedApart)
     ASSERT_EQ(valeurs.size(), celsius.size());
     for (size_t k = 0; k < celsius.size(); ++k)
         EXPECT_NEAR(valeurs[k], celsius[k], 1e-3) << k;
+}
+
+// At 18 h the file holds no sea temperature: the right click arms the
+// read-out, locked or not, without moving the view; the key back to 12 h
+// shows the values at once. A second right click turns it off.
+TEST_F(Niveaux, ARightClickArmsTheReadOutAtATimeWithoutTheField)
+{
+    fdc& carte = *page->carte;
+    for (int verrou : {1, 0}) {
+        SCOPED_TRACE(verrou);
+        page->boutonCadenas->value(verrou);
+        page->boutonCadenas->do_callback();
+        page->boutonsValidites[1]->setonly();
+        page->boutonsValidites[1]->do_callback();
+        ASSERT_EQ(carte.champs, nullptr);
+        const std::array<double, 3> vue{carte.ox, carte.oy, carte.echelleCourante};
+        const std::array<int, 2> p = point(46, -6);
+        clicDroit(p);
+        EXPECT_EQ((std::array<double, 3>{carte.ox, carte.oy, carte.echelleCourante}), vue);
+        EXPECT_FALSE(popup.visible());
+        harnais::vTouche(&fenetre, 'h', "h");
+        ASSERT_NE(carte.champs, nullptr);
+        EXPECT_TRUE(harnais::bAttendre([&] { return popup.visible(); }));
+        EXPECT_EQ(temperaturesLues(popup.texte).size(), std::size(NIVEAUX)) << popup.texte;
+        clicDroit(p);
+        EXPECT_FALSE(popup.visible());
+        EXPECT_EQ(carte.lecture, 0);
+    }
+    // Armed and turned off again before any field: nothing to show.
+    page->boutonsValidites[1]->setonly();
+    page->boutonsValidites[1]->do_callback();
+    clicDroit(point(46, -6));
+    clicDroit(point(46, -6));
+    EXPECT_EQ(carte.lecture, 0);
+    harnais::vTouche(&fenetre, 'h', "h");
+    EXPECT_FALSE(popup.visible());
 }
