@@ -3,6 +3,8 @@
 #include "codes/octets_grib.h"
 #include "gribdata/enregistrement_grib.h"
 
+#include <array>
+
 namespace {
 
 // Section 1 starts after the 8 octets of section 0, 4 in edition 0.
@@ -47,4 +49,38 @@ SerieGrib serieGrib(const unsigned char* m, uint32_t longueur)
     s.typeNiveau = s1[9], s.niveau1 = s1[10], s.niveau2 = s1[11];
     s.grille = uiEmpreinteGrille(m, longueur);
     return s;
+}
+
+int iNiveauSerie(const grib& r)
+{
+    return r.typeNiveau << 16 | r.niveau1 << 8 | r.niveau2;
+}
+
+const grib* pComposanteV(const grib& u)
+{
+    const int v = u.parametre + 1;
+    const SerieGrib serie = serieGrib(u);
+    const grib* niveau = nullptr;
+    for (const grib* r = u.suivant; r && r->validite == u.validite; r = r->suivant) {
+        if (r->parametre != v || iNiveauSerie(*r) != iNiveauSerie(u))
+            continue;
+        if (serieGrib(*r) == serie)
+            return r;
+        if (!niveau)
+            niveau = r;
+    }
+    return niveau;
+}
+
+NiveauxMultiples::NiveauxMultiples(const grib* liste)
+{
+    std::array<int, 256> premier;
+    premier.fill(-1);
+    for (const grib* r = liste; r; r = r->suivant) {
+        int& n = premier[r->parametre];
+        if (n < 0)
+            n = iNiveauSerie(*r);
+        else if (n != iNiveauSerie(*r))
+            plusieurs_.set(r->parametre);
+    }
 }

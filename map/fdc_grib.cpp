@@ -9,6 +9,7 @@
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/globales.h"
 #include "gribdata/projections.h"
+#include "gribdata/serie_grib.h"
 #include "map/echelles_couleurs.h"
 #include "map/pluie_affichee.h"
 #include "ui/boutons.h"
@@ -25,6 +26,11 @@ const Completion COMPLETIONS[] = {
     {33, 34, 0},     {49, 50, 0},     {101, 102, 103}, {104, 105, 106},
     {107, 202, 108}, {109, 203, 110}, {200, 100, 201},
 };
+
+bool bVecteur(const grib& r)
+{
+    return r.parametre == 33 || r.parametre == 49;
+}
 
 long lDonnee(const classeBoutonImage* b)
 {
@@ -55,18 +61,22 @@ public:
         fin_ = &c->suivant;
     }
     // Appends a copy of every record of the file with that parameter and
-    // validity, each followed by the records that complete it.
-    void ajouter(const grib* fichier, int parametre, long validite, bool completer)
+    // validity, each followed by the records that complete it. A u record
+    // and its v record are one vector: at one level too, so that each u
+    // of a parameter given at several levels is followed by its own v (a
+    // wave system's parts go by their validity alone).
+    void ajouter(const grib* fichier, int parametre, long validite, const grib* complete = nullptr)
     {
         for (const grib* r = fichier; r; r = r->suivant) {
-            if (r->parametre != parametre || long(r->validite) != validite)
+            if (r->parametre != parametre || long(r->validite) != validite ||
+                (complete && bVecteur(*complete) && iNiveauSerie(*r) != iNiveauSerie(*complete)))
                 continue;
             copier(r);
             for (const Completion& c : COMPLETIONS)
-                if (completer && c.parametre == parametre) {
-                    ajouter(fichier, c.premier, validite, false);
+                if (!complete && c.parametre == parametre) {
+                    ajouter(fichier, c.premier, validite, r);
                     if (c.second)
-                        ajouter(fichier, c.second, validite, false);
+                        ajouter(fichier, c.second, validite, r);
                 }
         }
     }
@@ -122,13 +132,13 @@ void vDirectionVitesse(Grib& u, Grib& v)
     }
 }
 
-// A u record followed by its v record on a grid of the same size; any
-// other pair derives nothing, and says why (a v record that did not decode
-// has said it already).
-void vDeriverVecteur(grib& r, int attendu, RefusGrib& lacune)
+// A u record with its v record on a grid of the same size; any other
+// pair derives nothing, and says why (a v record that did not decode has
+// said it already).
+void vDeriverVecteur(grib& r, RefusGrib& lacune)
 {
-    const grib* v = r.suivant;
-    const bool sansV = !v || v->parametre != attendu;
+    const grib* v = pComposanteV(r);
+    const bool sansV = !v;
     if (!sansV && !v->champ)
         return;
     if (!sansV && bMemeGrille(*r.champ, *v->champ)) {
@@ -148,7 +158,7 @@ void vDeriver(grib* liste, RefusGrib& lacune)
     for (grib* r = liste; r && r->champ; r = r->suivant) {
         const int p = r->champ->parametre;
         if (p == 33 || p == 49)
-            vDeriverVecteur(*r, p + 1, lacune);
+            vDeriverVecteur(*r, lacune);
         else if (p == 61)
             vPluieAffichee(*r);
     }
@@ -176,7 +186,7 @@ void fdc::vGrib(grib* liste, classeBoutonImage** parametres,
     Liste copies(champs);
     for (classeBoutonImage** b = parametres; b && *b; ++b)
         if ((*b)->value())
-            copies.ajouter(liste, int(lDonnee(*b)), validite, true);
+            copies.ajouter(liste, int(lDonnee(*b)), validite);
     lacune = RefusGrib{};
     refus = vDecoder(champs, lacune);
     vDeriver(champs, lacune);

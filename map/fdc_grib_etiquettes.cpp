@@ -9,6 +9,8 @@
 #include "gribdata/globales.h"
 #include "gribdata/modeles.h"
 #include "gribdata/parametres.h"
+#include "gribdata/serie_grib.h"
+#include "map/nom_niveau.h"
 #include "map/raison_refus.h"
 #include "map/routes_carte.h"
 #include "ui/jours_mois.h"
@@ -17,9 +19,11 @@
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Group.H>
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -109,22 +113,24 @@ std::string sIsolignes()
     return std::string(" (") + pcTraduire("Isolignes") + ")";
 }
 
-// What one record adds to the parameter line without superposition.
-void vParametreSeul(const fdc& c, int p, const char* description, bool dernier, std::string& s)
+// What one record adds to the parameter line without superposition;
+// `niveaux` follows its name.
+void vParametreSeul(const fdc& c, int p, const char* description, const std::string& niveaux,
+                    bool dernier, std::string& s)
 {
     const bool hauteurMer = p == 100 && c.merClasses;
     if (!c.isotaches && hauteurMer) {
-        s += std::string(" / ") + pcTraduire("Hauteur (etat de la mer)");
+        s += std::string(" / ") + pcTraduire("Hauteur (etat de la mer)") + niveaux;
         return;
     }
-    const std::string desc = pcTraduire(description);
+    const std::string desc = pcTraduire(description) + niveaux;
     if (!c.isotaches && (p == 102 || p == 105 || p == 202 || p == 203 || p == 100)) {
         s += " / " + desc + sIsolignes();
         return;
     }
     s += s.empty() ? "/ " : " / ";
     if (p == 33 && c.beaufort && c.isotaches)
-        s += pcTraduire("Vent moyen 10 m beaufort");
+        s += pcTraduire("Vent moyen 10 m beaufort") + niveaux;
     else if (bPeriode(p) && !c.isotaches)
         return;
     else
@@ -139,17 +145,47 @@ void vParametreSeul(const fdc& c, int p, const char* description, bool dernier, 
     }
 }
 
+// The records the line names: a parameter given at several levels once,
+// at its first record.
+std::vector<const grib*> vNommes(const grib* champs, const NiveauxMultiples& multiples)
+{
+    std::vector<const grib*> v;
+    for (const grib* r = champs; r && r->champ; r = r->suivant)
+        if (!multiples(r->parametre) ||
+            std::none_of(v.begin(), v.end(),
+                         [r](const grib* n) { return n->parametre == r->parametre; }))
+            v.push_back(r);
+    return v;
+}
+
+// " (surface, 50 m, 10 m)": the levels of a parameter given at several,
+// in the order of its records; empty for a parameter at one.
+std::string sNiveaux(const grib* champs, const grib& r, const NiveauxMultiples& multiples)
+{
+    if (!multiples(r.parametre))
+        return "";
+    std::string s;
+    for (const grib* a = champs; a && a->champ; a = a->suivant)
+        if (a->parametre == r.parametre)
+            s += (s.empty() ? " (" : ", ") + sNomNiveau(*a);
+    return s + ")";
+}
+
 std::string sLigneParametres(const fdc& c)
 {
     std::string s;
-    for (const grib* r = c.champs; r && r->champ; r = r->suivant) {
+    const NiveauxMultiples multiples(c.champs);
+    const std::vector<const grib*> nommes = vNommes(c.champs, multiples);
+    for (const grib* r : nommes) {
         const TYPEDEF_PARAMETRE* ligne = r->ligneParametre;
+        const std::string niveaux = sNiveaux(c.champs, *r, multiples);
         if (c.superposition) {
             if (ligne && ligne->libelle)
-                s += (s.empty() ? "/ " : " / ") + std::string(pcTraduire(ligne->libelle));
+                s += (s.empty() ? "/ " : " / ") + std::string(pcTraduire(ligne->libelle)) +
+                     niveaux;
         } else if (ligne && ligne->description) {
-            const bool dernier = !r->suivant || !r->suivant->champ;
-            vParametreSeul(c, r->champ->parametre, ligne->description, dernier, s);
+            vParametreSeul(c, r->champ->parametre, ligne->description, niveaux,
+                           r == nommes.back(), s);
         }
     }
     if (c.superposition)

@@ -90,10 +90,7 @@ void fdc::vFdcHistogramme(double latitude, double longitude)
     }
     histogrammeColonne = point.colonne;
     histogrammeLigne = point.ligne;
-    std::fill(std::begin(histogrammeCompteurs), std::end(histogrammeCompteurs), 0);
-    for (const EchantillonHistogramme& e : echantillons)
-        if (bPoserEchantillon(*histogrammes, e))
-            ++histogrammeCompteurs[e.genre];
+    iPoserEchantillons(*histogrammes, echantillons, histogrammeCompteurs);
     if (echantillons.empty())
         return;
     vTitrer(*histogrammes, point);

@@ -20,12 +20,20 @@ bool bLectureMontree()
     return popupOverlay && popupOverlay->visible();
 }
 
-// Hides the read-out popup, which turns the read-out off.
+// The read-out is on as the user sees it: its popup shows, or it waits,
+// on a map showing a file, for a validity with a field to read.
+bool bLectureActive(const fdc& c)
+{
+    return bLectureMontree() || (c.lecture && c.gribListe && !c.champs);
+}
+
+// Turns the read-out off, hiding its popup.
 void vCacherLecture(fdc& c)
 {
-    if (!bLectureMontree())
+    if (!bLectureActive(c))
         return;
-    popupOverlay->hide();
+    if (bLectureMontree())
+        popupOverlay->hide();
     c.lecture = 0;
 }
 
@@ -107,10 +115,12 @@ void vClicDroit(fdc& c, int bouton, double latitude, double longitude)
         return;
     if (classeRoute* r = Dru_Routes ? pRouteEditee() : nullptr) {
         vAjouterPosition(c, *r, latitude, longitude);
-    } else if (c.champs) {
+    } else if (c.page != 0 && c.gribListe) {
+        // Whatever the validity: one without a field is read once the
+        // page steps to one with it.
         if (bouton != 1)
             return;
-        if (bLectureMontree()) {
+        if (bLectureActive(c)) {
             vCacherLecture(c);
         } else {
             c.lecture = 1;

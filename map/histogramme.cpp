@@ -8,6 +8,7 @@
 #include <FL/Fl_Box.H>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -110,6 +111,13 @@ void Histogramme::setTitre(int kind)
     titre->copy_label(texteTitre);
     if (t.type >= 0)
         histogramme->type(uchar(t.type));
+}
+
+void Histogramme::vPreciserTitre(const char* precision)
+{
+    const size_t fait = std::strlen(texteTitre);
+    std::snprintf(texteTitre + fait, sizeof texteTitre - fait, " (%s)", precision);
+    titre->copy_label(texteTitre);
 }
 
 void Histogramme::add_heures(int hour)

@@ -25,6 +25,9 @@ public:
     // The title and, for most kinds, the chart's type; kind 0 or above 23
     // is only stored.
     void setTitre(int kind);
+    // The title followed by " (" `precision` ")": the chart's series among
+    // others of its kind.
+    void vPreciserTitre(const char* precision);
     // One entry by the kind's rule: `second` is the direction of the wind,
     // current and wave kinds.
     void add_chart(double value, double second);

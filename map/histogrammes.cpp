@@ -1,6 +1,7 @@
 #include "map/histogrammes.h"
 
 #include "gribdata/decode.h"
+#include "map/fl_histogramme.h"
 #include "map/histogramme.h"
 #include "ui/globales_ui.h"
 #include "ui/local.h"
@@ -81,12 +82,13 @@ Histogrammes::~Histogrammes()
     vivantes.erase(std::remove(vivantes.begin(), vivantes.end(), this), vivantes.end());
 }
 
-Histogramme* Histogrammes::pHistogramme(int genre, int axes)
+Histogramme* Histogrammes::pHistogramme(int genre, int axes, int niveau, const char* nomNiveau)
 {
     if (genre < 1 || genre >= HISTOGRAMME_GENRES)
         return nullptr;
     int place = 1;
-    while (place < HISTOGRAMMES_PLACES && genres[place] && genres[place] != genre)
+    while (place < HISTOGRAMMES_PLACES && genres[place] &&
+           (genres[place] != genre || niveaux[place] != niveau))
         ++place;
     if (place == HISTOGRAMMES_PLACES)
         return nullptr;
@@ -95,11 +97,23 @@ Histogramme* Histogrammes::pHistogramme(int genre, int axes)
     const int h = axes ? HISTOGRAMME_HAUTEUR_AXES : HISTOGRAMME_HAUTEUR;
     Histogramme* g = new Histogramme(0, 0, HISTOGRAMME_LARGEUR, h, axes);
     g->setTitre(genre);
+    if (nomNiveau && *nomNiveau)
+        g->vPreciserTitre(nomNiveau);
     pack->add(g);
     hauteurTotale += h;
     histogrammes[place] = g;
     genres[place] = genre;
+    niveaux[place] = niveau;
     return g;
+}
+
+int Histogrammes::iEchantillons(int genre) const
+{
+    int n = 0;
+    for (int place = 1; place < HISTOGRAMMES_PLACES; ++place)
+        if (histogrammes[place] && genres[place] == genre)
+            n = std::max(n, histogrammes[place]->histogramme->numb);
+    return n;
 }
 
 void Histogrammes::vVider()

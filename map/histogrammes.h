@@ -40,10 +40,16 @@ public:
     Histogrammes(const Histogrammes&) = delete;
     Histogrammes& operator=(const Histogrammes&) = delete;
 
-    // The chart of that kind: the one in its slot, else a new one in the
-    // first free slot (with axes or without), titled, at the foot of the
-    // pack; null when every slot is taken or the kind charts nothing.
-    Histogramme* pHistogramme(int genre, int axes);
+    // The chart of that kind and series: the one in its slot, else a new
+    // one in the first free slot (with axes or without), titled, at the
+    // foot of the pack; null when every slot is taken or the kind charts
+    // nothing. A kind's series are told apart by their level
+    // (gribdata/serie_grib.h; -1 for a kind's only series), whose name,
+    // when there is one, follows the kind's title.
+    Histogramme* pHistogramme(int genre, int axes, int niveau = -1,
+                              const char* nomNiveau = nullptr);
+    // The most samples a chart of that kind holds.
+    int iEchantillons(int genre) const;
     // Every chart emptied for another point or another build.
     void vVider();
     // The title box's text (plain, no symbol marks), drawn in a size that
@@ -60,6 +66,7 @@ public:
     Histogramme* histogrammes[HISTOGRAMMES_PLACES] = {};
     Fl_Box* titre;
     int genres[HISTOGRAMMES_PLACES] = {};
+    int niveaux[HISTOGRAMMES_PLACES] = {};
     int hauteurTotale = HISTOGRAMMES_TITRE;
     // Its step in the cascade, 0 to HISTOGRAMMES_MARCHES - 1.
     int marche;

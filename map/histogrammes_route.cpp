@@ -17,7 +17,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/filename.H>
-#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -64,19 +63,6 @@ void vTitrer(Histogrammes& h, const classeRoute& route, const grib* premier)
     h.vTitre(texte);
 }
 
-// Returns the kind charted last.
-int iRemplir(Histogrammes& h, classeRoute& route, const ReleveRoute& releve)
-{
-    std::fill(std::begin(route.compteurs), std::end(route.compteurs), 0);
-    int dernier = 0;
-    for (const EchantillonHistogramme& e : releve.echantillons) {
-        ++route.compteurs[e.genre];
-        dernier = e.genre;
-        bPoserEchantillon(h, e);
-    }
-    return dernier;
-}
-
 }  // namespace
 
 void vHistogrammesRoute(classeRoute& route, grib* premier, classeRoute& compagnon)
@@ -97,7 +83,7 @@ void vHistogrammesRoute(classeRoute& route, grib* premier, classeRoute& compagno
     route.modifiee = 0;
     if (!h)
         return;
-    const int dernier = iRemplir(*h, route, releve);
+    const int dernier = iPoserEchantillons(*h, releve.echantillons, route.compteurs);
     vTitrer(*h, route, premier);
     if (nouvelle) {
         h->vDimensionner(route.compteurs[dernier]);

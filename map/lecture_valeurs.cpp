@@ -2,14 +2,17 @@
 
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
+#include "gribdata/serie_grib.h"
 #include "map/cellule_grille.h"
 #include "map/lecture_texte.h"
+#include "map/nom_niveau.h"
 #include "ui/local.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -73,8 +76,8 @@ bool bIndice(const Grib& g, double latitude, double longitude, size_t& k)
 
 class Lecture {
 public:
-    Lecture(char* texte, double latitude, double longitude)
-        : texte_(texte), latitude_(latitude), longitude_(longitude)
+    Lecture(char* texte, double latitude, double longitude, const grib* liste)
+        : texte_(texte), latitude_(latitude), longitude_(longitude), multiples_(liste)
     {
     }
 
@@ -82,9 +85,10 @@ public:
     bool bEntree(const grib& r)
     {
         const int p = r.parametre;
+        niveau_ = sNiveauDistinct(multiples_, r);
         if (p == 33 || p == 49) {
-            const grib* v = r.suivant;
-            if (!v || v->parametre != p + 1)
+            const grib* v = pComposanteV(r);
+            if (!v)
                 return false;
             if (p == 33)
                 vVent(r, *v);
@@ -118,6 +122,8 @@ private:
 
     void set(const char* piece, int style) { vAjouterLecture(texte_, piece, style); }
     void traduit(const char* cle, int style) { set(pcTraduire(cle), style); }
+    // An entry's first label, with its level when its parameter has others.
+    void entete(const char* texte, int style) { set((texte + niveau_).c_str(), style); }
     void fin() { set("<br>", LECTURE_BRUT); }
     void nombre(const char* format, double v)
     {
@@ -155,7 +161,7 @@ private:
         double valeur = 0, direction = 0, s = 0;
         const bool present = bValeur(u, 0, valeur) && bValeur(u, 1, direction) &&
                              bValeur(v, 1, s);
-        traduit(CLE_LOCAL("Vent"), LECTURE_LIBELLE);
+        entete(pcTraduire("Vent"), LECTURE_LIBELLE);
         if (present) {
             entier(iBeaufort(s));
             set("Beaufort", LECTURE_UNITE);
@@ -194,9 +200,9 @@ private:
         double valeur = 0, direction = 0, s = 0;
         const bool present = bValeur(u, 0, valeur) && bValeur(u, 1, direction) &&
                              bValeur(v, 1, s);
-        traduit(u.typeNiveau == 160 ? CLE_LOCAL("Courant sous la couche d'Ekman")
-                                    : CLE_LOCAL("Courant"),
-                LECTURE_TITRE);
+        entete(pcTraduire(u.typeNiveau == 160 ? CLE_LOCAL("Courant sous la couche d'Ekman")
+                                              : CLE_LOCAL("Courant")),
+               LECTURE_TITRE);
         vDirection(present, direction);
         traduit(CLE_LOCAL("Vitesse"), LECTURE_ITALIQUE);
         if (present) {
@@ -210,7 +216,7 @@ private:
     {
         double d = 0;
         const bool present = bValeur(r, 0, d);
-        traduit(titre, LECTURE_TITRE);
+        entete(pcTraduire(titre), LECTURE_TITRE);
         traduit(CLE_LOCAL("Direction"), LECTURE_ITALIQUE);
         if (present) {
             entier(int(std::min(360.0, std::max(0.0, d))));
@@ -224,12 +230,13 @@ private:
         double h = 0;
         const bool present = bValeur(r, 0, h);
         if (r.parametre == 100) {
-            traduit(CLE_LOCAL("Etat de la mer"), LECTURE_LIBELLE);
+            entete(pcTraduire("Etat de la mer"), LECTURE_LIBELLE);
             if (present)
                 entier(iEtatMer(h));
             fin();
+            niveau_.clear();
         }
-        traduit(CLE_LOCAL("Hauteur"), LECTURE_ITALIQUE);
+        entete(pcTraduire("Hauteur"), LECTURE_ITALIQUE);
         if (present) {
             nombre(V1, h);
             set("m", LECTURE_BRUT);
@@ -247,7 +254,7 @@ private:
     void vPluie(const grib& r)
     {
         double cumul = 0, partiel = 0;
-        traduit(CLE_LOCAL("Pluie"), LECTURE_TITRE);
+        entete(pcTraduire("Pluie"), LECTURE_TITRE);
         if (!bValeur(r, 0, cumul)) {
             set(". ", LECTURE_BRUT);
             fin();
@@ -279,7 +286,7 @@ private:
             if (s.parametre != r.parametre)
                 continue;
             double v = 0;
-            set(s.traduit ? pcTraduire(s.libelle) : s.libelle, s.style);
+            entete(s.traduit ? pcTraduire(s.libelle) : s.libelle, s.style);
             if (bValeur(r, 0, v)) {
                 nombre(V1, v / s.diviseur + s.decalage);
                 set(s.unite, LECTURE_UNITE);
@@ -291,6 +298,8 @@ private:
 
     char* texte_;
     double latitude_, longitude_;
+    NiveauxMultiples multiples_;
+    std::string niveau_;  // of the entry being written, or empty
 };
 
 // How many thresholds the value reaches.
@@ -336,7 +345,7 @@ int iLectureValeurs(const grib* liste, double latitude, double longitude, char* 
     if (!dedans)
         return 0;
     texte[0] = 0;
-    Lecture lecture(texte, latitude, longitudeGrille);
+    Lecture lecture(texte, latitude, longitudeGrille, liste);
     for (const grib* r = liste; r && r->champ; r = r->suivant)
         if (!lecture.bEntree(*r))
             break;

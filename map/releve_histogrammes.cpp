@@ -9,6 +9,7 @@
 #include "map/grille_champ.h"
 #include "map/histogramme.h"
 #include "map/histogrammes.h"
+#include "map/nom_niveau.h"
 
 #include <algorithm>
 #include <climits>
@@ -68,8 +69,9 @@ const double NOEUDS = 3600.0 / 1852.0;
 // The walk over the file, one record at a time.
 class Releve {
 public:
-    Releve(double latitude, double longitude, int superposition)
-        : latitude_(latitude), longitude_(longitude), superposition_(superposition)
+    Releve(const grib* fichier, double latitude, double longitude, int superposition)
+        : latitude_(latitude), longitude_(longitude), superposition_(superposition),
+          source_(fichier)
     {
     }
     // False when the walk ends at this record.
@@ -79,7 +81,7 @@ public:
 private:
     void ajouter(int genre, int axes, double valeur, double second = 0)
     {
-        echantillons.push_back({genre, axes, valeur, second, heure_, jour_});
+        echantillons.push_back(source_(genre, axes, valeur, second));
     }
     bool bVecteur(const grib* r, bool ok, float u);
     void vHauteur(const grib* r, bool ok, float h);
@@ -88,7 +90,7 @@ private:
     double latitude_, longitude_;
     int superposition_;
     Position p_{NAN, NAN};
-    int heure_ = 0, jour_ = 0;
+    SourceEchantillons source_;
 };
 
 // A partner's value at the charted record's point: on the same grid only,
@@ -107,8 +109,7 @@ bool Releve::bRecord(const grib* r)
 {
     const Grib* g = r->champ;
     p_ = g ? position(*g, latitude_, longitude_) : Position{NAN, NAN};
-    heure_ = g ? g->dateValidite.tm_hour : 0;
-    jour_ = g ? g->dateValidite.tm_mday : 0;
+    source_.vRecord(*r);
     float v = 0;
     const bool ok = bLire(r, p_, v);
     switch (r->parametre) {
@@ -123,15 +124,14 @@ bool Releve::bRecord(const grib* r)
     return true;
 }
 
-// Wind and current: speed and direction from u and the v record that
-// follows.
+// Wind and current: speed and direction from u and its v record.
 bool Releve::bVecteur(const grib* r, bool ok, float u)
 {
     const bool vent = r->parametre == 33;
     double metres = 0, direction = 0;
     if (ok) {
-        const grib* q = r->suivant;
-        if (!q || q->parametre != (vent ? 34 : 50))
+        const grib* q = pComposanteV(*r);
+        if (!q)
             return false;
         float v = 0, d = 0, s = 0;
         if (bPartenaire(r, p_, q, v)) {
@@ -215,17 +215,38 @@ int iGenreHauteur(int parametre)
     }
 }
 
-bool bPoserEchantillon(Histogrammes& h, const EchantillonHistogramme& e)
+void SourceEchantillons::vRecord(const grib& r)
 {
-    Histogramme* g = h.pHistogramme(e.genre, e.axes);
-    if (!g)
-        return false;
-    g->add_chart(e.valeur, e.second);
-    if (e.axes) {
-        g->add_heures(e.heure);
-        g->add_dates(e.jour);
+    const Grib* g = r.champ;
+    heure_ = g ? g->dateValidite.tm_hour : 0;
+    jour_ = g ? g->dateValidite.tm_mday : 0;
+    const bool apart = multiples_(r.parametre);
+    niveau_ = apart ? iNiveauSerie(r) : -1;
+    nom_ = apart ? sNomNiveau(r) : std::string();
+}
+
+EchantillonHistogramme SourceEchantillons::operator()(int genre, int axes, double valeur,
+                                                      double second) const
+{
+    return {genre, axes, valeur, second, heure_, jour_, niveau_, nom_};
+}
+
+int iPoserEchantillons(Histogrammes& h, const std::vector<EchantillonHistogramme>& e,
+                       int (&compteurs)[32])
+{
+    for (const EchantillonHistogramme& s : e) {
+        Histogramme* g = h.pHistogramme(s.genre, s.axes, s.niveau, s.nomNiveau.c_str());
+        if (!g)
+            continue;
+        g->add_chart(s.valeur, s.second);
+        if (s.axes) {
+            g->add_heures(s.heure);
+            g->add_dates(s.jour);
+        }
     }
-    return true;
+    for (int genre = 0; genre < 32; ++genre)
+        compteurs[genre] = h.iEchantillons(genre);
+    return e.empty() ? 0 : e.back().genre;
 }
 
 bool bReleve(const grib* affiches, int parametre)
@@ -259,7 +280,7 @@ std::vector<EchantillonHistogramme> releverHistogrammes(const grib* fichier,
                                                         const grib* affiches, double latitude,
                                                         double longitude, int superposition)
 {
-    Releve releve(latitude, longitude, superposition);
+    Releve releve(fichier, latitude, longitude, superposition);
     for (const grib* r = fichier; r; r = r->suivant)
         if (bReleve(affiches, r->parametre) && !releve.bRecord(r))
             break;

@@ -3,6 +3,7 @@
 #include "gribdata/chaine_pluie.h"
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
+#include "gribdata/serie_grib.h"
 #include "map/cellule_grille.h"
 #include "map/echelles_couleurs.h"
 #include "routes/classe_route.h"
@@ -13,6 +14,7 @@ const double NOEUDS = 3600.0 / 1852.0;
 
 class Releve {
 public:
+    explicit Releve(const grib* premier) : source_(premier) {}
     void vRecord(const grib* r, const classeRoute& compagnon);
     ReleveRoute resultat;
 
@@ -23,9 +25,9 @@ private:
     void vPluie(const grib* r, CelluleGrille c);
     void ajouter(int genre, int axes, double valeur, double second = 0)
     {
-        resultat.echantillons.push_back({genre, axes, valeur, second, heure_, jour_});
+        resultat.echantillons.push_back(source_(genre, axes, valeur, second));
     }
-    int heure_ = 0, jour_ = 0;
+    SourceEchantillons source_;
 };
 
 bool bCharte(int parametre)
@@ -41,8 +43,7 @@ void Releve::vRecord(const grib* r, const classeRoute& compagnon)
     const Grib* g = r->champ;
     if (!g || !g->valeurs || !bCharte(r->parametre))
         return;
-    heure_ = g->dateValidite.tm_hour;
-    jour_ = g->dateValidite.tm_mday;
+    source_.vRecord(*r);
     for (const structurePosition* c = compagnon.premier; c && c->suivant; c = c->suivant) {
         const classePosition& p = *c->position;
         CelluleGrille k;
@@ -68,14 +69,14 @@ void Releve::vPosition(const grib* r, CelluleGrille c, float v)
     }
 }
 
-// Wind and current: speed in knots and direction from u and the v record
-// that follows it; without that record, no sample.
+// Wind and current: speed in knots and direction from u and its v
+// record; without that record, no sample.
 void Releve::vVecteur(const grib* r, CelluleGrille c, float u)
 {
     const bool vent = r->parametre == 33;
-    const grib* q = r->suivant;
+    const grib* q = pComposanteV(*r);
     float v = 0, direction = 0, vitesse = 0;
-    if (!q || q->parametre != (vent ? 34 : 50) || !bLirePartenaire(*r->champ, q, c, v))
+    if (!q || !bLirePartenaire(*r->champ, q, c, v))
         return;
     vInlineUVDF(u, v, direction, vitesse);
     const double noeuds = vitesse * NOEUDS;
@@ -113,7 +114,7 @@ void Releve::vHauteur(const grib* r, CelluleGrille c, float h)
 
 ReleveRoute releverRoute(const grib* premier, const classeRoute& compagnon)
 {
-    Releve releve;
+    Releve releve(premier);
     for (const grib* r = premier; r; r = r->suivant)
         releve.vRecord(r, compagnon);
     return std::move(releve.resultat);

@@ -254,3 +254,47 @@ TEST_F(Releve, RainOfTheReadOutAndChartsOnStepsAndOnInterpolatedTotals)
     service("-w indicatorOfParameter=61 -s timeRangeIndicator=5", 46, -5, 61);
     comparer(fichier, pas);
 }
+
+// Wind at 10 m and at 100 m in one file, which lists both u records before
+// both v records: each u goes with the v of its own level in the map's list
+// of fields (whose order the wind flags and the read-out follow) and in the
+// charts of a point, each level named, at eccodes' speed.
+TEST_F(Releve, WindAtTwoLevelsPairsEachUWithTheVOfItsLevel)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    std::string cat = "cat";
+    for (const int niveau : {10, 100}) {
+        ChampEcrit u = uniforme(33, 0, niveau / 20.0), v = uniforme(34, 0, -niveau / 40.0);
+        u.typeNiveau = v.typeNiveau = 105;
+        const std::string brut = d / "brut.grb", f = d / (std::to_string(niveau) + ".grb");
+        ecrireFichier(brut, sMessagesGrib({u, v}));
+        ASSERT_TRUE(commande("grib_set -s level=" + std::to_string(niveau) + " " + sh(brut) +
+                             " " + sh(f)));
+        cat += " " + sh(f);
+    }
+    ASSERT_TRUE(commande(cat + " > " + sh(d / "f.grb")));
+    ouvrir();
+    const auto us = valeursParNiveau(d / "f.grb", 33, 46, -5);
+    const auto vs = valeursParNiveau(d / "f.grb", 34, 46, -5);
+    ASSERT_EQ(us.size(), 2u);
+    ASSERT_EQ(vs.size(), 2u);
+    fdc carte{0, 0, 800, 500};
+    BoutonsPresses vent({33}), validite({long(fichier.list->validite)});
+    carte.vGrib(fichier.list, vent.data(), validite.data(), nullptr, nullptr, nullptr, nullptr);
+    std::vector<std::string> obtenus, attendus = {"champ 33 10", "champ 34 10", "champ 33 100",
+                                                  "champ 34 100"};
+    for (const grib* r = carte.champs; r; r = r->suivant)
+        obtenus.push_back("champ " + std::to_string(r->parametre) + " " +
+                          std::to_string(File::iGetNiveau(r)));
+    for (const EchantillonHistogramme& e : relever(46, -5))
+        if (e.genre == 1)
+            obtenus.push_back("graphique " + e.nomNiveau + " " +
+                              std::to_string(std::lround(10 * e.valeur)));
+    for (size_t k = 0; k < 2; ++k) {
+        const long noeuds = std::lround(std::hypot(us[k].valeur, vs[k].valeur) * 36000 / 1852);
+        attendus.push_back("graphique " + std::to_string(us[k].niveau) + " m " +
+                           std::to_string(noeuds));
+    }
+    EXPECT_EQ(obtenus, attendus);
+}

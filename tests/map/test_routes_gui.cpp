@@ -18,6 +18,7 @@
 #include "tests/outils/outils_test.h"
 #include "ui/crochets.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/titre_ajuste.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
@@ -364,6 +365,40 @@ TEST_F(Routes_, TheChartWindowOfACharteredRoute)
     routes.vider();
     EXPECT_EQ(menu->size(), 2);
     EXPECT_STREQ(menu->menu()[0].label(), "...");
+}
+
+// The service's answer holds the sea temperature at the surface, 50 m and
+// 10 m at 12 h: a route at 46 N 6 W then charts each level apart, named,
+// with eccodes' value there, never as three times.
+TEST_F(Routes_, EachLevelOfAParameterIsChartedApart)
+{
+    if (!eccodesPresent())
+        GTEST_SKIP() << "eccodes is not installed";
+    const auto eccodes = valeursParNiveau(fixtureGrib("service.grb"), 11, 46, -6);
+    ecrireFichier(d / "service.grb", lireFichier(fixtureGrib("service.grb")));
+    fichier.reset(new File((d / "service.grb").c_str()));
+    BoutonsPresses temperature{{11}};
+    validite.reset(new BoutonsPresses({2026120612}));
+    carte->vGrib(fichier->list, temperature.data(), validite->data(), nullptr, nullptr, nullptr,
+                 nullptr);
+    classeRoute* r = ajouter({{46, -6}, {46, -5.99}}, T0, 24 * H);
+    r->histogramme = 1;
+    carte->drawRoutes();
+    const Histogrammes* h = graphiques(r);
+    ASSERT_NE(h, nullptr);
+    std::vector<std::string> obtenus, attendus;
+    const char* noms[] = {"surface", "50 m", "10 m"};
+    for (size_t k = 0; k < eccodes.size(); ++k)
+        attendus.push_back(std::string("Temperature de la mer ou du sol (") + noms[k] + ") " +
+                           std::to_string(std::lround(100 * (eccodes[k].valeur - 273.15))));
+    for (int k = 1; k < HISTOGRAMMES_PLACES; ++k)
+        if (h->genres[k] == 8) {
+            const Fl_Histogramme& g = *h->histogrammes[k]->histogramme;
+            obtenus.push_back(h->histogrammes[k]->titre->label());
+            for (int e = 0; e < g.numb; ++e)
+                obtenus.back() += " " + std::to_string(std::lround(100 * g.entries[e].val));
+        }
+    EXPECT_EQ(obtenus, attendus);
 }
 
 // A route's chart window opens on the map that charts it, at its top-left

@@ -278,6 +278,24 @@ std::vector<std::vector<Point>> lireData(const std::string& texte)
     return messages;
 }
 
+std::vector<ValeurNiveau> valeursParNiveau(const std::string& fichier, int parametre, double lat,
+                                           double lon)
+{
+    std::ostringstream c;
+    c.precision(12);
+    c << "grib_ls -F %.10g -l " << lat << "," << lon << ",1 -w indicatorOfParameter="
+      << parametre << " -p indicatorOfTypeOfLevel:i,level " << sh(fichier);
+    std::vector<ValeurNiveau> v;
+    std::istringstream lignes(sortie(c.str()).value_or(""));
+    for (std::string ligne; std::getline(lignes, ligne);) {
+        std::istringstream l(ligne);
+        ValeurNiveau n;
+        if (l >> n.type >> n.niveau >> n.valeur)
+            v.push_back(n);
+    }
+    return v;
+}
+
 int64_t ecartUlp(float obtenu, double attendu)
 {
     const float reference = float(attendu);

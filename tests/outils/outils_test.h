@@ -112,6 +112,15 @@ struct Point {
 };
 std::vector<std::vector<Point>> lireData(const std::string& texte);
 
+// eccodes' nearest value at a point of every message of one parameter,
+// with its level (type of level and level), in file order.
+struct ValeurNiveau {
+    int type, niveau;
+    double valeur;
+};
+std::vector<ValeurNiveau> valeursParNiveau(const std::string& fichier, int parametre, double lat,
+                                           double lon);
+
 // Distance in float steps between a float and a value printed in double.
 int64_t ecartUlp(float obtenu, double attendu);
 

@@ -75,7 +75,6 @@ TEST_F(Cadenas, ALockedPageMovesOnlyByItsOwnControls)
     ASSERT_NO_FATAL_FAILURE(sansChamp());
     fdc& carte = *page->carte;
     const Mouvement mouvements[] = {
-        {"right click", [&] { harnais::vCliquer(&fenetre, cx() + 60, cy() + 40, 3); }},
         {"double click", [&] { harnais::vCliquer(&fenetre, cx() + 60, cy() + 40, 1, 1); }},
         {"drag", [&] { harnais::vGlisser(&fenetre, cx(), cy(), cx() + 50, cy() + 30); }},
         {"wheel", [&] { molette(-1); }},
