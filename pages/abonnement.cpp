@@ -11,6 +11,7 @@
 #include "ui/images/images.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/saisie_en_cours.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Pack.H>
@@ -180,6 +181,8 @@ void Abonnement::vBoutonContenuCallback(Fl_Widget*, void* donnees)
 
 void Abonnement::vBoutonUniqueCallback(Fl_Widget* bouton, void* donnees)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     Abonnement* a = static_cast<Abonnement*>(donnees);
     if (!bouton)
         a->boutonUnique->value(1);
@@ -189,25 +192,33 @@ void Abonnement::vBoutonUniqueCallback(Fl_Widget* bouton, void* donnees)
     a->vEcrire(texteAbonnement(ABONNEMENT_UNIQUE, 0).c_str());
 }
 
-void Abonnement::vBoutonNjoursDebutCallback(Fl_Widget*, void* donnees)
+void Abonnement::vBoutonNjoursDebutCallback(Fl_Widget* bouton, void* donnees)
 {
-    Abonnement* a = static_cast<Abonnement*>(donnees);
-    if (a->iJours() == 0)
-        a->champJours->value(2);
-    a->vChoisir(a->boutonPendant);
-    a->vSet();
-    a->vEcrire(texteAbonnement(ABONNEMENT_PENDANT, a->iJours()).c_str());
+    // The days being typed are the days asked.
+    if (bValiderAvantPression(bouton))
+        static_cast<Abonnement*>(donnees)->vPendant();
+}
+
+void Abonnement::vPendant()
+{
+    if (iJours() == 0)
+        champJours->value(2);
+    vChoisir(boutonPendant);
+    vSet();
+    vEcrire(texteAbonnement(ABONNEMENT_PENDANT, iJours()).c_str());
 }
 
 void Abonnement::vInputCompletNjoursValeurCallback(Fl_Widget*, void* donnees)
 {
     Abonnement* a = static_cast<Abonnement*>(donnees);
     a->iJours();
-    vBoutonNjoursDebutCallback(a->boutonPendant, a);
+    a->vPendant();
 }
 
-void Abonnement::vBoutonPermanentCallback(Fl_Widget*, void* donnees)
+void Abonnement::vBoutonPermanentCallback(Fl_Widget* bouton, void* donnees)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     Abonnement* a = static_cast<Abonnement*>(donnees);
     a->champJours->value(0);
     a->vChoisir(a->boutonPermanent);
@@ -218,8 +229,10 @@ void Abonnement::vBoutonPermanentCallback(Fl_Widget*, void* donnees)
 // The order goes at once; the send takes its own copy of the text, after
 // which the request is a single one again: a later rendering or press must
 // order products, not delete the automations once more.
-void Abonnement::vBoutonSupprimerCallback(Fl_Widget*, void* donnees)
+void Abonnement::vBoutonSupprimerCallback(Fl_Widget* bouton, void* donnees)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     Abonnement* a = static_cast<Abonnement*>(donnees);
     a->champJours->value(0);
     a->vChoisir(a->boutonSupprimer);

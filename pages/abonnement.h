@@ -64,6 +64,8 @@ private:
     // The days the field holds, written back into it in range.
     int iJours();
     void vChoisir(classeBoutonImage* bouton);
+    // Repeated for the days shown (2 when none).
+    void vPendant();
     // The choice pressed, by the buttons.
     ChoixAbonnement choix() const;
 };

@@ -8,6 +8,7 @@
 #include "transport/windows_send.h"
 #include "ui/boutons.h"
 #include "ui/configuration.h"
+#include "ui/saisie_en_cours.h"
 
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Scroll.H>
@@ -33,6 +34,10 @@ char* pTexte(Fl_Text_Buffer* tampon)
 void vr::vBoutonRequeteurEnvoyerCallback(Fl_Widget* bouton, void* donnees)
 {
     vr* page = static_cast<vr*>(donnees);
+    // A course, a speed or a number of days being typed goes with the
+    // request (the send window's rule then judges the request as taken).
+    if (!bValiderAvantPression(bouton))
+        return;
     // Held back until a change of the request or the page, or the send
     // window's close, asks the rule again.
     bouton->deactivate();

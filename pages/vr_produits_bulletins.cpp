@@ -14,6 +14,7 @@
 #include "ui/boutons.h"
 #include "ui/configuration.h"
 #include "ui/local.h"
+#include "ui/saisie_en_cours.h"
 
 #include <vector>
 
@@ -46,6 +47,9 @@ void vSignalerPerdus(const requete& r)
 
 void vr::vBoutonRequeteurGmdssCallback(Fl_Widget* bouton, void* donnees)
 {
+    // The number of days being typed goes with the products.
+    if (!bValiderAvantPression(bouton))
+        return;
     vr* page = static_cast<vr*>(donnees);
     classeBouton* b = static_cast<classeBouton*>(bouton);
     const int n = b->shortcut();

@@ -8,6 +8,7 @@
 #include "routes/classe_route.h"
 #include "routes/regles_fenetre.h"
 #include "ui/images/images.h"
+#include "ui/saisie_en_cours.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -67,6 +68,8 @@ double dDixieme(double v)
 
 void DRU_Routes::vBoutonRouteActiveCallback(Fl_Widget* bouton, void* donnees)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     classeRoute* route = static_cast<classeRoute*>(donnees);
     Fl_Button* actif = static_cast<Fl_Button*>(bouton);
     DRU_Routes* f = pFenetreDe(bouton);
@@ -179,6 +182,8 @@ void DRU_Routes::vBoutonRouteSymboleCallback(Fl_Widget* menu, void* donnees)
 // program on long routes).
 void DRU_Routes::vBoutonRouteVitesseConstanteCallback(Fl_Widget* menu, void* donnees)
 {
+    if (!bValiderAvantPression(menu))
+        return;
     classeRoute* route = static_cast<classeRoute*>(donnees);
     if (!route)
         return;
@@ -224,6 +229,8 @@ void DRU_Routes::vBoutonRouteRenommerCallback(Fl_Widget* champ, void* donnees)
 
 void DRU_Routes::vBoutonRouteHistogrammeCallback(Fl_Widget* bouton, void* donnees)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     classeRoute* route = static_cast<classeRoute*>(donnees);
     Fl_Button* b = static_cast<Fl_Button*>(bouton);
     if (!route)

@@ -8,6 +8,7 @@
 #include "ui/alerte_differee.h"
 #include "ui/boutons.h"
 #include "ui/local.h"
+#include "ui/saisie_en_cours.h"
 #include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
@@ -128,6 +129,8 @@ void DRU_Routes::vBoutonRouteOuvrirCallback(Fl_Widget* bouton, void* fenetre)
 
 void DRU_Routes::vBoutonRouteEnregistrerCallback(Fl_Widget* bouton, void* fenetre)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     DRU_Routes* f = static_cast<DRU_Routes*>(fenetre);
     if (Fl_Button* b = dynamic_cast<Fl_Button*>(bouton))
         b->value(0);
@@ -154,6 +157,8 @@ void DRU_Routes::langue()
 
 void DRU_Routes::vBoutonRouteCopierCallback(Fl_Widget* menu, void* donnees)
 {
+    if (!bValiderAvantPression(menu))
+        return;
     classeRoute* source = static_cast<classeRoute*>(donnees);
     DRU_Routes* f = pFenetre(menu);
     Fl_Widget* ongletSource = menu->parent();
@@ -181,6 +186,8 @@ void DRU_Routes::vBoutonRouteCopierCallback(Fl_Widget* menu, void* donnees)
 // done with the event.
 void DRU_Routes::vBoutonRouteSupprimerCallback(Fl_Widget* menu, void* donnees)
 {
+    if (!bValiderAvantPression(menu))
+        return;
     classeRoute* route = static_cast<classeRoute*>(donnees);
     DRU_Routes* f = pFenetre(menu);
     if (!f || !route)

@@ -15,6 +15,7 @@
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/place_libelle.h"
+#include "ui/saisie_annulable.h"
 
 #include <FL/Fl_Bitmap.H>
 #include <FL/Fl_Input.H>
@@ -110,7 +111,8 @@ Fl_Scroll* DRU_Routes::append(classeRoute* route)
     onglet->type(Fl_Scroll::VERTICAL);
     onglet->scrollbar.align(FL_ALIGN_LEFT);
 
-    Fl_Input* nom = new Fl_Input(D, 0, w0 - D - 20, 20);
+    // Escape puts back the route's name.
+    Fl_Input* nom = new ChampAnnulable<Fl_Input>(D, 0, w0 - D - 20, 20);
     nom->box(FL_GTK_THIN_DOWN_BOX);
     nom->color(COLOR_FOND);
     nom->textsize(12);

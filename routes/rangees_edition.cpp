@@ -8,6 +8,7 @@
 #include "routes/classe_route.h"
 #include "routes/regles_fenetre.h"
 #include "routes/spinner_position.h"
+#include "ui/saisie_en_cours.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Pack.H>
@@ -91,6 +92,8 @@ void DRU_Routes::vSpinnerRoutePositionCallback(Fl_Widget* champ, void* donnees)
 
 void DRU_Routes::vBoutonRoutePositionCallback(Fl_Widget* bouton, void* donnees)
 {
+    if (!bValiderAvantPression(bouton))
+        return;
     classeRoute* route = static_cast<classeRoute*>(donnees);
     Fl_Button* b = static_cast<Fl_Button*>(bouton);
     Fl_Group* rangee = b->parent();

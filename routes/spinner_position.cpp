@@ -103,6 +103,8 @@ int spinnerPosition::handle(int event)
     default:
         break;
     }
+    if (annulation_.iFiltrer(input, event))
+        return 1;
     if (!bVivant())
         return 1;
     if (event == FL_MOUSEWHEEL)

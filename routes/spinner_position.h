@@ -6,6 +6,8 @@
 #ifndef ROUTES_SPINNER_POSITION_H
 #define ROUTES_SPINNER_POSITION_H
 
+#include "ui/saisie_annulable.h"
+
 #include <FL/Fl_Value_Input.H>
 
 class classeRoute;
@@ -23,8 +25,9 @@ public:
     // Enter and leave set the hand cursor or the default one; up and right
     // add one step, left and down take one off, the wheel adds one step per
     // notch: the value is set without being held to the range and the
-    // callback runs at once. "t" flips the program's tooltips. Everything
-    // else is the value field's.
+    // callback runs at once. "t" flips the program's tooltips. Escape in a
+    // text being typed puts back what the field showed. Everything else is
+    // the value field's.
     int handle(int event) override;
 
     // Typed text is taken only on Enter or when the field is left, read
@@ -47,6 +50,7 @@ private:
     static void vSaisieCallback(Fl_Widget* input, void* spinner);
 
     bool validee = false;
+    SaisieAnnulable annulation_;
 };
 
 #endif

@@ -4,7 +4,6 @@
 #include "map/chargement_fonds.h"
 #include "map/fdc.h"
 #include "map/zones.h"
-#include "shell/entree_position.h"
 #include "shell/titre_fabrique.h"
 #include "ui/boutons.h"
 #include "ui/gestion_interfaces.h"
@@ -12,6 +11,7 @@
 #include "ui/images/images.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/saisie_annulable.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Float_Input.H>
@@ -22,7 +22,9 @@ namespace {
 
 Fl_Float_Input* pEntree(int x, int w, Fl_Color couleur, Fl_Callback* rappel, void* titre)
 {
-    Fl_Float_Input* e = new EntreePosition(x, 77, w, 19);
+    // Escape puts back the position the field showed, and a refused text
+    // gives way to it.
+    Fl_Float_Input* e = new ChampAnnulable<Fl_Float_Input>(x, 77, w, 19);
     // The read-out the map writes here has a degree sign and a hemisphere
     // letter: the user may type them too.
     e->type(FL_NORMAL_INPUT);

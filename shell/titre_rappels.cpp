@@ -7,7 +7,6 @@
 #include "map/popup_overlay.h"
 #include "map/saisie_position.h"
 #include "pages/vr.h"
-#include "shell/entree_position.h"
 #include "shell/gui.h"
 #include "shell/titre_fabrique.h"
 #include "ui/aide.h"
@@ -19,7 +18,9 @@
 #include "ui/langage.h"
 #include "ui/libelles.h"
 #include "ui/local.h"
+#include "ui/saisie_annulable.h"
 
+#include <FL/Fl_Float_Input.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_RGB_Image.H>
 #include <cmath>
@@ -33,31 +34,39 @@ classGroupeTitre* titreDe(void* donnees)
     return static_cast<classGroupeTitre*>(donnees);
 }
 
+// A position refused: the field shows its position again and the reason
+// comes later, once. The callback runs on an unfocus or on the hide of the
+// tool row too, where no box may open.
+void vRefuser(ChampAnnulable<Fl_Float_Input>* champ, const char* raison, const std::string& texte)
+{
+    vJournal("<TITRE>", "position refusee (%s): %.40s\n", raison, texte.c_str());
+    champ->vRetablir();
+    char alerte[256];
+    std::snprintf(alerte, sizeof alerte, "%s \"%.40s\"", pcTraduire(raison), texte.c_str());
+    vAlerteDifferee(alerte);
+}
+
 // A typed coordinate re-centres the view, the other one kept, and the
 // request frame with it. It reads what the map's read-out writes there
-// or decimal degrees; anything else, or out of range, is refused: the
-// field shows its position again and the reason comes later, once. The
-// callback runs on an unfocus or on the hide of the tool row too, where no
-// box may open.
+// or decimal degrees; anything else, or out of range, is refused, and so
+// is any position on a locked map, which keeps its view.
 void vRecentrer(Fl_Widget* entree, bool latitude)
 {
-    EntreePosition* champ = static_cast<EntreePosition*>(entree);
+    auto* champ = static_cast<ChampAnnulable<Fl_Float_Input>*>(entree);
     double v = 0;
     const std::string texte = champ->value() ? champ->value() : "";
     if (!bLirePosition(texte.c_str(), !latitude, v)) {
-        vJournal("<TITRE>", "position refusee: %.40s\n", texte.c_str());
-        champ->vRetablir();
-        char alerte[256];
-        std::snprintf(alerte, sizeof alerte, "%s \"%.40s\"",
-                      pcTraduire(latitude ? "Latitude incorrecte" : "Longitude incorrecte"),
-                      texte.c_str());
-        vAlerteDifferee(alerte);
+        vRefuser(champ, latitude ? CLE_LOCAL("Latitude incorrecte") : CLE_LOCAL("Longitude incorrecte"),
+                 texte);
         return;
     }
-    champ->vRetenir();
     fdc* carte = classGroupeTitre::pCarteDevant();
     if (!carte)
         return;
+    if (!carte->bVueLibre()) {
+        vRefuser(champ, CLE_LOCAL("Carte verrouillee, position non appliquee"), texte);
+        return;
+    }
     carte->inputCallback(latitude ? 1 : 0, float(v));
 }
 

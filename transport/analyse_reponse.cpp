@@ -310,12 +310,14 @@ struct Analyse {
         if (!tronquee && !inconnu && !nomRefuse && !bSansFichier())
             ok = bDonnees();
         const std::string ajout = (tronquee ? "" : note(nomRefuse)) + noteDepot;
-        const std::string tete = bFichier() ? (pris.empty() ? e.nom : pris) +
-                                                  format(", %lld bytes/octets", e.ldata, 0) + CRLF
-                                            : "";
+        // The head names a file filed; one that is not is named by its note.
+        const std::string tete = ok && bFichier() ? (pris.empty() ? e.nom : pris) +
+                                                        format(", %lld bytes/octets", e.ldata, 0) +
+                                                        CRLF
+                                                  : "";
         // The service's words reach the user: with a data file's head, with
         // what went wrong, or alone when no data file carries them.
-        if (bFichier() || !ajout.empty() || tronquee || (bSansFichier() && !message.empty()))
+        if (!tete.empty() || !ajout.empty() || tronquee || (bSansFichier() && !message.empty()))
             vMessage(tete + message + ajout);
         vJournal(TAG, "taille du message grib:%d (total:%lld)\n", e.ldata,
                  static_cast<long long>(reste));
@@ -367,6 +369,7 @@ AnalyseReponse analyseReponse(char* answer, int length)
     resultat.cr = a.e.cr;
     a.vLireMessage();
     resultat.issue = a.iClasser(resultat.ok);
+    resultat.acceptee = a.e.cr != 0 && !a.tronquee;
     resultat.historique = a.noteHistorique;
     return resultat;
 }
@@ -375,10 +378,10 @@ int iAnalyseRequeteHttp(char* answer, int length, int& ok)
 {
     const AnalyseReponse a = analyseReponse(answer, length);
     ok = a.ok;
-    return bReponseAcceptee(a.issue) ? a.cr : 0;
+    return a.acceptee ? a.cr : 0;
 }
 
-bool bReponseAcceptee(IssueReponse issue)
+bool bIssueReussie(IssueReponse issue)
 {
     return issue == ISSUE_CLASSEE || issue == ISSUE_SANS_DONNEES;
 }

@@ -4,6 +4,7 @@
 #include "transport/envoi_texte.h"
 #include "gribdata/remplacement.h"
 #include "transport/depot.h"
+#include "transport/reponse.h"
 #include "transport/service_http.h"
 #include "ui/local.h"
 
@@ -92,6 +93,11 @@ bool bEnregistrerReussite(bool enregistrer, const EnvoiRequete& e, bool historiq
 {
     const bool enregistre = !enregistrer || iEnregistrerEnvoi(e, std::time(nullptr)) == 0;
     return enregistre && historique;
+}
+
+bool bEnregistrerReponse(const AnalyseReponse& reponse, bool enregistrer, const EnvoiRequete& e)
+{
+    return !reponse.acceptee || bEnregistrerReussite(enregistrer, e, reponse.historique);
 }
 
 int iEnregistrerRequete(const EnvoiRequete& e, time_t quand)

@@ -11,6 +11,8 @@
 #include <mutex>
 #include <string>
 
+struct AnalyseReponse;
+
 struct EnvoiRequete {
     int type = 0;        // 0 GRIB, 1 bulletin
     std::string texte;   // the request text as sent
@@ -46,6 +48,13 @@ int iEnregistrerRequete(const EnvoiRequete& envoi, time_t quand);
 // it brought (`historique`); a send whose record could not be written
 // never ends as a plain success.
 bool bEnregistrerReussite(bool enregistrer, const EnvoiRequete& envoi, bool historique = true);
+
+// The record of an HTTP send by its answer: a request the service took
+// (AnalyseReponse::acceptee) is recorded when `enregistrer`, whatever
+// became of the data its answer carried. True unless that record, or the
+// history line of a file filed, could not be written.
+bool bEnregistrerReponse(const AnalyseReponse& reponse, bool enregistrer,
+                         const EnvoiRequete& envoi);
 
 // What the user is told beside an outcome whose record could not be
 // written (a catalogue key).

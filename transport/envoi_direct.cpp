@@ -25,7 +25,7 @@ const char* const THREADS = "<THREADS>";
 // record could not be written says so.
 void vIssue(TravailEnvoi& t, int phase, bool reponse, IssueReponse issue, bool enregistre)
 {
-    const bool reussi = bReponseAcceptee(issue);
+    const bool reussi = bIssueReussie(issue);
     const int fin = !reponse && pcRaisonEchec(phase) ? phase : iPhaseFinale(issue);
     std::string texte = sRaisonEchec(fin, t.service.hote.c_str());
     if (!texte.empty())
@@ -75,8 +75,7 @@ void* vHttpTimeout(void* travail)
     const bool recue = reponse != nullptr;
     // Filed before the lock is taken: a large answer does not hold the GUI.
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    const bool enregistre = !bReponseAcceptee(a.issue) ||
-                            bEnregistrerReussite(t.enregistrer, t.envoi, a.historique);
+    const bool enregistre = bEnregistrerReponse(a, t.enregistrer, t.envoi);
     vIssue(t, phase, recue, a.issue, enregistre);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP/MAIL...(thread) %d\n",
              a.ok);

@@ -12,7 +12,9 @@
 #include <vector>
 
 // How an answer ended, for the user: only ISSUE_CLASSEE brought all that
-// was asked; ISSUE_SANS_DONNEES was accepted but brought nothing.
+// was asked; ISSUE_SANS_DONNEES was accepted but brought nothing. Whether
+// the service took the request is told apart (AnalyseReponse::acceptee):
+// it took a request whose data were then not filed too.
 enum IssueReponse {
     ISSUE_CLASSEE,        // whole, accepted, and all it carried filed (or a bare message)
     ISSUE_AUCUNE,         // nothing received
@@ -24,14 +26,18 @@ enum IssueReponse {
     ISSUE_SANS_DONNEES    // whole and accepted, a type that announces data, and none came
 };
 
-// Whether the service accepted the request, so that the send is recorded:
-// all it carried filed, or no data at all (its message then filed alone).
-bool bReponseAcceptee(IssueReponse issue);
+// Whether the send is told a success: all the answer carried filed, or
+// no data at all (its message then filed alone).
+bool bIssueReussie(IssueReponse issue);
 
 struct AnalyseReponse {
     int cr = 0;  // the service's status; 0 without a readable header
     int ok = 0;  // as iAnalyseRequeteHttp's `ok`
     IssueReponse issue = ISSUE_AUCUNE;
+    // The service took the request: a whole answer whose header reads and
+    // whose status is not 0, whatever became of the data it carried. Such
+    // a send is recorded.
+    bool acceptee = false;
     // False when a file filed whole could not be noted in the history.
     bool historique = true;
 };
@@ -50,12 +56,14 @@ struct AnalyseReponse {
 // dat/; nor is a file the scan could not move out of lockdir/ (it waits
 // there). Each case is logged and told in lockdir/message.txt, as is a
 // data file that could not be written. A message that no data file
-// carries (fewer than 8 octets of data) is filed alone.
+// carries (fewer than 8 octets of data) is filed alone. The head line of
+// a message ("<name>, <n> bytes/octets") names a data file filed, under
+// the name it took; one not filed is named in the note that says why.
 AnalyseReponse analyseReponse(char* answer, int length);
 
-// The same, answering the service's status only when the service accepted
-// the request (bReponseAcceptee), else 0: a refusal, no answer, no marker,
-// an unreadable header, a cut answer, or data not filed. `ok` is 1 when
+// The same, answering the service's status only when the service took the
+// request (AnalyseReponse::acceptee), else 0: a refusal, no answer, no
+// marker, an unreadable header, or a cut answer. `ok` is 1 when
 // what arrived was filed as it came: no marker (the answer is the
 // message), a refusal, or the data written; 0 otherwise. Callers record the send when the
 // result is not 0, and only log `ok`.

@@ -33,8 +33,7 @@ void vTransfert(InstantaneHttp& s, const char* quoi)
                              s.service.chemin.c_str(), query.get(), longueur, 0, s.lien, *s.delais);
     const bool recue = reponse != nullptr;
     const AnalyseReponse a = analyseReponse(reponse, longueur);
-    const bool enregistre = !bReponseAcceptee(a.issue) ||
-                            bEnregistrerReussite(s.enregistrer, s.envoi, a.historique);
+    const bool enregistre = bEnregistrerReponse(a, s.enregistrer, s.envoi);
     if (recue)
         vFinirCanal(s.lien, enregistre ? iPhaseFinale(a.issue) : PHASE_NON_ENREGISTREE);
     vJournal(THREADS, "----------> Fin execution du sous-thread HTTP...(thread/%s) %d\n", quoi,

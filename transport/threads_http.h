@@ -32,8 +32,8 @@ struct InstantaneHttp {
 
 // Thread bodies (argument: a new InstantaneHttp, which they delete).
 // Each sends the text to the service's first script path in its slot,
-// files the answer and, when it came whole, accepted and all filed (or
-// accepted with no data), records the send; the slot's final phase says
+// files the answer and, when the service took the request (whatever
+// became of the data), records the send; the slot's final phase says
 // how it went: green only when all came, red with the reason otherwise
 // (a refusal, or no data, included).
 void* vHttpGribTimeout(void* instantane);

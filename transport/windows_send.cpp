@@ -13,6 +13,7 @@
 #include "ui/local.h"
 #include "ui/palette.h"
 #include "ui/place_libelle.h"
+#include "ui/saisie_annulable.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -219,7 +220,8 @@ void WindowsSend::vConstruireEnvois()
 
 Fl_Input* WindowsSend::pChamp(int y, const char* t)
 {
-    Fl_Input* i = new Fl_Input(140, y, 160, 20, pcTraduire(t));
+    // Escape puts back what the field showed, without closing the window.
+    Fl_Input* i = new ChampAnnulable<Fl_Input>(140, y, 160, 20, pcTraduire(t));
     i->labelsize(12);
     i->textsize(12);
     return i;

@@ -5,6 +5,7 @@
 #include "ui/boutons.h"
 #include "ui/local.h"
 #include "ui/palette.h"
+#include "ui/saisie_en_cours.h"
 #include "ui/texte_brut.h"
 
 #include <FL/Fl_Box.H>
@@ -22,8 +23,10 @@ WindowsSend* fenetre(void* f)
 
 }  // namespace
 
+// The buttons read the form whole, a field being typed taken first.
 FormulaireProfil WindowsSend::formulaire() const
 {
+    vValiderSaisieEnCours();
     return {inputNom->value(), inputEmail->value(), inputServeur->value(),
             inputPassword->value(), inputPort->value()};
 }

@@ -5,11 +5,11 @@
 #include "gribdata/globales.h"
 #include "ui/crochets.h"
 #include "ui/globales_ui.h"
+#include "ui/saisie_en_cours.h"
 #include "ui/texte_brut.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Menu_.H>
 #include <cstring>
 #include <vector>
@@ -52,16 +52,6 @@ void vCacherRestantes()
             return;
         }
     }
-}
-
-// A field whose text is taken when it loses the focus (FL_WHEN_RELEASE)
-// would lose what is typed in it: the windows go before it is unfocused,
-// and what they write at their end (the routes) is written before.
-void vValiderSaisieEnCours()
-{
-    Fl_Input_* saisie = dynamic_cast<Fl_Input_*>(Fl::focus());
-    if (saisie && saisie->changed() && (saisie->when() & FL_WHEN_RELEASE))
-        saisie->do_callback();
 }
 
 // Escape reaches a window's callback when no widget of it took the key.
@@ -132,6 +122,8 @@ void gestion_interfaces::del(Fl_Double_Window* fenetre)
 void gestion_interfaces::delall()
 {
     fermeture = 1;
+    // The windows go before the field is left, and what they write at
+    // their end (the routes) is written before.
     vValiderSaisieEnCours();
     for (int i = 1; i < GESTION_UI_TAILLE; ++i) {
         Fl_Double_Window* fenetre = GESTION_UI[i];

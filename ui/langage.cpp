@@ -7,6 +7,7 @@
 #include "ui/horloge.h"
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
+#include "ui/saisie_en_cours.h"
 #include "ui/horloge.h"
 #include "ui/selecteur.h"
 #include "ui/selecteur.h"
@@ -44,6 +45,9 @@ bool bLangageModifiable()
 
 void change_langage(const char* code)
 {
+    // The switch stores the routes and rebuilds every page: a text being
+    // typed is taken into what is stored, not lost with its field.
+    vValiderSaisieEnCours();
     vAppeler(crochetsLangage.fermerEnvoi);
     delete navigateur;
     navigateur = nullptr;

@@ -13,6 +13,7 @@
 
 #include "map/fdc.h"
 #include "pages/abonnement.h"
+#include "routes/spinner_position.h"
 #include "tests/outils/service_factice.h"
 #include "tests/transport/composer_test.h"
 #include "tests/transport/serveur_smtp.h"
@@ -149,6 +150,32 @@ TEST_F(Commande, TheSendButtonHandsTheTextShownToANewSendWindow)
     EXPECT_STREQ(fenetreEnvoi->sortieCout->value(), page->coutBulletins->value());
     EXPECT_EQ(presse(), bulletins);
     EXPECT_EQ(iFenetresEnvoi(), 1);
+}
+
+// A speed typed without Enter goes with the text the send button hands
+// over: the button takes it first. Escape instead puts back the speed
+// shown, and the send leaves it out.
+TEST_F(Commande, TheSendButtonTakesASpeedBeingTyped)
+{
+    for (const bool echap : {false, true}) {
+        SCOPED_TRACE(echap);
+        modele("Monde");
+        spinnerPosition* vitesse = page->champVitesse;
+        ASSERT_TRUE(vitesse->input.take_focus());
+        vitesse->input.position(0, vitesse->input.size());
+        for (const char* t : {"1", "2"})
+            harnais::vTouche(&poste->fenetre, t[0], t);
+        if (echap)
+            harnais::vTouche(&poste->fenetre, FL_Escape);
+        EXPECT_STREQ(vitesse->input.value(), echap ? "0" : "12");
+        ASSERT_EQ(texte(page->tamponGrib).find("\nV "), std::string::npos);
+        cliquer(page->boutonEnvoyer);
+        ASSERT_NE(fenetreEnvoi, nullptr);
+        EXPECT_EQ(std::string(fenetreEnvoi->texte).find("\nV 0 12.0\n") != std::string::npos,
+                  !echap)
+            << fenetreEnvoi->texte;
+        fermer();
+    }
 }
 
 TEST_F(Commande, OutsideConnectedModeTheSystemRequestGoesThroughTheSendWindow)

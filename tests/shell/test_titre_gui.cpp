@@ -77,6 +77,44 @@ Vue vue(const fdc* c)
     return {c->centreLatitude, c->centreLongitude, c->etendue};
 }
 
+// A position field showing `montre`, clicked with the pointer come over the
+// title bar, its whole text selected, then `tape` typed.
+void vTaperPosition(Fl_Input_* champ, const char* montre, const char* tape)
+{
+    harnais::vSurvoler(GUI, champ->x() + champ->w() / 2, 30);
+    champ->value(montre);
+    vCliquer(champ);
+    EXPECT_EQ(Fl::focus(), champ);
+    champ->position(0, champ->size());
+    for (const char* t = tape; *t; ++t) {
+        const char touche[2] = {*t, 0};
+        harnais::vTouche(GUI, *t, touche);
+    }
+}
+
+// While it lives every box is answered "Fermer", a second one too, and its
+// text kept.
+class Alertes {
+public:
+    Alertes() { harnais::vRepondreBoite(repondre_); }
+    ~Alertes() { harnais::vOublierBoite(); }
+    Alertes(const Alertes&) = delete;
+    Alertes& operator=(const Alertes&) = delete;
+    // Once the first box has come and gone.
+    bool bAttendre()
+    {
+        return harnais::bAttendre([this] { return !textes.empty() && !pBoiteMessage(); });
+    }
+    std::vector<std::string> textes;
+
+private:
+    std::function<void(Fl_Window*)> repondre_ = [this](Fl_Window* b) {
+        textes.push_back(pTexteMessage()->label());
+        harnais::vRepondreBoite(repondre_);
+        harnais::vCliquer(b, pBoutonMessage(0)->x() + 5, pBoutonMessage(0)->y() + 5);
+    };
+};
+
 class Titre : public ::testing::Test {
 protected:
     Titre()
@@ -448,39 +486,62 @@ TEST_F(Titre, ARefusedPositionIsToldOnceAndTheFieldShowsItsPositionAgain)
         for (const auto& c : champs) {
             vBasculer(0);
             Fl_Input_* champ = c.latitude ? titre->entreeLatitude : titre->entreeLongitude;
-            harnais::vSurvoler(GUI, champ->x() + champ->w() / 2, 30);
-            champ->value(c.montre);
-            vCliquer(champ);
-            ASSERT_EQ(Fl::focus(), champ) << a.action;
-            champ->position(0, champ->size());
-            for (const char* t = c.tape; *t; ++t) {
-                const char touche[2] = {*t, 0};
-                harnais::vTouche(GUI, *t, touche);
-            }
+            vTaperPosition(champ, c.montre, c.tape);
             ASSERT_STREQ(champ->value(), c.tape);
-            // Every box is answered "Fermer", a second one too.
-            std::vector<std::string> alertes;
-            std::function<void(Fl_Window*)> repondre = [&](Fl_Window* b) {
-                alertes.push_back(pTexteMessage()->label());
-                harnais::vRepondreBoite(repondre);
-                harnais::vCliquer(b, pBoutonMessage(0)->x() + 5, pBoutonMessage(0)->y() + 5);
-            };
-            struct Oubli {
-                ~Oubli() { harnais::vOublierBoite(); }
-            } oubli;
-            harnais::vRepondreBoite(repondre);
+            Alertes alertes;
             a.faire(titre);
-            ASSERT_TRUE(harnais::bAttendre([&] { return !alertes.empty() && !pBoiteMessage(); }))
-                << a.action;
+            ASSERT_TRUE(alertes.bAttendre()) << a.action;
             for (int i = 0; i < 10; ++i)
                 Fl::check();
-            EXPECT_EQ(alertes, std::vector<std::string>{c.alerte}) << a.action;
+            EXPECT_EQ(alertes.textes, std::vector<std::string>{c.alerte}) << a.action;
             EXPECT_FALSE(champ->changed()) << a.action;
             if (a.lecture)
                 EXPECT_STRNE(champ->value(), c.tape) << a.action;
             else
                 EXPECT_STREQ(champ->value(), c.montre) << a.action;
         }
+}
+
+// Escape in a position field puts back the position it showed, and nothing
+// follows: no box, and the pointer that reaches the map then leaves its view
+// as it was. A position entered on a locked map is refused as a text the
+// bar cannot read is: the field shows its position again, one box says why.
+TEST_F(Titre, EscapeCancelsATypedPositionAndALockedMapRefusesOne)
+{
+    vBasculer(0);
+    fdc* carte = gvr[0]->carte;
+    const struct {
+        bool latitude;
+        const char* tape;
+        int touche;
+        int verrou;
+        std::vector<std::string> alertes;
+    } cas[] = {
+        {true, "10", FL_Escape, 0, {}},
+        {false, "abc", FL_Escape, 0, {}},
+        {true, "10", FL_Enter, 1, {"Carte verrouill\u00e9e, position non appliqu\u00e9e \"10\""}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.tape);
+        carte->verrou = c.verrou;
+        Fl_Input_* champ = c.latitude ? titre->entreeLatitude : titre->entreeLongitude;
+        const std::string montre = c.latitude ? " 12.0000N" : " 20.0000W";
+        vTaperPosition(champ, montre.c_str(), c.tape);
+        Alertes alertes;
+        const Vue avant = vue(carte);
+        harnais::vTouche(GUI, c.touche, c.touche == FL_Enter ? "\r" : "");
+        EXPECT_STREQ(champ->value(), montre.c_str());
+        EXPECT_FALSE(champ->changed());
+        harnais::vSurvoler(GUI, carte->x() + carte->w() / 2, carte->y() + carte->h() / 2);
+        if (!c.alertes.empty()) {
+            ASSERT_TRUE(alertes.bAttendre());
+        }
+        for (int i = 0; i < 10; ++i)
+            Fl::check();
+        EXPECT_EQ(alertes.textes, c.alertes);
+        EXPECT_EQ(vue(carte), avant);
+    }
+    carte->verrou = 0;
 }
 
 // The request frame of the request page in the whole program: switched on,

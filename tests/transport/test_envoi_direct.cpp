@@ -144,27 +144,29 @@ TEST_F(EnvoiDirect, NoAnswerIsAFailureAndADetachedWindowIsLeftAlone)
     EXPECT_EQ(texte(), "");
 }
 
-// A send that ends short of a whole answer filed is red with its reason,
-// and nothing of it goes to the send log or the saved requests.
-TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
+// A send that ends short of a whole answer filed is red with its reason;
+// it goes to the send log and the saved requests only when the service
+// took it, its data filed or not.
+TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReason)
 {
     Fl_Box affichage(0, 0, 10, 10);
     travail->affichage = &affichage;
     const struct {
         const char* variante;
         const char* raison;  // null: the send succeeds
+        bool pris;           // the service took the request
     } cas[] = {
-        {"coupure", "Reponse incomplete"},
-        {"reset", "Reponse incomplete"},
-        {"longueurs_excessives", "Reponse incomplete"},
-        {"nom:../evil.grb", "Fichier recu non classe"},
-        {"nom:message.txt", "Fichier recu non classe"},
-        {"nom:Message_2.TXT", "Fichier recu non classe"},
-        {"taille:5", "Fichier recu non classe"},
-        {"http500", "Reponse inattendue du serveur"},
-        {"refus", "Requete refusee par le service"},
-        {"fermeture", "Pas de reponse du service"},
-        {"normale", nullptr},
+        {"coupure", "Reponse incomplete", false},
+        {"reset", "Reponse incomplete", false},
+        {"longueurs_excessives", "Reponse incomplete", false},
+        {"nom:../evil.grb", "Fichier recu non classe", true},
+        {"nom:message.txt", "Fichier recu non classe", true},
+        {"nom:Message_2.TXT", "Fichier recu non classe", true},
+        {"taille:5", "Fichier recu non classe", true},
+        {"http500", "Reponse inattendue du serveur", false},
+        {"refus", "Requete refusee par le service", false},
+        {"fermeture", "Pas de reponse du service", false},
+        {"normale", nullptr, true},
     };
     for (const auto& c : cas) {
         std::filesystem::remove_all("etc/grib");
@@ -187,10 +189,10 @@ TEST_F(EnvoiDirect, ACutRefusedOrUnfiledAnswerIsRedWithItsReasonAndNotRecorded)
         const std::string t = texte();
         EXPECT_EQ(t.substr(t.size() - std::min(t.size(), fin.size())), fin) << c.variante;
         EXPECT_EQ(affichage.color(), c.raison ? Fl_Color(88) : Fl_Color(157)) << c.variante;
-        EXPECT_EQ(existe("etc/envois.txt"), !c.raison) << c.variante;
+        EXPECT_EQ(existe("etc/envois.txt"), c.pris) << c.variante;
         // The history lists the files received whole, and no failed transfer.
         EXPECT_EQ(existe("etc/messages.txt"), !c.raison) << c.variante;
-        EXPECT_EQ(std::filesystem::is_empty("etc/grib"), bool(c.raison)) << c.variante;
+        EXPECT_EQ(std::filesystem::is_empty("etc/grib"), !c.pris) << c.variante;
     }
 }
 

@@ -41,6 +41,16 @@ int derniere(ServiceFactice& service)
     return int(service.connexions().size());
 }
 
+// The send log's blocks.
+size_t nBlocsEnvoi(const std::string& envois)
+{
+    const std::string tete = "SEND" + std::string(63, '=') + "SEND\n";
+    size_t n = 0;
+    for (size_t i = envois.find(tete); i != std::string::npos; i = envois.find(tete, i + 1))
+        ++n;
+    return n;
+}
+
 bool bSansTemporaire(const std::set<std::string>& noms)
 {
     return std::none_of(noms.begin(), noms.end(), [](const std::string& n) {
@@ -265,7 +275,8 @@ TEST_F(Reponses, LyingSlowOrClosingServersLeaveNoDataFile)
 }
 
 // Names from the server never become paths: nothing outside lockdir/
-// changes, and no data file is written.
+// changes, and no data file is written; the request the service took is
+// recorded all the same.
 TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
 {
     ecrireFichier("etc/config.txt", "@main\n@fin\n@end\n");
@@ -280,9 +291,10 @@ TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
     };
     const std::set<std::string> avant = listing();
     const std::string long52(52, 'a');
-    for (const std::string& nom : std::vector<std::string>{"../etc/config.txt", "/tmp/quenbrel_x", ".cache", "x.grb.tmp",
-                                  long52, "a\\b.grb", "nom;rm.grb", "\xC3\xA9t\xC3\xA9.grb", "..",
-                                  "lockdir/../x", "a\x1B[2J.grb"}) {
+    const std::vector<std::string> noms = {
+        "../etc/config.txt", "/tmp/quenbrel_x", ".cache", "x.grb.tmp", long52, "a\\b.grb",
+        "nom;rm.grb", "\xC3\xA9t\xC3\xA9.grb", "..", "lockdir/../x", "a\x1B[2J.grb"};
+    for (const std::string& nom : noms) {
         std::filesystem::remove_all("lockdir");
         std::filesystem::create_directory("lockdir");
         ASSERT_TRUE(service().bVariante("nom:" + nom));
@@ -296,7 +308,8 @@ TEST_F(Reponses, UnsafeNamesWriteNothingOutsideLockdir)
     EXPECT_EQ(journal().find('\x1B'), std::string::npos) << "a control octet reaches the log";
     EXPECT_EQ(listing(), avant);
     EXPECT_EQ(lireFichier("etc/config.txt"), "@main\n@fin\n@end\n");
-    EXPECT_EQ(lireFichier("etc/envois.txt"), "") << "no refused file recorded as sent";
+    EXPECT_EQ(nBlocsEnvoi(lireFichier("etc/envois.txt")), noms.size());
+    EXPECT_EQ(lireFichier("etc/messages.txt"), "") << "no refused file in the history";
     EXPECT_FALSE(existe("/tmp/quenbrel_x"));
     // 51 characters are accepted.
     ASSERT_TRUE(service().bVariante("nom:" + std::string(47, 'b') + ".grb"));
@@ -328,16 +341,17 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
         std::set<std::string> fichiers;
     } cas[] = {
         {"Rien a voir", 0, 1, {"message.txt"}},
-        {"QUENBREL2 1 3 5 5 court.grb" + std::string(65, ' ') + "12345abcde", 0, 0,
+        // Taken by the service, though no file is filed.
+        {"QUENBREL2 1 3 5 5 court.grb" + std::string(65, ' ') + "12345abcde", 1, 0,
          {"message.txt"}},
         // Data of a type the format does not have.
-        {"QUENBREL2 1 7 5 9 autre.bin" + std::string(65, ' ') + "12345abcdefghi", 0, 0,
+        {"QUENBREL2 1 7 5 9 autre.bin" + std::string(65, ' ') + "12345abcdefghi", 1, 0,
          {"message.txt"}},
         {"QUENBREL2 1 3 5 20 coupe.grb" + std::string(64, ' ') + "12345abc", 0, 0,
          {"message.txt"}},
         // No data file carries the message: it is filed alone.
         {"QUENBREL2 1 1 5 0 vide.txt" + std::string(66, ' ') + "12345", 1, 0, {"message.txt"}},
-        {"QUENBREL2 1 2 5 5 p.jpg" + std::string(69, ' ') + "12345abcde", 0, 0, {"message.txt"}},
+        {"QUENBREL2 1 2 5 5 p.jpg" + std::string(69, ' ') + "12345abcde", 1, 0, {"message.txt"}},
         {"QUENBREL2 1 0 5 0 -" + std::string(73, ' ') + "12345", 1, 0, {"message.txt"}},
         {"QUENBREL2 1 3 5 8 ok.grb" + std::string(68, ' ') + "12345abcdefgh", 1, 1,
          {"message.txt", "ok.grb"}},
@@ -352,7 +366,7 @@ TEST_F(Reponses, AnAnswerWithoutDataOrMarkerIsFiledAsItsMessage)
         EXPECT_EQ(lockdir(), c.fichiers) << c.reponse;
         if (c.reponse.find("coupe.grb") != std::string::npos) {
             EXPECT_EQ(lireFichier("lockdir/message.txt"),
-                      "coupe.grb, 20 bytes/octets\n12345\nTransfert incomplet : 100 / 117 octets\n");
+                      "12345\nTransfert incomplet : 100 / 117 octets\n");
         }
     }
     EXPECT_EQ(lireFichier("lockdir/ok.grb"), "abcdefgh");
@@ -394,7 +408,8 @@ TEST_F(Reponses, ARefusedRequestEndsRedInItsPopup)
 }
 
 // The service's message keeps its name: a data file the service names
-// after it is refused, whatever its type, and the message tells why.
+// after it is refused, whatever its type, and the message tells why; the
+// request the service took is recorded.
 TEST_F(Reponses, ADataFileNamedAsTheMessageIsRefused)
 {
     for (const bool bulletins : {false, true}) {
@@ -412,12 +427,14 @@ TEST_F(Reponses, ADataFileNamedAsTheMessageIsRefused)
         EXPECT_NE(recu.find("Fichier refuse : nom \"message.txt\" inutilisable"),
                   std::string::npos) << recu;
         EXPECT_EQ(recu.find(ESSAI), std::string::npos) << "no bulletin in the message";
-        EXPECT_FALSE(existe("etc/envois.txt"));
+        EXPECT_TRUE(existe("etc/envois.txt"));
+        std::filesystem::remove("etc/envois.txt");
     }
 }
 
 // A GMDSS bulletin whose first word cannot name a file: the others are
-// filed, the message names it, and the send ends red, not recorded.
+// filed, the message names it, and the send ends red, recorded as the
+// service took it.
 TEST_F(Reponses, AGmdssBulletinWithoutAUsableNameIsToldInTheMessage)
 {
     const std::string mot51 = "GMDSS_METAREA2_" + std::string(36, 'M');
@@ -433,7 +450,7 @@ TEST_F(Reponses, AGmdssBulletinWithoutAUsableNameIsToldInTheMessage)
               message(n, "gmdss_" + std::to_string(n) + ".txt", "GMDSS") +
                   "\nBulletin non classe : \"" + mot52 + "\"\nBulletin non classe : \"" +
                   mot80.substr(0, 64) + "...\"\n");
-    EXPECT_FALSE(existe("etc/envois.txt"));
+    EXPECT_TRUE(existe("etc/envois.txt"));
 }
 
 // Every file the answers leave has the mode of a file the program creates:
@@ -517,8 +534,8 @@ TEST_F(Reponses, ASendWhoseRecordIsNotWrittenEndsRedAndItsFileStaysFiled)
     }
 }
 
-// A data file the disk cannot take: the message the user keeps, whose head
-// names the file, says it was not written.
+// A data file the disk cannot take: the message the user keeps names the
+// file in the note that says it was not written, and in no head line.
 TEST_F(Reponses, ADataFileTheDiskCannotTakeIsToldInTheKeptMessage)
 {
     ASSERT_TRUE(service().bVariante("taille:1000000"));
@@ -529,13 +546,13 @@ TEST_F(Reponses, ADataFileTheDiskCannotTakeIsToldInTheKeptMessage)
     const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb";
     EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
     const std::string recu = lireFichier("lockdir/message.txt");
-    EXPECT_EQ(recu.rfind(nom + ", 1000000 bytes/octets\n", 0), 0u) << recu;
+    EXPECT_EQ(recu.find(" bytes/octets"), std::string::npos) << recu;
     EXPECT_NE(recu.find("\nFichier non ecrit : disque plein ou dossier protege (" + nom + ")\n"),
               std::string::npos) << recu;
 }
 
-// A data file of a few octets is no file: the message the user keeps, whose
-// head names it, says it was not filed.
+// A data file of a few octets is no file: the message the user keeps names
+// it in the note that says it was not filed, and in no head line.
 TEST_F(Reponses, ADataFileTooShortToFileIsToldInTheKeptMessage)
 {
     ASSERT_TRUE(service().bVariante("taille:5"));
@@ -543,7 +560,36 @@ TEST_F(Reponses, ADataFileTooShortToFileIsToldInTheKeptMessage)
     const std::string nom = "service_" + std::to_string(derniere(service())) + ".grb";
     EXPECT_EQ(lockdir(), std::set<std::string>{"message.txt"});
     const std::string recu = lireFichier("lockdir/message.txt");
-    EXPECT_EQ(recu.rfind(nom + ", 5 bytes/octets\n", 0), 0u) << recu;
+    EXPECT_EQ(recu.find(" bytes/octets"), std::string::npos) << recu;
     EXPECT_NE(recu.find("\nFichier trop court, non classe (" + nom + ")\n"), std::string::npos)
         << recu;
+}
+
+// A request the service took is recorded alike whether its answer brought
+// no data or a few octets too short to file: the history lists neither,
+// and the message kept names no file in a head line.
+TEST_F(Reponses, AnAcceptedAnswerIsRecordedWhetherItBroughtNoDataOrTooFew)
+{
+    const struct {
+        int octets;
+        int phase;
+    } cas[] = {{0, PHASE_SANS_DONNEES}, {5, PHASE_NON_CLASSEE}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.octets);
+        for (const char* d : {"lockdir", "etc/grib"}) {
+            std::filesystem::remove_all(d);
+            std::filesystem::create_directories(d);
+        }
+        std::filesystem::remove("etc/envois.txt");
+        ASSERT_TRUE(service().bVariante("taille:" + std::to_string(c.octets)));
+        EXPECT_EQ(iTransferer(texteGrib()), c.phase);
+        EXPECT_EQ(nBlocsEnvoi(lireFichier("etc/envois.txt")), 1u);
+        EXPECT_FALSE(std::filesystem::is_empty("etc/grib"));
+        EXPECT_FALSE(existe("etc/messages.txt"));
+        const int n = derniere(service());
+        const std::string recu = lireFichier("lockdir/message.txt");
+        EXPECT_EQ(recu.rfind(message(n, "service_" + std::to_string(n) + ".grb", "donnees"), 0), 0u)
+            << recu;
+    }
+    ASSERT_TRUE(service().bVariante("normale"));
 }

@@ -48,7 +48,8 @@ protected:
 }  // namespace
 
 // The data of a GRIB answer under the name the service gives: kept by the
-// scan in its folder, or refused (red, not recorded, kept in dat/).
+// scan in its folder, or refused (red, kept in dat/, the request the
+// service took recorded).
 TEST_F(Classees, ANameTheScanWouldNotFileIsRefusedAndKeptAside)
 {
     const struct {
@@ -72,7 +73,7 @@ TEST_F(Classees, ANameTheScanWouldNotFileIsRefusedAndKeptAside)
             continue;
         }
         EXPECT_EQ(phase, PHASE_NON_CLASSEE) << c.nom;
-        EXPECT_FALSE(existe("etc/envois.txt")) << c.nom;
+        EXPECT_TRUE(existe("etc/envois.txt")) << c.nom;
         EXPECT_FALSE(existe("etc/messages.txt")) << c.nom;
         EXPECT_GT(lireFichier(std::string("dat/") + c.nom).size(), 8u) << c.nom;
         EXPECT_NE(message.find(std::string("Fichier refuse : \"") + c.nom +
@@ -124,8 +125,8 @@ TEST_F(Classees, AnswersOfOneNameAllReachDatUnderTheNameTheHistoryGives)
 }
 
 // The folder a received file goes to cannot take it: the file waits in
-// lockdir/ for the scan, the send ends red, not recorded, and the message
-// says why.
+// lockdir/ for the scan, the send ends red (recorded, as the service took
+// it), and the message says why.
 TEST_F(Classees, AFileTheScanCannotMoveOutOfLockdirIsNoSuccess)
 {
     const struct {
@@ -145,7 +146,7 @@ TEST_F(Classees, AFileTheScanCannotMoveOutOfLockdirIsNoSuccess)
         EXPECT_EQ(iTransferer(texte, bulletins ? nullptr : "secret-du-bord", bulletins),
                   PHASE_NON_CLASSEE)
             << c.nom;
-        EXPECT_FALSE(existe("etc/envois.txt")) << c.nom;
+        EXPECT_TRUE(existe("etc/envois.txt")) << c.nom;
         EXPECT_FALSE(existe("etc/messages.txt")) << c.nom;
         EXPECT_TRUE(existe(std::string("lockdir/") + c.nom)) << c.nom;
         EXPECT_NE(lireFichier("lockdir/message.txt")

@@ -426,6 +426,27 @@ TEST_F(FenetreEnvoi, ProfilesAreManagedFromTheForm)
     EXPECT_FALSE(fenetre->boutonEnvoiHttp->active());
 }
 
+// Escape in a profile field being typed puts back what it showed; the
+// window stays, and "Ajouter" reads the form as shown.
+TEST_F(FenetreEnvoi, EscapeInAProfileFieldPutsBackWhatItShowed)
+{
+    profil("bord", "smtp.bord.example", 25, "NULL");
+    ouvrir(false);
+    cliquer(fenetre->boutonGestion);
+    Fl_Input* nom = fenetre->inputNom;
+    ASSERT_STREQ(nom->value(), "bord");
+    cliquer(nom);
+    nom->position(0, nom->size());
+    for (const char* t : {"l", "a", "r", "g", "e"})
+        harnais::vTouche(fenetre, t[0], t);
+    ASSERT_STREQ(nom->value(), "large");
+    harnais::vTouche(fenetre, FL_Escape);
+    EXPECT_STREQ(nom->value(), "bord");
+    EXPECT_TRUE(fenetre->shown());
+    cliquer(bouton("Ajouter"));
+    EXPECT_EQ(statut(), "ERREUR... le profil existe deja");
+}
+
 TEST_F(FenetreEnvoi, ChoosingAProfileSelectsItAndFillsTheForm)
 {
     profil("bord", "smtpserveur", 25, "NULL");
