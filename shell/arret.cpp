@@ -19,6 +19,7 @@
 #include "ui/local.h"
 #include "ui/gestion_interfaces.h"
 #include "ui/horloge.h"
+#include "ui/saisie_en_cours.h"
 #include "ui/selecteur.h"
 
 #include <FL/Fl.H>
@@ -70,6 +71,8 @@ void vLibererFenetres()
 
 void vEcrireSession()
 {
+    // A route name being typed is part of what is written.
+    vValiderSaisieEnCours();
     for (int i = 0; gvr && i < VR_PAGES; ++i)
         if (gvr[i])
             gvr[i]->vSauverSession();

@@ -183,6 +183,13 @@ TEST(Arret, ASecondSignalOverTheTextsQuestionEndsWithoutWritingIt)
         editeur* texte = pOuvrirTexte((dossier / "note.txt").c_str(), 20, 20, 400, 300, 0);
         ASSERT_TRUE(harnais::bMontrer(texte));
         texte->textbuf->insert(0, "vent d'ouest, ");
+        // A route name being typed when the signal comes.
+        gvr[0]->ongletsRequeteur->value(Dru_Routes);
+        Fl_Input* nom = static_cast<Fl_Input*>(
+            DRU_Routes::pEnfantOnglet(Dru_Routes->tabsRoutes->value(), ROUTE_ONGLET_NOM));
+        ASSERT_TRUE(nom->take_focus());
+        nom->position(0, nom->size());
+        harnais::vTouche(GUI, 'C', "C");
         for (const char* fichier : {"etc/config.txt", "etc/routes.txt"})
             std::remove((dossier / fichier).c_str());
         std::string question, reglages, routes;
@@ -199,7 +206,7 @@ TEST(Arret, ASecondSignalOverTheTextsQuestionEndsWithoutWritingIt)
         // The text's key: the test's folder holds no catalogue.
         EXPECT_EQ(question, "message modifie");
         EXPECT_NE(reglages.find("@main\n"), std::string::npos);
-        EXPECT_NE(routes.find("@routes\n"), std::string::npos);
+        EXPECT_NE(routes.find("@routes\nC\n"), std::string::npos) << routes;
         EXPECT_EQ(lireFichier(dossier / "note.txt"), "cap au sud");
         verifierArret(dossier);
     }
