@@ -29,15 +29,28 @@
 #include <string>
 #include <sys/stat.h>
 
+namespace {
+
+// A scratch working folder with the scan's folders and its log.
+struct DossiersScan {
+    DossierTemporaire d;
+    DossierCourant ici{d.chemin()};
+    JournalTemporaire journal{d / "log.txt"};
+    DossiersScan()
+    {
+        for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
+            mkdir(dossier, 0700);
+        skins();
+    }
+};
+
+}  // namespace
+
 TEST(ScanImages, ReceivedGifsThatEndedTheProgramAreFiledAndRefusedAValidOneOpens)
 {
     harnais::ChienDeGarde garde(120);
-    DossierTemporaire d;
-    DossierCourant ici(d.chemin());
-    JournalTemporaire journal(d / "log.txt");
-    for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
-        mkdir(dossier, 0700);
-    skins();
+    DossiersScan dossiers;
+    JournalTemporaire& journal = dossiers.journal;
     const auto gifs = gifsHostiles();
     for (const auto& [nom, octets] : gifs)
         ecrireFichier("lockdir/" + nom, octets);
@@ -180,12 +193,7 @@ TEST(ScanRegistre, PastTheRegistryReceivedFilesAreFiledAndToldInTheRunningLangua
 TEST(ScanRegistre, FilesGoOnBeingFiledWhileTheNoticeWaits)
 {
     harnais::ChienDeGarde garde(120);
-    DossierTemporaire d;
-    DossierCourant ici(d.chemin());
-    JournalTemporaire journal(d / "log.txt");
-    for (const char* dossier : {"lockdir", "dat", "dat/image", "dat/bulletin"})
-        mkdir(dossier, 0700);
-    skins();
+    DossiersScan dossiers;
     Fl_Double_Window occupante(10, 10);
     std::fill_n(GESTION_UI, GESTION_UI_TAILLE, &occupante);
     DEMARRAGE = 0;
