@@ -273,13 +273,14 @@ void Travail::vSeries()
     }
 }
 
-// The V partner of u into v: 0, or 1 after a log line.
+// The V partner of u into v: 0; -1 when u has none in its series; 1 to
+// stop, after a log line.
 int Travail::iChargerV(const Message& u, Message& v)
 {
     const int nv =
         lecteur_.intGetAssocie(u.numero, (int)u.g.ui_stg_parametre + 1, memeSerie(u.numero));
     if (nv <= 0)
-        return iEchec(u.numero, "composante U sans V");
+        return -1;
     if (!bCharger(v, nv))
         return iEchec(nv, "message indecodable");
     return 0;
@@ -435,8 +436,10 @@ int Travail::iMessage(int numero)
     if (!bEcrireMessage(a_, reencode))
         return iEchec(numero, "ecriture impossible");
     if (paire) {
-        if (iChargerV(a_, b_) != 0)
-            return 1;
+        // A U alone is written as it is, as a V alone: the run goes on.
+        const int v = iChargerV(a_, b_);
+        if (v != 0)
+            return v < 0 ? iSansHeures("composante U sans V") : 1;
         if (!bEcrireMessage(b_, reencodeV))
             return iEchec(b_.numero, "ecriture impossible");
         reencode = reencode && reencodeV;
@@ -465,8 +468,9 @@ int Travail::iSuite(bool paire)
         return iSansHeures("pluie sans cumul commun");
     }
     if (paire) {
-        if (iChargerV(n_, m_) != 0)
-            return 1;
+        const int v = iChargerV(n_, m_);
+        if (v != 0)
+            return v < 0 ? iSansHeures("composante U suivante sans V") : 1;
         if (!m_.bValeurs() || iGribControle(b_.g, m_.g) != 0)
             return iSansHeures("composante V sans valeurs ou sur une autre grille");
     }
