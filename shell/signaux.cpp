@@ -101,10 +101,14 @@ void vSignauxInstaller()
     action.sa_handler = vSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    // SIGHUP: the terminal that started the program closed, or the
-    // session that held it was lost.
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(signal, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    // SIGHUP: the terminal that started the program closed, or the session
+    // that held it was lost; started under nohup, the program stays when
+    // its terminal goes.
+    struct sigaction hup = {};
+    if (sigaction(SIGHUP, nullptr, &hup) != 0 || hup.sa_handler != SIG_IGN)
+        sigaction(SIGHUP, &action, nullptr);
 }
 
 void vSignauxBoucle()

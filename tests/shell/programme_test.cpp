@@ -9,6 +9,7 @@
 #include "ui/selecteur.h"
 
 #include <FL/Fl.H>
+#include <csignal>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -35,6 +36,9 @@ ProgrammeEnProcessus::ProgrammeEnProcessus(const std::string& dossier)
     DEMARRAGE = 1;
     LOAD_FDC = LOAD_TDC = LOAD_FDCSAT = LOAD_FDC1 = FDC1ok = 0;
     gestion_interfaces::fermeture = 0;
+    // As from a terminal, whatever the suite runs under (nohup): the
+    // program keeps SIGHUP ignored at its start.
+    std::signal(SIGHUP, SIG_DFL);
     iRepertoireTravail();
     vPreparationDossiers();
     char programme[] = "quenbrel2";

@@ -6,6 +6,7 @@
 #include "routes/dru_routes.h"
 #include "routes/routes.h"
 #include "shell/gui.h"
+#include "shell/signaux.h"
 #include "shell/titre.h"
 #include "ui/boites_message.h"
 #include "ui/boucles_imbriquees.h"
@@ -167,6 +168,22 @@ TEST(Arret, EveryEndingSignalTakesTheNormalShutdown)
         programme.vArreter();
         verifierArret(dossier);
     }
+}
+
+// Started under nohup, the program keeps SIGHUP ignored: the terminal may
+// close under it.
+TEST(Arret, ASignalIgnoredAtTheStartStaysIgnored)
+{
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_IGN);
+    vSignauxInstaller();
+    struct sigaction hup = {}, term = {};
+    sigaction(SIGHUP, nullptr, &hup);
+    sigaction(SIGTERM, nullptr, &term);
+    EXPECT_EQ(hup.sa_handler, SIG_IGN);
+    EXPECT_NE(term.sa_handler, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
 }
 
 // A logout with a modified text open: the settings and the routes are on
