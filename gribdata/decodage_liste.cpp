@@ -1,6 +1,7 @@
 #include "gribdata/champ_grib.h"
 #include "gribdata/enregistrement_grib.h"
 #include "gribdata/projections.h"
+#include "gribdata/serie_grib.h"
 
 namespace {
 
@@ -17,19 +18,29 @@ bool compagnons(int hauteur, int& direction, int& periode)
     }
 }
 
+// The last record of `parametre` at g's validity of g's own model and
+// grid; else (a file giving it by another) the last at that validity. The
+// levels are not compared: a height and its direction are given at levels
+// of their own.
+grib* compagnon(const grib& g, grib* list, int parametre)
+{
+    grib *sien = nullptr, *autre = nullptr;
+    for (grib* h = list; h; h = h->suivant)
+        if (h->validite == g.validite && h->parametre == parametre) {
+            autre = h;
+            if (bMemeSource(*h, g))
+                sien = h;
+        }
+    return sien ? sien : autre;
+}
+
 void lier(grib* g, grib* list)
 {
     int direction = 0, periode = 0;
     if (!compagnons(g->parametre, direction, periode))
         return;
-    for (grib* h = list; h; h = h->suivant) {
-        if (h->validite != g->validite)
-            continue;
-        if (h->parametre == direction)
-            g->direction = h;
-        if (h->parametre == periode)
-            g->periode = h;
-    }
+    g->direction = compagnon(*g, list, direction);
+    g->periode = compagnon(*g, list, periode);
 }
 
 }  // namespace

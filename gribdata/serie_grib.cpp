@@ -51,6 +51,11 @@ SerieGrib serieGrib(const unsigned char* m, uint32_t longueur)
     return s;
 }
 
+bool bMemeSource(const grib& a, const grib& b)
+{
+    return a.centre == b.centre && a.process == b.process && a.grille == b.grille;
+}
+
 int iNiveauSerie(const grib& r)
 {
     return r.typeNiveau << 16 | r.niveau1 << 8 | r.niveau2;
@@ -59,12 +64,11 @@ int iNiveauSerie(const grib& r)
 const grib* pComposanteV(const grib& u)
 {
     const int v = u.parametre + 1;
-    const SerieGrib serie = serieGrib(u);
     const grib* niveau = nullptr;
     for (const grib* r = u.suivant; r && r->validite == u.validite; r = r->suivant) {
         if (r->parametre != v || iNiveauSerie(*r) != iNiveauSerie(u))
             continue;
-        if (serieGrib(*r) == serie)
+        if (bMemeSource(*r, u))
             return r;
         if (!niveau)
             niveau = r;

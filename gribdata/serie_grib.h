@@ -32,6 +32,9 @@ SerieGrib serieGrib(const grib& r);
 // Of a message's octets, as the file's scan reads them into its record.
 SerieGrib serieGrib(const unsigned char* message, uint32_t longueur);
 
+// Same centre, model and grid: of one series but for the level.
+bool bMemeSource(const grib& a, const grib& b);
+
 // The record's level as one number: its type (GRIB1 code table 3) and its
 // two level octets.
 int iNiveauSerie(const grib& r);

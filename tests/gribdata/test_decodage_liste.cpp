@@ -36,6 +36,27 @@ TEST(DecodeGribAll, LinksEachWaveHeightToItsValidity)
                                          nullptr, nullptr, nullptr}));
 }
 
+// Two wave models in one file: each height takes its own model's
+// direction and period, whichever the file lists last.
+TEST(DecodeGribAll, LinksEachWaveHeightToItsOwnModel)
+{
+    auto de = [](int parametre, int process) {
+        MessageTest m = vague(parametre, 0);
+        m.process = process;
+        return m;
+    };
+    Liste l({de(100, 78), de(100, 8), de(200, 78), de(200, 8), de(201, 8), de(201, 78)});
+    ASSERT_EQ(iDecodeGribAll(l.f.list), 0);
+    for (grib* h = l.f.list; h; h = h->suivant) {
+        if (h->parametre != 100)
+            continue;
+        ASSERT_NE(h->direction, nullptr);
+        ASSERT_NE(h->periode, nullptr);
+        EXPECT_EQ(h->direction->process, h->process);
+        EXPECT_EQ(h->periode->process, h->process);
+    }
+}
+
 TEST(DecodeGribAll, StopsAtTheFirstRefusal)
 {
     MessageTest refuse = vague(11, 3);
