@@ -49,16 +49,6 @@ struct Message {
     bool bValeurs() const { return constant || g.pf_stg_valeurs; }
 };
 
-bool bComposanteU(unsigned int p)
-{
-    return p == 33 || p == 49;
-}
-
-bool bComposanteV(unsigned int p)
-{
-    return p == 34 || p == 50;
-}
-
 bool bDirection(unsigned int p)
 {
     switch (p) {
@@ -422,14 +412,14 @@ int Travail::iMessage(int numero)
     if (!a_.bValeurs())
         return bEcrireTelQuel(a_, "matrices de valeurs") ? 0
                                                          : iEchec(numero, "ecriture impossible");
-    if (bComposanteV(p)) {
+    if (bComposanteV(int(p))) {
         // Written with its U; without one, as it is.
         if (lecteur_.intGetAssocie(numero, (int)p - 1, memeSerie(numero)) <= 0 &&
             !bEcrireTelQuel(a_, "composante V sans U"))
             return iEchec(numero, "ecriture impossible");
         return 0;
     }
-    const bool paire = bComposanteU(p);
+    const bool paire = bComposanteU(int(p));
     if (PluieInterpolee::bConcerne(a_.g))
         pluie_.vCourant(a_.octets, a_.g, a_.bits);
     bool reencode = false, reencodeV = true;

@@ -61,6 +61,16 @@ int iNiveauSerie(const grib& r)
     return r.typeNiveau << 16 | r.niveau1 << 8 | r.niveau2;
 }
 
+bool bComposanteU(int parametre)
+{
+    return parametre == 33 || parametre == 49;
+}
+
+bool bComposanteV(int parametre)
+{
+    return parametre == 34 || parametre == 50;
+}
+
 const grib* pComposanteV(const grib& u)
 {
     const int v = u.parametre + 1;

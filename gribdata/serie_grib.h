@@ -39,6 +39,11 @@ bool bMemeSource(const grib& a, const grib& b);
 // two level octets.
 int iNiveauSerie(const grib& r);
 
+// The u and v components of the paired vectors: wind 33 and 34, current
+// 49 and 50.
+bool bComposanteU(int parametre);
+bool bComposanteV(int parametre);
+
 // The v component of a u record (wind 33, current 49): the first record
 // after it of the next parameter at its validity and in its series, in a
 // list sorted by validity then parameter (a file's, or a map's displayed

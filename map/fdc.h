@@ -111,6 +111,8 @@ public:
     // field it follows: every move a user asks for (mouse, keys, title-bar
     // tools, a repeat under way) asks this first.
     bool bVueLibre() const { return !verrou; }
+    // A decoded field to read at the validity shown.
+    bool bChampLisible() const;
     void deplacer(int dx, int dy);
     // One step in (+1) or out (-1) about the centre or the zoom anchor;
     // 1 when the scale is at its limit and nothing changed.
@@ -180,7 +182,8 @@ public:
     void overlay_deplace();
     // The title bar's latitude (`which` non-zero) or longitude typed: the
     // view centres there, and the frame with it.
-    void inputCallback(int which, float value);
+    // False, the view kept, on a locked map.
+    bool inputCallback(int which, float value);
     // The three modes of a drag of the left button.
     void redimensionnement_overlay();
     void drag_overlay();

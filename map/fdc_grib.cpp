@@ -27,11 +27,6 @@ const Completion COMPLETIONS[] = {
     {107, 202, 108}, {109, 203, 110}, {200, 100, 201},
 };
 
-bool bVecteur(const grib& r)
-{
-    return r.parametre == 33 || r.parametre == 49;
-}
-
 long lDonnee(const classeBoutonImage* b)
 {
     return long(reinterpret_cast<intptr_t>(b->user_data()));
@@ -69,7 +64,7 @@ public:
     {
         for (const grib* r = fichier; r; r = r->suivant) {
             if (r->parametre != parametre || long(r->validite) != validite ||
-                (complete && bVecteur(*complete) && iNiveauSerie(*r) != iNiveauSerie(*complete)))
+                (complete && bComposanteU(complete->parametre) && iNiveauSerie(*r) != iNiveauSerie(*complete)))
                 continue;
             copier(r);
             for (const Completion& c : COMPLETIONS)
@@ -157,7 +152,7 @@ void vDeriver(grib* liste, RefusGrib& lacune)
 {
     for (grib* r = liste; r && r->champ; r = r->suivant) {
         const int p = r->champ->parametre;
-        if (p == 33 || p == 49)
+        if (bComposanteU(p))
             vDeriverVecteur(*r, lacune);
         else if (p == 61)
             vPluieAffichee(*r);

@@ -36,6 +36,11 @@ private:
 
 }  // namespace
 
+bool fdc::bChampLisible() const
+{
+    return champs && champs->champ;
+}
+
 void fdc::mouseValeurs()
 {
     const LectureUnique unique(lectureEnCours);
@@ -46,7 +51,7 @@ void fdc::mouseValeurs()
     // Nothing to read at the validity shown (a step to a time without the
     // parameter): the previous time's values must not stay. The read-out
     // stays on for the next time that has a field.
-    if (!champs || !champs->champ) {
+    if (!bChampLisible()) {
         vCacherPopupOverlay();
         return;
     }

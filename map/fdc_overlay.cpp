@@ -134,14 +134,15 @@ void fdc::overlay_deplace()
         hoteCarte.setCoordonnees(n, s, w, e);
 }
 
-void fdc::inputCallback(int which, float value)
+bool fdc::inputCallback(int which, float value)
 {
     if (!bVueLibre())
-        return;
+        return false;
     if (which)
         zoom(value, centreLongitude, 0, 1);
     else
         zoom(centreLatitude, value, 0, 1);
     if (overlay)
         overlay_move();
+    return true;
 }

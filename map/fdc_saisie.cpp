@@ -24,7 +24,7 @@ bool bLectureMontree()
 // on a map showing a file, for a validity with a field to read.
 bool bLectureActive(const fdc& c)
 {
-    return bLectureMontree() || (c.lecture && c.gribListe && !c.champs);
+    return bLectureMontree() || (c.lecture && c.gribListe && !c.bChampLisible());
 }
 
 // Turns the read-out off, hiding its popup.

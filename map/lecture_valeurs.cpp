@@ -86,7 +86,7 @@ public:
     {
         const int p = r.parametre;
         niveau_ = sNiveauDistinct(multiples_, r);
-        if (p == 33 || p == 49) {
+        if (bComposanteU(p)) {
             const grib* v = pComposanteV(r);
             if (!v)
                 return false;

@@ -63,11 +63,8 @@ void vRecentrer(Fl_Widget* entree, bool latitude)
     fdc* carte = classGroupeTitre::pCarteDevant();
     if (!carte)
         return;
-    if (!carte->bVueLibre()) {
+    if (!carte->inputCallback(latitude ? 1 : 0, float(v)))
         vRefuser(champ, CLE_LOCAL("Carte verrouillee, position non appliquee"), texte);
-        return;
-    }
-    carte->inputCallback(latitude ? 1 : 0, float(v));
 }
 
 // Starts or stops the repeat; both buttons then show the map's counters

@@ -5,7 +5,6 @@
 #include "ui/boutons.h"
 #include "ui/local.h"
 #include "ui/palette.h"
-#include "ui/saisie_en_cours.h"
 #include "ui/texte_brut.h"
 
 #include <FL/Fl_Box.H>
@@ -23,10 +22,10 @@ WindowsSend* fenetre(void* f)
 
 }  // namespace
 
-// The buttons read the form whole, a field being typed taken first.
+// The buttons read the form whole: its fields take no text of their own
+// when left, so what is typed is read as it stands.
 FormulaireProfil WindowsSend::formulaire() const
 {
-    vValiderSaisieEnCours();
     return {inputNom->value(), inputEmail->value(), inputServeur->value(),
             inputPassword->value(), inputPort->value()};
 }
