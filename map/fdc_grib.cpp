@@ -64,7 +64,8 @@ public:
     {
         for (const grib* r = fichier; r; r = r->suivant) {
             if (r->parametre != parametre || long(r->validite) != validite ||
-                (complete && bComposanteU(complete->parametre) && iNiveauSerie(*r) != iNiveauSerie(*complete)))
+                (complete && bComposanteU(complete->parametre) &&
+                 iNiveauSerie(*r) != iNiveauSerie(*complete)))
                 continue;
             copier(r);
             for (const Completion& c : COMPLETIONS)

@@ -122,8 +122,10 @@ private:
 
     void set(const char* piece, int style) { vAjouterLecture(texte_, piece, style); }
     void traduit(const char* cle, int style) { set(pcTraduire(cle), style); }
-    // An entry's first label, with its level when its parameter has others.
-    void entete(const char* texte, int style) { set((texte + niveau_).c_str(), style); }
+    // An entry's first label, with its level when its parameter has others;
+    // `entete` translates it first.
+    void enteteBrut(const char* texte, int style) { set((texte + niveau_).c_str(), style); }
+    void entete(const char* cle, int style) { enteteBrut(pcTraduire(cle), style); }
     void fin() { set("<br>", LECTURE_BRUT); }
     void nombre(const char* format, double v)
     {
@@ -161,7 +163,7 @@ private:
         double valeur = 0, direction = 0, s = 0;
         const bool present = bValeur(u, 0, valeur) && bValeur(u, 1, direction) &&
                              bValeur(v, 1, s);
-        entete(pcTraduire("Vent"), LECTURE_LIBELLE);
+        entete(CLE_LOCAL("Vent"), LECTURE_LIBELLE);
         if (present) {
             entier(iBeaufort(s));
             set("Beaufort", LECTURE_UNITE);
@@ -200,8 +202,8 @@ private:
         double valeur = 0, direction = 0, s = 0;
         const bool present = bValeur(u, 0, valeur) && bValeur(u, 1, direction) &&
                              bValeur(v, 1, s);
-        entete(pcTraduire(u.typeNiveau == 160 ? CLE_LOCAL("Courant sous la couche d'Ekman")
-                                              : CLE_LOCAL("Courant")),
+        entete(u.typeNiveau == 160 ? CLE_LOCAL("Courant sous la couche d'Ekman")
+                                   : CLE_LOCAL("Courant"),
                LECTURE_TITRE);
         vDirection(present, direction);
         traduit(CLE_LOCAL("Vitesse"), LECTURE_ITALIQUE);
@@ -216,7 +218,7 @@ private:
     {
         double d = 0;
         const bool present = bValeur(r, 0, d);
-        entete(pcTraduire(titre), LECTURE_TITRE);
+        entete(titre, LECTURE_TITRE);
         traduit(CLE_LOCAL("Direction"), LECTURE_ITALIQUE);
         if (present) {
             entier(int(std::min(360.0, std::max(0.0, d))));
@@ -230,13 +232,13 @@ private:
         double h = 0;
         const bool present = bValeur(r, 0, h);
         if (r.parametre == 100) {
-            entete(pcTraduire("Etat de la mer"), LECTURE_LIBELLE);
+            entete(CLE_LOCAL("Etat de la mer"), LECTURE_LIBELLE);
             if (present)
                 entier(iEtatMer(h));
             fin();
             niveau_.clear();
         }
-        entete(pcTraduire("Hauteur"), LECTURE_ITALIQUE);
+        entete(CLE_LOCAL("Hauteur"), LECTURE_ITALIQUE);
         if (present) {
             nombre(V1, h);
             set("m", LECTURE_BRUT);
@@ -254,7 +256,7 @@ private:
     void vPluie(const grib& r)
     {
         double cumul = 0, partiel = 0;
-        entete(pcTraduire("Pluie"), LECTURE_TITRE);
+        entete(CLE_LOCAL("Pluie"), LECTURE_TITRE);
         if (!bValeur(r, 0, cumul)) {
             set(". ", LECTURE_BRUT);
             fin();
@@ -286,7 +288,7 @@ private:
             if (s.parametre != r.parametre)
                 continue;
             double v = 0;
-            entete(s.traduit ? pcTraduire(s.libelle) : s.libelle, s.style);
+            enteteBrut(s.traduit ? pcTraduire(s.libelle) : s.libelle, s.style);
             if (bValeur(r, 0, v)) {
                 nombre(V1, v / s.diviseur + s.decalage);
                 set(s.unite, LECTURE_UNITE);
